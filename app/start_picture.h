@@ -1,0 +1,17 @@
+// Simulation 1, the start picture: the primary and the secondary bow in all eight
+// colours drawn over the photograph already in the picture.
+#pragma once
+
+#include <cstdint>
+
+#include "library/canvas.h"
+#include "library/rainbow_angles.h"
+#include "library/world.h"
+
+namespace viv {
+
+// Draws on a full redraw (code 32) only, over what is in the picture.
+void DrawStartPicture(World& world, const RainbowAngles& rainbow, std::uint16_t code,
+                      TCanvas& canvas);
+
+}  // namespace viv

@@ -1,0 +1,846 @@
+#include "library/canvas/raster_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "library/canvas/canvas_common.h"
+
+namespace viv {
+
+using canvas_internal::AngleRange;
+using canvas_internal::EllipseBox;
+using canvas_internal::kTwoPi;
+using canvas_internal::PointD;
+using canvas_internal::RectD;
+using canvas_internal::SwapRB;
+
+namespace {
+
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+inline std::uint32_t Combine(TPenMode mode, std::uint32_t pen, std::uint32_t dest) {
+    // The channel order of the picture (0x00RRGGBB) does not matter to bitwise modes.
+    return kOpaque | CombinePenMode(mode, pen, dest & 0xFFFFFFu);
+}
+
+inline bool HatchOn(std::int64_t x, std::int64_t y) {
+    return ((x - y) & 7) == 0 || ((x + y) & 7) == 7;
+}
+
+std::int64_t FloorDiv(__int128 a, std::int64_t b) {  // b > 0
+    __int128 q = a / b;
+    if ((a % b != 0) && (a < 0)) --q;
+    return static_cast<std::int64_t>(q);
+}
+std::int64_t CeilDiv(__int128 a, std::int64_t b) {  // b > 0
+    __int128 q = a / b;
+    if ((a % b != 0) && (a > 0)) ++q;
+    return static_cast<std::int64_t>(q);
+}
+
+// Calls fn(x, y, k) for the steps k = 0 .. kLast of the Bresenham line from (x0, y0)
+// towards (x1, y1) whose pixels lie in [0, w) x [0, h). Step k lies k pixels along the
+// major axis; its minor offset is round-half-up of k * minor / major. The first and last
+// visible steps are computed directly, so clipping never changes the pixels drawn.
+template <class Fn>
+void VisitLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+               std::int64_t kLast, std::int64_t w, std::int64_t h, Fn&& fn) {
+    const std::int64_t dx = x1 - x0;
+    const std::int64_t dy = y1 - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t u0 = xMajor ? x0 : y0;
+    const std::int64_t v0 = xMajor ? y0 : x0;
+    const std::int64_t du = xMajor ? dx : dy;
+    const std::int64_t dv = xMajor ? dy : dx;
+    const std::int64_t uSize = xMajor ? w : h;
+    const std::int64_t vSize = xMajor ? h : w;
+    const std::int64_t su = du < 0 ? -1 : 1;
+    const std::int64_t sv = dv < 0 ? -1 : 1;
+    const std::int64_t n = std::llabs(du);
+    const std::int64_t m = std::llabs(dv);
+    if (kLast < 0 || w <= 0 || h <= 0) return;
+
+    std::int64_t klo = 0;
+    std::int64_t khi = std::min(kLast, n);
+    const bool inside = x0 >= 0 && x0 < w && x1 >= 0 && x1 < w && y0 >= 0 && y0 < h && y1 >= 0 && y1 < h;
+    if (!inside) {
+        if (su > 0) {
+            klo = std::max(klo, -u0);
+            khi = std::min(khi, uSize - 1 - u0);
+        } else {
+            klo = std::max(klo, u0 - (uSize - 1));
+            khi = std::min(khi, u0);
+        }
+        if (klo > khi) return;
+
+        // Allowed minor offsets q with v0 + sv * q inside the picture.
+        std::int64_t qlo = sv > 0 ? -v0 : v0 - (vSize - 1);
+        const std::int64_t qhi = sv > 0 ? vSize - 1 - v0 : v0;
+        if (qhi < 0) return;
+        qlo = std::max<std::int64_t>(qlo, 0);
+        if (qlo > qhi) return;
+        if (n == 0 || m == 0) {
+            if (qlo > 0) return;  // the minor coordinate stays v0, which lies outside
+        } else {
+            // q(k) = floor((2 k m + n) / 2n) >= qlo  <=>  k >= ceil((2 n qlo - n) / 2m)
+            const __int128 lowNum = static_cast<__int128>(2) * n * qlo - n;
+            if (lowNum > 0) klo = std::max(klo, CeilDiv(lowNum, 2 * m));
+            // q(k) <= qhi  <=>  2 k m <= 2 n (qhi + 1) - n - 1
+            const __int128 highNum = static_cast<__int128>(2) * n * (qhi + 1) - n - 1;
+            khi = std::min(khi, FloorDiv(highNum, 2 * m));
+        }
+        if (klo > khi) return;
+    }
+
+    const std::int64_t twoN = std::max<std::int64_t>(2 * n, 1);
+    std::int64_t q = 0;
+    std::int64_t r = n % twoN;
+    if (klo > 0) {
+        const __int128 num0 = static_cast<__int128>(2) * klo * m + n;
+        q = static_cast<std::int64_t>(num0 / twoN);
+        r = static_cast<std::int64_t>(num0 % twoN);
+    }
+    const std::int64_t step = 2 * m;
+    for (std::int64_t k = klo; k <= khi; ++k) {
+        const std::int64_t u = u0 + su * k;
+        const std::int64_t v = v0 + sv * q;
+        if (xMajor) {
+            fn(static_cast<int>(u), static_cast<int>(v), k);
+        } else {
+            fn(static_cast<int>(v), static_cast<int>(u), k);
+        }
+        r += step;
+        if (r >= twoN) {
+            r -= twoN;
+            ++q;
+        }
+    }
+}
+
+struct DashMask {
+    std::array<bool, 24> on{};
+    int period = 1;
+};
+
+DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
+    DashMask d;
+    if (dash == nullptr) {
+        d.on[0] = true;
+        d.period = 1;
+        return d;
+    }
+    int pos = 0;
+    for (int i = 0; i < dash->count; ++i) {
+        for (int j = 0; j < dash->runs[i]; ++j) d.on[static_cast<std::size_t>(pos++)] = (i % 2) == 0;
+    }
+    d.period = dash->period;
+    return d;
+}
+
+}  // namespace
+
+// The coverage of one figure. An outline pixel is combined with the pen the first time
+// it is marked; the marks (one bit a pixel, a 64-bit word for each 8 x 8 tile, so that
+// steep lines stay in few words) are listed by word and cleared when the figure ends.
+// Interior spans are combined with the brush afterwards, skipping marked pixels, so the
+// outline lies over the fill and no pixel is combined twice. Nothing proportional to
+// the picture or to the figure's box is cleared or scanned.
+class RasterCanvas::Figure {
+public:
+    void Start(QImage& image, std::uint32_t penColour, TPenMode mode) {
+        w_ = image.width();
+        h_ = image.height();
+        stride_ = static_cast<int>(image.bytesPerLine() / 4);
+        tilesPerRow_ = (static_cast<std::size_t>(w_) + 7) / 8;
+        const std::size_t size = tilesPerRow_ * ((static_cast<std::size_t>(h_) + 7) / 8);
+        if (mask_.size() != size) mask_.assign(size, 0);
+        bits_ = w_ > 0 && h_ > 0 ? reinterpret_cast<std::uint32_t*>(image.bits()) : nullptr;
+        pen_ = penColour;
+        mode_ = mode;
+    }
+
+    int W() const { return w_; }
+    int H() const { return h_; }
+    bool Usable() const { return bits_ != nullptr; }
+
+    [[gnu::always_inline]] void Mark(int x, int y) {
+        std::uint64_t& word = mask_[Tile(x, y)];
+        const std::uint64_t bit = Bit(x, y);
+        if (word & bit) return;
+        if (word == 0) marked_.push_back(static_cast<std::uint32_t>(Tile(x, y)));
+        word |= bit;
+        std::uint32_t& px = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
+                                  static_cast<std::size_t>(x)];
+        px = Combine(mode_, pen_, px);
+    }
+    bool Marked(std::int64_t x, std::int64_t y) const {
+        return (mask_[Tile(x, y)] & Bit(x, y)) != 0;
+    }
+
+    // A one-pixel line; the end pixel only if includeEnd. The dash pattern starts at
+    // `phase` and phase advances by the steps of the line. A line alone in its figure
+    // (`alone`) never meets itself and is combined without marks.
+    void ThinLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                  bool includeEnd, const DashMask& dash, std::int64_t& phase, bool alone = false) {
+        const std::int64_t n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
+        const std::int64_t kLast = includeEnd ? n : n - 1;
+        const std::int64_t p0 = phase % dash.period;
+        phase += n;
+        auto plot = [&](int x, int y, std::int64_t k) {
+            if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)]) return;
+            if (alone) {
+                std::uint32_t& px = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
+                                          static_cast<std::size_t>(x)];
+                px = Combine(mode_, pen_, px);
+            } else {
+                Mark(x, y);
+            }
+        };
+        VisitLine(x0, y0, x1, y1, kLast, w_, h_, plot);
+    }
+
+    // A wide pen along a path: a quadrilateral per segment and a disc per vertex (round
+    // caps and joins), everything clipped to the picture first.
+    void WidePath(const PointD* p, std::size_t n, bool closed, double width) {
+        if (n == 0) return;
+        const double h = width / 2.0;
+        const bool even = std::lround(width) % 2 == 0;
+        const RectD r{-h - 2.0, -h - 2.0, w_ - 1.0 + h + 2.0, h_ - 1.0 + h + 2.0};
+        // The disc about an integer point, as row spans, for the integer vertices.
+        stamp_.clear();
+        DiscSpans({0.0, 0.0}, h, even, [&](int j, int i0, int i1) { stamp_.push_back({j, i0, i1}); });
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!(p[i].x >= r.left && p[i].x <= r.right && p[i].y >= r.top && p[i].y <= r.bottom)) continue;
+            if (p[i].x == std::floor(p[i].x) && p[i].y == std::floor(p[i].y)) {
+                const int px = static_cast<int>(p[i].x);
+                const int py = static_cast<int>(p[i].y);
+                for (const auto& span : stamp_) {
+                    const int j = py + span[0];
+                    if (j < 0 || j >= h_) continue;
+                    const int i1 = std::min(w_ - 1, px + span[2]);
+                    for (int x = std::max(0, px + span[1]); x <= i1; ++x) Mark(x, j);
+                }
+            } else {
+                DiscSpans(p[i], h, even, [&](int j, int i0, int i1) {
+                    if (j < 0 || j >= h_) return;
+                    i1 = std::min(w_ - 1, i1);
+                    for (int x = std::max(0, i0); x <= i1; ++x) Mark(x, j);
+                });
+            }
+        }
+        const std::size_t segments = closed && n > 2 ? n : n - 1;
+        for (std::size_t i = 0; i < segments; ++i) {
+            const PointD a = p[i];
+            const PointD b = p[(i + 1) % n];
+            double t0 = 0.0;
+            double t1 = 1.0;
+            if (!canvas_internal::ClipSegment(a, b, r, t0, t1)) continue;
+            const PointD ca{a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y)};
+            const PointD cb{a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y)};
+            const double dx = b.x - a.x;
+            const double dy = b.y - a.y;
+            const double len = std::hypot(dx, dy);
+            if (len < 1e-12) continue;
+            const PointD nrm{-dy / len * h, dx / len * h};
+            const PointD quad[4] = {{ca.x + nrm.x, ca.y + nrm.y},
+                                    {cb.x + nrm.x, cb.y + nrm.y},
+                                    {cb.x - nrm.x, cb.y - nrm.y},
+                                    {ca.x - nrm.x, ca.y - nrm.y}};
+            Convex(quad, 4);
+        }
+    }
+
+    // Pixels whose centre lies in the disc, its edge included. The disc of an even pen
+    // width is moved half a pixel up and left, as the top-left rule moves the pen's
+    // sides: a 2-pixel pen covers the rows y-1 and y of a horizontal line at y.
+    template <class Fn>
+    static void DiscSpans(PointD c, double r, bool evenWidth, Fn&& fn) {
+        if (evenWidth) {
+            c.x -= 0.5;
+            c.y -= 0.5;
+        }
+        const double r2 = r * r + 1e-9;
+        const int j0 = static_cast<int>(std::ceil(c.y - r - 1e-9));
+        const int j1 = static_cast<int>(std::floor(c.y + r + 1e-9));
+        for (int j = j0; j <= j1; ++j) {
+            const double dy = j - c.y;
+            const double s2 = r2 - dy * dy;
+            if (s2 < 0.0) continue;
+            const double s = std::sqrt(s2);
+            fn(j, static_cast<int>(std::ceil(c.x - s)), static_cast<int>(std::floor(c.x + s)));
+        }
+    }
+
+    // Pixels whose centre lies in a convex polygon (top-left rule); coordinates near the
+    // picture.
+    void Convex(const PointD* p, int n) {
+        double ymin = p[0].y;
+        double ymax = p[0].y;
+        for (int i = 1; i < n; ++i) {
+            ymin = std::min(ymin, p[i].y);
+            ymax = std::max(ymax, p[i].y);
+        }
+        const int j0 = std::max(0, static_cast<int>(std::ceil(ymin)));
+        const int j1 = std::min(h_ - 1, static_cast<int>(std::ceil(ymax)) - 1);
+        for (int j = j0; j <= j1; ++j) {
+            double xl = std::numeric_limits<double>::infinity();
+            double xr = -xl;
+            for (int e = 0; e < n; ++e) {
+                const PointD a = p[e];
+                const PointD b = p[(e + 1) % n];
+                if (a.y == b.y) continue;
+                if (j < std::min(a.y, b.y) || j > std::max(a.y, b.y)) continue;
+                const double x = a.x + (j - a.y) * (b.x - a.x) / (b.y - a.y);
+                xl = std::min(xl, x);
+                xr = std::max(xr, x);
+            }
+            if (!(xl < xr)) continue;
+            const int i0 = static_cast<int>(std::max(0.0, std::ceil(xl)));
+            const int i1 = static_cast<int>(std::min(w_ - 1.0, std::ceil(xr) - 1.0));
+            for (int i = i0; i <= i1; ++i) Mark(i, j);
+        }
+    }
+
+    // Combines the unmarked pixels x0..x1 of row y with the brush colour (hatch lines
+    // only for a hatched brush). The span is clipped here.
+    void FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t colour, bool hatch) {
+        if (y < 0 || y >= h_) return;
+        x0 = std::max<std::int64_t>(x0, 0);
+        x1 = std::min<std::int64_t>(x1, w_ - 1);
+        if (x0 > x1) return;
+        switch (mode_) {
+        case pmCopy: return FillRow<pmCopy>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
+        case pmNotXor: return FillRow<pmNotXor>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
+        case pmXor: return FillRow<pmXor>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
+        case pmMask: return FillRow<pmMask>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
+        case pmMerge: return FillRow<pmMerge>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
+        }
+    }
+
+    // Ends the figure: clears the marks.
+    void Finish() {
+        for (const std::uint32_t tile : marked_) mask_[tile] = 0;
+        marked_.clear();
+    }
+
+    // Row spans of the ellipse area for rows -1 .. H (empty outside the box), clamped
+    // to [-2, W + 1]. Every row of the box holds at least its centre pixels and the
+    // middle rows the whole width, so the figure always reaches the edges of its box.
+    void EllipseSpans(const EllipseBox& e) {
+        spanL_.assign(static_cast<std::size_t>(h_) + 2, 1);
+        spanR_.assign(static_cast<std::size_t>(h_) + 2, 0);
+        const std::int64_t lo = std::max<std::int64_t>(e.y1, -1);
+        const std::int64_t hi = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
+        const double maxX = w_ + 1.0;
+        auto clampX = [&](double v) { return static_cast<std::int64_t>(std::clamp(v, -2.0, maxX)); };
+        for (std::int64_t j = lo; j <= hi; ++j) {
+            const double dy = static_cast<double>(j) - e.cy;
+            const double t = 1.0 - (dy / e.B) * (dy / e.B);
+            const double s = e.A * std::sqrt(std::max(t, 0.0));
+            double l = std::ceil(e.cx - s - 1e-9);
+            double r = std::floor(e.cx + s + 1e-9);
+            if (l > r) {
+                l = std::floor(e.cx);
+                r = std::ceil(e.cx);
+            }
+            if (j == static_cast<std::int64_t>(std::floor(e.cy)) ||
+                j == static_cast<std::int64_t>(std::ceil(e.cy))) {
+                l = e.x1;
+                r = e.x2 - 1.0;
+            }
+            spanL_[static_cast<std::size_t>(j + 1)] = clampX(l);
+            spanR_[static_cast<std::size_t>(j + 1)] = clampX(r);
+        }
+    }
+    std::int64_t SpanL(int j) const { return spanL_[static_cast<std::size_t>(j + 1)]; }
+    std::int64_t SpanR(int j) const { return spanR_[static_cast<std::size_t>(j + 1)]; }
+
+    // Visits the visible border pixels of the ellipse area (those with a 4-neighbour
+    // outside it): a one-pixel, 8-connected outline.
+    template <class Fn>
+    void VisitEllipseBorder(Fn&& fn) const {
+        for (int j = 0; j < h_; ++j) {
+            const std::int64_t l = SpanL(j);
+            const std::int64_t r = SpanR(j);
+            if (l > r) continue;
+            const std::int64_t a = std::max({l + 1, SpanL(j - 1), SpanL(j + 1)});
+            const std::int64_t b = std::min({r - 1, SpanR(j - 1), SpanR(j + 1)});
+            auto run = [&](std::int64_t x0, std::int64_t x1) {
+                x0 = std::max<std::int64_t>(x0, 0);
+                x1 = std::min<std::int64_t>(x1, w_ - 1);
+                for (std::int64_t x = x0; x <= x1; ++x) fn(static_cast<int>(x), j);
+            };
+            if (a > b) {
+                run(l, r);
+            } else {
+                run(l, a - 1);
+                run(b + 1, r);
+            }
+        }
+    }
+
+    std::vector<std::vector<double>>& RowCrossings() {
+        if (rowX_.size() != static_cast<std::size_t>(h_)) rowX_.resize(static_cast<std::size_t>(h_));
+        return rowX_;
+    }
+    std::vector<std::pair<double, std::uint32_t>>& Ordered() { return ordered_; }
+    std::vector<PointD>& Points() { return points_; }
+
+private:
+    // Row y, x0..x1 inside the picture, a tile of 8 pixels at a time.
+    template <TPenMode Mode>
+    void FillRow(int y, int x0, int x1, std::uint32_t colour, bool hatch) {
+        std::uint32_t* row = bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
+        const std::uint64_t* tiles = mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
+        const int shift = (y & 7) * 8;
+        // The hatch of this row as a bit per x & 7: (x - y) & 7 == 0 or (x + y) & 7 == 7.
+        const unsigned hatchBits = hatch ? ((1u << (y & 7)) | (1u << ((7 - (y & 7)) & 7))) : 0xFFu;
+        for (int x = x0; x <= x1;) {
+            const int tileEnd = std::min(x1, x | 7);
+            const unsigned skip = static_cast<unsigned>(tiles[x >> 3] >> shift) & 0xFFu;
+            const unsigned draw = ~skip & hatchBits;
+            if (draw == 0xFFu) {
+                for (; x <= tileEnd; ++x) row[x] = Combine(Mode, colour, row[x]);
+            } else {
+                for (; x <= tileEnd; ++x) {
+                    if (draw & (1u << (x & 7))) row[x] = Combine(Mode, colour, row[x]);
+                }
+            }
+        }
+    }
+
+    std::size_t Tile(std::int64_t x, std::int64_t y) const {
+        return static_cast<std::size_t>(y >> 3) * tilesPerRow_ + static_cast<std::size_t>(x >> 3);
+    }
+    static std::uint64_t Bit(std::int64_t x, std::int64_t y) {
+        return std::uint64_t{1} << (((y & 7) << 3) | (x & 7));
+    }
+
+    std::vector<std::uint64_t> mask_;
+    std::size_t tilesPerRow_ = 0;
+    std::vector<std::uint32_t> marked_;
+    std::vector<std::int64_t> spanL_, spanR_;
+    std::vector<std::vector<double>> rowX_;
+    std::vector<std::pair<double, std::uint32_t>> ordered_;
+    std::vector<PointD> points_;
+    std::vector<std::array<int, 3>> stamp_;
+    std::uint32_t* bits_ = nullptr;
+    std::uint32_t pen_ = 0;
+    TPenMode mode_ = pmCopy;
+    int w_ = 0;
+    int h_ = 0;
+    int stride_ = 0;
+};
+
+struct RasterCanvas::FontCache {
+    int pixelSize = -1;
+    bool bold = false;
+    QFont font;
+    std::optional<QFontMetrics> metrics;
+};
+
+namespace {
+
+QImage WhiteImage(int width, int height) {
+    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image.fill(0xFFFFFFFFu);
+    return image;
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(int width, int height)
+    : image_(WhiteImage(width, height)), figure_(std::make_unique<Figure>()),
+      font_(std::make_unique<FontCache>()) {}
+
+RasterCanvas::RasterCanvas(const RgbImage& image)
+    : image_(WhiteImage(image.Width, image.Height)), figure_(std::make_unique<Figure>()),
+      font_(std::make_unique<FontCache>()) {
+    for (int y = 0; y < image.Height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+        for (int x = 0; x < image.Width; ++x) row[x] = kOpaque | SwapRB(image.At(x, y) & 0xFFFFFFu);
+    }
+}
+
+RasterCanvas::RasterCanvas(const QImage& image)
+    : image_(image.convertToFormat(QImage::Format_RGB32)), figure_(std::make_unique<Figure>()),
+      font_(std::make_unique<FontCache>()) {}
+
+RasterCanvas::~RasterCanvas() = default;
+
+RgbImage RasterCanvas::ToRgbImage() const {
+    RgbImage out;
+    out.Width = image_.width();
+    out.Height = image_.height();
+    out.Pixels.resize(static_cast<std::size_t>(out.Width) * static_cast<std::size_t>(out.Height));
+    const QImage source = image_.format() == QImage::Format_RGB32
+                              ? image_
+                              : image_.convertToFormat(QImage::Format_RGB32);
+    std::size_t i = 0;
+    for (int y = 0; y < out.Height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(source.constScanLine(y));
+        for (int x = 0; x < out.Width; ++x) out.Pixels[i++] = SwapRB(row[x] & 0xFFFFFFu);
+    }
+    return out;
+}
+
+bool RasterCanvas::SavePng(const std::string& path) const {
+    return image_.save(QString::fromStdString(path), "PNG");
+}
+
+RasterCanvas::Figure& RasterCanvas::BeginFigure() {
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    figure_->Start(image_, SwapRB(Pen.Color), Pen.Mode);
+    return *figure_;
+}
+
+void RasterCanvas::LineTo(int x, int y) {
+    const TPoint from = PenPos;
+    PenPos = {x, y};
+    if (Pen.Style == psClear) return;
+    Figure& f = BeginFigure();
+    if (!f.Usable()) return;
+    if (Pen.Width <= 1) {
+        std::int64_t phase = 0;
+        f.ThinLine(from.x, from.y, x, y, false, MakeDashMask(canvas_internal::DashFor(Pen.Style)), phase, true);
+    } else {
+        const PointD pts[2] = {{static_cast<double>(from.x), static_cast<double>(from.y)},
+                               {static_cast<double>(x), static_cast<double>(y)}};
+        f.WidePath(pts, 2, false, Pen.Width);
+    }
+    f.Finish();
+}
+
+void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
+    if (count < 2 || Pen.Style == psClear) return;
+    Figure& f = BeginFigure();
+    if (!f.Usable()) return;
+    if (Pen.Width <= 1) {
+        const DashMask dash = MakeDashMask(canvas_internal::DashFor(Pen.Style));
+        std::int64_t phase = 0;
+        // Each segment without its end pixel, which the next one starts with; the last
+        // segment with it.
+        for (std::size_t i = 0; i + 1 < count; ++i) {
+            f.ThinLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, i + 2 == count, dash, phase,
+                       count == 2);
+        }
+    } else {
+        auto& pts = f.Points();
+        pts.clear();
+        for (std::size_t i = 0; i < count; ++i) pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
+        f.WidePath(pts.data(), pts.size(), false, Pen.Width);
+    }
+    f.Finish();
+}
+
+void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
+    if (count < 2) return;
+    const bool outline = Pen.Style != psClear;
+    const bool fill = Brush.Style != bsClear && count >= 3;
+    if (!outline && !fill) return;
+    Figure& f = BeginFigure();
+    if (!f.Usable()) return;
+    if (outline) {
+        if (Pen.Width <= 1) {
+            const DashMask dash = MakeDashMask(canvas_internal::DashFor(Pen.Style));
+            std::int64_t phase = 0;
+            for (std::size_t i = 0; i < count; ++i) {
+                const TPoint a = points[i];
+                const TPoint b = points[(i + 1) % count];
+                f.ThinLine(a.x, a.y, b.x, b.y, false, dash, phase);
+            }
+        } else {
+            auto& pts = f.Points();
+            pts.clear();
+            for (std::size_t i = 0; i < count; ++i) pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
+            f.WidePath(pts.data(), pts.size(), true, Pen.Width);
+        }
+    }
+    if (fill) {
+        // Even-odd rule, pixel centres: row y crosses the edges with ymin <= y < ymax.
+        auto& rows = f.RowCrossings();
+        const int h = f.H();
+        int used0 = h;
+        int used1 = -1;
+        for (std::size_t i = 0; i < count; ++i) {
+            const TPoint a = points[i];
+            const TPoint b = points[(i + 1) % count];
+            if (a.y == b.y) continue;
+            const std::int64_t ylo = std::max<std::int64_t>(std::min(a.y, b.y), 0);
+            const std::int64_t yhi = std::min<std::int64_t>(static_cast<std::int64_t>(std::max(a.y, b.y)) - 1, h - 1);
+            const double slope = (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
+            for (std::int64_t y = ylo; y <= yhi; ++y) {
+                rows[static_cast<std::size_t>(y)].push_back(a.x + (static_cast<double>(y) - a.y) * slope);
+            }
+            if (ylo <= yhi) {
+                used0 = std::min(used0, static_cast<int>(ylo));
+                used1 = std::max(used1, static_cast<int>(yhi));
+            }
+        }
+        const std::uint32_t colour = SwapRB(Brush.Color);
+        const bool hatch = Brush.Style == bsDiagCross;
+        const double maxX = f.W() + 1.0;
+        for (int y = used0; y <= used1; ++y) {
+            auto& xs = rows[static_cast<std::size_t>(y)];
+            std::sort(xs.begin(), xs.end());
+            for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
+                const double x0 = std::clamp(std::ceil(xs[k]), -1.0, maxX);
+                const double x1 = std::clamp(std::ceil(xs[k + 1]) - 1.0, -1.0, maxX);
+                f.FillSpan(y, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(x1), colour, hatch);
+            }
+            xs.clear();
+        }
+    }
+    f.Finish();
+}
+
+void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    if (x1 == x2 || y1 == y2) return;
+    const bool outline = Pen.Style != psClear;
+    const bool fill = Brush.Style != bsClear;
+    if (!outline && !fill) return;
+    Figure& f = BeginFigure();
+    if (!f.Usable()) return;
+    const std::int64_t r = static_cast<std::int64_t>(x2) - 1;
+    const std::int64_t b = static_cast<std::int64_t>(y2) - 1;
+    if (outline) {
+        if (Pen.Width <= 1) {
+            const DashMask dash = MakeDashMask(canvas_internal::DashFor(Pen.Style));
+            std::int64_t phase = 0;
+            f.ThinLine(x1, y1, r, y1, false, dash, phase);
+            f.ThinLine(r, y1, r, b, false, dash, phase);
+            f.ThinLine(r, b, x1, b, false, dash, phase);
+            f.ThinLine(x1, b, x1, y1, false, dash, phase);
+            if (r == x1 || b == y1) f.ThinLine(x1, y1, r, b, true, dash, phase);
+        } else {
+            const double rd = static_cast<double>(r);
+            const double bd = static_cast<double>(b);
+            const PointD pts[4] = {{1.0 * x1, 1.0 * y1}, {rd, 1.0 * y1}, {rd, bd}, {1.0 * x1, bd}};
+            f.WidePath(pts, 4, true, Pen.Width);
+        }
+    }
+    if (fill) {
+        const std::uint32_t colour = SwapRB(Brush.Color);
+        const bool hatch = Brush.Style == bsDiagCross;
+        const std::int64_t y0 = std::max<std::int64_t>(y1, 0);
+        const std::int64_t yEnd = std::min<std::int64_t>(b, f.H() - 1);
+        for (std::int64_t y = y0; y <= yEnd; ++y) f.FillSpan(y, x1, r, colour, hatch);
+    }
+    f.Finish();
+}
+
+void RasterCanvas::Ellipse(int x1, int y1, int x2, int y2) { EllipticFigure(x1, y1, x2, y2, 0, 0, 0, 0, 0); }
+
+void RasterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 1);
+}
+
+void RasterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 2);
+}
+
+// kind 0: Ellipse, 1: Arc, 2: Pie.
+void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind) {
+    const EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
+    if (e.empty) return;
+    const bool outline = Pen.Style != psClear;
+    const bool fill = kind != 1 && Brush.Style != bsClear;
+    if (!outline && !fill) return;
+    const AngleRange range = kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
+    Figure& f = BeginFigure();
+    if (!f.Usable()) return;
+    f.EllipseSpans(e);
+    const int w = f.W();
+
+    if (outline && Pen.Width <= 1) {
+        const DashMask dash = MakeDashMask(canvas_internal::DashFor(Pen.Style));
+        // The arc's visible border pixels; for a pie also the ones nearest its two ends.
+        auto& ordered = f.Ordered();
+        ordered.clear();
+        const bool needAngles = kind != 0 || dash.period > 1;
+        if (!needAngles) {
+            f.VisitEllipseBorder([&](int x, int y) { f.Mark(x, y); });
+        } else {
+            f.VisitEllipseBorder([&](int x, int y) {
+                const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
+                if (!range.Contains(angle)) return;
+                double offset = range.Offset(angle);
+                if (offset > range.sweep) offset = 0.0;  // on the start ray
+                ordered.emplace_back(offset, static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(w) +
+                                                 static_cast<std::uint32_t>(x));
+            });
+            std::sort(ordered.begin(), ordered.end());
+            for (std::size_t k = 0; k < ordered.size(); ++k) {
+                if (dash.on[k % static_cast<std::size_t>(dash.period)]) {
+                    f.Mark(static_cast<int>(ordered[k].second % static_cast<std::uint32_t>(w)),
+                           static_cast<int>(ordered[k].second / static_cast<std::uint32_t>(w)));
+                }
+            }
+        }
+        if (kind == 2) {
+            // Radii from the centre pixel nearest the middle of the sector to the border
+            // pixels at the ends of the arc.
+            const double mid = range.start + range.sweep / 2.0;
+            const double mx = std::cos(mid);
+            const double my = -std::sin(mid);
+            std::int64_t cx = 0;
+            std::int64_t cy = 0;
+            double best = -std::numeric_limits<double>::infinity();
+            for (const double px : {std::floor(e.cx), std::ceil(e.cx)}) {
+                for (const double py : {std::floor(e.cy), std::ceil(e.cy)}) {
+                    const double score = (px - e.cx) * mx + (py - e.cy) * my;
+                    if (score > best + 1e-12) {
+                        best = score;
+                        cx = static_cast<std::int64_t>(px);
+                        cy = static_cast<std::int64_t>(py);
+                    }
+                }
+            }
+            auto endPixel = [&](double theta, bool atStart) {
+                const PointD p = canvas_internal::EllipsePoint(e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
+                std::int64_t ex = std::llround(std::clamp(p.x, -1e12, 1e12));
+                std::int64_t ey = std::llround(std::clamp(p.y, -1e12, 1e12));
+                // Prefer the nearest visible border pixel of the arc itself.
+                double bestScore = std::numeric_limits<double>::infinity();
+                for (const auto& [offset, idx] : ordered) {
+                    const double x = idx % static_cast<std::uint32_t>(w);
+                    const double y = idx / static_cast<std::uint32_t>(w);
+                    if (std::abs(x - p.x) > 2.0 || std::abs(y - p.y) > 2.0) continue;
+                    const double score = atStart ? offset : range.sweep - offset;
+                    if (score < bestScore) {
+                        bestScore = score;
+                        ex = static_cast<std::int64_t>(x);
+                        ey = static_cast<std::int64_t>(y);
+                    }
+                }
+                return std::pair<std::int64_t, std::int64_t>(ex, ey);
+            };
+            std::int64_t phase = static_cast<std::int64_t>(ordered.size());
+            const auto [sx, sy] = endPixel(range.start, true);
+            f.ThinLine(cx, cy, sx, sy, true, dash, phase);
+            if (!range.Full()) {
+                const auto [ex, ey] = endPixel(range.start + range.sweep, false);
+                f.ThinLine(cx, cy, ex, ey, true, dash, phase);
+            }
+        }
+    } else if (outline) {
+        double t0 = 0.0;
+        double sweep = kTwoPi;
+        if (!range.Full()) {
+            t0 = canvas_internal::ParamFromDirection(e.a, e.b, range.start);
+            const double t1 = canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
+            sweep = std::fmod(t1 - t0, kTwoPi);
+            if (sweep <= 0.0) sweep += kTwoPi;
+        }
+        auto& pts = f.Points();
+        pts = canvas_internal::SampleArc(e, t0, sweep, 0.25);
+        if (kind == 2) pts.insert(pts.begin(), PointD{e.cx, e.cy});
+        if (kind != 2 && range.Full()) pts.pop_back();  // closed: the last point is the first
+        f.WidePath(pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), Pen.Width);
+    }
+
+    if (fill) {
+        const std::uint32_t colour = SwapRB(Brush.Color);
+        const bool hatch = Brush.Style == bsDiagCross;
+        const int y0 = std::max(e.y1, 0);
+        const int y1b = std::min(e.y2 - 1, f.H() - 1);
+        for (int y = y0; y <= y1b; ++y) {
+            const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
+            const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
+            if (l > r) continue;
+            if (kind == 0 || range.Full()) {
+                f.FillSpan(y, l, r, colour, hatch);
+            } else {
+                for (std::int64_t x = l; x <= r; ++x) {
+                    if (range.Contains(canvas_internal::DirectionAngle(static_cast<double>(x) - e.cx, y - e.cy))) {
+                        f.FillSpan(y, x, x, colour, hatch);
+                    }
+                }
+            }
+        }
+    }
+    f.Finish();
+}
+
+void RasterCanvas::FillRect(const TRect& rect) {
+    if (Brush.Style == bsClear) return;
+    const int x0 = std::max(std::min(rect.Left, rect.Right), 0);
+    const int x1 = std::min(std::max(rect.Left, rect.Right), Width());
+    const int y0 = std::max(std::min(rect.Top, rect.Bottom), 0);
+    const int y1 = std::min(std::max(rect.Top, rect.Bottom), Height());
+    if (x0 >= x1 || y0 >= y1) return;
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    const std::uint32_t colour = kOpaque | SwapRB(Brush.Color);
+    const bool hatch = Brush.Style == bsDiagCross;
+    for (int y = y0; y < y1; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+        for (int x = x0; x < x1; ++x) {
+            if (!hatch || HatchOn(x, y)) row[x] = colour;
+        }
+    }
+}
+
+const RasterCanvas::FontCache& RasterCanvas::CurrentFont() {
+    const int pixelSize = canvas_internal::PixelSizeFor(Font.Size, 96.0);
+    if (font_->pixelSize != pixelSize || font_->bold != Font.Bold) {
+        font_->pixelSize = pixelSize;
+        font_->bold = Font.Bold;
+        font_->font = canvas_internal::MakeFont(Font, pixelSize, false);
+        font_->metrics.emplace(font_->font);
+    }
+    return *font_;
+}
+
+int RasterCanvas::TextWidth(std::string_view text) {
+    return CurrentFont().metrics->horizontalAdvance(FromUtf8(text));
+}
+
+int RasterCanvas::TextHeight(std::string_view) { return CurrentFont().metrics->height(); }
+
+void RasterCanvas::TextOut(int x, int y, std::string_view text) {
+    const FontCache& fc = CurrentFont();
+    const QString s = FromUtf8(text);
+    const int tw = fc.metrics->horizontalAdvance(s);
+    const int th = fc.metrics->height();
+    const std::int64_t right = static_cast<std::int64_t>(x) + tw;
+    const std::int64_t bottom = static_cast<std::int64_t>(y) + th;
+    PenPos = {static_cast<int>(std::clamp<std::int64_t>(right, INT32_MIN, INT32_MAX)), y};
+    if (x >= Width() || y >= Height() || right <= 0 || bottom <= 0) return;
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    if (Brush.Style != bsClear) {
+        painter.fillRect(QRect(x, y, tw, th), QColor::fromRgb(SwapRB(Brush.Color)));
+    }
+    painter.setFont(fc.font);
+    painter.setPen(QColor::fromRgb(SwapRB(Font.Color)));
+    painter.drawText(QPoint(x, y + fc.metrics->ascent()), s);
+}
+
+TColor RasterCanvas::GetPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return clWhite;
+    return SwapRB(image_.pixel(x, y) & 0xFFFFFFu);
+}
+
+void RasterCanvas::SetPixel(int x, int y, TColor colour) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    reinterpret_cast<std::uint32_t*>(image_.scanLine(y))[x] = kOpaque | SwapRB(colour & 0xFFFFFFu);
+}
+
+}  // namespace viv

@@ -1,0 +1,76 @@
+// The canvas of the on-screen picture: a QImage (Format_RGB32) drawn pixel-exactly, with
+// no antialiasing, keeping the classic raster semantics of TCanvas (see canvas.h):
+// - every figure is first collected as pixel coverage (its outline apart from its
+//   interior) and then combined with the picture once per pixel in Pen.Mode, so a
+//   figure drawn twice in pmNotXor leaves no trace;
+// - one-pixel lines are Bresenham lines clipped exactly (the pixels inside the picture do
+//   not depend on how far outside the end points lie); LineTo leaves out its end pixel,
+//   so that a chain of LineTo calls hits each joint once; Polyline draws its last point;
+// - wider pens are solid with round caps and joins;
+// - TextOut, FillRect and SetPixel copy.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "library/canvas.h"
+#include "library/rgb_image.h"
+
+namespace viv {
+
+class RasterCanvas : public TCanvas {
+public:
+    // A white picture.
+    RasterCanvas(int width, int height);
+    explicit RasterCanvas(const RgbImage& image);
+    // Any QImage; converted to Format_RGB32.
+    explicit RasterCanvas(const QImage& image);
+    ~RasterCanvas() override;
+
+    // The picture. It may be replaced or painted on directly; a replacement in another
+    // format is converted to Format_RGB32 at the next drawing operation.
+    const QImage& Image() const { return image_; }
+    QImage& Image() { return image_; }
+    RgbImage ToRgbImage() const;
+    bool SavePng(const std::string& path) const;
+
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+
+    void LineTo(int x, int y) override;
+    void Polyline(const TPoint* points, std::size_t count) override;
+    void Polygon(const TPoint* points, std::size_t count) override;
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void FillRect(const TRect& rect) override;
+    void TextOut(int x, int y, std::string_view text) override;
+    int TextWidth(std::string_view text) override;
+    int TextHeight(std::string_view text) override;
+    TColor GetPixel(int x, int y) const override;
+    void SetPixel(int x, int y, TColor colour) override;
+
+    using TCanvas::Polygon;
+    using TCanvas::Polyline;
+
+    class Figure;  // the coverage of one figure being drawn (raster_canvas.cpp)
+
+private:
+    struct FontCache;
+    Figure& BeginFigure();
+    void EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind);
+    const FontCache& CurrentFont();
+
+    QImage image_;
+    std::unique_ptr<Figure> figure_;
+    std::unique_ptr<FontCache> font_;
+};
+
+}  // namespace viv

@@ -1,0 +1,35 @@
+// Drawing routines in world coordinates shared by all simulations. Angles in radians,
+// counter-clockwise from the positive x axis.
+#pragma once
+
+#include <string_view>
+
+#include "library/canvas.h"
+#include "library/world.h"
+
+namespace viv {
+
+// An unfilled circle; leaves the brush clear.
+void DrawCircle(const World& world, TCanvas& canvas, double cx, double cy, double r);
+
+// An open arrow head with its tip at (x, y) pointing along `angle`, barbs `length`
+// world units long at angle +-135 degrees.
+void DrawArrowHead(const World& world, TCanvas& canvas, double x, double y, double length,
+                   double angle);
+
+// Arc of radius r about `centre` from fromAngle to toAngle through increasing angles.
+void DrawAngleArc(const World& world, WorldPoint centre, TCanvas& canvas, double r,
+                  double fromAngle, double toAngle);
+
+// Axes through (x0, y0) across the mapping window with ticks every xStep and yStep,
+// labelled with the given decimals and units.
+void DrawAxes(const World& world, int xDecimals, int yDecimals, std::string_view xUnit, double x0,
+              double y0, double xStep, double yStep, std::string_view yUnit, bool labelNegativeY,
+              TCanvas& canvas);
+
+// Single pixels at x0 + i*dx, y0 + j*dy, leaving out the column through x0 and the row
+// through y0; at most 60 columns and 60 rows.
+void DrawDotGrid(const World& world, TColor colour, TCanvas& canvas, double x0, double y0,
+                 double dx, double dy);
+
+}  // namespace viv

@@ -1,0 +1,21 @@
+// Number and text formatting for picture labels and table cells. The decimal point is
+// always "." whatever the system's settings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace viv {
+
+// Fixed point with exactly `decimals` digits, right-aligned with blanks to at least
+// `width` characters (a longer text is not cut). Halfway cases round away from zero.
+std::string FormatReal(int width, int decimals, double value);
+
+// Decimal digits, right-aligned with blanks to at least `width` characters.
+std::string FormatInteger(long long value, int width);
+
+// A copy with every character upper-cased one by one (ASCII and the Latin-1 letters,
+// so "æøå" becomes "ÆØÅ"). The text is UTF-8.
+std::string UpperCaseText(std::string_view text);
+
+}  // namespace viv

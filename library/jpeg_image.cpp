@@ -1,0 +1,203 @@
+// libjpeg reports fatal errors by calling error_exit, which must not return. Ours jumps
+// back with longjmp to the guard below. A longjmp may only skip frames whose automatic
+// objects are trivially destructible, so everything between the guard and libjpeg works
+// on plain C data (the Decoder); strings, vectors and the FILE's owner live in LoadJpeg,
+// outside the guarded calls.
+#include "library/jpeg_image.h"
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+
+// jpeglib.h needs FILE and size_t declared before it.
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace viv {
+namespace {
+
+static_assert(BITS_IN_JSAMPLE == 8, "the decoder expects 8-bit samples");
+
+struct ErrorManager {
+    jpeg_error_mgr Base;  // first member: libjpeg hands back a pointer to it
+    std::jmp_buf Jump;
+    char Message[JMSG_LENGTH_MAX];
+};
+
+// The decompressor and its error manager: plain C data only.
+struct Decoder {
+    jpeg_decompress_struct Info;
+    ErrorManager Errors;
+};
+
+ErrorManager& ErrorsOf(j_common_ptr info) {
+    return *reinterpret_cast<ErrorManager*>(info->err);
+}
+
+[[noreturn]] void FailWithMessage(j_common_ptr info) {
+    ErrorManager& errors = ErrorsOf(info);
+    (*errors.Base.format_message)(info, errors.Message);
+    std::longjmp(errors.Jump, 1);
+}
+
+// Warnings (level -1) almost all mean damaged picture data: libjpeg would go on and fill
+// the rest of the picture with grey. Those end the decoding. Only remarks about the
+// header's bookkeeping are let through. Trace messages (level >= 0) are dropped.
+void EmitMessage(j_common_ptr info, int level) {
+    if (level >= 0) return;
+    const int code = info->err->msg_code;
+    if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM) {
+        info->err->num_warnings++;
+        return;
+    }
+    FailWithMessage(info);
+}
+
+void OutputMessage(j_common_ptr) {}  // nothing goes to stderr
+
+using Step = void (*)(Decoder&, TColor*);
+
+// Runs one step of the decoding; false when libjpeg gave up (the message is in
+// decoder.Errors.Message). Keep this function free of other local variables.
+bool Guarded(Decoder& decoder, Step step, TColor* pixels) {
+    if (setjmp(decoder.Errors.Jump) != 0) return false;
+    step(decoder, pixels);
+    return true;
+}
+
+// Reads up to the first frame header; the caller has set the error manager and put the
+// file in Info.client_data.
+void ReadHeader(Decoder& decoder, TColor*) {
+    jpeg_create_decompress(&decoder.Info);
+    jpeg_stdio_src(&decoder.Info, static_cast<std::FILE*>(decoder.Info.client_data));
+    jpeg_read_header(&decoder.Info, TRUE);
+}
+
+// 8-bit CMYK to RGB. Files with an Adobe marker (the usual producer of CMYK JPEGs)
+// store the inks inverted, 255 meaning no ink.
+TColor CmykToRgb(const JSAMPLE* p, bool inverted) {
+    int c = p[0], m = p[1], y = p[2], k = p[3];
+    if (!inverted) {
+        c = 255 - c;
+        m = 255 - m;
+        y = 255 - y;
+        k = 255 - k;
+    }
+    return RGB(c * k / 255, m * k / 255, y * k / 255);
+}
+
+void DecodePixels(Decoder& decoder, TColor* pixels) {
+    jpeg_decompress_struct& info = decoder.Info;
+    jpeg_start_decompress(&info);
+    const JDIMENSION width = info.output_width;
+    const int components = info.output_components;
+    const bool inverted = info.saw_Adobe_marker != 0;
+    JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                               width * JDIMENSION(components), 1);
+    TColor* out = pixels;
+    while (info.output_scanline < info.output_height) {
+        jpeg_read_scanlines(&info, row, 1);
+        const JSAMPLE* in = row[0];
+        for (JDIMENSION x = 0; x < width; ++x, in += components) {
+            switch (components) {
+                case 1:
+                    *out++ = RGB(in[0], in[0], in[0]);
+                    break;
+                case 3:
+                    *out++ = RGB(in[0], in[1], in[2]);
+                    break;
+                default:
+                    *out++ = CmykToRgb(in, inverted);
+                    break;
+            }
+        }
+    }
+    jpeg_finish_decompress(&info);
+}
+
+// The colour space libjpeg should hand out for the file's own, or JCS_UNKNOWN if we
+// cannot show it.
+J_COLOR_SPACE OutputSpaceFor(J_COLOR_SPACE stored) {
+    switch (stored) {
+        case JCS_GRAYSCALE:
+            return JCS_GRAYSCALE;
+        case JCS_RGB:
+        case JCS_YCbCr:
+            return JCS_RGB;
+        case JCS_CMYK:
+        case JCS_YCCK:
+            return JCS_CMYK;
+        default:
+            return JCS_UNKNOWN;
+    }
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+JpegResult LoadJpeg(const std::string& path) {
+    const auto fail = [&path](const std::string& why) {
+        return JpegResult{false, path + ": " + why, RgbImage{}};
+    };
+
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) return fail(errno != 0 ? std::strerror(errno) : "cannot open the file");
+    // An empty file (or a directory, whose reads fail) is told apart from a damaged one.
+    errno = 0;
+    const int first = std::fgetc(file.get());
+    if (first == EOF) {
+        return fail(std::ferror(file.get()) && errno != 0 ? std::strerror(errno)
+                                                          : "the file is empty");
+    }
+    std::ungetc(first, file.get());
+
+    // Zeroed, so that destroying it is harmless even if creating it failed.
+    Decoder decoder{};
+    decoder.Info.err = jpeg_std_error(&decoder.Errors.Base);
+    decoder.Errors.Base.error_exit = FailWithMessage;
+    decoder.Errors.Base.emit_message = EmitMessage;
+    decoder.Errors.Base.output_message = OutputMessage;
+    decoder.Info.client_data = file.get();
+    struct Destroyer {
+        jpeg_decompress_struct* Info;
+        ~Destroyer() { jpeg_destroy_decompress(Info); }
+    } destroyer{&decoder.Info};
+
+    if (!Guarded(decoder, ReadHeader, nullptr)) return fail(decoder.Errors.Message);
+
+    const JDIMENSION width = decoder.Info.image_width;
+    const JDIMENSION height = decoder.Info.image_height;
+    if (width > JDIMENSION(kMaxJpegSide) || height > JDIMENSION(kMaxJpegSide) ||
+        static_cast<long long>(width) * height > kMaxJpegPixels) {
+        return fail("the picture is too large (" + std::to_string(width) + " x " +
+                    std::to_string(height) + " pixels)");
+    }
+    decoder.Info.out_color_space = OutputSpaceFor(decoder.Info.jpeg_color_space);
+    if (decoder.Info.out_color_space == JCS_UNKNOWN) {
+        return fail("unsupported colour space with " + std::to_string(decoder.Info.num_components) +
+                    " components");
+    }
+
+    JpegResult result{true, {}, RgbImage{}};
+    try {
+        result.Image.Pixels.resize(static_cast<std::size_t>(width) * height);
+    } catch (const std::bad_alloc&) {
+        return fail("not enough memory for the picture");
+    }
+    if (!Guarded(decoder, DecodePixels, result.Image.Pixels.data())) {
+        return fail(decoder.Errors.Message);
+    }
+    result.Image.Width = static_cast<int>(width);
+    result.Image.Height = static_cast<int>(height);
+    return result;
+}
+
+}  // namespace viv

@@ -1,0 +1,69 @@
+#include "library/world.h"
+
+#include <cmath>
+
+namespace viv {
+
+int World::RoundToPixel(double v) {
+    constexpr double limit = 1073741824.0;  // 2^30 pixels
+    if (v != v) return -static_cast<int>(limit);
+    if (v >= limit) return static_cast<int>(limit);
+    if (v <= -limit) return -static_cast<int>(limit);
+    return static_cast<int>(std::lrint(v));  // the default rounding: halfway to even
+}
+
+void World::SetWorldWindow(double xmin, double xmax, double ymin, double ymax) {
+    MapXMin = xmin;
+    MapXMax = xmax;
+    MapYMin = ymin;
+    MapYMax = ymax;
+    MapWidth = xmax - xmin;
+    MapHeight = ymax - ymin;
+    const int w = static_cast<int>(PictureWidth) - static_cast<int>(PictureMarginX);
+    const int h = static_cast<int>(PictureHeight) - static_cast<int>(PictureMarginY);
+    MapScaleX = MapWidth != 0 ? w / MapWidth : 0.0;
+    MapScaleY = MapHeight != 0 ? h / MapHeight : 0.0;
+}
+
+void World::UpdateAspect() {
+    AspectHeight = PictureWidth != 0 ? static_cast<double>(PictureHeight) / PictureWidth * 10.0 : 0.0;
+}
+
+void SetupWorld(World& world, std::uint16_t axisMode, bool clear, TCanvas& canvas, double xmin,
+                double xmax, double ymin, double ymax) {
+    if (clear) ClearPicture(world);
+    world.WorldXMin = xmin;
+    world.WorldXMax = xmax;
+    world.WorldYMin = ymin;
+    world.WorldYMax = ymax;
+    world.SetWorldWindow(xmin, xmax, ymin, ymax);
+    if (axisMode == 1 || axisMode == 2) {
+        canvas.Pen.Color = clSilver;
+        if (axisMode == 2) canvas.Pen.Style = psDot;
+        canvas.MoveTo(world.PictureX(xmin), world.PictureY(0));
+        canvas.LineTo(world.PictureX(xmax), world.PictureY(0));
+        canvas.Pen.Style = psSolid;
+    }
+    canvas.Pen.Mode = pmNotXor;
+}
+
+void ClearPicture(World& world) {
+    if (world.Screen == nullptr) return;
+    TCanvas& c = *world.Screen;
+    c.Brush.Style = bsSolid;
+    c.Pen.Color = clWhite;
+    c.Pen.Style = psSolid;
+    c.Brush.Color = clWhite;
+    c.FillRect({0, 0, c.Width(), c.Height()});
+}
+
+void MouseToWorld(World& world, const PointerSource& pointer) {
+    const TPoint cursor = pointer.CursorPos();
+    const TPoint origin = pointer.PictureOrigin();
+    const TPoint size = pointer.PictureSize();
+    if (size.x <= 0 || size.y <= 0) return;
+    world.MouseWorld.x = world.WorldXMin + (world.WorldXMax - world.WorldXMin) / size.x * (cursor.x - origin.x);
+    world.MouseWorld.y = world.WorldYMax - (world.WorldYMax - world.WorldYMin) / size.y * (cursor.y - origin.y);
+}
+
+}  // namespace viv

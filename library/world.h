@@ -1,0 +1,85 @@
+// The mapping of world coordinates (reals, y upwards) onto picture pixels (integers,
+// rows downwards), and the per-simulation set-up every full redraw begins with.
+#pragma once
+
+#include <cstdint>
+
+#include "library/canvas.h"
+
+namespace viv {
+
+struct WorldPoint {
+    double x = 0;
+    double y = 0;
+};
+
+// Where the picture lies on the screen and where the cursor is; the windowing layer
+// (or the scripted mode) provides it.
+class PointerSource {
+public:
+    virtual ~PointerSource() = default;
+    virtual TPoint CursorPos() const = 0;      // screen pixels
+    virtual TPoint PictureOrigin() const = 0;  // screen pixel of the picture's top-left corner
+    virtual TPoint PictureSize() const = 0;    // the picture component's width and height
+};
+
+struct World {
+    // The drawing target (the page while printing).
+    std::uint16_t PictureWidth = 0;   // W, pixels
+    std::uint16_t PictureHeight = 0;  // H, pixels
+    // Strips left free by the mapping at the left (L) and at the bottom (B), pixels;
+    // set while an inset graph is drawn.
+    std::uint16_t PictureMarginX = 0;
+    std::uint16_t PictureMarginY = 0;
+    // Pixels added to every mapped column and row (200 while printing).
+    int PrintOffsetX = 0;
+    int PrintOffsetY = 0;
+    int PenWidth = 1;      // ordinary lines, pixels
+    int BoldPenWidth = 3;  // the drop's outline and heavy rays, pixels
+    int AxisPenWidth = 0;  // DrawAxes; 0 draws one-pixel lines
+    // Half-height in world units of a window 20 units wide with equal scales.
+    double AspectHeight = 0;
+
+    // The current simulation's own world window, as passed to SetupWorld.
+    double WorldXMin = 0, WorldXMax = 0, WorldYMin = 0, WorldYMax = 0;
+    // The window the mapping uses now (an inset graph changes it).
+    double MapXMin = 0, MapXMax = 0, MapYMin = 0, MapYMax = 0;
+    double MapWidth = 0, MapHeight = 0;  // world units
+    double MapScaleX = 0, MapScaleY = 0;  // pixels per world unit
+
+    WorldPoint MouseWorld;  // the last mouse position in world units
+
+    // The on-screen picture: ClearPicture always clears it, whatever canvas is drawn on.
+    TCanvas* Screen = nullptr;
+
+    // Sets the mapping window and fixes the scales for the current size and margins.
+    void SetWorldWindow(double xmin, double xmax, double ymin, double ymax);
+
+    int PictureX(double x) const {
+        return RoundToPixel((x - MapXMin) * MapScaleX) + PictureMarginX + PrintOffsetX;
+    }
+    int PictureY(double y) const { return RoundToPixel((MapYMax - y) * MapScaleY) + PrintOffsetY; }
+    TPoint Picture(double x, double y) const { return {PictureX(x), PictureY(y)}; }
+
+    // AspectHeight from the picture size.
+    void UpdateAspect();
+
+    // Nearest integer, halfway to even; values beyond the picture's reach are held at
+    // +-2^30 pixels and a NaN far off the picture, so no figure ever wraps around.
+    static int RoundToPixel(double v);
+};
+
+// The first call of every full redraw: optionally clears the screen picture, stores
+// the simulation's world window, maps it, draws the x axis (axisMode 1 solid, 2 dotted,
+// 0 none) and leaves the pen in pmNotXor.
+void SetupWorld(World& world, std::uint16_t axisMode, bool clear, TCanvas& canvas, double xmin,
+                double xmax, double ymin, double ymax);
+
+// Fills the whole on-screen picture white.
+void ClearPicture(World& world);
+
+// The world point under the cursor, stored in MouseWorld; uses the simulation's world
+// window and the picture component's size.
+void MouseToWorld(World& world, const PointerSource& pointer);
+
+}  // namespace viv

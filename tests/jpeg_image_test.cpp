@@ -1,0 +1,192 @@
+#include "library/jpeg_image.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace viv {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<char>;
+
+const std::string kSource = VIV_SOURCE_DIR;
+const std::string kPhotograph = kSource + "/data/Vivarnon.jpg";
+
+Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Offset of the first marker `code` (0xFF code) among the header's segments, or -1.
+long FindMarker(const Bytes& b, unsigned char code) {
+    std::size_t i = 2;  // after SOI
+    while (i + 4 <= b.size() && static_cast<unsigned char>(b[i]) == 0xFF) {
+        if (static_cast<unsigned char>(b[i + 1]) == code) return static_cast<long>(i);
+        i += 2 + (static_cast<unsigned char>(b[i + 2]) << 8) + static_cast<unsigned char>(b[i + 3]);
+    }
+    return -1;
+}
+
+void ExpectNear(TColor c, int r, int g, int b, int tolerance) {
+    EXPECT_NEAR(RedOf(c), r, tolerance);
+    EXPECT_NEAR(GreenOf(c), g, tolerance);
+    EXPECT_NEAR(BlueOf(c), b, tolerance);
+}
+
+TEST(JpegImage, DecodesTheStartPhotograph) {
+    const JpegResult r = LoadJpeg(kPhotograph);
+    ASSERT_TRUE(r.Ok) << r.Error;
+    EXPECT_TRUE(r.Error.empty());
+    EXPECT_EQ(r.Image.Width, 720);
+    EXPECT_EQ(r.Image.Height, 540);
+    ASSERT_EQ(r.Image.Pixels.size(), 720u * 540u);
+    // Pixels are 0x00BBGGRR: the top byte stays clear everywhere.
+    for (TColor c : r.Image.Pixels) ASSERT_EQ(c >> 24, 0u);
+    // A grey-blue sky above, darker land below.
+    for (int x : {10, 360, 700}) {
+        const TColor sky = r.Image.At(x, 20);
+        EXPECT_GT(BlueOf(sky), RedOf(sky) + 20) << "x " << x;
+        EXPECT_GT(BlueOf(sky), 60) << "x " << x;
+    }
+    const TColor land = r.Image.At(100, 380);
+    EXPECT_LT(RedOf(land) + GreenOf(land) + BlueOf(land), 3 * 80);
+}
+
+TEST(JpegImage, ExpandsGreyscaleToGreyRgb) {
+    const JpegResult r = LoadJpeg(kSource + "/tests/data/grey.jpg");
+    ASSERT_TRUE(r.Ok) << r.Error;
+    ASSERT_EQ(r.Image.Width, 32);
+    ASSERT_EQ(r.Image.Height, 24);
+    for (TColor c : r.Image.Pixels) {
+        ASSERT_EQ(RedOf(c), GreenOf(c));
+        ASSERT_EQ(GreenOf(c), BlueOf(c));
+    }
+    // A gradient from black at the left to white at the right.
+    EXPECT_LT(RedOf(r.Image.At(0, 12)), 20);
+    EXPECT_GT(RedOf(r.Image.At(31, 12)), 235);
+    EXPECT_LT(RedOf(r.Image.At(8, 12)), RedOf(r.Image.At(24, 12)));
+}
+
+// Both pictures hold four quadrants: red, green / blue, yellow.
+TEST(JpegImage, DecodesProgressiveAndYcckPictures) {
+    for (const char* name : {"progressive.jpg", "cmyk.jpg"}) {
+        SCOPED_TRACE(name);
+        const JpegResult r = LoadJpeg(kSource + "/tests/data/" + name);
+        ASSERT_TRUE(r.Ok) << r.Error;
+        ASSERT_EQ(r.Image.Width, 32);
+        ASSERT_EQ(r.Image.Height, 24);
+        ExpectNear(r.Image.At(4, 4), 255, 0, 0, 40);
+        ExpectNear(r.Image.At(27, 4), 0, 255, 0, 40);
+        ExpectNear(r.Image.At(4, 19), 0, 0, 255, 40);
+        ExpectNear(r.Image.At(27, 19), 255, 255, 0, 40);
+    }
+}
+
+class JpegImageFailure : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("vivarnon-jpeg-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::string path = (dir_ / name).string();
+        std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+        return path;
+    }
+
+    // Every failure is reported, explained and leaves no picture behind.
+    static void ExpectFailure(const std::string& path) {
+        SCOPED_TRACE(path);
+        const JpegResult r = LoadJpeg(path);
+        EXPECT_FALSE(r.Ok);
+        EXPECT_FALSE(r.Error.empty());
+        EXPECT_EQ(r.Image.Width, 0);
+        EXPECT_TRUE(r.Image.Pixels.empty());
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(JpegImageFailure, MissingEmptyDirectoryAndText) {
+    const std::string missing = (dir_ / "Vivarnon.jpg").string();
+    ExpectFailure(missing);
+    EXPECT_EQ(LoadJpeg(missing).Error.rfind(missing, 0), 0u) << "the message names the file";
+    ExpectFailure(Write("empty.jpg", {}));
+    ExpectFailure(dir_.string());
+    const std::string text = "Regnbuen ses med solen i ryggen.\n";
+    ExpectFailure(Write("text.jpg", Bytes(text.begin(), text.end())));
+}
+
+// libjpeg itself would only warn and show the rest of the picture grey.
+TEST_F(JpegImageFailure, TruncatedPhotographIsRefusedQuietly) {
+    const Bytes whole = ReadBytes(kPhotograph);
+    ASSERT_GT(whole.size(), 1000u);
+    ::testing::internal::CaptureStderr();
+    for (std::size_t keep : {std::size_t{2}, std::size_t{100}, whole.size() / 4, whole.size() / 2,
+                             whole.size() * 9 / 10}) {
+        ExpectFailure(Write("cut" + std::to_string(keep) + ".jpg",
+                            Bytes(whole.begin(), whole.begin() + long(keep))));
+    }
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(JpegImageFailure, HeaderFollowedByGarbage) {
+    const Bytes whole = ReadBytes(kPhotograph);
+    const long scan = FindMarker(whole, 0xDA);
+    ASSERT_GT(scan, 0);
+    std::mt19937 random(7);
+    for (long keep : {2L, scan, scan + 14}) {  // SOI only, all tables, into the scan
+        Bytes bytes(whole.begin(), whole.begin() + keep);
+        for (int i = 0; i < 4000; ++i) bytes.push_back(static_cast<char>(random() & 0xFF));
+        ExpectFailure(Write("garbage" + std::to_string(keep) + ".jpg", bytes));
+    }
+}
+
+TEST_F(JpegImageFailure, HugeDimensionsAreRefusedUpFront) {
+    const Bytes small = ReadBytes(kSource + "/tests/data/grey.jpg");
+    const long frame = FindMarker(small, 0xC0);
+    ASSERT_GT(frame, 0);
+    // One side over the limit, and a square whose area is over it.
+    for (auto [width, height] : {std::pair{20000, 16}, std::pair{10000, 10000}}) {
+        Bytes bytes = small;
+        bytes[frame + 5] = char(height >> 8);
+        bytes[frame + 6] = char(height & 0xFF);
+        bytes[frame + 7] = char(width >> 8);
+        bytes[frame + 8] = char(width & 0xFF);
+        const std::string path = Write("huge.jpg", bytes);
+        ExpectFailure(path);
+        EXPECT_NE(LoadJpeg(path).Error.find("too large"), std::string::npos);
+    }
+}
+
+TEST_F(JpegImageFailure, ClosesTheFileOnEveryPath) {
+    const auto openFiles = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+    };
+    if (!fs::exists("/proc/self/fd")) GTEST_SKIP() << "no /proc/self/fd to count open files";
+    const Bytes whole = ReadBytes(kPhotograph);
+    const std::vector<std::string> paths = {
+        kPhotograph,
+        Write("cut.jpg", Bytes(whole.begin(), whole.begin() + long(whole.size() / 2))),
+        Write("empty.jpg", {}),
+        Write("text.jpg", Bytes(40, 'x')),
+        dir_.string(),
+    };
+    const auto before = openFiles();
+    for (int round = 0; round < 3; ++round) {
+        for (const std::string& path : paths) LoadJpeg(path);
+    }
+    EXPECT_EQ(openFiles(), before);
+}
+
+}  // namespace
+}  // namespace viv
