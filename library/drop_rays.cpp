@@ -15,15 +15,15 @@ namespace viv {
 
 namespace {
 
-constexpr double RayStartX = -9.0;         // where the incoming ray begins, world units
-constexpr double IncomingArrowX = -7.0;    // its arrow head
+constexpr double RayStartX = -9.0;       // where the incoming ray begins, world units
+constexpr double IncomingArrowX = -7.0;  // its arrow head
 constexpr double SplitIncomingArrowX = -6.0;
-constexpr double ArrowLength = 0.3;        // world units
+constexpr double ArrowLength = 0.3;  // world units
 constexpr double PartialArrowLength = 0.25;
 constexpr double ExitArrowDistance = 4.0;  // from the exit point along the exit ray
 constexpr double SplitExitArrowDistance = 3.0;
-constexpr double PartialRayLength = 2.0;   // the partial rays of the split routines
-constexpr double ArcRadius = 1.0;          // the angle arcs of the construction
+constexpr double PartialRayLength = 2.0;    // the partial rays of the split routines
+constexpr double ArcRadius = 1.0;           // the angle arcs of the construction
 constexpr double ConstructionLength = 2.0;  // the secondary construction's continued rays
 // The construction's arcs at the entry and exit points are left out for rays so close to
 // the axis that the arc would cover the whole small angle.
@@ -44,7 +44,9 @@ WorldPoint Along(WorldPoint from, double length, double angle) {
     return {from.x + length * std::cos(angle), from.y + length * std::sin(angle)};
 }
 
-WorldPoint Twice(WorldPoint p) { return {2 * p.x, 2 * p.y}; }
+WorldPoint Twice(WorldPoint p) {
+    return {2 * p.x, 2 * p.y};
+}
 
 void Polyline(const World& map, TCanvas& canvas, std::initializer_list<WorldPoint> points) {
     std::vector<TPoint> pixels;
@@ -78,8 +80,8 @@ RayReadout FullReadout(double p, double vDegrees, double iDegrees, double bDegre
 
 // The deviation of the primary ray shown as one bend where the incoming line meets the
 // radius through the reflection point, and the three bends i - b, pi - 2b, i - b.
-void DrawPrimaryConstruction(const World& map, const DropRayState& state, TCanvas& canvas,
-                             double p, double i, double b) {
+void DrawPrimaryConstruction(const World& map, const DropRayState& state, TCanvas& canvas, double p,
+                             double i, double b) {
     const auto& P = state.RayPoints;
     canvas.Pen.Style = psDashDot;
     if (p > 0) {
@@ -97,8 +99,8 @@ void DrawPrimaryConstruction(const World& map, const DropRayState& state, TCanva
 
 // The secondary ray continued past each surface point, and the four bends.
 void DrawSecondaryConstruction(const DropRayContext& context, const DropRayState& state,
-                               TCanvas& canvas, double i, double b, double theta1,
-                               double theta2, double theta3, double theta4) {
+                               TCanvas& canvas, double i, double b, double theta1, double theta2,
+                               double theta3, double theta4) {
     const World& map = context.Map;
     const auto& P = state.RayPoints;
     const double phi = theta4 + i;
@@ -121,8 +123,8 @@ void DrawSecondaryConstruction(const DropRayContext& context, const DropRayState
 
 // A partial ray of the split routines: a line from `from` to `to` with its arrow head at
 // the far end.
-void DrawPartialRay(const World& map, TCanvas& canvas, WorldPoint from, WorldPoint to,
-                    double angle, bool arrows) {
+void DrawPartialRay(const World& map, TCanvas& canvas, WorldPoint from, WorldPoint to, double angle,
+                    bool arrows) {
     Line(map, canvas, from, to);
     if (arrows) DrawArrowHead(map, canvas, to.x, to.y, PartialArrowLength, angle);
 }
@@ -140,8 +142,7 @@ RayReadout DrawPrimaryRay(const DropRayContext& context, DropRayState& state, TC
     const std::size_t c = ColourIndex(context.CurrentColour);
     canvas.Pen.Color = colour;
     canvas.Pen.Mode = pmNotXor;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.PrimaryBowParameter[c],
-                         context.IncidenceMax);
+    p = SnapToRainbowRay(colour, p, context.Rainbow.PrimaryBowParameter[c], context.IncidenceMax);
     const double n = ColourTable[c].WaterIndex;
     const double i = ArcSin(p);
     const double b = ArcSin(p / n);
@@ -184,8 +185,7 @@ RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, 
     const std::size_t c = ColourIndex(context.CurrentColour);
     canvas.Pen.Color = colour;
     canvas.Pen.Mode = pmNotXor;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.SecondaryBowParameter[c],
-                         context.IncidenceMax);
+    p = SnapToRainbowRay(colour, p, context.Rainbow.SecondaryBowParameter[c], context.IncidenceMax);
     const double n = ColourTable[c].WaterIndex;
     const double i = ArcSin(p);
     const double b = ArcSin(p / n);
@@ -214,21 +214,19 @@ RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, 
 
     if (!withDetails) return {};
     state.RayExitAngle = phi - Pi;
-    RayReadout readout =
-        FullReadout(p, Degrees(phi, -180), Degrees(theta1, 180), Degrees(b, 0));
+    RayReadout readout = FullReadout(p, Degrees(phi, -180), Degrees(theta1, 180), Degrees(b, 0));
     if (context.ShowNormals) DrawSecondaryNormals(map, state, canvas);
     if (context.ShowMarks)
         DrawSecondaryConstruction(context, state, canvas, i, b, theta1, theta2, theta3, theta4);
     return readout;
 }
 
-RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& state,
-                               TColor colour, bool withDetails, TCanvas& canvas, double p) {
+RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
+                               bool withDetails, TCanvas& canvas, double p) {
     const World& map = context.Map;
     const std::size_t c = ColourIndex(context.CurrentColour);
     canvas.Pen.Color = colour;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.PrimaryBowParameter[c],
-                         context.IncidenceMax);
+    p = SnapToRainbowRay(colour, p, context.Rainbow.PrimaryBowParameter[c], context.IncidenceMax);
     const double n = ColourTable[c].WaterIndex;
     const double i = ArcSin(p);
     const double b = ArcSin(p / n);
@@ -284,13 +282,12 @@ RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& stat
     return readout;
 }
 
-RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& state,
-                                 TColor colour, bool withDetails, TCanvas& canvas, double p) {
+RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
+                                 bool withDetails, TCanvas& canvas, double p) {
     const World& map = context.Map;
     const std::size_t c = ColourIndex(context.CurrentColour);
     canvas.Pen.Color = colour;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.SecondaryBowParameter[c],
-                         context.IncidenceMax);
+    p = SnapToRainbowRay(colour, p, context.Rainbow.SecondaryBowParameter[c], context.IncidenceMax);
     const double n = ColourTable[c].WaterIndex;
     const double i = ArcSin(p);
     const double b = ArcSin(p / n);
@@ -363,8 +360,8 @@ void DrawPrimaryRayPath(const World& map, const DropRayState& state, bool recomp
               {xs[0], ys[0]},
               {xs[1], ys[1]},
               {xs[1] + L * xs[2], ys[1] + L * ys[2]}});
-    DrawArrowHead(map, canvas, xs[1] + ExitArrowDistance * xs[2],
-                  ys[1] + ExitArrowDistance * ys[2], ArrowLength, xs[3]);
+    DrawArrowHead(map, canvas, xs[1] + ExitArrowDistance * xs[2], ys[1] + ExitArrowDistance * ys[2],
+                  ArrowLength, xs[3]);
 }
 
 void DrawPrimaryNormals(const World& map, const DropRayState& state, TCanvas& canvas, double p) {

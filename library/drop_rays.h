@@ -3,8 +3,8 @@
 // refracted out again. The light comes from the left, travelling in the +x direction.
 // All angles are radians counted counter-clockwise from +x; lengths are world units.
 //
-// Every routine draws in pmNotXor (the plain path excepted), so drawing the same ray twice
-// with the same arguments removes it again.
+// DrawPrimaryRay and DrawSecondaryRay draw in pmNotXor (the others in the caller's pen
+// mode, normally pmNotXor too), so drawing the same ray twice removes it again.
 #pragma once
 
 #include <array>
@@ -20,7 +20,7 @@ constexpr double DropRadius = 3.0;  // world units
 constexpr int RayPointCount = 10;
 
 // Colours of the ray figures.
-constexpr TColor RayControlledColour = clGreen;  // the ray under the user's control
+constexpr TColor RayControlledColour = clGreen;   // the ray under the user's control
 constexpr TColor RayBackgroundColour = clSilver;  // background rays: no arrow heads
 constexpr TColor RayConstructionColour = clBlue;  // the angle construction (F2)
 constexpr TColor RayNormalColour = clOlive;       // the normals (F3)
@@ -72,8 +72,8 @@ RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, 
 // pen colour and leave the pen mode to the caller.
 RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
                                bool withDetails, TCanvas& canvas, double p);
-RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& state,
-                                 TColor colour, bool withDetails, TCanvas& canvas, double p);
+RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
+                                 bool withDetails, TCanvas& canvas, double p);
 
 // The geometry of a primary ray's path from its entry point on, as x and y lists:
 // P2, P3, the exit direction's cosine and sine, and the exit direction itself in xs[3].

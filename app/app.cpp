@@ -1,0 +1,199 @@
+#include "app/app.h"
+
+#include <cmath>
+
+#include "app/catalogue.h"
+#include "app/file_paths.h"
+#include "app/setup_file.h"
+#include "library/jpeg_image.h"
+
+namespace viv {
+
+namespace {
+
+// A fresh picture as the main window prepares it: white brush, solid pen and brush.
+std::unique_ptr<TCanvas> NewPicture(Host& host, int width, int height) {
+    auto picture = host.CreatePicture(std::max(width, 1), std::max(height, 1));
+    picture->Brush.Color = clWhite;
+    picture->Pen.Style = psSolid;
+    picture->Brush.Style = bsSolid;
+    return picture;
+}
+
+char FirstOr(const std::string& text, char fallback) { return text.empty() ? fallback : text[0]; }
+
+}  // namespace
+
+App::App(Host& host) : host_(host) {}
+
+App::~App() = default;
+
+void App::FormCreate(const StartupEnvironment& env) {
+    State.CurrentBow = 1;
+    Window.Configuring = true;
+
+    Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
+    Image1 = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
+    Map.Screen = Image.get();
+    Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
+    Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
+
+    // The system's separators.
+    State.ListSeparator = FirstOr(env.ListSeparatorSetting, ',');
+    State.DecimalSeparator = FirstOr(env.DecimalSeparatorSetting, ',');
+
+    State.StartDirectory = env.StartDirectory;
+    Buffers = std::make_unique<WorkBuffers>();
+    const SetupFileSettings setup = ReadSetupFile(env.SetupFileCandidates);
+    if (setup.OpenDialogDirectory) State.OpenDialogDirectory = *setup.OpenDialogDirectory;
+    if (setup.ListSeparator) State.ListSeparator = *setup.ListSeparator;
+
+    // The bow statistics start empty.
+    for (auto& counts : Buffers->RayCount) counts.fill(0);
+    Buffers->ColourSumCount.fill(0);
+    Buffers->ColourSumIntensity.fill(0);
+
+    State.CurrentColour = 4;
+    State.Rainbow = ComputeRainbowAngles();
+
+    Map.PictureMarginX = 0;
+    Map.PictureMarginY = 0;
+    Map.PrintOffsetX = 0;
+    Map.PrintOffsetY = 0;
+    State.PrintTableToo = false;
+    Map.PenWidth = 1;
+    Map.BoldPenWidth = 3;
+
+    State.IncidenceValue = (State.IncidenceMax + State.IncidenceMin) / 2;
+    Map.UpdateAspect();
+    Map.SetWorldWindow(-10, 10, -5, 5);
+    State.ScatterAngle = 25;
+    State.RayDirection = 1;
+
+    ConfigureButtons(0);  // nothing is drawn while CurrentSimulation is 0
+
+    Window.ScrollPanelWidth =
+        static_cast<int>(std::lround(Window.ScrollBar1.Width * 1.8)) + Window.ScrollBar1.Left;
+    host_.LayoutChanged(Window);
+    State.CurrentSimulation = StartPicture;
+}
+
+void App::FormResize(bool minimised) {
+    if (Map.MapWidth == 0 || Map.MapHeight == 0) return;
+    if (State.CurrentSimulation == Closed || minimised) return;
+
+    // The picture is always recreated, never resized in place.
+    Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
+    Image1 = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
+    Map.Screen = Image.get();
+    Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
+    Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
+    Map.UpdateAspect();
+
+    if (State.CurrentSimulation == StartPicture) {
+        const JpegResult photo = LoadJpeg(JoinPath(State.StartDirectory, "Vivarnon.jpg"));
+        if (photo.Ok) {
+            // The picture takes the photograph's size; the scroll box scrolls if it is larger.
+            Image = host_.CreatePicture(photo.Image);
+            Image->Brush.Color = clWhite;
+            Map.Screen = Image.get();
+        } else {
+            host_.ShowMessage("Vivarnon.jpg ikke fundet", MessageKind::Information);
+        }
+        DrawSimulation(evRedraw, false, *Image);
+    } else {
+        ClearPicture(Map);
+        DrawSimulation(evRedraw, true, *Image);
+    }
+}
+
+void App::FormClose() {
+    State.CurrentSimulation = Closed;
+    Buffers.reset();
+}
+
+void App::Exit1Click() {
+    Memo.Visible = false;
+    Table.Visible = false;
+    FormClose();
+}
+
+void App::MenuEntry(std::uint16_t n) {
+    const CatalogueEntry* entry = FindSimulation(n);
+    if (entry == nullptr || State.CurrentSimulation == Closed) return;
+    if (entry->BeforeSelect) entry->BeforeSelect(*this);
+    if (entry->HideScrollBar1) Window.ScrollBar1.Visible = false;
+    SelectSimulation(n);
+    if (!entry->Caption.empty()) Window.Caption = std::string(entry->Caption);
+    if (entry->AfterSelect) entry->AfterSelect(*this);
+    if (entry->Table.Rows > 0) {
+        SetupTable(entry->Table.Rows, entry->Table.Columns, entry->Table.Message);
+        for (int c = 0; c < 3; ++c) {
+            const std::string_view header = entry->ColumnHeaders[static_cast<std::size_t>(c)];
+            Table.SetCell(c, 0, header == CaptionHeader ? Window.Caption : std::string(header));
+        }
+        int row = 1;
+        for (std::string_view header : entry->RowHeaders) Table.SetCell(0, row++, std::string(header));
+    }
+    if (entry->AfterTable) entry->AfterTable(*this);
+    ConfigureButtons(entry->Mask);
+}
+
+void App::SelectSimulation(std::uint16_t n) {
+    if (State.CurrentSimulation == StartPicture) {
+        // Leave the photograph for a white picture of the scroll box's size.
+        State.CurrentSimulation = LeavingStartPicture;
+        FormResize();
+    }
+    State.CurrentSimulation = n;
+    Window.Configuring = true;
+    Window.Timer1.Enabled = false;
+    Window.TimerButton.Down = false;
+    const int panelWidth = Window.ScrollPanelWidth;
+    ConfigureParameters();
+    Window.Configuring = false;
+    if (Window.ScrollBar1.Visible) host_.FocusScrollBar1();
+    if (Window.ScrollPanelWidth != panelWidth) {
+        host_.LayoutChanged(Window);
+        FormResize();
+    }
+}
+
+void App::DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas) {
+    canvas.Pen.Width = Map.PenWidth;
+    const CatalogueEntry* entry = FindSimulation(State.CurrentSimulation);
+    if (entry != nullptr && entry->Draw != nullptr) entry->Draw(*this, code, clearFirst, canvas);
+}
+
+void App::RedrawPicture() {
+    if (Image) DrawSimulation(evRedraw, true, *Image);
+}
+
+void App::SetupTable(int rows, int columns, bool message) {
+    Table.Setup(rows, columns);
+    Window.MessagePanel = message ? " Se flere data i tabellen." : "";
+    Table.Caption = Window.Caption;
+    if (Table.TableWanted || Table.Visible) Table.Visible = true;
+}
+
+void App::VisTabelClick() {
+    Table.TableWanted = true;
+    Table.Visible = !Table.Visible;
+}
+
+void App::VisMemoClick() { Memo.Visible = !Memo.Visible; }
+
+void App::SubjectMenuOpened() { Window.ButtonPanelCaption.clear(); }
+
+void App::DisplayHint(std::string_view hint) {
+    if (!hint.empty()) Window.PanelsVisible = hint.front() == ' ';
+    Window.StatusCaption = "    " + std::string(hint);
+}
+
+void App::Omvivarnon1Click() {
+    constexpr int major = 2, minor = 0;
+    host_.ShowMessage("Vivarnon, version " + std::to_string(major) + "." + std::to_string(minor),
+                      MessageKind::Information);
+}
+
+}  // namespace viv

@@ -1,0 +1,106 @@
+// The program's core: the shared state, the model of the main window and the handlers
+// of every menu entry, control and clock tick. No windowing code: the Qt window, the
+// scripted mode and the tests all drive this same object.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/events.h"
+#include "app/host.h"
+#include "app/memo_model.h"
+#include "app/results_table.h"
+#include "app/shared_state.h"
+#include "app/sim_states.h"
+#include "app/window_model.h"
+#include "app/work_buffers.h"
+#include "library/canvas.h"
+#include "library/world.h"
+
+namespace viv {
+
+// What the program finds around it when it starts.
+struct StartupEnvironment {
+    std::string StartDirectory;  // where the photograph and the guidance text are looked up
+    // The system's separators ([intl] sList and sDecimal); each defaults to ",".
+    std::string ListSeparatorSetting = ",";
+    std::string DecimalSeparatorSetting = ",";
+    // The set-up file is looked for in these places, in order.
+    std::vector<std::string> SetupFileCandidates = {"VIVARNON.INI", "/VIVARNON.INI"};
+};
+
+class App;
+using DrawRoutine = void (*)(App& app, std::uint16_t code, bool clearFirst, TCanvas& canvas);
+
+class App {
+public:
+    explicit App(Host& host);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+    ~App();
+
+    SharedState State;
+    World Map;  // the world-to-picture mapping
+    MainWindowModel Window;
+    ResultsTable Table;
+    MemoModel Memo;
+    std::unique_ptr<WorkBuffers> Buffers;
+    SimStates Sims;
+    // The picture every simulation draws into, and the second bitmap of its size.
+    std::unique_ptr<TCanvas> Image;
+    std::unique_ptr<TCanvas> Image1;
+
+    Host& host() { return host_; }
+
+    // --- Start-up, resize, close ---
+    void FormCreate(const StartupEnvironment& env);
+    // The window's size changed (and the first time it is shown).
+    void FormResize(bool minimised = false);
+    void FormClose();
+    // "&Afslut": hides the memo and the table, then closes the main window.
+    void Exit1Click();
+
+    // --- Catalogue and dispatch ---
+    // The menu entry of simulation n: start values, selection, caption, table, buttons.
+    void MenuEntry(std::uint16_t n);
+    void SelectSimulation(std::uint16_t n);
+    void DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas);
+    void RedrawPicture();
+    void SetupTable(int rows, int columns, bool message);
+
+    // --- Control panel ---
+    void ConfigureParameters();
+    void ConfigureButtons(std::uint16_t mask);
+    void SetScrollRange(int minimum, int maximum, int position);
+    // The user moved a control to `position` (held inside its range).
+    void ControlChange(Control control, int position);
+    void FKeyClick(FKey key);
+    void Vis1Click();  // the "&Vis" menu opens: check marks and enabling
+    void ImageMouseMove();
+    void ImageMouseDown();
+
+    // --- Animation clock ---
+    void Timer1Timer();
+    void TimerButtonClick();
+    void FremButtonClick();
+    void HalvFartButtonClick();
+
+    // --- Windows and hints ---
+    void VisTabelClick();  // "Vis &Tabel"
+    void VisMemoClick();   // "Vis &Memo"
+    void SubjectMenuOpened();  // a subject menu clears the legend of the button bar
+    void DisplayHint(std::string_view hint);
+    // "&Om vivarnon".
+    void Omvivarnon1Click();
+
+    // The colour text of the status line: name, ": ", wavelength and " nm".
+    std::string ColourText() const;
+
+private:
+    Host& host_;
+};
+
+}  // namespace viv

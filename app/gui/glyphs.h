@@ -1,0 +1,17 @@
+// The glyphs of the animation buttons on the button bar, drawn rather than loaded.
+#pragma once
+
+#include <QIcon>
+
+namespace viv {
+
+// "Kør": a triangle while the clock stands, a stop square while it runs (the checked state).
+QIcon RunStopGlyph();
+// Slow motion: a speedometer whose needle stands at full speed, or low while checked.
+QIcon SpeedometerGlyph();
+// "Frem": one frame forward, a triangle against a bar.
+QIcon StepGlyph();
+
+constexpr int GlyphSize = 16;  // pixels
+
+}  // namespace viv

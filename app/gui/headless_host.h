@@ -1,0 +1,46 @@
+// The host of the scripted mode: raster pictures with no window and no display;
+// messages go to standard error.
+#pragma once
+
+#include <QElapsedTimer>
+
+#include "app/script.h"
+
+namespace viv {
+
+class HeadlessHost : public ScriptHost {
+public:
+    // The picture area of a 720 x 540 main window: the client area less the button bar,
+    // the status line and the control panel.
+    static constexpr int ClientWidth = 712;   // pixels
+    static constexpr int PictureHeight = 445;  // pixels
+
+    HeadlessHost();
+
+    std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
+    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override;
+    void ShowMessage(std::string_view text, MessageKind kind) override;
+    void LayoutChanged(MainWindowModel& window) override;
+    std::uint32_t Milliseconds() override;
+    const PointerSource& Pointer() override { return pointer_; }
+
+    void SetPictureArea(MainWindowModel& window, int width, int height) override;
+    void MoveCursorToPicture(int x, int y) override;
+    bool SavePng(const TCanvas& picture, const std::string& path, std::string& error) override;
+
+private:
+    class Cursor : public PointerSource {
+    public:
+        TPoint cursor;
+        TPoint size;
+        TPoint CursorPos() const override { return cursor; }
+        TPoint PictureOrigin() const override { return {0, 0}; }
+        TPoint PictureSize() const override { return size; }
+    };
+    Cursor pointer_;
+    QElapsedTimer clock_;
+    int fixedWidth_ = 0;  // a picture size set by the script, 0 while none is
+    int fixedHeight_ = 0;
+};
+
+}  // namespace viv

@@ -1,0 +1,121 @@
+// The main window: menu bar, button bar, control panel, picture and status line, a thin
+// view of the core's model. Every user action calls one handler of the core, after which
+// SyncFromModel shows the model in every widget.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QSize>
+#include <vector>
+
+#include "app/app.h"
+#include "app/catalogue.h"
+#include "app/gui/qt_host.h"
+
+class QAbstractSlider;
+class QAction;
+class QFrame;
+class QLabel;
+class QScrollArea;
+class QSplitter;
+class QTimer;
+class QToolButton;
+
+namespace viv {
+
+class PictureView;
+class TVtabelForm;
+
+class TvivarnonMenu : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Started as the program starts: current directory, system separators, set-up file.
+    explicit TvivarnonMenu(QWidget* parent = nullptr);
+    explicit TvivarnonMenu(const StartupEnvironment& env, QWidget* parent = nullptr);
+    ~TvivarnonMenu() override;
+
+    App& app() { return app_; }
+    QtHost& host() { return host_; }
+
+    // The results table window: refreshed with this window, printed by "Udskriv &Tabel".
+    void AttachTableWindow(TVtabelForm* table);
+
+    // Shows the model in every widget, with their signals blocked.
+    void SyncFromModel();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct RangeWidget {
+        QAbstractSlider* Widget;
+        Control Which;
+        int Top;     // pixels within the control panel
+        int Height;  // pixels
+    };
+    struct LabelWidget {
+        QLabel* Widget;
+        LabelControl MainWindowModel::*Label;
+        int Left, Top;  // pixels within the control panel
+    };
+    struct ButtonWidget {
+        QToolButton* Widget;
+        ToolButton MainWindowModel::*Button;
+    };
+    struct BoundAction {
+        QAction* Action;
+        MenuItemState MainWindowModel::*Item;
+    };
+
+    void BuildMenu();
+    QFrame* BuildButtonBar();
+    QFrame* BuildControlPanel();
+    QFrame* BuildStatusLine();
+    QScrollArea* BuildScrollBox();
+
+    // Runs a handler of the core and shows what it changed.
+    template <class Handler>
+    void Act(Handler&& handler);
+    void ShowModel();
+    void RunCommand(MenuCommand command);
+    void Hjemmeside1Click();
+    void Exit1Click();
+    // The window's size or state changed: the core recreates the picture for its new area.
+    void PictureAreaChanged();
+
+    QtHost host_;
+    App app_;
+
+    QFrame* buttonPanel_ = nullptr;
+    QLabel* legend_ = nullptr;
+    QFrame* scrollPanel_ = nullptr;
+    QScrollArea* scrollBox_ = nullptr;
+    PictureView* picture_ = nullptr;
+    QFrame* statusBar_ = nullptr;
+    QSplitter* panels_ = nullptr;
+    QLabel* panel1_ = nullptr;
+    QLabel* panel2_ = nullptr;
+    QLabel* panel3_ = nullptr;
+    QLabel* messagePanel_ = nullptr;
+    QLabel* statusCaption_ = nullptr;
+    QAbstractSlider* scrollBar1_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::vector<RangeWidget> ranges_;
+    std::vector<LabelWidget> labels_;
+    std::vector<ButtonWidget> buttons_;
+    std::vector<BoundAction> boundActions_;
+    QPointer<TVtabelForm> table_;
+
+    bool created_ = false;    // FormCreate has run
+    bool minimised_ = false;  // the window was last seen minimised
+    bool syncing_ = false;
+    bool syncAgain_ = false;
+    bool destroying_ = false;
+};
+
+}  // namespace viv

@@ -1,0 +1,116 @@
+#include "app/gui/qt_host.h"
+
+#include <QAbstractScrollArea>
+#include <QCursor>
+#include <QLayout>
+#include <QMessageBox>
+#include <QWidget>
+#include <utility>
+
+#include "app/window_model.h"
+#include "library/canvas/raster_canvas.h"
+
+namespace viv {
+
+namespace {
+
+// Lays out the widget's own layout and then those of the widgets down to `target`, so
+// that sizes are right at once, even before the window is first shown.
+void LayOutDownTo(QWidget* top, QWidget* target) {
+    std::vector<QWidget*> chain;
+    for (QWidget* w = target; w != nullptr; w = w->parentWidget()) {
+        chain.push_back(w);
+        if (w == top) break;
+    }
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        if (QLayout* layout = (*it)->layout()) layout->activate();
+}
+
+}  // namespace
+
+QtHost::QtHost() {
+    clock_.start();
+}
+
+QtHost::~QtHost() = default;
+
+void QtHost::Bind(const Widgets& widgets) {
+    widgets_ = widgets;
+    pointer_.picture = widgets.Picture;
+}
+
+std::unique_ptr<TCanvas> QtHost::CreatePicture(int width, int height) {
+    return std::make_unique<RasterCanvas>(width, height);
+}
+
+std::unique_ptr<TCanvas> QtHost::CreatePicture(const RgbImage& photo) {
+    return std::make_unique<RasterCanvas>(photo);
+}
+
+void QtHost::ShowMessage(std::string_view text, MessageKind kind) {
+    const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    std::erase_if(messages_, [](const QPointer<QMessageBox>& box) { return box.isNull(); });
+    for (const QPointer<QMessageBox>& box : messages_) {
+        if (box->isVisible() && box->text() == message) {
+            box->raise();
+            return;
+        }
+    }
+    const bool warning = kind == MessageKind::Warning;
+    auto* box =
+        new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                        warning ? QStringLiteral("Advarsel") : QStringLiteral("Information"),
+                        message, QMessageBox::Ok, widgets_.Window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    messages_.emplace_back(box);
+    box->show();
+}
+
+QSize QtHost::PictureArea() const {
+    if (widgets_.ScrollBox == nullptr) return {};
+    LayOutDownTo(widgets_.Window, widgets_.ScrollBox);
+    // The whole area, as if no scroll bars were needed: a picture of this size needs none.
+    return widgets_.ScrollBox->maximumViewportSize();
+}
+
+void QtHost::LayoutChanged(MainWindowModel& window) {
+    if (widgets_.ScrollPanel != nullptr)
+        widgets_.ScrollPanel->setFixedWidth(window.ScrollPanelWidth);
+    const QSize area = PictureArea();
+    window.ScrollBoxWidth = area.width();
+    window.ScrollBoxHeight = area.height();
+}
+
+std::uint32_t QtHost::Milliseconds() {
+    return static_cast<std::uint32_t>(clock_.elapsed());
+}
+
+bool QtHost::TakeScrollBar1Focus() {
+    return std::exchange(scrollBar1FocusWanted_, false);
+}
+
+std::vector<QMessageBox*> QtHost::OpenMessages() const {
+    std::vector<QMessageBox*> open;
+    for (const QPointer<QMessageBox>& box : messages_)
+        if (!box.isNull() && box->isVisible()) open.push_back(box.data());
+    return open;
+}
+
+TPoint QtHost::Cursor::CursorPos() const {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+TPoint QtHost::Cursor::PictureOrigin() const {
+    if (picture.isNull()) return {};
+    const QPoint p = picture->mapToGlobal(QPoint(0, 0));
+    return {p.x(), p.y()};
+}
+
+TPoint QtHost::Cursor::PictureSize() const {
+    if (picture.isNull()) return {};
+    return {picture->width(), picture->height()};
+}
+
+}  // namespace viv

@@ -1,0 +1,66 @@
+// The host of the windowed program: pictures as QImages, message boxes, the layout of
+// the main window, a steady clock and the cursor.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSize>
+#include <vector>
+
+#include "app/host.h"
+
+class QAbstractScrollArea;
+class QMessageBox;
+class QWidget;
+
+namespace viv {
+
+class QtHost : public Host {
+public:
+    // The widgets of the main window the host works on.
+    struct Widgets {
+        QWidget* Window = nullptr;       // the main window, parent of the message boxes
+        QWidget* ScrollPanel = nullptr;  // the control panel on the left
+        QAbstractScrollArea* ScrollBox = nullptr;
+        QWidget* Picture = nullptr;
+    };
+
+    QtHost();
+    ~QtHost() override;
+
+    void Bind(const Widgets& widgets);
+
+    std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
+    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override;
+    // A message box with one OK button that does not hold the program up; the same
+    // message is not opened a second time while it is still on the screen.
+    void ShowMessage(std::string_view text, MessageKind kind) override;
+    void LayoutChanged(MainWindowModel& window) override;
+    std::uint32_t Milliseconds() override;
+    const PointerSource& Pointer() override { return pointer_; }
+    void FocusScrollBar1() override { scrollBar1FocusWanted_ = true; }
+
+    // The area the picture fills, with the window laid out as it stands now, pixels.
+    QSize PictureArea() const;
+    // Whether the core asked for ScrollBar1 to take the focus since the last call.
+    bool TakeScrollBar1Focus();
+    // The message boxes still on the screen.
+    std::vector<QMessageBox*> OpenMessages() const;
+
+private:
+    class Cursor : public PointerSource {
+    public:
+        QPointer<QWidget> picture;
+        TPoint CursorPos() const override;
+        TPoint PictureOrigin() const override;
+        TPoint PictureSize() const override;
+    };
+
+    Widgets widgets_;
+    Cursor pointer_;
+    QElapsedTimer clock_;
+    std::vector<QPointer<QMessageBox>> messages_;
+    bool scrollBar1FocusWanted_ = false;
+};
+
+}  // namespace viv

@@ -1,0 +1,21 @@
+// The windowed program: the main window, then the results table window, and the loop.
+#include <QApplication>
+
+#include "app/gui/main_window.h"
+#include "app/gui/startup.h"
+#include "windows/table_window.h"
+
+namespace viv {
+
+int RunMainWindow() {
+    QApplication::setApplicationName(QStringLiteral("Vivarnon til windows 98"));
+    TvivarnonMenu window;
+    TVtabelForm table(window.app());
+    // Closing the main window ends the program, whatever other window is open.
+    table.setAttribute(Qt::WA_QuitOnClose, false);
+    window.AttachTableWindow(&table);
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace viv

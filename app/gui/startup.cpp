@@ -1,0 +1,28 @@
+#include "app/gui/startup.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace viv {
+
+StartupEnvironment SystemStartupEnvironment() {
+    StartupEnvironment env;
+    QString start = QDir::currentPath();
+    if (!QFileInfo::exists(QDir(start).filePath("Vivarnon.jpg"))) {
+        const QString own = QCoreApplication::applicationDirPath();
+        if (QFileInfo::exists(QDir(own).filePath("Vivarnon.jpg"))) start = own;
+    }
+    env.StartDirectory = QDir::toNativeSeparators(start).toStdString();
+    // The decimal point of the system's number format; where it is a comma, lists are
+    // separated by semicolons.
+    const QString decimal = QLocale::system().decimalPoint();
+    env.DecimalSeparatorSetting = decimal.isEmpty() ? "." : decimal.left(1).toStdString();
+    env.ListSeparatorSetting = env.DecimalSeparatorSetting == "," ? ";" : ",";
+    env.SetupFileCandidates = {"VIVARNON.INI",
+                               QDir(QDir::rootPath()).filePath("VIVARNON.INI").toStdString()};
+    return env;
+}
+
+}  // namespace viv

@@ -1,0 +1,16 @@
+#include "app/gui/window_sizing.h"
+
+namespace viv {
+
+WindowSizing SizeForScreen(int screenWidth, int screenHeight) {
+    WindowSizing s;
+    if (screenWidth <= 650 && screenHeight <= 500) s.Maximised = true;
+    if (screenWidth >= 800 && screenHeight >= 600) {
+        s.Width = 720;
+        s.Height = 540;
+    }
+    s.WideTrackBars = screenWidth <= 900;
+    return s;
+}
+
+}  // namespace viv

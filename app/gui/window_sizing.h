@@ -1,0 +1,20 @@
+// The main window's size at start, chosen by the size of the screen.
+#pragma once
+
+namespace viv {
+
+struct WindowSizing {
+    int Width = 640;   // pixels
+    int Height = 480;  // pixels
+    bool Maximised = false;
+    // The two track bars of the colour and the bow are made wider on small screens.
+    bool WideTrackBars = false;
+};
+
+// 640 x 480; maximised on screens of at most 650 x 500; 720 x 540 on screens of at least
+// 800 x 600; track bars of 32 pixels on screens at most 900 pixels wide.
+WindowSizing SizeForScreen(int screenWidth, int screenHeight);
+
+constexpr int WideTrackBarWidth = 32;  // pixels
+
+}  // namespace viv

@@ -1,0 +1,17 @@
+// What the main window knows of the memo window: whether it shows, its text as plain
+// characters, and the selection it asks for when a simulation is chosen.
+#pragma once
+
+#include <string>
+
+namespace viv {
+
+struct MemoModel {
+    bool Visible = false;
+    std::u32string Text;  // one element per character, as the memo counts them
+    int SelStart = 0;     // 0-based
+    int SelLength = 0;
+    int SelectionRequests = 0;  // counts selections made by the main window
+};
+
+}  // namespace viv

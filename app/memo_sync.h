@@ -1,0 +1,15 @@
+// The memo window follows the main window: on every choice of simulation it scrolls to
+// the guidance of that simulation and shows its heading selected.
+#pragma once
+
+#include <string_view>
+
+#include "app/memo_model.h"
+
+namespace viv {
+
+// If the memo shows, selects the first occurrence of `caption` followed by ":" in its
+// text (the selection covers the caption alone). `caption` is UTF-8.
+void SelectGuidance(MemoModel& memo, std::string_view caption);
+
+}  // namespace viv

@@ -1,0 +1,204 @@
+#include "app/script.h"
+
+#include <array>
+#include <charconv>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+namespace viv {
+
+namespace {
+
+constexpr int MaxPictureSide = 8192;  // pixels
+constexpr long MaxTicks = 1000000;
+
+struct BadLine {
+    std::string what;
+};
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+long Number(const std::vector<std::string>& words, std::size_t index, const char* what) {
+    if (index >= words.size()) throw BadLine{"missing " + std::string(what)};
+    const std::string& text = words[index];
+    long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size())
+        throw BadLine{std::string(what) + " is not a whole number: " + text};
+    return value;
+}
+
+void NoMoreThan(const std::vector<std::string>& words, std::size_t count) {
+    if (words.size() > count) throw BadLine{"unexpected argument: " + words[count]};
+}
+
+struct ControlName {
+    const char* name;
+    Control control;
+};
+constexpr std::array<ControlName, 7> Controls{{{"scroll1", Control::ScrollBar1},
+                                               {"scroll2", Control::ScrollBar2},
+                                               {"scroll3", Control::ScrollBar3},
+                                               {"track1", Control::TrackBar1},
+                                               {"track2", Control::TrackBar2},
+                                               {"track3", Control::TrackBar3},
+                                               {"track4", Control::TrackBar4}}};
+
+constexpr std::array<const char*, 5> KeyNames{"F2", "F3", "F4", "F5", "F6"};
+
+class Runner {
+public:
+    Runner(App& app, ScriptHost& host, std::ostream& out) : app_(app), host_(host), out_(out) {}
+
+    void Execute(const std::vector<std::string>& w) {
+        const std::string& command = w[0];
+        if (command == "size") {
+            NoMoreThan(w, 3);
+            const long width = Number(w, 1, "width");
+            const long height = Number(w, 2, "height");
+            if (width < 1 || height < 1) throw BadLine{"a picture needs at least 1 x 1 pixels"};
+            if (width > MaxPictureSide || height > MaxPictureSide)
+                throw BadLine{"a picture of at most " + std::to_string(MaxPictureSide) + " pixels a side"};
+            host_.SetPictureArea(app_.Window, static_cast<int>(width), static_cast<int>(height));
+            app_.FormResize();
+        } else if (command == "select") {
+            NoMoreThan(w, 2);
+            const long n = Number(w, 1, "simulation number");
+            if (n < 1 || n > 43 || n == 13) throw BadLine{"no simulation " + w[1] + " (1..43, not 13)"};
+            app_.MenuEntry(static_cast<std::uint16_t>(n));
+        } else if (const ControlName* c = FindControl(command)) {
+            NoMoreThan(w, 2);
+            const long p = Number(w, 1, "position");
+            const RangeControl& control = app_.Window.Of(c->control);
+            if (!control.Visible) throw BadLine{command + " is not shown in this simulation"};
+            if (p < control.Min || p > control.Max)
+                throw BadLine{"position " + w[1] + " outside " + command + "'s range " +
+                              std::to_string(control.Min) + ".." + std::to_string(control.Max)};
+            app_.ControlChange(c->control, static_cast<int>(p));
+        } else if (command == "key") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2) throw BadLine{"missing key (F2..F6)"};
+            const FKey key = FindKey(w[1]);
+            if (!app_.Window.Of(key).Visible) throw BadLine{w[1] + " is not shown in this simulation"};
+            app_.FKeyClick(key);
+        } else if (command == "tick") {
+            NoMoreThan(w, 2);
+            const long k = w.size() > 1 ? Number(w, 1, "tick count") : 1;
+            if (k < 1 || k > MaxTicks) throw BadLine{"tick count outside 1.." + std::to_string(MaxTicks)};
+            // The ticks arrive as from the running clock, whether or not it was started.
+            const bool running = app_.Window.Timer1.Enabled;
+            app_.Window.Timer1.Enabled = true;
+            for (long i = 0; i < k; ++i) app_.Timer1Timer();
+            app_.Window.Timer1.Enabled = running;
+        } else if (command == "step") {
+            NoMoreThan(w, 1);
+            app_.FremButtonClick();
+        } else if (command == "mouse" || command == "click") {
+            NoMoreThan(w, 3);
+            const long x = Number(w, 1, "x");
+            const long y = Number(w, 2, "y");
+            if (x < 0 || y < 0 || x >= app_.Image->Width() || y >= app_.Image->Height())
+                throw BadLine{"(" + w[1] + ", " + w[2] + ") is outside the picture"};
+            host_.MoveCursorToPicture(static_cast<int>(x), static_cast<int>(y));
+            if (command == "mouse")
+                app_.ImageMouseMove();
+            else
+                app_.ImageMouseDown();
+        } else if (command == "redraw") {
+            NoMoreThan(w, 1);
+            app_.RedrawPicture();
+        } else if (command == "save") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2) throw BadLine{"missing file name"};
+            std::string error;
+            if (!host_.SavePng(*app_.Image, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+        } else if (command == "table") {
+            NoMoreThan(w, 1);
+            for (int r = 0; r < app_.Table.RowCount(); ++r) {
+                for (int col = 0; col < app_.Table.ColCount(); ++col) {
+                    if (col > 0) out_ << '\t';
+                    out_ << app_.Table.Cell(col, r);
+                }
+                out_ << '\n';
+            }
+        } else if (command == "panels") {
+            NoMoreThan(w, 1);
+            const MainWindowModel& m = app_.Window;
+            out_ << m.Panel1 << '\t' << m.Panel2 << '\t' << m.Panel3 << '\t' << m.MessagePanel << '\n';
+        } else if (command == "caption") {
+            NoMoreThan(w, 1);
+            out_ << app_.Window.Caption << '\n';
+        } else {
+            throw BadLine{"unknown command: " + command};
+        }
+        out_.flush();
+    }
+
+private:
+    static const ControlName* FindControl(const std::string& name) {
+        for (const ControlName& c : Controls)
+            if (name == c.name) return &c;
+        return nullptr;
+    }
+    static FKey FindKey(const std::string& name) {
+        for (std::size_t i = 0; i < KeyNames.size(); ++i)
+            if (name == KeyNames[i]) return static_cast<FKey>(i);
+        throw BadLine{"no key " + name + " (F2..F6)"};
+    }
+
+    App& app_;
+    ScriptHost& host_;
+    std::ostream& out_;
+};
+
+}  // namespace
+
+int RunScript(App& app, ScriptHost& host, std::istream& in, std::ostream& out, std::ostream& err) {
+    Runner runner(app, host, out);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::vector<std::string> words = Words(line);
+        if (words.empty() || words[0][0] == '#') continue;
+        try {
+            runner.Execute(words);
+        } catch (const BadLine& bad) {
+            out.flush();
+            err << "line " << number << ": " << bad.what << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
+
+std::string ScriptHelp() {
+    return "Usage: vivarnon [--script FILE]\n"
+           "  --script FILE   run the commands of FILE (- for standard input) with no window\n"
+           "\n"
+           "Commands, one a line (blank lines and lines starting with # are skipped):\n"
+           "  size W H          the picture becomes W x H pixels and is redrawn\n"
+           "  select N          the menu entry of simulation N (1..43, not 13)\n"
+           "  scroll1 P .. scroll3 P, track1 P .. track4 P\n"
+           "                    move that control to position P\n"
+           "  key F2 .. key F6  press that toggle\n"
+           "  tick [K]          K ticks of the animation clock (default 1)\n"
+           "  step              one frame forward (\"Frem\")\n"
+           "  mouse X Y         the mouse moves over picture pixel (X, Y)\n"
+           "  click X Y         a mouse press there\n"
+           "  redraw            draw the whole picture anew\n"
+           "  save FILE.png     write the picture as PNG\n"
+           "  table             the results table, a line a row, cells joined by a tab\n"
+           "  panels            the status panels 1, 2, 3 and the message panel, tab-joined\n"
+           "  caption           the window caption\n"
+           "A bad line stops the script with \"line N: ...\" on standard error and exit status 2.\n";
+}
+
+}  // namespace viv

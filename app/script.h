@@ -1,0 +1,34 @@
+// The scripted mode: the program's core driven by a text of commands, one a line, with
+// no window and no display. Teachers use it to make worksheet figures; the tests use it
+// to drive the same code the window drives.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "app/app.h"
+#include "app/host.h"
+
+namespace viv {
+
+// What the scripted mode needs of its host beyond the window's services.
+class ScriptHost : public Host {
+public:
+    // The picture becomes width x height pixels, as a resize of the window would make it,
+    // and stays so whatever the control panel's width.
+    virtual void SetPictureArea(MainWindowModel& window, int width, int height) = 0;
+    // The cursor moves over picture pixel (x, y).
+    virtual void MoveCursorToPicture(int x, int y) = 0;
+    // Writes the picture as a PNG file, whole or not at all; false with a reason on failure.
+    virtual bool SavePng(const TCanvas& picture, const std::string& path, std::string& error) = 0;
+};
+
+// Runs the commands of `in` against a started program. Output of "table", "panels" and
+// "caption" goes to `out`. A bad line stops the script with "line N: <what is wrong>" on
+// `err`; the result is then 2, else 0.
+int RunScript(App& app, ScriptHost& host, std::istream& in, std::ostream& out, std::ostream& err);
+
+// The list of commands, for --help.
+std::string ScriptHelp();
+
+}  // namespace viv

@@ -1,0 +1,22 @@
+// The optional set-up file "VIVARNON.INI": its first line is the file's own name, then
+// lines "KEY,value"; SEPARATOR chooses the clipboard's list separator ("#" a tab, ","
+// or ";"), STI the initial directory of the open dialog.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace viv {
+
+struct SetupFileSettings {
+    bool Found = false;  // a file with the right first line was read
+    std::optional<char> ListSeparator;
+    std::optional<std::string> OpenDialogDirectory;
+};
+
+// Reads the first of `candidates` that can be opened; a missing file or a first line
+// that is not the file's name gives no settings and no message.
+SetupFileSettings ReadSetupFile(const std::vector<std::string>& candidates);
+
+}  // namespace viv

@@ -1,0 +1,122 @@
+// A plain model of the main window: what the simulations and the handlers read and
+// write. The Qt window is a thin view of it; the scripted mode drives it alone.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace viv {
+
+// A vertical scroll bar or track bar. For a scroll bar the minimum is at the top.
+struct RangeControl {
+    int Min = 0;
+    int Max = 0;
+    int Position = 0;
+    int LargeChange = 1;
+    int SelStart = 0;  // track bars: the selection bar, kept equal to the whole range
+    int SelEnd = 0;
+    bool Visible = false;
+    bool Enabled = true;
+    std::string Hint;
+    int Left = 0;   // pixels within the control panel
+    int Width = 0;  // pixels
+};
+
+struct LabelControl {
+    std::string Caption;
+    bool Visible = true;
+};
+
+// A flat button on the button bar; the F-buttons and the run and slow-motion buttons
+// are toggles whose Down state the view shows.
+struct ToolButton {
+    std::string Caption;
+    std::string Hint;
+    bool Visible = false;
+    bool Enabled = true;
+    bool Down = false;
+};
+
+struct MenuItemState {
+    std::string Caption;
+    bool Enabled = true;
+    bool Checked = false;
+};
+
+// The animation clock.
+struct ClockModel {
+    bool Enabled = false;
+    int Interval = 20;  // ms
+};
+
+// Which control or button sends which event.
+enum class Control : std::uint8_t { ScrollBar1, ScrollBar2, ScrollBar3, TrackBar1, TrackBar2, TrackBar3, TrackBar4 };
+enum class FKey : std::uint8_t { F2, F3, F4, F5, F6 };
+
+struct MainWindowModel {
+    std::string Caption = "Vivarnon";
+
+    RangeControl ScrollBar1{0, 25, 5, 2, 0, 0, false, true, " Parameter", 7, 16};
+    RangeControl ScrollBar2{0, 255, 0, 1, 0, 0, false, true, "", 33, 15};
+    RangeControl ScrollBar3{0, 255, 0, 1, 0, 0, false, true, "", 57, 15};
+    RangeControl TrackBar1{1, 8, 1, 1, 1, 8, false, true, " Skift farve", 5, 26};
+    RangeControl TrackBar2{1, 2, 1, 1, 1, 2, false, true, " Stråleretning", 5, 26};
+    RangeControl TrackBar3{1, 10, 1, 1, 1, 10, false, true, " radius", 41, 26};
+    RangeControl TrackBar4{1, 8, 1, 1, 1, 8, false, true, " Skift stof", 41, 26};
+    LabelControl Label1{"bue", false};
+    LabelControl Label2{"farve", false};
+    LabelControl Label3{"λ", false};
+    LabelControl Label4{"L4", false};
+    LabelControl Label5{"L5", false};
+    LabelControl Label6{"L6", false};
+    int ScrollPanelWidth = 81;  // pixels
+
+    ToolButton TimerButton{"Kør", " Start/Stop"};
+    ToolButton HalvFartButton{"", " Speedometer"};
+    ToolButton FremButton{"", " Kør et billede frem"};
+    ToolButton F2Button{"Mærke, F2", " Hjælpebuer, -streger"};
+    ToolButton F3Button{"Lodder, F3", " Tegn indfaldslod"};
+    ToolButton F4Button{"Akser, F4", " Koordinatsystem"};
+    ToolButton F5Button{"Rød , F5", " Strålen som »ses«"};
+    ToolButton F6Button{"Stråler, F6", " Mange stråler"};
+
+    // Menu items whose caption, check mark or enabling changes at run time.
+    MenuItemState Hjalpemarker1{"&Hjælpemærker"};
+    MenuItemState Indfaldslodder1{"&Indfaldslodder"};
+    MenuItemState Koordinatakser1{"&Koordinatakser"};
+    MenuItemState Rodstrale1{"&Rød stråle"};
+    MenuItemState Straler1{"&Stråler"};
+    MenuItemState KOR1{"Kør"};
+    MenuItemState Frem1{"Frem"};
+    MenuItemState Slowmotion1{"Slo&wmotion"};
+    MenuItemState Vistabel1{"Vis &Tabel"};
+    MenuItemState Vismemo1{"Vis &Memo"};
+    MenuItemState UdskrivTabel1{"Udskriv &Tabel"};
+    MenuItemState Udskrivdata1{"Udskriv &Data"};
+
+    // The status line.
+    std::string Panel1, Panel2, Panel3, MessagePanel;
+    bool PanelsVisible = true;   // Panel1..3 and MessagePanel, hidden by a menu hint
+    std::string StatusCaption;   // shown across the line while the panels are hidden
+    // The legend of the button bar, until a subject menu is opened.
+    std::string ButtonPanelCaption =
+        " Ifølge sagnet findes en skat af guld ved vivarnons fod. Den findes næppe ved pc'en, "
+        "men det gør viden om vivarnon!";
+
+    ClockModel Timer1;
+
+    bool Configuring = true;
+    std::uint16_t ButtonMask = 0;
+
+    // The area the picture fills, pixels; the view keeps it up to date on resizes.
+    int ScrollBoxWidth = 0;
+    int ScrollBoxHeight = 0;
+
+    RangeControl& Of(Control c);
+    ToolButton& Of(FKey k);
+};
+
+constexpr std::uint16_t TimerButtonsBit = 128;
+constexpr std::uint16_t TableBit = 256;
+
+}  // namespace viv

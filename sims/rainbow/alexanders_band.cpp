@@ -1,0 +1,456 @@
+#include "sims/rainbow/alexanders_band.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "library/world.h"
+
+namespace viv {
+
+namespace {
+
+using AngleRow = std::array<double, WorkBuffers::Samples>;
+
+constexpr int LastSample = WorkBuffers::Samples - 1;  // 50: the drop's edge, p = 1
+
+// The main graph: p across, v in degrees upwards.
+constexpr double GraphXMin = -0.07, GraphXMax = 1.15;
+constexpr double GraphYMin = -20, GraphYMax = 190;  // degrees
+// The inset enlarges the region round the dark band.
+constexpr double InsetXMin = 0.7, InsetXMax = 1.04;
+constexpr double InsetYMin = 25, InsetYMax = 75;  // degrees
+
+// The small picture of the drop: centre (0.2, 80°), radius 0.07 in p.
+constexpr double IconX = 0.2, IconY = 80;  // p, degrees
+constexpr double IconRadius = 0.07;
+// Degrees that span as many pixels as 0.07 in p, times H / W.
+constexpr double IconHeightPerAspect = 12.049180327868852;
+
+constexpr double TwiceDegPerRad = 114.59155902616465;  // 360 / pi
+
+// The guide angles of F2 (degrees), indexed like PresetParameter: 1..4 on the primary
+// curve, 5..7 on the secondary one.
+constexpr std::array<double, 8> PresetTarget{0, 25, 35, 35, 25, 100, 60, 60};
+constexpr int FirstPrimaryPreset = 1, LastPrimaryPreset = 4;
+constexpr int FirstSecondaryPreset = 5, LastSecondaryPreset = 7;
+
+const AngleRow& PrimaryRow(const App& app, int colour) {
+    return app.Buffers->PrimaryAngleTable[static_cast<std::size_t>(std::clamp(colour, 1, 8) - 1)];
+}
+const AngleRow& SecondaryRow(const App& app, int colour) {
+    return app.Buffers->SecondaryAngleTable[static_cast<std::size_t>(std::clamp(colour, 1, 8) - 1)];
+}
+const AngleRow& CurrentRow(const App& app) {
+    return app.State.CurrentBow == 2 ? SecondaryRow(app, app.State.CurrentColour)
+                                     : PrimaryRow(app, app.State.CurrentColour);
+}
+
+double At(const AngleRow& row, int s) {
+    return row[static_cast<std::size_t>(s)];
+}
+
+// Parameter spacing of the samples from s to s + 1.
+double SampleSpacing(int s) {
+    return s <= 9 ? 0.07 : (s <= 29 ? 0.01 : 0.005);
+}
+
+// The table's angle at p, linear between the samples; the edge p = 1 is the last sample
+// itself.
+double InterpolatedAngle(const AngleRow& row, double p) {
+    if (!(p > 0)) p = 0;
+    if (p >= 1) return At(row, LastSample);
+    double t = 0;
+    int first = 0;
+    if (p < 0.7) {
+        t = p * 14.285714285714286;  // p / 0.07
+    } else if (p < 0.9) {
+        t = (p - 0.7) * 100;
+        first = 10;
+    } else {
+        t = (p - 0.9) * 200;
+        first = 30;
+    }
+    const double whole = std::trunc(t);
+    const int k = static_cast<int>(whole) + first;
+    if (k > LastSample - 1) return At(row, LastSample);
+    const double f = t - whole;
+    return (1 - f) * At(row, k) + f * At(row, k + 1);
+}
+
+// The exit angle of the ray with parameter p through a drop of index n, degrees.
+double ExactAngle(double p, double n, int bow) {
+    const double i = ArcSin(p);
+    const double r = ArcSin(p / n);
+    return bow == 2 ? 180 - DegPerRad * (6 * r - 2 * i) : (4 * r - 2 * i) * DegPerRad;
+}
+
+double IconHeight(const World& world) {
+    return IconHeightPerAspect * world.PictureWidth / world.PictureHeight;
+}
+
+void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+void Text(const World& world, TCanvas& canvas, double x, double y, std::string_view text) {
+    canvas.TextOut(world.PictureX(x), world.PictureY(y), text);
+}
+
+void BoxFigure(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.Rectangle(world.PictureX(x1), world.PictureY(y1), world.PictureX(x2),
+                     world.PictureY(y2));
+}
+
+// The mapping of the inset in the upper-right quarter of the picture.
+void MapInset(World& world) {
+    world.PictureMarginX = static_cast<std::uint16_t>(world.PictureWidth / 2);
+    world.PictureMarginY = static_cast<std::uint16_t>(world.PictureHeight / 2);
+    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+}
+
+// Back to the whole picture and the main graph.
+void MapMainGraph(World& world) {
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+}
+
+void DrawSampleCurve(const World& world, TCanvas& canvas, const RainbowState& rs,
+                     const AngleRow& row, int firstSample) {
+    std::vector<TPoint> points;
+    for (int s = firstSample; s <= LastSample; ++s)
+        points.push_back(
+            world.Picture(rs.SampleParameter[static_cast<std::size_t>(s)], At(row, s)));
+    canvas.Polyline(points);
+}
+
+// Both curves of all eight colours, from sample firstSample on.
+void DrawColourCurves(const App& app, TCanvas& canvas, int firstSample) {
+    for (int c = 1; c <= ColourCount; ++c) {
+        canvas.Pen.Color = Colour(c).ScreenColour;
+        DrawSampleCurve(app.Map, canvas, app.Sims.Rainbow, SecondaryRow(app, c), firstSample);
+        DrawSampleCurve(app.Map, canvas, app.Sims.Rainbow, PrimaryRow(app, c), firstSample);
+    }
+    canvas.Pen.Color = clBlack;
+}
+
+void DrawBandBowLabels(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = app.State.CurrentBow == 2 ? clGreen : clBlack;
+    Text(world, canvas, 0.1, 125, "Sekundær vivarno");
+    canvas.Font.Color = app.State.CurrentBow == 1 ? clGreen : clBlack;
+    Text(world, canvas, 0.1, 40, "Primær vivarno");
+    canvas.Font.Color = clBlack;
+}
+
+// The enlarged region round the dark band, in the upper-right quarter.
+void DrawBandInset(App& app, TCanvas& canvas) {
+    World& world = app.Map;
+    MapInset(world);
+    DrawAxes(world, 2, 0, "", 0.75, 30, 0.05, 5, "°", false, canvas);
+    DrawDotGrid(world, clBlack, canvas, 0.75, 30, 0.05, 5);
+
+    // No colour leaves between the reddest primary and the reddest secondary bow.
+    const RainbowAngles& bows = app.State.Rainbow;
+    canvas.Pen.Style = psDot;
+    canvas.Pen.Color = clSilver;
+    canvas.Brush.Color = clSilver;
+    canvas.Brush.Style = bsDiagCross;
+    BoxFigure(world, canvas, 0.7, bows.PrimaryBowAngle[8], 1, bows.SecondaryBowAngle[8]);
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.Brush.Style = bsClear;
+    Text(world, canvas, 0.8, 48, "Alexanders mørke bånd");
+
+    DrawColourCurves(app, canvas, 10);
+    MapMainGraph(world);
+}
+
+// The guide lines of F2.
+void DrawPresetLevels(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    canvas.Pen.Color = clBlue;
+    Line(world, canvas, 0.4, 25, 1.1, 25);
+    Line(world, canvas, 0.4, 35, 1.1, 35);
+    Line(world, canvas, 0.6, 60, 1.1, 60);
+    Line(world, canvas, 0.4, 100, 0.6, 100);
+    canvas.Pen.Color = clBlack;
+}
+
+// The incoming ray at height p in the small drop: the upper half for the primary bow,
+// the lower half for the secondary one.
+void DrawDropIconRay(App& app, TCanvas& canvas, double p) {
+    const World& world = app.Map;
+    canvas.Pen.Color = clGreen;
+    const double i = ArcSin(p);
+    const double xs = IconX - IconRadius * std::cos(i);
+    const double e = IconHeight(world) * std::sin(i);
+    const double ys = app.State.CurrentBow == 2 ? IconY - e : IconY + e;
+    canvas.Polyline({world.Picture(0.08, ys), world.Picture(xs, ys), world.Picture(xs, IconY)});
+    canvas.Polyline(
+        {world.Picture(0.1, ys + 2.2), world.Picture(0.11, ys), world.Picture(0.1, ys - 2.2)});
+}
+
+void WriteBandTable(App& app) {
+    const ColourRow& colour = Colour(app.State.CurrentColour);
+    ResultsTable& table = app.Table;
+    table.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
+    table.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
+    table.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
+    const std::string p = FormatReal(5, 3, app.Sims.Rainbow.RayParameter);
+    const std::string v = FormatReal(5, 1, app.Sims.Rainbow.BandAngle);
+    table.SetCell(1, 3, p);
+    table.SetCell(1, 4, v);
+    app.Window.Panel1 = "p: " + p;
+    app.Window.Panel2 = "v: " + v + "°";
+}
+
+// Event 32 up to the figures that follow the state: axes, grid, texts, the drop, the
+// curves, the inset.
+void DrawBandGraph(App& app, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 0, clearFirst, canvas, GraphXMin, GraphXMax, GraphYMin, GraphYMax);
+    app.State.IncidenceMax = 25;
+    // The background is laid down as it is; only what follows the state is inverted.
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.Font.Color = clBlack;
+    canvas.Brush.Style = bsClear;
+    DrawAxes(world, 1, 0, "", 0, 0, 0.1, 20, "°", false, canvas);
+    DrawDotGrid(world, clBlack, canvas, 0, 0, 0.1, 20);
+    Text(world, canvas, 0.05, 190, "vinkel v");
+    Text(world, canvas, 1, 10, "parameter p");
+
+    // The drop on a blank patch, its axis and its radius, the unit of p.
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.Pen.Color = clWhite;
+    BoxFigure(world, canvas, 0.05, 100, 0.35, 60);
+    canvas.Pen.Color = clBlack;
+    Line(world, canvas, 0.08, IconY, 0.32, IconY);
+    canvas.Brush.Style = bsClear;
+    const double rho = IconHeight(world);
+    canvas.Ellipse(world.PictureX(IconX - IconRadius), world.PictureY(IconY + rho),
+                   world.PictureX(IconX + IconRadius), world.PictureY(IconY - rho));
+    Line(world, canvas, IconX, IconY, IconX, IconY + rho);
+    Text(world, canvas, 0.21, 91, "1");
+
+    DrawBandBowLabels(app, canvas);
+    BuildAngleTables(app);
+    DrawColourCurves(app, canvas, 0);
+
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psDot;
+    BoxFigure(world, canvas, 0.7, 75, 1.05, 25);
+    canvas.Pen.Style = psSolid;
+    DrawBandInset(app, canvas);
+    app.Sims.Rainbow.PresetIndex = FirstPrimaryPreset;
+}
+
+// The preset index that follows `index` on the current bow's curve, wrapping round.
+int NextPresetIndex(int index, int bow) {
+    ++index;
+    if (bow == 2)
+        return (index < FirstSecondaryPreset || index > LastSecondaryPreset) ? FirstSecondaryPreset
+                                                                             : index;
+    return (index < FirstPrimaryPreset || index > LastPrimaryPreset) ? FirstPrimaryPreset : index;
+}
+
+int FirstPresetOf(int bow) {
+    return bow == 2 ? FirstSecondaryPreset : FirstPrimaryPreset;
+}
+
+double ScrollBarParameter(const App& app) {
+    const RangeControl& bar = app.Window.ScrollBar1;
+    return (bar.Max - bar.Position) * 0.005;
+}
+
+}  // namespace
+
+void BuildAngleTables(App& app) {
+    RainbowState& rs = app.Sims.Rainbow;
+    if (rs.AngleTablesBuilt || !app.Buffers) return;
+    // Dense near the edge of the drop, where the curves turn.
+    rs.SampleParameter[0] = 0;
+    for (std::size_t s = 1; s <= 10; ++s) rs.SampleParameter[s] = 0.07 * static_cast<double>(s);
+    for (std::size_t s = 11; s <= 30; ++s) rs.SampleParameter[s] = rs.SampleParameter[s - 1] + 0.01;
+    for (std::size_t s = 31; s <= LastSample; ++s)
+        rs.SampleParameter[s] = rs.SampleParameter[s - 1] + 0.005;
+    for (std::size_t s = 0; s < LastSample; ++s)
+        rs.SampleIncidence[s] = ArcSin(rs.SampleParameter[s]);
+    rs.SampleIncidence[LastSample] = Pi / 2;
+
+    for (std::size_t c = 0; c < ColourCount; ++c) {
+        const double n = Colour(static_cast<int>(c) + 1).WaterIndex;
+        for (std::size_t s = 0; s <= LastSample; ++s) {
+            const double i = rs.SampleIncidence[s];
+            const double r = ArcSin(rs.SampleParameter[s] / n);
+            app.Buffers->PrimaryAngleTable[c][s] = (2 * r - i) * TwiceDegPerRad;  // 4r - 2i
+            app.Buffers->SecondaryAngleTable[c][s] =
+                (i - 3 * r) * TwiceDegPerRad + 180;  // 180 + 2i - 6r
+        }
+    }
+    rs.AngleTablesBuilt = true;
+}
+
+void AngleAtParameter(App& app, double p) {
+    const SharedState& s = app.State;
+    RainbowState& rs = app.Sims.Rainbow;
+    if (s.CurrentSimulation == 7) {
+        rs.BandAngle = ExactAngle(p, Colour(s.CurrentColour).WaterIndex, s.CurrentBow);
+    } else if (s.CurrentSimulation == 8 && app.Buffers) {
+        BuildAngleTables(app);
+        rs.BandAngle = InterpolatedAngle(CurrentRow(app), p);
+    }
+}
+
+void FindPresetParameters(App& app) {
+    if (!app.Buffers) return;
+    BuildAngleTables(app);
+    RainbowState& rs = app.Sims.Rainbow;
+    const int colour = app.State.CurrentColour;
+
+    // One walk along each curve: each guide angle is looked for from where the previous
+    // one was found, so that the crossings come in the curve's order.
+    int running = 0;
+    const auto cross = [&](const AngleRow& row, int preset, bool upwards) {
+        const double target = PresetTarget[static_cast<std::size_t>(preset)];
+        double& result = rs.PresetParameter[static_cast<std::size_t>(preset)];
+        int found = running;
+        while (found <= LastSample &&
+               !(upwards ? At(row, found) >= target : At(row, found) <= target))
+            ++found;
+        if (found > LastSample) {
+            // The curve never gets there: take the sample that comes nearest.
+            int nearest = running;
+            for (int s = running; s <= LastSample; ++s)
+                if (std::abs(At(row, s) - target) < std::abs(At(row, nearest) - target))
+                    nearest = s;
+            result = rs.SampleParameter[static_cast<std::size_t>(nearest)];
+            running = nearest;
+            return;
+        }
+        // Linear between the sample before the crossing and the crossing sample.
+        const int k = std::max(found - 1, 0);
+        const double from = rs.SampleParameter[static_cast<std::size_t>(k)];
+        const double to = rs.SampleParameter[static_cast<std::size_t>(std::min(k + 1, LastSample))];
+        const double slope = (At(row, k + 1) - At(row, k)) / SampleSpacing(k);
+        const double p = slope != 0 ? from + (target - At(row, k)) / slope : to;
+        result = std::clamp(std::isfinite(p) ? p : to, from, to);
+        running = found;
+    };
+
+    const AngleRow& primary = PrimaryRow(app, colour);
+    cross(primary, 1, true);
+    cross(primary, 2, true);
+    cross(primary, 3, false);
+    cross(primary, 4, false);
+    running = 0;
+    const AngleRow& secondary = SecondaryRow(app, colour);
+    cross(secondary, 5, false);
+    cross(secondary, 6, false);
+    cross(secondary, 7, true);
+}
+
+void DrawParameterCursor(App& app, TCanvas& canvas, double p) {
+    World& world = app.Map;
+    const double v = app.Sims.Rainbow.BandAngle;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Width = world.BoldPenWidth;
+    Line(world, canvas, p - 0.025, v, p + 0.025, v);
+    Line(world, canvas, p, v - 5, p, v + 5);
+    canvas.Pen.Width = world.PenWidth;
+    if (p >= 0.7 && v > 25) {
+        MapInset(world);
+        canvas.Pen.Width = world.BoldPenWidth;
+        Line(world, canvas, p, v - 5, p, v + 5);
+        Line(world, canvas, p - 0.025, v, p + 0.025, v);
+        canvas.Pen.Width = world.PenWidth;
+        MapMainGraph(world);
+    }
+}
+
+void SetBandRayParameter(App& app) {
+    app.Sims.Rainbow.RayParameter = 0.5;
+}
+
+void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
+                         event == evTrackBar2 || event == evF2;
+    if (!handled || !app.Buffers) return;
+    RainbowState& rs = app.Sims.Rainbow;
+    SharedState& s = app.State;
+    double& p = rs.RayParameter;
+
+    if (event == evRedraw) {
+        DrawBandGraph(app, clearFirst, canvas);
+    } else {
+        canvas.Pen.Mode = pmNotXor;
+        canvas.Pen.Style = psSolid;
+    }
+
+    // Draws the figures of the present state, or erases them before the state changes.
+    const auto drawMoving = [&] {
+        AngleAtParameter(app, p);
+        DrawParameterCursor(app, canvas, p);
+        DrawDropIconRay(app, canvas, p);
+    };
+    drawMoving();
+    if (event == evRedraw) {
+        WriteBandTable(app);
+        if (s.ShowMarks) DrawPresetLevels(app, canvas);
+        return;
+    }
+
+    switch (event) {
+        case evScrollBar1:
+            if (s.ShowMarks) {
+                rs.PresetIndex = NextPresetIndex(rs.PresetIndex, s.CurrentBow);
+                p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
+            } else {
+                p = ScrollBarParameter(app);
+            }
+            break;
+        case evTrackBar1:
+            s.CurrentColour = app.Window.TrackBar1.Position;
+            if (s.ShowMarks) {
+                FindPresetParameters(app);
+                rs.PresetIndex = FirstPresetOf(s.CurrentBow);
+                p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
+            }
+            break;
+        case evTrackBar2:
+            s.CurrentBow = app.Window.TrackBar2.Position;
+            rs.PresetIndex = FirstPresetOf(s.CurrentBow);
+            DrawBandBowLabels(app, canvas);
+            if (s.ShowMarks) p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
+            break;
+        case evF2:
+            DrawPresetLevels(app, canvas);
+            FindPresetParameters(app);
+            rs.PresetIndex = FirstPresetOf(s.CurrentBow);
+            s.ShowMarks = !s.ShowMarks;
+            // With the guides off the cursor goes back to where the scroll bar stands.
+            p = s.ShowMarks ? rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)]
+                            : ScrollBarParameter(app);
+            break;
+        default:
+            break;
+    }
+    drawMoving();
+    WriteBandTable(app);
+}
+
+}  // namespace viv

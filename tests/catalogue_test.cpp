@@ -1,0 +1,311 @@
+// The catalogue of simulations and the main menu: what each menu entry sets up.
+#include "app/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "test_host.h"
+
+namespace viv {
+namespace {
+
+TEST(Catalogue, EverySimulationNumberButThirteenHasAnEntry) {
+    for (std::uint16_t n = 1; n <= 43; ++n) {
+        const CatalogueEntry* e = FindSimulation(n);
+        if (n == 13) {
+            EXPECT_EQ(e, nullptr);
+            continue;
+        }
+        ASSERT_NE(e, nullptr) << n;
+        EXPECT_EQ(e->Number, n);
+        if (e->Table.Rows > 0) {
+            EXPECT_TRUE(e->Table.Columns == 2 || e->Table.Columns == 3) << n;
+            EXPECT_LE(e->RowHeaders.size() + 1, e->Table.Rows) << n;
+        }
+    }
+    for (std::uint16_t n : {0, 44, 99, 100, 65535}) EXPECT_EQ(FindSimulation(n), nullptr) << n;
+}
+
+TEST(Catalogue, OnlyTheStartPictureDrawsYet) {
+    EXPECT_NE(FindSimulation(1)->Draw, nullptr);
+    EXPECT_EQ(FindSimulation(1)->Table.Rows, 0);
+}
+
+TEST(MenuEntry, WritesCaptionTableShapeAndHeaders) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(2);
+    EXPECT_EQ(app.Window.Caption, "Brydning i vand");
+    EXPECT_EQ(app.Table.RowCount(), 5);
+    EXPECT_EQ(app.Table.ColCount(), 2);
+    EXPECT_EQ(app.Table.Cell(0, 0), "Brydning i vand");
+    EXPECT_EQ(app.Table.Cell(0, 1), " brydningsindex, n");
+    EXPECT_EQ(app.Table.Cell(0, 2), " bølgelængde/nm, ");
+    EXPECT_EQ(app.Table.Cell(0, 4), " brydningsvinkel b/°");
+    EXPECT_EQ(app.Window.MessagePanel, " Se flere data i tabellen.");
+
+    app.MenuEntry(4);
+    EXPECT_EQ(app.Table.ColCount(), 3);
+    EXPECT_EQ(app.Table.Cell(0, 0), "Polarisation i vand");
+    EXPECT_EQ(app.Table.Cell(1, 0), "vinkelret");
+    EXPECT_EQ(app.Table.Cell(2, 0), "parallelt");
+    EXPECT_EQ(app.Table.Cell(0, 7), " lys spejlet");
+
+    app.MenuEntry(9);
+    EXPECT_EQ(app.Table.RowCount(), 10);
+    EXPECT_EQ(app.Table.Cell(0, 0), " 40000 stråler mod en dråbe:");
+    EXPECT_EQ(app.Table.Cell(0, 9), " antal N");
+}
+
+TEST(MenuEntry, TableCaptionFollowsTheWindowCaption) {
+    test::StartedApp s;
+    s.app.MenuEntry(7);
+    EXPECT_EQ(s.app.Table.Caption, "Spredning i en dråbe");
+    s.app.MenuEntry(38);
+    EXPECT_EQ(s.app.Window.Caption, "Stående bølger");
+    EXPECT_EQ(s.app.Table.Caption, "Stående bølger");
+    EXPECT_EQ(s.app.Table.RowCount(), 3);
+    EXPECT_EQ(s.app.Table.Cell(0, 0), "");
+    EXPECT_EQ(s.app.Window.MessagePanel, "");
+}
+
+TEST(MenuEntry, SheetOfLensesKeepsCaptionAndTable) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(7);
+    app.Table.SetCell(1, 4, "0.86");
+    app.MenuEntry(30);
+    EXPECT_EQ(app.State.CurrentSimulation, 30);
+    EXPECT_EQ(app.Window.Caption, "Spredning i en dråbe");
+    EXPECT_EQ(app.Table.RowCount(), 8);
+    EXPECT_EQ(app.Table.Cell(0, 0), " Primær vivarno:");
+    EXPECT_EQ(app.Table.Cell(1, 4), "0.86");
+    EXPECT_EQ(app.Window.ButtonMask, 0);
+}
+
+TEST(MenuEntry, EntriesWithoutTableKeepThePreviousOne) {
+    test::StartedApp s;
+    s.app.MenuEntry(23);
+    for (std::uint16_t n : {40, 42, 43}) {
+        s.app.MenuEntry(n);
+        EXPECT_EQ(s.app.Table.RowCount(), 7) << n;
+        EXPECT_EQ(s.app.Table.Cell(1, 0), "blå") << n;
+    }
+    EXPECT_EQ(s.app.Window.Caption, "Jakobsstav");
+}
+
+TEST(MenuEntry, CellsWrittenAfterTheTable) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(15);
+    EXPECT_EQ(app.Table.Cell(0, 0), "refleksion og transmision");
+    EXPECT_EQ(app.Table.Cell(1, 4), "486.1");
+    EXPECT_EQ(app.Window.Panel3, "Ved 20°C og 486.1 nm");
+    EXPECT_EQ(app.State.AnimationStep, 25);
+
+    app.MenuEntry(18);
+    EXPECT_EQ(app.Table.Cell(0, 0), "Hydrogenspektret");
+    EXPECT_EQ(app.Table.Cell(1, 0), "");
+    EXPECT_EQ(app.Table.Cell(2, 0), "lambda/nm");
+    EXPECT_EQ(app.Table.Cell(1, 1), "0.8");
+    EXPECT_EQ(app.Table.Cell(0, 1), " afstand til gitter");
+}
+
+TEST(MenuEntry, IncidenceStartValues) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(2);
+    EXPECT_EQ(app.State.IncidenceMax, 90);
+    EXPECT_EQ(app.State.IncidenceValue, 45);
+    EXPECT_EQ(app.Window.ScrollBar1.Position, 45);
+
+    app.MenuEntry(7);
+    EXPECT_EQ(app.State.IncidenceMax, 100);
+    EXPECT_EQ(app.State.IncidenceValue, 50);
+
+    app.MenuEntry(10);
+    EXPECT_EQ(app.State.IncidenceMax, 800);
+    EXPECT_EQ(app.State.IncidenceValue, 750);
+
+    app.MenuEntry(11);
+    EXPECT_EQ(app.State.IncidenceMax, 100);
+    EXPECT_EQ(app.State.IncidenceValue, 33);
+    EXPECT_EQ(app.Window.ScrollBar1.Max, 100);
+    EXPECT_EQ(app.Window.ScrollBar1.Position, 67);
+}
+
+TEST(MenuEntry, SharedStartValuesAreWrittenOnEveryVisit) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.State.RayDirection = 2;
+    app.MenuEntry(4);
+    EXPECT_EQ(app.State.RayDirection, 1);
+
+    app.State.ScatterAngle = 60;
+    app.MenuEntry(9);
+    EXPECT_EQ(app.State.ScatterAngle, 25);
+    EXPECT_EQ(app.Window.ScrollBar1.Position, 154);
+
+    app.MenuEntry(26);
+    EXPECT_EQ(app.State.CurrentColour, 3);
+    EXPECT_EQ(app.Window.TrackBar1.Position, 3);
+    app.MenuEntry(41);
+    EXPECT_EQ(app.State.CurrentColour, 1);
+    EXPECT_EQ(app.Window.TrackBar1.Max, 3);
+
+    app.MenuEntry(14);
+    EXPECT_EQ(app.State.AnimationStep, 190);
+    for (std::uint16_t n : {16, 17, 19, 35, 37, 38, 39, 40}) {
+        app.State.AnimationStep = 1234;
+        app.MenuEntry(n);
+        EXPECT_EQ(app.State.AnimationStep, 0) << n;
+    }
+}
+
+TEST(MenuEntry, SpringStartsAtTheClocksTime) {
+    test::StartedApp s;
+    s.host.now = 987654;
+    s.app.MenuEntry(36);
+    EXPECT_EQ(s.app.State.AnimationStep, 987654);
+}
+
+TEST(MenuEntry, DropStartsWithThePrimaryBowOnItsTrackBar) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(11);
+    app.State.CurrentBow = 2;  // the user chose the secondary bow
+    app.ControlChange(Control::TrackBar2, 2);
+    for (std::uint16_t n : {7, 8}) {
+        app.MenuEntry(n);
+        EXPECT_EQ(app.State.CurrentBow, 1) << n;
+        EXPECT_EQ(app.Window.TrackBar2.Position, 1) << n;
+        app.State.CurrentBow = 2;
+        app.Window.TrackBar2.Position = 2;
+    }
+}
+
+TEST(MenuEntry, ColourLabelsAndStatusTexts) {
+    test::StartedApp s;
+    App& app = s.app;
+    for (std::uint16_t n : {20, 22, 33, 34}) {
+        app.MenuEntry(n);
+        EXPECT_EQ(app.Window.Label4.Caption, "R") << n;
+        EXPECT_EQ(app.Window.Label5.Caption, "G") << n;
+        EXPECT_EQ(app.Window.Label6.Caption, "B") << n;
+        EXPECT_TRUE(app.Window.Label5.Visible) << n;
+    }
+    app.MenuEntry(6);
+    EXPECT_EQ(app.Window.MessagePanel, "");
+    EXPECT_EQ(app.Window.Panel2, "");
+
+    // The colour circles ask for the mouse and keep the text after their table is set up.
+    for (std::uint16_t n : {31, 32}) {
+        app.MenuEntry(7);
+        app.MenuEntry(n);
+        EXPECT_EQ(app.Window.MessagePanel, "Bevæg musen over figuren") << n;
+        EXPECT_FALSE(app.Window.ScrollBar1.Visible) << n;
+    }
+    app.MenuEntry(21);
+    EXPECT_FALSE(app.Window.ScrollBar1.Visible);
+}
+
+// --- The main menu ---
+
+const MenuDef* FindMenu(std::string_view name) {
+    for (const MenuDef& m : MainMenu())
+        if (m.Name == name) return &m;
+    return nullptr;
+}
+
+const MenuItemDef* FindItem(std::string_view name) {
+    for (const MenuDef& m : MainMenu())
+        for (const MenuItemDef& item : m.Items)
+            if (item.Name == name) return &item;
+    return nullptr;
+}
+
+TEST(MainMenu, MenusInOrderWithTheSubjectMenusClearingTheLegend) {
+    const std::vector<std::pair<std::string_view, bool>> expected = {
+        {"&Filer", false},   {"&Bølgelære", true}, {"&Farver", true},   {"&Optik", true},
+        {"&Vivarnon", true}, {"&Vis", false},      {"&Hjælp...", false}};
+    const auto menus = MainMenu();
+    ASSERT_EQ(menus.size(), expected.size());
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        EXPECT_EQ(menus[i].Caption, expected[i].first);
+        EXPECT_EQ(menus[i].ClearsLegend, expected[i].second) << menus[i].Caption;
+    }
+}
+
+TEST(MainMenu, EverySimulationIsReachableFromExactlyOneItem) {
+    std::map<int, int> seen;
+    std::set<int> hidden;
+    for (const MenuDef& m : MainMenu())
+        for (const MenuItemDef& item : m.Items) {
+            if (item.Simulation == 0) continue;
+            ++seen[item.Simulation];
+            ASSERT_NE(FindSimulation(item.Simulation), nullptr) << item.Name;
+            if (item.Hidden) hidden.insert(item.Simulation);
+        }
+    for (int n = 2; n <= 43; ++n) {
+        if (n == 13) continue;
+        EXPECT_EQ(seen[n], 1) << n;
+    }
+    EXPECT_EQ(hidden, (std::set<int>{30, 39, 40, 42, 43}));
+}
+
+TEST(MainMenu, SeparatorsStandAfterTheirItems) {
+    std::vector<std::string_view> before;
+    for (const MenuDef& m : MainMenu())
+        for (std::size_t i = 1; i < m.Items.size(); ++i)
+            if (m.Items[i].Caption == "-") before.push_back(m.Items[i - 1].Caption);
+    EXPECT_EQ(before, (std::vector<std::string_view>{"Udskriv &Tabel", "Kopi som &Metafile",
+                                                     "D&opplereffekt", "&Hydrogenspektret",
+                                                     "&Stråler", "&Hjemmeside"}));
+    const MenuDef* help = FindMenu("Hjalp1");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Items.back().Caption, "&Om vivarnon");
+    EXPECT_EQ(help->Items.back().Command, MenuCommand::About);
+    EXPECT_FALSE(help->Items.back().Hint.empty());
+}
+
+TEST(MainMenu, ShortcutsCommandsAndHints) {
+    const std::vector<std::tuple<std::string_view, std::string_view, MenuCommand>> keys = {
+        {"Copy1", "Ctrl+C", MenuCommand::CopyBitmap},
+        {"Vistabel1", "Ctrl+T", MenuCommand::ShowTable},
+        {"Vismemo1", "Ctrl+M", MenuCommand::ShowMemo},
+        {"Hjalpemarker1", "F2", MenuCommand::F2},
+        {"Indfaldslodder1", "F3", MenuCommand::F3},
+        {"Koordinatakser1", "F4", MenuCommand::F4},
+        {"Rodstrale1", "F5", MenuCommand::F5},
+        {"Straler1", "F6", MenuCommand::F6},
+        {"KOR1", "Ctrl+K", MenuCommand::Run},
+        {"Frem1", "Ctrl+F", MenuCommand::Step},
+        {"Slowmotion1", "Ctrl+W", MenuCommand::SlowMotion}};
+    for (const auto& [name, shortcut, command] : keys) {
+        const MenuItemDef* item = FindItem(name);
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_EQ(item->Shortcut, shortcut) << name;
+        EXPECT_EQ(item->Command, command) << name;
+    }
+    const MenuItemDef* drop = FindItem("Draben1");
+    ASSERT_NE(drop, nullptr);
+    EXPECT_EQ(drop->Caption, "&Dråben");
+    EXPECT_EQ(drop->Simulation, 7);
+    EXPECT_EQ(drop->Hint,
+              "Strålegangen i en regndråbe, minimum og maksimum for spredningsvinklen.");
+    EXPECT_EQ(FindItem("Udskrivdata1")->Hint,
+              "Udskriv »sildeben« hørende til graf. (Menupunktet kan kun vælges for nogle "
+              "simulationer)");
+    // Menu hints hide the read-out panels: none begins with a blank.
+    for (const MenuDef& m : MainMenu()) {
+        EXPECT_FALSE(m.Hint.starts_with(' ')) << m.Name;
+        for (const MenuItemDef& item : m.Items)
+            EXPECT_FALSE(item.Hint.starts_with(' ')) << item.Name;
+    }
+}
+
+}  // namespace
+}  // namespace viv

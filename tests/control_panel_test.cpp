@@ -1,0 +1,413 @@
+// The control panel and the button bar: what each simulation shows, the change
+// handlers, the F-keys, the "&Vis" menu and the mouse over the picture.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/control_tables.h"
+#include "dispatch_probe.h"
+#include "test_host.h"
+
+namespace viv {
+namespace {
+
+using test::ReachesDispatcher;
+
+struct VisibleControls {
+    std::uint16_t n;
+    bool sb1, sb2, sb3, tb1, tb2, tb3, tb4;
+    std::array<bool, 5> fkeys;  // F2..F6
+    bool run, step, slow;
+    std::string_view label4;
+    int panelWidth;  // pixels
+};
+
+// Chosen one after the other, so that a control left over from the previous
+// simulation shows up as a failure.
+TEST(ConfigureParameters, EachSimulationShowsItsOwnControls) {
+    const VisibleControls cases[] = {
+        {2, true, false, false, true, true, false, false, {1, 1, 0, 1, 1}, 0, 0, 0, "i", 36},
+        {5, true, false, false, true, true, false, false, {1, 1, 1, 1, 1}, 1, 1, 1, "i", 36},
+        {6, true, false, false, false, true, false, false, {1, 0, 0, 0, 0}, 0, 0, 0, "h", 36},
+        {20, true, true, true, false, true, false, false, {0, 0, 0, 0, 0}, 0, 0, 0, "R", 84},
+        {21, false, false, false, false, false, false, false, {0, 0, 0, 0, 0}, 0, 0, 0, "", 36},
+        {23, true, false, false, true, true, true, true, {1, 1, 1, 1, 1}, 0, 0, 0, "i", 84},
+        {31, false, false, false, false, false, false, false, {0, 0, 0, 0, 0}, 0, 0, 0, "", 36},
+        {36, true, false, false, true, true, false, false, {1, 0, 0, 1, 1}, 1, 0, 0, "", 36},
+        {38, true, false, false, true, true, false, false, {1, 1, 1, 0, 1}, 1, 1, 0, "v", 36},
+        {41, true, false, false, true, false, false, false, {1, 1, 0, 0, 0}, 0, 0, 0, "", 36},
+        {42, true, false, false, false, false, false, false, {1, 0, 0, 0, 0}, 0, 0, 0, "", 36},
+    };
+    test::StartedApp s;
+    const MainWindowModel& w = s.app.Window;
+    for (const VisibleControls& c : cases) {
+        s.app.MenuEntry(c.n);
+        SCOPED_TRACE(c.n);
+        EXPECT_EQ(w.ScrollBar1.Visible, c.sb1);
+        EXPECT_EQ(w.ScrollBar2.Visible, c.sb2);
+        EXPECT_EQ(w.ScrollBar3.Visible, c.sb3);
+        EXPECT_EQ(w.TrackBar1.Visible, c.tb1);
+        EXPECT_EQ(w.TrackBar2.Visible, c.tb2);
+        EXPECT_EQ(w.Label1.Visible, c.tb2);
+        EXPECT_EQ(w.TrackBar3.Visible, c.tb3);
+        EXPECT_EQ(w.TrackBar4.Visible, c.tb4);
+        EXPECT_EQ(w.Label5.Visible, c.sb2);
+        EXPECT_EQ(w.F2Button.Visible, c.fkeys[0]);
+        EXPECT_EQ(w.F3Button.Visible, c.fkeys[1]);
+        EXPECT_EQ(w.F4Button.Visible, c.fkeys[2]);
+        EXPECT_EQ(w.F5Button.Visible, c.fkeys[3]);
+        EXPECT_EQ(w.F6Button.Visible, c.fkeys[4]);
+        EXPECT_EQ(w.TimerButton.Visible, c.run);
+        EXPECT_EQ(w.FremButton.Visible, c.step);
+        EXPECT_EQ(w.HalvFartButton.Visible, c.slow);
+        EXPECT_TRUE(w.Label4.Visible);
+        EXPECT_EQ(w.Label4.Caption, c.label4);
+        EXPECT_EQ(w.ScrollPanelWidth, c.panelWidth);
+        EXPECT_FALSE(w.Configuring);
+    }
+}
+
+TEST(ConfigureParameters, ControlsStayInsideTheirRanges) {
+    test::StartedApp s;
+    const MainWindowModel& w = s.app.Window;
+    for (std::uint16_t n = 2; n <= 43; ++n) {
+        if (n == 13) continue;
+        s.app.MenuEntry(n);
+        SCOPED_TRACE(n);
+        for (const RangeControl* c : {&w.ScrollBar1, &w.ScrollBar2, &w.ScrollBar3, &w.TrackBar1,
+                                      &w.TrackBar2, &w.TrackBar3, &w.TrackBar4}) {
+            EXPECT_LE(c->Min, c->Position);
+            EXPECT_LE(c->Position, c->Max);
+        }
+        for (const RangeControl* c : {&w.TrackBar1, &w.TrackBar2, &w.TrackBar3, &w.TrackBar4}) {
+            EXPECT_EQ(c->SelStart, c->Min);
+            EXPECT_EQ(c->SelEnd, c->Max);
+        }
+    }
+}
+
+TEST(ConfigureParameters, YoungsBarRunsBelowTheIncidenceMaximum) {
+    for (std::uint16_t before : {16, 14, 2}) {
+        test::StartedApp s;
+        s.app.MenuEntry(before);
+        s.app.MenuEntry(10);
+        const RangeControl& bar = s.app.Window.ScrollBar1;
+        EXPECT_EQ(bar.Min, 691) << before;
+        EXPECT_EQ(bar.Max, 799) << before;
+        EXPECT_EQ(bar.Position, 750) << before;
+        EXPECT_EQ(s.app.State.IncidenceValue, 750) << before;
+        EXPECT_EQ(bar.Hint, " Indfaldsparameter");
+    }
+}
+
+TEST(ConfigureParameters, TrackBarRowsLabelsAndHints) {
+    test::StartedApp s;
+    const MainWindowModel& w = s.app.Window;
+    s.app.MenuEntry(18);
+    EXPECT_EQ(w.TrackBar1.Max, 5);
+    EXPECT_EQ(w.TrackBar1.Position, 2);
+    EXPECT_EQ(w.TrackBar1.Hint, " Skift spektralserie");
+    EXPECT_TRUE(w.Label2.Visible);
+    EXPECT_EQ(w.Label2.Caption, "serie");
+    EXPECT_FALSE(w.Label3.Visible);
+    EXPECT_EQ(w.TrackBar2.Min, 0);
+    EXPECT_EQ(w.TrackBar2.Max, 5);
+    EXPECT_EQ(w.TrackBar2.Position, 1);
+    EXPECT_EQ(w.Label1.Caption, "orden");
+    EXPECT_EQ(w.ScrollBar1.Hint, " Gitterafstand");
+    EXPECT_EQ(w.Label4.Caption, "d");
+
+    s.app.MenuEntry(3);
+    EXPECT_EQ(w.TrackBar2.Min, 5);
+    EXPECT_EQ(w.TrackBar2.Max, 15);
+    EXPECT_EQ(w.TrackBar2.Position, 10);
+    EXPECT_EQ(w.TrackBar2.Hint, " Filmtykkelse");
+    EXPECT_EQ(w.Label1.Caption, "<-d->");
+    EXPECT_TRUE(w.Label3.Visible);
+    EXPECT_FALSE(w.Label2.Visible);
+
+    s.app.State.CurrentColour = 6;
+    s.app.MenuEntry(14);  // superposition starts at the last colour
+    EXPECT_EQ(s.app.State.CurrentColour, 8);
+    EXPECT_EQ(w.TrackBar1.Position, 8);
+    EXPECT_EQ(w.ScrollBar1.Max, 200);
+    EXPECT_EQ(w.ScrollBar1.Position, 200);
+    EXPECT_EQ(w.ScrollBar1.Hint, " Udsving");
+
+    s.app.State.CurrentColour = 5;
+    s.app.MenuEntry(25);
+    EXPECT_EQ(w.TrackBar3.Position, 1);
+    EXPECT_EQ(w.TrackBar4.Position, 5);
+
+    s.app.MenuEntry(41);
+    EXPECT_EQ(w.ScrollBar1.Hint, " Parameter");
+    EXPECT_EQ(w.ScrollBar1.Min, 1);
+    EXPECT_EQ(w.ScrollBar1.Max, 90);
+    EXPECT_EQ(w.ScrollBar1.Position, 60);
+}
+
+TEST(ConfigureParameters, ReadOutsAreEmptiedAndTheColourShown) {
+    test::StartedApp s;
+    s.app.Window.Panel1 = "p: 0.5";
+    s.app.Window.Panel2 = "v: 42";
+    s.app.State.CurrentSimulation = 7;
+    s.app.ConfigureParameters();
+    EXPECT_EQ(s.app.Window.Panel1, "");
+    EXPECT_EQ(s.app.Window.Panel2, "");
+    EXPECT_EQ(s.app.Window.Panel3, "grøn: 546.1 nm");
+    s.app.MenuEntry(24);
+    EXPECT_EQ(s.app.Window.Panel3, "");
+}
+
+TEST(SetScrollRange, PositionNeverLeavesTheRange) {
+    test::StartedApp s;
+    App& app = s.app;
+    const RangeControl& bar = app.Window.ScrollBar1;
+    const auto expectRange = [&](int lo, int hi, int pos) {
+        EXPECT_EQ(bar.Min, lo);
+        EXPECT_EQ(bar.Max, hi);
+        EXPECT_EQ(bar.Position, pos);
+    };
+    app.SetScrollRange(0, 200, 150);  // growing
+    expectRange(0, 200, 150);
+    app.SetScrollRange(0, 60, 30);  // shrinking below the position
+    expectRange(0, 60, 30);
+    app.SetScrollRange(691, 799, 750);  // the new minimum lies above the old maximum
+    expectRange(691, 799, 750);
+    app.SetScrollRange(0, 25, 100);  // a position beyond the new maximum
+    expectRange(0, 25, 25);
+    app.SetScrollRange(10, 90, 3);
+    expectRange(10, 90, 10);
+    app.SetScrollRange(10, 5, 7);  // an empty range collapses onto its minimum
+    expectRange(10, 10, 10);
+}
+
+TEST(ControlChange, HeldInsideTheRange) {
+    test::StartedApp s;
+    s.app.MenuEntry(7);
+    s.app.ControlChange(Control::TrackBar1, 12);
+    EXPECT_EQ(s.app.Window.TrackBar1.Position, 8);
+    s.app.ControlChange(Control::TrackBar1, -3);
+    EXPECT_EQ(s.app.Window.TrackBar1.Position, 1);
+    s.app.ControlChange(Control::ScrollBar1, 40);
+    EXPECT_EQ(s.app.Window.ScrollBar1.Position, 40);
+}
+
+TEST(ControlChange, NothingIsDrawnWhileConfiguring) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(7);
+    app.Window.Configuring = true;
+    for (Control c :
+         {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
+          Control::TrackBar2, Control::TrackBar3, Control::TrackBar4}) {
+        EXPECT_FALSE(ReachesDispatcher(app, [&] { app.ControlChange(c, 1); }));
+    }
+    EXPECT_EQ(app.Window.ScrollBar1.Position, 1);  // the position is taken all the same
+    app.Window.Configuring = false;
+    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.ControlChange(Control::ScrollBar1, 20); }));
+}
+
+TEST(ControlChange, EachControlSendsItsOwnEvent) {
+    EXPECT_EQ(EventOf(Control::ScrollBar1), 33);
+    EXPECT_EQ(EventOf(Control::TrackBar1), 34);
+    EXPECT_EQ(EventOf(Control::TrackBar2), 35);
+    EXPECT_EQ(EventOf(Control::ScrollBar2), 38);
+    EXPECT_EQ(EventOf(Control::ScrollBar3), 39);
+    EXPECT_EQ(EventOf(Control::TrackBar3), 40);
+    EXPECT_EQ(EventOf(Control::TrackBar4), 41);
+}
+
+TEST(ControlChange, ColourTextFollowsTrackBar1ExceptWhereTheSimulationWritesItsOwn) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(7);
+    app.Window.Panel3.clear();
+    app.ControlChange(Control::TrackBar1, 4);
+    EXPECT_EQ(app.Window.Panel3, "grøn: 546.1 nm");
+    app.State.CurrentColour = 1;
+    app.ControlChange(Control::TrackBar1, 1);
+    EXPECT_EQ(app.Window.Panel3, "violet: 404.7 nm");
+
+    for (std::uint16_t n : {26, 14, 36, 41}) {
+        app.MenuEntry(n);
+        app.Window.Panel3 = "stof: 1.52";
+        app.ControlChange(Control::TrackBar1, 2);
+        EXPECT_EQ(app.Window.Panel3, "stof: 1.52") << n;
+    }
+    // Other controls leave Panel3 alone.
+    app.MenuEntry(7);
+    app.Window.Panel3 = "x";
+    app.ControlChange(Control::ScrollBar1, 10);
+    EXPECT_EQ(app.Window.Panel3, "x");
+}
+
+TEST(FKeys, AnUnusedKeyLeavesItsButtonUp) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(3);                 // F2 and F3 only
+    app.Window.F5Button.Down = true;  // the view pressed it
+    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.FKeyClick(FKey::F5); }));
+    EXPECT_FALSE(app.State.ShowRedRay);
+    EXPECT_FALSE(app.Window.F5Button.Down);
+}
+
+TEST(FKeys, ButtonFollowsTheToggleTheSimulationLeaves) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(7);  // the drop flips F6
+    app.FKeyClick(FKey::F6);
+    EXPECT_TRUE(app.State.ShowRays);
+    EXPECT_TRUE(app.Window.F6Button.Down);
+    app.FKeyClick(FKey::F6);
+    EXPECT_FALSE(app.Window.F6Button.Down);
+}
+
+TEST(FKeys, SuperpositionAndReflectionStartWithTheirKeysDown) {
+    test::StartedApp s;
+    App& app = s.app;
+    const MainWindowModel& w = app.Window;
+    app.MenuEntry(14);
+    EXPECT_TRUE(app.State.ShowNormals);
+    EXPECT_TRUE(app.State.ShowAxes);
+    EXPECT_FALSE(w.F2Button.Down);
+    EXPECT_TRUE(w.F3Button.Down);
+    EXPECT_TRUE(w.F4Button.Down);
+    EXPECT_FALSE(w.F5Button.Down);
+
+    app.MenuEntry(15);
+    EXPECT_FALSE(app.State.ShowNormals);
+    EXPECT_TRUE(app.State.ShowAxes);
+    EXPECT_FALSE(w.F3Button.Down);
+    EXPECT_TRUE(w.F4Button.Down);
+
+    app.State.ShowMarks = app.State.ShowRedRay = app.State.ShowRays = true;
+    app.MenuEntry(7);
+    for (FKey k : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6})
+        EXPECT_FALSE(app.Window.Of(k).Down);
+    EXPECT_FALSE(app.State.ShowMarks || app.State.ShowNormals || app.State.ShowAxes ||
+                 app.State.ShowRedRay || app.State.ShowRays);
+}
+
+TEST(FKeys, CaptionsHintsAndMenuCaptions) {
+    test::StartedApp s;
+    App& app = s.app;
+    const MainWindowModel& w = app.Window;
+    app.MenuEntry(24);
+    EXPECT_EQ(w.F2Button.Caption, "a, b, F2");
+    EXPECT_EQ(w.F3Button.Caption, "|| , F3");
+    EXPECT_EQ(w.F3Button.Hint, " Stråle parallel med akse");
+    EXPECT_EQ(w.F5Button.Hint, " Stråle gennem brændpunkt f");
+    EXPECT_EQ(w.Indfaldslodder1.Caption, "&Parallel stråle");
+    EXPECT_EQ(w.Rodstrale1.Caption, "&Brændpunktstråle");
+
+    app.MenuEntry(9);  // F2 back to its default; F3 and F4 kept
+    EXPECT_EQ(w.F2Button.Caption, "Mærke, F2");
+    EXPECT_EQ(w.F2Button.Hint, " Hjælpebuer, streger");
+    EXPECT_EQ(w.F3Button.Caption, "|| , F3");
+    EXPECT_EQ(w.F5Button.Caption, "Sum, F5");
+    EXPECT_EQ(w.Rodstrale1.Caption, "&Sum, alle farver");
+    EXPECT_EQ(w.Straler1.Caption, "Korrigeret &Farve");
+    EXPECT_EQ(w.Hjalpemarker1.Caption, "&Hjælpemærker");
+
+    app.MenuEntry(41);  // the ice crystal's face normals
+    EXPECT_TRUE(w.F3Button.Visible);
+    EXPECT_EQ(w.F3Button.Caption, "Lodder, F3");
+    EXPECT_EQ(w.F3Button.Hint, " Tegn indfaldslodder");
+    EXPECT_EQ(w.Indfaldslodder1.Caption, "&Indfaldslodder");
+}
+
+TEST(Vis1Click, ChecksAndEnablesTheItems) {
+    test::StartedApp s;
+    App& app = s.app;
+    const MainWindowModel& w = app.Window;
+    app.MenuEntry(36);
+    app.TimerButtonClick();
+    app.State.ShowRedRay = true;
+    app.Memo.Visible = true;
+    app.Vis1Click();
+    EXPECT_TRUE(w.KOR1.Enabled);
+    EXPECT_TRUE(w.KOR1.Checked);
+    EXPECT_FALSE(w.Frem1.Enabled);
+    EXPECT_FALSE(w.Slowmotion1.Enabled);
+    EXPECT_TRUE(w.Hjalpemarker1.Enabled);
+    EXPECT_FALSE(w.Indfaldslodder1.Enabled);
+    EXPECT_FALSE(w.Koordinatakser1.Enabled);
+    EXPECT_TRUE(w.Rodstrale1.Enabled);
+    EXPECT_TRUE(w.Rodstrale1.Checked);
+    EXPECT_FALSE(w.Straler1.Checked);
+    EXPECT_TRUE(w.Vismemo1.Checked);
+    EXPECT_FALSE(w.Vistabel1.Checked);
+
+    app.MenuEntry(5);
+    app.HalvFartButtonClick();
+    app.Vis1Click();
+    EXPECT_TRUE(w.Frem1.Enabled);
+    EXPECT_TRUE(w.Slowmotion1.Enabled);
+    EXPECT_TRUE(w.Slowmotion1.Checked);
+    EXPECT_FALSE(w.KOR1.Checked);
+
+    app.MenuEntry(20);
+    app.Vis1Click();
+    EXPECT_FALSE(w.KOR1.Enabled);
+    EXPECT_FALSE(w.Frem1.Enabled);
+    EXPECT_FALSE(w.Hjalpemarker1.Enabled);
+}
+
+TEST(ImageMouse, PointerReadOutOnlyWhileTheClockStands) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(14);
+    app.Map.WorldXMin = -10;
+    app.Map.WorldXMax = 10;
+    app.Map.WorldYMin = -5;
+    app.Map.WorldYMax = 5;
+    s.host.pointer.origin = {100, 50};
+    s.host.pointer.cursor = {100, 50};
+    app.Window.MessagePanel = "";
+
+    app.TimerButtonClick();
+    ASSERT_TRUE(app.Window.Timer1.Enabled);
+    app.ImageMouseMove();
+    EXPECT_EQ(app.Window.MessagePanel, "");
+
+    app.TimerButtonClick();
+    app.ImageMouseMove();
+    EXPECT_EQ(app.Window.MessagePanel, "(-10.00,5.00)");
+
+    app.MenuEntry(7);  // no read-out in the drop
+    app.Window.MessagePanel = "";
+    app.ImageMouseMove();
+    EXPECT_EQ(app.Window.MessagePanel, "");
+}
+
+TEST(ImageMouse, ClickStepsOnlyTheAfterImage) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.MenuEntry(21);
+    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.ImageMouseDown(); }));
+    app.MenuEntry(7);
+    EXPECT_FALSE(ReachesDispatcher(app, [&] { app.ImageMouseDown(); }));
+}
+
+TEST(MemoSync, ChoosingASimulationSelectsItsGuidance) {
+    test::StartedApp s;
+    App& app = s.app;
+    app.Memo.Visible = true;
+    app.Memo.Text = U"Brydning i vand: ... Spredning i en dråbe ... Spredning i en dråbe: her";
+    app.MenuEntry(7);
+    EXPECT_EQ(app.Memo.SelStart, 46);
+    EXPECT_EQ(app.Memo.SelLength, 20);
+    const int requests = app.Memo.SelectionRequests;
+
+    app.MenuEntry(38);  // no guidance for it: the selection stays
+    EXPECT_EQ(app.Memo.SelectionRequests, requests);
+    EXPECT_EQ(app.Memo.SelStart, 46);
+
+    app.Memo.Visible = false;
+    app.MenuEntry(2);
+    EXPECT_EQ(app.Memo.SelectionRequests, requests);
+}
+
+}  // namespace
+}  // namespace viv

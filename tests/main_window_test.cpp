@@ -1,0 +1,456 @@
+// The main window as the user drives it: menus, controls, buttons, the clock, hints,
+// resizes and closing, checked against the core's model and the catalogue.
+#include "app/gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+#include "app/catalogue.h"
+#include "app/gui/glyphs.h"
+#include "app/gui/window_sizing.h"
+#include "windows/kvgrid.h"
+#include "windows/table_window.h"
+
+namespace viv {
+namespace {
+
+StartupEnvironment Environment(std::string startDirectory) {
+    StartupEnvironment env;
+    env.StartDirectory = std::move(startDirectory);
+    env.ListSeparatorSetting = ",";
+    env.DecimalSeparatorSetting = ".";
+    env.SetupFileCandidates.clear();
+    return env;
+}
+
+// The program as it starts: main window, then the table window.
+struct Program {
+    std::unique_ptr<TvivarnonMenu> window;
+    std::unique_ptr<TVtabelForm> table;
+
+    explicit Program(std::string startDirectory = VIV_SOURCE_DIR "/data") {
+        window = std::make_unique<TvivarnonMenu>(Environment(std::move(startDirectory)));
+        table = std::make_unique<TVtabelForm>(window->app());
+        window->AttachTableWindow(table.get());
+    }
+    ~Program() {
+        table.reset();
+        window.reset();
+    }
+
+    App& app() { return window->app(); }
+    template <class T>
+    T* Find(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction* Action(std::string_view name) {
+        return window->findChild<QAction*>(QString::fromUtf8(name.data(), name.size()));
+    }
+    void Choose(std::uint16_t simulation) {
+        for (const MenuDef& menu : MainMenu())
+            for (const MenuItemDef& item : menu.Items)
+                if (item.Simulation == simulation) Action(item.Name)->trigger();
+    }
+    QString Text(const char* label) { return Find<QLabel>(label)->text(); }
+};
+
+std::string Str(const QString& s) {
+    return s.toStdString();
+}
+
+TEST(WindowSizing, FollowsTheScreen) {
+    const WindowSizing vga = SizeForScreen(640, 480);
+    EXPECT_TRUE(vga.Maximised);
+    EXPECT_EQ(vga.Width, 640);
+    EXPECT_TRUE(vga.WideTrackBars);
+
+    const WindowSizing between = SizeForScreen(700, 500);
+    EXPECT_FALSE(between.Maximised);
+    EXPECT_EQ(between.Width, 640);
+    EXPECT_EQ(between.Height, 480);
+
+    const WindowSizing svga = SizeForScreen(800, 600);
+    EXPECT_FALSE(svga.Maximised);
+    EXPECT_EQ(svga.Width, 720);
+    EXPECT_EQ(svga.Height, 540);
+    EXPECT_TRUE(svga.WideTrackBars);
+
+    EXPECT_FALSE(SizeForScreen(1024, 768).WideTrackBars);
+    EXPECT_TRUE(SizeForScreen(900, 700).WideTrackBars);
+    EXPECT_FALSE(SizeForScreen(651, 480).Maximised);
+}
+
+TEST(MainWindowStart, ShowsTheStartPictureWithTheLegendAndNoControls) {
+    Program p;
+    App& app = p.app();
+    EXPECT_EQ(app.State.CurrentSimulation, StartPicture);
+    EXPECT_EQ(Str(p.window->windowTitle()), "Vivarnon");
+    EXPECT_EQ(Str(p.Text("ButtonPanelCaption")), app.Window.ButtonPanelCaption);
+    EXPECT_FALSE(app.Window.ButtonPanelCaption.empty());
+    for (const char* name : {"TimerButton", "HalvFartButton", "FremButton", "F2Button", "F3Button",
+                             "F4Button", "F5Button", "F6Button"})
+        EXPECT_TRUE(p.Find<QToolButton>(name)->isHidden()) << name;
+    for (const char* name : {"ScrollBar1", "ScrollBar2", "ScrollBar3"})
+        EXPECT_TRUE(p.Find<QScrollBar>(name)->isHidden()) << name;
+    // The photograph is larger than the picture area; the picture takes its size.
+    QWidget* picture = p.Find<QWidget>("Image");
+    EXPECT_EQ(picture->size(), QSize(app.Image->Width(), app.Image->Height()));
+    EXPECT_TRUE(p.window->host().OpenMessages().empty());
+    // The core knows the area the layout gives the picture.
+    EXPECT_EQ(QSize(app.Window.ScrollBoxWidth, app.Window.ScrollBoxHeight),
+              p.Find<QScrollArea>("ScrollBox1")->maximumViewportSize());
+    EXPECT_EQ(p.Find<QWidget>("ScrollPanel")->width(), app.Window.ScrollPanelWidth);
+}
+
+TEST(MainWindowStart, MissingPhotographIsReportedOnce) {
+    Program p("/nonexistent-vivarnon-dir");
+    p.window->show();
+    p.window->resize(p.window->width() + 30, p.window->height());
+    QApplication::processEvents();
+    const auto messages = p.window->host().OpenMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Str(messages[0]->text()), "Vivarnon.jpg ikke fundet");
+    EXPECT_EQ(messages[0]->icon(), QMessageBox::Information);
+    EXPECT_EQ(messages[0]->standardButtons(), QMessageBox::Ok);
+    // The program carries on behind the message.
+    p.Choose(7);
+    EXPECT_EQ(p.app().State.CurrentSimulation, 7);
+    messages[0]->close();
+    p.Action("Omvivarnon1")->trigger();
+    p.Action("Omvivarnon1")->trigger();
+    ASSERT_EQ(p.window->host().OpenMessages().size(), 1u);
+    EXPECT_EQ(Str(p.window->host().OpenMessages()[0]->text()), "Vivarnon, version 2.0");
+}
+
+// Every simulation's menu entry: the caption, the table's shape and the controls and
+// buttons the window shows agree with the model and the catalogue.
+TEST(MainWindowMenu, EverySimulationEntryShowsItsSetUp) {
+    Program p;
+    App& app = p.app();
+    const MainWindowModel& w = app.Window;
+    int entries = 0;
+    for (const MenuDef& menu : MainMenu()) {
+        for (const MenuItemDef& item : menu.Items) {
+            if (item.Simulation == 0) continue;
+            SCOPED_TRACE(std::string(item.Name));
+            ++entries;
+            const CatalogueEntry* entry = FindSimulation(item.Simulation);
+            ASSERT_NE(entry, nullptr);
+            const std::string captionBefore = w.Caption;
+            const int rowsBefore = app.Table.RowCount();
+            QAction* action = p.Action(item.Name);
+            ASSERT_NE(action, nullptr);
+            EXPECT_EQ(action->isVisible(), !item.Hidden);
+            action->trigger();
+
+            EXPECT_EQ(app.State.CurrentSimulation, item.Simulation);
+            EXPECT_EQ(Str(p.window->windowTitle()),
+                      entry->Caption.empty() ? captionBefore : std::string(entry->Caption));
+            if (entry->Table.Rows > 0) {
+                EXPECT_EQ(app.Table.RowCount(), entry->Table.Rows);
+                EXPECT_EQ(app.Table.ColCount(), entry->Table.Columns == 3 ? 3 : 2);
+            } else {
+                EXPECT_EQ(app.Table.RowCount(), rowsBefore);
+            }
+            EXPECT_EQ(p.table->KVGrid21()->RowCount(), app.Table.RowCount());
+            EXPECT_EQ(p.table->KVGrid21()->ColCount(), app.Table.ColCount());
+
+            const std::uint16_t mask = entry->Mask;
+            const std::pair<const char*, std::uint16_t> fButtons[] = {{"F2Button", 2},
+                                                                      {"F3Button", 4},
+                                                                      {"F4Button", 8},
+                                                                      {"F5Button", 16},
+                                                                      {"F6Button", 32}};
+            for (const auto& [name, bit] : fButtons)
+                EXPECT_EQ(!p.Find<QToolButton>(name)->isHidden(), (mask & bit) != 0) << name;
+            EXPECT_EQ(!p.Find<QToolButton>("TimerButton")->isHidden(),
+                      (mask & TimerButtonsBit) == TimerButtonsBit);
+            EXPECT_EQ(!p.Find<QToolButton>("FremButton")->isHidden(), w.FremButton.Visible);
+            EXPECT_EQ(!p.Find<QToolButton>("HalvFartButton")->isHidden(), w.HalvFartButton.Visible);
+
+            const std::pair<const char*, Control> ranges[] = {
+                {"ScrollBar1", Control::ScrollBar1}, {"ScrollBar2", Control::ScrollBar2},
+                {"ScrollBar3", Control::ScrollBar3}, {"TrackBar1", Control::TrackBar1},
+                {"TrackBar2", Control::TrackBar2},   {"TrackBar3", Control::TrackBar3},
+                {"TrackBar4", Control::TrackBar4}};
+            for (const auto& [name, control] : ranges) {
+                const RangeControl& model = app.Window.Of(control);
+                const auto* widget = p.Find<QAbstractSlider>(name);
+                EXPECT_EQ(!widget->isHidden(), model.Visible) << name;
+                if (!model.Visible) continue;
+                EXPECT_EQ(widget->minimum(), model.Min) << name;
+                EXPECT_EQ(widget->maximum(), model.Max) << name;
+                EXPECT_EQ(widget->value(), model.Position) << name;
+                EXPECT_EQ(Str(widget->statusTip()), model.Hint) << name;
+            }
+            EXPECT_EQ(!p.Find<QLabel>("Label3")->isHidden(), w.Label3.Visible);
+            EXPECT_EQ(Str(p.Text("Label4")), w.Label4.Caption);
+            EXPECT_EQ(Str(p.Find<QToolButton>("F3Button")->text()), w.F3Button.Caption);
+            EXPECT_EQ(Str(p.Action("Rodstrale1")->text()), w.Rodstrale1.Caption);
+            EXPECT_EQ(Str(p.Text("MessagePanel")), w.MessagePanel);
+            EXPECT_EQ(Str(p.Text("Panel3")), w.Panel3);
+            // The picture fills the area the control panel leaves.
+            EXPECT_EQ(p.Find<QWidget>("ScrollPanel")->width(), w.ScrollPanelWidth);
+            EXPECT_EQ(QSize(app.Image->Width(), app.Image->Height()),
+                      p.Find<QScrollArea>("ScrollBox1")->maximumViewportSize());
+            EXPECT_EQ(p.Find<QWidget>("Image")->size(),
+                      QSize(app.Image->Width(), app.Image->Height()));
+        }
+    }
+    EXPECT_EQ(entries, 41);
+}
+
+TEST(MainWindowMenu, TenShowsTheYoungRangeAndFourteenStartsWithItsTogglesDown) {
+    Program p;
+    p.Choose(10);
+    auto* bar = p.Find<QScrollBar>("ScrollBar1");
+    EXPECT_EQ(bar->minimum(), 691);
+    EXPECT_EQ(bar->maximum(), 799);
+    EXPECT_EQ(bar->value(), 750);
+    p.Choose(14);
+    EXPECT_FALSE(p.Find<QToolButton>("F2Button")->isChecked());
+    EXPECT_TRUE(p.Find<QToolButton>("F3Button")->isChecked());
+    EXPECT_TRUE(p.Find<QToolButton>("F4Button")->isChecked());
+    p.Choose(15);
+    EXPECT_FALSE(p.Find<QToolButton>("F3Button")->isChecked());
+    EXPECT_TRUE(p.Find<QToolButton>("F4Button")->isChecked());
+}
+
+TEST(MainWindowControls, MovedControlsReachTheCore) {
+    Program p;
+    App& app = p.app();
+    p.Choose(7);
+    auto* bar = p.Find<QScrollBar>("ScrollBar1");
+    bar->setValue(bar->minimum() + 3);
+    EXPECT_EQ(app.Window.ScrollBar1.Position, bar->minimum() + 3);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(app.Window.ScrollBar1.Position,
+              bar->minimum() + 3 + app.Window.ScrollBar1.LargeChange);
+
+    // The colour bar writes the colour text, which the status line shows.
+    auto* colour = p.Find<QSlider>("TrackBar1");
+    colour->setValue(colour->value() == 2 ? 3 : 2);
+    EXPECT_EQ(app.Window.TrackBar1.Position, colour->value());
+    EXPECT_EQ(Str(p.Text("Panel3")), app.Window.Panel3);
+    EXPECT_NE(app.Window.Panel3.find(" nm"), std::string::npos);
+
+    // The colour bars of the colour mixing.
+    p.Choose(20);
+    auto* blue = p.Find<QScrollBar>("ScrollBar3");
+    EXPECT_FALSE(blue->isHidden());
+    blue->setValue(100);
+    EXPECT_EQ(app.Window.ScrollBar3.Position, 100);
+}
+
+TEST(MainWindowControls, AnFKeyTheSimulationDoesNotUsePopsUp) {
+    Program p;
+    App& app = p.app();
+    p.Choose(3);  // uses F2 and F3 only
+    auto* f5 = p.Find<QToolButton>("F5Button");
+    f5->click();
+    EXPECT_FALSE(f5->isChecked());
+    EXPECT_FALSE(app.State.ShowRedRay);
+    p.Action("Rodstrale1")->trigger();
+    EXPECT_FALSE(f5->isChecked());
+    EXPECT_FALSE(app.State.ShowRedRay);
+    EXPECT_FALSE(p.Action("Rodstrale1")->isChecked());
+}
+
+TEST(MainWindowControls, MouseOverThePictureShowsWorldCoordinatesUnlessRunning) {
+    Program p;
+    App& app = p.app();
+    p.Choose(14);
+    QWidget* picture = p.Find<QWidget>("Image");
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), picture->mapToGlobal(QPointF(10, 10)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &move);
+    EXPECT_EQ(app.Window.MessagePanel.front(), '(');
+    EXPECT_EQ(Str(p.Text("MessagePanel")), app.Window.MessagePanel);
+
+    p.Find<QToolButton>("TimerButton")->click();
+    app.Window.MessagePanel = "uændret";
+    QApplication::sendEvent(picture, &move);
+    EXPECT_EQ(app.Window.MessagePanel, "uændret");
+}
+
+TEST(MainWindowClock, FollowsKorAndStopsOnAChoice) {
+    Program p;
+    App& app = p.app();
+    auto* timer = p.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_NE(timer, nullptr);
+    p.Choose(14);
+    auto* run = p.Find<QToolButton>("TimerButton");
+    EXPECT_FALSE(timer->isActive());
+    run->click();
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(run->isChecked());
+    EXPECT_EQ(timer->interval(), app.Window.Timer1.Interval);
+
+    auto* slow = p.Find<QToolButton>("HalvFartButton");
+    slow->click();
+    EXPECT_EQ(timer->interval(), 200);
+    EXPECT_TRUE(slow->isChecked());
+    EXPECT_TRUE(timer->isActive());
+    slow->click();
+    EXPECT_EQ(timer->interval(), 30);
+    EXPECT_FALSE(slow->isChecked());
+
+    // "Kør" of the menu stops it, and starts it again.
+    p.Action("KOR1")->trigger();
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_FALSE(run->isChecked());
+    p.Action("KOR1")->trigger();
+    EXPECT_TRUE(timer->isActive());
+
+    // Choosing a simulation stops the clock; the new one starts still.
+    p.Choose(16);
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_FALSE(run->isChecked());
+    EXPECT_FALSE(p.Find<QToolButton>("TimerButton")->isHidden());
+
+    // A simulation without animation does not start it.
+    p.Choose(7);
+    p.Action("KOR1")->trigger();
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST(MainWindowMenu, VisMenuShowsChecksAndEnabling) {
+    Program p;
+    p.Choose(14);  // F3 and F4 on; F6 unused
+    QMenu* vis = p.window->findChild<QMenu*>(QStringLiteral("Vis1"));
+    ASSERT_NE(vis, nullptr);
+    emit vis->aboutToShow();
+    EXPECT_FALSE(p.Action("Hjalpemarker1")->isChecked());
+    EXPECT_TRUE(p.Action("Indfaldslodder1")->isChecked());
+    EXPECT_TRUE(p.Action("Koordinatakser1")->isChecked());
+    EXPECT_TRUE(p.Action("Rodstrale1")->isEnabled());
+    EXPECT_FALSE(p.Action("Straler1")->isEnabled());
+    EXPECT_TRUE(p.Action("KOR1")->isEnabled());
+    EXPECT_FALSE(p.Action("KOR1")->isChecked());
+    EXPECT_EQ(Str(p.Action("Indfaldslodder1")->text()), "&Delt bølgemønster");
+
+    // Every subject menu clears the legend when it opens.
+    QMenu* optik = p.window->findChild<QMenu*>(QStringLiteral("Optik1"));
+    ASSERT_NE(optik, nullptr);
+    emit optik->aboutToShow();
+    EXPECT_TRUE(p.Text("ButtonPanelCaption").isEmpty());
+}
+
+TEST(MainWindowMenu, VisTabelShowsAndHidesTheTableWindow) {
+    Program p;
+    p.Choose(7);
+    EXPECT_FALSE(p.table->isVisible());
+    p.Action("Vistabel1")->trigger();
+    EXPECT_TRUE(p.app().Table.Visible);
+    EXPECT_TRUE(p.table->isVisible());
+    EXPECT_EQ(Str(p.table->windowTitle()), "Spredning i en dråbe");
+    // Once wanted, the table comes back with the next simulation, with its caption.
+    p.Choose(38);
+    EXPECT_TRUE(p.table->isVisible());
+    EXPECT_EQ(Str(p.table->windowTitle()), "Stående bølger");
+    p.Action("Vistabel1")->trigger();
+    EXPECT_FALSE(p.table->isVisible());
+}
+
+TEST(MainWindowHints, ControlHintsKeepThePanelsMenuHintsHideThem) {
+    Program p;
+    p.Choose(7);
+    QWidget* panels = p.Find<QWidget>("StatusPanels");
+    QLabel* caption = p.Find<QLabel>("StatusCaption");
+
+    // A menu hint hides the panels and shows across the status line.
+    QStatusTipEvent menuHint(QStringLiteral("Afslut program"));
+    QApplication::sendEvent(p.window->menuBar(), &menuHint);
+    EXPECT_TRUE(panels->isHidden());
+    EXPECT_FALSE(caption->isHidden());
+    EXPECT_EQ(Str(caption->text()), "    Afslut program");
+
+    // Entering a control reports its hint, which begins with a blank.
+    auto* bar = p.Find<QScrollBar>("ScrollBar1");
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(bar, &enter);
+    EXPECT_EQ(p.app().Window.StatusCaption, "    " + p.app().Window.ScrollBar1.Hint);
+    EXPECT_FALSE(panels->isHidden());
+    EXPECT_TRUE(caption->isHidden());
+
+    QApplication::sendEvent(p.window->menuBar(), &menuHint);
+    QApplication::sendEvent(p.Find<QWidget>("Image"), &enter);
+    EXPECT_EQ(p.app().Window.StatusCaption, "     1");
+    EXPECT_FALSE(panels->isHidden());
+}
+
+TEST(MainWindowResize, RecreatesThePictureForTheNewAreaButNotWhileMinimised) {
+    Program p;
+    App& app = p.app();
+    p.window->show();
+    p.Choose(7);
+    const int width = app.Image->Width();
+    p.window->resize(p.window->width() + 40, p.window->height() + 20);
+    EXPECT_EQ(app.Image->Width(), width + 40);
+    EXPECT_EQ(app.Window.ScrollBoxWidth, width + 40);
+    EXPECT_EQ(p.Find<QWidget>("Image")->width(), width + 40);
+
+    const TCanvas* before = app.Image.get();
+    p.window->setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(app.Image.get(), before);
+    p.window->setWindowState(Qt::WindowNoState);
+    EXPECT_NE(app.Image.get(), before);
+    EXPECT_EQ(app.Image->Width(), app.Window.ScrollBoxWidth);
+
+    // A wider control panel leaves a narrower picture.
+    p.Choose(20);
+    EXPECT_GT(app.Window.ScrollPanelWidth, 36);
+    EXPECT_EQ(app.Image->Width(), width + 40 + 36 - app.Window.ScrollPanelWidth);
+}
+
+TEST(MainWindowClose, ClosingEndsTheCoreAndTheTable) {
+    Program p;
+    p.window->show();
+    p.Choose(14);
+    p.Action("Vistabel1")->trigger();
+    p.Find<QToolButton>("TimerButton")->click();
+    ASSERT_TRUE(p.table->isVisible());
+    p.window->close();
+    EXPECT_EQ(p.app().State.CurrentSimulation, Closed);
+    EXPECT_FALSE(p.window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_FALSE(p.table->isVisible());
+
+    Program q;
+    q.window->show();
+    q.Action("Vistabel1")->trigger();
+    q.Action("exit1")->trigger();
+    EXPECT_EQ(q.app().State.CurrentSimulation, Closed);
+    EXPECT_FALSE(q.window->isVisible());
+    EXPECT_FALSE(q.table->isVisible());
+    EXPECT_FALSE(q.app().Table.Visible);
+}
+
+TEST(Glyphs, CheckedStateShowsAnotherGlyph) {
+    for (const QIcon& icon : {RunStopGlyph(), SpeedometerGlyph()}) {
+        const QImage off = icon.pixmap(GlyphSize, QIcon::Normal, QIcon::Off).toImage();
+        const QImage on = icon.pixmap(GlyphSize, QIcon::Normal, QIcon::On).toImage();
+        EXPECT_FALSE(off.isNull());
+        EXPECT_NE(off, on);
+    }
+    EXPECT_FALSE(StepGlyph().isNull());
+}
+
+}  // namespace
+}  // namespace viv

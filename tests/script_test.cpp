@@ -1,0 +1,150 @@
+// The scripted mode: each command, and bad lines that stop it with nothing lost.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <QImage>
+
+#include "app/app.h"
+#include "app/gui/headless_host.h"
+#include "app/script.h"
+
+namespace viv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Scripted {
+    HeadlessHost host;
+    App app{host};
+    std::ostringstream out, err;
+    Scripted() {
+        StartupEnvironment env;
+        env.StartDirectory = VIV_SOURCE_DIR "/data";
+        env.SetupFileCandidates.clear();
+        host.LayoutChanged(app.Window);
+        app.FormCreate(env);
+        app.FormResize();
+    }
+    int Run(const std::string& text) {
+        std::istringstream in(text);
+        return RunScript(app, host, in, out, err);
+    }
+};
+
+class ScriptFiles : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / "vivarnon-script-test";
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+};
+
+TEST(Script, SelectCaptionTablePanels) {
+    Scripted s;
+    EXPECT_EQ(s.Run("# a comment\n\nselect 7\ncaption\ntable\npanels\n"), 0);
+    std::istringstream lines(s.out.str());
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "Spredning i en dråbe");
+    std::getline(lines, line);
+    EXPECT_EQ(line.substr(0, 16), " Primær vivarno");
+    int rows = 1;
+    while (std::getline(lines, line) && rows < 8) ++rows;
+    EXPECT_EQ(rows, 8);
+    // The panels line: four fields joined by tabs.
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 3) << line;
+    EXPECT_TRUE(s.err.str().empty());
+}
+
+TEST(Script, ControlsKeysTicksAndMouse) {
+    Scripted s;
+    EXPECT_EQ(s.Run("select 7\nscroll1 20\ntrack1 2\nkey F5\nredraw\n"), 0) << s.err.str();
+    EXPECT_EQ(s.app.Window.ScrollBar1.Position, 20);
+    EXPECT_EQ(s.app.Window.TrackBar1.Position, 2);
+    EXPECT_TRUE(s.app.Window.F5Button.Down);
+    EXPECT_EQ(s.Run("select 14\ntick 3\nstep\nmouse 10 20\nclick 5 5\n"), 0) << s.err.str();
+}
+
+TEST(Script, SizeRecreatesThePicture) {
+    Scripted s;
+    EXPECT_EQ(s.Run("size 300 200\nselect 2\n"), 0);
+    EXPECT_EQ(s.app.Image->Width(), 300);
+    EXPECT_EQ(s.app.Image->Height(), 200);
+    EXPECT_EQ(s.Run("select 20\n"), 0);  // a wider control panel keeps the size asked for
+    EXPECT_EQ(s.app.Image->Width(), 300);
+}
+
+struct BadCase {
+    const char* script;
+    int line;
+    const char* fragment;
+};
+
+TEST(Script, BadLinesStopWithTheLineNumber) {
+    const BadCase cases[] = {
+        {"select 7\nfly 3\n", 2, "unknown command"},
+        {"select\n", 1, "missing"},
+        {"select seven\n", 1, "not a whole number"},
+        {"select 13\n", 1, "no simulation"},
+        {"select 44\n", 1, "no simulation"},
+        {"select 0\n", 1, "no simulation"},
+        {"size 0 10\n", 1, "at least"},
+        {"size 10\n", 1, "missing"},
+        {"select 7\nscroll1 101\n", 2, "outside"},
+        {"select 7\nscroll2 5\n", 2, "not shown"},
+        {"select 6\nkey F6\n", 2, "not shown"},
+        {"select 7\nkey F7\n", 2, "no key"},
+        {"tick 0\n", 1, "tick count"},
+        {"mouse 5000 5\n", 1, "outside the picture"},
+        {"caption extra\n", 1, "unexpected argument"},
+        {"save /nonexistent-dir/x.png\n", 1, "cannot write"},
+    };
+    for (const BadCase& c : cases) {
+        Scripted s;
+        EXPECT_EQ(s.Run(c.script), 2) << c.script;
+        const std::string prefix = "line " + std::to_string(c.line) + ": ";
+        EXPECT_EQ(s.err.str().substr(0, prefix.size()), prefix) << c.script << s.err.str();
+        EXPECT_NE(s.err.str().find(c.fragment), std::string::npos) << c.script << s.err.str();
+    }
+}
+
+TEST_F(ScriptFiles, NothingBeforeABadLineIsLost) {
+    Scripted s;
+    const std::string png = (dir / "seven.png").string();
+    EXPECT_EQ(s.Run("select 7\ncaption\nsave " + png + "\nselect 13\ncaption\n"), 2);
+    EXPECT_EQ(s.out.str(), "Spredning i en dråbe\n");
+    QImage saved(QString::fromStdString(png));
+    EXPECT_EQ(saved.width(), s.app.Image->Width());
+    // A failed save leaves nothing behind.
+    Scripted t;
+    EXPECT_EQ(t.Run("save " + (dir / "nested" / "x.png").string() + "\n"), 2);
+    EXPECT_FALSE(fs::exists(dir / "nested"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(ScriptFiles, TheProgramRunsScriptsAndExplainsItself) {
+    const fs::path script = dir / "s.txt";
+    const fs::path out = dir / "out.txt", err = dir / "err.txt";
+    std::ofstream(script) << "select 2\ncaption\nselect 99\n";
+    const std::string command = std::string(VIV_BINARY) + " --script " + script.string() + " >" +
+                                out.string() + " 2>" + err.string();
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    std::stringstream o, e;
+    o << std::ifstream(out).rdbuf();
+    e << std::ifstream(err).rdbuf();
+    EXPECT_EQ(o.str(), "Brydning i vand\n");
+    EXPECT_NE(e.str().find("line 3: no simulation 99"), std::string::npos) << e.str();
+    const int help = std::system((std::string(VIV_BINARY) + " --help >" + out.string()).c_str());
+    EXPECT_EQ(WEXITSTATUS(help), 0);
+    std::stringstream h;
+    h << std::ifstream(out).rdbuf();
+    EXPECT_NE(h.str().find("save FILE.png"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace viv

@@ -1,0 +1,198 @@
+#include "windows/table_window.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "app/table_print.h"
+#include "library/canvas/vector_canvas.h"
+#include "windows/kvgrid.h"
+
+namespace viv {
+
+namespace {
+
+constexpr Qt::WindowFlags TableWindowFlags =
+    Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindowFlags), app_(app) {
+    setWindowTitle(FromUtf8(app_.Table.Caption));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(FontPixelHeight);
+    setFont(font);
+    setMouseTracking(true);
+
+    menu_ = new QMenuBar(this);
+    menu_->setNativeMenuBar(false);
+    QMenu* filer = menu_->addMenu(QStringLiteral("&Filer"));
+    filer->menuAction()->setData(QStringLiteral("Udskriv tabel, ..."));
+    connect(AddItem(filer, "&Udskriv", "Udskriver tabellen på printer"), &QAction::triggered, this,
+            &TVtabelForm::Udskriv1Click);
+    filer->addSeparator();
+    connect(AddItem(filer, "&Luk", "Luk tabel, det betyder blot, at tabellen ikke vises."),
+            &QAction::triggered, this, &TVtabelForm::exit1Click);
+
+    QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
+    rediger->menuAction()->setData(QStringLiteral("Rediger: kopier,..."));
+    QAction* kopi =
+        AddItem(rediger, "&Kopi", "Kopierer den markerede del af tabellen til klippebordet.");
+    kopi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(kopi, &QAction::triggered, this, &TVtabelForm::Kopier1Click);
+    connect(AddItem(rediger, "&Marker alt",
+                    "Marker hele tabellen. bruges fx før kopiering til klippebord"),
+            &QAction::triggered, this, &TVtabelForm::Markeralt1Click);
+
+    connect(menu_, &QMenuBar::hovered, this, &TVtabelForm::ShowHint);
+    connect(filer, &QMenu::hovered, this, &TVtabelForm::ShowHint);
+    connect(rediger, &QMenu::hovered, this, &TVtabelForm::ShowHint);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menu_);
+    client_ = new QWidget(this);
+    client_->setMouseTracking(true);
+    layout->addWidget(client_);
+
+    grid_ = new TKVGrid2(client_);
+    grid_->setObjectName(QStringLiteral("KVGrid21"));
+    grid_->move(GridLeft, GridTop);
+    connect(grid_, &TKVGrid2::MouseMoved, this, &TVtabelForm::TakeFocus);
+    connect(grid_, &TKVGrid2::SelectionChanged, this,
+            [this](CellBlock block) { app_.Table.Select(block); });
+
+    SyncFromModel();
+}
+
+QAction* TVtabelForm::AddItem(QMenu* menu, const char* caption, const char* hint) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setData(QString::fromUtf8(hint));
+    return action;
+}
+
+void TVtabelForm::SyncFromModel() {
+    const ResultsTable& table = app_.Table;
+    setWindowTitle(FromUtf8(table.Caption));
+
+    grid_->SetSize(table.ColCount(), table.RowCount());
+    for (int c = 0; c < table.ColCount(); ++c) {
+        grid_->SetColWidth(c, table.ColumnWidthOf(c));
+        for (int r = 0; r < table.RowCount(); ++r) grid_->SetCell(c, r, FromUtf8(table.Cell(c, r)));
+    }
+    grid_->SetSelection(table.Selection());
+    grid_->resize(table.GridWidth(), table.GridHeight());
+
+    // The model gives the client area; the menu bar lies above it.
+    const QSize client(table.ClientWidth(), table.ClientHeight());
+    if (client != clientSize_) {
+        clientSize_ = client;
+        resize(client.width(), client.height() + menu_->sizeHint().height());
+    }
+
+    if (table.Visible != isVisible()) setVisible(table.Visible);
+}
+
+void TVtabelForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window restored from the task bar stays where it was.
+    if (!event->spontaneous()) FormShow();
+}
+
+void TVtabelForm::FormShow() {
+    const QScreen* where = screen();
+    if (where == nullptr) return;
+    // The bottom-right corner of the screen's free area.
+    const QRect area = where->availableGeometry();
+    QSize frame = frameGeometry().size();
+    if (frame == size())  // the window manager has not told the frame yet
+        frame.rheight() += style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    move(area.left() + area.width() - frame.width(), area.top() + area.height() - frame.height());
+}
+
+void TVtabelForm::closeEvent(QCloseEvent* event) {
+    // Closing only hides the window; it lives as long as the program.
+    app_.Table.Visible = false;
+    QWidget::closeEvent(event);
+    emit ModelChanged();
+}
+
+void TVtabelForm::exit1Click() {
+    app_.Table.Visible = false;
+    hide();
+    emit ModelChanged();
+}
+
+void TVtabelForm::mouseMoveEvent(QMouseEvent* event) {
+    TakeFocus();
+    QWidget::mouseMoveEvent(event);
+}
+
+void TVtabelForm::TakeFocus() {
+    if (!isVisible()) return;
+    if (!isActiveWindow()) activateWindow();
+    if (!grid_->hasFocus()) grid_->setFocus(Qt::MouseFocusReason);
+}
+
+void TVtabelForm::ShowHint(QAction* action) {
+    if (action == nullptr) return;
+    app_.DisplayHint(action->data().toString().toStdString());
+    emit ModelChanged();
+}
+
+void TVtabelForm::Kopier1Click() {
+    const std::string text =
+        app_.Table.CopyText(app_.State.ListSeparator, app_.State.DecimalSeparator);
+    QGuiApplication::clipboard()->setText(FromUtf8(text));
+}
+
+void TVtabelForm::Markeralt1Click() {
+    app_.Table.SelectAll();
+    grid_->SetSelection(app_.Table.Selection());
+}
+
+void TVtabelForm::Udskriv1Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintOn(printer);
+}
+
+bool TVtabelForm::PrintOn(QPrinter& printer) {
+    printer.setDocName(FromUtf8(app_.Table.Caption));
+    bool ok = false;
+    try {
+        VectorCanvas page(printer);
+        if (page.IsActive()) {
+            ok = PrintResultsTable(app_, page, page.Height(), app_.State.PrintTitle,
+                                   [&printer] { return printer.newPage(); });
+            page.End();
+        }
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (printer.printerState() == QPrinter::Error) ok = false;
+    if (!ok) app_.host().ShowMessage("Tabellen kunne ikke udskrives.", MessageKind::Warning);
+    return ok;
+}
+
+}  // namespace viv

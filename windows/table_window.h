@@ -1,0 +1,73 @@
+// The results table window: a small always-on-top window with the table's grid, a menu
+// to print the table or close the window, and one to copy a selection or select all.
+// It is a view of the table model in the program's core (App::Table).
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+#include "app/app.h"
+
+class QAction;
+class QMenuBar;
+class QPrinter;
+
+namespace viv {
+
+class TKVGrid2;
+
+class TVtabelForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // The grid's place in the window, pixels.
+    static constexpr int GridLeft = 10;
+    static constexpr int GridTop = 12;
+    static constexpr int FontPixelHeight = 13;
+
+    explicit TVtabelForm(App& app, QWidget* parent = nullptr);
+
+    // Shows the model: visibility, caption, sizes, cells and selection.
+    void SyncFromModel();
+
+    TKVGrid2* KVGrid21() const { return grid_; }
+    QMenuBar* MainMenu() const { return menu_; }
+
+    // Lays the table out on a printer that is set up already; a failed job is reported
+    // once. Returns whether the job went through.
+    bool PrintOn(QPrinter& printer);
+
+public slots:
+    // "&Udskriv": the print dialog, then the table on the chosen printer.
+    void Udskriv1Click();
+    // "&Kopi": the selected block onto the clipboard as separated text.
+    void Kopier1Click();
+    // "&Marker alt".
+    void Markeralt1Click();
+    // "&Luk": the window is only hidden.
+    void exit1Click();
+
+signals:
+    // The window changed the model (its visibility, the selection or the hint of the
+    // status line); the main window shows the change.
+    void ModelChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void FormShow();
+    void TakeFocus();
+    void ShowHint(QAction* action);
+    QAction* AddItem(QMenu* menu, const char* caption, const char* hint);
+
+    App& app_;
+    QMenuBar* menu_ = nullptr;
+    QWidget* client_ = nullptr;
+    TKVGrid2* grid_ = nullptr;
+    QSize clientSize_;  // the client size last taken from the model, pixels
+};
+
+}  // namespace viv
