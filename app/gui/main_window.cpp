@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 #include <utility>
 
