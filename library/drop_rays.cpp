@@ -129,6 +129,42 @@ void DrawPartialRay(const World& map, TCanvas& canvas, WorldPoint from, WorldPoi
     if (arrows) DrawArrowHead(map, canvas, to.x, to.y, PartialArrowLength, angle);
 }
 
+// What the four ray routines share at their start: the pen, the snapped impact
+// parameter and the angles of incidence and refraction.
+struct RayStart {
+    double p;       // impact parameter, snapped onto the rainbow ray for the controlled ray
+    double i;       // angle of incidence, radians
+    double b;       // angle of refraction, radians
+    double h;       // height of the incoming ray, world units (below the centre: secondary)
+    bool arrows;    // background rays have no arrow heads
+};
+
+RayStart BeginRay(const DropRayContext& context, TColor colour, TCanvas& canvas, double p,
+                  bool secondary) {
+    const std::size_t c = ColourIndex(context.CurrentColour);
+    canvas.Pen.Color = colour;
+    const double bowParameter = secondary ? context.Rainbow.SecondaryBowParameter[c]
+                                          : context.Rainbow.PrimaryBowParameter[c];
+    p = SnapToRainbowRay(colour, p, bowParameter, context.IncidenceMax);
+    const double n = ColourTable[c].WaterIndex;
+    return {p, ArcSin(p), ArcSin(p / n), (secondary ? -p : p) * DropRadius,
+            colour != RayBackgroundColour};
+}
+
+// The twice-reflected ray: the directions (radians) of the surface points from the
+// centre, each internal chord turning the ray by pi - 2b, and the exit direction.
+struct SecondaryPath {
+    double theta1, theta2, theta3, theta4, phi;
+};
+
+SecondaryPath SecondaryAngles(double i, double b) {
+    const double theta1 = i - Pi;
+    const double theta2 = theta1 + Pi - 2 * b;
+    const double theta3 = theta2 + Pi - 2 * b;
+    const double theta4 = theta3 + Pi - 2 * b;
+    return {theta1, theta2, theta3, theta4, theta4 + i};
+}
+
 }  // namespace
 
 double SnapToRainbowRay(TColor colour, double p, double q, int incidenceMax) {
@@ -139,15 +175,11 @@ double SnapToRainbowRay(TColor colour, double p, double q, int incidenceMax) {
 RayReadout DrawPrimaryRay(const DropRayContext& context, DropRayState& state, TColor colour,
                           bool withDetails, TCanvas& canvas, double p) {
     const World& map = context.Map;
-    const std::size_t c = ColourIndex(context.CurrentColour);
-    canvas.Pen.Color = colour;
     canvas.Pen.Mode = pmNotXor;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.PrimaryBowParameter[c], context.IncidenceMax);
-    const double n = ColourTable[c].WaterIndex;
-    const double i = ArcSin(p);
-    const double b = ArcSin(p / n);
-    const double h = p * DropRadius;
-    const bool arrows = colour != RayBackgroundColour;
+    const RayStart ray = BeginRay(context, colour, canvas, p, false);
+    p = ray.p;
+    const double i = ray.i, b = ray.b, h = ray.h;
+    const bool arrows = ray.arrows;
 
     if (arrows) DrawArrowHead(map, canvas, IncomingArrowX, h, ArrowLength, 0);
     auto& P = state.RayPoints;
@@ -182,23 +214,14 @@ RayReadout DrawPrimaryRay(const DropRayContext& context, DropRayState& state, TC
 RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, TColor colour,
                             bool withDetails, TCanvas& canvas, double p) {
     const World& map = context.Map;
-    const std::size_t c = ColourIndex(context.CurrentColour);
-    canvas.Pen.Color = colour;
     canvas.Pen.Mode = pmNotXor;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.SecondaryBowParameter[c], context.IncidenceMax);
-    const double n = ColourTable[c].WaterIndex;
-    const double i = ArcSin(p);
-    const double b = ArcSin(p / n);
-    const double h = -p * DropRadius;
-    const bool arrows = colour != RayBackgroundColour;
+    const RayStart ray = BeginRay(context, colour, canvas, p, true);
+    p = ray.p;
+    const double i = ray.i, b = ray.b, h = ray.h;
+    const bool arrows = ray.arrows;
 
     if (arrows) DrawArrowHead(map, canvas, IncomingArrowX, h, ArrowLength, 0);
-    // Each chord inside the drop turns the ray by pi - 2b.
-    const double theta1 = i - Pi;
-    const double theta2 = theta1 + Pi - 2 * b;
-    const double theta3 = theta2 + Pi - 2 * b;
-    const double theta4 = theta3 + Pi - 2 * b;
-    const double phi = theta4 + i;  // the exit direction
+    const auto [theta1, theta2, theta3, theta4, phi] = SecondaryAngles(i, b);
     auto& P = state.RayPoints;
     P[0] = {RayStartX, h};
     P[1] = {DropRadius * std::cos(theta1), h};
@@ -224,14 +247,10 @@ RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, 
 RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
                                bool withDetails, TCanvas& canvas, double p) {
     const World& map = context.Map;
-    const std::size_t c = ColourIndex(context.CurrentColour);
-    canvas.Pen.Color = colour;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.PrimaryBowParameter[c], context.IncidenceMax);
-    const double n = ColourTable[c].WaterIndex;
-    const double i = ArcSin(p);
-    const double b = ArcSin(p / n);
-    const double h = p * DropRadius;
-    const bool arrows = colour != RayBackgroundColour;
+    const RayStart ray = BeginRay(context, colour, canvas, p, false);
+    p = ray.p;
+    const double i = ray.i, b = ray.b, h = ray.h;
+    const bool arrows = ray.arrows;
 
     if (arrows) DrawArrowHead(map, canvas, SplitIncomingArrowX, h, ArrowLength, 0);
     const double phi = 4 * b - Pi - 2 * i;
@@ -285,21 +304,13 @@ RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& stat
 RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
                                  bool withDetails, TCanvas& canvas, double p) {
     const World& map = context.Map;
-    const std::size_t c = ColourIndex(context.CurrentColour);
-    canvas.Pen.Color = colour;
-    p = SnapToRainbowRay(colour, p, context.Rainbow.SecondaryBowParameter[c], context.IncidenceMax);
-    const double n = ColourTable[c].WaterIndex;
-    const double i = ArcSin(p);
-    const double b = ArcSin(p / n);
-    const double h = -p * DropRadius;
-    const bool arrows = colour != RayBackgroundColour;
+    const RayStart ray = BeginRay(context, colour, canvas, p, true);
+    p = ray.p;
+    const double i = ray.i, b = ray.b, h = ray.h;
+    const bool arrows = ray.arrows;
 
     if (arrows) DrawArrowHead(map, canvas, SplitIncomingArrowX, h, ArrowLength, 0);
-    const double theta1 = i - Pi;
-    const double theta2 = theta1 + Pi - 2 * b;
-    const double theta3 = theta2 + Pi - 2 * b;
-    const double theta4 = theta3 + Pi - 2 * b;
-    const double phi = theta4 + i;
+    const auto [theta1, theta2, theta3, theta4, phi] = SecondaryAngles(i, b);
     // Reflected off the drop at P1, transmitted out at P2 and P3, reflected back inside
     // at P4.
     const double reflected1 = 2 * i - Pi;

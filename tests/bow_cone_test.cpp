@@ -13,23 +13,13 @@
 #include "library/colour_table.h"
 #include "library/format.h"
 #include "recording_canvas.h"
+#include "picture_checks.h"
 #include "test_host.h"
 
 namespace viv {
 namespace {
 
-// Saves both pictures to /tmp when they differ, so that the difference can be looked at.
-void ExpectSamePicture(const QImage& got, const QImage& want, const std::string& name) {
-    if (got == want) return;
-    int differing = 0;
-    for (int y = 0; y < got.height() && y < want.height(); ++y)
-        for (int x = 0; x < got.width() && x < want.width(); ++x)
-            if (got.pixel(x, y) != want.pixel(x, y)) ++differing;
-    got.save(QString::fromStdString("/tmp/" + name + "-got.png"));
-    want.save(QString::fromStdString("/tmp/" + name + "-want.png"));
-    ADD_FAILURE() << name << ": " << differing << " pixels differ; see /tmp/" << name
-                  << "-got.png and -want.png";
-}
+using test::ExpectSamePicture;
 
 class ConeSimulation : public ::testing::Test {
 protected:
@@ -203,28 +193,8 @@ TEST_F(ConeSimulation, DropsChangeAtEveryRedrawUnlessSeeded) {
 }
 
 TEST_F(ConeSimulation, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
-    std::mt19937 random(6);
-    for (int sequence = 0; sequence < 50; ++sequence) {
-        for (int e = 0; e < 10; ++e) {
-            switch (random() % 4) {
-                case 0:
-                    app.ControlChange(Control::ScrollBar1, static_cast<int>(random() % 61));
-                    break;
-                case 1:
-                    app.ControlChange(Control::TrackBar1, static_cast<int>(1 + random() % 8));
-                    break;
-                case 2:
-                    app.ControlChange(Control::TrackBar2, static_cast<int>(1 + random() % 8));
-                    break;
-                default:
-                    app.FKeyClick(FKey::F2);
-                    break;
-            }
-        }
-        const QImage incremental = Picture().copy();
-        ExpectSamePicture(incremental, Redrawn(), "cone-sequence-" + std::to_string(sequence));
-        if (HasFailure()) break;
-    }
+    test::ExpectRandomUseMatchesRedraw(
+        started, 6, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2}, "cone");
 }
 
 TEST_F(ConeSimulation, TogglePressedTwiceLeavesThePicture) {

@@ -15,23 +15,13 @@
 #include "library/colour_table.h"
 #include "library/trig.h"
 #include "recording_canvas.h"
+#include "picture_checks.h"
 #include "test_host.h"
 
 namespace viv {
 namespace {
 
-// Saves both pictures to /tmp when they differ, so that the difference can be looked at.
-void ExpectSamePicture(const QImage& got, const QImage& want, const std::string& name) {
-    if (got == want) return;
-    int differing = 0;
-    for (int y = 0; y < got.height() && y < want.height(); ++y)
-        for (int x = 0; x < got.width() && x < want.width(); ++x)
-            if (got.pixel(x, y) != want.pixel(x, y)) ++differing;
-    got.save(QString::fromStdString("/tmp/" + name + "-got.png"));
-    want.save(QString::fromStdString("/tmp/" + name + "-want.png"));
-    ADD_FAILURE() << name << ": " << differing << " pixels differ; see /tmp/" << name
-                  << "-got.png and -want.png";
-}
+using test::ExpectSamePicture;
 
 class DropSimulation : public ::testing::Test {
 protected:
@@ -214,33 +204,9 @@ TEST_F(DropSimulation, OtherEventsDrawNothing) {
 
 // Whatever the user does, the picture drawn piece by piece equals a fresh full redraw.
 TEST_F(DropSimulation, RandomUseMatchesAFullRedraw) {
-    std::mt19937 random(20240607);
-    std::uniform_int_distribution<int> kind(0, 7), scroll(0, 100), colour(1, 8), bow(1, 2);
-    for (int sequence = 0; sequence < 50; ++sequence) {
-        std::string events;
-        for (int e = 0; e < 10; ++e) {
-            const int k = kind(random);
-            if (k == 0) {
-                const int p = scroll(random);
-                app.ControlChange(Control::ScrollBar1, p);
-                events += " scroll1 " + std::to_string(p);
-            } else if (k == 1) {
-                const int c = colour(random);
-                app.ControlChange(Control::TrackBar1, c);
-                events += " track1 " + std::to_string(c);
-            } else if (k == 2) {
-                const int b = bow(random);
-                app.ControlChange(Control::TrackBar2, b);
-                events += " track2 " + std::to_string(b);
-            } else {
-                app.FKeyClick(static_cast<FKey>(k - 3));
-                events += " F" + std::to_string(k - 1);
-            }
-        }
-        SCOPED_TRACE("sequence " + std::to_string(sequence) + ":" + events);
-        const QImage drawn = Picture().copy();
-        ExpectSamePicture(drawn, Redrawn(), "drop-sequence-" + std::to_string(sequence));
-    }
+    test::ExpectRandomUseMatchesRedraw(
+        started, 20240607, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
+        {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}, "drop");
 }
 
 }  // namespace

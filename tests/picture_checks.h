@@ -1,0 +1,71 @@
+// Checks on whole pictures shared by the simulations' tests: two pictures equal pixel for
+// pixel, and random use of the controls ending in the picture a full redraw makes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <initializer_list>
+#include <random>
+#include <string>
+
+#include "app/app.h"
+#include "test_host.h"
+
+namespace viv::test {
+
+// Saves both pictures to /tmp when they differ, so that the difference can be looked at.
+inline void ExpectSamePicture(const QImage& got, const QImage& want, const std::string& name) {
+    if (got == want) return;
+    int differing = 0;
+    for (int y = 0; y < got.height() && y < want.height(); ++y)
+        for (int x = 0; x < got.width() && x < want.width(); ++x)
+            if (got.pixel(x, y) != want.pixel(x, y)) ++differing;
+    got.save(QString::fromStdString("/tmp/" + name + "-got.png"));
+    want.save(QString::fromStdString("/tmp/" + name + "-want.png"));
+    ADD_FAILURE() << name << ": " << differing << " pixels differ; see /tmp/" << name
+                  << "-got.png and -want.png";
+}
+
+// The picture after a full redraw of the current state.
+inline QImage Redrawn(StartedApp& started) {
+    started.app.RedrawPicture();
+    return started.picture().Image().copy();
+}
+
+// Runs `sequences` sequences of `length` random user actions — a control of `controls`
+// moved to a random position of its range, or a key of `keys` pressed — and after each
+// sequence compares the picture with a full redraw of the same state.
+inline void ExpectRandomUseMatchesRedraw(StartedApp& started, std::uint32_t seed,
+                                         std::initializer_list<Control> controls,
+                                         std::initializer_list<FKey> keys, const std::string& name,
+                                         int sequences = 50, int length = 10) {
+    App& app = started.app;
+    std::mt19937 random(seed);
+    const auto choices = static_cast<std::uint32_t>(controls.size() + keys.size());
+    for (int sequence = 0; sequence < sequences; ++sequence) {
+        std::string events;
+        for (int e = 0; e < length; ++e) {
+            const std::uint32_t k = random() % choices;
+            if (k < controls.size()) {
+                const Control control = controls.begin()[k];
+                const RangeControl& range = app.Window.Of(control);
+                const int position =
+                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(range.Max - range.Min + 1));
+                app.ControlChange(control, position);
+                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
+                          std::to_string(position);
+            } else {
+                const FKey key = keys.begin()[k - controls.size()];
+                app.FKeyClick(key);
+                events += " F" + std::to_string(static_cast<int>(key) + 2);
+            }
+        }
+        SCOPED_TRACE("sequence " + std::to_string(sequence) + ":" + events);
+        const QImage drawn = started.picture().Image().copy();
+        ExpectSamePicture(drawn, Redrawn(started), name + "-sequence-" + std::to_string(sequence));
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+}  // namespace viv::test
