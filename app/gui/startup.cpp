@@ -19,7 +19,8 @@ StartupEnvironment SystemStartupEnvironment() {
     // separated by semicolons.
     const QString decimal = QLocale::system().decimalPoint();
     env.DecimalSeparatorSetting = decimal.isEmpty() ? "." : decimal.left(1).toStdString();
-    env.ListSeparatorSetting = env.DecimalSeparatorSetting == "," ? ";" : ",";
+    const char list = env.DecimalSeparatorSetting == "," ? ';' : ',';
+    env.ListSeparatorSetting.assign(1, list);
     env.SetupFileCandidates = {"VIVARNON.INI",
                                QDir(QDir::rootPath()).filePath("VIVARNON.INI").toStdString()};
     return env;
