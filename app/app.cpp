@@ -24,7 +24,7 @@ char FirstOr(const std::string& text, char fallback) { return text.empty() ? fal
 
 }  // namespace
 
-App::App(Host& host) : host_(host) {}
+App::App(Host& host, const Catalogue& catalogue) : host_(host), catalogue_(catalogue) {}
 
 App::~App() = default;
 
@@ -119,7 +119,7 @@ void App::Exit1Click() {
 }
 
 void App::MenuEntry(std::uint16_t n) {
-    const CatalogueEntry* entry = FindSimulation(n);
+    const CatalogueEntry* entry = catalogue_.Find(n);
     if (entry == nullptr || State.CurrentSimulation == Closed) return;
     if (entry->BeforeSelect) entry->BeforeSelect(*this);
     if (entry->HideScrollBar1) Window.ScrollBar1.Visible = false;
@@ -161,7 +161,7 @@ void App::SelectSimulation(std::uint16_t n) {
 
 void App::DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Width = Map.PenWidth;
-    const CatalogueEntry* entry = FindSimulation(State.CurrentSimulation);
+    const CatalogueEntry* entry = catalogue_.Find(State.CurrentSimulation);
     if (entry != nullptr && entry->Draw != nullptr) entry->Draw(*this, code, clearFirst, canvas);
 }
 

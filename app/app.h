@@ -14,7 +14,7 @@
 #include "app/memo_model.h"
 #include "app/results_table.h"
 #include "app/shared_state.h"
-#include "app/sim_states.h"
+#include "app/subject_states.h"
 #include "app/window_model.h"
 #include "app/work_buffers.h"
 #include "library/canvas.h"
@@ -33,11 +33,14 @@ struct StartupEnvironment {
 };
 
 class App;
+class Catalogue;
+struct CatalogueEntry;
 using DrawRoutine = void (*)(App& app, std::uint16_t code, bool clearFirst, TCanvas& canvas);
 
 class App {
 public:
-    explicit App(Host& host);
+    // The core of a program whose simulations are those of `catalogue`, which outlives it.
+    App(Host& host, const Catalogue& catalogue);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
     ~App();
@@ -48,12 +51,13 @@ public:
     ResultsTable Table;
     MemoModel Memo;
     std::unique_ptr<WorkBuffers> Buffers;
-    SimStates Sims;
+    SubjectStates Sims;  // each subject's own state
     // The picture every simulation draws into, and the second bitmap of its size.
     std::unique_ptr<TCanvas> Image;
     std::unique_ptr<TCanvas> Image1;
 
     Host& host() { return host_; }
+    const Catalogue& catalogue() const { return catalogue_; }
 
     // --- Start-up, resize, close ---
     void FormCreate(const StartupEnvironment& env);
@@ -101,6 +105,7 @@ public:
 
 private:
     Host& host_;
+    const Catalogue& catalogue_;
 };
 
 }  // namespace viv

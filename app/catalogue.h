@@ -1,5 +1,5 @@
-// The catalogue of simulations and the main menu, as data: what each menu entry sets
-// up, and the menu tree the window builds from it.
+// The catalogue of simulations, as data: what each menu entry sets up and which routine
+// draws it.
 #pragma once
 
 #include <array>
@@ -8,11 +8,16 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "app/main_menu.h"
 
 namespace viv {
 
 // Header text standing for the window caption.
 constexpr std::string_view CaptionHeader = "\x01" "caption";
+
+// Row 0 of a table whose first column header is the window caption, and of one with none.
+constexpr std::array<std::string_view, 3> kCaptionOnly{CaptionHeader, "", ""};
+constexpr std::array<std::string_view, 3> kNoHeaders{"", "", ""};
 
 struct TableSetup {
     std::uint16_t Rows = 0;    // 0: the menu entry sets up no table
@@ -42,50 +47,26 @@ struct CatalogueEntry {
     void (*Mouse)(App&, TCanvas&) = nullptr;
 };
 
-// The entry of simulation n, or nullptr for numbers that are no simulation (13, > 43).
-const CatalogueEntry* FindSimulation(std::uint16_t n);
+// Every simulation the program knows, indexed by number: the start picture, which the
+// core draws itself, and the rows each subject adds.
+class Catalogue {
+public:
+    static constexpr std::size_t Slots = 44;  // simulations 1..43
 
-// --- The main menu ---
+    Catalogue();  // holds the start picture only
 
-enum class MenuCommand : std::uint8_t {
-    None,          // a simulation entry (see MenuItemDef::Simulation) or a separator
-    PrintPicture,  // "Udskriv &Graf..."
-    PrintData,     // "Udskriv &Data"
-    PrintTable,    // "Udskriv &Tabel"
-    CopyBitmap,    // "Kopi som &Bitmap"
-    CopyMetafile,  // "Kopi som &Metafile"
-    Exit,          // "&Afslut"
-    ShowTable,     // "Vis &Tabel"
-    ShowMemo,      // "Vis &Memo"
-    F2, F3, F4, F5, F6,
-    Run,         // "Kør"
-    Step,        // "Frem"
-    SlowMotion,  // "Slo&wmotion"
-    HomePage,
-    About,       // "&Om vivarnon"
+    // Adds the entries of one subject; a later entry of the same number replaces the earlier.
+    void Add(std::span<const CatalogueEntry> entries);
+
+    // The entry of simulation n, or nullptr for numbers that are no simulation (13, > 43).
+    const CatalogueEntry* Find(std::uint16_t n) const;
+
+private:
+    std::array<CatalogueEntry, Slots> entries_{};
 };
 
-struct MenuItemDef {
-    std::string_view Name{};      // the component name, e.g. "Brydning1"
-    std::string_view Caption{};   // "-" for a separator
-    std::string_view Shortcut{};  // as a key sequence text: "Ctrl+C", "F2"; empty for none
-    std::string_view Hint{};
-    std::uint16_t Simulation = 0;  // the simulation the entry selects, 0 for a command
-    MenuCommand Command = MenuCommand::None;
-    bool Hidden = false;
-};
-
-struct MenuDef {
-    std::string_view Name;
-    std::string_view Caption;
-    std::string_view Hint;
-    bool ClearsLegend = false;  // the subject menus
-    std::span<const MenuItemDef> Items;
-};
-
-std::span<const MenuDef> MainMenu();
-
-// The home page the help menu opens.
-constexpr std::string_view HomePageAddress = "https://vivarnon.dk/";
+// The incidence runs 0..`maximum` and starts in the middle (menu entries of the ray
+// simulations).
+void SetIncidenceRange(App& app, int maximum);
 
 }  // namespace viv

@@ -270,7 +270,7 @@ void App::ImageMouseMove() {
     }
     // The colour circles (31, 32), the double slit (17) and the hydrogen spectrum (18)
     // follow the mouse with routines of their own.
-    const CatalogueEntry* entry = FindSimulation(n);
+    const CatalogueEntry* entry = catalogue().Find(n);
     if (entry != nullptr && entry->Mouse != nullptr && Image) entry->Mouse(*this, *Image);
 }
 

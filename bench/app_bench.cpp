@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "sims/simulations.h"
 #include "app/app.h"
 #include "app/gui/headless_host.h"
 #include "app/script.h"
@@ -22,7 +23,7 @@ void BM_StartToFirstPicture(benchmark::State& state) {
     const std::string png = (std::filesystem::temp_directory_path() / "vivarnon-bench.png").string();
     for (auto _ : state) {
         viv::HeadlessHost host;
-        viv::App app(host);
+        viv::App app(host, viv::AllSimulations());
         host.LayoutChanged(app.Window);
         app.FormCreate(Environment());
         app.FormResize();
@@ -37,7 +38,7 @@ BENCHMARK(BM_StartToFirstPicture)->Unit(benchmark::kMillisecond);
 // Choosing a simulation from the menu: configuration, table and the full redraw.
 void BM_SelectAndRedraw(benchmark::State& state) {
     viv::HeadlessHost host;
-    viv::App app(host);
+    viv::App app(host, viv::AllSimulations());
     host.LayoutChanged(app.Window);
     app.FormCreate(Environment());
     app.FormResize();

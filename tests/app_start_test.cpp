@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "sims/simulations.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
 #include "test_host.h"
@@ -122,7 +123,10 @@ TEST(About, ShowsTheVersion) {
 
 class SetupFileTest : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / "vivarnon-setup-test";
+    // One folder per test: CTest runs the tests in parallel processes.
+    fs::path dir = fs::temp_directory_path() /
+                   ("vivarnon-setup-test-" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
     std::string Write(const std::string& name, const std::string& text) {
@@ -156,7 +160,7 @@ TEST_F(SetupFileTest, SeparatorChoicesAndStops) {
 
 TEST_F(SetupFileTest, SecondPlaceIsTriedAndTheSeparatorReachesTheClipboardText) {
     test::TestHost host;
-    App app(host);
+    App app(host, AllSimulations());
     StartupEnvironment env;
     env.StartDirectory = dir.string();
     env.ListSeparatorSetting = ",";

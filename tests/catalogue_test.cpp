@@ -1,4 +1,5 @@
 // The catalogue of simulations and the main menu: what each menu entry sets up.
+#include "sims/simulations.h"
 #include "app/catalogue.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace {
 
 TEST(Catalogue, EverySimulationNumberButThirteenHasAnEntry) {
     for (std::uint16_t n = 1; n <= 43; ++n) {
-        const CatalogueEntry* e = FindSimulation(n);
+        const CatalogueEntry* e = AllSimulations().Find(n);
         if (n == 13) {
             EXPECT_EQ(e, nullptr);
             continue;
@@ -26,12 +27,12 @@ TEST(Catalogue, EverySimulationNumberButThirteenHasAnEntry) {
             EXPECT_LE(e->RowHeaders.size() + 1, e->Table.Rows) << n;
         }
     }
-    for (std::uint16_t n : {0, 44, 99, 100, 65535}) EXPECT_EQ(FindSimulation(n), nullptr) << n;
+    for (std::uint16_t n : {0, 44, 99, 100, 65535}) EXPECT_EQ(AllSimulations().Find(n), nullptr) << n;
 }
 
 TEST(Catalogue, OnlyTheStartPictureDrawsYet) {
-    EXPECT_NE(FindSimulation(1)->Draw, nullptr);
-    EXPECT_EQ(FindSimulation(1)->Table.Rows, 0);
+    EXPECT_NE(AllSimulations().Find(1)->Draw, nullptr);
+    EXPECT_EQ(AllSimulations().Find(1)->Table.Rows, 0);
 }
 
 TEST(MenuEntry, WritesCaptionTableShapeAndHeaders) {
@@ -246,7 +247,7 @@ TEST(MainMenu, EverySimulationIsReachableFromExactlyOneItem) {
         for (const MenuItemDef& item : m.Items) {
             if (item.Simulation == 0) continue;
             ++seen[item.Simulation];
-            ASSERT_NE(FindSimulation(item.Simulation), nullptr) << item.Name;
+            ASSERT_NE(AllSimulations().Find(item.Simulation), nullptr) << item.Name;
             if (item.Hidden) hidden.insert(item.Simulation);
         }
     for (int n = 2; n <= 43; ++n) {

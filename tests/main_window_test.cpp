@@ -1,5 +1,6 @@
 // The main window as the user drives it: menus, controls, buttons, the clock, hints,
 // resizes and closing, checked against the core's model and the catalogue.
+#include "sims/simulations.h"
 #include "app/gui/main_window.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ struct Program {
     std::unique_ptr<TVtabelForm> table;
 
     explicit Program(std::string startDirectory = VIV_SOURCE_DIR "/data") {
-        window = std::make_unique<TvivarnonMenu>(Environment(std::move(startDirectory)));
+        window = std::make_unique<TvivarnonMenu>(AllSimulations(), Environment(std::move(startDirectory)));
         table = std::make_unique<TVtabelForm>(window->app());
         window->AttachTableWindow(table.get());
     }
@@ -151,7 +152,7 @@ TEST(MainWindowMenu, EverySimulationEntryShowsItsSetUp) {
             if (item.Simulation == 0) continue;
             SCOPED_TRACE(std::string(item.Name));
             ++entries;
-            const CatalogueEntry* entry = FindSimulation(item.Simulation);
+            const CatalogueEntry* entry = AllSimulations().Find(item.Simulation);
             ASSERT_NE(entry, nullptr);
             const std::string captionBefore = w.Caption;
             const int rowsBefore = app.Table.RowCount();

@@ -8,6 +8,7 @@
 
 #include <QImage>
 
+#include "sims/simulations.h"
 #include "app/app.h"
 #include "app/gui/headless_host.h"
 #include "app/script.h"
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 
 struct Scripted {
     HeadlessHost host;
-    App app{host};
+    App app{host, AllSimulations()};
     std::ostringstream out, err;
     Scripted() {
         StartupEnvironment env;
@@ -37,7 +38,10 @@ struct Scripted {
 
 class ScriptFiles : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / "vivarnon-script-test";
+    // One folder per test: CTest runs the tests in parallel processes.
+    fs::path dir = fs::temp_directory_path() /
+                   ("vivarnon-script-test-" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 };

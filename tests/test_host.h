@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "sims/simulations.h"
 #include "app/app.h"
 #include "app/host.h"
 #include "library/canvas/raster_canvas.h"
@@ -52,7 +53,7 @@ public:
 // photograph and no set-up file around.
 struct StartedApp {
     TestHost host;
-    App app{host};
+    App app{host, AllSimulations()};
     explicit StartedApp(std::string startDirectory = "/nonexistent-vivarnon-dir") {
         StartupEnvironment env;
         env.StartDirectory = std::move(startDirectory);

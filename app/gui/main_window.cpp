@@ -154,10 +154,12 @@ QLabel* StatusPanel(const char* name, Qt::Alignment alignment) {
 
 }  // namespace
 
-TvivarnonMenu::TvivarnonMenu(QWidget* parent) : TvivarnonMenu(SystemStartupEnvironment(), parent) {}
+TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, QWidget* parent)
+    : TvivarnonMenu(catalogue, SystemStartupEnvironment(), parent) {}
 
-TvivarnonMenu::TvivarnonMenu(const StartupEnvironment& env, QWidget* parent)
-    : QMainWindow(parent), app_(host_) {
+TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironment& env,
+                             QWidget* parent)
+    : QMainWindow(parent), app_(host_, catalogue) {
     setObjectName(QStringLiteral("vivarnonMenu"));
 
     const QScreen* screen = QGuiApplication::primaryScreen();

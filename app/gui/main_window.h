@@ -31,8 +31,10 @@ class TvivarnonMenu : public QMainWindow {
 
 public:
     // Started as the program starts: current directory, system separators, set-up file.
-    explicit TvivarnonMenu(QWidget* parent = nullptr);
-    explicit TvivarnonMenu(const StartupEnvironment& env, QWidget* parent = nullptr);
+    // The window of a program with the simulations of `catalogue`, which outlives it.
+    explicit TvivarnonMenu(const Catalogue& catalogue, QWidget* parent = nullptr);
+    TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironment& env,
+                  QWidget* parent = nullptr);
     ~TvivarnonMenu() override;
 
     App& app() { return app_; }

@@ -7,9 +7,9 @@
 
 namespace viv {
 
-int RunMainWindow() {
+int RunMainWindow(const Catalogue& catalogue) {
     QApplication::setApplicationName(QStringLiteral("Vivarnon til windows 98"));
-    TvivarnonMenu window;
+    TvivarnonMenu window(catalogue);
     TVtabelForm table(window.app());
     // Closing the main window ends the program, whatever other window is open.
     table.setAttribute(Qt::WA_QuitOnClose, false);

@@ -10,6 +10,6 @@ namespace viv {
 StartupEnvironment SystemStartupEnvironment();
 
 // Creates the main window, the memo and the table window and runs the message loop.
-int RunMainWindow();
+int RunMainWindow(const Catalogue& catalogue);
 
 }  // namespace viv

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
@@ -133,11 +134,11 @@ void DrawSampleCurve(const World& world, TCanvas& canvas, const RainbowState& rs
 }
 
 // Both curves of all eight colours, from sample firstSample on.
-void DrawColourCurves(const App& app, TCanvas& canvas, int firstSample) {
+void DrawColourCurves(App& app, TCanvas& canvas, int firstSample) {
     for (int c = 1; c <= ColourCount; ++c) {
         canvas.Pen.Color = Colour(c).ScreenColour;
-        DrawSampleCurve(app.Map, canvas, app.Sims.Rainbow, SecondaryRow(app, c), firstSample);
-        DrawSampleCurve(app.Map, canvas, app.Sims.Rainbow, PrimaryRow(app, c), firstSample);
+        DrawSampleCurve(app.Map, canvas, RainbowOf(app), SecondaryRow(app, c), firstSample);
+        DrawSampleCurve(app.Map, canvas, RainbowOf(app), PrimaryRow(app, c), firstSample);
     }
     canvas.Pen.Color = clBlack;
 }
@@ -206,8 +207,8 @@ void WriteBandTable(App& app) {
     table.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
     table.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
     table.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
-    const std::string p = FormatReal(5, 3, app.Sims.Rainbow.RayParameter);
-    const std::string v = FormatReal(5, 1, app.Sims.Rainbow.BandAngle);
+    const std::string p = FormatReal(5, 3, RainbowOf(app).RayParameter);
+    const std::string v = FormatReal(5, 1, RainbowOf(app).BandAngle);
     table.SetCell(1, 3, p);
     table.SetCell(1, 4, v);
     app.Window.Panel1 = "p: " + p;
@@ -256,7 +257,7 @@ void DrawBandGraph(App& app, bool clearFirst, TCanvas& canvas) {
     BoxFigure(world, canvas, 0.7, 75, 1.05, 25);
     canvas.Pen.Style = psSolid;
     DrawBandInset(app, canvas);
-    app.Sims.Rainbow.PresetIndex = FirstPrimaryPreset;
+    RainbowOf(app).PresetIndex = FirstPrimaryPreset;
 }
 
 // The preset index that follows `index` on the current bow's curve, wrapping round.
@@ -280,7 +281,7 @@ double ScrollBarParameter(const App& app) {
 }  // namespace
 
 void BuildAngleTables(App& app) {
-    RainbowState& rs = app.Sims.Rainbow;
+    RainbowState& rs = RainbowOf(app);
     if (rs.AngleTablesBuilt || !app.Buffers) return;
     // Dense near the edge of the drop, where the curves turn.
     rs.SampleParameter[0] = 0;
@@ -307,7 +308,7 @@ void BuildAngleTables(App& app) {
 
 void AngleAtParameter(App& app, double p) {
     const SharedState& s = app.State;
-    RainbowState& rs = app.Sims.Rainbow;
+    RainbowState& rs = RainbowOf(app);
     if (s.CurrentSimulation == 7) {
         rs.BandAngle = ExactAngle(p, Colour(s.CurrentColour).WaterIndex, s.CurrentBow);
     } else if (s.CurrentSimulation == 8 && app.Buffers) {
@@ -319,7 +320,7 @@ void AngleAtParameter(App& app, double p) {
 void FindPresetParameters(App& app) {
     if (!app.Buffers) return;
     BuildAngleTables(app);
-    RainbowState& rs = app.Sims.Rainbow;
+    RainbowState& rs = RainbowOf(app);
     const int colour = app.State.CurrentColour;
 
     // One walk along each curve: each guide angle is looked for from where the previous
@@ -366,7 +367,7 @@ void FindPresetParameters(App& app) {
 
 void DrawParameterCursor(App& app, TCanvas& canvas, double p) {
     World& world = app.Map;
-    const double v = app.Sims.Rainbow.BandAngle;
+    const double v = RainbowOf(app).BandAngle;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, p - 0.025, v, p + 0.025, v);
@@ -383,14 +384,14 @@ void DrawParameterCursor(App& app, TCanvas& canvas, double p) {
 }
 
 void SetBandRayParameter(App& app) {
-    app.Sims.Rainbow.RayParameter = 0.5;
+    RainbowOf(app).RayParameter = 0.5;
 }
 
 void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
                          event == evTrackBar2 || event == evF2;
     if (!handled || !app.Buffers) return;
-    RainbowState& rs = app.Sims.Rainbow;
+    RainbowState& rs = RainbowOf(app);
     SharedState& s = app.State;
     double& p = rs.RayParameter;
 

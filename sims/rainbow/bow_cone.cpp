@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
@@ -67,7 +68,7 @@ void DrawGround(App& app, TCanvas& canvas) {
 
 // A new shower at every full redraw, spread evenly over the curtain of rain.
 void DrawRainDrops(App& app, TCanvas& canvas) {
-    RainbowState& rs = app.Sims.Rainbow;
+    RainbowState& rs = RainbowOf(app);
     rs.DropRandom.seed(rs.DropSeed.value_or(app.host().Milliseconds()));
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     const double a = app.Map.AspectHeight;
@@ -84,7 +85,7 @@ void DrawRainDrops(App& app, TCanvas& canvas) {
 // rays are joined alternately at their ends and at their entries.
 void DrawSunRays(App& app, TCanvas& canvas) {
     const World& world = app.Map;
-    RainbowState& rs = app.Sims.Rainbow;
+    RainbowState& rs = RainbowOf(app);
     const double a = world.AspectHeight;
     const double m = SunSlope(rs);
     const double top = ViewTop * a;
@@ -132,7 +133,7 @@ std::vector<double> BowDirections(const RainbowAngles& bows) {
 // the horizon.
 void DrawSightLines(App& app, TCanvas& canvas) {
     const World& world = app.Map;
-    const RainbowState& rs = app.Sims.Rainbow;
+    const RainbowState& rs = RainbowOf(app);
     const double x0 = rs.ObserverX;
     const TPoint eye = world.Picture(x0, 0);
     canvas.Pen.Color = SightColour;
@@ -155,7 +156,7 @@ void DrawSightLines(App& app, TCanvas& canvas) {
 // Where a line of sight crosses the rain, in its colour.
 void DrawBowSegments(App& app, TCanvas& canvas) {
     const World& world = app.Map;
-    const RainbowState& rs = app.Sims.Rainbow;
+    const RainbowState& rs = RainbowOf(app);
     const RainbowAngles& bows = app.State.Rainbow;
     const double x0 = rs.ObserverX;
     for (int c = 1; c <= ColourCount; ++c) {
@@ -173,7 +174,7 @@ void DrawBowSegments(App& app, TCanvas& canvas) {
 // where the line of sight meets the lowest sun ray above the ground.
 void DrawBowAngleArcs(App& app, TCanvas& canvas) {
     const World& world = app.Map;
-    const RainbowState& rs = app.Sims.Rainbow;
+    const RainbowState& rs = RainbowOf(app);
     const RainbowAngles& bows = app.State.Rainbow;
     const double m = SunSlope(rs);
     const double low = rs.LowestSunRay;
@@ -195,7 +196,7 @@ void DrawBowAngleArcs(App& app, TCanvas& canvas) {
 // figure drawn before it.
 void DrawObserver(App& app, TCanvas& canvas) {
     const World& world = app.Map;
-    const double x = app.Sims.Rainbow.ObserverX;
+    const double x = RainbowOf(app).ObserverX;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, x, -0.4, x, 0);
     canvas.Pen.Color = SunColour;
@@ -210,7 +211,7 @@ void DrawObserver(App& app, TCanvas& canvas) {
 void WriteConeTable(App& app) {
     const RainbowAngles& bows = app.State.Rainbow;
     ResultsTable& table = app.Table;
-    table.SetCell(1, 1, FormatInteger(app.Sims.Rainbow.SunHeight, 1));
+    table.SetCell(1, 1, FormatInteger(RainbowOf(app).SunHeight, 1));
     table.SetCell(1, 2, FormatReal(2, 1, bows.PrimaryBowAngle[1]));
     table.SetCell(1, 3, FormatReal(2, 1, bows.PrimaryBowAngle[8]));
     table.SetCell(1, 4, FormatReal(2, 1, bows.SecondaryBowAngle[8]));
@@ -242,12 +243,12 @@ void DrawConeScene(App& app, bool clearFirst, TCanvas& canvas) {
 }  // namespace
 
 void SetConeStartValues(App& app) {
-    app.Sims.Rainbow.SunHeight = 30;
-    app.Sims.Rainbow.ObserverX = 0;
+    RainbowOf(app).SunHeight = 30;
+    RainbowOf(app).ObserverX = 0;
 }
 
 void DrawBowCone(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    RainbowState& rs = app.Sims.Rainbow;
+    RainbowState& rs = RainbowOf(app);
     const bool handled =
         event == evRedraw || event == evScrollBar1 || event == evTrackBar2 || event == evF2;
     if (handled) {

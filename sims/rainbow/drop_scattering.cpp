@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
@@ -168,7 +169,7 @@ void ShowRayReadout(App& app, const RayReadout& readout) {
 }
 
 void DrawDropRay(App& app, TCanvas& canvas, int bow, TColor colour, bool withDetails, double p) {
-    DropRayState& rays = app.Sims.Rainbow.DropRays;
+    DropRayState& rays = RainbowOf(app).DropRays;
     const DropRayContext context = DropContext(app);
     const RayReadout readout =
         bow == 1 ? DrawPrimaryRay(context, rays, colour, withDetails, canvas, p)
@@ -256,7 +257,7 @@ void ChangeColourOrBow(App& app, TCanvas& canvas, std::uint16_t event) {
 
 void DrawExitGauge(App& app, TCanvas& canvas) {
     const World& map = app.Map;
-    const double v = app.Sims.Rainbow.DropRays.RayExitAngle;
+    const double v = RainbowOf(app).DropRays.RayExitAngle;
     canvas.Pen.Color = RayControlledColour;
     const WorldPoint out = GaugeArmEnd(v, GaugeArm);
     canvas.Polyline({map.Picture(GaugeIncomingStartX, GaugeCentre.y),

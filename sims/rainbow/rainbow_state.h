@@ -6,6 +6,7 @@
 #include <optional>
 #include <random>
 
+#include "app/app.h"
 #include "library/drop_rays.h"
 
 namespace viv {
@@ -32,5 +33,10 @@ struct RainbowState {
     // --- Rays through the drop (the drop, Young's interference, polarisation) ---
     DropRayState DropRays;  // the last traced ray and its exit direction
 };
+
+// The rainbow simulations' state in the program's core.
+inline RainbowState& RainbowOf(App& app) {
+    return app.Sims.Get<RainbowState>();
+}
 
 }  // namespace viv

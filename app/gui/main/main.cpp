@@ -9,6 +9,7 @@
 #include "app/gui/headless_host.h"
 #include "app/gui/startup.h"
 #include "app/script.h"
+#include "sims/simulations.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ int RunScripted(int argc, char** argv, const char* file) {
         in = &stream;
     }
     viv::HeadlessHost host;
-    viv::App core(host);
+    viv::App core(host, viv::AllSimulations());
     host.LayoutChanged(core.Window);
     core.FormCreate(viv::SystemStartupEnvironment());
     core.FormResize();
@@ -52,5 +53,5 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
-    return viv::RunMainWindow();
+    return viv::RunMainWindow(viv::AllSimulations());
 }

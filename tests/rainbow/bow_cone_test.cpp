@@ -1,3 +1,5 @@
+#include "sims/rainbow/rainbow_state.h"
+#include "sims/simulations.h"
 #include "sims/rainbow/bow_cone.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +26,7 @@ using test::ExpectSamePicture;
 class ConeSimulation : public ::testing::Test {
 protected:
     ConeSimulation() {
-        app.Sims.Rainbow.DropSeed = 6;
+        RainbowOf(app).DropSeed = 6;
         app.MenuEntry(6);
     }
 
@@ -59,11 +61,11 @@ protected:
 };
 
 TEST_F(ConeSimulation, StartsWithTheSunThirtyDegreesHighAndTabulatesTheBowAngles) {
-    const CatalogueEntry* entry = FindSimulation(6);
+    const CatalogueEntry* entry = AllSimulations().Find(6);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->Draw, &DrawBowCone);
-    EXPECT_EQ(app.Sims.Rainbow.SunHeight, 30);
-    EXPECT_EQ(app.Sims.Rainbow.ObserverX, 0);
+    EXPECT_EQ(RainbowOf(app).SunHeight, 30);
+    EXPECT_EQ(RainbowOf(app).ObserverX, 0);
     EXPECT_EQ(app.Window.Panel1, "h: 30°");
     EXPECT_EQ(app.Table.Cell(0, 0), "Vivarnons kegle");
     EXPECT_EQ(app.Table.Cell(1, 1), "30");
@@ -85,8 +87,8 @@ TEST_F(ConeSimulation, StartsWithTheSunThirtyDegreesHighAndTabulatesTheBowAngles
     // Moved away, the menu entry brings the sun and the observer back.
     app.MenuEntry(8);
     app.MenuEntry(6);
-    EXPECT_EQ(app.Sims.Rainbow.SunHeight, 30);
-    EXPECT_EQ(app.Sims.Rainbow.ObserverX, 0);
+    EXPECT_EQ(RainbowOf(app).SunHeight, 30);
+    EXPECT_EQ(RainbowOf(app).ObserverX, 0);
 }
 
 TEST_F(ConeSimulation, LinesOfSightRiseAtTheBowAngleLessTheSunsHeight) {
@@ -145,7 +147,7 @@ TEST_F(ConeSimulation, NoLineOfSightWithTheSunAboveTheHighestBow) {
 TEST_F(ConeSimulation, MovingTheObserverShiftsTheEyeButNotTheSunlight) {
     const auto before = Recorded();
     app.ControlChange(Control::TrackBar2, 4);
-    EXPECT_EQ(app.Sims.Rainbow.ObserverX, 3);
+    EXPECT_EQ(RainbowOf(app).ObserverX, 3);
     const auto after = Recorded();
     const World& m = app.Map;
     const auto sightBefore = InColour(before, clSilver), sightAfter = InColour(after, clSilver);
@@ -183,7 +185,7 @@ TEST_F(ConeSimulation, ArcsOnlyWhereTheLineOfSightMeetsTheLowestSunRayAboveGroun
 }
 
 TEST_F(ConeSimulation, DropsChangeAtEveryRedrawUnlessSeeded) {
-    app.Sims.Rainbow.DropSeed.reset();
+    RainbowOf(app).DropSeed.reset();
     started.host.now = 1000;
     const QImage first = Redrawn();
     started.host.now = 1001;

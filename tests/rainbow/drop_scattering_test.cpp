@@ -1,3 +1,5 @@
+#include "sims/rainbow/rainbow_state.h"
+#include "sims/simulations.h"
 #include "sims/rainbow/drop_scattering.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +66,7 @@ protected:
 };
 
 TEST_F(DropSimulation, DrawnByItsCatalogueEntry) {
-    const CatalogueEntry* entry = FindSimulation(7);
+    const CatalogueEntry* entry = AllSimulations().Find(7);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->Draw, &DrawScatteringInDrop);
 }
@@ -118,8 +120,8 @@ TEST_F(DropSimulation, ControlledRaySnapsOntoTheRainbowRay) {
     EXPECT_EQ(Cell(1, 5), " 41.9");
     EXPECT_EQ(app.Window.Panel1, "p: 0.86");
     EXPECT_EQ(app.Window.Panel2, "v:  41.9°");
-    EXPECT_NEAR(app.Sims.Rainbow.DropRays.RayPoints[0].y, 3 * 0.86032, 3e-5);
-    EXPECT_NEAR(app.Sims.Rainbow.DropRays.RayExitAngle, app.State.Rainbow.PrimaryBowDeviation[4],
+    EXPECT_NEAR(RainbowOf(app).DropRays.RayPoints[0].y, 3 * 0.86032, 3e-5);
+    EXPECT_NEAR(RainbowOf(app).DropRays.RayExitAngle, app.State.Rainbow.PrimaryBowDeviation[4],
                 1e-12);
 }
 

@@ -1,0 +1,146 @@
+// The main menu: every menu of the menu bar with its entries, as data.
+#include "app/main_menu.h"
+
+namespace viv {
+
+namespace {
+
+// --- The main menu ---
+
+using MC = MenuCommand;
+
+constexpr MenuItemDef kFiler[] = {
+    {"Udskrivgraf1", "Udskriv &Graf...", "",
+     "Udskriv graf på printer, Vinkeltro udskrift anbefalses", 0, MC::PrintPicture},
+    {"Udskrivdata1", "Udskriv &Data", "",
+     "Udskriv »sildeben« hørende til graf. (Menupunktet kan kun vælges for nogle simulationer)", 0,
+     MC::PrintData},
+    {"UdskrivTabel1", "Udskriv &Tabel", "",
+     "Udskriv data i Tabellen. (samme udskrift kan vælges i tabellen)", 0, MC::PrintTable},
+    {"N1", "-"},
+    {"Copy1", "Kopi som &Bitmap", "Ctrl+C",
+     "Kopier graf som bitmap til windows klippebord. (fylder meget)", 0, MC::CopyBitmap},
+    {"Kopisommetafile1", "Kopi som &Metafile", "",
+     "Kopier graf som windows metafile (vektorgrafik) til klippebordet", 0, MC::CopyMetafile},
+    {"N2", "-"},
+    {"exit1", "&Afslut", "", "Afslut program", 0, MC::Exit},
+};
+
+constexpr MenuItemDef kBolgelare[] = {
+    {"Brydning1", "&Brydning", "",
+     "Brydning, et computerforsøg, mål indfaldsvinkel og brydningsvinkel", 2},
+    {"Brydningsloven1", "Brydnings&Loven", "",
+     "Simulation af brydning, ændring af bølgelængde, hastighed og retning", 5},
+    {"Interferens1", "&Interferens i film", "",
+     "Interferens i en tynd film: hinde på vand eller sommerfuglevinge...", 3},
+    {"Polarisation1", "&Polarisation", "", "Polarisation ved brydning og spejling i vand", 4},
+    {"Superposition1", "&Superposition", "", "Interferens mellem to bølger, der løber mod hinanden",
+     14},
+    {"Refleksion1", "&Refleksion", "",
+     "Refleksion og transmission af bølger ved overgang fra luft til vand (glas)", 15},
+    {"Dopplereffekt1", "D&opplereffekt", "",
+     "Dopplereffekt: viser forskydning af frekvens og chockbølger", 19},
+    {"N3", "-"},
+    {"EnkeltSpalte1", "&Enkeltspalte", "", "Lys's interferens i enkeltspalte", 35},
+    {"Dobbeltspalte1", "&Dobbeltspalte", "", "Lys's interferens i dobbeltspalte", 17},
+    {"Gitter1", "&Gitter", "", "Laserlys's interferens i optisk gitter", 16},
+    {"Hydrogen1", "&Hydrogenspektret", "",
+     "Hydrogenspektret, viser Energidiagram og afbøjning i gitter.", 18},
+    {"N4", "-"},
+    {"Fjedersvingning1", "&Fjedersvingning", "", "Harmoniske svingninger, energiforhold", 36},
+    {"Bolgeudbredelse1", "Bølge&udbredelse", "", "Longitudinalbølger og transversalbølger på snor",
+     37},
+    {"Staendebolger1", "St&ående bølger", "",
+     "Stående bølger i åben, halvåben og lukket resonanskasse", 38},
+    {"Sonar1", "So&nar", "", "", 39, MC::None, true},
+    {"Vandbolger1", "Vandbølger", "", "", 40, MC::None, true},
+    {"Kvadrant1", "Kvadrant", "", "", 42, MC::None, true},
+    {"jakobsstav1", "jakobsstav", "", "", 43, MC::None, true},
+};
+
+constexpr MenuItemDef kFarver[] = {
+    {"Farveblanding1", "&Farveblanding", "", "Additiv og subtraktiv farveblanding", 20},
+    {"Komplementarfarve1", "&Komplementærfarve", "",
+     "Komplementærfarve for mættede og brækkede farver, farvecirklen", 22},
+    {"Ojetstrathed1", "&Øjets træthed", "",
+     "Se komplementært skyggebillede efter 30 sekunders kik på en farve", 21},
+    {"Gothesfarvetrekant1", "&Goethes farvetrekant", "", "Goethes farvetrekant.", 31},
+    {"Tolvfarvecirklen1", "&Tolvfarvecirklen", "",
+     "Den tolvdelte farvecirkel dannet af de primære farver: gul, rød og blå", 32},
+    {"Monster1", "&Mønster", "", "Mønster af komplementærfarver", 33},
+    {"Simultankontrast1", "&Simultan kontrast", "", "Simultan kontrast", 34},
+};
+
+constexpr MenuItemDef kOptik[] = {
+    {"Prismet1", "&Prisme", "",
+     "Bestemmelse af brydningsindex og farvespredning vha. prismet i hovedstilling", 26},
+    {"Iskrystal1", "&Iskrystal", "", "", 41},
+    {"Linsebillede1", "&Billeddannelse", "", "Billeddannelse og linseformlen", 24},
+    {"Linsen1", "&Linse", "", "Linsen og linsefejl", 23},
+    {"Linsesystemer1", "Linse&systemer", "", "system af to linser, bestemmelse af brændvidde", 25},
+    {"Spejlbilledet1", "&Spejlbillede", "", "Billeddannelse i hulspejl", 28},
+    {"Hulspejlet1", "&Hulspejl", "", "Hulspejlet og dets egenskaber", 27},
+    {"Parabolen1", "Para&bol", "", "Parabolen og dens egenskaber", 29},
+    {"Tegnlinser1", "Tegnlinser", "", "", 30, MC::None, true},
+};
+
+constexpr MenuItemDef kSimuler[] = {
+    {"Vivarnonskegle1", "Vivarnons &Kegle", "",
+     "Vivarnons kegle, hvilken vinkel ses vivarnon under?", 6},
+    {"Draben1", "&Dråben", "",
+     "Strålegangen i en regndråbe, minimum og maksimum for spredningsvinklen.", 7},
+    {"Alexandersband1", "&Alexanders bånd", "",
+     "Alexanders mørke bånd og farvesammensætning af vivarnorne", 8},
+    {"Vivarnonsfarver1", "Vivarnons &Farver", "", "Vivarnons farver og lysets vinkelfordeling", 9},
+    {"Youngsinterferens1", "&Youngs interferens", "",
+     "Youngs interferens af vinkelret polariseret lys", 10},
+    {"VivarnonsPolarisation1", "Vivarnons &Polarisation", "",
+     "Polarisation og intensitet af det spredte lys i vivarnon", 11},
+    {"Polarisationogfarver1", "Polarisation &og farver", "",
+     "Intensitestfordeling for vinkelt og parallelt polariseret lys", 12},
+};
+
+constexpr MenuItemDef kVis[] = {
+    {"Vistabel1", "Vis &Tabel", "Ctrl+T", "Vis tabel med beregningsresultater", 0, MC::ShowTable},
+    {"Vismemo1", "Vis &Memo", "Ctrl+M", "Vis memo med hjælpetekst", 0, MC::ShowMemo},
+    {"Hjalpemarker1", "&Hjælpemærker", "F2", "Buer, streger ..., som markerer en pointe", 0,
+     MC::F2},
+    {"Indfaldslodder1", "&Indfaldslodder", "F3",
+     "Indfaldslodder, gør det lettere at aflæse indfaldsvinkel og brydningsvinkel", 0, MC::F3},
+    {"Koordinatakser1", "&Koordinatakser", "F4",
+     "Koordinatakser indtegnes, letter aflæsning af indfaldsparameter", 0, MC::F4},
+    {"Rodstrale1", "&Rød stråle", "F5",
+     "Strålen, hvor vivarnovinklen er maksimal/minimal. Ved denne vinkel ses vivarnon.", 0, MC::F5},
+    {"Straler1", "&Stråler", "F6", "Strålebundt, vinkelmåler, målebånd... afhænger af menupunkt.",
+     0, MC::F6},
+    {"N5", "-"},
+    {"KOR1", "Kør", "Ctrl+K", "Start / stop animation", 0, MC::Run},
+    {"Frem1", "Frem", "Ctrl+F", "Kør et billede frem", 0, MC::Step},
+    {"Slowmotion1", "Slo&wmotion", "Ctrl+W",
+     "Slowmotion skifter fra 20 billeder i sekundet til 5 billeder i sekundet.", 0, MC::SlowMotion},
+};
+
+constexpr MenuItemDef kHjalp[] = {
+    {"Hjemmeside1", "&Hjemmeside", "", "Vivarnons hjemmeside på internettet", 0, MC::HomePage},
+    {"N6", "-"},
+    {"Omvivarnon1", "&Om vivarnon", "", "Programmets versionsnummer", 0, MC::About},
+};
+
+constexpr MenuDef kMainMenu[] = {
+    {"Filer1", "&Filer", "Udskriv graf, Kopi graf til windows klippebord...", false, kFiler},
+    {"Bolgelare1", "&Bølgelære", "Simuler interferens, brydningsloven, gitter,....", true,
+     kBolgelare},
+    {"Farver1", "&Farver", "", true, kFarver},
+    {"Optik1", "&Optik", "", true, kOptik},
+    {"Simuler1", "&Vivarnon", "Simuler forskellige billeder af vivarnons teori", true, kSimuler},
+    {"Vis1", "&Vis", "Vis tabel med data , vis Memo med vejledning", false, kVis},
+    {"Hjalp1", "&Hjælp...", "Online hjælp til vivarnon", false, kHjalp},
+};
+
+}  // namespace
+
+std::span<const MenuDef> MainMenu() {
+    return kMainMenu;
+}
+
+}  // namespace viv

@@ -1,0 +1,109 @@
+// The catalogue rows of the prism, lenses and mirrors and the ice crystal: what each menu entry sets up and which routine draws it.
+#include "sims/optics/optics_catalogue.h"
+
+#include "app/catalogue.h"
+
+
+namespace viv {
+
+namespace {
+
+using SV = std::string_view;
+
+// --- Start values the menu entries write into the shared state ---
+
+// The prism's apex angle, pi/3, is set by the prism module.
+void PrismStart(App& app) {
+    app.State.CurrentColour = 3;
+}
+
+void IceCrystalStart(App& app) {
+    app.State.CurrentColour = 1;
+}
+
+// The lens modules set their own parameters: 23 and 25 the radii and substances
+// (1.0, -1.0, 2.0, 5.0, 5.0, the second lens's substance := CurrentColour), 24 the focal
+// length 2.0 with -8.0 and 3.0, 27 1.0, -1.0, 2.0, 5.0, 28 -8.0, 2.0 and the mirror
+// length 10.0, 29 2.0.
+
+// --- Table headers ---
+
+constexpr SV kLensRows[] = {" radius, r1/cm", " radius, r2/cm", " brandvidde f/cm",
+                            " stof 1, n",     " stof 2, n",     " vinkel, i/°"};
+constexpr SV kImageRows[] = {" afstand, a/cm", " afstand, b/cm", " brændvidde, f/cm",
+                             " genstand, G/cm", " billede, B/cm"};
+constexpr SV kLensSystemRows[] = {" radius/cm", " brandvidde/cm", " stof", " n (blå: 486,1 nm)",
+                                  " n (rød: 768,2 nm)"};
+constexpr SV kPrismRows[] = {" topvinkel, p/°", " indfaldsvinkel, i/°", " afbøjningsvinkel, v/°",
+                             " stof, n", " n (768,2 nm)"};
+constexpr SV kMirrorRows[] = {" radius/cm", " brandvidde/cm", " vinkel/°"};
+constexpr SV kParabolaRows[] = {" A /cm", " brandvidde/cm", " vinkel/°"};
+constexpr SV kIceRows[] = {" indfaldsvinkel, i/°", " afbøjningsvinkel, v/°", " farve"};
+
+// --- The rows ---
+
+constexpr std::array kEntries = [] {
+    std::array<CatalogueEntry, 9> c{};
+    c[0] = {.Number = 23,
+             .Caption = "Linsens egenskaber",
+             .Table = {7, 3, true},
+             .ColumnHeaders = {CaptionHeader, "blå", "rød"},
+             .RowHeaders = kLensRows,
+             .Mask = 318};
+    c[1] = {.Number = 24,
+             .Caption = "Billeddannelse",
+             .Table = {6, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kImageRows,
+             .Mask = 318};
+    c[2] = {.Number = 25,
+             .Caption = "Linsesystemer",
+             .Table = {6, 3, true},
+             .ColumnHeaders = {CaptionHeader, "linse 1", "linse 2"},
+             .RowHeaders = kLensSystemRows,
+             .Mask = 302};
+    c[3] = {.Number = 26,
+             .Caption = "Prismet",
+             .Table = {6, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kPrismRows,
+             .Mask = 270,
+             .BeforeSelect = &PrismStart};
+    c[4] = {.Number = 27,
+             .Caption = "Hulspejlet",
+             .Table = {4, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kMirrorRows,
+             .Mask = 294};
+    c[5] = {.Number = 28,
+             .Caption = "Spejlbilledet",
+             .Table = {6, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kImageRows,
+             .Mask = 318};
+    c[6] = {.Number = 29,
+             .Caption = "Parabol",
+             .Table = {4, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kParabolaRows,
+             .Mask = 258};
+    // The sheet of lens outlines keeps the caption and the table of the simulation
+    // before it.
+    c[7] = {.Number = 30};
+    c[8] = {.Number = 41,
+             .Caption = "Iskrystallen",
+             .Table = {4, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kIceRows,
+             .Mask = 6,
+             .BeforeSelect = &IceCrystalStart};
+    return c;
+}();
+
+}  // namespace
+
+void AddOpticsSimulations(Catalogue& catalogue) {
+    catalogue.Add(kEntries);
+}
+
+}  // namespace viv

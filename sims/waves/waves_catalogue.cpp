@@ -1,0 +1,178 @@
+// The catalogue rows of refraction, interference, slits, spectra and the Doppler effect: what each menu entry sets up and which routine draws it.
+#include "sims/waves/waves_catalogue.h"
+
+#include "app/catalogue.h"
+
+
+namespace viv {
+
+namespace {
+
+using SV = std::string_view;
+
+// --- Start values the menu entries write into the shared state ---
+
+void RefractionStart(App& app) {
+    SetIncidenceRange(app, 90);
+}
+
+void FilmStart(App& app) {
+    SetIncidenceRange(app, 90);
+    // the film thickness, 1.0 um, is set by the film module
+}
+
+void RefractionLawStart(App& app) {
+    SetIncidenceRange(app, 90);
+    app.State.RayDirection = 1;
+    // the wave's phase, 0.21, is set by the refraction module
+}
+
+void SuperpositionStart(App& app) {
+    app.State.AnimationStep = 190;
+    // the second amplitude, -1.0, is set by the superposition module
+}
+void SuperpositionAfterSelect(App& app) {
+    app.Window.MessagePanel.clear();
+}
+
+void ReflectionStart(App& app) {
+    app.State.AnimationStep = 25;
+    // the amplitude, 2.0, is set by the reflection module
+}
+void ReflectionAfterSelect(App& app) {
+    app.Window.Panel3 = "Ved 20°C og 486.1 nm";
+}
+void ReflectionAfterTable(App& app) {
+    app.Table.SetCell(1, 4, "486.1");
+}
+
+// The grating of 600 lines per millimetre (X = 2.6337968815844923) and the first order
+// are set by the slit module.
+void GratingStart(App& app) {
+    app.State.AnimationStep = 0;
+}
+
+// X = 2.53, the first order and the screen value 0 are set by the slit module.
+void DoubleSlitStart(App& app) {
+    app.State.AnimationStep = 0;
+}
+
+// The series (2), the grating (X = 2.6337968815844923) and the first order are set by
+// the hydrogen module; the distance to the grating stands in the table.
+void HydrogenAfterTable(App& app) {
+    app.Table.SetCell(1, 1, "0.8");
+}
+
+// The second state value (0) and the source at PictureX(0) are set by the Doppler
+// module.
+void DopplerStart(App& app) {
+    app.State.AnimationStep = 0;
+}
+
+// X = 3.387142857142857, the first order and the values 1 and 0 are set by the slit
+// module.
+void SingleSlitStart(App& app) {
+    app.State.AnimationStep = 0;
+}
+
+// --- Table headers ---
+
+constexpr SV kRefractionRows[] = {" brydningsindex, n", " bølgelængde/nm, ", " indfaldsvinkel i/°",
+                                  " brydningsvinkel b/°"};
+constexpr SV kFilmRows[] = {" brydningsindex, n",   " bølgelængde/nm, ", " indfaldsvinkel i/°",
+                            " brydningsvinkel b/°", " faseforskel/pi",   " tykkelse d/ nm"};
+constexpr SV kSuperpositionRows[] = {" bølgelængde 1", " bølgelængde 2", " amplitude 1",
+                                     " amplitude 2"};
+constexpr SV kReflectionRows[] = {" stof", " brydningsindex, n", " reflektans", " bølgelængde/ nm"};
+constexpr SV kGratingRows[] = {" orden", " 1mm/d", " d/nm", " v/°"};
+constexpr SV kSlitRows[] = {" orden", " d/nm", " v/°"};
+constexpr SV kHydrogenRows[] = {" afstand til gitter", " orden", " d/nm", " serie"};
+constexpr SV kDopplerRows[] = {" relativ hastighed", " relativ frekvens"};
+
+// --- The rows ---
+
+constexpr std::array kEntries = [] {
+    std::array<CatalogueEntry, 10> c{};
+    c[0] = {.Number = 2,
+            .Caption = "Brydning i vand",
+            .Table = {5, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kRefractionRows,
+            .Mask = 310,
+            .BeforeSelect = &RefractionStart};
+    c[1] = {.Number = 3,
+            .Caption = "Interferens i en tynd film",
+            .Table = {7, 2, true},
+            .ColumnHeaders = {" interferens", "", ""},
+            .RowHeaders = kFilmRows,
+            .Mask = 262,
+            .BeforeSelect = &FilmStart};
+    c[2] = {.Number = 5,
+            .Caption = "Brydningsloven",
+            .Table = {5, 2, true},
+            .ColumnHeaders = {" brydning i vand", "", ""},
+            .RowHeaders = kRefractionRows,
+            .Mask = 446,
+            .BeforeSelect = &RefractionLawStart};
+    c[3] = {.Number = 14,
+             .Caption = "Superposition",
+             .Table = {5, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kSuperpositionRows,
+             .Mask = 414,
+             .BeforeSelect = &SuperpositionStart,
+             .AfterSelect = &SuperpositionAfterSelect};
+    c[4] = {.Number = 15,
+             .Caption = "Vinkelret refleksion og transmission",
+             .Table = {5, 2, true},
+             .ColumnHeaders = {"refleksion og transmision", "", ""},
+             .RowHeaders = kReflectionRows,
+             .Mask = 394,
+             .BeforeSelect = &ReflectionStart,
+             .AfterSelect = &ReflectionAfterSelect,
+             .AfterTable = &ReflectionAfterTable};
+    c[5] = {.Number = 16,
+             .Caption = "Optisk gitter",
+             .Table = {5, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kGratingRows,
+             .Mask = 398,
+             .BeforeSelect = &GratingStart};
+    c[6] = {.Number = 17,
+             .Caption = "Dobbeltspalte",
+             .Table = {4, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kSlitRows,
+             .Mask = 442,
+             .BeforeSelect = &DoubleSlitStart};
+    c[7] = {.Number = 18,
+             .Caption = "Hydrogenspektret",
+             .Table = {5, 3, true},
+             .ColumnHeaders = {CaptionHeader, "", "lambda/nm"},
+             .RowHeaders = kHydrogenRows,
+             .Mask = 296,
+             .AfterTable = &HydrogenAfterTable};
+    c[8] = {.Number = 19,
+             .Caption = "Dopplereffekt",
+             .Table = {3, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kDopplerRows,
+             .Mask = 386,
+             .BeforeSelect = &DopplerStart};
+    c[9] = {.Number = 35,
+             .Caption = "Enkeltspalte",
+             .Table = {4, 2, true},
+             .ColumnHeaders = kCaptionOnly,
+             .RowHeaders = kSlitRows,
+             .Mask = 442,
+             .BeforeSelect = &SingleSlitStart};
+    return c;
+}();
+
+}  // namespace
+
+void AddWaveSimulations(Catalogue& catalogue) {
+    catalogue.Add(kEntries);
+}
+
+}  // namespace viv
