@@ -93,11 +93,16 @@ public:
             NoMoreThan(w, 2);
             const long k = w.size() > 1 ? Number(w, 1, "tick count") : 1;
             if (k < 1 || k > MaxTicks) throw BadLine{"tick count outside 1.." + std::to_string(MaxTicks)};
-            // The ticks arrive as from the running clock, whether or not it was started.
+            // The ticks arrive as from the running clock, whether or not it was started, each
+            // one interval after the one before. A simulation that stops its own clock gets
+            // no more ticks, and its clock stays stopped, as in the window.
             const bool running = app_.Window.Timer1.Enabled;
             app_.Window.Timer1.Enabled = true;
-            for (long i = 0; i < k; ++i) app_.Timer1Timer();
-            app_.Window.Timer1.Enabled = running;
+            for (long i = 0; i < k && app_.Window.Timer1.Enabled; ++i) {
+                host_.AdvanceClock(static_cast<std::uint32_t>(app_.Window.Timer1.Interval));
+                app_.Timer1Timer();
+            }
+            if (app_.Window.Timer1.Enabled) app_.Window.Timer1.Enabled = running;
         } else if (command == "step") {
             NoMoreThan(w, 1);
             app_.FremButtonClick();

@@ -3,6 +3,7 @@
 // to drive the same code the window drives.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -19,6 +20,9 @@ public:
     virtual void SetPictureArea(MainWindowModel& window, int width, int height) = 0;
     // The cursor moves over picture pixel (x, y).
     virtual void MoveCursorToPicture(int x, int y) = 0;
+    // The millisecond clock moves on by `ms`. The scripted mode's clock is virtual: it starts
+    // at 0 and moves only with the ticks, so a script gives the same picture every time.
+    virtual void AdvanceClock(std::uint32_t ms) = 0;
     // Writes the picture as a PNG file, whole or not at all; false with a reason on failure.
     virtual bool SavePng(const TCanvas& picture, const std::string& path, std::string& error) = 0;
 };

@@ -63,6 +63,16 @@ TEST(Script, SelectCaptionTablePanels) {
     EXPECT_TRUE(s.err.str().empty());
 }
 
+TEST(Script, TheMillisecondClockIsVirtualAndMovesOnlyWithTheTicks) {
+    Scripted s;
+    EXPECT_EQ(s.host.Milliseconds(), 0u);
+    EXPECT_EQ(s.Run("select 14\nstep\n"), 0) << s.err.str();
+    EXPECT_EQ(s.host.Milliseconds(), 0u);
+    EXPECT_EQ(s.Run("tick 3\n"), 0) << s.err.str();
+    EXPECT_EQ(s.host.Milliseconds(), 3u * static_cast<unsigned>(s.app.Window.Timer1.Interval));
+    EXPECT_FALSE(s.app.Window.Timer1.Enabled);  // ticks leave a stopped clock stopped
+}
+
 TEST(Script, ControlsKeysTicksAndMouse) {
     Scripted s;
     EXPECT_EQ(s.Run("select 7\nscroll1 20\ntrack1 2\nkey F5\nredraw\n"), 0) << s.err.str();

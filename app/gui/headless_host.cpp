@@ -8,7 +8,7 @@
 
 namespace viv {
 
-HeadlessHost::HeadlessHost() { clock_.start(); }
+HeadlessHost::HeadlessHost() = default;
 
 std::unique_ptr<TCanvas> HeadlessHost::CreatePicture(int width, int height) {
     pointer_.size = {width, height};
@@ -32,10 +32,6 @@ void HeadlessHost::LayoutChanged(MainWindowModel& window) {
         window.ScrollBoxWidth = ClientWidth - window.ScrollPanelWidth;
         window.ScrollBoxHeight = PictureHeight;
     }
-}
-
-std::uint32_t HeadlessHost::Milliseconds() {
-    return static_cast<std::uint32_t>(clock_.elapsed());
 }
 
 void HeadlessHost::SetPictureArea(MainWindowModel& window, int width, int height) {

@@ -2,8 +2,6 @@
 // messages go to standard error.
 #pragma once
 
-#include <QElapsedTimer>
-
 #include "app/script.h"
 
 namespace viv {
@@ -21,7 +19,8 @@ public:
     std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override;
     void ShowMessage(std::string_view text, MessageKind kind) override;
     void LayoutChanged(MainWindowModel& window) override;
-    std::uint32_t Milliseconds() override;
+    std::uint32_t Milliseconds() override { return now_; }
+    void AdvanceClock(std::uint32_t ms) override { now_ += ms; }  // wraps as the system's clock
     const PointerSource& Pointer() override { return pointer_; }
 
     void SetPictureArea(MainWindowModel& window, int width, int height) override;
@@ -38,7 +37,7 @@ private:
         TPoint PictureSize() const override { return size; }
     };
     Cursor pointer_;
-    QElapsedTimer clock_;
+    std::uint32_t now_ = 0;  // ms of the virtual clock
     int fixedWidth_ = 0;  // a picture size set by the script, 0 while none is
     int fixedHeight_ = 0;
 };

@@ -1,0 +1,21 @@
+// The protractor and the surface normal of the refraction pictures: a circle of radius 4
+// world units about the point of incidence at the origin, with the water's flat face on
+// the line x = 0 and its normal along the x axis.
+#pragma once
+
+#include "library/canvas.h"
+#include "library/world.h"
+
+namespace viv {
+
+// The protractor: a green circle of radius 4 with a tick every 10 degrees, a red dot every
+// 2 degrees between them and the labels 0..90 of the angles of incidence (upper left) and
+// refraction (lower right). Drawn again in pmNotXor it removes circle and ticks; the labels
+// are written in black while `shown` and in white (erasing them) otherwise; the red dots
+// are set directly and stay until the next full redraw.
+void DrawProtractor(const World& world, TCanvas& canvas, bool shown);
+
+// The surface normal: a red line from (-5, 0) to (5, 0).
+void DrawSurfaceNormal(const World& world, TCanvas& canvas);
+
+}  // namespace viv
