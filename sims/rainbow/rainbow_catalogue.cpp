@@ -3,8 +3,10 @@
 
 #include "app/catalogue.h"
 #include "sims/rainbow/alexanders_band.h"
+#include "sims/rainbow/bow_colours.h"
 #include "sims/rainbow/bow_cone.h"
 #include "sims/rainbow/drop_scattering.h"
+#include "sims/rainbow/polarised_colours.h"
 
 namespace viv {
 
@@ -36,13 +38,6 @@ void PrimaryBowAfterTable(App& app) {
     app.Window.TrackBar2.Position = 1;
 }
 
-// The scattering module clears its statistics and the colours done when it leaves the
-// polarised mode, selects the unpolarised mode, and after the table starts the cursor
-// curve at 1 with its counter at 0.
-void BowColoursStart(App& app) {
-    app.State.ScatterAngle = 25;
-}
-
 // The two small parameters (0.0001) and the flag (1) of the interference are set by
 // the Young module after the table.
 void YoungStart(App& app) {
@@ -53,12 +48,6 @@ void BowPolarisationStart(App& app) {
     app.State.IncidenceMax = 100;
     app.State.IncidenceMin = 0;
     app.State.IncidenceValue = 33;
-}
-
-// The polarised mode, cleared statistics and colours done, and the cursor curve at 1
-// after the table, are set by the scattering module.
-void PolarisedColoursStart(App& app) {
-    app.State.ScatterAngle = 25;
 }
 
 // --- Table headers ---
@@ -131,7 +120,9 @@ constexpr std::array kEntries = [] {
             .ColumnHeaders = {" 40000 stråler mod en dråbe:", "", ""},
             .RowHeaders = kBowColourRows,
             .Mask = 306,
-            .BeforeSelect = &BowColoursStart};
+            .BeforeSelect = &SetBowColoursStartValues,
+            .AfterTable = &BowColoursAfterTable,
+            .Draw = &DrawColoursOfBow};
     c[5] = {.Number = 10,
              .Caption = "Youngs interferens",
              .Table = {12, 3, true},
@@ -152,7 +143,9 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = {" 40000 stråler mod en dråbe:", "", ""},
              .RowHeaders = kPolarisedColourRows,
              .Mask = 256,
-             .BeforeSelect = &PolarisedColoursStart};
+             .BeforeSelect = &SetPolarisedColoursStartValues,
+             .AfterTable = &PolarisedColoursAfterTable,
+             .Draw = &DrawPolarisedColours};
     c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2};
     c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2};
     return c;

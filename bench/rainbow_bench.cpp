@@ -1,0 +1,68 @@
+// The statistics of the bow's colours and the full redraws of their two pictures at the
+// program's largest picture size (720 x 540).
+#include <benchmark/benchmark.h>
+
+#include "app/app.h"
+#include "app/gui/headless_host.h"
+#include "sims/rainbow/bow_statistics.h"
+#include "sims/simulations.h"
+
+namespace viv {
+namespace {
+
+constexpr int kW = 720;
+constexpr int kH = 540;
+
+struct BenchApp {
+    HeadlessHost host;
+    App app{host, AllSimulations()};
+    BenchApp() {
+        StartupEnvironment env;
+        env.SetupFileCandidates.clear();
+        host.SetPictureArea(app.Window, kW, kH);
+        app.FormCreate(env);
+        app.FormResize();
+    }
+};
+
+// Counting the 20,001 rays of one colour, with its Fresnel samples.
+void BM_CountOneColour(benchmark::State& state) {
+    BenchApp b;
+    BuildArcSinTable(b.app);
+    for (auto _ : state) {
+        CountRays(b.app, 4);
+        benchmark::DoNotOptimize(b.app.Buffers->RayCount[3][40]);
+    }
+}
+BENCHMARK(BM_CountOneColour)->Unit(benchmark::kMicrosecond);
+
+// Pressing F5 with nothing counted: all eight colours and their sums.
+void BM_CountAllColours(benchmark::State& state) {
+    BenchApp b;
+    BuildArcSinTable(b.app);
+    for (auto _ : state) {
+        ClearBowStatistics(b.app);
+        ComputeAllColours(b.app);
+        benchmark::DoNotOptimize(b.app.Buffers->ColourSumIntensity[40]);
+    }
+}
+BENCHMARK(BM_CountAllColours)->Unit(benchmark::kMillisecond);
+
+// A full redraw of "Vivarnons farver" (9) with the corrected curve and the colour sums
+// on, and of "Polarisation og farver" (12); the statistics are counted once beforehand.
+void BM_RedrawBowColours(benchmark::State& state) {
+    BenchApp b;
+    const auto simulation = static_cast<std::uint16_t>(state.range(0));
+    b.app.MenuEntry(simulation);
+    if (simulation == 9) {
+        b.app.FKeyClick(FKey::F5);
+        b.app.FKeyClick(FKey::F6);
+    }
+    if (b.app.Image->Width() != kW || b.app.Image->Height() != kH)
+        state.SkipWithError("picture not 720 x 540");
+    for (auto _ : state) b.app.RedrawPicture();
+}
+BENCHMARK(BM_RedrawBowColours)->Arg(9)->Arg(12)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace viv

@@ -1,0 +1,393 @@
+#include "sims/rainbow/bow_colours.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/world.h"
+#include "sims/rainbow/bow_statistics.h"
+
+namespace viv {
+
+namespace {
+
+// The graph: exit angle v in degrees across, rays per degree upwards.
+constexpr double GraphXMin = -15, GraphXMax = 190;  // degrees
+constexpr double GraphYMin = -200, GraphYMax = 2000;  // rays per degree
+// The inset of the colours' edges: degrees across, one row per colour upwards.
+constexpr double InsetXMin = 32, InsetXMax = 60;  // degrees
+constexpr double InsetYMin = -3, InsetYMax = 20;
+constexpr double InsetAxisX = 35;   // degrees, where the inset's angle axis starts
+constexpr double SumRowY = 1;       // the row where all colours add up
+constexpr double InsetMarkTop = 19;
+
+constexpr int LastAngle = 179;  // the count curves run up to 178°
+
+constexpr std::uint16_t evF5 = evF2 + 3;
+
+std::size_t ColourIndex(int c) {
+    return static_cast<std::size_t>(std::clamp(c, 1, ColourCount));
+}
+
+double Frac(double v) {
+    return v - std::trunc(v);
+}
+
+double RowOf(int c) {
+    return 2.0 * c + 2;
+}
+
+void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+void Text(const World& world, TCanvas& canvas, double x, double y, std::string_view text) {
+    canvas.TextOut(world.PictureX(x), world.PictureY(y), text);
+}
+
+// The inset fills the right third of the upper half of the picture.
+void EnterInset(World& world) {
+    world.PictureMarginX = static_cast<std::uint16_t>((2 * world.PictureWidth) / 3);
+    world.PictureMarginY = static_cast<std::uint16_t>(world.PictureHeight / 2);
+    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+}
+
+void LeaveInset(World& world, TCanvas& canvas) {
+    canvas.Pen.Width = world.PenWidth;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+}
+
+// Dotted vertical lines at the current colour's two bow angles.
+void DrawBowAngleMarks(const App& app, TCanvas& canvas, double bottom, double top) {
+    const std::size_t c = ColourIndex(app.State.CurrentColour);
+    const RainbowAngles& bows = app.State.Rainbow;
+    canvas.Pen.Style = psDot;
+    Line(app.Map, canvas, bows.SecondaryBowAngle[c], bottom, bows.SecondaryBowAngle[c], top);
+    Line(app.Map, canvas, bows.PrimaryBowAngle[c], bottom, bows.PrimaryBowAngle[c], top);
+    canvas.Pen.Style = psSolid;
+}
+
+// The number of rays per degree of the current colour, starting at each bow angle.
+void DrawCountCurve(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    const BowStatistics& st = BowStatsOf(app);
+    const std::size_t c = ColourIndex(app.State.CurrentColour);
+    const auto& counts = app.Buffers->RayCount[c - 1];
+    const RainbowAngles& bows = app.State.Rainbow;
+    canvas.Pen.Width = world.BoldPenWidth;
+    std::vector<TPoint> points;
+    for (int k = static_cast<int>(bows.PrimaryBowAngle[c]); k >= 1; --k)
+        points.push_back(world.Picture(k + st.PrimaryBinOffset, counts[static_cast<std::size_t>(k)]));
+    canvas.Polyline(points);
+    points.clear();
+    for (int k = static_cast<int>(bows.SecondaryBowAngle[c]); k <= LastAngle - 1; ++k)
+        points.push_back(
+            world.Picture(k + st.SecondaryBinOffset, counts[static_cast<std::size_t>(k)]));
+    canvas.Polyline(points);
+    canvas.Pen.Width = world.PenWidth;
+    if (app.State.ShowMarks) DrawBowAngleMarks(app, canvas, 0, world.WorldYMax);
+}
+
+// The corrected light of all colours, ten times enlarged, with its labels; drawn again it
+// disappears, and the labels are written over in white.
+void DrawColourSums(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    BowStatistics& st = BowStatsOf(app);
+    const RainbowAngles& bows = app.State.Rainbow;
+    st.SumPrimaryOffset = Frac(bows.PrimaryBowAngle[ColourCount]);
+    st.SumSecondaryOffset = Frac(bows.SecondaryBowAngle[ColourCount]);
+    const double f1 = st.SumPrimaryOffset;
+    const double f2 = st.SumSecondaryOffset;
+    const auto& sum = app.Buffers->ColourSumIntensity;
+    const auto& count = app.Buffers->ColourSumCount;
+    const auto at = [](const auto& values, int k) { return values[static_cast<std::size_t>(k)]; };
+
+    canvas.Pen.Color = clBlack;
+    std::vector<TPoint> points{world.Picture(1 + f1, at(sum, 1))};
+    int k = 2;
+    for (; k <= LastAngle && at(sum, k) > 0.1; ++k) points.push_back(world.Picture(k + f1, at(sum, k)));
+    points.push_back(world.Picture(k + f1, 0));
+    canvas.Polyline(points);
+
+    // The secondary side starts where the reddest colour's twice-reflected rays begin;
+    // when there are none the search ends at the last bin.
+    int first = k + 2;
+    while (first <= LastAngle - 1 && at(count, first) < 0.1) ++first;
+    if (first <= LastAngle - 1) {
+        points.assign({world.Picture(first + f2, 0)});
+        for (k = first; k <= LastAngle - 1 && at(sum, k) > 0; ++k)
+            points.push_back(world.Picture(k + f2, at(sum, k)));
+        canvas.Polyline(points);
+    }
+
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.Font.Color = app.State.ShowRedRay ? clBlack : clWhite;
+    Text(world, canvas, 7, 250, "10 gange");
+    Text(world, canvas, 7, 150, "korrigeret sum");
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    app.Table.SetCell(0, 9, app.State.ShowRedRay ? " antal N (korr.)" : " antal N");
+}
+
+// Each colour's light inside its primary and outside its secondary bow, and below them
+// their sum: white where all colours overlap, a coloured fringe at each bow.
+void DrawColourInset(App& app, TCanvas& canvas) {
+    World& world = app.Map;
+    const RainbowAngles& bows = app.State.Rainbow;
+    EnterInset(world);
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    DrawAxes(world, 0, 0, "°", InsetAxisX, 0, 5, 0, "", false, canvas);
+
+    canvas.Pen.Width = world.BoldPenWidth;
+    for (int c = 1; c <= ColourCount; ++c) {
+        const auto k = static_cast<std::size_t>(c);
+        canvas.Pen.Color = ColourTable[k].ScreenColour;
+        const double y = RowOf(c);
+        Line(world, canvas, InsetAxisX, y, bows.PrimaryBowAngle[k], y);
+        Line(world, canvas, bows.SecondaryBowAngle[k], y, InsetXMax, y);
+        if (c < ColourCount) Text(world, canvas, 46.2, 2.0 * c + 4, "+");
+    }
+    Text(world, canvas, 46.2, 3.5, "=");
+
+    // Each colour overdraws the longer lines of the redder ones: at every angle the
+    // colour of the nearest bow edge stays.
+    for (int c = ColourCount; c >= 1; --c) {
+        const auto k = static_cast<std::size_t>(c);
+        canvas.Pen.Color = ColourTable[k].ScreenColour;
+        Line(world, canvas, InsetAxisX, SumRowY, bows.PrimaryBowAngle[k], SumRowY);
+        Line(world, canvas, bows.SecondaryBowAngle[k], SumRowY, InsetXMax, SumRowY);
+    }
+
+    const std::string_view name = "vinkel v";
+    canvas.TextOut(world.PictureX(InsetXMax) - canvas.TextWidth("vinkel v  "),
+                   world.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
+
+    // Inside the violet primary edge and outside the violet secondary edge every colour
+    // is there: white light.
+    canvas.Pen.Color = clWhite;
+    Line(world, canvas, InsetAxisX, SumRowY, bows.PrimaryBowAngle[1], SumRowY);
+    Line(world, canvas, bows.SecondaryBowAngle[1], SumRowY, InsetXMax, SumRowY);
+    canvas.Pen.Color = clBlack;
+    LeaveInset(world, canvas);
+}
+
+// The arrow at the current colour's row of the inset.
+void DrawColourArrow(App& app, TCanvas& canvas) {
+    World& world = app.Map;
+    const int c = static_cast<int>(ColourIndex(app.State.CurrentColour));
+    EnterInset(world);
+    canvas.Pen.Color = ColourTable[static_cast<std::size_t>(c)].ScreenColour;
+    canvas.Pen.Width = world.BoldPenWidth;
+    const double y = RowOf(c);
+    canvas.Polyline({world.Picture(33, y + 0.5), world.Picture(33.5, y), world.Picture(33, y - 0.5)});
+    Line(world, canvas, 32, y, 33, y);
+    canvas.Pen.Width = world.PenWidth;
+    if (app.State.ShowMarks) DrawBowAngleMarks(app, canvas, 0, InsetMarkTop);
+    LeaveInset(world, canvas);
+}
+
+// The cross at angle v on the curve the cursor reads, with its read-out.
+void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
+    const World& world = app.Map;
+    const BowStatistics& st = BowStatsOf(app);
+    const std::size_t c = ColourIndex(app.State.CurrentColour);
+    v = std::clamp(v, 0, BowStatistics::Bins - 1);
+    const auto bin = static_cast<std::size_t>(v);
+    const bool primarySide = v <= app.State.Rainbow.PrimaryBowAngle[c];
+    const bool sum = st.CursorCurve == 3;
+    double h = 0;
+    double o = 0;
+    long long n = 0;
+    if (sum) {
+        const double s = app.Buffers->ColourSumIntensity[bin];
+        h = static_cast<double>(std::lround(s));
+        o = primarySide ? Frac(app.State.Rainbow.PrimaryBowAngle[ColourCount])
+                        : Frac(app.State.Rainbow.SecondaryBowAngle[ColourCount]);
+        n = std::lround(s * 0.1);
+    } else {
+        h = app.Buffers->RayCount[c - 1][bin];
+        o = primarySide ? st.PrimaryBinOffset : st.SecondaryBinOffset;
+        n = app.Buffers->RayCount[c - 1][bin];
+    }
+    const double x = v + o / 2;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Width = world.BoldPenWidth;
+    Line(world, canvas, x - 4, h, x + 4, h);
+    Line(world, canvas, x, h - 50, x, h + 50);
+    canvas.Pen.Width = world.PenWidth;
+
+    const std::string angle = FormatInteger(v, 3);
+    const std::string rays = FormatInteger(n, 3);
+    app.Table.SetCell(1, 8, angle);
+    app.Table.SetCell(1, 9, rays);
+    app.Window.Panel1 = "v: " + angle + "°";
+    app.Window.Panel2 = "N: " + rays;
+}
+
+// The number a formatted cell shows, whatever the system's decimal separator.
+double ShownValue(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return 0;
+    double value = 0;
+    std::from_chars(text.data() + first, text.data() + text.size(), value);
+    return value;
+}
+
+void WriteColoursTable(App& app) {
+    const std::size_t c = ColourIndex(app.State.CurrentColour);
+    const ColourRow& colour = ColourTable[c];
+    const BowStatistics& st = BowStatsOf(app);
+    const double a1 = app.State.Rainbow.PrimaryBowAngle[c];
+    const double a2 = app.State.Rainbow.SecondaryBowAngle[c];
+    ResultsTable& t = app.Table;
+    t.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
+    t.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
+    t.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
+    const std::string largest = FormatReal(6, 1, a1);
+    const std::string smallest = FormatReal(6, 1, a2);
+    t.SetCell(1, 3, largest);
+    t.SetCell(1, 4, smallest);
+    // The width of the dark band as the two angles above it read: their difference
+    // rounded anew could disagree with them in the last digit.
+    t.SetCell(1, 5, FormatReal(6, 1, ShownValue(smallest) - ShownValue(largest)));
+    t.SetCell(1, 6, FormatInteger(st.PrimaryPeak[c], 6));
+    t.SetCell(1, 7, FormatInteger(st.SecondaryPeak[c], 6));
+}
+
+// The fixed part of the picture: axes, texts and the inset.
+void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 0, clearFirst, canvas, GraphXMin, GraphXMax, GraphYMin, GraphYMax);
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Width = world.PenWidth;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    DrawAxes(world, 0, 0, "°", 0, 0, 10, 250, "", false, canvas);
+    Text(world, canvas, 4, 1950, "40000 solstråler mod en dråbe");
+    Text(world, canvas, 4, 1850, "Antal stråler N pr grad");
+    const std::string_view name = "vinkel v";
+    canvas.TextOut(world.PictureX(GraphXMax) - canvas.TextWidth("vinkel v  "),
+                   world.PictureY(0) - World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
+    DrawColourInset(app, canvas);
+    canvas.Pen.Mode = pmNotXor;
+}
+
+// The figures of the current colour that a change of colour or toggle moves.
+void DrawColourFigures(App& app, TCanvas& canvas) {
+    canvas.Pen.Color = ColourTable[ColourIndex(app.State.CurrentColour)].ScreenColour;
+    DrawCountCurve(app, canvas);
+    if (app.State.ShowRays) DrawIntensityCurve(app, canvas, IntensitySide::Below, LastAngle);
+    DrawColourArrow(app, canvas);
+}
+
+}  // namespace
+
+void DrawIntensityCurve(App& app, TCanvas& canvas, IntensitySide which, int last) {
+    const World& world = app.Map;
+    const BowStatistics& st = BowStatsOf(app);
+    const std::size_t c = ColourIndex(app.State.CurrentColour);
+    const auto& values = which == IntensitySide::Above ? app.Buffers->IntensityAbove[c - 1]
+                                                       : app.Buffers->IntensityBelow[c - 1];
+    const RainbowAngles& bows = app.State.Rainbow;
+    last = std::min(last, BowStatistics::Bins - 1);
+    canvas.Pen.Style = which == IntensitySide::Above ? psDot : psSolid;
+    std::vector<TPoint> points;
+    for (int k = static_cast<int>(bows.PrimaryBowAngle[c]); k >= 1; --k)
+        points.push_back(world.Picture(k + st.PrimaryBinOffset, values[static_cast<std::size_t>(k)]));
+    canvas.Polyline(points);
+    points.clear();
+    for (int k = static_cast<int>(bows.SecondaryBowAngle[c]); k <= last - 1; ++k)
+        points.push_back(
+            world.Picture(k + st.SecondaryBinOffset, values[static_cast<std::size_t>(k)]));
+    canvas.Polyline(points);
+    canvas.Pen.Style = psSolid;
+}
+
+void SetBowColoursStartValues(App& app) {
+    app.State.ScatterAngle = 25;
+    BowStatistics& st = BowStatsOf(app);
+    if (st.PolarisationMode != 0) ClearBowStatistics(app);
+    st.PolarisationMode = 0;
+}
+
+void BowColoursAfterTable(App& app) {
+    BowStatsOf(app).CursorCurve = 1;
+}
+
+void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
+                         event == evF2 || event == evF5 || event == evF6;
+    if (!handled || !app.Buffers) return;
+    SharedState& s = app.State;
+    BowStatistics& st = BowStatsOf(app);
+    BuildArcSinTable(app);
+    EnsureColourDone(app);
+
+    if (event == evRedraw) {
+        DrawGraph(app, clearFirst, canvas);
+    } else {
+        canvas.Pen.Mode = pmNotXor;
+        canvas.Pen.Style = psSolid;
+        canvas.Pen.Width = app.Map.PenWidth;
+        canvas.Brush.Style = bsClear;
+    }
+
+    // Draws the figures of the present state, or erases them before the state changes.
+    if (event != evScrollBar1) DrawColourFigures(app, canvas);
+    if (event == evRedraw) {
+        if (s.ShowRedRay) DrawColourSums(app, canvas);
+        WriteColoursTable(app);
+    }
+    DrawAngleCursor(app, canvas, s.ScatterAngle);
+    if (event == evRedraw) return;
+
+    switch (event) {
+        case evScrollBar1:
+            s.ScatterAngle = app.Window.ScrollBar1.Max - app.Window.ScrollBar1.Position + 1;
+            break;
+        case evTrackBar1:
+            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, ColourCount);
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF5:
+            if (!st.AllColoursDone) ComputeAllColours(app);
+            st.AllColoursDone = true;
+            s.ShowRedRay = !s.ShowRedRay;
+            DrawColourSums(app, canvas);
+            st.CursorCurve = s.ShowRedRay ? 3 : 1;
+            break;
+        case evF6:
+            s.ShowRays = !s.ShowRays;
+            break;
+        default:
+            break;
+    }
+    EnsureColourDone(app);
+
+    if (event != evScrollBar1) DrawColourFigures(app, canvas);
+    DrawAngleCursor(app, canvas, s.ScatterAngle);
+    WriteColoursTable(app);
+}
+
+}  // namespace viv

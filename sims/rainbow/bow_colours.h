@@ -1,0 +1,32 @@
+// "Vivarnons farver": the number of rays of one colour per whole degree of exit angle,
+// piling up at the two bow angles with Alexander's dark band between them; the light
+// they carry after the drop's surfaces (F6) and its sum over all colours (F5); an inset
+// of how the eight colours' edges make the coloured fringes of the two bows.
+#pragma once
+
+#include <cstdint>
+
+#include "app/app.h"
+#include "library/canvas.h"
+
+namespace viv {
+
+// The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the angle cursor),
+// 34 (colour), 113 (F2, the bow-angle marks), 116 (F5, the sum of all colours) and
+// 117 (F6, the corrected curve).
+void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+
+// The menu entry's start values: the cursor at 25°, unpolarised light (the statistics
+// are counted again when the light was polarised); after the table the cursor reads the
+// count curve.
+void SetBowColoursStartValues(App& app);
+void BowColoursAfterTable(App& app);
+
+enum class IntensitySide { Below, Above };
+
+// The light per degree of the current colour, of the rays entering below or above the
+// bow's own ray (dotted): the primary side from its bow angle down to 1°, the secondary
+// side from its bow angle up to last - 1 degrees. Current pen; the style ends solid.
+void DrawIntensityCurve(App& app, TCanvas& canvas, IntensitySide which, int last);
+
+}  // namespace viv
