@@ -26,6 +26,7 @@ constexpr double MainYMinFactor = -0.8, MainYMaxFactor = 1.2;  // of AspectHeigh
 constexpr double InsetXMin = 36, InsetXMax = 45;
 constexpr double InsetYMin = -0.4, InsetYMax = 2.15;
 constexpr double InsetAxisX = 38;
+constexpr double LegendX = 37.2, LegendY = 2.3;
 constexpr double BoxLeft = 35.8, BoxRight = 43.5, BoxTop = 2.5, BoxBottom = -0.4;
 // Points of the curves are kept inside the white box, so that redrawing the inset
 // always covers them.
@@ -175,7 +176,10 @@ void DrawInterferenceInset(App& app, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Font.Color = clBlack;
     DrawAxes(map, 0, 0, "°", InsetAxisX, 0, 1, 1, "", false, canvas);
-    canvas.TextOut(map.PictureX(37.2), map.PictureY(2.3), "2: konstruktiv, 0: destruktiv interferens");
+    // The legend's place lies just above the inset's top edge; it is held on the picture.
+    canvas.Brush.Style = bsClear;
+    canvas.TextOut(map.PictureX(LegendX), std::max(map.PictureY(LegendY), map.PrintOffsetY),
+                   "2: konstruktiv, 0: destruktiv interferens");
     const std::string_view name = "vinkel v  ";
     canvas.TextOut(map.PictureX(BoxRight) - canvas.TextWidth(name),
                    map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)),
