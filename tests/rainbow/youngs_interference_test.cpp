@@ -146,6 +146,23 @@ TEST_F(YoungsInterference, SweepPacksTheFringesForALargerDrop) {
     EXPECT_NEAR(large / small, 2, 0.05);
 }
 
+// The inset's curve starts at the top, at the bow angle of the colour shown.
+TEST_F(YoungsInterference, InsetCurveStartsAtTheCurrentColoursBowAngle) {
+    for (const int colour : {1, 8, 4}) {
+        app.ControlChange(Control::TrackBar1, colour);
+        World& m = app.Map;
+        m.PictureMarginX = static_cast<std::uint16_t>(3 * m.PictureWidth / 5);
+        m.PictureMarginY = static_cast<std::uint16_t>(m.PictureHeight / 2);
+        m.SetWorldWindow(36, 45, -0.4, 2.15);
+        const int x = m.PictureX(app.State.Rainbow.PrimaryBowAngle[static_cast<std::size_t>(colour)]);
+        const int y = m.PictureY(2);
+        m.PictureMarginX = m.PictureMarginY = 0;
+        m.SetWorldWindow(m.WorldXMin, m.WorldXMax, m.WorldYMin, m.WorldYMax);
+        EXPECT_EQ(started.picture().GetPixel(x, y), clBlack) << colour;
+        EXPECT_EQ(started.picture().GetPixel(x + 3, y), clWhite) << colour;
+    }
+}
+
 TEST_F(YoungsInterference, OneScrollStepFillsTheLastRows) {
     app.ControlChange(Control::ScrollBar1, 741);  // p1 = 749 / 800
     app.ControlChange(Control::ScrollBar1, 740);  // one step up: 750 / 800
