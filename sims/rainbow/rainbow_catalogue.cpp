@@ -5,8 +5,11 @@
 #include "sims/rainbow/alexanders_band.h"
 #include "sims/rainbow/bow_colours.h"
 #include "sims/rainbow/bow_cone.h"
+#include "sims/rainbow/bow_polarisation.h"
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/polarised_colours.h"
+#include "sims/rainbow/water_polarisation.h"
+#include "sims/rainbow/youngs_interference.h"
 
 namespace viv {
 
@@ -38,8 +41,7 @@ void PrimaryBowAfterTable(App& app) {
     app.Window.TrackBar2.Position = 1;
 }
 
-// The two small parameters (0.0001) and the flag (1) of the interference are set by
-// the Young module after the table.
+// The smallest drop is set by the interference module after the table.
 void YoungStart(App& app) {
     app.State.IncidenceMax = 800;
 }
@@ -86,7 +88,8 @@ constexpr std::array kEntries = [] {
             .ColumnHeaders = {CaptionHeader, "vinkelret", "parallelt"},
             .RowHeaders = kWaterPolarisationRows,
             .Mask = 318,
-            .BeforeSelect = &WaterPolarisationStart};
+            .BeforeSelect = &WaterPolarisationStart,
+            .Draw = &DrawWaterPolarisation};
     c[1] = {.Number = 6,
             .Caption = "Vivarnons kegle",
             .Table = {6, 2, true},
@@ -129,14 +132,17 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = {CaptionHeader, "stråle 1", "stråle 2"},
              .RowHeaders = kYoungRows,
              .Mask = 314,
-             .BeforeSelect = &YoungStart};
+             .BeforeSelect = &YoungStart,
+             .AfterTable = &SetYoungStartValues,
+             .Draw = &DrawYoungsInterference};
     c[6] = {.Number = 11,
              .Caption = "Vivarnons polarisation",
              .Table = {9, 3, true},
              .ColumnHeaders = {CaptionHeader, "vinkelret", "parallelt"},
              .RowHeaders = kBowPolarisationRows,
              .Mask = 286,
-             .BeforeSelect = &BowPolarisationStart};
+             .BeforeSelect = &BowPolarisationStart,
+             .Draw = &DrawBowPolarisation};
     c[7] = {.Number = 12,
              .Caption = "Polarisation og farver",
              .Table = {6, 2, true},

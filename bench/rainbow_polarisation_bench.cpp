@@ -1,0 +1,58 @@
+// Full redraws of the pictures of polarisation in the drop and at the water surface and
+// of Young's interference, at a 720 x 540 picture, and their control events.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+
+#include "app/app.h"
+#include "app/gui/headless_host.h"
+#include "sims/simulations.h"
+
+namespace {
+
+class Started {
+public:
+    explicit Started(std::uint16_t simulation) {
+        viv::StartupEnvironment env;
+        env.StartDirectory = std::filesystem::current_path().string();
+        env.SetupFileCandidates.clear();
+        host.LayoutChanged(app.Window);
+        app.FormCreate(env);
+        app.FormResize();
+        host.SetPictureArea(app.Window, 720, 540);
+        app.FormResize();
+        app.MenuEntry(simulation);
+    }
+    viv::HeadlessHost host;
+    viv::App app{host, viv::AllSimulations()};
+};
+
+// The full redraw of simulation 4, 10 or 11, with every figure its toggles add.
+void BM_PolarisationRedraw(benchmark::State& state) {
+    Started s(static_cast<std::uint16_t>(state.range(0)));
+    if (state.range(1) != 0) {
+        for (viv::FKey key : {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
+            if (s.app.Window.Of(key).Visible) s.app.FKeyClick(key);
+    }
+    for (auto _ : state) s.app.RedrawPicture();
+}
+BENCHMARK(BM_PolarisationRedraw)
+    ->ArgsProduct({{4, 10, 11}, {0, 1}})
+    ->ArgNames({"sim", "toggles"})
+    ->Unit(benchmark::kMicrosecond);
+
+// Moving the scroll bar one step and back: the incremental redraw of the rays.
+void BM_PolarisationScroll(benchmark::State& state) {
+    Started s(static_cast<std::uint16_t>(state.range(0)));
+    const viv::RangeControl& bar = s.app.Window.ScrollBar1;
+    const int a = bar.Position, b = bar.Position > bar.Min ? bar.Position - 1 : bar.Position + 1;
+    bool flip = false;
+    for (auto _ : state) {
+        s.app.ControlChange(viv::Control::ScrollBar1, flip ? a : b);
+        flip = !flip;
+    }
+}
+BENCHMARK(BM_PolarisationScroll)->Arg(4)->Arg(10)->Arg(11)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

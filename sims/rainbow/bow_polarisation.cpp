@@ -1,0 +1,255 @@
+#include "sims/rainbow/bow_polarisation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <string>
+
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/drop_rays.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/rainbow/drop_scattering.h"
+#include "sims/rainbow/rainbow_state.h"
+#include "sims/rainbow/reflectance_inset.h"
+
+namespace viv {
+
+namespace {
+
+// The main window: the drop's centre at the origin, equal scales in x and y.
+constexpr double MainXMin = -8.5, MainXMax = 11.5;
+constexpr double MainYMinFactor = -0.8, MainYMaxFactor = 1.2;  // of AspectHeight
+
+constexpr TColor PerpendicularColour = clMaroon;
+constexpr TColor ParallelColour = clOlive;
+constexpr TColor RainbowRayColour = clRed;
+
+// Light leaving the drop below this share (per cent) counts as none: the grazing ray.
+constexpr double NoLight = 1e-9;
+
+constexpr std::size_t Perp = 0, Par = 1;
+
+double CurrentParameter(const SharedState& s) {
+    return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
+}
+
+void Line(const World& map, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(map.PictureX(x1), map.PictureY(y1));
+    canvas.LineTo(map.PictureX(x2), map.PictureY(y2));
+}
+
+// Column 0 of the rows that differ between the bows, and the caption cell.
+void WriteBowLabels(App& app) {
+    ResultsTable& t = app.Table;
+    if (app.State.CurrentBow == 2) {
+        t.SetCell(0, 0, "Sekundær vivarno");
+        t.SetCell(0, 7, " lys igen efter spejling");
+        t.SetCell(0, 8, " lys igen efter brydning");
+    } else {
+        t.SetCell(0, 0, "Primær vivarno");
+        t.SetCell(0, 7, " lys igen efter brydning");
+        for (int col = 0; col <= 2; ++col) t.SetCell(col, 8, "");
+    }
+}
+
+// The red ray of extreme deviation of the current colour and bow, without details.
+void DrawRedRainbowRay(App& app, TCanvas& canvas) {
+    const SharedState& s = app.State;
+    const std::size_t c = static_cast<std::size_t>(std::clamp(s.CurrentColour, 1, ColourCount));
+    const double q = s.CurrentBow == 1 ? s.Rainbow.PrimaryBowParameter[c]
+                                       : s.Rainbow.SecondaryBowParameter[c];
+    DrawDropRay(app, canvas, s.CurrentBow, RainbowRayColour, false, q);
+}
+
+// Two olive bars across the incoming ray for the parallel polarisation and two maroon
+// crosses for the perpendicular one.
+void DrawIncomingPolarisation(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    double y0 = CurrentParameter(app.State) * DropRadius;
+    if (app.State.CurrentBow == 2) y0 = -y0;  // the secondary ray enters the lower half
+    canvas.Pen.Color = ParallelColour;
+    for (const double x : {-5.0, -5.5}) Line(map, canvas, x, y0 - 0.5, x, y0 + 0.5);
+    canvas.Pen.Color = PerpendicularColour;
+    for (const double x : {-8.0, -7.0}) {
+        Line(map, canvas, x - 0.25, y0 + 0.25, x + 0.25, y0 - 0.25);
+        Line(map, canvas, x + 0.25, y0 + 0.25, x - 0.25, y0 - 0.25);
+    }
+}
+
+void WriteBowPolarisationTable(App& app) {
+    const SharedState& s = app.State;
+    const double p = CurrentParameter(s);
+    app.Window.Panel1 = "p: " + FormatReal(3, 3, p);
+    const PolarisationShares shares =
+        BowPolarisationShares(p, Colour(s.CurrentColour).WaterIndex, s.CurrentBow);
+    ResultsTable& t = app.Table;
+    const auto row = [&t](int r, const double (&v)[2]) {
+        t.SetCell(1, r, FormatReal(6, 2, v[Perp]));
+        t.SetCell(2, r, FormatReal(8, 2, v[Par]));
+    };
+    row(5, shares.AfterEntry);
+    row(6, shares.AfterReflection);
+    row(7, shares.AfterSecond);
+    if (s.CurrentBow == 2) row(8, shares.Leaving);
+    app.Window.Panel2 =
+        shares.RatioDefined ? "Ip/Iv: " + FormatReal(3, 3, shares.Ratio) : std::string("-----");
+}
+
+// The ray under the user's control with its partial rays and readout, the polarisation
+// symbols on the incoming light and the inset's marker. Drawing it again removes it.
+void DrawCurrentRay(App& app, TCanvas& canvas) {
+    SharedState& s = app.State;
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    DropRayState& rays = RainbowOf(app).DropRays;
+    const DropRayContext context = DropContext(app);
+    const double p = CurrentParameter(s);
+    const RayReadout readout =
+        s.CurrentBow == 1 ? DrawPrimaryRaySplit(context, rays, RayControlledColour, true, canvas, p)
+                          : DrawSecondaryRaySplit(context, rays, RayControlledColour, true, canvas, p);
+    ShowRayReadout(app, readout);
+    DrawIncomingPolarisation(app, canvas);
+    DrawRefractionMarker(app, RefractionMarkerKind::Drop, canvas);
+}
+
+void DrawDropAxes(App& app, TCanvas& canvas) {
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Mode = pmNotXor;
+    DrawAxes(app.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    SharedState& s = app.State;
+    if (clearFirst) ClearPicture(map);
+    const double a = map.AspectHeight;
+    map.WorldXMin = MainXMin;
+    map.WorldXMax = MainXMax;
+    map.WorldYMin = MainYMinFactor * a;
+    map.WorldYMax = MainYMaxFactor * a;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+    // The simulation may be chosen while the secondary bow is set.
+    WriteBowLabels(app);
+
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = map.PenWidth;
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Brush.Style = bsClear;
+    if (s.ShowAxes) DrawDropAxes(app, canvas);
+    canvas.Pen.Color = clBlack;
+    DrawCircle(map, canvas, 0, 0, DropRadius);
+    WriteDropTable(app, s.CurrentBow);
+    DrawReflectanceInset(app, canvas);
+    DrawReflectanceCurves(app, canvas);
+    canvas.Pen.Mode = pmNotXor;
+    DrawBowRayMarker(app, canvas);
+    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
+    DrawCurrentRay(app, canvas);
+    WriteBowPolarisationTable(app);
+}
+
+// The colour (event 34) or the bow (event 35) of the control that sent the event, with
+// the figures that depend on it.
+void ChangeBowPolarisationColourOrBow(App& app, TCanvas& canvas, std::uint16_t event) {
+    SharedState& s = app.State;
+    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);  // erases it
+    canvas.Pen.Mode = pmNotXor;
+    if (event == evTrackBar1) {
+        DrawBowRayMarker(app, canvas);
+        DrawReflectanceCurves(app, canvas);
+        s.CurrentColour = app.Window.TrackBar1.Position;
+        DrawReflectanceCurves(app, canvas);
+        DrawBowRayMarker(app, canvas);
+    } else {
+        DrawBowRayMarker(app, canvas);
+        s.CurrentBow = app.Window.TrackBar2.Position;
+        DrawBowRayMarker(app, canvas);
+    }
+    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
+    WriteBowLabels(app);
+    WriteDropTable(app, s.CurrentBow);
+}
+
+}  // namespace
+
+PolarisationShares BowPolarisationShares(double p, double n, int bow) {
+    const Reflectance r = WaterReflectance(ArcSin(p), ArcSin(p / n), n);
+    const double R[2] = {r.Perpendicular, r.Parallel};
+    PolarisationShares out{};
+    for (std::size_t k : {Perp, Par}) {
+        out.AfterEntry[k] = (1 - R[k]) * 100;
+        out.AfterReflection[k] = out.AfterEntry[k] * R[k];
+        if (bow == 2) {
+            out.AfterSecond[k] = out.AfterReflection[k] * R[k];
+            out.Leaving[k] = out.AfterSecond[k] * (1 - R[k]);
+        } else {
+            out.AfterSecond[k] = out.AfterReflection[k] * (1 - R[k]);
+            out.Leaving[k] = out.AfterSecond[k];
+        }
+    }
+    out.RatioDefined = out.Leaving[Perp] > NoLight;
+    out.Ratio = out.RatioDefined ? out.Leaving[Par] / out.Leaving[Perp] : 0;
+    return out;
+}
+
+void DrawBowRayMarker(App& app, TCanvas& canvas) {
+    const SharedState& s = app.State;
+    const std::size_t c = static_cast<std::size_t>(std::clamp(s.CurrentColour, 1, ColourCount));
+    const double beta = s.CurrentBow == 1 ? s.Rainbow.PrimaryBowRefraction[c]
+                                          : s.Rainbow.SecondaryBowRefraction[c];
+    EnterReflectanceInset(app);
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = ColourTable[c].ScreenColour;
+    canvas.Pen.Width = app.Map.BoldPenWidth;
+    Line(app.Map, canvas, beta, -1.5, beta, 1.5);
+    LeaveReflectanceInset(app, canvas);
+}
+
+void DrawBowPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        return;
+    }
+    SharedState& s = app.State;
+    if (event == evF2 + 3) {
+        s.ShowRedRay = !s.ShowRedRay;
+        DrawRedRainbowRay(app, canvas);
+        return;
+    }
+    const bool control = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2;
+    const bool toggle = event >= evF2 && event <= evF2 + 2;
+    if (!control && !toggle) return;
+
+    DrawCurrentRay(app, canvas);  // erases it
+    switch (event) {
+        case evScrollBar1:
+            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            break;
+        case evTrackBar1:
+        case evTrackBar2:
+            ChangeBowPolarisationColourOrBow(app, canvas, event);
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
+            break;
+        case evF2 + 2:
+            s.ShowAxes = !s.ShowAxes;
+            DrawDropAxes(app, canvas);
+            break;
+        default:
+            break;
+    }
+    DrawCurrentRay(app, canvas);
+    WriteBowPolarisationTable(app);
+}
+
+}  // namespace viv

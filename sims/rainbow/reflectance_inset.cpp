@@ -1,0 +1,127 @@
+#include "sims/rainbow/reflectance_inset.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/trig.h"
+#include "library/world.h"
+
+namespace viv {
+
+namespace {
+
+// The inset's window: b in degrees across, reflected light in per cent upwards.
+constexpr double InsetXMin = -9, InsetXMax = 60;
+constexpr double InsetYMin = -9, InsetYMax = 30;
+constexpr int CurvePoints = 29;  // points between b = 0 and the critical angle
+
+constexpr TColor PerpendicularColour = clMaroon;
+constexpr TColor ParallelColour = clOlive;
+constexpr TColor MarkerColour = clGreen;
+
+void Line(const World& map, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(map.PictureX(x1), map.PictureY(y1));
+    canvas.LineTo(map.PictureX(x2), map.PictureY(y2));
+}
+
+void TextAt(const World& map, TCanvas& canvas, double x, double y, std::string_view text) {
+    canvas.TextOut(map.PictureX(x), map.PictureY(y), text);
+}
+
+}  // namespace
+
+Reflectance WaterReflectance(double i, double b, double n) {
+    const double sum = std::sin(i + b);
+    if (std::fabs(sum) < 1e-12) {
+        const double r0 = (n - 1) / (n + 1);
+        return {r0 * r0, r0 * r0};
+    }
+    const double s = std::sin(i - b) / sum;
+    const double rs = s * s;
+    const double c = std::cos(i + b) / std::cos(i - b);
+    return {rs, rs * c * c};
+}
+
+void EnterReflectanceInset(App& app) {
+    World& map = app.Map;
+    map.PictureMarginX = static_cast<std::uint16_t>((2 * map.PictureWidth) / 3);
+    map.PictureMarginY = static_cast<std::uint16_t>(map.PictureHeight / 2);
+    map.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+}
+
+void LeaveReflectanceInset(App& app, TCanvas& canvas) {
+    World& map = app.Map;
+    canvas.Pen.Width = map.PenWidth;
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+}
+
+void DrawReflectanceInset(App& app, TCanvas& canvas) {
+    EnterReflectanceInset(app);
+    const World& map = app.Map;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Font.Color = clBlack;
+    DrawAxes(map, 0, 0, "°", 0, 0, 10, 5, "", false, canvas);
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Brush.Style = bsClear;
+    TextAt(map, canvas, 3, 29, "% spejlet lys");
+    TextAt(map, canvas, 20, 15, "vinkelret");
+    TextAt(map, canvas, 24, 3, "parallelt");
+    const std::string_view name = "brydningsvinkel b  ";
+    canvas.TextOut(map.PictureX(InsetXMax) - canvas.TextWidth(name),
+                   map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)),
+                   name.substr(0, name.size() - 2));
+    LeaveReflectanceInset(app, canvas);
+}
+
+void DrawReflectanceCurves(App& app, TCanvas& canvas) {
+    EnterReflectanceInset(app);
+    const World& map = app.Map;
+    const double n = Colour(app.State.CurrentColour).WaterIndex;
+    const double critical = ArcSin(1 / n);  // beyond it the light is reflected totally
+    const Reflectance normal = WaterReflectance(0, 0, n);
+    std::vector<TPoint> perpendicular{map.Picture(0, 100 * normal.Perpendicular)};
+    std::vector<TPoint> parallel{map.Picture(0, 100 * normal.Parallel)};
+    for (int k = 1; k <= CurvePoints; ++k) {
+        const double b = k * critical / (CurvePoints + 1);
+        const double outside = ArcSin(n * std::sin(b));
+        const Reflectance r = WaterReflectance(outside, b, n);
+        perpendicular.push_back(map.Picture(b * DegPerRad, 100 * r.Perpendicular));
+        parallel.push_back(map.Picture(b * DegPerRad, 100 * r.Parallel));
+    }
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = PerpendicularColour;
+    canvas.Polyline(perpendicular);
+    canvas.Pen.Color = ParallelColour;
+    canvas.Polyline(parallel);
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psDot;
+    Line(map, canvas, critical * DegPerRad, 0, critical * DegPerRad, InsetYMax);
+    canvas.Pen.Style = psSolid;
+    LeaveReflectanceInset(app, canvas);
+}
+
+void DrawRefractionMarker(App& app, RefractionMarkerKind kind, TCanvas& canvas) {
+    const SharedState& s = app.State;
+    const double n = Colour(s.CurrentColour).WaterIndex;
+    const double sinI = kind == RefractionMarkerKind::WaterSurface
+                            ? std::sin(s.IncidenceValue / DegPerRad)
+                            : (s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0);
+    const double b = ArcSin(sinI / n) * DegPerRad;
+    EnterReflectanceInset(app);
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = MarkerColour;
+    canvas.Pen.Width = app.Map.BoldPenWidth;
+    Line(app.Map, canvas, b, 0, b, 20);
+    LeaveReflectanceInset(app, canvas);
+}
+
+}  // namespace viv

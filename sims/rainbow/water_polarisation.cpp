@@ -1,0 +1,290 @@
+#include "sims/rainbow/water_polarisation.h"
+
+#include <cmath>
+#include <string>
+
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/protractor.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/rainbow/reflectance_inset.h"
+
+namespace viv {
+
+namespace {
+
+// The main window: the point of incidence at the origin, equal scales in x and y.
+constexpr double MainXMin = -8.5, MainXMax = 11.5;
+constexpr double MainYMinFactor = -0.8, MainYMaxFactor = 1.2;  // of AspectHeight
+
+constexpr double WaterRadius = 4;     // the half-disc of water, world units
+constexpr double RayLength = 5;       // world units
+constexpr double ArrowAt = 3;         // arrow heads of the incoming and reflected ray
+constexpr double ArrowLength = 0.25;  // world units
+constexpr double ArcRadius = 0.9;     // the angle between reflected and refracted ray
+constexpr int ArcMinIncidence = 2;    // degrees; below it the arc would close on itself
+constexpr double BrewsterSnap = 0.5;  // degrees
+
+// The polarisation symbols: bars across the ray for the parallel polarisation, crosses
+// for the perpendicular one, at distances from the point of incidence (world units).
+constexpr double BarLength = 1;
+constexpr double CrossBarLength = 2.0 / 3;
+constexpr double BarsAt[] = {2, 1.5};
+constexpr double CrossesAt[] = {3.5, 5};
+constexpr double RefractedCrossAt = 3.5;
+
+constexpr TColor RayColour = clGreen;
+constexpr TColor PerpendicularColour = clMaroon;
+constexpr TColor ParallelColour = clOlive;
+constexpr TColor BrewsterColour = clRed;
+constexpr TColor ArcColour = clBlue;
+constexpr TColor WaterColour = clSilver;
+
+void Line(const World& map, TCanvas& canvas, WorldPoint from, WorldPoint to) {
+    canvas.MoveTo(map.PictureX(from.x), map.PictureY(from.y));
+    canvas.LineTo(map.PictureX(to.x), map.PictureY(to.y));
+}
+
+WorldPoint Polar(double r, double angle) { return {r * std::cos(angle), r * std::sin(angle)}; }
+
+// A bar of `length` centred on the point `distance` out along `direction`, turned
+// `turn` from the ray's normal.
+void Bar(const World& map, TCanvas& canvas, double direction, double distance, double length,
+         double turn) {
+    const WorldPoint centre = Polar(distance, direction);
+    const WorldPoint half = Polar(length / 2, direction + Pi / 2 + turn);
+    Line(map, canvas, {centre.x - half.x, centre.y - half.y}, {centre.x + half.x, centre.y + half.y});
+}
+
+void ParallelBar(const World& map, TCanvas& canvas, double direction, double distance) {
+    canvas.Pen.Color = ParallelColour;
+    Bar(map, canvas, direction, distance, BarLength, 0);
+}
+
+void PerpendicularCross(const World& map, TCanvas& canvas, double direction, double distance) {
+    canvas.Pen.Color = PerpendicularColour;
+    Bar(map, canvas, direction, distance, CrossBarLength, Pi / 4);
+    Bar(map, canvas, direction, distance, CrossBarLength, -Pi / 4);
+}
+
+double WaterIndex(const App& app) { return Colour(app.State.CurrentColour).WaterIndex; }
+
+void ComputeBrewsterAngle(App& app) {
+    WaterPolarisationOf(app).BrewsterAngle = BrewsterAngleOf(WaterIndex(app));
+}
+
+// The incoming, refracted and (above 0°) reflected ray, snapped onto the Brewster angle
+// within half a degree of it.
+void DrawWaterRays(App& app, TCanvas& canvas) {
+    WaterPolarisationState& w = WaterPolarisationOf(app);
+    const World& map = app.Map;
+    const int incidence = app.State.IncidenceValue;
+    w.AtBrewster = std::fabs(incidence - w.BrewsterAngle) < BrewsterSnap;
+    const double i = (w.AtBrewster ? w.BrewsterAngle : incidence) / DegPerRad;
+    w.Incidence = i;
+    w.SinRefraction = std::sin(i) / WaterIndex(app);
+    w.Refraction = ArcSin(w.SinRefraction);
+    const double b = w.Refraction;
+
+    canvas.Pen.Color = RayColour;
+    canvas.Polyline({map.Picture(-RayLength * std::cos(i), RayLength * std::sin(i)), map.Picture(0, 0),
+                     map.Picture(RayLength * std::cos(b), -RayLength * std::sin(b))});
+    DrawArrowHead(map, canvas, -ArrowAt * std::cos(i), ArrowAt * std::sin(i), ArrowLength, -i);
+    DrawArrowHead(map, canvas, RayLength * std::cos(b), -RayLength * std::sin(b), ArrowLength, -b);
+    // Straight down onto the water the reflected light goes back along the incoming ray,
+    // where it cannot be told apart from it.
+    if (incidence != 0) {
+        Line(map, canvas, {0, 0}, {-RayLength * std::cos(i), -RayLength * std::sin(i)});
+        DrawArrowHead(map, canvas, -ArrowAt * std::cos(i), -ArrowAt * std::sin(i), ArrowLength,
+                      i + Pi);
+    }
+}
+
+void DrawRayPolarisationMarks(App& app, TCanvas& canvas) {
+    const WaterPolarisationState& w = WaterPolarisationOf(app);
+    const World& map = app.Map;
+    const double incoming = Pi - w.Incidence, reflected = Pi + w.Incidence, refracted = -w.Refraction;
+    for (const double d : BarsAt) ParallelBar(map, canvas, incoming, d);
+    for (const double d : CrossesAt) PerpendicularCross(map, canvas, incoming, d);
+    if (app.State.IncidenceValue != 0) {  // no reflected ray of its own at 0°
+        if (!w.AtBrewster)
+            for (const double d : BarsAt) ParallelBar(map, canvas, reflected, d);
+        for (const double d : CrossesAt) PerpendicularCross(map, canvas, reflected, d);
+    }
+    for (const double d : BarsAt) ParallelBar(map, canvas, refracted, d);
+    PerpendicularCross(map, canvas, refracted, RefractedCrossAt);
+}
+
+// The angle between the reflected and the refracted ray: a right angle at the Brewster
+// angle.
+void DrawReflectedRefractedArc(App& app, TCanvas& canvas) {
+    if (app.State.IncidenceValue < ArcMinIncidence) return;
+    const WaterPolarisationState& w = WaterPolarisationOf(app);
+    canvas.Pen.Color = ArcColour;
+    DrawAngleArc(app.Map, {0, 0}, canvas, ArcRadius, w.Incidence + Pi, -w.Refraction);
+    canvas.Pen.Color = RayColour;
+}
+
+// The incoming, reflected and refracted ray at the Brewster angle, in red.
+void DrawBrewsterRays(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const double B = WaterPolarisationOf(app).BrewsterAngle / DegPerRad;
+    const double beta = std::atan(1 / WaterIndex(app));
+    canvas.Pen.Color = BrewsterColour;
+    canvas.Polyline({map.Picture(-RayLength * std::cos(B), RayLength * std::sin(B)), map.Picture(0, 0),
+                     map.Picture(-RayLength * std::cos(B), -RayLength * std::sin(B))});
+    Line(map, canvas, {0, 0}, {RayLength * std::cos(beta), -RayLength * std::sin(beta)});
+}
+
+// Everything that follows the ray: drawn again it is removed.
+void DrawRayFigures(App& app, TCanvas& canvas) {
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = app.Map.PenWidth;
+    DrawWaterRays(app, canvas);
+    if (app.State.ShowAxes) DrawRayPolarisationMarks(app, canvas);
+    DrawRefractionMarker(app, RefractionMarkerKind::WaterSurface, canvas);
+    canvas.Pen.Mode = pmNotXor;
+    if (app.State.ShowMarks) DrawReflectedRefractedArc(app, canvas);
+}
+
+void WriteWaterPolarisationTable(App& app) {
+    const WaterPolarisationState& w = WaterPolarisationOf(app);
+    const ColourRow& colour = Colour(app.State.CurrentColour);
+    const double n = colour.WaterIndex;
+    const Reflectance r = WaterReflectance(w.Incidence, w.Refraction, n);
+    const double ts = (1 - r.Perpendicular) * 100, tp = (1 - r.Parallel) * 100;
+    const double i = w.Incidence * DegPerRad, b = w.Refraction * DegPerRad;
+    ResultsTable& t = app.Table;
+    t.SetCell(1, 1, FormatReal(6, 3, n));
+    t.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
+    t.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
+    t.SetCell(1, 3, FormatReal(1, 0, i));
+    t.SetCell(1, 4, FormatReal(1, 1, b));
+    t.SetCell(1, 5, FormatReal(1, 1, 180 - i - b));
+    t.SetCell(1, 6, FormatReal(3, 2, ts));
+    t.SetCell(2, 6, FormatReal(3, 2, tp));
+    t.SetCell(1, 7, FormatReal(3, 2, 100 - ts));
+    t.SetCell(2, 7, FormatReal(3, 2, 100 - tp));
+    app.Window.Panel1 = "i: " + t.Cell(1, 3) + "°";
+    app.Window.Panel2 = "b: " + t.Cell(1, 4) + "°";
+}
+
+// The figures a colour change moves: the reflectance curves and the Brewster rays.
+void ChangeWaterColour(App& app, TCanvas& canvas) {
+    canvas.Pen.Mode = pmNotXor;
+    DrawReflectanceCurves(app, canvas);
+    if (app.State.ShowRedRay) DrawBrewsterRays(app, canvas);
+    app.State.CurrentColour = app.Window.TrackBar1.Position;
+    ComputeBrewsterAngle(app);
+    canvas.Pen.Mode = pmNotXor;
+    DrawReflectanceCurves(app, canvas);
+    if (app.State.ShowRedRay) DrawBrewsterRays(app, canvas);
+}
+
+// The protractor's labels are written over whatever lies under them; the lines that may
+// cross them are taken away first and drawn again over the new labels, as a full redraw
+// draws them.
+void ToggleProtractor(App& app, TCanvas& canvas) {
+    SharedState& s = app.State;
+    canvas.Pen.Mode = pmNotXor;
+    if (s.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
+    if (s.ShowRedRay) DrawBrewsterRays(app, canvas);
+    s.ShowRays = !s.ShowRays;
+    DrawProtractor(app.Map, canvas, s.ShowRays);
+    if (s.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
+    if (s.ShowRedRay) DrawBrewsterRays(app, canvas);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    const SharedState& s = app.State;
+    if (clearFirst) ClearPicture(map);
+    const double a = map.AspectHeight;
+    map.WorldXMin = MainXMin;
+    map.WorldXMax = MainXMax;
+    map.WorldYMin = MainYMinFactor * a;
+    map.WorldYMax = MainYMaxFactor * a;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+
+    // The water: the right half of a disc about the point of incidence.
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = map.PenWidth;
+    canvas.Pen.Color = WaterColour;
+    canvas.Brush.Color = WaterColour;
+    canvas.Brush.Style = bsDiagCross;
+    canvas.Pie(map.PictureX(-WaterRadius), map.PictureY(WaterRadius), map.PictureX(WaterRadius),
+               map.PictureY(-WaterRadius), map.PictureX(0), map.PictureY(-WaterRadius),
+               map.PictureX(0), map.PictureY(WaterRadius));
+    canvas.Brush.Style = bsClear;
+    canvas.Pen.Mode = pmNotXor;
+    ComputeBrewsterAngle(app);
+    DrawReflectanceInset(app, canvas);
+    DrawReflectanceCurves(app, canvas);
+    canvas.Pen.Mode = pmNotXor;
+    if (s.ShowRays) DrawProtractor(map, canvas, true);
+    if (s.ShowNormals) DrawSurfaceNormal(map, canvas);
+    if (s.ShowRedRay) DrawBrewsterRays(app, canvas);
+    DrawRayFigures(app, canvas);
+    WriteWaterPolarisationTable(app);
+}
+
+}  // namespace
+
+WaterPolarisationState& WaterPolarisationOf(App& app) {
+    return app.Sims.Get<WaterPolarisationState>();
+}
+
+double BrewsterAngleOf(double n) {
+    return ArcSin(std::sin(std::atan(1 / n)) * n) * DegPerRad;
+}
+
+void DrawWaterPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        return;
+    }
+    const bool control = event == evScrollBar1 || event == evTrackBar1;
+    const bool toggle = event >= evF2 && event <= evF6;
+    if (!control && !toggle) return;
+
+    SharedState& s = app.State;
+    DrawRayFigures(app, canvas);  // erases them
+    switch (event) {
+        case evScrollBar1:
+            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            break;
+        case evTrackBar1:
+            ChangeWaterColour(app, canvas);
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
+            canvas.Pen.Mode = pmNotXor;
+            DrawSurfaceNormal(app.Map, canvas);
+            break;
+        case evF2 + 2:
+            s.ShowAxes = !s.ShowAxes;
+            break;
+        case evF2 + 3:
+            s.ShowRedRay = !s.ShowRedRay;
+            canvas.Pen.Mode = pmNotXor;
+            DrawBrewsterRays(app, canvas);
+            break;
+        case evF6:
+            ToggleProtractor(app, canvas);
+            break;
+        default:
+            break;
+    }
+    DrawRayFigures(app, canvas);
+    WriteWaterPolarisationTable(app);
+}
+
+}  // namespace viv

@@ -1,0 +1,36 @@
+// "Polarisation i vand": a ray falls from air onto the flat face of a half-disc of water
+// and is reflected and refracted. Symbols along the rays show the two polarisations; at
+// the Brewster angle, with reflected and refracted ray at right angles, the reflected
+// light keeps no parallel polarisation. The inset shows the reflected light against the
+// refraction angle.
+#pragma once
+
+#include <cstdint>
+
+#include "app/app.h"
+#include "library/canvas.h"
+
+namespace viv {
+
+// What the picture of the water surface keeps between events.
+struct WaterPolarisationState {
+    double BrewsterAngle = 0;  // degrees, for the current colour
+    // The last ray drawn.
+    double Incidence = 0;       // the angle of incidence used, radians (snapped or not)
+    double Refraction = 0;      // the refraction angle b, radians
+    double SinRefraction = 0;   // sin b
+    bool AtBrewster = false;    // the ray is drawn at exactly the Brewster angle
+};
+
+WaterPolarisationState& WaterPolarisationOf(App& app);
+
+// The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: the
+// angle of incidence), 34 (TrackBar1: the colour) and 113..117 (F2 the angle between the
+// reflected and the refracted ray, F3 the surface normal, F4 the polarisation marks, F5
+// the Brewster rays, F6 the protractor). Other events do nothing.
+void DrawWaterPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+
+// The Brewster angle of water of index n, degrees: arctan n.
+double BrewsterAngleOf(double n);
+
+}  // namespace viv

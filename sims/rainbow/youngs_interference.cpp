@@ -1,0 +1,458 @@
+#include "sims/rainbow/youngs_interference.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "sims/rainbow/drop_scattering.h"
+#include "sims/rainbow/rainbow_state.h"
+
+namespace viv {
+
+namespace {
+
+// The main window: the drop's centre at the origin, equal scales in x and y.
+constexpr double MainXMin = -8, MainXMax = 12;
+constexpr double MainYMinFactor = -0.8, MainYMaxFactor = 1.2;  // of AspectHeight
+
+// The inset: exit angle v in degrees across, the interference term upwards.
+constexpr double InsetXMin = 36, InsetXMax = 45;
+constexpr double InsetYMin = -0.4, InsetYMax = 2.15;
+constexpr double InsetAxisX = 38;
+constexpr double LegendX = 37.2, LegendY = 2.3;
+constexpr double BoxLeft = 35.8, BoxRight = 43.5, BoxTop = 2.5, BoxBottom = -0.4;
+// Points of the curves are kept inside the white box, so that redrawing the inset
+// always covers them.
+constexpr double CurveLowest = -0.35, CurveHighest = 2.5, CurveLeftmost = 35.85;
+constexpr double SweepEnd = 36;      // degrees: the sweep stops below the inset's left edge
+constexpr int SweepStepLimit = 20000;
+constexpr double LossCurveScale = 20;
+
+// Newton's iteration for ray 2.
+constexpr int NewtonSteps = 11;
+constexpr double NewtonTolerance = 0.0001;  // radians
+
+// One step of the scroll bar in p1, and how near a change must come to count as one.
+constexpr double ScrollStep = 0.00125;
+constexpr double ScrollStepTolerance = 0.00001;
+
+constexpr TColor Ray1Colour = clGreen;
+constexpr TColor MarkerColour = clGreen;
+constexpr TColor LossCurveColour = clMaroon;
+constexpr TColor ConstructionColour = clBlue;
+constexpr TColor RainbowRayColour = clRed;
+
+std::size_t ColourIndex(int colour) {
+    return static_cast<std::size_t>(std::clamp(colour, 1, ColourCount));
+}
+
+void Line(const World& map, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(map.PictureX(x1), map.PictureY(y1));
+    canvas.LineTo(map.PictureX(x2), map.PictureY(y2));
+}
+
+void EnterInset(World& map) {
+    map.PictureMarginX = static_cast<std::uint16_t>((3 * map.PictureWidth) / 5);
+    map.PictureMarginY = static_cast<std::uint16_t>(map.PictureHeight / 2);
+    map.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+}
+
+void LeaveInset(World& map, TCanvas& canvas) {
+    canvas.Pen.Width = map.PenWidth;
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+}
+
+double WaterIndexOf(const App& app) { return ColourTable[ColourIndex(app.State.CurrentColour)].WaterIndex; }
+
+double RainbowParameter(const App& app) {
+    return app.State.Rainbow.PrimaryBowParameter[ColourIndex(app.State.CurrentColour)];
+}
+
+double Ray1ParameterOf(const SharedState& s) {
+    return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
+}
+
+void UpdatePathScales(App& app) {
+    YoungState& y = YoungOf(app);
+    const ColourRow& colour = ColourTable[ColourIndex(app.State.CurrentColour)];
+    y.Scales = InterferencePathScales(y.DropSize, colour.WaveLength, colour.WaterIndex);
+}
+
+// Ray 2 for the ray 1 the scroll bar sets, keeping the rays shown before as the previous.
+void SolveCurrentRays(App& app) {
+    YoungState& y = YoungOf(app);
+    const SharedState& s = app.State;
+    const double p1 = Ray1ParameterOf(s);
+    y.PreviousRay1Parameter = y.Rays.Ray1Parameter;
+    y.PreviousRay2Parameter = y.Rays.Ray2Parameter;
+    y.Rays = SolveSecondRay(p1, SecondRayGuess(p1, RainbowParameter(app)), WaterIndexOf(app), y.Scales);
+    y.OneStep = !y.PreviousStale &&
+                std::fabs(std::fabs(y.Rays.Ray1Parameter - y.PreviousRay1Parameter) - ScrollStep) <
+                    ScrollStepTolerance;
+    y.PreviousStale = false;
+}
+
+// The green marker in the inset at the exit angle of the rays, while it lies in the inset.
+void DrawInterferenceMarker(App& app, TCanvas& canvas) {
+    const double v = YoungOf(app).Rays.ExitAngle;
+    if (v < InsetXMin) return;
+    World& map = app.Map;
+    EnterInset(map);
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = MarkerColour;
+    canvas.Pen.Width = map.BoldPenWidth;
+    Line(map, canvas, v, 2, v, 0);
+    LeaveInset(map, canvas);
+}
+
+// The incoming wavefront through ray 2's entry point, and the outgoing one, meeting on the
+// line through the centre and the point of reflection, about which the path is symmetric.
+void DrawPathConstruction(App& app, TCanvas& canvas) {
+    const InterferenceRays& r = YoungOf(app).Rays;
+    const World& map = app.Map;
+    const double e = std::cos(Pi - r.I2) * DropRadius;
+    const double s = Tan(2 * r.R2 - r.I2);
+    const double w = 4 * r.R2 - Pi - r.I2 - r.I2 - Pi / 2;
+    canvas.Pen.Color = ConstructionColour;
+    canvas.Polyline({map.Picture(e, e * s + 4), map.Picture(e, e * s),
+                     map.Picture(e - 4 * std::cos(w), e * s - 4 * std::sin(w))});
+    canvas.Pen.Color = Ray1Colour;
+}
+
+// Both rays from their cached paths (recomputed first when asked), the marker and the
+// construction. Drawn again without recomputing, it removes what it drew.
+void DrawRays(App& app, TCanvas& canvas, bool recompute) {
+    YoungState& y = YoungOf(app);
+    const InterferenceRays& r = y.Rays;
+    const DropRayState& rays = RainbowOf(app).DropRays;
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    DrawPrimaryRayPath(app.Map, rays, recompute, y.Ray1Xs, y.Ray1Ys, r.Ray1Parameter, r.I1, r.R1,
+                       std::cos(r.I1), canvas);
+    DrawInterferenceMarker(app, canvas);
+    canvas.Pen.Style = psDash;
+    DrawPrimaryRayPath(app.Map, rays, recompute, y.Ray2Xs, y.Ray2Ys, r.Ray2Parameter, r.I2, r.R2,
+                       std::cos(r.I2), canvas);
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Mode = pmNotXor;
+    if (app.State.ShowMarks) DrawPathConstruction(app, canvas);
+}
+
+void DrawDropAxes(App& app, TCanvas& canvas) {
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Mode = pmNotXor;
+    DrawAxes(app.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
+}
+
+void DrawRedRainbowRay(App& app, TCanvas& canvas) {
+    DrawDropRay(app, canvas, 1, RainbowRayColour, false, RainbowParameter(app));
+}
+
+// The inset graph, drawn whole over a white box: the bow angles of the colours along its
+// axis, the interference term against v and, with F6, the term corrected for losses.
+void DrawInterferenceInset(App& app, TCanvas& canvas) {
+    World& map = app.Map;
+    YoungState& y = YoungOf(app);
+    const std::size_t c = ColourIndex(app.State.CurrentColour);
+    const RainbowAngles& angles = app.State.Rainbow;
+    EnterInset(map);
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = map.PenWidth;
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.FillRect({map.PictureX(BoxLeft), map.PictureY(BoxTop), map.PictureX(BoxRight),
+                     map.PictureY(BoxBottom)});
+    canvas.Pen.Color = clBlack;
+    canvas.Font.Color = clBlack;
+    DrawAxes(map, 0, 0, "°", InsetAxisX, 0, 1, 1, "", false, canvas);
+    // The legend's place lies just above the inset's top edge; it is held on the picture.
+    canvas.Brush.Style = bsClear;
+    canvas.TextOut(map.PictureX(LegendX), std::max(map.PictureY(LegendY), map.PrintOffsetY),
+                   "2: konstruktiv, 0: destruktiv interferens");
+    const std::string_view name = "vinkel v  ";
+    canvas.TextOut(map.PictureX(BoxRight) - canvas.TextWidth(name),
+                   map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)),
+                   name.substr(0, name.size() - 2));
+
+    canvas.Pen.Width = map.BoldPenWidth;
+    for (std::size_t k = 1; k < ColourCount; ++k) {
+        canvas.Pen.Color = ColourTable[k + 1].ScreenColour;
+        Line(map, canvas, angles.PrimaryBowAngle[k], 0, angles.PrimaryBowAngle[k + 1], 0);
+    }
+    canvas.Pen.Width = map.PenWidth;
+    canvas.Pen.Color = clBlack;
+
+    const std::vector<SweepSample> samples =
+        SweepInterference(ColourTable[c].WaterIndex, angles.PrimaryBowParameter[c],
+                          angles.PrimaryBowAngle[c], y.Scales);
+    y.PreviousStale = true;
+    const InterferenceCurves curves =
+        BuildInterferenceCurves(map, angles.PrimaryBowAngle[c], samples, app.State.ShowRays);
+    canvas.Polyline(curves.Interference);
+    if (app.State.ShowRays) {
+        canvas.Pen.Color = LossCurveColour;
+        canvas.Polyline(curves.LossCorrected);
+        canvas.Pen.Color = clBlack;
+    }
+    canvas.Brush.Style = bsClear;
+    LeaveInset(map, canvas);
+}
+
+void WriteInterferenceTable(App& app) {
+    const YoungState& y = YoungOf(app);
+    const InterferenceRays& r = y.Rays;
+    ResultsTable& t = app.Table;
+    const double light1 = 100 * r.Light1, light2 = 100 * r.Light2;
+    t.SetCell(1, 4, FormatReal(6, 1, r.ExitAngle));
+    t.SetCell(1, 5, FormatReal(6, 2, y.DropSize * 2 * 1000));
+    t.SetCell(1, 6, FormatReal(7, 2, r.Ray2Path + r.PathDifference));
+    t.SetCell(2, 6, FormatReal(7, 2, r.Ray2Path));
+    t.SetCell(1, 7, FormatReal(6, 2, light1));
+    t.SetCell(2, 7, FormatReal(6, 2, light2));
+    t.SetCell(1, 8, FormatReal(8, 5, r.Ray1Parameter));
+    t.SetCell(2, 8, FormatReal(8, 5, r.Ray2Parameter));
+    const double dp1 = r.Ray1Parameter - y.PreviousRay1Parameter;
+    const double dp2 = r.Ray2Parameter - y.PreviousRay2Parameter;
+    if (y.OneStep && dp2 != 0 && light2 != 0) {
+        t.SetCell(1, 9, FormatReal(8, 5, dp1));
+        t.SetCell(2, 9, FormatReal(9, 5, dp2));
+        t.SetCell(1, 10, FormatReal(8, 5, dp1 * light1));
+        t.SetCell(2, 10, FormatReal(8, 5, dp2 * light2));
+        t.SetCell(1, 11, FormatReal(6, 3, std::fabs(dp1 / dp2 * light1 / light2)));
+    } else {
+        for (int row : {9, 10}) {
+            t.SetCell(1, row, "");
+            t.SetCell(2, row, "");
+        }
+        t.SetCell(1, 11, "");
+    }
+    app.Window.Panel1 = "p: " + FormatReal(3, 3, r.Ray1Parameter);
+    app.Window.Panel2 = "fase: " + FormatReal(3, 3, r.PathDifference);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    const SharedState& s = app.State;
+    if (clearFirst) ClearPicture(map);
+    const double a = map.AspectHeight;
+    map.WorldXMin = MainXMin;
+    map.WorldXMax = MainXMax;
+    map.WorldYMin = MainYMinFactor * a;
+    map.WorldYMax = MainYMaxFactor * a;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = map.PenWidth;
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Font.Color = clBlack;
+    if (s.ShowAxes) DrawDropAxes(app, canvas);
+    canvas.Pen.Color = clBlack;
+    DrawCircle(map, canvas, 0, 0, DropRadius);
+    canvas.Brush.Style = bsClear;
+    canvas.TextOut(map.PictureX(-7.4), map.PictureY(0.6 * a), "stråle 1");
+    canvas.TextOut(map.PictureX(-7.4), map.PictureY(0.3 * a), "stråle 2 (stiplet)");
+
+    UpdatePathScales(app);
+    DrawInterferenceInset(app, canvas);
+    WriteDropTable(app, 1);
+    SolveCurrentRays(app);
+    YoungOf(app).OneStep = false;  // the inset's sweep ran
+    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
+    DrawRays(app, canvas, true);
+    // A printed picture leaves the table as it is.
+    if (map.PrintOffsetX == 0 && map.PrintOffsetY == 0) WriteInterferenceTable(app);
+}
+
+}  // namespace
+
+PathScales InterferencePathScales(double dropSize, double waveLength, double n) {
+    if (!(waveLength > 0)) return {};
+    return {4 * dropSize * n / waveLength * 1e9, 2 * dropSize / waveLength * 1e9};
+}
+
+double SecondRayGuess(double p1, double pr) {
+    return pr - (p1 - pr) * ((p1 - pr) / (1 - pr) + 1);
+}
+
+double ScatteredLight(double i, double r, double n) {
+    double R;
+    const double sum = std::sin(i + r);
+    if (std::fabs(sum) < 1e-12) {
+        R = (n - 1) / (n + 1);
+        R *= R;
+    } else {
+        R = std::sin(i - r) / sum;
+        R *= R;
+    }
+    return R * (1 - R) * (1 - R);
+}
+
+InterferenceRays SolveSecondRay(double p1, double p2Guess, double n, const PathScales& scales) {
+    InterferenceRays out;
+    p1 = std::clamp(p1, 0.0, 1.0);
+    out.Ray1Parameter = p1;
+    out.I1 = ArcSin(p1);
+    out.R1 = ArcSin(p1 / n);
+    const double D = 2 * out.R1 - out.I1;  // half the deviation from the antisolar point
+    const double first = 1 / std::cos(out.I1) - (2 / n) / std::cos(out.R1);
+    out.Light1 = ScatteredLight(out.I1, out.R1, n);
+
+    // Ray 2 enters between the axis and the rainbow ray, where cos^2 i = (n^2 - 1) / 3.
+    const double rainbowIncidence = ArcCos(std::sqrt(std::max(0.0, (n * n - 1) / 3)));
+    double i2 = std::clamp(ArcSin(p2Guess), 0.0, rainbowIncidence);
+    for (int step = 0; step < NewtonSteps; ++step) {
+        const double r2 = ArcSin(std::sin(i2) / n);
+        const double slope = 1 - (2 / n) * std::cos(i2) / std::cos(r2);
+        if (!(std::fabs(slope) > 1e-12)) break;  // at the rainbow ray itself
+        const double next = std::clamp(i2 - (i2 + D - 2 * r2) / slope, 0.0, rainbowIncidence);
+        const double change = std::fabs(next - i2);
+        i2 = next;
+        if (change < NewtonTolerance) break;
+    }
+    out.I2 = i2;
+    out.Ray2Parameter = std::sin(i2);
+    out.R2 = ArcSin(out.Ray2Parameter / n);
+    out.ExitAngle = 2 * D * DegPerRad;
+
+    const double cosR2 = std::sqrt(std::max(0.0, 1 - (out.Ray2Parameter / n) * (out.Ray2Parameter / n)));
+    const double second = -1 / std::cos(i2) + (2 / n) / cosR2;
+    const double g = first / second;
+    out.Divergence = std::isfinite(g) && std::fabs(second) > 1e-12 ? g : 1.0;
+    out.Light2 = ScatteredLight(i2, out.R2, n);
+
+    out.Ray2Path = scales.Inner * cosR2;
+    out.PathDifference = scales.Outer * (std::cos(i2) - std::cos(out.I1)) +
+                         scales.Inner * std::cos(out.R1) - scales.Inner * cosR2;
+    return out;
+}
+
+std::vector<SweepSample> SweepInterference(double n, double pr, double bowAngle,
+                                           const PathScales& scales) {
+    std::vector<SweepSample> samples;
+    double p1 = pr, p2 = pr, phi = 0, g = 1;
+    double previousP1 = pr;
+    double previousV = bowAngle;
+    const double s = (1 - pr) * 0.04;
+    for (int k = 0; k < SweepStepLimit && p1 < 1; ++k) {
+        // The step shrinks as the phase difference grows, so that the fringes stay smooth.
+        const double shrink = s / (3 * std::fabs(phi) + 1);
+        const double guess = p2 - shrink * g * 1.01;
+        p1 = std::min(1.0, p1 + shrink);
+        const InterferenceRays r = SolveSecondRay(p1, guess, n, scales);
+        const double dv = r.ExitAngle - previousV;
+        const double q = dv != 0 ? -(p1 - previousP1) / dv : 0;
+        previousV = r.ExitAngle;
+        previousP1 = p1;
+        p2 = r.Ray2Parameter;
+        phi = r.PathDifference;
+        g = r.Divergence;
+        samples.push_back({r.ExitAngle, phi, q, g, r.Light1, r.Light2});
+        if (r.ExitAngle < SweepEnd) break;
+    }
+    return samples;
+}
+
+InterferenceCurves BuildInterferenceCurves(const World& insetMap, double bowAngle,
+                                           const std::vector<SweepSample>& samples,
+                                           bool lossCorrected) {
+    const auto row = [&insetMap](double y) {
+        return insetMap.PictureY(std::clamp(y, CurveLowest, CurveHighest));
+    };
+    const auto column = [&insetMap](double v) { return insetMap.PictureX(std::max(v, CurveLeftmost)); };
+    InterferenceCurves curves;
+    curves.Interference.reserve(2 * samples.size() + 1);
+    int previousColumn = column(bowAngle);
+    double previousPhi = 0;
+    curves.Interference.push_back({previousColumn, row(2)});
+    for (const SweepSample& s : samples) {
+        const int x = column(s.ExitAngle);
+        const double midPhi = (s.PathDifference + previousPhi) / 2;
+        curves.Interference.push_back({(x + previousColumn) / 2, row(1 + std::cos(2 * Pi * midPhi))});
+        curves.Interference.push_back({x, row(1 + std::cos(2 * Pi * s.PathDifference))});
+        if (lossCorrected && s.Divergence != 0 && s.Light2 != 0) {
+            const double y = LossCurveScale * s.Slope *
+                             (std::cos(2 * Pi * s.PathDifference) / s.Divergence * s.Light1 / s.Light2 + 1);
+            if (std::isfinite(y)) curves.LossCorrected.push_back({x, row(y)});
+        }
+        previousPhi = s.PathDifference;
+        previousColumn = x;
+    }
+    return curves;
+}
+
+YoungState& YoungOf(App& app) { return app.Sims.Get<YoungState>(); }
+
+void SetYoungStartValues(App& app) {
+    YoungOf(app).DropSize = 0.0001;
+}
+
+void DrawYoungsInterference(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        SolveCurrentRays(app);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
+                         event == evF2 || (event >= evF2 + 2 && event <= evF6);
+    if (!handled) return;
+
+    SharedState& s = app.State;
+    YoungState& y = YoungOf(app);
+    DrawRays(app, canvas, false);  // erases them
+    switch (event) {
+        case evTrackBar1:
+        case evTrackBar2:
+            if (event == evTrackBar1) {
+                if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
+                s.CurrentColour = app.Window.TrackBar1.Position;
+                if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
+            } else {
+                y.DropSize = app.Window.TrackBar2.Position * 0.0001;
+            }
+            UpdatePathScales(app);
+            WriteDropTable(app, 1);
+            DrawInterferenceInset(app, canvas);
+            break;
+        case evF6:
+            s.ShowRays = !s.ShowRays;
+            DrawInterferenceInset(app, canvas);
+            break;
+        case evF2 + 3:
+            s.ShowRedRay = !s.ShowRedRay;
+            DrawRedRainbowRay(app, canvas);
+            break;
+        case evF2 + 2:
+            s.ShowAxes = !s.ShowAxes;
+            DrawDropAxes(app, canvas);
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evScrollBar1: {
+            const RangeControl& bar = app.Window.ScrollBar1;
+            s.IncidenceValue = bar.Position;
+            const int reversed = bar.Min + bar.Max - bar.Position;
+            if (reversed >= 691 && reversed <= 800) s.IncidenceValue = reversed;
+            break;
+        }
+        default:
+            break;
+    }
+    SolveCurrentRays(app);
+    DrawRays(app, canvas, true);
+    WriteInterferenceTable(app);
+}
+
+}  // namespace viv
