@@ -106,15 +106,15 @@ PrincipalRay PerpendicularRay(WorldPoint tip, double xF, const OpticalImage& ima
     }
     const WorldPoint hit{c.x + r * ux, c.y + r * uy};
     if (image.Exists && image.b < 0) {
-        // Back through the centre to the real image: the line from the mirror to the
-        // farther of the object and the image.
+        // Back through the centre to the real image: the line from the farther of the
+        // object and the image to the mirror.
         const WorldPoint imageTip{image.b, image.B};
         const bool imageFarther = std::hypot(imageTip.x - hit.x, imageTip.y - hit.y) >
                                   std::hypot(tip.x - hit.x, tip.y - hit.y);
-        ray.Solid = {hit, imageFarther ? imageTip : tip};
+        ray.Solid = {imageFarther ? imageTip : tip, hit};
         return ray;
     }
-    ray.Solid = {hit, ExitPoint(hit, tip, box)};
+    ray.Solid = {ExitPoint(hit, tip, box), hit};
     if (image.Exists) {
         ray.HasContinuation = true;
         ray.ContinuationFrom = {image.b, image.B};
