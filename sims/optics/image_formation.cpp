@@ -59,10 +59,6 @@ void WriteImageTable(App& app, double a, double f, double G, const OpticalImage&
     app.Window.Panel3 = "f=" + fs;
 }
 
-}  // namespace viv
-
-namespace viv {
-
 void DrawPrincipalRay(const World& map, TCanvas& canvas, const PrincipalRay& ray,
                       const WorldBox& box) {
     canvas.Pen.Style = psSolid;

@@ -55,10 +55,6 @@ OpticalImage CurrentMirrorImage(App& app);
 // there is no image) and the status panels "a=", "b=", "f=".
 void WriteImageTable(App& app, double a, double f, double G, const OpticalImage& image);
 
-}  // namespace viv
-
-namespace viv {
-
 // One principal ray: the real ray as one path, and where the image is virtual the
 // dotted continuation of its last part back to the image.
 struct PrincipalRay {

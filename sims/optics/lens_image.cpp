@@ -96,16 +96,16 @@ PrincipalRay LensRay(WorldPoint tip, double y0, double s, double f, const Optica
     // A virtual image: the ray goes on to the picture's edge, and its continuation
     // backwards from the lens is dotted up to the image.
     ray.Solid.push_back(ExitPoint(lens, {1, y0 + out}, box));
-    const WorldPoint image_tip{image.b, y0 + out * image.b};
+    const WorldPoint imageTip{image.b, y0 + out * image.b};
     if (y0 != 0) {
         ray.HasContinuation = true;
-        ray.ContinuationFrom = image_tip;
+        ray.ContinuationFrom = imageTip;
         ray.ContinuationTo = lens;
     } else if (image.b < tip.x) {
         // The central ray's continuation runs along its own incident part: only the
         // piece beyond the object is dotted.
         ray.HasContinuation = true;
-        ray.ContinuationFrom = image_tip;
+        ray.ContinuationFrom = imageTip;
         ray.ContinuationTo = tip;
     }
     return ray;
