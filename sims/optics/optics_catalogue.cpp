@@ -2,6 +2,8 @@
 #include "sims/optics/optics_catalogue.h"
 
 #include "app/catalogue.h"
+#include "sims/optics/image_formation.h"
+#include "sims/optics/prism.h"
 
 
 namespace viv {
@@ -12,8 +14,9 @@ using SV = std::string_view;
 
 // --- Start values the menu entries write into the shared state ---
 
-// The prism's apex angle, pi/3, is set by the prism module.
+// Kvarts, with the apex angle pi/3.
 void PrismStart(App& app) {
+    SetPrismStartValues(app);
     app.State.CurrentColour = 3;
 }
 
@@ -22,9 +25,10 @@ void IceCrystalStart(App& app) {
 }
 
 // The lens modules set their own parameters: 23 and 25 the radii and substances
-// (1.0, -1.0, 2.0, 5.0, 5.0, the second lens's substance := CurrentColour), 24 the focal
-// length 2.0 with -8.0 and 3.0, 27 1.0, -1.0, 2.0, 5.0, 28 -8.0, 2.0 and the mirror
-// length 10.0, 29 2.0.
+// (1.0, -1.0, 2.0, 5.0, 5.0, the second lens's substance := CurrentColour), 27 1.0,
+// -1.0, 2.0, 5.0, 29 2.0. The image simulations start with the object at a = -8: 24 with
+// the focal length 2 and the object 3 high, 28 with the mirror length 10 and the object
+// 2 high.
 
 // --- Table headers ---
 
@@ -55,7 +59,9 @@ constexpr std::array kEntries = [] {
              .Table = {6, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kImageRows,
-             .Mask = 318};
+             .Mask = 318,
+             .BeforeSelect = &SetLensImageStartValues,
+             .Draw = &DrawLensImage};
     c[2] = {.Number = 25,
              .Caption = "Linsesystemer",
              .Table = {6, 3, true},
@@ -68,7 +74,8 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kPrismRows,
              .Mask = 270,
-             .BeforeSelect = &PrismStart};
+             .BeforeSelect = &PrismStart,
+             .Draw = &DrawPrism};
     c[4] = {.Number = 27,
              .Caption = "Hulspejlet",
              .Table = {4, 2, true},
@@ -80,7 +87,9 @@ constexpr std::array kEntries = [] {
              .Table = {6, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kImageRows,
-             .Mask = 318};
+             .Mask = 318,
+             .BeforeSelect = &SetMirrorImageStartValues,
+             .Draw = &DrawMirrorImage};
     c[6] = {.Number = 29,
              .Caption = "Parabol",
              .Table = {4, 2, true},

@@ -1,0 +1,380 @@
+#include "sims/optics/prism.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/substance_table.h"
+#include "library/trig.h"
+#include "sims/optics/optics_figures.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double RadPerDeg = Pi / 180;
+
+// The main window: x from -8 to 12, y over the picture's height with equal scales.
+constexpr double MainXMin = -8, MainXMax = 12;
+
+// The incident ray is drawn from x = -5, the emergent one up to x = 5; a totally
+// reflected ray runs 2 units from the second face.
+constexpr double RayStartX = -5, RayEndX = 5;
+constexpr double ReflectedLength = 2;
+constexpr double PrismHalfHeight = 3;  // the entry point lies halfway up the left face
+constexpr double IncidenceLength = 6;  // the dotted continuation of the incident ray
+constexpr double DeviationArcRadius = 2;
+constexpr double NameTopFactor = -0.3;  // of AspectHeight
+constexpr const char* NamePadding = "     ";
+
+// The inset graph: i across, v upwards, both in degrees.
+constexpr double GraphIMin = -5, GraphIMax = 90;
+constexpr double GraphVMin = -10, GraphVMax = 80;
+constexpr double GraphStep = 20;
+constexpr int FirstIncidence = 1, LastIncidence = 89;  // degrees, the scroll bar's range
+
+constexpr TColor PrismColour = clBlack;
+constexpr TColor RedRayColour = clRed;
+constexpr TColor BlueRayColour = clBlue;
+constexpr TColor NormalColour = clOlive;
+constexpr TColor MarkColour = clBlue;
+
+const SubstanceRow& CurrentSubstance(const App& app) {
+    return Substance(app.State.CurrentColour);
+}
+
+double ApexFromTrackBar(int position) {
+    return (position - 3) * 0.05 * Pi + Pi / 3;
+}
+
+void SetPen(TCanvas& canvas, const World& map, TColor colour, TPenStyle style = psSolid) {
+    canvas.Pen.Color = colour;
+    canvas.Pen.Style = style;
+    canvas.Pen.Width = map.PenWidth;
+    canvas.Pen.Mode = pmNotXor;
+}
+
+// --- The inset graph ---
+
+void EnterGraph(World& map) {
+    map.PictureMarginX = static_cast<std::uint16_t>((2 * map.PictureWidth) / 3);
+    map.PictureMarginY = static_cast<std::uint16_t>((2 * map.PictureHeight) / 3);
+    map.SetWorldWindow(GraphIMin, GraphIMax, GraphVMin, GraphVMax);
+}
+
+void LeaveGraph(World& map) {
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+}
+
+// The axes and their names; drawn once on the white picture.
+void DrawGraphAxes(App& app, TCanvas& canvas) {
+    World& map = app.Map;
+    EnterGraph(map);
+    SetPen(canvas, map, clBlack);
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    DrawAxes(map, 0, 0, "°", 0, 0, GraphStep, GraphStep, "°", false, canvas);
+    canvas.TextOut(map.PictureX(0) + canvas.TextWidth("v/"), map.PictureY(GraphVMax), "v");
+    canvas.TextOut(map.PictureX(GraphIMax) - canvas.TextWidth("i  "),
+                   map.PictureY(0) + canvas.TextHeight("i"), "i");
+    canvas.Pen.Width = map.PenWidth;
+    LeaveGraph(map);
+}
+
+// The deviation against the angle of incidence for index n: one point for every whole
+// degree at which the ray emerges.
+void DrawDeviationCurve(const World& map, TCanvas& canvas, double p, double n) {
+    std::vector<TPoint> points;
+    for (int i = FirstIncidence; i <= LastIncidence; ++i) {
+        const PrismRay ray = TracePrismRay(p, i * RadPerDeg, n);
+        if (ray.Emerges) points.push_back(map.Picture(i, ray.Deviation * DegPerRad));
+    }
+    if (points.size() >= 2) canvas.Polyline(points);
+}
+
+// The red curve, and with F4 the blue one. Drawing them again removes them.
+void DrawCurves(App& app, TCanvas& canvas) {
+    World& map = app.Map;
+    const SubstanceRow& s = CurrentSubstance(app);
+    const double p = PrismOf(app).Apex;
+    EnterGraph(map);
+    if (app.State.ShowAxes) {
+        SetPen(canvas, map, BlueRayColour);
+        DrawDeviationCurve(map, canvas, p, s.SubstanceIndexBlue);
+    }
+    SetPen(canvas, map, RedRayColour);
+    DrawDeviationCurve(map, canvas, p, s.SubstanceIndexRed);
+    LeaveGraph(map);
+}
+
+// --- The prism and the substance's name ---
+
+void DrawPrismOutline(const World& map, TCanvas& canvas, double p) {
+    const double half = 6 * std::tan(p / 2);
+    SetPen(canvas, map, PrismColour);
+    DrawPath(map, canvas, {{-half, PrismBaseY}, {0, PrismApexY}, {half, PrismBaseY}});
+}
+
+std::string NameText(const SubstanceRow& s) {
+    return NamePadding + std::string(s.SubstanceName) + NamePadding;
+}
+
+// The box the substance's name covers, in pixels.
+TRect NameBox(const World& map, TCanvas& canvas, const SubstanceRow& s) {
+    canvas.Font.Bold = true;
+    const std::string text = NameText(s);
+    const int width = canvas.TextWidth(text);
+    const int height = canvas.TextHeight(text);
+    canvas.Font.Bold = false;
+    const int left = map.PictureX(0) - width / 2;
+    const int top = map.PictureY(NameTopFactor * map.AspectHeight);
+    return {left, top, left + width, top + height};
+}
+
+// The name in bold black on white, centred under the prism's apex.
+void WriteName(const World& map, TCanvas& canvas, const SubstanceRow& s) {
+    const TRect box = NameBox(map, canvas, s);
+    canvas.Font.Bold = true;
+    canvas.Font.Color = clBlack;
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.TextOut(box.Left, box.Top, NameText(s));
+    canvas.Font.Bold = false;
+    canvas.Brush.Style = bsClear;
+}
+
+// The prism's box in pixels, with room for the pen.
+TRect PrismBox(const World& map, double p) {
+    const double half = 6 * std::tan(p / 2);
+    const int margin = map.PenWidth + 2;
+    return {map.PictureX(-half) - margin, map.PictureY(PrismApexY) - margin,
+            map.PictureX(half) + margin + 1, map.PictureY(PrismBaseY) + margin + 1};
+}
+
+TRect Union(const TRect& a, const TRect& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
+// Lays down the prism and the name afresh once the rays and the curves are off the
+// picture. The name is written on an opaque background over the prism's faces, so
+// neither can be taken away by drawing it again: the region of the old prism and the old
+// name is whitened first, then the new prism and the new name are drawn, as a full
+// redraw draws them.
+void RepaintPrismAndName(App& app, TCanvas& canvas, double oldApex, const SubstanceRow& oldName) {
+    const World& map = app.Map;
+    const TRect box = Union(Union(PrismBox(map, oldApex), NameBox(map, canvas, oldName)),
+                            PrismBox(map, PrismOf(app).Apex));
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.FillRect(Union(box, NameBox(map, canvas, CurrentSubstance(app))));
+    canvas.Brush.Style = bsClear;
+    DrawPrismOutline(map, canvas, PrismOf(app).Apex);
+    WriteName(map, canvas, CurrentSubstance(app));
+}
+
+// --- The rays ---
+
+void DrawRayPath(const World& map, TCanvas& canvas, const PrismRay& ray, TColor colour) {
+    SetPen(canvas, map, colour);
+    if (ray.MeetsBase)
+        DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit});
+    else
+        DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit, ray.End});
+}
+
+// F3: the normals of the faces where the ray enters and leaves.
+void DrawNormals(const World& map, TCanvas& canvas, const PrismRay& ray, double p) {
+    SetPen(canvas, map, NormalColour);
+    const double slope = std::tan(p / 2);
+    // The left face's normal has the slope -tan(p/2), the right face's +tan(p/2).
+    const WorldPoint in = ray.Entry;
+    DrawPath(map, canvas, {{2 * in.x, in.y - in.x * slope}, {0, in.y + in.x * slope}});
+    if (ray.MeetsBase) return;
+    const WorldPoint out = ray.Exit;
+    DrawPath(map, canvas, {{2 * out.x, out.y + out.x * slope}, {0, out.y - out.x * slope}});
+}
+
+// F2: the incident and the emergent ray continued to where they cross, and the
+// deviation between them.
+void DrawDeviationMarks(const World& map, TCanvas& canvas, const PrismRay& ray, double p) {
+    const double out = p / 2 - ray.Emergence;  // the emergent ray's direction
+    WorldPoint q;
+    if (!CrossingOf(ray.Entry, ray.Incident, ray.Exit, out, q)) return;
+    SetPen(canvas, map, MarkColour, psDot);
+    DrawPath(map, canvas,
+             {ray.Entry,
+              {ray.Entry.x + IncidenceLength * std::cos(ray.Incident),
+               ray.Entry.y + IncidenceLength * std::sin(ray.Incident)}});
+    DrawPath(map, canvas, {ray.Exit, q});
+    canvas.Pen.Style = psSolid;
+    // From the emergent direction up to the incident one: the angle v itself.
+    DrawAngleArc(map, q, canvas, DeviationArcRadius, out, ray.Incident);
+}
+
+// The current angle in the graph: a blue line from the i axis up to the deviation.
+void DrawCurrentPoint(App& app, TCanvas& canvas, int i, double v) {
+    World& map = app.Map;
+    EnterGraph(map);
+    SetPen(canvas, map, MarkColour);
+    DrawPath(map, canvas, {{static_cast<double>(i), 0}, {static_cast<double>(i), v * DegPerRad}});
+    LeaveGraph(map);
+}
+
+// Everything that follows the angle of incidence: the rays, the normals, the marks and
+// the current point of the graph. Drawing it again removes it.
+void DrawRays(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const SharedState& s = app.State;
+    const PrismState& prism = PrismOf(app);
+    const SubstanceRow& substance = CurrentSubstance(app);
+    const double i = prism.Incidence * RadPerDeg;
+    if (s.ShowAxes)
+        DrawRayPath(map, canvas, TracePrismRay(prism.Apex, i, substance.SubstanceIndexBlue),
+                    BlueRayColour);
+    const PrismRay red = TracePrismRay(prism.Apex, i, substance.SubstanceIndexRed);
+    DrawRayPath(map, canvas, red, RedRayColour);
+    if (s.ShowNormals) DrawNormals(map, canvas, red, prism.Apex);
+    if (red.Emerges) {
+        if (s.ShowMarks) DrawDeviationMarks(map, canvas, red, prism.Apex);
+        DrawCurrentPoint(app, canvas, prism.Incidence, red.Deviation);
+    }
+    canvas.Pen.Style = psSolid;
+}
+
+void WriteTable(App& app) {
+    const PrismState& prism = PrismOf(app);
+    const SubstanceRow& substance = CurrentSubstance(app);
+    const PrismRay red =
+        TracePrismRay(prism.Apex, prism.Incidence * RadPerDeg, substance.SubstanceIndexRed);
+    const std::string p = FormatReal(1, 2, prism.Apex * DegPerRad);
+    const std::string i = FormatInteger(prism.Incidence, 1);
+    const std::string v = red.Emerges ? FormatReal(1, 2, red.Deviation * DegPerRad) : "";
+    ResultsTable& t = app.Table;
+    t.SetCell(1, 1, p);
+    t.SetCell(1, 2, i);
+    t.SetCell(1, 3, v);
+    t.SetCell(0, 4, " " + std::string(substance.SubstanceName) + ", n (486.1 nm)");
+    t.SetCell(1, 4, FormatReal(1, 3, substance.SubstanceIndexBlue));
+    t.SetCell(1, 5, FormatReal(1, 3, substance.SubstanceIndexRed));
+    MainWindowModel& w = app.Window;
+    w.Panel1 = "p=" + p + "°";
+    w.Panel2 = "i=" + i + "°";
+    // No deviation while the ray is totally reflected: nothing follows "v=".
+    w.Panel3 = red.Emerges ? "v=" + v + "°" : "v=";
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    SetupWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax, -map.AspectHeight,
+               map.AspectHeight);
+    PrismState& prism = PrismOf(app);
+    prism.Incidence = std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
+    DrawPrismOutline(map, canvas, prism.Apex);
+    DrawGraphAxes(app, canvas);
+    DrawCurves(app, canvas);
+    WriteName(map, canvas, CurrentSubstance(app));
+    DrawRays(app, canvas);
+}
+
+}  // namespace
+
+PrismState& PrismOf(App& app) {
+    return app.Sims.Get<PrismState>();
+}
+
+void SetPrismStartValues(App& app) {
+    PrismOf(app).Apex = 1.0471975511965976;  // 60°
+}
+
+PrismRay TracePrismRay(double p, double i, double n) {
+    PrismRay ray;
+    const double t = std::tan(p / 2);
+    ray.Entry = {-PrismHalfHeight * t, 0};
+    ray.Incident = i - p / 2;
+    ray.Start = {RayStartX, (RayStartX - ray.Entry.x) * std::tan(ray.Incident)};
+    ray.Refraction = ArcSin(std::sin(i) / n);
+    const double r2 = p - ray.Refraction;
+
+    // Inside: from the entry point in the direction r1 - p/2 to the right face
+    // y = 3 - x / tan(p/2).
+    const double m = std::tan(ray.Refraction - p / 2);
+    const double x2 = (PrismApexY + ray.Entry.x * m) / (m + 1 / t);
+    ray.Exit = {x2, (x2 - ray.Entry.x) * m};
+    if (ray.Exit.y < PrismBaseY) {
+        // The ray meets the base first and ends there.
+        ray.MeetsBase = true;
+        ray.Exit = {ray.Entry.x + PrismBaseY / m, PrismBaseY};
+        ray.End = ray.Exit;
+        return ray;
+    }
+    const double sine = n * std::sin(r2);
+    if (sine < 1) {
+        ray.Emerges = true;
+        ray.Emergence = ArcSin(sine);
+        ray.Deviation = i + ray.Emergence - p;
+        ray.End = {RayEndX,
+                   ray.Exit.y + (RayEndX - ray.Exit.x) * std::tan(p / 2 - ray.Emergence)};
+    } else {
+        const double back = 1.5 * p - ray.Refraction + Pi;  // reflected at the second face
+        ray.End = {ray.Exit.x + ReflectedLength * std::cos(back),
+                   ray.Exit.y + ReflectedLength * std::sin(back)};
+    }
+    return ray;
+}
+
+void DrawPrism(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        WriteTable(app);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
+                         (event >= evF2 && event <= evF2 + 2);
+    if (!handled) return;
+
+    SharedState& s = app.State;
+    PrismState& prism = PrismOf(app);
+    const bool curvesChange = event == evTrackBar1 || event == evTrackBar2 || event == evF2 + 2;
+    DrawRays(app, canvas);  // erases them
+    if (curvesChange) DrawCurves(app, canvas);
+    const double oldApex = prism.Apex;
+    const SubstanceRow& oldSubstance = CurrentSubstance(app);
+    switch (event) {
+        case evScrollBar1:
+            prism.Incidence =
+                std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
+            break;
+        case evTrackBar1:
+            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
+            RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
+            break;
+        case evTrackBar2:
+            prism.Apex = ApexFromTrackBar(std::clamp(app.Window.TrackBar2.Position, 0, 5));
+            RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
+            break;
+        default:
+            s.ShowAxes = !s.ShowAxes;
+            break;
+    }
+    if (curvesChange) DrawCurves(app, canvas);
+    DrawRays(app, canvas);
+    WriteTable(app);
+}
+
+}  // namespace viv
