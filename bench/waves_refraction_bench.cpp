@@ -33,12 +33,14 @@ struct Program {
     }
 };
 
+// Argument 0: the rays alone; 1: with the angles, the normal, the critical angle and the
+// protractor.
 void BM_RefractionInWaterRedraw(benchmark::State& state) {
     Program p(2);
-    p.Press({viv::FKey::F2, viv::FKey::F3, viv::FKey::F5, viv::FKey::F6});
+    if (state.range(0) == 1) p.Press({viv::FKey::F2, viv::FKey::F3, viv::FKey::F5, viv::FKey::F6});
     for (auto _ : state) p.app.RedrawPicture();
 }
-BENCHMARK(BM_RefractionInWaterRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefractionInWaterRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_RefractionLawRedraw(benchmark::State& state) {
     Program p(5);

@@ -67,13 +67,13 @@ void EraseCrests(App& app, TCanvas& canvas) {
     drawn.Count = 0;
 }
 
-// Draws the crests of the current state and keeps them for the next erasure.
+// Draws the crests of the current state; those drawn on the screen's picture are kept
+// for the next erasure (a printed page or a copy leaves them as they are).
 void DrawCrests(App& app, TCanvas& canvas) {
     const World& m = app.Map;
     const BeamSetup beam = CurrentBeam(app);
     const BeamCrests crests = ComputeCrests(beam);
-    DrawnCrests& drawn = RefractionOf(app).Drawn;
-    drawn.Count = 0;
+    DrawnCrests drawn;
     for (std::size_t k = 0; k < crests.Count; ++k) {
         const CrestLine& line = crests.Lines[k];
         DrawnCrest& c = drawn.Crests[drawn.Count++];
@@ -83,6 +83,7 @@ void DrawCrests(App& app, TCanvas& canvas) {
         c.Style = StyleOf(line.Kind, beam);
     }
     DrawStoredCrests(drawn, canvas);
+    if (&canvas == app.Image.get()) RefractionOf(app).Drawn = drawn;
 }
 
 void DrawRay(const World& m, TCanvas& canvas, const BeamRay& ray) {
