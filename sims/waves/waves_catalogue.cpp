@@ -2,6 +2,8 @@
 #include "sims/waves/waves_catalogue.h"
 
 #include "app/catalogue.h"
+#include "sims/waves/refraction_in_water.h"
+#include "sims/waves/refraction_law.h"
 
 
 namespace viv {
@@ -19,12 +21,6 @@ void RefractionStart(App& app) {
 void FilmStart(App& app) {
     SetIncidenceRange(app, 90);
     // the film thickness, 1.0 um, is set by the film module
-}
-
-void RefractionLawStart(App& app) {
-    SetIncidenceRange(app, 90);
-    app.State.RayDirection = 1;
-    // the wave's phase, 0.21, is set by the refraction module
 }
 
 void SuperpositionStart(App& app) {
@@ -99,7 +95,8 @@ constexpr std::array kEntries = [] {
             .ColumnHeaders = kCaptionOnly,
             .RowHeaders = kRefractionRows,
             .Mask = 310,
-            .BeforeSelect = &RefractionStart};
+            .BeforeSelect = &RefractionStart,
+            .Draw = &DrawRefractionInWater};
     c[1] = {.Number = 3,
             .Caption = "Interferens i en tynd film",
             .Table = {7, 2, true},
@@ -113,7 +110,8 @@ constexpr std::array kEntries = [] {
             .ColumnHeaders = {" brydning i vand", "", ""},
             .RowHeaders = kRefractionRows,
             .Mask = 446,
-            .BeforeSelect = &RefractionLawStart};
+            .BeforeSelect = &SetRefractionLawStartValues,
+            .Draw = &DrawRefractionLaw};
     c[3] = {.Number = 14,
              .Caption = "Superposition",
              .Table = {5, 2, true},

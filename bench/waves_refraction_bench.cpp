@@ -1,0 +1,62 @@
+// The refraction pictures on a 720 x 540 picture: full redraws of "Brydning i vand" and
+// "Brydningsloven" with every figure shown, and one tick of the wave picture's clock.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <initializer_list>
+
+#include "app/app.h"
+#include "app/events.h"
+#include "app/gui/headless_host.h"
+#include "sims/simulations.h"
+
+namespace {
+
+constexpr int kWidth = 720, kHeight = 540;  // pixels
+
+struct Program {
+    viv::HeadlessHost host;
+    viv::App app{host, viv::AllSimulations()};
+    explicit Program(std::uint16_t simulation) {
+        viv::StartupEnvironment env;
+        env.StartDirectory = "/nonexistent-vivarnon-dir";
+        env.SetupFileCandidates.clear();
+        host.SetPictureArea(app.Window, kWidth, kHeight);
+        app.FormCreate(env);
+        app.FormResize();
+        app.MenuEntry(simulation);
+        if (app.Image->Width() != kWidth || app.Image->Height() != kHeight) std::abort();
+    }
+    void Press(std::initializer_list<viv::FKey> keys) {
+        for (viv::FKey k : keys) app.FKeyClick(k);
+    }
+};
+
+// Argument 0: the rays alone; 1: with the angles, the normal, the critical angle and the
+// protractor.
+void BM_RefractionInWaterRedraw(benchmark::State& state) {
+    Program p(2);
+    if (state.range(0) == 1) p.Press({viv::FKey::F2, viv::FKey::F3, viv::FKey::F5, viv::FKey::F6});
+    for (auto _ : state) p.app.RedrawPicture();
+}
+BENCHMARK(BM_RefractionInWaterRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_RefractionLawRedraw(benchmark::State& state) {
+    Program p(5);
+    p.Press({viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6});
+    for (auto _ : state) p.app.RedrawPicture();
+}
+BENCHMARK(BM_RefractionLawRedraw)->Unit(benchmark::kMicrosecond);
+
+// One tick of the clock (every 20 ms while it runs): the crests erased and drawn anew,
+// here with the reflected wave too.
+void BM_RefractionLawTick(benchmark::State& state) {
+    Program p(5);
+    p.Press({viv::FKey::F4, viv::FKey::F6});
+    p.app.Window.Timer1.Enabled = true;
+    for (auto _ : state) p.app.Timer1Timer();
+}
+BENCHMARK(BM_RefractionLawTick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,176 @@
+#include "sims/waves/refraction_in_water.h"
+
+#include <cmath>
+
+#include "app/events.h"
+#include "library/drawing.h"
+#include "library/protractor.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/waves/refraction_angles.h"
+#include "sims/waves/refraction_state.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double kWaterRadius = 4;    // world units, the half-disc of water
+constexpr double kRayLength = 5;      // world units from the point of incidence
+constexpr double kArrowAt = 3;        // world units from it, on the incident and reflected rays
+constexpr double kArrowLength = 0.25; // world units
+constexpr int kSmallestArc = 2;       // degrees: below it the angles are not marked
+constexpr double kIncidenceArc = 0.9;  // radii of the angle marks, world units
+constexpr double kReflectionArc = 1.1;
+constexpr double kRefractionArc = 1.0;
+
+constexpr TColor kRayColour = clGreen;
+constexpr TColor kArcColour = clBlue;
+
+void Line(const World& m, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(m.PictureX(x1), m.PictureY(y1));
+    canvas.LineTo(m.PictureX(x2), m.PictureY(y2));
+}
+
+// The water: the right half of the disc of radius 4 about the point of incidence,
+// cross-hatched in silver.
+void DrawWater(const World& m, TCanvas& canvas) {
+    canvas.Pen.Color = clSilver;
+    canvas.Brush.Color = clSilver;
+    canvas.Brush.Style = bsDiagCross;
+    canvas.Pie(m.PictureX(-kWaterRadius), m.PictureY(kWaterRadius), m.PictureX(kWaterRadius),
+               m.PictureY(-kWaterRadius), m.PictureX(0), m.PictureY(-kWaterRadius), m.PictureX(0),
+               m.PictureY(kWaterRadius));
+    canvas.Brush.Style = bsClear;
+}
+
+// The incident, reflected and refracted rays with their arrow heads.
+void DrawRays(App& app, TCanvas& canvas, const RefractionAngles& a) {
+    const World& m = app.Map;
+    const double ci = std::cos(a.Incidence), si = std::sin(a.Incidence);
+    const double cb = std::cos(a.Refraction), sb = std::sin(a.Refraction);
+    const bool reflected = app.State.IncidenceValue != 0;
+    const double r = kRayLength, h = kArrowAt;
+    canvas.Pen.Color = kRayColour;
+    canvas.Pen.Style = psSolid;
+    if (app.State.RayDirection != FromWater) {
+        canvas.Polyline({m.Picture(-r * ci, r * si), m.Picture(0, 0), m.Picture(r * cb, -r * sb)});
+        if (reflected) Line(m, canvas, 0, 0, -r * ci, -r * si);
+        DrawArrowHead(m, canvas, -h * ci, h * si, kArrowLength, -a.Incidence);
+        DrawArrowHead(m, canvas, r * cb, -r * sb, kArrowLength, -a.Refraction);
+        // Also at normal incidence: the light reflected straight back.
+        DrawArrowHead(m, canvas, -h * ci, -h * si, kArrowLength, Pi + a.Incidence);
+    } else {
+        Line(m, canvas, r * ci, -r * si, 0, 0);
+        if (reflected) Line(m, canvas, 0, 0, r * ci, r * si);
+        if (a.Refracts) Line(m, canvas, 0, 0, -r * cb, r * sb);
+        DrawArrowHead(m, canvas, h * ci, -h * si, kArrowLength, Pi - a.Incidence);
+        DrawArrowHead(m, canvas, h * ci, h * si, kArrowLength, a.Incidence);
+        if (a.Refracts) DrawArrowHead(m, canvas, -r * cb, r * sb, kArrowLength, Pi - a.Refraction);
+    }
+}
+
+// The angles of incidence, reflection and refraction as blue arcs about the point of
+// incidence, each from the normal to its ray the short way round.
+void DrawAngles(App& app, TCanvas& canvas, const RefractionAngles& a) {
+    if (!app.State.ShowMarks || app.State.IncidenceValue < kSmallestArc) return;
+    const World& m = app.Map;
+    const WorldPoint o{0, 0};
+    const double i = a.Incidence, b = a.Refraction;
+    canvas.Pen.Color = kArcColour;
+    if (app.State.RayDirection != FromWater) {
+        DrawAngleArc(m, o, canvas, kIncidenceArc, Pi - i, Pi);
+        DrawAngleArc(m, o, canvas, kReflectionArc, Pi, Pi + i);
+        DrawAngleArc(m, o, canvas, kRefractionArc, -b, 0);
+    } else {
+        DrawAngleArc(m, o, canvas, kIncidenceArc, -i, 0);
+        DrawAngleArc(m, o, canvas, kReflectionArc, 0, i);
+        if (a.Refracts) DrawAngleArc(m, o, canvas, kRefractionArc, Pi - b, Pi);
+    }
+    canvas.Pen.Color = kRayColour;
+}
+
+// The figures every control and toggle changes: the rays and their angles.
+void DrawMovingFigures(App& app, TCanvas& canvas) {
+    const RefractionAngles a = CurrentRefraction(app);
+    DrawRays(app, canvas, a);
+    DrawAngles(app, canvas, a);
+}
+
+// The normal and the critical-angle line, drawn over the protractor's labels.
+void DrawFixedLines(App& app, TCanvas& canvas) {
+    if (app.State.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
+    if (app.State.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, RefractionOf(app).CriticalAngle);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& m = app.Map;
+    const double a = m.AspectHeight;
+    SetupWorld(m, 0, clearFirst, canvas, -10, 10, -a, a);
+    canvas.Pen.Style = psSolid;
+    DrawWater(m, canvas);
+    UpdateCriticalAngle(app);
+    // The protractor's labels are written over the picture, so it comes before every
+    // line that may cross them.
+    if (app.State.ShowRays) DrawProtractor(m, canvas, true);
+    DrawFixedLines(app, canvas);
+    DrawMovingFigures(app, canvas);
+    WriteRefractionTable(app, CurrentRefraction(app));
+}
+
+}  // namespace
+
+void DrawRefractionInWater(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        return;
+    }
+    const bool control = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2;
+    const bool toggle = event == evF2 || event == evF2 + 1 || event == evF2 + 3 || event == evF6;
+    if (!control && !toggle) return;
+
+    SharedState& s = app.State;
+    RefractionState& r = RefractionOf(app);
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsClear;
+    DrawMovingFigures(app, canvas);  // erases them
+    switch (event) {
+        case evScrollBar1:
+            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            break;
+        case evTrackBar1:
+            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            s.CurrentColour = app.Window.TrackBar1.Position;
+            UpdateCriticalAngle(app);
+            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            break;
+        case evTrackBar2:
+            s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
+            DrawSurfaceNormal(app.Map, canvas);
+            break;
+        case evF2 + 3:
+            s.ShowRedRay = !s.ShowRedRay;
+            DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            break;
+        case evF6:
+            // The labels are written, or wiped in white, over whatever lies there: the
+            // lines crossing them step aside meanwhile.
+            DrawFixedLines(app, canvas);
+            s.ShowRays = !s.ShowRays;
+            DrawProtractor(app.Map, canvas, s.ShowRays);
+            DrawFixedLines(app, canvas);
+            break;
+        default:
+            break;
+    }
+    DrawMovingFigures(app, canvas);
+    WriteRefractionTable(app, CurrentRefraction(app));
+}
+
+}  // namespace viv

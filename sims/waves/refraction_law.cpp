@@ -1,0 +1,245 @@
+#include "sims/waves/refraction_law.h"
+
+#include <cmath>
+
+#include "app/catalogue.h"
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/protractor.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/waves/refraction_angles.h"
+#include "sims/waves/refraction_state.h"
+#include "sims/waves/wave_crests.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double kBottom = -0.5, kTop = 1.5;  // of AspectHeight
+constexpr double kLabelX = 5;                 // world units either side of the boundary
+constexpr double kLabelY = 0.2;               // of AspectHeight, the labels' top
+constexpr double kArrowLength = 0.25;         // world units
+constexpr int kSmallestArc = 4;               // degrees: below it the angles are not marked
+constexpr double kArcRadius = 1;              // world units
+
+constexpr TColor kCrestColour = clGreen;
+constexpr TColor kRayColour = clOlive;
+constexpr TColor kArcColour = clBlue;
+
+// The beam as the controls set it now.
+BeamSetup CurrentBeam(App& app) {
+    const ColourRow& colour = Colour(app.State.CurrentColour);
+    BeamSetup beam;
+    beam.Angles = CurrentRefraction(app);
+    beam.Direction = app.State.RayDirection == FromWater ? FromWater : FromAir;
+    beam.AirWaveLength = PictureWaveLength(colour.WaveLength);
+    beam.Index = colour.WaterIndex;
+    beam.Phase = RefractionOf(app).Phase;
+    beam.Reflection = app.State.ShowRays;
+    return beam;
+}
+
+// The reflected wave is drawn dotted beside the refracted one, and like the incident
+// wave when it is all there is.
+TPenStyle StyleOf(CrestKind kind, const BeamSetup& beam) {
+    return kind == CrestKind::Reflected && beam.Angles.Refracts ? psDot : psSolid;
+}
+
+void DrawStoredCrests(const DrawnCrests& drawn, TCanvas& canvas) {
+    canvas.Pen.Color = kCrestColour;
+    // The solid crests first, then the dotted ones.
+    for (const TPenStyle style : {psSolid, psDot}) {
+        canvas.Pen.Style = style;
+        for (std::size_t k = 0; k < drawn.Count; ++k) {
+            const DrawnCrest& c = drawn.Crests[k];
+            if (c.Style == style) canvas.Polyline(c.Points.data(), c.Count);
+        }
+    }
+    canvas.Pen.Style = psSolid;
+}
+
+// Removes the crests now on the picture.
+void EraseCrests(App& app, TCanvas& canvas) {
+    DrawnCrests& drawn = RefractionOf(app).Drawn;
+    DrawStoredCrests(drawn, canvas);
+    drawn.Count = 0;
+}
+
+// Draws the crests of the current state; those drawn on the screen's picture are kept
+// for the next erasure (a printed page or a copy leaves them as they are).
+void DrawCrests(App& app, TCanvas& canvas) {
+    const World& m = app.Map;
+    const BeamSetup beam = CurrentBeam(app);
+    const BeamCrests crests = ComputeCrests(beam);
+    DrawnCrests drawn;
+    for (std::size_t k = 0; k < crests.Count; ++k) {
+        const CrestLine& line = crests.Lines[k];
+        DrawnCrest& c = drawn.Crests[drawn.Count++];
+        c.Count = line.Count;
+        for (std::size_t p = 0; p < line.Count; ++p)
+            c.Points[p] = m.Picture(line.Points[p].x, line.Points[p].y);
+        c.Style = StyleOf(line.Kind, beam);
+    }
+    DrawStoredCrests(drawn, canvas);
+    if (&canvas == app.Image.get()) RefractionOf(app).Drawn = drawn;
+}
+
+void DrawRay(const World& m, TCanvas& canvas, const BeamRay& ray) {
+    TPoint points[3];
+    for (std::size_t k = 0; k < ray.Count; ++k) points[k] = m.Picture(ray.Points[k].x, ray.Points[k].y);
+    canvas.Polyline(points, ray.Count);
+}
+
+// F4: the two boundary rays of the beam, bent at the boundary, and the reflected rays
+// whenever the reflected wave is drawn.
+void DrawBeamRays(App& app, TCanvas& canvas) {
+    const World& m = app.Map;
+    const BeamSetup beam = CurrentBeam(app);
+    const BeamRays rays = ComputeBeamRays(beam);
+    canvas.Pen.Color = kRayColour;
+    canvas.Pen.Style = psSolid;
+    for (const BeamRay& ray : rays.Rays) DrawRay(m, canvas, ray);
+    for (std::size_t k = 0; k < rays.ArrowCount; ++k)
+        DrawArrowHead(m, canvas, rays.Arrows[k].Tip.x, rays.Arrows[k].Tip.y, kArrowLength,
+                      rays.Arrows[k].Angle);
+    if (beam.Reflection || !beam.Angles.Refracts) {
+        canvas.Pen.Style = StyleOf(CrestKind::Reflected, beam);
+        for (const BeamRay& ray : rays.ReflectedRays) DrawRay(m, canvas, ray);
+        canvas.Pen.Style = psSolid;
+        for (const RayArrow& arrow : rays.ReflectedArrows)
+            DrawArrowHead(m, canvas, arrow.Tip.x, arrow.Tip.y, kArrowLength, arrow.Angle);
+    }
+}
+
+// F2: the angles of incidence, refraction and (with the reflected wave) reflection as
+// blue arcs about the origin, each from the normal to its ray the short way round.
+void DrawAngles(App& app, TCanvas& canvas) {
+    const SharedState& s = app.State;
+    if (!s.ShowMarks || s.IncidenceValue < kSmallestArc) return;
+    const World& m = app.Map;
+    const RefractionAngles a = CurrentRefraction(app);
+    const WorldPoint o{0, 0};
+    const double i = a.Incidence, b = a.Refraction, r = kArcRadius;
+    const bool reflection = s.ShowRays || !a.Refracts;
+    canvas.Pen.Color = kArcColour;
+    canvas.Pen.Style = psSolid;
+    if (s.RayDirection != FromWater) {
+        DrawAngleArc(m, o, canvas, r, Pi - i, Pi);
+        if (a.Refracts) DrawAngleArc(m, o, canvas, r, -b, 0);
+        if (reflection) DrawAngleArc(m, o, canvas, r, Pi, Pi + i);
+    } else {
+        DrawAngleArc(m, o, canvas, r, -i, 0);
+        if (a.Refracts) DrawAngleArc(m, o, canvas, r, Pi - b, Pi);
+        if (reflection) DrawAngleArc(m, o, canvas, r, 0, i);
+    }
+}
+
+// Everything a control or toggle changes besides the crests.
+void DrawRaysAndAngles(App& app, TCanvas& canvas) {
+    if (app.State.ShowAxes) DrawBeamRays(app, canvas);
+    DrawAngles(app, canvas);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& m = app.Map;
+    const double a = m.AspectHeight;
+    SetupWorld(m, 0, clearFirst, canvas, -10, 10, kBottom * a, kTop * a);
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.MoveTo(m.PictureX(0), m.PictureY(kBottom * a));
+    canvas.LineTo(m.PictureX(0), m.PictureY(kTop * a));
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    canvas.Font.Bold = true;
+    canvas.TextOut(m.PictureX(-kLabelX), m.PictureY(kLabelY * a), "luft");
+    canvas.TextOut(m.PictureX(kLabelX), m.PictureY(kLabelY * a), "vand");
+    canvas.Font.Bold = false;
+
+    UpdateCriticalAngle(app);
+    if (app.State.ShowRedRay) DrawCriticalAngleLine(m, canvas, RefractionOf(app).CriticalAngle);
+    if (app.State.ShowNormals) DrawSurfaceNormal(m, canvas);
+    DrawCrests(app, canvas);
+    DrawRaysAndAngles(app, canvas);
+    WriteRefractionTable(app, CurrentRefraction(app));
+}
+
+}  // namespace
+
+double NextPhase(double phase) {
+    phase += RefractionState::PhaseStep;
+    if (phase >= 1) phase -= 1;
+    return phase;
+}
+
+void SetRefractionLawStartValues(App& app) {
+    SetIncidenceRange(app, 90);
+    app.State.RayDirection = FromAir;
+    RefractionOf(app).Phase = RefractionState::StartPhase;
+}
+
+void DrawRefractionLaw(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        return;
+    }
+    SharedState& s = app.State;
+    RefractionState& r = RefractionOf(app);
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsClear;
+
+    if (event == evTick || event == evStep) {
+        // Only the crests move: the rays, the arcs and the table stay.
+        EraseCrests(app, canvas);
+        r.Phase = NextPhase(r.Phase);
+        DrawCrests(app, canvas);
+        if (event == evStep) WriteRefractionTable(app, CurrentRefraction(app));
+        return;
+    }
+    const bool control = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2;
+    const bool toggle = event >= evF2 && event <= evF6;
+    if (!control && !toggle) return;
+
+    EraseCrests(app, canvas);
+    DrawRaysAndAngles(app, canvas);  // erases them
+    switch (event) {
+        case evScrollBar1:
+            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            break;
+        case evTrackBar1:
+            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            s.CurrentColour = app.Window.TrackBar1.Position;
+            UpdateCriticalAngle(app);
+            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            break;
+        case evTrackBar2:
+            s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
+            DrawSurfaceNormal(app.Map, canvas);
+            break;
+        case evF2 + 2:
+            s.ShowAxes = !s.ShowAxes;
+            break;
+        case evF2 + 3:
+            s.ShowRedRay = !s.ShowRedRay;
+            DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            break;
+        case evF6:
+            s.ShowRays = !s.ShowRays;
+            break;
+        default:
+            break;
+    }
+    DrawCrests(app, canvas);
+    DrawRaysAndAngles(app, canvas);
+    WriteRefractionTable(app, CurrentRefraction(app));
+}
+
+}  // namespace viv

@@ -1,0 +1,28 @@
+// "Brydningsloven": a parallel beam of light drawn as wave crests that move with the
+// animation clock and bend at the boundary between air and water. In water the crests
+// lie closer by the factor n; the light may come from either side, and from the water
+// beyond the critical angle it is totally reflected.
+#pragma once
+
+#include <cstdint>
+
+#include "app/app.h"
+#include "library/canvas.h"
+
+namespace viv {
+
+// The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: the
+// angle of incidence), 34 (TrackBar1: the colour), 35 (TrackBar2: the direction of the
+// light), 36 (a tick: the crests move on), 37 (one step: likewise, and the table) and
+// the toggles F2 "Vinkler", F3 "Lod", F4 "Stråle", F5 "Grænse" and F6 "Spejling".
+// Other events do nothing.
+void DrawRefractionLaw(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+
+// The menu entry's start values: incidence 0..90 from 45°, light from the air, the
+// crests at the phase 0.21.
+void SetRefractionLawStartValues(App& app);
+
+// The phase after one tick or step: 0.04 on, back by 1 on reaching 1.
+double NextPhase(double phase);
+
+}  // namespace viv
