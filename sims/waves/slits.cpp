@@ -171,25 +171,32 @@ void DrawOrderRays(const Scene& sc, const SlitView& v) {
     }
 }
 
-// Radians of the direction point of an arc, as a far point of the picture.
-TPoint Towards(TPoint centre, double angle) {
-    constexpr double far = 10000;  // pixels
-    return {centre.x + static_cast<int>(std::lround(far * std::cos(angle))),
-            centre.y - static_cast<int>(std::lround(far * std::sin(angle)))};
-}
-
 // An arc of radius `radius` pixels about `centre` (world) from angle `from` to `to`
 // (radians, increasing), cut where it would leave the picture at the top or the bottom.
-void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, double to) {
+// Drawn as one polyline through points about two pixels apart, which the many wavelets
+// of every clock tick need to be quick.
+void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, double to,
+                std::vector<TPoint>& points) {
     if (radius <= 0) return;
     const double r = radius / sc.scale;  // world units
     if (centre.y + r > sc.h) to = std::min(to, std::asin(std::clamp((sc.h - centre.y) / r, -1.0, 1.0)));
     if (centre.y - r < -sc.h) from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
     if (!(from < to)) return;
+    constexpr double pointSpacing = 2;  // pixels
     const TPoint c = sc.world.Picture(centre.x, centre.y);
-    const TPoint a = Towards(c, from);
-    const TPoint b = Towards(c, to);
-    sc.canvas.Arc(c.x - radius, c.y - radius, c.x + radius, c.y + radius, a.x, a.y, b.x, b.y);
+    const int steps = std::max(2, static_cast<int>(std::ceil((to - from) * radius / pointSpacing)));
+    const double step = (to - from) / steps;
+    const double turnCos = std::cos(step), turnSin = std::sin(step);
+    double ux = std::cos(from), uy = std::sin(from);  // the unit vector to the point, turned step by step
+    points.clear();
+    for (int i = 0; i <= steps; ++i) {
+        const TPoint p{c.x + static_cast<int>(std::lround(radius * ux)), c.y - static_cast<int>(std::lround(radius * uy))};
+        if (points.empty() || !(points.back() == p)) points.push_back(p);
+        const double x = ux * turnCos - uy * turnSin;
+        uy = ux * turnSin + uy * turnCos;
+        ux = x;
+    }
+    if (points.size() >= 2) sc.canvas.Polyline(points);
 }
 
 // The radius of crest j, pixels: j wavelengths and the s pixels the waves have moved on.
@@ -210,8 +217,9 @@ void DrawWaves(const Scene& sc, const SlitView& v) {
         c.LineTo(x, w.PictureY(-sc.h));
     }
     c.Pen.Color = WaveColour;
+    std::vector<TPoint> points;
     const auto halfCircles = [&](double y, int count) {
-        for (int j = 0; j < count; ++j) ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -Pi / 2, Pi / 2);
+        for (int j = 0; j < count; ++j) ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -Pi / 2, Pi / 2, points);
     };
     switch (sc.kind) {
         case SlitKind::Grating: {
@@ -233,10 +241,10 @@ void DrawWaves(const Scene& sc, const SlitView& v) {
             for (const double y : {y1, y2}) {
                 for (int j = 0; j < Wavelets; ++j) {
                     c.Pen.Color = WaveColour;
-                    ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -CrestSpan, CrestSpan);
+                    ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -CrestSpan, CrestSpan, points);
                     c.Pen.Color = TroughColour;
                     ClippedArc(sc, {0, y}, static_cast<int>(std::lround((j + half) * sc.scale)) + s, -CrestSpan,
-                               CrestSpan);
+                               CrestSpan, points);
                 }
             }
             break;

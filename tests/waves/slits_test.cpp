@@ -190,12 +190,21 @@ TEST_F(SlitSimulations, NoOrderNoConstructionNoMarksAndNothingRunaway) {
     }
 }
 
-// The radii of the black wavelets about the slit at picture row `row`.
-std::vector<int> WaveletRadii(const std::vector<test::Figure>& figures, int row) {
+// The radii in pixels of the black wavelets about picture point `centre`: the black
+// polylines whose every point lies within a pixel of one circle about it and that span
+// a good part of that circle.
+std::vector<int> WaveletRadii(const std::vector<test::Figure>& figures, TPoint centre) {
     std::vector<int> radii;
-    for (const auto& f : figures)
-        if (f.kind == "arc" && f.pen.Color == clBlack && (f.points[0].y + f.points[1].y) / 2 == row)
-            radii.push_back((f.points[1].x - f.points[0].x) / 2);
+    for (const auto& f : figures) {
+        if (f.kind != "polyline" || f.pen.Color != clBlack || f.points.size() < 3) continue;
+        double sum = 0;
+        for (const TPoint& p : f.points) sum += std::hypot(p.x - centre.x, p.y - centre.y);
+        const double r = sum / f.points.size();
+        const double chord = std::hypot(f.points.front().x - f.points.back().x, f.points.front().y - f.points.back().y);
+        if (chord >= r / 2 && std::all_of(f.points.begin(), f.points.end(),
+                        [&](TPoint p) { return std::abs(std::hypot(p.x - centre.x, p.y - centre.y) - r) <= 1; }))
+            radii.push_back(static_cast<int>(std::lround(r)));
+    }
     std::sort(radii.begin(), radii.end());
     return radii;
 }
@@ -205,9 +214,9 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
         app.MenuEntry(sim);
         const World& w = app.Map;
         const double X = SlitsOf(app).X;
-        const int row = sim == Grating ? w.PictureY(0) : sim == DoubleSlit ? w.PictureY(X / 2) : w.PictureY(0);
+        const TPoint centre = w.Picture(0, sim == DoubleSlit ? X / 2 : 0);
         const auto start = Recorded();
-        const std::vector<int> first = WaveletRadii(start, row);
+        const std::vector<int> first = WaveletRadii(start, centre);
         ASSERT_FALSE(first.empty()) << sim;
         // Crests one wavelength apart.
         for (std::size_t j = 1; j < first.size(); ++j)
@@ -215,10 +224,11 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
         const int perWave = static_cast<int>(std::lround(w.MapScaleX));
         for (int tick = 1; tick < perWave; ++tick) {
             app.FremButtonClick();
-            std::vector<int> now = WaveletRadii(Recorded(), row);
+            std::vector<int> now = WaveletRadii(Recorded(), centre);
             // The crest of radius 0 appears as soon as it has grown.
             if (now.size() > first.size()) now.erase(now.begin());
-            ASSERT_EQ(now.size(), first.size()) << sim << " tick " << tick;
+            ASSERT_EQ(now.size(), first.size()) << sim << " tick " << tick << ": " << ::testing::PrintToString(now)
+                                                << " from " << ::testing::PrintToString(first);
             for (std::size_t j = 0; j < now.size(); ++j)
                 EXPECT_EQ(now[j], first[j] + tick) << sim << " tick " << tick;
         }
