@@ -46,7 +46,8 @@ void WriteKeeping(TCanvas& canvas, const Label& label, ScaleUnderlay& underlay) 
     underlay.Boxes.push_back(r);
 }
 
-// The labels of the scale, left to right and bottom to top as they are written.
+// The labels of the scale: the zero, then every whole unit upwards followed by its mirror
+// below.
 std::vector<Label> Labels(const World& world, TCanvas& canvas, std::string_view unit,
                           double factor, double position, double halfHeight) {
     std::vector<Label> labels;
