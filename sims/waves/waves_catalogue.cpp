@@ -2,9 +2,10 @@
 #include "sims/waves/waves_catalogue.h"
 
 #include "app/catalogue.h"
+#include "sims/waves/hydrogen_spectrum.h"
 #include "sims/waves/refraction_in_water.h"
 #include "sims/waves/refraction_law.h"
-
+#include "sims/waves/slits.h"
 
 namespace viv {
 
@@ -42,19 +43,23 @@ void ReflectionAfterTable(App& app) {
     app.Table.SetCell(1, 4, "486.1");
 }
 
-// The grating of 600 lines per millimetre (X = 2.6337968815844923) and the first order
-// are set by the slit module.
+// The waves at rest, the grating of 600 lines per millimetre and the first order.
 void GratingStart(App& app) {
-    app.State.AnimationStep = 0;
+    SetGratingStartValues(app);
 }
 
-// X = 2.53, the first order and the screen value 0 are set by the slit module.
+// The waves at rest, the slit distance 2.53 wavelengths, the first order and the pointer
+// read-out at 0.
 void DoubleSlitStart(App& app) {
-    app.State.AnimationStep = 0;
+    SetDoubleSlitStartValues(app);
 }
 
-// The series (2), the grating (X = 2.6337968815844923) and the first order are set by
-// the hydrogen module; the distance to the grating stands in the table.
+// The Balmer series, the grating of 600 lines per millimetre and the first order.
+void HydrogenStart(App& app) {
+    SetHydrogenStartValues(app);
+}
+
+// The distance from the grating to the screen stands in the table.
 void HydrogenAfterTable(App& app) {
     app.Table.SetCell(1, 1, "0.8");
 }
@@ -65,10 +70,10 @@ void DopplerStart(App& app) {
     app.State.AnimationStep = 0;
 }
 
-// X = 3.387142857142857, the first order and the values 1 and 0 are set by the slit
-// module.
+// The waves at rest, the slit width 3.387 wavelengths, the first minimum and the wavelet
+// centres at the start of the slit.
 void SingleSlitStart(App& app) {
-    app.State.AnimationStep = 0;
+    SetSingleSlitStartValues(app);
 }
 
 // --- Table headers ---
@@ -135,21 +140,27 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kGratingRows,
              .Mask = 398,
-             .BeforeSelect = &GratingStart};
+             .BeforeSelect = &GratingStart,
+             .Draw = &DrawOpticalGrating};
     c[6] = {.Number = 17,
              .Caption = "Dobbeltspalte",
              .Table = {4, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kSlitRows,
              .Mask = 442,
-             .BeforeSelect = &DoubleSlitStart};
+             .BeforeSelect = &DoubleSlitStart,
+             .Draw = &DrawDoubleSlit,
+             .Mouse = &DoubleSlitMouse};
     c[7] = {.Number = 18,
              .Caption = "Hydrogenspektret",
              .Table = {5, 3, true},
              .ColumnHeaders = {CaptionHeader, "", "lambda/nm"},
              .RowHeaders = kHydrogenRows,
              .Mask = 296,
-             .AfterTable = &HydrogenAfterTable};
+             .BeforeSelect = &HydrogenStart,
+             .AfterTable = &HydrogenAfterTable,
+             .Draw = &DrawHydrogenSpectrum,
+             .Mouse = &HydrogenMouse};
     c[8] = {.Number = 19,
              .Caption = "Dopplereffekt",
              .Table = {3, 2, true},
@@ -163,7 +174,8 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kSlitRows,
              .Mask = 442,
-             .BeforeSelect = &SingleSlitStart};
+             .BeforeSelect = &SingleSlitStart,
+             .Draw = &DrawSingleSlit};
     return c;
 }();
 

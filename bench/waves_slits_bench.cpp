@@ -1,0 +1,47 @@
+// The diffraction pictures and the hydrogen spectrum at 720 x 540: a full redraw of each
+// (budget 2 ms) and a clock tick of the single slit (budget 0.5 ms).
+#include <benchmark/benchmark.h>
+
+#include "app/app.h"
+#include "app/gui/headless_host.h"
+#include "sims/simulations.h"
+
+namespace {
+
+struct Started {
+    viv::HeadlessHost host;
+    viv::App app{host, viv::AllSimulations()};
+    explicit Started(std::uint16_t simulation) {
+        viv::StartupEnvironment env;
+        env.StartDirectory = "/nonexistent-vivarnon-dir";
+        env.SetupFileCandidates.clear();
+        host.LayoutChanged(app.Window);
+        app.FormCreate(env);
+        app.MenuEntry(simulation);
+        host.SetPictureArea(app.Window, 720, 540);
+        app.FormResize();
+    }
+};
+
+// Every figure a simulation can show is on.
+void AllTogglesOn(viv::App& app) {
+    for (const viv::FKey k : {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
+        if (app.Window.Of(k).Visible) app.FKeyClick(k);
+}
+
+void BM_DiffractionRedraw(benchmark::State& state) {
+    Started s(static_cast<std::uint16_t>(state.range(0)));
+    AllTogglesOn(s.app);
+    for (auto _ : state) s.app.RedrawPicture();
+}
+BENCHMARK(BM_DiffractionRedraw)->Arg(16)->Arg(17)->Arg(18)->Arg(35)->Unit(benchmark::kMillisecond);
+
+void BM_SingleSlitTick(benchmark::State& state) {
+    Started s(35);
+    AllTogglesOn(s.app);
+    s.app.Window.Timer1.Enabled = true;
+    for (auto _ : state) s.app.Timer1Timer();
+}
+BENCHMARK(BM_SingleSlitTick)->Unit(benchmark::kMillisecond);
+
+}  // namespace

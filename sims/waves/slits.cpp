@@ -1,0 +1,655 @@
+#include "sims/waves/slits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/measuring_scale.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/waves/slit_physics.h"
+#include "sims/waves/slits_state.h"
+
+namespace viv {
+
+namespace {
+
+enum class SlitKind { Grating, DoubleSlit, SingleSlit };
+
+constexpr double Degree = Pi / 180;
+constexpr int Wavelets = 8;           // crests about every slit, one wavelength apart
+constexpr double MarkerX = -6;        // where the period is marked and the path difference built
+constexpr double GratingOpening = 1.0 / 7;  // half the width of a grating's opening, wavelengths
+constexpr double DoubleSlitOpening = 0.2;   // half the width of each of the two slits
+constexpr double ScaleAt = 9;               // the measuring scale's labels, world x
+constexpr double ScaleFactor = 10;
+constexpr double CrestSpan = 60 * Degree;   // the single slit's wavelets run +-60°
+constexpr double PointerScaleX = -9;        // the double slit's read-out bar
+constexpr double PointerScaleHalf = 2;      // its scale runs -2..2
+
+constexpr TColor WaveColour = clBlack;
+constexpr TColor TroughColour = clGray;
+constexpr TColor LightColour = clRed;
+constexpr TColor MarkColour = clBlue;
+
+// One drawing: the picture, its mapping, the simulation.
+struct Scene {
+    App& app;
+    const World& world;
+    TCanvas& canvas;
+    SlitKind kind;
+    double h;      // half-height of the picture, world units
+    double scale;  // pixels per wavelength
+};
+
+Scene SceneOf(App& app, TCanvas& canvas, SlitKind kind) {
+    return {app, app.Map, canvas, kind, app.Map.AspectHeight, app.Map.MapScaleX};
+}
+
+// The whole number of pixels the waves move on in one wavelength, at least 1.
+int PixelsPerWave(const World& world) {
+    return std::max(1, static_cast<int>(std::lround(world.MapScaleX)));
+}
+
+void Line(const Scene& sc, double x1, double y1, double x2, double y2) {
+    sc.canvas.MoveTo(sc.world.PictureX(x1), sc.world.PictureY(y1));
+    sc.canvas.LineTo(sc.world.PictureX(x2), sc.world.PictureY(y2));
+}
+
+void Pen(const Scene& sc, TColor colour, int width, TPenStyle style = psSolid) {
+    sc.canvas.Pen.Color = colour;
+    sc.canvas.Pen.Width = width;
+    sc.canvas.Pen.Style = style;
+}
+
+bool Exists(const SlitView& v) {
+    return OrderExists(v.Order, v.X);
+}
+
+double Angle(const SlitView& v) {
+    return OrderAngle(v.Order, v.X);
+}
+
+// --- The fixed figures of a full redraw ---
+
+void DrawLaser(const Scene& sc, std::string_view label) {
+    const World& w = sc.world;
+    TCanvas& c = sc.canvas;
+    const double h = sc.h;
+    c.Brush.Style = bsClear;
+    c.Font.Color = clBlack;
+    c.TextOut(w.PictureX(-9), w.PictureY(0.7 * h), "Laser");
+    c.TextOut(w.PictureX(MarkerX) - c.TextWidth(label) / 2, w.PictureY(0.74 * h), label);
+    Pen(sc, clBlack, w.PenWidth);
+    c.Brush.Color = clGreen;
+    c.Brush.Style = bsDiagCross;
+    c.Rectangle(w.PictureX(-9), w.PictureY(0.8 * h), w.PictureX(-7), w.PictureY(0.75 * h));
+    c.Brush.Style = bsClear;
+    Line(sc, MarkerX, 0.75 * h, MarkerX, 0.8 * h);
+    c.Pen.Color = LightColour;
+    Line(sc, -7, 0.775 * h, -4, 0.775 * h);
+}
+
+// "d" beside the marker of one period, right-aligned against "d "; black, or white to
+// take it away.
+void WritePeriodLabel(const Scene& sc, double y, TColor colour) {
+    TCanvas& c = sc.canvas;
+    c.Brush.Style = bsClear;
+    c.Font.Color = colour;
+    c.TextOut(sc.world.PictureX(MarkerX) - c.TextWidth("d "), sc.world.PictureY(y) - c.TextHeight("d") / 2, "d");
+    c.Font.Color = clBlack;
+}
+
+double PeriodLabelY(SlitKind kind, double X) {
+    return kind == SlitKind::Grating ? -X / 2 : 0;
+}
+
+// The silver frame of the double slit's read-out: its scale line and its name.
+void DrawPointerFrame(const Scene& sc) {
+    const World& w = sc.world;
+    TCanvas& c = sc.canvas;
+    c.Brush.Style = bsClear;
+    c.Font.Color = clBlack;
+    c.TextOut(w.PictureX(-9.5), w.PictureY(-2.1), "y(»mus«)");
+    Pen(sc, clSilver, w.PenWidth);
+    const int x = w.PictureX(PointerScaleX) - 2;
+    c.MoveTo(x, w.PictureY(-PointerScaleHalf));
+    c.LineTo(x, w.PictureY(PointerScaleHalf));
+}
+
+// --- The figures that follow the view ---
+
+// The slits or the grating's bars and the marker of one period, thick.
+void DrawSlits(const Scene& sc, const SlitView& v) {
+    const World& w = sc.world;
+    const double X = v.X;
+    const double h = sc.h;
+    Pen(sc, clBlack, w.BoldPenWidth);
+    switch (sc.kind) {
+        case SlitKind::Grating: {
+            const int n = static_cast<int>(std::floor(h / X));
+            for (int i = 0; i <= n; ++i) {
+                const double from = GratingOpening + i * X;
+                const double to = std::min((i + 1) * X - GratingOpening, h);
+                if (from >= to) continue;
+                Line(sc, 0, from, 0, to);
+                Line(sc, 0, -from, 0, -to);
+            }
+            Line(sc, MarkerX, 0, MarkerX, -X);
+            break;
+        }
+        case SlitKind::DoubleSlit:
+            Line(sc, 0, h, 0, X / 2 + DoubleSlitOpening);
+            Line(sc, 0, X / 2 - DoubleSlitOpening, 0, -X / 2 + DoubleSlitOpening);
+            Line(sc, 0, -X / 2 - DoubleSlitOpening, 0, -h);
+            Line(sc, MarkerX, X / 2, MarkerX, -X / 2);
+            break;
+        case SlitKind::SingleSlit:
+            Line(sc, 0, h, 0, X / 2);
+            Line(sc, 0, -X / 2, 0, -h);
+            Line(sc, MarkerX, X / 2, MarkerX, -X / 2);
+            break;
+    }
+    sc.canvas.Pen.Width = w.PenWidth;
+}
+
+// The small fan at the laser: two rays of length 2 for every order the grating or the
+// slits let through.
+void DrawOrderRays(const Scene& sc, const SlitView& v) {
+    const World& w = sc.world;
+    const double y0 = 0.775 * sc.h;
+    Pen(sc, LightColour, w.PenWidth);
+    const int orders = static_cast<int>(std::floor(v.X));
+    for (int i = 1; i <= orders; ++i) {
+        const double t = ArcSin(i / v.X);
+        const double dx = 2 * std::cos(t), dy = 2 * std::sin(t);
+        sc.canvas.Polyline({w.Picture(MarkerX + dx, y0 - dy), w.Picture(MarkerX, y0), w.Picture(MarkerX + dx, y0 + dy)});
+    }
+}
+
+// An arc of radius `radius` pixels about `centre` (world) from angle `from` to `to`
+// (radians, increasing), cut where it would leave the picture at the top or the bottom.
+// Drawn as one polyline through points about two pixels apart, which the many wavelets
+// of every clock tick need to be quick.
+void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, double to,
+                std::vector<TPoint>& points) {
+    if (radius <= 0) return;
+    const double r = radius / sc.scale;  // world units
+    if (centre.y + r > sc.h) to = std::min(to, std::asin(std::clamp((sc.h - centre.y) / r, -1.0, 1.0)));
+    if (centre.y - r < -sc.h) from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
+    if (!(from < to)) return;
+    constexpr double pointSpacing = 2;  // pixels
+    const TPoint c = sc.world.Picture(centre.x, centre.y);
+    const int steps = std::max(2, static_cast<int>(std::ceil((to - from) * radius / pointSpacing)));
+    const double step = (to - from) / steps;
+    const double turnCos = std::cos(step), turnSin = std::sin(step);
+    double ux = std::cos(from), uy = std::sin(from);  // the unit vector to the point, turned step by step
+    points.clear();
+    for (int i = 0; i <= steps; ++i) {
+        const TPoint p{c.x + static_cast<int>(std::lround(radius * ux)), c.y - static_cast<int>(std::lround(radius * uy))};
+        if (points.empty() || !(points.back() == p)) points.push_back(p);
+        const double x = ux * turnCos - uy * turnSin;
+        uy = ux * turnSin + uy * turnCos;
+        ux = x;
+    }
+    if (points.size() >= 2) sc.canvas.Polyline(points);
+}
+
+// The radius of crest j, pixels: j wavelengths and the s pixels the waves have moved on.
+int CrestRadius(const Scene& sc, int j, int s) {
+    return static_cast<int>(std::lround(j * sc.scale)) + s;
+}
+
+// The incident plane crests and the wavelets leaving the slits.
+void DrawWaves(const Scene& sc, const SlitView& v) {
+    const World& w = sc.world;
+    TCanvas& c = sc.canvas;
+    const double X = v.X;
+    const int s = v.Step;
+    Pen(sc, LightColour, w.PenWidth);
+    for (int i = 1; i <= 3; ++i) {
+        const int x = w.PictureX(-i) + s;
+        c.MoveTo(x, w.PictureY(sc.h));
+        c.LineTo(x, w.PictureY(-sc.h));
+    }
+    c.Pen.Color = WaveColour;
+    std::vector<TPoint> points;
+    const auto halfCircles = [&](double y, int count) {
+        for (int j = 0; j < count; ++j) ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -Pi / 2, Pi / 2, points);
+    };
+    switch (sc.kind) {
+        case SlitKind::Grating: {
+            const int n = static_cast<int>(std::floor(sc.h / X));
+            for (int i = -n; i <= n; ++i) halfCircles(i * X, i >= 1 ? Wavelets : std::max(0, Wavelets - 2 * std::abs(i)));
+            break;
+        }
+        case SlitKind::DoubleSlit:
+            halfCircles(X / 2, Wavelets);
+            halfCircles(-X / 2, Wavelets);
+            break;
+        case SlitKind::SingleSlit: {
+            // Two centres X / 2m apart: where the crests of one meet the troughs of the
+            // other, the two zones cancel.
+            const double y2 = 0.1 * v.ZoneOffset * X;
+            const double y1 = y2 - X / (2.0 * v.Order);
+            const int P = PixelsPerWave(w);
+            const double half = s + sc.scale / 2 < P ? 0.5 : -0.5;  // wavelengths
+            for (const double y : {y1, y2}) {
+                for (int j = 0; j < Wavelets; ++j) {
+                    c.Pen.Color = WaveColour;
+                    ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -CrestSpan, CrestSpan, points);
+                    c.Pen.Color = TroughColour;
+                    ClippedArc(sc, {0, y}, static_cast<int>(std::lround((j + half) * sc.scale)) + s, -CrestSpan,
+                               CrestSpan, points);
+                }
+            }
+            break;
+        }
+    }
+}
+
+// The grating's crests of order m (F3): for the straight-through light vertical lines,
+// otherwise straight crests at right angles to the direction of the order.
+void DrawFronts(const Scene& sc, const SlitView& v) {
+    if (sc.kind != SlitKind::Grating || !v.Fronts) return;
+    const World& w = sc.world;
+    TCanvas& c = sc.canvas;
+    Pen(sc, LightColour, w.PenWidth);
+    if (v.Order == 0) {
+        for (int j = 0; j <= 4; ++j) {
+            const int x = w.PictureX(j) + v.Step;
+            c.MoveTo(x, w.PictureY(sc.h));
+            c.LineTo(x, w.PictureY(-sc.h));
+        }
+        return;
+    }
+    if (!Exists(v)) return;
+    const double m = v.Order;
+    const double f = m + v.Step / sc.scale;
+    const double t = std::tan(Angle(v));
+    const double spacing = v.X / m;  // along the grating
+    for (double y0 = (1 - std::floor(f)) * v.X - f * spacing; y0 < sc.h; y0 += spacing)
+        Line(sc, 0, y0, (sc.h - y0) * t, sc.h);
+}
+
+// The right triangle whose hypotenuse is one period (the whole slit for the single slit)
+// and whose short side is the path difference of m wavelengths, and the whole
+// wavelengths marked on it.
+void DrawConstruction(const Scene& sc, const SlitView& v) {
+    if (!Exists(v)) return;
+    const World& w = sc.world;
+    const double X = v.X;
+    const double a = Angle(v);
+    const double along = X * std::sin(a) * std::cos(a);
+    const double across = X * std::sin(a) * std::sin(a);
+    Pen(sc, LightColour, w.PenWidth);
+    if (sc.kind == SlitKind::Grating) {
+        // The order leaves downwards: the path difference starts at the upper slit.
+        sc.canvas.Polyline({w.Picture(MarkerX, -X), w.Picture(MarkerX + along, -across), w.Picture(MarkerX, 0)});
+        sc.canvas.Pen.Color = clSilver;
+        for (int i = 1; i <= v.Order; ++i) DrawAngleArc(w, {MarkerX, 0}, sc.canvas, i, -Pi / 2, -a);
+        return;
+    }
+    // Upwards: the path difference starts at the lower slit (the lower edge of the slit).
+    for (const double x : {MarkerX, 0.0}) {
+        sc.canvas.Polyline({w.Picture(x, -X / 2), w.Picture(x + along, -X / 2 + across), w.Picture(x, X / 2)});
+        if (sc.kind != SlitKind::SingleSlit) break;
+    }
+    if (sc.kind == SlitKind::DoubleSlit) {
+        sc.canvas.Pen.Color = clSilver;
+        for (int i = 1; i <= v.Order; ++i) DrawAngleArc(w, {MarkerX, -X / 2}, sc.canvas, i, a, Pi / 2);
+    }
+}
+
+// F2: the angle v at the slit and, with F3 or F4, at the origin; in the single slit also
+// every second of the 2m zones of the slit.
+void DrawMarks(const Scene& sc, const SlitView& v) {
+    if (!v.Marks || !Exists(v)) return;
+    const World& w = sc.world;
+    const double X = v.X;
+    const double a = Angle(v);
+    Pen(sc, MarkColour, w.PenWidth);
+    if (sc.kind == SlitKind::Grating) {
+        DrawAngleArc(w, {MarkerX, -X}, sc.canvas, 1, Pi / 2 - a, Pi / 2);
+        if (v.Fronts) DrawAngleArc(w, {0, 0}, sc.canvas, 2, Pi / 2 - a, Pi / 2);
+        if (v.Direction) DrawAngleArc(w, {0, 0}, sc.canvas, 2, -a, 0);
+        return;
+    }
+    DrawAngleArc(w, {MarkerX, X / 2}, sc.canvas, 1, -Pi / 2, a - Pi / 2);
+    if (v.Direction) DrawAngleArc(w, {0, 0}, sc.canvas, 2, 0, a);
+    if (sc.kind == SlitKind::SingleSlit) {
+        const double zone = X / (2.0 * v.Order);
+        for (int i = 0; i < v.Order; ++i)
+            Line(sc, -0.1, (2 * i + 1) * zone - X / 2, -0.1, (2 * i + 2) * zone - X / 2);
+    }
+}
+
+// The maximum's hyperbola stops at the screen, clear of the measuring scale's labels.
+constexpr double CurveEnd = SlitScreenDistance;
+
+// F4: the grating's direction of order m, the double slit's curve of the m-th maximum,
+// the single slit's direction of the m-th minimum. Drawn for the straight-through light
+// and for orders that exist.
+void DrawDirection(const Scene& sc, const SlitView& v) {
+    if (!v.Direction || !(v.Order == 0 || Exists(v))) return;
+    const World& w = sc.world;
+    TCanvas& c = sc.canvas;
+    const double a = v.Order == 0 ? 0.0 : Angle(v);
+    const double t = std::tan(a);
+    Pen(sc, LightColour, w.PenWidth);
+    switch (sc.kind) {
+        case SlitKind::Grating:
+            c.Polyline({w.Picture(0, 0), w.Picture(6, -6 * t)});
+            DrawArrowHead(w, c, 6, -6 * t, 0.5, -a);
+            break;
+        case SlitKind::DoubleSlit: {
+            if (v.Order == 0) {
+                Line(sc, 0, 0, 8, 0);
+                break;
+            }
+            const double L = v.Order / 4.0;
+            const double H = L / t;
+            std::vector<TPoint> points;
+            WorldPoint last{0, 2 * L};
+            points.push_back(w.Picture(last.x, last.y));
+            for (const double r : {1.2, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0, 11.0, 12.0}) {
+                const WorldPoint p{H * (r - 1 / r), L * (r + 1 / r)};
+                if (p.x > CurveEnd) {
+                    const double u = (CurveEnd - last.x) / (p.x - last.x);
+                    points.push_back(w.Picture(CurveEnd, last.y + u * (p.y - last.y)));
+                    break;
+                }
+                points.push_back(w.Picture(p.x, p.y));
+                last = p;
+            }
+            c.Polyline(points);
+            c.Pen.Style = psDot;
+            Line(sc, 0, 0, 9, 9 * t);
+            c.Pen.Style = psSolid;
+            break;
+        }
+        case SlitKind::SingleSlit:
+            c.Pen.Style = psDot;
+            Line(sc, 0, 0, 9, 9 * t);
+            c.Pen.Style = psSolid;
+            break;
+    }
+}
+
+// F5: the intensity on a screen 8.2 wavelengths behind the slits.
+void DrawSpectrum(const Scene& sc, const SlitView& v) {
+    if (!v.Spectrum || sc.kind == SlitKind::Grating) return;
+    const World& w = sc.world;
+    Pen(sc, LightColour, w.PenWidth);
+    Line(sc, SlitScreenDistance, -sc.h, SlitScreenDistance, sc.h);
+    const bool single = sc.kind == SlitKind::SingleSlit;
+    const std::vector<WorldPoint> curve =
+        IntensityCurve(single ? SlitScreen::SingleSlit : SlitScreen::DoubleSlit, v.X, single ? -sc.h - 1 : -sc.h);
+    std::vector<TPoint> points;
+    points.reserve(curve.size());
+    for (const WorldPoint& p : curve) points.push_back(w.Picture(p.x, p.y));
+    sc.canvas.Polyline(points);
+}
+
+void DrawScale(const Scene& sc, bool shown) {
+    ScaleUnderlay* underlay = &sc.canvas == sc.app.Image.get() ? &SlitsOf(sc.app).UnderScale : nullptr;
+    Pen(sc, clBlack, sc.world.PenWidth);
+    DrawMeasuringScale(sc.world, sc.canvas, shown, "", ScaleFactor, ScaleAt, sc.h, underlay);
+}
+
+// The double slit's read-out: a blue bar from 0 to the displacement.
+void DrawPointerBar(const Scene& sc, const SlitView& v) {
+    if (sc.kind != SlitKind::DoubleSlit) return;
+    const World& w = sc.world;
+    const int x = w.PictureX(PointerScaleX);
+    const int y0 = w.PictureY(0);
+    const int y1 = w.PictureY(v.PointerValue);
+    if (y0 == y1) return;
+    Pen(sc, MarkColour, w.BoldPenWidth);
+    sc.canvas.MoveTo(x, y0);
+    sc.canvas.LineTo(x, y1);
+    sc.canvas.Pen.Width = w.PenWidth;
+}
+
+// --- The view, the panels and the table ---
+
+SlitView CurrentView(App& app) {
+    const SlitsState& st = SlitsOf(app);
+    const SharedState& s = app.State;
+    SlitView v;
+    v.X = st.X;
+    v.Order = st.Order;
+    v.ZoneOffset = st.ZoneOffset;
+    v.Step = s.AnimationStep;
+    v.Marks = s.ShowMarks;
+    v.Fronts = s.ShowNormals;
+    v.Direction = s.ShowAxes;
+    v.Spectrum = s.ShowRedRay;
+    v.Scale = s.ShowRays;
+    v.PointerValue = st.PointerValue;
+    return v;
+}
+
+void WriteReadings(App& app, SlitKind kind, const SlitView& v) {
+    const SlitsState& st = SlitsOf(app);
+    const std::string order = FormatInteger(v.Order, 1);
+    const double d = v.X * LaserWaveLength;  // nm
+    const std::string angle = Exists(v) ? FormatReal(1, 2, Angle(v) * DegPerRad) : "";
+    app.Window.Panel1 = "Orden: " + order;
+    app.Window.Panel2 = "d=" + FormatReal(kind == SlitKind::Grating ? 2 : 8, 1, d) + "nm";
+    app.Window.Panel3 = angle.empty() ? "" : "v=" + angle + "°";
+    ResultsTable& t = app.Table;
+    t.SetCell(1, 1, order);
+    if (kind == SlitKind::Grating) {
+        t.SetCell(1, 2, FormatInteger(st.LinesPerMm, 1));
+        t.SetCell(1, 3, FormatReal(1, 1, d));
+        t.SetCell(1, 4, angle);
+    } else {
+        t.SetCell(1, 2, FormatReal(1, 1, d));
+        t.SetCell(1, 3, angle);
+    }
+}
+
+// Every figure that follows the view, drawn for view v.
+void DrawViewFigures(const Scene& sc, const SlitView& v) {
+    DrawSlits(sc, v);
+    DrawOrderRays(sc, v);
+    DrawWaves(sc, v);
+    DrawFronts(sc, v);
+    DrawConstruction(sc, v);
+    DrawSpectrum(sc, v);
+    DrawMarks(sc, v);
+    DrawDirection(sc, v);
+    DrawPointerBar(sc, v);
+}
+
+// The double slit's displacement under the pointer last seen over the picture.
+double PointerValueOf(App& app, const SlitView& v) {
+    const SlitsState& st = SlitsOf(app);
+    if (!st.Pointer) return 0;
+    return DoubleSlitDisplacement(*st.Pointer, v.X, v.Step / app.Map.MapScaleX);
+}
+
+void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
+    World& w = app.Map;
+    w.PictureMarginX = 0;
+    w.PictureMarginY = 0;
+    const double h = w.AspectHeight;
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Style = psSolid;
+    SetupWorld(w, 2, clearFirst, canvas, -10, 10, -h, h);
+    SlitsState& st = SlitsOf(app);
+    const int P = PixelsPerWave(w);
+    if (&canvas == app.Image.get() && app.State.AnimationStep >= P) app.State.AnimationStep %= P;
+    const Scene sc = SceneOf(app, canvas, kind);
+    SlitView v = CurrentView(app);
+    if (kind == SlitKind::DoubleSlit) v.PointerValue = st.PointerValue = PointerValueOf(app, v);
+
+    // The texts first: the figures drawn over them in not-xor leave them whole when they
+    // are taken away again.
+    DrawLaser(sc, kind == SlitKind::Grating ? "G" : "S");
+    WritePeriodLabel(sc, PeriodLabelY(kind, v.X), clBlack);
+    if (kind == SlitKind::DoubleSlit) DrawPointerFrame(sc);
+    Pen(sc, clSilver, w.PenWidth);
+    Line(sc, 0, -h, 0, h);
+    DrawViewFigures(sc, v);
+    if (v.Scale && kind != SlitKind::Grating) DrawScale(sc, true);
+    canvas.Pen.Color = clBlack;
+    if (&canvas == app.Image.get()) st.Drawn = v;
+    WriteReadings(app, kind, v);
+}
+
+// Takes the figures of `was` away and draws those of `now`, only where they differ.
+void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
+    const auto redraw = [&](bool changed, void (*draw)(const Scene&, const SlitView&)) {
+        if (!changed) return;
+        draw(sc, was);
+        draw(sc, now);
+    };
+    const bool newX = was.X != now.X;
+    const bool newOrder = was.Order != now.Order;
+    const bool newStep = was.Step != now.Step;
+    if (newX && sc.kind == SlitKind::Grating) {
+        WritePeriodLabel(sc, PeriodLabelY(sc.kind, was.X), clWhite);
+        WritePeriodLabel(sc, PeriodLabelY(sc.kind, now.X), clBlack);
+    }
+    redraw(newX, DrawSlits);
+    redraw(newX, DrawOrderRays);
+    redraw(newX || newStep || newOrder || was.ZoneOffset != now.ZoneOffset, DrawWaves);
+    redraw(was.Fronts != now.Fronts || newX || newOrder || newStep, DrawFronts);
+    redraw(newX || newOrder, DrawConstruction);
+    redraw(was.Spectrum != now.Spectrum || newX, DrawSpectrum);
+    redraw(was.Marks != now.Marks || was.Fronts != now.Fronts || was.Direction != now.Direction || newX || newOrder,
+           DrawMarks);
+    redraw(was.Direction != now.Direction || newX || newOrder, DrawDirection);
+    redraw(was.PointerValue != now.PointerValue, DrawPointerBar);
+    if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
+}
+
+void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, kind, clearFirst, canvas);
+        return;
+    }
+    SlitsState& st = SlitsOf(app);
+    SharedState& s = app.State;
+    const MainWindowModel& win = app.Window;
+    const bool grating = kind == SlitKind::Grating;
+    switch (event) {
+        case evScrollBar1:
+            if (grating) {
+                st.LinesPerMm = 10 * win.ScrollBar1.Position + 300;
+                st.X = GratingSpacing(st.LinesPerMm);
+            } else {
+                st.X = kind == SlitKind::DoubleSlit ? DoubleSlitSpacing(win.ScrollBar1.Position)
+                                                    : SingleSlitWidth(win.ScrollBar1.Position);
+            }
+            break;
+        case evTrackBar1:
+            if (kind != SlitKind::SingleSlit) return;
+            st.ZoneOffset = win.TrackBar1.Position - 1;
+            break;
+        case evTrackBar2:
+            st.Order = win.TrackBar2.Position;
+            break;
+        case evTick:
+        case evStep:
+            s.AnimationStep = s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
+            break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            if (!grating) return;
+            s.ShowNormals = !s.ShowNormals;
+            break;
+        case evF2 + 2:
+            s.ShowAxes = !s.ShowAxes;
+            break;
+        case evF2 + 3:
+            if (grating) return;
+            s.ShowRedRay = !s.ShowRedRay;
+            break;
+        case evF6:
+            if (grating) return;
+            s.ShowRays = !s.ShowRays;
+            break;
+        default:
+            return;
+    }
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsClear;
+    const Scene sc = SceneOf(app, canvas, kind);
+    SlitView now = CurrentView(app);
+    if (kind == SlitKind::DoubleSlit) now.PointerValue = st.PointerValue = PointerValueOf(app, now);
+    Update(sc, st.Drawn, now);
+    canvas.Pen.Color = clBlack;
+    st.Drawn = now;
+    WriteReadings(app, kind, now);
+}
+
+void SetSlitStartValues(App& app, double X) {
+    SlitsState& st = SlitsOf(app);
+    app.State.AnimationStep = 0;
+    st.X = X;
+    st.Order = 1;
+    st.ZoneOffset = 0;
+    st.Pointer.reset();
+    st.PointerValue = 0;
+}
+
+}  // namespace
+
+double DoubleSlitDisplacement(WorldPoint p, double X, double tau) {
+    if (!(p.x > 0)) return 0;
+    const double r1 = std::hypot(p.x, p.y - X / 2);
+    const double r2 = std::hypot(p.x, p.y + X / 2);
+    return std::cos(2 * Pi * (r1 - tau)) + std::cos(2 * Pi * (r2 - tau));
+}
+
+void DrawOpticalGrating(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    DrawSlitSimulation(app, SlitKind::Grating, event, clearFirst, canvas);
+}
+
+void DrawDoubleSlit(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    DrawSlitSimulation(app, SlitKind::DoubleSlit, event, clearFirst, canvas);
+}
+
+void DrawSingleSlit(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    DrawSlitSimulation(app, SlitKind::SingleSlit, event, clearFirst, canvas);
+}
+
+void DoubleSlitMouse(App& app, TCanvas& canvas) {
+    SlitsState& st = SlitsOf(app);
+    MouseToWorld(app.Map, app.host().Pointer());
+    st.Pointer = app.Map.MouseWorld;
+    SlitView now = st.Drawn;
+    now.PointerValue = st.PointerValue = PointerValueOf(app, now);
+    if (now.PointerValue == st.Drawn.PointerValue) return;
+    canvas.Pen.Mode = pmNotXor;
+    const Scene sc = SceneOf(app, canvas, SlitKind::DoubleSlit);
+    DrawPointerBar(sc, st.Drawn);
+    DrawPointerBar(sc, now);
+    canvas.Pen.Color = clBlack;
+    st.Drawn = now;
+}
+
+void SetGratingStartValues(App& app) {
+    SetSlitStartValues(app, 2.6337968815844923);
+    SlitsOf(app).LinesPerMm = 600;
+}
+
+void SetDoubleSlitStartValues(App& app) {
+    SetSlitStartValues(app, 2.53);
+}
+
+void SetSingleSlitStartValues(App& app) {
+    SetSlitStartValues(app, 3.3871428571428571);
+}
+
+}  // namespace viv
