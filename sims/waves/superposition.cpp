@@ -21,7 +21,7 @@ constexpr int Origin = LastPoint / 2;                    // the point at x = 0
 constexpr double PointSpacing = 0.1;                     // world units
 constexpr double PointsPerHalfWave = 40;                 // wave 1: 8 world units long
 constexpr int TrainPoints = 520;                         // a train enters from the edge
-constexpr int PulsePoints = 40;                          // a single crest
+constexpr int PulsePoints = 40;                          // a single crest of wave 1
 constexpr int RestartStep = 210;                         // beyond the edge: nothing shows yet
 constexpr int LastTrainStep = -510;                      // the train has passed
 constexpr int LastPulseStep = -40;                       // the crest has passed
@@ -146,15 +146,17 @@ SuperposedWaves SuperposedWavesAt(int step, double secondAmplitude, int colour, 
     SuperposedWaves w;
     const int k = std::clamp(colour, 1, 8);
     const double relative = 9.0 / (k + 1);  // wave 1's wavelength over wave 2's
-    // The points that carry the train (or the crest); the others lie on the baseline.
+    // The points that carry the train (or the crest); the others lie on the baseline. A
+    // crest is half a wave long: wave 2's is shorter or longer with its wavelength.
     const int first = std::max(step, 0);
-    const int last = std::min(step + (pulse ? PulsePoints : TrainPoints), LastPoint);
-    for (int i = first; i <= last; ++i) {
-        const double phase = Pi * (i - step) / PointsPerHalfWave;
-        w.First[static_cast<std::size_t>(i)] = std::sin(phase);
-        // Wave 2 is the mirror image: it enters from the left edge.
-        w.Second[static_cast<std::size_t>(LastPoint - i)] = secondAmplitude * std::sin(relative * phase);
-    }
+    const int length1 = pulse ? PulsePoints : TrainPoints;
+    const int length2 = pulse ? static_cast<int>(std::floor(PulsePoints / relative + 1e-9)) : TrainPoints;
+    for (int i = first; i <= std::min(step + length1, LastPoint); ++i)
+        w.First[static_cast<std::size_t>(i)] = std::sin(Pi * (i - step) / PointsPerHalfWave);
+    // Wave 2 is the mirror image: it enters from the left edge.
+    for (int i = first; i <= std::min(step + length2, LastPoint); ++i)
+        w.Second[static_cast<std::size_t>(LastPoint - i)] =
+            secondAmplitude * std::sin(relative * Pi * (i - step) / PointsPerHalfWave);
     for (std::size_t i = 0; i < w.Sum.size(); ++i) w.Sum[i] = w.First[i] + w.Second[i];
     return w;
 }

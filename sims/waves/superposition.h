@@ -21,7 +21,8 @@ struct SuperposedWaves {
 };
 
 // At time counter `step` (points), amplitude `secondAmplitude` of wave 2, `colour` k
-// (1..8) setting wave 2's wavelength to 8 (k + 1) / 9 world units; `pulse`: a single crest.
+// (1..8) setting wave 2's wavelength to 8 (k + 1) / 9 world units; `pulse`: a single crest
+// of each wave, half its own wavelength long.
 SuperposedWaves SuperposedWavesAt(int step, double secondAmplitude, int colour, bool pulse);
 
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, wave 2's amplitude), 34

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -176,6 +177,27 @@ TEST_F(SuperpositionSimulation, PulseIsASingleCrestOfEachWave) {
         if (rec.world.Y(p) - 0.5 * app.Map.AspectHeight > 0.01) ++lifted;
     EXPECT_EQ(lifted, 39);  // the points strictly inside the crest
     for (const TPoint p : green[0].points) EXPECT_GT(rec.world.Y(p) - 0.5 * app.Map.AspectHeight, -0.01);
+    // Wave 2's crest is half its own wavelength long, whatever that is: one-signed,
+    // rising from the baseline and falling back to it.
+    for (const int k : {1, 4, 8}) {
+        app.ControlChange(Control::TrackBar1, k);
+        const test::LargeRecording r2 = test::RecordedAtScale(app);
+        const auto black = test::InColour(r2.figures, clBlack, "polyline");
+        ASSERT_EQ(black.size(), 1u);
+        int below = 0, above = 0;
+        double lowest = 0;
+        for (const TPoint p : black[0].points) {
+            const double y = r2.world.Y(p);
+            if (y < -0.01) ++below;
+            if (y > 0.01) ++above;
+            lowest = std::min(lowest, y);
+        }
+        EXPECT_EQ(above, 0) << k;  // wave 2 starts with amplitude -1
+        EXPECT_GT(below, 0) << k;
+        EXPECT_NEAR(lowest, -1, 0.02) << k;
+        const double halfWave = 4.0 * (k + 1) / 9;
+        EXPECT_NEAR(below * 0.1, halfWave, 0.15) << k;
+    }
 }
 
 TEST_F(SuperpositionSimulation, PictureAfterAnyAnimatedSequenceEqualsItsFullRedraw) {
