@@ -71,7 +71,9 @@ void DrawRays(const World& world, const FilmRays& f, TCanvas& canvas) {
                      world.Picture(-RayLength * c, 2 * m + RayLength * s)});
     DrawArrowHead(world, canvas, -ArrowAt * c, -ArrowAt * s, ArrowLength, f.Incidence);
     DrawArrowHead(world, canvas, -ArrowAt * c, ArrowAt * s, ArrowLength, Pi - f.Incidence);
-    DrawArrowHead(world, canvas, -ArrowAt * c, 2 * m + ArrowAt * s, ArrowLength, Pi - f.Incidence);
+    // At normal incidence both reflected rays run back along the same line: one head for
+    // both, as two would cancel in the inverting pen.
+    if (m != 0) DrawArrowHead(world, canvas, -ArrowAt * c, 2 * m + ArrowAt * s, ArrowLength, Pi - f.Incidence);
 }
 
 // From where the second ray leaves the film, perpendicular to the reflected rays, to the

@@ -160,6 +160,20 @@ TEST_F(FilmSimulation, HelpLineRunsAcrossBothRaysToTheFirst) {
     }
 }
 
+TEST_F(FilmSimulation, AtNormalIncidenceTheReturningLightKeepsItsArrowHead) {
+    SetIncidence(0);
+    const test::LargeRecording rec = test::RecordedAtScale(app);
+    int back = 0, in = 0;
+    for (const auto& f : test::InColour(rec.figures, clGreen, "polyline")) {
+        if (f.points.size() != 3) continue;
+        // A head pointing left has its barbs to the right of its tip.
+        if (f.points[0].x > f.points[1].x) ++back;
+        else ++in;
+    }
+    EXPECT_EQ(back, 1);
+    EXPECT_EQ(in, 1);
+}
+
 TEST_F(FilmSimulation, ThickerFilmMovesTheSecondRayOutAndLeavesNoTrace) {
     const QImage thin = Picture();
     SetThicknessTenths(15);
