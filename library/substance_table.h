@@ -17,7 +17,7 @@ constexpr int SubstanceCount = 8;
 
 constexpr std::array<SubstanceRow, SubstanceCount + 1> SubstanceTable{{
     {"", 1, 1},
-    {"Vand", 1.332, 1.331},
+    {"Vand", 1.337, 1.329},
     {"Flusspat", 1.437, 1.431},
     {"Kvarts", 1.463, 1.454},
     {"Kronglas", 1.515, 1.505},

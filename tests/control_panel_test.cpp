@@ -231,13 +231,19 @@ TEST(ControlChange, ColourTextFollowsTrackBar1ExceptWhereTheSimulationWritesItsO
     app.ControlChange(Control::TrackBar1, 1);
     EXPECT_EQ(app.Window.Panel3, "violet: 404.7 nm");
 
-    for (std::uint16_t n : {26, 14, 36, 41}) {
+    for (std::uint16_t n : {26, 36, 41}) {
         app.MenuEntry(n);
         app.Window.Panel3 = "stof: 1.52";
         app.ControlChange(Control::TrackBar1, 2);
         // Left alone, or rewritten by the simulation itself: never the colour text.
         EXPECT_NE(app.Window.Panel3, app.ColourText()) << n;
     }
+    // The superposition writes its own read-out there, not the colour.
+    app.MenuEntry(14);
+    app.Window.Panel3 = "stof: 1.52";
+    app.ControlChange(Control::TrackBar1, 2);
+    EXPECT_NE(app.Window.Panel3, "stof: 1.52");
+    EXPECT_NE(app.Window.Panel3, app.ColourText());
     // Other controls leave Panel3 alone.
     app.MenuEntry(7);
     app.Window.Panel3 = "x";

@@ -2,10 +2,14 @@
 #include "sims/waves/waves_catalogue.h"
 
 #include "app/catalogue.h"
+#include "sims/waves/doppler.h"
 #include "sims/waves/hydrogen_spectrum.h"
+#include "sims/waves/normal_reflection.h"
 #include "sims/waves/refraction_in_water.h"
 #include "sims/waves/refraction_law.h"
 #include "sims/waves/slits.h"
+#include "sims/waves/superposition.h"
+#include "sims/waves/thin_film.h"
 
 namespace viv {
 
@@ -21,12 +25,12 @@ void RefractionStart(App& app) {
 
 void FilmStart(App& app) {
     SetIncidenceRange(app, 90);
-    // the film thickness, 1.0 um, is set by the film module
+    SetFilmStartValues(app);
 }
 
 void SuperpositionStart(App& app) {
     app.State.AnimationStep = 190;
-    // the second amplitude, -1.0, is set by the superposition module
+    SetSuperpositionStartValues(app);
 }
 void SuperpositionAfterSelect(App& app) {
     app.Window.MessagePanel.clear();
@@ -34,7 +38,7 @@ void SuperpositionAfterSelect(App& app) {
 
 void ReflectionStart(App& app) {
     app.State.AnimationStep = 25;
-    // the amplitude, 2.0, is set by the reflection module
+    SetReflectionStartValues(app);
 }
 void ReflectionAfterSelect(App& app) {
     app.Window.Panel3 = "Ved 20°C og 486.1 nm";
@@ -64,10 +68,9 @@ void HydrogenAfterTable(App& app) {
     app.Table.SetCell(1, 1, "0.8");
 }
 
-// The second state value (0) and the source at PictureX(0) are set by the Doppler
-// module.
 void DopplerStart(App& app) {
     app.State.AnimationStep = 0;
+    SetDopplerStartValues(app);
 }
 
 // The waves at rest, the slit width 3.387 wavelengths, the first minimum and the wavelet
@@ -108,7 +111,8 @@ constexpr std::array kEntries = [] {
             .ColumnHeaders = {" interferens", "", ""},
             .RowHeaders = kFilmRows,
             .Mask = 262,
-            .BeforeSelect = &FilmStart};
+            .BeforeSelect = &FilmStart,
+            .Draw = &DrawThinFilm};
     c[2] = {.Number = 5,
             .Caption = "Brydningsloven",
             .Table = {5, 2, true},
@@ -124,7 +128,8 @@ constexpr std::array kEntries = [] {
              .RowHeaders = kSuperpositionRows,
              .Mask = 414,
              .BeforeSelect = &SuperpositionStart,
-             .AfterSelect = &SuperpositionAfterSelect};
+             .AfterSelect = &SuperpositionAfterSelect,
+             .Draw = &DrawSuperposition};
     c[4] = {.Number = 15,
              .Caption = "Vinkelret refleksion og transmission",
              .Table = {5, 2, true},
@@ -133,7 +138,8 @@ constexpr std::array kEntries = [] {
              .Mask = 394,
              .BeforeSelect = &ReflectionStart,
              .AfterSelect = &ReflectionAfterSelect,
-             .AfterTable = &ReflectionAfterTable};
+             .AfterTable = &ReflectionAfterTable,
+             .Draw = &DrawNormalReflection};
     c[5] = {.Number = 16,
              .Caption = "Optisk gitter",
              .Table = {5, 2, true},
@@ -167,7 +173,8 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kDopplerRows,
              .Mask = 386,
-             .BeforeSelect = &DopplerStart};
+             .BeforeSelect = &DopplerStart,
+             .Draw = &DrawDoppler};
     c[9] = {.Number = 35,
              .Caption = "Enkeltspalte",
              .Table = {4, 2, true},

@@ -1,0 +1,53 @@
+// The thin film, the reflection at normal incidence, the superposition and the Doppler
+// effect on a 720 x 540 picture: a full redraw of each, and one clock tick of the
+// animated ones (erasing the last frame and drawing the next).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/app.h"
+#include "app/events.h"
+#include "app/gui/headless_host.h"
+#include "sims/simulations.h"
+
+namespace {
+
+constexpr int kWidth = 720;
+constexpr int kHeight = 540;
+
+struct Program {
+    viv::HeadlessHost host;
+    viv::App app{host, viv::AllSimulations()};
+    explicit Program(std::uint16_t simulation) {
+        viv::StartupEnvironment env;
+        env.StartDirectory = std::filesystem::current_path().string();
+        env.SetupFileCandidates.clear();
+        host.LayoutChanged(app.Window);
+        app.FormCreate(env);
+        app.FormResize();
+        host.SetPictureArea(app.Window, kWidth, kHeight);
+        app.FormResize();
+        app.MenuEntry(simulation);
+    }
+};
+
+void BM_WavesMotionRedraw(benchmark::State& state) {
+    Program p(static_cast<std::uint16_t>(state.range(0)));
+    for (auto _ : state) p.app.RedrawPicture();
+}
+BENCHMARK(BM_WavesMotionRedraw)->Arg(3)->Arg(14)->Arg(15)->Arg(19)->Unit(benchmark::kMicrosecond);
+
+// Ticks with the helpful marks on, where the simulation has them, so that a tick erases
+// and draws everything it can.
+void BM_WavesMotionTick(benchmark::State& state) {
+    Program p(static_cast<std::uint16_t>(state.range(0)));
+    p.app.FKeyClick(viv::FKey::F2);
+    if (state.range(0) == 19) p.app.ControlChange(viv::Control::ScrollBar1, 5);  // a fast source
+    if (state.range(0) == 15) p.app.State.AnimationStep = 250;  // the whole train under way
+    p.app.RedrawPicture();
+    p.app.TimerButtonClick();
+    for (auto _ : state) p.app.Timer1Timer();
+}
+BENCHMARK(BM_WavesMotionTick)->Arg(14)->Arg(15)->Arg(19)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

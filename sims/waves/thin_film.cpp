@@ -1,0 +1,238 @@
+#include "sims/waves/thin_film.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/colour_table.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/waves/waves_motion_state.h"
+
+namespace viv {
+
+namespace {
+
+// The film stands with its front face on the y axis, the light coming from the left.
+constexpr double FilmHalfHeight = 4;    // world units
+constexpr WorldPoint FilmLabelAt{0, -4.1};
+constexpr double RayLength = 5;         // world units in air
+constexpr double ArrowAt = 3;           // world units from the film
+constexpr double ArrowLength = 0.25;
+constexpr double NormalHalfLength = 5;
+constexpr double NanometresPerMicrometre = 1000;
+
+// The inset graph: phase across, displacement upwards.
+constexpr double GraphXMin = 0, GraphXMax = 10;  // radians
+constexpr double GraphYMin = -1, GraphYMax = 1;
+constexpr int GraphSamples = 51;                 // x = 0, 0.2, .., 10
+constexpr double GraphStep = 0.2;
+
+constexpr TColor FilmColour = clSilver;
+constexpr TColor RayColour = clGreen;
+constexpr TColor HelpLineColour = clBlue;
+constexpr TColor NormalColour = clRed;
+constexpr TColor FirstWaveColour = clBlack;
+constexpr TColor SecondWaveColour = clBlue;
+
+double ThicknessOf(const App& app) {
+    return 0.1 * app.Window.TrackBar2.Position;
+}
+
+void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+void DrawFilm(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    const double t = WavesMotionOf(app).FilmThickness;
+    canvas.Pen.Color = FilmColour;
+    canvas.Brush.Color = FilmColour;
+    canvas.Brush.Style = bsDiagCross;
+    canvas.Rectangle(world.PictureX(0), world.PictureY(FilmHalfHeight), world.PictureX(t),
+                     world.PictureY(-FilmHalfHeight));
+    canvas.Brush.Style = bsClear;
+}
+
+// The incident ray, the ray reflected at the front face and the ray reflected at the back
+// face, with their arrow heads.
+void DrawRays(const World& world, const FilmRays& f, TCanvas& canvas) {
+    const double c = std::cos(f.Incidence), s = std::sin(f.Incidence);
+    const double m = f.HalfOffset;
+    canvas.Pen.Color = RayColour;
+    Line(world, canvas, -RayLength * c, -RayLength * s, 0, 0);
+    Line(world, canvas, 0, 0, -RayLength * c, RayLength * s);
+    canvas.Polyline({world.Picture(0, 0), world.Picture(f.Thickness, m), world.Picture(0, 2 * m),
+                     world.Picture(-RayLength * c, 2 * m + RayLength * s)});
+    DrawArrowHead(world, canvas, -ArrowAt * c, -ArrowAt * s, ArrowLength, f.Incidence);
+    DrawArrowHead(world, canvas, -ArrowAt * c, ArrowAt * s, ArrowLength, Pi - f.Incidence);
+    // At normal incidence both reflected rays run back along the same line: one head for
+    // both, as two would cancel in the inverting pen.
+    if (m != 0) DrawArrowHead(world, canvas, -ArrowAt * c, 2 * m + ArrowAt * s, ArrowLength, Pi - f.Incidence);
+}
+
+// From where the second ray leaves the film, perpendicular to the reflected rays, to the
+// first reflected ray: beyond this line both rays run the same way, so the path
+// difference lies before it.
+void DrawPathDifferenceLine(const World& world, const FilmRays& f, TCanvas& canvas) {
+    const double c = std::cos(f.Incidence), s = std::sin(f.Incidence);
+    const double exitY = 2 * f.HalfOffset;
+    const double apart = exitY * c;  // distance of the two parallel rays
+    canvas.Pen.Color = HelpLineColour;
+    Line(world, canvas, 0, exitY, -apart * s, exitY - apart * c);
+}
+
+void DrawNormal(const World& world, TCanvas& canvas) {
+    canvas.Pen.Color = NormalColour;
+    Line(world, canvas, -NormalHalfLength, 0, NormalHalfLength, 0);
+}
+
+// The inset's margins and window; LeaveGraph brings back the simulation's own window.
+void EnterGraph(World& world) {
+    world.PictureMarginX = static_cast<std::uint16_t>((2 * world.PictureWidth) / 3);
+    world.PictureMarginY = static_cast<std::uint16_t>((2 * world.PictureHeight) / 3);
+    world.SetWorldWindow(GraphXMin, GraphXMax, GraphYMin, GraphYMax);
+}
+
+void LeaveGraph(World& world) {
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+}
+
+// y = sin(x - shift) over the graph's width, in the inset's mapping.
+void DrawGraphWave(const World& world, double shift, TCanvas& canvas) {
+    std::vector<TPoint> points;
+    points.reserve(GraphSamples);
+    for (int k = 0; k < GraphSamples; ++k) {
+        const double x = GraphStep * k;
+        points.push_back(world.Picture(x, std::sin(x - shift)));
+    }
+    canvas.Polyline(points);
+}
+
+void DrawGraphFrame(App& app, TCanvas& canvas) {
+    World& world = app.Map;
+    EnterGraph(world);
+    canvas.Pen.Color = clBlack;
+    canvas.Font.Color = clBlack;
+    canvas.Brush.Style = bsClear;
+    DrawAxes(world, 0, 0, "", 0, 0, 1, 1, "", false, canvas);
+    canvas.Pen.Color = FirstWaveColour;
+    DrawGraphWave(world, 0, canvas);
+    LeaveGraph(world);
+}
+
+// The wave of the ray reflected at the back face, behind the first by the phase difference.
+void DrawSecondWave(App& app, const FilmRays& f, TCanvas& canvas) {
+    World& world = app.Map;
+    EnterGraph(world);
+    canvas.Pen.Color = SecondWaveColour;
+    DrawGraphWave(world, FloatMod(f.Phase, 2 * Pi), canvas);
+    LeaveGraph(world);
+}
+
+// Everything that follows the angle, the colour, the thickness and the toggles.
+void DrawFigures(App& app, TCanvas& canvas) {
+    const FilmRays f = ThinFilmRays(app.State.IncidenceValue, app.State.CurrentColour,
+                                    WavesMotionOf(app).FilmThickness);
+    DrawRays(app.Map, f, canvas);
+    if (app.State.ShowMarks) DrawPathDifferenceLine(app.Map, f, canvas);
+    if (app.State.ShowNormals) DrawNormal(app.Map, canvas);
+    DrawSecondWave(app, f, canvas);
+}
+
+void WriteFilmTable(App& app) {
+    const FilmRays f = ThinFilmRays(app.State.IncidenceValue, app.State.CurrentColour,
+                                    WavesMotionOf(app).FilmThickness);
+    ResultsTable& table = app.Table;
+    table.SetCell(1, 1, FormatReal(6, 3, f.Index));
+    table.SetCell(0, 2, " bølgelængde/nm, " + std::string(Colour(app.State.CurrentColour).ColourName));
+    table.SetCell(1, 2, FormatReal(6, 1, f.WaveLength));
+    const std::string incidence = FormatInteger(app.State.IncidenceValue, 1);
+    table.SetCell(1, 3, incidence);
+    table.SetCell(1, 4, FormatReal(1, 1, f.Refraction * DegPerRad));
+    const std::string phase = FormatReal(5, 3, f.Phase / Pi);
+    table.SetCell(1, 5, phase);
+    table.SetCell(1, 6, FormatReal(2, 0, NanometresPerMicrometre * f.Thickness));
+    app.Window.Panel1 = "i: " + incidence + "°";
+    app.Window.Panel2 = "fase:" + phase;
+}
+
+void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    const double a = world.AspectHeight;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 0, clearFirst, canvas, -10, 10, -a, a);
+    canvas.Pen.Style = psSolid;
+    DrawFilm(app, canvas);
+    canvas.Font.Color = clBlack;
+    canvas.Brush.Style = bsClear;
+    canvas.TextOut(world.PictureX(FilmLabelAt.x), world.PictureY(FilmLabelAt.y), "<-d->");
+    DrawGraphFrame(app, canvas);
+}
+
+}  // namespace
+
+FilmRays ThinFilmRays(int incidenceDegrees, int colour, double thickness) {
+    FilmRays f;
+    const ColourRow& light = Colour(colour);
+    f.Incidence = incidenceDegrees / DegPerRad;
+    f.Index = light.WaterIndex;
+    f.WaveLength = light.WaveLength;
+    f.Thickness = thickness;
+    f.Refraction = ArcSin(std::sin(f.Incidence) / f.Index);
+    f.HalfOffset = thickness * Tan(f.Refraction);
+    const double pathDifference =
+        2 * f.Index * NanometresPerMicrometre * thickness * std::cos(f.Refraction);  // nm
+    f.Phase = 2 * Pi * pathDifference / f.WaveLength + Pi;
+    return f;
+}
+
+void SetFilmStartValues(App& app) {
+    WavesMotionOf(app).FilmThickness = 1.0;
+}
+
+void DrawThinFilm(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
+                         event == evTrackBar2 || event == evF2 || event == evF2 + 1;
+    if (!handled) return;
+    WavesMotionState& ws = WavesMotionOf(app);
+    if (event == evRedraw) {
+        DrawScene(app, clearFirst, canvas);
+        DrawFigures(app, canvas);
+    } else {
+        canvas.Pen.Mode = pmNotXor;
+        canvas.Pen.Style = psSolid;
+        DrawFigures(app, canvas);
+        switch (event) {
+        case evScrollBar1:
+            app.State.IncidenceValue = app.State.IncidenceMax - app.Window.ScrollBar1.Position;
+            break;
+        case evTrackBar1:
+            app.State.CurrentColour = app.Window.TrackBar1.Position;
+            break;
+        case evTrackBar2:
+            DrawFilm(app, canvas);
+            ws.FilmThickness = ThicknessOf(app);
+            DrawFilm(app, canvas);
+            break;
+        case evF2:
+            app.State.ShowMarks = !app.State.ShowMarks;
+            break;
+        default:
+            app.State.ShowNormals = !app.State.ShowNormals;
+            break;
+        }
+        DrawFigures(app, canvas);
+    }
+    WriteFilmTable(app);
+}
+
+}  // namespace viv
