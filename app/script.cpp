@@ -82,7 +82,8 @@ public:
             if (p < control.Min || p > control.Max)
                 throw BadLine{"position " + w[1] + " outside " + command + "'s range " +
                               std::to_string(control.Min) + ".." + std::to_string(control.Max)};
-            app_.ControlChange(c->control, static_cast<int>(p));
+            // As in the window, a control moved to where it stands already sends nothing.
+            if (p != control.Position) app_.ControlChange(c->control, static_cast<int>(p));
         } else if (command == "key") {
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing key (F2..F6)"};
