@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,6 +28,7 @@
 #include "app/catalogue.h"
 #include "app/gui/glyphs.h"
 #include "app/gui/headless_host.h"
+#include "app/gui/startup.h"
 #include "library/canvas/raster_canvas.h"
 #include "app/gui/window_sizing.h"
 #include "windows/kvgrid.h"
@@ -589,11 +592,25 @@ TEST(MainWindowStart, BackToTheStartPictureShowsWhatTheStartShowed) {
     EXPECT_EQ(static_cast<RasterCanvas&>(*app.Image).Image(), start);
     EXPECT_EQ(Str(p.window->windowTitle()), "Vivarnon");
     EXPECT_EQ(Str(p.Text("ButtonPanelCaption")), legend);
-    for (QAbstractSlider* control : p.window->findChildren<QAbstractSlider*>())
+    for (QAbstractSlider* control : p.window->findChildren<QAbstractSlider*>()) {
         if (p.Find<QWidget>("ScrollPanel")->isAncestorOf(control))
             EXPECT_TRUE(control->isHidden()) << Str(control->objectName());
+    }
     for (const char* name : {"F2Button", "F3Button", "F4Button", "F5Button", "F6Button"})
         EXPECT_TRUE(p.Find<QToolButton>(name)->isHidden()) << name;
+}
+
+// The standard dialogs speak Danish on a Danish system (Qt's own translations).
+TEST(MainWindowStart, QtsOwnTextsInDanish) {
+    QTranslator translator;
+    if (!LoadQtTranslations(QLocale(QLocale::Danish, QLocale::Denmark), translator))
+        GTEST_SKIP() << "Qt's Danish translations are not installed";
+    QCoreApplication::installTranslator(&translator);
+    EXPECT_EQ(Str(QCoreApplication::translate("QPrintDialog", "Print")), "Udskriv");
+    EXPECT_EQ(Str(QCoreApplication::translate("QPlatformTheme", "Cancel")), "Annuller");
+    QCoreApplication::removeTranslator(&translator);
+    QTranslator none;
+    EXPECT_FALSE(LoadQtTranslations(QLocale(QLocale::Zulu, QLocale::SouthAfrica), none));
 }
 
 TEST(Glyphs, CheckedStateShowsAnotherGlyph) {
