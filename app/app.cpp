@@ -103,7 +103,7 @@ void App::DrawStartPictureAnew() {
     const int height = Image ? Image->Height() : Window.ScrollBoxHeight;
     if (photo.Photo != nullptr) {
         // The photograph covers the whole picture, so the bows lie on it at any size.
-        Image = host_.CreatePicture(CoverPicture(*photo.Photo, width, height));
+        Image = host_.CreatePicture(Photo.Covering(width, height));
         Image->Brush.Color = clWhite;
         Image->Pen.Style = psSolid;
         Image->Brush.Style = bsSolid;

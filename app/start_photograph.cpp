@@ -75,6 +75,17 @@ RgbImage CoverPicture(const RgbImage& photo, int width, int height) {
     const double step = 1.0 / scale;  // source pixels per picture pixel
     const double offsetX = (photo.Width - out.Width * step) / 2;
     const double offsetY = (photo.Height - out.Height * step) / 2;
+    if (step == 1.0 && offsetX == std::floor(offsetX) && offsetY == std::floor(offsetY)) {
+        // The photograph at its own size: the middle part as it is.
+        for (int y = 0; y < out.Height; ++y) {
+            const auto from = photo.Pixels.begin() +
+                              static_cast<std::ptrdiff_t>((y + static_cast<int>(offsetY)) * photo.Width +
+                                                          static_cast<int>(offsetX));
+            std::copy(from, from + out.Width,
+                      out.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.Width);
+        }
+        return out;
+    }
     const std::vector<Taps> columns = TapsFor(out.Width, step, offsetX, photo.Width);
     const std::vector<Taps> rows = TapsFor(out.Height, step, offsetY, photo.Height);
 
@@ -134,6 +145,7 @@ StartPhotograph::Result StartPhotograph::Get(const std::string& path) {
         path_ = path;
         stamp_ = stamp;
         photo_ = RgbImage{};
+        cover_ = RgbImage{};
         ok_ = false;
         if (stamp.Exists) {
             JpegResult loaded = LoadJpeg(path);
@@ -143,6 +155,12 @@ StartPhotograph::Result StartPhotograph::Get(const std::string& path) {
         }
     }
     return {ok_ ? &photo_ : nullptr, fresh};
+}
+
+const RgbImage& StartPhotograph::Covering(int width, int height) {
+    if (cover_.Width != std::max(width, 1) || cover_.Height != std::max(height, 1) || cover_.Pixels.empty())
+        cover_ = CoverPicture(photo_, width, height);
+    return cover_;
 }
 
 }  // namespace viv

@@ -25,6 +25,10 @@ public:
     };
     Result Get(const std::string& path);
 
+    // The photograph last got, scaled to cover width x height pixels (CoverPicture); the
+    // last size's picture is kept, so a redraw at the same size scales nothing.
+    const RgbImage& Covering(int width, int height);
+
     // How many times a file was decoded (for the tests).
     int Loads() const { return loads_; }
 
@@ -42,6 +46,7 @@ private:
     Stamp stamp_;
     bool ok_ = false;
     RgbImage photo_;
+    RgbImage cover_;  // photo_ scaled, empty while not made for the present photograph
     int loads_ = 0;
 };
 
