@@ -3,6 +3,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+
+#include <unistd.h>
 
 #include "sims/simulations.h"
 #include "app/file_paths.h"
@@ -109,7 +112,8 @@ TEST(Startup, ThePhotographIsReadOnceAndKeptAcrossResizes) {
 // A missing photograph is reported once, not at every resize, and again only when it
 // has come and gone.
 TEST(Startup, AMissingPhotographIsReportedOncePerStateOfTheFile) {
-    const fs::path dir = fs::temp_directory_path() / "vivarnon-photo-comes-and-goes";
+    const fs::path dir =
+        fs::temp_directory_path() / ("vivarnon-photo-comes-and-goes-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     test::StartedApp s(dir.string());
