@@ -5,7 +5,6 @@
 #include "app/catalogue.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
-#include "library/jpeg_image.h"
 
 namespace viv {
 
@@ -91,20 +90,68 @@ void App::FormResize(bool minimised) {
     Map.UpdateAspect();
 
     if (State.CurrentSimulation == StartPicture) {
-        const JpegResult photo = LoadJpeg(JoinPath(State.StartDirectory, "Vivarnon.jpg"));
-        if (photo.Ok) {
-            // The picture takes the photograph's size; the scroll box scrolls if it is larger.
-            Image = host_.CreatePicture(photo.Image);
-            Image->Brush.Color = clWhite;
-            Map.Screen = Image.get();
-        } else {
-            host_.ShowMessage("Vivarnon.jpg ikke fundet", MessageKind::Information);
-        }
-        DrawSimulation(evRedraw, false, *Image);
+        DrawStartPictureAnew();
     } else {
         ClearPicture(Map);
         DrawSimulation(evRedraw, true, *Image);
     }
+}
+
+void App::DrawStartPictureAnew() {
+    const StartPhotograph::Result photo = Photo.Get(JoinPath(State.StartDirectory, "Vivarnon.jpg"));
+    const int width = Image ? Image->Width() : Window.ScrollBoxWidth;
+    const int height = Image ? Image->Height() : Window.ScrollBoxHeight;
+    if (photo.Photo != nullptr) {
+        // The photograph covers the whole picture, so the bows lie on it at any size.
+        Image = host_.CreatePicture(Photo.Covering(width, height));
+        Image->Brush.Color = clWhite;
+        Image->Pen.Style = psSolid;
+        Image->Brush.Style = bsSolid;
+    } else {
+        Image = NewPicture(host_, width, height);
+        // Reported once for each state of the file, not at every resize.
+        if (photo.Fresh) host_.ShowMessage("Vivarnon.jpg ikke fundet", MessageKind::Information);
+    }
+    Map.Screen = Image.get();
+    DrawSimulation(evRedraw, false, *Image);
+}
+
+void App::ReturnToStartPicture() {
+    State.CurrentSimulation = StartPicture;
+    Window.Configuring = true;
+    Window.Timer1.Enabled = false;
+    Window.TimerButton.Down = false;
+    for (Control c : {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
+                      Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
+        Window.Of(c).Visible = false;
+    for (LabelControl* label : {&Window.Label1, &Window.Label2, &Window.Label3, &Window.Label4,
+                                &Window.Label5, &Window.Label6})
+        label->Visible = false;
+    Window.Panel1.clear();
+    Window.Panel2.clear();
+    Window.Panel3.clear();
+    Window.MessagePanel.clear();
+    const MainWindowModel atStart;
+    Window.Caption = atStart.Caption;
+    Window.ButtonPanelCaption = atStart.ButtonPanelCaption;
+    Window.ScrollPanelWidth =
+        static_cast<int>(std::lround(Window.ScrollBar1.Width * 1.8)) + Window.ScrollBar1.Left;
+    Window.Configuring = false;
+    // The table as at start: empty, whether shown or not.
+    const bool visible = Table.Visible, wanted = Table.TableWanted;
+    Table = ResultsTable{};
+    Table.Visible = visible;
+    Table.TableWanted = wanted;
+    host_.LayoutChanged(Window);
+    // The buttons, the memo and the picture (RedrawPicture builds the start picture anew
+    // at the new area's size).
+    Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
+    Image1 = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
+    Map.Screen = Image.get();
+    Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
+    Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
+    Map.UpdateAspect();
+    ConfigureButtons(0);
 }
 
 void App::FormClose() {
@@ -121,6 +168,10 @@ void App::Exit1Click() {
 void App::MenuEntry(std::uint16_t n) {
     const CatalogueEntry* entry = catalogue_.Find(n);
     if (entry == nullptr || State.CurrentSimulation == Closed) return;
+    if (n == StartPicture) {
+        ReturnToStartPicture();
+        return;
+    }
     if (entry->BeforeSelect) entry->BeforeSelect(*this);
     if (entry->HideScrollBar1) Window.ScrollBar1.Visible = false;
     SelectSimulation(n);
@@ -166,7 +217,11 @@ void App::DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas) {
 }
 
 void App::RedrawPicture() {
-    if (Image) DrawSimulation(evRedraw, true, *Image);
+    if (!Image) return;
+    if (State.CurrentSimulation == StartPicture)
+        DrawStartPictureAnew();
+    else
+        DrawSimulation(evRedraw, true, *Image);
 }
 
 void App::SetupTable(int rows, int columns, bool message) {

@@ -14,6 +14,7 @@
 #include "app/memo_model.h"
 #include "app/results_table.h"
 #include "app/shared_state.h"
+#include "app/start_photograph.h"
 #include "app/subject_states.h"
 #include "app/window_model.h"
 #include "app/work_buffers.h"
@@ -55,6 +56,8 @@ public:
     // The picture every simulation draws into, and the second bitmap of its size.
     std::unique_ptr<TCanvas> Image;
     std::unique_ptr<TCanvas> Image1;
+    // "Vivarnon.jpg", read once and kept across resizes.
+    StartPhotograph Photo;
 
     Host& host() { return host_; }
     const Catalogue& catalogue() const { return catalogue_; }
@@ -83,6 +86,9 @@ public:
     void ControlChange(Control control, int position);
     void FKeyClick(FKey key);
     void Vis1Click();  // the "&Vis" menu opens: check marks and enabling
+    // The check marks and enabling of the "&Vis" menu's items from the buttons, the
+    // toggles and the clock.
+    void SyncViewMenu();
     void ImageMouseMove();
     void ImageMouseDown();
 
@@ -104,6 +110,12 @@ public:
     std::string ColourText() const;
 
 private:
+    // The start picture anew at the picture's size: the photograph scaled to cover it (or
+    // white when there is none) with the bows drawn over it.
+    void DrawStartPictureAnew();
+    // Back to what the user sees at start: no controls, no buttons, the legend.
+    void ReturnToStartPicture();
+
     Host& host_;
     const Catalogue& catalogue_;
 };

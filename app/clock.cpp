@@ -26,6 +26,7 @@ void App::TimerButtonClick() {
     // Only an animated simulation starts the clock; stopping always works.
     Window.Timer1.Enabled = !Window.Timer1.Enabled && Animated(Window);
     Window.TimerButton.Down = Window.Timer1.Enabled;
+    SyncViewMenu();
 }
 
 void App::FremButtonClick() {
@@ -37,6 +38,7 @@ void App::HalvFartButtonClick() {
     Window.Timer1.Interval =
         Window.Timer1.Interval == kSlowMotionInterval ? kNormalInterval : kSlowMotionInterval;
     Window.HalvFartButton.Down = Window.Timer1.Interval == kSlowMotionInterval;
+    SyncViewMenu();
 }
 
 }  // namespace viv

@@ -224,6 +224,8 @@ void App::ConfigureButtons(std::uint16_t mask) {
         }
     }
 
+    SyncViewMenu();
+
     if (n != StartingUp) SelectGuidance(Memo, w.Caption);
     if (Image) RedrawPicture();
 }
@@ -240,9 +242,14 @@ void App::ControlChange(Control control, int position) {
 void App::FKeyClick(FKey key) {
     if (Image) DrawSimulation(static_cast<std::uint16_t>(evF2 + IndexOf(key)), false, *Image);
     Window.Of(key).Down = ToggleOf(State, key);
+    SyncViewMenu();
 }
 
-void App::Vis1Click() {
+void App::Vis1Click() { SyncViewMenu(); }
+
+// The "&Vis" menu's items follow the buttons at all times, not only while the menu is
+// open: a disabled item's shortcut (F2..F6, Ctrl+K, Ctrl+F, Ctrl+W) would go dead.
+void App::SyncViewMenu() {
     MainWindowModel& w = Window;
     const int n = State.CurrentSimulation;
     w.Vistabel1.Checked = Table.Visible;

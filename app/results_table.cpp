@@ -24,7 +24,8 @@ void ResultsTable::Setup(int rows, int columns) {
     gridHeight_ = (GridLineWidth + DefaultRowHeight) * rows_ + 3;
     gridWidth_ = Column0Width + (cols_ == 3 ? 122 : 61) + 4;
     cells_.assign(static_cast<std::size_t>(rows_ * cols_), std::string());
-    Select(selection_);
+    // A new table starts with its first value selected, whatever was selected before.
+    Select(CellBlock{});
 }
 
 const std::string& ResultsTable::Cell(int col, int row) const {

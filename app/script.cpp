@@ -82,7 +82,8 @@ public:
             if (p < control.Min || p > control.Max)
                 throw BadLine{"position " + w[1] + " outside " + command + "'s range " +
                               std::to_string(control.Min) + ".." + std::to_string(control.Max)};
-            app_.ControlChange(c->control, static_cast<int>(p));
+            // As in the window, a control moved to where it stands already sends nothing.
+            if (p != control.Position) app_.ControlChange(c->control, static_cast<int>(p));
         } else if (command == "key") {
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing key (F2..F6)"};
@@ -189,10 +190,13 @@ std::string ScriptHelp() {
            "  --script FILE   run the commands of FILE (- for standard input) with no window\n"
            "\n"
            "Commands, one a line (blank lines and lines starting with # are skipped):\n"
-           "  size W H          the picture becomes W x H pixels and is redrawn\n"
-           "  select N          the menu entry of simulation N (1..43, not 13)\n"
+           "  size W H          the picture becomes W x H pixels and is redrawn (at first\n"
+           "                    684 x 473, the main window's picture at its start size)\n"
+           "  select N          the menu entry of simulation N (1..43, not 13); 1 gives the\n"
+           "                    start picture, as the program starts\n"
            "  scroll1 P .. scroll3 P, track1 P .. track4 P\n"
-           "                    move that control to position P\n"
+           "                    move that control to position P (where it stands already:\n"
+           "                    nothing happens, as in the window)\n"
            "  key F2 .. key F6  press that toggle\n"
            "  tick [K]          K ticks of the animation clock (default 1)\n"
            "  step              one frame forward (\"Frem\")\n"

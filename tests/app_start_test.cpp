@@ -3,10 +3,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+
+#include <unistd.h>
 
 #include "sims/simulations.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
+#include "app/start_photograph.h"
+#include "library/jpeg_image.h"
+#include "picture_checks.h"
 #include "test_host.h"
 
 namespace viv {
@@ -45,16 +51,110 @@ TEST(Startup, MissingPhotographIsReportedOnceAndTheBowsDrawOnWhite) {
     EXPECT_GT(red, 50);
 }
 
-TEST(Startup, PhotographGivesThePictureItsSize) {
+// The start picture at a picture area of width x height with the photograph of data/.
+QImage StartPictureAt(int width, int height, test::StartedApp& s) {
+    s.app.Window.ScrollBoxWidth = width;
+    s.app.Window.ScrollBoxHeight = height;
+    s.app.FormResize();
+    return s.picture().Image();
+}
+
+// The photograph covers the picture at every size, and the bows lie on it: where the bows
+// drawn on white leave white, the start picture shows the scaled photograph; where they
+// drew, it shows the same bows.
+TEST(Startup, TheBowsLieOnThePhotographAtEverySize) {
     test::StartedApp s(VIV_SOURCE_DIR "/data");
     EXPECT_TRUE(s.host.messages.empty());
-    EXPECT_EQ(s.app.Image->Width(), 720);
-    EXPECT_EQ(s.app.Image->Height(), 540);
-    // The first simulation chosen replaces it by a white picture of the scroll box.
+    const JpegResult photo = LoadJpeg(VIV_SOURCE_DIR "/data/Vivarnon.jpg");
+    ASSERT_TRUE(photo.Ok);
+    test::StartedApp white;  // no photograph
+    for (const QSize area : {QSize(640, 480), QSize(1280, 800), QSize(1920, 1080), QSize(300, 900)}) {
+        const QImage picture = StartPictureAt(area.width(), area.height(), s);
+        ASSERT_EQ(picture.size(), area);
+        const QImage bows = StartPictureAt(area.width(), area.height(), white);
+        const RgbImage cover = CoverPicture(photo.Image, area.width(), area.height());
+        int onPhoto = 0, drawn = 0, wrong = 0;
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x) {
+                const QRgb got = picture.pixel(x, y) & 0xFFFFFF;
+                const QRgb bow = bows.pixel(x, y) & 0xFFFFFF;
+                const TColor c = cover.At(x, y);
+                const QRgb scaled = qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFF;
+                if (bow == 0xFFFFFF) {
+                    onPhoto += got == scaled;
+                    wrong += got != scaled && got != 0xFFFFFF;
+                } else {
+                    ++drawn;
+                    wrong += got != bow;
+                }
+            }
+        EXPECT_EQ(wrong, 0) << area.width() << "x" << area.height();
+        EXPECT_GT(drawn, area.width() * area.height() / 200);
+        EXPECT_GT(onPhoto, area.width() * area.height() / 2);
+    }
+}
+
+// The photograph is read once, not at every resize; the first simulation chosen leaves
+// it for a white picture of the same area.
+TEST(Startup, ThePhotographIsReadOnceAndKeptAcrossResizes) {
+    test::StartedApp s(VIV_SOURCE_DIR "/data");
+    for (int w = 400; w <= 800; w += 100) StartPictureAt(w, 500, s);
+    s.app.MenuEntry(7);
+    s.app.MenuEntry(1);
+    EXPECT_EQ(s.app.Photo.Loads(), 1);
     s.app.MenuEntry(2);
     EXPECT_EQ(s.app.Image->Width(), s.app.Window.ScrollBoxWidth);
     EXPECT_EQ(s.app.Image->Height(), s.app.Window.ScrollBoxHeight);
     EXPECT_EQ(s.app.State.CurrentSimulation, 2);
+    EXPECT_EQ(s.picture().Image().pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+// A missing photograph is reported once, not at every resize, and again only when it
+// has come and gone.
+TEST(Startup, AMissingPhotographIsReportedOncePerStateOfTheFile) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("vivarnon-photo-comes-and-goes-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    test::StartedApp s(dir.string());
+    ASSERT_EQ(s.host.messages.size(), 1u);
+    for (int w = 400; w <= 700; w += 100) StartPictureAt(w, 400, s);
+    EXPECT_EQ(s.host.messages.size(), 1u);
+    fs::copy_file(VIV_SOURCE_DIR "/data/Vivarnon.jpg", dir / "Vivarnon.jpg");
+    StartPictureAt(500, 400, s);
+    EXPECT_EQ(s.host.messages.size(), 1u);
+    EXPECT_NE(s.picture().Image().pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);  // the photograph
+    fs::remove(dir / "Vivarnon.jpg");
+    StartPictureAt(500, 400, s);
+    EXPECT_EQ(s.host.messages.size(), 2u);
+    fs::remove_all(dir);
+}
+
+// Back at the start picture: what the user saw at start, whatever was chosen before.
+TEST(Startup, BackToTheStartPictureAfterASimulation) {
+    test::StartedApp s(VIV_SOURCE_DIR "/data");
+    const QImage start = s.picture().Image();
+    const MainWindowModel atStart = s.app.Window;
+    s.app.SubjectMenuOpened();
+    s.app.MenuEntry(8);
+    s.app.FKeyClick(FKey::F2);
+    s.app.MenuEntry(20);  // a wider control panel
+    s.app.MenuEntry(1);
+    EXPECT_EQ(s.app.State.CurrentSimulation, StartPicture);
+    test::ExpectSamePicture(s.picture().Image(), start, "back-to-start");
+    EXPECT_EQ(s.app.Window.Caption, "Vivarnon");
+    EXPECT_EQ(s.app.Window.ButtonPanelCaption, atStart.ButtonPanelCaption);
+    EXPECT_EQ(s.app.Window.ScrollPanelWidth, atStart.ScrollPanelWidth);
+    EXPECT_FALSE(s.app.Window.ScrollBar1.Visible);
+    EXPECT_FALSE(s.app.Window.ScrollBar2.Visible);
+    EXPECT_FALSE(s.app.Window.TrackBar1.Visible);
+    EXPECT_FALSE(s.app.Window.F2Button.Visible);
+    EXPECT_FALSE(s.app.Window.Hjalpemarker1.Enabled);
+    EXPECT_TRUE(s.app.Window.Panel1.empty());
+    EXPECT_TRUE(s.app.Table.Cell(0, 0).empty());
+    // A redraw and a resize to the same area give the same picture again.
+    s.app.RedrawPicture();
+    test::ExpectSamePicture(s.picture().Image(), start, "start-redrawn");
 }
 
 TEST(Resize, RecreatesThePictureUnlessMinimisedOrClosed) {

@@ -13,6 +13,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTranslator>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
@@ -23,6 +27,9 @@
 
 #include "app/catalogue.h"
 #include "app/gui/glyphs.h"
+#include "app/gui/headless_host.h"
+#include "app/gui/startup.h"
+#include "library/canvas/raster_canvas.h"
 #include "app/gui/window_sizing.h"
 #include "windows/kvgrid.h"
 #include "windows/table_window.h"
@@ -110,7 +117,9 @@ TEST(MainWindowStart, ShowsTheStartPictureWithTheLegendAndNoControls) {
         EXPECT_TRUE(p.Find<QToolButton>(name)->isHidden()) << name;
     for (const char* name : {"ScrollBar1", "ScrollBar2", "ScrollBar3"})
         EXPECT_TRUE(p.Find<QScrollBar>(name)->isHidden()) << name;
-    // The photograph is larger than the picture area; the picture takes its size.
+    // The photograph is scaled to the picture area: the first screen needs no scroll bars.
+    EXPECT_EQ(app.Image->Width(), app.Window.ScrollBoxWidth);
+    EXPECT_EQ(app.Image->Height(), app.Window.ScrollBoxHeight);
     QWidget* picture = p.Find<QWidget>("Image");
     EXPECT_EQ(picture->size(), QSize(app.Image->Width(), app.Image->Height()));
     EXPECT_TRUE(p.window->host().OpenMessages().empty());
@@ -441,6 +450,167 @@ TEST(MainWindowClose, ClosingEndsTheCoreAndTheTable) {
     EXPECT_FALSE(q.window->isVisible());
     EXPECT_FALSE(q.table->isVisible());
     EXPECT_FALSE(q.app().Table.Visible);
+}
+
+// The "&Vis" menu opened in one simulation must not leave the next one's keys dead:
+// a disabled item's shortcut does nothing.
+TEST(MainWindowMenu, EveryShownKeyWorksAfterTheVisMenuOpenedElsewhere) {
+    Program p;
+    QMenu* vis = p.window->findChild<QMenu*>(QStringLiteral("Vis1"));
+    ASSERT_NE(vis, nullptr);
+    emit vis->aboutToShow();  // at the start picture: every key disabled
+    emit vis->aboutToHide();
+    p.Choose(7);
+    const struct {
+        const char* Button;
+        const char* Item;
+    } keys[] = {{"F2Button", "Hjalpemarker1"}, {"F3Button", "Indfaldslodder1"},
+                {"F4Button", "Koordinatakser1"}, {"F5Button", "Rodstrale1"},
+                {"F6Button", "Straler1"}};
+    int shown = 0;
+    for (const auto& key : keys) {
+        const bool visible = !p.Find<QToolButton>(key.Button)->isHidden();
+        EXPECT_EQ(p.Action(key.Item)->isEnabled(), visible) << key.Item;
+        if (!visible) continue;
+        ++shown;
+        // Pressing the key through its menu item presses the button.
+        const bool before = p.Find<QToolButton>(key.Button)->isChecked();
+        p.Action(key.Item)->trigger();
+        EXPECT_NE(p.Find<QToolButton>(key.Button)->isChecked(), before) << key.Item;
+    }
+    EXPECT_EQ(shown, 5);
+    // The check marks follow the toggles without the menu being opened.
+    EXPECT_TRUE(p.Action("Rodstrale1")->isChecked());
+
+    // From a simulation without the clock to one with it.
+    emit vis->aboutToShow();
+    emit vis->aboutToHide();
+    p.Choose(14);
+    for (const char* item : {"KOR1", "Frem1", "Slowmotion1"})
+        EXPECT_TRUE(p.Action(item)->isEnabled()) << item;
+    QTimer* timer = p.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    p.Action("KOR1")->trigger();
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(p.Action("KOR1")->isChecked());
+    p.Action("Slowmotion1")->trigger();
+    EXPECT_EQ(timer->interval(), 200);
+    p.Action("KOR1")->trigger();
+    EXPECT_FALSE(timer->isActive());
+    // And back to one without: the clock's keys go quiet again.
+    p.Choose(7);
+    for (const char* item : {"KOR1", "Frem1", "Slowmotion1"})
+        EXPECT_FALSE(p.Action(item)->isEnabled()) << item;
+}
+
+// A figure made by script has the size of the picture on the screen at the start size.
+TEST(MainWindowStart, ScriptedPictureHasTheWindowsStartSize) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const WindowSizing sizing = SizeForScreen(screen->size().width(), screen->size().height());
+    if (sizing.Width != 720 || sizing.Maximised) GTEST_SKIP() << "the screen gives another start size";
+    Program p;
+    HeadlessHost headless;
+    App scripted(headless, AllSimulations());
+    headless.LayoutChanged(scripted.Window);
+    scripted.FormCreate(Environment(VIV_SOURCE_DIR "/data"));
+    scripted.FormResize();
+    EXPECT_EQ(scripted.Image->Width(), p.app().Window.ScrollBoxWidth);
+    EXPECT_EQ(scripted.Image->Height(), p.app().Window.ScrollBoxHeight);
+    EXPECT_EQ(p.app().Image->Width(), p.app().Window.ScrollBoxWidth);
+    EXPECT_EQ(p.app().Image->Height(), p.app().Window.ScrollBoxHeight);
+}
+
+// The hints of the scroll bars and track bars show beside them; the read-outs cover the
+// status line's caption.
+TEST(MainWindowHints, ControlHintsShowAsToolTips) {
+    Program p;
+    p.Choose(7);
+    EXPECT_EQ(Str(p.Find<QScrollBar>("ScrollBar1")->toolTip()), "Indfaldsparameter");
+    EXPECT_EQ(Str(p.Find<QSlider>("TrackBar2")->toolTip()), "Primær/Sekundær");
+    p.Choose(6);
+    EXPECT_EQ(Str(p.Find<QScrollBar>("ScrollBar1")->toolTip()), "Solhøjde");
+    EXPECT_EQ(Str(p.Find<QToolButton>("F2Button")->toolTip()), "Vivarnovinkler");
+}
+
+// Only the shown controls of the panel take the keyboard focus, each marked when it has it;
+// the picture's box and the panel's box are no stops of the tab key.
+TEST(MainWindowControls, OnlyShownControlsAreTabStops) {
+    Program p;
+    p.window->show();
+    p.Choose(23);  // two scroll bars' worth of track bars and the lens bars
+    for (QWidget* w : p.window->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible()) continue;
+        EXPECT_TRUE(qobject_cast<QAbstractSlider*>(w) != nullptr)
+            << Str(w->objectName()) << " " << w->metaObject()->className();
+    }
+    EXPECT_EQ(p.Find<QScrollArea>("ScrollBox1")->focusPolicy(), Qt::NoFocus);
+}
+
+// At the smallest window every control of every simulation can still be reached: the
+// control panel scrolls instead of cutting a track bar off, and the button bar keeps
+// every button.
+TEST(MainWindowLayout, TheSmallestWindowKeepsEveryControlReachable) {
+    Program p;
+    p.window->show();
+    p.window->resize(1, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(p.window->size(), QSize(MinimumWindowWidth, MinimumWindowHeight));
+    auto* box = p.Find<QScrollArea>("ScrollPanelBox");
+    for (std::uint16_t n : {7, 20, 23}) {
+        p.Choose(n);
+        QApplication::processEvents();
+        EXPECT_TRUE(box->verticalScrollBar()->isVisible()) << n;
+        // The picture keeps the area right of the panel and its scroll bar.
+        EXPECT_EQ(p.app().Window.ScrollBoxWidth, p.Find<QScrollArea>("ScrollBox1")->maximumViewportSize().width());
+        for (QAbstractSlider* control : p.window->findChildren<QAbstractSlider*>()) {
+            if (control->isHidden() || !p.Find<QWidget>("ScrollPanel")->isAncestorOf(control)) continue;
+            box->ensureWidgetVisible(control, 0, 0);
+            const QRect shown(control->mapTo(box->viewport(), QPoint(0, 0)), control->size());
+            EXPECT_TRUE(shown.top() >= 0 && shown.bottom() < box->viewport()->height())
+                << n << " " << Str(control->objectName());
+        }
+    }
+    const QToolButton* f6 = p.Find<QToolButton>("F6Button");
+    EXPECT_LE(f6->geometry().right(), p.Find<QWidget>("ButtonPanel")->width());
+    // At the start size there is room for the whole panel.
+    p.window->resize(720, 540);
+    QApplication::processEvents();
+    EXPECT_FALSE(box->verticalScrollBar()->isVisible());
+    EXPECT_EQ(box->width(), p.app().Window.ScrollPanelWidth);
+}
+
+// "select 1" in a script and the start: the same picture, caption and legend.
+TEST(MainWindowStart, BackToTheStartPictureShowsWhatTheStartShowed) {
+    Program p;
+    App& app = p.app();
+    const QImage start = static_cast<RasterCanvas&>(*app.Image).Image();
+    const std::string legend = app.Window.ButtonPanelCaption;
+    emit p.window->findChild<QMenu*>(QStringLiteral("Simuler1"))->aboutToShow();
+    p.Choose(7);
+    app.MenuEntry(1);
+    p.window->SyncFromModel();
+    EXPECT_EQ(static_cast<RasterCanvas&>(*app.Image).Image(), start);
+    EXPECT_EQ(Str(p.window->windowTitle()), "Vivarnon");
+    EXPECT_EQ(Str(p.Text("ButtonPanelCaption")), legend);
+    for (QAbstractSlider* control : p.window->findChildren<QAbstractSlider*>()) {
+        if (p.Find<QWidget>("ScrollPanel")->isAncestorOf(control))
+            EXPECT_TRUE(control->isHidden()) << Str(control->objectName());
+    }
+    for (const char* name : {"F2Button", "F3Button", "F4Button", "F5Button", "F6Button"})
+        EXPECT_TRUE(p.Find<QToolButton>(name)->isHidden()) << name;
+}
+
+// The standard dialogs speak Danish on a Danish system (Qt's own translations).
+TEST(MainWindowStart, QtsOwnTextsInDanish) {
+    QTranslator translator;
+    if (!LoadQtTranslations(QLocale(QLocale::Danish, QLocale::Denmark), translator))
+        GTEST_SKIP() << "Qt's Danish translations are not installed";
+    QCoreApplication::installTranslator(&translator);
+    EXPECT_EQ(Str(QCoreApplication::translate("QPrintDialog", "Print")), "Udskriv");
+    EXPECT_EQ(Str(QCoreApplication::translate("QPlatformTheme", "Cancel")), "Annuller");
+    QCoreApplication::removeTranslator(&translator);
+    QTranslator none;
+    EXPECT_FALSE(LoadQtTranslations(QLocale(QLocale::Zulu, QLocale::SouthAfrica), none));
 }
 
 TEST(Glyphs, CheckedStateShowsAnotherGlyph) {

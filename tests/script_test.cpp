@@ -12,6 +12,7 @@
 #include "app/app.h"
 #include "app/gui/headless_host.h"
 #include "app/script.h"
+#include "library/canvas/raster_canvas.h"
 
 namespace viv {
 namespace {
@@ -89,6 +90,43 @@ TEST(Script, SizeRecreatesThePicture) {
     EXPECT_EQ(s.app.Image->Height(), 200);
     EXPECT_EQ(s.Run("select 20\n"), 0);  // a wider control panel keeps the size asked for
     EXPECT_EQ(s.app.Image->Width(), 300);
+}
+
+// The default picture is the window's picture area at its start size.
+TEST(Script, DefaultPictureIsTheWindowsStartArea) {
+    Scripted s;
+    EXPECT_EQ(s.Run("select 7\n"), 0);
+    EXPECT_EQ(s.app.Image->Width(), 684);
+    EXPECT_EQ(s.app.Image->Height(), 473);
+}
+
+// The window's controls send nothing when moved to where they stand; nor does a script.
+TEST(Script, AMoveToTheSamePositionSendsNothing) {
+    for (const char* setup : {"select 8\nkey F2\n", "select 7\nscroll1 9\n", "select 8\ntrack2 2\n"}) {
+        Scripted s;
+        ASSERT_EQ(s.Run(setup), 0) << s.err.str();
+        const QImage before = static_cast<const RasterCanvas&>(*s.app.Image).Image();
+        s.Run("table\npanels\n");
+        const std::string cells = s.out.str();
+        const auto& w = s.app.Window;
+        const std::string again = "scroll1 " + std::to_string(w.ScrollBar1.Position) + "\nscroll1 " +
+                                  std::to_string(w.ScrollBar1.Position) + "\ntrack1 " +
+                                  std::to_string(w.TrackBar1.Position) + "\ntrack2 " +
+                                  std::to_string(w.TrackBar2.Position) + "\n";
+        ASSERT_EQ(s.Run(again + "table\npanels\n"), 0) << s.err.str();
+        EXPECT_EQ(static_cast<const RasterCanvas&>(*s.app.Image).Image(), before) << setup;
+        EXPECT_EQ(s.out.str(), cells + cells) << setup;
+    }
+}
+
+// "select 1" gives the start picture again, as the program starts.
+TEST(Script, SelectOneGivesTheStartPicture) {
+    Scripted s;
+    const QImage start = static_cast<const RasterCanvas&>(*s.app.Image).Image();
+    ASSERT_EQ(s.Run("select 7\nscroll1 3\nselect 1\ncaption\n"), 0) << s.err.str();
+    EXPECT_EQ(static_cast<const RasterCanvas&>(*s.app.Image).Image(), start);
+    EXPECT_EQ(s.out.str(), "Vivarnon\n");
+    EXPECT_EQ(s.Run("scroll1 4\n"), 2);  // no controls at the start picture
 }
 
 struct BadCase {

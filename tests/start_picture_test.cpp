@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 
+#include "app/start_photograph.h"
 #include "app/start_picture.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
@@ -106,6 +107,66 @@ TEST(StartPicture, OnlyAFullRedrawDraws) {
     EXPECT_EQ(canvas.Of("text").size(), 5u);
     EXPECT_EQ(canvas.Of("ellipse").size(), 1u);
     EXPECT_EQ(canvas.Pen.Width, 1);
+}
+
+}  // namespace
+}  // namespace viv
+
+namespace viv {
+namespace {
+
+RgbImage Filled(int w, int h, TColor (*colour)(int x, int y)) {
+    RgbImage image{w, h, {}};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.Pixels.push_back(colour(x, y));
+    return image;
+}
+
+TEST(CoverPicture, SameSizeIsTheSamePicture) {
+    const RgbImage photo = Filled(37, 23, [](int x, int y) { return RGB(x * 6, y * 11, (x * y) % 256); });
+    const RgbImage same = CoverPicture(photo, 37, 23);
+    EXPECT_EQ(same.Pixels, photo.Pixels);
+}
+
+TEST(CoverPicture, ShrinkingAveragesAndEnlargingBlends) {
+    // A fine checkerboard of black and white shrunk to a third: mid grey everywhere.
+    const RgbImage board = Filled(90, 60, [](int x, int y) { return (x + y) % 2 ? clWhite : clBlack; });
+    const RgbImage small = CoverPicture(board, 30, 20);
+    for (const TColor c : small.Pixels) EXPECT_NEAR(RedOf(c), 127.5, 12);
+    // Two pixels, black and white, enlarged: the values between rise steadily.
+    const RgbImage pair = Filled(2, 1, [](int x, int) { return x ? clWhite : clBlack; });
+    const RgbImage wide = CoverPicture(pair, 8, 4);
+    for (int x = 1; x < 8; ++x) EXPECT_GE(RedOf(wide.At(x, 2)), RedOf(wide.At(x - 1, 2)));
+    EXPECT_EQ(RedOf(wide.At(0, 0)), 0);
+    EXPECT_EQ(RedOf(wide.At(7, 0)), 255);
+}
+
+TEST(CoverPicture, KeepsTheAspectAndCropsAtTheCentre) {
+    // A 4:3 photograph with a red left half and a blue right half, a one-pixel black
+    // frame round it.
+    const RgbImage photo = Filled(400, 300, [](int x, int y) {
+        if (x == 0 || y == 0 || x == 399 || y == 299) return clBlack;
+        return x < 200 ? clRed : clBlue;
+    });
+    // A tall picture: scaled to the height, the sides cut off equally.
+    const RgbImage tall = CoverPicture(photo, 200, 600);
+    EXPECT_EQ(tall.At(96, 300), clRed);
+    EXPECT_EQ(tall.At(104, 300), clBlue);
+    EXPECT_EQ(tall.At(0, 300), clRed);  // the frame at the sides is cut off
+    // A wide picture: scaled to the width, top and bottom cut off.
+    const RgbImage wide = CoverPicture(photo, 1600, 300);
+    EXPECT_EQ(wide.At(804, 0), clBlue);  // the frame at the top is cut off
+    EXPECT_EQ(wide.At(796, 150), clRed);
+    EXPECT_EQ(wide.At(804, 150), clBlue);
+    EXPECT_EQ(RedOf(wide.At(0, 150)), 0);  // the frame at the left stays
+    // Nothing white where the photograph has no white.
+    for (const RgbImage* image : {&tall, &wide})
+        for (const TColor c : image->Pixels) EXPECT_NE(c, clWhite);
+}
+
+TEST(CoverPicture, NoPhotographGivesWhite) {
+    const RgbImage white = CoverPicture(RgbImage{}, 5, 4);
+    EXPECT_EQ(white.Pixels, std::vector<TColor>(20, clWhite));
 }
 
 }  // namespace

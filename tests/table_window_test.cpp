@@ -235,6 +235,39 @@ TEST_F(TableForm, RowsResizeByDraggingTheirLineInTheHeaderColumn) {
     EXPECT_EQ(grid->RowHeight(1), TKVGrid2::DefaultRowHeight + 10);
 }
 
+// "Marker alt" belongs to one table: the next simulation's table starts with its first
+// value selected; and a grid without the focus shows no highlighted cell.
+TEST_F(TableForm, ASelectionDoesNotCarryOverAndShowsOnlyWithTheFocus) {
+    FillSample();
+    form.Markeralt1Click();
+    ASSERT_EQ(app.Table.Selection().Bottom, 3);
+    const QColor highlight = grid->palette().color(QPalette::Highlight);
+    const QImage unfocused = grid->grab().toImage();
+    int highlighted = 0;
+    for (int y = 0; y < unfocused.height(); ++y)
+        for (int x = 0; x < unfocused.width(); ++x) highlighted += unfocused.pixelColor(x, y) == highlight;
+    EXPECT_EQ(highlighted, 0);
+    SetupTable(8, 3);
+    const CellBlock fresh = app.Table.Selection();
+    EXPECT_EQ(fresh.Left, 1);
+    EXPECT_EQ(fresh.Right, 1);
+    EXPECT_EQ(fresh.Top, 1);
+    EXPECT_EQ(fresh.Bottom, 1);
+    EXPECT_EQ(grid->Selection().Bottom, 1);
+}
+
+// The window's size follows the grid: it can be minimised, not maximised or resized.
+TEST_F(TableForm, TheWindowsSizeIsFixedByTheGrid) {
+    SetupTable(5, 3);
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    const QSize five = form.size();
+    SetupTable(12, 3);
+    EXPECT_GT(form.height(), five.height());
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+}
+
 TEST_F(TableForm, HiddenUntilVisTabelThenShownOnEverySetup) {
     SetupTable(3, 2);
     EXPECT_FALSE(form.isVisible());

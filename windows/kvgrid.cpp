@@ -259,9 +259,10 @@ void TKVGrid2::PaintCell(QPainter& painter, int col, int row) {
     if (box.isEmpty()) return;
     const QPalette& pal = palette();
     const bool fixed = col == 0 || row == 0;
-    // The current cell of a focused grid shows a focus frame instead of the highlight.
+    // The selection shows only while the grid has the focus; its current cell then shows
+    // a focus frame instead of the highlight.
     const bool current = hasFocus() && col == anchorCol_ && row == anchorRow_;
-    const bool highlighted = !fixed && !current && InBlock(selection_, col, row);
+    const bool highlighted = hasFocus() && !fixed && !current && InBlock(selection_, col, row);
 
     QColor text = pal.color(QPalette::Text);
     if (fixed) {

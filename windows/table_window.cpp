@@ -24,8 +24,9 @@ namespace viv {
 
 namespace {
 
+// A window of its own that can be minimised but not maximised: its size follows the grid.
 constexpr Qt::WindowFlags TableWindowFlags =
-    Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 QString FromUtf8(const std::string& text) {
@@ -106,7 +107,8 @@ void TVtabelForm::SyncFromModel() {
     const QSize client(table.ClientWidth(), table.ClientHeight());
     if (client != clientSize_) {
         clientSize_ = client;
-        resize(client.width(), client.height() + menu_->sizeHint().height());
+        // A fixed size: the window managers then offer no maximising either.
+        setFixedSize(client.width(), client.height() + menu_->sizeHint().height());
     }
 
     if (table.Visible != isVisible()) setVisible(table.Visible);

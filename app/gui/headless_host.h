@@ -8,10 +8,11 @@ namespace viv {
 
 class HeadlessHost : public ScriptHost {
 public:
-    // The picture area of a 720 x 540 main window: the client area less the button bar,
-    // the status line and the control panel.
-    static constexpr int ClientWidth = 712;   // pixels
-    static constexpr int PictureHeight = 445;  // pixels
+    // The picture area of the main window at its start size of 720 x 540: the whole
+    // width less the control panel, the height less the menu bar, the button bar and the
+    // status line; so a figure made by script matches the screen.
+    static constexpr int ClientWidth = 720;    // pixels
+    static constexpr int PictureHeight = 473;  // pixels
 
     HeadlessHost();
 

@@ -24,6 +24,7 @@
 #include <string>
 #include <utility>
 
+#include "app/gui/control_panel_view.h"
 #include "app/gui/glyph_button.h"
 #include "app/gui/glyphs.h"
 #include "app/gui/picture_view.h"
@@ -46,7 +47,6 @@ constexpr int kStatusLineHeight = 22;  // pixels
 constexpr int kSplitterWidth = 3;      // pixels
 constexpr int kPanelMinimum = 50;      // pixels: no status panel is made narrower
 constexpr int kLambdaPixelHeight = 15;
-constexpr QColor kWindowColour{255, 0, 128};
 constexpr char kVisMenu[] = "Vis1";
 
 // The scroll bars and track bars of the control panel: their place from the top (the
@@ -136,10 +136,6 @@ void SetText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
 
-void SetStatusTip(QWidget* widget, const QString& tip) {
-    if (widget->statusTip() != tip) widget->setStatusTip(tip);
-}
-
 // A read-out of the status line: a sunken panel that never forces the line wider.
 QLabel* StatusPanel(const char* name, Qt::Alignment alignment) {
     auto* panel = new QLabel;
@@ -197,6 +193,8 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
 
     host_.Bind({this, scrollPanel_, scrollBox_, picture_});
 
+    // Small enough for any screen; below the usual sizes the control panel scrolls.
+    setMinimumSize(MinimumWindowWidth, MinimumWindowHeight);
     move(0, 0);
     resize(sizing.Width, sizing.Height);
     if (sizing.Maximised) setWindowState(windowState() | Qt::WindowMaximized);
@@ -311,11 +309,11 @@ QFrame* TvivarnonMenu::BuildButtonBar() {
     return buttonPanel_;
 }
 
-QFrame* TvivarnonMenu::BuildControlPanel() {
-    scrollPanel_ = new QFrame;
+QWidget* TvivarnonMenu::BuildControlPanel() {
+    scrollPanel_ = new ControlPanelView;
     scrollPanel_->setObjectName(QStringLiteral("ScrollPanel"));
     scrollPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    scrollPanel_->setFixedWidth(app_.Window.ScrollPanelWidth);
+    scrollPanel_->SetPanelWidth(app_.Window.ScrollPanelWidth);
 
     for (const LabelView& view : kLabels) {
         auto* label = new QLabel(scrollPanel_);
@@ -352,7 +350,7 @@ QFrame* TvivarnonMenu::BuildControlPanel() {
         ranges_.push_back({widget, view.Which, view.Top, view.Height});
         if (view.Which == Control::ScrollBar1) scrollBar1_ = widget;
     }
-    return scrollPanel_;
+    return scrollPanel_->Box();
 }
 
 QScrollArea* TvivarnonMenu::BuildScrollBox() {
@@ -361,6 +359,8 @@ QScrollArea* TvivarnonMenu::BuildScrollBox() {
     scrollBox_->setFrameShape(QFrame::NoFrame);
     scrollBox_->setWidgetResizable(false);
     scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The picture is reached with the mouse; the box is no stop of the tab key.
+    scrollBox_->setFocusPolicy(Qt::NoFocus);
     QWidget* viewport = scrollBox_->viewport();
     QPalette white = viewport->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -388,13 +388,8 @@ QFrame* TvivarnonMenu::BuildStatusLine() {
     panels_ = new QSplitter(Qt::Horizontal);
     panels_->setObjectName(QStringLiteral("StatusPanels"));
     panels_->setHandleWidth(kSplitterWidth);
-    // The window's own colour shows only in the gaps between the read-outs.
-    QPalette face = statusBar_->palette();
-    face.setColor(QPalette::Window, face.color(QPalette::Window));
-    QPalette gaps = face;
-    gaps.setColor(QPalette::Window, kWindowColour);
-    panels_->setPalette(gaps);
-    panels_->setAutoFillBackground(true);
+    // The separators between the read-outs are drawn in the window's own style.
+    const QPalette face = statusBar_->palette();
     panels_->setChildrenCollapsible(false);
     panel1_ = StatusPanel("Panel1", Qt::AlignRight);
     panel2_ = StatusPanel("Panel2", Qt::AlignRight);
@@ -466,9 +461,7 @@ void TvivarnonMenu::ShowModel() {
         b.Widget->setVisible(model.Visible);
     }
 
-    if (scrollPanel_->width() != w.ScrollPanelWidth ||
-        scrollPanel_->minimumWidth() != w.ScrollPanelWidth)
-        scrollPanel_->setFixedWidth(w.ScrollPanelWidth);
+    scrollPanel_->SetPanelWidth(w.ScrollPanelWidth);
     for (const RangeWidget& r : ranges_) {
         const RangeControl& model = app_.Window.Of(r.Which);
         const QSignalBlocker block(r.Widget);
@@ -476,7 +469,11 @@ void TvivarnonMenu::ShowModel() {
         r.Widget->setValue(model.Position);
         r.Widget->setPageStep(std::max(model.LargeChange, 1));
         r.Widget->setGeometry(model.Left, r.Top, model.Width, r.Height);
-        SetStatusTip(r.Widget, Q(model.Hint));
+        if (r.Widget->statusTip() != Q(model.Hint)) {
+            r.Widget->setStatusTip(Q(model.Hint));
+            // The read-outs cover the status line's caption: the hint shows beside the control.
+            r.Widget->setToolTip(Q(model.Hint).trimmed());
+        }
         r.Widget->setEnabled(model.Enabled);
         r.Widget->setVisible(model.Visible);
     }

@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace viv {
 
+class ControlPanelView;
 class PictureView;
 class TVtabelForm;
 
@@ -76,7 +77,7 @@ private:
 
     void BuildMenu();
     QFrame* BuildButtonBar();
-    QFrame* BuildControlPanel();
+    QWidget* BuildControlPanel();
     QFrame* BuildStatusLine();
     QScrollArea* BuildScrollBox();
 
@@ -95,7 +96,7 @@ private:
 
     QFrame* buttonPanel_ = nullptr;
     QLabel* legend_ = nullptr;
-    QFrame* scrollPanel_ = nullptr;
+    ControlPanelView* scrollPanel_ = nullptr;
     QScrollArea* scrollBox_ = nullptr;
     PictureView* picture_ = nullptr;
     QFrame* statusBar_ = nullptr;

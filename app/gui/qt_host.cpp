@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "app/gui/control_panel_view.h"
 #include "app/window_model.h"
 #include "library/canvas/raster_canvas.h"
 
@@ -70,13 +71,20 @@ void QtHost::ShowMessage(std::string_view text, MessageKind kind) {
 QSize QtHost::PictureArea() const {
     if (widgets_.ScrollBox == nullptr) return {};
     LayOutDownTo(widgets_.Window, widgets_.ScrollBox);
+    if (widgets_.ScrollPanel != nullptr) {
+        // The control panel takes a scroll bar while the window is too low for it.
+        const int before = widgets_.ScrollPanel->Box()->width();
+        widgets_.ScrollPanel->FitBox();
+        if (widgets_.ScrollPanel->Box()->maximumWidth() != before)
+            LayOutDownTo(widgets_.Window, widgets_.ScrollBox);
+    }
     // The whole area, as if no scroll bars were needed: a picture of this size needs none.
     return widgets_.ScrollBox->maximumViewportSize();
 }
 
 void QtHost::LayoutChanged(MainWindowModel& window) {
     if (widgets_.ScrollPanel != nullptr)
-        widgets_.ScrollPanel->setFixedWidth(window.ScrollPanelWidth);
+        widgets_.ScrollPanel->SetPanelWidth(window.ScrollPanelWidth);
     const QSize area = PictureArea();
     window.ScrollBoxWidth = area.width();
     window.ScrollBoxHeight = area.height();

@@ -15,12 +15,14 @@ class QWidget;
 
 namespace viv {
 
+class ControlPanelView;
+
 class QtHost : public Host {
 public:
     // The widgets of the main window the host works on.
     struct Widgets {
         QWidget* Window = nullptr;       // the main window, parent of the message boxes
-        QWidget* ScrollPanel = nullptr;  // the control panel on the left
+        ControlPanelView* ScrollPanel = nullptr;  // the control panel on the left
         QAbstractScrollArea* ScrollBox = nullptr;
         QWidget* Picture = nullptr;
     };

@@ -1,5 +1,7 @@
 // The windowed program: the main window, then the results table window, and the loop.
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/gui/main_window.h"
 #include "app/gui/startup.h"
@@ -9,6 +11,10 @@ namespace viv {
 
 int RunMainWindow(const Catalogue& catalogue) {
     QApplication::setApplicationName(QStringLiteral("Vivarnon til windows 98"));
+    // The standard dialogs (print, open) and the message boxes' buttons speak the system's
+    // language, Danish on a Danish system.
+    QTranslator qtTexts;
+    if (LoadQtTranslations(QLocale::system(), qtTexts)) QApplication::installTranslator(&qtTexts);
     TvivarnonMenu window(catalogue);
     TVtabelForm table(window.app());
     // Closing the main window ends the program, whatever other window is open.

@@ -3,9 +3,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace viv {
+
+bool LoadQtTranslations(const QLocale& locale, QTranslator& translator) {
+    // "qtbase" holds the dialogs' texts; "qt" is the older name, which still gathers them.
+    const QString where = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase", "qt"})
+        if (translator.load(locale, QString::fromLatin1(name), QStringLiteral("_"), where)) return true;
+    return false;
+}
 
 StartupEnvironment SystemStartupEnvironment() {
     StartupEnvironment env;

@@ -3,11 +3,18 @@
 
 #include "app/app.h"
 
+class QLocale;
+class QTranslator;
+
 namespace viv {
 
 // The current directory (or the program's own, when the photograph lies only there),
 // the system's decimal point and list separator, and the places of the set-up file.
 StartupEnvironment SystemStartupEnvironment();
+
+// Loads Qt's own translations for `locale` (the standard dialogs, the buttons of the
+// message boxes) into `translator`; false when the system has none for that language.
+bool LoadQtTranslations(const QLocale& locale, QTranslator& translator);
 
 // Creates the main window, the memo and the table window and runs the message loop.
 int RunMainWindow(const Catalogue& catalogue);

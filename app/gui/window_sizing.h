@@ -17,4 +17,9 @@ WindowSizing SizeForScreen(int screenWidth, int screenHeight);
 
 constexpr int WideTrackBarWidth = 32;  // pixels
 
+// The smallest main window: every button of the button bar shows (the last ends 463
+// pixels from the left) and the control panel, if the window is lower than it, scrolls.
+constexpr int MinimumWindowWidth = 480;   // pixels
+constexpr int MinimumWindowHeight = 360;  // pixels
+
 }  // namespace viv

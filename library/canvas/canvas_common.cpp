@@ -169,7 +169,14 @@ QFont MakeFont(const TFont& font, int pixelSize, bool antialias) {
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(std::max(1, pixelSize));
     f.setBold(font.Bold);
-    if (!antialias) f.setStyleStrategy(QFont::NoAntialias);
+    if (!antialias) {
+        // Two-colour glyphs placed at fractional advances fall unevenly ("Pri mær", "rn"
+        // read as "m"); fully hinted glyphs have whole-pixel advances and stay legible.
+        // Each glyph is still drawn in a single colour, so a text drawn twice gives the
+        // same pixels.
+        f.setStyleStrategy(QFont::NoAntialias);
+        f.setHintingPreference(QFont::PreferFullHinting);
+    }
     return f;
 }
 

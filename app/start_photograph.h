@@ -1,0 +1,53 @@
+// The start photograph: read once per file and kept for the whole run, and scaled to
+// cover the picture at whatever size the window gives it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "library/rgb_image.h"
+
+namespace viv {
+
+// The photograph scaled, its aspect kept, so that it covers width x height pixels, and
+// cropped at the centre. Smooth both ways: each pixel averages the part of the photograph
+// under it when shrinking and blends its four neighbours when enlarging. An empty
+// photograph gives a white picture.
+RgbImage CoverPicture(const RgbImage& photo, int width, int height);
+
+// Reads the photograph once, and again only when the file changes (another size or time of
+// change, or it appears or goes), not at every resize of the window.
+class StartPhotograph {
+public:
+    struct Result {
+        const RgbImage* Photo = nullptr;  // nullptr: the file cannot be read
+        bool Fresh = false;               // the file was looked at anew by this call
+    };
+    Result Get(const std::string& path);
+
+    // The photograph last got, scaled to cover width x height pixels (CoverPicture); the
+    // last size's picture is kept, so a redraw at the same size scales nothing.
+    const RgbImage& Covering(int width, int height);
+
+    // How many times a file was decoded (for the tests).
+    int Loads() const { return loads_; }
+
+private:
+    struct Stamp {
+        bool Exists = false;
+        std::uintmax_t Size = 0;
+        std::int64_t Changed = 0;  // the file's time of change, in the clock's own ticks
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp StampOf(const std::string& path);
+
+    bool known_ = false;
+    std::string path_;
+    Stamp stamp_;
+    bool ok_ = false;
+    RgbImage photo_;
+    RgbImage cover_;  // photo_ scaled, empty while not made for the present photograph
+    int loads_ = 0;
+};
+
+}  // namespace viv
