@@ -134,7 +134,10 @@ TEST_F(PrismSimulation, ExtraDenseFlintIsTotallyReflected) {
     }
     EXPECT_EQ(app.Window.Panel3, "v=");
     EXPECT_EQ(CountInGraph(clRed), 0);  // no red curve
-    ExpectSamePicture(Picture().copy(), Redrawn(), "prism-flint-78");
+    {
+        const QImage before = Picture().copy();  // taken before the redraw
+        ExpectSamePicture(before, Redrawn(), "prism-flint-78");
+    }
 
     SetApexPosition(3);  // 60°: the ray first leaves the prism at 65°
     SetIncidence(64);
@@ -303,14 +306,26 @@ TEST_F(PrismSimulation, EveryToggleTwiceLeavesThePicture) {
 // old name or the old faces.
 TEST_F(PrismSimulation, NameAndPrismChangesMatchAFullRedraw) {
     SetSubstance(8);
-    ExpectSamePicture(Picture().copy(), Redrawn(), "prism-long-name");
+    {
+        const QImage before = Picture().copy();  // taken before the redraw
+        ExpectSamePicture(before, Redrawn(), "prism-long-name");
+    }
     SetSubstance(1);
-    ExpectSamePicture(Picture().copy(), Redrawn(), "prism-short-name");
+    {
+        const QImage before = Picture().copy();  // taken before the redraw
+        ExpectSamePicture(before, Redrawn(), "prism-short-name");
+    }
     SetApexPosition(0);
-    ExpectSamePicture(Picture().copy(), Redrawn(), "prism-narrow");
+    {
+        const QImage before = Picture().copy();  // taken before the redraw
+        ExpectSamePicture(before, Redrawn(), "prism-narrow");
+    }
     SetSubstance(8);
     SetApexPosition(5);
-    ExpectSamePicture(Picture().copy(), Redrawn(), "prism-wide");
+    {
+        const QImage before = Picture().copy();  // taken before the redraw
+        ExpectSamePicture(before, Redrawn(), "prism-wide");
+    }
 }
 
 TEST_F(PrismSimulation, OtherEventsDrawNothing) {
