@@ -26,6 +26,8 @@ enum class MenuCommand : std::uint8_t {
     SlowMotion,  // "Slo&wmotion"
     HomePage,
     About,       // "&Om vivarnon"
+    SavePicture,  // "&Gem billede..."
+    SaveTable,    // "Gem &tabel..."
 };
 
 struct MenuItemDef {

@@ -125,7 +125,12 @@ public:
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing file name"};
             std::string error;
-            if (!host_.SavePng(*app_.Image, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+            if (!host_.SavePicture(app_, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+        } else if (command == "savetable") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2) throw BadLine{"missing file name"};
+            std::string error;
+            if (!host_.SaveTable(app_, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
         } else if (command == "table") {
             NoMoreThan(w, 1);
             for (int r = 0; r < app_.Table.RowCount(); ++r) {
@@ -203,7 +208,10 @@ std::string ScriptHelp() {
            "  mouse X Y         the mouse moves over picture pixel (X, Y)\n"
            "  click X Y         a mouse press there\n"
            "  redraw            draw the whole picture anew\n"
-           "  save FILE.png     write the picture as PNG\n"
+           "  save FILE.png     write the picture as PNG (the screen's pixels); FILE.svg or\n"
+           "                    FILE.pdf draw it anew as vectors on a white page of its size\n"
+           "  savetable FILE.csv  write the results table as CSV (the system's list\n"
+           "                    separator and decimal point, UTF-8)\n"
            "  table             the results table, a line a row, cells joined by a tab\n"
            "  panels            the status panels 1, 2, 3 and the message panel, tab-joined\n"
            "  caption           the window caption\n"

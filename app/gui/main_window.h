@@ -69,6 +69,8 @@ private:
     struct ButtonWidget {
         QToolButton* Widget;
         ToolButton MainWindowModel::*Button;
+        QString SpokenName;  // the accessible name when the button has no caption
+        QString Shortcut;    // shown in the tool tip, empty for none
     };
     struct BoundAction {
         QAction* Action;
@@ -85,8 +87,17 @@ private:
     template <class Handler>
     void Act(Handler&& handler);
     void ShowModel();
+    // Accessible names and descriptions from the labels and hints, and the picture's
+    // description from the simulation and its table.
+    void ShowAccessibleTexts();
     void RunCommand(MenuCommand command);
     void Hjemmeside1Click();
+    // "&Gem billede..." and "Gem &tabel...": a file dialog, then the file; a failure is
+    // reported once.
+    void Gembillede1Click();
+    void Gemtabel1Click();
+    QString ChooseSaveFile(const QString& title, const QString& extension, const QString& filters,
+                           QString& chosenFilter);
     void Exit1Click();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
@@ -113,6 +124,7 @@ private:
     std::vector<ButtonWidget> buttons_;
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;
+    QString saveDirectory_;  // where the last picture or table was saved
 
     bool created_ = false;    // FormCreate has run
     bool minimised_ = false;  // the window was last seen minimised

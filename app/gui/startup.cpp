@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/file_paths.h"
+
 namespace viv {
 
 bool LoadQtTranslations(const QLocale& locale, QTranslator& translator) {
@@ -19,12 +21,15 @@ bool LoadQtTranslations(const QLocale& locale, QTranslator& translator) {
 
 StartupEnvironment SystemStartupEnvironment() {
     StartupEnvironment env;
-    QString start = QDir::currentPath();
-    if (!QFileInfo::exists(QDir(start).filePath("Vivarnon.jpg"))) {
-        const QString own = QCoreApplication::applicationDirPath();
-        if (QFileInfo::exists(QDir(own).filePath("Vivarnon.jpg"))) start = own;
-    }
-    env.StartDirectory = QDir::toNativeSeparators(start).toStdString();
+    // The data files lie in the current directory, beside the program, or in the data
+    // directory of an installed program.
+    const std::string current = QDir::currentPath().toStdString();
+    const std::string own = QCoreApplication::applicationDirPath().toStdString();
+    const std::string installed = InstalledDataDirectory(own);
+    const std::string start = FindDataDirectory(
+        {current, own, installed}, "Vivarnon.jpg",
+        [](const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); });
+    env.StartDirectory = QDir::toNativeSeparators(QString::fromStdString(start)).toStdString();
     // The decimal point of the system's number format; where it is a comma, lists are
     // separated by semicolons.
     const QString decimal = QLocale::system().decimalPoint();
