@@ -76,7 +76,7 @@ TEST(TableCsv, EveryCellWithTheSystemsSeparatorsAndQuotesWhereNeeded) {
     t.SetCell(2, 0, "vinkel/°");
     t.SetCell(0, 1, "rød");
     t.SetCell(1, 1, "1.331");
-    t.SetCell(2, 1, "42.37");
+    t.SetCell(2, 1, "  42.37");
     t.SetCell(0, 2, "a;b \"c\"");
     t.SetCell(1, 2, "");
     t.SetCell(2, 2, "-0.5");
