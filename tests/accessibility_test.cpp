@@ -133,9 +133,10 @@ TEST(Accessibility, ThePictureNamesTheSimulationAndDescribesItsTable) {
     EXPECT_EQ(Said(picture, QAccessible::Name).toStdString(), app.Window.Caption);
     const QString description = Said(picture, QAccessible::Description);
     for (int row = 1; row < app.Table.RowCount(); ++row)
-        if (!app.Table.Cell(1, row).empty())
+        if (!app.Table.Cell(1, row).empty()) {
             EXPECT_TRUE(description.contains(QString::fromStdString(app.Table.Cell(1, row)).trimmed()))
                 << app.Table.Cell(1, row) << " not in " << description.toStdString();
+        }
 }
 
 TEST(Accessibility, TheTableWindowShowsItsCellsAsATable) {

@@ -26,6 +26,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -217,8 +218,10 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     if (sizing.Maximised) setWindowState(windowState() | Qt::WindowMaximized);
 
     // The core is created once the layout has its size.
+    ApplyDevicePixelRatio();
     host_.LayoutChanged(app_.Window);
     app_.FormCreate(env);
+    ApplyDevicePixelRatio(true);
     app_.FormResize();
     created_ = true;
     SyncFromModel();
@@ -712,7 +715,10 @@ bool TvivarnonMenu::event(QEvent* event) {
         Act([this, &hint] { app_.DisplayHint(hint); });
         return true;
     }
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    // Moved to a screen of another device pixel ratio: the picture is made anew for it.
+    if (event->type() == QEvent::ScreenChangeInternal) PictureAreaChanged();
+    return handled;
 }
 
 void TvivarnonMenu::resizeEvent(QResizeEvent* event) {
@@ -737,8 +743,9 @@ void TvivarnonMenu::PictureAreaChanged() {
         Act([this] { app_.FormResize(true); });
         return;
     }
-    // Restoring a minimised window recreates the picture even at the same size.
-    const bool restored = std::exchange(minimised_, false);
+    // Restoring a minimised window recreates the picture even at the same size, and so
+    // does a move to a screen of another device pixel ratio.
+    const bool restored = std::exchange(minimised_, false) || ApplyDevicePixelRatio();
     const QSize area = host_.PictureArea();
     MainWindowModel& w = app_.Window;
     // The picture was made for this area already (at start-up, or when the control
@@ -747,6 +754,17 @@ void TvivarnonMenu::PictureAreaChanged() {
     w.ScrollBoxWidth = area.width();
     w.ScrollBoxHeight = area.height();
     Act([this] { app_.FormResize(false); });
+}
+
+bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {
+    const double ratio = devicePixelRatioF();
+    if (!always && ratio == host_.DevicePixelRatio()) return false;
+    host_.SetDevicePixelRatio(ratio);
+    // Pens as on a printer page: as many device pixels wide as one layout pixel.
+    const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
+    app_.Map.PenWidth = scale;
+    app_.Map.BoldPenWidth = 3 * scale;
+    return true;
 }
 
 void TvivarnonMenu::closeEvent(QCloseEvent* event) {

@@ -101,6 +101,9 @@ private:
     void Exit1Click();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
+    // Takes the screen's device pixel ratio for the picture, its fonts and its pens; true
+    // when it changed (or `always`).
+    bool ApplyDevicePixelRatio(bool always = false);
 
     QtHost host_;
     App app_;
