@@ -210,6 +210,11 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     connect(timer_, &QTimer::timeout, this, [this] { Act([this] { app_.Timer1Timer(); }); });
 
     host_.Bind({this, scrollPanel_, scrollBox_, picture_});
+    // The scroll bars of the picture's box and of the control panel's, for screen readers.
+    scrollBox_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet vandret"));
+    scrollBox_->verticalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet lodret"));
+    scrollPanel_->Box()->horizontalScrollBar()->setAccessibleName(QStringLiteral("Rul panelet vandret"));
+    scrollPanel_->Box()->verticalScrollBar()->setAccessibleName(QStringLiteral("Rul panelet lodret"));
 
     // Small enough for any screen; below the usual sizes the control panel scrolls.
     setMinimumSize(MinimumWindowWidth, MinimumWindowHeight);
