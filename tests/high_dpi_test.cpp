@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QImage>
 #include <QWidget>
 #include <memory>
@@ -76,6 +77,16 @@ TEST(HighDpi, ThePictureIsDrawnInDevicePixelsAndShownOneToOne) {
     EXPECT_EQ(shown.size(), Picture(app).size());
     if (shown.size() == Picture(app).size()) {
         EXPECT_EQ(shown, Picture(app));
+    }
+
+    // The cursor over a layout pixel of the picture reads as the device pixel under it.
+    QCursor::setPos(view->mapToGlobal(QPoint(30, 40)));
+    if (QCursor::pos() == view->mapToGlobal(QPoint(30, 40))) {
+        const PointerSource& pointer = window->host().Pointer();
+        const TPoint at{pointer.CursorPos().x - pointer.PictureOrigin().x,
+                        pointer.CursorPos().y - pointer.PictureOrigin().y};
+        EXPECT_NEAR(at.x, 30 * ratio, 1);
+        EXPECT_NEAR(at.y, 40 * ratio, 1);
     }
 
     // A figure drawn twice leaves no trace at this ratio too.
