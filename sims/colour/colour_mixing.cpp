@@ -95,11 +95,12 @@ void DrawLight(App& app, TCanvas& canvas, const Light& light) {
     DrawLevelLabel(app, world.PictureX(s.lx), world.PictureY(s.ly), level, canvas);
 }
 
-// The three lights on a black screen. The screen is left out on paper.
-void DrawAdditivePicture(App& app, TCanvas& canvas) {
+// The three lights on a black screen. The screen is left out on paper. `cleared`: the
+// screen picture was cleared just before.
+void DrawAdditivePicture(App& app, TCanvas& canvas, bool cleared = false) {
     World& world = app.Map;
     const bool onScreen = &canvas == world.Screen;
-    if (onScreen) ClearPicture(world);
+    if (onScreen && !cleared) ClearPicture(world);
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clBlack;
     canvas.Pen.Color = clBlack;
@@ -135,9 +136,9 @@ void DrawFilterLabel(App& app, TCanvas& canvas, const Filter& filter) {
 }
 
 // The three filters over white.
-void DrawSubtractivePicture(App& app, TCanvas& canvas) {
+void DrawSubtractivePicture(App& app, TCanvas& canvas, bool cleared) {
     World& world = app.Map;
-    if (&canvas == world.Screen) ClearPicture(world);
+    if (&canvas == world.Screen && !cleared) ClearPicture(world);
     DrawTitle(app, canvas, "Subtraktiv");
     canvas.Brush.Style = bsSolid;
     canvas.Font.Color = clBlack;
@@ -148,11 +149,11 @@ void DrawSubtractivePicture(App& app, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
 }
 
-void DrawMixingPicture(App& app, TCanvas& canvas) {
+void DrawMixingPicture(App& app, TCanvas& canvas, bool cleared) {
     if (ColourOf(app).AdditiveMode)
-        DrawAdditivePicture(app, canvas);
+        DrawAdditivePicture(app, canvas, cleared);
     else
-        DrawSubtractivePicture(app, canvas);
+        DrawSubtractivePicture(app, canvas, cleared);
 }
 
 // The labels under the bars and the table's headers follow the mode.
@@ -215,11 +216,11 @@ void DrawColourMixing(App& app, std::uint16_t event, bool clearFirst, TCanvas& c
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
         ReadLevels(app);
-        DrawMixingPicture(app, canvas);
+        DrawMixingPicture(app, canvas, clearFirst);
         break;
     case evTrackBar2:
         cs.AdditiveMode = app.Window.TrackBar2.Position == 0;
-        DrawMixingPicture(app, canvas);
+        DrawMixingPicture(app, canvas, false);
         Relabel(app);
         break;
     case evScrollBar1: ChangeLevel(app, canvas, &ColourState::Level1, app.Window.ScrollBar1); break;

@@ -33,9 +33,10 @@ constexpr std::array<TColor, 25> MakeCircleColours() {
 
 constexpr std::array<TColor, 25> kCircleColours = MakeCircleColours();
 
-void DrawColourCircle(App& app, TCanvas& canvas) {
+// `cleared`: the screen picture was cleared just before.
+void DrawColourCircle(App& app, TCanvas& canvas, bool cleared) {
     World& world = app.Map;
-    if (&canvas == world.Screen) ClearPicture(world);
+    if (!cleared && &canvas == world.Screen) ClearPicture(world);
     canvas.Pen.Color = clWhite;  // the sectors get white outlines
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmCopy;
@@ -103,7 +104,7 @@ void DrawComplementaryColour(App& app, std::uint16_t event, bool clearFirst, TCa
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -6, 14, -world.AspectHeight, world.AspectHeight);
         ReadLevels(app);
-        DrawColourCircle(app, canvas);
+        DrawColourCircle(app, canvas, clearFirst);
         DrawMixer(app, canvas);
         break;
     case evScrollBar1:
