@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string_view>
 
 #include "app/events.h"
@@ -20,6 +21,7 @@ constexpr std::string_view kWidestLabel = "100.0% ";
 // start point counter-clockwise to the ray towards the end point (world units).
 constexpr double LightRadius = 5;
 constexpr double ScreenHalfSide = 6;  // the black screen the lights fall on
+constexpr double FigureHalfSide = 6.5;  // the screen and the filters lie inside
 
 struct LightShape {
     double cx, cy;  // centre
@@ -80,37 +82,28 @@ void DrawTitle(App& app, TCanvas& canvas, std::string_view title) {
     canvas.Font.Bold = false;
 }
 
-void DrawLight(App& app, TCanvas& canvas, const Light& light) {
+// One light's pie, OR-ed onto what lies there: red and green give yellow, all three white.
+void DrawLightShape(App& app, TCanvas& canvas, const Light& light) {
     const World& world = app.Map;
     const LightShape& s = light.shape;
-    const int level = ColourOf(app).*light.level;
-    const TColor colour = InChannel(light.channel, level);
+    const TColor colour = InChannel(light.channel, ColourOf(app).*light.level);
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = colour;
     canvas.Pen.Color = colour;
     canvas.Pen.Style = psSolid;
-    // Each light is OR-ed onto what lies there: red and green give yellow, all three white.
     canvas.Pen.Mode = pmMerge;
     WorldPie(world, canvas, s.cx, s.cy, LightRadius, s.sx, s.sy, s.ex, s.ey);
-    DrawLevelLabel(app, world.PictureX(s.lx), world.PictureY(s.ly), level, canvas);
 }
 
-// The three lights on a black screen. The screen is left out on paper. `cleared`: the
-// screen picture was cleared just before.
-void DrawAdditivePicture(App& app, TCanvas& canvas, bool cleared = false) {
-    World& world = app.Map;
-    const bool onScreen = &canvas == world.Screen;
-    if (onScreen && !cleared) ClearPicture(world);
+// The black screen and the three lights on it.
+void DrawLightShapes(App& app, TCanvas& canvas) {
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clBlack;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmCopy;
-    if (onScreen)
-        WorldRectangle(world, canvas, -ScreenHalfSide, -ScreenHalfSide, ScreenHalfSide, ScreenHalfSide);
-    DrawTitle(app, canvas, "Additiv");
-    for (const Light& light : kLights) DrawLight(app, canvas, light);
-    canvas.Pen.Mode = pmNotXor;
+    WorldRectangle(app.Map, canvas, -ScreenHalfSide, -ScreenHalfSide, ScreenHalfSide, ScreenHalfSide);
+    for (const Light& light : kLights) DrawLightShape(app, canvas, light);
 }
 
 void DrawFilterShape(App& app, TCanvas& canvas, const Filter& filter) {
@@ -135,17 +128,78 @@ void DrawFilterLabel(App& app, TCanvas& canvas, const Filter& filter) {
                    ColourOf(app).*filter.level, canvas);
 }
 
-// The three filters over white.
+// A printer page or a vector picture knows no OR or XOR of colours and would lose every
+// overlap: there the lights or filters are mixed on a raster picture of their own, whose
+// rows are copied over as runs of equal colour, white left out. The lights keep their
+// black screen, without which they would mix to nothing but white.
+void DrawShapesThroughRaster(App& app, TCanvas& canvas, bool additive) {
+    World& world = app.Map;
+    const int left = std::max(world.PictureX(-FigureHalfSide), 0);
+    const int right = std::min(world.PictureX(FigureHalfSide), canvas.Width());
+    const int top = std::max(world.PictureY(FigureHalfSide), 0);
+    const int bottom = std::min(world.PictureY(-FigureHalfSide), canvas.Height());
+    if (left >= right || top >= bottom) return;
+    const std::unique_ptr<TCanvas> mixed = app.host().CreatePicture(right - left, bottom - top);
+    const int offsetX = world.PrintOffsetX, offsetY = world.PrintOffsetY;
+    world.PrintOffsetX = offsetX - left;
+    world.PrintOffsetY = offsetY - top;
+    mixed->Pen.Width = canvas.Pen.Width;
+    if (additive) {
+        DrawLightShapes(app, *mixed);
+    } else {
+        for (const Filter& filter : kFilters) DrawFilterShape(app, *mixed, filter);
+    }
+    world.PrintOffsetX = offsetX;
+    world.PrintOffsetY = offsetY;
+
+    canvas.Pen.Mode = pmCopy;
+    canvas.Brush.Style = bsSolid;
+    const int width = mixed->Width();
+    for (int y = 0; y < mixed->Height(); ++y) {
+        for (int x = 0; x < width;) {
+            const TColor c = mixed->GetPixel(x, y);
+            int end = x + 1;
+            while (end < width && mixed->GetPixel(end, y) == c) ++end;
+            if (c != clWhite) {
+                canvas.Brush.Color = c;
+                canvas.FillRect({left + x, top + y, left + end, top + y + 1});
+            }
+            x = end;
+        }
+    }
+}
+
+// The three lights on a black screen, each labelled with its level (no label lies in
+// another light). `cleared`: the screen picture was cleared just before.
+void DrawAdditivePicture(App& app, TCanvas& canvas, bool cleared = false) {
+    World& world = app.Map;
+    const bool onScreen = &canvas == world.Screen;
+    if (onScreen && !cleared) ClearPicture(world);
+    DrawTitle(app, canvas, "Additiv");
+    if (onScreen)
+        DrawLightShapes(app, canvas);
+    else
+        DrawShapesThroughRaster(app, canvas, true);
+    for (const Light& light : kLights)
+        DrawLevelLabel(app, world.PictureX(light.shape.lx), world.PictureY(light.shape.ly),
+                       ColourOf(app).*light.level, canvas);
+    canvas.Pen.Mode = pmNotXor;
+}
+
+// The three filters over white, each labelled with its level (no label lies in another
+// filter).
 void DrawSubtractivePicture(App& app, TCanvas& canvas, bool cleared) {
     World& world = app.Map;
-    if (&canvas == world.Screen && !cleared) ClearPicture(world);
+    const bool onScreen = &canvas == world.Screen;
+    if (onScreen && !cleared) ClearPicture(world);
     DrawTitle(app, canvas, "Subtraktiv");
-    canvas.Brush.Style = bsSolid;
     canvas.Font.Color = clBlack;
-    for (const Filter& filter : kFilters) {
-        DrawFilterShape(app, canvas, filter);
-        DrawFilterLabel(app, canvas, filter);
+    if (onScreen) {
+        for (const Filter& filter : kFilters) DrawFilterShape(app, canvas, filter);
+    } else {
+        DrawShapesThroughRaster(app, canvas, false);
     }
+    for (const Filter& filter : kFilters) DrawFilterLabel(app, canvas, filter);
     canvas.Pen.Mode = pmNotXor;
 }
 

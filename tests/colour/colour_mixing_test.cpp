@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/catalogue.h"
+#include "library/canvas/vector_canvas.h"
 #include "colour_checks.h"
 #include "app/events.h"
 #include "picture_checks.h"
@@ -261,6 +262,33 @@ TEST_F(ColourMixing, OneBarChangesOnlyItsOwnShape) {
                 }
             EXPECT_GT(changed, 1000) << bar;
         }
+    }
+}
+
+// On a printer page or a vector picture, which cannot OR or XOR colours, the lights and
+// the filters still show every mixture, as on the screen (the lights on their black
+// screen).
+TEST_F(ColourMixing, PrintedPictureShowsTheSameMixtures) {
+    for (const bool additive : {true, false}) {
+        app.ControlChange(Control::TrackBar2, additive ? 0 : 1);
+        SetLevels(230, 140, 60);
+        const QImage screen = Redrawn();
+        QImage page(screen.size(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            VectorCanvas canvas(page);
+            app.DrawSimulation(evRedraw, false, canvas);
+        }
+        const World& w = app.Map;
+        int compared = 0;
+        for (int y = w.PictureY(6.8); y <= w.PictureY(-6.8); ++y)
+            for (int x = w.PictureX(-6.8); x <= w.PictureX(6.8); ++x) {
+                if (NearAnyLabel(x, y, additive)) continue;
+                ++compared;
+                ASSERT_EQ(page.pixel(x, y) & 0xFFFFFFu, screen.pixel(x, y) & 0xFFFFFFu)
+                    << (additive ? "additive" : "subtractive") << " pixel " << x << "," << y;
+            }
+        EXPECT_GT(compared, 100000);
     }
 }
 
