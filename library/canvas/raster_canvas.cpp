@@ -653,6 +653,95 @@ void RasterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
     EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 2);
 }
 
+namespace {
+
+// The directions of a range's two bounding rays, and a quick answer to whether a point
+// lies in the range for points well away from both rays' lines.
+struct SectorRays {
+    explicit SectorRays(const canvas_internal::AngleRange& range)
+        : full(range.Full()),
+          narrow(range.sweep <= canvas_internal::kPi),
+          sinStart(std::sin(range.start)),
+          cosStart(std::cos(range.start)),
+          sinEnd(std::sin(range.start + range.sweep)),
+          cosEnd(std::cos(range.start + range.sweep)) {}
+
+    // In or out for (dx, dyDown) from the centre when both rays' lines lie more than two
+    // pixels away; none nearer, where only the test by angle decides.
+    std::optional<bool> Quick(double dx, double dyDown) const {
+        if (full) return true;
+        const double px = dx, py = -dyDown;
+        const double fromStart = cosStart * py - sinStart * px;  // left of the start ray's line
+        const double beforeEnd = px * sinEnd - py * cosEnd;      // right of the end ray's line
+        const double margin = 2.0 + 1e-8 * (std::abs(px) + std::abs(py));
+        if (std::abs(fromStart) < margin || std::abs(beforeEnd) < margin) return std::nullopt;
+        if (narrow) return fromStart > 0 && beforeEnd > 0;
+        return !(fromStart < 0 && beforeEnd < 0);
+    }
+
+    bool full, narrow;
+    double sinStart, cosStart, sinEnd, cosEnd;
+};
+
+// Calls fill(a, b) for the runs of pixels x in [l, r] of row y whose direction from the
+// ellipse's centre lies in `range`, exactly as testing every pixel would. Along a row off
+// the centre the direction turns monotonically, so the answer can change only where one
+// of the range's two bounding rays crosses the row; pixels are tested one by one only
+// near those crossings (and on the centre row), and once for each stretch between them.
+template <class Fill>
+void SectorRuns(const canvas_internal::EllipseBox& e, const canvas_internal::AngleRange& range,
+                const SectorRays& rays, int y, std::int64_t l, std::int64_t r, Fill fill) {
+    const double dy = y - e.cy;
+    const auto inside = [&](std::int64_t x) {
+        const double dx = static_cast<double>(x) - e.cx;
+        if (const std::optional<bool> quick = rays.Quick(dx, dy)) return *quick;
+        return range.Contains(canvas_internal::DirectionAngle(dx, dy));
+    };
+    std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
+    std::size_t count = 0;
+    if (std::abs(dy) < 1.0) {
+        windows[count++] = {l, r};
+    } else {
+        for (const auto& [s, c] : {std::pair{rays.sinStart, rays.cosStart}, std::pair{rays.sinEnd, rays.cosEnd}}) {
+            if (std::abs(s) < 1e-12) continue;
+            const double t = -dy / s;  // how far along the ray the row lies, pixels
+            if (!(t > 0.0)) continue;
+            const double x = e.cx + t * c;
+            if (!(x >= static_cast<double>(l) - 3.0 && x <= static_cast<double>(r) + 3.0)) continue;
+            windows[count++] = {std::max(l, static_cast<std::int64_t>(std::floor(x)) - 1),
+                                std::min(r, static_cast<std::int64_t>(std::ceil(x)) + 1)};
+        }
+        if (count == 2) {
+            if (windows[1].first < windows[0].first) std::swap(windows[0], windows[1]);
+            if (windows[1].first <= windows[0].second + 1) {
+                windows[0].second = std::max(windows[0].second, windows[1].second);
+                count = 1;
+            }
+        }
+    }
+    std::int64_t runStart = -1;
+    const auto take = [&](std::int64_t x, bool in) {
+        if (in && runStart < 0) runStart = x;
+        if (!in && runStart >= 0) {
+            fill(runStart, x - 1);
+            runStart = -1;
+        }
+    };
+    std::size_t k = 0;
+    for (std::int64_t x = l; x <= r;) {
+        if (k < count && x >= windows[k].first) {
+            for (; x <= windows[k].second; ++x) take(x, inside(x));
+            ++k;
+            continue;
+        }
+        take(x, inside(x));
+        x = k < count ? windows[k].first : r + 1;
+    }
+    if (runStart >= 0) fill(runStart, r);
+}
+
+}  // namespace
+
 // kind 0: Ellipse, 1: Arc, 2: Pie.
 void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind) {
     const EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
@@ -675,7 +764,9 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         if (!needAngles) {
             f.VisitEllipseBorder([&](int x, int y) { f.Mark(x, y); });
         } else {
+            const SectorRays rays(range);
             f.VisitEllipseBorder([&](int x, int y) {
+                if (const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy); quick && !*quick) return;
                 const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
                 if (!range.Contains(angle)) return;
                 double offset = range.Offset(angle);
@@ -758,6 +849,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         const bool hatch = Brush.Style == bsDiagCross;
         const int y0 = std::max(e.y1, 0);
         const int y1b = std::min(e.y2 - 1, f.H() - 1);
+        const SectorRays fillRays(range);
         for (int y = y0; y <= y1b; ++y) {
             const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
             const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
@@ -765,11 +857,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             if (kind == 0 || range.Full()) {
                 f.FillSpan(y, l, r, colour, hatch);
             } else {
-                for (std::int64_t x = l; x <= r; ++x) {
-                    if (range.Contains(canvas_internal::DirectionAngle(static_cast<double>(x) - e.cx, y - e.cy))) {
-                        f.FillSpan(y, x, x, colour, hatch);
-                    }
-                }
+                SectorRuns(e, range, fillRays, y, l, r,
+                           [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
             }
         }
     }
