@@ -1,14 +1,21 @@
 #include "library/jpeg_image.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <jpeglib.h>
 
 namespace viv {
 namespace {
@@ -186,6 +193,89 @@ TEST_F(JpegImageFailure, ClosesTheFileOnEveryPath) {
         for (const std::string& path : paths) LoadJpeg(path);
     }
     EXPECT_EQ(openFiles(), before);
+}
+
+// A progressive colour picture whose AC coefficients come one at a time, each first
+// with `approximation` bits left off and then refined one bit a scan: with 10 bits
+// 1 + 3 x 63 x 11 = 2080 scans, each a pass over the whole picture.
+Bytes EncodeInManyScans(int width, int height, int approximation) {
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({3, {0, 1, 2, 0}, 0, 0, 0, 0});
+    for (int c = 0; c < 3; ++c) {
+        for (int k = 1; k <= 63; ++k) {
+            scans.push_back({1, {c, 0, 0, 0}, k, k, 0, approximation});
+            for (int a = approximation; a >= 1; --a) scans.push_back({1, {c, 0, 0, 0}, k, k, a, a - 1});
+        }
+    }
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    info.scan_info = scans.data();
+    info.num_scans = int(scans.size());
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(width) * 3);
+    while (info.next_scanline < info.image_height) {
+        for (int x = 0; x < width; ++x) {
+            row[std::size_t(x) * 3 + 0] = JSAMPLE(x * 255 / width);
+            row[std::size_t(x) * 3 + 1] = JSAMPLE(info.next_scanline * 255 / info.image_height);
+            row[std::size_t(x) * 3 + 2] = JSAMPLE((x ^ int(info.next_scanline)) & 0xFF);
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    Bytes bytes(buffer, buffer + size);
+    std::free(buffer);
+    jpeg_destroy_compress(&info);
+    return bytes;
+}
+
+TEST_F(JpegImageFailure, ProgressiveFileOfThousandsOfScansIsRefused) {
+    // 190 scans of a small picture are fine; 2080 are far more than any encoder writes.
+    const JpegResult fine = LoadJpeg(Write("190.jpg", EncodeInManyScans(48, 32, 0)));
+    ASSERT_TRUE(fine.Ok) << fine.Error;
+    EXPECT_EQ(fine.Image.Width, 48);
+    const std::string many = Write("2080.jpg", EncodeInManyScans(48, 32, 10));
+    ExpectFailure(many);
+    EXPECT_NE(LoadJpeg(many).Error.find("scans"), std::string::npos) << LoadJpeg(many).Error;
+}
+
+TEST(JpegScanLimit, BoundsTheWorkOfLargePictures) {
+    // The largest picture allowed still gets the scans of ordinary encoders, and its
+    // scans times its pixels stay within the budget.
+    EXPECT_EQ(MaxJpegScans(kMaxJpegPixels), kMinJpegScans);
+    EXPECT_LE(static_cast<long long>(MaxJpegScans(kMaxJpegPixels)) * kMaxJpegPixels, kMaxJpegScanWork);
+    const long long pixels = 4000LL * 3000;
+    EXPECT_LE(static_cast<long long>(MaxJpegScans(pixels)) * pixels, kMaxJpegScanWork);
+    EXPECT_GT(MaxJpegScans(pixels), kMinJpegScans);
+    EXPECT_EQ(MaxJpegScans(720 * 540), kMaxJpegScansAtAll);
+    EXPECT_EQ(MaxJpegScans(0), kMaxJpegScansAtAll);
+}
+
+// A named pipe has no end until a writer comes: opening it would wait for ever.
+TEST_F(JpegImageFailure, NamedPipeCountsAsMissing) {
+    const std::string pipe = (dir_ / "Vivarnon.jpg").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto load = std::async(std::launch::async, [&] { return LoadJpeg(pipe); });
+    if (load.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        // Free the blocked reader before failing, so that the test ends.
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        FAIL() << "LoadJpeg waited on the named pipe";
+    }
+    const JpegResult r = load.get();
+    EXPECT_FALSE(r.Ok);
+    EXPECT_NE(r.Error.find("not a regular file"), std::string::npos) << r.Error;
 }
 
 }  // namespace
