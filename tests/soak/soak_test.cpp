@@ -40,7 +40,15 @@ constexpr std::array<NoRedrawCheck, 2> kNoRedrawCheck{{
     {38, "while frozen (F3) the curves are not erased: their successive positions outline the envelope"},
 }};
 
-bool RedrawChecked(std::uint16_t simulation) {
+// Texts cannot be erased by drawing them twice. In a picture smaller than that of the
+// smallest main window (640 x 480) the texts and insets of a simulation may overlap its
+// figures, and the picture after incremental changes may rightly differ from a redraw
+// there; the soak still drives such pictures, but compares only the larger ones.
+constexpr int kMinComparedWidth = 540;   // pixels
+constexpr int kMinComparedHeight = 380;  // pixels
+
+bool RedrawChecked(std::uint16_t simulation, int width, int height) {
+    if (width < kMinComparedWidth || height < kMinComparedHeight) return false;
     return std::none_of(kNoRedrawCheck.begin(), kNoRedrawCheck.end(),
                         [&](const NoRedrawCheck& e) { return e.Simulation == simulation; });
 }
@@ -94,14 +102,19 @@ public:
 
     const std::vector<std::uint16_t>& Simulations() const { return simulations_; }
     std::uint64_t Events() const { return events_; }
+    std::uint64_t Compared() const { return compared_; }
 
     // One burst: a simulation (each in turn, now and then one at random), some actions,
     // then the comparison with a full redraw. False after the first fault.
     bool Burst(std::uint64_t budget) {
         App& app = started_.app;
         log_.clear();
-        if (app.Image->Width() > 1000 || app.Image->Height() > 1000 || Chance(20)) {
-            Resize(Below(900) + 1, Below(700) + 1);
+        if (app.Image->Width() > 1300 || app.Image->Height() > 1000 || Chance(20)) {
+            // Back to a window's size: most often one whose picture is compared.
+            if (Chance(3))
+                Resize(static_cast<int>(Below(900)) + 1, static_cast<int>(Below(700)) + 1);
+            else
+                Resize(kMinComparedWidth + static_cast<int>(Below(700)), kMinComparedHeight + static_cast<int>(Below(500)));
         }
         const std::uint16_t n = Chance(4) ? simulations_[Below(simulations_.size())]
                                           : simulations_[next_++ % simulations_.size()];
@@ -229,8 +242,10 @@ private:
     }
 
     std::string Where() const {
+        const TCanvas& picture = *started_.app.Image;
         return "seed " + std::to_string(seed_) + ", action " + std::to_string(events_) + ", simulation " +
-               std::to_string(started_.app.State.CurrentSimulation) + "; the burst:" + log_;
+               std::to_string(started_.app.State.CurrentSimulation) + ", picture " + std::to_string(picture.Width()) +
+               " x " + std::to_string(picture.Height()) + "; the burst:" + log_;
     }
 
     bool CheckTexts() {
@@ -257,7 +272,8 @@ private:
 
     bool CheckAgainstRedraw() {
         App& app = started_.app;
-        if (!RedrawChecked(app.State.CurrentSimulation)) return true;
+        if (!RedrawChecked(app.State.CurrentSimulation, app.Image->Width(), app.Image->Height())) return true;
+        ++compared_;
         const QImage drawn = started_.picture().Image().copy();
         app.RedrawPicture();
         if (started_.picture().Image() == drawn) return CheckTexts();
@@ -272,6 +288,7 @@ private:
     std::vector<std::uint16_t> simulations_;
     std::size_t next_ = 0;
     std::uint64_t events_ = 0;
+    std::uint64_t compared_ = 0;
     std::string log_;
 };
 
@@ -283,9 +300,9 @@ TEST(Soak, EverySimulationSurvivesRandomUse) {
     while (soak.Events() < total) {
         if (!soak.Burst(total - soak.Events())) break;
     }
-    std::printf("soak: %llu actions over %zu simulations, seed %llu\n",
+    std::printf("soak: %llu actions over %zu simulations, %llu pictures compared with a redraw, seed %llu\n",
                 static_cast<unsigned long long>(soak.Events()), soak.Simulations().size(),
-                static_cast<unsigned long long>(seed));
+                static_cast<unsigned long long>(soak.Compared()), static_cast<unsigned long long>(seed));
 }
 
 }  // namespace
