@@ -41,6 +41,7 @@ struct Decoder {
     jpeg_decompress_struct Info;
     ErrorManager Errors;
     ProgressMonitor Progress;
+    JSAMPARRAY Row;  // one row of samples, in libjpeg's memory
 };
 
 ErrorManager& ErrorsOf(j_common_ptr info) {
@@ -113,31 +114,45 @@ TColor CmykToRgb(const JSAMPLE* p, bool inverted) {
     return RGB(c * k / 255, m * k / 255, y * k / 255);
 }
 
-void DecodePixels(Decoder& decoder, TColor* pixels) {
+// Starts the decoding and reads the first row into decoder.Row. A file whose picture
+// data is missing or cut short near its start fails here, before the picture's pixels
+// are allocated: a few bytes claiming 16384 x 4096 pixels cost no 256 MB.
+void StartDecoding(Decoder& decoder, TColor*) {
     jpeg_decompress_struct& info = decoder.Info;
     jpeg_start_decompress(&info);
-    const JDIMENSION width = info.output_width;
+    decoder.Row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                            info.output_width * JDIMENSION(info.output_components), 1);
+    jpeg_read_scanlines(&info, decoder.Row, 1);
+}
+
+// decoder.Row as picture pixels.
+void ConvertRow(const Decoder& decoder, TColor* out) {
+    const jpeg_decompress_struct& info = decoder.Info;
     const int components = info.output_components;
     const bool inverted = info.saw_Adobe_marker != 0;
-    JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                               width * JDIMENSION(components), 1);
-    TColor* out = pixels;
-    while (info.output_scanline < info.output_height) {
-        jpeg_read_scanlines(&info, row, 1);
-        const JSAMPLE* in = row[0];
-        for (JDIMENSION x = 0; x < width; ++x, in += components) {
-            switch (components) {
-                case 1:
-                    *out++ = RGB(in[0], in[0], in[0]);
-                    break;
-                case 3:
-                    *out++ = RGB(in[0], in[1], in[2]);
-                    break;
-                default:
-                    *out++ = CmykToRgb(in, inverted);
-                    break;
-            }
+    const JSAMPLE* in = decoder.Row[0];
+    for (JDIMENSION x = 0; x < info.output_width; ++x, in += components) {
+        switch (components) {
+            case 1:
+                *out++ = RGB(in[0], in[0], in[0]);
+                break;
+            case 3:
+                *out++ = RGB(in[0], in[1], in[2]);
+                break;
+            default:
+                *out++ = CmykToRgb(in, inverted);
+                break;
         }
+    }
+}
+
+// The first row (read by StartDecoding) and all the others.
+void DecodePixels(Decoder& decoder, TColor* pixels) {
+    jpeg_decompress_struct& info = decoder.Info;
+    ConvertRow(decoder, pixels);
+    while (info.output_scanline < info.output_height) {
+        jpeg_read_scanlines(&info, decoder.Row, 1);
+        ConvertRow(decoder, pixels + static_cast<std::size_t>(info.output_scanline - 1) * info.output_width);
     }
     jpeg_finish_decompress(&info);
 }
@@ -211,6 +226,7 @@ JpegResult LoadJpeg(const std::string& path) {
                     " components");
     }
 
+    if (!Guarded(decoder, StartDecoding, nullptr)) return fail(decoder.Errors.Message);
     JpegResult result{true, {}, RgbImage{}};
     try {
         result.Image.Pixels.resize(static_cast<std::size_t>(width) * height);
