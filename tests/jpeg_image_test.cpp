@@ -175,6 +175,33 @@ TEST_F(JpegImageFailure, HugeDimensionsAreRefusedUpFront) {
     }
 }
 
+// Peak resident memory of this process, kB; -1 where it cannot be read.
+long PeakResidentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+// A small file whose header claims the largest picture allowed: its data ends in the
+// first row, and nothing is allocated for the 256 MB of pixels it claims.
+TEST_F(JpegImageFailure, HugeHeaderWithoutItsDataCostsNoMemory) {
+    Bytes bytes = ReadBytes(kSource + "/tests/data/grey.jpg");
+    const long frame = FindMarker(bytes, 0xC0);
+    ASSERT_GT(frame, 0);
+    bytes[frame + 5] = char(4096 >> 8);  // height
+    bytes[frame + 6] = char(4096 & 0xFF);
+    bytes[frame + 7] = char(16384 >> 8);  // width
+    bytes[frame + 8] = char(16384 & 0xFF);
+    const std::string path = Write("claims.jpg", bytes);
+    // Resets the peak to the present use (Linux); without it the test says nothing.
+    if (!(std::ofstream("/proc/self/clear_refs") << "5") || PeakResidentKb() < 0)
+        GTEST_SKIP() << "the peak memory of the process cannot be reset here";
+    const long before = PeakResidentKb();
+    ExpectFailure(path);
+    EXPECT_LT(PeakResidentKb() - before, 64 * 1024) << "kB more at the peak";
+}
+
 TEST_F(JpegImageFailure, ClosesTheFileOnEveryPath) {
     const auto openFiles = [] {
         return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
