@@ -42,6 +42,7 @@ public:
         if (++ticks_ > kMaxTicks) throw TooMuchWork{};
         HeadlessHost::AdvanceClock(ms);
     }
+    void ShowMessage(std::string_view, MessageKind) override {}  // no photograph here: quietly
     bool SavePng(const TCanvas&, const std::string&, std::string& error) override {
         error = "no files are written here";
         return false;
