@@ -145,6 +145,82 @@ DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
     return d;
 }
 
+// The runs of pixels x0..x1 of row y whose centres lie in the sector's range of
+// directions, as the test range.Contains(DirectionAngle(x - cx, y - cy)) decides pixel
+// by pixel. Along a row off the centre the direction turns monotonically, so the test
+// can change only where the row crosses the start or the end ray: it is made pixel by
+// pixel a few pixels either side of those crossings and once for each run between them.
+// Where a crossing turns the direction too slowly from one pixel to the next for that
+// to be safe (far from the centre, or a ray almost along the row), and on the centre's
+// own row, every pixel is tested.
+template <class Fn>
+void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_t x0, std::int64_t x1, Fn&& run) {
+    const double dy = y - e.cy;  // downwards
+    auto inside = [&](std::int64_t x) {
+        return range.Contains(canvas_internal::DirectionAngle(static_cast<double>(x) - e.cx, dy));
+    };
+    constexpr std::int64_t kMargin = 3;        // pixels tested either side of a crossing
+    constexpr double kMinTurn = 1e-7;           // radians a pixel
+    std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
+    std::size_t count = 0;
+    bool everyPixel = dy == 0.0;
+    for (const double theta : {range.start, range.start + range.sweep}) {
+        if (everyPixel) break;
+        const double sn = std::sin(theta);
+        const double cs = std::cos(theta);
+        // The ray (cos theta, -sin theta) from the centre meets the row where
+        // -sin theta * t = dy for t > 0.
+        if (!(sn * -dy > 0.0)) continue;
+        const double xc = e.cx + cs * (-dy / sn);
+        if (!std::isfinite(xc)) {
+            everyPixel = true;
+            break;
+        }
+        if (xc < static_cast<double>(x0 - kMargin - 1) || xc > static_cast<double>(x1 + kMargin + 1)) continue;
+        const double dx = xc - e.cx;
+        const double turn = std::abs(dy) / (dx * dx + dy * dy);  // radians a pixel there
+        if (!(turn >= kMinTurn)) {
+            everyPixel = true;
+            break;
+        }
+        const std::int64_t a = std::max(x0, static_cast<std::int64_t>(std::floor(xc)) - kMargin);
+        const std::int64_t b = std::min(x1, static_cast<std::int64_t>(std::ceil(xc)) + kMargin);
+        if (a <= b) windows[count++] = {a, b};
+    }
+
+    std::int64_t runStart = 0;
+    bool inRun = false;
+    auto take = [&](std::int64_t a, std::int64_t b, bool on) {  // pixels a..b all on or off
+        if (on && !inRun) {
+            runStart = a;
+            inRun = true;
+        } else if (!on && inRun) {
+            run(runStart, a - 1);
+            inRun = false;
+        }
+        (void)b;
+    };
+    auto eachPixel = [&](std::int64_t a, std::int64_t b) {
+        for (std::int64_t x = a; x <= b; ++x) take(x, x, inside(x));
+    };
+    if (everyPixel) {
+        eachPixel(x0, x1);
+    } else {
+        if (count == 2 && windows[1].first < windows[0].first) std::swap(windows[0], windows[1]);
+        std::int64_t x = x0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::int64_t a = std::max(windows[i].first, x);
+            const std::int64_t b = windows[i].second;
+            if (a > b) continue;
+            if (x < a) take(x, a - 1, inside(x));
+            eachPixel(a, b);
+            x = b + 1;
+        }
+        if (x <= x1) take(x, x1, inside(x));
+    }
+    if (inRun) run(runStart, x1);
+}
+
 }  // namespace
 
 // The coverage of one figure. An outline pixel is combined with the pen the first time
@@ -683,63 +759,6 @@ struct SectorRays {
     double sinStart, cosStart, sinEnd, cosEnd;
 };
 
-// Calls fill(a, b) for the runs of pixels x in [l, r] of row y whose direction from the
-// ellipse's centre lies in `range`, exactly as testing every pixel would. Along a row off
-// the centre the direction turns monotonically, so the answer can change only where one
-// of the range's two bounding rays crosses the row; pixels are tested one by one only
-// near those crossings (and on the centre row), and once for each stretch between them.
-template <class Fill>
-void SectorRuns(const canvas_internal::EllipseBox& e, const canvas_internal::AngleRange& range,
-                const SectorRays& rays, int y, std::int64_t l, std::int64_t r, Fill fill) {
-    const double dy = y - e.cy;
-    const auto inside = [&](std::int64_t x) {
-        const double dx = static_cast<double>(x) - e.cx;
-        if (const std::optional<bool> quick = rays.Quick(dx, dy)) return *quick;
-        return range.Contains(canvas_internal::DirectionAngle(dx, dy));
-    };
-    std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
-    std::size_t count = 0;
-    if (std::abs(dy) < 1.0) {
-        windows[count++] = {l, r};
-    } else {
-        for (const auto& [s, c] : {std::pair{rays.sinStart, rays.cosStart}, std::pair{rays.sinEnd, rays.cosEnd}}) {
-            if (std::abs(s) < 1e-12) continue;
-            const double t = -dy / s;  // how far along the ray the row lies, pixels
-            if (!(t > 0.0)) continue;
-            const double x = e.cx + t * c;
-            if (!(x >= static_cast<double>(l) - 3.0 && x <= static_cast<double>(r) + 3.0)) continue;
-            windows[count++] = {std::max(l, static_cast<std::int64_t>(std::floor(x)) - 1),
-                                std::min(r, static_cast<std::int64_t>(std::ceil(x)) + 1)};
-        }
-        if (count == 2) {
-            if (windows[1].first < windows[0].first) std::swap(windows[0], windows[1]);
-            if (windows[1].first <= windows[0].second + 1) {
-                windows[0].second = std::max(windows[0].second, windows[1].second);
-                count = 1;
-            }
-        }
-    }
-    std::int64_t runStart = -1;
-    const auto take = [&](std::int64_t x, bool in) {
-        if (in && runStart < 0) runStart = x;
-        if (!in && runStart >= 0) {
-            fill(runStart, x - 1);
-            runStart = -1;
-        }
-    };
-    std::size_t k = 0;
-    for (std::int64_t x = l; x <= r;) {
-        if (k < count && x >= windows[k].first) {
-            for (; x <= windows[k].second; ++x) take(x, inside(x));
-            ++k;
-            continue;
-        }
-        take(x, inside(x));
-        x = k < count ? windows[k].first : r + 1;
-    }
-    if (runStart >= 0) fill(runStart, r);
-}
-
 }  // namespace
 
 // kind 0: Ellipse, 1: Arc, 2: Pie.
@@ -849,7 +868,6 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         const bool hatch = Brush.Style == bsDiagCross;
         const int y0 = std::max(e.y1, 0);
         const int y1b = std::min(e.y2 - 1, f.H() - 1);
-        const SectorRays fillRays(range);
         for (int y = y0; y <= y1b; ++y) {
             const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
             const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
@@ -857,8 +875,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             if (kind == 0 || range.Full()) {
                 f.FillSpan(y, l, r, colour, hatch);
             } else {
-                SectorRuns(e, range, fillRays, y, l, r,
-                           [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
+                SectorRuns(e, range, y, l, r, [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
             }
         }
     }
