@@ -35,7 +35,8 @@ struct NoRedrawCheck {
     std::uint16_t Simulation;
     std::string_view Reason;
 };
-constexpr std::array<NoRedrawCheck, 2> kNoRedrawCheck{{
+constexpr std::array<NoRedrawCheck, 3> kNoRedrawCheck{{
+    {2, "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
     {4, "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
     {38, "while frozen (F3) the curves are not erased: their successive positions outline the envelope"},
 }};
