@@ -89,7 +89,7 @@ TEST_F(IceCrystalSimulation, DeviationFollowsSnellForEveryAngleAndColour) {
             } else {
                 EXPECT_NEAR(std::stod(Cell(1, 2)), v, 0.0051);
             }
-            for (const std::string* text : {&Cell(1, 2), &app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
+            for (const std::string* text : std::initializer_list<const std::string*>{&Cell(1, 2), &app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
                 EXPECT_EQ(text->find("nan"), std::string::npos);
         }
     }
