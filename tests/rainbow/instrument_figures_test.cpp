@@ -48,8 +48,13 @@ TEST(InstrumentFigures, DrawnOnceByTheirEntries) {
     app.MenuEntry(42);
     // The ten-degree line at 300° from radius 7.5 to 16, red hatching between the squares.
     const double a = 300 * Deg;
-    EXPECT_EQ(started.picture().GetPixel(map.PictureX(11 * std::cos(a)), map.PictureY(11 * std::sin(a))),
-              clBlack);
+    int black = 0;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (started.picture().GetPixel(map.PictureX(11 * std::cos(a)) + dx,
+                                           map.PictureY(11 * std::sin(a)) + dy) == clBlack)
+                ++black;
+    EXPECT_GT(black, 0);
     int red = 0;
     for (int y = 0; y < started.picture().Height(); ++y)
         for (int x = 0; x < started.picture().Width(); ++x)
