@@ -51,8 +51,9 @@ void DrawLens(App& app, TCanvas& canvas) {
         DrawPath(map, canvas, LensOutline(left, right));
         return;
     }
-    // The doublet: one outline round both elements, and the cemented face between them
-    // without its end points, which the outline draws.
+    // The doublet: one outline round both elements, and the cemented face between them.
+    // The outline draws the face's upper end; the face starts one pixel below it (and
+    // leaves out its lower end, as every line does), so that no pixel is combined twice.
     std::vector<WorldPoint> outline;
     AppendFace(outline, left, true);
     std::vector<WorldPoint> back;
@@ -62,8 +63,10 @@ void DrawLens(App& app, TCanvas& canvas) {
     DrawPath(map, canvas, outline);
     std::vector<WorldPoint> cemented;
     AppendFace(cemented, right, false);
-    if (cemented.size() > 2)
-        DrawPath(map, canvas, std::span<const WorldPoint>(cemented.data() + 1, cemented.size() - 2));
+    std::vector<TPoint> pixels;
+    for (const WorldPoint& p : cemented) pixels.push_back(map.Picture(p.x, p.y));
+    ++pixels.front().y;
+    canvas.Polyline(pixels);
 }
 
 std::string NameText(int substance) {
