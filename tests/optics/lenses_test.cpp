@@ -336,6 +336,22 @@ TEST_F(LensSimulation, LensSystemRaysObeySnell) {
     }
 }
 
+// Events a simulation has no use for leave the picture and the table alone; the sheet of
+// outlines is drawn on a full redraw only.
+TEST_F(LensSimulation, OtherEventsDrawNothing) {
+    for (std::uint16_t n : {23, 25, 30}) {
+        Choose(n);
+        const QImage before = Picture().copy();
+        const std::string focus = Cell(1, 3);
+        std::vector<std::uint16_t> events{evTick, evStep, evScrollBar2, evScrollBar3};
+        if (n == 25) events.push_back(std::uint16_t(evF2 + 3));
+        if (n == 30) events.insert(events.end(), {evScrollBar1, evTrackBar1, evTrackBar2, evF2, evF6});
+        for (std::uint16_t event : events) app.DrawSimulation(event, false, *app.Image);
+        ExpectSamePicture(Picture().copy(), before, "lens-other-events-" + std::to_string(n));
+        EXPECT_EQ(Cell(1, 3), focus);
+    }
+}
+
 TEST_F(LensSimulation, OutlineSheetShowsSixLenses) {
     Choose(30);
     const double xs[] = {-7.5, -5, -2.5, 0, 2.5, 5};
