@@ -7,6 +7,7 @@
 #include "sims/rainbow/bow_cone.h"
 #include "sims/rainbow/bow_polarisation.h"
 #include "sims/rainbow/drop_scattering.h"
+#include "sims/rainbow/instrument_figures.h"
 #include "sims/rainbow/polarised_colours.h"
 #include "sims/rainbow/water_polarisation.h"
 #include "sims/rainbow/youngs_interference.h"
@@ -152,8 +153,8 @@ constexpr std::array kEntries = [] {
              .BeforeSelect = &SetPolarisedColoursStartValues,
              .AfterTable = &PolarisedColoursAfterTable,
              .Draw = &DrawPolarisedColours};
-    c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2};
-    c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2};
+    c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2, .Draw = &DrawQuadrantPicture};
+    c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2, .Draw = &DrawJacobsStaffPicture};
     return c;
 }();
 
