@@ -46,6 +46,10 @@ constexpr double ParabolaCut = 0.12;   // J: the parabola's points above are lef
 constexpr double MarkerBottom = -0.02, MarkerTop = 0.1;  // J
 constexpr double RestArrowX = 1.3, RestLabelX = 2.6, RestArrowLength = 0.3;
 
+// The phase pointer and the energy marker show the moment; in red they stay visible where
+// they run along a black axis (not-xor turns the crossing cyan instead of white).
+constexpr TColor MomentColour = clRed;
+
 constexpr std::uint16_t evF5 = evF2 + 3;
 
 enum class PointerMode { Stored, New };
@@ -158,7 +162,7 @@ void DrawPhasePointer(App& app, TCanvas& canvas, PointerMode mode) {
             s.SpringPhase = 2 * Pi * std::fmod(s.SpringTime / motion.Period, 1.0) + Pi;
     }
     const World& world = app.Map;
-    canvas.Pen.Color = clBlack;
+    canvas.Pen.Color = MomentColour;
     Line(world, canvas, PhaseX, 0, PhaseX + PhaseRadius * std::cos(s.SpringPhase),
          PhaseRadius * std::sin(s.SpringPhase));
 }
@@ -181,7 +185,7 @@ void DrawEnergyMarker(App& app, TCanvas& canvas) {
     World& world = app.Map;
     const double x = Elongation(SpringOf(app));
     EnterInset(world);
-    canvas.Pen.Color = clBlack;
+    canvas.Pen.Color = MomentColour;
     Line(world, canvas, x, MarkerBottom, x, MarkerTop);
     LeaveInset(world);
 }
