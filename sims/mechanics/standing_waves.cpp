@@ -104,7 +104,9 @@ void DrawStandingWave(App& app, TCanvas& canvas, WaveMode mode) {
         const double u = shape.Displacement(x, amplitude);
         displacement.push_back(world.Picture(x, u));
         pressure.push_back(world.Picture(x, shape.Pressure(x, amplitude)));
-        if (j % 2 == 0) layers.push_back(x + LayerSwing * u);
+        // At a closed end the layer would lie in the wall (a node) and cut it in two.
+        const bool inWall = (x == shape.Start && ws.WaveType != 2) || (x == PipeEnd && ws.WaveType == 3);
+        if (j % 2 == 0 && !inWall) layers.push_back(x + LayerSwing * u);
     }
     const auto drawLayers = [&] {
         canvas.Pen.Color = clBlack;
