@@ -35,9 +35,10 @@ struct NoRedrawCheck {
     std::uint16_t Simulation;
     std::string_view Reason;
 };
-constexpr std::array<NoRedrawCheck, 3> kNoRedrawCheck{{
+constexpr std::array<NoRedrawCheck, 4> kNoRedrawCheck{{
     {2, "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
     {4, "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
+    {36, "a stopped clock leaves the spring where it stopped; the next full redraw shows it at rest"},
     {38, "while frozen (F3) the curves are not erased: their successive positions outline the envelope"},
 }};
 
