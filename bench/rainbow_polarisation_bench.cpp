@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "app/gui/headless_host.h"
+#include "sims/rainbow/airy_bow.h"
 #include "sims/simulations.h"
 
 namespace {
@@ -53,6 +54,18 @@ void BM_YoungRedrawWithAiry(benchmark::State& state) {
     for (auto _ : state) s.app.RedrawPicture();
 }
 BENCHMARK(BM_YoungRedrawWithAiry)->Arg(1)->Arg(4)->ArgName("radius")->Unit(benchmark::kMicrosecond);
+
+// Airy's curve alone, one Ai(-z) a column across the inset of a 720 x 540 picture.
+void BM_AiryCurve(benchmark::State& state) {
+    Started s(10);
+    viv::World map = s.app.Map;
+    map.PictureMarginX = static_cast<std::uint16_t>(3 * map.PictureWidth / 5);
+    map.PictureMarginY = static_cast<std::uint16_t>(map.PictureHeight / 2);
+    map.SetWorldWindow(36, 45, -0.4, 2.15);
+    const double scale = viv::AiryScale(0.0001 * static_cast<double>(state.range(0)), 546.1, 1.334);
+    for (auto _ : state) benchmark::DoNotOptimize(viv::BuildAiryCurve(map, 42.2, scale, 36, 43.4));
+}
+BENCHMARK(BM_AiryCurve)->Arg(1)->Arg(4)->ArgName("radius")->Unit(benchmark::kMicrosecond);
 
 // Pressing F3 in Young's interference: the inset redrawn with or without Airy's curve.
 void BM_YoungAiryToggle(benchmark::State& state) {
