@@ -233,7 +233,7 @@ void DrawInterferenceInset(App& app, TCanvas& canvas) {
         canvas.Polyline(curves.LossCorrected);
         canvas.Pen.Color = clBlack;
     }
-    if (app.State.ShowNormals) DrawAiryCurve(app, canvas);
+    if (app.State.ShowNormals) DrawAiryCurve(app, canvas);  // F3's toggle in this simulation
     canvas.Brush.Style = bsClear;
     LeaveInset(map, canvas);
 }
