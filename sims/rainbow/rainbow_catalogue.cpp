@@ -71,7 +71,7 @@ constexpr SV kBowColourRows[] = {" brydningsindex, n", " bølgelængde/nm, ", " 
 constexpr SV kYoungRows[] = {" brydningsindex, n", " bølgelængde/nm, ", " maksimal vinkel/°",
                              " vinkel v/°",        " diameter/mm",      " antal bølgelængder",
                              " spredt lys/%",      " parameter p",      " dp",
-                             " spredt lys · dp",   " forhold"};
+                             " spredt lys · dp",   " forhold",          " Airy maks., buevinkel/°"};
 constexpr SV kBowPolarisationRows[] = {" brydningsindex, n",       " bølgelængde/nm, ",
                                        " maksimal vinkel/°",       " vinkel v/°",
                                        " lys igen efter brydning", " lys igen efter spejling",
@@ -129,10 +129,10 @@ constexpr std::array kEntries = [] {
             .Draw = &DrawColoursOfBow};
     c[5] = {.Number = 10,
              .Caption = "Youngs interferens",
-             .Table = {12, 3, true},
+             .Table = {13, 3, true},
              .ColumnHeaders = {CaptionHeader, "stråle 1", "stråle 2"},
              .RowHeaders = kYoungRows,
-             .Mask = 314,
+             .Mask = 318,
              .BeforeSelect = &YoungStart,
              .AfterTable = &SetYoungStartValues,
              .Draw = &DrawYoungsInterference};
