@@ -206,12 +206,9 @@ std::string ScriptHelp() {
            "  select N          the menu entry of simulation N (1..43, not 13); 1 gives the\n"
            "                    start picture, as the program starts\n"
            "  scroll1 P .. scroll3 P, track1 P .. track4 P\n"
-           "                    move that control to position P (where it stands already:
-"
-           "                    nothing happens, as in the window)
-"
-           "  key F2 .. key F6  press that toggle (its button or its \"&Vis\" menu entry)
-"
+           "                    move that control to position P (where it stands already:\n"
+           "                    nothing happens, as in the window)\n"
+           "  key F2 .. key F6  press that toggle (its button or its \"&Vis\" menu entry)\n"
            "  tick [K]          K ticks of the animation clock (default 1)\n"
            "  step              one frame forward (\"Frem\")\n"
            "  mouse X Y         the mouse moves over picture pixel (X, Y)\n"
