@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "app/memo_text.h"
+
 namespace viv {
 
 namespace {
@@ -141,6 +143,9 @@ public:
         } else if (command == "caption") {
             NoMoreThan(w, 1);
             out_ << app_.Window.Caption << '\n';
+        } else if (command == "memo") {
+            NoMoreThan(w, 1);
+            out_ << SelectedGuidance(app_.Memo);
         } else {
             throw BadLine{"unknown command: " + command};
         }
@@ -203,6 +208,7 @@ std::string ScriptHelp() {
            "  table             the results table, a line a row, cells joined by a tab\n"
            "  panels            the status panels 1, 2, 3 and the message panel, tab-joined\n"
            "  caption           the window caption\n"
+           "  memo              the guidance the memo shows selected, as plain lines\n"
            "A bad line stops the script with \"line N: ...\" on standard error and exit status 2.\n";
 }
 

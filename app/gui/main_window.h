@@ -25,6 +25,7 @@ namespace viv {
 
 class PictureView;
 class TVtabelForm;
+class TVMemoform;
 
 class TvivarnonMenu : public QMainWindow {
     Q_OBJECT
@@ -42,6 +43,8 @@ public:
 
     // The results table window: refreshed with this window, printed by "Udskriv &Tabel".
     void AttachTableWindow(TVtabelForm* table);
+    // The memo window: shown, hidden and given its selection with this window.
+    void AttachMemoWindow(TVMemoform* memo);
 
     // Shows the model in every widget, with their signals blocked.
     void SyncFromModel();
@@ -112,6 +115,7 @@ private:
     std::vector<ButtonWidget> buttons_;
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;
+    QPointer<TVMemoform> memo_;
 
     bool created_ = false;    // FormCreate has run
     bool minimised_ = false;  // the window was last seen minimised
