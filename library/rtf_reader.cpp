@@ -349,7 +349,7 @@ private:
                 return;
             case Destination::ColourTable:
                 if (b == ';') {
-                    if (doc_.Colours.empty() && !colourGiven_) pendingColour_.Automatic = true;
+                    pendingColour_.Automatic = !colourGiven_;  // an empty entry: the automatic colour
                     doc_.Colours.push_back(pendingColour_);
                     pendingColour_ = RtfColour{};
                     colourGiven_ = false;
@@ -364,8 +364,7 @@ private:
     void Text(char32_t c) {
         if (stack_.empty() || State().Dest != Destination::Text) return;
         if (c < 0x20 && c != U'\t') return;  // control characters have no place in the text
-        RtfCharFormat f = State().Format;
-        if (f.Font < 0) f.Font = FontIndex(defaultFont_);
+        const RtfCharFormat& f = State().Format;
         paragraph_.Alignment = State().Alignment;
         if (paragraph_.Runs.empty() || !(paragraph_.Runs.back().Format == f))
             paragraph_.Runs.push_back(RtfRun{{}, f});
@@ -383,10 +382,13 @@ private:
 
     void FinishDocument() {
         if (paragraphOpen_) doc_.Paragraphs.push_back(std::move(paragraph_));
-        // Font numbers that the table never named refer to no font.
+        // Text without a font of its own has the default font, once the table is known;
+        // font numbers that the table never named refer to no font.
+        const int defaultFont = FontIndex(defaultFont_);
         for (RtfParagraph& p : doc_.Paragraphs)
             for (RtfRun& r : p.Runs)
-                if (r.Format.Font >= static_cast<int>(doc_.Fonts.size())) r.Format.Font = -1;
+                if (r.Format.Font < 0 || r.Format.Font >= static_cast<int>(doc_.Fonts.size()))
+                    r.Format.Font = defaultFont;
         const int colours = static_cast<int>(doc_.Colours.size());
         for (RtfParagraph& p : doc_.Paragraphs)
             for (RtfRun& r : p.Runs)

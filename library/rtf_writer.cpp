@@ -14,8 +14,8 @@ namespace {
 unsigned char UnicodeToCp1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
     for (unsigned b = 0x80; b <= 0x9F; ++b)
-        if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == c && c != b) return static_cast<unsigned char>(b);
-    return 0;
+        if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == c) return static_cast<unsigned char>(b);
+    return 0;  // (the bytes the code page leaves undefined stand for themselves, as in reading)
 }
 
 // The next code point of UTF-8 text at i; a malformed byte stands for U+FFFD.
@@ -98,7 +98,14 @@ constexpr std::array<std::string_view, 4> kAlignments{"\\ql", "\\qc", "\\qr", "\
 }  // namespace
 
 std::string WriteRtf(const RtfDocument& document) {
-    std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1";
+    // Text without a font gets a default font that is no font of the table.
+    bool fontless = false;
+    for (const RtfParagraph& p : document.Paragraphs)
+        for (const RtfRun& r : p.Runs)
+            fontless = fontless || r.Format.Font < 0 ||
+                       r.Format.Font >= static_cast<int>(document.Fonts.size());
+    const std::size_t defaultFont = fontless ? document.Fonts.size() : 0;
+    std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff" + std::to_string(defaultFont) + "\\uc1";
     out += "{\\fonttbl";
     for (std::size_t i = 0; i < document.Fonts.size(); ++i) {
         out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";

@@ -179,6 +179,26 @@ TEST(RtfWriter, ReadingWhatWasWrittenGivesTheSameDocument) {
     EXPECT_EQ(WriteRtf(back.Document), rtf);
 }
 
+TEST(RtfWriter, OddTablesSurviveWritingAndReading) {
+    // Text before the font table, a second colour table with empty entries, a font name
+    // with a byte the code page leaves undefined, text in a font the table never names.
+    const std::string_view odd =
+        "{\\rtf1 early {\\fonttbl{\\f0 A\\'81rial;}{\\f3 Times;}}{\\colortbl;\\red1\\green2\\blue3;}"
+        "{\\colortbl;;\\red9\\green9\\blue9;}\\f7 nameless \\f3\\cf4 grey \\cf3 auto}";
+    const RtfDocument d = Read(odd);
+    ASSERT_EQ(d.Fonts.size(), 2u);
+    EXPECT_EQ(d.Fonts[0], "A\u0081rial");
+    ASSERT_EQ(d.Colours.size(), 5u);
+    EXPECT_TRUE(d.Colours[3].Automatic);
+    EXPECT_EQ(d.PlainText(), "early nameless grey auto");
+    EXPECT_EQ(d.Paragraphs[0].Runs.front().Format.Font, 0);  // the default font, \f0
+    EXPECT_EQ(ReadRtf(WriteRtf(d)).Document, d);
+
+    RtfDocument fontless = d;
+    fontless.Paragraphs[0].Runs.front().Format.Font = -1;
+    EXPECT_EQ(ReadRtf(WriteRtf(fontless)).Document, fontless);
+}
+
 TEST(RtfWriter, EmptyDocumentAndBrokenUtf8) {
     EXPECT_EQ(ReadRtf(WriteRtf(RtfDocument{})).Document, RtfDocument{});
     RtfDocument d;
