@@ -32,6 +32,8 @@ enum class RtfAlignment : std::uint8_t { Left, Centre, Right, Justify };
 struct RtfParagraph {
     std::vector<RtfRun> Runs;
     RtfAlignment Alignment = RtfAlignment::Left;
+    int SpaceBefore = 0;  // twips (1/1440 inch)
+    int SpaceAfter = 0;   // twips
 
     bool operator==(const RtfParagraph&) const = default;
 };

@@ -24,9 +24,12 @@ constexpr long long kMaxParameter = 1'000'000'000;
 // Where the text of a group goes.
 enum class Destination : std::uint8_t { Text, FontTable, ColourTable, Skip };
 
+constexpr int kMaxSpacing = 31680;  // twips: 22 inches, a page and more
+
 struct GroupState {
     RtfCharFormat Format;
     RtfAlignment Alignment = RtfAlignment::Left;
+    int SpaceBefore = 0, SpaceAfter = 0;  // twips
     Destination Dest = Destination::Text;
     int SkipAfterUnicode = 1;  // \ucN: fallback characters after \uN
 };
@@ -248,6 +251,11 @@ private:
             Text(U'\t');
         } else if (word == "pard") {
             s.Alignment = RtfAlignment::Left;
+            s.SpaceBefore = s.SpaceAfter = 0;
+        } else if (word == "sb") {
+            s.SpaceBefore = std::clamp(value, 0, kMaxSpacing);
+        } else if (word == "sa") {
+            s.SpaceAfter = std::clamp(value, 0, kMaxSpacing);
         } else if (word == "plain") {
             f = RtfCharFormat{};
         } else if (word == "b") {
@@ -365,7 +373,7 @@ private:
         if (stack_.empty() || State().Dest != Destination::Text) return;
         if (c < 0x20 && c != U'\t') return;  // control characters have no place in the text
         const RtfCharFormat& f = State().Format;
-        paragraph_.Alignment = State().Alignment;
+        TakeParagraphFormat();
         if (paragraph_.Runs.empty() || !(paragraph_.Runs.back().Format == f))
             paragraph_.Runs.push_back(RtfRun{{}, f});
         AppendUtf8(paragraph_.Runs.back().Text, c);
@@ -374,10 +382,17 @@ private:
 
     void EndParagraph() {
         if (stack_.empty() || State().Dest != Destination::Text) return;
-        paragraph_.Alignment = State().Alignment;
+        TakeParagraphFormat();
         doc_.Paragraphs.push_back(std::move(paragraph_));
         paragraph_ = RtfParagraph{};
         paragraphOpen_ = false;
+    }
+
+    // The paragraph takes the formatting in force where its text or its end stands.
+    void TakeParagraphFormat() {
+        paragraph_.Alignment = State().Alignment;
+        paragraph_.SpaceBefore = State().SpaceBefore;
+        paragraph_.SpaceAfter = State().SpaceAfter;
     }
 
     void FinishDocument() {

@@ -128,6 +128,8 @@ std::string WriteRtf(const RtfDocument& document) {
     for (const RtfParagraph& p : document.Paragraphs) {
         out += "\\pard";
         out += kAlignments[static_cast<std::size_t>(p.Alignment) % kAlignments.size()];
+        if (p.SpaceBefore > 0) out += "\\sb" + std::to_string(p.SpaceBefore);
+        if (p.SpaceAfter > 0) out += "\\sa" + std::to_string(p.SpaceAfter);
         for (const RtfRun& r : p.Runs) {
             const RtfCharFormat& f = r.Format;
             out += "\\plain";

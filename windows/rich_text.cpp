@@ -11,6 +11,9 @@ namespace viv {
 
 namespace {
 
+// The text widget measures margins in pixels of a 96 dots-per-inch screen.
+constexpr double kTwipsPerPixel = 1440.0 / 96.0;
+
 Qt::Alignment ToQt(RtfAlignment a) {
     switch (a) {
         case RtfAlignment::Centre:
@@ -59,6 +62,8 @@ void FillTextDocument(const RtfDocument& document, QTextDocument& target) {
         const RtfParagraph& paragraph = document.Paragraphs[p];
         QTextBlockFormat block;
         block.setAlignment(ToQt(paragraph.Alignment));
+        block.setTopMargin(paragraph.SpaceBefore / kTwipsPerPixel);
+        block.setBottomMargin(paragraph.SpaceAfter / kTwipsPerPixel);
         if (p == 0)
             cursor.setBlockFormat(block);
         else
@@ -93,6 +98,8 @@ RtfDocument FromTextDocument(const QTextDocument& source) {
     for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
         RtfParagraph paragraph;
         paragraph.Alignment = FromQt(block.blockFormat().alignment());
+        paragraph.SpaceBefore = static_cast<int>(std::lround(block.blockFormat().topMargin() * kTwipsPerPixel));
+        paragraph.SpaceAfter = static_cast<int>(std::lround(block.blockFormat().bottomMargin() * kTwipsPerPixel));
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid() || fragment.text().isEmpty()) continue;

@@ -174,7 +174,7 @@ TEST(RichText, TheTextWidgetKeepsTextAndFormatting) {
     RtfCharFormat heading{true, false, false, 28, 0, 0};
     RtfCharFormat body{false, false, false, 20, 1, 0};
     RtfCharFormat fancy{false, true, true, 20, 1, 1};
-    d.Paragraphs.push_back({{{"Alexanders bånd:", heading}}, RtfAlignment::Centre});
+    d.Paragraphs.push_back({{{"Alexanders bånd:", heading}}, RtfAlignment::Centre, 240, 120});
     d.Paragraphs.push_back({{{"Æ Ø Å æ ø å; λ\t", body}, {"kursiv\u2028linje", fancy}}, RtfAlignment::Justify});
     d.Paragraphs.push_back({{}, RtfAlignment::Left});
     d.Paragraphs.push_back({{{"Højre", body}}, RtfAlignment::Right});

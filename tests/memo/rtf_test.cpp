@@ -156,7 +156,7 @@ RtfDocument Sample() {
     RtfCharFormat fancy = body;
     fancy.Italic = fancy.Underline = true;
     fancy.Colour = 1;
-    d.Paragraphs.push_back({{{"Spredning i en dråbe:", bold}}, RtfAlignment::Centre});
+    d.Paragraphs.push_back({{{"Spredning i en dråbe:", bold}}, RtfAlignment::Centre, 240, 60});
     d.Paragraphs.push_back({{{"Æ Ø Å æ ø å é ü — “citat” λ 😉 {}\\;\tfane", body},
                              {"kursiv\u2028ny linje", fancy}},
                             RtfAlignment::Justify});
