@@ -20,6 +20,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "app/memo_text.h"
@@ -130,8 +131,9 @@ void TVMemoform::SyncFromModel() {
     if (memo.Visible != isVisible()) setVisible(memo.Visible);
     if (memo.SelectionRequests == selectionsShown_) return;
     selectionsShown_ = memo.SelectionRequests;
-    const int start = ToDocumentPosition(memo.Text, memo.SelStart);
-    const int end = ToDocumentPosition(memo.Text, memo.SelStart + memo.SelLength);
+    const int last = richEdit_->document()->characterCount() - 1;
+    const int start = std::min(ToDocumentPosition(memo.Text, memo.SelStart), last);
+    const int end = std::min(ToDocumentPosition(memo.Text, memo.SelStart + memo.SelLength), last);
     // Scrolled from the end back to the heading, the guidance opens at the window's top.
     richEdit_->moveCursor(QTextCursor::End);
     richEdit_->ensureCursorVisible();

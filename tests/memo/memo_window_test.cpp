@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QClipboard>
 #include <QFile>
 #include <QKeySequence>
@@ -106,6 +108,19 @@ TEST_F(MemoForm, CopyTakesTheWholeTextWithTheListSeparator) {
     EXPECT_TRUE(edit->document()->isEmpty());
     EXPECT_TRUE(app.Memo.Text.empty());
     EXPECT_EQ(Copied(), "");
+}
+
+TEST_F(MemoForm, CtrlCAndCtrlXAreTheMenusNotTheTextWidgets) {
+    for (const Qt::Key k : {Qt::Key_C, Qt::Key_X}) {
+        QKeyEvent override(QEvent::ShortcutOverride, k, Qt::ControlModifier);
+        override.ignore();
+        QApplication::sendEvent(edit, &override);
+        EXPECT_FALSE(override.isAccepted()) << k;  // the menu's shortcut gets the key
+    }
+    QKeyEvent other(QEvent::ShortcutOverride, Qt::Key_A, Qt::ControlModifier);
+    other.ignore();
+    QApplication::sendEvent(edit, &other);
+    EXPECT_TRUE(other.isAccepted());  // select all stays the text widget's
 }
 
 TEST_F(MemoForm, AnEmptyMemoIsNotPrinted) {
