@@ -351,7 +351,7 @@ private:
             case Destination::FontTable:
                 if (b == ';') {
                     EndFontEntry();
-                } else {
+                } else if (b >= 0x20) {  // no control characters in a font's name
                     AppendUtf8(fontName_, Cp1252ToUnicode(b));
                 }
                 return;

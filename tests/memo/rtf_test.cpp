@@ -183,7 +183,7 @@ TEST(RtfWriter, OddTablesSurviveWritingAndReading) {
     // Text before the font table, a second colour table with empty entries, a font name
     // with a byte the code page leaves undefined, text in a font the table never names.
     const std::string_view odd =
-        "{\\rtf1 early {\\fonttbl{\\f0 A\\'81rial;}{\\f3 Times;}}{\\colortbl;\\red1\\green2\\blue3;}"
+        "{\\rtf1 early {\\fonttbl{\\f0 A\\'81r\\'05ial;}{\\f3 Times;}}{\\colortbl;\\red1\\green2\\blue3;}"
         "{\\colortbl;;\\red9\\green9\\blue9;}\\f7 nameless \\f3\\cf4 grey \\cf3 auto}";
     const RtfDocument d = Read(odd);
     ASSERT_EQ(d.Fonts.size(), 2u);
