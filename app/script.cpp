@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "app/memo_text.h"
+
 namespace viv {
 
 namespace {
@@ -153,6 +155,9 @@ public:
         } else if (command == "caption") {
             NoMoreThan(w, 1);
             out_ << app_.Window.Caption << '\n';
+        } else if (command == "memo") {
+            NoMoreThan(w, 1);
+            out_ << SelectedGuidance(app_.Memo);
         } else {
             throw BadLine{"unknown command: " + command};
         }
@@ -220,6 +225,7 @@ std::string ScriptHelp() {
            "  caption           the window caption\n"
            "  vis               the \"&Vis\" menu opened: a line an entry, caption, enabled or\n"
            "                    disabled and checked, tab-joined\n"
+           "  memo              the guidance the memo shows selected, as plain lines\n"
            "A bad line stops the script with \"line N: ...\" on standard error and exit status 2.\n";
 }
 

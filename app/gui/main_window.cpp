@@ -30,6 +30,7 @@
 #include "app/gui/picture_view.h"
 #include "app/gui/startup.h"
 #include "app/gui/window_sizing.h"
+#include "windows/memo_window.h"
 #include "windows/table_window.h"
 
 namespace viv {
@@ -210,6 +211,14 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
 TvivarnonMenu::~TvivarnonMenu() {
     destroying_ = true;
     timer_->stop();
+}
+
+void TvivarnonMenu::AttachMemoWindow(TVMemoform* memo) {
+    memo_ = memo;
+    if (memo != nullptr) {
+        connect(memo, &TVMemoform::ModelChanged, this, [this] { SyncFromModel(); });
+        memo->SyncFromModel();
+    }
 }
 
 void TvivarnonMenu::AttachTableWindow(TVtabelForm* table) {
@@ -512,6 +521,7 @@ void TvivarnonMenu::ShowModel() {
     picture_->SyncFromModel();
     if (host_.TakeScrollBar1Focus() && !scrollBar1_->isHidden()) scrollBar1_->setFocus();
     if (table_) table_->SyncFromModel();
+    if (memo_) memo_->SyncFromModel();
 }
 
 // --- Commands, resizes, hints, closing ---
@@ -633,6 +643,7 @@ void TvivarnonMenu::closeEvent(QCloseEvent* event) {
     if (app_.State.CurrentSimulation != Closed) app_.FormClose();
     timer_->stop();
     if (table_) table_->close();
+    if (memo_) memo_->close();
     QMainWindow::closeEvent(event);
 }
 

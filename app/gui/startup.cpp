@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <string>
+#include <string_view>
+
+#include "app/file_paths.h"
 
 namespace viv {
 
@@ -19,12 +22,19 @@ bool LoadQtTranslations(const QLocale& locale, QTranslator& translator) {
 
 StartupEnvironment SystemStartupEnvironment() {
     StartupEnvironment env;
-    QString start = QDir::currentPath();
-    if (!QFileInfo::exists(QDir(start).filePath("Vivarnon.jpg"))) {
-        const QString own = QCoreApplication::applicationDirPath();
-        if (QFileInfo::exists(QDir(own).filePath("Vivarnon.jpg"))) start = own;
-    }
-    env.StartDirectory = QDir::toNativeSeparators(start).toStdString();
+    // The photograph and the guidance text are looked up in the current directory, then
+    // beside the program, then in the installed data directory.
+    const QString own = QCoreApplication::applicationDirPath();
+    const std::string candidates[] = {
+        QDir::currentPath().toStdString(), own.toStdString(),
+        QDir::cleanPath(own + QStringLiteral("/../share/vivarnon")).toStdString(),
+#ifdef VIV_DATA_DIR
+        std::string(VIV_DATA_DIR),
+#endif
+    };
+    constexpr std::string_view dataFiles[] = {"Vivarnon.jpg", "Vivarnon.rtf"};
+    const std::string start = FirstDirectoryHolding(candidates, dataFiles);
+    env.StartDirectory = QDir::toNativeSeparators(QString::fromStdString(start)).toStdString();
     // The decimal point of the system's number format; where it is a comma, lists are
     // separated by semicolons.
     const QString decimal = QLocale::system().decimalPoint();
