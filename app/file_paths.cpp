@@ -1,28 +1,31 @@
 #include "app/file_paths.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace viv {
 
 std::string JoinPath(std::string_view directory, std::string_view name) {
     if (directory.empty()) return std::string(name);
     std::string path(directory);
     while (!name.empty() && (name.front() == '/' || name.front() == '\\')) name.remove_prefix(1);
-    if (path.back() != '/' && path.back() != '\\') path += '/';
+    const bool backslashes =
+        path.find('\\') != std::string::npos && path.find('/') == std::string::npos;
+    if (path.back() != '/' && path.back() != '\\') path += backslashes ? '\\' : '/';
     path += name;
     return path;
 }
 
-std::string InstalledDataDirectory(std::string_view programDirectory) {
-    while (programDirectory.size() > 1 &&
-           (programDirectory.back() == '/' || programDirectory.back() == '\\'))
-        programDirectory.remove_suffix(1);
-    // The parent of the program's directory; "bin" directly under the root has "/" as parent.
-    const std::size_t cut = programDirectory.find_last_of("/\\");
-    std::string prefix;
-    if (cut == std::string_view::npos)
-        prefix = "..";
-    else
-        prefix = std::string(programDirectory.substr(0, cut == 0 ? 1 : cut));
-    return JoinPath(JoinPath(prefix, "share"), "vivarnon");
+std::string FirstDirectoryHolding(std::span<const std::string> directories,
+                                  std::span<const std::string_view> names) {
+    for (const std::string_view name : names) {
+        for (const std::string& directory : directories) {
+            if (directory.empty()) continue;
+            std::error_code error;
+            if (std::filesystem::is_regular_file(JoinPath(directory, name), error)) return directory;
+        }
+    }
+    return directories.empty() ? std::string() : directories.front();
 }
 
 }  // namespace viv

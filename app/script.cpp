@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "app/memo_text.h"
+
 namespace viv {
 
 namespace {
@@ -144,9 +146,23 @@ public:
             NoMoreThan(w, 1);
             const MainWindowModel& m = app_.Window;
             out_ << m.Panel1 << '\t' << m.Panel2 << '\t' << m.Panel3 << '\t' << m.MessagePanel << '\n';
+        } else if (command == "vis") {
+            // The "&Vis" menu as the window shows it when opened; its F-entries are
+            // chosen with "key", which runs the same code.
+            NoMoreThan(w, 1);
+            app_.Vis1Click();
+            const MainWindowModel& m = app_.Window;
+            for (const MenuItemState* item : {&m.Vistabel1, &m.Vismemo1, &m.Hjalpemarker1, &m.Indfaldslodder1,
+                                              &m.Koordinatakser1, &m.Rodstrale1, &m.Straler1, &m.KOR1, &m.Frem1,
+                                              &m.Slowmotion1})
+                out_ << item->Caption << '\t' << (item->Enabled ? "enabled" : "disabled") << '\t'
+                     << (item->Checked ? "checked" : "") << '\n';
         } else if (command == "caption") {
             NoMoreThan(w, 1);
             out_ << app_.Window.Caption << '\n';
+        } else if (command == "memo") {
+            NoMoreThan(w, 1);
+            out_ << SelectedGuidance(app_.Memo);
         } else {
             throw BadLine{"unknown command: " + command};
         }
@@ -202,7 +218,7 @@ std::string ScriptHelp() {
            "  scroll1 P .. scroll3 P, track1 P .. track4 P\n"
            "                    move that control to position P (where it stands already:\n"
            "                    nothing happens, as in the window)\n"
-           "  key F2 .. key F6  press that toggle\n"
+           "  key F2 .. key F6  press that toggle (its button or its \"&Vis\" menu entry)\n"
            "  tick [K]          K ticks of the animation clock (default 1)\n"
            "  step              one frame forward (\"Frem\")\n"
            "  mouse X Y         the mouse moves over picture pixel (X, Y)\n"
@@ -215,6 +231,9 @@ std::string ScriptHelp() {
            "  table             the results table, a line a row, cells joined by a tab\n"
            "  panels            the status panels 1, 2, 3 and the message panel, tab-joined\n"
            "  caption           the window caption\n"
+           "  vis               the \"&Vis\" menu opened: a line an entry, caption, enabled or\n"
+           "                    disabled and checked, tab-joined\n"
+           "  memo              the guidance the memo shows selected, as plain lines\n"
            "A bad line stops the script with \"line N: ...\" on standard error and exit status 2.\n";
 }
 

@@ -57,6 +57,50 @@ void BM_FilledEllipseR100NotXor(benchmark::State& state) {
 }
 BENCHMARK(BM_FilledEllipseR100NotXor)->Arg(1)->Arg(3);
 
+// Large filled figures should cost about as much as writing their pixels: a quarter
+// sector and the whole disc of radius 1000 on a picture that holds them.
+void BM_FilledPieR1000(benchmark::State& state) {
+    RasterCanvas canvas(2048, 2048);
+    canvas.Pen = {clBlue, 1, psSolid, pmNotXor};
+    canvas.Brush = {clYellow, bsSolid};
+    // From the east counter-clockwise to the north (a quarter) or to the south (three quarters).
+    const int endY = state.range(0) == 0 ? 24 : 2024;
+    for (auto _ : state) {
+        canvas.Pie(24, 24, 2024, 2024, 2024, 1024, 1024, endY);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FilledPieR1000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_FilledEllipseR1000(benchmark::State& state) {
+    RasterCanvas canvas(2048, 2048);
+    canvas.Pen = {clBlue, 1, psSolid, pmNotXor};
+    canvas.Brush = {clYellow, bsSolid};
+    for (auto _ : state) {
+        canvas.Ellipse(24, 24, 2024, 2024);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FilledEllipseR1000)->Unit(benchmark::kMillisecond);
+
+void BM_FilledPolygonR1000(benchmark::State& state) {
+    RasterCanvas canvas(2048, 2048);
+    canvas.Pen = {clBlue, 1, psSolid, pmNotXor};
+    canvas.Brush = {clYellow, bsSolid};
+    std::vector<TPoint> star;
+    for (int i = 0; i < 64; ++i) {
+        const double a = i * 2.0 * 3.14159265358979 / 64.0;
+        const double r = i % 2 == 0 ? 1000.0 : 400.0;
+        star.push_back({static_cast<int>(std::lround(1024 + r * std::cos(a))),
+                        static_cast<int>(std::lround(1024 - r * std::sin(a)))});
+    }
+    for (auto _ : state) {
+        canvas.Polygon(star);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FilledPolygonR1000)->Unit(benchmark::kMillisecond);
+
 void BM_TextOut(benchmark::State& state) {
     RasterCanvas canvas(kW, kH);
     canvas.Font = {clBlack, 10, false};

@@ -5,13 +5,13 @@
 // outside the guarded calls.
 #include "library/jpeg_image.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <new>
 #include <string>
+
+#include "library/regular_file.h"
 
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jerror.h>
@@ -28,14 +28,37 @@ struct ErrorManager {
     char Message[JMSG_LENGTH_MAX];
 };
 
-// The decompressor and its error manager: plain C data only.
+// Stops the decoding of a progressive file whose scans would take too long: every scan
+// of a progressive file passes over the whole picture again, so a small file of
+// thousands of tiny scans can keep the decoder busy for many seconds.
+struct ProgressMonitor {
+    jpeg_progress_mgr Base;  // first member: libjpeg hands back a pointer to it
+    int MaxScans;
+};
+
+// The decompressor, its error manager and its progress monitor: plain C data only.
 struct Decoder {
     jpeg_decompress_struct Info;
     ErrorManager Errors;
+    ProgressMonitor Progress;
+    JSAMPARRAY Row;  // one row of samples, in libjpeg's memory
 };
 
 ErrorManager& ErrorsOf(j_common_ptr info) {
     return *reinterpret_cast<ErrorManager*>(info->err);
+}
+
+// libjpeg calls this between pieces of work: while it takes in the scans of a
+// progressive file, and while it hands out rows.
+void CheckProgress(j_common_ptr info) {
+    if (!info->is_decompressor) return;
+    const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    const auto* monitor = reinterpret_cast<const ProgressMonitor*>(info->progress);
+    if (decompress->input_scan_number <= monitor->MaxScans) return;
+    ErrorManager& errors = ErrorsOf(info);
+    std::snprintf(errors.Message, sizeof errors.Message, "the picture has more than %d scans",
+                  monitor->MaxScans);
+    std::longjmp(errors.Jump, 1);
 }
 
 [[noreturn]] void FailWithMessage(j_common_ptr info) {
@@ -72,7 +95,8 @@ bool Guarded(Decoder& decoder, Step step, TColor* pixels) {
 // Reads up to the first frame header; the caller has set the error manager and put the
 // file in Info.client_data.
 void ReadHeader(Decoder& decoder, TColor*) {
-    jpeg_create_decompress(&decoder.Info);
+    jpeg_create_decompress(&decoder.Info);  // clears all but err and client_data
+    decoder.Info.progress = &decoder.Progress.Base;
     jpeg_stdio_src(&decoder.Info, static_cast<std::FILE*>(decoder.Info.client_data));
     jpeg_read_header(&decoder.Info, TRUE);
 }
@@ -90,31 +114,45 @@ TColor CmykToRgb(const JSAMPLE* p, bool inverted) {
     return RGB(c * k / 255, m * k / 255, y * k / 255);
 }
 
-void DecodePixels(Decoder& decoder, TColor* pixels) {
+// Starts the decoding and reads the first row into decoder.Row. A file whose picture
+// data is missing or cut short near its start fails here, before the picture's pixels
+// are allocated: a few bytes claiming 16384 x 4096 pixels cost no 256 MB.
+void StartDecoding(Decoder& decoder, TColor*) {
     jpeg_decompress_struct& info = decoder.Info;
     jpeg_start_decompress(&info);
-    const JDIMENSION width = info.output_width;
+    decoder.Row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                            info.output_width * JDIMENSION(info.output_components), 1);
+    jpeg_read_scanlines(&info, decoder.Row, 1);
+}
+
+// decoder.Row as picture pixels.
+void ConvertRow(const Decoder& decoder, TColor* out) {
+    const jpeg_decompress_struct& info = decoder.Info;
     const int components = info.output_components;
     const bool inverted = info.saw_Adobe_marker != 0;
-    JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                               width * JDIMENSION(components), 1);
-    TColor* out = pixels;
-    while (info.output_scanline < info.output_height) {
-        jpeg_read_scanlines(&info, row, 1);
-        const JSAMPLE* in = row[0];
-        for (JDIMENSION x = 0; x < width; ++x, in += components) {
-            switch (components) {
-                case 1:
-                    *out++ = RGB(in[0], in[0], in[0]);
-                    break;
-                case 3:
-                    *out++ = RGB(in[0], in[1], in[2]);
-                    break;
-                default:
-                    *out++ = CmykToRgb(in, inverted);
-                    break;
-            }
+    const JSAMPLE* in = decoder.Row[0];
+    for (JDIMENSION x = 0; x < info.output_width; ++x, in += components) {
+        switch (components) {
+            case 1:
+                *out++ = RGB(in[0], in[0], in[0]);
+                break;
+            case 3:
+                *out++ = RGB(in[0], in[1], in[2]);
+                break;
+            default:
+                *out++ = CmykToRgb(in, inverted);
+                break;
         }
+    }
+}
+
+// The first row (read by StartDecoding) and all the others.
+void DecodePixels(Decoder& decoder, TColor* pixels) {
+    jpeg_decompress_struct& info = decoder.Info;
+    ConvertRow(decoder, pixels);
+    while (info.output_scanline < info.output_height) {
+        jpeg_read_scanlines(&info, decoder.Row, 1);
+        ConvertRow(decoder, pixels + static_cast<std::size_t>(info.output_scanline - 1) * info.output_width);
     }
     jpeg_finish_decompress(&info);
 }
@@ -136,27 +174,26 @@ J_COLOR_SPACE OutputSpaceFor(J_COLOR_SPACE stored) {
     }
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
+
+int MaxJpegScans(long long pixels) {
+    const long long byWork = kMaxJpegScanWork / std::max(pixels, 1LL);
+    return static_cast<int>(std::clamp(byWork, static_cast<long long>(kMinJpegScans),
+                                       static_cast<long long>(kMaxJpegScansAtAll)));
+}
 
 JpegResult LoadJpeg(const std::string& path) {
     const auto fail = [&path](const std::string& why) {
         return JpegResult{false, path + ": " + why, RgbImage{}};
     };
 
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return fail(errno != 0 ? std::strerror(errno) : "cannot open the file");
-    // An empty file (or a directory, whose reads fail) is told apart from a damaged one.
-    errno = 0;
+    // Only a regular file: a named pipe of that name would block here for ever.
+    std::string openError;
+    const FilePtr file = OpenRegularFile(path, openError);
+    if (!file) return fail(openError);
+    // An empty file is told apart from a damaged one.
     const int first = std::fgetc(file.get());
-    if (first == EOF) {
-        return fail(std::ferror(file.get()) && errno != 0 ? std::strerror(errno)
-                                                          : "the file is empty");
-    }
+    if (first == EOF) return fail(std::ferror(file.get()) ? "the file cannot be read" : "the file is empty");
     std::ungetc(first, file.get());
 
     // Zeroed, so that destroying it is harmless even if creating it failed.
@@ -166,6 +203,8 @@ JpegResult LoadJpeg(const std::string& path) {
     decoder.Errors.Base.emit_message = EmitMessage;
     decoder.Errors.Base.output_message = OutputMessage;
     decoder.Info.client_data = file.get();
+    decoder.Progress.Base.progress_monitor = CheckProgress;
+    decoder.Progress.MaxScans = kMinJpegScans;  // until the picture's size is known
     struct Destroyer {
         jpeg_decompress_struct* Info;
         ~Destroyer() { jpeg_destroy_decompress(Info); }
@@ -180,12 +219,14 @@ JpegResult LoadJpeg(const std::string& path) {
         return fail("the picture is too large (" + std::to_string(width) + " x " +
                     std::to_string(height) + " pixels)");
     }
+    decoder.Progress.MaxScans = MaxJpegScans(static_cast<long long>(width) * height);
     decoder.Info.out_color_space = OutputSpaceFor(decoder.Info.jpeg_color_space);
     if (decoder.Info.out_color_space == JCS_UNKNOWN) {
         return fail("unsupported colour space with " + std::to_string(decoder.Info.num_components) +
                     " components");
     }
 
+    if (!Guarded(decoder, StartDecoding, nullptr)) return fail(decoder.Errors.Message);
     JpegResult result{true, {}, RgbImage{}};
     try {
         result.Image.Pixels.resize(static_cast<std::size_t>(width) * height);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "library/canvas/canvas_common.h"
 #include "library/canvas/raster_canvas.h"
 
 namespace viv {
@@ -261,6 +262,42 @@ TEST(RasterCanvasGeometry, ArcsRunCounterClockwiseByDirection) {
         EXPECT_GE(ink.x0, std::floor(cx));
         EXPECT_LE(ink.y1, std::ceil(cy));
         EXPECT_EQ(p.GetPixel(static_cast<int>(cx + (box.Right - box.Left) / 5.0), static_cast<int>(cy - (box.Bottom - box.Top) / 5.0)), clRed);
+    }
+}
+
+// A pie's interior is the ellipse's interior with every pixel whose direction from the
+// centre lies in the pie's range, tested pixel by pixel here; the canvas tests only the
+// pixels near the bounding rays, and must come to the same set.
+TEST(RasterCanvasGeometry, PieFillIsTheEllipseCutByItsRange) {
+    std::mt19937 rng(2024);
+    std::uniform_int_distribution<int> corner(-40, 200), point(-300, 460);
+    for (int trial = 0; trial < 400; ++trial) {
+        const int x1 = corner(rng), y1 = corner(rng), x2 = corner(rng), y2 = corner(rng);
+        int x3 = point(rng), y3 = point(rng), x4 = point(rng), y4 = point(rng);
+        if (trial % 5 == 0) {  // rays along the axes and through the centre row
+            x3 = (x1 + x2) / 2 + 100;
+            y3 = (y1 + y2) / 2;
+            x4 = (x1 + x2) / 2;
+            y4 = (y1 + y2) / 2 - 100;
+        }
+        RasterCanvas pie(kW, kH), disc(kW, kH);
+        for (RasterCanvas* c : {&pie, &disc}) {
+            c->Pen.Style = psClear;
+            c->Brush.Color = clRed;
+            c->Pen.Mode = pmCopy;
+        }
+        pie.Pie(x1, y1, x2, y2, x3, y3, x4, y4);
+        disc.Ellipse(x1, y1, x2, y2);
+        const canvas_internal::EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
+        const canvas_internal::AngleRange range = canvas_internal::ArcRange(e, x3, y3, x4, y4);
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) {
+                const bool want = disc.GetPixel(x, y) == clRed &&
+                                  range.Contains(canvas_internal::DirectionAngle(x - e.cx, y - e.cy));
+                ASSERT_EQ(pie.GetPixel(x, y) == clRed, want)
+                    << "trial " << trial << " pixel " << x << "," << y << " box " << x1 << "," << y1 << ","
+                    << x2 << "," << y2 << " rays " << x3 << "," << y3 << " " << x4 << "," << y4;
+            }
     }
 }
 

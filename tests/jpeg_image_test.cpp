@@ -1,14 +1,21 @@
 #include "library/jpeg_image.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <jpeglib.h>
 
 namespace viv {
 namespace {
@@ -168,6 +175,33 @@ TEST_F(JpegImageFailure, HugeDimensionsAreRefusedUpFront) {
     }
 }
 
+// Peak resident memory of this process, kB; -1 where it cannot be read.
+long PeakResidentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
+
+// A small file whose header claims the largest picture allowed: its data ends in the
+// first row, and nothing is allocated for the 256 MB of pixels it claims.
+TEST_F(JpegImageFailure, HugeHeaderWithoutItsDataCostsNoMemory) {
+    Bytes bytes = ReadBytes(kSource + "/tests/data/grey.jpg");
+    const long frame = FindMarker(bytes, 0xC0);
+    ASSERT_GT(frame, 0);
+    bytes[frame + 5] = char(4096 >> 8);  // height
+    bytes[frame + 6] = char(4096 & 0xFF);
+    bytes[frame + 7] = char(16384 >> 8);  // width
+    bytes[frame + 8] = char(16384 & 0xFF);
+    const std::string path = Write("claims.jpg", bytes);
+    // Resets the peak to the present use (Linux); without it the test says nothing.
+    if (!(std::ofstream("/proc/self/clear_refs") << "5") || PeakResidentKb() < 0)
+        GTEST_SKIP() << "the peak memory of the process cannot be reset here";
+    const long before = PeakResidentKb();
+    ExpectFailure(path);
+    EXPECT_LT(PeakResidentKb() - before, 64 * 1024) << "kB more at the peak";
+}
+
 TEST_F(JpegImageFailure, ClosesTheFileOnEveryPath) {
     const auto openFiles = [] {
         return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
@@ -186,6 +220,89 @@ TEST_F(JpegImageFailure, ClosesTheFileOnEveryPath) {
         for (const std::string& path : paths) LoadJpeg(path);
     }
     EXPECT_EQ(openFiles(), before);
+}
+
+// A progressive colour picture whose AC coefficients come one at a time, each first
+// with `approximation` bits left off and then refined one bit a scan: with 10 bits
+// 1 + 3 x 63 x 11 = 2080 scans, each a pass over the whole picture.
+Bytes EncodeInManyScans(int width, int height, int approximation) {
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({3, {0, 1, 2, 0}, 0, 0, 0, 0});
+    for (int c = 0; c < 3; ++c) {
+        for (int k = 1; k <= 63; ++k) {
+            scans.push_back({1, {c, 0, 0, 0}, k, k, 0, approximation});
+            for (int a = approximation; a >= 1; --a) scans.push_back({1, {c, 0, 0, 0}, k, k, a, a - 1});
+        }
+    }
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    info.scan_info = scans.data();
+    info.num_scans = int(scans.size());
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(std::size_t(width) * 3);
+    while (info.next_scanline < info.image_height) {
+        for (int x = 0; x < width; ++x) {
+            row[std::size_t(x) * 3 + 0] = JSAMPLE(x * 255 / width);
+            row[std::size_t(x) * 3 + 1] = JSAMPLE(info.next_scanline * 255 / info.image_height);
+            row[std::size_t(x) * 3 + 2] = JSAMPLE((x ^ int(info.next_scanline)) & 0xFF);
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    Bytes bytes(buffer, buffer + size);
+    std::free(buffer);
+    jpeg_destroy_compress(&info);
+    return bytes;
+}
+
+TEST_F(JpegImageFailure, ProgressiveFileOfThousandsOfScansIsRefused) {
+    // 190 scans of a small picture are fine; 2080 are far more than any encoder writes.
+    const JpegResult fine = LoadJpeg(Write("190.jpg", EncodeInManyScans(48, 32, 0)));
+    ASSERT_TRUE(fine.Ok) << fine.Error;
+    EXPECT_EQ(fine.Image.Width, 48);
+    const std::string many = Write("2080.jpg", EncodeInManyScans(48, 32, 10));
+    ExpectFailure(many);
+    EXPECT_NE(LoadJpeg(many).Error.find("scans"), std::string::npos) << LoadJpeg(many).Error;
+}
+
+TEST(JpegScanLimit, BoundsTheWorkOfLargePictures) {
+    // The largest picture allowed still gets the scans of ordinary encoders, and its
+    // scans times its pixels stay within the budget.
+    EXPECT_EQ(MaxJpegScans(kMaxJpegPixels), kMinJpegScans);
+    EXPECT_LE(static_cast<long long>(MaxJpegScans(kMaxJpegPixels)) * kMaxJpegPixels, kMaxJpegScanWork);
+    const long long pixels = 4000LL * 3000;
+    EXPECT_LE(static_cast<long long>(MaxJpegScans(pixels)) * pixels, kMaxJpegScanWork);
+    EXPECT_GT(MaxJpegScans(pixels), kMinJpegScans);
+    EXPECT_EQ(MaxJpegScans(720 * 540), kMaxJpegScansAtAll);
+    EXPECT_EQ(MaxJpegScans(0), kMaxJpegScansAtAll);
+}
+
+// A named pipe has no end until a writer comes: opening it would wait for ever.
+TEST_F(JpegImageFailure, NamedPipeCountsAsMissing) {
+    const std::string pipe = (dir_ / "Vivarnon.jpg").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto load = std::async(std::launch::async, [&] { return LoadJpeg(pipe); });
+    if (load.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        // Free the blocked reader before failing, so that the test ends.
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        FAIL() << "LoadJpeg waited on the named pipe";
+    }
+    const JpegResult r = load.get();
+    EXPECT_FALSE(r.Ok);
+    EXPECT_NE(r.Error.find("not a regular file"), std::string::npos) << r.Error;
 }
 
 }  // namespace

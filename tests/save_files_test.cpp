@@ -9,7 +9,6 @@
 #include <QImage>
 
 #include "app/app.h"
-#include "app/file_paths.h"
 #include "app/gui/headless_host.h"
 #include "app/gui/picture_files.h"
 #include "app/script.h"
@@ -168,18 +167,6 @@ TEST(PictureFormat, ByExtensionInAnyCase) {
     EXPECT_EQ(PictureFormatOf("figur.PDF"), PictureFormat::Pdf);
     EXPECT_EQ(PictureFormatOf("png"), PictureFormat::Unknown);
     EXPECT_EQ(PictureFormatOf("a.png.txt"), PictureFormat::Unknown);
-}
-
-TEST(DataDirectory, InstalledBesideBinAndFoundInOrder) {
-    EXPECT_EQ(InstalledDataDirectory("/usr/bin"), "/usr/share/vivarnon");
-    EXPECT_EQ(InstalledDataDirectory("/opt/skole/bin/"), "/opt/skole/share/vivarnon");
-    EXPECT_EQ(InstalledDataDirectory("/bin"), "/share/vivarnon");
-    const auto exists = [](const std::string& path) { return path == "/usr/share/vivarnon/Vivarnon.jpg"; };
-    EXPECT_EQ(FindDataDirectory({"/home/elev", "/usr/bin", "/usr/share/vivarnon"}, "Vivarnon.jpg", exists),
-              "/usr/share/vivarnon");
-    EXPECT_EQ(FindDataDirectory({"/home/elev", "/usr/bin"}, "Vivarnon.jpg", exists), "/home/elev");
-    const auto everywhere = [](const std::string&) { return true; };
-    EXPECT_EQ(FindDataDirectory({"/home/elev", "/usr/bin"}, "Vivarnon.jpg", everywhere), "/home/elev");
 }
 
 }  // namespace

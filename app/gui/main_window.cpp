@@ -38,6 +38,7 @@
 #include "app/gui/picture_view.h"
 #include "app/gui/startup.h"
 #include "app/gui/window_sizing.h"
+#include "windows/memo_window.h"
 #include "windows/table_window.h"
 
 namespace viv {
@@ -235,6 +236,14 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
 TvivarnonMenu::~TvivarnonMenu() {
     destroying_ = true;
     timer_->stop();
+}
+
+void TvivarnonMenu::AttachMemoWindow(TVMemoform* memo) {
+    memo_ = memo;
+    if (memo != nullptr) {
+        connect(memo, &TVMemoform::ModelChanged, this, [this] { SyncFromModel(); });
+        memo->SyncFromModel();
+    }
 }
 
 void TvivarnonMenu::AttachTableWindow(TVtabelForm* table) {
@@ -543,6 +552,7 @@ void TvivarnonMenu::ShowModel() {
     picture_->SyncFromModel();
     if (host_.TakeScrollBar1Focus() && !scrollBar1_->isHidden()) scrollBar1_->setFocus();
     if (table_) table_->SyncFromModel();
+    if (memo_) memo_->SyncFromModel();
 }
 
 void TvivarnonMenu::ShowAccessibleTexts() {
@@ -776,6 +786,7 @@ void TvivarnonMenu::closeEvent(QCloseEvent* event) {
     if (app_.State.CurrentSimulation != Closed) app_.FormClose();
     timer_->stop();
     if (table_) table_->close();
+    if (memo_) memo_->close();
     QMainWindow::closeEvent(event);
 }
 

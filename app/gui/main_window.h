@@ -26,6 +26,7 @@ namespace viv {
 class ControlPanelView;
 class PictureView;
 class TVtabelForm;
+class TVMemoform;
 
 class TvivarnonMenu : public QMainWindow {
     Q_OBJECT
@@ -43,6 +44,8 @@ public:
 
     // The results table window: refreshed with this window, printed by "Udskriv &Tabel".
     void AttachTableWindow(TVtabelForm* table);
+    // The memo window: shown, hidden and given its selection with this window.
+    void AttachMemoWindow(TVMemoform* memo);
 
     // Shows the model in every widget, with their signals blocked.
     void SyncFromModel();
@@ -127,6 +130,7 @@ private:
     std::vector<ButtonWidget> buttons_;
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;
+    QPointer<TVMemoform> memo_;
     QString saveDirectory_;  // where the last picture or table was saved
 
     bool created_ = false;    // FormCreate has run

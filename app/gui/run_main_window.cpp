@@ -1,10 +1,11 @@
-// The windowed program: the main window, then the results table window, and the loop.
+// The windowed program: the main window, the memo, the results table window, and the loop.
 #include <QApplication>
 #include <QLocale>
 #include <QTranslator>
 
 #include "app/gui/main_window.h"
 #include "app/gui/startup.h"
+#include "windows/memo_window.h"
 #include "windows/table_window.h"
 
 namespace viv {
@@ -16,10 +17,13 @@ int RunMainWindow(const Catalogue& catalogue) {
     QTranslator qtTexts;
     if (LoadQtTranslations(QLocale::system(), qtTexts)) QApplication::installTranslator(&qtTexts);
     TvivarnonMenu window(catalogue);
+    TVMemoform memo(window.app());
+    memo.setAttribute(Qt::WA_QuitOnClose, false);
     TVtabelForm table(window.app());
     // Closing the main window ends the program, whatever other window is open.
     table.setAttribute(Qt::WA_QuitOnClose, false);
     window.AttachTableWindow(&table);
+    window.AttachMemoWindow(&memo);
     window.show();
     return QApplication::exec();
 }

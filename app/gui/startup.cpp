@@ -2,10 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <string>
+#include <string_view>
 
 #include "app/file_paths.h"
 
@@ -21,14 +22,18 @@ bool LoadQtTranslations(const QLocale& locale, QTranslator& translator) {
 
 StartupEnvironment SystemStartupEnvironment() {
     StartupEnvironment env;
-    // The data files lie in the current directory, beside the program, or in the data
-    // directory of an installed program.
-    const std::string current = QDir::currentPath().toStdString();
-    const std::string own = QCoreApplication::applicationDirPath().toStdString();
-    const std::string installed = InstalledDataDirectory(own);
-    const std::string start = FindDataDirectory(
-        {current, own, installed}, "Vivarnon.jpg",
-        [](const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); });
+    // The photograph and the guidance text are looked up in the current directory, then
+    // beside the program, then in the installed data directory.
+    const QString own = QCoreApplication::applicationDirPath();
+    const std::string candidates[] = {
+        QDir::currentPath().toStdString(), own.toStdString(),
+        QDir::cleanPath(own + QStringLiteral("/../share/vivarnon")).toStdString(),
+#ifdef VIV_DATA_DIR
+        std::string(VIV_DATA_DIR),
+#endif
+    };
+    constexpr std::string_view dataFiles[] = {"Vivarnon.jpg", "Vivarnon.rtf"};
+    const std::string start = FirstDirectoryHolding(candidates, dataFiles);
     env.StartDirectory = QDir::toNativeSeparators(QString::fromStdString(start)).toStdString();
     // The decimal point of the system's number format; where it is a comma, lists are
     // separated by semicolons.

@@ -145,6 +145,82 @@ DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
     return d;
 }
 
+// The runs of pixels x0..x1 of row y whose centres lie in the sector's range of
+// directions, as the test range.Contains(DirectionAngle(x - cx, y - cy)) decides pixel
+// by pixel. Along a row off the centre the direction turns monotonically, so the test
+// can change only where the row crosses the start or the end ray: it is made pixel by
+// pixel a few pixels either side of those crossings and once for each run between them.
+// Where a crossing turns the direction too slowly from one pixel to the next for that
+// to be safe (far from the centre, or a ray almost along the row), and on the centre's
+// own row, every pixel is tested.
+template <class Fn>
+void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_t x0, std::int64_t x1, Fn&& run) {
+    const double dy = y - e.cy;  // downwards
+    auto inside = [&](std::int64_t x) {
+        return range.Contains(canvas_internal::DirectionAngle(static_cast<double>(x) - e.cx, dy));
+    };
+    constexpr std::int64_t kMargin = 3;        // pixels tested either side of a crossing
+    constexpr double kMinTurn = 1e-7;           // radians a pixel
+    std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
+    std::size_t count = 0;
+    bool everyPixel = dy == 0.0;
+    for (const double theta : {range.start, range.start + range.sweep}) {
+        if (everyPixel) break;
+        const double sn = std::sin(theta);
+        const double cs = std::cos(theta);
+        // The ray (cos theta, -sin theta) from the centre meets the row where
+        // -sin theta * t = dy for t > 0.
+        if (!(sn * -dy > 0.0)) continue;
+        const double xc = e.cx + cs * (-dy / sn);
+        if (!std::isfinite(xc)) {
+            everyPixel = true;
+            break;
+        }
+        if (xc < static_cast<double>(x0 - kMargin - 1) || xc > static_cast<double>(x1 + kMargin + 1)) continue;
+        const double dx = xc - e.cx;
+        const double turn = std::abs(dy) / (dx * dx + dy * dy);  // radians a pixel there
+        if (!(turn >= kMinTurn)) {
+            everyPixel = true;
+            break;
+        }
+        const std::int64_t a = std::max(x0, static_cast<std::int64_t>(std::floor(xc)) - kMargin);
+        const std::int64_t b = std::min(x1, static_cast<std::int64_t>(std::ceil(xc)) + kMargin);
+        if (a <= b) windows[count++] = {a, b};
+    }
+
+    std::int64_t runStart = 0;
+    bool inRun = false;
+    auto take = [&](std::int64_t a, std::int64_t b, bool on) {  // pixels a..b all on or off
+        if (on && !inRun) {
+            runStart = a;
+            inRun = true;
+        } else if (!on && inRun) {
+            run(runStart, a - 1);
+            inRun = false;
+        }
+        (void)b;
+    };
+    auto eachPixel = [&](std::int64_t a, std::int64_t b) {
+        for (std::int64_t x = a; x <= b; ++x) take(x, x, inside(x));
+    };
+    if (everyPixel) {
+        eachPixel(x0, x1);
+    } else {
+        if (count == 2 && windows[1].first < windows[0].first) std::swap(windows[0], windows[1]);
+        std::int64_t x = x0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::int64_t a = std::max(windows[i].first, x);
+            const std::int64_t b = windows[i].second;
+            if (a > b) continue;
+            if (x < a) take(x, a - 1, inside(x));
+            eachPixel(a, b);
+            x = b + 1;
+        }
+        if (x <= x1) take(x, x1, inside(x));
+    }
+    if (inRun) run(runStart, x1);
+}
+
 }  // namespace
 
 // The coverage of one figure. An outline pixel is combined with the pen the first time
@@ -653,6 +729,38 @@ void RasterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
     EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 2);
 }
 
+namespace {
+
+// The directions of a range's two bounding rays, and a quick answer to whether a point
+// lies in the range for points well away from both rays' lines.
+struct SectorRays {
+    explicit SectorRays(const canvas_internal::AngleRange& range)
+        : full(range.Full()),
+          narrow(range.sweep <= canvas_internal::kPi),
+          sinStart(std::sin(range.start)),
+          cosStart(std::cos(range.start)),
+          sinEnd(std::sin(range.start + range.sweep)),
+          cosEnd(std::cos(range.start + range.sweep)) {}
+
+    // In or out for (dx, dyDown) from the centre when both rays' lines lie more than two
+    // pixels away; none nearer, where only the test by angle decides.
+    std::optional<bool> Quick(double dx, double dyDown) const {
+        if (full) return true;
+        const double px = dx, py = -dyDown;
+        const double fromStart = cosStart * py - sinStart * px;  // left of the start ray's line
+        const double beforeEnd = px * sinEnd - py * cosEnd;      // right of the end ray's line
+        const double margin = 2.0 + 1e-8 * (std::abs(px) + std::abs(py));
+        if (std::abs(fromStart) < margin || std::abs(beforeEnd) < margin) return std::nullopt;
+        if (narrow) return fromStart > 0 && beforeEnd > 0;
+        return !(fromStart < 0 && beforeEnd < 0);
+    }
+
+    bool full, narrow;
+    double sinStart, cosStart, sinEnd, cosEnd;
+};
+
+}  // namespace
+
 // kind 0: Ellipse, 1: Arc, 2: Pie.
 void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind) {
     const EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
@@ -675,7 +783,9 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         if (!needAngles) {
             f.VisitEllipseBorder([&](int x, int y) { f.Mark(x, y); });
         } else {
+            const SectorRays rays(range);
             f.VisitEllipseBorder([&](int x, int y) {
+                if (const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy); quick && !*quick) return;
                 const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
                 if (!range.Contains(angle)) return;
                 double offset = range.Offset(angle);
@@ -765,11 +875,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             if (kind == 0 || range.Full()) {
                 f.FillSpan(y, l, r, colour, hatch);
             } else {
-                for (std::int64_t x = l; x <= r; ++x) {
-                    if (range.Contains(canvas_internal::DirectionAngle(static_cast<double>(x) - e.cx, y - e.cy))) {
-                        f.FillSpan(y, x, x, colour, hatch);
-                    }
-                }
+                SectorRuns(e, range, y, l, r, [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
             }
         }
     }

@@ -2,6 +2,14 @@
 #include "sims/colour/colour_catalogue.h"
 
 #include "app/catalogue.h"
+#include "sims/colour/colour_mixing.h"
+#include "sims/colour/colour_under_mouse.h"
+#include "sims/colour/complement_pattern.h"
+#include "sims/colour/complementary_colour.h"
+#include "sims/colour/eye_fatigue.h"
+#include "sims/colour/goethe_triangle.h"
+#include "sims/colour/simultaneous_contrast.h"
+#include "sims/colour/twelve_part_circle.h"
 
 
 namespace viv {
@@ -18,7 +26,6 @@ void LabelsRgb(App& app) {
     app.Window.Label6.Caption = "B";
 }
 
-// The additive mode is set by the colour-mixing module.
 void ColourMixingAfterSelect(App& app) {
     LabelsRgb(app);
 }
@@ -28,7 +35,6 @@ void ColourCircleAfterTable(App& app) {
     app.Window.MessagePanel = "Bevæg musen over figuren";
 }
 
-// The pattern's band width, 0.4, is set by the pattern module.
 void ContrastAfterSelect(App& app) {
     app.Window.MessagePanel.clear();
     LabelsRgb(app);
@@ -49,13 +55,17 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = {"Additiv", "", ""},
              .RowHeaders = kRgbRows,
              .Mask = 256,
-             .AfterSelect = &ColourMixingAfterSelect};
+             .BeforeSelect = &SetMixingStartValues,
+             .AfterSelect = &ColourMixingAfterSelect,
+             .Draw = &DrawColourMixing};
     c[1] = {.Number = 21,
              .Caption = "Øjets træthed",
              .Table = {4, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kAfterImageRows,
              .Mask = 256,
+             .BeforeSelect = &SetEyeFatigueStartValues,
+             .Draw = &DrawEyeFatigue,
              .HideScrollBar1 = true};
     c[2] = {.Number = 22,
              .Caption = "Komplementærfarve",
@@ -63,26 +73,34 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kRgbRows,
              .Mask = 256,
-             .AfterSelect = &LabelsRgb};
+             .AfterSelect = &LabelsRgb,
+             .Draw = &DrawComplementaryColour};
     c[3] = {.Number = 31,
              .Caption = "Goethes farvetrekant",
              .Table = {3, 2, false},
              .AfterTable = &ColourCircleAfterTable,
-             .HideScrollBar1 = true};
+             .Draw = &DrawGoetheTriangle,
+             .HideScrollBar1 = true,
+             .Mouse = &ShowColourUnderMouse};
     c[4] = {.Number = 32,
              .Caption = "Den tolvdelte farvecirkel",
              .Table = {3, 2, false},
              .AfterTable = &ColourCircleAfterTable,
-             .HideScrollBar1 = true};
+             .Draw = &DrawTwelvePartCircle,
+             .HideScrollBar1 = true,
+             .Mouse = &ShowColourUnderMouse};
     c[5] = {.Number = 33,
              .Caption = "Komplementært mønster",
              .Table = {3, 2, false},
              .Mask = 4,
-             .AfterSelect = &ContrastAfterSelect};
+             .BeforeSelect = &SetPatternStartValues,
+             .AfterSelect = &ContrastAfterSelect,
+             .Draw = &DrawComplementPattern};
     c[6] = {.Number = 34,
              .Caption = "Simultan konstrast",
              .Table = {3, 2, false},
-             .AfterSelect = &ContrastAfterSelect};
+             .AfterSelect = &ContrastAfterSelect,
+             .Draw = &DrawSimultaneousContrast};
     return c;
 }();
 

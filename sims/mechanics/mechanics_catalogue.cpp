@@ -2,7 +2,11 @@
 #include "sims/mechanics/mechanics_catalogue.h"
 
 #include "app/catalogue.h"
-
+#include "sims/mechanics/sonar.h"
+#include "sims/mechanics/spring.h"
+#include "sims/mechanics/standing_waves.h"
+#include "sims/mechanics/water_waves.h"
+#include "sims/mechanics/wave_propagation.h"
 
 namespace viv {
 
@@ -12,17 +16,10 @@ using SV = std::string_view;
 
 // --- Start values the menu entries write into the shared state ---
 
-// The start time as a real, the spring's parameters (3.0, 10.0, 0.05 and four zeros)
-// and its flag (1) are set by the spring module.
+// The start time, and the spring at rest with one weight, k = 10 N/m and A = 0.05 m.
 void SpringStart(App& app) {
     app.State.AnimationStep = static_cast<std::int32_t>(app.host().Milliseconds());
-}
-
-// The wave modules set their own start values: 37 the wave type 1, 40 and 5, 0.3;
-// 38 32 and 40, the value 0, the pipe type 1; 39 the value 1, the speed of sound
-// 1450 m/s and 1.0; 40 1.0, pi/4 and 10.
-void WaveStart(App& app) {
-    app.State.AnimationStep = 0;
+    SetSpringStartValues(app);
 }
 
 // --- Table headers ---
@@ -41,23 +38,31 @@ constexpr std::array kEntries = [] {
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kSpringRows,
              .Mask = 178,
-             .BeforeSelect = &SpringStart};
+             .BeforeSelect = &SpringStart,
+             .Draw = &DrawSpringSimulation};
     c[1] = {.Number = 37,
              .Caption = "Bølgeudbredelse",
              .Table = {3, 2, false},
              .Mask = 186,
-             .BeforeSelect = &WaveStart};
+             .BeforeSelect = &SetWavePropagationStartValues,
+             .Draw = &DrawWavePropagation};
     c[2] = {.Number = 38,
              .Caption = "Stående bølger",
              .Table = {3, 2, false},
              .Mask = 174,
-             .BeforeSelect = &WaveStart};
+             .BeforeSelect = &SetStandingWavesStartValues,
+             .Draw = &DrawStandingWaves};
     c[3] = {.Number = 39,
              .Caption = "Sonar",
              .Table = {3, 2, false},
              .Mask = 160,
-             .BeforeSelect = &WaveStart};
-    c[4] = {.Number = 40, .Caption = "Vandbølger", .Mask = 134, .BeforeSelect = &WaveStart};
+             .BeforeSelect = &SetSonarStartValues,
+             .Draw = &DrawSonar};
+    c[4] = {.Number = 40,
+             .Caption = "Vandbølger",
+             .Mask = 134,
+             .BeforeSelect = &SetWaterWavesStartValues,
+             .Draw = &DrawWaterWaves};
     return c;
 }();
 

@@ -2,7 +2,10 @@
 #include "sims/optics/optics_catalogue.h"
 
 #include "app/catalogue.h"
+#include "sims/optics/ice_crystal.h"
 #include "sims/optics/image_formation.h"
+#include "sims/optics/lenses.h"
+#include "sims/optics/mirrors.h"
 #include "sims/optics/prism.h"
 
 
@@ -24,9 +27,9 @@ void IceCrystalStart(App& app) {
     app.State.CurrentColour = 1;
 }
 
-// The lens modules set their own parameters: 23 and 25 the radii and substances
-// (1.0, -1.0, 2.0, 5.0, 5.0, the second lens's substance := CurrentColour), 27 1.0,
-// -1.0, 2.0, 5.0, 29 2.0. The image simulations start with the object at a = -8: 24 with
+// The lens and mirror modules set their own parameters (the stop at x = -1 with the
+// half-opening 2, the radii 5, the second substance := CurrentColour; the parabola's
+// f = 2). The image simulations start with the object at a = -8: 24 with
 // the focal length 2 and the object 3 high, 28 with the mirror length 10 and the object
 // 2 high.
 
@@ -53,7 +56,9 @@ constexpr std::array kEntries = [] {
              .Table = {7, 3, true},
              .ColumnHeaders = {CaptionHeader, "blå", "rød"},
              .RowHeaders = kLensRows,
-             .Mask = 318};
+             .Mask = 318,
+             .BeforeSelect = &SetLensStartValues,
+             .Draw = &DrawLensProperties};
     c[1] = {.Number = 24,
              .Caption = "Billeddannelse",
              .Table = {6, 2, true},
@@ -67,7 +72,9 @@ constexpr std::array kEntries = [] {
              .Table = {6, 3, true},
              .ColumnHeaders = {CaptionHeader, "linse 1", "linse 2"},
              .RowHeaders = kLensSystemRows,
-             .Mask = 302};
+             .Mask = 302,
+             .BeforeSelect = &SetLensStartValues,
+             .Draw = &DrawLensSystems};
     c[3] = {.Number = 26,
              .Caption = "Prismet",
              .Table = {6, 2, true},
@@ -81,7 +88,9 @@ constexpr std::array kEntries = [] {
              .Table = {4, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kMirrorRows,
-             .Mask = 294};
+             .Mask = 294,
+             .BeforeSelect = &SetConcaveMirrorStartValues,
+             .Draw = &DrawConcaveMirror};
     c[5] = {.Number = 28,
              .Caption = "Spejlbilledet",
              .Table = {6, 2, true},
@@ -95,17 +104,20 @@ constexpr std::array kEntries = [] {
              .Table = {4, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kParabolaRows,
-             .Mask = 258};
+             .Mask = 258,
+             .BeforeSelect = &SetParabolaStartValues,
+             .Draw = &DrawParabola};
     // The sheet of lens outlines keeps the caption and the table of the simulation
     // before it.
-    c[7] = {.Number = 30};
+    c[7] = {.Number = 30, .Draw = &DrawLensOutlines};
     c[8] = {.Number = 41,
              .Caption = "Iskrystallen",
              .Table = {4, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kIceRows,
              .Mask = 6,
-             .BeforeSelect = &IceCrystalStart};
+             .BeforeSelect = &IceCrystalStart,
+             .Draw = &DrawIceCrystal};
     return c;
 }();
 

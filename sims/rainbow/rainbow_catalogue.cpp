@@ -7,6 +7,7 @@
 #include "sims/rainbow/bow_cone.h"
 #include "sims/rainbow/bow_polarisation.h"
 #include "sims/rainbow/drop_scattering.h"
+#include "sims/rainbow/instrument_figures.h"
 #include "sims/rainbow/polarised_colours.h"
 #include "sims/rainbow/water_polarisation.h"
 #include "sims/rainbow/youngs_interference.h"
@@ -70,7 +71,7 @@ constexpr SV kBowColourRows[] = {" brydningsindex, n", " bølgelængde/nm, ", " 
 constexpr SV kYoungRows[] = {" brydningsindex, n", " bølgelængde/nm, ", " maksimal vinkel/°",
                              " vinkel v/°",        " diameter/mm",      " antal bølgelængder",
                              " spredt lys/%",      " parameter p",      " dp",
-                             " spredt lys · dp",   " forhold"};
+                             " spredt lys · dp",   " forhold",          " Airy maks., buevinkel/°"};
 constexpr SV kBowPolarisationRows[] = {" brydningsindex, n",       " bølgelængde/nm, ",
                                        " maksimal vinkel/°",       " vinkel v/°",
                                        " lys igen efter brydning", " lys igen efter spejling",
@@ -128,10 +129,10 @@ constexpr std::array kEntries = [] {
             .Draw = &DrawColoursOfBow};
     c[5] = {.Number = 10,
              .Caption = "Youngs interferens",
-             .Table = {12, 3, true},
+             .Table = {13, 3, true},
              .ColumnHeaders = {CaptionHeader, "stråle 1", "stråle 2"},
              .RowHeaders = kYoungRows,
-             .Mask = 314,
+             .Mask = 318,
              .BeforeSelect = &YoungStart,
              .AfterTable = &SetYoungStartValues,
              .Draw = &DrawYoungsInterference};
@@ -152,8 +153,8 @@ constexpr std::array kEntries = [] {
              .BeforeSelect = &SetPolarisedColoursStartValues,
              .AfterTable = &PolarisedColoursAfterTable,
              .Draw = &DrawPolarisedColours};
-    c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2};
-    c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2};
+    c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2, .Draw = &DrawQuadrantPicture};
+    c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2, .Draw = &DrawJacobsStaffPicture};
     return c;
 }();
 

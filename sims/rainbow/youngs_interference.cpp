@@ -11,6 +11,7 @@
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
+#include "sims/rainbow/airy_bow.h"
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/rainbow_state.h"
 
@@ -34,6 +35,9 @@ constexpr double CurveLowest = -0.35, CurveHighest = 2.5, CurveLeftmost = 35.85;
 constexpr double SweepEnd = 36;      // degrees: the sweep stops below the inset's left edge
 constexpr int SweepStepLimit = 20000;
 constexpr double LossCurveScale = 20;
+// Airy's curve runs across the inset on both sides of the bow angle, inside the white box.
+constexpr double AiryFrom = 36, AiryTo = 43.4;
+constexpr double AiryLegendX = 36.1;  // under the axis, left of the tick labels
 
 // Newton's iteration for ray 2.
 constexpr int NewtonSteps = 11;
@@ -46,6 +50,7 @@ constexpr double ScrollStepTolerance = 0.00001;
 constexpr TColor Ray1Colour = clGreen;
 constexpr TColor MarkerColour = clGreen;
 constexpr TColor LossCurveColour = clMaroon;
+constexpr TColor AiryCurveColour = clFuchsia;
 constexpr TColor ConstructionColour = clBlue;
 constexpr TColor RainbowRayColour = clRed;
 
@@ -79,6 +84,11 @@ double RainbowParameter(const App& app) {
 
 double Ray1ParameterOf(const SharedState& s) {
     return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
+}
+
+double AiryScaleOf(const App& app, const YoungState& y) {
+    const ColourRow& colour = ColourTable[ColourIndex(app.State.CurrentColour)];
+    return AiryScale(y.DropSize, colour.WaveLength, colour.WaterIndex);
 }
 
 void UpdatePathScales(App& app) {
@@ -158,8 +168,26 @@ void DrawRedRainbowRay(App& app, TCanvas& canvas) {
     DrawDropRay(app, canvas, 1, RainbowRayColour, false, RainbowParameter(app));
 }
 
+// Airy's curve for the current drop and colour, with its name in the curve's colour under
+// the axis at the inset's left, in line with "vinkel v".
+void DrawAiryCurve(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const std::size_t c = ColourIndex(app.State.CurrentColour);
+    const double bow = app.State.Rainbow.PrimaryBowAngle[c];
+    canvas.Pen.Color = AiryCurveColour;
+    canvas.Polyline(BuildAiryCurve(map, bow, AiryScaleOf(app, YoungOf(app)), AiryFrom, AiryTo));
+    canvas.Pen.Color = clBlack;
+    const std::string_view name = "Airy";
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = AiryCurveColour;
+    canvas.TextOut(map.PictureX(AiryLegendX),
+                   map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
+    canvas.Font.Color = clBlack;
+}
+
 // The inset graph, drawn whole over a white box: the bow angles of the colours along its
-// axis, the interference term against v and, with F6, the term corrected for losses.
+// axis, the interference term against v, with F6 the term corrected for losses and with
+// F3 Airy's curve.
 void DrawInterferenceInset(App& app, TCanvas& canvas) {
     World& map = app.Map;
     YoungState& y = YoungOf(app);
@@ -205,6 +233,7 @@ void DrawInterferenceInset(App& app, TCanvas& canvas) {
         canvas.Polyline(curves.LossCorrected);
         canvas.Pen.Color = clBlack;
     }
+    if (app.State.ShowNormals) DrawAiryCurve(app, canvas);  // F3's toggle in this simulation
     canvas.Brush.Style = bsClear;
     LeaveInset(map, canvas);
 }
@@ -237,6 +266,10 @@ void WriteInterferenceTable(App& app) {
         }
         t.SetCell(1, 11, "");
     }
+    // Airy's first maximum beside the geometrical bow angle.
+    const double bow = app.State.Rainbow.PrimaryBowAngle[ColourIndex(app.State.CurrentColour)];
+    t.SetCell(1, 12, FormatReal(6, 2, AiryMaximumAngle(bow, AiryScaleOf(app, y), 1)));
+    t.SetCell(2, 12, FormatReal(6, 2, bow));
     app.Window.Panel1 = "p: " + FormatReal(3, 3, r.Ray1Parameter);
     app.Window.Panel2 = "fase: " + FormatReal(3, 3, r.PathDifference);
 }
@@ -405,7 +438,7 @@ void DrawYoungsInterference(App& app, std::uint16_t event, bool clearFirst, TCan
         return;
     }
     const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
-                         event == evF2 || (event >= evF2 + 2 && event <= evF6);
+                         (event >= evF2 && event <= evF6);
     if (!handled) return;
 
     SharedState& s = app.State;
@@ -427,6 +460,10 @@ void DrawYoungsInterference(App& app, std::uint16_t event, bool clearFirst, TCan
             break;
         case evF6:
             s.ShowRays = !s.ShowRays;
+            DrawInterferenceInset(app, canvas);
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
             DrawInterferenceInset(app, canvas);
             break;
         case evF2 + 3:

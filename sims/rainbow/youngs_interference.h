@@ -2,7 +2,8 @@
 // angle below the bow angle two once-reflected rays leave the drop in the same direction,
 // one entering outside the rainbow ray (ray 1) and one inside it (ray 2); their optical
 // paths differ, so they interfere. The user chooses ray 1; the program finds ray 2, draws
-// both, and plots in an inset the interference term against the exit angle.
+// both, and plots in an inset the interference term against the exit angle; beside it, on
+// request, Airy's curve of the same drop and colour.
 #pragma once
 
 #include <cstdint>
@@ -91,8 +92,8 @@ void SetYoungStartValues(App& app);
 
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: ray 1),
 // 34 (TrackBar1: the colour), 35 (TrackBar2: the drop's radius), 113 (F2: the path
-// construction), 115 (F4: axes), 116 (F5: the red rainbow ray) and 117 (F6: the
-// loss-corrected curve). Other events do nothing.
+// construction), 114 (F3: Airy's curve in the inset), 115 (F4: axes), 116 (F5: the red
+// rainbow ray) and 117 (F6: the loss-corrected curve). Other events do nothing.
 void DrawYoungsInterference(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

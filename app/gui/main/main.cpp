@@ -8,6 +8,7 @@
 
 #include "app/gui/headless_host.h"
 #include "app/gui/startup.h"
+#include "app/memo_text.h"
 #include "app/script.h"
 #include "sims/simulations.h"
 
@@ -30,6 +31,7 @@ int RunScripted(int argc, char** argv, const char* file) {
     viv::App core(host, viv::AllSimulations());
     host.LayoutChanged(core.Window);
     core.FormCreate(viv::SystemStartupEnvironment());
+    viv::MemoFormCreate(core);
     core.FormResize();
     const int status = viv::RunScript(core, host, *in, std::cout, std::cerr);
     core.FormClose();

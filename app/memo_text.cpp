@@ -1,0 +1,129 @@
+#include "app/memo_text.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/app.h"
+#include "app/file_paths.h"
+#include "library/rtf_reader.h"
+
+namespace viv {
+
+namespace {
+
+constexpr std::streamsize MaxGuidanceBytes = 64L * 1024 * 1024;
+
+std::string Utf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char32_t c : text) AppendUtf8(out, c);
+    return out;
+}
+
+// The paragraphs of `text`, each without its "\n".
+std::vector<std::u32string_view> Paragraphs(std::u32string_view text) {
+    std::vector<std::u32string_view> out;
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t end = text.find(U'\n', begin);
+        out.push_back(text.substr(begin, end == std::u32string_view::npos ? text.npos : end - begin));
+        if (end == std::u32string_view::npos) return out;
+        begin = end + 1;
+    }
+}
+
+}  // namespace
+
+std::string GuidancePath(std::string_view startDirectory) {
+    return JoinPath(startDirectory, "Vivarnon.rtf");
+}
+
+std::optional<RtfDocument> ReadRtfFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+        if (static_cast<std::streamsize>(bytes.size()) > MaxGuidanceBytes) return std::nullopt;
+    }
+    if (in.bad()) return std::nullopt;
+    RtfReadResult read = ReadRtf(bytes);
+    if (!read.IsRtf) return std::nullopt;
+    return std::move(read.Document);
+}
+
+RtfDocument MemoFormCreate(App& app) {
+    std::optional<RtfDocument> document = ReadRtfFile(GuidancePath(app.State.StartDirectory));
+    if (!document) {
+        app.host().ShowMessage(app.State.StartDirectory + "Vivarnon.rft ikke fundet",
+                               MessageKind::Information);
+        document.emplace();
+    }
+    app.Memo.Text = MemoCharacters(document->PlainText());
+    app.Memo.SelStart = 0;
+    app.Memo.SelLength = 0;
+    if (app.State.CurrentSimulation == 1) app.Memo.Visible = true;
+    return std::move(*document);
+}
+
+std::u32string MemoCharacters(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool ok = lead < 0x80 || extra > 0;
+        for (int k = 1; ok && k <= extra; ++k) {
+            const std::size_t at = i + static_cast<std::size_t>(k);
+            ok = at < utf8.size() && (static_cast<unsigned char>(utf8[at]) & 0xC0) == 0x80;
+            if (ok) c = (c << 6) | (static_cast<unsigned char>(utf8[at]) & 0x3Fu);
+        }
+        if (!ok) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        out.push_back(c);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+std::string MemoCopyText(std::string_view memoText, char listSeparator) {
+    std::string out;
+    if (memoText.empty()) return out;
+    out.reserve(memoText.size() + memoText.size() / 16 + 2);
+    for (const char c : memoText) {
+        if (c == '\n')
+            out += "\r\n";
+        else if (c == ';')
+            out += listSeparator;
+        else if (c != '\r')
+            out += c;
+    }
+    out += "\r\n";
+    return out;
+}
+
+std::string SelectedGuidance(const MemoModel& memo) {
+    if (memo.SelLength <= 0 || memo.SelStart < 0 ||
+        static_cast<std::size_t>(memo.SelStart) >= memo.Text.size())
+        return {};
+    const std::u32string_view rest = std::u32string_view(memo.Text).substr(static_cast<std::size_t>(memo.SelStart));
+    const std::vector<std::u32string_view> lines = Paragraphs(rest);
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool heading = i >= 2 && lines[i - 1].empty() && !lines[i].empty() && lines[i].back() == U':';
+        if (heading) break;
+        out += Utf8(lines[i]);
+        out += '\n';
+    }
+    // The empty paragraphs before the next heading belong to no guidance.
+    while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\n\n") == 0) out.pop_back();
+    return out;
+}
+
+}  // namespace viv

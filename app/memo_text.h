@@ -1,0 +1,40 @@
+// The memo's text as the rest of the program sees it: the guidance file read into it,
+// the plain text its copy puts on the clipboard, and the guidance of one simulation.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/memo_model.h"
+#include "library/rtf_document.h"
+
+namespace viv {
+
+class App;
+
+// The guidance file of a start directory ("Vivarnon.rtf" in it; the name alone for none).
+std::string GuidancePath(std::string_view startDirectory);
+
+// Reads a rich-text file. Nothing when it cannot be read or is no rich text; a damaged
+// file gives what could be read of it.
+std::optional<RtfDocument> ReadRtfFile(const std::string& path);
+
+// The memo window's creation: reads the guidance from the start directory into the memo
+// (reporting a missing or unreadable file once) and shows the memo while the program is
+// starting. Returns the formatted text for the window; an empty document on failure.
+RtfDocument MemoFormCreate(App& app);
+
+// The memo's text as one character per element, from UTF-8.
+std::u32string MemoCharacters(std::string_view utf8);
+
+// The text "&Kopi" puts on the clipboard: every line of the memo with each ";" replaced
+// by `listSeparator`, each followed by CR LF; empty for an empty memo. UTF-8, any length.
+std::string MemoCopyText(std::string_view memoText, char listSeparator);
+
+// The guidance the memo's selection lies in: from the start of the selection up to the
+// next heading (a paragraph ending in ":" after an empty paragraph) or the end, as UTF-8
+// lines each ended by "\n". Empty when nothing is selected.
+std::string SelectedGuidance(const MemoModel& memo);
+
+}  // namespace viv

@@ -1,0 +1,61 @@
+// The guidance text: reading Vivarnon.rtf into the memo's document and writing it back.
+// The file is looked for as $VIVARNON_DATA/Vivarnon.rtf, then data/Vivarnon.rtf and
+// ../data/Vivarnon.rtf from the current directory.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/memo_text.h"
+#include "library/rtf_reader.h"
+#include "library/rtf_writer.h"
+
+namespace viv {
+namespace {
+
+std::string GuidanceBytes() {
+    std::vector<std::string> candidates;
+    if (const char* dir = std::getenv("VIVARNON_DATA")) candidates.push_back(std::string(dir) + "/Vivarnon.rtf");
+    candidates.push_back("data/Vivarnon.rtf");
+    candidates.push_back("../data/Vivarnon.rtf");
+    for (const std::string& path : candidates) {
+        if (!std::filesystem::is_regular_file(path)) continue;
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    return {};
+}
+
+void BM_ReadGuidance(benchmark::State& state) {
+    const std::string bytes = GuidanceBytes();
+    if (bytes.empty()) {
+        state.SkipWithError("Vivarnon.rtf not found: set VIVARNON_DATA or run from the repository");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(ReadRtf(bytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_ReadGuidance)->Unit(benchmark::kMillisecond);
+
+void BM_WriteGuidance(benchmark::State& state) {
+    const RtfDocument document = ReadRtf(GuidanceBytes()).Document;
+    for (auto _ : state) benchmark::DoNotOptimize(WriteRtf(document));
+}
+BENCHMARK(BM_WriteGuidance)->Unit(benchmark::kMillisecond);
+
+// "&Kopi" of the whole guidance text.
+void BM_CopyGuidance(benchmark::State& state) {
+    const std::string text = ReadRtf(GuidanceBytes()).Document.PlainText();
+    for (auto _ : state) benchmark::DoNotOptimize(MemoCopyText(text, '\t'));
+}
+BENCHMARK(BM_CopyGuidance)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace viv

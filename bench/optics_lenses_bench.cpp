@@ -1,0 +1,89 @@
+// Full redraws at 720 x 540 of the lenses, the lens systems, the mirrors, the ice crystal
+// and the figures without controls, with every figure switched on; and the commonest
+// change, a new beam angle or angle of incidence.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <initializer_list>
+
+#include "app/app.h"
+#include "app/gui/headless_host.h"
+#include "sims/simulations.h"
+
+namespace {
+
+viv::StartupEnvironment Environment() {
+    viv::StartupEnvironment env;
+    env.StartDirectory = std::filesystem::current_path().string();
+    env.SetupFileCandidates.clear();
+    return env;
+}
+
+struct Chosen {
+    viv::HeadlessHost host;
+    viv::App app{host, viv::AllSimulations()};
+    Chosen(std::uint16_t simulation, std::initializer_list<viv::FKey> keys) {
+        host.SetPictureArea(app.Window, 720, 540);
+        app.FormCreate(Environment());
+        app.FormResize();
+        app.MenuEntry(simulation);
+        for (viv::FKey key : keys) app.FKeyClick(key);
+    }
+    bool RightSize() const { return app.Image && app.Image->Width() == 720 && app.Image->Height() == 540; }
+};
+
+void Redraw(benchmark::State& state, std::uint16_t simulation, std::initializer_list<viv::FKey> keys) {
+    Chosen chosen(simulation, keys);
+    if (!chosen.RightSize()) state.SkipWithError("the picture is not 720 x 540");
+    for (auto _ : state) chosen.app.RedrawPicture();
+}
+
+using viv::FKey;
+
+// The doublet with both colours, the focal planes and the stop: 21 rays through 3 faces.
+void BM_LensRedraw(benchmark::State& state) { Redraw(state, 23, {FKey::F2, FKey::F4, FKey::F6}); }
+BENCHMARK(BM_LensRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_LensSystemRedraw(benchmark::State& state) { Redraw(state, 25, {FKey::F2, FKey::F4}); }
+BENCHMARK(BM_LensSystemRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_ConcaveMirrorRedraw(benchmark::State& state) { Redraw(state, 27, {FKey::F2}); }
+BENCHMARK(BM_ConcaveMirrorRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_ParabolaRedraw(benchmark::State& state) { Redraw(state, 29, {FKey::F2}); }
+BENCHMARK(BM_ParabolaRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_IceCrystalRedraw(benchmark::State& state) { Redraw(state, 41, {FKey::F2, FKey::F3}); }
+BENCHMARK(BM_IceCrystalRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_LensOutlinesRedraw(benchmark::State& state) { Redraw(state, 30, {}); }
+BENCHMARK(BM_LensOutlinesRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_QuadrantRedraw(benchmark::State& state) { Redraw(state, 42, {}); }
+BENCHMARK(BM_QuadrantRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_JacobsStaffRedraw(benchmark::State& state) { Redraw(state, 43, {}); }
+BENCHMARK(BM_JacobsStaffRedraw)->Unit(benchmark::kMicrosecond);
+
+// Turning the beam of the doublet: every ray erased and traced anew.
+void BM_LensAngle(benchmark::State& state) {
+    Chosen chosen(23, {FKey::F2, FKey::F4, FKey::F6});
+    int position = 0;
+    for (auto _ : state) {
+        chosen.app.ControlChange(viv::Control::ScrollBar1, position);
+        position = (position + 1) % 61;
+    }
+}
+BENCHMARK(BM_LensAngle)->Unit(benchmark::kMicrosecond);
+
+void BM_IceCrystalIncidence(benchmark::State& state) {
+    Chosen chosen(41, {FKey::F2, FKey::F3});
+    int position = 1;
+    for (auto _ : state) {
+        chosen.app.ControlChange(viv::Control::ScrollBar1, position);
+        position = position % 90 + 1;
+    }
+}
+BENCHMARK(BM_IceCrystalIncidence)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

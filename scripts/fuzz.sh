@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs one fuzz target for as long as one likes:
+#   bash scripts/fuzz.sh jpeg|setup_file|script [SECONDS]   (no SECONDS: until stopped)
+# Builds the targets in build-sanitize/ (clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer) first. An input that crashes or hangs the target is written
+# to build-sanitize/fuzz-TARGET-crash-* (or -timeout-*); copy it to fuzz/regressions/TARGET/
+# and mend the reader: the regression test runs every file there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+target="${1:?usage: scripts/fuzz.sh jpeg|setup_file|script [SECONDS]}"
+seconds="${2:-0}"
+case "$target" in jpeg|setup_file|script) ;; *) echo "no fuzz target $target" >&2; exit 2 ;; esac
+bash scripts/setup.sh
+build=build-sanitize
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DVIV_SANITIZE=ON -DVIV_FUZZ=ON >/dev/null
+cmake --build "$build" --target "fuzz_$target"
+work="$build/fuzz-corpus/$target"
+mkdir -p "$work"
+cp -n fuzz/corpus/"$target"/* "$work"/
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+exec "$build/fuzz_$target" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=3072 \
+  -artifact_prefix="$build/fuzz-$target-" -print_final_stats=1 "$work" fuzz/regressions/"$target"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds Vivarnon with AddressSanitizer and UndefinedBehaviorSanitizer (clang, its own
+# build folder build-sanitize/) and runs every test once more under them, then runs each
+# fuzz target for a fixed number of inputs. Any finding fails the run.
+#   VIV_FUZZ_RUNS   inputs per fuzz target (default 20000)
+#   VIV_SOAK_EVENTS actions of the soak under the sanitizers (default 10000)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+build=build-sanitize
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DVIV_SANITIZE=ON -DVIV_FUZZ=ON >/dev/null
+cmake --build "$build" --target vivtests fuzz_jpeg fuzz_setup_file fuzz_script
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# Leaks inside the system's font and display libraries are theirs, not ours.
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export VIV_SOAK_EVENTS="${VIV_SOAK_EVENTS:-10000}"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 1500
+
+runs="${VIV_FUZZ_RUNS:-20000}"
+for target in jpeg setup_file script; do
+  # The seeds are copied: what the fuzzer adds to its corpus stays in the build folder.
+  work="$build/fuzz-corpus/$target"
+  mkdir -p "$work"
+  cp -n fuzz/corpus/"$target"/* "$work"/
+  log="$build/fuzz-$target.log"
+  status=0
+  "$build/fuzz_$target" -runs="$runs" -max_len=65536 -timeout=20 -rss_limit_mb=3072 \
+    -artifact_prefix="$build/fuzz-$target-" -print_final_stats=1 "$work" >"$log" 2>&1 || status=$?
+  executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  echo "fuzz_$target: ${executed:-?} inputs run, exit status $status"
+  if [ "$status" -ne 0 ]; then
+    tail -n 60 "$log"
+    echo "fuzz_$target found a fault; the input is in $build/fuzz-$target-*"
+    exit 1
+  fi
+done
+echo "sanitizer run: all tests and fuzz targets passed"

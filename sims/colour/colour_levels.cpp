@@ -1,0 +1,77 @@
+#include "sims/colour/colour_levels.h"
+
+#include <cmath>
+
+#include "library/format.h"
+#include "sims/colour/colour_state.h"
+
+namespace viv {
+
+int LevelOf(const RangeControl& bar) {
+    return 255 - bar.Position;
+}
+
+void ReadLevels(App& app) {
+    ColourState& cs = ColourOf(app);
+    cs.Level1 = LevelOf(app.Window.ScrollBar1);
+    cs.Level2 = LevelOf(app.Window.ScrollBar2);
+    cs.Level3 = LevelOf(app.Window.ScrollBar3);
+}
+
+std::string PercentText(int level) {
+    return FormatReal(2, 1, level * 100.0 / 255);
+}
+
+TColor MixedColour(App& app) {
+    const ColourState& cs = ColourOf(app);
+    return RGB(cs.Level1, cs.Level2, cs.Level3);
+}
+
+void WriteLevelCells(App& app) {
+    const ColourState& cs = ColourOf(app);
+    app.Table.SetCell(1, 1, PercentText(cs.Level1));
+    app.Table.SetCell(1, 2, PercentText(cs.Level2));
+    app.Table.SetCell(1, 3, PercentText(cs.Level3));
+}
+
+void WriteLevelPanels(App& app, std::string_view p1, std::string_view p2, std::string_view p3) {
+    const ColourState& cs = ColourOf(app);
+    app.Window.Panel1 = std::string(p1) + "=" + PercentText(cs.Level1) + "%";
+    app.Window.Panel2 = std::string(p2) + "=" + PercentText(cs.Level2) + "%";
+    app.Window.Panel3 = std::string(p3) + "=" + PercentText(cs.Level3) + "%";
+}
+
+void WriteRgbPanels(App& app) {
+    WriteLevelPanels(app, "R", "G", "B");
+}
+
+void WorldPie(const World& world, TCanvas& canvas, double cx, double cy, double r, double sx,
+              double sy, double ex, double ey) {
+    canvas.Pie(world.PictureX(cx - r), world.PictureY(cy + r), world.PictureX(cx + r),
+               world.PictureY(cy - r), world.PictureX(sx), world.PictureY(sy), world.PictureX(ex),
+               world.PictureY(ey));
+}
+
+void WorldPieByAngle(const World& world, TCanvas& canvas, double cx, double cy, double r,
+                     double from, double to) {
+    WorldPie(world, canvas, cx, cy, r, cx + r * std::cos(from), cy + r * std::sin(from),
+             cx + r * std::cos(to), cy + r * std::sin(to));
+}
+
+void WorldRectangle(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.Rectangle(world.PictureX(std::fmin(x1, x2)), world.PictureY(std::fmax(y1, y2)),
+                     world.PictureX(std::fmax(x1, x2)), world.PictureY(std::fmin(y1, y2)));
+}
+
+void WorldDisc(const World& world, TCanvas& canvas, double cx, double cy, double r) {
+    canvas.Ellipse(world.PictureX(cx - r), world.PictureY(cy + r), world.PictureX(cx + r),
+                   world.PictureY(cy - r));
+}
+
+void BoldText(TCanvas& canvas, int x, int y, std::string_view text) {
+    canvas.Font.Bold = true;
+    canvas.TextOut(x, y, text);
+    canvas.Font.Bold = false;
+}
+
+}  // namespace viv

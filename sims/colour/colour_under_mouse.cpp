@@ -1,0 +1,25 @@
+#include "sims/colour/colour_under_mouse.h"
+
+#include "library/format.h"
+#include "library/world.h"
+
+namespace viv {
+
+namespace {
+
+std::string Channel(const char* name, int value) {
+    return std::string(name) + FormatReal(1, 0, value * 100.0 / 255) + "%";
+}
+
+}  // namespace
+
+void ShowColourUnderMouse(App& app, TCanvas& canvas) {
+    World& world = app.Map;
+    MouseToWorld(world, app.host().Pointer());
+    const TColor c = canvas.GetPixel(world.PictureX(world.MouseWorld.x), world.PictureY(world.MouseWorld.y));
+    app.Window.Panel1 = Channel("R=", RedOf(c));
+    app.Window.Panel2 = Channel("G=", GreenOf(c));
+    app.Window.Panel3 = Channel("B=", BlueOf(c));
+}
+
+}  // namespace viv

@@ -1,0 +1,13 @@
+// The colour under the mouse in the colour circles: its red, green and blue as
+// percentages in the status panels.
+#pragma once
+
+#include "app/app.h"
+#include "library/canvas.h"
+
+namespace viv {
+
+// Panel1..3 := "R=", "G=", "B=" with the pixel's channels in whole percent and "%".
+void ShowColourUnderMouse(App& app, TCanvas& canvas);
+
+}  // namespace viv

@@ -1,0 +1,92 @@
+#include "sims/colour/complement_pattern.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "app/events.h"
+#include "library/world.h"
+#include "sims/colour/colour_levels.h"
+#include "sims/colour/colour_state.h"
+
+namespace viv {
+
+namespace {
+
+constexpr std::uint16_t evF3 = evF2 + 1;
+constexpr int EdgePoints = 50;
+constexpr int BandCount = 10;       // the last one white
+constexpr double BandWidth = 1.5;   // world units
+constexpr double ShiftScale = 7;    // the shift of TrackBar2's position p is p/7 world units
+
+// The wavy left edge, from y = 5 down to y = -4.8 (world units), in pixels.
+std::array<TPoint, EdgePoints> LeftEdge(const World& world) {
+    std::array<TPoint, EdgePoints> edge{};
+    for (int j = 0; j < EdgePoints; ++j) {
+        const double y = 5 - 0.2 * j;
+        edge[static_cast<std::size_t>(j)] = world.Picture(0.5 * std::sin(y) - 6.5, y);
+    }
+    return edge;
+}
+
+// Each band overlaps the next one, so the stripes seen are alternately b − d and b + d
+// pixels wide.
+void DrawPattern(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    const std::array<TPoint, EdgePoints> edge = LeftEdge(world);
+    const int b = world.PictureX(BandWidth) - world.PictureX(0);
+    int d = world.PictureX(ColourOf(app).BandShift / ShiftScale) - world.PictureX(0);
+    const TColor mixed = MixedColour(app);
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsSolid;
+    int left = 0, right = b;  // shifts of the band's two edges, pixels
+    std::vector<TPoint> band(2 * EdgePoints);
+    for (int i = 0; i < BandCount; ++i) {
+        TColor colour = i % 2 == 0 ? mixed : Complement(mixed);
+        if (i == BandCount - 1) colour = clWhite;
+        canvas.Brush.Color = colour;
+        canvas.Pen.Color = app.State.ShowNormals ? clWhite : colour;
+        for (int j = 0; j < EdgePoints; ++j) {
+            const TPoint p = edge[static_cast<std::size_t>(j)];
+            band[static_cast<std::size_t>(j)] = {p.x + left, p.y};
+            band[static_cast<std::size_t>(2 * EdgePoints - 1 - j)] = {p.x + right, p.y};
+        }
+        canvas.Polygon(band);
+        left += b - d;
+        right += b + d;
+        d = -d;
+    }
+    canvas.Pen.Mode = pmNotXor;
+}
+
+}  // namespace
+
+void SetPatternStartValues(App& app) {
+    ColourOf(app).BandShift = 0.4;
+}
+
+void DrawComplementPattern(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    ColourState& cs = ColourOf(app);
+    bool draw = true;
+    switch (event) {
+    case evRedraw:
+        world.PictureMarginX = 0;
+        world.PictureMarginY = 0;
+        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
+        ReadLevels(app);
+        cs.BandShift = app.Window.TrackBar2.Position;
+        break;
+    case evScrollBar1: cs.Level1 = LevelOf(app.Window.ScrollBar1); break;
+    case evScrollBar2: cs.Level2 = LevelOf(app.Window.ScrollBar2); break;
+    case evScrollBar3: cs.Level3 = LevelOf(app.Window.ScrollBar3); break;
+    case evTrackBar2: cs.BandShift = app.Window.TrackBar2.Position; break;
+    case evF3: app.State.ShowNormals = !app.State.ShowNormals; break;
+    default: draw = false; break;
+    }
+    if (draw) DrawPattern(app, canvas);
+    WriteRgbPanels(app);
+}
+
+}  // namespace viv

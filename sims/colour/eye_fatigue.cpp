@@ -1,0 +1,118 @@
+#include "sims/colour/eye_fatigue.h"
+
+#include <random>
+
+#include "app/events.h"
+#include "library/world.h"
+#include "sims/colour/colour_levels.h"
+#include "sims/colour/colour_state.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double SquareHalfSide = 3;  // world units
+constexpr int TextColumn = 10;        // pixels
+
+constexpr const char* kInstructions[] = {
+    "Du skal stirre intenst på en firkant midt på skærmen i 30 sekunder.",
+    "Klik med musen, når du er klar.",
+    "Stir fortsat på skærmen, når billedet forsvinder.",
+    "Har du anstrengt dig, vil du se komplementærfarven.",
+};
+
+TColor SquareColour(const ColourState& cs) {
+    return RGB(cs.SquareLevels[0], cs.SquareLevels[1], cs.SquareLevels[2]);
+}
+
+void DrawInstructions(TCanvas& canvas) {
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.Font.Color = clBlack;
+    canvas.Font.Bold = true;
+    const int t = canvas.TextHeight("t");
+    int row = 10;
+    for (const char* line : kInstructions) {
+        canvas.TextOut(TextColumn, row, line);
+        row += t;
+    }
+    canvas.Font.Bold = false;
+}
+
+// The square filled with `fill`, outlined in the square's colour.
+void DrawSquare(App& app, TCanvas& canvas, TColor fill) {
+    canvas.Pen.Color = SquareColour(ColourOf(app));
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Mode = pmCopy;
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = fill;
+    WorldRectangle(app.Map, canvas, -SquareHalfSide, -SquareHalfSide, SquareHalfSide, SquareHalfSide);
+}
+
+void WriteSquareCells(App& app) {
+    const ColourState& cs = ColourOf(app);
+    for (int k = 0; k < 3; ++k) app.Table.SetCell(1, k + 1, PercentText(cs.SquareLevels[static_cast<std::size_t>(k)]));
+}
+
+// A square of a new colour: three independent levels spread evenly over 0..254.
+void NewSquare(App& app, TCanvas& canvas) {
+    ColourState& cs = ColourOf(app);
+    cs.SquareRandom.seed(app.host().Milliseconds());
+    std::uniform_int_distribution<int> level(0, 254);
+    for (int& l : cs.SquareLevels) l = level(cs.SquareRandom);
+    cs.Phase = EyePhase::SquareShown;
+    DrawSquare(app, canvas, SquareColour(cs));
+    WriteSquareCells(app);
+}
+
+// The square turns white; its outline stays as a frame to fix the eye on.
+void WhitenSquare(App& app, TCanvas& canvas) {
+    ColourOf(app).Phase = EyePhase::Afterimage;
+    DrawSquare(app, canvas, clWhite);
+}
+
+void Tick(App& app, TCanvas& canvas) {
+    ColourState& cs = ColourOf(app);
+    ClockModel& clock = app.Window.Timer1;
+    const std::uint32_t now = app.host().Milliseconds();
+    if (!clock.Enabled || cs.Phase != EyePhase::SquareShown) {
+        cs.StareStartTime = now;
+        NewSquare(app, canvas);
+        clock.Enabled = true;
+    }
+    // The clock's count wraps after 49.7 days; the difference in unsigned arithmetic is the
+    // time elapsed all the same.
+    if (now - cs.StareStartTime < StareMilliseconds) return;
+    clock.Enabled = false;
+    app.Window.TimerButton.Down = false;
+    WhitenSquare(app, canvas);
+}
+
+}  // namespace
+
+void SetEyeFatigueStartValues(App& app) {
+    ColourOf(app).Phase = EyePhase::Instructions;
+}
+
+void DrawEyeFatigue(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    ColourState& cs = ColourOf(app);
+    if (event == evRedraw || event == evScrollBar1) {
+        world.PictureMarginX = 0;
+        world.PictureMarginY = 0;
+        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
+        DrawInstructions(canvas);
+        if (event == evScrollBar1) {
+            NewSquare(app, canvas);
+        } else if (cs.Phase == EyePhase::SquareShown) {
+            DrawSquare(app, canvas, SquareColour(cs));
+        } else if (cs.Phase == EyePhase::Afterimage) {
+            DrawSquare(app, canvas, clWhite);
+        }
+        canvas.Pen.Mode = pmNotXor;
+    } else if (event == evTick) {
+        Tick(app, canvas);
+    }
+}
+
+}  // namespace viv

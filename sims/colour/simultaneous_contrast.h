@@ -1,0 +1,16 @@
+// "Simultan konstrast": a small grey square on a large square of the colour the three
+// bars mix; the grey seems tinged with the complement of its ground.
+#pragma once
+
+#include <cstdint>
+
+#include "app/app.h"
+#include "library/canvas.h"
+
+namespace viv {
+
+// The drawing routine: events 32 (full redraw) and 33, 38, 39 (a level) draw the two
+// squares; every event writes the panels.
+void DrawSimultaneousContrast(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+
+}  // namespace viv

@@ -1,0 +1,172 @@
+#include "sims/mechanics/sonar.h"
+
+#include <cmath>
+#include <string>
+
+#include "app/events.h"
+#include "library/format.h"
+#include "library/world.h"
+#include "sims/mechanics/horizontal_scale.h"
+#include "sims/mechanics/string_waves_state.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double WorldLeft = -0.1, WorldRight = 1.9;  // km
+constexpr double StepsPerKm = 30;     // AnimationStep per km the pulse goes
+constexpr int FrontCount = 6;
+constexpr double FrontSpacing = 0.05;  // km
+constexpr double EchoWindow = 0.015;   // km: the echo is back within this of 2 D
+constexpr double Overshoot = 0.3;      // km beyond the target before the next pulse
+constexpr double HalfHeight = 2;       // the transmitter, the target and the fronts, world units
+constexpr double TransmitterWidth = 0.05;
+
+constexpr double ScaleStep = 0.02, ScaleRight = 1.8, ScaleLeft = 0;  // km
+
+constexpr TColor FrontColour = clBlue;
+constexpr TColor TargetColour = clSilver;
+
+void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+double PulseFront(const App& app) {
+    return app.State.AnimationStep / StepsPerKm;
+}
+
+void DrawScale(App& app, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
+    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, 0, underlay);
+}
+
+// The target: four slanted strokes and a triangle on a silver hull.
+void DrawTarget(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    const double d = StringWavesOf(app).TargetDistance;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Width = world.BoldPenWidth;
+    canvas.Brush.Color = clBlack;
+    canvas.Brush.Style = bsSolid;
+    for (int j = 1; j <= 4; ++j) Line(world, canvas, d + 0.04, 1 - j / 3.0, d + 0.01, 1.3 - j / 3.0);
+    canvas.Polygon({world.Picture(d + 0.02, -1), world.Picture(d + 0.08, -1), world.Picture(d + 0.05, -1.5)});
+    canvas.Pen.Width = world.PenWidth;
+    // The hull's half-width at y = -2, -1, 0, 1, 2 about x = D + 0.05.
+    constexpr double halfWidth[] = {0.045, 0.05, 0.05, 0.04, 0};
+    std::vector<TPoint> hull;
+    for (int i = 0; i < 5; ++i) hull.push_back(world.Picture(d + 0.05 - halfWidth[i], i - 2.0));
+    for (int i = 3; i >= 0; --i) hull.push_back(world.Picture(d + 0.05 + halfWidth[i], i - 2.0));
+    hull.push_back(world.Picture(d, -2));
+    canvas.Pen.Color = TargetColour;
+    canvas.Brush.Color = TargetColour;
+    canvas.Polygon(hull);
+    canvas.Pen.Color = clBlack;
+    canvas.Brush.Style = bsClear;
+}
+
+void DrawPulse(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = FrontColour;
+    for (const double x : SonarFronts(PulseFront(app), StringWavesOf(app).TargetDistance))
+        Line(world, canvas, x, HalfHeight, x, -HalfHeight);
+    canvas.Pen.Color = clBlack;
+}
+
+// The time the pulse has run and the speed of sound; when the echo is back, the distance
+// it gives.
+void WriteReadOuts(App& app) {
+    const StringWavesState& ws = StringWavesOf(app);
+    const double s = PulseFront(app);
+    if (std::abs(s - 2 * ws.TargetDistance) < EchoWindow)
+        app.Window.Panel1 = "s=" + FormatReal(2, 2, s / 2) + " km";
+    app.Window.Panel2 = "t=" + FormatReal(2, 2, 1000 * s / ws.SoundSpeed) + " s";
+    app.Window.Panel3 = "v=" + FormatReal(2, 3, ws.SoundSpeed / 1000.0) + " km/s";
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    const double a = world.AspectHeight;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 1, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.Brush.Color = clBlack;
+    canvas.Brush.Style = bsSolid;
+    canvas.Rectangle(world.PictureX(-TransmitterWidth), world.PictureY(HalfHeight), world.PictureX(0),
+                     world.PictureY(-HalfHeight));
+    canvas.Brush.Style = bsClear;
+    // The scale lies under the target, as it does when F6 lays it down between taking the
+    // target away and drawing it again.
+    if (app.State.ShowRays) DrawScale(app, canvas, true);
+    DrawTarget(app, canvas);
+    DrawPulse(app, canvas);
+    WriteReadOuts(app);
+}
+
+}  // namespace
+
+std::vector<double> SonarFronts(double s, double target) {
+    std::vector<double> out;
+    for (int j = 0; j < FrontCount; ++j) {
+        double x = s - FrontSpacing * j;
+        if (x > target) x = 2 * target - x;
+        if (x > 0) out.push_back(x);
+    }
+    return out;
+}
+
+void SetSonarStartValues(App& app) {
+    StringWavesState& ws = StringWavesOf(app);
+    app.State.AnimationStep = 0;
+    ws.WaveSpeedStep = 1;
+    ws.SoundSpeed = 1450;
+    ws.TargetDistance = 1.0;
+}
+
+void DrawSonar(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTick || event == evStep ||
+                         event == evF2 || event == evF6;
+    if (!handled) return;
+    StringWavesState& ws = StringWavesOf(app);
+    SharedState& st = app.State;
+    const MainWindowModel& w = app.Window;
+    canvas.Pen.Mode = pmNotXor;
+    DrawPulse(app, canvas);
+    switch (event) {
+    case evScrollBar1:
+        DrawTarget(app, canvas);
+        ws.TargetDistance = w.ScrollBar1.Position * 0.02 + 0.2;
+        DrawTarget(app, canvas);
+        break;
+    case evTrackBar1:
+        ws.SoundSpeed = w.TrackBar1.Position * 10 + 1400;
+        break;
+    case evTick:
+    case evStep:
+        st.AnimationStep += ws.WaveSpeedStep;
+        // The next pulse leaves once this one has gone well past the target and back.
+        if (PulseFront(app) > 2 * (ws.TargetDistance + Overshoot)) st.AnimationStep = 0;
+        break;
+    case evF2:
+        st.ShowMarks = !st.ShowMarks;
+        break;
+    default:  // F6
+        st.ShowRays = !st.ShowRays;
+        DrawTarget(app, canvas);
+        DrawScale(app, canvas, st.ShowRays);
+        DrawTarget(app, canvas);
+        break;
+    }
+    DrawPulse(app, canvas);
+    WriteReadOuts(app);
+}
+
+}  // namespace viv

@@ -1,0 +1,395 @@
+#include "sims/mechanics/spring.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/measuring_scale.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/mechanics/spring_state.h"
+
+namespace viv {
+
+namespace {
+
+// The picture: one world unit is 0.1 m; the spring hangs from the ceiling at y = 5.5 and,
+// unstretched, reaches down to y = 0, so an elongation x puts its lower end at y = -10 x.
+constexpr double WorldLeft = -6, WorldRight = 14;
+constexpr double CeilingY = 5.5, CeilingTop = 6, CeilingHalfWidth = 2;
+constexpr double RestY = 3;           // SpringPosition of the unstretched spring
+constexpr double UnitsPerMetre = 10;  // world units
+constexpr int Coils = 5;
+constexpr double CoilHalfWidth = 1;  // world units
+constexpr double HookLength = 1;
+constexpr double WeightHalfWidth = 0.5, WeightHeight = 0.5;
+
+// The phase circle, centred at (-4, 0).
+constexpr double PhaseX = -4, PhaseRadius = 2;
+constexpr double PhaseAxisLeft = -6, PhaseAxisRight = -2;
+constexpr double ArrowHeadLength = 0.25;
+
+// The measuring scale: centimetres from the unstretched end of the spring.
+constexpr double ScaleAt = 1.3;
+constexpr double ScaleFactor = 10;  // centimetres per world unit
+constexpr std::string_view ScaleUnit = " cm";
+
+// The energy diagram in the upper right: elongation in metres across, energy in joules
+// upwards.
+constexpr double InsetXMin = -0.2, InsetXMax = 0.5, InsetYMin = -0.02, InsetYMax = 0.11;
+constexpr double InsetXStep = 0.01;    // m between the parabola's points
+constexpr double ParabolaCut = 0.12;   // J: the parabola's points above are left out
+constexpr double MarkerBottom = -0.02, MarkerTop = 0.1;  // J
+constexpr double RestArrowX = 1.3, RestLabelX = 2.6, RestArrowLength = 0.3;
+
+// The phase pointer and the energy marker show the moment; in red they stay visible where
+// they run along a black axis (not-xor turns the crossing cyan instead of white).
+constexpr TColor MomentColour = clRed;
+
+constexpr std::uint16_t evF5 = evF2 + 3;
+
+enum class PointerMode { Stored, New };
+enum class DiagramMode { Draw, Erase };
+
+void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+bool Running(const App& app) {
+    return app.Window.Timer1.Enabled;
+}
+
+// "-0.000" for a value that rounds to nothing reads as a fault; it is shown as 0.
+std::string Fixed(int width, int decimals, double value) {
+    std::string text = FormatReal(width, decimals, value);
+    const std::size_t minus = text.find('-');
+    if (minus != std::string::npos && text.find_first_not_of("-0.", minus) == std::string::npos)
+        text[minus] = ' ';
+    if (width <= 1 && !text.empty() && text.front() == ' ') text.erase(0, 1);
+    return text;
+}
+
+SpringMotion MotionOf(const SpringState& s) {
+    return SpringMotionFor(s.WeightCount, s.SpringConstant, s.SpringAmplitude);
+}
+
+double Elongation(const SpringState& s) {
+    return s.SpringPosition - RestY;
+}
+
+void WritePanelsAndTable(App& app) {
+    const SpringState& s = SpringOf(app);
+    const double x = Elongation(s);
+    const double m = s.WeightCount * WeightMass;
+    app.Window.Panel1 = "dx=" + Fixed(7, 3, x) + "m";
+    app.Window.Panel2 = "m=" + FormatReal(1, 2, m) + " kg";
+    app.Window.Panel3 = "k=" + FormatReal(1, 1, s.SpringConstant) + " N/m";
+    app.Table.SetCell(1, 1, Fixed(1, 3, x));
+    // Two decimals: the weights come in steps of 0.05 kg.
+    app.Table.SetCell(1, 2, FormatReal(1, 2, m));
+    app.Table.SetCell(1, 3, FormatReal(1, 1, s.SpringConstant));
+}
+
+// The energies at the elongation shown; while the clock is stopped only the potential
+// energy, which the position alone gives.
+void WriteEnergies(App& app) {
+    const SpringState& s = SpringOf(app);
+    const SpringEnergies en = SpringEnergiesAt(MotionOf(s), s.SpringConstant, Elongation(s));
+    app.Table.SetCell(1, 4, Fixed(1, 3, en.Potential));
+    app.Table.SetCell(1, 5, Running(app) ? Fixed(1, 3, en.Kinetic) : std::string());
+    app.Table.SetCell(1, 6, Running(app) ? Fixed(1, 3, en.Mechanical) : std::string());
+}
+
+// The period and the position at the time reached; at rest while the clock is stopped.
+void UpdateSpringState(App& app) {
+    SpringState& s = SpringOf(app);
+    const SpringMotion motion = MotionOf(s);
+    s.SpringPeriod = motion.Period;
+    const double x = Running(app) ? motion.ElongationAt(s.SpringTime) : motion.Equilibrium;
+    s.SpringPosition = RestY + x;
+    WritePanelsAndTable(app);
+}
+
+// --- The moving figure ---
+
+// The zigzag of the spring from the ceiling, the rod down to its lower end and the hook.
+void DrawSpring(const World& world, TCanvas& canvas, double x0, double top, double y) {
+    const double x = y - RestY;
+    const double h = (UnitsPerMetre * x + RestY) / 12;  // the spring's length in twelfths
+    const double bottom = -UnitsPerMetre * x;
+    std::vector<TPoint> points;
+    points.reserve(2 * Coils + 6);
+    points.push_back(world.Picture(x0, top));
+    points.push_back(world.Picture(x0, top - h / 2));
+    points.push_back(world.Picture(x0 - CoilHalfWidth, top - h));
+    for (int i = 1; i <= Coils; ++i) {
+        points.push_back(world.Picture(x0 + CoilHalfWidth, top - 2 * i * h));
+        points.push_back(world.Picture(x0 - CoilHalfWidth, top - (2 * i + 1) * h));
+    }
+    points.push_back(world.Picture(x0, top - 11.5 * h));
+    points.push_back(world.Picture(x0, bottom));
+    points.push_back(world.Picture(x0 + HookLength, bottom));
+    canvas.Pen.Color = clBlack;
+    canvas.Polyline(points);
+}
+
+// The weights stack upwards on the rod from its lower end.
+void DrawWeights(const World& world, TCanvas& canvas, int n, double x0, double y) {
+    const double bottom = -UnitsPerMetre * (y - RestY);
+    canvas.Pen.Color = clBlack;
+    canvas.Brush.Color = clBlack;
+    canvas.Brush.Style = bsDiagCross;
+    for (int i = 1; i <= n; ++i) {
+        canvas.Rectangle(world.PictureX(x0 - WeightHalfWidth), world.PictureY(bottom + WeightHeight * i),
+                         world.PictureX(x0 + WeightHalfWidth), world.PictureY(bottom + WeightHeight * (i - 1)));
+    }
+    canvas.Brush.Style = bsClear;
+}
+
+// Stored: at the angle last drawn (to erase it). New: at the phase the time has reached,
+// or at 0 while the clock is stopped or nothing oscillates.
+void DrawPhasePointer(App& app, TCanvas& canvas, PointerMode mode) {
+    SpringState& s = SpringOf(app);
+    if (mode == PointerMode::New) {
+        const SpringMotion motion = MotionOf(s);
+        s.SpringPhase = 0;
+        if (Running(app) && motion.Oscillates())
+            s.SpringPhase = 2 * Pi * std::fmod(s.SpringTime / motion.Period, 1.0) + Pi;
+    }
+    const World& world = app.Map;
+    canvas.Pen.Color = MomentColour;
+    Line(world, canvas, PhaseX, 0, PhaseX + PhaseRadius * std::cos(s.SpringPhase),
+         PhaseRadius * std::sin(s.SpringPhase));
+}
+
+// Sets the mapping of the energy diagram: the right two fifths and upper two thirds.
+void EnterInset(World& world) {
+    world.PictureMarginX = static_cast<std::uint16_t>(world.PictureWidth * 3 / 5);
+    world.PictureMarginY = static_cast<std::uint16_t>(world.PictureHeight / 3);
+    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+}
+
+void LeaveInset(World& world) {
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+}
+
+// A vertical line in the energy diagram at the current elongation.
+void DrawEnergyMarker(App& app, TCanvas& canvas) {
+    World& world = app.Map;
+    const double x = Elongation(SpringOf(app));
+    EnterInset(world);
+    canvas.Pen.Color = MomentColour;
+    Line(world, canvas, x, MarkerBottom, x, MarkerTop);
+    LeaveInset(world);
+}
+
+void DrawFigure(App& app, TCanvas& canvas, PointerMode pointer) {
+    const SpringState& s = SpringOf(app);
+    const World& world = app.Map;
+    canvas.Pen.Style = psSolid;
+    DrawSpring(world, canvas, 0, CeilingY, s.SpringPosition);
+    DrawWeights(world, canvas, s.WeightCount, 0, s.SpringPosition);
+    if (app.State.ShowMarks) DrawPhasePointer(app, canvas, pointer);
+    if (app.State.ShowRedRay) DrawEnergyMarker(app, canvas);
+}
+
+// --- The energy diagram ---
+
+// The parabola of the potential energy about the rest position and the level of the
+// mechanical energy across the swing.
+void DrawEnergyCurves(App& app, TCanvas& canvas) {
+    const SpringState& s = SpringOf(app);
+    const World& world = app.Map;
+    const SpringMotion motion = MotionOf(s);
+    const double e = motion.Equilibrium;
+    std::vector<TPoint> parabola;
+    for (int i = 0;; ++i) {
+        const double x = InsetXMin + i * InsetXStep;
+        if (!(x < InsetXMax)) break;
+        const double potential = s.SpringConstant * (x - e) * (x - e) / 2;
+        if (potential < ParabolaCut) parabola.push_back(world.Picture(x, potential));
+    }
+    canvas.Pen.Color = clBlack;
+    canvas.Polyline(parabola);
+    const double mechanical = SpringEnergiesAt(motion, s.SpringConstant, e).Mechanical;
+    Line(world, canvas, e - motion.Amplitude, mechanical, e + motion.Amplitude, mechanical);
+}
+
+// Draws the diagram, or erases it: the lines are drawn again in not-xor and the texts,
+// which that cannot take away, are overwritten in white after the lines, so that where a
+// line crossed a text the white is left.
+void DrawEnergyDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
+    World& world = app.Map;
+    const TColor font = mode == DiagramMode::Draw ? clBlack : clWhite;
+    EnterInset(world);
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = font;
+    if (mode == DiagramMode::Erase) DrawEnergyCurves(app, canvas);
+    DrawAxes(world, 1, 2, " m", 0, 0, 0.1, 0.02, " J", false, canvas);
+    if (mode == DiagramMode::Draw) DrawEnergyCurves(app, canvas);
+    LeaveInset(world);
+
+    // The rest level in the picture, where the potential energy is counted from.
+    const double level = -UnitsPerMetre * MotionOf(SpringOf(app)).Equilibrium;
+    canvas.Pen.Color = clBlack;
+    DrawArrowHead(world, canvas, RestArrowX, level, RestArrowLength, Pi);
+    Line(world, canvas, RestArrowX, level, RestLabelX, level);
+    canvas.Font.Color = font;
+    canvas.TextOut(world.PictureX(RestLabelX), world.PictureY(level), "Epot=0");
+    canvas.Font.Color = clBlack;
+}
+
+void DrawScale(App& app, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &SpringOf(app).UnderScale : nullptr;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBlack;
+    const World& world = app.Map;
+    DrawMeasuringScale(world, canvas, shown, ScaleUnit, ScaleFactor, ScaleAt, world.WorldYMax, underlay);
+}
+
+// The rest level of the diagram reaches under the scale's labels: while both are shown,
+// the scale is taken away before the diagram changes and laid on again after, as a full
+// redraw lays it over the diagram.
+void ChangeDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
+    if (app.State.ShowRays) DrawScale(app, canvas, false);
+    DrawEnergyDiagram(app, canvas, mode);
+    if (app.State.ShowRays) DrawScale(app, canvas, true);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    const double a = world.AspectHeight;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 0, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
+    canvas.Pen.Style = psSolid;
+    UpdateSpringState(app);
+    if (app.State.ShowRedRay) DrawEnergyDiagram(app, canvas, DiagramMode::Draw);
+    canvas.Pen.Color = clBlack;
+    Line(world, canvas, PhaseAxisLeft, 0, PhaseAxisRight, 0);
+    Line(world, canvas, PhaseX, -PhaseRadius, PhaseX, PhaseRadius);
+    canvas.Brush.Color = clBlack;
+    canvas.Brush.Style = bsDiagCross;
+    canvas.Rectangle(world.PictureX(-CeilingHalfWidth), world.PictureY(CeilingTop),
+                     world.PictureX(CeilingHalfWidth), world.PictureY(CeilingY));
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    canvas.TextOut(world.PictureX(-3.8), world.PictureY(2), "fase");
+    DrawArrowHead(world, canvas, PhaseAxisRight, 0, ArrowHeadLength, 0);
+    DrawArrowHead(world, canvas, PhaseX, PhaseRadius, ArrowHeadLength, Pi / 2);
+    if (app.State.ShowRays) DrawScale(app, canvas, true);
+    DrawFigure(app, canvas, PointerMode::Stored);
+}
+
+}  // namespace
+
+double SpringMotion::ElongationAt(double t) const {
+    if (!Oscillates()) return Equilibrium;
+    // The phase from the fraction of the period reached, exact however long the clock has run.
+    return Equilibrium + Amplitude * std::sin(2 * Pi * std::fmod(t / Period, 1.0));
+}
+
+SpringMotion SpringMotionFor(int weights, double k, double amplitude) {
+    SpringMotion m;
+    m.Mass = std::max(weights, 0) * WeightMass;
+    m.Equilibrium = m.Mass * Gravity / k;
+    if (m.Mass > 0) {
+        m.Period = 2 * Pi * std::sqrt(m.Mass / k);
+        m.Amplitude = amplitude;
+    }
+    return m;
+}
+
+SpringEnergies SpringEnergiesAt(const SpringMotion& motion, double k, double x) {
+    SpringEnergies en;
+    en.Potential = k * (x - motion.Equilibrium) * (x - motion.Equilibrium) / 2;
+    if (motion.Oscillates()) {
+        const double speed = 2 * Pi * motion.Amplitude / motion.Period;  // the greatest, m/s
+        en.Mechanical = motion.Mass * speed * speed / 2;
+        en.Kinetic = std::max(en.Mechanical - en.Potential, 0.0);
+    }
+    return en;
+}
+
+void SetSpringStartValues(App& app) {
+    SpringState& s = SpringOf(app);
+    s.SpringPosition = RestY;
+    s.WeightCount = 1;
+    s.SpringConstant = 10.0;
+    s.SpringAmplitude = 0.05;
+    s.SpringPeriod = 0;
+    s.SpringTime = 0;
+    s.SpringPhase = 0;
+    s.SpringStartTime = app.host().Milliseconds();
+}
+
+void DrawSpringSimulation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    SpringState& s = SpringOf(app);
+    SharedState& st = app.State;
+    switch (event) {
+    case evRedraw:
+        FullRedraw(app, clearFirst, canvas);
+        WriteEnergies(app);
+        return;
+    case evScrollBar1:
+    case evTrackBar1:
+    case evTrackBar2:
+    case evTick:
+    case evStep:
+    case evF2:
+    case evF5:
+    case evF6:
+        break;
+    default:
+        return;
+    }
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    DrawFigure(app, canvas, PointerMode::Stored);
+    switch (event) {
+    case evScrollBar1:
+    case evTrackBar1:
+    case evTrackBar2: {
+        if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Erase);
+        const MainWindowModel& w = app.Window;
+        if (event == evScrollBar1) s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
+        if (event == evTrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
+        if (event == evTrackBar2) s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
+        UpdateSpringState(app);
+        if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Draw);
+        break;
+    }
+    case evTick:
+    case evStep: {
+        // Unsigned: the difference is right across the clock's wrap after 49.7 days.
+        const std::uint32_t elapsed = app.host().Milliseconds() - s.SpringStartTime;
+        s.SpringTime = elapsed / 1000.0;
+        UpdateSpringState(app);
+        break;
+    }
+    case evF2:
+        st.ShowMarks = !st.ShowMarks;
+        break;
+    case evF5:
+        st.ShowRedRay = !st.ShowRedRay;
+        ChangeDiagram(app, canvas, st.ShowRedRay ? DiagramMode::Draw : DiagramMode::Erase);
+        break;
+    default:  // F6
+        st.ShowRays = !st.ShowRays;
+        DrawScale(app, canvas, st.ShowRays);
+        break;
+    }
+    DrawFigure(app, canvas, PointerMode::New);
+    WriteEnergies(app);
+}
+
+}  // namespace viv

@@ -1,0 +1,257 @@
+#include "sims/mechanics/standing_waves.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/mechanics/horizontal_scale.h"
+#include "sims/mechanics/string_waves_state.h"
+#include "sims/mechanics/wave_title.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double WorldLeft = -10, WorldRight = 10;
+constexpr std::uint16_t PipeLambda = 32;   // world units
+constexpr double PipeEnd = 8;              // world units
+constexpr double SampleStep = 0.25;        // world units between the curves' points
+constexpr double LayerTop = 1.8;           // the air layers reach from -1.8 to 1.8
+constexpr double LayerSwing = 0.25;        // a layer's displacement per unit of the curve
+constexpr double PipeHalfHeight = 2;
+constexpr double OpenEnd = 7.9;            // where the drawn open ends stop
+constexpr double PressureScale = 0.5;
+constexpr double PhasePerStep = 0.01;      // radians of sin tau per AnimationStep
+// Past 2^30 steps the counter goes back 10^8 periods of sin tau (6.28e8 steps), which
+// leaves the phase within 0.003 radians of where it was.
+constexpr std::int32_t StepLimit = 1 << 30;
+constexpr std::int32_t StepRewind = 628318531;
+
+constexpr double ScaleStep = 0.2, ScaleLeft = -8, ScaleRight = 8;
+
+constexpr TColor PressureColour = clGreen;
+
+constexpr std::string_view HalfOpenTitle = "Halvåbent rør";
+constexpr std::string_view OpenTitle = "Åbent rør        ";
+constexpr std::string_view ClosedTitle = "Lukket rør       ";
+
+constexpr std::uint16_t evF3 = evF2 + 1, evF4 = evF2 + 2;
+
+enum class WaveMode { Erase, Draw };
+
+void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+void DrawTitle(App& app, TCanvas& canvas) {
+    const int type = StringWavesOf(app).WaveType;
+    const std::string_view title = type == 2 ? OpenTitle : type == 3 ? ClosedTitle : HalfOpenTitle;
+    DrawWaveTitle(app.Map, canvas, title, {HalfOpenTitle, OpenTitle, ClosedTitle});
+}
+
+void ShowHarmonic(App& app) {
+    app.Window.Panel3 = HarmonicName(StringWavesOf(app).HarmonicNumber);
+}
+
+void DrawScale(App& app, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
+    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, 0, underlay);
+}
+
+void DrawPipe(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    const double h = PipeHalfHeight;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = world.BoldPenWidth;
+    switch (StringWavesOf(app).WaveType) {
+    case 2:
+        Line(world, canvas, OpenEnd, h, -OpenEnd, h);
+        Line(world, canvas, OpenEnd, -h, -OpenEnd, -h);
+        break;
+    case 3:
+        canvas.Polyline({world.Picture(PipeEnd, h), world.Picture(-PipeEnd, h), world.Picture(-PipeEnd, -h),
+                         world.Picture(PipeEnd, -h), world.Picture(PipeEnd, h)});
+        break;
+    default:
+        canvas.Polyline({world.Picture(OpenEnd, h), world.Picture(0, h), world.Picture(0, -h),
+                         world.Picture(OpenEnd, -h)});
+        break;
+    }
+    canvas.Pen.Width = world.PenWidth;
+}
+
+// The air layers at every second sample, the displacement curve (F2) and the pressure
+// curve (F4). While F3 keeps the traces, the curves are not erased and are drawn in
+// pmCopy under the moving layers, so that taking a layer away again never cuts into them.
+void DrawStandingWave(App& app, TCanvas& canvas, WaveMode mode) {
+    const StringWavesState& ws = StringWavesOf(app);
+    const SharedState& st = app.State;
+    const World& world = app.Map;
+    const StandingWaveShape shape = StandingWaveFor(ws.WaveType, ws.HarmonicNumber, ws.WaveLambda);
+    const double amplitude = std::sin(PhasePerStep * st.AnimationStep);
+    std::vector<TPoint> displacement, pressure;
+    std::vector<double> layers;
+    for (int j = 0;; ++j) {
+        const double x = shape.Start + SampleStep * j;
+        if (!(x <= PipeEnd)) break;
+        const double u = shape.Displacement(x, amplitude);
+        displacement.push_back(world.Picture(x, u));
+        pressure.push_back(world.Picture(x, shape.Pressure(x, amplitude)));
+        // At a closed end the layer would lie in the wall (a node) and cut it in two.
+        const bool inWall = (x == shape.Start && ws.WaveType != 2) || (x == PipeEnd && ws.WaveType == 3);
+        if (j % 2 == 0 && !inWall) layers.push_back(x + LayerSwing * u);
+    }
+    const auto drawLayers = [&] {
+        canvas.Pen.Color = clBlack;
+        for (const double x : layers) Line(world, canvas, x, LayerTop, x, -LayerTop);
+    };
+    const auto drawCurves = [&] {
+        canvas.Pen.Color = clBlack;
+        if (st.ShowMarks) canvas.Polyline(displacement);
+        if (st.ShowAxes) {
+            canvas.Pen.Color = PressureColour;
+            canvas.Polyline(pressure);
+            canvas.Pen.Color = clBlack;
+        }
+    };
+    canvas.Pen.Style = psSolid;
+    if (!st.ShowNormals) {
+        drawLayers();
+        drawCurves();
+        return;
+    }
+    if (mode == WaveMode::Draw) {
+        canvas.Pen.Mode = pmCopy;
+        drawCurves();
+        canvas.Pen.Mode = pmNotXor;
+    }
+    drawLayers();
+}
+
+// Clears the picture of frozen traces and draws the still parts anew.
+void RedrawScene(App& app, TCanvas& canvas, bool clear) {
+    World& world = app.Map;
+    const double a = world.AspectHeight;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 1, clear, canvas, WorldLeft, WorldRight, -a, a);
+    canvas.Pen.Style = psSolid;
+    // The scale goes under the pipe, as it does when F6 lays it down between taking the
+    // pipe away and drawing it again.
+    if (app.State.ShowRays) DrawScale(app, canvas, true);
+    DrawPipe(app, canvas);
+    DrawTitle(app, canvas);
+}
+
+}  // namespace
+
+double StandingWaveShape::Displacement(double x, double amplitude) const {
+    return amplitude * std::sin(Phase + WaveNumber * x);
+}
+
+double StandingWaveShape::Pressure(double x, double amplitude) const {
+    return PressureScale * amplitude * std::sin(WaveNumber * x + Phase - Pi / 2);
+}
+
+StandingWaveShape StandingWaveFor(int pipeType, int harmonic, int lambda) {
+    StandingWaveShape s;
+    const bool odd = harmonic % 2 != 0;
+    int multiplier = 1;
+    switch (pipeType) {
+    case 2:  // open: displacement antinodes at both ends
+        s.Phase = odd ? Pi / 2 : 0;
+        s.Start = -PipeEnd;
+        break;
+    case 3:  // closed: nodes at both ends
+        s.Phase = odd ? 0 : Pi / 2;
+        s.Start = -PipeEnd;
+        break;
+    default:  // half-open: only the odd harmonics 2k + 1 fit
+        multiplier = 2;
+        s.Start = 0;
+        break;
+    }
+    s.WaveNumber = 2 * Pi * (multiplier * harmonic + 1) / lambda;
+    return s;
+}
+
+std::string HarmonicName(int harmonic) {
+    if (harmonic == 0) return "grundtone";
+    return FormatInteger(harmonic, 1) + ". overtone";
+}
+
+void SetStandingWavesStartValues(App& app) {
+    StringWavesState& ws = StringWavesOf(app);
+    app.State.AnimationStep = 0;
+    ws.WaveLambda = PipeLambda;
+    ws.WaveSpeedStep = 40;
+    ws.HarmonicNumber = 0;
+    ws.WaveType = 1;
+}
+
+void DrawStandingWaves(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        RedrawScene(app, canvas, clearFirst);
+        ShowHarmonic(app);
+        DrawStandingWave(app, canvas, WaveMode::Erase);
+        return;
+    }
+    const bool handled = (event >= evScrollBar1 && event <= evStep) || (event >= evF2 && event <= evF4) ||
+                         event == evF6;
+    if (!handled) return;
+    StringWavesState& ws = StringWavesOf(app);
+    SharedState& st = app.State;
+    const MainWindowModel& w = app.Window;
+    canvas.Pen.Mode = pmNotXor;
+    DrawStandingWave(app, canvas, WaveMode::Erase);
+    switch (event) {
+    case evScrollBar1:
+        ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+        break;
+    case evTrackBar1:
+        ws.HarmonicNumber = static_cast<std::uint16_t>(std::max(w.TrackBar1.Position - 1, 0));
+        ShowHarmonic(app);
+        if (st.ShowNormals) RedrawScene(app, canvas, true);
+        break;
+    case evTrackBar2:
+        DrawPipe(app, canvas);
+        ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
+        DrawTitle(app, canvas);
+        DrawPipe(app, canvas);
+        if (st.ShowNormals) RedrawScene(app, canvas, true);
+        break;
+    case evTick:
+    case evStep:
+        st.AnimationStep += ws.WaveSpeedStep;
+        if (st.AnimationStep > StepLimit) st.AnimationStep -= StepRewind;
+        break;
+    case evF2:
+        st.ShowMarks = !st.ShowMarks;
+        break;
+    case evF3:
+        st.ShowNormals = !st.ShowNormals;
+        if (!st.ShowNormals) RedrawScene(app, canvas, true);
+        break;
+    case evF4:
+        st.ShowAxes = !st.ShowAxes;
+        if (!st.ShowAxes) RedrawScene(app, canvas, true);
+        break;
+    default:  // F6
+        st.ShowRays = !st.ShowRays;
+        DrawPipe(app, canvas);
+        DrawScale(app, canvas, st.ShowRays);
+        DrawPipe(app, canvas);
+        if (st.ShowNormals) RedrawScene(app, canvas, true);
+        break;
+    }
+    DrawStandingWave(app, canvas, WaveMode::Draw);
+}
+
+}  // namespace viv

@@ -1,0 +1,145 @@
+#include "sims/mechanics/water_waves.h"
+
+#include <cmath>
+#include <vector>
+
+#include "app/events.h"
+#include "library/drawing.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/mechanics/string_waves_state.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double WorldLeft = -10, WorldRight = 10;
+constexpr int Particles = 9;            // circles of radius 1 at x = -8, -6, .. 8
+constexpr double ParticleSpacing = 2;   // world units
+constexpr double FirstCircle = -8;
+constexpr int SurfacePoints = 65;       // 8 between neighbouring particles
+constexpr int PointsPerParticle = 8;
+constexpr double BallRadius = 0.1;
+constexpr double CrossX = -6, CrossY = 3;  // where the angle between neighbours is shown
+constexpr double PhasePerStep = 0.002;  // radians per AnimationStep
+// Below -2^30 steps the counter goes forward 10^5 turns (3.14e8 steps), which leaves the
+// phase within 0.001 radians of where it was.
+constexpr std::int32_t StepLimit = -(1 << 30);
+constexpr std::int32_t StepRewind = 314159265;
+constexpr int TitleRow = 20;  // pixels
+
+constexpr TColor BallColour = clGreen;
+constexpr TColor MarkColour = clBlue;
+
+constexpr std::uint16_t evF3 = evF2 + 1;
+
+void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+// The balls (F3), the phase marks (F2) and the surface through the particles.
+void DrawMovingFigure(App& app, TCanvas& canvas) {
+    const World& world = app.Map;
+    const SharedState& st = app.State;
+    const double delta = StringWavesOf(app).PhaseDifference;
+    const double psi = PhasePerStep * st.AnimationStep;
+    canvas.Pen.Style = psSolid;
+    if (st.ShowNormals) {
+        canvas.Pen.Color = BallColour;
+        canvas.Brush.Color = BallColour;
+        canvas.Brush.Style = bsSolid;
+        for (int i = 0; i < Particles; ++i) {
+            const double a = i * delta + psi;
+            const double cx = ParticleSpacing * i + FirstCircle + std::cos(a), cy = std::sin(a);
+            canvas.Ellipse(world.PictureX(cx - BallRadius), world.PictureY(cy + BallRadius),
+                           world.PictureX(cx + BallRadius), world.PictureY(cy - BallRadius));
+        }
+        canvas.Brush.Style = bsClear;
+    }
+    if (st.ShowMarks) {
+        // The radius of the middle circle, and at the cross the angle between neighbours.
+        const double d = psi + 4 * delta;
+        canvas.Pen.Color = MarkColour;
+        Line(world, canvas, 0, 0, std::cos(d), std::sin(d));
+        canvas.Polyline({world.Picture(std::cos(d) + CrossX, std::sin(d) + CrossY), world.Picture(CrossX, CrossY),
+                         world.Picture(std::cos(d + delta) + CrossX, std::sin(d + delta) + CrossY)});
+    }
+    canvas.Pen.Color = clBlack;
+    std::vector<TPoint> surface;
+    surface.reserve(SurfacePoints);
+    for (int i = 0; i < SurfacePoints; ++i) {
+        const SurfacePoint p = WaterSurfacePoint(i, delta, psi);
+        surface.push_back(world.Picture(p.x, p.y));
+    }
+    canvas.Polyline(surface);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    const double a = world.AspectHeight;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 1, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clBlack;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    canvas.TextOut(world.PictureX(-9), TitleRow + world.PrintOffsetY, "Dybtvandsbølger, under udarbejdelse");
+    Line(world, canvas, CrossX - 1, CrossY, CrossX + 1, CrossY);
+    Line(world, canvas, CrossX, CrossY - 1, CrossX, CrossY + 1);
+    for (int i = 0; i < Particles; ++i) DrawCircle(world, canvas, ParticleSpacing * i + FirstCircle, 0, 1);
+    DrawMovingFigure(app, canvas);
+}
+
+}  // namespace
+
+SurfacePoint WaterSurfacePoint(int i, double phaseDifference, double psi) {
+    const double a = i * phaseDifference / PointsPerParticle + psi;
+    return {std::cos(a) + ParticleSpacing / PointsPerParticle * i + FirstCircle, std::sin(a)};
+}
+
+void SetWaterWavesStartValues(App& app) {
+    StringWavesState& ws = StringWavesOf(app);
+    app.State.AnimationStep = 0;
+    ws.PhaseDifference = Pi / 4;
+    ws.WaveSpeedStep = 10;
+}
+
+void DrawWaterWaves(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar2 || event == evTick || event == evStep ||
+                         event == evF2 || event == evF3;
+    if (!handled) return;
+    StringWavesState& ws = StringWavesOf(app);
+    SharedState& st = app.State;
+    const MainWindowModel& w = app.Window;
+    canvas.Pen.Mode = pmNotXor;
+    DrawMovingFigure(app, canvas);
+    switch (event) {
+    case evScrollBar1:
+        ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+        break;
+    case evTrackBar2:
+        ws.PhaseDifference = w.TrackBar2.Position * Pi / 8;
+        break;
+    case evTick:
+    case evStep:
+        // The circles turn clockwise, so the wave runs to the right.
+        st.AnimationStep -= ws.WaveSpeedStep;
+        if (st.AnimationStep < StepLimit) st.AnimationStep += StepRewind;
+        break;
+    case evF2:
+        st.ShowMarks = !st.ShowMarks;
+        break;
+    default:  // F3
+        st.ShowNormals = !st.ShowNormals;
+        break;
+    }
+    DrawMovingFigure(app, canvas);
+}
+
+}  // namespace viv

@@ -1,0 +1,179 @@
+#include "sims/mechanics/wave_propagation.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "library/world.h"
+#include "sims/mechanics/horizontal_scale.h"
+#include "sims/mechanics/string_waves_state.h"
+#include "sims/mechanics/wave_title.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double WorldLeft = -10, WorldRight = 10;
+constexpr int HalfRow = 9;                   // balls each side of the middle one, per spacing
+constexpr double Swing = 0.3;                // longitudinal amplitude at spacing 1, world units
+constexpr double LargeBall = 0.3, SmallBall = 0.2;  // radii, world units
+constexpr double CurveFrom = -9, CurveStep = 0.25;  // world units
+constexpr int CurvePoints = 73;              // -9 .. 9
+constexpr double PhasePerStep = 0.01;        // world units the wave moves per AnimationStep
+// The phase repeats after 2520 world units, a whole number of every wavelength (5 .. 10),
+// so the step counter can start again there without the picture noticing.
+constexpr std::int32_t StepCycle = 252000;
+
+constexpr double ScaleStep = 0.2, ScaleLeft = -8, ScaleRight = 8;
+
+constexpr TColor BallColour = clRed;
+constexpr TColor MiddleColour = clGreen;
+
+constexpr std::string_view LongitudinalTitle = "Longitudinalbølger ";
+constexpr std::string_view TransverseTitle = "Transversalbølger  ";
+
+constexpr std::uint16_t evF3 = evF2 + 1, evF4 = evF2 + 2, evF5 = evF2 + 3;
+
+double Tau(const App& app) {
+    return PhasePerStep * app.State.AnimationStep;
+}
+
+void DrawTitle(App& app, TCanvas& canvas) {
+    const StringWavesState& ws = StringWavesOf(app);
+    DrawWaveTitle(app.Map, canvas, ws.WaveType == 2 ? TransverseTitle : LongitudinalTitle,
+                  {LongitudinalTitle, TransverseTitle});
+}
+
+void DrawScale(App& app, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
+    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, 0, underlay);
+}
+
+void WriteLambda(App& app) {
+    app.Window.Panel3 = "lambda=" + FormatReal(1, 1, StringWavesOf(app).WaveLambda);
+}
+
+// The balls, the middle one green, and the curve if F2 is on.
+void DrawWaveBalls(App& app, TCanvas& canvas) {
+    const SharedState& st = app.State;
+    if (st.ShowNormals) return;
+    const StringWavesState& ws = StringWavesOf(app);
+    const World& world = app.Map;
+    const int b = st.ShowRedRay ? 2 : 1;
+    const int first = st.ShowAxes ? 0 : -HalfRow * b;
+    const int last = st.ShowAxes ? 0 : HalfRow * b;
+    const double tau = Tau(app);
+    const double r = ws.BallRadius;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsSolid;
+    for (int i = first; i <= last; ++i) {
+        const TColor fill = i == 0 ? MiddleColour : BallColour;
+        canvas.Pen.Color = i == 0 ? MiddleColour : clBlack;
+        canvas.Brush.Color = fill;
+        const BallCentre c = WaveBallCentre(ws.WaveType, ws.WaveLambda, b, i, tau);
+        canvas.Ellipse(world.PictureX(c.x - r), world.PictureY(c.y + r), world.PictureX(c.x + r),
+                       world.PictureY(c.y - r));
+    }
+    canvas.Brush.Color = clWhite;
+    canvas.Pen.Color = clBlack;
+    if (!st.ShowMarks) return;
+    // The longitudinal wave's compression curve runs a quarter wavelength ahead of the
+    // displacement.
+    const double shift = ws.WaveType == 2 ? 0 : Pi / 2;
+    std::vector<TPoint> curve;
+    curve.reserve(CurvePoints);
+    for (int j = 0; j < CurvePoints; ++j) {
+        const double x = CurveFrom + CurveStep * j;
+        curve.push_back(world.Picture(x, std::sin(2 * Pi * (x - tau) / ws.WaveLambda - shift)));
+    }
+    canvas.Polyline(curve);
+}
+
+void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
+    World& world = app.Map;
+    const double a = world.AspectHeight;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 1, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Color = clSilver;
+    canvas.MoveTo(world.PictureX(0), world.PictureY(world.WorldYMax));
+    canvas.LineTo(world.PictureX(0), world.PictureY(world.WorldYMin));
+    WriteLambda(app);
+    DrawTitle(app, canvas);
+    if (app.State.ShowRays) DrawScale(app, canvas, true);
+    DrawWaveBalls(app, canvas);
+}
+
+}  // namespace
+
+BallCentre WaveBallCentre(int waveType, int lambda, int b, int i, double tau) {
+    const double x = static_cast<double>(i) / b;
+    const double wave = std::sin(2 * Pi * (x - tau) / lambda);
+    if (waveType == 2) return {x, wave};
+    return {x + Swing / b * wave, 0};
+}
+
+void SetWavePropagationStartValues(App& app) {
+    StringWavesState& ws = StringWavesOf(app);
+    app.State.AnimationStep = 0;
+    ws.WaveType = 1;
+    ws.WaveSpeedStep = 40;
+    ws.WaveLambda = 5;
+    ws.BallRadius = LargeBall;
+}
+
+void DrawWavePropagation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event == evRedraw) {
+        FullRedraw(app, clearFirst, canvas);
+        return;
+    }
+    const bool handled = (event >= evScrollBar1 && event <= evStep) || (event >= evF2 && event <= evF6);
+    if (!handled) return;
+    StringWavesState& ws = StringWavesOf(app);
+    SharedState& st = app.State;
+    const MainWindowModel& w = app.Window;
+    canvas.Pen.Mode = pmNotXor;
+    DrawWaveBalls(app, canvas);
+    switch (event) {
+    case evScrollBar1:
+        ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+        break;
+    case evTrackBar1:
+        ws.WaveLambda = static_cast<std::uint16_t>(w.TrackBar1.Position + 4);
+        WriteLambda(app);
+        break;
+    case evTrackBar2:
+        ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
+        DrawTitle(app, canvas);
+        break;
+    case evTick:
+    case evStep:
+        st.AnimationStep += ws.WaveSpeedStep;
+        if (st.AnimationStep >= StepCycle) st.AnimationStep -= StepCycle;
+        break;
+    case evF2:
+        st.ShowMarks = !st.ShowMarks;
+        break;
+    case evF3:
+        st.ShowNormals = !st.ShowNormals;
+        break;
+    case evF4:
+        st.ShowAxes = !st.ShowAxes;
+        break;
+    case evF5:
+        st.ShowRedRay = !st.ShowRedRay;
+        ws.BallRadius = st.ShowRedRay ? SmallBall : LargeBall;
+        break;
+    default:  // F6
+        st.ShowRays = !st.ShowRays;
+        DrawScale(app, canvas, st.ShowRays);
+        break;
+    }
+    DrawWaveBalls(app, canvas);
+}
+
+}  // namespace viv

@@ -1,0 +1,18 @@
+// The title in the upper left of the pictures of waves on a string and standing waves:
+// bold black on white, wiping out whichever title of the same simulation stood there.
+#pragma once
+
+#include <initializer_list>
+#include <string_view>
+
+#include "library/canvas.h"
+#include "library/world.h"
+
+namespace viv {
+
+// Writes `title` with its left edge at WorldXMin + 1 and its top one text height below
+// the top of the picture, over a white box as wide as the widest of `all`.
+void DrawWaveTitle(const World& world, TCanvas& canvas, std::string_view title,
+                   std::initializer_list<std::string_view> all);
+
+}  // namespace viv

@@ -1,0 +1,273 @@
+#include "sims/optics/ice_crystal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "sims/optics/lens_figures.h"
+#include "sims/optics/optics_figures.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double RadPerDeg = Pi / 180;
+constexpr double XMin = -8, XMax = 12;
+constexpr double Wedge = Pi / 3;             // the angle between faces 2 and 0
+constexpr double OutsideLength = 3;          // of the incident and the emergent ray
+constexpr double IncidenceLength = 6;        // the dotted continuation of the incident ray
+constexpr double DeviationArcRadius = 2;
+constexpr double NormalHalf = 1;             // the normals reach 1 unit to either side
+constexpr double Tiny = 1e-9;
+
+// The inset graph: i across, v upwards, both in degrees.
+constexpr double GraphIMin = -5, GraphIMax = 90;
+constexpr double GraphVMin = -10, GraphVMax = 80;
+constexpr double GraphStep = 20;
+constexpr int FirstCurveIncidence = 1, LastCurveIncidence = 89;
+constexpr int LastIncidence = 89;
+
+constexpr TColor CrystalColour = clBlack;
+constexpr TColor RayColour = clRed;
+constexpr TColor NormalColour = clOlive;
+constexpr TColor MarkColour = clBlue;
+constexpr TColor CurveColour = clRed;
+
+WorldPoint Vertex(int k) {
+    return {CrystalRadius * std::cos(k * Pi / 3), CrystalRadius * std::sin(k * Pi / 3)};
+}
+
+double NormalAngle(int face) {
+    return Pi / 6 + face * Pi / 3;
+}
+
+WorldPoint Along(WorldPoint p, double angle, double length) {
+    return {p.x + length * std::cos(angle), p.y + length * std::sin(angle)};
+}
+
+double CurrentIndex(const App& app) {
+    return IceColourOf(app.State.CurrentColour).Index;
+}
+
+// --- The inset graph ---
+
+void EnterGraph(World& map) {
+    map.PictureMarginX = static_cast<std::uint16_t>((2 * map.PictureWidth) / 3);
+    map.PictureMarginY = static_cast<std::uint16_t>((2 * map.PictureHeight) / 3);
+    map.SetWorldWindow(GraphIMin, GraphIMax, GraphVMin, GraphVMax);
+}
+
+void LeaveGraph(World& map) {
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+}
+
+void DrawGraphAxes(App& app, TCanvas& canvas) {
+    World& map = app.Map;
+    EnterGraph(map);
+    SetLensPen(canvas, map, clBlack);
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    DrawAxes(map, 0, 0, "°", 0, 0, GraphStep, GraphStep, "°", false, canvas);
+    canvas.TextOut(map.PictureX(0) + canvas.TextWidth("v/"), map.PictureY(GraphVMax), "v");
+    canvas.TextOut(map.PictureX(GraphIMax) - canvas.TextWidth("i  "),
+                   map.PictureY(0) + canvas.TextHeight("i"), "i");
+    canvas.Pen.Width = map.PenWidth;
+    LeaveGraph(map);
+}
+
+// The deviation against i for the current colour: one polyline through the whole degrees
+// at which the ray emerges, broken where it does not.
+void DrawCurve(App& app, TCanvas& canvas) {
+    World& map = app.Map;
+    const double n = CurrentIndex(app);
+    EnterGraph(map);
+    SetLensPen(canvas, map, CurveColour);
+    std::vector<TPoint> piece;
+    const auto flush = [&] {
+        if (piece.size() >= 2) canvas.Polyline(piece);
+        piece.clear();
+    };
+    for (int i = FirstCurveIncidence; i <= LastCurveIncidence; ++i) {
+        const IceRay ray = TraceIceRay(i * RadPerDeg, n);
+        if (ray.Emerges)
+            piece.push_back(map.Picture(i, ray.Deviation * DegPerRad));
+        else
+            flush();
+    }
+    flush();
+    LeaveGraph(map);
+}
+
+// --- The crystal and the ray ---
+
+void DrawCrystal(const World& map, TCanvas& canvas) {
+    std::vector<WorldPoint> points;
+    for (int k = 0; k <= 6; ++k) points.push_back(Vertex(k % 6));
+    SetLensPen(canvas, map, CrystalColour);
+    DrawPath(map, canvas, points);
+}
+
+void DrawNormal(const World& map, TCanvas& canvas, WorldPoint p, int face) {
+    const double a = NormalAngle(face);
+    DrawPath(map, canvas, {Along(p, a + Pi, NormalHalf), Along(p, a, NormalHalf)});
+}
+
+void DrawMarks(const World& map, TCanvas& canvas, const IceRay& ray) {
+    const double out = NormalAngle(WedgeFace) - ray.Emergence;
+    WorldPoint q;
+    if (!CrossingOf(ray.Entry, ray.Incident, ray.Exit, out, q)) return;
+    SetLensPen(canvas, map, MarkColour, psDot);
+    DrawPath(map, canvas, {ray.Entry, Along(ray.Entry, ray.Incident, IncidenceLength)});
+    DrawPath(map, canvas, {ray.Exit, q});
+    canvas.Pen.Style = psSolid;
+    DrawAngleArc(map, q, canvas, DeviationArcRadius, out, ray.Incident);
+}
+
+void DrawCurrentPoint(App& app, TCanvas& canvas, int i, double v) {
+    World& map = app.Map;
+    EnterGraph(map);
+    SetLensPen(canvas, map, MarkColour);
+    DrawPath(map, canvas, {{static_cast<double>(i), 0}, {static_cast<double>(i), v * DegPerRad}});
+    LeaveGraph(map);
+}
+
+// The ray, its normals and marks and the graph's current point. Drawing it again
+// removes it.
+void DrawRay(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const SharedState& s = app.State;
+    const int i = IceCrystalOf(app).Incidence;
+    const IceRay ray = TraceIceRay(i * RadPerDeg, CurrentIndex(app));
+    SetLensPen(canvas, map, RayColour);
+    if (ray.Emerges)
+        DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit, ray.End});
+    else
+        DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit});
+    if (s.ShowNormals) {
+        SetLensPen(canvas, map, NormalColour);
+        DrawNormal(map, canvas, ray.Entry, EntryFace);
+        DrawNormal(map, canvas, ray.Exit, ray.ExitFace);
+    }
+    if (ray.Emerges) {
+        if (s.ShowMarks) DrawMarks(map, canvas, ray);
+        DrawCurrentPoint(app, canvas, i, ray.Deviation);
+    }
+    canvas.Pen.Style = psSolid;
+}
+
+void WriteTable(App& app) {
+    const int i = IceCrystalOf(app).Incidence;
+    const IceColour& colour = IceColourOf(app.State.CurrentColour);
+    const IceRay ray = TraceIceRay(i * RadPerDeg, colour.Index);
+    const std::string iText = FormatInteger(i, 1);
+    const std::string v = ray.Emerges ? FormatReal(1, 2, ray.Deviation * DegPerRad) : "";
+    ResultsTable& t = app.Table;
+    t.SetCell(1, 1, iText);
+    t.SetCell(1, 2, v);
+    t.SetCell(0, 3, " bølgelængde/nm, " + std::string(colour.Name));
+    t.SetCell(1, 3, FormatReal(6, 1, colour.WaveLength));
+    MainWindowModel& w = app.Window;
+    w.Panel1 = "i=" + iText + "°";
+    // No deviation while the ray does not leave through the wedge's second face.
+    w.Panel2 = ray.Emerges ? "v=" + v + "°" : "";
+    w.Panel3 = std::string(colour.Name) + ": " + FormatReal(3, 1, colour.WaveLength) + " nm";
+}
+
+void ReadControls(App& app) {
+    IceCrystalOf(app).Incidence = std::clamp(90 - app.Window.ScrollBar1.Position, 0, LastIncidence);
+}
+
+}  // namespace
+
+const IceColour& IceColourOf(int c) {
+    return IceColours[static_cast<std::size_t>(std::clamp(c, 1, 3) - 1)];
+}
+
+IceCrystalState& IceCrystalOf(App& app) {
+    return app.Sims.Get<IceCrystalState>();
+}
+
+IceRay TraceIceRay(double i, double n) {
+    IceRay ray;
+    const WorldPoint a = Vertex(EntryFace), b = Vertex(EntryFace + 1);
+    ray.Entry = {(a.x + b.x) / 2, (a.y + b.y) / 2};
+    const double outward = NormalAngle(EntryFace);
+    ray.Start = Along(ray.Entry, outward + i, OutsideLength);
+    ray.Incident = outward + i - Pi;
+    ray.Refraction = ArcSin(std::sin(i) / n);
+    const double inside = outward - Pi + ray.Refraction;
+
+    // The first face the ray inside meets.
+    const double dx = std::cos(inside), dy = std::sin(inside);
+    double best = HUGE_VAL;
+    for (int k = 0; k < 6; ++k) {
+        if (k == EntryFace) continue;
+        const WorldPoint p = Vertex(k), q = Vertex((k + 1) % 6);
+        const double ex = q.x - p.x, ey = q.y - p.y;
+        const double det = dx * ey - dy * ex;
+        if (std::abs(det) < 1e-12) continue;
+        const double wx = p.x - ray.Entry.x, wy = p.y - ray.Entry.y;
+        const double t = (wx * ey - wy * ex) / det;  // along the ray
+        const double s = (wx * dy - wy * dx) / det;  // along the face
+        if (t > Tiny && s >= -Tiny && s <= 1 + Tiny && t < best) {
+            best = t;
+            ray.ExitFace = k;
+        }
+    }
+    ray.Exit = {ray.Entry.x + best * dx, ray.Entry.y + best * dy};
+    ray.End = ray.Exit;
+    if (ray.ExitFace != WedgeFace) return ray;
+
+    // At face 0 the ray meets the normal at the angle 60° - r1.
+    const double sine = n * std::sin(Wedge - ray.Refraction);
+    if (sine >= 1) return ray;
+    ray.Emerges = true;
+    ray.Emergence = ArcSin(sine);
+    ray.Deviation = i + ray.Emergence - Wedge;
+    ray.End = Along(ray.Exit, NormalAngle(WedgeFace) - ray.Emergence, OutsideLength);
+    return ray;
+}
+
+void DrawIceCrystal(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    SharedState& s = app.State;
+    if (event == evRedraw) {
+        map.PictureMarginX = 0;
+        map.PictureMarginY = 0;
+        SetupWorld(map, 0, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
+        s.CurrentColour = std::clamp(s.CurrentColour, 1, 3);
+        ReadControls(app);
+        DrawCrystal(map, canvas);
+        DrawGraphAxes(app, canvas);
+        DrawCurve(app, canvas);
+        DrawRay(app, canvas);
+        WriteTable(app);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evF2 ||
+                         event == evF2 + 1;
+    if (!handled) return;
+    DrawRay(app, canvas);  // erases it
+    switch (event) {
+        case evTrackBar1:
+            DrawCurve(app, canvas);
+            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, 3);
+            DrawCurve(app, canvas);
+            break;
+        case evF2: s.ShowMarks = !s.ShowMarks; break;
+        case evF2 + 1: s.ShowNormals = !s.ShowNormals; break;
+        default: break;
+    }
+    ReadControls(app);
+    DrawRay(app, canvas);
+    WriteTable(app);
+}
+
+}  // namespace viv

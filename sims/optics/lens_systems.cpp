@@ -1,0 +1,159 @@
+// "Linsesystemer": two lenses one behind the other, the second optionally concave; the
+// beam is traced through all four faces.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "app/events.h"
+#include "library/format.h"
+#include "library/substance_table.h"
+#include "sims/optics/lens_figures.h"
+#include "sims/optics/lenses.h"
+#include "sims/optics/optics_figures.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double SecondLensGap = 1.1;          // the second lens's leftmost abscissa
+constexpr double ConcaveCentreThickness = 0.2; // the concave lens at its middle
+
+constexpr TColor DividerColour = clSilver;
+
+int SubstanceOf(App& app, int lens) {
+    return std::clamp(lens == 1 ? app.State.CurrentColour : LensOf(app).Substance2, 1,
+                      SubstanceCount);
+}
+
+double IndexOf(int substance, bool blue) {
+    const SubstanceRow& s = Substance(substance);
+    return blue ? s.SubstanceIndexBlue : s.SubstanceIndexRed;
+}
+
+// The focal point of one lens alone, measured from its centre plane; nothing when the
+// paraxial ray leaves it parallel.
+std::optional<double> FocalLength(App& app, int lens) {
+    const SystemLens alone = SystemLensOf(app, lens, true);
+    const auto focus = ParaxialFocus(alone.Faces, LensWindowXMin);
+    if (!focus) return std::nullopt;
+    return *focus - alone.Centre;
+}
+
+// The line across the picture through the first lens's rim plane; drawn once.
+void DrawDivider(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    SetLensPen(canvas, map, DividerColour);
+    DrawPath(map, canvas, {{0, map.WorldYMin}, {0, map.WorldYMax}});
+}
+
+void DrawFigures(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const SharedState& s = app.State;
+    SetLensPen(canvas, map, clBlack);
+    for (int lens = 1; lens <= 2; ++lens) {
+        const SystemLens element = SystemLensOf(app, lens, true);
+        DrawPath(map, canvas, LensOutline(element.Faces[0].Face, element.Faces[1].Face));
+    }
+    if (s.ShowNormals) DrawStop(map, canvas, LensOf(app).StopX, StopOpeningOf(app));
+    if (s.ShowMarks)
+        for (int lens = 1; lens <= 2; ++lens)
+            if (const auto f = FocalLength(app, lens))
+                DrawFocalLine(map, canvas, SystemLensOf(app, lens, true).Centre + *f, clBlue,
+                              psDot);
+    std::vector<Interface> blue, red;
+    for (int lens = 1; lens <= 2; ++lens) {
+        const SystemLens b = SystemLensOf(app, lens, true), r = SystemLensOf(app, lens, false);
+        blue.insert(blue.end(), b.Faces.begin(), b.Faces.end());
+        red.insert(red.end(), r.Faces.begin(), r.Faces.end());
+    }
+    DrawBeam(app, canvas, blue, red);
+}
+
+void WriteTable(App& app) {
+    const LensState& state = LensOf(app);
+    ResultsTable& t = app.Table;
+    const std::string r1 = FormatReal(1, 1, state.R1), r2 = FormatReal(1, 1, state.R2);
+    t.SetCell(1, 1, r1);
+    t.SetCell(2, 1, r2);
+    for (int lens = 1; lens <= 2; ++lens) {
+        const auto f = FocalLength(app, lens);
+        const int k = SubstanceOf(app, lens);
+        t.SetCell(lens, 2, f ? FormatReal(1, 2, *f) : "-");
+        t.SetCell(lens, 3, std::string(Substance(k).SubstanceName));
+        t.SetCell(lens, 4, FormatReal(1, 3, IndexOf(k, true)));
+        t.SetCell(lens, 5, FormatReal(1, 3, IndexOf(k, false)));
+    }
+    app.Window.Panel1 = "r1=" + r1;
+    app.Window.Panel2 = "r2=" + r2;
+}
+
+void ReadControls(App& app) {
+    LensState& lens = LensOf(app);
+    const MainWindowModel& w = app.Window;
+    lens.Angle = std::clamp(w.ScrollBar1.Position, 0, 60) - 30;
+    lens.R1 = RadiusFromTrackBar(w.TrackBar2.Position);
+    lens.R2 = RadiusFromTrackBar(w.TrackBar3.Position);
+    lens.Substance2 = std::clamp(w.TrackBar4.Position, 1, SubstanceCount);
+}
+
+}  // namespace
+
+SystemLens SystemLensOf(App& app, int lens, bool blue) {
+    const LensState& state = LensOf(app);
+    const double n = IndexOf(SubstanceOf(app, lens), blue);
+    SystemLens element;
+    if (lens == 1) {
+        element.Faces = {{ConvexLeftFace(0, state.R1), n}, {ConvexRightFace(0, state.R1), 1}};
+        element.Centre = 0;
+        return element;
+    }
+    const double sag = FaceSag(state.R2);
+    if (!app.State.ShowRays) {
+        element.Centre = SecondLensGap + sag;
+        element.Faces = {{ConvexLeftFace(element.Centre, state.R2), n},
+                         {ConvexRightFace(element.Centre, state.R2), 1}};
+    } else {
+        // Concave: both faces bend inwards; the lens is thinnest at its middle.
+        element.Centre = SecondLensGap + sag + ConcaveCentreThickness / 2;
+        element.Faces = {
+            {ConcaveLeftFace(SecondLensGap, state.R2), n},
+            {ConcaveRightFace(SecondLensGap + 2 * sag + ConcaveCentreThickness, state.R2), 1}};
+    }
+    return element;
+}
+
+void DrawLensSystems(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    SharedState& s = app.State;
+    if (event == evRedraw) {
+        map.PictureMarginX = 0;
+        map.PictureMarginY = 0;
+        SetupWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax, -map.AspectHeight,
+                   map.AspectHeight);
+        ReadControls(app);
+        DrawDivider(app, canvas);
+        DrawFigures(app, canvas);
+        WriteTable(app);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
+                         event == evTrackBar3 || event == evTrackBar4 || event == evF2 ||
+                         event == evF2 + 1 || event == evF2 + 2 || event == evF6;
+    if (!handled) return;
+    DrawFigures(app, canvas);  // erases them
+    switch (event) {
+        case evTrackBar1:
+            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
+            break;
+        case evF2: s.ShowMarks = !s.ShowMarks; break;
+        case evF2 + 1: s.ShowNormals = !s.ShowNormals; break;
+        case evF2 + 2: s.ShowAxes = !s.ShowAxes; break;
+        case evF6: s.ShowRays = !s.ShowRays; break;
+        default: break;
+    }
+    ReadControls(app);
+    DrawFigures(app, canvas);
+    WriteTable(app);
+}
+
+}  // namespace viv

@@ -1,0 +1,265 @@
+// "Linsens egenskaber" (one thick lens, plano-convex or as a doublet) and the sheet of
+// lens outlines.
+#include "sims/optics/lenses.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "app/events.h"
+#include "library/format.h"
+#include "library/substance_table.h"
+#include "sims/optics/lens_figures.h"
+#include "sims/optics/optics_figures.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double DoubletThickness = 0.3;  // the second element's right face behind the first's
+constexpr double NameTop = -2.5;          // world y of the substance names' top
+constexpr const char* NamePadding = "     ";
+
+// The sheet of outlines: x from -10 to 10, six lenses.
+constexpr double SheetXMin = -10, SheetXMax = 10;
+constexpr double SheetX[] = {-7.5, -5, -2.5, 0, 2.5, 5};
+constexpr double SheetRadius[] = {10, 5, 5, 10, 4, 3};
+
+int SubstanceOne(const App& app) {
+    return std::clamp(app.State.CurrentColour, 1, SubstanceCount);
+}
+
+double IndexOf(int substance, bool blue) {
+    const SubstanceRow& s = Substance(substance);
+    return blue ? s.SubstanceIndexBlue : s.SubstanceIndexRed;
+}
+
+// The lens's right face: the arc of radius r2 or, plano-convex, the plane x = 0.
+LensFace RightFace(App& app, double rim) {
+    return app.State.ShowRedRay ? PlaneFace(rim) : ConvexRightFace(rim, LensOf(app).R2);
+}
+
+// --- The outline and the names ---
+
+void DrawLens(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const LensState& lens = LensOf(app);
+    SetLensPen(canvas, map, clBlack);
+    const LensFace left = ConvexLeftFace(0, lens.R1);
+    const LensFace right = RightFace(app, 0);
+    if (!app.State.ShowRays) {
+        DrawPath(map, canvas, LensOutline(left, right));
+        return;
+    }
+    // The doublet: one outline round both elements, and the cemented face between them.
+    // The outline draws the face's upper end; the face starts one pixel below it (and
+    // leaves out its lower end, as every line does), so that no pixel is combined twice.
+    std::vector<WorldPoint> outline;
+    AppendFace(outline, left, true);
+    std::vector<WorldPoint> back;
+    AppendFace(back, RightFace(app, DoubletThickness), false);
+    outline.insert(outline.end(), back.begin(), back.end());
+    outline.push_back(outline.front());
+    DrawPath(map, canvas, outline);
+    std::vector<WorldPoint> cemented;
+    AppendFace(cemented, right, false);
+    std::vector<TPoint> pixels;
+    for (const WorldPoint& p : cemented) pixels.push_back(map.Picture(p.x, p.y));
+    ++pixels.front().y;
+    canvas.Polyline(pixels);
+}
+
+std::string NameText(int substance) {
+    return NamePadding + std::string(Substance(substance).SubstanceName) + NamePadding;
+}
+
+// The box of name `line` (0 the first, 1 the second substance's) in pixels.
+TRect NameBox(const World& map, TCanvas& canvas, int substance, int line) {
+    canvas.Font.Bold = true;
+    const std::string text = NameText(substance);
+    const int width = canvas.TextWidth(text);
+    const int height = canvas.TextHeight(text);
+    canvas.Font.Bold = false;
+    const int left = map.PictureX(0) - width / 2;
+    const int top = map.PictureY(NameTop) + line * height;
+    return {left, top, left + width, top + height};
+}
+
+// The names in bold black on white, the second only for the doublet.
+void WriteNames(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.Font.Color = clBlack;
+    const auto write = [&](int substance, int line) {
+        const TRect box = NameBox(map, canvas, substance, line);
+        canvas.Font.Bold = true;
+        canvas.TextOut(box.Left, box.Top, NameText(substance));
+        canvas.Font.Bold = false;
+    };
+    write(SubstanceOne(app), 0);
+    if (app.State.ShowRays) write(LensOf(app).Substance2, 1);
+    canvas.Brush.Style = bsClear;
+}
+
+// Whitens the boxes of the names written before a change (while nothing else lies on
+// them) so that the new names can be written as a full redraw writes them.
+void ClearNames(App& app, TCanvas& canvas, int substance1, int substance2, bool doublet) {
+    const World& map = app.Map;
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = clWhite;
+    canvas.FillRect(NameBox(map, canvas, substance1, 0));
+    if (doublet) canvas.FillRect(NameBox(map, canvas, substance2, 1));
+    canvas.Brush.Style = bsClear;
+}
+
+// --- Everything drawn in not-xor: drawing it again removes it ---
+
+void DrawFigures(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const SharedState& s = app.State;
+    DrawLens(app, canvas);
+    if (s.ShowNormals) DrawStop(map, canvas, LensOf(app).StopX, StopOpeningOf(app));
+    if (s.ShowMarks) {
+        if (const auto fB = LensFocus(app, true)) DrawFocalLine(map, canvas, *fB, clBlue, psSolid);
+        if (s.ShowAxes)
+            if (const auto fR = LensFocus(app, false)) DrawFocalLine(map, canvas, *fR, clRed, psSolid);
+    }
+    const std::vector<Interface> blue = LensFaces(app, true);
+    const std::vector<Interface> red = LensFaces(app, false);
+    DrawBeam(app, canvas, blue, red);
+}
+
+void WriteTable(App& app) {
+    const LensState& lens = LensOf(app);
+    ResultsTable& t = app.Table;
+    const int one = SubstanceOne(app);
+    const std::string r1 = FormatReal(1, 1, lens.R1);
+    const auto fB = LensFocus(app, true);
+    const auto fR = LensFocus(app, false);
+    const std::string blueFocus = fB ? FormatReal(1, 2, *fB) : "";
+    t.SetCell(1, 1, r1);
+    t.SetCell(1, 2, FormatReal(1, 1, lens.R2));
+    t.SetCell(1, 3, blueFocus);
+    t.SetCell(2, 3, fR ? FormatReal(1, 2, *fR) : "");
+    const auto substanceRow = [&](int row, int k) {
+        t.SetCell(0, row, " " + std::string(Substance(k).SubstanceName) + ", n");
+        t.SetCell(1, row, FormatReal(1, 3, IndexOf(k, true)));
+        t.SetCell(2, row, FormatReal(1, 3, IndexOf(k, false)));
+    };
+    substanceRow(4, one);
+    substanceRow(5, lens.Substance2);
+    t.SetCell(1, 6, FormatReal(1, 1, lens.Angle));
+    MainWindowModel& w = app.Window;
+    w.Panel1 = "r1=" + r1;
+    w.Panel2 = "f=" + blueFocus;
+    w.Panel3 = "n1=" + FormatReal(1, 3, IndexOf(one, true));
+}
+
+// The state as the controls show it.
+void ReadControls(App& app) {
+    LensState& lens = LensOf(app);
+    const MainWindowModel& w = app.Window;
+    lens.Angle = std::clamp(w.ScrollBar1.Position, 0, 60) - 30;
+    lens.R1 = RadiusFromTrackBar(w.TrackBar2.Position);
+    lens.R2 = RadiusFromTrackBar(w.TrackBar3.Position);
+    lens.Substance2 = std::clamp(w.TrackBar4.Position, 1, SubstanceCount);
+}
+
+}  // namespace
+
+LensState& LensOf(App& app) {
+    return app.Sims.Get<LensState>();
+}
+
+void SetLensStartValues(App& app) {
+    LensState& lens = LensOf(app);
+    lens.StopX = -1;
+    lens.StopOpening = 2;
+    lens.R1 = 5;
+    lens.R2 = 5;
+    lens.Angle = 0;
+    lens.Substance2 = std::clamp(app.State.CurrentColour, 1, SubstanceCount);
+}
+
+double RadiusFromTrackBar(int position) {
+    return 2.5 * (std::clamp(position, 1, 10) + 1);
+}
+
+std::vector<Interface> LensFaces(App& app, bool blue) {
+    const LensState& lens = LensOf(app);
+    const double n1 = IndexOf(SubstanceOne(app), blue);
+    std::vector<Interface> faces{{ConvexLeftFace(0, lens.R1), n1}};
+    if (app.State.ShowRays) {
+        faces.push_back({RightFace(app, 0), IndexOf(lens.Substance2, blue)});
+        faces.push_back({RightFace(app, DoubletThickness), 1});
+    } else {
+        faces.push_back({RightFace(app, 0), 1});
+    }
+    return faces;
+}
+
+std::optional<double> LensFocus(App& app, bool blue) {
+    return ParaxialFocus(LensFaces(app, blue), LensWindowXMin);
+}
+
+void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    SharedState& s = app.State;
+    if (event == evRedraw) {
+        map.PictureMarginX = 0;
+        map.PictureMarginY = 0;
+        SetupWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax, -map.AspectHeight,
+                   map.AspectHeight);
+        ReadControls(app);
+        WriteNames(app, canvas);
+        DrawFigures(app, canvas);
+        WriteTable(app);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
+                         event == evTrackBar3 || event == evTrackBar4 ||
+                         (event >= evF2 && event <= evF6);
+    if (!handled) return;
+
+    LensState& lens = LensOf(app);
+    const int oldOne = SubstanceOne(app), oldTwo = lens.Substance2;
+    const bool oldDoublet = s.ShowRays;
+    DrawFigures(app, canvas);  // erases them
+    switch (event) {
+        case evTrackBar1:
+            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
+            break;
+        case evF2: s.ShowMarks = !s.ShowMarks; break;
+        case evF2 + 1: s.ShowNormals = !s.ShowNormals; break;
+        case evF2 + 2: s.ShowAxes = !s.ShowAxes; break;
+        case evF2 + 3: s.ShowRedRay = !s.ShowRedRay; break;
+        case evF6: s.ShowRays = !s.ShowRays; break;
+        default: break;
+    }
+    ReadControls(app);
+    if (SubstanceOne(app) != oldOne || lens.Substance2 != oldTwo || s.ShowRays != oldDoublet) {
+        ClearNames(app, canvas, oldOne, oldTwo, oldDoublet);
+        WriteNames(app, canvas);
+    }
+    DrawFigures(app, canvas);
+    WriteTable(app);
+}
+
+void DrawLensOutlines(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event != evRedraw) return;
+    World& map = app.Map;
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    SetupWorld(map, 0, clearFirst, canvas, SheetXMin, SheetXMax, -map.AspectHeight,
+               map.AspectHeight);
+    SetLensPen(canvas, map, clBlack);
+    for (std::size_t k = 0; k < std::size(SheetX); ++k) {
+        // Both faces of radius r, the rim in the plane x = SheetX[k].
+        DrawPath(map, canvas,
+                 LensOutline(ConvexLeftFace(SheetX[k], SheetRadius[k]),
+                             ConvexRightFace(SheetX[k], SheetRadius[k])));
+    }
+}
+
+}  // namespace viv

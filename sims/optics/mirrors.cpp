@@ -1,0 +1,274 @@
+// "Hulspejlet" and "Parabol".
+#include "sims/optics/mirrors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "app/events.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "sims/optics/lens_figures.h"
+#include "sims/optics/lenses.h"
+#include "sims/optics/optics_figures.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double RadPerDeg = Pi / 180;
+constexpr double XMin = -14, XMax = 6;
+constexpr double Tiny = 1e-9;
+constexpr double BeamStep = 0.5;
+constexpr int SphereBeamPairs = 5;             // +-0.5 .. +-2.5
+constexpr int ParabolaBeamPairs = 6;           // +-0.5 .. +-3
+constexpr int ParabolaSteps = 180;             // the outline in steps of 1/30 in y
+
+constexpr TColor MirrorColour = clBlack;
+constexpr TColor AxisRayColour = clGreen;
+constexpr TColor UpperRayColour = clRed;       // the rays above the axis
+constexpr TColor LowerRayColour = clBlue;      // and below it
+constexpr TColor FocusColour = clBlue;
+
+TracedRay BeamStart(double c, int angleDegrees) {
+    const double theta = angleDegrees * RadPerDeg;
+    return TracedRay({XMin, c + std::tan(theta) * XMin}, std::cos(theta), std::sin(theta));
+}
+
+TColor RayColour(double c) {
+    return c == 0 ? AxisRayColour : (c > 0 ? UpperRayColour : LowerRayColour);
+}
+
+// The reflected ray from its point of reflection to the edge of the window, the incident
+// part from the left edge: one path, cut to the window.
+void DrawReflected(const World& map, TCanvas& canvas, const TracedRay& ray, double c) {
+    const WorldBox box = WindowOf(map);
+    const WorldPoint hit = ray.Last();
+    const WorldPoint end = ExitPoint(hit, {hit.x + ray.Dx, hit.y + ray.Dy}, box);
+    SetLensPen(canvas, map, RayColour(c));
+    DrawClippedPath(map, canvas, {ray.Points[0], hit, end}, box);
+}
+
+// The reflected ray continued backwards, dotted, from the mirror to the window's edge.
+void DrawBackwards(const World& map, TCanvas& canvas, const TracedRay& ray, double c) {
+    const WorldBox box = WindowOf(map);
+    const WorldPoint hit = ray.Last();
+    if (!box.Contains(hit)) return;
+    const WorldPoint end = ExitPoint(hit, {hit.x - ray.Dx, hit.y - ray.Dy}, box);
+    SetLensPen(canvas, map, RayColour(c), psDot);
+    DrawSegment(map, canvas, hit, end);
+    canvas.Pen.Style = psSolid;
+}
+
+void SetupWindow(App& app, bool clearFirst, TCanvas& canvas) {
+    World& map = app.Map;
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    SetupWorld(map, 1, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
+}
+
+int AngleFromScrollBar(const App& app) {
+    return std::clamp(app.Window.ScrollBar1.Position, 0, 60) - 30;
+}
+
+// --- "Hulspejlet" ---
+
+bool Convex(const App& app) {
+    return app.State.ShowRays;
+}
+
+double SphereOpening(App& app) {
+    return app.State.ShowNormals ? 1 : MirrorOf(app).StopOpening;
+}
+
+// The focal point: half the radius in front of (concave) or behind (convex) the vertex.
+double SphereFocus(App& app) {
+    const double half = MirrorOf(app).Radius / 2;
+    return Convex(app) ? half : -half;
+}
+
+void DrawSphereFigures(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const SharedState& s = app.State;
+    const MirrorState& mirror = MirrorOf(app);
+    std::vector<WorldPoint> outline;
+    AppendFace(outline, SphericalMirror(mirror.Radius, Convex(app)), true);
+    SetLensPen(canvas, map, MirrorColour);
+    DrawPath(map, canvas, outline);
+    if (s.ShowNormals) DrawStop(map, canvas, mirror.StopX, SphereOpening(app));
+    if (s.ShowMarks) DrawFocalLine(map, canvas, SphereFocus(app), FocusColour, psSolid);
+    for (const double c : MirrorBeamHeights(app)) {
+        const auto ray = ReflectedAtSphere(c, mirror.Angle, mirror.Radius, Convex(app));
+        if (!ray) continue;
+        DrawReflected(map, canvas, *ray, c);
+        if (s.ShowMarks && Convex(app)) DrawBackwards(map, canvas, *ray, c);
+    }
+}
+
+void WriteSphereTable(App& app) {
+    const MirrorState& mirror = MirrorOf(app);
+    const std::string r = FormatReal(1, 1, mirror.Radius);
+    const std::string f = FormatReal(1, 1, mirror.Radius / 2);
+    const std::string v = FormatInteger(mirror.Angle, 1);
+    app.Table.SetCell(1, 1, r);
+    app.Table.SetCell(1, 2, f);
+    app.Table.SetCell(1, 3, v);
+    app.Window.Panel1 = "r=" + r;
+    app.Window.Panel2 = "f=" + f;
+    app.Window.Panel3 = "v=" + v + "°";
+}
+
+void ReadSphereControls(App& app) {
+    MirrorState& mirror = MirrorOf(app);
+    mirror.Angle = AngleFromScrollBar(app);
+    mirror.Radius = RadiusFromTrackBar(app.Window.TrackBar2.Position);
+}
+
+// --- "Parabol" ---
+
+void DrawParabolaFigures(App& app, TCanvas& canvas) {
+    const World& map = app.Map;
+    const MirrorState& mirror = MirrorOf(app);
+    const double f = mirror.FocalLength;
+    const double A = ParabolaA(f);
+    std::vector<WorldPoint> outline;
+    for (int k = 0; k <= ParabolaSteps; ++k) {
+        const double y = -ParabolaHalfHeight + 2 * ParabolaHalfHeight * k / ParabolaSteps;
+        outline.push_back({-A * y * y, y});
+    }
+    SetLensPen(canvas, map, MirrorColour);
+    DrawPath(map, canvas, outline);
+    if (app.State.ShowMarks) DrawFocalLine(map, canvas, -f, FocusColour, psSolid);
+    for (int k = -ParabolaBeamPairs; k <= ParabolaBeamPairs; ++k) {
+        const double c = k * BeamStep;
+        if (const auto ray = ReflectedAtParabola(c, mirror.Angle, f))
+            DrawReflected(map, canvas, *ray, c);
+    }
+}
+
+void WriteParabolaTable(App& app) {
+    const MirrorState& mirror = MirrorOf(app);
+    const std::string A = FormatReal(1, 3, ParabolaA(mirror.FocalLength));
+    const std::string f = FormatReal(1, 2, mirror.FocalLength);
+    const std::string v = FormatReal(1, 1, mirror.Angle);
+    app.Table.SetCell(1, 1, A);
+    app.Table.SetCell(1, 2, f);
+    app.Table.SetCell(1, 3, v);
+    app.Window.Panel1 = "A=" + A;
+    app.Window.Panel2 = "f=" + f;
+    app.Window.Panel3 = "v=" + v + "°";
+}
+
+void ReadParabolaControls(App& app) {
+    MirrorState& mirror = MirrorOf(app);
+    mirror.Angle = AngleFromScrollBar(app);
+    mirror.FocalLength = std::clamp(app.Window.TrackBar2.Position, 1, 10);
+}
+
+}  // namespace
+
+MirrorState& MirrorOf(App& app) {
+    return app.Sims.Get<MirrorState>();
+}
+
+void SetConcaveMirrorStartValues(App& app) {
+    MirrorState& mirror = MirrorOf(app);
+    mirror.StopX = -1;
+    mirror.StopOpening = 2;
+    mirror.Radius = 5;
+}
+
+void SetParabolaStartValues(App& app) {
+    MirrorOf(app).FocalLength = 2;
+}
+
+LensFace SphericalMirror(double r, bool convex) {
+    // Concave: the right half of the circle about (-r, 0); convex: the left half of the
+    // circle about (r, 0).
+    return convex ? LensFace{false, r, r, false} : LensFace{false, -r, r, true};
+}
+
+std::vector<double> MirrorBeamHeights(App& app) {
+    const MirrorState& mirror = MirrorOf(app);
+    const double slope = std::tan(mirror.Angle * RadPerDeg);
+    const double opening = SphereOpening(app);
+    std::vector<double> heights;
+    for (int k = -SphereBeamPairs; k <= SphereBeamPairs; ++k) {
+        const double c = k * BeamStep;
+        if (std::abs(c + slope * mirror.StopX) <= opening) heights.push_back(c);
+    }
+    return heights;
+}
+
+std::optional<TracedRay> ReflectedAtSphere(double c, int angleDegrees, double r, bool convex) {
+    TracedRay ray = BeamStart(c, angleDegrees);
+    if (!ReflectAt(ray, SphericalMirror(r, convex))) return std::nullopt;
+    return ray;
+}
+
+std::optional<TracedRay> ReflectedAtParabola(double c, int angleDegrees, double f) {
+    TracedRay ray = BeamStart(c, angleDegrees);
+    const double A = ParabolaA(f);
+    const WorldPoint p = ray.Last();
+    // p + t d on x + A y^2 = 0: A dy^2 t^2 + (2 A y dy + dx) t + (x + A y^2) = 0.
+    const double a = A * ray.Dy * ray.Dy;
+    const double b = 2 * A * p.y * ray.Dy + ray.Dx;
+    const double q = p.x + A * p.y * p.y;
+    double t = -1;
+    if (std::abs(a) < 1e-14) {
+        if (b != 0) t = -q / b;
+    } else {
+        const double disc = b * b - 4 * a * q;
+        if (disc < 0) return std::nullopt;
+        const double root = std::sqrt(disc);
+        const double t1 = (-b - root) / (2 * a), t2 = (-b + root) / (2 * a);
+        const double first = std::min(t1, t2), second = std::max(t1, t2);
+        t = first > Tiny ? first : second;
+    }
+    if (!(t > Tiny)) return std::nullopt;
+    const WorldPoint hit{p.x + t * ray.Dx, p.y + t * ray.Dy};
+    if (std::abs(hit.y) > ParabolaHalfHeight) return std::nullopt;
+    Reflect(ray, 1, 2 * A * hit.y);
+    ray.Points.push_back(hit);
+    return ray;
+}
+
+void DrawConcaveMirror(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    SharedState& s = app.State;
+    if (event == evRedraw) {
+        SetupWindow(app, clearFirst, canvas);
+        ReadSphereControls(app);
+        DrawSphereFigures(app, canvas);
+        WriteSphereTable(app);
+        return;
+    }
+    const bool handled = event == evScrollBar1 || event == evTrackBar2 || event == evF2 ||
+                         event == evF2 + 1 || event == evF6;
+    if (!handled) return;
+    DrawSphereFigures(app, canvas);  // erases them
+    if (event == evF2) s.ShowMarks = !s.ShowMarks;
+    if (event == evF2 + 1) s.ShowNormals = !s.ShowNormals;
+    if (event == evF6) s.ShowRays = !s.ShowRays;
+    ReadSphereControls(app);
+    DrawSphereFigures(app, canvas);
+    WriteSphereTable(app);
+}
+
+void DrawParabola(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    SharedState& s = app.State;
+    if (event == evRedraw) {
+        SetupWindow(app, clearFirst, canvas);
+        ReadParabolaControls(app);
+        DrawParabolaFigures(app, canvas);
+        WriteParabolaTable(app);
+        return;
+    }
+    if (event != evScrollBar1 && event != evTrackBar2 && event != evF2) return;
+    DrawParabolaFigures(app, canvas);  // erases them
+    if (event == evF2) s.ShowMarks = !s.ShowMarks;
+    ReadParabolaControls(app);
+    DrawParabolaFigures(app, canvas);
+    WriteParabolaTable(app);
+}
+
+}  // namespace viv

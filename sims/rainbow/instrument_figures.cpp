@@ -1,0 +1,177 @@
+#include "sims/rainbow/instrument_figures.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/events.h"
+#include "library/drawing.h"
+#include "library/format.h"
+#include "library/trig.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double RadPerDeg = Pi / 180;
+constexpr double Sin45 = 0.7071067811865476;
+
+// The quadrant, world units.
+constexpr double BarLength = 15, BarHalf = 0.5;
+constexpr double VaneHalf = 0.3, VaneWidth = 0.2;
+constexpr double VaneX[] = {2, 13};
+constexpr double ArcRadii[] = {7.5, 14.5, 15, 16};
+constexpr double InnerRadius = 7.5;    // the ten-degree lines start here
+constexpr double FiveRadius = 14.5;    // the five-degree ticks
+constexpr double DegreeRadius = 15;    // the one-degree ticks
+constexpr double OuterRadius = 16;
+constexpr double LabelRadius = 15.5;
+constexpr double SmallSquare = 6, LargeSquare = 7.5;  // the squares' outer corners lie at these radii
+constexpr double Steepest = 1.5697963267948967;       // radians; steeper counts as straight down
+constexpr int QuadrantFontSize = 16;
+
+// The Jacob's staff.
+constexpr int FirstDegree = 40, LastDegree = 60;
+constexpr double StaffHeight = 1, HalfTickHeight = 0.5;
+constexpr int StaffFontSize = 12;
+
+constexpr TColor HatchColour = clRed;
+
+void Line(const World& map, TCanvas& canvas, WorldPoint a, WorldPoint b) {
+    canvas.MoveTo(map.PictureX(a.x), map.PictureY(a.y));
+    canvas.LineTo(map.PictureX(b.x), map.PictureY(b.y));
+}
+
+void Path(const World& map, TCanvas& canvas, std::initializer_list<WorldPoint> points) {
+    std::vector<TPoint> pixels;
+    for (const WorldPoint& p : points) pixels.push_back(map.Picture(p.x, p.y));
+    canvas.Polyline(pixels);
+}
+
+void Box(const World& map, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    Path(map, canvas, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}, {x1, y1}});
+}
+
+WorldPoint Polar(double r, double degrees) {
+    return {r * std::cos(degrees * RadPerDeg), r * std::sin(degrees * RadPerDeg)};
+}
+
+// Y / tan(a), or 0 where the direction a is (nearly) straight down.
+double AlongDirection(double y, double a) {
+    return std::abs(a) > Steepest ? 0 : y / std::tan(a);
+}
+
+}  // namespace
+
+void DrawQuadrant(const World& map, TCanvas& canvas) {
+    const TFont font = canvas.Font;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = map.PenWidth;
+    canvas.Pen.Mode = pmCopy;
+    canvas.Brush.Style = bsClear;
+
+    // The sighting bar and its two vanes, each crossed by its diagonals.
+    Box(map, canvas, 0, -BarHalf, BarLength, BarHalf);
+    for (const double x : VaneX) {
+        Box(map, canvas, x, -VaneHalf, x + VaneWidth, VaneHalf);
+        Line(map, canvas, {x, -VaneHalf}, {x + VaneWidth, VaneHalf});
+        Line(map, canvas, {x, VaneHalf}, {x + VaneWidth, -VaneHalf});
+    }
+
+    for (const double r : ArcRadii) DrawAngleArc(map, {0, 0}, canvas, r, -Pi / 2, -0.001);
+    Line(map, canvas, {0, 0}, {0, -InnerRadius});
+    Line(map, canvas, {0, 0}, {InnerRadius, 0});
+
+    // The two squares in the corner, each drawn as its two outer sides.
+    for (const double radius : {SmallSquare, LargeSquare}) {
+        const double s = radius * Sin45;
+        Path(map, canvas, {{0, -s}, {s, -s}, {s, 0}});
+    }
+
+    // Five hatched bands between the squares' bottom sides: 45°..50°, 55°..60°, ...,
+    // 85°..90° below the sighting edge.
+    canvas.Brush.Color = HatchColour;
+    canvas.Brush.Style = bsDiagCross;
+    const double y1 = -SmallSquare * Sin45, y2 = -LargeSquare * Sin45;
+    for (int i = 1; i <= 5; ++i) {
+        const double a1 = -(10 * i + 35) * RadPerDeg, a2 = -(10 * i + 40) * RadPerDeg;
+        canvas.Polygon({map.Picture(AlongDirection(y1, a1), y1), map.Picture(AlongDirection(y2, a1), y2),
+                        map.Picture(AlongDirection(y2, a2), y2), map.Picture(AlongDirection(y1, a2), y1)});
+    }
+    canvas.Brush.Style = bsClear;
+
+    // The scale, every whole degree of the quarter below.
+    for (int d = 270; d <= 360; ++d) {
+        const double inner = d % 10 == 0 ? InnerRadius : (d % 5 == 0 ? FiveRadius : DegreeRadius);
+        Line(map, canvas, Polar(inner, d), Polar(OuterRadius, d));
+    }
+    canvas.Font.Color = clBlack;
+    canvas.Font.Size = QuadrantFontSize;
+    canvas.Font.Bold = true;
+    for (int j = 1; j <= 8; ++j) {
+        const std::string text = FormatInteger(10 * j, 1);
+        const WorldPoint p = Polar(LabelRadius, 270 + 10 * j);
+        canvas.TextOut(map.PictureX(p.x) - canvas.TextWidth(text) / 2,
+                       map.PictureY(p.y) - canvas.TextHeight(text) / 2, text);
+    }
+    canvas.Font = font;
+    canvas.Pen.Mode = pmNotXor;
+}
+
+double JacobsStaffPosition(double thetaDegrees) {
+    return JacobsCrossPiece / 2 / std::tan(thetaDegrees * RadPerDeg * 0.5);
+}
+
+void DrawJacobsStaffScale(const World& map, TCanvas& canvas) {
+    const TFont font = canvas.Font;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Mode = pmCopy;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    canvas.Font.Size = StaffFontSize;
+    canvas.Font.Bold = false;
+    for (int theta = FirstDegree; theta <= LastDegree; ++theta) {
+        const double x = JacobsStaffPosition(theta);
+        const bool five = theta % 5 == 0;
+        canvas.Pen.Width = five ? map.BoldPenWidth : map.PenWidth;
+        Line(map, canvas, {x, 0}, {x, StaffHeight});
+        if (five) {
+            const std::string text = FormatInteger(theta, 2) + "°";
+            canvas.TextOut(map.PictureX(x) - canvas.TextWidth(text) / 2, map.PictureY(0), text);
+        }
+    }
+    canvas.Pen.Width = map.PenWidth;
+    for (int theta = FirstDegree; theta < LastDegree; ++theta) {
+        const double x = JacobsStaffPosition(theta + 0.5);
+        Line(map, canvas, {x, 0}, {x, HalfTickHeight});
+    }
+    const double x1 = JacobsStaffPosition(FirstDegree), x2 = JacobsStaffPosition(LastDegree);
+    Line(map, canvas, {x1, 0}, {x2, 0});
+    Line(map, canvas, {x1, StaffHeight}, {x2, StaffHeight});
+    canvas.Font = font;
+    canvas.Pen.Mode = pmNotXor;
+}
+
+void DrawQuadrantPicture(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event != evRedraw) return;
+    World& map = app.Map;
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    const double h = map.AspectHeight;
+    SetupWorld(map, 0, clearFirst, canvas, -2, 18, -1.9 * h, 0.1 * h);
+    DrawQuadrant(map, canvas);
+}
+
+void DrawJacobsStaffPicture(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+    if (event != evRedraw) return;
+    World& map = app.Map;
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    const double h = map.AspectHeight;
+    SetupWorld(map, 0, clearFirst, canvas, 20, 60, -h, h);
+    DrawJacobsStaffScale(map, canvas);
+}
+
+}  // namespace viv

@@ -1,0 +1,32 @@
+// The figures of two old instruments for measuring the height of the sun above the
+// horizon, and with it the angle of the rainbow: a quadrant with its plumb-line scale and
+// a Jacob's staff graduated for its cross-piece. Drawn once, without controls or table.
+#pragma once
+
+#include <cstdint>
+
+#include "app/app.h"
+#include "library/canvas.h"
+#include "library/world.h"
+
+namespace viv {
+
+// The quadrant: its corner at the world origin, the sighting bar along the positive x
+// axis and the scale of 0..90 degrees in the quarter below (radii 7.5 to 16).
+void DrawQuadrant(const World& map, TCanvas& canvas);
+
+// The Jacob's staff along the x axis from y = 0 to 1, graduated for a cross-piece of
+// length JacobsCrossPiece: the cross-piece slid to x spans the angle theta with
+// tan(theta / 2) = (L / 2) / x; ticks every half degree from 40° to 60°.
+constexpr double JacobsCrossPiece = 30;
+void DrawJacobsStaffScale(const World& map, TCanvas& canvas);
+
+// Where the cross-piece spans theta degrees.
+double JacobsStaffPosition(double thetaDegrees);
+
+// "Kvadrant" and "Jakobsstav": the figures on event 32, in the windows x -2..18, y -1.9 h
+// .. 0.1 h and x 20..60, y -h..h (h the picture's half-height in world units).
+void DrawQuadrantPicture(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawJacobsStaffPicture(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+
+}  // namespace viv

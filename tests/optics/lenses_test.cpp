@@ -1,0 +1,371 @@
+#include "sims/optics/lenses.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/catalogue.h"
+#include "app/events.h"
+#include "library/substance_table.h"
+#include "picture_checks.h"
+#include "sims/simulations.h"
+#include "test_host.h"
+
+namespace viv {
+namespace {
+
+using test::ExpectSamePicture;
+
+constexpr double Rim2 = 4.75;
+
+double Sag(double r) {
+    return r - std::sqrt(r * r - Rim2);
+}
+
+// The back focal point of a thick lens in air by the lens-maker's formula: the lens's
+// faces have the signed radii R1, R2 (R2 = 0 for a plane face), thickness d, index n,
+// and its last vertex at x = vertex2.
+double ThickLensFocus(double R1, double R2, double d, double n, double vertex2) {
+    const double c1 = 1 / R1, c2 = R2 == 0 ? 0 : 1 / R2;
+    const double power = (n - 1) * (c1 - c2 + (n - 1) * d * c1 * c2 / n);
+    const double f = 1 / power;
+    return vertex2 + f * (1 - (n - 1) * d * c1 / n);
+}
+
+// Snell's law and the geometry at every face of a traced ray: each point lies on its
+// face, and n1 sin(i) = n2 sin(r) with both angles measured from the face's normal.
+void ExpectSnellAlong(const TracedRay& ray, const std::vector<Interface>& faces) {
+    ASSERT_EQ(ray.Points.size(), faces.size() + 1);
+    double n1 = 1;
+    for (std::size_t k = 0; k < faces.size(); ++k) {
+        const WorldPoint a = ray.Points[k], p = ray.Points[k + 1];
+        const LensFace& face = faces[k].Face;
+        double nx = 1, ny = 0;
+        if (!face.Plane) {
+            EXPECT_NEAR(std::hypot(p.x - face.X, p.y), face.R, 1e-9);
+            nx = (p.x - face.X) / face.R;
+            ny = p.y / face.R;
+        } else {
+            EXPECT_NEAR(p.x, face.X, 1e-12);
+        }
+        EXPECT_LE(std::abs(p.y), LensRimHeight + 1e-12);
+        double ix = p.x - a.x, iy = p.y - a.y;
+        const double li = std::hypot(ix, iy);
+        ix /= li;
+        iy /= li;
+        double ox, oy;
+        if (k + 2 < ray.Points.size()) {
+            ox = ray.Points[k + 2].x - p.x;
+            oy = ray.Points[k + 2].y - p.y;
+            const double lo = std::hypot(ox, oy);
+            ox /= lo;
+            oy /= lo;
+        } else {
+            ox = ray.Dx;
+            oy = ray.Dy;
+        }
+        const double n2 = faces[k].IndexBehind;
+        const double sinI = ix * ny - iy * nx, sinR = ox * ny - oy * nx;
+        EXPECT_NEAR(n1 * sinI, n2 * sinR, 1e-9) << "face " << k;
+        // Both on the same side of the face: the ray goes on, it is not reflected.
+        EXPECT_GT((ix * nx + iy * ny) * (ox * nx + oy * ny), 0) << "face " << k;
+        n1 = n2;
+    }
+}
+
+class LensSimulation : public ::testing::Test {
+protected:
+    void Choose(std::uint16_t n) { app.MenuEntry(n); }
+    const QImage& Picture() { return started.picture().Image(); }
+    QImage Redrawn() { return test::Redrawn(started); }
+    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    void SetAngle(int degrees) { app.ControlChange(Control::ScrollBar1, degrees + 30); }
+    void SetSubstance(int k) { app.ControlChange(Control::TrackBar1, k); }
+    void SetSubstance2(int k) { app.ControlChange(Control::TrackBar4, k); }
+    void SetR1(int position) { app.ControlChange(Control::TrackBar2, position); }
+    void SetR2(int position) { app.ControlChange(Control::TrackBar3, position); }
+    double Number(int col, int row) { return std::stod(Cell(col, row)); }
+
+    void ExpectNoNan() {
+        for (int row = 0; row < 7; ++row)
+            for (int col = 0; col < 3; ++col) {
+                const std::string& cell = Cell(col, row);
+                EXPECT_EQ(cell.find("nan"), std::string::npos) << col << "," << row;
+                EXPECT_EQ(cell.find("inf"), std::string::npos) << col << "," << row;
+            }
+        for (const std::string* panel : {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3}) {
+            EXPECT_EQ(panel->find("nan"), std::string::npos);
+            EXPECT_EQ(panel->find("inf"), std::string::npos);
+        }
+    }
+
+    test::StartedApp started;
+    App& app = started.app;
+};
+
+TEST_F(LensSimulation, DrawnByTheirCatalogueEntries) {
+    EXPECT_EQ(AllSimulations().Find(23)->Draw, &DrawLensProperties);
+    EXPECT_EQ(AllSimulations().Find(25)->Draw, &DrawLensSystems);
+    EXPECT_EQ(AllSimulations().Find(30)->Draw, &DrawLensOutlines);
+}
+
+TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
+    Choose(23);
+    SetSubstance(4);
+    EXPECT_EQ(Cell(0, 0), "Linsens egenskaber");
+    // The vertices at x = -0.5 and 0.5: the lens is one unit thick.
+    const std::vector<Interface> faces = LensFaces(app, true);
+    EXPECT_NEAR(FaceX(faces[0].Face, 0), -0.5, 1e-12);
+    EXPECT_NEAR(FaceX(faces[1].Face, 0), 0.5, 1e-12);
+    EXPECT_EQ(Cell(1, 1), "5.0");
+    EXPECT_EQ(Cell(1, 2), "5.0");
+    const double fB = ThickLensFocus(5, -5, 1, 1.515, 0.5);
+    const double fR = ThickLensFocus(5, -5, 1, 1.505, 0.5);
+    EXPECT_NEAR(Number(1, 3), fB, 0.0051);
+    EXPECT_NEAR(Number(2, 3), fR, 0.0051);
+    EXPECT_LT(Number(1, 3), Number(2, 3));
+    EXPECT_LT(Number(2, 3) - Number(1, 3), 0.2);
+    EXPECT_EQ(Cell(0, 4), " Kronglas, n");
+    EXPECT_EQ(Cell(1, 4), "1.515");
+    EXPECT_EQ(Cell(2, 4), "1.505");
+    EXPECT_EQ(Cell(0, 5), " Kronglas, n");
+    EXPECT_EQ(Cell(1, 6), "0.0");
+    EXPECT_EQ(app.Window.Panel1, "r1=5.0");
+    EXPECT_EQ(app.Window.Panel2, "f=" + Cell(1, 3));
+    EXPECT_EQ(app.Window.Panel3, "n1=1.515");
+    SetAngle(-30);
+    EXPECT_EQ(Cell(1, 6), "-30.0");
+}
+
+TEST_F(LensSimulation, FocalLengthsFollowTheThickLensFormula) {
+    Choose(23);
+    for (int k = 1; k <= SubstanceCount; ++k) {
+        SetSubstance(k);
+        for (int p1 : {1, 3, 10})
+            for (int p2 : {1, 6, 10}) {
+                SetR1(p1);
+                SetR2(p2);
+                const double r1 = 2.5 * (p1 + 1), r2 = 2.5 * (p2 + 1);
+                SCOPED_TRACE("substance " + std::to_string(k) + " r1 " + std::to_string(r1) +
+                             " r2 " + std::to_string(r2));
+                EXPECT_NEAR(Number(1, 1), r1, 0.051);
+                EXPECT_NEAR(Number(1, 2), r2, 0.051);
+                const double d = Sag(r1) + Sag(r2);
+                const SubstanceRow& s = Substance(k);
+                EXPECT_NEAR(Number(1, 3), ThickLensFocus(r1, -r2, d, s.SubstanceIndexBlue, Sag(r2)),
+                            0.0051);
+                EXPECT_NEAR(Number(2, 3), ThickLensFocus(r1, -r2, d, s.SubstanceIndexRed, Sag(r2)),
+                            0.0051);
+                ExpectNoNan();
+            }
+    }
+}
+
+TEST_F(LensSimulation, PlanoConvexAndDoublet) {
+    Choose(23);
+    SetSubstance(4);
+    SetR1(3);  // r1 = 10
+    app.FKeyClick(FKey::F5);
+    EXPECT_NEAR(Number(1, 3), ThickLensFocus(10, 0, Sag(10), 1.515, 0), 0.0051);
+    app.FKeyClick(FKey::F5);
+    // A doublet of one substance is one lens 0.3 thicker.
+    app.FKeyClick(FKey::F6);
+    EXPECT_NEAR(Number(1, 3), ThickLensFocus(10, -5, Sag(10) + Sag(5) + 0.3, 1.515, Sag(5) + 0.3),
+                0.0051);
+    EXPECT_NEAR(Number(2, 3), ThickLensFocus(10, -5, Sag(10) + Sag(5) + 0.3, 1.505, Sag(5) + 0.3),
+                0.0051);
+    // Dense flint behind crown glass bends the blue light less than crown glass alone
+    // would: the second element makes the lens weaker.
+    const double single = Number(1, 3);
+    SetSubstance2(7);
+    EXPECT_EQ(Cell(0, 5), " Tæt flint, n");
+    EXPECT_EQ(Cell(1, 5), "1.717");
+    EXPECT_NE(Number(1, 3), single);
+    ExpectNoNan();
+}
+
+TEST_F(LensSimulation, SnellsLawAtEveryFaceOfEveryRay) {
+    Choose(23);
+    for (int k : {1, 4, 8}) {
+        SetSubstance(k);
+        for (bool plano : {false, true})
+            for (bool doublet : {false, true}) {
+                if (app.State.ShowRedRay != plano) app.FKeyClick(FKey::F5);
+                if (app.State.ShowRays != doublet) app.FKeyClick(FKey::F6);
+                SetSubstance2(9 - k);
+                for (int angle : {-30, -12, 0, 7, 30}) {
+                    SetAngle(angle);
+                    for (bool blue : {true, false}) {
+                        const std::vector<Interface> faces = LensFaces(app, blue);
+                        for (double c = -2.75; c <= 2.75; c += 0.25) {
+                            const auto ray = TraceBeamRay(c, angle, faces);
+                            if (!ray) continue;
+                            SCOPED_TRACE("c " + std::to_string(c) + " angle " + std::to_string(angle));
+                            ExpectSnellAlong(*ray, faces);
+                        }
+                    }
+                }
+            }
+    }
+}
+
+TEST_F(LensSimulation, TheStopCutsTheOuterRays) {
+    Choose(23);
+    app.FKeyClick(FKey::F4);
+    const auto heights = [&](bool blue) {
+        std::vector<double> h;
+        for (const BeamRay& ray : BeamOf(app))
+            if (ray.Blue == blue && !ray.Axis) h.push_back(ray.Height);
+        std::sort(h.begin(), h.end());
+        return h;
+    };
+    EXPECT_EQ(heights(true), (std::vector<double>{-2, -1.5, -1, -0.5, 0.5, 1, 1.5, 2}));
+    EXPECT_EQ(heights(false),
+              (std::vector<double>{-1.75, -1.25, -0.75, -0.25, 0.25, 0.75, 1.25, 1.75}));
+    // The picture agrees: a blue ray at height 2 left of the stop, none at 2.5.
+    const int column = app.Map.PictureX(-3);
+    EXPECT_EQ(started.picture().GetPixel(column, app.Map.PictureY(2)), clBlue);
+    EXPECT_EQ(started.picture().GetPixel(column, app.Map.PictureY(2.5)), clWhite);
+    app.FKeyClick(FKey::F3);
+    EXPECT_EQ(heights(true), (std::vector<double>{-1, -0.5, 0.5, 1}));
+    EXPECT_EQ(heights(false), (std::vector<double>{-0.75, -0.25, 0.25, 0.75}));
+    EXPECT_EQ(started.picture().GetPixel(column, app.Map.PictureY(1.5)), clWhite);
+    // At 30° the lowest rays hit the stop and the highest miss the lens's rim.
+    app.FKeyClick(FKey::F3);
+    SetAngle(30);
+    EXPECT_EQ(heights(true).front(), -1);
+    EXPECT_FALSE(TraceBeamRay(2.5, 30, LensFaces(app, true)).has_value());
+    SetAngle(-30);
+    EXPECT_EQ(heights(true).back(), 1);
+}
+
+TEST_F(LensSimulation, EveryToggleTwiceLeavesThePicture) {
+    Choose(23);
+    SetAngle(10);
+    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
+        const QImage before = Picture().copy();
+        app.FKeyClick(key);
+        EXPECT_NE(Picture(), before) << static_cast<int>(key);
+        app.FKeyClick(key);
+        ExpectSamePicture(Picture().copy(), before, "lens-toggle-" + std::to_string(static_cast<int>(key) + 2));
+    }
+    Choose(25);
+    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F6}) {
+        const QImage before = Picture().copy();
+        app.FKeyClick(key);
+        EXPECT_NE(Picture(), before) << static_cast<int>(key);
+        app.FKeyClick(key);
+        ExpectSamePicture(Picture().copy(), before, "system-toggle-" + std::to_string(static_cast<int>(key) + 2));
+    }
+}
+
+TEST_F(LensSimulation, NameChangesMatchAFullRedraw) {
+    Choose(23);
+    SetSubstance(8);
+    QImage drawn = Picture().copy();
+    ExpectSamePicture(drawn, Redrawn(), "lens-long-name");
+    app.FKeyClick(FKey::F6);
+    SetSubstance2(1);
+    drawn = Picture().copy();
+    ExpectSamePicture(drawn, Redrawn(), "lens-second-name");
+    app.FKeyClick(FKey::F6);
+    drawn = Picture().copy();
+    ExpectSamePicture(drawn, Redrawn(), "lens-name-gone");
+}
+
+TEST_F(LensSimulation, RandomUseOfLensMatchesAFullRedraw) {
+    Choose(23);
+    test::ExpectRandomUseMatchesRedraw(
+        started, 2315,
+        {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2, Control::TrackBar3, Control::TrackBar4},
+        {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}, "lens");
+}
+
+TEST_F(LensSimulation, RandomUseOfLensSystemMatchesAFullRedraw) {
+    Choose(25);
+    test::ExpectRandomUseMatchesRedraw(
+        started, 2515,
+        {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2, Control::TrackBar3, Control::TrackBar4},
+        {FKey::F2, FKey::F3, FKey::F4, FKey::F6}, "lens-system");
+}
+
+TEST_F(LensSimulation, LensSystemTable) {
+    Choose(25);
+    SetSubstance(4);
+    SetSubstance2(7);
+    SetR2(3);  // r2 = 10
+    EXPECT_EQ(Cell(0, 0), "Linsesystemer");
+    EXPECT_EQ(Cell(1, 0), "linse 1");
+    EXPECT_EQ(Cell(1, 1), "5.0");
+    EXPECT_EQ(Cell(2, 1), "10.0");
+    // Each lens's focal point measured from its middle.
+    EXPECT_NEAR(Number(1, 2), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
+    EXPECT_NEAR(Number(2, 2), ThickLensFocus(10, -10, 2 * Sag(10), 1.717, Sag(10)), 0.0051);
+    EXPECT_EQ(Cell(1, 3), "Kronglas");
+    EXPECT_EQ(Cell(2, 3), "Tæt flint");
+    EXPECT_EQ(Cell(1, 4), "1.515");
+    EXPECT_EQ(Cell(2, 5), "1.686");
+    EXPECT_EQ(app.Window.Panel1, "r1=5.0");
+    EXPECT_EQ(app.Window.Panel2, "r2=10.0");
+    // The concave lens, 0.2 thick at its middle: a negative focal length.
+    app.FKeyClick(FKey::F6);
+    EXPECT_NEAR(Number(2, 2), ThickLensFocus(-10, 10, 0.2, 1.717, 0.1), 0.0051);
+    EXPECT_LT(Number(2, 2), 0);
+    ExpectNoNan();
+}
+
+TEST_F(LensSimulation, LensSystemRaysObeySnell) {
+    Choose(25);
+    for (bool concave : {false, true}) {
+        if (app.State.ShowRays != concave) app.FKeyClick(FKey::F6);
+        for (int p : {1, 5, 10}) {
+            SetR1(p);
+            SetR2(11 - p);
+            std::vector<Interface> faces;
+            for (int lens = 1; lens <= 2; ++lens) {
+                const SystemLens element = SystemLensOf(app, lens, true);
+                faces.insert(faces.end(), element.Faces.begin(), element.Faces.end());
+            }
+            for (int angle : {-20, 0, 15})
+                for (double c = -2.5; c <= 2.5; c += 0.5)
+                    if (const auto ray = TraceBeamRay(c, angle, faces)) ExpectSnellAlong(*ray, faces);
+        }
+    }
+}
+
+// Events a simulation has no use for leave the picture and the table alone; the sheet of
+// outlines is drawn on a full redraw only.
+TEST_F(LensSimulation, OtherEventsDrawNothing) {
+    for (std::uint16_t n : {23, 25, 30}) {
+        Choose(n);
+        const QImage before = Picture().copy();
+        const std::string focus = Cell(1, 3);
+        std::vector<std::uint16_t> events{evTick, evStep, evScrollBar2, evScrollBar3};
+        if (n == 25) events.push_back(std::uint16_t(evF2 + 3));
+        if (n == 30) events.insert(events.end(), {evScrollBar1, evTrackBar1, evTrackBar2, evF2, evF6});
+        for (std::uint16_t event : events) app.DrawSimulation(event, false, *app.Image);
+        ExpectSamePicture(Picture().copy(), before, "lens-other-events-" + std::to_string(n));
+        EXPECT_EQ(Cell(1, 3), focus);
+    }
+}
+
+TEST_F(LensSimulation, OutlineSheetShowsSixLenses) {
+    Choose(30);
+    const double xs[] = {-7.5, -5, -2.5, 0, 2.5, 5};
+    const double rs[] = {10, 5, 5, 10, 4, 3};
+    for (int k = 0; k < 6; ++k) {
+        // The left vertex, and white just outside it and inside the lens.
+        const int y = app.Map.PictureY(0);
+        const int x = app.Map.PictureX(xs[k] - Sag(rs[k]));
+        EXPECT_EQ(started.picture().GetPixel(x, y), clBlack) << k;
+        EXPECT_EQ(started.picture().GetPixel(x - 3, y), clWhite) << k;
+        EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(xs[k]), y), clWhite) << k;
+        EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(xs[k]), app.Map.PictureY(LensRimHeight)), clBlack) << k;
+    }
+}
+
+}  // namespace
+}  // namespace viv

@@ -1,0 +1,277 @@
+#include "windows/memo_window.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "app/memo_text.h"
+#include "library/rtf_writer.h"
+#include "windows/rich_text.h"
+
+namespace viv {
+
+namespace {
+
+constexpr Qt::WindowFlags MemoWindowFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+
+constexpr int TopOfWindow = 30;  // pixels below the screen's top: under a maximised title bar
+
+// The memo's plain text in QTextDocument positions: one element per UTF-16 unit would
+// count a character beyond the basic plane twice, so positions are mapped explicitly.
+int ToDocumentPosition(const std::u32string& text, int characters) {
+    int position = 0;
+    for (int i = 0; i < characters && static_cast<std::size_t>(i) < text.size(); ++i)
+        position += text[static_cast<std::size_t>(i)] > 0xFFFF ? 2 : 1;
+    return position;
+}
+
+}  // namespace
+
+TVMemoform::TVMemoform(App& app, QWidget* parent)
+    : QWidget(parent, MemoWindowFlags | Qt::WindowStaysOnTopHint), app_(app) {
+    setObjectName(QStringLiteral("VMemoform"));
+    setWindowTitle(QStringLiteral("Memo"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(FontPixelHeight);
+    setFont(font);
+    setMouseTracking(true);
+
+    menu_ = new QMenuBar(this);
+    menu_->setNativeMenuBar(false);
+    QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
+    rediger->menuAction()->setData(QStringLiteral("Udskriv, kopi, klip,..."));
+    altidOverst_ = AddItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
+    altidOverst_->setCheckable(true);
+    connect(altidOverst_, &QAction::triggered, this, &TVMemoform::Altidverst1Click);
+    slet_ = AddItem(rediger, "&Slet", "Slet al tekst i memoen");
+    slet_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(slet_, &QAction::triggered, this, &TVMemoform::Slet1Click);
+    connect(AddItem(rediger, "&Market alt",
+                    "Markerer al tekst i memoen, bruges fx før kopiering til klippebord"),
+            &QAction::triggered, this, &TVMemoform::Marketalt1Click);
+    kopi_ = AddItem(rediger, "&Kopi", "Kopierer den markerede tekst til windows klippebord");
+    kopi_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(kopi_, &QAction::triggered, this, &TVMemoform::Kopi1Click);
+    rediger->addSeparator();
+    udskriv_ = AddItem(rediger, "&Udskriv", "Udskriver al tekst i memoen på printer");
+    connect(udskriv_, &QAction::triggered, this, &TVMemoform::Udskriv1Click);
+    gem_ = AddItem(rediger, "&Gem", "Gemmer indholdet af memoen i filen Ovelser.txt");
+    gem_->setVisible(false);
+    connect(gem_, &QAction::triggered, this, &TVMemoform::Gem1Click);
+    rediger->addSeparator();
+    connect(AddItem(rediger, "&Luk", "Memoen vises ikke"), &QAction::triggered, this,
+            &TVMemoform::Luk1Click);
+    connect(rediger, &QMenu::aboutToShow, this, &TVMemoform::Rediger1Click);
+    connect(menu_, &QMenuBar::hovered, this, &TVMemoform::ShowHint);
+    connect(rediger, &QMenu::hovered, this, &TVMemoform::ShowHint);
+
+    richEdit_ = new QTextEdit(this);
+    richEdit_->setObjectName(QStringLiteral("RichEdit1"));
+    richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    richEdit_->setAcceptRichText(true);
+    richEdit_->document()->setDefaultFont(font);
+    // The selection stays visible while another window has the focus.
+    QPalette palette = richEdit_->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    richEdit_->setPalette(palette);
+    richEdit_->viewport()->setMouseTracking(true);
+    richEdit_->viewport()->installEventFilter(this);
+    richEdit_->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menu_);
+    layout->addWidget(richEdit_);
+    resize(StartWidth, StartHeight);
+
+    // FormCreate: the guidance text, and the window shows while the program starts.
+    const RtfDocument guidance = MemoFormCreate(app_);
+    FillTextDocument(guidance, *richEdit_->document());
+    richEdit_->document()->setModified(false);
+    richEdit_->moveCursor(QTextCursor::Start);
+    app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
+    connect(richEdit_, &QTextEdit::textChanged, this, &TVMemoform::TextChanged);
+    selectionsShown_ = app_.Memo.SelectionRequests;
+}
+
+QAction* TVMemoform::AddItem(QMenu* menu, const char* caption, const char* hint) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setData(QString::fromUtf8(hint));
+    return action;
+}
+
+void TVMemoform::SyncFromModel() {
+    const MemoModel& memo = app_.Memo;
+    if (memo.Visible != isVisible()) setVisible(memo.Visible);
+    if (memo.SelectionRequests == selectionsShown_) return;
+    selectionsShown_ = memo.SelectionRequests;
+    const int last = richEdit_->document()->characterCount() - 1;
+    const int start = std::min(ToDocumentPosition(memo.Text, memo.SelStart), last);
+    const int end = std::min(ToDocumentPosition(memo.Text, memo.SelStart + memo.SelLength), last);
+    // Scrolled from the end back to the heading, the guidance opens at the window's top.
+    richEdit_->moveCursor(QTextCursor::End);
+    richEdit_->ensureCursorVisible();
+    QTextCursor cursor(richEdit_->document());
+    cursor.setPosition(end);
+    cursor.setPosition(start, QTextCursor::KeepAnchor);
+    richEdit_->setTextCursor(cursor);
+    richEdit_->ensureCursorVisible();
+}
+
+void TVMemoform::TextChanged() {
+    app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
+}
+
+void TVMemoform::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Shown again after "&Altid øverst", the window stays where it was.
+    if (!event->spontaneous() && !std::exchange(keepPlace_, false)) FormShow();
+}
+
+void TVMemoform::FormShow() {
+    const QScreen* where = screen();
+    if (where == nullptr) return;
+    const QRect area = where->geometry();
+    move(area.left() + area.width() - frameGeometry().width(), area.top() + TopOfWindow);
+}
+
+void TVMemoform::closeEvent(QCloseEvent* event) {
+    // Closing only hides the window; it lives as long as the program.
+    app_.Memo.Visible = false;
+    QWidget::closeEvent(event);
+    emit ModelChanged();
+}
+
+void TVMemoform::mouseMoveEvent(QMouseEvent* event) {
+    TakeFocus();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool TVMemoform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == richEdit_->viewport() && event->type() == QEvent::MouseMove) TakeFocus();
+    // Ctrl+C and Ctrl+X belong to the menu ("&Kopi" copies the whole memo, "&Slet"
+    // deletes the selection), not to the text widget's own copy and cut.
+    if (watched == richEdit_ && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (pressed == kopi_->shortcut() || pressed == slet_->shortcut()) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TVMemoform::TakeFocus() {
+    if (!isVisible()) return;
+    if (!isActiveWindow()) activateWindow();
+    if (!richEdit_->hasFocus()) richEdit_->setFocus(Qt::MouseFocusReason);
+}
+
+void TVMemoform::ShowHint(QAction* action) {
+    if (action == nullptr) return;
+    app_.DisplayHint(action->data().toString().toStdString());
+    emit ModelChanged();
+}
+
+void TVMemoform::Rediger1Click() {
+    altidOverst_->setChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    udskriv_->setEnabled(true);
+    kopi_->setEnabled(true);
+}
+
+void TVMemoform::Altidverst1Click() {
+    const bool onTop = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const bool shown = isVisible();
+    const QPoint at = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
+    altidOverst_->setChecked(onTop);
+    if (shown) {
+        keepPlace_ = true;
+        move(at);
+        show();
+    }
+}
+
+void TVMemoform::Slet1Click() { richEdit_->textCursor().removeSelectedText(); }
+
+void TVMemoform::Marketalt1Click() {
+    richEdit_->setFocus();
+    richEdit_->selectAll();
+}
+
+void TVMemoform::Kopi1Click() {
+    // The whole memo, not only the selection.
+    const std::string text =
+        MemoCopyText(richEdit_->toPlainText().toStdString(), app_.State.ListSeparator);
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TVMemoform::Udskriv1Click() {
+    if (richEdit_->document()->isEmpty()) {
+        app_.host().ShowMessage("Tom memo udskrives ikke", MessageKind::Information);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintOn(printer);
+}
+
+bool TVMemoform::PrintOn(QPrinter& printer) {
+    printer.setDocName(QStringLiteral("Vivarnon: Memo"));
+    richEdit_->document()->print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        app_.host().ShowMessage("Memoen blev ikke udskrevet", MessageKind::Warning);
+        return false;
+    }
+    return true;
+}
+
+void TVMemoform::Gem1Click() {
+    if (!SaveAs(QStringLiteral("Ovelser.rtf")))
+        app_.host().ShowMessage("Ovelser.rtf ikke gemt", MessageKind::Information);
+}
+
+bool TVMemoform::SaveAs(const QString& path) {
+    const std::string rtf = WriteRtf(FromTextDocument(*richEdit_->document()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(rtf.data(), static_cast<qint64>(rtf.size())) != static_cast<qint64>(rtf.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void TVMemoform::Luk1Click() {
+    app_.Memo.Visible = false;
+    hide();
+    emit ModelChanged();
+}
+
+}  // namespace viv

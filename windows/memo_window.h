@@ -1,0 +1,81 @@
+// The memo window: the guidance text of every simulation in a rich-text editor, always on
+// top at the top right of the screen. The main window selects the guidance of the chosen
+// simulation in it; the user may edit, copy, print and hide the text.
+#pragma once
+
+#include <QWidget>
+
+#include "app/app.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QPrinter;
+class QTextEdit;
+
+namespace viv {
+
+class TVMemoform : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int StartWidth = 435;   // pixels
+    static constexpr int StartHeight = 300;  // pixels
+    static constexpr int FontPixelHeight = 13;
+
+    // Loads the guidance text of the start directory (a missing file is reported once).
+    explicit TVMemoform(App& app, QWidget* parent = nullptr);
+
+    // Shows the model: visibility and a selection the main window asked for.
+    void SyncFromModel();
+
+    QTextEdit* RichEdit1() const { return richEdit_; }
+    QMenuBar* MainMenu() const { return menu_; }
+    QAction* Altidverst1() const { return altidOverst_; }
+    QAction* Gem1() const { return gem_; }
+
+    // Prints the memo on a printer that is set up already; a failed job is reported once.
+    bool PrintOn(QPrinter& printer);
+    // Writes the memo as rich text to `path`, whole or not at all.
+    bool SaveAs(const QString& path);
+
+public slots:
+    void Altidverst1Click();  // "&Altid øverst"
+    void Slet1Click();        // "&Slet"
+    void Marketalt1Click();   // "&Market alt"
+    void Kopi1Click();        // "&Kopi"
+    void Udskriv1Click();     // "&Udskriv"
+    void Gem1Click();         // "&Gem"
+    void Luk1Click();         // "&Luk"
+
+signals:
+    // The window changed the model (its visibility or the status line's hint).
+    void ModelChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void Rediger1Click();
+    void TakeFocus();
+    void ShowHint(QAction* action);
+    void TextChanged();
+    QAction* AddItem(QMenu* menu, const char* caption, const char* hint);
+
+    App& app_;
+    QMenuBar* menu_ = nullptr;
+    QTextEdit* richEdit_ = nullptr;
+    QAction* altidOverst_ = nullptr;
+    QAction* udskriv_ = nullptr;
+    QAction* kopi_ = nullptr;
+    QAction* slet_ = nullptr;
+    QAction* gem_ = nullptr;
+    int selectionsShown_ = 0;  // the main window's selection requests already shown
+    bool keepPlace_ = false;   // the next show keeps the window's place
+};
+
+}  // namespace viv
