@@ -8,6 +8,7 @@
 #include "sims/rainbow/bow_polarisation.h"
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/polarised_colours.h"
+#include "sims/rainbow/rainbow_data_lists.h"
 #include "sims/rainbow/water_polarisation.h"
 #include "sims/rainbow/youngs_interference.h"
 
@@ -89,7 +90,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kWaterPolarisationRows,
             .Mask = 318,
             .BeforeSelect = &WaterPolarisationStart,
-            .Draw = &DrawWaterPolarisation};
+            .Draw = &DrawWaterPolarisation,
+            .Data = &WaterPolarisationData};
     c[1] = {.Number = 6,
             .Caption = "Vivarnons kegle",
             .Table = {6, 2, true},
@@ -107,7 +109,8 @@ constexpr std::array kEntries = [] {
             .Mask = 318,
             .BeforeSelect = &DropStart,
             .AfterTable = &PrimaryBowAfterTable,
-            .Draw = &DrawScatteringInDrop};
+            .Draw = &DrawScatteringInDrop,
+            .Data = &DropScatteringData};
     c[3] = {.Number = 8,
             .Caption = "Alexanders bånd",
             .Table = {5, 2, true},
@@ -116,7 +119,8 @@ constexpr std::array kEntries = [] {
             .Mask = 258,
             .BeforeSelect = &SetBandRayParameter,
             .AfterTable = &PrimaryBowAfterTable,
-            .Draw = &DrawAlexandersBand};
+            .Draw = &DrawAlexandersBand,
+            .Data = &AlexandersBandData};
     c[4] = {.Number = 9,
             .Caption = "Vivarnons farver",
             .Table = {10, 2, true},
@@ -125,7 +129,8 @@ constexpr std::array kEntries = [] {
             .Mask = 306,
             .BeforeSelect = &SetBowColoursStartValues,
             .AfterTable = &BowColoursAfterTable,
-            .Draw = &DrawColoursOfBow};
+            .Draw = &DrawColoursOfBow,
+            .Data = &BowColoursData};
     c[5] = {.Number = 10,
              .Caption = "Youngs interferens",
              .Table = {12, 3, true},
@@ -134,7 +139,8 @@ constexpr std::array kEntries = [] {
              .Mask = 314,
              .BeforeSelect = &YoungStart,
              .AfterTable = &SetYoungStartValues,
-             .Draw = &DrawYoungsInterference};
+             .Draw = &DrawYoungsInterference,
+             .Data = &YoungsInterferenceData};
     c[6] = {.Number = 11,
              .Caption = "Vivarnons polarisation",
              .Table = {9, 3, true},
@@ -142,7 +148,8 @@ constexpr std::array kEntries = [] {
              .RowHeaders = kBowPolarisationRows,
              .Mask = 286,
              .BeforeSelect = &BowPolarisationStart,
-             .Draw = &DrawBowPolarisation};
+             .Draw = &DrawBowPolarisation,
+             .Data = &BowPolarisationData};
     c[7] = {.Number = 12,
              .Caption = "Polarisation og farver",
              .Table = {6, 2, true},
@@ -151,7 +158,8 @@ constexpr std::array kEntries = [] {
              .Mask = 256,
              .BeforeSelect = &SetPolarisedColoursStartValues,
              .AfterTable = &PolarisedColoursAfterTable,
-             .Draw = &DrawPolarisedColours};
+             .Draw = &DrawPolarisedColours,
+             .Data = &PolarisedColoursData};
     c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2};
     c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2};
     return c;
