@@ -80,8 +80,9 @@ PrintSizes ComputePrintSizes(const World& map, int pageWidth, int pageHeight, in
     const double r = map.PictureHeight > 0 ? static_cast<double>(map.PictureWidth) / map.PictureHeight : 1.0;
     double c = s.MaxPrintWidth;
     if (s.MaxPrintHeight * r < s.MaxPrintWidth) c = Round(s.MaxPrintHeight * r);
-    s.Width = Round(f * c);
-    s.Height = Round(f * c / r);
+    // Rounding c can push the height half a pixel past the page; the dialog would refuse it.
+    s.Width = std::min(Round(f * c), s.MaxPrintWidth);
+    s.Height = std::min(Round(f * c / r), s.MaxPrintHeight);
     return s;
 }
 
@@ -102,7 +103,8 @@ PicturePrintScope::PicturePrintScope(App& app)
     : app_(app),
       timerRan_(app.Window.Timer1.Enabled),
       width_(app.Map.PictureWidth),
-      height_(app.Map.PictureHeight) {
+      height_(app.Map.PictureHeight),
+      image_(app.Image.get()) {
     app_.Window.Timer1.Enabled = false;
     app_.Map.PrintOffsetX = PrintOffset;
     app_.Map.PrintOffsetY = PrintOffset;
@@ -110,8 +112,10 @@ PicturePrintScope::PicturePrintScope(App& app)
 
 PicturePrintScope::~PicturePrintScope() {
     World& map = app_.Map;
-    map.PictureWidth = width_;
-    map.PictureHeight = height_;
+    // A resize while the dialog was open made a new picture of another size.
+    const bool resized = app_.Image && app_.Image.get() != image_;
+    map.PictureWidth = resized ? static_cast<std::uint16_t>(app_.Image->Width()) : width_;
+    map.PictureHeight = resized ? static_cast<std::uint16_t>(app_.Image->Height()) : height_;
     map.PrintOffsetX = 0;
     map.PrintOffsetY = 0;
     map.PenWidth = 1;

@@ -96,6 +96,7 @@ private:
     App& app_;
     bool timerRan_;
     std::uint16_t width_, height_;
+    const TCanvas* image_;  // the screen picture when printing began
 };
 
 // The results table under a picture printHeight high, starting on the current page; no

@@ -53,6 +53,11 @@ TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool t
     setWindowTitle(QStringLiteral("Udskriv graf"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont small = font();
+    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                       QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
+    small.setPixelSize(13);
+    setFont(small);
 
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));

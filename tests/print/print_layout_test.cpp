@@ -54,15 +54,23 @@ TEST(PrintSizes, PlainPercentagesStretchAndTrueScaleKeepsTheScreensProportion) {
     EXPECT_EQ(*half.Width, 2300);
     EXPECT_EQ(*half.Height, 1533);
 
-    // A tall picture is limited by the page's height.
+    // A tall picture is limited by the page's height; the rounding of its width never
+    // makes the height one pixel too high for the dialog to take.
     const PrintSizes tall = ComputePrintSizes(PageMap(400, 600), 4800, 6600, 5);
-    EXPECT_EQ(*tall.Height, 6400);
     EXPECT_EQ(*tall.Width, 4267);
-    EXPECT_LE(*tall.Width, tall.MaxPrintWidth);
-    // Landscape: the page's height limits a wide picture too.
+    EXPECT_EQ(*tall.Height, 6400);
+    EXPECT_TRUE(ParsePrintSide(std::to_string(*tall.Height), tall.MaxPrintHeight));
+    // Landscape.
     const PrintSizes wide = ComputePrintSizes(map, 6600, 4800, 5);
-    EXPECT_EQ(*wide.Height, 4400);
     EXPECT_EQ(*wide.Width, 6400);
+    EXPECT_EQ(*wide.Height, 4267);
+    // Every proposal is one the dialog takes.
+    for (int item = 1; item < 9; ++item)
+        for (const auto& [w, h] : {std::pair{600, 400}, {400, 600}, {631, 445}, {1, 999}, {999, 1}}) {
+            const PrintSizes p = ComputePrintSizes(PageMap(w, h), 4800, 6600, item);
+            EXPECT_LE(*p.Width, p.MaxPrintWidth) << item << " " << w << "x" << h;
+            EXPECT_LE(*p.Height, p.MaxPrintHeight) << item << " " << w << "x" << h;
+        }
 }
 
 TEST(PrintSizes, OnlyWholeNumbersFrom200ToTheMaximumAreTaken) {

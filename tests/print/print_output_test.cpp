@@ -14,6 +14,7 @@
 #include "app/gui/headless_host.h"
 #include "app/print_layout.h"
 #include "app/script.h"
+#include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 #include "windows/page_file.h"
 
@@ -105,8 +106,9 @@ TEST_F(PrintFiles, EverySimulationPrintsItsPictureAndItsTableUnderIt) {
         const int right = static_cast<int>(margin + (200 + *sizes.Width) * Scale);
         EXPECT_GT(Ink(page, left, top, right, bottom), 50) << "no picture printed in " << n;
         EXPECT_GT(Ink(page, left, 0, page.width(), top), 5) << "no title line in " << n;
-        if (table)
+        if (table) {
             EXPECT_GT(Ink(page, left, bottom + 4, page.width(), page.height()), 20) << "no table under " << n;
+        }
         // The screen is drawn as before.
         EXPECT_EQ(s.app.Map.PrintOffsetX, 0);
         EXPECT_EQ(s.app.Map.PictureWidth, s.app.Image->Width());
