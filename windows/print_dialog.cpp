@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPageLayout>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/app.h"
 #include "library/canvas/raster_canvas.h"
@@ -188,8 +189,13 @@ void TVprintgrafform::RadioButton2Click() {
 }
 
 void TVprintgrafform::PrintersetupButtonClick() {
-    QPageSetupDialog dialog(&printer_, this);
-    dialog.exec();
+    // The platform's dialog: the printer (or a PDF file), its paper and orientation. The
+    // copies it offers are this dialog's own, so that each copy gets its title and table.
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral("Printersetup"));
+    printer_.setCopyCount(spinEdit1_->value());
+    if (dialog.exec() == QDialog::Accepted) spinEdit1_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
+    printer_.setCopyCount(1);
     OrientationFromPrinter();
     ComputePrintSizes();
 }
