@@ -127,7 +127,20 @@ public:
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing file name"};
             std::string error;
-            if (!host_.SavePng(*app_.Image, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+            if (EndsWith(w[1], ".svg")) {
+                SaveSvg(w[1]);
+            } else if (!host_.SavePng(*app_.Image, w[1], error)) {
+                throw BadLine{"cannot write " + w[1] + ": " + error};
+            }
+        } else if (command == "print") {
+            NoMoreThan(w, 3);
+            if (w.size() < 2) throw BadLine{"missing file name"};
+            if (w.size() > 2 && w[2] != "table") throw BadLine{"unexpected argument: " + w[2]};
+            PrintPicture(w[1], w.size() > 2);
+        } else if (command == "data") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2) throw BadLine{"missing file name"};
+            PrintData(w[1]);
         } else if (command == "table") {
             NoMoreThan(w, 1);
             for (int r = 0; r < app_.Table.RowCount(); ++r) {
@@ -165,6 +178,64 @@ public:
     }
 
 private:
+    static bool EndsWith(const std::string& text, std::string_view end) {
+        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    }
+
+    std::unique_ptr<PageFile> OpenPdf(const std::string& path) {
+        std::string error;
+        std::unique_ptr<PageFile> pdf = host_.OpenPdf(path, error);
+        if (!pdf) throw BadLine{"cannot write " + path + ": " + error};
+        return pdf;
+    }
+
+    static void Finish(PageFile& file, bool drawn, const std::string& path) {
+        std::string error = "the printer refused a page";
+        if (!drawn || !file.Finish(error)) throw BadLine{"cannot write " + path + ": " + error};
+    }
+
+    // "Udskriv &Graf..." with the dialog's first choice and the title and copies last given.
+    void PrintPicture(const std::string& path, bool withTable) {
+        if (!app_.Image) throw BadLine{"there is no picture yet"};
+        Filer1Click(app_);
+        if (withTable && !app_.Window.UdskrivTabel1.Enabled)
+            throw BadLine{"this simulation fills no table"};
+        std::unique_ptr<PageFile> pdf = OpenPdf(path);
+        bool drawn = false;
+        {
+            PicturePrintScope scope(app_);
+            const TCanvas& page = pdf->Page();
+            const PrintSizes sizes = ComputePrintSizes(app_.Map, page.Width(), page.Height(), DefaultPrintSize);
+            PictureRequest request;
+            request.PrintWidth = *sizes.Width;
+            request.PrintHeight = *sizes.Height;
+            request.Title = app_.State.PrintTitle;
+            request.TableToo = withTable;
+            drawn = scope.Print(*pdf, request);
+        }
+        Finish(*pdf, drawn, path);
+    }
+
+    // "Udskriv &Data".
+    void PrintData(const std::string& path) {
+        Filer1Click(app_);
+        std::optional<DataList> list = CurrentDataList(app_);
+        if (!app_.Window.Udskrivdata1.Enabled || !list) throw BadLine{"this simulation has no data list"};
+        std::unique_ptr<PageFile> pdf = OpenPdf(path);
+        const bool drawn = PrintDataList(app_, *pdf, *list, app_.State.PrintTitle);
+        Finish(*pdf, drawn, path);
+    }
+
+    // "Kopi som &Metafile", to a file.
+    void SaveSvg(const std::string& path) {
+        if (!app_.Image) throw BadLine{"there is no picture yet"};
+        std::string error;
+        std::unique_ptr<PageFile> svg = host_.OpenSvg(path, app_.Image->Width(), app_.Image->Height(), error);
+        if (!svg) throw BadLine{"cannot write " + path + ": " + error};
+        DrawVectorCopy(app_, svg->Page());
+        Finish(*svg, true, path);
+    }
+
     static const ControlName* FindControl(const std::string& name) {
         for (const ControlName& c : Controls)
             if (name == c.name) return &c;
@@ -220,6 +291,11 @@ std::string ScriptHelp() {
            "  click X Y         a mouse press there\n"
            "  redraw            draw the whole picture anew\n"
            "  save FILE.png     write the picture as PNG\n"
+           "  save FILE.svg     write the picture as a vector picture (\"Kopi som Metafile\")\n"
+           "  print FILE.pdf [table]\n"
+           "                    print the picture on A4 pages in a PDF file, \" 75% skalatro\",\n"
+           "                    with the results table under it when asked (\"Udskriv Graf\")\n"
+           "  data FILE.pdf     print the data list in a PDF file (\"Udskriv Data\")\n"
            "  table             the results table, a line a row, cells joined by a tab\n"
            "  panels            the status panels 1, 2, 3 and the message panel, tab-joined\n"
            "  caption           the window caption\n"

@@ -5,6 +5,7 @@
 
 #include "app/window_model.h"
 #include "library/canvas/raster_canvas.h"
+#include "windows/page_file.h"
 
 namespace viv {
 
@@ -63,6 +64,17 @@ bool HeadlessHost::SavePng(const TCanvas& picture, const std::string& path, std:
         return false;
     }
     return true;
+}
+
+std::unique_ptr<PageFile> HeadlessHost::OpenPdf(const std::string& path, std::string& error) {
+    return OpenPdfFile(path, false, error);
+}
+
+std::unique_ptr<PageFile> HeadlessHost::OpenSvg(const std::string& path, int width, int height,
+                                                std::string& error) {
+    auto svg = std::make_unique<SvgFile>(path, width, height);
+    if (!svg->IsOpen()) return svg->Finish(error), nullptr;
+    return svg;
 }
 
 }  // namespace viv

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
+#include <memory>
 #include <vector>
 
 #include "app/app.h"
@@ -25,6 +26,8 @@ namespace viv {
 
 class ControlPanelView;
 class PictureView;
+class PrintCommands;
+class THelpForm;
 class TVtabelForm;
 class TVMemoform;
 
@@ -90,6 +93,8 @@ private:
     void ShowModel();
     void RunCommand(MenuCommand command);
     void Hjemmeside1Click();
+    // The help window at a topic of the help document ("" for its beginning).
+    void ShowHelp(const char* topic);
     void Exit1Click();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
@@ -117,6 +122,8 @@ private:
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;
     QPointer<TVMemoform> memo_;
+    std::unique_ptr<PrintCommands> print_;  // "&Filer": printing and the clipboard
+    QPointer<THelpForm> help_;
 
     bool created_ = false;    // FormCreate has run
     bool minimised_ = false;  // the window was last seen minimised
