@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "app/data_list.h"
 #include "app/main_menu.h"
 
 namespace viv {
@@ -45,6 +46,8 @@ struct CatalogueEntry {
     // The simulation's own response to the mouse moving over the picture (17, 18, 31,
     // 32); nullptr: none.
     void (*Mouse)(App&, TCanvas&) = nullptr;
+    // The numbers behind the picture for "Udskriv &Data"; nullptr: the item is disabled.
+    DataListRoutine Data = nullptr;
 };
 
 // Every simulation the program knows, indexed by number: the start picture, which the

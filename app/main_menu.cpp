@@ -127,6 +127,8 @@ constexpr MenuItemDef kVis[] = {
 };
 
 constexpr MenuItemDef kHjalp[] = {
+    {"Indhold1", "&Indhold", "F1", "Vivarnons hjælp: simulationerne, menuerne og udskrift", 0,
+     MC::Help},
     {"Hjemmeside1", "&Hjemmeside", "", "Vivarnons hjemmeside på internettet", 0, MC::HomePage},
     {"N6", "-"},
     {"Omvivarnon1", "&Om vivarnon", "", "Programmets versionsnummer", 0, MC::About},

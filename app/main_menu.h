@@ -26,6 +26,7 @@ enum class MenuCommand : std::uint8_t {
     SlowMotion,  // "Slo&wmotion"
     HomePage,
     About,       // "&Om vivarnon"
+    Help,        // the program's help
     SavePicture,  // "&Gem billede..."
     SaveTable,    // "Gem &tabel..."
 };

@@ -133,6 +133,15 @@ public:
             if (w.size() < 2) throw BadLine{"missing file name"};
             std::string error;
             if (!host_.SaveTable(app_, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+        } else if (command == "print") {
+            NoMoreThan(w, 3);
+            if (w.size() < 2) throw BadLine{"missing file name"};
+            if (w.size() > 2 && w[2] != "table") throw BadLine{"unexpected argument: " + w[2]};
+            PrintPicture(w[1], w.size() > 2);
+        } else if (command == "data") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2) throw BadLine{"missing file name"};
+            PrintData(w[1]);
         } else if (command == "table") {
             NoMoreThan(w, 1);
             for (int r = 0; r < app_.Table.RowCount(); ++r) {
@@ -170,6 +179,50 @@ public:
     }
 
 private:
+    std::unique_ptr<PageFile> OpenPdf(const std::string& path) {
+        std::string error;
+        std::unique_ptr<PageFile> pdf = host_.OpenPdf(path, error);
+        if (!pdf) throw BadLine{"cannot write " + path + ": " + error};
+        return pdf;
+    }
+
+    static void Finish(PageFile& file, bool drawn, const std::string& path) {
+        std::string error = "the printer refused a page";
+        if (!drawn || !file.Finish(error)) throw BadLine{"cannot write " + path + ": " + error};
+    }
+
+    // "Udskriv &Graf..." with the dialog's first choice and the title and copies last given.
+    void PrintPicture(const std::string& path, bool withTable) {
+        if (!app_.Image) throw BadLine{"there is no picture yet"};
+        Filer1Click(app_);
+        if (withTable && !app_.Window.UdskrivTabel1.Enabled)
+            throw BadLine{"this simulation fills no table"};
+        std::unique_ptr<PageFile> pdf = OpenPdf(path);
+        bool drawn = false;
+        {
+            PicturePrintScope scope(app_);
+            const TCanvas& page = pdf->Page();
+            const PrintSizes sizes = ComputePrintSizes(app_.Map, page.Width(), page.Height(), DefaultPrintSize);
+            PictureRequest request;
+            request.PrintWidth = *sizes.Width;
+            request.PrintHeight = *sizes.Height;
+            request.Title = app_.State.PrintTitle;
+            request.TableToo = withTable;
+            drawn = scope.Print(*pdf, request);
+        }
+        Finish(*pdf, drawn, path);
+    }
+
+    // "Udskriv &Data".
+    void PrintData(const std::string& path) {
+        Filer1Click(app_);
+        std::optional<DataList> list = CurrentDataList(app_);
+        if (!app_.Window.Udskrivdata1.Enabled || !list) throw BadLine{"this simulation has no data list"};
+        std::unique_ptr<PageFile> pdf = OpenPdf(path);
+        const bool drawn = PrintDataList(app_, *pdf, *list, app_.State.PrintTitle);
+        Finish(*pdf, drawn, path);
+    }
+
     static const ControlName* FindControl(const std::string& name) {
         for (const ControlName& c : Controls)
             if (name == c.name) return &c;
@@ -228,6 +281,10 @@ std::string ScriptHelp() {
            "                    FILE.pdf draw it anew as vectors on a white page of its size\n"
            "  savetable FILE.csv  write the results table as CSV (the system's list\n"
            "                    separator and decimal point, UTF-8)\n"
+           "  print FILE.pdf [table]\n"
+           "                    print the picture on A4 pages in a PDF file, \" 75% skalatro\",\n"
+           "                    with the results table under it when asked (\"Udskriv Graf\")\n"
+           "  data FILE.pdf     print the data list in a PDF file (\"Udskriv Data\")\n"
            "  table             the results table, a line a row, cells joined by a tab\n"
            "  panels            the status panels 1, 2, 3 and the message panel, tab-joined\n"
            "  caption           the window caption\n"

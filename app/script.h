@@ -9,6 +9,7 @@
 
 #include "app/app.h"
 #include "app/host.h"
+#include "app/print_layout.h"
 
 namespace viv {
 
@@ -28,6 +29,20 @@ public:
     virtual bool SavePicture(App& app, const std::string& path, std::string& error) = 0;
     // Writes the results table as CSV, whole or not at all; false with a reason on failure.
     virtual bool SaveTable(const App& app, const std::string& path, std::string& error) = 0;
+    // A PDF file of printer pages, as a printer with no dialog would print them; nullptr
+    // with a reason when it cannot be started.
+    virtual std::unique_ptr<PageFile> OpenPdf(const std::string& path, std::string& error) {
+        (void)path;
+        error = "no PDF output here";
+        return nullptr;
+    }
+    // An SVG picture of width x height pixels.
+    virtual std::unique_ptr<PageFile> OpenSvg(const std::string& path, int width, int height,
+                                              std::string& error) {
+        (void)path, (void)width, (void)height;
+        error = "no SVG output here";
+        return nullptr;
+    }
 };
 
 // Runs the commands of `in` against a started program. Output of "table", "panels" and

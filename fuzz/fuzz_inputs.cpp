@@ -9,12 +9,15 @@
 #include <memory>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 
 #include "app/app.h"
 #include "app/gui/headless_host.h"
 #include "app/script.h"
 #include "app/setup_file.h"
 #include "library/jpeg_image.h"
+#include "library/rtf_reader.h"
+#include "library/rtf_writer.h"
 #include "sims/simulations.h"
 
 namespace viv::fuzz {
@@ -93,6 +96,15 @@ void PhotographInput(const std::uint8_t* data, std::size_t size) {
                           static_cast<std::size_t>(result.Image.Width) * static_cast<std::size_t>(result.Image.Height)))
         std::abort();
     if (!result.Ok && result.Error.empty()) std::abort();
+}
+
+void GuidanceTextInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const RtfReadResult first = ReadRtf(bytes);
+    if (!first.IsRtf) return;
+    (void)first.Document.PlainText();
+    const RtfReadResult second = ReadRtf(WriteRtf(first.Document));
+    if (!second.IsRtf || !second.Complete || !(second.Document == first.Document)) std::abort();
 }
 
 void SetupFileInput(const std::uint8_t* data, std::size_t size) {

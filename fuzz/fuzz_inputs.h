@@ -19,6 +19,10 @@ void SetupFileInput(const std::uint8_t* data, std::size_t size);
 // runs in milliseconds.
 void ScriptInput(const std::uint8_t* data, std::size_t size);
 
+// The bytes as the guidance text "Vivarnon.rtf": what the reader takes survives a write
+// and a second read unchanged.
+void GuidanceTextInput(const std::uint8_t* data, std::size_t size);
+
 // The names of the inputs above, as the folders of fuzz/corpus and fuzz/regressions.
 using Input = void (*)(const std::uint8_t*, std::size_t);
 struct Target {
@@ -26,7 +30,10 @@ struct Target {
     Input Run;
 };
 inline constexpr Target kTargets[] = {
-    {"jpeg", PhotographInput}, {"setup_file", SetupFileInput}, {"script", ScriptInput}};
+    {"jpeg", PhotographInput},
+    {"setup_file", SetupFileInput},
+    {"script", ScriptInput},
+    {"rtf", GuidanceTextInput}};
 
 // A fresh file of this process for the input's bytes, in a folder of its own.
 std::string ScratchFile(const char* name);

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for as long as one likes:
-#   bash scripts/fuzz.sh jpeg|setup_file|script [SECONDS]   (no SECONDS: until stopped)
+#   bash scripts/fuzz.sh jpeg|setup_file|script|rtf [SECONDS]   (no SECONDS: until stopped)
 # Builds the targets in build-sanitize/ (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) first. An input that crashes or hangs the target is written
 # to build-sanitize/fuzz-TARGET-crash-* (or -timeout-*); copy it to fuzz/regressions/TARGET/
 # and mend the reader: the regression test runs every file there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target="${1:?usage: scripts/fuzz.sh jpeg|setup_file|script [SECONDS]}"
+target="${1:?usage: scripts/fuzz.sh jpeg|setup_file|script|rtf [SECONDS]}"
 seconds="${2:-0}"
-case "$target" in jpeg|setup_file|script) ;; *) echo "no fuzz target $target" >&2; exit 2 ;; esac
+case "$target" in jpeg|setup_file|script|rtf) ;; *) echo "no fuzz target $target" >&2; exit 2 ;; esac
 bash scripts/setup.sh
 build=build-sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -10,7 +10,7 @@ bash scripts/setup.sh
 build=build-sanitize
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DVIV_SANITIZE=ON -DVIV_FUZZ=ON >/dev/null
-cmake --build "$build" --target vivtests fuzz_jpeg fuzz_setup_file fuzz_script
+cmake --build "$build" --target vivtests fuzz_jpeg fuzz_setup_file fuzz_script fuzz_rtf
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
@@ -21,7 +21,7 @@ export VIV_SOAK_EVENTS="${VIV_SOAK_EVENTS:-10000}"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 1500
 
 runs="${VIV_FUZZ_RUNS:-20000}"
-for target in jpeg setup_file script; do
+for target in jpeg setup_file script rtf; do
   # The seeds are copied: what the fuzzer adds to its corpus stays in the build folder.
   work="$build/fuzz-corpus/$target"
   mkdir -p "$work"

@@ -5,6 +5,7 @@
 #include "app/gui/picture_files.h"
 #include "app/window_model.h"
 #include "library/canvas/raster_canvas.h"
+#include "windows/page_file.h"
 
 namespace viv {
 
@@ -48,6 +49,17 @@ bool HeadlessHost::SavePicture(App& app, const std::string& path, std::string& e
 
 bool HeadlessHost::SaveTable(const App& app, const std::string& path, std::string& error) {
     return viv::SaveTable(app, path, error);
+}
+
+std::unique_ptr<PageFile> HeadlessHost::OpenPdf(const std::string& path, std::string& error) {
+    return OpenPdfFile(path, false, error);
+}
+
+std::unique_ptr<PageFile> HeadlessHost::OpenSvg(const std::string& path, int width, int height,
+                                                std::string& error) {
+    auto svg = std::make_unique<SvgFile>(path, width, height);
+    if (!svg->IsOpen()) return svg->Finish(error), nullptr;
+    return svg;
 }
 
 }  // namespace viv

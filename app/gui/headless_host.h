@@ -28,6 +28,9 @@ public:
     void MoveCursorToPicture(int x, int y) override;
     bool SavePicture(App& app, const std::string& path, std::string& error) override;
     bool SaveTable(const App& app, const std::string& path, std::string& error) override;
+    std::unique_ptr<PageFile> OpenPdf(const std::string& path, std::string& error) override;
+    std::unique_ptr<PageFile> OpenSvg(const std::string& path, int width, int height,
+                                      std::string& error) override;
 
 private:
     class Cursor : public PointerSource {

@@ -38,7 +38,10 @@
 #include "app/gui/picture_view.h"
 #include "app/gui/startup.h"
 #include "app/gui/window_sizing.h"
+#include "app/print_layout.h"
+#include "windows/help_window.h"
 #include "windows/memo_window.h"
+#include "windows/print_dialog.h"
 #include "windows/table_window.h"
 
 namespace viv {
@@ -229,6 +232,8 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     app_.FormCreate(env);
     ApplyDevicePixelRatio(true);
     app_.FormResize();
+    print_ = std::make_unique<PrintCommands>(
+        app_, this, [this] { SyncFromModel(); }, [this](const char* topic) { ShowHelp(topic); });
     created_ = true;
     SyncFromModel();
 }
@@ -265,6 +270,8 @@ void TvivarnonMenu::BuildMenu() {
                     [this] { Act([this] { app_.SubjectMenuOpened(); }); });
         if (def.Name == kVisMenu)
             connect(menu, &QMenu::aboutToShow, this, [this] { Act([this] { app_.Vis1Click(); }); });
+        if (def.Name == "Filer1")
+            connect(menu, &QMenu::aboutToShow, this, [this] { Act([this] { Filer1Click(app_); }); });
 
         for (const MenuItemDef& item : def.Items) {
             if (item.Caption == "-") {
@@ -609,14 +616,21 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
     switch (command) {
         case MenuCommand::None:
             break;
-        // Printing and the clipboard are not wired to the window yet.
         case MenuCommand::PrintPicture:
+            print_->Udskrivgraf1Click();
             break;
         case MenuCommand::PrintData:
+            Filer1Click(app_);
+            if (app_.Window.Udskrivdata1.Enabled) print_->Udskrivdata1Click();
             break;
         case MenuCommand::CopyBitmap:
+            print_->Copy1Click();
             break;
         case MenuCommand::CopyMetafile:
+            print_->Kopisommetafile1Click();
+            break;
+        case MenuCommand::Help:
+            ShowHelp("");
             break;
         case MenuCommand::PrintTable:
             if (table_) table_->Udskriv1Click();
@@ -710,6 +724,11 @@ QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& exten
     }
     saveDirectory_ = QFileInfo(path).absolutePath();
     return path;
+}
+
+void TvivarnonMenu::ShowHelp(const char* topic) {
+    if (!help_) help_ = new THelpForm(host_, app_.State.StartDirectory, this);
+    help_->ShowTopic(QString::fromUtf8(topic));
 }
 
 void TvivarnonMenu::Hjemmeside1Click() {

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
+#include <memory>
 #include <vector>
 
 #include "app/app.h"
@@ -25,6 +26,8 @@ namespace viv {
 
 class ControlPanelView;
 class PictureView;
+class PrintCommands;
+class THelpForm;
 class TVtabelForm;
 class TVMemoform;
 
@@ -101,6 +104,8 @@ private:
     void Gemtabel1Click();
     QString ChooseSaveFile(const QString& title, const QString& extension, const QString& filters,
                            QString& chosenFilter);
+    // The help window at a topic of the help document ("" for its beginning).
+    void ShowHelp(const char* topic);
     void Exit1Click();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
@@ -132,6 +137,8 @@ private:
     QPointer<TVtabelForm> table_;
     QPointer<TVMemoform> memo_;
     QString saveDirectory_;  // where the last picture or table was saved
+    std::unique_ptr<PrintCommands> print_;  // "&Filer": printing and the clipboard
+    QPointer<THelpForm> help_;
 
     bool created_ = false;    // FormCreate has run
     bool minimised_ = false;  // the window was last seen minimised

@@ -5,16 +5,16 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cctype>
 
 #include "app/app.h"
-#include "app/events.h"
+#include "app/print_layout.h"
 #include "app/table_csv.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/canvas/vector_canvas.h"
+#include "windows/page_file.h"
 
 namespace viv {
 
@@ -33,14 +33,13 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// Draws the current simulation anew on `device` (a page of the picture's size), as the
-// metafile copy does: a white page, the picture's font, a full redraw onto it.
-void DrawVectorPicture(App& app, QPaintDevice& device) {
-    VectorCanvas canvas(device);
-    canvas.Painter().fillRect(0, 0, app.Image->Width(), app.Image->Height(), Qt::white);
-    canvas.Font = app.Image->Font;
-    app.DrawSimulation(evRedraw, false, canvas);
-    canvas.End();
+// The picture drawn anew on a vector canvas of its size, as the metafile copy draws it,
+// over a white page; the screen picture is redrawn after.
+void DrawOnWhitePage(App& app, TCanvas& canvas, int width, int height) {
+    canvas.Brush.Color = clWhite;
+    canvas.Brush.Style = bsSolid;
+    canvas.FillRect(TRect{0, 0, width, height});
+    DrawVectorCopy(app, canvas);
 }
 
 // Writes what `write` puts into the device of a save file, whole or not at all.
@@ -94,24 +93,16 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
             });
         }
         case PictureFormat::Svg: {
-            // The drawing goes to memory first: the generator reports no write errors.
-            QBuffer buffer;
-            buffer.open(QIODevice::WriteOnly);
-            {
-                QSvgGenerator svg;
-                svg.setOutputDevice(&buffer);
-                svg.setSize(QSize(width, height));
-                svg.setViewBox(QRect(0, 0, width, height));
-                svg.setResolution(kScreenDpi);
-                svg.setTitle(QString::fromStdString(app.Window.Caption));
-                DrawVectorPicture(app, svg);
+            SvgFile svg(path, width, height);
+            if (!svg.IsOpen()) {
+                svg.Finish(error);
+                return false;
             }
-            app.RedrawPicture();
-            const QByteArray& bytes = buffer.data();
-            return SaveBytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                             error);
+            DrawOnWhitePage(app, svg.Page(), width, height);
+            return svg.Finish(error);
         }
         case PictureFormat::Pdf: {
+            // The page goes to memory first, then to the file whole.
             QBuffer buffer;
             buffer.open(QIODevice::WriteOnly);
             {
@@ -123,9 +114,10 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
                 const QPageSize page(QSizeF(width * 72.0 / kScreenDpi, height * 72.0 / kScreenDpi),
                                      QPageSize::Point, QString(), QPageSize::ExactMatch);
                 pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
-                DrawVectorPicture(app, pdf);
+                VectorCanvas canvas(pdf);
+                DrawOnWhitePage(app, canvas, width, height);
+                canvas.End();
             }
-            app.RedrawPicture();
             const QByteArray& bytes = buffer.data();
             return SaveBytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                              error);

@@ -18,7 +18,8 @@ enum class PictureFormat { Png, Svg, Pdf, Unknown };
 PictureFormat PictureFormatOf(std::string_view path);
 
 // Saves the current picture of `app` in the format of `path`'s extension. SVG and PDF draw
-// the simulation again on the vector canvas, after which the screen picture is redrawn.
+// the simulation again on the vector canvas as the metafile copy does, on a white page of
+// the picture's size, after which the screen picture is redrawn.
 // False with a reason in `error` on failure; an existing file is then left as it was.
 bool SavePicture(App& app, const std::string& path, std::string& error);
 

@@ -9,6 +9,7 @@
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/instrument_figures.h"
 #include "sims/rainbow/polarised_colours.h"
+#include "sims/rainbow/rainbow_data_lists.h"
 #include "sims/rainbow/water_polarisation.h"
 #include "sims/rainbow/youngs_interference.h"
 
@@ -90,7 +91,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kWaterPolarisationRows,
             .Mask = 318,
             .BeforeSelect = &WaterPolarisationStart,
-            .Draw = &DrawWaterPolarisation};
+            .Draw = &DrawWaterPolarisation,
+            .Data = &WaterPolarisationData};
     c[1] = {.Number = 6,
             .Caption = "Vivarnons kegle",
             .Table = {6, 2, true},
@@ -108,7 +110,8 @@ constexpr std::array kEntries = [] {
             .Mask = 318,
             .BeforeSelect = &DropStart,
             .AfterTable = &PrimaryBowAfterTable,
-            .Draw = &DrawScatteringInDrop};
+            .Draw = &DrawScatteringInDrop,
+            .Data = &DropScatteringData};
     c[3] = {.Number = 8,
             .Caption = "Alexanders bånd",
             .Table = {5, 2, true},
@@ -117,7 +120,8 @@ constexpr std::array kEntries = [] {
             .Mask = 258,
             .BeforeSelect = &SetBandRayParameter,
             .AfterTable = &PrimaryBowAfterTable,
-            .Draw = &DrawAlexandersBand};
+            .Draw = &DrawAlexandersBand,
+            .Data = &AlexandersBandData};
     c[4] = {.Number = 9,
             .Caption = "Vivarnons farver",
             .Table = {10, 2, true},
@@ -126,7 +130,8 @@ constexpr std::array kEntries = [] {
             .Mask = 306,
             .BeforeSelect = &SetBowColoursStartValues,
             .AfterTable = &BowColoursAfterTable,
-            .Draw = &DrawColoursOfBow};
+            .Draw = &DrawColoursOfBow,
+            .Data = &BowColoursData};
     c[5] = {.Number = 10,
              .Caption = "Youngs interferens",
              .Table = {13, 3, true},
@@ -135,7 +140,8 @@ constexpr std::array kEntries = [] {
              .Mask = 318,
              .BeforeSelect = &YoungStart,
              .AfterTable = &SetYoungStartValues,
-             .Draw = &DrawYoungsInterference};
+             .Draw = &DrawYoungsInterference,
+             .Data = &YoungsInterferenceData};
     c[6] = {.Number = 11,
              .Caption = "Vivarnons polarisation",
              .Table = {9, 3, true},
@@ -143,7 +149,8 @@ constexpr std::array kEntries = [] {
              .RowHeaders = kBowPolarisationRows,
              .Mask = 286,
              .BeforeSelect = &BowPolarisationStart,
-             .Draw = &DrawBowPolarisation};
+             .Draw = &DrawBowPolarisation,
+             .Data = &BowPolarisationData};
     c[7] = {.Number = 12,
              .Caption = "Polarisation og farver",
              .Table = {6, 2, true},
@@ -152,7 +159,8 @@ constexpr std::array kEntries = [] {
              .Mask = 256,
              .BeforeSelect = &SetPolarisedColoursStartValues,
              .AfterTable = &PolarisedColoursAfterTable,
-             .Draw = &DrawPolarisedColours};
+             .Draw = &DrawPolarisedColours,
+             .Data = &PolarisedColoursData};
     c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2, .Draw = &DrawQuadrantPicture};
     c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2, .Draw = &DrawJacobsStaffPicture};
     return c;

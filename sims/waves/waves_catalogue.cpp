@@ -10,6 +10,7 @@
 #include "sims/waves/slits.h"
 #include "sims/waves/superposition.h"
 #include "sims/waves/thin_film.h"
+#include "sims/waves/waves_data_lists.h"
 
 namespace viv {
 
@@ -112,7 +113,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kFilmRows,
             .Mask = 262,
             .BeforeSelect = &FilmStart,
-            .Draw = &DrawThinFilm};
+            .Draw = &DrawThinFilm,
+            .Data = &ThinFilmData};
     c[2] = {.Number = 5,
             .Caption = "Brydningsloven",
             .Table = {5, 2, true},

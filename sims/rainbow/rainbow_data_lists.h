@@ -1,0 +1,28 @@
+// The data lists ("Udskriv &Data") of the rainbow simulations: the numbers behind each
+// picture, row by row, as printed in two page columns.
+#pragma once
+
+#include "app/data_list.h"
+
+namespace viv {
+
+class App;
+
+// The reflectances of light perpendicular (Rs) and parallel (Rp) to the plane of
+// incidence, for an angle of incidence i and of refraction b (radians) into water of
+// index n; at normal incidence both are ((n - 1) / (n + 1))^2.
+struct Reflectances {
+    double Perpendicular = 0;  // Rs
+    double Parallel = 0;       // Rp
+};
+Reflectances FresnelReflectances(double i, double b, double n);
+
+DataList WaterPolarisationData(App& app);   // "Polarisation i vand"
+DataList DropScatteringData(App& app);      // "Spredning i en dråbe"
+DataList AlexandersBandData(App& app);      // "Alexanders bånd"
+DataList BowColoursData(App& app);          // "Vivarnons farver"
+DataList YoungsInterferenceData(App& app);  // "Youngs interferens"
+DataList BowPolarisationData(App& app);     // "Vivarnons polarisation"
+DataList PolarisedColoursData(App& app);    // "Polarisation og farver"
+
+}  // namespace viv

@@ -1,0 +1,27 @@
+#include "sims/waves/waves_data_lists.h"
+
+#include "app/app.h"
+#include "library/colour_table.h"
+#include "library/format.h"
+#include "library/trig.h"
+#include "sims/waves/thin_film.h"
+#include "sims/waves/waves_motion_state.h"
+
+namespace viv {
+
+DataList ThinFilmData(App& app) {
+    DataList list;
+    list.Headers = {"vinkel i/°", "vinkel b/°", "faseforskel/pi"};
+    const double thickness = WavesMotionOf(app).FilmThickness;  // um
+    list.Subtitle = "tykkelse d = " + FormatReal(2, 0, thickness * 1000) + "nm" + ", " + ColourLine(app);
+    // The same phase as the picture and the table: the path difference 2 n t cos b in
+    // wavelengths times 2 pi, plus pi for the reflection at the front face.
+    for (int degrees = 0; degrees <= app.State.IncidenceMax; ++degrees) {
+        const FilmRays f = ThinFilmRays(degrees, app.State.CurrentColour, thickness);
+        list.Rows.push_back({FormatInteger(degrees, 1), FormatReal(1, 1, f.Refraction * DegPerRad),
+                             FormatReal(5, 3, f.Phase / Pi)});
+    }
+    return list;
+}
+
+}  // namespace viv

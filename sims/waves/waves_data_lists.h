@@ -1,0 +1,13 @@
+// The data list ("Udskriv &Data") of the thin film: the phase difference of the two
+// reflected rays for every angle of incidence.
+#pragma once
+
+#include "app/data_list.h"
+
+namespace viv {
+
+class App;
+
+DataList ThinFilmData(App& app);  // "Interferens i en tynd film"
+
+}  // namespace viv

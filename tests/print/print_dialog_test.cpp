@@ -1,0 +1,158 @@
+// The print dialog's fields and their checks, and the copies the "&Filer" menu puts on
+// the clipboard.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QTextBrowser>
+
+#include "test_host.h"
+#include "windows/help_window.h"
+#include "windows/print_dialog.h"
+
+namespace viv {
+namespace {
+
+using test::StartedApp;
+
+struct DialogFixture : ::testing::Test {
+    StartedApp s;
+    QPrinter printer{QPrinter::HighResolution};
+    void SetUp() override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(600);
+        printer.setPageOrientation(QPageLayout::Portrait);
+        s.app.MenuEntry(7);
+        s.app.Map.PrintOffsetX = PrintOffset;  // as while "Udskriv &Graf..." runs
+        s.app.Map.PrintOffsetY = PrintOffset;
+    }
+    template <class W>
+    static W* Child(QWidget& dialog, const char* name) {
+        W* w = dialog.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+};
+
+TEST_F(DialogFixture, StartsWithThreeQuarterTrueScaleAndThePagesLimits) {
+    s.app.State.PrintTitle = "7.a";
+    s.app.State.PrintTableToo = true;
+    TVprintgrafform dialog(s.app, printer, 3, true, {});
+    EXPECT_EQ(dialog.windowTitle(), "Udskriv graf");
+    auto* combo = Child<QComboBox>(dialog, "ComboBox1");
+    EXPECT_EQ(combo->currentIndex(), DefaultPrintSize);
+    EXPECT_EQ(combo->count(), 9);
+    EXPECT_EQ(combo->itemText(4), " 25%");
+    const PrintSizes want = ComputePrintSizes(s.app.Map, printer.width(), printer.height(), DefaultPrintSize);
+    EXPECT_EQ(Child<QLabel>(dialog, "Label_X")->text().toStdString(), want.LabelX);
+    EXPECT_EQ(Child<QLabel>(dialog, "Label_Y")->text().toStdString(), want.LabelY);
+    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit2")->text().toInt(), *want.Width);
+    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit1")->text().toInt(), *want.Height);
+    EXPECT_FALSE(Child<QLineEdit>(dialog, "Edit1")->isEnabled());
+    EXPECT_EQ(dialog.Copies(), 3);
+    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit3")->text(), "7.a");
+    EXPECT_TRUE(Child<QCheckBox>(dialog, "CheckBox1")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(dialog, "RadioButton1")->isChecked());
+
+    TVprintgrafform noTable(s.app, printer, 1, false, {});
+    EXPECT_FALSE(Child<QCheckBox>(noTable, "CheckBox1")->isEnabled());
+}
+
+TEST_F(DialogFixture, AHeightOf150KeepsTheDialogOpenAndAGoodSizeCloses) {
+    TVprintgrafform dialog(s.app, printer, 1, true, {});
+    dialog.show();
+    Child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(UserDefinedSize);
+    auto* height = Child<QLineEdit>(dialog, "Edit1");
+    auto* width = Child<QLineEdit>(dialog, "Edit2");
+    EXPECT_TRUE(height->isEnabled());
+    height->setText("150");
+    width->setText("1000");
+    dialog.OKButtonClick();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    height->setText("1000");
+    width->setText(QString::number(dialog.Sizes().MaxPrintWidth + 1));
+    dialog.OKButtonClick();
+    EXPECT_TRUE(dialog.isVisible());
+    width->setText("1500");
+    Child<QLineEdit>(dialog, "Edit3")->setText("Klasse 2.b");
+    Child<QCheckBox>(dialog, "CheckBox1")->setChecked(true);
+    dialog.OKButtonClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.PrintHeight(), 1000);
+    EXPECT_EQ(dialog.PrintWidth(), 1500);
+    EXPECT_EQ(s.app.State.PrintTitle, "Klasse 2.b");
+    EXPECT_TRUE(s.app.State.PrintTableToo);
+}
+
+TEST_F(DialogFixture, LandscapeTurnsThePage) {
+    TVprintgrafform dialog(s.app, printer, 1, true, {});
+    const PrintSizes portrait = dialog.Sizes();
+    Child<QRadioButton>(dialog, "RadioButton2")->click();
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_GT(dialog.Sizes().MaxPrintWidth, portrait.MaxPrintWidth);
+    EXPECT_LT(dialog.Sizes().MaxPrintHeight, portrait.MaxPrintHeight);
+    Child<QRadioButton>(dialog, "RadioButton1")->click();
+    EXPECT_EQ(dialog.Sizes().MaxPrintWidth, portrait.MaxPrintWidth);
+}
+
+TEST_F(DialogFixture, HelpAsksForThePrintingTopic) {
+    int asked = 0;
+    TVprintgrafform dialog(s.app, printer, 1, true, [&] { ++asked; });
+    Child<QPushButton>(dialog, "HelpButton")->click();
+    EXPECT_EQ(asked, 1);
+}
+
+TEST(FilerCopies, BitmapIsTheScreenPictureAndMetafileAnSvgOfTheSameFigures) {
+    StartedApp s;
+    s.app.MenuEntry(7);
+    int syncs = 0;
+    PrintCommands commands(s.app, nullptr, [&] { ++syncs; }, [](const char*) {});
+    commands.Copy1Click();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              s.picture().Image().convertToFormat(QImage::Format_RGB32));
+
+    const QImage before = s.picture().Image().copy();
+    commands.Kopisommetafile1Click();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    ASSERT_TRUE(data->hasFormat("image/svg+xml"));
+    QSvgRenderer svg(data->data("image/svg+xml"));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox().size(), before.size());
+    EXPECT_EQ(s.picture().Image(), before);  // redrawn exactly
+    EXPECT_GE(syncs, 1);
+}
+
+TEST(HelpWindow, OpensTheDocumentAtATopicAndReportsAMissingOne) {
+    test::TestHost host;
+    THelpForm help(host, VIV_SOURCE_DIR "/data");
+    ASSERT_TRUE(help.ShowTopic("udskriv"));
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_TRUE(help.Browser()->toPlainText().contains("Udskriv graf"));
+    EXPECT_TRUE(host.messages.empty());
+
+    // Beside neither the start directory nor the program (the tests' own folder).
+    if (FindHelpFile("/nonexistent-vivarnon-dir").isEmpty()) {
+        THelpForm missing(host, "/nonexistent-vivarnon-dir");
+        EXPECT_FALSE(missing.ShowTopic(""));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].first, "Vivarnon.html ikke fundet");
+        EXPECT_FALSE(missing.isVisible());
+    }
+}
+
+}  // namespace
+}  // namespace viv

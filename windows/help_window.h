@@ -1,0 +1,38 @@
+// The program's help: a Danish help document lying beside the program ("Vivarnon.html"),
+// shown in a window of its own at the topic asked for.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+class QTextBrowser;
+
+namespace viv {
+
+class Host;
+
+constexpr const char* HelpFileName = "Vivarnon.html";
+
+// Where the help document is: the start directory, else beside the program; empty when
+// it is in neither.
+QString FindHelpFile(const std::string& startDirectory);
+
+class THelpForm : public QWidget {
+    Q_OBJECT
+
+public:
+    THelpForm(Host& host, std::string startDirectory, QWidget* parent = nullptr);
+
+    // Shows the help at `topic` (an anchor of the document; empty for its beginning).
+    // A missing document is reported each time it is asked for; the window then stays hidden.
+    bool ShowTopic(const QString& topic);
+
+    QTextBrowser* Browser() { return browser_; }
+
+private:
+    Host& host_;
+    std::string startDirectory_;
+    QTextBrowser* browser_;
+};
+
+}  // namespace viv

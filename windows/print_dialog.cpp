@@ -1,0 +1,339 @@
+#include "windows/print_dialog.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/app.h"
+#include "library/canvas/raster_canvas.h"
+#include "windows/page_file.h"
+
+namespace viv {
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QLabel* BlueLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+// --- The dialog ---
+
+TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool tableEnabled,
+                                 std::function<void()> help, QWidget* parent)
+    : QDialog(parent), app_(app), printer_(printer), help_(std::move(help)) {
+    setObjectName(QStringLiteral("Vprintgrafform"));
+    setWindowTitle(QStringLiteral("Udskriv graf"));
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont small = font();
+    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                       QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
+    small.setPixelSize(13);
+    setFont(small);
+
+    comboBox1_ = new QComboBox(this);
+    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    for (std::string_view item : PrintSizeItems) comboBox1_->addItem(Q(item));
+
+    auto* label1 = new QLabel(QStringLiteral("højde / pixels"), this);
+    edit1_ = new QLineEdit(this);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    labelY_ = BlueLabel(this);
+    labelY_->setObjectName(QStringLiteral("Label_Y"));
+    auto* label2 = new QLabel(QStringLiteral("bredde / pixels"), this);
+    edit2_ = new QLineEdit(this);
+    edit2_->setObjectName(QStringLiteral("Edit2"));
+    labelX_ = BlueLabel(this);
+    labelX_->setObjectName(QStringLiteral("Label_X"));
+    auto* label3 = new QLabel(QStringLiteral("Antal kopier"), this);
+    spinEdit1_ = new QSpinBox(this);
+    spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
+    spinEdit1_->setRange(1, MaxCopies);
+
+    auto* groupBox1 = new QGroupBox(QStringLiteral("Orientering"), this);
+    radioButton1_ = new QRadioButton(QStringLiteral("portræt"), groupBox1);
+    radioButton1_->setObjectName(QStringLiteral("RadioButton1"));
+    radioButton2_ = new QRadioButton(QStringLiteral("landskab"), groupBox1);
+    radioButton2_->setObjectName(QStringLiteral("RadioButton2"));
+    auto* orientation = new QVBoxLayout(groupBox1);
+    orientation->addWidget(radioButton1_);
+    orientation->addWidget(radioButton2_);
+
+    auto* setup = new QPushButton(QStringLiteral("Printersetup ..."), this);
+    setup->setObjectName(QStringLiteral("PrintersetupButton"));
+    checkBox1_ = new QCheckBox(QStringLiteral("Udskriv tabel"), this);
+    checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
+    auto* label6 = new QLabel(QStringLiteral("Titel:"), this);
+    edit3_ = new QLineEdit(this);
+    edit3_->setObjectName(QStringLiteral("Edit3"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                                             QDialogButtonBox::Help,
+                                         this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
+    // OK validates first; Enter in a field is OK too.
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(comboBox1_, 0, 0, 1, 3);
+    grid->addWidget(label1, 1, 0);
+    grid->addWidget(edit1_, 1, 1);
+    grid->addWidget(labelY_, 1, 2);
+    grid->addWidget(label2, 2, 0);
+    grid->addWidget(edit2_, 2, 1);
+    grid->addWidget(labelX_, 2, 2);
+    grid->addWidget(label3, 3, 0);
+    grid->addWidget(spinEdit1_, 3, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(groupBox1);
+    right->addWidget(setup);
+    right->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(grid);
+    top->addLayout(right);
+    auto* title = new QHBoxLayout;
+    title->addWidget(label6);
+    title->addWidget(edit3_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(checkBox1_);
+    layout->addLayout(title);
+    layout->addWidget(buttons);
+
+    connect(comboBox1_, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
+    connect(radioButton1_, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
+    connect(radioButton2_, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
+    connect(setup, &QPushButton::clicked, this, [this] { PrintersetupButtonClick(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OKButtonClick(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpButtonClick(); });
+
+    // FormCreate.
+    {
+        const QSignalBlocker block(comboBox1_);
+        comboBox1_->setCurrentIndex(DefaultPrintSize);
+    }
+    edit1_->setEnabled(false);
+    edit2_->setEnabled(false);
+    OrientationFromPrinter();
+    checkBox1_->setEnabled(tableEnabled);
+    checkBox1_->setChecked(app_.State.PrintTableToo);
+    ComputePrintSizes();
+    spinEdit1_->setValue(copies);
+    edit3_->setText(Q(app_.State.PrintTitle));
+}
+
+int TVprintgrafform::Copies() const { return spinEdit1_->value(); }
+
+void TVprintgrafform::ComputePrintSizes() {
+    const int item = comboBox1_->currentIndex();
+    sizes_ = viv::ComputePrintSizes(app_.Map, printer_.width(), printer_.height(), item);
+    labelY_->setText(Q(sizes_.LabelY));
+    labelX_->setText(Q(sizes_.LabelX));
+    if (sizes_.Width) edit2_->setText(QString::number(*sizes_.Width));
+    if (sizes_.Height) edit1_->setText(QString::number(*sizes_.Height));
+}
+
+void TVprintgrafform::OrientationFromPrinter() {
+    const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
+    radioButton1_->setChecked(!landscape);
+    radioButton2_->setChecked(landscape);
+}
+
+void TVprintgrafform::ComboBox1Change() {
+    const bool userDefined = comboBox1_->currentIndex() == UserDefinedSize;
+    edit1_->setEnabled(userDefined);
+    edit2_->setEnabled(userDefined);
+    ComputePrintSizes();
+}
+
+void TVprintgrafform::RadioButton1Click() {
+    printer_.setPageOrientation(QPageLayout::Portrait);
+    ComputePrintSizes();
+}
+
+void TVprintgrafform::RadioButton2Click() {
+    printer_.setPageOrientation(QPageLayout::Landscape);
+    ComputePrintSizes();
+}
+
+void TVprintgrafform::PrintersetupButtonClick() {
+    // The platform's dialog: the printer (or a PDF file), its paper and orientation. The
+    // copies it offers are this dialog's own, so that each copy gets its title and table.
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral("Printersetup"));
+    printer_.setCopyCount(spinEdit1_->value());
+    if (dialog.exec() == QDialog::Accepted) spinEdit1_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
+    printer_.setCopyCount(1);
+    OrientationFromPrinter();
+    ComputePrintSizes();
+}
+
+void TVprintgrafform::HelpButtonClick() {
+    if (help_) help_();
+}
+
+void TVprintgrafform::OKButtonClick() {
+    const std::optional<int> height = ParsePrintSide(edit1_->text().toStdString(), sizes_.MaxPrintHeight);
+    if (!height) {
+        edit1_->setFocus();
+        return;
+    }
+    const std::optional<int> width = ParsePrintSide(edit2_->text().toStdString(), sizes_.MaxPrintWidth);
+    if (!width) {
+        edit2_->setFocus();
+        return;
+    }
+    printHeight_ = *height;
+    printWidth_ = *width;
+    printer_.setPageOrientation(radioButton2_->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    app_.State.PrintTableToo = checkBox1_->isChecked();
+    app_.State.PrintTitle = edit3_->text().toStdString();
+    accept();
+}
+
+// --- The commands ---
+
+PrintCommands::PrintCommands(App& app, QWidget* window, std::function<void()> sync,
+                             std::function<void(const char*)> help)
+    : app_(app),
+      window_(window),
+      sync_(std::move(sync)),
+      help_(std::move(help)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::PrepareOutput() {
+    QPrinter& p = *printer_;
+    if (p.outputFormat() == QPrinter::PdfFormat && p.outputFileName().isEmpty()) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+        p.setOutputFileName(QDir(folder).filePath(QStringLiteral("Vivarnon udskrift.pdf")));
+        p.setResolution(PdfResolution);
+    }
+}
+
+void PrintCommands::Report(bool ok, const char* failure) {
+    if (!ok) {
+        app_.host().ShowMessage(failure, MessageKind::Warning);
+    } else if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        const std::string where = QDir::toNativeSeparators(printer_->outputFileName()).toStdString();
+        app_.host().ShowMessage("Udskriften er gemt i " + where, MessageKind::Information);
+    }
+}
+
+void PrintCommands::Udskrivgraf1Click() {
+    Filer1Click(app_);
+    const bool tableEnabled = app_.Window.UdskrivTabel1.Enabled;
+    bool printed = false;
+    bool ok = false;
+    {
+        PicturePrintScope scope(app_);
+        sync_();  // the clock stops while the dialog is open
+        PrepareOutput();
+        TVprintgrafform dialog(app_, *printer_, copies_, tableEnabled,
+                               [this] { help_("udskriv"); }, window_);
+        if (dialog.exec() == QDialog::Accepted) {
+            copies_ = dialog.Copies();
+            PictureRequest request;
+            request.PrintWidth = dialog.PrintWidth();
+            request.PrintHeight = dialog.PrintHeight();
+            request.Copies = copies_;
+            request.Title = app_.State.PrintTitle;
+            request.TableToo = app_.State.PrintTableToo;
+            if (const QScreen* screen = QGuiApplication::primaryScreen())
+                request.ScreenWidth = screen->geometry().width();
+            printer_->setDocName(Q(app_.Window.Caption));
+            printed = true;
+            try {
+                PrinterTarget target(*printer_);
+                if (target.IsActive()) {
+                    ok = scope.Print(target, request);
+                    target.End();
+                }
+            } catch (const std::exception&) {
+                ok = false;
+            }
+            if (printer_->printerState() == QPrinter::Error) ok = false;
+        }
+    }
+    sync_();
+    if (printed) Report(ok, "Grafen kunne ikke udskrives.");
+}
+
+void PrintCommands::Udskrivdata1Click() {
+    Filer1Click(app_);
+    std::optional<DataList> list = CurrentDataList(app_);
+    if (!list) return;
+    PrepareOutput();
+    printer_->setDocName(Q(app_.Window.Caption));
+    bool ok = false;
+    try {
+        PrinterTarget target(*printer_);
+        if (target.IsActive()) {
+            ok = PrintDataList(app_, target, *list, app_.State.PrintTitle);
+            target.End();
+        }
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (printer_->printerState() == QPrinter::Error) ok = false;
+    sync_();
+    Report(ok, "Data kunne ikke udskrives.");
+}
+
+void PrintCommands::Copy1Click() {
+    const auto* picture = dynamic_cast<const RasterCanvas*>(app_.Image.get());
+    if (picture == nullptr) return;
+    QGuiApplication::clipboard()->setImage(picture->Image());
+}
+
+void PrintCommands::Kopisommetafile1Click() {
+    if (!app_.Image) return;
+    SvgFile svg("", app_.Image->Width(), app_.Image->Height());
+    std::string error;
+    if (svg.IsOpen()) DrawVectorCopy(app_, svg.Page());
+    const bool ok = svg.Finish(error);
+    sync_();
+    if (!ok) {
+        app_.host().ShowMessage("Grafen kunne ikke kopieres.", MessageKind::Warning);
+        return;
+    }
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), svg.SvgBytes());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace viv

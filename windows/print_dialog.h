@@ -1,0 +1,104 @@
+// "Udskriv graf": the dialog in which the user chooses the size of the printed picture,
+// the copies, the orientation, the title and whether the table goes under the picture;
+// and the "&Filer" menu's printing and copying on Qt.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "app/print_layout.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace viv {
+
+class App;
+
+class TVprintgrafform : public QDialog {
+    Q_OBJECT
+
+public:
+    // `tableEnabled`: the main window's "Udskriv &Tabel" is enabled. `help` opens the help
+    // on printing.
+    TVprintgrafform(App& app, QPrinter& printer, int copies, bool tableEnabled,
+                    std::function<void()> help, QWidget* parent = nullptr);
+
+    // The choice, valid once the dialog ended with OK.
+    int PrintWidth() const { return printWidth_; }
+    int PrintHeight() const { return printHeight_; }
+    int Copies() const;
+
+    // The page and the sizes the dialog shows now.
+    const PrintSizes& Sizes() const { return sizes_; }
+
+    // Named as the window's event handlers.
+    void ComboBox1Change();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void PrintersetupButtonClick();
+    void HelpButtonClick();
+    void OKButtonClick();
+
+private:
+    void ComputePrintSizes();
+    void OrientationFromPrinter();
+
+    App& app_;
+    QPrinter& printer_;
+    std::function<void()> help_;
+    PrintSizes sizes_;
+    int printWidth_ = 0;
+    int printHeight_ = 0;
+
+    QComboBox* comboBox1_;
+    QLineEdit* edit1_;  // height
+    QLineEdit* edit2_;  // width
+    QLabel* labelY_;
+    QLabel* labelX_;
+    QSpinBox* spinEdit1_;
+    QRadioButton* radioButton1_;
+    QRadioButton* radioButton2_;
+    QCheckBox* checkBox1_;
+    QLineEdit* edit3_;
+};
+
+// The "&Filer" menu's commands on a printer and the clipboard. The printer, its
+// orientation and the number of copies stay as the user left them for the whole run.
+class PrintCommands {
+public:
+    // `sync` shows the model in the window; `help` opens the help at a topic.
+    PrintCommands(App& app, QWidget* window, std::function<void()> sync,
+                  std::function<void(const char* topic)> help);
+    ~PrintCommands();
+    PrintCommands(const PrintCommands&) = delete;
+    PrintCommands& operator=(const PrintCommands&) = delete;
+
+    void Udskrivgraf1Click();      // "Udskriv &Graf..."
+    void Udskrivdata1Click();      // "Udskriv &Data"
+    void Copy1Click();             // "Kopi som &Bitmap"
+    void Kopisommetafile1Click();  // "Kopi som &Metafile"
+
+    QPrinter& Printer() { return *printer_; }
+
+private:
+    // With no printer installed the pages go to a PDF file in the user's documents.
+    void PrepareOutput();
+    void Report(bool ok, const char* failure);
+
+    App& app_;
+    QWidget* window_;
+    std::function<void()> sync_;
+    std::function<void(const char*)> help_;
+    std::unique_ptr<QPrinter> printer_;
+    int copies_ = 1;
+};
+
+}  // namespace viv
