@@ -10,6 +10,12 @@ namespace {
 using MC = MenuCommand;
 
 constexpr MenuItemDef kFiler[] = {
+    {"Gembillede1", "&Gem billede...", "Ctrl+S",
+     "Gem grafen som billedfil: PNG (som på skærmen), SVG eller PDF (vektorgrafik)", 0,
+     MC::SavePicture},
+    {"Gemtabel1", "Gem &tabel...", "", "Gem data i Tabellen som CSV-fil til regneark", 0,
+     MC::SaveTable},
+    {"N0", "-"},
     {"Udskrivgraf1", "Udskriv &Graf...", "",
      "Udskriv graf på printer, Vinkeltro udskrift anbefalses", 0, MC::PrintPicture},
     {"Udskrivdata1", "Udskriv &Data", "",

@@ -27,6 +27,8 @@ enum class MenuCommand : std::uint8_t {
     HomePage,
     About,       // "&Om vivarnon"
     Help,        // the program's help
+    SavePicture,  // "&Gem billede..."
+    SaveTable,    // "Gem &tabel..."
 };
 
 struct MenuItemDef {

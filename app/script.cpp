@@ -127,11 +127,12 @@ public:
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing file name"};
             std::string error;
-            if (EndsWith(w[1], ".svg")) {
-                SaveSvg(w[1]);
-            } else if (!host_.SavePng(*app_.Image, w[1], error)) {
-                throw BadLine{"cannot write " + w[1] + ": " + error};
-            }
+            if (!host_.SavePicture(app_, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+        } else if (command == "savetable") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2) throw BadLine{"missing file name"};
+            std::string error;
+            if (!host_.SaveTable(app_, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
         } else if (command == "print") {
             NoMoreThan(w, 3);
             if (w.size() < 2) throw BadLine{"missing file name"};
@@ -178,10 +179,6 @@ public:
     }
 
 private:
-    static bool EndsWith(const std::string& text, std::string_view end) {
-        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-    }
-
     std::unique_ptr<PageFile> OpenPdf(const std::string& path) {
         std::string error;
         std::unique_ptr<PageFile> pdf = host_.OpenPdf(path, error);
@@ -224,16 +221,6 @@ private:
         std::unique_ptr<PageFile> pdf = OpenPdf(path);
         const bool drawn = PrintDataList(app_, *pdf, *list, app_.State.PrintTitle);
         Finish(*pdf, drawn, path);
-    }
-
-    // "Kopi som &Metafile", to a file.
-    void SaveSvg(const std::string& path) {
-        if (!app_.Image) throw BadLine{"there is no picture yet"};
-        std::string error;
-        std::unique_ptr<PageFile> svg = host_.OpenSvg(path, app_.Image->Width(), app_.Image->Height(), error);
-        if (!svg) throw BadLine{"cannot write " + path + ": " + error};
-        DrawVectorCopy(app_, svg->Page());
-        Finish(*svg, true, path);
     }
 
     static const ControlName* FindControl(const std::string& name) {
@@ -290,8 +277,10 @@ std::string ScriptHelp() {
            "  mouse X Y         the mouse moves over picture pixel (X, Y)\n"
            "  click X Y         a mouse press there\n"
            "  redraw            draw the whole picture anew\n"
-           "  save FILE.png     write the picture as PNG\n"
-           "  save FILE.svg     write the picture as a vector picture (\"Kopi som Metafile\")\n"
+           "  save FILE.png     write the picture as PNG (the screen's pixels); FILE.svg or\n"
+           "                    FILE.pdf draw it anew as vectors on a white page of its size\n"
+           "  savetable FILE.csv  write the results table as CSV (the system's list\n"
+           "                    separator and decimal point, UTF-8)\n"
            "  print FILE.pdf [table]\n"
            "                    print the picture on A4 pages in a PDF file, \" 75% skalatro\",\n"
            "                    with the results table under it when asked (\"Udskriv Graf\")\n"

@@ -24,8 +24,11 @@ public:
     // The millisecond clock moves on by `ms`. The scripted mode's clock is virtual: it starts
     // at 0 and moves only with the ticks, so a script gives the same picture every time.
     virtual void AdvanceClock(std::uint32_t ms) = 0;
-    // Writes the picture as a PNG file, whole or not at all; false with a reason on failure.
-    virtual bool SavePng(const TCanvas& picture, const std::string& path, std::string& error) = 0;
+    // Writes the picture as PNG, SVG or PDF, by the file name's extension, whole or not at
+    // all; false with a reason on failure.
+    virtual bool SavePicture(App& app, const std::string& path, std::string& error) = 0;
+    // Writes the results table as CSV, whole or not at all; false with a reason on failure.
+    virtual bool SaveTable(const App& app, const std::string& path, std::string& error) = 0;
     // A PDF file of printer pages, as a printer with no dialog would print them; nullptr
     // with a reason when it cannot be started.
     virtual std::unique_ptr<PageFile> OpenPdf(const std::string& path, std::string& error) {

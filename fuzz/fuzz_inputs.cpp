@@ -46,7 +46,11 @@ public:
         HeadlessHost::AdvanceClock(ms);
     }
     void ShowMessage(std::string_view, MessageKind) override {}  // no photograph here: quietly
-    bool SavePng(const TCanvas&, const std::string&, std::string& error) override {
+    bool SavePicture(App&, const std::string&, std::string& error) override {
+        error = "no files are written here";
+        return false;
+    }
+    bool SaveTable(const App&, const std::string&, std::string& error) override {
         error = "no files are written here";
         return false;
     }

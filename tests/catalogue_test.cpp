@@ -263,7 +263,7 @@ TEST(MainMenu, SeparatorsStandAfterTheirItems) {
     for (const MenuDef& m : MainMenu())
         for (std::size_t i = 1; i < m.Items.size(); ++i)
             if (m.Items[i].Caption == "-") before.push_back(m.Items[i - 1].Caption);
-    EXPECT_EQ(before, (std::vector<std::string_view>{"Udskriv &Tabel", "Kopi som &Metafile",
+    EXPECT_EQ(before, (std::vector<std::string_view>{"Gem &tabel...", "Udskriv &Tabel", "Kopi som &Metafile",
                                                      "D&opplereffekt", "&Hydrogenspektret",
                                                      "&Stråler", "&Hjemmeside"}));
     const MenuDef* help = FindMenu("Hjalp1");
@@ -276,6 +276,7 @@ TEST(MainMenu, SeparatorsStandAfterTheirItems) {
 TEST(MainMenu, ShortcutsCommandsAndHints) {
     const std::vector<std::tuple<std::string_view, std::string_view, MenuCommand>> keys = {
         {"Copy1", "Ctrl+C", MenuCommand::CopyBitmap},
+        {"Gembillede1", "Ctrl+S", MenuCommand::SavePicture},
         {"Vistabel1", "Ctrl+T", MenuCommand::ShowTable},
         {"Vismemo1", "Ctrl+M", MenuCommand::ShowMemo},
         {"Hjalpemarker1", "F2", MenuCommand::F2},

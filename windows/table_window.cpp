@@ -19,6 +19,7 @@
 #include "app/table_print.h"
 #include "library/canvas/vector_canvas.h"
 #include "windows/kvgrid.h"
+#include "windows/kvgrid_accessible.h"
 
 namespace viv {
 
@@ -75,7 +76,9 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     client_->setMouseTracking(true);
     layout->addWidget(client_);
 
+    InstallKVGridAccessibility();
     grid_ = new TKVGrid2(client_);
+    grid_->setAccessibleName(QStringLiteral("Tabel"));
     grid_->setObjectName(QStringLiteral("KVGrid21"));
     grid_->move(GridLeft, GridTop);
     connect(grid_, &TKVGrid2::MouseMoved, this, &TVtabelForm::TakeFocus);

@@ -1,8 +1,8 @@
 #include "app/gui/headless_host.h"
 
-#include <QSaveFile>
 #include <iostream>
 
+#include "app/gui/picture_files.h"
 #include "app/window_model.h"
 #include "library/canvas/raster_canvas.h"
 #include "windows/page_file.h"
@@ -43,27 +43,12 @@ void HeadlessHost::SetPictureArea(MainWindowModel& window, int width, int height
 
 void HeadlessHost::MoveCursorToPicture(int x, int y) { pointer_.cursor = {x, y}; }
 
-bool HeadlessHost::SavePng(const TCanvas& picture, const std::string& path, std::string& error) {
-    const auto* raster = dynamic_cast<const RasterCanvas*>(&picture);
-    if (raster == nullptr) {
-        error = "the picture is not a raster picture";
-        return false;
-    }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    if (!raster->Image().save(&file, "PNG")) {
-        file.cancelWriting();
-        error = "the PNG could not be encoded";
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+bool HeadlessHost::SavePicture(App& app, const std::string& path, std::string& error) {
+    return viv::SavePicture(app, path, error);
+}
+
+bool HeadlessHost::SaveTable(const App& app, const std::string& path, std::string& error) {
+    return viv::SaveTable(app, path, error);
 }
 
 std::unique_ptr<PageFile> HeadlessHost::OpenPdf(const std::string& path, std::string& error) {

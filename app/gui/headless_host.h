@@ -26,7 +26,8 @@ public:
 
     void SetPictureArea(MainWindowModel& window, int width, int height) override;
     void MoveCursorToPicture(int x, int y) override;
-    bool SavePng(const TCanvas& picture, const std::string& path, std::string& error) override;
+    bool SavePicture(App& app, const std::string& path, std::string& error) override;
+    bool SaveTable(const App& app, const std::string& path, std::string& error) override;
     std::unique_ptr<PageFile> OpenPdf(const std::string& path, std::string& error) override;
     std::unique_ptr<PageFile> OpenSvg(const std::string& path, int width, int height,
                                       std::string& error) override;

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -9,24 +12,29 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
 #include "app/gui/control_panel_view.h"
 #include "app/gui/glyph_button.h"
 #include "app/gui/glyphs.h"
+#include "app/gui/picture_files.h"
 #include "app/gui/picture_view.h"
 #include "app/gui/startup.h"
 #include "app/gui/window_sizing.h"
@@ -52,6 +60,7 @@ constexpr int kSplitterWidth = 3;      // pixels
 constexpr int kPanelMinimum = 50;      // pixels: no status panel is made narrower
 constexpr int kLambdaPixelHeight = 15;
 constexpr char kVisMenu[] = "Vis1";
+constexpr char kSaveFailed[] = "Filen kunne ikke gemmes.";
 
 // The scroll bars and track bars of the control panel: their place from the top (the
 // model holds their left edge and width).
@@ -84,6 +93,8 @@ constexpr LabelView kLabels[] = {
 };
 
 // The animation buttons, each with its glyph and its handler.
+// Each is reached from the keyboard by the shortcut of its item in the "&Vis" menu, which
+// its tool tip shows.
 struct AnimationButtonView {
     const char* Name;
     ToolButton M::*Button;
@@ -91,13 +102,20 @@ struct AnimationButtonView {
     bool Toggle;
     QIcon (*Glyph)();
     void (App::*Click)();
+    const char* SpokenName;  // for screen readers: the glyph says nothing
+    const char* Shortcut;
 };
 constexpr AnimationButtonView kAnimationButtons[] = {
-    {"TimerButton", &M::TimerButton, 7, 40, true, &RunStopGlyph, &App::TimerButtonClick},
+    {"TimerButton", &M::TimerButton, 7, 40, true, &RunStopGlyph, &App::TimerButtonClick,
+     "Kør/Stop", "Ctrl+K"},
     {"HalvFartButton", &M::HalvFartButton, 53, 20, true, &SpeedometerGlyph,
-     &App::HalvFartButtonClick},
-    {"FremButton", &M::FremButton, 77, 21, false, &StepGlyph, &App::FremButtonClick},
+     &App::HalvFartButtonClick, "Halv fart", "Ctrl+W"},
+    {"FremButton", &M::FremButton, 77, 21, false, &StepGlyph, &App::FremButtonClick, "Frem",
+     "Ctrl+F"},
 };
+
+// What the keys do to a scroll bar or track bar, for screen readers.
+constexpr char kRangeKeys[] = "Piletaster, Page Up/Page Down, Home/End";
 
 struct FButtonView {
     const char* Name;
@@ -196,6 +214,11 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     connect(timer_, &QTimer::timeout, this, [this] { Act([this] { app_.Timer1Timer(); }); });
 
     host_.Bind({this, scrollPanel_, scrollBox_, picture_});
+    // The scroll bars of the picture's box and of the control panel's, for screen readers.
+    scrollBox_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet vandret"));
+    scrollBox_->verticalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet lodret"));
+    scrollPanel_->Box()->horizontalScrollBar()->setAccessibleName(QStringLiteral("Rul panelet vandret"));
+    scrollPanel_->Box()->verticalScrollBar()->setAccessibleName(QStringLiteral("Rul panelet lodret"));
 
     // Small enough for any screen; below the usual sizes the control panel scrolls.
     setMinimumSize(MinimumWindowWidth, MinimumWindowHeight);
@@ -204,8 +227,10 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     if (sizing.Maximised) setWindowState(windowState() | Qt::WindowMaximized);
 
     // The core is created once the layout has its size.
+    ApplyDevicePixelRatio();
     host_.LayoutChanged(app_.Window);
     app_.FormCreate(env);
+    ApplyDevicePixelRatio(true);
     app_.FormResize();
     print_ = std::make_unique<PrintCommands>(
         app_, this, [this] { SyncFromModel(); }, [this](const char* topic) { ShowHelp(topic); });
@@ -313,14 +338,15 @@ QFrame* TvivarnonMenu::BuildButtonBar() {
         const auto click = view.Click;
         connect(button, &QToolButton::clicked, this,
                 [this, click] { Act([this, click] { (app_.*click)(); }); });
-        buttons_.push_back({button, view.Button});
+        buttons_.push_back({button, view.Button, QString::fromUtf8(view.SpokenName),
+                            QString::fromLatin1(view.Shortcut)});
     }
     for (const FButtonView& view : kFButtons) {
         QToolButton* button = newButton(view.Name, view.Left, kFButtonWidth, true);
         const FKey key = view.Key;
         connect(button, &QToolButton::clicked, this,
                 [this, key] { Act([this, key] { app_.FKeyClick(key); }); });
-        buttons_.push_back({button, view.Button});
+        buttons_.push_back({button, view.Button, QString(), QString()});
     }
     return buttonPanel_;
 }
@@ -470,7 +496,11 @@ void TvivarnonMenu::ShowModel() {
         if (b.Widget->text() != Q(model.Caption)) b.Widget->setText(Q(model.Caption));
         if (b.Widget->statusTip() != Q(model.Hint)) {
             b.Widget->setStatusTip(Q(model.Hint));
-            b.Widget->setToolTip(Q(model.Hint).trimmed());
+            QString tip = Q(model.Hint).trimmed();
+            if (!b.Shortcut.isEmpty())
+                tip += (tip.isEmpty() ? QString() : QStringLiteral(" ")) +
+                       QStringLiteral("(%1)").arg(QKeySequence(b.Shortcut).toString(QKeySequence::NativeText));
+            b.Widget->setToolTip(tip);
         }
         b.Widget->setEnabled(model.Enabled);
         if (b.Widget->isCheckable()) b.Widget->setChecked(model.Down);
@@ -525,10 +555,59 @@ void TvivarnonMenu::ShowModel() {
     if (running && !timer_->isActive()) timer_->start();
     if (!running && timer_->isActive()) timer_->stop();
 
+    ShowAccessibleTexts();
     picture_->SyncFromModel();
     if (host_.TakeScrollBar1Focus() && !scrollBar1_->isHidden()) scrollBar1_->setFocus();
     if (table_) table_->SyncFromModel();
     if (memo_) memo_->SyncFromModel();
+}
+
+void TvivarnonMenu::ShowAccessibleTexts() {
+    const MainWindowModel& w = app_.Window;
+    const auto set = [](QWidget* widget, const QString& name, const QString& description) {
+        if (widget->accessibleName() != name) widget->setAccessibleName(name);
+        if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
+    };
+    for (const ButtonWidget& b : buttons_) {
+        const ToolButton& model = w.*b.Button;
+        QString name = Q(model.Caption).remove(QLatin1Char('&')).trimmed();
+        if (name.isEmpty()) name = b.SpokenName;
+        if (name.isEmpty()) name = Q(model.Hint).trimmed();
+        set(b.Widget, name, b.Widget->toolTip());
+    }
+    // A scroll bar or track bar is named by its hint and the label under it ("Indfaldsvinkel
+    // i"); the reader adds the position.
+    for (const RangeWidget& r : ranges_) {
+        const RangeControl& model = app_.Window.Of(r.Which);
+        const QLabel* under = nullptr;
+        for (const LabelWidget& l : labels_) {
+            if (!(w.*l.Label).Visible || l.Widget->text().isEmpty()) continue;
+            const int below = l.Top - (r.Top + r.Height);
+            if (below < -6 || below > 8 || l.Left < model.Left - 6 || l.Left >= model.Left + model.Width)
+                continue;
+            if (under == nullptr || std::abs(l.Left - model.Left) < std::abs(under->x() - model.Left))
+                under = l.Widget;
+        }
+        QString name = Q(model.Hint).trimmed();
+        if (under != nullptr && !name.split(QLatin1Char(' ')).contains(under->text(), Qt::CaseInsensitive))
+            name += (name.isEmpty() ? QString() : QStringLiteral(" ")) + under->text();
+        if (name.isEmpty())
+            name = qobject_cast<QScrollBar*>(r.Widget) != nullptr ? QStringLiteral("Rullepanel")
+                                                                  : QStringLiteral("Skyder");
+        set(r.Widget, name, Q(model.Hint).trimmed() + QStringLiteral(". ") + QString::fromLatin1(kRangeKeys));
+    }
+    // The picture: the simulation, its read-outs and its table's values.
+    QStringList parts;
+    for (const std::string* panel : {&w.Panel1, &w.Panel2, &w.Panel3, &w.MessagePanel})
+        if (!panel->empty()) parts << Q(*panel).trimmed();
+    const ResultsTable& table = app_.Table;
+    for (int row = 1; row < table.RowCount(); ++row) {
+        QStringList cells;
+        for (int col = 1; col < table.ColCount(); ++col)
+            if (!table.Cell(col, row).empty()) cells << Q(table.Cell(col, row)).trimmed();
+        if (!cells.isEmpty()) parts << Q(table.Cell(0, row)).trimmed() + QStringLiteral(": ") + cells.join(QStringLiteral(", "));
+    }
+    set(picture_, Q(w.Caption), parts.join(QStringLiteral("; ")));
 }
 
 // --- Commands, resizes, hints, closing ---
@@ -595,7 +674,56 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
         case MenuCommand::About:
             app_.Omvivarnon1Click();
             break;
+        case MenuCommand::SavePicture:
+            Gembillede1Click();
+            break;
+        case MenuCommand::SaveTable:
+            Gemtabel1Click();
+            break;
     }
+}
+
+void TvivarnonMenu::Gembillede1Click() {
+    const QString filters = QStringLiteral(
+        "PNG-billede (*.png);;SVG-vektorgrafik (*.svg);;PDF-dokument (*.pdf)");
+    QString chosen = QStringLiteral("PNG-billede (*.png)");
+    const QString path = ChooseSaveFile(QStringLiteral("Gem billede"), QStringLiteral(".png"),
+                                        filters, chosen);
+    if (path.isEmpty()) return;
+    std::string error;
+    if (!SavePicture(app_, path.toStdString(), error))
+        host_.ShowMessage(kSaveFailed, MessageKind::Warning);
+}
+
+void TvivarnonMenu::Gemtabel1Click() {
+    QString chosen;
+    const QString path = ChooseSaveFile(QStringLiteral("Gem tabel"), QStringLiteral(".csv"),
+                                        QStringLiteral("CSV-fil til regneark (*.csv)"), chosen);
+    if (path.isEmpty()) return;
+    std::string error;
+    if (!SaveTable(app_, path.toStdString(), error))
+        host_.ShowMessage(kSaveFailed, MessageKind::Warning);
+}
+
+QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,
+                                      const QString& filters, QString& chosenFilter) {
+    // The folder of the last save, at first the user's documents; named after the simulation.
+    if (saveDirectory_.isEmpty())
+        saveDirectory_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString name = Q(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();
+    name.replace(QRegularExpression(QStringLiteral("[^\\w\\- ]")), QString());
+    if (name.isEmpty()) name = QStringLiteral("vivarnon");
+    QString path = QFileDialog::getSaveFileName(this, title, QDir(saveDirectory_).filePath(name + extension),
+                                                filters, &chosenFilter);
+    if (path.isEmpty()) return path;
+    // A name without an extension takes that of the chosen file type.
+    if (QFileInfo(path).suffix().isEmpty()) {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(chosenFilter.isEmpty() ? filters : chosenFilter);
+        path += m.hasMatch() ? m.captured(1) : extension;
+    }
+    saveDirectory_ = QFileInfo(path).absolutePath();
+    return path;
 }
 
 void TvivarnonMenu::ShowHelp(const char* topic) {
@@ -621,7 +749,10 @@ bool TvivarnonMenu::event(QEvent* event) {
         Act([this, &hint] { app_.DisplayHint(hint); });
         return true;
     }
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    // Moved to a screen of another device pixel ratio: the picture is made anew for it.
+    if (event->type() == QEvent::ScreenChangeInternal) PictureAreaChanged();
+    return handled;
 }
 
 void TvivarnonMenu::resizeEvent(QResizeEvent* event) {
@@ -646,8 +777,9 @@ void TvivarnonMenu::PictureAreaChanged() {
         Act([this] { app_.FormResize(true); });
         return;
     }
-    // Restoring a minimised window recreates the picture even at the same size.
-    const bool restored = std::exchange(minimised_, false);
+    // Restoring a minimised window recreates the picture even at the same size, and so
+    // does a move to a screen of another device pixel ratio.
+    const bool restored = std::exchange(minimised_, false) || ApplyDevicePixelRatio();
     const QSize area = host_.PictureArea();
     MainWindowModel& w = app_.Window;
     // The picture was made for this area already (at start-up, or when the control
@@ -656,6 +788,17 @@ void TvivarnonMenu::PictureAreaChanged() {
     w.ScrollBoxWidth = area.width();
     w.ScrollBoxHeight = area.height();
     Act([this] { app_.FormResize(false); });
+}
+
+bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {
+    const double ratio = devicePixelRatioF();
+    if (!always && ratio == host_.DevicePixelRatio()) return false;
+    host_.SetDevicePixelRatio(ratio);
+    // Pens as on a printer page: as many device pixels wide as one layout pixel.
+    const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
+    app_.Map.PenWidth = scale;
+    app_.Map.BoldPenWidth = 3 * scale;
+    return true;
 }
 
 void TvivarnonMenu::closeEvent(QCloseEvent* event) {

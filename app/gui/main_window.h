@@ -75,6 +75,8 @@ private:
     struct ButtonWidget {
         QToolButton* Widget;
         ToolButton MainWindowModel::*Button;
+        QString SpokenName;  // the accessible name when the button has no caption
+        QString Shortcut;    // shown in the tool tip, empty for none
     };
     struct BoundAction {
         QAction* Action;
@@ -91,13 +93,25 @@ private:
     template <class Handler>
     void Act(Handler&& handler);
     void ShowModel();
+    // Accessible names and descriptions from the labels and hints, and the picture's
+    // description from the simulation and its table.
+    void ShowAccessibleTexts();
     void RunCommand(MenuCommand command);
     void Hjemmeside1Click();
+    // "&Gem billede..." and "Gem &tabel...": a file dialog, then the file; a failure is
+    // reported once.
+    void Gembillede1Click();
+    void Gemtabel1Click();
+    QString ChooseSaveFile(const QString& title, const QString& extension, const QString& filters,
+                           QString& chosenFilter);
     // The help window at a topic of the help document ("" for its beginning).
     void ShowHelp(const char* topic);
     void Exit1Click();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
+    // Takes the screen's device pixel ratio for the picture, its fonts and its pens; true
+    // when it changed (or `always`).
+    bool ApplyDevicePixelRatio(bool always = false);
 
     QtHost host_;
     App app_;
@@ -122,6 +136,7 @@ private:
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;
     QPointer<TVMemoform> memo_;
+    QString saveDirectory_;  // where the last picture or table was saved
     std::unique_ptr<PrintCommands> print_;  // "&Filer": printing and the clipboard
     QPointer<THelpForm> help_;
 

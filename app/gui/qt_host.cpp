@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QWidget>
+#include <cmath>
 #include <utility>
 
 #include "app/gui/control_panel_view.h"
@@ -29,6 +30,11 @@ void LayOutDownTo(QWidget* top, QWidget* target) {
 
 }  // namespace
 
+QSize DevicePixels(QSize layout, double ratio) {
+    return {static_cast<int>(std::floor(layout.width() * ratio + 1e-9)),
+            static_cast<int>(std::floor(layout.height() * ratio + 1e-9))};
+}
+
 QtHost::QtHost() {
     clock_.start();
 }
@@ -41,11 +47,15 @@ void QtHost::Bind(const Widgets& widgets) {
 }
 
 std::unique_ptr<TCanvas> QtHost::CreatePicture(int width, int height) {
-    return std::make_unique<RasterCanvas>(width, height);
+    auto picture = std::make_unique<RasterCanvas>(width, height);
+    picture->SetPixelsPerInch(96.0 * pointer_.ratio);
+    return picture;
 }
 
 std::unique_ptr<TCanvas> QtHost::CreatePicture(const RgbImage& photo) {
-    return std::make_unique<RasterCanvas>(photo);
+    auto picture = std::make_unique<RasterCanvas>(photo);
+    picture->SetPixelsPerInch(96.0 * pointer_.ratio);
+    return picture;
 }
 
 void QtHost::ShowMessage(std::string_view text, MessageKind kind) {
@@ -79,7 +89,8 @@ QSize QtHost::PictureArea() const {
             LayOutDownTo(widgets_.Window, widgets_.ScrollBox);
     }
     // The whole area, as if no scroll bars were needed: a picture of this size needs none.
-    return widgets_.ScrollBox->maximumViewportSize();
+    const QSize area = widgets_.ScrollBox->maximumViewportSize();
+    return DevicePixels(area, pointer_.ratio);
 }
 
 void QtHost::LayoutChanged(MainWindowModel& window) {
@@ -105,20 +116,23 @@ std::vector<QMessageBox*> QtHost::OpenMessages() const {
     return open;
 }
 
+// The cursor and the picture's place in device pixels, so that the cursor's offset from
+// the origin is a pixel of the picture at any ratio.
 TPoint QtHost::Cursor::CursorPos() const {
-    const QPoint p = QCursor::pos();
-    return {p.x(), p.y()};
+    const QPointF p = QPointF(QCursor::pos()) * ratio;
+    return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 
 TPoint QtHost::Cursor::PictureOrigin() const {
     if (picture.isNull()) return {};
-    const QPoint p = picture->mapToGlobal(QPoint(0, 0));
-    return {p.x(), p.y()};
+    const QPointF p = QPointF(picture->mapToGlobal(QPoint(0, 0))) * ratio;
+    return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 
 TPoint QtHost::Cursor::PictureSize() const {
     if (picture.isNull()) return {};
-    return {picture->width(), picture->height()};
+    const QSize size = DevicePixels(picture->size(), ratio);
+    return {size.width(), size.height()};
 }
 
 }  // namespace viv

@@ -17,6 +17,10 @@ namespace viv {
 
 class ControlPanelView;
 
+// A size of the layout in device pixels at `ratio`, rounded down so that a picture of it
+// never needs a scroll bar.
+QSize DevicePixels(QSize layout, double ratio);
+
 class QtHost : public Host {
 public:
     // The widgets of the main window the host works on.
@@ -42,8 +46,12 @@ public:
     const PointerSource& Pointer() override { return pointer_; }
     void FocusScrollBar1() override { scrollBar1FocusWanted_ = true; }
 
-    // The area the picture fills, with the window laid out as it stands now, pixels.
+    // The area the picture fills, with the window laid out as it stands now, in device
+    // pixels: the picture is drawn at the screen's own resolution and shown 1:1.
     QSize PictureArea() const;
+    // The screen's device pixels per pixel of the layout (2 on a high-DPI screen).
+    double DevicePixelRatio() const { return pointer_.ratio; }
+    void SetDevicePixelRatio(double ratio) { pointer_.ratio = ratio > 0 ? ratio : 1.0; }
     // Whether the core asked for ScrollBar1 to take the focus since the last call.
     bool TakeScrollBar1Focus();
     // The message boxes still on the screen.
@@ -53,6 +61,7 @@ private:
     class Cursor : public PointerSource {
     public:
         QPointer<QWidget> picture;
+        double ratio = 1.0;  // device pixels per layout pixel
         TPoint CursorPos() const override;
         TPoint PictureOrigin() const override;
         TPoint PictureSize() const override;

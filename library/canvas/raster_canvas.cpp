@@ -901,7 +901,7 @@ void RasterCanvas::FillRect(const TRect& rect) {
 }
 
 const RasterCanvas::FontCache& RasterCanvas::CurrentFont() {
-    const int pixelSize = canvas_internal::PixelSizeFor(Font.Size, 96.0);
+    const int pixelSize = canvas_internal::PixelSizeFor(Font.Size, pixelsPerInch_);
     if (font_->pixelSize != pixelSize || font_->bold != Font.Bold) {
         font_->pixelSize = pixelSize;
         font_->bold = Font.Bold;

@@ -39,6 +39,10 @@ public:
     QImage& Image() { return image_; }
     RgbImage ToRgbImage() const;
     bool SavePng(const std::string& path) const;
+    // The resolution text is sized at: 96 pixels an inch on a screen of ratio 1, 192 on a
+    // screen of device pixel ratio 2, so that a picture drawn in device pixels keeps its
+    // proportions.
+    void SetPixelsPerInch(double pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
 
     int Width() const override { return image_.width(); }
     int Height() const override { return image_.height(); }
@@ -71,6 +75,7 @@ private:
     QImage image_;
     std::unique_ptr<Figure> figure_;
     std::unique_ptr<FontCache> font_;
+    double pixelsPerInch_ = 96.0;
 };
 
 }  // namespace viv

@@ -1,0 +1,147 @@
+#include "app/gui/picture_files.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/app.h"
+#include "app/print_layout.h"
+#include "app/table_csv.h"
+#include "library/canvas/raster_canvas.h"
+#include "library/canvas/vector_canvas.h"
+#include "windows/page_file.h"
+
+namespace viv {
+
+namespace {
+
+constexpr int kScreenDpi = 96;  // one picture pixel is 1/96 inch on the page
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// The picture drawn anew on a vector canvas of its size, as the metafile copy draws it,
+// over a white page; the screen picture is redrawn after.
+void DrawOnWhitePage(App& app, TCanvas& canvas, int width, int height) {
+    canvas.Brush.Color = clWhite;
+    canvas.Brush.Style = bsSolid;
+    canvas.FillRect(TRect{0, 0, width, height});
+    DrawVectorCopy(app, canvas);
+}
+
+// Writes what `write` puts into the device of a save file, whole or not at all.
+template <class Write>
+bool WriteWhole(const std::string& path, std::string& error, Write&& write) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    if (!write(file)) {
+        file.cancelWriting();
+        if (error.empty()) error = "the file could not be written";
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+PictureFormat PictureFormatOf(std::string_view path) {
+    const std::string name = Lower(path);
+    if (EndsWith(name, ".png")) return PictureFormat::Png;
+    if (EndsWith(name, ".svg")) return PictureFormat::Svg;
+    if (EndsWith(name, ".pdf")) return PictureFormat::Pdf;
+    return PictureFormat::Unknown;
+}
+
+bool SavePicture(App& app, const std::string& path, std::string& error) {
+    error.clear();
+    if (app.Image == nullptr) {
+        error = "there is no picture";
+        return false;
+    }
+    const int width = app.Image->Width(), height = app.Image->Height();
+    switch (PictureFormatOf(path)) {
+        case PictureFormat::Png: {
+            const auto* raster = dynamic_cast<const RasterCanvas*>(app.Image.get());
+            if (raster == nullptr) {
+                error = "the picture is not a raster picture";
+                return false;
+            }
+            return WriteWhole(path, error, [&](QSaveFile& file) {
+                if (raster->Image().save(&file, "PNG")) return true;
+                error = "the PNG could not be encoded";
+                return false;
+            });
+        }
+        case PictureFormat::Svg: {
+            SvgFile svg(path, width, height);
+            if (!svg.IsOpen()) {
+                svg.Finish(error);
+                return false;
+            }
+            DrawOnWhitePage(app, svg.Page(), width, height);
+            return svg.Finish(error);
+        }
+        case PictureFormat::Pdf: {
+            // The page goes to memory first, then to the file whole.
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            {
+                QPdfWriter pdf(&buffer);
+                pdf.setResolution(kScreenDpi);
+                pdf.setTitle(QString::fromStdString(app.Window.Caption));
+                pdf.setCreator(QStringLiteral("Vivarnon"));
+                // A page exactly the picture's size, 1/96 inch a pixel, without margins.
+                const QPageSize page(QSizeF(width * 72.0 / kScreenDpi, height * 72.0 / kScreenDpi),
+                                     QPageSize::Point, QString(), QPageSize::ExactMatch);
+                pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
+                VectorCanvas canvas(pdf);
+                DrawOnWhitePage(app, canvas, width, height);
+                canvas.End();
+            }
+            const QByteArray& bytes = buffer.data();
+            return SaveBytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                             error);
+        }
+        case PictureFormat::Unknown:
+            break;
+    }
+    error = "the file name must end in .png, .svg or .pdf";
+    return false;
+}
+
+bool SaveTable(const App& app, const std::string& path, std::string& error) {
+    error.clear();
+    return SaveBytes(path, TableCsv(app.Table, app.State.ListSeparator, app.State.DecimalSeparator),
+                     error);
+}
+
+bool SaveBytes(const std::string& path, std::string_view bytes, std::string& error) {
+    return WriteWhole(path, error, [&](QSaveFile& file) {
+        const auto size = static_cast<qint64>(bytes.size());
+        if (file.write(bytes.data(), size) == size) return true;
+        error = file.errorString().toStdString();
+        return false;
+    });
+}
+
+}  // namespace viv
