@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev xvfb xauth fonts-dejavu-core
-          ccache qt6-translations-l10n clang libclang-rt-14-dev)
+          ccache qt6-translations-l10n clang libclang-rt-14-dev appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
