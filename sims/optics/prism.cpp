@@ -190,6 +190,23 @@ void DrawRayPath(const World& map, TCanvas& canvas, const PrismRay& ray, TColor 
         DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit, ray.End});
 }
 
+// F4: the blue ray from where it enters the prism. Up to there the light of both colours
+// runs together and is drawn once, with the red ray, so that it keeps its colour (red and
+// blue drawn over each other in not-xor would make green); the pixel where it enters is
+// the red ray's too, so the blue ray starts at the next one.
+void DrawBlueRayInside(const World& map, TCanvas& canvas, const PrismRay& ray) {
+    SetPen(canvas, map, BlueRayColour);
+    std::vector<TPoint> points{map.Picture(ray.Entry.x, ray.Entry.y),
+                               map.Picture(ray.Exit.x, ray.Exit.y)};
+    if (!ray.MeetsBase) points.push_back(map.Picture(ray.End.x, ray.End.y));
+    const int dx = points[1].x - points[0].x, dy = points[1].y - points[0].y;
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    if (steps < 2) return;
+    points[0].x += static_cast<int>(std::lround(static_cast<double>(dx) / steps));
+    points[0].y += static_cast<int>(std::lround(static_cast<double>(dy) / steps));
+    canvas.Polyline(points);
+}
+
 // F3: the normals of the faces where the ray enters and leaves.
 void DrawNormals(const World& map, TCanvas& canvas, const PrismRay& ray, double p) {
     SetPen(canvas, map, NormalColour);
@@ -237,8 +254,7 @@ void DrawRays(App& app, TCanvas& canvas) {
     const SubstanceRow& substance = CurrentSubstance(app);
     const double i = prism.Incidence * RadPerDeg;
     if (s.ShowAxes)
-        DrawRayPath(map, canvas, TracePrismRay(prism.Apex, i, substance.SubstanceIndexBlue),
-                    BlueRayColour);
+        DrawBlueRayInside(map, canvas, TracePrismRay(prism.Apex, i, substance.SubstanceIndexBlue));
     const PrismRay red = TracePrismRay(prism.Apex, i, substance.SubstanceIndexRed);
     DrawRayPath(map, canvas, red, RedRayColour);
     if (s.ShowNormals) DrawNormals(map, canvas, red, prism.Apex);
@@ -275,10 +291,10 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;
-    SetupWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax, -map.AspectHeight,
-               map.AspectHeight);
+    SetupWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax, -map.AspectHeight, map.AspectHeight);
     PrismState& prism = PrismOf(app);
-    prism.Incidence = std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
+    prism.Incidence =
+        std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
     DrawPrismOutline(map, canvas, prism.Apex);
     DrawGraphAxes(app, canvas);
     DrawCurves(app, canvas);
@@ -322,8 +338,7 @@ PrismRay TracePrismRay(double p, double i, double n) {
         ray.Emerges = true;
         ray.Emergence = ArcSin(sine);
         ray.Deviation = i + ray.Emergence - p;
-        ray.End = {RayEndX,
-                   ray.Exit.y + (RayEndX - ray.Exit.x) * std::tan(p / 2 - ray.Emergence)};
+        ray.End = {RayEndX, ray.Exit.y + (RayEndX - ray.Exit.x) * std::tan(p / 2 - ray.Emergence)};
     } else {
         const double back = 1.5 * p - ray.Refraction + Pi;  // reflected at the second face
         ray.End = {ray.Exit.x + ReflectedLength * std::cos(back),

@@ -222,7 +222,8 @@ TEST_F(PrismSimulation, ReflectedRayEndsAtTheBase) {
             EXPECT_DOUBLE_EQ(ray.Exit.y, PrismBaseY);
             EXPECT_LT(std::abs(ray.Exit.x), 6 * std::tan((60 + 9 * (position - 3)) * Deg / 2));
             // Nothing red below the base line.
-            EXPECT_EQ(CountBelow(clRed, app.Map.PictureY(PrismBaseY) + 2), 0) << position << " " << i;
+            EXPECT_EQ(CountBelow(clRed, app.Map.PictureY(PrismBaseY) + 2), 0)
+                << position << " " << i;
             EXPECT_EQ(Cell(1, 3), "");
         }
     }
@@ -273,13 +274,36 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
     app.FKeyClick(FKey::F4);
     EXPECT_TRUE(app.State.ShowAxes);
     EXPECT_GT(CountInGraph(clBlue), 0);
-    // The blue ray deviates more than the red one.
+    // The blue ray parts from the red one where it enters the prism: the incident light
+    // is drawn once, in red, and stays red (red and blue drawn over each other in not-xor
+    // would make it green).
+    const PrismState& prism = PrismOf(app);
+    const PrismRay red = TracePrismRay(prism.Apex, prism.Incidence * Deg,
+                                       Substance(app.State.CurrentColour).SubstanceIndexRed);
+    const TPoint entry = app.Map.Picture(red.Entry.x, red.Entry.y);
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
     app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
     int blueRays = 0;
     for (const test::Figure& f : canvas.Of("polyline"))
-        if (f.pen.Color == clBlue && f.points.size() == 4) ++blueRays;
+        if (f.pen.Color == clBlue && f.points.size() == 3) {
+            ++blueRays;
+            EXPECT_LE(
+                std::max(std::abs(f.points[0].x - entry.x), std::abs(f.points[0].y - entry.y)), 1);
+            EXPECT_NE(f.points[0], entry);
+        }
     EXPECT_EQ(blueRays, 1);
+    int redPixels = 0;
+    for (double t = 0.05; t < 1; t += 0.05) {
+        const TPoint p = app.Map.Picture(red.Start.x + t * (red.Entry.x - red.Start.x),
+                                         red.Start.y + t * (red.Entry.y - red.Start.y));
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const TColor c = started.picture().GetPixel(p.x + dx, p.y + dy);
+                EXPECT_TRUE(c == clRed || c == clWhite) << t;
+                redPixels += c == clRed;
+            }
+    }
+    EXPECT_GT(redPixels, 19);
     app.RedrawPicture();
     app.FKeyClick(FKey::F4);
     EXPECT_EQ(CountInGraph(clRed), redBefore);
