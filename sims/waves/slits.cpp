@@ -396,15 +396,22 @@ void DrawSpectrum(const Scene& sc, const SlitView& v) {
     if (!v.Spectrum || sc.kind == SlitKind::Grating) return;
     const World& w = sc.world;
     Pen(sc, LightColour, w.PenWidth);
-    Line(sc, SlitScreenDistance, -sc.h, SlitScreenDistance, sc.h);
     const bool single = sc.kind == SlitKind::SingleSlit;
     // One point for every pixel row of the screen.
     const std::vector<WorldPoint> curve =
         IntensityCurve(single ? SlitScreen::SingleSlit : SlitScreen::DoubleSlit, v.X,
                        single ? -sc.h - 1 : -sc.h, sc.h, 1 / w.MapScaleY);
+    if (curve.empty()) return;
+    // The curve and the screen line as one figure: where the faint side maxima lie on
+    // the screen line, the pixels they share are drawn once and stay red. From the top of
+    // the curve the path turns back above the picture, down the screen line.
     std::vector<TPoint> points;
-    points.reserve(curve.size());
+    points.reserve(curve.size() + 3);
     for (const WorldPoint& p : curve) points.push_back(w.Picture(p.x, p.y));
+    const double above = sc.h + 1;
+    points.push_back(w.Picture(curve.back().x, above));
+    points.push_back(w.Picture(SlitScreenDistance, above));
+    points.push_back(w.Picture(SlitScreenDistance, -sc.h));
     sc.canvas.Polyline(points);
 }
 

@@ -429,6 +429,14 @@ TEST_F(SlitSimulations, OnlyTheirOwnTogglesAreTaken) {
     const int red = RedPixelsRightOf(app.Map.PictureX(8.1));
     app.FKeyClick(FKey::F5);
     EXPECT_GT(RedPixelsRightOf(app.Map.PictureX(8.1)), red + app.Image->Height() / 2);
+    // The screen line stays whole where the curve lies on it, for both kinds of slit.
+    for (const int sim : {DoubleSlit, SingleSlit}) {
+        app.MenuEntry(sim);
+        if (!app.State.ShowRedRay) app.FKeyClick(FKey::F5);
+        const int column = app.Map.PictureX(8.2);
+        for (int y = 0; y < app.Image->Height(); ++y)
+            ASSERT_EQ(started.picture().GetPixel(column, y), clRed) << sim << " row " << y;
+    }
 }
 
 }  // namespace
