@@ -133,11 +133,18 @@ void DrawFigures(App& app, TCanvas& canvas) {
     DrawLens(app, canvas);
     if (s.ShowNormals) DrawStop(map, canvas, LensOf(app).StopX, StopOpeningOf(app));
     if (s.ShowMarks) {
-        if (const auto fB = LensFocus(app, true))
-            DrawFocalLine(map, canvas, fB->FocalPoint, clBlue, psSolid);
-        if (s.ShowAxes)
-            if (const auto fR = LensFocus(app, false))
-                DrawFocalLine(map, canvas, fR->FocalPoint, clRed, psSolid);
+        const auto fB = LensFocus(app, true);
+        const auto fR = s.ShowAxes ? LensFocus(app, false) : std::nullopt;
+        // Where blue and red meet (the achromat), the blue plane above the axis and the
+        // red one below it, each in its own colour.
+        const bool together =
+            fB && fR && map.PictureX(fB->FocalPoint) == map.PictureX(fR->FocalPoint);
+        if (fB)
+            DrawFocalLine(map, canvas, fB->FocalPoint, clBlue, psSolid,
+                          together ? FocalSpan::Upper : FocalSpan::Whole);
+        if (fR)
+            DrawFocalLine(map, canvas, fR->FocalPoint, clRed, psSolid,
+                          together ? FocalSpan::Lower : FocalSpan::Whole);
     }
     const std::vector<Interface> blue = LensFaces(app, true);
     const std::vector<Interface> red = LensFaces(app, false);

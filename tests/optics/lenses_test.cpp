@@ -262,6 +262,19 @@ TEST_F(LensSimulation, CrownAndFlintMakeAnAchromat) {
         for (double y = 0.25; y <= LensRimHeight; y += 0.25)
             EXPECT_GE(FaceX(faces[2].Face, y) - FaceX(faces[1].Face, y), 0.3 - 1e-9) << y;
     }
+    // The achromat's blue and red focal planes on one pixel column: blue above the axis,
+    // red below, neither mixed with the other.
+    SetSubstance(4);
+    SetSubstance2(8);
+    SetR1(1);
+    SetR2(1);
+    app.FKeyClick(FKey::F2);
+    app.FKeyClick(FKey::F4);
+    const int column = app.Map.PictureX(Number(1, 4));
+    ASSERT_EQ(column, app.Map.PictureX(Number(2, 4)));
+    EXPECT_EQ(started.picture().GetPixel(column, app.Map.PictureY(2.9)), clBlue);
+    EXPECT_EQ(started.picture().GetPixel(column, app.Map.PictureY(-2.9)), clRed);
+    ExpectSamePicture(Picture().copy(), Redrawn(), "achromat-focal-planes");
 }
 
 TEST_F(LensSimulation, SnellsLawAtEveryFaceOfEveryRay) {
