@@ -1,5 +1,4 @@
 // The catalogue of simulations and the main menu: what each menu entry sets up.
-#include "sims/simulations.h"
 #include "app/catalogue.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "sims/simulations.h"
 #include "test_host.h"
 
 namespace viv {
@@ -27,7 +27,8 @@ TEST(Catalogue, EverySimulationNumberButThirteenHasAnEntry) {
             EXPECT_LE(e->RowHeaders.size() + 1, e->Table.Rows) << n;
         }
     }
-    for (std::uint16_t n : {0, 44, 99, 100, 65535}) EXPECT_EQ(AllSimulations().Find(n), nullptr) << n;
+    for (std::uint16_t n : {0, 44, 99, 100, 65535})
+        EXPECT_EQ(AllSimulations().Find(n), nullptr) << n;
 }
 
 TEST(Catalogue, OnlyTheStartPictureDrawsYet) {
@@ -93,7 +94,7 @@ TEST(MenuEntry, EntriesWithoutTableKeepThePreviousOne) {
     s.app.MenuEntry(23);
     for (std::uint16_t n : {40, 42, 43}) {
         s.app.MenuEntry(n);
-        EXPECT_EQ(s.app.Table.RowCount(), 7) << n;
+        EXPECT_EQ(s.app.Table.RowCount(), 8) << n;
         EXPECT_EQ(s.app.Table.Cell(1, 0), "blå") << n;
     }
     EXPECT_EQ(s.app.Window.Caption, "Jakobsstav");
@@ -104,7 +105,7 @@ TEST(MenuEntry, CellsWrittenAfterTheTable) {
     App& app = s.app;
     app.MenuEntry(15);
     EXPECT_EQ(app.Table.Cell(0, 0), "refleksion og transmision");
-    EXPECT_EQ(app.Table.Cell(1, 4), "486.1");
+    EXPECT_EQ(app.Table.Cell(1, 5), "486.1");
     EXPECT_EQ(app.Window.Panel3, "Ved 20°C og 486.1 nm");
     EXPECT_EQ(app.State.AnimationStep, 25);
 
@@ -263,9 +264,9 @@ TEST(MainMenu, SeparatorsStandAfterTheirItems) {
     for (const MenuDef& m : MainMenu())
         for (std::size_t i = 1; i < m.Items.size(); ++i)
             if (m.Items[i].Caption == "-") before.push_back(m.Items[i - 1].Caption);
-    EXPECT_EQ(before, (std::vector<std::string_view>{"Gem &tabel...", "Udskriv &Tabel", "Kopi som &Metafile",
-                                                     "D&opplereffekt", "&Hydrogenspektret",
-                                                     "&Stråler", "&Hjemmeside"}));
+    EXPECT_EQ(before, (std::vector<std::string_view>{
+                          "Gem &tabel...", "Udskriv &Tabel", "Kopi som &Metafile", "D&opplereffekt",
+                          "&Hydrogenspektret", "&Stråler", "&Hjemmeside"}));
     const MenuDef* help = FindMenu("Hjalp1");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->Items.back().Caption, "&Om vivarnon");

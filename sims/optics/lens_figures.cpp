@@ -37,11 +37,23 @@ void DrawStop(const World& map, TCanvas& canvas, double stopX, double opening) {
     canvas.Pen.Width = map.PenWidth;
 }
 
-void DrawFocalLine(const World& map, TCanvas& canvas, double x, TColor colour, TPenStyle style) {
+void DrawFocalLine(const World& map, TCanvas& canvas, double x, TColor colour, TPenStyle style,
+                   FocalSpan span) {
     const WorldBox box = WindowOf(map);
     if (!(x >= box.XMin && x <= box.XMax)) return;
     SetLensPen(canvas, map, colour, style);
-    DrawPath(map, canvas, {{x, -FocalHalf}, {x, FocalHalf}});
+    const int column = map.PictureX(x), middle = map.PictureY(0);
+    switch (span) {
+        case FocalSpan::Whole:
+            DrawPath(map, canvas, {{x, -FocalHalf}, {x, FocalHalf}});
+            break;
+        case FocalSpan::Upper:
+            canvas.Polyline({{column, middle}, {column, map.PictureY(FocalHalf)}});
+            break;
+        case FocalSpan::Lower:  // from the row below the axis's
+            canvas.Polyline({{column, middle + 1}, {column, map.PictureY(-FocalHalf)}});
+            break;
+    }
     canvas.Pen.Style = psSolid;
 }
 
@@ -73,7 +85,8 @@ double StopOpeningOf(App& app) {
     return app.State.ShowNormals ? 1 : LensOf(app).StopOpening;
 }
 
-std::optional<TracedRay> TraceBeamRay(double c, int angleDegrees, std::span<const Interface> faces) {
+std::optional<TracedRay> TraceBeamRay(double c, int angleDegrees,
+                                      std::span<const Interface> faces) {
     const double theta = angleDegrees * RadPerDeg;
     const double slope = std::tan(theta);
     const TracedRay start({LensWindowXMin, c + slope * LensWindowXMin}, std::cos(theta),
@@ -94,8 +107,7 @@ void DrawBeam(App& app, TCanvas& canvas, std::span<const Interface> blue,
         std::vector<WorldPoint>& points = traced->Points;
         if (box.Contains(last))
             points.push_back(ExitPoint(last, {last.x + traced->Dx, last.y + traced->Dy}, box));
-        SetLensPen(canvas, map,
-                   beamRay.Axis ? AxisRayColour : (beamRay.Blue ? clBlue : clRed));
+        SetLensPen(canvas, map, beamRay.Axis ? AxisRayColour : (beamRay.Blue ? clBlue : clRed));
         DrawClippedPath(map, canvas, points, box);
     }
 }

@@ -22,8 +22,12 @@ void SetLensPen(TCanvas& canvas, const World& map, TColor colour, TPenStyle styl
 // to one unit beyond the lens's rim.
 void DrawStop(const World& map, TCanvas& canvas, double stopX, double opening);
 
-// A focal plane: a line at x from y = -3 to 3.
-void DrawFocalLine(const World& map, TCanvas& canvas, double x, TColor colour, TPenStyle style);
+// A focal plane: a line at x from y = -3 to 3, or its half above the axis (with the
+// axis's row) or below it, for two focal planes that fall on one pixel column and would
+// mix their colours.
+enum class FocalSpan { Whole, Upper, Lower };
+void DrawFocalLine(const World& map, TCanvas& canvas, double x, TColor colour, TPenStyle style,
+                   FocalSpan span = FocalSpan::Whole);
 
 // The beam of simulations 23 and 25 traced through the faces (for blue and for red
 // light) and drawn, each ray as one path up to x = 14.5 or the top or bottom of the

@@ -15,8 +15,8 @@ namespace viv {
 
 namespace {
 
-constexpr double SecondLensGap = 1.1;          // the second lens's leftmost abscissa
-constexpr double ConcaveCentreThickness = 0.2; // the concave lens at its middle
+constexpr double SecondLensGap = 1.1;           // the second lens's leftmost abscissa
+constexpr double ConcaveCentreThickness = 0.2;  // the concave lens at its middle
 
 constexpr TColor DividerColour = clSilver;
 
@@ -30,13 +30,10 @@ double IndexOf(int substance, bool blue) {
     return blue ? s.SubstanceIndexBlue : s.SubstanceIndexRed;
 }
 
-// The focal point of one lens alone, measured from its centre plane; nothing when the
-// paraxial ray leaves it parallel.
-std::optional<double> FocalLength(App& app, int lens) {
-    const SystemLens alone = SystemLensOf(app, lens, true);
-    const auto focus = ParaxialFocus(alone.Faces, LensWindowXMin);
-    if (!focus) return std::nullopt;
-    return *focus - alone.Centre;
+// The focal length and the back focal point of one lens alone, for blue light; nothing
+// when the paraxial ray leaves it parallel.
+std::optional<ParaxialFocusing> FocusOf(App& app, int lens) {
+    return ParaxialFocalData(SystemLensOf(app, lens, true).Faces, LensWindowXMin);
 }
 
 // The line across the picture through the first lens's rim plane; drawn once.
@@ -57,9 +54,8 @@ void DrawFigures(App& app, TCanvas& canvas) {
     if (s.ShowNormals) DrawStop(map, canvas, LensOf(app).StopX, StopOpeningOf(app));
     if (s.ShowMarks)
         for (int lens = 1; lens <= 2; ++lens)
-            if (const auto f = FocalLength(app, lens))
-                DrawFocalLine(map, canvas, SystemLensOf(app, lens, true).Centre + *f, clBlue,
-                              psDot);
+            if (const auto f = FocusOf(app, lens))
+                DrawFocalLine(map, canvas, f->FocalPoint, clBlue, psDot);
     std::vector<Interface> blue, red;
     for (int lens = 1; lens <= 2; ++lens) {
         const SystemLens b = SystemLensOf(app, lens, true), r = SystemLensOf(app, lens, false);
@@ -76,12 +72,13 @@ void WriteTable(App& app) {
     t.SetCell(1, 1, r1);
     t.SetCell(2, 1, r2);
     for (int lens = 1; lens <= 2; ++lens) {
-        const auto f = FocalLength(app, lens);
+        const auto f = FocusOf(app, lens);
         const int k = SubstanceOf(app, lens);
-        t.SetCell(lens, 2, f ? FormatReal(1, 2, *f) : "-");
-        t.SetCell(lens, 3, std::string(Substance(k).SubstanceName));
-        t.SetCell(lens, 4, FormatReal(1, 3, IndexOf(k, true)));
-        t.SetCell(lens, 5, FormatReal(1, 3, IndexOf(k, false)));
+        t.SetCell(lens, 2, f ? FormatReal(1, 2, f->FocalLength) : "-");
+        t.SetCell(lens, 3, f ? FormatReal(1, 2, f->FocalPoint) : "-");
+        t.SetCell(lens, 4, std::string(Substance(k).SubstanceName));
+        t.SetCell(lens, 5, FormatReal(1, 3, IndexOf(k, true)));
+        t.SetCell(lens, 6, FormatReal(1, 3, IndexOf(k, false)));
     }
     app.Window.Panel1 = "r1=" + r1;
     app.Window.Panel2 = "r2=" + r2;
@@ -145,11 +142,20 @@ void DrawLensSystems(App& app, std::uint16_t event, bool clearFirst, TCanvas& ca
         case evTrackBar1:
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
             break;
-        case evF2: s.ShowMarks = !s.ShowMarks; break;
-        case evF2 + 1: s.ShowNormals = !s.ShowNormals; break;
-        case evF2 + 2: s.ShowAxes = !s.ShowAxes; break;
-        case evF6: s.ShowRays = !s.ShowRays; break;
-        default: break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
+            break;
+        case evF2 + 2:
+            s.ShowAxes = !s.ShowAxes;
+            break;
+        case evF6:
+            s.ShowRays = !s.ShowRays;
+            break;
+        default:
+            break;
     }
     ReadControls(app);
     DrawFigures(app, canvas);

@@ -6,8 +6,9 @@ namespace viv {
 
 namespace {
 
-constexpr double Tiny = 1e-9;          // world units: a crossing this close is the start itself
-constexpr int FaceSegments = 48;       // straight pieces of a drawn curved face
+constexpr double Tiny = 1e-9;             // world units: a crossing this close is the start itself
+constexpr int FaceSegments = 48;          // straight pieces of a drawn curved face
+constexpr double ParaxialHeight = 0.001;  // world units above the axis
 
 void AppendDistinct(std::vector<WorldPoint>& points, WorldPoint p) {
     if (!points.empty() && points.back().x == p.x && points.back().y == p.y) return;
@@ -58,8 +59,8 @@ namespace {
 // Where the ray from its last point first meets the face within `rim` of the axis, and
 // the face's unit normal there (pointing to +x for a plane, away from the centre for a
 // circle).
-bool MeetFace(const TracedRay& ray, const LensFace& face, double rim, WorldPoint& hit,
-              double& nx, double& ny) {
+bool MeetFace(const TracedRay& ray, const LensFace& face, double rim, WorldPoint& hit, double& nx,
+              double& ny) {
     const WorldPoint p = ray.Last();
     double t = -1;
     nx = 1;
@@ -136,8 +137,7 @@ void Reflect(TracedRay& ray, double nx, double ny) {
     ray.Dy -= 2 * dot * ny;
 }
 
-std::optional<TracedRay> TraceThrough(TracedRay ray, std::span<const Interface> faces,
-                                      double rim) {
+std::optional<TracedRay> TraceThrough(TracedRay ray, std::span<const Interface> faces, double rim) {
     double n = 1;
     for (const Interface& step : faces) {
         if (!RefractAt(ray, step.Face, n, step.IndexBehind, rim)) return std::nullopt;
@@ -153,9 +153,17 @@ std::optional<double> AxisCrossing(const TracedRay& ray) {
 }
 
 std::optional<double> ParaxialFocus(std::span<const Interface> faces, double startX) {
-    const auto traced = TraceThrough(TracedRay({startX, 0.001}, 1, 0), faces);
+    const auto data = ParaxialFocalData(faces, startX);
+    if (!data) return std::nullopt;
+    return data->FocalPoint;
+}
+
+std::optional<ParaxialFocusing> ParaxialFocalData(std::span<const Interface> faces, double startX) {
+    const auto traced = TraceThrough(TracedRay({startX, ParaxialHeight}, 1, 0), faces);
     if (!traced) return std::nullopt;
-    return AxisCrossing(*traced);
+    const auto crossing = AxisCrossing(*traced);
+    if (!crossing) return std::nullopt;
+    return ParaxialFocusing{*crossing, -ParaxialHeight * traced->Dx / traced->Dy};
 }
 
 void AppendFace(std::vector<WorldPoint>& points, const LensFace& face, bool upwards) {

@@ -22,8 +22,8 @@ constexpr double LensRimHeight = 2.1794494717703368;
 // ray meets the near side (the first crossing along the ray) or the far side.
 struct LensFace {
     bool Plane = false;
-    double X = 0;    // the plane's abscissa, or the centre of the circle
-    double R = 0;    // the circle's radius
+    double X = 0;  // the plane's abscissa, or the centre of the circle
+    double R = 0;  // the circle's radius
     bool Far = false;
 };
 
@@ -81,6 +81,16 @@ std::optional<double> AxisCrossing(const TracedRay& ray);
 // to it crosses the axis after the last face; nothing when the trace fails or the ray
 // leaves parallel.
 std::optional<double> ParaxialFocus(std::span<const Interface> faces, double startX);
+
+// The back focal point and the focal length of a lens from the same paraxial ray: the
+// focal length is the ray's height divided by the tangent of the angle it leaves at,
+// measured from the rear principal plane (negative for a diverging lens), so that it does
+// not change when the lens is turned round.
+struct ParaxialFocusing {
+    double FocalPoint = 0;   // abscissa, world units
+    double FocalLength = 0;  // world units
+};
+std::optional<ParaxialFocusing> ParaxialFocalData(std::span<const Interface> faces, double startX);
 
 // Appends the points of a face between the rims, from the lower to the upper or from the
 // upper to the lower.

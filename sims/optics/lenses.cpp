@@ -9,6 +9,7 @@
 #include "app/events.h"
 #include "library/format.h"
 #include "library/substance_table.h"
+#include "sims/optics/doublet.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
@@ -16,7 +17,7 @@ namespace viv {
 
 namespace {
 
-constexpr double DoubletThickness = 0.3;  // the second element's right face behind the first's
+constexpr double DoubletThickness = 0.3;  // the second element on the axis
 constexpr double NameTop = -2.5;          // world y of the substance names' top
 constexpr const char* NamePadding = "     ";
 
@@ -39,6 +40,17 @@ LensFace RightFace(App& app, double rim) {
     return app.State.ShowRedRay ? PlaneFace(rim) : ConvexRightFace(rim, LensOf(app).R2);
 }
 
+ElementIndices IndicesOf(int substance) {
+    return {IndexOf(substance, true), IndexOf(substance, false)};
+}
+
+// The back face of the doublet's second element.
+LensFace DoubletBack(App& app) {
+    return DoubletBackFace(ConvexLeftFace(0, LensOf(app).R1), RightFace(app, 0),
+                           IndicesOf(SubstanceOne(app)), IndicesOf(LensOf(app).Substance2),
+                           DoubletThickness);
+}
+
 // --- The outline and the names ---
 
 void DrawLens(App& app, TCanvas& canvas) {
@@ -57,7 +69,7 @@ void DrawLens(App& app, TCanvas& canvas) {
     std::vector<WorldPoint> outline;
     AppendFace(outline, left, true);
     std::vector<WorldPoint> back;
-    AppendFace(back, RightFace(app, DoubletThickness), false);
+    AppendFace(back, DoubletBack(app), false);
     outline.insert(outline.end(), back.begin(), back.end());
     outline.push_back(outline.front());
     DrawPath(map, canvas, outline);
@@ -121,9 +133,18 @@ void DrawFigures(App& app, TCanvas& canvas) {
     DrawLens(app, canvas);
     if (s.ShowNormals) DrawStop(map, canvas, LensOf(app).StopX, StopOpeningOf(app));
     if (s.ShowMarks) {
-        if (const auto fB = LensFocus(app, true)) DrawFocalLine(map, canvas, *fB, clBlue, psSolid);
-        if (s.ShowAxes)
-            if (const auto fR = LensFocus(app, false)) DrawFocalLine(map, canvas, *fR, clRed, psSolid);
+        const auto fB = LensFocus(app, true);
+        const auto fR = s.ShowAxes ? LensFocus(app, false) : std::nullopt;
+        // Where blue and red meet (the achromat), the blue plane above the axis and the
+        // red one below it, each in its own colour.
+        const bool together =
+            fB && fR && map.PictureX(fB->FocalPoint) == map.PictureX(fR->FocalPoint);
+        if (fB)
+            DrawFocalLine(map, canvas, fB->FocalPoint, clBlue, psSolid,
+                          together ? FocalSpan::Upper : FocalSpan::Whole);
+        if (fR)
+            DrawFocalLine(map, canvas, fR->FocalPoint, clRed, psSolid,
+                          together ? FocalSpan::Lower : FocalSpan::Whole);
     }
     const std::vector<Interface> blue = LensFaces(app, true);
     const std::vector<Interface> red = LensFaces(app, false);
@@ -135,24 +156,28 @@ void WriteTable(App& app) {
     ResultsTable& t = app.Table;
     const int one = SubstanceOne(app);
     const std::string r1 = FormatReal(1, 1, lens.R1);
-    const auto fB = LensFocus(app, true);
-    const auto fR = LensFocus(app, false);
-    const std::string blueFocus = fB ? FormatReal(1, 2, *fB) : "";
     t.SetCell(1, 1, r1);
     t.SetCell(1, 2, FormatReal(1, 1, lens.R2));
-    t.SetCell(1, 3, blueFocus);
-    t.SetCell(2, 3, fR ? FormatReal(1, 2, *fR) : "");
+    std::string blueLength;
+    for (const bool blue : {true, false}) {
+        const auto focus = LensFocus(app, blue);
+        const int col = blue ? 1 : 2;
+        const std::string length = focus ? FormatReal(1, 2, focus->FocalLength) : "";
+        t.SetCell(col, 3, length);
+        t.SetCell(col, 4, focus ? FormatReal(1, 2, focus->FocalPoint) : "");
+        if (blue) blueLength = length;
+    }
     const auto substanceRow = [&](int row, int k) {
         t.SetCell(0, row, " " + std::string(Substance(k).SubstanceName) + ", n");
         t.SetCell(1, row, FormatReal(1, 3, IndexOf(k, true)));
         t.SetCell(2, row, FormatReal(1, 3, IndexOf(k, false)));
     };
-    substanceRow(4, one);
-    substanceRow(5, lens.Substance2);
-    t.SetCell(1, 6, FormatReal(1, 1, lens.Angle));
+    substanceRow(5, one);
+    substanceRow(6, lens.Substance2);
+    t.SetCell(1, 7, FormatReal(1, 1, lens.Angle));
     MainWindowModel& w = app.Window;
     w.Panel1 = "r1=" + r1;
-    w.Panel2 = "f=" + blueFocus;
+    w.Panel2 = "f=" + blueLength;
     w.Panel3 = "n1=" + FormatReal(1, 3, IndexOf(one, true));
 }
 
@@ -192,15 +217,15 @@ std::vector<Interface> LensFaces(App& app, bool blue) {
     std::vector<Interface> faces{{ConvexLeftFace(0, lens.R1), n1}};
     if (app.State.ShowRays) {
         faces.push_back({RightFace(app, 0), IndexOf(lens.Substance2, blue)});
-        faces.push_back({RightFace(app, DoubletThickness), 1});
+        faces.push_back({DoubletBack(app), 1});
     } else {
         faces.push_back({RightFace(app, 0), 1});
     }
     return faces;
 }
 
-std::optional<double> LensFocus(App& app, bool blue) {
-    return ParaxialFocus(LensFaces(app, blue), LensWindowXMin);
+std::optional<ParaxialFocusing> LensFocus(App& app, bool blue) {
+    return ParaxialFocalData(LensFaces(app, blue), LensWindowXMin);
 }
 
 void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
@@ -230,12 +255,23 @@ void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas&
         case evTrackBar1:
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
             break;
-        case evF2: s.ShowMarks = !s.ShowMarks; break;
-        case evF2 + 1: s.ShowNormals = !s.ShowNormals; break;
-        case evF2 + 2: s.ShowAxes = !s.ShowAxes; break;
-        case evF2 + 3: s.ShowRedRay = !s.ShowRedRay; break;
-        case evF6: s.ShowRays = !s.ShowRays; break;
-        default: break;
+        case evF2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case evF2 + 1:
+            s.ShowNormals = !s.ShowNormals;
+            break;
+        case evF2 + 2:
+            s.ShowAxes = !s.ShowAxes;
+            break;
+        case evF2 + 3:
+            s.ShowRedRay = !s.ShowRedRay;
+            break;
+        case evF6:
+            s.ShowRays = !s.ShowRays;
+            break;
+        default:
+            break;
     }
     ReadControls(app);
     if (SubstanceOne(app) != oldOne || lens.Substance2 != oldTwo || s.ShowRays != oldDoublet) {

@@ -15,12 +15,12 @@ namespace viv {
 
 // The own state of both lens simulations, kept while other simulations are shown.
 struct LensState {
-    double R1 = 5;          // radius of the first face (23) or of the first lens (25), world units
-    double R2 = 5;          // radius of the second face (23) or of the second lens (25)
-    int Substance2 = 4;     // the doublet's second element (23) or the second lens (25), 1..8
-    int Angle = 0;          // theta, whole degrees
-    double StopX = -1;      // the aperture stop's abscissa
-    double StopOpening = 2; // its half-opening without F3
+    double R1 = 5;           // radius of the first face (23) or of the first lens (25), world units
+    double R2 = 5;           // radius of the second face (23) or of the second lens (25)
+    int Substance2 = 4;      // the doublet's second element (23) or the second lens (25), 1..8
+    int Angle = 0;           // theta, whole degrees
+    double StopX = -1;       // the aperture stop's abscissa
+    double StopOpening = 2;  // its half-opening without F3
 };
 
 LensState& LensOf(App& app);
@@ -60,8 +60,9 @@ struct SystemLens {
 // Lens 1 or 2 of simulation 25 alone, for blue or red light.
 SystemLens SystemLensOf(App& app, int lens, bool blue);
 
-// The abscissae of the focal points of simulation 23 for blue and red light.
-std::optional<double> LensFocus(App& app, bool blue);
+// The back focal point (its abscissa) and the focal length of simulation 23's lens for
+// blue and red light.
+std::optional<ParaxialFocusing> LensFocus(App& app, bool blue);
 
 // The half-opening of the stop: 1 with F3, else the menu entry's opening.
 double StopOpeningOf(App& app);

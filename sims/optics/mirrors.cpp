@@ -20,14 +20,14 @@ constexpr double RadPerDeg = Pi / 180;
 constexpr double XMin = -14, XMax = 6;
 constexpr double Tiny = 1e-9;
 constexpr double BeamStep = 0.5;
-constexpr int SphereBeamPairs = 5;             // +-0.5 .. +-2.5
-constexpr int ParabolaBeamPairs = 6;           // +-0.5 .. +-3
-constexpr int ParabolaSteps = 180;             // the outline in steps of 1/30 in y
+constexpr int SphereBeamPairs = 5;    // +-0.5 .. +-2.5
+constexpr int ParabolaBeamPairs = 6;  // +-0.5 .. +-3
+constexpr int ParabolaSteps = 180;    // the outline in steps of 1/30 in y
 
 constexpr TColor MirrorColour = clBlack;
 constexpr TColor AxisRayColour = clGreen;
-constexpr TColor UpperRayColour = clRed;       // the rays above the axis
-constexpr TColor LowerRayColour = clBlue;      // and below it
+constexpr TColor UpperRayColour = clRed;   // the rays above the axis
+constexpr TColor LowerRayColour = clBlue;  // and below it
 constexpr TColor FocusColour = clBlue;
 
 TracedRay BeamStart(double c, int angleDegrees) {
@@ -108,7 +108,8 @@ void DrawSphereFigures(App& app, TCanvas& canvas) {
 void WriteSphereTable(App& app) {
     const MirrorState& mirror = MirrorOf(app);
     const std::string r = FormatReal(1, 1, mirror.Radius);
-    const std::string f = FormatReal(1, 1, mirror.Radius / 2);
+    // Signed as in the image simulations: a convex mirror's focal length is negative.
+    const std::string f = FormatReal(1, 1, Convex(app) ? -mirror.Radius / 2 : mirror.Radius / 2);
     const std::string v = FormatInteger(mirror.Angle, 1);
     app.Table.SetCell(1, 1, r);
     app.Table.SetCell(1, 2, f);

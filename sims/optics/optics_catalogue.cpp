@@ -1,4 +1,5 @@
-// The catalogue rows of the prism, lenses and mirrors and the ice crystal: what each menu entry sets up and which routine draws it.
+// The catalogue rows of the prism, lenses and mirrors and the ice crystal: what each menu entry
+// sets up and which routine draws it.
 #include "sims/optics/optics_catalogue.h"
 
 #include "app/catalogue.h"
@@ -7,7 +8,6 @@
 #include "sims/optics/lenses.h"
 #include "sims/optics/mirrors.h"
 #include "sims/optics/prism.h"
-
 
 namespace viv {
 
@@ -35,16 +35,17 @@ void IceCrystalStart(App& app) {
 
 // --- Table headers ---
 
-constexpr SV kLensRows[] = {" radius, r1/cm", " radius, r2/cm", " brandvidde f/cm",
-                            " stof 1, n",     " stof 2, n",     " vinkel, i/°"};
+constexpr SV kLensRows[] = {" radius, r1/cm",    " radius, r2/cm", " brændvidde f/cm",
+                            " brændpunkt, x/cm", " stof 1, n",     " stof 2, n",
+                            " vinkel, i/°"};
 constexpr SV kImageRows[] = {" afstand, a/cm", " afstand, b/cm", " brændvidde, f/cm",
                              " genstand, G/cm", " billede, B/cm"};
-constexpr SV kLensSystemRows[] = {" radius/cm", " brandvidde/cm", " stof", " n (blå: 486,1 nm)",
-                                  " n (rød: 768,2 nm)"};
+constexpr SV kLensSystemRows[] = {" radius/cm", " brændvidde/cm",     " brændpunkt, x/cm",
+                                  " stof",      " n (blå: 486,1 nm)", " n (rød: 768,2 nm)"};
 constexpr SV kPrismRows[] = {" topvinkel, p/°", " indfaldsvinkel, i/°", " afbøjningsvinkel, v/°",
                              " stof, n", " n (768,2 nm)"};
-constexpr SV kMirrorRows[] = {" radius/cm", " brandvidde/cm", " vinkel/°"};
-constexpr SV kParabolaRows[] = {" A /cm", " brandvidde/cm", " vinkel/°"};
+constexpr SV kMirrorRows[] = {" radius/cm", " brændvidde/cm", " vinkel/°"};
+constexpr SV kParabolaRows[] = {" A /cm", " brændvidde/cm", " vinkel/°"};
 constexpr SV kIceRows[] = {" indfaldsvinkel, i/°", " afbøjningsvinkel, v/°", " farve"};
 
 // --- The rows ---
@@ -52,72 +53,72 @@ constexpr SV kIceRows[] = {" indfaldsvinkel, i/°", " afbøjningsvinkel, v/°", 
 constexpr std::array kEntries = [] {
     std::array<CatalogueEntry, 9> c{};
     c[0] = {.Number = 23,
-             .Caption = "Linsens egenskaber",
-             .Table = {7, 3, true},
-             .ColumnHeaders = {CaptionHeader, "blå", "rød"},
-             .RowHeaders = kLensRows,
-             .Mask = 318,
-             .BeforeSelect = &SetLensStartValues,
-             .Draw = &DrawLensProperties};
+            .Caption = "Linsens egenskaber",
+            .Table = {8, 3, true},
+            .ColumnHeaders = {CaptionHeader, "blå", "rød"},
+            .RowHeaders = kLensRows,
+            .Mask = 318,
+            .BeforeSelect = &SetLensStartValues,
+            .Draw = &DrawLensProperties};
     c[1] = {.Number = 24,
-             .Caption = "Billeddannelse",
-             .Table = {6, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kImageRows,
-             .Mask = 318,
-             .BeforeSelect = &SetLensImageStartValues,
-             .Draw = &DrawLensImage};
+            .Caption = "Billeddannelse",
+            .Table = {6, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kImageRows,
+            .Mask = 318,
+            .BeforeSelect = &SetLensImageStartValues,
+            .Draw = &DrawLensImage};
     c[2] = {.Number = 25,
-             .Caption = "Linsesystemer",
-             .Table = {6, 3, true},
-             .ColumnHeaders = {CaptionHeader, "linse 1", "linse 2"},
-             .RowHeaders = kLensSystemRows,
-             .Mask = 302,
-             .BeforeSelect = &SetLensStartValues,
-             .Draw = &DrawLensSystems};
+            .Caption = "Linsesystemer",
+            .Table = {7, 3, true},
+            .ColumnHeaders = {CaptionHeader, "linse 1", "linse 2"},
+            .RowHeaders = kLensSystemRows,
+            .Mask = 302,
+            .BeforeSelect = &SetLensStartValues,
+            .Draw = &DrawLensSystems};
     c[3] = {.Number = 26,
-             .Caption = "Prismet",
-             .Table = {6, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kPrismRows,
-             .Mask = 270,
-             .BeforeSelect = &PrismStart,
-             .Draw = &DrawPrism};
+            .Caption = "Prismet",
+            .Table = {6, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kPrismRows,
+            .Mask = 270,
+            .BeforeSelect = &PrismStart,
+            .Draw = &DrawPrism};
     c[4] = {.Number = 27,
-             .Caption = "Hulspejlet",
-             .Table = {4, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kMirrorRows,
-             .Mask = 294,
-             .BeforeSelect = &SetConcaveMirrorStartValues,
-             .Draw = &DrawConcaveMirror};
+            .Caption = "Hulspejlet",
+            .Table = {4, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kMirrorRows,
+            .Mask = 294,
+            .BeforeSelect = &SetConcaveMirrorStartValues,
+            .Draw = &DrawConcaveMirror};
     c[5] = {.Number = 28,
-             .Caption = "Spejlbilledet",
-             .Table = {6, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kImageRows,
-             .Mask = 318,
-             .BeforeSelect = &SetMirrorImageStartValues,
-             .Draw = &DrawMirrorImage};
+            .Caption = "Spejlbilledet",
+            .Table = {6, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kImageRows,
+            .Mask = 318,
+            .BeforeSelect = &SetMirrorImageStartValues,
+            .Draw = &DrawMirrorImage};
     c[6] = {.Number = 29,
-             .Caption = "Parabol",
-             .Table = {4, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kParabolaRows,
-             .Mask = 258,
-             .BeforeSelect = &SetParabolaStartValues,
-             .Draw = &DrawParabola};
+            .Caption = "Parabol",
+            .Table = {4, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kParabolaRows,
+            .Mask = 258,
+            .BeforeSelect = &SetParabolaStartValues,
+            .Draw = &DrawParabola};
     // The sheet of lens outlines keeps the caption and the table of the simulation
     // before it.
     c[7] = {.Number = 30, .Draw = &DrawLensOutlines};
     c[8] = {.Number = 41,
-             .Caption = "Iskrystallen",
-             .Table = {4, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kIceRows,
-             .Mask = 6,
-             .BeforeSelect = &IceCrystalStart,
-             .Draw = &DrawIceCrystal};
+            .Caption = "Iskrystallen",
+            .Table = {4, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kIceRows,
+            .Mask = 6,
+            .BeforeSelect = &IceCrystalStart,
+            .Draw = &DrawIceCrystal};
     return c;
 }();
 

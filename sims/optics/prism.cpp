@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ constexpr double GraphIMin = -5, GraphIMax = 90;
 constexpr double GraphVMin = -10, GraphVMax = 80;
 constexpr double GraphStep = 20;
 constexpr int FirstIncidence = 1, LastIncidence = 89;  // degrees, the scroll bar's range
+
+// How far the blue ray (F4) must lie from the red one before it is drawn: a pixel and a
+// half keeps their pixels apart at any slope.
+constexpr double ApartPixels = 1.5;
 
 constexpr TColor PrismColour = clBlack;
 constexpr TColor RedRayColour = clRed;
@@ -190,6 +195,50 @@ void DrawRayPath(const World& map, TCanvas& canvas, const PrismRay& ray, TColor 
         DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit, ray.End});
 }
 
+std::vector<WorldPoint> PathOf(const PrismRay& ray, bool withIncident) {
+    std::vector<WorldPoint> path;
+    if (withIncident) path.push_back(ray.Start);
+    path.insert(path.end(), {ray.Entry, ray.Exit});
+    if (!ray.MeetsBase) path.push_back(ray.End);
+    return path;
+}
+
+double DistanceToPath(WorldPoint p, const std::vector<WorldPoint>& path) {
+    double best = std::numeric_limits<double>::infinity();
+    for (std::size_t k = 0; k + 1 < path.size(); ++k) {
+        const WorldPoint a = path[k], b = path[k + 1];
+        const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+        const double t =
+            length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0;
+        best = std::min(best, std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy));
+    }
+    return best;
+}
+
+// F4: the blue ray from where it can be told apart from the red one. Up to the prism the
+// light of both colours runs together, and inside it the two rays part by less than a
+// pixel at first; drawn over each other in not-xor, red and blue would make green. So
+// the blue ray starts where it lies ApartPixels from the red one, and keeps its colour.
+void DrawBlueRayApart(const World& map, TCanvas& canvas, const PrismRay& blue,
+                      const PrismRay& red) {
+    const std::vector<WorldPoint> redPath = PathOf(red, true), bluePath = PathOf(blue, false);
+    const double apart = ApartPixels / map.MapScaleX, step = 0.25 / map.MapScaleX;  // world units
+    for (std::size_t k = 0; k + 1 < bluePath.size(); ++k) {
+        const WorldPoint a = bluePath[k], b = bluePath[k + 1];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        for (double d = 0; d < length; d += step) {
+            const WorldPoint p{a.x + (b.x - a.x) * d / length, a.y + (b.y - a.y) * d / length};
+            if (DistanceToPath(p, redPath) < apart) continue;
+            std::vector<WorldPoint> rest{p};
+            rest.insert(rest.end(), bluePath.begin() + static_cast<std::ptrdiff_t>(k) + 1,
+                        bluePath.end());
+            SetPen(canvas, map, BlueRayColour);
+            DrawPath(map, canvas, rest);
+            return;
+        }
+    }
+}
+
 // F3: the normals of the faces where the ray enters and leaves.
 void DrawNormals(const World& map, TCanvas& canvas, const PrismRay& ray, double p) {
     SetPen(canvas, map, NormalColour);
@@ -236,10 +285,10 @@ void DrawRays(App& app, TCanvas& canvas) {
     const PrismState& prism = PrismOf(app);
     const SubstanceRow& substance = CurrentSubstance(app);
     const double i = prism.Incidence * RadPerDeg;
-    if (s.ShowAxes)
-        DrawRayPath(map, canvas, TracePrismRay(prism.Apex, i, substance.SubstanceIndexBlue),
-                    BlueRayColour);
     const PrismRay red = TracePrismRay(prism.Apex, i, substance.SubstanceIndexRed);
+    if (s.ShowAxes)
+        DrawBlueRayApart(map, canvas, TracePrismRay(prism.Apex, i, substance.SubstanceIndexBlue),
+                         red);
     DrawRayPath(map, canvas, red, RedRayColour);
     if (s.ShowNormals) DrawNormals(map, canvas, red, prism.Apex);
     if (red.Emerges) {
@@ -275,10 +324,10 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;
-    SetupWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax, -map.AspectHeight,
-               map.AspectHeight);
+    SetupWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax, -map.AspectHeight, map.AspectHeight);
     PrismState& prism = PrismOf(app);
-    prism.Incidence = std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
+    prism.Incidence =
+        std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
     DrawPrismOutline(map, canvas, prism.Apex);
     DrawGraphAxes(app, canvas);
     DrawCurves(app, canvas);
@@ -322,8 +371,7 @@ PrismRay TracePrismRay(double p, double i, double n) {
         ray.Emerges = true;
         ray.Emergence = ArcSin(sine);
         ray.Deviation = i + ray.Emergence - p;
-        ray.End = {RayEndX,
-                   ray.Exit.y + (RayEndX - ray.Exit.x) * std::tan(p / 2 - ray.Emergence)};
+        ray.End = {RayEndX, ray.Exit.y + (RayEndX - ray.Exit.x) * std::tan(p / 2 - ray.Emergence)};
     } else {
         const double back = 1.5 * p - ray.Refraction + Pi;  // reflected at the second face
         ray.End = {ray.Exit.x + ReflectedLength * std::cos(back),

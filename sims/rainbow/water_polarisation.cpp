@@ -48,7 +48,9 @@ void Line(const World& map, TCanvas& canvas, WorldPoint from, WorldPoint to) {
     canvas.LineTo(map.PictureX(to.x), map.PictureY(to.y));
 }
 
-WorldPoint Polar(double r, double angle) { return {r * std::cos(angle), r * std::sin(angle)}; }
+WorldPoint Polar(double r, double angle) {
+    return {r * std::cos(angle), r * std::sin(angle)};
+}
 
 // A bar of `length` centred on the point `distance` out along `direction`, turned
 // `turn` from the ray's normal.
@@ -56,7 +58,8 @@ void Bar(const World& map, TCanvas& canvas, double direction, double distance, d
          double turn) {
     const WorldPoint centre = Polar(distance, direction);
     const WorldPoint half = Polar(length / 2, direction + Pi / 2 + turn);
-    Line(map, canvas, {centre.x - half.x, centre.y - half.y}, {centre.x + half.x, centre.y + half.y});
+    Line(map, canvas, {centre.x - half.x, centre.y - half.y},
+         {centre.x + half.x, centre.y + half.y});
 }
 
 void ParallelBar(const World& map, TCanvas& canvas, double direction, double distance) {
@@ -70,10 +73,18 @@ void PerpendicularCross(const World& map, TCanvas& canvas, double direction, dou
     Bar(map, canvas, direction, distance, CrossBarLength, -Pi / 4);
 }
 
-double WaterIndex(const App& app) { return Colour(app.State.CurrentColour).WaterIndex; }
+double WaterIndex(const App& app) {
+    return Colour(app.State.CurrentColour).WaterIndex;
+}
 
 void ComputeBrewsterAngle(App& app) {
     WaterPolarisationOf(app).BrewsterAngle = BrewsterAngleOf(WaterIndex(app));
+}
+
+// Whether the ray is snapped onto the Brewster angle: within half a degree of it.
+bool RayOnBrewster(App& app) {
+    return std::fabs(app.State.IncidenceValue - WaterPolarisationOf(app).BrewsterAngle) <
+           BrewsterSnap;
 }
 
 // The incoming, refracted and (above 0°) reflected ray, snapped onto the Brewster angle
@@ -82,7 +93,7 @@ void DrawWaterRays(App& app, TCanvas& canvas) {
     WaterPolarisationState& w = WaterPolarisationOf(app);
     const World& map = app.Map;
     const int incidence = app.State.IncidenceValue;
-    w.AtBrewster = std::fabs(incidence - w.BrewsterAngle) < BrewsterSnap;
+    w.AtBrewster = RayOnBrewster(app);
     const double i = (w.AtBrewster ? w.BrewsterAngle : incidence) / DegPerRad;
     w.Incidence = i;
     w.SinRefraction = std::sin(i) / WaterIndex(app);
@@ -90,7 +101,8 @@ void DrawWaterRays(App& app, TCanvas& canvas) {
     const double b = w.Refraction;
 
     canvas.Pen.Color = RayColour;
-    canvas.Polyline({map.Picture(-RayLength * std::cos(i), RayLength * std::sin(i)), map.Picture(0, 0),
+    canvas.Polyline({map.Picture(-RayLength * std::cos(i), RayLength * std::sin(i)),
+                     map.Picture(0, 0),
                      map.Picture(RayLength * std::cos(b), -RayLength * std::sin(b))});
     DrawArrowHead(map, canvas, -ArrowAt * std::cos(i), ArrowAt * std::sin(i), ArrowLength, -i);
     DrawArrowHead(map, canvas, RayLength * std::cos(b), -RayLength * std::sin(b), ArrowLength, -b);
@@ -106,7 +118,8 @@ void DrawWaterRays(App& app, TCanvas& canvas) {
 void DrawRayPolarisationMarks(App& app, TCanvas& canvas) {
     const WaterPolarisationState& w = WaterPolarisationOf(app);
     const World& map = app.Map;
-    const double incoming = Pi - w.Incidence, reflected = Pi + w.Incidence, refracted = -w.Refraction;
+    const double incoming = Pi - w.Incidence, reflected = Pi + w.Incidence,
+                 refracted = -w.Refraction;
     for (const double d : BarsAt) ParallelBar(map, canvas, incoming, d);
     for (const double d : CrossesAt) PerpendicularCross(map, canvas, incoming, d);
     if (app.State.IncidenceValue != 0) {  // no reflected ray of its own at 0°
@@ -134,16 +147,20 @@ void DrawBrewsterRays(App& app, TCanvas& canvas) {
     const double B = WaterPolarisationOf(app).BrewsterAngle / DegPerRad;
     const double beta = std::atan(1 / WaterIndex(app));
     canvas.Pen.Color = BrewsterColour;
-    canvas.Polyline({map.Picture(-RayLength * std::cos(B), RayLength * std::sin(B)), map.Picture(0, 0),
+    canvas.Polyline({map.Picture(-RayLength * std::cos(B), RayLength * std::sin(B)),
+                     map.Picture(0, 0),
                      map.Picture(-RayLength * std::cos(B), -RayLength * std::sin(B))});
     Line(map, canvas, {0, 0}, {RayLength * std::cos(beta), -RayLength * std::sin(beta)});
 }
 
-// Everything that follows the ray: drawn again it is removed.
+// Everything that follows the ray: drawn again it is removed. The red rays of the
+// Brewster angle (F5) give way to the ray itself when it lies on them, so that it keeps
+// its green instead of the colour the two would make together.
 void DrawRayFigures(App& app, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Width = app.Map.PenWidth;
+    if (app.State.ShowRedRay && !RayOnBrewster(app)) DrawBrewsterRays(app, canvas);
     DrawWaterRays(app, canvas);
     if (app.State.ShowAxes) DrawRayPolarisationMarks(app, canvas);
     DrawRefractionMarker(app, RefractionMarkerKind::WaterSurface, canvas);
@@ -173,30 +190,26 @@ void WriteWaterPolarisationTable(App& app) {
     app.Window.Panel2 = "b: " + t.Cell(1, 4) + "°";
 }
 
-// The figures a colour change moves: the reflectance curves and the Brewster rays.
+// The figures a colour change moves besides the ray's: the reflectance curves.
 void ChangeWaterColour(App& app, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     DrawReflectanceCurves(app, canvas);
-    if (app.State.ShowRedRay) DrawBrewsterRays(app, canvas);
     app.State.CurrentColour = app.Window.TrackBar1.Position;
     ComputeBrewsterAngle(app);
     canvas.Pen.Mode = pmNotXor;
     DrawReflectanceCurves(app, canvas);
-    if (app.State.ShowRedRay) DrawBrewsterRays(app, canvas);
 }
 
 // The protractor's labels are written over whatever lies under them; the lines that may
 // cross them are taken away first and drawn again over the new labels, as a full redraw
-// draws them.
+// draws them (the rays, the Brewster rays among them, are off the picture already).
 void ToggleProtractor(App& app, TCanvas& canvas) {
     SharedState& s = app.State;
     canvas.Pen.Mode = pmNotXor;
     if (s.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
-    if (s.ShowRedRay) DrawBrewsterRays(app, canvas);
     s.ShowRays = !s.ShowRays;
     DrawProtractor(app.Map, canvas, s.ShowRays);
     if (s.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
-    if (s.ShowRedRay) DrawBrewsterRays(app, canvas);
 }
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
@@ -228,7 +241,6 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     if (s.ShowRays) DrawProtractor(map, canvas, true);
     if (s.ShowNormals) DrawSurfaceNormal(map, canvas);
-    if (s.ShowRedRay) DrawBrewsterRays(app, canvas);
     DrawRayFigures(app, canvas);
     WriteWaterPolarisationTable(app);
 }
@@ -274,8 +286,6 @@ void DrawWaterPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanv
             break;
         case evF2 + 3:
             s.ShowRedRay = !s.ShowRedRay;
-            canvas.Pen.Mode = pmNotXor;
-            DrawBrewsterRays(app, canvas);
             break;
         case evF6:
             ToggleProtractor(app, canvas);

@@ -13,15 +13,16 @@ namespace viv {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> SeriesNames{"Lyman", "Balmer", "Paschen", "Brackett", "Pfund"};
-constexpr int Lines = 4;            // lines drawn of every series
-constexpr int Levels = 9;           // levels drawn in the diagram
+constexpr std::array<std::string_view, 5> SeriesNames{"Lyman", "Balmer", "Paschen", "Brackett",
+                                                      "Pfund"};
+constexpr int Lines = 4;   // lines drawn of every series
+constexpr int Levels = 9;  // levels drawn in the diagram
 constexpr double EnergyAxisX = -8.5;
-constexpr double LevelsEnd = -4;    // world x where the level lines end
+constexpr double LevelsEnd = -4;        // world x where the level lines end
 constexpr double GroundEnergy = -13.6;  // eV
 constexpr double ScreenLineEnd = 8.2;   // the coloured lines on the screen, world x
 constexpr double ScaleAt = 9;
-constexpr double ScaleFactor = 10;      // labels in centimetres
+constexpr double ScaleFactor = 10;  // labels in centimetres
 
 // The Balmer lines in the colours they are seen in: H-alpha red, H-beta cyan, H-gamma
 // blue, H-delta violet (navy on the screen).
@@ -44,6 +45,13 @@ void Line(const Scene& sc, double x1, double y1, double x2, double y2) {
 // at 0.9 h, world units.
 double LevelY(double h, int n) {
     return 0.9 * h - 1.8 * h / (n * n);
+}
+
+// The binding energy of level n in units of hc R_H: 1 / n^2 and the level's mean fine
+// structure.
+double LevelTerm(int n) {
+    const double n2 = static_cast<double>(n) * n;
+    return 1 / n2 + FineStructureConstant * FineStructureConstant * (1.25 - 1.0 / n) / (n2 * n2);
 }
 
 double GratingSpacingNm(double X) {
@@ -77,7 +85,8 @@ void WriteTexts(const Scene& sc) {
     c.Brush.Style = bsClear;
     c.Font.Color = clBlack;
     const int th = c.TextHeight("G");
-    c.TextOut(w.PictureX(-2) - c.TextWidth("Hydrogenlampe") / 2, w.PictureY(-0.05 * h), "Hydrogenlampe");
+    c.TextOut(w.PictureX(-2) - c.TextWidth("Hydrogenlampe") / 2, w.PictureY(-0.05 * h),
+              "Hydrogenlampe");
     c.TextOut(w.PictureX(0) - c.TextWidth("G") / 2, w.PictureY(0) + th / 2, "G");
     c.Font.Color = clSilver;
     const int axis = w.PictureX(EnergyAxisX);
@@ -188,7 +197,8 @@ void DrawScreenLines(const Scene& sc, const HydrogenView& v) {
 }
 
 void DrawScale(const Scene& sc, bool shown) {
-    ScaleUnderlay* underlay = &sc.canvas == sc.app.Image.get() ? &HydrogenOf(sc.app).UnderScale : nullptr;
+    ScaleUnderlay* underlay =
+        &sc.canvas == sc.app.Image.get() ? &HydrogenOf(sc.app).UnderScale : nullptr;
     sc.canvas.Pen.Color = clBlack;
     DrawMeasuringScale(sc.world, sc.canvas, shown, "", ScaleFactor, ScaleAt, sc.h, underlay);
 }
@@ -214,7 +224,8 @@ void WriteReadings(App& app, const HydrogenView& v) {
     t.SetCell(1, 2, FormatInteger(v.Order, 1));
     t.SetCell(1, 3, FormatReal(1, 1, GratingSpacingNm(v.X)));
     t.SetCell(1, 4, name);
-    for (int i = 1; i <= Lines; ++i) t.SetCell(2, i, FormatReal(1, 2, SeriesWaveLength(v.Series, i)));
+    for (int i = 1; i <= Lines; ++i)
+        t.SetCell(2, i, FormatReal(1, 2, SeriesWaveLength(v.Series, i)));
 }
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
@@ -247,9 +258,15 @@ std::string_view SeriesName(int k) {
     return k >= 1 && k <= 5 ? SeriesNames[static_cast<std::size_t>(k - 1)] : std::string_view{};
 }
 
+double AirIndex(double vacuum) {
+    const double sigma = 1000 / vacuum;  // vacuum wavenumber, 1/µm
+    const double s2 = sigma * sigma;
+    return 1 + 1e-8 * (8060.51 + 2480990 / (132.274 - s2) + 17455.7 / (39.32957 - s2));
+}
+
 double SeriesWaveLength(int k, int i) {
-    const double upper = k + i;
-    return 1e9 / (RydbergConstant * (1.0 / (k * k) - 1.0 / (upper * upper)));
+    const double vacuum = 1e9 / (RydbergHydrogen * (LevelTerm(k) - LevelTerm(k + i)));  // nm
+    return vacuum > AirWaveLengthsFrom ? vacuum / AirIndex(vacuum) : vacuum;
 }
 
 bool ScreenHeight(int m, double lambda, double d, double& y) {
@@ -328,7 +345,8 @@ void HydrogenMouse(App& app, TCanvas&) {
     panel.clear();
     if (!(LevelY(h, st.Series) < p.y && p.y < LevelY(h, st.Series + Lines))) return;
     const long i = std::lround(p.x) + 9;
-    if (i >= 1 && i <= Lines) panel = FormatReal(1, 1, SeriesWaveLength(st.Series, static_cast<int>(i))) + " nm";
+    if (i >= 1 && i <= Lines)
+        panel = FormatReal(1, 1, SeriesWaveLength(st.Series, static_cast<int>(i))) + " nm";
 }
 
 void SetHydrogenStartValues(App& app) {

@@ -15,13 +15,35 @@
 
 namespace viv {
 
-constexpr double RydbergConstant = 10973731;  // m^-1
-constexpr double GratingToScreen = 8;         // world units (0.8 m)
+// The Rydberg constant of an infinitely heavy nucleus, and hydrogen's own, corrected for
+// the proton's finite mass: R_H = R_inf / (1 + m_e / m_p) (CODATA 2018).
+constexpr double RydbergInfinite = 10973731.568;  // m^-1
+constexpr double ElectronProtonMassRatio = 1 / 1836.15267343;
+constexpr double RydbergHydrogen =
+    RydbergInfinite / (1 + ElectronProtonMassRatio);  // 10 967 758 m^-1
+constexpr double FineStructureConstant = 7.2973525693e-3;
+
+// Above this wavelength lines are given in air, as data books give them; below it in
+// vacuum (air absorbs the far ultraviolet).
+constexpr double AirWaveLengthsFrom = 200;  // nm
+
+// The refractive index of air for light of vacuum wavelength `vacuum` (nm), above 185 nm:
+// Peck and Reeder's dispersion formula for dry air at 15 °C and 101 325 Pa (E. R. Peck,
+// K. Reeder, J. Opt. Soc. Am. 62, 958 (1972)), by which the spectral tables turn vacuum
+// wavelengths into wavelengths in air: n - 1 = 2.762e-4 at H-alpha, 2.822e-4 at H-delta
+// (about 1.000277 in the middle of the visible). lambda_air = lambda_vacuum / n.
+double AirIndex(double vacuum);
+
+constexpr double GratingToScreen = 8;  // world units (0.8 m)
 
 // The series whose lower level is n = k (1..5).
 std::string_view SeriesName(int k);
 
-// Line i (1..4) of series k: the transition from level k + i down to level k, nm.
+// Line i (1..4) of series k: the transition from level k + i down to level k, nm; in air
+// above 200 nm, in vacuum below. The levels lie at -hc R_H / n^2, lowered by their fine
+// structure (Dirac's to order alpha^2) averaged over the level's states by their
+// statistical weights 2j + 1: -hc R_H alpha^2 (5/4 - 1/n) / n^4. That moves the lines by
+// about 10^-5 of themselves, the last printed digit, onto the tabulated wavelengths.
 double SeriesWaveLength(int k, int i);
 
 // The height on the screen of order m of a line of wavelength `lambda` (nm) behind a
@@ -30,7 +52,7 @@ bool ScreenHeight(int m, double lambda, double d, double& y);
 
 // What the changing figures are drawn from.
 struct HydrogenView {
-    int Series = 2;  // k
+    int Series = 2;                 // k
     double X = 2.6337968815844923;  // grating spacing in laser wavelengths (632.8 nm)
     int Order = 1;
     bool AllOrders = false;  // F4

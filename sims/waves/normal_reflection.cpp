@@ -21,9 +21,9 @@ namespace {
 // k lies at x = 0.1 k - 10, so the surface (x = 0) is point 100.
 constexpr int LastPoint = 200;
 constexpr int SurfacePoint = 100;
-constexpr double PointSpacing = 0.1;  // world units in air
+constexpr double PointSpacing = 0.1;      // world units in air
 constexpr double PointsPerHalfWave = 40;  // a wave is 80 points, 8 world units in air
-constexpr int FirstStep = 25;  // where the train starts, and starts again
+constexpr int FirstStep = 25;             // where the train starts, and starts again
 constexpr int LastStep = 310;
 constexpr double WaveLengthInAir = 8;  // world units
 constexpr int WaveLengthTick = 4;      // pixels each way
@@ -51,7 +51,8 @@ void DrawWave(const World& world, const std::vector<WorldPoint>& wave, std::size
     if (last <= first) return;
     std::vector<TPoint> points;
     points.reserve(last - first + 1);
-    for (std::size_t k = first; k <= last; ++k) points.push_back(world.Picture(wave[k].x, wave[k].y));
+    for (std::size_t k = first; k <= last; ++k)
+        points.push_back(world.Picture(wave[k].x, wave[k].y));
     canvas.Polyline(points);
 }
 
@@ -86,7 +87,8 @@ void DrawWaveLengths(App& app, TCanvas& canvas) {
     const double n = Substance(app.State.CurrentColour).SubstanceIndexBlue;
     const double inSubstance = WaveLengthInAir / n;
     canvas.Pen.Color = WaveLengthColour;
-    canvas.Polyline({world.Picture(-WaveLengthInAir, 0), world.Picture(0, 0), world.Picture(inSubstance, 0)});
+    canvas.Polyline(
+        {world.Picture(-WaveLengthInAir, 0), world.Picture(0, 0), world.Picture(inSubstance, 0)});
     const int y = world.PictureY(0);
     for (const double x : {-WaveLengthInAir, inSubstance}) {
         canvas.MoveTo(world.PictureX(x), y - WaveLengthTick);
@@ -120,7 +122,8 @@ void WriteReflectionTable(App& app) {
     table.SetCell(1, 1, std::string(s.SubstanceName));
     table.SetCell(1, 2, FormatReal(1, 3, n));
     table.SetCell(1, 3, FormatReal(1, 2, r));
-    table.SetCell(1, 4, "486.1");
+    table.SetCell(1, 4, FormatReal(1, 3, r * r));  // the share of the energy reflected
+    table.SetCell(1, 5, "486.1");
     app.Window.Panel1 = "n=" + FormatReal(1, 3, n);
     app.Window.Panel2 = "r=" + FormatReal(1, 2, r);
 }
@@ -201,23 +204,23 @@ void DrawNormalReflection(App& app, std::uint16_t event, bool clearFirst, TCanva
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-        case evScrollBar1:
-            ws.ReflectionAmplitude = 0.01 * app.Window.ScrollBar1.Position;
-            break;
-        case evTrackBar1:
-            app.State.CurrentColour = app.Window.TrackBar1.Position;
-            WriteSubstanceName(app, canvas);
-            break;
-        case evTick:
-        case evStep:
-            if (++app.State.AnimationStep > LastStep) app.State.AnimationStep = FirstStep;
-            break;
-        case evF2:
-            app.State.ShowMarks = !app.State.ShowMarks;
-            break;
-        default:
-            app.State.ShowAxes = !app.State.ShowAxes;
-            break;
+            case evScrollBar1:
+                ws.ReflectionAmplitude = 0.01 * app.Window.ScrollBar1.Position;
+                break;
+            case evTrackBar1:
+                app.State.CurrentColour = app.Window.TrackBar1.Position;
+                WriteSubstanceName(app, canvas);
+                break;
+            case evTick:
+            case evStep:
+                if (++app.State.AnimationStep > LastStep) app.State.AnimationStep = FirstStep;
+                break;
+            case evF2:
+                app.State.ShowMarks = !app.State.ShowMarks;
+                break;
+            default:
+                app.State.ShowAxes = !app.State.ShowAxes;
+                break;
         }
         DrawFigures(app, canvas);
     }

@@ -1,61 +1,58 @@
 #include "sims/waves/slit_physics.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+
+#include "library/trig.h"
 
 namespace viv {
 
 namespace {
 
-// One extremum of the intensity: sin θ of its direction and its peak height (0 for a
-// minimum), world units.
-struct Extremum {
-    double sine = 0;
-    double peak = 0;
-    bool maximum = false;
-};
+constexpr int GoldenSteps = 60;         // narrows a maximum's bracket to 1e-12 of its width
+constexpr double MostSamples = 100000;  // along the screen, however fine the step asked for
 
-// The heights of the maxima, the central one first; further maxima are faint.
-constexpr std::array<double, 4> DoubleSlitPeaks{0.8, 0.7, 0.4, 0.2};
-constexpr std::array<double, 4> SingleSlitPeaks{0.8, 0.4, 0.2, 0.01};
-constexpr double FaintPeak = 0.01;
-
-// From a maximum to the neighbouring minimum, at six equally spaced screen positions.
-constexpr std::array<double, 6> Falling{1, 0.96, 0.8, 0.4, 0.04, 0};
-
-template <std::size_t N>
-double Peak(const std::array<double, N>& peaks, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? peaks[static_cast<std::size_t>(index)]
-                                                             : FaintPeak;
-}
-
-std::vector<Extremum> Extrema(SlitScreen screen, double X) {
-    std::vector<Extremum> e;
-    const auto add = [&](double order, double peak, bool maximum) {
-        const double sine = order / X;
-        if (std::abs(sine) < 1) e.push_back({sine, peak, maximum});
-    };
-    const int orders = static_cast<int>(std::ceil(X)) + 1;
-    for (int i = -orders; i <= orders; ++i) {
-        const int a = std::abs(i);
-        if (screen == SlitScreen::DoubleSlit) {
-            add(i, Peak(DoubleSlitPeaks, a), true);
-            add(i + 0.5, 0, false);
-        } else if (i == 0) {
-            add(0, SingleSlitPeaks[0], true);
-        } else {
-            add(i, 0, false);
-            // The side maximum beyond the minimum i.
-            add(i > 0 ? i + 0.5 : i - 0.5, Peak(SingleSlitPeaks, a), true);
-        }
-    }
-    std::sort(e.begin(), e.end(), [](const Extremum& a, const Extremum& b) { return a.sine < b.sine; });
-    return e;
+double SineOnScreen(double y) {
+    return y / std::hypot(y, SlitScreenDistance);
 }
 
 double ScreenHeight(double sine) {
     return SlitScreenDistance * sine / std::sqrt(1 - sine * sine);  // 8.2 tan θ
+}
+
+// (sin x / x)², 1 at x = 0.
+double Sinc2(double x) {
+    if (std::abs(x) < 1e-9) return 1;
+    const double s = std::sin(x) / x;
+    return s * s;
+}
+
+double IntensityAt(SlitScreen screen, double X, double y) {
+    return SlitIntensity(screen, X, SineOnScreen(y));
+}
+
+// The place of the maximum of the intensity between a and b (world y), by golden-section
+// search; the intensity has one maximum there.
+double MaximumBetween(SlitScreen screen, double X, double a, double b) {
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    double c = b - g * (b - a), d = a + g * (b - a);
+    double fc = IntensityAt(screen, X, c), fd = IntensityAt(screen, X, d);
+    for (int k = 0; k < GoldenSteps; ++k) {
+        if (fc > fd) {
+            b = d;
+            d = c;
+            fd = fc;
+            c = b - g * (b - a);
+            fc = IntensityAt(screen, X, c);
+        } else {
+            a = c;
+            c = d;
+            fc = fd;
+            d = a + g * (b - a);
+            fd = IntensityAt(screen, X, d);
+        }
+    }
+    return (a + b) / 2;
 }
 
 }  // namespace
@@ -80,24 +77,47 @@ double OrderAngle(int m, double X) {
     return std::asin(std::clamp(m / X, -1.0, 1.0));
 }
 
-std::vector<WorldPoint> IntensityCurve(SlitScreen screen, double X, double lowest) {
-    const std::vector<Extremum> e = Extrema(screen, X);
-    std::vector<WorldPoint> points;
-    const auto add = [&](double y, double height) {
-        if (y >= lowest) points.push_back({SlitScreenDistance - height, y});
-    };
-    for (std::size_t i = 0; i + 1 < e.size(); ++i) {
-        const Extremum& a = e[i];
-        const Extremum& b = e[i + 1];
-        const double ya = ScreenHeight(a.sine);
-        const double yb = ScreenHeight(b.sine);
-        for (std::size_t k = i == 0 ? 0 : 1; k < Falling.size(); ++k) {
-            const double t = static_cast<double>(k) / (Falling.size() - 1);
-            const double height = a.maximum ? Falling[k] * a.peak : Falling[Falling.size() - 1 - k] * b.peak;
-            add(ya + t * (yb - ya), height);
-        }
+double SlitIntensity(SlitScreen screen, double X, double sine) {
+    const bool single = screen == SlitScreen::SingleSlit;
+    const double width = single ? X : 2 * DoubleSlitHalfWidth;
+    const double envelope = Sinc2(Pi * width * sine);
+    if (single) return envelope;
+    // Two slits: sin 2α / (2 sin α) = cos α.
+    const double c = std::cos(Pi * X * sine);
+    return envelope * c * c;
+}
+
+std::vector<WorldPoint> IntensityCurve(SlitScreen screen, double X, double lowest, double highest,
+                                       double step) {
+    std::vector<double> ys;
+    if (!(step > 0) || !(lowest < highest)) return {};
+    step = std::max(step, (highest - lowest) / MostSamples);
+    for (double k = std::ceil(lowest / step); k * step <= highest; ++k) ys.push_back(k * step);
+    // The dark places: the single slit's at sin θ = i / X, the double slit's at (i + ½) / X
+    // (its openings are too narrow for dark places of their own).
+    const double offset = screen == SlitScreen::SingleSlit ? 0 : 0.5;
+    for (int i = 0; (i + offset) / X < 1; ++i) {
+        if (i + offset == 0) continue;
+        const double y = ScreenHeight((i + offset) / X);
+        for (const double at : {y, -y})
+            if (at >= lowest && at <= highest) ys.push_back(at);
     }
-    if (e.size() == 1) add(ScreenHeight(e[0].sine), e[0].peak);
+    std::sort(ys.begin(), ys.end());
+    std::vector<double> intensity(ys.size());
+    for (std::size_t k = 0; k < ys.size(); ++k) intensity[k] = IntensityAt(screen, X, ys[k]);
+    // The bright places, between the samples round every local maximum.
+    std::vector<WorldPoint> points;
+    points.reserve(ys.size() + 32);
+    for (std::size_t k = 0; k < ys.size(); ++k) {
+        points.push_back({SlitScreenDistance - IntensityPeak * intensity[k], ys[k]});
+        if (k == 0 || k + 1 == ys.size()) continue;
+        if (!(intensity[k] > intensity[k - 1] && intensity[k] >= intensity[k + 1])) continue;
+        const double top = MaximumBetween(screen, X, ys[k - 1], ys[k + 1]);
+        if (std::abs(top - ys[k]) < 1e-9) continue;
+        const WorldPoint peak{SlitScreenDistance - IntensityPeak * IntensityAt(screen, X, top),
+                              top};
+        points.insert(top < ys[k] ? points.end() - 1 : points.end(), peak);
+    }
     return points;
 }
 

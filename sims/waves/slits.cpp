@@ -21,15 +21,15 @@ namespace {
 enum class SlitKind { Grating, DoubleSlit, SingleSlit };
 
 constexpr double Degree = Pi / 180;
-constexpr int Wavelets = 8;           // crests about every slit, one wavelength apart
-constexpr double MarkerX = -6;        // where the period is marked and the path difference built
+constexpr int Wavelets = 8;     // crests about every slit, one wavelength apart
+constexpr double MarkerX = -6;  // where the period is marked and the path difference built
 constexpr double GratingOpening = 1.0 / 7;  // half the width of a grating's opening, wavelengths
-constexpr double DoubleSlitOpening = 0.2;   // half the width of each of the two slits
-constexpr double ScaleAt = 9;               // the measuring scale's labels, world x
+constexpr double DoubleSlitOpening = DoubleSlitHalfWidth;
+constexpr double ScaleAt = 9;  // the measuring scale's labels, world x
 constexpr double ScaleFactor = 10;
-constexpr double CrestSpan = 60 * Degree;   // the single slit's wavelets run +-60°
-constexpr double PointerScaleX = -9;        // the double slit's read-out bar
-constexpr double PointerScaleHalf = 2;      // its scale runs -2..2
+constexpr double CrestSpan = 60 * Degree;  // the single slit's wavelets run +-60°
+constexpr double PointerScaleX = -9;       // the double slit's read-out bar
+constexpr double PointerScaleHalf = 2;     // its scale runs -2..2
 
 constexpr TColor WaveColour = clBlack;
 constexpr TColor TroughColour = clGray;
@@ -100,7 +100,8 @@ void WritePeriodLabel(const Scene& sc, double y, TColor colour) {
     TCanvas& c = sc.canvas;
     c.Brush.Style = bsClear;
     c.Font.Color = colour;
-    c.TextOut(sc.world.PictureX(MarkerX) - c.TextWidth("d "), sc.world.PictureY(y) - c.TextHeight("d") / 2, "d");
+    c.TextOut(sc.world.PictureX(MarkerX) - c.TextWidth("d "),
+              sc.world.PictureY(y) - c.TextHeight("d") / 2, "d");
     c.Font.Color = clBlack;
 }
 
@@ -167,7 +168,8 @@ void DrawOrderRays(const Scene& sc, const SlitView& v) {
     for (int i = 1; i <= orders; ++i) {
         const double t = ArcSin(i / v.X);
         const double dx = 2 * std::cos(t), dy = 2 * std::sin(t);
-        sc.canvas.Polyline({w.Picture(MarkerX + dx, y0 - dy), w.Picture(MarkerX, y0), w.Picture(MarkerX + dx, y0 + dy)});
+        sc.canvas.Polyline({w.Picture(MarkerX + dx, y0 - dy), w.Picture(MarkerX, y0),
+                            w.Picture(MarkerX + dx, y0 + dy)});
     }
 }
 
@@ -179,18 +181,22 @@ void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, dou
                 std::vector<TPoint>& points) {
     if (radius <= 0) return;
     const double r = radius / sc.scale;  // world units
-    if (centre.y + r > sc.h) to = std::min(to, std::asin(std::clamp((sc.h - centre.y) / r, -1.0, 1.0)));
-    if (centre.y - r < -sc.h) from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
+    if (centre.y + r > sc.h)
+        to = std::min(to, std::asin(std::clamp((sc.h - centre.y) / r, -1.0, 1.0)));
+    if (centre.y - r < -sc.h)
+        from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
     if (!(from < to)) return;
     constexpr double pointSpacing = 2;  // pixels
     const TPoint c = sc.world.Picture(centre.x, centre.y);
     const int steps = std::max(2, static_cast<int>(std::ceil((to - from) * radius / pointSpacing)));
     const double step = (to - from) / steps;
     const double turnCos = std::cos(step), turnSin = std::sin(step);
-    double ux = std::cos(from), uy = std::sin(from);  // the unit vector to the point, turned step by step
+    double ux = std::cos(from),
+           uy = std::sin(from);  // the unit vector to the point, turned step by step
     points.clear();
     for (int i = 0; i <= steps; ++i) {
-        const TPoint p{c.x + static_cast<int>(std::lround(radius * ux)), c.y - static_cast<int>(std::lround(radius * uy))};
+        const TPoint p{c.x + static_cast<int>(std::lround(radius * ux)),
+                       c.y - static_cast<int>(std::lround(radius * uy))};
         if (points.empty() || !(points.back() == p)) points.push_back(p);
         const double x = ux * turnCos - uy * turnSin;
         uy = ux * turnSin + uy * turnCos;
@@ -219,12 +225,14 @@ void DrawWaves(const Scene& sc, const SlitView& v) {
     c.Pen.Color = WaveColour;
     std::vector<TPoint> points;
     const auto halfCircles = [&](double y, int count) {
-        for (int j = 0; j < count; ++j) ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -Pi / 2, Pi / 2, points);
+        for (int j = 0; j < count; ++j)
+            ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -Pi / 2, Pi / 2, points);
     };
     switch (sc.kind) {
         case SlitKind::Grating: {
             const int n = static_cast<int>(std::floor(sc.h / X));
-            for (int i = -n; i <= n; ++i) halfCircles(i * X, i >= 1 ? Wavelets : std::max(0, Wavelets - 2 * std::abs(i)));
+            for (int i = -n; i <= n; ++i)
+                halfCircles(i * X, i >= 1 ? Wavelets : std::max(0, Wavelets - 2 * std::abs(i)));
             break;
         }
         case SlitKind::DoubleSlit:
@@ -243,8 +251,8 @@ void DrawWaves(const Scene& sc, const SlitView& v) {
                     c.Pen.Color = WaveColour;
                     ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -CrestSpan, CrestSpan, points);
                     c.Pen.Color = TroughColour;
-                    ClippedArc(sc, {0, y}, static_cast<int>(std::lround((j + half) * sc.scale)) + s, -CrestSpan,
-                               CrestSpan, points);
+                    ClippedArc(sc, {0, y}, static_cast<int>(std::lround((j + half) * sc.scale)) + s,
+                               -CrestSpan, CrestSpan, points);
                 }
             }
             break;
@@ -289,19 +297,22 @@ void DrawConstruction(const Scene& sc, const SlitView& v) {
     Pen(sc, LightColour, w.PenWidth);
     if (sc.kind == SlitKind::Grating) {
         // The order leaves downwards: the path difference starts at the upper slit.
-        sc.canvas.Polyline({w.Picture(MarkerX, -X), w.Picture(MarkerX + along, -across), w.Picture(MarkerX, 0)});
+        sc.canvas.Polyline(
+            {w.Picture(MarkerX, -X), w.Picture(MarkerX + along, -across), w.Picture(MarkerX, 0)});
         sc.canvas.Pen.Color = clSilver;
         for (int i = 1; i <= v.Order; ++i) DrawAngleArc(w, {MarkerX, 0}, sc.canvas, i, -Pi / 2, -a);
         return;
     }
     // Upwards: the path difference starts at the lower slit (the lower edge of the slit).
     for (const double x : {MarkerX, 0.0}) {
-        sc.canvas.Polyline({w.Picture(x, -X / 2), w.Picture(x + along, -X / 2 + across), w.Picture(x, X / 2)});
+        sc.canvas.Polyline(
+            {w.Picture(x, -X / 2), w.Picture(x + along, -X / 2 + across), w.Picture(x, X / 2)});
         if (sc.kind != SlitKind::SingleSlit) break;
     }
     if (sc.kind == SlitKind::DoubleSlit) {
         sc.canvas.Pen.Color = clSilver;
-        for (int i = 1; i <= v.Order; ++i) DrawAngleArc(w, {MarkerX, -X / 2}, sc.canvas, i, a, Pi / 2);
+        for (int i = 1; i <= v.Order; ++i)
+            DrawAngleArc(w, {MarkerX, -X / 2}, sc.canvas, i, a, Pi / 2);
     }
 }
 
@@ -385,18 +396,28 @@ void DrawSpectrum(const Scene& sc, const SlitView& v) {
     if (!v.Spectrum || sc.kind == SlitKind::Grating) return;
     const World& w = sc.world;
     Pen(sc, LightColour, w.PenWidth);
-    Line(sc, SlitScreenDistance, -sc.h, SlitScreenDistance, sc.h);
     const bool single = sc.kind == SlitKind::SingleSlit;
+    // One point for every pixel row of the screen.
     const std::vector<WorldPoint> curve =
-        IntensityCurve(single ? SlitScreen::SingleSlit : SlitScreen::DoubleSlit, v.X, single ? -sc.h - 1 : -sc.h);
+        IntensityCurve(single ? SlitScreen::SingleSlit : SlitScreen::DoubleSlit, v.X,
+                       single ? -sc.h - 1 : -sc.h, sc.h, 1 / w.MapScaleY);
+    if (curve.empty()) return;
+    // The curve and the screen line as one figure: where the faint side maxima lie on
+    // the screen line, the pixels they share are drawn once and stay red. From the top of
+    // the curve the path turns back above the picture, down the screen line.
     std::vector<TPoint> points;
-    points.reserve(curve.size());
+    points.reserve(curve.size() + 3);
     for (const WorldPoint& p : curve) points.push_back(w.Picture(p.x, p.y));
+    const double above = sc.h + 1;
+    points.push_back(w.Picture(curve.back().x, above));
+    points.push_back(w.Picture(SlitScreenDistance, above));
+    points.push_back(w.Picture(SlitScreenDistance, -sc.h));
     sc.canvas.Polyline(points);
 }
 
 void DrawScale(const Scene& sc, bool shown) {
-    ScaleUnderlay* underlay = &sc.canvas == sc.app.Image.get() ? &SlitsOf(sc.app).UnderScale : nullptr;
+    ScaleUnderlay* underlay =
+        &sc.canvas == sc.app.Image.get() ? &SlitsOf(sc.app).UnderScale : nullptr;
     Pen(sc, clBlack, sc.world.PenWidth);
     DrawMeasuringScale(sc.world, sc.canvas, shown, "", ScaleFactor, ScaleAt, sc.h, underlay);
 }
@@ -523,14 +544,16 @@ void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
     redraw(was.Fronts != now.Fronts || newX || newOrder || newStep, DrawFronts);
     redraw(newX || newOrder, DrawConstruction);
     redraw(was.Spectrum != now.Spectrum || newX, DrawSpectrum);
-    redraw(was.Marks != now.Marks || was.Fronts != now.Fronts || was.Direction != now.Direction || newX || newOrder,
+    redraw(was.Marks != now.Marks || was.Fronts != now.Fronts || was.Direction != now.Direction ||
+               newX || newOrder,
            DrawMarks);
     redraw(was.Direction != now.Direction || newX || newOrder, DrawDirection);
     redraw(was.PointerValue != now.PointerValue, DrawPointerBar);
     if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
 }
 
-void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clearFirst,
+                        TCanvas& canvas) {
     if (event == evRedraw) {
         FullRedraw(app, kind, clearFirst, canvas);
         return;
@@ -558,7 +581,8 @@ void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clear
             break;
         case evTick:
         case evStep:
-            s.AnimationStep = s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
+            s.AnimationStep =
+                s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
             break;
         case evF2:
             s.ShowMarks = !s.ShowMarks;

@@ -1,4 +1,5 @@
-// The catalogue rows of refraction, interference, slits, spectra and the Doppler effect: what each menu entry sets up and which routine draws it.
+// The catalogue rows of refraction, interference, slits, spectra and the Doppler effect: what each
+// menu entry sets up and which routine draws it.
 #include "sims/waves/waves_catalogue.h"
 
 #include "app/catalogue.h"
@@ -45,7 +46,7 @@ void ReflectionAfterSelect(App& app) {
     app.Window.Panel3 = "Ved 20°C og 486.1 nm";
 }
 void ReflectionAfterTable(App& app) {
-    app.Table.SetCell(1, 4, "486.1");
+    app.Table.SetCell(1, 5, "486.1");
 }
 
 // The waves at rest, the grating of 600 lines per millimetre and the first order.
@@ -88,7 +89,8 @@ constexpr SV kFilmRows[] = {" brydningsindex, n",   " bølgelængde/nm, ", " ind
                             " brydningsvinkel b/°", " faseforskel/pi",   " tykkelse d/ nm"};
 constexpr SV kSuperpositionRows[] = {" bølgelængde 1", " bølgelængde 2", " amplitude 1",
                                      " amplitude 2"};
-constexpr SV kReflectionRows[] = {" stof", " brydningsindex, n", " reflektans", " bølgelængde/ nm"};
+constexpr SV kReflectionRows[] = {" stof", " brydningsindex, n", " amplitudeforhold, r",
+                                  " reflektans, R = r²", " bølgelængde/ nm"};
 constexpr SV kGratingRows[] = {" orden", " 1mm/d", " d/nm", " v/°"};
 constexpr SV kSlitRows[] = {" orden", " d/nm", " v/°"};
 constexpr SV kHydrogenRows[] = {" afstand til gitter", " orden", " d/nm", " serie"};
@@ -124,67 +126,67 @@ constexpr std::array kEntries = [] {
             .BeforeSelect = &SetRefractionLawStartValues,
             .Draw = &DrawRefractionLaw};
     c[3] = {.Number = 14,
-             .Caption = "Superposition",
-             .Table = {5, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kSuperpositionRows,
-             .Mask = 414,
-             .BeforeSelect = &SuperpositionStart,
-             .AfterSelect = &SuperpositionAfterSelect,
-             .Draw = &DrawSuperposition};
+            .Caption = "Superposition",
+            .Table = {5, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kSuperpositionRows,
+            .Mask = 414,
+            .BeforeSelect = &SuperpositionStart,
+            .AfterSelect = &SuperpositionAfterSelect,
+            .Draw = &DrawSuperposition};
     c[4] = {.Number = 15,
-             .Caption = "Vinkelret refleksion og transmission",
-             .Table = {5, 2, true},
-             .ColumnHeaders = {"refleksion og transmision", "", ""},
-             .RowHeaders = kReflectionRows,
-             .Mask = 394,
-             .BeforeSelect = &ReflectionStart,
-             .AfterSelect = &ReflectionAfterSelect,
-             .AfterTable = &ReflectionAfterTable,
-             .Draw = &DrawNormalReflection};
+            .Caption = "Vinkelret refleksion og transmission",
+            .Table = {6, 2, true},
+            .ColumnHeaders = {"refleksion og transmision", "", ""},
+            .RowHeaders = kReflectionRows,
+            .Mask = 394,
+            .BeforeSelect = &ReflectionStart,
+            .AfterSelect = &ReflectionAfterSelect,
+            .AfterTable = &ReflectionAfterTable,
+            .Draw = &DrawNormalReflection};
     c[5] = {.Number = 16,
-             .Caption = "Optisk gitter",
-             .Table = {5, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kGratingRows,
-             .Mask = 398,
-             .BeforeSelect = &GratingStart,
-             .Draw = &DrawOpticalGrating};
+            .Caption = "Optisk gitter",
+            .Table = {5, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kGratingRows,
+            .Mask = 398,
+            .BeforeSelect = &GratingStart,
+            .Draw = &DrawOpticalGrating};
     c[6] = {.Number = 17,
-             .Caption = "Dobbeltspalte",
-             .Table = {4, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kSlitRows,
-             .Mask = 442,
-             .BeforeSelect = &DoubleSlitStart,
-             .Draw = &DrawDoubleSlit,
-             .Mouse = &DoubleSlitMouse};
+            .Caption = "Dobbeltspalte",
+            .Table = {4, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kSlitRows,
+            .Mask = 442,
+            .BeforeSelect = &DoubleSlitStart,
+            .Draw = &DrawDoubleSlit,
+            .Mouse = &DoubleSlitMouse};
     c[7] = {.Number = 18,
-             .Caption = "Hydrogenspektret",
-             .Table = {5, 3, true},
-             .ColumnHeaders = {CaptionHeader, "", "lambda/nm"},
-             .RowHeaders = kHydrogenRows,
-             .Mask = 296,
-             .BeforeSelect = &HydrogenStart,
-             .AfterTable = &HydrogenAfterTable,
-             .Draw = &DrawHydrogenSpectrum,
-             .Mouse = &HydrogenMouse};
+            .Caption = "Hydrogenspektret",
+            .Table = {5, 3, true},
+            .ColumnHeaders = {CaptionHeader, "", "lambda/nm"},
+            .RowHeaders = kHydrogenRows,
+            .Mask = 296,
+            .BeforeSelect = &HydrogenStart,
+            .AfterTable = &HydrogenAfterTable,
+            .Draw = &DrawHydrogenSpectrum,
+            .Mouse = &HydrogenMouse};
     c[8] = {.Number = 19,
-             .Caption = "Dopplereffekt",
-             .Table = {3, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kDopplerRows,
-             .Mask = 386,
-             .BeforeSelect = &DopplerStart,
-             .Draw = &DrawDoppler};
+            .Caption = "Dopplereffekt",
+            .Table = {3, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kDopplerRows,
+            .Mask = 386,
+            .BeforeSelect = &DopplerStart,
+            .Draw = &DrawDoppler};
     c[9] = {.Number = 35,
-             .Caption = "Enkeltspalte",
-             .Table = {4, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kSlitRows,
-             .Mask = 442,
-             .BeforeSelect = &SingleSlitStart,
-             .Draw = &DrawSingleSlit};
+            .Caption = "Enkeltspalte",
+            .Table = {4, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kSlitRows,
+            .Mask = 442,
+            .BeforeSelect = &SingleSlitStart,
+            .Draw = &DrawSingleSlit};
     return c;
 }();
 

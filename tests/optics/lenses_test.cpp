@@ -25,14 +25,18 @@ double Sag(double r) {
     return r - std::sqrt(r * r - Rim2);
 }
 
-// The back focal point of a thick lens in air by the lens-maker's formula: the lens's
-// faces have the signed radii R1, R2 (R2 = 0 for a plane face), thickness d, index n,
-// and its last vertex at x = vertex2.
-double ThickLensFocus(double R1, double R2, double d, double n, double vertex2) {
+// The focal length of a thick lens in air by the lens-maker's formula, 1/f = (n - 1)
+// [1/R1 - 1/R2 + (n - 1) d / (n R1 R2)]: the faces have the signed radii R1, R2 (R2 = 0
+// for a plane face), the thickness d and the index n.
+double ThickLensLength(double R1, double R2, double d, double n) {
     const double c1 = 1 / R1, c2 = R2 == 0 ? 0 : 1 / R2;
-    const double power = (n - 1) * (c1 - c2 + (n - 1) * d * c1 * c2 / n);
-    const double f = 1 / power;
-    return vertex2 + f * (1 - (n - 1) * d * c1 / n);
+    return 1 / ((n - 1) * (c1 - c2 + (n - 1) * d * c1 * c2 / n));
+}
+
+// Its back focal point, the last vertex at x = vertex2.
+double ThickLensFocus(double R1, double R2, double d, double n, double vertex2) {
+    const double c1 = 1 / R1;
+    return vertex2 + ThickLensLength(R1, R2, d, n) * (1 - (n - 1) * d * c1 / n);
 }
 
 // Snell's law and the geometry at every face of a traced ray: each point lies on its
@@ -90,13 +94,14 @@ protected:
     double Number(int col, int row) { return std::stod(Cell(col, row)); }
 
     void ExpectNoNan() {
-        for (int row = 0; row < 7; ++row)
+        for (int row = 0; row < 8; ++row)
             for (int col = 0; col < 3; ++col) {
                 const std::string& cell = Cell(col, row);
                 EXPECT_EQ(cell.find("nan"), std::string::npos) << col << "," << row;
                 EXPECT_EQ(cell.find("inf"), std::string::npos) << col << "," << row;
             }
-        for (const std::string* panel : {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3}) {
+        for (const std::string* panel :
+             {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3}) {
             EXPECT_EQ(panel->find("nan"), std::string::npos);
             EXPECT_EQ(panel->find("inf"), std::string::npos);
         }
@@ -122,22 +127,24 @@ TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
     EXPECT_NEAR(FaceX(faces[1].Face, 0), 0.5, 1e-12);
     EXPECT_EQ(Cell(1, 1), "5.0");
     EXPECT_EQ(Cell(1, 2), "5.0");
-    const double fB = ThickLensFocus(5, -5, 1, 1.515, 0.5);
-    const double fR = ThickLensFocus(5, -5, 1, 1.505, 0.5);
-    EXPECT_NEAR(Number(1, 3), fB, 0.0051);
-    EXPECT_NEAR(Number(2, 3), fR, 0.0051);
+    EXPECT_EQ(Cell(0, 3), " brændvidde f/cm");
+    EXPECT_EQ(Cell(0, 4), " brændpunkt, x/cm");
+    EXPECT_NEAR(Number(1, 3), ThickLensLength(5, -5, 1, 1.515), 0.0051);
+    EXPECT_NEAR(Number(2, 3), ThickLensLength(5, -5, 1, 1.505), 0.0051);
+    EXPECT_NEAR(Number(1, 4), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
+    EXPECT_NEAR(Number(2, 4), ThickLensFocus(5, -5, 1, 1.505, 0.5), 0.0051);
     EXPECT_LT(Number(1, 3), Number(2, 3));
     EXPECT_LT(Number(2, 3) - Number(1, 3), 0.2);
-    EXPECT_EQ(Cell(0, 4), " Kronglas, n");
-    EXPECT_EQ(Cell(1, 4), "1.515");
-    EXPECT_EQ(Cell(2, 4), "1.505");
     EXPECT_EQ(Cell(0, 5), " Kronglas, n");
-    EXPECT_EQ(Cell(1, 6), "0.0");
+    EXPECT_EQ(Cell(1, 5), "1.515");
+    EXPECT_EQ(Cell(2, 5), "1.505");
+    EXPECT_EQ(Cell(0, 6), " Kronglas, n");
+    EXPECT_EQ(Cell(1, 7), "0.0");
     EXPECT_EQ(app.Window.Panel1, "r1=5.0");
     EXPECT_EQ(app.Window.Panel2, "f=" + Cell(1, 3));
     EXPECT_EQ(app.Window.Panel3, "n1=1.515");
     SetAngle(-30);
-    EXPECT_EQ(Cell(1, 6), "-30.0");
+    EXPECT_EQ(Cell(1, 7), "-30.0");
 }
 
 TEST_F(LensSimulation, FocalLengthsFollowTheThickLensFormula) {
@@ -155,13 +162,43 @@ TEST_F(LensSimulation, FocalLengthsFollowTheThickLensFormula) {
                 EXPECT_NEAR(Number(1, 2), r2, 0.051);
                 const double d = Sag(r1) + Sag(r2);
                 const SubstanceRow& s = Substance(k);
-                EXPECT_NEAR(Number(1, 3), ThickLensFocus(r1, -r2, d, s.SubstanceIndexBlue, Sag(r2)),
+                EXPECT_NEAR(Number(1, 3), ThickLensLength(r1, -r2, d, s.SubstanceIndexBlue),
                             0.0051);
-                EXPECT_NEAR(Number(2, 3), ThickLensFocus(r1, -r2, d, s.SubstanceIndexRed, Sag(r2)),
+                EXPECT_NEAR(Number(2, 3), ThickLensLength(r1, -r2, d, s.SubstanceIndexRed), 0.0051);
+                EXPECT_NEAR(Number(1, 4), ThickLensFocus(r1, -r2, d, s.SubstanceIndexBlue, Sag(r2)),
+                            0.0051);
+                EXPECT_NEAR(Number(2, 4), ThickLensFocus(r1, -r2, d, s.SubstanceIndexRed, Sag(r2)),
                             0.0051);
                 ExpectNoNan();
             }
     }
+}
+
+// Turned round, a lens keeps its focal length; only its focal point moves. Extra-dense
+// flint with the radii 15 and 5: f = 3.97, the focal point 4.39 or 3.88 behind the rim.
+TEST_F(LensSimulation, ALensTurnedRoundKeepsItsFocalLength) {
+    Choose(23);
+    SetSubstance(8);
+    struct Case {
+        int p1, p2;
+    };
+    for (const Case c : {Case{5, 1}, Case{1, 5}, Case{2, 9}, Case{9, 2}, Case{3, 7}, Case{7, 3}}) {
+        SetR1(c.p1);
+        SetR2(c.p2);
+        const double blue = Number(1, 3), red = Number(2, 3);
+        SetR1(c.p2);
+        SetR2(c.p1);
+        EXPECT_NEAR(Number(1, 3), blue, 0.01) << c.p1 << " " << c.p2;
+        EXPECT_NEAR(Number(2, 3), red, 0.01) << c.p1 << " " << c.p2;
+    }
+    SetR1(5);
+    SetR2(1);
+    EXPECT_EQ(Cell(1, 3), "3.97");
+    EXPECT_EQ(Cell(1, 4), "4.39");
+    SetR1(1);
+    SetR2(5);
+    EXPECT_EQ(Cell(1, 3), "3.97");
+    EXPECT_EQ(Cell(1, 4), "3.88");
 }
 
 TEST_F(LensSimulation, PlanoConvexAndDoublet) {
@@ -169,22 +206,75 @@ TEST_F(LensSimulation, PlanoConvexAndDoublet) {
     SetSubstance(4);
     SetR1(3);  // r1 = 10
     app.FKeyClick(FKey::F5);
-    EXPECT_NEAR(Number(1, 3), ThickLensFocus(10, 0, Sag(10), 1.515, 0), 0.0051);
+    EXPECT_NEAR(Number(1, 3), ThickLensLength(10, 0, Sag(10), 1.515), 0.0051);
+    EXPECT_NEAR(Number(1, 4), ThickLensFocus(10, 0, Sag(10), 1.515, 0), 0.0051);
     app.FKeyClick(FKey::F5);
     // A doublet of one substance is one lens 0.3 thicker.
     app.FKeyClick(FKey::F6);
-    EXPECT_NEAR(Number(1, 3), ThickLensFocus(10, -5, Sag(10) + Sag(5) + 0.3, 1.515, Sag(5) + 0.3),
-                0.0051);
-    EXPECT_NEAR(Number(2, 3), ThickLensFocus(10, -5, Sag(10) + Sag(5) + 0.3, 1.505, Sag(5) + 0.3),
-                0.0051);
-    // Dense flint behind crown glass bends the blue light less than crown glass alone
-    // would: the second element makes the lens weaker.
-    const double single = Number(1, 3);
+    const double d = Sag(10) + Sag(5) + 0.3;
+    EXPECT_NEAR(Number(1, 3), ThickLensLength(10, -5, d, 1.515), 0.0051);
+    EXPECT_NEAR(Number(2, 3), ThickLensLength(10, -5, d, 1.505), 0.0051);
+    EXPECT_NEAR(Number(1, 4), ThickLensFocus(10, -5, d, 1.515, Sag(5) + 0.3), 0.0051);
+    EXPECT_NEAR(Number(2, 4), ThickLensFocus(10, -5, d, 1.505, Sag(5) + 0.3), 0.0051);
     SetSubstance2(7);
-    EXPECT_EQ(Cell(0, 5), " Tæt flint, n");
-    EXPECT_EQ(Cell(1, 5), "1.717");
-    EXPECT_NE(Number(1, 3), single);
+    EXPECT_EQ(Cell(0, 6), " Tæt flint, n");
+    EXPECT_EQ(Cell(1, 6), "1.717");
     ExpectNoNan();
+}
+
+// Crown glass before a flint: the flint element's back face is shaped so that blue and
+// red light meet; the other way round (the first substance dispersing more) no achromat
+// exists, and the thin shell leaves the colour error as it was.
+TEST_F(LensSimulation, CrownAndFlintMakeAnAchromat) {
+    Choose(23);
+    struct Case {
+        int one, two, p1, p2;
+        bool achromat;
+    };
+    const Case cases[] = {{4, 8, 1, 1, true},   {4, 8, 3, 1, true},  {4, 8, 1, 10, true},
+                          {4, 8, 10, 10, true}, {4, 7, 1, 1, true},  {3, 8, 2, 4, true},
+                          {1, 6, 1, 1, true},   {8, 4, 1, 1, false}, {7, 4, 3, 2, false},
+                          {4, 4, 1, 1, false},  {3, 2, 4, 4, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.one) + "+" + std::to_string(c.two) + " r " +
+                     std::to_string(c.p1) + "," + std::to_string(c.p2));
+        if (app.State.ShowRays) app.FKeyClick(FKey::F6);
+        SetSubstance(c.one);
+        SetSubstance2(c.two);
+        SetR1(c.p1);
+        SetR2(c.p2);
+        const double singleShift = Number(2, 3) - Number(1, 3);
+        app.FKeyClick(FKey::F6);
+        const double shift = Number(2, 3) - Number(1, 3), focusShift = Number(2, 4) - Number(1, 4);
+        ExpectNoNan();
+        if (c.achromat) {
+            EXPECT_LE(std::abs(shift), singleShift / 4);
+            EXPECT_LE(std::abs(focusShift), singleShift / 4);
+            EXPECT_GT(Number(1, 3), 0);
+        } else {
+            EXPECT_GT(shift, singleShift * 0.9);
+        }
+        // The second element is 0.3 thick on the axis and thicker towards the rim, where
+        // two lines close it: nowhere do its faces cross.
+        const std::vector<Interface> faces = LensFaces(app, true);
+        ASSERT_EQ(faces.size(), 3u);
+        EXPECT_NEAR(FaceX(faces[2].Face, 0) - FaceX(faces[1].Face, 0), 0.3, 1e-9);
+        for (double y = 0.25; y <= LensRimHeight; y += 0.25)
+            EXPECT_GE(FaceX(faces[2].Face, y) - FaceX(faces[1].Face, y), 0.3 - 1e-9) << y;
+    }
+    // The achromat's blue and red focal planes on one pixel column: blue above the axis,
+    // red below, neither mixed with the other.
+    SetSubstance(4);
+    SetSubstance2(8);
+    SetR1(1);
+    SetR2(1);
+    app.FKeyClick(FKey::F2);
+    app.FKeyClick(FKey::F4);
+    const int column = app.Map.PictureX(Number(1, 4));
+    ASSERT_EQ(column, app.Map.PictureX(Number(2, 4)));
+    EXPECT_EQ(started.picture().GetPixel(column, app.Map.PictureY(2.9)), clBlue);
+    EXPECT_EQ(started.picture().GetPixel(column, app.Map.PictureY(-2.9)), clRed);
+    ExpectSamePicture(Picture().copy(), Redrawn(), "achromat-focal-planes");
 }
 
 TEST_F(LensSimulation, SnellsLawAtEveryFaceOfEveryRay) {
@@ -203,7 +293,8 @@ TEST_F(LensSimulation, SnellsLawAtEveryFaceOfEveryRay) {
                         for (double c = -2.75; c <= 2.75; c += 0.25) {
                             const auto ray = TraceBeamRay(c, angle, faces);
                             if (!ray) continue;
-                            SCOPED_TRACE("c " + std::to_string(c) + " angle " + std::to_string(angle));
+                            SCOPED_TRACE("c " + std::to_string(c) + " angle " +
+                                         std::to_string(angle));
                             ExpectSnellAlong(*ray, faces);
                         }
                     }
@@ -250,7 +341,8 @@ TEST_F(LensSimulation, EveryToggleTwiceLeavesThePicture) {
         app.FKeyClick(key);
         EXPECT_NE(Picture(), before) << static_cast<int>(key);
         app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before, "lens-toggle-" + std::to_string(static_cast<int>(key) + 2));
+        ExpectSamePicture(Picture().copy(), before,
+                          "lens-toggle-" + std::to_string(static_cast<int>(key) + 2));
     }
     Choose(25);
     for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F6}) {
@@ -258,7 +350,8 @@ TEST_F(LensSimulation, EveryToggleTwiceLeavesThePicture) {
         app.FKeyClick(key);
         EXPECT_NE(Picture(), before) << static_cast<int>(key);
         app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before, "system-toggle-" + std::to_string(static_cast<int>(key) + 2));
+        ExpectSamePicture(Picture().copy(), before,
+                          "system-toggle-" + std::to_string(static_cast<int>(key) + 2));
     }
 }
 
@@ -278,18 +371,18 @@ TEST_F(LensSimulation, NameChangesMatchAFullRedraw) {
 
 TEST_F(LensSimulation, RandomUseOfLensMatchesAFullRedraw) {
     Choose(23);
-    test::ExpectRandomUseMatchesRedraw(
-        started, 2315,
-        {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2, Control::TrackBar3, Control::TrackBar4},
-        {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}, "lens");
+    test::ExpectRandomUseMatchesRedraw(started, 2315,
+                                       {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2,
+                                        Control::TrackBar3, Control::TrackBar4},
+                                       {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}, "lens");
 }
 
 TEST_F(LensSimulation, RandomUseOfLensSystemMatchesAFullRedraw) {
     Choose(25);
-    test::ExpectRandomUseMatchesRedraw(
-        started, 2515,
-        {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2, Control::TrackBar3, Control::TrackBar4},
-        {FKey::F2, FKey::F3, FKey::F4, FKey::F6}, "lens-system");
+    test::ExpectRandomUseMatchesRedraw(started, 2515,
+                                       {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2,
+                                        Control::TrackBar3, Control::TrackBar4},
+                                       {FKey::F2, FKey::F3, FKey::F4, FKey::F6}, "lens-system");
 }
 
 TEST_F(LensSimulation, LensSystemTable) {
@@ -301,18 +394,23 @@ TEST_F(LensSimulation, LensSystemTable) {
     EXPECT_EQ(Cell(1, 0), "linse 1");
     EXPECT_EQ(Cell(1, 1), "5.0");
     EXPECT_EQ(Cell(2, 1), "10.0");
-    // Each lens's focal point measured from its middle.
-    EXPECT_NEAR(Number(1, 2), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
-    EXPECT_NEAR(Number(2, 2), ThickLensFocus(10, -10, 2 * Sag(10), 1.717, Sag(10)), 0.0051);
-    EXPECT_EQ(Cell(1, 3), "Kronglas");
-    EXPECT_EQ(Cell(2, 3), "Tæt flint");
-    EXPECT_EQ(Cell(1, 4), "1.515");
-    EXPECT_EQ(Cell(2, 5), "1.686");
+    // Each lens's focal length, and its focal point measured from the first lens's rim.
+    EXPECT_EQ(Cell(0, 2), " brændvidde/cm");
+    EXPECT_EQ(Cell(0, 3), " brændpunkt, x/cm");
+    EXPECT_NEAR(Number(1, 2), ThickLensLength(5, -5, 1, 1.515), 0.0051);
+    EXPECT_NEAR(Number(2, 2), ThickLensLength(10, -10, 2 * Sag(10), 1.717), 0.0051);
+    EXPECT_NEAR(Number(1, 3), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
+    EXPECT_NEAR(Number(2, 3), ThickLensFocus(10, -10, 2 * Sag(10), 1.717, 1.1 + 2 * Sag(10)),
+                0.0051);
+    EXPECT_EQ(Cell(1, 4), "Kronglas");
+    EXPECT_EQ(Cell(2, 4), "Tæt flint");
+    EXPECT_EQ(Cell(1, 5), "1.515");
+    EXPECT_EQ(Cell(2, 6), "1.686");
     EXPECT_EQ(app.Window.Panel1, "r1=5.0");
     EXPECT_EQ(app.Window.Panel2, "r2=10.0");
     // The concave lens, 0.2 thick at its middle: a negative focal length.
     app.FKeyClick(FKey::F6);
-    EXPECT_NEAR(Number(2, 2), ThickLensFocus(-10, 10, 0.2, 1.717, 0.1), 0.0051);
+    EXPECT_NEAR(Number(2, 2), ThickLensLength(-10, 10, 0.2, 1.717), 0.0051);
     EXPECT_LT(Number(2, 2), 0);
     ExpectNoNan();
 }
@@ -331,7 +429,8 @@ TEST_F(LensSimulation, LensSystemRaysObeySnell) {
             }
             for (int angle : {-20, 0, 15})
                 for (double c = -2.5; c <= 2.5; c += 0.5)
-                    if (const auto ray = TraceBeamRay(c, angle, faces)) ExpectSnellAlong(*ray, faces);
+                    if (const auto ray = TraceBeamRay(c, angle, faces))
+                        ExpectSnellAlong(*ray, faces);
         }
     }
 }
@@ -345,7 +444,8 @@ TEST_F(LensSimulation, OtherEventsDrawNothing) {
         const std::string focus = Cell(1, 3);
         std::vector<std::uint16_t> events{evTick, evStep, evScrollBar2, evScrollBar3};
         if (n == 25) events.push_back(std::uint16_t(evF2 + 3));
-        if (n == 30) events.insert(events.end(), {evScrollBar1, evTrackBar1, evTrackBar2, evF2, evF6});
+        if (n == 30)
+            events.insert(events.end(), {evScrollBar1, evTrackBar1, evTrackBar2, evF2, evF6});
         for (std::uint16_t event : events) app.DrawSimulation(event, false, *app.Image);
         ExpectSamePicture(Picture().copy(), before, "lens-other-events-" + std::to_string(n));
         EXPECT_EQ(Cell(1, 3), focus);
@@ -363,7 +463,10 @@ TEST_F(LensSimulation, OutlineSheetShowsSixLenses) {
         EXPECT_EQ(started.picture().GetPixel(x, y), clBlack) << k;
         EXPECT_EQ(started.picture().GetPixel(x - 3, y), clWhite) << k;
         EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(xs[k]), y), clWhite) << k;
-        EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(xs[k]), app.Map.PictureY(LensRimHeight)), clBlack) << k;
+        EXPECT_EQ(
+            started.picture().GetPixel(app.Map.PictureX(xs[k]), app.Map.PictureY(LensRimHeight)),
+            clBlack)
+            << k;
     }
 }
 

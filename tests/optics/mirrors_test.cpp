@@ -48,8 +48,10 @@ protected:
 
     void ExpectNoNan() {
         for (int row = 0; row < 4; ++row)
-            for (int col = 0; col < 2; ++col) EXPECT_EQ(Cell(col, row).find("nan"), std::string::npos);
-        for (const std::string* panel : {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
+            for (int col = 0; col < 2; ++col)
+                EXPECT_EQ(Cell(col, row).find("nan"), std::string::npos);
+        for (const std::string* panel :
+             {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
             EXPECT_EQ(panel->find("nan"), std::string::npos);
     }
 
@@ -76,6 +78,12 @@ TEST_F(MirrorSimulation, ConcaveMirrorTableAndPanels) {
     EXPECT_EQ(Cell(1, 1), "20.0");
     EXPECT_EQ(Cell(1, 2), "10.0");
     EXPECT_EQ(app.Window.Panel3, "v=-13°");
+    // Convex, the focal point virtual behind the mirror: a negative focal length, as in
+    // the image simulations.
+    app.FKeyClick(FKey::F6);
+    EXPECT_EQ(Cell(1, 2), "-10.0");
+    EXPECT_EQ(app.Window.Panel2, "f=-10.0");
+    EXPECT_EQ(Cell(1, 1), "20.0");
     ExpectNoNan();
 }
 
@@ -141,7 +149,8 @@ TEST_F(MirrorSimulation, ParabolaFocusesOnlyTheAxialBeam) {
             const auto ray = ReflectedAtParabola(c, 0, f);
             if (!ray) continue;
             ++rays;
-            EXPECT_NEAR(DistanceFromRay(*ray, {-static_cast<double>(f), 0}), 0, 1e-9) << f << " " << c;
+            EXPECT_NEAR(DistanceFromRay(*ray, {-static_cast<double>(f), 0}), 0, 1e-9)
+                << f << " " << c;
         }
         EXPECT_EQ(rays, 13);
     }
@@ -162,7 +171,8 @@ TEST_F(MirrorSimulation, ParabolaFocusesOnlyTheAxialBeam) {
         }
         double spread = 0;
         for (const WorldPoint& a : crossings)
-            for (const WorldPoint& b : crossings) spread = std::max(spread, std::hypot(a.x - b.x, a.y - b.y));
+            for (const WorldPoint& b : crossings)
+                spread = std::max(spread, std::hypot(a.x - b.x, a.y - b.y));
         EXPECT_GT(spread, 0.1) << angle;
     }
 }
@@ -196,7 +206,8 @@ TEST_F(MirrorSimulation, TogglesTwiceLeaveThePicture) {
         app.FKeyClick(key);
         EXPECT_NE(Picture(), before) << static_cast<int>(key);
         app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before, "mirror-toggle-" + std::to_string(static_cast<int>(key) + 2));
+        ExpectSamePicture(Picture().copy(), before,
+                          "mirror-toggle-" + std::to_string(static_cast<int>(key) + 2));
     }
     app.MenuEntry(29);
     const QImage before = Picture().copy();

@@ -222,7 +222,8 @@ TEST_F(PrismSimulation, ReflectedRayEndsAtTheBase) {
             EXPECT_DOUBLE_EQ(ray.Exit.y, PrismBaseY);
             EXPECT_LT(std::abs(ray.Exit.x), 6 * std::tan((60 + 9 * (position - 3)) * Deg / 2));
             // Nothing red below the base line.
-            EXPECT_EQ(CountBelow(clRed, app.Map.PictureY(PrismBaseY) + 2), 0) << position << " " << i;
+            EXPECT_EQ(CountBelow(clRed, app.Map.PictureY(PrismBaseY) + 2), 0)
+                << position << " " << i;
             EXPECT_EQ(Cell(1, 3), "");
         }
     }
@@ -273,13 +274,32 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
     app.FKeyClick(FKey::F4);
     EXPECT_TRUE(app.State.ShowAxes);
     EXPECT_GT(CountInGraph(clBlue), 0);
-    // The blue ray deviates more than the red one.
-    test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
-    int blueRays = 0;
-    for (const test::Figure& f : canvas.Of("polyline"))
-        if (f.pen.Color == clBlue && f.points.size() == 4) ++blueRays;
-    EXPECT_EQ(blueRays, 1);
+    const int start = PrismOf(app).Incidence;
+    // The blue ray is drawn from where it lies apart from the red one: nowhere do the two
+    // mix into green, neither on the incident light nor inside the prism, at any angle.
+    for (const int i : {10, 30, 50, 80}) {
+        SetIncidence(i);
+        const PrismState& prism = PrismOf(app);
+        const double n = Substance(app.State.CurrentColour).SubstanceIndexBlue;
+        const PrismRay blue = TracePrismRay(prism.Apex, prism.Incidence * Deg, n);
+        test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
+        app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+        const WorldPoint end = blue.MeetsBase ? blue.Exit : blue.End;
+        int blueRays = 0;
+        for (const test::Figure& f : canvas.Of("polyline"))
+            blueRays += f.pen.Color == clBlue && f.points.back() == app.Map.Picture(end.x, end.y);
+        // Totally reflected, the two short rays may never part by a pixel and a half.
+        EXPECT_EQ(blueRays, blue.Emerges ? 1 : blueRays > 0) << i;
+        int mixed = 0, red = 0;
+        for (int y = app.Map.PictureHeight / 3; y < app.Map.PictureHeight; ++y)
+            for (int x = 0; x < app.Map.PictureWidth; ++x) {
+                mixed += started.picture().GetPixel(x, y) == clLime;
+                red += started.picture().GetPixel(x, y) == clRed;
+            }
+        EXPECT_EQ(mixed, 0) << i;
+        EXPECT_GT(red, 100) << i;
+    }
+    SetIncidence(start);
     app.RedrawPicture();
     app.FKeyClick(FKey::F4);
     EXPECT_EQ(CountInGraph(clRed), redBefore);

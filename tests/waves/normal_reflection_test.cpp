@@ -50,7 +50,8 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(ReflectionSimulation, WaterReflectsFourteenAndExtraDenseFlintThirtyTwoHundredthsOfTheAmplitude) {
+TEST_F(ReflectionSimulation,
+       WaterReflectsFourteenAndExtraDenseFlintThirtyTwoHundredthsOfTheAmplitude) {
     const CatalogueEntry* entry = AllSimulations().Find(15);
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->Draw, &DrawNormalReflection);
@@ -58,8 +59,11 @@ TEST_F(ReflectionSimulation, WaterReflectsFourteenAndExtraDenseFlintThirtyTwoHun
     EXPECT_EQ(app.Table.Cell(0, 0), "refleksion og transmision");
     EXPECT_EQ(app.Table.Cell(1, 1), "Vand");
     EXPECT_EQ(app.Table.Cell(1, 2), "1.337");
+    EXPECT_EQ(app.Table.Cell(0, 3), " amplitudeforhold, r");
+    EXPECT_EQ(app.Table.Cell(0, 4), " reflektans, R = r²");
     EXPECT_EQ(app.Table.Cell(1, 3), "0.14");
-    EXPECT_EQ(app.Table.Cell(1, 4), "486.1");
+    EXPECT_EQ(app.Table.Cell(1, 4), "0.021");  // about 2 % of the energy
+    EXPECT_EQ(app.Table.Cell(1, 5), "486.1");
     EXPECT_EQ(app.Window.Panel1, "n=1.337");
     EXPECT_EQ(app.Window.Panel2, "r=0.14");
     EXPECT_EQ(app.Window.Panel3, "Ved 20°C og 486.1 nm");
@@ -69,11 +73,15 @@ TEST_F(ReflectionSimulation, WaterReflectsFourteenAndExtraDenseFlintThirtyTwoHun
     EXPECT_EQ(app.Table.Cell(1, 3), "0.32");
     EXPECT_EQ(app.Window.Panel2, "r=0.32");
     EXPECT_EQ(app.Window.Panel3, "Ved 20°C og 486.1 nm");
-    // Every substance: r = (n - 1) / (n + 1) from the tabulated blue index.
+    // Every substance: r = (n - 1) / (n + 1) from the tabulated blue index; the energy
+    // not transmitted, 1 - 4n / (n + 1)², is reflected, and that is the square of r.
     for (int s = 1; s <= SubstanceCount; ++s) {
         app.ControlChange(Control::TrackBar1, s);
         const double n = std::stod(app.Table.Cell(1, 2));
-        EXPECT_NEAR(std::stod(app.Table.Cell(1, 3)), (n - 1) / (n + 1), 0.005) << s;
+        const double r = std::stod(app.Table.Cell(1, 3)), R = std::stod(app.Table.Cell(1, 4));
+        EXPECT_NEAR(r, (n - 1) / (n + 1), 0.005) << s;
+        EXPECT_NEAR(R, 1 - 4 * n / ((n + 1) * (n + 1)), 0.0005) << s;
+        EXPECT_NEAR(R, r * r, 2 * r * 0.005 + 0.0005) << s;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <map>
 #include <string>
 #include <vector>
@@ -49,8 +50,8 @@ protected:
         app.DrawSimulation(evRedraw, false, canvas);
         return canvas.figures;
     }
-    static std::vector<test::Figure> Of(const std::vector<test::Figure>& figures, const std::string& kind,
-                                        TColor colour) {
+    static std::vector<test::Figure> Of(const std::vector<test::Figure>& figures,
+                                        const std::string& kind, TColor colour) {
         std::vector<test::Figure> out;
         for (const auto& f : figures)
             if (f.kind == kind && f.pen.Color == colour) out.push_back(f);
@@ -108,7 +109,8 @@ TEST_F(SlitSimulations, AnglesFollowTheGratingEquationForEveryOrderAndSpacing) {
             for (int m = app.Window.TrackBar2.Min; m <= app.Window.TrackBar2.Max; ++m) {
                 app.ControlChange(Control::TrackBar2, m);
                 const double d = Spacing(sim, position);
-                const std::string where = std::to_string(sim) + " at " + std::to_string(position) + ", m " + std::to_string(m);
+                const std::string where = std::to_string(sim) + " at " + std::to_string(position) +
+                                          ", m " + std::to_string(m);
                 EXPECT_EQ(app.Table.Cell(1, 1), std::to_string(m)) << where;
                 EXPECT_EQ(app.Table.Cell(1, spacingRow), Fixed1(d)) << where;
                 EXPECT_EQ(app.Table.Cell(1, angleRow), ExpectedAngle(m, d)) << where;
@@ -147,7 +149,8 @@ TEST_F(SlitSimulations, PathDifferenceIsOrderTimesWavelength) {
             // The triangle: three points, its corners on the marker one period apart.
             std::vector<test::Figure> triangles;
             for (const auto& f : Of(Recorded(), "polyline", clRed))
-                if (f.points.size() == 3 && f.points[0].x == f.points[2].x && f.points[0].x == w.PictureX(-6))
+                if (f.points.size() == 3 && f.points[0].x == f.points[2].x &&
+                    f.points[0].x == w.PictureX(-6))
                     triangles.push_back(f);
             ASSERT_EQ(triangles.size(), 1u) << sim << " m " << m;
             const auto& p = triangles[0].points;
@@ -184,8 +187,9 @@ TEST_F(SlitSimulations, NoOrderNoConstructionNoMarksAndNothingRunaway) {
                 app.ControlChange(Control::TrackBar2, m);
                 test::RecordingCanvas canvas(app.Image->Width(), app.Image->Height());
                 app.DrawSimulation(evRedraw, false, canvas);
-                test::ExpectNoRunawayPoints(canvas, std::to_string(sim) + " " + std::to_string(position) + " " +
-                                                        std::to_string(m));
+                test::ExpectNoRunawayPoints(
+                    canvas,
+                    std::to_string(sim) + " " + std::to_string(position) + " " + std::to_string(m));
             }
     }
 }
@@ -200,9 +204,11 @@ std::vector<int> WaveletRadii(const std::vector<test::Figure>& figures, TPoint c
         double sum = 0;
         for (const TPoint& p : f.points) sum += std::hypot(p.x - centre.x, p.y - centre.y);
         const double r = sum / f.points.size();
-        const double chord = std::hypot(f.points.front().x - f.points.back().x, f.points.front().y - f.points.back().y);
-        if (chord >= r / 2 && std::all_of(f.points.begin(), f.points.end(),
-                        [&](TPoint p) { return std::abs(std::hypot(p.x - centre.x, p.y - centre.y) - r) <= 1; }))
+        const double chord = std::hypot(f.points.front().x - f.points.back().x,
+                                        f.points.front().y - f.points.back().y);
+        if (chord >= r / 2 && std::all_of(f.points.begin(), f.points.end(), [&](TPoint p) {
+                return std::abs(std::hypot(p.x - centre.x, p.y - centre.y) - r) <= 1;
+            }))
             radii.push_back(static_cast<int>(std::lround(r)));
     }
     std::sort(radii.begin(), radii.end());
@@ -227,8 +233,9 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
             std::vector<int> now = WaveletRadii(Recorded(), centre);
             // The crest of radius 0 appears as soon as it has grown.
             if (now.size() > first.size()) now.erase(now.begin());
-            ASSERT_EQ(now.size(), first.size()) << sim << " tick " << tick << ": " << ::testing::PrintToString(now)
-                                                << " from " << ::testing::PrintToString(first);
+            ASSERT_EQ(now.size(), first.size())
+                << sim << " tick " << tick << ": " << ::testing::PrintToString(now) << " from "
+                << ::testing::PrintToString(first);
             for (std::size_t j = 0; j < now.size(); ++j)
                 EXPECT_EQ(now[j], first[j] + tick) << sim << " tick " << tick;
         }
@@ -236,55 +243,75 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
         EXPECT_EQ(app.State.AnimationStep, 0);
         const auto again = Recorded();
         ASSERT_EQ(again.size(), start.size()) << sim;
-        for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].points, start[i].points) << sim;
+        for (std::size_t i = 0; i < again.size(); ++i)
+            EXPECT_EQ(again[i].points, start[i].points) << sim;
     }
 }
 
-TEST_F(SlitSimulations, SingleSlitKeepsEverySideMaximumOfAWideSlit) {
-    // 4.5 wavelengths and wider have a fourth side maximum, faint.
-    app.MenuEntry(SingleSlit);
-    app.ControlChange(Control::ScrollBar1, 0);  // X = 100 / 35 + 2.53 = 5.387
-    const double X = 100 / 35.0 + 2.53;
-    EXPECT_DOUBLE_EQ(SlitsOf(app).X, X);
-    const std::vector<WorldPoint> curve = IntensityCurve(SlitScreen::SingleSlit, X, -1e9);
-    const double heights[] = {0.4, 0.2, 0.01, 0.01};
-    for (int i = 1; i <= 4; ++i) {
-        const double s = (i + 0.5) / X;
-        const double y = 8.2 * s / std::sqrt(1 - s * s);
-        bool found = false;
-        for (const WorldPoint& p : curve)
-            if (std::abs(p.y - y) < 1e-9) {
-                found = true;
-                EXPECT_NEAR(8.2 - p.x, heights[i - 1], 1e-12) << "side maximum " << i;
-            }
-        EXPECT_TRUE(found) << "side maximum " << i;
-    }
-    // Minima lie on the screen, the central maximum 0.8 from it.
-    for (int i = 1; i <= 5; ++i) {
-        const double s = i / X;
-        const double y = 8.2 * s / std::sqrt(1 - s * s);
-        int onScreen = 0;
-        for (const WorldPoint& p : curve)
-            if (std::abs(std::abs(p.y) - y) < 1e-9 && p.x == 8.2) ++onScreen;
-        EXPECT_EQ(onScreen, 2) << "minimum " << i;
-    }
-    EXPECT_TRUE(std::any_of(curve.begin(), curve.end(), [](const WorldPoint& p) { return p.y == 0 && std::abs(p.x - 7.4) < 1e-12; }));
+// The far-field intensity of the openings, by adding the waves from 400 strips across
+// each opening (positions in wavelengths), relative to the straight-through direction.
+double PhasorIntensity(const std::vector<std::pair<double, double>>& openings, double sine) {
+    std::complex<double> sum = 0, straight = 0;
+    for (const auto& [from, to] : openings)
+        for (int j = 0; j < 400; ++j) {
+            const double y = from + (j + 0.5) * (to - from) / 400;
+            sum += std::polar(1.0, 2 * M_PI * y * sine);
+            straight += 1.0;
+        }
+    return std::norm(sum) / std::norm(straight);
 }
 
-TEST_F(SlitSimulations, DoubleSlitIntensityHasMaximaWhereTheOrdersLeave) {
-    const double X = 2.53;
-    const std::vector<WorldPoint> curve = IntensityCurve(SlitScreen::DoubleSlit, X, -1e9);
-    const double peaks[] = {0.8, 0.7, 0.4};
-    for (int i = -2; i <= 2; ++i) {
-        const double s = i / X;
-        const double y = 8.2 * s / std::sqrt(1 - s * s);
-        const auto at = std::find_if(curve.begin(), curve.end(), [&](const WorldPoint& p) { return std::abs(p.y - y) < 1e-9; });
-        ASSERT_NE(at, curve.end()) << i;
-        EXPECT_NEAR(8.2 - at->x, peaks[std::abs(i)], 1e-12);
+TEST_F(SlitSimulations, IntensityCurvesAreFraunhofersByAddingWaves) {
+    struct Case {
+        SlitScreen screen;
+        double X;
+    };
+    const Case cases[] = {
+        {SlitScreen::SingleSlit, 2.53},   {SlitScreen::SingleSlit, 100 / 35.0 + 2.53},
+        {SlitScreen::SingleSlit, 3.3871}, {SlitScreen::DoubleSlit, 30 / 35.0 + 2.53},
+        {SlitScreen::DoubleSlit, 2.53},   {SlitScreen::DoubleSlit, 1.67}};
+    for (const Case& c : cases) {
+        const bool single = c.screen == SlitScreen::SingleSlit;
+        SCOPED_TRACE((single ? "single " : "double ") + std::to_string(c.X));
+        const std::vector<std::pair<double, double>> openings =
+            single ? std::vector<std::pair<double, double>>{{-c.X / 2, c.X / 2}}
+                   : std::vector<std::pair<double, double>>{{c.X / 2 - 0.2, c.X / 2 + 0.2},
+                                                            {-c.X / 2 - 0.2, -c.X / 2 + 0.2}};
+        const std::vector<WorldPoint> curve = IntensityCurve(c.screen, c.X, -60, 60, 0.02);
+        ASSERT_GT(curve.size(), 6000u);
+        EXPECT_TRUE(
+            std::is_sorted(curve.begin(), curve.end(),
+                           [](const WorldPoint& a, const WorldPoint& b) { return a.y < b.y; }));
+        std::vector<double> sines, heights;
+        for (const WorldPoint& p : curve) {
+            const double sine = p.y / std::hypot(p.y, 8.2);
+            sines.push_back(sine);
+            heights.push_back((8.2 - p.x) / 0.8);
+            ASSERT_NEAR(heights.back(), PhasorIntensity(openings, sine), 2e-3) << "sin θ " << sine;
+        }
+        EXPECT_NEAR(
+            heights[std::size_t(std::find(sines.begin(), sines.end(), 0.0) - sines.begin())], 1,
+            1e-12);
+        // The dark places lie on the screen.
+        const double offset = single ? 0 : 0.5;
+        for (int i = 0; (i + offset) / c.X < 1 && (i + offset) / c.X < 0.99; ++i) {
+            if (i + offset == 0) continue;
+            const double sine = (i + offset) / c.X;
+            const auto at = std::min_element(sines.begin(), sines.end(), [&](double a, double b) {
+                return std::abs(a - sine) < std::abs(b - sine);
+            });
+            EXPECT_NEAR(*at, sine, 1e-12) << "dark " << i;
+            EXPECT_NEAR(heights[std::size_t(at - sines.begin())], 0, 1e-12) << "dark " << i;
+        }
+        // The first side maximum: a single slit's 4.7 % of the centre at sin θ = 1.430 / X.
+        if (single) {
+            std::size_t top = 0;
+            for (std::size_t k = 0; k < sines.size(); ++k)
+                if (sines[k] > 1 / c.X && sines[k] < 2 / c.X && heights[k] > heights[top]) top = k;
+            EXPECT_NEAR(sines[top], 1.4303 / c.X, 1e-4);
+            EXPECT_NEAR(heights[top], 0.047, 0.003);
+        }
     }
-    // Sorted upwards, without gaps: five points between each maximum and minimum.
-    EXPECT_TRUE(std::is_sorted(curve.begin(), curve.end(), [](const WorldPoint& a, const WorldPoint& b) { return a.y < b.y; }));
-    EXPECT_EQ(curve.size(), 5u * 10 + 1);  // five maxima, six minima (2.5 / 2.53 < 1)
 }
 
 TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
@@ -317,7 +344,8 @@ TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
     // The waves move on under the pointer.
     for (int tick = 0; tick < 7; ++tick) app.FremButtonClick();
     const double tau = 7 / w.MapScaleX;
-    EXPECT_NEAR(SlitsOf(app).PointerValue, std::cos(2 * M_PI * (r1 - tau)) + std::cos(2 * M_PI * (r2 - tau)), 1e-9);
+    EXPECT_NEAR(SlitsOf(app).PointerValue,
+                std::cos(2 * M_PI * (r1 - tau)) + std::cos(2 * M_PI * (r2 - tau)), 1e-9);
     // While the clock runs the mouse is not followed.
     const double before = SlitsOf(app).PointerValue;
     app.TimerButtonClick();
@@ -330,23 +358,30 @@ TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
 
 TEST_F(SlitSimulations, GratingRandomUseEndsAsRedraw) {
     app.MenuEntry(Grating);
-    test::ExpectRandomUseEndsAsRedraw(started, 16,
-                                      {{Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F3, FKey::F4}, true, true},
-                                      "grating");
+    test::ExpectRandomUseEndsAsRedraw(
+        started, 16,
+        {{Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F3, FKey::F4}, true, true},
+        "grating");
 }
 
 TEST_F(SlitSimulations, DoubleSlitRandomUseEndsAsRedraw) {
     app.MenuEntry(DoubleSlit);
-    test::ExpectRandomUseEndsAsRedraw(
-        started, 17, {{Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F4, FKey::F5, FKey::F6}, true, true},
-        "double-slit");
+    test::ExpectRandomUseEndsAsRedraw(started, 17,
+                                      {{Control::ScrollBar1, Control::TrackBar2},
+                                       {FKey::F2, FKey::F4, FKey::F5, FKey::F6},
+                                       true,
+                                       true},
+                                      "double-slit");
 }
 
 TEST_F(SlitSimulations, SingleSlitRandomUseEndsAsRedraw) {
     app.MenuEntry(SingleSlit);
     test::ExpectRandomUseEndsAsRedraw(
         started, 35,
-        {{Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2, FKey::F4, FKey::F5, FKey::F6}, true, true},
+        {{Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
+         {FKey::F2, FKey::F4, FKey::F5, FKey::F6},
+         true,
+         true},
         "single-slit");
 }
 
@@ -361,7 +396,8 @@ TEST_F(SlitSimulations, EveryToggleTwiceLeavesThePicture) {
                     app.FKeyClick(k);
                     app.FKeyClick(k);
                     ExpectSamePicture(Picture().copy(), before,
-                                      "toggle-" + std::to_string(sim) + "-F" + std::to_string(static_cast<int>(k) + 2));
+                                      "toggle-" + std::to_string(sim) + "-F" +
+                                          std::to_string(static_cast<int>(k) + 2));
                 }
                 app.FKeyClick(on);
             }
@@ -393,6 +429,14 @@ TEST_F(SlitSimulations, OnlyTheirOwnTogglesAreTaken) {
     const int red = RedPixelsRightOf(app.Map.PictureX(8.1));
     app.FKeyClick(FKey::F5);
     EXPECT_GT(RedPixelsRightOf(app.Map.PictureX(8.1)), red + app.Image->Height() / 2);
+    // The screen line stays whole where the curve lies on it, for both kinds of slit.
+    for (const int sim : {DoubleSlit, SingleSlit}) {
+        app.MenuEntry(sim);
+        if (!app.State.ShowRedRay) app.FKeyClick(FKey::F5);
+        const int column = app.Map.PictureX(8.2);
+        for (int y = 0; y < app.Image->Height(); ++y)
+            ASSERT_EQ(started.picture().GetPixel(column, y), clRed) << sim << " row " << y;
+    }
 }
 
 }  // namespace
