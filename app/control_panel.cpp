@@ -272,7 +272,8 @@ void App::ImageMouseMove() {
     const std::uint16_t n = State.CurrentSimulation;
     if (PointerReadoutSims.Has(n)) {
         MouseToWorld(Map, host().Pointer());
-        Window.MessagePanel = "(" + FormatReal(1, 2, Map.MouseWorld.x) + "," +
+        // A semicolon between the coordinates, so that they stay apart with a decimal comma.
+        Window.MessagePanel = "(" + FormatReal(1, 2, Map.MouseWorld.x) + "; " +
                               FormatReal(1, 2, Map.MouseWorld.y) + ")";
     }
     // The colour circles (31, 32), the double slit (17) and the hydrogen spectrum (18)

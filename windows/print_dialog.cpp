@@ -88,7 +88,7 @@ TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool t
     orientation->addWidget(radioButton1_);
     orientation->addWidget(radioButton2_);
 
-    auto* setup = new QPushButton(QStringLiteral("Printersetup ..."), this);
+    auto* setup = new QPushButton(QStringLiteral("Printeropsætning ..."), this);
     setup->setObjectName(QStringLiteral("PrintersetupButton"));
     checkBox1_ = new QCheckBox(QStringLiteral("Udskriv tabel"), this);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
@@ -192,7 +192,7 @@ void TVprintgrafform::PrintersetupButtonClick() {
     // The platform's dialog: the printer (or a PDF file), its paper and orientation. The
     // copies it offers are this dialog's own, so that each copy gets its title and table.
     QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(QStringLiteral("Printersetup"));
+    dialog.setWindowTitle(QStringLiteral("Printeropsætning"));
     printer_.setCopyCount(spinEdit1_->value());
     if (dialog.exec() == QDialog::Accepted) spinEdit1_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
     printer_.setCopyCount(1);

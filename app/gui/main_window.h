@@ -16,6 +16,7 @@
 class QAbstractSlider;
 class QAction;
 class QFrame;
+class QPushButton;
 class QLabel;
 class QScrollArea;
 class QSplitter;
@@ -64,13 +65,9 @@ private:
     struct RangeWidget {
         QAbstractSlider* Widget;
         Control Which;
-        int Top;     // pixels within the control panel
-        int Height;  // pixels
-    };
-    struct LabelWidget {
-        QLabel* Widget;
-        LabelControl MainWindowModel::*Label;
-        int Left, Top;  // pixels within the control panel
+        QWidget* Row;   // the control's row in the panel
+        QLabel* Name;   // its name in words
+        QLabel* Value;  // its value as the status line reads it out
     };
     struct ButtonWidget {
         QToolButton* Widget;
@@ -129,9 +126,9 @@ private:
     QLabel* messagePanel_ = nullptr;
     QLabel* statusCaption_ = nullptr;
     QAbstractSlider* scrollBar1_ = nullptr;
+    QPushButton* nulstil_ = nullptr;  // "Nulstil": the start values
     QTimer* timer_ = nullptr;
     std::vector<RangeWidget> ranges_;
-    std::vector<LabelWidget> labels_;
     std::vector<ButtonWidget> buttons_;
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;

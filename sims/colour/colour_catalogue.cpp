@@ -97,7 +97,7 @@ constexpr std::array kEntries = [] {
              .AfterSelect = &ContrastAfterSelect,
              .Draw = &DrawComplementPattern};
     c[6] = {.Number = 34,
-             .Caption = "Simultan konstrast",
+             .Caption = "Simultan kontrast",
              .Table = {3, 2, false},
              .AfterSelect = &ContrastAfterSelect,
              .Draw = &DrawSimultaneousContrast};

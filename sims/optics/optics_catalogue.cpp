@@ -39,10 +39,10 @@ constexpr SV kLensRows[] = {" radius, r1/cm", " radius, r2/cm", " brandvidde f/c
                             " stof 1, n",     " stof 2, n",     " vinkel, i/°"};
 constexpr SV kImageRows[] = {" afstand, a/cm", " afstand, b/cm", " brændvidde, f/cm",
                              " genstand, G/cm", " billede, B/cm"};
-constexpr SV kLensSystemRows[] = {" radius/cm", " brandvidde/cm", " stof", " n (blå: 486,1 nm)",
-                                  " n (rød: 768,2 nm)"};
+constexpr SV kLensSystemRows[] = {" radius/cm", " brandvidde/cm", " stof", " n (blå: 486.1 nm)",
+                                  " n (rød: 768.2 nm)"};
 constexpr SV kPrismRows[] = {" topvinkel, p/°", " indfaldsvinkel, i/°", " afbøjningsvinkel, v/°",
-                             " stof, n", " n (768,2 nm)"};
+                             " stof, n", " n (768.2 nm)"};
 constexpr SV kMirrorRows[] = {" radius/cm", " brandvidde/cm", " vinkel/°"};
 constexpr SV kParabolaRows[] = {" A /cm", " brandvidde/cm", " vinkel/°"};
 constexpr SV kIceRows[] = {" indfaldsvinkel, i/°", " afbøjningsvinkel, v/°", " farve"};
