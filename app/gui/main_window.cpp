@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSplitter>
@@ -36,6 +37,7 @@
 #include "app/gui/control_panel_view.h"
 #include "app/gui/glyph_button.h"
 #include "app/gui/glyphs.h"
+#include "app/gui/panel_dock.h"
 #include "app/gui/picture_files.h"
 #include "app/gui/picture_view.h"
 #include "app/gui/startup.h"
@@ -62,6 +64,11 @@ constexpr int kStatusLineHeight = 22;  // pixels
 constexpr int kSplitterWidth = 3;      // pixels
 constexpr int kPanelMinimum = 50;      // pixels: no status panel is made narrower
 constexpr char kVisMenu[] = "Vis1";
+constexpr int kDockMinimumWidth = 300;  // pixels: the memo's lines stay readable
+// What the window remembers between runs.
+constexpr char kPlacesKey[] = "vinduer/paneler";     // the memo's and the table's places
+constexpr char kSaveFolderKey[] = "filer/sidstemappe";  // the folder of the last save
+constexpr int kPlacesVersion = 1;
 constexpr char kSaveFailed[] = "Filen kunne ikke gemmes.";
 
 // The scroll bars and track bars of the control panel, a row each, top to bottom.
@@ -232,15 +239,60 @@ void TvivarnonMenu::AttachMemoWindow(TVMemoform* memo) {
     memo_ = memo;
     if (memo != nullptr) {
         connect(memo, &TVMemoform::ModelChanged, this, [this] { SyncFromModel(); });
+        // A dock panel beside the picture, not a window over it.
+        memo->setMinimumWidth(kDockMinimumWidth);
+        auto* dock = new PanelDock(memo->windowTitle(), QStringLiteral("MemoDock"), memo, this);
+        connect(dock, &PanelDock::Closed, this, [this] { Act([this] { app_.Memo.Visible = false; }); });
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+        memoDock_ = dock;
+        // Before the first showing the window grows by the panels, where the screen has room.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!isVisible() && !isMaximized() && screen != nullptr) {
+            const int room = screen->availableGeometry().width() - width();
+            const int wanted = kDockMinimumWidth + ControlPanelView::MinimumWidth - app_.Window.ScrollPanelWidth;
+            if (room > 0) resize(width() + std::min(room, wanted), height());
+        }
         memo->SyncFromModel();
+        RestorePlaces();
     }
 }
 
 void TvivarnonMenu::AttachTableWindow(TVtabelForm* table) {
     table_ = table;
-    if (table != nullptr)
+    if (table != nullptr) {
         connect(table, &TVtabelForm::ModelChanged, this, [this] { SyncFromModel(); });
+        auto* dock = new PanelDock(table->windowTitle(), QStringLiteral("TableDock"), table, this);
+        connect(dock, &PanelDock::Closed, this, [this] { Act([this] { app_.Table.Visible = false; }); });
+        // The dock's title follows the table's caption.
+        connect(table, &QWidget::windowTitleChanged, dock, &QDockWidget::setWindowTitle);
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+        tableDock_ = dock;
+        RestorePlaces();
+    }
     SyncFromModel();
+}
+
+void TvivarnonMenu::RememberPlaces(std::shared_ptr<QSettings> settings) {
+    settings_ = std::move(settings);
+    RestorePlaces();
+}
+
+void TvivarnonMenu::RestorePlaces() {
+    if (!settings_) return;
+    const QByteArray state = settings_->value(QLatin1String(kPlacesKey)).toByteArray();
+    if (!state.isEmpty()) restoreState(state, kPlacesVersion);
+    const QString folder = settings_->value(QLatin1String(kSaveFolderKey)).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) saveDirectory_ = folder;
+    // The docks show what the model says, whatever the remembered state.
+    if (table_) table_->SyncFromModel();
+    if (memo_) memo_->SyncFromModel();
+}
+
+void TvivarnonMenu::SavePlaces() {
+    if (!settings_) return;
+    settings_->setValue(QLatin1String(kPlacesKey), saveState(kPlacesVersion));
+    if (!saveDirectory_.isEmpty()) settings_->setValue(QLatin1String(kSaveFolderKey), saveDirectory_);
+    settings_->sync();
 }
 
 // --- Building the window ---
@@ -723,9 +775,14 @@ void TvivarnonMenu::Gemtabel1Click() {
 
 QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,
                                       const QString& filters, QString& chosenFilter) {
-    // The folder of the last save, at first the user's documents; named after the simulation.
-    if (saveDirectory_.isEmpty())
-        saveDirectory_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The folder of the last save, at first the user's pictures (for a picture) or
+    // documents (for a table); named after the simulation.
+    if (saveDirectory_.isEmpty()) {
+        const auto where = extension == QLatin1String(".csv") ? QStandardPaths::DocumentsLocation
+                                                              : QStandardPaths::PicturesLocation;
+        saveDirectory_ = QStandardPaths::writableLocation(where);
+        if (saveDirectory_.isEmpty() || !QFileInfo(saveDirectory_).isDir()) saveDirectory_ = QDir::homePath();
+    }
     QString name = Q(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();
     name.replace(QRegularExpression(QStringLiteral("[^\\w\\- ]")), QString());
     if (name.isEmpty()) name = QStringLiteral("vivarnon");
@@ -739,6 +796,7 @@ QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& exten
         path += m.hasMatch() ? m.captured(1) : extension;
     }
     saveDirectory_ = QFileInfo(path).absolutePath();
+    if (settings_) settings_->setValue(QLatin1String(kSaveFolderKey), saveDirectory_);
     return path;
 }
 
@@ -754,6 +812,7 @@ void TvivarnonMenu::Hjemmeside1Click() {
 }
 
 void TvivarnonMenu::Exit1Click() {
+    SavePlaces();  // while the memo and the table still show
     app_.Exit1Click();
     SyncFromModel();
     close();
@@ -819,6 +878,7 @@ bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {
 }
 
 void TvivarnonMenu::closeEvent(QCloseEvent* event) {
+    SavePlaces();
     if (app_.State.CurrentSimulation != Closed) app_.FormClose();
     timer_->stop();
     if (table_) table_->close();

@@ -15,7 +15,9 @@
 
 class QAbstractSlider;
 class QAction;
+class QDockWidget;
 class QFrame;
+class QSettings;
 class QPushButton;
 class QLabel;
 class QScrollArea;
@@ -53,6 +55,10 @@ public:
 
     // Shows the model in every widget, with their signals blocked.
     void SyncFromModel();
+
+    // The memo's and the table's places and the folder of the last save are kept in
+    // `settings` when the window closes, and taken from it now.
+    void RememberPlaces(std::shared_ptr<QSettings> settings);
 
 protected:
     bool event(QEvent* event) override;
@@ -104,6 +110,8 @@ private:
     // The help window at a topic of the help document ("" for its beginning).
     void ShowHelp(const char* topic);
     void Exit1Click();
+    void RestorePlaces();
+    void SavePlaces();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
     // Takes the screen's device pixel ratio for the picture, its fonts and its pens; true
@@ -136,6 +144,9 @@ private:
     QString saveDirectory_;  // where the last picture or table was saved
     std::unique_ptr<PrintCommands> print_;  // "&Filer": printing and the clipboard
     QPointer<THelpForm> help_;
+    QPointer<QDockWidget> memoDock_;
+    QPointer<QDockWidget> tableDock_;
+    std::shared_ptr<QSettings> settings_;
 
     bool created_ = false;    // FormCreate has run
     bool minimised_ = false;  // the window was last seen minimised
