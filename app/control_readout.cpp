@@ -16,7 +16,9 @@ std::string_view Trimmed(std::string_view text) {
 bool SameWord(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
@@ -82,7 +84,8 @@ std::string ControlValue(const MainWindowModel& w, Control control) {
     // The colour's wavelength, as the colour text shows it ("grøn: 546.1 nm").
     if (control == Control::TrackBar1 && w.Label3.Visible) {
         const std::size_t colon = w.Panel3.find(": ");
-        if (colon != std::string::npos && w.Panel3.ends_with(" nm")) return w.Panel3.substr(colon + 2);
+        if (colon != std::string::npos && w.Panel3.ends_with(" nm"))
+            return w.Panel3.substr(colon + 2);
     }
     const std::string_view key = ReadoutKey(symbol);
     if (!key.empty()) {

@@ -24,10 +24,11 @@ constexpr MenuItemDef kFiler[] = {
     {"UdskrivTabel1", "Udskriv &Tabel", "",
      "Udskriv data i Tabellen. (samme udskrift kan vælges i tabellen)", 0, MC::PrintTable},
     {"N1", "-"},
-    {"Copy1", "Kopiér som b&illede", "Ctrl+C",
-     "Kopiér grafen som billede til udklipsholderen", 0, MC::CopyBitmap},
+    {"Copy1", "Kopiér som b&illede", "Ctrl+C", "Kopiér grafen som billede til udklipsholderen", 0,
+     MC::CopyBitmap},
     {"Kopisommetafile1", "Kopiér som &vektorgrafik", "",
-     "Kopiér grafen som vektorgrafik (SVG, med et billede ved siden af) til udklipsholderen", 0, MC::CopyMetafile},
+     "Kopiér grafen som vektorgrafik (SVG, med et billede ved siden af) til udklipsholderen", 0,
+     MC::CopyMetafile},
     {"N2", "-"},
     {"exit1", "&Afslut", "", "Afslut program", 0, MC::Exit},
 };
@@ -160,9 +161,12 @@ std::string_view MnemonicOf(std::string_view caption) {
         }
         std::size_t length = 1;
         const auto lead = static_cast<unsigned char>(caption[i + 1]);
-        if (lead >= 0xF0) length = 4;
-        else if (lead >= 0xE0) length = 3;
-        else if (lead >= 0xC0) length = 2;
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
         return caption.substr(i + 1, length);
     }
     return {};

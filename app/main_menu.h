@@ -20,13 +20,17 @@ enum class MenuCommand : std::uint8_t {
     Exit,          // "&Afslut"
     ShowTable,     // "Vis &Tabel"
     ShowMemo,      // "Vis &Memo"
-    F2, F3, F4, F5, F6,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
     Run,         // "Kør"
     Step,        // "Frem"
     SlowMotion,  // "&Langsomt"
     HomePage,
-    About,       // "&Om Vivarnon"
-    Help,        // the program's help
+    About,        // "&Om Vivarnon"
+    Help,         // the program's help
     SavePicture,  // "&Gem billede..."
     SaveTable,    // "Gem ta&bel..."
 };

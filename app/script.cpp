@@ -177,7 +177,8 @@ public:
                 for (const MenuItemDef& item : menu.Items) {
                     if (item.Caption == "-" || item.Hidden) continue;
                     const std::string_view caption = ShownCaption(app_.Window, item);
-                    out_ << '\t' << caption << '\t' << MnemonicOf(caption) << '\t' << item.Shortcut << '\n';
+                    out_ << '\t' << caption << '\t' << MnemonicOf(caption) << '\t' << item.Shortcut
+                         << '\n';
                 }
             }
         } else if (command == "reset") {
@@ -313,7 +314,8 @@ std::string ScriptHelp() {
            "                    caption and mnemonic letter, entries indented with their\n"
            "                    shortcut\n"
            "  reset             \"Nulstil\": the simulation's start values, as a fresh choice\n"
-           "A bad line stops the script with \"line N: ...\" on standard error and exit status 2.\n";
+           "A bad line stops the script with \"line N: ...\" on standard error and exit status "
+           "2.\n";
 }
 
 }  // namespace viv

@@ -43,8 +43,9 @@ constexpr int TopOfWindow = 30;  // pixels below the screen's top: under a maxim
 // The keys with which the main window steers the simulation.
 bool IsMainWindowKey(const QKeySequence& key) {
     static const QKeySequence keys[] = {
-        QKeySequence(Qt::Key_F2),          QKeySequence(Qt::Key_F3),          QKeySequence(Qt::Key_F4),
-        QKeySequence(Qt::Key_F5),          QKeySequence(Qt::Key_F6),          QKeySequence(Qt::CTRL | Qt::Key_K),
+        QKeySequence(Qt::Key_F2),           QKeySequence(Qt::Key_F3),
+        QKeySequence(Qt::Key_F4),           QKeySequence(Qt::Key_F5),
+        QKeySequence(Qt::Key_F6),           QKeySequence(Qt::CTRL | Qt::Key_K),
         QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_W),
     };
     for (const QKeySequence& k : keys)
@@ -199,7 +200,8 @@ bool TVMemoform::eventFilter(QObject* watched, QEvent* event) {
     // Ctrl+C and Ctrl+X belong to the menu ("&Kopi" copies the whole memo, "Kl&ip" cuts
     // the selection), not to the text widget's own copy and cut; the keys of the main
     // window (F2..F6, Ctrl+K, Ctrl+F, Ctrl+W) reach the simulation, not the text.
-    if (watched == richEdit_ && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+    if (watched == richEdit_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
         for (QAction* own : {kopi_, slet_}) {
@@ -261,7 +263,9 @@ void TVMemoform::Altidverst1Click() {
     }
 }
 
-void TVMemoform::Slet1Click() { richEdit_->cut(); }
+void TVMemoform::Slet1Click() {
+    richEdit_->cut();
+}
 
 void TVMemoform::Marketalt1Click() {
     richEdit_->setFocus();

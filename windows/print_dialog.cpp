@@ -333,6 +333,9 @@ void PrintCommands::Kopisommetafile1Click() {
     }
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), svg.SvgBytes());
+    // The screen's picture beside the vectors, so that a paste works in any program.
+    if (const auto* picture = dynamic_cast<const RasterCanvas*>(app_.Image.get()))
+        data->setImageData(picture->Image());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

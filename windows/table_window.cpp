@@ -3,9 +3,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QKeyEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +20,7 @@
 
 #include "app/table_print.h"
 #include "library/canvas/vector_canvas.h"
+#include "library/format.h"
 #include "windows/kvgrid.h"
 #include "windows/kvgrid_accessible.h"
 
@@ -114,7 +115,11 @@ void TVtabelForm::SyncFromModel() {
     grid_->SetSize(table.ColCount(), table.RowCount());
     for (int c = 0; c < table.ColCount(); ++c) {
         grid_->SetColWidth(c, table.ColumnWidthOf(c));
-        for (int r = 0; r < table.RowCount(); ++r) grid_->SetCell(c, r, FromUtf8(table.Cell(c, r)));
+        // The numbers with the system's decimal separator, as the status line and a copy have them.
+        for (int r = 0; r < table.RowCount(); ++r)
+            grid_->SetCell(
+                c, r,
+                FromUtf8(WithDecimalSeparator(table.Cell(c, r), app_.State.DecimalSeparator)));
     }
     grid_->SetSelection(table.Selection());
     grid_->resize(table.GridWidth(), table.GridHeight());

@@ -73,7 +73,8 @@ private:
     QWidget* client_ = nullptr;
     TKVGrid2* grid_ = nullptr;
     QSize clientSize_;
-    std::vector<QAction*> ownKeys_;  // "&Kopi" and "&Marker alt"  // the client size last taken from the model, pixels
+    std::vector<QAction*> ownKeys_;  // "&Kopi" and "&Marker alt"  // the client size last taken
+                                     // from the model, pixels
 };
 
 }  // namespace viv

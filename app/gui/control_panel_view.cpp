@@ -57,7 +57,8 @@ void ControlPanelView::FitBox() {
 }
 
 void ControlPanelView::FocusMoved(QWidget* old, QWidget* now) {
-    const bool mine = (old != nullptr && isAncestorOf(old)) || (now != nullptr && isAncestorOf(now));
+    const bool mine =
+        (old != nullptr && isAncestorOf(old)) || (now != nullptr && isAncestorOf(now));
     if (!mine) return;
     if (now != nullptr && isAncestorOf(now)) box_->ensureWidgetVisible(now, 0, kFocusMargin + 2);
     update();
@@ -72,8 +73,9 @@ void ControlPanelView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
     painter.setPen(pen);
-    const QRect around = QRect(focused->mapTo(this, QPoint(0, 0)), focused->size())
-                             .adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin - 1, kFocusMargin - 1);
+    const QRect around =
+        QRect(focused->mapTo(this, QPoint(0, 0)), focused->size())
+            .adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin - 1, kFocusMargin - 1);
     painter.drawRect(around);
 }
 

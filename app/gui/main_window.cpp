@@ -7,13 +7,13 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
-#include <QPushButton>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -34,6 +34,8 @@
 #include <string>
 #include <utility>
 
+#include "app/control_readout.h"
+#include "app/control_tables.h"
 #include "app/gui/control_panel_view.h"
 #include "app/gui/glyph_button.h"
 #include "app/gui/glyphs.h"
@@ -42,10 +44,9 @@
 #include "app/gui/picture_view.h"
 #include "app/gui/startup.h"
 #include "app/gui/window_sizing.h"
-#include "app/control_readout.h"
-#include "app/control_tables.h"
 #include "app/menu_items.h"
 #include "app/print_layout.h"
+#include "library/format.h"
 #include "windows/help_window.h"
 #include "windows/memo_window.h"
 #include "windows/print_dialog.h"
@@ -66,7 +67,7 @@ constexpr int kPanelMinimum = 50;      // pixels: no status panel is made narrow
 constexpr char kVisMenu[] = "Vis1";
 constexpr int kDockMinimumWidth = 300;  // pixels: the memo's lines stay readable
 // What the window remembers between runs.
-constexpr char kPlacesKey[] = "vinduer/paneler";     // the memo's and the table's places
+constexpr char kPlacesKey[] = "vinduer/paneler";        // the memo's and the table's places
 constexpr char kSaveFolderKey[] = "filer/sidstemappe";  // the folder of the last save
 constexpr int kPlacesVersion = 1;
 constexpr char kSaveFailed[] = "Filen kunne ikke gemmes.";
@@ -100,8 +101,8 @@ struct AnimationButtonView {
     const char* Shortcut;
 };
 constexpr AnimationButtonView kAnimationButtons[] = {
-    {"TimerButton", &M::TimerButton, true, &RunStopGlyph, &App::TimerButtonClick, "Kør/Stop",
-     "", "Ctrl+K"},
+    {"TimerButton", &M::TimerButton, true, &RunStopGlyph, &App::TimerButtonClick, "Kør/Stop", "",
+     "Ctrl+K"},
     {"HalvFartButton", &M::HalvFartButton, true, &SpeedometerGlyph, &App::HalvFartButtonClick,
      "Langsomt", "Langsomt", "Ctrl+W"},
     {"FremButton", &M::FremButton, false, &StepGlyph, &App::FremButtonClick, "Frem", "Frem",
@@ -137,15 +138,11 @@ QString Q(std::string_view text) {
 }
 
 // The core writes every number with a decimal point; the window shows it with the
-// system's decimal separator. Only a point between two digits is a decimal point.
-QString LocalDecimals(QString text, char decimal) {
-    if (decimal == '.' || decimal == '\0') return text;
-    for (qsizetype i = 1; i + 1 < text.size(); ++i)
-        if (text[i] == QLatin1Char('.') && text[i - 1].isDigit() && text[i + 1].isDigit())
-            text[i] = QLatin1Char(decimal);
-    return text;
+// system's decimal separator.
+QString LocalDecimals(const QString& text, char decimal) {
+    if (decimal == '.') return text;
+    return Q(WithDecimalSeparator(text.toStdString(), decimal));
 }
-
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
@@ -242,14 +239,16 @@ void TvivarnonMenu::AttachMemoWindow(TVMemoform* memo) {
         // A dock panel beside the picture, not a window over it.
         memo->setMinimumWidth(kDockMinimumWidth);
         auto* dock = new PanelDock(memo->windowTitle(), QStringLiteral("MemoDock"), memo, this);
-        connect(dock, &PanelDock::Closed, this, [this] { Act([this] { app_.Memo.Visible = false; }); });
+        connect(dock, &PanelDock::Closed, this,
+                [this] { Act([this] { app_.Memo.Visible = false; }); });
         addDockWidget(Qt::RightDockWidgetArea, dock);
         memoDock_ = dock;
         // Before the first showing the window grows by the panels, where the screen has room.
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (!isVisible() && !isMaximized() && screen != nullptr) {
             const int room = screen->availableGeometry().width() - width();
-            const int wanted = kDockMinimumWidth + ControlPanelView::MinimumWidth - app_.Window.ScrollPanelWidth;
+            const int wanted =
+                kDockMinimumWidth + ControlPanelView::MinimumWidth - app_.Window.ScrollPanelWidth;
             if (room > 0) resize(width() + std::min(room, wanted), height());
         }
         memo->SyncFromModel();
@@ -262,7 +261,8 @@ void TvivarnonMenu::AttachTableWindow(TVtabelForm* table) {
     if (table != nullptr) {
         connect(table, &TVtabelForm::ModelChanged, this, [this] { SyncFromModel(); });
         auto* dock = new PanelDock(table->windowTitle(), QStringLiteral("TableDock"), table, this);
-        connect(dock, &PanelDock::Closed, this, [this] { Act([this] { app_.Table.Visible = false; }); });
+        connect(dock, &PanelDock::Closed, this,
+                [this] { Act([this] { app_.Table.Visible = false; }); });
         // The dock's title follows the table's caption.
         connect(table, &QWidget::windowTitleChanged, dock, &QDockWidget::setWindowTitle);
         addDockWidget(Qt::RightDockWidgetArea, dock);
@@ -291,7 +291,8 @@ void TvivarnonMenu::RestorePlaces() {
 void TvivarnonMenu::SavePlaces() {
     if (!settings_) return;
     settings_->setValue(QLatin1String(kPlacesKey), saveState(kPlacesVersion));
-    if (!saveDirectory_.isEmpty()) settings_->setValue(QLatin1String(kSaveFolderKey), saveDirectory_);
+    if (!saveDirectory_.isEmpty())
+        settings_->setValue(QLatin1String(kSaveFolderKey), saveDirectory_);
     settings_->sync();
 }
 
@@ -450,7 +451,8 @@ QWidget* TvivarnonMenu::BuildControlPanel() {
     nulstil_->setToolTip(QStringLiteral("Simulationens startværdier"));
     nulstil_->setStatusTip(QStringLiteral(" Simulationens startværdier"));
     nulstil_->hide();
-    connect(nulstil_, &QPushButton::clicked, this, [this] { Act([this] { app_.NulstilClick(); }); });
+    connect(nulstil_, &QPushButton::clicked, this,
+            [this] { Act([this] { app_.NulstilClick(); }); });
     scrollPanel_->Rows()->addWidget(nulstil_, 0, Qt::AlignLeft);
     scrollPanel_->Rows()->addStretch(1);
 
@@ -564,7 +566,9 @@ void TvivarnonMenu::ShowModel() {
     for (const ButtonWidget& b : buttons_) {
         const ToolButton& model = w.*b.Button;
         const QSignalBlocker block(b.Widget);
-        if (b.Widget->text() != Q(model.Caption)) b.Widget->setText(Q(model.Caption));
+        // A glyph button without a caption of its own says in words what it does.
+        const QString caption = model.Caption.empty() ? b.SpokenName : Q(model.Caption);
+        if (b.Widget->text() != caption) b.Widget->setText(caption);
         if (b.Widget->statusTip() != Q(model.Hint)) {
             b.Widget->setStatusTip(Q(model.Hint));
             QString tip = Q(model.Hint).trimmed();
@@ -582,7 +586,8 @@ void TvivarnonMenu::ShowModel() {
     const ScrollBar1Row* scrollRow = RowFor(ScrollBar1Rows(), app_.State.CurrentSimulation);
     // The bars whose value is read from the other end grow to the right as well.
     const bool scrollBar1Reversed =
-        scrollRow != nullptr && (scrollRow->Rule == ScrollRule::Incidence || scrollRow->Rule == ScrollRule::Scatter);
+        scrollRow != nullptr &&
+        (scrollRow->Rule == ScrollRule::Incidence || scrollRow->Rule == ScrollRule::Scatter);
     bool anyShown = false;
     for (const RangeWidget& r : ranges_) {
         const RangeControl& model = app_.Window.Of(r.Which);
@@ -781,7 +786,8 @@ QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& exten
         const auto where = extension == QLatin1String(".csv") ? QStandardPaths::DocumentsLocation
                                                               : QStandardPaths::PicturesLocation;
         saveDirectory_ = QStandardPaths::writableLocation(where);
-        if (saveDirectory_.isEmpty() || !QFileInfo(saveDirectory_).isDir()) saveDirectory_ = QDir::homePath();
+        if (saveDirectory_.isEmpty() || !QFileInfo(saveDirectory_).isDir())
+            saveDirectory_ = QDir::homePath();
     }
     QString name = Q(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();
     name.replace(QRegularExpression(QStringLiteral("[^\\w\\- ]")), QString());
@@ -807,8 +813,9 @@ void TvivarnonMenu::ShowHelp(const char* topic) {
 
 void TvivarnonMenu::Hjemmeside1Click() {
     if (!QDesktopServices::openUrl(QUrl(Q(HomePageAddress))))
-        host_.ShowMessage("Hjemmesiden kan ikke åbnes: der er ikke valgt en browser på denne computer.",
-                          MessageKind::Warning);
+        host_.ShowMessage(
+            "Hjemmesiden kan ikke åbnes: der er ikke valgt en browser på denne computer.",
+            MessageKind::Warning);
 }
 
 void TvivarnonMenu::Exit1Click() {

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
-#include <memory>
 #include <QTranslator>
+#include <memory>
 
 #include "app/gui/main_window.h"
 #include "app/gui/startup.h"
@@ -29,7 +29,8 @@ int RunMainWindow(const Catalogue& catalogue) {
     window.AttachTableWindow(&table);
     window.AttachMemoWindow(&memo);
     // The memo's and the table's places and the last save folder, from one run to the next.
-    window.RememberPlaces(std::make_shared<QSettings>(QStringLiteral("Vivarnon"), QStringLiteral("vivarnon")));
+    window.RememberPlaces(
+        std::make_shared<QSettings>(QStringLiteral("Vivarnon"), QStringLiteral("vivarnon")));
     window.show();
     return QApplication::exec();
 }
