@@ -1,5 +1,6 @@
 #include "app/control_readout.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -11,6 +12,19 @@ std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
+}
+
+bool SameWord(std::string_view a, std::string_view b);
+
+// The name holds the symbol as a word of its own ("Antal lodder" and "lodder").
+bool HasWord(std::string_view name, std::string_view word) {
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        const std::size_t end = std::min(name.find(' ', start), name.size());
+        if (SameWord(name.substr(start, end - start), word)) return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 bool SameWord(std::string_view a, std::string_view b) {
@@ -73,7 +87,7 @@ std::string ControlName(const MainWindowModel& w, Control control) {
     if (!name.empty() && name.front() >= 'a' && name.front() <= 'z')
         name.front() = static_cast<char>(name.front() - 'a' + 'A');
     const std::string symbol = ControlSymbol(w, control);
-    if (!symbol.empty() && !SameWord(symbol, name))
+    if (!symbol.empty() && !HasWord(name, symbol))
         name += (name.empty() ? "" : " ") + ("(" + symbol + ")");
     return name;
 }

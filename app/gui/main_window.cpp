@@ -376,6 +376,11 @@ QFrame* TvivarnonMenu::BuildButtonBar() {
         if (!captioned) {
             button->setText(QString::fromUtf8(view.Caption));
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        } else {
+            // The caption and the glyph side by side, with the frame's padding.
+            const QString caption = Q((app_.Window.*view.Button).Caption);
+            button->setMinimumWidth(button->fontMetrics().horizontalAdvance(caption) + GlyphSize +
+                                    24);
         }
         const auto click = view.Click;
         connect(button, &QToolButton::clicked, this,
