@@ -187,7 +187,16 @@ void App::MenuEntry(std::uint16_t n) {
         for (std::string_view header : entry->RowHeaders) Table.SetCell(0, row++, std::string(header));
     }
     if (entry->AfterTable) entry->AfterTable(*this);
+    // The read-outs of the new simulation show at once, not only once the mouse has
+    // brought them back from behind the menu's hint.
+    Window.PanelsVisible = true;
     ConfigureButtons(entry->Mask);
+}
+
+void App::NulstilClick() {
+    const std::uint16_t n = State.CurrentSimulation;
+    if (n == StartPicture || n == Closed || catalogue_.Find(n) == nullptr) return;
+    MenuEntry(n);
 }
 
 void App::SelectSimulation(std::uint16_t n) {

@@ -74,6 +74,8 @@ public:
     // The menu entry of simulation n: start values, selection, caption, table, buttons.
     void MenuEntry(std::uint16_t n);
     void SelectSimulation(std::uint16_t n);
+    // "Nulstil": the current simulation's start values, as a fresh choice of its entry.
+    void NulstilClick();
     void DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas);
     void RedrawPicture();
     void SetupTable(int rows, int columns, bool message);

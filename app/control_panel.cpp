@@ -166,6 +166,9 @@ void App::ConfigureParameters() {
     if (!NoScrollBar1Sims.Has(n)) {
         w.ScrollBar1.Enabled = true;
         w.ScrollBar1.Visible = true;
+    } else {
+        w.ScrollBar1.Visible =
+            false;  // not a bar left from the simulation before that does nothing
     }
     if (const ScrollBar1Row* row = RowFor(ScrollBar1Rows(), n)) {
         switch (row->Rule) {
@@ -217,11 +220,16 @@ void App::ConfigureButtons(std::uint16_t mask) {
         }
         button.Down = ToggleOf(State, k);
     }
-    if (const FMenuRow* menus = RowFor(FMenuRows(), n)) {
-        for (const FKey k : {FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-            const std::string_view caption = menus->Captions[IndexOf(k) - 1];
-            if (!caption.empty()) MenuItemOf(w, k).Caption = caption;
-        }
+    // A simulation without a caption of its own shows the item's first caption, not one
+    // left over from the simulation before, whose letter could clash with the others'.
+    const MainWindowModel atStart;
+    const FMenuRow* menus = RowFor(FMenuRows(), n);
+    for (const FKey k : {FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
+        const std::string_view caption =
+            menus ? menus->Captions[IndexOf(k) - 1] : std::string_view();
+        MenuItemOf(w, k).Caption =
+            caption.empty() ? MenuItemOf(const_cast<MainWindowModel&>(atStart), k).Caption
+                            : std::string(caption);
     }
 
     SyncViewMenu();
@@ -272,7 +280,8 @@ void App::ImageMouseMove() {
     const std::uint16_t n = State.CurrentSimulation;
     if (PointerReadoutSims.Has(n)) {
         MouseToWorld(Map, host().Pointer());
-        Window.MessagePanel = "(" + FormatReal(1, 2, Map.MouseWorld.x) + "," +
+        // A semicolon between the coordinates, so that they stay apart with a decimal comma.
+        Window.MessagePanel = "(" + FormatReal(1, 2, Map.MouseWorld.x) + "; " +
                               FormatReal(1, 2, Map.MouseWorld.y) + ")";
     }
     // The colour circles (31, 32), the double slit (17) and the hydrogen spectrum (18)

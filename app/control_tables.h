@@ -100,8 +100,9 @@ constexpr SimSet WidePanelSims{20, 22, 23, 25, 33, 34};
 constexpr SimSet ColourBarSims{20, 22, 33, 34};
 // TrackBar3 (radius) and TrackBar4 (the second lens's substance).
 constexpr SimSet LensBarSims{23, 25};
-// ScrollBar1 stays hidden.
-constexpr SimSet NoScrollBar1Sims{21, 31, 32};
+// ScrollBar1 stays hidden: these simulations have no use for it (the lens drawing 30 and
+// the two instrument figures 42, 43 have no control at all).
+constexpr SimSet NoScrollBar1Sims{21, 30, 31, 32, 42, 43};
 // TrackBar1 changes leave Panel3 to the simulation.
 constexpr SimSet OwnPanel3Sims = SimSet{14, 15, 18, 23, 25, 26, 41} | SimSet::Range(35, 39);
 // The animation buttons, except "Frem" and slow motion where they make no sense.

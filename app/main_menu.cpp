@@ -13,10 +13,10 @@ constexpr MenuItemDef kFiler[] = {
     {"Gembillede1", "&Gem billede...", "Ctrl+S",
      "Gem grafen som billedfil: PNG (som på skærmen), SVG eller PDF (vektorgrafik)", 0,
      MC::SavePicture},
-    {"Gemtabel1", "Gem &tabel...", "", "Gem data i Tabellen som CSV-fil til regneark", 0,
+    {"Gemtabel1", "Gem ta&bel...", "", "Gem data i Tabellen som CSV-fil til regneark", 0,
      MC::SaveTable},
     {"N0", "-"},
-    {"Udskrivgraf1", "Udskriv &Graf...", "",
+    {"Udskrivgraf1", "Udskriv G&raf...", "",
      "Udskriv graf på printer, Vinkeltro udskrift anbefalses", 0, MC::PrintPicture},
     {"Udskrivdata1", "Udskriv &Data", "",
      "Udskriv »sildeben« hørende til graf. (Menupunktet kan kun vælges for nogle simulationer)", 0,
@@ -24,10 +24,11 @@ constexpr MenuItemDef kFiler[] = {
     {"UdskrivTabel1", "Udskriv &Tabel", "",
      "Udskriv data i Tabellen. (samme udskrift kan vælges i tabellen)", 0, MC::PrintTable},
     {"N1", "-"},
-    {"Copy1", "Kopi som &Bitmap", "Ctrl+C",
-     "Kopier graf som bitmap til windows klippebord. (fylder meget)", 0, MC::CopyBitmap},
-    {"Kopisommetafile1", "Kopi som &Metafile", "",
-     "Kopier graf som windows metafile (vektorgrafik) til klippebordet", 0, MC::CopyMetafile},
+    {"Copy1", "Kopiér som b&illede", "Ctrl+C", "Kopiér grafen som billede til udklipsholderen", 0,
+     MC::CopyBitmap},
+    {"Kopisommetafile1", "Kopiér som &vektorgrafik", "",
+     "Kopiér grafen som vektorgrafik (SVG, med et billede ved siden af) til udklipsholderen", 0,
+     MC::CopyMetafile},
     {"N2", "-"},
     {"exit1", "&Afslut", "", "Afslut program", 0, MC::Exit},
 };
@@ -35,7 +36,7 @@ constexpr MenuItemDef kFiler[] = {
 constexpr MenuItemDef kBolgelare[] = {
     {"Brydning1", "&Brydning", "",
      "Brydning, et computerforsøg, mål indfaldsvinkel og brydningsvinkel", 2},
-    {"Brydningsloven1", "Brydnings&Loven", "",
+    {"Brydningsloven1", "Brydnings&loven", "",
      "Simulation af brydning, ændring af bølgelængde, hastighed og retning", 5},
     {"Interferens1", "&Interferens i film", "",
      "Interferens i en tynd film: hinde på vand eller sommerfuglevinge...", 3},
@@ -83,10 +84,10 @@ constexpr MenuItemDef kOptik[] = {
     {"Iskrystal1", "&Iskrystal", "", "", 41},
     {"Linsebillede1", "&Billeddannelse", "", "Billeddannelse og linseformlen", 24},
     {"Linsen1", "&Linse", "", "Linsen og linsefejl", 23},
-    {"Linsesystemer1", "Linse&systemer", "", "system af to linser, bestemmelse af brændvidde", 25},
+    {"Linsesystemer1", "Linses&ystemer", "", "system af to linser, bestemmelse af brændvidde", 25},
     {"Spejlbilledet1", "&Spejlbillede", "", "Billeddannelse i hulspejl", 28},
     {"Hulspejlet1", "&Hulspejl", "", "Hulspejlet og dets egenskaber", 27},
-    {"Parabolen1", "Para&bol", "", "Parabolen og dens egenskaber", 29},
+    {"Parabolen1", "P&arabol", "", "Parabolen og dens egenskaber", 29},
     {"Tegnlinser1", "Tegnlinser", "", "", 30, MC::None, true},
 };
 
@@ -120,10 +121,10 @@ constexpr MenuItemDef kVis[] = {
     {"Straler1", "&Stråler", "F6", "Strålebundt, vinkelmåler, målebånd... afhænger af menupunkt.",
      0, MC::F6},
     {"N5", "-"},
-    {"KOR1", "Kør", "Ctrl+K", "Start / stop animation", 0, MC::Run},
-    {"Frem1", "Frem", "Ctrl+F", "Kør et billede frem", 0, MC::Step},
-    {"Slowmotion1", "Slo&wmotion", "Ctrl+W",
-     "Slowmotion skifter fra 20 billeder i sekundet til 5 billeder i sekundet.", 0, MC::SlowMotion},
+    {"KOR1", "K&ør", "Ctrl+K", "Start / stop animation", 0, MC::Run},
+    {"Frem1", "Fr&em", "Ctrl+F", "Kør et billede frem", 0, MC::Step},
+    {"Slowmotion1", "&Langsomt", "Ctrl+W",
+     "Langsomt skifter fra 20 billeder i sekundet til 5 billeder i sekundet.", 0, MC::SlowMotion},
 };
 
 constexpr MenuItemDef kHjalp[] = {
@@ -131,17 +132,17 @@ constexpr MenuItemDef kHjalp[] = {
      MC::Help},
     {"Hjemmeside1", "&Hjemmeside", "", "Vivarnons hjemmeside på internettet", 0, MC::HomePage},
     {"N6", "-"},
-    {"Omvivarnon1", "&Om vivarnon", "", "Programmets versionsnummer", 0, MC::About},
+    {"Omvivarnon1", "&Om Vivarnon", "", "Programmets versionsnummer", 0, MC::About},
 };
 
 constexpr MenuDef kMainMenu[] = {
-    {"Filer1", "&Filer", "Udskriv graf, Kopi graf til windows klippebord...", false, kFiler},
+    {"Filer1", "&Filer", "Gem, udskriv og kopiér grafen...", false, kFiler},
     {"Bolgelare1", "&Bølgelære", "Simuler interferens, brydningsloven, gitter,....", true,
      kBolgelare},
-    {"Farver1", "&Farver", "", true, kFarver},
+    {"Farver1", "F&arver", "", true, kFarver},
     {"Optik1", "&Optik", "", true, kOptik},
     {"Simuler1", "&Vivarnon", "Simuler forskellige billeder af vivarnons teori", true, kSimuler},
-    {"Vis1", "&Vis", "Vis tabel med data , vis Memo med vejledning", false, kVis},
+    {"Vis1", "V&is", "Vis tabel med data , vis Memo med vejledning", false, kVis},
     {"Hjalp1", "&Hjælp...", "Online hjælp til vivarnon", false, kHjalp},
 };
 
@@ -149,6 +150,26 @@ constexpr MenuDef kMainMenu[] = {
 
 std::span<const MenuDef> MainMenu() {
     return kMainMenu;
+}
+
+std::string_view MnemonicOf(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        std::size_t length = 1;
+        const auto lead = static_cast<unsigned char>(caption[i + 1]);
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
+        return caption.substr(i + 1, length);
+    }
+    return {};
 }
 
 }  // namespace viv

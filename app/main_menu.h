@@ -12,23 +12,27 @@ namespace viv {
 
 enum class MenuCommand : std::uint8_t {
     None,          // a simulation entry (see MenuItemDef::Simulation) or a separator
-    PrintPicture,  // "Udskriv &Graf..."
+    PrintPicture,  // "Udskriv G&raf..."
     PrintData,     // "Udskriv &Data"
     PrintTable,    // "Udskriv &Tabel"
-    CopyBitmap,    // "Kopi som &Bitmap"
-    CopyMetafile,  // "Kopi som &Metafile"
+    CopyBitmap,    // "Kopiér som b&illede"
+    CopyMetafile,  // "Kopiér som &vektorgrafik"
     Exit,          // "&Afslut"
     ShowTable,     // "Vis &Tabel"
     ShowMemo,      // "Vis &Memo"
-    F2, F3, F4, F5, F6,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
     Run,         // "Kør"
     Step,        // "Frem"
-    SlowMotion,  // "Slo&wmotion"
+    SlowMotion,  // "&Langsomt"
     HomePage,
-    About,       // "&Om vivarnon"
-    Help,        // the program's help
+    About,        // "&Om Vivarnon"
+    Help,         // the program's help
     SavePicture,  // "&Gem billede..."
-    SaveTable,    // "Gem &tabel..."
+    SaveTable,    // "Gem ta&bel..."
 };
 
 struct MenuItemDef {
@@ -50,6 +54,10 @@ struct MenuDef {
 };
 
 std::span<const MenuDef> MainMenu();
+
+// The letter after the "&" of a caption (one UTF-8 character, as written), or "" when the
+// caption has none; "&&" is a written ampersand.
+std::string_view MnemonicOf(std::string_view caption);
 
 // The home page the help menu opens.
 constexpr std::string_view HomePageAddress = "https://vivarnon.dk/";

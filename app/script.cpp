@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/memo_text.h"
+#include "app/menu_items.h"
 
 namespace viv {
 
@@ -166,6 +167,24 @@ public:
                                               &m.Slowmotion1})
                 out_ << item->Caption << '\t' << (item->Enabled ? "enabled" : "disabled") << '\t'
                      << (item->Checked ? "checked" : "") << '\n';
+        } else if (command == "menus") {
+            // Every menu of the menu bar as it stands: its caption and mnemonic letter, then
+            // each shown entry indented with its mnemonic letter and shortcut.
+            NoMoreThan(w, 1);
+            app_.Vis1Click();
+            for (const MenuDef& menu : MainMenu()) {
+                out_ << menu.Caption << '\t' << MnemonicOf(menu.Caption) << '\n';
+                for (const MenuItemDef& item : menu.Items) {
+                    if (item.Caption == "-" || item.Hidden) continue;
+                    const std::string_view caption = ShownCaption(app_.Window, item);
+                    out_ << '\t' << caption << '\t' << MnemonicOf(caption) << '\t' << item.Shortcut
+                         << '\n';
+                }
+            }
+        } else if (command == "reset") {
+            // "Nulstil": the simulation's start values, as a fresh choice of its entry.
+            NoMoreThan(w, 1);
+            app_.NulstilClick();
         } else if (command == "caption") {
             NoMoreThan(w, 1);
             out_ << app_.Window.Caption << '\n';
@@ -291,7 +310,12 @@ std::string ScriptHelp() {
            "  vis               the \"&Vis\" menu opened: a line an entry, caption, enabled or\n"
            "                    disabled and checked, tab-joined\n"
            "  memo              the guidance the memo shows selected, as plain lines\n"
-           "A bad line stops the script with \"line N: ...\" on standard error and exit status 2.\n";
+           "  menus             every menu and its shown entries as they stand, tab-joined:\n"
+           "                    caption and mnemonic letter, entries indented with their\n"
+           "                    shortcut\n"
+           "  reset             \"Nulstil\": the simulation's start values, as a fresh choice\n"
+           "A bad line stops the script with \"line N: ...\" on standard error and exit status "
+           "2.\n";
 }
 
 }  // namespace viv

@@ -86,9 +86,9 @@ struct MainWindowModel {
     MenuItemState Koordinatakser1{"&Koordinatakser"};
     MenuItemState Rodstrale1{"&Rød stråle"};
     MenuItemState Straler1{"&Stråler"};
-    MenuItemState KOR1{"Kør"};
-    MenuItemState Frem1{"Frem"};
-    MenuItemState Slowmotion1{"Slo&wmotion"};
+    MenuItemState KOR1{"K&ør"};
+    MenuItemState Frem1{"Fr&em"};
+    MenuItemState Slowmotion1{"&Langsomt"};
     MenuItemState Vistabel1{"Vis &Tabel"};
     MenuItemState Vismemo1{"Vis &Memo"};
     MenuItemState UdskrivTabel1{"Udskriv &Tabel"};
@@ -113,6 +113,7 @@ struct MainWindowModel {
     int ScrollBoxHeight = 0;
 
     RangeControl& Of(Control c);
+    const RangeControl& Of(Control c) const { return const_cast<MainWindowModel*>(this)->Of(c); }
     ToolButton& Of(FKey k);
 };
 

@@ -69,4 +69,11 @@ std::string UpperCaseText(std::string_view text) {
     return out;
 }
 
+std::string WithDecimalSeparator(std::string text, char decimal) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == '.' && digit(text[i - 1]) && digit(text[i + 1])) text[i] = decimal;
+    return text;
+}
+
 }  // namespace viv

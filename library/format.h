@@ -14,6 +14,10 @@ std::string FormatReal(int width, int decimals, double value);
 // Decimal digits, right-aligned with blanks to at least `width` characters.
 std::string FormatInteger(long long value, int width);
 
+// The text as the user's system writes numbers: each decimal point (a "." between two
+// digits) becomes `decimal`; every other character stays.
+std::string WithDecimalSeparator(std::string text, char decimal);
+
 // A copy with every character upper-cased one by one (ASCII and the Latin-1 letters,
 // so "æøå" becomes "ÆØÅ"). The text is UTF-8.
 std::string UpperCaseText(std::string_view text);

@@ -232,8 +232,8 @@ const MenuItemDef* FindItem(std::string_view name) {
 
 TEST(MainMenu, MenusInOrderWithTheSubjectMenusClearingTheLegend) {
     const std::vector<std::pair<std::string_view, bool>> expected = {
-        {"&Filer", false},   {"&Bølgelære", true}, {"&Farver", true},   {"&Optik", true},
-        {"&Vivarnon", true}, {"&Vis", false},      {"&Hjælp...", false}};
+        {"&Filer", false},   {"&Bølgelære", true}, {"F&arver", true},   {"&Optik", true},
+        {"&Vivarnon", true}, {"V&is", false},      {"&Hjælp...", false}};
     const auto menus = MainMenu();
     ASSERT_EQ(menus.size(), expected.size());
     for (std::size_t i = 0; i < menus.size(); ++i) {
@@ -265,11 +265,11 @@ TEST(MainMenu, SeparatorsStandAfterTheirItems) {
         for (std::size_t i = 1; i < m.Items.size(); ++i)
             if (m.Items[i].Caption == "-") before.push_back(m.Items[i - 1].Caption);
     EXPECT_EQ(before, (std::vector<std::string_view>{
-                          "Gem &tabel...", "Udskriv &Tabel", "Kopi som &Metafile", "D&opplereffekt",
-                          "&Hydrogenspektret", "&Stråler", "&Hjemmeside"}));
+                          "Gem ta&bel...", "Udskriv &Tabel", "Kopiér som &vektorgrafik",
+                          "D&opplereffekt", "&Hydrogenspektret", "&Stråler", "&Hjemmeside"}));
     const MenuDef* help = FindMenu("Hjalp1");
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->Items.back().Caption, "&Om vivarnon");
+    EXPECT_EQ(help->Items.back().Caption, "&Om Vivarnon");
     EXPECT_EQ(help->Items.back().Command, MenuCommand::About);
     EXPECT_FALSE(help->Items.back().Hint.empty());
 }

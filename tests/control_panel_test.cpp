@@ -36,7 +36,7 @@ TEST(ConfigureParameters, EachSimulationShowsItsOwnControls) {
         {36, true, false, false, true, true, false, false, {1, 0, 0, 1, 1}, 1, 0, 0, "", 36},
         {38, true, false, false, true, true, false, false, {1, 1, 1, 0, 1}, 1, 1, 0, "v", 36},
         {41, true, false, false, true, false, false, false, {1, 1, 0, 0, 0}, 0, 0, 0, "", 36},
-        {42, true, false, false, false, false, false, false, {1, 0, 0, 0, 0}, 0, 0, 0, "", 36},
+        {42, false, false, false, false, false, false, false, {1, 0, 0, 0, 0}, 0, 0, 0, "", 36},
     };
     test::StartedApp s;
     const MainWindowModel& w = s.app.Window;
@@ -382,7 +382,7 @@ TEST(ImageMouse, PointerReadOutOnlyWhileTheClockStands) {
 
     app.TimerButtonClick();
     app.ImageMouseMove();
-    EXPECT_EQ(app.Window.MessagePanel, "(-10.00,5.00)");
+    EXPECT_EQ(app.Window.MessagePanel, "(-10.00; 5.00)");
 
     app.MenuEntry(7);  // no read-out in the drop
     app.Window.MessagePanel = "";

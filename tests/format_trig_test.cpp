@@ -72,6 +72,21 @@ TEST(FormatInteger, PadsToWidth) {
     EXPECT_EQ(FormatInteger(123456, 2), "123456");
 }
 
+// Only a point between digits is a decimal point: abbreviations and sentences keep theirs.
+TEST(WithDecimalSeparator, OnlyPointsBetweenDigits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"(0.48; -1.58)", "(0,48; -1,58)"},
+        {"Ved 20°C og 486.1 nm", "Ved 20°C og 486,1 nm"},
+        {"pol.", "pol."},
+        {"Spekt., F5", "Spekt., F5"},
+        {"1.2.3", "1,2,3"},
+        {".5 og 5.", ".5 og 5."},
+        {"", ""}};
+    for (const auto& [text, local] : cases)
+        EXPECT_EQ(WithDecimalSeparator(text, ','), local) << text;
+    EXPECT_EQ(WithDecimalSeparator("45.0°", '.'), "45.0°");
+}
+
 TEST(UpperCaseText, AsciiAndDanishLetters) {
     EXPECT_EQ(UpperCaseText("vivarnon.ini"), "VIVARNON.INI");
     EXPECT_EQ(UpperCaseText("blå æble på ø"), "BLÅ ÆBLE PÅ Ø");

@@ -291,7 +291,7 @@ TEST_F(TableForm, HiddenUntilVisTabelThenShownOnEverySetup) {
     SetupTable(3, 2);
     EXPECT_TRUE(form.isVisible());
 
-    QAction* luk = MenuItem(form, "&Filer", "&Luk");
+    QAction* luk = MenuItem(form, "Fi&ler", "&Luk");
     ASSERT_NE(luk, nullptr);
     int changes = 0;
     QObject::connect(&form, &TVtabelForm::ModelChanged, [&] { ++changes; });
@@ -314,11 +314,11 @@ TEST_F(TableForm, ShownAtTheScreensBottomRightCorner) {
 }
 
 TEST_F(TableForm, MenuItemsAndTheirHints) {
-    QAction* kopi = MenuItem(form, "&Rediger", "&Kopi");
+    QAction* kopi = MenuItem(form, "R&ediger", "&Kopi");
     ASSERT_NE(kopi, nullptr);
     EXPECT_EQ(kopi->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    ASSERT_NE(MenuItem(form, "&Filer", "&Udskriv"), nullptr);
-    ASSERT_NE(MenuItem(form, "&Rediger", "&Marker alt"), nullptr);
+    ASSERT_NE(MenuItem(form, "Fi&ler", "&Udskriv"), nullptr);
+    ASSERT_NE(MenuItem(form, "R&ediger", "&Marker alt"), nullptr);
 
     int changes = 0;
     QObject::connect(&form, &TVtabelForm::ModelChanged, [&] { ++changes; });
@@ -326,7 +326,7 @@ TEST_F(TableForm, MenuItemsAndTheirHints) {
     EXPECT_EQ(app.Window.StatusCaption,
               "    Kopierer den markerede del af tabellen til klippebordet.");
     EXPECT_FALSE(app.Window.PanelsVisible);  // a menu hint hides the read-outs
-    MenuItem(form, "&Filer", "&Luk")->hover();
+    MenuItem(form, "Fi&ler", "&Luk")->hover();
     EXPECT_EQ(app.Window.StatusCaption, "    Luk tabel, det betyder blot, at tabellen ikke vises.");
     EXPECT_EQ(changes, 2);
 

@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/host.h"
 
@@ -32,7 +35,22 @@ THelpForm::THelpForm(Host& host, std::string startDirectory, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(640, 520);
+    resize(StartWidth, StartHeight);
+}
+
+void THelpForm::FitOnScreen() {
+    const QScreen* where = parentWidget() != nullptr ? parentWidget()->screen() : screen();
+    if (where == nullptr) return;
+    // The whole window with its frame inside the screen's free area, at most its start size.
+    const QRect area = where->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const int titleBar =
+        frame.height() > 0 ? frame.height() : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    resize(std::min(StartWidth, area.width() - frame.width()),
+           std::min(StartHeight, area.height() - titleBar));
+    const QRect inside = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                             size() + QSize(frame.width(), titleBar), area);
+    move(inside.topLeft());
 }
 
 bool THelpForm::ShowTopic(const QString& topic) {
@@ -47,6 +65,7 @@ bool THelpForm::ShowTopic(const QString& topic) {
         browser_->setSource(url);
     if (!topic.isEmpty()) browser_->scrollToAnchor(topic);
     else browser_->scrollToAnchor(QString());
+    if (!isVisible()) FitOnScreen();
     show();
     raise();
     activateWindow();

@@ -21,6 +21,9 @@ class THelpForm : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int StartWidth = 640;   // pixels, where the screen has room
+    static constexpr int StartHeight = 520;  // pixels
+
     THelpForm(Host& host, std::string startDirectory, QWidget* parent = nullptr);
 
     // Shows the help at `topic` (an anchor of the document; empty for its beginning).
@@ -30,6 +33,9 @@ public:
     QTextBrowser* Browser() { return browser_; }
 
 private:
+    // Sized and placed so that the whole window is on the screen.
+    void FitOnScreen();
+
     Host& host_;
     std::string startDirectory_;
     QTextBrowser* browser_;

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -39,6 +40,19 @@ constexpr int TopOfWindow = 30;  // pixels below the screen's top: under a maxim
 
 // The memo's plain text in QTextDocument positions: one element per UTF-16 unit would
 // count a character beyond the basic plane twice, so positions are mapped explicitly.
+// The keys with which the main window steers the simulation.
+bool IsMainWindowKey(const QKeySequence& key) {
+    static const QKeySequence keys[] = {
+        QKeySequence(Qt::Key_F2),           QKeySequence(Qt::Key_F3),
+        QKeySequence(Qt::Key_F4),           QKeySequence(Qt::Key_F5),
+        QKeySequence(Qt::Key_F6),           QKeySequence(Qt::CTRL | Qt::Key_K),
+        QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_W),
+    };
+    for (const QKeySequence& k : keys)
+        if (k == key) return true;
+    return false;
+}
+
 int ToDocumentPosition(const std::u32string& text, int characters) {
     int position = 0;
     for (int i = 0; i < characters && static_cast<std::size_t>(i) < text.size(); ++i)
@@ -65,14 +79,20 @@ TVMemoform::TVMemoform(App& app, QWidget* parent)
     altidOverst_ = AddItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
     altidOverst_->setCheckable(true);
     connect(altidOverst_, &QAction::triggered, this, &TVMemoform::Altidverst1Click);
-    slet_ = AddItem(rediger, "&Slet", "Slet al tekst i memoen");
+    slet_ = AddItem(rediger, "Kl&ip", "Klipper den markerede tekst ud til udklipsholderen");
     slet_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(slet_, &QAction::triggered, this, &TVMemoform::Slet1Click);
-    connect(AddItem(rediger, "&Market alt",
+    connect(AddItem(rediger, "&Marker alt",
                     "Markerer al tekst i memoen, bruges fx før kopiering til klippebord"),
             &QAction::triggered, this, &TVMemoform::Marketalt1Click);
-    kopi_ = AddItem(rediger, "&Kopi", "Kopierer den markerede tekst til windows klippebord");
+    kopi_ = AddItem(rediger, "&Kopi", "Kopierer hele memoens tekst til udklipsholderen");
     kopi_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    // The memo's own keys work while the memo has the focus, also as a dock panel of the
+    // main window, whose "Kopiér som billede" has the same key.
+    for (QAction* own : {slet_, kopi_}) {
+        own->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(own);
+    }
     connect(kopi_, &QAction::triggered, this, &TVMemoform::Kopi1Click);
     rediger->addSeparator();
     udskriv_ = AddItem(rediger, "&Udskriv", "Udskriver al tekst i memoen på printer");
@@ -128,7 +148,8 @@ QAction* TVMemoform::AddItem(QMenu* menu, const char* caption, const char* hint)
 
 void TVMemoform::SyncFromModel() {
     const MemoModel& memo = app_.Memo;
-    if (memo.Visible != isVisible()) setVisible(memo.Visible);
+    QWidget* frame = Frame();
+    if (memo.Visible == frame->isHidden()) frame->setVisible(memo.Visible);
     if (memo.SelectionRequests == selectionsShown_) return;
     selectionsShown_ = memo.SelectionRequests;
     const int last = richEdit_->document()->characterCount() - 1;
@@ -150,8 +171,9 @@ void TVMemoform::TextChanged() {
 
 void TVMemoform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Shown again after "&Altid øverst", the window stays where it was.
-    if (!event->spontaneous() && !std::exchange(keepPlace_, false)) FormShow();
+    // Shown again after "&Altid øverst", the window stays where it was; a dock panel stays
+    // in its place.
+    if (!event->spontaneous() && !std::exchange(keepPlace_, false) && Frame() == this) FormShow();
 }
 
 void TVMemoform::FormShow() {
@@ -175,19 +197,35 @@ void TVMemoform::mouseMoveEvent(QMouseEvent* event) {
 
 bool TVMemoform::eventFilter(QObject* watched, QEvent* event) {
     if (watched == richEdit_->viewport() && event->type() == QEvent::MouseMove) TakeFocus();
-    // Ctrl+C and Ctrl+X belong to the menu ("&Kopi" copies the whole memo, "&Slet"
-    // deletes the selection), not to the text widget's own copy and cut.
-    if (watched == richEdit_ && event->type() == QEvent::ShortcutOverride) {
+    // Ctrl+C and Ctrl+X belong to the menu ("&Kopi" copies the whole memo, "Kl&ip" cuts
+    // the selection), not to the text widget's own copy and cut; the keys of the main
+    // window (F2..F6, Ctrl+K, Ctrl+F, Ctrl+W) reach the simulation, not the text.
+    if (watched == richEdit_ &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        if (pressed == kopi_->shortcut() || pressed == slet_->shortcut()) return true;
+        for (QAction* own : {kopi_, slet_}) {
+            if (pressed != own->shortcut()) continue;
+            if (event->type() == QEvent::KeyPress) own->trigger();
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::ShortcutOverride && IsMainWindowKey(pressed)) {
+            event->ignore();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
+QWidget* TVMemoform::Frame() {
+    if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) return dock;
+    return this;
+}
+
 void TVMemoform::TakeFocus() {
     if (!isVisible()) return;
-    if (!isActiveWindow()) activateWindow();
+    if (!isActiveWindow() && Frame() == this) activateWindow();
     if (!richEdit_->hasFocus()) richEdit_->setFocus(Qt::MouseFocusReason);
 }
 
@@ -198,12 +236,21 @@ void TVMemoform::ShowHint(QAction* action) {
 }
 
 void TVMemoform::Rediger1Click() {
-    altidOverst_->setChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    if (auto* dock = qobject_cast<QDockWidget*>(Frame()))
+        altidOverst_->setChecked(dock->isFloating());
+    else
+        altidOverst_->setChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     udskriv_->setEnabled(true);
     kopi_->setEnabled(true);
 }
 
 void TVMemoform::Altidverst1Click() {
+    // As a dock panel: floating above the main window, or back in its place.
+    if (auto* dock = qobject_cast<QDockWidget*>(Frame())) {
+        dock->setFloating(!dock->isFloating());
+        altidOverst_->setChecked(dock->isFloating());
+        return;
+    }
     const bool onTop = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     const bool shown = isVisible();
     const QPoint at = pos();
@@ -216,7 +263,9 @@ void TVMemoform::Altidverst1Click() {
     }
 }
 
-void TVMemoform::Slet1Click() { richEdit_->textCursor().removeSelectedText(); }
+void TVMemoform::Slet1Click() {
+    richEdit_->cut();
+}
 
 void TVMemoform::Marketalt1Click() {
     richEdit_->setFocus();

@@ -29,6 +29,9 @@ public:
     // Shows the model: visibility and a selection the main window asked for.
     void SyncFromModel();
 
+    // The window the form shows in: itself, or the dock panel of the main window that holds it.
+    QWidget* Frame();
+
     QTextEdit* RichEdit1() const { return richEdit_; }
     QMenuBar* MainMenu() const { return menu_; }
     QAction* Altidverst1() const { return altidOverst_; }
@@ -41,8 +44,8 @@ public:
 
 public slots:
     void Altidverst1Click();  // "&Altid øverst"
-    void Slet1Click();        // "&Slet"
-    void Marketalt1Click();   // "&Market alt"
+    void Slet1Click();        // "Kl&ip": the selection onto the clipboard and out of the text
+    void Marketalt1Click();   // "&Marker alt"
     void Kopi1Click();        // "&Kopi"
     void Udskriv1Click();     // "&Udskriv"
     void Gem1Click();         // "&Gem"

@@ -88,7 +88,7 @@ TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool t
     orientation->addWidget(radioButton1_);
     orientation->addWidget(radioButton2_);
 
-    auto* setup = new QPushButton(QStringLiteral("Printersetup ..."), this);
+    auto* setup = new QPushButton(QStringLiteral("Printeropsætning ..."), this);
     setup->setObjectName(QStringLiteral("PrintersetupButton"));
     checkBox1_ = new QCheckBox(QStringLiteral("Udskriv tabel"), this);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
@@ -192,7 +192,7 @@ void TVprintgrafform::PrintersetupButtonClick() {
     // The platform's dialog: the printer (or a PDF file), its paper and orientation. The
     // copies it offers are this dialog's own, so that each copy gets its title and table.
     QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(QStringLiteral("Printersetup"));
+    dialog.setWindowTitle(QStringLiteral("Printeropsætning"));
     printer_.setCopyCount(spinEdit1_->value());
     if (dialog.exec() == QDialog::Accepted) spinEdit1_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
     printer_.setCopyCount(1);
@@ -333,6 +333,9 @@ void PrintCommands::Kopisommetafile1Click() {
     }
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), svg.SvgBytes());
+    // The screen's picture beside the vectors, so that a paste works in any program.
+    if (const auto* picture = dynamic_cast<const RasterCanvas*>(app_.Image.get()))
+        data->setImageData(picture->Image());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -2,8 +2,10 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +20,7 @@
 
 #include "app/table_print.h"
 #include "library/canvas/vector_canvas.h"
+#include "library/format.h"
 #include "windows/kvgrid.h"
 #include "windows/kvgrid_accessible.h"
 
@@ -46,7 +49,8 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
 
     menu_ = new QMenuBar(this);
     menu_->setNativeMenuBar(false);
-    QMenu* filer = menu_->addMenu(QStringLiteral("&Filer"));
+    // Letters of their own: as a dock panel the menus share the main window's Alt keys.
+    QMenu* filer = menu_->addMenu(QStringLiteral("Fi&ler"));
     filer->menuAction()->setData(QStringLiteral("Udskriv tabel, ..."));
     connect(AddItem(filer, "&Udskriv", "Udskriver tabellen på printer"), &QAction::triggered, this,
             &TVtabelForm::Udskriv1Click);
@@ -54,15 +58,24 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     connect(AddItem(filer, "&Luk", "Luk tabel, det betyder blot, at tabellen ikke vises."),
             &QAction::triggered, this, &TVtabelForm::exit1Click);
 
-    QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
+    QMenu* rediger = menu_->addMenu(QStringLiteral("R&ediger"));
     rediger->menuAction()->setData(QStringLiteral("Rediger: kopier,..."));
     QAction* kopi =
         AddItem(rediger, "&Kopi", "Kopierer den markerede del af tabellen til klippebordet.");
     kopi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    // The table's own keys work while the table has the focus, also as a dock panel of the
+    // main window, whose "Kopiér som billede" has the same key.
+    kopi->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(kopi, &QAction::triggered, this, &TVtabelForm::Kopier1Click);
-    connect(AddItem(rediger, "&Marker alt",
-                    "Marker hele tabellen. bruges fx før kopiering til klippebord"),
-            &QAction::triggered, this, &TVtabelForm::Markeralt1Click);
+    QAction* markerAlt = AddItem(rediger, "&Marker alt",
+                                 "Marker hele tabellen. bruges fx før kopiering til klippebord");
+    markerAlt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    markerAlt->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(markerAlt, &QAction::triggered, this, &TVtabelForm::Markeralt1Click);
+    // The menus' keys reach the form also while its menu bar is not in a window of its own.
+    addAction(kopi);
+    addAction(markerAlt);
+    ownKeys_ = {kopi, markerAlt};
 
     connect(menu_, &QMenuBar::hovered, this, &TVtabelForm::ShowHint);
     connect(filer, &QMenu::hovered, this, &TVtabelForm::ShowHint);
@@ -82,6 +95,7 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     grid_->setObjectName(QStringLiteral("KVGrid21"));
     grid_->move(GridLeft, GridTop);
     connect(grid_, &TKVGrid2::MouseMoved, this, &TVtabelForm::TakeFocus);
+    grid_->installEventFilter(this);
     connect(grid_, &TKVGrid2::SelectionChanged, this,
             [this](CellBlock block) { app_.Table.Select(block); });
 
@@ -101,7 +115,11 @@ void TVtabelForm::SyncFromModel() {
     grid_->SetSize(table.ColCount(), table.RowCount());
     for (int c = 0; c < table.ColCount(); ++c) {
         grid_->SetColWidth(c, table.ColumnWidthOf(c));
-        for (int r = 0; r < table.RowCount(); ++r) grid_->SetCell(c, r, FromUtf8(table.Cell(c, r)));
+        // The numbers with the system's decimal separator, as the status line and a copy have them.
+        for (int r = 0; r < table.RowCount(); ++r)
+            grid_->SetCell(
+                c, r,
+                FromUtf8(WithDecimalSeparator(table.Cell(c, r), app_.State.DecimalSeparator)));
     }
     grid_->SetSelection(table.Selection());
     grid_->resize(table.GridWidth(), table.GridHeight());
@@ -114,13 +132,42 @@ void TVtabelForm::SyncFromModel() {
         setFixedSize(client.width(), client.height() + menu_->sizeHint().height());
     }
 
-    if (table.Visible != isVisible()) setVisible(table.Visible);
+    QWidget* frame = Frame();
+    if (table.Visible == frame->isHidden()) frame->setVisible(table.Visible);
+}
+
+QWidget* TVtabelForm::Frame() {
+    if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) return dock;
+    return this;
+}
+
+bool TVtabelForm::eventFilter(QObject* watched, QEvent* event) {
+    // The table's own keys go to its menu, before the main window's keys of the same name.
+    if (watched == grid_ && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (QAction* action : ownKeys_) {
+            if (action->shortcut() == pressed) {
+                event->accept();
+                return true;
+            }
+        }
+    }
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (QAction* action : ownKeys_) {
+            if (action->shortcut() == pressed) {
+                action->trigger();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TVtabelForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // A window restored from the task bar stays where it was.
-    if (!event->spontaneous()) FormShow();
+    // A window restored from the task bar stays where it was; a dock panel stays in its place.
+    if (!event->spontaneous() && Frame() == this) FormShow();
 }
 
 void TVtabelForm::FormShow() {
@@ -154,7 +201,7 @@ void TVtabelForm::mouseMoveEvent(QMouseEvent* event) {
 
 void TVtabelForm::TakeFocus() {
     if (!isVisible()) return;
-    if (!isActiveWindow()) activateWindow();
+    if (!isActiveWindow() && Frame() == this) activateWindow();
     if (!grid_->hasFocus()) grid_->setFocus(Qt::MouseFocusReason);
 }
 
@@ -173,6 +220,9 @@ void TVtabelForm::Kopier1Click() {
 void TVtabelForm::Markeralt1Click() {
     app_.Table.SelectAll();
     grid_->SetSelection(app_.Table.Selection());
+    // The selection shows while the grid has the focus.
+    grid_->setFocus(Qt::OtherFocusReason);
+    grid_->update();
 }
 
 void TVtabelForm::Udskriv1Click() {

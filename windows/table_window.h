@@ -5,6 +5,7 @@
 
 #include <QSize>
 #include <QWidget>
+#include <vector>
 
 #include "app/app.h"
 
@@ -29,6 +30,9 @@ public:
 
     // Shows the model: visibility, caption, sizes, cells and selection.
     void SyncFromModel();
+
+    // The window the form shows in: itself, or the dock panel of the main window that holds it.
+    QWidget* Frame();
 
     TKVGrid2* KVGrid21() const { return grid_; }
     QMenuBar* MainMenu() const { return menu_; }
@@ -56,6 +60,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormShow();
@@ -67,7 +72,9 @@ private:
     QMenuBar* menu_ = nullptr;
     QWidget* client_ = nullptr;
     TKVGrid2* grid_ = nullptr;
-    QSize clientSize_;  // the client size last taken from the model, pixels
+    QSize clientSize_;
+    std::vector<QAction*> ownKeys_;  // "&Kopi" and "&Marker alt"  // the client size last taken
+                                     // from the model, pixels
 };
 
 }  // namespace viv

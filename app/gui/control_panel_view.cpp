@@ -1,8 +1,11 @@
 #include "app/gui/control_panel_view.h"
 
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace viv {
 
@@ -11,7 +14,9 @@ constexpr int kFocusMargin = 2;  // pixels between a control and its focus frame
 }  // namespace
 
 ControlPanelView::ControlPanelView(QWidget* parent) : QFrame(parent) {
-    setMinimumHeight(ContentHeight);
+    rows_ = new QVBoxLayout(this);
+    rows_->setContentsMargins(8, 8, 8, 8);
+    rows_->setSpacing(10);
     box_ = new QScrollArea(parent);
     box_->setObjectName(QStringLiteral("ScrollPanelBox"));
     box_->setFrameShape(QFrame::NoFrame);
@@ -26,23 +31,34 @@ ControlPanelView::ControlPanelView(QWidget* parent) : QFrame(parent) {
         connect(qApp, &QApplication::focusChanged, this, &ControlPanelView::FocusMoved);
 }
 
-void ControlPanelView::SetPanelWidth(int width) {
-    if (width_ != width || minimumWidth() != width || maximumWidth() != width) {
-        width_ = width;
-        setFixedWidth(width);
-    }
-    FitBox();
+bool ControlPanelView::ShowsAControl() const {
+    for (const QAbstractSlider* control : findChildren<QAbstractSlider*>())
+        if (!control->isHidden() && !control->parentWidget()->isHidden()) return true;
+    return false;
+}
+
+int ControlPanelView::PanelWidth() const {
+    if (!ShowsAControl()) return 0;
+    return std::max(MinimumWidth, rows_->sizeHint().width());
 }
 
 void ControlPanelView::FitBox() {
-    const bool scrolls = box_->height() < ContentHeight;
+    const int panel = PanelWidth();
+    if (panel == 0) {
+        if (box_->maximumWidth() != 0) box_->setFixedWidth(0);
+        return;
+    }
+    if (minimumWidth() != panel || maximumWidth() != panel) setFixedWidth(panel);
+    const int content = rows_->sizeHint().height();
+    const bool scrolls = box_->height() < content;
     const int bar = scrolls ? box_->verticalScrollBar()->sizeHint().width() : 0;
-    const int width = width_ + bar;
+    const int width = panel + bar;
     if (box_->minimumWidth() != width || box_->maximumWidth() != width) box_->setFixedWidth(width);
 }
 
 void ControlPanelView::FocusMoved(QWidget* old, QWidget* now) {
-    const bool mine = (old != nullptr && isAncestorOf(old)) || (now != nullptr && isAncestorOf(now));
+    const bool mine =
+        (old != nullptr && isAncestorOf(old)) || (now != nullptr && isAncestorOf(now));
     if (!mine) return;
     if (now != nullptr && isAncestorOf(now)) box_->ensureWidgetVisible(now, 0, kFocusMargin + 2);
     update();
@@ -57,8 +73,9 @@ void ControlPanelView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
     painter.setPen(pen);
-    const QRect around = QRect(focused->mapTo(this, QPoint(0, 0)), focused->size())
-                             .adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin - 1, kFocusMargin - 1);
+    const QRect around =
+        QRect(focused->mapTo(this, QPoint(0, 0)), focused->size())
+            .adjusted(-kFocusMargin, -kFocusMargin, kFocusMargin - 1, kFocusMargin - 1);
     painter.drawRect(around);
 }
 

@@ -1,11 +1,14 @@
-// The control panel on the left of the main window: the scroll bars, track bars and their
-// labels at their fixed places, the control with the keyboard focus marked by a dotted
-// frame, and all of it inside a box that scrolls when the window is too low to show the
-// whole panel.
+// The control panel on the left of the main window: one row for each shown control, with
+// the control's name in words, its current value and the control itself, and a
+// "Nulstil" button under them; the control with the keyboard focus is marked by a dotted
+// frame. It lies in a box that scrolls when the window is too low to show it whole, and
+// takes the width its rows need; with no control shown it takes none.
 #pragma once
 
 #include <QFrame>
 #include <QScrollArea>
+
+class QVBoxLayout;
 
 namespace viv {
 
@@ -13,28 +16,31 @@ class ControlPanelView : public QFrame {
     Q_OBJECT
 
 public:
-    // The height the controls need, pixels: the lowest label ends above it.
-    static constexpr int ContentHeight = 345;
+    // The narrowest the panel gets while it shows a control, pixels.
+    static constexpr int MinimumWidth = 190;
 
     explicit ControlPanelView(QWidget* parent = nullptr);
 
     // The box the panel lies in; it scrolls the panel up and down, never sideways.
     QScrollArea* Box() const { return box_; }
+    // The panel's rows, top to bottom.
+    QVBoxLayout* Rows() const { return rows_; }
 
-    // The panel's width from the model; the box grows by its scroll bar while the window
-    // is too low for the panel.
-    void SetPanelWidth(int width);
-    // Shows or hides the box's scroll bar for its present height.
+    // The width its shown rows need (none when no control is shown); the box grows by its
+    // scroll bar while the window is too low for the panel.
     void FitBox();
+    // The width the panel now takes, pixels (0 when hidden).
+    int PanelWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void FocusMoved(QWidget* old, QWidget* now);
+    bool ShowsAControl() const;
 
     QScrollArea* box_ = nullptr;
-    int width_ = 0;
+    QVBoxLayout* rows_ = nullptr;
 };
 
 }  // namespace viv

@@ -6,16 +6,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSplitter>
@@ -31,14 +34,19 @@
 #include <string>
 #include <utility>
 
+#include "app/control_readout.h"
+#include "app/control_tables.h"
 #include "app/gui/control_panel_view.h"
 #include "app/gui/glyph_button.h"
 #include "app/gui/glyphs.h"
+#include "app/gui/panel_dock.h"
 #include "app/gui/picture_files.h"
 #include "app/gui/picture_view.h"
 #include "app/gui/startup.h"
 #include "app/gui/window_sizing.h"
+#include "app/menu_items.h"
 #include "app/print_layout.h"
+#include "library/format.h"
 #include "windows/help_window.h"
 #include "windows/memo_window.h"
 #include "windows/print_dialog.h"
@@ -50,47 +58,34 @@ namespace {
 
 using M = MainWindowModel;
 
-constexpr int kButtonBarHeight = 26;  // pixels
-constexpr int kButtonTop = 2;         // pixels within the button bar
-constexpr int kButtonHeight = 22;     // pixels
+constexpr int kButtonBarHeight = 32;  // pixels
 constexpr int kFontPixelHeight = 11;
 constexpr int kLegendPixelHeight = 12;
 constexpr int kStatusLineHeight = 22;  // pixels
 constexpr int kSplitterWidth = 3;      // pixels
 constexpr int kPanelMinimum = 50;      // pixels: no status panel is made narrower
-constexpr int kLambdaPixelHeight = 15;
 constexpr char kVisMenu[] = "Vis1";
+constexpr int kDockMinimumWidth = 300;  // pixels: the memo's lines stay readable
+// What the window remembers between runs.
+constexpr char kPlacesKey[] = "vinduer/paneler";        // the memo's and the table's places
+constexpr char kSaveFolderKey[] = "filer/sidstemappe";  // the folder of the last save
+constexpr int kPlacesVersion = 1;
 constexpr char kSaveFailed[] = "Filen kunne ikke gemmes.";
 
-// The scroll bars and track bars of the control panel: their place from the top (the
-// model holds their left edge and width).
+// The scroll bars and track bars of the control panel, a row each, top to bottom.
 struct RangeControlView {
     const char* Name;
     Control Which;
     bool ScrollBar;  // else a track bar
-    int Top;         // pixels
-    int Height;      // pixels
 };
 constexpr RangeControlView kRangeControls[] = {
-    {"TrackBar2", Control::TrackBar2, false, 4, 56},
-    {"TrackBar3", Control::TrackBar3, false, 4, 56},
-    {"ScrollBar1", Control::ScrollBar1, true, 81, 150},
-    {"ScrollBar2", Control::ScrollBar2, true, 81, 150},
-    {"ScrollBar3", Control::ScrollBar3, true, 81, 150},
-    {"TrackBar1", Control::TrackBar1, false, 252, 73},
-    {"TrackBar4", Control::TrackBar4, false, 252, 73},
+    {"ScrollBar1", Control::ScrollBar1, true}, {"ScrollBar2", Control::ScrollBar2, true},
+    {"ScrollBar3", Control::ScrollBar3, true}, {"TrackBar1", Control::TrackBar1, false},
+    {"TrackBar2", Control::TrackBar2, false},  {"TrackBar3", Control::TrackBar3, false},
+    {"TrackBar4", Control::TrackBar4, false},
 };
-
-struct LabelView {
-    const char* Name;
-    LabelControl M::*Label;
-    int Left, Top;  // pixels
-};
-constexpr LabelView kLabels[] = {
-    {"Label1", &M::Label1, 4, 59},   {"Label4", &M::Label4, 7, 234},
-    {"Label5", &M::Label5, 33, 234}, {"Label6", &M::Label6, 57, 234},
-    {"Label2", &M::Label2, 4, 325},  {"Label3", &M::Label3, 13, 325},
-};
+constexpr int kControlMinimumWidth = 170;  // pixels: a comfortable length to drag along
+constexpr int kValueMinimumWidth = 70;     // pixels: the value does not make the row jump
 
 // The animation buttons, each with its glyph and its handler.
 // Each is reached from the keyboard by the shortcut of its item in the "&Vis" menu, which
@@ -98,19 +93,19 @@ constexpr LabelView kLabels[] = {
 struct AnimationButtonView {
     const char* Name;
     ToolButton M::*Button;
-    int Left, Width;  // pixels
     bool Toggle;
     QIcon (*Glyph)();
     void (App::*Click)();
     const char* SpokenName;  // for screen readers: the glyph says nothing
+    const char* Caption;     // shown beside the glyph when the button has no caption of its own
     const char* Shortcut;
 };
 constexpr AnimationButtonView kAnimationButtons[] = {
-    {"TimerButton", &M::TimerButton, 7, 40, true, &RunStopGlyph, &App::TimerButtonClick,
-     "Kør/Stop", "Ctrl+K"},
-    {"HalvFartButton", &M::HalvFartButton, 53, 20, true, &SpeedometerGlyph,
-     &App::HalvFartButtonClick, "Halv fart", "Ctrl+W"},
-    {"FremButton", &M::FremButton, 77, 21, false, &StepGlyph, &App::FremButtonClick, "Frem",
+    {"TimerButton", &M::TimerButton, true, &RunStopGlyph, &App::TimerButtonClick, "Kør/Stop", "",
+     "Ctrl+K"},
+    {"HalvFartButton", &M::HalvFartButton, true, &SpeedometerGlyph, &App::HalvFartButtonClick,
+     "Langsomt", "Langsomt", "Ctrl+W"},
+    {"FremButton", &M::FremButton, false, &StepGlyph, &App::FremButtonClick, "Frem", "Frem",
      "Ctrl+F"},
 };
 
@@ -121,39 +116,33 @@ struct FButtonView {
     const char* Name;
     FKey Key;
     ToolButton M::*Button;
-    int Left;  // pixels
+    const char* Shortcut;
 };
-constexpr int kFButtonWidth = 65;  // pixels
 constexpr FButtonView kFButtons[] = {
-    {"F2Button", FKey::F2, &M::F2Button, 106}, {"F3Button", FKey::F3, &M::F3Button, 179},
-    {"F4Button", FKey::F4, &M::F4Button, 252}, {"F5Button", FKey::F5, &M::F5Button, 325},
-    {"F6Button", FKey::F6, &M::F6Button, 398},
+    {"F2Button", FKey::F2, &M::F2Button, "F2"}, {"F3Button", FKey::F3, &M::F3Button, "F3"},
+    {"F4Button", FKey::F4, &M::F4Button, "F4"}, {"F5Button", FKey::F5, &M::F5Button, "F5"},
+    {"F6Button", FKey::F6, &M::F6Button, "F6"},
 };
 
-// Menu items whose caption, check mark or enabling the model decides.
-struct BoundMenuItem {
-    std::string_view Name;
-    MenuItemState M::*Item;
-};
-constexpr BoundMenuItem kBoundMenuItems[] = {
-    {"Hjalpemarker1", &M::Hjalpemarker1},
-    {"Indfaldslodder1", &M::Indfaldslodder1},
-    {"Koordinatakser1", &M::Koordinatakser1},
-    {"Rodstrale1", &M::Rodstrale1},
-    {"Straler1", &M::Straler1},
-    {"KOR1", &M::KOR1},
-    {"Frem1", &M::Frem1},
-    {"Slowmotion1", &M::Slowmotion1},
-    {"Vistabel1", &M::Vistabel1},
-    {"Vismemo1", &M::Vismemo1},
-    {"UdskrivTabel1", &M::UdskrivTabel1},
-    {"Udskrivdata1", &M::Udskrivdata1},
-};
+// The buttons of the bar look like buttons, and a pressed toggle stands out.
+constexpr char kButtonBarStyle[] =
+    "QToolButton { border: 1px solid palette(mid); border-radius: 3px; padding: 2px 6px;"
+    " background: palette(button); }"
+    "QToolButton:hover { border-color: palette(highlight); }"
+    "QToolButton:focus { border: 2px solid palette(highlight); }"
+    "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+    " border-color: palette(dark); }";
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The core writes every number with a decimal point; the window shows it with the
+// system's decimal separator.
+QString LocalDecimals(const QString& text, char decimal) {
+    if (decimal == '.') return text;
+    return Q(WithDecimalSeparator(text.toStdString(), decimal));
+}
 void SetText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
@@ -247,15 +236,64 @@ void TvivarnonMenu::AttachMemoWindow(TVMemoform* memo) {
     memo_ = memo;
     if (memo != nullptr) {
         connect(memo, &TVMemoform::ModelChanged, this, [this] { SyncFromModel(); });
+        // A dock panel beside the picture, not a window over it.
+        memo->setMinimumWidth(kDockMinimumWidth);
+        auto* dock = new PanelDock(memo->windowTitle(), QStringLiteral("MemoDock"), memo, this);
+        connect(dock, &PanelDock::Closed, this,
+                [this] { Act([this] { app_.Memo.Visible = false; }); });
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+        memoDock_ = dock;
+        // Before the first showing the window grows by the panels, where the screen has room.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!isVisible() && !isMaximized() && screen != nullptr) {
+            const int room = screen->availableGeometry().width() - width();
+            const int wanted =
+                kDockMinimumWidth + ControlPanelView::MinimumWidth - app_.Window.ScrollPanelWidth;
+            if (room > 0) resize(width() + std::min(room, wanted), height());
+        }
         memo->SyncFromModel();
+        RestorePlaces();
     }
 }
 
 void TvivarnonMenu::AttachTableWindow(TVtabelForm* table) {
     table_ = table;
-    if (table != nullptr)
+    if (table != nullptr) {
         connect(table, &TVtabelForm::ModelChanged, this, [this] { SyncFromModel(); });
+        auto* dock = new PanelDock(table->windowTitle(), QStringLiteral("TableDock"), table, this);
+        connect(dock, &PanelDock::Closed, this,
+                [this] { Act([this] { app_.Table.Visible = false; }); });
+        // The dock's title follows the table's caption.
+        connect(table, &QWidget::windowTitleChanged, dock, &QDockWidget::setWindowTitle);
+        addDockWidget(Qt::RightDockWidgetArea, dock);
+        tableDock_ = dock;
+        RestorePlaces();
+    }
     SyncFromModel();
+}
+
+void TvivarnonMenu::RememberPlaces(std::shared_ptr<QSettings> settings) {
+    settings_ = std::move(settings);
+    RestorePlaces();
+}
+
+void TvivarnonMenu::RestorePlaces() {
+    if (!settings_) return;
+    const QByteArray state = settings_->value(QLatin1String(kPlacesKey)).toByteArray();
+    if (!state.isEmpty()) restoreState(state, kPlacesVersion);
+    const QString folder = settings_->value(QLatin1String(kSaveFolderKey)).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) saveDirectory_ = folder;
+    // The docks show what the model says, whatever the remembered state.
+    if (table_) table_->SyncFromModel();
+    if (memo_) memo_->SyncFromModel();
+}
+
+void TvivarnonMenu::SavePlaces() {
+    if (!settings_) return;
+    settings_->setValue(QLatin1String(kPlacesKey), saveState(kPlacesVersion));
+    if (!saveDirectory_.isEmpty())
+        settings_->setValue(QLatin1String(kSaveFolderKey), saveDirectory_);
+    settings_->sync();
 }
 
 // --- Building the window ---
@@ -292,8 +330,8 @@ void TvivarnonMenu::BuildMenu() {
                 connect(action, &QAction::triggered, this,
                         [this, command] { Act([this, command] { RunCommand(command); }); });
             }
-            for (const BoundMenuItem& bound : kBoundMenuItems)
-                if (bound.Name == item.Name) boundActions_.push_back({action, bound.Item});
+            if (MenuItemState M::*bound = BoundMenuItem(item.Name))
+                boundActions_.push_back({action, bound});
         }
     }
 }
@@ -303,6 +341,7 @@ QFrame* TvivarnonMenu::BuildButtonBar() {
     buttonPanel_->setObjectName(QStringLiteral("ButtonPanel"));
     buttonPanel_->setFixedHeight(kButtonBarHeight);
     buttonPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    buttonPanel_->setStyleSheet(QString::fromLatin1(kButtonBarStyle));
 
     legend_ = new QLabel(buttonPanel_);
     legend_->setObjectName(QStringLiteral("ButtonPanelCaption"));
@@ -315,39 +354,49 @@ QFrame* TvivarnonMenu::BuildButtonBar() {
     legendPalette.setColor(QPalette::WindowText, Qt::black);
     legend_->setPalette(legendPalette);
     auto* layout = new QHBoxLayout(buttonPanel_);
-    layout->setContentsMargins(2, 0, 2, 0);
-    layout->addWidget(legend_);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(4);
 
-    auto newButton = [this](const char* name, int left, int width, bool toggle,
-                            bool captionAndGlyph = false) {
+    auto newButton = [this, layout](const char* name, bool toggle, bool captionAndGlyph = false) {
         QToolButton* button =
             captionAndGlyph ? new CaptionGlyphButton(buttonPanel_) : new QToolButton(buttonPanel_);
         button->setObjectName(QString::fromLatin1(name));
-        button->setAutoRaise(true);
         button->setCheckable(toggle);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(left, kButtonTop, width, kButtonHeight);
+        // Reached with the tab key and pressed with the space bar, as any button.
+        button->setFocusPolicy(Qt::StrongFocus);
         button->hide();
+        layout->addWidget(button);
         return button;
     };
     for (const AnimationButtonView& view : kAnimationButtons) {
         const bool captioned = !(app_.Window.*view.Button).Caption.empty();
-        QToolButton* button = newButton(view.Name, view.Left, view.Width, view.Toggle, captioned);
+        QToolButton* button = newButton(view.Name, view.Toggle, captioned);
         button->setIcon(view.Glyph());
         button->setIconSize(QSize(GlyphSize, GlyphSize));
+        if (!captioned) {
+            button->setText(QString::fromUtf8(view.Caption));
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        } else {
+            // The caption and the glyph side by side, with the frame's padding.
+            const QString caption = Q((app_.Window.*view.Button).Caption);
+            button->setMinimumWidth(button->fontMetrics().horizontalAdvance(caption) + GlyphSize +
+                                    24);
+        }
         const auto click = view.Click;
         connect(button, &QToolButton::clicked, this,
                 [this, click] { Act([this, click] { (app_.*click)(); }); });
         buttons_.push_back({button, view.Button, QString::fromUtf8(view.SpokenName),
                             QString::fromLatin1(view.Shortcut)});
     }
+    layout->addSpacing(8);
     for (const FButtonView& view : kFButtons) {
-        QToolButton* button = newButton(view.Name, view.Left, kFButtonWidth, true);
+        QToolButton* button = newButton(view.Name, true);
         const FKey key = view.Key;
         connect(button, &QToolButton::clicked, this,
                 [this, key] { Act([this, key] { app_.FKeyClick(key); }); });
-        buttons_.push_back({button, view.Button, QString(), QString()});
+        buttons_.push_back({button, view.Button, QString(), QString::fromLatin1(view.Shortcut)});
     }
+    layout->addWidget(legend_, 1);
     return buttonPanel_;
 }
 
@@ -355,43 +404,72 @@ QWidget* TvivarnonMenu::BuildControlPanel() {
     scrollPanel_ = new ControlPanelView;
     scrollPanel_->setObjectName(QStringLiteral("ScrollPanel"));
     scrollPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    scrollPanel_->SetPanelWidth(app_.Window.ScrollPanelWidth);
 
-    for (const LabelView& view : kLabels) {
-        auto* label = new QLabel(scrollPanel_);
-        label->setObjectName(QString::fromLatin1(view.Name));
-        label->setTextFormat(Qt::PlainText);
-        if (view.Label == &M::Label3) {
-            QFont lambda = label->font();
-            lambda.setPixelSize(kLambdaPixelHeight);
-            label->setFont(lambda);
-        }
-        label->hide();
-        labels_.push_back({label, view.Label, view.Left, view.Top});
-    }
     for (const RangeControlView& view : kRangeControls) {
+        auto* row = new QWidget(scrollPanel_);
+        row->setObjectName(QString::fromLatin1(view.Name) + QStringLiteral("Row"));
+        auto* grid = new QGridLayout(row);
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setHorizontalSpacing(8);
+        grid->setVerticalSpacing(2);
+        auto* name = new QLabel(row);
+        name->setObjectName(QString::fromLatin1(view.Name) + QStringLiteral("Name"));
+        name->setTextFormat(Qt::PlainText);
+        auto* value = new QLabel(row);
+        value->setObjectName(QString::fromLatin1(view.Name) + QStringLiteral("Value"));
+        value->setTextFormat(Qt::PlainText);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(kValueMinimumWidth);
+        QFont bold = value->font();
+        bold.setBold(true);
+        value->setFont(bold);
+
         QAbstractSlider* widget = nullptr;
         if (view.ScrollBar) {
-            widget = new QScrollBar(Qt::Vertical, scrollPanel_);
+            widget = new QScrollBar(Qt::Horizontal, row);
         } else {
-            auto* slider = new QSlider(Qt::Vertical, scrollPanel_);
-            slider->setTickPosition(QSlider::TicksRight);
+            auto* slider = new QSlider(Qt::Horizontal, row);
+            slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(1);
-            // The minimum at the top, and the arrow keys move the thumb the way they point.
-            slider->setInvertedAppearance(true);
-            slider->setInvertedControls(true);
             widget = slider;
         }
         widget->setObjectName(QString::fromLatin1(view.Name));
         widget->setFocusPolicy(Qt::StrongFocus);
+        widget->setMinimumWidth(kControlMinimumWidth);
+        widget->setMinimumHeight(view.ScrollBar ? 20 : 26);
+        name->setBuddy(widget);
+        grid->addWidget(name, 0, 0);
+        grid->addWidget(value, 0, 1);
+        grid->addWidget(widget, 1, 0, 1, 2);
+        row->hide();
         widget->hide();
+        scrollPanel_->Rows()->addWidget(row);
         const Control which = view.Which;
         connect(widget, &QAbstractSlider::valueChanged, this, [this, which](int position) {
             Act([this, which, position] { app_.ControlChange(which, position); });
         });
-        ranges_.push_back({widget, view.Which, view.Top, view.Height});
+        ranges_.push_back({widget, view.Which, row, name, value});
         if (view.Which == Control::ScrollBar1) scrollBar1_ = widget;
     }
+    nulstil_ = new QPushButton(QStringLiteral("Nulstil"), scrollPanel_);
+    nulstil_->setObjectName(QStringLiteral("NulstilButton"));
+    nulstil_->setToolTip(QStringLiteral("Simulationens startværdier"));
+    nulstil_->setStatusTip(QStringLiteral(" Simulationens startværdier"));
+    nulstil_->hide();
+    connect(nulstil_, &QPushButton::clicked, this,
+            [this] { Act([this] { app_.NulstilClick(); }); });
+    scrollPanel_->Rows()->addWidget(nulstil_, 0, Qt::AlignLeft);
+    scrollPanel_->Rows()->addStretch(1);
+
+    // The tab key: the buttons of the bar from the left, then the panel from the top.
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const ButtonWidget& b : buttons_) chain(b.Widget);
+    for (const RangeWidget& r : ranges_) chain(r.Widget);
+    chain(nulstil_);
     return scrollPanel_->Box();
 }
 
@@ -493,7 +571,9 @@ void TvivarnonMenu::ShowModel() {
     for (const ButtonWidget& b : buttons_) {
         const ToolButton& model = w.*b.Button;
         const QSignalBlocker block(b.Widget);
-        if (b.Widget->text() != Q(model.Caption)) b.Widget->setText(Q(model.Caption));
+        // A glyph button without a caption of its own says in words what it does.
+        const QString caption = model.Caption.empty() ? b.SpokenName : Q(model.Caption);
+        if (b.Widget->text() != caption) b.Widget->setText(caption);
         if (b.Widget->statusTip() != Q(model.Hint)) {
             b.Widget->setStatusTip(Q(model.Hint));
             QString tip = Q(model.Hint).trimmed();
@@ -507,36 +587,44 @@ void TvivarnonMenu::ShowModel() {
         b.Widget->setVisible(model.Visible);
     }
 
-    scrollPanel_->SetPanelWidth(w.ScrollPanelWidth);
+    const char decimal = app_.State.DecimalSeparator;
+    const ScrollBar1Row* scrollRow = RowFor(ScrollBar1Rows(), app_.State.CurrentSimulation);
+    // The bars whose value is read from the other end grow to the right as well.
+    const bool scrollBar1Reversed =
+        scrollRow != nullptr &&
+        (scrollRow->Rule == ScrollRule::Incidence || scrollRow->Rule == ScrollRule::Scatter);
+    bool anyShown = false;
     for (const RangeWidget& r : ranges_) {
         const RangeControl& model = app_.Window.Of(r.Which);
         const QSignalBlocker block(r.Widget);
+        const bool reversed = r.Which == Control::ScrollBar1 && scrollBar1Reversed;
+        if (r.Widget->invertedAppearance() != reversed) {
+            r.Widget->setInvertedAppearance(reversed);
+            r.Widget->setInvertedControls(reversed);
+        }
         r.Widget->setRange(model.Min, model.Max);
         r.Widget->setValue(model.Position);
         r.Widget->setPageStep(std::max(model.LargeChange, 1));
-        r.Widget->setGeometry(model.Left, r.Top, model.Width, r.Height);
         if (r.Widget->statusTip() != Q(model.Hint)) {
             r.Widget->setStatusTip(Q(model.Hint));
             // The read-outs cover the status line's caption: the hint shows beside the control.
             r.Widget->setToolTip(Q(model.Hint).trimmed());
         }
         r.Widget->setEnabled(model.Enabled);
+        SetText(r.Name, Q(ControlName(w, r.Which)));
+        SetText(r.Value, LocalDecimals(Q(ControlValue(w, r.Which)), decimal));
+        r.Row->setVisible(model.Visible);
         r.Widget->setVisible(model.Visible);
+        anyShown = anyShown || model.Visible;
     }
-    for (const LabelWidget& l : labels_) {
-        const LabelControl& model = w.*l.Label;
-        if (l.Widget->text() != Q(model.Caption)) {
-            l.Widget->setText(Q(model.Caption));
-            l.Widget->adjustSize();
-        }
-        l.Widget->move(l.Left, l.Top);
-        l.Widget->setVisible(model.Visible);
-    }
+    nulstil_->setVisible(anyShown);
+    const int panelWidth = scrollPanel_->Box()->width();
+    scrollPanel_->FitBox();
 
-    SetText(panel1_, Q(w.Panel1));
-    SetText(panel2_, Q(w.Panel2));
-    SetText(panel3_, Q(w.Panel3));
-    SetText(messagePanel_, Q(w.MessagePanel));
+    SetText(panel1_, LocalDecimals(Q(w.Panel1), decimal));
+    SetText(panel2_, LocalDecimals(Q(w.Panel2), decimal));
+    SetText(panel3_, LocalDecimals(Q(w.Panel3), decimal));
+    SetText(messagePanel_, LocalDecimals(Q(w.MessagePanel), decimal));
     SetText(statusCaption_, Q(w.StatusCaption));
     panels_->setVisible(w.PanelsVisible);
     statusCaption_->setVisible(!w.PanelsVisible);
@@ -560,6 +648,8 @@ void TvivarnonMenu::ShowModel() {
     if (host_.TakeScrollBar1Focus() && !scrollBar1_->isHidden()) scrollBar1_->setFocus();
     if (table_) table_->SyncFromModel();
     if (memo_) memo_->SyncFromModel();
+    // A panel of another width leaves the picture another area.
+    if (created_ && scrollPanel_->Box()->maximumWidth() != panelWidth) PictureAreaChanged();
 }
 
 void TvivarnonMenu::ShowAccessibleTexts() {
@@ -575,22 +665,10 @@ void TvivarnonMenu::ShowAccessibleTexts() {
         if (name.isEmpty()) name = Q(model.Hint).trimmed();
         set(b.Widget, name, b.Widget->toolTip());
     }
-    // A scroll bar or track bar is named by its hint and the label under it ("Indfaldsvinkel
-    // i"); the reader adds the position.
+    // A scroll bar or track bar is named as its row names it; the reader adds the position.
     for (const RangeWidget& r : ranges_) {
         const RangeControl& model = app_.Window.Of(r.Which);
-        const QLabel* under = nullptr;
-        for (const LabelWidget& l : labels_) {
-            if (!(w.*l.Label).Visible || l.Widget->text().isEmpty()) continue;
-            const int below = l.Top - (r.Top + r.Height);
-            if (below < -6 || below > 8 || l.Left < model.Left - 6 || l.Left >= model.Left + model.Width)
-                continue;
-            if (under == nullptr || std::abs(l.Left - model.Left) < std::abs(under->x() - model.Left))
-                under = l.Widget;
-        }
-        QString name = Q(model.Hint).trimmed();
-        if (under != nullptr && !name.split(QLatin1Char(' ')).contains(under->text(), Qt::CaseInsensitive))
-            name += (name.isEmpty() ? QString() : QStringLiteral(" ")) + under->text();
+        QString name = r.Name->text();
         if (name.isEmpty())
             name = qobject_cast<QScrollBar*>(r.Widget) != nullptr ? QStringLiteral("Rullepanel")
                                                                   : QStringLiteral("Skyder");
@@ -707,9 +785,15 @@ void TvivarnonMenu::Gemtabel1Click() {
 
 QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,
                                       const QString& filters, QString& chosenFilter) {
-    // The folder of the last save, at first the user's documents; named after the simulation.
-    if (saveDirectory_.isEmpty())
-        saveDirectory_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The folder of the last save, at first the user's pictures (for a picture) or
+    // documents (for a table); named after the simulation.
+    if (saveDirectory_.isEmpty()) {
+        const auto where = extension == QLatin1String(".csv") ? QStandardPaths::DocumentsLocation
+                                                              : QStandardPaths::PicturesLocation;
+        saveDirectory_ = QStandardPaths::writableLocation(where);
+        if (saveDirectory_.isEmpty() || !QFileInfo(saveDirectory_).isDir())
+            saveDirectory_ = QDir::homePath();
+    }
     QString name = Q(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();
     name.replace(QRegularExpression(QStringLiteral("[^\\w\\- ]")), QString());
     if (name.isEmpty()) name = QStringLiteral("vivarnon");
@@ -723,6 +807,7 @@ QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& exten
         path += m.hasMatch() ? m.captured(1) : extension;
     }
     saveDirectory_ = QFileInfo(path).absolutePath();
+    if (settings_) settings_->setValue(QLatin1String(kSaveFolderKey), saveDirectory_);
     return path;
 }
 
@@ -733,10 +818,13 @@ void TvivarnonMenu::ShowHelp(const char* topic) {
 
 void TvivarnonMenu::Hjemmeside1Click() {
     if (!QDesktopServices::openUrl(QUrl(Q(HomePageAddress))))
-        host_.ShowMessage("Internet Explorer not found", MessageKind::Warning);
+        host_.ShowMessage(
+            "Hjemmesiden kan ikke åbnes: der er ikke valgt en browser på denne computer.",
+            MessageKind::Warning);
 }
 
 void TvivarnonMenu::Exit1Click() {
+    SavePlaces();  // while the memo and the table still show
     app_.Exit1Click();
     SyncFromModel();
     close();
@@ -802,6 +890,7 @@ bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {
 }
 
 void TvivarnonMenu::closeEvent(QCloseEvent* event) {
+    SavePlaces();
     if (app_.State.CurrentSimulation != Closed) app_.FormClose();
     timer_->stop();
     if (table_) table_->close();

@@ -15,7 +15,10 @@
 
 class QAbstractSlider;
 class QAction;
+class QDockWidget;
 class QFrame;
+class QSettings;
+class QPushButton;
 class QLabel;
 class QScrollArea;
 class QSplitter;
@@ -53,6 +56,10 @@ public:
     // Shows the model in every widget, with their signals blocked.
     void SyncFromModel();
 
+    // The memo's and the table's places and the folder of the last save are kept in
+    // `settings` when the window closes, and taken from it now.
+    void RememberPlaces(std::shared_ptr<QSettings> settings);
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -64,13 +71,9 @@ private:
     struct RangeWidget {
         QAbstractSlider* Widget;
         Control Which;
-        int Top;     // pixels within the control panel
-        int Height;  // pixels
-    };
-    struct LabelWidget {
-        QLabel* Widget;
-        LabelControl MainWindowModel::*Label;
-        int Left, Top;  // pixels within the control panel
+        QWidget* Row;   // the control's row in the panel
+        QLabel* Name;   // its name in words
+        QLabel* Value;  // its value as the status line reads it out
     };
     struct ButtonWidget {
         QToolButton* Widget;
@@ -107,6 +110,8 @@ private:
     // The help window at a topic of the help document ("" for its beginning).
     void ShowHelp(const char* topic);
     void Exit1Click();
+    void RestorePlaces();
+    void SavePlaces();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
     // Takes the screen's device pixel ratio for the picture, its fonts and its pens; true
@@ -129,9 +134,9 @@ private:
     QLabel* messagePanel_ = nullptr;
     QLabel* statusCaption_ = nullptr;
     QAbstractSlider* scrollBar1_ = nullptr;
+    QPushButton* nulstil_ = nullptr;  // "Nulstil": the start values
     QTimer* timer_ = nullptr;
     std::vector<RangeWidget> ranges_;
-    std::vector<LabelWidget> labels_;
     std::vector<ButtonWidget> buttons_;
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;
@@ -139,6 +144,9 @@ private:
     QString saveDirectory_;  // where the last picture or table was saved
     std::unique_ptr<PrintCommands> print_;  // "&Filer": printing and the clipboard
     QPointer<THelpForm> help_;
+    QPointer<QDockWidget> memoDock_;
+    QPointer<QDockWidget> tableDock_;
+    std::shared_ptr<QSettings> settings_;
 
     bool created_ = false;    // FormCreate has run
     bool minimised_ = false;  // the window was last seen minimised

@@ -94,8 +94,8 @@ QSize QtHost::PictureArea() const {
 }
 
 void QtHost::LayoutChanged(MainWindowModel& window) {
-    if (widgets_.ScrollPanel != nullptr)
-        widgets_.ScrollPanel->SetPanelWidth(window.ScrollPanelWidth);
+    // The panel takes the width its rows need, whatever the model's width.
+    if (widgets_.ScrollPanel != nullptr) widgets_.ScrollPanel->FitBox();
     const QSize area = PictureArea();
     window.ScrollBoxWidth = area.width();
     window.ScrollBoxHeight = area.height();

@@ -1,7 +1,9 @@
 // The windowed program: the main window, the memo, the results table window, and the loop.
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
+#include <memory>
 
 #include "app/gui/main_window.h"
 #include "app/gui/startup.h"
@@ -12,6 +14,8 @@ namespace viv {
 
 int RunMainWindow(const Catalogue& catalogue) {
     QApplication::setApplicationName(QStringLiteral("Vivarnon til windows 98"));
+    // The name the window titles carry: the program's own, no operating system's.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vivarnon"));
     // The standard dialogs (print, open) and the message boxes' buttons speak the system's
     // language, Danish on a Danish system.
     QTranslator qtTexts;
@@ -24,6 +28,9 @@ int RunMainWindow(const Catalogue& catalogue) {
     table.setAttribute(Qt::WA_QuitOnClose, false);
     window.AttachTableWindow(&table);
     window.AttachMemoWindow(&memo);
+    // The memo's and the table's places and the last save folder, from one run to the next.
+    window.RememberPlaces(
+        std::make_shared<QSettings>(QStringLiteral("Vivarnon"), QStringLiteral("vivarnon")));
     window.show();
     return QApplication::exec();
 }

@@ -97,10 +97,10 @@ constexpr std::array kEntries = [] {
              .AfterSelect = &ContrastAfterSelect,
              .Draw = &DrawComplementPattern};
     c[6] = {.Number = 34,
-             .Caption = "Simultan konstrast",
-             .Table = {3, 2, false},
-             .AfterSelect = &ContrastAfterSelect,
-             .Draw = &DrawSimultaneousContrast};
+            .Caption = "Simultan kontrast",
+            .Table = {3, 2, false},
+            .AfterSelect = &ContrastAfterSelect,
+            .Draw = &DrawSimultaneousContrast};
     return c;
 }();
 

@@ -1,4 +1,4 @@
-// "Simultan konstrast": a small grey square on a large square of the colour the three
+// "Simultan kontrast": a small grey square on a large square of the colour the three
 // bars mix; the grey seems tinged with the complement of its ground.
 #pragma once
 

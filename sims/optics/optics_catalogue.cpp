@@ -41,9 +41,9 @@ constexpr SV kLensRows[] = {" radius, r1/cm",    " radius, r2/cm", " brændvidde
 constexpr SV kImageRows[] = {" afstand, a/cm", " afstand, b/cm", " brændvidde, f/cm",
                              " genstand, G/cm", " billede, B/cm"};
 constexpr SV kLensSystemRows[] = {" radius/cm", " brændvidde/cm",     " brændpunkt, x/cm",
-                                  " stof",      " n (blå: 486,1 nm)", " n (rød: 768,2 nm)"};
+                                  " stof",      " n (blå: 486.1 nm)", " n (rød: 768.2 nm)"};
 constexpr SV kPrismRows[] = {" topvinkel, p/°", " indfaldsvinkel, i/°", " afbøjningsvinkel, v/°",
-                             " stof, n", " n (768,2 nm)"};
+                             " stof, n", " n (768.2 nm)"};
 constexpr SV kMirrorRows[] = {" radius/cm", " brændvidde/cm", " vinkel/°"};
 constexpr SV kParabolaRows[] = {" A /cm", " brændvidde/cm", " vinkel/°"};
 constexpr SV kIceRows[] = {" indfaldsvinkel, i/°", " afbøjningsvinkel, v/°", " farve"};

@@ -338,7 +338,7 @@ void HydrogenMouse(App& app, TCanvas&) {
     const HydrogenState& st = HydrogenOf(app);
     std::string& panel = app.Window.MessagePanel;
     if (p.x >= 0) {
-        panel = "(" + FormatReal(1, 1, 10 * p.x) + "," + FormatReal(1, 1, 10 * p.y) + ")";
+        panel = "(" + FormatReal(1, 1, 10 * p.x) + "; " + FormatReal(1, 1, 10 * p.y) + ")";
         return;
     }
     const double h = app.Map.AspectHeight;

@@ -143,7 +143,7 @@ void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
         canvas.TextOut(world.PictureX(x), world.PictureY(y), s);
     };
     text(-9, 0.4 * a, WaveColour, "Den indkomne bølge ->");
-    text(1, 0.4 * a, WaveColour, "Transmiteret bølge ->");
+    text(1, 0.4 * a, WaveColour, "Transmitteret bølge ->");
     text(-9, 0.1 * a, ReflectedColour, "Den reflekterede bølge <-");
     text(-9, -0.4 * a, SumColour, "Superposition");
     canvas.Font.Bold = true;

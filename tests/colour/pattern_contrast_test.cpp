@@ -1,4 +1,4 @@
-// "Komplementært mønster" and "Simultan konstrast": the stripes' colours and widths,
+// "Komplementært mønster" and "Simultan kontrast": the stripes' colours and widths,
 // the white lines of F3, and the grey square on its coloured ground.
 #include "sims/colour/complement_pattern.h"
 #include "sims/colour/simultaneous_contrast.h"

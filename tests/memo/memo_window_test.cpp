@@ -72,13 +72,13 @@ TEST_F(MemoForm, TheMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(rediger->data().toString(), "Udskriv, kopi, klip,...");
     QStringList captions;
     for (QAction* a : rediger->menu()->actions()) captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions, (QStringList{"&Altid øverst", "&Slet", "&Market alt", "&Kopi", "-", "&Udskriv",
-                                     "&Gem", "-", "&Luk"}));
-    EXPECT_EQ(Item(form, "&Slet")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(captions, (QStringList{"&Altid øverst", "Kl&ip", "&Marker alt", "&Kopi", "-",
+                                     "&Udskriv", "&Gem", "-", "&Luk"}));
+    EXPECT_EQ(Item(form, "Kl&ip")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     EXPECT_EQ(Item(form, "&Kopi")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_FALSE(Item(form, "&Gem")->isVisible());
     EXPECT_EQ(Item(form, "&Luk")->data().toString(), "Memoen vises ikke");
-    EXPECT_EQ(Item(form, "&Market alt")->data().toString(),
+    EXPECT_EQ(Item(form, "&Marker alt")->data().toString(),
               "Markerer al tekst i memoen, bruges fx før kopiering til klippebord");
     // The menu's hints go to the main window's status line.
     emit rediger->menu()->hovered(Item(form, "&Udskriv"));
@@ -110,17 +110,28 @@ TEST_F(MemoForm, CopyTakesTheWholeTextWithTheListSeparator) {
     EXPECT_EQ(Copied(), "");
 }
 
+// Ctrl+C and Ctrl+X run the memo's menu items, not the text widget's copy and cut, and
+// no window's key of the same name; the main window's keys pass the text by.
 TEST_F(MemoForm, CtrlCAndCtrlXAreTheMenusNotTheTextWidgets) {
-    for (const Qt::Key k : {Qt::Key_C, Qt::Key_X}) {
-        QKeyEvent override(QEvent::ShortcutOverride, k, Qt::ControlModifier);
+    const auto overridden = [this](int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, modifiers);
         override.ignore();
         QApplication::sendEvent(edit, &override);
-        EXPECT_FALSE(override.isAccepted()) << k;  // the menu's shortcut gets the key
-    }
-    QKeyEvent other(QEvent::ShortcutOverride, Qt::Key_A, Qt::ControlModifier);
-    other.ignore();
-    QApplication::sendEvent(edit, &other);
-    EXPECT_TRUE(other.isAccepted());  // select all stays the text widget's
+        return override.isAccepted();
+    };
+    EXPECT_TRUE(overridden(Qt::Key_C, Qt::ControlModifier));
+    EXPECT_TRUE(overridden(Qt::Key_X, Qt::ControlModifier));
+    EXPECT_TRUE(overridden(Qt::Key_A, Qt::ControlModifier));  // select all stays the text widget's
+    for (const int key : {int(Qt::Key_F2), int(Qt::Key_F6)})
+        EXPECT_FALSE(overridden(key, Qt::NoModifier)) << key;
+    EXPECT_FALSE(
+        overridden(Qt::Key_K, Qt::ControlModifier));  // not the text's delete to the line's end
+
+    SetText(QStringLiteral("to linjer\nslut"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
+    QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(edit, &copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "to linjer\r\nslut\r\n");
 }
 
 TEST_F(MemoForm, AnEmptyMemoIsNotPrinted) {

@@ -321,7 +321,7 @@ TEST_P(ImageSimulation, PointerShowsWorldCoordinates) {
     app.ImageMouseMove();
     const double xmin = IsLens() ? -10 : -14, half = 10.0 * h / w;
     char expected[64];
-    std::snprintf(expected, sizeof expected, "(%.2f,%.2f)", xmin + 20.0 / w * (w / 2),
+    std::snprintf(expected, sizeof expected, "(%.2f; %.2f)", xmin + 20.0 / w * (w / 2),
                   half - 2 * half / h * (h / 4));
     EXPECT_EQ(app.Window.MessagePanel, expected);
 }

@@ -85,7 +85,7 @@ TEST_F(PrismSimulation, QuartzAtSixtyDegreesDeviatesTheRedRay) {
     EXPECT_EQ(Cell(1, 3), "38.81");
     EXPECT_EQ(Cell(0, 4), " Kvarts, n (486.1 nm)");
     EXPECT_EQ(Cell(1, 4), "1.463");
-    EXPECT_EQ(Cell(0, 5), " n (768,2 nm)");
+    EXPECT_EQ(Cell(0, 5), " n (768.2 nm)");
     EXPECT_EQ(Cell(1, 5), "1.454");
     EXPECT_EQ(app.Window.Panel1, "p=60.00°");
     EXPECT_EQ(app.Window.Panel2, "i=30°");
@@ -368,7 +368,7 @@ TEST_F(PrismSimulation, PointerShowsWorldCoordinates) {
     app.ImageMouseMove();
     const double h = 10.0 * app.Image->Height() / app.Image->Width();
     char expected[64];
-    std::snprintf(expected, sizeof expected, "(-8.00,%.2f)", h);
+    std::snprintf(expected, sizeof expected, "(-8.00; %.2f)", h);
     EXPECT_EQ(app.Window.MessagePanel, expected);
     // The apex of the prism, at 40% of the width.
     started.host.pointer.cursor = {app.Map.PictureX(0), app.Map.PictureY(3)};
@@ -376,7 +376,7 @@ TEST_F(PrismSimulation, PointerShowsWorldCoordinates) {
     const std::string& text = app.Window.MessagePanel;
     ASSERT_EQ(text.front(), '(');
     const double x = std::stod(text.substr(1));
-    const double y = std::stod(text.substr(text.find(',') + 1));
+    const double y = std::stod(text.substr(text.find(';') + 1));
     EXPECT_NEAR(x, 0, 20.0 / app.Image->Width());
     EXPECT_NEAR(y, 3, 2 * h / app.Image->Height());
 }

@@ -1,5 +1,7 @@
 // The print dialog's fields and their checks, and the copies the "&Filer" menu puts on
 // the clipboard.
+#include "windows/print_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,12 +16,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTextBrowser>
 
 #include "test_host.h"
 #include "windows/help_window.h"
-#include "windows/print_dialog.h"
 
 namespace viv {
 namespace {
@@ -132,6 +134,10 @@ TEST(FilerCopies, BitmapIsTheScreenPictureAndMetafileAnSvgOfTheSameFigures) {
     QSvgRenderer svg(data->data("image/svg+xml"));
     EXPECT_TRUE(svg.isValid());
     EXPECT_EQ(svg.viewBox().size(), before.size());
+    // And the picture as an image (PNG) for the programs that take no vectors.
+    ASSERT_TRUE(data->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
+              before.convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(s.picture().Image(), before);  // redrawn exactly
     EXPECT_GE(syncs, 1);
 }
@@ -141,6 +147,8 @@ TEST(HelpWindow, OpensTheDocumentAtATopicAndReportsAMissingOne) {
     THelpForm help(host, VIV_SOURCE_DIR "/data");
     ASSERT_TRUE(help.ShowTopic("udskriv"));
     EXPECT_TRUE(help.isVisible());
+    EXPECT_TRUE(help.screen()->availableGeometry().contains(help.frameGeometry()))
+        << help.frameGeometry().width();
     EXPECT_TRUE(help.Browser()->toPlainText().contains("Udskriv graf"));
     EXPECT_TRUE(host.messages.empty());
 

@@ -293,8 +293,8 @@ TEST(AiryScript, VisMenuEntry) {
     ASSERT_NE(second, std::string::npos) << text;
     EXPECT_LT(first, second);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 30);
-    // Simulation 9 shows no F3: the entry is disabled and unchecked.
-    const auto third = text.find("&Airys teori\tdisabled\t\n");
+    // Simulation 9 shows no F3: the entry is disabled and unchecked, with its first caption.
+    const auto third = text.find("&Indfaldslodder\tdisabled\t\n");
     ASSERT_NE(third, std::string::npos) << text;
     EXPECT_GT(third, second);
 }

@@ -178,7 +178,7 @@ TEST_F(HydrogenSimulation, PointerReadsScaleUnitsAndTransitions) {
     const World& w = app.Map;
     const double x = -10 + 20.0 / app.Image->Width() * w.PictureX(4);
     const double y = w.AspectHeight - 2 * w.AspectHeight / app.Image->Height() * w.PictureY(2);
-    EXPECT_EQ(app.Window.MessagePanel, "(" + Fixed(1, 10 * x) + "," + Fixed(1, 10 * y) + ")");
+    EXPECT_EQ(app.Window.MessagePanel, "(" + Fixed(1, 10 * x) + "; " + Fixed(1, 10 * y) + ")");
     // Over the second arrow of the Balmer series, between its levels.
     const double h = w.AspectHeight;
     const double level2 = 0.9 * h - 1.8 * h / 4, level6 = 0.9 * h - 1.8 * h / 36;

@@ -225,7 +225,7 @@ TEST_F(SuperpositionSimulation, MouseReadoutOnlyWhileStopped) {
     app.ImageMouseMove();
     const std::string& text = app.Window.MessagePanel;
     ASSERT_EQ(text.front(), '(');
-    const auto comma = text.find(',');
+    const auto comma = text.find(';');
     EXPECT_NEAR(std::stod(text.substr(1, comma - 1)), 5, 0.05);
     EXPECT_NEAR(std::stod(text.substr(comma + 1)), 2, 0.05);
     app.Window.MessagePanel.clear();

@@ -1,0 +1,22 @@
+// What the control panel shows beside each control: its name in words and its current
+// value as the status line reads it out ("Indfaldsvinkel (i)", "45.0°").
+#pragma once
+
+#include <string>
+
+#include "app/window_model.h"
+
+namespace viv {
+
+// The symbol of the quantity a control sets, from the label that goes with it ("i", "λ",
+// "retn."); empty when it has none.
+std::string ControlSymbol(const MainWindowModel& window, Control control);
+
+// The control's name: its hint in words, capitalised, with its symbol in brackets.
+std::string ControlName(const MainWindowModel& window, Control control);
+
+// The control's current value as the status panels show it, with its unit; a choice
+// between named states by its name; otherwise the control's position.
+std::string ControlValue(const MainWindowModel& window, Control control);
+
+}  // namespace viv

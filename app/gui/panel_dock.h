@@ -1,0 +1,24 @@
+// A dock panel of the main window holding one of its companion windows (the memo, the
+// results table): beside or under the picture, or floating; closing it only hides it.
+#pragma once
+
+#include <QDockWidget>
+
+namespace viv {
+
+class PanelDock : public QDockWidget {
+    Q_OBJECT
+
+public:
+    // Takes `form` (a window until now) as its content.
+    PanelDock(const QString& title, const QString& name, QWidget* form, QWidget* parent);
+
+signals:
+    // The user closed the panel.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace viv
