@@ -248,6 +248,8 @@ namespace {
 // The incident wave fills the medium it comes from: the left half of the picture from the
 // air, the right half from the water.
 bool GripsIncidentWave(App& app, TPoint p) {
+    if (!app.Image || p.x < 0 || p.y < 0 || p.x >= app.Image->Width() || p.y >= app.Image->Height())
+        return false;
     const int boundary = app.Map.PictureX(0);
     return app.State.RayDirection != FromWater ? p.x < boundary : p.x > boundary;
 }
