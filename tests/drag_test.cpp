@@ -15,6 +15,7 @@
 
 #include "app/app.h"
 #include "app/gui/headless_host.h"
+#include "app/memo_text.h"
 #include "app/script.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
@@ -40,6 +41,7 @@ struct Scripted {
         env.SetupFileCandidates.clear();
         host.LayoutChanged(app.Window);
         app.FormCreate(env);
+        MemoFormCreate(app);
         app.FormResize();
     }
     void Run(const std::string& text) {
@@ -252,6 +254,10 @@ TEST(Drag, EachFigureEndsItsControlWhereTheGeometryPutsIt) {
         App& app = s.app;
         const QImage before = s.Picture();
         const int startPosition = app.Window.Of(c.Moves).Position;
+        // The guidance says what the mouse can take hold of.
+        s.out.str("");
+        s.Run("memo\n");
+        EXPECT_NE(s.out.str().find("Med musen kan du"), std::string::npos);
 
         double shift = 0;
         const WorldPoint grab = GrabOf(app, c, shift);
