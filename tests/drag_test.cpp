@@ -113,7 +113,6 @@ struct DragCase {
     // The control position the figure's geometry gives for the pointer at w.
     double (*Expected)(const App& app, WorldPoint w);
     Pass Reaches = Pass::Point;
-    const char* Setup = "";  // script lines after the selection
 };
 
 double IncidenceFromAir(const App& a, WorldPoint w) {
@@ -250,7 +249,7 @@ TEST(Drag, EachFigureEndsItsControlWhereTheGeometryPutsIt) {
     for (const DragCase& c : kCases) {
         SCOPED_TRACE("simulation " + std::to_string(c.Simulation));
         Scripted s;
-        s.Run("select " + std::to_string(c.Simulation) + "\n" + c.Setup);
+        s.Run("select " + std::to_string(c.Simulation) + "\n");
         App& app = s.app;
         const QImage before = s.Picture();
         const int startPosition = app.Window.Of(c.Moves).Position;
@@ -292,7 +291,7 @@ TEST(Drag, EachFigureEndsItsControlWhereTheGeometryPutsIt) {
         // spring's clock runs after it is let go: its own test follows).
         if (c.Simulation != 36) {
             Scripted byHand;
-            byHand.Run("select " + std::to_string(c.Simulation) + "\n" + c.Setup);
+            byHand.Run("select " + std::to_string(c.Simulation) + "\n");
             const char* name = c.Moves == Control::TrackBar2 ? "track2 " : "scroll1 ";
             byHand.Run(name + std::to_string(control.Position) + "\n");
             EXPECT_EQ(s.Table(), byHand.Table());
@@ -317,7 +316,7 @@ TEST(Drag, APressOnNoFigureChangesNothing) {
     for (const DragCase& c : kCases) {
         SCOPED_TRACE("simulation " + std::to_string(c.Simulation));
         Scripted s;
-        s.Run("select " + std::to_string(c.Simulation) + "\n" + c.Setup);
+        s.Run("select " + std::to_string(c.Simulation) + "\n");
         const QImage before = s.Picture();
         const std::string table = s.Table(false);
         const int position = s.app.Window.Of(c.Moves).Position;
@@ -338,7 +337,7 @@ TEST(Drag, RandomDragsEndInTheRedrawnPicture) {
     for (const DragCase& c : kCases) {
         SCOPED_TRACE("simulation " + std::to_string(c.Simulation));
         Scripted s;
-        s.Run("select " + std::to_string(c.Simulation) + "\n" + c.Setup);
+        s.Run("select " + std::to_string(c.Simulation) + "\n");
         App& app = s.app;
         const int w = app.Image->Width(), h = app.Image->Height();
         for (int round = 0; round < 4; ++round) {
