@@ -309,7 +309,8 @@ TEST(MainWindowControls, DraggingTheObjectMovesItsScrollBar) {
     QWidget* picture = p.Find<QWidget>("Image");
     const QPointF arrow(app.Map.PictureX(-8), app.Map.PictureY(1.5));
     const QPointF there(app.Map.PictureX(-4), app.Map.PictureY(1.5));
-    const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+    const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button,
+                          Qt::MouseButtons held) {
         QMouseEvent event(type, at, picture->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(picture, &event);
     };

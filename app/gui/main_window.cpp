@@ -417,10 +417,12 @@ QScrollArea* TvivarnonMenu::BuildScrollBox() {
         if (isVisible() && !isActiveWindow()) activateWindow();
         Act([this, p] { app_.PictureMouseMove({p.x(), p.y()}); });
     });
-    connect(picture_, &PictureView::MousePressed, this,
-            [this](QPoint p) { Act([this, p] { app_.PictureMouseDown({p.x(), p.y()}); }); });
-    connect(picture_, &PictureView::MouseReleased, this,
-            [this](QPoint p) { Act([this, p] { app_.PictureMouseUp({p.x(), p.y()}); }); });
+    connect(picture_, &PictureView::MousePressed, this, [this](QPoint p) {
+        Act([this, p] { app_.PictureMouseDown({p.x(), p.y()}); });
+    });
+    connect(picture_, &PictureView::MouseReleased, this, [this](QPoint p) {
+        Act([this, p] { app_.PictureMouseUp({p.x(), p.y()}); });
+    });
     return scrollBox_;
 }
 
