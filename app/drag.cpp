@@ -96,9 +96,9 @@ void App::PictureMouseDown(TPoint p) {
     heldIn_ = State.CurrentSimulation;
     pressedAt_ = p;
     moved_ = false;
-    underDrag_ = Window.MessagePanel;
     Window.Cursor = PictureCursor::ClosedHand;
     if (figure->Take) figure->Take(*this);
+    underDrag_ = Window.MessagePanel;
     Window.MessagePanel = std::string(kDraggingPrefix) + std::string(figure->Name);
 }
 
@@ -123,7 +123,7 @@ void App::PictureMouseUp(TPoint p) {
         DragTo(p);
         Window.MessagePanel = underDrag_;
         held_ = nullptr;
-        if (figure->LetGo) figure->LetGo(*this);
+        if (figure->LetGo) figure->LetGo(*this, moved_);
     }
     held_ = nullptr;
     Window.Cursor = FigureAt(p) != nullptr ? PictureCursor::OpenHand : PictureCursor::Arrow;

@@ -27,9 +27,9 @@ struct DragFigure {
     // The clock moves the figure too: its ticks wait while the figure is held, and `LetGo`
     // sets it going again from where it is let go.
     bool MovedByClock = false;
-    // Optional: the figure is taken hold of and let go.
+    // Optional: the figure is taken hold of, and let go after being moved or not.
     void (*Take)(App& app) = nullptr;
-    void (*LetGo)(App& app) = nullptr;
+    void (*LetGo)(App& app, bool moved) = nullptr;
 };
 
 // The pixels around a figure within which a press takes hold of it.

@@ -420,6 +420,11 @@ TEST(Drag, TheSpringSwingsFromWhereItIsLetGo) {
     App& app = s.app;
     const TPoint grab = PixelOf(app, {0, -10 * SpringRest + WeightGrab});
     const TPoint down = PixelOf(app, {0, -10 * (SpringRest + 0.06) + WeightGrab});
+    // A click on the weight leaves it hanging still.
+    const QImage still = s.Picture();
+    s.Run("click " + std::to_string(grab.x) + " " + std::to_string(grab.y) + "\n");
+    EXPECT_FALSE(app.Window.Timer1.Enabled);
+    viv::test::ExpectSamePicture(s.Picture(), still, "drag-spring-click");
     app.PictureMouseDown(grab);
     ASSERT_TRUE(app.Dragging());
     app.PictureMouseMove(down);

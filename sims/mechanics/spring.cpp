@@ -436,11 +436,15 @@ double WeightPositionAt(App& app, WorldPoint w) {
 }
 
 // Let go at the lowest point: the swing starts there, a quarter period in, and the clock
-// runs.
-void LetGoWeight(App& app) {
+// runs. A click that did not pull puts the weight back as it was.
+void LetGoWeight(App& app, bool moved) {
     SpringState& s = SpringOf(app);
     const SpringMotion motion = MotionOf(s);
     s.Held = false;
+    if (!moved) {
+        if (app.Image) app.DrawSimulation(evScrollBar1, false, *app.Image);
+        return;
+    }
     s.SpringStartTime =
         app.host().Milliseconds() - static_cast<std::uint32_t>(std::lround(motion.Period * 250));
     if (!app.Window.Timer1.Enabled) app.TimerButtonClick();
