@@ -36,6 +36,7 @@ struct StartupEnvironment {
 class App;
 class Catalogue;
 struct CatalogueEntry;
+struct DragFigure;
 using DrawRoutine = void (*)(App& app, std::uint16_t code, bool clearFirst, TCanvas& canvas);
 
 class App {
@@ -93,6 +94,15 @@ public:
     void SyncViewMenu();
     void ImageMouseMove();
     void ImageMouseDown();
+    // The mouse over the picture, in picture pixels: a press on a figure that can be
+    // dragged takes hold of it, a move drags it (its control follows, rounded and held in
+    // range) or shows the read-outs and the hand over such a figure, a release lets go.
+    // A press on no figure is a click (ImageMouseDown).
+    void PictureMouseDown(TPoint p);
+    void PictureMouseMove(TPoint p);
+    void PictureMouseUp(TPoint p);
+    // A figure is held.
+    bool Dragging() const { return held_ != nullptr; }
 
     // --- Animation clock ---
     void Timer1Timer();
@@ -118,8 +128,18 @@ private:
     // Back to what the user sees at start: no controls, no buttons, the legend.
     void ReturnToStartPicture();
 
+    // The figure the mouse is over, if it can be dragged now.
+    const DragFigure* FigureAt(TPoint p);
+    // The held figure follows the pointer at p.
+    void DragTo(TPoint p);
+
     Host& host_;
     const Catalogue& catalogue_;
+    const DragFigure* held_ = nullptr;  // the figure being dragged
+    std::uint16_t heldIn_ = 0;          // the simulation it belongs to
+    TPoint pressedAt_{};                // a press and release on the spot move nothing
+    bool moved_ = false;
+    std::string underDrag_;  // the message panel's own text while the drag names the figure
 };
 
 }  // namespace viv

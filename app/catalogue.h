@@ -9,6 +9,7 @@
 
 #include "app/app.h"
 #include "app/data_list.h"
+#include "app/drag.h"
 #include "app/main_menu.h"
 
 namespace viv {
@@ -48,6 +49,8 @@ struct CatalogueEntry {
     void (*Mouse)(App&, TCanvas&) = nullptr;
     // The numbers behind the picture for "Udskriv &Data"; nullptr: the item is disabled.
     DataListRoutine Data = nullptr;
+    // The figure the mouse can drag, a second way to move its control; nullptr: none.
+    const DragFigure* Drag = nullptr;
 };
 
 // Every simulation the program knows, indexed by number: the start picture, which the

@@ -2,6 +2,7 @@
 // "Kør" starts and stops it, "Frem" advances one frame, slow motion slows it to five
 // pictures a second.
 #include "app/app.h"
+#include "app/catalogue.h"
 #include "app/control_tables.h"
 #include "app/events.h"
 
@@ -19,6 +20,8 @@ bool Animated(const MainWindowModel& w) {
 void App::Timer1Timer() {
     // A tick still queued when the clock was stopped is dropped.
     if (!Window.Timer1.Enabled || !Image) return;
+    // A figure the clock moves waits while the mouse holds it.
+    if (held_ != nullptr && held_->MovedByClock) return;
     DrawSimulation(evTick, false, *Image);
 }
 

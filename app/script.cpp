@@ -1,7 +1,10 @@
 #include "app/script.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -116,11 +119,24 @@ public:
             const long y = Number(w, 2, "y");
             if (x < 0 || y < 0 || x >= app_.Image->Width() || y >= app_.Image->Height())
                 throw BadLine{"(" + w[1] + ", " + w[2] + ") is outside the picture"};
-            host_.MoveCursorToPicture(static_cast<int>(x), static_cast<int>(y));
-            if (command == "mouse")
-                app_.ImageMouseMove();
-            else
-                app_.ImageMouseDown();
+            const TPoint p{static_cast<int>(x), static_cast<int>(y)};
+            host_.MoveCursorToPicture(p.x, p.y);
+            if (command == "mouse") {
+                app_.PictureMouseMove(p);
+            } else {
+                app_.PictureMouseDown(p);
+                app_.PictureMouseUp(p);
+            }
+        } else if (command == "drag") {
+            NoMoreThan(w, 5);
+            const long x1 = Number(w, 1, "x1"), y1 = Number(w, 2, "y1");
+            const long x2 = Number(w, 3, "x2"), y2 = Number(w, 4, "y2");
+            if (x1 < 0 || y1 < 0 || x1 >= app_.Image->Width() || y1 >= app_.Image->Height())
+                throw BadLine{"(" + w[1] + ", " + w[2] + ") is outside the picture"};
+            if (std::abs(x2) > MaxPictureSide || std::abs(y2) > MaxPictureSide)
+                throw BadLine{"(" + w[3] + ", " + w[4] + ") is too far off the picture"};
+            Drag({static_cast<int>(x1), static_cast<int>(y1)},
+                 {static_cast<int>(x2), static_cast<int>(y2)});
         } else if (command == "redraw") {
             NoMoreThan(w, 1);
             app_.RedrawPicture();
@@ -242,6 +258,23 @@ private:
         Finish(*pdf, drawn, path);
     }
 
+    // Press, moves of at most a few pixels each, release: as the mouse in the window.
+    void Drag(TPoint from, TPoint to) {
+        constexpr int stepPixels = 4;
+        const int steps = std::max({1, (std::abs(to.x - from.x) + stepPixels - 1) / stepPixels,
+                                    (std::abs(to.y - from.y) + stepPixels - 1) / stepPixels});
+        host_.MoveCursorToPicture(from.x, from.y);
+        app_.PictureMouseDown(from);
+        for (int i = 1; i <= steps; ++i) {
+            const TPoint p{
+                from.x + static_cast<int>(std::lround(double(to.x - from.x) * i / steps)),
+                from.y + static_cast<int>(std::lround(double(to.y - from.y) * i / steps))};
+            host_.MoveCursorToPicture(p.x, p.y);
+            app_.PictureMouseMove(p);
+        }
+        app_.PictureMouseUp(to);
+    }
+
     static const ControlName* FindControl(const std::string& name) {
         for (const ControlName& c : Controls)
             if (name == c.name) return &c;
@@ -295,6 +328,8 @@ std::string ScriptHelp() {
            "  step              one frame forward (\"Frem\")\n"
            "  mouse X Y         the mouse moves over picture pixel (X, Y)\n"
            "  click X Y         a mouse press there\n"
+           "  drag X1 Y1 X2 Y2  press at (X1, Y1), move in steps to (X2, Y2) (which may lie\n"
+           "                    off the picture) and let go, dragging the figure there\n"
            "  redraw            draw the whole picture anew\n"
            "  save FILE.png     write the picture as PNG (the screen's pixels); FILE.svg or\n"
            "                    FILE.pdf draw it anew as vectors on a white page of its size\n"

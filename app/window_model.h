@@ -53,6 +53,9 @@ struct ClockModel {
 enum class Control : std::uint8_t { ScrollBar1, ScrollBar2, ScrollBar3, TrackBar1, TrackBar2, TrackBar3, TrackBar4 };
 enum class FKey : std::uint8_t { F2, F3, F4, F5, F6 };
 
+// The mouse cursor over the picture.
+enum class PictureCursor : std::uint8_t { Arrow, OpenHand, ClosedHand };
+
 struct MainWindowModel {
     std::string Caption = "Vivarnon";
 
@@ -104,6 +107,9 @@ struct MainWindowModel {
         "men det gør viden om vivarnon!";
 
     ClockModel Timer1;
+
+    // An open hand over a figure that can be dragged, a closed one while it is dragged.
+    PictureCursor Cursor = PictureCursor::Arrow;
 
     bool Configuring = true;
     std::uint16_t ButtonMask = 0;

@@ -309,6 +309,34 @@ TEST(MainWindowControls, MouseOverThePictureShowsWorldCoordinatesUnlessRunning) 
     EXPECT_EQ(app.Window.MessagePanel, "uændret");
 }
 
+// The object arrow taken with the mouse: the hand opens over it and closes on it, the
+// status line names it, and the scroll bar follows the drag.
+TEST(MainWindowControls, DraggingTheObjectMovesItsScrollBar) {
+    Program p;
+    App& app = p.app();
+    p.Choose(24);
+    QWidget* picture = p.Find<QWidget>("Image");
+    const QPointF arrow(app.Map.PictureX(-8), app.Map.PictureY(1.5));
+    const QPointF there(app.Map.PictureX(-4), app.Map.PictureY(1.5));
+    const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button,
+                          Qt::MouseButtons held) {
+        QMouseEvent event(type, at, picture->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+    };
+    send(QEvent::MouseMove, arrow, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(picture->cursor().shape(), Qt::OpenHandCursor);
+    send(QEvent::MouseButtonPress, arrow, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(picture->cursor().shape(), Qt::ClosedHandCursor);
+    send(QEvent::MouseMove, there, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(Str(p.Text("MessagePanel")), " Trækker genstanden");
+    send(QEvent::MouseButtonRelease, there, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(app.Window.ScrollBar1.Position, 70);  // a = -4 = -(10 + 70) / 20
+    EXPECT_EQ(p.Find<QAbstractSlider>("ScrollBar1")->value(), 70);
+    EXPECT_NE(Str(p.Text("MessagePanel")), " Trækker genstanden");
+    send(QEvent::MouseMove, QPointF(3, 3), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(picture->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST(MainWindowClock, FollowsKorAndStopsOnAChoice) {
     Program p;
     App& app = p.app();

@@ -80,7 +80,8 @@ TEST(Script, ControlsKeysTicksAndMouse) {
     EXPECT_EQ(s.app.Window.ScrollBar1.Position, 20);
     EXPECT_EQ(s.app.Window.TrackBar1.Position, 2);
     EXPECT_TRUE(s.app.Window.F5Button.Down);
-    EXPECT_EQ(s.Run("select 14\ntick 3\nstep\nmouse 10 20\nclick 5 5\n"), 0) << s.err.str();
+    EXPECT_EQ(s.Run("select 14\ntick 3\nstep\nmouse 10 20\nclick 5 5\ndrag 5 5 -20 900\n"), 0)
+        << s.err.str();
 }
 
 TEST(Script, SizeRecreatesThePicture) {
@@ -151,6 +152,9 @@ TEST(Script, BadLinesStopWithTheLineNumber) {
         {"select 7\nkey F7\n", 2, "no key"},
         {"tick 0\n", 1, "tick count"},
         {"mouse 5000 5\n", 1, "outside the picture"},
+        {"select 2\ndrag 5000 5 6 6\n", 2, "outside the picture"},
+        {"select 2\ndrag 5 5 9000 6\n", 2, "too far off"},
+        {"select 2\ndrag 5 5 6\n", 2, "missing"},
         {"caption extra\n", 1, "unexpected argument"},
         {"save /nonexistent-dir/x.png\n", 1, "cannot write"},
     };

@@ -490,13 +490,17 @@ QScrollArea* TvivarnonMenu::BuildScrollBox() {
 
     picture_ = new PictureView(app_);
     scrollBox_->setWidget(picture_);
-    connect(picture_, &PictureView::MouseMoved, this, [this] {
+    connect(picture_, &PictureView::MouseMoved, this, [this](QPoint p) {
         // The main window takes the keyboard focus, so that the keys reach its controls.
         if (isVisible() && !isActiveWindow()) activateWindow();
-        Act([this] { app_.ImageMouseMove(); });
+        Act([this, p] { app_.PictureMouseMove({p.x(), p.y()}); });
     });
-    connect(picture_, &PictureView::MousePressed, this,
-            [this] { Act([this] { app_.ImageMouseDown(); }); });
+    connect(picture_, &PictureView::MousePressed, this, [this](QPoint p) {
+        Act([this, p] { app_.PictureMouseDown({p.x(), p.y()}); });
+    });
+    connect(picture_, &PictureView::MouseReleased, this, [this](QPoint p) {
+        Act([this, p] { app_.PictureMouseUp({p.x(), p.y()}); });
+    });
     return scrollBox_;
 }
 

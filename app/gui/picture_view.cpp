@@ -1,5 +1,6 @@
 #include "app/gui/picture_view.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -31,6 +32,17 @@ void PictureView::SyncFromModel() {
                                                   static_cast<int>(std::ceil(picture->height() / ratio - 1e-9)))
                                           : QSize(0, 0);
     if (this->size() != size) resize(size);
+    switch (app_.Window.Cursor) {
+        case PictureCursor::Arrow:
+            unsetCursor();
+            break;
+        case PictureCursor::OpenHand:
+            setCursor(Qt::OpenHandCursor);
+            break;
+        case PictureCursor::ClosedHand:
+            setCursor(Qt::ClosedHandCursor);
+            break;
+    }
     update();
 }
 
@@ -52,12 +64,25 @@ void PictureView::paintEvent(QPaintEvent* event) {
     for (const QRect& r : rest) painter.fillRect(r, Qt::white);
 }
 
-void PictureView::mouseMoveEvent(QMouseEvent* /*event*/) {
-    emit MouseMoved();
+QPoint PictureView::PicturePixel(const QMouseEvent& event) const {
+    const QPointF p = event.position() * devicePixelRatioF();
+    return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 
-void PictureView::mousePressEvent(QMouseEvent* /*event*/) {
-    emit MousePressed();
+void PictureView::mouseMoveEvent(QMouseEvent* event) {
+    // A release the widget never saw (a message box took the mouse meanwhile) lets go.
+    if (app_.Dragging() && !(event->buttons() & Qt::LeftButton))
+        emit MouseReleased(PicturePixel(*event));
+    emit MouseMoved(PicturePixel(*event));
+}
+
+// The left button takes hold of a figure (a touch comes as the left button).
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit MousePressed(PicturePixel(*event));
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit MouseReleased(PicturePixel(*event));
 }
 
 }  // namespace viv

@@ -1,7 +1,8 @@
 // The simulation picture on the screen: shows the core's picture unscaled at its own size
-// inside the scroll box and reports the mouse over it.
+// inside the scroll box and reports the mouse over it, in picture pixels.
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 
 namespace viv {
@@ -14,19 +15,25 @@ class PictureView : public QWidget {
 public:
     explicit PictureView(App& app, QWidget* parent = nullptr);
 
-    // Takes the size of the core's current picture and repaints it.
+    // Takes the size of the core's current picture and the cursor the core asks for, and
+    // repaints the picture.
     void SyncFromModel();
 
 signals:
-    void MouseMoved();
-    void MousePressed();
+    // Picture pixels; while a button is held they may lie off the picture.
+    void MouseMoved(QPoint picturePixel);
+    void MousePressed(QPoint picturePixel);
+    void MouseReleased(QPoint picturePixel);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPoint PicturePixel(const QMouseEvent& event) const;
+
     App& app_;
 };
 

@@ -39,7 +39,8 @@ constexpr std::array kEntries = [] {
              .RowHeaders = kSpringRows,
              .Mask = 178,
              .BeforeSelect = &SpringStart,
-             .Draw = &DrawSpringSimulation};
+             .Draw = &DrawSpringSimulation,
+             .Drag = &SpringWeightDrag};
     c[1] = {.Number = 37,
              .Caption = "Bølgeudbredelse",
              .Table = {3, 2, false},

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "library/drawing.h"
 #include "library/format.h"
@@ -51,6 +52,9 @@ constexpr double RestArrowX = 1.3, RestLabelX = 2.6, RestArrowLength = 0.3;
 constexpr TColor MomentColour = clRed;
 
 constexpr std::uint16_t evF5 = evF2 + 3;
+
+// The phase pointer at the lowest point of the swing, a quarter period in.
+constexpr double LowestPhase = 1.5 * Pi;
 
 enum class PointerMode { Stored, New };
 enum class DiagramMode { Draw, Erase };
@@ -110,7 +114,10 @@ void UpdateSpringState(App& app) {
     SpringState& s = SpringOf(app);
     const SpringMotion motion = MotionOf(s);
     s.SpringPeriod = motion.Period;
-    const double x = Running(app) ? motion.ElongationAt(s.SpringTime) : motion.Equilibrium;
+    // Held by the mouse, the weight hangs at the lowest point of the swing it will start.
+    const double x = s.Held && motion.Oscillates() ? motion.Equilibrium + motion.Amplitude
+                     : Running(app)                ? motion.ElongationAt(s.SpringTime)
+                                                   : motion.Equilibrium;
     s.SpringPosition = RestY + x;
     WritePanelsAndTable(app);
 }
@@ -158,7 +165,9 @@ void DrawPhasePointer(App& app, TCanvas& canvas, PointerMode mode) {
     if (mode == PointerMode::New) {
         const SpringMotion motion = MotionOf(s);
         s.SpringPhase = 0;
-        if (Running(app) && motion.Oscillates())
+        if (s.Held && motion.Oscillates())
+            s.SpringPhase = LowestPhase;
+        else if (Running(app) && motion.Oscillates())
             s.SpringPhase = 2 * Pi * std::fmod(s.SpringTime / motion.Period, 1.0) + Pi;
     }
     const World& world = app.Map;
@@ -329,6 +338,7 @@ void SetSpringStartValues(App& app) {
     s.SpringPeriod = 0;
     s.SpringTime = 0;
     s.SpringPhase = 0;
+    s.Held = false;
     s.SpringStartTime = app.host().Milliseconds();
 }
 
@@ -391,5 +401,64 @@ void DrawSpringSimulation(App& app, std::uint16_t event, bool clearFirst, TCanva
     DrawFigure(app, canvas, PointerMode::New);
     WriteEnergies(app);
 }
+
+namespace {
+
+// The weights on the hanger rod; the place taken, above the rod's lower end, is kept so
+// that the weight does not jump to the pointer.
+bool GripsWeight(App& app, TPoint p) {
+    SpringState& s = SpringOf(app);
+    if (s.WeightCount == 0) return false;
+    const double bottom = -UnitsPerMetre * (s.SpringPosition - RestY);
+    const double top = bottom + WeightHeight * s.WeightCount;
+    const World& world = app.Map;
+    const bool inside = p.x >= world.PictureX(-WeightHalfWidth) - GripPixels &&
+                        p.x <= world.PictureX(WeightHalfWidth) + GripPixels &&
+                        p.y >= world.PictureY(top) - GripPixels &&
+                        p.y <= world.PictureY(bottom) + GripPixels;
+    if (inside) s.GripOffset = PictureToWorld(world, p).y - bottom;
+    return inside;
+}
+
+// The weight goes at once to the lowest point of the swing the amplitude gives.
+void TakeWeight(App& app) {
+    SpringOf(app).Held = true;
+    if (app.Image) app.DrawSimulation(evScrollBar1, false, *app.Image);
+}
+
+// The amplitude is the pull below the rest level, in metres; ScrollBar1 shows Max - 600 A.
+double WeightPositionAt(App& app, WorldPoint w) {
+    const SpringState& s = SpringOf(app);
+    const double bottom = w.y - s.GripOffset;
+    const double elongation = -bottom / UnitsPerMetre;  // m
+    const double amplitude = elongation - MotionOf(s).Equilibrium;
+    return app.Window.ScrollBar1.Max - 600 * amplitude;
+}
+
+// Let go at the lowest point: the swing starts there, a quarter period in, and the clock
+// runs. A click that did not pull puts the weight back as it was.
+void LetGoWeight(App& app, bool moved) {
+    SpringState& s = SpringOf(app);
+    const SpringMotion motion = MotionOf(s);
+    s.Held = false;
+    if (!moved) {
+        if (app.Image) app.DrawSimulation(evScrollBar1, false, *app.Image);
+        return;
+    }
+    s.SpringStartTime =
+        app.host().Milliseconds() - static_cast<std::uint32_t>(std::lround(motion.Period * 250));
+    if (!app.Window.Timer1.Enabled) app.TimerButtonClick();
+    if (app.Image) app.DrawSimulation(evTick, false, *app.Image);
+}
+
+}  // namespace
+
+const DragFigure SpringWeightDrag{.Name = "loddet",
+                                  .Moves = Control::ScrollBar1,
+                                  .Grips = &GripsWeight,
+                                  .PositionAt = &WeightPositionAt,
+                                  .MovedByClock = true,
+                                  .Take = &TakeWeight,
+                                  .LetGo = &LetGoWeight};
 
 }  // namespace viv

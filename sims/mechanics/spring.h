@@ -11,6 +11,8 @@
 
 namespace viv {
 
+struct DragFigure;
+
 constexpr double Gravity = 9.816;     // m/s^2
 constexpr double WeightMass = 0.05;   // kg, one weight
 
@@ -44,5 +46,9 @@ void DrawSpringSimulation(App& app, std::uint16_t event, bool clearFirst, TCanva
 // The menu entry's start: one weight, k = 10 N/m, A = 0.05 m, at rest, the time counted
 // from now.
 void SetSpringStartValues(App& app);
+
+// The weight, pulled down and let go: ScrollBar1, the amplitude; the swing starts from
+// where it is let go.
+extern const DragFigure SpringWeightDrag;
 
 }  // namespace viv

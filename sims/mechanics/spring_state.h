@@ -17,6 +17,8 @@ struct SpringState {
     std::uint32_t SpringStartTime = 0;  // the host's clock at the menu entry, ms
     double SpringPosition = 3.0;    // y = 3 + the elongation x in m
     double SpringPhase = 0;         // the phase pointer's angle, radians
+    bool Held = false;              // the mouse holds the weight at the lowest point of its swing
+    double GripOffset = 0;          // world units from the rod's lower end up to where it is held
     ScaleUnderlay UnderScale;       // the picture under the measuring scale's labels
 };
 

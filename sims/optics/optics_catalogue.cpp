@@ -5,8 +5,10 @@
 #include "app/catalogue.h"
 #include "sims/optics/ice_crystal.h"
 #include "sims/optics/image_formation.h"
+#include "sims/optics/incident_light_drags.h"
 #include "sims/optics/lenses.h"
 #include "sims/optics/mirrors.h"
+#include "sims/optics/object_arrow_drag.h"
 #include "sims/optics/prism.h"
 
 namespace viv {
@@ -59,7 +61,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kLensRows,
             .Mask = 318,
             .BeforeSelect = &SetLensStartValues,
-            .Draw = &DrawLensProperties};
+            .Draw = &DrawLensProperties,
+            .Drag = &LensBeamDrag};
     c[1] = {.Number = 24,
             .Caption = "Billeddannelse",
             .Table = {6, 2, true},
@@ -67,7 +70,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kImageRows,
             .Mask = 318,
             .BeforeSelect = &SetLensImageStartValues,
-            .Draw = &DrawLensImage};
+            .Draw = &DrawLensImage,
+            .Drag = &ObjectArrowDrag};
     c[2] = {.Number = 25,
             .Caption = "Linsesystemer",
             .Table = {7, 3, true},
@@ -83,7 +87,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kPrismRows,
             .Mask = 270,
             .BeforeSelect = &PrismStart,
-            .Draw = &DrawPrism};
+            .Draw = &DrawPrism,
+            .Drag = &PrismRayDrag};
     c[4] = {.Number = 27,
             .Caption = "Hulspejlet",
             .Table = {4, 2, true},
@@ -91,7 +96,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kMirrorRows,
             .Mask = 294,
             .BeforeSelect = &SetConcaveMirrorStartValues,
-            .Draw = &DrawConcaveMirror};
+            .Draw = &DrawConcaveMirror,
+            .Drag = &ConcaveMirrorBeamDrag};
     c[5] = {.Number = 28,
             .Caption = "Spejlbilledet",
             .Table = {6, 2, true},
@@ -99,7 +105,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kImageRows,
             .Mask = 318,
             .BeforeSelect = &SetMirrorImageStartValues,
-            .Draw = &DrawMirrorImage};
+            .Draw = &DrawMirrorImage,
+            .Drag = &ObjectArrowDrag};
     c[6] = {.Number = 29,
             .Caption = "Parabol",
             .Table = {4, 2, true},
@@ -107,7 +114,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kParabolaRows,
             .Mask = 258,
             .BeforeSelect = &SetParabolaStartValues,
-            .Draw = &DrawParabola};
+            .Draw = &DrawParabola,
+            .Drag = &ParabolaBeamDrag};
     // The sheet of lens outlines keeps the caption and the table of the simulation
     // before it.
     c[7] = {.Number = 30, .Draw = &DrawLensOutlines};
@@ -118,7 +126,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kIceRows,
             .Mask = 6,
             .BeforeSelect = &IceCrystalStart,
-            .Draw = &DrawIceCrystal};
+            .Draw = &DrawIceCrystal,
+            .Drag = &IceRayDrag};
     return c;
 }();
 

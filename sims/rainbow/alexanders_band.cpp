@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
@@ -453,5 +454,33 @@ void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas&
     drawMoving();
     WriteBandTable(app);
 }
+
+namespace {
+
+constexpr double MarkerHalfWidth = 0.025;   // p, the cross's arms as DrawParameterCursor draws them
+constexpr double MarkerHalfHeight = 5;      // degrees
+constexpr double ParameterPerStep = 0.005;  // ScrollBar1's step in p
+
+// The cursor's cross on the curve. While the guides (F2) are shown the cursor jumps
+// between them, so it is not dragged then.
+bool GripsMarker(App& app, TPoint p) {
+    if (app.State.ShowMarks) return false;
+    const RainbowState& rs = RainbowOf(app);
+    const double x = rs.RayParameter, v = rs.BandAngle;
+    return GripsSegment(app, p, {x - MarkerHalfWidth, v}, {x + MarkerHalfWidth, v}) ||
+           GripsSegment(app, p, {x, v - MarkerHalfHeight}, {x, v + MarkerHalfHeight});
+}
+
+// The marker follows the curve at the pointer's p; ScrollBar1 shows Max - p / 0.005.
+double MarkerPositionAt(App& app, WorldPoint w) {
+    return app.Window.ScrollBar1.Max - w.x / ParameterPerStep;
+}
+
+}  // namespace
+
+const DragFigure BandMarkerDrag{.Name = "mærket på kurven",
+                                .Moves = Control::ScrollBar1,
+                                .Grips = &GripsMarker,
+                                .PositionAt = &MarkerPositionAt};
 
 }  // namespace viv

@@ -10,6 +10,8 @@
 
 namespace viv {
 
+struct DragFigure;
+
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1 moves
 // the cursor, or steps through the guide crossings while F2 is on), 34 (colour),
 // 35 (bow) and 113 (F2, the guide angles).
@@ -34,5 +36,8 @@ void DrawParameterCursor(App& app, TCanvas& canvas, double p);
 
 // The control panel's start: the ray parameter belonging to ScrollBar1 at its middle.
 void SetBandRayParameter(App& app);
+
+// The cursor's cross, dragged along the curve: ScrollBar1.
+extern const DragFigure BandMarkerDrag;
 
 }  // namespace viv

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
@@ -225,6 +226,8 @@ void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
         n = app.Buffers->RayCount[c - 1][bin];
     }
     const double x = v + o / 2;
+    BowStatsOf(app).CursorX = x;
+    BowStatsOf(app).CursorY = h;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, x - 4, h, x + 4, h);
@@ -389,5 +392,36 @@ void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& c
     DrawAngleCursor(app, canvas, s.ScatterAngle);
     WriteColoursTable(app);
 }
+
+namespace {
+
+constexpr double CursorHalfWidth = 4;    // degrees, the cross's arms as drawn
+constexpr double CursorHalfHeight = 50;  // rays per degree
+
+}  // namespace
+
+namespace {
+
+// The cross of the angle cursor, as last drawn.
+bool GripsCursor(App& app, TPoint p) {
+    const BowStatistics& st = BowStatsOf(app);
+    const double x = st.CursorX, h = st.CursorY;
+    return GripsSegment(app, p, {x - CursorHalfWidth, h}, {x + CursorHalfWidth, h}) ||
+           GripsSegment(app, p, {x, h - CursorHalfHeight}, {x, h + CursorHalfHeight});
+}
+
+// The cursor stands half its bin's offset right of the angle v it reads; ScrollBar1 shows
+// Max + 1 - v.
+double CursorPositionAt(App& app, WorldPoint w) {
+    const double shift = BowStatsOf(app).CursorX - app.State.ScatterAngle;
+    return app.Window.ScrollBar1.Max + 1 - (w.x - shift);
+}
+
+}  // namespace
+
+const DragFigure BowColoursCursorDrag{.Name = "vinkelmærket",
+                                      .Moves = Control::ScrollBar1,
+                                      .Grips = &GripsCursor,
+                                      .PositionAt = &CursorPositionAt};
 
 }  // namespace viv

@@ -11,6 +11,8 @@
 
 namespace viv {
 
+struct DragFigure;
+
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the angle cursor),
 // 34 (colour), 113 (F2, the bow-angle marks), 116 (F5, the sum of all colours) and
 // 117 (F6, the corrected curve).
@@ -28,5 +30,8 @@ enum class IntensitySide { Below, Above };
 // bow's own ray (dotted): the primary side from its bow angle down to 1°, the secondary
 // side from its bow angle up to last - 1 degrees. Current pen; the style ends solid.
 void DrawIntensityCurve(App& app, TCanvas& canvas, IntensitySide which, int last);
+
+// The angle cursor, dragged along the angle axis: ScrollBar1.
+extern const DragFigure BowColoursCursorDrag;
 
 }  // namespace viv

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
@@ -279,5 +280,26 @@ void DrawBowCone(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas
     WriteConeTable(app);
     app.Window.Panel1 = "h: " + FormatInteger(rs.SunHeight, 1) + "°";
 }
+
+namespace {
+
+// The stick figure from its feet to its eye, with the arms' reach.
+bool GripsObserver(App& app, TPoint p) {
+    const double x = RainbowOf(app).ObserverX;
+    return GripsSegment(app, p, {x, -0.6}, {x, 0.1}) ||
+           GripsSegment(app, p, {x - 0.1, -0.3}, {x + 0.1, 0.1});
+}
+
+// The observer stands at x = TrackBar2 - 1.
+double ObserverPositionAt(App& /*app*/, WorldPoint w) {
+    return w.x + 1;
+}
+
+}  // namespace
+
+const DragFigure ObserverDrag{.Name = "iagttageren",
+                              .Moves = Control::TrackBar2,
+                              .Grips = &GripsObserver,
+                              .PositionAt = &ObserverPositionAt};
 
 }  // namespace viv

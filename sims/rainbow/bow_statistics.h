@@ -27,6 +27,8 @@ struct BowStatistics {
     // What the angle cursor of the colours of the bow reads: 1 the current colour's count,
     // 3 the corrected sum of all colours.
     std::uint16_t CursorCurve = 1;
+    // The centre of the angle cursor's cross as last drawn, world units (degrees across).
+    double CursorX = 0, CursorY = 0;
     // Fractional parts of the bow angles (degrees) of the colour last counted or selected,
     // by which the bins are aligned on the bow angles.
     double PrimaryBinOffset = 0;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
@@ -104,6 +105,8 @@ void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
     const double o = v <= app.State.Rainbow.PrimaryBowAngle[c] ? st.PrimaryBinOffset
                                                                 : st.SecondaryBinOffset;
     const double x = v + o / 2;
+    BowStatsOf(app).CursorX = x;
+    BowStatsOf(app).CursorY = h;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, x - 4, h, x + 4, h);
@@ -186,5 +189,36 @@ void DrawPolarisedColours(App& app, std::uint16_t event, bool clearFirst, TCanva
     }
     DrawAngleCursor(app, canvas, s.ScatterAngle);
 }
+
+namespace {
+
+constexpr double CursorHalfWidth = 4;     // degrees, the cross's arms as drawn
+constexpr double CursorHalfHeight = 2.5;  // per cent
+
+}  // namespace
+
+namespace {
+
+// The cross of the angle cursor, as last drawn.
+bool GripsCursor(App& app, TPoint p) {
+    const BowStatistics& st = BowStatsOf(app);
+    const double x = st.CursorX, h = st.CursorY;
+    return GripsSegment(app, p, {x - CursorHalfWidth, h}, {x + CursorHalfWidth, h}) ||
+           GripsSegment(app, p, {x, h - CursorHalfHeight}, {x, h + CursorHalfHeight});
+}
+
+// The cursor stands half its bin's offset right of the angle v it reads; ScrollBar1 shows
+// Max + 1 - v.
+double CursorPositionAt(App& app, WorldPoint w) {
+    const double shift = BowStatsOf(app).CursorX - app.State.ScatterAngle;
+    return app.Window.ScrollBar1.Max + 1 - (w.x - shift);
+}
+
+}  // namespace
+
+const DragFigure PolarisedColoursCursorDrag{.Name = "vinkelmærket",
+                                            .Moves = Control::ScrollBar1,
+                                            .Grips = &GripsCursor,
+                                            .PositionAt = &CursorPositionAt};
 
 }  // namespace viv

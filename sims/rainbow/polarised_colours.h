@@ -11,6 +11,8 @@
 
 namespace viv {
 
+struct DragFigure;
+
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the angle cursor),
 // 34 (colour) and 35 (TrackBar2, the polarisation: every colour is counted again).
 void DrawPolarisedColours(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
@@ -19,5 +21,8 @@ void DrawPolarisedColours(App& app, std::uint16_t event, bool clearFirst, TCanva
 // afresh; after the table the cursor reads the count curve.
 void SetPolarisedColoursStartValues(App& app);
 void PolarisedColoursAfterTable(App& app);
+
+// The angle cursor, dragged along the angle axis: ScrollBar1.
+extern const DragFigure PolarisedColoursCursorDrag;
 
 }  // namespace viv

@@ -6,6 +6,7 @@
 #include "sims/rainbow/bow_colours.h"
 #include "sims/rainbow/bow_cone.h"
 #include "sims/rainbow/bow_polarisation.h"
+#include "sims/rainbow/drop_ray_drags.h"
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/instrument_figures.h"
 #include "sims/rainbow/polarised_colours.h"
@@ -92,7 +93,8 @@ constexpr std::array kEntries = [] {
             .Mask = 318,
             .BeforeSelect = &WaterPolarisationStart,
             .Draw = &DrawWaterPolarisation,
-            .Data = &WaterPolarisationData};
+            .Data = &WaterPolarisationData,
+            .Drag = &WaterPolarisationDrag};
     c[1] = {.Number = 6,
             .Caption = "Vivarnons kegle",
             .Table = {6, 2, true},
@@ -101,7 +103,8 @@ constexpr std::array kEntries = [] {
             .Mask = 258,
             .BeforeSelect = &SetConeStartValues,
             .AfterTable = &ConeAfterTable,
-            .Draw = &DrawBowCone};
+            .Draw = &DrawBowCone,
+            .Drag = &ObserverDrag};
     c[2] = {.Number = 7,
             .Caption = "Spredning i en dråbe",
             .Table = {8, 2, true},
@@ -111,7 +114,8 @@ constexpr std::array kEntries = [] {
             .BeforeSelect = &DropStart,
             .AfterTable = &PrimaryBowAfterTable,
             .Draw = &DrawScatteringInDrop,
-            .Data = &DropScatteringData};
+            .Data = &DropScatteringData,
+            .Drag = &DropRayDrag};
     c[3] = {.Number = 8,
             .Caption = "Alexanders bånd",
             .Table = {5, 2, true},
@@ -121,7 +125,8 @@ constexpr std::array kEntries = [] {
             .BeforeSelect = &SetBandRayParameter,
             .AfterTable = &PrimaryBowAfterTable,
             .Draw = &DrawAlexandersBand,
-            .Data = &AlexandersBandData};
+            .Data = &AlexandersBandData,
+            .Drag = &BandMarkerDrag};
     c[4] = {.Number = 9,
             .Caption = "Vivarnons farver",
             .Table = {10, 2, true},
@@ -131,7 +136,8 @@ constexpr std::array kEntries = [] {
             .BeforeSelect = &SetBowColoursStartValues,
             .AfterTable = &BowColoursAfterTable,
             .Draw = &DrawColoursOfBow,
-            .Data = &BowColoursData};
+            .Data = &BowColoursData,
+            .Drag = &BowColoursCursorDrag};
     c[5] = {.Number = 10,
              .Caption = "Youngs interferens",
              .Table = {13, 3, true},
@@ -141,7 +147,8 @@ constexpr std::array kEntries = [] {
              .BeforeSelect = &YoungStart,
              .AfterTable = &SetYoungStartValues,
              .Draw = &DrawYoungsInterference,
-             .Data = &YoungsInterferenceData};
+             .Data = &YoungsInterferenceData,
+             .Drag = &YoungRayDrag};
     c[6] = {.Number = 11,
              .Caption = "Vivarnons polarisation",
              .Table = {9, 3, true},
@@ -150,7 +157,8 @@ constexpr std::array kEntries = [] {
              .Mask = 286,
              .BeforeSelect = &BowPolarisationStart,
              .Draw = &DrawBowPolarisation,
-             .Data = &BowPolarisationData};
+             .Data = &BowPolarisationData,
+             .Drag = &DropRayDrag};
     c[7] = {.Number = 12,
              .Caption = "Polarisation og farver",
              .Table = {6, 2, true},
@@ -160,7 +168,8 @@ constexpr std::array kEntries = [] {
              .BeforeSelect = &SetPolarisedColoursStartValues,
              .AfterTable = &PolarisedColoursAfterTable,
              .Draw = &DrawPolarisedColours,
-             .Data = &PolarisedColoursData};
+             .Data = &PolarisedColoursData,
+             .Drag = &PolarisedColoursCursorDrag};
     c[8] = {.Number = 42, .Caption = "Kvadrant", .Mask = 2, .Draw = &DrawQuadrantPicture};
     c[9] = {.Number = 43, .Caption = "Jakobsstav", .Mask = 2, .Draw = &DrawJacobsStaffPicture};
     return c;

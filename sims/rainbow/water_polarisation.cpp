@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
@@ -296,5 +297,24 @@ void DrawWaterPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanv
     DrawRayFigures(app, canvas);
     WriteWaterPolarisationTable(app);
 }
+
+namespace {
+
+// The incident ray from the upper left, as drawn (at the Brewster angle when it snaps).
+bool GripsIncidentRay(App& app, TPoint p) {
+    const double i = WaterPolarisationOf(app).Incidence;
+    return GripsSegment(app, p, {-RayLength * std::cos(i), RayLength * std::sin(i)}, {0, 0});
+}
+
+double IncidenceAt(App& app, WorldPoint w) {
+    return IncidencePosition(app, AngleFrom({0, 0}, w, 180, -1));
+}
+
+}  // namespace
+
+const DragFigure WaterPolarisationDrag{.Name = "den indfaldende stråle",
+                                       .Moves = Control::ScrollBar1,
+                                       .Grips = &GripsIncidentRay,
+                                       .PositionAt = &IncidenceAt};
 
 }  // namespace viv

@@ -12,6 +12,8 @@
 
 namespace viv {
 
+struct DragFigure;
+
 // What the picture of the water surface keeps between events.
 struct WaterPolarisationState {
     double BrewsterAngle = 0;  // degrees, for the current colour
@@ -32,5 +34,8 @@ void DrawWaterPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanv
 
 // The Brewster angle of water of index n, degrees: arctan n.
 double BrewsterAngleOf(double n);
+
+// The incident ray, dragged about its point of incidence: ScrollBar1.
+extern const DragFigure WaterPolarisationDrag;
 
 }  // namespace viv

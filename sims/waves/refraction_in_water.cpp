@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "library/drawing.h"
 #include "library/protractor.h"
@@ -172,5 +173,32 @@ void DrawRefractionInWater(App& app, std::uint16_t event, bool clearFirst, TCanv
     DrawMovingFigures(app, canvas);
     WriteRefractionTable(app, CurrentRefraction(app));
 }
+
+namespace {
+
+// The incident ray, from the air or from the water, up to the point of incidence.
+WorldPoint IncidentRayEnd(const App& app) {
+    const double i = app.State.IncidenceValue / DegPerRad;
+    if (app.State.RayDirection != FromWater)
+        return {-kRayLength * std::cos(i), kRayLength * std::sin(i)};
+    return {kRayLength * std::cos(i), -kRayLength * std::sin(i)};
+}
+
+bool GripsIncidentRay(App& app, TPoint p) {
+    return GripsSegment(app, p, IncidentRayEnd(app), {0, 0});
+}
+
+// The ray turns about the point of incidence; the angle is counted from the normal.
+double IncidenceAt(App& app, WorldPoint w) {
+    const bool fromAir = app.State.RayDirection != FromWater;
+    return IncidencePosition(app, AngleFrom({0, 0}, w, fromAir ? 180 : 0, -1));
+}
+
+}  // namespace
+
+const DragFigure RefractionInWaterDrag{.Name = "den indfaldende stråle",
+                                       .Moves = Control::ScrollBar1,
+                                       .Grips = &GripsIncidentRay,
+                                       .PositionAt = &IncidenceAt};
 
 }  // namespace viv

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/catalogue.h"
+#include "app/drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
@@ -241,5 +242,29 @@ void DrawRefractionLaw(App& app, std::uint16_t event, bool clearFirst, TCanvas& 
     DrawRaysAndAngles(app, canvas);
     WriteRefractionTable(app, CurrentRefraction(app));
 }
+
+namespace {
+
+// The incident wave fills the medium it comes from: the left half of the picture from the
+// air, the right half from the water.
+bool GripsIncidentWave(App& app, TPoint p) {
+    if (!app.Image || p.x < 0 || p.y < 0 || p.x >= app.Image->Width() || p.y >= app.Image->Height())
+        return false;
+    const int boundary = app.Map.PictureX(0);
+    return app.State.RayDirection != FromWater ? p.x < boundary : p.x > boundary;
+}
+
+// The wave's rays turn about the point of incidence; the angle is counted from the normal.
+double IncidenceAt(App& app, WorldPoint w) {
+    const bool fromAir = app.State.RayDirection != FromWater;
+    return IncidencePosition(app, AngleFrom({0, 0}, w, fromAir ? 180 : 0, -1));
+}
+
+}  // namespace
+
+const DragFigure RefractionLawDrag{.Name = "den indfaldende bølge",
+                                   .Moves = Control::ScrollBar1,
+                                   .Grips = &GripsIncidentWave,
+                                   .PositionAt = &IncidenceAt};
 
 }  // namespace viv

@@ -11,6 +11,8 @@
 
 namespace viv {
 
+struct DragFigure;
+
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: the
 // angle of incidence), 34 (TrackBar1: the colour), 35 (TrackBar2: the direction of the
 // light), 36 (a tick: the crests move on), 37 (one step: likewise, and the table) and
@@ -24,5 +26,8 @@ void SetRefractionLawStartValues(App& app);
 
 // The phase after one tick or step: 0.04 on, back by 1 on reaching 1.
 double NextPhase(double phase);
+
+// The incident wave, turned about the point of incidence: ScrollBar1.
+extern const DragFigure RefractionLawDrag;
 
 }  // namespace viv

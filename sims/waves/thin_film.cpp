@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
@@ -234,5 +235,24 @@ void DrawThinFilm(App& app, std::uint16_t event, bool clearFirst, TCanvas& canva
     }
     WriteFilmTable(app);
 }
+
+namespace {
+
+// The incident ray arrives from the lower left at the film's front face.
+bool GripsIncidentRay(App& app, TPoint p) {
+    const double i = app.State.IncidenceValue / DegPerRad;
+    return GripsSegment(app, p, {-RayLength * std::cos(i), -RayLength * std::sin(i)}, {0, 0});
+}
+
+double IncidenceAt(App& app, WorldPoint w) {
+    return IncidencePosition(app, AngleFrom({0, 0}, w, 180, 1));
+}
+
+}  // namespace
+
+const DragFigure ThinFilmDrag{.Name = "den indfaldende stråle",
+                              .Moves = Control::ScrollBar1,
+                              .Grips = &GripsIncidentRay,
+                              .PositionAt = &IncidenceAt};
 
 }  // namespace viv

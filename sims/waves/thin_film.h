@@ -10,6 +10,8 @@
 
 namespace viv {
 
+struct DragFigure;
+
 // The film's geometry and the phase difference of the two reflected rays for an angle of
 // incidence, a colour of light and a film thickness.
 struct FilmRays {
@@ -33,5 +35,8 @@ void DrawThinFilm(App& app, std::uint16_t event, bool clearFirst, TCanvas& canva
 
 // The menu entry's start: a film 1.0 um thick.
 void SetFilmStartValues(App& app);
+
+// The incident ray, dragged about its point of incidence: ScrollBar1.
+extern const DragFigure ThinFilmDrag;
 
 }  // namespace viv

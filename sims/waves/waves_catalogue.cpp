@@ -107,7 +107,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kRefractionRows,
             .Mask = 310,
             .BeforeSelect = &RefractionStart,
-            .Draw = &DrawRefractionInWater};
+            .Draw = &DrawRefractionInWater,
+            .Drag = &RefractionInWaterDrag};
     c[1] = {.Number = 3,
             .Caption = "Interferens i en tynd film",
             .Table = {7, 2, true},
@@ -116,7 +117,8 @@ constexpr std::array kEntries = [] {
             .Mask = 262,
             .BeforeSelect = &FilmStart,
             .Draw = &DrawThinFilm,
-            .Data = &ThinFilmData};
+            .Data = &ThinFilmData,
+            .Drag = &ThinFilmDrag};
     c[2] = {.Number = 5,
             .Caption = "Brydningsloven",
             .Table = {5, 2, true},
@@ -124,7 +126,8 @@ constexpr std::array kEntries = [] {
             .RowHeaders = kRefractionRows,
             .Mask = 446,
             .BeforeSelect = &SetRefractionLawStartValues,
-            .Draw = &DrawRefractionLaw};
+            .Draw = &DrawRefractionLaw,
+            .Drag = &RefractionLawDrag};
     c[3] = {.Number = 14,
             .Caption = "Superposition",
             .Table = {5, 2, true},

@@ -1,0 +1,133 @@
+// The incident light of the optics simulations taken with the mouse: the parallel beam
+// before the lens and the mirrors, turned so that the ray taken passes the pointer; the
+// single ray before the prism and the ice crystal, turned about its point of incidence.
+// Each drag moves ScrollBar1, whose own event redraws.
+#include "sims/optics/incident_light_drags.h"
+
+#include <cmath>
+#include <vector>
+
+#include "app/drag.h"
+#include "library/colour_table.h"
+#include "library/substance_table.h"
+#include "sims/optics/ice_crystal.h"
+#include "sims/optics/lenses.h"
+#include "sims/optics/mirrors.h"
+#include "sims/optics/prism.h"
+
+namespace viv {
+
+namespace {
+
+constexpr double BeamStep = 0.5;        // world units between the heights of the beam's rays
+constexpr int ParabolaBeamPairs = 6;    // the parabola's beam: +-0.5 .. +-3
+constexpr int SmallestBeamAngle = -30;  // degrees: ScrollBar1's 0..60 is -30..30
+
+// The ray of the beam the mouse took: its height where it crosses x = 0.
+struct BeamHold {
+    double Height = 0;  // world units
+};
+
+// Whether p lies on the incident part of one of the beam's rays (heights c at x = 0,
+// direction `degrees`), from the window's left edge to x = 0; that ray is remembered.
+bool GripsBeam(App& app, TPoint p, const std::vector<double>& heights, int degrees) {
+    const double slope = std::tan(degrees / DegPerRad);
+    const double left = app.Map.WorldXMin;
+    for (const double c : heights) {
+        if (GripsSegment(app, p, {left, c + slope * left}, {0, c})) {
+            app.Sims.Get<BeamHold>().Height = c;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The beam's direction that takes the ray held through w: ScrollBar1 = angle + 30.
+double BeamPositionAt(App& app, WorldPoint w) {
+    const double c = app.Sims.Get<BeamHold>().Height;
+    return HoldAngle(AngleFrom({0, c}, w, 180, 1), SmallestBeamAngle, -SmallestBeamAngle) -
+           SmallestBeamAngle;
+}
+
+bool GripsLensBeam(App& app, TPoint p) {
+    std::vector<double> heights;
+    for (const BeamRay& ray : BeamOf(app)) heights.push_back(ray.Height);
+    return GripsBeam(app, p, heights, LensOf(app).Angle);
+}
+
+bool GripsMirrorBeam(App& app, TPoint p) {
+    return GripsBeam(app, p, MirrorBeamHeights(app), MirrorOf(app).Angle);
+}
+
+bool GripsParabolaBeam(App& app, TPoint p) {
+    const MirrorState& mirror = MirrorOf(app);
+    std::vector<double> heights;
+    for (int k = -ParabolaBeamPairs; k <= ParabolaBeamPairs; ++k)
+        if (ReflectedAtParabola(k * BeamStep, mirror.Angle, mirror.FocalLength))
+            heights.push_back(k * BeamStep);
+    return GripsBeam(app, p, heights, mirror.Angle);
+}
+
+// --- The prism: the ray enters the middle of the left face ---
+
+PrismRay PrismRayAt(App& app, double degrees) {
+    return TracePrismRay(PrismOf(app).Apex, degrees / DegPerRad,
+                         Substance(app.State.CurrentColour).SubstanceIndexRed);
+}
+
+bool GripsPrismRay(App& app, TPoint p) {
+    const PrismRay ray = PrismRayAt(app, PrismOf(app).Incidence);
+    return GripsSegment(app, p, ray.Start, ray.Entry);
+}
+
+// The angle of incidence grows as the incident ray turns anticlockwise about the entry
+// point; ScrollBar1 shows 90 - i.
+double PrismPositionAt(App& app, WorldPoint w) {
+    const PrismRay normal = PrismRayAt(app, 0);
+    const double zero =
+        std::atan2(normal.Start.y - normal.Entry.y, normal.Start.x - normal.Entry.x) * DegPerRad;
+    return 90 - HoldAngle(AngleFrom(normal.Entry, w, zero, 1), 0, 90);
+}
+
+// --- The ice crystal: the ray enters the middle of face 2 ---
+
+IceRay IceRayAt(App& app, double degrees) {
+    return TraceIceRay(degrees / DegPerRad, IceColourOf(app.State.CurrentColour).Index);
+}
+
+bool GripsIceRay(App& app, TPoint p) {
+    const IceRay ray = IceRayAt(app, IceCrystalOf(app).Incidence);
+    return GripsSegment(app, p, ray.Start, ray.Entry);
+}
+
+double IcePositionAt(App& app, WorldPoint w) {
+    const IceRay normal = IceRayAt(app, 0);
+    const double zero =
+        std::atan2(normal.Start.y - normal.Entry.y, normal.Start.x - normal.Entry.x) * DegPerRad;
+    return 90 - HoldAngle(AngleFrom(normal.Entry, w, zero, 1), 0, 90);
+}
+
+}  // namespace
+
+const DragFigure LensBeamDrag{.Name = "det indfaldende lys",
+                              .Moves = Control::ScrollBar1,
+                              .Grips = &GripsLensBeam,
+                              .PositionAt = &BeamPositionAt};
+const DragFigure ConcaveMirrorBeamDrag{.Name = "det indfaldende lys",
+                                       .Moves = Control::ScrollBar1,
+                                       .Grips = &GripsMirrorBeam,
+                                       .PositionAt = &BeamPositionAt};
+const DragFigure ParabolaBeamDrag{.Name = "det indfaldende lys",
+                                  .Moves = Control::ScrollBar1,
+                                  .Grips = &GripsParabolaBeam,
+                                  .PositionAt = &BeamPositionAt};
+const DragFigure PrismRayDrag{.Name = "den indfaldende stråle",
+                              .Moves = Control::ScrollBar1,
+                              .Grips = &GripsPrismRay,
+                              .PositionAt = &PrismPositionAt};
+const DragFigure IceRayDrag{.Name = "den indfaldende stråle",
+                            .Moves = Control::ScrollBar1,
+                            .Grips = &GripsIceRay,
+                            .PositionAt = &IcePositionAt};
+
+}  // namespace viv
