@@ -16,7 +16,7 @@ constexpr MenuItemDef kFiler[] = {
     {"Gemtabel1", "Gem &tabel...", "", "Gem data i Tabellen som CSV-fil til regneark", 0,
      MC::SaveTable},
     {"N0", "-"},
-    {"Udskrivgraf1", "Udskriv &Graf...", "",
+    {"Udskrivgraf1", "Udskriv &Graf...", "Ctrl+P",
      "Udskriv graf på printer, Vinkeltro udskrift anbefalses", 0, MC::PrintPicture},
     {"Udskrivdata1", "Udskriv &Data", "",
      "Udskriv »sildeben« hørende til graf. (Menupunktet kan kun vælges for nogle simulationer)", 0,
@@ -29,7 +29,7 @@ constexpr MenuItemDef kFiler[] = {
     {"Kopisommetafile1", "Kopi som &Metafile", "",
      "Kopier graf som windows metafile (vektorgrafik) til klippebordet", 0, MC::CopyMetafile},
     {"N2", "-"},
-    {"exit1", "&Afslut", "", "Afslut program", 0, MC::Exit},
+    {"exit1", "&Afslut", "Ctrl+Q", "Afslut program", 0, MC::Exit},
 };
 
 constexpr MenuItemDef kBolgelare[] = {

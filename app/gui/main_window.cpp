@@ -31,6 +31,7 @@
 #include <string>
 #include <utility>
 
+#include "app/gui/about_box.h"
 #include "app/gui/control_panel_view.h"
 #include "app/gui/glyph_button.h"
 #include "app/gui/glyphs.h"
@@ -672,7 +673,7 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             Hjemmeside1Click();
             break;
         case MenuCommand::About:
-            app_.Omvivarnon1Click();
+            ShowAboutBox(this);
             break;
         case MenuCommand::SavePicture:
             Gembillede1Click();
@@ -707,7 +708,9 @@ void TvivarnonMenu::Gemtabel1Click() {
 
 QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,
                                       const QString& filters, QString& chosenFilter) {
-    // The folder of the last save, at first the user's documents; named after the simulation.
+    // The folder of the last save, at first the set-up file's "STI" or the user's documents;
+    // named after the simulation.
+    if (saveDirectory_.isEmpty()) saveDirectory_ = Q(app_.State.OpenDialogDirectory);
     if (saveDirectory_.isEmpty())
         saveDirectory_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString name = Q(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();

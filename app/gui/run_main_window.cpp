@@ -1,9 +1,12 @@
 // The windowed program: the main window, the memo, the results table window, and the loop.
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 #include "app/gui/main_window.h"
+#include "app/gui/program_icon.h"
+#include "app/gui/remembered_settings.h"
 #include "app/gui/startup.h"
 #include "windows/memo_window.h"
 #include "windows/table_window.h"
@@ -11,11 +14,12 @@
 namespace viv {
 
 int RunMainWindow(const Catalogue& catalogue) {
-    QApplication::setApplicationName(QStringLiteral("Vivarnon til windows 98"));
-    // The standard dialogs (print, open) and the message boxes' buttons speak the system's
-    // language, Danish on a Danish system.
+    // The standard dialogs (print, open, save) and the message boxes' buttons speak Danish
+    // as the rest of the program does, whatever the system's language.
     QTranslator qtTexts;
-    if (LoadQtTranslations(QLocale::system(), qtTexts)) QApplication::installTranslator(&qtTexts);
+    if (LoadQtTranslations(QLocale(QLocale::Danish, QLocale::Denmark), qtTexts))
+        QApplication::installTranslator(&qtTexts);
+    QApplication::setWindowIcon(ProgramIcon());
     TvivarnonMenu window(catalogue);
     TVMemoform memo(window.app());
     memo.setAttribute(Qt::WA_QuitOnClose, false);
@@ -24,6 +28,9 @@ int RunMainWindow(const Catalogue& catalogue) {
     table.setAttribute(Qt::WA_QuitOnClose, false);
     window.AttachTableWindow(&table);
     window.AttachMemoWindow(&memo);
+    QSettings settings;
+    RestoreWindowSettings(window, settings);
+    KeepWindowSettings(window);
     window.show();
     return QApplication::exec();
 }
