@@ -54,6 +54,8 @@ void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings) {
     if (!ok || n <= StartPicture || n >= LeavingStartPicture) return;
     const auto simulation = static_cast<std::uint16_t>(n);
     if (app.catalogue().Find(simulation) == nullptr) return;
+    // As if chosen from its subject menu, which clears the legend of the button bar.
+    app.SubjectMenuOpened();
     app.MenuEntry(simulation);
     window.SyncFromModel();
 }
