@@ -16,7 +16,9 @@ namespace {
 constexpr char kGeometryKey[] = "window/geometry";      // QWidget::saveGeometry's bytes
 constexpr char kSimulationKey[] = "window/simulation";  // 1..43, 1 the start picture
 
-// Saves the settings when the window closes, before the core forgets its simulation.
+// Saves the settings when the window closes. "&Afslut" closes the core before the window,
+// so the simulation shown is followed on the window's events (a new simulation changes
+// the window's caption).
 class SettingsKeeper : public QObject {
 public:
     explicit SettingsKeeper(TvivarnonMenu& window) : QObject(&window), window_(window) {
@@ -24,15 +26,19 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::Close) {
+        if (watched != &window_) return false;
+        const std::uint16_t n = window_.app().State.CurrentSimulation;
+        if (n >= StartPicture && n < LeavingStartPicture) shown_ = n;
+        if (event->type() == QEvent::Close) {
             QSettings settings;
-            SaveWindowSettings(window_, settings);
+            SaveWindowSettings(window_, shown_, settings);
         }
         return false;
     }
 
 private:
     TvivarnonMenu& window_;
+    std::uint16_t shown_ = StartPicture;
 };
 
 }  // namespace
@@ -60,11 +66,11 @@ void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings) {
     window.SyncFromModel();
 }
 
-void SaveWindowSettings(TvivarnonMenu& window, QSettings& settings) {
+void SaveWindowSettings(const TvivarnonMenu& window, std::uint16_t simulation,
+                        QSettings& settings) {
     settings.setValue(QLatin1String(kGeometryKey), window.saveGeometry());
-    const std::uint16_t n = window.app().State.CurrentSimulation;
-    if (n >= StartPicture && n < LeavingStartPicture)
-        settings.setValue(QLatin1String(kSimulationKey), static_cast<int>(n));
+    if (simulation >= StartPicture && simulation < LeavingStartPicture)
+        settings.setValue(QLatin1String(kSimulationKey), static_cast<int>(simulation));
     settings.sync();
 }
 

@@ -4,6 +4,8 @@
 // set-up file VIVARNON.INI, where it is found, wins over both for what it sets.
 #pragma once
 
+#include <cstdint>
+
 class QObject;
 class QSettings;
 
@@ -19,8 +21,8 @@ void NameApplication();
 // Before the window is shown.
 void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings);
 
-// Writes the window's size, place and simulation to `settings`.
-void SaveWindowSettings(TvivarnonMenu& window, QSettings& settings);
+// Writes the window's size and place and the simulation it shows (1..43) to `settings`.
+void SaveWindowSettings(const TvivarnonMenu& window, std::uint16_t simulation, QSettings& settings);
 
 // Saves the window's settings to the user's settings whenever it is closed; the keeper
 // is a child of the window.
