@@ -13,7 +13,7 @@ FilePtr OpenRegularFile(const std::string& path, std::string& error) {
         error = "no such file";
         return nullptr;
     }
-    // O_NONBLOCK: opening a named pipe with no writer returns at once instead of waiting.
+    // Opening a named pipe with no writer returns at once instead of waiting.
     const int fd = OpenForReadingWithoutWaiting(path.c_str());
     if (fd < 0) {
         error = std::strerror(errno);
