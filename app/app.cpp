@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/about.h"
 #include "app/catalogue.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
@@ -255,9 +256,7 @@ void App::DisplayHint(std::string_view hint) {
 }
 
 void App::Omvivarnon1Click() {
-    constexpr int major = 2, minor = 0;
-    host_.ShowMessage("Vivarnon, version " + std::to_string(major) + "." + std::to_string(minor),
-                      MessageKind::Information);
+    host_.ShowMessage(VersionLine(), MessageKind::Information);
 }
 
 }  // namespace viv

@@ -115,7 +115,7 @@ public:
     void VisMemoClick();   // "Vis &Memo"
     void SubjectMenuOpened();  // a subject menu clears the legend of the button bar
     void DisplayHint(std::string_view hint);
-    // "&Om vivarnon".
+    // "&Om Vivarnon".
     void Omvivarnon1Click();
 
     // The colour text of the status line: name, ": ", wavelength and " nm".

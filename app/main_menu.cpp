@@ -16,7 +16,7 @@ constexpr MenuItemDef kFiler[] = {
     {"Gemtabel1", "Gem ta&bel...", "", "Gem data i Tabellen som CSV-fil til regneark", 0,
      MC::SaveTable},
     {"N0", "-"},
-    {"Udskrivgraf1", "Udskriv G&raf...", "",
+    {"Udskrivgraf1", "Udskriv G&raf...", "Ctrl+P",
      "Udskriv graf på printer, Vinkeltro udskrift anbefalses", 0, MC::PrintPicture},
     {"Udskrivdata1", "Udskriv &Data", "",
      "Udskriv »sildeben« hørende til graf. (Menupunktet kan kun vælges for nogle simulationer)", 0,
@@ -30,7 +30,7 @@ constexpr MenuItemDef kFiler[] = {
      "Kopiér grafen som vektorgrafik (SVG, med et billede ved siden af) til udklipsholderen", 0,
      MC::CopyMetafile},
     {"N2", "-"},
-    {"exit1", "&Afslut", "", "Afslut program", 0, MC::Exit},
+    {"exit1", "&Afslut", "Ctrl+Q", "Afslut program", 0, MC::Exit},
 };
 
 constexpr MenuItemDef kBolgelare[] = {

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/about.h"
 #include "app/memo_text.h"
 #include "app/menu_items.h"
 
@@ -207,6 +208,9 @@ public:
         } else if (command == "memo") {
             NoMoreThan(w, 1);
             out_ << SelectedGuidance(app_.Memo);
+        } else if (command == "about") {
+            NoMoreThan(w, 1);
+            out_ << VersionLine() << '\n' << AboutDetails();
         } else {
             throw BadLine{"unknown command: " + command};
         }
@@ -312,45 +316,44 @@ int RunScript(App& app, ScriptHost& host, std::istream& in, std::ostream& out, s
 }
 
 std::string ScriptHelp() {
-    return "Usage: vivarnon [--script FILE]\n"
-           "  --script FILE   run the commands of FILE (- for standard input) with no window\n"
-           "\n"
-           "Commands, one a line (blank lines and lines starting with # are skipped):\n"
-           "  size W H          the picture becomes W x H pixels and is redrawn (at first\n"
-           "                    684 x 473, the main window's picture at its start size)\n"
-           "  select N          the menu entry of simulation N (1..43, not 13); 1 gives the\n"
-           "                    start picture, as the program starts\n"
+    return "Kommandoer til --script, én pr. linje (tomme linjer og linjer, der begynder med #,\n"
+           "springes over):\n"
+           "  size B H          billedet bliver B x H pixel og tegnes igen (fra start 684 x 473,\n"
+           "                    hovedvinduets billede i startstørrelsen)\n"
+           "  select N          menupunktet for simulation N (1..43, ikke 13); 1 giver\n"
+           "                    startbilledet, som når programmet starter\n"
            "  scroll1 P .. scroll3 P, track1 P .. track4 P\n"
-           "                    move that control to position P (where it stands already:\n"
-           "                    nothing happens, as in the window)\n"
-           "  key F2 .. key F6  press that toggle (its button or its \"&Vis\" menu entry)\n"
-           "  tick [K]          K ticks of the animation clock (default 1)\n"
-           "  step              one frame forward (\"Frem\")\n"
-           "  mouse X Y         the mouse moves over picture pixel (X, Y)\n"
-           "  click X Y         a mouse press there\n"
-           "  drag X1 Y1 X2 Y2  press at (X1, Y1), move in steps to (X2, Y2) (which may lie\n"
-           "                    off the picture) and let go, dragging the figure there\n"
-           "  redraw            draw the whole picture anew\n"
-           "  save FILE.png     write the picture as PNG (the screen's pixels); FILE.svg or\n"
-           "                    FILE.pdf draw it anew as vectors on a white page of its size\n"
-           "  savetable FILE.csv  write the results table as CSV (the system's list\n"
-           "                    separator and decimal point, UTF-8)\n"
+           "                    flyt rullepanelet eller skyderen til position P (står den der\n"
+           "                    allerede, sker der intet, som i vinduet)\n"
+           "  key F2 .. key F6  tryk på tasten (dens knap eller dens punkt i menuen \"Vis\")\n"
+           "  tick [K]          K tik af animationsuret (1, hvis K mangler)\n"
+           "  step              ét billede frem (\"Frem\")\n"
+           "  mouse X Y         musen flyttes hen over billedets pixel (X, Y)\n"
+           "  click X Y         et museklik der\n"
+           "  drag X1 Y1 X2 Y2  tryk ved (X1, Y1), flyt i små skridt til (X2, Y2) (gerne uden\n"
+           "                    for billedet) og slip: figuren under musen trækkes med\n"
+           "  redraw            tegn hele billedet igen\n"
+           "  save FILE.png     gem billedet som PNG (skærmens pixel); FILE.svg eller\n"
+           "                    FILE.pdf tegner det igen som vektorgrafik på en hvid side i\n"
+           "                    samme størrelse\n"
+           "  savetable FILE.csv  gem tabellen som CSV (systemets listeseparator og\n"
+           "                    decimaltegn, UTF-8)\n"
            "  print FILE.pdf [table]\n"
-           "                    print the picture on A4 pages in a PDF file, \" 75% skalatro\",\n"
-           "                    with the results table under it when asked (\"Udskriv Graf\")\n"
-           "  data FILE.pdf     print the data list in a PDF file (\"Udskriv Data\")\n"
-           "  table             the results table, a line a row, cells joined by a tab\n"
-           "  panels            the status panels 1, 2, 3 and the message panel, tab-joined\n"
-           "  caption           the window caption\n"
-           "  vis               the \"&Vis\" menu opened: a line an entry, caption, enabled or\n"
-           "                    disabled and checked, tab-joined\n"
-           "  memo              the guidance the memo shows selected, as plain lines\n"
-           "  menus             every menu and its shown entries as they stand, tab-joined:\n"
-           "                    caption and mnemonic letter, entries indented with their\n"
-           "                    shortcut\n"
-           "  reset             \"Nulstil\": the simulation's start values, as a fresh choice\n"
-           "A bad line stops the script with \"line N: ...\" on standard error and exit status "
-           "2.\n";
+           "                    udskriv billedet på A4-sider i en PDF-fil, \" 75% skalatro\", med\n"
+           "                    tabellen under, hvis det ønskes (\"Udskriv Graf\")\n"
+           "  data FILE.pdf     udskriv »sildeben« i en PDF-fil (\"Udskriv Data\")\n"
+           "  table             tabellen, en linje pr. række, cellerne adskilt af tabulator\n"
+           "  panels            statuspanel 1, 2, 3 og meddelelsespanelet, adskilt af tabulator\n"
+           "  caption           vinduets titel\n"
+           "  vis               menuen \"Vis\" åbnet: en linje pr. punkt, med titel,\n"
+           "                    enabled eller disabled og checked, adskilt af tabulator\n"
+           "  memo              den vejledning, memoet viser markeret, som ren tekst\n"
+           "  menus             alle menuer og deres viste punkter, som de står, adskilt af\n"
+           "                    tabulator: titel og genvejsbogstav, punkterne indrykket med\n"
+           "                    deres genvejstast\n"
+           "  reset             \"Nulstil\": simulationens startværdier, som et nyt valg\n"
+           "  about             hvad \"Om Vivarnon\" viser: version, licens og tak\n"
+           "En forkert linje standser kørslen med \"line N: ...\" på standard-fejl og status 2.\n";
 }
 
 }  // namespace viv

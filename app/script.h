@@ -50,7 +50,7 @@ public:
 // `err`; the result is then 2, else 0.
 int RunScript(App& app, ScriptHost& host, std::istream& in, std::ostream& out, std::ostream& err);
 
-// The list of commands, for --help.
+// The list of commands, for --help (in Danish, as the program).
 std::string ScriptHelp();
 
 }  // namespace viv

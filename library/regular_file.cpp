@@ -1,11 +1,9 @@
 #include "library/regular_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+
+#include "library/system_calls.h"
 
 namespace viv {
 
@@ -15,8 +13,8 @@ FilePtr OpenRegularFile(const std::string& path, std::string& error) {
         error = "no such file";
         return nullptr;
     }
-    // O_NONBLOCK: opening a named pipe with no writer returns at once instead of waiting.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    // Opening a named pipe with no writer returns at once instead of waiting.
+    const int fd = OpenForReadingWithoutWaiting(path.c_str());
     if (fd < 0) {
         error = std::strerror(errno);
         return nullptr;
@@ -33,8 +31,7 @@ FilePtr OpenRegularFile(const std::string& path, std::string& error) {
         return nullptr;
     }
     // Reads of a regular file wait for the disk as usual.
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+    if (!WaitOnReads(fd)) {
         error = std::strerror(errno);
         ::close(fd);
         return nullptr;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/.
+# Configures and builds everything into build/: the program, the tests and the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIV_BUILD_TESTS=ON >/dev/null
 cmake --build build

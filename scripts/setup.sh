@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks to build, run and test Vivarnon.
+# Installs what a fresh Debian 12 machine lacks, with apt-get:
+#   bash scripts/setup.sh [program|package|all]
+#   program  what building and starting the program needs
+#   package  that, and what building and checking the Debian package needs (cpack's
+#            `file`, dpkg-shlibdeps from dpkg-dev, lintian, the desktop entry's validator)
+#   all      (the default) that, and the tests, benchmarks, sanitizers and fuzzing
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev
-          libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev xvfb xauth fonts-dejavu-core
-          ccache qt6-translations-l10n clang libclang-rt-14-dev appstream)
+what="${1:-all}"
+program=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev
+         libboost-math-dev fonts-dejavu-core ccache qt6-translations-l10n qt6-qpa-plugins)
+package=(file dpkg-dev lintian desktop-file-utils appstream)
+tests=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
+case "$what" in
+  program) packages=("${program[@]}") ;;
+  package) packages=("${program[@]}" "${package[@]}") ;;
+  all) packages=("${program[@]}" "${package[@]}" "${tests[@]}") ;;
+  *) echo "usage: scripts/setup.sh [program|package|all]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

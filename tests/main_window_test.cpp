@@ -145,10 +145,18 @@ TEST(MainWindowStart, MissingPhotographIsReportedOnce) {
     p.Choose(7);
     EXPECT_EQ(p.app().State.CurrentSimulation, 7);
     messages[0]->close();
+    // "Om Vivarnon": one box however often it is asked for, with the version, the licence,
+    // the credits and the Qt it runs on.
     p.Action("Omvivarnon1")->trigger();
     p.Action("Omvivarnon1")->trigger();
-    ASSERT_EQ(p.window->host().OpenMessages().size(), 1u);
-    EXPECT_EQ(Str(p.window->host().OpenMessages()[0]->text()), "Vivarnon, version 2.0");
+    const auto about = p.window->findChildren<QMessageBox*>(QStringLiteral("OmVivarnon"));
+    ASSERT_EQ(about.size(), 1);
+    EXPECT_EQ(Str(about[0]->windowTitle()), "Om Vivarnon");
+    EXPECT_EQ(Str(about[0]->text()), "Vivarnon, version 2.0");
+    for (const char* part :
+         {"GPL-2.0-or-later", "Qt ", qVersion(), "libjpeg-turbo", "Boost.Math", "Sergey Nazarov"})
+        EXPECT_TRUE(about[0]->informativeText().contains(QString::fromUtf8(part))) << part;
+    about[0]->close();
 }
 
 // Every simulation's menu entry: the caption, the table's shape and the controls and

@@ -36,6 +36,7 @@
 
 #include "app/control_readout.h"
 #include "app/control_tables.h"
+#include "app/gui/about_box.h"
 #include "app/gui/control_panel_view.h"
 #include "app/gui/glyph_button.h"
 #include "app/gui/glyphs.h"
@@ -754,7 +755,7 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             Hjemmeside1Click();
             break;
         case MenuCommand::About:
-            app_.Omvivarnon1Click();
+            ShowAboutBox(this);
             break;
         case MenuCommand::SavePicture:
             Gembillede1Click();
@@ -789,8 +790,9 @@ void TvivarnonMenu::Gemtabel1Click() {
 
 QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,
                                       const QString& filters, QString& chosenFilter) {
-    // The folder of the last save, at first the user's pictures (for a picture) or
-    // documents (for a table); named after the simulation.
+    // The folder of the last save, at first the set-up file's "STI", else the user's
+    // pictures (for a picture) or documents (for a table); named after the simulation.
+    if (saveDirectory_.isEmpty()) saveDirectory_ = Q(app_.State.OpenDialogDirectory);
     if (saveDirectory_.isEmpty()) {
         const auto where = extension == QLatin1String(".csv") ? QStandardPaths::DocumentsLocation
                                                               : QStandardPaths::PicturesLocation;

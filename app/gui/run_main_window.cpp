@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "app/gui/main_window.h"
+#include "app/gui/program_icon.h"
+#include "app/gui/remembered_settings.h"
 #include "app/gui/startup.h"
 #include "windows/memo_window.h"
 #include "windows/table_window.h"
@@ -13,13 +15,14 @@
 namespace viv {
 
 int RunMainWindow(const Catalogue& catalogue) {
-    QApplication::setApplicationName(QStringLiteral("Vivarnon til windows 98"));
     // The name the window titles carry: the program's own, no operating system's.
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vivarnon"));
-    // The standard dialogs (print, open) and the message boxes' buttons speak the system's
-    // language, Danish on a Danish system.
+    // The standard dialogs (print, open, save) and the message boxes' buttons speak Danish
+    // as the rest of the program does, whatever the system's language.
     QTranslator qtTexts;
-    if (LoadQtTranslations(QLocale::system(), qtTexts)) QApplication::installTranslator(&qtTexts);
+    if (LoadQtTranslations(QLocale(QLocale::Danish, QLocale::Denmark), qtTexts))
+        QApplication::installTranslator(&qtTexts);
+    QApplication::setWindowIcon(ProgramIcon());
     TvivarnonMenu window(catalogue);
     TVMemoform memo(window.app());
     memo.setAttribute(Qt::WA_QuitOnClose, false);
@@ -28,9 +31,11 @@ int RunMainWindow(const Catalogue& catalogue) {
     table.setAttribute(Qt::WA_QuitOnClose, false);
     window.AttachTableWindow(&table);
     window.AttachMemoWindow(&memo);
+    QSettings settings;
+    RestoreWindowSettings(window, settings);
+    KeepWindowSettings(window);
     // The memo's and the table's places and the last save folder, from one run to the next.
-    window.RememberPlaces(
-        std::make_shared<QSettings>(QStringLiteral("Vivarnon"), QStringLiteral("vivarnon")));
+    window.RememberPlaces(std::make_shared<QSettings>());
     window.show();
     return QApplication::exec();
 }

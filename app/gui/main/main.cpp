@@ -1,29 +1,42 @@
-// Program entry: the main window, or with --script the same core with no window.
+// Program entry: the main window, or with --script the same core with no window;
+// --version and --help answer without starting Qt.
 #include <QApplication>
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <span>
 
+#include "app/command_line.h"
 #include "app/gui/headless_host.h"
+#include "app/gui/remembered_settings.h"
 #include "app/gui/startup.h"
 #include "app/memo_text.h"
 #include "app/script.h"
+#include "library/system_calls.h"
 #include "sims/simulations.h"
 
 namespace {
 
-int RunScripted(int argc, char** argv, const char* file) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+constexpr char kNoDisplay[] =
+    "vivarnon: der er ingen skærm at vise vinduet på (hverken DISPLAY eller\n"
+    "WAYLAND_DISPLAY er sat, eller skærmen svarer ikke). Start programmet på\n"
+    "skrivebordet, eller lav billeder uden vindue med vivarnon --script FIL\n"
+    "(se vivarnon --help).\n";
+
+int RunScripted(int argc, char** argv, const std::string& file) {
+    viv::SetEnvironmentDefault("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    viv::NameApplication();
     std::ifstream stream;
     std::istream* in = &std::cin;
-    if (std::strcmp(file, "-") != 0) {
+    if (file != "-") {
         stream.open(file);
         if (!stream) {
             std::cerr << "cannot read " << file << '\n';
-            return 2;
+            return viv::UsageErrorStatus;
         }
         in = &stream;
     }
@@ -38,22 +51,69 @@ int RunScripted(int argc, char** argv, const char* file) {
     return status;
 }
 
+// True where a window can plainly not be shown: on a Unix desktop system with neither an
+// X nor a Wayland display named and no other platform chosen.
+bool NoDisplayNamed(int argc, char** argv) {
+#if defined(_WIN32) || defined(__APPLE__)
+    (void)argc;
+    (void)argv;
+    return false;
+#else
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) return false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "-platform", 9) == 0 ||
+            std::strncmp(argv[i], "--platform", 10) == 0)
+            return false;
+    return true;
+#endif
+}
+
+// A display that is named but does not answer makes Qt give up while the application
+// starts: the program says why in its own words and ends, instead of aborting.
+bool startingQt = false;
+void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg && startingQt) {
+        std::fputs(kNoDisplay, stderr);
+        std::fflush(stderr);
+        std::_Exit(viv::NoDisplayStatus);
+    }
+    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << viv::ScriptHelp();
+    const char* const* args = argv + 1;
+    const viv::CommandLine line = viv::ParseCommandLine(
+        std::span<const char* const>(args, static_cast<std::size_t>(argc > 1 ? argc - 1 : 0)));
+    switch (line.What) {
+        case viv::CommandLine::Mode::Help:
+            std::cout << viv::UsageText();
             return 0;
-        }
-        if (std::strcmp(argv[i], "--script") == 0) {
-            if (i + 1 >= argc) {
-                std::cerr << "--script needs a file (- for standard input)\n";
-                return 2;
-            }
-            return RunScripted(argc, argv, argv[i + 1]);
-        }
+        case viv::CommandLine::Mode::Version:
+            std::cout << viv::VersionAnswer() << '\n';
+            return 0;
+        case viv::CommandLine::Mode::Error:
+            std::cerr << "vivarnon: " << line.Error << "\nSe vivarnon --help.\n";
+            return viv::UsageErrorStatus;
+        case viv::CommandLine::Mode::Script:
+            return RunScripted(argc, argv, line.ScriptFile);
+        case viv::CommandLine::Mode::Window:
+            break;
     }
+    if (NoDisplayNamed(argc, argv)) {
+        std::fputs(kNoDisplay, stderr);
+        return viv::NoDisplayStatus;
+    }
+    startingQt = true;
+    const QtMessageHandler previous = qInstallMessageHandler(StartupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    startingQt = false;
+    viv::NameApplication();
     return viv::RunMainWindow(viv::AllSimulations());
 }

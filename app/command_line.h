@@ -1,0 +1,33 @@
+// The program's command line: the window (with Qt's own options), the scripted mode,
+// --version and --help. No Qt: the answer decides whether Qt is started at all.
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace viv {
+
+struct CommandLine {
+    enum class Mode { Window, Script, Version, Help, Error };
+    Mode What = Mode::Window;
+    std::string ScriptFile;  // Script: the file of commands, "-" for standard input
+    std::string Error;       // Error: what was wrong, in Danish, for standard error
+};
+
+// Exit status of a command line the program does not understand.
+constexpr int UsageErrorStatus = 2;
+// Exit status when the window cannot be shown (no display).
+constexpr int NoDisplayStatus = 1;
+
+// Reads the arguments after the program's name. Qt's own options for the window
+// (-platform NAME, -style NAME, -reverse, ...) are left for Qt; anything else unknown
+// is an error.
+CommandLine ParseCommandLine(std::span<const char* const> args);
+
+// `--help`: the window, the scripted mode and its commands, in Danish.
+std::string UsageText();
+
+// `--version`: "vivarnon 2.0".
+std::string VersionAnswer();
+
+}  // namespace viv

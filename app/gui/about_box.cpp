@@ -1,0 +1,36 @@
+#include "app/gui/about_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+#include "app/about.h"
+
+namespace viv {
+
+QMessageBox* ShowAboutBox(QWidget* parent) {
+    // One box at a time, for the window that asked.
+    const QString name = QStringLiteral("OmVivarnon");
+    if (parent != nullptr) {
+        if (auto* open = parent->findChild<QMessageBox*>(name, Qt::FindDirectChildrenOnly)) {
+            open->raise();
+            open->activateWindow();
+            return open;
+        }
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Om Vivarnon"),
+                                QString::fromStdString(VersionLine()), QMessageBox::Ok, parent);
+    box->setObjectName(name);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (!QApplication::windowIcon().isNull())
+        box->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box->setInformativeText(
+        QString::fromStdString(AboutDetails()) +
+        QStringLiteral("\nQt %1 (bygget med Qt %2).")
+            .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->show();
+    return box;
+}
+
+}  // namespace viv

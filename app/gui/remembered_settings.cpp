@@ -1,0 +1,81 @@
+#include "app/gui/remembered_settings.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QSettings>
+
+#include "app/catalogue.h"
+#include "app/gui/main_window.h"
+#include "app/version.h"
+
+namespace viv {
+
+namespace {
+
+constexpr char kGeometryKey[] = "window/geometry";      // QWidget::saveGeometry's bytes
+constexpr char kSimulationKey[] = "window/simulation";  // 1..43, 1 the start picture
+
+// Saves the settings when the window closes. "&Afslut" closes the core before the window,
+// so the simulation shown is followed on the window's events (a new simulation changes
+// the window's caption).
+class SettingsKeeper : public QObject {
+public:
+    explicit SettingsKeeper(TvivarnonMenu& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &window_) return false;
+        const std::uint16_t n = window_.app().State.CurrentSimulation;
+        if (n >= StartPicture && n < LeavingStartPicture) shown_ = n;
+        if (event->type() == QEvent::Close) {
+            QSettings settings;
+            SaveWindowSettings(window_, shown_, settings);
+        }
+        return false;
+    }
+
+private:
+    TvivarnonMenu& window_;
+    std::uint16_t shown_ = StartPicture;
+};
+
+}  // namespace
+
+void NameApplication() {
+    // ~/.config/vivarnon/vivarnon.conf; the window class "vivarnon".
+    QCoreApplication::setOrganizationName(QStringLiteral("vivarnon"));
+    QCoreApplication::setApplicationName(QStringLiteral("vivarnon"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(VersionText));
+    QGuiApplication::setDesktopFileName(QStringLiteral("dk.vivarnon.Vivarnon"));
+}
+
+void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings) {
+    const QByteArray geometry = settings.value(QLatin1String(kGeometryKey)).toByteArray();
+    if (!geometry.isEmpty()) window.restoreGeometry(geometry);
+    bool ok = false;
+    const int n = settings.value(QLatin1String(kSimulationKey)).toInt(&ok);
+    App& app = window.app();
+    if (!ok || n <= StartPicture || n >= LeavingStartPicture) return;
+    const auto simulation = static_cast<std::uint16_t>(n);
+    if (app.catalogue().Find(simulation) == nullptr) return;
+    // As if chosen from its subject menu, which clears the legend of the button bar.
+    app.SubjectMenuOpened();
+    app.MenuEntry(simulation);
+    window.SyncFromModel();
+}
+
+void SaveWindowSettings(const TvivarnonMenu& window, std::uint16_t simulation,
+                        QSettings& settings) {
+    settings.setValue(QLatin1String(kGeometryKey), window.saveGeometry());
+    if (simulation >= StartPicture && simulation < LeavingStartPicture)
+        settings.setValue(QLatin1String(kSimulationKey), static_cast<int>(simulation));
+    settings.sync();
+}
+
+QObject* KeepWindowSettings(TvivarnonMenu& window) {
+    return new SettingsKeeper(window);
+}
+
+}  // namespace viv

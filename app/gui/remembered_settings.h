@@ -1,0 +1,31 @@
+// What the program remembers between runs, in Qt's settings: on Linux the user's
+// ~/.config/vivarnon/vivarnon.conf, with defaults an administrator may place for every user
+// in vivarnon/vivarnon.conf under the system's XDG configuration folders (/etc/xdg). The
+// set-up file VIVARNON.INI, where it is found, wins over both for what it sets.
+#pragma once
+
+#include <cstdint>
+
+class QObject;
+class QSettings;
+
+namespace viv {
+
+class TvivarnonMenu;
+
+// The names under which Qt finds the program's settings, and the desktop entry that
+// groups its windows; called once, before the application object's windows exist.
+void NameApplication();
+
+// Gives the window the size, place and simulation it had when it was last closed.
+// Before the window is shown.
+void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings);
+
+// Writes the window's size and place and the simulation it shows (1..43) to `settings`.
+void SaveWindowSettings(const TvivarnonMenu& window, std::uint16_t simulation, QSettings& settings);
+
+// Saves the window's settings to the user's settings whenever it is closed; the keeper
+// is a child of the window.
+QObject* KeepWindowSettings(TvivarnonMenu& window);
+
+}  // namespace viv
