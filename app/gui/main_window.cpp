@@ -60,7 +60,11 @@ constexpr int kSplitterWidth = 3;      // pixels
 constexpr int kPanelMinimum = 50;      // pixels: no status panel is made narrower
 constexpr int kLambdaPixelHeight = 15;
 constexpr char kVisMenu[] = "Vis1";
-constexpr char kSaveFailed[] = "Filen kunne ikke gemmes.";
+
+// "<name> kunne ikke gemmes: " and why, e.g. "Der er ikke plads på disken".
+std::string SaveFailedMessage(const QString& path, const std::string& reason) {
+    return QFileInfo(path).fileName().toStdString() + " kunne ikke gemmes: " + reason + ".";
+}
 
 // The scroll bars and track bars of the control panel: their place from the top (the
 // model holds their left edge and width).
@@ -692,7 +696,7 @@ void TvivarnonMenu::Gembillede1Click() {
     if (path.isEmpty()) return;
     std::string error;
     if (!SavePicture(app_, path.toStdString(), error))
-        host_.ShowMessage(kSaveFailed, MessageKind::Warning);
+        host_.ShowMessage(SaveFailedMessage(path, error), MessageKind::Warning);
 }
 
 void TvivarnonMenu::Gemtabel1Click() {
@@ -702,7 +706,7 @@ void TvivarnonMenu::Gemtabel1Click() {
     if (path.isEmpty()) return;
     std::string error;
     if (!SaveTable(app_, path.toStdString(), error))
-        host_.ShowMessage(kSaveFailed, MessageKind::Warning);
+        host_.ShowMessage(SaveFailedMessage(path, error), MessageKind::Warning);
 }
 
 QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,
