@@ -3,28 +3,37 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "app/gui/headless_host.h"
 #include "app/gui/startup.h"
 #include "app/memo_text.h"
 #include "app/script.h"
+#include "library/regular_file.h"
 #include "sims/simulations.h"
 
 namespace {
 
+constexpr std::size_t kMaxScriptBytes = 64u << 20;  // bytes: far more than any worksheet's script
+
 int RunScripted(int argc, char** argv, const char* file) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
-    std::ifstream stream;
+    std::istringstream stream;
     std::istream* in = &std::cin;
     if (std::strcmp(file, "-") != 0) {
-        stream.open(file);
-        if (!stream) {
-            std::cerr << "cannot read " << file << '\n';
+        // Only a regular file: a folder, a device or a named pipe is no script.
+        viv::FileBytes script = viv::ReadRegularFile(file, kMaxScriptBytes);
+        if (script.Status != viv::ReadStatus::Ok) {
+            std::cerr << "cannot read " << file << ": "
+                      << (script.Status == viv::ReadStatus::NotFound && script.Error.empty()
+                              ? "no such file"
+                              : script.Error)
+                      << '\n';
             return 2;
         }
+        stream.str(std::move(script.Bytes));
         in = &stream;
     }
     viv::HeadlessHost host;
