@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace viv {
@@ -20,6 +21,7 @@ constexpr std::array<char16_t, 32> kCp1252High{
 constexpr std::size_t kMaxDepth = 1000;     // deeper groups share the state of this depth
 constexpr std::size_t kMaxWordLength = 32;  // letters of a control word
 constexpr long long kMaxParameter = 1'000'000'000;
+constexpr std::size_t kMaxFonts = 4096;  // entries of the font table kept
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t { Text, FontTable, ColourTable, Skip };
@@ -35,15 +37,43 @@ struct GroupState {
 };
 
 // Destinations whose text is no part of the document.
-constexpr std::array<std::string_view, 30> kSkippedDestinations{
-    "stylesheet", "info",      "pict",     "object",    "header",     "headerl",
-    "headerr",    "headerf",   "footer",   "footerl",   "footerr",    "footerf",
-    "footnote",   "fldinst",   "listtable", "listoverridetable", "revtbl", "rsidtbl",
-    "xmlnstbl",   "themedata", "colorschememapping", "latentstyles", "datastore",
-    "filetbl",    "generator", "annotation", "atnid",  "atnauthor", "bkmkstart", "bkmkend"};
+constexpr std::array<std::string_view, 30> kSkippedDestinations{"stylesheet",
+                                                                "info",
+                                                                "pict",
+                                                                "object",
+                                                                "header",
+                                                                "headerl",
+                                                                "headerr",
+                                                                "headerf",
+                                                                "footer",
+                                                                "footerl",
+                                                                "footerr",
+                                                                "footerf",
+                                                                "footnote",
+                                                                "fldinst",
+                                                                "listtable",
+                                                                "listoverridetable",
+                                                                "revtbl",
+                                                                "rsidtbl",
+                                                                "xmlnstbl",
+                                                                "themedata",
+                                                                "colorschememapping",
+                                                                "latentstyles",
+                                                                "datastore",
+                                                                "filetbl",
+                                                                "generator",
+                                                                "annotation",
+                                                                "atnid",
+                                                                "atnauthor",
+                                                                "bkmkstart",
+                                                                "bkmkend"};
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -357,7 +387,8 @@ private:
                 return;
             case Destination::ColourTable:
                 if (b == ';') {
-                    pendingColour_.Automatic = !colourGiven_;  // an empty entry: the automatic colour
+                    pendingColour_.Automatic =
+                        !colourGiven_;  // an empty entry: the automatic colour
                     doc_.Colours.push_back(pendingColour_);
                     pendingColour_ = RtfColour{};
                     colourGiven_ = false;
@@ -433,19 +464,21 @@ private:
     }
 
     // The document's index of font number `number`; -1 when the table has not named it.
+    // Found in constant time: a text may name fonts at every other word.
     int FontIndex(int number, bool add = false) {
-        for (std::size_t i = 0; i < fontNumbers_.size(); ++i)
-            if (fontNumbers_[i] == number) return static_cast<int>(i);
-        if (!add || fontNumbers_.size() >= 4096) return -1;
-        fontNumbers_.push_back(number);
+        if (const auto known = fontIndices_.find(number); known != fontIndices_.end())
+            return known->second;
+        if (!add || doc_.Fonts.size() >= kMaxFonts) return -1;
+        const int index = static_cast<int>(doc_.Fonts.size());
+        fontIndices_.emplace(number, index);
         doc_.Fonts.emplace_back();
-        return static_cast<int>(fontNumbers_.size()) - 1;
+        return index;
     }
 
     std::string_view in_;
     std::size_t pos_ = 0;
     std::vector<GroupState> stack_;
-    std::size_t overflow_ = 0;  // groups opened beyond kMaxDepth and not yet closed
+    std::size_t overflow_ = 0;    // groups opened beyond kMaxDepth and not yet closed
     bool newGroup_ = false;       // nothing has come since the last "{"
     bool ignorableNext_ = false;  // "{\*" was read
     RtfDocument doc_;
@@ -453,8 +486,8 @@ private:
     bool paragraphOpen_ = false;
     char32_t highSurrogate_ = 0;
     int defaultFont_ = 0;
-    std::vector<int> fontNumbers_;  // the file's font numbers in the order of Fonts
-    int fontNumber_ = -1;           // the font table entry being read
+    std::unordered_map<int, int> fontIndices_;  // the file's font numbers: their index in Fonts
+    int fontNumber_ = -1;                       // the font table entry being read
     std::string fontName_;
     RtfColour pendingColour_;
     bool colourGiven_ = false;  // the colour table entry being read named a level
@@ -489,7 +522,9 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-RtfReadResult ReadRtf(std::string_view bytes) { return Reader(bytes).Run(); }
+RtfReadResult ReadRtf(std::string_view bytes) {
+    return Reader(bytes).Run();
+}
 
 std::string RtfDocument::PlainText() const {
     std::string out;
