@@ -11,9 +11,10 @@ target="${1:?usage: scripts/fuzz.sh jpeg|setup_file|script|rtf [SECONDS]}"
 seconds="${2:-0}"
 case "$target" in jpeg|setup_file|script|rtf) ;; *) echo "no fuzz target $target" >&2; exit 2 ;; esac
 bash scripts/setup.sh
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 build=build-sanitize
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DVIV_SANITIZE=ON -DVIV_FUZZ=ON >/dev/null
+source scripts/sanitize-config.sh
+configure_sanitize_build "$build"
 cmake --build "$build" --target "fuzz_$target"
 work="$build/fuzz-corpus/$target"
 mkdir -p "$work"
