@@ -74,6 +74,10 @@ bool IsLetter(char c) {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
+// Printable ASCII that stands for itself in the text (no group or control character).
+bool IsPlain(char c) {
+    return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -119,6 +123,11 @@ private:
                 Text(U'\t');
             } else if (static_cast<unsigned char>(c) < 0x20) {
                 // stray control bytes of a damaged file
+            } else if (IsPlain(c) && !stack_.empty() && State().Dest == Destination::Text) {
+                // A stretch of plain text is taken whole, not character by character.
+                const std::size_t begin = pos_ - 1;
+                while (pos_ < in_.size() && IsPlain(in_[pos_])) ++pos_;
+                PlainText(in_.substr(begin, pos_ - begin));
             } else {
                 Byte(static_cast<unsigned char>(c));
             }
@@ -408,6 +417,18 @@ private:
         if (paragraph_.Runs.empty() || !(paragraph_.Runs.back().Format == f))
             paragraph_.Runs.push_back(RtfRun{{}, f});
         AppendUtf8(paragraph_.Runs.back().Text, c);
+        paragraphOpen_ = true;
+    }
+
+    // Characters of `text` all IsPlain, in a text destination: as Byte for each.
+    void PlainText(std::string_view text) {
+        newGroup_ = false;
+        ignorableNext_ = false;
+        const RtfCharFormat& f = State().Format;
+        TakeParagraphFormat();
+        if (paragraph_.Runs.empty() || !(paragraph_.Runs.back().Format == f))
+            paragraph_.Runs.push_back(RtfRun{{}, f});
+        paragraph_.Runs.back().Text.append(text);
         paragraphOpen_ = true;
     }
 
