@@ -390,7 +390,9 @@ private:
             case Destination::FontTable:
                 if (b == ';') {
                     EndFontEntry();
-                } else if (b >= 0x20) {  // no control characters in a font's name
+                } else if (b >= 0x20 && b != '{' && b != '}' && b != '\\') {
+                    // No control characters or braces in a font's name (an escaped "\'7b"
+                    // would make a name no rich-text file can hold).
                     AppendUtf8(fontName_, Cp1252ToUnicode(b));
                 }
                 return;
