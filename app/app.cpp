@@ -6,6 +6,7 @@
 #include "app/catalogue.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
+#include "library/jpeg_image.h"
 
 namespace viv {
 
@@ -20,7 +21,27 @@ std::unique_ptr<TCanvas> NewPicture(Host& host, int width, int height) {
     return picture;
 }
 
-char FirstOr(const std::string& text, char fallback) { return text.empty() ? fallback : text[0]; }
+char FirstOr(const std::string& text, char fallback) {
+    return text.empty() ? fallback : text[0];
+}
+
+// What the user is told when the start photograph cannot be shown.
+std::string PhotographProblem(JpegFailure failure) {
+    switch (failure) {
+        case JpegFailure::Damaged:
+            return "Vivarnon.jpg er beskadiget og kan ikke vises";
+        case JpegFailure::TooLarge:
+            return "Vivarnon.jpg er for stort til at blive vist";
+        case JpegFailure::Unreadable:
+            return "Vivarnon.jpg kunne ikke læses";
+        case JpegFailure::Unsupported:
+            return "Vivarnon.jpg er gemt i en form, der ikke kan vises";
+        case JpegFailure::None:
+        case JpegFailure::NotFound:
+            break;
+    }
+    return "Vivarnon.jpg ikke fundet";
+}
 
 }  // namespace
 
@@ -111,7 +132,11 @@ void App::DrawStartPictureAnew() {
     } else {
         Image = NewPicture(host_, width, height);
         // Reported once for each state of the file, not at every resize.
-        if (photo.Fresh) host_.ShowMessage("Vivarnon.jpg ikke fundet", MessageKind::Information);
+        // A file that is there but cannot be shown is read once more to say why.
+        if (photo.Fresh)
+            host_.ShowMessage(
+                PhotographProblem(LoadJpeg(JoinPath(State.StartDirectory, "Vivarnon.jpg")).Failure),
+                MessageKind::Information);
     }
     Map.Screen = Image.get();
     DrawSimulation(evRedraw, false, *Image);
@@ -122,8 +147,9 @@ void App::ReturnToStartPicture() {
     Window.Configuring = true;
     Window.Timer1.Enabled = false;
     Window.TimerButton.Down = false;
-    for (Control c : {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
-                      Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
+    for (Control c :
+         {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
+          Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
         Window.Of(c).Visible = false;
     for (LabelControl* label : {&Window.Label1, &Window.Label2, &Window.Label3, &Window.Label4,
                                 &Window.Label5, &Window.Label6})
@@ -185,7 +211,8 @@ void App::MenuEntry(std::uint16_t n) {
             Table.SetCell(c, 0, header == CaptionHeader ? Window.Caption : std::string(header));
         }
         int row = 1;
-        for (std::string_view header : entry->RowHeaders) Table.SetCell(0, row++, std::string(header));
+        for (std::string_view header : entry->RowHeaders)
+            Table.SetCell(0, row++, std::string(header));
     }
     if (entry->AfterTable) entry->AfterTable(*this);
     // The read-outs of the new simulation show at once, not only once the mouse has
@@ -246,9 +273,13 @@ void App::VisTabelClick() {
     Table.Visible = !Table.Visible;
 }
 
-void App::VisMemoClick() { Memo.Visible = !Memo.Visible; }
+void App::VisMemoClick() {
+    Memo.Visible = !Memo.Visible;
+}
 
-void App::SubjectMenuOpened() { Window.ButtonPanelCaption.clear(); }
+void App::SubjectMenuOpened() {
+    Window.ButtonPanelCaption.clear();
+}
 
 void App::DisplayHint(std::string_view hint) {
     if (!hint.empty()) Window.PanelsVisible = hint.front() == ' ';

@@ -1,18 +1,15 @@
 #include "app/memo_text.h"
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/app.h"
 #include "app/file_paths.h"
+#include "library/regular_file.h"
 #include "library/rtf_reader.h"
 
 namespace viv {
 
 namespace {
-
-constexpr std::streamsize MaxGuidanceBytes = 64L * 1024 * 1024;
 
 std::string Utf8(std::u32string_view text) {
     std::string out;
@@ -27,7 +24,8 @@ std::vector<std::u32string_view> Paragraphs(std::u32string_view text) {
     std::size_t begin = 0;
     for (;;) {
         const std::size_t end = text.find(U'\n', begin);
-        out.push_back(text.substr(begin, end == std::u32string_view::npos ? text.npos : end - begin));
+        out.push_back(
+            text.substr(begin, end == std::u32string_view::npos ? text.npos : end - begin));
         if (end == std::u32string_view::npos) return out;
         begin = end + 1;
     }
@@ -39,28 +37,43 @@ std::string GuidancePath(std::string_view startDirectory) {
     return JoinPath(startDirectory, "Vivarnon.rtf");
 }
 
-std::optional<RtfDocument> ReadRtfFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    char block[65536];
-    while (in.read(block, sizeof block) || in.gcount() > 0) {
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-        if (static_cast<std::streamsize>(bytes.size()) > MaxGuidanceBytes) return std::nullopt;
+GuidanceFile ReadGuidanceFile(const std::string& path) {
+    GuidanceFile result;
+    FileBytes file = ReadRegularFile(path, MaxGuidanceBytes);
+    switch (file.Status) {
+        case ReadStatus::NotFound:
+            result.Problem = path + " ikke fundet";
+            return result;
+        case ReadStatus::TooLarge:
+            result.Problem =
+                path + " er for stor (over " + std::to_string(MaxGuidanceBytes >> 20) + " MB)";
+            return result;
+        case ReadStatus::Unreadable:
+            result.Problem = path + " kunne ikke læses";
+            return result;
+        case ReadStatus::Ok:
+            break;
     }
-    if (in.bad()) return std::nullopt;
-    RtfReadResult read = ReadRtf(bytes);
-    if (!read.IsRtf) return std::nullopt;
-    return std::move(read.Document);
+    RtfReadResult read = ReadRtf(file.Bytes);
+    if (!read.IsRtf) {
+        result.Problem = path + " er ikke en RTF-fil";
+        return result;
+    }
+    result.Document = std::move(read.Document);
+    return result;
+}
+
+std::optional<RtfDocument> ReadRtfFile(const std::string& path) {
+    return ReadGuidanceFile(path).Document;
 }
 
 RtfDocument MemoFormCreate(App& app) {
-    std::optional<RtfDocument> document = ReadRtfFile(GuidancePath(app.State.StartDirectory));
-    if (!document) {
-        app.host().ShowMessage(app.State.StartDirectory + "Vivarnon.rft ikke fundet",
-                               MessageKind::Information);
-        document.emplace();
+    GuidanceFile guidance = ReadGuidanceFile(GuidancePath(app.State.StartDirectory));
+    if (!guidance.Document) {
+        app.host().ShowMessage(guidance.Problem, MessageKind::Information);
+        guidance.Document.emplace();
     }
+    std::optional<RtfDocument>& document = guidance.Document;
     app.Memo.Text = MemoCharacters(document->PlainText());
     app.Memo.SelStart = 0;
     app.Memo.SelLength = 0;
@@ -112,11 +125,13 @@ std::string SelectedGuidance(const MemoModel& memo) {
     if (memo.SelLength <= 0 || memo.SelStart < 0 ||
         static_cast<std::size_t>(memo.SelStart) >= memo.Text.size())
         return {};
-    const std::u32string_view rest = std::u32string_view(memo.Text).substr(static_cast<std::size_t>(memo.SelStart));
+    const std::u32string_view rest =
+        std::u32string_view(memo.Text).substr(static_cast<std::size_t>(memo.SelStart));
     const std::vector<std::u32string_view> lines = Paragraphs(rest);
     std::string out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const bool heading = i >= 2 && lines[i - 1].empty() && !lines[i].empty() && lines[i].back() == U':';
+        const bool heading =
+            i >= 2 && lines[i - 1].empty() && !lines[i].empty() && lines[i].back() == U':';
         if (heading) break;
         out += Utf8(lines[i]);
         out += '\n';

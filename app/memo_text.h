@@ -2,6 +2,7 @@
 // the plain text its copy puts on the clipboard, and the guidance of one simulation.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,13 +17,24 @@ class App;
 // The guidance file of a start directory ("Vivarnon.rtf" in it; the name alone for none).
 std::string GuidancePath(std::string_view startDirectory);
 
-// Reads a rich-text file. Nothing when it cannot be read or is no rich text; a damaged
-// file gives what could be read of it.
+// The largest guidance text read. The guidance of all simulations is some 80 kB; a file
+// a hundred times larger is no guidance text, and would only hold the program up.
+constexpr std::size_t MaxGuidanceBytes = 8u << 20;  // bytes
+
+struct GuidanceFile {
+    std::optional<RtfDocument> Document;  // nothing when the file could not be used
+    std::string Problem;                  // then what happened, in Danish, with the path
+};
+
+// Reads a rich-text file: a damaged file gives what could be read of it. Nothing, with
+// the reason, when it is missing (or no regular file), too large, unreadable or no rich
+// text.
+GuidanceFile ReadGuidanceFile(const std::string& path);
 std::optional<RtfDocument> ReadRtfFile(const std::string& path);
 
 // The memo window's creation: reads the guidance from the start directory into the memo
-// (reporting a missing or unreadable file once) and shows the memo while the program is
-// starting. Returns the formatted text for the window; an empty document on failure.
+// (reporting a missing, unusable or unreadable file once, saying which) and shows the memo while
+// the program is starting. Returns the formatted text for the window; an empty document on failure.
 RtfDocument MemoFormCreate(App& app);
 
 // The memo's text as one character per element, from UTF-8.

@@ -68,10 +68,16 @@ SetupFileSettings ReadSetupFile(const std::vector<std::string>& candidates) {
         if (file) break;
     }
     if (!file) return settings;
-    LineReader reader(file.get());
+    return ReadSetupFile(file.get());
+}
+
+SetupFileSettings ReadSetupFile(std::FILE* file) {
+    SetupFileSettings settings;
+    LineReader reader(file);
     std::string line;
     bool overlong = false;
-    if (!reader.Next(line, overlong) || UpperCaseText(line.substr(0, 12)) != "VIVARNON.INI") return settings;
+    if (!reader.Next(line, overlong) || UpperCaseText(line.substr(0, 12)) != "VIVARNON.INI")
+        return settings;
     settings.Found = true;
     while (reader.Next(line, overlong)) {
         if (overlong) continue;  // no key of ours has a value that long
@@ -81,10 +87,17 @@ SetupFileSettings ReadSetupFile(const std::vector<std::string>& candidates) {
         if (value.empty()) break;
         if (key == "SEPARATOR") {
             switch (value[0]) {
-            case '#': settings.ListSeparator = '\t'; break;
-            case ',': settings.ListSeparator = ','; break;
-            case ';': settings.ListSeparator = ';'; break;
-            default: break;
+                case '#':
+                    settings.ListSeparator = '\t';
+                    break;
+                case ',':
+                    settings.ListSeparator = ',';
+                    break;
+                case ';':
+                    settings.ListSeparator = ';';
+                    break;
+                default:
+                    break;
             }
         } else if (key == "STI" && value.find('\0') == std::string::npos) {
             // A directory name never holds a NUL byte: such a value is binary garbage.

@@ -3,6 +3,7 @@
 // or ";"), STI the initial directory of the open dialog.
 #pragma once
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,5 +19,7 @@ struct SetupFileSettings {
 // Reads the first of `candidates` that can be opened; a missing file or a first line
 // that is not the file's name gives no settings and no message.
 SetupFileSettings ReadSetupFile(const std::vector<std::string>& candidates);
+// The same for a file opened already (read from where it stands).
+SetupFileSettings ReadSetupFile(std::FILE* file);
 
 }  // namespace viv

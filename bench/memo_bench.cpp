@@ -57,5 +57,41 @@ void BM_CopyGuidance(benchmark::State& state) {
 }
 BENCHMARK(BM_CopyGuidance)->Unit(benchmark::kMillisecond);
 
+// Guidance texts at the reader's size limit (8 MB), to show that reading stays linear in
+// the input whatever it holds: plain text, a change of font and format at every word, and
+// a table of thousands of fonts named again and again.
+std::string LargeGuidance(int kind) {
+    std::string out = "{\\rtf1\\ansi";
+    if (kind == 2) {
+        out += "{\\fonttbl";
+        for (int f = 0; f < 4096; ++f)
+            out += "{\\f" + std::to_string(f) + " Font " + std::to_string(f) + ";}";
+        out += "}";
+    }
+    for (int i = 0; out.size() < MaxGuidanceBytes - 64; ++i) {
+        switch (kind) {
+            case 0:
+                out += "Lyset brydes i dr\\'e5ben og kastes tilbage. ";
+                if (i % 8 == 7) out += "\\par\n";
+                break;
+            case 1:
+                out += i % 2 ? "{\\b\\i\\fs28 ord} " : "\\ul ord\\ulnone  ";
+                break;
+            default:
+                out += "\\f" + std::to_string(i % 4096) + " ord ";
+                break;
+        }
+    }
+    return out + "}";
+}
+
+void BM_ReadLargeGuidance(benchmark::State& state) {
+    const std::string bytes = LargeGuidance(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(ReadRtf(bytes));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_ReadLargeGuidance)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace viv

@@ -1,11 +1,8 @@
 #include "fuzz/fuzz_inputs.h"
 
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -16,27 +13,31 @@
 #include "app/script.h"
 #include "app/setup_file.h"
 #include "library/jpeg_image.h"
+#include "library/regular_file.h"
 #include "library/rtf_reader.h"
 #include "library/rtf_writer.h"
 #include "sims/simulations.h"
+#include "windows/page_file.h"
 
 namespace viv::fuzz {
 
 namespace {
 
-void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) std::abort();  // the fuzzing itself is broken, not the reader
-    if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-    std::fclose(file);
+// The input's bytes as a file read from memory: the readers see a file, and no file is
+// written anywhere.
+FilePtr MemoryFile(const std::uint8_t* data, std::size_t size) {
+    static const std::uint8_t none = 0;
+    std::FILE* file = ::fmemopen(const_cast<std::uint8_t*>(size > 0 ? data : &none), size, "rb");
+    if (file == nullptr && size > 0) std::abort();  // the fuzzing itself is broken, not the reader
+    return FilePtr(file);
 }
 
 // The scripted mode's host, held to work that ends quickly and leaves no files.
 class BoundedHost : public HeadlessHost {
 public:
     struct TooMuchWork {};
-    static constexpr int kMaxSide = 256;      // pixels
-    static constexpr int kMaxTicks = 20000;   // ticks of one input
+    static constexpr int kMaxSide = 256;     // pixels
+    static constexpr int kMaxTicks = 20000;  // ticks of one input
 
     void SetPictureArea(MainWindowModel& window, int width, int height) override {
         HeadlessHost::SetPictureArea(window, std::min(width, kMaxSide), std::min(height, kMaxSide));
@@ -53,6 +54,14 @@ public:
     bool SaveTable(const App&, const std::string&, std::string& error) override {
         error = "no files are written here";
         return false;
+    }
+    // Printed pages are drawn as in the program, but kept in memory and let go.
+    std::unique_ptr<PageFile> OpenPdf(const std::string&, std::string& error) override {
+        return OpenPdfFile("", false, error);
+    }
+    std::unique_ptr<PageFile> OpenSvg(const std::string&, int width, int height,
+                                      std::string& error) override {
+        return HeadlessHost::OpenSvg("", width, height, error);
     }
 
 private:
@@ -72,30 +81,20 @@ void NeedGuiApplication() {
 
 }  // namespace
 
-std::string ScratchFile(const char* name) {
-    // Removed with everything in it when the process ends.
-    static const struct Folder {
-        std::filesystem::path Path = std::filesystem::temp_directory_path() /
-                                     ("vivarnon-fuzz-" + std::to_string(::getpid()));
-        Folder() { std::filesystem::create_directories(Path); }
-        ~Folder() {
-            std::error_code ignored;
-            std::filesystem::remove_all(Path, ignored);
-        }
-    } folder;
-    return (folder.Path / name).string();
-}
-
 void PhotographInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = ScratchFile("Vivarnon.jpg");
-    WriteFile(path, data, size);
-    const JpegResult result = LoadJpeg(path);
+    const FilePtr file = MemoryFile(data, size);
+    JpegResult result;
+    if (file)
+        result = DecodeJpeg(file.get(), static_cast<long long>(size), "Vivarnon.jpg");
+    else
+        result = LoadJpeg("");  // an empty input: nothing to open
     // A picture is whole or absent, never in part.
-    if (result.Ok != (result.Image.Width > 0 && result.Image.Height > 0 &&
-                      result.Image.Pixels.size() ==
-                          static_cast<std::size_t>(result.Image.Width) * static_cast<std::size_t>(result.Image.Height)))
+    if (result.Ok !=
+        (result.Image.Width > 0 && result.Image.Height > 0 &&
+         result.Image.Pixels.size() == static_cast<std::size_t>(result.Image.Width) *
+                                           static_cast<std::size_t>(result.Image.Height)))
         std::abort();
-    if (!result.Ok && result.Error.empty()) std::abort();
+    if (!result.Ok && (result.Error.empty() || result.Failure == JpegFailure::None)) std::abort();
 }
 
 void GuidanceTextInput(const std::uint8_t* data, std::size_t size) {
@@ -108,12 +107,11 @@ void GuidanceTextInput(const std::uint8_t* data, std::size_t size) {
 }
 
 void SetupFileInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string path = ScratchFile("VIVARNON.INI");
-    WriteFile(path, data, size);
-    const SetupFileSettings settings = ReadSetupFile({path});
+    const FilePtr file = MemoryFile(data, size);
+    const SetupFileSettings settings = file ? ReadSetupFile(file.get()) : SetupFileSettings{};
     if (!settings.Found && (settings.ListSeparator || settings.OpenDialogDirectory)) std::abort();
-    if (settings.ListSeparator && *settings.ListSeparator != '\t' && *settings.ListSeparator != ',' &&
-        *settings.ListSeparator != ';')
+    if (settings.ListSeparator && *settings.ListSeparator != '\t' &&
+        *settings.ListSeparator != ',' && *settings.ListSeparator != ';')
         std::abort();
 }
 

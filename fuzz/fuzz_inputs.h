@@ -1,12 +1,12 @@
 // One input for each reader of outside input: the photograph, the set-up file and the
-// scripted mode's lines. The fuzz targets (fuzz/*_fuzz.cpp) call these for every input
-// libFuzzer makes; the regression test calls them for every file of fuzz/corpus and
+// scripted mode's lines. No input writes a file: the readers read the bytes from memory,
+// and what a script saves or prints stays in memory. The fuzz targets (fuzz/*_fuzz.cpp) call these
+// for every input libFuzzer makes; the regression test calls them for every file of fuzz/corpus and
 // fuzz/regressions.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace viv::fuzz {
 
@@ -34,8 +34,5 @@ inline constexpr Target kTargets[] = {
     {"setup_file", SetupFileInput},
     {"script", ScriptInput},
     {"rtf", GuidanceTextInput}};
-
-// A fresh file of this process for the input's bytes, in a folder of its own.
-std::string ScratchFile(const char* name);
 
 }  // namespace viv::fuzz

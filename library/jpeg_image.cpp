@@ -5,11 +5,15 @@
 // outside the guarded calls.
 #include "library/jpeg_image.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "library/regular_file.h"
 
@@ -41,7 +45,8 @@ struct Decoder {
     jpeg_decompress_struct Info;
     ErrorManager Errors;
     ProgressMonitor Progress;
-    JSAMPARRAY Row;  // one row of samples, in libjpeg's memory
+    JSAMPARRAY Row;    // one row of samples, in libjpeg's memory
+    long MemoryLimit;  // bytes libjpeg may take for its own work
 };
 
 ErrorManager& ErrorsOf(j_common_ptr info) {
@@ -96,6 +101,7 @@ bool Guarded(Decoder& decoder, Step step, TColor* pixels) {
 // file in Info.client_data.
 void ReadHeader(Decoder& decoder, TColor*) {
     jpeg_create_decompress(&decoder.Info);  // clears all but err and client_data
+    decoder.Info.mem->max_memory_to_use = decoder.MemoryLimit;
     decoder.Info.progress = &decoder.Progress.Base;
     jpeg_stdio_src(&decoder.Info, static_cast<std::FILE*>(decoder.Info.client_data));
     jpeg_read_header(&decoder.Info, TRUE);
@@ -114,15 +120,13 @@ TColor CmykToRgb(const JSAMPLE* p, bool inverted) {
     return RGB(c * k / 255, m * k / 255, y * k / 255);
 }
 
-// Starts the decoding and reads the first row into decoder.Row. A file whose picture
-// data is missing or cut short near its start fails here, before the picture's pixels
-// are allocated: a few bytes claiming 16384 x 4096 pixels cost no 256 MB.
+// Starts the decoding: the row buffer is made, and a progressive file's scans are taken in.
 void StartDecoding(Decoder& decoder, TColor*) {
     jpeg_decompress_struct& info = decoder.Info;
     jpeg_start_decompress(&info);
-    decoder.Row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                            info.output_width * JDIMENSION(info.output_components), 1);
-    jpeg_read_scanlines(&info, decoder.Row, 1);
+    decoder.Row =
+        (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                  info.output_width * JDIMENSION(info.output_components), 1);
 }
 
 // decoder.Row as picture pixels.
@@ -146,15 +150,14 @@ void ConvertRow(const Decoder& decoder, TColor* out) {
     }
 }
 
-// The first row (read by StartDecoding) and all the others.
-void DecodePixels(Decoder& decoder, TColor* pixels) {
-    jpeg_decompress_struct& info = decoder.Info;
-    ConvertRow(decoder, pixels);
-    while (info.output_scanline < info.output_height) {
-        jpeg_read_scanlines(&info, decoder.Row, 1);
-        ConvertRow(decoder, pixels + static_cast<std::size_t>(info.output_scanline - 1) * info.output_width);
-    }
-    jpeg_finish_decompress(&info);
+// The next row, converted into `row`.
+void DecodeRow(Decoder& decoder, TColor* row) {
+    jpeg_read_scanlines(&decoder.Info, decoder.Row, 1);
+    ConvertRow(decoder, row);
+}
+
+void FinishDecoding(Decoder& decoder, TColor*) {
+    jpeg_finish_decompress(&decoder.Info);
 }
 
 // The colour space libjpeg should hand out for the file's own, or JCS_UNKNOWN if we
@@ -183,18 +186,34 @@ int MaxJpegScans(long long pixels) {
 }
 
 JpegResult LoadJpeg(const std::string& path) {
-    const auto fail = [&path](const std::string& why) {
-        return JpegResult{false, path + ": " + why, RgbImage{}};
+    const auto fail = [&path](JpegFailure failure, const std::string& why) {
+        return JpegResult{false, path + ": " + why, RgbImage{}, failure};
     };
 
     // Only a regular file: a named pipe of that name would block here for ever.
     std::string openError;
-    const FilePtr file = OpenRegularFile(path, openError);
-    if (!file) return fail(openError);
+    ReadStatus openStatus = ReadStatus::NotFound;
+    const FilePtr file = OpenRegularFile(path, openError, openStatus);
+    if (!file)
+        return fail(
+            openStatus == ReadStatus::NotFound ? JpegFailure::NotFound : JpegFailure::Unreadable,
+            openError);
+    struct stat info {};
+    const long long fileBytes = ::fstat(::fileno(file.get()), &info) == 0 ? info.st_size : 0;
+    return DecodeJpeg(file.get(), fileBytes, path);
+}
+
+JpegResult DecodeJpeg(std::FILE* file, long long fileBytes, const std::string& name) {
+    const auto fail = [&name](JpegFailure failure, const std::string& why) {
+        return JpegResult{false, name + ": " + why, RgbImage{}, failure};
+    };
     // An empty file is told apart from a damaged one.
-    const int first = std::fgetc(file.get());
-    if (first == EOF) return fail(std::ferror(file.get()) ? "the file cannot be read" : "the file is empty");
-    std::ungetc(first, file.get());
+    const int first = std::fgetc(file);
+    if (first == EOF) {
+        return std::ferror(file) ? fail(JpegFailure::Unreadable, "the file cannot be read")
+                                 : fail(JpegFailure::Damaged, "the file is empty");
+    }
+    std::ungetc(first, file);
 
     // Zeroed, so that destroying it is harmless even if creating it failed.
     Decoder decoder{};
@@ -202,40 +221,55 @@ JpegResult LoadJpeg(const std::string& path) {
     decoder.Errors.Base.error_exit = FailWithMessage;
     decoder.Errors.Base.emit_message = EmitMessage;
     decoder.Errors.Base.output_message = OutputMessage;
-    decoder.Info.client_data = file.get();
+    decoder.Info.client_data = file;
     decoder.Progress.Base.progress_monitor = CheckProgress;
     decoder.Progress.MaxScans = kMinJpegScans;  // until the picture's size is known
+    decoder.MemoryLimit = static_cast<long>(std::min<long long>(
+        kJpegWorkMemoryBase + kJpegWorkMemoryPerFileByte * fileBytes, LONG_MAX));
     struct Destroyer {
         jpeg_decompress_struct* Info;
         ~Destroyer() { jpeg_destroy_decompress(Info); }
     } destroyer{&decoder.Info};
 
-    if (!Guarded(decoder, ReadHeader, nullptr)) return fail(decoder.Errors.Message);
+    // libjpeg's failures: memory beyond its budget means a picture too large for its file.
+    const auto failed = [&decoder, &fail] {
+        const int code = decoder.Errors.Base.msg_code;
+        const bool memory = code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY;
+        return fail(memory ? JpegFailure::TooLarge : JpegFailure::Damaged, decoder.Errors.Message);
+    };
+    if (!Guarded(decoder, ReadHeader, nullptr)) return failed();
 
     const JDIMENSION width = decoder.Info.image_width;
     const JDIMENSION height = decoder.Info.image_height;
     if (width > JDIMENSION(kMaxJpegSide) || height > JDIMENSION(kMaxJpegSide) ||
         static_cast<long long>(width) * height > kMaxJpegPixels) {
-        return fail("the picture is too large (" + std::to_string(width) + " x " +
-                    std::to_string(height) + " pixels)");
+        return fail(JpegFailure::TooLarge, "the picture is too large (" + std::to_string(width) +
+                                               " x " + std::to_string(height) + " pixels)");
     }
     decoder.Progress.MaxScans = MaxJpegScans(static_cast<long long>(width) * height);
     decoder.Info.out_color_space = OutputSpaceFor(decoder.Info.jpeg_color_space);
     if (decoder.Info.out_color_space == JCS_UNKNOWN) {
-        return fail("unsupported colour space with " + std::to_string(decoder.Info.num_components) +
-                    " components");
+        return fail(JpegFailure::Unsupported, "unsupported colour space with " +
+                                                  std::to_string(decoder.Info.num_components) +
+                                                  " components");
     }
 
-    if (!Guarded(decoder, StartDecoding, nullptr)) return fail(decoder.Errors.Message);
-    JpegResult result{true, {}, RgbImage{}};
+    if (!Guarded(decoder, StartDecoding, nullptr)) return failed();
+    // The pixels are taken row by row as the rows decode: the reservation only claims
+    // address space, and the system gives memory to the pages as rows are written, so a
+    // short file claiming a huge picture costs little before its data runs out.
+    JpegResult result{true, {}, RgbImage{}, JpegFailure::None};
+    std::vector<TColor>& pixels = result.Image.Pixels;
     try {
-        result.Image.Pixels.resize(static_cast<std::size_t>(width) * height);
+        pixels.reserve(static_cast<std::size_t>(width) * height);
     } catch (const std::bad_alloc&) {
-        return fail("not enough memory for the picture");
+        return fail(JpegFailure::TooLarge, "not enough memory for the picture");
     }
-    if (!Guarded(decoder, DecodePixels, result.Image.Pixels.data())) {
-        return fail(decoder.Errors.Message);
+    while (decoder.Info.output_scanline < height) {
+        pixels.resize(pixels.size() + width);  // within the reservation: no new memory block
+        if (!Guarded(decoder, DecodeRow, pixels.data() + pixels.size() - width)) return failed();
     }
+    if (!Guarded(decoder, FinishDecoding, nullptr)) return failed();
     result.Image.Width = static_cast<int>(width);
     result.Image.Height = static_cast<int>(height);
     return result;

@@ -1,6 +1,7 @@
 // Reading a JPEG file into a plain picture (the start photograph).
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "library/rgb_image.h"
@@ -21,10 +22,20 @@ constexpr int kMaxJpegScansAtAll = 1000;
 // The scans allowed for a picture of `pixels` pixels.
 int MaxJpegScans(long long pixels);
 
+// libjpeg's own memory (a progressive file's coefficients of the whole picture) is held to
+// a budget that grows with the file: a short file claiming a huge picture is refused
+// before libjpeg takes memory for it, while any real photograph stays well inside.
+constexpr long long kJpegWorkMemoryBase = 64LL << 20;  // bytes
+constexpr long long kJpegWorkMemoryPerFileByte = 256;  // bytes per byte of the file
+
+// Why a photograph could not be shown.
+enum class JpegFailure { None, NotFound, Unreadable, Damaged, TooLarge, Unsupported };
+
 struct JpegResult {
     bool Ok = false;
     std::string Error;  // why the file could not be read; empty when Ok
     RgbImage Image;     // empty unless Ok
+    JpegFailure Failure = JpegFailure::None;
 };
 
 // Decodes the whole file: baseline or progressive, colour, greyscale (expanded to grey
@@ -33,5 +44,9 @@ struct JpegResult {
 // Only a regular file is read: a named pipe, a device or a directory is "not found".
 // Never throws, never blocks on anything but the disk and never writes to the console.
 JpegResult LoadJpeg(const std::string& path);
+
+// Decodes the JPEG that `file` holds from where it stands (`fileBytes` its size, for the
+// budget of libjpeg's memory; `name` for the messages), as LoadJpeg does.
+JpegResult DecodeJpeg(std::FILE* file, long long fileBytes, const std::string& name);
 
 }  // namespace viv

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace viv {
@@ -20,6 +21,7 @@ constexpr std::array<char16_t, 32> kCp1252High{
 constexpr std::size_t kMaxDepth = 1000;     // deeper groups share the state of this depth
 constexpr std::size_t kMaxWordLength = 32;  // letters of a control word
 constexpr long long kMaxParameter = 1'000'000'000;
+constexpr std::size_t kMaxFonts = 4096;  // entries of the font table kept
 
 // Where the text of a group goes.
 enum class Destination : std::uint8_t { Text, FontTable, ColourTable, Skip };
@@ -35,15 +37,47 @@ struct GroupState {
 };
 
 // Destinations whose text is no part of the document.
-constexpr std::array<std::string_view, 30> kSkippedDestinations{
-    "stylesheet", "info",      "pict",     "object",    "header",     "headerl",
-    "headerr",    "headerf",   "footer",   "footerl",   "footerr",    "footerf",
-    "footnote",   "fldinst",   "listtable", "listoverridetable", "revtbl", "rsidtbl",
-    "xmlnstbl",   "themedata", "colorschememapping", "latentstyles", "datastore",
-    "filetbl",    "generator", "annotation", "atnid",  "atnauthor", "bkmkstart", "bkmkend"};
+constexpr std::array<std::string_view, 30> kSkippedDestinations{"stylesheet",
+                                                                "info",
+                                                                "pict",
+                                                                "object",
+                                                                "header",
+                                                                "headerl",
+                                                                "headerr",
+                                                                "headerf",
+                                                                "footer",
+                                                                "footerl",
+                                                                "footerr",
+                                                                "footerf",
+                                                                "footnote",
+                                                                "fldinst",
+                                                                "listtable",
+                                                                "listoverridetable",
+                                                                "revtbl",
+                                                                "rsidtbl",
+                                                                "xmlnstbl",
+                                                                "themedata",
+                                                                "colorschememapping",
+                                                                "latentstyles",
+                                                                "datastore",
+                                                                "filetbl",
+                                                                "generator",
+                                                                "annotation",
+                                                                "atnid",
+                                                                "atnauthor",
+                                                                "bkmkstart",
+                                                                "bkmkend"};
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+// Printable ASCII that stands for itself in the text (no group or control character).
+bool IsPlain(char c) {
+    return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -89,6 +123,11 @@ private:
                 Text(U'\t');
             } else if (static_cast<unsigned char>(c) < 0x20) {
                 // stray control bytes of a damaged file
+            } else if (IsPlain(c) && !stack_.empty() && State().Dest == Destination::Text) {
+                // A stretch of plain text is taken whole, not character by character.
+                const std::size_t begin = pos_ - 1;
+                while (pos_ < in_.size() && IsPlain(in_[pos_])) ++pos_;
+                PlainText(in_.substr(begin, pos_ - begin));
             } else {
                 Byte(static_cast<unsigned char>(c));
             }
@@ -351,13 +390,16 @@ private:
             case Destination::FontTable:
                 if (b == ';') {
                     EndFontEntry();
-                } else if (b >= 0x20) {  // no control characters in a font's name
+                } else if (b >= 0x20 && b != '{' && b != '}' && b != '\\') {
+                    // No control characters or braces in a font's name (an escaped "\'7b"
+                    // would make a name no rich-text file can hold).
                     AppendUtf8(fontName_, Cp1252ToUnicode(b));
                 }
                 return;
             case Destination::ColourTable:
                 if (b == ';') {
-                    pendingColour_.Automatic = !colourGiven_;  // an empty entry: the automatic colour
+                    pendingColour_.Automatic =
+                        !colourGiven_;  // an empty entry: the automatic colour
                     doc_.Colours.push_back(pendingColour_);
                     pendingColour_ = RtfColour{};
                     colourGiven_ = false;
@@ -377,6 +419,18 @@ private:
         if (paragraph_.Runs.empty() || !(paragraph_.Runs.back().Format == f))
             paragraph_.Runs.push_back(RtfRun{{}, f});
         AppendUtf8(paragraph_.Runs.back().Text, c);
+        paragraphOpen_ = true;
+    }
+
+    // Characters of `text` all IsPlain, in a text destination: as Byte for each.
+    void PlainText(std::string_view text) {
+        newGroup_ = false;
+        ignorableNext_ = false;
+        const RtfCharFormat& f = State().Format;
+        TakeParagraphFormat();
+        if (paragraph_.Runs.empty() || !(paragraph_.Runs.back().Format == f))
+            paragraph_.Runs.push_back(RtfRun{{}, f});
+        paragraph_.Runs.back().Text.append(text);
         paragraphOpen_ = true;
     }
 
@@ -433,19 +487,21 @@ private:
     }
 
     // The document's index of font number `number`; -1 when the table has not named it.
+    // Found in constant time: a text may name fonts at every other word.
     int FontIndex(int number, bool add = false) {
-        for (std::size_t i = 0; i < fontNumbers_.size(); ++i)
-            if (fontNumbers_[i] == number) return static_cast<int>(i);
-        if (!add || fontNumbers_.size() >= 4096) return -1;
-        fontNumbers_.push_back(number);
+        if (const auto known = fontIndices_.find(number); known != fontIndices_.end())
+            return known->second;
+        if (!add || doc_.Fonts.size() >= kMaxFonts) return -1;
+        const int index = static_cast<int>(doc_.Fonts.size());
+        fontIndices_.emplace(number, index);
         doc_.Fonts.emplace_back();
-        return static_cast<int>(fontNumbers_.size()) - 1;
+        return index;
     }
 
     std::string_view in_;
     std::size_t pos_ = 0;
     std::vector<GroupState> stack_;
-    std::size_t overflow_ = 0;  // groups opened beyond kMaxDepth and not yet closed
+    std::size_t overflow_ = 0;    // groups opened beyond kMaxDepth and not yet closed
     bool newGroup_ = false;       // nothing has come since the last "{"
     bool ignorableNext_ = false;  // "{\*" was read
     RtfDocument doc_;
@@ -453,8 +509,8 @@ private:
     bool paragraphOpen_ = false;
     char32_t highSurrogate_ = 0;
     int defaultFont_ = 0;
-    std::vector<int> fontNumbers_;  // the file's font numbers in the order of Fonts
-    int fontNumber_ = -1;           // the font table entry being read
+    std::unordered_map<int, int> fontIndices_;  // the file's font numbers: their index in Fonts
+    int fontNumber_ = -1;                       // the font table entry being read
     std::string fontName_;
     RtfColour pendingColour_;
     bool colourGiven_ = false;  // the colour table entry being read named a level
@@ -489,7 +545,9 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-RtfReadResult ReadRtf(std::string_view bytes) { return Reader(bytes).Run(); }
+RtfReadResult ReadRtf(std::string_view bytes) {
+    return Reader(bytes).Run();
+}
 
 std::string RtfDocument::PlainText() const {
     std::string out;

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "app/setup_file.h"
 #include "picture_checks.h"
@@ -60,10 +61,17 @@ TEST_F(BadFiles, BadPhotographGivesTheMessageAndTheStartPictureOnWhite) {
     std::mt19937 random(8);
     for (std::size_t i = whole.size() / 3; i < whole.size(); i += 97) corrupt[i] = char(random());
 
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"zero bytes", ""}, {"truncated", whole.substr(0, whole.size() / 2)},
-        {"corrupt", corrupt}, {"huge dimensions", huge}, {"directory", ""}, {"named pipe", ""}};
-    for (const auto& [what, bytes] : cases) {
+    // Each says what happened: damaged, too large, or no file there at all.
+    const std::string damaged = "Vivarnon.jpg er beskadiget og kan ikke vises";
+    const std::string notFound = "Vivarnon.jpg ikke fundet";
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"zero bytes", "", damaged},
+        {"truncated", whole.substr(0, whole.size() / 2), damaged},
+        {"corrupt", corrupt, damaged},
+        {"huge dimensions", huge, "Vivarnon.jpg er for stort til at blive vist"},
+        {"directory", "", notFound},
+        {"named pipe", "", notFound}};
+    for (const auto& [what, bytes, message] : cases) {
         SCOPED_TRACE(what);
         const fs::path photo = dir / "Vivarnon.jpg";
         fs::remove_all(photo);
@@ -74,11 +82,13 @@ TEST_F(BadFiles, BadPhotographGivesTheMessageAndTheStartPictureOnWhite) {
         } else {
             Write("Vivarnon.jpg", bytes);
         }
-        auto start = std::async(std::launch::async, [&] { return std::make_unique<test::StartedApp>(dir.string()); });
-        ASSERT_EQ(start.wait_for(std::chrono::seconds(30)), std::future_status::ready) << "start-up blocked";
+        auto start = std::async(std::launch::async,
+                                [&] { return std::make_unique<test::StartedApp>(dir.string()); });
+        ASSERT_EQ(start.wait_for(std::chrono::seconds(30)), std::future_status::ready)
+            << "start-up blocked";
         const std::unique_ptr<test::StartedApp> s = start.get();
         ASSERT_EQ(s->host.messages.size(), 1u);
-        EXPECT_EQ(s->host.messages[0].first, "Vivarnon.jpg ikke fundet");
+        EXPECT_EQ(s->host.messages[0].first, message);
         EXPECT_EQ(s->host.messages[0].second, MessageKind::Information);
         test::ExpectSamePicture(s->picture().Image(), onWhite, "bad-photograph");
         s->app.MenuEntry(7);
@@ -135,7 +145,8 @@ TEST_F(BadFiles, SetupFileThatIsNoRegularFileIsSkipped) {
     auto read = std::async(std::launch::async, [&] {
         return ReadSetupFile({pipe, (dir / "folder.ini").string(), good});
     });
-    ASSERT_EQ(read.wait_for(std::chrono::seconds(30)), std::future_status::ready) << "reading blocked";
+    ASSERT_EQ(read.wait_for(std::chrono::seconds(30)), std::future_status::ready)
+        << "reading blocked";
     const SetupFileSettings s = read.get();
     EXPECT_TRUE(s.Found);
     EXPECT_EQ(s.ListSeparator, ';');

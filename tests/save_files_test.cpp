@@ -5,8 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QImage>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "app/app.h"
 #include "app/gui/headless_host.h"
@@ -14,6 +20,7 @@
 #include "app/script.h"
 #include "app/table_csv.h"
 #include "library/canvas/raster_canvas.h"
+#include "library/safe_save.h"
 #include "sims/simulations.h"
 
 namespace viv {
@@ -159,6 +166,130 @@ TEST_F(SaveFiles, TheScriptedModeSavesThroughTheSameCode) {
     EXPECT_NE(p.err.str().find("line 1: cannot write"), std::string::npos) << p.err.str();
     EXPECT_EQ(p.Run("savetable\n"), 2);
     EXPECT_FALSE(fs::exists(dir / "b.gif"));
+}
+
+// What a save does with each kind of target: a new file, an old file replaced with its
+// permissions, the file a link names (the link stays), and no folder, device, pipe or
+// dangling link written over.
+TEST_F(SaveFiles, EachKindOfTargetIsWrittenSafelyOrRefused) {
+    std::ofstream(dir / "old.csv") << "old";
+    fs::permissions(dir / "old.csv", fs::perms(0640));
+    std::ofstream(dir / "linked.csv") << "old";
+    fs::create_symlink(dir / "linked.csv", dir / "link.csv");
+    fs::create_symlink("/dev/null", dir / "device.png");
+    fs::create_symlink(dir / "gone.csv", dir / "dangling.csv");
+    ASSERT_EQ(::mkfifo(At("pipe.csv").c_str(), 0600), 0);
+    fs::create_directory(dir / "folder.csv");
+    struct Case {
+        const char* name;
+        bool ok;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"new.csv", true, ""},
+        {"old.csv", true, ""},
+        {"link.csv", true, ""},
+        {"device.png", false, "Navnet er ikke en almindelig fil"},
+        {"dangling.csv", false, "Linket fører ikke til nogen fil"},
+        {"pipe.csv", false, "Navnet er ikke en almindelig fil"},
+        {"folder.csv", false, "Navnet er en mappe"},
+        {"missing/new.csv", false, "Mappen findes ikke"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SaveResult saved = SaveFileWhole(At(c.name), "new");
+        EXPECT_EQ(saved.Ok, c.ok);
+        EXPECT_EQ(saved.Reason, c.reason);
+    }
+    EXPECT_EQ(Read(dir / "new.csv"), "new");
+    EXPECT_EQ(Read(dir / "old.csv"), "new");
+    EXPECT_EQ(fs::status(dir / "old.csv").permissions() & fs::perms::all, fs::perms(0640));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.csv"));
+    EXPECT_EQ(Read(dir / "linked.csv"), "new");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_symlink(dir / "device.png"));
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.csv"));
+    EXPECT_FALSE(fs::exists(dir / "gone.csv"));
+    EXPECT_EQ(Files(),
+              (std::vector<std::string>{"dangling.csv", "device.png", "folder.csv", "link.csv",
+                                        "linked.csv", "new.csv", "old.csv", "pipe.csv"}));
+}
+
+// Writes a little, then finds the disk full, as write(2) does on a full file system.
+ssize_t WriteUntilFull(int fd, const void* data, std::size_t size) {
+    if (size > 100) return ::write(fd, data, 100);
+    errno = ENOSPC;
+    return -1;
+}
+
+// Every save and print to a file of the scripted mode (and so of the window, which calls the
+// same functions) on a full disk: exit status 2 with the reason in Danish, the old file as
+// it was, and no temporary file left behind.
+const std::vector<std::string> kOldFiles = {"results.csv", "x.png",     "x.svg",
+                                            "x.pdf",       "print.pdf", "data.pdf"};
+
+void PutOldFiles(const fs::path& folder) {
+    for (const std::string& name : kOldFiles)
+        std::ofstream(folder / name) << "the teacher's " << name;
+}
+
+void ExpectEverySaveRefusedOnAFullDisk(Program& p, const fs::path& folder,
+                                       const std::string& filler) {
+    const std::vector<std::string>& names = kOldFiles;
+    for (const std::string& command : {"savetable results.csv", "save x.png", "save x.svg",
+                                       "save x.pdf", "print print.pdf", "data data.pdf"}) {
+        SCOPED_TRACE(command);
+        p.err.str("");
+        const std::string target = (folder / command.substr(command.find(' ') + 1)).string();
+        EXPECT_EQ(p.Run("select 7\n" + command.substr(0, command.find(' ') + 1) + target + "\n"),
+                  2);
+        EXPECT_EQ(p.err.str(),
+                  "line 2: cannot write " + target + ": Der er ikke plads på disken\n");
+    }
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(folder))
+        left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = names;
+    if (!filler.empty()) expected.push_back(filler);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
+    for (const std::string& name : names) EXPECT_EQ(Read(folder / name), "the teacher's " + name);
+}
+
+TEST_F(SaveFiles, AFullDiskLeavesEveryOldFileAndSaysSo) {
+    Program p;
+    PutOldFiles(dir);
+    const SaveWriteFunction before = ReplaceSaveWriteFunction(&WriteUntilFull);
+    ExpectEverySaveRefusedOnAFullDisk(p, dir, "");
+    ReplaceSaveWriteFunction(before);
+    // With room on the disk again the same save succeeds.
+    std::string error;
+    EXPECT_TRUE(SaveTable(p.app, At("results.csv"), error)) << error;
+}
+
+// The same on a real full file system, where one can be mounted (as root).
+TEST_F(SaveFiles, AFullSmallFileSystemLeavesEveryOldFile) {
+    const fs::path small = dir / "small";
+    fs::create_directory(small);
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << std::strerror(errno);
+    struct Unmount {
+        fs::path Path;
+        ~Unmount() { ::umount2(Path.c_str(), MNT_DETACH); }
+    } unmount{small};
+    Program p;
+    PutOldFiles(small);  // then the disk fills up
+    {
+        std::FILE* fill = std::fopen((small / "filler").c_str(), "wb");
+        ASSERT_NE(fill, nullptr);
+        const std::string block(4096, 'x');
+        while (std::fwrite(block.data(), 1, block.size(), fill) == block.size() &&
+               std::fflush(fill) == 0) {
+        }
+        std::fclose(fill);
+    }
+    ExpectEverySaveRefusedOnAFullDisk(p, small, "filler");
 }
 
 TEST(PictureFormat, ByExtensionInAnyCase) {

@@ -1,5 +1,8 @@
 // The scripted mode: each command, and bad lines that stop it with nothing lost.
+#include "app/script.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +14,6 @@
 #include "sims/simulations.h"
 #include "app/app.h"
 #include "app/gui/headless_host.h"
-#include "app/script.h"
 #include "library/canvas/raster_canvas.h"
 
 namespace viv {
@@ -200,6 +202,21 @@ TEST_F(ScriptFiles, TheProgramRunsScriptsAndExplainsItself) {
     std::stringstream h;
     h << std::ifstream(out).rdbuf();
     EXPECT_NE(h.str().find("save FILE.png"), std::string::npos);
+
+    // A script that is no regular file is an error at once: a folder, a named pipe (which
+    // would wait for a writer for ever) or nothing at all.
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    for (const fs::path& bad : {dir, dir / "pipe", dir / "missing.txt"}) {
+        SCOPED_TRACE(bad.string());
+        const int s = std::system(("timeout 60 " + std::string(VIV_BINARY) + " --script " +
+                                   bad.string() + " >" + out.string() + " 2>" + err.string())
+                                      .c_str());
+        ASSERT_TRUE(WIFEXITED(s));
+        EXPECT_EQ(WEXITSTATUS(s), 2);
+        std::stringstream m;
+        m << std::ifstream(err).rdbuf();
+        EXPECT_NE(m.str().find("cannot read " + bad.string() + ": "), std::string::npos) << m.str();
+    }
 }
 
 }  // namespace

@@ -15,8 +15,11 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <cerrno>
 
 #include "app/cell_layout.h"
+#include "library/safe_save.h"
 #include "test_host.h"
 #include "windows/kvgrid.h"
 
@@ -245,7 +248,8 @@ TEST_F(TableForm, ASelectionDoesNotCarryOverAndShowsOnlyWithTheFocus) {
     const QImage unfocused = grid->grab().toImage();
     int highlighted = 0;
     for (int y = 0; y < unfocused.height(); ++y)
-        for (int x = 0; x < unfocused.width(); ++x) highlighted += unfocused.pixelColor(x, y) == highlight;
+        for (int x = 0; x < unfocused.width(); ++x)
+            highlighted += unfocused.pixelColor(x, y) == highlight;
     EXPECT_EQ(highlighted, 0);
     SetupTable(8, 3);
     const CellBlock fresh = app.Table.Selection();
@@ -362,9 +366,39 @@ TEST_F(TableForm, APrinterThatCannotStartIsReportedOnce) {
     const std::size_t before = started.host.messages.size();
     EXPECT_FALSE(form.PrintOn(printer));
     ASSERT_EQ(started.host.messages.size(), before + 1);
+    EXPECT_EQ(started.host.messages.back().first,
+              "Tabellen kunne ikke udskrives. Mappen findes ikke.");
     EXPECT_EQ(started.host.messages.back().second, MessageKind::Warning);
     EXPECT_EQ(app.Map.PrintOffsetX, 0);
     EXPECT_EQ(app.Map.PrintOffsetY, 0);
+}
+
+// Printing to a file on a full disk: the old file stays as it was, and the message says why.
+TEST_F(TableForm, PrintingToAFileOnAFullDiskKeepsTheOldFile) {
+    FillSample();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("table.pdf");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the teacher's table");
+    }
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    const SaveWriteFunction before =
+        ReplaceSaveWriteFunction([](int, const void*, std::size_t) -> ssize_t {
+            errno = ENOSPC;
+            return -1;
+        });
+    EXPECT_FALSE(form.PrintOn(printer));
+    ReplaceSaveWriteFunction(before);
+    EXPECT_EQ(started.host.messages.back().first,
+              "Tabellen kunne ikke udskrives. Der er ikke plads på disken.");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the teacher's table");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"table.pdf"});
 }
 
 }  // namespace

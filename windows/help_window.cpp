@@ -6,11 +6,11 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/host.h"
+#include "library/regular_file.h"
 
 namespace viv {
 
@@ -55,16 +55,28 @@ void THelpForm::FitOnScreen() {
 
 bool THelpForm::ShowTopic(const QString& topic) {
     const QString path = FindHelpFile(startDirectory_);
-    if (path.isEmpty()) {
-        host_.ShowMessage(std::string(HelpFileName) + " ikke fundet", MessageKind::Information);
+    // Read through the one reader of regular files, within a generous size.
+    const FileBytes file =
+        path.isEmpty() ? FileBytes{} : ReadRegularFile(path.toStdString(), MaxHelpBytes);
+    if (file.Status != ReadStatus::Ok) {
+        const std::string name(HelpFileName);
+        host_.ShowMessage(file.Status == ReadStatus::TooLarge     ? name + " er for stor"
+                          : file.Status == ReadStatus::Unreadable ? name + " kunne ikke læses"
+                                                                  : name + " ikke fundet",
+                          MessageKind::Information);
         return false;
     }
-    QUrl url = QUrl::fromLocalFile(path);
-    if (!topic.isEmpty()) url.setFragment(topic);
-    if (browser_->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment))
-        browser_->setSource(url);
-    if (!topic.isEmpty()) browser_->scrollToAnchor(topic);
-    else browser_->scrollToAnchor(QString());
+    if (path != shownPath_ || file.Bytes != shownBytes_) {
+        browser_->setSearchPaths({QFileInfo(path).absolutePath()});
+        browser_->setHtml(
+            QString::fromUtf8(file.Bytes.data(), static_cast<qsizetype>(file.Bytes.size())));
+        shownPath_ = path;
+        shownBytes_ = file.Bytes;
+    }
+    if (!topic.isEmpty())
+        browser_->scrollToAnchor(topic);
+    else
+        browser_->scrollToAnchor(QString());
     if (!isVisible()) FitOnScreen();
     show();
     raise();

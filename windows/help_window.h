@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
 #include <string>
 
 class QTextBrowser;
@@ -12,6 +13,7 @@ namespace viv {
 class Host;
 
 constexpr const char* HelpFileName = "Vivarnon.html";
+constexpr std::size_t MaxHelpBytes = 8u << 20;  // bytes: the help is some 5 kB
 
 // Where the help document is: the start directory, else beside the program; empty when
 // it is in neither.
@@ -39,6 +41,8 @@ private:
     Host& host_;
     std::string startDirectory_;
     QTextBrowser* browser_;
+    QString shownPath_;  // the document the browser shows, and its text
+    std::string shownBytes_;
 };
 
 }  // namespace viv

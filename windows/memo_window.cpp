@@ -13,7 +13,6 @@
 #include <QPalette>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -26,15 +25,17 @@
 
 #include "app/memo_text.h"
 #include "library/rtf_writer.h"
+#include "library/safe_save.h"
+#include "windows/printer_output.h"
 #include "windows/rich_text.h"
 
 namespace viv {
 
 namespace {
 
-constexpr Qt::WindowFlags MemoWindowFlags =
-    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags MemoWindowFlags = Qt::Tool | Qt::CustomizeWindowHint |
+                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 
 constexpr int TopOfWindow = 30;  // pixels below the screen's top: under a maximised title bar
 
@@ -76,7 +77,8 @@ TVMemoform::TVMemoform(App& app, QWidget* parent)
     menu_->setNativeMenuBar(false);
     QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
     rediger->menuAction()->setData(QStringLiteral("Udskriv, kopi, klip,..."));
-    altidOverst_ = AddItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
+    altidOverst_ =
+        AddItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
     altidOverst_->setCheckable(true);
     connect(altidOverst_, &QAction::triggered, this, &TVMemoform::Altidverst1Click);
     slet_ = AddItem(rediger, "Kl&ip", "Klipper den markerede tekst ud til udklipsholderen");
@@ -293,28 +295,33 @@ void TVMemoform::Udskriv1Click() {
 
 bool TVMemoform::PrintOn(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Vivarnon: Memo"));
-    richEdit_->document()->print(&printer);
-    if (printer.printerState() == QPrinter::Error) {
-        app_.host().ShowMessage("Memoen blev ikke udskrevet", MessageKind::Warning);
+    std::string reason;
+    bool ok = false;
+    {
+        PrinterOutput output(printer);
+        richEdit_->document()->print(&output.Device());
+        ok = output.Finish(true, reason);
+    }
+    if (!ok) {
+        app_.host().ShowMessage(reason.empty() ? std::string("Memoen blev ikke udskrevet")
+                                               : "Memoen blev ikke udskrevet: " + reason,
+                                MessageKind::Warning);
         return false;
     }
     return true;
 }
 
 void TVMemoform::Gem1Click() {
-    if (!SaveAs(QStringLiteral("Ovelser.rtf")))
-        app_.host().ShowMessage("Ovelser.rtf ikke gemt", MessageKind::Information);
+    std::string reason;
+    if (!SaveAs(QStringLiteral("Ovelser.rtf"), &reason))
+        app_.host().ShowMessage("Ovelser.rtf ikke gemt: " + reason, MessageKind::Information);
 }
 
-bool TVMemoform::SaveAs(const QString& path) {
+bool TVMemoform::SaveAs(const QString& path, std::string* reason) {
     const std::string rtf = WriteRtf(FromTextDocument(*richEdit_->document()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(rtf.data(), static_cast<qint64>(rtf.size())) != static_cast<qint64>(rtf.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const SaveResult saved = SaveFileWhole(path.toStdString(), rtf);
+    if (reason != nullptr) *reason = saved.Reason;
+    return saved.Ok;
 }
 
 void TVMemoform::Luk1Click() {

@@ -40,7 +40,7 @@ public:
     // Prints the memo on a printer that is set up already; a failed job is reported once.
     bool PrintOn(QPrinter& printer);
     // Writes the memo as rich text to `path`, whole or not at all.
-    bool SaveAs(const QString& path);
+    bool SaveAs(const QString& path, std::string* reason = nullptr);
 
 public slots:
     void Altidverst1Click();  // "&Altid øverst"

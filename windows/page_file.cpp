@@ -7,35 +7,36 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include "library/safe_save.h"
+
 namespace viv {
 
 PrinterTarget::PrinterTarget(QPagedPaintDevice& device) : device_(device), canvas_(device) {}
 
-bool PrinterTarget::NewPage() { return canvas_.IsActive() && device_.newPage(); }
+bool PrinterTarget::NewPage() {
+    return canvas_.IsActive() && device_.newPage();
+}
 
 namespace {
 
+// The pages go to memory; Finish writes them to the file whole or not at all.
 class PdfFile : public PageFile {
 public:
-    PdfFile(const std::string& path, bool landscape) : file_(QString::fromStdString(path)) {
-        if (!file_.open(QIODevice::WriteOnly)) {
-            error_ = file_.errorString().toStdString();
-            return;
-        }
-        writer_ = std::make_unique<QPdfWriter>(&file_);
+    PdfFile(const std::string& path, bool landscape) : path_(path), buffer_(&bytes_) {
+        buffer_.open(QIODevice::WriteOnly);
+        writer_ = std::make_unique<QPdfWriter>(&buffer_);
         writer_->setResolution(PdfResolution);
         writer_->setCreator(QStringLiteral("Vivarnon"));
-        writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                           landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                           QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
-                                                     PdfMarginMillimetres, PdfMarginMillimetres),
-                                           QPageLayout::Millimeter));
+        writer_->setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres, PdfMarginMillimetres,
+                      PdfMarginMillimetres),
+            QPageLayout::Millimeter));
         canvas_ = std::make_unique<VectorCanvas>(*writer_);
-        if (!canvas_->IsActive()) error_ = "the PDF could not be started";
+        if (!canvas_->IsActive()) error_ = "PDF-filen kunne ikke påbegyndes";
     }
     ~PdfFile() override {
         if (canvas_) canvas_->End();
-        if (!committed_) file_.cancelWriting();
     }
 
     bool Ok() const { return error_.empty(); }
@@ -45,20 +46,20 @@ public:
     bool NewPage() override { return canvas_->IsActive() && writer_->newPage(); }
     bool Finish(std::string& error) override {
         canvas_->End();
-        if (!file_.commit()) {
-            error = file_.errorString().toStdString();
-            return false;
-        }
-        committed_ = true;
-        return true;
+        if (path_.empty()) return true;  // kept in memory only
+        const SaveResult saved = SaveFileWhole(
+            path_, std::string_view(bytes_.constData(), static_cast<std::size_t>(bytes_.size())));
+        error = saved.Reason;
+        return saved.Ok;
     }
 
 private:
-    QSaveFile file_;
+    std::string path_;
+    QByteArray bytes_;
+    QBuffer buffer_;
     std::unique_ptr<QPdfWriter> writer_;
     std::unique_ptr<VectorCanvas> canvas_;
     std::string error_;
-    bool committed_ = false;
 };
 
 }  // namespace
@@ -74,31 +75,23 @@ std::unique_ptr<PageFile> OpenPdfFile(const std::string& path, bool landscape, s
 
 SvgFile::SvgFile(const std::string& path, int width, int height) : path_(path) {
     generator_ = std::make_unique<QSvgGenerator>();
-    if (path.empty()) {
-        buffer_ = std::make_unique<QBuffer>(&bytes_);
-        generator_->setOutputDevice(buffer_.get());
-    } else {
-        file_ = std::make_unique<QSaveFile>(QString::fromStdString(path));
-        if (!file_->open(QIODevice::WriteOnly)) {
-            openError_ = file_->errorString().toStdString();
-            return;
-        }
-        generator_->setOutputDevice(file_.get());
-    }
+    buffer_ = std::make_unique<QBuffer>(&bytes_);
+    generator_->setOutputDevice(buffer_.get());
     generator_->setSize(QSize(width, height));
     generator_->setViewBox(QRect(0, 0, width, height));
     generator_->setResolution(96);
     generator_->setTitle(QStringLiteral("Vivarnon"));
     canvas_ = std::make_unique<VectorCanvas>(*generator_);
-    if (!canvas_->IsActive()) openError_ = "the SVG could not be started";
+    if (!canvas_->IsActive()) openError_ = "SVG-filen kunne ikke påbegyndes";
 }
 
 SvgFile::~SvgFile() {
     if (canvas_) canvas_->End();
-    if (file_) file_->cancelWriting();
 }
 
-bool SvgFile::IsOpen() const { return openError_.empty() && canvas_ && canvas_->IsActive(); }
+bool SvgFile::IsOpen() const {
+    return openError_.empty() && canvas_ && canvas_->IsActive();
+}
 
 bool SvgFile::Finish(std::string& error) {
     if (!IsOpen()) {
@@ -106,11 +99,11 @@ bool SvgFile::Finish(std::string& error) {
         return false;
     }
     canvas_->End();
-    if (file_ && !file_->commit()) {
-        error = file_->errorString().toStdString();
-        return false;
-    }
-    return true;
+    if (path_.empty()) return true;
+    const SaveResult saved = SaveFileWhole(
+        path_, std::string_view(bytes_.constData(), static_cast<std::size_t>(bytes_.size())));
+    error = saved.Reason;
+    return saved.Ok;
 }
 
 }  // namespace viv

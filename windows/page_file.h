@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <memory>
 #include <string>
 
@@ -35,11 +34,12 @@ private:
     VectorCanvas canvas_;
 };
 
-// A4 pages at 600 dpi, portrait or landscape, written to `path`.
+// A4 pages at 600 dpi, portrait or landscape, made in memory and written to `path` whole
+// or not at all by Finish (an empty path: kept in memory only).
 std::unique_ptr<PageFile> OpenPdfFile(const std::string& path, bool landscape, std::string& error);
 
-// An SVG picture of width x height pixels written to `path` (or kept in memory when the
-// path is empty: see SvgBytes).
+// An SVG picture of width x height pixels, made in memory and written to `path` whole or
+// not at all by Finish (only kept in memory when the path is empty: see SvgBytes).
 class SvgFile : public PageFile {
 public:
     SvgFile(const std::string& path, int width, int height);
@@ -55,7 +55,6 @@ private:
     std::string path_;
     QByteArray bytes_;
     std::unique_ptr<QBuffer> buffer_;
-    std::unique_ptr<QSaveFile> file_;
     std::unique_ptr<QSvgGenerator> generator_;
     std::unique_ptr<VectorCanvas> canvas_;
     std::string openError_;

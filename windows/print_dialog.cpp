@@ -28,12 +28,15 @@
 #include "app/app.h"
 #include "library/canvas/raster_canvas.h"
 #include "windows/page_file.h"
+#include "windows/printer_output.h"
 
 namespace viv {
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QLabel* BlueLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -96,9 +99,8 @@ TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool t
     edit3_ = new QLineEdit(this);
     edit3_->setObjectName(QStringLiteral("Edit3"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                             QDialogButtonBox::Help,
-                                         this);
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
@@ -154,7 +156,9 @@ TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool t
     edit3_->setText(Q(app_.State.PrintTitle));
 }
 
-int TVprintgrafform::Copies() const { return spinEdit1_->value(); }
+int TVprintgrafform::Copies() const {
+    return spinEdit1_->value();
+}
 
 void TVprintgrafform::ComputePrintSizes() {
     const int item = comboBox1_->currentIndex();
@@ -194,7 +198,8 @@ void TVprintgrafform::PrintersetupButtonClick() {
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle(QStringLiteral("Printeropsætning"));
     printer_.setCopyCount(spinEdit1_->value());
-    if (dialog.exec() == QDialog::Accepted) spinEdit1_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
+    if (dialog.exec() == QDialog::Accepted)
+        spinEdit1_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
     printer_.setCopyCount(1);
     OrientationFromPrinter();
     ComputePrintSizes();
@@ -205,19 +210,22 @@ void TVprintgrafform::HelpButtonClick() {
 }
 
 void TVprintgrafform::OKButtonClick() {
-    const std::optional<int> height = ParsePrintSide(edit1_->text().toStdString(), sizes_.MaxPrintHeight);
+    const std::optional<int> height =
+        ParsePrintSide(edit1_->text().toStdString(), sizes_.MaxPrintHeight);
     if (!height) {
         edit1_->setFocus();
         return;
     }
-    const std::optional<int> width = ParsePrintSide(edit2_->text().toStdString(), sizes_.MaxPrintWidth);
+    const std::optional<int> width =
+        ParsePrintSide(edit2_->text().toStdString(), sizes_.MaxPrintWidth);
     if (!width) {
         edit2_->setFocus();
         return;
     }
     printHeight_ = *height;
     printWidth_ = *width;
-    printer_.setPageOrientation(radioButton2_->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer_.setPageOrientation(radioButton2_->isChecked() ? QPageLayout::Landscape
+                                                           : QPageLayout::Portrait);
     app_.State.PrintTableToo = checkBox1_->isChecked();
     app_.State.PrintTitle = edit3_->text().toStdString();
     accept();
@@ -245,11 +253,14 @@ void PrintCommands::PrepareOutput() {
     }
 }
 
-void PrintCommands::Report(bool ok, const char* failure) {
+void PrintCommands::Report(bool ok, const char* failure, const std::string& reason) {
     if (!ok) {
-        app_.host().ShowMessage(failure, MessageKind::Warning);
+        app_.host().ShowMessage(
+            reason.empty() ? std::string(failure) : std::string(failure) + " " + reason + ".",
+            MessageKind::Warning);
     } else if (printer_->outputFormat() == QPrinter::PdfFormat) {
-        const std::string where = QDir::toNativeSeparators(printer_->outputFileName()).toStdString();
+        const std::string where =
+            QDir::toNativeSeparators(printer_->outputFileName()).toStdString();
         app_.host().ShowMessage("Udskriften er gemt i " + where, MessageKind::Information);
     }
 }
@@ -259,12 +270,13 @@ void PrintCommands::Udskrivgraf1Click() {
     const bool tableEnabled = app_.Window.UdskrivTabel1.Enabled;
     bool printed = false;
     bool ok = false;
+    std::string reason;
     {
         PicturePrintScope scope(app_);
         sync_();  // the clock stops while the dialog is open
         PrepareOutput();
-        TVprintgrafform dialog(app_, *printer_, copies_, tableEnabled,
-                               [this] { help_("udskriv"); }, window_);
+        TVprintgrafform dialog(
+            app_, *printer_, copies_, tableEnabled, [this] { help_("udskriv"); }, window_);
         if (dialog.exec() == QDialog::Accepted) {
             copies_ = dialog.Copies();
             PictureRequest request;
@@ -277,8 +289,9 @@ void PrintCommands::Udskrivgraf1Click() {
                 request.ScreenWidth = screen->geometry().width();
             printer_->setDocName(Q(app_.Window.Caption));
             printed = true;
+            PrinterOutput output(*printer_);
             try {
-                PrinterTarget target(*printer_);
+                PrinterTarget target(output.Device());
                 if (target.IsActive()) {
                     ok = scope.Print(target, request);
                     target.End();
@@ -286,11 +299,11 @@ void PrintCommands::Udskrivgraf1Click() {
             } catch (const std::exception&) {
                 ok = false;
             }
-            if (printer_->printerState() == QPrinter::Error) ok = false;
+            ok = output.Finish(ok, reason);
         }
     }
     sync_();
-    if (printed) Report(ok, "Grafen kunne ikke udskrives.");
+    if (printed) Report(ok, "Grafen kunne ikke udskrives.", reason);
 }
 
 void PrintCommands::Udskrivdata1Click() {
@@ -300,18 +313,22 @@ void PrintCommands::Udskrivdata1Click() {
     PrepareOutput();
     printer_->setDocName(Q(app_.Window.Caption));
     bool ok = false;
-    try {
-        PrinterTarget target(*printer_);
-        if (target.IsActive()) {
-            ok = PrintDataList(app_, target, *list, app_.State.PrintTitle);
-            target.End();
+    std::string reason;
+    {
+        PrinterOutput output(*printer_);
+        try {
+            PrinterTarget target(output.Device());
+            if (target.IsActive()) {
+                ok = PrintDataList(app_, target, *list, app_.State.PrintTitle);
+                target.End();
+            }
+        } catch (const std::exception&) {
+            ok = false;
         }
-    } catch (const std::exception&) {
-        ok = false;
+        ok = output.Finish(ok, reason);
     }
-    if (printer_->printerState() == QPrinter::Error) ok = false;
     sync_();
-    Report(ok, "Data kunne ikke udskrives.");
+    Report(ok, "Data kunne ikke udskrives.", reason);
 }
 
 void PrintCommands::Copy1Click() {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/print_layout.h"
 
@@ -91,7 +92,8 @@ public:
 private:
     // With no printer installed the pages go to a PDF file in the user's documents.
     void PrepareOutput();
-    void Report(bool ok, const char* failure);
+    // A failed job is reported with `reason` (why a file was not written) after `failure`.
+    void Report(bool ok, const char* failure, const std::string& reason);
 
     App& app_;
     QWidget* window_;

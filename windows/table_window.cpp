@@ -23,6 +23,7 @@
 #include "library/format.h"
 #include "windows/kvgrid.h"
 #include "windows/kvgrid_accessible.h"
+#include "windows/printer_output.h"
 
 namespace viv {
 
@@ -235,18 +236,24 @@ void TVtabelForm::Udskriv1Click() {
 bool TVtabelForm::PrintOn(QPrinter& printer) {
     printer.setDocName(FromUtf8(app_.Table.Caption));
     bool ok = false;
+    PrinterOutput output(printer);
     try {
-        VectorCanvas page(printer);
+        QPagedPaintDevice& device = output.Device();
+        VectorCanvas page(device);
         if (page.IsActive()) {
             ok = PrintResultsTable(app_, page, page.Height(), app_.State.PrintTitle,
-                                   [&printer] { return printer.newPage(); });
+                                   [&device] { return device.newPage(); });
             page.End();
         }
     } catch (const std::exception&) {
         ok = false;
     }
-    if (printer.printerState() == QPrinter::Error) ok = false;
-    if (!ok) app_.host().ShowMessage("Tabellen kunne ikke udskrives.", MessageKind::Warning);
+    std::string reason;
+    ok = output.Finish(ok, reason);
+    if (!ok)
+        app_.host().ShowMessage(reason.empty() ? std::string("Tabellen kunne ikke udskrives.")
+                                               : "Tabellen kunne ikke udskrives. " + reason + ".",
+                                MessageKind::Warning);
     return ok;
 }
 

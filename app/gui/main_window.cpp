@@ -71,7 +71,11 @@ constexpr int kDockMinimumWidth = 300;  // pixels: the memo's lines stay readabl
 constexpr char kPlacesKey[] = "vinduer/paneler";        // the memo's and the table's places
 constexpr char kSaveFolderKey[] = "filer/sidstemappe";  // the folder of the last save
 constexpr int kPlacesVersion = 1;
-constexpr char kSaveFailed[] = "Filen kunne ikke gemmes.";
+
+// "<name> kunne ikke gemmes: " and why, e.g. "Der er ikke plads på disken".
+std::string SaveFailedMessage(const QString& path, const std::string& reason) {
+    return QFileInfo(path).fileName().toStdString() + " kunne ikke gemmes: " + reason + ".";
+}
 
 // The scroll bars and track bars of the control panel, a row each, top to bottom.
 struct RangeControlView {
@@ -775,7 +779,7 @@ void TvivarnonMenu::Gembillede1Click() {
     if (path.isEmpty()) return;
     std::string error;
     if (!SavePicture(app_, path.toStdString(), error))
-        host_.ShowMessage(kSaveFailed, MessageKind::Warning);
+        host_.ShowMessage(SaveFailedMessage(path, error), MessageKind::Warning);
 }
 
 void TvivarnonMenu::Gemtabel1Click() {
@@ -785,7 +789,7 @@ void TvivarnonMenu::Gemtabel1Click() {
     if (path.isEmpty()) return;
     std::string error;
     if (!SaveTable(app_, path.toStdString(), error))
-        host_.ShowMessage(kSaveFailed, MessageKind::Warning);
+        host_.ShowMessage(SaveFailedMessage(path, error), MessageKind::Warning);
 }
 
 QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,

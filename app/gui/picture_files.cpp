@@ -4,8 +4,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
-
 #include <algorithm>
 #include <cctype>
 
@@ -14,6 +12,7 @@
 #include "app/table_csv.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/canvas/vector_canvas.h"
+#include "library/safe_save.h"
 #include "windows/page_file.h"
 
 namespace viv {
@@ -42,24 +41,18 @@ void DrawOnWhitePage(App& app, TCanvas& canvas, int width, int height) {
     DrawVectorCopy(app, canvas);
 }
 
-// Writes what `write` puts into the device of a save file, whole or not at all.
+// Writes what `write` puts into a buffer to `path`, whole or not at all.
 template <class Write>
 bool WriteWhole(const std::string& path, std::string& error, Write&& write) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer)) {
+        if (error.empty()) error = "Filen kunne ikke skrives";
         return false;
     }
-    if (!write(file)) {
-        file.cancelWriting();
-        if (error.empty()) error = "the file could not be written";
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    const QByteArray& bytes = buffer.data();
+    return SaveBytes(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
 }
 
 }  // namespace
@@ -86,9 +79,9 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
                 error = "the picture is not a raster picture";
                 return false;
             }
-            return WriteWhole(path, error, [&](QSaveFile& file) {
-                if (raster->Image().save(&file, "PNG")) return true;
-                error = "the PNG could not be encoded";
+            return WriteWhole(path, error, [&](QBuffer& buffer) {
+                if (raster->Image().save(&buffer, "PNG")) return true;
+                error = "Billedet kunne ikke omsættes til PNG";
                 return false;
             });
         }
@@ -119,8 +112,9 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
                 canvas.End();
             }
             const QByteArray& bytes = buffer.data();
-            return SaveBytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                             error);
+            return SaveBytes(
+                path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                error);
         }
         case PictureFormat::Unknown:
             break;
@@ -136,12 +130,9 @@ bool SaveTable(const App& app, const std::string& path, std::string& error) {
 }
 
 bool SaveBytes(const std::string& path, std::string_view bytes, std::string& error) {
-    return WriteWhole(path, error, [&](QSaveFile& file) {
-        const auto size = static_cast<qint64>(bytes.size());
-        if (file.write(bytes.data(), size) == size) return true;
-        error = file.errorString().toStdString();
-        return false;
-    });
+    const SaveResult saved = SaveFileWhole(path, bytes);
+    error = saved.Reason;
+    return saved.Ok;
 }
 
 }  // namespace viv

@@ -158,6 +158,16 @@ void DrawRays(App& app, TCanvas& canvas, bool recompute) {
     if (app.State.ShowMarks) DrawPathConstruction(app, canvas);
 }
 
+// The top row of a text under the inset's axis ("vinkel v", "Airy"): half a line below
+// it, but never lower than the white box reaches, so that redrawing the inset covers the
+// text whole (in a low picture its descenders would otherwise hang below the box and stay
+// when the text goes).
+int UnderAxisTextTop(const World& map, TCanvas& canvas, std::string_view text) {
+    const int height = canvas.TextHeight(text);
+    return std::min(map.PictureY(0) + World::RoundToPixel(1.5 * height),
+                    map.PictureY(BoxBottom) - height);
+}
+
 void DrawDropAxes(App& app, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Pen.Mode = pmNotXor;
@@ -180,8 +190,7 @@ void DrawAiryCurve(App& app, TCanvas& canvas) {
     const std::string_view name = "Airy";
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = AiryCurveColour;
-    canvas.TextOut(map.PictureX(AiryLegendX),
-                   map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
+    canvas.TextOut(map.PictureX(AiryLegendX), UnderAxisTextTop(map, canvas, name), name);
     canvas.Font.Color = clBlack;
 }
 
@@ -210,8 +219,7 @@ void DrawInterferenceInset(App& app, TCanvas& canvas) {
                    "2: konstruktiv, 0: destruktiv interferens");
     const std::string_view name = "vinkel v  ";
     canvas.TextOut(map.PictureX(BoxRight) - canvas.TextWidth(name),
-                   map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)),
-                   name.substr(0, name.size() - 2));
+                   UnderAxisTextTop(map, canvas, name), name.substr(0, name.size() - 2));
 
     canvas.Pen.Width = map.BoldPenWidth;
     for (std::size_t k = 1; k < ColourCount; ++k) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/events.h"
@@ -526,29 +527,34 @@ void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
 
 // Takes the figures of `was` away and draws those of `now`, only where they differ.
 void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
-    const auto redraw = [&](bool changed, void (*draw)(const Scene&, const SlitView&)) {
-        if (!changed) return;
-        draw(sc, was);
-        draw(sc, now);
-    };
     const bool newX = was.X != now.X;
     const bool newOrder = was.Order != now.Order;
     const bool newStep = was.Step != now.Step;
+    using Draw = void (*)(const Scene&, const SlitView&);
+    const std::pair<bool, Draw> figures[] = {
+        {newX, DrawSlits},
+        {newX, DrawOrderRays},
+        {newX || newStep || newOrder || was.ZoneOffset != now.ZoneOffset, DrawWaves},
+        {was.Fronts != now.Fronts || newX || newOrder || newStep, DrawFronts},
+        {newX || newOrder, DrawConstruction},
+        {was.Spectrum != now.Spectrum || newX, DrawSpectrum},
+        {was.Marks != now.Marks || was.Fronts != now.Fronts || was.Direction != now.Direction ||
+             newX || newOrder,
+         DrawMarks},
+        {was.Direction != now.Direction || newX || newOrder, DrawDirection},
+        {was.PointerValue != now.PointerValue, DrawPointerBar},
+    };
+    for (const auto& [changed, draw] : figures)
+        if (changed) draw(sc, was);
+    // The grating's period label lies under the figures, as in a full redraw: it is
+    // written anew while the figures that may cross it are away (the white of the old
+    // label would otherwise cut into them).
     if (newX && sc.kind == SlitKind::Grating) {
         WritePeriodLabel(sc, PeriodLabelY(sc.kind, was.X), clWhite);
         WritePeriodLabel(sc, PeriodLabelY(sc.kind, now.X), clBlack);
     }
-    redraw(newX, DrawSlits);
-    redraw(newX, DrawOrderRays);
-    redraw(newX || newStep || newOrder || was.ZoneOffset != now.ZoneOffset, DrawWaves);
-    redraw(was.Fronts != now.Fronts || newX || newOrder || newStep, DrawFronts);
-    redraw(newX || newOrder, DrawConstruction);
-    redraw(was.Spectrum != now.Spectrum || newX, DrawSpectrum);
-    redraw(was.Marks != now.Marks || was.Fronts != now.Fronts || was.Direction != now.Direction ||
-               newX || newOrder,
-           DrawMarks);
-    redraw(was.Direction != now.Direction || newX || newOrder, DrawDirection);
-    redraw(was.PointerValue != now.PointerValue, DrawPointerBar);
+    for (const auto& [changed, draw] : figures)
+        if (changed) draw(sc, now);
     if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
 }
 

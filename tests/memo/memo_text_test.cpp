@@ -1,6 +1,9 @@
 // The memo's text in the core: the guidance file, the copy for the clipboard, the guidance
 // of the chosen simulation, and the scripted "memo" command.
+#include "app/memo_text.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -12,7 +15,6 @@
 #include "app/file_paths.h"
 #include "app/gui/headless_host.h"
 #include "app/memo_sync.h"
-#include "app/memo_text.h"
 #include "app/script.h"
 #include "library/rtf_reader.h"
 #include "test_host.h"
@@ -67,14 +69,37 @@ TEST_F(DataDirectories, MissingOrForeignGuidanceIsReportedOnceAndLeavesTheMemoEm
     EXPECT_TRUE(none.Paragraphs.empty());
     EXPECT_TRUE(s.app.Memo.Text.empty());
     ASSERT_EQ(s.host.messages.size(), 1u);
-    EXPECT_EQ(s.host.messages[0].first, (dir / "start").string() + "Vivarnon.rft ikke fundet");
+    EXPECT_EQ(s.host.messages[0].first, (dir / "start" / "Vivarnon.rtf").string() + " ikke fundet");
     EXPECT_EQ(s.host.messages[0].second, MessageKind::Information);
     EXPECT_TRUE(s.app.Memo.Visible);  // created while the start picture shows
 
     Put(dir / "start" / "Vivarnon.rtf", "plain words, no rich text");
     s.host.messages.clear();
     MemoFormCreate(s.app);
-    EXPECT_EQ(s.host.messages.size(), 1u);
+    ASSERT_EQ(s.host.messages.size(), 1u);
+    EXPECT_EQ(s.host.messages[0].first,
+              (dir / "start" / "Vivarnon.rtf").string() + " er ikke en RTF-fil");
+
+    // A named pipe of that name is no file: "not found" at once, never a wait for a writer.
+    fs::remove(dir / "start" / "Vivarnon.rtf");
+    ASSERT_EQ(::mkfifo((dir / "start" / "Vivarnon.rtf").c_str(), 0600), 0);
+    s.host.messages.clear();
+    MemoFormCreate(s.app);
+    ASSERT_EQ(s.host.messages.size(), 1u);
+    EXPECT_EQ(s.host.messages[0].first, (dir / "start" / "Vivarnon.rtf").string() + " ikke fundet");
+    fs::remove(dir / "start" / "Vivarnon.rtf");
+
+    // Past the generous limit: said so, and nothing of it is read.
+    {
+        std::ofstream big(dir / "start" / "Vivarnon.rtf", std::ios::binary);
+        big << "{\\rtf1 ";
+    }
+    fs::resize_file(dir / "start" / "Vivarnon.rtf", MaxGuidanceBytes + 1);
+    s.host.messages.clear();
+    MemoFormCreate(s.app);
+    ASSERT_EQ(s.host.messages.size(), 1u);
+    EXPECT_EQ(s.host.messages[0].first,
+              (dir / "start" / "Vivarnon.rtf").string() + " er for stor (over 8 MB)");
 
     Put(dir / "start" / "Vivarnon.rtf", "{\\rtf1 Brydning i vand:\\par Lys\\'e6");  // cut short
     s.host.messages.clear();

@@ -18,12 +18,17 @@
 #include <cstdint>
 #include <cstdlib>
 #include <random>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/gui/headless_host.h"
+#include "app/script.h"
+#include "library/canvas/raster_canvas.h"
 #include "picture_checks.h"
+#include "sims/simulations.h"
 #include "test_host.h"
 
 namespace viv {
@@ -293,6 +298,33 @@ private:
     std::uint64_t compared_ = 0;
     std::string log_;
 };
+
+// Bursts the long soak once found differing from a full redraw, shortened to their
+// essence and run through the scripted mode.
+TEST(Soak, ShortenedFindingsMatchAFullRedraw) {
+    const char* const scripts[] = {
+        "size 673 455\nselect 16\nscroll1 49\ntrack2 2\nscroll1 60\n",
+        "size 717 385\nselect 10\nkey F3\nkey F3\n",
+    };
+    for (const char* script : scripts) {
+        SCOPED_TRACE(script);
+        HeadlessHost host;
+        App app(host, AllSimulations());
+        StartupEnvironment env;
+        env.StartDirectory = "/nonexistent-vivarnon-dir";
+        env.SetupFileCandidates.clear();
+        host.LayoutChanged(app.Window);
+        app.FormCreate(env);
+        app.FormResize();
+        std::istringstream in(script);
+        std::ostringstream out, err;
+        ASSERT_EQ(RunScript(app, host, in, out, err), 0) << err.str();
+        const QImage drawn = dynamic_cast<const RasterCanvas&>(*app.Image).Image().copy();
+        app.RedrawPicture();
+        test::ExpectSamePicture(drawn, dynamic_cast<const RasterCanvas&>(*app.Image).Image(),
+                                "soak-finding");
+    }
+}
 
 TEST(Soak, EverySimulationSurvivesRandomUse) {
     const std::uint64_t total = FromEnvironment("VIV_SOAK_EVENTS", 100000);

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <span>
+#include <sstream>
 
 #include "app/command_line.h"
 #include "app/gui/headless_host.h"
@@ -16,6 +16,7 @@
 #include "app/memo_text.h"
 #include "app/script.h"
 #include "library/system_calls.h"
+#include "library/regular_file.h"
 #include "sims/simulations.h"
 
 namespace {
@@ -26,18 +27,26 @@ constexpr char kNoDisplay[] =
     "skrivebordet, eller lav billeder uden vindue med vivarnon --script FIL\n"
     "(se vivarnon --help).\n";
 
+constexpr std::size_t kMaxScriptBytes = 64u << 20;  // bytes: far more than any worksheet's script
+
 int RunScripted(int argc, char** argv, const std::string& file) {
     viv::SetEnvironmentDefault("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     viv::NameApplication();
-    std::ifstream stream;
+    std::istringstream stream;
     std::istream* in = &std::cin;
     if (file != "-") {
-        stream.open(file);
-        if (!stream) {
-            std::cerr << "cannot read " << file << '\n';
+        // Only a regular file: a folder, a device or a named pipe is no script.
+        viv::FileBytes script = viv::ReadRegularFile(file, kMaxScriptBytes);
+        if (script.Status != viv::ReadStatus::Ok) {
+            std::cerr << "cannot read " << file << ": "
+                      << (script.Status == viv::ReadStatus::NotFound && script.Error.empty()
+                              ? "no such file"
+                              : script.Error)
+                      << '\n';
             return viv::UsageErrorStatus;
         }
+        stream.str(std::move(script.Bytes));
         in = &stream;
     }
     viv::HeadlessHost host;
