@@ -7,7 +7,7 @@ bash scripts/setup.sh
 # Rebuilds come from the compiler cache, whatever folder the clone is in.
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 start=$SECONDS
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIV_BUILD_TESTS=ON >/dev/null
 cmake --build build --target vivarnon vivtests
 echo "stage build: $((SECONDS - start)) s"
 start=$SECONDS
