@@ -53,9 +53,11 @@ public:
     MemoModel Memo;
     std::unique_ptr<WorkBuffers> Buffers;
     SubjectStates Sims;  // each subject's own state
-    // The picture every simulation draws into, and the second bitmap of its size.
+    // The picture every simulation draws into.
     std::unique_ptr<TCanvas> Image;
-    std::unique_ptr<TCanvas> Image1;
+    // The picture without its moving figures, kept by an animation from one clock tick to
+    // the next (the grating's waves); let go at every change of simulation and of size.
+    std::unique_ptr<TCanvas> StillPicture;
     // "Vivarnon.jpg", read once and kept across resizes.
     StartPhotograph Photo;
 
@@ -76,6 +78,10 @@ public:
     void SelectSimulation(std::uint16_t n);
     void DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas);
     void RedrawPicture();
+    // The picture is about to be seen (painted, saved, copied): a start picture still due
+    // after a resize is built now. A resize only marks it due, so a script that selects
+    // another simulation at once never builds it.
+    void ShowPicture();
     void SetupTable(int rows, int columns, bool message);
 
     // --- Control panel ---
@@ -118,6 +124,7 @@ private:
 
     Host& host_;
     const Catalogue& catalogue_;
+    bool startPictureDue_ = false;  // the picture is white, the start picture not yet built
 };
 
 }  // namespace viv

@@ -23,6 +23,7 @@ void BM_StartPictureRedraw(benchmark::State& state) {
     env.SetupFileCandidates.clear();
     app.FormCreate(env);
     app.FormResize();
+    app.ShowPicture();
     if (app.Photo.Loads() != 1) state.SkipWithError("no Vivarnon.jpg in the current directory");
     for (auto _ : state) app.RedrawPicture();
 }

@@ -3,6 +3,7 @@
 // simulations were designed on; implementations live in library/canvas.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -130,6 +131,18 @@ public:
     // Pixels[x, y]: outside the target a read gives white and a write does nothing.
     virtual TColor GetPixel(int x, int y) const = 0;
     virtual void SetPixel(int x, int y, TColor colour) = 0;
+    // The pixels of `rect` (clipped to both targets) := those of `source` at the same
+    // place, as SetPixel one by one.
+    virtual void CopyRect(const TRect& rect, const TCanvas& source) {
+        const int x1 = std::min({rect.Right, Width(), source.Width()});
+        const int y1 = std::min({rect.Bottom, Height(), source.Height()});
+        for (int y = std::max(rect.Top, 0); y < y1; ++y)
+            for (int x = std::max(rect.Left, 0); x < x1; ++x) SetPixel(x, y, source.GetPixel(x, y));
+    }
+    // Pixels[x .. x + count - 1, y] := colours[0 .. count - 1], as SetPixel one by one.
+    virtual void SetPixelRow(int x, int y, const TColor* colours, int count) {
+        for (int i = 0; i < count; ++i) SetPixel(x + i, y, colours[i]);
+    }
 
     void Polyline(const std::vector<TPoint>& points) { Polyline(points.data(), points.size()); }
     void Polyline(std::initializer_list<TPoint> points) { Polyline(points.begin(), points.size()); }

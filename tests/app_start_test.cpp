@@ -56,6 +56,7 @@ QImage StartPictureAt(int width, int height, test::StartedApp& s) {
     s.app.Window.ScrollBoxWidth = width;
     s.app.Window.ScrollBoxHeight = height;
     s.app.FormResize();
+    s.app.ShowPicture();
     return s.picture().Image();
 }
 
@@ -100,6 +101,7 @@ TEST(Startup, ThePhotographIsReadOnceAndKeptAcrossResizes) {
     test::StartedApp s(VIV_SOURCE_DIR "/data");
     for (int w = 400; w <= 800; w += 100) StartPictureAt(w, 500, s);
     s.app.MenuEntry(7);
+    EXPECT_FALSE(s.app.Photo.HasReady());  // the scaled photograph goes with the start picture
     s.app.MenuEntry(1);
     EXPECT_EQ(s.app.Photo.Loads(), 1);
     s.app.MenuEntry(2);
@@ -107,6 +109,30 @@ TEST(Startup, ThePhotographIsReadOnceAndKeptAcrossResizes) {
     EXPECT_EQ(s.app.Image->Height(), s.app.Window.ScrollBoxHeight);
     EXPECT_EQ(s.app.State.CurrentSimulation, 2);
     EXPECT_EQ(s.picture().Image().pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+// The start picture is built when it is first seen: a script that chooses another
+// simulation at once never reads the photograph. Once built, a redraw at the same size
+// copies the ready picture and gives the same pixels.
+TEST(Startup, TheStartPictureIsBuiltOnlyWhenSeen) {
+    test::TestHost host;
+    App app(host, AllSimulations());
+    StartupEnvironment env;
+    env.StartDirectory = VIV_SOURCE_DIR "/data";
+    env.SetupFileCandidates.clear();
+    app.FormCreate(env);
+    app.FormResize();
+    app.MenuEntry(2);
+    EXPECT_EQ(app.Photo.Loads(), 0);
+    EXPECT_FALSE(app.Photo.HasReady());
+
+    test::StartedApp s(VIV_SOURCE_DIR "/data");
+    const QImage shown = s.picture().Image().copy();
+    EXPECT_TRUE(s.app.Photo.HasReady());
+    s.app.RedrawPicture();
+    s.app.RedrawPicture();
+    test::ExpectSamePicture(s.picture().Image(), shown, "start-redrawn-from-the-ready-picture");
+    EXPECT_EQ(s.app.Photo.Loads(), 1);
 }
 
 // A missing photograph is reported once, not at every resize, and again only when it

@@ -34,8 +34,8 @@ public:
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override {
         return std::make_unique<RasterCanvas>(width, height);
     }
-    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override {
-        return std::make_unique<RasterCanvas>(photo);
+    std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override {
+        return std::make_unique<RasterCanvas>(static_cast<const RasterCanvas&>(picture).Image());
     }
     void ShowMessage(std::string_view text, MessageKind kind) override {
         messages.emplace_back(std::string(text), kind);
@@ -64,6 +64,7 @@ struct StartedApp {
         app.Window.ScrollBoxHeight = 445;
         app.FormCreate(env);
         app.FormResize();
+        app.ShowPicture();
     }
     RasterCanvas& picture() { return static_cast<RasterCanvas&>(*app.Image); }
 };

@@ -17,7 +17,7 @@ public:
     HeadlessHost();
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
-    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override;
+    std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override;
     void ShowMessage(std::string_view text, MessageKind kind) override;
     void LayoutChanged(MainWindowModel& window) override;
     std::uint32_t Milliseconds() override { return now_; }

@@ -24,6 +24,7 @@ PictureView::PictureView(App& app, QWidget* parent) : QWidget(parent), app_(app)
 }
 
 void PictureView::SyncFromModel() {
+    app_.ShowPicture();
     const QImage* picture = PictureOf(app_);
     // The picture is in device pixels; the widget covers it in layout pixels.
     const qreal ratio = devicePixelRatioF();
@@ -37,6 +38,7 @@ void PictureView::SyncFromModel() {
 void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
+    app_.ShowPicture();
     const QImage* picture = PictureOf(app_);
     if (picture == nullptr) {
         painter.fillRect(area, Qt::white);

@@ -37,7 +37,7 @@ public:
     void Bind(const Widgets& widgets);
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
-    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override;
+    std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override;
     // A message box with one OK button that does not hold the program up; the same
     // message is not opened a second time while it is still on the screen.
     void ShowMessage(std::string_view text, MessageKind kind) override;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -145,52 +146,83 @@ DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
     return d;
 }
 
-// The runs of pixels x0..x1 of row y whose centres lie in the sector's range of
-// directions, as the test range.Contains(DirectionAngle(x - cx, y - cy)) decides pixel
-// by pixel. Along a row off the centre the direction turns monotonically, so the test
-// can change only where the row crosses the start or the end ray: it is made pixel by
-// pixel a few pixels either side of those crossings and once for each run between them.
-// Where a crossing turns the direction too slowly from one pixel to the next for that
-// to be safe (far from the centre, or a ray almost along the row), and on the centre's
-// own row, every pixel is tested.
+// Whether a pixel centre lies in a sector's range of directions, exactly as the test
+// range.Contains(DirectionAngle(dx, dy)) decides it, with its tolerance of 1e-9 radians
+// at the two bounding rays, but without trigonometry: the signs of the cross products
+// with the two rays decide, and the angle itself is taken only for a pixel lying within
+// 1e-8 radians of a ray, where the tolerance may count.
+class SectorTest {
+public:
+    explicit SectorTest(const AngleRange& range)
+        : range_(range),
+          narrow_(range.sweep <= canvas_internal::kPi),
+          cosStart_(std::cos(range.start)),
+          sinStart_(std::sin(range.start)),
+          cosEnd_(std::cos(range.start + range.sweep)),
+          sinEnd_(std::sin(range.start + range.sweep)) {}
+
+    // (dx, dyDown) from the centre, pixels.
+    bool Inside(double dx, double dyDown) const {
+        const double px = dx, py = -dyDown;
+        const double fromStart = cosStart_ * py - sinStart_ * px;  // |p| sin(angle - start)
+        const double fromEnd = cosEnd_ * py - sinEnd_ * px;        // |p| sin(angle - end)
+        const double near = kNearRay * (std::abs(px) + std::abs(py));
+        if ((std::abs(fromStart) <= near && cosStart_ * px + sinStart_ * py >= 0.0) ||
+            (std::abs(fromEnd) <= near && cosEnd_ * px + sinEnd_ * py >= 0.0))
+            return range_.Contains(canvas_internal::DirectionAngle(dx, dyDown));
+        return narrow_ ? fromStart > 0.0 && fromEnd < 0.0 : !(fromStart < 0.0 && fromEnd > 0.0);
+    }
+
+    // The pixels x of a row dyDown from the centre where the cross product with a ray
+    // may change sign or come near enough to it for the angle to be taken: a window
+    // about the row's crossing with the ray's line. `reach` bounds |dx| + |dyDown| over
+    // the row's pixels. False when the ray's line runs (almost) along the row.
+    bool Window(bool end, double cx, double dyDown, double reach, double& from, double& to) const {
+        const double sn = end ? sinEnd_ : sinStart_;
+        const double cs = end ? cosEnd_ : cosStart_;
+        const double crossing = cx + cs * -dyDown / sn;  // where cs py - sn px = 0
+        const double halfWidth = (kNearRay * reach + 1e-9 * reach) / std::abs(sn) + 2.0;
+        if (!std::isfinite(crossing) || !std::isfinite(halfWidth) || halfWidth > 1e9) return false;
+        from = crossing - halfWidth;
+        to = crossing + halfWidth;
+        return true;
+    }
+
+private:
+    static constexpr double kNearRay = 1e-8;  // radians (as a sine)
+
+    AngleRange range_;
+    bool narrow_;
+    double cosStart_, sinStart_, cosEnd_, sinEnd_;
+};
+
+// The runs of pixels x0..x1 of row y whose centres lie in the sector (test.Inside pixel
+// by pixel). The test can change only inside the windows about the row's crossings with
+// the two rays' lines; there it is made pixel by pixel, and once for each run between.
 template <class Fn>
-void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_t x0, std::int64_t x1, Fn&& run) {
+void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t x0, std::int64_t x1, Fn&& run) {
     const double dy = y - e.cy;  // downwards
-    auto inside = [&](std::int64_t x) {
-        return range.Contains(canvas_internal::DirectionAngle(static_cast<double>(x) - e.cx, dy));
-    };
-    constexpr std::int64_t kMargin = 3;        // pixels tested either side of a crossing
-    constexpr double kMinTurn = 1e-7;           // radians a pixel
+    auto inside = [&](std::int64_t x) { return test.Inside(static_cast<double>(x) - e.cx, dy); };
+    const double reach =
+        std::max(std::abs(static_cast<double>(x0) - e.cx), std::abs(static_cast<double>(x1) - e.cx)) + std::abs(dy);
     std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
     std::size_t count = 0;
-    bool everyPixel = dy == 0.0;
-    for (const double theta : {range.start, range.start + range.sweep}) {
-        if (everyPixel) break;
-        const double sn = std::sin(theta);
-        const double cs = std::cos(theta);
-        // The ray (cos theta, -sin theta) from the centre meets the row where
-        // -sin theta * t = dy for t > 0.
-        if (!(sn * -dy > 0.0)) continue;
-        const double xc = e.cx + cs * (-dy / sn);
-        if (!std::isfinite(xc)) {
+    bool everyPixel = false;
+    for (const bool end : {false, true}) {
+        double from = 0.0, to = 0.0;
+        if (!test.Window(end, e.cx, dy, reach, from, to)) {
             everyPixel = true;
             break;
         }
-        if (xc < static_cast<double>(x0 - kMargin - 1) || xc > static_cast<double>(x1 + kMargin + 1)) continue;
-        const double dx = xc - e.cx;
-        const double turn = std::abs(dy) / (dx * dx + dy * dy);  // radians a pixel there
-        if (!(turn >= kMinTurn)) {
-            everyPixel = true;
-            break;
-        }
-        const std::int64_t a = std::max(x0, static_cast<std::int64_t>(std::floor(xc)) - kMargin);
-        const std::int64_t b = std::min(x1, static_cast<std::int64_t>(std::ceil(xc)) + kMargin);
+        if (to < static_cast<double>(x0) || from > static_cast<double>(x1)) continue;
+        const std::int64_t a = std::max(x0, static_cast<std::int64_t>(std::floor(from)));
+        const std::int64_t b = std::min(x1, static_cast<std::int64_t>(std::ceil(to)));
         if (a <= b) windows[count++] = {a, b};
     }
 
     std::int64_t runStart = 0;
     bool inRun = false;
-    auto take = [&](std::int64_t a, std::int64_t b, bool on) {  // pixels a..b all on or off
+    auto take = [&](std::int64_t a, bool on) {  // from pixel a on, all on or all off
         if (on && !inRun) {
             runStart = a;
             inRun = true;
@@ -198,10 +230,9 @@ void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_
             run(runStart, a - 1);
             inRun = false;
         }
-        (void)b;
     };
     auto eachPixel = [&](std::int64_t a, std::int64_t b) {
-        for (std::int64_t x = a; x <= b; ++x) take(x, x, inside(x));
+        for (std::int64_t x = a; x <= b; ++x) take(x, inside(x));
     };
     if (everyPixel) {
         eachPixel(x0, x1);
@@ -212,11 +243,11 @@ void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_
             const std::int64_t a = std::max(windows[i].first, x);
             const std::int64_t b = windows[i].second;
             if (a > b) continue;
-            if (x < a) take(x, a - 1, inside(x));
+            if (x < a) take(x, inside(x));
             eachPixel(a, b);
             x = b + 1;
         }
-        if (x <= x1) take(x, x1, inside(x));
+        if (x <= x1) take(x, inside(x));
     }
     if (inRun) run(runStart, x1);
 }
@@ -270,6 +301,12 @@ public:
         const std::int64_t kLast = includeEnd ? n : n - 1;
         const std::int64_t p0 = phase % dash.period;
         phase += n;
+        // The solid pen, the common case (every wavelet of a clock tick), with no test
+        // per pixel but the marks.
+        if (dash.period <= 1 && !alone) {
+            VisitLine(x0, y0, x1, y1, kLast, w_, h_, [this](int x, int y, std::int64_t) { Mark(x, y); });
+            return;
+        }
         auto plot = [&](int x, int y, std::int64_t k) {
             if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)]) return;
             if (alone) {
@@ -407,17 +444,19 @@ public:
         marked_.clear();
     }
 
-    // Row spans of the ellipse area for rows -1 .. H (empty outside the box), clamped
-    // to [-2, W + 1]. Every row of the box holds at least its centre pixels and the
-    // middle rows the whole width, so the figure always reaches the edges of its box.
+    // Row spans of the ellipse area for its rows among -1 .. H, clamped to [-2, W + 1];
+    // every other row is empty. Every row of the box holds at least its centre pixels
+    // and the middle rows the whole width, so the figure always reaches the edges of its
+    // box. Only the box's own rows are worked on, however small the ellipse.
     void EllipseSpans(const EllipseBox& e) {
-        spanL_.assign(static_cast<std::size_t>(h_) + 2, 1);
-        spanR_.assign(static_cast<std::size_t>(h_) + 2, 0);
-        const std::int64_t lo = std::max<std::int64_t>(e.y1, -1);
-        const std::int64_t hi = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
+        spanLo_ = std::max<std::int64_t>(e.y1, -1);
+        spanHi_ = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
+        const std::size_t rows = spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
+        spanL_.resize(rows);
+        spanR_.resize(rows);
         const double maxX = w_ + 1.0;
         auto clampX = [&](double v) { return static_cast<std::int64_t>(std::clamp(v, -2.0, maxX)); };
-        for (std::int64_t j = lo; j <= hi; ++j) {
+        for (std::int64_t j = spanLo_; j <= spanHi_; ++j) {
             const double dy = static_cast<double>(j) - e.cy;
             const double t = 1.0 - (dy / e.B) * (dy / e.B);
             const double s = e.A * std::sqrt(std::max(t, 0.0));
@@ -432,18 +471,24 @@ public:
                 l = e.x1;
                 r = e.x2 - 1.0;
             }
-            spanL_[static_cast<std::size_t>(j + 1)] = clampX(l);
-            spanR_[static_cast<std::size_t>(j + 1)] = clampX(r);
+            spanL_[static_cast<std::size_t>(j - spanLo_)] = clampX(l);
+            spanR_[static_cast<std::size_t>(j - spanLo_)] = clampX(r);
         }
     }
-    std::int64_t SpanL(int j) const { return spanL_[static_cast<std::size_t>(j + 1)]; }
-    std::int64_t SpanR(int j) const { return spanR_[static_cast<std::size_t>(j + 1)]; }
+    std::int64_t SpanL(std::int64_t j) const {
+        return j >= spanLo_ && j <= spanHi_ ? spanL_[static_cast<std::size_t>(j - spanLo_)] : 1;
+    }
+    std::int64_t SpanR(std::int64_t j) const {
+        return j >= spanLo_ && j <= spanHi_ ? spanR_[static_cast<std::size_t>(j - spanLo_)] : 0;
+    }
 
     // Visits the visible border pixels of the ellipse area (those with a 4-neighbour
     // outside it): a one-pixel, 8-connected outline.
     template <class Fn>
     void VisitEllipseBorder(Fn&& fn) const {
-        for (int j = 0; j < h_; ++j) {
+        const int first = static_cast<int>(std::max<std::int64_t>(spanLo_, 0));
+        const int last = static_cast<int>(std::min<std::int64_t>(spanHi_, h_ - 1));
+        for (int j = first; j <= last; ++j) {
             const std::int64_t l = SpanL(j);
             const std::int64_t r = SpanR(j);
             if (l > r) continue;
@@ -503,7 +548,8 @@ private:
     std::vector<std::uint64_t> mask_;
     std::size_t tilesPerRow_ = 0;
     std::vector<std::uint32_t> marked_;
-    std::vector<std::int64_t> spanL_, spanR_;
+    std::vector<std::int64_t> spanL_, spanR_;  // rows spanLo_ .. spanHi_
+    std::int64_t spanLo_ = 0, spanHi_ = -1;
     std::vector<std::vector<double>> rowX_;
     std::vector<std::pair<double, std::uint32_t>> ordered_;
     std::vector<PointD> points_;
@@ -868,6 +914,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         const bool hatch = Brush.Style == bsDiagCross;
         const int y0 = std::max(e.y1, 0);
         const int y1b = std::min(e.y2 - 1, f.H() - 1);
+        const SectorTest sector(range);
         for (int y = y0; y <= y1b; ++y) {
             const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
             const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
@@ -875,7 +922,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             if (kind == 0 || range.Full()) {
                 f.FillSpan(y, l, r, colour, hatch);
             } else {
-                SectorRuns(e, range, y, l, r, [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
+                SectorRuns(e, sector, y, l, r, [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
             }
         }
     }
@@ -891,11 +938,20 @@ void RasterCanvas::FillRect(const TRect& rect) {
     if (x0 >= x1 || y0 >= y1) return;
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     const std::uint32_t colour = kOpaque | SwapRB(Brush.Color);
-    const bool hatch = Brush.Style == bsDiagCross;
+    if (Brush.Style != bsDiagCross) {
+        // A solid brush at the speed of writing memory.
+        if (x0 == 0 && y0 == 0 && x1 == Width() && y1 == Height()) {
+            image_.fill(colour);
+            return;
+        }
+        for (int y = y0; y < y1; ++y)
+            std::fill_n(reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x0, x1 - x0, colour);
+        return;
+    }
     for (int y = y0; y < y1; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
         for (int x = x0; x < x1; ++x) {
-            if (!hatch || HatchOn(x, y)) row[x] = colour;
+            if (HatchOn(x, y)) row[x] = colour;
         }
     }
 }
@@ -947,6 +1003,34 @@ void RasterCanvas::SetPixel(int x, int y, TColor colour) {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     reinterpret_cast<std::uint32_t*>(image_.scanLine(y))[x] = kOpaque | SwapRB(colour & 0xFFFFFFu);
+}
+
+void RasterCanvas::SetPixelRow(int x, int y, const TColor* colours, int count) {
+    if (y < 0 || y >= image_.height()) return;
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    const int first = std::max(x, 0);
+    const int end = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(x) + count, image_.width()));
+    auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+    for (int i = first; i < end; ++i) row[i] = kOpaque | SwapRB(colours[i - x] & 0xFFFFFFu);
+}
+
+void RasterCanvas::CopyRect(const TRect& rect, const TCanvas& source) {
+    const auto* raster = dynamic_cast<const RasterCanvas*>(&source);
+    if (raster == nullptr || raster->image_.format() != QImage::Format_RGB32) {
+        TCanvas::CopyRect(rect, source);
+        return;
+    }
+    const int x0 = std::max(rect.Left, 0);
+    const int y0 = std::max(rect.Top, 0);
+    const int x1 = std::min({rect.Right, Width(), source.Width()});
+    const int y1 = std::min({rect.Bottom, Height(), source.Height()});
+    if (x0 >= x1 || y0 >= y1) return;
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t);
+    for (int y = y0; y < y1; ++y) {
+        std::memcpy(reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x0,
+                    reinterpret_cast<const std::uint32_t*>(raster->image_.constScanLine(y)) + x0, bytes);
+    }
 }
 
 }  // namespace viv

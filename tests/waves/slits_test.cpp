@@ -333,6 +333,13 @@ TEST_F(SlitSimulations, GratingRandomUseEndsAsRedraw) {
     test::ExpectRandomUseEndsAsRedraw(started, 16,
                                       {{Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F3, FKey::F4}, true, true},
                                       "grating");
+    // The ticks keep the picture without its waves only while the grating is shown.
+    app.Window.Timer1.Enabled = true;
+    app.Timer1Timer();
+    EXPECT_NE(app.StillPicture, nullptr);
+    app.MenuEntry(DoubleSlit);
+    app.Timer1Timer();
+    EXPECT_EQ(app.StillPicture, nullptr);
 }
 
 TEST_F(SlitSimulations, DoubleSlitRandomUseEndsAsRedraw) {

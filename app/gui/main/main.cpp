@@ -1,6 +1,8 @@
 // Program entry: the main window, or with --script the same core with no window.
 #include <QApplication>
 #include <QGuiApplication>
+#include <malloc.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -41,6 +43,11 @@ int RunScripted(int argc, char** argv, const char* file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Pictures of 16 MB and more (a large screen's) get pages of their own that go back
+    // to the system when the picture goes, so a resize or a change of simulation never
+    // keeps a third picture's memory. Left to itself the allocator would keep them on
+    // its heap after the first one is freed.
+    mallopt(M_MMAP_THRESHOLD, 16 << 20);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::cout << viv::ScriptHelp();
