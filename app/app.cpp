@@ -19,7 +19,9 @@ std::unique_ptr<TCanvas> NewPicture(Host& host, int width, int height) {
     return picture;
 }
 
-char FirstOr(const std::string& text, char fallback) { return text.empty() ? fallback : text[0]; }
+char FirstOr(const std::string& text, char fallback) {
+    return text.empty() ? fallback : text[0];
+}
 
 }  // namespace
 
@@ -100,7 +102,8 @@ void App::FormResize(bool minimised) {
 }
 
 void App::ShowPicture() {
-    if (startPictureDue_ && State.CurrentSimulation == StartPicture && Image) DrawStartPictureAnew();
+    if (startPictureDue_ && State.CurrentSimulation == StartPicture && Image)
+        DrawStartPictureAnew();
     startPictureDue_ = false;
 }
 
@@ -133,8 +136,9 @@ void App::ReturnToStartPicture() {
     Window.Configuring = true;
     Window.Timer1.Enabled = false;
     Window.TimerButton.Down = false;
-    for (Control c : {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
-                      Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
+    for (Control c :
+         {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
+          Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
         Window.Of(c).Visible = false;
     for (LabelControl* label : {&Window.Label1, &Window.Label2, &Window.Label3, &Window.Label4,
                                 &Window.Label5, &Window.Label6})
@@ -197,7 +201,8 @@ void App::MenuEntry(std::uint16_t n) {
             Table.SetCell(c, 0, header == CaptionHeader ? Window.Caption : std::string(header));
         }
         int row = 1;
-        for (std::string_view header : entry->RowHeaders) Table.SetCell(0, row++, std::string(header));
+        for (std::string_view header : entry->RowHeaders)
+            Table.SetCell(0, row++, std::string(header));
     }
     if (entry->AfterTable) entry->AfterTable(*this);
     ConfigureButtons(entry->Mask);
@@ -252,9 +257,13 @@ void App::VisTabelClick() {
     Table.Visible = !Table.Visible;
 }
 
-void App::VisMemoClick() { Memo.Visible = !Memo.Visible; }
+void App::VisMemoClick() {
+    Memo.Visible = !Memo.Visible;
+}
 
-void App::SubjectMenuOpened() { Window.ButtonPanelCaption.clear(); }
+void App::SubjectMenuOpened() {
+    Window.ButtonPanelCaption.clear();
+}
 
 void App::DisplayHint(std::string_view hint) {
     if (!hint.empty()) Window.PanelsVisible = hint.front() == ' ';

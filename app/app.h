@@ -105,8 +105,8 @@ public:
     void HalvFartButtonClick();
 
     // --- Windows and hints ---
-    void VisTabelClick();  // "Vis &Tabel"
-    void VisMemoClick();   // "Vis &Memo"
+    void VisTabelClick();      // "Vis &Tabel"
+    void VisMemoClick();       // "Vis &Memo"
     void SubjectMenuOpened();  // a subject menu clears the legend of the button bar
     void DisplayHint(std::string_view hint);
     // "&Om vivarnon".

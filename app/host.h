@@ -30,7 +30,8 @@ public:
         auto copy = CreatePicture(picture.Width(), picture.Height());
         std::vector<TColor> row(static_cast<std::size_t>(std::max(picture.Width(), 0)));
         for (int y = 0; y < picture.Height(); ++y) {
-            for (int x = 0; x < picture.Width(); ++x) row[static_cast<std::size_t>(x)] = picture.GetPixel(x, y);
+            for (int x = 0; x < picture.Width(); ++x)
+                row[static_cast<std::size_t>(x)] = picture.GetPixel(x, y);
             copy->SetPixelRow(0, y, row.data(), picture.Width());
         }
         return copy;

@@ -68,7 +68,8 @@ void CoverPictureRows(const RgbImage& photo, int width, int height,
     height = std::max(height, 1);
     std::vector<TColor> out(static_cast<std::size_t>(width));
     if (photo.Width <= 0 || photo.Height <= 0 ||
-        photo.Pixels.size() < static_cast<std::size_t>(photo.Width) * static_cast<std::size_t>(photo.Height)) {
+        photo.Pixels.size() <
+            static_cast<std::size_t>(photo.Width) * static_cast<std::size_t>(photo.Height)) {
         std::fill(out.begin(), out.end(), clWhite);
         for (int y = 0; y < height; ++y) take(y, out.data());
         return;
@@ -101,7 +102,9 @@ void CoverPictureRows(const RgbImage& photo, int width, int height,
         const Taps& row = rows[static_cast<std::size_t>(y)];
         for (std::size_t k = 0; k < row.Weights.size(); ++k) {
             const float w = row.Weights[k];
-            const TColor* source = &photo.Pixels[static_cast<std::size_t>(row.First + static_cast<int>(k)) * sourceWidth];
+            const TColor* source =
+                &photo.Pixels[static_cast<std::size_t>(row.First + static_cast<int>(k)) *
+                              sourceWidth];
             for (std::size_t x = 0; x < sourceWidth; ++x) {
                 blended[3 * x] += w * static_cast<float>(RedOf(source[x]));
                 blended[3 * x + 1] += w * static_cast<float>(GreenOf(source[x]));
@@ -112,7 +115,8 @@ void CoverPictureRows(const RgbImage& photo, int width, int height,
             const Taps& column = columns[static_cast<std::size_t>(x)];
             float r = 0, g = 0, b = 0;
             for (std::size_t k = 0; k < column.Weights.size(); ++k) {
-                const std::size_t i = 3 * static_cast<std::size_t>(column.First + static_cast<int>(k));
+                const std::size_t i =
+                    3 * static_cast<std::size_t>(column.First + static_cast<int>(k));
                 const float w = column.Weights[k];
                 r += w * blended[i];
                 g += w * blended[i + 1];
@@ -130,7 +134,8 @@ RgbImage CoverPicture(const RgbImage& photo, int width, int height) {
     out.Height = std::max(height, 1);
     out.Pixels.resize(static_cast<std::size_t>(out.Width) * static_cast<std::size_t>(out.Height));
     CoverPictureRows(photo, width, height, [&](int y, const TColor* row) {
-        std::copy(row, row + out.Width, out.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.Width);
+        std::copy(row, row + out.Width,
+                  out.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.Width);
     });
     return out;
 }

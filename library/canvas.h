@@ -19,9 +19,15 @@ using TColor = std::uint32_t;
 constexpr TColor RGB(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int RedOf(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr TColor clBlack = RGB(0, 0, 0);
 constexpr TColor clWhite = RGB(255, 255, 255);
@@ -47,11 +53,16 @@ enum TBrushStyle : std::uint8_t { bsSolid, bsClear, bsDiagCross };
 // The result of combining pen colour p with the colour d already in the picture.
 constexpr TColor CombinePenMode(TPenMode mode, TColor p, TColor d) {
     switch (mode) {
-    case pmCopy: return p & 0xFFFFFFu;
-    case pmNotXor: return ~(p ^ d) & 0xFFFFFFu;
-    case pmXor: return (p ^ d) & 0xFFFFFFu;
-    case pmMask: return (p & d) & 0xFFFFFFu;
-    case pmMerge: return (p | d) & 0xFFFFFFu;
+        case pmCopy:
+            return p & 0xFFFFFFu;
+        case pmNotXor:
+            return ~(p ^ d) & 0xFFFFFFu;
+        case pmXor:
+            return (p ^ d) & 0xFFFFFFu;
+        case pmMask:
+            return (p & d) & 0xFFFFFFu;
+        case pmMerge:
+            return (p | d) & 0xFFFFFFu;
     }
     return p & 0xFFFFFFu;
 }

@@ -1,18 +1,17 @@
 // Start-up, resizes and closing of the main window's core.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
-
-#include "sims/simulations.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
 #include "app/start_photograph.h"
 #include "library/jpeg_image.h"
 #include "picture_checks.h"
+#include "sims/simulations.h"
 #include "test_host.h"
 
 namespace viv {
@@ -69,7 +68,8 @@ TEST(Startup, TheBowsLieOnThePhotographAtEverySize) {
     const JpegResult photo = LoadJpeg(VIV_SOURCE_DIR "/data/Vivarnon.jpg");
     ASSERT_TRUE(photo.Ok);
     test::StartedApp white;  // no photograph
-    for (const QSize area : {QSize(640, 480), QSize(1280, 800), QSize(1920, 1080), QSize(300, 900)}) {
+    for (const QSize area :
+         {QSize(640, 480), QSize(1280, 800), QSize(1920, 1080), QSize(300, 900)}) {
         const QImage picture = StartPictureAt(area.width(), area.height(), s);
         ASSERT_EQ(picture.size(), area);
         const QImage bows = StartPictureAt(area.width(), area.height(), white);
@@ -263,7 +263,8 @@ protected:
 };
 
 TEST_F(SetupFileTest, LowerCaseNameAcceptedLowerCaseKeyIgnored) {
-    const auto a = ReadSetupFile({Write("a.ini", "vivarnon.ini\r\nSEPARATOR,;\r\nSTI,C:\\opgaver\r\n")});
+    const auto a =
+        ReadSetupFile({Write("a.ini", "vivarnon.ini\r\nSEPARATOR,;\r\nSTI,C:\\opgaver\r\n")});
     EXPECT_TRUE(a.Found);
     EXPECT_EQ(a.ListSeparator, ';');
     EXPECT_EQ(a.OpenDialogDirectory, "C:\\opgaver");

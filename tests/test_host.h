@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "sims/simulations.h"
 #include "app/app.h"
 #include "app/host.h"
 #include "library/canvas/raster_canvas.h"
+#include "sims/simulations.h"
 
 namespace viv::test {
 
@@ -29,7 +29,8 @@ public:
     TestPointer pointer;
     int layoutChanges = 0;
     int scrollBar1Focus = 0;
-    int clientWidth = 712;  // pixels right of the window frame; the picture gets the rest of the panel
+    int clientWidth =
+        712;  // pixels right of the window frame; the picture gets the rest of the panel
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override {
         return std::make_unique<RasterCanvas>(width, height);

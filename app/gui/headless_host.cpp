@@ -43,7 +43,9 @@ void HeadlessHost::SetPictureArea(MainWindowModel& window, int width, int height
     LayoutChanged(window);
 }
 
-void HeadlessHost::MoveCursorToPicture(int x, int y) { pointer_.cursor = {x, y}; }
+void HeadlessHost::MoveCursorToPicture(int x, int y) {
+    pointer_.cursor = {x, y};
+}
 
 bool HeadlessHost::SavePicture(App& app, const std::string& path, std::string& error) {
     return viv::SavePicture(app, path, error);

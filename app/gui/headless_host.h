@@ -43,7 +43,7 @@ private:
     };
     Cursor pointer_;
     std::uint32_t now_ = 0;  // ms of the virtual clock
-    int fixedWidth_ = 0;  // a picture size set by the script, 0 while none is
+    int fixedWidth_ = 0;     // a picture size set by the script, 0 while none is
     int fixedHeight_ = 0;
 };
 

@@ -5,7 +5,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-
 #include <algorithm>
 #include <cctype>
 
@@ -123,8 +122,9 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
                 canvas.End();
             }
             const QByteArray& bytes = buffer.data();
-            return SaveBytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                             error);
+            return SaveBytes(
+                path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                error);
         }
         case PictureFormat::Unknown:
             break;

@@ -55,7 +55,8 @@ std::unique_ptr<TCanvas> QtHost::CreatePicture(int width, int height) {
 std::unique_ptr<TCanvas> QtHost::CopyPicture(const TCanvas& picture) {
     const auto* raster = dynamic_cast<const RasterCanvas*>(&picture);
     if (raster == nullptr) return Host::CopyPicture(picture);
-    auto copy = std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
+    auto copy =
+        std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
     copy->SetPixelsPerInch(96.0 * pointer_.ratio);
     return copy;
 }

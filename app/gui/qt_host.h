@@ -25,7 +25,7 @@ class QtHost : public Host {
 public:
     // The widgets of the main window the host works on.
     struct Widgets {
-        QWidget* Window = nullptr;       // the main window, parent of the message boxes
+        QWidget* Window = nullptr;                // the main window, parent of the message boxes
         ControlPanelView* ScrollPanel = nullptr;  // the control panel on the left
         QAbstractScrollArea* ScrollBox = nullptr;
         QWidget* Picture = nullptr;

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -71,7 +70,8 @@ void VisitLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y
 
     std::int64_t klo = 0;
     std::int64_t khi = std::min(kLast, n);
-    const bool inside = x0 >= 0 && x0 < w && x1 >= 0 && x1 < w && y0 >= 0 && y0 < h && y1 >= 0 && y1 < h;
+    const bool inside =
+        x0 >= 0 && x0 < w && x1 >= 0 && x1 < w && y0 >= 0 && y0 < h && y1 >= 0 && y1 < h;
     if (!inside) {
         if (su > 0) {
             klo = std::max(klo, -u0);
@@ -140,7 +140,8 @@ DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
     }
     int pos = 0;
     for (int i = 0; i < dash->count; ++i) {
-        for (int j = 0; j < dash->runs[i]; ++j) d.on[static_cast<std::size_t>(pos++)] = (i % 2) == 0;
+        for (int j = 0; j < dash->runs[i]; ++j)
+            d.on[static_cast<std::size_t>(pos++)] = (i % 2) == 0;
     }
     d.period = dash->period;
     return d;
@@ -200,11 +201,13 @@ private:
 // by pixel). The test can change only inside the windows about the row's crossings with
 // the two rays' lines; there it is made pixel by pixel, and once for each run between.
 template <class Fn>
-void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t x0, std::int64_t x1, Fn&& run) {
+void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t x0,
+                std::int64_t x1, Fn&& run) {
     const double dy = y - e.cy;  // downwards
     auto inside = [&](std::int64_t x) { return test.Inside(static_cast<double>(x) - e.cx, dy); };
-    const double reach =
-        std::max(std::abs(static_cast<double>(x0) - e.cx), std::abs(static_cast<double>(x1) - e.cx)) + std::abs(dy);
+    const double reach = std::max(std::abs(static_cast<double>(x0) - e.cx),
+                                  std::abs(static_cast<double>(x1) - e.cx)) +
+                         std::abs(dy);
     std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
     std::size_t count = 0;
     bool everyPixel = false;
@@ -304,14 +307,17 @@ public:
         // The solid pen, the common case (every wavelet of a clock tick), with no test
         // per pixel but the marks.
         if (dash.period <= 1 && !alone) {
-            VisitLine(x0, y0, x1, y1, kLast, w_, h_, [this](int x, int y, std::int64_t) { Mark(x, y); });
+            VisitLine(x0, y0, x1, y1, kLast, w_, h_,
+                      [this](int x, int y, std::int64_t) { Mark(x, y); });
             return;
         }
         auto plot = [&](int x, int y, std::int64_t k) {
-            if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)]) return;
+            if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)])
+                return;
             if (alone) {
-                std::uint32_t& px = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
-                                          static_cast<std::size_t>(x)];
+                std::uint32_t& px =
+                    bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
+                          static_cast<std::size_t>(x)];
                 px = Combine(mode_, pen_, px);
             } else {
                 Mark(x, y);
@@ -329,9 +335,12 @@ public:
         const RectD r{-h - 2.0, -h - 2.0, w_ - 1.0 + h + 2.0, h_ - 1.0 + h + 2.0};
         // The disc about an integer point, as row spans, for the integer vertices.
         stamp_.clear();
-        DiscSpans({0.0, 0.0}, h, even, [&](int j, int i0, int i1) { stamp_.push_back({j, i0, i1}); });
+        DiscSpans({0.0, 0.0}, h, even, [&](int j, int i0, int i1) {
+            stamp_.push_back({j, i0, i1});
+        });
         for (std::size_t i = 0; i < n; ++i) {
-            if (!(p[i].x >= r.left && p[i].x <= r.right && p[i].y >= r.top && p[i].y <= r.bottom)) continue;
+            if (!(p[i].x >= r.left && p[i].x <= r.right && p[i].y >= r.top && p[i].y <= r.bottom))
+                continue;
             if (p[i].x == std::floor(p[i].x) && p[i].y == std::floor(p[i].y)) {
                 const int px = static_cast<int>(p[i].x);
                 const int py = static_cast<int>(p[i].y);
@@ -424,17 +433,28 @@ public:
 
     // Combines the unmarked pixels x0..x1 of row y with the brush colour (hatch lines
     // only for a hatched brush). The span is clipped here.
-    void FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t colour, bool hatch) {
+    void FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t colour,
+                  bool hatch) {
         if (y < 0 || y >= h_) return;
         x0 = std::max<std::int64_t>(x0, 0);
         x1 = std::min<std::int64_t>(x1, w_ - 1);
         if (x0 > x1) return;
         switch (mode_) {
-        case pmCopy: return FillRow<pmCopy>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmNotXor: return FillRow<pmNotXor>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmXor: return FillRow<pmXor>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmMask: return FillRow<pmMask>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmMerge: return FillRow<pmMerge>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
+            case pmCopy:
+                return FillRow<pmCopy>(static_cast<int>(y), static_cast<int>(x0),
+                                       static_cast<int>(x1), colour, hatch);
+            case pmNotXor:
+                return FillRow<pmNotXor>(static_cast<int>(y), static_cast<int>(x0),
+                                         static_cast<int>(x1), colour, hatch);
+            case pmXor:
+                return FillRow<pmXor>(static_cast<int>(y), static_cast<int>(x0),
+                                      static_cast<int>(x1), colour, hatch);
+            case pmMask:
+                return FillRow<pmMask>(static_cast<int>(y), static_cast<int>(x0),
+                                       static_cast<int>(x1), colour, hatch);
+            case pmMerge:
+                return FillRow<pmMerge>(static_cast<int>(y), static_cast<int>(x0),
+                                        static_cast<int>(x1), colour, hatch);
         }
     }
 
@@ -451,11 +471,14 @@ public:
     void EllipseSpans(const EllipseBox& e) {
         spanLo_ = std::max<std::int64_t>(e.y1, -1);
         spanHi_ = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
-        const std::size_t rows = spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
+        const std::size_t rows =
+            spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
         spanL_.resize(rows);
         spanR_.resize(rows);
         const double maxX = w_ + 1.0;
-        auto clampX = [&](double v) { return static_cast<std::int64_t>(std::clamp(v, -2.0, maxX)); };
+        auto clampX = [&](double v) {
+            return static_cast<std::int64_t>(std::clamp(v, -2.0, maxX));
+        };
         for (std::int64_t j = spanLo_; j <= spanHi_; ++j) {
             const double dy = static_cast<double>(j) - e.cy;
             const double t = 1.0 - (dy / e.B) * (dy / e.B);
@@ -509,7 +532,8 @@ public:
     }
 
     std::vector<std::vector<double>>& RowCrossings() {
-        if (rowX_.size() != static_cast<std::size_t>(h_)) rowX_.resize(static_cast<std::size_t>(h_));
+        if (rowX_.size() != static_cast<std::size_t>(h_))
+            rowX_.resize(static_cast<std::size_t>(h_));
         return rowX_;
     }
     std::vector<std::pair<double, std::uint32_t>>& Ordered() { return ordered_; }
@@ -519,7 +543,8 @@ private:
     // Row y, x0..x1 inside the picture, a tile of 8 pixels at a time.
     template <TPenMode Mode>
     void FillRow(int y, int x0, int x1, std::uint32_t colour, bool hatch) {
-        std::uint32_t* row = bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
+        std::uint32_t* row =
+            bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
         const std::uint64_t* tiles = mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
         const int shift = (y & 7) * 8;
         // The hatch of this row as a bit per x & 7: (x - y) & 7 == 0 or (x + y) & 7 == 7.
@@ -584,11 +609,13 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 RasterCanvas::RasterCanvas(int width, int height)
-    : image_(WhiteImage(width, height)), figure_(std::make_unique<Figure>()),
+    : image_(WhiteImage(width, height)),
+      figure_(std::make_unique<Figure>()),
       font_(std::make_unique<FontCache>()) {}
 
 RasterCanvas::RasterCanvas(const RgbImage& image)
-    : image_(WhiteImage(image.Width, image.Height)), figure_(std::make_unique<Figure>()),
+    : image_(WhiteImage(image.Width, image.Height)),
+      figure_(std::make_unique<Figure>()),
       font_(std::make_unique<FontCache>()) {
     for (int y = 0; y < image.Height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
@@ -597,7 +624,8 @@ RasterCanvas::RasterCanvas(const RgbImage& image)
 }
 
 RasterCanvas::RasterCanvas(const QImage& image)
-    : image_(image.convertToFormat(QImage::Format_RGB32)), figure_(std::make_unique<Figure>()),
+    : image_(image.convertToFormat(QImage::Format_RGB32)),
+      figure_(std::make_unique<Figure>()),
       font_(std::make_unique<FontCache>()) {}
 
 RasterCanvas::~RasterCanvas() = default;
@@ -636,7 +664,8 @@ void RasterCanvas::LineTo(int x, int y) {
     if (!f.Usable()) return;
     if (Pen.Width <= 1) {
         std::int64_t phase = 0;
-        f.ThinLine(from.x, from.y, x, y, false, MakeDashMask(canvas_internal::DashFor(Pen.Style)), phase, true);
+        f.ThinLine(from.x, from.y, x, y, false, MakeDashMask(canvas_internal::DashFor(Pen.Style)),
+                   phase, true);
     } else {
         const PointD pts[2] = {{static_cast<double>(from.x), static_cast<double>(from.y)},
                                {static_cast<double>(x), static_cast<double>(y)}};
@@ -655,13 +684,14 @@ void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
         // Each segment without its end pixel, which the next one starts with; the last
         // segment with it.
         for (std::size_t i = 0; i + 1 < count; ++i) {
-            f.ThinLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, i + 2 == count, dash, phase,
-                       count == 2);
+            f.ThinLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, i + 2 == count,
+                       dash, phase, count == 2);
         }
     } else {
         auto& pts = f.Points();
         pts.clear();
-        for (std::size_t i = 0; i < count; ++i) pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
+        for (std::size_t i = 0; i < count; ++i)
+            pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
         f.WidePath(pts.data(), pts.size(), false, Pen.Width);
     }
     f.Finish();
@@ -686,7 +716,8 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
         } else {
             auto& pts = f.Points();
             pts.clear();
-            for (std::size_t i = 0; i < count; ++i) pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
+            for (std::size_t i = 0; i < count; ++i)
+                pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
             f.WidePath(pts.data(), pts.size(), true, Pen.Width);
         }
     }
@@ -701,10 +732,13 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
             const TPoint b = points[(i + 1) % count];
             if (a.y == b.y) continue;
             const std::int64_t ylo = std::max<std::int64_t>(std::min(a.y, b.y), 0);
-            const std::int64_t yhi = std::min<std::int64_t>(static_cast<std::int64_t>(std::max(a.y, b.y)) - 1, h - 1);
-            const double slope = (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
+            const std::int64_t yhi =
+                std::min<std::int64_t>(static_cast<std::int64_t>(std::max(a.y, b.y)) - 1, h - 1);
+            const double slope =
+                (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
             for (std::int64_t y = ylo; y <= yhi; ++y) {
-                rows[static_cast<std::size_t>(y)].push_back(a.x + (static_cast<double>(y) - a.y) * slope);
+                rows[static_cast<std::size_t>(y)].push_back(a.x +
+                                                            (static_cast<double>(y) - a.y) * slope);
             }
             if (ylo <= yhi) {
                 used0 = std::min(used0, static_cast<int>(ylo));
@@ -720,7 +754,8 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
             for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
                 const double x0 = std::clamp(std::ceil(xs[k]), -1.0, maxX);
                 const double x1 = std::clamp(std::ceil(xs[k + 1]) - 1.0, -1.0, maxX);
-                f.FillSpan(y, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(x1), colour, hatch);
+                f.FillSpan(y, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(x1), colour,
+                           hatch);
             }
             xs.clear();
         }
@@ -765,7 +800,9 @@ void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     f.Finish();
 }
 
-void RasterCanvas::Ellipse(int x1, int y1, int x2, int y2) { EllipticFigure(x1, y1, x2, y2, 0, 0, 0, 0, 0); }
+void RasterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    EllipticFigure(x1, y1, x2, y2, 0, 0, 0, 0, 0);
+}
 
 void RasterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
     EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 1);
@@ -808,13 +845,15 @@ struct SectorRays {
 }  // namespace
 
 // kind 0: Ellipse, 1: Arc, 2: Pie.
-void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind) {
+void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                                  int kind) {
     const EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
     if (e.empty) return;
     const bool outline = Pen.Style != psClear;
     const bool fill = kind != 1 && Brush.Style != bsClear;
     if (!outline && !fill) return;
-    const AngleRange range = kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
+    const AngleRange range =
+        kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     f.EllipseSpans(e);
@@ -831,13 +870,16 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         } else {
             const SectorRays rays(range);
             f.VisitEllipseBorder([&](int x, int y) {
-                if (const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy); quick && !*quick) return;
+                if (const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
+                    quick && !*quick)
+                    return;
                 const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
                 if (!range.Contains(angle)) return;
                 double offset = range.Offset(angle);
                 if (offset > range.sweep) offset = 0.0;  // on the start ray
-                ordered.emplace_back(offset, static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(w) +
-                                                 static_cast<std::uint32_t>(x));
+                ordered.emplace_back(offset,
+                                     static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(w) +
+                                         static_cast<std::uint32_t>(x));
             });
             std::sort(ordered.begin(), ordered.end());
             for (std::size_t k = 0; k < ordered.size(); ++k) {
@@ -867,7 +909,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
                 }
             }
             auto endPixel = [&](double theta, bool atStart) {
-                const PointD p = canvas_internal::EllipsePoint(e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
+                const PointD p = canvas_internal::EllipsePoint(
+                    e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
                 std::int64_t ex = std::llround(std::clamp(p.x, -1e12, 1e12));
                 std::int64_t ey = std::llround(std::clamp(p.y, -1e12, 1e12));
                 // Prefer the nearest visible border pixel of the arc itself.
@@ -898,7 +941,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         double sweep = kTwoPi;
         if (!range.Full()) {
             t0 = canvas_internal::ParamFromDirection(e.a, e.b, range.start);
-            const double t1 = canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
+            const double t1 =
+                canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
             sweep = std::fmod(t1 - t0, kTwoPi);
             if (sweep <= 0.0) sweep += kTwoPi;
         }
@@ -922,7 +966,9 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             if (kind == 0 || range.Full()) {
                 f.FillSpan(y, l, r, colour, hatch);
             } else {
-                SectorRuns(e, sector, y, l, r, [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
+                SectorRuns(e, sector, y, l, r, [&](std::int64_t a, std::int64_t b) {
+                    f.FillSpan(y, a, b, colour, hatch);
+                });
             }
         }
     }
@@ -971,7 +1017,9 @@ int RasterCanvas::TextWidth(std::string_view text) {
     return CurrentFont().metrics->horizontalAdvance(FromUtf8(text));
 }
 
-int RasterCanvas::TextHeight(std::string_view) { return CurrentFont().metrics->height(); }
+int RasterCanvas::TextHeight(std::string_view) {
+    return CurrentFont().metrics->height();
+}
 
 void RasterCanvas::TextOut(int x, int y, std::string_view text) {
     const FontCache& fc = CurrentFont();
@@ -1009,7 +1057,8 @@ void RasterCanvas::SetPixelRow(int x, int y, const TColor* colours, int count) {
     if (y < 0 || y >= image_.height()) return;
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     const int first = std::max(x, 0);
-    const int end = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(x) + count, image_.width()));
+    const int end = static_cast<int>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(x) + count, image_.width()));
     auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
     for (int i = first; i < end; ++i) row[i] = kOpaque | SwapRB(colours[i - x] & 0xFFFFFFu);
 }
@@ -1029,7 +1078,8 @@ void RasterCanvas::CopyRect(const TRect& rect, const TCanvas& source) {
     const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t);
     for (int y = y0; y < y1; ++y) {
         std::memcpy(reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x0,
-                    reinterpret_cast<const std::uint32_t*>(raster->image_.constScanLine(y)) + x0, bytes);
+                    reinterpret_cast<const std::uint32_t*>(raster->image_.constScanLine(y)) + x0,
+                    bytes);
     }
 }
 

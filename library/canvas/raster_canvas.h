@@ -12,7 +12,6 @@
 
 #include <QFont>
 #include <QImage>
-
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -22,15 +22,15 @@ namespace {
 enum class SlitKind { Grating, DoubleSlit, SingleSlit };
 
 constexpr double Degree = Pi / 180;
-constexpr int Wavelets = 8;           // crests about every slit, one wavelength apart
-constexpr double MarkerX = -6;        // where the period is marked and the path difference built
+constexpr int Wavelets = 8;     // crests about every slit, one wavelength apart
+constexpr double MarkerX = -6;  // where the period is marked and the path difference built
 constexpr double GratingOpening = 1.0 / 7;  // half the width of a grating's opening, wavelengths
 constexpr double DoubleSlitOpening = 0.2;   // half the width of each of the two slits
 constexpr double ScaleAt = 9;               // the measuring scale's labels, world x
 constexpr double ScaleFactor = 10;
-constexpr double CrestSpan = 60 * Degree;   // the single slit's wavelets run +-60°
-constexpr double PointerScaleX = -9;        // the double slit's read-out bar
-constexpr double PointerScaleHalf = 2;      // its scale runs -2..2
+constexpr double CrestSpan = 60 * Degree;  // the single slit's wavelets run +-60°
+constexpr double PointerScaleX = -9;       // the double slit's read-out bar
+constexpr double PointerScaleHalf = 2;     // its scale runs -2..2
 
 constexpr TColor WaveColour = clBlack;
 constexpr TColor TroughColour = clGray;
@@ -101,7 +101,8 @@ void WritePeriodLabel(const Scene& sc, double y, TColor colour) {
     TCanvas& c = sc.canvas;
     c.Brush.Style = bsClear;
     c.Font.Color = colour;
-    c.TextOut(sc.world.PictureX(MarkerX) - c.TextWidth("d "), sc.world.PictureY(y) - c.TextHeight("d") / 2, "d");
+    c.TextOut(sc.world.PictureX(MarkerX) - c.TextWidth("d "),
+              sc.world.PictureY(y) - c.TextHeight("d") / 2, "d");
     c.Font.Color = clBlack;
 }
 
@@ -168,7 +169,8 @@ void DrawOrderRays(const Scene& sc, const SlitView& v) {
     for (int i = 1; i <= orders; ++i) {
         const double t = ArcSin(i / v.X);
         const double dx = 2 * std::cos(t), dy = 2 * std::sin(t);
-        sc.canvas.Polyline({w.Picture(MarkerX + dx, y0 - dy), w.Picture(MarkerX, y0), w.Picture(MarkerX + dx, y0 + dy)});
+        sc.canvas.Polyline({w.Picture(MarkerX + dx, y0 - dy), w.Picture(MarkerX, y0),
+                            w.Picture(MarkerX + dx, y0 + dy)});
     }
 }
 
@@ -188,15 +190,18 @@ void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, dou
                 std::vector<TPoint>& points) {
     if (radius <= 0) return;
     const double r = radius / sc.scale;  // world units
-    if (centre.y + r > sc.h) to = std::min(to, std::asin(std::clamp((sc.h - centre.y) / r, -1.0, 1.0)));
-    if (centre.y - r < -sc.h) from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
+    if (centre.y + r > sc.h)
+        to = std::min(to, std::asin(std::clamp((sc.h - centre.y) / r, -1.0, 1.0)));
+    if (centre.y - r < -sc.h)
+        from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
     if (!(from < to)) return;
     constexpr double pointSpacing = 2;  // pixels
     const TPoint c = sc.world.Picture(centre.x, centre.y);
     const int steps = std::max(2, static_cast<int>(std::ceil((to - from) * radius / pointSpacing)));
     const double step = (to - from) / steps;
     const double turnCos = std::cos(step), turnSin = std::sin(step);
-    double ux = std::cos(from), uy = std::sin(from);  // the unit vector to the point, turned step by step
+    double ux = std::cos(from),
+           uy = std::sin(from);  // the unit vector to the point, turned step by step
     points.clear();
     for (int i = 0; i <= steps; ++i) {
         const TPoint p{c.x + RoundToInt(radius * ux), c.y - RoundToInt(radius * uy)};
@@ -228,12 +233,14 @@ void DrawWaves(const Scene& sc, const SlitView& v) {
     c.Pen.Color = WaveColour;
     std::vector<TPoint> points;
     const auto halfCircles = [&](double y, int count) {
-        for (int j = 0; j < count; ++j) ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -Pi / 2, Pi / 2, points);
+        for (int j = 0; j < count; ++j)
+            ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -Pi / 2, Pi / 2, points);
     };
     switch (sc.kind) {
         case SlitKind::Grating: {
             const int n = static_cast<int>(std::floor(sc.h / X));
-            for (int i = -n; i <= n; ++i) halfCircles(i * X, i >= 1 ? Wavelets : std::max(0, Wavelets - 2 * std::abs(i)));
+            for (int i = -n; i <= n; ++i)
+                halfCircles(i * X, i >= 1 ? Wavelets : std::max(0, Wavelets - 2 * std::abs(i)));
             break;
         }
         case SlitKind::DoubleSlit:
@@ -252,8 +259,8 @@ void DrawWaves(const Scene& sc, const SlitView& v) {
                     c.Pen.Color = WaveColour;
                     ClippedArc(sc, {0, y}, CrestRadius(sc, j, s), -CrestSpan, CrestSpan, points);
                     c.Pen.Color = TroughColour;
-                    ClippedArc(sc, {0, y}, static_cast<int>(std::lround((j + half) * sc.scale)) + s, -CrestSpan,
-                               CrestSpan, points);
+                    ClippedArc(sc, {0, y}, static_cast<int>(std::lround((j + half) * sc.scale)) + s,
+                               -CrestSpan, CrestSpan, points);
                 }
             }
             break;
@@ -298,19 +305,22 @@ void DrawConstruction(const Scene& sc, const SlitView& v) {
     Pen(sc, LightColour, w.PenWidth);
     if (sc.kind == SlitKind::Grating) {
         // The order leaves downwards: the path difference starts at the upper slit.
-        sc.canvas.Polyline({w.Picture(MarkerX, -X), w.Picture(MarkerX + along, -across), w.Picture(MarkerX, 0)});
+        sc.canvas.Polyline(
+            {w.Picture(MarkerX, -X), w.Picture(MarkerX + along, -across), w.Picture(MarkerX, 0)});
         sc.canvas.Pen.Color = clSilver;
         for (int i = 1; i <= v.Order; ++i) DrawAngleArc(w, {MarkerX, 0}, sc.canvas, i, -Pi / 2, -a);
         return;
     }
     // Upwards: the path difference starts at the lower slit (the lower edge of the slit).
     for (const double x : {MarkerX, 0.0}) {
-        sc.canvas.Polyline({w.Picture(x, -X / 2), w.Picture(x + along, -X / 2 + across), w.Picture(x, X / 2)});
+        sc.canvas.Polyline(
+            {w.Picture(x, -X / 2), w.Picture(x + along, -X / 2 + across), w.Picture(x, X / 2)});
         if (sc.kind != SlitKind::SingleSlit) break;
     }
     if (sc.kind == SlitKind::DoubleSlit) {
         sc.canvas.Pen.Color = clSilver;
-        for (int i = 1; i <= v.Order; ++i) DrawAngleArc(w, {MarkerX, -X / 2}, sc.canvas, i, a, Pi / 2);
+        for (int i = 1; i <= v.Order; ++i)
+            DrawAngleArc(w, {MarkerX, -X / 2}, sc.canvas, i, a, Pi / 2);
     }
 }
 
@@ -396,8 +406,8 @@ void DrawSpectrum(const Scene& sc, const SlitView& v) {
     Pen(sc, LightColour, w.PenWidth);
     Line(sc, SlitScreenDistance, -sc.h, SlitScreenDistance, sc.h);
     const bool single = sc.kind == SlitKind::SingleSlit;
-    const std::vector<WorldPoint> curve =
-        IntensityCurve(single ? SlitScreen::SingleSlit : SlitScreen::DoubleSlit, v.X, single ? -sc.h - 1 : -sc.h);
+    const std::vector<WorldPoint> curve = IntensityCurve(
+        single ? SlitScreen::SingleSlit : SlitScreen::DoubleSlit, v.X, single ? -sc.h - 1 : -sc.h);
     std::vector<TPoint> points;
     points.reserve(curve.size());
     for (const WorldPoint& p : curve) points.push_back(w.Picture(p.x, p.y));
@@ -405,7 +415,8 @@ void DrawSpectrum(const Scene& sc, const SlitView& v) {
 }
 
 void DrawScale(const Scene& sc, bool shown) {
-    ScaleUnderlay* underlay = &sc.canvas == sc.app.Image.get() ? &SlitsOf(sc.app).UnderScale : nullptr;
+    ScaleUnderlay* underlay =
+        &sc.canvas == sc.app.Image.get() ? &SlitsOf(sc.app).UnderScale : nullptr;
     Pen(sc, clBlack, sc.world.PenWidth);
     DrawMeasuringScale(sc.world, sc.canvas, shown, "", ScaleFactor, ScaleAt, sc.h, underlay);
 }
@@ -524,8 +535,9 @@ std::array<TRect, 4> MovingAreas(const Scene& sc, const SlitView& v) {
         const int x = w.PictureX(-i) + v.Step;
         areas[static_cast<std::size_t>(i - 1)] = {x - margin, 0, x + margin + 1, height};
     }
-    const int right = v.Fronts ? sc.canvas.Width()
-                               : w.PictureX(0) + CrestRadius(sc, Wavelets - 1, PixelsPerWave(w)) + margin + 1;
+    const int right =
+        v.Fronts ? sc.canvas.Width()
+                 : w.PictureX(0) + CrestRadius(sc, Wavelets - 1, PixelsPerWave(w)) + margin + 1;
     areas[3] = {w.PictureX(0) - margin, 0, right, height};
     return areas;
 }
@@ -571,14 +583,16 @@ void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
     redraw(was.Fronts != now.Fronts || newX || newOrder || newStep, DrawFronts);
     redraw(newX || newOrder, DrawConstruction);
     redraw(was.Spectrum != now.Spectrum || newX, DrawSpectrum);
-    redraw(was.Marks != now.Marks || was.Fronts != now.Fronts || was.Direction != now.Direction || newX || newOrder,
+    redraw(was.Marks != now.Marks || was.Fronts != now.Fronts || was.Direction != now.Direction ||
+               newX || newOrder,
            DrawMarks);
     redraw(was.Direction != now.Direction || newX || newOrder, DrawDirection);
     redraw(was.PointerValue != now.PointerValue, DrawPointerBar);
     if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
 }
 
-void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clearFirst,
+                        TCanvas& canvas) {
     const bool onScreen = &canvas == app.Image.get();
     const bool tick = event == evTick || event == evStep;
     // Only the grating's ticks keep the still picture; anything else changes the picture.
@@ -610,7 +624,8 @@ void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clear
             break;
         case evTick:
         case evStep:
-            s.AnimationStep = s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
+            s.AnimationStep =
+                s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
             break;
         case evF2:
             s.ShowMarks = !s.ShowMarks;

@@ -49,8 +49,8 @@ protected:
         app.DrawSimulation(evRedraw, false, canvas);
         return canvas.figures;
     }
-    static std::vector<test::Figure> Of(const std::vector<test::Figure>& figures, const std::string& kind,
-                                        TColor colour) {
+    static std::vector<test::Figure> Of(const std::vector<test::Figure>& figures,
+                                        const std::string& kind, TColor colour) {
         std::vector<test::Figure> out;
         for (const auto& f : figures)
             if (f.kind == kind && f.pen.Color == colour) out.push_back(f);
@@ -108,7 +108,8 @@ TEST_F(SlitSimulations, AnglesFollowTheGratingEquationForEveryOrderAndSpacing) {
             for (int m = app.Window.TrackBar2.Min; m <= app.Window.TrackBar2.Max; ++m) {
                 app.ControlChange(Control::TrackBar2, m);
                 const double d = Spacing(sim, position);
-                const std::string where = std::to_string(sim) + " at " + std::to_string(position) + ", m " + std::to_string(m);
+                const std::string where = std::to_string(sim) + " at " + std::to_string(position) +
+                                          ", m " + std::to_string(m);
                 EXPECT_EQ(app.Table.Cell(1, 1), std::to_string(m)) << where;
                 EXPECT_EQ(app.Table.Cell(1, spacingRow), Fixed1(d)) << where;
                 EXPECT_EQ(app.Table.Cell(1, angleRow), ExpectedAngle(m, d)) << where;
@@ -147,7 +148,8 @@ TEST_F(SlitSimulations, PathDifferenceIsOrderTimesWavelength) {
             // The triangle: three points, its corners on the marker one period apart.
             std::vector<test::Figure> triangles;
             for (const auto& f : Of(Recorded(), "polyline", clRed))
-                if (f.points.size() == 3 && f.points[0].x == f.points[2].x && f.points[0].x == w.PictureX(-6))
+                if (f.points.size() == 3 && f.points[0].x == f.points[2].x &&
+                    f.points[0].x == w.PictureX(-6))
                     triangles.push_back(f);
             ASSERT_EQ(triangles.size(), 1u) << sim << " m " << m;
             const auto& p = triangles[0].points;
@@ -184,8 +186,9 @@ TEST_F(SlitSimulations, NoOrderNoConstructionNoMarksAndNothingRunaway) {
                 app.ControlChange(Control::TrackBar2, m);
                 test::RecordingCanvas canvas(app.Image->Width(), app.Image->Height());
                 app.DrawSimulation(evRedraw, false, canvas);
-                test::ExpectNoRunawayPoints(canvas, std::to_string(sim) + " " + std::to_string(position) + " " +
-                                                        std::to_string(m));
+                test::ExpectNoRunawayPoints(
+                    canvas,
+                    std::to_string(sim) + " " + std::to_string(position) + " " + std::to_string(m));
             }
     }
 }
@@ -200,9 +203,11 @@ std::vector<int> WaveletRadii(const std::vector<test::Figure>& figures, TPoint c
         double sum = 0;
         for (const TPoint& p : f.points) sum += std::hypot(p.x - centre.x, p.y - centre.y);
         const double r = sum / f.points.size();
-        const double chord = std::hypot(f.points.front().x - f.points.back().x, f.points.front().y - f.points.back().y);
-        if (chord >= r / 2 && std::all_of(f.points.begin(), f.points.end(),
-                        [&](TPoint p) { return std::abs(std::hypot(p.x - centre.x, p.y - centre.y) - r) <= 1; }))
+        const double chord = std::hypot(f.points.front().x - f.points.back().x,
+                                        f.points.front().y - f.points.back().y);
+        if (chord >= r / 2 && std::all_of(f.points.begin(), f.points.end(), [&](TPoint p) {
+                return std::abs(std::hypot(p.x - centre.x, p.y - centre.y) - r) <= 1;
+            }))
             radii.push_back(static_cast<int>(std::lround(r)));
     }
     std::sort(radii.begin(), radii.end());
@@ -227,8 +232,9 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
             std::vector<int> now = WaveletRadii(Recorded(), centre);
             // The crest of radius 0 appears as soon as it has grown.
             if (now.size() > first.size()) now.erase(now.begin());
-            ASSERT_EQ(now.size(), first.size()) << sim << " tick " << tick << ": " << ::testing::PrintToString(now)
-                                                << " from " << ::testing::PrintToString(first);
+            ASSERT_EQ(now.size(), first.size())
+                << sim << " tick " << tick << ": " << ::testing::PrintToString(now) << " from "
+                << ::testing::PrintToString(first);
             for (std::size_t j = 0; j < now.size(); ++j)
                 EXPECT_EQ(now[j], first[j] + tick) << sim << " tick " << tick;
         }
@@ -236,7 +242,8 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
         EXPECT_EQ(app.State.AnimationStep, 0);
         const auto again = Recorded();
         ASSERT_EQ(again.size(), start.size()) << sim;
-        for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].points, start[i].points) << sim;
+        for (std::size_t i = 0; i < again.size(); ++i)
+            EXPECT_EQ(again[i].points, start[i].points) << sim;
     }
 }
 
@@ -268,7 +275,9 @@ TEST_F(SlitSimulations, SingleSlitKeepsEverySideMaximumOfAWideSlit) {
             if (std::abs(std::abs(p.y) - y) < 1e-9 && p.x == 8.2) ++onScreen;
         EXPECT_EQ(onScreen, 2) << "minimum " << i;
     }
-    EXPECT_TRUE(std::any_of(curve.begin(), curve.end(), [](const WorldPoint& p) { return p.y == 0 && std::abs(p.x - 7.4) < 1e-12; }));
+    EXPECT_TRUE(std::any_of(curve.begin(), curve.end(), [](const WorldPoint& p) {
+        return p.y == 0 && std::abs(p.x - 7.4) < 1e-12;
+    }));
 }
 
 TEST_F(SlitSimulations, DoubleSlitIntensityHasMaximaWhereTheOrdersLeave) {
@@ -278,12 +287,14 @@ TEST_F(SlitSimulations, DoubleSlitIntensityHasMaximaWhereTheOrdersLeave) {
     for (int i = -2; i <= 2; ++i) {
         const double s = i / X;
         const double y = 8.2 * s / std::sqrt(1 - s * s);
-        const auto at = std::find_if(curve.begin(), curve.end(), [&](const WorldPoint& p) { return std::abs(p.y - y) < 1e-9; });
+        const auto at = std::find_if(curve.begin(), curve.end(),
+                                     [&](const WorldPoint& p) { return std::abs(p.y - y) < 1e-9; });
         ASSERT_NE(at, curve.end()) << i;
         EXPECT_NEAR(8.2 - at->x, peaks[std::abs(i)], 1e-12);
     }
     // Sorted upwards, without gaps: five points between each maximum and minimum.
-    EXPECT_TRUE(std::is_sorted(curve.begin(), curve.end(), [](const WorldPoint& a, const WorldPoint& b) { return a.y < b.y; }));
+    EXPECT_TRUE(std::is_sorted(curve.begin(), curve.end(),
+                               [](const WorldPoint& a, const WorldPoint& b) { return a.y < b.y; }));
     EXPECT_EQ(curve.size(), 5u * 10 + 1);  // five maxima, six minima (2.5 / 2.53 < 1)
 }
 
@@ -317,7 +328,8 @@ TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
     // The waves move on under the pointer.
     for (int tick = 0; tick < 7; ++tick) app.FremButtonClick();
     const double tau = 7 / w.MapScaleX;
-    EXPECT_NEAR(SlitsOf(app).PointerValue, std::cos(2 * M_PI * (r1 - tau)) + std::cos(2 * M_PI * (r2 - tau)), 1e-9);
+    EXPECT_NEAR(SlitsOf(app).PointerValue,
+                std::cos(2 * M_PI * (r1 - tau)) + std::cos(2 * M_PI * (r2 - tau)), 1e-9);
     // While the clock runs the mouse is not followed.
     const double before = SlitsOf(app).PointerValue;
     app.TimerButtonClick();
@@ -330,9 +342,10 @@ TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
 
 TEST_F(SlitSimulations, GratingRandomUseEndsAsRedraw) {
     app.MenuEntry(Grating);
-    test::ExpectRandomUseEndsAsRedraw(started, 16,
-                                      {{Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F3, FKey::F4}, true, true},
-                                      "grating");
+    test::ExpectRandomUseEndsAsRedraw(
+        started, 16,
+        {{Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F3, FKey::F4}, true, true},
+        "grating");
     // The ticks keep the picture without its waves only while the grating is shown.
     app.Window.Timer1.Enabled = true;
     app.Timer1Timer();
@@ -344,16 +357,22 @@ TEST_F(SlitSimulations, GratingRandomUseEndsAsRedraw) {
 
 TEST_F(SlitSimulations, DoubleSlitRandomUseEndsAsRedraw) {
     app.MenuEntry(DoubleSlit);
-    test::ExpectRandomUseEndsAsRedraw(
-        started, 17, {{Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F4, FKey::F5, FKey::F6}, true, true},
-        "double-slit");
+    test::ExpectRandomUseEndsAsRedraw(started, 17,
+                                      {{Control::ScrollBar1, Control::TrackBar2},
+                                       {FKey::F2, FKey::F4, FKey::F5, FKey::F6},
+                                       true,
+                                       true},
+                                      "double-slit");
 }
 
 TEST_F(SlitSimulations, SingleSlitRandomUseEndsAsRedraw) {
     app.MenuEntry(SingleSlit);
     test::ExpectRandomUseEndsAsRedraw(
         started, 35,
-        {{Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2, FKey::F4, FKey::F5, FKey::F6}, true, true},
+        {{Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
+         {FKey::F2, FKey::F4, FKey::F5, FKey::F6},
+         true,
+         true},
         "single-slit");
 }
 
@@ -368,7 +387,8 @@ TEST_F(SlitSimulations, EveryToggleTwiceLeavesThePicture) {
                     app.FKeyClick(k);
                     app.FKeyClick(k);
                     ExpectSamePicture(Picture().copy(), before,
-                                      "toggle-" + std::to_string(sim) + "-F" + std::to_string(static_cast<int>(k) + 2));
+                                      "toggle-" + std::to_string(sim) + "-F" +
+                                          std::to_string(static_cast<int>(k) + 2));
                 }
                 app.FKeyClick(on);
             }

@@ -1,8 +1,8 @@
 // Program entry: the main window, or with --script the same core with no window.
-#include <QApplication>
-#include <QGuiApplication>
 #include <malloc.h>
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
