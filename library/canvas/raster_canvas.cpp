@@ -869,12 +869,39 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             f.VisitEllipseBorder([&](int x, int y) { f.Mark(x, y); });
         } else {
             const SectorRays rays(range);
+            // A solid pen needs the pixels in the order of the arc only near a pie's two
+            // ends, where its radii are joined to them; every other pixel is marked as
+            // found, and one well inside the range takes no angle at all.
+            const bool solid = dash.period <= 1;
+            std::array<PointD, 2> ends{};
+            std::size_t endCount = 0;
+            if (solid && kind == 2) {
+                for (const double theta : {range.start, range.start + range.sweep}) {
+                    ends[endCount++] = canvas_internal::EllipsePoint(
+                        e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
+                    if (range.Full()) break;
+                }
+            }
+            auto nearEnd = [&](int x, int y) {
+                for (std::size_t i = 0; i < endCount; ++i)
+                    if (!(std::abs(x - ends[i].x) > 2.0 || std::abs(y - ends[i].y) > 2.0))
+                        return true;
+                return false;
+            };
             f.VisitEllipseBorder([&](int x, int y) {
-                if (const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
-                    quick && !*quick)
+                const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
+                if (quick && !*quick) return;
+                const bool ordering = !solid || nearEnd(x, y);
+                if (quick && !ordering) {
+                    f.Mark(x, y);
                     return;
+                }
                 const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
                 if (!range.Contains(angle)) return;
+                if (!ordering) {
+                    f.Mark(x, y);
+                    return;
+                }
                 double offset = range.Offset(angle);
                 if (offset > range.sweep) offset = 0.0;  // on the start ray
                 ordered.emplace_back(offset,
