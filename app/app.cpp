@@ -54,7 +54,6 @@ void App::FormCreate(const StartupEnvironment& env) {
     Window.Configuring = true;
 
     Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
-    Image1 = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
     Map.Screen = Image.get();
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
     Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
@@ -103,29 +102,42 @@ void App::FormResize(bool minimised) {
     if (Map.MapWidth == 0 || Map.MapHeight == 0) return;
     if (State.CurrentSimulation == Closed || minimised) return;
 
-    // The picture is always recreated, never resized in place.
+    // The picture is always recreated, never resized in place; the old one goes first, so
+    // that no more than two pictures are ever held.
+    StillPicture.reset();
+    Map.Screen = nullptr;
+    Image.reset();
     Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
-    Image1 = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
     Map.Screen = Image.get();
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
     Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
     Map.UpdateAspect();
 
     if (State.CurrentSimulation == StartPicture) {
-        DrawStartPictureAnew();
+        startPictureDue_ = true;  // built when it is seen
     } else {
         ClearPicture(Map);
         DrawSimulation(evRedraw, true, *Image);
     }
 }
 
+void App::ShowPicture() {
+    if (startPictureDue_ && State.CurrentSimulation == StartPicture && Image)
+        DrawStartPictureAnew();
+    startPictureDue_ = false;
+}
+
 void App::DrawStartPictureAnew() {
+    startPictureDue_ = false;
     const StartPhotograph::Result photo = Photo.Get(JoinPath(State.StartDirectory, "Vivarnon.jpg"));
     const int width = Image ? Image->Width() : Window.ScrollBoxWidth;
     const int height = Image ? Image->Height() : Window.ScrollBoxHeight;
     if (photo.Photo != nullptr) {
-        // The photograph covers the whole picture, so the bows lie on it at any size.
-        Image = host_.CreatePicture(Photo.Covering(width, height));
+        // The photograph covers the whole picture, so the bows lie on it at any size. The
+        // old picture goes first, so that no more than two pictures are ever held.
+        Map.Screen = nullptr;
+        Image.reset();
+        Image = host_.CopyPicture(Photo.Ready(host_, width, height));
         Image->Brush.Color = clWhite;
         Image->Pen.Style = psSolid;
         Image->Brush.Style = bsSolid;
@@ -144,6 +156,7 @@ void App::DrawStartPictureAnew() {
 
 void App::ReturnToStartPicture() {
     State.CurrentSimulation = StartPicture;
+    StillPicture.reset();
     Window.Configuring = true;
     Window.Timer1.Enabled = false;
     Window.TimerButton.Down = false;
@@ -172,8 +185,9 @@ void App::ReturnToStartPicture() {
     host_.LayoutChanged(Window);
     // The buttons, the memo and the picture (RedrawPicture builds the start picture anew
     // at the new area's size).
+    Map.Screen = nullptr;
+    Image.reset();
     Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
-    Image1 = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
     Map.Screen = Image.get();
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
     Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
@@ -228,9 +242,12 @@ void App::NulstilClick() {
 }
 
 void App::SelectSimulation(std::uint16_t n) {
+    StillPicture.reset();
     if (State.CurrentSimulation == StartPicture) {
         // Leave the photograph for a white picture of the scroll box's size.
         State.CurrentSimulation = LeavingStartPicture;
+        startPictureDue_ = false;
+        Photo.ReleaseReady();
         FormResize();
     }
     State.CurrentSimulation = n;

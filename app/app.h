@@ -54,9 +54,11 @@ public:
     MemoModel Memo;
     std::unique_ptr<WorkBuffers> Buffers;
     SubjectStates Sims;  // each subject's own state
-    // The picture every simulation draws into, and the second bitmap of its size.
+    // The picture every simulation draws into.
     std::unique_ptr<TCanvas> Image;
-    std::unique_ptr<TCanvas> Image1;
+    // The picture without its moving figures, kept by an animation from one clock tick to
+    // the next (the grating's waves); let go at every change of simulation and of size.
+    std::unique_ptr<TCanvas> StillPicture;
     // "Vivarnon.jpg", read once and kept across resizes.
     StartPhotograph Photo;
 
@@ -79,6 +81,10 @@ public:
     void NulstilClick();
     void DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas);
     void RedrawPicture();
+    // The picture is about to be seen (painted, saved, copied): a start picture still due
+    // after a resize is built now. A resize only marks it due, so a script that selects
+    // another simulation at once never builds it.
+    void ShowPicture();
     void SetupTable(int rows, int columns, bool message);
 
     // --- Control panel ---
@@ -111,8 +117,8 @@ public:
     void HalvFartButtonClick();
 
     // --- Windows and hints ---
-    void VisTabelClick();  // "Vis &Tabel"
-    void VisMemoClick();   // "Vis &Memo"
+    void VisTabelClick();      // "Vis &Tabel"
+    void VisMemoClick();       // "Vis &Memo"
     void SubjectMenuOpened();  // a subject menu clears the legend of the button bar
     void DisplayHint(std::string_view hint);
     // "&Om Vivarnon".
@@ -140,6 +146,7 @@ private:
     TPoint pressedAt_{};                // a press and release on the spot move nothing
     bool moved_ = false;
     std::string underDrag_;  // the message panel's own text while the drag names the figure
+    bool startPictureDue_ = false;  // the picture is white, the start picture not yet built
 };
 
 }  // namespace viv

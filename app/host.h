@@ -3,12 +3,13 @@
 // and the tests another.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "library/canvas.h"
-#include "library/rgb_image.h"
 #include "library/world.h"
 
 namespace viv {
@@ -23,8 +24,18 @@ public:
 
     // A white picture of the given size, pixels.
     virtual std::unique_ptr<TCanvas> CreatePicture(int width, int height) = 0;
-    // A picture holding the photograph, of the photograph's size.
-    virtual std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) = 0;
+    // A copy of `picture`, a picture this host made. The hosts' raster pictures share
+    // the pixels until either is drawn on, so a copy costs at most copying the memory.
+    virtual std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) {
+        auto copy = CreatePicture(picture.Width(), picture.Height());
+        std::vector<TColor> row(static_cast<std::size_t>(std::max(picture.Width(), 0)));
+        for (int y = 0; y < picture.Height(); ++y) {
+            for (int x = 0; x < picture.Width(); ++x)
+                row[static_cast<std::size_t>(x)] = picture.GetPixel(x, y);
+            copy->SetPixelRow(0, y, row.data(), picture.Width());
+        }
+        return copy;
+    }
 
     // A message box with one OK button; the program carries on after it.
     virtual void ShowMessage(std::string_view text, MessageKind kind) = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -32,6 +33,11 @@ std::vector<Taps> TapsFor(int count, double scale, double offset, int sourceSize
         int last = static_cast<int>(std::floor(centre + radius));
         first = std::clamp(first, 0, sourceSize - 1);
         last = std::clamp(last, 0, sourceSize - 1);
+        // Pixels at the tent's very edge weigh nothing and are left out (a picture pixel
+        // right over a source pixel then takes that one alone).
+        auto weightless = [&](int j) { return !(1.0 - std::abs(j - centre) / radius > 0.0); };
+        while (first < last && weightless(first)) ++first;
+        while (last > first && weightless(last)) --last;
         Taps& t = taps[static_cast<std::size_t>(i)];
         t.First = first;
         double sum = 0;
@@ -56,68 +62,81 @@ std::uint8_t Channel(float value) {
 
 }  // namespace
 
-RgbImage CoverPicture(const RgbImage& photo, int width, int height) {
-    RgbImage out;
-    out.Width = std::max(width, 1);
-    out.Height = std::max(height, 1);
-    const std::size_t pixels = static_cast<std::size_t>(out.Width) * static_cast<std::size_t>(out.Height);
+void CoverPictureRows(const RgbImage& photo, int width, int height,
+                      const std::function<void(int y, const TColor* row)>& take) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    std::vector<TColor> out(static_cast<std::size_t>(width));
     if (photo.Width <= 0 || photo.Height <= 0 ||
-        photo.Pixels.size() < static_cast<std::size_t>(photo.Width) * static_cast<std::size_t>(photo.Height)) {
-        out.Pixels.assign(pixels, clWhite);
-        return out;
+        photo.Pixels.size() <
+            static_cast<std::size_t>(photo.Width) * static_cast<std::size_t>(photo.Height)) {
+        std::fill(out.begin(), out.end(), clWhite);
+        for (int y = 0; y < height; ++y) take(y, out.data());
+        return;
     }
-    out.Pixels.resize(pixels);
 
     // One scale for both directions, the larger of the two, so that the photograph covers
     // the picture; what is left over is cut off equally on both sides.
-    const double scale = std::max(static_cast<double>(out.Width) / photo.Width,
-                                  static_cast<double>(out.Height) / photo.Height);
+    const double scale = std::max(static_cast<double>(width) / photo.Width,
+                                  static_cast<double>(height) / photo.Height);
     const double step = 1.0 / scale;  // source pixels per picture pixel
-    const double offsetX = (photo.Width - out.Width * step) / 2;
-    const double offsetY = (photo.Height - out.Height * step) / 2;
+    const double offsetX = (photo.Width - width * step) / 2;
+    const double offsetY = (photo.Height - height * step) / 2;
     if (step == 1.0 && offsetX == std::floor(offsetX) && offsetY == std::floor(offsetY)) {
         // The photograph at its own size: the middle part as it is.
-        for (int y = 0; y < out.Height; ++y) {
-            const auto from = photo.Pixels.begin() +
-                              static_cast<std::ptrdiff_t>((y + static_cast<int>(offsetY)) * photo.Width +
-                                                          static_cast<int>(offsetX));
-            std::copy(from, from + out.Width,
-                      out.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.Width);
+        for (int y = 0; y < height; ++y) {
+            take(y, &photo.Pixels[static_cast<std::size_t>(y + static_cast<int>(offsetY)) *
+                                      static_cast<std::size_t>(photo.Width) +
+                                  static_cast<std::size_t>(offsetX)]);
         }
-        return out;
+        return;
     }
-    const std::vector<Taps> columns = TapsFor(out.Width, step, offsetX, photo.Width);
-    const std::vector<Taps> rows = TapsFor(out.Height, step, offsetY, photo.Height);
+    const std::vector<Taps> columns = TapsFor(width, step, offsetX, photo.Width);
+    const std::vector<Taps> rows = TapsFor(height, step, offsetY, photo.Height);
 
     // Row by row: the source rows under the picture row blended into one, then the columns.
     const auto sourceWidth = static_cast<std::size_t>(photo.Width);
     std::vector<float> blended(sourceWidth * 3);
-    for (int y = 0; y < out.Height; ++y) {
+    for (int y = 0; y < height; ++y) {
         std::fill(blended.begin(), blended.end(), 0.0f);
         const Taps& row = rows[static_cast<std::size_t>(y)];
         for (std::size_t k = 0; k < row.Weights.size(); ++k) {
             const float w = row.Weights[k];
-            const TColor* source = &photo.Pixels[static_cast<std::size_t>(row.First + static_cast<int>(k)) * sourceWidth];
+            const TColor* source =
+                &photo.Pixels[static_cast<std::size_t>(row.First + static_cast<int>(k)) *
+                              sourceWidth];
             for (std::size_t x = 0; x < sourceWidth; ++x) {
                 blended[3 * x] += w * static_cast<float>(RedOf(source[x]));
                 blended[3 * x + 1] += w * static_cast<float>(GreenOf(source[x]));
                 blended[3 * x + 2] += w * static_cast<float>(BlueOf(source[x]));
             }
         }
-        TColor* target = &out.Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(out.Width)];
-        for (int x = 0; x < out.Width; ++x) {
+        for (int x = 0; x < width; ++x) {
             const Taps& column = columns[static_cast<std::size_t>(x)];
             float r = 0, g = 0, b = 0;
             for (std::size_t k = 0; k < column.Weights.size(); ++k) {
-                const std::size_t i = 3 * static_cast<std::size_t>(column.First + static_cast<int>(k));
+                const std::size_t i =
+                    3 * static_cast<std::size_t>(column.First + static_cast<int>(k));
                 const float w = column.Weights[k];
                 r += w * blended[i];
                 g += w * blended[i + 1];
                 b += w * blended[i + 2];
             }
-            target[x] = RGB(Channel(r), Channel(g), Channel(b));
+            out[static_cast<std::size_t>(x)] = RGB(Channel(r), Channel(g), Channel(b));
         }
+        take(y, out.data());
     }
+}
+
+RgbImage CoverPicture(const RgbImage& photo, int width, int height) {
+    RgbImage out;
+    out.Width = std::max(width, 1);
+    out.Height = std::max(height, 1);
+    out.Pixels.resize(static_cast<std::size_t>(out.Width) * static_cast<std::size_t>(out.Height));
+    CoverPictureRows(photo, width, height, [&](int y, const TColor* row) {
+        std::copy(row, row + out.Width,
+                  out.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.Width);
+    });
     return out;
 }
 
@@ -145,7 +164,7 @@ StartPhotograph::Result StartPhotograph::Get(const std::string& path) {
         path_ = path;
         stamp_ = stamp;
         photo_ = RgbImage{};
-        cover_ = RgbImage{};
+        ready_.reset();
         ok_ = false;
         if (stamp.Exists) {
             JpegResult loaded = LoadJpeg(path);
@@ -157,10 +176,16 @@ StartPhotograph::Result StartPhotograph::Get(const std::string& path) {
     return {ok_ ? &photo_ : nullptr, fresh};
 }
 
-const RgbImage& StartPhotograph::Covering(int width, int height) {
-    if (cover_.Width != std::max(width, 1) || cover_.Height != std::max(height, 1) || cover_.Pixels.empty())
-        cover_ = CoverPicture(photo_, width, height);
-    return cover_;
+const TCanvas& StartPhotograph::Ready(Host& host, int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (!ready_ || ready_->Width() != width || ready_->Height() != height) {
+        ready_.reset();  // the old size's picture goes before the new one is made
+        ready_ = host.CreatePicture(width, height);
+        CoverPictureRows(photo_, width, height,
+                         [&](int y, const TColor* row) { ready_->SetPixelRow(0, y, row, width); });
+    }
+    return *ready_;
 }
 
 }  // namespace viv

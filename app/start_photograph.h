@@ -1,10 +1,14 @@
-// The start photograph: read once per file and kept for the whole run, and scaled to
-// cover the picture at whatever size the window gives it.
+// The start photograph: read once per file and kept at its own size for the whole run,
+// and scaled to cover the picture at whatever size the window gives it.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "app/host.h"
+#include "library/canvas.h"
 #include "library/rgb_image.h"
 
 namespace viv {
@@ -14,6 +18,10 @@ namespace viv {
 // under it when shrinking and blends its four neighbours when enlarging. An empty
 // photograph gives a white picture.
 RgbImage CoverPicture(const RgbImage& photo, int width, int height);
+// The same picture a row at a time: take(y, row) gets each row of width pixels, top
+// first; the row is valid during the call only.
+void CoverPictureRows(const RgbImage& photo, int width, int height,
+                      const std::function<void(int y, const TColor* row)>& take);
 
 // Reads the photograph once, and again only when the file changes (another size or time of
 // change, or it appears or goes), not at every resize of the window.
@@ -25,9 +33,13 @@ public:
     };
     Result Get(const std::string& path);
 
-    // The photograph last got, scaled to cover width x height pixels (CoverPicture); the
-    // last size's picture is kept, so a redraw at the same size scales nothing.
-    const RgbImage& Covering(int width, int height);
+    // The photograph last got, scaled to cover width x height pixels (CoverPicture), as a
+    // picture of `host` ready to be copied: kept for the last size, so that a redraw at
+    // the same size copies memory and scales nothing.
+    const TCanvas& Ready(Host& host, int width, int height);
+    // Lets the scaled picture go (the start picture is left); the photograph stays.
+    void ReleaseReady() { ready_.reset(); }
+    bool HasReady() const { return ready_ != nullptr; }
 
     // How many times a file was decoded (for the tests).
     int Loads() const { return loads_; }
@@ -46,7 +58,7 @@ private:
     Stamp stamp_;
     bool ok_ = false;
     RgbImage photo_;
-    RgbImage cover_;  // photo_ scaled, empty while not made for the present photograph
+    std::unique_ptr<TCanvas> ready_;  // photo_ scaled to the picture; none while not needed
     int loads_ = 0;
 };
 

@@ -3,6 +3,7 @@
 // simulations were designed on; implementations live in library/canvas.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -18,9 +19,15 @@ using TColor = std::uint32_t;
 constexpr TColor RGB(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int RedOf(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr TColor clBlack = RGB(0, 0, 0);
 constexpr TColor clWhite = RGB(255, 255, 255);
@@ -46,11 +53,16 @@ enum TBrushStyle : std::uint8_t { bsSolid, bsClear, bsDiagCross };
 // The result of combining pen colour p with the colour d already in the picture.
 constexpr TColor CombinePenMode(TPenMode mode, TColor p, TColor d) {
     switch (mode) {
-    case pmCopy: return p & 0xFFFFFFu;
-    case pmNotXor: return ~(p ^ d) & 0xFFFFFFu;
-    case pmXor: return (p ^ d) & 0xFFFFFFu;
-    case pmMask: return (p & d) & 0xFFFFFFu;
-    case pmMerge: return (p | d) & 0xFFFFFFu;
+        case pmCopy:
+            return p & 0xFFFFFFu;
+        case pmNotXor:
+            return ~(p ^ d) & 0xFFFFFFu;
+        case pmXor:
+            return (p ^ d) & 0xFFFFFFu;
+        case pmMask:
+            return (p & d) & 0xFFFFFFu;
+        case pmMerge:
+            return (p | d) & 0xFFFFFFu;
     }
     return p & 0xFFFFFFu;
 }
@@ -130,6 +142,18 @@ public:
     // Pixels[x, y]: outside the target a read gives white and a write does nothing.
     virtual TColor GetPixel(int x, int y) const = 0;
     virtual void SetPixel(int x, int y, TColor colour) = 0;
+    // The pixels of `rect` (clipped to both targets) := those of `source` at the same
+    // place, as SetPixel one by one.
+    virtual void CopyRect(const TRect& rect, const TCanvas& source) {
+        const int x1 = std::min({rect.Right, Width(), source.Width()});
+        const int y1 = std::min({rect.Bottom, Height(), source.Height()});
+        for (int y = std::max(rect.Top, 0); y < y1; ++y)
+            for (int x = std::max(rect.Left, 0); x < x1; ++x) SetPixel(x, y, source.GetPixel(x, y));
+    }
+    // Pixels[x .. x + count - 1, y] := colours[0 .. count - 1], as SetPixel one by one.
+    virtual void SetPixelRow(int x, int y, const TColor* colours, int count) {
+        for (int i = 0; i < count; ++i) SetPixel(x + i, y, colours[i]);
+    }
 
     void Polyline(const std::vector<TPoint>& points) { Polyline(points.data(), points.size()); }
     void Polyline(std::initializer_list<TPoint> points) { Polyline(points.begin(), points.size()); }

@@ -1,18 +1,17 @@
 // Start-up, resizes and closing of the main window's core.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
-
-#include "sims/simulations.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
 #include "app/start_photograph.h"
 #include "library/jpeg_image.h"
 #include "picture_checks.h"
+#include "sims/simulations.h"
 #include "test_host.h"
 
 namespace viv {
@@ -56,6 +55,7 @@ QImage StartPictureAt(int width, int height, test::StartedApp& s) {
     s.app.Window.ScrollBoxWidth = width;
     s.app.Window.ScrollBoxHeight = height;
     s.app.FormResize();
+    s.app.ShowPicture();
     return s.picture().Image();
 }
 
@@ -68,7 +68,8 @@ TEST(Startup, TheBowsLieOnThePhotographAtEverySize) {
     const JpegResult photo = LoadJpeg(VIV_SOURCE_DIR "/data/Vivarnon.jpg");
     ASSERT_TRUE(photo.Ok);
     test::StartedApp white;  // no photograph
-    for (const QSize area : {QSize(640, 480), QSize(1280, 800), QSize(1920, 1080), QSize(300, 900)}) {
+    for (const QSize area :
+         {QSize(640, 480), QSize(1280, 800), QSize(1920, 1080), QSize(300, 900)}) {
         const QImage picture = StartPictureAt(area.width(), area.height(), s);
         ASSERT_EQ(picture.size(), area);
         const QImage bows = StartPictureAt(area.width(), area.height(), white);
@@ -100,6 +101,7 @@ TEST(Startup, ThePhotographIsReadOnceAndKeptAcrossResizes) {
     test::StartedApp s(VIV_SOURCE_DIR "/data");
     for (int w = 400; w <= 800; w += 100) StartPictureAt(w, 500, s);
     s.app.MenuEntry(7);
+    EXPECT_FALSE(s.app.Photo.HasReady());  // the scaled photograph goes with the start picture
     s.app.MenuEntry(1);
     EXPECT_EQ(s.app.Photo.Loads(), 1);
     s.app.MenuEntry(2);
@@ -107,6 +109,30 @@ TEST(Startup, ThePhotographIsReadOnceAndKeptAcrossResizes) {
     EXPECT_EQ(s.app.Image->Height(), s.app.Window.ScrollBoxHeight);
     EXPECT_EQ(s.app.State.CurrentSimulation, 2);
     EXPECT_EQ(s.picture().Image().pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+// The start picture is built when it is first seen: a script that chooses another
+// simulation at once never reads the photograph. Once built, a redraw at the same size
+// copies the ready picture and gives the same pixels.
+TEST(Startup, TheStartPictureIsBuiltOnlyWhenSeen) {
+    test::TestHost host;
+    App app(host, AllSimulations());
+    StartupEnvironment env;
+    env.StartDirectory = VIV_SOURCE_DIR "/data";
+    env.SetupFileCandidates.clear();
+    app.FormCreate(env);
+    app.FormResize();
+    app.MenuEntry(2);
+    EXPECT_EQ(app.Photo.Loads(), 0);
+    EXPECT_FALSE(app.Photo.HasReady());
+
+    test::StartedApp s(VIV_SOURCE_DIR "/data");
+    const QImage shown = s.picture().Image().copy();
+    EXPECT_TRUE(s.app.Photo.HasReady());
+    s.app.RedrawPicture();
+    s.app.RedrawPicture();
+    test::ExpectSamePicture(s.picture().Image(), shown, "start-redrawn-from-the-ready-picture");
+    EXPECT_EQ(s.app.Photo.Loads(), 1);
 }
 
 // A missing photograph is reported once, not at every resize, and again only when it
@@ -237,7 +263,8 @@ protected:
 };
 
 TEST_F(SetupFileTest, LowerCaseNameAcceptedLowerCaseKeyIgnored) {
-    const auto a = ReadSetupFile({Write("a.ini", "vivarnon.ini\r\nSEPARATOR,;\r\nSTI,C:\\opgaver\r\n")});
+    const auto a =
+        ReadSetupFile({Write("a.ini", "vivarnon.ini\r\nSEPARATOR,;\r\nSTI,C:\\opgaver\r\n")});
     EXPECT_TRUE(a.Found);
     EXPECT_EQ(a.ListSeparator, ';');
     EXPECT_EQ(a.OpenDialogDirectory, "C:\\opgaver");

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "sims/simulations.h"
 #include "app/app.h"
 #include "app/host.h"
 #include "library/canvas/raster_canvas.h"
+#include "sims/simulations.h"
 
 namespace viv::test {
 
@@ -29,13 +29,14 @@ public:
     TestPointer pointer;
     int layoutChanges = 0;
     int scrollBar1Focus = 0;
-    int clientWidth = 712;  // pixels right of the window frame; the picture gets the rest of the panel
+    int clientWidth =
+        712;  // pixels right of the window frame; the picture gets the rest of the panel
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override {
         return std::make_unique<RasterCanvas>(width, height);
     }
-    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override {
-        return std::make_unique<RasterCanvas>(photo);
+    std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override {
+        return std::make_unique<RasterCanvas>(static_cast<const RasterCanvas&>(picture).Image());
     }
     void ShowMessage(std::string_view text, MessageKind kind) override {
         messages.emplace_back(std::string(text), kind);
@@ -64,6 +65,7 @@ struct StartedApp {
         app.Window.ScrollBoxHeight = 445;
         app.FormCreate(env);
         app.FormResize();
+        app.ShowPicture();
     }
     RasterCanvas& picture() { return static_cast<RasterCanvas&>(*app.Image); }
 };

@@ -16,9 +16,11 @@ std::unique_ptr<TCanvas> HeadlessHost::CreatePicture(int width, int height) {
     return std::make_unique<RasterCanvas>(width, height);
 }
 
-std::unique_ptr<TCanvas> HeadlessHost::CreatePicture(const RgbImage& photo) {
-    pointer_.size = {photo.Width, photo.Height};
-    return std::make_unique<RasterCanvas>(photo);
+std::unique_ptr<TCanvas> HeadlessHost::CopyPicture(const TCanvas& picture) {
+    const auto* raster = dynamic_cast<const RasterCanvas*>(&picture);
+    if (raster == nullptr) return Host::CopyPicture(picture);
+    pointer_.size = {picture.Width(), picture.Height()};
+    return std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
 }
 
 void HeadlessHost::ShowMessage(std::string_view text, MessageKind kind) {
@@ -41,7 +43,9 @@ void HeadlessHost::SetPictureArea(MainWindowModel& window, int width, int height
     LayoutChanged(window);
 }
 
-void HeadlessHost::MoveCursorToPicture(int x, int y) { pointer_.cursor = {x, y}; }
+void HeadlessHost::MoveCursorToPicture(int x, int y) {
+    pointer_.cursor = {x, y};
+}
 
 bool HeadlessHost::SavePicture(App& app, const std::string& path, std::string& error) {
     return viv::SavePicture(app, path, error);

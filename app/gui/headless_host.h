@@ -17,7 +17,7 @@ public:
     HeadlessHost();
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
-    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override;
+    std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override;
     void ShowMessage(std::string_view text, MessageKind kind) override;
     void LayoutChanged(MainWindowModel& window) override;
     std::uint32_t Milliseconds() override { return now_; }
@@ -43,7 +43,7 @@ private:
     };
     Cursor pointer_;
     std::uint32_t now_ = 0;  // ms of the virtual clock
-    int fixedWidth_ = 0;  // a picture size set by the script, 0 while none is
+    int fixedWidth_ = 0;     // a picture size set by the script, 0 while none is
     int fixedHeight_ = 0;
 };
 

@@ -25,12 +25,14 @@ PictureView::PictureView(App& app, QWidget* parent) : QWidget(parent), app_(app)
 }
 
 void PictureView::SyncFromModel() {
+    app_.ShowPicture();
     const QImage* picture = PictureOf(app_);
     // The picture is in device pixels; the widget covers it in layout pixels.
     const qreal ratio = devicePixelRatioF();
-    const QSize size = picture != nullptr ? QSize(static_cast<int>(std::ceil(picture->width() / ratio - 1e-9)),
-                                                  static_cast<int>(std::ceil(picture->height() / ratio - 1e-9)))
-                                          : QSize(0, 0);
+    const QSize size = picture != nullptr
+                           ? QSize(static_cast<int>(std::ceil(picture->width() / ratio - 1e-9)),
+                                   static_cast<int>(std::ceil(picture->height() / ratio - 1e-9)))
+                           : QSize(0, 0);
     if (this->size() != size) resize(size);
     switch (app_.Window.Cursor) {
         case PictureCursor::Arrow:
@@ -49,6 +51,7 @@ void PictureView::SyncFromModel() {
 void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
+    app_.ShowPicture();
     const QImage* picture = PictureOf(app_);
     if (picture == nullptr) {
         painter.fillRect(area, Qt::white);
@@ -56,10 +59,12 @@ void PictureView::paintEvent(QPaintEvent* event) {
     }
     // Device pixel for device pixel: never scaled, so never blurred.
     const qreal ratio = devicePixelRatioF();
-    const QRectF source(area.left() * ratio, area.top() * ratio, area.width() * ratio, area.height() * ratio);
+    const QRectF source(area.left() * ratio, area.top() * ratio, area.width() * ratio,
+                        area.height() * ratio);
     painter.drawImage(QRectF(area), *picture, source);
     // The widget may briefly be larger than a freshly made picture.
-    const QRect shown(0, 0, static_cast<int>(picture->width() / ratio), static_cast<int>(picture->height() / ratio));
+    const QRect shown(0, 0, static_cast<int>(picture->width() / ratio),
+                      static_cast<int>(picture->height() / ratio));
     const QRegion rest = QRegion(area) - QRegion(shown);
     for (const QRect& r : rest) painter.fillRect(r, Qt::white);
 }

@@ -52,10 +52,13 @@ std::unique_ptr<TCanvas> QtHost::CreatePicture(int width, int height) {
     return picture;
 }
 
-std::unique_ptr<TCanvas> QtHost::CreatePicture(const RgbImage& photo) {
-    auto picture = std::make_unique<RasterCanvas>(photo);
-    picture->SetPixelsPerInch(96.0 * pointer_.ratio);
-    return picture;
+std::unique_ptr<TCanvas> QtHost::CopyPicture(const TCanvas& picture) {
+    const auto* raster = dynamic_cast<const RasterCanvas*>(&picture);
+    if (raster == nullptr) return Host::CopyPicture(picture);
+    auto copy =
+        std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
+    copy->SetPixelsPerInch(96.0 * pointer_.ratio);
+    return copy;
 }
 
 void QtHost::ShowMessage(std::string_view text, MessageKind kind) {

@@ -25,7 +25,7 @@ class QtHost : public Host {
 public:
     // The widgets of the main window the host works on.
     struct Widgets {
-        QWidget* Window = nullptr;       // the main window, parent of the message boxes
+        QWidget* Window = nullptr;                // the main window, parent of the message boxes
         ControlPanelView* ScrollPanel = nullptr;  // the control panel on the left
         QAbstractScrollArea* ScrollBox = nullptr;
         QWidget* Picture = nullptr;
@@ -37,7 +37,7 @@ public:
     void Bind(const Widgets& widgets);
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
-    std::unique_ptr<TCanvas> CreatePicture(const RgbImage& photo) override;
+    std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override;
     // A message box with one OK button that does not hold the program up; the same
     // message is not opened a second time while it is still on the screen.
     void ShowMessage(std::string_view text, MessageKind kind) override;

@@ -3,10 +3,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -70,7 +70,8 @@ void VisitLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y
 
     std::int64_t klo = 0;
     std::int64_t khi = std::min(kLast, n);
-    const bool inside = x0 >= 0 && x0 < w && x1 >= 0 && x1 < w && y0 >= 0 && y0 < h && y1 >= 0 && y1 < h;
+    const bool inside =
+        x0 >= 0 && x0 < w && x1 >= 0 && x1 < w && y0 >= 0 && y0 < h && y1 >= 0 && y1 < h;
     if (!inside) {
         if (su > 0) {
             klo = std::max(klo, -u0);
@@ -139,58 +140,92 @@ DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
     }
     int pos = 0;
     for (int i = 0; i < dash->count; ++i) {
-        for (int j = 0; j < dash->runs[i]; ++j) d.on[static_cast<std::size_t>(pos++)] = (i % 2) == 0;
+        for (int j = 0; j < dash->runs[i]; ++j)
+            d.on[static_cast<std::size_t>(pos++)] = (i % 2) == 0;
     }
     d.period = dash->period;
     return d;
 }
 
-// The runs of pixels x0..x1 of row y whose centres lie in the sector's range of
-// directions, as the test range.Contains(DirectionAngle(x - cx, y - cy)) decides pixel
-// by pixel. Along a row off the centre the direction turns monotonically, so the test
-// can change only where the row crosses the start or the end ray: it is made pixel by
-// pixel a few pixels either side of those crossings and once for each run between them.
-// Where a crossing turns the direction too slowly from one pixel to the next for that
-// to be safe (far from the centre, or a ray almost along the row), and on the centre's
-// own row, every pixel is tested.
+// Whether a pixel centre lies in a sector's range of directions, exactly as the test
+// range.Contains(DirectionAngle(dx, dy)) decides it, with its tolerance of 1e-9 radians
+// at the two bounding rays, but without trigonometry: the signs of the cross products
+// with the two rays decide, and the angle itself is taken only for a pixel lying within
+// 1e-8 radians of a ray, where the tolerance may count.
+class SectorTest {
+public:
+    explicit SectorTest(const AngleRange& range)
+        : range_(range),
+          narrow_(range.sweep <= canvas_internal::kPi),
+          cosStart_(std::cos(range.start)),
+          sinStart_(std::sin(range.start)),
+          cosEnd_(std::cos(range.start + range.sweep)),
+          sinEnd_(std::sin(range.start + range.sweep)) {}
+
+    // (dx, dyDown) from the centre, pixels.
+    bool Inside(double dx, double dyDown) const {
+        const double px = dx, py = -dyDown;
+        const double fromStart = cosStart_ * py - sinStart_ * px;  // |p| sin(angle - start)
+        const double fromEnd = cosEnd_ * py - sinEnd_ * px;        // |p| sin(angle - end)
+        const double near = kNearRay * (std::abs(px) + std::abs(py));
+        if ((std::abs(fromStart) <= near && cosStart_ * px + sinStart_ * py >= 0.0) ||
+            (std::abs(fromEnd) <= near && cosEnd_ * px + sinEnd_ * py >= 0.0))
+            return range_.Contains(canvas_internal::DirectionAngle(dx, dyDown));
+        return narrow_ ? fromStart > 0.0 && fromEnd < 0.0 : !(fromStart < 0.0 && fromEnd > 0.0);
+    }
+
+    // The pixels x of a row dyDown from the centre where the cross product with a ray
+    // may change sign or come near enough to it for the angle to be taken: a window
+    // about the row's crossing with the ray's line. `reach` bounds |dx| + |dyDown| over
+    // the row's pixels. False when the ray's line runs (almost) along the row.
+    bool Window(bool end, double cx, double dyDown, double reach, double& from, double& to) const {
+        const double sn = end ? sinEnd_ : sinStart_;
+        const double cs = end ? cosEnd_ : cosStart_;
+        const double crossing = cx + cs * -dyDown / sn;  // where cs py - sn px = 0
+        const double halfWidth = (kNearRay * reach + 1e-9 * reach) / std::abs(sn) + 2.0;
+        if (!std::isfinite(crossing) || !std::isfinite(halfWidth) || halfWidth > 1e9) return false;
+        from = crossing - halfWidth;
+        to = crossing + halfWidth;
+        return true;
+    }
+
+private:
+    static constexpr double kNearRay = 1e-8;  // radians (as a sine)
+
+    AngleRange range_;
+    bool narrow_;
+    double cosStart_, sinStart_, cosEnd_, sinEnd_;
+};
+
+// The runs of pixels x0..x1 of row y whose centres lie in the sector (test.Inside pixel
+// by pixel). The test can change only inside the windows about the row's crossings with
+// the two rays' lines; there it is made pixel by pixel, and once for each run between.
 template <class Fn>
-void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_t x0, std::int64_t x1, Fn&& run) {
+void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t x0,
+                std::int64_t x1, Fn&& run) {
     const double dy = y - e.cy;  // downwards
-    auto inside = [&](std::int64_t x) {
-        return range.Contains(canvas_internal::DirectionAngle(static_cast<double>(x) - e.cx, dy));
-    };
-    constexpr std::int64_t kMargin = 3;        // pixels tested either side of a crossing
-    constexpr double kMinTurn = 1e-7;           // radians a pixel
+    auto inside = [&](std::int64_t x) { return test.Inside(static_cast<double>(x) - e.cx, dy); };
+    const double reach = std::max(std::abs(static_cast<double>(x0) - e.cx),
+                                  std::abs(static_cast<double>(x1) - e.cx)) +
+                         std::abs(dy);
     std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
     std::size_t count = 0;
-    bool everyPixel = dy == 0.0;
-    for (const double theta : {range.start, range.start + range.sweep}) {
-        if (everyPixel) break;
-        const double sn = std::sin(theta);
-        const double cs = std::cos(theta);
-        // The ray (cos theta, -sin theta) from the centre meets the row where
-        // -sin theta * t = dy for t > 0.
-        if (!(sn * -dy > 0.0)) continue;
-        const double xc = e.cx + cs * (-dy / sn);
-        if (!std::isfinite(xc)) {
+    bool everyPixel = false;
+    for (const bool end : {false, true}) {
+        double from = 0.0, to = 0.0;
+        if (!test.Window(end, e.cx, dy, reach, from, to)) {
             everyPixel = true;
             break;
         }
-        if (xc < static_cast<double>(x0 - kMargin - 1) || xc > static_cast<double>(x1 + kMargin + 1)) continue;
-        const double dx = xc - e.cx;
-        const double turn = std::abs(dy) / (dx * dx + dy * dy);  // radians a pixel there
-        if (!(turn >= kMinTurn)) {
-            everyPixel = true;
-            break;
-        }
-        const std::int64_t a = std::max(x0, static_cast<std::int64_t>(std::floor(xc)) - kMargin);
-        const std::int64_t b = std::min(x1, static_cast<std::int64_t>(std::ceil(xc)) + kMargin);
+        if (to < static_cast<double>(x0) || from > static_cast<double>(x1)) continue;
+        const std::int64_t a = std::max(x0, static_cast<std::int64_t>(std::floor(from)));
+        const std::int64_t b = std::min(x1, static_cast<std::int64_t>(std::ceil(to)));
         if (a <= b) windows[count++] = {a, b};
     }
 
     std::int64_t runStart = 0;
     bool inRun = false;
-    auto take = [&](std::int64_t a, std::int64_t b, bool on) {  // pixels a..b all on or off
+    auto take = [&](std::int64_t a, bool on) {  // from pixel a on, all on or all off
         if (on && !inRun) {
             runStart = a;
             inRun = true;
@@ -198,10 +233,9 @@ void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_
             run(runStart, a - 1);
             inRun = false;
         }
-        (void)b;
     };
     auto eachPixel = [&](std::int64_t a, std::int64_t b) {
-        for (std::int64_t x = a; x <= b; ++x) take(x, x, inside(x));
+        for (std::int64_t x = a; x <= b; ++x) take(x, inside(x));
     };
     if (everyPixel) {
         eachPixel(x0, x1);
@@ -212,11 +246,11 @@ void SectorRuns(const EllipseBox& e, const AngleRange& range, int y, std::int64_
             const std::int64_t a = std::max(windows[i].first, x);
             const std::int64_t b = windows[i].second;
             if (a > b) continue;
-            if (x < a) take(x, a - 1, inside(x));
+            if (x < a) take(x, inside(x));
             eachPixel(a, b);
             x = b + 1;
         }
-        if (x <= x1) take(x, x1, inside(x));
+        if (x <= x1) take(x, inside(x));
     }
     if (inRun) run(runStart, x1);
 }
@@ -270,11 +304,20 @@ public:
         const std::int64_t kLast = includeEnd ? n : n - 1;
         const std::int64_t p0 = phase % dash.period;
         phase += n;
+        // The solid pen, the common case (every wavelet of a clock tick), with no test
+        // per pixel but the marks.
+        if (dash.period <= 1 && !alone) {
+            VisitLine(x0, y0, x1, y1, kLast, w_, h_,
+                      [this](int x, int y, std::int64_t) { Mark(x, y); });
+            return;
+        }
         auto plot = [&](int x, int y, std::int64_t k) {
-            if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)]) return;
+            if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)])
+                return;
             if (alone) {
-                std::uint32_t& px = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
-                                          static_cast<std::size_t>(x)];
+                std::uint32_t& px =
+                    bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
+                          static_cast<std::size_t>(x)];
                 px = Combine(mode_, pen_, px);
             } else {
                 Mark(x, y);
@@ -292,9 +335,12 @@ public:
         const RectD r{-h - 2.0, -h - 2.0, w_ - 1.0 + h + 2.0, h_ - 1.0 + h + 2.0};
         // The disc about an integer point, as row spans, for the integer vertices.
         stamp_.clear();
-        DiscSpans({0.0, 0.0}, h, even, [&](int j, int i0, int i1) { stamp_.push_back({j, i0, i1}); });
+        DiscSpans({0.0, 0.0}, h, even, [&](int j, int i0, int i1) {
+            stamp_.push_back({j, i0, i1});
+        });
         for (std::size_t i = 0; i < n; ++i) {
-            if (!(p[i].x >= r.left && p[i].x <= r.right && p[i].y >= r.top && p[i].y <= r.bottom)) continue;
+            if (!(p[i].x >= r.left && p[i].x <= r.right && p[i].y >= r.top && p[i].y <= r.bottom))
+                continue;
             if (p[i].x == std::floor(p[i].x) && p[i].y == std::floor(p[i].y)) {
                 const int px = static_cast<int>(p[i].x);
                 const int py = static_cast<int>(p[i].y);
@@ -387,17 +433,28 @@ public:
 
     // Combines the unmarked pixels x0..x1 of row y with the brush colour (hatch lines
     // only for a hatched brush). The span is clipped here.
-    void FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t colour, bool hatch) {
+    void FillSpan(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t colour,
+                  bool hatch) {
         if (y < 0 || y >= h_) return;
         x0 = std::max<std::int64_t>(x0, 0);
         x1 = std::min<std::int64_t>(x1, w_ - 1);
         if (x0 > x1) return;
         switch (mode_) {
-        case pmCopy: return FillRow<pmCopy>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmNotXor: return FillRow<pmNotXor>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmXor: return FillRow<pmXor>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmMask: return FillRow<pmMask>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
-        case pmMerge: return FillRow<pmMerge>(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), colour, hatch);
+            case pmCopy:
+                return FillRow<pmCopy>(static_cast<int>(y), static_cast<int>(x0),
+                                       static_cast<int>(x1), colour, hatch);
+            case pmNotXor:
+                return FillRow<pmNotXor>(static_cast<int>(y), static_cast<int>(x0),
+                                         static_cast<int>(x1), colour, hatch);
+            case pmXor:
+                return FillRow<pmXor>(static_cast<int>(y), static_cast<int>(x0),
+                                      static_cast<int>(x1), colour, hatch);
+            case pmMask:
+                return FillRow<pmMask>(static_cast<int>(y), static_cast<int>(x0),
+                                       static_cast<int>(x1), colour, hatch);
+            case pmMerge:
+                return FillRow<pmMerge>(static_cast<int>(y), static_cast<int>(x0),
+                                        static_cast<int>(x1), colour, hatch);
         }
     }
 
@@ -407,17 +464,22 @@ public:
         marked_.clear();
     }
 
-    // Row spans of the ellipse area for rows -1 .. H (empty outside the box), clamped
-    // to [-2, W + 1]. Every row of the box holds at least its centre pixels and the
-    // middle rows the whole width, so the figure always reaches the edges of its box.
+    // Row spans of the ellipse area for its rows among -1 .. H, clamped to [-2, W + 1];
+    // every other row is empty. Every row of the box holds at least its centre pixels
+    // and the middle rows the whole width, so the figure always reaches the edges of its
+    // box. Only the box's own rows are worked on, however small the ellipse.
     void EllipseSpans(const EllipseBox& e) {
-        spanL_.assign(static_cast<std::size_t>(h_) + 2, 1);
-        spanR_.assign(static_cast<std::size_t>(h_) + 2, 0);
-        const std::int64_t lo = std::max<std::int64_t>(e.y1, -1);
-        const std::int64_t hi = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
+        spanLo_ = std::max<std::int64_t>(e.y1, -1);
+        spanHi_ = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
+        const std::size_t rows =
+            spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
+        spanL_.resize(rows);
+        spanR_.resize(rows);
         const double maxX = w_ + 1.0;
-        auto clampX = [&](double v) { return static_cast<std::int64_t>(std::clamp(v, -2.0, maxX)); };
-        for (std::int64_t j = lo; j <= hi; ++j) {
+        auto clampX = [&](double v) {
+            return static_cast<std::int64_t>(std::clamp(v, -2.0, maxX));
+        };
+        for (std::int64_t j = spanLo_; j <= spanHi_; ++j) {
             const double dy = static_cast<double>(j) - e.cy;
             const double t = 1.0 - (dy / e.B) * (dy / e.B);
             const double s = e.A * std::sqrt(std::max(t, 0.0));
@@ -432,18 +494,24 @@ public:
                 l = e.x1;
                 r = e.x2 - 1.0;
             }
-            spanL_[static_cast<std::size_t>(j + 1)] = clampX(l);
-            spanR_[static_cast<std::size_t>(j + 1)] = clampX(r);
+            spanL_[static_cast<std::size_t>(j - spanLo_)] = clampX(l);
+            spanR_[static_cast<std::size_t>(j - spanLo_)] = clampX(r);
         }
     }
-    std::int64_t SpanL(int j) const { return spanL_[static_cast<std::size_t>(j + 1)]; }
-    std::int64_t SpanR(int j) const { return spanR_[static_cast<std::size_t>(j + 1)]; }
+    std::int64_t SpanL(std::int64_t j) const {
+        return j >= spanLo_ && j <= spanHi_ ? spanL_[static_cast<std::size_t>(j - spanLo_)] : 1;
+    }
+    std::int64_t SpanR(std::int64_t j) const {
+        return j >= spanLo_ && j <= spanHi_ ? spanR_[static_cast<std::size_t>(j - spanLo_)] : 0;
+    }
 
     // Visits the visible border pixels of the ellipse area (those with a 4-neighbour
     // outside it): a one-pixel, 8-connected outline.
     template <class Fn>
     void VisitEllipseBorder(Fn&& fn) const {
-        for (int j = 0; j < h_; ++j) {
+        const int first = static_cast<int>(std::max<std::int64_t>(spanLo_, 0));
+        const int last = static_cast<int>(std::min<std::int64_t>(spanHi_, h_ - 1));
+        for (int j = first; j <= last; ++j) {
             const std::int64_t l = SpanL(j);
             const std::int64_t r = SpanR(j);
             if (l > r) continue;
@@ -464,7 +532,8 @@ public:
     }
 
     std::vector<std::vector<double>>& RowCrossings() {
-        if (rowX_.size() != static_cast<std::size_t>(h_)) rowX_.resize(static_cast<std::size_t>(h_));
+        if (rowX_.size() != static_cast<std::size_t>(h_))
+            rowX_.resize(static_cast<std::size_t>(h_));
         return rowX_;
     }
     std::vector<std::pair<double, std::uint32_t>>& Ordered() { return ordered_; }
@@ -474,7 +543,8 @@ private:
     // Row y, x0..x1 inside the picture, a tile of 8 pixels at a time.
     template <TPenMode Mode>
     void FillRow(int y, int x0, int x1, std::uint32_t colour, bool hatch) {
-        std::uint32_t* row = bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
+        std::uint32_t* row =
+            bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
         const std::uint64_t* tiles = mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
         const int shift = (y & 7) * 8;
         // The hatch of this row as a bit per x & 7: (x - y) & 7 == 0 or (x + y) & 7 == 7.
@@ -503,7 +573,8 @@ private:
     std::vector<std::uint64_t> mask_;
     std::size_t tilesPerRow_ = 0;
     std::vector<std::uint32_t> marked_;
-    std::vector<std::int64_t> spanL_, spanR_;
+    std::vector<std::int64_t> spanL_, spanR_;  // rows spanLo_ .. spanHi_
+    std::int64_t spanLo_ = 0, spanHi_ = -1;
     std::vector<std::vector<double>> rowX_;
     std::vector<std::pair<double, std::uint32_t>> ordered_;
     std::vector<PointD> points_;
@@ -538,11 +609,13 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 RasterCanvas::RasterCanvas(int width, int height)
-    : image_(WhiteImage(width, height)), figure_(std::make_unique<Figure>()),
+    : image_(WhiteImage(width, height)),
+      figure_(std::make_unique<Figure>()),
       font_(std::make_unique<FontCache>()) {}
 
 RasterCanvas::RasterCanvas(const RgbImage& image)
-    : image_(WhiteImage(image.Width, image.Height)), figure_(std::make_unique<Figure>()),
+    : image_(WhiteImage(image.Width, image.Height)),
+      figure_(std::make_unique<Figure>()),
       font_(std::make_unique<FontCache>()) {
     for (int y = 0; y < image.Height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
@@ -551,7 +624,8 @@ RasterCanvas::RasterCanvas(const RgbImage& image)
 }
 
 RasterCanvas::RasterCanvas(const QImage& image)
-    : image_(image.convertToFormat(QImage::Format_RGB32)), figure_(std::make_unique<Figure>()),
+    : image_(image.convertToFormat(QImage::Format_RGB32)),
+      figure_(std::make_unique<Figure>()),
       font_(std::make_unique<FontCache>()) {}
 
 RasterCanvas::~RasterCanvas() = default;
@@ -590,7 +664,8 @@ void RasterCanvas::LineTo(int x, int y) {
     if (!f.Usable()) return;
     if (Pen.Width <= 1) {
         std::int64_t phase = 0;
-        f.ThinLine(from.x, from.y, x, y, false, MakeDashMask(canvas_internal::DashFor(Pen.Style)), phase, true);
+        f.ThinLine(from.x, from.y, x, y, false, MakeDashMask(canvas_internal::DashFor(Pen.Style)),
+                   phase, true);
     } else {
         const PointD pts[2] = {{static_cast<double>(from.x), static_cast<double>(from.y)},
                                {static_cast<double>(x), static_cast<double>(y)}};
@@ -609,13 +684,14 @@ void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
         // Each segment without its end pixel, which the next one starts with; the last
         // segment with it.
         for (std::size_t i = 0; i + 1 < count; ++i) {
-            f.ThinLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, i + 2 == count, dash, phase,
-                       count == 2);
+            f.ThinLine(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, i + 2 == count,
+                       dash, phase, count == 2);
         }
     } else {
         auto& pts = f.Points();
         pts.clear();
-        for (std::size_t i = 0; i < count; ++i) pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
+        for (std::size_t i = 0; i < count; ++i)
+            pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
         f.WidePath(pts.data(), pts.size(), false, Pen.Width);
     }
     f.Finish();
@@ -640,7 +716,8 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
         } else {
             auto& pts = f.Points();
             pts.clear();
-            for (std::size_t i = 0; i < count; ++i) pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
+            for (std::size_t i = 0; i < count; ++i)
+                pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
             f.WidePath(pts.data(), pts.size(), true, Pen.Width);
         }
     }
@@ -655,10 +732,13 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
             const TPoint b = points[(i + 1) % count];
             if (a.y == b.y) continue;
             const std::int64_t ylo = std::max<std::int64_t>(std::min(a.y, b.y), 0);
-            const std::int64_t yhi = std::min<std::int64_t>(static_cast<std::int64_t>(std::max(a.y, b.y)) - 1, h - 1);
-            const double slope = (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
+            const std::int64_t yhi =
+                std::min<std::int64_t>(static_cast<std::int64_t>(std::max(a.y, b.y)) - 1, h - 1);
+            const double slope =
+                (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
             for (std::int64_t y = ylo; y <= yhi; ++y) {
-                rows[static_cast<std::size_t>(y)].push_back(a.x + (static_cast<double>(y) - a.y) * slope);
+                rows[static_cast<std::size_t>(y)].push_back(a.x +
+                                                            (static_cast<double>(y) - a.y) * slope);
             }
             if (ylo <= yhi) {
                 used0 = std::min(used0, static_cast<int>(ylo));
@@ -674,7 +754,8 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
             for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
                 const double x0 = std::clamp(std::ceil(xs[k]), -1.0, maxX);
                 const double x1 = std::clamp(std::ceil(xs[k + 1]) - 1.0, -1.0, maxX);
-                f.FillSpan(y, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(x1), colour, hatch);
+                f.FillSpan(y, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(x1), colour,
+                           hatch);
             }
             xs.clear();
         }
@@ -719,7 +800,9 @@ void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     f.Finish();
 }
 
-void RasterCanvas::Ellipse(int x1, int y1, int x2, int y2) { EllipticFigure(x1, y1, x2, y2, 0, 0, 0, 0, 0); }
+void RasterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    EllipticFigure(x1, y1, x2, y2, 0, 0, 0, 0, 0);
+}
 
 void RasterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
     EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 1);
@@ -762,13 +845,15 @@ struct SectorRays {
 }  // namespace
 
 // kind 0: Ellipse, 1: Arc, 2: Pie.
-void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind) {
+void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                                  int kind) {
     const EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
     if (e.empty) return;
     const bool outline = Pen.Style != psClear;
     const bool fill = kind != 1 && Brush.Style != bsClear;
     if (!outline && !fill) return;
-    const AngleRange range = kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
+    const AngleRange range =
+        kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     f.EllipseSpans(e);
@@ -784,14 +869,44 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             f.VisitEllipseBorder([&](int x, int y) { f.Mark(x, y); });
         } else {
             const SectorRays rays(range);
+            // A solid pen needs the pixels in the order of the arc only near a pie's two
+            // ends, where its radii are joined to them; every other pixel is marked as
+            // found, and one well inside the range takes no angle at all.
+            const bool solid = dash.period <= 1;
+            std::array<PointD, 2> ends{};
+            std::size_t endCount = 0;
+            if (solid && kind == 2) {
+                for (const double theta : {range.start, range.start + range.sweep}) {
+                    ends[endCount++] = canvas_internal::EllipsePoint(
+                        e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
+                    if (range.Full()) break;
+                }
+            }
+            auto nearEnd = [&](int x, int y) {
+                for (std::size_t i = 0; i < endCount; ++i)
+                    if (!(std::abs(x - ends[i].x) > 2.0 || std::abs(y - ends[i].y) > 2.0))
+                        return true;
+                return false;
+            };
             f.VisitEllipseBorder([&](int x, int y) {
-                if (const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy); quick && !*quick) return;
+                const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
+                if (quick && !*quick) return;
+                const bool ordering = !solid || nearEnd(x, y);
+                if (quick && !ordering) {
+                    f.Mark(x, y);
+                    return;
+                }
                 const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
                 if (!range.Contains(angle)) return;
+                if (!ordering) {
+                    f.Mark(x, y);
+                    return;
+                }
                 double offset = range.Offset(angle);
                 if (offset > range.sweep) offset = 0.0;  // on the start ray
-                ordered.emplace_back(offset, static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(w) +
-                                                 static_cast<std::uint32_t>(x));
+                ordered.emplace_back(offset,
+                                     static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(w) +
+                                         static_cast<std::uint32_t>(x));
             });
             std::sort(ordered.begin(), ordered.end());
             for (std::size_t k = 0; k < ordered.size(); ++k) {
@@ -821,7 +936,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
                 }
             }
             auto endPixel = [&](double theta, bool atStart) {
-                const PointD p = canvas_internal::EllipsePoint(e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
+                const PointD p = canvas_internal::EllipsePoint(
+                    e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
                 std::int64_t ex = std::llround(std::clamp(p.x, -1e12, 1e12));
                 std::int64_t ey = std::llround(std::clamp(p.y, -1e12, 1e12));
                 // Prefer the nearest visible border pixel of the arc itself.
@@ -852,7 +968,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         double sweep = kTwoPi;
         if (!range.Full()) {
             t0 = canvas_internal::ParamFromDirection(e.a, e.b, range.start);
-            const double t1 = canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
+            const double t1 =
+                canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
             sweep = std::fmod(t1 - t0, kTwoPi);
             if (sweep <= 0.0) sweep += kTwoPi;
         }
@@ -868,6 +985,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         const bool hatch = Brush.Style == bsDiagCross;
         const int y0 = std::max(e.y1, 0);
         const int y1b = std::min(e.y2 - 1, f.H() - 1);
+        const SectorTest sector(range);
         for (int y = y0; y <= y1b; ++y) {
             const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
             const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
@@ -875,7 +993,9 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             if (kind == 0 || range.Full()) {
                 f.FillSpan(y, l, r, colour, hatch);
             } else {
-                SectorRuns(e, range, y, l, r, [&](std::int64_t a, std::int64_t b) { f.FillSpan(y, a, b, colour, hatch); });
+                SectorRuns(e, sector, y, l, r, [&](std::int64_t a, std::int64_t b) {
+                    f.FillSpan(y, a, b, colour, hatch);
+                });
             }
         }
     }
@@ -891,11 +1011,20 @@ void RasterCanvas::FillRect(const TRect& rect) {
     if (x0 >= x1 || y0 >= y1) return;
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     const std::uint32_t colour = kOpaque | SwapRB(Brush.Color);
-    const bool hatch = Brush.Style == bsDiagCross;
+    if (Brush.Style != bsDiagCross) {
+        // A solid brush at the speed of writing memory.
+        if (x0 == 0 && y0 == 0 && x1 == Width() && y1 == Height()) {
+            image_.fill(colour);
+            return;
+        }
+        for (int y = y0; y < y1; ++y)
+            std::fill_n(reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x0, x1 - x0, colour);
+        return;
+    }
     for (int y = y0; y < y1; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
         for (int x = x0; x < x1; ++x) {
-            if (!hatch || HatchOn(x, y)) row[x] = colour;
+            if (HatchOn(x, y)) row[x] = colour;
         }
     }
 }
@@ -915,7 +1044,9 @@ int RasterCanvas::TextWidth(std::string_view text) {
     return CurrentFont().metrics->horizontalAdvance(FromUtf8(text));
 }
 
-int RasterCanvas::TextHeight(std::string_view) { return CurrentFont().metrics->height(); }
+int RasterCanvas::TextHeight(std::string_view) {
+    return CurrentFont().metrics->height();
+}
 
 void RasterCanvas::TextOut(int x, int y, std::string_view text) {
     const FontCache& fc = CurrentFont();
@@ -947,6 +1078,36 @@ void RasterCanvas::SetPixel(int x, int y, TColor colour) {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     reinterpret_cast<std::uint32_t*>(image_.scanLine(y))[x] = kOpaque | SwapRB(colour & 0xFFFFFFu);
+}
+
+void RasterCanvas::SetPixelRow(int x, int y, const TColor* colours, int count) {
+    if (y < 0 || y >= image_.height()) return;
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    const int first = std::max(x, 0);
+    const int end = static_cast<int>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(x) + count, image_.width()));
+    auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+    for (int i = first; i < end; ++i) row[i] = kOpaque | SwapRB(colours[i - x] & 0xFFFFFFu);
+}
+
+void RasterCanvas::CopyRect(const TRect& rect, const TCanvas& source) {
+    const auto* raster = dynamic_cast<const RasterCanvas*>(&source);
+    if (raster == nullptr || raster->image_.format() != QImage::Format_RGB32) {
+        TCanvas::CopyRect(rect, source);
+        return;
+    }
+    const int x0 = std::max(rect.Left, 0);
+    const int y0 = std::max(rect.Top, 0);
+    const int x1 = std::min({rect.Right, Width(), source.Width()});
+    const int y1 = std::min({rect.Bottom, Height(), source.Height()});
+    if (x0 >= x1 || y0 >= y1) return;
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    const auto bytes = static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t);
+    for (int y = y0; y < y1; ++y) {
+        std::memcpy(reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x0,
+                    reinterpret_cast<const std::uint32_t*>(raster->image_.constScanLine(y)) + x0,
+                    bytes);
+    }
 }
 
 }  // namespace viv

@@ -12,7 +12,6 @@
 
 #include <QFont>
 #include <QImage>
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -60,6 +59,8 @@ public:
     int TextHeight(std::string_view text) override;
     TColor GetPixel(int x, int y) const override;
     void SetPixel(int x, int y, TColor colour) override;
+    void SetPixelRow(int x, int y, const TColor* colours, int count) override;
+    void CopyRect(const TRect& rect, const TCanvas& source) override;
 
     using TCanvas::Polygon;
     using TCanvas::Polyline;

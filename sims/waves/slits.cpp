@@ -1,6 +1,7 @@
 #include "sims/waves/slits.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -174,6 +175,14 @@ void DrawOrderRays(const Scene& sc, const SlitView& v) {
     }
 }
 
+// std::lround of a value well inside the range of int (half away from zero), without the
+// library call: the clock ticks round two coordinates for every point of every wavelet.
+int RoundToInt(double v) {
+    const auto whole = static_cast<int>(v);  // towards zero
+    const double rest = v - whole;           // exact
+    return rest >= 0.5 ? whole + 1 : rest <= -0.5 ? whole - 1 : whole;
+}
+
 // An arc of radius `radius` pixels about `centre` (world) from angle `from` to `to`
 // (radians, increasing), cut where it would leave the picture at the top or the bottom.
 // Drawn as one polyline through points about two pixels apart, which the many wavelets
@@ -196,8 +205,7 @@ void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, dou
            uy = std::sin(from);  // the unit vector to the point, turned step by step
     points.clear();
     for (int i = 0; i <= steps; ++i) {
-        const TPoint p{c.x + static_cast<int>(std::lround(radius * ux)),
-                       c.y - static_cast<int>(std::lround(radius * uy))};
+        const TPoint p{c.x + RoundToInt(radius * ux), c.y - RoundToInt(radius * uy)};
         if (points.empty() || !(points.back() == p)) points.push_back(p);
         const double x = ux * turnCos - uy * turnSin;
         uy = ux * turnSin + uy * turnCos;
@@ -525,6 +533,46 @@ void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
     WriteReadings(app, kind, v);
 }
 
+// The columns the moving figures of view v cover: a strip about each incident crest,
+// and right of the slits the wavelets (at most the last crest's radius at the largest
+// offset) and the grating's fronts.
+std::array<TRect, 4> MovingAreas(const Scene& sc, const SlitView& v) {
+    const World& w = sc.world;
+    const int margin = w.PenWidth + 2;  // pixels a pen reaches beyond a figure's line
+    const int height = sc.canvas.Height();
+    std::array<TRect, 4> areas{};
+    for (int i = 1; i <= 3; ++i) {
+        const int x = w.PictureX(-i) + v.Step;
+        areas[static_cast<std::size_t>(i - 1)] = {x - margin, 0, x + margin + 1, height};
+    }
+    const int right =
+        v.Fronts ? sc.canvas.Width()
+                 : w.PictureX(0) + CrestRadius(sc, Wavelets - 1, PixelsPerWave(w)) + margin + 1;
+    areas[3] = {w.PictureX(0) - margin, 0, right, height};
+    return areas;
+}
+
+// A clock tick of the grating on the screen picture: the picture without its moving
+// figures is kept as the still picture (made at the first tick after any other change),
+// so every tick puts back the columns the last waves covered and draws the new ones
+// once, where taking the old ones away in not-xor would draw them all twice.
+void MoveWaves(const Scene& sc, const SlitView& was, const SlitView& now) {
+    App& app = sc.app;
+    TCanvas& picture = sc.canvas;
+    if (!app.StillPicture) {
+        app.StillPicture = app.host().CopyPicture(picture);
+        TCanvas& still = *app.StillPicture;
+        still.Pen = picture.Pen;
+        still.Brush = picture.Brush;
+        const Scene onStill{app, sc.world, still, sc.kind, sc.h, sc.scale};
+        DrawWaves(onStill, was);
+        DrawFronts(onStill, was);
+    }
+    for (const TRect& area : MovingAreas(sc, was)) picture.CopyRect(area, *app.StillPicture);
+    DrawWaves(sc, now);
+    DrawFronts(sc, now);
+}
+
 // Takes the figures of `was` away and draws those of `now`, only where they differ.
 void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
     const bool newX = was.X != now.X;
@@ -560,6 +608,10 @@ void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
 
 void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clearFirst,
                         TCanvas& canvas) {
+    const bool onScreen = &canvas == app.Image.get();
+    const bool tick = event == evTick || event == evStep;
+    // Only the grating's ticks keep the still picture; anything else changes the picture.
+    if (!(tick && kind == SlitKind::Grating && onScreen)) app.StillPicture.reset();
     if (event == evRedraw) {
         FullRedraw(app, kind, clearFirst, canvas);
         return;
@@ -617,7 +669,10 @@ void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clear
     const Scene sc = SceneOf(app, canvas, kind);
     SlitView now = CurrentView(app);
     if (kind == SlitKind::DoubleSlit) now.PointerValue = st.PointerValue = PointerValueOf(app, now);
-    Update(sc, st.Drawn, now);
+    if (tick && grating && onScreen)
+        MoveWaves(sc, st.Drawn, now);
+    else
+        Update(sc, st.Drawn, now);
     canvas.Pen.Color = clBlack;
     st.Drawn = now;
     WriteReadings(app, kind, now);

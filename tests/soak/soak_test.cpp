@@ -41,10 +41,15 @@ struct NoRedrawCheck {
     std::string_view Reason;
 };
 constexpr std::array<NoRedrawCheck, 4> kNoRedrawCheck{{
-    {2, "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
-    {4, "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
-    {36, "a stopped clock leaves the spring where it stopped; the next full redraw shows it at rest"},
-    {38, "while frozen (F3) the curves are not erased: their successive positions outline the envelope"},
+    {2,
+     "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
+    {4,
+     "F6 pressed twice removes the protractor, but its red dots stay until the next full redraw"},
+    {36,
+     "a stopped clock leaves the spring where it stopped; the next full redraw shows it at rest"},
+    {38,
+     "while frozen (F3) the curves are not erased: their successive positions outline the "
+     "envelope"},
 }};
 
 // Texts cannot be erased by drawing them twice. In a picture smaller than that of the
@@ -75,9 +80,11 @@ bool ShowsNotANumber(std::string_view text) {
             for (std::size_t k = 0; k < bad.size() && same; ++k)
                 same = std::tolower(static_cast<unsigned char>(text[i + k])) == bad[k];
             if (!same) continue;
-            const bool letterBefore = i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1]));
+            const bool letterBefore =
+                i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1]));
             const std::size_t after = i + bad.size();
-            const bool letterAfter = after < text.size() && std::isalpha(static_cast<unsigned char>(text[after]));
+            const bool letterAfter =
+                after < text.size() && std::isalpha(static_cast<unsigned char>(text[after]));
             if (!letterBefore && !letterAfter) return true;
         }
     }
@@ -87,13 +94,14 @@ bool ShowsNotANumber(std::string_view text) {
 TEST(SoakWords, NotANumberIsFoundOnlyAsAWord) {
     for (const char* bad : {"nan", "-nan", "p: NaN", "inf", "-inf", "v: -Inf grader", "1.0e+inf"})
         EXPECT_TRUE(ShowsNotANumber(bad)) << bad;
-    for (const char* good : {"infrarød", "Banan", "Indfaldsvinkel", "12.5", " Se flere data i tabellen.", ""})
+    for (const char* good :
+         {"infrarød", "Banan", "Indfaldsvinkel", "12.5", " Se flere data i tabellen.", ""})
         EXPECT_FALSE(ShowsNotANumber(good)) << good;
 }
 
-constexpr std::array<Control, 7> kControls{Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3,
-                                           Control::TrackBar1,  Control::TrackBar2,  Control::TrackBar3,
-                                           Control::TrackBar4};
+constexpr std::array<Control, 7> kControls{
+    Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
+    Control::TrackBar2,  Control::TrackBar3,  Control::TrackBar4};
 constexpr std::array<const char*, 7> kControlNames{"scroll1", "scroll2", "scroll3", "track1",
                                                    "track2",  "track3",  "track4"};
 constexpr std::array<FKey, 5> kKeys{FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6};
@@ -121,7 +129,8 @@ public:
             if (Chance(3))
                 Resize(static_cast<int>(Below(900)) + 1, static_cast<int>(Below(700)) + 1);
             else
-                Resize(kMinComparedWidth + static_cast<int>(Below(700)), kMinComparedHeight + static_cast<int>(Below(500)));
+                Resize(kMinComparedWidth + static_cast<int>(Below(700)),
+                       kMinComparedHeight + static_cast<int>(Below(500)));
         }
         const std::uint16_t n = Chance(4) ? simulations_[Below(simulations_.size())]
                                           : simulations_[next_++ % simulations_.size()];
@@ -181,7 +190,9 @@ private:
             if (shown.empty()) return true;
             const std::size_t c = shown[Below(shown.size())];
             const RangeControl& range = w.Of(kControls[c]);
-            int position = range.Min + static_cast<int>(Below(static_cast<std::size_t>(range.Max - range.Min) + 1));
+            int position =
+                range.Min +
+                static_cast<int>(Below(static_cast<std::size_t>(range.Max - range.Min) + 1));
             if (Chance(8)) position = Chance(2) ? range.Min : range.Max;
             Do(std::string(kControlNames[c]) + " " + std::to_string(position),
                [&] { app.ControlChange(kControls[c], position); });
@@ -217,32 +228,53 @@ private:
             const bool onFigure = Chance(2);
             const TPoint p = PicturePoint(onFigure);
             const bool click = Chance(3);
-            Do(std::string(click ? "click " : "mouse ") + std::to_string(p.x) + " " + std::to_string(p.y), [&] {
-                started_.host.pointer.cursor = p;
-                if (click)
-                    app.ImageMouseDown();
-                else
-                    app.ImageMouseMove();
-            });
+            Do(std::string(click ? "click " : "mouse ") + std::to_string(p.x) + " " +
+                   std::to_string(p.y),
+               [&] {
+                   started_.host.pointer.cursor = p;
+                   if (click)
+                       app.ImageMouseDown();
+                   else
+                       app.ImageMouseMove();
+               });
         } else if (kind < 98) {
             switch (Below(4)) {
-            case 0: Do("# Vis menu", [&] { app.Vis1Click(); }); break;
-            case 1: Do("# Vis Tabel", [&] { app.VisTabelClick(); }); break;
-            case 2: Do("# Vis Memo", [&] { app.VisMemoClick(); }); break;
-            default: Do("# subject menu", [&] { app.SubjectMenuOpened(); }); break;
+                case 0:
+                    Do("# Vis menu", [&] { app.Vis1Click(); });
+                    break;
+                case 1:
+                    Do("# Vis Tabel", [&] { app.VisTabelClick(); });
+                    break;
+                case 2:
+                    Do("# Vis Memo", [&] { app.VisMemoClick(); });
+                    break;
+                default:
+                    Do("# subject menu", [&] { app.SubjectMenuOpened(); });
+                    break;
             }
         } else {
             // A new window size, now and then a huge or a degenerate one.
             int width = 0;
             int height = 0;
             switch (Below(4)) {
-            case 0: width = static_cast<int>(Below(4000)) + 1, height = static_cast<int>(Below(3000)) + 1; break;
-            case 1: width = static_cast<int>(Below(8)) + 1, height = static_cast<int>(Below(8)) + 1; break;
-            case 2: width = 4000, height = 3000; break;
-            default: width = static_cast<int>(Below(1200)) + 1, height = static_cast<int>(Below(900)) + 1; break;
+                case 0:
+                    width = static_cast<int>(Below(4000)) + 1,
+                    height = static_cast<int>(Below(3000)) + 1;
+                    break;
+                case 1:
+                    width = static_cast<int>(Below(8)) + 1, height = static_cast<int>(Below(8)) + 1;
+                    break;
+                case 2:
+                    width = 4000, height = 3000;
+                    break;
+                default:
+                    width = static_cast<int>(Below(1200)) + 1,
+                    height = static_cast<int>(Below(900)) + 1;
+                    break;
             }
             if (width * height > 4'000'000 && !Chance(10)) width = std::min(width, 1200);
-            Do("size " + std::to_string(width) + " " + std::to_string(height), [&] { Resize(width, height); });
+            Do("size " + std::to_string(width) + " " + std::to_string(height),
+               [&] { Resize(width, height); });
             return false;
         }
         return true;
@@ -250,16 +282,17 @@ private:
 
     std::string Where() const {
         const TCanvas& picture = *started_.app.Image;
-        return "seed " + std::to_string(seed_) + ", action " + std::to_string(events_) + ", simulation " +
-               std::to_string(started_.app.State.CurrentSimulation) + ", picture " + std::to_string(picture.Width()) +
-               " x " + std::to_string(picture.Height()) + "; the burst:" + log_;
+        return "seed " + std::to_string(seed_) + ", action " + std::to_string(events_) +
+               ", simulation " + std::to_string(started_.app.State.CurrentSimulation) +
+               ", picture " + std::to_string(picture.Width()) + " x " +
+               std::to_string(picture.Height()) + "; the burst:" + log_;
     }
 
     bool CheckTexts() {
         const App& app = started_.app;
         const MainWindowModel& w = app.Window;
-        for (const std::string* text : {&w.Panel1, &w.Panel2, &w.Panel3, &w.MessagePanel, &w.Caption,
-                                        &w.StatusCaption, &w.ButtonPanelCaption}) {
+        for (const std::string* text : {&w.Panel1, &w.Panel2, &w.Panel3, &w.MessagePanel,
+                                        &w.Caption, &w.StatusCaption, &w.ButtonPanelCaption}) {
             if (ShowsNotANumber(*text)) {
                 ADD_FAILURE() << "a panel shows \"" << *text << "\"; " << Where();
                 return false;
@@ -268,8 +301,8 @@ private:
         for (int r = 0; r < app.Table.RowCount(); ++r) {
             for (int c = 0; c < app.Table.ColCount(); ++c) {
                 if (ShowsNotANumber(app.Table.Cell(c, r))) {
-                    ADD_FAILURE() << "cell (" << c << ", " << r << ") shows \"" << app.Table.Cell(c, r) << "\"; "
-                                  << Where();
+                    ADD_FAILURE() << "cell (" << c << ", " << r << ") shows \""
+                                  << app.Table.Cell(c, r) << "\"; " << Where();
                     return false;
                 }
             }
@@ -279,8 +312,10 @@ private:
 
     bool CheckAgainstRedraw() {
         App& app = started_.app;
-        if (!RedrawChecked(app.State.CurrentSimulation, app.Image->Width(), app.Image->Height())) return true;
+        if (!RedrawChecked(app.State.CurrentSimulation, app.Image->Width(), app.Image->Height()))
+            return true;
         ++compared_;
+        app.ShowPicture();  // as the window does after every action
         const QImage drawn = started_.picture().Image().copy();
         app.RedrawPicture();
         if (started_.picture().Image() == drawn) return CheckTexts();
@@ -334,9 +369,11 @@ TEST(Soak, EverySimulationSurvivesRandomUse) {
     while (soak.Events() < total) {
         if (!soak.Burst(total - soak.Events())) break;
     }
-    std::printf("soak: %llu actions over %zu simulations, %llu pictures compared with a redraw, seed %llu\n",
-                static_cast<unsigned long long>(soak.Events()), soak.Simulations().size(),
-                static_cast<unsigned long long>(soak.Compared()), static_cast<unsigned long long>(seed));
+    std::printf(
+        "soak: %llu actions over %zu simulations, %llu pictures compared with a redraw, seed "
+        "%llu\n",
+        static_cast<unsigned long long>(soak.Events()), soak.Simulations().size(),
+        static_cast<unsigned long long>(soak.Compared()), static_cast<unsigned long long>(seed));
 }
 
 }  // namespace

@@ -364,6 +364,16 @@ TEST_F(SlitSimulations, GratingRandomUseEndsAsRedraw) {
         "grating");
 }
 
+TEST_F(SlitSimulations, GratingTicksKeepAStillPictureOnlyWhileShown) {
+    app.MenuEntry(Grating);
+    app.Window.Timer1.Enabled = true;
+    app.Timer1Timer();
+    EXPECT_NE(app.StillPicture, nullptr);
+    app.MenuEntry(DoubleSlit);
+    app.Timer1Timer();
+    EXPECT_EQ(app.StillPicture, nullptr);
+}
+
 TEST_F(SlitSimulations, DoubleSlitRandomUseEndsAsRedraw) {
     app.MenuEntry(DoubleSlit);
     test::ExpectRandomUseEndsAsRedraw(started, 17,

@@ -8,6 +8,9 @@
 #include <iostream>
 #include <span>
 #include <sstream>
+#ifdef __linux__
+#include <malloc.h>
+#endif
 
 #include "app/command_line.h"
 #include "app/gui/headless_host.h"
@@ -96,6 +99,13 @@ void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(__GLIBC__) && defined(M_MMAP_THRESHOLD)
+    // Pictures of 16 MB and more (a large screen's) get pages of their own that go back
+    // to the system when the picture goes, so a resize or a change of simulation never
+    // keeps a third picture's memory. Left to itself the allocator would keep them on
+    // its heap after the first one is freed.
+    mallopt(M_MMAP_THRESHOLD, 16 << 20);
+#endif
     const char* const* args = argv + 1;
     const viv::CommandLine line = viv::ParseCommandLine(
         std::span<const char* const>(args, static_cast<std::size_t>(argc > 1 ? argc - 1 : 0)));
