@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's core: the shared state, the model of the main window and the handlers
 // of every menu entry, control and clock tick. No windowing code: the Qt window, the
 // scripted mode and the tests all drive this same object.

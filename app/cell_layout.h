@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the results table puts a cell's text: the header row centred, the row headers at
 // the cell's left edge, the values right-aligned just inside the cell's right edge.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The animation clock: Timer1 sends one tick to the current simulation every interval;
 // "Kør" starts and stops it, "Frem" advances one frame, slow motion slows it to five
 // pictures a second.

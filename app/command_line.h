@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's command line: the window (with Qt's own options), the scripted mode,
 // --version and --help. No Qt: the answer decides whether Qt is started at all.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The control panel and the button bar: configured from the tables of control_tables
 // on every choice of simulation; every change of a control becomes one event for the
 // current simulation.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the control panel shows beside each control: its name in words and its current
 // value as the status line reads it out ("Indfaldsvinkel (i)", "45.0°").
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The per-simulation settings of the control panel and the button bar, as data: which
 // controls each simulation shows, their ranges, start positions, captions and hints.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "sildeben": the long list of numbers behind the picture of some simulations, printed
 // in two page columns by "Udskriv &Data". Each simulation that has one names the routine
 // that fills it in its catalogue row.

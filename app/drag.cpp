@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Dragging a figure of the picture: the press takes hold of the figure under the pointer,
 // every move sets the figure's control to the position the pointer gives, and the release
 // lets go. All drawing is the control's own event.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Dragging a figure of the picture: a second way to move the control that sets the
 // figure's position or angle. The drag only moves the control; the control's own event
 // draws, fills the table and erases, as when the control is moved by hand.

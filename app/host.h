@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the program's core asks of the windowing layer around it: pictures to draw on,
 // message boxes, the clock, the cursor. The Qt window provides one; the scripted mode
 // and the tests another.

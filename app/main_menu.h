@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main menu as data: the menu tree the window builds, with each entry's caption,
 // shortcut, hint and the simulation or command it stands for.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the main window knows of the memo window: whether it shows, its text as plain
 // characters, and the selection it asks for when a simulation is chosen.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The memo window follows the main window: on every choice of simulation it scrolls to
 // the guidance of that simulation and shows its heading selected.
 #pragma once

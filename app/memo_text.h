@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The memo's text as the rest of the program sees it: the guidance file read into it,
 // the plain text its copy puts on the clipboard, and the guidance of one simulation.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Printing the picture, the table under it and the data list: the sizes offered by the
 // print dialog, the switch of the mapping to the printer's page and back, and the page
 // layouts. No windowing code: the Qt window prints on a printer, the scripted mode on a

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The results table: a grid of text cells the simulations write their numbers into,
 // column first and 0-based, row 0 and column 0 holding headers.
 #pragma once

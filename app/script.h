@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The scripted mode: the program's core driven by a text of commands, one a line, with
 // no window and no display. Teachers use it to make worksheet figures; the tests use it
 // to drive the same code the window drives.

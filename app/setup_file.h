@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The optional set-up file "VIVARNON.INI": its first line is the file's own name, then
 // lines "KEY,value"; SEPARATOR chooses the clipboard's list separator ("#" a tab, ","
 // or ";"), STI the initial directory of the open dialog.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shared parameter state of the main window: every simulation may read it, and it
 // keeps its values across changes of simulation.
 #pragma once

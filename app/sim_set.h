@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A set of simulation numbers (0..63), the key of every per-simulation row of the
 // control panel's tables.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The start photograph: read once per file and kept at its own size for the whole run,
 // and scaled to cover the picture at whatever size the window gives it.
 #pragma once

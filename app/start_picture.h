@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Simulation 1, the start picture: the primary and the secondary bow in all eight
 // colours drawn over the photograph already in the picture.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The own state of each subject's simulations, kept while other simulations are shown.
 // The core knows none of the subjects: each subject keeps its state here under its own
 // type, made on first use and living as long as the program's core.

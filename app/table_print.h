@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The results table on the printer: a title line, then one line per row with the row
 // header at the left and the values right-aligned in columns, over as many pages as needed.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A plain model of the main window: what the simulations and the handlers read and
 // write. The Qt window is a thin view of it; the scripted mode drives it alone.
 #pragma once

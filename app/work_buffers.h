@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The eight numeric blocks shared by the bow-statistics and angle-table simulations:
 // allocated once when the main window is created and freed when it closes.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The raster canvas on the picture size of the program (720 x 540) in pmNotXor, the mode
 // of every incremental redraw.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Full redraws of the colour simulations at the program's largest picture size
 // (720 x 540), a bar moved in the colour mixing, and a tick of the afterimage experiment.
 #include <benchmark/benchmark.h>

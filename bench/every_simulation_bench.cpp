@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every picture within a millisecond: a full redraw of every simulation, and a clock tick
 // of every animated one, at 720 x 540 and at 1920 x 1080; the clear of the picture beside
 // a bare QImage::fill of the same size; the phases of start-up. Compare each redraw with

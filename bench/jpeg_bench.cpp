@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Decoding the start photograph. The file is looked for as $VIVARNON_DATA/Vivarnon.jpg,
 // then data/Vivarnon.jpg and ../data/Vivarnon.jpg from the current directory.
 #include <benchmark/benchmark.h>

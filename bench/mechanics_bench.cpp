@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The spring, the waves on a string, the standing waves, the sonar and the water waves on
 // a 720 x 540 picture: a full redraw of each, and one clock tick (erasing the last frame
 // and drawing the next) with every figure a tick moves turned on.

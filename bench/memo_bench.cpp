@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The guidance text: reading Vivarnon.rtf into the memo's document and writing it back.
 // The file is looked for as $VIVARNON_DATA/Vivarnon.rtf, then data/Vivarnon.rtf and
 // ../data/Vivarnon.rtf from the current directory.

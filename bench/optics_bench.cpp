@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Full redraws of the prism and of the lens and mirror images at 720 x 540, with every
 // figure switched on.
 #include <benchmark/benchmark.h>

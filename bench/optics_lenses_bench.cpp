@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Full redraws at 720 x 540 of the lenses, the lens systems, the mirrors, the ice crystal
 // and the figures without controls, with every figure switched on; and the commonest
 // change, a new beam angle or angle of incidence.

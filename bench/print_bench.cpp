@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Printing and copying: the data lists, the whole picture printed on a PDF page and the
 // vector copy of the picture, at the program's largest picture size (720 x 540).
 #include <benchmark/benchmark.h>

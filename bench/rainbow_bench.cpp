@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The statistics of the bow's colours and the full redraws of their two pictures at the
 // program's largest picture size (720 x 540).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Full redraws of the pictures of polarisation in the drop and at the water surface and
 // of Young's interference (with Airy's curve), at a 720 x 540 picture, and their control
 // events.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The start picture: the photograph scaled to the picture and the bows over it, as at
 // every resize of the window (the photograph itself is read only once).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The thin film, the reflection at normal incidence, the superposition and the Doppler
 // effect on a 720 x 540 picture: a full redraw of each, and one clock tick of the
 // animated ones (erasing the last frame and drawing the next).

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The refraction pictures on a 720 x 540 picture: full redraws of "Brydning i vand" and
 // "Brydningsloven" with every figure shown, and one tick of the wave picture's clock.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The diffraction pictures and the hydrogen spectrum at 720 x 540: a full redraw of each
 // (budget 2 ms) and a clock tick of the single slit (budget 0.5 ms).
 #include <benchmark/benchmark.h>

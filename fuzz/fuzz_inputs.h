@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One input for each reader of outside input: the photograph, the set-up file and the
 // scripted mode's lines. No input writes a file: the readers read the bytes from memory,
 // and what a script saves or prints stays in memory. The fuzz targets (fuzz/*_fuzz.cpp) call these

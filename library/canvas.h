@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The drawing surface every simulation draws on: the on-screen picture, a printer
 // page or a vector picture. The interface mirrors the classic raster canvas the
 // simulations were designed on; implementations live in library/canvas.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The eight colours of light the refraction and rainbow simulations work with, each a
 // spectral line with the refractive index of water there. Indexed 1..8 (CurrentColour).
 #pragma once

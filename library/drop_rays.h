@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Rays of sunlight traced through a spherical raindrop centred at the world origin:
 // refracted on entry, reflected once (primary bow) or twice (secondary bow) inside, and
 // refracted out again. The light comes from the left, travelling in the +x direction.

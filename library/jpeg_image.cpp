@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // libjpeg reports fatal errors by calling error_exit, which must not return. Ours jumps
 // back with longjmp to the guard below. A longjmp may only skip frames whose automatic
 // objects are trivially destructible, so everything between the guard and libjpeg works

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The measuring scale ("Målebånd"): a vertical scale with a tick every 0.2 world units and
 // a label every whole unit, laid against the right-hand side of a picture so that pupils
 // can read heights off it (diffraction patterns, spectral lines, the spring).

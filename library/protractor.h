@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The protractor and the surface normal of the refraction pictures: a circle of radius 4
 // world units about the point of incidence at the origin, with the water's flat face on
 // the line x = 0 and its normal along the x axis.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rays and angles of the primary and secondary rainbow for each of the eight
 // colours, derived once at start-up from the refractive index of water.
 #pragma once

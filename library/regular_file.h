@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening and reading the files the program reads (the photograph, the guidance text, the
 // help, the set-up file, a script). Only a regular file is opened: a named pipe would block the
 // program in open() until some other program wrote to it, and a device or a directory is no file to

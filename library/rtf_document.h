@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A rich-text document as plain data: paragraphs of runs of equally formatted text, with
 // the font and colour tables the runs refer to. The guidance text of the memo is read
 // into it from a rich-text file and written back out of it.

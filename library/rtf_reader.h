@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads the rich text a word processor saves for a text like the guidance: groups,
 // paragraphs, bold, italic, underline, font sizes, the font and colour tables, "\'hh"
 // characters of code page 1252, "\uN" with its fallback, and it skips every destination

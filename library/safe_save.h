@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writing a file whole or not at all: every picture, table, print to a file and memo the
 // program saves goes through here. The bytes go to a new temporary file beside the target;
 // every write, the sync to the disk and the close are checked, and only then does the

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The eight transparent substances of the optics simulations with their refractive
 // index for blue (486.1 nm) and red (768.2 nm) light. Indexed 1..8.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The few calls of the operating system the program makes outside the C++ library, with
 // their POSIX and their Windows form: opening a file without waiting on a named pipe, and
 // setting an environment variable.

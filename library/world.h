@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The mapping of world coordinates (reals, y upwards) onto picture pixels (integers,
 // rows downwards), and the per-simulation set-up every full redraw begins with.
 #pragma once

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Puts the copyright notice at the top of every source file that lacks it (run it again:
 # files that have it stay as they are). With --check, only lists the files that lack it
 # and fails if there are any.

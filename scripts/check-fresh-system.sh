@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The package built and installed on fresh machines, as a school's IT administrator would
 # (as root; needs debootstrap and about 3 GB in WORK):
 #   sudo bash scripts/check-fresh-system.sh [WORK]

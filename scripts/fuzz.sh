@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs one fuzz target for as long as one likes:
 #   bash scripts/fuzz.sh jpeg|setup_file|script|rtf [SECONDS]   (no SECONDS: until stopped)
 # Builds the targets in build-sanitize/ (clang, AddressSanitizer and

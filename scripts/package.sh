@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the Debian package build/vivarnon_VERSION_ARCH.deb on a Debian 12 machine (installs
 # what is missing first), shows its dependencies and checks it with lintian.
 set -euo pipefail

@@ -1,3 +1,6 @@
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The one configuration of the checked build in build-sanitize/ (clang, AddressSanitizer,
 # UndefinedBehaviorSanitizer and the fuzz targets), shared by scripts/test-sanitize.sh and
 # scripts/fuzz.sh so that neither makes the other rebuild everything.

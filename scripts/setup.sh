@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what a fresh Debian 12 machine lacks, with apt-get:
 #   bash scripts/setup.sh [program|package|all]
 #   program  what building and starting the program needs

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds Vivarnon with AddressSanitizer and UndefinedBehaviorSanitizer (clang, its own
 # build folder build-sanitize/) and runs every test once more under them, then runs each
 # fuzz target for a fixed number of inputs. Any finding fails the run.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds Vivarnon and runs every test (no display needed). Only what the tests need is
 # built: the program and the test binary (the benchmarks are built by scripts/build.sh).
 set -euo pipefail

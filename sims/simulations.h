@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every simulation of the program: the catalogue the program's windows, the scripted mode
 // and the tests start the core with.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window by keyboard and screen reader: every shown control has a name a reader
 // can say, the tab key reaches every scroll bar and track bar from top to bottom, and the
 // animation buttons tell their shortcuts.

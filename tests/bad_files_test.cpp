@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Damaged, odd and hostile files where the program expects its photograph and its
 // set-up file: each gives the usual message (or the defaults) and a program that goes on.
 #include <gtest/gtest.h>

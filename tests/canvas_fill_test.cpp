@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Filled pies on the raster picture: the sector is found a run at a time, and must still
 // hold exactly the pixels of the ellipse area whose centres lie in its range of
 // directions, pixel by pixel.

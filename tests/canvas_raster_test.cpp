@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The raster canvas: pen-mode arithmetic, each pixel of a figure combined exactly once,
 // box and arc conventions, hatching, text and clipping.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The vector canvas: pen modes mapped to the colours they give on white, the raster
 // canvas' geometry, and PDF and SVG output.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The control panel and the button bar: what each simulation shows, the change
 // handlers, the F-keys, the "&Vis" menu and the mouse over the picture.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program as a school's machines run it: its command line, its exit statuses without a
 // window, the settings it keeps between runs, its shortcuts and its one version.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whether an action reached the drawing dispatcher. The dispatcher sets the picture's pen
 // width before it calls the current simulation, so a width no drawing uses shows it ran,
 // whether or not the simulation draws anything.

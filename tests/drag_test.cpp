@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Dragging figures of the picture with the scripted `drag`, as the mouse does in the
 // window: where the control ends (from the geometry of the figure, worked out here from
 // the world window), that the figure reaches the pointer, that the table is the one the

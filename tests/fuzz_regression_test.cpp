@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every seed of the fuzz targets and every input that once crashed or hung one of them,
 // run again through the same reader. Add a file to fuzz/regressions/<target>/ for each
 // new finding.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture at the screen's device pixel ratio: drawn in device pixels and shown 1:1,
 // with pens and fonts scaled as on a printer page. CTest runs these once more with
 // QT_SCALE_FACTOR=2; at ratio 1 they check the same rules.

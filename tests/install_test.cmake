@@ -1,3 +1,6 @@
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the built program into a scratch prefix and starts the installed copy in the
 # scripted mode from a directory that holds no data files: it must find its photograph in
 # <prefix>/share/vivarnon/, and the desktop entry, icon and metainfo must be in place.

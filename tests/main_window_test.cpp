@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window as the user drives it: menus, controls, buttons, the clock, hints,
 // resizes and closing, checked against the core's model and the catalogue.
 #include "app/gui/main_window.h"

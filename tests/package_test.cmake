@@ -1,3 +1,6 @@
+# Vivarnon, physics of light, colour and waves for school.
+# Copyright (C) 2026 the Vivarnon developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the Debian package from the built program into a scratch folder and checks what a
 # school's machines depend on: every library the program links must be named in Depends
 # (else it installs and fails to start), and lintian finds no error or warning.

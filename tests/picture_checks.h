@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks on whole pictures shared by the simulations' tests: two pictures equal pixel for
 // pixel, and random use of the controls ending in the picture a full redraw makes.
 #pragma once

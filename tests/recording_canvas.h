@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A canvas that only records what is drawn on it, for tests of drawing routines that
 // care about the figures rather than the pixels.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saving the picture and the table for worksheets: the formats, the separators, files
 // written whole or not at all, and the scripted mode's commands on the same code.
 #include <gtest/gtest.h>

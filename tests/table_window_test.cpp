@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The results table window: its grid follows the table model, the selection goes back to
 // the model, the clipboard copy, the menus and when the window shows itself.
 #include "windows/table_window.h"

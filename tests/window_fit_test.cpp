@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window as a new user meets it: a control panel that names its controls and
 // shows their values, buttons that show their state, keys that reach the simulation
 // wherever the focus is, menus whose letters are unique, and the memo and the table as

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's help: a Danish help document lying beside the program ("Vivarnon.html"),
 // shown in a window of its own at the topic asked for.
 #pragma once

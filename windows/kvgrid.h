@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The grid of the results table: a string grid with one fixed header row and one fixed
 // header column that draws its own cells (headers centred, row headers at the left edge,
 // values right-aligned). Rows can be resized by dragging their lower line in the header

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The results grid for screen readers: a table of cells with their texts, the header row
 // and column as headers, and the selected block as the selected cells.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The memo window: the guidance text of every simulation in a rich-text editor, always on
 // top at the top right of the screen. The main window selects the guidance of the chosen
 // simulation in it; the user may edit, copy, print and hide the text.

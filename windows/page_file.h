@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Print jobs and vector files on Qt: a printer, a PDF file of printer pages and an SVG
 // picture, each drawn through a VectorCanvas.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Udskriv graf": the dialog in which the user chooses the size of the printed picture,
 // the copies, the orientation, the title and whether the table goes under the picture;
 // and the "&Filer" menu's printing and copying on Qt.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the pages of a print job go: to the printer, or, when the printer writes a PDF file
 // (printing to a file), to a PDF of the same pages made in memory, which replaces the file
 // whole once the job is done and is not written at all when it failed.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The memo's rich text between the plain document the reader and writer use and the
 // QTextDocument the text widget edits.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The results table window: a small always-on-top window with the table's grid, a menu
 // to print the table or close the window, and one to copy a selection or select all.
 // It is a view of the table model in the program's core (App::Table).

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The control panel on the left of the main window: one row for each shown control, with
 // the control's name in words, its current value and the control itself, and a
 // "Nulstil" button under them; the control with the keyboard focus is marked by a dotted

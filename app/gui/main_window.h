@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window: menu bar, button bar, control panel, picture and status line, a thin
 // view of the core's model. Every user action calls one handler of the core, after which
 // SyncFromModel shows the model in every widget.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A dock panel of the main window holding one of its companion windows (the memo, the
 // results table): beside or under the picture, or floating; closing it only hides it.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture and the results table saved as files, for worksheets: the picture as PNG
 // (the exact screen raster) or as SVG or PDF (vectors, drawn anew on a white page of the
 // picture's size), the table as CSV. The menu and the scripted mode save through these.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The simulation picture on the screen: shows the core's picture unscaled at its own size
 // inside the scroll box and reports the mouse over it, in picture pixels.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The host of the windowed program: pictures as QImages, message boxes, the layout of
 // the main window, a steady clock and the cursor.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the program remembers between runs, in Qt's settings: on Linux the user's
 // ~/.config/vivarnon/vivarnon.conf, with defaults an administrator may place for every user
 // in vivarnon/vivarnon.conf under the system's XDG configuration folders (/etc/xdg). The

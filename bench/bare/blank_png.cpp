@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The yardstick for the program's start: a bare Qt program that starts, makes a white
 // picture of the scripted mode's size (720 x 473) and saves it as PNG. Not part of the
 // build; made and timed by hand beside `vivarnon --script` ("select 2", "save"):

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Geometry shared by the raster and the vector canvas: clipping, the ellipse inscribed
 // in a box, arcs taken by direction, dash patterns and the canvas font. Internal to
 // library/canvas.

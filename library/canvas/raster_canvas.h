@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The canvas of the on-screen picture: a QImage (Format_RGB32) drawn pixel-exactly, with
 // no antialiasing, keeping the classic raster semantics of TCanvas (see canvas.h):
 // - every figure is first collected as pixel coverage (its outline apart from its

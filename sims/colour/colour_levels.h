@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The three colour levels the scroll bars give, their percentages as the table, the
 // status panels and the picture labels show them, and the figures in world units the
 // colour pictures are built of.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Farveblanding": three lights, red, green and blue, mixed on black (additive), or three
 // filters, yellow, cyan and magenta, laid over white (subtractive), each as strong as
 // its scroll bar.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Komplementært mønster": wavy bands alternating between the colour the three bars mix
 // and its complement; TrackBar2 shifts the balance of their widths and F3 puts white
 // lines between them.

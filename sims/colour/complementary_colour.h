@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Komplementærfarve": the colour the three bars mix, beside its complement, next to a
 // colour circle of saturated colours in which complementary colours face each other.
 #pragma once

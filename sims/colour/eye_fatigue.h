@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Øjets træthed": the pupil stares at a square of a random colour for thirty seconds;
 // then it turns white and the eye, tired of that colour, sees its complement.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Simultan kontrast": a small grey square on a large square of the colour the three
 // bars mix; the grey seems tinged with the complement of its ground.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Den tolvdelte farvecirkel": a ring of twelve colours formed from the primaries
 // yellow, red and blue, with the primaries and the secondaries in a hexagon inside it.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The horizontal measuring scale ("Målebånd") of the waves on a string, the standing
 // waves and the sonar: a line with ticks hanging down from it, every fifth tick long and
 // labelled with its position.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Sonar": a sound pulse leaves a transmitter, is thrown back by a target at distance D
 // and comes back; when the echo arrives the distance it gives is read out. World units of
 // kilometres.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Fjedersvingning": a spring hanging from a ceiling with 0.05 kg weights on its hanger
 // rod oscillates harmonically about its equilibrium in real time; a phase pointer turns
 // on a small phase circle and an inset diagram shows the potential-energy parabola, the

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Stående bølger": the standing sound wave in a half-open, an open or a closed pipe:
 // layers of air swinging back and forth, the displacement curve with its antinodes and
 // nodes, and the pressure curve, for the fundamental and the overtones.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Vandbølger": deep-water waves, in which every particle of water goes round a circle
 // and each particle is a fixed phase behind its neighbour; the picture says that it is
 // still being worked on.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Bølgeudbredelse": a row of balls along the x axis carries a longitudinal wave (the
 // balls swing along the row) or a transverse wave (they swing across it), with the
 // compression curve or the wave curve on request.

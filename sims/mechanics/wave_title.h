@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The title in the upper left of the pictures of waves on a string and standing waves:
 // bold black on white, wiping out whichever title of the same simulation stood there.
 #pragma once

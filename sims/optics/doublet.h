@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The cemented doublet of "Linsens egenskaber": a second element of another substance
 // cemented behind the lens. When the second substance disperses more than the first, its
 // back face is shaped so that the pair brings blue and red light to one focus (an

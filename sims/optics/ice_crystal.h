@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Iskrystallen": a ray through a hexagonal ice crystal in one of three colours, the
 // origin of the 22° halo. The ray enters the middle of the upper-left face and leaves,
 // deviated, through the face that forms a 60° wedge with it; an inset graph shows the

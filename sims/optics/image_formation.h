@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The image a thin lens ("Billeddannelse") or a spherical mirror ("Spejlbilledet") forms
 // of an upright arrow. The object distance follows ScrollBar1; the image follows from the
 // lens or mirror equation and is drawn as a second arrow, dotted when it is virtual. The

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The incident light of the optics simulations taken with the mouse: the parallel beam
 // before the lens and the mirrors, turned so that the ray taken passes the pointer; the
 // single ray before the prism and the ice crystal, turned about its point of incidence.

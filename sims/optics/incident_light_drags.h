@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The incident light of the optics simulations, dragged with the mouse: each moves
 // ScrollBar1, the light's direction or angle of incidence.
 #pragma once

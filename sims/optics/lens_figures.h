@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Figures shared by the lens and mirror simulations: the pen, the aperture stop, the
 // focal planes and the beam of parallel rays traced through a lens.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Linsesystemer": two lenses one behind the other, the second optionally concave; the
 // beam is traced through all four faces.
 #include <algorithm>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Exact ray tracing through the spherical and plane faces of thick lenses, with Snell's
 // law at every face, and the outlines of such lenses. The optical axis is the x axis;
 // every face is symmetric about it and ends at the lens's rim, the half-height

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Linsens egenskaber" and "Linsesystemer": a parallel beam traced exactly, ray by ray,
 // through thick lenses with spherical faces, and the sheet of lens outlines. The lens's
 // rim plane stands at x = 0; the beam comes from the left at the angle theta.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Hulspejlet" and "Parabol": a parallel beam from the left reflected exactly at a
 // spherical mirror (concave, or convex with F6) or at a parabolic mirror. Both mirrors
 // have their vertex at the origin and turn their reflecting side to the light.

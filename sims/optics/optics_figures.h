@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Geometry and figures shared by the simulations of prisms, lenses and mirrors: lines cut
 // at the world window, paths, arcs of lens faces and mirrors, the object and image arrows,
 // and the image a thin lens or a spherical mirror forms. World units throughout; angles

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Prismet": a ray of light passes a glass prism of a chosen substance and apex angle.
 // The picture shows the prism, the red ray refracted at both faces (or totally reflected
 // at the second face), on request the face normals, the deviation angle and a second,

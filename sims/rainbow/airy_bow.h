@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Airy's theory of the primary bow: the light a drop of a given size scatters near the
 // geometrical bow angle, as the square of the Airy function. It puts one broad maximum a
 // little inside the bow angle, narrower supernumeraries after it, and light fading

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Alexanders bånd": the exit angle v of once- and twice-reflected rays against their
 // impact parameter p for all eight colours, with Alexander's dark band between the
 // largest primary and the smallest secondary angle shown enlarged in an inset.

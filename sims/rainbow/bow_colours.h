@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Vivarnons farver": the number of rays of one colour per whole degree of exit angle,
 // piling up at the two bow angles with Alexander's dark band between them; the light
 // they carry after the drop's surfaces (F6) and its sum over all colours (F5); an inset

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Vivarnons kegle": sunlight falls on a curtain of rain, and from the observer's eye the
 // lines of sight rise at each colour's bow angle less the sun's height; where they
 // cross the rain they are drawn in their colour.

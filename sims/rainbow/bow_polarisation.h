@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Vivarnons polarisation": one ray of the primary or secondary bow through a raindrop
 // with its partial rays at every surface point, symbols for the two polarisations of the
 // incoming sunlight, and the share of each polarisation left after every refraction and

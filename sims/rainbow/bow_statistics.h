@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The statistics of the light a raindrop sends out: 20,001 parallel sunrays per colour
 // through one drop, counted into whole degrees of exit angle and weighted with the light
 // each ray keeps after the drop's surfaces. Shared by "Vivarnons farver" and

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Spredning i en dråbe": one raindrop in cross-section with sunlight from the left. One
 // ray, chosen by its impact parameter, colour and bow, is traced through the drop; a gauge
 // shows its exit direction, an inset graph the bow angles of all colours, and on request

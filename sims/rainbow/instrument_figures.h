@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The figures of two old instruments for measuring the height of the sun above the
 // horizon, and with it the angle of the rainbow: a quadrant with its plumb-line scale and
 // a Jacob's staff graduated for its cross-piece. Drawn once, without controls or table.

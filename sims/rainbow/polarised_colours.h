@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Polarisation og farver": the light per degree of exit angle of one colour for light
 // polarised perpendicular or parallel to the plane of incidence, from the rays entering
 // the drop below the bow's own ray (solid) and above it (dotted), with the spectra of

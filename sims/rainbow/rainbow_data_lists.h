@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data lists ("Udskriv &Data") of the rainbow simulations: the numbers behind each
 // picture, row by row, as printed in two page columns.
 #pragma once

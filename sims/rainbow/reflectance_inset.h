@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The share of light a water surface reflects for the two polarisations (the Fresnel
 // equations), and the inset graph of it against the angle b inside the water, shared by
 // the pictures of polarisation in a drop and at a flat water surface.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Polarisation i vand": a ray falls from air onto the flat face of a half-disc of water
 // and is reflected and refracted. Symbols along the rays show the two polarisations; at
 // the Brewster angle, with reflected and refracted ray at right angles, the reflected

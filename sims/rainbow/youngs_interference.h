@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Youngs interferens": the supernumerary bows inside the primary bow. For every exit
 // angle below the bow angle two once-reflected rays leave the drop in the same direction,
 // one entering outside the rainbow ray (ray 1) and one inside it (ray 2); their optical

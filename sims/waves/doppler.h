@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Dopplereffekt": a point source moving along the x axis sends out circular wave
 // fronts; the relative frequency in front of and behind the source is shown, and above
 // the wave speed the cone of the fronts and its opening angle.

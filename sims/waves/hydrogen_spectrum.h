@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Hydrogenspektret": the light of a hydrogen lamp passes a grating. The first four lines
 // of the chosen series are computed from the Rydberg formula, drawn as transitions in an
 // energy-level diagram on the left and as diffracted rays reaching a screen 0.8 m behind

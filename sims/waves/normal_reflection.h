@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Vinkelret refleksion og transmission": a wave train in air meets the plane surface of
 // a substance at right angles; the reflected and the transmitted waves and their
 // superposition in air are animated.

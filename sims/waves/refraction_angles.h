@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Light meeting the flat boundary between air and water: the angles of incidence and
 // refraction, total reflection, the critical angle, and the results table and status
 // panels that "Brydning i vand" and "Brydningsloven" share.

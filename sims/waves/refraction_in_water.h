@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Brydning i vand": a ray of light meets the flat face of a half-disc of water at its
 // centre. The refracted and the reflected ray are drawn, and on request the angles, the
 // normal, the ray at the critical angle and a protractor to read the angles off.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Brydningsloven": a parallel beam of light drawn as wave crests that move with the
 // animation clock and bend at the boundary between air and water. In water the crests
 // lie closer by the factor n; the light may come from either side, and from the water

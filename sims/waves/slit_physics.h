@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The physics behind the diffraction pictures: the directions of the orders of a grating
 // or a pair of slits, the minima of a single slit, and the intensity on a screen behind
 // them. Lengths in wavelengths of the laser unless said otherwise; angles in radians.

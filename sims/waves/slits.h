@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Diffraction of laser light: "Optisk gitter" (a grating of N lines per millimetre),
 // "Dobbeltspalte" (two narrow slits) and "Enkeltspalte" (one wide slit with the zones
 // that explain its minima). Each shows the laser with the directions of all orders at the

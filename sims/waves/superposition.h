@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Superposition": wave 1 runs to the left, wave 2 to the right, and their sum is drawn
 // in red; optionally as a single crest, in three rows, or with the displacements at the
 // origin marked.

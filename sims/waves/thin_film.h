@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Interferens i en tynd film": a ray meets a thin film of water; the ray reflected at
 // the front face and the ray reflected at the back face leave parallel, and their phase
 // difference is shown as two sine waves in an inset graph.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The geometry of the wave picture "Brydningsloven": a parallel beam of light, 5 air
 // wavelengths wide where it meets the boundary x = 0, drawn as wave crests that bend at
 // the boundary, shorten by the factor n in water and are partly or wholly reflected.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Goethes farvetrekant" and "Den tolvdelte farvecirkel": the colours where they belong
 // and the colour under the mouse.
 #include "sims/colour/goethe_triangle.h"

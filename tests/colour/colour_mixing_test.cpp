@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Farveblanding": the mixtures in the picture against the lights and filters worked
 // out from the three levels, the change of mode, and moves of one bar at a time.
 #include "sims/colour/colour_mixing.h"

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Komplementærfarve": the disc's two halves, the component boxes and the colour circle.
 #include "sims/colour/complementary_colour.h"
 

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // "Øjets træthed": the click, the thirty seconds on the clock, the white square, and the
 // same experiment driven by a script.
 #include "sims/colour/eye_fatigue.h"

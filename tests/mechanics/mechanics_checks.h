@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks shared by the tests of the spring, the waves on a string, the standing waves,
 // the sonar and the water waves: random use with the clock running (and its milliseconds
 // moving on) ends in the picture of a full redraw; pictures compared region by region.

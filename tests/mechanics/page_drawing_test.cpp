@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The spring, the waves on a string, the standing waves, the sonar and the water waves
 // drawn on a printed page: the screen picture, the read-outs and the state come back as
 // they were, and the animation goes on cleanly.

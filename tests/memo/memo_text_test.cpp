@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The memo's text in the core: the guidance file, the copy for the clipboard, the guidance
 // of the chosen simulation, and the scripted "memo" command.
 #include "app/memo_text.h"

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The memo window: its menu, the copy, print and save of its text, the rich text through
 // the text widget, and the selection the main window asks for.
 #include "windows/memo_window.h"

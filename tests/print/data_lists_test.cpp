@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data lists of the rainbow and thin-film simulations, checked against the physics
 // worked out here and against what the same simulation shows in its table.
 #include <gtest/gtest.h>

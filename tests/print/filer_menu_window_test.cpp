@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "&Filer" menu in the main window: its enabling as it opens, and the print dialog
 // leaving the screen and a running animation as they were when it is cancelled.
 #include <gtest/gtest.h>

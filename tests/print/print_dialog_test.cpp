@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The print dialog's fields and their checks, and the copies the "&Filer" menu puts on
 // the clipboard.
 #include "windows/print_dialog.h"

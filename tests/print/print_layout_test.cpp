@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Printing the picture, the table under it and the data lists: the dialog's sizes, the
 // screen state after a print however it ends, and the page layouts.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printed pages and the vector copy as files: every simulation's picture in a PDF
 // (looked at through pdftoppm), the table under it, the data lists in two page columns,
 // and the SVG copy against the screen picture.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Alexander's band with the guide angles on: after a full redraw the scroll bar steps
 // through the crossings of the current bow's curve, never those of the other bow.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The soak: every simulation of the catalogue driven by a long, seeded stream of random
 // but valid user actions. After every action no cell and no panel may show "nan" or
 // "inf"; after every burst of actions the picture must equal a full redraw of the same

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks shared by the tests of the thin film, the reflection, the superposition and the
 // Doppler effect: random use with the clock running ends in the picture a full redraw
 // makes; no read-out is ever "nan" or "inf"; the figures of a redraw on a large page.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The thin film, the reflection, the superposition and the Doppler effect drawn on a
 // printed page: the page shows the same scene at its own scale, and the screen picture
 // and the simulations' state are as before.

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks shared by the tests of the refraction pictures: pixels counted in a world box,
 // pictures compared apart from given pixels, and random use including the clock.
 #pragma once

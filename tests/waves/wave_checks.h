@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks shared by the tests of the diffraction and spectrum simulations: random use
 // including clock ticks and mouse moves, and read-outs free of NaN.
 #pragma once

@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The wave picture's geometry measured as a ruler would: spacing of the crests and their
 // slant against the boundary, against Snell's law and n = wavelength in air / in water.
 #include "sims/waves/wave_crests.h"

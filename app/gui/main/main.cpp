@@ -1,3 +1,6 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Program entry: the main window, or with --script the same core with no window;
 // --version and --help answer without starting Qt.
 #include <QApplication>
