@@ -468,9 +468,10 @@ public:
     // every other row is empty. Every row of the box holds at least its centre pixels
     // and the middle rows the whole width, so the figure always reaches the edges of its
     // box. Only the box's own rows are worked on, however small the ellipse.
-    void EllipseSpans(const EllipseBox& e) {
-        spanLo_ = std::max<std::int64_t>(e.y1, -1);
-        spanHi_ = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
+    // Rows outside first .. last (the rows a sector can reach) are left empty.
+    void EllipseSpans(const EllipseBox& e, std::int64_t first, std::int64_t last) {
+        spanLo_ = std::max<std::int64_t>({e.y1, -1, first});
+        spanHi_ = std::min<std::int64_t>({static_cast<std::int64_t>(e.y2) - 1, h_, last});
         const std::size_t rows =
             spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
         spanL_.resize(rows);
@@ -507,10 +508,11 @@ public:
 
     // Visits the visible border pixels of the ellipse area (those with a 4-neighbour
     // outside it): a one-pixel, 8-connected outline.
+    // Only rows first .. last are visited.
     template <class Fn>
-    void VisitEllipseBorder(Fn&& fn) const {
-        const int first = static_cast<int>(std::max<std::int64_t>(spanLo_, 0));
-        const int last = static_cast<int>(std::min<std::int64_t>(spanHi_, h_ - 1));
+    void VisitEllipseBorder(std::int64_t fromRow, std::int64_t toRow, Fn&& fn) const {
+        const int first = static_cast<int>(std::max<std::int64_t>({spanLo_, 0, fromRow}));
+        const int last = static_cast<int>(std::min<std::int64_t>({spanHi_, h_ - 1, toRow}));
         for (int j = first; j <= last; ++j) {
             const std::int64_t l = SpanL(j);
             const std::int64_t r = SpanR(j);
@@ -842,6 +844,29 @@ struct SectorRays {
     double sinStart, cosStart, sinEnd, cosEnd;
 };
 
+// The rows a sector of the ellipse can reach: its arc's height is greatest at its ends or
+// straight above or below the centre, and the centre's row is always reached. Three rows
+// of margin cover the pixels whose centres lie just outside the area or near the rays.
+std::pair<std::int64_t, std::int64_t> SectorRows(const EllipseBox& e,
+                                                 const canvas_internal::AngleRange& range,
+                                                 bool sector) {
+    constexpr std::int64_t kAll = std::int64_t{1} << 40;
+    if (!sector || range.Full()) return {-kAll, kAll};
+    double up = 0.0, down = 0.0;  // pixels above and below the centre
+    for (const double theta : {range.start, range.start + range.sweep}) {
+        const double c = std::cos(theta) / e.A;
+        const double s = std::sin(theta) / e.B;
+        const double height = std::sin(theta) / std::sqrt(c * c + s * s);  // upwards
+        up = std::max(up, height);
+        down = std::max(down, -height);
+    }
+    if (range.Contains(canvas_internal::kPi / 2.0)) up = e.B;
+    if (range.Contains(-canvas_internal::kPi / 2.0)) down = e.B;
+    if (!std::isfinite(up) || !std::isfinite(down)) return {-kAll, kAll};
+    return {static_cast<std::int64_t>(std::floor(e.cy - up)) - 3,
+            static_cast<std::int64_t>(std::ceil(e.cy + down)) + 3};
+}
+
 }  // namespace
 
 // kind 0: Ellipse, 1: Arc, 2: Pie.
@@ -856,7 +881,11 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
-    f.EllipseSpans(e);
+    // A sector reaches only the rows between its centre and its arc's highest and lowest
+    // points (with a margin of whole pixels for rounding at its edges); the spans are
+    // needed one row beyond.
+    const auto [firstRow, lastRow] = SectorRows(e, range, kind != 0);
+    f.EllipseSpans(e, firstRow - 1, lastRow + 1);
     const int w = f.W();
 
     if (outline && Pen.Width <= 1) {
@@ -866,7 +895,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         ordered.clear();
         const bool needAngles = kind != 0 || dash.period > 1;
         if (!needAngles) {
-            f.VisitEllipseBorder([&](int x, int y) { f.Mark(x, y); });
+            f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) { f.Mark(x, y); });
         } else {
             const SectorRays rays(range);
             // A solid pen needs the pixels in the order of the arc only near a pie's two
@@ -888,7 +917,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
                         return true;
                 return false;
             };
-            f.VisitEllipseBorder([&](int x, int y) {
+            f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) {
                 const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
                 if (quick && !*quick) return;
                 const bool ordering = !solid || nearEnd(x, y);
@@ -983,8 +1012,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
     if (fill) {
         const std::uint32_t colour = SwapRB(Brush.Color);
         const bool hatch = Brush.Style == bsDiagCross;
-        const int y0 = std::max(e.y1, 0);
-        const int y1b = std::min(e.y2 - 1, f.H() - 1);
+        const int y0 = static_cast<int>(std::max<std::int64_t>({e.y1, 0, firstRow}));
+        const int y1b = static_cast<int>(std::min<std::int64_t>({e.y2 - 1, f.H() - 1, lastRow}));
         const SectorTest sector(range);
         for (int y = y0; y <= y1b; ++y) {
             const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
