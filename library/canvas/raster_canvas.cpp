@@ -103,7 +103,7 @@ void VisitLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y
 
     const std::int64_t twoN = std::max<std::int64_t>(2 * n, 1);
     std::int64_t q = 0;
-    std::int64_t r = n % twoN;
+    std::int64_t r = n;  // (2 * 0 * m + n) mod 2n
     if (klo > 0) {
         const __int128 num0 = static_cast<__int128>(2) * klo * m + n;
         q = static_cast<std::int64_t>(num0 / twoN);
@@ -182,7 +182,7 @@ public:
         const double sn = end ? sinEnd_ : sinStart_;
         const double cs = end ? cosEnd_ : cosStart_;
         const double crossing = cx + cs * -dyDown / sn;  // where cs py - sn px = 0
-        const double halfWidth = (kNearRay * reach + 1e-9 * reach) / std::abs(sn) + 2.0;
+        const double halfWidth = (kNearRay * reach + 1e-9 * reach) / std::abs(sn) + 1.0;
         if (!std::isfinite(crossing) || !std::isfinite(halfWidth) || halfWidth > 1e9) return false;
         from = crossing - halfWidth;
         to = crossing + halfWidth;
@@ -556,7 +556,18 @@ private:
             const unsigned skip = static_cast<unsigned>(tiles[x >> 3] >> shift) & 0xFFu;
             const unsigned draw = ~skip & hatchBits;
             if (draw == 0xFFu) {
-                for (; x <= tileEnd; ++x) row[x] = Combine(Mode, colour, row[x]);
+                // The run of whole tiles that follow with no mark, all at once.
+                int runEnd = tileEnd;
+                if (!hatch) {
+                    while (runEnd < x1 && ((tiles[(runEnd + 1) >> 3] >> shift) & 0xFFu) == 0)
+                        runEnd = std::min(x1, runEnd + 8);
+                }
+                if constexpr (Mode == pmCopy) {
+                    std::fill(row + x, row + runEnd + 1, colour);
+                    x = runEnd + 1;
+                } else {
+                    for (; x <= runEnd; ++x) row[x] = Combine(Mode, colour, row[x]);
+                }
             } else {
                 for (; x <= tileEnd; ++x) {
                     if (draw & (1u << (x & 7))) row[x] = Combine(Mode, colour, row[x]);
@@ -827,14 +838,14 @@ struct SectorRays {
           sinEnd(std::sin(range.start + range.sweep)),
           cosEnd(std::cos(range.start + range.sweep)) {}
 
-    // In or out for (dx, dyDown) from the centre when both rays' lines lie more than two
-    // pixels away; none nearer, where only the test by angle decides.
+    // In or out for (dx, dyDown) from the centre when both rays' lines lie more than half
+    // a pixel away; none nearer, where only the test by angle decides.
     std::optional<bool> Quick(double dx, double dyDown) const {
         if (full) return true;
         const double px = dx, py = -dyDown;
         const double fromStart = cosStart * py - sinStart * px;  // left of the start ray's line
         const double beforeEnd = px * sinEnd - py * cosEnd;      // right of the end ray's line
-        const double margin = 2.0 + 1e-8 * (std::abs(px) + std::abs(py));
+        const double margin = 0.5 + 1e-8 * (std::abs(px) + std::abs(py));
         if (std::abs(fromStart) < margin || std::abs(beforeEnd) < margin) return std::nullopt;
         if (narrow) return fromStart > 0 && beforeEnd > 0;
         return !(fromStart < 0 && beforeEnd < 0);
