@@ -302,7 +302,7 @@ public:
                   bool includeEnd, const DashMask& dash, std::int64_t& phase, bool alone = false) {
         const std::int64_t n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
         const std::int64_t kLast = includeEnd ? n : n - 1;
-        const std::int64_t p0 = phase % dash.period;
+        const std::int64_t p0 = phase;
         phase += n;
         // The solid pen, the common case (every wavelet of a clock tick), with no test
         // per pixel but the marks.
