@@ -167,10 +167,22 @@ public:
         const double px = dx, py = -dyDown;
         const double fromStart = cosStart_ * py - sinStart_ * px;  // |p| sin(angle - start)
         const double fromEnd = cosEnd_ * py - sinEnd_ * px;        // |p| sin(angle - end)
-        const double near = kNearRay * (std::abs(px) + std::abs(py));
-        if ((std::abs(fromStart) <= near && cosStart_ * px + sinStart_ * py >= 0.0) ||
-            (std::abs(fromEnd) <= near && cosEnd_ * px + sinEnd_ * py >= 0.0))
+        const double reach = std::abs(px) + std::abs(py);
+        const double near = kNearRay * reach;
+        const bool nearStart =
+            std::abs(fromStart) <= near && cosStart_ * px + sinStart_ * py >= 0.0;
+        const bool nearEnd = std::abs(fromEnd) <= near && cosEnd_ * px + sinEnd_ * py >= 0.0;
+        if (nearStart || nearEnd) {
+            // A pixel on a ray itself (a diagonal's pixels), far within the tolerance of
+            // the range whatever the rounding of its angle, is inside.
+            const double onRay = kOnRay * reach;
+            if (reach > 0.0 &&
+                ((nearStart && std::abs(fromStart) <= onRay &&
+                  cosStart_ * px + sinStart_ * py > 0.0) ||
+                 (nearEnd && std::abs(fromEnd) <= onRay && cosEnd_ * px + sinEnd_ * py > 0.0)))
+                return true;
             return range_.Contains(canvas_internal::DirectionAngle(dx, dyDown));
+        }
         return narrow_ ? fromStart > 0.0 && fromEnd < 0.0 : !(fromStart < 0.0 && fromEnd > 0.0);
     }
 
@@ -191,6 +203,7 @@ public:
 
 private:
     static constexpr double kNearRay = 1e-8;  // radians (as a sine)
+    static constexpr double kOnRay = 1e-12;   // radians, far below the range's 1e-9
 
     AngleRange range_;
     bool narrow_;
