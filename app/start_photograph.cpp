@@ -59,8 +59,12 @@ std::vector<Taps> TapsFor(int count, double scale, double offset, int sourceSize
     return taps;
 }
 
+// Rounded half away from zero and clamped to 0 .. 255, as std::lround would round it,
+// without the library call three times a pixel. A float plus one half is exact in double.
 std::uint8_t Channel(float value) {
-    return static_cast<std::uint8_t>(std::clamp(std::lround(value), 0L, 255L));
+    if (!(value > 0.0f)) return 0;
+    if (value >= 255.0f) return 255;
+    return static_cast<std::uint8_t>(static_cast<int>(static_cast<double>(value) + 0.5));
 }
 
 }  // namespace

@@ -87,10 +87,14 @@ const DashPattern* DashFor(TPenStyle style) {
     static constexpr DashPattern kDot{{3, 3, 0, 0}, 2, 6};
     static constexpr DashPattern kDashDot{{9, 6, 3, 6}, 4, 24};
     switch (style) {
-    case psDash: return &kDash;
-    case psDot: return &kDot;
-    case psDashDot: return &kDashDot;
-    default: return nullptr;
+        case psDash:
+            return &kDash;
+        case psDot:
+            return &kDot;
+        case psDashDot:
+            return &kDashDot;
+        default:
+            return nullptr;
     }
 }
 
@@ -110,7 +114,14 @@ EllipseBox MakeEllipseBox(int x1, int y1, int x2, int y2) {
     return e;
 }
 
-double DirectionAngle(double dx, double dyDown) { return std::atan2(-dyDown, dx); }
+double DirectionAngle(double dx, double dyDown) {
+    const double y = -dyDown;
+    // Along the axes the angle is exact (as atan2 gives it, its signed zeros too) and
+    // needs no arctangent: the pixels on a horizontal or vertical ray.
+    if (dx == 0.0 && (y > 0.0 || y < 0.0)) return y > 0.0 ? kPi / 2.0 : -kPi / 2.0;
+    if (y == 0.0 && (dx > 0.0 || dx < 0.0)) return std::copysign(dx > 0.0 ? 0.0 : kPi, y);
+    return std::atan2(y, dx);
+}
 
 double AngleRange::Offset(double angle) const {
     double d = std::fmod(angle - start, kTwoPi);

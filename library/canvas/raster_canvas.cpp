@@ -106,7 +106,7 @@ void VisitLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y
 
     const std::int64_t twoN = std::max<std::int64_t>(2 * n, 1);
     std::int64_t q = 0;
-    std::int64_t r = n % twoN;
+    std::int64_t r = n;  // (2 * 0 * m + n) mod 2n
     if (klo > 0) {
         const __int128 num0 = static_cast<__int128>(2) * klo * m + n;
         q = static_cast<std::int64_t>(num0 / twoN);
@@ -170,10 +170,22 @@ public:
         const double px = dx, py = -dyDown;
         const double fromStart = cosStart_ * py - sinStart_ * px;  // |p| sin(angle - start)
         const double fromEnd = cosEnd_ * py - sinEnd_ * px;        // |p| sin(angle - end)
-        const double near = kNearRay * (std::abs(px) + std::abs(py));
-        if ((std::abs(fromStart) <= near && cosStart_ * px + sinStart_ * py >= 0.0) ||
-            (std::abs(fromEnd) <= near && cosEnd_ * px + sinEnd_ * py >= 0.0))
+        const double reach = std::abs(px) + std::abs(py);
+        const double near = kNearRay * reach;
+        const bool nearStart =
+            std::abs(fromStart) <= near && cosStart_ * px + sinStart_ * py >= 0.0;
+        const bool nearEnd = std::abs(fromEnd) <= near && cosEnd_ * px + sinEnd_ * py >= 0.0;
+        if (nearStart || nearEnd) {
+            // A pixel on a ray itself (a diagonal's pixels), far within the tolerance of
+            // the range whatever the rounding of its angle, is inside.
+            const double onRay = kOnRay * reach;
+            if (reach > 0.0 &&
+                ((nearStart && std::abs(fromStart) <= onRay &&
+                  cosStart_ * px + sinStart_ * py > 0.0) ||
+                 (nearEnd && std::abs(fromEnd) <= onRay && cosEnd_ * px + sinEnd_ * py > 0.0)))
+                return true;
             return range_.Contains(canvas_internal::DirectionAngle(dx, dyDown));
+        }
         return narrow_ ? fromStart > 0.0 && fromEnd < 0.0 : !(fromStart < 0.0 && fromEnd > 0.0);
     }
 
@@ -185,7 +197,7 @@ public:
         const double sn = end ? sinEnd_ : sinStart_;
         const double cs = end ? cosEnd_ : cosStart_;
         const double crossing = cx + cs * -dyDown / sn;  // where cs py - sn px = 0
-        const double halfWidth = (kNearRay * reach + 1e-9 * reach) / std::abs(sn) + 2.0;
+        const double halfWidth = (kNearRay * reach + 1e-9 * reach) / std::abs(sn) + 1.0;
         if (!std::isfinite(crossing) || !std::isfinite(halfWidth) || halfWidth > 1e9) return false;
         from = crossing - halfWidth;
         to = crossing + halfWidth;
@@ -194,6 +206,7 @@ public:
 
 private:
     static constexpr double kNearRay = 1e-8;  // radians (as a sine)
+    static constexpr double kOnRay = 1e-12;   // radians, far below the range's 1e-9
 
     AngleRange range_;
     bool narrow_;
@@ -305,7 +318,7 @@ public:
                   bool includeEnd, const DashMask& dash, std::int64_t& phase, bool alone = false) {
         const std::int64_t n = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
         const std::int64_t kLast = includeEnd ? n : n - 1;
-        const std::int64_t p0 = phase % dash.period;
+        const std::int64_t p0 = phase;
         phase += n;
         // The solid pen, the common case (every wavelet of a clock tick), with no test
         // per pixel but the marks.
@@ -471,9 +484,10 @@ public:
     // every other row is empty. Every row of the box holds at least its centre pixels
     // and the middle rows the whole width, so the figure always reaches the edges of its
     // box. Only the box's own rows are worked on, however small the ellipse.
-    void EllipseSpans(const EllipseBox& e) {
-        spanLo_ = std::max<std::int64_t>(e.y1, -1);
-        spanHi_ = std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_);
+    // Rows outside first .. last (the rows a sector can reach) are left empty.
+    void EllipseSpans(const EllipseBox& e, std::int64_t first, std::int64_t last) {
+        spanLo_ = std::max<std::int64_t>({e.y1, -1, first});
+        spanHi_ = std::min<std::int64_t>({static_cast<std::int64_t>(e.y2) - 1, h_, last});
         const std::size_t rows =
             spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
         spanL_.resize(rows);
@@ -510,10 +524,11 @@ public:
 
     // Visits the visible border pixels of the ellipse area (those with a 4-neighbour
     // outside it): a one-pixel, 8-connected outline.
+    // Only rows first .. last are visited.
     template <class Fn>
-    void VisitEllipseBorder(Fn&& fn) const {
-        const int first = static_cast<int>(std::max<std::int64_t>(spanLo_, 0));
-        const int last = static_cast<int>(std::min<std::int64_t>(spanHi_, h_ - 1));
+    void VisitEllipseBorder(std::int64_t fromRow, std::int64_t toRow, Fn&& fn) const {
+        const int first = static_cast<int>(std::max<std::int64_t>({spanLo_, 0, fromRow}));
+        const int last = static_cast<int>(std::min<std::int64_t>({spanHi_, h_ - 1, toRow}));
         for (int j = first; j <= last; ++j) {
             const std::int64_t l = SpanL(j);
             const std::int64_t r = SpanR(j);
@@ -557,7 +572,18 @@ private:
             const unsigned skip = static_cast<unsigned>(tiles[x >> 3] >> shift) & 0xFFu;
             const unsigned draw = ~skip & hatchBits;
             if (draw == 0xFFu) {
-                for (; x <= tileEnd; ++x) row[x] = Combine(Mode, colour, row[x]);
+                // The run of whole tiles that follow with no mark, all at once.
+                int runEnd = tileEnd;
+                if (!hatch) {
+                    while (runEnd < x1 && ((tiles[(runEnd + 1) >> 3] >> shift) & 0xFFu) == 0)
+                        runEnd = std::min(x1, runEnd + 8);
+                }
+                if constexpr (Mode == pmCopy) {
+                    std::fill(row + x, row + runEnd + 1, colour);
+                    x = runEnd + 1;
+                } else {
+                    for (; x <= runEnd; ++x) row[x] = Combine(Mode, colour, row[x]);
+                }
             } else {
                 for (; x <= tileEnd; ++x) {
                     if (draw & (1u << (x & 7))) row[x] = Combine(Mode, colour, row[x]);
@@ -828,14 +854,14 @@ struct SectorRays {
           sinEnd(std::sin(range.start + range.sweep)),
           cosEnd(std::cos(range.start + range.sweep)) {}
 
-    // In or out for (dx, dyDown) from the centre when both rays' lines lie more than two
-    // pixels away; none nearer, where only the test by angle decides.
+    // In or out for (dx, dyDown) from the centre when both rays' lines lie more than half
+    // a pixel away; none nearer, where only the test by angle decides.
     std::optional<bool> Quick(double dx, double dyDown) const {
         if (full) return true;
         const double px = dx, py = -dyDown;
         const double fromStart = cosStart * py - sinStart * px;  // left of the start ray's line
         const double beforeEnd = px * sinEnd - py * cosEnd;      // right of the end ray's line
-        const double margin = 2.0 + 1e-8 * (std::abs(px) + std::abs(py));
+        const double margin = 0.5 + 1e-8 * (std::abs(px) + std::abs(py));
         if (std::abs(fromStart) < margin || std::abs(beforeEnd) < margin) return std::nullopt;
         if (narrow) return fromStart > 0 && beforeEnd > 0;
         return !(fromStart < 0 && beforeEnd < 0);
@@ -844,6 +870,29 @@ struct SectorRays {
     bool full, narrow;
     double sinStart, cosStart, sinEnd, cosEnd;
 };
+
+// The rows a sector of the ellipse can reach: its arc's height is greatest at its ends or
+// straight above or below the centre, and the centre's row is always reached. Three rows
+// of margin cover the pixels whose centres lie just outside the area or near the rays.
+std::pair<std::int64_t, std::int64_t> SectorRows(const EllipseBox& e,
+                                                 const canvas_internal::AngleRange& range,
+                                                 bool sector) {
+    constexpr std::int64_t kAll = std::int64_t{1} << 40;
+    if (!sector || range.Full()) return {-kAll, kAll};
+    double up = 0.0, down = 0.0;  // pixels above and below the centre
+    for (const double theta : {range.start, range.start + range.sweep}) {
+        const double c = std::cos(theta) / e.A;
+        const double s = std::sin(theta) / e.B;
+        const double height = std::sin(theta) / std::sqrt(c * c + s * s);  // upwards
+        up = std::max(up, height);
+        down = std::max(down, -height);
+    }
+    if (range.Contains(canvas_internal::kPi / 2.0)) up = e.B;
+    if (range.Contains(-canvas_internal::kPi / 2.0)) down = e.B;
+    if (!std::isfinite(up) || !std::isfinite(down)) return {-kAll, kAll};
+    return {static_cast<std::int64_t>(std::floor(e.cy - up)) - 3,
+            static_cast<std::int64_t>(std::ceil(e.cy + down)) + 3};
+}
 
 }  // namespace
 
@@ -859,7 +908,11 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
-    f.EllipseSpans(e);
+    // A sector reaches only the rows between its centre and its arc's highest and lowest
+    // points (with a margin of whole pixels for rounding at its edges); the spans are
+    // needed one row beyond.
+    const auto [firstRow, lastRow] = SectorRows(e, range, kind != 0);
+    f.EllipseSpans(e, firstRow - 1, lastRow + 1);
     const int w = f.W();
 
     if (outline && Pen.Width <= 1) {
@@ -869,7 +922,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         ordered.clear();
         const bool needAngles = kind != 0 || dash.period > 1;
         if (!needAngles) {
-            f.VisitEllipseBorder([&](int x, int y) { f.Mark(x, y); });
+            f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) { f.Mark(x, y); });
         } else {
             const SectorRays rays(range);
             // A solid pen needs the pixels in the order of the arc only near a pie's two
@@ -891,7 +944,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
                         return true;
                 return false;
             };
-            f.VisitEllipseBorder([&](int x, int y) {
+            f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) {
                 const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
                 if (quick && !*quick) return;
                 const bool ordering = !solid || nearEnd(x, y);
@@ -986,8 +1039,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
     if (fill) {
         const std::uint32_t colour = SwapRB(Brush.Color);
         const bool hatch = Brush.Style == bsDiagCross;
-        const int y0 = std::max(e.y1, 0);
-        const int y1b = std::min(e.y2 - 1, f.H() - 1);
+        const int y0 = static_cast<int>(std::max<std::int64_t>({e.y1, 0, firstRow}));
+        const int y1b = static_cast<int>(std::min<std::int64_t>({e.y2 - 1, f.H() - 1, lastRow}));
         const SectorTest sector(range);
         for (int y = y0; y <= y1b; ++y) {
             const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);

@@ -183,7 +183,7 @@ void DrawOrderRays(const Scene& sc, const SlitView& v) {
 int RoundToInt(double v) {
     const auto whole = static_cast<int>(v);  // towards zero
     const double rest = v - whole;           // exact
-    return rest >= 0.5 ? whole + 1 : rest <= -0.5 ? whole - 1 : whole;
+    return whole + static_cast<int>(rest >= 0.5) - static_cast<int>(rest <= -0.5);
 }
 
 // An arc of radius `radius` pixels about `centre` (world) from angle `from` to `to`
