@@ -158,31 +158,18 @@ void WriteName(const World& map, TCanvas& canvas, const SubstanceRow& s) {
     canvas.Brush.Style = bsClear;
 }
 
-// The prism's box in pixels, with room for the pen.
-TRect PrismBox(const World& map, double p) {
-    const double half = 6 * std::tan(p / 2);
-    const int margin = map.PenWidth + 2;
-    return {map.PictureX(-half) - margin, map.PictureY(PrismApexY) - margin,
-            map.PictureX(half) + margin + 1, map.PictureY(PrismBaseY) + margin + 1};
-}
-
-TRect Union(const TRect& a, const TRect& b) {
-    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-            std::max(a.Bottom, b.Bottom)};
-}
-
 // Lays down the prism and the name afresh once the rays and the curves are off the
-// picture. The name is written on an opaque background over the prism's faces, so
-// neither can be taken away by drawing it again: the region of the old prism and the old
-// name is whitened first, then the new prism and the new name are drawn, as a full
-// redraw draws them.
+// picture. The old prism is taken away by drawing it again; where the old name covered
+// its faces that leaves stray pixels, but the old name's box is whitened next, and
+// nothing else lies in it. Then the new prism and the new name are drawn, as a full
+// redraw draws them. Whitening a box around the prism instead would also wipe out
+// whatever of the inset graph's axes and labels reached into it.
 void RepaintPrismAndName(App& app, TCanvas& canvas, double oldApex, const SubstanceRow& oldName) {
     const World& map = app.Map;
-    const TRect box = Union(Union(PrismBox(map, oldApex), NameBox(map, canvas, oldName)),
-                            PrismBox(map, PrismOf(app).Apex));
+    DrawPrismOutline(map, canvas, oldApex);
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
-    canvas.FillRect(Union(box, NameBox(map, canvas, CurrentSubstance(app))));
+    canvas.FillRect(NameBox(map, canvas, oldName));
     canvas.Brush.Style = bsClear;
     DrawPrismOutline(map, canvas, PrismOf(app).Apex);
     WriteName(map, canvas, CurrentSubstance(app));

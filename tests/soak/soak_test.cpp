@@ -343,6 +343,8 @@ TEST(Soak, ShortenedFindingsMatchAFullRedraw) {
     const char* const scripts[] = {
         "size 673 455\nselect 16\nscroll1 49\ntrack2 2\nscroll1 60\n",
         "size 717 385\nselect 10\nkey F3\nkey F3\n",
+        // A larger apex angle: the inset graph's labels beside the prism must stay.
+        "size 743 406\nselect 26\ntrack2 5\n",
     };
     for (const char* script : scripts) {
         SCOPED_TRACE(script);
