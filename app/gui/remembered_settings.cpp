@@ -29,7 +29,9 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &window_) return false;
+        // While the window is taken down its base parts still send events (a child
+        // removed): it is no main window any more then, and nothing is read from it.
+        if (watched != &window_ || qobject_cast<TvivarnonMenu*>(watched) == nullptr) return false;
         const std::uint16_t n = window_.app().State.CurrentSimulation;
         if (n >= StartPicture && n < LeavingStartPicture) shown_ = n;
         if (event->type() == QEvent::Close) {
