@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/drag.h"
+#include "sims/rainbow/angle_cursor_drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
@@ -398,33 +399,14 @@ void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& c
 
 namespace {
 
-constexpr double CursorHalfWidth = 4;    // degrees, the cross's arms as drawn
-constexpr double CursorHalfHeight = 50;  // rays per degree
-
-}  // namespace
-
-namespace {
-
-// The cross of the angle cursor, as last drawn.
-bool GripsCursor(App& app, TPoint p) {
-    const BowStatistics& st = BowStatsOf(app);
-    const double x = st.CursorX, h = st.CursorY;
-    return GripsSegment(app, p, {x - CursorHalfWidth, h}, {x + CursorHalfWidth, h}) ||
-           GripsSegment(app, p, {x, h - CursorHalfHeight}, {x, h + CursorHalfHeight});
-}
-
-// The cursor stands half its bin's offset right of the angle v it reads; ScrollBar1 shows
-// Max + 1 - v.
-double CursorPositionAt(App& app, WorldPoint w) {
-    const double shift = BowStatsOf(app).CursorX - app.State.ScatterAngle;
-    return app.Window.ScrollBar1.Max + 1 - (w.x - shift);
-}
+// The cross of the angle cursor, as last drawn: 50 rays per degree up and down.
+bool GripsCursor(App& app, TPoint p) { return GripsAngleCursor(app, p, 50); }
 
 }  // namespace
 
 const DragFigure BowColoursCursorDrag{.Name = "vinkelmærket",
                                       .Moves = Control::ScrollBar1,
                                       .Grips = &GripsCursor,
-                                      .PositionAt = &CursorPositionAt};
+                                      .PositionAt = &AngleCursorPositionAt};
 
 }  // namespace viv
