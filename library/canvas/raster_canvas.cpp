@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <span>
 #include <utility>
 
 #include "library/canvas/canvas_common.h"
@@ -163,7 +164,11 @@ public:
           cosStart_(std::cos(range.start)),
           sinStart_(std::sin(range.start)),
           cosEnd_(std::cos(range.start + range.sweep)),
-          sinEnd_(std::sin(range.start + range.sweep)) {}
+          sinEnd_(std::sin(range.start + range.sweep)),
+          slopeStart_(cosStart_ / sinStart_),
+          slopeEnd_(cosEnd_ / sinEnd_),
+          spreadStart_((kNearRay + 1e-9) / std::abs(sinStart_)),
+          spreadEnd_((kNearRay + 1e-9) / std::abs(sinEnd_)) {}
 
     // (dx, dyDown) from the centre, pixels.
     bool Inside(double dx, double dyDown) const {
@@ -189,19 +194,33 @@ public:
         return narrow_ ? fromStart > 0.0 && fromEnd < 0.0 : !(fromStart < 0.0 && fromEnd > 0.0);
     }
 
-    // The pixels x of a row dyDown from the centre where the cross product with a ray
-    // may change sign or come near enough to it for the angle to be taken: a window
-    // about the row's crossing with the ray's line. `reach` bounds |dx| + |dyDown| over
-    // the row's pixels. False when the ray's line runs (almost) along the row.
-    bool Window(bool end, double cx, double dyDown, double reach, double& from, double& to) const {
-        const double sn = end ? sinEnd_ : sinStart_;
-        const double cs = end ? cosEnd_ : cosStart_;
-        const double crossing = cx + cs * -dyDown / sn;  // where cs py - sn px = 0
-        const double halfWidth = (kNearRay * reach + 1e-9 * reach) / std::abs(sn) + 1.0;
-        if (!std::isfinite(crossing) || !std::isfinite(halfWidth) || halfWidth > 1e9) return false;
-        from = crossing - halfWidth;
-        to = crossing + halfWidth;
-        return true;
+    // A row's crossing with a ray's line, dyDown from the centre, and the half width
+    // about it where the cross product with the ray may have either sign or come near
+    // enough to zero for the angle to be taken. `reach` bounds |dx| + |dyDown| over the
+    // row's pixels. The half width reaches a millionth of a pixel beyond the near zone:
+    // far more than the rounding of the crossing, far less than a pixel, so that mostly
+    // no pixel lies within it. False when the ray's line runs (almost) along the row.
+    bool Crossing(bool end, double cx, double dyDown, double reach, double& crossing,
+                  double& halfWidth) const {
+        const double slope = end ? slopeEnd_ : slopeStart_;
+        crossing = cx - slope * dyDown;  // where cs py - sn px = 0
+        halfWidth = (end ? spreadEnd_ : spreadStart_) * reach + 1e-6 +
+                    1e-12 * (std::abs(cx) + std::abs(slope * dyDown));
+        return std::isfinite(crossing) && std::isfinite(halfWidth) && halfWidth <= 1e9;
+    }
+
+    bool Narrow() const { return narrow_; }
+    // Which side of each crossing lies on the range's side of the ray's line.
+    bool StartSideBelow() const { return sinStart_ > 0.0; }
+    bool EndSideBelow() const { return !(sinEnd_ > 0.0); }
+
+    // Inside for a pixel x farther than the half width from both crossings, where the
+    // signs of the cross products are certain: on the range's side of the start ray's
+    // line (left of it) and of the end ray's line (right of it).
+    bool InsideAway(double x, double startCrossing, double endCrossing) const {
+        const bool byStart = sinStart_ > 0.0 ? x < startCrossing : x > startCrossing;
+        const bool byEnd = sinEnd_ > 0.0 ? x > endCrossing : x < endCrossing;
+        return narrow_ ? byStart && byEnd : byStart || byEnd;
     }
 
 private:
@@ -211,11 +230,14 @@ private:
     AngleRange range_;
     bool narrow_;
     double cosStart_, sinStart_, cosEnd_, sinEnd_;
+    double slopeStart_, slopeEnd_;    // cos / sin of each ray: the crossing's run per row
+    double spreadStart_, spreadEnd_;  // the near zone's half width per unit of reach, pixels
 };
 
-// The runs of pixels x0..x1 of row y whose centres lie in the sector (test.Inside pixel
-// by pixel). The test can change only inside the windows about the row's crossings with
-// the two rays' lines; there it is made pixel by pixel, and once for each run between.
+// The runs of pixels x0..x1 of row y whose centres lie in the sector, as test.Inside
+// decides pixel by pixel. Away from the row's crossings with the two rays' lines the
+// answer follows from the side of each crossing; the few pixels within a crossing's
+// half width are tested one by one.
 template <class Fn>
 void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t x0,
                 std::int64_t x1, Fn&& run) {
@@ -224,20 +246,6 @@ void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t
     const double reach = std::max(std::abs(static_cast<double>(x0) - e.cx),
                                   std::abs(static_cast<double>(x1) - e.cx)) +
                          std::abs(dy);
-    std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};
-    std::size_t count = 0;
-    bool everyPixel = false;
-    for (const bool end : {false, true}) {
-        double from = 0.0, to = 0.0;
-        if (!test.Window(end, e.cx, dy, reach, from, to)) {
-            everyPixel = true;
-            break;
-        }
-        if (to < static_cast<double>(x0) || from > static_cast<double>(x1)) continue;
-        const std::int64_t a = std::max(x0, static_cast<std::int64_t>(std::floor(from)));
-        const std::int64_t b = std::min(x1, static_cast<std::int64_t>(std::ceil(to)));
-        if (a <= b) windows[count++] = {a, b};
-    }
 
     std::int64_t runStart = 0;
     bool inRun = false;
@@ -250,25 +258,100 @@ void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t
             inRun = false;
         }
     };
-    auto eachPixel = [&](std::int64_t a, std::int64_t b) {
-        for (std::int64_t x = a; x <= b; ++x) take(x, inside(x));
+    auto finish = [&] {
+        if (inRun) run(runStart, x1);
     };
-    if (everyPixel) {
-        eachPixel(x0, x1);
-    } else {
-        if (count == 2 && windows[1].first < windows[0].first) std::swap(windows[0], windows[1]);
-        std::int64_t x = x0;
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::int64_t a = std::max(windows[i].first, x);
-            const std::int64_t b = windows[i].second;
-            if (a > b) continue;
-            if (x < a) take(x, inside(x));
-            eachPixel(a, b);
-            x = b + 1;
-        }
-        if (x <= x1) take(x, inside(x));
+
+    std::array<double, 2> crossing{}, halfWidth{};
+    if (!test.Crossing(false, e.cx, dy, reach, crossing[0], halfWidth[0]) ||
+        !test.Crossing(true, e.cx, dy, reach, crossing[1], halfWidth[1])) {
+        for (std::int64_t x = x0; x <= x1; ++x) take(x, inside(x));
+        return finish();
     }
-    if (inRun) run(runStart, x1);
+    const double lo = static_cast<double>(x0);
+    const double hi = static_cast<double>(x1) + 1.0;
+    // Integer bounds of values kept within the row (and a pixel beyond), without a
+    // library call: the smallest pixel at or after v, and the largest before v.
+    auto atOrAfter = [&](double v) {
+        v = std::clamp(v, lo - 1.0, hi);
+        auto t = static_cast<std::int64_t>(v);
+        if (static_cast<double>(t) < v) ++t;
+        return t;
+    };
+    auto before = [&](double v) {
+        v = std::clamp(v, lo - 1.0, hi);
+        auto t = static_cast<std::int64_t>(v);
+        if (static_cast<double>(t) >= v) --t;
+        return t;
+    };
+    auto nearCrossing = [&](std::size_t i) {
+        const std::int64_t p = std::max(x0, atOrAfter(crossing[i] - halfWidth[i]));
+        return p <= x1 && static_cast<double>(p) <= crossing[i] + halfWidth[i];
+    };
+    if (!nearCrossing(0) && !nearCrossing(1)) {
+        // Every pixel of the row is away from both crossings: each ray's side is a half
+        // line, and the runs follow from the crossings directly.
+        const bool startBelow = test.StartSideBelow();  // x < start crossing, else above
+        const bool endBelow = test.EndSideBelow();
+        auto clippedRun = [&](std::int64_t a, std::int64_t b) {
+            a = std::max(a, x0);
+            b = std::min(b, x1);
+            if (a <= b) run(a, b);
+        };
+        const std::int64_t leftOfRow = x0 - 1, rightOfRow = x1 + 1;
+        // The pixels on the range's side of each crossing, as [from, to].
+        const std::int64_t startFrom = startBelow ? leftOfRow : atOrAfter(crossing[0]);
+        const std::int64_t startTo = startBelow ? before(crossing[0]) : rightOfRow;
+        const std::int64_t endFrom = endBelow ? leftOfRow : atOrAfter(crossing[1]);
+        const std::int64_t endTo = endBelow ? before(crossing[1]) : rightOfRow;
+        if (test.Narrow()) {
+            clippedRun(std::max(startFrom, endFrom), std::min(startTo, endTo));
+        } else if (startTo < endFrom - 1 || endTo < startFrom - 1) {
+            // Two runs apart; the one further left first.
+            if (startFrom <= endFrom) {
+                clippedRun(startFrom, startTo);
+                clippedRun(endFrom, endTo);
+            } else {
+                clippedRun(endFrom, endTo);
+                clippedRun(startFrom, startTo);
+            }
+        } else {
+            clippedRun(std::min(startFrom, endFrom), std::max(startTo, endTo));
+        }
+        return;
+    }
+    // Some pixel lies within a crossing's half width. The pixels where the answer may
+    // change: each crossing's first pixel beyond it, and the first pixel of each
+    // crossing's window and the one after it.
+    auto clampToRow = [&](double v) {
+        return static_cast<std::int64_t>(std::clamp(v, lo, hi));
+    };
+    std::array<std::int64_t, 8> cuts{};
+    std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};  // [first, end)
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        windows[i] = {clampToRow(std::ceil(crossing[i] - halfWidth[i])),
+                      clampToRow(std::floor(crossing[i] + halfWidth[i]) + 1.0)};
+        cuts[n++] = clampToRow(std::floor(crossing[i]) + 1.0);
+        cuts[n++] = windows[i].first;
+        cuts[n++] = windows[i].second;
+    }
+    cuts[n++] = x0;
+    cuts[n++] = x1 + 1;
+    std::sort(cuts.begin(), cuts.begin() + static_cast<std::ptrdiff_t>(n));
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const std::int64_t a = cuts[i];
+        const std::int64_t b = cuts[i + 1];  // pixels a .. b - 1
+        if (a >= b) continue;
+        const bool near = (a >= windows[0].first && a < windows[0].second) ||
+                          (a >= windows[1].first && a < windows[1].second);
+        if (near) {
+            for (std::int64_t x = a; x < b; ++x) take(x, inside(x));
+        } else {
+            take(a, test.InsideAway(static_cast<double>(a), crossing[0], crossing[1]));
+        }
+    }
+    finish();
 }
 
 }  // namespace
@@ -455,6 +538,13 @@ public:
         x0 = std::max<std::int64_t>(x0, 0);
         x1 = std::min<std::int64_t>(x1, w_ - 1);
         if (x0 > x1) return;
+        if (mode_ == pmCopy && !hatch && marked_.empty()) {
+            // Nothing marked yet: a fill before its outline, at the speed of writing memory.
+            std::uint32_t* row =
+                bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_);
+            std::fill(row + x0, row + x1 + 1, colour);
+            return;
+        }
         switch (mode_) {
             case pmCopy:
                 return FillRow<pmCopy>(static_cast<int>(y), static_cast<int>(x0),
@@ -474,20 +564,30 @@ public:
         }
     }
 
-    // Ends the figure: clears the marks.
+    // Ends the figure: clears the marks and the sector's runs.
     void Finish() {
         for (const std::uint32_t tile : marked_) mask_[tile] = 0;
         marked_.clear();
+        sectorRuns_ = false;
     }
 
     // Row spans of the ellipse area for its rows among -1 .. H, clamped to [-2, W + 1];
     // every other row is empty. Every row of the box holds at least its centre pixels
     // and the middle rows the whole width, so the figure always reaches the edges of its
     // box. Only the box's own rows are worked on, however small the ellipse.
-    // Rows outside first .. last (the rows a sector can reach) are left empty.
+    // Only rows first .. last (the rows a sector can reach) are asked for afterwards;
+    // rows beyond them may hold spans or be empty. The spans of the figure before are
+    // kept: a ring of sectors of one ellipse works out its rows once.
     void EllipseSpans(const EllipseBox& e, std::int64_t first, std::int64_t last) {
-        spanLo_ = std::max<std::int64_t>({e.y1, -1, first});
-        spanHi_ = std::min<std::int64_t>({static_cast<std::int64_t>(e.y2) - 1, h_, last});
+        const std::array<int, 6> key{e.x1, e.y1, e.x2, e.y2, w_, h_};
+        const std::int64_t lo = std::max<std::int64_t>({e.y1, -1, first});
+        const std::int64_t hi = std::min<std::int64_t>({static_cast<std::int64_t>(e.y2) - 1, h_, last});
+        const bool sameEllipse = spansValid_ && key == spansKey_;
+        if (sameEllipse && lo >= spanLo_ && hi <= spanHi_) return;
+        spansKey_ = key;
+        spansValid_ = true;
+        spanLo_ = sameEllipse ? std::max<std::int64_t>(e.y1, -1) : lo;
+        spanHi_ = sameEllipse ? std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_) : hi;
         const std::size_t rows =
             spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
         spanL_.resize(rows);
@@ -525,6 +625,8 @@ public:
     // Visits the visible border pixels of the ellipse area (those with a 4-neighbour
     // outside it): a one-pixel, 8-connected outline.
     // Only rows first .. last are visited.
+    // With sector runs recorded (RecordSectorRuns), only the border pixels within the
+    // sector's runs of their row are visited: no other can lie in the sector.
     template <class Fn>
     void VisitEllipseBorder(std::int64_t fromRow, std::int64_t toRow, Fn&& fn) const {
         const int first = static_cast<int>(std::max<std::int64_t>({spanLo_, 0, fromRow}));
@@ -535,10 +637,15 @@ public:
             if (l > r) continue;
             const std::int64_t a = std::max({l + 1, SpanL(j - 1), SpanL(j + 1)});
             const std::int64_t b = std::min({r - 1, SpanR(j - 1), SpanR(j + 1)});
+            auto pixels = [&](std::int64_t x0, std::int64_t x1) {
+                for (std::int64_t x = x0; x <= x1; ++x) fn(static_cast<int>(x), j);
+            };
             auto run = [&](std::int64_t x0, std::int64_t x1) {
                 x0 = std::max<std::int64_t>(x0, 0);
                 x1 = std::min<std::int64_t>(x1, w_ - 1);
-                for (std::int64_t x = x0; x <= x1; ++x) fn(static_cast<int>(x), j);
+                if (!HasSectorRunsOf(j)) return pixels(x0, x1);
+                for (const auto& [s0, s1] : SectorRunsOf(j))
+                    pixels(std::max(x0, s0), std::min(x1, s1));
             };
             if (a > b) {
                 run(l, r);
@@ -547,6 +654,33 @@ public:
                 run(b + 1, r);
             }
         }
+    }
+
+    // A sector's runs of pixels, row by row, for the rows first .. last: Add(y, a, b) in
+    // the order of the rows.
+    void RecordSectorRuns(int first, int last) {
+        sectorRuns_ = true;
+        runsFirstRow_ = first;
+        runs_.clear();
+        rowRunEnds_.assign(static_cast<std::size_t>(std::max(last - first + 1, 0)), 0);
+    }
+    void AddSectorRun(int y, std::int64_t a, std::int64_t b) {
+        runs_.emplace_back(a, b);
+        rowRunEnds_[static_cast<std::size_t>(y - runsFirstRow_)] = runs_.size();
+    }
+    void EndSectorRow(int y) {  // a row with no runs keeps the end of the row before
+        const auto i = static_cast<std::size_t>(y - runsFirstRow_);
+        if (rowRunEnds_[i] == 0 && i > 0) rowRunEnds_[i] = rowRunEnds_[i - 1];
+    }
+    bool HasSectorRunsOf(int y) const {
+        return sectorRuns_ && y >= runsFirstRow_ &&
+               static_cast<std::size_t>(y - runsFirstRow_) < rowRunEnds_.size();
+    }
+    std::span<const std::pair<std::int64_t, std::int64_t>> SectorRunsOf(int y) const {
+        if (!HasSectorRunsOf(y)) return {};
+        const auto i = static_cast<std::size_t>(y - runsFirstRow_);
+        const std::size_t from = i > 0 ? rowRunEnds_[i - 1] : 0;
+        return {runs_.data() + from, rowRunEnds_[i] - from};
     }
 
     std::vector<std::vector<double>>& RowCrossings() {
@@ -604,8 +738,14 @@ private:
     std::vector<std::uint32_t> marked_;
     std::vector<std::int64_t> spanL_, spanR_;  // rows spanLo_ .. spanHi_
     std::int64_t spanLo_ = 0, spanHi_ = -1;
+    std::array<int, 6> spansKey_{};  // the box and picture size the spans belong to
+    bool spansValid_ = false;
     std::vector<std::vector<double>> rowX_;
     std::vector<std::pair<double, std::uint32_t>> ordered_;
+    bool sectorRuns_ = false;
+    int runsFirstRow_ = 0;
+    std::vector<std::pair<std::int64_t, std::int64_t>> runs_;
+    std::vector<std::size_t> rowRunEnds_;  // the end of each row's runs in runs_
     std::vector<PointD> points_;
     std::vector<std::array<int, 3>> stamp_;
     std::uint32_t* bits_ = nullptr;
@@ -616,11 +756,16 @@ private:
     int stride_ = 0;
 };
 
-struct RasterCanvas::FontCache {
+struct RasterCanvas::CachedFont {
     int pixelSize = -1;
-    bool bold = false;
     QFont font;
     std::optional<QFontMetrics> metrics;
+};
+
+// The regular and the bold font, each kept for its last pixel size: pictures that switch
+// between the two for a heading do not make the font anew each time.
+struct RasterCanvas::FontCache {
+    std::array<CachedFont, 2> byWeight;  // [0] regular, [1] bold
 };
 
 namespace {
@@ -915,6 +1060,42 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
     f.EllipseSpans(e, firstRow - 1, lastRow + 1);
     const int w = f.W();
 
+    // The figure's rows in the picture. A filled sector's runs within each row are found
+    // once: they are its area, and the only places its border can lie.
+    const int y0 = static_cast<int>(std::max<std::int64_t>({e.y1, 0, firstRow}));
+    const int y1b = static_cast<int>(std::min<std::int64_t>({e.y2 - 1, f.H() - 1, lastRow}));
+    if (fill && kind != 0 && !range.Full()) {
+        const SectorTest sector(range);
+        f.RecordSectorRuns(y0, y1b);
+        for (int y = y0; y <= y1b; ++y) {
+            const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
+            const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
+            if (l <= r) {
+                SectorRuns(e, sector, y, l, r,
+                           [&](std::int64_t a, std::int64_t b) { f.AddSectorRun(y, a, b); });
+            }
+            f.EndSectorRow(y);
+        }
+    }
+
+    // The area. In pmCopy the outline, drawn over the area afterwards, ends the same as
+    // an area that skips it, and the area is written without looking at marks; every
+    // other mode skips the outline's pixels.
+    auto fillArea = [&] {
+        const std::uint32_t colour = SwapRB(Brush.Color);
+        const bool hatch = Brush.Style == bsDiagCross;
+        for (int y = y0; y <= y1b; ++y) {
+            if (f.HasSectorRunsOf(y)) {
+                for (const auto& [a, b] : f.SectorRunsOf(y)) f.FillSpan(y, a, b, colour, hatch);
+                continue;
+            }
+            const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
+            const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
+            if (l <= r) f.FillSpan(y, l, r, colour, hatch);
+        }
+    };
+    if (fill && Pen.Mode == pmCopy) fillArea();
+
     if (outline && Pen.Width <= 1) {
         const DashMask dash = MakeDashMask(canvas_internal::DashFor(Pen.Style));
         // The arc's visible border pixels; for a pie also the ones nearest its two ends.
@@ -1036,25 +1217,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         f.WidePath(pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), Pen.Width);
     }
 
-    if (fill) {
-        const std::uint32_t colour = SwapRB(Brush.Color);
-        const bool hatch = Brush.Style == bsDiagCross;
-        const int y0 = static_cast<int>(std::max<std::int64_t>({e.y1, 0, firstRow}));
-        const int y1b = static_cast<int>(std::min<std::int64_t>({e.y2 - 1, f.H() - 1, lastRow}));
-        const SectorTest sector(range);
-        for (int y = y0; y <= y1b; ++y) {
-            const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
-            const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
-            if (l > r) continue;
-            if (kind == 0 || range.Full()) {
-                f.FillSpan(y, l, r, colour, hatch);
-            } else {
-                SectorRuns(e, sector, y, l, r, [&](std::int64_t a, std::int64_t b) {
-                    f.FillSpan(y, a, b, colour, hatch);
-                });
-            }
-        }
-    }
+    if (fill && Pen.Mode != pmCopy) fillArea();
     f.Finish();
 }
 
@@ -1085,15 +1248,15 @@ void RasterCanvas::FillRect(const TRect& rect) {
     }
 }
 
-const RasterCanvas::FontCache& RasterCanvas::CurrentFont() {
+const RasterCanvas::CachedFont& RasterCanvas::CurrentFont() {
     const int pixelSize = canvas_internal::PixelSizeFor(Font.Size, pixelsPerInch_);
-    if (font_->pixelSize != pixelSize || font_->bold != Font.Bold) {
-        font_->pixelSize = pixelSize;
-        font_->bold = Font.Bold;
-        font_->font = canvas_internal::MakeFont(Font, pixelSize, false);
-        font_->metrics.emplace(font_->font);
+    CachedFont& cached = font_->byWeight[Font.Bold ? 1 : 0];
+    if (cached.pixelSize != pixelSize) {
+        cached.pixelSize = pixelSize;
+        cached.font = canvas_internal::MakeFont(Font, pixelSize, false);
+        cached.metrics.emplace(cached.font);
     }
-    return *font_;
+    return cached;
 }
 
 int RasterCanvas::TextWidth(std::string_view text) {
@@ -1105,7 +1268,7 @@ int RasterCanvas::TextHeight(std::string_view) {
 }
 
 void RasterCanvas::TextOut(int x, int y, std::string_view text) {
-    const FontCache& fc = CurrentFont();
+    const CachedFont& fc = CurrentFont();
     const QString s = FromUtf8(text);
     const int tw = fc.metrics->horizontalAdvance(s);
     const int th = fc.metrics->height();

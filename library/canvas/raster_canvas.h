@@ -71,10 +71,11 @@ public:
     class Figure;  // the coverage of one figure being drawn (raster_canvas.cpp)
 
 private:
+    struct CachedFont;
     struct FontCache;
     Figure& BeginFigure();
     void EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind);
-    const FontCache& CurrentFont();
+    const CachedFont& CurrentFont();
 
     QImage image_;
     std::unique_ptr<Figure> figure_;
