@@ -323,9 +323,7 @@ void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t
     // Some pixel lies within a crossing's half width. The pixels where the answer may
     // change: each crossing's first pixel beyond it, and the first pixel of each
     // crossing's window and the one after it.
-    auto clampToRow = [&](double v) {
-        return static_cast<std::int64_t>(std::clamp(v, lo, hi));
-    };
+    auto clampToRow = [&](double v) { return static_cast<std::int64_t>(std::clamp(v, lo, hi)); };
     std::array<std::int64_t, 8> cuts{};
     std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};  // [first, end)
     std::size_t n = 0;
@@ -581,13 +579,15 @@ public:
     void EllipseSpans(const EllipseBox& e, std::int64_t first, std::int64_t last) {
         const std::array<int, 6> key{e.x1, e.y1, e.x2, e.y2, w_, h_};
         const std::int64_t lo = std::max<std::int64_t>({e.y1, -1, first});
-        const std::int64_t hi = std::min<std::int64_t>({static_cast<std::int64_t>(e.y2) - 1, h_, last});
+        const std::int64_t hi =
+            std::min<std::int64_t>({static_cast<std::int64_t>(e.y2) - 1, h_, last});
         const bool sameEllipse = spansValid_ && key == spansKey_;
         if (sameEllipse && lo >= spanLo_ && hi <= spanHi_) return;
         spansKey_ = key;
         spansValid_ = true;
         spanLo_ = sameEllipse ? std::max<std::int64_t>(e.y1, -1) : lo;
-        spanHi_ = sameEllipse ? std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_) : hi;
+        spanHi_ =
+            sameEllipse ? std::min<std::int64_t>(static_cast<std::int64_t>(e.y2) - 1, h_) : hi;
         const std::size_t rows =
             spanLo_ <= spanHi_ ? static_cast<std::size_t>(spanHi_ - spanLo_ + 1) : 0;
         spanL_.resize(rows);
