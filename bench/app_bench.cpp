@@ -9,7 +9,7 @@
 
 #include "sims/simulations.h"
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/script.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <initializer_list>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "sims/simulations.h"
 
 namespace {

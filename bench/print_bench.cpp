@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/print_layout.h"
 #include "sims/simulations.h"
 #include "windows/page_file.h"

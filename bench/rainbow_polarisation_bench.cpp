@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "sims/rainbow/airy_bow.h"
 #include "sims/simulations.h"
 

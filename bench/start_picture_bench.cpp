@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/start_photograph.h"
 #include "library/jpeg_image.h"
 #include "sims/simulations.h"

@@ -10,7 +10,7 @@
 
 #include "app/app.h"
 #include "app/events.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "sims/simulations.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "app/app.h"
 #include "app/events.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "sims/simulations.h"
 
 namespace {

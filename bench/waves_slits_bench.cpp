@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "sims/simulations.h"
 
 namespace {

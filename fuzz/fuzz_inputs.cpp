@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/script.h"
 #include "app/setup_file.h"
 #include "library/jpeg_image.h"

@@ -16,7 +16,7 @@
 #include <memory>
 #include <set>
 
-#include "app/gui/main_window.h"
+#include "gui/main_window.h"
 #include "app/main_menu.h"
 #include "sims/simulations.h"
 #include "windows/kvgrid.h"

@@ -21,8 +21,8 @@
 
 #include "app/about.h"
 #include "app/command_line.h"
-#include "app/gui/main_window.h"
-#include "app/gui/remembered_settings.h"
+#include "gui/main_window.h"
+#include "gui/remembered_settings.h"
 #include "app/version.h"
 #include "sims/simulations.h"
 

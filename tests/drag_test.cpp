@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/memo_text.h"
 #include "app/script.h"
 #include "library/canvas/raster_canvas.h"

@@ -12,8 +12,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/gui/main_window.h"
-#include "app/gui/qt_host.h"
+#include "gui/main_window.h"
+#include "gui/qt_host.h"
 #include "app/main_menu.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The main window as the user drives it: menus, controls, buttons, the clock, hints,
 // resizes and closing, checked against the core's model and the catalogue.
-#include "app/gui/main_window.h"
+#include "gui/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +29,10 @@
 
 #include "app/catalogue.h"
 #include "app/control_readout.h"
-#include "app/gui/glyphs.h"
-#include "app/gui/headless_host.h"
-#include "app/gui/startup.h"
-#include "app/gui/window_sizing.h"
+#include "gui/glyphs.h"
+#include "gui/headless_host.h"
+#include "gui/startup.h"
+#include "gui/window_sizing.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 #include "windows/kvgrid.h"

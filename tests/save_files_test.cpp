@@ -18,8 +18,8 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
-#include "app/gui/picture_files.h"
+#include "gui/headless_host.h"
+#include "gui/picture_files.h"
 #include "app/script.h"
 #include "app/table_csv.h"
 #include "library/canvas/raster_canvas.h"

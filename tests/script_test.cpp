@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "app/app.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 

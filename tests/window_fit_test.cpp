@@ -25,8 +25,8 @@
 #include <sstream>
 
 #include "app/control_readout.h"
-#include "app/gui/headless_host.h"
-#include "app/gui/main_window.h"
+#include "gui/headless_host.h"
+#include "gui/main_window.h"
 #include "app/main_menu.h"
 #include "app/script.h"
 #include "library/canvas/raster_canvas.h"

@@ -16,7 +16,7 @@
 #include "app/events.h"
 #include "library/canvas/raster_canvas.h"
 #include "recording_canvas.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/script.h"
 #include "colour_checks.h"
 #include "picture_checks.h"

@@ -16,7 +16,7 @@
 
 #include "app/catalogue.h"
 #include "app/file_paths.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/memo_sync.h"
 #include "app/script.h"
 #include "library/rtf_reader.h"

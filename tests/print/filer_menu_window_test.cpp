@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/catalogue.h"
-#include "app/gui/main_window.h"
+#include "gui/main_window.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 #include "windows/print_dialog.h"

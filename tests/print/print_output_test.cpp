@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "app/catalogue.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/print_layout.h"
 #include "app/script.h"
 #include "library/canvas/raster_canvas.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/events.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/script.h"
 #include "library/colour_table.h"
 #include "library/trig.h"

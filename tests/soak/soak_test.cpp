@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/script.h"
 #include "library/canvas/raster_canvas.h"
 #include "picture_checks.h"

@@ -13,7 +13,7 @@
 
 #include "app/catalogue.h"
 #include "app/events.h"
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 #include "app/script.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"

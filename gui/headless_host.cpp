@@ -1,11 +1,11 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/gui/headless_host.h"
+#include "gui/headless_host.h"
 
 #include <iostream>
 
-#include "app/gui/picture_files.h"
+#include "gui/picture_files.h"
 #include "app/window_model.h"
 #include "library/canvas/raster_canvas.h"
 #include "windows/page_file.h"

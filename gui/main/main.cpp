@@ -16,9 +16,9 @@
 #endif
 
 #include "app/command_line.h"
-#include "app/gui/headless_host.h"
-#include "app/gui/remembered_settings.h"
-#include "app/gui/startup.h"
+#include "gui/headless_host.h"
+#include "gui/remembered_settings.h"
+#include "gui/startup.h"
 #include "app/memo_text.h"
 #include "app/script.h"
 #include "library/system_calls.h"

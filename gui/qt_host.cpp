@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/gui/qt_host.h"
+#include "gui/qt_host.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/gui/control_panel_view.h"
+#include "gui/control_panel_view.h"
 #include "app/window_model.h"
 #include "library/canvas/raster_canvas.h"
 

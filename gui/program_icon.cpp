@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/gui/program_icon.h"
+#include "gui/program_icon.h"
 
 namespace viv {
 

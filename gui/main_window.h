@@ -14,7 +14,7 @@
 
 #include "app/app.h"
 #include "app/catalogue.h"
-#include "app/gui/qt_host.h"
+#include "gui/qt_host.h"
 
 class QAbstractSlider;
 class QAction;

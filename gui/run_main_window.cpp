@@ -8,10 +8,10 @@
 #include <QTranslator>
 #include <memory>
 
-#include "app/gui/main_window.h"
-#include "app/gui/program_icon.h"
-#include "app/gui/remembered_settings.h"
-#include "app/gui/startup.h"
+#include "gui/main_window.h"
+#include "gui/program_icon.h"
+#include "gui/remembered_settings.h"
+#include "gui/startup.h"
 #include "windows/memo_window.h"
 #include "windows/table_window.h"
 

@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/gui/main_window.h"
+#include "gui/main_window.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -39,15 +39,15 @@
 
 #include "app/control_readout.h"
 #include "app/control_tables.h"
-#include "app/gui/about_box.h"
-#include "app/gui/control_panel_view.h"
-#include "app/gui/glyph_button.h"
-#include "app/gui/glyphs.h"
-#include "app/gui/panel_dock.h"
-#include "app/gui/picture_files.h"
-#include "app/gui/picture_view.h"
-#include "app/gui/startup.h"
-#include "app/gui/window_sizing.h"
+#include "gui/about_box.h"
+#include "gui/control_panel_view.h"
+#include "gui/glyph_button.h"
+#include "gui/glyphs.h"
+#include "gui/panel_dock.h"
+#include "gui/picture_files.h"
+#include "gui/picture_view.h"
+#include "gui/startup.h"
+#include "gui/window_sizing.h"
 #include "app/menu_items.h"
 #include "app/print_layout.h"
 #include "library/format.h"

@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/gui/remembered_settings.h"
+#include "gui/remembered_settings.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,7 +9,7 @@
 #include <QSettings>
 
 #include "app/catalogue.h"
-#include "app/gui/main_window.h"
+#include "gui/main_window.h"
 #include "app/version.h"
 
 namespace viv {

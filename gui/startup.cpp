@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "app/gui/startup.h"
+#include "gui/startup.h"
 
 #include <QCoreApplication>
 #include <QDir>
