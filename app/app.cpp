@@ -161,14 +161,14 @@ void App::ReturnToStartPicture() {
     State.CurrentSimulation = StartPicture;
     StillPicture.reset();
     Window.Configuring = true;
-    Window.Timer1.Enabled = false;
-    Window.TimerButton.Down = false;
+    Window.Clock.Enabled = false;
+    Window.RunButton.Down = false;
     for (Control c :
          {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
           Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
         Window.Of(c).Visible = false;
-    for (LabelControl* label : {&Window.Label1, &Window.Label2, &Window.Label3, &Window.Label4,
-                                &Window.Label5, &Window.Label6})
+    for (LabelControl* label : {&Window.TrackBar2Caption, &Window.TrackBar1Caption, &Window.LambdaMark, &Window.ScrollBar1Symbol,
+                                &Window.ScrollBar2Symbol, &Window.ScrollBar3Symbol})
         label->Visible = false;
     Window.Panel1.clear();
     Window.Panel2.clear();
@@ -203,7 +203,7 @@ void App::FormClose() {
     Buffers.reset();
 }
 
-void App::Exit1Click() {
+void App::ExitProgram() {
     Memo.Visible = false;
     Table.Visible = false;
     FormClose();
@@ -238,7 +238,7 @@ void App::MenuEntry(std::uint16_t n) {
     ConfigureButtons(entry->Mask);
 }
 
-void App::NulstilClick() {
+void App::ResetClick() {
     const std::uint16_t n = State.CurrentSimulation;
     if (n == StartPicture || n == Closed || catalogue_.Find(n) == nullptr) return;
     MenuEntry(n);
@@ -255,8 +255,8 @@ void App::SelectSimulation(std::uint16_t n) {
     }
     State.CurrentSimulation = n;
     Window.Configuring = true;
-    Window.Timer1.Enabled = false;
-    Window.TimerButton.Down = false;
+    Window.Clock.Enabled = false;
+    Window.RunButton.Down = false;
     const int panelWidth = Window.ScrollPanelWidth;
     ConfigureParameters();
     Window.Configuring = false;
@@ -288,12 +288,12 @@ void App::SetupTable(int rows, int columns, bool message) {
     if (Table.TableWanted || Table.Visible) Table.Visible = true;
 }
 
-void App::VisTabelClick() {
+void App::ShowTableClick() {
     Table.TableWanted = true;
     Table.Visible = !Table.Visible;
 }
 
-void App::VisMemoClick() {
+void App::ShowMemoClick() {
     Memo.Visible = !Memo.Visible;
 }
 
@@ -306,7 +306,7 @@ void App::DisplayHint(std::string_view hint) {
     Window.StatusCaption = "    " + std::string(hint);
 }
 
-void App::Omvivarnon1Click() {
+void App::ShowAbout() {
     host_.ShowMessage(VersionLine(), MessageKind::Information);
 }
 

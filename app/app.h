@@ -74,14 +74,14 @@ public:
     void FormResize(bool minimised = false);
     void FormClose();
     // "&Afslut": hides the memo and the table, then closes the main window.
-    void Exit1Click();
+    void ExitProgram();
 
     // --- Catalogue and dispatch ---
     // The menu entry of simulation n: start values, selection, caption, table, buttons.
     void MenuEntry(std::uint16_t n);
     void SelectSimulation(std::uint16_t n);
     // "Nulstil": the current simulation's start values, as a fresh choice of its entry.
-    void NulstilClick();
+    void ResetClick();
     void DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas);
     void RedrawPicture();
     // The picture is about to be seen (painted, saved, copied): a start picture still due
@@ -97,7 +97,7 @@ public:
     // The user moved a control to `position` (held inside its range).
     void ControlChange(Control control, int position);
     void FKeyClick(FKey key);
-    void Vis1Click();  // the "&Vis" menu opens: check marks and enabling
+    void OnViewMenuOpened();  // the "&Vis" menu opens: check marks and enabling
     // The check marks and enabling of the "&Vis" menu's items from the buttons, the
     // toggles and the clock.
     void SyncViewMenu();
@@ -114,18 +114,18 @@ public:
     bool Dragging() const { return held_ != nullptr; }
 
     // --- Animation clock ---
-    void Timer1Timer();
-    void TimerButtonClick();
-    void FremButtonClick();
-    void HalvFartButtonClick();
+    void OnClockTick();
+    void RunButtonClick();
+    void StepButtonClick();
+    void SlowMotionButtonClick();
 
     // --- Windows and hints ---
-    void VisTabelClick();      // "Vis &Tabel"
-    void VisMemoClick();       // "Vis &Memo"
+    void ShowTableClick();      // "Vis &Tabel"
+    void ShowMemoClick();       // "Vis &Memo"
     void SubjectMenuOpened();  // a subject menu clears the legend of the button bar
     void DisplayHint(std::string_view hint);
     // "&Om Vivarnon".
-    void Omvivarnon1Click();
+    void ShowAbout();
 
     // The colour text of the status line: name, ": ", wavelength and " nm".
     std::string ColourText() const;

@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The animation clock: Timer1 sends one tick to the current simulation every interval;
+// The animation clock: Clock sends one tick to the current simulation every interval;
 // "Kør" starts and stops it, "Frem" advances one frame, slow motion slows it to five
 // pictures a second.
 #include "app/app.h"
@@ -20,30 +20,30 @@ bool Animated(const MainWindowModel& w) {
 }
 }  // namespace
 
-void App::Timer1Timer() {
+void App::OnClockTick() {
     // A tick still queued when the clock was stopped is dropped.
-    if (!Window.Timer1.Enabled || !Image) return;
+    if (!Window.Clock.Enabled || !Image) return;
     // A figure the clock moves waits while the mouse holds it.
     if (held_ != nullptr && held_->MovedByClock) return;
     DrawSimulation(evTick, false, *Image);
 }
 
-void App::TimerButtonClick() {
+void App::RunButtonClick() {
     // Only an animated simulation starts the clock; stopping always works.
-    Window.Timer1.Enabled = !Window.Timer1.Enabled && Animated(Window);
-    Window.TimerButton.Down = Window.Timer1.Enabled;
+    Window.Clock.Enabled = !Window.Clock.Enabled && Animated(Window);
+    Window.RunButton.Down = Window.Clock.Enabled;
     SyncViewMenu();
 }
 
-void App::FremButtonClick() {
+void App::StepButtonClick() {
     if (!Animated(Window) || NoStepSims.Has(State.CurrentSimulation) || !Image) return;
     DrawSimulation(evStep, false, *Image);
 }
 
-void App::HalvFartButtonClick() {
-    Window.Timer1.Interval =
-        Window.Timer1.Interval == kSlowMotionInterval ? kNormalInterval : kSlowMotionInterval;
-    Window.HalvFartButton.Down = Window.Timer1.Interval == kSlowMotionInterval;
+void App::SlowMotionButtonClick() {
+    Window.Clock.Interval =
+        Window.Clock.Interval == kSlowMotionInterval ? kNormalInterval : kSlowMotionInterval;
+    Window.SlowMotionButton.Down = Window.Clock.Interval == kSlowMotionInterval;
     SyncViewMenu();
 }
 

@@ -74,17 +74,17 @@ bool& ToggleOf(SharedState& s, FKey k) {
 MenuItemState& MenuItemOf(MainWindowModel& w, FKey k) {
     switch (k) {
         case FKey::F2:
-            return w.Hjalpemarker1;
+            return w.HelperMarksItem;
         case FKey::F3:
-            return w.Indfaldslodder1;
+            return w.NormalsItem;
         case FKey::F4:
-            return w.Koordinatakser1;
+            return w.AxesItem;
         case FKey::F5:
-            return w.Rodstrale1;
+            return w.RedRayItem;
         case FKey::F6:
-            return w.Straler1;
+            return w.RaysItem;
     }
-    return w.Hjalpemarker1;
+    return w.HelperMarksItem;
 }
 
 std::size_t IndexOf(FKey k) {
@@ -109,11 +109,11 @@ void App::ConfigureParameters() {
     const bool colourBars = ColourBarSims.Has(n);
     w.ScrollBar2.Visible = colourBars;
     w.ScrollBar3.Visible = colourBars;
-    w.Label5.Visible = colourBars;
-    w.Label6.Visible = colourBars;
-    w.Label4.Visible = true;
-    if (!colourBars) w.Label4.Caption.clear();
-    if (const Label4Row* row = RowFor(Label4Symbols(), n)) w.Label4.Caption = row->Symbol;
+    w.ScrollBar2Symbol.Visible = colourBars;
+    w.ScrollBar3Symbol.Visible = colourBars;
+    w.ScrollBar1Symbol.Visible = true;
+    if (!colourBars) w.ScrollBar1Symbol.Caption.clear();
+    if (const ScrollBar1SymbolRow* row = RowFor(ScrollBar1Symbols(), n)) w.ScrollBar1Symbol.Caption = row->Symbol;
 
     // The lens simulations: radius and the second lens's substance, which the menu entry
     // has just set to CurrentColour.
@@ -134,35 +134,35 @@ void App::ConfigureParameters() {
     if (const TrackBar1Row* row = RowFor(TrackBar1Rows(), n)) {
         w.TrackBar1.Enabled = true;
         w.TrackBar1.Visible = true;
-        w.Label2.Visible = false;
-        w.Label3.Visible = false;
+        w.TrackBar1Caption.Visible = false;
+        w.LambdaMark.Visible = false;
         if (row->SetsCurrentColour) State.CurrentColour = row->Position;
         SetRange(w.TrackBar1, 1, row->Max, StartPosition(State, row->From, row->Position));
         w.TrackBar1.Hint = row->Hint;
         if (row->ShowsLambda) {
-            w.Label3.Visible = true;
+            w.LambdaMark.Visible = true;
         } else {
-            w.Label2.Caption = row->Label2Caption;
-            w.Label2.Visible = true;
+            w.TrackBar1Caption.Caption = row->Caption;
+            w.TrackBar1Caption.Visible = true;
         }
         if (row->ColourTextInPanel3) w.Panel3 = ColourText();
     } else {
         w.TrackBar1.Visible = false;
-        w.Label2.Visible = false;
-        w.Label3.Visible = false;
+        w.TrackBar1Caption.Visible = false;
+        w.LambdaMark.Visible = false;
     }
     SelectWholeRange(w.TrackBar1);
 
     if (const TrackBar2Row* row = RowFor(TrackBar2Rows(), n)) {
         w.TrackBar2.Enabled = true;
         w.TrackBar2.Visible = true;
-        w.Label1.Visible = true;
+        w.TrackBar2Caption.Visible = true;
         SetRange(w.TrackBar2, row->Min, row->Max, StartPosition(State, row->From, row->Position));
         w.TrackBar2.Hint = row->Hint;
-        w.Label1.Caption = row->Label1Caption;
+        w.TrackBar2Caption.Caption = row->Caption;
     } else {
         w.TrackBar2.Visible = false;
-        w.Label1.Visible = false;
+        w.TrackBar2Caption.Visible = false;
     }
     SelectWholeRange(w.TrackBar2);
 
@@ -207,9 +207,9 @@ void App::ConfigureButtons(std::uint16_t mask) {
     }
 
     const bool animated = (mask & TimerButtonsBit) == TimerButtonsBit;
-    w.TimerButton.Visible = animated;
-    w.FremButton.Visible = animated && !NoStepSims.Has(n);
-    w.HalvFartButton.Visible = animated && !NoSlowMotionSims.Has(n);
+    w.RunButton.Visible = animated;
+    w.StepButton.Visible = animated && !NoStepSims.Has(n);
+    w.SlowMotionButton.Visible = animated && !NoSlowMotionSims.Has(n);
     w.ButtonMask = mask;
 
     const FButtonRow* texts = RowFor(FButtonRows(), n);
@@ -256,30 +256,30 @@ void App::FKeyClick(FKey key) {
     SyncViewMenu();
 }
 
-void App::Vis1Click() { SyncViewMenu(); }
+void App::OnViewMenuOpened() { SyncViewMenu(); }
 
 // The "&Vis" menu's items follow the buttons at all times, not only while the menu is
 // open: a disabled item's shortcut (F2..F6, Ctrl+K, Ctrl+F, Ctrl+W) would go dead.
 void App::SyncViewMenu() {
     MainWindowModel& w = Window;
     const int n = State.CurrentSimulation;
-    w.Vistabel1.Checked = Table.Visible;
-    w.Vismemo1.Checked = Memo.Visible;
+    w.ShowTableItem.Checked = Table.Visible;
+    w.ShowMemoItem.Checked = Memo.Visible;
     for (const FKey k : kKeys) {
         MenuItemState& item = MenuItemOf(w, k);
         item.Checked = ToggleOf(State, k);
         item.Enabled = (w.ButtonMask & kKeyBits[IndexOf(k)]) != 0;
     }
     const bool animated = (w.ButtonMask & TimerButtonsBit) == TimerButtonsBit;
-    w.KOR1.Checked = w.Timer1.Enabled;
-    w.KOR1.Enabled = animated;
-    w.Frem1.Enabled = animated && !NoStepSims.Has(n);
-    w.Slowmotion1.Checked = w.Timer1.Interval == kSlowMotionInterval;
-    w.Slowmotion1.Enabled = animated && !NoSlowMotionSims.Has(n);
+    w.RunItem.Checked = w.Clock.Enabled;
+    w.RunItem.Enabled = animated;
+    w.StepItem.Enabled = animated && !NoStepSims.Has(n);
+    w.SlowMotionItem.Checked = w.Clock.Interval == kSlowMotionInterval;
+    w.SlowMotionItem.Enabled = animated && !NoSlowMotionSims.Has(n);
 }
 
 void App::ImageMouseMove() {
-    if (Window.Timer1.Enabled) return;
+    if (Window.Clock.Enabled) return;
     const std::uint16_t n = State.CurrentSimulation;
     if (PointerReadoutSims.Has(n)) {
         MouseToWorld(Map, host().Pointer());
@@ -294,7 +294,7 @@ void App::ImageMouseMove() {
 }
 
 void App::ImageMouseDown() {
-    if (Window.Timer1.Enabled || !ClickStepSims.Has(State.CurrentSimulation) || !Image) return;
+    if (Window.Clock.Enabled || !ClickStepSims.Has(State.CurrentSimulation) || !Image) return;
     DrawSimulation(evTick, false, *Image);
 }
 

@@ -65,15 +65,15 @@ constexpr NamedPositions kNamedPositions[] = {
 std::string ControlSymbol(const MainWindowModel& w, Control control) {
     switch (control) {
         case Control::ScrollBar1:
-            return w.Label4.Caption;
+            return w.ScrollBar1Symbol.Caption;
         case Control::ScrollBar2:
-            return w.Label5.Caption;
+            return w.ScrollBar2Symbol.Caption;
         case Control::ScrollBar3:
-            return w.Label6.Caption;
+            return w.ScrollBar3Symbol.Caption;
         case Control::TrackBar1:
-            return w.Label3.Visible ? w.Label3.Caption : w.Label2.Caption;
+            return w.LambdaMark.Visible ? w.LambdaMark.Caption : w.TrackBar1Caption.Caption;
         case Control::TrackBar2:
-            return w.Label1.Caption;
+            return w.TrackBar2Caption.Caption;
         case Control::TrackBar3:
         case Control::TrackBar4:
             return {};
@@ -99,7 +99,7 @@ std::string ControlValue(const MainWindowModel& w, Control control) {
     const RangeControl& c = w.Of(control);
     const std::string symbol = ControlSymbol(w, control);
     // The colour's wavelength, as the colour text shows it ("grøn: 546.1 nm").
-    if (control == Control::TrackBar1 && w.Label3.Visible) {
+    if (control == Control::TrackBar1 && w.LambdaMark.Visible) {
         const std::size_t colon = w.Panel3.find(": ");
         if (colon != std::string::npos && w.Panel3.ends_with(" nm"))
             return w.Panel3.substr(colon + 2);

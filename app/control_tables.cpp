@@ -12,7 +12,7 @@ namespace {
 using R = SimSet;
 using P = PositionFrom;
 
-constexpr Label4Row kLabel4[] = {
+constexpr ScrollBar1SymbolRow kLabel4[] = {
     {R::Range(2, 5) | R{23, 25, 26}, "i"},
     {R{6}, "h"},
     {R{7, 8, 10, 11}, "p"},
@@ -38,17 +38,17 @@ constexpr TrackBar1Row kTrackBar1[] = {
     {.Sims = R{15, 23, 25, 26},
      .From = P::CurrentColour,
      .Hint = " Skift stof",
-     .Label2Caption = "stof"},
+     .Caption = "stof"},
     {.Sims = R{18},
      .Max = 5,
      .Position = 2,
      .Hint = " Skift spektralserie",
-     .Label2Caption = "serie"},
-    {.Sims = R{35}, .Max = 6, .Hint = " flyt cirkler", .Label2Caption = "cirkler"},
-    {.Sims = R{36}, .Max = 11, .Hint = " fjederkonstant", .Label2Caption = "k"},
+     .Caption = "serie"},
+    {.Sims = R{35}, .Max = 6, .Hint = " flyt cirkler", .Caption = "cirkler"},
+    {.Sims = R{36}, .Max = 11, .Hint = " fjederkonstant", .Caption = "k"},
     {.Sims = R{37}, .Max = 6, .Hint = " bølgelængde", .ShowsLambda = true},
-    {.Sims = R{38}, .Max = 6, .Hint = " overtoner", .Label2Caption = "tone"},
-    {.Sims = R{39}, .Max = 10, .Position = 5, .Hint = " lydhastighed", .Label2Caption = "Vlyd"},
+    {.Sims = R{38}, .Max = 6, .Hint = " overtoner", .Caption = "tone"},
+    {.Sims = R{39}, .Max = 10, .Position = 5, .Hint = " lydhastighed", .Caption = "Vlyd"},
     {.Sims = R{41},
      .Max = 3,
      .From = P::CurrentColour,
@@ -250,7 +250,7 @@ constexpr FButtonRow kFButtons[] = {
 };
 
 constexpr FMenuRow kFMenus[] = {
-    // sims   F3 Indfaldslodder1     F4 Koordinatakser1       F5 Rodstrale1       F6 Straler1
+    // sims   F3 NormalsItem     F4 AxesItem       F5 RedRayItem       F6 RaysItem
     {R{2}, {"&Indfaldslodder", "", "&Grænsevinkel", "&Vinkelmåler"}},
     {R{3}, {"&Indfaldslodder", "", "", ""}},
     {R{4}, {"&Indfaldslodder", "&Polarisationstegn", "&Brewstervinklen", "&Vinkelmåler"}},
@@ -293,7 +293,7 @@ constexpr std::uint16_t kControlEvents[] = {evScrollBar1, evScrollBar2, evScroll
 
 }  // namespace
 
-std::span<const Label4Row> Label4Symbols() {
+std::span<const ScrollBar1SymbolRow> ScrollBar1Symbols() {
     return kLabel4;
 }
 std::span<const TrackBar1Row> TrackBar1Rows() {

@@ -18,8 +18,8 @@ namespace viv {
 // Where a control's start position comes from.
 enum class PositionFrom : std::uint8_t { Fixed, CurrentColour, RayDirection, CurrentBow };
 
-// The symbol of ScrollBar1's quantity, shown by Label4 under the bar.
-struct Label4Row {
+// The symbol of ScrollBar1's quantity, shown by ScrollBar1Symbol under the bar.
+struct ScrollBar1SymbolRow {
     SimSet Sims;
     std::string_view Symbol;
 };
@@ -31,13 +31,13 @@ struct TrackBar1Row {
     PositionFrom From = PositionFrom::Fixed;
     int Position = 1;  // when From is Fixed
     std::string_view Hint{};
-    bool ShowsLambda = false;          // Label3 (λ) under the bar; otherwise Label2
-    std::string_view Label2Caption{};  // when Label2 is shown
+    bool ShowsLambda = false;          // LambdaMark (λ) under the bar; otherwise TrackBar1Caption
+    std::string_view Caption{};  // when TrackBar1Caption is shown
     bool SetsCurrentColour = false;    // CurrentColour := Position before the bar is set
     bool ColourTextInPanel3 = false;   // Panel3 shows the colour text at once
 };
 
-// TrackBar2 with its label Label1.
+// TrackBar2 with its label TrackBar2Caption.
 struct TrackBar2Row {
     SimSet Sims;
     int Min = 1;
@@ -45,7 +45,7 @@ struct TrackBar2Row {
     PositionFrom From = PositionFrom::Fixed;
     int Position = 1;  // when From is Fixed
     std::string_view Hint;
-    std::string_view Label1Caption;
+    std::string_view Caption;
 };
 
 // How ScrollBar1's range follows the shared state.
@@ -116,7 +116,7 @@ constexpr SimSet PointerReadoutSims = SimSet{14, 37, 38} | SimSet::Range(23, 29)
 // A click on the picture is one step of the experiment.
 constexpr SimSet ClickStepSims{21};
 
-std::span<const Label4Row> Label4Symbols();
+std::span<const ScrollBar1SymbolRow> ScrollBar1Symbols();
 std::span<const TrackBar1Row> TrackBar1Rows();
 std::span<const TrackBar2Row> TrackBar2Rows();
 std::span<const ScrollBar1Row> ScrollBar1Rows();

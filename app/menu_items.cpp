@@ -14,18 +14,18 @@ struct Bound {
     MenuItemState M::*Item;
 };
 constexpr Bound kBound[] = {
-    {"Hjalpemarker1", &M::Hjalpemarker1},
-    {"Indfaldslodder1", &M::Indfaldslodder1},
-    {"Koordinatakser1", &M::Koordinatakser1},
-    {"Rodstrale1", &M::Rodstrale1},
-    {"Straler1", &M::Straler1},
-    {"KOR1", &M::KOR1},
-    {"Frem1", &M::Frem1},
-    {"Slowmotion1", &M::Slowmotion1},
-    {"Vistabel1", &M::Vistabel1},
-    {"Vismemo1", &M::Vismemo1},
-    {"UdskrivTabel1", &M::UdskrivTabel1},
-    {"Udskrivdata1", &M::Udskrivdata1},
+    {"HelperMarksItem", &M::HelperMarksItem},
+    {"NormalsItem", &M::NormalsItem},
+    {"AxesItem", &M::AxesItem},
+    {"RedRayItem", &M::RedRayItem},
+    {"RaysItem", &M::RaysItem},
+    {"RunItem", &M::RunItem},
+    {"StepItem", &M::StepItem},
+    {"SlowMotionItem", &M::SlowMotionItem},
+    {"ShowTableItem", &M::ShowTableItem},
+    {"ShowMemoItem", &M::ShowMemoItem},
+    {"PrintTableItem", &M::PrintTableItem},
+    {"PrintDataItem", &M::PrintDataItem},
 };
 
 }  // namespace

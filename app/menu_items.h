@@ -12,7 +12,7 @@
 
 namespace viv {
 
-// The model's state of the item `name` ("Straler1"), or nullptr for an item whose
+// The model's state of the item `name` ("RaysItem"), or nullptr for an item whose
 // caption never changes.
 MenuItemState MainWindowModel::*BoundMenuItem(std::string_view name);
 

@@ -104,11 +104,11 @@ std::optional<int> ParsePrintSide(std::string_view text, int maximum) {
 
 PicturePrintScope::PicturePrintScope(App& app)
     : app_(app),
-      timerRan_(app.Window.Timer1.Enabled),
+      timerRan_(app.Window.Clock.Enabled),
       width_(app.Map.PictureWidth),
       height_(app.Map.PictureHeight),
       image_(app.Image.get()) {
-    app_.Window.Timer1.Enabled = false;
+    app_.Window.Clock.Enabled = false;
     app_.Map.PrintOffsetX = PrintOffset;
     app_.Map.PrintOffsetY = PrintOffset;
 }
@@ -127,7 +127,7 @@ PicturePrintScope::~PicturePrintScope() {
     map.UpdateAspect();
     if (app_.State.CurrentSimulation != Closed) {
         app_.RedrawPicture();
-        app_.Window.Timer1.Enabled = timerRan_;
+        app_.Window.Clock.Enabled = timerRan_;
     }
 }
 
@@ -143,7 +143,7 @@ bool PicturePrintScope::Print(PrintTarget& target, const PictureRequest& request
     map.PictureWidth = static_cast<std::uint16_t>(std::min(request.PrintWidth, 0xFFFF));
     map.PictureHeight = static_cast<std::uint16_t>(std::min(request.PrintHeight, 0xFFFF));
 
-    const bool withTable = request.TableToo && app_.Window.UdskrivTabel1.Enabled;
+    const bool withTable = request.TableToo && app_.Window.PrintTableItem.Enabled;
     const int copies = std::clamp(request.Copies, 1, MaxCopies);
     for (int copy = 1; copy <= copies; ++copy) {
         TCanvas& page = target.Page();
@@ -313,8 +313,8 @@ std::optional<DataList> CurrentDataList(App& app) {
 
 void Filer1Click(App& app) {
     const CatalogueEntry* entry = app.catalogue().Find(app.State.CurrentSimulation);
-    app.Window.Udskrivdata1.Enabled = entry != nullptr && entry->Data != nullptr;
-    app.Window.UdskrivTabel1.Enabled = (app.Window.ButtonMask & TableBit) != 0;
+    app.Window.PrintDataItem.Enabled = entry != nullptr && entry->Data != nullptr;
+    app.Window.PrintTableItem.Enabled = (app.Window.ButtonMask & TableBit) != 0;
 }
 
 }  // namespace viv

@@ -107,16 +107,16 @@ public:
             // The ticks arrive as from the running clock, whether or not it was started, each
             // one interval after the one before. A simulation that stops its own clock gets
             // no more ticks, and its clock stays stopped, as in the window.
-            const bool running = app_.Window.Timer1.Enabled;
-            app_.Window.Timer1.Enabled = true;
-            for (long i = 0; i < k && app_.Window.Timer1.Enabled; ++i) {
-                host_.AdvanceClock(static_cast<std::uint32_t>(app_.Window.Timer1.Interval));
-                app_.Timer1Timer();
+            const bool running = app_.Window.Clock.Enabled;
+            app_.Window.Clock.Enabled = true;
+            for (long i = 0; i < k && app_.Window.Clock.Enabled; ++i) {
+                host_.AdvanceClock(static_cast<std::uint32_t>(app_.Window.Clock.Interval));
+                app_.OnClockTick();
             }
-            if (app_.Window.Timer1.Enabled) app_.Window.Timer1.Enabled = running;
+            if (app_.Window.Clock.Enabled) app_.Window.Clock.Enabled = running;
         } else if (command == "step") {
             NoMoreThan(w, 1);
-            app_.FremButtonClick();
+            app_.StepButtonClick();
         } else if (command == "mouse" || command == "click") {
             NoMoreThan(w, 3);
             const long x = Number(w, 1, "x");
@@ -180,18 +180,18 @@ public:
             // The "&Vis" menu as the window shows it when opened; its F-entries are
             // chosen with "key", which runs the same code.
             NoMoreThan(w, 1);
-            app_.Vis1Click();
+            app_.OnViewMenuOpened();
             const MainWindowModel& m = app_.Window;
-            for (const MenuItemState* item : {&m.Vistabel1, &m.Vismemo1, &m.Hjalpemarker1, &m.Indfaldslodder1,
-                                              &m.Koordinatakser1, &m.Rodstrale1, &m.Straler1, &m.KOR1, &m.Frem1,
-                                              &m.Slowmotion1})
+            for (const MenuItemState* item : {&m.ShowTableItem, &m.ShowMemoItem, &m.HelperMarksItem, &m.NormalsItem,
+                                              &m.AxesItem, &m.RedRayItem, &m.RaysItem, &m.RunItem, &m.StepItem,
+                                              &m.SlowMotionItem})
                 out_ << item->Caption << '\t' << (item->Enabled ? "enabled" : "disabled") << '\t'
                      << (item->Checked ? "checked" : "") << '\n';
         } else if (command == "menus") {
             // Every menu of the menu bar as it stands: its caption and mnemonic letter, then
             // each shown entry indented with its mnemonic letter and shortcut.
             NoMoreThan(w, 1);
-            app_.Vis1Click();
+            app_.OnViewMenuOpened();
             for (const MenuDef& menu : MainMenu()) {
                 out_ << menu.Caption << '\t' << MnemonicOf(menu.Caption) << '\n';
                 for (const MenuItemDef& item : menu.Items) {
@@ -204,7 +204,7 @@ public:
         } else if (command == "reset") {
             // "Nulstil": the simulation's start values, as a fresh choice of its entry.
             NoMoreThan(w, 1);
-            app_.NulstilClick();
+            app_.ResetClick();
         } else if (command == "caption") {
             NoMoreThan(w, 1);
             out_ << app_.Window.Caption << '\n';
@@ -237,7 +237,7 @@ private:
     void PrintPicture(const std::string& path, bool withTable) {
         if (!app_.Image) throw BadLine{"there is no picture yet"};
         Filer1Click(app_);
-        if (withTable && !app_.Window.UdskrivTabel1.Enabled)
+        if (withTable && !app_.Window.PrintTableItem.Enabled)
             throw BadLine{"this simulation fills no table"};
         std::unique_ptr<PageFile> pdf = OpenPdf(path);
         bool drawn = false;
@@ -259,7 +259,7 @@ private:
     void PrintData(const std::string& path) {
         Filer1Click(app_);
         std::optional<DataList> list = CurrentDataList(app_);
-        if (!app_.Window.Udskrivdata1.Enabled || !list) throw BadLine{"this simulation has no data list"};
+        if (!app_.Window.PrintDataItem.Enabled || !list) throw BadLine{"this simulation has no data list"};
         std::unique_ptr<PageFile> pdf = OpenPdf(path);
         const bool drawn = PrintDataList(app_, *pdf, *list, app_.State.PrintTitle);
         Finish(*pdf, drawn, path);

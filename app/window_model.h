@@ -69,17 +69,17 @@ struct MainWindowModel {
     RangeControl TrackBar2{1, 2, 1, 1, 1, 2, false, true, " Stråleretning", 5, 26};
     RangeControl TrackBar3{1, 10, 1, 1, 1, 10, false, true, " radius", 41, 26};
     RangeControl TrackBar4{1, 8, 1, 1, 1, 8, false, true, " Skift stof", 41, 26};
-    LabelControl Label1{"bue", false};
-    LabelControl Label2{"farve", false};
-    LabelControl Label3{"λ", false};
-    LabelControl Label4{"L4", false};
-    LabelControl Label5{"L5", false};
-    LabelControl Label6{"L6", false};
+    LabelControl TrackBar2Caption{"bue", false};
+    LabelControl TrackBar1Caption{"farve", false};
+    LabelControl LambdaMark{"λ", false};
+    LabelControl ScrollBar1Symbol{"L4", false};
+    LabelControl ScrollBar2Symbol{"L5", false};
+    LabelControl ScrollBar3Symbol{"L6", false};
     int ScrollPanelWidth = 81;  // pixels
 
-    ToolButton TimerButton{"Kør", " Start/Stop"};
-    ToolButton HalvFartButton{"", " Speedometer"};
-    ToolButton FremButton{"", " Kør et billede frem"};
+    ToolButton RunButton{"Kør", " Start/Stop"};
+    ToolButton SlowMotionButton{"", " Speedometer"};
+    ToolButton StepButton{"", " Kør et billede frem"};
     ToolButton F2Button{"Mærke, F2", " Hjælpebuer, -streger"};
     ToolButton F3Button{"Lodder, F3", " Tegn indfaldslod"};
     ToolButton F4Button{"Akser, F4", " Koordinatsystem"};
@@ -87,18 +87,18 @@ struct MainWindowModel {
     ToolButton F6Button{"Stråler, F6", " Mange stråler"};
 
     // Menu items whose caption, check mark or enabling changes at run time.
-    MenuItemState Hjalpemarker1{"&Hjælpemærker"};
-    MenuItemState Indfaldslodder1{"&Indfaldslodder"};
-    MenuItemState Koordinatakser1{"&Koordinatakser"};
-    MenuItemState Rodstrale1{"&Rød stråle"};
-    MenuItemState Straler1{"&Stråler"};
-    MenuItemState KOR1{"K&ør"};
-    MenuItemState Frem1{"Fr&em"};
-    MenuItemState Slowmotion1{"&Langsomt"};
-    MenuItemState Vistabel1{"Vis &Tabel"};
-    MenuItemState Vismemo1{"Vis &Memo"};
-    MenuItemState UdskrivTabel1{"Udskriv &Tabel"};
-    MenuItemState Udskrivdata1{"Udskriv &Data"};
+    MenuItemState HelperMarksItem{"&Hjælpemærker"};
+    MenuItemState NormalsItem{"&Indfaldslodder"};
+    MenuItemState AxesItem{"&Koordinatakser"};
+    MenuItemState RedRayItem{"&Rød stråle"};
+    MenuItemState RaysItem{"&Stråler"};
+    MenuItemState RunItem{"K&ør"};
+    MenuItemState StepItem{"Fr&em"};
+    MenuItemState SlowMotionItem{"&Langsomt"};
+    MenuItemState ShowTableItem{"Vis &Tabel"};
+    MenuItemState ShowMemoItem{"Vis &Memo"};
+    MenuItemState PrintTableItem{"Udskriv &Tabel"};
+    MenuItemState PrintDataItem{"Udskriv &Data"};
 
     // The status line.
     std::string Panel1, Panel2, Panel3, MessagePanel;
@@ -109,7 +109,7 @@ struct MainWindowModel {
         " Ifølge sagnet findes en skat af guld ved vivarnons fod. Den findes næppe ved pc'en, "
         "men det gør viden om vivarnon!";
 
-    ClockModel Timer1;
+    ClockModel Clock;
 
     // An open hand over a figure that can be dragged, a closed one while it is dragged.
     PictureCursor Cursor = PictureCursor::Arrow;

@@ -76,13 +76,13 @@ void BM_EyeFatigueTick(benchmark::State& state) {
     for (auto _ : state) {
         if (state.range(0) == 1) {
             b.host.AdvanceClock(30000);
-            b.app.Timer1Timer();
-            b.app.Window.Timer1.Enabled = true;  // staring again at once
+            b.app.OnClockTick();
+            b.app.Window.Clock.Enabled = true;  // staring again at once
         } else {
-            b.app.Timer1Timer();
+            b.app.OnClockTick();
         }
     }
-    if (!b.app.Window.Timer1.Enabled) state.SkipWithError("the clock stopped");
+    if (!b.app.Window.Clock.Enabled) state.SkipWithError("the clock stopped");
 }
 BENCHMARK(BM_EyeFatigueTick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

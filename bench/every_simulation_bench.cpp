@@ -55,8 +55,8 @@ void Redraw(benchmark::State& state, std::uint16_t simulation, int width, int he
 
 void Tick(benchmark::State& state, std::uint16_t simulation, int width, int height) {
     Started s(simulation, width, height);
-    s.app.Window.Timer1.Enabled = true;
-    for (auto _ : state) s.app.Timer1Timer();
+    s.app.Window.Clock.Enabled = true;
+    for (auto _ : state) s.app.OnClockTick();
 }
 
 // Registers a redraw of every simulation and a tick of every animated one.
@@ -93,8 +93,8 @@ void BM_GratingTick(benchmark::State& state) {
     s.app.ControlChange(viv::Control::TrackBar2, static_cast<int>(state.range(1)));
     if (state.range(2) != 0)
         for (const viv::FKey k : {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4}) s.app.FKeyClick(k);
-    s.app.Window.Timer1.Enabled = true;
-    for (auto _ : state) s.app.Timer1Timer();
+    s.app.Window.Clock.Enabled = true;
+    for (auto _ : state) s.app.OnClockTick();
 }
 BENCHMARK(BM_GratingTick)
     ->ArgsProduct({{0, 30, 60}, {0, 1, 5}, {0, 1}})

@@ -60,7 +60,7 @@ struct Program {
         default:
             break;
         }
-        app.TimerButtonClick();
+        app.RunButtonClick();
     }
 };
 
@@ -74,7 +74,7 @@ void BM_MechanicsTick(benchmark::State& state) {
     Program p(static_cast<std::uint16_t>(state.range(0)));
     for (auto _ : state) {
         p.host.AdvanceClock(30);  // the spring follows the clock
-        p.app.Timer1Timer();
+        p.app.OnClockTick();
     }
 }
 BENCHMARK(BM_MechanicsTick)->DenseRange(36, 40)->Unit(benchmark::kMicrosecond);

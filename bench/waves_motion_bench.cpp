@@ -48,8 +48,8 @@ void BM_WavesMotionTick(benchmark::State& state) {
     if (state.range(0) == 19) p.app.ControlChange(viv::Control::ScrollBar1, 5);  // a fast source
     if (state.range(0) == 15) p.app.State.AnimationStep = 250;  // the whole train under way
     p.app.RedrawPicture();
-    p.app.TimerButtonClick();
-    for (auto _ : state) p.app.Timer1Timer();
+    p.app.RunButtonClick();
+    for (auto _ : state) p.app.OnClockTick();
 }
 BENCHMARK(BM_WavesMotionTick)->Arg(14)->Arg(15)->Arg(19)->Unit(benchmark::kMicrosecond);
 

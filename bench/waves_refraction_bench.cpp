@@ -57,8 +57,8 @@ BENCHMARK(BM_RefractionLawRedraw)->Unit(benchmark::kMicrosecond);
 void BM_RefractionLawTick(benchmark::State& state) {
     Program p(5);
     p.Press({viv::FKey::F4, viv::FKey::F6});
-    p.app.Window.Timer1.Enabled = true;
-    for (auto _ : state) p.app.Timer1Timer();
+    p.app.Window.Clock.Enabled = true;
+    for (auto _ : state) p.app.OnClockTick();
 }
 BENCHMARK(BM_RefractionLawTick)->Unit(benchmark::kMicrosecond);
 

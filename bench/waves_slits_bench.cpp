@@ -42,8 +42,8 @@ BENCHMARK(BM_DiffractionRedraw)->Arg(16)->Arg(17)->Arg(18)->Arg(35)->Unit(benchm
 void BM_SingleSlitTick(benchmark::State& state) {
     Started s(35);
     AllTogglesOn(s.app);
-    s.app.Window.Timer1.Enabled = true;
-    for (auto _ : state) s.app.Timer1Timer();
+    s.app.Window.Clock.Enabled = true;
+    for (auto _ : state) s.app.OnClockTick();
 }
 BENCHMARK(BM_SingleSlitTick)->Unit(benchmark::kMillisecond);
 

@@ -109,11 +109,11 @@ struct AnimationButtonView {
     const char* Shortcut;
 };
 constexpr AnimationButtonView kAnimationButtons[] = {
-    {"TimerButton", &M::TimerButton, true, &RunStopGlyph, &App::TimerButtonClick, "Kør/Stop", "",
+    {"RunButton", &M::RunButton, true, &RunStopGlyph, &App::RunButtonClick, "Kør/Stop", "",
      "Ctrl+K"},
-    {"HalvFartButton", &M::HalvFartButton, true, &SpeedometerGlyph, &App::HalvFartButtonClick,
+    {"SlowMotionButton", &M::SlowMotionButton, true, &SpeedometerGlyph, &App::SlowMotionButtonClick,
      "Langsomt", "Langsomt", "Ctrl+W"},
-    {"FremButton", &M::FremButton, false, &StepGlyph, &App::FremButtonClick, "Frem", "Frem",
+    {"StepButton", &M::StepButton, false, &StepGlyph, &App::StepButtonClick, "Frem", "Frem",
      "Ctrl+F"},
 };
 
@@ -206,9 +206,9 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     setCentralWidget(central);
 
     timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setInterval(app_.Window.Timer1.Interval);
-    connect(timer_, &QTimer::timeout, this, [this] { Act([this] { app_.Timer1Timer(); }); });
+    timer_->setObjectName(QStringLiteral("Clock"));
+    timer_->setInterval(app_.Window.Clock.Interval);
+    connect(timer_, &QTimer::timeout, this, [this] { Act([this] { app_.OnClockTick(); }); });
 
     host_.Bind({this, scrollPanel_, scrollBox_, picture_});
     // The scroll bars of the picture's box and of the control panel's, for screen readers.
@@ -315,7 +315,7 @@ void TvivarnonMenu::BuildMenu() {
             connect(menu, &QMenu::aboutToShow, this,
                     [this] { Act([this] { app_.SubjectMenuOpened(); }); });
         if (def.Name == kVisMenu)
-            connect(menu, &QMenu::aboutToShow, this, [this] { Act([this] { app_.Vis1Click(); }); });
+            connect(menu, &QMenu::aboutToShow, this, [this] { Act([this] { app_.OnViewMenuOpened(); }); });
         if (def.Name == "Filer1")
             connect(menu, &QMenu::aboutToShow, this, [this] { Act([this] { Filer1Click(app_); }); });
 
@@ -465,7 +465,7 @@ QWidget* TvivarnonMenu::BuildControlPanel() {
     nulstil_->setStatusTip(QStringLiteral(" Simulationens startværdier"));
     nulstil_->hide();
     connect(nulstil_, &QPushButton::clicked, this,
-            [this] { Act([this] { app_.NulstilClick(); }); });
+            [this] { Act([this] { app_.ResetClick(); }); });
     scrollPanel_->Rows()->addWidget(nulstil_, 0, Qt::AlignLeft);
     scrollPanel_->Rows()->addStretch(1);
 
@@ -650,8 +650,8 @@ void TvivarnonMenu::ShowModel() {
         b.Action->setChecked(model.Checked);
     }
 
-    const bool running = w.Timer1.Enabled && app_.State.CurrentSimulation != Closed;
-    if (timer_->interval() != w.Timer1.Interval) timer_->setInterval(w.Timer1.Interval);
+    const bool running = w.Clock.Enabled && app_.State.CurrentSimulation != Closed;
+    if (timer_->interval() != w.Clock.Interval) timer_->setInterval(w.Clock.Interval);
     if (running && !timer_->isActive()) timer_->start();
     if (!running && timer_->isActive()) timer_->stop();
 
@@ -711,7 +711,7 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             break;
         case MenuCommand::PrintData:
             Filer1Click(app_);
-            if (app_.Window.Udskrivdata1.Enabled) print_->Udskrivdata1Click();
+            if (app_.Window.PrintDataItem.Enabled) print_->Udskrivdata1Click();
             break;
         case MenuCommand::CopyBitmap:
             print_->Copy1Click();
@@ -726,13 +726,13 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             if (table_) table_->Udskriv1Click();
             break;
         case MenuCommand::Exit:
-            Exit1Click();
+            ExitProgram();
             break;
         case MenuCommand::ShowTable:
-            app_.VisTabelClick();
+            app_.ShowTableClick();
             break;
         case MenuCommand::ShowMemo:
-            app_.VisMemoClick();
+            app_.ShowMemoClick();
             break;
         case MenuCommand::F2:
             app_.FKeyClick(FKey::F2);
@@ -750,13 +750,13 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             app_.FKeyClick(FKey::F6);
             break;
         case MenuCommand::Run:
-            app_.TimerButtonClick();
+            app_.RunButtonClick();
             break;
         case MenuCommand::Step:
-            app_.FremButtonClick();
+            app_.StepButtonClick();
             break;
         case MenuCommand::SlowMotion:
-            app_.HalvFartButtonClick();
+            app_.SlowMotionButtonClick();
             break;
         case MenuCommand::HomePage:
             Hjemmeside1Click();
@@ -836,9 +836,9 @@ void TvivarnonMenu::Hjemmeside1Click() {
             MessageKind::Warning);
 }
 
-void TvivarnonMenu::Exit1Click() {
+void TvivarnonMenu::ExitProgram() {
     SavePlaces();  // while the memo and the table still show
-    app_.Exit1Click();
+    app_.ExitProgram();
     SyncFromModel();
     close();
 }

@@ -112,7 +112,7 @@ private:
                            QString& chosenFilter);
     // The help window at a topic of the help document ("" for its beginning).
     void ShowHelp(const char* topic);
-    void Exit1Click();
+    void ExitProgram();
     void RestorePlaces();
     void SavePlaces();
     // The window's size or state changed: the core recreates the picture for its new area.

@@ -124,8 +124,8 @@ TEST(Accessibility, AnimationButtonsSayWhatTheyDoAndTheirShortcuts) {
     p.window->show();
     p.Choose(14);  // an animated simulation
     for (const auto& [name, spoken, key] :
-         {std::tuple{"TimerButton", "Kør/Stop", "Ctrl+K"}, std::tuple{"HalvFartButton", "Halv fart", "Ctrl+W"},
-          std::tuple{"FremButton", "Frem", "Ctrl+F"}}) {
+         {std::tuple{"RunButton", "Kør/Stop", "Ctrl+K"}, std::tuple{"SlowMotionButton", "Halv fart", "Ctrl+W"},
+          std::tuple{"StepButton", "Frem", "Ctrl+F"}}) {
         auto* button = p.window->findChild<QToolButton*>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         if (!button->isVisible()) continue;

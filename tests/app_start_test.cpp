@@ -178,7 +178,7 @@ TEST(Startup, BackToTheStartPictureAfterASimulation) {
     EXPECT_FALSE(s.app.Window.ScrollBar2.Visible);
     EXPECT_FALSE(s.app.Window.TrackBar1.Visible);
     EXPECT_FALSE(s.app.Window.F2Button.Visible);
-    EXPECT_FALSE(s.app.Window.Hjalpemarker1.Enabled);
+    EXPECT_FALSE(s.app.Window.HelperMarksItem.Enabled);
     EXPECT_TRUE(s.app.Window.Panel1.empty());
     EXPECT_TRUE(s.app.Table.Cell(0, 0).empty());
     // A redraw and a resize to the same area give the same picture again.
@@ -232,9 +232,9 @@ TEST(TableWindow, HiddenUntilAskedForOnceThenShownOnEveryChoice) {
     test::StartedApp s;
     s.app.MenuEntry(7);
     EXPECT_FALSE(s.app.Table.Visible);
-    s.app.VisTabelClick();
+    s.app.ShowTableClick();
     EXPECT_TRUE(s.app.Table.Visible);
-    s.app.VisTabelClick();
+    s.app.ShowTableClick();
     EXPECT_FALSE(s.app.Table.Visible);
     s.app.MenuEntry(2);
     EXPECT_TRUE(s.app.Table.Visible);
@@ -245,7 +245,7 @@ TEST(TableWindow, HiddenUntilAskedForOnceThenShownOnEveryChoice) {
 TEST(About, ShowsTheVersion) {
     test::StartedApp s;
     s.host.messages.clear();
-    s.app.Omvivarnon1Click();
+    s.app.ShowAbout();
     ASSERT_EQ(s.host.messages.size(), 1u);
     EXPECT_EQ(s.host.messages[0].first, "Vivarnon, version 2.0");
 }

@@ -198,10 +198,10 @@ TEST(MenuEntry, ColourLabelsAndStatusTexts) {
     App& app = s.app;
     for (std::uint16_t n : {20, 22, 33, 34}) {
         app.MenuEntry(n);
-        EXPECT_EQ(app.Window.Label4.Caption, "R") << n;
-        EXPECT_EQ(app.Window.Label5.Caption, "G") << n;
-        EXPECT_EQ(app.Window.Label6.Caption, "B") << n;
-        EXPECT_TRUE(app.Window.Label5.Visible) << n;
+        EXPECT_EQ(app.Window.ScrollBar1Symbol.Caption, "R") << n;
+        EXPECT_EQ(app.Window.ScrollBar2Symbol.Caption, "G") << n;
+        EXPECT_EQ(app.Window.ScrollBar3Symbol.Caption, "B") << n;
+        EXPECT_TRUE(app.Window.ScrollBar2Symbol.Visible) << n;
     }
     app.MenuEntry(6);
     EXPECT_EQ(app.Window.MessagePanel, "");
@@ -281,16 +281,16 @@ TEST(MainMenu, ShortcutsCommandsAndHints) {
     const std::vector<std::tuple<std::string_view, std::string_view, MenuCommand>> keys = {
         {"Copy1", "Ctrl+C", MenuCommand::CopyBitmap},
         {"Gembillede1", "Ctrl+S", MenuCommand::SavePicture},
-        {"Vistabel1", "Ctrl+T", MenuCommand::ShowTable},
-        {"Vismemo1", "Ctrl+M", MenuCommand::ShowMemo},
-        {"Hjalpemarker1", "F2", MenuCommand::F2},
-        {"Indfaldslodder1", "F3", MenuCommand::F3},
-        {"Koordinatakser1", "F4", MenuCommand::F4},
-        {"Rodstrale1", "F5", MenuCommand::F5},
-        {"Straler1", "F6", MenuCommand::F6},
-        {"KOR1", "Ctrl+K", MenuCommand::Run},
-        {"Frem1", "Ctrl+F", MenuCommand::Step},
-        {"Slowmotion1", "Ctrl+W", MenuCommand::SlowMotion}};
+        {"ShowTableItem", "Ctrl+T", MenuCommand::ShowTable},
+        {"ShowMemoItem", "Ctrl+M", MenuCommand::ShowMemo},
+        {"HelperMarksItem", "F2", MenuCommand::F2},
+        {"NormalsItem", "F3", MenuCommand::F3},
+        {"AxesItem", "F4", MenuCommand::F4},
+        {"RedRayItem", "F5", MenuCommand::F5},
+        {"RaysItem", "F6", MenuCommand::F6},
+        {"RunItem", "Ctrl+K", MenuCommand::Run},
+        {"StepItem", "Ctrl+F", MenuCommand::Step},
+        {"SlowMotionItem", "Ctrl+W", MenuCommand::SlowMotion}};
     for (const auto& [name, shortcut, command] : keys) {
         const MenuItemDef* item = FindItem(name);
         ASSERT_NE(item, nullptr) << name;
@@ -303,7 +303,7 @@ TEST(MainMenu, ShortcutsCommandsAndHints) {
     EXPECT_EQ(drop->Simulation, 7);
     EXPECT_EQ(drop->Hint,
               "Strålegangen i en regndråbe, minimum og maksimum for spredningsvinklen.");
-    EXPECT_EQ(FindItem("Udskrivdata1")->Hint,
+    EXPECT_EQ(FindItem("PrintDataItem")->Hint,
               "Udskriv »sildeben« hørende til graf. (Menupunktet kan kun vælges for nogle "
               "simulationer)");
     // Menu hints hide the read-out panels: none begins with a blank.

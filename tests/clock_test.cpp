@@ -16,74 +16,74 @@ TEST(Clock, RunAndStopFollowTheButton) {
     test::StartedApp s;
     App& app = s.app;
     app.MenuEntry(16);
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
-    EXPECT_FALSE(ReachesDispatcher(app, [&] { app.Timer1Timer(); }));  // a stale tick
+    EXPECT_FALSE(app.Window.Clock.Enabled);
+    EXPECT_FALSE(ReachesDispatcher(app, [&] { app.OnClockTick(); }));  // a stale tick
 
-    app.TimerButtonClick();
-    EXPECT_TRUE(app.Window.Timer1.Enabled);
-    EXPECT_TRUE(app.Window.TimerButton.Down);
-    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.Timer1Timer(); }));
+    app.RunButtonClick();
+    EXPECT_TRUE(app.Window.Clock.Enabled);
+    EXPECT_TRUE(app.Window.RunButton.Down);
+    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.OnClockTick(); }));
 
-    app.TimerButtonClick();
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
-    EXPECT_FALSE(app.Window.TimerButton.Down);
+    app.RunButtonClick();
+    EXPECT_FALSE(app.Window.Clock.Enabled);
+    EXPECT_FALSE(app.Window.RunButton.Down);
 }
 
 TEST(Clock, ChoosingASimulationStopsIt) {
     test::StartedApp s;
     App& app = s.app;
     app.MenuEntry(37);
-    app.TimerButtonClick();
-    ASSERT_TRUE(app.Window.Timer1.Enabled);
+    app.RunButtonClick();
+    ASSERT_TRUE(app.Window.Clock.Enabled);
     app.MenuEntry(38);
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
-    EXPECT_FALSE(app.Window.TimerButton.Down);
-    EXPECT_TRUE(app.Window.TimerButton.Visible);
+    EXPECT_FALSE(app.Window.Clock.Enabled);
+    EXPECT_FALSE(app.Window.RunButton.Down);
+    EXPECT_TRUE(app.Window.RunButton.Visible);
 }
 
 TEST(Clock, StepWorksWhetherRunningOrNot) {
     test::StartedApp s;
     App& app = s.app;
     app.MenuEntry(19);
-    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.FremButtonClick(); }));
-    app.TimerButtonClick();
-    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.FremButtonClick(); }));
-    EXPECT_TRUE(app.Window.Timer1.Enabled);  // a step between two ticks leaves it running
+    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.StepButtonClick(); }));
+    app.RunButtonClick();
+    EXPECT_TRUE(ReachesDispatcher(app, [&] { app.StepButtonClick(); }));
+    EXPECT_TRUE(app.Window.Clock.Enabled);  // a step between two ticks leaves it running
 }
 
 TEST(Clock, OnlyAnimatedSimulationsRunOrStep) {
     test::StartedApp s;
     App& app = s.app;
     app.MenuEntry(21);  // a click there is a step: a running clock would step it on its own
-    app.TimerButtonClick();
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
-    EXPECT_FALSE(app.Window.TimerButton.Down);
-    EXPECT_FALSE(ReachesDispatcher(app, [&] { app.FremButtonClick(); }));
+    app.RunButtonClick();
+    EXPECT_FALSE(app.Window.Clock.Enabled);
+    EXPECT_FALSE(app.Window.RunButton.Down);
+    EXPECT_FALSE(ReachesDispatcher(app, [&] { app.StepButtonClick(); }));
 
     app.MenuEntry(36);  // the spring follows real time: it runs but takes no single steps
-    EXPECT_FALSE(ReachesDispatcher(app, [&] { app.FremButtonClick(); }));
-    app.TimerButtonClick();
-    EXPECT_TRUE(app.Window.Timer1.Enabled);
+    EXPECT_FALSE(ReachesDispatcher(app, [&] { app.StepButtonClick(); }));
+    app.RunButtonClick();
+    EXPECT_TRUE(app.Window.Clock.Enabled);
 }
 
 TEST(Clock, SlowMotionTogglesAndSurvivesAChangeOfSimulation) {
     test::StartedApp s;
     App& app = s.app;
     app.MenuEntry(14);
-    EXPECT_EQ(app.Window.Timer1.Interval, 20);
-    app.HalvFartButtonClick();
-    EXPECT_EQ(app.Window.Timer1.Interval, 200);
-    EXPECT_TRUE(app.Window.HalvFartButton.Down);
-    app.HalvFartButtonClick();
-    EXPECT_EQ(app.Window.Timer1.Interval, 30);
-    EXPECT_FALSE(app.Window.HalvFartButton.Down);
+    EXPECT_EQ(app.Window.Clock.Interval, 20);
+    app.SlowMotionButtonClick();
+    EXPECT_EQ(app.Window.Clock.Interval, 200);
+    EXPECT_TRUE(app.Window.SlowMotionButton.Down);
+    app.SlowMotionButtonClick();
+    EXPECT_EQ(app.Window.Clock.Interval, 30);
+    EXPECT_FALSE(app.Window.SlowMotionButton.Down);
 
-    app.HalvFartButtonClick();
-    app.TimerButtonClick();
+    app.SlowMotionButtonClick();
+    app.RunButtonClick();
     app.MenuEntry(15);
-    EXPECT_EQ(app.Window.Timer1.Interval, 200);
-    app.TimerButtonClick();
-    EXPECT_EQ(app.Window.Timer1.Interval, 200);
+    EXPECT_EQ(app.Window.Clock.Interval, 200);
+    app.RunButtonClick();
+    EXPECT_EQ(app.Window.Clock.Interval, 200);
 }
 
 }  // namespace

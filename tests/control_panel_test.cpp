@@ -51,20 +51,20 @@ TEST(ConfigureParameters, EachSimulationShowsItsOwnControls) {
         EXPECT_EQ(w.ScrollBar3.Visible, c.sb3);
         EXPECT_EQ(w.TrackBar1.Visible, c.tb1);
         EXPECT_EQ(w.TrackBar2.Visible, c.tb2);
-        EXPECT_EQ(w.Label1.Visible, c.tb2);
+        EXPECT_EQ(w.TrackBar2Caption.Visible, c.tb2);
         EXPECT_EQ(w.TrackBar3.Visible, c.tb3);
         EXPECT_EQ(w.TrackBar4.Visible, c.tb4);
-        EXPECT_EQ(w.Label5.Visible, c.sb2);
+        EXPECT_EQ(w.ScrollBar2Symbol.Visible, c.sb2);
         EXPECT_EQ(w.F2Button.Visible, c.fkeys[0]);
         EXPECT_EQ(w.F3Button.Visible, c.fkeys[1]);
         EXPECT_EQ(w.F4Button.Visible, c.fkeys[2]);
         EXPECT_EQ(w.F5Button.Visible, c.fkeys[3]);
         EXPECT_EQ(w.F6Button.Visible, c.fkeys[4]);
-        EXPECT_EQ(w.TimerButton.Visible, c.run);
-        EXPECT_EQ(w.FremButton.Visible, c.step);
-        EXPECT_EQ(w.HalvFartButton.Visible, c.slow);
-        EXPECT_TRUE(w.Label4.Visible);
-        EXPECT_EQ(w.Label4.Caption, c.label4);
+        EXPECT_EQ(w.RunButton.Visible, c.run);
+        EXPECT_EQ(w.StepButton.Visible, c.step);
+        EXPECT_EQ(w.SlowMotionButton.Visible, c.slow);
+        EXPECT_TRUE(w.ScrollBar1Symbol.Visible);
+        EXPECT_EQ(w.ScrollBar1Symbol.Caption, c.label4);
         EXPECT_EQ(w.ScrollPanelWidth, c.panelWidth);
         EXPECT_FALSE(w.Configuring);
     }
@@ -110,24 +110,24 @@ TEST(ConfigureParameters, TrackBarRowsLabelsAndHints) {
     EXPECT_EQ(w.TrackBar1.Max, 5);
     EXPECT_EQ(w.TrackBar1.Position, 2);
     EXPECT_EQ(w.TrackBar1.Hint, " Skift spektralserie");
-    EXPECT_TRUE(w.Label2.Visible);
-    EXPECT_EQ(w.Label2.Caption, "serie");
-    EXPECT_FALSE(w.Label3.Visible);
+    EXPECT_TRUE(w.TrackBar1Caption.Visible);
+    EXPECT_EQ(w.TrackBar1Caption.Caption, "serie");
+    EXPECT_FALSE(w.LambdaMark.Visible);
     EXPECT_EQ(w.TrackBar2.Min, 0);
     EXPECT_EQ(w.TrackBar2.Max, 5);
     EXPECT_EQ(w.TrackBar2.Position, 1);
-    EXPECT_EQ(w.Label1.Caption, "orden");
+    EXPECT_EQ(w.TrackBar2Caption.Caption, "orden");
     EXPECT_EQ(w.ScrollBar1.Hint, " Gitterafstand");
-    EXPECT_EQ(w.Label4.Caption, "d");
+    EXPECT_EQ(w.ScrollBar1Symbol.Caption, "d");
 
     s.app.MenuEntry(3);
     EXPECT_EQ(w.TrackBar2.Min, 5);
     EXPECT_EQ(w.TrackBar2.Max, 15);
     EXPECT_EQ(w.TrackBar2.Position, 10);
     EXPECT_EQ(w.TrackBar2.Hint, " Filmtykkelse");
-    EXPECT_EQ(w.Label1.Caption, "<-d->");
-    EXPECT_TRUE(w.Label3.Visible);
-    EXPECT_FALSE(w.Label2.Visible);
+    EXPECT_EQ(w.TrackBar2Caption.Caption, "<-d->");
+    EXPECT_TRUE(w.LambdaMark.Visible);
+    EXPECT_FALSE(w.TrackBar1Caption.Visible);
 
     s.app.State.CurrentColour = 6;
     s.app.MenuEntry(14);  // superposition starts at the last colour
@@ -310,60 +310,60 @@ TEST(FKeys, CaptionsHintsAndMenuCaptions) {
     EXPECT_EQ(w.F3Button.Caption, "|| , F3");
     EXPECT_EQ(w.F3Button.Hint, " Stråle parallel med akse");
     EXPECT_EQ(w.F5Button.Hint, " Stråle gennem brændpunkt f");
-    EXPECT_EQ(w.Indfaldslodder1.Caption, "&Parallel stråle");
-    EXPECT_EQ(w.Rodstrale1.Caption, "&Brændpunktstråle");
+    EXPECT_EQ(w.NormalsItem.Caption, "&Parallel stråle");
+    EXPECT_EQ(w.RedRayItem.Caption, "&Brændpunktstråle");
 
     app.MenuEntry(9);  // F2 back to its default; F3 and F4 kept
     EXPECT_EQ(w.F2Button.Caption, "Mærke, F2");
     EXPECT_EQ(w.F2Button.Hint, " Hjælpebuer, streger");
     EXPECT_EQ(w.F3Button.Caption, "|| , F3");
     EXPECT_EQ(w.F5Button.Caption, "Sum, F5");
-    EXPECT_EQ(w.Rodstrale1.Caption, "&Sum, alle farver");
-    EXPECT_EQ(w.Straler1.Caption, "Korrigeret &Farve");
-    EXPECT_EQ(w.Hjalpemarker1.Caption, "&Hjælpemærker");
+    EXPECT_EQ(w.RedRayItem.Caption, "&Sum, alle farver");
+    EXPECT_EQ(w.RaysItem.Caption, "Korrigeret &Farve");
+    EXPECT_EQ(w.HelperMarksItem.Caption, "&Hjælpemærker");
 
     app.MenuEntry(41);  // the ice crystal's face normals
     EXPECT_TRUE(w.F3Button.Visible);
     EXPECT_EQ(w.F3Button.Caption, "Lodder, F3");
     EXPECT_EQ(w.F3Button.Hint, " Tegn indfaldslodder");
-    EXPECT_EQ(w.Indfaldslodder1.Caption, "&Indfaldslodder");
+    EXPECT_EQ(w.NormalsItem.Caption, "&Indfaldslodder");
 }
 
-TEST(Vis1Click, ChecksAndEnablesTheItems) {
+TEST(OnViewMenuOpened, ChecksAndEnablesTheItems) {
     test::StartedApp s;
     App& app = s.app;
     const MainWindowModel& w = app.Window;
     app.MenuEntry(36);
-    app.TimerButtonClick();
+    app.RunButtonClick();
     app.State.ShowRedRay = true;
     app.Memo.Visible = true;
-    app.Vis1Click();
-    EXPECT_TRUE(w.KOR1.Enabled);
-    EXPECT_TRUE(w.KOR1.Checked);
-    EXPECT_FALSE(w.Frem1.Enabled);
-    EXPECT_FALSE(w.Slowmotion1.Enabled);
-    EXPECT_TRUE(w.Hjalpemarker1.Enabled);
-    EXPECT_FALSE(w.Indfaldslodder1.Enabled);
-    EXPECT_FALSE(w.Koordinatakser1.Enabled);
-    EXPECT_TRUE(w.Rodstrale1.Enabled);
-    EXPECT_TRUE(w.Rodstrale1.Checked);
-    EXPECT_FALSE(w.Straler1.Checked);
-    EXPECT_TRUE(w.Vismemo1.Checked);
-    EXPECT_FALSE(w.Vistabel1.Checked);
+    app.OnViewMenuOpened();
+    EXPECT_TRUE(w.RunItem.Enabled);
+    EXPECT_TRUE(w.RunItem.Checked);
+    EXPECT_FALSE(w.StepItem.Enabled);
+    EXPECT_FALSE(w.SlowMotionItem.Enabled);
+    EXPECT_TRUE(w.HelperMarksItem.Enabled);
+    EXPECT_FALSE(w.NormalsItem.Enabled);
+    EXPECT_FALSE(w.AxesItem.Enabled);
+    EXPECT_TRUE(w.RedRayItem.Enabled);
+    EXPECT_TRUE(w.RedRayItem.Checked);
+    EXPECT_FALSE(w.RaysItem.Checked);
+    EXPECT_TRUE(w.ShowMemoItem.Checked);
+    EXPECT_FALSE(w.ShowTableItem.Checked);
 
     app.MenuEntry(5);
-    app.HalvFartButtonClick();
-    app.Vis1Click();
-    EXPECT_TRUE(w.Frem1.Enabled);
-    EXPECT_TRUE(w.Slowmotion1.Enabled);
-    EXPECT_TRUE(w.Slowmotion1.Checked);
-    EXPECT_FALSE(w.KOR1.Checked);
+    app.SlowMotionButtonClick();
+    app.OnViewMenuOpened();
+    EXPECT_TRUE(w.StepItem.Enabled);
+    EXPECT_TRUE(w.SlowMotionItem.Enabled);
+    EXPECT_TRUE(w.SlowMotionItem.Checked);
+    EXPECT_FALSE(w.RunItem.Checked);
 
     app.MenuEntry(20);
-    app.Vis1Click();
-    EXPECT_FALSE(w.KOR1.Enabled);
-    EXPECT_FALSE(w.Frem1.Enabled);
-    EXPECT_FALSE(w.Hjalpemarker1.Enabled);
+    app.OnViewMenuOpened();
+    EXPECT_FALSE(w.RunItem.Enabled);
+    EXPECT_FALSE(w.StepItem.Enabled);
+    EXPECT_FALSE(w.HelperMarksItem.Enabled);
 }
 
 TEST(ImageMouse, PointerReadOutOnlyWhileTheClockStands) {
@@ -378,12 +378,12 @@ TEST(ImageMouse, PointerReadOutOnlyWhileTheClockStands) {
     s.host.pointer.cursor = {100, 50};
     app.Window.MessagePanel = "";
 
-    app.TimerButtonClick();
-    ASSERT_TRUE(app.Window.Timer1.Enabled);
+    app.RunButtonClick();
+    ASSERT_TRUE(app.Window.Clock.Enabled);
     app.ImageMouseMove();
     EXPECT_EQ(app.Window.MessagePanel, "");
 
-    app.TimerButtonClick();
+    app.RunButtonClick();
     app.ImageMouseMove();
     EXPECT_EQ(app.Window.MessagePanel, "(-10.00; 5.00)");
 

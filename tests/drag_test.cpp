@@ -405,8 +405,8 @@ TEST(Drag, WhileTheClockRunsTheDragMovesOnlyItsOwnFigure) {
     Scripted s;
     s.Run("select 5\ntick 3\n");
     App& app = s.app;
-    app.TimerButtonClick();
-    ASSERT_TRUE(app.Window.Timer1.Enabled);
+    app.RunButtonClick();
+    ASSERT_TRUE(app.Window.Clock.Enabled);
     const double phase = app.Sims.Get<RefractionState>().Phase;
     const int position = app.Window.ScrollBar1.Position;
     s.Run(DragLine(PixelOf(app, {-3, 3}), PixelOf(app, Along({0, 0}, 160, 4))));
@@ -426,7 +426,7 @@ TEST(Drag, TheSpringSwingsFromWhereItIsLetGo) {
     // A click on the weight leaves it hanging still.
     const QImage still = s.Picture();
     s.Run("click " + std::to_string(grab.x) + " " + std::to_string(grab.y) + "\n");
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
+    EXPECT_FALSE(app.Window.Clock.Enabled);
     viv::test::ExpectSamePicture(s.Picture(), still, "drag-spring-click");
     app.PictureMouseDown(grab);
     ASSERT_TRUE(app.Dragging());
@@ -435,14 +435,14 @@ TEST(Drag, TheSpringSwingsFromWhereItIsLetGo) {
     EXPECT_EQ(app.Window.ScrollBar1.Position, std::lround(60 - 600 * pull));
     const double held = app.Sims.Get<SpringState>().SpringPosition;
     EXPECT_NEAR(held - 3, SpringRest + pull, 0.5 / 600);
-    app.TimerButtonClick();
+    app.RunButtonClick();
     for (int k = 0; k < 5; ++k) {
         s.host.AdvanceClock(30);
-        app.Timer1Timer();
+        app.OnClockTick();
     }
     EXPECT_EQ(app.Sims.Get<SpringState>().SpringPosition, held);
     app.PictureMouseUp(down);
-    EXPECT_TRUE(app.Window.Timer1.Enabled);
+    EXPECT_TRUE(app.Window.Clock.Enabled);
     EXPECT_NEAR(app.Sims.Get<SpringState>().SpringPosition, held, 1e-4);
     viv::test::ExpectSamePicture(s.Picture(), (s.Run("redraw\n"), s.Picture()),
                                  "drag-spring-let-go");

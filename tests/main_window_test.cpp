@@ -117,7 +117,7 @@ TEST(MainWindowStart, ShowsTheStartPictureWithTheLegendAndNoControls) {
     EXPECT_EQ(Str(p.window->windowTitle()), "Vivarnon");
     EXPECT_EQ(Str(p.Text("ButtonPanelCaption")), app.Window.ButtonPanelCaption);
     EXPECT_FALSE(app.Window.ButtonPanelCaption.empty());
-    for (const char* name : {"TimerButton", "HalvFartButton", "FremButton", "F2Button", "F3Button",
+    for (const char* name : {"RunButton", "SlowMotionButton", "StepButton", "F2Button", "F3Button",
                              "F4Button", "F5Button", "F6Button"})
         EXPECT_TRUE(p.Find<QToolButton>(name)->isHidden()) << name;
     for (const char* name : {"ScrollBar1", "ScrollBar2", "ScrollBar3"})
@@ -204,10 +204,10 @@ TEST(MainWindowMenu, EverySimulationEntryShowsItsSetUp) {
                                                                       {"F6Button", 32}};
             for (const auto& [name, bit] : fButtons)
                 EXPECT_EQ(!p.Find<QToolButton>(name)->isHidden(), (mask & bit) != 0) << name;
-            EXPECT_EQ(!p.Find<QToolButton>("TimerButton")->isHidden(),
+            EXPECT_EQ(!p.Find<QToolButton>("RunButton")->isHidden(),
                       (mask & TimerButtonsBit) == TimerButtonsBit);
-            EXPECT_EQ(!p.Find<QToolButton>("FremButton")->isHidden(), w.FremButton.Visible);
-            EXPECT_EQ(!p.Find<QToolButton>("HalvFartButton")->isHidden(), w.HalvFartButton.Visible);
+            EXPECT_EQ(!p.Find<QToolButton>("StepButton")->isHidden(), w.StepButton.Visible);
+            EXPECT_EQ(!p.Find<QToolButton>("SlowMotionButton")->isHidden(), w.SlowMotionButton.Visible);
 
             const std::pair<const char*, Control> ranges[] = {
                 {"ScrollBar1", Control::ScrollBar1}, {"ScrollBar2", Control::ScrollBar2},
@@ -235,7 +235,7 @@ TEST(MainWindowMenu, EverySimulationEntryShowsItsSetUp) {
                     << name;
             }
             EXPECT_EQ(Str(p.Find<QToolButton>("F3Button")->text()), w.F3Button.Caption);
-            EXPECT_EQ(Str(p.Action("Rodstrale1")->text()), w.Rodstrale1.Caption);
+            EXPECT_EQ(Str(p.Action("RedRayItem")->text()), w.RedRayItem.Caption);
             EXPECT_EQ(Str(p.Text("MessagePanel")), w.MessagePanel);
             EXPECT_EQ(Str(p.Text("Panel3")), w.Panel3);
             // The picture fills the area the control panel leaves.
@@ -298,10 +298,10 @@ TEST(MainWindowControls, AnFKeyTheSimulationDoesNotUsePopsUp) {
     f5->click();
     EXPECT_FALSE(f5->isChecked());
     EXPECT_FALSE(app.State.ShowRedRay);
-    p.Action("Rodstrale1")->trigger();
+    p.Action("RedRayItem")->trigger();
     EXPECT_FALSE(f5->isChecked());
     EXPECT_FALSE(app.State.ShowRedRay);
-    EXPECT_FALSE(p.Action("Rodstrale1")->isChecked());
+    EXPECT_FALSE(p.Action("RedRayItem")->isChecked());
 }
 
 TEST(MainWindowControls, MouseOverThePictureShowsWorldCoordinatesUnlessRunning) {
@@ -315,7 +315,7 @@ TEST(MainWindowControls, MouseOverThePictureShowsWorldCoordinatesUnlessRunning) 
     EXPECT_EQ(app.Window.MessagePanel.front(), '(');
     EXPECT_EQ(Str(p.Text("MessagePanel")), app.Window.MessagePanel);
 
-    p.Find<QToolButton>("TimerButton")->click();
+    p.Find<QToolButton>("RunButton")->click();
     app.Window.MessagePanel = "uændret";
     QApplication::sendEvent(picture, &move);
     EXPECT_EQ(app.Window.MessagePanel, "uændret");
@@ -352,17 +352,17 @@ TEST(MainWindowControls, DraggingTheObjectMovesItsScrollBar) {
 TEST(MainWindowClock, FollowsKorAndStopsOnAChoice) {
     Program p;
     App& app = p.app();
-    auto* timer = p.window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = p.window->findChild<QTimer*>(QStringLiteral("Clock"));
     ASSERT_NE(timer, nullptr);
     p.Choose(14);
-    auto* run = p.Find<QToolButton>("TimerButton");
+    auto* run = p.Find<QToolButton>("RunButton");
     EXPECT_FALSE(timer->isActive());
     run->click();
     EXPECT_TRUE(timer->isActive());
     EXPECT_TRUE(run->isChecked());
-    EXPECT_EQ(timer->interval(), app.Window.Timer1.Interval);
+    EXPECT_EQ(timer->interval(), app.Window.Clock.Interval);
 
-    auto* slow = p.Find<QToolButton>("HalvFartButton");
+    auto* slow = p.Find<QToolButton>("SlowMotionButton");
     slow->click();
     EXPECT_EQ(timer->interval(), 200);
     EXPECT_TRUE(slow->isChecked());
@@ -372,21 +372,21 @@ TEST(MainWindowClock, FollowsKorAndStopsOnAChoice) {
     EXPECT_FALSE(slow->isChecked());
 
     // "Kør" of the menu stops it, and starts it again.
-    p.Action("KOR1")->trigger();
+    p.Action("RunItem")->trigger();
     EXPECT_FALSE(timer->isActive());
     EXPECT_FALSE(run->isChecked());
-    p.Action("KOR1")->trigger();
+    p.Action("RunItem")->trigger();
     EXPECT_TRUE(timer->isActive());
 
     // Choosing a simulation stops the clock; the new one starts still.
     p.Choose(16);
     EXPECT_FALSE(timer->isActive());
     EXPECT_FALSE(run->isChecked());
-    EXPECT_FALSE(p.Find<QToolButton>("TimerButton")->isHidden());
+    EXPECT_FALSE(p.Find<QToolButton>("RunButton")->isHidden());
 
     // A simulation without animation does not start it.
     p.Choose(7);
-    p.Action("KOR1")->trigger();
+    p.Action("RunItem")->trigger();
     EXPECT_FALSE(timer->isActive());
 }
 
@@ -396,14 +396,14 @@ TEST(MainWindowMenu, VisMenuShowsChecksAndEnabling) {
     QMenu* vis = p.window->findChild<QMenu*>(QStringLiteral("Vis1"));
     ASSERT_NE(vis, nullptr);
     emit vis->aboutToShow();
-    EXPECT_FALSE(p.Action("Hjalpemarker1")->isChecked());
-    EXPECT_TRUE(p.Action("Indfaldslodder1")->isChecked());
-    EXPECT_TRUE(p.Action("Koordinatakser1")->isChecked());
-    EXPECT_TRUE(p.Action("Rodstrale1")->isEnabled());
-    EXPECT_FALSE(p.Action("Straler1")->isEnabled());
-    EXPECT_TRUE(p.Action("KOR1")->isEnabled());
-    EXPECT_FALSE(p.Action("KOR1")->isChecked());
-    EXPECT_EQ(Str(p.Action("Indfaldslodder1")->text()), "&Delt bølgemønster");
+    EXPECT_FALSE(p.Action("HelperMarksItem")->isChecked());
+    EXPECT_TRUE(p.Action("NormalsItem")->isChecked());
+    EXPECT_TRUE(p.Action("AxesItem")->isChecked());
+    EXPECT_TRUE(p.Action("RedRayItem")->isEnabled());
+    EXPECT_FALSE(p.Action("RaysItem")->isEnabled());
+    EXPECT_TRUE(p.Action("RunItem")->isEnabled());
+    EXPECT_FALSE(p.Action("RunItem")->isChecked());
+    EXPECT_EQ(Str(p.Action("NormalsItem")->text()), "&Delt bølgemønster");
 
     // Every subject menu clears the legend when it opens.
     QMenu* optik = p.window->findChild<QMenu*>(QStringLiteral("Optik1"));
@@ -417,7 +417,7 @@ TEST(MainWindowMenu, VisTabelShowsAndHidesTheTableWindow) {
     p.window->show();
     p.Choose(7);
     EXPECT_FALSE(p.table->isVisible());
-    p.Action("Vistabel1")->trigger();
+    p.Action("ShowTableItem")->trigger();
     EXPECT_TRUE(p.app().Table.Visible);
     EXPECT_TRUE(p.table->isVisible());
     EXPECT_EQ(Str(p.table->windowTitle()), "Spredning i en dråbe");
@@ -425,7 +425,7 @@ TEST(MainWindowMenu, VisTabelShowsAndHidesTheTableWindow) {
     p.Choose(38);
     EXPECT_TRUE(p.table->isVisible());
     EXPECT_EQ(Str(p.table->windowTitle()), "Stående bølger");
-    p.Action("Vistabel1")->trigger();
+    p.Action("ShowTableItem")->trigger();
     EXPECT_FALSE(p.table->isVisible());
 }
 
@@ -487,17 +487,17 @@ TEST(MainWindowClose, ClosingEndsTheCoreAndTheTable) {
     Program p;
     p.window->show();
     p.Choose(14);
-    p.Action("Vistabel1")->trigger();
-    p.Find<QToolButton>("TimerButton")->click();
+    p.Action("ShowTableItem")->trigger();
+    p.Find<QToolButton>("RunButton")->click();
     ASSERT_TRUE(p.table->isVisible());
     p.window->close();
     EXPECT_EQ(p.app().State.CurrentSimulation, Closed);
-    EXPECT_FALSE(p.window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_FALSE(p.window->findChild<QTimer*>(QStringLiteral("Clock"))->isActive());
     EXPECT_FALSE(p.table->isVisible());
 
     Program q;
     q.window->show();
-    q.Action("Vistabel1")->trigger();
+    q.Action("ShowTableItem")->trigger();
     q.Action("exit1")->trigger();
     EXPECT_EQ(q.app().State.CurrentSimulation, Closed);
     EXPECT_FALSE(q.window->isVisible());
@@ -517,11 +517,11 @@ TEST(MainWindowMenu, EveryShownKeyWorksAfterTheVisMenuOpenedElsewhere) {
     const struct {
         const char* Button;
         const char* Item;
-    } keys[] = {{"F2Button", "Hjalpemarker1"},
-                {"F3Button", "Indfaldslodder1"},
-                {"F4Button", "Koordinatakser1"},
-                {"F5Button", "Rodstrale1"},
-                {"F6Button", "Straler1"}};
+    } keys[] = {{"F2Button", "HelperMarksItem"},
+                {"F3Button", "NormalsItem"},
+                {"F4Button", "AxesItem"},
+                {"F5Button", "RedRayItem"},
+                {"F6Button", "RaysItem"}};
     int shown = 0;
     for (const auto& key : keys) {
         const bool visible = !p.Find<QToolButton>(key.Button)->isHidden();
@@ -535,25 +535,25 @@ TEST(MainWindowMenu, EveryShownKeyWorksAfterTheVisMenuOpenedElsewhere) {
     }
     EXPECT_EQ(shown, 5);
     // The check marks follow the toggles without the menu being opened.
-    EXPECT_TRUE(p.Action("Rodstrale1")->isChecked());
+    EXPECT_TRUE(p.Action("RedRayItem")->isChecked());
 
     // From a simulation without the clock to one with it.
     emit vis->aboutToShow();
     emit vis->aboutToHide();
     p.Choose(14);
-    for (const char* item : {"KOR1", "Frem1", "Slowmotion1"})
+    for (const char* item : {"RunItem", "StepItem", "SlowMotionItem"})
         EXPECT_TRUE(p.Action(item)->isEnabled()) << item;
-    QTimer* timer = p.window->findChild<QTimer*>(QStringLiteral("Timer1"));
-    p.Action("KOR1")->trigger();
+    QTimer* timer = p.window->findChild<QTimer*>(QStringLiteral("Clock"));
+    p.Action("RunItem")->trigger();
     EXPECT_TRUE(timer->isActive());
-    EXPECT_TRUE(p.Action("KOR1")->isChecked());
-    p.Action("Slowmotion1")->trigger();
+    EXPECT_TRUE(p.Action("RunItem")->isChecked());
+    p.Action("SlowMotionItem")->trigger();
     EXPECT_EQ(timer->interval(), 200);
-    p.Action("KOR1")->trigger();
+    p.Action("RunItem")->trigger();
     EXPECT_FALSE(timer->isActive());
     // And back to one without: the clock's keys go quiet again.
     p.Choose(7);
-    for (const char* item : {"KOR1", "Frem1", "Slowmotion1"})
+    for (const char* item : {"RunItem", "StepItem", "SlowMotionItem"})
         EXPECT_FALSE(p.Action(item)->isEnabled()) << item;
 }
 

@@ -74,8 +74,8 @@ TEST(Script, TheMillisecondClockIsVirtualAndMovesOnlyWithTheTicks) {
     EXPECT_EQ(s.Run("select 14\nstep\n"), 0) << s.err.str();
     EXPECT_EQ(s.host.Milliseconds(), 0u);
     EXPECT_EQ(s.Run("tick 3\n"), 0) << s.err.str();
-    EXPECT_EQ(s.host.Milliseconds(), 3u * static_cast<unsigned>(s.app.Window.Timer1.Interval));
-    EXPECT_FALSE(s.app.Window.Timer1.Enabled);  // ticks leave a stopped clock stopped
+    EXPECT_EQ(s.host.Milliseconds(), 3u * static_cast<unsigned>(s.app.Window.Clock.Interval));
+    EXPECT_FALSE(s.app.Window.Clock.Enabled);  // ticks leave a stopped clock stopped
 }
 
 TEST(Script, ControlsKeysTicksAndMouse) {

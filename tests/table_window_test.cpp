@@ -281,10 +281,10 @@ TEST_F(TableForm, HiddenUntilVisTabelThenShownOnEverySetup) {
     SetupTable(5, 3);
     EXPECT_FALSE(form.isVisible());
 
-    app.VisTabelClick();
+    app.ShowTableClick();
     form.SyncFromModel();
     EXPECT_TRUE(form.isVisible());
-    app.VisTabelClick();
+    app.ShowTableClick();
     form.SyncFromModel();
     EXPECT_FALSE(form.isVisible());
 
@@ -310,7 +310,7 @@ TEST_F(TableForm, HiddenUntilVisTabelThenShownOnEverySetup) {
 
 TEST_F(TableForm, ShownAtTheScreensBottomRightCorner) {
     SetupTable(3, 2);
-    app.VisTabelClick();
+    app.ShowTableClick();
     form.SyncFromModel();
     const QRect area = form.screen()->availableGeometry();
     const QRect frame = form.frameGeometry();

@@ -155,7 +155,7 @@ TEST(WindowKeys, TheSimulationsKeysWorkWithTheFocusInTheTableOrTheMemo) {
     Program p;
     App& app = p.app();
     p.Choose(14);  // F2..F5 and the clock
-    app.VisTabelClick();
+    app.ShowTableClick();
     p.window->SyncFromModel();
     ASSERT_FALSE(p.table->Frame()->isHidden());
     ASSERT_FALSE(p.memo->Frame()->isHidden());
@@ -171,13 +171,13 @@ TEST(WindowKeys, TheSimulationsKeysWorkWithTheFocusInTheTableOrTheMemo) {
             p.Press(focus, key);
             EXPECT_NE(*toggle, before) << "F" << key - Qt::Key_F1 + 1;
         }
-        const int interval = app.Window.Timer1.Interval;
+        const int interval = app.Window.Clock.Interval;
         p.Press(focus, Qt::Key_W, Qt::ControlModifier);
-        EXPECT_NE(app.Window.Timer1.Interval, interval);
+        EXPECT_NE(app.Window.Clock.Interval, interval);
         p.Press(focus, Qt::Key_K, Qt::ControlModifier);
-        EXPECT_TRUE(app.Window.Timer1.Enabled);
+        EXPECT_TRUE(app.Window.Clock.Enabled);
         p.Press(focus, Qt::Key_K, Qt::ControlModifier);
-        EXPECT_FALSE(app.Window.Timer1.Enabled);
+        EXPECT_FALSE(app.Window.Clock.Enabled);
         const std::int32_t step = app.State.AnimationStep;
         p.Press(focus, Qt::Key_F, Qt::ControlModifier);
         EXPECT_NE(app.State.AnimationStep, step);

@@ -270,7 +270,7 @@ void PrintCommands::Report(bool ok, const char* failure, const std::string& reas
 
 void PrintCommands::Udskrivgraf1Click() {
     Filer1Click(app_);
-    const bool tableEnabled = app_.Window.UdskrivTabel1.Enabled;
+    const bool tableEnabled = app_.Window.PrintTableItem.Enabled;
     bool printed = false;
     bool ok = false;
     std::string reason;

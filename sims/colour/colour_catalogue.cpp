@@ -24,9 +24,9 @@ using SV = std::string_view;
 // --- Start values the menu entries write into the shared state ---
 
 void LabelsRgb(App& app) {
-    app.Window.Label4.Caption = "R";
-    app.Window.Label5.Caption = "G";
-    app.Window.Label6.Caption = "B";
+    app.Window.ScrollBar1Symbol.Caption = "R";
+    app.Window.ScrollBar2Symbol.Caption = "G";
+    app.Window.ScrollBar3Symbol.Caption = "B";
 }
 
 void ColourMixingAfterSelect(App& app) {

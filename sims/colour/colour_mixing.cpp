@@ -217,9 +217,9 @@ void DrawMixingPicture(App& app, TCanvas& canvas, bool cleared) {
 void Relabel(App& app) {
     const bool additive = ColourOf(app).AdditiveMode;
     MainWindowModel& w = app.Window;
-    w.Label4.Caption = additive ? "R" : "gul";
-    w.Label5.Caption = additive ? "G" : "cyan";
-    w.Label6.Caption = additive ? "B" : "mag.";
+    w.ScrollBar1Symbol.Caption = additive ? "R" : "gul";
+    w.ScrollBar2Symbol.Caption = additive ? "G" : "cyan";
+    w.ScrollBar3Symbol.Caption = additive ? "B" : "mag.";
     ResultsTable& table = app.Table;
     table.SetCell(0, 0, additive ? "Additiv" : "Subtraktiv");
     table.SetCell(0, 1, additive ? " Rød /%" : " gul /%");
@@ -287,7 +287,7 @@ void DrawColourMixing(App& app, std::uint16_t event, bool clearFirst, TCanvas& c
     }
     WriteLevelCells(app);
     const MainWindowModel& w = app.Window;
-    WriteLevelPanels(app, w.Label4.Caption, w.Label5.Caption, w.Label6.Caption);
+    WriteLevelPanels(app, w.ScrollBar1Symbol.Caption, w.ScrollBar2Symbol.Caption, w.ScrollBar3Symbol.Caption);
 }
 
 }  // namespace viv

@@ -76,7 +76,7 @@ void WhitenSquare(App& app, TCanvas& canvas) {
 
 void Tick(App& app, TCanvas& canvas) {
     ColourState& cs = ColourOf(app);
-    ClockModel& clock = app.Window.Timer1;
+    ClockModel& clock = app.Window.Clock;
     const std::uint32_t now = app.host().Milliseconds();
     if (!clock.Enabled || cs.Phase != EyePhase::SquareShown) {
         cs.StareStartTime = now;
@@ -87,7 +87,7 @@ void Tick(App& app, TCanvas& canvas) {
     // time elapsed all the same.
     if (now - cs.StareStartTime < StareMilliseconds) return;
     clock.Enabled = false;
-    app.Window.TimerButton.Down = false;
+    app.Window.RunButton.Down = false;
     WhitenSquare(app, canvas);
 }
 

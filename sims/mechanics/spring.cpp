@@ -68,7 +68,7 @@ void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, 
 }
 
 bool Running(const App& app) {
-    return app.Window.Timer1.Enabled;
+    return app.Window.Clock.Enabled;
 }
 
 // "-0.000" for a value that rounds to nothing reads as a fault; it is shown as 0.
@@ -450,7 +450,7 @@ void LetGoWeight(App& app, bool moved) {
     }
     s.SpringStartTime =
         app.host().Milliseconds() - static_cast<std::uint32_t>(std::lround(motion.Period * 250));
-    if (!app.Window.Timer1.Enabled) app.TimerButtonClick();
+    if (!app.Window.Clock.Enabled) app.RunButtonClick();
     if (app.Image) app.DrawSimulation(evTick, false, *app.Image);
 }
 

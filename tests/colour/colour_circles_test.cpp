@@ -123,10 +123,10 @@ TEST_F(TwelvePartCircleSim, MouseOverTheYellowKiteAndTheWhiteGap) {
     EXPECT_EQ(Panels(), "R=100% G=100% B=100%");
     // While the clock runs the mouse reads nothing.
     app.Window.Panel1 = "x";
-    app.Window.Timer1.Enabled = true;
+    app.Window.Clock.Enabled = true;
     MouseOver(0, 2.5);
     EXPECT_EQ(app.Window.Panel1, "x");
-    app.Window.Timer1.Enabled = false;
+    app.Window.Clock.Enabled = false;
     ExpectNoNan(app);
     const QImage before = Picture().copy();
     ExpectSamePicture(Redrawn(), before, "twelve-redraw");

@@ -149,7 +149,7 @@ TEST_F(ColourMixing, FullLightsMixToWhiteAndTheSecondaryColours) {
     EXPECT_EQ(app.Window.Panel1, "R=100.0%");
     EXPECT_EQ(app.Window.Panel2, "G=100.0%");
     EXPECT_EQ(app.Window.Panel3, "B=100.0%");
-    EXPECT_EQ(app.Window.Label4.Caption, "R");
+    EXPECT_EQ(app.Window.ScrollBar1Symbol.Caption, "R");
 }
 
 TEST_F(ColourMixing, LabelsShowEachLevelAsPercent) {
@@ -209,9 +209,9 @@ TEST_F(ColourMixing, TheModeRelabelsBarsTableAndPanels) {
     SetLevels(51, 102, 204);
     app.ControlChange(Control::TrackBar2, 1);
     EXPECT_FALSE(ColourOf(app).AdditiveMode);
-    EXPECT_EQ(app.Window.Label4.Caption, "gul");
-    EXPECT_EQ(app.Window.Label5.Caption, "cyan");
-    EXPECT_EQ(app.Window.Label6.Caption, "mag.");
+    EXPECT_EQ(app.Window.ScrollBar1Symbol.Caption, "gul");
+    EXPECT_EQ(app.Window.ScrollBar2Symbol.Caption, "cyan");
+    EXPECT_EQ(app.Window.ScrollBar3Symbol.Caption, "mag.");
     EXPECT_EQ(app.Table.Cell(0, 0), "Subtraktiv");
     EXPECT_EQ(app.Table.Cell(0, 1), " gul /%");
     EXPECT_EQ(app.Table.Cell(0, 2), " cyan /%");
@@ -220,7 +220,7 @@ TEST_F(ColourMixing, TheModeRelabelsBarsTableAndPanels) {
     EXPECT_EQ(app.Window.Panel2, "cyan=40.0%");
     EXPECT_EQ(app.Window.Panel3, "mag.=80.0%");
     app.ControlChange(Control::TrackBar2, 0);
-    EXPECT_EQ(app.Window.Label4.Caption, "R");
+    EXPECT_EQ(app.Window.ScrollBar1Symbol.Caption, "R");
     EXPECT_EQ(app.Table.Cell(0, 3), " Blå /%");
     EXPECT_EQ(app.Window.Panel1, "R=20.0%");
     // Chosen again, the simulation starts additive whatever it showed last.

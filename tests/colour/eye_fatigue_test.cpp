@@ -39,7 +39,7 @@ protected:
     // One tick of the running clock at `ms`.
     void TickAt(std::uint32_t ms) {
         started.host.now = ms;
-        app.Timer1Timer();
+        app.OnClockTick();
     }
     TColor Square() {
         const auto& l = ColourOf(app).SquareLevels;
@@ -50,7 +50,7 @@ protected:
 TEST_F(EyeFatigue, StartsWithTheInstructionsAlone) {
     EXPECT_EQ(AllSimulations().Find(21)->Draw, &DrawEyeFatigue);
     EXPECT_FALSE(app.Window.ScrollBar1.Visible);
-    EXPECT_FALSE(app.Window.TimerButton.Visible);
+    EXPECT_FALSE(app.Window.RunButton.Visible);
     EXPECT_EQ(app.Table.Cell(0, 3), " Blå %");
     EXPECT_EQ(At(0, 0), clWhite);
     test::RecordingCanvas canvas(Picture().width(), Picture().height());
@@ -65,7 +65,7 @@ TEST_F(EyeFatigue, StartsWithTheInstructionsAlone) {
 TEST_F(EyeFatigue, ThirtySecondsOfStaringThenAWhiteSquareInItsFrame) {
     started.host.now = 5000;
     Click();
-    ASSERT_TRUE(app.Window.Timer1.Enabled);
+    ASSERT_TRUE(app.Window.Clock.Enabled);
     const TColor square = Square();
     EXPECT_EQ(At(0, 0), square);
     EXPECT_EQ(At(2.9, -2.9), square);
@@ -73,11 +73,11 @@ TEST_F(EyeFatigue, ThirtySecondsOfStaringThenAWhiteSquareInItsFrame) {
     // A click while the clock runs does nothing; ticks before thirty seconds neither.
     Click();
     for (std::uint32_t t = 5020; t < 35000; t += 20) TickAt(t);
-    EXPECT_TRUE(app.Window.Timer1.Enabled);
+    EXPECT_TRUE(app.Window.Clock.Enabled);
     ExpectSamePicture(Picture().copy(), staring, "eye-staring");
     EXPECT_EQ(Square(), square);
     TickAt(35000);
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
+    EXPECT_FALSE(app.Window.Clock.Enabled);
     EXPECT_EQ(At(0, 0), clWhite);
     EXPECT_EQ(At(2.5, 2.5), clWhite);
     // The outline keeps the colour.
@@ -88,7 +88,7 @@ TEST_F(EyeFatigue, ThirtySecondsOfStaringThenAWhiteSquareInItsFrame) {
     EXPECT_EQ(At(0, 0), clWhite);
     started.host.now = 40000;
     Click();
-    EXPECT_TRUE(app.Window.Timer1.Enabled);
+    EXPECT_TRUE(app.Window.Clock.Enabled);
     EXPECT_EQ(At(0, 0), Square());
     EXPECT_NE(At(0, 0), clWhite);
 }
@@ -100,9 +100,9 @@ TEST_F(EyeFatigue, ThirtySecondsAcrossTheWrapOfTheClock) {
         started.host.now = start;
         Click();
         TickAt(start + 29999u);
-        EXPECT_TRUE(app.Window.Timer1.Enabled) << start;
+        EXPECT_TRUE(app.Window.Clock.Enabled) << start;
         TickAt(start + 30000u);
-        EXPECT_FALSE(app.Window.Timer1.Enabled) << start;
+        EXPECT_FALSE(app.Window.Clock.Enabled) << start;
     }
 }
 
@@ -124,7 +124,7 @@ TEST_F(EyeFatigue, TableShowsTheSquaresLevelsBelowFullStrength) {
             EXPECT_LE(percent, 99.6);
         }
         ExpectNoNan(app);
-        app.Window.Timer1.Enabled = false;  // as after the thirty seconds
+        app.Window.Clock.Enabled = false;  // as after the thirty seconds
     }
     // 1200 draws spread over 255 values: the low and the high end are reached.
     EXPECT_GT(levels.size(), 200u);
@@ -169,11 +169,11 @@ TEST(EyeFatigueScript, FifteenHundredTicksAreTheThirtySeconds) {
     ASSERT_EQ(run("click " + centre() + "\ntick 1499\n"), 0) << err.str();
     EXPECT_EQ(host.Milliseconds(), 1499u * 20);
     // Between the ticks of a script the clock stays as the simulation left it: running.
-    EXPECT_TRUE(app.Window.Timer1.Enabled);
+    EXPECT_TRUE(app.Window.Clock.Enabled);
     EXPECT_NE(app.Image->GetPixel(app.Map.PictureX(0), app.Map.PictureY(0)), clWhite);
     ASSERT_EQ(run("tick 100\n"), 0);
     // The 1500th tick stopped the clock; the other 99 never came.
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
+    EXPECT_FALSE(app.Window.Clock.Enabled);
     EXPECT_EQ(host.Milliseconds(), 1500u * 20);
     EXPECT_EQ(app.Image->GetPixel(app.Map.PictureX(0), app.Map.PictureY(0)), clWhite);
 

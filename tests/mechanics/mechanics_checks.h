@@ -30,7 +30,7 @@ inline void ExpectRandomRunMatchesRedraw(StartedApp& started, std::uint32_t seed
                                          int sequences = 50, int length = 12) {
     App& app = started.app;
     std::mt19937 random(seed);
-    if (!app.Window.Timer1.Enabled) app.TimerButtonClick();
+    if (!app.Window.Clock.Enabled) app.RunButtonClick();
     const auto choices = static_cast<std::uint32_t>(2 + controls.size() + keys.size());
     for (int sequence = 0; sequence < sequences; ++sequence) {
         std::string events;
@@ -40,11 +40,11 @@ inline void ExpectRandomRunMatchesRedraw(StartedApp& started, std::uint32_t seed
                 const int ticks = 1 + static_cast<int>(random() % 30);
                 for (int t = 0; t < ticks; ++t) {
                     started.host.now += 1 + random() % 60;
-                    app.Timer1Timer();
+                    app.OnClockTick();
                 }
                 events += " tick*" + std::to_string(ticks);
             } else if (k == 1) {
-                app.FremButtonClick();
+                app.StepButtonClick();
                 events += " step";
             } else if (k < 2 + controls.size()) {
                 const Control control = controls.begin()[k - 2];

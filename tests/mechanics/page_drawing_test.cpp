@@ -22,10 +22,10 @@ TEST(MechanicsOnAPage, PageLeavesTheScreenPictureAndTheReadOutsAlone) {
         app.MenuEntry(n);
         for (const FKey key : {FKey::F2, FKey::F4, FKey::F5, FKey::F6})
             if (app.Window.Of(key).Visible) app.FKeyClick(key);
-        app.TimerButtonClick();
+        app.RunButtonClick();
         const auto tick = [&] {
             started.host.now += 30;
-            app.Timer1Timer();
+            app.OnClockTick();
         };
         for (int k = 0; k < 23; ++k) tick();
         const QImage before = started.picture().Image().copy();

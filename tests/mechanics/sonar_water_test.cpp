@@ -24,7 +24,7 @@ class Sonar : public ::testing::Test {
 protected:
     Sonar() { app.MenuEntry(39); }
     void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.FremButtonClick();
+        for (int i = 0; i < n; ++i) app.StepButtonClick();
     }
     test::StartedApp started;
     App& app = started.app;
@@ -49,7 +49,7 @@ TEST_F(Sonar, EchoGivesTheTargetsDistance) {
         app.Window.Panel1.clear();
         int echoes = 0;
         for (int i = 0; i < 200 && app.State.AnimationStep == i; ++i) {
-            app.FremButtonClick();
+            app.StepButtonClick();
             if (!app.Window.Panel1.empty() && echoes == 0) {
                 ++echoes;
                 SCOPED_TRACE("D=" + std::to_string(d));
@@ -93,7 +93,7 @@ class WaterWaves : public ::testing::Test {
 protected:
     WaterWaves() { app.MenuEntry(40); }
     void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.FremButtonClick();
+        for (int i = 0; i < n; ++i) app.StepButtonClick();
     }
     test::StartedApp started;
     App& app = started.app;

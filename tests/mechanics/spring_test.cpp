@@ -34,12 +34,12 @@ protected:
     void SetWeights(int n) { app.ControlChange(Control::TrackBar2, n); }
     void SetAmplitudeCm(int cm) { app.ControlChange(Control::ScrollBar1, 60 - 6 * cm); }  // A = cm / 100 m
     void Run() {
-        if (!app.Window.Timer1.Enabled) app.TimerButtonClick();
+        if (!app.Window.Clock.Enabled) app.RunButtonClick();
     }
     // A tick of the running clock `ms` milliseconds after the menu entry.
     void TickAt(std::uint32_t ms) {
         started.host.now = kStart + ms;
-        app.Timer1Timer();
+        app.OnClockTick();
     }
     QImage Picture() { return started.picture().Image().copy(); }
 
@@ -163,7 +163,7 @@ TEST_F(SpringSimulation, ElapsedTimeIsRightAcrossTheWrapOfTheHostsClock) {
     app.MenuEntry(36);
     Run();
     started.host.now = 1500;  // 2 s later
-    app.Timer1Timer();
+    app.OnClockTick();
     EXPECT_DOUBLE_EQ(SpringOf(app).SpringTime, 2.0);
 }
 
@@ -172,7 +172,7 @@ TEST_F(SpringSimulation, StoppingTheClockLeavesOnlyThePotentialEnergyInTheTable)
     app.FKeyClick(FKey::F5);
     TickAt(100);
     EXPECT_NE(app.Table.Cell(1, 5), "");
-    app.TimerButtonClick();
+    app.RunButtonClick();
     app.FKeyClick(FKey::F2);
     EXPECT_NE(app.Table.Cell(1, 4), "");
     EXPECT_EQ(app.Table.Cell(1, 5), "");

@@ -28,7 +28,7 @@ protected:
     void SetPipe(int type) { app.ControlChange(Control::TrackBar2, type); }
     void SetHarmonic(int k) { app.ControlChange(Control::TrackBar1, k + 1); }
     void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.FremButtonClick();
+        for (int i = 0; i < n; ++i) app.StepButtonClick();
     }
     QImage Picture() { return started.picture().Image().copy(); }
 

@@ -50,7 +50,7 @@ protected:
         return {};
     }
     void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.FremButtonClick();
+        for (int i = 0; i < n; ++i) app.StepButtonClick();
     }
 
     test::StartedApp started;

@@ -169,7 +169,7 @@ TEST_F(MemoForm, LukAndClosingHideTheWindowOnly) {
     form.Luk1Click();
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(app.Memo.Visible);
-    app.VisMemoClick();
+    app.ShowMemoClick();
     form.SyncFromModel();
     EXPECT_TRUE(form.isVisible());
     form.close();

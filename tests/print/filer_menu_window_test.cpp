@@ -46,34 +46,34 @@ TEST(FilerMenuWindow, DataIsDisabledWhereThereIsNoListAsTheMenuOpens) {
     Window w;
     w.Choose(2);
     w.OpenFiler();
-    EXPECT_FALSE(w.Action("Udskrivdata1")->isEnabled());
-    EXPECT_TRUE(w.Action("UdskrivTabel1")->isEnabled());
+    EXPECT_FALSE(w.Action("PrintDataItem")->isEnabled());
+    EXPECT_TRUE(w.Action("PrintTableItem")->isEnabled());
     EXPECT_TRUE(w.Action("Udskrivgraf1")->isEnabled());
     w.Choose(7);
     w.OpenFiler();
-    EXPECT_TRUE(w.Action("Udskrivdata1")->isEnabled());
+    EXPECT_TRUE(w.Action("PrintDataItem")->isEnabled());
 }
 
 TEST(FilerMenuWindow, CancellingThePrintDialogLeavesTheAnimationRunningAndThePictureAsItWas) {
     Window w;
     w.Choose(19);
     App& app = w.window->app();
-    app.TimerButtonClick();
+    app.RunButtonClick();
     w.window->SyncFromModel();
-    ASSERT_TRUE(app.Window.Timer1.Enabled);
+    ASSERT_TRUE(app.Window.Clock.Enabled);
     const QImage before = w.Picture().copy();
     bool stoppedDuringDialog = false;
     bool sawDialog = false;
     QTimer::singleShot(50, [&] {
         auto* dialog = qobject_cast<TVprintgrafform*>(QApplication::activeModalWidget());
         sawDialog = dialog != nullptr;
-        stoppedDuringDialog = !app.Window.Timer1.Enabled;
+        stoppedDuringDialog = !app.Window.Clock.Enabled;
         if (dialog) dialog->reject();
     });
     w.Action("Udskrivgraf1")->trigger();
     EXPECT_TRUE(sawDialog);
     EXPECT_TRUE(stoppedDuringDialog);
-    EXPECT_TRUE(app.Window.Timer1.Enabled);
+    EXPECT_TRUE(app.Window.Clock.Enabled);
     EXPECT_EQ(w.Picture(), before);
     EXPECT_EQ(app.Map.PrintOffsetX, 0);
 }

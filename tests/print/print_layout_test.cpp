@@ -95,12 +95,12 @@ TEST(FilerMenu, DataIsOnlyForTheSimulationsWithAListAndTableOnlyWithATable) {
         if (n == 13) continue;
         s.app.MenuEntry(static_cast<std::uint16_t>(n));
         Filer1Click(s.app);
-        EXPECT_EQ(s.app.Window.Udskrivdata1.Enabled, withList.count(n) == 1) << n;
-        EXPECT_EQ(s.app.Window.UdskrivTabel1.Enabled, (s.app.Window.ButtonMask & TableBit) != 0) << n;
+        EXPECT_EQ(s.app.Window.PrintDataItem.Enabled, withList.count(n) == 1) << n;
+        EXPECT_EQ(s.app.Window.PrintTableItem.Enabled, (s.app.Window.ButtonMask & TableBit) != 0) << n;
     }
     s.app.MenuEntry(2);
     Filer1Click(s.app);
-    EXPECT_FALSE(s.app.Window.Udskrivdata1.Enabled);
+    EXPECT_FALSE(s.app.Window.PrintDataItem.Enabled);
 }
 
 PictureRequest Request(int width, int height) {
@@ -175,23 +175,23 @@ TEST(PicturePrint, PensGrowWithThePageAndTheTitleHeadsEveryCopy) {
 TEST(PicturePrint, ARunningAnimationStopsWhilePrintingAndGoesOnAfter) {
     StartedApp s;
     s.app.MenuEntry(19);
-    s.app.TimerButtonClick();
-    ASSERT_TRUE(s.app.Window.Timer1.Enabled);
-    for (int k = 0; k < 5; ++k) s.app.Timer1Timer();
+    s.app.RunButtonClick();
+    ASSERT_TRUE(s.app.Window.Clock.Enabled);
+    for (int k = 0; k < 5; ++k) s.app.OnClockTick();
     const QImage before = s.picture().Image().copy();
     RecordingPages pages(4800, 6600);
     bool ranWhilePrinting = false;
-    pages.onPage = [&] { ranWhilePrinting |= s.app.Window.Timer1.Enabled; };
+    pages.onPage = [&] { ranWhilePrinting |= s.app.Window.Clock.Enabled; };
     {
         PicturePrintScope scope(s.app);
         // A tick queued while the dialog is open does nothing.
-        s.app.Timer1Timer();
+        s.app.OnClockTick();
         EXPECT_TRUE(scope.Print(pages, Request(4000, 3000)));
     }
     EXPECT_FALSE(ranWhilePrinting);
-    EXPECT_TRUE(s.app.Window.Timer1.Enabled);
+    EXPECT_TRUE(s.app.Window.Clock.Enabled);
     test::ExpectSamePicture(s.picture().Image(), before, "print-animation");
-    s.app.Timer1Timer();  // and it goes on from where it was
+    s.app.OnClockTick();  // and it goes on from where it was
     EXPECT_NE(s.picture().Image(), before);
 }
 

@@ -93,7 +93,7 @@ TEST_F(PrintFiles, EverySimulationPrintsItsPictureAndItsTableUnderIt) {
         const fs::path pdf = dir / ("sim" + std::to_string(n) + ".pdf");
         ASSERT_EQ(s.Run("select " + std::to_string(n) + "\n"), 0);
         Filer1Click(s.app);
-        const bool table = s.app.Window.UdskrivTabel1.Enabled;
+        const bool table = s.app.Window.PrintTableItem.Enabled;
         ASSERT_EQ(s.Run(std::string("print ") + pdf.string() + (table ? " table" : "") + "\n"), 0)
             << n << s.err.str();
         ASSERT_TRUE(fs::exists(pdf)) << n;

@@ -188,13 +188,13 @@ TEST_F(AiryInYoungsInterference, KeyAndMenuEntry) {
     EXPECT_TRUE(w.F3Button.Visible);
     EXPECT_EQ(w.F3Button.Caption, "Airy, F3");
     EXPECT_EQ(w.F3Button.Hint, " Airys teori for de overtallige buer");
-    EXPECT_EQ(w.Indfaldslodder1.Caption, "&Airys teori");
-    app.Vis1Click();
-    EXPECT_TRUE(w.Indfaldslodder1.Enabled);
-    EXPECT_FALSE(w.Indfaldslodder1.Checked);
+    EXPECT_EQ(w.NormalsItem.Caption, "&Airys teori");
+    app.OnViewMenuOpened();
+    EXPECT_TRUE(w.NormalsItem.Enabled);
+    EXPECT_FALSE(w.NormalsItem.Checked);
     app.FKeyClick(FKey::F3);
-    app.Vis1Click();
-    EXPECT_TRUE(w.Indfaldslodder1.Checked);
+    app.OnViewMenuOpened();
+    EXPECT_TRUE(w.NormalsItem.Checked);
     EXPECT_TRUE(w.F3Button.Down);
     // Another simulation starts without it.
     app.MenuEntry(7);

@@ -212,21 +212,21 @@ private:
             // rain drops are seeded from the clock) see the time of their last one.
             const int ticks = static_cast<int>(Below(5)) + 1;
             Do("tick " + std::to_string(ticks), [&] {
-                const bool running = w.Timer1.Enabled;
-                w.Timer1.Enabled = true;
-                for (int i = 0; i < ticks && w.Timer1.Enabled; ++i) {
+                const bool running = w.Clock.Enabled;
+                w.Clock.Enabled = true;
+                for (int i = 0; i < ticks && w.Clock.Enabled; ++i) {
                     if ((w.ButtonMask & TimerButtonsBit) == TimerButtonsBit)
-                        started_.host.now += static_cast<std::uint32_t>(w.Timer1.Interval);
-                    app.Timer1Timer();
+                        started_.host.now += static_cast<std::uint32_t>(w.Clock.Interval);
+                    app.OnClockTick();
                 }
-                if (w.Timer1.Enabled) w.Timer1.Enabled = running;
+                if (w.Clock.Enabled) w.Clock.Enabled = running;
             });
         } else if (kind < 76) {
-            Do("step", [&] { app.FremButtonClick(); });
+            Do("step", [&] { app.StepButtonClick(); });
         } else if (kind < 78) {
-            Do("# run/stop", [&] { app.TimerButtonClick(); });
+            Do("# run/stop", [&] { app.RunButtonClick(); });
         } else if (kind < 79) {
-            Do("# slow motion", [&] { app.HalvFartButtonClick(); });
+            Do("# slow motion", [&] { app.SlowMotionButtonClick(); });
         } else if (kind < 93) {
             const bool onFigure = Chance(2);
             const TPoint p = PicturePoint(onFigure);
@@ -243,13 +243,13 @@ private:
         } else if (kind < 98) {
             switch (Below(4)) {
                 case 0:
-                    Do("# Vis menu", [&] { app.Vis1Click(); });
+                    Do("# Vis menu", [&] { app.OnViewMenuOpened(); });
                     break;
                 case 1:
-                    Do("# Vis Tabel", [&] { app.VisTabelClick(); });
+                    Do("# Vis Tabel", [&] { app.ShowTableClick(); });
                     break;
                 case 2:
-                    Do("# Vis Memo", [&] { app.VisMemoClick(); });
+                    Do("# Vis Memo", [&] { app.ShowMemoClick(); });
                     break;
                 default:
                     Do("# subject menu", [&] { app.SubjectMenuOpened(); });

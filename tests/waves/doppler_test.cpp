@@ -29,7 +29,7 @@ protected:
     int Period() const { return started.app.Map.PictureX(1) - started.app.Map.PictureX(0); }
     void SetSpeed(int v) { app.ControlChange(Control::ScrollBar1, (60 - v) / 2); }
     void Tick(int n) {
-        for (int k = 0; k < n; ++k) app.FremButtonClick();
+        for (int k = 0; k < n; ++k) app.StepButtonClick();
     }
     QImage Picture() { return started.picture().Image().copy(); }
     // A picture whose period is an even number of pixels, so that the source can keep

@@ -44,7 +44,7 @@ inline void ExpectRandomAnimationMatchesRedraw(StartedApp& started, std::uint32_
     App& app = started.app;
     std::mt19937 random(seed);
     // The clock runs where the simulation is animated; elsewhere ticks and steps do nothing.
-    if (!app.Window.Timer1.Enabled) app.TimerButtonClick();
+    if (!app.Window.Clock.Enabled) app.RunButtonClick();
     const auto choices = static_cast<std::uint32_t>(2 + controls.size() + keys.size());
     for (int sequence = 0; sequence < sequences; ++sequence) {
         std::string events;
@@ -52,10 +52,10 @@ inline void ExpectRandomAnimationMatchesRedraw(StartedApp& started, std::uint32_
             const std::uint32_t k = random() % choices;
             if (k == 0) {
                 const int ticks = 1 + static_cast<int>(random() % 40);
-                for (int t = 0; t < ticks; ++t) app.Timer1Timer();
+                for (int t = 0; t < ticks; ++t) app.OnClockTick();
                 events += " tick*" + std::to_string(ticks);
             } else if (k == 1) {
-                app.FremButtonClick();
+                app.StepButtonClick();
                 events += " step";
             } else if (k < 2 + controls.size()) {
                 const Control control = controls.begin()[k - 2];

@@ -26,7 +26,7 @@ protected:
     ReflectionSimulation() { app.MenuEntry(15); }
 
     void Tick(int n) {
-        for (int k = 0; k < n; ++k) app.FremButtonClick();
+        for (int k = 0; k < n; ++k) app.StepButtonClick();
     }
     QImage Picture() { return started.picture().Image().copy(); }
     // The waves' points in world units, by colour.

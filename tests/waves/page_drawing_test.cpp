@@ -23,7 +23,7 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         app.MenuEntry(n);
         app.FKeyClick(FKey::F2);
         if (n == 19) app.ControlChange(Control::ScrollBar1, 12);
-        for (int k = 0; k < 37; ++k) app.FremButtonClick();
+        for (int k = 0; k < 37; ++k) app.StepButtonClick();
         const QImage before = started.picture().Image().copy();
         const std::string panels = app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3;
         const WavesMotionState state = WavesMotionOf(app);
@@ -56,7 +56,7 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         EXPECT_EQ(WavesMotionOf(app).PeriodPixels, state.PeriodPixels);
         EXPECT_DOUBLE_EQ(WavesMotionOf(app).SourceX, state.SourceX);
         // And the animation goes on cleanly from there.
-        for (int k = 0; k < 11; ++k) app.FremButtonClick();
+        for (int k = 0; k < 11; ++k) app.StepButtonClick();
         const QImage later = started.picture().Image().copy();
         test::ExpectSamePicture(later, test::Redrawn(started), "page-then-ticks-" + std::to_string(n));
     }

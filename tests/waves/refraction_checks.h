@@ -95,12 +95,12 @@ inline void ExpectRandomUseMatchesRedrawing(StartedApp& started, std::uint32_t s
                 events += " F" + std::to_string(static_cast<int>(key) + 2);
             } else if (k == controls + keys) {
                 const int ticks = 1 + static_cast<int>(random() % 30);
-                app.Window.Timer1.Enabled = true;
-                for (int t = 0; t < ticks; ++t) app.Timer1Timer();
-                app.Window.Timer1.Enabled = false;
+                app.Window.Clock.Enabled = true;
+                for (int t = 0; t < ticks; ++t) app.OnClockTick();
+                app.Window.Clock.Enabled = false;
                 events += " tick" + std::to_string(ticks);
             } else {
-                app.FremButtonClick();
+                app.StepButtonClick();
                 events += " step";
             }
         }

@@ -48,9 +48,9 @@ protected:
     const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void Incidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
     void Ticks(int k) {
-        app.Window.Timer1.Enabled = true;
-        for (int t = 0; t < k; ++t) app.Timer1Timer();
-        app.Window.Timer1.Enabled = false;
+        app.Window.Clock.Enabled = true;
+        for (int t = 0; t < k; ++t) app.OnClockTick();
+        app.Window.Clock.Enabled = false;
     }
     int Count(TColor colour, double x1, double y1, double x2, double y2) {
         return CountColour(started, colour, x1, y1, x2, y2);
@@ -72,7 +72,7 @@ TEST_F(RefractionLaw, SelectedWithItsStartValues) {
     EXPECT_EQ(app.State.RayDirection, 1);
     EXPECT_EQ(app.Window.TrackBar2.Position, 1);
     EXPECT_EQ(app.State.IncidenceValue, 45);
-    EXPECT_TRUE(app.Window.TimerButton.Visible);
+    EXPECT_TRUE(app.Window.RunButton.Visible);
     EXPECT_EQ(Cell(0, 0), " brydning i vand");
     EXPECT_EQ(Cell(1, 1), " 1.334");
     EXPECT_EQ(Cell(1, 3), "45.0");
@@ -117,7 +117,7 @@ TEST_F(RefractionLaw, ATickMovesOnlyTheCrests) {
     ExpectLikeRedraw("law-after-ticks");
 
     app.Table.SetCell(1, 3, "x");
-    app.FremButtonClick();  // a step moves the crests and rewrites the table
+    app.StepButtonClick();  // a step moves the crests and rewrites the table
     EXPECT_NEAR(RefractionOf(app).Phase, 0.37, 1e-12);
     EXPECT_EQ(Cell(1, 3), "45.0");
 }
@@ -196,7 +196,7 @@ TEST_F(RefractionLaw, NoNumberIsEverNaN) {
             app.ControlChange(Control::TrackBar1, colour);
             for (int degrees = 0; degrees <= 90; ++degrees) {
                 Incidence(degrees);
-                app.FremButtonClick();
+                app.StepButtonClick();
                 test::ExpectNoNaN(app, std::to_string(direction) + "/" + std::to_string(colour) +
                                            "/" + std::to_string(degrees));
                 if (::testing::Test::HasFailure()) return;
@@ -239,7 +239,7 @@ TEST(RefractionLawScript, TicksAndStepsInTheScriptedMode) {
     EXPECT_NE(QImage(QString::fromStdString(c)), first);
     ExpectSamePicture(QImage(QString::fromStdString(d)), QImage(QString::fromStdString(c)),
                       "law-script-step");
-    EXPECT_FALSE(app.Window.Timer1.Enabled);
+    EXPECT_FALSE(app.Window.Clock.Enabled);
     fs::remove_all(dir);
 }
 

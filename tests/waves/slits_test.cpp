@@ -232,7 +232,7 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
             EXPECT_NEAR(first[j] - first[j - 1], w.MapScaleX, 1.0) << sim;
         const int perWave = static_cast<int>(std::lround(w.MapScaleX));
         for (int tick = 1; tick < perWave; ++tick) {
-            app.FremButtonClick();
+            app.StepButtonClick();
             std::vector<int> now = WaveletRadii(Recorded(), centre);
             // The crest of radius 0 appears as soon as it has grown.
             if (now.size() > first.size()) now.erase(now.begin());
@@ -242,7 +242,7 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
             for (std::size_t j = 0; j < now.size(); ++j)
                 EXPECT_EQ(now[j], first[j] + tick) << sim << " tick " << tick;
         }
-        app.FremButtonClick();
+        app.StepButtonClick();
         EXPECT_EQ(app.State.AnimationStep, 0);
         const auto again = Recorded();
         ASSERT_EQ(again.size(), start.size()) << sim;
@@ -345,17 +345,17 @@ TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
     const int bar = blueInBarColumn();
     EXPECT_NEAR(bar, std::abs(w.PictureY(SlitsOf(app).PointerValue) - w.PictureY(0)), 3);
     // The waves move on under the pointer.
-    for (int tick = 0; tick < 7; ++tick) app.FremButtonClick();
+    for (int tick = 0; tick < 7; ++tick) app.StepButtonClick();
     const double tau = 7 / w.MapScaleX;
     EXPECT_NEAR(SlitsOf(app).PointerValue,
                 std::cos(2 * M_PI * (r1 - tau)) + std::cos(2 * M_PI * (r2 - tau)), 1e-9);
     // While the clock runs the mouse is not followed.
     const double before = SlitsOf(app).PointerValue;
-    app.TimerButtonClick();
+    app.RunButtonClick();
     pointer.cursor = {w.PictureX(2), w.PictureY(3)};
     app.ImageMouseMove();
     EXPECT_EQ(SlitsOf(app).PointerValue, before);
-    app.TimerButtonClick();
+    app.RunButtonClick();
     ExpectSamePicture(Picture().copy(), test::Redrawn(started), "pointer-bar");
 }
 
@@ -369,11 +369,11 @@ TEST_F(SlitSimulations, GratingRandomUseEndsAsRedraw) {
 
 TEST_F(SlitSimulations, GratingTicksKeepAStillPictureOnlyWhileShown) {
     app.MenuEntry(Grating);
-    app.Window.Timer1.Enabled = true;
-    app.Timer1Timer();
+    app.Window.Clock.Enabled = true;
+    app.OnClockTick();
     EXPECT_NE(app.StillPicture, nullptr);
     app.MenuEntry(DoubleSlit);
-    app.Timer1Timer();
+    app.OnClockTick();
     EXPECT_EQ(app.StillPicture, nullptr);
 }
 

@@ -26,7 +26,7 @@ protected:
     SuperpositionSimulation() { app.MenuEntry(14); }
 
     void Tick(int n) {
-        for (int k = 0; k < n; ++k) app.FremButtonClick();
+        for (int k = 0; k < n; ++k) app.StepButtonClick();
     }
     void SetSecondAmplitude(double a2) {
         app.ControlChange(Control::ScrollBar1, static_cast<int>(std::lround(100 - 100 * a2)));
@@ -232,7 +232,7 @@ TEST_F(SuperpositionSimulation, MouseReadoutOnlyWhileStopped) {
     EXPECT_NEAR(std::stod(text.substr(1, comma - 1)), 5, 0.05);
     EXPECT_NEAR(std::stod(text.substr(comma + 1)), 2, 0.05);
     app.Window.MessagePanel.clear();
-    app.TimerButtonClick();
+    app.RunButtonClick();
     app.ImageMouseMove();
     EXPECT_EQ(app.Window.MessagePanel, "");
 }

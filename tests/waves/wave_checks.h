@@ -57,12 +57,12 @@ inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed,
             if (use.ticks && k < 2) {
                 const int count = 1 + static_cast<int>(random() % 40);
                 if (k == 0) {
-                    app.Window.Timer1.Enabled = true;
-                    for (int i = 0; i < count; ++i) app.Timer1Timer();
-                    app.Window.Timer1.Enabled = false;
+                    app.Window.Clock.Enabled = true;
+                    for (int i = 0; i < count; ++i) app.OnClockTick();
+                    app.Window.Clock.Enabled = false;
                     events += " tick*" + std::to_string(count);
                 } else {
-                    app.FremButtonClick();
+                    app.StepButtonClick();
                     events += " step";
                 }
                 continue;
