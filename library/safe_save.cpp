@@ -172,7 +172,10 @@ SaveResult SaveFileWhole(const std::string& path, std::string_view bytes) {
     // The old file's permissions and owner go over to the new one.
     if (target.Exists) {
         (void)::fchmod(fd, target.Info.st_mode & 07777);
-        if (::geteuid() == 0) (void)::fchown(fd, target.Info.st_uid, target.Info.st_gid);
+        // Where the owner cannot be given back (a file system without owners), the new file
+        // keeps the saving user's: the save itself goes on.
+        if (::geteuid() == 0 && ::fchown(fd, target.Info.st_uid, target.Info.st_gid) != 0) {
+        }
     }
     int error = WriteAll(fd, bytes);
     if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL) error = errno;

@@ -303,7 +303,9 @@ TEST(Drag, EachFigureEndsItsControlWhereTheGeometryPutsIt) {
                                      "drag-" + std::to_string(c.Simulation));
 
         // Off the picture the drag ends at the range's end the geometry points to.
-        s.Run(DragLine(PixelOf(app, GrabOf(app, {c.Simulation, c.Moves, c.Release}, shift)),
+        DragCase letGo = c;
+        letGo.Grab = c.Release;
+        s.Run(DragLine(PixelOf(app, GrabOf(app, letGo, shift)),
                        PixelOf(app, c.FarOff)));
         const double far = c.Expected(app, c.FarOff) + shift;
         EXPECT_EQ(control.Position, far < control.Min ? control.Min : control.Max);

@@ -657,8 +657,9 @@ TEST(MainWindowStart, BackToTheStartPictureShowsWhatTheStartShowed) {
     EXPECT_EQ(Str(p.window->windowTitle()), "Vivarnon");
     EXPECT_EQ(Str(p.Text("ButtonPanelCaption")), legend);
     for (QAbstractSlider* control : p.window->findChildren<QAbstractSlider*>()) {
-        if (p.Find<QWidget>("ScrollPanel")->isAncestorOf(control))
+        if (p.Find<QWidget>("ScrollPanel")->isAncestorOf(control)) {
             EXPECT_TRUE(control->isHidden()) << Str(control->objectName());
+        }
     }
     for (const char* name : {"F2Button", "F3Button", "F4Button", "F5Button", "F6Button"})
         EXPECT_TRUE(p.Find<QToolButton>(name)->isHidden()) << name;

@@ -239,7 +239,7 @@ void PutOldFiles(const fs::path& folder) {
 void ExpectEverySaveRefusedOnAFullDisk(Program& p, const fs::path& folder,
                                        const std::string& filler) {
     const std::vector<std::string>& names = kOldFiles;
-    for (const std::string& command : {"savetable results.csv", "save x.png", "save x.svg",
+    for (const std::string command : {"savetable results.csv", "save x.png", "save x.svg",
                                        "save x.pdf", "print print.pdf", "data data.pdf"}) {
         SCOPED_TRACE(command);
         p.err.str("");

@@ -217,8 +217,9 @@ TEST_F(WaterPolarisation, EveryToggleTwiceLeavesThePicture) {
             const QImage before = Picture().copy();
             app.FKeyClick(key);
             // On the Brewster angle the ray covers the red rays F5 draws.
-            if (degrees != 53 || key != FKey::F5)
+            if (degrees != 53 || key != FKey::F5) {
                 EXPECT_NE(Picture(), before) << static_cast<int>(key);
+            }
             app.FKeyClick(key);
             ExpectSameButDots(Picture().copy(), before,
                               "waterpol-toggle-" + std::to_string(static_cast<int>(key) + 2));
