@@ -120,7 +120,7 @@ void App::FormResize(bool minimised) {
         startPictureDue_ = true;  // built when it is seen
     } else {
         ClearPicture(Map);
-        DrawSimulation(evRedraw, true, *Image);
+        DrawSimulation(Event::Redraw, true, *Image);
     }
 }
 
@@ -154,7 +154,7 @@ void App::DrawStartPictureAnew() {
                 MessageKind::Information);
     }
     Map.Screen = Image.get();
-    DrawSimulation(evRedraw, false, *Image);
+    DrawSimulation(Event::Redraw, false, *Image);
 }
 
 void App::ReturnToStartPicture() {
@@ -267,7 +267,7 @@ void App::SelectSimulation(std::uint16_t n) {
     }
 }
 
-void App::DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas) {
+void App::DrawSimulation(Event code, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Width = Map.PenWidth;
     const CatalogueEntry* entry = catalogue_.Find(State.CurrentSimulation);
     if (entry != nullptr && entry->Draw != nullptr) entry->Draw(*this, code, clearFirst, canvas);
@@ -278,7 +278,7 @@ void App::RedrawPicture() {
     if (State.CurrentSimulation == StartPicture)
         DrawStartPictureAnew();
     else
-        DrawSimulation(evRedraw, true, *Image);
+        DrawSimulation(Event::Redraw, true, *Image);
 }
 
 void App::SetupTable(int rows, int columns, bool message) {

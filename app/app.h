@@ -40,7 +40,7 @@ class App;
 class Catalogue;
 struct CatalogueEntry;
 struct DragFigure;
-using DrawRoutine = void (*)(App& app, std::uint16_t code, bool clearFirst, TCanvas& canvas);
+using DrawRoutine = void (*)(App& app, Event code, bool clearFirst, TCanvas& canvas);
 
 class App {
 public:
@@ -82,7 +82,7 @@ public:
     void SelectSimulation(std::uint16_t n);
     // "Nulstil": the current simulation's start values, as a fresh choice of its entry.
     void ResetClick();
-    void DrawSimulation(std::uint16_t code, bool clearFirst, TCanvas& canvas);
+    void DrawSimulation(Event code, bool clearFirst, TCanvas& canvas);
     void RedrawPicture();
     // The picture is about to be seen (painted, saved, copied): a start picture still due
     // after a resize is built now. A resize only marks it due, so a script that selects

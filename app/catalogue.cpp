@@ -11,7 +11,7 @@ namespace viv {
 
 namespace {
 
-void DrawStart(App& app, std::uint16_t code, bool /*clearFirst*/, TCanvas& canvas) {
+void DrawStart(App& app, Event code, bool /*clearFirst*/, TCanvas& canvas) {
     DrawStartPicture(app.Map, app.State.Rainbow, code, canvas);
 }
 

@@ -25,7 +25,7 @@ void App::OnClockTick() {
     if (!Window.Clock.Enabled || !Image) return;
     // A figure the clock moves waits while the mouse holds it.
     if (held_ != nullptr && held_->MovedByClock) return;
-    DrawSimulation(evTick, false, *Image);
+    DrawSimulation(Event::Tick, false, *Image);
 }
 
 void App::RunButtonClick() {
@@ -37,7 +37,7 @@ void App::RunButtonClick() {
 
 void App::StepButtonClick() {
     if (!Animated(Window) || NoStepSims.Has(State.CurrentSimulation) || !Image) return;
-    DrawSimulation(evStep, false, *Image);
+    DrawSimulation(Event::Step, false, *Image);
 }
 
 void App::SlowMotionButtonClick() {

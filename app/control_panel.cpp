@@ -251,7 +251,7 @@ void App::ControlChange(Control control, int position) {
 }
 
 void App::FKeyClick(FKey key) {
-    if (Image) DrawSimulation(static_cast<std::uint16_t>(evF2 + IndexOf(key)), false, *Image);
+    if (Image) DrawSimulation(FunctionKeyEvent(IndexOf(key)), false, *Image);
     Window.Of(key).Down = ToggleOf(State, key);
     SyncViewMenu();
 }
@@ -295,7 +295,7 @@ void App::ImageMouseMove() {
 
 void App::ImageMouseDown() {
     if (Window.Clock.Enabled || !ClickStepSims.Has(State.CurrentSimulation) || !Image) return;
-    DrawSimulation(evTick, false, *Image);
+    DrawSimulation(Event::Tick, false, *Image);
 }
 
 std::string App::ColourText() const {

@@ -288,8 +288,8 @@ constexpr StartTogglesRow kStartToggles[] = {
 };
 
 // Indexed by Control.
-constexpr std::uint16_t kControlEvents[] = {evScrollBar1, evScrollBar2, evScrollBar3, evTrackBar1,
-                                            evTrackBar2,  evTrackBar3,  evTrackBar4};
+constexpr Event kControlEvents[] = {Event::ScrollBar1, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar1,
+                                            Event::TrackBar2,  Event::TrackBar3,  Event::TrackBar4};
 
 }  // namespace
 
@@ -318,7 +318,7 @@ std::span<const StartTogglesRow> StartToggles() {
     return kStartToggles;
 }
 
-std::uint16_t EventOf(Control control) {
+Event EventOf(Control control) {
     return kControlEvents[static_cast<std::size_t>(control)];
 }
 

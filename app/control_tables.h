@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/events.h"
 #include "app/sim_set.h"
 #include "app/window_model.h"
 
@@ -134,6 +135,6 @@ const Row* RowFor(std::span<const Row> rows, int n) {
 }
 
 // The event code a control sends when it changes.
-std::uint16_t EventOf(Control control);
+Event EventOf(Control control);
 
 }  // namespace viv

@@ -152,7 +152,7 @@ bool PicturePrintScope::Print(PrintTarget& target, const PictureRequest& request
         page.Font = TFont{};
         page.Pen = TPen{};
         page.Brush = TBrush{};
-        app_.DrawSimulation(evRedraw, false, page);
+        app_.DrawSimulation(Event::Redraw, false, page);
         if (withTable && !PrintTableUnderPicture(app_, target, request.PrintHeight)) return false;
         if (copy < copies && !target.NewPage()) return false;
     }
@@ -301,7 +301,7 @@ bool PrintDataList(App& app, PrintTarget& target, const DataList& list, std::str
 
 void DrawVectorCopy(App& app, TCanvas& canvas) {
     if (app.Image) canvas.Font = app.Image->Font;
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     app.RedrawPicture();
 }
 

@@ -32,9 +32,9 @@ constexpr Label Labels[] = {{"1", -11, 4}, {"2", -9, 2}, {"3", -7, -0.2}, {"4", 
 
 }  // namespace
 
-void DrawStartPicture(World& world, const RainbowAngles& rainbow, std::uint16_t code,
+void DrawStartPicture(World& world, const RainbowAngles& rainbow, Event code,
                       TCanvas& canvas) {
-    if (code != 32) return;
+    if (code != Event::Redraw) return;
     const double h = world.AspectHeight;
     world.WorldXMin = -15;
     world.WorldXMax = 5;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "app/events.h"
 #include "library/canvas.h"
 #include "library/rainbow_angles.h"
 #include "library/world.h"
@@ -14,7 +15,7 @@
 namespace viv {
 
 // Draws on a full redraw (code 32) only, over what is in the picture.
-void DrawStartPicture(World& world, const RainbowAngles& rainbow, std::uint16_t code,
+void DrawStartPicture(World& world, const RainbowAngles& rainbow, Event code,
                       TCanvas& canvas);
 
 }  // namespace viv

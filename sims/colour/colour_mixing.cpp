@@ -264,25 +264,25 @@ void SetMixingStartValues(App& app) {
     ColourOf(app).AdditiveMode = true;
 }
 
-void DrawColourMixing(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawColourMixing(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     ColourState& cs = ColourOf(app);
     World& world = app.Map;
     switch (event) {
-    case evRedraw:
+    case Event::Redraw:
         world.PictureMarginX = 0;
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
         ReadLevels(app);
         DrawMixingPicture(app, canvas, clearFirst);
         break;
-    case evTrackBar2:
+    case Event::TrackBar2:
         cs.AdditiveMode = app.Window.TrackBar2.Position == 0;
         DrawMixingPicture(app, canvas, false);
         Relabel(app);
         break;
-    case evScrollBar1: ChangeLevel(app, canvas, &ColourState::Level1, app.Window.ScrollBar1); break;
-    case evScrollBar2: ChangeLevel(app, canvas, &ColourState::Level2, app.Window.ScrollBar2); break;
-    case evScrollBar3: ChangeLevel(app, canvas, &ColourState::Level3, app.Window.ScrollBar3); break;
+    case Event::ScrollBar1: ChangeLevel(app, canvas, &ColourState::Level1, app.Window.ScrollBar1); break;
+    case Event::ScrollBar2: ChangeLevel(app, canvas, &ColourState::Level2, app.Window.ScrollBar2); break;
+    case Event::ScrollBar3: ChangeLevel(app, canvas, &ColourState::Level3, app.Window.ScrollBar3); break;
     default: break;
     }
     WriteLevelCells(app);

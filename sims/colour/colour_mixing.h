@@ -16,7 +16,7 @@ namespace viv {
 // The drawing routine: events 32 (full redraw), 33, 38, 39 (ScrollBar1..3, one light or
 // filter) and 35 (TrackBar2: additive at position 0, subtractive otherwise). Every call
 // ends by writing the three percentages into the table and the panels.
-void DrawColourMixing(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawColourMixing(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The level of a light or filter as "100.0% " on a white box with its left edge at x
 // and centred on row y (picture pixels). The box is as wide as the widest label, so a

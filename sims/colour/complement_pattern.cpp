@@ -16,7 +16,6 @@ namespace viv {
 
 namespace {
 
-constexpr std::uint16_t evF3 = evF2 + 1;
 constexpr int EdgePoints = 50;
 constexpr int BandCount = 10;       // the last one white
 constexpr double BandWidth = 1.5;   // world units
@@ -69,23 +68,23 @@ void SetPatternStartValues(App& app) {
     ColourOf(app).BandShift = 0.4;
 }
 
-void DrawComplementPattern(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawComplementPattern(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     ColourState& cs = ColourOf(app);
     bool draw = true;
     switch (event) {
-    case evRedraw:
+    case Event::Redraw:
         world.PictureMarginX = 0;
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
         ReadLevels(app);
         cs.BandShift = app.Window.TrackBar2.Position;
         break;
-    case evScrollBar1: cs.Level1 = LevelOf(app.Window.ScrollBar1); break;
-    case evScrollBar2: cs.Level2 = LevelOf(app.Window.ScrollBar2); break;
-    case evScrollBar3: cs.Level3 = LevelOf(app.Window.ScrollBar3); break;
-    case evTrackBar2: cs.BandShift = app.Window.TrackBar2.Position; break;
-    case evF3: app.State.ShowNormals = !app.State.ShowNormals; break;
+    case Event::ScrollBar1: cs.Level1 = LevelOf(app.Window.ScrollBar1); break;
+    case Event::ScrollBar2: cs.Level2 = LevelOf(app.Window.ScrollBar2); break;
+    case Event::ScrollBar3: cs.Level3 = LevelOf(app.Window.ScrollBar3); break;
+    case Event::TrackBar2: cs.BandShift = app.Window.TrackBar2.Position; break;
+    case Event::F3: app.State.ShowNormals = !app.State.ShowNormals; break;
     default: draw = false; break;
     }
     if (draw) DrawPattern(app, canvas);

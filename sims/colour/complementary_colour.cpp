@@ -99,10 +99,10 @@ void DrawColourRing(App& app, int n, TCanvas& canvas, double radius) {
     }
 }
 
-void DrawComplementaryColour(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawComplementaryColour(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     switch (event) {
-    case evRedraw:
+    case Event::Redraw:
         world.PictureMarginX = 0;
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -6, 14, -world.AspectHeight, world.AspectHeight);
@@ -110,10 +110,10 @@ void DrawComplementaryColour(App& app, std::uint16_t event, bool clearFirst, TCa
         DrawColourCircle(app, canvas, clearFirst);
         DrawMixer(app, canvas);
         break;
-    case evScrollBar1:
-    case evTrackBar2:
-    case evScrollBar2:
-    case evScrollBar3:
+    case Event::ScrollBar1:
+    case Event::TrackBar2:
+    case Event::ScrollBar2:
+    case Event::ScrollBar3:
         ReadLevels(app);
         DrawMixer(app, canvas);
         break;

@@ -20,7 +20,7 @@ const std::array<TColor, 25>& CircleColours();
 
 // The drawing routine: event 32 draws the circle and the mixer; 33, 35, 38 and 39 the
 // mixer alone. Every call ends with the percentages in the table and the panels.
-void DrawComplementaryColour(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawComplementaryColour(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // One ring of the circle about (9.5, 0): n sectors, sector k (1..n) from angle
 // 2π(k − 1)/n − π/n to 2πk/n − π/n in colour C(1 + (k − 1)·24/n), white outlines.

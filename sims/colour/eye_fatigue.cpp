@@ -97,15 +97,15 @@ void SetEyeFatigueStartValues(App& app) {
     ColourOf(app).Phase = EyePhase::Instructions;
 }
 
-void DrawEyeFatigue(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawEyeFatigue(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     ColourState& cs = ColourOf(app);
-    if (event == evRedraw || event == evScrollBar1) {
+    if (event == Event::Redraw || event == Event::ScrollBar1) {
         world.PictureMarginX = 0;
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
         DrawInstructions(canvas);
-        if (event == evScrollBar1) {
+        if (event == Event::ScrollBar1) {
             NewSquare(app, canvas);
         } else if (cs.Phase == EyePhase::SquareShown) {
             DrawSquare(app, canvas, SquareColour(cs));
@@ -113,7 +113,7 @@ void DrawEyeFatigue(App& app, std::uint16_t event, bool clearFirst, TCanvas& can
             DrawSquare(app, canvas, clWhite);
         }
         canvas.Pen.Mode = pmNotXor;
-    } else if (event == evTick) {
+    } else if (event == Event::Tick) {
         Tick(app, canvas);
     }
 }

@@ -19,7 +19,7 @@ constexpr std::uint32_t StareMilliseconds = 30000;
 // experiment has reached), 33 (the same with a new square) and 36 (a click on the
 // picture with the clock stopped starts a new square and the clock; a tick of the running
 // clock at or after thirty seconds stops it and turns the square white).
-void DrawEyeFatigue(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawEyeFatigue(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the instructions alone.
 void SetEyeFatigueStartValues(App& app);

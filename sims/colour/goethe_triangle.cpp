@@ -43,9 +43,9 @@ std::array<WorldPoint, 3> GoetheCorners(int k) {
     return {{{x, y}, {x + Side / 2, y + Height}, {x - Side / 2, y + Height}}};
 }
 
-void DrawGoetheTriangle(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawGoetheTriangle(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         world.PictureMarginX = 0;
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);

@@ -27,6 +27,6 @@ const std::array<GoetheTriangle, 9>& GoetheTriangles();
 std::array<WorldPoint, 3> GoetheCorners(int k);
 
 // The drawing routine: every event draws the triangles and the title.
-void DrawGoetheTriangle(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawGoetheTriangle(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

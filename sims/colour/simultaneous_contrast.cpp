@@ -31,20 +31,20 @@ void DrawSquares(App& app, TCanvas& canvas) {
 
 }  // namespace
 
-void DrawSimultaneousContrast(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawSimultaneousContrast(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     ColourState& cs = ColourOf(app);
     bool draw = true;
     switch (event) {
-    case evRedraw:
+    case Event::Redraw:
         world.PictureMarginX = 0;
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
         ReadLevels(app);
         break;
-    case evScrollBar1: cs.Level1 = LevelOf(app.Window.ScrollBar1); break;
-    case evScrollBar2: cs.Level2 = LevelOf(app.Window.ScrollBar2); break;
-    case evScrollBar3: cs.Level3 = LevelOf(app.Window.ScrollBar3); break;
+    case Event::ScrollBar1: cs.Level1 = LevelOf(app.Window.ScrollBar1); break;
+    case Event::ScrollBar2: cs.Level2 = LevelOf(app.Window.ScrollBar2); break;
+    case Event::ScrollBar3: cs.Level3 = LevelOf(app.Window.ScrollBar3); break;
     default: draw = false; break;
     }
     if (draw) DrawSquares(app, canvas);

@@ -14,6 +14,6 @@ namespace viv {
 
 // The drawing routine: events 32 (full redraw) and 33, 38, 39 (a level) draw the two
 // squares; every event writes the panels.
-void DrawSimultaneousContrast(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawSimultaneousContrast(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

@@ -77,9 +77,9 @@ const std::array<TColor, 12>& TwelveColours() {
     return kColours;
 }
 
-void DrawTwelvePartCircle(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawTwelvePartCircle(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         world.PictureMarginX = 0;
         world.PictureMarginY = 0;
         SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);

@@ -17,6 +17,6 @@ namespace viv {
 const std::array<TColor, 12>& TwelveColours();
 
 // The drawing routine: every event draws the circle and the title.
-void DrawTwelvePartCircle(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawTwelvePartCircle(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

@@ -130,13 +130,13 @@ void SetSonarStartValues(App& app) {
     ws.TargetDistance = 1.0;
 }
 
-void DrawSonar(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawSonar(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTick || event == evStep ||
-                         event == evF2 || event == evF6;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::Tick || event == Event::Step ||
+                         event == Event::F2 || event == Event::F6;
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -144,21 +144,21 @@ void DrawSonar(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) 
     canvas.Pen.Mode = pmNotXor;
     DrawPulse(app, canvas);
     switch (event) {
-    case evScrollBar1:
+    case Event::ScrollBar1:
         DrawTarget(app, canvas);
         ws.TargetDistance = w.ScrollBar1.Position * 0.02 + 0.2;
         DrawTarget(app, canvas);
         break;
-    case evTrackBar1:
+    case Event::TrackBar1:
         ws.SoundSpeed = w.TrackBar1.Position * 10 + 1400;
         break;
-    case evTick:
-    case evStep:
+    case Event::Tick:
+    case Event::Step:
         st.AnimationStep += ws.WaveSpeedStep;
         // The next pulse leaves once this one has gone well past the target and back.
         if (PulseFront(app) > 2 * (ws.TargetDistance + Overshoot)) st.AnimationStep = 0;
         break;
-    case evF2:
+    case Event::F2:
         st.ShowMarks = !st.ShowMarks;
         break;
     default:  // F6

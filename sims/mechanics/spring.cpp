@@ -54,7 +54,6 @@ constexpr double RestArrowX = 1.3, RestLabelX = 2.6, RestArrowLength = 0.3;
 // they run along a black axis (not-xor turns the crossing cyan instead of white).
 constexpr TColor MomentColour = clRed;
 
-constexpr std::uint16_t evF5 = evF2 + 3;
 
 // The phase pointer at the lowest point of the swing, a quarter period in.
 constexpr double LowestPhase = 1.5 * Pi;
@@ -345,22 +344,22 @@ void SetSpringStartValues(App& app) {
     s.SpringStartTime = app.host().Milliseconds();
 }
 
-void DrawSpringSimulation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawSpringSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     SpringState& s = SpringOf(app);
     SharedState& st = app.State;
     switch (event) {
-    case evRedraw:
+    case Event::Redraw:
         FullRedraw(app, clearFirst, canvas);
         WriteEnergies(app);
         return;
-    case evScrollBar1:
-    case evTrackBar1:
-    case evTrackBar2:
-    case evTick:
-    case evStep:
-    case evF2:
-    case evF5:
-    case evF6:
+    case Event::ScrollBar1:
+    case Event::TrackBar1:
+    case Event::TrackBar2:
+    case Event::Tick:
+    case Event::Step:
+    case Event::F2:
+    case Event::F5:
+    case Event::F6:
         break;
     default:
         return;
@@ -369,30 +368,30 @@ void DrawSpringSimulation(App& app, std::uint16_t event, bool clearFirst, TCanva
     canvas.Pen.Style = psSolid;
     DrawFigure(app, canvas, PointerMode::Stored);
     switch (event) {
-    case evScrollBar1:
-    case evTrackBar1:
-    case evTrackBar2: {
+    case Event::ScrollBar1:
+    case Event::TrackBar1:
+    case Event::TrackBar2: {
         if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Erase);
         const MainWindowModel& w = app.Window;
-        if (event == evScrollBar1) s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
-        if (event == evTrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
-        if (event == evTrackBar2) s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
+        if (event == Event::ScrollBar1) s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
+        if (event == Event::TrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
+        if (event == Event::TrackBar2) s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
         UpdateSpringState(app);
         if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Draw);
         break;
     }
-    case evTick:
-    case evStep: {
+    case Event::Tick:
+    case Event::Step: {
         // Unsigned: the difference is right across the clock's wrap after 49.7 days.
         const std::uint32_t elapsed = app.host().Milliseconds() - s.SpringStartTime;
         s.SpringTime = elapsed / 1000.0;
         UpdateSpringState(app);
         break;
     }
-    case evF2:
+    case Event::F2:
         st.ShowMarks = !st.ShowMarks;
         break;
-    case evF5:
+    case Event::F5:
         st.ShowRedRay = !st.ShowRedRay;
         ChangeDiagram(app, canvas, st.ShowRedRay ? DiagramMode::Draw : DiagramMode::Erase);
         break;
@@ -426,7 +425,7 @@ bool GripsWeight(App& app, TPoint p) {
 // The weight goes at once to the lowest point of the swing the amplitude gives.
 void TakeWeight(App& app) {
     SpringOf(app).Held = true;
-    if (app.Image) app.DrawSimulation(evScrollBar1, false, *app.Image);
+    if (app.Image) app.DrawSimulation(Event::ScrollBar1, false, *app.Image);
 }
 
 // The amplitude is the pull below the rest level, in metres; ScrollBar1 shows Max - 600 A.
@@ -445,13 +444,13 @@ void LetGoWeight(App& app, bool moved) {
     const SpringMotion motion = MotionOf(s);
     s.Held = false;
     if (!moved) {
-        if (app.Image) app.DrawSimulation(evScrollBar1, false, *app.Image);
+        if (app.Image) app.DrawSimulation(Event::ScrollBar1, false, *app.Image);
         return;
     }
     s.SpringStartTime =
         app.host().Milliseconds() - static_cast<std::uint32_t>(std::lround(motion.Period * 250));
     if (!app.Window.Clock.Enabled) app.RunButtonClick();
-    if (app.Image) app.DrawSimulation(evTick, false, *app.Image);
+    if (app.Image) app.DrawSimulation(Event::Tick, false, *app.Image);
 }
 
 }  // namespace

@@ -43,7 +43,6 @@ constexpr std::string_view HalfOpenTitle = "Halvåbent rør";
 constexpr std::string_view OpenTitle = "Åbent rør        ";
 constexpr std::string_view ClosedTitle = "Lukket rør       ";
 
-constexpr std::uint16_t evF3 = evF2 + 1, evF4 = evF2 + 2;
 
 enum class WaveMode { Erase, Draw };
 
@@ -199,15 +198,15 @@ void SetStandingWavesStartValues(App& app) {
     ws.WaveType = 1;
 }
 
-void DrawStandingWaves(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         RedrawScene(app, canvas, clearFirst);
         ShowHarmonic(app);
         DrawStandingWave(app, canvas, WaveMode::Erase);
         return;
     }
-    const bool handled = (event >= evScrollBar1 && event <= evStep) || (event >= evF2 && event <= evF4) ||
-                         event == evF6;
+    const bool handled = (event >= Event::ScrollBar1 && event <= Event::Step) || (event >= Event::F2 && event <= Event::F4) ||
+                         event == Event::F6;
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -215,34 +214,34 @@ void DrawStandingWaves(App& app, std::uint16_t event, bool clearFirst, TCanvas& 
     canvas.Pen.Mode = pmNotXor;
     DrawStandingWave(app, canvas, WaveMode::Erase);
     switch (event) {
-    case evScrollBar1:
+    case Event::ScrollBar1:
         ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
         break;
-    case evTrackBar1:
+    case Event::TrackBar1:
         ws.HarmonicNumber = static_cast<std::uint16_t>(std::max(w.TrackBar1.Position - 1, 0));
         ShowHarmonic(app);
         if (st.ShowNormals) RedrawScene(app, canvas, true);
         break;
-    case evTrackBar2:
+    case Event::TrackBar2:
         DrawPipe(app, canvas);
         ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
         DrawTitle(app, canvas);
         DrawPipe(app, canvas);
         if (st.ShowNormals) RedrawScene(app, canvas, true);
         break;
-    case evTick:
-    case evStep:
+    case Event::Tick:
+    case Event::Step:
         st.AnimationStep += ws.WaveSpeedStep;
         if (st.AnimationStep > StepLimit) st.AnimationStep -= StepRewind;
         break;
-    case evF2:
+    case Event::F2:
         st.ShowMarks = !st.ShowMarks;
         break;
-    case evF3:
+    case Event::F3:
         st.ShowNormals = !st.ShowNormals;
         if (!st.ShowNormals) RedrawScene(app, canvas, true);
         break;
-    case evF4:
+    case Event::F4:
         st.ShowAxes = !st.ShowAxes;
         if (!st.ShowAxes) RedrawScene(app, canvas, true);
         break;

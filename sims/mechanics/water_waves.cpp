@@ -34,7 +34,6 @@ constexpr int TitleRow = 20;  // pixels
 constexpr TColor BallColour = clGreen;
 constexpr TColor MarkColour = clBlue;
 
-constexpr std::uint16_t evF3 = evF2 + 1;
 
 void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
     canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
@@ -109,13 +108,13 @@ void SetWaterWavesStartValues(App& app) {
     ws.WaveSpeedStep = 10;
 }
 
-void DrawWaterWaves(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar2 || event == evTick || event == evStep ||
-                         event == evF2 || event == evF3;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::Tick || event == Event::Step ||
+                         event == Event::F2 || event == Event::F3;
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -123,19 +122,19 @@ void DrawWaterWaves(App& app, std::uint16_t event, bool clearFirst, TCanvas& can
     canvas.Pen.Mode = pmNotXor;
     DrawMovingFigure(app, canvas);
     switch (event) {
-    case evScrollBar1:
+    case Event::ScrollBar1:
         ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
         break;
-    case evTrackBar2:
+    case Event::TrackBar2:
         ws.PhaseDifference = w.TrackBar2.Position * Pi / 8;
         break;
-    case evTick:
-    case evStep:
+    case Event::Tick:
+    case Event::Step:
         // The circles turn clockwise, so the wave runs to the right.
         st.AnimationStep -= ws.WaveSpeedStep;
         if (st.AnimationStep < StepLimit) st.AnimationStep += StepRewind;
         break;
-    case evF2:
+    case Event::F2:
         st.ShowMarks = !st.ShowMarks;
         break;
     default:  // F3

@@ -38,7 +38,6 @@ constexpr TColor MiddleColour = clGreen;
 constexpr std::string_view LongitudinalTitle = "Longitudinalbølger ";
 constexpr std::string_view TransverseTitle = "Transversalbølger  ";
 
-constexpr std::uint16_t evF3 = evF2 + 1, evF4 = evF2 + 2, evF5 = evF2 + 3;
 
 double Tau(const App& app) {
     return PhasePerStep * app.State.AnimationStep;
@@ -129,12 +128,12 @@ void SetWavePropagationStartValues(App& app) {
     ws.BallRadius = LargeBall;
 }
 
-void DrawWavePropagation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool handled = (event >= evScrollBar1 && event <= evStep) || (event >= evF2 && event <= evF6);
+    const bool handled = (event >= Event::ScrollBar1 && event <= Event::Step) || IsFunctionKey(event);
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -142,32 +141,32 @@ void DrawWavePropagation(App& app, std::uint16_t event, bool clearFirst, TCanvas
     canvas.Pen.Mode = pmNotXor;
     DrawWaveBalls(app, canvas);
     switch (event) {
-    case evScrollBar1:
+    case Event::ScrollBar1:
         ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
         break;
-    case evTrackBar1:
+    case Event::TrackBar1:
         ws.WaveLambda = static_cast<std::uint16_t>(w.TrackBar1.Position + 4);
         WriteLambda(app);
         break;
-    case evTrackBar2:
+    case Event::TrackBar2:
         ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
         DrawTitle(app, canvas);
         break;
-    case evTick:
-    case evStep:
+    case Event::Tick:
+    case Event::Step:
         st.AnimationStep += ws.WaveSpeedStep;
         if (st.AnimationStep >= StepCycle) st.AnimationStep -= StepCycle;
         break;
-    case evF2:
+    case Event::F2:
         st.ShowMarks = !st.ShowMarks;
         break;
-    case evF3:
+    case Event::F3:
         st.ShowNormals = !st.ShowNormals;
         break;
-    case evF4:
+    case Event::F4:
         st.ShowAxes = !st.ShowAxes;
         break;
-    case evF5:
+    case Event::F5:
         st.ShowRedRay = !st.ShowRedRay;
         ws.BallRadius = st.ShowRedRay ? SmallBall : LargeBall;
         break;

@@ -238,10 +238,10 @@ IceRay TraceIceRay(double i, double n) {
     return ray;
 }
 
-void DrawIceCrystal(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     SharedState& s = app.State;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         map.PictureMarginX = 0;
         map.PictureMarginY = 0;
         SetupWorld(map, 0, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
@@ -254,18 +254,18 @@ void DrawIceCrystal(App& app, std::uint16_t event, bool clearFirst, TCanvas& can
         WriteTable(app);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evF2 ||
-                         event == evF2 + 1;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::F2 ||
+                         event == Event::F3;
     if (!handled) return;
     DrawRay(app, canvas);  // erases it
     switch (event) {
-        case evTrackBar1:
+        case Event::TrackBar1:
             DrawCurve(app, canvas);
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, 3);
             DrawCurve(app, canvas);
             break;
-        case evF2: s.ShowMarks = !s.ShowMarks; break;
-        case evF2 + 1: s.ShowNormals = !s.ShowNormals; break;
+        case Event::F2: s.ShowMarks = !s.ShowMarks; break;
+        case Event::F3: s.ShowNormals = !s.ShowNormals; break;
         default: break;
     }
     ReadControls(app);

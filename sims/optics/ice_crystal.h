@@ -65,6 +65,6 @@ IceRay TraceIceRay(double i, double n);
 
 // The drawing routine: events 32, 33 (ScrollBar1: i = 90 - position), 34 (TrackBar1:
 // the colour) and the toggles F2 (the deviation marks) and F3 (the face normals).
-void DrawIceCrystal(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

@@ -36,12 +36,12 @@ void SetMirrorImageStartValues(App& app);
 // object distance) and the toggles F2 (the distances a and b), F3 (the ray parallel to
 // the axis), F4 (the central ray), F5 (the ray through the focal point) and F6 (the
 // diverging lens). Other events do nothing.
-void DrawLensImage(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawLensImage(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The drawing routine of "Spejlbilledet": the same events, with F2 marking the focal
 // length and twice the focal length, F5 the ray perpendicular to the mirror and F6 the
 // convex mirror.
-void DrawMirrorImage(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawMirrorImage(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- Shared by both and by tests ---
 

@@ -122,10 +122,10 @@ SystemLens SystemLensOf(App& app, int lens, bool blue) {
     return element;
 }
 
-void DrawLensSystems(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawLensSystems(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     SharedState& s = app.State;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         map.PictureMarginX = 0;
         map.PictureMarginY = 0;
         SetupWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax, -map.AspectHeight,
@@ -136,25 +136,25 @@ void DrawLensSystems(App& app, std::uint16_t event, bool clearFirst, TCanvas& ca
         WriteTable(app);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
-                         event == evTrackBar3 || event == evTrackBar4 || event == evF2 ||
-                         event == evF2 + 1 || event == evF2 + 2 || event == evF6;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
+                         event == Event::TrackBar3 || event == Event::TrackBar4 || event == Event::F2 ||
+                         event == Event::F3 || event == Event::F4 || event == Event::F6;
     if (!handled) return;
     DrawFigures(app, canvas);  // erases them
     switch (event) {
-        case evTrackBar1:
+        case Event::TrackBar1:
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             break;
-        case evF6:
+        case Event::F6:
             s.ShowRays = !s.ShowRays;
             break;
         default:

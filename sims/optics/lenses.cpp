@@ -231,10 +231,10 @@ std::optional<ParaxialFocusing> LensFocus(App& app, bool blue) {
     return ParaxialFocalData(LensFaces(app, blue), LensWindowXMin);
 }
 
-void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     SharedState& s = app.State;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         map.PictureMarginX = 0;
         map.PictureMarginY = 0;
         SetupWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax, -map.AspectHeight,
@@ -245,9 +245,9 @@ void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas&
         WriteTable(app);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
-                         event == evTrackBar3 || event == evTrackBar4 ||
-                         (event >= evF2 && event <= evF6);
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
+                         event == Event::TrackBar3 || event == Event::TrackBar4 ||
+                         IsFunctionKey(event);
     if (!handled) return;
 
     LensState& lens = LensOf(app);
@@ -255,22 +255,22 @@ void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas&
     const bool oldDoublet = s.ShowRays;
     DrawFigures(app, canvas);  // erases them
     switch (event) {
-        case evTrackBar1:
+        case Event::TrackBar1:
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             break;
-        case evF2 + 3:
+        case Event::F5:
             s.ShowRedRay = !s.ShowRedRay;
             break;
-        case evF6:
+        case Event::F6:
             s.ShowRays = !s.ShowRays;
             break;
         default:
@@ -285,8 +285,8 @@ void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas&
     WriteTable(app);
 }
 
-void DrawLensOutlines(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event != evRedraw) return;
+void DrawLensOutlines(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event != Event::Redraw) return;
     World& map = app.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;

@@ -39,14 +39,14 @@ double RadiusFromTrackBar(int position);
 // (TrackBar1: substance 1), 35 (TrackBar2: r1), 40 (TrackBar3: r2), 41 (TrackBar4:
 // substance 2) and the toggles F2 (focal planes), F3 (the narrow stop), F4 (red rays),
 // F5 (plano-convex) and F6 (the doublet).
-void DrawLensProperties(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The drawing routine of "Linsesystemer": the same events with F2, F3, F4 and F6 (the
 // second lens concave).
-void DrawLensSystems(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawLensSystems(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The sheet of six lens outlines, drawn on event 32 only.
-void DrawLensOutlines(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawLensOutlines(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- The optics of the current set-up, shared with the tests ---
 

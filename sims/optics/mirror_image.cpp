@@ -178,9 +178,9 @@ void WriteTable(App& app) {
 
 }  // namespace
 
-void DrawMirrorImage(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawMirrorImage(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         map.PictureMarginX = 0;
         map.PictureMarginY = 0;
         SetupWorld(map, 1, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
@@ -189,24 +189,24 @@ void DrawMirrorImage(App& app, std::uint16_t event, bool clearFirst, TCanvas& ca
         WriteTable(app);
         return;
     }
-    if (event != evScrollBar1 && !(event >= evF2 && event <= evF6)) return;
+    if (event != Event::ScrollBar1 && !IsFunctionKey(event)) return;
 
     SharedState& s = app.State;
     DrawFigures(app, canvas);  // erases them
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             ImageFormationOf(app).ObjectX = ObjectPosition(app.Window.ScrollBar1.Position);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             break;
-        case evF2 + 3:
+        case Event::F5:
             s.ShowRedRay = !s.ShowRedRay;
             break;
         default:

@@ -237,39 +237,39 @@ std::optional<TracedRay> ReflectedAtParabola(double c, int angleDegrees, double 
     return ray;
 }
 
-void DrawConcaveMirror(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     SharedState& s = app.State;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         SetupWindow(app, clearFirst, canvas);
         ReadSphereControls(app);
         DrawSphereFigures(app, canvas);
         WriteSphereTable(app);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar2 || event == evF2 ||
-                         event == evF2 + 1 || event == evF6;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::F2 ||
+                         event == Event::F3 || event == Event::F6;
     if (!handled) return;
     DrawSphereFigures(app, canvas);  // erases them
-    if (event == evF2) s.ShowMarks = !s.ShowMarks;
-    if (event == evF2 + 1) s.ShowNormals = !s.ShowNormals;
-    if (event == evF6) s.ShowRays = !s.ShowRays;
+    if (event == Event::F2) s.ShowMarks = !s.ShowMarks;
+    if (event == Event::F3) s.ShowNormals = !s.ShowNormals;
+    if (event == Event::F6) s.ShowRays = !s.ShowRays;
     ReadSphereControls(app);
     DrawSphereFigures(app, canvas);
     WriteSphereTable(app);
 }
 
-void DrawParabola(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     SharedState& s = app.State;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         SetupWindow(app, clearFirst, canvas);
         ReadParabolaControls(app);
         DrawParabolaFigures(app, canvas);
         WriteParabolaTable(app);
         return;
     }
-    if (event != evScrollBar1 && event != evTrackBar2 && event != evF2) return;
+    if (event != Event::ScrollBar1 && event != Event::TrackBar2 && event != Event::F2) return;
     DrawParabolaFigures(app, canvas);  // erases them
-    if (event == evF2) s.ShowMarks = !s.ShowMarks;
+    if (event == Event::F2) s.ShowMarks = !s.ShowMarks;
     ReadParabolaControls(app);
     DrawParabolaFigures(app, canvas);
     WriteParabolaTable(app);

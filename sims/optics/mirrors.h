@@ -35,10 +35,10 @@ void SetParabolaStartValues(App& app);
 // "Hulspejlet": events 32, 33 (ScrollBar1: theta), 35 (TrackBar2: r) and the toggles
 // F2 (the focal plane; for the convex mirror the reflected rays continued behind it), F3
 // (the narrow stop) and F6 (convex).
-void DrawConcaveMirror(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // "Parabol": events 32, 33 (theta), 35 (TrackBar2: f) and F2 (the focal plane).
-void DrawParabola(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- The optics, shared with the tests ---
 

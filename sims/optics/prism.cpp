@@ -370,40 +370,40 @@ PrismRay TracePrismRay(double p, double i, double n) {
     return ray;
 }
 
-void DrawPrism(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawPrism(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         WriteTable(app);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
-                         (event >= evF2 && event <= evF2 + 2);
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
+                         (event >= Event::F2 && event <= Event::F4);
     if (!handled) return;
 
     SharedState& s = app.State;
     PrismState& prism = PrismOf(app);
-    const bool curvesChange = event == evTrackBar1 || event == evTrackBar2 || event == evF2 + 2;
+    const bool curvesChange = event == Event::TrackBar1 || event == Event::TrackBar2 || event == Event::F4;
     DrawRays(app, canvas);  // erases them
     if (curvesChange) DrawCurves(app, canvas);
     const double oldApex = prism.Apex;
     const SubstanceRow& oldSubstance = CurrentSubstance(app);
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             prism.Incidence =
                 std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
             RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             prism.Apex = ApexFromTrackBar(std::clamp(app.Window.TrackBar2.Position, 0, 5));
             RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             break;
         default:

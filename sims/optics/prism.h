@@ -30,7 +30,7 @@ void SetPrismStartValues(App& app);
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1: the angle of incidence),
 // 34 (TrackBar1: the substance), 35 (TrackBar2: the apex angle) and the toggles F2
 // (deviation marks), F3 (face normals) and F4 (the blue ray). Other events do nothing.
-void DrawPrism(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawPrism(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- The prism's geometry, world units: apex at (0, 3), base at y = -3 ---
 

@@ -391,15 +391,15 @@ void SetBandRayParameter(App& app) {
     RainbowOf(app).RayParameter = 0.5;
 }
 
-void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
-                         event == evTrackBar2 || event == evF2;
+void DrawAlexandersBand(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::TrackBar2 || event == Event::F2;
     if (!handled || !app.Buffers) return;
     RainbowState& rs = RainbowOf(app);
     SharedState& s = app.State;
     double& p = rs.RayParameter;
 
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         DrawBandGraph(app, clearFirst, canvas);
     } else {
         canvas.Pen.Mode = pmNotXor;
@@ -413,14 +413,14 @@ void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas&
         DrawDropIconRay(app, canvas, p);
     };
     drawMoving();
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         WriteBandTable(app);
         if (s.ShowMarks) DrawPresetLevels(app, canvas);
         return;
     }
 
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             if (s.ShowMarks) {
                 rs.PresetIndex = NextPresetIndex(rs.PresetIndex, s.CurrentBow);
                 p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
@@ -428,7 +428,7 @@ void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas&
                 p = ScrollBarParameter(app);
             }
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             s.CurrentColour = app.Window.TrackBar1.Position;
             if (s.ShowMarks) {
                 FindPresetParameters(app);
@@ -436,13 +436,13 @@ void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas&
                 p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
             }
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             s.CurrentBow = app.Window.TrackBar2.Position;
             rs.PresetIndex = FirstPresetOf(s.CurrentBow);
             DrawBandBowLabels(app, canvas);
             if (s.ShowMarks) p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
             break;
-        case evF2:
+        case Event::F2:
             DrawPresetLevels(app, canvas);
             FindPresetParameters(app);
             rs.PresetIndex = FirstPresetOf(s.CurrentBow);

@@ -18,7 +18,7 @@ struct DragFigure;
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1 moves
 // the cursor, or steps through the guide crossings while F2 is on), 34 (colour),
 // 35 (bow) and 113 (F2, the guide angles).
-void DrawAlexandersBand(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawAlexandersBand(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // BandAngle := the exit angle (degrees) of the ray with impact parameter p for the
 // current colour and bow: computed exactly while the drop (7) is shown, interpolated in

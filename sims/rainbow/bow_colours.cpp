@@ -35,7 +35,6 @@ constexpr double InsetMarkTop = 19;
 
 constexpr int LastAngle = 179;  // the count curves run up to 178°
 
-constexpr std::uint16_t evF5 = evF2 + 3;
 
 std::size_t ColourIndex(int c) {
     return static_cast<std::size_t>(std::clamp(c, 1, ColourCount));
@@ -340,16 +339,16 @@ void BowColoursAfterTable(App& app) {
     BowStatsOf(app).CursorCurve = 1;
 }
 
-void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
-                         event == evF2 || event == evF5 || event == evF6;
+void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::F2 || event == Event::F5 || event == Event::F6;
     if (!handled || !app.Buffers) return;
     SharedState& s = app.State;
     BowStatistics& st = BowStatsOf(app);
     BuildArcSinTable(app);
     EnsureColourDone(app);
 
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         DrawGraph(app, clearFirst, canvas);
     } else {
         canvas.Pen.Mode = pmNotXor;
@@ -359,32 +358,32 @@ void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& c
     }
 
     // Draws the figures of the present state, or erases them before the state changes.
-    if (event != evScrollBar1) DrawColourFigures(app, canvas);
-    if (event == evRedraw) {
+    if (event != Event::ScrollBar1) DrawColourFigures(app, canvas);
+    if (event == Event::Redraw) {
         if (s.ShowRedRay) DrawColourSums(app, canvas);
         WriteColoursTable(app);
     }
     DrawAngleCursor(app, canvas, s.ScatterAngle);
-    if (event == evRedraw) return;
+    if (event == Event::Redraw) return;
 
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             s.ScatterAngle = app.Window.ScrollBar1.Max - app.Window.ScrollBar1.Position + 1;
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, ColourCount);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF5:
+        case Event::F5:
             if (!st.AllColoursDone) ComputeAllColours(app);
             st.AllColoursDone = true;
             s.ShowRedRay = !s.ShowRedRay;
             DrawColourSums(app, canvas);
             st.CursorCurve = s.ShowRedRay ? 3 : 1;
             break;
-        case evF6:
+        case Event::F6:
             s.ShowRays = !s.ShowRays;
             break;
         default:
@@ -392,7 +391,7 @@ void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& c
     }
     EnsureColourDone(app);
 
-    if (event != evScrollBar1) DrawColourFigures(app, canvas);
+    if (event != Event::ScrollBar1) DrawColourFigures(app, canvas);
     DrawAngleCursor(app, canvas, s.ScatterAngle);
     WriteColoursTable(app);
 }

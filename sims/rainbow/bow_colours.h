@@ -19,7 +19,7 @@ struct DragFigure;
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the angle cursor),
 // 34 (colour), 113 (F2, the bow-angle marks), 116 (F5, the sum of all colours) and
 // 117 (F6, the corrected curve).
-void DrawColoursOfBow(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start values: the cursor at 25°, unpolarised light (the statistics
 // are counted again when the light was polarised); after the table the cursor reads the

@@ -251,12 +251,12 @@ void SetConeStartValues(App& app) {
     RainbowOf(app).ObserverX = 0;
 }
 
-void DrawBowCone(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawBowCone(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     RainbowState& rs = RainbowOf(app);
     const bool handled =
-        event == evRedraw || event == evScrollBar1 || event == evTrackBar2 || event == evF2;
+        event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::F2;
     if (handled) {
-        if (event == evRedraw) {
+        if (event == Event::Redraw) {
             DrawConeScene(app, clearFirst, canvas);
         } else {
             canvas.Pen.Mode = pmNotXor;
@@ -272,12 +272,12 @@ void DrawBowCone(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas
             }
             DrawObserver(app, canvas);
         };
-        drawFigures(event != evF2);
-        if (event != evRedraw) {
-            if (event == evScrollBar1) rs.SunHeight = 60 - app.Window.ScrollBar1.Position;
-            if (event == evTrackBar2) rs.ObserverX = app.Window.TrackBar2.Position - 1;
-            if (event == evF2) app.State.ShowMarks = !app.State.ShowMarks;
-            drawFigures(event != evF2);
+        drawFigures(event != Event::F2);
+        if (event != Event::Redraw) {
+            if (event == Event::ScrollBar1) rs.SunHeight = 60 - app.Window.ScrollBar1.Position;
+            if (event == Event::TrackBar2) rs.ObserverX = app.Window.TrackBar2.Position - 1;
+            if (event == Event::F2) app.State.ShowMarks = !app.State.ShowMarks;
+            drawFigures(event != Event::F2);
         }
     }
     WriteConeTable(app);

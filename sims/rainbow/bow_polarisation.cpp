@@ -158,11 +158,11 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
 
 // The colour (event 34) or the bow (event 35) of the control that sent the event, with
 // the figures that depend on it.
-void ChangeBowPolarisationColourOrBow(App& app, TCanvas& canvas, std::uint16_t event) {
+void ChangeBowPolarisationColourOrBow(App& app, TCanvas& canvas, Event event) {
     SharedState& s = app.State;
     if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);  // erases it
     canvas.Pen.Mode = pmNotXor;
-    if (event == evTrackBar1) {
+    if (event == Event::TrackBar1) {
         DrawBowRayMarker(app, canvas);
         DrawReflectanceCurves(app, canvas);
         s.CurrentColour = app.Window.TrackBar1.Position;
@@ -214,37 +214,37 @@ void DrawBowRayMarker(App& app, TCanvas& canvas) {
     LeaveReflectanceInset(app, canvas);
 }
 
-void DrawBowPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
     SharedState& s = app.State;
-    if (event == evF2 + 3) {
+    if (event == Event::F5) {
         s.ShowRedRay = !s.ShowRedRay;
         DrawRedRainbowRay(app, canvas);
         return;
     }
-    const bool control = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2;
-    const bool toggle = event >= evF2 && event <= evF2 + 2;
+    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool toggle = event >= Event::F2 && event <= Event::F4;
     if (!control && !toggle) return;
 
     DrawCurrentRay(app, canvas);  // erases it
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
             break;
-        case evTrackBar1:
-        case evTrackBar2:
+        case Event::TrackBar1:
+        case Event::TrackBar2:
             ChangeBowPolarisationColourOrBow(app, canvas, event);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             DrawDropAxes(app, canvas);
             break;

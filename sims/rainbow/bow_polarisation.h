@@ -18,7 +18,7 @@ namespace viv {
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: the
 // impact parameter), 34 (TrackBar1: the colour), 35 (TrackBar2: the bow) and 113..116
 // (F2 marks, F3 normals, F4 axes, F5 the red rainbow ray). Other events do nothing.
-void DrawBowPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The inset's marker where the current bow's rainbow ray meets the inside of the drop: a
 // bold line across the b axis in the colour's own screen colour. Drawn in pmNotXor.

@@ -241,13 +241,13 @@ void DrawBowAngleGraph(App& app, TCanvas& canvas) {
     LeaveGraph(map, canvas);
 }
 
-void ChangeColourOrBow(App& app, TCanvas& canvas, std::uint16_t event) {
+void ChangeColourOrBow(App& app, TCanvas& canvas, Event event) {
     World& map = app.Map;
     EnterGraph(map);
     DrawBowMarker(app, canvas);  // erases it
-    if (event == evTrackBar1) {
+    if (event == Event::TrackBar1) {
         app.State.CurrentColour = app.Window.TrackBar1.Position;
-    } else if (event == evTrackBar2) {
+    } else if (event == Event::TrackBar2) {
         app.State.CurrentBow = app.Window.TrackBar2.Position;
         WriteBowNames(app, canvas);
         app.Table.SetCell(0, 0,
@@ -270,24 +270,24 @@ void DrawExitGauge(App& app, TCanvas& canvas) {
     DrawArrowHead(map, canvas, head.x, head.y, GaugeArrowLength, v + Pi);
 }
 
-void DrawScatteringInDrop(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool control = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2;
-    const bool toggle = event >= evF2 && event <= evF6;
+    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 
     SharedState& s = app.State;
     canvas.Pen.Style = psSolid;
     DrawCurrentRay(app, canvas);  // erases it
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
             break;
-        case evTrackBar1:
-        case evTrackBar2:
+        case Event::TrackBar1:
+        case Event::TrackBar2:
             // The fan and the rainbow ray belong to the old colour or bow until the change.
             if (s.ShowRays) DrawRayFan(app, canvas, s.CurrentBow);
             if (s.ShowRedRay) DrawRainbowRayMark(app, canvas, s.CurrentBow);
@@ -296,22 +296,22 @@ void DrawScatteringInDrop(App& app, std::uint16_t event, bool clearFirst, TCanva
             if (s.ShowRays) DrawRayFan(app, canvas, s.CurrentBow);
             WriteDropTable(app, s.CurrentBow);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             canvas.Pen.Mode = pmNotXor;
             DrawDropAxes(app, canvas);
             break;
-        case evF2 + 3:
+        case Event::F5:
             s.ShowRedRay = !s.ShowRedRay;
             DrawRainbowRayMark(app, canvas, s.CurrentBow);
             break;
-        case evF6:
+        case Event::F6:
             s.ShowRays = !s.ShowRays;
             DrawRayFan(app, canvas, s.CurrentBow);
             break;

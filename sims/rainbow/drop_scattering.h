@@ -18,7 +18,7 @@ namespace viv {
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: the
 // impact parameter), 34 (TrackBar1: the colour), 35 (TrackBar2: the bow) and 113..117
 // (the toggles F2..F6). Other events do nothing.
-void DrawScatteringInDrop(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- Shared with the other simulations of rays through the drop ---
 
@@ -53,7 +53,7 @@ void DrawBowAngleGraph(App& app, TCanvas& canvas);
 
 // Moves the marker of the inset graph to the colour (event 34) or the bow (event 35) of
 // the control that sent the event, and takes the new value into the shared state.
-void ChangeColourOrBow(App& app, TCanvas& canvas, std::uint16_t event);
+void ChangeColourOrBow(App& app, TCanvas& canvas, Event event);
 
 // The exit direction of the current ray at the top left: an arm for the incoming light and
 // one along the outgoing light, with their arrow heads.

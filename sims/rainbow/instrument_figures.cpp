@@ -157,8 +157,8 @@ void DrawJacobsStaffScale(const World& map, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
 }
 
-void DrawQuadrantPicture(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event != evRedraw) return;
+void DrawQuadrantPicture(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event != Event::Redraw) return;
     World& map = app.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;
@@ -167,8 +167,8 @@ void DrawQuadrantPicture(App& app, std::uint16_t event, bool clearFirst, TCanvas
     DrawQuadrant(map, canvas);
 }
 
-void DrawJacobsStaffPicture(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event != evRedraw) return;
+void DrawJacobsStaffPicture(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event != Event::Redraw) return;
     World& map = app.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;

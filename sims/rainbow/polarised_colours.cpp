@@ -145,16 +145,16 @@ void PolarisedColoursAfterTable(App& app) {
     BowStatsOf(app).CursorCurve = 1;
 }
 
-void DrawPolarisedColours(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
-                         event == evTrackBar2;
+void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::TrackBar2;
     if (!handled || !app.Buffers) return;
     SharedState& s = app.State;
     BowStatistics& st = BowStatsOf(app);
     BuildArcSinTable(app);
     EnsureColourDone(app);
 
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         DrawGraph(app, clearFirst, canvas);
     } else {
         canvas.Pen.Mode = pmNotXor;
@@ -164,19 +164,19 @@ void DrawPolarisedColours(App& app, std::uint16_t event, bool clearFirst, TCanva
     }
 
     // Draws the figures of the present state, or erases them before the state changes.
-    if (event != evScrollBar1) DrawCurves(app, canvas);
-    if (event == evRedraw) WritePolarisedColoursTable(app);
+    if (event != Event::ScrollBar1) DrawCurves(app, canvas);
+    if (event == Event::Redraw) WritePolarisedColoursTable(app);
     DrawAngleCursor(app, canvas, s.ScatterAngle);
-    if (event == evRedraw) return;
+    if (event == Event::Redraw) return;
 
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             s.ScatterAngle = app.Window.ScrollBar1.Max - app.Window.ScrollBar1.Position + 1;
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, ColourCount);
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             st.PolarisationMode =
                 static_cast<std::uint16_t>(std::clamp(app.Window.TrackBar2.Position, 1, 2));
             ClearBowStatistics(app);
@@ -187,7 +187,7 @@ void DrawPolarisedColours(App& app, std::uint16_t event, bool clearFirst, TCanva
     }
     EnsureColourDone(app);
 
-    if (event != evScrollBar1) {
+    if (event != Event::ScrollBar1) {
         DrawCurves(app, canvas);
         WritePolarisedColoursTable(app);
     }

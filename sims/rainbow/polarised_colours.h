@@ -18,7 +18,7 @@ struct DragFigure;
 
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the angle cursor),
 // 34 (colour) and 35 (TrackBar2, the polarisation: every colour is counted again).
-void DrawPolarisedColours(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start values: the cursor at 25° and perpendicular light, counted
 // afresh; after the table the cursor reads the count curve.

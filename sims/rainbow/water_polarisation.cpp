@@ -259,39 +259,39 @@ double BrewsterAngleOf(double n) {
     return ArcSin(std::sin(std::atan(1 / n)) * n) * DegPerRad;
 }
 
-void DrawWaterPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawWaterPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool control = event == evScrollBar1 || event == evTrackBar1;
-    const bool toggle = event >= evF2 && event <= evF6;
+    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1;
+    const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 
     SharedState& s = app.State;
     DrawRayFigures(app, canvas);  // erases them
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             ChangeWaterColour(app, canvas);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             canvas.Pen.Mode = pmNotXor;
             DrawSurfaceNormal(app.Map, canvas);
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             break;
-        case evF2 + 3:
+        case Event::F5:
             s.ShowRedRay = !s.ShowRedRay;
             break;
-        case evF6:
+        case Event::F6:
             ToggleProtractor(app, canvas);
             break;
         default:

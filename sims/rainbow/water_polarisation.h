@@ -33,7 +33,7 @@ WaterPolarisationState& WaterPolarisationOf(App& app);
 // angle of incidence), 34 (TrackBar1: the colour) and 113..117 (F2 the angle between the
 // reflected and the refracted ray, F3 the surface normal, F4 the polarisation marks, F5
 // the Brewster rays, F6 the protractor). Other events do nothing.
-void DrawWaterPolarisation(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawWaterPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The Brewster angle of water of index n, degrees: arctan n.
 double BrewsterAngleOf(double n);

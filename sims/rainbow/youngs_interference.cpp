@@ -442,23 +442,23 @@ void SetYoungStartValues(App& app) {
     YoungOf(app).DropSize = 0.0001;
 }
 
-void DrawYoungsInterference(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawYoungsInterference(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         SolveCurrentRays(app);
         return;
     }
-    const bool handled = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2 ||
-                         (event >= evF2 && event <= evF6);
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
+                         IsFunctionKey(event);
     if (!handled) return;
 
     SharedState& s = app.State;
     YoungState& y = YoungOf(app);
     DrawRays(app, canvas, false);  // erases them
     switch (event) {
-        case evTrackBar1:
-        case evTrackBar2:
-            if (event == evTrackBar1) {
+        case Event::TrackBar1:
+        case Event::TrackBar2:
+            if (event == Event::TrackBar1) {
                 if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
                 s.CurrentColour = app.Window.TrackBar1.Position;
                 if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
@@ -469,26 +469,26 @@ void DrawYoungsInterference(App& app, std::uint16_t event, bool clearFirst, TCan
             WriteDropTable(app, 1);
             DrawInterferenceInset(app, canvas);
             break;
-        case evF6:
+        case Event::F6:
             s.ShowRays = !s.ShowRays;
             DrawInterferenceInset(app, canvas);
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             DrawInterferenceInset(app, canvas);
             break;
-        case evF2 + 3:
+        case Event::F5:
             s.ShowRedRay = !s.ShowRedRay;
             DrawRedRainbowRay(app, canvas);
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             DrawDropAxes(app, canvas);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evScrollBar1: {
+        case Event::ScrollBar1: {
             const RangeControl& bar = app.Window.ScrollBar1;
             s.IncidenceValue = bar.Position;
             const int reversed = bar.Min + bar.Max - bar.Position;

@@ -97,6 +97,6 @@ void SetYoungStartValues(App& app);
 // 34 (TrackBar1: the colour), 35 (TrackBar2: the drop's radius), 113 (F2: the path
 // construction), 114 (F3: Airy's curve in the inset), 115 (F4: axes), 116 (F5: the red
 // rainbow ray) and 117 (F6: the loss-corrected curve). Other events do nothing.
-void DrawYoungsInterference(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawYoungsInterference(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

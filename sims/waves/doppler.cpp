@@ -165,12 +165,12 @@ void SetDopplerStartValues(App& app) {
     ws.SourceX = 0;
 }
 
-void DrawDoppler(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTick ||
-                         event == evStep || event == evF2;
+void DrawDoppler(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::Tick ||
+                         event == Event::Step || event == Event::F2;
     if (!handled) return;
     WavesMotionState& ws = WavesMotionOf(app);
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         DrawScene(app, clearFirst, canvas);
         DrawFigures(app, canvas);
     } else {
@@ -178,14 +178,14 @@ void DrawDoppler(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             // The source goes on at once with its new speed.
             ws.SourceSpeed = 60 - 2 * app.Window.ScrollBar1.Position;
             ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
             KeepSourceInView(ws);
             break;
-        case evTick:
-        case evStep:
+        case Event::Tick:
+        case Event::Step:
             if (++app.State.AnimationStep > PeriodOf(ws)) {
                 app.State.AnimationStep = 1;
                 ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);

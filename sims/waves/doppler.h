@@ -30,7 +30,7 @@ DopplerReading DopplerReadingFor(int speed, int period);
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the source's speed), 36
 // and 37 (the fronts spread and the source moves on) and 113 (F2, the relative frequency
 // or the cone). Each rewrites Panel1, Panel3 and the table.
-void DrawDoppler(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawDoppler(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the source at rest at the origin.
 void SetDopplerStartValues(App& app);

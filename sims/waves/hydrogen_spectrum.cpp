@@ -279,28 +279,28 @@ bool ScreenHeight(int m, double lambda, double d, double& y) {
     return true;
 }
 
-void DrawHydrogenSpectrum(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
     HydrogenState& st = HydrogenOf(app);
     const MainWindowModel& win = app.Window;
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             st.LinesPerMm = 10 * win.ScrollBar1.Position + 300;
             st.X = GratingSpacing(st.LinesPerMm);
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             st.Series = win.TrackBar1.Position;
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             st.Order = win.TrackBar2.Position;
             break;
-        case evF2 + 2:
+        case Event::F4:
             app.State.ShowAxes = !app.State.ShowAxes;
             break;
-        case evF6:
+        case Event::F6:
             app.State.ShowRays = !app.State.ShowRays;
             break;
         default:

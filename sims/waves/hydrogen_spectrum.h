@@ -78,7 +78,7 @@ inline HydrogenState& HydrogenOf(App& app) {
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1: lines per millimetre),
 // 34 (TrackBar1: the series), 35 (TrackBar2: the order), F4 (all orders) and F6 (the
 // measuring scale).
-void DrawHydrogenSpectrum(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The pointer over the picture: right of the grating its position in the measuring
 // scale's units (cm), over a transition arrow the line's wavelength.

@@ -194,12 +194,12 @@ void SetReflectionStartValues(App& app) {
     WavesMotionOf(app).ReflectionAmplitude = 2.0;
 }
 
-void DrawNormalReflection(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
-                         event == evTick || event == evStep || event == evF2 || event == evF2 + 2;
+void DrawNormalReflection(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::Tick || event == Event::Step || event == Event::F2 || event == Event::F4;
     if (!handled) return;
     WavesMotionState& ws = WavesMotionOf(app);
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         DrawScene(app, clearFirst, canvas);
         DrawFigures(app, canvas);
     } else {
@@ -207,18 +207,18 @@ void DrawNormalReflection(App& app, std::uint16_t event, bool clearFirst, TCanva
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-            case evScrollBar1:
+            case Event::ScrollBar1:
                 ws.ReflectionAmplitude = 0.01 * app.Window.ScrollBar1.Position;
                 break;
-            case evTrackBar1:
+            case Event::TrackBar1:
                 app.State.CurrentColour = app.Window.TrackBar1.Position;
                 WriteSubstanceName(app, canvas);
                 break;
-            case evTick:
-            case evStep:
+            case Event::Tick:
+            case Event::Step:
                 if (++app.State.AnimationStep > LastStep) app.State.AnimationStep = FirstStep;
                 break;
-            case evF2:
+            case Event::F2:
                 app.State.ShowMarks = !app.State.ShowMarks;
                 break;
             default:

@@ -123,13 +123,13 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
 
 }  // namespace
 
-void DrawRefractionInWater(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawRefractionInWater(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool control = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2;
-    const bool toggle = event == evF2 || event == evF2 + 1 || event == evF2 + 3 || event == evF6;
+    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool toggle = event == Event::F2 || event == Event::F3 || event == Event::F5 || event == Event::F6;
     if (!control && !toggle) return;
 
     SharedState& s = app.State;
@@ -139,30 +139,30 @@ void DrawRefractionInWater(App& app, std::uint16_t event, bool clearFirst, TCanv
     canvas.Brush.Style = bsClear;
     DrawMovingFigures(app, canvas);  // erases them
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
             s.CurrentColour = app.Window.TrackBar1.Position;
             UpdateCriticalAngle(app);
             if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             DrawSurfaceNormal(app.Map, canvas);
             break;
-        case evF2 + 3:
+        case Event::F5:
             s.ShowRedRay = !s.ShowRedRay;
             DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
             break;
-        case evF6:
+        case Event::F6:
             // The labels are written, or wiped in white, over whatever lies there: the
             // lines crossing them step aside meanwhile.
             DrawFixedLines(app, canvas);

@@ -183,8 +183,8 @@ void SetRefractionLawStartValues(App& app) {
     RefractionOf(app).Phase = RefractionState::StartPhase;
 }
 
-void DrawRefractionLaw(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    if (event == evRedraw) {
+void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    if (event == Event::Redraw) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
@@ -194,48 +194,48 @@ void DrawRefractionLaw(App& app, std::uint16_t event, bool clearFirst, TCanvas& 
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
 
-    if (event == evTick || event == evStep) {
+    if (event == Event::Tick || event == Event::Step) {
         // Only the crests move: the rays, the arcs and the table stay.
         EraseCrests(app, canvas);
         r.Phase = NextPhase(r.Phase);
         DrawCrests(app, canvas);
-        if (event == evStep) WriteRefractionTable(app, CurrentRefraction(app));
+        if (event == Event::Step) WriteRefractionTable(app, CurrentRefraction(app));
         return;
     }
-    const bool control = event == evScrollBar1 || event == evTrackBar1 || event == evTrackBar2;
-    const bool toggle = event >= evF2 && event <= evF6;
+    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 
     EraseCrests(app, canvas);
     DrawRaysAndAngles(app, canvas);  // erases them
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
             s.CurrentColour = app.Window.TrackBar1.Position;
             UpdateCriticalAngle(app);
             if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             DrawSurfaceNormal(app.Map, canvas);
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             break;
-        case evF2 + 3:
+        case Event::F5:
             s.ShowRedRay = !s.ShowRedRay;
             DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
             break;
-        case evF6:
+        case Event::F6:
             s.ShowRays = !s.ShowRays;
             break;
         default:

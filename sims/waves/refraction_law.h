@@ -21,7 +21,7 @@ struct DragFigure;
 // light), 36 (a tick: the crests move on), 37 (one step: likewise, and the table) and
 // the toggles F2 "Vinkler", F3 "Lod", F4 "Stråle", F5 "Grænse" and F6 "Spejling".
 // Other events do nothing.
-void DrawRefractionLaw(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start values: incidence 0..90 from 45°, light from the air, the
 // crests at the phase 0.21.

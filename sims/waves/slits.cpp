@@ -609,13 +609,13 @@ void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
     if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
 }
 
-void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clearFirst,
+void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst,
                         TCanvas& canvas) {
     const bool onScreen = &canvas == app.Image.get();
-    const bool tick = event == evTick || event == evStep;
+    const bool tick = event == Event::Tick || event == Event::Step;
     // Only the grating's ticks keep the still picture; anything else changes the picture.
     if (!(tick && kind == SlitKind::Grating && onScreen)) app.StillPicture.reset();
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         FullRedraw(app, kind, clearFirst, canvas);
         return;
     }
@@ -624,7 +624,7 @@ void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clear
     const MainWindowModel& win = app.Window;
     const bool grating = kind == SlitKind::Grating;
     switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             if (grating) {
                 st.LinesPerMm = 10 * win.ScrollBar1.Position + 300;
                 st.X = GratingSpacing(st.LinesPerMm);
@@ -633,33 +633,33 @@ void DrawSlitSimulation(App& app, SlitKind kind, std::uint16_t event, bool clear
                                                     : SingleSlitWidth(win.ScrollBar1.Position);
             }
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             if (kind != SlitKind::SingleSlit) return;
             st.ZoneOffset = win.TrackBar1.Position - 1;
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             st.Order = win.TrackBar2.Position;
             break;
-        case evTick:
-        case evStep:
+        case Event::Tick:
+        case Event::Step:
             s.AnimationStep =
                 s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             if (!grating) return;
             s.ShowNormals = !s.ShowNormals;
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             break;
-        case evF2 + 3:
+        case Event::F5:
             if (grating) return;
             s.ShowRedRay = !s.ShowRedRay;
             break;
-        case evF6:
+        case Event::F6:
             if (grating) return;
             s.ShowRays = !s.ShowRays;
             break;
@@ -700,15 +700,15 @@ double DoubleSlitDisplacement(WorldPoint p, double X, double tau) {
     return std::cos(2 * Pi * (r1 - tau)) + std::cos(2 * Pi * (r2 - tau));
 }
 
-void DrawOpticalGrating(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawOpticalGrating(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     DrawSlitSimulation(app, SlitKind::Grating, event, clearFirst, canvas);
 }
 
-void DrawDoubleSlit(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawDoubleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     DrawSlitSimulation(app, SlitKind::DoubleSlit, event, clearFirst, canvas);
 }
 
-void DrawSingleSlit(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
+void DrawSingleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     DrawSlitSimulation(app, SlitKind::SingleSlit, event, clearFirst, canvas);
 }
 

@@ -20,9 +20,9 @@ namespace viv {
 // millimetre, the slit distance or the slit width), 34 (TrackBar1, single slit: the
 // wavelet centres), 35 (TrackBar2: the order), 36 and 37 (the waves move one pixel) and
 // the toggles each simulation shows (grating F2, F3, F4; the slits F2, F4, F5, F6).
-void DrawOpticalGrating(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
-void DrawDoubleSlit(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
-void DrawSingleSlit(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawOpticalGrating(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawDoubleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawSingleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The double slit's read-out of the wave under the mouse: a blue bar at the left edge
 // showing the displacement of the two waves added where the pointer is.

@@ -168,12 +168,12 @@ void SetSuperpositionStartValues(App& app) {
     WavesMotionOf(app).SecondAmplitude = -1.0;
 }
 
-void DrawSuperposition(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
-                         event == evTick || event == evStep || (event >= evF2 && event <= evF2 + 3);
+void DrawSuperposition(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::Tick || event == Event::Step || (event >= Event::F2 && event <= Event::F5);
     if (!handled) return;
     SharedState& s = app.State;
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         DrawScene(app, clearFirst, canvas);
         DrawFigures(app, canvas);
     } else {
@@ -181,25 +181,25 @@ void DrawSuperposition(App& app, std::uint16_t event, bool clearFirst, TCanvas& 
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             WavesMotionOf(app).SecondAmplitude = (100 - app.Window.ScrollBar1.Position) / 100.0;
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             s.CurrentColour = app.Window.TrackBar1.Position;
             break;
-        case evTick:
-        case evStep:
+        case Event::Tick:
+        case Event::Step:
             --s.AnimationStep;
             if (s.AnimationStep < (s.ShowRedRay ? LastPulseStep : LastTrainStep))
                 s.AnimationStep = RestartStep;
             break;
-        case evF2:
+        case Event::F2:
             s.ShowMarks = !s.ShowMarks;
             break;
-        case evF2 + 1:
+        case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             break;
-        case evF2 + 2:
+        case Event::F4:
             s.ShowAxes = !s.ShowAxes;
             break;
         default:

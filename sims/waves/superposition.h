@@ -31,7 +31,7 @@ SuperposedWaves SuperposedWavesAt(int step, double secondAmplitude, int colour, 
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, wave 2's amplitude), 34
 // (TrackBar1, wave 2's wavelength), 36 and 37 (the waves move on) and 113..116 (F2 the
 // displacements at the origin, F3 three rows, F4 waves 1 and 2, F5 a single crest).
-void DrawSuperposition(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas);
+void DrawSuperposition(App& app, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: wave 2 with amplitude -1.
 void SetSuperpositionStartValues(App& app);

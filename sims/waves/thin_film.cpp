@@ -203,12 +203,12 @@ void SetFilmStartValues(App& app) {
     WavesMotionOf(app).FilmThickness = 1.0;
 }
 
-void DrawThinFilm(App& app, std::uint16_t event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == evRedraw || event == evScrollBar1 || event == evTrackBar1 ||
-                         event == evTrackBar2 || event == evF2 || event == evF2 + 1;
+void DrawThinFilm(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::TrackBar2 || event == Event::F2 || event == Event::F3;
     if (!handled) return;
     WavesMotionState& ws = WavesMotionOf(app);
-    if (event == evRedraw) {
+    if (event == Event::Redraw) {
         DrawScene(app, clearFirst, canvas);
         DrawFigures(app, canvas);
     } else {
@@ -216,18 +216,18 @@ void DrawThinFilm(App& app, std::uint16_t event, bool clearFirst, TCanvas& canva
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-        case evScrollBar1:
+        case Event::ScrollBar1:
             app.State.IncidenceValue = app.State.IncidenceMax - app.Window.ScrollBar1.Position;
             break;
-        case evTrackBar1:
+        case Event::TrackBar1:
             app.State.CurrentColour = app.Window.TrackBar1.Position;
             break;
-        case evTrackBar2:
+        case Event::TrackBar2:
             DrawFilm(app, canvas);
             ws.FilmThickness = ThicknessOf(app);
             DrawFilm(app, canvas);
             break;
-        case evF2:
+        case Event::F2:
             app.State.ShowMarks = !app.State.ShowMarks;
             break;
         default:

@@ -214,13 +214,13 @@ TEST(ControlChange, NothingIsDrawnWhileConfiguring) {
 }
 
 TEST(ControlChange, EachControlSendsItsOwnEvent) {
-    EXPECT_EQ(EventOf(Control::ScrollBar1), 33);
-    EXPECT_EQ(EventOf(Control::TrackBar1), 34);
-    EXPECT_EQ(EventOf(Control::TrackBar2), 35);
-    EXPECT_EQ(EventOf(Control::ScrollBar2), 38);
-    EXPECT_EQ(EventOf(Control::ScrollBar3), 39);
-    EXPECT_EQ(EventOf(Control::TrackBar3), 40);
-    EXPECT_EQ(EventOf(Control::TrackBar4), 41);
+    EXPECT_EQ(static_cast<int>(EventOf(Control::ScrollBar1)), 33);
+    EXPECT_EQ(static_cast<int>(EventOf(Control::TrackBar1)), 34);
+    EXPECT_EQ(static_cast<int>(EventOf(Control::TrackBar2)), 35);
+    EXPECT_EQ(static_cast<int>(EventOf(Control::ScrollBar2)), 38);
+    EXPECT_EQ(static_cast<int>(EventOf(Control::ScrollBar3)), 39);
+    EXPECT_EQ(static_cast<int>(EventOf(Control::TrackBar3)), 40);
+    EXPECT_EQ(static_cast<int>(EventOf(Control::TrackBar4)), 41);
 }
 
 TEST(ControlChange, ColourTextFollowsTrackBar1ExceptWhereTheSimulationWritesItsOwn) {

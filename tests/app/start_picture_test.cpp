@@ -41,7 +41,7 @@ QRgb Screen(int k) {
 TEST(StartPicture, EveryColourShowsAsABand) {
     StartPicture s;
     RasterCanvas canvas(720, 540);
-    DrawStartPicture(s.world, s.rainbow, 32, canvas);
+    DrawStartPicture(s.world, s.rainbow, Event::Redraw, canvas);
     const auto counts = CountColours(canvas.Image());
     for (int k = 1; k <= 8; ++k) {
         if (k == 7) continue;  // the same index as orange: its band lies under orange's
@@ -65,7 +65,7 @@ double BandAngle(const QImage& image, const World& world, QRgb colour, double fr
 TEST(StartPicture, VioletInsideRedInThePrimaryOutsideInTheSecondary) {
     StartPicture s;
     RasterCanvas canvas(720, 540);
-    DrawStartPicture(s.world, s.rainbow, 32, canvas);
+    DrawStartPicture(s.world, s.rainbow, Event::Redraw, canvas);
     const double axis = Pi - Pi / 6;
     const QImage& image = canvas.Image();
     // On the side of smaller angles: the primary bow at axis - ~41 degrees, the
@@ -86,8 +86,8 @@ TEST(StartPicture, SameBandsOverThePhotograph) {
     QImage photo(720, 540, QImage::Format_RGB32);
     photo.fill(qRgb(40, 60, 90));
     RasterCanvas over(photo);
-    DrawStartPicture(s.world, s.rainbow, 32, white);
-    DrawStartPicture(s.world, s.rainbow, 32, over);
+    DrawStartPicture(s.world, s.rainbow, Event::Redraw, white);
+    DrawStartPicture(s.world, s.rainbow, Event::Redraw, over);
     int differing = 0, drawn = 0;
     for (int y = 0; y < 540; ++y)
         for (int x = 0; x < 720; ++x) {
@@ -103,9 +103,11 @@ TEST(StartPicture, SameBandsOverThePhotograph) {
 TEST(StartPicture, OnlyAFullRedrawDraws) {
     StartPicture s;
     test::RecordingCanvas canvas(720, 540);
-    for (std::uint16_t code : {33, 34, 35, 36, 37, 38, 113, 117}) DrawStartPicture(s.world, s.rainbow, code, canvas);
+    for (Event code : {Event::ScrollBar1, Event::TrackBar1, Event::TrackBar2, Event::Tick, Event::Step,
+                       Event::ScrollBar2, Event::F2, Event::F6})
+         DrawStartPicture(s.world, s.rainbow, code, canvas);
     EXPECT_TRUE(canvas.figures.empty());
-    DrawStartPicture(s.world, s.rainbow, 32, canvas);
+    DrawStartPicture(s.world, s.rainbow, Event::Redraw, canvas);
     EXPECT_EQ(canvas.Of("pie").size(), 32u);
     EXPECT_EQ(canvas.Of("text").size(), 5u);
     EXPECT_EQ(canvas.Of("ellipse").size(), 1u);

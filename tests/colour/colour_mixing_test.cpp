@@ -155,7 +155,7 @@ TEST_F(ColourMixing, FullLightsMixToWhiteAndTheSecondaryColours) {
 TEST_F(ColourMixing, LabelsShowEachLevelAsPercent) {
     test::RecordingCanvas canvas(Picture().width(), Picture().height());
     SetLevels(255, 128, 0);
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     std::vector<std::string> texts;
     for (const auto& f : canvas.Of("text")) texts.push_back(f.text);
     EXPECT_EQ(texts, (std::vector<std::string>{"Additiv", "  0.0% ", " 50.2% ", "100.0% "}));
@@ -280,7 +280,7 @@ TEST_F(ColourMixing, PrintedPictureShowsTheSameMixtures) {
         page.fill(Qt::white);
         {
             VectorCanvas canvas(page);
-            app.DrawSimulation(evRedraw, false, canvas);
+            app.DrawSimulation(Event::Redraw, false, canvas);
         }
         const World& w = app.Map;
         int compared = 0;

@@ -54,7 +54,7 @@ TEST_F(EyeFatigue, StartsWithTheInstructionsAlone) {
     EXPECT_EQ(app.Table.Cell(0, 3), " Blå %");
     EXPECT_EQ(At(0, 0), clWhite);
     test::RecordingCanvas canvas(Picture().width(), Picture().height());
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     const auto texts = canvas.Of("text");
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[1].text, "Klik med musen, når du er klar.");

@@ -42,7 +42,7 @@ TEST(MechanicsOnAPage, PageLeavesTheScreenPictureAndTheReadOutsAlone) {
         map.PenWidth = 3;
         map.BoldPenWidth = 9;
         test::RecordingCanvas page(2800, 2200);
-        app.DrawSimulation(evRedraw, false, page);
+        app.DrawSimulation(Event::Redraw, false, page);
         EXPECT_FALSE(page.figures.empty());
         for (const auto& f : page.figures)
             for (const TPoint p : f.points) {

@@ -102,7 +102,7 @@ protected:
 TEST_F(WaterWaves, HiddenEntrySaysItIsStillBeingWorkedOn) {
     EXPECT_EQ(AllSimulations().Find(40)->Draw, &DrawWaterWaves);
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     const auto texts = canvas.Of("text");
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "Dybtvandsbølger, under udarbejdelse");

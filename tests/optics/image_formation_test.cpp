@@ -188,7 +188,7 @@ TEST_P(ImageSimulation, NoImageWithTheObjectInTheFocalPoint) {
     EXPECT_EQ(app.Window.Panel2, "b=");
     for (FKey key : {FKey::F3, FKey::F4, FKey::F5}) app.FKeyClick(key);
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+    app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws
     int blackArrows = 0, redFigures = 0;
     for (const test::Figure& f : canvas.figures) {
         if (f.kind == "polyline" && f.pen.Color == clBlack && f.points.size() == 3) ++blackArrows;
@@ -209,7 +209,7 @@ TEST_P(ImageSimulation, VirtualImageArrowIsDotted) {
     const Expected e = Image(CountedObjectPlace(IsLens() ? 20 : 10));
     ASSERT_TRUE(Virtual(e));
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+    app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws
     const int x = app.Map.PictureX(e.b);
     bool dotted = false;
     for (const test::Figure& f : canvas.Of("line"))
@@ -243,7 +243,7 @@ TEST_P(ImageSimulation, PrincipalRaysMeetAtTheImageTip) {
             SCOPED_TRACE("kind " + std::to_string(kind) + ", position " + std::to_string(position));
             const double tx = app.Map.PictureX(e.b), ty = app.Map.PictureY(e.B);
             test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-            app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+            app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws
             int rays = 0, continuations = 0;
             for (const test::Figure& f : canvas.figures) {
                 if (f.pen.Color != clRed) continue;
@@ -288,7 +288,7 @@ TEST_P(ImageSimulation, FarObjectStartsItsRaysAtTheLeftEdge) {
     SetPosition(200);  // a = -58
     for (FKey key : {FKey::F3, FKey::F4, FKey::F5}) app.FKeyClick(key);
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+    app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws
     int rays = 0;
     for (const test::Figure& f : canvas.Of("polyline"))
         if (f.pen.Color == clRed) {
@@ -304,8 +304,8 @@ TEST_P(ImageSimulation, FarObjectStartsItsRaysAtTheLeftEdge) {
 
 TEST_P(ImageSimulation, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (std::uint16_t event : {evTrackBar1, evTrackBar2, evTick, evStep, evScrollBar2,
-                                evScrollBar3, evTrackBar3, evTrackBar4})
+    for (Event event : {Event::TrackBar1, Event::TrackBar2, Event::Tick, Event::Step, Event::ScrollBar2,
+                                Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "image-other-events");
 }

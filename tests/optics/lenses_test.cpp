@@ -445,11 +445,11 @@ TEST_F(LensSimulation, OtherEventsDrawNothing) {
         Choose(n);
         const QImage before = Picture().copy();
         const std::string focus = Cell(1, 3);
-        std::vector<std::uint16_t> events{evTick, evStep, evScrollBar2, evScrollBar3};
-        if (n == 25) events.push_back(std::uint16_t(evF2 + 3));
+        std::vector<Event> events{Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3};
+        if (n == 25) events.push_back(Event::F5);
         if (n == 30)
-            events.insert(events.end(), {evScrollBar1, evTrackBar1, evTrackBar2, evF2, evF6});
-        for (std::uint16_t event : events) app.DrawSimulation(event, false, *app.Image);
+            events.insert(events.end(), {Event::ScrollBar1, Event::TrackBar1, Event::TrackBar2, Event::F2, Event::F6});
+        for (Event event : events) app.DrawSimulation(event, false, *app.Image);
         ExpectSamePicture(Picture().copy(), before, "lens-other-events-" + std::to_string(n));
         EXPECT_EQ(Cell(1, 3), focus);
     }

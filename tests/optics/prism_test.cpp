@@ -150,7 +150,7 @@ TEST_F(PrismSimulation, ExtraDenseFlintIsTotallyReflected) {
     EXPECT_EQ(Cell(1, 3), "89.27");
     // The red curve runs from 65° to 89°, above the graph's top.
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     std::size_t curvePoints = 0;
     for (const test::Figure& f : canvas.Of("polyline"))
         if (f.pen.Color == clRed && f.points.size() > 4) curvePoints = f.points.size();
@@ -167,7 +167,7 @@ TEST_F(PrismSimulation, LowestPointOfTheGraphGivesTheIndex) {
             const double p = 60 + 9 * (position - 3);
             // The drawn red curve: its lowest point on the picture.
             test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-            app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+            app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws
             const std::vector<test::Figure> polylines = canvas.Of("polyline");
             const test::Figure* curve = nullptr;
             for (const test::Figure& f : polylines)
@@ -256,7 +256,7 @@ TEST_F(PrismSimulation, RayPointsLieOnTheFaces) {
 TEST_F(PrismSimulation, DeviationArcSpansTheDeviation) {
     app.FKeyClick(FKey::F2);
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+    app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws
     const std::vector<test::Figure> arcs = canvas.Of("arc");
     ASSERT_EQ(arcs.size(), 1u);
     const test::Figure& arc = arcs[0];
@@ -286,7 +286,7 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
         const double n = Substance(app.State.CurrentColour).SubstanceIndexBlue;
         const PrismRay blue = TracePrismRay(prism.Apex, prism.Incidence * Deg, n);
         test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-        app.DrawSimulation(evRedraw, false, canvas);  // what a full redraw draws
+        app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws
         const WorldPoint end = blue.MeetsBase ? blue.Exit : blue.End;
         int blueRays = 0;
         for (const test::Figure& f : canvas.Of("polyline"))
@@ -353,8 +353,8 @@ TEST_F(PrismSimulation, NameAndPrismChangesMatchAFullRedraw) {
 
 TEST_F(PrismSimulation, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (std::uint16_t event : {evTick, evStep, evScrollBar2, evScrollBar3, evTrackBar3,
-                                evTrackBar4, std::uint16_t(evF2 + 3), evF6})
+    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3,
+                                Event::TrackBar4, Event::F5, Event::F6})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "prism-other-events");
 }

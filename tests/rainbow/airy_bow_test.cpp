@@ -261,7 +261,7 @@ TEST_F(AiryInYoungsInterference, PrintedCurveStaysInTheInset) {
     m.PictureWidth = 2000;
     m.PictureHeight = 1500;
     m.PrintOffsetX = m.PrintOffsetY = 200;
-    app.DrawSimulation(evRedraw, false, page);
+    app.DrawSimulation(Event::Redraw, false, page);
     const World printed = InsetMap();
     m = screen;
     const test::Figure* curve = nullptr;

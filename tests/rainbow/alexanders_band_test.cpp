@@ -264,7 +264,7 @@ TEST_F(BandSimulation, InsetCursorOnlyWhereTheInsetShowsTheCurve) {
 
 TEST_F(BandSimulation, DarkBandLiesBetweenTheReddestBows) {
     test::RecordingCanvas canvas;
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     std::vector<test::Figure> hatched;
     for (const auto& f : canvas.Of("rectangle"))
         if (f.brush.Style == bsDiagCross) hatched.push_back(f);

@@ -69,7 +69,7 @@ protected:
     std::unique_ptr<test::RecordingCanvas> Recorded() {
         auto canvas = std::make_unique<test::RecordingCanvas>(started.picture().Width(),
                                                               started.picture().Height());
-        app.DrawSimulation(evRedraw, false, *canvas);
+        app.DrawSimulation(Event::Redraw, false, *canvas);
         return canvas;
     }
 

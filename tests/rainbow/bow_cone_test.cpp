@@ -41,7 +41,7 @@ protected:
     // The figures of a full redraw.
     std::vector<test::Figure> Recorded() {
         test::RecordingCanvas canvas;
-        app.DrawSimulation(evRedraw, false, canvas);
+        app.DrawSimulation(Event::Redraw, false, canvas);
         return canvas.figures;
     }
     static std::vector<test::Figure> OfKind(const std::vector<test::Figure>& figures,

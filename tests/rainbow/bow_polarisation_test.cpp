@@ -231,7 +231,7 @@ TEST_F(BowPolarisation, EveryToggleTwiceLeavesThePicture) {
 
 TEST_F(BowPolarisation, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (std::uint16_t event : {evTick, evStep, evScrollBar2, evScrollBar3, evTrackBar3, evTrackBar4, evF6})
+    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4, Event::F6})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "bowpol-other-events");
 }

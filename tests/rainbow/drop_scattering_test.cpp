@@ -210,8 +210,8 @@ TEST_F(DropSimulation, EveryToggleTwiceLeavesThePicture) {
 
 TEST_F(DropSimulation, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (std::uint16_t event :
-         {evTick, evStep, evScrollBar2, evScrollBar3, evTrackBar3, evTrackBar4})
+    for (Event event :
+         {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "drop-other-events");
 }

@@ -39,7 +39,7 @@ protected:
     BowStatistics& St() { return BowStatsOf(app); }
     std::vector<std::string> Texts() {
         test::RecordingCanvas canvas(started.picture().Width(), started.picture().Height());
-        app.DrawSimulation(evRedraw, false, canvas);
+        app.DrawSimulation(Event::Redraw, false, canvas);
         std::vector<std::string> out;
         for (const auto& f : canvas.Of("text")) out.push_back(f.text);
         return out;
@@ -125,7 +125,7 @@ TEST_F(PolarisedColourSimulation, SwitchingThePolarisationCountsAgain) {
 
 TEST_F(PolarisedColourSimulation, CurvesStartAtTheBowAngles) {
     test::RecordingCanvas canvas(started.picture().Width(), started.picture().Height());
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     std::vector<test::Figure> curves;
     for (const auto& f : canvas.Of("polyline"))
         if (f.pen.Color == Colour(4).ScreenColour && f.points.size() > 5) curves.push_back(f);

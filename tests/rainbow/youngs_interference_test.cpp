@@ -216,7 +216,7 @@ TEST_F(YoungsInterference, ScatteredLightFromThePerpendicularReflectance) {
 TEST_F(YoungsInterference, PathConstructionMeetsTheAxisOfTheRay) {
     app.FKeyClick(FKey::F2);
     test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     const YoungState& y = Young();
     const test::Figure* construction = nullptr;
     for (const test::Figure& f : canvas.figures)
@@ -235,7 +235,7 @@ TEST_F(YoungsInterference, PrintingLeavesTheTable) {
     ASSERT_FALSE(row9.empty());
     test::RecordingCanvas page(2000, 2000);
     app.Map.PrintOffsetX = app.Map.PrintOffsetY = 200;
-    app.DrawSimulation(evRedraw, false, page);
+    app.DrawSimulation(Event::Redraw, false, page);
     app.Map.PrintOffsetX = app.Map.PrintOffsetY = 0;
     EXPECT_EQ(Cell(1, 9), row9);
 }
@@ -286,7 +286,7 @@ TEST_F(YoungsInterference, EveryToggleTwiceLeavesThePicture) {
 
 TEST_F(YoungsInterference, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (std::uint16_t event : {evTick, evStep, evScrollBar2, evScrollBar3, evTrackBar3, evTrackBar4})
+    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     test::ExpectSamePicture(Picture().copy(), before, "young-other-events");
 }

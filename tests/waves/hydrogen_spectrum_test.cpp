@@ -61,7 +61,7 @@ protected:
     const QImage& Picture() { return started.picture().Image(); }
     std::vector<test::Figure> Recorded() {
         test::RecordingCanvas canvas(app.Image->Width(), app.Image->Height());
-        app.DrawSimulation(evRedraw, false, canvas);
+        app.DrawSimulation(Event::Redraw, false, canvas);
         return canvas.figures;
     }
     void PointAt(double x, double y) {

@@ -101,7 +101,7 @@ inline LargeRecording RecordedAtScale(App& app, int scale = 20) {
     map.PictureWidth = static_cast<std::uint16_t>(width * scale);
     map.PictureHeight = static_cast<std::uint16_t>(height * scale);
     RecordingCanvas canvas(map.PictureWidth, map.PictureHeight);
-    app.DrawSimulation(evRedraw, false, canvas);
+    app.DrawSimulation(Event::Redraw, false, canvas);
     LargeRecording out{canvas.figures, {map.WorldXMin, map.WorldYMax, 0, 0}};
     map.PictureWidth = width;
     map.PictureHeight = height;

@@ -37,7 +37,7 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         map.PrintOffsetX = map.PrintOffsetY = 200;
         map.PenWidth = 3;
         test::RecordingCanvas page(2800, 2200);
-        app.DrawSimulation(evRedraw, false, page);
+        app.DrawSimulation(Event::Redraw, false, page);
         EXPECT_FALSE(page.figures.empty());
         for (const auto& f : page.figures)
             for (const TPoint p : f.points) {

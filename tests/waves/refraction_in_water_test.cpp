@@ -208,7 +208,7 @@ TEST_F(RefractionInWater, NoNumberIsEverNaN) {
 
 TEST_F(RefractionInWater, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (std::uint16_t event : {evTick, evStep, evScrollBar2, evScrollBar3, evTrackBar3, evTrackBar4})
+    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "water-other-events");
 }

@@ -129,7 +129,7 @@ TEST_F(RefractionLaw, ACopyOfThePictureLeavesTheScreensCrestsAlone) {
     Ticks(2);
     RasterCanvas page(app.Image->Width() + 400, app.Image->Height() + 400);
     app.Map.PrintOffsetX = app.Map.PrintOffsetY = 200;
-    app.DrawSimulation(evRedraw, false, page);
+    app.DrawSimulation(Event::Redraw, false, page);
     app.Map.PrintOffsetX = app.Map.PrintOffsetY = 0;
     ExpectSamePicture(page.Image().copy(200, 200, app.Image->Width(), app.Image->Height()),
                       Picture().copy(), "law-copy");

@@ -50,7 +50,7 @@ protected:
     const QImage& Picture() { return started.picture().Image(); }
     std::vector<test::Figure> Recorded() {
         test::RecordingCanvas canvas(app.Image->Width(), app.Image->Height());
-        app.DrawSimulation(evRedraw, false, canvas);
+        app.DrawSimulation(Event::Redraw, false, canvas);
         return canvas.figures;
     }
     static std::vector<test::Figure> Of(const std::vector<test::Figure>& figures,
@@ -189,7 +189,7 @@ TEST_F(SlitSimulations, NoOrderNoConstructionNoMarksAndNothingRunaway) {
                 app.ControlChange(Control::ScrollBar1, position);
                 app.ControlChange(Control::TrackBar2, m);
                 test::RecordingCanvas canvas(app.Image->Width(), app.Image->Height());
-                app.DrawSimulation(evRedraw, false, canvas);
+                app.DrawSimulation(Event::Redraw, false, canvas);
                 test::ExpectNoRunawayPoints(
                     canvas,
                     std::to_string(sim) + " " + std::to_string(position) + " " + std::to_string(m));
