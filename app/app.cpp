@@ -93,7 +93,7 @@ void App::FormCreate(const StartupEnvironment& env) {
     State.ScatterAngle = 25;
     State.RayDirection = 1;
 
-    ConfigureButtons(0);  // nothing is drawn while CurrentSimulation is 0
+    ConfigureButtons(Buttons::None);  // nothing is drawn while CurrentSimulation is 0
 
     Window.ScrollPanelWidth =
         static_cast<int>(std::lround(Window.ScrollBar1.Width * 1.8)) + Window.ScrollBar1.Left;
@@ -195,7 +195,7 @@ void App::ReturnToStartPicture() {
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
     Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
     Map.UpdateAspect();
-    ConfigureButtons(0);
+    ConfigureButtons(Buttons::None);
 }
 
 void App::FormClose() {
@@ -235,7 +235,7 @@ void App::MenuEntry(std::uint16_t n) {
     // The read-outs of the new simulation show at once, not only once the mouse has
     // brought them back from behind the menu's hint.
     Window.PanelsVisible = true;
-    ConfigureButtons(entry->Mask);
+    ConfigureButtons(entry->Shown);
 }
 
 void App::ResetClick() {

@@ -92,7 +92,7 @@ public:
 
     // --- Control panel ---
     void ConfigureParameters();
-    void ConfigureButtons(std::uint16_t mask);
+    void ConfigureButtons(Buttons shown);
     void SetScrollRange(int minimum, int maximum, int position);
     // The user moved a control to `position` (held inside its range).
     void ControlChange(Control control, int position);

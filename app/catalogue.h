@@ -38,7 +38,7 @@ struct CatalogueEntry {
     std::array<std::string_view, 3> ColumnHeaders{};
     // Column 0 from row 1 on.
     std::span<const std::string_view> RowHeaders{};
-    std::uint16_t Mask = 0;  // the ConfigureButtons argument
+    Buttons Shown = Buttons::None;  // the buttons and items it shows
     // The menu entry's own start values, before SelectSimulation.
     void (*BeforeSelect)(App&) = nullptr;
     // After SelectSimulation and the caption, before the table.

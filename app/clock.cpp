@@ -16,7 +16,7 @@ constexpr int kNormalInterval = 30;       // ms, about 20 pictures a second
 constexpr int kSlowMotionInterval = 200;  // ms, 5 pictures a second
 
 bool Animated(const MainWindowModel& w) {
-    return (w.ButtonMask & TimerButtonsBit) == TimerButtonsBit;
+    return Shows(w.ShownButtons, Buttons::Clock);
 }
 }  // namespace
 

@@ -24,7 +24,6 @@ namespace {
 
 constexpr std::array<FKey, 5> kKeys{FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6};
 // The ConfigureButtons bits that show F2..F6.
-constexpr std::array<std::uint16_t, 5> kKeyBits{2, 4, 8, 16, 32};
 constexpr int kSlowMotionInterval = 200;  // ms
 
 // The control takes the range minimum..maximum (an empty range collapses onto the
@@ -195,7 +194,7 @@ void App::ConfigureParameters() {
     w.ScrollBar1.Hint = hint ? hint->Hint : DefaultScrollBar1Hint;
 }
 
-void App::ConfigureButtons(std::uint16_t mask) {
+void App::ConfigureButtons(Buttons shown) {
     const int n = State.CurrentSimulation;
     MainWindowModel& w = Window;
 
@@ -203,14 +202,14 @@ void App::ConfigureButtons(std::uint16_t mask) {
     for (const FKey k : kKeys) {
         w.Of(k).Enabled = true;
         ToggleOf(State, k) = start != nullptr && start->On[IndexOf(k)];
-        w.Of(k).Visible = (mask & kKeyBits[IndexOf(k)]) != 0;
+        w.Of(k).Visible = Shows(shown, ButtonOf(k));
     }
 
-    const bool animated = (mask & TimerButtonsBit) == TimerButtonsBit;
+    const bool animated = Shows(shown, Buttons::Clock);
     w.RunButton.Visible = animated;
     w.StepButton.Visible = animated && !NoStepSims.Has(n);
     w.SlowMotionButton.Visible = animated && !NoSlowMotionSims.Has(n);
-    w.ButtonMask = mask;
+    w.ShownButtons = shown;
 
     const FButtonRow* texts = RowFor(FButtonRows(), n);
     for (const FKey k : kKeys) {
@@ -268,9 +267,9 @@ void App::SyncViewMenu() {
     for (const FKey k : kKeys) {
         MenuItemState& item = MenuItemOf(w, k);
         item.Checked = ToggleOf(State, k);
-        item.Enabled = (w.ButtonMask & kKeyBits[IndexOf(k)]) != 0;
+        item.Enabled = Shows(w.ShownButtons, ButtonOf(k));
     }
-    const bool animated = (w.ButtonMask & TimerButtonsBit) == TimerButtonsBit;
+    const bool animated = Shows(w.ShownButtons, Buttons::Clock);
     w.RunItem.Checked = w.Clock.Enabled;
     w.RunItem.Enabled = animated;
     w.StepItem.Enabled = animated && !NoStepSims.Has(n);

@@ -314,7 +314,7 @@ std::optional<DataList> CurrentDataList(App& app) {
 void Filer1Click(App& app) {
     const CatalogueEntry* entry = app.catalogue().Find(app.State.CurrentSimulation);
     app.Window.PrintDataItem.Enabled = entry != nullptr && entry->Data != nullptr;
-    app.Window.PrintTableItem.Enabled = (app.Window.ButtonMask & TableBit) != 0;
+    app.Window.PrintTableItem.Enabled = Shows(app.Window.ShownButtons, Buttons::Table);
 }
 
 }  // namespace viv

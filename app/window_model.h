@@ -56,6 +56,31 @@ struct ClockModel {
 enum class Control : std::uint8_t { ScrollBar1, ScrollBar2, ScrollBar3, TrackBar1, TrackBar2, TrackBar3, TrackBar4 };
 enum class FKey : std::uint8_t { F2, F3, F4, F5, F6 };
 
+// The buttons and menu items a simulation shows, as flags combined with |: the five
+// function keys, the clock's buttons and the table's print item.
+enum class Buttons : std::uint16_t {
+    None = 0,
+    F2 = 2,
+    F3 = 4,
+    F4 = 8,
+    F5 = 16,
+    F6 = 32,
+    Clock = 128,
+    Table = 256,
+};
+constexpr Buttons operator|(Buttons a, Buttons b) {
+    return static_cast<Buttons>(static_cast<std::uint16_t>(a) | static_cast<std::uint16_t>(b));
+}
+// Whether every button of `these` is among `shown`.
+constexpr bool Shows(Buttons shown, Buttons these) {
+    const auto wanted = static_cast<std::uint16_t>(these);
+    return (static_cast<std::uint16_t>(shown) & wanted) == wanted;
+}
+constexpr Buttons ButtonOf(FKey key) {
+    return static_cast<Buttons>(2u << static_cast<unsigned>(key));
+}
+
+
 // The mouse cursor over the picture.
 enum class PictureCursor : std::uint8_t { Arrow, OpenHand, ClosedHand };
 
@@ -115,7 +140,7 @@ struct MainWindowModel {
     PictureCursor Cursor = PictureCursor::Arrow;
 
     bool Configuring = true;
-    std::uint16_t ButtonMask = 0;
+    Buttons ShownButtons = Buttons::None;
 
     // The area the picture fills, pixels; the view keeps it up to date on resizes.
     int ScrollBoxWidth = 0;
@@ -125,8 +150,5 @@ struct MainWindowModel {
     const RangeControl& Of(Control c) const { return const_cast<MainWindowModel*>(this)->Of(c); }
     ToolButton& Of(FKey k);
 };
-
-constexpr std::uint16_t TimerButtonsBit = 128;
-constexpr std::uint16_t TableBit = 256;
 
 }  // namespace viv

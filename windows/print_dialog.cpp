@@ -53,7 +53,7 @@ QLabel* BlueLabel(QWidget* parent) {
 
 // --- The dialog ---
 
-TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool tableEnabled,
+PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnabled,
                                  std::function<void()> help, QWidget* parent)
     : QDialog(parent), app_(app), printer_(printer), help_(std::move(help)) {
     setObjectName(QStringLiteral("Vprintgrafform"));
@@ -159,11 +159,11 @@ TVprintgrafform::TVprintgrafform(App& app, QPrinter& printer, int copies, bool t
     edit3_->setText(Q(app_.State.PrintTitle));
 }
 
-int TVprintgrafform::Copies() const {
+int PrintDialog::Copies() const {
     return spinEdit1_->value();
 }
 
-void TVprintgrafform::ComputePrintSizes() {
+void PrintDialog::ComputePrintSizes() {
     const int item = comboBox1_->currentIndex();
     sizes_ = viv::ComputePrintSizes(app_.Map, printer_.width(), printer_.height(), item);
     labelY_->setText(Q(sizes_.LabelY));
@@ -172,30 +172,30 @@ void TVprintgrafform::ComputePrintSizes() {
     if (sizes_.Height) edit1_->setText(QString::number(*sizes_.Height));
 }
 
-void TVprintgrafform::OrientationFromPrinter() {
+void PrintDialog::OrientationFromPrinter() {
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
     radioButton1_->setChecked(!landscape);
     radioButton2_->setChecked(landscape);
 }
 
-void TVprintgrafform::ComboBox1Change() {
+void PrintDialog::ComboBox1Change() {
     const bool userDefined = comboBox1_->currentIndex() == UserDefinedSize;
     edit1_->setEnabled(userDefined);
     edit2_->setEnabled(userDefined);
     ComputePrintSizes();
 }
 
-void TVprintgrafform::RadioButton1Click() {
+void PrintDialog::RadioButton1Click() {
     printer_.setPageOrientation(QPageLayout::Portrait);
     ComputePrintSizes();
 }
 
-void TVprintgrafform::RadioButton2Click() {
+void PrintDialog::RadioButton2Click() {
     printer_.setPageOrientation(QPageLayout::Landscape);
     ComputePrintSizes();
 }
 
-void TVprintgrafform::PrintersetupButtonClick() {
+void PrintDialog::PrintersetupButtonClick() {
     // The platform's dialog: the printer (or a PDF file), its paper and orientation. The
     // copies it offers are this dialog's own, so that each copy gets its title and table.
     QPrintDialog dialog(&printer_, this);
@@ -208,11 +208,11 @@ void TVprintgrafform::PrintersetupButtonClick() {
     ComputePrintSizes();
 }
 
-void TVprintgrafform::HelpButtonClick() {
+void PrintDialog::HelpButtonClick() {
     if (help_) help_();
 }
 
-void TVprintgrafform::OKButtonClick() {
+void PrintDialog::OKButtonClick() {
     const std::optional<int> height =
         ParsePrintSide(edit1_->text().toStdString(), sizes_.MaxPrintHeight);
     if (!height) {
@@ -278,7 +278,7 @@ void PrintCommands::Udskrivgraf1Click() {
         PicturePrintScope scope(app_);
         sync_();  // the clock stops while the dialog is open
         PrepareOutput();
-        TVprintgrafform dialog(
+        PrintDialog dialog(
             app_, *printer_, copies_, tableEnabled, [this] { help_("udskriv"); }, window_);
         if (dialog.exec() == QDialog::Accepted) {
             copies_ = dialog.Copies();

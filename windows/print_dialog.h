@@ -26,13 +26,13 @@ namespace viv {
 
 class App;
 
-class TVprintgrafform : public QDialog {
+class PrintDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `tableEnabled`: the main window's "Udskriv &Tabel" is enabled. `help` opens the help
     // on printing.
-    TVprintgrafform(App& app, QPrinter& printer, int copies, bool tableEnabled,
+    PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnabled,
                     std::function<void()> help, QWidget* parent = nullptr);
 
     // The choice, valid once the dialog ended with OK.

@@ -24,8 +24,8 @@
 #include "app/table_print.h"
 #include "library/canvas/vector_canvas.h"
 #include "library/format.h"
-#include "windows/kvgrid.h"
-#include "windows/kvgrid_accessible.h"
+#include "windows/results_grid.h"
+#include "windows/results_grid_accessible.h"
 #include "windows/printer_output.h"
 
 namespace viv {
@@ -93,14 +93,14 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     client_->setMouseTracking(true);
     layout->addWidget(client_);
 
-    InstallKVGridAccessibility();
-    grid_ = new TKVGrid2(client_);
+    InstallResultsGridAccessibility();
+    grid_ = new ResultsGrid(client_);
     grid_->setAccessibleName(QStringLiteral("Tabel"));
-    grid_->setObjectName(QStringLiteral("KVGrid21"));
+    grid_->setObjectName(QStringLiteral("Grid"));
     grid_->move(GridLeft, GridTop);
-    connect(grid_, &TKVGrid2::MouseMoved, this, &TVtabelForm::TakeFocus);
+    connect(grid_, &ResultsGrid::MouseMoved, this, &TVtabelForm::TakeFocus);
     grid_->installEventFilter(this);
-    connect(grid_, &TKVGrid2::SelectionChanged, this,
+    connect(grid_, &ResultsGrid::SelectionChanged, this,
             [this](CellBlock block) { app_.Table.Select(block); });
 
     SyncFromModel();

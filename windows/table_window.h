@@ -18,7 +18,7 @@ class QPrinter;
 
 namespace viv {
 
-class TKVGrid2;
+class ResultsGrid;
 
 class TVtabelForm : public QWidget {
     Q_OBJECT
@@ -37,7 +37,7 @@ public:
     // The window the form shows in: itself, or the dock panel of the main window that holds it.
     QWidget* Frame();
 
-    TKVGrid2* KVGrid21() const { return grid_; }
+    ResultsGrid* Grid() const { return grid_; }
     QMenuBar* MainMenu() const { return menu_; }
 
     // Lays the table out on a printer that is set up already; a failed job is reported
@@ -74,7 +74,7 @@ private:
     App& app_;
     QMenuBar* menu_ = nullptr;
     QWidget* client_ = nullptr;
-    TKVGrid2* grid_ = nullptr;
+    ResultsGrid* grid_ = nullptr;
     QSize clientSize_;
     std::vector<QAction*> ownKeys_;  // "&Kopi" and "&Marker alt"  // the client size last taken
                                      // from the model, pixels

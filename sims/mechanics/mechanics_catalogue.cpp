@@ -40,31 +40,31 @@ constexpr std::array kEntries = [] {
              .Table = {7, 2, true},
              .ColumnHeaders = kCaptionOnly,
              .RowHeaders = kSpringRows,
-             .Mask = 178,
+             .Shown = Buttons::F2 | Buttons::F5 | Buttons::F6 | Buttons::Clock,
              .BeforeSelect = &SpringStart,
              .Draw = &DrawSpringSimulation,
              .Drag = &SpringWeightDrag};
     c[1] = {.Number = 37,
              .Caption = "Bølgeudbredelse",
              .Table = {3, 2, false},
-             .Mask = 186,
+             .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock,
              .BeforeSelect = &SetWavePropagationStartValues,
              .Draw = &DrawWavePropagation};
     c[2] = {.Number = 38,
              .Caption = "Stående bølger",
              .Table = {3, 2, false},
-             .Mask = 174,
+             .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F6 | Buttons::Clock,
              .BeforeSelect = &SetStandingWavesStartValues,
              .Draw = &DrawStandingWaves};
     c[3] = {.Number = 39,
              .Caption = "Sonar",
              .Table = {3, 2, false},
-             .Mask = 160,
+             .Shown = Buttons::F6 | Buttons::Clock,
              .BeforeSelect = &SetSonarStartValues,
              .Draw = &DrawSonar};
     c[4] = {.Number = 40,
              .Caption = "Vandbølger",
-             .Mask = 134,
+             .Shown = Buttons::F2 | Buttons::F3 | Buttons::Clock,
              .BeforeSelect = &SetWaterWavesStartValues,
              .Draw = &DrawWaterWaves};
     return c;

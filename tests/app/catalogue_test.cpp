@@ -89,7 +89,7 @@ TEST(MenuEntry, SheetOfLensesKeepsCaptionAndTable) {
     EXPECT_EQ(app.Table.RowCount(), 8);
     EXPECT_EQ(app.Table.Cell(0, 0), " Primær vivarno:");
     EXPECT_EQ(app.Table.Cell(1, 4), "0.86");
-    EXPECT_EQ(app.Window.ButtonMask, 0);
+    EXPECT_EQ(app.Window.ShownButtons, Buttons::None);
 }
 
 TEST(MenuEntry, EntriesWithoutTableKeepThePreviousOne) {

@@ -19,7 +19,7 @@
 #include "gui/main_window.h"
 #include "app/main_menu.h"
 #include "sims/simulations.h"
-#include "windows/kvgrid.h"
+#include "windows/results_grid.h"
 #include "windows/table_window.h"
 
 namespace viv {
@@ -158,7 +158,7 @@ TEST(Accessibility, TheTableWindowShowsItsCellsAsATable) {
     p.window->AttachTableWindow(&table);
     p.Choose(7);
     const ResultsTable& model = p.window->app().Table;
-    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(table.KVGrid21());
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(table.Grid());
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->role(), QAccessible::Table);
     QAccessibleTableInterface* cells = grid->tableInterface();

@@ -35,7 +35,7 @@
 #include "gui/window_sizing.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
-#include "windows/kvgrid.h"
+#include "windows/results_grid.h"
 #include "windows/table_window.h"
 
 namespace viv {
@@ -193,19 +193,18 @@ TEST(MainWindowMenu, EverySimulationEntryShowsItsSetUp) {
             } else {
                 EXPECT_EQ(app.Table.RowCount(), rowsBefore);
             }
-            EXPECT_EQ(p.table->KVGrid21()->RowCount(), app.Table.RowCount());
-            EXPECT_EQ(p.table->KVGrid21()->ColCount(), app.Table.ColCount());
+            EXPECT_EQ(p.table->Grid()->RowCount(), app.Table.RowCount());
+            EXPECT_EQ(p.table->Grid()->ColCount(), app.Table.ColCount());
 
-            const std::uint16_t mask = entry->Mask;
-            const std::pair<const char*, std::uint16_t> fButtons[] = {{"F2Button", 2},
-                                                                      {"F3Button", 4},
-                                                                      {"F4Button", 8},
-                                                                      {"F5Button", 16},
-                                                                      {"F6Button", 32}};
-            for (const auto& [name, bit] : fButtons)
-                EXPECT_EQ(!p.Find<QToolButton>(name)->isHidden(), (mask & bit) != 0) << name;
-            EXPECT_EQ(!p.Find<QToolButton>("RunButton")->isHidden(),
-                      (mask & TimerButtonsBit) == TimerButtonsBit);
+            const Buttons shown = entry->Shown;
+            const std::pair<const char*, Buttons> fButtons[] = {{"F2Button", Buttons::F2},
+                                                                {"F3Button", Buttons::F3},
+                                                                {"F4Button", Buttons::F4},
+                                                                {"F5Button", Buttons::F5},
+                                                                {"F6Button", Buttons::F6}};
+            for (const auto& [name, button] : fButtons)
+                EXPECT_EQ(!p.Find<QToolButton>(name)->isHidden(), Shows(shown, button)) << name;
+            EXPECT_EQ(!p.Find<QToolButton>("RunButton")->isHidden(), Shows(shown, Buttons::Clock));
             EXPECT_EQ(!p.Find<QToolButton>("StepButton")->isHidden(), w.StepButton.Visible);
             EXPECT_EQ(!p.Find<QToolButton>("SlowMotionButton")->isHidden(), w.SlowMotionButton.Visible);
 

@@ -31,7 +31,7 @@
 #include "app/script.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
-#include "windows/kvgrid.h"
+#include "windows/results_grid.h"
 #include "windows/memo_window.h"
 #include "windows/table_window.h"
 
@@ -160,7 +160,7 @@ TEST(WindowKeys, TheSimulationsKeysWorkWithTheFocusInTheTableOrTheMemo) {
     ASSERT_FALSE(p.table->Frame()->isHidden());
     ASSERT_FALSE(p.memo->Frame()->isHidden());
     for (QWidget* focus :
-         {static_cast<QWidget*>(p.table->KVGrid21()), static_cast<QWidget*>(p.memo->RichEdit1())}) {
+         {static_cast<QWidget*>(p.table->Grid()), static_cast<QWidget*>(p.memo->RichEdit1())}) {
         SCOPED_TRACE(focus->objectName().toStdString());
         const std::pair<int, bool*> keys[] = {{Qt::Key_F2, &app.State.ShowMarks},
                                               {Qt::Key_F3, &app.State.ShowNormals},
@@ -184,11 +184,11 @@ TEST(WindowKeys, TheSimulationsKeysWorkWithTheFocusInTheTableOrTheMemo) {
     }
 
     // Ctrl+A and Ctrl+C in the table select and copy the table, not the picture.
-    p.Press(p.table->KVGrid21(), Qt::Key_A, Qt::ControlModifier);
+    p.Press(p.table->Grid(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(app.Table.Selection().Right, app.Table.ColCount() - 1);
     EXPECT_EQ(app.Table.Selection().Bottom, app.Table.RowCount() - 1);
     QApplication::clipboard()->clear();
-    p.Press(p.table->KVGrid21(), Qt::Key_C, Qt::ControlModifier);
+    p.Press(p.table->Grid(), Qt::Key_C, Qt::ControlModifier);
     const QString copied = QApplication::clipboard()->text();
     EXPECT_EQ(copied.toStdString(), app.Table.CopyText(';', ','));
     EXPECT_EQ(copied.count(QLatin1Char('\n')), app.Table.RowCount());

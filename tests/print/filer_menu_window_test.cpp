@@ -65,7 +65,7 @@ TEST(FilerMenuWindow, CancellingThePrintDialogLeavesTheAnimationRunningAndThePic
     bool stoppedDuringDialog = false;
     bool sawDialog = false;
     QTimer::singleShot(50, [&] {
-        auto* dialog = qobject_cast<TVprintgrafform*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<PrintDialog*>(QApplication::activeModalWidget());
         sawDialog = dialog != nullptr;
         stoppedDuringDialog = !app.Window.Clock.Enabled;
         if (dialog) dialog->reject();

@@ -53,7 +53,7 @@ struct DialogFixture : ::testing::Test {
 TEST_F(DialogFixture, StartsWithThreeQuarterTrueScaleAndThePagesLimits) {
     s.app.State.PrintTitle = "7.a";
     s.app.State.PrintTableToo = true;
-    TVprintgrafform dialog(s.app, printer, 3, true, {});
+    PrintDialog dialog(s.app, printer, 3, true, {});
     EXPECT_EQ(dialog.windowTitle(), "Udskriv graf");
     auto* combo = Child<QComboBox>(dialog, "ComboBox1");
     EXPECT_EQ(combo->currentIndex(), DefaultPrintSize);
@@ -70,12 +70,12 @@ TEST_F(DialogFixture, StartsWithThreeQuarterTrueScaleAndThePagesLimits) {
     EXPECT_TRUE(Child<QCheckBox>(dialog, "CheckBox1")->isChecked());
     EXPECT_TRUE(Child<QRadioButton>(dialog, "RadioButton1")->isChecked());
 
-    TVprintgrafform noTable(s.app, printer, 1, false, {});
+    PrintDialog noTable(s.app, printer, 1, false, {});
     EXPECT_FALSE(Child<QCheckBox>(noTable, "CheckBox1")->isEnabled());
 }
 
 TEST_F(DialogFixture, AHeightOf150KeepsTheDialogOpenAndAGoodSizeCloses) {
-    TVprintgrafform dialog(s.app, printer, 1, true, {});
+    PrintDialog dialog(s.app, printer, 1, true, {});
     dialog.show();
     Child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(UserDefinedSize);
     auto* height = Child<QLineEdit>(dialog, "Edit1");
@@ -102,7 +102,7 @@ TEST_F(DialogFixture, AHeightOf150KeepsTheDialogOpenAndAGoodSizeCloses) {
 }
 
 TEST_F(DialogFixture, LandscapeTurnsThePage) {
-    TVprintgrafform dialog(s.app, printer, 1, true, {});
+    PrintDialog dialog(s.app, printer, 1, true, {});
     const PrintSizes portrait = dialog.Sizes();
     Child<QRadioButton>(dialog, "RadioButton2")->click();
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
@@ -114,7 +114,7 @@ TEST_F(DialogFixture, LandscapeTurnsThePage) {
 
 TEST_F(DialogFixture, HelpAsksForThePrintingTopic) {
     int asked = 0;
-    TVprintgrafform dialog(s.app, printer, 1, true, [&] { ++asked; });
+    PrintDialog dialog(s.app, printer, 1, true, [&] { ++asked; });
     Child<QPushButton>(dialog, "HelpButton")->click();
     EXPECT_EQ(asked, 1);
 }

@@ -96,7 +96,7 @@ TEST(FilerMenu, DataIsOnlyForTheSimulationsWithAListAndTableOnlyWithATable) {
         s.app.MenuEntry(static_cast<std::uint16_t>(n));
         Filer1Click(s.app);
         EXPECT_EQ(s.app.Window.PrintDataItem.Enabled, withList.count(n) == 1) << n;
-        EXPECT_EQ(s.app.Window.PrintTableItem.Enabled, (s.app.Window.ButtonMask & TableBit) != 0) << n;
+        EXPECT_EQ(s.app.Window.PrintTableItem.Enabled, Shows(s.app.Window.ShownButtons, Buttons::Table)) << n;
     }
     s.app.MenuEntry(2);
     Filer1Click(s.app);

@@ -215,7 +215,7 @@ private:
                 const bool running = w.Clock.Enabled;
                 w.Clock.Enabled = true;
                 for (int i = 0; i < ticks && w.Clock.Enabled; ++i) {
-                    if ((w.ButtonMask & TimerButtonsBit) == TimerButtonsBit)
+                    if (Shows(w.ShownButtons, Buttons::Clock))
                         started_.host.now += static_cast<std::uint32_t>(w.Clock.Interval);
                     app.OnClockTick();
                 }

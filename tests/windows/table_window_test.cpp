@@ -24,7 +24,7 @@
 #include "app/cell_layout.h"
 #include "library/safe_save.h"
 #include "test_host.h"
-#include "windows/kvgrid.h"
+#include "windows/results_grid.h"
 
 namespace viv {
 namespace {
@@ -95,7 +95,7 @@ protected:
     test::StartedApp started;
     App& app = started.app;
     TVtabelForm form{app};
-    TKVGrid2* grid = form.KVGrid21();
+    ResultsGrid* grid = form.Grid();
 
     void SetupTable(int rows, int columns) {
         app.SetupTable(rows, columns, false);
@@ -230,15 +230,15 @@ TEST_F(TableForm, RowsResizeByDraggingTheirLineInTheHeaderColumn) {
     const QRect row1 = grid->CellRect(0, 1);
     const QPoint line(row1.left() + 20, row1.bottom() + 1);
     Drag(grid, line, line + QPoint(0, 10));
-    EXPECT_EQ(grid->RowHeight(1), TKVGrid2::DefaultRowHeight + 10);
+    EXPECT_EQ(grid->RowHeight(1), ResultsGrid::DefaultRowHeight + 10);
     EXPECT_EQ(grid->CellRect(0, 2).top(), row1.bottom() + 2 + 10);
     // The same drag among the values does not resize.
     const QPoint inValues(grid->CellRect(1, 2).left() + 5, grid->CellRect(1, 2).bottom() + 1);
     Drag(grid, inValues, inValues + QPoint(0, 10));
-    EXPECT_EQ(grid->RowHeight(2), TKVGrid2::DefaultRowHeight);
+    EXPECT_EQ(grid->RowHeight(2), ResultsGrid::DefaultRowHeight);
     // The model's next sync keeps the user's row height.
     form.SyncFromModel();
-    EXPECT_EQ(grid->RowHeight(1), TKVGrid2::DefaultRowHeight + 10);
+    EXPECT_EQ(grid->RowHeight(1), ResultsGrid::DefaultRowHeight + 10);
 }
 
 // "Marker alt" belongs to one table: the next simulation's table starts with its first

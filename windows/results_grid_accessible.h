@@ -11,8 +11,8 @@ class QString;
 
 namespace viv {
 
-// The accessibility factory for TKVGrid2, installed by the table window.
-QAccessibleInterface* KVGridAccessibleFactory(const QString& className, QObject* object);
-void InstallKVGridAccessibility();
+// The accessibility factory for ResultsGrid, installed by the table window.
+QAccessibleInterface* ResultsGridAccessibleFactory(const QString& className, QObject* object);
+void InstallResultsGridAccessibility();
 
 }  // namespace viv

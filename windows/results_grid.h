@@ -15,7 +15,7 @@
 
 namespace viv {
 
-class TKVGrid2 : public QWidget {
+class ResultsGrid : public QWidget {
     Q_OBJECT
 
 public:
@@ -24,7 +24,7 @@ public:
     static constexpr int GridLineWidth = 1;      // pixels
     static constexpr int BorderWidth = 2;        // the sunken frame, pixels
 
-    explicit TKVGrid2(QWidget* parent = nullptr);
+    explicit ResultsGrid(QWidget* parent = nullptr);
 
     int ColCount() const { return static_cast<int>(colWidths_.size()); }
     int RowCount() const { return static_cast<int>(rowHeights_.size()); }

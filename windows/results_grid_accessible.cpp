@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "windows/kvgrid_accessible.h"
+#include "windows/results_grid_accessible.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-#include "windows/kvgrid.h"
+#include "windows/results_grid.h"
 
 namespace viv {
 
@@ -21,7 +21,7 @@ class GridAccessible;
 // the grid's interface.
 class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    CellAccessible(GridAccessible* table, TKVGrid2* grid, int col, int row)
+    CellAccessible(GridAccessible* table, ResultsGrid* grid, int col, int row)
         : table_(table), grid_(grid), col_(col), row_(row) {}
 
     bool isValid() const override { return grid_ != nullptr && col_ < grid_->ColCount() && row_ < grid_->RowCount(); }
@@ -74,18 +74,18 @@ public:
 
 private:
     GridAccessible* table_;
-    TKVGrid2* grid_;
+    ResultsGrid* grid_;
     int col_, row_;
 };
 
 class GridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit GridAccessible(TKVGrid2* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+    explicit GridAccessible(ResultsGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
     ~GridAccessible() override {
         for (const auto& [where, id] : cells_) QAccessible::deleteAccessibleInterface(id);
     }
 
-    TKVGrid2* Grid() const { return static_cast<TKVGrid2*>(widget()); }
+    ResultsGrid* Grid() const { return static_cast<ResultsGrid*>(widget()); }
 
     QAccessibleInterface* Cell(int col, int row) const {
         if (col < 0 || row < 0 || col >= Grid()->ColCount() || row >= Grid()->RowCount()) return nullptr;
@@ -159,15 +159,15 @@ QList<QAccessibleInterface*> CellAccessible::rowHeaderCells() const {
 
 }  // namespace
 
-QAccessibleInterface* KVGridAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("viv::TKVGrid2") && object != nullptr && object->isWidgetType())
-        return new GridAccessible(static_cast<TKVGrid2*>(object));
+QAccessibleInterface* ResultsGridAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("viv::ResultsGrid") && object != nullptr && object->isWidgetType())
+        return new GridAccessible(static_cast<ResultsGrid*>(object));
     return nullptr;
 }
 
-void InstallKVGridAccessibility() {
+void InstallResultsGridAccessibility() {
     // Qt keeps each factory once however often it is installed.
-    QAccessible::installFactory(&KVGridAccessibleFactory);
+    QAccessible::installFactory(&ResultsGridAccessibleFactory);
 }
 
 }  // namespace viv

@@ -1,7 +1,7 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "windows/kvgrid.h"
+#include "windows/results_grid.h"
 
 #include <qdrawutil.h>
 
@@ -36,14 +36,14 @@ bool InBlock(const CellBlock& block, int col, int row) {
 
 }  // namespace
 
-TKVGrid2::TKVGrid2(QWidget* parent) : QWidget(parent) {
+ResultsGrid::ResultsGrid(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     SetSize(MinGridSize, MinGridSize + 1);
 }
 
-void TKVGrid2::SetSize(int cols, int rows) {
+void ResultsGrid::SetSize(int cols, int rows) {
     cols = std::max(cols, MinGridSize);
     rows = std::max(rows, MinGridSize);
     if (cols == ColCount() && rows == RowCount()) return;
@@ -61,11 +61,11 @@ void TKVGrid2::SetSize(int cols, int rows) {
     update();
 }
 
-int TKVGrid2::ColWidth(int col) const {
+int ResultsGrid::ColWidth(int col) const {
     return col >= 0 && col < ColCount() ? colWidths_[static_cast<std::size_t>(col)] : 0;
 }
 
-void TKVGrid2::SetColWidth(int col, int width) {
+void ResultsGrid::SetColWidth(int col, int width) {
     if (col < 0 || col >= ColCount()) return;
     int& w = colWidths_[static_cast<std::size_t>(col)];
     if (w == std::max(width, 0)) return;
@@ -73,11 +73,11 @@ void TKVGrid2::SetColWidth(int col, int width) {
     update();
 }
 
-int TKVGrid2::RowHeight(int row) const {
+int ResultsGrid::RowHeight(int row) const {
     return row >= 0 && row < RowCount() ? rowHeights_[static_cast<std::size_t>(row)] : 0;
 }
 
-void TKVGrid2::SetRowHeight(int row, int height) {
+void ResultsGrid::SetRowHeight(int row, int height) {
     if (row < 0 || row >= RowCount()) return;
     int& h = rowHeights_[static_cast<std::size_t>(row)];
     if (h == std::max(height, MinRowHeight)) return;
@@ -85,12 +85,12 @@ void TKVGrid2::SetRowHeight(int row, int height) {
     update();
 }
 
-QString TKVGrid2::Cell(int col, int row) const {
+QString ResultsGrid::Cell(int col, int row) const {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
     return cells_[static_cast<std::size_t>(col * RowCount() + row)];
 }
 
-void TKVGrid2::SetCell(int col, int row, const QString& text) {
+void ResultsGrid::SetCell(int col, int row, const QString& text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return;
     QString& cell = cells_[static_cast<std::size_t>(col * RowCount() + row)];
     if (cell == text) return;
@@ -98,7 +98,7 @@ void TKVGrid2::SetCell(int col, int row, const QString& text) {
     update(CellRect(col, row));
 }
 
-void TKVGrid2::SetSelection(CellBlock block) {
+void ResultsGrid::SetSelection(CellBlock block) {
     const auto clampTo = [](int v, int count) { return std::clamp(v, 1, count - 1); };
     block.Left = clampTo(block.Left, ColCount());
     block.Right = clampTo(block.Right, ColCount());
@@ -116,23 +116,23 @@ void TKVGrid2::SetSelection(CellBlock block) {
     update();
 }
 
-int TKVGrid2::ColLeft(int col) const {
+int ResultsGrid::ColLeft(int col) const {
     int x = BorderWidth;
     for (int c = 0; c < col && c < ColCount(); ++c) x += ColWidth(c) + GridLineWidth;
     return x;
 }
 
-int TKVGrid2::RowTop(int row) const {
+int ResultsGrid::RowTop(int row) const {
     int y = BorderWidth;
     for (int r = 0; r < row && r < RowCount(); ++r) y += RowHeight(r) + GridLineWidth;
     return y;
 }
 
-QRect TKVGrid2::CellRect(int col, int row) const {
+QRect ResultsGrid::CellRect(int col, int row) const {
     return {ColLeft(col), RowTop(row), ColWidth(col), RowHeight(row)};
 }
 
-bool TKVGrid2::CellAt(QPoint point, int& col, int& row) const {
+bool ResultsGrid::CellAt(QPoint point, int& col, int& row) const {
     col = -1;
     row = -1;
     for (int c = 0; c < ColCount(); ++c) {
@@ -146,7 +146,7 @@ bool TKVGrid2::CellAt(QPoint point, int& col, int& row) const {
     return col >= 0 && row >= 0;
 }
 
-int TKVGrid2::RowSizingLineAt(QPoint point) const {
+int ResultsGrid::RowSizingLineAt(QPoint point) const {
     if (point.x() < ColLeft(0) || point.x() >= ColLeft(1)) return -1;
     for (int r = 0; r < RowCount(); ++r) {
         const int line = RowTop(r) + RowHeight(r);
@@ -155,7 +155,7 @@ int TKVGrid2::RowSizingLineAt(QPoint point) const {
     return -1;
 }
 
-void TKVGrid2::SelectFromAnchor(int col, int row) {
+void ResultsGrid::SelectFromAnchor(int col, int row) {
     col = std::clamp(col, 1, ColCount() - 1);
     row = std::clamp(row, 1, RowCount() - 1);
     const CellBlock block{std::min(anchorCol_, col), std::min(anchorRow_, row),
@@ -168,7 +168,7 @@ void TKVGrid2::SelectFromAnchor(int col, int row) {
     emit SelectionChanged(selection_);
 }
 
-void TKVGrid2::mousePressEvent(QMouseEvent* event) {
+void ResultsGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     const QPoint at = event->position().toPoint();
     if (const int row = RowSizingLineAt(at); row >= 0) {
@@ -189,7 +189,7 @@ void TKVGrid2::mousePressEvent(QMouseEvent* event) {
     update(CellRect(anchorCol_, anchorRow_));
 }
 
-void TKVGrid2::mouseMoveEvent(QMouseEvent* event) {
+void ResultsGrid::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMoved();
     const QPoint at = event->position().toPoint();
     if (sizingRow_ >= 0) {
@@ -212,13 +212,13 @@ void TKVGrid2::mouseMoveEvent(QMouseEvent* event) {
         unsetCursor();
 }
 
-void TKVGrid2::mouseReleaseEvent(QMouseEvent* event) {
+void ResultsGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
     sizingRow_ = -1;
     selecting_ = false;
 }
 
-void TKVGrid2::keyPressEvent(QKeyEvent* event) {
+void ResultsGrid::keyPressEvent(QKeyEvent* event) {
     int col = focusCol_, row = focusRow_;
     switch (event->key()) {
         case Qt::Key_Left:
@@ -247,17 +247,17 @@ void TKVGrid2::keyPressEvent(QKeyEvent* event) {
     update(CellRect(anchorCol_, anchorRow_));
 }
 
-void TKVGrid2::focusInEvent(QFocusEvent* event) {
+void ResultsGrid::focusInEvent(QFocusEvent* event) {
     update();
     QWidget::focusInEvent(event);
 }
 
-void TKVGrid2::focusOutEvent(QFocusEvent* event) {
+void ResultsGrid::focusOutEvent(QFocusEvent* event) {
     update();
     QWidget::focusOutEvent(event);
 }
 
-void TKVGrid2::PaintCell(QPainter& painter, int col, int row) {
+void ResultsGrid::PaintCell(QPainter& painter, int col, int row) {
     const QRect box = CellRect(col, row);
     if (box.isEmpty()) return;
     const QPalette& pal = palette();
@@ -305,7 +305,7 @@ void TKVGrid2::PaintCell(QPainter& painter, int col, int row) {
     }
 }
 
-void TKVGrid2::paintEvent(QPaintEvent* event) {
+void ResultsGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), palette().color(QPalette::Base));
