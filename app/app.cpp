@@ -167,8 +167,9 @@ void App::ReturnToStartPicture() {
          {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
           Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
         Window.Of(c).Visible = false;
-    for (LabelControl* label : {&Window.TrackBar2Caption, &Window.TrackBar1Caption, &Window.LambdaMark, &Window.ScrollBar1Symbol,
-                                &Window.ScrollBar2Symbol, &Window.ScrollBar3Symbol})
+    for (LabelControl* label :
+         {&Window.TrackBar2Caption, &Window.TrackBar1Caption, &Window.LambdaMark,
+          &Window.ScrollBar1Symbol, &Window.ScrollBar2Symbol, &Window.ScrollBar3Symbol})
         label->Visible = false;
     Window.Panel1.clear();
     Window.Panel2.clear();

@@ -120,8 +120,8 @@ public:
     void SlowMotionButtonClick();
 
     // --- Windows and hints ---
-    void ShowTableClick();      // "Vis &Tabel"
-    void ShowMemoClick();       // "Vis &Memo"
+    void ShowTableClick();     // "Vis &Tabel"
+    void ShowMemoClick();      // "Vis &Memo"
     void SubjectMenuOpened();  // a subject menu clears the legend of the button bar
     void DisplayHint(std::string_view hint);
     // "&Om Vivarnon".
@@ -148,7 +148,7 @@ private:
     std::uint16_t heldIn_ = 0;          // the simulation it belongs to
     TPoint pressedAt_{};                // a press and release on the spot move nothing
     bool moved_ = false;
-    std::string underDrag_;  // the message panel's own text while the drag names the figure
+    std::string underDrag_;         // the message panel's own text while the drag names the figure
     bool startPictureDue_ = false;  // the picture is white, the start picture not yet built
 };
 

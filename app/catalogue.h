@@ -18,14 +18,16 @@
 namespace viv {
 
 // Header text standing for the window caption.
-constexpr std::string_view CaptionHeader = "\x01" "caption";
+constexpr std::string_view CaptionHeader =
+    "\x01"
+    "caption";
 
 // Row 0 of a table whose first column header is the window caption, and of one with none.
 constexpr std::array<std::string_view, 3> kCaptionOnly{CaptionHeader, "", ""};
 constexpr std::array<std::string_view, 3> kNoHeaders{"", "", ""};
 
 struct TableSetup {
-    std::uint16_t Rows = 0;    // 0: the menu entry sets up no table
+    std::uint16_t Rows = 0;     // 0: the menu entry sets up no table
     std::uint16_t Columns = 2;  // 3 or 2
     bool Message = false;       // " Se flere data i tabellen."
 };
@@ -45,7 +47,7 @@ struct CatalogueEntry {
     void (*AfterSelect)(App&) = nullptr;
     // After the table is set up and its headers written.
     void (*AfterTable)(App&) = nullptr;
-    DrawRoutine Draw = nullptr;  // nullptr: not drawn yet, the picture stays white
+    DrawRoutine Draw = nullptr;   // nullptr: not drawn yet, the picture stays white
     bool HideScrollBar1 = false;  // hidden before SelectSimulation (21, 31, 32)
     // The simulation's own response to the mouse moving over the picture (17, 18, 31,
     // 32); nullptr: none.

@@ -112,7 +112,8 @@ void App::ConfigureParameters() {
     w.ScrollBar3Symbol.Visible = colourBars;
     w.ScrollBar1Symbol.Visible = true;
     if (!colourBars) w.ScrollBar1Symbol.Caption.clear();
-    if (const ScrollBar1SymbolRow* row = RowFor(ScrollBar1Symbols(), n)) w.ScrollBar1Symbol.Caption = row->Symbol;
+    if (const ScrollBar1SymbolRow* row = RowFor(ScrollBar1Symbols(), n))
+        w.ScrollBar1Symbol.Caption = row->Symbol;
 
     // The lens simulations: radius and the second lens's substance, which the menu entry
     // has just set to CurrentColour.
@@ -255,7 +256,9 @@ void App::FKeyClick(FKey key) {
     SyncViewMenu();
 }
 
-void App::OnViewMenuOpened() { SyncViewMenu(); }
+void App::OnViewMenuOpened() {
+    SyncViewMenu();
+}
 
 // The "&Vis" menu's items follow the buttons at all times, not only while the menu is
 // open: a disabled item's shortcut (F2..F6, Ctrl+K, Ctrl+F, Ctrl+W) would go dead.

@@ -35,15 +35,8 @@ constexpr TrackBar1Row kTrackBar1[] = {
      .Hint = " Skift bølgelængde",
      .ShowsLambda = true,
      .SetsCurrentColour = true},
-    {.Sims = R{15, 23, 25, 26},
-     .From = P::CurrentColour,
-     .Hint = " Skift stof",
-     .Caption = "stof"},
-    {.Sims = R{18},
-     .Max = 5,
-     .Position = 2,
-     .Hint = " Skift spektralserie",
-     .Caption = "serie"},
+    {.Sims = R{15, 23, 25, 26}, .From = P::CurrentColour, .Hint = " Skift stof", .Caption = "stof"},
+    {.Sims = R{18}, .Max = 5, .Position = 2, .Hint = " Skift spektralserie", .Caption = "serie"},
     {.Sims = R{35}, .Max = 6, .Hint = " flyt cirkler", .Caption = "cirkler"},
     {.Sims = R{36}, .Max = 11, .Hint = " fjederkonstant", .Caption = "k"},
     {.Sims = R{37}, .Max = 6, .Hint = " bølgelængde", .ShowsLambda = true},
@@ -288,8 +281,9 @@ constexpr StartTogglesRow kStartToggles[] = {
 };
 
 // Indexed by Control.
-constexpr Event kControlEvents[] = {Event::ScrollBar1, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar1,
-                                            Event::TrackBar2,  Event::TrackBar3,  Event::TrackBar4};
+constexpr Event kControlEvents[] = {Event::ScrollBar1, Event::ScrollBar2, Event::ScrollBar3,
+                                    Event::TrackBar1,  Event::TrackBar2,  Event::TrackBar3,
+                                    Event::TrackBar4};
 
 }  // namespace
 

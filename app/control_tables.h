@@ -32,10 +32,10 @@ struct TrackBar1Row {
     PositionFrom From = PositionFrom::Fixed;
     int Position = 1;  // when From is Fixed
     std::string_view Hint{};
-    bool ShowsLambda = false;          // LambdaMark (λ) under the bar; otherwise TrackBar1Caption
-    std::string_view Caption{};  // when TrackBar1Caption is shown
-    bool SetsCurrentColour = false;    // CurrentColour := Position before the bar is set
-    bool ColourTextInPanel3 = false;   // Panel3 shows the colour text at once
+    bool ShowsLambda = false;         // LambdaMark (λ) under the bar; otherwise TrackBar1Caption
+    std::string_view Caption{};       // when TrackBar1Caption is shown
+    bool SetsCurrentColour = false;   // CurrentColour := Position before the bar is set
+    bool ColourTextInPanel3 = false;  // Panel3 shows the colour text at once
 };
 
 // TrackBar2 with its label TrackBar2Caption.

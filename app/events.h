@@ -27,7 +27,9 @@ enum class Event : std::uint16_t {
     F6 = 117,
 };
 
-constexpr bool IsFunctionKey(Event event) { return event >= Event::F2 && event <= Event::F6; }
+constexpr bool IsFunctionKey(Event event) {
+    return event >= Event::F2 && event <= Event::F6;
+}
 
 // The event of the function key F(2 + index), index 0 .. 4.
 constexpr Event FunctionKeyEvent(std::size_t index) {

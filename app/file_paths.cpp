@@ -25,7 +25,8 @@ std::string FirstDirectoryHolding(std::span<const std::string> directories,
         for (const std::string& directory : directories) {
             if (directory.empty()) continue;
             std::error_code error;
-            if (std::filesystem::is_regular_file(JoinPath(directory, name), error)) return directory;
+            if (std::filesystem::is_regular_file(JoinPath(directory, name), error))
+                return directory;
         }
     }
     return directories.empty() ? std::string() : directories.front();

@@ -111,7 +111,8 @@ constexpr MenuItemDef kSimuler[] = {
 };
 
 constexpr MenuItemDef kVis[] = {
-    {"ShowTableItem", "Vis &Tabel", "Ctrl+T", "Vis tabel med beregningsresultater", 0, MC::ShowTable},
+    {"ShowTableItem", "Vis &Tabel", "Ctrl+T", "Vis tabel med beregningsresultater", 0,
+     MC::ShowTable},
     {"ShowMemoItem", "Vis &Memo", "Ctrl+M", "Vis memo med hjælpetekst", 0, MC::ShowMemo},
     {"HelperMarksItem", "&Hjælpemærker", "F2", "Buer, streger ..., som markerer en pointe", 0,
      MC::F2},

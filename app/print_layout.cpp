@@ -16,7 +16,9 @@ namespace viv {
 
 namespace {
 
-int Round(double v) { return static_cast<int>(std::lround(v)); }
+int Round(double v) {
+    return static_cast<int>(std::lround(v));
+}
 
 constexpr std::array<double, 9> SizeFactors{0, 1, 0.75, 0.5, 0.25, 1, 0.75, 0.5, 0.25};
 
@@ -62,7 +64,8 @@ private:
 
 std::string ColourLine(const App& app) {
     const ColourRow& colour = Colour(app.State.CurrentColour);
-    return "bølgelængde " + FormatReal(2, 1, colour.WaveLength) + "nm, " + std::string(colour.ColourName);
+    return "bølgelængde " + FormatReal(2, 1, colour.WaveLength) + "nm, " +
+           std::string(colour.ColourName);
 }
 
 PrintSizes ComputePrintSizes(const World& map, int pageWidth, int pageHeight, int item) {
@@ -80,7 +83,8 @@ PrintSizes ComputePrintSizes(const World& map, int pageWidth, int pageHeight, in
         return s;
     }
     // The widest print with the screen picture's proportion.
-    const double r = map.PictureHeight > 0 ? static_cast<double>(map.PictureWidth) / map.PictureHeight : 1.0;
+    const double r =
+        map.PictureHeight > 0 ? static_cast<double>(map.PictureWidth) / map.PictureHeight : 1.0;
     double c = s.MaxPrintWidth;
     if (s.MaxPrintHeight * r < s.MaxPrintWidth) c = Round(s.MaxPrintHeight * r);
     // Rounding c can push the height half a pixel past the page; the dialog would refuse it.
@@ -133,7 +137,8 @@ PicturePrintScope::~PicturePrintScope() {
 
 bool PicturePrintScope::Print(PrintTarget& target, const PictureRequest& request) {
     World& map = app_.Map;
-    if (request.PrintWidth < 1 || request.PrintHeight < 1 || width_ == 0 || height_ == 0) return false;
+    if (request.PrintWidth < 1 || request.PrintHeight < 1 || width_ == 0 || height_ == 0)
+        return false;
     const int pageWidth = target.Page().Width();
     const double s = static_cast<double>(pageWidth) / std::max(request.ScreenWidth, 1);
     map.PenWidth = std::max(Round(s) / 2, 1);

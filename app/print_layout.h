@@ -21,15 +21,15 @@ namespace viv {
 class App;
 struct World;
 
-constexpr int PrintOffset = 200;     // PrintOffsetX and PrintOffsetY while printing, pixels
-constexpr int MinPrintSide = 200;    // the smallest printed width or height, pixels
-constexpr int PrintTitleTop = 10;    // the title line's top, pixels
+constexpr int PrintOffset = 200;   // PrintOffsetX and PrintOffsetY while printing, pixels
+constexpr int MinPrintSide = 200;  // the smallest printed width or height, pixels
+constexpr int PrintTitleTop = 10;  // the title line's top, pixels
 constexpr int MaxCopies = 10;
-constexpr int PrintFontSize = 10;    // points, all printed text outside the picture
+constexpr int PrintFontSize = 10;  // points, all printed text outside the picture
 
 // The sizes of the print dialog's list, in order.
 constexpr std::array<std::string_view, 9> PrintSizeItems{
-    "brugerdefineret", "100%",          " 75%",          " 50%",          " 25%",
+    "brugerdefineret", "100%",          " 75%",          " 50%",         " 25%",
     "100% skalatro",   " 75% skalatro", " 50% skalatro", " 25% skalatro"};
 constexpr int UserDefinedSize = 0;
 constexpr int DefaultPrintSize = 6;  // " 75% skalatro"
@@ -76,7 +76,7 @@ struct PictureRequest {
     int PrintHeight = 0;  // printer pixels
     int Copies = 1;
     std::string Title;
-    bool TableToo = false;  // the results table under the picture
+    bool TableToo = false;   // the results table under the picture
     int ScreenWidth = 1024;  // the screen's width in pixels: the pens grow by page / screen
 };
 

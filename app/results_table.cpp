@@ -52,7 +52,9 @@ void ResultsTable::Select(CellBlock block) {
     selection_ = block;
 }
 
-void ResultsTable::SelectAll() { Select({1, 1, cols_ - 1, rows_ - 1}); }
+void ResultsTable::SelectAll() {
+    Select({1, 1, cols_ - 1, rows_ - 1});
+}
 
 std::string ResultsTable::CopyText(char listSeparator, char decimalSeparator) const {
     std::string text;

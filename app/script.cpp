@@ -76,13 +76,15 @@ public:
             const long height = Number(w, 2, "height");
             if (width < 1 || height < 1) throw BadLine{"a picture needs at least 1 x 1 pixels"};
             if (width > MaxPictureSide || height > MaxPictureSide)
-                throw BadLine{"a picture of at most " + std::to_string(MaxPictureSide) + " pixels a side"};
+                throw BadLine{"a picture of at most " + std::to_string(MaxPictureSide) +
+                              " pixels a side"};
             host_.SetPictureArea(app_.Window, static_cast<int>(width), static_cast<int>(height));
             app_.FormResize();
         } else if (command == "select") {
             NoMoreThan(w, 2);
             const long n = Number(w, 1, "simulation number");
-            if (n < 1 || n > 43 || n == 13) throw BadLine{"no simulation " + w[1] + " (1..43, not 13)"};
+            if (n < 1 || n > 43 || n == 13)
+                throw BadLine{"no simulation " + w[1] + " (1..43, not 13)"};
             app_.MenuEntry(static_cast<std::uint16_t>(n));
         } else if (const ControlName* c = FindControl(command)) {
             NoMoreThan(w, 2);
@@ -98,12 +100,14 @@ public:
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing key (F2..F6)"};
             const FKey key = FindKey(w[1]);
-            if (!app_.Window.Of(key).Visible) throw BadLine{w[1] + " is not shown in this simulation"};
+            if (!app_.Window.Of(key).Visible)
+                throw BadLine{w[1] + " is not shown in this simulation"};
             app_.FKeyClick(key);
         } else if (command == "tick") {
             NoMoreThan(w, 2);
             const long k = w.size() > 1 ? Number(w, 1, "tick count") : 1;
-            if (k < 1 || k > MaxTicks) throw BadLine{"tick count outside 1.." + std::to_string(MaxTicks)};
+            if (k < 1 || k > MaxTicks)
+                throw BadLine{"tick count outside 1.." + std::to_string(MaxTicks)};
             // The ticks arrive as from the running clock, whether or not it was started, each
             // one interval after the one before. A simulation that stops its own clock gets
             // no more ticks, and its clock stays stopped, as in the window.
@@ -148,12 +152,14 @@ public:
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing file name"};
             std::string error;
-            if (!host_.SavePicture(app_, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+            if (!host_.SavePicture(app_, w[1], error))
+                throw BadLine{"cannot write " + w[1] + ": " + error};
         } else if (command == "savetable") {
             NoMoreThan(w, 2);
             if (w.size() < 2) throw BadLine{"missing file name"};
             std::string error;
-            if (!host_.SaveTable(app_, w[1], error)) throw BadLine{"cannot write " + w[1] + ": " + error};
+            if (!host_.SaveTable(app_, w[1], error))
+                throw BadLine{"cannot write " + w[1] + ": " + error};
         } else if (command == "print") {
             NoMoreThan(w, 3);
             if (w.size() < 2) throw BadLine{"missing file name"};
@@ -175,16 +181,18 @@ public:
         } else if (command == "panels") {
             NoMoreThan(w, 1);
             const MainWindowModel& m = app_.Window;
-            out_ << m.Panel1 << '\t' << m.Panel2 << '\t' << m.Panel3 << '\t' << m.MessagePanel << '\n';
+            out_ << m.Panel1 << '\t' << m.Panel2 << '\t' << m.Panel3 << '\t' << m.MessagePanel
+                 << '\n';
         } else if (command == "vis") {
             // The "&Vis" menu as the window shows it when opened; its F-entries are
             // chosen with "key", which runs the same code.
             NoMoreThan(w, 1);
             app_.OnViewMenuOpened();
             const MainWindowModel& m = app_.Window;
-            for (const MenuItemState* item : {&m.ShowTableItem, &m.ShowMemoItem, &m.HelperMarksItem, &m.NormalsItem,
-                                              &m.AxesItem, &m.RedRayItem, &m.RaysItem, &m.RunItem, &m.StepItem,
-                                              &m.SlowMotionItem})
+            for (const MenuItemState* item :
+                 {&m.ShowTableItem, &m.ShowMemoItem, &m.HelperMarksItem, &m.NormalsItem,
+                  &m.AxesItem, &m.RedRayItem, &m.RaysItem, &m.RunItem, &m.StepItem,
+                  &m.SlowMotionItem})
                 out_ << item->Caption << '\t' << (item->Enabled ? "enabled" : "disabled") << '\t'
                      << (item->Checked ? "checked" : "") << '\n';
         } else if (command == "menus") {
@@ -244,7 +252,8 @@ private:
         {
             PicturePrintScope scope(app_);
             const TCanvas& page = pdf->Page();
-            const PrintSizes sizes = ComputePrintSizes(app_.Map, page.Width(), page.Height(), DefaultPrintSize);
+            const PrintSizes sizes =
+                ComputePrintSizes(app_.Map, page.Width(), page.Height(), DefaultPrintSize);
             PictureRequest request;
             request.PrintWidth = *sizes.Width;
             request.PrintHeight = *sizes.Height;
@@ -259,7 +268,8 @@ private:
     void PrintData(const std::string& path) {
         Filer1Click(app_);
         std::optional<DataList> list = CurrentDataList(app_);
-        if (!app_.Window.PrintDataItem.Enabled || !list) throw BadLine{"this simulation has no data list"};
+        if (!app_.Window.PrintDataItem.Enabled || !list)
+            throw BadLine{"this simulation has no data list"};
         std::unique_ptr<PageFile> pdf = OpenPdf(path);
         const bool drawn = PrintDataList(app_, *pdf, *list, app_.State.PrintTitle);
         Finish(*pdf, drawn, path);

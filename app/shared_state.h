@@ -20,8 +20,8 @@ constexpr std::uint16_t Closed = 100;
 
 struct SharedState {
     std::uint16_t CurrentSimulation = StartingUp;
-    int CurrentColour = 4;          // 1..8, the colour table's row (a substance in 15, 23, 25, 26)
-    int CurrentBow = 1;             // 1 primary, 2 secondary
+    int CurrentColour = 4;           // 1..8, the colour table's row (a substance in 15, 23, 25, 26)
+    int CurrentBow = 1;              // 1 primary, 2 secondary
     std::uint16_t RayDirection = 1;  // 1..2
     int IncidenceMin = 0;
     int IncidenceMax = 25;

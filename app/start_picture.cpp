@@ -28,12 +28,12 @@ struct Label {
     const char* text;
     double x, y;  // world units, the text's top-left corner
 };
-constexpr Label Labels[] = {{"1", -11, 4}, {"2", -9, 2}, {"3", -7, -0.2}, {"4", -6.5, -0.7}, {"5", -5, -2}};
+constexpr Label Labels[] = {
+    {"1", -11, 4}, {"2", -9, 2}, {"3", -7, -0.2}, {"4", -6.5, -0.7}, {"5", -5, -2}};
 
 }  // namespace
 
-void DrawStartPicture(World& world, const RainbowAngles& rainbow, Event code,
-                      TCanvas& canvas) {
+void DrawStartPicture(World& world, const RainbowAngles& rainbow, Event code, TCanvas& canvas) {
     if (code != Event::Redraw) return;
     const double h = world.AspectHeight;
     world.WorldXMin = -15;

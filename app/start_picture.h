@@ -15,7 +15,6 @@
 namespace viv {
 
 // Draws on a full redraw (code 32) only, over what is in the picture.
-void DrawStartPicture(World& world, const RainbowAngles& rainbow, Event code,
-                      TCanvas& canvas);
+void DrawStartPicture(World& world, const RainbowAngles& rainbow, Event code, TCanvas& canvas);
 
 }  // namespace viv

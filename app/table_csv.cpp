@@ -8,7 +8,8 @@ namespace viv {
 namespace {
 
 void AppendField(std::string& out, const std::string& field, char listSeparator) {
-    const bool quote = field.find_first_of(std::string{listSeparator, '"', '\r', '\n'}) != std::string::npos;
+    const bool quote =
+        field.find_first_of(std::string{listSeparator, '"', '\r', '\n'}) != std::string::npos;
     if (!quote) {
         out += field;
         return;
@@ -37,7 +38,8 @@ std::string TableCsv(const ResultsTable& table, char listSeparator, char decimal
             // The grid pads its numbers with blanks to align them; a spreadsheet wants none.
             std::string field = Trimmed(table.Cell(col, row));
             if (row > 0 && col > 0)
-                if (const auto dot = field.find('.'); dot != std::string::npos) field[dot] = decimalSeparator;
+                if (const auto dot = field.find('.'); dot != std::string::npos)
+                    field[dot] = decimalSeparator;
             AppendField(out, field, listSeparator);
         }
         out += "\r\n";

@@ -53,7 +53,15 @@ struct ClockModel {
 };
 
 // Which control or button sends which event.
-enum class Control : std::uint8_t { ScrollBar1, ScrollBar2, ScrollBar3, TrackBar1, TrackBar2, TrackBar3, TrackBar4 };
+enum class Control : std::uint8_t {
+    ScrollBar1,
+    ScrollBar2,
+    ScrollBar3,
+    TrackBar1,
+    TrackBar2,
+    TrackBar3,
+    TrackBar4
+};
 enum class FKey : std::uint8_t { F2, F3, F4, F5, F6 };
 
 // The buttons and menu items a simulation shows, as flags combined with |: the five
@@ -79,7 +87,6 @@ constexpr bool Shows(Buttons shown, Buttons these) {
 constexpr Buttons ButtonOf(FKey key) {
     return static_cast<Buttons>(2u << static_cast<unsigned>(key));
 }
-
 
 // The mouse cursor over the picture.
 enum class PictureCursor : std::uint8_t { Arrow, OpenHand, ClosedHand };
@@ -127,8 +134,8 @@ struct MainWindowModel {
 
     // The status line.
     std::string Panel1, Panel2, Panel3, MessagePanel;
-    bool PanelsVisible = true;   // Panel1..3 and MessagePanel, hidden by a menu hint
-    std::string StatusCaption;   // shown across the line while the panels are hidden
+    bool PanelsVisible = true;  // Panel1..3 and MessagePanel, hidden by a menu hint
+    std::string StatusCaption;  // shown across the line while the panels are hidden
     // The legend of the button bar, until a subject menu is opened.
     std::string ButtonPanelCaption =
         " Ifølge sagnet findes en skat af guld ved vivarnons fod. Den findes næppe ved pc'en, "

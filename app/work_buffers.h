@@ -15,14 +15,14 @@ struct WorkBuffers {
     static constexpr int Angles = 181;  // whole degrees 0..180
     static constexpr int Samples = 51;  // impact parameters, dense near the edge
 
-    std::vector<double> ArcSinTable = std::vector<double>(20001);                         // block 1
-    std::array<std::array<std::uint16_t, Angles>, 8> RayCount{};                          // block 2
-    std::array<std::array<double, Angles>, 8> IntensityBelow{};                           // block 3
-    std::array<std::array<double, Angles>, 8> IntensityAbove{};                           // block 4
-    std::array<double, Angles> ColourSumCount{};                                          // block 5
-    std::array<double, Angles> ColourSumIntensity{};                                      // block 6
-    std::array<std::array<double, Samples>, 8> PrimaryAngleTable{};                       // block 7
-    std::array<std::array<double, Samples>, 8> SecondaryAngleTable{};                     // block 8
+    std::vector<double> ArcSinTable = std::vector<double>(20001);      // block 1
+    std::array<std::array<std::uint16_t, Angles>, 8> RayCount{};       // block 2
+    std::array<std::array<double, Angles>, 8> IntensityBelow{};        // block 3
+    std::array<std::array<double, Angles>, 8> IntensityAbove{};        // block 4
+    std::array<double, Angles> ColourSumCount{};                       // block 5
+    std::array<double, Angles> ColourSumIntensity{};                   // block 6
+    std::array<std::array<double, Samples>, 8> PrimaryAngleTable{};    // block 7
+    std::array<std::array<double, Samples>, 8> SecondaryAngleTable{};  // block 8
 };
 
 }  // namespace viv

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <sstream>
 
-#include "sims/simulations.h"
 #include "app/app.h"
-#include "gui/headless_host.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
+#include "sims/simulations.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ viv::StartupEnvironment Environment() {
 
 // As `vivarnon --script` with "select 1" and "save": start, draw, write the PNG.
 void BM_StartToFirstPicture(benchmark::State& state) {
-    const std::string png = (std::filesystem::temp_directory_path() / "vivarnon-bench.png").string();
+    const std::string png =
+        (std::filesystem::temp_directory_path() / "vivarnon-bench.png").string();
     for (auto _ : state) {
         viv::HeadlessHost host;
         viv::App app(host, viv::AllSimulations());
@@ -32,7 +33,8 @@ void BM_StartToFirstPicture(benchmark::State& state) {
         app.FormResize();
         std::istringstream script("select 1\nsave " + png + "\n");
         std::ostringstream out, err;
-        if (viv::RunScript(app, host, script, out, err) != 0) state.SkipWithError(err.str().c_str());
+        if (viv::RunScript(app, host, script, out, err) != 0)
+            state.SkipWithError(err.str().c_str());
     }
     std::filesystem::remove(png);
 }

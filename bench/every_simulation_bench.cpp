@@ -73,8 +73,7 @@ const bool registered = [] {
     // The animated simulations show the clock's buttons.
     for (std::uint16_t n = 2; n <= 43; ++n) {
         const viv::CatalogueEntry* entry = viv::AllSimulations().Find(n);
-        if (entry == nullptr || !viv::Shows(entry->Shown, viv::Buttons::Clock))
-            continue;
+        if (entry == nullptr || !viv::Shows(entry->Shown, viv::Buttons::Clock)) continue;
         for (const auto& size : kSizes) {
             const std::string at =
                 std::to_string(n) + "/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);

@@ -32,33 +32,33 @@ struct Program {
         app.FormResize();
         app.MenuEntry(simulation);
         switch (simulation) {
-        case 36:  // three weights, the phase pointer, the energy diagram and the scale
-            app.ControlChange(viv::Control::TrackBar2, 3);
-            app.FKeyClick(viv::FKey::F2);
-            app.FKeyClick(viv::FKey::F5);
-            app.FKeyClick(viv::FKey::F6);
-            break;
-        case 37:  // the small balls with the compression curve
-            app.FKeyClick(viv::FKey::F2);
-            app.FKeyClick(viv::FKey::F5);
-            app.FKeyClick(viv::FKey::F6);
-            break;
-        case 38:  // both curves of the open pipe's third overtone
-            app.ControlChange(viv::Control::TrackBar2, 2);
-            app.ControlChange(viv::Control::TrackBar1, 4);
-            app.FKeyClick(viv::FKey::F2);
-            app.FKeyClick(viv::FKey::F4);
-            app.FKeyClick(viv::FKey::F6);
-            break;
-        case 39:
-            app.FKeyClick(viv::FKey::F6);
-            break;
-        case 40:
-            app.FKeyClick(viv::FKey::F2);
-            app.FKeyClick(viv::FKey::F3);
-            break;
-        default:
-            break;
+            case 36:  // three weights, the phase pointer, the energy diagram and the scale
+                app.ControlChange(viv::Control::TrackBar2, 3);
+                app.FKeyClick(viv::FKey::F2);
+                app.FKeyClick(viv::FKey::F5);
+                app.FKeyClick(viv::FKey::F6);
+                break;
+            case 37:  // the small balls with the compression curve
+                app.FKeyClick(viv::FKey::F2);
+                app.FKeyClick(viv::FKey::F5);
+                app.FKeyClick(viv::FKey::F6);
+                break;
+            case 38:  // both curves of the open pipe's third overtone
+                app.ControlChange(viv::Control::TrackBar2, 2);
+                app.ControlChange(viv::Control::TrackBar1, 4);
+                app.FKeyClick(viv::FKey::F2);
+                app.FKeyClick(viv::FKey::F4);
+                app.FKeyClick(viv::FKey::F6);
+                break;
+            case 39:
+                app.FKeyClick(viv::FKey::F6);
+                break;
+            case 40:
+                app.FKeyClick(viv::FKey::F2);
+                app.FKeyClick(viv::FKey::F3);
+                break;
+            default:
+                break;
         }
         app.RunButtonClick();
     }

@@ -22,7 +22,8 @@ namespace {
 
 std::string GuidanceBytes() {
     std::vector<std::string> candidates;
-    if (const char* dir = std::getenv("VIVARNON_DATA")) candidates.push_back(std::string(dir) + "/Vivarnon.rtf");
+    if (const char* dir = std::getenv("VIVARNON_DATA"))
+        candidates.push_back(std::string(dir) + "/Vivarnon.rtf");
     candidates.push_back("data/Vivarnon.rtf");
     candidates.push_back("../data/Vivarnon.rtf");
     for (const std::string& path : candidates) {

@@ -32,7 +32,9 @@ struct Chosen {
         app.MenuEntry(simulation);
         for (viv::FKey key : keys) app.FKeyClick(key);
     }
-    bool RightSize() const { return app.Image && app.Image->Width() == 720 && app.Image->Height() == 540; }
+    bool RightSize() const {
+        return app.Image && app.Image->Width() == 720 && app.Image->Height() == 540;
+    }
 };
 
 // The prism with both colours, the normals and the deviation marks: the ray and the two

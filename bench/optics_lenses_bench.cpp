@@ -32,10 +32,13 @@ struct Chosen {
         app.MenuEntry(simulation);
         for (viv::FKey key : keys) app.FKeyClick(key);
     }
-    bool RightSize() const { return app.Image && app.Image->Width() == 720 && app.Image->Height() == 540; }
+    bool RightSize() const {
+        return app.Image && app.Image->Width() == 720 && app.Image->Height() == 540;
+    }
 };
 
-void Redraw(benchmark::State& state, std::uint16_t simulation, std::initializer_list<viv::FKey> keys) {
+void Redraw(benchmark::State& state, std::uint16_t simulation,
+            std::initializer_list<viv::FKey> keys) {
     Chosen chosen(simulation, keys);
     if (!chosen.RightSize()) state.SkipWithError("the picture is not 720 x 540");
     for (auto _ : state) chosen.app.RedrawPicture();
@@ -44,28 +47,44 @@ void Redraw(benchmark::State& state, std::uint16_t simulation, std::initializer_
 using viv::FKey;
 
 // The doublet with both colours, the focal planes and the stop: 21 rays through 3 faces.
-void BM_LensRedraw(benchmark::State& state) { Redraw(state, 23, {FKey::F2, FKey::F4, FKey::F6}); }
+void BM_LensRedraw(benchmark::State& state) {
+    Redraw(state, 23, {FKey::F2, FKey::F4, FKey::F6});
+}
 BENCHMARK(BM_LensRedraw)->Unit(benchmark::kMicrosecond);
 
-void BM_LensSystemRedraw(benchmark::State& state) { Redraw(state, 25, {FKey::F2, FKey::F4}); }
+void BM_LensSystemRedraw(benchmark::State& state) {
+    Redraw(state, 25, {FKey::F2, FKey::F4});
+}
 BENCHMARK(BM_LensSystemRedraw)->Unit(benchmark::kMicrosecond);
 
-void BM_ConcaveMirrorRedraw(benchmark::State& state) { Redraw(state, 27, {FKey::F2}); }
+void BM_ConcaveMirrorRedraw(benchmark::State& state) {
+    Redraw(state, 27, {FKey::F2});
+}
 BENCHMARK(BM_ConcaveMirrorRedraw)->Unit(benchmark::kMicrosecond);
 
-void BM_ParabolaRedraw(benchmark::State& state) { Redraw(state, 29, {FKey::F2}); }
+void BM_ParabolaRedraw(benchmark::State& state) {
+    Redraw(state, 29, {FKey::F2});
+}
 BENCHMARK(BM_ParabolaRedraw)->Unit(benchmark::kMicrosecond);
 
-void BM_IceCrystalRedraw(benchmark::State& state) { Redraw(state, 41, {FKey::F2, FKey::F3}); }
+void BM_IceCrystalRedraw(benchmark::State& state) {
+    Redraw(state, 41, {FKey::F2, FKey::F3});
+}
 BENCHMARK(BM_IceCrystalRedraw)->Unit(benchmark::kMicrosecond);
 
-void BM_LensOutlinesRedraw(benchmark::State& state) { Redraw(state, 30, {}); }
+void BM_LensOutlinesRedraw(benchmark::State& state) {
+    Redraw(state, 30, {});
+}
 BENCHMARK(BM_LensOutlinesRedraw)->Unit(benchmark::kMicrosecond);
 
-void BM_QuadrantRedraw(benchmark::State& state) { Redraw(state, 42, {}); }
+void BM_QuadrantRedraw(benchmark::State& state) {
+    Redraw(state, 42, {});
+}
 BENCHMARK(BM_QuadrantRedraw)->Unit(benchmark::kMicrosecond);
 
-void BM_JacobsStaffRedraw(benchmark::State& state) { Redraw(state, 43, {}); }
+void BM_JacobsStaffRedraw(benchmark::State& state) {
+    Redraw(state, 43, {});
+}
 BENCHMARK(BM_JacobsStaffRedraw)->Unit(benchmark::kMicrosecond);
 
 // Turning the beam of the doublet: every ray erased and traced anew.

@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "app/app.h"
-#include "gui/headless_host.h"
 #include "app/print_layout.h"
+#include "gui/headless_host.h"
 #include "sims/simulations.h"
 #include "windows/page_file.h"
 
@@ -35,7 +35,14 @@ void BM_DataList(benchmark::State& state) {
     BenchApp b(static_cast<std::uint16_t>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(CurrentDataList(b.app));
 }
-BENCHMARK(BM_DataList)->Arg(3)->Arg(4)->Arg(7)->Arg(9)->Arg(10)->Arg(11)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DataList)
+    ->Arg(3)
+    ->Arg(4)
+    ->Arg(7)
+    ->Arg(9)
+    ->Arg(10)
+    ->Arg(11)
+    ->Unit(benchmark::kMicrosecond);
 
 // "Udskriv &Graf..." of the drop with its table on a PDF page, with the screen redrawn after.
 void BM_PrintPictureToPdf(benchmark::State& state) {

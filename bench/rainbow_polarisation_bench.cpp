@@ -37,7 +37,8 @@ public:
 void BM_PolarisationRedraw(benchmark::State& state) {
     Started s(static_cast<std::uint16_t>(state.range(0)));
     if (state.range(1) != 0) {
-        for (viv::FKey key : {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
+        for (viv::FKey key :
+             {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
             if (s.app.Window.Of(key).Visible) s.app.FKeyClick(key);
     }
     for (auto _ : state) s.app.RedrawPicture();

@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "app/app.h"
-#include "gui/headless_host.h"
 #include "app/start_photograph.h"
+#include "gui/headless_host.h"
 #include "library/jpeg_image.h"
 #include "sims/simulations.h"
 

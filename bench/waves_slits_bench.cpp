@@ -28,7 +28,8 @@ struct Started {
 
 // Every figure a simulation can show is on.
 void AllTogglesOn(viv::App& app) {
-    for (const viv::FKey k : {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
+    for (const viv::FKey k :
+         {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
         if (app.Window.Of(k).Visible) app.FKeyClick(k);
 }
 

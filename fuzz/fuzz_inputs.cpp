@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "app/app.h"
-#include "gui/headless_host.h"
 #include "app/script.h"
 #include "app/setup_file.h"
+#include "gui/headless_host.h"
 #include "library/jpeg_image.h"
 #include "library/regular_file.h"
 #include "library/rtf_reader.h"

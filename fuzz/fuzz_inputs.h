@@ -32,10 +32,9 @@ struct Target {
     const char* Name;
     Input Run;
 };
-inline constexpr Target kTargets[] = {
-    {"jpeg", PhotographInput},
-    {"setup_file", SetupFileInput},
-    {"script", ScriptInput},
-    {"rtf", GuidanceTextInput}};
+inline constexpr Target kTargets[] = {{"jpeg", PhotographInput},
+                                      {"setup_file", SetupFileInput},
+                                      {"script", ScriptInput},
+                                      {"rtf", GuidanceTextInput}};
 
 }  // namespace viv::fuzz

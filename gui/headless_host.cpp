@@ -5,8 +5,8 @@
 
 #include <iostream>
 
-#include "gui/picture_files.h"
 #include "app/window_model.h"
+#include "gui/picture_files.h"
 #include "library/canvas/raster_canvas.h"
 #include "windows/page_file.h"
 

@@ -39,6 +39,8 @@
 
 #include "app/control_readout.h"
 #include "app/control_tables.h"
+#include "app/menu_items.h"
+#include "app/print_layout.h"
 #include "gui/about_box.h"
 #include "gui/control_panel_view.h"
 #include "gui/glyph_button.h"
@@ -48,8 +50,6 @@
 #include "gui/picture_view.h"
 #include "gui/startup.h"
 #include "gui/window_sizing.h"
-#include "app/menu_items.h"
-#include "app/print_layout.h"
 #include "library/format.h"
 #include "windows/help_window.h"
 #include "windows/memo_window.h"
@@ -214,8 +214,10 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     // The scroll bars of the picture's box and of the control panel's, for screen readers.
     scrollBox_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet vandret"));
     scrollBox_->verticalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet lodret"));
-    scrollPanel_->Box()->horizontalScrollBar()->setAccessibleName(QStringLiteral("Rul panelet vandret"));
-    scrollPanel_->Box()->verticalScrollBar()->setAccessibleName(QStringLiteral("Rul panelet lodret"));
+    scrollPanel_->Box()->horizontalScrollBar()->setAccessibleName(
+        QStringLiteral("Rul panelet vandret"));
+    scrollPanel_->Box()->verticalScrollBar()->setAccessibleName(
+        QStringLiteral("Rul panelet lodret"));
 
     // Small enough for any screen; below the usual sizes the control panel scrolls.
     setMinimumSize(MinimumWindowWidth, MinimumWindowHeight);
@@ -315,9 +317,11 @@ void TvivarnonMenu::BuildMenu() {
             connect(menu, &QMenu::aboutToShow, this,
                     [this] { Act([this] { app_.SubjectMenuOpened(); }); });
         if (def.Name == kVisMenu)
-            connect(menu, &QMenu::aboutToShow, this, [this] { Act([this] { app_.OnViewMenuOpened(); }); });
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this] { Act([this] { app_.OnViewMenuOpened(); }); });
         if (def.Name == "Filer1")
-            connect(menu, &QMenu::aboutToShow, this, [this] { Act([this] { Filer1Click(app_); }); });
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this] { Act([this] { Filer1Click(app_); }); });
 
         for (const MenuItemDef& item : def.Items) {
             if (item.Caption == "-") {
@@ -464,8 +468,7 @@ QWidget* TvivarnonMenu::BuildControlPanel() {
     nulstil_->setToolTip(QStringLiteral("Simulationens startværdier"));
     nulstil_->setStatusTip(QStringLiteral(" Simulationens startværdier"));
     nulstil_->hide();
-    connect(nulstil_, &QPushButton::clicked, this,
-            [this] { Act([this] { app_.ResetClick(); }); });
+    connect(nulstil_, &QPushButton::clicked, this, [this] { Act([this] { app_.ResetClick(); }); });
     scrollPanel_->Rows()->addWidget(nulstil_, 0, Qt::AlignLeft);
     scrollPanel_->Rows()->addStretch(1);
 
@@ -591,7 +594,8 @@ void TvivarnonMenu::ShowModel() {
             QString tip = Q(model.Hint).trimmed();
             if (!b.Shortcut.isEmpty())
                 tip += (tip.isEmpty() ? QString() : QStringLiteral(" ")) +
-                       QStringLiteral("(%1)").arg(QKeySequence(b.Shortcut).toString(QKeySequence::NativeText));
+                       QStringLiteral("(%1)").arg(
+                           QKeySequence(b.Shortcut).toString(QKeySequence::NativeText));
             b.Widget->setToolTip(tip);
         }
         b.Widget->setEnabled(model.Enabled);
@@ -668,7 +672,8 @@ void TvivarnonMenu::ShowAccessibleTexts() {
     const MainWindowModel& w = app_.Window;
     const auto set = [](QWidget* widget, const QString& name, const QString& description) {
         if (widget->accessibleName() != name) widget->setAccessibleName(name);
-        if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
+        if (widget->accessibleDescription() != description)
+            widget->setAccessibleDescription(description);
     };
     for (const ButtonWidget& b : buttons_) {
         const ToolButton& model = w.*b.Button;
@@ -684,7 +689,8 @@ void TvivarnonMenu::ShowAccessibleTexts() {
         if (name.isEmpty())
             name = qobject_cast<QScrollBar*>(r.Widget) != nullptr ? QStringLiteral("Rullepanel")
                                                                   : QStringLiteral("Skyder");
-        set(r.Widget, name, Q(model.Hint).trimmed() + QStringLiteral(". ") + QString::fromLatin1(kRangeKeys));
+        set(r.Widget, name,
+            Q(model.Hint).trimmed() + QStringLiteral(". ") + QString::fromLatin1(kRangeKeys));
     }
     // The picture: the simulation, its read-outs and its table's values.
     QStringList parts;
@@ -695,7 +701,9 @@ void TvivarnonMenu::ShowAccessibleTexts() {
         QStringList cells;
         for (int col = 1; col < table.ColCount(); ++col)
             if (!table.Cell(col, row).empty()) cells << Q(table.Cell(col, row)).trimmed();
-        if (!cells.isEmpty()) parts << Q(table.Cell(0, row)).trimmed() + QStringLiteral(": ") + cells.join(QStringLiteral(", "));
+        if (!cells.isEmpty())
+            parts << Q(table.Cell(0, row)).trimmed() + QStringLiteral(": ") +
+                         cells.join(QStringLiteral(", "));
     }
     set(picture_, Q(w.Caption), parts.join(QStringLiteral("; ")));
 }
@@ -774,11 +782,11 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
 }
 
 void TvivarnonMenu::Gembillede1Click() {
-    const QString filters = QStringLiteral(
-        "PNG-billede (*.png);;SVG-vektorgrafik (*.svg);;PDF-dokument (*.pdf)");
+    const QString filters =
+        QStringLiteral("PNG-billede (*.png);;SVG-vektorgrafik (*.svg);;PDF-dokument (*.pdf)");
     QString chosen = QStringLiteral("PNG-billede (*.png)");
-    const QString path = ChooseSaveFile(QStringLiteral("Gem billede"), QStringLiteral(".png"),
-                                        filters, chosen);
+    const QString path =
+        ChooseSaveFile(QStringLiteral("Gem billede"), QStringLiteral(".png"), filters, chosen);
     if (path.isEmpty()) return;
     std::string error;
     if (!SavePicture(app_, path.toStdString(), error))
@@ -810,13 +818,14 @@ QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& exten
     QString name = Q(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();
     name.replace(QRegularExpression(QStringLiteral("[^\\w\\- ]")), QString());
     if (name.isEmpty()) name = QStringLiteral("vivarnon");
-    QString path = QFileDialog::getSaveFileName(this, title, QDir(saveDirectory_).filePath(name + extension),
-                                                filters, &chosenFilter);
+    QString path = QFileDialog::getSaveFileName(
+        this, title, QDir(saveDirectory_).filePath(name + extension), filters, &chosenFilter);
     if (path.isEmpty()) return path;
     // A name without an extension takes that of the chosen file type.
     if (QFileInfo(path).suffix().isEmpty()) {
         const QRegularExpressionMatch m =
-            QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(chosenFilter.isEmpty() ? filters : chosenFilter);
+            QRegularExpression(QStringLiteral("\\*(\\.\\w+)"))
+                .match(chosenFilter.isEmpty() ? filters : chosenFilter);
         path += m.hasMatch() ? m.captured(1) : extension;
     }
     saveDirectory_ = QFileInfo(path).absolutePath();

@@ -144,7 +144,7 @@ private:
     std::vector<BoundAction> boundActions_;
     QPointer<TVtabelForm> table_;
     QPointer<TVMemoform> memo_;
-    QString saveDirectory_;  // where the last picture or table was saved
+    QString saveDirectory_;                 // where the last picture or table was saved
     std::unique_ptr<PrintCommands> print_;  // "&Filer": printing and the clipboard
     QPointer<THelpForm> help_;
     QPointer<QDockWidget> memoDock_;

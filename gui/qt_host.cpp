@@ -11,8 +11,8 @@
 #include <cmath>
 #include <utility>
 
-#include "gui/control_panel_view.h"
 #include "app/window_model.h"
+#include "gui/control_panel_view.h"
 #include "library/canvas/raster_canvas.h"
 
 namespace viv {

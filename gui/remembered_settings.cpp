@@ -9,8 +9,8 @@
 #include <QSettings>
 
 #include "app/catalogue.h"
-#include "gui/main_window.h"
 #include "app/version.h"
+#include "gui/main_window.h"
 
 namespace viv {
 

@@ -19,7 +19,8 @@ bool LoadQtTranslations(const QLocale& locale, QTranslator& translator) {
     // "qtbase" holds the dialogs' texts; "qt" is the older name, which still gathers them.
     const QString where = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* name : {"qtbase", "qt"})
-        if (translator.load(locale, QString::fromLatin1(name), QStringLiteral("_"), where)) return true;
+        if (translator.load(locale, QString::fromLatin1(name), QStringLiteral("_"), where))
+            return true;
     return false;
 }
 
@@ -29,7 +30,8 @@ StartupEnvironment SystemStartupEnvironment() {
     // beside the program, then in the installed data directory.
     const QString own = QCoreApplication::applicationDirPath();
     const std::string candidates[] = {
-        QDir::currentPath().toStdString(), own.toStdString(),
+        QDir::currentPath().toStdString(),
+        own.toStdString(),
         QDir::cleanPath(own + QStringLiteral("/../share/vivarnon")).toStdString(),
 #ifdef VIV_DATA_DIR
         std::string(VIV_DATA_DIR),

@@ -23,7 +23,8 @@ void DrawArrowHead(const World& world, TCanvas& canvas, double x, double y, doub
     const double a = angle + 3 * Pi / 4;
     const double ux = length * std::cos(a);
     const double uy = length * std::sin(a);
-    canvas.Polyline({world.Picture(x + ux, y + uy), world.Picture(x, y), world.Picture(x - uy, y + ux)});
+    canvas.Polyline(
+        {world.Picture(x + ux, y + uy), world.Picture(x, y), world.Picture(x - uy, y + ux)});
 }
 
 void DrawAngleArc(const World& world, WorldPoint centre, TCanvas& canvas, double r,
@@ -87,8 +88,8 @@ void DrawAxes(const World& world, int xDecimals, int yDecimals, std::string_view
                 canvas.LineTo(e - tx, py);
                 if (!labelled) return;
                 const std::string label = FormatReal(1, yDecimals, y) + std::string(yUnit);
-                canvas.TextOut(e - canvas.TextWidth(label + "  "), py - canvas.TextHeight(label) / 2,
-                               label);
+                canvas.TextOut(e - canvas.TextWidth(label + "  "),
+                               py - canvas.TextHeight(label) / 2, label);
             };
             for (double y = y0 - yStep; y >= ymin; y -= yStep) tick(y, labelNegativeY);
             for (double y = y0 + yStep; y <= ymax - (ymax - ymin) / 30; y += yStep) tick(y, true);
@@ -103,17 +104,17 @@ void DrawDotGrid(const World& world, TColor colour, TCanvas& canvas, double x0, 
     constexpr std::size_t maxLines = 60;
     const auto lattice = [](double lo, double hi, double origin, double step, auto map) {
         std::vector<int> out;
-        for (double v = lo + FloatMod(origin - lo, step); v < origin - step / 2 && out.size() < maxLines;
-             v += step)
+        for (double v = lo + FloatMod(origin - lo, step);
+             v < origin - step / 2 && out.size() < maxLines; v += step)
             out.push_back(map(v));
         for (double v = origin + step; v <= hi && out.size() < maxLines; v += step)
             out.push_back(map(v));
         return out;
     };
-    const std::vector<int> columns = lattice(world.MapXMin, world.MapXMax, x0, dx,
-                                             [&](double x) { return world.PictureX(x); });
-    const std::vector<int> rows = lattice(world.MapYMin, world.MapYMax, y0, dy,
-                                          [&](double y) { return world.PictureY(y); });
+    const std::vector<int> columns =
+        lattice(world.MapXMin, world.MapXMax, x0, dx, [&](double x) { return world.PictureX(x); });
+    const std::vector<int> rows =
+        lattice(world.MapYMin, world.MapYMax, y0, dy, [&](double y) { return world.PictureY(y); });
     for (int px : columns)
         for (int py : rows) canvas.SetPixel(px, py, colour);
 }

@@ -135,11 +135,11 @@ void DrawPartialRay(const World& map, TCanvas& canvas, WorldPoint from, WorldPoi
 // What the four ray routines share at their start: the pen, the snapped impact
 // parameter and the angles of incidence and refraction.
 struct RayStart {
-    double p;       // impact parameter, snapped onto the rainbow ray for the controlled ray
-    double i;       // angle of incidence, radians
-    double b;       // angle of refraction, radians
-    double h;       // height of the incoming ray, world units (below the centre: secondary)
-    bool arrows;    // background rays have no arrow heads
+    double p;     // impact parameter, snapped onto the rainbow ray for the controlled ray
+    double i;     // angle of incidence, radians
+    double b;     // angle of refraction, radians
+    double h;     // height of the incoming ray, world units (below the centre: secondary)
+    bool arrows;  // background rays have no arrow heads
 };
 
 RayStart BeginRay(const DropRayContext& context, TColor colour, TCanvas& canvas, double p,

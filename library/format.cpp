@@ -61,7 +61,8 @@ std::string UpperCaseText(std::string_view text) {
             // U+00C0..U+00FF: the lower-case letters U+00E0..U+00FE (but U+00F7 '÷')
             // are 0xC3 0xA0..0xBE and upper-case to 0xC3 0x80..0x9E.
             auto next = static_cast<unsigned char>(text[i + 1]);
-            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) next = static_cast<unsigned char>(next - 0x20);
+            if (next >= 0xA0 && next <= 0xBE && next != 0xB7)
+                next = static_cast<unsigned char>(next - 0x20);
             out += static_cast<char>(c);
             out += static_cast<char>(next);
             ++i;

@@ -11,12 +11,12 @@ namespace viv {
 
 namespace {
 
-constexpr double TickStep = 0.2;     // world units between ticks
-constexpr int TicksPerLabel = 5;     // a labelled tick every whole unit
-constexpr double ScaleWidth = 0.8;   // from the scale's line to the labels, world units
-constexpr double LongTick = 0.5;     // world units
-constexpr double ShortTick = 0.2;    // world units
-constexpr int GlyphOverhang = 1;     // pixels a glyph may reach beyond its text box
+constexpr double TickStep = 0.2;    // world units between ticks
+constexpr int TicksPerLabel = 5;    // a labelled tick every whole unit
+constexpr double ScaleWidth = 0.8;  // from the scale's line to the labels, world units
+constexpr double LongTick = 0.5;    // world units
+constexpr double ShortTick = 0.2;   // world units
+constexpr int GlyphOverhang = 1;    // pixels a glyph may reach beyond its text box
 
 struct Label {
     int x = 0, y = 0;  // top-left, pixels
@@ -51,8 +51,8 @@ void WriteKeeping(TCanvas& canvas, const Label& label, ScaleUnderlay& underlay) 
 
 // The labels of the scale: the zero, then every whole unit upwards followed by its mirror
 // below.
-std::vector<Label> Labels(const World& world, TCanvas& canvas, std::string_view unit,
-                          double factor, double position, double halfHeight) {
+std::vector<Label> Labels(const World& world, TCanvas& canvas, std::string_view unit, double factor,
+                          double position, double halfHeight) {
     std::vector<Label> labels;
     const int x = world.PictureX(position);
     const int half = canvas.TextHeight("0") / 2;
@@ -61,7 +61,8 @@ std::vector<Label> Labels(const World& world, TCanvas& canvas, std::string_view 
     for (int k = TicksPerLabel;; k += TicksPerLabel) {
         const double y = k * TickStep;
         if (!(y < halfHeight)) break;
-        labels.push_back({x, world.PictureY(y) - half, FormatReal(2, 1, y * factor) + std::string(unit)});
+        labels.push_back(
+            {x, world.PictureY(y) - half, FormatReal(2, 1, y * factor) + std::string(unit)});
         labels.push_back({x - minusWidth, world.PictureY(-y) - half,
                           FormatReal(2, 1, -y * factor) + std::string(unit)});
     }
@@ -90,7 +91,8 @@ void DrawScaleLines(const World& world, TCanvas& canvas, double position, double
 }  // namespace
 
 void DrawMeasuringScale(const World& world, TCanvas& canvas, bool shown, std::string_view unit,
-                        double factor, double position, double halfHeight, ScaleUnderlay* underlay) {
+                        double factor, double position, double halfHeight,
+                        ScaleUnderlay* underlay) {
     const TBrushStyle brush = canvas.Brush.Style;
     const TColor font = canvas.Font.Color;
     canvas.Brush.Style = bsClear;
@@ -108,9 +110,11 @@ void DrawMeasuringScale(const World& world, TCanvas& canvas, bool shown, std::st
     } else {
         DrawScaleLines(world, canvas, position, halfHeight);
         bool kept = underlay != nullptr && underlay->Boxes.size() == labels.size();
-        for (std::size_t i = 0; kept && i < labels.size(); ++i) kept = underlay->Boxes[i] == BoxOf(canvas, labels[i]);
+        for (std::size_t i = 0; kept && i < labels.size(); ++i)
+            kept = underlay->Boxes[i] == BoxOf(canvas, labels[i]);
         if (kept) {
-            for (const ScaleUnderlay::Pixel& p : underlay->Pixels) canvas.SetPixel(p.x, p.y, p.Colour);
+            for (const ScaleUnderlay::Pixel& p : underlay->Pixels)
+                canvas.SetPixel(p.x, p.y, p.Colour);
         } else {
             canvas.Font.Color = clWhite;
             for (const Label& label : labels) canvas.TextOut(label.x, label.y, label.text);

@@ -22,8 +22,8 @@ struct ScaleUnderlay {
         int x = 0, y = 0;
         TColor Colour = clWhite;  // before the label was written
     };
-    std::vector<TRect> Boxes;    // the labels' boxes, pixels
-    std::vector<Pixel> Pixels;   // the pixels the labels changed
+    std::vector<TRect> Boxes;   // the labels' boxes, pixels
+    std::vector<Pixel> Pixels;  // the pixels the labels changed
 };
 
 // Draws the scale (shown) or takes it away again (not shown). The lines are drawn in the

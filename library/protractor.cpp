@@ -13,9 +13,9 @@
 namespace viv {
 
 void DrawProtractor(const World& world, TCanvas& canvas, bool shown) {
-    constexpr double radius = 4;      // world units
-    constexpr double tickEnd = 4.3;   // world units
-    constexpr double labelAt = 4.5;   // world units
+    constexpr double radius = 4;     // world units
+    constexpr double tickEnd = 4.3;  // world units
+    constexpr double labelAt = 4.5;  // world units
     constexpr double degree = Pi / 180;
     canvas.Pen.Color = clGreen;
     DrawCircle(world, canvas, 0, 0, radius);

@@ -49,8 +49,8 @@ struct RtfColour {
 };
 
 struct RtfDocument {
-    std::vector<std::string> Fonts;     // family names
-    std::vector<RtfColour> Colours;     // entry 0 is the automatic colour when present
+    std::vector<std::string> Fonts;  // family names
+    std::vector<RtfColour> Colours;  // entry 0 is the automatic colour when present
     std::vector<RtfParagraph> Paragraphs;
 
     // The text alone: paragraphs joined by "\n", line breaks as "\n".

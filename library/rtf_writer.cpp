@@ -17,7 +17,8 @@ namespace {
 unsigned char UnicodeToCp1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
     for (unsigned b = 0x80; b <= 0x9F; ++b)
-        if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == c) return static_cast<unsigned char>(b);
+        if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == c)
+            return static_cast<unsigned char>(b);
     return 0;  // (the bytes the code page leaves undefined stand for themselves, as in reading)
 }
 

@@ -32,7 +32,8 @@ constexpr std::array<SubstanceRow, SubstanceCount + 1> SubstanceTable{{
 
 // The row of substance k, k held inside 1..8.
 constexpr const SubstanceRow& Substance(int k) {
-    return SubstanceTable[static_cast<std::size_t>(k < 1 ? 1 : (k > SubstanceCount ? SubstanceCount : k))];
+    return SubstanceTable[static_cast<std::size_t>(
+        k < 1 ? 1 : (k > SubstanceCount ? SubstanceCount : k))];
 }
 
 // Table headers of the two index columns.

@@ -38,6 +38,8 @@ double ArcSin(double x) {
     return Pi / 2 - 2.0 * std::atan(std::sqrt((1.0 - x) / (1.0 + x)));
 }
 
-double Tan(double x) { return std::sin(x) / std::cos(x); }
+double Tan(double x) {
+    return std::sin(x) / std::cos(x);
+}
 
 }  // namespace viv

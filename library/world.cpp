@@ -29,7 +29,8 @@ void World::SetWorldWindow(double xmin, double xmax, double ymin, double ymax) {
 }
 
 void World::UpdateAspect() {
-    AspectHeight = PictureWidth != 0 ? static_cast<double>(PictureHeight) / PictureWidth * 10.0 : 0.0;
+    AspectHeight =
+        PictureWidth != 0 ? static_cast<double>(PictureHeight) / PictureWidth * 10.0 : 0.0;
 }
 
 void SetupWorld(World& world, std::uint16_t axisMode, bool clear, TCanvas& canvas, double xmin,
@@ -65,8 +66,10 @@ void MouseToWorld(World& world, const PointerSource& pointer) {
     const TPoint origin = pointer.PictureOrigin();
     const TPoint size = pointer.PictureSize();
     if (size.x <= 0 || size.y <= 0) return;
-    world.MouseWorld.x = world.WorldXMin + (world.WorldXMax - world.WorldXMin) / size.x * (cursor.x - origin.x);
-    world.MouseWorld.y = world.WorldYMax - (world.WorldYMax - world.WorldYMin) / size.y * (cursor.y - origin.y);
+    world.MouseWorld.x =
+        world.WorldXMin + (world.WorldXMax - world.WorldXMin) / size.x * (cursor.x - origin.x);
+    world.MouseWorld.y =
+        world.WorldYMax - (world.WorldYMax - world.WorldYMin) / size.y * (cursor.y - origin.y);
 }
 
 }  // namespace viv

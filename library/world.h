@@ -47,7 +47,7 @@ struct World {
     double WorldXMin = 0, WorldXMax = 0, WorldYMin = 0, WorldYMax = 0;
     // The window the mapping uses now (an inset graph changes it).
     double MapXMin = 0, MapXMax = 0, MapYMin = 0, MapYMax = 0;
-    double MapWidth = 0, MapHeight = 0;  // world units
+    double MapWidth = 0, MapHeight = 0;   // world units
     double MapScaleX = 0, MapScaleY = 0;  // pixels per world unit
 
     WorldPoint MouseWorld;  // the last mouse position in world units

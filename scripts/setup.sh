@@ -13,7 +13,7 @@ what="${1:-all}"
 program=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev
          libboost-math-dev fonts-dejavu-core ccache qt6-translations-l10n qt6-qpa-plugins)
 package=(file dpkg-dev lintian desktop-file-utils appstream)
-tests=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
+tests=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev clang-format)
 case "$what" in
   program) packages=("${program[@]}") ;;
   package) packages=("${program[@]}" "${package[@]}") ;;

@@ -54,7 +54,8 @@ inline void ExpectRandomUseMatchesRedraw(StartedApp& started, std::uint32_t seed
                 const Control control = controls.begin()[k];
                 const RangeControl& range = app.Window.Of(control);
                 const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(range.Max - range.Min + 1));
+                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
+                                                                range.Max - range.Min + 1));
                 app.ControlChange(control, position);
                 events += " control" + std::to_string(static_cast<int>(control)) + "=" +
                           std::to_string(position);

@@ -13,7 +13,8 @@
 namespace viv::test {
 
 struct Figure {
-    std::string kind;  // "line", "polyline", "polygon", "rectangle", "ellipse", "arc", "pie", "fill", "text", "pixel"
+    std::string kind;  // "line", "polyline", "polygon", "rectangle", "ellipse", "arc", "pie",
+                       // "fill", "text", "pixel"
     std::vector<TPoint> points;
     std::string text;
     TPen pen;
@@ -33,7 +34,9 @@ public:
     }
     void Polyline(const TPoint* p, std::size_t n) override { Add("polyline", {p, p + n}); }
     void Polygon(const TPoint* p, std::size_t n) override { Add("polygon", {p, p + n}); }
-    void Rectangle(int x1, int y1, int x2, int y2) override { Add("rectangle", {{x1, y1}, {x2, y2}}); }
+    void Rectangle(int x1, int y1, int x2, int y2) override {
+        Add("rectangle", {{x1, y1}, {x2, y2}});
+    }
     void Ellipse(int x1, int y1, int x2, int y2) override { Add("ellipse", {{x1, y1}, {x2, y2}}); }
     void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override {
         Add("arc", {{x1, y1}, {x2, y2}, {x3, y3}, {x4, y4}});

@@ -19,7 +19,7 @@ class QSvgGenerator;
 
 namespace viv {
 
-constexpr int PdfResolution = 600;  // dots per inch of a PDF page
+constexpr int PdfResolution = 600;          // dots per inch of a PDF page
 constexpr double PdfMarginMillimetres = 5;  // the edge a printer cannot reach
 
 // The pages of a printer or of any paged device; it is not owned.

@@ -54,7 +54,7 @@ QLabel* BlueLabel(QWidget* parent) {
 // --- The dialog ---
 
 PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnabled,
-                                 std::function<void()> help, QWidget* parent)
+                         std::function<void()> help, QWidget* parent)
     : QDialog(parent), app_(app), printer_(printer), help_(std::move(help)) {
     setObjectName(QStringLiteral("Vprintgrafform"));
     setWindowTitle(QStringLiteral("Udskriv graf"));

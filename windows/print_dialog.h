@@ -33,7 +33,7 @@ public:
     // `tableEnabled`: the main window's "Udskriv &Tabel" is enabled. `help` opens the help
     // on printing.
     PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnabled,
-                    std::function<void()> help, QWidget* parent = nullptr);
+                std::function<void()> help, QWidget* parent = nullptr);
 
     // The choice, valid once the dialog ended with OK.
     int PrintWidth() const { return printWidth_; }

@@ -24,7 +24,9 @@ public:
     CellAccessible(GridAccessible* table, ResultsGrid* grid, int col, int row)
         : table_(table), grid_(grid), col_(col), row_(row) {}
 
-    bool isValid() const override { return grid_ != nullptr && col_ < grid_->ColCount() && row_ < grid_->RowCount(); }
+    bool isValid() const override {
+        return grid_ != nullptr && col_ < grid_->ColCount() && row_ < grid_->RowCount();
+    }
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* parent() const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
@@ -33,7 +35,8 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
-        if (t == QAccessible::Name || t == QAccessible::Value) return grid_->Cell(col_, row_).trimmed();
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return grid_->Cell(col_, row_).trimmed();
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -57,12 +60,15 @@ public:
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
     }
 
     bool isSelected() const override {
         const CellBlock b = grid_->Selection();
-        return row_ > 0 && col_ > 0 && col_ >= b.Left && col_ <= b.Right && row_ >= b.Top && row_ <= b.Bottom;
+        return row_ > 0 && col_ > 0 && col_ >= b.Left && col_ <= b.Right && row_ >= b.Top &&
+               row_ <= b.Bottom;
     }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
@@ -88,7 +94,8 @@ public:
     ResultsGrid* Grid() const { return static_cast<ResultsGrid*>(widget()); }
 
     QAccessibleInterface* Cell(int col, int row) const {
-        if (col < 0 || row < 0 || col >= Grid()->ColCount() || row >= Grid()->RowCount()) return nullptr;
+        if (col < 0 || row < 0 || col >= Grid()->ColCount() || row >= Grid()->RowCount())
+            return nullptr;
         const auto found = cells_.find({col, row});
         if (found != cells_.end()) return QAccessible::accessibleInterface(found->second);
         auto* cell = new CellAccessible(const_cast<GridAccessible*>(this), Grid(), col, row);
@@ -105,11 +112,13 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (child == nullptr || child->role() == QAccessible::Table) return -1;
         for (const auto& [where, id] : cells_)
-            if (QAccessible::accessibleInterface(id) == child) return where.second * Grid()->ColCount() + where.first;
+            if (QAccessible::accessibleInterface(id) == child)
+                return where.second * Grid()->ColCount() + where.first;
         return -1;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -118,7 +127,9 @@ public:
     QAccessibleInterface* cellAt(int row, int column) const override { return Cell(column, row); }
     int columnCount() const override { return Grid()->ColCount(); }
     int rowCount() const override { return Grid()->RowCount(); }
-    QString columnDescription(int column) const override { return Grid()->Cell(column, 0).trimmed(); }
+    QString columnDescription(int column) const override {
+        return Grid()->Cell(column, 0).trimmed();
+    }
     QString rowDescription(int row) const override { return Grid()->Cell(0, row).trimmed(); }
 
     QList<QAccessibleInterface*> selectedCells() const override {
@@ -146,8 +157,12 @@ private:
     mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;  // (column, row)
 };
 
-QAccessibleInterface* CellAccessible::parent() const { return table_; }
-QAccessibleInterface* CellAccessible::table() const { return table_; }
+QAccessibleInterface* CellAccessible::parent() const {
+    return table_;
+}
+QAccessibleInterface* CellAccessible::table() const {
+    return table_;
+}
 QList<QAccessibleInterface*> CellAccessible::columnHeaderCells() const {
     if (row_ == 0) return {};
     return {table_->Cell(col_, 0)};
@@ -160,7 +175,8 @@ QList<QAccessibleInterface*> CellAccessible::rowHeaderCells() const {
 }  // namespace
 
 QAccessibleInterface* ResultsGridAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("viv::ResultsGrid") && object != nullptr && object->isWidgetType())
+    if (className == QLatin1String("viv::ResultsGrid") && object != nullptr &&
+        object->isWidgetType())
         return new GridAccessible(static_cast<ResultsGrid*>(object));
     return nullptr;
 }

@@ -76,7 +76,8 @@ void FillTextDocument(const RtfDocument& document, QTextDocument& target) {
             QTextCharFormat format;
             if (f.Font >= 0 && static_cast<std::size_t>(f.Font) < document.Fonts.size() &&
                 !document.Fonts[static_cast<std::size_t>(f.Font)].empty())
-                format.setFontFamilies({QString::fromStdString(document.Fonts[static_cast<std::size_t>(f.Font)])});
+                format.setFontFamilies(
+                    {QString::fromStdString(document.Fonts[static_cast<std::size_t>(f.Font)])});
             else
                 format.setFontFamilies(base.families());
             format.setFontPointSize(f.HalfPoints / 2.0);
@@ -87,7 +88,8 @@ void FillTextDocument(const RtfDocument& document, QTextDocument& target) {
                 const RtfColour& c = document.Colours[static_cast<std::size_t>(f.Colour)];
                 if (!c.Automatic) format.setForeground(QColor(c.Red, c.Green, c.Blue));
             }
-            QString text = QString::fromUtf8(run.Text.data(), static_cast<qsizetype>(run.Text.size()));
+            QString text =
+                QString::fromUtf8(run.Text.data(), static_cast<qsizetype>(run.Text.size()));
             cursor.insertText(text, format);
         }
     }
@@ -101,8 +103,10 @@ RtfDocument FromTextDocument(const QTextDocument& source) {
     for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
         RtfParagraph paragraph;
         paragraph.Alignment = FromQt(block.blockFormat().alignment());
-        paragraph.SpaceBefore = static_cast<int>(std::lround(block.blockFormat().topMargin() * kTwipsPerPixel));
-        paragraph.SpaceAfter = static_cast<int>(std::lround(block.blockFormat().bottomMargin() * kTwipsPerPixel));
+        paragraph.SpaceBefore =
+            static_cast<int>(std::lround(block.blockFormat().topMargin() * kTwipsPerPixel));
+        paragraph.SpaceAfter =
+            static_cast<int>(std::lround(block.blockFormat().bottomMargin() * kTwipsPerPixel));
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid() || fragment.text().isEmpty()) continue;

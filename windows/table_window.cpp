@@ -24,9 +24,9 @@
 #include "app/table_print.h"
 #include "library/canvas/vector_canvas.h"
 #include "library/format.h"
+#include "windows/printer_output.h"
 #include "windows/results_grid.h"
 #include "windows/results_grid_accessible.h"
-#include "windows/printer_output.h"
 
 namespace viv {
 

@@ -16,13 +16,13 @@
 #endif
 
 #include "app/command_line.h"
+#include "app/memo_text.h"
+#include "app/script.h"
 #include "gui/headless_host.h"
 #include "gui/remembered_settings.h"
 #include "gui/startup.h"
-#include "app/memo_text.h"
-#include "app/script.h"
-#include "library/system_calls.h"
 #include "library/regular_file.h"
+#include "library/system_calls.h"
 #include "sims/simulations.h"
 
 namespace {

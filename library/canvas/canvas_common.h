@@ -11,7 +11,6 @@
 #pragma once
 
 #include <QFont>
-
 #include <cstdint>
 #include <vector>
 

@@ -8,7 +8,6 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
-
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -27,16 +26,22 @@ using canvas_internal::RectD;
 
 namespace {
 
-QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(TColor c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 // A point in pixel-index coordinates -> the page: the centre of the pixel.
-QPointF Centre(PointD p) { return {p.x + 0.5, p.y + 0.5}; }
+QPointF Centre(PointD p) {
+    return {p.x + 0.5, p.y + 0.5};
+}
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-constexpr double RadToDeg(double r) { return r * 180.0 / kPi; }
+constexpr double RadToDeg(double r) {
+    return r * 180.0 / kPi;
+}
 
 // Boxes up to this size are drawn with the engines' own curves; larger ones are sampled
 // and clipped to the page first.
@@ -67,22 +72,31 @@ VectorCanvas::VectorCanvas(QPaintDevice& device) : device_(device) {
     if (painter_.isActive()) painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
-VectorCanvas::~VectorCanvas() { End(); }
+VectorCanvas::~VectorCanvas() {
+    End();
+}
 
 void VectorCanvas::End() {
     if (painter_.isActive()) painter_.end();
 }
 
-int VectorCanvas::Width() const { return device_.width(); }
-int VectorCanvas::Height() const { return device_.height(); }
+int VectorCanvas::Width() const {
+    return device_.width();
+}
+int VectorCanvas::Height() const {
+    return device_.height();
+}
 
 std::optional<TColor> VectorCanvas::ModeColour(TColor colour) const {
     switch (Pen.Mode) {
-    case pmCopy:
-    case pmNotXor:
-    case pmMask: return colour & 0xFFFFFFu;
-    case pmXor: return ~colour & 0xFFFFFFu;
-    case pmMerge: return std::nullopt;
+        case pmCopy:
+        case pmNotXor:
+        case pmMask:
+            return colour & 0xFFFFFFu;
+        case pmXor:
+            return ~colour & 0xFFFFFFu;
+        case pmMerge:
+            return std::nullopt;
     }
     return colour & 0xFFFFFFu;
 }
@@ -96,7 +110,8 @@ void VectorCanvas::Stroke(const std::vector<PointD>& points, bool closed) {
     const std::optional<TColor> colour = ModeColour(Pen.Color);
     if (!colour) return;
     const double width = std::max(1, Pen.Width);
-    const canvas_internal::DashPattern* dash = Pen.Width <= 1 ? canvas_internal::DashFor(Pen.Style) : nullptr;
+    const canvas_internal::DashPattern* dash =
+        Pen.Width <= 1 ? canvas_internal::DashFor(Pen.Style) : nullptr;
     const double margin = width + 4.0;
     const RectD page{-margin, -margin, Width() - 1.0 + margin, Height() - 1.0 + margin};
     const double scale = PatternScale();
@@ -171,8 +186,10 @@ void VectorCanvas::Hatch(const QPainterPath& area, const QColor& colour) {
     // canvas' hatch at scale 1.
     for (int family = 0; family < 2; ++family) {
         const double sign = family == 0 ? -1.0 : 1.0;
-        const double lo = family == 0 ? bounds.left() - bounds.bottom() : bounds.left() + bounds.top();
-        const double hi = family == 0 ? bounds.right() - bounds.top() : bounds.right() + bounds.bottom();
+        const double lo =
+            family == 0 ? bounds.left() - bounds.bottom() : bounds.left() + bounds.top();
+        const double hi =
+            family == 0 ? bounds.right() - bounds.top() : bounds.right() + bounds.bottom();
         for (double c = std::floor(lo / spacing) * spacing; c <= hi; c += spacing) {
             ys.clear();
             for (const QPolygonF& polygon : polygons) {
@@ -260,7 +277,9 @@ void VectorCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     Stroke({{1.0 * x1, 1.0 * y1}, {r, 1.0 * y1}, {r, b}, {1.0 * x1, b}}, true);
 }
 
-void VectorCanvas::Ellipse(int x1, int y1, int x2, int y2) { EllipticFigure(x1, y1, x2, y2, 0, 0, 0, 0, 0); }
+void VectorCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    EllipticFigure(x1, y1, x2, y2, 0, 0, 0, 0, 0);
+}
 
 void VectorCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
     EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 1);
@@ -271,10 +290,12 @@ void VectorCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
 }
 
 // kind 0: Ellipse, 1: Arc, 2: Pie.
-void VectorCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind) {
+void VectorCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                                  int kind) {
     const EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
     if (e.empty || !IsActive()) return;
-    const AngleRange range = kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
+    const AngleRange range =
+        kind == 0 ? AngleRange{} : canvas_internal::ArcRange(e, x3, y3, x4, y4);
     const bool native = Small({x1, y1, x2, y2});
     const QPointF centre = Centre({e.cx, e.cy});
 
@@ -300,7 +321,8 @@ void VectorCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             std::vector<PointD> pts = canvas_internal::SampleArc(areaBox, t0, sweep, 0.1);
             if (!range.Full()) pts.insert(pts.begin(), PointD{e.cx, e.cy});
             for (PointD& p : pts) p = {p.x + 0.5, p.y + 0.5};
-            pts = canvas_internal::ClipPolygon(pts, RectD{-4.0, -4.0, Width() + 4.0, Height() + 4.0});
+            pts =
+                canvas_internal::ClipPolygon(pts, RectD{-4.0, -4.0, Width() + 4.0, Height() + 4.0});
             if (pts.size() >= 3) {
                 area.moveTo(pts[0].x, pts[0].y);
                 for (std::size_t i = 1; i < pts.size(); ++i) area.lineTo(pts[i].x, pts[i].y);
@@ -347,9 +369,10 @@ void VectorCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
 
 void VectorCanvas::FillRect(const TRect& rect) {
     if (!IsActive() || Brush.Style == bsClear) return;
-    const QRectF box = QRectF(QPointF(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom)),
-                              QPointF(std::max(rect.Left, rect.Right), std::max(rect.Top, rect.Bottom)))
-                           .intersected(QRectF(-4.0, -4.0, Width() + 8.0, Height() + 8.0));
+    const QRectF box =
+        QRectF(QPointF(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom)),
+               QPointF(std::max(rect.Left, rect.Right), std::max(rect.Top, rect.Bottom)))
+            .intersected(QRectF(-4.0, -4.0, Width() + 8.0, Height() + 8.0));
     if (box.isEmpty()) return;
     if (Brush.Style == bsDiagCross) {
         QPainterPath path;
@@ -362,14 +385,17 @@ void VectorCanvas::FillRect(const TRect& rect) {
 
 QFont VectorCanvas::CurrentFont() const {
     const bool image = device_.devType() == QInternal::Image;
-    return canvas_internal::MakeFont(Font, canvas_internal::PixelSizeFor(Font.Size, device_.logicalDpiY()), !image);
+    return canvas_internal::MakeFont(
+        Font, canvas_internal::PixelSizeFor(Font.Size, device_.logicalDpiY()), !image);
 }
 
 int VectorCanvas::TextWidth(std::string_view text) {
     return QFontMetrics(CurrentFont(), &device_).horizontalAdvance(FromUtf8(text));
 }
 
-int VectorCanvas::TextHeight(std::string_view) { return QFontMetrics(CurrentFont(), &device_).height(); }
+int VectorCanvas::TextHeight(std::string_view) {
+    return QFontMetrics(CurrentFont(), &device_).height();
+}
 
 void VectorCanvas::TextOut(int x, int y, std::string_view text) {
     const QFont font = CurrentFont();
@@ -379,7 +405,9 @@ void VectorCanvas::TextOut(int x, int y, std::string_view text) {
     const int th = metrics.height();
     const long long right = static_cast<long long>(x) + tw;
     PenPos = {static_cast<int>(std::clamp<long long>(right, INT_MIN, INT_MAX)), y};
-    if (!IsActive() || x >= Width() || y >= Height() || right <= 0 || static_cast<long long>(y) + th <= 0) return;
+    if (!IsActive() || x >= Width() || y >= Height() || right <= 0 ||
+        static_cast<long long>(y) + th <= 0)
+        return;
     if (Brush.Style != bsClear) painter_.fillRect(QRect(x, y, tw, th), ToQColor(Brush.Color));
     painter_.save();
     painter_.setFont(font);
@@ -388,7 +416,9 @@ void VectorCanvas::TextOut(int x, int y, std::string_view text) {
     painter_.restore();
 }
 
-TColor VectorCanvas::GetPixel(int, int) const { return clWhite; }
+TColor VectorCanvas::GetPixel(int, int) const {
+    return clWhite;
+}
 
 void VectorCanvas::SetPixel(int x, int y, TColor colour) {
     if (!IsActive() || x < 0 || y < 0 || x >= Width() || y >= Height()) return;

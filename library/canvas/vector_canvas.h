@@ -15,7 +15,6 @@
 #pragma once
 
 #include <QPainter>
-
 #include <optional>
 #include <string_view>
 #include <vector>

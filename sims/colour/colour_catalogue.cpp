@@ -1,7 +1,8 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The catalogue rows of colour mixing, contrast, colour circles and the afterimage: what each menu entry sets up and which routine draws it.
+// The catalogue rows of colour mixing, contrast, colour circles and the afterimage: what each menu
+// entry sets up and which routine draws it.
 #include "sims/colour/colour_catalogue.h"
 
 #include "app/catalogue.h"
@@ -13,7 +14,6 @@
 #include "sims/colour/goethe_triangle.h"
 #include "sims/colour/simultaneous_contrast.h"
 #include "sims/colour/twelve_part_circle.h"
-
 
 namespace viv {
 
@@ -53,52 +53,52 @@ constexpr SV kAfterImageRows[] = {" Rød /%", " Grøn /%", " Blå %"};
 constexpr std::array kEntries = [] {
     std::array<CatalogueEntry, 7> c{};
     c[0] = {.Number = 20,
-             .Caption = "Farveblanding",
-             .Table = {4, 2, true},
-             .ColumnHeaders = {"Additiv", "", ""},
-             .RowHeaders = kRgbRows,
-             .Shown = Buttons::Table,
-             .BeforeSelect = &SetMixingStartValues,
-             .AfterSelect = &ColourMixingAfterSelect,
-             .Draw = &DrawColourMixing};
+            .Caption = "Farveblanding",
+            .Table = {4, 2, true},
+            .ColumnHeaders = {"Additiv", "", ""},
+            .RowHeaders = kRgbRows,
+            .Shown = Buttons::Table,
+            .BeforeSelect = &SetMixingStartValues,
+            .AfterSelect = &ColourMixingAfterSelect,
+            .Draw = &DrawColourMixing};
     c[1] = {.Number = 21,
-             .Caption = "Øjets træthed",
-             .Table = {4, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kAfterImageRows,
-             .Shown = Buttons::Table,
-             .BeforeSelect = &SetEyeFatigueStartValues,
-             .Draw = &DrawEyeFatigue,
-             .HideScrollBar1 = true};
+            .Caption = "Øjets træthed",
+            .Table = {4, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kAfterImageRows,
+            .Shown = Buttons::Table,
+            .BeforeSelect = &SetEyeFatigueStartValues,
+            .Draw = &DrawEyeFatigue,
+            .HideScrollBar1 = true};
     c[2] = {.Number = 22,
-             .Caption = "Komplementærfarve",
-             .Table = {4, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kRgbRows,
-             .Shown = Buttons::Table,
-             .AfterSelect = &LabelsRgb,
-             .Draw = &DrawComplementaryColour};
+            .Caption = "Komplementærfarve",
+            .Table = {4, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kRgbRows,
+            .Shown = Buttons::Table,
+            .AfterSelect = &LabelsRgb,
+            .Draw = &DrawComplementaryColour};
     c[3] = {.Number = 31,
-             .Caption = "Goethes farvetrekant",
-             .Table = {3, 2, false},
-             .AfterTable = &ColourCircleAfterTable,
-             .Draw = &DrawGoetheTriangle,
-             .HideScrollBar1 = true,
-             .Mouse = &ShowColourUnderMouse};
+            .Caption = "Goethes farvetrekant",
+            .Table = {3, 2, false},
+            .AfterTable = &ColourCircleAfterTable,
+            .Draw = &DrawGoetheTriangle,
+            .HideScrollBar1 = true,
+            .Mouse = &ShowColourUnderMouse};
     c[4] = {.Number = 32,
-             .Caption = "Den tolvdelte farvecirkel",
-             .Table = {3, 2, false},
-             .AfterTable = &ColourCircleAfterTable,
-             .Draw = &DrawTwelvePartCircle,
-             .HideScrollBar1 = true,
-             .Mouse = &ShowColourUnderMouse};
+            .Caption = "Den tolvdelte farvecirkel",
+            .Table = {3, 2, false},
+            .AfterTable = &ColourCircleAfterTable,
+            .Draw = &DrawTwelvePartCircle,
+            .HideScrollBar1 = true,
+            .Mouse = &ShowColourUnderMouse};
     c[5] = {.Number = 33,
-             .Caption = "Komplementært mønster",
-             .Table = {3, 2, false},
-             .Shown = Buttons::F3,
-             .BeforeSelect = &SetPatternStartValues,
-             .AfterSelect = &ContrastAfterSelect,
-             .Draw = &DrawComplementPattern};
+            .Caption = "Komplementært mønster",
+            .Table = {3, 2, false},
+            .Shown = Buttons::F3,
+            .BeforeSelect = &SetPatternStartValues,
+            .AfterSelect = &ContrastAfterSelect,
+            .Draw = &DrawComplementPattern};
     c[6] = {.Number = 34,
             .Caption = "Simultan kontrast",
             .Table = {3, 2, false},

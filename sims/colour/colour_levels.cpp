@@ -61,7 +61,8 @@ void WorldPieByAngle(const World& world, TCanvas& canvas, double cx, double cy, 
              cx + r * std::cos(to), cy + r * std::sin(to));
 }
 
-void WorldRectangle(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+void WorldRectangle(const World& world, TCanvas& canvas, double x1, double y1, double x2,
+                    double y2) {
     canvas.Rectangle(world.PictureX(std::fmin(x1, x2)), world.PictureY(std::fmax(y1, y2)),
                      world.PictureX(std::fmax(x1, x2)), world.PictureY(std::fmin(y1, y2)));
 }

@@ -45,7 +45,8 @@ void WorldPie(const World& world, TCanvas& canvas, double cx, double cy, double 
 void WorldPieByAngle(const World& world, TCanvas& canvas, double cx, double cy, double r,
                      double from, double to);
 // The rectangle with corners (x1, y1) and (x2, y2), in either order.
-void WorldRectangle(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2);
+void WorldRectangle(const World& world, TCanvas& canvas, double x1, double y1, double x2,
+                    double y2);
 // A filled disc.
 void WorldDisc(const World& world, TCanvas& canvas, double cx, double cy, double r);
 // Bold text at a picture pixel, then the font back to normal.

@@ -23,7 +23,7 @@ constexpr std::string_view kWidestLabel = "100.0% ";
 // A light is a pie of a circle of radius 5 facing the middle, from the ray towards the
 // start point counter-clockwise to the ray towards the end point (world units).
 constexpr double LightRadius = 5;
-constexpr double ScreenHalfSide = 6;  // the black screen the lights fall on
+constexpr double ScreenHalfSide = 6;    // the black screen the lights fall on
 constexpr double FigureHalfSide = 6.5;  // the screen and the filters lie inside
 
 struct LightShape {
@@ -37,9 +37,12 @@ enum class Channel : std::uint8_t { Red, Green, Blue };
 
 constexpr TColor InChannel(Channel channel, int level) {
     switch (channel) {
-    case Channel::Red: return RGB(level, 0, 0);
-    case Channel::Green: return RGB(0, level, 0);
-    case Channel::Blue: return RGB(0, 0, level);
+        case Channel::Red:
+            return RGB(level, 0, 0);
+        case Channel::Green:
+            return RGB(0, level, 0);
+        case Channel::Blue:
+            return RGB(0, 0, level);
     }
     return clBlack;
 }
@@ -105,7 +108,8 @@ void DrawLightShapes(App& app, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmCopy;
-    WorldRectangle(app.Map, canvas, -ScreenHalfSide, -ScreenHalfSide, ScreenHalfSide, ScreenHalfSide);
+    WorldRectangle(app.Map, canvas, -ScreenHalfSide, -ScreenHalfSide, ScreenHalfSide,
+                   ScreenHalfSide);
     for (const Light& light : kLights) DrawLightShape(app, canvas, light);
 }
 
@@ -268,26 +272,35 @@ void DrawColourMixing(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     ColourState& cs = ColourOf(app);
     World& world = app.Map;
     switch (event) {
-    case Event::Redraw:
-        world.PictureMarginX = 0;
-        world.PictureMarginY = 0;
-        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
-        ReadLevels(app);
-        DrawMixingPicture(app, canvas, clearFirst);
-        break;
-    case Event::TrackBar2:
-        cs.AdditiveMode = app.Window.TrackBar2.Position == 0;
-        DrawMixingPicture(app, canvas, false);
-        Relabel(app);
-        break;
-    case Event::ScrollBar1: ChangeLevel(app, canvas, &ColourState::Level1, app.Window.ScrollBar1); break;
-    case Event::ScrollBar2: ChangeLevel(app, canvas, &ColourState::Level2, app.Window.ScrollBar2); break;
-    case Event::ScrollBar3: ChangeLevel(app, canvas, &ColourState::Level3, app.Window.ScrollBar3); break;
-    default: break;
+        case Event::Redraw:
+            world.PictureMarginX = 0;
+            world.PictureMarginY = 0;
+            SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight,
+                       world.AspectHeight);
+            ReadLevels(app);
+            DrawMixingPicture(app, canvas, clearFirst);
+            break;
+        case Event::TrackBar2:
+            cs.AdditiveMode = app.Window.TrackBar2.Position == 0;
+            DrawMixingPicture(app, canvas, false);
+            Relabel(app);
+            break;
+        case Event::ScrollBar1:
+            ChangeLevel(app, canvas, &ColourState::Level1, app.Window.ScrollBar1);
+            break;
+        case Event::ScrollBar2:
+            ChangeLevel(app, canvas, &ColourState::Level2, app.Window.ScrollBar2);
+            break;
+        case Event::ScrollBar3:
+            ChangeLevel(app, canvas, &ColourState::Level3, app.Window.ScrollBar3);
+            break;
+        default:
+            break;
     }
     WriteLevelCells(app);
     const MainWindowModel& w = app.Window;
-    WriteLevelPanels(app, w.ScrollBar1Symbol.Caption, w.ScrollBar2Symbol.Caption, w.ScrollBar3Symbol.Caption);
+    WriteLevelPanels(app, w.ScrollBar1Symbol.Caption, w.ScrollBar2Symbol.Caption,
+                     w.ScrollBar3Symbol.Caption);
 }
 
 }  // namespace viv

@@ -19,17 +19,17 @@ enum class EyePhase : std::uint8_t { Instructions, SquareShown, Afterimage };
 
 struct ColourState {
     // --- Mixing and contrast: the three scroll bars, each 255 at the top ---
-    int Level1 = 255;  // red, or the yellow filter (ScrollBar1)
-    int Level2 = 255;  // green, or the cyan filter (ScrollBar2)
-    int Level3 = 255;  // blue, or the magenta filter (ScrollBar3)
+    int Level1 = 255;          // red, or the yellow filter (ScrollBar1)
+    int Level2 = 255;          // green, or the cyan filter (ScrollBar2)
+    int Level3 = 255;          // blue, or the magenta filter (ScrollBar3)
     bool AdditiveMode = true;  // light on black; false: filters on white
     double BandShift = 0.4;    // the pattern's shift between the colour and its complement
 
     // --- The eye's fatigue ---
     EyePhase Phase = EyePhase::Instructions;
-    std::uint32_t StareStartTime = 0;       // ms on the program's clock when the square appeared
-    std::array<int, 3> SquareLevels{};      // red, green, blue, each 0..254
-    std::mt19937 SquareRandom;              // reseeded from the clock for every square
+    std::uint32_t StareStartTime = 0;   // ms on the program's clock when the square appeared
+    std::array<int, 3> SquareLevels{};  // red, green, blue, each 0..254
+    std::mt19937 SquareRandom;          // reseeded from the clock for every square
 };
 
 // The colour simulations' state in the program's core.

@@ -19,7 +19,8 @@ std::string Channel(const char* name, int value) {
 void ShowColourUnderMouse(App& app, TCanvas& canvas) {
     World& world = app.Map;
     MouseToWorld(world, app.host().Pointer());
-    const TColor c = canvas.GetPixel(world.PictureX(world.MouseWorld.x), world.PictureY(world.MouseWorld.y));
+    const TColor c =
+        canvas.GetPixel(world.PictureX(world.MouseWorld.x), world.PictureY(world.MouseWorld.y));
     app.Window.Panel1 = Channel("R=", RedOf(c));
     app.Window.Panel2 = Channel("G=", GreenOf(c));
     app.Window.Panel3 = Channel("B=", BlueOf(c));

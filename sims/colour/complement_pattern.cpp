@@ -17,9 +17,9 @@ namespace viv {
 namespace {
 
 constexpr int EdgePoints = 50;
-constexpr int BandCount = 10;       // the last one white
-constexpr double BandWidth = 1.5;   // world units
-constexpr double ShiftScale = 7;    // the shift of TrackBar2's position p is p/7 world units
+constexpr int BandCount = 10;      // the last one white
+constexpr double BandWidth = 1.5;  // world units
+constexpr double ShiftScale = 7;   // the shift of TrackBar2's position p is p/7 world units
 
 // The wavy left edge, from y = 5 down to y = -4.8 (world units), in pixels.
 std::array<TPoint, EdgePoints> LeftEdge(const World& world) {
@@ -73,19 +73,32 @@ void DrawComplementPattern(App& app, Event event, bool clearFirst, TCanvas& canv
     ColourState& cs = ColourOf(app);
     bool draw = true;
     switch (event) {
-    case Event::Redraw:
-        world.PictureMarginX = 0;
-        world.PictureMarginY = 0;
-        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
-        ReadLevels(app);
-        cs.BandShift = app.Window.TrackBar2.Position;
-        break;
-    case Event::ScrollBar1: cs.Level1 = LevelOf(app.Window.ScrollBar1); break;
-    case Event::ScrollBar2: cs.Level2 = LevelOf(app.Window.ScrollBar2); break;
-    case Event::ScrollBar3: cs.Level3 = LevelOf(app.Window.ScrollBar3); break;
-    case Event::TrackBar2: cs.BandShift = app.Window.TrackBar2.Position; break;
-    case Event::F3: app.State.ShowNormals = !app.State.ShowNormals; break;
-    default: draw = false; break;
+        case Event::Redraw:
+            world.PictureMarginX = 0;
+            world.PictureMarginY = 0;
+            SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight,
+                       world.AspectHeight);
+            ReadLevels(app);
+            cs.BandShift = app.Window.TrackBar2.Position;
+            break;
+        case Event::ScrollBar1:
+            cs.Level1 = LevelOf(app.Window.ScrollBar1);
+            break;
+        case Event::ScrollBar2:
+            cs.Level2 = LevelOf(app.Window.ScrollBar2);
+            break;
+        case Event::ScrollBar3:
+            cs.Level3 = LevelOf(app.Window.ScrollBar3);
+            break;
+        case Event::TrackBar2:
+            cs.BandShift = app.Window.TrackBar2.Position;
+            break;
+        case Event::F3:
+            app.State.ShowNormals = !app.State.ShowNormals;
+            break;
+        default:
+            draw = false;
+            break;
     }
     if (draw) DrawPattern(app, canvas);
     WriteRgbPanels(app);

@@ -14,7 +14,7 @@ namespace viv {
 namespace {
 
 constexpr double CircleX = 9.5, CircleY = 0;  // centre of the colour circle, world units
-constexpr double DiscRadius = 5;               // the mixed colour and its complement
+constexpr double DiscRadius = 5;              // the mixed colour and its complement
 
 constexpr TColor Mean(TColor a, TColor b) {
     return RGB((RedOf(a) + RedOf(b)) / 2, (GreenOf(a) + GreenOf(b)) / 2,
@@ -102,22 +102,24 @@ void DrawColourRing(App& app, int n, TCanvas& canvas, double radius) {
 void DrawComplementaryColour(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     switch (event) {
-    case Event::Redraw:
-        world.PictureMarginX = 0;
-        world.PictureMarginY = 0;
-        SetupWorld(world, 0, clearFirst, canvas, -6, 14, -world.AspectHeight, world.AspectHeight);
-        ReadLevels(app);
-        DrawColourCircle(app, canvas, clearFirst);
-        DrawMixer(app, canvas);
-        break;
-    case Event::ScrollBar1:
-    case Event::TrackBar2:
-    case Event::ScrollBar2:
-    case Event::ScrollBar3:
-        ReadLevels(app);
-        DrawMixer(app, canvas);
-        break;
-    default: break;
+        case Event::Redraw:
+            world.PictureMarginX = 0;
+            world.PictureMarginY = 0;
+            SetupWorld(world, 0, clearFirst, canvas, -6, 14, -world.AspectHeight,
+                       world.AspectHeight);
+            ReadLevels(app);
+            DrawColourCircle(app, canvas, clearFirst);
+            DrawMixer(app, canvas);
+            break;
+        case Event::ScrollBar1:
+        case Event::TrackBar2:
+        case Event::ScrollBar2:
+        case Event::ScrollBar3:
+            ReadLevels(app);
+            DrawMixer(app, canvas);
+            break;
+        default:
+            break;
     }
     WriteLevelCells(app);
     WriteRgbPanels(app);

@@ -49,12 +49,14 @@ void DrawSquare(App& app, TCanvas& canvas, TColor fill) {
     canvas.Pen.Mode = pmCopy;
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = fill;
-    WorldRectangle(app.Map, canvas, -SquareHalfSide, -SquareHalfSide, SquareHalfSide, SquareHalfSide);
+    WorldRectangle(app.Map, canvas, -SquareHalfSide, -SquareHalfSide, SquareHalfSide,
+                   SquareHalfSide);
 }
 
 void WriteSquareCells(App& app) {
     const ColourState& cs = ColourOf(app);
-    for (int k = 0; k < 3; ++k) app.Table.SetCell(1, k + 1, PercentText(cs.SquareLevels[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < 3; ++k)
+        app.Table.SetCell(1, k + 1, PercentText(cs.SquareLevels[static_cast<std::size_t>(k)]));
 }
 
 // A square of a new colour: three independent levels spread evenly over 0..254.

@@ -13,9 +13,9 @@ namespace viv {
 
 namespace {
 
-constexpr double Side = 3.5;                // a, world units
+constexpr double Side = 3.5;                              // a, world units
 constexpr double Height = Side * 0.86602540378443864676;  // h = a sin 60°
-constexpr double X0 = -6, Y0 = -4;          // lower-left corner of the large triangle
+constexpr double X0 = -6, Y0 = -4;                        // lower-left corner of the large triangle
 
 constexpr std::array<GoetheTriangle, 9> kTriangles{{
     {true, 0, 0, RGB(255, 255, 0)},

@@ -15,8 +15,8 @@
 namespace viv {
 
 struct GoetheTriangle {
-    bool up;             // apex above the base; false: apex below
-    double atX, atY;     // the corner the triangle is placed by, in sides a and heights h
+    bool up;          // apex above the base; false: apex below
+    double atX, atY;  // the corner the triangle is placed by, in sides a and heights h
     TColor colour;
 };
 

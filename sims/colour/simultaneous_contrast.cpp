@@ -36,16 +36,25 @@ void DrawSimultaneousContrast(App& app, Event event, bool clearFirst, TCanvas& c
     ColourState& cs = ColourOf(app);
     bool draw = true;
     switch (event) {
-    case Event::Redraw:
-        world.PictureMarginX = 0;
-        world.PictureMarginY = 0;
-        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
-        ReadLevels(app);
-        break;
-    case Event::ScrollBar1: cs.Level1 = LevelOf(app.Window.ScrollBar1); break;
-    case Event::ScrollBar2: cs.Level2 = LevelOf(app.Window.ScrollBar2); break;
-    case Event::ScrollBar3: cs.Level3 = LevelOf(app.Window.ScrollBar3); break;
-    default: draw = false; break;
+        case Event::Redraw:
+            world.PictureMarginX = 0;
+            world.PictureMarginY = 0;
+            SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight,
+                       world.AspectHeight);
+            ReadLevels(app);
+            break;
+        case Event::ScrollBar1:
+            cs.Level1 = LevelOf(app.Window.ScrollBar1);
+            break;
+        case Event::ScrollBar2:
+            cs.Level2 = LevelOf(app.Window.ScrollBar2);
+            break;
+        case Event::ScrollBar3:
+            cs.Level3 = LevelOf(app.Window.ScrollBar3);
+            break;
+        default:
+            draw = false;
+            break;
     }
     if (draw) DrawSquares(app, canvas);
     WriteRgbPanels(app);

@@ -15,14 +15,14 @@ namespace viv {
 
 namespace {
 
-constexpr double RingOuter = 5;     // world units
-constexpr double RingInner = 4.25;  // r: also the hexagon's corners
+constexpr double RingOuter = 5;         // world units
+constexpr double RingInner = 4.25;      // r: also the hexagon's corners
 constexpr double SectorOverlap = 0.01;  // radians each sector reaches into the next
 
-constexpr std::array<TColor, 12> kColours{
-    RGB(255, 0, 0),   RGB(255, 84, 0),   RGB(255, 127, 0), RGB(255, 192, 64),
-    RGB(255, 255, 0), RGB(127, 255, 127), RGB(0, 192, 0),  RGB(0, 171, 255),
-    RGB(0, 0, 255),   RGB(0, 64, 192),   RGB(128, 0, 128), RGB(191, 0, 0)};
+constexpr std::array<TColor, 12> kColours{RGB(255, 0, 0),    RGB(255, 84, 0),  RGB(255, 127, 0),
+                                          RGB(255, 192, 64), RGB(255, 255, 0), RGB(127, 255, 127),
+                                          RGB(0, 192, 0),    RGB(0, 171, 255), RGB(0, 0, 255),
+                                          RGB(0, 64, 192),   RGB(128, 0, 128), RGB(191, 0, 0)};
 
 double Radians(double degrees) {
     return degrees * Pi / 180;

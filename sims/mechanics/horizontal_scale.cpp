@@ -12,10 +12,10 @@ namespace viv {
 
 namespace {
 
-constexpr int TicksPerLabel = 5;  // every fifth tick, counted from the first, is labelled
-constexpr double LongTick = 0.5;  // world units
+constexpr int TicksPerLabel = 5;   // every fifth tick, counted from the first, is labelled
+constexpr double LongTick = 0.5;   // world units
 constexpr double ShortTick = 0.2;  // world units
-constexpr int GlyphOverhang = 1;  // pixels a glyph may reach beyond its text box
+constexpr int GlyphOverhang = 1;   // pixels a glyph may reach beyond its text box
 
 struct Label {
     int x = 0, y = 0;  // top-left, pixels
@@ -34,8 +34,8 @@ std::vector<double> TickPositions(double step, double right, double left) {
     return out;
 }
 
-std::vector<Label> Labels(const World& world, TCanvas& canvas, double step, double right, double left,
-                          double y) {
+std::vector<Label> Labels(const World& world, TCanvas& canvas, double step, double right,
+                          double left, double y) {
     std::vector<Label> labels;
     const std::vector<double> ticks = TickPositions(step, right, left);
     for (std::size_t i = 0; i < ticks.size(); i += TicksPerLabel) {
@@ -63,13 +63,15 @@ void WriteKeeping(TCanvas& canvas, const Label& label, ScaleUnderlay& underlay) 
     std::size_t i = 0;
     for (int py = r.Top; py < r.Bottom; ++py)
         for (int px = r.Left; px < r.Right; ++px, ++i)
-            if (canvas.GetPixel(px, py) != before[i]) underlay.Pixels.push_back({px, py, before[i]});
+            if (canvas.GetPixel(px, py) != before[i])
+                underlay.Pixels.push_back({px, py, before[i]});
     underlay.Boxes.push_back(r);
 }
 
 // The line runs one step beyond the first and the last tick. Each tick hangs down from
 // the line, leaving the line's own pixel alone.
-void DrawLines(const World& world, TCanvas& canvas, double step, double right, double left, double y) {
+void DrawLines(const World& world, TCanvas& canvas, double step, double right, double left,
+               double y) {
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.MoveTo(world.PictureX(left - step), world.PictureY(y));
@@ -104,7 +106,8 @@ void DrawHorizontalScale(const World& world, TCanvas& canvas, bool shown, double
     } else {
         DrawLines(world, canvas, step, right, left, y);
         bool kept = underlay != nullptr && underlay->Boxes.size() == labels.size();
-        for (std::size_t i = 0; kept && i < labels.size(); ++i) kept = underlay->Boxes[i] == BoxOf(canvas, labels[i]);
+        for (std::size_t i = 0; kept && i < labels.size(); ++i)
+            kept = underlay->Boxes[i] == BoxOf(canvas, labels[i]);
         if (kept) {
             // Last written first, in case one label's box reached into another's.
             for (auto p = underlay->Pixels.rbegin(); p != underlay->Pixels.rend(); ++p)

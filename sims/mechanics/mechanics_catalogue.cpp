@@ -1,7 +1,8 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The catalogue rows of the spring, waves on a string, standing waves, sonar and water waves: what each menu entry sets up and which routine draws it.
+// The catalogue rows of the spring, waves on a string, standing waves, sonar and water waves: what
+// each menu entry sets up and which routine draws it.
 #include "sims/mechanics/mechanics_catalogue.h"
 
 #include "app/catalogue.h"
@@ -36,37 +37,37 @@ constexpr SV kSpringRows[] = {" fjederforlængelse, x/m",  " fjedermasse, m/kg",
 constexpr std::array kEntries = [] {
     std::array<CatalogueEntry, 5> c{};
     c[0] = {.Number = 36,
-             .Caption = "Fjedersvingning",
-             .Table = {7, 2, true},
-             .ColumnHeaders = kCaptionOnly,
-             .RowHeaders = kSpringRows,
-             .Shown = Buttons::F2 | Buttons::F5 | Buttons::F6 | Buttons::Clock,
-             .BeforeSelect = &SpringStart,
-             .Draw = &DrawSpringSimulation,
-             .Drag = &SpringWeightDrag};
+            .Caption = "Fjedersvingning",
+            .Table = {7, 2, true},
+            .ColumnHeaders = kCaptionOnly,
+            .RowHeaders = kSpringRows,
+            .Shown = Buttons::F2 | Buttons::F5 | Buttons::F6 | Buttons::Clock,
+            .BeforeSelect = &SpringStart,
+            .Draw = &DrawSpringSimulation,
+            .Drag = &SpringWeightDrag};
     c[1] = {.Number = 37,
-             .Caption = "Bølgeudbredelse",
-             .Table = {3, 2, false},
-             .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock,
-             .BeforeSelect = &SetWavePropagationStartValues,
-             .Draw = &DrawWavePropagation};
+            .Caption = "Bølgeudbredelse",
+            .Table = {3, 2, false},
+            .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock,
+            .BeforeSelect = &SetWavePropagationStartValues,
+            .Draw = &DrawWavePropagation};
     c[2] = {.Number = 38,
-             .Caption = "Stående bølger",
-             .Table = {3, 2, false},
-             .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F6 | Buttons::Clock,
-             .BeforeSelect = &SetStandingWavesStartValues,
-             .Draw = &DrawStandingWaves};
+            .Caption = "Stående bølger",
+            .Table = {3, 2, false},
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F6 | Buttons::Clock,
+            .BeforeSelect = &SetStandingWavesStartValues,
+            .Draw = &DrawStandingWaves};
     c[3] = {.Number = 39,
-             .Caption = "Sonar",
-             .Table = {3, 2, false},
-             .Shown = Buttons::F6 | Buttons::Clock,
-             .BeforeSelect = &SetSonarStartValues,
-             .Draw = &DrawSonar};
+            .Caption = "Sonar",
+            .Table = {3, 2, false},
+            .Shown = Buttons::F6 | Buttons::Clock,
+            .BeforeSelect = &SetSonarStartValues,
+            .Draw = &DrawSonar};
     c[4] = {.Number = 40,
-             .Caption = "Vandbølger",
-             .Shown = Buttons::F2 | Buttons::F3 | Buttons::Clock,
-             .BeforeSelect = &SetWaterWavesStartValues,
-             .Draw = &DrawWaterWaves};
+            .Caption = "Vandbølger",
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::Clock,
+            .BeforeSelect = &SetWaterWavesStartValues,
+            .Draw = &DrawWaterWaves};
     return c;
 }();
 

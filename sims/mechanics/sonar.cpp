@@ -17,7 +17,7 @@ namespace viv {
 namespace {
 
 constexpr double WorldLeft = -0.1, WorldRight = 1.9;  // km
-constexpr double StepsPerKm = 30;     // AnimationStep per km the pulse goes
+constexpr double StepsPerKm = 30;                     // AnimationStep per km the pulse goes
 constexpr int FrontCount = 6;
 constexpr double FrontSpacing = 0.05;  // km
 constexpr double EchoWindow = 0.015;   // km: the echo is back within this of 2 D
@@ -53,8 +53,10 @@ void DrawTarget(App& app, TCanvas& canvas) {
     canvas.Pen.Width = world.BoldPenWidth;
     canvas.Brush.Color = clBlack;
     canvas.Brush.Style = bsSolid;
-    for (int j = 1; j <= 4; ++j) Line(world, canvas, d + 0.04, 1 - j / 3.0, d + 0.01, 1.3 - j / 3.0);
-    canvas.Polygon({world.Picture(d + 0.02, -1), world.Picture(d + 0.08, -1), world.Picture(d + 0.05, -1.5)});
+    for (int j = 1; j <= 4; ++j)
+        Line(world, canvas, d + 0.04, 1 - j / 3.0, d + 0.01, 1.3 - j / 3.0);
+    canvas.Polygon(
+        {world.Picture(d + 0.02, -1), world.Picture(d + 0.08, -1), world.Picture(d + 0.05, -1.5)});
     canvas.Pen.Width = world.PenWidth;
     // The hull's half-width at y = -2, -1, 0, 1, 2 about x = D + 0.05.
     constexpr double halfWidth[] = {0.045, 0.05, 0.05, 0.04, 0};
@@ -99,8 +101,8 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Brush.Color = clBlack;
     canvas.Brush.Style = bsSolid;
-    canvas.Rectangle(world.PictureX(-TransmitterWidth), world.PictureY(HalfHeight), world.PictureX(0),
-                     world.PictureY(-HalfHeight));
+    canvas.Rectangle(world.PictureX(-TransmitterWidth), world.PictureY(HalfHeight),
+                     world.PictureX(0), world.PictureY(-HalfHeight));
     canvas.Brush.Style = bsClear;
     // The scale lies under the target, as it does when F6 lays it down between taking the
     // target away and drawing it again.
@@ -135,8 +137,9 @@ void DrawSonar(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::Tick || event == Event::Step ||
-                         event == Event::F2 || event == Event::F6;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::Tick || event == Event::Step || event == Event::F2 ||
+                         event == Event::F6;
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -144,29 +147,29 @@ void DrawSonar(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     DrawPulse(app, canvas);
     switch (event) {
-    case Event::ScrollBar1:
-        DrawTarget(app, canvas);
-        ws.TargetDistance = w.ScrollBar1.Position * 0.02 + 0.2;
-        DrawTarget(app, canvas);
-        break;
-    case Event::TrackBar1:
-        ws.SoundSpeed = w.TrackBar1.Position * 10 + 1400;
-        break;
-    case Event::Tick:
-    case Event::Step:
-        st.AnimationStep += ws.WaveSpeedStep;
-        // The next pulse leaves once this one has gone well past the target and back.
-        if (PulseFront(app) > 2 * (ws.TargetDistance + Overshoot)) st.AnimationStep = 0;
-        break;
-    case Event::F2:
-        st.ShowMarks = !st.ShowMarks;
-        break;
-    default:  // F6
-        st.ShowRays = !st.ShowRays;
-        DrawTarget(app, canvas);
-        DrawScale(app, canvas, st.ShowRays);
-        DrawTarget(app, canvas);
-        break;
+        case Event::ScrollBar1:
+            DrawTarget(app, canvas);
+            ws.TargetDistance = w.ScrollBar1.Position * 0.02 + 0.2;
+            DrawTarget(app, canvas);
+            break;
+        case Event::TrackBar1:
+            ws.SoundSpeed = w.TrackBar1.Position * 10 + 1400;
+            break;
+        case Event::Tick:
+        case Event::Step:
+            st.AnimationStep += ws.WaveSpeedStep;
+            // The next pulse leaves once this one has gone well past the target and back.
+            if (PulseFront(app) > 2 * (ws.TargetDistance + Overshoot)) st.AnimationStep = 0;
+            break;
+        case Event::F2:
+            st.ShowMarks = !st.ShowMarks;
+            break;
+        default:  // F6
+            st.ShowRays = !st.ShowRays;
+            DrawTarget(app, canvas);
+            DrawScale(app, canvas, st.ShowRays);
+            DrawTarget(app, canvas);
+            break;
     }
     DrawPulse(app, canvas);
     WriteReadOuts(app);

@@ -45,15 +45,14 @@ constexpr std::string_view ScaleUnit = " cm";
 // The energy diagram in the upper right: elongation in metres across, energy in joules
 // upwards.
 constexpr double InsetXMin = -0.2, InsetXMax = 0.5, InsetYMin = -0.02, InsetYMax = 0.11;
-constexpr double InsetXStep = 0.01;    // m between the parabola's points
-constexpr double ParabolaCut = 0.12;   // J: the parabola's points above are left out
+constexpr double InsetXStep = 0.01;   // m between the parabola's points
+constexpr double ParabolaCut = 0.12;  // J: the parabola's points above are left out
 constexpr double MarkerBottom = -0.02, MarkerTop = 0.1;  // J
 constexpr double RestArrowX = 1.3, RestLabelX = 2.6, RestArrowLength = 0.3;
 
 // The phase pointer and the energy marker show the moment; in red they stay visible where
 // they run along a black axis (not-xor turns the crossing cyan instead of white).
 constexpr TColor MomentColour = clRed;
-
 
 // The phase pointer at the lowest point of the swing, a quarter period in.
 constexpr double LowestPhase = 1.5 * Pi;
@@ -154,8 +153,9 @@ void DrawWeights(const World& world, TCanvas& canvas, int n, double x0, double y
     canvas.Brush.Color = clBlack;
     canvas.Brush.Style = bsDiagCross;
     for (int i = 1; i <= n; ++i) {
-        canvas.Rectangle(world.PictureX(x0 - WeightHalfWidth), world.PictureY(bottom + WeightHeight * i),
-                         world.PictureX(x0 + WeightHalfWidth), world.PictureY(bottom + WeightHeight * (i - 1)));
+        canvas.Rectangle(
+            world.PictureX(x0 - WeightHalfWidth), world.PictureY(bottom + WeightHeight * i),
+            world.PictureX(x0 + WeightHalfWidth), world.PictureY(bottom + WeightHeight * (i - 1)));
     }
     canvas.Brush.Style = bsClear;
 }
@@ -264,7 +264,8 @@ void DrawScale(App& app, TCanvas& canvas, bool shown) {
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = clBlack;
     const World& world = app.Map;
-    DrawMeasuringScale(world, canvas, shown, ScaleUnit, ScaleFactor, ScaleAt, world.WorldYMax, underlay);
+    DrawMeasuringScale(world, canvas, shown, ScaleUnit, ScaleFactor, ScaleAt, world.WorldYMax,
+                       underlay);
 }
 
 // The rest level of the diagram reaches under the scale's labels: while both are shown,
@@ -348,57 +349,59 @@ void DrawSpringSimulation(App& app, Event event, bool clearFirst, TCanvas& canva
     SpringState& s = SpringOf(app);
     SharedState& st = app.State;
     switch (event) {
-    case Event::Redraw:
-        FullRedraw(app, clearFirst, canvas);
-        WriteEnergies(app);
-        return;
-    case Event::ScrollBar1:
-    case Event::TrackBar1:
-    case Event::TrackBar2:
-    case Event::Tick:
-    case Event::Step:
-    case Event::F2:
-    case Event::F5:
-    case Event::F6:
-        break;
-    default:
-        return;
+        case Event::Redraw:
+            FullRedraw(app, clearFirst, canvas);
+            WriteEnergies(app);
+            return;
+        case Event::ScrollBar1:
+        case Event::TrackBar1:
+        case Event::TrackBar2:
+        case Event::Tick:
+        case Event::Step:
+        case Event::F2:
+        case Event::F5:
+        case Event::F6:
+            break;
+        default:
+            return;
     }
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     DrawFigure(app, canvas, PointerMode::Stored);
     switch (event) {
-    case Event::ScrollBar1:
-    case Event::TrackBar1:
-    case Event::TrackBar2: {
-        if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Erase);
-        const MainWindowModel& w = app.Window;
-        if (event == Event::ScrollBar1) s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
-        if (event == Event::TrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
-        if (event == Event::TrackBar2) s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
-        UpdateSpringState(app);
-        if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Draw);
-        break;
-    }
-    case Event::Tick:
-    case Event::Step: {
-        // Unsigned: the difference is right across the clock's wrap after 49.7 days.
-        const std::uint32_t elapsed = app.host().Milliseconds() - s.SpringStartTime;
-        s.SpringTime = elapsed / 1000.0;
-        UpdateSpringState(app);
-        break;
-    }
-    case Event::F2:
-        st.ShowMarks = !st.ShowMarks;
-        break;
-    case Event::F5:
-        st.ShowRedRay = !st.ShowRedRay;
-        ChangeDiagram(app, canvas, st.ShowRedRay ? DiagramMode::Draw : DiagramMode::Erase);
-        break;
-    default:  // F6
-        st.ShowRays = !st.ShowRays;
-        DrawScale(app, canvas, st.ShowRays);
-        break;
+        case Event::ScrollBar1:
+        case Event::TrackBar1:
+        case Event::TrackBar2: {
+            if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Erase);
+            const MainWindowModel& w = app.Window;
+            if (event == Event::ScrollBar1)
+                s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
+            if (event == Event::TrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
+            if (event == Event::TrackBar2)
+                s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
+            UpdateSpringState(app);
+            if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Draw);
+            break;
+        }
+        case Event::Tick:
+        case Event::Step: {
+            // Unsigned: the difference is right across the clock's wrap after 49.7 days.
+            const std::uint32_t elapsed = app.host().Milliseconds() - s.SpringStartTime;
+            s.SpringTime = elapsed / 1000.0;
+            UpdateSpringState(app);
+            break;
+        }
+        case Event::F2:
+            st.ShowMarks = !st.ShowMarks;
+            break;
+        case Event::F5:
+            st.ShowRedRay = !st.ShowRedRay;
+            ChangeDiagram(app, canvas, st.ShowRedRay ? DiagramMode::Draw : DiagramMode::Erase);
+            break;
+        default:  // F6
+            st.ShowRays = !st.ShowRays;
+            DrawScale(app, canvas, st.ShowRays);
+            break;
     }
     DrawFigure(app, canvas, PointerMode::New);
     WriteEnergies(app);

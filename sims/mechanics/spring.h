@@ -16,15 +16,15 @@ namespace viv {
 
 struct DragFigure;
 
-constexpr double Gravity = 9.816;     // m/s^2
-constexpr double WeightMass = 0.05;   // kg, one weight
+constexpr double Gravity = 9.816;    // m/s^2
+constexpr double WeightMass = 0.05;  // kg, one weight
 
 // The spring's motion for n weights, spring constant k (N/m) and amplitude A (m).
 struct SpringMotion {
-    double Mass = 0;        // m = 0.05 n, kg
-    double Period = 0;      // T = 2 pi sqrt(m / k), s; 0 with no weights
+    double Mass = 0;         // m = 0.05 n, kg
+    double Period = 0;       // T = 2 pi sqrt(m / k), s; 0 with no weights
     double Equilibrium = 0;  // static elongation e = m g / k, m
-    double Amplitude = 0;   // m; 0 with no weights: an empty spring does not oscillate
+    double Amplitude = 0;    // m; 0 with no weights: an empty spring does not oscillate
 
     bool Oscillates() const { return Period > 0; }
     // The elongation t seconds after the start: e + A sin(2 pi t / T), m.

@@ -21,15 +21,15 @@ namespace viv {
 namespace {
 
 constexpr double WorldLeft = -10, WorldRight = 10;
-constexpr std::uint16_t PipeLambda = 32;   // world units
-constexpr double PipeEnd = 8;              // world units
-constexpr double SampleStep = 0.25;        // world units between the curves' points
-constexpr double LayerTop = 1.8;           // the air layers reach from -1.8 to 1.8
-constexpr double LayerSwing = 0.25;        // a layer's displacement per unit of the curve
+constexpr std::uint16_t PipeLambda = 32;  // world units
+constexpr double PipeEnd = 8;             // world units
+constexpr double SampleStep = 0.25;       // world units between the curves' points
+constexpr double LayerTop = 1.8;          // the air layers reach from -1.8 to 1.8
+constexpr double LayerSwing = 0.25;       // a layer's displacement per unit of the curve
 constexpr double PipeHalfHeight = 2;
-constexpr double OpenEnd = 7.9;            // where the drawn open ends stop
+constexpr double OpenEnd = 7.9;  // where the drawn open ends stop
 constexpr double PressureScale = 0.5;
-constexpr double PhasePerStep = 0.01;      // radians of sin tau per AnimationStep
+constexpr double PhasePerStep = 0.01;  // radians of sin tau per AnimationStep
 // Past 2^30 steps the counter goes back 10^8 periods of sin tau (6.28e8 steps), which
 // leaves the phase within 0.003 radians of where it was.
 constexpr std::int32_t StepLimit = 1 << 30;
@@ -42,7 +42,6 @@ constexpr TColor PressureColour = clGreen;
 constexpr std::string_view HalfOpenTitle = "Halvåbent rør";
 constexpr std::string_view OpenTitle = "Åbent rør        ";
 constexpr std::string_view ClosedTitle = "Lukket rør       ";
-
 
 enum class WaveMode { Erase, Draw };
 
@@ -73,18 +72,19 @@ void DrawPipe(App& app, TCanvas& canvas) {
     canvas.Pen.Style = psSolid;
     canvas.Pen.Width = world.BoldPenWidth;
     switch (StringWavesOf(app).WaveType) {
-    case 2:
-        Line(world, canvas, OpenEnd, h, -OpenEnd, h);
-        Line(world, canvas, OpenEnd, -h, -OpenEnd, -h);
-        break;
-    case 3:
-        canvas.Polyline({world.Picture(PipeEnd, h), world.Picture(-PipeEnd, h), world.Picture(-PipeEnd, -h),
-                         world.Picture(PipeEnd, -h), world.Picture(PipeEnd, h)});
-        break;
-    default:
-        canvas.Polyline({world.Picture(OpenEnd, h), world.Picture(0, h), world.Picture(0, -h),
-                         world.Picture(OpenEnd, -h)});
-        break;
+        case 2:
+            Line(world, canvas, OpenEnd, h, -OpenEnd, h);
+            Line(world, canvas, OpenEnd, -h, -OpenEnd, -h);
+            break;
+        case 3:
+            canvas.Polyline({world.Picture(PipeEnd, h), world.Picture(-PipeEnd, h),
+                             world.Picture(-PipeEnd, -h), world.Picture(PipeEnd, -h),
+                             world.Picture(PipeEnd, h)});
+            break;
+        default:
+            canvas.Polyline({world.Picture(OpenEnd, h), world.Picture(0, h), world.Picture(0, -h),
+                             world.Picture(OpenEnd, -h)});
+            break;
     }
     canvas.Pen.Width = world.PenWidth;
 }
@@ -107,7 +107,8 @@ void DrawStandingWave(App& app, TCanvas& canvas, WaveMode mode) {
         displacement.push_back(world.Picture(x, u));
         pressure.push_back(world.Picture(x, shape.Pressure(x, amplitude)));
         // At a closed end the layer would lie in the wall (a node) and cut it in two.
-        const bool inWall = (x == shape.Start && ws.WaveType != 2) || (x == PipeEnd && ws.WaveType == 3);
+        const bool inWall =
+            (x == shape.Start && ws.WaveType != 2) || (x == PipeEnd && ws.WaveType == 3);
         if (j % 2 == 0 && !inWall) layers.push_back(x + LayerSwing * u);
     }
     const auto drawLayers = [&] {
@@ -167,18 +168,18 @@ StandingWaveShape StandingWaveFor(int pipeType, int harmonic, int lambda) {
     const bool odd = harmonic % 2 != 0;
     int multiplier = 1;
     switch (pipeType) {
-    case 2:  // open: displacement antinodes at both ends
-        s.Phase = odd ? Pi / 2 : 0;
-        s.Start = -PipeEnd;
-        break;
-    case 3:  // closed: nodes at both ends
-        s.Phase = odd ? 0 : Pi / 2;
-        s.Start = -PipeEnd;
-        break;
-    default:  // half-open: only the odd harmonics 2k + 1 fit
-        multiplier = 2;
-        s.Start = 0;
-        break;
+        case 2:  // open: displacement antinodes at both ends
+            s.Phase = odd ? Pi / 2 : 0;
+            s.Start = -PipeEnd;
+            break;
+        case 3:  // closed: nodes at both ends
+            s.Phase = odd ? 0 : Pi / 2;
+            s.Start = -PipeEnd;
+            break;
+        default:  // half-open: only the odd harmonics 2k + 1 fit
+            multiplier = 2;
+            s.Start = 0;
+            break;
     }
     s.WaveNumber = 2 * Pi * (multiplier * harmonic + 1) / lambda;
     return s;
@@ -205,8 +206,8 @@ void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) 
         DrawStandingWave(app, canvas, WaveMode::Erase);
         return;
     }
-    const bool handled = (event >= Event::ScrollBar1 && event <= Event::Step) || (event >= Event::F2 && event <= Event::F4) ||
-                         event == Event::F6;
+    const bool handled = (event >= Event::ScrollBar1 && event <= Event::Step) ||
+                         (event >= Event::F2 && event <= Event::F4) || event == Event::F6;
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -214,44 +215,45 @@ void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) 
     canvas.Pen.Mode = pmNotXor;
     DrawStandingWave(app, canvas, WaveMode::Erase);
     switch (event) {
-    case Event::ScrollBar1:
-        ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
-        break;
-    case Event::TrackBar1:
-        ws.HarmonicNumber = static_cast<std::uint16_t>(std::max(w.TrackBar1.Position - 1, 0));
-        ShowHarmonic(app);
-        if (st.ShowNormals) RedrawScene(app, canvas, true);
-        break;
-    case Event::TrackBar2:
-        DrawPipe(app, canvas);
-        ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
-        DrawTitle(app, canvas);
-        DrawPipe(app, canvas);
-        if (st.ShowNormals) RedrawScene(app, canvas, true);
-        break;
-    case Event::Tick:
-    case Event::Step:
-        st.AnimationStep += ws.WaveSpeedStep;
-        if (st.AnimationStep > StepLimit) st.AnimationStep -= StepRewind;
-        break;
-    case Event::F2:
-        st.ShowMarks = !st.ShowMarks;
-        break;
-    case Event::F3:
-        st.ShowNormals = !st.ShowNormals;
-        if (!st.ShowNormals) RedrawScene(app, canvas, true);
-        break;
-    case Event::F4:
-        st.ShowAxes = !st.ShowAxes;
-        if (!st.ShowAxes) RedrawScene(app, canvas, true);
-        break;
-    default:  // F6
-        st.ShowRays = !st.ShowRays;
-        DrawPipe(app, canvas);
-        DrawScale(app, canvas, st.ShowRays);
-        DrawPipe(app, canvas);
-        if (st.ShowNormals) RedrawScene(app, canvas, true);
-        break;
+        case Event::ScrollBar1:
+            ws.WaveSpeedStep =
+                static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+            break;
+        case Event::TrackBar1:
+            ws.HarmonicNumber = static_cast<std::uint16_t>(std::max(w.TrackBar1.Position - 1, 0));
+            ShowHarmonic(app);
+            if (st.ShowNormals) RedrawScene(app, canvas, true);
+            break;
+        case Event::TrackBar2:
+            DrawPipe(app, canvas);
+            ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
+            DrawTitle(app, canvas);
+            DrawPipe(app, canvas);
+            if (st.ShowNormals) RedrawScene(app, canvas, true);
+            break;
+        case Event::Tick:
+        case Event::Step:
+            st.AnimationStep += ws.WaveSpeedStep;
+            if (st.AnimationStep > StepLimit) st.AnimationStep -= StepRewind;
+            break;
+        case Event::F2:
+            st.ShowMarks = !st.ShowMarks;
+            break;
+        case Event::F3:
+            st.ShowNormals = !st.ShowNormals;
+            if (!st.ShowNormals) RedrawScene(app, canvas, true);
+            break;
+        case Event::F4:
+            st.ShowAxes = !st.ShowAxes;
+            if (!st.ShowAxes) RedrawScene(app, canvas, true);
+            break;
+        default:  // F6
+            st.ShowRays = !st.ShowRays;
+            DrawPipe(app, canvas);
+            DrawScale(app, canvas, st.ShowRays);
+            DrawPipe(app, canvas);
+            if (st.ShowNormals) RedrawScene(app, canvas, true);
+            break;
     }
     DrawStandingWave(app, canvas, WaveMode::Draw);
 }

@@ -17,14 +17,14 @@ namespace viv {
 namespace {
 
 constexpr double WorldLeft = -10, WorldRight = 10;
-constexpr int Particles = 9;            // circles of radius 1 at x = -8, -6, .. 8
-constexpr double ParticleSpacing = 2;   // world units
+constexpr int Particles = 9;           // circles of radius 1 at x = -8, -6, .. 8
+constexpr double ParticleSpacing = 2;  // world units
 constexpr double FirstCircle = -8;
-constexpr int SurfacePoints = 65;       // 8 between neighbouring particles
+constexpr int SurfacePoints = 65;  // 8 between neighbouring particles
 constexpr int PointsPerParticle = 8;
 constexpr double BallRadius = 0.1;
 constexpr double CrossX = -6, CrossY = 3;  // where the angle between neighbours is shown
-constexpr double PhasePerStep = 0.002;  // radians per AnimationStep
+constexpr double PhasePerStep = 0.002;     // radians per AnimationStep
 // Below -2^30 steps the counter goes forward 10^5 turns (3.14e8 steps), which leaves the
 // phase within 0.001 radians of where it was.
 constexpr std::int32_t StepLimit = -(1 << 30);
@@ -33,7 +33,6 @@ constexpr int TitleRow = 20;  // pixels
 
 constexpr TColor BallColour = clGreen;
 constexpr TColor MarkColour = clBlue;
-
 
 void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
     canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
@@ -64,8 +63,10 @@ void DrawMovingFigure(App& app, TCanvas& canvas) {
         const double d = psi + 4 * delta;
         canvas.Pen.Color = MarkColour;
         Line(world, canvas, 0, 0, std::cos(d), std::sin(d));
-        canvas.Polyline({world.Picture(std::cos(d) + CrossX, std::sin(d) + CrossY), world.Picture(CrossX, CrossY),
-                         world.Picture(std::cos(d + delta) + CrossX, std::sin(d + delta) + CrossY)});
+        canvas.Polyline(
+            {world.Picture(std::cos(d) + CrossX, std::sin(d) + CrossY),
+             world.Picture(CrossX, CrossY),
+             world.Picture(std::cos(d + delta) + CrossX, std::sin(d + delta) + CrossY)});
     }
     canvas.Pen.Color = clBlack;
     std::vector<TPoint> surface;
@@ -87,10 +88,12 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
-    canvas.TextOut(world.PictureX(-9), TitleRow + world.PrintOffsetY, "Dybtvandsbølger, under udarbejdelse");
+    canvas.TextOut(world.PictureX(-9), TitleRow + world.PrintOffsetY,
+                   "Dybtvandsbølger, under udarbejdelse");
     Line(world, canvas, CrossX - 1, CrossY, CrossX + 1, CrossY);
     Line(world, canvas, CrossX, CrossY - 1, CrossX, CrossY + 1);
-    for (int i = 0; i < Particles; ++i) DrawCircle(world, canvas, ParticleSpacing * i + FirstCircle, 0, 1);
+    for (int i = 0; i < Particles; ++i)
+        DrawCircle(world, canvas, ParticleSpacing * i + FirstCircle, 0, 1);
     DrawMovingFigure(app, canvas);
 }
 
@@ -113,8 +116,9 @@ void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::Tick || event == Event::Step ||
-                         event == Event::F2 || event == Event::F3;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 ||
+                         event == Event::Tick || event == Event::Step || event == Event::F2 ||
+                         event == Event::F3;
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -122,24 +126,25 @@ void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     DrawMovingFigure(app, canvas);
     switch (event) {
-    case Event::ScrollBar1:
-        ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
-        break;
-    case Event::TrackBar2:
-        ws.PhaseDifference = w.TrackBar2.Position * Pi / 8;
-        break;
-    case Event::Tick:
-    case Event::Step:
-        // The circles turn clockwise, so the wave runs to the right.
-        st.AnimationStep -= ws.WaveSpeedStep;
-        if (st.AnimationStep < StepLimit) st.AnimationStep += StepRewind;
-        break;
-    case Event::F2:
-        st.ShowMarks = !st.ShowMarks;
-        break;
-    default:  // F3
-        st.ShowNormals = !st.ShowNormals;
-        break;
+        case Event::ScrollBar1:
+            ws.WaveSpeedStep =
+                static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+            break;
+        case Event::TrackBar2:
+            ws.PhaseDifference = w.TrackBar2.Position * Pi / 8;
+            break;
+        case Event::Tick:
+        case Event::Step:
+            // The circles turn clockwise, so the wave runs to the right.
+            st.AnimationStep -= ws.WaveSpeedStep;
+            if (st.AnimationStep < StepLimit) st.AnimationStep += StepRewind;
+            break;
+        case Event::F2:
+            st.ShowMarks = !st.ShowMarks;
+            break;
+        default:  // F3
+            st.ShowNormals = !st.ShowNormals;
+            break;
     }
     DrawMovingFigure(app, canvas);
 }

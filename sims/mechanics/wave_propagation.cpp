@@ -20,12 +20,12 @@ namespace viv {
 namespace {
 
 constexpr double WorldLeft = -10, WorldRight = 10;
-constexpr int HalfRow = 9;                   // balls each side of the middle one, per spacing
-constexpr double Swing = 0.3;                // longitudinal amplitude at spacing 1, world units
+constexpr int HalfRow = 9;     // balls each side of the middle one, per spacing
+constexpr double Swing = 0.3;  // longitudinal amplitude at spacing 1, world units
 constexpr double LargeBall = 0.3, SmallBall = 0.2;  // radii, world units
 constexpr double CurveFrom = -9, CurveStep = 0.25;  // world units
-constexpr int CurvePoints = 73;              // -9 .. 9
-constexpr double PhasePerStep = 0.01;        // world units the wave moves per AnimationStep
+constexpr int CurvePoints = 73;                     // -9 .. 9
+constexpr double PhasePerStep = 0.01;               // world units the wave moves per AnimationStep
 // The phase repeats after 2520 world units, a whole number of every wavelength (5 .. 10),
 // so the step counter can start again there without the picture noticing.
 constexpr std::int32_t StepCycle = 252000;
@@ -37,7 +37,6 @@ constexpr TColor MiddleColour = clGreen;
 
 constexpr std::string_view LongitudinalTitle = "Longitudinalbølger ";
 constexpr std::string_view TransverseTitle = "Transversalbølger  ";
-
 
 double Tau(const App& app) {
     return PhasePerStep * app.State.AnimationStep;
@@ -133,7 +132,8 @@ void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool handled = (event >= Event::ScrollBar1 && event <= Event::Step) || IsFunctionKey(event);
+    const bool handled =
+        (event >= Event::ScrollBar1 && event <= Event::Step) || IsFunctionKey(event);
     if (!handled) return;
     StringWavesState& ws = StringWavesOf(app);
     SharedState& st = app.State;
@@ -141,39 +141,40 @@ void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas
     canvas.Pen.Mode = pmNotXor;
     DrawWaveBalls(app, canvas);
     switch (event) {
-    case Event::ScrollBar1:
-        ws.WaveSpeedStep = static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
-        break;
-    case Event::TrackBar1:
-        ws.WaveLambda = static_cast<std::uint16_t>(w.TrackBar1.Position + 4);
-        WriteLambda(app);
-        break;
-    case Event::TrackBar2:
-        ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
-        DrawTitle(app, canvas);
-        break;
-    case Event::Tick:
-    case Event::Step:
-        st.AnimationStep += ws.WaveSpeedStep;
-        if (st.AnimationStep >= StepCycle) st.AnimationStep -= StepCycle;
-        break;
-    case Event::F2:
-        st.ShowMarks = !st.ShowMarks;
-        break;
-    case Event::F3:
-        st.ShowNormals = !st.ShowNormals;
-        break;
-    case Event::F4:
-        st.ShowAxes = !st.ShowAxes;
-        break;
-    case Event::F5:
-        st.ShowRedRay = !st.ShowRedRay;
-        ws.BallRadius = st.ShowRedRay ? SmallBall : LargeBall;
-        break;
-    default:  // F6
-        st.ShowRays = !st.ShowRays;
-        DrawScale(app, canvas, st.ShowRays);
-        break;
+        case Event::ScrollBar1:
+            ws.WaveSpeedStep =
+                static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+            break;
+        case Event::TrackBar1:
+            ws.WaveLambda = static_cast<std::uint16_t>(w.TrackBar1.Position + 4);
+            WriteLambda(app);
+            break;
+        case Event::TrackBar2:
+            ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
+            DrawTitle(app, canvas);
+            break;
+        case Event::Tick:
+        case Event::Step:
+            st.AnimationStep += ws.WaveSpeedStep;
+            if (st.AnimationStep >= StepCycle) st.AnimationStep -= StepCycle;
+            break;
+        case Event::F2:
+            st.ShowMarks = !st.ShowMarks;
+            break;
+        case Event::F3:
+            st.ShowNormals = !st.ShowNormals;
+            break;
+        case Event::F4:
+            st.ShowAxes = !st.ShowAxes;
+            break;
+        case Event::F5:
+            st.ShowRedRay = !st.ShowRedRay;
+            ws.BallRadius = st.ShowRedRay ? SmallBall : LargeBall;
+            break;
+        default:  // F6
+            st.ShowRays = !st.ShowRays;
+            DrawScale(app, canvas, st.ShowRays);
+            break;
     }
     DrawWaveBalls(app, canvas);
 }

@@ -21,11 +21,11 @@ namespace {
 
 constexpr double RadPerDeg = Pi / 180;
 constexpr double XMin = -8, XMax = 12;
-constexpr double Wedge = Pi / 3;             // the angle between faces 2 and 0
-constexpr double OutsideLength = 3;          // of the incident and the emergent ray
-constexpr double IncidenceLength = 6;        // the dotted continuation of the incident ray
+constexpr double Wedge = Pi / 3;       // the angle between faces 2 and 0
+constexpr double OutsideLength = 3;    // of the incident and the emergent ray
+constexpr double IncidenceLength = 6;  // the dotted continuation of the incident ray
 constexpr double DeviationArcRadius = 2;
-constexpr double NormalHalf = 1;             // the normals reach 1 unit to either side
+constexpr double NormalHalf = 1;  // the normals reach 1 unit to either side
 constexpr double Tiny = 1e-9;
 
 // The inset graph: i across, v upwards, both in degrees.
@@ -254,8 +254,8 @@ void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         WriteTable(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::F2 ||
-                         event == Event::F3;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::F2 || event == Event::F3;
     if (!handled) return;
     DrawRay(app, canvas);  // erases it
     switch (event) {
@@ -264,9 +264,14 @@ void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, 3);
             DrawCurve(app, canvas);
             break;
-        case Event::F2: s.ShowMarks = !s.ShowMarks; break;
-        case Event::F3: s.ShowNormals = !s.ShowNormals; break;
-        default: break;
+        case Event::F2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case Event::F3:
+            s.ShowNormals = !s.ShowNormals;
+            break;
+        default:
+            break;
     }
     ReadControls(app);
     DrawRay(app, canvas);

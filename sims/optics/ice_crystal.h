@@ -49,11 +49,11 @@ constexpr int WedgeFace = 0;
 
 // The ray of index n at the angle of incidence i (radians) through the crystal.
 struct IceRay {
-    WorldPoint Start;   // 3 units before the entry point
-    WorldPoint Entry;   // the middle of face 2
-    WorldPoint Exit;    // where the ray inside meets the crystal's surface
-    WorldPoint End;     // 3 units beyond the exit along the emergent ray, when it emerges
-    int ExitFace = 0;   // the face the ray inside meets
+    WorldPoint Start;       // 3 units before the entry point
+    WorldPoint Entry;       // the middle of face 2
+    WorldPoint Exit;        // where the ray inside meets the crystal's surface
+    WorldPoint End;         // 3 units beyond the exit along the emergent ray, when it emerges
+    int ExitFace = 0;       // the face the ray inside meets
     double Incident = 0;    // the incident direction, radians from the x axis
     double Refraction = 0;  // r1 at the entry, radians
     double Emergence = 0;   // e at face 0, radians, when the ray emerges

@@ -19,10 +19,10 @@ namespace viv {
 
 // The own state of both simulations, kept while other simulations are shown.
 struct ImageFormationState {
-    double ObjectX = -8;         // a, world units (cm)
-    double ObjectHeight = 3;     // G, world units (cm)
-    double FocalLength = 2;      // f of the lens, world units (cm)
-    double MirrorLength = 10;    // L: the mirror's focal point lies L/2 from its vertex
+    double ObjectX = -8;       // a, world units (cm)
+    double ObjectHeight = 3;   // G, world units (cm)
+    double FocalLength = 2;    // f of the lens, world units (cm)
+    double MirrorLength = 10;  // L: the mirror's focal point lies L/2 from its vertex
 };
 
 ImageFormationState& ImageFormationOf(App& app);

@@ -136,9 +136,10 @@ void DrawLensSystems(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         WriteTable(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
-                         event == Event::TrackBar3 || event == Event::TrackBar4 || event == Event::F2 ||
-                         event == Event::F3 || event == Event::F4 || event == Event::F6;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::TrackBar2 || event == Event::TrackBar3 ||
+                         event == Event::TrackBar4 || event == Event::F2 || event == Event::F3 ||
+                         event == Event::F4 || event == Event::F6;
     if (!handled) return;
     DrawFigures(app, canvas);  // erases them
     switch (event) {

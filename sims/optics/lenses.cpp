@@ -245,9 +245,9 @@ void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas)
         WriteTable(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
-                         event == Event::TrackBar3 || event == Event::TrackBar4 ||
-                         IsFunctionKey(event);
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::TrackBar2 || event == Event::TrackBar3 ||
+                         event == Event::TrackBar4 || IsFunctionKey(event);
     if (!handled) return;
 
     LensState& lens = LensOf(app);

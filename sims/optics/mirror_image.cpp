@@ -20,9 +20,9 @@ namespace {
 constexpr double XMin = -14, XMax = 6;
 
 // The mirror's rim: most of the picture's height, at most 60° round its centre.
-constexpr double RimFactor = 0.9;                   // of AspectHeight
+constexpr double RimFactor = 0.9;                    // of AspectHeight
 constexpr double MaxRimFactor = 0.8660254037844386;  // sin 60°, of the radius
-constexpr double BackThickness = 0.05;  // the mirror's back behind the reflecting face
+constexpr double BackThickness = 0.05;               // the mirror's back behind the reflecting face
 constexpr double TickHalf = 1;
 
 constexpr TColor MirrorColour = clBlack;

@@ -246,8 +246,8 @@ void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas) 
         WriteSphereTable(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::F2 ||
-                         event == Event::F3 || event == Event::F6;
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 ||
+                         event == Event::F2 || event == Event::F3 || event == Event::F6;
     if (!handled) return;
     DrawSphereFigures(app, canvas);  // erases them
     if (event == Event::F2) s.ShowMarks = !s.ShowMarks;

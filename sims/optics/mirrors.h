@@ -43,7 +43,9 @@ void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas);
 // --- The optics, shared with the tests ---
 
 // The parabola x = -A y^2 with its focus at (-f, 0): A = 1 / (4 f).
-constexpr double ParabolaA(double f) { return 1 / (4 * f); }
+constexpr double ParabolaA(double f) {
+    return 1 / (4 * f);
+}
 constexpr double ParabolaHalfHeight = 3;  // the mirror reaches from y = -3 to 3
 
 // The spherical mirror: concave about (-r, 0), convex about (r, 0).

@@ -62,7 +62,8 @@ constexpr std::array kEntries = [] {
             .Table = {8, 3, true},
             .ColumnHeaders = {CaptionHeader, "blå", "rød"},
             .RowHeaders = kLensRows,
-            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 |
+                     Buttons::Table,
             .BeforeSelect = &SetLensStartValues,
             .Draw = &DrawLensProperties,
             .Drag = &LensBeamDrag};
@@ -71,7 +72,8 @@ constexpr std::array kEntries = [] {
             .Table = {6, 2, true},
             .ColumnHeaders = kCaptionOnly,
             .RowHeaders = kImageRows,
-            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 |
+                     Buttons::Table,
             .BeforeSelect = &SetLensImageStartValues,
             .Draw = &DrawLensImage,
             .Drag = &ObjectArrowDrag};
@@ -106,7 +108,8 @@ constexpr std::array kEntries = [] {
             .Table = {6, 2, true},
             .ColumnHeaders = kCaptionOnly,
             .RowHeaders = kImageRows,
-            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 |
+                     Buttons::Table,
             .BeforeSelect = &SetMirrorImageStartValues,
             .Draw = &DrawMirrorImage,
             .Drag = &ObjectArrowDrag};

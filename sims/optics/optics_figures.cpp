@@ -150,7 +150,7 @@ OpticalImage ThinLensImage(double a, double f, double G) {
 
 OpticalImage MirrorImage(double a, double xF, double G) {
     OpticalImage image;
-    const double focalSlope = G / xF;  // the parallel ray after reflection, negated
+    const double focalSlope = G / xF;   // the parallel ray after reflection, negated
     const double vertexSlope = -G / a;  // the ray reflected at the vertex
     if (a == 0 || xF == 0 || vertexSlope + focalSlope == 0) return image;
     image.Exists = true;

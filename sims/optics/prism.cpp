@@ -376,13 +376,14 @@ void DrawPrism(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         WriteTable(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
-                         (event >= Event::F2 && event <= Event::F4);
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::TrackBar2 || (event >= Event::F2 && event <= Event::F4);
     if (!handled) return;
 
     SharedState& s = app.State;
     PrismState& prism = PrismOf(app);
-    const bool curvesChange = event == Event::TrackBar1 || event == Event::TrackBar2 || event == Event::F4;
+    const bool curvesChange =
+        event == Event::TrackBar1 || event == Event::TrackBar2 || event == Event::F4;
     DrawRays(app, canvas);  // erases them
     if (curvesChange) DrawCurves(app, canvas);
     const double oldApex = prism.Apex;

@@ -39,15 +39,15 @@ constexpr double PrismBaseY = -3;
 
 // A ray of index n entering the middle of the left face at the angle of incidence i.
 struct PrismRay {
-    WorldPoint Start;  // on x = -5, where the incident ray is drawn from
-    WorldPoint Entry;  // P1, the middle of the left face
-    WorldPoint Exit;   // P2 on the right face, or the point where the ray meets the base
-    WorldPoint End;    // the end of the emergent or the reflected ray (not with MeetsBase)
-    double Incident = 0;    // a, the incident direction (radians from the x axis)
-    double Refraction = 0;  // r1, at the first face (radians)
-    double Emergence = 0;   // e, at the second face (radians), when the ray emerges
-    double Deviation = 0;   // v = i + e - p (radians), when the ray emerges
-    bool Emerges = false;   // n sin r2 < 1 and the ray reaches the second face
+    WorldPoint Start;        // on x = -5, where the incident ray is drawn from
+    WorldPoint Entry;        // P1, the middle of the left face
+    WorldPoint Exit;         // P2 on the right face, or the point where the ray meets the base
+    WorldPoint End;          // the end of the emergent or the reflected ray (not with MeetsBase)
+    double Incident = 0;     // a, the incident direction (radians from the x axis)
+    double Refraction = 0;   // r1, at the first face (radians)
+    double Emergence = 0;    // e, at the second face (radians), when the ray emerges
+    double Deviation = 0;    // v = i + e - p (radians), when the ray emerges
+    bool Emerges = false;    // n sin r2 < 1 and the ray reaches the second face
     bool MeetsBase = false;  // the ray inside reaches the base before the second face
 };
 

@@ -4,10 +4,9 @@
 #include "sims/rainbow/airy_bow.h"
 
 #include <algorithm>
-#include <cmath>
-
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/airy.hpp>
+#include <cmath>
 
 #include "library/colour_table.h"
 #include "library/trig.h"

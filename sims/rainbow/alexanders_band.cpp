@@ -10,12 +10,12 @@
 
 #include "app/drag.h"
 #include "app/events.h"
-#include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/rainbow/rainbow_state.h"
 
 namespace viv {
 
@@ -392,8 +392,9 @@ void SetBandRayParameter(App& app) {
 }
 
 void DrawAlexandersBand(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::TrackBar2 || event == Event::F2;
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar1 || event == Event::TrackBar2 ||
+                         event == Event::F2;
     if (!handled || !app.Buffers) return;
     RainbowState& rs = RainbowOf(app);
     SharedState& s = app.State;

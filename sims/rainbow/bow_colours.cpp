@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "app/drag.h"
-#include "sims/rainbow/angle_cursor_drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/world.h"
+#include "sims/rainbow/angle_cursor_drag.h"
 #include "sims/rainbow/bow_statistics.h"
 
 namespace viv {
@@ -24,17 +24,16 @@ namespace viv {
 namespace {
 
 // The graph: exit angle v in degrees across, rays per degree upwards.
-constexpr double GraphXMin = -15, GraphXMax = 190;  // degrees
+constexpr double GraphXMin = -15, GraphXMax = 190;    // degrees
 constexpr double GraphYMin = -200, GraphYMax = 2000;  // rays per degree
 // The inset of the colours' edges: degrees across, one row per colour upwards.
 constexpr double InsetXMin = 32, InsetXMax = 60;  // degrees
 constexpr double InsetYMin = -3, InsetYMax = 20;
-constexpr double InsetAxisX = 35;   // degrees, where the inset's angle axis starts
-constexpr double SumRowY = 1;       // the row where all colours add up
+constexpr double InsetAxisX = 35;  // degrees, where the inset's angle axis starts
+constexpr double SumRowY = 1;      // the row where all colours add up
 constexpr double InsetMarkTop = 19;
 
 constexpr int LastAngle = 179;  // the count curves run up to 178°
-
 
 std::size_t ColourIndex(int c) {
     return static_cast<std::size_t>(std::clamp(c, 1, ColourCount));
@@ -91,7 +90,8 @@ void DrawCountCurve(App& app, TCanvas& canvas) {
     canvas.Pen.Width = world.BoldPenWidth;
     std::vector<TPoint> points;
     for (int k = static_cast<int>(bows.PrimaryBowAngle[c]); k >= 1; --k)
-        points.push_back(world.Picture(k + st.PrimaryBinOffset, counts[static_cast<std::size_t>(k)]));
+        points.push_back(
+            world.Picture(k + st.PrimaryBinOffset, counts[static_cast<std::size_t>(k)]));
     canvas.Polyline(points);
     points.clear();
     for (int k = static_cast<int>(bows.SecondaryBowAngle[c]); k <= LastAngle - 1; ++k)
@@ -119,7 +119,8 @@ void DrawColourSums(App& app, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     std::vector<TPoint> points{world.Picture(1 + f1, at(sum, 1))};
     int k = 2;
-    for (; k <= LastAngle && at(sum, k) > 0.1; ++k) points.push_back(world.Picture(k + f1, at(sum, k)));
+    for (; k <= LastAngle && at(sum, k) > 0.1; ++k)
+        points.push_back(world.Picture(k + f1, at(sum, k)));
     points.push_back(world.Picture(k + f1, 0));
     canvas.Polyline(points);
 
@@ -198,7 +199,8 @@ void DrawColourArrow(App& app, TCanvas& canvas) {
     canvas.Pen.Color = ColourTable[static_cast<std::size_t>(c)].ScreenColour;
     canvas.Pen.Width = world.BoldPenWidth;
     const double y = RowOf(c);
-    canvas.Polyline({world.Picture(33, y + 0.5), world.Picture(33.5, y), world.Picture(33, y - 0.5)});
+    canvas.Polyline(
+        {world.Picture(33, y + 0.5), world.Picture(33.5, y), world.Picture(33, y - 0.5)});
     Line(world, canvas, 32, y, 33, y);
     canvas.Pen.Width = world.PenWidth;
     if (app.State.ShowMarks) DrawBowAngleMarks(app, canvas, 0, InsetMarkTop);
@@ -318,7 +320,8 @@ void DrawIntensityCurve(App& app, TCanvas& canvas, IntensitySide which, int last
     canvas.Pen.Style = which == IntensitySide::Above ? psDot : psSolid;
     std::vector<TPoint> points;
     for (int k = static_cast<int>(bows.PrimaryBowAngle[c]); k >= 1; --k)
-        points.push_back(world.Picture(k + st.PrimaryBinOffset, values[static_cast<std::size_t>(k)]));
+        points.push_back(
+            world.Picture(k + st.PrimaryBinOffset, values[static_cast<std::size_t>(k)]));
     canvas.Polyline(points);
     points.clear();
     for (int k = static_cast<int>(bows.SecondaryBowAngle[c]); k <= last - 1; ++k)
@@ -340,8 +343,9 @@ void BowColoursAfterTable(App& app) {
 }
 
 void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::F2 || event == Event::F5 || event == Event::F6;
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar1 || event == Event::F2 || event == Event::F5 ||
+                         event == Event::F6;
     if (!handled || !app.Buffers) return;
     SharedState& s = app.State;
     BowStatistics& st = BowStatsOf(app);
@@ -399,7 +403,9 @@ void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
 namespace {
 
 // The cross of the angle cursor, as last drawn: 50 rays per degree up and down.
-bool GripsCursor(App& app, TPoint p) { return GripsAngleCursor(app, p, 50); }
+bool GripsCursor(App& app, TPoint p) {
+    return GripsAngleCursor(app, p, 50);
+}
 
 }  // namespace
 

@@ -10,12 +10,12 @@
 
 #include "app/drag.h"
 #include "app/events.h"
-#include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/rainbow/rainbow_state.h"
 
 namespace viv {
 
@@ -253,8 +253,8 @@ void SetConeStartValues(App& app) {
 
 void DrawBowCone(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     RainbowState& rs = RainbowOf(app);
-    const bool handled =
-        event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::F2;
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar2 || event == Event::F2;
     if (handled) {
         if (event == Event::Redraw) {
             DrawConeScene(app, clearFirst, canvas);

@@ -63,8 +63,8 @@ void WriteBowLabels(App& app) {
 void DrawRedRainbowRay(App& app, TCanvas& canvas) {
     const SharedState& s = app.State;
     const std::size_t c = static_cast<std::size_t>(std::clamp(s.CurrentColour, 1, ColourCount));
-    const double q = s.CurrentBow == 1 ? s.Rainbow.PrimaryBowParameter[c]
-                                       : s.Rainbow.SecondaryBowParameter[c];
+    const double q =
+        s.CurrentBow == 1 ? s.Rainbow.PrimaryBowParameter[c] : s.Rainbow.SecondaryBowParameter[c];
     DrawDropRay(app, canvas, s.CurrentBow, RainbowRayColour, false, q);
 }
 
@@ -90,7 +90,7 @@ void WriteBowPolarisationTable(App& app) {
     const PolarisationShares shares =
         BowPolarisationShares(p, Colour(s.CurrentColour).WaterIndex, s.CurrentBow);
     ResultsTable& t = app.Table;
-    const auto row = [&t](int r, const double (&v)[2]) {
+    const auto row = [&t](int r, const double(&v)[2]) {
         t.SetCell(1, r, FormatReal(6, 2, v[Perp]));
         t.SetCell(2, r, FormatReal(8, 2, v[Par]));
     };
@@ -112,8 +112,9 @@ void DrawCurrentRay(App& app, TCanvas& canvas) {
     const DropRayContext context = DropContext(app);
     const double p = CurrentParameter(s);
     const RayReadout readout =
-        s.CurrentBow == 1 ? DrawPrimaryRaySplit(context, rays, RayControlledColour, true, canvas, p)
-                          : DrawSecondaryRaySplit(context, rays, RayControlledColour, true, canvas, p);
+        s.CurrentBow == 1
+            ? DrawPrimaryRaySplit(context, rays, RayControlledColour, true, canvas, p)
+            : DrawSecondaryRaySplit(context, rays, RayControlledColour, true, canvas, p);
     ShowRayReadout(app, readout);
     DrawIncomingPolarisation(app, canvas);
     DrawRefractionMarker(app, RefractionMarkerKind::Drop, canvas);
@@ -203,8 +204,8 @@ PolarisationShares BowPolarisationShares(double p, double n, int bow) {
 void DrawBowRayMarker(App& app, TCanvas& canvas) {
     const SharedState& s = app.State;
     const std::size_t c = static_cast<std::size_t>(std::clamp(s.CurrentColour, 1, ColourCount));
-    const double beta = s.CurrentBow == 1 ? s.Rainbow.PrimaryBowRefraction[c]
-                                          : s.Rainbow.SecondaryBowRefraction[c];
+    const double beta =
+        s.CurrentBow == 1 ? s.Rainbow.PrimaryBowRefraction[c] : s.Rainbow.SecondaryBowRefraction[c];
     EnterReflectanceInset(app);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
@@ -225,7 +226,8 @@ void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas
         DrawRedRainbowRay(app, canvas);
         return;
     }
-    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool control =
+        event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
     const bool toggle = event >= Event::F2 && event <= Event::F4;
     if (!control && !toggle) return;
 

@@ -27,12 +27,12 @@ void DrawBowRayMarker(App& app, TCanvas& canvas);
 // The light left of each polarisation, in per cent of the incoming, for the impact
 // parameter p (0..1) of a ray of `bow` in water of index n.
 struct PolarisationShares {
-    double AfterEntry[2];         // perpendicular, parallel
-    double AfterReflection[2];    // after the first reflection inside
-    double AfterSecond[2];        // bow 1: leaving the drop; bow 2: after the second reflection
-    double Leaving[2];            // what leaves the drop
-    bool RatioDefined = true;     // false when no perpendicular light leaves
-    double Ratio = 0;             // parallel / perpendicular of the light leaving
+    double AfterEntry[2];       // perpendicular, parallel
+    double AfterReflection[2];  // after the first reflection inside
+    double AfterSecond[2];      // bow 1: leaving the drop; bow 2: after the second reflection
+    double Leaving[2];          // what leaves the drop
+    bool RatioDefined = true;   // false when no perpendicular light leaves
+    double Ratio = 0;           // parallel / perpendicular of the light leaving
 };
 PolarisationShares BowPolarisationShares(double p, double n, int bow);
 

@@ -14,10 +14,10 @@ namespace viv {
 namespace {
 
 constexpr double TwiceDegPerRad = 114.59155902616464;  // 360 / pi: radians to twice the degrees
-constexpr int LastRay = BowStatistics::Rays - 1;        // 20000, the ray grazing the drop
-constexpr int ExactEvery = 8;                           // the arc-sine table is exact every 8th ray
-constexpr int RaysPerSample = 10;                       // rays between two Fresnel samples
-constexpr int SummedBins = 180;                         // the colour sums run over bins 0..179
+constexpr int LastRay = BowStatistics::Rays - 1;       // 20000, the ray grazing the drop
+constexpr int ExactEvery = 8;                          // the arc-sine table is exact every 8th ray
+constexpr int RaysPerSample = 10;                      // rays between two Fresnel samples
+constexpr int SummedBins = 180;                        // the colour sums run over bins 0..179
 
 std::size_t Row(int c) {
     return static_cast<std::size_t>(std::clamp(c, 1, ColourCount) - 1);
@@ -109,7 +109,7 @@ void ComputeFresnelSamples(App& app, int c) {
     const double n = Colour(c).WaterIndex;
     const std::uint16_t mode = st.PolarisationMode;
     constexpr int last = BowStatistics::Samples - 1;  // 2001, beyond the drop's edge
-    constexpr int edge = last - 1;                     // 2000, p = 1
+    constexpr int edge = last - 1;                    // 2000, p = 1
 
     // Straight in: both polarisations alike.
     const double r0 = ((n - 1) / (n + 1)) * ((n - 1) / (n + 1));
@@ -234,8 +234,8 @@ void CountColour(App& app, int c) {
     CountRays(app, c);
     AddToColourSums(app, c);
     st.ColourDone[static_cast<std::size_t>(c)] = true;
-    st.AllColoursDone = std::all_of(st.ColourDone.begin() + 1, st.ColourDone.end(),
-                                    [](bool done) { return done; });
+    st.AllColoursDone =
+        std::all_of(st.ColourDone.begin() + 1, st.ColourDone.end(), [](bool done) { return done; });
 }
 
 }  // namespace

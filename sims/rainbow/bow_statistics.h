@@ -16,14 +16,15 @@
 namespace viv {
 
 struct BowStatistics {
-    static constexpr int Rays = 20001;   // ray index j = 0..20000, impact parameter p = j / 20000
+    static constexpr int Rays = 20001;    // ray index j = 0..20000, impact parameter p = j / 20000
     static constexpr int Samples = 2002;  // Fresnel samples s = 0..2001, p = s / 2000
     static constexpr int Bins = 181;      // whole degrees 0..180
 
     bool ArcSinTableBuilt = false;
     std::array<bool, ColourCount + 1> ColourDone{};  // indexed 1..8
     bool AllColoursDone = false;
-    std::array<std::uint16_t, ColourCount + 1> PrimaryPeak{};  // largest count below the primary bow
+    std::array<std::uint16_t, ColourCount + 1>
+        PrimaryPeak{};  // largest count below the primary bow
     std::array<std::uint16_t, ColourCount + 1> SecondaryPeak{};  // above the secondary bow
     // 0 unpolarised light, 1 polarised perpendicular to the plane of incidence, 2 parallel.
     std::uint16_t PolarisationMode = 0;
@@ -48,9 +49,9 @@ struct BowStatistics {
 };
 
 // How much each colour counts in the sum over all colours; the weights add up to 1.
-constexpr std::array<double, ColourCount + 1> ColourWeight{
-    0, 24.0 / 380, 33.0 / 380, 34.0 / 380, 84.0 / 380, 10.0 / 380, 62.0 / 380, 65.0 / 380,
-    68.0 / 380};
+constexpr std::array<double, ColourCount + 1> ColourWeight{0,          24.0 / 380, 33.0 / 380,
+                                                           34.0 / 380, 84.0 / 380, 10.0 / 380,
+                                                           62.0 / 380, 65.0 / 380, 68.0 / 380};
 
 inline BowStatistics& BowStatsOf(App& app) {
     return app.Sims.Get<BowStatistics>();

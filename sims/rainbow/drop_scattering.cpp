@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "app/events.h"
-#include "sims/rainbow/rainbow_state.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/rainbow/rainbow_state.h"
 
 namespace viv {
 
@@ -275,7 +275,8 @@ void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canva
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool control =
+        event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
     const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 

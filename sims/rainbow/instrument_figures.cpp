@@ -24,13 +24,14 @@ constexpr double BarLength = 15, BarHalf = 0.5;
 constexpr double VaneHalf = 0.3, VaneWidth = 0.2;
 constexpr double VaneX[] = {2, 13};
 constexpr double ArcRadii[] = {7.5, 14.5, 15, 16};
-constexpr double InnerRadius = 7.5;    // the ten-degree lines start here
-constexpr double FiveRadius = 14.5;    // the five-degree ticks
-constexpr double DegreeRadius = 15;    // the one-degree ticks
+constexpr double InnerRadius = 7.5;  // the ten-degree lines start here
+constexpr double FiveRadius = 14.5;  // the five-degree ticks
+constexpr double DegreeRadius = 15;  // the one-degree ticks
 constexpr double OuterRadius = 16;
 constexpr double LabelRadius = 15.5;
-constexpr double SmallSquare = 6, LargeSquare = 7.5;  // the squares' outer corners lie at these radii
-constexpr double Steepest = 1.5697963267948967;       // radians; steeper counts as straight down
+constexpr double SmallSquare = 6,
+                 LargeSquare = 7.5;              // the squares' outer corners lie at these radii
+constexpr double Steepest = 1.5697963267948967;  // radians; steeper counts as straight down
 constexpr int QuadrantFontSize = 16;
 
 // The Jacob's staff.
@@ -99,8 +100,9 @@ void DrawQuadrant(const World& map, TCanvas& canvas) {
     const double y1 = -SmallSquare * Sin45, y2 = -LargeSquare * Sin45;
     for (int i = 1; i <= 5; ++i) {
         const double a1 = -(10 * i + 35) * RadPerDeg, a2 = -(10 * i + 40) * RadPerDeg;
-        canvas.Polygon({map.Picture(AlongDirection(y1, a1), y1), map.Picture(AlongDirection(y2, a1), y2),
-                        map.Picture(AlongDirection(y2, a2), y2), map.Picture(AlongDirection(y1, a2), y1)});
+        canvas.Polygon(
+            {map.Picture(AlongDirection(y1, a1), y1), map.Picture(AlongDirection(y2, a1), y2),
+             map.Picture(AlongDirection(y2, a2), y2), map.Picture(AlongDirection(y1, a2), y1)});
     }
     canvas.Brush.Style = bsClear;
 

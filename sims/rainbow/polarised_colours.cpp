@@ -9,12 +9,12 @@
 #include <string_view>
 
 #include "app/drag.h"
-#include "sims/rainbow/angle_cursor_drag.h"
 #include "app/events.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/world.h"
+#include "sims/rainbow/angle_cursor_drag.h"
 #include "sims/rainbow/bow_colours.h"
 #include "sims/rainbow/bow_statistics.h"
 
@@ -51,14 +51,14 @@ void WritePolarisationText(App& app, TCanvas& canvas) {
     const int x = world.PictureX(PolarisationTextAt.x);
     const int y = world.PictureY(PolarisationTextAt.y);
     const int width = std::max(canvas.TextWidth(PerpendicularText), canvas.TextWidth(ParallelText));
-    const int height = std::max(canvas.TextHeight(PerpendicularText), canvas.TextHeight(ParallelText));
+    const int height =
+        std::max(canvas.TextHeight(PerpendicularText), canvas.TextHeight(ParallelText));
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
     canvas.FillRect({x, y, x + width, y + height});
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
-    canvas.TextOut(x, y,
-                   BowStatsOf(app).PolarisationMode == 1 ? PerpendicularText : ParallelText);
+    canvas.TextOut(x, y, BowStatsOf(app).PolarisationMode == 1 ? PerpendicularText : ParallelText);
 }
 
 void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
@@ -106,8 +106,8 @@ void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
     v = std::clamp(v, 0, BowStatistics::Bins - 1);
     const auto bin = static_cast<std::size_t>(v);
     const double h = app.Buffers->IntensityBelow[c - 1][bin];
-    const double o = v <= app.State.Rainbow.PrimaryBowAngle[c] ? st.PrimaryBinOffset
-                                                                : st.SecondaryBinOffset;
+    const double o =
+        v <= app.State.Rainbow.PrimaryBowAngle[c] ? st.PrimaryBinOffset : st.SecondaryBinOffset;
     const double x = v + o / 2;
     BowStatsOf(app).CursorX = x;
     BowStatsOf(app).CursorY = h;
@@ -146,8 +146,8 @@ void PolarisedColoursAfterTable(App& app) {
 }
 
 void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::TrackBar2;
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar1 || event == Event::TrackBar2;
     if (!handled || !app.Buffers) return;
     SharedState& s = app.State;
     BowStatistics& st = BowStatsOf(app);
@@ -197,7 +197,9 @@ void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canva
 namespace {
 
 // The cross of the angle cursor, as last drawn: 2.5 per cent up and down.
-bool GripsCursor(App& app, TPoint p) { return GripsAngleCursor(app, p, 2.5); }
+bool GripsCursor(App& app, TPoint p) {
+    return GripsAngleCursor(app, p, 2.5);
+}
 
 }  // namespace
 

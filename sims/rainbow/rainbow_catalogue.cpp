@@ -1,7 +1,8 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The catalogue rows of the bow, the drop and the instruments: what each menu entry sets up and which routine draws it.
+// The catalogue rows of the bow, the drop and the instruments: what each menu entry sets up and
+// which routine draws it.
 #include "sims/rainbow/rainbow_catalogue.h"
 
 #include "app/catalogue.h"
@@ -93,7 +94,8 @@ constexpr std::array kEntries = [] {
             .Table = {8, 3, true},
             .ColumnHeaders = {CaptionHeader, "vinkelret", "parallelt"},
             .RowHeaders = kWaterPolarisationRows,
-            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 |
+                     Buttons::Table,
             .BeforeSelect = &WaterPolarisationStart,
             .Draw = &DrawWaterPolarisation,
             .Data = &WaterPolarisationData,
@@ -113,7 +115,8 @@ constexpr std::array kEntries = [] {
             .Table = {8, 2, true},
             .ColumnHeaders = {" Primær vivarno:", "", ""},
             .RowHeaders = kDropRows,
-            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 |
+                     Buttons::Table,
             .BeforeSelect = &DropStart,
             .AfterTable = &PrimaryBowAfterTable,
             .Draw = &DrawScatteringInDrop,
@@ -142,39 +145,44 @@ constexpr std::array kEntries = [] {
             .Data = &BowColoursData,
             .Drag = &BowColoursCursorDrag};
     c[5] = {.Number = 10,
-             .Caption = "Youngs interferens",
-             .Table = {13, 3, true},
-             .ColumnHeaders = {CaptionHeader, "stråle 1", "stråle 2"},
-             .RowHeaders = kYoungRows,
-             .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-             .BeforeSelect = &YoungStart,
-             .AfterTable = &SetYoungStartValues,
-             .Draw = &DrawYoungsInterference,
-             .Data = &YoungsInterferenceData,
-             .Drag = &YoungRayDrag};
+            .Caption = "Youngs interferens",
+            .Table = {13, 3, true},
+            .ColumnHeaders = {CaptionHeader, "stråle 1", "stråle 2"},
+            .RowHeaders = kYoungRows,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 |
+                     Buttons::Table,
+            .BeforeSelect = &YoungStart,
+            .AfterTable = &SetYoungStartValues,
+            .Draw = &DrawYoungsInterference,
+            .Data = &YoungsInterferenceData,
+            .Drag = &YoungRayDrag};
     c[6] = {.Number = 11,
-             .Caption = "Vivarnons polarisation",
-             .Table = {9, 3, true},
-             .ColumnHeaders = {CaptionHeader, "vinkelret", "parallelt"},
-             .RowHeaders = kBowPolarisationRows,
-             .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::Table,
-             .BeforeSelect = &BowPolarisationStart,
-             .Draw = &DrawBowPolarisation,
-             .Data = &BowPolarisationData,
-             .Drag = &DropRayDrag};
+            .Caption = "Vivarnons polarisation",
+            .Table = {9, 3, true},
+            .ColumnHeaders = {CaptionHeader, "vinkelret", "parallelt"},
+            .RowHeaders = kBowPolarisationRows,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::Table,
+            .BeforeSelect = &BowPolarisationStart,
+            .Draw = &DrawBowPolarisation,
+            .Data = &BowPolarisationData,
+            .Drag = &DropRayDrag};
     c[7] = {.Number = 12,
-             .Caption = "Polarisation og farver",
-             .Table = {6, 2, true},
-             .ColumnHeaders = {" 40000 stråler mod en dråbe:", "", ""},
-             .RowHeaders = kPolarisedColourRows,
-             .Shown = Buttons::Table,
-             .BeforeSelect = &SetPolarisedColoursStartValues,
-             .AfterTable = &PolarisedColoursAfterTable,
-             .Draw = &DrawPolarisedColours,
-             .Data = &PolarisedColoursData,
-             .Drag = &PolarisedColoursCursorDrag};
-    c[8] = {.Number = 42, .Caption = "Kvadrant", .Shown = Buttons::F2, .Draw = &DrawQuadrantPicture};
-    c[9] = {.Number = 43, .Caption = "Jakobsstav", .Shown = Buttons::F2, .Draw = &DrawJacobsStaffPicture};
+            .Caption = "Polarisation og farver",
+            .Table = {6, 2, true},
+            .ColumnHeaders = {" 40000 stråler mod en dråbe:", "", ""},
+            .RowHeaders = kPolarisedColourRows,
+            .Shown = Buttons::Table,
+            .BeforeSelect = &SetPolarisedColoursStartValues,
+            .AfterTable = &PolarisedColoursAfterTable,
+            .Draw = &DrawPolarisedColours,
+            .Data = &PolarisedColoursData,
+            .Drag = &PolarisedColoursCursorDrag};
+    c[8] = {
+        .Number = 42, .Caption = "Kvadrant", .Shown = Buttons::F2, .Draw = &DrawQuadrantPicture};
+    c[9] = {.Number = 43,
+            .Caption = "Jakobsstav",
+            .Shown = Buttons::F2,
+            .Draw = &DrawJacobsStaffPicture};
     return c;
 }();
 

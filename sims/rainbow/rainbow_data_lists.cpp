@@ -16,7 +16,9 @@ namespace viv {
 
 namespace {
 
-double IndexOf(const App& app) { return Colour(app.State.CurrentColour).WaterIndex; }
+double IndexOf(const App& app) {
+    return Colour(app.State.CurrentColour).WaterIndex;
+}
 
 std::string BowLine(const App& app) {
     return std::string(app.State.CurrentBow == 2 ? "Sekundær vivarno" : "Primær vivarno") + ", " +
@@ -76,7 +78,8 @@ DataList WaterPolarisationData(App& app) {
         const double b = ArcSin(std::sin(i) / n);
         const Reflectances r = FresnelReflectances(i, b, n);
         list.Rows.push_back({FormatInteger(degrees, 1), FormatReal(2, 1, b * DegPerRad),
-                             FormatReal(2, 2, 100 * r.Perpendicular), FormatReal(2, 2, 100 * r.Parallel)});
+                             FormatReal(2, 2, 100 * r.Perpendicular),
+                             FormatReal(2, 2, 100 * r.Parallel)});
     }
     return list;
 }
@@ -85,7 +88,9 @@ DataList DropScatteringData(App& app) {
     return ParameterList(app, app.State.IncidenceMax > 0 ? app.State.IncidenceMax : 1);
 }
 
-DataList AlexandersBandData(App& app) { return ParameterList(app, 100); }
+DataList AlexandersBandData(App& app) {
+    return ParameterList(app, 100);
+}
 
 DataList BowColoursData(App& app) {
     DataList list;
@@ -110,11 +115,13 @@ DataList YoungsInterferenceData(App& app) {
     DataList list;
     list.Headers = {"parameter p1", "parameter p2", "vinkel v/°", "faseforskel/pi"};
     const YoungState& y = YoungOf(app);
-    list.Subtitle = "diameter d = " + FormatReal(1, 2, y.DropSize * 2 * 1000) + "mm, " + ColourLine(app);
+    list.Subtitle =
+        "diameter d = " + FormatReal(1, 2, y.DropSize * 2 * 1000) + "mm, " + ColourLine(app);
     const ColourRow& colour = Colour(app.State.CurrentColour);
     const double n = colour.WaterIndex;
     const PathScales scales = InterferencePathScales(y.DropSize, colour.WaveLength, n);
-    const double pr = app.State.Rainbow.PrimaryBowParameter[static_cast<std::size_t>(ColourSlot(app) + 1)];
+    const double pr =
+        app.State.Rainbow.PrimaryBowParameter[static_cast<std::size_t>(ColourSlot(app) + 1)];
     const int kMax = app.State.IncidenceMax > 0 ? app.State.IncidenceMax : 1;
     const RangeControl& bar = app.Window.ScrollBar1;
     for (int k = bar.Min; k <= bar.Max; ++k) {
@@ -122,7 +129,8 @@ DataList YoungsInterferenceData(App& app) {
         const InterferenceRays r = SolveSecondRay(p1, SecondRayGuess(p1, pr), n, scales);
         // The path difference is in wavelengths: 2 pi phi radians, 2 phi in units of pi.
         list.Rows.push_back({FormatReal(2, 3, r.Ray1Parameter), FormatReal(2, 3, r.Ray2Parameter),
-                             FormatReal(1, 1, r.ExitAngle), FormatReal(2, 2, 2 * r.PathDifference)});
+                             FormatReal(1, 1, r.ExitAngle),
+                             FormatReal(2, 2, 2 * r.PathDifference)});
     }
     return list;
 }

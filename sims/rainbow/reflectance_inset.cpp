@@ -114,9 +114,10 @@ void DrawReflectanceCurves(App& app, TCanvas& canvas) {
 void DrawRefractionMarker(App& app, RefractionMarkerKind kind, TCanvas& canvas) {
     const SharedState& s = app.State;
     const double n = Colour(s.CurrentColour).WaterIndex;
-    const double sinI = kind == RefractionMarkerKind::WaterSurface
-                            ? std::sin(s.IncidenceValue / DegPerRad)
-                            : (s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0);
+    const double sinI =
+        kind == RefractionMarkerKind::WaterSurface
+            ? std::sin(s.IncidenceValue / DegPerRad)
+            : (s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0);
     const double b = ArcSin(sinI / n) * DegPerRad;
     EnterReflectanceInset(app);
     canvas.Pen.Mode = pmNotXor;

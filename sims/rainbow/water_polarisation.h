@@ -21,10 +21,10 @@ struct DragFigure;
 struct WaterPolarisationState {
     double BrewsterAngle = 0;  // degrees, for the current colour
     // The last ray drawn.
-    double Incidence = 0;       // the angle of incidence used, radians (snapped or not)
-    double Refraction = 0;      // the refraction angle b, radians
-    double SinRefraction = 0;   // sin b
-    bool AtBrewster = false;    // the ray is drawn at exactly the Brewster angle
+    double Incidence = 0;      // the angle of incidence used, radians (snapped or not)
+    double Refraction = 0;     // the refraction angle b, radians
+    double SinRefraction = 0;  // sin b
+    bool AtBrewster = false;   // the ray is drawn at exactly the Brewster angle
 };
 
 WaterPolarisationState& WaterPolarisationOf(App& app);

@@ -35,7 +35,7 @@ constexpr double BoxLeft = 35.8, BoxRight = 43.5, BoxTop = 2.5, BoxBottom = -0.4
 // Points of the curves are kept inside the white box, so that redrawing the inset
 // always covers them.
 constexpr double CurveLowest = -0.35, CurveHighest = 2.5, CurveLeftmost = 35.85;
-constexpr double SweepEnd = 36;      // degrees: the sweep stops below the inset's left edge
+constexpr double SweepEnd = 36;  // degrees: the sweep stops below the inset's left edge
 constexpr int SweepStepLimit = 20000;
 constexpr double LossCurveScale = 20;
 // Airy's curve runs across the inset on both sides of the bow angle, inside the white box.
@@ -79,7 +79,9 @@ void LeaveInset(World& map, TCanvas& canvas) {
     map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
 }
 
-double WaterIndexOf(const App& app) { return ColourTable[ColourIndex(app.State.CurrentColour)].WaterIndex; }
+double WaterIndexOf(const App& app) {
+    return ColourTable[ColourIndex(app.State.CurrentColour)].WaterIndex;
+}
 
 double RainbowParameter(const App& app) {
     return app.State.Rainbow.PrimaryBowParameter[ColourIndex(app.State.CurrentColour)];
@@ -107,7 +109,8 @@ void SolveCurrentRays(App& app) {
     const double p1 = Ray1ParameterOf(s);
     y.PreviousRay1Parameter = y.Rays.Ray1Parameter;
     y.PreviousRay2Parameter = y.Rays.Ray2Parameter;
-    y.Rays = SolveSecondRay(p1, SecondRayGuess(p1, RainbowParameter(app)), WaterIndexOf(app), y.Scales);
+    y.Rays =
+        SolveSecondRay(p1, SecondRayGuess(p1, RainbowParameter(app)), WaterIndexOf(app), y.Scales);
     y.OneStep = !y.PreviousStale &&
                 std::fabs(std::fabs(y.Rays.Ray1Parameter - y.PreviousRay1Parameter) - ScrollStep) <
                     ScrollStepTolerance;
@@ -370,7 +373,8 @@ InterferenceRays SolveSecondRay(double p1, double p2Guess, double n, const PathS
     out.R2 = ArcSin(out.Ray2Parameter / n);
     out.ExitAngle = 2 * D * DegPerRad;
 
-    const double cosR2 = std::sqrt(std::max(0.0, 1 - (out.Ray2Parameter / n) * (out.Ray2Parameter / n)));
+    const double cosR2 =
+        std::sqrt(std::max(0.0, 1 - (out.Ray2Parameter / n) * (out.Ray2Parameter / n)));
     const double second = -1 / std::cos(i2) + (2 / n) / cosR2;
     const double g = first / second;
     out.Divergence = std::isfinite(g) && std::fabs(second) > 1e-12 ? g : 1.0;
@@ -414,7 +418,9 @@ InterferenceCurves BuildInterferenceCurves(const World& insetMap, double bowAngl
     const auto row = [&insetMap](double y) {
         return insetMap.PictureY(std::clamp(y, CurveLowest, CurveHighest));
     };
-    const auto column = [&insetMap](double v) { return insetMap.PictureX(std::max(v, CurveLeftmost)); };
+    const auto column = [&insetMap](double v) {
+        return insetMap.PictureX(std::max(v, CurveLeftmost));
+    };
     InterferenceCurves curves;
     curves.Interference.reserve(2 * samples.size() + 1);
     int previousColumn = column(bowAngle);
@@ -423,11 +429,13 @@ InterferenceCurves BuildInterferenceCurves(const World& insetMap, double bowAngl
     for (const SweepSample& s : samples) {
         const int x = column(s.ExitAngle);
         const double midPhi = (s.PathDifference + previousPhi) / 2;
-        curves.Interference.push_back({(x + previousColumn) / 2, row(1 + std::cos(2 * Pi * midPhi))});
+        curves.Interference.push_back(
+            {(x + previousColumn) / 2, row(1 + std::cos(2 * Pi * midPhi))});
         curves.Interference.push_back({x, row(1 + std::cos(2 * Pi * s.PathDifference))});
         if (lossCorrected && s.Divergence != 0 && s.Light2 != 0) {
-            const double y = LossCurveScale * s.Slope *
-                             (std::cos(2 * Pi * s.PathDifference) / s.Divergence * s.Light1 / s.Light2 + 1);
+            const double y =
+                LossCurveScale * s.Slope *
+                (std::cos(2 * Pi * s.PathDifference) / s.Divergence * s.Light1 / s.Light2 + 1);
             if (std::isfinite(y)) curves.LossCorrected.push_back({x, row(y)});
         }
         previousPhi = s.PathDifference;
@@ -436,7 +444,9 @@ InterferenceCurves BuildInterferenceCurves(const World& insetMap, double bowAngl
     return curves;
 }
 
-YoungState& YoungOf(App& app) { return app.Sims.Get<YoungState>(); }
+YoungState& YoungOf(App& app) {
+    return app.Sims.Get<YoungState>();
+}
 
 void SetYoungStartValues(App& app) {
     YoungOf(app).DropSize = 0.0001;
@@ -448,8 +458,8 @@ void DrawYoungsInterference(App& app, Event event, bool clearFirst, TCanvas& can
         SolveCurrentRays(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
-                         IsFunctionKey(event);
+    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
+                         event == Event::TrackBar2 || IsFunctionKey(event);
     if (!handled) return;
 
     SharedState& s = app.State;

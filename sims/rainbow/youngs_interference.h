@@ -21,16 +21,16 @@ namespace viv {
 
 // The two rays leaving the drop in one direction.
 struct InterferenceRays {
-    double Ray1Parameter = 0;  // p1, drop radius 1
-    double Ray2Parameter = 0;  // p2, below the rainbow ray's parameter
-    double I1 = 0, R1 = 0;     // angles of incidence and refraction of ray 1, radians
-    double I2 = 0, R2 = 0;     // the same of ray 2
-    double ExitAngle = 0;      // v, degrees from the antisolar point, 4 r1 - 2 i1
-    double Ray2Path = 0;       // the inner path of ray 2, wavelengths
-    double PathDifference = 0; // phi: the path of ray 1 less that of ray 2, wavelengths
-    double Divergence = 1;     // g: the ratio of the rates of change of v with p1 and p2
-    double Light1 = 0;         // R (1 - R)^2 of ray 1, R its perpendicular reflectance
-    double Light2 = 0;         // the same of ray 2
+    double Ray1Parameter = 0;   // p1, drop radius 1
+    double Ray2Parameter = 0;   // p2, below the rainbow ray's parameter
+    double I1 = 0, R1 = 0;      // angles of incidence and refraction of ray 1, radians
+    double I2 = 0, R2 = 0;      // the same of ray 2
+    double ExitAngle = 0;       // v, degrees from the antisolar point, 4 r1 - 2 i1
+    double Ray2Path = 0;        // the inner path of ray 2, wavelengths
+    double PathDifference = 0;  // phi: the path of ray 1 less that of ray 2, wavelengths
+    double Divergence = 1;      // g: the ratio of the rates of change of v with p1 and p2
+    double Light1 = 0;          // R (1 - R)^2 of ray 1, R its perpendicular reflectance
+    double Light2 = 0;          // the same of ray 2
 };
 
 // The path scales of a drop of radius `dropSize` metres for light of `waveLength` nm in
@@ -79,7 +79,7 @@ InterferenceCurves BuildInterferenceCurves(const World& insetMap, double bowAngl
 struct YoungState {
     double DropSize = 0.0001;  // drop radius, metres
     PathScales Scales;
-    InterferenceRays Rays;            // the rays shown
+    InterferenceRays Rays;  // the rays shown
     double PreviousRay1Parameter = 0;
     double PreviousRay2Parameter = 0;
     bool PreviousStale = true;  // the inset's sweep ran since the rays were last solved

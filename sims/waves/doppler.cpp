@@ -22,11 +22,11 @@ namespace {
 
 // One wavelength is one world unit; the source moves v pixels of the screen picture per
 // period, which is v / P world units.
-constexpr int Fronts = 6;                // fronts emitted 0..5 periods ago
-constexpr double BarX = 9;               // world units: where the frequencies are read off
-constexpr int BarShift = 2;              // pixels between a reference bar and its reading
-constexpr int ReenterPixels = 100;       // how far inside the opposite edge the source comes back
-constexpr double ArrowHead = 0.25;       // world units
+constexpr int Fronts = 6;                 // fronts emitted 0..5 periods ago
+constexpr double BarX = 9;                // world units: where the frequencies are read off
+constexpr int BarShift = 2;               // pixels between a reference bar and its reading
+constexpr int ReenterPixels = 100;        // how far inside the opposite edge the source comes back
+constexpr double ArrowHead = 0.25;        // world units
 constexpr double ArrowBarb = 3 * Pi / 4;  // radians from the arrow's direction
 
 constexpr TColor FrontColour = clRed;
@@ -45,8 +45,10 @@ int PeriodOf(const WavesMotionState& ws) {
 // Past an edge of the window the source comes back a little inside the opposite edge.
 void KeepSourceInView(WavesMotionState& ws) {
     const double inside = static_cast<double>(ReenterPixels) / PeriodOf(ws);
-    if (ws.SourceX > 10) ws.SourceX = -10 + inside;
-    else if (ws.SourceX < -10) ws.SourceX = 10 - inside;
+    if (ws.SourceX > 10)
+        ws.SourceX = -10 + inside;
+    else if (ws.SourceX < -10)
+        ws.SourceX = 10 - inside;
 }
 
 void DrawFronts(App& app, TCanvas& canvas) {
@@ -55,7 +57,8 @@ void DrawFronts(App& app, TCanvas& canvas) {
     const double travel = ws.SourceSpeed / p;  // world units per period
     const double phase = app.State.AnimationStep / p;
     canvas.Pen.Color = FrontColour;
-    for (int j = 0; j < Fronts; ++j) DrawCircle(app.Map, canvas, ws.SourceX - j * travel, 0, j + phase);
+    for (int j = 0; j < Fronts; ++j)
+        DrawCircle(app.Map, canvas, ws.SourceX - j * travel, 0, j + phase);
 }
 
 // From the source along its way, as far as it goes in one period.
@@ -91,8 +94,8 @@ void DrawFrequencyMarks(App& app, TCanvas& canvas) {
     const double back = ws.SourceSpeed > 0 ? -1 : 1;  // from the source towards the old fronts
     const double along = (Fronts - 1) * std::abs(d.RelativeSpeed) * std::cos(half);
     for (const double side : {1.0, -1.0}) {
-        Line(world, canvas, ws.SourceX + back * along * std::cos(half), side * along * std::sin(half),
-             ws.SourceX, 0);
+        Line(world, canvas, ws.SourceX + back * along * std::cos(half),
+             side * along * std::sin(half), ws.SourceX, 0);
     }
 }
 
@@ -166,8 +169,8 @@ void SetDopplerStartValues(App& app) {
 }
 
 void DrawDoppler(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::Tick ||
-                         event == Event::Step || event == Event::F2;
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::Tick || event == Event::Step || event == Event::F2;
     if (!handled) return;
     WavesMotionState& ws = WavesMotionOf(app);
     if (event == Event::Redraw) {
@@ -178,23 +181,23 @@ void DrawDoppler(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-        case Event::ScrollBar1:
-            // The source goes on at once with its new speed.
-            ws.SourceSpeed = 60 - 2 * app.Window.ScrollBar1.Position;
-            ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
-            KeepSourceInView(ws);
-            break;
-        case Event::Tick:
-        case Event::Step:
-            if (++app.State.AnimationStep > PeriodOf(ws)) {
-                app.State.AnimationStep = 1;
+            case Event::ScrollBar1:
+                // The source goes on at once with its new speed.
+                ws.SourceSpeed = 60 - 2 * app.Window.ScrollBar1.Position;
                 ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
                 KeepSourceInView(ws);
-            }
-            break;
-        default:
-            app.State.ShowMarks = !app.State.ShowMarks;
-            break;
+                break;
+            case Event::Tick:
+            case Event::Step:
+                if (++app.State.AnimationStep > PeriodOf(ws)) {
+                    app.State.AnimationStep = 1;
+                    ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
+                    KeepSourceInView(ws);
+                }
+                break;
+            default:
+                app.State.ShowMarks = !app.State.ShowMarks;
+                break;
         }
         DrawFigures(app, canvas);
     }

@@ -195,8 +195,9 @@ void SetReflectionStartValues(App& app) {
 }
 
 void DrawNormalReflection(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::Tick || event == Event::Step || event == Event::F2 || event == Event::F4;
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar1 || event == Event::Tick ||
+                         event == Event::Step || event == Event::F2 || event == Event::F4;
     if (!handled) return;
     WavesMotionState& ws = WavesMotionOf(app);
     if (event == Event::Redraw) {

@@ -18,11 +18,11 @@ namespace viv {
 // The waves at time step T: each a list of world points, the amplitude in world units.
 // A list with fewer than two points is not drawn.
 struct ReflectionWaves {
-    double Index = 1;       // n of the substance at 486.1 nm
-    double Reflection = 0;  // amplitude reflection coefficient r = (n - 1) / (n + 1)
-    std::vector<WorldPoint> Incident;       // in air, up to the surface, as far as the train has come
-    std::vector<WorldPoint> Reflected;      // in air, travelling back, inverted and r times as high
-    std::vector<WorldPoint> Transmitted;    // in the substance, 1 - r times as high, n times shorter
+    double Index = 1;                     // n of the substance at 486.1 nm
+    double Reflection = 0;                // amplitude reflection coefficient r = (n - 1) / (n + 1)
+    std::vector<WorldPoint> Incident;     // in air, up to the surface, as far as the train has come
+    std::vector<WorldPoint> Reflected;    // in air, travelling back, inverted and r times as high
+    std::vector<WorldPoint> Transmitted;  // in the substance, 1 - r times as high, n times shorter
     std::vector<WorldPoint> Superposition;  // in air, incident plus reflected, where both exist
 };
 

@@ -49,7 +49,8 @@ RefractionAngles RefractionAt(int incidenceDegrees, int direction, double n,
 }
 
 void UpdateCriticalAngle(App& app) {
-    RefractionOf(app).CriticalAngle = CriticalAngleDegrees(Colour(app.State.CurrentColour).WaterIndex);
+    RefractionOf(app).CriticalAngle =
+        CriticalAngleDegrees(Colour(app.State.CurrentColour).WaterIndex);
 }
 
 RefractionAngles CurrentRefraction(App& app) {

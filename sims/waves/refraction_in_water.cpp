@@ -18,11 +18,11 @@ namespace viv {
 
 namespace {
 
-constexpr double kWaterRadius = 4;    // world units, the half-disc of water
-constexpr double kRayLength = 5;      // world units from the point of incidence
-constexpr double kArrowAt = 3;        // world units from it, on the incident and reflected rays
-constexpr double kArrowLength = 0.25; // world units
-constexpr int kSmallestArc = 2;       // degrees: below it the angles are not marked
+constexpr double kWaterRadius = 4;     // world units, the half-disc of water
+constexpr double kRayLength = 5;       // world units from the point of incidence
+constexpr double kArrowAt = 3;         // world units from it, on the incident and reflected rays
+constexpr double kArrowLength = 0.25;  // world units
+constexpr int kSmallestArc = 2;        // degrees: below it the angles are not marked
 constexpr double kIncidenceArc = 0.9;  // radii of the angle marks, world units
 constexpr double kReflectionArc = 1.1;
 constexpr double kRefractionArc = 1.0;
@@ -103,7 +103,8 @@ void DrawMovingFigures(App& app, TCanvas& canvas) {
 // The normal and the critical-angle line, drawn over the protractor's labels.
 void DrawFixedLines(App& app, TCanvas& canvas) {
     if (app.State.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
-    if (app.State.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, RefractionOf(app).CriticalAngle);
+    if (app.State.ShowRedRay)
+        DrawCriticalAngleLine(app.Map, canvas, RefractionOf(app).CriticalAngle);
 }
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
@@ -128,8 +129,10 @@ void DrawRefractionInWater(App& app, Event event, bool clearFirst, TCanvas& canv
         FullRedraw(app, clearFirst, canvas);
         return;
     }
-    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
-    const bool toggle = event == Event::F2 || event == Event::F3 || event == Event::F5 || event == Event::F6;
+    const bool control =
+        event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool toggle =
+        event == Event::F2 || event == Event::F3 || event == Event::F5 || event == Event::F6;
     if (!control && !toggle) return;
 
     SharedState& s = app.State;

@@ -92,7 +92,8 @@ void DrawCrests(App& app, TCanvas& canvas) {
 
 void DrawRay(const World& m, TCanvas& canvas, const BeamRay& ray) {
     TPoint points[3];
-    for (std::size_t k = 0; k < ray.Count; ++k) points[k] = m.Picture(ray.Points[k].x, ray.Points[k].y);
+    for (std::size_t k = 0; k < ray.Count; ++k)
+        points[k] = m.Picture(ray.Points[k].x, ray.Points[k].y);
     canvas.Polyline(points, ray.Count);
 }
 
@@ -202,7 +203,8 @@ void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas) 
         if (event == Event::Step) WriteRefractionTable(app, CurrentRefraction(app));
         return;
     }
-    const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
+    const bool control =
+        event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2;
     const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 

@@ -609,8 +609,7 @@ void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
     if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
 }
 
-void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst,
-                        TCanvas& canvas) {
+void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, TCanvas& canvas) {
     const bool onScreen = &canvas == app.Image.get();
     const bool tick = event == Event::Tick || event == Event::Step;
     // Only the grating's ticks keep the still picture; anything else changes the picture.

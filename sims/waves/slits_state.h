@@ -16,15 +16,15 @@ namespace viv {
 // always shows the figures of the view last drawn, so that an event can take exactly
 // those away before it draws the figures of the new view.
 struct SlitView {
-    double X = 0;        // slit distance (grating, double slit) or slit width, wavelengths
-    int Order = 1;       // m; in the single slit the minimum counted
-    int ZoneOffset = 0;  // k, single slit: the wavelet centres moved along the slit by 0.1 k X
-    int Step = 0;        // s, pixels the waves have moved on
-    bool Marks = false;     // F2
-    bool Fronts = false;    // F3
-    bool Direction = false;  // F4
-    bool Spectrum = false;  // F5
-    bool Scale = false;     // F6
+    double X = 0;             // slit distance (grating, double slit) or slit width, wavelengths
+    int Order = 1;            // m; in the single slit the minimum counted
+    int ZoneOffset = 0;       // k, single slit: the wavelet centres moved along the slit by 0.1 k X
+    int Step = 0;             // s, pixels the waves have moved on
+    bool Marks = false;       // F2
+    bool Fronts = false;      // F3
+    bool Direction = false;   // F4
+    bool Spectrum = false;    // F5
+    bool Scale = false;       // F6
     double PointerValue = 0;  // the double slit's read-out: the displacement under the pointer
 };
 
@@ -38,7 +38,7 @@ struct SlitsState {
     std::optional<WorldPoint> Pointer;
     double PointerValue = 0;
 
-    SlitView Drawn;  // the view the picture shows
+    SlitView Drawn;            // the view the picture shows
     ScaleUnderlay UnderScale;  // the picture under the measuring scale's labels
 };
 

@@ -20,16 +20,16 @@ namespace viv {
 namespace {
 
 constexpr int LastPoint = SuperposedWaves::Points - 1;  // 200
-constexpr int Origin = LastPoint / 2;                    // the point at x = 0
-constexpr double PointSpacing = 0.1;                     // world units
-constexpr double PointsPerHalfWave = 40;                 // wave 1: 8 world units long
-constexpr int TrainPoints = 520;                         // a train enters from the edge
-constexpr int PulsePoints = 40;                          // a single crest of wave 1
-constexpr int RestartStep = 210;                         // beyond the edge: nothing shows yet
-constexpr int LastTrainStep = -510;                      // the train has passed
-constexpr int LastPulseStep = -40;                       // the crest has passed
-constexpr int CrossArm = 5;                              // pixels
-constexpr int BarOffset = 2;                             // pixels beside the origin
+constexpr int Origin = LastPoint / 2;                   // the point at x = 0
+constexpr double PointSpacing = 0.1;                    // world units
+constexpr double PointsPerHalfWave = 40;                // wave 1: 8 world units long
+constexpr int TrainPoints = 520;                        // a train enters from the edge
+constexpr int PulsePoints = 40;                         // a single crest of wave 1
+constexpr int RestartStep = 210;                        // beyond the edge: nothing shows yet
+constexpr int LastTrainStep = -510;                     // the train has passed
+constexpr int LastPulseStep = -40;                      // the crest has passed
+constexpr int CrossArm = 5;                             // pixels
+constexpr int BarOffset = 2;                            // pixels beside the origin
 
 constexpr TColor FirstColour = clGreen;
 constexpr TColor SecondColour = clBlack;
@@ -153,7 +153,8 @@ SuperposedWaves SuperposedWavesAt(int step, double secondAmplitude, int colour, 
     // crest is half a wave long: wave 2's is shorter or longer with its wavelength.
     const int first = std::max(step, 0);
     const int length1 = pulse ? PulsePoints : TrainPoints;
-    const int length2 = pulse ? static_cast<int>(std::floor(PulsePoints / relative + 1e-9)) : TrainPoints;
+    const int length2 =
+        pulse ? static_cast<int>(std::floor(PulsePoints / relative + 1e-9)) : TrainPoints;
     for (int i = first; i <= std::min(step + length1, LastPoint); ++i)
         w.First[static_cast<std::size_t>(i)] = std::sin(Pi * (i - step) / PointsPerHalfWave);
     // Wave 2 is the mirror image: it enters from the left edge.
@@ -169,8 +170,9 @@ void SetSuperpositionStartValues(App& app) {
 }
 
 void DrawSuperposition(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::Tick || event == Event::Step || (event >= Event::F2 && event <= Event::F5);
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar1 || event == Event::Tick ||
+                         event == Event::Step || (event >= Event::F2 && event <= Event::F5);
     if (!handled) return;
     SharedState& s = app.State;
     if (event == Event::Redraw) {
@@ -181,30 +183,30 @@ void DrawSuperposition(App& app, Event event, bool clearFirst, TCanvas& canvas) 
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-        case Event::ScrollBar1:
-            WavesMotionOf(app).SecondAmplitude = (100 - app.Window.ScrollBar1.Position) / 100.0;
-            break;
-        case Event::TrackBar1:
-            s.CurrentColour = app.Window.TrackBar1.Position;
-            break;
-        case Event::Tick:
-        case Event::Step:
-            --s.AnimationStep;
-            if (s.AnimationStep < (s.ShowRedRay ? LastPulseStep : LastTrainStep))
-                s.AnimationStep = RestartStep;
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
-            break;
-        default:
-            s.ShowRedRay = !s.ShowRedRay;
-            break;
+            case Event::ScrollBar1:
+                WavesMotionOf(app).SecondAmplitude = (100 - app.Window.ScrollBar1.Position) / 100.0;
+                break;
+            case Event::TrackBar1:
+                s.CurrentColour = app.Window.TrackBar1.Position;
+                break;
+            case Event::Tick:
+            case Event::Step:
+                --s.AnimationStep;
+                if (s.AnimationStep < (s.ShowRedRay ? LastPulseStep : LastTrainStep))
+                    s.AnimationStep = RestartStep;
+                break;
+            case Event::F2:
+                s.ShowMarks = !s.ShowMarks;
+                break;
+            case Event::F3:
+                s.ShowNormals = !s.ShowNormals;
+                break;
+            case Event::F4:
+                s.ShowAxes = !s.ShowAxes;
+                break;
+            default:
+                s.ShowRedRay = !s.ShowRedRay;
+                break;
         }
         DrawFigures(app, canvas);
     }

@@ -22,10 +22,10 @@ namespace viv {
 namespace {
 
 // The film stands with its front face on the y axis, the light coming from the left.
-constexpr double FilmHalfHeight = 4;    // world units
+constexpr double FilmHalfHeight = 4;  // world units
 constexpr WorldPoint FilmLabelAt{0, -4.1};
-constexpr double RayLength = 5;         // world units in air
-constexpr double ArrowAt = 3;           // world units from the film
+constexpr double RayLength = 5;  // world units in air
+constexpr double ArrowAt = 3;    // world units from the film
 constexpr double ArrowLength = 0.25;
 constexpr double NormalHalfLength = 5;
 constexpr double NanometresPerMicrometre = 1000;
@@ -33,7 +33,7 @@ constexpr double NanometresPerMicrometre = 1000;
 // The inset graph: phase across, displacement upwards.
 constexpr double GraphXMin = 0, GraphXMax = 10;  // radians
 constexpr double GraphYMin = -1, GraphYMax = 1;
-constexpr int GraphSamples = 51;                 // x = 0, 0.2, .., 10
+constexpr int GraphSamples = 51;  // x = 0, 0.2, .., 10
 constexpr double GraphStep = 0.2;
 
 constexpr TColor FilmColour = clSilver;
@@ -77,7 +77,9 @@ void DrawRays(const World& world, const FilmRays& f, TCanvas& canvas) {
     DrawArrowHead(world, canvas, -ArrowAt * c, ArrowAt * s, ArrowLength, Pi - f.Incidence);
     // At normal incidence both reflected rays run back along the same line: one head for
     // both, as two would cancel in the inverting pen.
-    if (m != 0) DrawArrowHead(world, canvas, -ArrowAt * c, 2 * m + ArrowAt * s, ArrowLength, Pi - f.Incidence);
+    if (m != 0)
+        DrawArrowHead(world, canvas, -ArrowAt * c, 2 * m + ArrowAt * s, ArrowLength,
+                      Pi - f.Incidence);
 }
 
 // From where the second ray leaves the film, perpendicular to the reflected rays, to the
@@ -156,7 +158,8 @@ void WriteFilmTable(App& app) {
                                     WavesMotionOf(app).FilmThickness);
     ResultsTable& table = app.Table;
     table.SetCell(1, 1, FormatReal(6, 3, f.Index));
-    table.SetCell(0, 2, " bølgelængde/nm, " + std::string(Colour(app.State.CurrentColour).ColourName));
+    table.SetCell(0, 2,
+                  " bølgelængde/nm, " + std::string(Colour(app.State.CurrentColour).ColourName));
     table.SetCell(1, 2, FormatReal(6, 1, f.WaveLength));
     const std::string incidence = FormatInteger(app.State.IncidenceValue, 1);
     table.SetCell(1, 3, incidence);
@@ -204,8 +207,9 @@ void SetFilmStartValues(App& app) {
 }
 
 void DrawThinFilm(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::TrackBar2 || event == Event::F2 || event == Event::F3;
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar1 || event == Event::TrackBar2 ||
+                         event == Event::F2 || event == Event::F3;
     if (!handled) return;
     WavesMotionState& ws = WavesMotionOf(app);
     if (event == Event::Redraw) {
@@ -216,23 +220,23 @@ void DrawThinFilm(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         canvas.Pen.Style = psSolid;
         DrawFigures(app, canvas);
         switch (event) {
-        case Event::ScrollBar1:
-            app.State.IncidenceValue = app.State.IncidenceMax - app.Window.ScrollBar1.Position;
-            break;
-        case Event::TrackBar1:
-            app.State.CurrentColour = app.Window.TrackBar1.Position;
-            break;
-        case Event::TrackBar2:
-            DrawFilm(app, canvas);
-            ws.FilmThickness = ThicknessOf(app);
-            DrawFilm(app, canvas);
-            break;
-        case Event::F2:
-            app.State.ShowMarks = !app.State.ShowMarks;
-            break;
-        default:
-            app.State.ShowNormals = !app.State.ShowNormals;
-            break;
+            case Event::ScrollBar1:
+                app.State.IncidenceValue = app.State.IncidenceMax - app.Window.ScrollBar1.Position;
+                break;
+            case Event::TrackBar1:
+                app.State.CurrentColour = app.Window.TrackBar1.Position;
+                break;
+            case Event::TrackBar2:
+                DrawFilm(app, canvas);
+                ws.FilmThickness = ThicknessOf(app);
+                DrawFilm(app, canvas);
+                break;
+            case Event::F2:
+                app.State.ShowMarks = !app.State.ShowMarks;
+                break;
+            default:
+                app.State.ShowNormals = !app.State.ShowNormals;
+                break;
         }
         DrawFigures(app, canvas);
     }

@@ -23,7 +23,8 @@ struct FilmRays {
     double Index = 1;       // n of water in this colour
     double WaveLength = 0;  // nm
     double Thickness = 0;   // t, micrometres (world units)
-    double HalfOffset = 0;  // M = t tan b: half the offset of the two rays along the film, world units
+    double HalfOffset =
+        0;  // M = t tan b: half the offset of the two rays along the film, world units
     // 2 pi times the optical path difference 2 n t cos b in wavelengths, plus pi for the
     // reflection at the front face (radians).
     double Phase = 0;

@@ -26,25 +26,33 @@ constexpr double kArrowBefore = 2;         // wavelengths before the boundary
 constexpr double kArrowBeyond = 3;         // wavelengths beyond it
 constexpr double kReflectedArrow = 2;      // wavelengths from the boundary
 
-WorldPoint operator+(WorldPoint a, WorldPoint b) { return {a.x + b.x, a.y + b.y}; }
-WorldPoint operator*(double s, WorldPoint a) { return {s * a.x, s * a.y}; }
-double Dot(WorldPoint a, WorldPoint b) { return a.x * b.x + a.y * b.y; }
-WorldPoint Mirrored(WorldPoint a) { return {-a.x, a.y}; }
+WorldPoint operator+(WorldPoint a, WorldPoint b) {
+    return {a.x + b.x, a.y + b.y};
+}
+WorldPoint operator*(double s, WorldPoint a) {
+    return {s * a.x, s * a.y};
+}
+double Dot(WorldPoint a, WorldPoint b) {
+    return a.x * b.x + a.y * b.y;
+}
+WorldPoint Mirrored(WorldPoint a) {
+    return {-a.x, a.y};
+}
 
 // The beam worked out as light from the left travelling down to the right, the first
 // medium on the left: the ray that meets the boundary first does so at U = (0, H), the
 // other at the origin O. Light from the water is the same picture turned half round
 // about (0, H/2), with the media exchanged.
 struct Frame {
-    double H = 0;            // the beam's width along the boundary, 5 air wavelengths
-    double First = 0;        // wavelength in the first medium
-    double Second = 0;       // wavelength in the second medium
+    double H = 0;       // the beam's width along the boundary, 5 air wavelengths
+    double First = 0;   // wavelength in the first medium
+    double Second = 0;  // wavelength in the second medium
     double SinI = 0;
-    WorldPoint In;           // direction of the incident light
-    WorldPoint Out;          // of the refracted light
-    WorldPoint Back;         // of the reflected light
-    WorldPoint U;            // where the first ray meets the boundary
-    WorldPoint F;            // the base crest's end on the other ray, before the boundary
+    WorldPoint In;    // direction of the incident light
+    WorldPoint Out;   // of the refracted light
+    WorldPoint Back;  // of the reflected light
+    WorldPoint U;     // where the first ray meets the boundary
+    WorldPoint F;     // the base crest's end on the other ray, before the boundary
     bool Turned = false;
     bool Refracts = true;
 
@@ -73,7 +81,8 @@ struct Frame {
     }
 };
 
-void Add(BeamCrests& crests, const Frame& f, CrestKind kind, std::initializer_list<WorldPoint> points) {
+void Add(BeamCrests& crests, const Frame& f, CrestKind kind,
+         std::initializer_list<WorldPoint> points) {
     CrestLine& line = crests.Lines[crests.Count++];
     line.Kind = kind;
     line.Count = 0;
@@ -106,7 +115,7 @@ BeamCrests ComputeCrests(const BeamSetup& beam) {
     const bool reflected = beam.Reflection || !f.Refracts;
     const int first = p <= kFirstCrestPhase ? 1 : 0;
     for (int j = first; j <= kLastCrest; ++j) {
-        const double s1 = (j + p) * f.First;   // how far this crest's phase is past U
+        const double s1 = (j + p) * f.First;  // how far this crest's phase is past U
         const double s2 = (j + p) * f.Second;
         // Where the crest of this phase meets the boundary; at or below the origin the
         // whole beam has passed the boundary.
@@ -140,7 +149,8 @@ BeamRays ComputeBeamRays(const BeamSetup& beam) {
     BeamRays rays;
     if (f.Refracts) {
         rays.Rays[0] = MakeRay(f, {f.U + start, f.U, f.U + kRaysBeyond * f.Second * f.Out});
-        rays.Rays[1] = MakeRay(f, {f.F + start, origin, (kRaysBeyond * f.Second - f.H * sinB) * f.Out});
+        rays.Rays[1] =
+            MakeRay(f, {f.F + start, origin, (kRaysBeyond * f.Second - f.H * sinB) * f.Out});
     } else {
         rays.Rays[0] = MakeRay(f, {f.U + start, f.U});
         rays.Rays[1] = MakeRay(f, {f.F + start, origin});
@@ -151,7 +161,8 @@ BeamRays ComputeBeamRays(const BeamSetup& beam) {
     if (f.Refracts) {
         const double out = f.Angle(f.Out);
         for (const WorldPoint entry : {f.U, origin})
-            rays.Arrows[rays.ArrowCount++] = {f.World(entry + (kArrowBeyond * f.Second) * f.Out), out};
+            rays.Arrows[rays.ArrowCount++] = {f.World(entry + (kArrowBeyond * f.Second) * f.Out),
+                                              out};
     }
 
     // Both reflected rays end on one crest of the reflected wave, 6 wavelengths past U and

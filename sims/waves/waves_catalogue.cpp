@@ -127,7 +127,8 @@ constexpr std::array kEntries = [] {
             .Table = {5, 2, true},
             .ColumnHeaders = {" brydning i vand", "", ""},
             .RowHeaders = kRefractionRows,
-            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 |
+                     Buttons::Clock | Buttons::Table,
             .BeforeSelect = &SetRefractionLawStartValues,
             .Draw = &DrawRefractionLaw,
             .Drag = &RefractionLawDrag};
@@ -136,7 +137,8 @@ constexpr std::array kEntries = [] {
             .Table = {5, 2, true},
             .ColumnHeaders = kCaptionOnly,
             .RowHeaders = kSuperpositionRows,
-            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::Clock | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::Clock |
+                     Buttons::Table,
             .BeforeSelect = &SuperpositionStart,
             .AfterSelect = &SuperpositionAfterSelect,
             .Draw = &DrawSuperposition};
@@ -163,7 +165,8 @@ constexpr std::array kEntries = [] {
             .Table = {4, 2, true},
             .ColumnHeaders = kCaptionOnly,
             .RowHeaders = kSlitRows,
-            .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock |
+                     Buttons::Table,
             .BeforeSelect = &DoubleSlitStart,
             .Draw = &DrawDoubleSlit,
             .Mouse = &DoubleSlitMouse};
@@ -190,7 +193,8 @@ constexpr std::array kEntries = [] {
             .Table = {4, 2, true},
             .ColumnHeaders = kCaptionOnly,
             .RowHeaders = kSlitRows,
-            .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock | Buttons::Table,
+            .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock |
+                     Buttons::Table,
             .BeforeSelect = &SingleSlitStart,
             .Draw = &DrawSingleSlit};
     return c;

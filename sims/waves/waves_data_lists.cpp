@@ -16,7 +16,8 @@ DataList ThinFilmData(App& app) {
     DataList list;
     list.Headers = {"vinkel i/°", "vinkel b/°", "faseforskel/pi"};
     const double thickness = WavesMotionOf(app).FilmThickness;  // um
-    list.Subtitle = "tykkelse d = " + FormatReal(2, 0, thickness * 1000) + "nm" + ", " + ColourLine(app);
+    list.Subtitle =
+        "tykkelse d = " + FormatReal(2, 0, thickness * 1000) + "nm" + ", " + ColourLine(app);
     // The same phase as the picture and the table: the path difference 2 n t cos b in
     // wavelengths times 2 pi, plus pi for the reflection at the front face.
     for (int degrees = 0; degrees <= app.State.IncidenceMax; ++degrees) {

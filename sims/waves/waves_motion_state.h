@@ -20,9 +20,9 @@ struct WavesMotionState {
     double SecondAmplitude = -1.0;  // A2 of wave 2; wave 1 has amplitude 1
 
     // --- The Doppler effect ---
-    int SourceSpeed = 0;     // v, pixels per period (one wavelength is PeriodPixels)
-    double SourceX = 0;      // the source's place on the axis, world units
-    int PeriodPixels = 31;   // P, one world unit in pixels on the screen picture
+    int SourceSpeed = 0;    // v, pixels per period (one wavelength is PeriodPixels)
+    double SourceX = 0;     // the source's place on the axis, world units
+    int PeriodPixels = 31;  // P, one world unit in pixels on the screen picture
 };
 
 // The state in the program's core.

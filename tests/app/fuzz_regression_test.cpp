@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 
 std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in),
+                                     std::istreambuf_iterator<char>());
 }
 
 TEST(FuzzRegressions, EverySeedAndEveryFindingIsReadSafely) {
@@ -31,7 +32,8 @@ TEST(FuzzRegressions, EverySeedAndEveryFindingIsReadSafely) {
             const fs::path dir = fs::path(VIV_SOURCE_DIR) / "fuzz" / folder / target.Name;
             if (!fs::is_directory(dir)) continue;
             for (const auto& entry : fs::directory_iterator(dir)) {
-                if (!entry.is_regular_file() || entry.path().filename().string().front() == '.') continue;
+                if (!entry.is_regular_file() || entry.path().filename().string().front() == '.')
+                    continue;
                 SCOPED_TRACE(entry.path().string());
                 const std::vector<std::uint8_t> bytes = ReadBytes(entry.path());
                 target.Run(bytes.data(), bytes.size());  // aborts on a broken promise of the reader

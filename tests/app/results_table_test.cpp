@@ -1,9 +1,9 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include <gtest/gtest.h>
-
 #include "app/results_table.h"
+
+#include <gtest/gtest.h>
 
 namespace viv {
 namespace {
@@ -29,8 +29,8 @@ TEST(ResultsTable, CellsOutsideAreIgnoredAndSetupEmptiesAll) {
     ResultsTable table;
     table.Setup(4, 2);
     table.SetCell(1, 3, "7.5");
-    table.SetCell(2, 1, "x");   // no third column
-    table.SetCell(0, 4, "x");   // no fifth row
+    table.SetCell(2, 1, "x");  // no third column
+    table.SetCell(0, 4, "x");  // no fifth row
     table.SetCell(-1, 0, "x");
     EXPECT_EQ(table.Cell(1, 3), "7.5");
     EXPECT_EQ(table.Cell(2, 1), "");

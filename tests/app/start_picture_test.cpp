@@ -1,13 +1,14 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/start_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 
 #include "app/start_photograph.h"
-#include "app/start_picture.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "library/trig.h"
@@ -103,9 +104,9 @@ TEST(StartPicture, SameBandsOverThePhotograph) {
 TEST(StartPicture, OnlyAFullRedrawDraws) {
     StartPicture s;
     test::RecordingCanvas canvas(720, 540);
-    for (Event code : {Event::ScrollBar1, Event::TrackBar1, Event::TrackBar2, Event::Tick, Event::Step,
-                       Event::ScrollBar2, Event::F2, Event::F6})
-         DrawStartPicture(s.world, s.rainbow, code, canvas);
+    for (Event code : {Event::ScrollBar1, Event::TrackBar1, Event::TrackBar2, Event::Tick,
+                       Event::Step, Event::ScrollBar2, Event::F2, Event::F6})
+        DrawStartPicture(s.world, s.rainbow, code, canvas);
     EXPECT_TRUE(canvas.figures.empty());
     DrawStartPicture(s.world, s.rainbow, Event::Redraw, canvas);
     EXPECT_EQ(canvas.Of("pie").size(), 32u);
@@ -128,14 +129,16 @@ RgbImage Filled(int w, int h, TColor (*colour)(int x, int y)) {
 }
 
 TEST(CoverPicture, SameSizeIsTheSamePicture) {
-    const RgbImage photo = Filled(37, 23, [](int x, int y) { return RGB(x * 6, y * 11, (x * y) % 256); });
+    const RgbImage photo =
+        Filled(37, 23, [](int x, int y) { return RGB(x * 6, y * 11, (x * y) % 256); });
     const RgbImage same = CoverPicture(photo, 37, 23);
     EXPECT_EQ(same.Pixels, photo.Pixels);
 }
 
 TEST(CoverPicture, ShrinkingAveragesAndEnlargingBlends) {
     // A fine checkerboard of black and white shrunk to a third: mid grey everywhere.
-    const RgbImage board = Filled(90, 60, [](int x, int y) { return (x + y) % 2 ? clWhite : clBlack; });
+    const RgbImage board =
+        Filled(90, 60, [](int x, int y) { return (x + y) % 2 ? clWhite : clBlack; });
     const RgbImage small = CoverPicture(board, 30, 20);
     for (const TColor c : small.Pixels) EXPECT_NEAR(RedOf(c), 127.5, 12);
     // Two pixels, black and white, enlarged: the values between rise steadily.

@@ -3,9 +3,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // "Goethes farvetrekant" and "Den tolvdelte farvecirkel": the colours where they belong
 // and the colour under the mouse.
-#include "sims/colour/goethe_triangle.h"
-#include "sims/colour/twelve_part_circle.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,6 +14,8 @@
 #include "rainbow/cell_checks.h"
 #include "sims/colour/colour_levels.h"
 #include "sims/colour/colour_under_mouse.h"
+#include "sims/colour/goethe_triangle.h"
+#include "sims/colour/twelve_part_circle.h"
 #include "sims/simulations.h"
 
 namespace viv {
@@ -59,7 +58,9 @@ TEST_F(GoetheTriangleSim, NineTrianglesTileTheLargeOne) {
     double area = 0;
     for (int k = 0; k < 9; ++k) {
         const auto c = GoetheCorners(k);
-        area += std::abs((c[1].x - c[0].x) * (c[2].y - c[0].y) - (c[2].x - c[0].x) * (c[1].y - c[0].y)) / 2;
+        area += std::abs((c[1].x - c[0].x) * (c[2].y - c[0].y) -
+                         (c[2].x - c[0].x) * (c[1].y - c[0].y)) /
+                2;
         // Every triangle lies inside the large one, and its middle shows its colour.
         const double mx = (c[0].x + c[1].x + c[2].x) / 3, my = (c[0].y + c[1].y + c[2].y) / 3;
         for (const WorldPoint& p : c) {

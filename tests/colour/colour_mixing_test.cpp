@@ -14,12 +14,12 @@
 #include <string>
 
 #include "app/catalogue.h"
-#include "library/canvas/vector_canvas.h"
-#include "colour_checks.h"
 #include "app/events.h"
+#include "colour_checks.h"
+#include "library/canvas/vector_canvas.h"
 #include "picture_checks.h"
-#include "recording_canvas.h"
 #include "rainbow/cell_checks.h"
+#include "recording_canvas.h"
 #include "sims/colour/colour_state.h"
 #include "sims/simulations.h"
 
@@ -50,9 +50,9 @@ struct FilterGeometry {
     int bar;      // 1..3
 };
 const std::array<FilterGeometry, 3> kFilters{{
-    {{{-4, 5}, {-5, 1}, {4, -5}, {5, -1}}, {-4, 2}, 2, 1},     // yellow
-    {{{-2, -6}, {2, -6}, {2, 6}, {-2, 6}}, {0, 5}, 0, 2},      // cyan
-    {{{-5, -1}, {-4, -5}, {5, 1}, {4, 5}}, {3, 2}, 1, 3},      // magenta
+    {{{-4, 5}, {-5, 1}, {4, -5}, {5, -1}}, {-4, 2}, 2, 1},  // yellow
+    {{{-2, -6}, {2, -6}, {2, 6}, {-2, 6}}, {0, 5}, 0, 2},   // cyan
+    {{{-5, -1}, {-4, -5}, {5, 1}, {4, 5}}, {3, 2}, 1, 3},   // magenta
 }};
 
 class ColourMixing : public test::ColourFixture {
@@ -60,8 +60,9 @@ protected:
     ColourMixing() : ColourFixture(20) {}
 
     int Level(int bar) {
-        const RangeControl& b = bar == 1 ? app.Window.ScrollBar1 : bar == 2 ? app.Window.ScrollBar2
-                                                                            : app.Window.ScrollBar3;
+        const RangeControl& b = bar == 1   ? app.Window.ScrollBar1
+                                : bar == 2 ? app.Window.ScrollBar2
+                                           : app.Window.ScrollBar3;
         return 255 - b.Position;
     }
     // Near a label's box (or the title) nothing is compared.
@@ -71,8 +72,9 @@ protected:
     }
     bool NearAnyLabel(int px, int py, bool additive) {
         for (int k = 0; k < 3; ++k)
-            if (NearLabel(px, py, additive ? kLights[static_cast<std::size_t>(k)].label
-                                           : kFilters[static_cast<std::size_t>(k)].label))
+            if (NearLabel(px, py,
+                          additive ? kLights[static_cast<std::size_t>(k)].label
+                                   : kFilters[static_cast<std::size_t>(k)].label))
                 return true;
         return false;
     }
@@ -99,19 +101,27 @@ protected:
                         const auto in = Steadily(w, p, 3, [&](WorldPoint q) {
                             return InPie(q, l.centre, 5, l.start, l.end);
                         });
-                        if (!in) steady = false;
-                        else if (*in) channel[static_cast<std::size_t>(l.channel)] = Level(l.channel + 1);
+                        if (!in)
+                            steady = false;
+                        else if (*in)
+                            channel[static_cast<std::size_t>(l.channel)] = Level(l.channel + 1);
                     }
                 } else {
                     channel = {255, 255, 255};
                     for (const FilterGeometry& f : kFilters) {
-                        const auto in = Steadily(w, p, 3, [&](WorldPoint q) { return InConvex(q, f.corners); });
-                        if (!in) steady = false;
+                        const auto in =
+                            Steadily(w, p, 3, [&](WorldPoint q) { return InConvex(q, f.corners); });
+                        if (!in)
+                            steady = false;
                         else if (*in) {
-                            // The filter passes its two other channels whole and this one at level/255.
+                            // The filter passes its two other channels whole and this one at
+                            // level/255.
                             std::array<double, 3> transmission{1, 1, 1};
-                            transmission[static_cast<std::size_t>(f.removes)] = (255 - Level(f.bar)) / 255.0;
-                            for (int c = 0; c < 3; ++c) channel[static_cast<std::size_t>(c)] *= transmission[static_cast<std::size_t>(c)];
+                            transmission[static_cast<std::size_t>(f.removes)] =
+                                (255 - Level(f.bar)) / 255.0;
+                            for (int c = 0; c < 3; ++c)
+                                channel[static_cast<std::size_t>(c)] *=
+                                    transmission[static_cast<std::size_t>(c)];
                         }
                     }
                 }
@@ -123,8 +133,9 @@ protected:
                 ++checked;
                 ++seen[want];
                 if (got != want) {
-                    ADD_FAILURE() << what << ": pixel (" << px << ", " << py << ") at world (" << p.x
-                                  << ", " << p.y << ") is " << Rgb(got) << ", not " << Rgb(want);
+                    ADD_FAILURE() << what << ": pixel (" << px << ", " << py << ") at world ("
+                                  << p.x << ", " << p.y << ") is " << Rgb(got) << ", not "
+                                  << Rgb(want);
                     return;
                 }
             }
@@ -239,7 +250,10 @@ TEST_F(ColourMixing, OneBarChangesOnlyItsOwnShape) {
         SetLevels(200, 150, 100);
         for (int bar = 1; bar <= 3; ++bar) {
             const QImage before = Picture().copy();
-            app.ControlChange(bar == 1 ? Control::ScrollBar1 : bar == 2 ? Control::ScrollBar2 : Control::ScrollBar3, 200);
+            app.ControlChange(bar == 1   ? Control::ScrollBar1
+                              : bar == 2 ? Control::ScrollBar2
+                                         : Control::ScrollBar3,
+                              200);
             const QImage after = Picture().copy();
             int changed = 0;
             const World& w = app.Map;
@@ -252,16 +266,17 @@ TEST_F(ColourMixing, OneBarChangesOnlyItsOwnShape) {
                     if (additive) {
                         const LightGeometry& l = kLights[static_cast<std::size_t>(bar - 1)];
                         own = NearLabel(x, y, l.label) ||
-                              !Steadily(w, p, 2, [&](WorldPoint q) { return !InPie(q, l.centre, 5, l.start, l.end); })
-                                   .value_or(false);
+                              !Steadily(w, p, 2, [&](WorldPoint q) {
+                                   return !InPie(q, l.centre, 5, l.start, l.end);
+                               }).value_or(false);
                     } else {
                         const FilterGeometry& f = kFilters[static_cast<std::size_t>(bar - 1)];
-                        own = NearLabel(x, y, f.label) ||
-                              !Steadily(w, p, 2, [&](WorldPoint q) { return !InConvex(q, f.corners); })
-                                   .value_or(false);
+                        own = NearLabel(x, y, f.label) || !Steadily(w, p, 2, [&](WorldPoint q) {
+                                                               return !InConvex(q, f.corners);
+                                                           }).value_or(false);
                     }
-                    ASSERT_TRUE(own) << (additive ? "light " : "filter ") << bar << " changed pixel "
-                                     << x << "," << y;
+                    ASSERT_TRUE(own) << (additive ? "light " : "filter ") << bar
+                                     << " changed pixel " << x << "," << y;
                 }
             EXPECT_GT(changed, 1000) << bar;
         }
@@ -297,7 +312,8 @@ TEST_F(ColourMixing, PrintedPictureShowsTheSameMixtures) {
 
 TEST_F(ColourMixing, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
     test::ExpectRandomUseMatchesRedraw(
-        started, 20, {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar2}, {},
+        started, 20,
+        {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar2}, {},
         "mixing", 40, 8);
     ExpectNoNan(app);
 }

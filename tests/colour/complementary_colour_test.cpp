@@ -11,8 +11,8 @@
 #include <string>
 
 #include "app/catalogue.h"
-#include "library/format.h"
 #include "colour_checks.h"
+#include "library/format.h"
 #include "picture_checks.h"
 #include "rainbow/cell_checks.h"
 #include "sims/simulations.h"
@@ -79,7 +79,8 @@ TEST_F(ComplementaryColour, CircleColoursFaceTheirComplements) {
         for (int (*channel)(TColor) : {&RedOf, &GreenOf, &BlueOf}) {
             const int v = channel(a);
             EXPECT_TRUE(v == 0 || v == 63 || v == 127 || v == 191 || v == 255) << k;
-            EXPECT_LE(std::abs(channel(a) + channel(b) - 255), 1) << k << " " << Rgb(a) << " " << Rgb(b);
+            EXPECT_LE(std::abs(channel(a) + channel(b) - 255), 1)
+                << k << " " << Rgb(a) << " " << Rgb(b);
         }
     }
 }
@@ -87,7 +88,10 @@ TEST_F(ComplementaryColour, CircleColoursFaceTheirComplements) {
 // Each ring shows every 24/n-th colour, sector k centred on angle 2π(k − 1)/n.
 TEST_F(ComplementaryColour, RingsShowTheirShareOfTheColours) {
     const auto& c = CircleColours();
-    const struct { int n; double radius; } rings[] = {{24, 3.5}, {12, 2.5}, {6, 1.5}, {3, 0.6}};
+    const struct {
+        int n;
+        double radius;
+    } rings[] = {{24, 3.5}, {12, 2.5}, {6, 1.5}, {3, 0.6}};
     for (const auto& ring : rings) {
         for (int k = 1; k <= ring.n; ++k) {
             const double a = 2 * test::kPi * (k - 1) / ring.n;
@@ -101,14 +105,16 @@ TEST_F(ComplementaryColour, RingsShowTheirShareOfTheColours) {
     SetLevels(10, 20, 30);
     for (int k = 1; k <= 24; ++k) {
         const double a = 2 * test::kPi * (k - 1) / 24;
-        const int x = app.Map.PictureX(9.5 + 3.5 * std::cos(a)), y = app.Map.PictureY(3.5 * std::sin(a));
+        const int x = app.Map.PictureX(9.5 + 3.5 * std::cos(a)),
+                  y = app.Map.PictureY(3.5 * std::sin(a));
         EXPECT_EQ(Picture().pixel(x, y), before.pixel(x, y));
     }
 }
 
 TEST_F(ComplementaryColour, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
-    test::ExpectRandomUseMatchesRedraw(started, 22, {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3},
-                                       {}, "complement", 30, 8);
+    test::ExpectRandomUseMatchesRedraw(
+        started, 22, {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3}, {},
+        "complement", 30, 8);
     ExpectNoNan(app);
 }
 

@@ -14,13 +14,13 @@
 
 #include "app/catalogue.h"
 #include "app/events.h"
-#include "library/canvas/raster_canvas.h"
-#include "recording_canvas.h"
-#include "gui/headless_host.h"
 #include "app/script.h"
 #include "colour_checks.h"
+#include "gui/headless_host.h"
+#include "library/canvas/raster_canvas.h"
 #include "picture_checks.h"
 #include "rainbow/cell_checks.h"
+#include "recording_canvas.h"
 #include "sims/colour/colour_state.h"
 #include "sims/simulations.h"
 
@@ -59,7 +59,8 @@ TEST_F(EyeFatigue, StartsWithTheInstructionsAlone) {
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[1].text, "Klik med musen, når du er klar.");
     EXPECT_EQ(texts[0].points[0], (TPoint{10, 10}));
-    EXPECT_EQ(texts[3].points[0].y - texts[2].points[0].y, texts[1].points[0].y - texts[0].points[0].y);
+    EXPECT_EQ(texts[3].points[0].y - texts[2].points[0].y,
+              texts[1].points[0].y - texts[0].points[0].y);
 }
 
 TEST_F(EyeFatigue, ThirtySecondsOfStaringThenAWhiteSquareInItsFrame) {
@@ -82,7 +83,8 @@ TEST_F(EyeFatigue, ThirtySecondsOfStaringThenAWhiteSquareInItsFrame) {
     EXPECT_EQ(At(2.5, 2.5), clWhite);
     // The outline keeps the colour.
     const int left = app.Map.PictureX(-3), y = app.Map.PictureY(0);
-    EXPECT_EQ(started.picture().GetPixel(left, y), square) << Rgb(started.picture().GetPixel(left, y));
+    EXPECT_EQ(started.picture().GetPixel(left, y), square)
+        << Rgb(started.picture().GetPixel(left, y));
     // A stopped clock gets no more ticks; the next click starts a new square.
     TickAt(36000);
     EXPECT_EQ(At(0, 0), clWhite);

@@ -3,9 +3,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // "Komplementært mønster" and "Simultan kontrast": the stripes' colours and widths,
 // the white lines of F3, and the grey square on its coloured ground.
-#include "sims/colour/complement_pattern.h"
-#include "sims/colour/simultaneous_contrast.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,6 +14,8 @@
 #include "picture_checks.h"
 #include "rainbow/cell_checks.h"
 #include "sims/colour/colour_state.h"
+#include "sims/colour/complement_pattern.h"
+#include "sims/colour/simultaneous_contrast.h"
 #include "sims/simulations.h"
 
 namespace viv {
@@ -68,7 +67,8 @@ TEST_F(ComplementPattern, StripesAlternateBetweenTheColourAndItsComplement) {
         ASSERT_EQ(runs.size(), 9u) << "shift " << shift;
         for (std::size_t i = 0; i < runs.size(); ++i) {
             EXPECT_EQ(runs[i].first, i % 2 == 0 ? m : complement) << i << " " << Rgb(runs[i].first);
-            EXPECT_EQ(runs[i].second, i % 2 == 0 ? b - d : b + d) << "stripe " << i << ", shift " << shift;
+            EXPECT_EQ(runs[i].second, i % 2 == 0 ? b - d : b + d)
+                << "stripe " << i << ", shift " << shift;
         }
     }
     EXPECT_EQ(app.Window.Panel2, "G=23.5%");
@@ -102,7 +102,8 @@ TEST_F(ComplementPattern, WhiteLinesComeAndGoWithF3) {
 
 TEST_F(ComplementPattern, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
     test::ExpectRandomUseMatchesRedraw(
-        started, 33, {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar2},
+        started, 33,
+        {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar2},
         {FKey::F3}, "pattern", 30, 8);
     ExpectNoNan(app);
 }
@@ -120,7 +121,8 @@ TEST_F(SimultaneousContrast, GreySquareOnTheMixedGround) {
     SetLevels(0, 128, 255);
     EXPECT_EQ(At(0, 0), clSilver);
     EXPECT_EQ(At(0.9, -0.9), clSilver);
-    for (const auto& [x, y] : std::vector<std::pair<double, double>>{{2, 2}, {-3.4, 0}, {0, -3.4}, {1.2, 0}})
+    for (const auto& [x, y] :
+         std::vector<std::pair<double, double>>{{2, 2}, {-3.4, 0}, {0, -3.4}, {1.2, 0}})
         EXPECT_EQ(At(x, y), RGB(0, 128, 255)) << x << "," << y;
     EXPECT_EQ(At(3.6, 0), clWhite);
     EXPECT_EQ(app.Window.Panel1, "R=0.0%");
@@ -130,8 +132,9 @@ TEST_F(SimultaneousContrast, GreySquareOnTheMixedGround) {
 }
 
 TEST_F(SimultaneousContrast, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
-    test::ExpectRandomUseMatchesRedraw(started, 34, {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3},
-                                       {}, "contrast", 20, 6);
+    test::ExpectRandomUseMatchesRedraw(
+        started, 34, {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3}, {},
+        "contrast", 20, 6);
 }
 
 }  // namespace

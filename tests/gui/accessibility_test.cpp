@@ -16,8 +16,8 @@
 #include <memory>
 #include <set>
 
-#include "gui/main_window.h"
 #include "app/main_menu.h"
+#include "gui/main_window.h"
 #include "sims/simulations.h"
 #include "windows/results_grid.h"
 #include "windows/table_window.h"
@@ -41,12 +41,15 @@ struct Program {
         for (const MenuDef& menu : MainMenu())
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation)
-                    window->findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))->trigger();
+                    window
+                        ->findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))
+                        ->trigger();
     }
     std::vector<QWidget*> Shown() const {
         std::vector<QWidget*> shown;
         for (QWidget* w : window->findChildren<QWidget*>())
-            if (w->isVisible() && (qobject_cast<QAbstractSlider*>(w) || qobject_cast<QToolButton*>(w)))
+            if (w->isVisible() &&
+                (qobject_cast<QAbstractSlider*>(w) || qobject_cast<QToolButton*>(w)))
                 shown.push_back(w);
         return shown;
     }
@@ -77,8 +80,9 @@ TEST(Accessibility, EveryShownControlOfEverySimulationHasANameAndTheTabKeyReache
             EXPECT_FALSE(Said(w, QAccessible::Name).trimmed().isEmpty())
                 << "simulation " << n << ": " << w->objectName().toStdString();
             // The panel's scroll bars and track bars (not the boxes' own scroll bars).
-            if (qobject_cast<QAbstractSlider*>(w) && (w->objectName().startsWith(QStringLiteral("ScrollBar")) ||
-                                                      w->objectName().startsWith(QStringLiteral("TrackBar"))))
+            if (qobject_cast<QAbstractSlider*>(w) &&
+                (w->objectName().startsWith(QStringLiteral("ScrollBar")) ||
+                 w->objectName().startsWith(QStringLiteral("TrackBar"))))
                 bars.push_back(w);
         }
         if (bars.empty()) continue;
@@ -123,15 +127,16 @@ TEST(Accessibility, AnimationButtonsSayWhatTheyDoAndTheirShortcuts) {
     Program p;
     p.window->show();
     p.Choose(14);  // an animated simulation
-    for (const auto& [name, spoken, key] :
-         {std::tuple{"RunButton", "Kør/Stop", "Ctrl+K"}, std::tuple{"SlowMotionButton", "Halv fart", "Ctrl+W"},
-          std::tuple{"StepButton", "Frem", "Ctrl+F"}}) {
+    for (const auto& [name, spoken, key] : {std::tuple{"RunButton", "Kør/Stop", "Ctrl+K"},
+                                            std::tuple{"SlowMotionButton", "Halv fart", "Ctrl+W"},
+                                            std::tuple{"StepButton", "Frem", "Ctrl+F"}}) {
         auto* button = p.window->findChild<QToolButton*>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         if (!button->isVisible()) continue;
         const QString said = Said(button, QAccessible::Name);
         EXPECT_TRUE(said == QString::fromUtf8(spoken) || !button->text().isEmpty()) << name;
-        EXPECT_TRUE(button->toolTip().contains(QString::fromLatin1(key))) << button->toolTip().toStdString();
+        EXPECT_TRUE(button->toolTip().contains(QString::fromLatin1(key)))
+            << button->toolTip().toStdString();
     }
 }
 
@@ -147,7 +152,8 @@ TEST(Accessibility, ThePictureNamesTheSimulationAndDescribesItsTable) {
     const QString description = Said(picture, QAccessible::Description);
     for (int row = 1; row < app.Table.RowCount(); ++row)
         if (!app.Table.Cell(1, row).empty()) {
-            EXPECT_TRUE(description.contains(QString::fromStdString(app.Table.Cell(1, row)).trimmed()))
+            EXPECT_TRUE(
+                description.contains(QString::fromStdString(app.Table.Cell(1, row)).trimmed()))
                 << app.Table.Cell(1, row) << " not in " << description.toStdString();
         }
 }
@@ -170,7 +176,8 @@ TEST(Accessibility, TheTableWindowShowsItsCellsAsATable) {
         for (int col = 0; col < model.ColCount(); ++col) {
             QAccessibleInterface* cell = cells->cellAt(row, col);
             ASSERT_NE(cell, nullptr);
-            EXPECT_EQ(cell->text(QAccessible::Name), QString::fromStdString(model.Cell(col, row)).trimmed());
+            EXPECT_EQ(cell->text(QAccessible::Name),
+                      QString::fromStdString(model.Cell(col, row)).trimmed());
             EXPECT_EQ(cell->parent(), grid);
             EXPECT_EQ(grid->indexOfChild(cell), row * model.ColCount() + col);
         }

@@ -21,9 +21,9 @@
 
 #include "app/about.h"
 #include "app/command_line.h"
+#include "app/version.h"
 #include "gui/main_window.h"
 #include "gui/remembered_settings.h"
-#include "app/version.h"
 #include "sims/simulations.h"
 
 namespace viv {

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "app/app.h"
-#include "gui/headless_host.h"
 #include "app/memo_text.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "picture_checks.h"
@@ -305,8 +305,7 @@ TEST(Drag, EachFigureEndsItsControlWhereTheGeometryPutsIt) {
         // Off the picture the drag ends at the range's end the geometry points to.
         DragCase letGo = c;
         letGo.Grab = c.Release;
-        s.Run(DragLine(PixelOf(app, GrabOf(app, letGo, shift)),
-                       PixelOf(app, c.FarOff)));
+        s.Run(DragLine(PixelOf(app, GrabOf(app, letGo, shift)), PixelOf(app, c.FarOff)));
         const double far = c.Expected(app, c.FarOff) + shift;
         EXPECT_EQ(control.Position, far < control.Min ? control.Min : control.Max);
         EXPECT_TRUE(far < control.Min || far > control.Max);

@@ -12,9 +12,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/main_menu.h"
 #include "gui/main_window.h"
 #include "gui/qt_host.h"
-#include "app/main_menu.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 
@@ -30,13 +30,16 @@ StartupEnvironment Environment() {
     return env;
 }
 
-const QImage& Picture(App& app) { return dynamic_cast<RasterCanvas&>(*app.Image).Image(); }
+const QImage& Picture(App& app) {
+    return dynamic_cast<RasterCanvas&>(*app.Image).Image();
+}
 
 void Choose(TvivarnonMenu& window, std::uint16_t simulation) {
     for (const MenuDef& menu : MainMenu())
         for (const MenuItemDef& item : menu.Items)
             if (item.Simulation == simulation)
-                window.findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))->trigger();
+                window.findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))
+                    ->trigger();
 }
 
 TEST(HighDpi, DevicePixelsRoundDownSoThatNoScrollBarIsNeeded) {

@@ -206,7 +206,8 @@ TEST(MainWindowMenu, EverySimulationEntryShowsItsSetUp) {
                 EXPECT_EQ(!p.Find<QToolButton>(name)->isHidden(), Shows(shown, button)) << name;
             EXPECT_EQ(!p.Find<QToolButton>("RunButton")->isHidden(), Shows(shown, Buttons::Clock));
             EXPECT_EQ(!p.Find<QToolButton>("StepButton")->isHidden(), w.StepButton.Visible);
-            EXPECT_EQ(!p.Find<QToolButton>("SlowMotionButton")->isHidden(), w.SlowMotionButton.Visible);
+            EXPECT_EQ(!p.Find<QToolButton>("SlowMotionButton")->isHidden(),
+                      w.SlowMotionButton.Visible);
 
             const std::pair<const char*, Control> ranges[] = {
                 {"ScrollBar1", Control::ScrollBar1}, {"ScrollBar2", Control::ScrollBar2},

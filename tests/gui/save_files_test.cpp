@@ -4,10 +4,6 @@
 // Saving the picture and the table for worksheets: the formats, the separators, files
 // written whole or not at all, and the scripted mode's commands on the same code.
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,12 +12,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/app.h"
-#include "gui/headless_host.h"
-#include "gui/picture_files.h"
 #include "app/script.h"
 #include "app/table_csv.h"
+#include "gui/headless_host.h"
+#include "gui/picture_files.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/safe_save.h"
 #include "sims/simulations.h"
@@ -71,7 +70,8 @@ protected:
     // Only the files named are in the folder: no temporary file is left behind.
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(dir))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -128,7 +128,9 @@ TEST_F(SaveFiles, SvgAndPdfAreVectorPagesOfThePicturesSizeAndLeaveTheScreenAsItW
     EXPECT_NE(svg.find(size), std::string::npos) << svg.substr(0, 400);
     // The drawing is there, not just a white page.
     std::size_t paths = 0;
-    for (std::size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1)) ++paths;
+    for (std::size_t at = svg.find("<path"); at != std::string::npos;
+         at = svg.find("<path", at + 1))
+        ++paths;
     EXPECT_GT(paths, 20u);
     EXPECT_NE(svg.find("fill=\"#ffffff\""), std::string::npos);  // the white page
 
@@ -142,9 +144,7 @@ TEST_F(SaveFiles, SvgAndPdfAreVectorPagesOfThePicturesSizeAndLeaveTheScreenAsItW
 TEST_F(SaveFiles, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     Program p;
     ASSERT_EQ(p.Run("select 7\n"), 0);
-    {
-        std::ofstream(dir / "old.png") << "the teacher's file";
-    }
+    { std::ofstream(dir / "old.png") << "the teacher's file"; }
     std::string error;
     // An extension no format has.
     EXPECT_FALSE(SavePicture(p.app, At("old.png.bmp"), error));
@@ -159,7 +159,8 @@ TEST_F(SaveFiles, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
 
 TEST_F(SaveFiles, TheScriptedModeSavesThroughTheSameCode) {
     Program p;
-    const std::string script = "select 7\nsave " + At("a.svg") + "\nsavetable " + At("t.csv") + "\n";
+    const std::string script =
+        "select 7\nsave " + At("a.svg") + "\nsavetable " + At("t.csv") + "\n";
     ASSERT_EQ(p.Run(script), 0) << p.err.str();
     EXPECT_EQ(Read(dir / "t.csv"), TableCsv(p.app.Table, ';', ','));
     EXPECT_NE(Read(dir / "t.csv").find(','), std::string::npos);  // decimal commas
@@ -240,7 +241,7 @@ void ExpectEverySaveRefusedOnAFullDisk(Program& p, const fs::path& folder,
                                        const std::string& filler) {
     const std::vector<std::string>& names = kOldFiles;
     for (const std::string command : {"savetable results.csv", "save x.png", "save x.svg",
-                                       "save x.pdf", "print print.pdf", "data data.pdf"}) {
+                                      "save x.pdf", "print print.pdf", "data data.pdf"}) {
         SCOPED_TRACE(command);
         p.err.str("");
         const std::string target = (folder / command.substr(command.find(' ') + 1)).string();

@@ -25,14 +25,14 @@
 #include <sstream>
 
 #include "app/control_readout.h"
-#include "gui/headless_host.h"
-#include "gui/main_window.h"
 #include "app/main_menu.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
+#include "gui/main_window.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
-#include "windows/results_grid.h"
 #include "windows/memo_window.h"
+#include "windows/results_grid.h"
 #include "windows/table_window.h"
 
 namespace viv {

@@ -7,7 +7,6 @@
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
-
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -56,7 +55,8 @@ Box Ink(const RasterCanvas& c) {
 std::vector<TPoint> Sine(int n, int w, int h) {
     std::vector<TPoint> pts;
     for (int i = 0; i < n; ++i)
-        pts.push_back({i * (w - 1) / (n - 1), static_cast<int>(h / 2 + (h / 2 - 3) * std::sin(i * 0.05))});
+        pts.push_back(
+            {i * (w - 1) / (n - 1), static_cast<int>(h / 2 + (h / 2 - 3) * std::sin(i * 0.05))});
     return pts;
 }
 
@@ -70,12 +70,28 @@ struct NamedOp {
 std::vector<NamedOp> Operations() {
     const int big = 1 << 30;
     return {
-        {"LineTo chain", [](TCanvas& c) { c.MoveTo(10, 10); c.LineTo(140, 40); c.LineTo(60, 110); c.LineTo(20, 100);
-                                          c.LineTo(15, 30); }, false},
-        {"Polyline crossing", [](TCanvas& c) { c.Polyline({{5, 5}, {150, 100}, {150, 5}, {5, 100}, {80, 2}, {80, 118}}); }},
-        {"Polyline closed", [](TCanvas& c) { c.Polyline({{20, 20}, {120, 30}, {90, 100}, {20, 20}}); }},
+        {"LineTo chain",
+         [](TCanvas& c) {
+             c.MoveTo(10, 10);
+             c.LineTo(140, 40);
+             c.LineTo(60, 110);
+             c.LineTo(20, 100);
+             c.LineTo(15, 30);
+         },
+         false},
+        {"Polyline crossing",
+         [](TCanvas& c) {
+             c.Polyline({{5, 5}, {150, 100}, {150, 5}, {5, 100}, {80, 2}, {80, 118}});
+         }},
+        {"Polyline closed",
+         [](TCanvas& c) {
+             c.Polyline({{20, 20}, {120, 30}, {90, 100}, {20, 20}});
+         }},
         {"Polyline sine", [](TCanvas& c) { c.Polyline(Sine(400, kW, kH)); }},
-        {"Polygon star", [](TCanvas& c) { c.Polygon({{80, 5}, {110, 110}, {10, 40}, {150, 40}, {50, 110}}); }},
+        {"Polygon star",
+         [](TCanvas& c) {
+             c.Polygon({{80, 5}, {110, 110}, {10, 40}, {150, 40}, {50, 110}});
+         }},
         {"Rectangle", [](TCanvas& c) { c.Rectangle(20, 15, 130, 95); }},
         {"Rectangle thin", [](TCanvas& c) { c.Rectangle(20, 15, 21, 95); }},
         {"Ellipse", [](TCanvas& c) { c.Ellipse(10, 10, 150, 110); }},
@@ -86,9 +102,19 @@ std::vector<NamedOp> Operations() {
         {"Pie", [](TCanvas& c) { c.Pie(10, 10, 150, 110, 0, 20, 150, 30); }},
         {"Pie small", [](TCanvas& c) { c.Pie(60, 40, 101, 81, 100, 61, 80, 40); }},
         {"Pie full", [](TCanvas& c) { c.Pie(20, 10, 140, 110, 10, 10, 10, 10); }},
-        {"Far line", [=](TCanvas& c) { c.MoveTo(-big, 7); c.LineTo(big, 90); }},
-        {"Far polyline", [=](TCanvas& c) { c.Polyline({{-big, -big}, {big, big}, {0, big}, {-big, 60}}); }},
-        {"Far polygon", [=](TCanvas& c) { c.Polygon({{-big, 20}, {big, 30}, {40, big}}); }},
+        {"Far line",
+         [=](TCanvas& c) {
+             c.MoveTo(-big, 7);
+             c.LineTo(big, 90);
+         }},
+        {"Far polyline",
+         [=](TCanvas& c) {
+             c.Polyline({{-big, -big}, {big, big}, {0, big}, {-big, 60}});
+         }},
+        {"Far polygon",
+         [=](TCanvas& c) {
+             c.Polygon({{-big, 20}, {big, 30}, {40, big}});
+         }},
         {"Far ellipse", [=](TCanvas& c) { c.Ellipse(-big, 30, big, big); }},
         {"Far pie", [=](TCanvas& c) { c.Pie(-big, -big, big, big, 0, 0, 1, 0); }},
     };
@@ -142,7 +168,8 @@ TEST(RasterCanvasModes, Arithmetic) {
     c.Pen.Mode = pmNotXor;
     c.MoveTo(5, 5);
     c.LineTo(6, 5);
-    EXPECT_EQ(c.GetPixel(5, 5), RGB(0xFF ^ 0x12 ^ 0xF0 ^ 0x12, 0xFF ^ 0x0F, 0xFF ^ 0xFF ^ 0x56 ^ 0x56));
+    EXPECT_EQ(c.GetPixel(5, 5),
+              RGB(0xFF ^ 0x12 ^ 0xF0 ^ 0x12, 0xFF ^ 0x0F, 0xFF ^ 0xFF ^ 0x56 ^ 0x56));
 }
 
 // On white, pmNotXor gives the pen colour for a pixel combined once and white for one
@@ -160,7 +187,9 @@ TEST(RasterCanvasOnce, NotXorOnWhiteEqualsCopy) {
             op.op(copy);
             op.op(notXor);
             EXPECT_EQ(CountDiff(copy.Image(), notXor.Image()), 0);
-            if (style.pen.Style != psClear) { EXPECT_GT(Ink(copy).count, 0); }
+            if (style.pen.Style != psClear) {
+                EXPECT_GT(Ink(copy).count, 0);
+            }
         }
     }
 }
@@ -169,7 +198,8 @@ TEST(RasterCanvasOnce, DrawTwiceInNotXorRestores) {
     for (const auto& op : Operations()) {
         for (const auto& style : Styles()) {
             for (unsigned background = 0; background < 3; ++background) {
-                SCOPED_TRACE(op.name + " / " + style.name + " / background " + std::to_string(background));
+                SCOPED_TRACE(op.name + " / " + style.name + " / background " +
+                             std::to_string(background));
                 RasterCanvas c(kW, kH);
                 if (background == 1) c.Image().fill(QColor(40, 200, 90));
                 if (background == 2) Noise(c, 7);
@@ -178,7 +208,9 @@ TEST(RasterCanvasOnce, DrawTwiceInNotXorRestores) {
                 c.Brush = style.brush;
                 c.Pen.Mode = pmNotXor;
                 op.op(c);
-                if (style.pen.Style != psClear) { EXPECT_GT(CountDiff(before, c.Image()), 0); }
+                if (style.pen.Style != psClear) {
+                    EXPECT_GT(CountDiff(before, c.Image()), 0);
+                }
                 op.op(c);
                 EXPECT_EQ(CountDiff(before, c.Image()), 0);
             }
@@ -205,10 +237,13 @@ TEST(RasterCanvasOnce, JointsAppearOnce) {
 
 TEST(RasterCanvasGeometry, BoxesExcludeRightAndBottom) {
     for (int kind = 0; kind < 2; ++kind) {
-        for (const auto& b : std::vector<TRect>{{10, 10, 30, 20}, {5, 7, 6, 8}, {3, 40, 157, 44}, {40, 2, 45, 110}}) {
+        for (const auto& b : std::vector<TRect>{
+                 {10, 10, 30, 20}, {5, 7, 6, 8}, {3, 40, 157, 44}, {40, 2, 45, 110}}) {
             RasterCanvas c(kW, kH);
-            if (kind == 0) c.Rectangle(b.Left, b.Top, b.Right, b.Bottom);
-            else c.Ellipse(b.Right, b.Bottom, b.Left, b.Top);  // swapped corners are normalised
+            if (kind == 0)
+                c.Rectangle(b.Left, b.Top, b.Right, b.Bottom);
+            else
+                c.Ellipse(b.Right, b.Bottom, b.Left, b.Top);  // swapped corners are normalised
             const Box ink = Ink(c);
             SCOPED_TRACE(kind);
             EXPECT_EQ(ink.x0, b.Left);
@@ -256,7 +291,9 @@ TEST(RasterCanvasGeometry, ArcsRunCounterClockwiseByDirection) {
         EXPECT_GT(ink.count, 0);
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x)
-                if (f.GetPixel(x, y) != clWhite) { EXPECT_LE(std::abs(x - cx), cy - y + 1.5) << x << "," << y; }
+                if (f.GetPixel(x, y) != clWhite) {
+                    EXPECT_LE(std::abs(x - cx), cy - y + 1.5) << x << "," << y;
+                }
         // A pie of the upper-right quarter stays in it, filled.
         RasterCanvas p(kW, kH);
         p.Brush.Color = clRed;
@@ -264,7 +301,9 @@ TEST(RasterCanvasGeometry, ArcsRunCounterClockwiseByDirection) {
         ink = Ink(p);
         EXPECT_GE(ink.x0, std::floor(cx));
         EXPECT_LE(ink.y1, std::ceil(cy));
-        EXPECT_EQ(p.GetPixel(static_cast<int>(cx + (box.Right - box.Left) / 5.0), static_cast<int>(cy - (box.Bottom - box.Top) / 5.0)), clRed);
+        EXPECT_EQ(p.GetPixel(static_cast<int>(cx + (box.Right - box.Left) / 5.0),
+                             static_cast<int>(cy - (box.Bottom - box.Top) / 5.0)),
+                  clRed);
     }
 }
 
@@ -295,11 +334,13 @@ TEST(RasterCanvasGeometry, PieFillIsTheEllipseCutByItsRange) {
         const canvas_internal::AngleRange range = canvas_internal::ArcRange(e, x3, y3, x4, y4);
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {
-                const bool want = disc.GetPixel(x, y) == clRed &&
-                                  range.Contains(canvas_internal::DirectionAngle(x - e.cx, y - e.cy));
+                const bool want =
+                    disc.GetPixel(x, y) == clRed &&
+                    range.Contains(canvas_internal::DirectionAngle(x - e.cx, y - e.cy));
                 ASSERT_EQ(pie.GetPixel(x, y) == clRed, want)
-                    << "trial " << trial << " pixel " << x << "," << y << " box " << x1 << "," << y1 << ","
-                    << x2 << "," << y2 << " rays " << x3 << "," << y3 << " " << x4 << "," << y4;
+                    << "trial " << trial << " pixel " << x << "," << y << " box " << x1 << "," << y1
+                    << "," << x2 << "," << y2 << " rays " << x3 << "," << y3 << " " << x4 << ","
+                    << y4;
             }
     }
 }
@@ -309,7 +350,8 @@ TEST(RasterCanvasGeometry, OneLinePixelsDoNotDependOnClipping) {
     std::mt19937 rng(3);
     std::uniform_int_distribution<int> coord(-3000, 3000);
     for (int trial = 0; trial < 300; ++trial) {
-        const int x0 = coord(rng), y0 = coord(rng), x1 = coord(rng) / (trial % 3 + 1), y1 = coord(rng) / (trial % 5 + 1);
+        const int x0 = coord(rng), y0 = coord(rng), x1 = coord(rng) / (trial % 3 + 1),
+                  y1 = coord(rng) / (trial % 5 + 1);
         RasterCanvas c(100, 80);
         c.MoveTo(x0, y0);
         c.LineTo(x1, y1);
@@ -323,7 +365,8 @@ TEST(RasterCanvasGeometry, OneLinePixelsDoNotDependOnClipping) {
             const long long y = xMajor ? y0 + (dy < 0 ? -m : m) : y0 + (dy < 0 ? -k : k);
             if (x >= 0 && y >= 0 && x < 100 && y < 80) expected.setPixel(x, y, 0xFF000000u);
         }
-        ASSERT_EQ(CountDiff(c.Image(), expected), 0) << x0 << "," << y0 << " -> " << x1 << "," << y1;
+        ASSERT_EQ(CountDiff(c.Image(), expected), 0)
+            << x0 << "," << y0 << " -> " << x1 << "," << y1;
     }
 }
 
@@ -395,7 +438,12 @@ TEST(RasterCanvasText, CopiesAtTopLeft) {
     c.Pen.Mode = pmNotXor;  // ignored by text
     const std::string text = "Ærø æøå λ";
     const int tw = c.TextWidth(text), th = c.TextHeight(text);
-    EXPECT_EQ(th, QFontMetrics([] { QFont f("DejaVu Sans"); f.setPixelSize(19); return f; }()).height());
+    EXPECT_EQ(th, QFontMetrics([] {
+                      QFont f("DejaVu Sans");
+                      f.setPixelSize(19);
+                      return f;
+                  }())
+                      .height());
     EXPECT_GT(tw, 50);
     c.TextOut(20, 30, text);
     Box ink = Ink(c);
@@ -406,7 +454,8 @@ TEST(RasterCanvasText, CopiesAtTopLeft) {
     EXPECT_LT(ink.x1, 20 + tw);
     EXPECT_LT(ink.y1, 30 + th);
     for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 300; ++x) ASSERT_TRUE(c.GetPixel(x, y) == clWhite || c.GetPixel(x, y) == clBlack);
+        for (int x = 0; x < 300; ++x)
+            ASSERT_TRUE(c.GetPixel(x, y) == clWhite || c.GetPixel(x, y) == clBlack);
     // Each glyph renders on its own.
     for (const char* glyph : {"æ", "ø", "å", "λ"}) {
         RasterCanvas g(40, 40);

@@ -10,7 +10,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QTemporaryDir>
-
 #include <climits>
 #include <cmath>
 
@@ -42,7 +41,8 @@ TEST(VectorCanvasModes, MappedToTheirColourOnWhite) {
     const struct {
         TPenMode mode;
         TColor expected;
-    } cases[] = {{pmCopy, clRed}, {pmNotXor, clRed}, {pmMask, clRed}, {pmXor, clAqua}, {pmMerge, clWhite}};
+    } cases[] = {
+        {pmCopy, clRed}, {pmNotXor, clRed}, {pmMask, clRed}, {pmXor, clAqua}, {pmMerge, clWhite}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);
         QImage image = White();
@@ -62,7 +62,9 @@ TEST(VectorCanvasModes, MappedToTheirColourOnWhite) {
         EXPECT_EQ(At(image, 50, 75), c.expected);   // rectangle interior
         EXPECT_EQ(At(image, 140, 90), c.expected);  // ellipse interior
         EXPECT_EQ(At(image, 100, 140), c.expected);
-        if (c.mode == pmMerge) { EXPECT_EQ(Ink(image), 0); }
+        if (c.mode == pmMerge) {
+            EXPECT_EQ(Ink(image), 0);
+        }
     }
 }
 
@@ -76,7 +78,9 @@ TEST(VectorCanvasGeometry, BoxesArcsAndHatch) {
     int x0 = INT_MAX, y0 = INT_MAX, x1 = -1, y1 = -1;
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 200; ++x)
-            if (At(image, x, y) != clWhite) x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x), y1 = std::max(y1, y);
+            if (At(image, x, y) != clWhite)
+                x0 = std::min(x0, x), y0 = std::min(y0, y), x1 = std::max(x1, x),
+                y1 = std::max(y1, y);
     EXPECT_EQ(x0, 10);
     EXPECT_EQ(y0, 10);
     EXPECT_EQ(x1, 29);
@@ -92,7 +96,9 @@ TEST(VectorCanvasGeometry, BoxesArcsAndHatch) {
     EXPECT_GT(Ink(image), 0);
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 200; ++x)
-            if (At(image, x, y) != clWhite) { EXPECT_LE(std::abs(x - 99.5), 59.5 - y + 2.0) << x << "," << y; }
+            if (At(image, x, y) != clWhite) {
+                EXPECT_LE(std::abs(x - 99.5), 59.5 - y + 2.0) << x << "," << y;
+            }
 
     // A pie of the upper-right quarter, filled.
     image = White();

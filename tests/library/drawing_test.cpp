@@ -1,11 +1,12 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "library/drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "library/drawing.h"
 #include "library/trig.h"
 #include "recording_canvas.h"
 
@@ -37,12 +38,13 @@ TEST(DrawAxes, TicksLabelsAndArrowHeads) {
     const auto heads = canvas.Of("polyline");
     ASSERT_EQ(heads.size(), 2u);
     const int tx = 600 / 80, ty = 400 / 60;
-    EXPECT_EQ(heads[0].points, (std::vector<TPoint>{{600 - tx, 200 - ty}, {600, 200}, {600 - tx, 200 + ty}}));
+    EXPECT_EQ(heads[0].points,
+              (std::vector<TPoint>{{600 - tx, 200 - ty}, {600, 200}, {600 - tx, 200 + ty}}));
     EXPECT_EQ(heads[1].points, (std::vector<TPoint>{{300 - tx, ty}, {300, 0}, {300 + tx, ty}}));
     std::vector<std::string> labels;
     for (const auto& t : canvas.Of("text")) labels.push_back(t.text);
-    EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "1.0 cm",
-                                                "2.0 cm", "3.0 cm", "4.0 cm"}));
+    EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9",
+                                                "1.0 cm", "2.0 cm", "3.0 cm", "4.0 cm"}));
     // An x label is centred under its tick; a y label ends two blanks left of the axis.
     const auto texts = canvas.Of("text");
     EXPECT_EQ(texts[0].points[0], (TPoint{330 - 3, 200 + 6}));

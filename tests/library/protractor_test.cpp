@@ -2,12 +2,13 @@
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The protractor of the refraction pictures: on and off again leaves only its red dots.
+#include "library/protractor.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "library/canvas/raster_canvas.h"
-#include "library/protractor.h"
 
 namespace viv {
 namespace {
@@ -33,8 +34,10 @@ TEST(Protractor, OnAndOffLeavesOnlyTheRedDotsEveryTwoDegrees) {
     for (int y = 0; y < 540; ++y)
         for (int x = 0; x < 720; ++x) {
             const TColor c = canvas.GetPixel(x, y);
-            if (c == clRed) ++red;
-            else if (c != clWhite) ++other;
+            if (c == clRed)
+                ++red;
+            else if (c != clWhite)
+                ++other;
         }
     EXPECT_EQ(other, 0);
     // 180 positions every 2 degrees, less the 36 ticks; neighbouring dots may share a pixel.
@@ -42,7 +45,8 @@ TEST(Protractor, OnAndOffLeavesOnlyTheRedDotsEveryTwoDegrees) {
     EXPECT_LE(red, 144);
     // A dot at 2 degrees lies on the circle of radius 4.
     const double a = 2 * 3.14159265358979 / 180;
-    EXPECT_EQ(canvas.GetPixel(world.PictureX(4 * std::cos(a)), world.PictureY(4 * std::sin(a))), clRed);
+    EXPECT_EQ(canvas.GetPixel(world.PictureX(4 * std::cos(a)), world.PictureY(4 * std::sin(a))),
+              clRed);
 }
 
 TEST(SurfaceNormal, DrawnTwiceLeavesNoTrace) {

@@ -50,9 +50,11 @@ inline void ExpectRandomRunMatchesRedraw(StartedApp& started, std::uint32_t seed
                 const Control control = controls.begin()[k - 2];
                 const RangeControl& range = app.Window.Of(control);
                 const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(range.Max - range.Min + 1));
+                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
+                                                                range.Max - range.Min + 1));
                 app.ControlChange(control, position);
-                events += " control" + std::to_string(static_cast<int>(control)) + "=" + std::to_string(position);
+                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
+                          std::to_string(position);
             } else {
                 const FKey key = keys.begin()[k - 2 - controls.size()];
                 app.FKeyClick(key);

@@ -29,8 +29,10 @@ TEST(MechanicsOnAPage, PageLeavesTheScreenPictureAndTheReadOutsAlone) {
         };
         for (int k = 0; k < 23; ++k) tick();
         const QImage before = started.picture().Image().copy();
-        const std::string panels = app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3;
-        const std::string cells = app.Table.Cell(1, 1) + "|" + app.Table.Cell(1, 4) + "|" + app.Table.Cell(1, 5);
+        const std::string panels =
+            app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3;
+        const std::string cells =
+            app.Table.Cell(1, 1) + "|" + app.Table.Cell(1, 4) + "|" + app.Table.Cell(1, 5);
         const int step = app.State.AnimationStep;
 
         // As the printer does it: the page's size, margins and pens, then back.
@@ -54,13 +56,16 @@ TEST(MechanicsOnAPage, PageLeavesTheScreenPictureAndTheReadOutsAlone) {
         map = screen;
         app.RedrawPicture();
 
-        test::ExpectSamePicture(started.picture().Image().copy(), before, "mechanics-page-" + std::to_string(n));
+        test::ExpectSamePicture(started.picture().Image().copy(), before,
+                                "mechanics-page-" + std::to_string(n));
         EXPECT_EQ(app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3, panels);
-        EXPECT_EQ(app.Table.Cell(1, 1) + "|" + app.Table.Cell(1, 4) + "|" + app.Table.Cell(1, 5), cells);
+        EXPECT_EQ(app.Table.Cell(1, 1) + "|" + app.Table.Cell(1, 4) + "|" + app.Table.Cell(1, 5),
+                  cells);
         EXPECT_EQ(app.State.AnimationStep, step);
         for (int k = 0; k < 11; ++k) tick();
         const QImage later = started.picture().Image().copy();
-        test::ExpectSamePicture(later, test::Redrawn(started), "mechanics-page-then-ticks-" + std::to_string(n));
+        test::ExpectSamePicture(later, test::Redrawn(started),
+                                "mechanics-page-then-ticks-" + std::to_string(n));
     }
 }
 

@@ -70,7 +70,7 @@ TEST_F(Sonar, FrontsComeBackFromTheTargetAndTheNextPulseFollows) {
     ASSERT_EQ(fronts.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(fronts[i], want[i], 1e-12);
     EXPECT_EQ(SonarFronts(0.12, 1.0).size(), 3u);  // 0.12, 0.07, 0.02 are out
-    EXPECT_TRUE(SonarFronts(2.3, 1.0).empty());     // all back past the transmitter
+    EXPECT_TRUE(SonarFronts(2.3, 1.0).empty());    // all back past the transmitter
     // The pulse starts again once it has gone 2 (D + 0.3) km.
     Steps(78);
     EXPECT_EQ(app.State.AnimationStep, 78);
@@ -84,9 +84,11 @@ TEST_F(Sonar, ScaleTwiceAndRandomUseLeaveTheRedrawnPicture) {
     app.FKeyClick(FKey::F6);
     for (const int position : {1, 40, 80}) {
         app.ControlChange(Control::ScrollBar1, position);
-        test::ExpectToggleTwiceRestores(started, FKey::F6, "sonar-f6-twice-" + std::to_string(position));
+        test::ExpectToggleTwiceRestores(started, FKey::F6,
+                                        "sonar-f6-twice-" + std::to_string(position));
     }
-    test::ExpectRandomRunMatchesRedraw(started, 39, {Control::ScrollBar1, Control::TrackBar1}, {FKey::F6}, "sonar");
+    test::ExpectRandomRunMatchesRedraw(started, 39, {Control::ScrollBar1, Control::TrackBar1},
+                                       {FKey::F6}, "sonar");
 }
 
 class WaterWaves : public ::testing::Test {
@@ -150,8 +152,8 @@ TEST_F(WaterWaves, TogglesTwiceAndRandomUseLeaveTheRedrawnPicture) {
     Steps(7);
     test::ExpectToggleTwiceRestores(started, FKey::F2, "water-f2-twice");
     test::ExpectToggleTwiceRestores(started, FKey::F3, "water-f3-twice");
-    test::ExpectRandomRunMatchesRedraw(started, 40, {Control::ScrollBar1, Control::TrackBar2}, {FKey::F2, FKey::F3},
-                                       "water");
+    test::ExpectRandomRunMatchesRedraw(started, 40, {Control::ScrollBar1, Control::TrackBar2},
+                                       {FKey::F2, FKey::F3}, "water");
 }
 
 }  // namespace

@@ -32,7 +32,9 @@ protected:
 
     void SetK(int k) { app.ControlChange(Control::TrackBar1, k - 9); }
     void SetWeights(int n) { app.ControlChange(Control::TrackBar2, n); }
-    void SetAmplitudeCm(int cm) { app.ControlChange(Control::ScrollBar1, 60 - 6 * cm); }  // A = cm / 100 m
+    void SetAmplitudeCm(int cm) {
+        app.ControlChange(Control::ScrollBar1, 60 - 6 * cm);
+    }  // A = cm / 100 m
     void Run() {
         if (!app.Window.Clock.Enabled) app.RunButtonClick();
     }
@@ -48,7 +50,8 @@ protected:
     double DrawnElongation() {
         const test::LargeRecording rec = test::RecordedAtScale(app);
         for (const test::Figure& f : rec.figures)
-            if (f.kind == "polyline" && f.points.size() == 16) return -rec.world.Y(f.points.back()) / 10;
+            if (f.kind == "polyline" && f.points.size() == 16)
+                return -rec.world.Y(f.points.back()) / 10;
         ADD_FAILURE() << "no spring drawn";
         return 0;
     }
@@ -104,7 +107,8 @@ TEST_F(SpringSimulation, RunningSpringFollowsTheHarmonicMotionInRealTime) {
             TickAt(ms);
             const double t = ms / 1000.0;
             const double want = e + A * std::sin(2 * kPi * t / T);
-            SCOPED_TRACE("k=" + std::to_string(c.k) + " n=" + std::to_string(c.n) + " t=" + std::to_string(t));
+            SCOPED_TRACE("k=" + std::to_string(c.k) + " n=" + std::to_string(c.n) +
+                         " t=" + std::to_string(t));
             EXPECT_NEAR(SpringOf(app).SpringPosition - 3, want, 1e-9);
             EXPECT_NEAR(std::stod(app.Table.Cell(1, 1)), want, 0.0005);
             EXPECT_NEAR(std::stod(app.Window.Panel1.substr(3)), want, 0.0005);
@@ -196,7 +200,8 @@ TEST_F(SpringSimulation, EnergyDiagramTurnedOffLeavesNothingBehind) {
     for (const int n : {0, 2, 5}) {
         SetWeights(n);
         app.FKeyClick(FKey::F6);
-        test::ExpectToggleTwiceRestores(started, FKey::F5, "spring-f5-over-scale-" + std::to_string(n));
+        test::ExpectToggleTwiceRestores(started, FKey::F5,
+                                        "spring-f5-over-scale-" + std::to_string(n));
         app.FKeyClick(FKey::F6);
     }
 }
@@ -206,16 +211,19 @@ TEST_F(SpringSimulation, EachToggleTwiceLeavesThePicture) {
     Run();
     TickAt(250);
     for (const FKey key : {FKey::F2, FKey::F5, FKey::F6}) {
-        test::ExpectToggleTwiceRestores(started, key, "spring-toggle-" + std::to_string(static_cast<int>(key) + 2));
+        test::ExpectToggleTwiceRestores(
+            started, key, "spring-toggle-" + std::to_string(static_cast<int>(key) + 2));
         app.FKeyClick(key);  // and on with the next
     }
     for (const FKey key : {FKey::F2, FKey::F5, FKey::F6})
-        test::ExpectToggleTwiceRestores(started, key, "spring-toggle-all-on-" + std::to_string(static_cast<int>(key) + 2));
+        test::ExpectToggleTwiceRestores(
+            started, key, "spring-toggle-all-on-" + std::to_string(static_cast<int>(key) + 2));
 }
 
 TEST_F(SpringSimulation, PictureAfterAnyRunningSequenceEqualsItsFullRedraw) {
-    test::ExpectRandomRunMatchesRedraw(started, 36, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
-                                       {FKey::F2, FKey::F5, FKey::F6}, "spring");
+    test::ExpectRandomRunMatchesRedraw(
+        started, 36, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
+        {FKey::F2, FKey::F5, FKey::F6}, "spring");
 }
 
 // The phase pointer turns with the oscillation: its height follows the weight's

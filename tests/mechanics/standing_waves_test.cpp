@@ -54,7 +54,8 @@ protected:
         for (std::size_t i = 0; i < c.x.size(); ++i) {
             if (std::abs(c.y[i]) < tolerance) {
                 if (out.empty() || c.x[i] - out.back() > 0.3) out.push_back(c.x[i]);
-            } else if (i + 1 < c.x.size() && std::abs(c.y[i + 1]) >= tolerance && (c.y[i] > 0) != (c.y[i + 1] > 0)) {
+            } else if (i + 1 < c.x.size() && std::abs(c.y[i + 1]) >= tolerance &&
+                       (c.y[i] > 0) != (c.y[i + 1] > 0)) {
                 out.push_back(c.x[i] + (c.x[i + 1] - c.x[i]) * c.y[i] / (c.y[i] - c.y[i + 1]));
             }
         }
@@ -146,7 +147,8 @@ TEST_F(StandingWaves, AirLayersSwingAboutTheirPlaces) {
     const test::LargeRecording rec = test::RecordedAtScale(app);
     std::vector<double> layers;
     for (const test::Figure& f : rec.figures)
-        if (f.kind == "line" && std::abs(rec.world.Y(f.points[0]) - 1.8) < 0.01) layers.push_back(rec.world.X(f.points[0]));
+        if (f.kind == "line" && std::abs(rec.world.Y(f.points[0]) - 1.8) < 0.01)
+            layers.push_back(rec.world.X(f.points[0]));
     ASSERT_EQ(layers.size(), 16u);  // 0.5, 1, .. 8: none in the closed end's wall
     const double q = 2 * kPi / 32;
     for (std::size_t i = 0; i < layers.size(); ++i) {
@@ -178,7 +180,8 @@ TEST_F(StandingWaves, FreezingKeepsTracesAndThawingClearsThem) {
     // The traces come back as the clock runs, and every one of them stays.
     Steps(40);
     const QImage more = Picture();
-    EXPECT_GT(test::InkIn(more, 0, 0, more.width(), more.height()), test::InkIn(frozen, 0, 0, frozen.width(), frozen.height()));
+    EXPECT_GT(test::InkIn(more, 0, 0, more.width(), more.height()),
+              test::InkIn(frozen, 0, 0, frozen.width(), frozen.height()));
     app.FKeyClick(FKey::F3);
     const QImage thawed = Picture();
     ExpectSamePicture(thawed, test::Redrawn(started), "standing-thawed");
@@ -187,7 +190,8 @@ TEST_F(StandingWaves, FreezingKeepsTracesAndThawingClearsThem) {
 TEST_F(StandingWaves, EachToggleAndThePipeTwiceLeaveThePicture) {
     Steps(5);
     for (const FKey key : {FKey::F2, FKey::F4, FKey::F6}) {
-        test::ExpectToggleTwiceRestores(started, key, "standing-toggle-" + std::to_string(static_cast<int>(key) + 2));
+        test::ExpectToggleTwiceRestores(
+            started, key, "standing-toggle-" + std::to_string(static_cast<int>(key) + 2));
         app.FKeyClick(key);
     }
     const QImage before = Picture();
@@ -197,8 +201,9 @@ TEST_F(StandingWaves, EachToggleAndThePipeTwiceLeaveThePicture) {
 }
 
 TEST_F(StandingWaves, PictureAfterAnyRunningSequenceEqualsItsFullRedraw) {
-    test::ExpectRandomRunMatchesRedraw(started, 38, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
-                                       {FKey::F2, FKey::F4, FKey::F6}, "standing");
+    test::ExpectRandomRunMatchesRedraw(
+        started, 38, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
+        {FKey::F2, FKey::F4, FKey::F6}, "standing");
 }
 
 }  // namespace

@@ -38,7 +38,8 @@ protected:
             if (f.kind != "ellipse") continue;
             const double left = rec.world.X(f.points[0]), right = rec.world.X(f.points[1]);
             const double top = rec.world.Y(f.points[0]), bottom = rec.world.Y(f.points[1]);
-            out.push_back({(left + right) / 2, (top + bottom) / 2, (right - left) / 2, f.brush.Color});
+            out.push_back(
+                {(left + right) / 2, (top + bottom) / 2, (right - left) / 2, f.brush.Color});
         }
         return out;
     }
@@ -93,12 +94,13 @@ TEST_F(WavePropagation, RowsOfBallsForEachSizeAndTheSingleGreenBall) {
 // of speed: after n steps at speed s the crest has gone 0.01 n s to the right.
 TEST_F(WavePropagation, TransverseWaveTravelsToTheRightAtItsSpeed) {
     app.ControlChange(Control::TrackBar2, 2);
-    app.ControlChange(Control::TrackBar1, 4);  // lambda 8
+    app.ControlChange(Control::TrackBar1, 4);    // lambda 8
     app.ControlChange(Control::ScrollBar1, 61);  // speed 20
     EXPECT_EQ(app.Window.Panel3, "lambda=8.0");
     Steps(7);
     const double travelled = 0.01 * 7 * 20;
-    for (const Ball& b : Balls()) EXPECT_NEAR(b.y, std::sin(2 * kPi * (b.x - travelled) / 8), 0.003) << b.x;
+    for (const Ball& b : Balls())
+        EXPECT_NEAR(b.y, std::sin(2 * kPi * (b.x - travelled) / 8), 0.003) << b.x;
     app.FKeyClick(FKey::F2);
     const std::vector<TPoint> curve = Curve();
     ASSERT_EQ(curve.size(), 73u);
@@ -142,7 +144,8 @@ TEST_F(WavePropagation, CompressionCurvePeaksWhereTheBallsCrowd) {
 TEST_F(WavePropagation, EachToggleAndTheTitleTwiceLeaveThePicture) {
     Steps(5);
     for (const FKey key : {FKey::F2, FKey::F4, FKey::F5, FKey::F6})
-        test::ExpectToggleTwiceRestores(started, key, "propagation-toggle-" + std::to_string(static_cast<int>(key) + 2));
+        test::ExpectToggleTwiceRestores(
+            started, key, "propagation-toggle-" + std::to_string(static_cast<int>(key) + 2));
     app.FKeyClick(FKey::F6);
     const QImage before = started.picture().Image().copy();
     app.ControlChange(Control::TrackBar2, 2);
@@ -151,8 +154,9 @@ TEST_F(WavePropagation, EachToggleAndTheTitleTwiceLeaveThePicture) {
 }
 
 TEST_F(WavePropagation, PictureAfterAnyRunningSequenceEqualsItsFullRedraw) {
-    test::ExpectRandomRunMatchesRedraw(started, 37, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
-                                       {FKey::F2, FKey::F4, FKey::F5, FKey::F6}, "propagation");
+    test::ExpectRandomRunMatchesRedraw(
+        started, 37, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
+        {FKey::F2, FKey::F4, FKey::F5, FKey::F6}, "propagation");
 }
 
 }  // namespace

@@ -16,9 +16,9 @@
 
 #include "app/catalogue.h"
 #include "app/file_paths.h"
-#include "gui/headless_host.h"
 #include "app/memo_sync.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
 #include "library/rtf_reader.h"
 #include "test_host.h"
 
@@ -47,7 +47,9 @@ protected:
         fs::create_directories(dir / "share");
     }
     void TearDown() override { fs::remove_all(dir); }
-    void Put(const fs::path& file, std::string_view text) { std::ofstream(file, std::ios::binary) << text; }
+    void Put(const fs::path& file, std::string_view text) {
+        std::ofstream(file, std::ios::binary) << text;
+    }
 };
 
 TEST_F(DataDirectories, TheFirstDirectoryHoldingTheDataIsTaken) {
@@ -132,8 +134,9 @@ TEST(MemoCopy, TextBeyondSixtyFourKilobytesIsCopiedWhole) {
 TEST(MemoGuidance, TheSelectionsSectionRunsToTheNextHeading) {
     MemoModel memo;
     memo.Visible = true;
-    memo.Text = U"Vejledning\n\nBrydning i vand:\nLys brydes.\nØvelser\n1. Mål:\n\n"
-                U"Spredning i en dråbe:\nEn dråbe.\n\nMere om dråben.\n";
+    memo.Text =
+        U"Vejledning\n\nBrydning i vand:\nLys brydes.\nØvelser\n1. Mål:\n\n"
+        U"Spredning i en dråbe:\nEn dråbe.\n\nMere om dråben.\n";
     EXPECT_EQ(SelectedGuidance(memo), "");  // nothing selected
     SelectGuidance(memo, "Brydning i vand");
     EXPECT_EQ(SelectedGuidance(memo), "Brydning i vand:\nLys brydes.\nØvelser\n1. Mål:\n");
@@ -205,7 +208,9 @@ TEST(GuidanceText, EverySimulationHasItsSection) {
         const CatalogueEntry* e = catalogue.Find(n);
         if (e == nullptr || e->Caption.empty()) continue;
         EXPECT_NE(text.find(std::string(e->Caption) + ":"), std::string::npos) << n;
-        EXPECT_NE(std::find(kAllCaptions.begin(), kAllCaptions.end(), e->Caption), kAllCaptions.end()) << n;
+        EXPECT_NE(std::find(kAllCaptions.begin(), kAllCaptions.end(), e->Caption),
+                  kAllCaptions.end())
+            << n;
     }
 }
 

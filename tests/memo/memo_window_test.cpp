@@ -9,11 +9,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QClipboard>
 #include <QFile>
-#include <QKeySequence>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -204,7 +204,8 @@ TEST(RichText, TheTextWidgetKeepsTextAndFormatting) {
     RtfCharFormat body{false, false, false, 20, 1, 0};
     RtfCharFormat fancy{false, true, true, 20, 1, 1};
     d.Paragraphs.push_back({{{"Alexanders bånd:", heading}}, RtfAlignment::Centre, 240, 120});
-    d.Paragraphs.push_back({{{"Æ Ø Å æ ø å; λ\t", body}, {"kursiv\u2028linje", fancy}}, RtfAlignment::Justify});
+    d.Paragraphs.push_back(
+        {{{"Æ Ø Å æ ø å; λ\t", body}, {"kursiv\u2028linje", fancy}}, RtfAlignment::Justify});
     d.Paragraphs.push_back({{}, RtfAlignment::Left});
     d.Paragraphs.push_back({{{"Højre", body}}, RtfAlignment::Right});
     QTextDocument text;

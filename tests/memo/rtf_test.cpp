@@ -28,7 +28,8 @@ constexpr std::string_view kWordProcessorFile =
     "{\\stylesheet{\\s0 Normal;}}{\\info{\\title Vejledning}{\\author Lærer}}"
     "{\\*\\generator Skriveprogram 5.1;}\\viewkind4\\uc1\n"
     "\\pard\\qc\\b\\f0\\fs32 Brydning i vand:\\b0\\par\n"
-    "\\pard\\fs20 Lyset g\\'e5r fra luft til vand; \\i vinklen\\i0  \\ul b\\ulnone  er \\cf1 mindre\\cf0 .\\par\n"
+    "\\pard\\fs20 Lyset g\\'e5r fra luft til vand; \\i vinklen\\i0  \\ul b\\ulnone  er \\cf1 "
+    "mindre\\cf0 .\\par\n"
     "{\\pict\\wmetafile8\\picw100 0123456789abcdef}\\f1 \\'c6bler, \\'f8l og \\'e5l\\par\n"
     "}";
 
@@ -41,8 +42,9 @@ TEST(RtfReader, WordProcessorOutputGivesTextAndFormatting) {
     EXPECT_TRUE(d.Colours[0].Automatic);
     EXPECT_EQ(d.Colours[1], (RtfColour{255, 0, 0, false}));
     EXPECT_EQ(d.Colours[2], (RtfColour{0, 0, 128, false}));
-    EXPECT_EQ(d.PlainText(),
-              "Brydning i vand:\nLyset går fra luft til vand; vinklen b er mindre.\nÆbler, øl og ål");
+    EXPECT_EQ(
+        d.PlainText(),
+        "Brydning i vand:\nLyset går fra luft til vand; vinklen b er mindre.\nÆbler, øl og ål");
     ASSERT_EQ(d.Paragraphs.size(), 3u);
     const RtfParagraph& heading = d.Paragraphs[0];
     EXPECT_EQ(heading.Alignment, RtfAlignment::Centre);
@@ -88,7 +90,8 @@ TEST(RtfReader, UnknownDestinationsAreSkippedKnownGroupsKept) {
         "{\\header page head}{\\footnote note}{\\b bold} plain\\b0\\par}");
     EXPECT_EQ(d.PlainText(), "shown link bold plain");
     // A group's formatting ends with it.
-    for (const RtfRun& r : d.Paragraphs[0].Runs) EXPECT_EQ(r.Format.Bold, r.Text == "bold") << r.Text;
+    for (const RtfRun& r : d.Paragraphs[0].Runs)
+        EXPECT_EQ(r.Format.Bold, r.Text == "bold") << r.Text;
 }
 
 TEST(RtfReader, BinaryDataIsPassedOverByItsLength) {
@@ -107,9 +110,10 @@ TEST(RtfReader, DamagedInputGivesWhatCouldBeRead) {
     EXPECT_FALSE(ReadRtf(std::string("\0\1\2{\\rtf1}", 9)).IsRtf);
 
     // A file cut short: every group open, a control word and an escape cut in the middle.
-    for (const std::string_view cut : {"{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Dr\\'e5be\\par Hal",
-                                       "{\\rtf1 Dr\\'e5be\\par Hal\\'e", "{\\rtf1 Dr\\'e5be\\par Hal\\b",
-                                       "{\\rtf1 Dr\\'e5be\\par Hal\\u"}) {
+    for (const std::string_view cut :
+         {"{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Dr\\'e5be\\par Hal",
+          "{\\rtf1 Dr\\'e5be\\par Hal\\'e", "{\\rtf1 Dr\\'e5be\\par Hal\\b",
+          "{\\rtf1 Dr\\'e5be\\par Hal\\u"}) {
         const RtfReadResult r = ReadRtf(cut);
         EXPECT_TRUE(r.IsRtf);
         EXPECT_FALSE(r.Complete) << cut;
@@ -127,7 +131,9 @@ TEST(RtfReader, DamagedInputGivesWhatCouldBeRead) {
     junk += std::string("\0\x01\x7f", 3);
     junk += "b\\fs99999999999999999999 c\\u99999999999? d\\f-7 e\\cf123456 f\\uc-5 \\u65 g}";
     const RtfDocument d = ReadRtf(junk).Document;
-    EXPECT_EQ(d.PlainText(), "a\x7f" "bc\uFFFF defAg");
+    EXPECT_EQ(d.PlainText(),
+              "a\x7f"
+              "bc\uFFFF defAg");
     for (const RtfRun& r : d.Paragraphs[0].Runs) {
         EXPECT_LE(r.Format.HalfPoints, 3276);
         EXPECT_EQ(r.Format.Colour, 0);
@@ -160,9 +166,9 @@ RtfDocument Sample() {
     fancy.Italic = fancy.Underline = true;
     fancy.Colour = 1;
     d.Paragraphs.push_back({{{"Spredning i en dråbe:", bold}}, RtfAlignment::Centre, 240, 60});
-    d.Paragraphs.push_back({{{"Æ Ø Å æ ø å é ü — “citat” λ 😉 {}\\;\tfane", body},
-                             {"kursiv\u2028ny linje", fancy}},
-                            RtfAlignment::Justify});
+    d.Paragraphs.push_back(
+        {{{"Æ Ø Å æ ø å é ü — “citat” λ 😉 {}\\;\tfane", body}, {"kursiv\u2028ny linje", fancy}},
+         RtfAlignment::Justify});
     d.Paragraphs.push_back({{}, RtfAlignment::Left});
     d.Paragraphs.push_back({{{"Sidste", body}}, RtfAlignment::Right});
     d.Paragraphs.push_back({{}, RtfAlignment::Left});
@@ -186,7 +192,8 @@ TEST(RtfWriter, OddTablesSurviveWritingAndReading) {
     // Text before the font table, a second colour table with empty entries, a font name
     // with a byte the code page leaves undefined, text in a font the table never names.
     const std::string_view odd =
-        "{\\rtf1 early {\\fonttbl{\\f0 A\\'81r\\'05ial;}{\\f3 Times;}}{\\colortbl;\\red1\\green2\\blue3;}"
+        "{\\rtf1 early {\\fonttbl{\\f0 A\\'81r\\'05ial;}{\\f3 "
+        "Times;}}{\\colortbl;\\red1\\green2\\blue3;}"
         "{\\colortbl;;\\red9\\green9\\blue9;}\\f7 nameless \\f3\\cf4 grey \\cf3 auto}";
     const RtfDocument d = Read(odd);
     ASSERT_EQ(d.Fonts.size(), 2u);
@@ -205,7 +212,11 @@ TEST(RtfWriter, OddTablesSurviveWritingAndReading) {
 TEST(RtfWriter, EmptyDocumentAndBrokenUtf8) {
     EXPECT_EQ(ReadRtf(WriteRtf(RtfDocument{})).Document, RtfDocument{});
     RtfDocument d;
-    d.Paragraphs.push_back({{{std::string("a\xff" "b\xe2\x82", 5), {}}}, RtfAlignment::Left});
+    d.Paragraphs.push_back({{{std::string("a\xff"
+                                          "b\xe2\x82",
+                                          5),
+                              {}}},
+                            RtfAlignment::Left});
     EXPECT_EQ(ReadRtf(WriteRtf(d)).Document.PlainText(), "a\uFFFDb\uFFFD\uFFFD");
 }
 

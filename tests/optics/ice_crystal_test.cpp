@@ -92,7 +92,8 @@ TEST_F(IceCrystalSimulation, DeviationFollowsSnellForEveryAngleAndColour) {
             } else {
                 EXPECT_NEAR(std::stod(Cell(1, 2)), v, 0.0051);
             }
-            for (const std::string* text : std::initializer_list<const std::string*>{&Cell(1, 2), &app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
+            for (const std::string* text : std::initializer_list<const std::string*>{
+                     &Cell(1, 2), &app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
                 EXPECT_EQ(text->find("nan"), std::string::npos);
         }
     }
@@ -117,9 +118,10 @@ TEST_F(IceCrystalSimulation, NoDeviationWhereTheRayMissesTheWedgeFace) {
     // Every traced exit point lies on the crystal's surface.
     for (int i = 0; i <= 89; ++i) {
         const IceRay ray = TraceIceRay(i * Deg, 1.3062);
-        EXPECT_NEAR(std::hypot(ray.Exit.x, ray.Exit.y) * std::cos(std::atan2(ray.Exit.y, ray.Exit.x) -
-                                                                  (30 + 60 * ray.ExitFace) * Deg),
-                    3 * std::cos(30 * Deg), 1e-9)
+        EXPECT_NEAR(
+            std::hypot(ray.Exit.x, ray.Exit.y) *
+                std::cos(std::atan2(ray.Exit.y, ray.Exit.x) - (30 + 60 * ray.ExitFace) * Deg),
+            3 * std::cos(30 * Deg), 1e-9)
             << i;
         if (ray.Emerges) {
             // Snell at the exit, from the drawn points and the face's normal at 30°.
@@ -127,7 +129,8 @@ TEST_F(IceCrystalSimulation, NoDeviationWhereTheRayMissesTheWedgeFace) {
             const double outside = std::atan2(ray.End.y - ray.Exit.y, ray.End.x - ray.Exit.x);
             EXPECT_NEAR(1.3062 * std::sin(30 * Deg - inside), std::sin(30 * Deg - outside), 1e-12);
             // And at the entry, with the normal at 150°.
-            const double incident = std::atan2(ray.Entry.y - ray.Start.y, ray.Entry.x - ray.Start.x);
+            const double incident =
+                std::atan2(ray.Entry.y - ray.Start.y, ray.Entry.x - ray.Start.x);
             EXPECT_NEAR(std::sin(incident + 30 * Deg), 1.3062 * std::sin(inside + 30 * Deg), 1e-12);
         }
     }
@@ -163,7 +166,8 @@ TEST_F(IceCrystalSimulation, TogglesAndColoursMatchAFullRedraw) {
                 EXPECT_NE(Picture(), before) << static_cast<int>(key);
             }
             app.FKeyClick(key);
-            ExpectSamePicture(Picture().copy(), before, "ice-toggle-" + std::to_string(static_cast<int>(key) + 2));
+            ExpectSamePicture(Picture().copy(), before,
+                              "ice-toggle-" + std::to_string(static_cast<int>(key) + 2));
         }
     }
     SetColour(3);

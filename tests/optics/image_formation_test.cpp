@@ -229,8 +229,8 @@ double DistanceFromLine(TPoint p, TPoint q, double x, double y) {
 // it, and so does every dotted continuation.
 TEST_P(ImageSimulation, PrincipalRaysMeetAtTheImageTip) {
     for (FKey key : {FKey::F3, FKey::F4, FKey::F5}) app.FKeyClick(key);
-    const std::vector<int> positions =
-        IsLens() ? std::vector<int>{150, 155, 100, 60, 20, 10} : std::vector<int>{154, 150, 130, 110, 60, 40};
+    const std::vector<int> positions = IsLens() ? std::vector<int>{150, 155, 100, 60, 20, 10}
+                                                : std::vector<int>{154, 150, 130, 110, 60, 40};
     for (int kind = 0; kind < 2; ++kind) {
         for (int position : positions) {
             SetPosition(position);
@@ -304,17 +304,16 @@ TEST_P(ImageSimulation, FarObjectStartsItsRaysAtTheLeftEdge) {
 
 TEST_P(ImageSimulation, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (Event event : {Event::TrackBar1, Event::TrackBar2, Event::Tick, Event::Step, Event::ScrollBar2,
-                                Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
+    for (Event event : {Event::TrackBar1, Event::TrackBar2, Event::Tick, Event::Step,
+                        Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "image-other-events");
 }
 
 TEST_P(ImageSimulation, RandomUseMatchesAFullRedraw) {
-    test::ExpectRandomUseMatchesRedraw(started, 1207u + static_cast<std::uint32_t>(GetParam()),
-                                       {Control::ScrollBar1},
-                                       {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6},
-                                       "image-" + std::to_string(GetParam()));
+    test::ExpectRandomUseMatchesRedraw(
+        started, 1207u + static_cast<std::uint32_t>(GetParam()), {Control::ScrollBar1},
+        {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}, "image-" + std::to_string(GetParam()));
 }
 
 TEST_P(ImageSimulation, PointerShowsWorldCoordinates) {

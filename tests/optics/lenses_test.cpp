@@ -448,7 +448,8 @@ TEST_F(LensSimulation, OtherEventsDrawNothing) {
         std::vector<Event> events{Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3};
         if (n == 25) events.push_back(Event::F5);
         if (n == 30)
-            events.insert(events.end(), {Event::ScrollBar1, Event::TrackBar1, Event::TrackBar2, Event::F2, Event::F6});
+            events.insert(events.end(), {Event::ScrollBar1, Event::TrackBar1, Event::TrackBar2,
+                                         Event::F2, Event::F6});
         for (Event event : events) app.DrawSimulation(event, false, *app.Image);
         ExpectSamePicture(Picture().copy(), before, "lens-other-events-" + std::to_string(n));
         EXPECT_EQ(Cell(1, 3), focus);

@@ -44,7 +44,8 @@ TEST(DataLists, EveryListIsCompleteAndHasNoNaN) {
         const DataList list = ListOf(s, n);
         EXPECT_GE(list.Headers.size(), 2u) << n;
         EXPECT_LE(list.Headers.size(), 4u) << n;
-        EXPECT_NE(list.Subtitle.find("bølgelængde 546.1nm, grøn"), std::string::npos) << list.Subtitle;
+        EXPECT_NE(list.Subtitle.find("bølgelængde 546.1nm, grøn"), std::string::npos)
+            << list.Subtitle;
         ASSERT_FALSE(list.Rows.empty()) << n;
         for (const auto& row : list.Rows) {
             ASSERT_EQ(row.size(), list.Headers.size()) << n;
@@ -60,9 +61,10 @@ TEST(DataLists, EveryListIsCompleteAndHasNoNaN) {
 TEST(DataLists, ThinFilmGivesThePhaseOfTheTableForEveryAngle) {
     StartedApp s;
     const DataList list = ListOf(s, 3);
-    EXPECT_EQ(list.Headers, (std::vector<std::string>{"vinkel i/°", "vinkel b/°", "faseforskel/pi"}));
+    EXPECT_EQ(list.Headers,
+              (std::vector<std::string>{"vinkel i/°", "vinkel b/°", "faseforskel/pi"}));
     EXPECT_EQ(list.Subtitle, "tykkelse d = 1000nm, bølgelængde 546.1nm, grøn");
-    ASSERT_EQ(list.Rows.size(), 91u);  // 0..90°
+    ASSERT_EQ(list.Rows.size(), 91u);                  // 0..90°
     const double n = 1.334, lambda = 546.1, t = 1000;  // nm
     for (int i : {0, 30, 60, 89}) {
         const double b = std::asin(std::sin(i * kDeg) / n);
@@ -136,7 +138,9 @@ TEST(DataLists, YoungsPhaseIsTwicePhiInUnitsOfPi) {
     EXPECT_EQ(list.Rows[row][2], Fixed(std::stod(s.app.Table.Cell(1, 4)), 1));
     // The two rays leave in the same direction: 4 r - 2 i agrees for both.
     const double n = 1.334;
-    const auto deviation = [n](double p) { return (4 * std::asin(p / n) - 2 * std::asin(p)) / kDeg; };
+    const auto deviation = [n](double p) {
+        return (4 * std::asin(p / n) - 2 * std::asin(p)) / kDeg;
+    };
     for (std::size_t k = 0; k < list.Rows.size(); k += 37)
         EXPECT_NEAR(deviation(Cell(list, k, 0)), deviation(Cell(list, k, 1)), 0.1) << k;
 }
@@ -185,13 +189,15 @@ TEST(DataLists, MakingAListLeavesTheSimulationAsItWas) {
         const QImage before = s.picture().Image().copy();
         std::vector<std::string> table;
         for (int r = 0; r < s.app.Table.RowCount(); ++r)
-            for (int c = 0; c < s.app.Table.ColCount(); ++c) table.push_back(s.app.Table.Cell(c, r));
+            for (int c = 0; c < s.app.Table.ColCount(); ++c)
+                table.push_back(s.app.Table.Cell(c, r));
         (void)CurrentDataList(s.app);
         s.app.RedrawPicture();
         EXPECT_EQ(s.picture().Image(), before) << n;
         std::vector<std::string> after;
         for (int r = 0; r < s.app.Table.RowCount(); ++r)
-            for (int c = 0; c < s.app.Table.ColCount(); ++c) after.push_back(s.app.Table.Cell(c, r));
+            for (int c = 0; c < s.app.Table.ColCount(); ++c)
+                after.push_back(s.app.Table.Cell(c, r));
         EXPECT_EQ(after, table) << n;
     }
 }

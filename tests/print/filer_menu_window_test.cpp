@@ -28,11 +28,14 @@ struct Window {
         env.SetupFileCandidates.clear();
         window = std::make_unique<TvivarnonMenu>(AllSimulations(), env);
     }
-    QAction* Action(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* Action(const char* name) {
+        return window->findChild<QAction*>(QString::fromLatin1(name));
+    }
     void Choose(std::uint16_t simulation) {
         for (const MenuDef& menu : MainMenu())
             for (const MenuItemDef& item : menu.Items)
-                if (item.Simulation == simulation) Action(std::string(item.Name).c_str())->trigger();
+                if (item.Simulation == simulation)
+                    Action(std::string(item.Name).c_str())->trigger();
     }
     void OpenFiler() {
         QMenu* filer = window->findChild<QMenu*>(QStringLiteral("Filer1"));

@@ -59,7 +59,8 @@ TEST_F(DialogFixture, StartsWithThreeQuarterTrueScaleAndThePagesLimits) {
     EXPECT_EQ(combo->currentIndex(), DefaultPrintSize);
     EXPECT_EQ(combo->count(), 9);
     EXPECT_EQ(combo->itemText(4), " 25%");
-    const PrintSizes want = ComputePrintSizes(s.app.Map, printer.width(), printer.height(), DefaultPrintSize);
+    const PrintSizes want =
+        ComputePrintSizes(s.app.Map, printer.width(), printer.height(), DefaultPrintSize);
     EXPECT_EQ(Child<QLabel>(dialog, "Label_X")->text().toStdString(), want.LabelX);
     EXPECT_EQ(Child<QLabel>(dialog, "Label_Y")->text().toStdString(), want.LabelY);
     EXPECT_EQ(Child<QLineEdit>(dialog, "Edit2")->text().toInt(), *want.Width);
@@ -123,7 +124,8 @@ TEST(FilerCopies, BitmapIsTheScreenPictureAndMetafileAnSvgOfTheSameFigures) {
     StartedApp s;
     s.app.MenuEntry(7);
     int syncs = 0;
-    PrintCommands commands(s.app, nullptr, [&] { ++syncs; }, [](const char*) {});
+    PrintCommands commands(
+        s.app, nullptr, [&] { ++syncs; }, [](const char*) {});
     commands.Copy1Click();
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),

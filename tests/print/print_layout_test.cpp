@@ -3,13 +3,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Printing the picture, the table under it and the data lists: the dialog's sizes, the
 // screen state after a print however it ends, and the page layouts.
+#include "app/print_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
 #include "app/catalogue.h"
-#include "app/print_layout.h"
 #include "picture_checks.h"
 #include "print_pages.h"
 #include "test_host.h"
@@ -69,7 +70,8 @@ TEST(PrintSizes, PlainPercentagesStretchAndTrueScaleKeepsTheScreensProportion) {
     EXPECT_EQ(*wide.Height, 4267);
     // Every proposal is one the dialog takes.
     for (int item = 1; item < 9; ++item)
-        for (const auto& [w, h] : {std::pair{600, 400}, {400, 600}, {631, 445}, {1, 999}, {999, 1}}) {
+        for (const auto& [w, h] :
+             {std::pair{600, 400}, {400, 600}, {631, 445}, {1, 999}, {999, 1}}) {
             const PrintSizes p = ComputePrintSizes(PageMap(w, h), 4800, 6600, item);
             EXPECT_LE(*p.Width, p.MaxPrintWidth) << item << " " << w << "x" << h;
             EXPECT_LE(*p.Height, p.MaxPrintHeight) << item << " " << w << "x" << h;
@@ -96,7 +98,9 @@ TEST(FilerMenu, DataIsOnlyForTheSimulationsWithAListAndTableOnlyWithATable) {
         s.app.MenuEntry(static_cast<std::uint16_t>(n));
         Filer1Click(s.app);
         EXPECT_EQ(s.app.Window.PrintDataItem.Enabled, withList.count(n) == 1) << n;
-        EXPECT_EQ(s.app.Window.PrintTableItem.Enabled, Shows(s.app.Window.ShownButtons, Buttons::Table)) << n;
+        EXPECT_EQ(s.app.Window.PrintTableItem.Enabled,
+                  Shows(s.app.Window.ShownButtons, Buttons::Table))
+            << n;
     }
     s.app.MenuEntry(2);
     Filer1Click(s.app);
@@ -233,7 +237,8 @@ TEST(TableUnderPicture, NoRowFallsOffThePageNotEvenTheFirst) {
     // Every row header once, in order, none on the picture's page.
     EXPECT_TRUE(pages.Texts(0).empty());
     ASSERT_EQ(static_cast<int>(headers.size()), s.app.Table.RowCount());
-    for (int r = 0; r < s.app.Table.RowCount(); ++r) EXPECT_EQ(headers[static_cast<std::size_t>(r)], s.app.Table.Cell(0, r));
+    for (int r = 0; r < s.app.Table.RowCount(); ++r)
+        EXPECT_EQ(headers[static_cast<std::size_t>(r)], s.app.Table.Cell(0, r));
     // The rule under the header row.
     ASSERT_FALSE(pages.pages[1]->Of("line").empty());
 }
@@ -260,7 +265,8 @@ TEST(DataListPrint, TwoColumnsAPageWithTheValuesUnderTheirHeaders) {
     DataList list;
     list.Headers = {"vinkel i/°", "spejlet/%"};
     list.Subtitle = "undertitel";
-    for (int k = 0; k < 100; ++k) list.Rows.push_back({std::to_string(k), std::to_string(1000 + k)});
+    for (int k = 0; k < 100; ++k)
+        list.Rows.push_back({std::to_string(k), std::to_string(1000 + k)});
     const int pageWidth = 2000, pageHeight = 13 * 30;  // 30 lines a page
     RecordingPages pages(pageWidth, pageHeight);
     ASSERT_TRUE(PrintDataList(s.app, pages, list, "Titel"));

@@ -14,9 +14,9 @@
 #include <sstream>
 
 #include "app/catalogue.h"
-#include "gui/headless_host.h"
 #include "app/print_layout.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 #include "windows/page_file.h"
@@ -27,7 +27,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int RenderDpi = 50;
-constexpr double Scale = static_cast<double>(RenderDpi) / PdfResolution;  // rendered / printer pixels
+constexpr double Scale =
+    static_cast<double>(RenderDpi) / PdfResolution;  // rendered / printer pixels
 
 struct Scripted {
     HeadlessHost host;
@@ -100,9 +101,9 @@ TEST_F(PrintFiles, EverySimulationPrintsItsPictureAndItsTableUnderIt) {
         const QImage page = Render(pdf);
         if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
         // The picture " 75% skalatro" below the title line, 200 printer pixels in.
-        const PrintSizes sizes =
-            ComputePrintSizes(s.app.Map, static_cast<int>(std::lround((page.width() - 2 * margin) / Scale)),
-                              static_cast<int>(std::lround((page.height() - 2 * margin) / Scale)), DefaultPrintSize);
+        const PrintSizes sizes = ComputePrintSizes(
+            s.app.Map, static_cast<int>(std::lround((page.width() - 2 * margin) / Scale)),
+            static_cast<int>(std::lround((page.height() - 2 * margin) / Scale)), DefaultPrintSize);
         const int top = static_cast<int>(margin + 200 * Scale);
         const int bottom = static_cast<int>(margin + (200 + *sizes.Height) * Scale);
         const int left = static_cast<int>(margin + 200 * Scale);
@@ -110,7 +111,8 @@ TEST_F(PrintFiles, EverySimulationPrintsItsPictureAndItsTableUnderIt) {
         EXPECT_GT(Ink(page, left, top, right, bottom), 50) << "no picture printed in " << n;
         EXPECT_GT(Ink(page, left, 0, page.width(), top), 5) << "no title line in " << n;
         if (table) {
-            EXPECT_GT(Ink(page, left, bottom + 4, page.width(), page.height()), 20) << "no table under " << n;
+            EXPECT_GT(Ink(page, left, bottom + 4, page.width(), page.height()), 20)
+                << "no table under " << n;
         }
         // The screen is drawn as before.
         EXPECT_EQ(s.app.Map.PrintOffsetX, 0);
@@ -129,7 +131,8 @@ TEST_F(PrintFiles, DataListsFillTwoPageColumns) {
         const int half = page.width() / 2;
         const int rowsTop = page.height() / 8;
         EXPECT_GT(Ink(page, 0, rowsTop, half, page.height()), 100) << n;
-        EXPECT_GT(Ink(page, half, rowsTop, page.width(), page.height()), 100) << "no second column in " << n;
+        EXPECT_GT(Ink(page, half, rowsTop, page.width(), page.height()), 100)
+            << "no second column in " << n;
     }
 }
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/events.h"
-#include "gui/headless_host.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
 #include "library/colour_table.h"
 #include "library/trig.h"
 #include "recording_canvas.h"
@@ -26,9 +26,13 @@ namespace viv {
 namespace {
 
 // The exit angle of a once-reflected ray, radians from the antisolar point.
-double ExitAngle(double p, double n) { return 4 * std::asin(p / n) - 2 * std::asin(p); }
+double ExitAngle(double p, double n) {
+    return 4 * std::asin(p / n) - 2 * std::asin(p);
+}
 
-double RainbowParameter(double n) { return std::sqrt((4 - n * n) / 3); }
+double RainbowParameter(double n) {
+    return std::sqrt((4 - n * n) / 3);
+}
 
 // -d²v/dp² at the rainbow ray, by central differences of the exit angle.
 double NumericCurvature(double n) {
@@ -100,8 +104,8 @@ TEST(AiryBow, MainMaximumOfAMillimetreDropInRedLight) {
     const double inside = bow - AiryMaximumAngle(bow, scale, 1);
     EXPECT_NEAR(inside, ExpectedInside(MaximaOfAi2[0], radius, lambda, n), 1e-6);
     EXPECT_NEAR(inside, 0.3504, 0.0005);
-    EXPECT_NEAR(bow - AiryMaximumAngle(bow, scale, 3), ExpectedInside(MaximaOfAi2[2], radius, lambda, n),
-                1e-6);
+    EXPECT_NEAR(bow - AiryMaximumAngle(bow, scale, 3),
+                ExpectedInside(MaximaOfAi2[2], radius, lambda, n), 1e-6);
 }
 
 // The distance between the first two maxima shrinks as (a / lambda)^(-2/3).
@@ -116,7 +120,8 @@ TEST(AiryBow, FringeDistanceShrinksWithTheTwoThirdsPowerOfTheDrop) {
         for (const double lambda : {404.7, 546.1, 768.2}) {
             const double d = distance(radius, lambda);
             EXPECT_GT(d, 0);
-            EXPECT_NEAR(d * std::cbrt(std::pow(radius / (lambda * 1e-9), 2)), reference, 1e-9 * reference);
+            EXPECT_NEAR(d * std::cbrt(std::pow(radius / (lambda * 1e-9), 2)), reference,
+                        1e-9 * reference);
         }
     EXPECT_NEAR(distance(0.0004, 546.1) / distance(0.0002, 546.1), std::pow(2.0, -2.0 / 3), 1e-12);
 }
@@ -136,7 +141,8 @@ TEST(AiryBow, OuterSupernumerariesOfALargeDropSpaceLikeTheTwoRayFringes) {
             const double a = samples[s - 1].PathDifference, b = samples[s].PathDifference;
             if (std::floor(b) > std::floor(a)) {
                 const double t = (std::floor(b) - a) / (b - a);
-                twoRay.push_back(samples[s - 1].ExitAngle + t * (samples[s].ExitAngle - samples[s - 1].ExitAngle));
+                twoRay.push_back(samples[s - 1].ExitAngle +
+                                 t * (samples[s].ExitAngle - samples[s - 1].ExitAngle));
             }
         }
         const double scale = AiryScale(radius, lambda, n);
@@ -145,7 +151,8 @@ TEST(AiryBow, OuterSupernumerariesOfALargeDropSpaceLikeTheTwoRayFringes) {
             EXPECT_LT(static_cast<std::size_t>(m + 1), twoRay.size()) << radius;
             if (static_cast<std::size_t>(m + 1) >= twoRay.size()) return 1.0;
             const double young = twoRay[m] - twoRay[m + 1];
-            const double airy = AiryMaximumAngle(bow, scale, m + 1) - AiryMaximumAngle(bow, scale, m + 2);
+            const double airy =
+                AiryMaximumAngle(bow, scale, m + 1) - AiryMaximumAngle(bow, scale, m + 2);
             worst = std::max(worst, std::fabs(airy / young - 1));
         }
         return worst;
@@ -169,7 +176,9 @@ protected:
         m.SetWorldWindow(36, 45, -0.4, 2.15);
         return m;
     }
-    double BowAngle() { return app.State.Rainbow.PrimaryBowAngle[static_cast<std::size_t>(app.State.CurrentColour)]; }
+    double BowAngle() {
+        return app.State.Rainbow.PrimaryBowAngle[static_cast<std::size_t>(app.State.CurrentColour)];
+    }
     // The picture columns of the inset holding Airy's colour in the row where it peaks.
     std::vector<int> PeakColumns() {
         const World m = InsetMap();
@@ -213,7 +222,8 @@ TEST_F(AiryInYoungsInterference, CurvePeaksAtTheMainMaximum) {
             app.ControlChange(Control::TrackBar1, colour);
             app.ControlChange(Control::TrackBar2, size);
             const ColourRow& c = Colour(colour);
-            const double peak = BowAngle() - ExpectedInside(MaximaOfAi2[0], size * 0.0001, c.WaveLength, c.WaterIndex);
+            const double peak = BowAngle() - ExpectedInside(MaximaOfAi2[0], size * 0.0001,
+                                                            c.WaveLength, c.WaterIndex);
             const std::vector<int> columns = PeakColumns();
             ASSERT_FALSE(columns.empty()) << colour << " " << size;
             const int expected = InsetMap().PictureX(peak);
@@ -242,7 +252,8 @@ TEST_F(AiryInYoungsInterference, TableRowGivesTheMainMaximum) {
             app.ControlChange(Control::TrackBar2, size);
             const ColourRow& c = Colour(colour);
             const double bow = ExitAngle(RainbowParameter(c.WaterIndex), c.WaterIndex) * DegPerRad;
-            const double airy = bow - ExpectedInside(MaximaOfAi2[0], size * 0.0001, c.WaveLength, c.WaterIndex);
+            const double airy =
+                bow - ExpectedInside(MaximaOfAi2[0], size * 0.0001, c.WaveLength, c.WaterIndex);
             EXPECT_EQ(app.Table.Cell(2, 12), fixed(bow)) << colour << " " << size;
             EXPECT_EQ(app.Table.Cell(1, 12), fixed(airy)) << colour << " " << size;
         }

@@ -1,8 +1,6 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "sims/rainbow/rainbow_state.h"
-#include "sims/simulations.h"
 #include "sims/rainbow/alexanders_band.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +16,10 @@
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "library/format.h"
-#include "recording_canvas.h"
 #include "picture_checks.h"
+#include "recording_canvas.h"
+#include "sims/rainbow/rainbow_state.h"
+#include "sims/simulations.h"
 #include "test_host.h"
 
 namespace viv {
@@ -233,8 +233,7 @@ TEST_F(BandSimulation, GuideAnglesTheCurveNeverReachesStayOnTheDrop) {
     // A curve that never even reaches 25°: every preset waits at its top.
     for (auto& v : app.Buffers->PrimaryAngleTable[3]) v *= 0.5;
     FindPresetParameters(app);
-    for (int k = 1; k <= 4; ++k)
-        EXPECT_DOUBLE_EQ(preset[k], RainbowOf(app).SampleParameter[peak]);
+    for (int k = 1; k <= 4; ++k) EXPECT_DOUBLE_EQ(preset[k], RainbowOf(app).SampleParameter[peak]);
 }
 
 TEST_F(BandSimulation, InsetCursorOnlyWhereTheInsetShowsTheCurve) {
@@ -281,7 +280,8 @@ TEST_F(BandSimulation, DarkBandLiesBetweenTheReddestBows) {
 
 TEST_F(BandSimulation, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
     test::ExpectRandomUseMatchesRedraw(
-        started, 8, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2}, "band");
+        started, 8, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2},
+        "band");
 }
 
 TEST_F(BandSimulation, TogglePressedTwiceLeavesThePicture) {

@@ -25,10 +25,12 @@ TEST(BandPresets, AFullRedrawKeepsTheStepsOnTheCurrentBow) {
         const RainbowState& rs = RainbowOf(app);
         for (int step = 0; step < 8; ++step) {
             const RangeControl& bar = app.Window.ScrollBar1;
-            app.ControlChange(Control::ScrollBar1, bar.Position == bar.Max ? bar.Min : bar.Position + 1);
+            app.ControlChange(Control::ScrollBar1,
+                              bar.Position == bar.Max ? bar.Min : bar.Position + 1);
             EXPECT_GE(rs.PresetIndex, first) << "bow " << bow << " step " << step;
             EXPECT_LE(rs.PresetIndex, last) << "bow " << bow << " step " << step;
-            EXPECT_DOUBLE_EQ(rs.RayParameter, rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)]);
+            EXPECT_DOUBLE_EQ(rs.RayParameter,
+                             rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)]);
         }
     }
 }

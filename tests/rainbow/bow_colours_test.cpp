@@ -7,19 +7,19 @@
 
 #include <QImage>
 #include <algorithm>
-#include <memory>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "app/catalogue.h"
 #include "app/events.h"
+#include "cell_checks.h"
 #include "library/colour_table.h"
 #include "library/format.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "sims/rainbow/bow_statistics.h"
 #include "sims/simulations.h"
-#include "cell_checks.h"
 #include "test_host.h"
 
 namespace viv {
@@ -56,7 +56,6 @@ std::array<int, 181> ExactCounts(const RainbowAngles& bows, int c) {
     }
     return count;
 }
-
 
 class BowColourSimulation : public ::testing::Test {
 protected:
@@ -127,14 +126,17 @@ TEST_F(BowColourSimulation, CountCurvesStartAtTheBowAngles) {
         const auto canvas = Recorded();
         std::vector<test::Figure> curves;
         for (const auto& f : canvas->Of("polyline"))
-            if (f.pen.Width == app.Map.BoldPenWidth && f.pen.Color == Colour(c).ScreenColour && f.points.size() > 5)
+            if (f.pen.Width == app.Map.BoldPenWidth && f.pen.Color == Colour(c).ScreenColour &&
+                f.points.size() > 5)
                 curves.push_back(f);
         ASSERT_EQ(curves.size(), 2u);
         const RainbowAngles& bows = app.State.Rainbow;
         const int t1 = static_cast<int>(bows.PrimaryBowAngle[c]);
         const int t2 = static_cast<int>(bows.SecondaryBowAngle[c]);
-        EXPECT_EQ(curves[0].points.front(), app.Map.Picture(bows.PrimaryBowAngle[c], Counts(c)[t1]));
-        EXPECT_EQ(curves[1].points.front(), app.Map.Picture(bows.SecondaryBowAngle[c], Counts(c)[t2]));
+        EXPECT_EQ(curves[0].points.front(),
+                  app.Map.Picture(bows.PrimaryBowAngle[c], Counts(c)[t1]));
+        EXPECT_EQ(curves[1].points.front(),
+                  app.Map.Picture(bows.SecondaryBowAngle[c], Counts(c)[t2]));
         EXPECT_EQ(curves[0].points.size(), static_cast<std::size_t>(t1));
         EXPECT_EQ(curves[1].points.back(),
                   app.Map.Picture(178 + St().SecondaryBinOffset, Counts(c)[178]));
@@ -171,7 +173,8 @@ TEST_F(BowColourSimulation, SumCurveNeedsNoSecondaryBranchToEnd) {
     const auto canvas = Recorded();
     int black = 0;
     for (const auto& f : canvas->Of("polyline"))
-        if (f.pen.Color == clBlack && f.pen.Width == app.Map.PenWidth && f.points.size() > 3) ++black;
+        if (f.pen.Color == clBlack && f.pen.Width == app.Map.PenWidth && f.points.size() > 3)
+            ++black;
     EXPECT_EQ(black, 1);
 }
 

@@ -1,8 +1,6 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "sims/rainbow/rainbow_state.h"
-#include "sims/simulations.h"
 #include "sims/rainbow/bow_cone.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +15,10 @@
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "library/format.h"
-#include "recording_canvas.h"
 #include "picture_checks.h"
+#include "recording_canvas.h"
+#include "sims/rainbow/rainbow_state.h"
+#include "sims/simulations.h"
 #include "test_host.h"
 
 namespace viv {
@@ -199,7 +199,8 @@ TEST_F(ConeSimulation, DropsChangeAtEveryRedrawUnlessSeeded) {
 
 TEST_F(ConeSimulation, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
     test::ExpectRandomUseMatchesRedraw(
-        started, 6, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2}, "cone");
+        started, 6, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2},
+        "cone");
 }
 
 TEST_F(ConeSimulation, TogglePressedTwiceLeavesThePicture) {

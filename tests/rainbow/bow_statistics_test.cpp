@@ -47,8 +47,10 @@ ExactStatistics CountExactly(const RainbowAngles& bows, int c, int mode) {
     const double n = Colour(c).WaterIndex;
     const double a1 = bows.PrimaryBowAngle[c], a2 = bows.SecondaryBowAngle[c];
     const double f1 = a1 - std::floor(a1), f2 = a2 - std::floor(a2);
-    const int t1 = mode == 0 ? 20000 : static_cast<int>(std::lround(bows.PrimaryBowParameter[c] * 20000));
-    const int t2 = mode == 0 ? 20000 : static_cast<int>(std::lround(bows.SecondaryBowParameter[c] * 20000));
+    const int t1 =
+        mode == 0 ? 20000 : static_cast<int>(std::lround(bows.PrimaryBowParameter[c] * 20000));
+    const int t2 =
+        mode == 0 ? 20000 : static_cast<int>(std::lround(bows.SecondaryBowParameter[c] * 20000));
     ExactStatistics out;
     for (int j = 0; j < Rays; ++j) {
         const double p = j / 20000.0;
@@ -68,8 +70,12 @@ class BowStatisticsEngine : public ::testing::Test {
 protected:
     BowStatistics& St() { return BowStatsOf(app); }
     const auto& Counts(int c) { return app.Buffers->RayCount[static_cast<std::size_t>(c - 1)]; }
-    const auto& Below(int c) { return app.Buffers->IntensityBelow[static_cast<std::size_t>(c - 1)]; }
-    const auto& Above(int c) { return app.Buffers->IntensityAbove[static_cast<std::size_t>(c - 1)]; }
+    const auto& Below(int c) {
+        return app.Buffers->IntensityBelow[static_cast<std::size_t>(c - 1)];
+    }
+    const auto& Above(int c) {
+        return app.Buffers->IntensityAbove[static_cast<std::size_t>(c - 1)];
+    }
     const RainbowAngles& Bows() { return app.State.Rainbow; }
 
     test::StartedApp started;
@@ -127,7 +133,8 @@ TEST_F(BowStatisticsEngine, LightFractionsAgreeWithTheFresnelEquations) {
             EXPECT_NEAR(St().SampleOnce[0], share * r0 * (1 - r0) * (1 - r0), 1e-15);
             EXPECT_NEAR(St().SampleTwice[0], share * r0 * r0 * (1 - r0) * (1 - r0), 1e-15);
             EXPECT_EQ(St().SampleRefraction[0], 0.0);
-            for (int s : {4, 8, 500, 1000, 1720, 1900, 1996}) {  // where the arc-sine table is exact
+            for (int s :
+                 {4, 8, 500, 1000, 1720, 1900, 1996}) {  // where the arc-sine table is exact
                 const double p = s / 2000.0;
                 EXPECT_NEAR(St().SampleRefraction[s], std::asin(p / n), 1e-12);
                 EXPECT_NEAR(St().SampleOnce[s], Leaving(n, p, 1, mode), 1e-12)
@@ -199,7 +206,8 @@ TEST_F(BowStatisticsEngine, CountsAndLightAgreeWithRaysTracedOneByOne) {
             for (int k = 0; k <= 180; ++k) {
                 moved += std::abs(Counts(c)[k] - exact.count[k]);
                 light += exact.below[k] + exact.above[k];
-                lightDiff += std::abs(Below(c)[k] - exact.below[k]) + std::abs(Above(c)[k] - exact.above[k]);
+                lightDiff +=
+                    std::abs(Below(c)[k] - exact.below[k]) + std::abs(Above(c)[k] - exact.above[k]);
             }
             // Only rays right at a bin edge may fall on its other side.
             EXPECT_LE(moved, 40) << "colour " << c << " mode " << mode;

@@ -18,7 +18,8 @@ namespace viv::test {
 inline double Number(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     double value = std::nan("");
-    if (first != std::string::npos) std::from_chars(text.data() + first, text.data() + text.size(), value);
+    if (first != std::string::npos)
+        std::from_chars(text.data() + first, text.data() + text.size(), value);
     return value;
 }
 

@@ -1,8 +1,6 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "sims/rainbow/rainbow_state.h"
-#include "sims/simulations.h"
 #include "sims/rainbow/drop_scattering.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +17,10 @@
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "library/trig.h"
-#include "recording_canvas.h"
 #include "picture_checks.h"
+#include "recording_canvas.h"
+#include "sims/rainbow/rainbow_state.h"
+#include "sims/simulations.h"
 #include "test_host.h"
 
 namespace viv {
@@ -210,8 +210,8 @@ TEST_F(DropSimulation, EveryToggleTwiceLeavesThePicture) {
 
 TEST_F(DropSimulation, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (Event event :
-         {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
+    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3,
+                        Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "drop-other-events");
 }

@@ -34,13 +34,15 @@ TEST(InstrumentFigures, DrawnOnceByTheirEntries) {
     const World& map = app.Map;
     // The 40° and 60° ticks are bold lines across the staff; the 41° tick thin.
     for (double theta : {40.0, 45.0, 50.0, 60.0})
-        EXPECT_EQ(started.picture().GetPixel(map.PictureX(JacobsStaffPosition(theta)), map.PictureY(0.5)),
-                  clBlack)
+        EXPECT_EQ(
+            started.picture().GetPixel(map.PictureX(JacobsStaffPosition(theta)), map.PictureY(0.5)),
+            clBlack)
             << theta;
     EXPECT_EQ(started.picture().GetPixel(map.PictureX(JacobsStaffPosition(41)), map.PictureY(0.7)),
               clBlack);
-    EXPECT_EQ(started.picture().GetPixel(map.PictureX(JacobsStaffPosition(40.5)), map.PictureY(0.8)),
-              clWhite);
+    EXPECT_EQ(
+        started.picture().GetPixel(map.PictureX(JacobsStaffPosition(40.5)), map.PictureY(0.8)),
+        clWhite);
     // Nothing beyond the 40° end of the staff.
     EXPECT_EQ(started.picture().GetPixel(map.PictureX(43), map.PictureY(0)), clWhite);
     const QImage staff = started.picture().Image().copy();

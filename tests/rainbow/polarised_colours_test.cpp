@@ -13,9 +13,9 @@
 
 #include "app/catalogue.h"
 #include "app/events.h"
+#include "cell_checks.h"
 #include "library/colour_table.h"
 #include "library/format.h"
-#include "cell_checks.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "sims/rainbow/bow_statistics.h"
@@ -34,8 +34,12 @@ protected:
     PolarisedColourSimulation() { app.MenuEntry(12); }
 
     const QImage& Picture() { return started.picture().Image(); }
-    const auto& Below(int c) { return app.Buffers->IntensityBelow[static_cast<std::size_t>(c - 1)]; }
-    const auto& Above(int c) { return app.Buffers->IntensityAbove[static_cast<std::size_t>(c - 1)]; }
+    const auto& Below(int c) {
+        return app.Buffers->IntensityBelow[static_cast<std::size_t>(c - 1)];
+    }
+    const auto& Above(int c) {
+        return app.Buffers->IntensityAbove[static_cast<std::size_t>(c - 1)];
+    }
     BowStatistics& St() { return BowStatsOf(app); }
     std::vector<std::string> Texts() {
         test::RecordingCanvas canvas(started.picture().Width(), started.picture().Height());
@@ -62,7 +66,8 @@ double ExactLight(const RainbowAngles& bows, int c, int mode, int v, bool above)
         const double p = j / 20000.0;
         const double i = std::asin(p), r = std::asin(p / n);
         const double ci = std::cos(i), cr = std::cos(r);
-        const double amplitude = mode == 1 ? (ci - n * cr) / (ci + n * cr) : (n * ci - cr) / (n * ci + cr);
+        const double amplitude =
+            mode == 1 ? (ci - n * cr) / (ci + n * cr) : (n * ci - cr) / (n * ci + cr);
         const double R = amplitude * amplitude;
         const double d1 = (4 * r - 2 * i) * DegPerRad, d2 = 180 + (2 * i - 6 * r) * DegPerRad;
         if (static_cast<int>(std::floor(d1 + 1 - f1)) == v && (j >= t1) == above)
@@ -144,7 +149,8 @@ TEST_F(PolarisedColourSimulation, CurvesStartAtTheBowAngles) {
 
 TEST_F(PolarisedColourSimulation, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
     test::ExpectRandomUseMatchesRedraw(
-        started, 12, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {}, "polarised");
+        started, 12, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {},
+        "polarised");
     ExpectNoNan(app);
 }
 

@@ -243,8 +243,8 @@ TEST_F(WaterPolarisation, ProtractorComesAndGoesButItsDots) {
 
 TEST_F(WaterPolarisation, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (Event event :
-         {Event::TrackBar2, Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
+    for (Event event : {Event::TrackBar2, Event::Tick, Event::Step, Event::ScrollBar2,
+                        Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     test::ExpectSamePicture(Picture().copy(), before, "waterpol-other-events");
 }

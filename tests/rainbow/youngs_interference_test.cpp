@@ -51,7 +51,8 @@ double ExitDirection(WorldPoint from, WorldPoint exit, double n) {
 // to a plane across the exit direction u.
 double OpticalPath(double p, WorldPoint p2, WorldPoint p3, double u, double n) {
     const WorldPoint p1{-DropRadius * std::sqrt(1 - p * p), p * DropRadius};
-    const double inside = std::hypot(p2.x - p1.x, p2.y - p1.y) + std::hypot(p3.x - p2.x, p3.y - p2.y);
+    const double inside =
+        std::hypot(p2.x - p1.x, p2.y - p1.y) + std::hypot(p3.x - p2.x, p3.y - p2.y);
     const double outside = (p1.x + 2 * DropRadius) - (p3.x * std::cos(u) + p3.y * std::sin(u));
     return (outside + n * inside) / DropRadius;
 }
@@ -98,8 +99,10 @@ TEST_F(YoungsInterference, BothRaysLeaveAtTheSameAngle) {
             app.ControlChange(Control::ScrollBar1, position);
             const YoungState& y = Young();
             const double n = N();
-            const double u1 = ExitDirection({y.Ray1Xs[0], y.Ray1Ys[0]}, {y.Ray1Xs[1], y.Ray1Ys[1]}, n);
-            const double u2 = ExitDirection({y.Ray2Xs[0], y.Ray2Ys[0]}, {y.Ray2Xs[1], y.Ray2Ys[1]}, n);
+            const double u1 =
+                ExitDirection({y.Ray1Xs[0], y.Ray1Ys[0]}, {y.Ray1Xs[1], y.Ray1Ys[1]}, n);
+            const double u2 =
+                ExitDirection({y.Ray2Xs[0], y.Ray2Ys[0]}, {y.Ray2Xs[1], y.Ray2Ys[1]}, n);
             EXPECT_NEAR(u1, u2, 2e-4) << colour << " " << position;
             // v is measured from the antisolar point: the light leaves towards the sun's side.
             const double v = 180 - std::fabs(u1) * DegPerRad;
@@ -109,7 +112,8 @@ TEST_F(YoungsInterference, BothRaysLeaveAtTheSameAngle) {
                                              {y.Ray1Xs[1], y.Ray1Ys[1]}, u1, n);
             const double path2 = OpticalPath(y.Rays.Ray2Parameter, {y.Ray2Xs[0], y.Ray2Ys[0]},
                                              {y.Ray2Xs[1], y.Ray2Ys[1]}, u1, n);
-            const double wavelengths = (path1 - path2) * y.DropSize / (Colour(colour).WaveLength * 1e-9);
+            const double wavelengths =
+                (path1 - path2) * y.DropSize / (Colour(colour).WaveLength * 1e-9);
             EXPECT_NEAR(y.Rays.PathDifference, wavelengths, 0.02) << colour << " " << position;
         }
 }
@@ -157,7 +161,8 @@ TEST_F(YoungsInterference, InsetCurveStartsAtTheCurrentColoursBowAngle) {
         m.PictureMarginX = static_cast<std::uint16_t>(3 * m.PictureWidth / 5);
         m.PictureMarginY = static_cast<std::uint16_t>(m.PictureHeight / 2);
         m.SetWorldWindow(36, 45, -0.4, 2.15);
-        const int x = m.PictureX(app.State.Rainbow.PrimaryBowAngle[static_cast<std::size_t>(colour)]);
+        const int x =
+            m.PictureX(app.State.Rainbow.PrimaryBowAngle[static_cast<std::size_t>(colour)]);
         const int y = m.PictureY(2);
         m.PictureMarginX = m.PictureMarginY = 0;
         m.SetWorldWindow(m.WorldXMin, m.WorldXMax, m.WorldYMin, m.WorldYMax);
@@ -185,10 +190,18 @@ TEST_F(YoungsInterference, OneScrollStepFillsTheLastRows) {
         app.ControlChange(Control::ScrollBar1, 741);
         ASSERT_FALSE(Cell(1, 9).empty()) << event;
         switch (event) {
-            case 0: app.ControlChange(Control::ScrollBar1, 743); break;
-            case 1: app.ControlChange(Control::TrackBar1, 5); break;
-            case 2: app.FKeyClick(FKey::F4); break;
-            case 3: app.RedrawPicture(); break;
+            case 0:
+                app.ControlChange(Control::ScrollBar1, 743);
+                break;
+            case 1:
+                app.ControlChange(Control::TrackBar1, 5);
+                break;
+            case 2:
+                app.FKeyClick(FKey::F4);
+                break;
+            case 3:
+                app.RedrawPicture();
+                break;
         }
         EXPECT_EQ(Cell(1, 9), "") << event;
         EXPECT_EQ(Cell(2, 10), "") << event;
@@ -202,7 +215,8 @@ TEST_F(YoungsInterference, ScatteredLightFromThePerpendicularReflectance) {
     for (const bool corrected : {false, true}) {
         if (corrected) app.FKeyClick(FKey::F6);
         const InterferenceRays& r = Young().Rays;
-        for (const auto& [p, col] : {std::pair{r.Ray1Parameter, 1}, std::pair{r.Ray2Parameter, 2}}) {
+        for (const auto& [p, col] :
+             {std::pair{r.Ray1Parameter, 1}, std::pair{r.Ray2Parameter, 2}}) {
             const double cosI = std::sqrt(1 - p * p), cosT = std::sqrt(1 - p * p / (n * n));
             const double rs = (cosI - n * cosT) / (cosI + n * cosT);
             const double R = rs * rs;
@@ -286,7 +300,8 @@ TEST_F(YoungsInterference, EveryToggleTwiceLeavesThePicture) {
 
 TEST_F(YoungsInterference, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
+    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3,
+                        Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     test::ExpectSamePicture(Picture().copy(), before, "young-other-events");
 }

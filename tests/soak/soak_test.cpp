@@ -27,8 +27,8 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "gui/headless_host.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
 #include "picture_checks.h"
 #include "sims/simulations.h"

@@ -94,8 +94,10 @@ TEST_F(DopplerSimulation, FrequencyFromTheDrawnFrontsMatchesTheDopplerFormula) {
         const auto fronts = Fronts(test::RecordedAtScale(app));
         ASSERT_EQ(fronts.size(), 6u);
         // Successive fronts' far sides: to the right in front, to the left behind.
-        const double aheadGap = (fronts[2].centre + fronts[2].radius) - (fronts[1].centre + fronts[1].radius);
-        const double behindGap = (fronts[1].centre - fronts[1].radius) - (fronts[2].centre - fronts[2].radius);
+        const double aheadGap =
+            (fronts[2].centre + fronts[2].radius) - (fronts[1].centre + fronts[1].radius);
+        const double behindGap =
+            (fronts[1].centre - fronts[1].radius) - (fronts[2].centre - fronts[2].radius);
         EXPECT_NEAR(aheadGap, 1 / expectedFront, 0.003);
         EXPECT_NEAR(behindGap, 1 / expectedBehind, 0.003);
     }
@@ -178,7 +180,8 @@ TEST_F(DopplerSimulation, AboveTheWaveSpeedTheConesSidesTouchTheFronts) {
             return std::atan2(rec.world.Y(f.points[1]) - rec.world.Y(f.points[0]),
                               rec.world.X(f.points[1]) - rec.world.X(f.points[0]));
         };
-        const double opening = std::abs(std::remainder(dir(sides[0]) - dir(sides[1]), 2 * Pi)) * DegPerRad;
+        const double opening =
+            std::abs(std::remainder(dir(sides[0]) - dir(sides[1]), 2 * Pi)) * DegPerRad;
         EXPECT_NEAR(opening, angle, 0.1);
         // Both sides meet at the source, the centre of the newest front.
         for (const auto& side : sides) {
@@ -188,8 +191,9 @@ TEST_F(DopplerSimulation, AboveTheWaveSpeedTheConesSidesTouchTheFronts) {
             // one pixel the period has run.
             const double x1 = rec.world.X(side.points[0]), y1 = rec.world.Y(side.points[0]);
             const double x2 = rec.world.X(side.points[1]), y2 = rec.world.Y(side.points[1]);
-            const double dist = std::abs((x2 - x1) * (0 - y1) - (fronts[5].centre - x1) * (y2 - y1)) /
-                                std::hypot(x2 - x1, y2 - y1);
+            const double dist =
+                std::abs((x2 - x1) * (0 - y1) - (fronts[5].centre - x1) * (y2 - y1)) /
+                std::hypot(x2 - x1, y2 - y1);
             EXPECT_NEAR(dist, fronts[5].radius - 1.0 / p, 0.01);
         }
     }
@@ -213,7 +217,8 @@ TEST_F(DopplerSimulation, SourceMovesOnePeriodsWayEachPeriodAndComesBackInsideTh
 }
 
 TEST_F(DopplerSimulation, PictureAfterAnyAnimatedSequenceEqualsItsFullRedraw) {
-    test::ExpectRandomAnimationMatchesRedraw(started, 19, {Control::ScrollBar1}, {FKey::F2}, "doppler");
+    test::ExpectRandomAnimationMatchesRedraw(started, 19, {Control::ScrollBar1}, {FKey::F2},
+                                             "doppler");
 }
 
 TEST_F(DopplerSimulation, TogglePressedTwiceLeavesThePicture) {

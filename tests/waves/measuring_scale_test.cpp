@@ -51,8 +51,10 @@ TEST(MeasuringScale, LabelsEveryWholeUnitBothWays) {
     int longTicks = 0;
     for (std::size_t i = 2; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].points[0].x, p.world.PictureX(8.2));
-        if (lines[i].points[1].x == p.world.PictureX(8.7)) ++longTicks;
-        else EXPECT_EQ(lines[i].points[1].x, p.world.PictureX(8.4));
+        if (lines[i].points[1].x == p.world.PictureX(8.7))
+            ++longTicks;
+        else
+            EXPECT_EQ(lines[i].points[1].x, p.world.PictureX(8.4));
     }
     EXPECT_EQ(longTicks, 14);
 }

@@ -26,12 +26,13 @@ inline void ExpectNoNonNumbers(App& app) {
     const auto bad = [](const std::string& s) {
         return s.find("nan") != std::string::npos || s.find("inf") != std::string::npos;
     };
-    for (const std::string* p : {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3,
-                                 &app.Window.MessagePanel})
+    for (const std::string* p :
+         {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3, &app.Window.MessagePanel})
         EXPECT_FALSE(bad(*p)) << *p;
     for (int c = 0; c < app.Table.ColCount(); ++c)
         for (int r = 0; r < app.Table.RowCount(); ++r)
-            EXPECT_FALSE(bad(app.Table.Cell(c, r))) << "cell " << c << "," << r << ": " << app.Table.Cell(c, r);
+            EXPECT_FALSE(bad(app.Table.Cell(c, r)))
+                << "cell " << c << "," << r << ": " << app.Table.Cell(c, r);
 }
 
 // `sequences` sequences of `length` random actions — a run of clock ticks, a single step,
@@ -39,8 +40,9 @@ inline void ExpectNoNonNumbers(App& app) {
 // picture of a full redraw of the same state.
 inline void ExpectRandomAnimationMatchesRedraw(StartedApp& started, std::uint32_t seed,
                                                std::initializer_list<Control> controls,
-                                               std::initializer_list<FKey> keys, const std::string& name,
-                                               int sequences = 50, int length = 12) {
+                                               std::initializer_list<FKey> keys,
+                                               const std::string& name, int sequences = 50,
+                                               int length = 12) {
     App& app = started.app;
     std::mt19937 random(seed);
     // The clock runs where the simulation is animated; elsewhere ticks and steps do nothing.
@@ -61,9 +63,11 @@ inline void ExpectRandomAnimationMatchesRedraw(StartedApp& started, std::uint32_
                 const Control control = controls.begin()[k - 2];
                 const RangeControl& range = app.Window.Of(control);
                 const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(range.Max - range.Min + 1));
+                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
+                                                                range.Max - range.Min + 1));
                 app.ControlChange(control, position);
-                events += " control" + std::to_string(static_cast<int>(control)) + "=" + std::to_string(position);
+                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
+                          std::to_string(position);
             } else {
                 const FKey key = keys.begin()[k - 2 - controls.size()];
                 app.FKeyClick(key);
@@ -115,7 +119,8 @@ inline LargeRecording RecordedAtScale(App& app, int scale = 20) {
     return out;
 }
 
-inline std::vector<Figure> InColour(const std::vector<Figure>& figures, TColor c, const std::string& kind = "") {
+inline std::vector<Figure> InColour(const std::vector<Figure>& figures, TColor c,
+                                    const std::string& kind = "") {
     std::vector<Figure> out;
     for (const Figure& f : figures)
         if (f.pen.Color == c && (kind.empty() || f.kind == kind)) out.push_back(f);

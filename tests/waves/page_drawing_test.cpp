@@ -25,7 +25,8 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         if (n == 19) app.ControlChange(Control::ScrollBar1, 12);
         for (int k = 0; k < 37; ++k) app.StepButtonClick();
         const QImage before = started.picture().Image().copy();
-        const std::string panels = app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3;
+        const std::string panels =
+            app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3;
         const WavesMotionState state = WavesMotionOf(app);
         const int step = app.State.AnimationStep;
 
@@ -50,7 +51,8 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         map.PenWidth = screen.PenWidth;
         app.RedrawPicture();
 
-        test::ExpectSamePicture(started.picture().Image().copy(), before, "page-" + std::to_string(n));
+        test::ExpectSamePicture(started.picture().Image().copy(), before,
+                                "page-" + std::to_string(n));
         EXPECT_EQ(app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3, panels);
         EXPECT_EQ(app.State.AnimationStep, step);
         EXPECT_EQ(WavesMotionOf(app).PeriodPixels, state.PeriodPixels);
@@ -58,7 +60,8 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         // And the animation goes on cleanly from there.
         for (int k = 0; k < 11; ++k) app.StepButtonClick();
         const QImage later = started.picture().Image().copy();
-        test::ExpectSamePicture(later, test::Redrawn(started), "page-then-ticks-" + std::to_string(n));
+        test::ExpectSamePicture(later, test::Redrawn(started),
+                                "page-then-ticks-" + std::to_string(n));
     }
 }
 

@@ -85,7 +85,8 @@ inline void ExpectRandomUseMatchesRedrawing(StartedApp& started, std::uint32_t s
                 const Control control = use.controls.begin()[k];
                 const RangeControl& range = app.Window.Of(control);
                 const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(range.Max - range.Min + 1));
+                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
+                                                                range.Max - range.Min + 1));
                 app.ControlChange(control, position);
                 events += " control" + std::to_string(static_cast<int>(control)) + "=" +
                           std::to_string(position);
@@ -124,8 +125,8 @@ inline void ExpectNoNaN(App& app, const std::string& where) {
     for (int row = 0; row < app.Table.RowCount(); ++row)
         for (int col = 0; col < app.Table.ColCount(); ++col)
             EXPECT_FALSE(bad(app.Table.Cell(col, row))) << where << " cell " << col << "," << row;
-    for (const std::string* panel : {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3,
-                                     &app.Window.MessagePanel})
+    for (const std::string* panel :
+         {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3, &app.Window.MessagePanel})
         EXPECT_FALSE(bad(*panel)) << where << " panel " << *panel;
 }
 

@@ -74,7 +74,11 @@ TEST_F(RefractionInWater, TableFollowsSnellsLawFromTheAir) {
     EXPECT_EQ(app.Window.Panel1, "i: 45.0°");
     EXPECT_EQ(app.Window.Panel2, "b: 32.0°");
 
-    struct Case { int colour, degrees; const char* n; const char* b; };
+    struct Case {
+        int colour, degrees;
+        const char* n;
+        const char* b;
+    };
     for (const Case c : {Case{1, 30, " 1.343", "21.9"}, Case{8, 60, " 1.329", "40.7"},
                          Case{5, 89, " 1.333", "48.6"}, Case{4, 1, " 1.334", "0.7"},
                          Case{4, 0, " 1.334", "0.0"}, Case{1, 90, " 1.343", "48.1"}}) {
@@ -118,7 +122,7 @@ TEST_F(RefractionInWater, BeyondTheCriticalAngleNothingIsRefracted) {
     EXPECT_EQ(app.Window.Panel2, "b: ");
     // Every green pixel lies in the water: the incident and the reflected ray.
     EXPECT_EQ(Count(clGreen, -9.9, -app.Map.AspectHeight, -0.2, app.Map.AspectHeight), 0);
-    EXPECT_GT(Count(clGreen, 0.5, 3, 4.5, 4.5), 0);   // reflected, up to the right
+    EXPECT_GT(Count(clGreen, 0.5, 3, 4.5, 4.5), 0);    // reflected, up to the right
     EXPECT_GT(Count(clGreen, 0.5, -3, 4.5, -4.5), 0);  // incident, from the lower right
     Incidence(30);
     EXPECT_EQ(Cell(1, 4), "41.8");  // n sin 30° = 0.667
@@ -208,7 +212,8 @@ TEST_F(RefractionInWater, NoNumberIsEverNaN) {
 
 TEST_F(RefractionInWater, OtherEventsDrawNothing) {
     const QImage before = Picture().copy();
-    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3, Event::TrackBar3, Event::TrackBar4})
+    for (Event event : {Event::Tick, Event::Step, Event::ScrollBar2, Event::ScrollBar3,
+                        Event::TrackBar3, Event::TrackBar4})
         app.DrawSimulation(event, false, *app.Image);
     ExpectSamePicture(Picture().copy(), before, "water-other-events");
 }

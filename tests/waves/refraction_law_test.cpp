@@ -13,8 +13,8 @@
 
 #include "app/catalogue.h"
 #include "app/events.h"
-#include "gui/headless_host.h"
 #include "app/script.h"
+#include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "library/trig.h"
@@ -159,7 +159,8 @@ TEST_F(RefractionLaw, FromTheWaterPastTheCriticalAngle) {
     EXPECT_EQ(app.Window.Panel2, "b: ");
     // Nothing in the air but what the label and boundary leave; the reflected wave is
     // drawn in the water though F6 is off.
-    EXPECT_EQ(Count(clGreen, -9.9, -0.5 * app.Map.AspectHeight, -0.1, 1.5 * app.Map.AspectHeight), 0);
+    EXPECT_EQ(Count(clGreen, -9.9, -0.5 * app.Map.AspectHeight, -0.1, 1.5 * app.Map.AspectHeight),
+              0);
     EXPECT_FALSE(app.State.ShowRays);
     ExpectLikeRedraw("law-total");
     Ticks(4);

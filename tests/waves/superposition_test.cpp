@@ -33,7 +33,8 @@ protected:
     }
     QImage Picture() { return started.picture().Image().copy(); }
     // A wave's displacements read back from a recorded polyline, about its baseline.
-    static std::vector<double> Displacements(const test::Figure& f, const test::Unmapped& w, double baseline) {
+    static std::vector<double> Displacements(const test::Figure& f, const test::Unmapped& w,
+                                             double baseline) {
         std::vector<double> y;
         for (const TPoint p : f.points) y.push_back(w.Y(p) - baseline);
         return y;
@@ -105,7 +106,8 @@ TEST_F(SuperpositionSimulation, SumIsTheSumOfTheTwoDrawnWavesPointByPoint) {
                     const auto sum = Displacements(red[0], rec.world, bs);
                     ASSERT_EQ(sum.size(), 201u);
                     for (std::size_t i = 0; i < sum.size(); ++i) {
-                        EXPECT_NEAR(rec.world.X(red[0].points[i]), rec.world.X(green[0].points[i]), 1e-9);
+                        EXPECT_NEAR(rec.world.X(red[0].points[i]), rec.world.X(green[0].points[i]),
+                                    1e-9);
                         EXPECT_NEAR(sum[i], w1[i] + w2[i], 0.005) << i;
                     }
                 }
@@ -126,7 +128,8 @@ TEST_F(SuperpositionSimulation, DrawnWavelengthsAndDirectionsMatchTheTable) {
             std::vector<double> ups;
             const double base = colour == clGreen ? 0.5 * app.Map.AspectHeight : 0;
             for (std::size_t i = 1; i < f.at(0).points.size(); ++i) {
-                const double y0 = rec.world.Y(f[0].points[i - 1]) - base, y1 = rec.world.Y(f[0].points[i]) - base;
+                const double y0 = rec.world.Y(f[0].points[i - 1]) - base,
+                             y1 = rec.world.Y(f[0].points[i]) - base;
                 if ((y0 < 0) != (y1 < 0)) ups.push_back(rec.world.X(f[0].points[i]));
             }
             return ups;
@@ -179,7 +182,8 @@ TEST_F(SuperpositionSimulation, PulseIsASingleCrestOfEachWave) {
     for (const TPoint p : green[0].points)
         if (rec.world.Y(p) - 0.5 * app.Map.AspectHeight > 0.01) ++lifted;
     EXPECT_EQ(lifted, 39);  // the points strictly inside the crest
-    for (const TPoint p : green[0].points) EXPECT_GT(rec.world.Y(p) - 0.5 * app.Map.AspectHeight, -0.01);
+    for (const TPoint p : green[0].points)
+        EXPECT_GT(rec.world.Y(p) - 0.5 * app.Map.AspectHeight, -0.01);
     // Wave 2's crest is half its own wavelength long, whatever that is: one-signed,
     // rising from the baseline and falling back to it.
     for (const int k : {1, 4, 8}) {
@@ -205,7 +209,8 @@ TEST_F(SuperpositionSimulation, PulseIsASingleCrestOfEachWave) {
 
 TEST_F(SuperpositionSimulation, PictureAfterAnyAnimatedSequenceEqualsItsFullRedraw) {
     test::ExpectRandomAnimationMatchesRedraw(started, 14, {Control::ScrollBar1, Control::TrackBar1},
-                                             {FKey::F2, FKey::F3, FKey::F4, FKey::F5}, "superposition");
+                                             {FKey::F2, FKey::F3, FKey::F4, FKey::F5},
+                                             "superposition");
 }
 
 TEST_F(SuperpositionSimulation, TogglePressedTwiceLeavesThePicture) {

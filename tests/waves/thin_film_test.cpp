@@ -100,8 +100,9 @@ TEST_F(FilmSimulation, PhaseInTableAndInsetFollowsTheDrawnRays) {
                 const test::Unmapped& w = rec.world;
                 const auto wx = [&](TPoint p) { return w.X(p); };
                 const auto wy = [&](TPoint p) { return w.Y(p); };
-                const double inFilm = std::hypot(wx(second[1]) - wx(second[0]), wy(second[1]) - wy(second[0])) +
-                                      std::hypot(wx(second[2]) - wx(second[1]), wy(second[2]) - wy(second[1]));
+                const double inFilm =
+                    std::hypot(wx(second[1]) - wx(second[0]), wy(second[1]) - wy(second[0])) +
+                    std::hypot(wx(second[2]) - wx(second[1]), wy(second[2]) - wy(second[1]));
                 // The first reflected ray: from the film out to the left and up.
                 const TPoint a = lines[1].points[0], b = lines[1].points[1];
                 const double len = std::hypot(wx(b) - wx(a), wy(b) - wy(a));
@@ -170,8 +171,10 @@ TEST_F(FilmSimulation, AtNormalIncidenceTheReturningLightKeepsItsArrowHead) {
     for (const auto& f : test::InColour(rec.figures, clGreen, "polyline")) {
         if (f.points.size() != 3) continue;
         // A head pointing left has its barbs to the right of its tip.
-        if (f.points[0].x > f.points[1].x) ++back;
-        else ++in;
+        if (f.points[0].x > f.points[1].x)
+            ++back;
+        else
+            ++in;
     }
     EXPECT_EQ(back, 1);
     EXPECT_EQ(in, 1);
@@ -187,8 +190,8 @@ TEST_F(FilmSimulation, ThickerFilmMovesTheSecondRayOutAndLeavesNoTrace) {
 
 TEST_F(FilmSimulation, PictureAfterAnyControlSequenceEqualsItsFullRedraw) {
     test::ExpectRandomAnimationMatchesRedraw(
-        started, 3, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2}, {FKey::F2, FKey::F3},
-        "film");
+        started, 3, {Control::ScrollBar1, Control::TrackBar1, Control::TrackBar2},
+        {FKey::F2, FKey::F3}, "film");
 }
 
 TEST_F(FilmSimulation, TogglePressedTwiceLeavesThePicture) {

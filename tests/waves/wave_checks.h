@@ -29,8 +29,9 @@ struct RandomUse {
 
 // `sequences` sequences of ten random actions, each ending in the picture of a full
 // redraw of the same state.
-inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed, const RandomUse& use,
-                                        const std::string& name, int sequences = 50) {
+inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed,
+                                        const RandomUse& use, const std::string& name,
+                                        int sequences = 50) {
     App& app = started.app;
     std::mt19937 random(seed);
     const std::uint32_t kinds = static_cast<std::uint32_t>(use.controls.size() + use.keys.size()) +
@@ -42,9 +43,12 @@ inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed,
             if (k < use.controls.size()) {
                 const Control control = use.controls[k];
                 const RangeControl& range = app.Window.Of(control);
-                const int position = range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(range.Max - range.Min + 1));
+                const int position =
+                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
+                                                                range.Max - range.Min + 1));
                 app.ControlChange(control, position);
-                events += " control" + std::to_string(static_cast<int>(control)) + "=" + std::to_string(position);
+                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
+                          std::to_string(position);
                 continue;
             }
             k -= static_cast<std::uint32_t>(use.controls.size());
@@ -67,8 +71,10 @@ inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed,
                 }
                 continue;
             }
-            const int x = static_cast<int>(random() % static_cast<std::uint32_t>(app.Image->Width()));
-            const int y = static_cast<int>(random() % static_cast<std::uint32_t>(app.Image->Height()));
+            const int x =
+                static_cast<int>(random() % static_cast<std::uint32_t>(app.Image->Width()));
+            const int y =
+                static_cast<int>(random() % static_cast<std::uint32_t>(app.Image->Height()));
             started.host.pointer.cursor = {x, y};
             started.host.pointer.size = {app.Image->Width(), app.Image->Height()};
             app.ImageMouseMove();
@@ -89,7 +95,8 @@ inline void ExpectNoNanShown(App& app, const std::string& where) {
     for (int r = 0; r < app.Table.RowCount(); ++r)
         for (int c = 0; c < app.Table.ColCount(); ++c)
             EXPECT_FALSE(bad(app.Table.Cell(c, r))) << where << ": cell " << c << "," << r;
-    for (const std::string* panel : {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3, &app.Window.MessagePanel})
+    for (const std::string* panel :
+         {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3, &app.Window.MessagePanel})
         EXPECT_FALSE(bad(*panel)) << where << ": panel " << *panel;
 }
 
@@ -98,7 +105,8 @@ inline void ExpectNoRunawayPoints(const RecordingCanvas& canvas, const std::stri
     constexpr int far = 1 << 24;  // pixels
     for (const Figure& f : canvas.figures)
         for (const TPoint& p : f.points)
-            ASSERT_TRUE(std::abs(p.x) < far && std::abs(p.y) < far) << where << ": " << f.kind << " at " << p.x << "," << p.y;
+            ASSERT_TRUE(std::abs(p.x) < far && std::abs(p.y) < far)
+                << where << ": " << f.kind << " at " << p.x << "," << p.y;
 }
 
 }  // namespace viv::test

@@ -51,11 +51,11 @@ BeamSetup Beam(int degrees, int direction, int colour, double phase, bool reflec
 }
 
 struct Sorted {
-    std::vector<Segment> incident;        // the incident crests
-    std::vector<Segment> beyond;          // the parts past the boundary, from each refracted crest
-    std::vector<Segment> continued;       // the parts before it, of the crests bent at the boundary
+    std::vector<Segment> incident;   // the incident crests
+    std::vector<Segment> beyond;     // the parts past the boundary, from each refracted crest
+    std::vector<Segment> continued;  // the parts before it, of the crests bent at the boundary
     std::vector<Segment> reflected;
-    std::vector<int> bent;                // how many points each refracted crest has
+    std::vector<int> bent;  // how many points each refracted crest has
 };
 
 Sorted Sort(const BeamCrests& crests) {
@@ -64,8 +64,12 @@ Sorted Sort(const BeamCrests& crests) {
         const CrestLine& c = crests.Lines[k];
         const Segment first{c.Points[0], c.Points[1]};
         switch (c.Kind) {
-            case CrestKind::Incident: s.incident.push_back(first); break;
-            case CrestKind::Reflected: s.reflected.push_back(first); break;
+            case CrestKind::Incident:
+                s.incident.push_back(first);
+                break;
+            case CrestKind::Reflected:
+                s.reflected.push_back(first);
+                break;
             case CrestKind::Refracted:
                 s.beyond.push_back(first);
                 s.bent.push_back(c.Count);
@@ -112,7 +116,8 @@ TEST(WaveCrests, SlantAgainstTheBoundaryFollowsSnellsLaw) {
                 const double second = SlantToBoundary(w);
                 const double air = direction == FromAir ? first : second;
                 const double water = direction == FromAir ? second : first;
-                EXPECT_NEAR(std::sin(air), n * std::sin(water), 1e-9) << direction << " " << degrees;
+                EXPECT_NEAR(std::sin(air), n * std::sin(water), 1e-9)
+                    << direction << " " << degrees;
             }
         }
 }
@@ -123,8 +128,8 @@ TEST(WaveCrests, CrestsBendAtTheBoundaryWithoutABreakInPhase) {
         const BeamCrests crests = ComputeCrests(beam);
         const Sorted s = Sort(crests);
         ASSERT_FALSE(s.continued.empty());
-        const double first = direction == FromAir ? beam.AirWaveLength
-                                                  : beam.AirWaveLength / beam.Index;
+        const double first =
+            direction == FromAir ? beam.AirWaveLength : beam.AirWaveLength / beam.Index;
         for (std::size_t k = 0; k < crests.Count; ++k) {
             const CrestLine& c = crests.Lines[k];
             if (c.Kind != CrestKind::Refracted || c.Count != 3) continue;
