@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 #include "test_host.h"
 
@@ -34,8 +35,31 @@ TEST(Catalogue, EverySimulationNumberButThirteenHasAnEntry) {
         EXPECT_EQ(AllSimulations().Find(n), nullptr) << n;
 }
 
-TEST(Catalogue, OnlyTheStartPictureDrawsYet) {
-    EXPECT_NE(AllSimulations().Find(1)->Draw, nullptr);
+// Every row, chosen from its menu entry, draws a picture of its own (not the white of a
+// cleared picture, not the start picture) and leaves every shown control within its range.
+TEST(Catalogue, EveryRowDrawsAndKeepsItsControlsInRange) {
+    test::StartedApp s;
+    const QImage start = s.picture().Image().copy();
+    for (std::uint16_t n = 2; n <= 43; ++n) {
+        const CatalogueEntry* e = AllSimulations().Find(n);
+        if (e == nullptr) continue;
+        s.app.MenuEntry(n);
+        const QImage& picture = s.picture().Image();
+        EXPECT_NE(picture, start) << n;
+        bool drawn = false;
+        for (int y = 0; y < picture.height() && !drawn; ++y)
+            for (int x = 0; x < picture.width() && !drawn; ++x)
+                drawn = (picture.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
+        EXPECT_TRUE(drawn) << n;
+        for (const Control c :
+             {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
+              Control::TrackBar2, Control::TrackBar3, Control::TrackBar4}) {
+            const RangeControl& control = s.app.Window.Of(c);
+            if (!control.Visible) continue;
+            EXPECT_LE(control.Min, control.Position) << n;
+            EXPECT_LE(control.Position, control.Max) << n;
+        }
+    }
     EXPECT_EQ(AllSimulations().Find(1)->Table.Rows, 0);
 }
 

@@ -48,7 +48,6 @@ protected:
 };
 
 TEST_F(EyeFatigue, StartsWithTheInstructionsAlone) {
-    EXPECT_EQ(AllSimulations().Find(21)->Draw, &DrawEyeFatigue);
     EXPECT_FALSE(app.Window.ScrollBar1.Visible);
     EXPECT_FALSE(app.Window.RunButton.Visible);
     EXPECT_EQ(app.Table.Cell(0, 3), " Blå %");

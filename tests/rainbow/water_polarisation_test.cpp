@@ -79,7 +79,6 @@ protected:
 
 TEST_F(WaterPolarisation, DrawnByItsCatalogueEntry) {
     ASSERT_NE(AllSimulations().Find(4), nullptr);
-    EXPECT_EQ(AllSimulations().Find(4)->Draw, &DrawWaterPolarisation);
 }
 
 TEST_F(WaterPolarisation, TableAgreesWithSnellAndFresnel) {

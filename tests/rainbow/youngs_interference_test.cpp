@@ -72,7 +72,6 @@ protected:
 
 TEST_F(YoungsInterference, DrawnByItsCatalogueEntry) {
     ASSERT_NE(AllSimulations().Find(10), nullptr);
-    EXPECT_EQ(AllSimulations().Find(10)->Draw, &DrawYoungsInterference);
 }
 
 TEST_F(YoungsInterference, SelectionShowsRayOneAtFifteenSixteenths) {

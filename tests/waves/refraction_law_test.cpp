@@ -63,7 +63,6 @@ protected:
 TEST_F(RefractionLaw, SelectedWithItsStartValues) {
     const CatalogueEntry* entry = AllSimulations().Find(5);
     ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->Draw, &DrawRefractionLaw);
 
     app.ControlChange(Control::TrackBar2, 2);
     Ticks(7);
