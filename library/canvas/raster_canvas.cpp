@@ -656,8 +656,8 @@ public:
         }
     }
 
-    // A sector's runs of pixels, row by row, for the rows first .. last: Add(y, a, b) in
-    // the order of the rows.
+    // A sector's runs of pixels for the rows first .. last: AddSectorRun for each run and
+    // EndSectorRow for each row, in the order of the rows.
     void RecordSectorRuns(int first, int last) {
         sectorRuns_ = true;
         runsFirstRow_ = first;
