@@ -13,6 +13,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <type_traits>
 #include <utility>
 
 #include "library/canvas/canvas_common.h"
@@ -388,6 +389,88 @@ public:
                                   static_cast<std::size_t>(x)];
         px = Combine(mode_, pen_, px);
     }
+    template <TPenMode Mode>
+    [[gnu::always_inline]] void MarkIn(int x, int y) {
+        const std::size_t tile = Tile(x, y);
+        std::uint64_t& word = mask_[tile];
+        const std::uint64_t bit = Bit(x, y);
+        if (word & bit) return;
+        if (word == 0) marked_.push_back(static_cast<std::uint32_t>(tile));
+        word |= bit;
+        std::uint32_t& px = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
+                                  static_cast<std::size_t>(x)];
+        px = Combine(Mode, pen_, px);
+    }
+
+    template <TPenMode Mode>
+    void SolidPolylineInside(const TPoint* p, std::size_t count) {
+        bool up = true, down = true;
+        for (std::size_t i = 0; i + 1 < count; ++i) {
+            up = up && p[i + 1].y <= p[i].y;
+            down = down && p[i + 1].y >= p[i].y;
+        }
+        if (!up && !down) {
+            StepPolyline(p, count, [this](int x, int y) { MarkIn<Mode>(x, y); });
+            return;
+        }
+        // A path that never turns back in y visits the pixels of a row one after another,
+        // and those (8-connected) form one run of columns growing by one at a time: a
+        // pixel met again lies in that run. No marks are needed.
+        int row = -1, left = 0, right = -1;
+        const auto stride = static_cast<std::size_t>(stride_);
+        StepPolyline(p, count, [&](int x, int y) {
+            if (y != row) {
+                row = y;
+                left = right = x;
+            } else if (x >= left && x <= right) {
+                return;
+            } else {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+            std::uint32_t& px =
+                bits_[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)];
+            px = Combine(Mode, pen_, px);
+        });
+    }
+
+    // Calls visit(x, y) for every pixel of the polyline in order, steps k = 0 .. kLast of
+    // each segment along its major axis with the minor offset round-half-up of
+    // k * minor / major, as VisitLine steps.
+    template <class Visit>
+    [[gnu::always_inline]] static void StepPolyline(const TPoint* p, std::size_t count,
+                                                    Visit&& visit) {
+        for (std::size_t i = 0; i + 1 < count; ++i) {
+            const int dx = p[i + 1].x - p[i].x;
+            const int dy = p[i + 1].y - p[i].y;
+            const int adx = dx < 0 ? -dx : dx;
+            const int ady = dy < 0 ? -dy : dy;
+            const bool xMajor = adx >= ady;
+            const int n = xMajor ? adx : ady;
+            const int m = xMajor ? ady : adx;
+            const int kLast = i + 2 == count ? n : n - 1;
+            const int twoN = n > 0 ? 2 * n : 1;
+            const int stepX = dx < 0 ? -1 : 1;
+            const int stepY = dy < 0 ? -1 : 1;
+            int x = p[i].x;
+            int y = p[i].y;
+            int r = n;
+            for (int k = 0; k <= kLast; ++k) {
+                visit(x, y);
+                r += 2 * m;
+                const bool minorStep = r >= twoN;
+                if (minorStep) r -= twoN;
+                if (xMajor) {
+                    x += stepX;
+                    if (minorStep) y += stepY;
+                } else {
+                    y += stepY;
+                    if (minorStep) x += stepX;
+                }
+            }
+        }
+    }
+
     bool Marked(std::int64_t x, std::int64_t y) const {
         return (mask_[Tile(x, y)] & Bit(x, y)) != 0;
     }
@@ -408,6 +491,17 @@ public:
                       [this](int x, int y, std::int64_t) { Mark(x, y); });
             return;
         }
+        if (dash.period <= 1) {  // alone: combined as it is met
+            const auto stride = static_cast<std::size_t>(stride_);
+            WithMode([&](auto mode) {
+                VisitLine(x0, y0, x1, y1, kLast, w_, h_, [&](int x, int y, std::int64_t) {
+                    std::uint32_t& px =
+                        bits_[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)];
+                    px = Combine(decltype(mode)::value, pen_, px);
+                });
+            });
+            return;
+        }
         auto plot = [&](int x, int y, std::int64_t k) {
             if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)])
                 return;
@@ -421,6 +515,32 @@ public:
             }
         };
         VisitLine(x0, y0, x1, y1, kLast, w_, h_, plot);
+    }
+
+    // A solid one-pixel polyline whose points all lie in the picture: the same pixels as
+    // ThinLine gives segment by segment (each without its end pixel but the last), with
+    // no clipping, no dash test and the pen mode fixed for the whole path. The clock
+    // ticks of the grating draw thousands of two-pixel segments this way.
+    void SolidPolylineInside(const TPoint* p, std::size_t count) {
+        WithMode([&](auto mode) { SolidPolylineInside<decltype(mode)::value>(p, count); });
+    }
+
+    // Calls fn with the pen mode as a compile-time constant, so that loops over pixels
+    // combine without a switch per pixel.
+    template <class Fn>
+    void WithMode(Fn&& fn) {
+        switch (mode_) {
+            case pmCopy:
+                return fn(std::integral_constant<TPenMode, pmCopy>{});
+            case pmNotXor:
+                return fn(std::integral_constant<TPenMode, pmNotXor>{});
+            case pmXor:
+                return fn(std::integral_constant<TPenMode, pmXor>{});
+            case pmMask:
+                return fn(std::integral_constant<TPenMode, pmMask>{});
+            case pmMerge:
+                return fn(std::integral_constant<TPenMode, pmMerge>{});
+        }
     }
 
     // A wide pen along a path: a quadrilateral per segment and a disc per vertex (round
@@ -848,11 +968,24 @@ void RasterCanvas::LineTo(int x, int y) {
     f.Finish();
 }
 
+namespace {
+// Whether every point lies in the picture of figure f.
+template <class Figure>
+bool Inside(const TPoint* points, std::size_t count, const Figure& f) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (points[i].x < 0 || points[i].x >= f.W() || points[i].y < 0 || points[i].y >= f.H())
+            return false;
+    return true;
+}
+}  // namespace
+
 void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
     if (count < 2 || Pen.Style == psClear) return;
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
-    if (Pen.Width <= 1) {
+    if (Pen.Width <= 1 && Pen.Style == psSolid && count > 2 && Inside(points, count, f)) {
+        f.SolidPolylineInside(points, count);
+    } else if (Pen.Width <= 1) {
         const DashMask dash = MakeDashMask(canvas_internal::DashFor(Pen.Style));
         std::int64_t phase = 0;
         // Each segment without its end pixel, which the next one starts with; the last

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -367,6 +368,45 @@ TEST(RasterCanvasGeometry, OneLinePixelsDoNotDependOnClipping) {
         }
         ASSERT_EQ(CountDiff(c.Image(), expected), 0)
             << x0 << "," << y0 << " -> " << x1 << "," << y1;
+    }
+}
+
+TEST(RasterCanvasOnce, PolylinePixelsFollowTheStepRuleOnce) {
+    // Polylines of short steps inside the picture, some never turning back in y (as the
+    // wavelets' arcs), some wandering: in pmNotXor on white every pixel of the union of
+    // the segments' steps (ends included) is black once, none twice, nothing else.
+    std::mt19937 rng(11);
+    for (int trial = 0; trial < 400; ++trial) {
+        const bool monotone = trial % 2 == 0;
+        std::uniform_int_distribution<int> step(-3, 3), count(3, 40), longStep(-30, 30);
+        std::vector<TPoint> pts{{50, 40}};
+        const int n = count(rng);
+        for (int i = 1; i < n; ++i) {
+            const bool isLong = trial % 5 == 0;
+            int dx = isLong ? longStep(rng) : step(rng), dy = isLong ? longStep(rng) : step(rng);
+            if (monotone) dy = -std::abs(dy);
+            pts.push_back(
+                {std::clamp(pts.back().x + dx, 0, 99), std::clamp(pts.back().y + dy, 0, 79)});
+        }
+        RasterCanvas c(100, 80);
+        c.Pen.Mode = pmNotXor;
+        c.Polyline(pts);
+        QImage expected(100, 80, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
+            const long long x0 = pts[i].x, y0 = pts[i].y, dx = pts[i + 1].x - x0,
+                            dy = pts[i + 1].y - y0,
+                            major = std::max(std::llabs(dx), std::llabs(dy));
+            const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+            for (long long k = 0; k <= major; ++k) {
+                const long long m =
+                    major == 0 ? 0 : (2 * k * std::llabs(xMajor ? dy : dx) + major) / (2 * major);
+                const long long x = xMajor ? x0 + (dx < 0 ? -k : k) : x0 + (dx < 0 ? -m : m);
+                const long long y = xMajor ? y0 + (dy < 0 ? -m : m) : y0 + (dy < 0 ? -k : k);
+                expected.setPixel(static_cast<int>(x), static_cast<int>(y), 0xFF000000u);
+            }
+        }
+        ASSERT_EQ(CountDiff(c.Image(), expected), 0) << "trial " << trial;
     }
 }
 
