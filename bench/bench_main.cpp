@@ -7,9 +7,12 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+void RegisterTicksAtControls();  // every_simulation_bench.cpp
+
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
+    RegisterTicksAtControls();
     ::benchmark::Initialize(&argc, argv);
     if (::benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     ::benchmark::RunSpecifiedBenchmarks();

@@ -59,6 +59,29 @@ void Tick(benchmark::State& state, std::uint16_t simulation, int width, int heig
     for (auto _ : state) s.app.OnClockTick();
 }
 
+// A tick with one of the shown controls at its minimum (end 0) or maximum (end 1) and the
+// others where the simulation starts them, and with every shown function key pressed once
+// (withKeys): every tick is to keep its budget at every control position.
+void TickAtControl(benchmark::State& state, std::uint16_t simulation, viv::Control control, int end,
+                   bool withKeys) {
+    Started s(simulation, 720, 540);
+    const viv::RangeControl& range = s.app.Window.Of(control);
+    s.app.ControlChange(control, end == 0 ? range.Min : range.Max);
+    if (withKeys) {
+        const viv::Buttons shown = viv::AllSimulations().Find(simulation)->Shown;
+        for (const viv::FKey k :
+             {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
+            if (viv::Shows(shown, viv::ButtonOf(k))) s.app.FKeyClick(k);
+    }
+    s.app.Window.Clock.Enabled = true;
+    for (auto _ : state) s.app.OnClockTick();
+}
+
+constexpr viv::Control kControls[] = {viv::Control::ScrollBar1, viv::Control::ScrollBar2,
+                                      viv::Control::ScrollBar3, viv::Control::TrackBar1,
+                                      viv::Control::TrackBar2,  viv::Control::TrackBar3,
+                                      viv::Control::TrackBar4};
+
 // Registers a redraw of every simulation and a tick of every animated one.
 const bool registered = [] {
     for (std::uint16_t n = 1; n <= 43; ++n) {
@@ -83,6 +106,32 @@ const bool registered = [] {
     }
     return true;
 }();
+
+}  // namespace
+
+// Registered once the GUI application exists, for the controls the simulation shows.
+void RegisterTicksAtControls() {
+    for (std::uint16_t n = 2; n <= 43; ++n) {
+        const viv::CatalogueEntry* entry = viv::AllSimulations().Find(n);
+        if (entry == nullptr || !viv::Shows(entry->Shown, viv::Buttons::Clock)) continue;
+        const Started shown(n, 720, 540);
+        for (std::size_t c = 0; c < std::size(kControls); ++c) {
+            if (!shown.app.Window.Of(kControls[c]).Visible) continue;
+            for (const int end : {0, 1}) {
+                for (const bool withKeys : {false, true}) {
+                    const std::string name = "BM_TickAtControl/" + std::to_string(n) + "/control" +
+                                             std::to_string(c) + (end == 0 ? "/min" : "/max") +
+                                             (withKeys ? "/keys" : "");
+                    benchmark::RegisterBenchmark(name.c_str(), TickAtControl, n, kControls[c], end,
+                                                 withKeys)
+                        ->Unit(benchmark::kMicrosecond);
+                }
+            }
+        }
+    }
+}
+
+namespace {
 
 // The grating's tick at every grating (scroll bar 0, 30, 60: 300, 600 and 900 lines a
 // millimetre), every order, with and without its fronts (F3) and all its figures.

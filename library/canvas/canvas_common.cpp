@@ -149,10 +149,14 @@ AngleRange ArcRange(const EllipseBox& box, int x3, int y3, int x4, int y4) {
 }
 
 double ParamFromDirection(double a, double b, double theta) {
+    return ParamFromDirection(a, b, std::cos(theta), std::sin(theta));
+}
+
+double ParamFromDirection(double a, double b, double cosTheta, double sinTheta) {
     // (a cos t, b sin t) parallel to (cos theta, sin theta): tan t = (a / b) tan theta.
     const double aa = std::max(a, 1e-9);
     const double bb = std::max(b, 1e-9);
-    return std::atan2(aa * std::sin(theta), bb * std::cos(theta));
+    return std::atan2(aa * sinTheta, bb * cosTheta);
 }
 
 PointD EllipsePoint(const EllipseBox& box, double t) {

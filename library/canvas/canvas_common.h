@@ -78,6 +78,8 @@ AngleRange ArcRange(const EllipseBox& box, int x3, int y3, int x4, int y4);
 
 // The parametric angle t of the point (a cos t, b sin t) lying in direction theta.
 double ParamFromDirection(double a, double b, double theta);
+// The same from the direction's cosine and sine, where they are known already.
+double ParamFromDirection(double a, double b, double cosTheta, double sinTheta);
 PointD EllipsePoint(const EllipseBox& box, double t);  // on the outline curve (a, b)
 
 // Points along the outline curve from parametric angle t0 over sweep (counter-clockwise

@@ -152,6 +152,18 @@ DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
     return d;
 }
 
+// The unit vectors of a range's two bounding rays (y upwards), taken once per figure by
+// everything that needs them.
+struct RayDirections {
+    RayDirections() = default;  // a whole ellipse, which has no rays
+    explicit RayDirections(const AngleRange& range)
+        : cosStart(std::cos(range.start)),
+          sinStart(std::sin(range.start)),
+          cosEnd(std::cos(range.start + range.sweep)),
+          sinEnd(std::sin(range.start + range.sweep)) {}
+    double cosStart = 1, sinStart = 0, cosEnd = 1, sinEnd = 0;
+};
+
 // Whether a pixel centre lies in a sector's range of directions, exactly as the test
 // range.Contains(DirectionAngle(dx, dy)) decides it, with its tolerance of 1e-9 radians
 // at the two bounding rays, but without trigonometry: the signs of the cross products
@@ -159,13 +171,13 @@ DashMask MakeDashMask(const canvas_internal::DashPattern* dash) {
 // 1e-8 radians of a ray, where the tolerance may count.
 class SectorTest {
 public:
-    explicit SectorTest(const AngleRange& range)
+    SectorTest(const AngleRange& range, const RayDirections& rays)
         : range_(range),
           narrow_(range.sweep <= canvas_internal::kPi),
-          cosStart_(std::cos(range.start)),
-          sinStart_(std::sin(range.start)),
-          cosEnd_(std::cos(range.start + range.sweep)),
-          sinEnd_(std::sin(range.start + range.sweep)),
+          cosStart_(rays.cosStart),
+          sinStart_(rays.sinStart),
+          cosEnd_(rays.cosEnd),
+          sinEnd_(rays.sinEnd),
           slopeStart_(cosStart_ / sinStart_),
           slopeEnd_(cosEnd_ / sinEnd_),
           spreadStart_((kNearRay + 1e-9) / std::abs(sinStart_)),
@@ -1124,13 +1136,13 @@ namespace {
 // The directions of a range's two bounding rays, and a quick answer to whether a point
 // lies in the range for points well away from both rays' lines.
 struct SectorRays {
-    explicit SectorRays(const canvas_internal::AngleRange& range)
+    SectorRays(const canvas_internal::AngleRange& range, const RayDirections& rays)
         : full(range.Full()),
           narrow(range.sweep <= canvas_internal::kPi),
-          sinStart(std::sin(range.start)),
-          cosStart(std::cos(range.start)),
-          sinEnd(std::sin(range.start + range.sweep)),
-          cosEnd(std::cos(range.start + range.sweep)) {}
+          sinStart(rays.sinStart),
+          cosStart(rays.cosStart),
+          sinEnd(rays.sinEnd),
+          cosEnd(rays.cosEnd) {}
 
     // In or out for (dx, dyDown) from the centre when both rays' lines lie more than half
     // a pixel away; none nearer, where only the test by angle decides.
@@ -1154,14 +1166,15 @@ struct SectorRays {
 // of margin cover the pixels whose centres lie just outside the area or near the rays.
 std::pair<std::int64_t, std::int64_t> SectorRows(const EllipseBox& e,
                                                  const canvas_internal::AngleRange& range,
-                                                 bool sector) {
+                                                 const RayDirections& rays, bool sector) {
     constexpr std::int64_t kAll = std::int64_t{1} << 40;
     if (!sector || range.Full()) return {-kAll, kAll};
     double up = 0.0, down = 0.0;  // pixels above and below the centre
-    for (const double theta : {range.start, range.start + range.sweep}) {
-        const double c = std::cos(theta) / e.A;
-        const double s = std::sin(theta) / e.B;
-        const double height = std::sin(theta) / std::sqrt(c * c + s * s);  // upwards
+    for (const auto& [cosTheta, sinTheta] :
+         {std::pair{rays.cosStart, rays.sinStart}, std::pair{rays.cosEnd, rays.sinEnd}}) {
+        const double c = cosTheta / e.A;
+        const double s = sinTheta / e.B;
+        const double height = sinTheta / std::sqrt(c * c + s * s);  // upwards
         up = std::max(up, height);
         down = std::max(down, -height);
     }
@@ -1189,7 +1202,9 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
     // A sector reaches only the rows between its centre and its arc's highest and lowest
     // points (with a margin of whole pixels for rounding at its edges); the spans are
     // needed one row beyond.
-    const auto [firstRow, lastRow] = SectorRows(e, range, kind != 0);
+    const RayDirections directions =
+        kind != 0 && !range.Full() ? RayDirections(range) : RayDirections();
+    const auto [firstRow, lastRow] = SectorRows(e, range, directions, kind != 0);
     f.EllipseSpans(e, firstRow - 1, lastRow + 1);
     const int w = f.W();
 
@@ -1198,7 +1213,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
     const int y0 = static_cast<int>(std::max<std::int64_t>({e.y1, 0, firstRow}));
     const int y1b = static_cast<int>(std::min<std::int64_t>({e.y2 - 1, f.H() - 1, lastRow}));
     if (fill && kind != 0 && !range.Full()) {
-        const SectorTest sector(range);
+        const SectorTest sector(range, directions);
         f.RecordSectorRuns(y0, y1b);
         for (int y = y0; y <= y1b; ++y) {
             const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
@@ -1235,26 +1250,30 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         auto& ordered = f.Ordered();
         ordered.clear();
         const bool needAngles = kind != 0 || dash.period > 1;
+        // A pie's arc ends at its two rays.
+        std::array<PointD, 2> arcEnds{};
+        if (kind == 2) {
+            auto endAt = [&](double theta, double cosTheta, double sinTheta) {
+                const double t = range.Full() ? canvas_internal::ParamFromDirection(e.a, e.b, theta)
+                                              : canvas_internal::ParamFromDirection(
+                                                    e.a, e.b, cosTheta, sinTheta);
+                return canvas_internal::EllipsePoint(e, t);
+            };
+            arcEnds = {endAt(range.start, directions.cosStart, directions.sinStart),
+                       endAt(range.start + range.sweep, directions.cosEnd, directions.sinEnd)};
+        }
         if (!needAngles) {
             f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) { f.Mark(x, y); });
         } else {
-            const SectorRays rays(range);
+            const SectorRays rays(range, directions);
             // A solid pen needs the pixels in the order of the arc only near a pie's two
             // ends, where its radii are joined to them; every other pixel is marked as
             // found, and one well inside the range takes no angle at all.
             const bool solid = dash.period <= 1;
-            std::array<PointD, 2> ends{};
-            std::size_t endCount = 0;
-            if (solid && kind == 2) {
-                for (const double theta : {range.start, range.start + range.sweep}) {
-                    ends[endCount++] = canvas_internal::EllipsePoint(
-                        e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
-                    if (range.Full()) break;
-                }
-            }
+            const std::size_t endCount = solid && kind == 2 ? (range.Full() ? 1 : 2) : 0;
             auto nearEnd = [&](int x, int y) {
                 for (std::size_t i = 0; i < endCount; ++i)
-                    if (!(std::abs(x - ends[i].x) > 2.0 || std::abs(y - ends[i].y) > 2.0))
+                    if (!(std::abs(x - arcEnds[i].x) > 2.0 || std::abs(y - arcEnds[i].y) > 2.0))
                         return true;
                 return false;
             };
@@ -1305,9 +1324,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
                     }
                 }
             }
-            auto endPixel = [&](double theta, bool atStart) {
-                const PointD p = canvas_internal::EllipsePoint(
-                    e, canvas_internal::ParamFromDirection(e.a, e.b, theta));
+            auto endPixel = [&](bool atStart) {
+                const PointD p = arcEnds[atStart ? 0 : 1];
                 std::int64_t ex = std::llround(std::clamp(p.x, -1e12, 1e12));
                 std::int64_t ey = std::llround(std::clamp(p.y, -1e12, 1e12));
                 // Prefer the nearest visible border pixel of the arc itself.
@@ -1326,10 +1344,10 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
                 return std::pair<std::int64_t, std::int64_t>(ex, ey);
             };
             std::int64_t phase = static_cast<std::int64_t>(ordered.size());
-            const auto [sx, sy] = endPixel(range.start, true);
+            const auto [sx, sy] = endPixel(true);
             f.ThinLine(cx, cy, sx, sy, true, dash, phase);
             if (!range.Full()) {
-                const auto [ex, ey] = endPixel(range.start + range.sweep, false);
+                const auto [ex, ey] = endPixel(false);
                 f.ThinLine(cx, cy, ex, ey, true, dash, phase);
             }
         }
