@@ -7,6 +7,7 @@
 
 #include "app/about.h"
 #include "app/catalogue.h"
+#include "app/drawing_scale.h"
 #include "app/file_paths.h"
 #include "app/setup_file.h"
 #include "library/jpeg_image.h"
@@ -22,6 +23,14 @@ std::unique_ptr<TCanvas> NewPicture(Host& host, int width, int height) {
     picture->Pen.Style = psSolid;
     picture->Brush.Style = bsSolid;
     return picture;
+}
+
+// The pens of the screen picture, as wide in its pixels as one pixel of the layout.
+void SetPens(World& map, double pixelRatio) {
+    const int scale = PenScale(pixelRatio);
+    map.PenWidth = scale;
+    map.BoldPenWidth = 3 * scale;
+    map.AxisPenWidth = scale > 1 ? scale : 0;  // 0: one-pixel lines, also in vector files
 }
 
 char FirstOr(const std::string& text, char fallback) {
@@ -84,8 +93,7 @@ void App::FormCreate(const StartupEnvironment& env) {
     Map.PrintOffsetX = 0;
     Map.PrintOffsetY = 0;
     State.PrintTableToo = false;
-    Map.PenWidth = 1;
-    Map.BoldPenWidth = 3;
+    SetPens(Map, Window.PixelRatio);
 
     State.IncidenceValue = (State.IncidenceMax + State.IncidenceMin) / 2;
     Map.UpdateAspect();
@@ -101,6 +109,15 @@ void App::FormCreate(const StartupEnvironment& env) {
     State.CurrentSimulation = StartPicture;
 }
 
+void App::SetSmoothDrawing(bool on) {
+    if (Window.SmoothDrawing == on) return;
+    Window.SmoothDrawing = on;
+    SyncViewMenu();
+    // The host gives the picture its new scale with its area; the picture is drawn anew.
+    host_.LayoutChanged(Window);
+    FormResize();
+}
+
 void App::FormResize(bool minimised) {
     if (Map.MapWidth == 0 || Map.MapHeight == 0) return;
     if (State.CurrentSimulation == Closed || minimised) return;
@@ -110,6 +127,7 @@ void App::FormResize(bool minimised) {
     StillPicture.reset();
     Map.Screen = nullptr;
     Image.reset();
+    SetPens(Map, Window.PixelRatio);
     Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
     Map.Screen = Image.get();
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
@@ -191,6 +209,7 @@ void App::ReturnToStartPicture() {
     // at the new area's size).
     Map.Screen = nullptr;
     Image.reset();
+    SetPens(Map, Window.PixelRatio);
     Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
     Map.Screen = Image.get();
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());

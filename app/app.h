@@ -72,6 +72,8 @@ public:
     void FormCreate(const StartupEnvironment& env);
     // The window's size changed (and the first time it is shown).
     void FormResize(bool minimised = false);
+    // "Glat tegning": the picture drawn larger and shown reduced, or drawn as shown.
+    void SetSmoothDrawing(bool on);
     void FormClose();
     // "&Afslut": hides the memo and the table, then closes the main window.
     void ExitProgram();

@@ -267,6 +267,7 @@ void App::SyncViewMenu() {
     const int n = State.CurrentSimulation;
     w.ShowTableItem.Checked = Table.Visible;
     w.ShowMemoItem.Checked = Memo.Visible;
+    w.SmoothItem.Checked = w.SmoothDrawing;
     for (const FKey k : kKeys) {
         MenuItemState& item = MenuItemOf(w, k);
         item.Checked = ToggleOf(State, k);

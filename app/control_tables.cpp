@@ -265,7 +265,7 @@ constexpr FMenuRow kFMenus[] = {
     {R{28}, {"&Parallel stråle", "M&idterstråle", "&Vinkelret", "K&onvekst/konkavt"}},
     {R{33}, {"H&vid streg", "", "", ""}},
     {R{35}, {"", "&Destruktiv retning", "Te&gn spektrum", "M&ålebånd"}},
-    {R{36}, {"", "", "E&nergidiagram", "M&ålebånd"}},
+    {R{36}, {"", "", "Energi&diagram", "M&ålebånd"}},
     {R{37}, {"", "Tegn kun &1 kugle", "&Små kugler", "M&ålebånd"}},
     {R{38}, {"&Frys mærker", "Tegn tr&ykvariation", "", "M&ålebånd"}},
     {R{39}, {"", "", "", "M&ålebånd"}},

@@ -129,6 +129,9 @@ constexpr MenuItemDef kVis[] = {
     {"StepItem", "Fr&em", "Ctrl+F", "Kør et billede frem", 0, MC::Step},
     {"SlowMotionItem", "&Langsomt", "Ctrl+W",
      "Langsomt skifter fra 20 billeder i sekundet til 5 billeder i sekundet.", 0, MC::SlowMotion},
+    {"N7", "-"},
+    {"SmoothItem", "Glat tegni&ng", "",
+     "Glatte linjer og tekst: billedet tegnes større og vises formindsket", 0, MC::Smooth},
 };
 
 constexpr MenuItemDef kHjalp[] = {

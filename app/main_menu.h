@@ -36,6 +36,7 @@ enum class MenuCommand : std::uint8_t {
     Help,         // the program's help
     SavePicture,  // "&Gem billede..."
     SaveTable,    // "Gem ta&bel..."
+    Smooth,       // "Glat tegni&ng"
 };
 
 struct MenuItemDef {

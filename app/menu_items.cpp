@@ -26,6 +26,7 @@ constexpr Bound kBound[] = {
     {"ShowMemoItem", &M::ShowMemoItem},
     {"PrintTableItem", &M::PrintTableItem},
     {"PrintDataItem", &M::PrintDataItem},
+    {"SmoothItem", &M::SmoothItem},
 };
 
 }  // namespace

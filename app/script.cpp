@@ -125,9 +125,9 @@ public:
             NoMoreThan(w, 3);
             const long x = Number(w, 1, "x");
             const long y = Number(w, 2, "y");
-            if (x < 0 || y < 0 || x >= app_.Image->Width() || y >= app_.Image->Height())
+            if (!OnPicture(x, y))
                 throw BadLine{"(" + w[1] + ", " + w[2] + ") is outside the picture"};
-            const TPoint p{static_cast<int>(x), static_cast<int>(y)};
+            const TPoint p = PicturePixel(x, y);
             host_.MoveCursorToPicture(p.x, p.y);
             if (command == "mouse") {
                 app_.PictureMouseMove(p);
@@ -139,12 +139,16 @@ public:
             NoMoreThan(w, 5);
             const long x1 = Number(w, 1, "x1"), y1 = Number(w, 2, "y1");
             const long x2 = Number(w, 3, "x2"), y2 = Number(w, 4, "y2");
-            if (x1 < 0 || y1 < 0 || x1 >= app_.Image->Width() || y1 >= app_.Image->Height())
+            if (!OnPicture(x1, y1))
                 throw BadLine{"(" + w[1] + ", " + w[2] + ") is outside the picture"};
             if (std::abs(x2) > MaxPictureSide || std::abs(y2) > MaxPictureSide)
                 throw BadLine{"(" + w[3] + ", " + w[4] + ") is too far off the picture"};
-            Drag({static_cast<int>(x1), static_cast<int>(y1)},
-                 {static_cast<int>(x2), static_cast<int>(y2)});
+            Drag(PicturePixel(x1, y1), PicturePixel(x2, y2));
+        } else if (command == "smooth") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2 || (w[1] != "on" && w[1] != "off"))
+                throw BadLine{"smooth takes on or off"};
+            app_.SetSmoothDrawing(w[1] == "on");
         } else if (command == "redraw") {
             NoMoreThan(w, 1);
             app_.RedrawPicture();
@@ -275,9 +279,22 @@ private:
         Finish(*pdf, drawn, path);
     }
 
+    // Whether (x, y), in pixels of the picture as shown, lies on it.
+    bool OnPicture(long x, long y) const {
+        const int k = std::max(app_.Window.DrawingScale, 1);
+        return x >= 0 && y >= 0 && x < app_.Image->Width() / k && y < app_.Image->Height() / k;
+    }
+
+    // The picture's pixel at the middle of shown pixel (x, y): with smooth drawing the
+    // picture is drawn DrawingScale times larger than it is shown.
+    TPoint PicturePixel(long x, long y) const {
+        const long k = std::max(app_.Window.DrawingScale, 1);
+        return {static_cast<int>(x * k + k / 2), static_cast<int>(y * k + k / 2)};
+    }
+
     // Press, moves of at most a few pixels each, release: as the mouse in the window.
     void Drag(TPoint from, TPoint to) {
-        constexpr int stepPixels = 4;
+        const int stepPixels = 4 * std::max(app_.Window.DrawingScale, 1);
         const int steps = std::max({1, (std::abs(to.x - from.x) + stepPixels - 1) / stepPixels,
                                     (std::abs(to.y - from.y) + stepPixels - 1) / stepPixels});
         host_.MoveCursorToPicture(from.x, from.y);
@@ -345,6 +362,9 @@ std::string ScriptHelp() {
            "  click X Y         et museklik der\n"
            "  drag X1 Y1 X2 Y2  tryk ved (X1, Y1), flyt i små skridt til (X2, Y2) (gerne uden\n"
            "                    for billedet) og slip: figuren under musen trækkes med\n"
+           "  smooth on|off     glat tegning (\"Glat tegning\" i menuen \"Vis\"): billedet\n"
+           "                    tegnes dobbelt så stort og vises og gemmes formindsket; fra\n"
+           "                    start off, så billederne er pixeltro\n"
            "  redraw            tegn hele billedet igen\n"
            "  save FILE.png     gem billedet som PNG (skærmens pixel); FILE.svg eller\n"
            "                    FILE.pdf tegner det igen som vektorgrafik på en hvid side i\n"

@@ -131,6 +131,7 @@ struct MainWindowModel {
     MenuItemState ShowMemoItem{"Vis &Memo"};
     MenuItemState PrintTableItem{"Udskriv &Tabel"};
     MenuItemState PrintDataItem{"Udskriv &Data"};
+    MenuItemState SmoothItem{"Glat tegni&ng"};
 
     // The status line.
     std::string Panel1, Panel2, Panel3, MessagePanel;
@@ -149,9 +150,18 @@ struct MainWindowModel {
     bool Configuring = true;
     Buttons ShownButtons = Buttons::None;
 
-    // The area the picture fills, pixels; the view keeps it up to date on resizes.
+    // The area the picture fills, in the picture's pixels; the view keeps it up to date
+    // on resizes.
     int ScrollBoxWidth = 0;
     int ScrollBoxHeight = 0;
+
+    // Smooth drawing: the picture is drawn DrawingScale times larger in each direction
+    // than it is shown, and shown reduced (1 while off). PixelRatio is the picture's
+    // pixels per pixel of the window's layout: the screen's device pixel ratio times
+    // DrawingScale. The hosts set both with the area.
+    bool SmoothDrawing = false;
+    int DrawingScale = 1;
+    double PixelRatio = 1.0;
 
     RangeControl& Of(Control c);
     const RangeControl& Of(Control c) const { return const_cast<MainWindowModel*>(this)->Of(c); }

@@ -5,6 +5,7 @@
 
 #include <iostream>
 
+#include "app/drawing_scale.h"
 #include "app/window_model.h"
 #include "gui/picture_files.h"
 #include "library/canvas/raster_canvas.h"
@@ -16,14 +17,19 @@ HeadlessHost::HeadlessHost() = default;
 
 std::unique_ptr<TCanvas> HeadlessHost::CreatePicture(int width, int height) {
     pointer_.size = {width, height};
-    return std::make_unique<RasterCanvas>(width, height);
+    auto picture = std::make_unique<RasterCanvas>(width, height);
+    picture->SetPixelsPerInch(96.0 * scale_);  // text as large as shown as without smoothing
+    return picture;
 }
 
 std::unique_ptr<TCanvas> HeadlessHost::CopyPicture(const TCanvas& picture) {
     const auto* raster = dynamic_cast<const RasterCanvas*>(&picture);
     if (raster == nullptr) return Host::CopyPicture(picture);
     pointer_.size = {picture.Width(), picture.Height()};
-    return std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
+    auto copy =
+        std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
+    copy->SetPixelsPerInch(96.0 * scale_);
+    return copy;
 }
 
 void HeadlessHost::ShowMessage(std::string_view text, MessageKind kind) {
@@ -31,13 +37,13 @@ void HeadlessHost::ShowMessage(std::string_view text, MessageKind kind) {
 }
 
 void HeadlessHost::LayoutChanged(MainWindowModel& window) {
-    if (fixedWidth_ > 0) {
-        window.ScrollBoxWidth = fixedWidth_;
-        window.ScrollBoxHeight = fixedHeight_;
-    } else {
-        window.ScrollBoxWidth = ClientWidth - window.ScrollPanelWidth;
-        window.ScrollBoxHeight = PictureHeight;
-    }
+    const int width = fixedWidth_ > 0 ? fixedWidth_ : ClientWidth - window.ScrollPanelWidth;
+    const int height = fixedWidth_ > 0 ? fixedHeight_ : PictureHeight;
+    scale_ = window.SmoothDrawing ? SmoothScale(width, height) : 1;
+    window.DrawingScale = scale_;
+    window.PixelRatio = scale_;
+    window.ScrollBoxWidth = width * scale_;
+    window.ScrollBoxHeight = height * scale_;
 }
 
 void HeadlessHost::SetPictureArea(MainWindowModel& window, int width, int height) {

@@ -48,6 +48,7 @@ private:
     std::uint32_t now_ = 0;  // ms of the virtual clock
     int fixedWidth_ = 0;     // a picture size set by the script, 0 while none is
     int fixedHeight_ = 0;
+    int scale_ = 1;  // picture pixels per shown pixel: 2 with smooth drawing
 };
 
 }  // namespace viv

@@ -73,6 +73,7 @@ constexpr int kDockMinimumWidth = 300;  // pixels: the memo's lines stay readabl
 // What the window remembers between runs.
 constexpr char kPlacesKey[] = "vinduer/paneler";        // the memo's and the table's places
 constexpr char kSaveFolderKey[] = "filer/sidstemappe";  // the folder of the last save
+constexpr char kSmoothKey[] = "visning/glat";           // smooth drawing, on unless turned off
 constexpr int kPlacesVersion = 1;
 
 // "<name> kunne ikke gemmes: " and why, e.g. "Der er ikke plads på disken".
@@ -293,6 +294,8 @@ void TvivarnonMenu::RestorePlaces() {
     if (!state.isEmpty()) restoreState(state, kPlacesVersion);
     const QString folder = settings_->value(QLatin1String(kSaveFolderKey)).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) saveDirectory_ = folder;
+    const bool smooth = settings_->value(QLatin1String(kSmoothKey), true).toBool();
+    if (smooth != app_.Window.SmoothDrawing) Act([this, smooth] { app_.SetSmoothDrawing(smooth); });
     // The docks show what the model says, whatever the remembered state.
     if (table_) table_->SyncFromModel();
     if (memo_) memo_->SyncFromModel();
@@ -303,6 +306,7 @@ void TvivarnonMenu::SavePlaces() {
     settings_->setValue(QLatin1String(kPlacesKey), saveState(kPlacesVersion));
     if (!saveDirectory_.isEmpty())
         settings_->setValue(QLatin1String(kSaveFolderKey), saveDirectory_);
+    settings_->setValue(QLatin1String(kSmoothKey), app_.Window.SmoothDrawing);
     settings_->sync();
 }
 
@@ -714,6 +718,11 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
     switch (command) {
         case MenuCommand::None:
             break;
+        case MenuCommand::Smooth:
+            app_.SetSmoothDrawing(!app_.Window.SmoothDrawing);
+            if (settings_)
+                settings_->setValue(QLatin1String(kSmoothKey), app_.Window.SmoothDrawing);
+            break;
         case MenuCommand::PrintPicture:
             print_->Udskrivgraf1Click();
             break;
@@ -895,19 +904,16 @@ void TvivarnonMenu::PictureAreaChanged() {
     // The picture was made for this area already (at start-up, or when the control
     // panel changed its width).
     if (!restored && area == QSize(w.ScrollBoxWidth, w.ScrollBoxHeight)) return;
-    w.ScrollBoxWidth = area.width();
-    w.ScrollBoxHeight = area.height();
+    host_.StoreArea(w, area);
     Act([this] { app_.FormResize(false); });
 }
 
 bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {
     const double ratio = devicePixelRatioF();
     if (!always && ratio == host_.DevicePixelRatio()) return false;
+    // The pens follow with the next picture: as many picture pixels wide as one pixel of
+    // the layout.
     host_.SetDevicePixelRatio(ratio);
-    // Pens as on a printer page: as many device pixels wide as one layout pixel.
-    const int scale = std::max(1, static_cast<int>(std::lround(ratio)));
-    app_.Map.PenWidth = scale;
-    app_.Map.BoldPenWidth = 3 * scale;
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "app/print_layout.h"
 #include "app/table_csv.h"
 #include "library/canvas/raster_canvas.h"
+#include "library/canvas/reduced_picture.h"
 #include "library/canvas/vector_canvas.h"
 #include "library/safe_save.h"
 #include "windows/page_file.h"
@@ -87,7 +88,8 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
                 return false;
             }
             return WriteWhole(path, error, [&](QBuffer& buffer) {
-                if (raster->Image().save(&buffer, "PNG", kPngQuality)) return true;
+                const QImage shown = ShownImage(*raster, app.Window.DrawingScale);
+                if (shown.save(&buffer, "PNG", kPngQuality)) return true;
                 error = "Billedet kunne ikke omsættes til PNG";
                 return false;
             });
@@ -107,11 +109,14 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
             buffer.open(QIODevice::WriteOnly);
             {
                 QPdfWriter pdf(&buffer);
-                pdf.setResolution(kScreenDpi);
+                // With smooth drawing the page keeps the size of the picture as shown.
+                const int scale = std::max(app.Window.DrawingScale, 1);
+                pdf.setResolution(kScreenDpi * scale);
                 pdf.setTitle(QString::fromStdString(app.Window.Caption));
                 pdf.setCreator(QStringLiteral("Vivarnon"));
                 // A page exactly the picture's size, 1/96 inch a pixel, without margins.
-                const QPageSize page(QSizeF(width * 72.0 / kScreenDpi, height * 72.0 / kScreenDpi),
+                const QPageSize page(QSizeF(width * 72.0 / (kScreenDpi * scale),
+                                            height * 72.0 / (kScreenDpi * scale)),
                                      QPageSize::Point, QString(), QPageSize::ExactMatch);
                 pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
                 VectorCanvas canvas(pdf);

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 #include "app/app.h"
 #include "library/canvas/raster_canvas.h"
@@ -27,11 +28,19 @@ PictureView::PictureView(App& app, QWidget* parent) : QWidget(parent), app_(app)
     setStatusTip(QStringLiteral(" 1"));
 }
 
+const QImage* PictureView::ShownPicture() {
+    auto* raster = dynamic_cast<RasterCanvas*>(app_.Image.get());
+    if (raster == nullptr) return nullptr;
+    if (app_.Window.DrawingScale <= 1) return &std::as_const(*raster).Image();
+    return &reduced_.Update(*raster, app_.Window.DrawingScale);
+}
+
 void PictureView::SyncFromModel() {
     app_.ShowPicture();
     const QImage* picture = PictureOf(app_);
-    // The picture is in device pixels; the widget covers it in layout pixels.
-    const qreal ratio = devicePixelRatioF();
+    // The picture is in its own pixels (device pixels times the drawing scale); the
+    // widget covers it in layout pixels.
+    const qreal ratio = app_.Window.PixelRatio;
     const QSize size = picture != nullptr
                            ? QSize(static_cast<int>(std::ceil(picture->width() / ratio - 1e-9)),
                                    static_cast<int>(std::ceil(picture->height() / ratio - 1e-9)))
@@ -55,12 +64,12 @@ void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
     app_.ShowPicture();
-    const QImage* picture = PictureOf(app_);
+    const QImage* picture = ShownPicture();
     if (picture == nullptr) {
         painter.fillRect(area, Qt::white);
         return;
     }
-    // Device pixel for device pixel: never scaled, so never blurred.
+    // Device pixel for device pixel: never scaled by the painter, so never blurred.
     const qreal ratio = devicePixelRatioF();
     const QRectF source(area.left() * ratio, area.top() * ratio, area.width() * ratio,
                         area.height() * ratio);
@@ -73,7 +82,7 @@ void PictureView::paintEvent(QPaintEvent* event) {
 }
 
 QPoint PictureView::PicturePixel(const QMouseEvent& event) const {
-    const QPointF p = event.position() * devicePixelRatioF();
+    const QPointF p = event.position() * app_.Window.PixelRatio;
     return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
 }
 

@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "library/canvas/reduced_picture.h"
+
 namespace viv {
 
 class App;
@@ -36,8 +38,12 @@ protected:
 
 private:
     QPoint PicturePixel(const QMouseEvent& event) const;
+    // The picture as shown, in device pixels: the core's picture, or its reduction when
+    // it is drawn larger for smooth drawing; nullptr while there is none.
+    const QImage* ShownPicture();
 
     App& app_;
+    ReducedPicture reduced_;
 };
 
 }  // namespace viv

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/drawing_scale.h"
 #include "app/window_model.h"
 #include "gui/control_panel_view.h"
 #include "library/canvas/raster_canvas.h"
@@ -84,7 +85,12 @@ void QtHost::ShowMessage(std::string_view text, MessageKind kind) {
     box->show();
 }
 
-QSize QtHost::PictureArea() const {
+void QtHost::SetDevicePixelRatio(double ratio) {
+    devicePixelRatio_ = ratio > 0 ? ratio : 1.0;
+    pointer_.ratio = devicePixelRatio_ * drawingScale_;
+}
+
+QSize QtHost::PictureArea() {
     if (widgets_.ScrollBox == nullptr) return {};
     LayOutDownTo(widgets_.Window, widgets_.ScrollBox);
     if (widgets_.ScrollPanel != nullptr) {
@@ -96,15 +102,24 @@ QSize QtHost::PictureArea() const {
     }
     // The whole area, as if no scroll bars were needed: a picture of this size needs none.
     const QSize area = widgets_.ScrollBox->maximumViewportSize();
-    return DevicePixels(area, pointer_.ratio);
+    const QSize shown = DevicePixels(area, devicePixelRatio_);
+    drawingScale_ = smooth_ ? SmoothScale(shown.width(), shown.height()) : 1;
+    pointer_.ratio = devicePixelRatio_ * drawingScale_;
+    return shown * drawingScale_;
+}
+
+void QtHost::StoreArea(MainWindowModel& window, QSize area) const {
+    window.ScrollBoxWidth = area.width();
+    window.ScrollBoxHeight = area.height();
+    window.DrawingScale = drawingScale_;
+    window.PixelRatio = pointer_.ratio;
 }
 
 void QtHost::LayoutChanged(MainWindowModel& window) {
+    smooth_ = window.SmoothDrawing;
     // The panel takes the width its rows need, whatever the model's width.
     if (widgets_.ScrollPanel != nullptr) widgets_.ScrollPanel->FitBox();
-    const QSize area = PictureArea();
-    window.ScrollBoxWidth = area.width();
-    window.ScrollBoxHeight = area.height();
+    StoreArea(window, PictureArea());
 }
 
 std::uint32_t QtHost::Milliseconds() {

@@ -49,12 +49,19 @@ public:
     const PointerSource& Pointer() override { return pointer_; }
     void FocusScrollBar1() override { scrollBar1FocusWanted_ = true; }
 
-    // The area the picture fills, with the window laid out as it stands now, in device
-    // pixels: the picture is drawn at the screen's own resolution and shown 1:1.
-    QSize PictureArea() const;
+    // The area the picture fills, with the window laid out as it stands now, in the
+    // picture's pixels: the picture is drawn at the screen's own resolution and shown 1:1,
+    // or with smooth drawing (SetSmoothDrawing) at DrawingScale() times that and shown
+    // reduced. Sets the drawing scale for that area.
+    QSize PictureArea();
     // The screen's device pixels per pixel of the layout (2 on a high-DPI screen).
-    double DevicePixelRatio() const { return pointer_.ratio; }
-    void SetDevicePixelRatio(double ratio) { pointer_.ratio = ratio > 0 ? ratio : 1.0; }
+    double DevicePixelRatio() const { return devicePixelRatio_; }
+    void SetDevicePixelRatio(double ratio);
+    void SetSmoothDrawing(bool on) { smooth_ = on; }
+    int DrawingScale() const { return drawingScale_; }
+    // Sets the model's picture area, drawing scale and pixel ratio to `area` and this
+    // host's scale.
+    void StoreArea(MainWindowModel& window, QSize area) const;
     // Whether the core asked for ScrollBar1 to take the focus since the last call.
     bool TakeScrollBar1Focus();
     // The message boxes still on the screen.
@@ -64,7 +71,7 @@ private:
     class Cursor : public PointerSource {
     public:
         QPointer<QWidget> picture;
-        double ratio = 1.0;  // device pixels per layout pixel
+        double ratio = 1.0;  // picture pixels per layout pixel
         TPoint CursorPos() const override;
         TPoint PictureOrigin() const override;
         TPoint PictureSize() const override;
@@ -75,6 +82,9 @@ private:
     QElapsedTimer clock_;
     std::vector<QPointer<QMessageBox>> messages_;
     bool scrollBar1FocusWanted_ = false;
+    double devicePixelRatio_ = 1.0;
+    bool smooth_ = false;
+    int drawingScale_ = 1;  // picture pixels per device pixel shown
 };
 
 }  // namespace viv

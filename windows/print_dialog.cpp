@@ -30,6 +30,7 @@
 
 #include "app/app.h"
 #include "library/canvas/raster_canvas.h"
+#include "library/canvas/reduced_picture.h"
 #include "windows/page_file.h"
 #include "windows/printer_output.h"
 
@@ -337,7 +338,7 @@ void PrintCommands::Udskrivdata1Click() {
 void PrintCommands::Copy1Click() {
     const auto* picture = dynamic_cast<const RasterCanvas*>(app_.Image.get());
     if (picture == nullptr) return;
-    QGuiApplication::clipboard()->setImage(picture->Image());
+    QGuiApplication::clipboard()->setImage(ShownImage(*picture, app_.Window.DrawingScale));
 }
 
 void PrintCommands::Kopisommetafile1Click() {
@@ -355,7 +356,7 @@ void PrintCommands::Kopisommetafile1Click() {
     data->setData(QStringLiteral("image/svg+xml"), svg.SvgBytes());
     // The screen's picture beside the vectors, so that a paste works in any program.
     if (const auto* picture = dynamic_cast<const RasterCanvas*>(app_.Image.get()))
-        data->setImageData(picture->Image());
+        data->setImageData(ShownImage(*picture, app_.Window.DrawingScale));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

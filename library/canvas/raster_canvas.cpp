@@ -956,6 +956,40 @@ bool RasterCanvas::SavePng(const std::string& path) const {
     return image_.save(QString::fromStdString(path), "PNG");
 }
 
+void RasterCanvas::Changed(std::int64_t left, std::int64_t top, std::int64_t right,
+                           std::int64_t bottom) {
+    const auto clampX = [&](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, 0, image_.width()));
+    };
+    const auto clampY = [&](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, 0, image_.height()));
+    };
+    const TRect box{clampX(std::min(left, right)), clampY(std::min(top, bottom)),
+                    clampX(std::max(left, right)), clampY(std::max(top, bottom))};
+    if (box.Left >= box.Right || box.Top >= box.Bottom) return;
+    if (changed_.Left >= changed_.Right) {
+        changed_ = box;
+        return;
+    }
+    changed_ = {std::min(changed_.Left, box.Left), std::min(changed_.Top, box.Top),
+                std::max(changed_.Right, box.Right), std::max(changed_.Bottom, box.Bottom)};
+}
+
+void RasterCanvas::FigureChanged(std::int64_t left, std::int64_t top, std::int64_t right,
+                                 std::int64_t bottom) {
+    const std::int64_t reach = std::max(Pen.Width, 1) / 2 + 2;  // pixels beyond the figure
+    Changed(std::min(left, right) - reach, std::min(top, bottom) - reach,
+            std::max(left, right) + reach + 1, std::max(top, bottom) + reach + 1);
+}
+
+TRect RasterCanvas::TakeChanged() {
+    const TRect box = std::exchange(changed_, TRect{});
+    const TRect clipped{std::max(box.Left, 0), std::max(box.Top, 0),
+                        std::min(box.Right, image_.width()), std::min(box.Bottom, image_.height())};
+    if (clipped.Left >= clipped.Right || clipped.Top >= clipped.Bottom) return {};
+    return clipped;
+}
+
 RasterCanvas::Figure& RasterCanvas::BeginFigure() {
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     figure_->Start(image_, SwapRB(Pen.Color), Pen.Mode);
@@ -966,6 +1000,7 @@ void RasterCanvas::LineTo(int x, int y) {
     const TPoint from = PenPos;
     PenPos = {x, y};
     if (Pen.Style == psClear) return;
+    FigureChanged(from.x, from.y, x, y);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     if (Pen.Width <= 1) {
@@ -989,10 +1024,24 @@ bool Inside(const TPoint* points, std::size_t count, const Figure& f) {
             return false;
     return true;
 }
+
+// The box of the points, inclusive, as left, top, right, bottom.
+std::array<std::int64_t, 4> BoxOf(const TPoint* points, std::size_t count) {
+    std::array<std::int64_t, 4> box{INT64_MAX, INT64_MAX, INT64_MIN, INT64_MIN};
+    for (std::size_t i = 0; i < count; ++i) {
+        box[0] = std::min<std::int64_t>(box[0], points[i].x);
+        box[1] = std::min<std::int64_t>(box[1], points[i].y);
+        box[2] = std::max<std::int64_t>(box[2], points[i].x);
+        box[3] = std::max<std::int64_t>(box[3], points[i].y);
+    }
+    return box;
+}
 }  // namespace
 
 void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
     if (count < 2 || Pen.Style == psClear) return;
+    const auto box = BoxOf(points, count);
+    FigureChanged(box[0], box[1], box[2], box[3]);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     if (Pen.Width <= 1 && Pen.Style == psSolid && count > 2 && Inside(points, count, f)) {
@@ -1021,6 +1070,8 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
     const bool outline = Pen.Style != psClear;
     const bool fill = Brush.Style != bsClear && count >= 3;
     if (!outline && !fill) return;
+    const auto box = BoxOf(points, count);
+    FigureChanged(box[0], box[1], box[2], box[3]);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     if (outline) {
@@ -1089,6 +1140,7 @@ void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const bool outline = Pen.Style != psClear;
     const bool fill = Brush.Style != bsClear;
     if (!outline && !fill) return;
+    FigureChanged(x1, y1, x2, y2);
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     const std::int64_t r = static_cast<std::int64_t>(x2) - 1;
@@ -1192,6 +1244,7 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
                                   int kind) {
     const EllipseBox e = canvas_internal::MakeEllipseBox(x1, y1, x2, y2);
     if (e.empty) return;
+    FigureChanged(x1, y1, x2, y2);
     const bool outline = Pen.Style != psClear;
     const bool fill = kind != 1 && Brush.Style != bsClear;
     if (!outline && !fill) return;
@@ -1379,6 +1432,7 @@ void RasterCanvas::FillRect(const TRect& rect) {
     const int y0 = std::max(std::min(rect.Top, rect.Bottom), 0);
     const int y1 = std::min(std::max(rect.Top, rect.Bottom), Height());
     if (x0 >= x1 || y0 >= y1) return;
+    Changed(x0, y0, x1, y1);
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     const std::uint32_t colour = kOpaque | SwapRB(Brush.Color);
     if (Brush.Style != bsDiagCross) {
@@ -1427,6 +1481,8 @@ void RasterCanvas::TextOut(int x, int y, std::string_view text) {
     const std::int64_t bottom = static_cast<std::int64_t>(y) + th;
     PenPos = {static_cast<int>(std::clamp<std::int64_t>(right, INT32_MIN, INT32_MAX)), y};
     if (x >= Width() || y >= Height() || right <= 0 || bottom <= 0) return;
+    // Glyphs may reach a little beyond their advance and line.
+    Changed(x - th, y - 2, right + th, bottom + 2);
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -1446,12 +1502,14 @@ TColor RasterCanvas::GetPixel(int x, int y) const {
 
 void RasterCanvas::SetPixel(int x, int y, TColor colour) {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    Changed(x, y, x + 1, y + 1);
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     reinterpret_cast<std::uint32_t*>(image_.scanLine(y))[x] = kOpaque | SwapRB(colour & 0xFFFFFFu);
 }
 
 void RasterCanvas::SetPixelRow(int x, int y, const TColor* colours, int count) {
     if (y < 0 || y >= image_.height()) return;
+    Changed(x, y, static_cast<std::int64_t>(x) + count, y + 1);
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     const int first = std::max(x, 0);
     const int end = static_cast<int>(
@@ -1461,6 +1519,7 @@ void RasterCanvas::SetPixelRow(int x, int y, const TColor* colours, int count) {
 }
 
 void RasterCanvas::CopyRect(const TRect& rect, const TCanvas& source) {
+    Changed(rect.Left, rect.Top, rect.Right, rect.Bottom);
     const auto* raster = dynamic_cast<const RasterCanvas*>(&source);
     if (raster == nullptr || raster->image_.format() != QImage::Format_RGB32) {
         TCanvas::CopyRect(rect, source);

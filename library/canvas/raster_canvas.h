@@ -15,6 +15,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,7 +39,10 @@ public:
     // The picture. It may be replaced or painted on directly; a replacement in another
     // format is converted to Format_RGB32 at the next drawing operation.
     const QImage& Image() const { return image_; }
-    QImage& Image() { return image_; }
+    QImage& Image() {  // whoever paints on it directly may change any pixel
+        MarkAllChanged();
+        return image_;
+    }
     RgbImage ToRgbImage() const;
     bool SavePng(const std::string& path) const;
     // The resolution text is sized at: 96 pixels an inch on a screen of ratio 1, 192 on a
@@ -65,6 +69,12 @@ public:
     void SetPixelRow(int x, int y, const TColor* colours, int count) override;
     void CopyRect(const TRect& rect, const TCanvas& source) override;
 
+    // The box of the pixels changed since the last call (empty if none), for a view that
+    // shows the picture reduced and filters again only what changed. Conservative: it may
+    // hold pixels that did not change.
+    TRect TakeChanged();
+    void MarkAllChanged() { Changed(INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2); }
+
     using TCanvas::Polygon;
     using TCanvas::Polyline;
 
@@ -76,11 +86,17 @@ private:
     Figure& BeginFigure();
     void EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind);
     const CachedFont& CurrentFont();
+    // Adds the box [left, right) x [top, bottom) to the changed pixels.
+    void Changed(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+    // The same for a figure's box with the pen's reach beyond it.
+    void FigureChanged(std::int64_t left, std::int64_t top, std::int64_t right,
+                       std::int64_t bottom);
 
     QImage image_;
     std::unique_ptr<Figure> figure_;
     std::unique_ptr<FontCache> font_;
     double pixelsPerInch_ = 96.0;
+    TRect changed_{0, 0, INT32_MAX, INT32_MAX};  // empty while Left >= Right; new: all
 };
 
 }  // namespace viv

@@ -291,9 +291,10 @@ TEST(MainMenu, SeparatorsStandAfterTheirItems) {
     for (const MenuDef& m : MainMenu())
         for (std::size_t i = 1; i < m.Items.size(); ++i)
             if (m.Items[i].Caption == "-") before.push_back(m.Items[i - 1].Caption);
-    EXPECT_EQ(before, (std::vector<std::string_view>{
-                          "Gem ta&bel...", "Udskriv &Tabel", "Kopiér som &vektorgrafik",
-                          "D&opplereffekt", "&Hydrogenspektret", "&Stråler", "&Hjemmeside"}));
+    EXPECT_EQ(before,
+              (std::vector<std::string_view>{
+                  "Gem ta&bel...", "Udskriv &Tabel", "Kopiér som &vektorgrafik", "D&opplereffekt",
+                  "&Hydrogenspektret", "&Stråler", "&Langsomt", "&Hjemmeside"}));
     const MenuDef* help = FindMenu("Hjalp1");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->Items.back().Caption, "&Om Vivarnon");

@@ -1,0 +1,24 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/drawing_scale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace viv {
+
+int SmoothScale(int width, int height) {
+    constexpr double kMostPixels = 8.3e6;  // a 3840 x 2160 picture drawn once
+    constexpr int kScale = 2;
+    const double large =
+        static_cast<double>(std::max(width, 1)) * std::max(height, 1) * kScale * kScale;
+    return large <= kMostPixels ? kScale : 1;
+}
+
+int PenScale(double pixelRatio) {
+    if (!(pixelRatio >= 1.0) || !std::isfinite(pixelRatio)) return 1;
+    return std::max(1, static_cast<int>(std::lround(std::min(pixelRatio, 64.0))));
+}
+
+}  // namespace viv
