@@ -40,7 +40,6 @@ constexpr double BarsAt[] = {2, 1.5};
 constexpr double CrossesAt[] = {3.5, 5};
 constexpr double RefractedCrossAt = 3.5;
 
-constexpr TColor RayColour = clGreen;
 constexpr TColor PerpendicularColour = clMaroon;
 constexpr TColor ParallelColour = clOlive;
 constexpr TColor BrewsterColour = clRed;
@@ -104,7 +103,7 @@ void DrawWaterRays(App& app, TCanvas& canvas) {
     w.Refraction = ArcSin(w.SinRefraction);
     const double b = w.Refraction;
 
-    canvas.Pen.Color = RayColour;
+    canvas.Pen.Color = Colour(app.State.CurrentColour).ScreenColour;  // the light's own colour
     canvas.Polyline({map.Picture(-RayLength * std::cos(i), RayLength * std::sin(i)),
                      map.Picture(0, 0),
                      map.Picture(RayLength * std::cos(b), -RayLength * std::sin(b))});
@@ -142,7 +141,6 @@ void DrawReflectedRefractedArc(App& app, TCanvas& canvas) {
     const WaterPolarisationState& w = WaterPolarisationOf(app);
     canvas.Pen.Color = ArcColour;
     DrawAngleArc(app.Map, {0, 0}, canvas, ArcRadius, w.Incidence + Pi, -w.Refraction);
-    canvas.Pen.Color = RayColour;
 }
 
 // The incoming, reflected and refracted ray at the Brewster angle, in red.
@@ -159,7 +157,7 @@ void DrawBrewsterRays(App& app, TCanvas& canvas) {
 
 // Everything that follows the ray: drawn again it is removed. The red rays of the
 // Brewster angle (F5) give way to the ray itself when it lies on them, so that it keeps
-// its green instead of the colour the two would make together.
+// its colour instead of the colour the two would make together.
 void DrawRayFigures(App& app, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;

@@ -27,7 +27,6 @@ constexpr double kIncidenceArc = 0.9;  // radii of the angle marks, world units
 constexpr double kReflectionArc = 1.1;
 constexpr double kRefractionArc = 1.0;
 
-constexpr TColor kRayColour = clGreen;
 constexpr TColor kArcColour = clBlue;
 
 void Line(const World& m, TCanvas& canvas, double x1, double y1, double x2, double y2) {
@@ -54,7 +53,8 @@ void DrawRays(App& app, TCanvas& canvas, const RefractionAngles& a) {
     const double cb = std::cos(a.Refraction), sb = std::sin(a.Refraction);
     const bool reflected = app.State.IncidenceValue != 0;
     const double r = kRayLength, h = kArrowAt;
-    canvas.Pen.Color = kRayColour;
+    // The light in the colour of its wavelength.
+    canvas.Pen.Color = Colour(app.State.CurrentColour).ScreenColour;
     canvas.Pen.Style = psSolid;
     if (app.State.RayDirection != FromWater) {
         canvas.Polyline({m.Picture(-r * ci, r * si), m.Picture(0, 0), m.Picture(r * cb, -r * sb)});
@@ -90,7 +90,6 @@ void DrawAngles(App& app, TCanvas& canvas, const RefractionAngles& a) {
         DrawAngleArc(m, o, canvas, kReflectionArc, 0, i);
         if (a.Refracts) DrawAngleArc(m, o, canvas, kRefractionArc, Pi - b, Pi);
     }
-    canvas.Pen.Color = kRayColour;
 }
 
 // The figures every control and toggle changes: the rays and their angles.

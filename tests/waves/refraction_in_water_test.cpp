@@ -104,13 +104,28 @@ TEST_F(RefractionInWater, FromTheWaterNearTheCriticalAngleTheRaySnapsOntoIt) {
     EXPECT_EQ(Cell(1, 4), "90.0");
     EXPECT_EQ(app.Window.Panel2, "b: 90.0°");
     // The refracted ray runs up the boundary, past the water's half-disc.
-    EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(0), app.Map.PictureY(4.5)), clGreen);
+    EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(0), app.Map.PictureY(4.5)),
+              Colour(5).ScreenColour);
 
     Incidence(48);  // 0.6° away: not snapped
     EXPECT_EQ(Cell(1, 3), "48.0");
     EXPECT_EQ(Cell(1, 4), "82.1");
     Incidence(40);
     EXPECT_EQ(Cell(1, 4), "59.0");
+}
+
+// The rays take the colour of the wavelength chosen; no other colour's pixels are left.
+TEST_F(RefractionInWater, TheRaysTakeTheColourOfTheirWavelength) {
+    const double h = app.Map.AspectHeight;
+    for (int k = 1; k <= ColourCount; ++k) {
+        Green(k);
+        EXPECT_GT(Count(Colour(k).ScreenColour, -9.9, 0.3, -0.3, h), 20) << k;  // incident
+        EXPECT_GT(Count(Colour(k).ScreenColour, 0.3, -0.3, 9.9, -h), 20) << k;  // refracted
+        const TColor before = Colour(k == 1 ? 8 : k - 1).ScreenColour;
+        if (before != Colour(k).ScreenColour) {
+            EXPECT_EQ(Count(before, -9.9, 0.3, -0.3, h), 0) << k;
+        }
+    }
 }
 
 TEST_F(RefractionInWater, BeyondTheCriticalAngleNothingIsRefracted) {
