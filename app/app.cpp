@@ -25,9 +25,11 @@ std::unique_ptr<TCanvas> NewPicture(Host& host, int width, int height) {
     return picture;
 }
 
-// The pens of the screen picture, as wide in its pixels as one pixel of the layout.
-void SetPens(World& map, double pixelRatio) {
-    const int scale = PenScale(pixelRatio);
+// The pens of the screen picture, as wide in its pixels as one pixel of the layout at
+// the zoom, and the zoom of its arrow heads.
+void SetPens(World& map, double pixelRatio, double zoom) {
+    map.Zoom = zoom;
+    const int scale = PenScale(pixelRatio * zoom);
     map.PenWidth = scale;
     map.BoldPenWidth = 3 * scale;
     map.AxisPenWidth = scale > 1 ? scale : 0;  // 0: one-pixel lines, also in vector files
@@ -93,7 +95,7 @@ void App::FormCreate(const StartupEnvironment& env) {
     Map.PrintOffsetX = 0;
     Map.PrintOffsetY = 0;
     State.PrintTableToo = false;
-    SetPens(Map, Window.PixelRatio);
+    SetPens(Map, Window.PixelRatio, Window.Zoom);
 
     State.IncidenceValue = (State.IncidenceMax + State.IncidenceMin) / 2;
     Map.UpdateAspect();
@@ -118,6 +120,16 @@ void App::SetSmoothDrawing(bool on) {
     FormResize();
 }
 
+void App::SetZoom(double zoom) {
+    zoom = ZoomWithin(zoom);
+    if (Window.Zoom == zoom) return;
+    Window.Zoom = zoom;
+    SyncViewMenu();
+    // The host sizes the picture's text for the zoom; the picture is drawn anew.
+    host_.LayoutChanged(Window);
+    FormResize();
+}
+
 void App::FormResize(bool minimised) {
     if (Map.MapWidth == 0 || Map.MapHeight == 0) return;
     if (State.CurrentSimulation == Closed || minimised) return;
@@ -127,7 +139,7 @@ void App::FormResize(bool minimised) {
     StillPicture.reset();
     Map.Screen = nullptr;
     Image.reset();
-    SetPens(Map, Window.PixelRatio);
+    SetPens(Map, Window.PixelRatio, Window.Zoom);
     Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
     Map.Screen = Image.get();
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
@@ -209,7 +221,7 @@ void App::ReturnToStartPicture() {
     // at the new area's size).
     Map.Screen = nullptr;
     Image.reset();
-    SetPens(Map, Window.PixelRatio);
+    SetPens(Map, Window.PixelRatio, Window.Zoom);
     Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
     Map.Screen = Image.get();
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());

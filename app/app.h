@@ -74,6 +74,9 @@ public:
     void FormResize(bool minimised = false);
     // "Glat tegning": the picture drawn larger and shown reduced, or drawn as shown.
     void SetSmoothDrawing(bool on);
+    // "Zoom ind", "Zoom ud", "Fjern zoom": lines, text and arrow heads at `zoom` times
+    // their size (held within 1..4 in steps of 0.25).
+    void SetZoom(double zoom);
     void FormClose();
     // "&Afslut": hides the memo and the table, then closes the main window.
     void ExitProgram();

@@ -12,6 +12,7 @@
 #include "app/app.h"
 #include "app/catalogue.h"
 #include "app/control_tables.h"
+#include "app/drawing_scale.h"
 #include "app/events.h"
 #include "app/memo_sync.h"
 #include "library/colour_table.h"
@@ -268,6 +269,9 @@ void App::SyncViewMenu() {
     w.ShowTableItem.Checked = Table.Visible;
     w.ShowMemoItem.Checked = Memo.Visible;
     w.SmoothItem.Checked = w.SmoothDrawing;
+    w.ZoomInItem.Enabled = w.Zoom < MaxZoom;
+    w.ZoomOutItem.Enabled = w.Zoom > MinZoom;
+    w.ZoomResetItem.Enabled = w.Zoom != MinZoom;
     for (const FKey k : kKeys) {
         MenuItemState& item = MenuItemOf(w, k);
         item.Checked = ToggleOf(State, k);

@@ -16,6 +16,11 @@ int SmoothScale(int width, int height) {
     return large <= kMostPixels ? kScale : 1;
 }
 
+double ZoomWithin(double zoom) {
+    if (!std::isfinite(zoom)) return MinZoom;
+    return std::clamp(std::round(zoom / ZoomStep) * ZoomStep, MinZoom, MaxZoom);
+}
+
 int PenScale(double pixelRatio) {
     if (!(pixelRatio >= 1.0) || !std::isfinite(pixelRatio)) return 1;
     return std::max(1, static_cast<int>(std::lround(std::min(pixelRatio, 64.0))));

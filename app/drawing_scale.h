@@ -12,6 +12,11 @@ namespace viv {
 // more but triples the drawing time of the busiest pictures past what a redraw may take.
 int SmoothScale(int width, int height);
 
+// The zoom of lines, text and arrow heads, and its step.
+constexpr double MinZoom = 1.0, MaxZoom = 4.0, ZoomStep = 0.25;
+// `zoom` held within MinZoom..MaxZoom and rounded to a whole number of steps.
+double ZoomWithin(double zoom);
+
 // Pen widths for a picture of `pixelRatio` picture pixels per pixel of the layout: as
 // many picture pixels wide as one layout pixel.
 int PenScale(double pixelRatio);

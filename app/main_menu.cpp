@@ -132,6 +132,11 @@ constexpr MenuItemDef kVis[] = {
     {"N7", "-"},
     {"SmoothItem", "Glat tegni&ng", "",
      "Glatte linjer og tekst: billedet tegnes større og vises formindsket", 0, MC::Smooth},
+    {"ZoomInItem", "&Zoom ind", "Ctrl++", "Større linjer, tekst og pile i billedet", 0, MC::ZoomIn},
+    {"ZoomOutItem", "Zoom &ud", "Ctrl+-", "Mindre linjer, tekst og pile i billedet", 0,
+     MC::ZoomOut},
+    {"ZoomResetItem", "F&jern zoom", "Ctrl+0", "Linjer, tekst og pile i normal størrelse", 0,
+     MC::ZoomReset},
 };
 
 constexpr MenuItemDef kHjalp[] = {

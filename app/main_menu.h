@@ -37,6 +37,9 @@ enum class MenuCommand : std::uint8_t {
     SavePicture,  // "&Gem billede..."
     SaveTable,    // "Gem ta&bel..."
     Smooth,       // "Glat tegni&ng"
+    ZoomIn,       // "&Zoom ind"
+    ZoomOut,      // "Zoom &ud"
+    ZoomReset,    // "F&jern zoom"
 };
 
 struct MenuItemDef {

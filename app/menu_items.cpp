@@ -27,6 +27,9 @@ constexpr Bound kBound[] = {
     {"PrintTableItem", &M::PrintTableItem},
     {"PrintDataItem", &M::PrintDataItem},
     {"SmoothItem", &M::SmoothItem},
+    {"ZoomInItem", &M::ZoomInItem},
+    {"ZoomOutItem", &M::ZoomOutItem},
+    {"ZoomResetItem", &M::ZoomResetItem},
 };
 
 }  // namespace

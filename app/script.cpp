@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/about.h"
+#include "app/drawing_scale.h"
 #include "app/memo_text.h"
 #include "app/menu_items.h"
 
@@ -144,6 +145,15 @@ public:
             if (std::abs(x2) > MaxPictureSide || std::abs(y2) > MaxPictureSide)
                 throw BadLine{"(" + w[3] + ", " + w[4] + ") is too far off the picture"};
             Drag(PicturePixel(x1, y1), PicturePixel(x2, y2));
+        } else if (command == "zoom") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2) throw BadLine{"missing zoom"};
+            double zoom = 0;
+            const auto [end, ec] = std::from_chars(w[1].data(), w[1].data() + w[1].size(), zoom);
+            if (ec != std::errc() || end != w[1].data() + w[1].size() || !(zoom >= MinZoom) ||
+                !(zoom <= MaxZoom) || ZoomWithin(zoom) != zoom)
+                throw BadLine{"zoom takes 1 to 4 in steps of 0.25"};
+            app_.SetZoom(zoom);
         } else if (command == "smooth") {
             NoMoreThan(w, 2);
             if (w.size() < 2 || (w[1] != "on" && w[1] != "off"))
@@ -362,6 +372,8 @@ std::string ScriptHelp() {
            "  click X Y         et museklik der\n"
            "  drag X1 Y1 X2 Y2  tryk ved (X1, Y1), flyt i små skridt til (X2, Y2) (gerne uden\n"
            "                    for billedet) og slip: figuren under musen trækkes med\n"
+           "  zoom Z            linjer, tekst og pile Z gange større (1 til 4 i trin på 0.25;\n"
+           "                    fra start 1), verdensvinduet det samme\n"
            "  smooth on|off     glat tegning (\"Glat tegning\" i menuen \"Vis\"): billedet\n"
            "                    tegnes dobbelt så stort og vises og gemmes formindsket; fra\n"
            "                    start off, så billederne er pixeltro\n"

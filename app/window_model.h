@@ -132,6 +132,9 @@ struct MainWindowModel {
     MenuItemState PrintTableItem{"Udskriv &Tabel"};
     MenuItemState PrintDataItem{"Udskriv &Data"};
     MenuItemState SmoothItem{"Glat tegni&ng"};
+    MenuItemState ZoomInItem{"&Zoom ind"};
+    MenuItemState ZoomOutItem{"Zoom &ud"};
+    MenuItemState ZoomResetItem{"F&jern zoom"};
 
     // The status line.
     std::string Panel1, Panel2, Panel3, MessagePanel;
@@ -162,6 +165,9 @@ struct MainWindowModel {
     bool SmoothDrawing = false;
     int DrawingScale = 1;
     double PixelRatio = 1.0;
+    // Lines, text and arrow heads grow by Zoom (1 to 4 in steps of 0.25) while the world
+    // window stays, as a browser zooms a page.
+    double Zoom = 1.0;
 
     RangeControl& Of(Control c);
     const RangeControl& Of(Control c) const { return const_cast<MainWindowModel*>(this)->Of(c); }

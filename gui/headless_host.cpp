@@ -18,7 +18,7 @@ HeadlessHost::HeadlessHost() = default;
 std::unique_ptr<TCanvas> HeadlessHost::CreatePicture(int width, int height) {
     pointer_.size = {width, height};
     auto picture = std::make_unique<RasterCanvas>(width, height);
-    picture->SetPixelsPerInch(96.0 * scale_);  // text as large as shown as without smoothing
+    picture->SetPixelsPerInch(96.0 * scale_ * zoom_);  // text as large as shown, zoomed
     return picture;
 }
 
@@ -28,7 +28,7 @@ std::unique_ptr<TCanvas> HeadlessHost::CopyPicture(const TCanvas& picture) {
     pointer_.size = {picture.Width(), picture.Height()};
     auto copy =
         std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
-    copy->SetPixelsPerInch(96.0 * scale_);
+    copy->SetPixelsPerInch(96.0 * scale_ * zoom_);
     return copy;
 }
 
@@ -40,6 +40,7 @@ void HeadlessHost::LayoutChanged(MainWindowModel& window) {
     const int width = fixedWidth_ > 0 ? fixedWidth_ : ClientWidth - window.ScrollPanelWidth;
     const int height = fixedWidth_ > 0 ? fixedHeight_ : PictureHeight;
     scale_ = window.SmoothDrawing ? SmoothScale(width, height) : 1;
+    zoom_ = window.Zoom;
     window.DrawingScale = scale_;
     window.PixelRatio = scale_;
     window.ScrollBoxWidth = width * scale_;

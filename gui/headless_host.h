@@ -48,7 +48,8 @@ private:
     std::uint32_t now_ = 0;  // ms of the virtual clock
     int fixedWidth_ = 0;     // a picture size set by the script, 0 while none is
     int fixedHeight_ = 0;
-    int scale_ = 1;  // picture pixels per shown pixel: 2 with smooth drawing
+    int scale_ = 1;    // picture pixels per shown pixel: 2 with smooth drawing
+    double zoom_ = 1;  // text grows by it
 };
 
 }  // namespace viv

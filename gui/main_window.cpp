@@ -39,6 +39,7 @@
 
 #include "app/control_readout.h"
 #include "app/control_tables.h"
+#include "app/drawing_scale.h"
 #include "app/menu_items.h"
 #include "app/print_layout.h"
 #include "gui/about_box.h"
@@ -717,6 +718,15 @@ void TvivarnonMenu::ShowAccessibleTexts() {
 void TvivarnonMenu::RunCommand(MenuCommand command) {
     switch (command) {
         case MenuCommand::None:
+            break;
+        case MenuCommand::ZoomIn:
+            app_.SetZoom(app_.Window.Zoom + ZoomStep);
+            break;
+        case MenuCommand::ZoomOut:
+            app_.SetZoom(app_.Window.Zoom - ZoomStep);
+            break;
+        case MenuCommand::ZoomReset:
+            app_.SetZoom(MinZoom);
             break;
         case MenuCommand::Smooth:
             app_.SetSmoothDrawing(!app_.Window.SmoothDrawing);

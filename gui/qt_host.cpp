@@ -52,7 +52,7 @@ void QtHost::Bind(const Widgets& widgets) {
 
 std::unique_ptr<TCanvas> QtHost::CreatePicture(int width, int height) {
     auto picture = std::make_unique<RasterCanvas>(width, height);
-    picture->SetPixelsPerInch(96.0 * pointer_.ratio);
+    picture->SetPixelsPerInch(96.0 * pointer_.ratio * zoom_);
     return picture;
 }
 
@@ -61,7 +61,7 @@ std::unique_ptr<TCanvas> QtHost::CopyPicture(const TCanvas& picture) {
     if (raster == nullptr) return Host::CopyPicture(picture);
     auto copy =
         std::make_unique<RasterCanvas>(raster->Image());  // shares the pixels until drawn on
-    copy->SetPixelsPerInch(96.0 * pointer_.ratio);
+    copy->SetPixelsPerInch(96.0 * pointer_.ratio * zoom_);
     return copy;
 }
 
@@ -117,6 +117,7 @@ void QtHost::StoreArea(MainWindowModel& window, QSize area) const {
 
 void QtHost::LayoutChanged(MainWindowModel& window) {
     smooth_ = window.SmoothDrawing;
+    zoom_ = window.Zoom;
     // The panel takes the width its rows need, whatever the model's width.
     if (widgets_.ScrollPanel != nullptr) widgets_.ScrollPanel->FitBox();
     StoreArea(window, PictureArea());

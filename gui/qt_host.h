@@ -84,6 +84,7 @@ private:
     bool scrollBar1FocusWanted_ = false;
     double devicePixelRatio_ = 1.0;
     bool smooth_ = false;
+    double zoom_ = 1.0;     // the picture's text grows by it
     int drawingScale_ = 1;  // picture pixels per device pixel shown
 };
 

@@ -21,8 +21,8 @@ void DrawCircle(const World& world, TCanvas& canvas, double cx, double cy, doubl
 void DrawArrowHead(const World& world, TCanvas& canvas, double x, double y, double length,
                    double angle) {
     const double a = angle + 3 * Pi / 4;
-    const double ux = length * std::cos(a);
-    const double uy = length * std::sin(a);
+    const double ux = length * world.Zoom * std::cos(a);
+    const double uy = length * world.Zoom * std::sin(a);
     canvas.Polyline(
         {world.Picture(x + ux, y + uy), world.Picture(x, y), world.Picture(x - uy, y + ux)});
 }

@@ -40,6 +40,7 @@ struct World {
     int PenWidth = 1;      // ordinary lines, pixels
     int BoldPenWidth = 3;  // the drop's outline and heavy rays, pixels
     int AxisPenWidth = 0;  // DrawAxes; 0 draws one-pixel lines
+    double Zoom = 1;       // arrow heads and marks grow by it; the world window stays
     // Half-height in world units of a window 20 units wide with equal scales.
     double AspectHeight = 0;
 

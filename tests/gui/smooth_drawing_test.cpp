@@ -2,10 +2,11 @@
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Smooth drawing: the area filter, the reduced picture kept up to date by the changed
-// boxes alone, and every simulation drawn large ending as a fresh redraw.
+// boxes alone, and every simulation drawn large ending as a fresh redraw; the zoom.
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 #include <random>
 #include <sstream>
 #include <string>
@@ -181,6 +182,81 @@ TEST(SmoothDrawing, RandomUseOfEverySimulationEndsAsARedraw) {
     s.Run("smooth off\n");
     EXPECT_EQ(s.app.Window.DrawingScale, 1);
     EXPECT_EQ(s.picture().Width(), 684);
+}
+
+// The picture at `zoom` and `width` x `height` pixels, as the scripted mode saves it.
+QImage ZoomedPicture(int simulation, double zoom, int width, int height) {
+    SmoothScripted s;
+    std::ostringstream script;
+    script << "size " << width << " " << height << "\nzoom " << zoom << "\nselect " << simulation
+           << "\n";
+    s.Run(script.str());
+    return s.picture().Image().copy();
+}
+
+// Zoom 2 at twice the size is the same layout at twice the scale: reduced by 2 it comes
+// close to zoom 1 at the size itself (lines and letters may fall a pixel apart).
+TEST(Zoom, TwiceTheZoomAtTwiceTheSizeIsTheSameLayout) {
+    double worst = 0;
+    int worstSimulation = 0;
+    for (int n = 2; n <= 43; ++n) {
+        if (n == 13) continue;
+        const QImage small = ZoomedPicture(n, 1, 640, 420);
+        const QImage large = ZoomedPicture(n, 2, 1280, 840);
+        QImage reduced(small.width(), small.height(), QImage::Format_RGB32);
+        ReduceArea(large, 2, {0, 0, reduced.width(), reduced.height()}, reduced);
+        // The mean difference of the channels, blurred over 3 x 3 pixels so that a line a
+        // pixel aside counts little and a missing or misplaced figure much. Hatches keep
+        // their pixel pattern and 6's drops fall at random: up to 8 of 255.
+        double sum = 0;
+        for (int y = 1; y + 1 < small.height(); ++y)
+            for (int x = 1; x + 1 < small.width(); ++x) {
+                int a[3] = {0, 0, 0}, b[3] = {0, 0, 0};
+                for (int j = -1; j <= 1; ++j)
+                    for (int i = -1; i <= 1; ++i) {
+                        const QRgb p = small.pixel(x + i, y + j), q = reduced.pixel(x + i, y + j);
+                        a[0] += qRed(p), a[1] += qGreen(p), a[2] += qBlue(p);
+                        b[0] += qRed(q), b[1] += qGreen(q), b[2] += qBlue(q);
+                    }
+                for (int c = 0; c < 3; ++c) sum += std::abs(a[c] - b[c]) / 9.0;
+            }
+        const double mean = sum / (3.0 * (small.width() - 2) * (small.height() - 2));
+        if (mean > worst) worst = mean, worstSimulation = n;
+        EXPECT_LT(mean, 8.0) << "simulation " << n;
+    }
+    RecordProperty("worst", std::to_string(worst) + " in " + std::to_string(worstSimulation));
+}
+
+TEST(Zoom, TheScriptTakesOneToFourInQuarters) {
+    for (const auto& [line, ok] :
+         std::initializer_list<std::pair<const char*, bool>>{{"zoom 1", true},
+                                                             {"zoom 1.25", true},
+                                                             {"zoom 4", true},
+                                                             {"zoom 0.75", false},
+                                                             {"zoom 4.25", false},
+                                                             {"zoom 1.3", false},
+                                                             {"zoom", false},
+                                                             {"zoom x", false},
+                                                             {"zoom nan", false},
+                                                             {"zoom 2 3", false}}) {
+        SmoothScripted s;
+        std::istringstream in(std::string(line) + "\n");
+        std::ostringstream out, err;
+        EXPECT_EQ(RunScript(s.app, s.host, in, out, err), ok ? 0 : 2) << line;
+    }
+    SmoothScripted s;
+    s.Run("select 2\n");
+    const int textHeight = s.picture().TextHeight("Xg");
+    s.Run("zoom 2\n");
+    EXPECT_NEAR(s.picture().TextHeight("Xg"), 2 * textHeight, 2);
+    EXPECT_EQ(s.app.Map.PenWidth, 2);
+    EXPECT_EQ(s.app.Map.Zoom, 2);
+    EXPECT_TRUE(s.app.Window.ZoomOutItem.Enabled);
+    s.Run("zoom 4\n");
+    EXPECT_FALSE(s.app.Window.ZoomInItem.Enabled);
+    s.Run("zoom 1\n");
+    EXPECT_FALSE(s.app.Window.ZoomOutItem.Enabled);
+    EXPECT_EQ(s.app.Map.PenWidth, 1);
 }
 
 }  // namespace
