@@ -130,6 +130,30 @@ void App::SetZoom(double zoom) {
     FormResize();
 }
 
+void App::SetPresentation(bool on) {
+    if (Window.Presentation == on) return;
+    Window.Presentation = on;
+    SyncViewMenu();
+    if (on) {
+        zoomBeforePresentation_ = Window.Zoom;
+        FitPresentationZoom();
+    } else {
+        SetZoom(zoomBeforePresentation_);
+    }
+}
+
+void App::FitPresentationZoom() {
+    if (!Window.Presentation || !Image) return;
+    // The height of the picture's ordinary text at zoom 1, in pixels as shown.
+    const TFont font = Image->Font;
+    Image->Font = TFont{};
+    const double textHeight =
+        Image->TextHeight("Xg") / Window.Zoom / std::max(Window.DrawingScale, 1);
+    Image->Font = font;
+    SetZoom(
+        PresentationZoom(Window.ScrollBoxHeight / std::max(Window.DrawingScale, 1), textHeight));
+}
+
 void App::FormResize(bool minimised) {
     if (Map.MapWidth == 0 || Map.MapHeight == 0) return;
     if (State.CurrentSimulation == Closed || minimised) return;

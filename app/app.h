@@ -77,6 +77,10 @@ public:
     // "Zoom ind", "Zoom ud", "Fjern zoom": lines, text and arrow heads at `zoom` times
     // their size (held within 1..4 in steps of 0.25).
     void SetZoom(double zoom);
+    // Presentation mode on or off: on, the zoom fits the picture's height (again at every
+    // new size, FitPresentationZoom); off, the zoom from before comes back.
+    void SetPresentation(bool on);
+    void FitPresentationZoom();
     void FormClose();
     // "&Afslut": hides the memo and the table, then closes the main window.
     void ExitProgram();
@@ -155,6 +159,7 @@ private:
     bool moved_ = false;
     std::string underDrag_;         // the message panel's own text while the drag names the figure
     bool startPictureDue_ = false;  // the picture is white, the start picture not yet built
+    double zoomBeforePresentation_ = 1.0;  // the zoom presentation mode gives back
 };
 
 }  // namespace viv

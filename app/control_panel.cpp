@@ -272,6 +272,7 @@ void App::SyncViewMenu() {
     w.ZoomInItem.Enabled = w.Zoom < MaxZoom;
     w.ZoomOutItem.Enabled = w.Zoom > MinZoom;
     w.ZoomResetItem.Enabled = w.Zoom != MinZoom;
+    w.PresentationItem.Checked = w.Presentation;
     for (const FKey k : kKeys) {
         MenuItemState& item = MenuItemOf(w, k);
         item.Checked = ToggleOf(State, k);

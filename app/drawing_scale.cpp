@@ -21,6 +21,12 @@ double ZoomWithin(double zoom) {
     return std::clamp(std::round(zoom / ZoomStep) * ZoomStep, MinZoom, MaxZoom);
 }
 
+double PresentationZoom(int pictureHeight, double textHeight) {
+    if (!(textHeight > 0) || pictureHeight <= 0) return MinZoom;
+    const double wanted = pictureHeight / 40.0 / textHeight;
+    return std::clamp(std::ceil(wanted / ZoomStep - 1e-9) * ZoomStep, MinZoom, MaxZoom);
+}
+
 int PenScale(double pixelRatio) {
     if (!(pixelRatio >= 1.0) || !std::isfinite(pixelRatio)) return 1;
     return std::max(1, static_cast<int>(std::lround(std::min(pixelRatio, 64.0))));

@@ -17,6 +17,11 @@ constexpr double MinZoom = 1.0, MaxZoom = 4.0, ZoomStep = 0.25;
 // `zoom` held within MinZoom..MaxZoom and rounded to a whole number of steps.
 double ZoomWithin(double zoom);
 
+// The zoom of presentation mode: the least step at which picture text `textHeight` pixels
+// high at zoom 1 is at least a fortieth of a picture `pictureHeight` pixels high, so
+// that the back of a classroom can read it.
+double PresentationZoom(int pictureHeight, double textHeight);
+
 // Pen widths for a picture of `pixelRatio` picture pixels per pixel of the layout: as
 // many picture pixels wide as one layout pixel.
 int PenScale(double pixelRatio);

@@ -137,6 +137,8 @@ constexpr MenuItemDef kVis[] = {
      MC::ZoomOut},
     {"ZoomResetItem", "F&jern zoom", "Ctrl+0", "Linjer, tekst og pile i normal størrelse", 0,
      MC::ZoomReset},
+    {"PresentationItem", "Pr&æsentation", "F11",
+     "Fuld skærm med stor tekst til tavle og projektor; Esc går tilbage", 0, MC::Presentation},
 };
 
 constexpr MenuItemDef kHjalp[] = {

@@ -32,14 +32,15 @@ enum class MenuCommand : std::uint8_t {
     Step,        // "Frem"
     SlowMotion,  // "&Langsomt"
     HomePage,
-    About,        // "&Om Vivarnon"
-    Help,         // the program's help
-    SavePicture,  // "&Gem billede..."
-    SaveTable,    // "Gem ta&bel..."
-    Smooth,       // "Glat tegni&ng"
-    ZoomIn,       // "&Zoom ind"
-    ZoomOut,      // "Zoom &ud"
-    ZoomReset,    // "F&jern zoom"
+    About,         // "&Om Vivarnon"
+    Help,          // the program's help
+    SavePicture,   // "&Gem billede..."
+    SaveTable,     // "Gem ta&bel..."
+    Smooth,        // "Glat tegni&ng"
+    ZoomIn,        // "&Zoom ind"
+    ZoomOut,       // "Zoom &ud"
+    ZoomReset,     // "F&jern zoom"
+    Presentation,  // "Pr&æsentation"
 };
 
 struct MenuItemDef {

@@ -30,6 +30,7 @@ constexpr Bound kBound[] = {
     {"ZoomInItem", &M::ZoomInItem},
     {"ZoomOutItem", &M::ZoomOutItem},
     {"ZoomResetItem", &M::ZoomResetItem},
+    {"PresentationItem", &M::PresentationItem},
 };
 
 }  // namespace

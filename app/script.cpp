@@ -154,6 +154,11 @@ public:
                 !(zoom <= MaxZoom) || ZoomWithin(zoom) != zoom)
                 throw BadLine{"zoom takes 1 to 4 in steps of 0.25"};
             app_.SetZoom(zoom);
+        } else if (command == "present") {
+            NoMoreThan(w, 2);
+            if (w.size() < 2 || (w[1] != "on" && w[1] != "off"))
+                throw BadLine{"present takes on or off"};
+            app_.SetPresentation(w[1] == "on");
         } else if (command == "smooth") {
             NoMoreThan(w, 2);
             if (w.size() < 2 || (w[1] != "on" && w[1] != "off"))
@@ -374,6 +379,8 @@ std::string ScriptHelp() {
            "                    for billedet) og slip: figuren under musen trækkes med\n"
            "  zoom Z            linjer, tekst og pile Z gange større (1 til 4 i trin på 0.25;\n"
            "                    fra start 1), verdensvinduet det samme\n"
+           "  present on|off    præsentation (F11): zoom, så billedets tekst er mindst 1/40\n"
+           "                    af billedets højde; off giver den tidligere zoom tilbage\n"
            "  smooth on|off     glat tegning (\"Glat tegning\" i menuen \"Vis\"): billedet\n"
            "                    tegnes dobbelt så stort og vises og gemmes formindsket; fra\n"
            "                    start off, så billederne er pixeltro\n"

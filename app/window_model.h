@@ -135,6 +135,7 @@ struct MainWindowModel {
     MenuItemState ZoomInItem{"&Zoom ind"};
     MenuItemState ZoomOutItem{"Zoom &ud"};
     MenuItemState ZoomResetItem{"F&jern zoom"};
+    MenuItemState PresentationItem{"Pr&æsentation"};
 
     // The status line.
     std::string Panel1, Panel2, Panel3, MessagePanel;
@@ -168,6 +169,9 @@ struct MainWindowModel {
     // Lines, text and arrow heads grow by Zoom (1 to 4 in steps of 0.25) while the world
     // window stays, as a browser zooms a page.
     double Zoom = 1.0;
+    // Presentation mode: full screen, the zoom chosen so that picture text can be read at
+    // the back of a classroom, the panel and the status line in a larger font.
+    bool Presentation = false;
 
     RangeControl& Of(Control c);
     const RangeControl& Of(Control c) const { return const_cast<MainWindowModel*>(this)->Of(c); }

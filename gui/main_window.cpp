@@ -72,9 +72,17 @@ constexpr int kPanelMinimum = 50;      // pixels: no status panel is made narrow
 constexpr char kVisMenu[] = "Vis1";
 constexpr int kDockMinimumWidth = 300;  // pixels: the memo's lines stay readable
 // What the window remembers between runs.
-constexpr char kPlacesKey[] = "vinduer/paneler";        // the memo's and the table's places
-constexpr char kSaveFolderKey[] = "filer/sidstemappe";  // the folder of the last save
-constexpr char kSmoothKey[] = "visning/glat";           // smooth drawing, on unless turned off
+constexpr char kPlacesKey[] = "vinduer/paneler";         // the memo's and the table's places
+constexpr char kSaveFolderKey[] = "filer/sidstemappe";   // the folder of the last save
+constexpr int kStatusPanelWidths[] = {65, 65, 89, 400};  // pixels: Panel1..3, MessagePanel
+
+// The status panels' widths, larger by `scale`.
+QList<int> StatusPanelWidths(double scale) {
+    QList<int> widths;
+    for (const int w : kStatusPanelWidths) widths.append(static_cast<int>(std::lround(w * scale)));
+    return widths;
+}
+constexpr char kSmoothKey[] = "visning/glat";  // smooth drawing, on unless turned off
 constexpr int kPlacesVersion = 1;
 
 // "<name> kunne ikke gemmes: " and why, e.g. "Der er ikke plads på disken".
@@ -188,6 +196,15 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     }
 
     BuildMenu();
+    // Escape leaves presentation mode, as in any full-screen view.
+    auto* leavePresentation = new QAction(this);
+    leavePresentation->setObjectName(QStringLiteral("LeavePresentation"));
+    leavePresentation->setShortcut(QKeySequence(Qt::Key_Escape));
+    leavePresentation->setShortcutContext(Qt::WindowShortcut);
+    connect(leavePresentation, &QAction::triggered, this, [this] {
+        if (app_.Window.Presentation) Act([this] { SetPresentation(false); });
+    });
+    addAction(leavePresentation);
     auto* central = new QWidget(this);
     // A small sans-serif face, so that the captions fit their narrow buttons and panels.
     QFont small = central->font();
@@ -541,7 +558,7 @@ QFrame* TvivarnonMenu::BuildStatusLine() {
         panels_->addWidget(panel);
     }
     panels_->setStretchFactor(3, 1);
-    panels_->setSizes({65, 65, 89, 400});
+    panels_->setSizes(StatusPanelWidths(1));
 
     statusCaption_ = new QLabel;
     statusCaption_->setObjectName(QStringLiteral("StatusCaption"));
@@ -727,6 +744,9 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             break;
         case MenuCommand::ZoomReset:
             app_.SetZoom(MinZoom);
+            break;
+        case MenuCommand::Presentation:
+            SetPresentation(!app_.Window.Presentation);
             break;
         case MenuCommand::Smooth:
             app_.SetSmoothDrawing(!app_.Window.SmoothDrawing);
@@ -915,7 +935,50 @@ void TvivarnonMenu::PictureAreaChanged() {
     // panel changed its width).
     if (!restored && area == QSize(w.ScrollBoxWidth, w.ScrollBoxHeight)) return;
     host_.StoreArea(w, area);
-    Act([this] { app_.FormResize(false); });
+    Act([this] {
+        app_.FormResize(false);
+        app_.FitPresentationZoom();  // in presentation mode the zoom follows the height
+    });
+}
+
+namespace {
+constexpr double kPresentationFontScale = 1.5;  // the panel's and status line's fonts
+
+QFont Enlarged(QFont font) {
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * kPresentationFontScale);
+    else
+        font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * kPresentationFontScale)));
+    return font;
+}
+}  // namespace
+
+void TvivarnonMenu::SetPresentation(bool on) {
+    if (on == app_.Window.Presentation) return;
+    if (on) {
+        maximisedBeforePresentation_ = isMaximized();
+        panelFont_ = scrollPanel_->font();
+        statusFont_ = statusBar_->font();
+        scrollPanel_->setFont(Enlarged(panelFont_));
+        statusBar_->setFont(Enlarged(statusFont_));
+        statusBar_->setFixedHeight(
+            static_cast<int>(std::lround(kStatusLineHeight * kPresentationFontScale)));
+        panels_->setSizes(StatusPanelWidths(kPresentationFontScale));
+        app_.SetPresentation(true);
+        showFullScreen();
+    } else {
+        scrollPanel_->setFont(panelFont_);
+        statusBar_->setFont(statusFont_);
+        statusBar_->setFixedHeight(kStatusLineHeight);
+        panels_->setSizes(StatusPanelWidths(1));
+        app_.SetPresentation(false);
+        if (maximisedBeforePresentation_)
+            showMaximized();
+        else
+            showNormal();
+    }
+    scrollPanel_->FitBox();
+    PictureAreaChanged();
 }
 
 bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {

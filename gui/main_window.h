@@ -117,6 +117,9 @@ private:
     void SavePlaces();
     // The window's size or state changed: the core recreates the picture for its new area.
     void PictureAreaChanged();
+    // Presentation mode (F11, Escape leaves it): full screen, the picture's zoom for the
+    // back row, the control panel and the status line in a larger font.
+    void SetPresentation(bool on);
     // Takes the screen's device pixel ratio for the picture, its fonts and its pens; true
     // when it changed (or `always`).
     bool ApplyDevicePixelRatio(bool always = false);
@@ -153,6 +156,9 @@ private:
 
     bool created_ = false;    // FormCreate has run
     bool minimised_ = false;  // the window was last seen minimised
+    bool maximisedBeforePresentation_ = false;
+    QFont panelFont_;   // the control panel's and the status line's fonts outside
+    QFont statusFont_;  // presentation mode
     bool syncing_ = false;
     bool syncAgain_ = false;
     bool destroying_ = false;

@@ -10,8 +10,10 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "app/app.h"
+#include "app/drawing_scale.h"
 #include "app/script.h"
 #include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
@@ -257,6 +259,34 @@ TEST(Zoom, TheScriptTakesOneToFourInQuarters) {
     s.Run("zoom 1\n");
     EXPECT_FALSE(s.app.Window.ZoomOutItem.Enabled);
     EXPECT_EQ(s.app.Map.PenWidth, 1);
+}
+
+// Presentation mode's zoom: picture text at least a fortieth of the picture's height, in
+// whole steps, within 1..4; leaving it gives the zoom from before back.
+TEST(Zoom, PresentationMakesTextAFortiethOfTheHeight) {
+    for (const auto& [height, text, zoom] :
+         std::initializer_list<std::tuple<int, double, double>>{{473, 13, 1},
+                                                                {1080, 13, 2.25},
+                                                                {1080, 27, 1},
+                                                                {2160, 13, 4},
+                                                                {4000, 13, 4},
+                                                                {1040, 13, 2},
+                                                                {0, 13, 1},
+                                                                {1080, 0, 1}}) {
+        EXPECT_EQ(PresentationZoom(height, text), zoom) << height << " " << text;
+        if (height > 0 && text > 0 && zoom < MaxZoom) {
+            EXPECT_GE(zoom * text, height / 40.0 - 1e-9);
+        }
+    }
+    SmoothScripted s;
+    s.Run("size 1920 1080\nselect 9\nzoom 1.5\npresent on\n");
+    EXPECT_TRUE(s.app.Window.PresentationItem.Checked);
+    const TFont font = s.picture().Font;
+    s.picture().Font = TFont{};
+    EXPECT_GE(s.picture().TextHeight("Xg"), 1080 / 40);
+    s.picture().Font = font;
+    s.Run("present off\n");
+    EXPECT_EQ(s.app.Window.Zoom, 1.5);
 }
 
 }  // namespace
