@@ -232,8 +232,9 @@ void DrawBowAngleGraph(App& app, TCanvas& canvas) {
     TextAt(map, canvas, GraphYNameAt, " v");
     WriteBowNames(app, canvas);
     canvas.Font.Color = clBlack;
-    const std::string_view xName = " bølgelængde/nm, ";
-    canvas.TextOut(map.PictureX(GraphXMax) - canvas.TextWidth(xName),
+    // The axis title ends with the axis, or inside the picture where the axis runs off it.
+    const std::string_view xName = "bølgelængde/nm";
+    canvas.TextOut(std::min(map.PictureX(GraphXMax), canvas.Width() - 2) - canvas.TextWidth(xName),
                    map.PictureY(GraphAxisY) + World::RoundToPixel(1.5 * canvas.TextHeight("t")),
                    xName);
 
