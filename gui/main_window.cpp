@@ -754,23 +754,23 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
                 settings_->setValue(QLatin1String(kSmoothKey), app_.Window.SmoothDrawing);
             break;
         case MenuCommand::PrintPicture:
-            print_->Udskrivgraf1Click();
+            print_->PrintPicture();
             break;
         case MenuCommand::PrintData:
             Filer1Click(app_);
-            if (app_.Window.PrintDataItem.Enabled) print_->Udskrivdata1Click();
+            if (app_.Window.PrintDataItem.Enabled) print_->PrintDataLists();
             break;
         case MenuCommand::CopyBitmap:
-            print_->Copy1Click();
+            print_->CopyBitmap();
             break;
         case MenuCommand::CopyMetafile:
-            print_->Kopisommetafile1Click();
+            print_->CopyVectors();
             break;
         case MenuCommand::Help:
             ShowHelp("");
             break;
         case MenuCommand::PrintTable:
-            if (table_) table_->Udskriv1Click();
+            if (table_) table_->PrintTable();
             break;
         case MenuCommand::Exit:
             ExitProgram();

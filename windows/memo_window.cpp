@@ -101,7 +101,7 @@ TVMemoform::TVMemoform(App& app, QWidget* parent)
     connect(kopi_, &QAction::triggered, this, &TVMemoform::Kopi1Click);
     rediger->addSeparator();
     udskriv_ = AddItem(rediger, "&Udskriv", "Udskriver al tekst i memoen på printer");
-    connect(udskriv_, &QAction::triggered, this, &TVMemoform::Udskriv1Click);
+    connect(udskriv_, &QAction::triggered, this, &TVMemoform::PrintText);
     gem_ = AddItem(rediger, "&Gem", "Gemmer indholdet af memoen i filen Ovelser.txt");
     gem_->setVisible(false);
     connect(gem_, &QAction::triggered, this, &TVMemoform::Gem1Click);
@@ -113,7 +113,7 @@ TVMemoform::TVMemoform(App& app, QWidget* parent)
     connect(rediger, &QMenu::hovered, this, &TVMemoform::ShowHint);
 
     richEdit_ = new QTextEdit(this);
-    richEdit_->setObjectName(QStringLiteral("RichEdit1"));
+    richEdit_->setObjectName(QStringLiteral("MemoText"));
     richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     richEdit_->setAcceptRichText(true);
     richEdit_->document()->setDefaultFont(font);
@@ -285,7 +285,7 @@ void TVMemoform::Kopi1Click() {
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void TVMemoform::Udskriv1Click() {
+void TVMemoform::PrintText() {
     if (richEdit_->document()->isEmpty()) {
         app_.host().ShowMessage("Tom memo udskrives ikke", MessageKind::Information);
         return;

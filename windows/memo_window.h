@@ -35,7 +35,7 @@ public:
     // The window the form shows in: itself, or the dock panel of the main window that holds it.
     QWidget* Frame();
 
-    QTextEdit* RichEdit1() const { return richEdit_; }
+    QTextEdit* TextView() const { return richEdit_; }
     QMenuBar* MainMenu() const { return menu_; }
     QAction* Altidverst1() const { return altidOverst_; }
     QAction* Gem1() const { return gem_; }
@@ -50,7 +50,7 @@ public slots:
     void Slet1Click();        // "Kl&ip": the selection onto the clipboard and out of the text
     void Marketalt1Click();   // "&Marker alt"
     void Kopi1Click();        // "&Kopi"
-    void Udskriv1Click();     // "&Udskriv"
+    void PrintText();         // "&Udskriv"
     void Gem1Click();         // "&Gem"
     void Luk1Click();         // "&Luk"
 

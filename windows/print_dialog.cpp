@@ -67,41 +67,41 @@ PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnab
     small.setPixelSize(13);
     setFont(small);
 
-    comboBox1_ = new QComboBox(this);
-    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    for (std::string_view item : PrintSizeItems) comboBox1_->addItem(Q(item));
+    printSize_ = new QComboBox(this);
+    printSize_->setObjectName(QStringLiteral("PrintSize"));
+    for (std::string_view item : PrintSizeItems) printSize_->addItem(Q(item));
 
-    auto* label1 = new QLabel(QStringLiteral("højde / pixels"), this);
-    edit1_ = new QLineEdit(this);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    labelY_ = BlueLabel(this);
-    labelY_->setObjectName(QStringLiteral("Label_Y"));
-    auto* label2 = new QLabel(QStringLiteral("bredde / pixels"), this);
-    edit2_ = new QLineEdit(this);
-    edit2_->setObjectName(QStringLiteral("Edit2"));
-    labelX_ = BlueLabel(this);
-    labelX_->setObjectName(QStringLiteral("Label_X"));
-    auto* label3 = new QLabel(QStringLiteral("Antal kopier"), this);
-    spinEdit1_ = new QSpinBox(this);
-    spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
-    spinEdit1_->setRange(1, MaxCopies);
+    auto* heightLabel = new QLabel(QStringLiteral("højde / pixels"), this);
+    heightEdit_ = new QLineEdit(this);
+    heightEdit_->setObjectName(QStringLiteral("PrintHeightEdit"));
+    heightUnit_ = BlueLabel(this);
+    heightUnit_->setObjectName(QStringLiteral("PrintHeightUnit"));
+    auto* widthLabel = new QLabel(QStringLiteral("bredde / pixels"), this);
+    widthEdit_ = new QLineEdit(this);
+    widthEdit_->setObjectName(QStringLiteral("PrintWidthEdit"));
+    widthUnit_ = BlueLabel(this);
+    widthUnit_->setObjectName(QStringLiteral("PrintWidthUnit"));
+    auto* copiesLabel = new QLabel(QStringLiteral("Antal kopier"), this);
+    copies_ = new QSpinBox(this);
+    copies_->setObjectName(QStringLiteral("Copies"));
+    copies_->setRange(1, MaxCopies);
 
-    auto* groupBox1 = new QGroupBox(QStringLiteral("Orientering"), this);
-    radioButton1_ = new QRadioButton(QStringLiteral("portræt"), groupBox1);
-    radioButton1_->setObjectName(QStringLiteral("RadioButton1"));
-    radioButton2_ = new QRadioButton(QStringLiteral("landskab"), groupBox1);
-    radioButton2_->setObjectName(QStringLiteral("RadioButton2"));
-    auto* orientation = new QVBoxLayout(groupBox1);
-    orientation->addWidget(radioButton1_);
-    orientation->addWidget(radioButton2_);
+    auto* orientationBox = new QGroupBox(QStringLiteral("Orientering"), this);
+    portrait_ = new QRadioButton(QStringLiteral("portræt"), orientationBox);
+    portrait_->setObjectName(QStringLiteral("Portrait"));
+    landscape_ = new QRadioButton(QStringLiteral("landskab"), orientationBox);
+    landscape_->setObjectName(QStringLiteral("Landscape"));
+    auto* orientation = new QVBoxLayout(orientationBox);
+    orientation->addWidget(portrait_);
+    orientation->addWidget(landscape_);
 
     auto* setup = new QPushButton(QStringLiteral("Printeropsætning ..."), this);
     setup->setObjectName(QStringLiteral("PrintersetupButton"));
-    checkBox1_ = new QCheckBox(QStringLiteral("Udskriv tabel"), this);
-    checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
-    auto* label6 = new QLabel(QStringLiteral("Titel:"), this);
-    edit3_ = new QLineEdit(this);
-    edit3_->setObjectName(QStringLiteral("Edit3"));
+    withTable_ = new QCheckBox(QStringLiteral("Udskriv tabel"), this);
+    withTable_->setObjectName(QStringLiteral("PrintTableToo"));
+    auto* titleLabel = new QLabel(QStringLiteral("Titel:"), this);
+    titleEdit_ = new QLineEdit(this);
+    titleEdit_->setObjectName(QStringLiteral("TitleEdit"));
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -112,34 +112,34 @@ PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnab
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(comboBox1_, 0, 0, 1, 3);
-    grid->addWidget(label1, 1, 0);
-    grid->addWidget(edit1_, 1, 1);
-    grid->addWidget(labelY_, 1, 2);
-    grid->addWidget(label2, 2, 0);
-    grid->addWidget(edit2_, 2, 1);
-    grid->addWidget(labelX_, 2, 2);
-    grid->addWidget(label3, 3, 0);
-    grid->addWidget(spinEdit1_, 3, 1);
+    grid->addWidget(printSize_, 0, 0, 1, 3);
+    grid->addWidget(heightLabel, 1, 0);
+    grid->addWidget(heightEdit_, 1, 1);
+    grid->addWidget(heightUnit_, 1, 2);
+    grid->addWidget(widthLabel, 2, 0);
+    grid->addWidget(widthEdit_, 2, 1);
+    grid->addWidget(widthUnit_, 2, 2);
+    grid->addWidget(copiesLabel, 3, 0);
+    grid->addWidget(copies_, 3, 1);
     auto* right = new QVBoxLayout;
-    right->addWidget(groupBox1);
+    right->addWidget(orientationBox);
     right->addWidget(setup);
     right->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(grid);
     top->addLayout(right);
     auto* title = new QHBoxLayout;
-    title->addWidget(label6);
-    title->addWidget(edit3_);
+    title->addWidget(titleLabel);
+    title->addWidget(titleEdit_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(checkBox1_);
+    layout->addWidget(withTable_);
     layout->addLayout(title);
     layout->addWidget(buttons);
 
-    connect(comboBox1_, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
-    connect(radioButton1_, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
-    connect(radioButton2_, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
+    connect(printSize_, &QComboBox::currentIndexChanged, this, [this] { PrintSizeChanged(); });
+    connect(portrait_, &QRadioButton::clicked, this, [this] { PortraitClicked(); });
+    connect(landscape_, &QRadioButton::clicked, this, [this] { LandscapeClicked(); });
     connect(setup, &QPushButton::clicked, this, [this] { PrintersetupButtonClick(); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { OKButtonClick(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -147,51 +147,51 @@ PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnab
 
     // FormCreate.
     {
-        const QSignalBlocker block(comboBox1_);
-        comboBox1_->setCurrentIndex(DefaultPrintSize);
+        const QSignalBlocker block(printSize_);
+        printSize_->setCurrentIndex(DefaultPrintSize);
     }
-    edit1_->setEnabled(false);
-    edit2_->setEnabled(false);
+    heightEdit_->setEnabled(false);
+    widthEdit_->setEnabled(false);
     OrientationFromPrinter();
-    checkBox1_->setEnabled(tableEnabled);
-    checkBox1_->setChecked(app_.State.PrintTableToo);
+    withTable_->setEnabled(tableEnabled);
+    withTable_->setChecked(app_.State.PrintTableToo);
     ComputePrintSizes();
-    spinEdit1_->setValue(copies);
-    edit3_->setText(Q(app_.State.PrintTitle));
+    copies_->setValue(copies);
+    titleEdit_->setText(Q(app_.State.PrintTitle));
 }
 
 int PrintDialog::Copies() const {
-    return spinEdit1_->value();
+    return copies_->value();
 }
 
 void PrintDialog::ComputePrintSizes() {
-    const int item = comboBox1_->currentIndex();
+    const int item = printSize_->currentIndex();
     sizes_ = viv::ComputePrintSizes(app_.Map, printer_.width(), printer_.height(), item);
-    labelY_->setText(Q(sizes_.LabelY));
-    labelX_->setText(Q(sizes_.LabelX));
-    if (sizes_.Width) edit2_->setText(QString::number(*sizes_.Width));
-    if (sizes_.Height) edit1_->setText(QString::number(*sizes_.Height));
+    heightUnit_->setText(Q(sizes_.LabelY));
+    widthUnit_->setText(Q(sizes_.LabelX));
+    if (sizes_.Width) widthEdit_->setText(QString::number(*sizes_.Width));
+    if (sizes_.Height) heightEdit_->setText(QString::number(*sizes_.Height));
 }
 
 void PrintDialog::OrientationFromPrinter() {
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
-    radioButton1_->setChecked(!landscape);
-    radioButton2_->setChecked(landscape);
+    portrait_->setChecked(!landscape);
+    landscape_->setChecked(landscape);
 }
 
-void PrintDialog::ComboBox1Change() {
-    const bool userDefined = comboBox1_->currentIndex() == UserDefinedSize;
-    edit1_->setEnabled(userDefined);
-    edit2_->setEnabled(userDefined);
+void PrintDialog::PrintSizeChanged() {
+    const bool userDefined = printSize_->currentIndex() == UserDefinedSize;
+    heightEdit_->setEnabled(userDefined);
+    widthEdit_->setEnabled(userDefined);
     ComputePrintSizes();
 }
 
-void PrintDialog::RadioButton1Click() {
+void PrintDialog::PortraitClicked() {
     printer_.setPageOrientation(QPageLayout::Portrait);
     ComputePrintSizes();
 }
 
-void PrintDialog::RadioButton2Click() {
+void PrintDialog::LandscapeClicked() {
     printer_.setPageOrientation(QPageLayout::Landscape);
     ComputePrintSizes();
 }
@@ -201,9 +201,9 @@ void PrintDialog::PrintersetupButtonClick() {
     // copies it offers are this dialog's own, so that each copy gets its title and table.
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle(QStringLiteral("Printeropsætning"));
-    printer_.setCopyCount(spinEdit1_->value());
+    printer_.setCopyCount(copies_->value());
     if (dialog.exec() == QDialog::Accepted)
-        spinEdit1_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
+        copies_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
     printer_.setCopyCount(1);
     OrientationFromPrinter();
     ComputePrintSizes();
@@ -215,23 +215,23 @@ void PrintDialog::HelpButtonClick() {
 
 void PrintDialog::OKButtonClick() {
     const std::optional<int> height =
-        ParsePrintSide(edit1_->text().toStdString(), sizes_.MaxPrintHeight);
+        ParsePrintSide(heightEdit_->text().toStdString(), sizes_.MaxPrintHeight);
     if (!height) {
-        edit1_->setFocus();
+        heightEdit_->setFocus();
         return;
     }
     const std::optional<int> width =
-        ParsePrintSide(edit2_->text().toStdString(), sizes_.MaxPrintWidth);
+        ParsePrintSide(widthEdit_->text().toStdString(), sizes_.MaxPrintWidth);
     if (!width) {
-        edit2_->setFocus();
+        widthEdit_->setFocus();
         return;
     }
     printHeight_ = *height;
     printWidth_ = *width;
-    printer_.setPageOrientation(radioButton2_->isChecked() ? QPageLayout::Landscape
-                                                           : QPageLayout::Portrait);
-    app_.State.PrintTableToo = checkBox1_->isChecked();
-    app_.State.PrintTitle = edit3_->text().toStdString();
+    printer_.setPageOrientation(landscape_->isChecked() ? QPageLayout::Landscape
+                                                        : QPageLayout::Portrait);
+    app_.State.PrintTableToo = withTable_->isChecked();
+    app_.State.PrintTitle = titleEdit_->text().toStdString();
     accept();
 }
 
@@ -269,7 +269,7 @@ void PrintCommands::Report(bool ok, const char* failure, const std::string& reas
     }
 }
 
-void PrintCommands::Udskrivgraf1Click() {
+void PrintCommands::PrintPicture() {
     Filer1Click(app_);
     const bool tableEnabled = app_.Window.PrintTableItem.Enabled;
     bool printed = false;
@@ -310,7 +310,7 @@ void PrintCommands::Udskrivgraf1Click() {
     if (printed) Report(ok, "Grafen kunne ikke udskrives.", reason);
 }
 
-void PrintCommands::Udskrivdata1Click() {
+void PrintCommands::PrintDataLists() {
     Filer1Click(app_);
     std::optional<DataList> list = CurrentDataList(app_);
     if (!list) return;
@@ -335,13 +335,13 @@ void PrintCommands::Udskrivdata1Click() {
     Report(ok, "Data kunne ikke udskrives.", reason);
 }
 
-void PrintCommands::Copy1Click() {
+void PrintCommands::CopyBitmap() {
     const auto* picture = dynamic_cast<const RasterCanvas*>(app_.Image.get());
     if (picture == nullptr) return;
     QGuiApplication::clipboard()->setImage(ShownImage(*picture, app_.Window.DrawingScale));
 }
 
-void PrintCommands::Kopisommetafile1Click() {
+void PrintCommands::CopyVectors() {
     if (!app_.Image) return;
     SvgFile svg("", app_.Image->Width(), app_.Image->Height());
     std::string error;

@@ -44,9 +44,9 @@ public:
     const PrintSizes& Sizes() const { return sizes_; }
 
     // Named as the window's event handlers.
-    void ComboBox1Change();
-    void RadioButton1Click();
-    void RadioButton2Click();
+    void PrintSizeChanged();
+    void PortraitClicked();
+    void LandscapeClicked();
     void PrintersetupButtonClick();
     void HelpButtonClick();
     void OKButtonClick();
@@ -62,16 +62,16 @@ private:
     int printWidth_ = 0;
     int printHeight_ = 0;
 
-    QComboBox* comboBox1_;
-    QLineEdit* edit1_;  // height
-    QLineEdit* edit2_;  // width
-    QLabel* labelY_;
-    QLabel* labelX_;
-    QSpinBox* spinEdit1_;
-    QRadioButton* radioButton1_;
-    QRadioButton* radioButton2_;
-    QCheckBox* checkBox1_;
-    QLineEdit* edit3_;
+    QComboBox* printSize_;
+    QLineEdit* heightEdit_;  // height
+    QLineEdit* widthEdit_;   // width
+    QLabel* heightUnit_;
+    QLabel* widthUnit_;
+    QSpinBox* copies_;
+    QRadioButton* portrait_;
+    QRadioButton* landscape_;
+    QCheckBox* withTable_;
+    QLineEdit* titleEdit_;
 };
 
 // The "&Filer" menu's commands on a printer and the clipboard. The printer, its
@@ -85,10 +85,10 @@ public:
     PrintCommands(const PrintCommands&) = delete;
     PrintCommands& operator=(const PrintCommands&) = delete;
 
-    void Udskrivgraf1Click();      // "Udskriv &Graf..."
-    void Udskrivdata1Click();      // "Udskriv &Data"
-    void Copy1Click();             // "Kopi som &Bitmap"
-    void Kopisommetafile1Click();  // "Kopi som &Metafile"
+    void PrintPicture();    // "Udskriv &Graf..."
+    void PrintDataLists();  // "Udskriv &Data"
+    void CopyBitmap();      // "Kopi som &Bitmap"
+    void CopyVectors();     // "Kopi som &Metafile"
 
     QPrinter& Printer() { return *printer_; }
 

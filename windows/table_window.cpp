@@ -57,7 +57,7 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     QMenu* filer = menu_->addMenu(QStringLiteral("Fi&ler"));
     filer->menuAction()->setData(QStringLiteral("Udskriv tabel, ..."));
     connect(AddItem(filer, "&Udskriv", "Udskriver tabellen på printer"), &QAction::triggered, this,
-            &TVtabelForm::Udskriv1Click);
+            &TVtabelForm::PrintTable);
     filer->addSeparator();
     connect(AddItem(filer, "&Luk", "Luk tabel, det betyder blot, at tabellen ikke vises."),
             &QAction::triggered, this, &TVtabelForm::exit1Click);
@@ -229,7 +229,7 @@ void TVtabelForm::Markeralt1Click() {
     grid_->update();
 }
 
-void TVtabelForm::Udskriv1Click() {
+void TVtabelForm::PrintTable() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;

@@ -46,7 +46,7 @@ public:
 
 public slots:
     // "&Udskriv": the print dialog, then the table on the chosen printer.
-    void Udskriv1Click();
+    void PrintTable();
     // "&Kopi": the selected block onto the clipboard as separated text.
     void Kopier1Click();
     // "&Marker alt".

@@ -160,7 +160,7 @@ TEST(WindowKeys, TheSimulationsKeysWorkWithTheFocusInTheTableOrTheMemo) {
     ASSERT_FALSE(p.table->Frame()->isHidden());
     ASSERT_FALSE(p.memo->Frame()->isHidden());
     for (QWidget* focus :
-         {static_cast<QWidget*>(p.table->Grid()), static_cast<QWidget*>(p.memo->RichEdit1())}) {
+         {static_cast<QWidget*>(p.table->Grid()), static_cast<QWidget*>(p.memo->TextView())}) {
         SCOPED_TRACE(focus->objectName().toStdString());
         const std::pair<int, bool*> keys[] = {{Qt::Key_F2, &app.State.ShowMarks},
                                               {Qt::Key_F3, &app.State.ShowNormals},

@@ -45,7 +45,7 @@ protected:
     test::StartedApp started{VIV_SOURCE_DIR "/data"};
     App& app = started.app;
     TVMemoform form{app};
-    QTextEdit* edit = form.RichEdit1();
+    QTextEdit* edit = form.TextView();
 
     void SetText(const QString& text) {
         edit->setPlainText(text);
@@ -139,7 +139,7 @@ TEST_F(MemoForm, CtrlCAndCtrlXAreTheMenusNotTheTextWidgets) {
 
 TEST_F(MemoForm, AnEmptyMemoIsNotPrinted) {
     SetText(QString());
-    form.Udskriv1Click();
+    form.PrintText();
     ASSERT_EQ(started.host.messages.size(), 1u);
     EXPECT_EQ(started.host.messages[0].first, "Tom memo udskrives ikke");
 }

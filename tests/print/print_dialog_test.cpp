@@ -55,32 +55,32 @@ TEST_F(DialogFixture, StartsWithThreeQuarterTrueScaleAndThePagesLimits) {
     s.app.State.PrintTableToo = true;
     PrintDialog dialog(s.app, printer, 3, true, {});
     EXPECT_EQ(dialog.windowTitle(), "Udskriv graf");
-    auto* combo = Child<QComboBox>(dialog, "ComboBox1");
+    auto* combo = Child<QComboBox>(dialog, "PrintSize");
     EXPECT_EQ(combo->currentIndex(), DefaultPrintSize);
     EXPECT_EQ(combo->count(), 9);
     EXPECT_EQ(combo->itemText(4), " 25%");
     const PrintSizes want =
         ComputePrintSizes(s.app.Map, printer.width(), printer.height(), DefaultPrintSize);
-    EXPECT_EQ(Child<QLabel>(dialog, "Label_X")->text().toStdString(), want.LabelX);
-    EXPECT_EQ(Child<QLabel>(dialog, "Label_Y")->text().toStdString(), want.LabelY);
-    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit2")->text().toInt(), *want.Width);
-    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit1")->text().toInt(), *want.Height);
-    EXPECT_FALSE(Child<QLineEdit>(dialog, "Edit1")->isEnabled());
+    EXPECT_EQ(Child<QLabel>(dialog, "PrintWidthUnit")->text().toStdString(), want.LabelX);
+    EXPECT_EQ(Child<QLabel>(dialog, "PrintHeightUnit")->text().toStdString(), want.LabelY);
+    EXPECT_EQ(Child<QLineEdit>(dialog, "PrintWidthEdit")->text().toInt(), *want.Width);
+    EXPECT_EQ(Child<QLineEdit>(dialog, "PrintHeightEdit")->text().toInt(), *want.Height);
+    EXPECT_FALSE(Child<QLineEdit>(dialog, "PrintHeightEdit")->isEnabled());
     EXPECT_EQ(dialog.Copies(), 3);
-    EXPECT_EQ(Child<QLineEdit>(dialog, "Edit3")->text(), "7.a");
-    EXPECT_TRUE(Child<QCheckBox>(dialog, "CheckBox1")->isChecked());
-    EXPECT_TRUE(Child<QRadioButton>(dialog, "RadioButton1")->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(dialog, "TitleEdit")->text(), "7.a");
+    EXPECT_TRUE(Child<QCheckBox>(dialog, "PrintTableToo")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(dialog, "Portrait")->isChecked());
 
     PrintDialog noTable(s.app, printer, 1, false, {});
-    EXPECT_FALSE(Child<QCheckBox>(noTable, "CheckBox1")->isEnabled());
+    EXPECT_FALSE(Child<QCheckBox>(noTable, "PrintTableToo")->isEnabled());
 }
 
 TEST_F(DialogFixture, AHeightOf150KeepsTheDialogOpenAndAGoodSizeCloses) {
     PrintDialog dialog(s.app, printer, 1, true, {});
     dialog.show();
-    Child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(UserDefinedSize);
-    auto* height = Child<QLineEdit>(dialog, "Edit1");
-    auto* width = Child<QLineEdit>(dialog, "Edit2");
+    Child<QComboBox>(dialog, "PrintSize")->setCurrentIndex(UserDefinedSize);
+    auto* height = Child<QLineEdit>(dialog, "PrintHeightEdit");
+    auto* width = Child<QLineEdit>(dialog, "PrintWidthEdit");
     EXPECT_TRUE(height->isEnabled());
     height->setText("150");
     width->setText("1000");
@@ -92,8 +92,8 @@ TEST_F(DialogFixture, AHeightOf150KeepsTheDialogOpenAndAGoodSizeCloses) {
     dialog.OKButtonClick();
     EXPECT_TRUE(dialog.isVisible());
     width->setText("1500");
-    Child<QLineEdit>(dialog, "Edit3")->setText("Klasse 2.b");
-    Child<QCheckBox>(dialog, "CheckBox1")->setChecked(true);
+    Child<QLineEdit>(dialog, "TitleEdit")->setText("Klasse 2.b");
+    Child<QCheckBox>(dialog, "PrintTableToo")->setChecked(true);
     dialog.OKButtonClick();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.PrintHeight(), 1000);
@@ -105,11 +105,11 @@ TEST_F(DialogFixture, AHeightOf150KeepsTheDialogOpenAndAGoodSizeCloses) {
 TEST_F(DialogFixture, LandscapeTurnsThePage) {
     PrintDialog dialog(s.app, printer, 1, true, {});
     const PrintSizes portrait = dialog.Sizes();
-    Child<QRadioButton>(dialog, "RadioButton2")->click();
+    Child<QRadioButton>(dialog, "Landscape")->click();
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_GT(dialog.Sizes().MaxPrintWidth, portrait.MaxPrintWidth);
     EXPECT_LT(dialog.Sizes().MaxPrintHeight, portrait.MaxPrintHeight);
-    Child<QRadioButton>(dialog, "RadioButton1")->click();
+    Child<QRadioButton>(dialog, "Portrait")->click();
     EXPECT_EQ(dialog.Sizes().MaxPrintWidth, portrait.MaxPrintWidth);
 }
 
@@ -126,13 +126,13 @@ TEST(FilerCopies, BitmapIsTheScreenPictureAndMetafileAnSvgOfTheSameFigures) {
     int syncs = 0;
     PrintCommands commands(
         s.app, nullptr, [&] { ++syncs; }, [](const char*) {});
-    commands.Copy1Click();
+    commands.CopyBitmap();
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               s.picture().Image().convertToFormat(QImage::Format_RGB32));
 
     const QImage before = s.picture().Image().copy();
-    commands.Kopisommetafile1Click();
+    commands.CopyVectors();
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     ASSERT_TRUE(data->hasFormat("image/svg+xml"));
