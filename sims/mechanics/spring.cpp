@@ -37,18 +37,21 @@ constexpr double PhaseX = -4, PhaseRadius = 2;
 constexpr double PhaseAxisLeft = -6, PhaseAxisRight = -2;
 constexpr double ArrowHeadLength = 0.25;
 
-// The measuring scale: centimetres from the unstretched end of the spring.
-constexpr double ScaleAt = 1.3;
+// The measuring scale: centimetres from the unstretched end of the spring, right of the
+// ceiling, its labels clear of the energy diagram's.
+constexpr double ScaleAt = 3.1;     // the labels; the line stands ScaleWidth (0.8) left of them
 constexpr double ScaleFactor = 10;  // centimetres per world unit
 constexpr std::string_view ScaleUnit = " cm";
 
 // The energy diagram in the upper right: elongation in metres across, energy in joules
 // upwards.
 constexpr double InsetXMin = -0.2, InsetXMax = 0.5, InsetYMin = -0.02, InsetYMax = 0.11;
-constexpr double InsetXStep = 0.01;   // m between the parabola's points
-constexpr double ParabolaCut = 0.12;  // J: the parabola's points above are left out
+constexpr double InsetXStep = 0.01;        // m between the parabola's points
+constexpr double ParabolaCut = InsetYMax;  // J: the parabola ends at the diagram's top
 constexpr double MarkerBottom = -0.02, MarkerTop = 0.1;  // J
-constexpr double RestArrowX = 1.3, RestLabelX = 2.6, RestArrowLength = 0.3;
+// The rest level's arrow points at the weight from the left, "Epot=0" above its line and
+// ending at its tip: clear of the scale on the right and of the phase diagram's axis.
+constexpr double RestArrowX = -0.6, RestLabelX = -1.4, RestArrowLength = 0.3;
 
 // The phase pointer and the energy marker show the moment; in red they stay visible where
 // they run along a black axis (not-xor turns the crossing cyan instead of white).
@@ -245,17 +248,19 @@ void DrawEnergyDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = font;
     if (mode == DiagramMode::Erase) DrawEnergyCurves(app, canvas);
-    DrawAxes(world, 1, 2, " m", 0, 0, 0.1, 0.02, " J", false, canvas);
+    DrawAxes(world, 1, 2, " m", 0, 0, 0.2, 0.02, " J", false, canvas);  // labels 0.2 m apart
     if (mode == DiagramMode::Draw) DrawEnergyCurves(app, canvas);
     LeaveInset(world);
 
     // The rest level in the picture, where the potential energy is counted from.
     const double level = -UnitsPerMetre * MotionOf(SpringOf(app)).Equilibrium;
     canvas.Pen.Color = clBlack;
-    DrawArrowHead(world, canvas, RestArrowX, level, RestArrowLength, Pi);
-    Line(world, canvas, RestArrowX, level, RestLabelX, level);
+    DrawArrowHead(world, canvas, RestArrowX, level, RestArrowLength, 0);
+    Line(world, canvas, RestLabelX, level, RestArrowX, level);
     canvas.Font.Color = font;
-    canvas.TextOut(world.PictureX(RestLabelX), world.PictureY(level), "Epot=0");
+    constexpr std::string_view restLabel = "Epot=0";
+    canvas.TextOut(world.PictureX(RestArrowX) - canvas.TextWidth(restLabel),
+                   world.PictureY(level) - canvas.TextHeight(restLabel) - 1, restLabel);
     canvas.Font.Color = clBlack;
 }
 
