@@ -290,8 +290,10 @@ void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
     DrawAxes(world, 0, 0, "°", 0, 0, 10, 250, "", false, canvas);
-    Text(world, canvas, 4, 1950, "40000 solstråler mod en dråbe");
-    Text(world, canvas, 4, 1850, "Antal stråler N pr grad");
+    // The titles stand right of the primary bow's peak, which runs off the top at 42°,
+    // and left of the inset.
+    Text(world, canvas, 55, 1950, "40000 solstråler mod en dråbe");
+    Text(world, canvas, 55, 1850, "Antal stråler N pr grad");
     const std::string_view name = "vinkel v";
     canvas.TextOut(world.PictureX(GraphXMax) - canvas.TextWidth("vinkel v  "),
                    world.PictureY(0) - World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
