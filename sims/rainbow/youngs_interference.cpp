@@ -28,10 +28,11 @@ constexpr double MainYMinFactor = -0.8, MainYMaxFactor = 1.2;  // of AspectHeigh
 
 // The inset: exit angle v in degrees across, the interference term upwards.
 constexpr double InsetXMin = 36, InsetXMax = 45;
-constexpr double InsetYMin = -0.4, InsetYMax = 2.15;
+// Above the curves' highest values (2) the inset keeps room for its legend.
+constexpr double InsetYMin = -0.4, InsetYMax = 2.8;
 constexpr double InsetAxisX = 38;
-constexpr double LegendX = 37.2, LegendY = 2.3;
-constexpr double BoxLeft = 35.8, BoxRight = 43.5, BoxTop = 2.5, BoxBottom = -0.4;
+constexpr double LegendX = 38.15, LegendY = 2.55;  // right of the axis, under its arrow
+constexpr double BoxLeft = 35.8, BoxRight = 43.5, BoxTop = 2.8, BoxBottom = -0.4;
 // Points of the curves are kept inside the white box, so that redrawing the inset
 // always covers them.
 constexpr double CurveLowest = -0.35, CurveHighest = 2.5, CurveLeftmost = 35.85;
@@ -219,10 +220,16 @@ void DrawInterferenceInset(App& app, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Font.Color = clBlack;
     DrawAxes(map, 0, 0, "°", InsetAxisX, 0, 1, 1, "", false, canvas);
-    // The legend's place lies just above the inset's top edge; it is held on the picture.
+    // The legend stands above the curves; it is held on the picture.
     canvas.Brush.Style = bsClear;
-    canvas.TextOut(map.PictureX(LegendX), std::max(map.PictureY(LegendY), map.PrintOffsetY),
-                   "2: konstruktiv, 0: destruktiv interferens");
+    // In two lines right of the axis, so that the axis crosses neither.
+    const int lineHeight = canvas.TextHeight("2");
+    const int legendTop = std::max(map.PictureY(LegendY), map.PrintOffsetY);
+    const int legendRight = map.PrintOffsetX + map.PictureWidth - 2;  // inside the picture
+    int row = 0;
+    for (const std::string_view line : {"2: konstruktiv,", "0: destruktiv interferens"})
+        canvas.TextOut(std::min(map.PictureX(LegendX), legendRight - canvas.TextWidth(line)),
+                       legendTop + lineHeight * row++, line);
     const std::string_view name = "vinkel v  ";
     canvas.TextOut(map.PictureX(BoxRight) - canvas.TextWidth(name),
                    UnderAxisTextTop(map, canvas, name), name.substr(0, name.size() - 2));

@@ -173,7 +173,7 @@ protected:
         World m = app.Map;
         m.PictureMarginX = static_cast<std::uint16_t>(3 * m.PictureWidth / 5);
         m.PictureMarginY = static_cast<std::uint16_t>(m.PictureHeight / 2);
-        m.SetWorldWindow(36, 45, -0.4, 2.15);
+        m.SetWorldWindow(36, 45, -0.4, 2.8);
         return m;
     }
     double BowAngle() {
