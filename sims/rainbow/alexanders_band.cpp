@@ -31,6 +31,7 @@ constexpr double GraphYMin = -20, GraphYMax = 190;  // degrees
 // The inset enlarges the region round the dark band.
 constexpr double InsetXMin = 0.7, InsetXMax = 1.04;
 constexpr double InsetYMin = 25, InsetYMax = 75;  // degrees
+constexpr double InsetTop = 79;  // degrees: the window's top, room above the curves
 
 // The small picture of the drop: centre (0.2, 80°), radius 0.07 in p.
 constexpr double IconX = 0.2, IconY = 80;  // p, degrees
@@ -114,11 +115,12 @@ void BoxFigure(const World& world, TCanvas& canvas, double x1, double y1, double
                      world.PictureY(y2));
 }
 
-// The mapping of the inset in the upper-right quarter of the picture.
+// The mapping of the inset in the upper right of the picture: the right two fifths, clear
+// of the secondary bow's curve in the main graph, and the upper half.
 void MapInset(World& world) {
-    world.PictureMarginX = static_cast<std::uint16_t>(world.PictureWidth / 2);
+    world.PictureMarginX = static_cast<std::uint16_t>(world.PictureWidth * 3 / 5);
     world.PictureMarginY = static_cast<std::uint16_t>(world.PictureHeight / 2);
-    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetTop);
 }
 
 // Back to the whole picture and the main graph.
@@ -137,12 +139,61 @@ void DrawSampleCurve(const World& world, TCanvas& canvas, const RainbowState& rs
     canvas.Polyline(points);
 }
 
-// Both curves of all eight colours, from sample firstSample on.
-void DrawColourCurves(App& app, TCanvas& canvas, int firstSample) {
+// The part of the segment a-b inside the inset's window (world units), by the segment's
+// parameters t0 <= t1 (Liang-Barsky); false when none of it is inside.
+bool ClipToInset(WorldPoint a, WorldPoint b, double& t0, double& t1) {
+    t0 = 0, t1 = 1;
+    const double d[2] = {b.x - a.x, b.y - a.y};
+    const double from[2] = {a.x, a.y};
+    const double low[2] = {InsetXMin, InsetYMin}, high[2] = {InsetXMax, InsetYMax};
+    for (int axis = 0; axis < 2; ++axis) {
+        for (const auto& [p, q] : {std::pair{-d[axis], from[axis] - low[axis]},
+                                   std::pair{d[axis], high[axis] - from[axis]}}) {
+            if (p == 0) {
+                if (q < 0) return false;
+                continue;
+            }
+            const double t = q / p;
+            if (p < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+        }
+    }
+    return t0 <= t1;
+}
+
+// A curve of the inset, cut at the inset's edges so that it never covers the main graph.
+void DrawInsetCurve(const World& world, TCanvas& canvas, const RainbowState& rs,
+                    const AngleRow& row, int firstSample) {
+    std::vector<TPoint> points;
+    auto sample = [&](int s) {
+        return WorldPoint{rs.SampleParameter[static_cast<std::size_t>(s)], At(row, s)};
+    };
+    for (int s = firstSample; s < LastSample; ++s) {
+        const WorldPoint a = sample(s), b = sample(s + 1);
+        double t0 = 0, t1 = 0;
+        if (!ClipToInset(a, b, t0, t1)) continue;
+        const TPoint from = world.Picture(a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y));
+        const TPoint to = world.Picture(a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y));
+        if (!points.empty() && !(points.back() == from)) {
+            canvas.Polyline(points);
+            points.clear();
+        }
+        if (points.empty()) points.push_back(from);
+        if (!(points.back() == to)) points.push_back(to);
+    }
+    if (points.size() >= 2) canvas.Polyline(points);
+}
+
+// Both curves of all eight colours, from sample firstSample on: in the inset cut at its
+// edges, in the main graph whole.
+void DrawColourCurves(App& app, TCanvas& canvas, int firstSample, bool inset) {
+    const auto draw = inset ? DrawInsetCurve : DrawSampleCurve;
     for (int c = 1; c <= ColourCount; ++c) {
         canvas.Pen.Color = Colour(c).ScreenColour;
-        DrawSampleCurve(app.Map, canvas, RainbowOf(app), SecondaryRow(app, c), firstSample);
-        DrawSampleCurve(app.Map, canvas, RainbowOf(app), PrimaryRow(app, c), firstSample);
+        draw(app.Map, canvas, RainbowOf(app), SecondaryRow(app, c), firstSample);
+        draw(app.Map, canvas, RainbowOf(app), PrimaryRow(app, c), firstSample);
     }
     canvas.Pen.Color = clBlack;
 }
@@ -176,7 +227,7 @@ void DrawBandInset(App& app, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
     Text(world, canvas, 0.8, 48, "Alexanders mørke bånd");
 
-    DrawColourCurves(app, canvas, 10);
+    DrawColourCurves(app, canvas, 10, true);
     MapMainGraph(world);
 }
 
@@ -254,7 +305,7 @@ void DrawBandGraph(App& app, bool clearFirst, TCanvas& canvas) {
 
     DrawBandBowLabels(app, canvas);
     BuildAngleTables(app);
-    DrawColourCurves(app, canvas, 0);
+    DrawColourCurves(app, canvas, 0, false);
 
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psDot;

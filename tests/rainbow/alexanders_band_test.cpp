@@ -84,9 +84,9 @@ protected:
     // The inset's mapping, as the simulation draws it.
     World InsetMap() const {
         World m = app.Map;
-        m.PictureMarginX = static_cast<std::uint16_t>(m.PictureWidth / 2);
+        m.PictureMarginX = static_cast<std::uint16_t>(m.PictureWidth * 3 / 5);
         m.PictureMarginY = static_cast<std::uint16_t>(m.PictureHeight / 2);
-        m.SetWorldWindow(0.7, 1.04, 25, 75);
+        m.SetWorldWindow(0.7, 1.04, 25, 79);
         return m;
     }
 
