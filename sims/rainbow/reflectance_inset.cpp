@@ -74,8 +74,13 @@ void DrawReflectanceInset(App& app, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     canvas.Brush.Style = bsClear;
     TextAt(map, canvas, 3, 29, "% spejlet lys");
-    TextAt(map, canvas, 20, 15, "vinkelret");
-    TextAt(map, canvas, 24, 3, "parallelt");
+    // The curves' names in their colours, above the refraction marker's reach (20 %) and
+    // the curves' low left part, where neither ever crosses them.
+    canvas.Font.Color = PerpendicularColour;
+    TextAt(map, canvas, 3, 25.5, "vinkelret");
+    canvas.Font.Color = ParallelColour;
+    TextAt(map, canvas, 3, 23, "parallelt");
+    canvas.Font.Color = clBlack;
     const std::string_view name = "brydningsvinkel b  ";
     canvas.TextOut(map.PictureX(InsetXMax) - canvas.TextWidth(name),
                    map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)),
