@@ -30,9 +30,10 @@ constexpr double ArrowLength = 0.25;
 constexpr double NormalHalfLength = 5;
 constexpr double NanometresPerMicrometre = 1000;
 
-// The inset graph: phase across, displacement upwards.
-constexpr double GraphXMin = 0, GraphXMax = 10;  // radians
-constexpr double GraphYMin = -1, GraphYMax = 1;
+// The inset graph: phase across, displacement upwards. Its window reaches beyond the
+// waves (0..10 across, -1..1 upwards), so that they stay inside the picture.
+constexpr double GraphXMin = 0, GraphXMax = 10.8;  // radians
+constexpr double GraphYMin = -1.2, GraphYMax = 1.25;
 constexpr int GraphSamples = 51;  // x = 0, 0.2, .., 10
 constexpr double GraphStep = 0.2;
 

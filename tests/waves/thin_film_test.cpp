@@ -120,12 +120,12 @@ TEST_F(FilmSimulation, PhaseInTableAndInsetFollowsTheDrawnRays) {
                 inset.PictureHeight = static_cast<std::uint16_t>(app.Map.PictureHeight * 20);
                 inset.PictureMarginX = static_cast<std::uint16_t>(2 * inset.PictureWidth / 3);
                 inset.PictureMarginY = static_cast<std::uint16_t>(2 * inset.PictureHeight / 3);
-                inset.SetWorldWindow(0, 10, -1, 1);
+                inset.SetWorldWindow(0, 10.8, -1.2, 1.25);
                 double ss = 0, sc = 0, cc = 0, ys = 0, yc = 0;
                 ASSERT_EQ(blue[0].points.size(), 51u);
                 for (const TPoint p : blue[0].points) {
                     const double x = (p.x - inset.PictureMarginX) / inset.MapScaleX;
-                    const double y = 1 - p.y / inset.MapScaleY;
+                    const double y = 1.25 - p.y / inset.MapScaleY;
                     const double s = std::sin(x), c = std::cos(x);
                     ss += s * s, sc += s * c, cc += c * c, ys += y * s, yc += y * c;
                 }
