@@ -236,7 +236,7 @@ void DrawConeScene(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
     Text(world, canvas, 0, 0.5, "Iagttager");
     Text(world, canvas, 0, 1.4 * a, "Sollys");
-    Text(world, canvas, 11, 1.4 * a, "Regndråber");
+    Text(world, canvas, RainRight + 3 * DropRadius, 1.4 * a, "Regndråber");  // beside the rain
     canvas.Brush.Style = bsSolid;
     canvas.Pen.Color = clWhite;  // the ground has no outline of its own
     DrawGround(app, canvas);
