@@ -36,6 +36,8 @@ constexpr std::int32_t StepLimit = 1 << 30;
 constexpr std::int32_t StepRewind = 628318531;
 
 constexpr double ScaleStep = 0.2, ScaleLeft = -8, ScaleRight = 8;
+constexpr double ScaleY =
+    -PipeHalfHeight - 0.3;  // under the pipe, whose lines would cross the labels
 
 constexpr TColor PressureColour = clGreen;
 
@@ -62,7 +64,7 @@ void ShowHarmonic(App& app) {
 
 void DrawScale(App& app, TCanvas& canvas, bool shown) {
     ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
-    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, 0, underlay);
+    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY, underlay);
 }
 
 void DrawPipe(App& app, TCanvas& canvas) {
