@@ -25,7 +25,12 @@ void DrawProtractor(const World& world, TCanvas& canvas, bool shown) {
         const double a = 2 * k * degree;
         const double c = std::cos(a), s = std::sin(a);
         if (k % 5 != 0) {
-            canvas.SetPixel(world.PictureX(radius * c), world.PictureY(radius * s), clRed);
+            // A one-pixel figure in the pen's mode, so that drawing it again removes it.
+            const TPoint dot = ProtractorDot(world, k);
+            canvas.Pen.Color = clRed;
+            canvas.MoveTo(dot.x, dot.y);
+            canvas.LineTo(dot.x + 1, dot.y);
+            canvas.Pen.Color = clGreen;
         } else {
             canvas.MoveTo(world.PictureX(radius * c), world.PictureY(radius * s));
             canvas.LineTo(world.PictureX(tickEnd * c), world.PictureY(tickEnd * s));
@@ -42,6 +47,15 @@ void DrawProtractor(const World& world, TCanvas& canvas, bool shown) {
         }
     }
     canvas.Font.Color = clBlack;
+}
+
+TPoint ProtractorDot(const World& world, int k) {
+    constexpr double radius = 4;   // world units
+    constexpr double outside = 2;  // pixels beyond the circle
+    const double a = 2 * k * Pi / 180;
+    const double c = std::cos(a), s = std::sin(a);
+    return {world.PictureX(radius * c) + static_cast<int>(std::lround(outside * c)),
+            world.PictureY(radius * s) - static_cast<int>(std::lround(outside * s))};
 }
 
 void DrawSurfaceNormal(const World& world, TCanvas& canvas) {

@@ -153,7 +153,8 @@ TEST(SmoothDrawing, RandomUseOfEverySimulationEndsAsARedraw) {
                         std::to_string(position) + "; ";
             } else if (kind == 1 && Shows(s.app.Window.ShownButtons, ButtonOf(key)) &&
                        !(key == FKey::F6 && (n == 2 || n == 4))) {
-                // (F6's protractor in 2 and 4 sets red dots that turning it off leaves.)
+                // (F6's protractor dots in 2 and 4 lie over the rays, which a redraw lays over
+                // them.)
                 s.app.FKeyClick(key);
                 done += "F" + std::to_string(static_cast<int>(key) + 2) + "; ";
             } else if (kind == 2 && Shows(s.app.Window.ShownButtons, Buttons::Clock)) {

@@ -22,31 +22,28 @@ World Window720x540() {
     return world;
 }
 
-TEST(Protractor, OnAndOffLeavesOnlyTheRedDotsEveryTwoDegrees) {
+// On: a red dot every 2 degrees just outside the circle, 144 of them (180 less the 36
+// ticks) in distinct pixels; off again: nothing left, the dots gone with circle and ticks.
+TEST(Protractor, OnShowsRedDotsEveryTwoDegreesAndOffLeavesNothing) {
     const World world = Window720x540();
     RasterCanvas canvas(720, 540);
     canvas.Pen.Mode = pmNotXor;
     DrawProtractor(world, canvas, true);
     // A tick at 90 degrees (k = 45) runs from radius 4 to 4.3 straight up.
     EXPECT_NE(canvas.GetPixel(world.PictureX(0), world.PictureY(4.15)), clWhite);
-    DrawProtractor(world, canvas, false);
-    int red = 0, other = 0;
+    int red = 0;
     for (int y = 0; y < 540; ++y)
-        for (int x = 0; x < 720; ++x) {
-            const TColor c = canvas.GetPixel(x, y);
-            if (c == clRed)
-                ++red;
-            else if (c != clWhite)
-                ++other;
-        }
-    EXPECT_EQ(other, 0);
-    // 180 positions every 2 degrees, less the 36 ticks; neighbouring dots may share a pixel.
-    EXPECT_GT(red, 130);
-    EXPECT_LE(red, 144);
-    // A dot at 2 degrees lies on the circle of radius 4.
-    const double a = 2 * 3.14159265358979 / 180;
-    EXPECT_EQ(canvas.GetPixel(world.PictureX(4 * std::cos(a)), world.PictureY(4 * std::sin(a))),
+        for (int x = 0; x < 720; ++x) red += canvas.GetPixel(x, y) == clRed;
+    EXPECT_EQ(red, 144);
+    // The dot at 2 degrees lies two pixels beyond the circle of radius 4, along its radius.
+    const double a = 2 * 3.14159265358979 / 180, r = 4 + 2 / world.MapScaleX;
+    EXPECT_EQ(canvas.GetPixel(world.PictureX(r * std::cos(a)), world.PictureY(r * std::sin(a))),
               clRed);
+    DrawProtractor(world, canvas, false);
+    int other = 0;
+    for (int y = 0; y < 540; ++y)
+        for (int x = 0; x < 720; ++x) other += canvas.GetPixel(x, y) != clWhite;
+    EXPECT_EQ(other, 0);
 }
 
 TEST(SurfaceNormal, DrawnTwiceLeavesNoTrace) {

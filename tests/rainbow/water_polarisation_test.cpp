@@ -15,6 +15,7 @@
 #include "app/catalogue.h"
 #include "app/events.h"
 #include "library/colour_table.h"
+#include "library/protractor.h"
 #include "library/trig.h"
 #include "picture_checks.h"
 #include "sims/rainbow/reflectance_inset.h"
@@ -56,15 +57,14 @@ protected:
         return count;
     }
 
-    // The picture with the protractor's red dots, which stay until a full redraw, painted
-    // white.
+    // The picture with the protractor's red dots painted white: where a ray crosses a dot,
+    // the dot drawn over the ray and the ray over the dot differ.
     QImage WithoutProtractorDots(const QImage& picture) {
         QImage out = picture.copy();
         for (int k = 0; k < 180; ++k) {
             if (k % 5 == 0) continue;
-            const double a = 2 * k * Pi / 180;
-            const int x = app.Map.PictureX(4 * std::cos(a)), y = app.Map.PictureY(4 * std::sin(a));
-            if (out.rect().contains(x, y)) out.setPixel(x, y, qRgb(255, 255, 255));
+            const TPoint dot = ProtractorDot(app.Map, k);
+            if (out.rect().contains(dot.x, dot.y)) out.setPixel(dot.x, dot.y, qRgb(255, 255, 255));
         }
         return out;
     }
@@ -228,16 +228,14 @@ TEST_F(WaterPolarisation, EveryToggleTwiceLeavesThePicture) {
     }
 }
 
-TEST_F(WaterPolarisation, ProtractorComesAndGoesButItsDots) {
+TEST_F(WaterPolarisation, ProtractorComesAndGoesWithItsDots) {
+    const QImage before = Picture().copy();
     app.FKeyClick(FKey::F6);
     ExpectSameButDots(Picture().copy(), test::Redrawn(started), "waterpol-protractor");
-    const int x = app.Map.PictureX(4 * std::cos(2 * Pi / 180)),
-              y = app.Map.PictureY(4 * std::sin(2 * Pi / 180));
-    EXPECT_EQ(started.picture().GetPixel(x, y), clRed);
+    const TPoint dot = ProtractorDot(app.Map, 1);
+    EXPECT_EQ(started.picture().GetPixel(dot.x, dot.y), clRed);
     app.FKeyClick(FKey::F6);
-    EXPECT_EQ(started.picture().GetPixel(x, y), clRed);  // until the next full redraw
-    app.RedrawPicture();
-    EXPECT_NE(started.picture().GetPixel(x, y), clRed);
+    test::ExpectSamePicture(Picture().copy(), before, "waterpol-protractor-off");
 }
 
 TEST_F(WaterPolarisation, OtherEventsDrawNothing) {

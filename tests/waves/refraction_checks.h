@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/app.h"
+#include "library/protractor.h"
 #include "library/trig.h"
 #include "picture_checks.h"
 #include "test_host.h"
@@ -37,14 +38,14 @@ inline int CountColour(StartedApp& started, TColor colour, double x1, double y1,
     return count;
 }
 
-// The pixels where the protractor about the origin sets its red dots: every 2 degrees on
-// the circle of radius 4, between the ticks every 10 degrees.
+// The pixels of the protractor's red dots, every 2 degrees between the ticks every 10:
+// where a ray crosses one, a dot drawn over the ray and the ray drawn over the dot differ.
 inline std::set<std::pair<int, int>> ProtractorDots(const World& m) {
     std::set<std::pair<int, int>> dots;
     for (int k = 0; k < 180; ++k) {
         if (k % 5 == 0) continue;
-        const double a = 2 * k * Pi / 180;
-        dots.insert({m.PictureX(4 * std::cos(a)), m.PictureY(4 * std::sin(a))});
+        const TPoint dot = ProtractorDot(m, k);
+        dots.insert({dot.x, dot.y});
     }
     return dots;
 }
