@@ -114,8 +114,13 @@ void App::FormCreate(const StartupEnvironment& env) {
 void App::SetSmoothDrawing(bool on) {
     if (Window.SmoothDrawing == on) return;
     Window.SmoothDrawing = on;
+    PictureScaleChanged();
+}
+
+void App::PictureScaleChanged() {
     SyncViewMenu();
-    // The host gives the picture its new scale with its area; the picture is drawn anew.
+    // The host gives the picture its new scale and text size with its area; the picture
+    // is drawn anew.
     host_.LayoutChanged(Window);
     FormResize();
 }
@@ -124,10 +129,7 @@ void App::SetZoom(double zoom) {
     zoom = ZoomWithin(zoom);
     if (Window.Zoom == zoom) return;
     Window.Zoom = zoom;
-    SyncViewMenu();
-    // The host sizes the picture's text for the zoom; the picture is drawn anew.
-    host_.LayoutChanged(Window);
-    FormResize();
+    PictureScaleChanged();
 }
 
 void App::SetPresentation(bool on) {

@@ -150,6 +150,8 @@ private:
     const DragFigure* FigureAt(TPoint p);
     // The held figure follows the pointer at p.
     void DragTo(TPoint p);
+    // Smooth drawing or the zoom changed: the menu, the picture's area and the picture.
+    void PictureScaleChanged();
 
     Host& host_;
     const Catalogue& catalogue_;

@@ -16,6 +16,7 @@
 #include "app/app.h"
 #include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
+#include "scripted_app.h"
 #include "sims/simulations.h"
 
 namespace viv {
@@ -23,23 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Scripted {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    std::ostringstream out, err;
-    Scripted() {
-        StartupEnvironment env;
-        env.StartDirectory = VIV_SOURCE_DIR "/data";
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-    }
-    int Run(const std::string& text) {
-        std::istringstream in(text);
-        return RunScript(app, host, in, out, err);
-    }
-};
+using test::Scripted;
 
 class ScriptFiles : public ::testing::Test {
 protected:

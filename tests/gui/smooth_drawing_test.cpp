@@ -18,6 +18,7 @@
 #include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/canvas/reduced_picture.h"
+#include "scripted_app.h"
 #include "sims/simulations.h"
 
 namespace viv {
@@ -100,23 +101,11 @@ TEST(SmoothDrawing, TheChangedBoxesKeepTheReducedPictureWhole) {
     }
 }
 
-struct SmoothScripted {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    ReducedPicture view;  // as the window shows the picture, updated after every event
-    SmoothScripted() {
-        StartupEnvironment env;
-        env.StartDirectory = VIV_SOURCE_DIR "/data";
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-    }
-    void Run(const std::string& text) {
-        std::istringstream in(text);
-        std::ostringstream out, err;
-        ASSERT_EQ(RunScript(app, host, in, out, err), 0) << err.str();
-    }
+// The scripted program, with the view's reduced picture beside it, updated after every
+// event as the window shows the picture.
+struct SmoothScripted : test::Scripted {
+    ReducedPicture view;
+    void Run(const std::string& text) { ASSERT_EQ(test::Scripted::Run(text), 0) << err.str(); }
     RasterCanvas& picture() { return static_cast<RasterCanvas&>(*app.Image); }
 };
 
@@ -242,10 +231,8 @@ TEST(Zoom, TheScriptTakesOneToFourInQuarters) {
                                                              {"zoom x", false},
                                                              {"zoom nan", false},
                                                              {"zoom 2 3", false}}) {
-        SmoothScripted s;
-        std::istringstream in(std::string(line) + "\n");
-        std::ostringstream out, err;
-        EXPECT_EQ(RunScript(s.app, s.host, in, out, err), ok ? 0 : 2) << line;
+        test::Scripted s;
+        EXPECT_EQ(s.Run(std::string(line) + "\n"), ok ? 0 : 2) << line;
     }
     SmoothScripted s;
     s.Run("select 2\n");

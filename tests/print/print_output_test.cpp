@@ -18,6 +18,7 @@
 #include "app/script.h"
 #include "gui/headless_host.h"
 #include "library/canvas/raster_canvas.h"
+#include "scripted_app.h"
 #include "sims/simulations.h"
 #include "windows/page_file.h"
 
@@ -30,23 +31,7 @@ constexpr int RenderDpi = 50;
 constexpr double Scale =
     static_cast<double>(RenderDpi) / PdfResolution;  // rendered / printer pixels
 
-struct Scripted {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    std::ostringstream out, err;
-    Scripted() {
-        StartupEnvironment env;
-        env.StartDirectory = VIV_SOURCE_DIR "/data";
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-    }
-    int Run(const std::string& text) {
-        std::istringstream in(text);
-        return RunScript(app, host, in, out, err);
-    }
-};
+using test::Scripted;
 
 class PrintFiles : public ::testing::Test {
 protected:
