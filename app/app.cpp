@@ -219,10 +219,7 @@ void App::ReturnToStartPicture() {
     Window.Configuring = true;
     Window.Clock.Enabled = false;
     Window.RunButton.Down = false;
-    for (Control c :
-         {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
-          Control::TrackBar2, Control::TrackBar3, Control::TrackBar4})
-        Window.Of(c).Visible = false;
+    for (const Control c : AllControls) Window.Of(c).Visible = false;
     for (LabelControl* label :
          {&Window.TrackBar2Caption, &Window.TrackBar1Caption, &Window.LambdaMark,
           &Window.ScrollBar1Symbol, &Window.ScrollBar2Symbol, &Window.ScrollBar3Symbol})

@@ -23,7 +23,6 @@ namespace viv {
 
 namespace {
 
-constexpr std::array<FKey, 5> kKeys{FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6};
 // The ConfigureButtons bits that show F2..F6.
 constexpr int kSlowMotionInterval = 200;  // ms
 
@@ -201,7 +200,7 @@ void App::ConfigureButtons(Buttons shown) {
     MainWindowModel& w = Window;
 
     const StartTogglesRow* start = RowFor(StartToggles(), n);
-    for (const FKey k : kKeys) {
+    for (const FKey k : AllFKeys) {
         w.Of(k).Enabled = true;
         ToggleOf(State, k) = start != nullptr && start->On[IndexOf(k)];
         w.Of(k).Visible = Shows(shown, ButtonOf(k));
@@ -214,7 +213,7 @@ void App::ConfigureButtons(Buttons shown) {
     w.ShownButtons = shown;
 
     const FButtonRow* texts = RowFor(FButtonRows(), n);
-    for (const FKey k : kKeys) {
+    for (const FKey k : AllFKeys) {
         ButtonText text = texts ? texts->Keys[IndexOf(k)] : ButtonText{};
         if (k == FKey::F2 && text.Caption.empty()) text = DefaultF2;
         ToolButton& button = w.Of(k);
@@ -273,7 +272,7 @@ void App::SyncViewMenu() {
     w.ZoomOutItem.Enabled = w.Zoom > MinZoom;
     w.ZoomResetItem.Enabled = w.Zoom != MinZoom;
     w.PresentationItem.Checked = w.Presentation;
-    for (const FKey k : kKeys) {
+    for (const FKey k : AllFKeys) {
         MenuItemState& item = MenuItemOf(w, k);
         item.Checked = ToggleOf(State, k);
         item.Enabled = Shows(w.ShownButtons, ButtonOf(k));

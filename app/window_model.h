@@ -5,6 +5,7 @@
 // write. The Qt window is a thin view of it; the scripted mode drives it alone.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -63,6 +64,11 @@ enum class Control : std::uint8_t {
     TrackBar4
 };
 enum class FKey : std::uint8_t { F2, F3, F4, F5, F6 };
+// Every control and every function key, for going through them all.
+constexpr std::array<Control, 7> AllControls{
+    Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
+    Control::TrackBar2,  Control::TrackBar3,  Control::TrackBar4};
+constexpr std::array<FKey, 5> AllFKeys{FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6};
 
 // The buttons and menu items a simulation shows, as flags combined with |: the five
 // function keys, the clock's buttons and the table's print item.

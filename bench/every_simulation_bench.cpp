@@ -88,18 +88,12 @@ void TickAtControl(benchmark::State& state, std::uint16_t simulation, viv::Contr
     s.app.ControlChange(control, end == 0 ? range.Min : range.Max);
     if (withKeys) {
         const viv::Buttons shown = viv::AllSimulations().Find(simulation)->Shown;
-        for (const viv::FKey k :
-             {viv::FKey::F2, viv::FKey::F3, viv::FKey::F4, viv::FKey::F5, viv::FKey::F6})
+        for (const viv::FKey k : viv::AllFKeys)
             if (viv::Shows(shown, viv::ButtonOf(k))) s.app.FKeyClick(k);
     }
     s.app.Window.Clock.Enabled = true;
     for (auto _ : state) s.app.OnClockTick();
 }
-
-constexpr viv::Control kControls[] = {viv::Control::ScrollBar1, viv::Control::ScrollBar2,
-                                      viv::Control::ScrollBar3, viv::Control::TrackBar1,
-                                      viv::Control::TrackBar2,  viv::Control::TrackBar3,
-                                      viv::Control::TrackBar4};
 
 // Registers a redraw of every simulation and a tick of every animated one.
 const bool registered = [] {
@@ -140,15 +134,15 @@ void RegisterTicksAtControls() {
         const viv::CatalogueEntry* entry = viv::AllSimulations().Find(n);
         if (entry == nullptr || !viv::Shows(entry->Shown, viv::Buttons::Clock)) continue;
         const Started shown(n, 720, 540);
-        for (std::size_t c = 0; c < std::size(kControls); ++c) {
-            if (!shown.app.Window.Of(kControls[c]).Visible) continue;
+        for (std::size_t c = 0; c < viv::AllControls.size(); ++c) {
+            if (!shown.app.Window.Of(viv::AllControls[c]).Visible) continue;
             for (const int end : {0, 1}) {
                 for (const bool withKeys : {false, true}) {
                     const std::string name = "BM_TickAtControl/" + std::to_string(n) + "/control" +
                                              std::to_string(c) + (end == 0 ? "/min" : "/max") +
                                              (withKeys ? "/keys" : "");
-                    benchmark::RegisterBenchmark(name.c_str(), TickAtControl, n, kControls[c], end,
-                                                 withKeys)
+                    benchmark::RegisterBenchmark(name.c_str(), TickAtControl, n,
+                                                 viv::AllControls[c], end, withKeys)
                         ->Unit(benchmark::kMicrosecond);
                 }
             }

@@ -391,27 +391,28 @@ public:
     int H() const { return h_; }
     bool Usable() const { return bits_ != nullptr; }
 
-    [[gnu::always_inline]] void Mark(int x, int y) {
-        std::uint64_t& word = mask_[Tile(x, y)];
-        const std::uint64_t bit = Bit(x, y);
-        if (word & bit) return;
-        if (word == 0) marked_.push_back(static_cast<std::uint32_t>(Tile(x, y)));
-        word |= bit;
-        std::uint32_t& px = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
-                                  static_cast<std::size_t>(x)];
-        px = Combine(mode_, pen_, px);
+    // Pixel (x, y) of the picture, which must lie in it.
+    [[gnu::always_inline]] std::uint32_t& Pixel(int x, int y) {
+        return bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
+                     static_cast<std::size_t>(x)];
     }
+
+    // Marks (x, y) and combines it with the pen, the first time only; the pen mode of the
+    // figure, or one fixed at compile time (MarkIn).
+    [[gnu::always_inline]] void Mark(int x, int y) { MarkThen(x, y, mode_); }
     template <TPenMode Mode>
     [[gnu::always_inline]] void MarkIn(int x, int y) {
+        MarkThen(x, y, Mode);
+    }
+    [[gnu::always_inline]] void MarkThen(int x, int y, TPenMode mode) {
         const std::size_t tile = Tile(x, y);
         std::uint64_t& word = mask_[tile];
         const std::uint64_t bit = Bit(x, y);
         if (word & bit) return;
         if (word == 0) marked_.push_back(static_cast<std::uint32_t>(tile));
         word |= bit;
-        std::uint32_t& px = bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
-                                  static_cast<std::size_t>(x)];
-        px = Combine(Mode, pen_, px);
+        std::uint32_t& px = Pixel(x, y);
+        px = Combine(mode, pen_, px);
     }
 
     template <TPenMode Mode>
@@ -429,7 +430,6 @@ public:
         // and those (8-connected) form one run of columns growing by one at a time: a
         // pixel met again lies in that run. No marks are needed.
         int row = -1, left = 0, right = -1;
-        const auto stride = static_cast<std::size_t>(stride_);
         StepPolyline(p, count, [&](int x, int y) {
             if (y != row) {
                 row = y;
@@ -440,8 +440,7 @@ public:
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
-            std::uint32_t& px =
-                bits_[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)];
+            std::uint32_t& px = Pixel(x, y);
             px = Combine(Mode, pen_, px);
         });
     }
@@ -504,11 +503,9 @@ public:
             return;
         }
         if (dash.period <= 1) {  // alone: combined as it is met
-            const auto stride = static_cast<std::size_t>(stride_);
             WithMode([&](auto mode) {
                 VisitLine(x0, y0, x1, y1, kLast, w_, h_, [&](int x, int y, std::int64_t) {
-                    std::uint32_t& px =
-                        bits_[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)];
+                    std::uint32_t& px = Pixel(x, y);
                     px = Combine(decltype(mode)::value, pen_, px);
                 });
             });
@@ -518,9 +515,7 @@ public:
             if (dash.period > 1 && !dash.on[static_cast<std::size_t>((p0 + k) % dash.period)])
                 return;
             if (alone) {
-                std::uint32_t& px =
-                    bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) +
-                          static_cast<std::size_t>(x)];
+                std::uint32_t& px = Pixel(x, y);
                 px = Combine(mode_, pen_, px);
             } else {
                 Mark(x, y);

@@ -117,10 +117,6 @@ TEST(SmoothDrawing, RandomUseOfEverySimulationEndsAsARedraw) {
     EXPECT_EQ(s.app.Window.DrawingScale, 2);
     EXPECT_EQ(s.picture().Width(), 2 * 684);
     EXPECT_TRUE(s.app.Window.SmoothItem.Checked);
-    constexpr Control kControls[] = {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3,
-                                     Control::TrackBar1,  Control::TrackBar2,  Control::TrackBar3,
-                                     Control::TrackBar4};
-    constexpr FKey kKeys[] = {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6};
     std::mt19937 random(17);
     for (int n = 2; n <= 43; ++n) {
         if (n == 13) continue;
@@ -130,8 +126,8 @@ TEST(SmoothDrawing, RandomUseOfEverySimulationEndsAsARedraw) {
         bool ticked = false;
         for (int e = 0; e < 12; ++e) {
             const std::uint32_t kind = random() % 4;
-            const Control control = kControls[random() % std::size(kControls)];
-            const FKey key = kKeys[random() % std::size(kKeys)];
+            const Control control = AllControls[random() % AllControls.size()];
+            const FKey key = AllFKeys[random() % AllFKeys.size()];
             const RangeControl& range = s.app.Window.Of(control);
             if (kind == 0 && range.Visible) {
                 const int position =
