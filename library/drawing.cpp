@@ -39,13 +39,43 @@ void DrawAngleArc(const World& world, WorldPoint centre, TCanvas& canvas, double
                world.PictureY(cy + r * std::sin(toAngle)));
 }
 
+int AxisTickReachX(const World& world) {
+    return world.PictureWidth / 80;
+}
+
+int AxisTickReachY(const World& world) {
+    return world.PictureHeight / 60;
+}
+
+int BelowAxisNumbers(const World& world, TCanvas& canvas, int axisRow) {
+    return axisRow + AxisTickReachY(world) + 1 + canvas.TextHeight("0");
+}
+
+void WriteXAxisNumber(const World& world, TCanvas& canvas, int decimals, std::string_view unit,
+                      double x, int row) {
+    // Below where the axis's ticks end, clear of them.
+    const std::string label = FormatReal(1, decimals, x) + std::string(unit);
+    canvas.TextOut(world.PictureX(x) - canvas.TextWidth(label) / 2, row + AxisTickReachY(world) + 1,
+                   label);
+}
+
+void WriteAxisNames(const World& world, TCanvas& canvas, double x0, double y0,
+                    std::string_view xName, std::string_view yName) {
+    if (!yName.empty())
+        canvas.TextOut(world.PictureX(x0) + AxisTickReachX(world) + 2,
+                       world.PictureY(world.MapYMax), yName);
+    if (!xName.empty())
+        canvas.TextOut(world.PictureX(world.MapXMax) - canvas.TextWidth(xName),
+                       BelowAxisNumbers(world, canvas, world.PictureY(y0)), xName);
+}
+
 void DrawAxes(const World& world, int xDecimals, int yDecimals, std::string_view xUnit, double x0,
               double y0, double xStep, double yStep, std::string_view yUnit, bool labelNegativeY,
               TCanvas& canvas) {
     const int W = world.PictureWidth;
     const int H = world.PictureHeight;
-    const int tx = W / 80;  // tick half-lengths, pixels
-    const int ty = H / 60;
+    const int tx = AxisTickReachX(world);
+    const int ty = AxisTickReachY(world);
     const double xmin = world.MapXMin, xmax = world.MapXMax;
     const double ymin = world.MapYMin, ymax = world.MapYMax;
     canvas.Pen.Style = psSolid;
@@ -68,9 +98,7 @@ void DrawAxes(const World& world, int xDecimals, int yDecimals, std::string_view
                 const int px = world.PictureX(x);
                 canvas.MoveTo(px, g + ty);
                 canvas.LineTo(px, g - ty);
-                const std::string label = FormatReal(1, xDecimals, x) + std::string(xUnit);
-                canvas.TextOut(px - canvas.TextWidth(label) / 2, g + canvas.TextHeight(label) / 2,
-                               label);
+                if (xDecimals >= 0) WriteXAxisNumber(world, canvas, xDecimals, xUnit, x, g);
             }
         }
     }
@@ -88,7 +116,7 @@ void DrawAxes(const World& world, int xDecimals, int yDecimals, std::string_view
                 canvas.LineTo(e - tx, py);
                 if (!labelled) return;
                 const std::string label = FormatReal(1, yDecimals, y) + std::string(yUnit);
-                canvas.TextOut(e - canvas.TextWidth(label + "  "),
+                canvas.TextOut(e - tx - canvas.TextWidth(label + " "),
                                py - canvas.TextHeight(label) / 2, label);
             };
             for (double y = y0 - yStep; y >= ymin; y -= yStep) tick(y, labelNegativeY);

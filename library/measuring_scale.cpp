@@ -11,12 +11,12 @@ namespace viv {
 
 namespace {
 
-constexpr double TickStep = 0.2;    // world units between ticks
-constexpr int TicksPerLabel = 5;    // a labelled tick every whole unit
-constexpr double ScaleWidth = 0.8;  // from the scale's line to the labels, world units
-constexpr double LongTick = 0.5;    // world units
-constexpr double ShortTick = 0.2;   // world units
-constexpr int GlyphOverhang = 1;    // pixels a glyph may reach beyond its text box
+constexpr double TickStep = 0.2;  // world units between ticks
+constexpr int TicksPerLabel = 5;  // a labelled tick every whole unit
+constexpr double ScaleWidth = MeasuringScaleReach;
+constexpr double LongTick = 0.5;   // world units
+constexpr double ShortTick = 0.2;  // world units
+constexpr int GlyphOverhang = 1;   // pixels a glyph may reach beyond its text box
 
 struct Label {
     int x = 0, y = 0;  // top-left, pixels

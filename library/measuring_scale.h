@@ -26,6 +26,9 @@ struct ScaleUnderlay {
     std::vector<Pixel> Pixels;  // the pixels the labels changed
 };
 
+// From the scale's vertical line to its labels, world units.
+constexpr double MeasuringScaleReach = 0.8;
+
 // Draws the scale (shown) or takes it away again (not shown). The lines are drawn in the
 // canvas's pen mode, which the simulations keep at pmNotXor, so drawing them twice removes
 // them. The labels cannot be removed that way: they are written in black while shown and,

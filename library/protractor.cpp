@@ -41,9 +41,11 @@ void DrawProtractor(const World& world, TCanvas& canvas, bool shown) {
         const int halfWidth = canvas.TextWidth(label) / 2;
         const int halfHeight = canvas.TextHeight(label) / 2;
         // The angles of incidence above left, those of refraction below right.
+        // The two zeros stand just above the surface normal that runs through them.
+        const int up = j == 0 ? halfHeight : 0;
         for (const double a : {Pi - 10 * j * degree, -10 * j * degree}) {
             canvas.TextOut(world.PictureX(labelAt * std::cos(a)) - halfWidth,
-                           world.PictureY(labelAt * std::sin(a)) - halfHeight, label);
+                           world.PictureY(labelAt * std::sin(a)) - halfHeight - up, label);
         }
     }
     canvas.Font.Color = clBlack;

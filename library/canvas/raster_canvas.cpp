@@ -1475,6 +1475,24 @@ void RasterCanvas::TextOut(int x, int y, std::string_view text) {
     const std::int64_t right = static_cast<std::int64_t>(x) + tw;
     const std::int64_t bottom = static_cast<std::int64_t>(y) + th;
     PenPos = {static_cast<int>(std::clamp<std::int64_t>(right, INT32_MIN, INT32_MAX)), y};
+    if (textLog_ != nullptr) {
+        // Blanks around a text have no ink (a tight box would still take them in).
+        qsizetype lead = 0;
+        while (lead < s.size() && s[lead].isSpace()) ++lead;
+        const QRect ink = fc.metrics->tightBoundingRect(s.mid(lead).trimmed())
+                              .translated(x + fc.metrics->horizontalAdvance(s.left(lead)),
+                                          y + fc.metrics->ascent());
+        if (!ink.isEmpty())
+            textLog_->push_back(
+                {{ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1}, std::string(text)});
+        if (hideTexts_) {
+            // A text on a ground of its own keeps the ground: it covers what lies beneath.
+            if (Brush.Style != bsClear)
+                FillRect({x, y, static_cast<int>(std::min<std::int64_t>(right, INT32_MAX)),
+                          static_cast<int>(std::min<std::int64_t>(bottom, INT32_MAX))});
+            return;
+        }
+    }
     if (x >= Width() || y >= Height() || right <= 0 || bottom <= 0) return;
     // Glyphs may reach a little beyond their advance and line.
     Changed(x - th, y - 2, right + th, bottom + 2);

@@ -27,6 +27,12 @@
 
 namespace viv {
 
+// A text written on the picture: the box its glyphs' ink covers (pixels) and the text.
+struct WrittenText {
+    TRect ink;
+    std::string text;
+};
+
 class RasterCanvas : public TCanvas {
 public:
     // A white picture.
@@ -75,6 +81,14 @@ public:
     TRect TakeChanged();
     void MarkAllChanged() { Changed(INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2); }
 
+    // While a log is set, every TextOut with visible glyphs adds where they lie, inside
+    // the picture or not; with `hide` the texts are logged but not written, which leaves
+    // the picture as it is beneath them.
+    void LogTexts(std::vector<WrittenText>* log, bool hide = false) {
+        textLog_ = log;
+        hideTexts_ = hide;
+    }
+
     using TCanvas::Polygon;
     using TCanvas::Polyline;
 
@@ -97,6 +111,8 @@ private:
     std::unique_ptr<FontCache> font_;
     double pixelsPerInch_ = 96.0;
     TRect changed_{0, 0, INT32_MAX, INT32_MAX};  // empty while Left >= Right; new: all
+    std::vector<WrittenText>* textLog_ = nullptr;
+    bool hideTexts_ = false;
 };
 
 }  // namespace viv

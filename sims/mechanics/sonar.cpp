@@ -26,6 +26,7 @@ constexpr double HalfHeight = 2;       // the transmitter, the target and the fr
 constexpr double TransmitterWidth = 0.05;
 
 constexpr double ScaleStep = 0.02, ScaleRight = 1.8, ScaleLeft = 0;  // km
+constexpr double ScaleY = -HalfHeight - 0.3;  // under the transmitter and the target
 
 constexpr TColor FrontColour = clBlue;
 constexpr TColor TargetColour = clSilver;
@@ -41,7 +42,7 @@ double PulseFront(const App& app) {
 
 void DrawScale(App& app, TCanvas& canvas, bool shown) {
     ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
-    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, 0, underlay);
+    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY, underlay);
 }
 
 // The target: four slanted strokes and a triangle on a silver hull.

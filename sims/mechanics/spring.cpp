@@ -49,9 +49,10 @@ constexpr double InsetXMin = -0.2, InsetXMax = 0.5, InsetYMin = -0.02, InsetYMax
 constexpr double InsetXStep = 0.01;        // m between the parabola's points
 constexpr double ParabolaCut = InsetYMax;  // J: the parabola ends at the diagram's top
 constexpr double MarkerBottom = -0.02, MarkerTop = 0.1;  // J
-// The rest level's arrow points at the weight from the left, "Epot=0" above its line and
-// ending at its tip: clear of the scale on the right and of the phase diagram's axis.
-constexpr double RestArrowX = -0.6, RestLabelX = -1.4, RestArrowLength = 0.3;
+// The rest level's arrow points at the weight from the right, "Epot=0" above its line and
+// right of its head: in the room between the weight and the scale, clear of the phase
+// diagram's axis on the left.
+constexpr double RestArrowX = 0.6, RestLabelX = 1.4, RestArrowLength = 0.3;
 
 // The phase pointer and the energy marker show the moment; in red they stay visible where
 // they run along a black axis (not-xor turns the crossing cyan instead of white).
@@ -248,18 +249,21 @@ void DrawEnergyDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = font;
     if (mode == DiagramMode::Erase) DrawEnergyCurves(app, canvas);
-    DrawAxes(world, 1, 2, " m", 0, 0, 0.2, 0.02, " J", false, canvas);  // labels 0.2 m apart
+    // The energy axis at the diagram's left edge, so that its numbers lie left of the
+    // parabola's branches; the elongation's numbers 0.2 m apart.
+    DrawAxes(world, 1, 2, " m", InsetXMin, 0, 0.2, 0.02, " J", false, canvas);
     if (mode == DiagramMode::Draw) DrawEnergyCurves(app, canvas);
     LeaveInset(world);
 
     // The rest level in the picture, where the potential energy is counted from.
     const double level = -UnitsPerMetre * MotionOf(SpringOf(app)).Equilibrium;
     canvas.Pen.Color = clBlack;
-    DrawArrowHead(world, canvas, RestArrowX, level, RestArrowLength, 0);
+    DrawArrowHead(world, canvas, RestArrowX, level, RestArrowLength, Pi);
     Line(world, canvas, RestLabelX, level, RestArrowX, level);
     canvas.Font.Color = font;
     constexpr std::string_view restLabel = "Epot=0";
-    canvas.TextOut(world.PictureX(RestArrowX) - canvas.TextWidth(restLabel),
+    // Right of the arrow head's barbs.
+    canvas.TextOut(world.PictureX(RestArrowX + RestArrowLength * world.Zoom) + 1,
                    world.PictureY(level) - canvas.TextHeight(restLabel) - 1, restLabel);
     canvas.Font.Color = clBlack;
 }
@@ -300,7 +304,9 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
                      world.PictureX(CeilingHalfWidth), world.PictureY(CeilingY));
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
-    canvas.TextOut(world.PictureX(-3.8), world.PictureY(2), "fase");
+    // Right of the arrow head's barbs.
+    canvas.TextOut(world.PictureX(PhaseX + ArrowHeadLength * world.Zoom) + 1,
+                   world.PictureY(PhaseRadius), "fase");
     DrawArrowHead(world, canvas, PhaseAxisRight, 0, ArrowHeadLength, 0);
     DrawArrowHead(world, canvas, PhaseX, PhaseRadius, ArrowHeadLength, Pi / 2);
     if (app.State.ShowRays) DrawScale(app, canvas, true);

@@ -31,6 +31,8 @@ constexpr double PhasePerStep = 0.01;               // world units the wave move
 constexpr std::int32_t StepCycle = 252000;
 
 constexpr double ScaleStep = 0.2, ScaleLeft = -8, ScaleRight = 8;
+constexpr double CurveAmplitude = 1;              // F2's curve, world units
+constexpr double ScaleY = -CurveAmplitude - 0.3;  // under the curve, which would cross the labels
 
 constexpr TColor BallColour = clRed;
 constexpr TColor MiddleColour = clGreen;
@@ -50,7 +52,7 @@ void DrawTitle(App& app, TCanvas& canvas) {
 
 void DrawScale(App& app, TCanvas& canvas, bool shown) {
     ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
-    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, 0, underlay);
+    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY, underlay);
 }
 
 void WriteLambda(App& app) {
@@ -88,7 +90,8 @@ void DrawWaveBalls(App& app, TCanvas& canvas) {
     curve.reserve(CurvePoints);
     for (int j = 0; j < CurvePoints; ++j) {
         const double x = CurveFrom + CurveStep * j;
-        curve.push_back(world.Picture(x, std::sin(2 * Pi * (x - tau) / ws.WaveLambda - shift)));
+        curve.push_back(world.Picture(
+            x, CurveAmplitude * std::sin(2 * Pi * (x - tau) / ws.WaveLambda - shift)));
     }
     canvas.Polyline(curve);
 }
@@ -101,8 +104,9 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     SetupWorld(world, 1, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = clSilver;
+    // The middle's line ends at the scale's, clear of the scale's zero.
     canvas.MoveTo(world.PictureX(0), world.PictureY(world.WorldYMax));
-    canvas.LineTo(world.PictureX(0), world.PictureY(world.WorldYMin));
+    canvas.LineTo(world.PictureX(0), world.PictureY(ScaleY));
     WriteLambda(app);
     DrawTitle(app, canvas);
     if (app.State.ShowRays) DrawScale(app, canvas, true);

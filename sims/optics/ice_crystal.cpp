@@ -78,9 +78,7 @@ void DrawGraphAxes(App& app, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
     DrawAxes(map, 0, 0, "°", 0, 0, GraphStep, GraphStep, "°", false, canvas);
-    canvas.TextOut(map.PictureX(0) + canvas.TextWidth("v/"), map.PictureY(GraphVMax), "v");
-    canvas.TextOut(map.PictureX(GraphIMax) - canvas.TextWidth("i  "),
-                   map.PictureY(0) + canvas.TextHeight("i"), "i");
+    WriteAxisNames(map, canvas, 0, 0, "i", "v");
     canvas.Pen.Width = map.PenWidth;
     LeaveGraph(map);
 }

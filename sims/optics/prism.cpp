@@ -33,7 +33,6 @@ constexpr double ReflectedLength = 2;
 constexpr double PrismHalfHeight = 3;  // the entry point lies halfway up the left face
 constexpr double IncidenceLength = 6;  // the dotted continuation of the incident ray
 constexpr double DeviationArcRadius = 2;
-constexpr double NameTopFactor = -0.3;  // of AspectHeight
 constexpr const char* NamePadding = "     ";
 
 // The inset graph: i across, v upwards, both in degrees.
@@ -89,9 +88,7 @@ void DrawGraphAxes(App& app, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
     DrawAxes(map, 0, 0, "°", 0, 0, GraphStep, GraphStep, "°", false, canvas);
-    canvas.TextOut(map.PictureX(0) + canvas.TextWidth("v/"), map.PictureY(GraphVMax), "v");
-    canvas.TextOut(map.PictureX(GraphIMax) - canvas.TextWidth("i  "),
-                   map.PictureY(0) + canvas.TextHeight("i"), "i");
+    WriteAxisNames(map, canvas, 0, 0, "i", "v");
     canvas.Pen.Width = map.PenWidth;
     LeaveGraph(map);
 }
@@ -142,11 +139,12 @@ TRect NameBox(const World& map, TCanvas& canvas, const SubstanceRow& s) {
     const int height = canvas.TextHeight(text);
     canvas.Font.Bold = false;
     const int left = map.PictureX(0) - width / 2;
-    const int top = map.PictureY(NameTopFactor * map.AspectHeight);
+    const int top = map.PictureY(PrismBaseY) - height - 4 * static_cast<int>(map.Zoom);
     return {left, top, left + width, top + height};
 }
 
-// The name in bold black on white, centred under the prism's apex.
+// The name in bold black on white, centred under the prism's apex just above its base,
+// below where the normals (F3) end.
 void WriteName(const World& map, TCanvas& canvas, const SubstanceRow& s) {
     const TRect box = NameBox(map, canvas, s);
     canvas.Font.Bold = true;

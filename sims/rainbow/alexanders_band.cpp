@@ -32,6 +32,9 @@ constexpr double GraphYMin = -20, GraphYMax = 190;  // degrees
 constexpr double InsetXMin = 0.7, InsetXMax = 1.04;
 constexpr double InsetYMin = 25, InsetYMax = 75;  // degrees
 constexpr double InsetTop = 79;  // degrees: the window's top, room above the curves
+// The inset's axes cross here; its curves and band stay right of and above them, clear of
+// the axes' numbers.
+constexpr double InsetAxisX = 0.75, InsetAxisY = 30;  // p, degrees
 
 // The small picture of the drop: centre (0.2, 80°), radius 0.07 in p.
 constexpr double IconX = 0.2, IconY = 80;  // p, degrees
@@ -145,7 +148,7 @@ bool ClipToInset(WorldPoint a, WorldPoint b, double& t0, double& t1) {
     t0 = 0, t1 = 1;
     const double d[2] = {b.x - a.x, b.y - a.y};
     const double from[2] = {a.x, a.y};
-    const double low[2] = {InsetXMin, InsetYMin}, high[2] = {InsetXMax, InsetYMax};
+    const double low[2] = {InsetAxisX, InsetAxisY}, high[2] = {InsetXMax, InsetYMax};
     for (int axis = 0; axis < 2; ++axis) {
         for (const auto& [p, q] : {std::pair{-d[axis], from[axis] - low[axis]},
                                    std::pair{d[axis], high[axis] - from[axis]}}) {
@@ -212,8 +215,8 @@ void DrawBandBowLabels(App& app, TCanvas& canvas) {
 void DrawBandInset(App& app, TCanvas& canvas) {
     World& world = app.Map;
     MapInset(world);
-    DrawAxes(world, 2, 0, "", 0.75, 30, 0.05, 5, "°", false, canvas);
-    DrawDotGrid(world, clBlack, canvas, 0.75, 30, 0.05, 5);
+    DrawAxes(world, 2, 0, "", InsetAxisX, InsetAxisY, 0.05, 5, "°", false, canvas);
+    DrawDotGrid(world, clBlack, canvas, InsetAxisX, InsetAxisY, 0.05, 5);
 
     // No colour leaves between the reddest primary and the reddest secondary bow.
     const RainbowAngles& bows = app.State.Rainbow;
@@ -221,11 +224,13 @@ void DrawBandInset(App& app, TCanvas& canvas) {
     canvas.Pen.Color = clSilver;
     canvas.Brush.Color = clSilver;
     canvas.Brush.Style = bsDiagCross;
-    BoxFigure(world, canvas, 0.7, bows.PrimaryBowAngle[8], 1, bows.SecondaryBowAngle[8]);
+    BoxFigure(world, canvas, InsetAxisX, bows.PrimaryBowAngle[8], 1, bows.SecondaryBowAngle[8]);
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = clBlack;
-    canvas.Brush.Style = bsClear;
+    canvas.Brush.Style = bsSolid;  // the name on a white ground over the band's hatch
+    canvas.Brush.Color = clWhite;
     Text(world, canvas, 0.8, 48, "Alexanders mørke bånd");
+    canvas.Brush.Style = bsClear;
 
     DrawColourCurves(app, canvas, 10, true);
     MapMainGraph(world);
@@ -276,7 +281,11 @@ void DrawBandGraph(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     world.PictureMarginX = 0;
     world.PictureMarginY = 0;
-    SetupWorld(world, 0, clearFirst, canvas, GraphXMin, GraphXMax, GraphYMin, GraphYMax);
+    // Room left of the y axis for its ticks and numbers ("180°") in a narrow picture too.
+    const int room = AxisTickReachX(world) + canvas.TextWidth("180° ") + 2;  // pixels
+    const double xmin =
+        std::min(GraphXMin, -room * GraphXMax / std::max(1, world.PictureWidth - room));
+    SetupWorld(world, 0, clearFirst, canvas, xmin, GraphXMax, GraphYMin, GraphYMax);
     app.State.IncidenceMax = 25;
     // The background is laid down as it is; only what follows the state is inverted.
     canvas.Pen.Mode = pmCopy;

@@ -138,8 +138,9 @@ void DrawColourSums(App& app, TCanvas& canvas) {
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
     canvas.Font.Color = app.State.ShowRedRay ? clBlack : clWhite;
-    Text(world, canvas, 7, 250, "10 gange");
-    Text(world, canvas, 7, 150, "korrigeret sum");
+    // Above the flat tail of the curves, away from the angle cursor.
+    Text(world, canvas, 80, 330, "10 gange");
+    Text(world, canvas, 80, 260, "korrigeret sum");
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
     app.Table.SetCell(0, 9, app.State.ShowRedRay ? " antal N (korr.)" : " antal N");
@@ -180,7 +181,7 @@ void DrawColourInset(App& app, TCanvas& canvas) {
 
     const std::string_view name = "vinkel v";
     canvas.TextOut(world.PictureX(InsetXMax) - canvas.TextWidth("vinkel v  "),
-                   world.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
+                   BelowAxisNumbers(world, canvas, world.PictureY(0)), name);
 
     // Inside the violet primary edge and outside the violet secondary edge every colour
     // is there: white light.
@@ -295,8 +296,9 @@ void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
     Text(world, canvas, 55, 1950, "40000 solstråler mod en dråbe");
     Text(world, canvas, 55, 1850, "Antal stråler N pr grad");
     const std::string_view name = "vinkel v";
+    // Above the axis's arrow head.
     canvas.TextOut(world.PictureX(GraphXMax) - canvas.TextWidth("vinkel v  "),
-                   world.PictureY(0) - World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
+                   world.PictureY(0) - AxisTickReachY(world) - 2 - canvas.TextHeight(name), name);
     DrawColourInset(app, canvas);
     canvas.Pen.Mode = pmNotXor;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/drag.h"
@@ -234,12 +235,21 @@ void DrawConeScene(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Style = psSolid;
     canvas.Font.Color = clBlack;
     canvas.Brush.Style = bsClear;
-    Text(world, canvas, 0, 0.5, "Iagttager");
-    Text(world, canvas, 0, 1.4 * a, "Sollys");
-    Text(world, canvas, RainRight + 3 * DropRadius, 1.4 * a, "Regndråber");  // beside the rain
+    // Each name where no ray passes: left of the observer's arms where he starts (he
+    // moves only to the right), left of where the sun rays begin, and on a white patch in
+    // the ground under the rain.
+    const int gap = 4 * static_cast<int>(world.Zoom);  // pixels
+    const std::string_view observer = "Iagttager", sunlight = "Sollys", rain = "Regndråber";
+    canvas.TextOut(world.PictureX(-0.1) - gap - canvas.TextWidth(observer), world.PictureY(0.5),
+                   observer);
+    canvas.TextOut(world.PictureX(RaysFromX) - gap - canvas.TextWidth(sunlight),
+                   world.PictureY(1.4 * a), sunlight);
     canvas.Brush.Style = bsSolid;
     canvas.Pen.Color = clWhite;  // the ground has no outline of its own
     DrawGround(app, canvas);
+    canvas.Brush.Style = bsSolid;
+    canvas.TextOut(world.PictureX((RainLeft + RainRight) / 2) - canvas.TextWidth(rain) / 2,
+                   world.PictureY(ViewBottom * a / 2) - canvas.TextHeight(rain) / 2, rain);
     canvas.Pen.Mode = pmNotXor;
     DrawRainDrops(app, canvas);
 }

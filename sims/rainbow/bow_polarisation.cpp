@@ -211,7 +211,7 @@ void DrawBowRayMarker(App& app, TCanvas& canvas) {
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = ColourTable[c].ScreenColour;
     canvas.Pen.Width = app.Map.BoldPenWidth;
-    Line(app.Map, canvas, beta, -1.5, beta, 1.5);
+    Line(app.Map, canvas, beta, 0, beta, 3);  // above the axis, clear of its numbers
     LeaveReflectanceInset(app, canvas);
 }
 

@@ -232,11 +232,11 @@ void DrawBowAngleGraph(App& app, TCanvas& canvas) {
     TextAt(map, canvas, GraphYNameAt, " v");
     WriteBowNames(app, canvas);
     canvas.Font.Color = clBlack;
-    // The axis title ends with the axis, or inside the picture where the axis runs off it.
+    // The axis title under its numbers, ending with the axis or inside the picture where the
+    // axis runs off it.
     const std::string_view xName = "bølgelængde/nm";
     canvas.TextOut(std::min(map.PictureX(GraphXMax), canvas.Width() - 2) - canvas.TextWidth(xName),
-                   map.PictureY(GraphAxisY) + World::RoundToPixel(1.5 * canvas.TextHeight("t")),
-                   xName);
+                   BelowAxisNumbers(map, canvas, map.PictureY(GraphAxisY)), xName);
 
     DrawBowMarker(app, canvas);
     LeaveGraph(map, canvas);

@@ -28,7 +28,9 @@ constexpr double InnerRadius = 7.5;  // the ten-degree lines start here
 constexpr double FiveRadius = 14.5;  // the five-degree ticks
 constexpr double DegreeRadius = 15;  // the one-degree ticks
 constexpr double OuterRadius = 16;
-constexpr double LabelRadius = 15.5;
+constexpr double LabelGap = 3;  // between the outer arc and a number's box, pixels
+// The window the whole quadrant and its numbers fit in, world units.
+constexpr double QuadrantLeft = -1, QuadrantRight = 18.5, QuadrantTop = 1, QuadrantBottom = -18;
 constexpr double SmallSquare = 6,
                  LargeSquare = 7.5;              // the squares' outer corners lie at these radii
 constexpr double Steepest = 1.5697963267948967;  // radians; steeper counts as straight down
@@ -114,9 +116,15 @@ void DrawQuadrant(const World& map, TCanvas& canvas) {
     canvas.Font.Color = clBlack;
     canvas.Font.Size = QuadrantFontSize;
     canvas.Font.Bold = true;
+    // Each number just beyond the outer arc, clear of the degree ticks: its box's centre
+    // lies as far out as the box reaches towards the arc, plus a gap.
     for (int j = 1; j <= 8; ++j) {
         const std::string text = FormatInteger(10 * j, 1);
-        const WorldPoint p = Polar(LabelRadius, 270 + 10 * j);
+        const double a = (270 + 10 * j) * RadPerDeg;
+        const double reach = std::abs(canvas.TextWidth(text) / 2.0 * std::cos(a)) +
+                             std::abs(canvas.TextHeight(text) / 2.0 * std::sin(a)) +
+                             LabelGap * map.Zoom;  // pixels
+        const WorldPoint p = Polar(OuterRadius + reach / map.MapScaleX, 270 + 10 * j);
         canvas.TextOut(map.PictureX(p.x) - canvas.TextWidth(text) / 2,
                        map.PictureY(p.y) - canvas.TextHeight(text) / 2, text);
     }
@@ -164,8 +172,19 @@ void DrawQuadrantPicture(App& app, Event event, bool clearFirst, TCanvas& canvas
     World& map = app.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;
-    const double h = map.AspectHeight;
-    SetupWorld(map, 0, clearFirst, canvas, -2, 18, -1.9 * h, 0.1 * h);
+    // Equal scales, the whole quadrant in view: a wide picture shows more on either side,
+    // a tall one more below.
+    const double width = QuadrantRight - QuadrantLeft, height = QuadrantTop - QuadrantBottom;
+    const double shownHeight = 2 * map.AspectHeight * width / 20;  // for the whole width
+    if (shownHeight >= height) {
+        SetupWorld(map, 0, clearFirst, canvas, QuadrantLeft, QuadrantRight,
+                   QuadrantTop - shownHeight, QuadrantTop);
+    } else {
+        const double shownWidth = width * height / shownHeight;
+        const double middle = (QuadrantLeft + QuadrantRight) / 2;
+        SetupWorld(map, 0, clearFirst, canvas, middle - shownWidth / 2, middle + shownWidth / 2,
+                   QuadrantBottom, QuadrantTop);
+    }
     DrawQuadrant(map, canvas);
 }
 

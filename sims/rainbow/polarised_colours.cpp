@@ -77,8 +77,9 @@ void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
     Text(world, canvas, 4, 45, "Antal stråler N pr grad");
     WritePolarisationText(app, canvas);
     const std::string_view name = "vinkel v";
+    // Above the axis's arrow head.
     canvas.TextOut(world.PictureX(GraphXMax) - canvas.TextWidth("vinkel v  "),
-                   world.PictureY(0) - World::RoundToPixel(1.5 * canvas.TextHeight(name)), name);
+                   world.PictureY(0) - AxisTickReachY(world) - 2 - canvas.TextHeight(name), name);
 
     // The spectrum of each bow on the angle axis, violet to red.
     const RainbowAngles& bows = app.State.Rainbow;

@@ -76,15 +76,17 @@ void DrawReflectanceInset(App& app, TCanvas& canvas) {
     TextAt(map, canvas, 3, 29, "% spejlet lys");
     // The curves' names in their colours, above the refraction marker's reach (20 %) and
     // the curves' low left part, where neither ever crosses them.
+    // Right of the y axis's ticks.
+    const int left = map.PictureX(0) + AxisTickReachX(map) + 3 * static_cast<int>(map.Zoom);
     canvas.Font.Color = PerpendicularColour;
-    TextAt(map, canvas, 3, 25.5, "vinkelret");
+    canvas.TextOut(left, map.PictureY(25.5), "vinkelret");
     canvas.Font.Color = ParallelColour;
-    TextAt(map, canvas, 3, 23, "parallelt");
+    canvas.TextOut(left, map.PictureY(23), "parallelt");
     canvas.Font.Color = clBlack;
+    // The axis's title under its numbers, ending at the inset's right.
     const std::string_view name = "brydningsvinkel b  ";
     canvas.TextOut(map.PictureX(InsetXMax) - canvas.TextWidth(name),
-                   map.PictureY(0) + World::RoundToPixel(1.5 * canvas.TextHeight(name)),
-                   name.substr(0, name.size() - 2));
+                   BelowAxisNumbers(map, canvas, map.PictureY(0)), name.substr(0, name.size() - 2));
     LeaveReflectanceInset(app, canvas);
 }
 

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sims/rainbow/water_polarisation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -23,6 +24,7 @@ namespace {
 // The main window: the point of incidence at the origin, equal scales in x and y.
 constexpr double MainXMin = -8.5, MainXMax = 11.5;
 constexpr double MainYMinFactor = -0.8, MainYMaxFactor = 1.2;  // of AspectHeight
+constexpr double ProtractorReach = 5;  // world units: below it the protractor's numbers end
 
 constexpr double WaterRadius = 4;     // the half-disc of water, world units
 constexpr double RayLength = 5;       // world units
@@ -221,8 +223,9 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     const double a = map.AspectHeight;
     map.WorldXMin = MainXMin;
     map.WorldXMax = MainXMax;
-    map.WorldYMin = MainYMinFactor * a;
-    map.WorldYMax = MainYMaxFactor * a;
+    // A wide picture is moved up just enough for the protractor's lowest number.
+    map.WorldYMin = std::min(MainYMinFactor * a, -ProtractorReach);
+    map.WorldYMax = map.WorldYMin + (MainYMaxFactor - MainYMinFactor) * a;
     map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
 
     // The water: the right half of a disc about the point of incidence.

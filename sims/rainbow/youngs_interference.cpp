@@ -29,10 +29,12 @@ constexpr double MainYMinFactor = -0.8, MainYMaxFactor = 1.2;  // of AspectHeigh
 // The inset: exit angle v in degrees across, the interference term upwards.
 constexpr double InsetXMin = 36, InsetXMax = 45;
 // Above the curves' highest values (2) the inset keeps room for its legend.
-constexpr double InsetYMin = -0.4, InsetYMax = 2.8;
-constexpr double InsetAxisX = 38;
-constexpr double LegendX = 38.15, LegendY = 2.55;  // right of the axis, under its arrow
-constexpr double BoxLeft = 35.8, BoxRight = 43.5, BoxTop = 2.8, BoxBottom = -0.4;
+constexpr double InsetYMin = -0.65, InsetYMax = 2.8;  // room under the axis for two rows
+// The y axis at the inset's left, so that the curves never cross its numbers and every
+// whole degree from 37° on is numbered.
+constexpr double InsetAxisX = 36;
+constexpr double LegendX = 36.3, LegendY = 2.55;  // right of the axis, under its arrow
+constexpr double BoxLeft = 35.8, BoxRight = 43.5, BoxTop = 2.8, BoxBottom = InsetYMin;
 // Points of the curves are kept inside the white box, so that redrawing the inset
 // always covers them.
 constexpr double CurveLowest = -0.35, CurveHighest = 2.5, CurveLeftmost = 35.85;
@@ -41,7 +43,7 @@ constexpr int SweepStepLimit = 20000;
 constexpr double LossCurveScale = 20;
 // Airy's curve runs across the inset on both sides of the bow angle, inside the white box.
 constexpr double AiryFrom = 36, AiryTo = 43.4;
-constexpr double AiryLegendX = 36.1;  // under the axis, left of the tick labels
+constexpr double AiryLegendX = 36.1;  // under the axis's numbers, at the inset's left
 
 // Newton's iteration for ray 2.
 constexpr int NewtonSteps = 11;
@@ -165,13 +167,13 @@ void DrawRays(App& app, TCanvas& canvas, bool recompute) {
     if (app.State.ShowMarks) DrawPathConstruction(app, canvas);
 }
 
-// The top row of a text under the inset's axis ("vinkel v", "Airy"): half a line below
-// it, but never lower than the white box reaches, so that redrawing the inset covers the
+// The top row of a text under the inset's axis ("vinkel v", "Airy"): under its numbers,
+// but never lower than the white box reaches, so that redrawing the inset covers the
 // text whole (in a low picture its descenders would otherwise hang below the box and stay
 // when the text goes).
 int UnderAxisTextTop(const World& map, TCanvas& canvas, std::string_view text) {
     const int height = canvas.TextHeight(text);
-    return std::min(map.PictureY(0) + World::RoundToPixel(1.5 * height),
+    return std::min(BelowAxisNumbers(map, canvas, map.PictureY(0)),
                     map.PictureY(BoxBottom) - height);
 }
 
@@ -315,8 +317,10 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     DrawCircle(map, canvas, 0, 0, DropRadius);
     canvas.Brush.Style = bsClear;
-    canvas.TextOut(map.PictureX(-7.4), map.PictureY(0.6 * a), "stråle 1");
-    canvas.TextOut(map.PictureX(-7.4), map.PictureY(0.3 * a), "stråle 2 (stiplet)");
+    // Right of the incoming rays' arrow heads, which end at x = -7 and grow with the zoom.
+    const int namesLeft = map.PictureX(-7) + 4 * static_cast<int>(map.Zoom);
+    canvas.TextOut(namesLeft, map.PictureY(0.6 * a), "stråle 1");
+    canvas.TextOut(namesLeft, map.PictureY(0.3 * a), "stråle 2 (stiplet)");
 
     UpdatePathScales(app);
     DrawInterferenceInset(app, canvas);

@@ -21,6 +21,7 @@ constexpr std::array<std::string_view, 5> SeriesNames{"Lyman", "Balmer", "Pasche
 constexpr int Lines = 4;   // lines drawn of every series
 constexpr int Levels = 9;  // levels drawn in the diagram
 constexpr double EnergyAxisX = -8.5;
+constexpr double GratingHalf = 0.25;    // the grating's half-length, world units
 constexpr double LevelsEnd = -4;        // world x where the level lines end
 constexpr double GroundEnergy = -13.6;  // eV
 constexpr double ScreenLineEnd = 8.2;   // the coloured lines on the screen, world x
@@ -90,10 +91,12 @@ void WriteTexts(const Scene& sc) {
     const int th = c.TextHeight("G");
     c.TextOut(w.PictureX(-2) - c.TextWidth("Hydrogenlampe") / 2, w.PictureY(-0.05 * h),
               "Hydrogenlampe");
-    c.TextOut(w.PictureX(0) - c.TextWidth("G") / 2, w.PictureY(0) + th / 2, "G");
+    // Above the lamp's beam, left of the grating: the orders (F4) fan out on its right.
+    c.TextOut(w.PictureX(0) - c.TextWidth("G ") - 1, w.PictureY(0) - th - 1, "G");
     c.Font.Color = clSilver;
     const int axis = w.PictureX(EnergyAxisX);
-    c.TextOut(axis - c.TextWidth("E/eV "), w.PictureY(0.9 * h) - th, "E/eV");
+    // Left of the axis's arrow head, which reaches th / 2 either side.
+    c.TextOut(axis - th / 2 - c.TextWidth("E/eV "), w.PictureY(0.9 * h) - th, "E/eV");
     for (int n = 1; n <= 4; ++n) {
         const std::string label = FormatReal(2, 1, GroundEnergy / (n * n));
         c.TextOut(axis - c.TextWidth(label + " "), w.PictureY(LevelY(h, n)) - th / 2, label);
@@ -116,8 +119,7 @@ void DrawFixedFigures(const Scene& sc) {
     c.Brush.Style = bsDiagCross;
     c.Rectangle(w.PictureX(-3), w.PictureY(0.03 * h), w.PictureX(-1), w.PictureY(-0.03 * h));
     c.Brush.Style = bsClear;
-    // The grating, half a world unit long.
-    Line(sc, 0, -0.25, 0, 0.25);
+    Line(sc, 0, -GratingHalf, 0, GratingHalf);
     // The energy diagram.
     c.Pen.Color = clSilver;
     const int axis = w.PictureX(EnergyAxisX);

@@ -22,11 +22,12 @@ namespace viv {
 namespace {
 
 constexpr double kBottom = -0.5, kTop = 1.5;  // of AspectHeight
-constexpr double kLabelX = 5;                 // world units either side of the boundary
-constexpr double kLabelY = 0.2;               // of AspectHeight, the labels' top
-constexpr double kArrowLength = 0.25;         // world units
-constexpr int kSmallestArc = 4;               // degrees: below it the angles are not marked
-constexpr double kArcRadius = 1;              // world units
+constexpr double kLabelX = 9.5;        // world units either side of the boundary: near the edges,
+                                       // beside where the reflected and refracted fronts pass
+constexpr double kLabelY = 0.2;        // of AspectHeight, the labels' top
+constexpr double kArrowLength = 0.25;  // world units
+constexpr int kSmallestArc = 4;        // degrees: below it the angles are not marked
+constexpr double kArcRadius = 1;       // world units
 
 constexpr TColor kCrestColour = clGreen;
 constexpr TColor kRayColour = clOlive;
@@ -159,7 +160,7 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Font.Color = clBlack;
     canvas.Font.Bold = true;
     canvas.TextOut(m.PictureX(-kLabelX), m.PictureY(kLabelY * a), "luft");
-    canvas.TextOut(m.PictureX(kLabelX), m.PictureY(kLabelY * a), "vand");
+    canvas.TextOut(m.PictureX(kLabelX) - canvas.TextWidth("vand"), m.PictureY(kLabelY * a), "vand");
     canvas.Font.Bold = false;
 
     UpdateCriticalAngle(app);

@@ -99,14 +99,14 @@ void DrawLaser(const Scene& sc, std::string_view label) {
     Line(sc, -7, 0.775 * h, -4, 0.775 * h);
 }
 
-// "d" beside the marker of one period, right-aligned against "d "; black, or white to
-// take it away.
+// "d" beside the marker of one period, right-aligned against "d " and standing on its
+// middle, clear of the axis through it; black, or white to take it away.
 void WritePeriodLabel(const Scene& sc, double y, TColor colour) {
     TCanvas& c = sc.canvas;
     c.Brush.Style = bsClear;
     c.Font.Color = colour;
     c.TextOut(sc.world.PictureX(MarkerX) - c.TextWidth("d "),
-              sc.world.PictureY(y) - c.TextHeight("d") / 2, "d");
+              sc.world.PictureY(y) - c.TextHeight("d"), "d");
     c.Font.Color = clBlack;
 }
 
@@ -514,7 +514,14 @@ void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
     const double h = w.AspectHeight;
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
-    SetupWorld(w, 2, clearFirst, canvas, -10, 10, -h, h);
+    SetupWorld(w, 0, clearFirst, canvas, -10, 10, -h, h);
+    // The dotted axis ends at the measuring scale's line, clear of the scale's zero.
+    canvas.Pen.Color = clSilver;
+    canvas.Pen.Style = psDot;
+    canvas.MoveTo(w.PictureX(-10), w.PictureY(0));
+    canvas.LineTo(w.PictureX(ScaleAt - MeasuringScaleReach), w.PictureY(0));
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Mode = pmNotXor;
     SlitsState& st = SlitsOf(app);
     const int P = PixelsPerWave(w);
     if (&canvas == app.Image.get() && app.State.AnimationStep >= P) app.State.AnimationStep %= P;

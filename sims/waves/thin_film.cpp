@@ -129,7 +129,10 @@ void DrawGraphFrame(App& app, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Font.Color = clBlack;
     canvas.Brush.Style = bsClear;
-    DrawAxes(world, 0, 0, "", 0, 0, 1, 1, "", false, canvas);
+    // The waves cross under the axis; its numbers stand under their troughs instead.
+    DrawAxes(world, -1, 0, "", 0, 0, 1, 1, "", false, canvas);
+    for (int x = 1; x <= static_cast<int>(GraphStep * (GraphSamples - 1)); ++x)
+        WriteXAxisNumber(world, canvas, 0, "", x, world.PictureY(-1));
     canvas.Pen.Color = FirstWaveColour;
     DrawGraphWave(world, 0, canvas);
     LeaveGraph(world);

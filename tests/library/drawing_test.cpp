@@ -45,10 +45,10 @@ TEST(DrawAxes, TicksLabelsAndArrowHeads) {
     for (const auto& t : canvas.Of("text")) labels.push_back(t.text);
     EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9",
                                                 "1.0 cm", "2.0 cm", "3.0 cm", "4.0 cm"}));
-    // An x label is centred under its tick; a y label ends two blanks left of the axis.
+    // An x label is centred under its tick's end; a y label ends a blank left of the ticks.
     const auto texts = canvas.Of("text");
-    EXPECT_EQ(texts[0].points[0], (TPoint{330 - 3, 200 + 6}));
-    EXPECT_EQ(texts[9].points[0], (TPoint{300 - 6 * 8, 160 - 6}));
+    EXPECT_EQ(texts[0].points[0], (TPoint{330 - 3, 200 + ty + 1}));
+    EXPECT_EQ(texts[9].points[0], (TPoint{300 - tx - 6 * 7, 160 - 6}));
 }
 
 TEST(DrawAxes, EightyStepsDrawNoTicks) {

@@ -257,7 +257,7 @@ TEST_F(BandSimulation, InsetCursorOnlyWhereTheInsetShowsTheCurve) {
     EXPECT_EQ(both[3].points[0], inset.Picture(0.675, 25.5));
     // The main graph's mapping is back afterwards.
     EXPECT_EQ(app.Map.PictureMarginX, 0);
-    EXPECT_EQ(app.Map.PictureX(-0.07), 0);
+    EXPECT_EQ(app.Map.PictureX(app.Map.WorldXMin), 0);
 }
 
 TEST_F(BandSimulation, DarkBandLiesBetweenTheReddestBows) {
@@ -269,7 +269,7 @@ TEST_F(BandSimulation, DarkBandLiesBetweenTheReddestBows) {
     ASSERT_EQ(hatched.size(), 1u);
     const World inset = InsetMap();
     const RainbowAngles& bows = app.State.Rainbow;
-    EXPECT_EQ(hatched[0].points[0], inset.Picture(0.7, bows.PrimaryBowAngle[8]));
+    EXPECT_EQ(hatched[0].points[0], inset.Picture(0.75, bows.PrimaryBowAngle[8]));  // from the axis
     EXPECT_EQ(hatched[0].points[1], inset.Picture(1, bows.SecondaryBowAngle[8]));
     EXPECT_EQ(hatched[0].pen.Color, clSilver);
     EXPECT_EQ(hatched[0].pen.Mode, pmNotXor);

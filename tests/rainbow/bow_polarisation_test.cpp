@@ -158,16 +158,16 @@ TEST_F(BowPolarisation, SecondaryBowRelabelsAndMovesTheRainbowMarker) {
     const double primary = app.State.Rainbow.PrimaryBowRefraction[c];
     const double secondary = app.State.Rainbow.SecondaryBowRefraction[c];
     EXPECT_EQ(Cell(0, 0), "Primær vivarno");
-    EXPECT_GT(InsetColumnCount(clGreen, primary, -1.5, 1.5), 0);
-    EXPECT_EQ(InsetColumnCount(clGreen, secondary, -1.4, -0.5), 0);
+    EXPECT_GT(InsetColumnCount(clGreen, primary, 0, 3), 0);
+    EXPECT_EQ(InsetColumnCount(clGreen, secondary, 0.5, 2.5), 0);
 
     app.ControlChange(Control::TrackBar2, 2);
     EXPECT_EQ(Cell(0, 0), "Sekundær vivarno");
     EXPECT_EQ(Cell(0, 7), " lys igen efter spejling");
     EXPECT_EQ(Cell(0, 8), " lys igen efter brydning");
     EXPECT_EQ(Cell(0, 3), " minimal vinkel/°");
-    EXPECT_GT(InsetColumnCount(clGreen, secondary, -1.4, -0.5), 0);
-    EXPECT_EQ(InsetColumnCount(clGreen, primary, -1.4, -0.5), 0);
+    EXPECT_GT(InsetColumnCount(clGreen, secondary, 0.5, 2.5), 0);
+    EXPECT_EQ(InsetColumnCount(clGreen, primary, 0.5, 2.5), 0);
 
     app.ControlChange(Control::TrackBar2, 1);
     EXPECT_EQ(Cell(0, 0), "Primær vivarno");

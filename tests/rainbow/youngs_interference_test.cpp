@@ -159,7 +159,7 @@ TEST_F(YoungsInterference, InsetCurveStartsAtTheCurrentColoursBowAngle) {
         World& m = app.Map;
         m.PictureMarginX = static_cast<std::uint16_t>(3 * m.PictureWidth / 5);
         m.PictureMarginY = static_cast<std::uint16_t>(m.PictureHeight / 2);
-        m.SetWorldWindow(36, 45, -0.4, 2.8);
+        m.SetWorldWindow(36, 45, -0.65, 2.8);
         const int x =
             m.PictureX(app.State.Rainbow.PrimaryBowAngle[static_cast<std::size_t>(colour)]);
         const int y = m.PictureY(2);

@@ -78,7 +78,8 @@ TEST_F(RefractionLaw, SelectedWithItsStartValues) {
     EXPECT_EQ(Cell(1, 4), "32.0");
     EXPECT_EQ(app.Window.Panel2, "b: 32.0°");
     // The labels of the two media and the crests on both sides of the boundary.
-    EXPECT_GT(Count(clBlack, -5, 0.2 * app.Map.AspectHeight, -4, 0.1 * app.Map.AspectHeight), 0);
+    EXPECT_GT(Count(clBlack, -9.5, 0.2 * app.Map.AspectHeight, -8.5, 0.1 * app.Map.AspectHeight),
+              0);
     EXPECT_GT(Count(clGreen, -3, 0, -0.1, 5), 0);
     EXPECT_GT(Count(clGreen, 0.1, 0, 3, 5), 0);
 }
