@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "library/world.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace viv {
@@ -49,6 +50,18 @@ void SetupWorld(World& world, std::uint16_t axisMode, bool clear, TCanvas& canva
         canvas.Pen.Style = psSolid;
     }
     canvas.Pen.Mode = pmNotXor;
+}
+
+WorldWindow ShowingHeights(const WorldWindow& w, double lowest, double highest) {
+    if (w.ymin <= lowest && w.ymax >= highest) return w;
+    WorldWindow out = w;
+    out.ymin = std::min(w.ymin, lowest);
+    out.ymax = std::max(w.ymax, highest);
+    const double stretch = (out.ymax - out.ymin) / (w.ymax - w.ymin);
+    const double middle = (w.xmin + w.xmax) / 2, half = (w.xmax - w.xmin) / 2 * stretch;
+    out.xmin = middle - half;
+    out.xmax = middle + half;
+    return out;
 }
 
 void ClearPicture(World& world) {

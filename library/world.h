@@ -79,6 +79,16 @@ struct World {
 void SetupWorld(World& world, std::uint16_t axisMode, bool clear, TCanvas& canvas, double xmin,
                 double xmax, double ymin, double ymax);
 
+// A world window, world units.
+struct WorldWindow {
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+};
+
+// The window w (of equal scales) showing the heights lowest..highest too: where its y range
+// falls short it is stretched to them and its x range widened about its middle in
+// proportion, so the figure keeps its shape in a wide picture. Unchanged where it fits.
+WorldWindow ShowingHeights(const WorldWindow& w, double lowest, double highest);
+
 // Fills the whole on-screen picture white.
 void ClearPicture(World& world);
 

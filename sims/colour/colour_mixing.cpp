@@ -268,6 +268,13 @@ void SetMixingStartValues(App& app) {
     ColourOf(app).AdditiveMode = true;
 }
 
+// Equal scales with the square and its sectors whole, in a wide picture too.
+void SetupMixingWorld(World& world, bool clearFirst, TCanvas& canvas) {
+    const double a = world.AspectHeight;
+    const WorldWindow view = ShowingHeights({-10, 10, -a, a}, -FigureHalfSide, FigureHalfSide);
+    SetupWorld(world, 0, clearFirst, canvas, view.xmin, view.xmax, view.ymin, view.ymax);
+}
+
 void DrawColourMixing(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     ColourState& cs = ColourOf(app);
     World& world = app.Map;
@@ -275,8 +282,7 @@ void DrawColourMixing(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         case Event::Redraw:
             world.PictureMarginX = 0;
             world.PictureMarginY = 0;
-            SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight,
-                       world.AspectHeight);
+            SetupMixingWorld(world, clearFirst, canvas);
             ReadLevels(app);
             DrawMixingPicture(app, canvas, clearFirst);
             break;

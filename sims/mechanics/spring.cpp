@@ -262,9 +262,10 @@ void DrawEnergyDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
     Line(world, canvas, RestLabelX, level, RestArrowX, level);
     canvas.Font.Color = font;
     constexpr std::string_view restLabel = "Epot=0";
-    // Right of the arrow head's barbs.
-    canvas.TextOut(world.PictureX(RestArrowX + RestArrowLength * world.Zoom) + 1,
-                   world.PictureY(level) - canvas.TextHeight(restLabel) - 1, restLabel);
+    // Right of the arrow head's barbs and above the line, clear of the pen's width.
+    canvas.TextOut(
+        world.PictureX(RestArrowX + RestArrowLength * world.Zoom * std::sqrt(0.5)) + world.PenWidth,
+        world.PictureY(level) - canvas.TextHeight(restLabel) - world.PenWidth, restLabel);
     canvas.Font.Color = clBlack;
 }
 
@@ -291,7 +292,10 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     const double a = world.AspectHeight;
     world.PictureMarginX = 0;
     world.PictureMarginY = 0;
-    SetupWorld(world, 0, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
+    // A wide picture shows the ceiling whole (and the scale, which reaches as far down).
+    const WorldWindow view =
+        ShowingHeights({WorldLeft, WorldRight, -a, a}, -CeilingTop - 0.3, CeilingTop + 0.3);
+    SetupWorld(world, 0, clearFirst, canvas, view.xmin, view.xmax, view.ymin, view.ymax);
     canvas.Pen.Style = psSolid;
     UpdateSpringState(app);
     if (app.State.ShowRedRay) DrawEnergyDiagram(app, canvas, DiagramMode::Draw);

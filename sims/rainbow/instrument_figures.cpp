@@ -152,7 +152,7 @@ void DrawJacobsStaffScale(const World& map, TCanvas& canvas) {
         Line(map, canvas, {x, 0}, {x, StaffHeight});
         if (five) {
             const std::string text = FormatInteger(theta, 2) + "°";
-            canvas.TextOut(map.PictureX(x) - canvas.TextWidth(text) / 2, map.PictureY(0), text);
+            canvas.TextOut(map.PictureX(x) - canvas.TextWidth(text) / 2, map.PictureY(0) + 2, text);
         }
     }
     canvas.Pen.Width = map.PenWidth;

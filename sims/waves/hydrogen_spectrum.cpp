@@ -93,7 +93,7 @@ void WriteTexts(const Scene& sc) {
               "Hydrogenlampe");
     // Above the lamp's beam, left of the grating: the orders (F4) fan out on its right.
     c.TextOut(w.PictureX(0) - c.TextWidth("G ") - 1, w.PictureY(0) - th - 1, "G");
-    c.Font.Color = clSilver;
+    c.Font.Color = clGray;  // darker than the diagram's lines, to be read from afar
     const int axis = w.PictureX(EnergyAxisX);
     // Left of the axis's arrow head, which reaches th / 2 either side.
     c.TextOut(axis - th / 2 - c.TextWidth("E/eV "), w.PictureY(0.9 * h) - th, "E/eV");

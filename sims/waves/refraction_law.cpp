@@ -22,6 +22,7 @@ namespace viv {
 namespace {
 
 constexpr double kBottom = -0.5, kTop = 1.5;  // of AspectHeight
+constexpr double kWaveTop = 9.8;              // world units: the incident wave's reach
 constexpr double kLabelX = 9.5;        // world units either side of the boundary: near the edges,
                                        // beside where the reflected and refracted fronts pass
 constexpr double kLabelY = 0.2;        // of AspectHeight, the labels' top
@@ -151,11 +152,14 @@ void DrawRaysAndAngles(App& app, TCanvas& canvas) {
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& m = app.Map;
     const double a = m.AspectHeight;
-    SetupWorld(m, 0, clearFirst, canvas, -10, 10, kBottom * a, kTop * a);
+    // A wide picture shows the incident wave's top whole.
+    const WorldWindow view =
+        ShowingHeights({-10, 10, kBottom * a, kTop * a}, kBottom * a, kWaveTop);
+    SetupWorld(m, 0, clearFirst, canvas, view.xmin, view.xmax, view.ymin, view.ymax);
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = clBlack;
-    canvas.MoveTo(m.PictureX(0), m.PictureY(kBottom * a));
-    canvas.LineTo(m.PictureX(0), m.PictureY(kTop * a));
+    canvas.MoveTo(m.PictureX(0), m.PictureY(view.ymin));
+    canvas.LineTo(m.PictureX(0), m.PictureY(view.ymax));
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
     canvas.Font.Bold = true;
