@@ -991,6 +991,75 @@ RasterCanvas::Figure& RasterCanvas::BeginFigure() {
     return *figure_;
 }
 
+namespace {
+
+// Calls piece(points, count) for every dash of a wide pen of half-width h along the path,
+// in the pattern `dash` with its runs `scale` times as long: each dash is the part of the
+// path its run covers, shortened by h at both ends so that its round caps stay within the
+// run (a run no longer than the pen is wide leaves a dot at its middle). Only the parts of
+// the path within `box` are visited, so a path reaching far off the picture costs no more
+// than its visible part; a dash over a joint comes in one piece per segment, joined round.
+template <class Piece>
+void ForEachDash(const PointD* path, std::size_t n, const canvas_internal::DashPattern& dash,
+                 int scale, double h, const canvas_internal::RectD& box, Piece&& piece) {
+    double period = 0;  // pixels
+    for (int run = 0; run < dash.count; ++run) period += dash.runs[run] * scale;
+    double along = 0;  // the arc length at the segment's start, pixels
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const PointD a = path[i], b = path[i + 1];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        double t0 = 0.0, t1 = 1.0;
+        if (length > 0.0 && canvas_internal::ClipSegment(a, b, box, t0, t1)) {
+            const auto pointAt = [&](double s) {
+                const double t = (s - along) / length;
+                return PointD{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+            };
+            const double from = along + t0 * length, to = along + t1 * length;
+            // The dashes from the period that holds the segment's visible start.
+            for (double start = std::floor(from / period) * period; start < to;) {
+                for (int run = 0; run < dash.count && start < to; ++run) {
+                    const double end = start + dash.runs[run] * scale;
+                    if (run % 2 == 0) {
+                        double p = start + h, q = end - h;
+                        if (p > q) p = q = (start + end) / 2;
+                        p = std::max(p, from), q = std::min(q, to);
+                        if (p <= q) {
+                            const PointD points[2] = {pointAt(p), pointAt(q)};
+                            piece(points, p == q ? 1 : 2);
+                        }
+                    }
+                    start = end;
+                }
+            }
+        }
+        along += length;
+    }
+}
+
+// A wide pen along a path: solid, or in its dash pattern once the picture is drawn
+// larger than its layout (smooth drawing, zoom: dashScale > 1), with the one-pixel pen's
+// runs grown as the pen grew. At the layout's own size wide pens are solid, as always.
+void WideOutline(RasterCanvas::Figure& f, const PointD* p, std::size_t n, bool closed,
+                 const TPen& pen, int dashScale) {
+    const canvas_internal::DashPattern* dash = canvas_internal::DashFor(pen.Style);
+    if (dash == nullptr || dashScale <= 1 || n < 2) return f.WidePath(p, n, closed, pen.Width);
+    std::vector<PointD> path(p, p + n);
+    if (closed && n > 2) path.push_back(p[0]);
+    // A path of no length is a dot, as a solid pen draws it.
+    if (std::all_of(path.begin(), path.end(),
+                    [&](PointD q) { return q.x == p[0].x && q.y == p[0].y; }))
+        return f.WidePath(p, n, closed, pen.Width);
+    const double h = pen.Width / 2.0;
+    const canvas_internal::RectD box{-h - 2.0, -h - 2.0, f.W() - 1.0 + h + 2.0,
+                                     f.H() - 1.0 + h + 2.0};
+    ForEachDash(path.data(), path.size(), *dash, dashScale, h, box,
+                [&](const PointD* piece, std::size_t count) {
+                    f.WidePath(piece, count, false, pen.Width);
+                });
+}
+
+}  // namespace
+
 void RasterCanvas::LineTo(int x, int y) {
     const TPoint from = PenPos;
     PenPos = {x, y};
@@ -1005,7 +1074,7 @@ void RasterCanvas::LineTo(int x, int y) {
     } else {
         const PointD pts[2] = {{static_cast<double>(from.x), static_cast<double>(from.y)},
                                {static_cast<double>(x), static_cast<double>(y)}};
-        f.WidePath(pts, 2, false, Pen.Width);
+        WideOutline(f, pts, 2, false, Pen, DashScale());
     }
     f.Finish();
 }
@@ -1055,7 +1124,7 @@ void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
         pts.clear();
         for (std::size_t i = 0; i < count; ++i)
             pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
-        f.WidePath(pts.data(), pts.size(), false, Pen.Width);
+        WideOutline(f, pts.data(), pts.size(), false, Pen, DashScale());
     }
     f.Finish();
 }
@@ -1083,7 +1152,7 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
             pts.clear();
             for (std::size_t i = 0; i < count; ++i)
                 pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
-            f.WidePath(pts.data(), pts.size(), true, Pen.Width);
+            WideOutline(f, pts.data(), pts.size(), true, Pen, DashScale());
         }
     }
     if (fill) {
@@ -1153,7 +1222,7 @@ void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
             const double rd = static_cast<double>(r);
             const double bd = static_cast<double>(b);
             const PointD pts[4] = {{1.0 * x1, 1.0 * y1}, {rd, 1.0 * y1}, {rd, bd}, {1.0 * x1, bd}};
-            f.WidePath(pts, 4, true, Pen.Width);
+            WideOutline(f, pts, 4, true, Pen, DashScale());
         }
     }
     if (fill) {
@@ -1413,7 +1482,8 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         pts = canvas_internal::SampleArc(e, t0, sweep, 0.25);
         if (kind == 2) pts.insert(pts.begin(), PointD{e.cx, e.cy});
         if (kind != 2 && range.Full()) pts.pop_back();  // closed: the last point is the first
-        f.WidePath(pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), Pen.Width);
+        WideOutline(f, pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), Pen,
+                    DashScale());
     }
 
     if (fill && Pen.Mode != pmCopy) fillArea();
@@ -1457,6 +1527,10 @@ const RasterCanvas::CachedFont& RasterCanvas::CurrentFont() {
         cached.metrics.emplace(cached.font);
     }
     return cached;
+}
+
+int RasterCanvas::DashScale() const {
+    return std::max(1, static_cast<int>(std::lround(pixelsPerInch_ / 96.0)));
 }
 
 int RasterCanvas::TextWidth(std::string_view text) {

@@ -125,6 +125,7 @@ struct Style {
     std::string name;
     TPen pen;
     TBrush brush;
+    double pixelsPerInch = 96;  // above 96 a wide pen's dashes grow with it
 };
 
 std::vector<Style> Styles() {
@@ -139,6 +140,8 @@ std::vector<Style> Styles() {
         {"wide", {clGray, 6, psSolid, pmCopy}, {clLime, bsSolid}},
         {"even width", {clGray, 2, psSolid, pmCopy}, {clYellow, bsSolid}},
         {"clear pen", {clBlack, 1, psClear, pmCopy}, {clRed, bsSolid}},
+        {"dotted twice as large", {clNavy, 2, psDot, pmCopy}, {clOlive, bsSolid}, 192},
+        {"dash-dot three times as large", {clPurple, 3, psDashDot, pmCopy}, {clTeal, bsClear}, 288},
     };
 }
 
@@ -181,6 +184,8 @@ TEST(RasterCanvasOnce, NotXorOnWhiteEqualsCopy) {
         for (const auto& style : Styles()) {
             SCOPED_TRACE(op.name + " / " + style.name);
             RasterCanvas copy(kW, kH), notXor(kW, kH);
+            copy.SetPixelsPerInch(style.pixelsPerInch);
+            notXor.SetPixelsPerInch(style.pixelsPerInch);
             copy.Pen = notXor.Pen = style.pen;
             copy.Brush = notXor.Brush = style.brush;
             notXor.Pen.Mode = pmNotXor;
@@ -202,6 +207,7 @@ TEST(RasterCanvasOnce, DrawTwiceInNotXorRestores) {
                 SCOPED_TRACE(op.name + " / " + style.name + " / background " +
                              std::to_string(background));
                 RasterCanvas c(kW, kH);
+                c.SetPixelsPerInch(style.pixelsPerInch);
                 if (background == 1) c.Image().fill(QColor(40, 200, 90));
                 if (background == 2) Noise(c, 7);
                 const QImage before = c.Image().copy();
@@ -217,6 +223,25 @@ TEST(RasterCanvasOnce, DrawTwiceInNotXorRestores) {
             }
         }
     }
+}
+
+// A dotted pen drawn twice as large (smooth drawing, zoom 2) keeps its dots: as many along
+// a line as the one-pixel pen makes, where the same pen at the layout's size is solid.
+TEST(RasterCanvasGeometry, WideDashesGrowWithThePicture) {
+    const auto runs = [](double pixelsPerInch, int width, int length) {
+        RasterCanvas c(2 * length + 20, 20);
+        c.SetPixelsPerInch(pixelsPerInch);
+        c.Pen = {clBlack, width, psDot, pmCopy};
+        c.MoveTo(5, 10);
+        c.LineTo(5 + length, 10);
+        int count = 0;
+        for (int x = 1; x < c.Width(); ++x)
+            count += c.GetPixel(x, 10) == clBlack && c.GetPixel(x - 1, 10) != clBlack;
+        return count;
+    };
+    EXPECT_EQ(runs(96, 1, 60), 10);
+    EXPECT_EQ(runs(192, 2, 120), 10);
+    EXPECT_EQ(runs(96, 2, 120), 1);
 }
 
 TEST(RasterCanvasOnce, JointsAppearOnce) {
