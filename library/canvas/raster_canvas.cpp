@@ -8,6 +8,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -365,6 +366,34 @@ void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t
     finish();
 }
 
+// The sampled offsets of the last few wide-pen arcs, by everything they depend on. A
+// picture draws many equal circles (a shower of drops), and each would otherwise take
+// its sines and cosines anew; a point made from a kept offset is the same double.
+class ArcOffsetCache {
+public:
+    const std::vector<PointD>& Offsets(double a, double b, double t0, double sweep, int count) {
+        const std::array<std::uint64_t, 5> key{Bits(a), Bits(b), Bits(t0), Bits(sweep),
+                                               static_cast<std::uint64_t>(count)};
+        for (const Entry& entry : entries_)
+            if (entry.key == key) return entry.offsets;
+        Entry& entry = entries_[next_];
+        next_ = (next_ + 1) % entries_.size();
+        entry.key = key;
+        canvas_internal::ArcOffsets(a, b, t0, sweep, count, entry.offsets);
+        return entry.offsets;
+    }
+
+private:
+    static std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
+
+    struct Entry {
+        std::array<std::uint64_t, 5> key{};  // a, b, t0 and sweep bit for bit, count
+        std::vector<PointD> offsets;         // a new entry (count 0) is never asked for
+    };
+    std::array<Entry, 8> entries_{};
+    std::size_t next_ = 0;
+};
+
 }  // namespace
 
 // The coverage of one figure. An outline pixel is combined with the pen the first time
@@ -411,8 +440,34 @@ public:
         if (word & bit) return;
         if (word == 0) marked_.push_back(static_cast<std::uint32_t>(tile));
         word |= bit;
-        std::uint32_t& px = Pixel(x, y);
-        px = Combine(mode, pen_, px);
+        PutPen(Pixel(x, y), mode);
+    }
+    // The copy mode does not read the pixel: a store alone does not wait for memory, and
+    // a large picture's pixels are mostly not in the cache.
+    [[gnu::always_inline]] void PutPen(std::uint32_t& px, TPenMode mode) const {
+        px = mode == pmCopy ? Combine(pmCopy, pen_, 0) : Combine(mode, pen_, px);
+    }
+
+    // Marks the pixels x0..x1 of row y, which lie in the picture, as Mark does pixel by
+    // pixel, but a tile's row of 8 marks at a time: only the pixels not marked before are
+    // looked at. The wide pens' discs and quadrilaterals overlap many times over.
+    void MarkSpan(int y, int x0, int x1) {
+        std::uint64_t* tiles = mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
+        std::uint32_t* row = &Pixel(0, y);
+        const int shift = (y & 7) * 8;
+        for (int x = x0; x <= x1;) {
+            const int tileEnd = std::min(x1, x | 7);
+            const unsigned span = (0xFFu << (x & 7)) & (0xFFu >> (7 - (tileEnd & 7)));
+            std::uint64_t& word = tiles[x >> 3];
+            const std::uint64_t fresh = (std::uint64_t{span} << shift) & ~word;
+            if (fresh != 0) {
+                if (word == 0) marked_.push_back(static_cast<std::uint32_t>(&word - mask_.data()));
+                word |= fresh;
+                for (std::uint64_t left = fresh >> shift; left != 0; left &= left - 1)
+                    PutPen(row[(x & ~7) + std::countr_zero(left)], mode_);
+            }
+            x = tileEnd + 1;
+        }
     }
 
     template <TPenMode Mode>
@@ -571,14 +626,12 @@ public:
                 for (const auto& span : stamp_) {
                     const int j = py + span[0];
                     if (j < 0 || j >= h_) continue;
-                    const int i1 = std::min(w_ - 1, px + span[2]);
-                    for (int x = std::max(0, px + span[1]); x <= i1; ++x) Mark(x, j);
+                    MarkSpan(j, std::max(0, px + span[1]), std::min(w_ - 1, px + span[2]));
                 }
             } else {
                 DiscSpans(p[i], h, even, [&](int j, int i0, int i1) {
                     if (j < 0 || j >= h_) return;
-                    i1 = std::min(w_ - 1, i1);
-                    for (int x = std::max(0, i0); x <= i1; ++x) Mark(x, j);
+                    MarkSpan(j, std::max(0, i0), std::min(w_ - 1, i1));
                 });
             }
         }
@@ -596,11 +649,11 @@ public:
             const double len = std::hypot(dx, dy);
             if (len < 1e-12) continue;
             const PointD nrm{-dy / len * h, dx / len * h};
-            const PointD quad[4] = {{ca.x + nrm.x, ca.y + nrm.y},
-                                    {cb.x + nrm.x, cb.y + nrm.y},
-                                    {cb.x - nrm.x, cb.y - nrm.y},
-                                    {ca.x - nrm.x, ca.y - nrm.y}};
-            Convex(quad, 4);
+            const std::array<PointD, 4> quad{{{ca.x + nrm.x, ca.y + nrm.y},
+                                              {cb.x + nrm.x, cb.y + nrm.y},
+                                              {cb.x - nrm.x, cb.y - nrm.y},
+                                              {ca.x - nrm.x, ca.y - nrm.y}}};
+            Convex(quad);
         }
     }
 
@@ -625,33 +678,43 @@ public:
         }
     }
 
-    // Pixels whose centre lies in a convex polygon (top-left rule); coordinates near the
-    // picture.
-    void Convex(const PointD* p, int n) {
+    // Pixels whose centre lies in a convex quadrilateral (top-left rule); coordinates near
+    // the picture.
+    void Convex(const std::array<PointD, 4>& p) {
+        constexpr std::size_t n = 4;
+        // Each edge that is not horizontal, with its rows' range, worked out once.
+        struct Edge {
+            PointD a;
+            double dx, dy, ylo, yhi;
+        };
+        std::array<Edge, n> edges{};
+        std::size_t edgeCount = 0;
         double ymin = p[0].y;
         double ymax = p[0].y;
-        for (int i = 1; i < n; ++i) {
+        for (std::size_t i = 0; i < n; ++i) {
             ymin = std::min(ymin, p[i].y);
             ymax = std::max(ymax, p[i].y);
+            const PointD a = p[i];
+            const PointD b = p[(i + 1) % n];
+            if (a.y == b.y) continue;
+            edges[edgeCount++] = {a, b.x - a.x, b.y - a.y, std::min(a.y, b.y), std::max(a.y, b.y)};
         }
         const int j0 = std::max(0, static_cast<int>(std::ceil(ymin)));
         const int j1 = std::min(h_ - 1, static_cast<int>(std::ceil(ymax)) - 1);
         for (int j = j0; j <= j1; ++j) {
             double xl = std::numeric_limits<double>::infinity();
             double xr = -xl;
-            for (int e = 0; e < n; ++e) {
-                const PointD a = p[e];
-                const PointD b = p[(e + 1) % n];
-                if (a.y == b.y) continue;
-                if (j < std::min(a.y, b.y) || j > std::max(a.y, b.y)) continue;
-                const double x = a.x + (j - a.y) * (b.x - a.x) / (b.y - a.y);
+            for (std::size_t e = 0; e < edgeCount; ++e) {
+                const Edge& edge = edges[e];
+                if (j < edge.ylo || j > edge.yhi) continue;
+                const double x = edge.a.x + (j - edge.a.y) * edge.dx / edge.dy;
                 xl = std::min(xl, x);
                 xr = std::max(xr, x);
             }
             if (!(xl < xr)) continue;
             const int i0 = static_cast<int>(std::max(0.0, std::ceil(xl)));
             const int i1 = static_cast<int>(std::min(w_ - 1.0, std::ceil(xr) - 1.0));
-            for (int i = i0; i <= i1; ++i) Mark(i, j);
+            if (i0 <= i1) MarkSpan(j, i0, i1);
         }
     }
 
@@ -817,6 +880,7 @@ public:
     }
     std::vector<std::pair<double, std::uint32_t>>& Ordered() { return ordered_; }
     std::vector<PointD>& Points() { return points_; }
+    ArcOffsetCache& ArcOffsets() { return arcOffsets_; }
 
 private:
     // Row y, x0..x1 inside the picture, a tile of 8 pixels at a time.
@@ -874,6 +938,7 @@ private:
     std::vector<std::pair<std::int64_t, std::int64_t>> runs_;
     std::vector<std::size_t> rowRunEnds_;  // the end of each row's runs in runs_
     std::vector<PointD> points_;
+    ArcOffsetCache arcOffsets_;
     std::vector<std::array<int, 3>> stamp_;
     std::uint32_t* bits_ = nullptr;
     std::uint32_t pen_ = 0;
@@ -1409,9 +1474,12 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             sweep = std::fmod(t1 - t0, kTwoPi);
             if (sweep <= 0.0) sweep += kTwoPi;
         }
+        const std::vector<PointD>& offsets = f.ArcOffsets().Offsets(
+            e.a, e.b, t0, sweep, canvas_internal::ArcChordCount(e, sweep, 0.25));
         auto& pts = f.Points();
-        pts = canvas_internal::SampleArc(e, t0, sweep, 0.25);
-        if (kind == 2) pts.insert(pts.begin(), PointD{e.cx, e.cy});
+        pts.clear();
+        if (kind == 2) pts.push_back({e.cx, e.cy});
+        for (const PointD& o : offsets) pts.push_back({e.cx + o.x, e.cy - o.y});
         if (kind != 2 && range.Full()) pts.pop_back();  // closed: the last point is the first
         f.WidePath(pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), Pen.Width);
     }
