@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -18,6 +19,10 @@
 #include <utility>
 
 #include "library/canvas/canvas_common.h"
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace viv {
 
@@ -396,11 +401,11 @@ private:
 
 }  // namespace
 
-// The coverage of one figure. An outline pixel is combined with the pen the first time
-// it is marked; the marks (one bit a pixel, a 64-bit word for each 8 x 8 tile, so that
-// steep lines stay in few words) are listed by word and cleared when the figure ends.
-// Interior spans are combined with the brush afterwards, skipping marked pixels, so the
-// outline lies over the fill and no pixel is combined twice. Nothing proportional to
+// The coverage of one figure. The outline's pixels are marked (one bit a pixel, a 64-bit
+// word for each 8 x 8 tile, so that steep lines stay in few words), the words listed,
+// and when the figure ends each marked pixel is combined with the pen once and the marks
+// cleared. Interior spans are combined with the brush as they come, skipping marked
+// pixels, so the outline lies over the fill and no pixel is combined twice. Nothing proportional to
 // the picture or to the figure's box is cleared or scanned.
 class RasterCanvas::Figure {
 public:
@@ -426,46 +431,25 @@ public:
                      static_cast<std::size_t>(x)];
     }
 
-    // Marks (x, y) and combines it with the pen, the first time only; the pen mode of the
-    // figure, or one fixed at compile time (MarkIn).
-    [[gnu::always_inline]] void Mark(int x, int y) { MarkThen(x, y, mode_); }
-    template <TPenMode Mode>
-    [[gnu::always_inline]] void MarkIn(int x, int y) {
-        MarkThen(x, y, Mode);
-    }
-    [[gnu::always_inline]] void MarkThen(int x, int y, TPenMode mode) {
+    // Marks (x, y); Finish combines the marked pixels with the pen, each once.
+    [[gnu::always_inline]] void Mark(int x, int y) {
         const std::size_t tile = Tile(x, y);
         std::uint64_t& word = mask_[tile];
-        const std::uint64_t bit = Bit(x, y);
-        if (word & bit) return;
         if (word == 0) marked_.push_back(static_cast<std::uint32_t>(tile));
-        word |= bit;
-        PutPen(Pixel(x, y), mode);
-    }
-    // The copy mode does not read the pixel: a store alone does not wait for memory, and
-    // a large picture's pixels are mostly not in the cache.
-    [[gnu::always_inline]] void PutPen(std::uint32_t& px, TPenMode mode) const {
-        px = mode == pmCopy ? Combine(pmCopy, pen_, 0) : Combine(mode, pen_, px);
+        word |= Bit(x, y);
     }
 
-    // Marks the pixels x0..x1 of row y, which lie in the picture, as Mark does pixel by
-    // pixel, but a tile's row of 8 marks at a time: only the pixels not marked before are
-    // looked at. The wide pens' discs and quadrilaterals overlap many times over.
+    // Marks the pixels x0..x1 of row y, which lie in the picture, a tile's row of 8 at a
+    // time. The wide pens' discs and quadrilaterals overlap many times over.
     void MarkSpan(int y, int x0, int x1) {
         std::uint64_t* tiles = mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
-        std::uint32_t* row = &Pixel(0, y);
         const int shift = (y & 7) * 8;
         for (int x = x0; x <= x1;) {
             const int tileEnd = std::min(x1, x | 7);
             const unsigned span = (0xFFu << (x & 7)) & (0xFFu >> (7 - (tileEnd & 7)));
             std::uint64_t& word = tiles[x >> 3];
-            const std::uint64_t fresh = (std::uint64_t{span} << shift) & ~word;
-            if (fresh != 0) {
-                if (word == 0) marked_.push_back(static_cast<std::uint32_t>(&word - mask_.data()));
-                word |= fresh;
-                for (std::uint64_t left = fresh >> shift; left != 0; left &= left - 1)
-                    PutPen(row[(x & ~7) + std::countr_zero(left)], mode_);
-            }
+            if (word == 0) marked_.push_back(static_cast<std::uint32_t>(&word - mask_.data()));
+            word |= std::uint64_t{span} << shift;
             x = tileEnd + 1;
         }
     }
@@ -478,7 +462,7 @@ public:
             down = down && p[i + 1].y >= p[i].y;
         }
         if (!up && !down) {
-            StepPolyline(p, count, [this](int x, int y) { MarkIn<Mode>(x, y); });
+            StepPolyline(p, count, [this](int x, int y) { Mark(x, y); });
             return;
         }
         // A path that never turns back in y visits the pixels of a row one after another,
@@ -752,9 +736,23 @@ public:
         }
     }
 
-    // Ends the figure: clears the marks and the sector's runs.
+    // Ends the figure: combines every marked pixel with the pen, once, and clears the
+    // marks and the sector's runs. The pixels are combined here, tile by tile, rather than
+    // as they are marked: their loads then wait neither on one another nor on the
+    // figure's arithmetic, and a large picture's pixels are mostly not in the cache.
     void Finish() {
-        for (const std::uint32_t tile : marked_) mask_[tile] = 0;
+        WithMode([&](auto mode) {
+            for (const std::uint32_t tile : marked_) {
+                std::uint32_t* corner = &Pixel(static_cast<int>(tile % tilesPerRow_) * 8,
+                                               static_cast<int>(tile / tilesPerRow_) * 8);
+                for (std::uint64_t word = std::exchange(mask_[tile], 0); word != 0;
+                     word &= word - 1) {
+                    const int bit = std::countr_zero(word);
+                    std::uint32_t& px = corner[(bit >> 3) * stride_ + (bit & 7)];
+                    px = Combine(decltype(mode)::value, pen_, px);
+                }
+            }
+        });
         marked_.clear();
         sectorRuns_ = false;
     }
@@ -962,8 +960,34 @@ struct RasterCanvas::FontCache {
 
 namespace {
 
+// A picture of at least this many bytes is kept in memory asked for in huge pages.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// An RGB32 picture, its pixels not yet set. A large one (a smooth drawing's is 6 MB) lies
+// in huge pages where the system has them: with small ones every row of the picture is a
+// page of its own, and a figure's pixels, combined row after row, waited more on finding
+// their pages than on anything else.
+QImage NewImage(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+    const std::size_t bytes = rowBytes * static_cast<std::size_t>(height);
+    if (bytes >= kHugePage && rowBytes <= INT_MAX) {
+        const std::size_t whole = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        if (void* pixels = std::aligned_alloc(kHugePage, whole)) {
+            madvise(pixels, whole, MADV_HUGEPAGE);  // advice only: it may be declined
+            return QImage(
+                static_cast<uchar*>(pixels), width, height, static_cast<qsizetype>(rowBytes),
+                QImage::Format_RGB32, [](void* p) { std::free(p); }, pixels);
+        }
+    }
+#endif
+    return QImage(width, height, QImage::Format_RGB32);
+}
+
 QImage WhiteImage(int width, int height) {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    QImage image = NewImage(width, height);
     image.fill(0xFFFFFFFFu);
     return image;
 }
