@@ -371,6 +371,46 @@ void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t
     finish();
 }
 
+bool InRect(PointD p, const RectD& r) {
+    return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+}
+
+// The wide pen's half width across each segment of a path, (-dy, dx) / |(dx, dy)| * h,
+// none for a segment of no length. A polyline's segments mostly run a few whole pixels
+// (a wave's arcs are drawn through points two pixels apart), and those few directions
+// are worked out once a path, the same doubles each time.
+class SegmentNormals {
+public:
+    explicit SegmentNormals(double h) : h_(h) {}
+
+    std::optional<PointD> Of(double dx, double dy) {
+        const bool small = std::abs(dx) <= kMost && std::abs(dy) <= kMost && dx == std::floor(dx) &&
+                           dy == std::floor(dy);
+        if (!small) return Across(dx, dy);
+        const auto i = static_cast<std::size_t>((static_cast<int>(dx) + kMost) * kSide +
+                                                static_cast<int>(dy) + kMost);
+        if (!known_[i]) {
+            known_[i] = true;
+            normals_[i] = Across(dx, dy);
+        }
+        return normals_[i];
+    }
+
+private:
+    static constexpr int kMost = 4;  // pixels of run or rise kept
+    static constexpr int kSide = 2 * kMost + 1;
+
+    std::optional<PointD> Across(double dx, double dy) const {
+        const double len = std::hypot(dx, dy);
+        if (len < 1e-12) return std::nullopt;
+        return PointD{-dy / len * h_, dx / len * h_};
+    }
+
+    double h_;
+    std::array<bool, kSide * kSide> known_{};
+    std::array<std::optional<PointD>, kSide * kSide> normals_;
+};
+
 // The sampled offsets of the last few wide-pen arcs, by everything they depend on. A
 // picture draws many equal circles (a shower of drops), and each would otherwise take
 // its sines and cosines anew; a point made from a kept offset is the same double.
@@ -446,12 +486,28 @@ public:
         const int shift = (y & 7) * 8;
         for (int x = x0; x <= x1;) {
             const int tileEnd = std::min(x1, x | 7);
-            const unsigned span = (0xFFu << (x & 7)) & (0xFFu >> (7 - (tileEnd & 7)));
+            const unsigned span = TileRowBits(x, tileEnd);
             std::uint64_t& word = tiles[x >> 3];
             if (word == 0) marked_.push_back(static_cast<std::uint32_t>(&word - mask_.data()));
             word |= std::uint64_t{span} << shift;
             x = tileEnd + 1;
         }
+    }
+
+    // Whether every pixel of columns x0..x1 (in the picture) of rows y0..y1 is marked.
+    bool AllMarked(int x0, int x1, int y0, int y1) const {
+        for (int y = y0; y <= y1; ++y) {
+            const std::uint64_t* tiles =
+                mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
+            const int shift = (y & 7) * 8;
+            for (int x = x0; x <= x1;) {
+                const int tileEnd = std::min(x1, x | 7);
+                const unsigned span = TileRowBits(x, tileEnd);
+                if (((tiles[x >> 3] >> shift) & span) != span) return false;
+                x = tileEnd + 1;
+            }
+        }
+        return true;
     }
 
     template <TPenMode Mode>
@@ -602,8 +658,7 @@ public:
             stamp_.push_back({j, i0, i1});
         });
         for (std::size_t i = 0; i < n; ++i) {
-            if (!(p[i].x >= r.left && p[i].x <= r.right && p[i].y >= r.top && p[i].y <= r.bottom))
-                continue;
+            if (!InRect(p[i], r)) continue;
             if (p[i].x == std::floor(p[i].x) && p[i].y == std::floor(p[i].y)) {
                 const int px = static_cast<int>(p[i].x);
                 const int py = static_cast<int>(p[i].y);
@@ -620,19 +675,20 @@ public:
             }
         }
         const std::size_t segments = closed && n > 2 ? n : n - 1;
+        SegmentNormals normals(h);
         for (std::size_t i = 0; i < segments; ++i) {
             const PointD a = p[i];
             const PointD b = p[(i + 1) % n];
             double t0 = 0.0;
             double t1 = 1.0;
-            if (!canvas_internal::ClipSegment(a, b, r, t0, t1)) continue;
+            // A segment within the clip box keeps t0 = 0 and t1 = 1, as clipping gives them.
+            const bool within = InRect(a, r) && InRect(b, r);
+            if (!within && !canvas_internal::ClipSegment(a, b, r, t0, t1)) continue;
             const PointD ca{a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y)};
             const PointD cb{a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y)};
-            const double dx = b.x - a.x;
-            const double dy = b.y - a.y;
-            const double len = std::hypot(dx, dy);
-            if (len < 1e-12) continue;
-            const PointD nrm{-dy / len * h, dx / len * h};
+            const std::optional<PointD> across = normals.Of(b.x - a.x, b.y - a.y);
+            if (!across) continue;
+            const PointD nrm = *across;
             const std::array<PointD, 4> quad{{{ca.x + nrm.x, ca.y + nrm.y},
                                               {cb.x + nrm.x, cb.y + nrm.y},
                                               {cb.x - nrm.x, cb.y - nrm.y},
@@ -685,6 +741,21 @@ public:
         }
         const int j0 = std::max(0, static_cast<int>(std::ceil(ymin)));
         const int j1 = std::min(h_ - 1, static_cast<int>(std::ceil(ymax)) - 1);
+        if (j0 > j1) return;
+        // A quadrilateral among others of a path (and their discs) mostly adds nothing:
+        // when every pixel of its box is marked, its crossings need not be worked out.
+        // The box reaches a millionth of a pixel beyond the corners, far more than the
+        // rounding of any crossing.
+        double xmin = p[0].x;
+        double xmax = p[0].x;
+        for (const PointD& corner : p) {
+            xmin = std::min(xmin, corner.x);
+            xmax = std::max(xmax, corner.x);
+        }
+        constexpr double kSlack = 1e-6;  // pixels
+        const int boxLeft = static_cast<int>(std::max(0.0, std::ceil(xmin - kSlack)));
+        const int boxRight = static_cast<int>(std::min(w_ - 1.0, std::ceil(xmax + kSlack) - 1.0));
+        if (AllMarked(boxLeft, boxRight, j0, j1)) return;
         for (int j = j0; j <= j1; ++j) {
             double xl = std::numeric_limits<double>::infinity();
             double xr = -xl;
@@ -913,6 +984,11 @@ private:
                 }
             }
         }
+    }
+
+    // The bits of pixels x0..x1 of one tile in a row of its word.
+    static unsigned TileRowBits(int x0, int x1) {
+        return (0xFFu << (x0 & 7)) & (0xFFu >> (7 - (x1 & 7)));
     }
 
     std::size_t Tile(std::int64_t x, std::int64_t y) const {
