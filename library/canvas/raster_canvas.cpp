@@ -411,6 +411,44 @@ private:
     std::array<std::optional<PointD>, kSide * kSide> normals_;
 };
 
+// A wide pen's whole ellipse draws the same pixels, moved, wherever its box lies, as long
+// as the work stays among numbers of one binade: there the doubles are whole multiples of
+// one step, and moving every position by a whole pixel moves every sum and its rounding
+// with it (ties too, a pixel being an even number of steps); differences of positions,
+// which are exact there, and everything worked from them (the arc's offsets, the
+// normals, the square roots) do not change at all. So the marks of one such ellipse can
+// be kept and put down again for another of the same size and pen in the same binades,
+// which a shower of drops draws hundreds of.
+struct OutlineKey {
+    int width = 0, height = 0;  // the box's, pixels
+    int penWidth = 0;
+    int binadeX = 0, binadeY = 0;  // the bit widths of every position of the work
+    friend bool operator==(const OutlineKey&, const OutlineKey&) = default;
+};
+
+// How far beyond its box the work on a wide pen's ellipse reaches (the pen, the even
+// pen's half-pixel shift, the disc's and the clipping's margins), pixels.
+int OutlineReach(int penWidth) {
+    return penWidth + 4;
+}
+
+// The key of a wide pen's whole ellipse in box e on a w x h picture, or none where its
+// marks cannot be used again: the work must lie in the picture (so that nothing is
+// clipped) and at positions of one binade each way, from 1 on.
+std::optional<OutlineKey> OutlineKeyOf(const EllipseBox& e, int penWidth, int w, int h) {
+    const std::int64_t reach = OutlineReach(penWidth);
+    const std::int64_t left = e.x1 - reach, right = e.x2 + reach;
+    const std::int64_t top = e.y1 - reach, bottom = e.y2 + reach;
+    if (left < 1 || top < 1 || right >= w || bottom >= h) return std::nullopt;
+    auto binade = [](std::int64_t lo, std::int64_t hi) {
+        const auto bits = std::bit_width(static_cast<std::uint64_t>(lo));
+        return bits == std::bit_width(static_cast<std::uint64_t>(hi)) ? static_cast<int>(bits) : 0;
+    };
+    const int bx = binade(left, right), by = binade(top, bottom);
+    if (bx == 0 || by == 0) return std::nullopt;
+    return OutlineKey{e.x2 - e.x1, e.y2 - e.y1, penWidth, bx, by};
+}
+
 // The sampled offsets of the last few wide-pen arcs, by everything they depend on. A
 // picture draws many equal circles (a shower of drops), and each would otherwise take
 // its sines and cosines anew; a point made from a kept offset is the same double.
@@ -951,6 +989,35 @@ public:
     std::vector<PointD>& Points() { return points_; }
     ArcOffsetCache& ArcOffsets() { return arcOffsets_; }
 
+    // Marks a kept wide ellipse (OutlineKeyOf) with its box's corner at (x, y); false if
+    // none is kept under the key.
+    bool MarkKeptOutline(const OutlineKey& key, int x, int y) {
+        const auto kept = std::find_if(outlines_.begin(), outlines_.end(),
+                                       [&](const KeptOutline& o) { return o.key == key; });
+        if (kept == outlines_.end()) return false;
+        for (const auto& [dy, x0, x1] : kept->spans) MarkSpan(y + dy, x + x0, x + x1);
+        return true;
+    }
+    // Keeps the marks so far, a wide ellipse's, with its box's corner at (x, y).
+    void KeepOutline(const OutlineKey& key, int x, int y) {
+        if (outlines_.size() < kKeptOutlines) outlines_.emplace_back();
+        KeptOutline& kept = outlines_[nextOutline_];
+        nextOutline_ = (nextOutline_ + 1) % kKeptOutlines;
+        kept.key = key;
+        kept.spans.clear();
+        const int reach = OutlineReach(key.penWidth);
+        for (int dy = -reach; dy < key.height + reach; ++dy) {
+            for (int dx = -reach; dx < key.width + reach; ++dx) {
+                if (!Marked(x + dx, y + dy)) continue;
+                if (kept.spans.empty() || kept.spans.back()[0] != dy ||
+                    kept.spans.back()[2] != dx - 1)
+                    kept.spans.push_back({dy, dx, dx});
+                else
+                    kept.spans.back()[2] = dx;
+            }
+        }
+    }
+
 private:
     // Row y, x0..x1 inside the picture, a tile of 8 pixels at a time.
     template <TPenMode Mode>
@@ -1013,6 +1080,13 @@ private:
     std::vector<std::size_t> rowRunEnds_;  // the end of each row's runs in runs_
     std::vector<PointD> points_;
     ArcOffsetCache arcOffsets_;
+    struct KeptOutline {
+        OutlineKey key;
+        std::vector<std::array<int, 3>> spans;  // row, first and last column from the corner
+    };
+    static constexpr std::size_t kKeptOutlines = 64;
+    std::vector<KeptOutline> outlines_;
+    std::size_t nextOutline_ = 0;
     std::vector<std::array<int, 3>> stamp_;
     std::uint32_t* bits_ = nullptr;
     std::uint32_t pen_ = 0;
@@ -1397,6 +1471,28 @@ std::pair<std::int64_t, std::int64_t> SectorRows(const EllipseBox& e,
             static_cast<std::int64_t>(std::ceil(e.cy + down)) + 3};
 }
 
+// The outline of an ellipse, arc or pie with a wide pen: a closed or open path through
+// points sampled along the curve.
+void WideEllipticOutline(RasterCanvas::Figure& f, const EllipseBox& e, const AngleRange& range,
+                         int kind, int penWidth) {
+    double t0 = 0.0;
+    double sweep = kTwoPi;
+    if (!range.Full()) {
+        t0 = canvas_internal::ParamFromDirection(e.a, e.b, range.start);
+        const double t1 = canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
+        sweep = std::fmod(t1 - t0, kTwoPi);
+        if (sweep <= 0.0) sweep += kTwoPi;
+    }
+    const std::vector<PointD>& offsets =
+        f.ArcOffsets().Offsets(e.a, e.b, t0, sweep, canvas_internal::ArcChordCount(e, sweep, 0.25));
+    auto& pts = f.Points();
+    pts.clear();
+    if (kind == 2) pts.push_back({e.cx, e.cy});
+    for (const PointD& o : offsets) pts.push_back({e.cx + o.x, e.cy - o.y});
+    if (kind != 2 && range.Full()) pts.pop_back();  // closed: the last point is the first
+    f.WidePath(pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), penWidth);
+}
+
 }  // namespace
 
 // kind 0: Ellipse, 1: Arc, 2: Pie.
@@ -1565,23 +1661,12 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             }
         }
     } else if (outline) {
-        double t0 = 0.0;
-        double sweep = kTwoPi;
-        if (!range.Full()) {
-            t0 = canvas_internal::ParamFromDirection(e.a, e.b, range.start);
-            const double t1 =
-                canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
-            sweep = std::fmod(t1 - t0, kTwoPi);
-            if (sweep <= 0.0) sweep += kTwoPi;
+        const std::optional<OutlineKey> key =
+            kind == 0 ? OutlineKeyOf(e, Pen.Width, f.W(), f.H()) : std::nullopt;
+        if (!key || !f.MarkKeptOutline(*key, e.x1, e.y1)) {
+            WideEllipticOutline(f, e, range, kind, Pen.Width);
+            if (key) f.KeepOutline(*key, e.x1, e.y1);
         }
-        const std::vector<PointD>& offsets = f.ArcOffsets().Offsets(
-            e.a, e.b, t0, sweep, canvas_internal::ArcChordCount(e, sweep, 0.25));
-        auto& pts = f.Points();
-        pts.clear();
-        if (kind == 2) pts.push_back({e.cx, e.cy});
-        for (const PointD& o : offsets) pts.push_back({e.cx + o.x, e.cy - o.y});
-        if (kind != 2 && range.Full()) pts.pop_back();  // closed: the last point is the first
-        f.WidePath(pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), Pen.Width);
     }
 
     if (fill && Pen.Mode != pmCopy) fillArea();

@@ -410,6 +410,36 @@ TEST(RasterCanvasOnce, PolylinePixelsFollowTheStepRuleOnce) {
     }
 }
 
+// A wide pen's whole ellipse may be drawn from the marks kept from an earlier one of its
+// size: every one, at places on both sides of the binades' edges at 256, 512 and 1024
+// pixels, must be the same as on a canvas that draws its first.
+TEST(RasterCanvasGeometry, WideEllipsesDrawnAgainAreAsNew) {
+    constexpr int kSide = 1100;
+    constexpr int kTrials = 160;
+    const TPoint sizes[] = {{14, 14}, {13, 14}, {9, 6}, {30, 21}};
+    const int places[] = {40, 250, 506, 700, 1018};  // each give or take 24 pixels
+    RasterCanvas shared(kSide, kSide);
+    std::mt19937 rng(11);
+    auto place = [&] { return places[rng() % 5] + static_cast<int>(rng() % 49) - 24; };
+    for (int trial = 0; trial < kTrials; ++trial) {
+        const TPoint size = sizes[(trial / 2) % 4];
+        const int penWidth = 2 + trial % 2;
+        const int x = place(), y = place();
+        const TRect box{x, y, x + size.x, y + size.y};
+        RasterCanvas fresh(box.Right + 16, box.Bottom + 16);
+        for (RasterCanvas* c : {&shared, &fresh}) {
+            c->Pen.Width = penWidth;
+            c->Pen.Mode = pmNotXor;
+            c->Ellipse(box.Left, box.Top, box.Right, box.Bottom);
+        }
+        for (int py = y - 10; py < box.Bottom + 10; ++py)
+            for (int px = x - 10; px < box.Right + 10; ++px)
+                ASSERT_EQ(shared.GetPixel(px, py), fresh.GetPixel(px, py))
+                    << "trial " << trial << " at " << px << "," << py;
+        shared.Ellipse(box.Left, box.Top, box.Right, box.Bottom);  // not-xor: away again
+    }
+}
+
 TEST(RasterCanvasGeometry, FarAwayCoordinatesAreQuick) {
     QElapsedTimer timer;
     timer.start();
