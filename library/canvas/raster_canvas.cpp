@@ -426,6 +426,13 @@ struct OutlineKey {
     friend bool operator==(const OutlineKey&, const OutlineKey&) = default;
 };
 
+// The bit width shared by the whole numbers lo .. hi (lo >= 1), so by every position
+// between them, or 0 where they differ.
+int Binade(std::int64_t lo, std::int64_t hi) {
+    const auto bits = std::bit_width(static_cast<std::uint64_t>(lo));
+    return bits == std::bit_width(static_cast<std::uint64_t>(hi)) ? static_cast<int>(bits) : 0;
+}
+
 // How far beyond its box the work on a wide pen's ellipse reaches (the pen, the even
 // pen's half-pixel shift, the disc's and the clipping's margins), pixels.
 int OutlineReach(int penWidth) {
@@ -440,14 +447,69 @@ std::optional<OutlineKey> OutlineKeyOf(const EllipseBox& e, int penWidth, int w,
     const std::int64_t left = e.x1 - reach, right = e.x2 + reach;
     const std::int64_t top = e.y1 - reach, bottom = e.y2 + reach;
     if (left < 1 || top < 1 || right >= w || bottom >= h) return std::nullopt;
-    auto binade = [](std::int64_t lo, std::int64_t hi) {
-        const auto bits = std::bit_width(static_cast<std::uint64_t>(lo));
-        return bits == std::bit_width(static_cast<std::uint64_t>(hi)) ? static_cast<int>(bits) : 0;
-    };
-    const int bx = binade(left, right), by = binade(top, bottom);
+    const int bx = Binade(left, right), by = Binade(top, bottom);
     if (bx == 0 || by == 0) return std::nullopt;
     return OutlineKey{e.x2 - e.x1, e.y2 - e.y1, penWidth, bx, by};
 }
+
+// The kept marks of a wide pen's quadrilaterals along short segments between whole
+// pixels, as row spans from the segment's start, by direction, pen and binades (moved by
+// whole pixels they stay the same, as a kept ellipse does): the wavelets of a clock tick
+// are thousands of such segments in a few directions.
+class SegmentStamps {
+public:
+    using Span = std::array<int, 3>;  // row, first and last column from the start
+
+    // The key of segment a -> b on a w x h picture, or none where its marks cannot be
+    // kept: the ends whole pixels at most kMost apart each way, and the work in the
+    // picture and in one binade each way.
+    static std::optional<std::uint64_t> KeyOf(PointD a, PointD b, int penWidth, int w, int h) {
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        if (!(a.x == std::floor(a.x) && a.y == std::floor(a.y) && std::abs(dx) <= kMost &&
+              std::abs(dy) <= kMost && dx == std::floor(dx) && dy == std::floor(dy)))
+            return std::nullopt;
+        const std::int64_t reach = OutlineReach(penWidth) + kMost;
+        const auto x = static_cast<std::int64_t>(a.x), y = static_cast<std::int64_t>(a.y);
+        if (x - reach < 1 || y - reach < 1 || x + reach >= w || y + reach >= h) return std::nullopt;
+        const int bx = Binade(x - reach, x + reach), by = Binade(y - reach, y + reach);
+        if (bx == 0 || by == 0) return std::nullopt;
+        const auto direction = static_cast<std::uint64_t>((static_cast<int>(dx) + kMost) * kSide +
+                                                          static_cast<int>(dy) + kMost);
+        return ((static_cast<std::uint64_t>(penWidth) * kSide * kSide + direction) << 16) |
+               static_cast<std::uint64_t>(bx << 8 | by);
+    }
+
+    const std::vector<Span>* Find(std::uint64_t key) const {
+        if (entries_.empty()) return nullptr;
+        const Entry& entry = entries_[Slot(key)];
+        return entry.key == key ? &entry.spans : nullptr;
+    }
+    // An empty list of spans kept under the key, in place of any other in its slot.
+    std::vector<Span>& Add(std::uint64_t key) {
+        if (entries_.empty()) entries_.resize(std::size_t{1} << kSlotBits);
+        Entry& entry = entries_[Slot(key)];
+        entry.key = key;
+        entry.spans.clear();
+        return entry.spans;
+    }
+
+private:
+    static constexpr int kMost = 4;  // pixels of run or rise
+    static constexpr int kSide = 2 * kMost + 1;
+    static constexpr int kSlotBits = 12;
+
+    // A slot by the key's hash, each key in one slot: a look-up is one of every segment.
+    static std::size_t Slot(std::uint64_t key) {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits));
+    }
+
+    struct Entry {
+        std::uint64_t key = kNoKey;
+        std::vector<Span> spans;
+    };
+    static constexpr std::uint64_t kNoKey = ~std::uint64_t{0};  // no segment's key
+    std::vector<Entry> entries_;                                // made at the first segment kept
+};
 
 // The sampled offsets of the last few wide-pen arcs, by everything they depend on. A
 // picture draws many equal circles (a shower of drops), and each would otherwise take
@@ -685,10 +747,10 @@ public:
 
     // A wide pen along a path: a quadrilateral per segment and a disc per vertex (round
     // caps and joins), everything clipped to the picture first.
-    void WidePath(const PointD* p, std::size_t n, bool closed, double width) {
+    void WidePath(const PointD* p, std::size_t n, bool closed, int width) {
         if (n == 0) return;
         const double h = width / 2.0;
-        const bool even = std::lround(width) % 2 == 0;
+        const bool even = width % 2 == 0;
         const RectD r{-h - 2.0, -h - 2.0, w_ - 1.0 + h + 2.0, h_ - 1.0 + h + 2.0};
         // The disc about an integer point, as row spans, for the integer vertices.
         stamp_.clear();
@@ -717,22 +779,41 @@ public:
         for (std::size_t i = 0; i < segments; ++i) {
             const PointD a = p[i];
             const PointD b = p[(i + 1) % n];
-            double t0 = 0.0;
-            double t1 = 1.0;
-            // A segment within the clip box keeps t0 = 0 and t1 = 1, as clipping gives them.
-            const bool within = InRect(a, r) && InRect(b, r);
-            if (!within && !canvas_internal::ClipSegment(a, b, r, t0, t1)) continue;
-            const PointD ca{a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y)};
-            const PointD cb{a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y)};
-            const std::optional<PointD> across = normals.Of(b.x - a.x, b.y - a.y);
-            if (!across) continue;
-            const PointD nrm = *across;
-            const std::array<PointD, 4> quad{{{ca.x + nrm.x, ca.y + nrm.y},
-                                              {cb.x + nrm.x, cb.y + nrm.y},
-                                              {cb.x - nrm.x, cb.y - nrm.y},
-                                              {ca.x - nrm.x, ca.y - nrm.y}}};
-            Convex(quad);
+            const auto key = SegmentStamps::KeyOf(a, b, width, w_, h_);
+            if (!key) {
+                Quad(a, b, r, normals, nullptr);
+                continue;
+            }
+            const auto x = static_cast<int>(a.x), y = static_cast<int>(a.y);
+            if (const auto* spans = segmentStamps_.Find(*key)) {
+                for (const auto& [dy, x0, x1] : *spans) MarkSpan(y + dy, x + x0, x + x1);
+                continue;
+            }
+            auto& record = segmentStamps_.Add(*key);
+            Quad(a, b, r, normals, &record);
+            for (auto& span : record) span = {span[0] - y, span[1] - x, span[2] - x};
         }
+    }
+
+    // The quadrilateral of a wide pen along segment a -> b, clipped to r; its row spans
+    // are added to `record` where given.
+    void Quad(PointD a, PointD b, const RectD& r, SegmentNormals& normals,
+              std::vector<SegmentStamps::Span>* record) {
+        double t0 = 0.0;
+        double t1 = 1.0;
+        // A segment within the clip box keeps t0 = 0 and t1 = 1, as clipping gives them.
+        const bool within = InRect(a, r) && InRect(b, r);
+        if (!within && !canvas_internal::ClipSegment(a, b, r, t0, t1)) return;
+        const PointD ca{a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y)};
+        const PointD cb{a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y)};
+        const std::optional<PointD> across = normals.Of(b.x - a.x, b.y - a.y);
+        if (!across) return;
+        const PointD nrm = *across;
+        const std::array<PointD, 4> quad{{{ca.x + nrm.x, ca.y + nrm.y},
+                                          {cb.x + nrm.x, cb.y + nrm.y},
+                                          {cb.x - nrm.x, cb.y - nrm.y},
+                                          {ca.x - nrm.x, ca.y - nrm.y}}};
+        Convex(quad, record);
     }
 
     // Pixels whose centre lies in the disc, its edge included. The disc of an even pen
@@ -757,8 +838,8 @@ public:
     }
 
     // Pixels whose centre lies in a convex quadrilateral (top-left rule); coordinates near
-    // the picture.
-    void Convex(const std::array<PointD, 4>& p) {
+    // the picture. Its row spans are added to `record` where given.
+    void Convex(const std::array<PointD, 4>& p, std::vector<SegmentStamps::Span>* record) {
         constexpr std::size_t n = 4;
         // Each edge that is not horizontal, with its rows' range, worked out once.
         struct Edge {
@@ -793,7 +874,7 @@ public:
         constexpr double kSlack = 1e-6;  // pixels
         const int boxLeft = static_cast<int>(std::max(0.0, std::ceil(xmin - kSlack)));
         const int boxRight = static_cast<int>(std::min(w_ - 1.0, std::ceil(xmax + kSlack) - 1.0));
-        if (AllMarked(boxLeft, boxRight, j0, j1)) return;
+        if (record == nullptr && AllMarked(boxLeft, boxRight, j0, j1)) return;
         for (int j = j0; j <= j1; ++j) {
             double xl = std::numeric_limits<double>::infinity();
             double xr = -xl;
@@ -807,7 +888,9 @@ public:
             if (!(xl < xr)) continue;
             const int i0 = static_cast<int>(std::max(0.0, std::ceil(xl)));
             const int i1 = static_cast<int>(std::min(w_ - 1.0, std::ceil(xr) - 1.0));
-            if (i0 <= i1) MarkSpan(j, i0, i1);
+            if (i0 > i1) continue;
+            MarkSpan(j, i0, i1);
+            if (record != nullptr) record->push_back({j, i0, i1});
         }
     }
 
@@ -1080,6 +1163,7 @@ private:
     std::vector<std::size_t> rowRunEnds_;  // the end of each row's runs in runs_
     std::vector<PointD> points_;
     ArcOffsetCache arcOffsets_;
+    SegmentStamps segmentStamps_;
     struct KeptOutline {
         OutlineKey key;
         std::vector<std::array<int, 3>> spans;  // row, first and last column from the corner
