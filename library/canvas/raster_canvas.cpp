@@ -453,9 +453,9 @@ std::optional<OutlineKey> OutlineKeyOf(const EllipseBox& e, int penWidth, int w,
 }
 
 // The kept marks of a wide pen's quadrilaterals along short segments between whole
-// pixels, as row spans from the segment's start, by direction, pen and binades (moved by
-// whole pixels they stay the same, as a kept ellipse does): the wavelets of a clock tick
-// are thousands of such segments in a few directions.
+// pixels, with the disc at the segment's end, as row spans from the segment's start, by
+// direction, pen and binades (moved by whole pixels they stay the same, as a kept ellipse
+// does): the wavelets of a clock tick are thousands of such segments in a few directions.
 class SegmentStamps {
 public:
     using Span = std::array<int, 3>;  // row, first and last column from the start
@@ -477,6 +477,22 @@ public:
                                                           static_cast<int>(dy) + kMost);
         return ((static_cast<std::uint64_t>(penWidth) * kSide * kSide + direction) << 16) |
                static_cast<std::uint64_t>(bx << 8 | by);
+    }
+
+    // Spans recorded in the picture made relative to (x, y), those of a row that meet or
+    // touch made one.
+    static void Merge(std::vector<Span>& spans, int x, int y) {
+        std::sort(spans.begin(), spans.end());
+        std::size_t kept = 0;
+        for (const Span& span : spans) {
+            if (kept > 0 && spans[kept - 1][0] == span[0] && span[1] <= spans[kept - 1][2] + 1) {
+                spans[kept - 1][2] = std::max(spans[kept - 1][2], span[2]);
+            } else {
+                spans[kept++] = span;
+            }
+        }
+        spans.resize(kept);
+        for (Span& span : spans) span = {span[0] - y, span[1] - x, span[2] - x};
     }
 
     const std::vector<Span>* Find(std::uint64_t key) const {
@@ -757,29 +773,21 @@ public:
         DiscSpans({0.0, 0.0}, h, even, [&](int j, int i0, int i1) {
             stamp_.push_back({j, i0, i1});
         });
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!InRect(p[i], r)) continue;
-            if (p[i].x == std::floor(p[i].x) && p[i].y == std::floor(p[i].y)) {
-                const int px = static_cast<int>(p[i].x);
-                const int py = static_cast<int>(p[i].y);
-                for (const auto& span : stamp_) {
-                    const int j = py + span[0];
-                    if (j < 0 || j >= h_) continue;
-                    MarkSpan(j, std::max(0, px + span[1]), std::min(w_ - 1, px + span[2]));
-                }
-            } else {
-                DiscSpans(p[i], h, even, [&](int j, int i0, int i1) {
-                    if (j < 0 || j >= h_) return;
-                    MarkSpan(j, std::max(0, i0), std::min(w_ - 1, i1));
-                });
-            }
-        }
+        // The segments whose marks are kept (SegmentStamps), with the disc at their end.
         const std::size_t segments = closed && n > 2 ? n : n - 1;
+        segmentKeys_.resize(segments);
+        for (std::size_t i = 0; i < segments; ++i)
+            segmentKeys_[i] = SegmentStamps::KeyOf(p[i], p[(i + 1) % n], width, w_, h_);
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t before = i > 0 ? i - 1 : n - 1;  // the segment ending here
+            if (before < segments && segmentKeys_[before]) continue;
+            Disc(p[i], r, h, even);
+        }
         SegmentNormals normals(h);
         for (std::size_t i = 0; i < segments; ++i) {
             const PointD a = p[i];
             const PointD b = p[(i + 1) % n];
-            const auto key = SegmentStamps::KeyOf(a, b, width, w_, h_);
+            const std::optional<std::uint64_t> key = segmentKeys_[i];
             if (!key) {
                 Quad(a, b, r, normals, nullptr);
                 continue;
@@ -791,7 +799,31 @@ public:
             }
             auto& record = segmentStamps_.Add(*key);
             Quad(a, b, r, normals, &record);
-            for (auto& span : record) span = {span[0] - y, span[1] - x, span[2] - x};
+            const auto bx = static_cast<int>(b.x), by = static_cast<int>(b.y);
+            for (const auto& [dy, x0, x1] : stamp_) {  // in the picture, as the key demands
+                MarkSpan(by + dy, bx + x0, bx + x1);
+                record.push_back({by + dy, bx + x0, bx + x1});
+            }
+            SegmentStamps::Merge(record, x, y);
+        }
+    }
+
+    // The disc of a wide pen about a vertex, if it lies in the clip box r.
+    void Disc(PointD c, const RectD& r, double h, bool even) {
+        if (!InRect(c, r)) return;
+        if (c.x == std::floor(c.x) && c.y == std::floor(c.y)) {
+            const int px = static_cast<int>(c.x);
+            const int py = static_cast<int>(c.y);
+            for (const auto& span : stamp_) {
+                const int j = py + span[0];
+                if (j < 0 || j >= h_) continue;
+                MarkSpan(j, std::max(0, px + span[1]), std::min(w_ - 1, px + span[2]));
+            }
+        } else {
+            DiscSpans(c, h, even, [&](int j, int i0, int i1) {
+                if (j < 0 || j >= h_) return;
+                MarkSpan(j, std::max(0, i0), std::min(w_ - 1, i1));
+            });
         }
     }
 
@@ -1172,6 +1204,7 @@ private:
     std::vector<KeptOutline> outlines_;
     std::size_t nextOutline_ = 0;
     std::vector<std::array<int, 3>> stamp_;
+    std::vector<std::optional<std::uint64_t>> segmentKeys_;  // a path's, SegmentStamps::KeyOf
     std::uint32_t* bits_ = nullptr;
     std::uint32_t pen_ = 0;
     TPenMode mode_ = pmCopy;
