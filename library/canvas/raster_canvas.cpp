@@ -907,7 +907,8 @@ public:
         const int boxLeft = static_cast<int>(std::max(0.0, std::ceil(xmin - kSlack)));
         const int boxRight = static_cast<int>(std::min(w_ - 1.0, std::ceil(xmax + kSlack) - 1.0));
         if (record == nullptr && AllMarked(boxLeft, boxRight, j0, j1)) return;
-        for (int j = j0; j <= j1; ++j) {
+        // The pixels of row j, first and last (none when first > last).
+        auto rowSpan = [&](int j) {
             double xl = std::numeric_limits<double>::infinity();
             double xr = -xl;
             for (std::size_t e = 0; e < edgeCount; ++e) {
@@ -917,9 +918,19 @@ public:
                 xl = std::min(xl, x);
                 xr = std::max(xr, x);
             }
-            if (!(xl < xr)) continue;
-            const int i0 = static_cast<int>(std::max(0.0, std::ceil(xl)));
-            const int i1 = static_cast<int>(std::min(w_ - 1.0, std::ceil(xr) - 1.0));
+            if (!(xl < xr)) return std::pair{1, 0};
+            return std::pair{static_cast<int>(std::max(0.0, std::ceil(xl))),
+                             static_cast<int>(std::min(w_ - 1.0, std::ceil(xr) - 1.0))};
+        };
+        // An upright rectangle (a horizontal or vertical line's) meets every row at its
+        // two sides alike, at their x exactly: the first row's span is every row's. A
+        // picture's long vertical lines are a thousand rows.
+        const bool upright = std::all_of(
+            edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(edgeCount),
+            [&](const Edge& e) { return e.dx == 0.0 && e.ylo == ymin && e.yhi == ymax; });
+        const std::pair<int, int> first = rowSpan(j0);
+        for (int j = j0; j <= j1; ++j) {
+            const auto [i0, i1] = upright ? first : rowSpan(j);
             if (i0 > i1) continue;
             MarkSpan(j, i0, i1);
             if (record != nullptr) record->push_back({j, i0, i1});
