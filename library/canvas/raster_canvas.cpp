@@ -375,31 +375,38 @@ bool InRect(PointD p, const RectD& r) {
     return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
 }
 
+// The short steps of whole pixels, at most kMostStep each way, that a polyline's
+// segments mostly are (a wave's arcs are drawn through points two pixels apart).
+constexpr int kMostStep = 4;
+constexpr int kStepSide = 2 * kMostStep + 1;
+constexpr std::size_t kShortSteps = kStepSide * kStepSide;
+// The index of step (dx, dy) among the short steps, or none.
+std::optional<std::size_t> ShortStep(double dx, double dy) {
+    if (!(std::abs(dx) <= kMostStep && std::abs(dy) <= kMostStep && dx == std::floor(dx) &&
+          dy == std::floor(dy)))
+        return std::nullopt;
+    return static_cast<std::size_t>((static_cast<int>(dx) + kMostStep) * kStepSide +
+                                    static_cast<int>(dy) + kMostStep);
+}
+
 // The wide pen's half width across each segment of a path, (-dy, dx) / |(dx, dy)| * h,
-// none for a segment of no length. A polyline's segments mostly run a few whole pixels
-// (a wave's arcs are drawn through points two pixels apart), and those few directions
-// are worked out once a path, the same doubles each time.
+// none for a segment of no length; for the short steps worked out once a path, the same
+// doubles each time.
 class SegmentNormals {
 public:
     explicit SegmentNormals(double h) : h_(h) {}
 
     std::optional<PointD> Of(double dx, double dy) {
-        const bool small = std::abs(dx) <= kMost && std::abs(dy) <= kMost && dx == std::floor(dx) &&
-                           dy == std::floor(dy);
-        if (!small) return Across(dx, dy);
-        const auto i = static_cast<std::size_t>((static_cast<int>(dx) + kMost) * kSide +
-                                                static_cast<int>(dy) + kMost);
-        if (!known_[i]) {
-            known_[i] = true;
-            normals_[i] = Across(dx, dy);
+        const std::optional<std::size_t> step = ShortStep(dx, dy);
+        if (!step) return Across(dx, dy);
+        if (!known_[*step]) {
+            known_[*step] = true;
+            normals_[*step] = Across(dx, dy);
         }
-        return normals_[i];
+        return normals_[*step];
     }
 
 private:
-    static constexpr int kMost = 4;  // pixels of run or rise kept
-    static constexpr int kSide = 2 * kMost + 1;
-
     std::optional<PointD> Across(double dx, double dy) const {
         const double len = std::hypot(dx, dy);
         if (len < 1e-12) return std::nullopt;
@@ -407,8 +414,8 @@ private:
     }
 
     double h_;
-    std::array<bool, kSide * kSide> known_{};
-    std::array<std::optional<PointD>, kSide * kSide> normals_;
+    std::array<bool, kShortSteps> known_{};
+    std::array<std::optional<PointD>, kShortSteps> normals_;
 };
 
 // A wide pen's whole ellipse draws the same pixels, moved, wherever its box lies, as long
@@ -461,21 +468,17 @@ public:
     using Span = std::array<int, 3>;  // row, first and last column from the start
 
     // The key of segment a -> b on a w x h picture, or none where its marks cannot be
-    // kept: the ends whole pixels at most kMost apart each way, and the work in the
-    // picture and in one binade each way.
+    // kept: a short step from a whole pixel, and the work in the picture and in one
+    // binade each way.
     static std::optional<std::uint64_t> KeyOf(PointD a, PointD b, int penWidth, int w, int h) {
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        if (!(a.x == std::floor(a.x) && a.y == std::floor(a.y) && std::abs(dx) <= kMost &&
-              std::abs(dy) <= kMost && dx == std::floor(dx) && dy == std::floor(dy)))
-            return std::nullopt;
-        const std::int64_t reach = OutlineReach(penWidth) + kMost;
+        const std::optional<std::size_t> step = ShortStep(b.x - a.x, b.y - a.y);
+        if (!step || a.x != std::floor(a.x) || a.y != std::floor(a.y)) return std::nullopt;
+        const std::int64_t reach = OutlineReach(penWidth) + kMostStep;
         const auto x = static_cast<std::int64_t>(a.x), y = static_cast<std::int64_t>(a.y);
         if (x - reach < 1 || y - reach < 1 || x + reach >= w || y + reach >= h) return std::nullopt;
         const int bx = Binade(x - reach, x + reach), by = Binade(y - reach, y + reach);
         if (bx == 0 || by == 0) return std::nullopt;
-        const auto direction = static_cast<std::uint64_t>((static_cast<int>(dx) + kMost) * kSide +
-                                                          static_cast<int>(dy) + kMost);
-        return ((static_cast<std::uint64_t>(penWidth) * kSide * kSide + direction) << 16) |
+        return ((static_cast<std::uint64_t>(penWidth) * kShortSteps + *step) << 16) |
                static_cast<std::uint64_t>(bx << 8 | by);
     }
 
@@ -510,8 +513,6 @@ public:
     }
 
 private:
-    static constexpr int kMost = 4;  // pixels of run or rise
-    static constexpr int kSide = 2 * kMost + 1;
     static constexpr int kSlotBits = 12;
 
     // A slot by the key's hash, each key in one slot: a look-up is one of every segment.
