@@ -435,6 +435,49 @@ TEST(RasterCanvasOnce, PolylinePixelsFollowTheStepRuleOnce) {
     }
 }
 
+// A wide pen's whole ellipse, and its quadrilateral along a short segment between whole
+// pixels, may be drawn from the marks kept from an earlier one: every one, at places on
+// both sides of the binades' edges at 256, 512 and 1024 pixels, must be the same as on a
+// canvas that draws its first.
+TEST(RasterCanvasGeometry, WideFiguresDrawnAgainAreAsNew) {
+    constexpr int kSide = 1100;
+    constexpr int kTrials = 160;
+    const TPoint sizes[] = {{14, 14}, {13, 14}, {9, 6}, {30, 21}};
+    const int places[] = {40, 250, 506, 700, 1018};  // each give or take 24 pixels
+    RasterCanvas shared(kSide, kSide);
+    std::mt19937 rng(11);
+    auto place = [&] { return places[rng() % 5] + static_cast<int>(rng() % 49) - 24; };
+    auto step = [&] { return static_cast<int>(rng() % 11) - 5; };
+    for (int trial = 0; trial < kTrials; ++trial) {
+        const TPoint size = sizes[(trial / 2) % 4];
+        const int penWidth = 2 + trial % 2;
+        const int x = place(), y = place();
+        const TRect box{x, y, x + size.x, y + size.y};
+        std::vector<TPoint> path{{x, y}};
+        for (int i = 0; i < 8; ++i)
+            path.push_back({path.back().x + step(), path.back().y + step()});
+        TRect reach = box;  // and the pen's reach about the path
+        for (const TPoint& q : path)
+            reach = {std::min(reach.Left, q.x), std::min(reach.Top, q.y),
+                     std::max(reach.Right, q.x + 1), std::max(reach.Bottom, q.y + 1)};
+        reach = {reach.Left - 8, reach.Top - 8, reach.Right + 8, reach.Bottom + 8};
+        RasterCanvas fresh(reach.Right, reach.Bottom);
+        auto draw = [&](RasterCanvas& c) {
+            c.Pen.Width = penWidth;
+            c.Pen.Mode = pmNotXor;
+            c.Ellipse(box.Left, box.Top, box.Right, box.Bottom);
+            c.Polyline(path);
+        };
+        draw(shared);
+        draw(fresh);
+        for (int py = reach.Top; py < reach.Bottom; ++py)
+            for (int px = reach.Left; px < reach.Right; ++px)
+                ASSERT_EQ(shared.GetPixel(px, py), fresh.GetPixel(px, py))
+                    << "trial " << trial << " at " << px << "," << py;
+        draw(shared);  // not-xor: away again
+    }
+}
+
 TEST(RasterCanvasGeometry, FarAwayCoordinatesAreQuick) {
     QElapsedTimer timer;
     timer.start();
