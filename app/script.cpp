@@ -7,6 +7,8 @@
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,13 +20,18 @@ namespace {
 
 using script::BadLine;
 
-std::vector<std::string> Words(const std::string& line) {
+// The line's words; none for a blank line or a comment, whose first word begins with '#'.
+// A line may end in CR LF.
+std::vector<std::string> CommandWords(std::string line) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     std::istringstream in(line);
     std::vector<std::string> words;
     for (std::string w; in >> w;) words.push_back(w);
+    if (!words.empty() && words[0][0] == '#') words.clear();
     return words;
 }
 
+// The argument `text` as a whole number; `name` is what the message calls the argument.
 long WholeNumber(const std::string& text, std::string_view name) {
     long value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -33,27 +40,25 @@ long WholeNumber(const std::string& text, std::string_view name) {
     return value;
 }
 
+// Whether the line's one argument is "on" or "off".
+bool IsOnOrOff(const script::Line& line) {
+    return line.Words.size() > 1 && (line.Words[1] == "on" || line.Words[1] == "off");
+}
+
 // The line's arguments checked against the command's count and read as its kind, the first
-// wrong one told: too many before any other, then each in order, missing or not readable.
+// wrong one told: too many before any other, then each in order, not readable or missing.
 script::Line ReadArguments(const script::Command& command, std::vector<std::string> words) {
     script::Line line{std::move(words), {}, command.Usage};
-    const std::vector<std::string>& w = line.Words;
-    const std::size_t given = w.size() - 1;
+    const std::size_t given = line.Words.size() - 1;
     if (given > command.MaxArguments)
-        throw BadLine{"unexpected argument: " + w[command.MaxArguments + 1]};
-    if (command.Kind == script::ArgumentKind::OnOff) {
-        if (given < 1 || (w[1] != "on" && w[1] != "off")) throw BadLine{std::string(command.Usage)};
-        return line;
-    }
-    for (std::size_t i = 0; i < command.MaxArguments; ++i) {
-        const std::string_view name = command.ArgumentNames[i];
-        if (i >= given) {
-            if (i < command.RequiredArguments) throw BadLine{"missing " + std::string(name)};
-            break;
-        }
-        if (command.Kind == script::ArgumentKind::WholeNumbers)
-            line.Numbers[i] = WholeNumber(w[i + 1], name);
-    }
+        throw BadLine{"unexpected argument: " + line.Words[command.MaxArguments + 1]};
+    if (command.Kind == script::ArgumentKind::OnOff && !IsOnOrOff(line))
+        throw BadLine{std::string(command.Usage)};
+    if (command.Kind == script::ArgumentKind::WholeNumbers)
+        for (std::size_t i = 0; i < given; ++i)
+            line.Numbers[i] = WholeNumber(line.Words[i + 1], command.ArgumentNames[i]);
+    if (given < command.RequiredArguments)
+        throw BadLine{"missing " + std::string(command.ArgumentNames[given])};
     return line;
 }
 
@@ -71,9 +76,8 @@ int RunScript(App& app, ScriptHost& host, std::istream& in, std::ostream& out, s
     script::Session session{app, host, out};
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::vector<std::string> words = Words(line);
-        if (words.empty() || words[0][0] == '#') continue;
+        std::vector<std::string> words = CommandWords(line);
+        if (words.empty()) continue;
         try {
             Execute(session, std::move(words));
         } catch (const BadLine& bad) {

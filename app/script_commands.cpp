@@ -349,6 +349,26 @@ constexpr std::array<Command, 31> AllCommands{{
     {"about", 0, 0, Words, {}, "", About},
 }};
 
+// Every command can tell what it misses, and no name is given twice.
+constexpr bool WellFormed(const Command& command) {
+    if (command.RequiredArguments > command.MaxArguments ||
+        command.MaxArguments > command.ArgumentNames.size() || command.Run == nullptr)
+        return false;
+    if (command.Kind == OnOff) return !command.Usage.empty() && command.MaxArguments == 1;
+    for (std::size_t i = 0; i < command.MaxArguments; ++i)
+        if (command.ArgumentNames[i].empty()) return false;
+    return true;
+}
+constexpr bool WellFormed(const std::array<Command, AllCommands.size()>& commands) {
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (!WellFormed(commands[i])) return false;
+        for (std::size_t j = 0; j < i; ++j)
+            if (commands[j].Name == commands[i].Name) return false;
+    }
+    return true;
+}
+static_assert(WellFormed(AllCommands));
+
 }  // namespace
 
 std::span<const Command> Commands() {
