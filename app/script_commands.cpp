@@ -371,10 +371,6 @@ static_assert(WellFormed(AllCommands));
 
 }  // namespace
 
-std::span<const Command> Commands() {
-    return AllCommands;
-}
-
 const Command* FindCommand(std::string_view name) {
     const auto found = std::ranges::find(AllCommands, name, &Command::Name);
     return found == AllCommands.end() ? nullptr : &*found;

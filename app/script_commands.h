@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +45,8 @@ struct Line {
     std::string_view Usage;  // the command's usage line, for an argument it cannot take
 };
 
+// A command of the scripted mode: its name, how many arguments it takes and of what kind,
+// and the routine that runs it once they are read.
 struct Command {
     std::string_view Name;
     std::size_t RequiredArguments;
@@ -58,9 +59,6 @@ struct Command {
     std::string_view Usage;
     void (*Run)(Session& session, const Line& line);
 };
-
-// Every command, in the order of the help text.
-std::span<const Command> Commands();
 
 // The command of that name, or nullptr.
 const Command* FindCommand(std::string_view name);
