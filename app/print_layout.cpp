@@ -316,7 +316,7 @@ std::optional<DataList> CurrentDataList(App& app) {
     return entry->Data(app);
 }
 
-void Filer1Click(App& app) {
+void OnFileMenuOpened(App& app) {
     const CatalogueEntry* entry = app.catalogue().Find(app.State.CurrentSimulation);
     app.Window.PrintDataItem.Enabled = entry != nullptr && entry->Data != nullptr;
     app.Window.PrintTableItem.Enabled = Shows(app.Window.ShownButtons, Buttons::Table);

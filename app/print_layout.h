@@ -118,6 +118,6 @@ std::optional<DataList> CurrentDataList(App& app);
 
 // The "&Filer" menu opens: "Udskriv &Data" is enabled for the simulations with a data
 // list, "Udskriv &Tabel" for those that fill the results table.
-void Filer1Click(App& app);
+void OnFileMenuOpened(App& app);
 
 }  // namespace viv

@@ -217,7 +217,7 @@ void PrintPicture(Session& s, const Line& line) {
     const bool withTable = w.size() > 2;
     App& app = s.app;
     if (!app.Image) throw BadLine{"there is no picture yet"};
-    Filer1Click(app);
+    OnFileMenuOpened(app);
     if (withTable && !app.Window.PrintTableItem.Enabled)
         throw BadLine{"this simulation fills no table"};
     std::unique_ptr<PageFile> pdf = OpenPdf(s, w[1]);
@@ -239,7 +239,7 @@ void PrintPicture(Session& s, const Line& line) {
 
 // "Udskriv &Data".
 void PrintData(Session& s, const Line& line) {
-    Filer1Click(s.app);
+    OnFileMenuOpened(s.app);
     std::optional<DataList> list = CurrentDataList(s.app);
     if (!s.app.Window.PrintDataItem.Enabled || !list)
         throw BadLine{"this simulation has no data list"};

@@ -179,11 +179,10 @@ QLabel* StatusPanel(const char* name, Qt::Alignment alignment) {
 
 }  // namespace
 
-TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, QWidget* parent)
-    : TvivarnonMenu(catalogue, SystemStartupEnvironment(), parent) {}
+MainWindow::MainWindow(const Catalogue& catalogue, QWidget* parent)
+    : MainWindow(catalogue, SystemStartupEnvironment(), parent) {}
 
-TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironment& env,
-                             QWidget* parent)
+MainWindow::MainWindow(const Catalogue& catalogue, const StartupEnvironment& env, QWidget* parent)
     : QMainWindow(parent), app_(host_, catalogue) {
     setObjectName(QStringLiteral("vivarnonMenu"));
 
@@ -256,15 +255,15 @@ TvivarnonMenu::TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironmen
     SyncFromModel();
 }
 
-TvivarnonMenu::~TvivarnonMenu() {
+MainWindow::~MainWindow() {
     destroying_ = true;
     timer_->stop();
 }
 
-void TvivarnonMenu::AttachMemoWindow(TVMemoform* memo) {
+void MainWindow::AttachMemoWindow(MemoWindow* memo) {
     memo_ = memo;
     if (memo != nullptr) {
-        connect(memo, &TVMemoform::ModelChanged, this, [this] { SyncFromModel(); });
+        connect(memo, &MemoWindow::ModelChanged, this, [this] { SyncFromModel(); });
         // A dock panel beside the picture, not a window over it.
         memo->setMinimumWidth(kDockMinimumWidth);
         auto* dock = new PanelDock(memo->windowTitle(), QStringLiteral("MemoDock"), memo, this);
@@ -285,10 +284,10 @@ void TvivarnonMenu::AttachMemoWindow(TVMemoform* memo) {
     }
 }
 
-void TvivarnonMenu::AttachTableWindow(TVtabelForm* table) {
+void MainWindow::AttachTableWindow(TableWindow* table) {
     table_ = table;
     if (table != nullptr) {
-        connect(table, &TVtabelForm::ModelChanged, this, [this] { SyncFromModel(); });
+        connect(table, &TableWindow::ModelChanged, this, [this] { SyncFromModel(); });
         auto* dock = new PanelDock(table->windowTitle(), QStringLiteral("TableDock"), table, this);
         connect(dock, &PanelDock::Closed, this,
                 [this] { Act([this] { app_.Table.Visible = false; }); });
@@ -301,12 +300,12 @@ void TvivarnonMenu::AttachTableWindow(TVtabelForm* table) {
     SyncFromModel();
 }
 
-void TvivarnonMenu::RememberPlaces(std::shared_ptr<QSettings> settings) {
+void MainWindow::RememberPlaces(std::shared_ptr<QSettings> settings) {
     settings_ = std::move(settings);
     RestorePlaces();
 }
 
-void TvivarnonMenu::RestorePlaces() {
+void MainWindow::RestorePlaces() {
     if (!settings_) return;
     const QByteArray state = settings_->value(QLatin1String(kPlacesKey)).toByteArray();
     if (!state.isEmpty()) restoreState(state, kPlacesVersion);
@@ -319,7 +318,7 @@ void TvivarnonMenu::RestorePlaces() {
     if (memo_) memo_->SyncFromModel();
 }
 
-void TvivarnonMenu::SavePlaces() {
+void MainWindow::SavePlaces() {
     if (!settings_) return;
     settings_->setValue(QLatin1String(kPlacesKey), saveState(kPlacesVersion));
     if (!saveDirectory_.isEmpty())
@@ -330,7 +329,7 @@ void TvivarnonMenu::SavePlaces() {
 
 // --- Building the window ---
 
-void TvivarnonMenu::BuildMenu() {
+void MainWindow::BuildMenu() {
     for (const MenuDef& def : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(Q(def.Caption));
         menu->setObjectName(Q(def.Name));
@@ -343,7 +342,7 @@ void TvivarnonMenu::BuildMenu() {
                     [this] { Act([this] { app_.OnViewMenuOpened(); }); });
         if (def.Name == "Filer1")
             connect(menu, &QMenu::aboutToShow, this,
-                    [this] { Act([this] { Filer1Click(app_); }); });
+                    [this] { Act([this] { OnFileMenuOpened(app_); }); });
 
         for (const MenuItemDef& item : def.Items) {
             if (item.Caption == "-") {
@@ -370,7 +369,7 @@ void TvivarnonMenu::BuildMenu() {
     }
 }
 
-QFrame* TvivarnonMenu::BuildButtonBar() {
+QFrame* MainWindow::BuildButtonBar() {
     buttonPanel_ = new QFrame;
     buttonPanel_->setObjectName(QStringLiteral("ButtonPanel"));
     buttonPanel_->setFixedHeight(kButtonBarHeight);
@@ -434,7 +433,7 @@ QFrame* TvivarnonMenu::BuildButtonBar() {
     return buttonPanel_;
 }
 
-QWidget* TvivarnonMenu::BuildControlPanel() {
+QWidget* MainWindow::BuildControlPanel() {
     scrollPanel_ = new ControlPanelView;
     scrollPanel_->setObjectName(QStringLiteral("ScrollPanel"));
     scrollPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -506,7 +505,7 @@ QWidget* TvivarnonMenu::BuildControlPanel() {
     return scrollPanel_->Box();
 }
 
-QScrollArea* TvivarnonMenu::BuildScrollBox() {
+QScrollArea* MainWindow::BuildScrollBox() {
     scrollBox_ = new QScrollArea;
     scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
     scrollBox_->setFrameShape(QFrame::NoFrame);
@@ -537,7 +536,7 @@ QScrollArea* TvivarnonMenu::BuildScrollBox() {
     return scrollBox_;
 }
 
-QFrame* TvivarnonMenu::BuildStatusLine() {
+QFrame* MainWindow::BuildStatusLine() {
     statusBar_ = new QFrame;
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
     statusBar_->setFixedHeight(kStatusLineHeight);
@@ -577,13 +576,13 @@ QFrame* TvivarnonMenu::BuildStatusLine() {
 // --- Model to widgets ---
 
 template <class Handler>
-void TvivarnonMenu::Act(Handler&& handler) {
+void MainWindow::Act(Handler&& handler) {
     if (destroying_) return;
     handler();
     SyncFromModel();
 }
 
-void TvivarnonMenu::SyncFromModel() {
+void MainWindow::SyncFromModel() {
     if (destroying_) return;
     // Showing a widget under the mouse may report a hint at once; that change is shown
     // by one more round rather than by a nested one.
@@ -600,7 +599,7 @@ void TvivarnonMenu::SyncFromModel() {
     syncing_ = false;
 }
 
-void TvivarnonMenu::ShowModel() {
+void MainWindow::ShowModel() {
     const MainWindowModel& w = app_.Window;
     if (windowTitle() != Q(w.Caption)) setWindowTitle(Q(w.Caption));
     SetText(legend_, Q(w.ButtonPanelCaption));
@@ -690,7 +689,7 @@ void TvivarnonMenu::ShowModel() {
     if (created_ && scrollPanel_->Box()->maximumWidth() != panelWidth) PictureAreaChanged();
 }
 
-void TvivarnonMenu::ShowAccessibleTexts() {
+void MainWindow::ShowAccessibleTexts() {
     const MainWindowModel& w = app_.Window;
     const auto set = [](QWidget* widget, const QString& name, const QString& description) {
         if (widget->accessibleName() != name) widget->setAccessibleName(name);
@@ -732,7 +731,7 @@ void TvivarnonMenu::ShowAccessibleTexts() {
 
 // --- Commands, resizes, hints, closing ---
 
-void TvivarnonMenu::RunCommand(MenuCommand command) {
+void MainWindow::RunCommand(MenuCommand command) {
     switch (command) {
         case MenuCommand::None:
             break;
@@ -757,7 +756,7 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             print_->PrintPicture();
             break;
         case MenuCommand::PrintData:
-            Filer1Click(app_);
+            OnFileMenuOpened(app_);
             if (app_.Window.PrintDataItem.Enabled) print_->PrintDataLists();
             break;
         case MenuCommand::CopyBitmap:
@@ -806,21 +805,21 @@ void TvivarnonMenu::RunCommand(MenuCommand command) {
             app_.SlowMotionButtonClick();
             break;
         case MenuCommand::HomePage:
-            Hjemmeside1Click();
+            OpenHomePage();
             break;
         case MenuCommand::About:
             ShowAboutBox(this);
             break;
         case MenuCommand::SavePicture:
-            Gembillede1Click();
+            SavePictureAs();
             break;
         case MenuCommand::SaveTable:
-            Gemtabel1Click();
+            SaveTableAs();
             break;
     }
 }
 
-void TvivarnonMenu::Gembillede1Click() {
+void MainWindow::SavePictureAs() {
     const QString filters =
         QStringLiteral("PNG-billede (*.png);;SVG-vektorgrafik (*.svg);;PDF-dokument (*.pdf)");
     QString chosen = QStringLiteral("PNG-billede (*.png)");
@@ -832,7 +831,7 @@ void TvivarnonMenu::Gembillede1Click() {
         host_.ShowMessage(SaveFailedMessage(path, error), MessageKind::Warning);
 }
 
-void TvivarnonMenu::Gemtabel1Click() {
+void MainWindow::SaveTableAs() {
     QString chosen;
     const QString path = ChooseSaveFile(QStringLiteral("Gem tabel"), QStringLiteral(".csv"),
                                         QStringLiteral("CSV-fil til regneark (*.csv)"), chosen);
@@ -842,8 +841,8 @@ void TvivarnonMenu::Gemtabel1Click() {
         host_.ShowMessage(SaveFailedMessage(path, error), MessageKind::Warning);
 }
 
-QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& extension,
-                                      const QString& filters, QString& chosenFilter) {
+QString MainWindow::ChooseSaveFile(const QString& title, const QString& extension,
+                                   const QString& filters, QString& chosenFilter) {
     // The folder of the last save, at first the set-up file's "STI", else the user's
     // pictures (for a picture) or documents (for a table); named after the simulation.
     if (saveDirectory_.isEmpty()) saveDirectory_ = Q(app_.State.OpenDialogDirectory);
@@ -872,26 +871,26 @@ QString TvivarnonMenu::ChooseSaveFile(const QString& title, const QString& exten
     return path;
 }
 
-void TvivarnonMenu::ShowHelp(const char* topic) {
-    if (!help_) help_ = new THelpForm(host_, app_.State.StartDirectory, this);
+void MainWindow::ShowHelp(const char* topic) {
+    if (!help_) help_ = new HelpWindow(host_, app_.State.StartDirectory, this);
     help_->ShowTopic(QString::fromUtf8(topic));
 }
 
-void TvivarnonMenu::Hjemmeside1Click() {
+void MainWindow::OpenHomePage() {
     if (!QDesktopServices::openUrl(QUrl(Q(HomePageAddress))))
         host_.ShowMessage(
             "Hjemmesiden kan ikke åbnes: der er ikke valgt en browser på denne computer.",
             MessageKind::Warning);
 }
 
-void TvivarnonMenu::ExitProgram() {
+void MainWindow::ExitProgram() {
     SavePlaces();  // while the memo and the table still show
     app_.ExitProgram();
     SyncFromModel();
     close();
 }
 
-bool TvivarnonMenu::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip && !destroying_) {
         // The application's hint handler: control hints begin with a blank, menu hints not.
         const std::string hint = static_cast<QStatusTipEvent*>(event)->tip().toStdString();
@@ -904,22 +903,22 @@ bool TvivarnonMenu::event(QEvent* event) {
     return handled;
 }
 
-void TvivarnonMenu::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     PictureAreaChanged();
 }
 
-void TvivarnonMenu::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     PictureAreaChanged();
 }
 
-void TvivarnonMenu::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) PictureAreaChanged();
 }
 
-void TvivarnonMenu::PictureAreaChanged() {
+void MainWindow::PictureAreaChanged() {
     if (!created_ || destroying_) return;
     if (isMinimized()) {
         minimised_ = true;
@@ -953,7 +952,7 @@ QFont Enlarged(QFont font) {
 }
 }  // namespace
 
-void TvivarnonMenu::SetPresentation(bool on) {
+void MainWindow::SetPresentation(bool on) {
     if (on == app_.Window.Presentation) return;
     if (on) {
         maximisedBeforePresentation_ = isMaximized();
@@ -981,7 +980,7 @@ void TvivarnonMenu::SetPresentation(bool on) {
     PictureAreaChanged();
 }
 
-bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {
+bool MainWindow::ApplyDevicePixelRatio(bool always) {
     const double ratio = devicePixelRatioF();
     if (!always && ratio == host_.DevicePixelRatio()) return false;
     // The pens follow with the next picture: as many picture pixels wide as one pixel of
@@ -990,7 +989,7 @@ bool TvivarnonMenu::ApplyDevicePixelRatio(bool always) {
     return true;
 }
 
-void TvivarnonMenu::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     SavePlaces();
     if (app_.State.CurrentSimulation != Closed) app_.FormClose();
     timer_->stop();

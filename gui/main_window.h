@@ -33,28 +33,28 @@ namespace viv {
 class ControlPanelView;
 class PictureView;
 class PrintCommands;
-class THelpForm;
-class TVtabelForm;
-class TVMemoform;
+class HelpWindow;
+class TableWindow;
+class MemoWindow;
 
-class TvivarnonMenu : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     // Started as the program starts: current directory, system separators, set-up file.
     // The window of a program with the simulations of `catalogue`, which outlives it.
-    explicit TvivarnonMenu(const Catalogue& catalogue, QWidget* parent = nullptr);
-    TvivarnonMenu(const Catalogue& catalogue, const StartupEnvironment& env,
-                  QWidget* parent = nullptr);
-    ~TvivarnonMenu() override;
+    explicit MainWindow(const Catalogue& catalogue, QWidget* parent = nullptr);
+    MainWindow(const Catalogue& catalogue, const StartupEnvironment& env,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     App& app() { return app_; }
     QtHost& host() { return host_; }
 
     // The results table window: refreshed with this window, printed by "Udskriv &Tabel".
-    void AttachTableWindow(TVtabelForm* table);
+    void AttachTableWindow(TableWindow* table);
     // The memo window: shown, hidden and given its selection with this window.
-    void AttachMemoWindow(TVMemoform* memo);
+    void AttachMemoWindow(MemoWindow* memo);
 
     // Shows the model in every widget, with their signals blocked.
     void SyncFromModel();
@@ -103,11 +103,11 @@ private:
     // description from the simulation and its table.
     void ShowAccessibleTexts();
     void RunCommand(MenuCommand command);
-    void Hjemmeside1Click();
+    void OpenHomePage();
     // "&Gem billede..." and "Gem &tabel...": a file dialog, then the file; a failure is
     // reported once.
-    void Gembillede1Click();
-    void Gemtabel1Click();
+    void SavePictureAs();
+    void SaveTableAs();
     QString ChooseSaveFile(const QString& title, const QString& extension, const QString& filters,
                            QString& chosenFilter);
     // The help window at a topic of the help document ("" for its beginning).
@@ -145,11 +145,11 @@ private:
     std::vector<RangeWidget> ranges_;
     std::vector<ButtonWidget> buttons_;
     std::vector<BoundAction> boundActions_;
-    QPointer<TVtabelForm> table_;
-    QPointer<TVMemoform> memo_;
+    QPointer<TableWindow> table_;
+    QPointer<MemoWindow> memo_;
     QString saveDirectory_;                 // where the last picture or table was saved
     std::unique_ptr<PrintCommands> print_;  // "&Filer": printing and the clipboard
-    QPointer<THelpForm> help_;
+    QPointer<HelpWindow> help_;
     QPointer<QDockWidget> memoDock_;
     QPointer<QDockWidget> tableDock_;
     std::shared_ptr<QSettings> settings_;

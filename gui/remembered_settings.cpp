@@ -24,14 +24,14 @@ constexpr char kSimulationKey[] = "window/simulation";  // 1..43, 1 the start pi
 // the window's caption).
 class SettingsKeeper : public QObject {
 public:
-    explicit SettingsKeeper(TvivarnonMenu& window) : QObject(&window), window_(window) {
+    explicit SettingsKeeper(MainWindow& window) : QObject(&window), window_(window) {
         window.installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         // While the window is taken down its base parts still send events (a child
         // removed): it is no main window any more then, and nothing is read from it.
-        if (watched != &window_ || qobject_cast<TvivarnonMenu*>(watched) == nullptr) return false;
+        if (watched != &window_ || qobject_cast<MainWindow*>(watched) == nullptr) return false;
         const std::uint16_t n = window_.app().State.CurrentSimulation;
         if (n >= StartPicture && n < LeavingStartPicture) shown_ = n;
         if (event->type() == QEvent::Close) {
@@ -42,7 +42,7 @@ public:
     }
 
 private:
-    TvivarnonMenu& window_;
+    MainWindow& window_;
     std::uint16_t shown_ = StartPicture;
 };
 
@@ -56,7 +56,7 @@ void NameApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("dk.vivarnon.Vivarnon"));
 }
 
-void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings) {
+void RestoreWindowSettings(MainWindow& window, QSettings& settings) {
     const QByteArray geometry = settings.value(QLatin1String(kGeometryKey)).toByteArray();
     if (!geometry.isEmpty()) window.restoreGeometry(geometry);
     bool ok = false;
@@ -71,15 +71,14 @@ void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings) {
     window.SyncFromModel();
 }
 
-void SaveWindowSettings(const TvivarnonMenu& window, std::uint16_t simulation,
-                        QSettings& settings) {
+void SaveWindowSettings(const MainWindow& window, std::uint16_t simulation, QSettings& settings) {
     settings.setValue(QLatin1String(kGeometryKey), window.saveGeometry());
     if (simulation >= StartPicture && simulation < LeavingStartPicture)
         settings.setValue(QLatin1String(kSimulationKey), static_cast<int>(simulation));
     settings.sync();
 }
 
-QObject* KeepWindowSettings(TvivarnonMenu& window) {
+QObject* KeepWindowSettings(MainWindow& window) {
     return new SettingsKeeper(window);
 }
 

@@ -14,7 +14,7 @@ class QSettings;
 
 namespace viv {
 
-class TvivarnonMenu;
+class MainWindow;
 
 // The names under which Qt finds the program's settings, and the desktop entry that
 // groups its windows; called once, before the application object's windows exist.
@@ -22,13 +22,13 @@ void NameApplication();
 
 // Gives the window the size, place and simulation it had when it was last closed.
 // Before the window is shown.
-void RestoreWindowSettings(TvivarnonMenu& window, QSettings& settings);
+void RestoreWindowSettings(MainWindow& window, QSettings& settings);
 
 // Writes the window's size and place and the simulation it shows (1..43) to `settings`.
-void SaveWindowSettings(const TvivarnonMenu& window, std::uint16_t simulation, QSettings& settings);
+void SaveWindowSettings(const MainWindow& window, std::uint16_t simulation, QSettings& settings);
 
 // Saves the window's settings to the user's settings whenever it is closed; the keeper
 // is a child of the window.
-QObject* KeepWindowSettings(TvivarnonMenu& window);
+QObject* KeepWindowSettings(MainWindow& window);
 
 }  // namespace viv

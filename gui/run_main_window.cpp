@@ -26,10 +26,10 @@ int RunMainWindow(const Catalogue& catalogue) {
     if (LoadQtTranslations(QLocale(QLocale::Danish, QLocale::Denmark), qtTexts))
         QApplication::installTranslator(&qtTexts);
     QApplication::setWindowIcon(ProgramIcon());
-    TvivarnonMenu window(catalogue);
-    TVMemoform memo(window.app());
+    MainWindow window(catalogue);
+    MemoWindow memo(window.app());
     memo.setAttribute(Qt::WA_QuitOnClose, false);
-    TVtabelForm table(window.app());
+    TableWindow table(window.app());
     // Closing the main window ends the program, whatever other window is open.
     table.setAttribute(Qt::WA_QuitOnClose, false);
     window.AttachTableWindow(&table);

@@ -28,7 +28,7 @@ QString FindHelpFile(const std::string& startDirectory) {
     return {};
 }
 
-THelpForm::THelpForm(Host& host, std::string startDirectory, QWidget* parent)
+HelpWindow::HelpWindow(Host& host, std::string startDirectory, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host), startDirectory_(std::move(startDirectory)) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Vivarnon - hjælp"));
@@ -41,7 +41,7 @@ THelpForm::THelpForm(Host& host, std::string startDirectory, QWidget* parent)
     resize(StartWidth, StartHeight);
 }
 
-void THelpForm::FitOnScreen() {
+void HelpWindow::FitOnScreen() {
     const QScreen* where = parentWidget() != nullptr ? parentWidget()->screen() : screen();
     if (where == nullptr) return;
     // The whole window with its frame inside the screen's free area, at most its start size.
@@ -56,7 +56,7 @@ void THelpForm::FitOnScreen() {
     move(inside.topLeft());
 }
 
-bool THelpForm::ShowTopic(const QString& topic) {
+bool HelpWindow::ShowTopic(const QString& topic) {
     const QString path = FindHelpFile(startDirectory_);
     // Read through the one reader of regular files, within a generous size.
     const FileBytes file =

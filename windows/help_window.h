@@ -22,14 +22,14 @@ constexpr std::size_t MaxHelpBytes = 8u << 20;  // bytes: the help is some 5 kB
 // it is in neither.
 QString FindHelpFile(const std::string& startDirectory);
 
-class THelpForm : public QWidget {
+class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int StartWidth = 640;   // pixels, where the screen has room
     static constexpr int StartHeight = 520;  // pixels
 
-    THelpForm(Host& host, std::string startDirectory, QWidget* parent = nullptr);
+    HelpWindow(Host& host, std::string startDirectory, QWidget* parent = nullptr);
 
     // Shows the help at `topic` (an anchor of the document; empty for its beginning).
     // A missing document is reported each time it is asked for; the window then stays hidden.

@@ -67,7 +67,7 @@ int ToDocumentPosition(const std::u32string& text, int characters) {
 
 }  // namespace
 
-TVMemoform::TVMemoform(App& app, QWidget* parent)
+MemoWindow::MemoWindow(App& app, QWidget* parent)
     : QWidget(parent, MemoWindowFlags | Qt::WindowStaysOnTopHint), app_(app) {
     setObjectName(QStringLiteral("VMemoform"));
     setWindowTitle(QStringLiteral("Memo"));
@@ -81,37 +81,37 @@ TVMemoform::TVMemoform(App& app, QWidget* parent)
     menu_->setNativeMenuBar(false);
     QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
     rediger->menuAction()->setData(QStringLiteral("Udskriv, kopi, klip,..."));
-    altidOverst_ =
+    alwaysOnTopItem_ =
         AddItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
-    altidOverst_->setCheckable(true);
-    connect(altidOverst_, &QAction::triggered, this, &TVMemoform::Altidverst1Click);
-    slet_ = AddItem(rediger, "Kl&ip", "Klipper den markerede tekst ud til udklipsholderen");
-    slet_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    connect(slet_, &QAction::triggered, this, &TVMemoform::Slet1Click);
+    alwaysOnTopItem_->setCheckable(true);
+    connect(alwaysOnTopItem_, &QAction::triggered, this, &MemoWindow::ToggleAlwaysOnTop);
+    cutItem_ = AddItem(rediger, "Kl&ip", "Klipper den markerede tekst ud til udklipsholderen");
+    cutItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(cutItem_, &QAction::triggered, this, &MemoWindow::CutSelection);
     connect(AddItem(rediger, "&Marker alt",
                     "Markerer al tekst i memoen, bruges fx før kopiering til klippebord"),
-            &QAction::triggered, this, &TVMemoform::Marketalt1Click);
-    kopi_ = AddItem(rediger, "&Kopi", "Kopierer hele memoens tekst til udklipsholderen");
-    kopi_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+            &QAction::triggered, this, &MemoWindow::SelectAllText);
+    copyItem_ = AddItem(rediger, "&Kopi", "Kopierer hele memoens tekst til udklipsholderen");
+    copyItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     // The memo's own keys work while the memo has the focus, also as a dock panel of the
     // main window, whose "Kopiér som billede" has the same key.
-    for (QAction* own : {slet_, kopi_}) {
+    for (QAction* own : {cutItem_, copyItem_}) {
         own->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(own);
     }
-    connect(kopi_, &QAction::triggered, this, &TVMemoform::Kopi1Click);
+    connect(copyItem_, &QAction::triggered, this, &MemoWindow::CopyAll);
     rediger->addSeparator();
-    udskriv_ = AddItem(rediger, "&Udskriv", "Udskriver al tekst i memoen på printer");
-    connect(udskriv_, &QAction::triggered, this, &TVMemoform::PrintText);
-    gem_ = AddItem(rediger, "&Gem", "Gemmer indholdet af memoen i filen Ovelser.txt");
-    gem_->setVisible(false);
-    connect(gem_, &QAction::triggered, this, &TVMemoform::Gem1Click);
+    printItem_ = AddItem(rediger, "&Udskriv", "Udskriver al tekst i memoen på printer");
+    connect(printItem_, &QAction::triggered, this, &MemoWindow::PrintText);
+    saveItem_ = AddItem(rediger, "&Gem", "Gemmer indholdet af memoen i filen Ovelser.txt");
+    saveItem_->setVisible(false);
+    connect(saveItem_, &QAction::triggered, this, &MemoWindow::SaveText);
     rediger->addSeparator();
     connect(AddItem(rediger, "&Luk", "Memoen vises ikke"), &QAction::triggered, this,
-            &TVMemoform::Luk1Click);
-    connect(rediger, &QMenu::aboutToShow, this, &TVMemoform::Rediger1Click);
-    connect(menu_, &QMenuBar::hovered, this, &TVMemoform::ShowHint);
-    connect(rediger, &QMenu::hovered, this, &TVMemoform::ShowHint);
+            &MemoWindow::CloseMemo);
+    connect(rediger, &QMenu::aboutToShow, this, &MemoWindow::OnEditMenuOpened);
+    connect(menu_, &QMenuBar::hovered, this, &MemoWindow::ShowHint);
+    connect(rediger, &QMenu::hovered, this, &MemoWindow::ShowHint);
 
     richEdit_ = new QTextEdit(this);
     richEdit_->setObjectName(QStringLiteral("MemoText"));
@@ -143,17 +143,17 @@ TVMemoform::TVMemoform(App& app, QWidget* parent)
     richEdit_->document()->setModified(false);
     richEdit_->moveCursor(QTextCursor::Start);
     app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
-    connect(richEdit_, &QTextEdit::textChanged, this, &TVMemoform::TextChanged);
+    connect(richEdit_, &QTextEdit::textChanged, this, &MemoWindow::TextChanged);
     selectionsShown_ = app_.Memo.SelectionRequests;
 }
 
-QAction* TVMemoform::AddItem(QMenu* menu, const char* caption, const char* hint) {
+QAction* MemoWindow::AddItem(QMenu* menu, const char* caption, const char* hint) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setData(QString::fromUtf8(hint));
     return action;
 }
 
-void TVMemoform::SyncFromModel() {
+void MemoWindow::SyncFromModel() {
     const MemoModel& memo = app_.Memo;
     QWidget* frame = Frame();
     if (memo.Visible == frame->isHidden()) frame->setVisible(memo.Visible);
@@ -169,7 +169,7 @@ void TVMemoform::SyncFromModel() {
     ShowSelectionAtTop();
 }
 
-void TVMemoform::ShowSelectionAtTop() {
+void MemoWindow::ShowSelectionAtTop() {
     // The heading stays at the top while the window is laid out and sized (its text is
     // laid out anew at each width), until the reader scrolls.
     headingAtTop_ = true;
@@ -179,11 +179,11 @@ void TVMemoform::ShowSelectionAtTop() {
     bar->setValue(bar->value() + richEdit_->cursorRect(heading).top());
 }
 
-void TVMemoform::TextChanged() {
+void MemoWindow::TextChanged() {
     app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
 }
 
-void TVMemoform::showEvent(QShowEvent* event) {
+void MemoWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (headingAtTop_)
         QTimer::singleShot(0, this, [this] {
@@ -194,26 +194,26 @@ void TVMemoform::showEvent(QShowEvent* event) {
     if (!event->spontaneous() && !std::exchange(keepPlace_, false) && Frame() == this) FormShow();
 }
 
-void TVMemoform::FormShow() {
+void MemoWindow::FormShow() {
     const QScreen* where = screen();
     if (where == nullptr) return;
     const QRect area = where->geometry();
     move(area.left() + area.width() - frameGeometry().width(), area.top() + TopOfWindow);
 }
 
-void TVMemoform::closeEvent(QCloseEvent* event) {
+void MemoWindow::closeEvent(QCloseEvent* event) {
     // Closing only hides the window; it lives as long as the program.
     app_.Memo.Visible = false;
     QWidget::closeEvent(event);
     emit ModelChanged();
 }
 
-void TVMemoform::mouseMoveEvent(QMouseEvent* event) {
+void MemoWindow::mouseMoveEvent(QMouseEvent* event) {
     TakeFocus();
     QWidget::mouseMoveEvent(event);
 }
 
-bool TVMemoform::eventFilter(QObject* watched, QEvent* event) {
+bool MemoWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == richEdit_->viewport() && event->type() == QEvent::MouseMove) TakeFocus();
     // Once the reader scrolls, clicks or types, the text stays where he puts it.
     const QEvent::Type type = event->type();
@@ -230,7 +230,7 @@ bool TVMemoform::eventFilter(QObject* watched, QEvent* event) {
         (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* own : {kopi_, slet_}) {
+        for (QAction* own : {copyItem_, cutItem_}) {
             if (pressed != own->shortcut()) continue;
             if (event->type() == QEvent::KeyPress) own->trigger();
             event->accept();
@@ -244,44 +244,44 @@ bool TVMemoform::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QWidget* TVMemoform::Frame() {
+QWidget* MemoWindow::Frame() {
     if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) return dock;
     return this;
 }
 
-void TVMemoform::TakeFocus() {
+void MemoWindow::TakeFocus() {
     if (!isVisible()) return;
     if (!isActiveWindow() && Frame() == this) activateWindow();
     if (!richEdit_->hasFocus()) richEdit_->setFocus(Qt::MouseFocusReason);
 }
 
-void TVMemoform::ShowHint(QAction* action) {
+void MemoWindow::ShowHint(QAction* action) {
     if (action == nullptr) return;
     app_.DisplayHint(action->data().toString().toStdString());
     emit ModelChanged();
 }
 
-void TVMemoform::Rediger1Click() {
+void MemoWindow::OnEditMenuOpened() {
     if (auto* dock = qobject_cast<QDockWidget*>(Frame()))
-        altidOverst_->setChecked(dock->isFloating());
+        alwaysOnTopItem_->setChecked(dock->isFloating());
     else
-        altidOverst_->setChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    udskriv_->setEnabled(true);
-    kopi_->setEnabled(true);
+        alwaysOnTopItem_->setChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    printItem_->setEnabled(true);
+    copyItem_->setEnabled(true);
 }
 
-void TVMemoform::Altidverst1Click() {
+void MemoWindow::ToggleAlwaysOnTop() {
     // As a dock panel: floating above the main window, or back in its place.
     if (auto* dock = qobject_cast<QDockWidget*>(Frame())) {
         dock->setFloating(!dock->isFloating());
-        altidOverst_->setChecked(dock->isFloating());
+        alwaysOnTopItem_->setChecked(dock->isFloating());
         return;
     }
     const bool onTop = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     const bool shown = isVisible();
     const QPoint at = pos();
     setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
-    altidOverst_->setChecked(onTop);
+    alwaysOnTopItem_->setChecked(onTop);
     if (shown) {
         keepPlace_ = true;
         move(at);
@@ -289,16 +289,16 @@ void TVMemoform::Altidverst1Click() {
     }
 }
 
-void TVMemoform::Slet1Click() {
+void MemoWindow::CutSelection() {
     richEdit_->cut();
 }
 
-void TVMemoform::Marketalt1Click() {
+void MemoWindow::SelectAllText() {
     richEdit_->setFocus();
     richEdit_->selectAll();
 }
 
-void TVMemoform::Kopi1Click() {
+void MemoWindow::CopyAll() {
     // The whole memo, not only the selection.
     const std::string text =
         MemoCopyText(richEdit_->toPlainText().toStdString(), app_.State.ListSeparator);
@@ -306,7 +306,7 @@ void TVMemoform::Kopi1Click() {
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void TVMemoform::PrintText() {
+void MemoWindow::PrintText() {
     if (richEdit_->document()->isEmpty()) {
         app_.host().ShowMessage("Tom memo udskrives ikke", MessageKind::Information);
         return;
@@ -317,7 +317,7 @@ void TVMemoform::PrintText() {
     PrintOn(printer);
 }
 
-bool TVMemoform::PrintOn(QPrinter& printer) {
+bool MemoWindow::PrintOn(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Vivarnon: Memo"));
     std::string reason;
     bool ok = false;
@@ -335,20 +335,20 @@ bool TVMemoform::PrintOn(QPrinter& printer) {
     return true;
 }
 
-void TVMemoform::Gem1Click() {
+void MemoWindow::SaveText() {
     std::string reason;
     if (!SaveAs(QStringLiteral("Ovelser.rtf"), &reason))
         app_.host().ShowMessage("Ovelser.rtf ikke gemt: " + reason, MessageKind::Information);
 }
 
-bool TVMemoform::SaveAs(const QString& path, std::string* reason) {
+bool MemoWindow::SaveAs(const QString& path, std::string* reason) {
     const std::string rtf = WriteRtf(FromTextDocument(*richEdit_->document()));
     const SaveResult saved = SaveFileWhole(path.toStdString(), rtf);
     if (reason != nullptr) *reason = saved.Reason;
     return saved.Ok;
 }
 
-void TVMemoform::Luk1Click() {
+void MemoWindow::CloseMemo() {
     app_.Memo.Visible = false;
     hide();
     emit ModelChanged();

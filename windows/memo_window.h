@@ -18,7 +18,7 @@ class QTextEdit;
 
 namespace viv {
 
-class TVMemoform : public QWidget {
+class MemoWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -27,7 +27,7 @@ public:
     static constexpr int FontPixelHeight = 13;
 
     // Loads the guidance text of the start directory (a missing file is reported once).
-    explicit TVMemoform(App& app, QWidget* parent = nullptr);
+    explicit MemoWindow(App& app, QWidget* parent = nullptr);
 
     // Shows the model: visibility and a selection the main window asked for.
     void SyncFromModel();
@@ -37,8 +37,8 @@ public:
 
     QTextEdit* TextView() const { return richEdit_; }
     QMenuBar* MainMenu() const { return menu_; }
-    QAction* Altidverst1() const { return altidOverst_; }
-    QAction* Gem1() const { return gem_; }
+    QAction* Altidverst1() const { return alwaysOnTopItem_; }
+    QAction* Gem1() const { return saveItem_; }
 
     // Prints the memo on a printer that is set up already; a failed job is reported once.
     bool PrintOn(QPrinter& printer);
@@ -46,13 +46,13 @@ public:
     bool SaveAs(const QString& path, std::string* reason = nullptr);
 
 public slots:
-    void Altidverst1Click();  // "&Altid øverst"
-    void Slet1Click();        // "Kl&ip": the selection onto the clipboard and out of the text
-    void Marketalt1Click();   // "&Marker alt"
-    void Kopi1Click();        // "&Kopi"
-    void PrintText();         // "&Udskriv"
-    void Gem1Click();         // "&Gem"
-    void Luk1Click();         // "&Luk"
+    void ToggleAlwaysOnTop();  // "&Altid øverst"
+    void CutSelection();       // "Kl&ip": the selection onto the clipboard and out of the text
+    void SelectAllText();      // "&Marker alt"
+    void CopyAll();            // "&Kopi"
+    void PrintText();          // "&Udskriv"
+    void SaveText();           // "&Gem"
+    void CloseMemo();          // "&Luk"
 
 signals:
     // The window changed the model (its visibility or the status line's hint).
@@ -69,7 +69,7 @@ private:
     // Scrolls the selected heading to the top of the text view, at once or when the view
     // first has its size.
     void ShowSelectionAtTop();
-    void Rediger1Click();
+    void OnEditMenuOpened();
     void TakeFocus();
     void ShowHint(QAction* action);
     void TextChanged();
@@ -78,11 +78,11 @@ private:
     App& app_;
     QMenuBar* menu_ = nullptr;
     QTextEdit* richEdit_ = nullptr;
-    QAction* altidOverst_ = nullptr;
-    QAction* udskriv_ = nullptr;
-    QAction* kopi_ = nullptr;
-    QAction* slet_ = nullptr;
-    QAction* gem_ = nullptr;
+    QAction* alwaysOnTopItem_ = nullptr;
+    QAction* printItem_ = nullptr;
+    QAction* copyItem_ = nullptr;
+    QAction* cutItem_ = nullptr;
+    QAction* saveItem_ = nullptr;
     int selectionsShown_ = 0;    // the main window's selection requests already shown
     bool keepPlace_ = false;     // the next show keeps the window's place
     bool headingAtTop_ = false;  // the selected heading is kept at the view's top

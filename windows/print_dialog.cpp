@@ -270,7 +270,7 @@ void PrintCommands::Report(bool ok, const char* failure, const std::string& reas
 }
 
 void PrintCommands::PrintPicture() {
-    Filer1Click(app_);
+    OnFileMenuOpened(app_);
     const bool tableEnabled = app_.Window.PrintTableItem.Enabled;
     bool printed = false;
     bool ok = false;
@@ -311,7 +311,7 @@ void PrintCommands::PrintPicture() {
 }
 
 void PrintCommands::PrintDataLists() {
-    Filer1Click(app_);
+    OnFileMenuOpened(app_);
     std::optional<DataList> list = CurrentDataList(app_);
     if (!list) return;
     PrepareOutput();

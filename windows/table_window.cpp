@@ -43,7 +43,7 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
-TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindowFlags), app_(app) {
+TableWindow::TableWindow(App& app, QWidget* parent) : QWidget(parent, TableWindowFlags), app_(app) {
     setWindowTitle(FromUtf8(app_.Table.Caption));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -57,10 +57,10 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     QMenu* filer = menu_->addMenu(QStringLiteral("Fi&ler"));
     filer->menuAction()->setData(QStringLiteral("Udskriv tabel, ..."));
     connect(AddItem(filer, "&Udskriv", "Udskriver tabellen på printer"), &QAction::triggered, this,
-            &TVtabelForm::PrintTable);
+            &TableWindow::PrintTable);
     filer->addSeparator();
     connect(AddItem(filer, "&Luk", "Luk tabel, det betyder blot, at tabellen ikke vises."),
-            &QAction::triggered, this, &TVtabelForm::exit1Click);
+            &QAction::triggered, this, &TableWindow::exit1Click);
 
     QMenu* rediger = menu_->addMenu(QStringLiteral("R&ediger"));
     rediger->menuAction()->setData(QStringLiteral("Rediger: kopier,..."));
@@ -70,20 +70,20 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     // The table's own keys work while the table has the focus, also as a dock panel of the
     // main window, whose "Kopiér som billede" has the same key.
     kopi->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(kopi, &QAction::triggered, this, &TVtabelForm::Kopier1Click);
+    connect(kopi, &QAction::triggered, this, &TableWindow::CopyTable);
     QAction* markerAlt = AddItem(rediger, "&Marker alt",
                                  "Marker hele tabellen. bruges fx før kopiering til klippebord");
     markerAlt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     markerAlt->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(markerAlt, &QAction::triggered, this, &TVtabelForm::Markeralt1Click);
+    connect(markerAlt, &QAction::triggered, this, &TableWindow::SelectAllCells);
     // The menus' keys reach the form also while its menu bar is not in a window of its own.
     addAction(kopi);
     addAction(markerAlt);
     ownKeys_ = {kopi, markerAlt};
 
-    connect(menu_, &QMenuBar::hovered, this, &TVtabelForm::ShowHint);
-    connect(filer, &QMenu::hovered, this, &TVtabelForm::ShowHint);
-    connect(rediger, &QMenu::hovered, this, &TVtabelForm::ShowHint);
+    connect(menu_, &QMenuBar::hovered, this, &TableWindow::ShowHint);
+    connect(filer, &QMenu::hovered, this, &TableWindow::ShowHint);
+    connect(rediger, &QMenu::hovered, this, &TableWindow::ShowHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,7 +98,7 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     grid_->setAccessibleName(QStringLiteral("Tabel"));
     grid_->setObjectName(QStringLiteral("Grid"));
     grid_->move(GridLeft, GridTop);
-    connect(grid_, &ResultsGrid::MouseMoved, this, &TVtabelForm::TakeFocus);
+    connect(grid_, &ResultsGrid::MouseMoved, this, &TableWindow::TakeFocus);
     grid_->installEventFilter(this);
     connect(grid_, &ResultsGrid::SelectionChanged, this,
             [this](CellBlock block) { app_.Table.Select(block); });
@@ -106,13 +106,13 @@ TVtabelForm::TVtabelForm(App& app, QWidget* parent) : QWidget(parent, TableWindo
     SyncFromModel();
 }
 
-QAction* TVtabelForm::AddItem(QMenu* menu, const char* caption, const char* hint) {
+QAction* TableWindow::AddItem(QMenu* menu, const char* caption, const char* hint) {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setData(QString::fromUtf8(hint));
     return action;
 }
 
-void TVtabelForm::SyncFromModel() {
+void TableWindow::SyncFromModel() {
     const ResultsTable& table = app_.Table;
     setWindowTitle(FromUtf8(table.Caption));
 
@@ -140,12 +140,12 @@ void TVtabelForm::SyncFromModel() {
     if (table.Visible == frame->isHidden()) frame->setVisible(table.Visible);
 }
 
-QWidget* TVtabelForm::Frame() {
+QWidget* TableWindow::Frame() {
     if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) return dock;
     return this;
 }
 
-bool TVtabelForm::eventFilter(QObject* watched, QEvent* event) {
+bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
     // The table's own keys go to its menu, before the main window's keys of the same name.
     if (watched == grid_ && event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
@@ -168,13 +168,13 @@ bool TVtabelForm::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TVtabelForm::showEvent(QShowEvent* event) {
+void TableWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // A window restored from the task bar stays where it was; a dock panel stays in its place.
     if (!event->spontaneous() && Frame() == this) FormShow();
 }
 
-void TVtabelForm::FormShow() {
+void TableWindow::FormShow() {
     const QScreen* where = screen();
     if (where == nullptr) return;
     // The bottom-right corner of the screen's free area.
@@ -185,43 +185,43 @@ void TVtabelForm::FormShow() {
     move(area.left() + area.width() - frame.width(), area.top() + area.height() - frame.height());
 }
 
-void TVtabelForm::closeEvent(QCloseEvent* event) {
+void TableWindow::closeEvent(QCloseEvent* event) {
     // Closing only hides the window; it lives as long as the program.
     app_.Table.Visible = false;
     QWidget::closeEvent(event);
     emit ModelChanged();
 }
 
-void TVtabelForm::exit1Click() {
+void TableWindow::exit1Click() {
     app_.Table.Visible = false;
     hide();
     emit ModelChanged();
 }
 
-void TVtabelForm::mouseMoveEvent(QMouseEvent* event) {
+void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     TakeFocus();
     QWidget::mouseMoveEvent(event);
 }
 
-void TVtabelForm::TakeFocus() {
+void TableWindow::TakeFocus() {
     if (!isVisible()) return;
     if (!isActiveWindow() && Frame() == this) activateWindow();
     if (!grid_->hasFocus()) grid_->setFocus(Qt::MouseFocusReason);
 }
 
-void TVtabelForm::ShowHint(QAction* action) {
+void TableWindow::ShowHint(QAction* action) {
     if (action == nullptr) return;
     app_.DisplayHint(action->data().toString().toStdString());
     emit ModelChanged();
 }
 
-void TVtabelForm::Kopier1Click() {
+void TableWindow::CopyTable() {
     const std::string text =
         app_.Table.CopyText(app_.State.ListSeparator, app_.State.DecimalSeparator);
     QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 
-void TVtabelForm::Markeralt1Click() {
+void TableWindow::SelectAllCells() {
     app_.Table.SelectAll();
     grid_->SetSelection(app_.Table.Selection());
     // The selection shows while the grid has the focus.
@@ -229,14 +229,14 @@ void TVtabelForm::Markeralt1Click() {
     grid_->update();
 }
 
-void TVtabelForm::PrintTable() {
+void TableWindow::PrintTable() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     PrintOn(printer);
 }
 
-bool TVtabelForm::PrintOn(QPrinter& printer) {
+bool TableWindow::PrintOn(QPrinter& printer) {
     printer.setDocName(FromUtf8(app_.Table.Caption));
     bool ok = false;
     PrinterOutput output(printer);

@@ -20,7 +20,7 @@ namespace viv {
 
 class ResultsGrid;
 
-class TVtabelForm : public QWidget {
+class TableWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -29,7 +29,7 @@ public:
     static constexpr int GridTop = 12;
     static constexpr int FontPixelHeight = 13;
 
-    explicit TVtabelForm(App& app, QWidget* parent = nullptr);
+    explicit TableWindow(App& app, QWidget* parent = nullptr);
 
     // Shows the model: visibility, caption, sizes, cells and selection.
     void SyncFromModel();
@@ -48,9 +48,9 @@ public slots:
     // "&Udskriv": the print dialog, then the table on the chosen printer.
     void PrintTable();
     // "&Kopi": the selected block onto the clipboard as separated text.
-    void Kopier1Click();
+    void CopyTable();
     // "&Marker alt".
-    void Markeralt1Click();
+    void SelectAllCells();
     // "&Luk": the window is only hidden.
     void exit1Click();
 

@@ -35,8 +35,8 @@ StartupEnvironment Environment() {
 }
 
 struct Program {
-    std::unique_ptr<TvivarnonMenu> window =
-        std::make_unique<TvivarnonMenu>(AllSimulations(), Environment());
+    std::unique_ptr<MainWindow> window =
+        std::make_unique<MainWindow>(AllSimulations(), Environment());
     void Choose(std::uint16_t simulation) {
         for (const MenuDef& menu : MainMenu())
             for (const MenuItemDef& item : menu.Items)
@@ -164,7 +164,7 @@ TEST(Accessibility, ThePictureNamesTheSimulationAndDescribesItsTable) {
 
 TEST(Accessibility, TheTableWindowShowsItsCellsAsATable) {
     Program p;
-    TVtabelForm table(p.window->app());
+    TableWindow table(p.window->app());
     p.window->AttachTableWindow(&table);
     p.Choose(7);
     const ResultsTable& model = p.window->app().Table;

@@ -162,11 +162,11 @@ protected:
         QCoreApplication::setOrganizationName(oldOrganisation);
         QCoreApplication::setApplicationName(oldApplication);
     }
-    std::unique_ptr<TvivarnonMenu> Start() {
+    std::unique_ptr<MainWindow> Start() {
         StartupEnvironment env;
         env.StartDirectory = VIV_SOURCE_DIR "/data";
         env.SetupFileCandidates.clear();
-        auto window = std::make_unique<TvivarnonMenu>(AllSimulations(), env);
+        auto window = std::make_unique<MainWindow>(AllSimulations(), env);
         QSettings settings;
         RestoreWindowSettings(*window, settings);
         KeepWindowSettings(*window);
@@ -219,7 +219,7 @@ TEST(DesktopConventions, ShortcutsOfTheFileMenu) {
     StartupEnvironment env;
     env.StartDirectory = VIV_SOURCE_DIR "/data";
     env.SetupFileCandidates.clear();
-    TvivarnonMenu window(AllSimulations(), env);
+    MainWindow window(AllSimulations(), env);
     const std::pair<const char*, const char*> shortcuts[] = {{"Udskrivgraf1", "Ctrl+P"},
                                                              {"exit1", "Ctrl+Q"},
                                                              {"Gembillede1", "Ctrl+S"},

@@ -34,7 +34,7 @@ const QImage& Picture(App& app) {
     return dynamic_cast<RasterCanvas&>(*app.Image).Image();
 }
 
-void Choose(TvivarnonMenu& window, std::uint16_t simulation) {
+void Choose(MainWindow& window, std::uint16_t simulation) {
     for (const MenuDef& menu : MainMenu())
         for (const MenuItemDef& item : menu.Items)
             if (item.Simulation == simulation)
@@ -61,7 +61,7 @@ TEST(HighDpi, TextIsSizedAtTheScreensResolution) {
 }
 
 TEST(HighDpi, ThePictureIsDrawnInDevicePixelsAndShownOneToOne) {
-    auto window = std::make_unique<TvivarnonMenu>(AllSimulations(), Environment());
+    auto window = std::make_unique<MainWindow>(AllSimulations(), Environment());
     window->show();
     QApplication::processEvents();
     const double ratio = window->devicePixelRatioF();

@@ -52,13 +52,13 @@ StartupEnvironment Environment(std::string startDirectory) {
 
 // The program as it starts: main window, then the table window.
 struct Program {
-    std::unique_ptr<TvivarnonMenu> window;
-    std::unique_ptr<TVtabelForm> table;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<TableWindow> table;
 
     explicit Program(std::string startDirectory = VIV_SOURCE_DIR "/data") {
-        window = std::make_unique<TvivarnonMenu>(AllSimulations(),
-                                                 Environment(std::move(startDirectory)));
-        table = std::make_unique<TVtabelForm>(window->app());
+        window =
+            std::make_unique<MainWindow>(AllSimulations(), Environment(std::move(startDirectory)));
+        table = std::make_unique<TableWindow>(window->app());
         window->AttachTableWindow(table.get());
     }
     ~Program() {

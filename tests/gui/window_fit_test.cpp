@@ -41,9 +41,9 @@ namespace {
 // The program as it starts, with the memo and the table docked, on a system whose
 // decimal separator is a comma.
 struct Program {
-    std::unique_ptr<TvivarnonMenu> window;
-    std::unique_ptr<TVMemoform> memo;
-    std::unique_ptr<TVtabelForm> table;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<MemoWindow> memo;
+    std::unique_ptr<TableWindow> table;
 
     Program() {
         StartupEnvironment env;
@@ -51,9 +51,9 @@ struct Program {
         env.ListSeparatorSetting = ";";
         env.DecimalSeparatorSetting = ",";
         env.SetupFileCandidates.clear();
-        window = std::make_unique<TvivarnonMenu>(AllSimulations(), env);
-        memo = std::make_unique<TVMemoform>(window->app());
-        table = std::make_unique<TVtabelForm>(window->app());
+        window = std::make_unique<MainWindow>(AllSimulations(), env);
+        memo = std::make_unique<MemoWindow>(window->app());
+        table = std::make_unique<TableWindow>(window->app());
         window->AttachTableWindow(table.get());
         window->AttachMemoWindow(memo.get());
         window->show();

@@ -31,7 +31,7 @@
 namespace viv {
 namespace {
 
-QAction* Item(TVMemoform& form, const QString& caption) {
+QAction* Item(MemoWindow& form, const QString& caption) {
     for (QAction* top : form.MainMenu()->actions()) {
         if (top->menu() == nullptr) continue;
         for (QAction* a : top->menu()->actions())
@@ -44,7 +44,7 @@ class MemoForm : public ::testing::Test {
 protected:
     test::StartedApp started{VIV_SOURCE_DIR "/data"};
     App& app = started.app;
-    TVMemoform form{app};
+    MemoWindow form{app};
     QTextEdit* edit = form.TextView();
 
     void SetText(const QString& text) {
@@ -53,7 +53,7 @@ protected:
     }
     std::string Copied() {
         QGuiApplication::clipboard()->setText(QStringLiteral("old"));
-        form.Kopi1Click();
+        form.CopyAll();
         return QGuiApplication::clipboard()->text().toStdString();
     }
 };
@@ -89,10 +89,10 @@ TEST_F(MemoForm, TheMenuHoldsItsItemsInOrder) {
 }
 
 TEST_F(MemoForm, AlwaysOnTopSwitchesBackAndForth) {
-    form.Altidverst1Click();
+    form.ToggleAlwaysOnTop();
     EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(form.Altidverst1()->isChecked());
-    form.Altidverst1Click();
+    form.ToggleAlwaysOnTop();
     EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(form.Altidverst1()->isChecked());
 }
@@ -105,9 +105,9 @@ TEST_F(MemoForm, CopyTakesTheWholeTextWithTheListSeparator) {
     c.setPosition(4, QTextCursor::KeepAnchor);  // a selection does not narrow the copy
     edit->setTextCursor(c);
     EXPECT_EQ(Copied(), "farve\tn\tv\r\nrød\t1.331\t42.4\r\n\r\nslut\r\n");
-    form.Marketalt1Click();
+    form.SelectAllText();
     EXPECT_EQ(edit->textCursor().selectedText().size(), edit->toPlainText().size());
-    form.Slet1Click();
+    form.CutSelection();
     EXPECT_TRUE(edit->document()->isEmpty());
     EXPECT_TRUE(app.Memo.Text.empty());
     EXPECT_EQ(Copied(), "");
@@ -166,7 +166,7 @@ TEST_F(MemoForm, PrintsAndSavesTheText) {
 
 TEST_F(MemoForm, LukAndClosingHideTheWindowOnly) {
     form.show();
-    form.Luk1Click();
+    form.CloseMemo();
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(app.Memo.Visible);
     app.ShowMemoClick();

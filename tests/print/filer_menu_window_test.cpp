@@ -21,12 +21,12 @@ namespace viv {
 namespace {
 
 struct Window {
-    std::unique_ptr<TvivarnonMenu> window;
+    std::unique_ptr<MainWindow> window;
     Window() {
         StartupEnvironment env;
         env.StartDirectory = VIV_SOURCE_DIR "/data";
         env.SetupFileCandidates.clear();
-        window = std::make_unique<TvivarnonMenu>(AllSimulations(), env);
+        window = std::make_unique<MainWindow>(AllSimulations(), env);
     }
     QAction* Action(const char* name) {
         return window->findChild<QAction*>(QString::fromLatin1(name));

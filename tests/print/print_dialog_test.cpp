@@ -149,7 +149,7 @@ TEST(FilerCopies, BitmapIsTheScreenPictureAndMetafileAnSvgOfTheSameFigures) {
 
 TEST(HelpWindow, OpensTheDocumentAtATopicAndReportsAMissingOne) {
     test::TestHost host;
-    THelpForm help(host, VIV_SOURCE_DIR "/data");
+    HelpWindow help(host, VIV_SOURCE_DIR "/data");
     ASSERT_TRUE(help.ShowTopic("udskriv"));
     EXPECT_TRUE(help.isVisible());
     EXPECT_TRUE(help.screen()->availableGeometry().contains(help.frameGeometry()))
@@ -159,7 +159,7 @@ TEST(HelpWindow, OpensTheDocumentAtATopicAndReportsAMissingOne) {
 
     // Beside neither the start directory nor the program (the tests' own folder).
     if (FindHelpFile("/nonexistent-vivarnon-dir").isEmpty()) {
-        THelpForm missing(host, "/nonexistent-vivarnon-dir");
+        HelpWindow missing(host, "/nonexistent-vivarnon-dir");
         EXPECT_FALSE(missing.ShowTopic(""));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].first, "Vivarnon.html ikke fundet");

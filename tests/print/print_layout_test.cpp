@@ -96,14 +96,14 @@ TEST(FilerMenu, DataIsOnlyForTheSimulationsWithAListAndTableOnlyWithATable) {
     for (int n = 2; n <= 43; ++n) {
         if (n == 13) continue;
         s.app.MenuEntry(static_cast<std::uint16_t>(n));
-        Filer1Click(s.app);
+        OnFileMenuOpened(s.app);
         EXPECT_EQ(s.app.Window.PrintDataItem.Enabled, withList.count(n) == 1) << n;
         EXPECT_EQ(s.app.Window.PrintTableItem.Enabled,
                   Shows(s.app.Window.ShownButtons, Buttons::Table))
             << n;
     }
     s.app.MenuEntry(2);
-    Filer1Click(s.app);
+    OnFileMenuOpened(s.app);
     EXPECT_FALSE(s.app.Window.PrintDataItem.Enabled);
 }
 

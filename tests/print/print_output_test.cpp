@@ -78,7 +78,7 @@ TEST_F(PrintFiles, EverySimulationPrintsItsPictureAndItsTableUnderIt) {
         Scripted s;
         const fs::path pdf = dir / ("sim" + std::to_string(n) + ".pdf");
         ASSERT_EQ(s.Run("select " + std::to_string(n) + "\n"), 0);
-        Filer1Click(s.app);
+        OnFileMenuOpened(s.app);
         const bool table = s.app.Window.PrintTableItem.Enabled;
         ASSERT_EQ(s.Run(std::string("print ") + pdf.string() + (table ? " table" : "") + "\n"), 0)
             << n << s.err.str();

@@ -81,7 +81,7 @@ void Drag(QWidget* w, QPoint from, QPoint to) {
     Release(w, to);
 }
 
-QAction* MenuItem(TVtabelForm& form, const QString& menu, const QString& item) {
+QAction* MenuItem(TableWindow& form, const QString& menu, const QString& item) {
     for (QAction* top : form.MainMenu()->actions()) {
         if (top->text() != menu || top->menu() == nullptr) continue;
         for (QAction* a : top->menu()->actions())
@@ -94,7 +94,7 @@ class TableForm : public ::testing::Test {
 protected:
     test::StartedApp started;
     App& app = started.app;
-    TVtabelForm form{app};
+    TableWindow form{app};
     ResultsGrid* grid = form.Grid();
 
     void SetupTable(int rows, int columns) {
@@ -102,7 +102,7 @@ protected:
         form.SyncFromModel();
     }
     std::string Copied() {
-        form.Kopier1Click();
+        form.CopyTable();
         return QGuiApplication::clipboard()->text().toStdString();
     }
     // A filled table: "n" header with a point, values with points, one cell left empty.
@@ -173,7 +173,7 @@ TEST_F(TableForm, CopyUsesTheSystemsSeparators) {
     FillSample();
     app.State.ListSeparator = ';';
     app.State.DecimalSeparator = ',';
-    form.Markeralt1Click();
+    form.SelectAllCells();
     EXPECT_EQ(app.Table.Selection().Right, 2);
     EXPECT_EQ(app.Table.Selection().Bottom, 3);
     // Headers as they stand; values with the first point replaced, empty as 0,0.
@@ -245,7 +245,7 @@ TEST_F(TableForm, RowsResizeByDraggingTheirLineInTheHeaderColumn) {
 // value selected; and a grid without the focus shows no highlighted cell.
 TEST_F(TableForm, ASelectionDoesNotCarryOverAndShowsOnlyWithTheFocus) {
     FillSample();
-    form.Markeralt1Click();
+    form.SelectAllCells();
     ASSERT_EQ(app.Table.Selection().Bottom, 3);
     const QColor highlight = grid->palette().color(QPalette::Highlight);
     const QImage unfocused = grid->grab().toImage();
@@ -301,7 +301,7 @@ TEST_F(TableForm, HiddenUntilVisTabelThenShownOnEverySetup) {
     QAction* luk = MenuItem(form, "Fi&ler", "&Luk");
     ASSERT_NE(luk, nullptr);
     int changes = 0;
-    QObject::connect(&form, &TVtabelForm::ModelChanged, [&] { ++changes; });
+    QObject::connect(&form, &TableWindow::ModelChanged, [&] { ++changes; });
     luk->trigger();
     EXPECT_FALSE(app.Table.Visible);
     EXPECT_FALSE(form.isVisible());
@@ -328,7 +328,7 @@ TEST_F(TableForm, MenuItemsAndTheirHints) {
     ASSERT_NE(MenuItem(form, "R&ediger", "&Marker alt"), nullptr);
 
     int changes = 0;
-    QObject::connect(&form, &TVtabelForm::ModelChanged, [&] { ++changes; });
+    QObject::connect(&form, &TableWindow::ModelChanged, [&] { ++changes; });
     kopi->hover();
     EXPECT_EQ(app.Window.StatusCaption,
               "    Kopierer den markerede del af tabellen til klippebordet.");
