@@ -64,6 +64,22 @@ WorldWindow ShowingHeights(const WorldWindow& w, double lowest, double highest) 
     return out;
 }
 
+InsetMapping::InsetMapping(World& world, Fraction fromLeft, Fraction fromTop,
+                           const WorldWindow& window)
+    : world_(world) {
+    world.PictureMarginX = static_cast<std::uint16_t>((fromLeft.numerator * world.PictureWidth) /
+                                                      fromLeft.denominator);
+    world.PictureMarginY =
+        static_cast<std::uint16_t>((fromTop.numerator * world.PictureHeight) / fromTop.denominator);
+    world.SetWorldWindow(window.xmin, window.xmax, window.ymin, window.ymax);
+}
+
+InsetMapping::~InsetMapping() {
+    world_.PictureMarginX = 0;
+    world_.PictureMarginY = 0;
+    world_.SetWorldWindow(world_.WorldXMin, world_.WorldXMax, world_.WorldYMin, world_.WorldYMax);
+}
+
 void ClearPicture(World& world) {
     if (world.Screen == nullptr) return;
     TCanvas& c = *world.Screen;

@@ -89,6 +89,23 @@ struct WorldWindow {
 // proportion, so the figure keeps its shape in a wide picture. Unchanged where it fits.
 WorldWindow ShowingHeights(const WorldWindow& w, double lowest, double highest);
 
+// An inset graph's mapping for as long as the object lives: `window` shown in the part of
+// the picture right of and below the given fractions of its width and height (margins in
+// whole pixels, rounded down); the simulation's own window, without margins, once it ends.
+class InsetMapping {
+public:
+    struct Fraction {
+        int numerator = 0, denominator = 1;
+    };
+    InsetMapping(World& world, Fraction fromLeft, Fraction fromTop, const WorldWindow& window);
+    ~InsetMapping();
+    InsetMapping(const InsetMapping&) = delete;
+    InsetMapping& operator=(const InsetMapping&) = delete;
+
+private:
+    World& world_;
+};
+
 // Fills the whole on-screen picture white.
 void ClearPicture(World& world);
 

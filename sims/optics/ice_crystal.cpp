@@ -12,6 +12,7 @@
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
+#include "sims/optics/deviation_graph.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
@@ -28,10 +29,6 @@ constexpr double DeviationArcRadius = 2;
 constexpr double NormalHalf = 1;  // the normals reach 1 unit to either side
 constexpr double Tiny = 1e-9;
 
-// The inset graph: i across, v upwards, both in degrees.
-constexpr double GraphIMin = -5, GraphIMax = 90;
-constexpr double GraphVMin = -10, GraphVMax = 80;
-constexpr double GraphStep = 20;
 constexpr int FirstCurveIncidence = 1, LastCurveIncidence = 89;
 constexpr int LastIncidence = 89;
 
@@ -59,36 +56,12 @@ double CurrentIndex(const App& app) {
 
 // --- The inset graph ---
 
-void EnterGraph(World& map) {
-    map.PictureMarginX = static_cast<std::uint16_t>((2 * map.PictureWidth) / 3);
-    map.PictureMarginY = static_cast<std::uint16_t>((2 * map.PictureHeight) / 3);
-    map.SetWorldWindow(GraphIMin, GraphIMax, GraphVMin, GraphVMax);
-}
-
-void LeaveGraph(World& map) {
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
-}
-
-void DrawGraphAxes(App& app, TCanvas& canvas) {
-    World& map = app.Map;
-    EnterGraph(map);
-    SetLensPen(canvas, map, clBlack);
-    canvas.Brush.Style = bsClear;
-    canvas.Font.Color = clBlack;
-    DrawAxes(map, 0, 0, "°", 0, 0, GraphStep, GraphStep, "°", false, canvas);
-    WriteAxisNames(map, canvas, 0, 0, "i", "v");
-    canvas.Pen.Width = map.PenWidth;
-    LeaveGraph(map);
-}
-
 // The deviation against i for the current colour: one polyline through the whole degrees
 // at which the ray emerges, broken where it does not.
 void DrawCurve(App& app, TCanvas& canvas) {
     World& map = app.Map;
     const double n = CurrentIndex(app);
-    EnterGraph(map);
+    const InsetMapping graph = DeviationGraph(map);
     SetLensPen(canvas, map, CurveColour);
     std::vector<TPoint> piece;
     const auto flush = [&] {
@@ -103,7 +76,6 @@ void DrawCurve(App& app, TCanvas& canvas) {
             flush();
     }
     flush();
-    LeaveGraph(map);
 }
 
 // --- The crystal and the ray ---
@@ -133,10 +105,9 @@ void DrawMarks(const World& map, TCanvas& canvas, const IceRay& ray) {
 
 void DrawCurrentPoint(App& app, TCanvas& canvas, int i, double v) {
     World& map = app.Map;
-    EnterGraph(map);
+    const InsetMapping graph = DeviationGraph(map);
     SetLensPen(canvas, map, MarkColour);
-    DrawPath(map, canvas, {{static_cast<double>(i), 0}, {static_cast<double>(i), v * DegPerRad}});
-    LeaveGraph(map);
+    DrawDeviationGraphPoint(map, canvas, i, v * DegPerRad);
 }
 
 // The ray, its normals and marks and the graph's current point. Drawing it again
@@ -246,7 +217,7 @@ void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         s.CurrentColour = std::clamp(s.CurrentColour, 1, 3);
         ReadControls(app);
         DrawCrystal(map, canvas);
-        DrawGraphAxes(app, canvas);
+        DrawDeviationGraphAxes(app.Map, canvas);
         DrawCurve(app, canvas);
         DrawRay(app, canvas);
         WriteTable(app);

@@ -15,6 +15,7 @@
 #include "library/format.h"
 #include "library/substance_table.h"
 #include "library/trig.h"
+#include "sims/optics/deviation_graph.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -35,10 +36,6 @@ constexpr double IncidenceLength = 6;  // the dotted continuation of the inciden
 constexpr double DeviationArcRadius = 2;
 constexpr const char* NamePadding = "     ";
 
-// The inset graph: i across, v upwards, both in degrees.
-constexpr double GraphIMin = -5, GraphIMax = 90;
-constexpr double GraphVMin = -10, GraphVMax = 80;
-constexpr double GraphStep = 20;
 constexpr int FirstIncidence = 1, LastIncidence = 89;  // degrees, the scroll bar's range
 
 // How far the blue ray (F4) must lie from the red one before it is drawn: a pixel and a
@@ -68,31 +65,6 @@ void SetPen(TCanvas& canvas, const World& map, TColor colour, TPenStyle style = 
 
 // --- The inset graph ---
 
-void EnterGraph(World& map) {
-    map.PictureMarginX = static_cast<std::uint16_t>((2 * map.PictureWidth) / 3);
-    map.PictureMarginY = static_cast<std::uint16_t>((2 * map.PictureHeight) / 3);
-    map.SetWorldWindow(GraphIMin, GraphIMax, GraphVMin, GraphVMax);
-}
-
-void LeaveGraph(World& map) {
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
-}
-
-// The axes and their names; drawn once on the white picture.
-void DrawGraphAxes(App& app, TCanvas& canvas) {
-    World& map = app.Map;
-    EnterGraph(map);
-    SetPen(canvas, map, clBlack);
-    canvas.Brush.Style = bsClear;
-    canvas.Font.Color = clBlack;
-    DrawAxes(map, 0, 0, "°", 0, 0, GraphStep, GraphStep, "°", false, canvas);
-    WriteAxisNames(map, canvas, 0, 0, "i", "v");
-    canvas.Pen.Width = map.PenWidth;
-    LeaveGraph(map);
-}
-
 // The deviation against the angle of incidence for index n: one point for every whole
 // degree at which the ray emerges.
 void DrawDeviationCurve(const World& map, TCanvas& canvas, double p, double n) {
@@ -109,14 +81,13 @@ void DrawCurves(App& app, TCanvas& canvas) {
     World& map = app.Map;
     const SubstanceRow& s = CurrentSubstance(app);
     const double p = PrismOf(app).Apex;
-    EnterGraph(map);
+    const InsetMapping graph = DeviationGraph(map);
     if (app.State.ShowAxes) {
         SetPen(canvas, map, BlueRayColour);
         DrawDeviationCurve(map, canvas, p, s.SubstanceIndexBlue);
     }
     SetPen(canvas, map, RedRayColour);
     DrawDeviationCurve(map, canvas, p, s.SubstanceIndexRed);
-    LeaveGraph(map);
 }
 
 // --- The prism and the substance's name ---
@@ -259,10 +230,9 @@ void DrawDeviationMarks(const World& map, TCanvas& canvas, const PrismRay& ray, 
 // The current angle in the graph: a blue line from the i axis up to the deviation.
 void DrawCurrentPoint(App& app, TCanvas& canvas, int i, double v) {
     World& map = app.Map;
-    EnterGraph(map);
+    const InsetMapping graph = DeviationGraph(map);
     SetPen(canvas, map, MarkColour);
-    DrawPath(map, canvas, {{static_cast<double>(i), 0}, {static_cast<double>(i), v * DegPerRad}});
-    LeaveGraph(map);
+    DrawDeviationGraphPoint(map, canvas, i, v * DegPerRad);
 }
 
 // Everything that follows the angle of incidence: the rays, the normals, the marks and
@@ -317,7 +287,7 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     prism.Incidence =
         std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
     DrawPrismOutline(map, canvas, prism.Apex);
-    DrawGraphAxes(app, canvas);
+    DrawDeviationGraphAxes(app.Map, canvas);
     DrawCurves(app, canvas);
     WriteName(map, canvas, CurrentSubstance(app));
     DrawRays(app, canvas);
