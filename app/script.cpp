@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/about.h"
+#include "app/catalogue.h"
 #include "app/drawing_scale.h"
 #include "app/memo_text.h"
 #include "app/menu_items.h"
@@ -84,8 +85,9 @@ public:
         } else if (command == "select") {
             NoMoreThan(w, 2);
             const long n = Number(w, 1, "simulation number");
-            if (n < 1 || n > 43 || n == 13)
-                throw BadLine{"no simulation " + w[1] + " (1..43, not 13)"};
+            if (!app_.catalogue().Has(n))
+                throw BadLine{"no simulation " + w[1] + " (" + app_.catalogue().NumbersText() +
+                              ")"};
             app_.MenuEntry(static_cast<std::uint16_t>(n));
         } else if (const ControlName* c = FindControl(command)) {
             NoMoreThan(w, 2);
@@ -219,7 +221,7 @@ public:
             // each shown entry indented with its mnemonic letter and shortcut.
             NoMoreThan(w, 1);
             app_.OnViewMenuOpened();
-            for (const MenuDef& menu : MainMenu()) {
+            for (const MenuDef& menu : MainMenu(app_.catalogue())) {
                 out_ << menu.Caption << '\t' << MnemonicOf(menu.Caption) << '\n';
                 for (const MenuItemDef& item : menu.Items) {
                     if (item.Caption == "-" || item.Hidden) continue;
