@@ -22,6 +22,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -126,6 +127,7 @@ TVMemoform::TVMemoform(App& app, QWidget* parent)
     richEdit_->setPalette(palette);
     richEdit_->viewport()->setMouseTracking(true);
     richEdit_->viewport()->installEventFilter(this);
+    richEdit_->verticalScrollBar()->installEventFilter(this);
     richEdit_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -160,14 +162,21 @@ void TVMemoform::SyncFromModel() {
     const int last = richEdit_->document()->characterCount() - 1;
     const int start = std::min(ToDocumentPosition(memo.Text, memo.SelStart), last);
     const int end = std::min(ToDocumentPosition(memo.Text, memo.SelStart + memo.SelLength), last);
-    // Scrolled from the end back to the heading, the guidance opens at the window's top.
-    richEdit_->moveCursor(QTextCursor::End);
-    richEdit_->ensureCursorVisible();
     QTextCursor cursor(richEdit_->document());
     cursor.setPosition(end);
     cursor.setPosition(start, QTextCursor::KeepAnchor);
     richEdit_->setTextCursor(cursor);
-    richEdit_->ensureCursorVisible();
+    ShowSelectionAtTop();
+}
+
+void TVMemoform::ShowSelectionAtTop() {
+    // The heading stays at the top while the window is laid out and sized (its text is
+    // laid out anew at each width), until the reader scrolls.
+    headingAtTop_ = true;
+    QTextCursor heading = richEdit_->textCursor();
+    heading.setPosition(heading.selectionStart());
+    QScrollBar* bar = richEdit_->verticalScrollBar();
+    bar->setValue(bar->value() + richEdit_->cursorRect(heading).top());
 }
 
 void TVMemoform::TextChanged() {
@@ -176,6 +185,10 @@ void TVMemoform::TextChanged() {
 
 void TVMemoform::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (headingAtTop_)
+        QTimer::singleShot(0, this, [this] {
+            if (headingAtTop_) ShowSelectionAtTop();
+        });
     // Shown again after "&Altid øverst", the window stays where it was; a dock panel stays
     // in its place.
     if (!event->spontaneous() && !std::exchange(keepPlace_, false) && Frame() == this) FormShow();
@@ -202,6 +215,14 @@ void TVMemoform::mouseMoveEvent(QMouseEvent* event) {
 
 bool TVMemoform::eventFilter(QObject* watched, QEvent* event) {
     if (watched == richEdit_->viewport() && event->type() == QEvent::MouseMove) TakeFocus();
+    // Once the reader scrolls, clicks or types, the text stays where he puts it.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Wheel || type == QEvent::MouseButtonPress || type == QEvent::KeyPress)
+        headingAtTop_ = false;
+    if (watched == richEdit_->viewport() && event->type() == QEvent::Resize && headingAtTop_)
+        QTimer::singleShot(0, this, [this] {
+            if (headingAtTop_) ShowSelectionAtTop();
+        });
     // Ctrl+C and Ctrl+X belong to the menu ("&Kopi" copies the whole memo, "Kl&ip" cuts
     // the selection), not to the text widget's own copy and cut; the keys of the main
     // window (F2..F6, Ctrl+K, Ctrl+F, Ctrl+W) reach the simulation, not the text.

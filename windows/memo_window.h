@@ -66,6 +66,9 @@ protected:
 
 private:
     void FormShow();
+    // Scrolls the selected heading to the top of the text view, at once or when the view
+    // first has its size.
+    void ShowSelectionAtTop();
     void Rediger1Click();
     void TakeFocus();
     void ShowHint(QAction* action);
@@ -80,8 +83,9 @@ private:
     QAction* kopi_ = nullptr;
     QAction* slet_ = nullptr;
     QAction* gem_ = nullptr;
-    int selectionsShown_ = 0;  // the main window's selection requests already shown
-    bool keepPlace_ = false;   // the next show keeps the window's place
+    int selectionsShown_ = 0;    // the main window's selection requests already shown
+    bool keepPlace_ = false;     // the next show keeps the window's place
+    bool headingAtTop_ = false;  // the selected heading is kept at the view's top
 };
 
 }  // namespace viv

@@ -163,18 +163,27 @@ PointD EllipsePoint(const EllipseBox& box, double t) {
     return {box.cx + box.a * std::cos(t), box.cy - box.b * std::sin(t)};
 }
 
-std::vector<PointD> SampleArc(const EllipseBox& box, double t0, double sweep, double tolerance) {
+int ArcChordCount(const EllipseBox& box, double sweep, double tolerance) {
     const double r = std::max({box.a, box.b, 1e-3});
     const double dt = std::sqrt(8.0 * tolerance / r);
     double n = std::ceil(sweep / std::max(dt, 1e-12));
     n = std::max(n, std::ceil(sweep / (kPi / 32.0)));
     n = std::clamp(n, 1.0, static_cast<double>(1 << 18));
-    const int count = static_cast<int>(n);
-    std::vector<PointD> points;
-    points.reserve(static_cast<std::size_t>(count) + 1);
+    return static_cast<int>(n);
+}
+
+void ArcOffsets(double a, double b, double t0, double sweep, int count, std::vector<PointD>& out) {
+    out.resize(static_cast<std::size_t>(count) + 1);
     for (int i = 0; i <= count; ++i) {
-        points.push_back(EllipsePoint(box, t0 + sweep * i / count));
+        const double t = t0 + sweep * i / count;
+        out[static_cast<std::size_t>(i)] = {a * std::cos(t), b * std::sin(t)};
     }
+}
+
+std::vector<PointD> SampleArc(const EllipseBox& box, double t0, double sweep, double tolerance) {
+    std::vector<PointD> points;
+    ArcOffsets(box.a, box.b, t0, sweep, ArcChordCount(box, sweep, tolerance), points);
+    for (PointD& p : points) p = {box.cx + p.x, box.cy - p.y};
     return points;
 }
 

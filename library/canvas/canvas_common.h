@@ -85,6 +85,11 @@ PointD EllipsePoint(const EllipseBox& box, double t);  // on the outline curve (
 // Points along the outline curve from parametric angle t0 over sweep (counter-clockwise
 // on the picture), chord error at most `tolerance` pixels; both ends included.
 std::vector<PointD> SampleArc(const EllipseBox& box, double t0, double sweep, double tolerance);
+// SampleArc in two steps, for a caller that keeps the offsets of equal arcs: the number
+// of chords, and the count + 1 points' offsets (a cos t, b sin t) from the centre, y
+// upwards. The point is (cx + offset.x, cy - offset.y), the same double as SampleArc's.
+int ArcChordCount(const EllipseBox& box, double sweep, double tolerance);
+void ArcOffsets(double a, double b, double t0, double sweep, int count, std::vector<PointD>& out);
 
 // The canvas font: a sans-serif family that exists on the system, the given pixel size.
 QFont MakeFont(const TFont& font, int pixelSize, bool antialias);

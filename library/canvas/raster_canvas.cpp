@@ -8,7 +8,9 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -17,6 +19,10 @@
 #include <utility>
 
 #include "library/canvas/canvas_common.h"
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace viv {
 
@@ -365,13 +371,198 @@ void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t
     finish();
 }
 
+bool InRect(PointD p, const RectD& r) {
+    return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+}
+
+// The short steps of whole pixels, at most kMostStep each way, that a polyline's
+// segments mostly are (a wave's arcs are drawn through points two pixels apart).
+constexpr int kMostStep = 4;
+constexpr int kStepSide = 2 * kMostStep + 1;
+constexpr std::size_t kShortSteps = kStepSide * kStepSide;
+// The index of step (dx, dy) among the short steps, or none.
+std::optional<std::size_t> ShortStep(double dx, double dy) {
+    if (!(std::abs(dx) <= kMostStep && std::abs(dy) <= kMostStep && dx == std::floor(dx) &&
+          dy == std::floor(dy)))
+        return std::nullopt;
+    return static_cast<std::size_t>((static_cast<int>(dx) + kMostStep) * kStepSide +
+                                    static_cast<int>(dy) + kMostStep);
+}
+
+// The wide pen's half width across each segment of a path, (-dy, dx) / |(dx, dy)| * h,
+// none for a segment of no length; for the short steps worked out once a path, the same
+// doubles each time.
+class SegmentNormals {
+public:
+    explicit SegmentNormals(double h) : h_(h) {}
+
+    std::optional<PointD> Of(double dx, double dy) {
+        const std::optional<std::size_t> step = ShortStep(dx, dy);
+        if (!step) return Across(dx, dy);
+        if (!known_[*step]) {
+            known_[*step] = true;
+            normals_[*step] = Across(dx, dy);
+        }
+        return normals_[*step];
+    }
+
+private:
+    std::optional<PointD> Across(double dx, double dy) const {
+        const double len = std::hypot(dx, dy);
+        if (len < 1e-12) return std::nullopt;
+        return PointD{-dy / len * h_, dx / len * h_};
+    }
+
+    double h_;
+    std::array<bool, kShortSteps> known_{};
+    std::array<std::optional<PointD>, kShortSteps> normals_;
+};
+
+// A wide pen's whole ellipse draws the same pixels, moved, wherever its box lies, as long
+// as the work stays among numbers of one binade: there the doubles are whole multiples of
+// one step, and moving every position by a whole pixel moves every sum and its rounding
+// with it (ties too, a pixel being an even number of steps); differences of positions,
+// which are exact there, and everything worked from them (the arc's offsets, the
+// normals, the square roots) do not change at all. So the marks of one such ellipse can
+// be kept and put down again for another of the same size and pen in the same binades,
+// which a shower of drops draws hundreds of.
+struct OutlineKey {
+    int width = 0, height = 0;  // the box's, pixels
+    int penWidth = 0;
+    int binadeX = 0, binadeY = 0;  // the bit widths of every position of the work
+    friend bool operator==(const OutlineKey&, const OutlineKey&) = default;
+};
+
+// The bit width shared by the whole numbers lo .. hi (lo >= 1), so by every position
+// between them, or 0 where they differ.
+int Binade(std::int64_t lo, std::int64_t hi) {
+    const auto bits = std::bit_width(static_cast<std::uint64_t>(lo));
+    return bits == std::bit_width(static_cast<std::uint64_t>(hi)) ? static_cast<int>(bits) : 0;
+}
+
+// How far beyond its box the work on a wide pen's ellipse reaches (the pen, the even
+// pen's half-pixel shift, the disc's and the clipping's margins), pixels.
+int OutlineReach(int penWidth) {
+    return penWidth + 4;
+}
+
+// The key of a wide pen's whole ellipse in box e on a w x h picture, or none where its
+// marks cannot be used again: the work must lie in the picture (so that nothing is
+// clipped) and at positions of one binade each way, from 1 on.
+std::optional<OutlineKey> OutlineKeyOf(const EllipseBox& e, int penWidth, int w, int h) {
+    const std::int64_t reach = OutlineReach(penWidth);
+    const std::int64_t left = e.x1 - reach, right = e.x2 + reach;
+    const std::int64_t top = e.y1 - reach, bottom = e.y2 + reach;
+    if (left < 1 || top < 1 || right >= w || bottom >= h) return std::nullopt;
+    const int bx = Binade(left, right), by = Binade(top, bottom);
+    if (bx == 0 || by == 0) return std::nullopt;
+    return OutlineKey{e.x2 - e.x1, e.y2 - e.y1, penWidth, bx, by};
+}
+
+// The kept marks of a wide pen's quadrilaterals along short segments between whole
+// pixels, with the disc at the segment's end, as row spans from the segment's start, by
+// direction, pen and binades (moved by whole pixels they stay the same, as a kept ellipse
+// does): the wavelets of a clock tick are thousands of such segments in a few directions.
+class SegmentStamps {
+public:
+    using Span = std::array<int, 3>;  // row, first and last column from the start
+
+    // The key of segment a -> b on a w x h picture, or none where its marks cannot be
+    // kept: a short step from a whole pixel, and the work in the picture and in one
+    // binade each way.
+    static std::optional<std::uint64_t> KeyOf(PointD a, PointD b, int penWidth, int w, int h) {
+        const std::optional<std::size_t> step = ShortStep(b.x - a.x, b.y - a.y);
+        if (!step || a.x != std::floor(a.x) || a.y != std::floor(a.y)) return std::nullopt;
+        const std::int64_t reach = OutlineReach(penWidth) + kMostStep;
+        const auto x = static_cast<std::int64_t>(a.x), y = static_cast<std::int64_t>(a.y);
+        if (x - reach < 1 || y - reach < 1 || x + reach >= w || y + reach >= h) return std::nullopt;
+        const int bx = Binade(x - reach, x + reach), by = Binade(y - reach, y + reach);
+        if (bx == 0 || by == 0) return std::nullopt;
+        return ((static_cast<std::uint64_t>(penWidth) * kShortSteps + *step) << 16) |
+               static_cast<std::uint64_t>(bx << 8 | by);
+    }
+
+    // Spans recorded in the picture made relative to (x, y), those of a row that meet or
+    // touch made one.
+    static void Merge(std::vector<Span>& spans, int x, int y) {
+        std::sort(spans.begin(), spans.end());
+        std::size_t kept = 0;
+        for (const Span& span : spans) {
+            if (kept > 0 && spans[kept - 1][0] == span[0] && span[1] <= spans[kept - 1][2] + 1) {
+                spans[kept - 1][2] = std::max(spans[kept - 1][2], span[2]);
+            } else {
+                spans[kept++] = span;
+            }
+        }
+        spans.resize(kept);
+        for (Span& span : spans) span = {span[0] - y, span[1] - x, span[2] - x};
+    }
+
+    const std::vector<Span>* Find(std::uint64_t key) const {
+        if (entries_.empty()) return nullptr;
+        const Entry& entry = entries_[Slot(key)];
+        return entry.key == key ? &entry.spans : nullptr;
+    }
+    // An empty list of spans kept under the key, in place of any other in its slot.
+    std::vector<Span>& Add(std::uint64_t key) {
+        if (entries_.empty()) entries_.resize(std::size_t{1} << kSlotBits);
+        Entry& entry = entries_[Slot(key)];
+        entry.key = key;
+        entry.spans.clear();
+        return entry.spans;
+    }
+
+private:
+    static constexpr int kSlotBits = 12;
+
+    // A slot by the key's hash, each key in one slot: a look-up is one of every segment.
+    static std::size_t Slot(std::uint64_t key) {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits));
+    }
+
+    struct Entry {
+        std::uint64_t key = kNoKey;
+        std::vector<Span> spans;
+    };
+    static constexpr std::uint64_t kNoKey = ~std::uint64_t{0};  // no segment's key
+    std::vector<Entry> entries_;                                // made at the first segment kept
+};
+
+// The sampled offsets of the last few wide-pen arcs, by everything they depend on. A
+// picture draws many equal circles (a shower of drops), and each would otherwise take
+// its sines and cosines anew; a point made from a kept offset is the same double.
+class ArcOffsetCache {
+public:
+    const std::vector<PointD>& Offsets(double a, double b, double t0, double sweep, int count) {
+        const std::array<std::uint64_t, 5> key{Bits(a), Bits(b), Bits(t0), Bits(sweep),
+                                               static_cast<std::uint64_t>(count)};
+        for (const Entry& entry : entries_)
+            if (entry.key == key) return entry.offsets;
+        Entry& entry = entries_[next_];
+        next_ = (next_ + 1) % entries_.size();
+        entry.key = key;
+        canvas_internal::ArcOffsets(a, b, t0, sweep, count, entry.offsets);
+        return entry.offsets;
+    }
+
+private:
+    static std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
+
+    struct Entry {
+        std::array<std::uint64_t, 5> key{};  // a, b, t0 and sweep bit for bit, count
+        std::vector<PointD> offsets;         // a new entry (count 0) is never asked for
+    };
+    std::array<Entry, 8> entries_{};
+    std::size_t next_ = 0;
+};
+
 }  // namespace
 
-// The coverage of one figure. An outline pixel is combined with the pen the first time
-// it is marked; the marks (one bit a pixel, a 64-bit word for each 8 x 8 tile, so that
-// steep lines stay in few words) are listed by word and cleared when the figure ends.
-// Interior spans are combined with the brush afterwards, skipping marked pixels, so the
-// outline lies over the fill and no pixel is combined twice. Nothing proportional to
+// The coverage of one figure. The outline's pixels are marked (one bit a pixel, a 64-bit
+// word for each 8 x 8 tile, so that steep lines stay in few words), the words listed,
+// and when the figure ends each marked pixel is combined with the pen once and the marks
+// cleared. Interior spans are combined with the brush as they come, skipping marked
+// pixels, so the outline lies over the fill and no pixel is combined twice. Nothing proportional to
 // the picture or to the figure's box is cleared or scanned.
 class RasterCanvas::Figure {
 public:
@@ -397,22 +588,43 @@ public:
                      static_cast<std::size_t>(x)];
     }
 
-    // Marks (x, y) and combines it with the pen, the first time only; the pen mode of the
-    // figure, or one fixed at compile time (MarkIn).
-    [[gnu::always_inline]] void Mark(int x, int y) { MarkThen(x, y, mode_); }
-    template <TPenMode Mode>
-    [[gnu::always_inline]] void MarkIn(int x, int y) {
-        MarkThen(x, y, Mode);
-    }
-    [[gnu::always_inline]] void MarkThen(int x, int y, TPenMode mode) {
+    // Marks (x, y); Finish combines the marked pixels with the pen, each once.
+    [[gnu::always_inline]] void Mark(int x, int y) {
         const std::size_t tile = Tile(x, y);
         std::uint64_t& word = mask_[tile];
-        const std::uint64_t bit = Bit(x, y);
-        if (word & bit) return;
         if (word == 0) marked_.push_back(static_cast<std::uint32_t>(tile));
-        word |= bit;
-        std::uint32_t& px = Pixel(x, y);
-        px = Combine(mode, pen_, px);
+        word |= Bit(x, y);
+    }
+
+    // Marks the pixels x0..x1 of row y, which lie in the picture, a tile's row of 8 at a
+    // time. The wide pens' discs and quadrilaterals overlap many times over.
+    void MarkSpan(int y, int x0, int x1) {
+        std::uint64_t* tiles = mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
+        const int shift = (y & 7) * 8;
+        for (int x = x0; x <= x1;) {
+            const int tileEnd = std::min(x1, x | 7);
+            const unsigned span = TileRowBits(x, tileEnd);
+            std::uint64_t& word = tiles[x >> 3];
+            if (word == 0) marked_.push_back(static_cast<std::uint32_t>(&word - mask_.data()));
+            word |= std::uint64_t{span} << shift;
+            x = tileEnd + 1;
+        }
+    }
+
+    // Whether every pixel of columns x0..x1 (in the picture) of rows y0..y1 is marked.
+    bool AllMarked(int x0, int x1, int y0, int y1) const {
+        for (int y = y0; y <= y1; ++y) {
+            const std::uint64_t* tiles =
+                mask_.data() + static_cast<std::size_t>(y >> 3) * tilesPerRow_;
+            const int shift = (y & 7) * 8;
+            for (int x = x0; x <= x1;) {
+                const int tileEnd = std::min(x1, x | 7);
+                const unsigned span = TileRowBits(x, tileEnd);
+                if (((tiles[x >> 3] >> shift) & span) != span) return false;
+                x = tileEnd + 1;
+            }
+        }
+        return true;
     }
 
     template <TPenMode Mode>
@@ -423,7 +635,7 @@ public:
             down = down && p[i + 1].y >= p[i].y;
         }
         if (!up && !down) {
-            StepPolyline(p, count, [this](int x, int y) { MarkIn<Mode>(x, y); });
+            StepPolyline(p, count, [this](int x, int y) { Mark(x, y); });
             return;
         }
         // A path that never turns back in y visits the pixels of a row one after another,
@@ -552,56 +764,89 @@ public:
 
     // A wide pen along a path: a quadrilateral per segment and a disc per vertex (round
     // caps and joins), everything clipped to the picture first.
-    void WidePath(const PointD* p, std::size_t n, bool closed, double width) {
+    void WidePath(const PointD* p, std::size_t n, bool closed, int width) {
         if (n == 0) return;
         const double h = width / 2.0;
-        const bool even = std::lround(width) % 2 == 0;
+        const bool even = width % 2 == 0;
         const RectD r{-h - 2.0, -h - 2.0, w_ - 1.0 + h + 2.0, h_ - 1.0 + h + 2.0};
         // The disc about an integer point, as row spans, for the integer vertices.
         stamp_.clear();
         DiscSpans({0.0, 0.0}, h, even, [&](int j, int i0, int i1) {
             stamp_.push_back({j, i0, i1});
         });
-        for (std::size_t i = 0; i < n; ++i) {
-            if (!(p[i].x >= r.left && p[i].x <= r.right && p[i].y >= r.top && p[i].y <= r.bottom))
-                continue;
-            if (p[i].x == std::floor(p[i].x) && p[i].y == std::floor(p[i].y)) {
-                const int px = static_cast<int>(p[i].x);
-                const int py = static_cast<int>(p[i].y);
-                for (const auto& span : stamp_) {
-                    const int j = py + span[0];
-                    if (j < 0 || j >= h_) continue;
-                    const int i1 = std::min(w_ - 1, px + span[2]);
-                    for (int x = std::max(0, px + span[1]); x <= i1; ++x) Mark(x, j);
-                }
-            } else {
-                DiscSpans(p[i], h, even, [&](int j, int i0, int i1) {
-                    if (j < 0 || j >= h_) return;
-                    i1 = std::min(w_ - 1, i1);
-                    for (int x = std::max(0, i0); x <= i1; ++x) Mark(x, j);
-                });
-            }
-        }
+        // The segments whose marks are kept (SegmentStamps), with the disc at their end.
         const std::size_t segments = closed && n > 2 ? n : n - 1;
+        segmentKeys_.resize(segments);
+        for (std::size_t i = 0; i < segments; ++i)
+            segmentKeys_[i] = SegmentStamps::KeyOf(p[i], p[(i + 1) % n], width, w_, h_);
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t before = i > 0 ? i - 1 : n - 1;  // the segment ending here
+            if (before < segments && segmentKeys_[before]) continue;
+            Disc(p[i], r, h, even);
+        }
+        SegmentNormals normals(h);
         for (std::size_t i = 0; i < segments; ++i) {
             const PointD a = p[i];
             const PointD b = p[(i + 1) % n];
-            double t0 = 0.0;
-            double t1 = 1.0;
-            if (!canvas_internal::ClipSegment(a, b, r, t0, t1)) continue;
-            const PointD ca{a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y)};
-            const PointD cb{a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y)};
-            const double dx = b.x - a.x;
-            const double dy = b.y - a.y;
-            const double len = std::hypot(dx, dy);
-            if (len < 1e-12) continue;
-            const PointD nrm{-dy / len * h, dx / len * h};
-            const PointD quad[4] = {{ca.x + nrm.x, ca.y + nrm.y},
-                                    {cb.x + nrm.x, cb.y + nrm.y},
-                                    {cb.x - nrm.x, cb.y - nrm.y},
-                                    {ca.x - nrm.x, ca.y - nrm.y}};
-            Convex(quad, 4);
+            const std::optional<std::uint64_t> key = segmentKeys_[i];
+            if (!key) {
+                Quad(a, b, r, normals, nullptr);
+                continue;
+            }
+            const auto x = static_cast<int>(a.x), y = static_cast<int>(a.y);
+            if (const auto* spans = segmentStamps_.Find(*key)) {
+                for (const auto& [dy, x0, x1] : *spans) MarkSpan(y + dy, x + x0, x + x1);
+                continue;
+            }
+            auto& record = segmentStamps_.Add(*key);
+            Quad(a, b, r, normals, &record);
+            const auto bx = static_cast<int>(b.x), by = static_cast<int>(b.y);
+            for (const auto& [dy, x0, x1] : stamp_) {  // in the picture, as the key demands
+                MarkSpan(by + dy, bx + x0, bx + x1);
+                record.push_back({by + dy, bx + x0, bx + x1});
+            }
+            SegmentStamps::Merge(record, x, y);
         }
+    }
+
+    // The disc of a wide pen about a vertex, if it lies in the clip box r.
+    void Disc(PointD c, const RectD& r, double h, bool even) {
+        if (!InRect(c, r)) return;
+        if (c.x == std::floor(c.x) && c.y == std::floor(c.y)) {
+            const int px = static_cast<int>(c.x);
+            const int py = static_cast<int>(c.y);
+            for (const auto& span : stamp_) {
+                const int j = py + span[0];
+                if (j < 0 || j >= h_) continue;
+                MarkSpan(j, std::max(0, px + span[1]), std::min(w_ - 1, px + span[2]));
+            }
+        } else {
+            DiscSpans(c, h, even, [&](int j, int i0, int i1) {
+                if (j < 0 || j >= h_) return;
+                MarkSpan(j, std::max(0, i0), std::min(w_ - 1, i1));
+            });
+        }
+    }
+
+    // The quadrilateral of a wide pen along segment a -> b, clipped to r; its row spans
+    // are added to `record` where given.
+    void Quad(PointD a, PointD b, const RectD& r, SegmentNormals& normals,
+              std::vector<SegmentStamps::Span>* record) {
+        double t0 = 0.0;
+        double t1 = 1.0;
+        // A segment within the clip box keeps t0 = 0 and t1 = 1, as clipping gives them.
+        const bool within = InRect(a, r) && InRect(b, r);
+        if (!within && !canvas_internal::ClipSegment(a, b, r, t0, t1)) return;
+        const PointD ca{a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y)};
+        const PointD cb{a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y)};
+        const std::optional<PointD> across = normals.Of(b.x - a.x, b.y - a.y);
+        if (!across) return;
+        const PointD nrm = *across;
+        const std::array<PointD, 4> quad{{{ca.x + nrm.x, ca.y + nrm.y},
+                                          {cb.x + nrm.x, cb.y + nrm.y},
+                                          {cb.x - nrm.x, cb.y - nrm.y},
+                                          {ca.x - nrm.x, ca.y - nrm.y}}};
+        Convex(quad, record);
     }
 
     // Pixels whose centre lies in the disc, its edge included. The disc of an even pen
@@ -625,33 +870,71 @@ public:
         }
     }
 
-    // Pixels whose centre lies in a convex polygon (top-left rule); coordinates near the
-    // picture.
-    void Convex(const PointD* p, int n) {
+    // Pixels whose centre lies in a convex quadrilateral (top-left rule); coordinates near
+    // the picture. Its row spans are added to `record` where given.
+    void Convex(const std::array<PointD, 4>& p, std::vector<SegmentStamps::Span>* record) {
+        constexpr std::size_t n = 4;
+        // Each edge that is not horizontal, with its rows' range, worked out once.
+        struct Edge {
+            PointD a;
+            double dx, dy, ylo, yhi;
+        };
+        std::array<Edge, n> edges{};
+        std::size_t edgeCount = 0;
         double ymin = p[0].y;
         double ymax = p[0].y;
-        for (int i = 1; i < n; ++i) {
+        for (std::size_t i = 0; i < n; ++i) {
             ymin = std::min(ymin, p[i].y);
             ymax = std::max(ymax, p[i].y);
+            const PointD a = p[i];
+            const PointD b = p[(i + 1) % n];
+            if (a.y == b.y) continue;
+            edges[edgeCount++] = {a, b.x - a.x, b.y - a.y, std::min(a.y, b.y), std::max(a.y, b.y)};
         }
         const int j0 = std::max(0, static_cast<int>(std::ceil(ymin)));
         const int j1 = std::min(h_ - 1, static_cast<int>(std::ceil(ymax)) - 1);
-        for (int j = j0; j <= j1; ++j) {
+        if (j0 > j1) return;
+        // A quadrilateral among others of a path (and their discs) mostly adds nothing:
+        // when every pixel of its box is marked, its crossings need not be worked out.
+        // The box reaches a millionth of a pixel beyond the corners, far more than the
+        // rounding of any crossing.
+        double xmin = p[0].x;
+        double xmax = p[0].x;
+        for (const PointD& corner : p) {
+            xmin = std::min(xmin, corner.x);
+            xmax = std::max(xmax, corner.x);
+        }
+        constexpr double kSlack = 1e-6;  // pixels
+        const int boxLeft = static_cast<int>(std::max(0.0, std::ceil(xmin - kSlack)));
+        const int boxRight = static_cast<int>(std::min(w_ - 1.0, std::ceil(xmax + kSlack) - 1.0));
+        if (record == nullptr && AllMarked(boxLeft, boxRight, j0, j1)) return;
+        // The pixels of row j, first and last (none when first > last).
+        auto rowSpan = [&](int j) {
             double xl = std::numeric_limits<double>::infinity();
             double xr = -xl;
-            for (int e = 0; e < n; ++e) {
-                const PointD a = p[e];
-                const PointD b = p[(e + 1) % n];
-                if (a.y == b.y) continue;
-                if (j < std::min(a.y, b.y) || j > std::max(a.y, b.y)) continue;
-                const double x = a.x + (j - a.y) * (b.x - a.x) / (b.y - a.y);
+            for (std::size_t e = 0; e < edgeCount; ++e) {
+                const Edge& edge = edges[e];
+                if (j < edge.ylo || j > edge.yhi) continue;
+                const double x = edge.a.x + (j - edge.a.y) * edge.dx / edge.dy;
                 xl = std::min(xl, x);
                 xr = std::max(xr, x);
             }
-            if (!(xl < xr)) continue;
-            const int i0 = static_cast<int>(std::max(0.0, std::ceil(xl)));
-            const int i1 = static_cast<int>(std::min(w_ - 1.0, std::ceil(xr) - 1.0));
-            for (int i = i0; i <= i1; ++i) Mark(i, j);
+            if (!(xl < xr)) return std::pair{1, 0};
+            return std::pair{static_cast<int>(std::max(0.0, std::ceil(xl))),
+                             static_cast<int>(std::min(w_ - 1.0, std::ceil(xr) - 1.0))};
+        };
+        // An upright rectangle (a horizontal or vertical line's) meets every row at its
+        // two sides alike, at their x exactly: the first row's span is every row's. A
+        // picture's long vertical lines are a thousand rows.
+        const bool upright = std::all_of(
+            edges.begin(), edges.begin() + static_cast<std::ptrdiff_t>(edgeCount),
+            [&](const Edge& e) { return e.dx == 0.0 && e.ylo == ymin && e.yhi == ymax; });
+        const std::pair<int, int> first = rowSpan(j0);
+        for (int j = j0; j <= j1; ++j) {
+            const auto [i0, i1] = upright ? first : rowSpan(j);
+            if (i0 > i1) continue;
+            MarkSpan(j, i0, i1);
+            if (record != nullptr) record->push_back({j, i0, i1});
         }
     }
 
@@ -689,9 +972,23 @@ public:
         }
     }
 
-    // Ends the figure: clears the marks and the sector's runs.
+    // Ends the figure: combines every marked pixel with the pen, once, and clears the
+    // marks and the sector's runs. The pixels are combined here, tile by tile, rather than
+    // as they are marked: their loads then wait neither on one another nor on the
+    // figure's arithmetic, and a large picture's pixels are mostly not in the cache.
     void Finish() {
-        for (const std::uint32_t tile : marked_) mask_[tile] = 0;
+        WithMode([&](auto mode) {
+            for (const std::uint32_t tile : marked_) {
+                std::uint32_t* corner = &Pixel(static_cast<int>(tile % tilesPerRow_) * 8,
+                                               static_cast<int>(tile / tilesPerRow_) * 8);
+                for (std::uint64_t word = std::exchange(mask_[tile], 0); word != 0;
+                     word &= word - 1) {
+                    const int bit = std::countr_zero(word);
+                    std::uint32_t& px = corner[(bit >> 3) * stride_ + (bit & 7)];
+                    px = Combine(decltype(mode)::value, pen_, px);
+                }
+            }
+        });
         marked_.clear();
         sectorRuns_ = false;
     }
@@ -817,6 +1114,36 @@ public:
     }
     std::vector<std::pair<double, std::uint32_t>>& Ordered() { return ordered_; }
     std::vector<PointD>& Points() { return points_; }
+    ArcOffsetCache& ArcOffsets() { return arcOffsets_; }
+
+    // Marks a kept wide ellipse (OutlineKeyOf) with its box's corner at (x, y); false if
+    // none is kept under the key.
+    bool MarkKeptOutline(const OutlineKey& key, int x, int y) {
+        const auto kept = std::find_if(outlines_.begin(), outlines_.end(),
+                                       [&](const KeptOutline& o) { return o.key == key; });
+        if (kept == outlines_.end()) return false;
+        for (const auto& [dy, x0, x1] : kept->spans) MarkSpan(y + dy, x + x0, x + x1);
+        return true;
+    }
+    // Keeps the marks so far, a wide ellipse's, with its box's corner at (x, y).
+    void KeepOutline(const OutlineKey& key, int x, int y) {
+        if (outlines_.size() < kKeptOutlines) outlines_.emplace_back();
+        KeptOutline& kept = outlines_[nextOutline_];
+        nextOutline_ = (nextOutline_ + 1) % kKeptOutlines;
+        kept.key = key;
+        kept.spans.clear();
+        const int reach = OutlineReach(key.penWidth);
+        for (int dy = -reach; dy < key.height + reach; ++dy) {
+            for (int dx = -reach; dx < key.width + reach; ++dx) {
+                if (!Marked(x + dx, y + dy)) continue;
+                if (kept.spans.empty() || kept.spans.back()[0] != dy ||
+                    kept.spans.back()[2] != dx - 1)
+                    kept.spans.push_back({dy, dx, dx});
+                else
+                    kept.spans.back()[2] = dx;
+            }
+        }
+    }
 
 private:
     // Row y, x0..x1 inside the picture, a tile of 8 pixels at a time.
@@ -853,6 +1180,11 @@ private:
         }
     }
 
+    // The bits of pixels x0..x1 of one tile in a row of its word.
+    static unsigned TileRowBits(int x0, int x1) {
+        return (0xFFu << (x0 & 7)) & (0xFFu >> (7 - (x1 & 7)));
+    }
+
     std::size_t Tile(std::int64_t x, std::int64_t y) const {
         return static_cast<std::size_t>(y >> 3) * tilesPerRow_ + static_cast<std::size_t>(x >> 3);
     }
@@ -874,7 +1206,17 @@ private:
     std::vector<std::pair<std::int64_t, std::int64_t>> runs_;
     std::vector<std::size_t> rowRunEnds_;  // the end of each row's runs in runs_
     std::vector<PointD> points_;
+    ArcOffsetCache arcOffsets_;
+    SegmentStamps segmentStamps_;
+    struct KeptOutline {
+        OutlineKey key;
+        std::vector<std::array<int, 3>> spans;  // row, first and last column from the corner
+    };
+    static constexpr std::size_t kKeptOutlines = 64;
+    std::vector<KeptOutline> outlines_;
+    std::size_t nextOutline_ = 0;
     std::vector<std::array<int, 3>> stamp_;
+    std::vector<std::optional<std::uint64_t>> segmentKeys_;  // a path's, SegmentStamps::KeyOf
     std::uint32_t* bits_ = nullptr;
     std::uint32_t pen_ = 0;
     TPenMode mode_ = pmCopy;
@@ -897,8 +1239,34 @@ struct RasterCanvas::FontCache {
 
 namespace {
 
+// A picture of at least this many bytes is kept in memory asked for in huge pages.
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// An RGB32 picture, its pixels not yet set. A large one (a smooth drawing's is 6 MB) lies
+// in huge pages where the system has them: with small ones every row of the picture is a
+// page of its own, and a figure's pixels, combined row after row, waited more on finding
+// their pages than on anything else.
+QImage NewImage(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+    const std::size_t bytes = rowBytes * static_cast<std::size_t>(height);
+    if (bytes >= kHugePage && rowBytes <= INT_MAX) {
+        const std::size_t whole = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        if (void* pixels = std::aligned_alloc(kHugePage, whole)) {
+            madvise(pixels, whole, MADV_HUGEPAGE);  // advice only: it may be declined
+            return QImage(
+                static_cast<uchar*>(pixels), width, height, static_cast<qsizetype>(rowBytes),
+                QImage::Format_RGB32, [](void* p) { std::free(p); }, pixels);
+        }
+    }
+#endif
+    return QImage(width, height, QImage::Format_RGB32);
+}
+
 QImage WhiteImage(int width, int height) {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    QImage image = NewImage(width, height);
     image.fill(0xFFFFFFFFu);
     return image;
 }
@@ -991,6 +1359,75 @@ RasterCanvas::Figure& RasterCanvas::BeginFigure() {
     return *figure_;
 }
 
+namespace {
+
+// Calls piece(points, count) for every dash of a wide pen of half-width h along the path,
+// in the pattern `dash` with its runs `scale` times as long: each dash is the part of the
+// path its run covers, shortened by h at both ends so that its round caps stay within the
+// run (a run no longer than the pen is wide leaves a dot at its middle). Only the parts of
+// the path within `box` are visited, so a path reaching far off the picture costs no more
+// than its visible part; a dash over a joint comes in one piece per segment, joined round.
+template <class Piece>
+void ForEachDash(const PointD* path, std::size_t n, const canvas_internal::DashPattern& dash,
+                 int scale, double h, const canvas_internal::RectD& box, Piece&& piece) {
+    double period = 0;  // pixels
+    for (int run = 0; run < dash.count; ++run) period += dash.runs[run] * scale;
+    double along = 0;  // the arc length at the segment's start, pixels
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const PointD a = path[i], b = path[i + 1];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        double t0 = 0.0, t1 = 1.0;
+        if (length > 0.0 && canvas_internal::ClipSegment(a, b, box, t0, t1)) {
+            const auto pointAt = [&](double s) {
+                const double t = (s - along) / length;
+                return PointD{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
+            };
+            const double from = along + t0 * length, to = along + t1 * length;
+            // The dashes from the period that holds the segment's visible start.
+            for (double start = std::floor(from / period) * period; start < to;) {
+                for (int run = 0; run < dash.count && start < to; ++run) {
+                    const double end = start + dash.runs[run] * scale;
+                    if (run % 2 == 0) {
+                        double p = start + h, q = end - h;
+                        if (p > q) p = q = (start + end) / 2;
+                        p = std::max(p, from), q = std::min(q, to);
+                        if (p <= q) {
+                            const PointD points[2] = {pointAt(p), pointAt(q)};
+                            piece(points, p == q ? 1 : 2);
+                        }
+                    }
+                    start = end;
+                }
+            }
+        }
+        along += length;
+    }
+}
+
+// A wide pen along a path: solid, or in its dash pattern once the picture is drawn
+// larger than its layout (smooth drawing, zoom: dashScale > 1), with the one-pixel pen's
+// runs grown as the pen grew. At the layout's own size wide pens are solid, as always.
+void WideOutline(RasterCanvas::Figure& f, const PointD* p, std::size_t n, bool closed,
+                 const TPen& pen, int dashScale) {
+    const canvas_internal::DashPattern* dash = canvas_internal::DashFor(pen.Style);
+    if (dash == nullptr || dashScale <= 1 || n < 2) return f.WidePath(p, n, closed, pen.Width);
+    std::vector<PointD> path(p, p + n);
+    if (closed && n > 2) path.push_back(p[0]);
+    // A path of no length is a dot, as a solid pen draws it.
+    if (std::all_of(path.begin(), path.end(),
+                    [&](PointD q) { return q.x == p[0].x && q.y == p[0].y; }))
+        return f.WidePath(p, n, closed, pen.Width);
+    const double h = pen.Width / 2.0;
+    const canvas_internal::RectD box{-h - 2.0, -h - 2.0, f.W() - 1.0 + h + 2.0,
+                                     f.H() - 1.0 + h + 2.0};
+    ForEachDash(path.data(), path.size(), *dash, dashScale, h, box,
+                [&](const PointD* piece, std::size_t count) {
+                    f.WidePath(piece, count, false, pen.Width);
+                });
+}
+
+}  // namespace
+
 void RasterCanvas::LineTo(int x, int y) {
     const TPoint from = PenPos;
     PenPos = {x, y};
@@ -1005,7 +1442,7 @@ void RasterCanvas::LineTo(int x, int y) {
     } else {
         const PointD pts[2] = {{static_cast<double>(from.x), static_cast<double>(from.y)},
                                {static_cast<double>(x), static_cast<double>(y)}};
-        f.WidePath(pts, 2, false, Pen.Width);
+        WideOutline(f, pts, 2, false, Pen, DashScale());
     }
     f.Finish();
 }
@@ -1055,7 +1492,7 @@ void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
         pts.clear();
         for (std::size_t i = 0; i < count; ++i)
             pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
-        f.WidePath(pts.data(), pts.size(), false, Pen.Width);
+        WideOutline(f, pts.data(), pts.size(), false, Pen, DashScale());
     }
     f.Finish();
 }
@@ -1083,7 +1520,7 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
             pts.clear();
             for (std::size_t i = 0; i < count; ++i)
                 pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
-            f.WidePath(pts.data(), pts.size(), true, Pen.Width);
+            WideOutline(f, pts.data(), pts.size(), true, Pen, DashScale());
         }
     }
     if (fill) {
@@ -1153,7 +1590,7 @@ void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
             const double rd = static_cast<double>(r);
             const double bd = static_cast<double>(b);
             const PointD pts[4] = {{1.0 * x1, 1.0 * y1}, {rd, 1.0 * y1}, {rd, bd}, {1.0 * x1, bd}};
-            f.WidePath(pts, 4, true, Pen.Width);
+            WideOutline(f, pts, 4, true, Pen, DashScale());
         }
     }
     if (fill) {
@@ -1230,6 +1667,28 @@ std::pair<std::int64_t, std::int64_t> SectorRows(const EllipseBox& e,
     if (!std::isfinite(up) || !std::isfinite(down)) return {-kAll, kAll};
     return {static_cast<std::int64_t>(std::floor(e.cy - up)) - 3,
             static_cast<std::int64_t>(std::ceil(e.cy + down)) + 3};
+}
+
+// The outline of an ellipse, arc or pie with a wide pen: a closed or open path through
+// points sampled along the curve.
+void WideEllipticOutline(RasterCanvas::Figure& f, const EllipseBox& e, const AngleRange& range,
+                         int kind, const TPen& pen, int dashScale) {
+    double t0 = 0.0;
+    double sweep = kTwoPi;
+    if (!range.Full()) {
+        t0 = canvas_internal::ParamFromDirection(e.a, e.b, range.start);
+        const double t1 = canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
+        sweep = std::fmod(t1 - t0, kTwoPi);
+        if (sweep <= 0.0) sweep += kTwoPi;
+    }
+    const std::vector<PointD>& offsets =
+        f.ArcOffsets().Offsets(e.a, e.b, t0, sweep, canvas_internal::ArcChordCount(e, sweep, 0.25));
+    auto& pts = f.Points();
+    pts.clear();
+    if (kind == 2) pts.push_back({e.cx, e.cy});
+    for (const PointD& o : offsets) pts.push_back({e.cx + o.x, e.cy - o.y});
+    if (kind != 2 && range.Full()) pts.pop_back();  // closed: the last point is the first
+    WideOutline(f, pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), pen, dashScale);
 }
 
 }  // namespace
@@ -1400,20 +1859,14 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
             }
         }
     } else if (outline) {
-        double t0 = 0.0;
-        double sweep = kTwoPi;
-        if (!range.Full()) {
-            t0 = canvas_internal::ParamFromDirection(e.a, e.b, range.start);
-            const double t1 =
-                canvas_internal::ParamFromDirection(e.a, e.b, range.start + range.sweep);
-            sweep = std::fmod(t1 - t0, kTwoPi);
-            if (sweep <= 0.0) sweep += kTwoPi;
+        // Whole solid outlines are kept for reuse; dashed ones are drawn each time.
+        const bool solid = canvas_internal::DashFor(Pen.Style) == nullptr || DashScale() <= 1;
+        const std::optional<OutlineKey> key =
+            kind == 0 && solid ? OutlineKeyOf(e, Pen.Width, f.W(), f.H()) : std::nullopt;
+        if (!key || !f.MarkKeptOutline(*key, e.x1, e.y1)) {
+            WideEllipticOutline(f, e, range, kind, Pen, DashScale());
+            if (key) f.KeepOutline(*key, e.x1, e.y1);
         }
-        auto& pts = f.Points();
-        pts = canvas_internal::SampleArc(e, t0, sweep, 0.25);
-        if (kind == 2) pts.insert(pts.begin(), PointD{e.cx, e.cy});
-        if (kind != 2 && range.Full()) pts.pop_back();  // closed: the last point is the first
-        f.WidePath(pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), Pen.Width);
     }
 
     if (fill && Pen.Mode != pmCopy) fillArea();
@@ -1457,6 +1910,10 @@ const RasterCanvas::CachedFont& RasterCanvas::CurrentFont() {
         cached.metrics.emplace(cached.font);
     }
     return cached;
+}
+
+int RasterCanvas::DashScale() const {
+    return std::max(1, static_cast<int>(std::lround(pixelsPerInch_ / 96.0)));
 }
 
 int RasterCanvas::TextWidth(std::string_view text) {

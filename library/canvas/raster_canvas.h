@@ -100,6 +100,9 @@ private:
     Figure& BeginFigure();
     void EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind);
     const CachedFont& CurrentFont();
+    // How many times larger than its layout the picture is drawn (smooth drawing, zoom),
+    // by which a wide pen's dashes grow.
+    int DashScale() const;
     // Adds the box [left, right) x [top, bottom) to the changed pixels.
     void Changed(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
     // The same for a figure's box with the pen's reach beyond it.

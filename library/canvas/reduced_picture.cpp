@@ -7,9 +7,62 @@
 #include <cstdint>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "library/canvas/raster_canvas.h"
 
 namespace viv {
+
+namespace {
+
+// The mean of a 2 x 2 block, rounded half up: the four pixels summed channel by channel
+// in the lanes of two words; every channel's sum stays below 1024, so the lanes never
+// meet.
+std::uint32_t MeanOfFour(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+    const std::uint32_t redBlue =
+        (a & 0xFF00FFu) + (b & 0xFF00FFu) + (c & 0xFF00FFu) + (d & 0xFF00FFu);
+    const std::uint32_t green =
+        (a & 0x00FF00u) + (b & 0x00FF00u) + (c & 0x00FF00u) + (d & 0x00FF00u);
+    return 0xFF000000u | (((redBlue + 0x020002u) >> 2) & 0xFF00FFu) |
+           (((green + 0x000200u) >> 2) & 0x00FF00u);
+}
+
+// The shown pixels x0 .. x1 - 1 of one row from the two large rows under it.
+void ReduceRowByTwo(const std::uint32_t* top, const std::uint32_t* bottom, std::uint32_t* out,
+                    int x0, int x1) {
+    int x = x0;
+#if defined(__SSE2__)
+    // Four shown pixels at a time, the same sums in 16-bit lanes: a redraw filters the
+    // whole picture, several megabytes, and a word at a time it took a tenth of the
+    // smooth drawing's budget.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i half = _mm_set1_epi16(2);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    auto fourPixels = [&](const std::uint32_t* t, const std::uint32_t* b) {  // to two shown
+        const __m128i up = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t));
+        const __m128i down = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
+        // The columns' sums of pixels 0, 1 and of 2, 3, 16 bits a channel.
+        const __m128i left =
+            _mm_add_epi16(_mm_unpacklo_epi8(up, zero), _mm_unpacklo_epi8(down, zero));
+        const __m128i right =
+            _mm_add_epi16(_mm_unpackhi_epi8(up, zero), _mm_unpackhi_epi8(down, zero));
+        const __m128i sum =
+            _mm_add_epi16(_mm_unpacklo_epi64(left, right), _mm_unpackhi_epi64(left, right));
+        return _mm_srli_epi16(_mm_add_epi16(sum, half), 2);
+    };
+    for (; x + 4 <= x1; x += 4) {
+        const __m128i shown = _mm_packus_epi16(fourPixels(top + 2 * x, bottom + 2 * x),
+                                               fourPixels(top + 2 * x + 4, bottom + 2 * x + 4));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), _mm_or_si128(shown, opaque));
+    }
+#endif
+    for (; x < x1; ++x)
+        out[x] = MeanOfFour(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
+}
+
+}  // namespace
 
 void ReduceArea(const QImage& large, int k, const TRect& area, QImage& reduced) {
     if (k < 1 || large.format() != QImage::Format_RGB32 || reduced.format() != QImage::Format_RGB32)
@@ -18,25 +71,10 @@ void ReduceArea(const QImage& large, int k, const TRect& area, QImage& reduced) 
     const int x1 = std::min({area.Right, reduced.width(), large.width() / k});
     const int y1 = std::min({area.Bottom, reduced.height(), large.height() / k});
     if (k == 2) {
-        // Two rows of the large picture at a time, the four pixels of each block summed
-        // channel by channel in the lanes of two words; every channel's sum stays below
-        // 1024, so the lanes never meet.
         for (int y = y0; y < y1; ++y) {
-            const auto* top = reinterpret_cast<const std::uint32_t*>(large.constScanLine(2 * y));
-            const auto* bottom =
-                reinterpret_cast<const std::uint32_t*>(large.constScanLine(2 * y + 1));
-            auto* out = reinterpret_cast<std::uint32_t*>(reduced.scanLine(y));
-            for (int x = x0; x < x1; ++x) {
-                const std::uint32_t a = top[2 * x], b = top[2 * x + 1], c = bottom[2 * x],
-                                    d = bottom[2 * x + 1];
-                const std::uint32_t redBlue =
-                    (a & 0xFF00FFu) + (b & 0xFF00FFu) + (c & 0xFF00FFu) + (d & 0xFF00FFu);
-                const std::uint32_t green =
-                    (a & 0x00FF00u) + (b & 0x00FF00u) + (c & 0x00FF00u) + (d & 0x00FF00u);
-                // The mean, rounded half up: (sum + 2) / 4 in each lane.
-                out[x] = 0xFF000000u | (((redBlue + 0x020002u) >> 2) & 0xFF00FFu) |
-                         (((green + 0x000200u) >> 2) & 0x00FF00u);
-            }
+            ReduceRowByTwo(reinterpret_cast<const std::uint32_t*>(large.constScanLine(2 * y)),
+                           reinterpret_cast<const std::uint32_t*>(large.constScanLine(2 * y + 1)),
+                           reinterpret_cast<std::uint32_t*>(reduced.scanLine(y)), x0, x1);
         }
         return;
     }

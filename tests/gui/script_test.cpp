@@ -148,6 +148,14 @@ TEST(Script, BadLinesStopWithTheLineNumber) {
         {"select 2\ndrag 5 5 6\n", 2, "missing"},
         {"caption extra\n", 1, "unexpected argument"},
         {"save /nonexistent-dir/x.png\n", 1, "cannot write"},
+        // Arguments read by the command's kind: a bad one before a missing one, on or off.
+        {"select 2\ndrag x 5 6\n", 2, "x1 is not a whole number: x"},
+        {"key\n", 1, "missing key (F2..F6)"},
+        {"present\n", 1, "present takes on or off"},
+        {"smooth yes\n", 1, "smooth takes on or off"},
+        {"zoom 1.3\n", 1, "zoom takes 1 to 4 in steps of 0.25"},
+        {"print x.pdf tabel\n", 1, "unexpected argument: tabel"},
+        {"tick 1 2\n", 1, "unexpected argument: 2"},
     };
     for (const BadCase& c : cases) {
         Scripted s;

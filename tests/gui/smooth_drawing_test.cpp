@@ -26,14 +26,15 @@ namespace {
 
 TEST(SmoothDrawing, EachShownPixelIsTheRoundedMeanOfItsBlock) {
     std::mt19937 random(5);
+    // 13 shown pixels a row: groups of four and the ones left over.
     for (const int k : {2, 3}) {
-        QImage large(7 * k, 5 * k, QImage::Format_RGB32);
+        QImage large(13 * k, 5 * k, QImage::Format_RGB32);
         for (int y = 0; y < large.height(); ++y)
             for (int x = 0; x < large.width(); ++x) large.setPixel(x, y, random() | 0xFF000000u);
-        QImage reduced(7, 5, QImage::Format_RGB32);
-        ReduceArea(large, k, {0, 0, 7, 5}, reduced);
+        QImage reduced(13, 5, QImage::Format_RGB32);
+        ReduceArea(large, k, {0, 0, 13, 5}, reduced);
         for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 7; ++x) {
+            for (int x = 0; x < 13; ++x) {
                 int sum[3] = {0, 0, 0};
                 for (int j = 0; j < k; ++j)
                     for (int i = 0; i < k; ++i) {

@@ -125,6 +125,7 @@ struct Style {
     std::string name;
     TPen pen;
     TBrush brush;
+    double pixelsPerInch = 96;  // above 96 a wide pen's dashes grow with it
 };
 
 std::vector<Style> Styles() {
@@ -139,6 +140,8 @@ std::vector<Style> Styles() {
         {"wide", {clGray, 6, psSolid, pmCopy}, {clLime, bsSolid}},
         {"even width", {clGray, 2, psSolid, pmCopy}, {clYellow, bsSolid}},
         {"clear pen", {clBlack, 1, psClear, pmCopy}, {clRed, bsSolid}},
+        {"dotted twice as large", {clNavy, 2, psDot, pmCopy}, {clOlive, bsSolid}, 192},
+        {"dash-dot three times as large", {clPurple, 3, psDashDot, pmCopy}, {clTeal, bsClear}, 288},
     };
 }
 
@@ -181,6 +184,8 @@ TEST(RasterCanvasOnce, NotXorOnWhiteEqualsCopy) {
         for (const auto& style : Styles()) {
             SCOPED_TRACE(op.name + " / " + style.name);
             RasterCanvas copy(kW, kH), notXor(kW, kH);
+            copy.SetPixelsPerInch(style.pixelsPerInch);
+            notXor.SetPixelsPerInch(style.pixelsPerInch);
             copy.Pen = notXor.Pen = style.pen;
             copy.Brush = notXor.Brush = style.brush;
             notXor.Pen.Mode = pmNotXor;
@@ -202,6 +207,7 @@ TEST(RasterCanvasOnce, DrawTwiceInNotXorRestores) {
                 SCOPED_TRACE(op.name + " / " + style.name + " / background " +
                              std::to_string(background));
                 RasterCanvas c(kW, kH);
+                c.SetPixelsPerInch(style.pixelsPerInch);
                 if (background == 1) c.Image().fill(QColor(40, 200, 90));
                 if (background == 2) Noise(c, 7);
                 const QImage before = c.Image().copy();
@@ -217,6 +223,25 @@ TEST(RasterCanvasOnce, DrawTwiceInNotXorRestores) {
             }
         }
     }
+}
+
+// A dotted pen drawn twice as large (smooth drawing, zoom 2) keeps its dots: as many along
+// a line as the one-pixel pen makes, where the same pen at the layout's size is solid.
+TEST(RasterCanvasGeometry, WideDashesGrowWithThePicture) {
+    const auto runs = [](double pixelsPerInch, int width, int length) {
+        RasterCanvas c(2 * length + 20, 20);
+        c.SetPixelsPerInch(pixelsPerInch);
+        c.Pen = {clBlack, width, psDot, pmCopy};
+        c.MoveTo(5, 10);
+        c.LineTo(5 + length, 10);
+        int count = 0;
+        for (int x = 1; x < c.Width(); ++x)
+            count += c.GetPixel(x, 10) == clBlack && c.GetPixel(x - 1, 10) != clBlack;
+        return count;
+    };
+    EXPECT_EQ(runs(96, 1, 60), 10);
+    EXPECT_EQ(runs(192, 2, 120), 10);
+    EXPECT_EQ(runs(96, 2, 120), 1);
 }
 
 TEST(RasterCanvasOnce, JointsAppearOnce) {
@@ -407,6 +432,49 @@ TEST(RasterCanvasOnce, PolylinePixelsFollowTheStepRuleOnce) {
             }
         }
         ASSERT_EQ(CountDiff(c.Image(), expected), 0) << "trial " << trial;
+    }
+}
+
+// A wide pen's whole ellipse, and its quadrilateral along a short segment between whole
+// pixels, may be drawn from the marks kept from an earlier one: every one, at places on
+// both sides of the binades' edges at 256, 512 and 1024 pixels, must be the same as on a
+// canvas that draws its first.
+TEST(RasterCanvasGeometry, WideFiguresDrawnAgainAreAsNew) {
+    constexpr int kSide = 1100;
+    constexpr int kTrials = 160;
+    const TPoint sizes[] = {{14, 14}, {13, 14}, {9, 6}, {30, 21}};
+    const int places[] = {40, 250, 506, 700, 1018};  // each give or take 24 pixels
+    RasterCanvas shared(kSide, kSide);
+    std::mt19937 rng(11);
+    auto place = [&] { return places[rng() % 5] + static_cast<int>(rng() % 49) - 24; };
+    auto step = [&] { return static_cast<int>(rng() % 11) - 5; };
+    for (int trial = 0; trial < kTrials; ++trial) {
+        const TPoint size = sizes[(trial / 2) % 4];
+        const int penWidth = 2 + trial % 2;
+        const int x = place(), y = place();
+        const TRect box{x, y, x + size.x, y + size.y};
+        std::vector<TPoint> path{{x, y}};
+        for (int i = 0; i < 8; ++i)
+            path.push_back({path.back().x + step(), path.back().y + step()});
+        TRect reach = box;  // and the pen's reach about the path
+        for (const TPoint& q : path)
+            reach = {std::min(reach.Left, q.x), std::min(reach.Top, q.y),
+                     std::max(reach.Right, q.x + 1), std::max(reach.Bottom, q.y + 1)};
+        reach = {reach.Left - 8, reach.Top - 8, reach.Right + 8, reach.Bottom + 8};
+        RasterCanvas fresh(reach.Right, reach.Bottom);
+        auto draw = [&](RasterCanvas& c) {
+            c.Pen.Width = penWidth;
+            c.Pen.Mode = pmNotXor;
+            c.Ellipse(box.Left, box.Top, box.Right, box.Bottom);
+            c.Polyline(path);
+        };
+        draw(shared);
+        draw(fresh);
+        for (int py = reach.Top; py < reach.Bottom; ++py)
+            for (int px = reach.Left; px < reach.Right; ++px)
+                ASSERT_EQ(shared.GetPixel(px, py), fresh.GetPixel(px, py))
+                    << "trial " << trial << " at " << px << "," << py;
+        draw(shared);  // not-xor: away again
     }
 }
 
