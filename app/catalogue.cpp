@@ -17,18 +17,48 @@ void DrawStart(App& app, Event code, bool /*clearFirst*/, TCanvas& canvas) {
 
 }  // namespace
 
-Catalogue::Catalogue() {
+Catalogue::Catalogue() : entries_(StartPicture + 1) {
     entries_[StartPicture] = {.Number = StartPicture, .Draw = &DrawStart};
 }
 
 void Catalogue::Add(std::span<const CatalogueEntry> entries) {
-    for (const CatalogueEntry& e : entries)
-        if (e.Number > StartPicture && e.Number < Slots) entries_[e.Number] = e;
+    for (const CatalogueEntry& e : entries) {
+        if (e.Number <= StartPicture || e.Number >= LeavingStartPicture) continue;
+        if (e.Number >= entries_.size()) entries_.resize(e.Number + 1u);
+        entries_[e.Number] = e;
+    }
 }
 
 const CatalogueEntry* Catalogue::Find(std::uint16_t n) const {
-    if (n >= Slots || entries_[n].Number == 0) return nullptr;
+    if (n >= entries_.size() || entries_[n].Number == 0) return nullptr;
     return &entries_[n];
+}
+
+bool Catalogue::Has(long n) const {
+    return n >= 0 && n < static_cast<long>(entries_.size()) &&
+           Find(static_cast<std::uint16_t>(n)) != nullptr;
+}
+
+std::vector<std::uint16_t> Catalogue::Numbers() const {
+    std::vector<std::uint16_t> numbers;
+    for (const CatalogueEntry& e : entries_)
+        if (e.Number != 0) numbers.push_back(e.Number);
+    return numbers;
+}
+
+std::uint16_t Catalogue::Largest() const {
+    return static_cast<std::uint16_t>(entries_.size() - 1);
+}
+
+std::string Catalogue::NumbersText() const {
+    std::string text = std::to_string(StartPicture) + ".." + std::to_string(Largest());
+    const char* separator = ", not ";
+    for (std::uint16_t n = StartPicture; n < Largest(); ++n) {
+        if (Find(n) != nullptr) continue;
+        text += separator + std::to_string(n);
+        separator = ", ";
+    }
+    return text;
 }
 
 void SetIncidenceRange(App& app, int maximum) {

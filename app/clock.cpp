@@ -6,7 +6,6 @@
 // pictures a second.
 #include "app/app.h"
 #include "app/catalogue.h"
-#include "app/control_tables.h"
 #include "app/events.h"
 
 namespace viv {
@@ -36,7 +35,9 @@ void App::RunButtonClick() {
 }
 
 void App::StepButtonClick() {
-    if (!Animated(Window) || NoStepSims.Has(State.CurrentSimulation) || !Image) return;
+    // A simulation without "Frem" takes no step either.
+    const CatalogueEntry* row = catalogue_.Find(State.CurrentSimulation);
+    if (!Animated(Window) || (row != nullptr && !row->StepButton) || !Image) return;
     DrawSimulation(Event::Step, false, *Image);
 }
 

@@ -1,8 +1,8 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The control panel and the button bar: configured from the tables of control_tables
-// on every choice of simulation; every change of a control becomes one event for the
+// The control panel and the button bar: configured from the current simulation's catalogue
+// row on every choice of simulation; every change of a control becomes one event for the
 // current simulation.
 #include <algorithm>
 #include <array>
@@ -90,6 +90,80 @@ std::size_t IndexOf(FKey k) {
     return static_cast<std::size_t>(k);
 }
 
+// The row of simulation n; a row that shows nothing for the states that are no simulation.
+const CatalogueEntry& RowOf(const Catalogue& catalogue, std::uint16_t n) {
+    static constexpr CatalogueEntry kNone{};
+    const CatalogueEntry* row = catalogue.Find(n);
+    return row != nullptr ? *row : kNone;
+}
+
+void ConfigureTrackBars(App& app, const CatalogueEntry& entry) {
+    MainWindowModel& w = app.Window;
+    if (const std::optional<TrackBar1Setup>& row = entry.TrackBar1) {
+        w.TrackBar1.Enabled = true;
+        w.TrackBar1.Visible = true;
+        w.TrackBar1Caption.Visible = false;
+        w.LambdaMark.Visible = false;
+        if (row->SetsCurrentColour) app.State.CurrentColour = row->Position;
+        SetRange(w.TrackBar1, 1, row->Max, StartPosition(app.State, row->From, row->Position));
+        w.TrackBar1.Hint = row->Hint;
+        if (row->ShowsLambda) {
+            w.LambdaMark.Visible = true;
+        } else {
+            w.TrackBar1Caption.Caption = row->Caption;
+            w.TrackBar1Caption.Visible = true;
+        }
+        if (row->ColourTextInPanel3) w.Panel3 = app.ColourText();
+    } else {
+        w.TrackBar1.Visible = false;
+        w.TrackBar1Caption.Visible = false;
+        w.LambdaMark.Visible = false;
+    }
+    SelectWholeRange(w.TrackBar1);
+
+    if (const std::optional<TrackBar2Setup>& row = entry.TrackBar2) {
+        w.TrackBar2.Enabled = true;
+        w.TrackBar2.Visible = true;
+        w.TrackBar2Caption.Visible = true;
+        SetRange(w.TrackBar2, row->Min, row->Max,
+                 StartPosition(app.State, row->From, row->Position));
+        w.TrackBar2.Hint = row->Hint;
+        w.TrackBar2Caption.Caption = row->Caption;
+    } else {
+        w.TrackBar2.Visible = false;
+        w.TrackBar2Caption.Visible = false;
+    }
+    SelectWholeRange(w.TrackBar2);
+}
+
+void ConfigureScrollBar1(App& app, const CatalogueEntry& entry) {
+    MainWindowModel& w = app.Window;
+    // Hidden where the simulation has no use for it: not a bar left from the simulation
+    // before that does nothing.
+    w.ScrollBar1.Visible = entry.ScrollBar1.has_value();
+    if (const std::optional<ScrollBar1Setup>& row = entry.ScrollBar1) {
+        w.ScrollBar1.Enabled = true;
+        switch (row->Rule) {
+            case ScrollRule::Fixed:
+                app.SetScrollRange(row->Min, row->Max, row->Position);
+                break;
+            case ScrollRule::Incidence:
+                app.SetScrollRange(row->Min, app.State.IncidenceMax,
+                                   app.State.IncidenceMax - app.State.IncidenceValue);
+                break;
+            case ScrollRule::YoungIncidence:
+                app.SetScrollRange(row->Min, app.State.IncidenceMax - 1,
+                                   app.State.IncidenceMax - 50);
+                app.State.IncidenceValue = w.ScrollBar1.Position;
+                break;
+            case ScrollRule::Scatter:
+                app.SetScrollRange(row->Min, row->Max, row->Position - app.State.ScatterAngle);
+                break;
+        }
+    }
+    w.ScrollBar1.Hint = entry.ScrollBar1 ? entry.ScrollBar1->Hint : DefaultScrollBar1Hint;
+}
+
 }  // namespace
 
 void App::SetScrollRange(int minimum, int maximum, int position) {
@@ -97,27 +171,28 @@ void App::SetScrollRange(int minimum, int maximum, int position) {
 }
 
 void App::ConfigureParameters() {
-    const int n = State.CurrentSimulation;
+    const CatalogueEntry& row = RowOf(catalogue_, State.CurrentSimulation);
     MainWindowModel& w = Window;
 
-    const RangeControl& measure = WidePanelSims.Has(n) ? w.ScrollBar3 : w.ScrollBar1;
+    // The colour bars and the lens bars widen the panel to ScrollBar3's measure.
+    const bool colourBars = row.ColourBars;
+    const bool lensBars = row.LensBars;
+    const RangeControl& measure = colourBars || lensBars ? w.ScrollBar3 : w.ScrollBar1;
     w.ScrollPanelWidth = static_cast<int>(std::lround(measure.Width * 1.8)) + measure.Left;
 
     // The colour bars with their labels "R", "G", "B" (written by the menu entry), or
     // ScrollBar1's symbol alone.
-    const bool colourBars = ColourBarSims.Has(n);
     w.ScrollBar2.Visible = colourBars;
     w.ScrollBar3.Visible = colourBars;
     w.ScrollBar2Symbol.Visible = colourBars;
     w.ScrollBar3Symbol.Visible = colourBars;
     w.ScrollBar1Symbol.Visible = true;
     if (!colourBars) w.ScrollBar1Symbol.Caption.clear();
-    if (const ScrollBar1SymbolRow* row = RowFor(ScrollBar1Symbols(), n))
-        w.ScrollBar1Symbol.Caption = row->Symbol;
+    if (row.ScrollBar1 && !row.ScrollBar1->Symbol.empty())
+        w.ScrollBar1Symbol.Caption = row.ScrollBar1->Symbol;
 
     // The lens simulations: radius and the second lens's substance, which the menu entry
     // has just set to CurrentColour.
-    const bool lensBars = LensBarSims.Has(n);
     w.TrackBar3.Visible = lensBars;
     w.TrackBar4.Visible = lensBars;
     if (lensBars) {
@@ -131,90 +206,29 @@ void App::ConfigureParameters() {
     w.Panel2.clear();
     w.Panel3.clear();
 
-    if (const TrackBar1Row* row = RowFor(TrackBar1Rows(), n)) {
-        w.TrackBar1.Enabled = true;
-        w.TrackBar1.Visible = true;
-        w.TrackBar1Caption.Visible = false;
-        w.LambdaMark.Visible = false;
-        if (row->SetsCurrentColour) State.CurrentColour = row->Position;
-        SetRange(w.TrackBar1, 1, row->Max, StartPosition(State, row->From, row->Position));
-        w.TrackBar1.Hint = row->Hint;
-        if (row->ShowsLambda) {
-            w.LambdaMark.Visible = true;
-        } else {
-            w.TrackBar1Caption.Caption = row->Caption;
-            w.TrackBar1Caption.Visible = true;
-        }
-        if (row->ColourTextInPanel3) w.Panel3 = ColourText();
-    } else {
-        w.TrackBar1.Visible = false;
-        w.TrackBar1Caption.Visible = false;
-        w.LambdaMark.Visible = false;
-    }
-    SelectWholeRange(w.TrackBar1);
-
-    if (const TrackBar2Row* row = RowFor(TrackBar2Rows(), n)) {
-        w.TrackBar2.Enabled = true;
-        w.TrackBar2.Visible = true;
-        w.TrackBar2Caption.Visible = true;
-        SetRange(w.TrackBar2, row->Min, row->Max, StartPosition(State, row->From, row->Position));
-        w.TrackBar2.Hint = row->Hint;
-        w.TrackBar2Caption.Caption = row->Caption;
-    } else {
-        w.TrackBar2.Visible = false;
-        w.TrackBar2Caption.Visible = false;
-    }
-    SelectWholeRange(w.TrackBar2);
-
-    if (!NoScrollBar1Sims.Has(n)) {
-        w.ScrollBar1.Enabled = true;
-        w.ScrollBar1.Visible = true;
-    } else {
-        w.ScrollBar1.Visible =
-            false;  // not a bar left from the simulation before that does nothing
-    }
-    if (const ScrollBar1Row* row = RowFor(ScrollBar1Rows(), n)) {
-        switch (row->Rule) {
-            case ScrollRule::Fixed:
-                SetScrollRange(row->Min, row->Max, row->Position);
-                break;
-            case ScrollRule::Incidence:
-                SetScrollRange(row->Min, State.IncidenceMax,
-                               State.IncidenceMax - State.IncidenceValue);
-                break;
-            case ScrollRule::YoungIncidence:
-                SetScrollRange(row->Min, State.IncidenceMax - 1, State.IncidenceMax - 50);
-                State.IncidenceValue = w.ScrollBar1.Position;
-                break;
-            case ScrollRule::Scatter:
-                SetScrollRange(row->Min, row->Max, row->Position - State.ScatterAngle);
-                break;
-        }
-    }
-    const HintRow* hint = RowFor(ScrollBar1Hints(), n);
-    w.ScrollBar1.Hint = hint ? hint->Hint : DefaultScrollBar1Hint;
+    ConfigureTrackBars(*this, row);
+    ConfigureScrollBar1(*this, row);
 }
 
 void App::ConfigureButtons(Buttons shown) {
-    const int n = State.CurrentSimulation;
+    const std::uint16_t n = State.CurrentSimulation;
+    const CatalogueEntry& row = RowOf(catalogue_, n);
     MainWindowModel& w = Window;
 
-    const StartTogglesRow* start = RowFor(StartToggles(), n);
     for (const FKey k : AllFKeys) {
         w.Of(k).Enabled = true;
-        ToggleOf(State, k) = start != nullptr && start->On[IndexOf(k)];
+        ToggleOf(State, k) = Shows(row.StartOn, ButtonOf(k));
         w.Of(k).Visible = Shows(shown, ButtonOf(k));
     }
 
     const bool animated = Shows(shown, Buttons::Clock);
     w.RunButton.Visible = animated;
-    w.StepButton.Visible = animated && !NoStepSims.Has(n);
-    w.SlowMotionButton.Visible = animated && !NoSlowMotionSims.Has(n);
+    w.StepButton.Visible = animated && row.StepButton;
+    w.SlowMotionButton.Visible = animated && row.SlowMotionButton;
     w.ShownButtons = shown;
 
-    const FButtonRow* texts = RowFor(FButtonRows(), n);
     for (const FKey k : AllFKeys) {
-        ButtonText text = texts ? texts->Keys[IndexOf(k)] : ButtonText{};
+        ButtonText text = row.FKeys[IndexOf(k)];
         if (k == FKey::F2 && text.Caption.empty()) text = DefaultF2;
         ToolButton& button = w.Of(k);
         if (!text.Caption.empty()) {
@@ -226,10 +240,8 @@ void App::ConfigureButtons(Buttons shown) {
     // A simulation without a caption of its own shows the item's first caption, not one
     // left over from the simulation before, whose letter could clash with the others'.
     const MainWindowModel atStart;
-    const FMenuRow* menus = RowFor(FMenuRows(), n);
     for (const FKey k : {FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-        const std::string_view caption =
-            menus ? menus->Captions[IndexOf(k) - 1] : std::string_view();
+        const std::string_view caption = row.FMenuCaptions[IndexOf(k) - 1];
         MenuItemOf(w, k).Caption =
             caption.empty() ? MenuItemOf(const_cast<MainWindowModel&>(atStart), k).Caption
                             : std::string(caption);
@@ -246,7 +258,9 @@ void App::ControlChange(Control control, int position) {
     c.Position = std::clamp(position, c.Min, c.Max);
     if (Window.Configuring || !Image) return;
     DrawSimulation(EventOf(control), false, *Image);
-    if (control == Control::TrackBar1 && !OwnPanel3Sims.Has(State.CurrentSimulation))
+    // Panel3 is the simulation's own where its TrackBar1 does not show the colour text.
+    const std::optional<TrackBar1Setup>& bar = RowOf(catalogue_, State.CurrentSimulation).TrackBar1;
+    if (control == Control::TrackBar1 && (!bar || bar->ColourTextInPanel3))
         Window.Panel3 = ColourText();
 }
 
@@ -264,7 +278,7 @@ void App::OnViewMenuOpened() {
 // open: a disabled item's shortcut (F2..F6, Ctrl+K, Ctrl+F, Ctrl+W) would go dead.
 void App::SyncViewMenu() {
     MainWindowModel& w = Window;
-    const int n = State.CurrentSimulation;
+    const CatalogueEntry& row = RowOf(catalogue_, State.CurrentSimulation);
     w.ShowTableItem.Checked = Table.Visible;
     w.ShowMemoItem.Checked = Memo.Visible;
     w.SmoothItem.Checked = w.SmoothDrawing;
@@ -280,28 +294,27 @@ void App::SyncViewMenu() {
     const bool animated = Shows(w.ShownButtons, Buttons::Clock);
     w.RunItem.Checked = w.Clock.Enabled;
     w.RunItem.Enabled = animated;
-    w.StepItem.Enabled = animated && !NoStepSims.Has(n);
+    w.StepItem.Enabled = animated && row.StepButton;
     w.SlowMotionItem.Checked = w.Clock.Interval == kSlowMotionInterval;
-    w.SlowMotionItem.Enabled = animated && !NoSlowMotionSims.Has(n);
+    w.SlowMotionItem.Enabled = animated && row.SlowMotionButton;
 }
 
 void App::ImageMouseMove() {
     if (Window.Clock.Enabled) return;
-    const std::uint16_t n = State.CurrentSimulation;
-    if (PointerReadoutSims.Has(n)) {
+    const CatalogueEntry& row = RowOf(catalogue_, State.CurrentSimulation);
+    if (row.PointerReadout) {
         MouseToWorld(Map, host().Pointer());
         // A semicolon between the coordinates, so that they stay apart with a decimal comma.
         Window.MessagePanel = "(" + FormatReal(1, 2, Map.MouseWorld.x) + "; " +
                               FormatReal(1, 2, Map.MouseWorld.y) + ")";
     }
-    // The colour circles (31, 32), the double slit (17) and the hydrogen spectrum (18)
-    // follow the mouse with routines of their own.
-    const CatalogueEntry* entry = catalogue().Find(n);
-    if (entry != nullptr && entry->Mouse != nullptr && Image) entry->Mouse(*this, *Image);
+    // Some simulations follow the mouse with routines of their own.
+    if (row.Mouse != nullptr && Image) row.Mouse(*this, *Image);
 }
 
 void App::ImageMouseDown() {
-    if (Window.Clock.Enabled || !ClickStepSims.Has(State.CurrentSimulation) || !Image) return;
+    if (Window.Clock.Enabled || !RowOf(catalogue_, State.CurrentSimulation).ClickSteps || !Image)
+        return;
     DrawSimulation(Event::Tick, false, *Image);
 }
 

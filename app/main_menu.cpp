@@ -4,6 +4,12 @@
 // The main menu: every menu of the menu bar with its entries, as data.
 #include "app/main_menu.h"
 
+#include <algorithm>
+#include <optional>
+#include <span>
+
+#include "app/catalogue.h"
+
 namespace viv {
 
 namespace {
@@ -34,80 +40,6 @@ constexpr MenuItemDef kFiler[] = {
      MC::CopyMetafile},
     {"N2", "-"},
     {"exit1", "&Afslut", "Ctrl+Q", "Afslut program", 0, MC::Exit},
-};
-
-constexpr MenuItemDef kBolgelare[] = {
-    {"Brydning1", "&Brydning", "",
-     "Brydning, et computerforsøg, mål indfaldsvinkel og brydningsvinkel", 2},
-    {"Brydningsloven1", "Brydnings&loven", "",
-     "Simulation af brydning, ændring af bølgelængde, hastighed og retning", 5},
-    {"Interferens1", "&Interferens i film", "",
-     "Interferens i en tynd film: hinde på vand eller sommerfuglevinge...", 3},
-    {"Polarisation1", "&Polarisation", "", "Polarisation ved brydning og spejling i vand", 4},
-    {"Superposition1", "&Superposition", "", "Interferens mellem to bølger, der løber mod hinanden",
-     14},
-    {"Refleksion1", "&Refleksion", "",
-     "Refleksion og transmission af bølger ved overgang fra luft til vand (glas)", 15},
-    {"Dopplereffekt1", "D&opplereffekt", "",
-     "Dopplereffekt: viser forskydning af frekvens og chockbølger", 19},
-    {"N3", "-"},
-    {"EnkeltSpalte1", "&Enkeltspalte", "", "Lys's interferens i enkeltspalte", 35},
-    {"Dobbeltspalte1", "&Dobbeltspalte", "", "Lys's interferens i dobbeltspalte", 17},
-    {"Gitter1", "&Gitter", "", "Laserlys's interferens i optisk gitter", 16},
-    {"Hydrogen1", "&Hydrogenspektret", "",
-     "Hydrogenspektret, viser Energidiagram og afbøjning i gitter.", 18},
-    {"N4", "-"},
-    {"Fjedersvingning1", "&Fjedersvingning", "", "Harmoniske svingninger, energiforhold", 36},
-    {"Bolgeudbredelse1", "Bølge&udbredelse", "", "Longitudinalbølger og transversalbølger på snor",
-     37},
-    {"Staendebolger1", "St&ående bølger", "",
-     "Stående bølger i åben, halvåben og lukket resonanskasse", 38},
-    {"Sonar1", "So&nar", "", "", 39, MC::None, true},
-    {"Vandbolger1", "Vandbølger", "", "", 40, MC::None, true},
-    {"Kvadrant1", "Kvadrant", "", "", 42, MC::None, true},
-    {"jakobsstav1", "jakobsstav", "", "", 43, MC::None, true},
-};
-
-constexpr MenuItemDef kFarver[] = {
-    {"Farveblanding1", "&Farveblanding", "", "Additiv og subtraktiv farveblanding", 20},
-    {"Komplementarfarve1", "&Komplementærfarve", "",
-     "Komplementærfarve for mættede og brækkede farver, farvecirklen", 22},
-    {"Ojetstrathed1", "&Øjets træthed", "",
-     "Se komplementært skyggebillede efter 30 sekunders kik på en farve", 21},
-    {"Gothesfarvetrekant1", "&Goethes farvetrekant", "", "Goethes farvetrekant.", 31},
-    {"Tolvfarvecirklen1", "&Tolvfarvecirklen", "",
-     "Den tolvdelte farvecirkel dannet af de primære farver: gul, rød og blå", 32},
-    {"Monster1", "&Mønster", "", "Mønster af komplementærfarver", 33},
-    {"Simultankontrast1", "&Simultan kontrast", "", "Simultan kontrast", 34},
-};
-
-constexpr MenuItemDef kOptik[] = {
-    {"Prismet1", "&Prisme", "",
-     "Bestemmelse af brydningsindex og farvespredning vha. prismet i hovedstilling", 26},
-    {"Iskrystal1", "&Iskrystal", "", "", 41},
-    {"Linsebillede1", "&Billeddannelse", "", "Billeddannelse og linseformlen", 24},
-    {"Linsen1", "&Linse", "", "Linsen og linsefejl", 23},
-    {"Linsesystemer1", "Linses&ystemer", "", "system af to linser, bestemmelse af brændvidde", 25},
-    {"Spejlbilledet1", "&Spejlbillede", "", "Billeddannelse i hulspejl", 28},
-    {"Hulspejlet1", "&Hulspejl", "", "Hulspejlet og dets egenskaber", 27},
-    {"Parabolen1", "P&arabol", "", "Parabolen og dens egenskaber", 29},
-    {"Tegnlinser1", "Tegnlinser", "", "", 30, MC::None, true},
-};
-
-constexpr MenuItemDef kSimuler[] = {
-    {"Vivarnonskegle1", "Vivarnons &Kegle", "",
-     "Vivarnons kegle, hvilken vinkel ses vivarnon under?", 6},
-    {"Draben1", "&Dråben", "",
-     "Strålegangen i en regndråbe, minimum og maksimum for spredningsvinklen.", 7},
-    {"Alexandersband1", "&Alexanders bånd", "",
-     "Alexanders mørke bånd og farvesammensætning af vivarnorne", 8},
-    {"Vivarnonsfarver1", "Vivarnons &Farver", "", "Vivarnons farver og lysets vinkelfordeling", 9},
-    {"Youngsinterferens1", "&Youngs interferens", "",
-     "Youngs interferens af vinkelret polariseret lys", 10},
-    {"VivarnonsPolarisation1", "Vivarnons &Polarisation", "",
-     "Polarisation og intensitet af det spredte lys i vivarnon", 11},
-    {"Polarisationogfarver1", "Polarisation &og farver", "",
-     "Intensitestfordeling for vinkelt og parallelt polariseret lys", 12},
 };
 
 constexpr MenuItemDef kVis[] = {
@@ -149,21 +81,74 @@ constexpr MenuItemDef kHjalp[] = {
     {"Omvivarnon1", "&Om Vivarnon", "", "Programmets versionsnummer", 0, MC::About},
 };
 
-constexpr MenuDef kMainMenu[] = {
-    {"Filer1", "&Filer", "Gem, udskriv og kopiér grafen...", false, kFiler},
-    {"Bolgelare1", "&Bølgelære", "Simuler interferens, brydningsloven, gitter,....", true,
-     kBolgelare},
-    {"Farver1", "F&arver", "", true, kFarver},
-    {"Optik1", "&Optik", "", true, kOptik},
-    {"Simuler1", "&Vivarnon", "Simuler forskellige billeder af vivarnons teori", true, kSimuler},
-    {"Vis1", "V&is", "Vis tabel med data , vis Memo med vejledning", false, kVis},
-    {"Hjalp1", "&Hjælp...", "Online hjælp til vivarnon", false, kHjalp},
+// A menu of the menu bar: its own items, or (a subject menu) the entries of the
+// catalogue's rows that name it.
+struct MenuBarRow {
+    std::string_view Name;
+    std::string_view Caption;
+    std::string_view Hint;
+    std::span<const MenuItemDef> Items{};
+    std::optional<SubjectMenu> Subject{};
 };
+
+constexpr MenuBarRow kMainMenu[] = {
+    {"Filer1", "&Filer", "Gem, udskriv og kopiér grafen...", kFiler},
+    {"Bolgelare1",
+     "&Bølgelære",
+     "Simuler interferens, brydningsloven, gitter,....",
+     {},
+     SubjectMenu::Waves},
+    {"Farver1", "F&arver", "", {}, SubjectMenu::Colours},
+    {"Optik1", "&Optik", "", {}, SubjectMenu::Optics},
+    {"Simuler1",
+     "&Vivarnon",
+     "Simuler forskellige billeder af vivarnons teori",
+     {},
+     SubjectMenu::Rainbow},
+    {"Vis1", "V&is", "Vis tabel med data , vis Memo med vejledning", kVis},
+    {"Hjalp1", "&Hjælp...", "Online hjælp til vivarnon", kHjalp},
+};
+
+// The entries of the rows in `subject`, in the order of their places, each after the
+// separator it asks for.
+std::vector<MenuItemDef> SubjectItems(const Catalogue& catalogue, SubjectMenu subject) {
+    std::vector<const CatalogueEntry*> rows;
+    for (const std::uint16_t n : catalogue.Numbers()) {
+        const CatalogueEntry* e = catalogue.Find(n);
+        if (n != StartPicture && e->Menu.In == subject) rows.push_back(e);
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const CatalogueEntry* a, const CatalogueEntry* b) {
+                         return a->Menu.Place < b->Menu.Place;
+                     });
+    std::vector<MenuItemDef> items;
+    for (const CatalogueEntry* e : rows) {
+        const SimulationMenuItem& m = e->Menu;
+        if (!m.SeparatorBefore.empty())
+            items.push_back({.Name = m.SeparatorBefore, .Caption = "-"});
+        items.push_back({.Name = m.Name,
+                         .Caption = m.Caption,
+                         .Hint = m.Hint,
+                         .Simulation = e->Number,
+                         .Hidden = m.Hidden});
+    }
+    return items;
+}
 
 }  // namespace
 
-std::span<const MenuDef> MainMenu() {
-    return kMainMenu;
+std::vector<MenuDef> MainMenu(const Catalogue& catalogue) {
+    std::vector<MenuDef> menus;
+    for (const MenuBarRow& row : kMainMenu) {
+        menus.push_back(
+            {.Name = row.Name,
+             .Caption = row.Caption,
+             .Hint = row.Hint,
+             .ClearsLegend = row.Subject.has_value(),
+             .Items = row.Subject ? SubjectItems(catalogue, *row.Subject)
+                                  : std::vector<MenuItemDef>(row.Items.begin(), row.Items.end())});
+    }
+    return menus;
 }
 
 std::string_view MnemonicOf(std::string_view caption) {

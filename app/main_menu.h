@@ -2,14 +2,17 @@
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The main menu as data: the menu tree the window builds, with each entry's caption,
-// shortcut, hint and the simulation or command it stands for.
+// shortcut, hint and the simulation or command it stands for. The subject menus list the
+// entries the catalogue's rows give.
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string_view>
+#include <vector>
 
 namespace viv {
+
+class Catalogue;
 
 // --- The main menu ---
 
@@ -53,15 +56,37 @@ struct MenuItemDef {
     bool Hidden = false;
 };
 
-struct MenuDef {
-    std::string_view Name;
-    std::string_view Caption;
-    std::string_view Hint;
-    bool ClearsLegend = false;  // the subject menus
-    std::span<const MenuItemDef> Items;
+// The menus that list simulations.
+enum class SubjectMenu : std::uint8_t {
+    Waves,    // "&Bølgelære"
+    Colours,  // "F&arver"
+    Optics,   // "&Optik"
+    Rainbow,  // "&Vivarnon"
 };
 
-std::span<const MenuDef> MainMenu();
+// A simulation's entry in its subject menu, as its catalogue row gives it.
+struct SimulationMenuItem {
+    SubjectMenu In = SubjectMenu::Waves;
+    int Place = 0;               // the entries of a menu stand in the order of their places
+    std::string_view Name{};     // the component name, e.g. "Brydning1"
+    std::string_view Caption{};  // in Danish, with the "&" before its letter
+    std::string_view Hint{};
+    bool Hidden = false;
+    // The component name of a separator just above the entry ("N3"); empty for none.
+    std::string_view SeparatorBefore{};
+};
+
+struct MenuDef {
+    std::string_view Name{};
+    std::string_view Caption{};
+    std::string_view Hint{};
+    bool ClearsLegend = false;  // the subject menus
+    std::vector<MenuItemDef> Items{};
+};
+
+// The menu bar: the fixed menus, and in the subject menus the entries of the rows of
+// `catalogue`.
+std::vector<MenuDef> MainMenu(const Catalogue& catalogue);
 
 // The letter after the "&" of a caption (one UTF-8 character, as written), or "" when the
 // caption has none; "&&" is a written ampersand.

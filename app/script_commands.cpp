@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "app/about.h"
+#include "app/catalogue.h"
 #include "app/drawing_scale.h"
 #include "app/memo_text.h"
 #include "app/menu_items.h"
@@ -37,7 +38,8 @@ void SizePicture(Session& s, const Line& line) {
 void SelectSimulation(Session& s, const Line& line) {
     const std::vector<std::string>& w = line.Words;
     const long n = line.Numbers[0];
-    if (n < 1 || n > 43 || n == 13) throw BadLine{"no simulation " + w[1] + " (1..43, not 13)"};
+    if (!s.app.catalogue().Has(n))
+        throw BadLine{"no simulation " + w[1] + " (" + s.app.catalogue().NumbersText() + ")"};
     s.app.MenuEntry(static_cast<std::uint16_t>(n));
 }
 
@@ -284,7 +286,7 @@ void ViewMenu(Session& s, const Line&) {
 // entry indented with its mnemonic letter and shortcut.
 void Menus(Session& s, const Line&) {
     s.app.OnViewMenuOpened();
-    for (const MenuDef& menu : MainMenu()) {
+    for (const MenuDef& menu : MainMenu(s.app.catalogue())) {
         s.out << menu.Caption << '\t' << MnemonicOf(menu.Caption) << '\n';
         for (const MenuItemDef& item : menu.Items) {
             if (item.Caption == "-" || item.Hidden) continue;

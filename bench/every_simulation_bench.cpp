@@ -97,8 +97,7 @@ void TickAtControl(benchmark::State& state, std::uint16_t simulation, viv::Contr
 
 // Registers a redraw of every simulation and a tick of every animated one.
 const bool registered = [] {
-    for (std::uint16_t n = 1; n <= 43; ++n) {
-        if (n == 13) continue;
+    for (const std::uint16_t n : viv::AllSimulations().Numbers()) {
         for (const auto& size : kSizes) {
             const std::string at =
                 std::to_string(n) + "/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
@@ -110,9 +109,8 @@ const bool registered = [] {
             ->Unit(benchmark::kMicrosecond);
     }
     // The animated simulations show the clock's buttons.
-    for (std::uint16_t n = 2; n <= 43; ++n) {
-        const viv::CatalogueEntry* entry = viv::AllSimulations().Find(n);
-        if (entry == nullptr || !viv::Shows(entry->Shown, viv::Buttons::Clock)) continue;
+    for (const std::uint16_t n : viv::AllSimulations().Numbers()) {
+        if (!viv::Shows(viv::AllSimulations().Find(n)->Shown, viv::Buttons::Clock)) continue;
         for (const auto& size : kSizes) {
             const std::string at =
                 std::to_string(n) + "/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
@@ -130,9 +128,8 @@ const bool registered = [] {
 
 // Registered once the GUI application exists, for the controls the simulation shows.
 void RegisterTicksAtControls() {
-    for (std::uint16_t n = 2; n <= 43; ++n) {
-        const viv::CatalogueEntry* entry = viv::AllSimulations().Find(n);
-        if (entry == nullptr || !viv::Shows(entry->Shown, viv::Buttons::Clock)) continue;
+    for (const std::uint16_t n : viv::AllSimulations().Numbers()) {
+        if (!viv::Shows(viv::AllSimulations().Find(n)->Shown, viv::Buttons::Clock)) continue;
         const Started shown(n, 720, 540);
         for (std::size_t c = 0; c < viv::AllControls.size(); ++c) {
             if (!shown.app.Window.Of(viv::AllControls[c]).Visible) continue;

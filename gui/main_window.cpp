@@ -37,8 +37,8 @@
 #include <string>
 #include <utility>
 
+#include "app/catalogue.h"
 #include "app/control_readout.h"
-#include "app/control_tables.h"
 #include "app/drawing_scale.h"
 #include "app/menu_items.h"
 #include "app/print_layout.h"
@@ -330,7 +330,7 @@ void MainWindow::SavePlaces() {
 // --- Building the window ---
 
 void MainWindow::BuildMenu() {
-    for (const MenuDef& def : MainMenu()) {
+    for (const MenuDef& def : MainMenu(app_.catalogue())) {
         QMenu* menu = menuBar()->addMenu(Q(def.Caption));
         menu->setObjectName(Q(def.Name));
         menu->menuAction()->setStatusTip(Q(def.Hint));
@@ -625,11 +625,11 @@ void MainWindow::ShowModel() {
     }
 
     const char decimal = app_.State.DecimalSeparator;
-    const ScrollBar1Row* scrollRow = RowFor(ScrollBar1Rows(), app_.State.CurrentSimulation);
+    const CatalogueEntry* row = app_.catalogue().Find(app_.State.CurrentSimulation);
     // The bars whose value is read from the other end grow to the right as well.
-    const bool scrollBar1Reversed =
-        scrollRow != nullptr &&
-        (scrollRow->Rule == ScrollRule::Incidence || scrollRow->Rule == ScrollRule::Scatter);
+    const bool scrollBar1Reversed = row != nullptr && row->ScrollBar1 &&
+                                    (row->ScrollBar1->Rule == ScrollRule::Incidence ||
+                                     row->ScrollBar1->Rule == ScrollRule::Scatter);
     bool anyShown = false;
     for (const RangeWidget& r : ranges_) {
         const RangeControl& model = app_.Window.Of(r.Which);

@@ -6,9 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
-#include <set>
 #include <string>
+#include <vector>
 
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
@@ -17,50 +18,75 @@
 namespace viv {
 namespace {
 
-TEST(Catalogue, EverySimulationNumberButThirteenHasAnEntry) {
-    for (std::uint16_t n = 1; n <= 43; ++n) {
-        const CatalogueEntry* e = AllSimulations().Find(n);
-        if (n == 13) {
-            EXPECT_EQ(e, nullptr);
-            continue;
-        }
-        ASSERT_NE(e, nullptr) << n;
-        EXPECT_EQ(e->Number, n);
-        if (e->Table.Rows > 0) {
-            EXPECT_TRUE(e->Table.Columns == 2 || e->Table.Columns == 3) << n;
-            EXPECT_LE(e->RowHeaders.size() + 1, e->Table.Rows) << n;
-        }
-    }
-    for (std::uint16_t n : {0, 44, 99, 100, 65535})
-        EXPECT_EQ(AllSimulations().Find(n), nullptr) << n;
+// The numbers there are come from the rows; numbers of the states that are no simulation
+// are refused.
+TEST(Catalogue, NumbersComeFromItsRows) {
+    Catalogue c;
+    const CatalogueEntry rows[] = {{.Number = 5}, {.Number = 2}, {.Number = LeavingStartPicture}};
+    c.Add(rows);
+    EXPECT_EQ(c.Numbers(), (std::vector<std::uint16_t>{1, 2, 5}));
+    EXPECT_EQ(c.Largest(), 5);
+    EXPECT_EQ(c.NumbersText(), "1..5, not 3, 4");
+    for (const long n : {-1L, 0L, 3L, 6L, 99L, 100L, 65537L}) EXPECT_FALSE(c.Has(n)) << n;
+    EXPECT_TRUE(c.Has(1));
+    EXPECT_EQ(AllSimulations().NumbersText(), "1..43, not 13");
 }
 
-// Every row, chosen from its menu entry, draws a picture of its own (not the white of a
-// cleared picture, not the start picture) and leaves every shown control within its range.
-TEST(Catalogue, EveryRowDrawsAndKeepsItsControlsInRange) {
+// Every row: chosen from its menu entry, it draws a picture of its own (not the white of
+// a cleared picture, not the start picture) and leaves every shown control within its
+// range; its own start positions lie in their ranges (the panel would clamp them unseen);
+// its table's headers fit; its menu letter is its own within its menu.
+TEST(Catalogue, EveryRowDrawsStartsInRangeAndHasItsOwnMenuLetter) {
     test::StartedApp s;
     const QImage start = s.picture().Image().copy();
-    for (std::uint16_t n = 2; n <= 43; ++n) {
-        const CatalogueEntry* e = AllSimulations().Find(n);
-        if (e == nullptr) continue;
+    for (const std::uint16_t n : AllSimulations().Numbers()) {
+        if (n == StartPicture) continue;
+        SCOPED_TRACE(n);
+        const CatalogueEntry& e = *AllSimulations().Find(n);
+        if (e.Table.Rows > 0) {
+            EXPECT_TRUE(e.Table.Columns == 2 || e.Table.Columns == 3);
+            EXPECT_LE(e.RowHeaders.size() + 1, e.Table.Rows);
+        }
+        if (e.ScrollBar1 && e.ScrollBar1->Rule == ScrollRule::Fixed) {
+            EXPECT_LE(e.ScrollBar1->Min, e.ScrollBar1->Position);
+            EXPECT_LE(e.ScrollBar1->Position, e.ScrollBar1->Max);
+        }
+        if (e.TrackBar1 && e.TrackBar1->From == PositionFrom::Fixed) {
+            EXPECT_LE(1, e.TrackBar1->Position);
+            EXPECT_LE(e.TrackBar1->Position, e.TrackBar1->Max);
+        }
+        if (e.TrackBar2 && e.TrackBar2->From == PositionFrom::Fixed) {
+            EXPECT_LE(e.TrackBar2->Min, e.TrackBar2->Position);
+            EXPECT_LE(e.TrackBar2->Position, e.TrackBar2->Max);
+        }
         s.app.MenuEntry(n);
         const QImage& picture = s.picture().Image();
-        EXPECT_NE(picture, start) << n;
+        EXPECT_NE(picture, start);
         bool drawn = false;
         for (int y = 0; y < picture.height() && !drawn; ++y)
             for (int x = 0; x < picture.width() && !drawn; ++x)
                 drawn = (picture.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu;
-        EXPECT_TRUE(drawn) << n;
-        for (const Control c :
-             {Control::ScrollBar1, Control::ScrollBar2, Control::ScrollBar3, Control::TrackBar1,
-              Control::TrackBar2, Control::TrackBar3, Control::TrackBar4}) {
+        EXPECT_TRUE(drawn);
+        for (const Control c : AllControls) {
             const RangeControl& control = s.app.Window.Of(c);
             if (!control.Visible) continue;
-            EXPECT_LE(control.Min, control.Position) << n;
-            EXPECT_LE(control.Position, control.Max) << n;
+            EXPECT_LE(control.Min, control.Position);
+            EXPECT_LE(control.Position, control.Max);
         }
     }
-    EXPECT_EQ(AllSimulations().Find(1)->Table.Rows, 0);
+    for (const MenuDef& menu : MainMenu(AllSimulations())) {
+        if (!menu.ClearsLegend) continue;
+        std::map<std::string, std::string_view> letters;
+        for (const MenuItemDef& item : menu.Items) {
+            if (item.Caption == "-" || item.Hidden) continue;
+            std::string letter(MnemonicOf(item.Caption));
+            for (char& c : letter)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            EXPECT_FALSE(letter.empty()) << item.Caption;
+            const auto [at, fresh] = letters.emplace(letter, item.Caption);
+            EXPECT_TRUE(fresh) << item.Caption << " and " << at->second << " in " << menu.Caption;
+        }
+    }
 }
 
 TEST(MenuEntry, WritesCaptionTableShapeAndHeaders) {
@@ -244,14 +270,19 @@ TEST(MenuEntry, ColourLabelsAndStatusTexts) {
 
 // --- The main menu ---
 
+const std::vector<MenuDef>& Menus() {
+    static const std::vector<MenuDef> menus = MainMenu(AllSimulations());
+    return menus;
+}
+
 const MenuDef* FindMenu(std::string_view name) {
-    for (const MenuDef& m : MainMenu())
+    for (const MenuDef& m : Menus())
         if (m.Name == name) return &m;
     return nullptr;
 }
 
 const MenuItemDef* FindItem(std::string_view name) {
-    for (const MenuDef& m : MainMenu())
+    for (const MenuDef& m : Menus())
         for (const MenuItemDef& item : m.Items)
             if (item.Name == name) return &item;
     return nullptr;
@@ -261,7 +292,7 @@ TEST(MainMenu, MenusInOrderWithTheSubjectMenusClearingTheLegend) {
     const std::vector<std::pair<std::string_view, bool>> expected = {
         {"&Filer", false},   {"&Bølgelære", true}, {"F&arver", true},   {"&Optik", true},
         {"&Vivarnon", true}, {"V&is", false},      {"&Hjælp...", false}};
-    const auto menus = MainMenu();
+    const auto menus = Menus();
     ASSERT_EQ(menus.size(), expected.size());
     for (std::size_t i = 0; i < menus.size(); ++i) {
         EXPECT_EQ(menus[i].Caption, expected[i].first);
@@ -269,26 +300,9 @@ TEST(MainMenu, MenusInOrderWithTheSubjectMenusClearingTheLegend) {
     }
 }
 
-TEST(MainMenu, EverySimulationIsReachableFromExactlyOneItem) {
-    std::map<int, int> seen;
-    std::set<int> hidden;
-    for (const MenuDef& m : MainMenu())
-        for (const MenuItemDef& item : m.Items) {
-            if (item.Simulation == 0) continue;
-            ++seen[item.Simulation];
-            ASSERT_NE(AllSimulations().Find(item.Simulation), nullptr) << item.Name;
-            if (item.Hidden) hidden.insert(item.Simulation);
-        }
-    for (int n = 2; n <= 43; ++n) {
-        if (n == 13) continue;
-        EXPECT_EQ(seen[n], 1) << n;
-    }
-    EXPECT_EQ(hidden, (std::set<int>{30, 39, 40, 42, 43}));
-}
-
 TEST(MainMenu, SeparatorsStandAfterTheirItems) {
     std::vector<std::string_view> before;
-    for (const MenuDef& m : MainMenu())
+    for (const MenuDef& m : Menus())
         for (std::size_t i = 1; i < m.Items.size(); ++i)
             if (m.Items[i].Caption == "-") before.push_back(m.Items[i - 1].Caption);
     EXPECT_EQ(before,
@@ -332,7 +346,7 @@ TEST(MainMenu, ShortcutsCommandsAndHints) {
               "Udskriv »sildeben« hørende til graf. (Menupunktet kan kun vælges for nogle "
               "simulationer)");
     // Menu hints hide the read-out panels: none begins with a blank.
-    for (const MenuDef& m : MainMenu()) {
+    for (const MenuDef& m : Menus()) {
         EXPECT_FALSE(m.Hint.starts_with(' ')) << m.Name;
         for (const MenuItemDef& item : m.Items)
             EXPECT_FALSE(item.Hint.starts_with(' ')) << item.Name;

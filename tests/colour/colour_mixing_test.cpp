@@ -148,8 +148,6 @@ protected:
 };
 
 TEST_F(ColourMixing, FullLightsMixToWhiteAndTheSecondaryColours) {
-    const CatalogueEntry* entry = AllSimulations().Find(20);
-    ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(ColourOf(app).AdditiveMode);
     ExpectMixtures(true, "start");
     for (TColor c : {clRed, clLime, clBlue, clYellow, clAqua, clFuchsia, clWhite})

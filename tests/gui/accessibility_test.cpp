@@ -38,7 +38,7 @@ struct Program {
     std::unique_ptr<MainWindow> window =
         std::make_unique<MainWindow>(AllSimulations(), Environment());
     void Choose(std::uint16_t simulation) {
-        for (const MenuDef& menu : MainMenu())
+        for (const MenuDef& menu : MainMenu(AllSimulations()))
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation)
                     window
@@ -62,7 +62,7 @@ QString Said(QWidget* w, QAccessible::Text what) {
 
 std::vector<std::uint16_t> AllMenuSimulations() {
     std::vector<std::uint16_t> all;
-    for (const MenuDef& menu : MainMenu())
+    for (const MenuDef& menu : MainMenu(AllSimulations()))
         for (const MenuItemDef& item : menu.Items)
             if (item.Simulation != 0) all.push_back(item.Simulation);
     return all;

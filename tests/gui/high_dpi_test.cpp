@@ -35,7 +35,7 @@ const QImage& Picture(App& app) {
 }
 
 void Choose(MainWindow& window, std::uint16_t simulation) {
-    for (const MenuDef& menu : MainMenu())
+    for (const MenuDef& menu : MainMenu(AllSimulations()))
         for (const MenuItemDef& item : menu.Items)
             if (item.Simulation == simulation)
                 window.findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))

@@ -77,7 +77,7 @@ struct Program {
         return window->findChild<QAction*>(QString::fromUtf8(name.data(), name.size()));
     }
     void Choose(std::uint16_t simulation) {
-        for (const MenuDef& menu : MainMenu())
+        for (const MenuDef& menu : MainMenu(AllSimulations()))
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation) Action(item.Name)->trigger();
     }
@@ -170,7 +170,7 @@ TEST(MainWindowMenu, EverySimulationEntryShowsItsSetUp) {
     App& app = p.app();
     const MainWindowModel& w = app.Window;
     int entries = 0;
-    for (const MenuDef& menu : MainMenu()) {
+    for (const MenuDef& menu : MainMenu(AllSimulations())) {
         for (const MenuItemDef& item : menu.Items) {
             if (item.Simulation == 0) continue;
             SCOPED_TRACE(std::string(item.Name));

@@ -73,7 +73,7 @@ struct Program {
         return found;
     }
     void Choose(std::uint16_t simulation) {
-        for (const MenuDef& menu : MainMenu())
+        for (const MenuDef& menu : MainMenu(AllSimulations()))
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation)
                     window
@@ -94,7 +94,7 @@ struct Program {
 
 std::vector<std::uint16_t> MenuSimulations() {
     std::vector<std::uint16_t> all;
-    for (const MenuDef& menu : MainMenu())
+    for (const MenuDef& menu : MainMenu(AllSimulations()))
         for (const MenuItemDef& item : menu.Items)
             if (item.Simulation != 0 && !item.Hidden) all.push_back(item.Simulation);
     return all;

@@ -72,11 +72,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(PrismSimulation, DrawnByItsCatalogueEntry) {
-    const CatalogueEntry* entry = AllSimulations().Find(26);
-    ASSERT_NE(entry, nullptr);
-}
-
 TEST_F(PrismSimulation, QuartzAtSixtyDegreesDeviatesTheRedRay) {
     EXPECT_EQ(app.State.CurrentColour, 3);
     EXPECT_EQ(Cell(0, 0), "Prismet");

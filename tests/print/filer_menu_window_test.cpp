@@ -32,7 +32,7 @@ struct Window {
         return window->findChild<QAction*>(QString::fromLatin1(name));
     }
     void Choose(std::uint16_t simulation) {
-        for (const MenuDef& menu : MainMenu())
+        for (const MenuDef& menu : MainMenu(AllSimulations()))
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation)
                     Action(std::string(item.Name).c_str())->trigger();

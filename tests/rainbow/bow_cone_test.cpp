@@ -64,8 +64,6 @@ protected:
 };
 
 TEST_F(ConeSimulation, StartsWithTheSunThirtyDegreesHighAndTabulatesTheBowAngles) {
-    const CatalogueEntry* entry = AllSimulations().Find(6);
-    ASSERT_NE(entry, nullptr);
     EXPECT_EQ(RainbowOf(app).SunHeight, 30);
     EXPECT_EQ(RainbowOf(app).ObserverX, 0);
     EXPECT_EQ(app.Window.Panel1, "h: 30°");

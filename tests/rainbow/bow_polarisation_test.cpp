@@ -107,10 +107,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(BowPolarisation, DrawnByItsCatalogueEntry) {
-    ASSERT_NE(AllSimulations().Find(11), nullptr);
-}
-
 // The light left after each surface, from the amplitude coefficients.
 TEST_F(BowPolarisation, TableFollowsTheLightThroughTheDrop) {
     for (const int bow : {1, 2}) {

@@ -68,11 +68,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(DropSimulation, DrawnByItsCatalogueEntry) {
-    const CatalogueEntry* entry = AllSimulations().Find(7);
-    ASSERT_NE(entry, nullptr);
-}
-
 TEST_F(DropSimulation, FirstSelectionShowsTheGreenPrimaryRayAtHalfTheRadius) {
     EXPECT_EQ(Cell(0, 0), " Primær vivarno:");
     EXPECT_EQ(Cell(1, 1), " 1.334");

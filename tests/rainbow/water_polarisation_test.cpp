@@ -77,10 +77,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(WaterPolarisation, DrawnByItsCatalogueEntry) {
-    ASSERT_NE(AllSimulations().Find(4), nullptr);
-}
-
 TEST_F(WaterPolarisation, TableAgreesWithSnellAndFresnel) {
     for (const int degrees : {10, 30, 45, 60, 75, 89}) {
         SetIncidence(degrees);

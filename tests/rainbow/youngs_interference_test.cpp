@@ -70,10 +70,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(YoungsInterference, DrawnByItsCatalogueEntry) {
-    ASSERT_NE(AllSimulations().Find(10), nullptr);
-}
-
 TEST_F(YoungsInterference, SelectionShowsRayOneAtFifteenSixteenths) {
     EXPECT_EQ(app.State.IncidenceValue, 750);
     EXPECT_EQ(Young().Rays.Ray1Parameter, 0.9375);

@@ -112,8 +112,7 @@ constexpr std::array<FKey, 5> kKeys{FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey
 class Soak {
 public:
     explicit Soak(std::uint64_t seed) : seed_(seed), random_(static_cast<std::uint32_t>(seed)) {
-        for (std::uint16_t n = 1; n < Catalogue::Slots; ++n)
-            if (started_.app.catalogue().Find(n) != nullptr) simulations_.push_back(n);
+        simulations_ = started_.app.catalogue().Numbers();
         started_.host.pointer.origin = {0, 0};
         Resize(712 - started_.app.Window.ScrollPanelWidth, 445);
     }

@@ -55,11 +55,6 @@ protected:
     App& app = started.app;
 };
 
-TEST_F(RefractionInWater, DrawnByItsCatalogueEntry) {
-    const CatalogueEntry* entry = AllSimulations().Find(2);
-    ASSERT_NE(entry, nullptr);
-}
-
 // Snell's law checked against sin i = n sin b worked out here, at several angles and
 // colours, with the light from the air.
 TEST_F(RefractionInWater, TableFollowsSnellsLawFromTheAir) {

@@ -61,9 +61,6 @@ protected:
 };
 
 TEST_F(RefractionLaw, SelectedWithItsStartValues) {
-    const CatalogueEntry* entry = AllSimulations().Find(5);
-    ASSERT_NE(entry, nullptr);
-
     app.ControlChange(Control::TrackBar2, 2);
     Ticks(7);
     app.MenuEntry(5);  // chosen again: the start values come back

@@ -45,8 +45,6 @@ protected:
 };
 
 TEST_F(SuperpositionSimulation, StartsWithEqualWavesOfOppositeSignInThreeRows) {
-    const CatalogueEntry* entry = AllSimulations().Find(14);
-    ASSERT_NE(entry, nullptr);
     EXPECT_EQ(app.State.AnimationStep, 190);
     EXPECT_DOUBLE_EQ(WavesMotionOf(app).SecondAmplitude, -1.0);
     EXPECT_EQ(app.State.CurrentColour, 8);
