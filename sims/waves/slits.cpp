@@ -188,8 +188,8 @@ int RoundToInt(double v) {
 
 // An arc of radius `radius` pixels about `centre` (world) from angle `from` to `to`
 // (radians, increasing), cut where it would leave the picture at the top or the bottom.
-// Drawn as one polyline through points about two pixels apart, which the many wavelets
-// of every clock tick need to be quick.
+// Drawn as one polyline through points two pen widths apart, which the many wavelets of
+// every clock tick need to be quick.
 void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, double to,
                 std::vector<TPoint>& points) {
     if (radius <= 0) return;
@@ -199,7 +199,9 @@ void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, dou
     if (centre.y - r < -sc.h)
         from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
     if (!(from < to)) return;
-    constexpr double pointSpacing = 2;  // pixels
+    // Two pen widths: two pixels for the one-pixel pen, and as many points for a picture
+    // drawn larger.
+    const double pointSpacing = 2.0 * std::max(1, sc.world.PenWidth);  // pixels
     const TPoint c = sc.world.Picture(centre.x, centre.y);
     const int steps = std::max(2, static_cast<int>(std::ceil((to - from) * radius / pointSpacing)));
     const double step = (to - from) / steps;
