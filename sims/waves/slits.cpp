@@ -564,10 +564,10 @@ std::array<TRect, 4> MovingAreas(const Scene& sc, const SlitView& v) {
     return areas;
 }
 
-// A clock tick of the grating on the screen picture: the picture without its moving
-// figures is kept as the still picture (made at the first tick after any other change),
-// so every tick puts back the columns the last waves covered and draws the new ones
-// once, where taking the old ones away in not-xor would draw them all twice.
+// A clock tick of the grating or the single slit on the screen picture: the picture
+// without its moving figures is kept as the still picture (made at the first tick after
+// any other change), so every tick puts back the columns the last waves covered and draws
+// the new ones once, where taking the old ones away in not-xor would draw them all twice.
 void MoveWaves(const Scene& sc, const SlitView& was, const SlitView& now) {
     App& app = sc.app;
     TCanvas& picture = sc.canvas;
@@ -621,8 +621,11 @@ void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
 void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, TCanvas& canvas) {
     const bool onScreen = &canvas == app.Image.get();
     const bool tick = event == Event::Tick || event == Event::Step;
-    // Only the grating's ticks keep the still picture; anything else changes the picture.
-    if (!(tick && kind == SlitKind::Grating && onScreen)) app.StillPicture.reset();
+    // The ticks of the grating and the single slit move nothing but the waves: they keep
+    // the still picture, which anything else changes. The double slit's ticks move its
+    // pointer bar too.
+    const bool wavesAlone = tick && onScreen && kind != SlitKind::DoubleSlit;
+    if (!wavesAlone) app.StillPicture.reset();
     if (event == Event::Redraw) {
         FullRedraw(app, kind, clearFirst, canvas);
         return;
@@ -680,7 +683,7 @@ void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, T
     const Scene sc = SceneOf(app, canvas, kind);
     SlitView now = CurrentView(app);
     if (kind == SlitKind::DoubleSlit) now.PointerValue = st.PointerValue = PointerValueOf(app, now);
-    if (tick && grating && onScreen)
+    if (wavesAlone)
         MoveWaves(sc, st.Drawn, now);
     else
         Update(sc, st.Drawn, now);
