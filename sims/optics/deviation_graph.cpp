@@ -4,6 +4,7 @@
 #include "sims/optics/deviation_graph.h"
 
 #include "library/drawing.h"
+#include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -21,10 +22,7 @@ InsetMapping DeviationGraph(World& map) {
 
 void DrawDeviationGraphAxes(World& map, TCanvas& canvas) {
     const InsetMapping graph = DeviationGraph(map);
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmNotXor;
+    SetLensPen(canvas, map, clBlack);
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
     DrawAxes(map, 0, 0, "°", 0, 0, GraphStep, GraphStep, "°", false, canvas);

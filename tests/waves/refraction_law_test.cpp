@@ -20,6 +20,7 @@
 #include "library/trig.h"
 #include "picture_checks.h"
 #include "refraction_checks.h"
+#include "scripted_app.h"
 #include "sims/simulations.h"
 #include "sims/waves/refraction_state.h"
 #include "test_host.h"
@@ -217,27 +218,20 @@ TEST(RefractionLawScript, TicksAndStepsInTheScriptedMode) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "vivarnon-refraction-law-script";
     fs::create_directories(dir);
-    HeadlessHost host;
-    App app(host, AllSimulations());
-    StartupEnvironment env;
-    env.StartDirectory = VIV_SOURCE_DIR "/data";
-    env.SetupFileCandidates.clear();
-    host.LayoutChanged(app.Window);
-    app.FormCreate(env);
-    app.FormResize();
+    test::Scripted s;
     const std::string a = (dir / "a.png").string(), b = (dir / "b.png").string(),
                       c = (dir / "c.png").string(), d = (dir / "d.png").string();
-    std::istringstream script("select 5\nkey F6\nsave " + a + "\ntick 25\nsave " + b +
-                              "\ntick\nsave " + c + "\ntick 24\nstep\nsave " + d + "\n");
-    std::ostringstream out, err;
-    ASSERT_EQ(RunScript(app, host, script, out, err), 0) << err.str();
+    ASSERT_EQ(s.Run("select 5\nkey F6\nsave " + a + "\ntick 25\nsave " + b + "\ntick\nsave " + c +
+                    "\ntick 24\nstep\nsave " + d + "\n"),
+              0)
+        << s.err.str();
     const QImage first(QString::fromStdString(a));
     ASSERT_FALSE(first.isNull());
     ExpectSamePicture(QImage(QString::fromStdString(b)), first, "law-script-25");
     EXPECT_NE(QImage(QString::fromStdString(c)), first);
     ExpectSamePicture(QImage(QString::fromStdString(d)), QImage(QString::fromStdString(c)),
                       "law-script-step");
-    EXPECT_FALSE(app.Window.Clock.Enabled);
+    EXPECT_FALSE(s.app.Window.Clock.Enabled);
     fs::remove_all(dir);
 }
 
