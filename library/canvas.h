@@ -103,6 +103,23 @@ struct TFont {
     bool Bold = false;
 };
 
+// The 8 x 8 tiles of a picture that its figures change: what an animation puts back from
+// its still picture, and what the smooth view filters again, where a box about the
+// figures would hold every pixel between the crests of a wave as well.
+constexpr int TileSize = 8;  // pixels a side
+
+// Tiles are numbered row by row, TilesAcross(width) to a row.
+constexpr int TilesAcross(int width) {
+    return (width + TileSize - 1) / TileSize;
+}
+
+// The tiles some figures changed. `Exact` only when every changed pixel lies in a listed
+// tile; otherwise the list says nothing.
+struct TileLog {
+    std::vector<std::uint32_t> Tiles;  // may repeat
+    bool Exact = false;
+};
+
 // Semantics every implementation keeps:
 // - the pen mode applies to every line, outline and brush interior; TextOut, FillRect
 //   and Pixels always copy;
@@ -153,6 +170,14 @@ public:
         for (int y = std::max(rect.Top, 0); y < y1; ++y)
             for (int x = std::max(rect.Left, 0); x < x1; ++x) SetPixel(x, y, source.GetPixel(x, y));
     }
+    // Starts (log) or ends (nullptr) a log of the tiles the figures drawn meanwhile
+    // change. A canvas that cannot tell leaves the log not exact.
+    virtual void LogTiles(TileLog* log) {
+        if (log != nullptr) *log = {};
+    }
+    // The pixels of the tiles of an exact log := those of `source`, as CopyRect tile by
+    // tile.
+    virtual void CopyTiles(const TileLog& tiles, const TCanvas& source);
     // Pixels[x .. x + count - 1, y] := colours[0 .. count - 1], as SetPixel one by one.
     virtual void SetPixelRow(int x, int y, const TColor* colours, int count) {
         for (int i = 0; i < count; ++i) SetPixel(x + i, y, colours[i]);

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "library/canvas/canvas_common.h"
+#include "library/changed_tiles.h"
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -376,8 +377,8 @@ bool InRect(PointD p, const RectD& r) {
 }
 
 // The short steps of whole pixels, at most kMostStep each way, that a polyline's
-// segments mostly are (a wave's arcs are drawn through points two pixels apart).
-constexpr int kMostStep = 4;
+// segments mostly are (a wave's arcs are drawn through points two to eight pixels apart).
+constexpr int kMostStep = 8;
 constexpr int kStepSide = 2 * kMostStep + 1;
 constexpr std::size_t kShortSteps = kStepSide * kStepSide;
 // The index of step (dx, dy) among the short steps, or none.
@@ -989,8 +990,16 @@ public:
                 }
             }
         });
+        for (std::vector<std::uint32_t>* log : tileLogs_)
+            if (log != nullptr) log->insert(log->end(), marked_.begin(), marked_.end());
         marked_.clear();
         sectorRuns_ = false;
+    }
+
+    // The lists that Finish adds the figure's marked tiles to (either may be null); its
+    // tiles are numbered as the changed tiles are, 8 x 8 pixels a word.
+    void LogTilesTo(std::vector<std::uint32_t>* changed, std::vector<std::uint32_t>* log) {
+        tileLogs_ = {changed, log};
     }
 
     // Row spans of the ellipse area for its rows among -1 .. H, clamped to [-2, W + 1];
@@ -1195,6 +1204,7 @@ private:
     std::vector<std::uint64_t> mask_;
     std::size_t tilesPerRow_ = 0;
     std::vector<std::uint32_t> marked_;
+    std::array<std::vector<std::uint32_t>*, 2> tileLogs_{};
     std::vector<std::int64_t> spanL_, spanR_;  // rows spanLo_ .. spanHi_
     std::int64_t spanLo_ = 0, spanHi_ = -1;
     std::array<int, 6> spansKey_{};  // the box and picture size the spans belong to
@@ -1320,7 +1330,11 @@ bool RasterCanvas::SavePng(const std::string& path) const {
 }
 
 void RasterCanvas::Changed(std::int64_t left, std::int64_t top, std::int64_t right,
-                           std::int64_t bottom) {
+                           std::int64_t bottom, bool tileByTile) {
+    if (!tileByTile) {
+        changedTilesExact_ = false;
+        if (tileLog_ != nullptr) tileLog_->Exact = false;
+    }
     const auto clampX = [&](std::int64_t v) {
         return static_cast<int>(std::clamp<std::int64_t>(v, 0, image_.width()));
     };
@@ -1339,13 +1353,19 @@ void RasterCanvas::Changed(std::int64_t left, std::int64_t top, std::int64_t rig
 }
 
 void RasterCanvas::FigureChanged(std::int64_t left, std::int64_t top, std::int64_t right,
-                                 std::int64_t bottom) {
+                                 std::int64_t bottom, bool tileByTile) {
     const std::int64_t reach = std::max(Pen.Width, 1) / 2 + 2;  // pixels beyond the figure
     Changed(std::min(left, right) - reach, std::min(top, bottom) - reach,
-            std::max(left, right) + reach + 1, std::max(top, bottom) + reach + 1);
+            std::max(left, right) + reach + 1, std::max(top, bottom) + reach + 1, tileByTile);
 }
 
-TRect RasterCanvas::TakeChanged() {
+TRect RasterCanvas::TakeChanged(std::vector<std::uint32_t>* tiles) {
+    if (tiles != nullptr) {
+        tiles->clear();
+        if (changedTilesExact_) std::swap(*tiles, changedTiles_);
+    }
+    changedTiles_.clear();
+    changedTilesExact_ = true;
     const TRect box = std::exchange(changed_, TRect{});
     const TRect clipped{std::max(box.Left, 0), std::max(box.Top, 0),
                         std::min(box.Right, image_.width()), std::min(box.Bottom, image_.height())};
@@ -1356,6 +1376,8 @@ TRect RasterCanvas::TakeChanged() {
 RasterCanvas::Figure& RasterCanvas::BeginFigure() {
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     figure_->Start(image_, SwapRB(Pen.Color), Pen.Mode);
+    figure_->LogTilesTo(changedTilesExact_ ? &changedTiles_ : nullptr,
+                        tileLog_ != nullptr && tileLog_->Exact ? &tileLog_->Tiles : nullptr);
     return *figure_;
 }
 
@@ -1432,7 +1454,7 @@ void RasterCanvas::LineTo(int x, int y) {
     const TPoint from = PenPos;
     PenPos = {x, y};
     if (Pen.Style == psClear) return;
-    FigureChanged(from.x, from.y, x, y);
+    FigureChanged(from.x, from.y, x, y, Pen.Width > 1);  // a wide pen marks every pixel
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     if (Pen.Width <= 1) {
@@ -1473,7 +1495,7 @@ std::array<std::int64_t, 4> BoxOf(const TPoint* points, std::size_t count) {
 void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
     if (count < 2 || Pen.Style == psClear) return;
     const auto box = BoxOf(points, count);
-    FigureChanged(box[0], box[1], box[2], box[3]);
+    FigureChanged(box[0], box[1], box[2], box[3], Pen.Width > 1);  // a wide pen marks every pixel
     Figure& f = BeginFigure();
     if (!f.Usable()) return;
     if (Pen.Width <= 1 && Pen.Style == psSolid && count > 2 && Inside(points, count, f)) {
@@ -2006,6 +2028,54 @@ void RasterCanvas::CopyRect(const TRect& rect, const TCanvas& source) {
         std::memcpy(reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x0,
                     reinterpret_cast<const std::uint32_t*>(raster->image_.constScanLine(y)) + x0,
                     bytes);
+    }
+}
+
+void RasterCanvas::LogTiles(TileLog* log) {
+    tileLog_ = log;
+    if (log != nullptr) {
+        log->Tiles.clear();  // keeping its room for the next clock tick's tiles
+        log->Exact = true;
+    }
+}
+
+void RasterCanvas::CopyTiles(const TileLog& tiles, const TCanvas& source) {
+    if (!tiles.Exact) return;
+    const auto* raster = dynamic_cast<const RasterCanvas*>(&source);
+    if (raster == nullptr || raster->image_.format() != QImage::Format_RGB32 ||
+        raster->Width() != Width() || raster->Height() != Height()) {
+        TCanvas::CopyTiles(tiles, source);
+        return;
+    }
+    if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
+    auto* to = reinterpret_cast<std::uint32_t*>(image_.bits());
+    const auto* from = reinterpret_cast<const std::uint32_t*>(raster->image_.constBits());
+    const auto toStride = static_cast<std::size_t>(image_.bytesPerLine() / 4);
+    const auto fromStride = static_cast<std::size_t>(raster->image_.bytesPerLine() / 4);
+    TRect box{INT32_MAX, INT32_MAX, 0, 0};  // of every tile copied
+    ForEachTileRun(tiles.Tiles, Width(), Height(), tileSeen_, [&](const TRect& run) {
+        const auto bytes = static_cast<std::size_t>(run.Right - run.Left) * 4;
+        for (auto y = static_cast<std::size_t>(run.Top); y < static_cast<std::size_t>(run.Bottom);
+             ++y) {
+            std::uint32_t* out = to + y * toStride + run.Left;
+            const std::uint32_t* in = from + y * fromStride + run.Left;
+            if (bytes == TileSize * 4)  // most runs are one tile: no call for 32 bytes
+                std::memcpy(out, in, TileSize * 4);
+            else
+                std::memcpy(out, in, bytes);
+        }
+        box = {std::min(box.Left, run.Left), std::min(box.Top, run.Top),
+               std::max(box.Right, run.Right), std::max(box.Bottom, run.Bottom)};
+    });
+    // Every pixel copied lies in a listed tile: the changed tiles stay known.
+    const bool exact = changedTilesExact_;
+    const bool logExact = tileLog_ != nullptr && tileLog_->Exact;
+    Changed(box.Left, box.Top, box.Right, box.Bottom);
+    changedTilesExact_ = exact;
+    if (exact) changedTiles_.insert(changedTiles_.end(), tiles.Tiles.begin(), tiles.Tiles.end());
+    if (logExact) {
+        tileLog_->Exact = true;
+        tileLog_->Tiles.insert(tileLog_->Tiles.end(), tiles.Tiles.begin(), tiles.Tiles.end());
     }
 }
 

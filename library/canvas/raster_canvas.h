@@ -75,10 +75,15 @@ public:
     void SetPixelRow(int x, int y, const TColor* colours, int count) override;
     void CopyRect(const TRect& rect, const TCanvas& source) override;
 
+    void LogTiles(TileLog* log) override;
+    void CopyTiles(const TileLog& tiles, const TCanvas& source) override;
+
     // The box of the pixels changed since the last call (empty if none), for a view that
     // shows the picture reduced and filters again only what changed. Conservative: it may
-    // hold pixels that did not change.
-    TRect TakeChanged();
+    // hold pixels that did not change. Where every change since was a wide pen's outline
+    // or a copy of tiles, *tiles (if given) lists the changed tiles (with repeats), which
+    // the box holds; otherwise it is left empty.
+    TRect TakeChanged(std::vector<std::uint32_t>* tiles = nullptr);
     void MarkAllChanged() { Changed(INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2); }
 
     // While a log is set, every TextOut with visible glyphs adds where they lie, inside
@@ -103,17 +108,24 @@ private:
     // How many times larger than its layout the picture is drawn (smooth drawing, zoom),
     // by which a wide pen's dashes grow.
     int DashScale() const;
-    // Adds the box [left, right) x [top, bottom) to the changed pixels.
-    void Changed(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+    // Adds the box [left, right) x [top, bottom) to the changed pixels; unless the
+    // figure changing them logs its tiles itself (tileByTile), the changed tiles are known
+    // no longer.
+    void Changed(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                 bool tileByTile = false);
     // The same for a figure's box with the pen's reach beyond it.
-    void FigureChanged(std::int64_t left, std::int64_t top, std::int64_t right,
-                       std::int64_t bottom);
+    void FigureChanged(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                       bool tileByTile = false);
 
     QImage image_;
     std::unique_ptr<Figure> figure_;
     std::unique_ptr<FontCache> font_;
     double pixelsPerInch_ = 96.0;
     TRect changed_{0, 0, INT32_MAX, INT32_MAX};  // empty while Left >= Right; new: all
+    std::vector<std::uint32_t> changedTiles_;    // since TakeChanged, while changedTilesExact_
+    bool changedTilesExact_ = false;
+    TileLog* tileLog_ = nullptr;
+    std::vector<std::uint8_t> tileSeen_;  // scratch for CopyTiles
     std::vector<WrittenText>* textLog_ = nullptr;
     bool hideTexts_ = false;
 };

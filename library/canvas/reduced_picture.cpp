@@ -12,6 +12,7 @@
 #endif
 
 #include "library/canvas/raster_canvas.h"
+#include "library/changed_tiles.h"
 
 namespace viv {
 
@@ -71,10 +72,15 @@ void ReduceArea(const QImage& large, int k, const TRect& area, QImage& reduced) 
     const int x1 = std::min({area.Right, reduced.width(), large.width() / k});
     const int y1 = std::min({area.Bottom, reduced.height(), large.height() / k});
     if (k == 2) {
-        for (int y = y0; y < y1; ++y) {
-            ReduceRowByTwo(reinterpret_cast<const std::uint32_t*>(large.constScanLine(2 * y)),
-                           reinterpret_cast<const std::uint32_t*>(large.constScanLine(2 * y + 1)),
-                           reinterpret_cast<std::uint32_t*>(reduced.scanLine(y)), x0, x1);
+        // The rows found once: a wave's changed tiles come in many small areas.
+        if (x0 >= x1 || y0 >= y1) return;
+        const auto* in = reinterpret_cast<const std::uint32_t*>(large.constBits());
+        auto* out = reinterpret_cast<std::uint32_t*>(reduced.bits());
+        const auto inStride = static_cast<std::size_t>(large.bytesPerLine() / 4);
+        const auto outStride = static_cast<std::size_t>(reduced.bytesPerLine() / 4);
+        for (auto y = static_cast<std::size_t>(y0); y < static_cast<std::size_t>(y1); ++y) {
+            ReduceRowByTwo(in + 2 * y * inStride, in + (2 * y + 1) * inStride, out + y * outStride,
+                           x0, x1);
         }
         return;
     }
@@ -118,18 +124,23 @@ const QImage& ReducedPicture::Update(RasterCanvas& large, int k) {
                            ? image
                            : image.convertToFormat(QImage::Format_RGB32);
     const int w = big.width() / k, h = big.height() / k;
-    TRect changed = large.TakeChanged();
+    TRect changed = large.TakeChanged(&tiles_);
     if (k != k_ || reduced_.width() != w || reduced_.height() != h) {
         k_ = k;
         reduced_ = QImage(w, h, QImage::Format_RGB32);
         changed = {0, 0, big.width(), big.height()};
+        tiles_.clear();
     }
-    if (changed.Left < changed.Right) {
-        // The shown pixels whose k x k squares meet the changed box.
-        const TRect shown{changed.Left / k, changed.Top / k, (changed.Right + k - 1) / k,
-                          (changed.Bottom + k - 1) / k};
+    // The shown pixels whose k x k squares meet a changed box.
+    const auto reduce = [&](const TRect& box) {
+        const TRect shown{box.Left / k, box.Top / k, (box.Right + k - 1) / k,
+                          (box.Bottom + k - 1) / k};
         ReduceArea(big, k, shown, reduced_);
-    }
+    };
+    if (!tiles_.empty())  // a wave's crests, with the picture between them unchanged
+        ForEachTileRun(tiles_, big.width(), big.height(), seen_, reduce);
+    else if (changed.Left < changed.Right)
+        reduce(changed);
     return reduced_;
 }
 

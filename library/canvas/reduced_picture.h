@@ -8,6 +8,8 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
+#include <vector>
 
 #include "library/canvas.h"
 
@@ -32,6 +34,8 @@ public:
 private:
     QImage reduced_;
     int k_ = 0;
+    std::vector<std::uint32_t> tiles_;  // the large picture's changed tiles
+    std::vector<std::uint8_t> seen_;    // scratch for joining them
 };
 
 }  // namespace viv

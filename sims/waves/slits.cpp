@@ -199,9 +199,12 @@ void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, dou
     if (centre.y - r < -sc.h)
         from = std::max(from, -std::asin(std::clamp((sc.h + centre.y) / r, -1.0, 1.0)));
     if (!(from < to)) return;
-    // Two pen widths: two pixels for the one-pixel pen, and as many points for a picture
-    // drawn larger.
-    const double pointSpacing = 2.0 * std::max(1, sc.world.PenWidth);  // pixels
+    // Two pixels for the one-pixel pen. A wide pen (a picture drawn larger) takes chords
+    // of two to four pen widths, as long as keeps them within a quarter pixel of the arc
+    // (sagitta s^2 / 8r).
+    const int pen = sc.world.PenWidth;
+    const double pointSpacing =
+        pen <= 1 ? 2.0 : std::clamp(std::sqrt(2.0 * radius), 2.0 * pen, 4.0 * pen);  // pixels
     const TPoint c = sc.world.Picture(centre.x, centre.y);
     const int steps = std::max(2, static_cast<int>(std::ceil((to - from) * radius / pointSpacing)));
     const double step = (to - from) / steps;
@@ -566,9 +569,11 @@ std::array<TRect, 4> MovingAreas(const Scene& sc, const SlitView& v) {
 
 // A clock tick of the grating or the single slit on the screen picture: the picture
 // without its moving figures is kept as the still picture (made at the first tick after
-// any other change), so every tick puts back the columns the last waves covered and draws
-// the new ones once, where taking the old ones away in not-xor would draw them all twice.
-void MoveWaves(const Scene& sc, const SlitView& was, const SlitView& now) {
+// any other change), so every tick puts back what the last waves covered and draws the
+// new ones once, where taking the old ones away in not-xor would draw them all twice.
+// What the last waves covered: the tiles they changed, where the canvas could tell
+// (wide pens, as in a picture drawn larger), else the columns they can reach.
+void MoveWaves(const Scene& sc, SlitsState& st, const SlitView& now) {
     App& app = sc.app;
     TCanvas& picture = sc.canvas;
     if (!app.StillPicture) {
@@ -577,12 +582,20 @@ void MoveWaves(const Scene& sc, const SlitView& was, const SlitView& now) {
         still.Pen = picture.Pen;
         still.Brush = picture.Brush;
         const Scene onStill{app, sc.world, still, sc.kind, sc.h, sc.scale};
-        DrawWaves(onStill, was);
-        DrawFronts(onStill, was);
+        DrawWaves(onStill, st.Drawn);
+        DrawFronts(onStill, st.Drawn);
+        st.WaveTiles = {};
     }
-    for (const TRect& area : MovingAreas(sc, was)) picture.CopyRect(area, *app.StillPicture);
+    if (st.WaveTiles.Exact) {
+        picture.CopyTiles(st.WaveTiles, *app.StillPicture);
+    } else {
+        for (const TRect& area : MovingAreas(sc, st.Drawn))
+            picture.CopyRect(area, *app.StillPicture);
+    }
+    picture.LogTiles(&st.WaveTiles);
     DrawWaves(sc, now);
     DrawFronts(sc, now);
+    picture.LogTiles(nullptr);
 }
 
 // Takes the figures of `was` away and draws those of `now`, only where they differ.
@@ -684,7 +697,7 @@ void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, T
     SlitView now = CurrentView(app);
     if (kind == SlitKind::DoubleSlit) now.PointerValue = st.PointerValue = PointerValueOf(app, now);
     if (wavesAlone)
-        MoveWaves(sc, st.Drawn, now);
+        MoveWaves(sc, st, now);
     else
         Update(sc, st.Drawn, now);
     canvas.Pen.Color = clBlack;

@@ -40,6 +40,9 @@ struct SlitsState {
 
     SlitView Drawn;            // the view the picture shows
     ScaleUnderlay UnderScale;  // the picture under the measuring scale's labels
+    // The tiles the waves of the last clock tick changed, while the still picture they
+    // were drawn over is kept: what the next tick puts back.
+    TileLog WaveTiles;
 };
 
 inline SlitsState& SlitsOf(App& app) {

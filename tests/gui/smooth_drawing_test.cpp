@@ -8,9 +8,11 @@
 #include <QImage>
 #include <cmath>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "app/app.h"
 #include "app/drawing_scale.h"
@@ -67,7 +69,7 @@ TEST(SmoothDrawing, TheChangedBoxesKeepTheReducedPictureWhole) {
         large.Brush.Style = step % 5 == 0 ? bsClear : bsSolid;
         const int x1 = coordinate(300), y1 = coordinate(200), x2 = coordinate(300),
                   y2 = coordinate(200);
-        switch (step % 9) {
+        switch (step % 10) {
             case 0:
                 large.MoveTo(x1, y1);
                 large.LineTo(x2, y2);
@@ -96,6 +98,27 @@ TEST(SmoothDrawing, TheChangedBoxesKeepTheReducedPictureWhole) {
             case 8:
                 large.Rectangle(x1, y1, x2, y2);
                 break;
+            case 9: {  // a wave's tick: a wide outline's logged tiles, then put back
+                const QImage before = std::as_const(large).Image().copy();
+                TileLog log;
+                large.LogTiles(&log);
+                large.Pen.Width = 2 + static_cast<int>(random() % 3);
+                large.Polyline({{x1, y1}, {x2, y2}, {x1, y2}});
+                large.LogTiles(nullptr);
+                ASSERT_TRUE(log.Exact);
+                std::set<std::uint32_t> tiles(log.Tiles.begin(), log.Tiles.end());
+                for (int y = 0; y < 200; ++y) {
+                    for (int x = 0; x < 300; ++x) {
+                        const bool changed =
+                            before.pixel(x, y) != std::as_const(large).Image().pixel(x, y);
+                        const auto tile =
+                            static_cast<std::uint32_t>((y / 8) * TilesAcross(300) + x / 8);
+                        ASSERT_TRUE(!changed || tiles.count(tile) > 0) << x << ", " << y;
+                    }
+                }
+                if (step % 2 == 0) large.CopyTiles(log, other);
+                break;
+            }
         }
         const QImage& got = reduced.Update(large, 2);
         ASSERT_EQ(got, ShownImage(large, 2)) << "step " << step;
