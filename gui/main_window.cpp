@@ -369,6 +369,23 @@ void MainWindow::BuildMenu() {
     }
 }
 
+namespace {
+// The button bar's caption: what the simulation's buttons are about.
+QLabel* NewLegend(QWidget* bar) {
+    auto* legend = new QLabel(bar);
+    legend->setObjectName(QStringLiteral("ButtonPanelCaption"));
+    legend->setTextFormat(Qt::PlainText);
+    legend->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont font = legend->font();
+    font.setPixelSize(kLegendPixelHeight);
+    legend->setFont(font);
+    QPalette palette = legend->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    legend->setPalette(palette);
+    return legend;
+}
+}  // namespace
+
 QFrame* MainWindow::BuildButtonBar() {
     buttonPanel_ = new QFrame;
     buttonPanel_->setObjectName(QStringLiteral("ButtonPanel"));
@@ -376,16 +393,7 @@ QFrame* MainWindow::BuildButtonBar() {
     buttonPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     buttonPanel_->setStyleSheet(QString::fromLatin1(kButtonBarStyle));
 
-    legend_ = new QLabel(buttonPanel_);
-    legend_->setObjectName(QStringLiteral("ButtonPanelCaption"));
-    legend_->setTextFormat(Qt::PlainText);
-    legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    QFont legendFont = legend_->font();
-    legendFont.setPixelSize(kLegendPixelHeight);
-    legend_->setFont(legendFont);
-    QPalette legendPalette = legend_->palette();
-    legendPalette.setColor(QPalette::WindowText, Qt::black);
-    legend_->setPalette(legendPalette);
+    legend_ = NewLegend(buttonPanel_);
     auto* layout = new QHBoxLayout(buttonPanel_);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(4);
@@ -433,57 +441,60 @@ QFrame* MainWindow::BuildButtonBar() {
     return buttonPanel_;
 }
 
+// One row of the control panel: the control's name and read-out over its bar.
+void MainWindow::AddRangeRow(const char* objectName, Control which, bool scrollBar) {
+    auto* row = new QWidget(scrollPanel_);
+    row->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Row"));
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    auto* name = new QLabel(row);
+    name->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Name"));
+    name->setTextFormat(Qt::PlainText);
+    auto* value = new QLabel(row);
+    value->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Value"));
+    value->setTextFormat(Qt::PlainText);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(kValueMinimumWidth);
+    QFont bold = value->font();
+    bold.setBold(true);
+    value->setFont(bold);
+
+    QAbstractSlider* widget = nullptr;
+    if (scrollBar) {
+        widget = new QScrollBar(Qt::Horizontal, row);
+    } else {
+        auto* slider = new QSlider(Qt::Horizontal, row);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(1);
+        widget = slider;
+    }
+    widget->setObjectName(QString::fromLatin1(objectName));
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->setMinimumWidth(kControlMinimumWidth);
+    widget->setMinimumHeight(scrollBar ? 20 : 26);
+    name->setBuddy(widget);
+    grid->addWidget(name, 0, 0);
+    grid->addWidget(value, 0, 1);
+    grid->addWidget(widget, 1, 0, 1, 2);
+    row->hide();
+    widget->hide();
+    scrollPanel_->Rows()->addWidget(row);
+    connect(widget, &QAbstractSlider::valueChanged, this, [this, which](int position) {
+        Act([this, which, position] { app_.ControlChange(which, position); });
+    });
+    ranges_.push_back({widget, which, row, name, value});
+    if (which == Control::ScrollBar1) scrollBar1_ = widget;
+}
+
 QWidget* MainWindow::BuildControlPanel() {
     scrollPanel_ = new ControlPanelView;
     scrollPanel_->setObjectName(QStringLiteral("ScrollPanel"));
     scrollPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    for (const RangeControlView& view : kRangeControls) {
-        auto* row = new QWidget(scrollPanel_);
-        row->setObjectName(QString::fromLatin1(view.Name) + QStringLiteral("Row"));
-        auto* grid = new QGridLayout(row);
-        grid->setContentsMargins(0, 0, 0, 0);
-        grid->setHorizontalSpacing(8);
-        grid->setVerticalSpacing(2);
-        auto* name = new QLabel(row);
-        name->setObjectName(QString::fromLatin1(view.Name) + QStringLiteral("Name"));
-        name->setTextFormat(Qt::PlainText);
-        auto* value = new QLabel(row);
-        value->setObjectName(QString::fromLatin1(view.Name) + QStringLiteral("Value"));
-        value->setTextFormat(Qt::PlainText);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setMinimumWidth(kValueMinimumWidth);
-        QFont bold = value->font();
-        bold.setBold(true);
-        value->setFont(bold);
-
-        QAbstractSlider* widget = nullptr;
-        if (view.ScrollBar) {
-            widget = new QScrollBar(Qt::Horizontal, row);
-        } else {
-            auto* slider = new QSlider(Qt::Horizontal, row);
-            slider->setTickPosition(QSlider::TicksBelow);
-            slider->setTickInterval(1);
-            widget = slider;
-        }
-        widget->setObjectName(QString::fromLatin1(view.Name));
-        widget->setFocusPolicy(Qt::StrongFocus);
-        widget->setMinimumWidth(kControlMinimumWidth);
-        widget->setMinimumHeight(view.ScrollBar ? 20 : 26);
-        name->setBuddy(widget);
-        grid->addWidget(name, 0, 0);
-        grid->addWidget(value, 0, 1);
-        grid->addWidget(widget, 1, 0, 1, 2);
-        row->hide();
-        widget->hide();
-        scrollPanel_->Rows()->addWidget(row);
-        const Control which = view.Which;
-        connect(widget, &QAbstractSlider::valueChanged, this, [this, which](int position) {
-            Act([this, which, position] { app_.ControlChange(which, position); });
-        });
-        ranges_.push_back({widget, view.Which, row, name, value});
-        if (view.Which == Control::ScrollBar1) scrollBar1_ = widget;
-    }
+    for (const RangeControlView& view : kRangeControls)
+        AddRangeRow(view.Name, view.Which, view.ScrollBar);
     nulstil_ = new QPushButton(QStringLiteral("Nulstil"), scrollPanel_);
     nulstil_->setObjectName(QStringLiteral("NulstilButton"));
     nulstil_->setToolTip(QStringLiteral("Simulationens startværdier"));
@@ -599,11 +610,9 @@ void MainWindow::SyncFromModel() {
     syncing_ = false;
 }
 
-void MainWindow::ShowModel() {
+// The buttons' captions, hints and states from the model.
+void MainWindow::ShowButtons() {
     const MainWindowModel& w = app_.Window;
-    if (windowTitle() != Q(w.Caption)) setWindowTitle(Q(w.Caption));
-    SetText(legend_, Q(w.ButtonPanelCaption));
-
     for (const ButtonWidget& b : buttons_) {
         const ToolButton& model = w.*b.Button;
         const QSignalBlocker block(b.Widget);
@@ -623,7 +632,12 @@ void MainWindow::ShowModel() {
         if (b.Widget->isCheckable()) b.Widget->setChecked(model.Down);
         b.Widget->setVisible(model.Visible);
     }
+}
 
+// The scroll bars' and track bars' ranges, positions, names and read-outs from the
+// model; whether any is shown.
+bool MainWindow::ShowRanges() {
+    const MainWindowModel& w = app_.Window;
     const char decimal = app_.State.DecimalSeparator;
     const CatalogueEntry* row = app_.catalogue().Find(app_.State.CurrentSimulation);
     // The bars whose value is read from the other end grow to the right as well.
@@ -654,10 +668,21 @@ void MainWindow::ShowModel() {
         r.Widget->setVisible(model.Visible);
         anyShown = anyShown || model.Visible;
     }
+    return anyShown;
+}
+
+void MainWindow::ShowModel() {
+    const MainWindowModel& w = app_.Window;
+    if (windowTitle() != Q(w.Caption)) setWindowTitle(Q(w.Caption));
+    SetText(legend_, Q(w.ButtonPanelCaption));
+
+    ShowButtons();
+    const bool anyShown = ShowRanges();
     nulstil_->setVisible(anyShown);
     const int panelWidth = scrollPanel_->Box()->width();
     scrollPanel_->FitBox();
 
+    const char decimal = app_.State.DecimalSeparator;
     SetText(panel1_, LocalDecimals(Q(w.Panel1), decimal));
     SetText(panel2_, LocalDecimals(Q(w.Panel2), decimal));
     SetText(panel3_, LocalDecimals(Q(w.Panel3), decimal));
@@ -732,26 +757,61 @@ void MainWindow::ShowAccessibleTexts() {
 // --- Commands, resizes, hints, closing ---
 
 void MainWindow::RunCommand(MenuCommand command) {
+    constexpr std::pair<MenuCommand, FKey> fKeys[] = {{MenuCommand::F2, FKey::F2},
+                                                      {MenuCommand::F3, FKey::F3},
+                                                      {MenuCommand::F4, FKey::F4},
+                                                      {MenuCommand::F5, FKey::F5},
+                                                      {MenuCommand::F6, FKey::F6}};
+    for (const auto& [item, key] : fKeys) {
+        if (item == command) {
+            app_.FKeyClick(key);
+            return;
+        }
+    }
+    if (!RunViewCommand(command)) RunFileCommand(command);
+}
+
+bool MainWindow::RunViewCommand(MenuCommand command) {
     switch (command) {
-        case MenuCommand::None:
-            break;
         case MenuCommand::ZoomIn:
             app_.SetZoom(app_.Window.Zoom + ZoomStep);
-            break;
+            return true;
         case MenuCommand::ZoomOut:
             app_.SetZoom(app_.Window.Zoom - ZoomStep);
-            break;
+            return true;
         case MenuCommand::ZoomReset:
             app_.SetZoom(MinZoom);
-            break;
+            return true;
         case MenuCommand::Presentation:
             SetPresentation(!app_.Window.Presentation);
-            break;
+            return true;
         case MenuCommand::Smooth:
             app_.SetSmoothDrawing(!app_.Window.SmoothDrawing);
             if (settings_)
                 settings_->setValue(QLatin1String(kSmoothKey), app_.Window.SmoothDrawing);
-            break;
+            return true;
+        case MenuCommand::ShowTable:
+            app_.ShowTableClick();
+            return true;
+        case MenuCommand::ShowMemo:
+            app_.ShowMemoClick();
+            return true;
+        case MenuCommand::Run:
+            app_.RunButtonClick();
+            return true;
+        case MenuCommand::Step:
+            app_.StepButtonClick();
+            return true;
+        case MenuCommand::SlowMotion:
+            app_.SlowMotionButtonClick();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::RunFileCommand(MenuCommand command) {
+    switch (command) {
         case MenuCommand::PrintPicture:
             print_->PrintPicture();
             break;
@@ -774,36 +834,6 @@ void MainWindow::RunCommand(MenuCommand command) {
         case MenuCommand::Exit:
             ExitProgram();
             break;
-        case MenuCommand::ShowTable:
-            app_.ShowTableClick();
-            break;
-        case MenuCommand::ShowMemo:
-            app_.ShowMemoClick();
-            break;
-        case MenuCommand::F2:
-            app_.FKeyClick(FKey::F2);
-            break;
-        case MenuCommand::F3:
-            app_.FKeyClick(FKey::F3);
-            break;
-        case MenuCommand::F4:
-            app_.FKeyClick(FKey::F4);
-            break;
-        case MenuCommand::F5:
-            app_.FKeyClick(FKey::F5);
-            break;
-        case MenuCommand::F6:
-            app_.FKeyClick(FKey::F6);
-            break;
-        case MenuCommand::Run:
-            app_.RunButtonClick();
-            break;
-        case MenuCommand::Step:
-            app_.StepButtonClick();
-            break;
-        case MenuCommand::SlowMotion:
-            app_.SlowMotionButtonClick();
-            break;
         case MenuCommand::HomePage:
             OpenHomePage();
             break;
@@ -815,6 +845,8 @@ void MainWindow::RunCommand(MenuCommand command) {
             break;
         case MenuCommand::SaveTable:
             SaveTableAs();
+            break;
+        default:
             break;
     }
 }

@@ -92,6 +92,7 @@ private:
     void BuildMenu();
     QFrame* BuildButtonBar();
     QWidget* BuildControlPanel();
+    void AddRangeRow(const char* objectName, Control which, bool scrollBar);
     QFrame* BuildStatusLine();
     QScrollArea* BuildScrollBox();
 
@@ -102,7 +103,11 @@ private:
     // Accessible names and descriptions from the labels and hints, and the picture's
     // description from the simulation and its table.
     void ShowAccessibleTexts();
+    void ShowButtons();
+    bool ShowRanges();
     void RunCommand(MenuCommand command);
+    bool RunViewCommand(MenuCommand command);  // whether it was one
+    void RunFileCommand(MenuCommand command);
     void OpenHomePage();
     // "&Gem billede..." and "Gem &tabel...": a file dialog, then the file; a failure is
     // reported once.

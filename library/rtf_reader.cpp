@@ -39,6 +39,21 @@ struct GroupState {
     int SkipAfterUnicode = 1;  // \ucN: fallback characters after \uN
 };
 
+// Control words that stand for one character of the text.
+struct SymbolWord {
+    std::string_view word;
+    char32_t character;
+};
+constexpr std::array<SymbolWord, 9> kSymbolWords{{{"line", U'\u2028'},
+                                                  {"tab", U'\t'},
+                                                  {"emdash", U'\u2014'},
+                                                  {"endash", U'\u2013'},
+                                                  {"bullet", U'\u2022'},
+                                                  {"lquote", U'\u2018'},
+                                                  {"rquote", U'\u2019'},
+                                                  {"ldblquote", U'\u201C'},
+                                                  {"rdblquote", U'\u201D'}}};
+
 // Destinations whose text is no part of the document.
 constexpr std::array<std::string_view, 30> kSkippedDestinations{"stylesheet",
                                                                 "info",
@@ -243,8 +258,6 @@ private:
         if (stack_.empty()) return;
         GroupState& s = State();
         const int value = static_cast<int>(parameter.value_or(1));
-        const bool on = !parameter || *parameter != 0;
-
         if (word == "bin") {  // raw bytes follow
             const auto n = static_cast<std::size_t>(std::max(0LL, parameter.value_or(0)));
             pos_ += std::min(n, in_.size() - pos_);
@@ -268,30 +281,50 @@ private:
             return;
         }
 
-        if (s.Dest == Destination::FontTable) {
+        if (s.Dest == Destination::FontTable || s.Dest == Destination::ColourTable) {
+            TableWord(s.Dest, word, value);
+            return;
+        }
+
+        if (const auto symbol = std::find_if(kSymbolWords.begin(), kSymbolWords.end(),
+                                             [&](const SymbolWord& w) { return w.word == word; });
+            symbol != kSymbolWords.end()) {
+            Text(symbol->character);
+            return;
+        }
+        if (word == "par") {
+            EndParagraph();
+        } else if (word == "u") {
+            if (parameter) Unicode(*parameter);
+        } else if (word == "deff") {
+            defaultFont_ = value;
+        } else {
+            FormatWord(s, word, parameter);
+        }
+    }
+
+    // A control word in the font table or the colour table.
+    void TableWord(Destination table, std::string_view word, int value) {
+        if (table == Destination::FontTable) {
             if (word == "f") {
                 EndFontEntry();
                 fontNumber_ = value;
             }
             return;
         }
-        if (s.Dest == Destination::ColourTable) {
-            const auto level = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-            if (word == "red") pendingColour_.Red = level;
-            if (word == "green") pendingColour_.Green = level;
-            if (word == "blue") pendingColour_.Blue = level;
-            colourGiven_ = colourGiven_ || word == "red" || word == "green" || word == "blue";
-            return;
-        }
+        const auto level = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+        if (word == "red") pendingColour_.Red = level;
+        if (word == "green") pendingColour_.Green = level;
+        if (word == "blue") pendingColour_.Blue = level;
+        colourGiven_ = colourGiven_ || word == "red" || word == "green" || word == "blue";
+    }
 
+    // A control word that sets the paragraph's or the characters' format.
+    void FormatWord(GroupState& s, std::string_view word, std::optional<long long> parameter) {
         RtfCharFormat& f = s.Format;
-        if (word == "par") {
-            EndParagraph();
-        } else if (word == "line") {
-            Text(U'\u2028');
-        } else if (word == "tab") {
-            Text(U'\t');
-        } else if (word == "pard") {
+        const int value = static_cast<int>(parameter.value_or(1));
+        const bool on = !parameter || *parameter != 0;
+        if (word == "pard") {
             s.Alignment = RtfAlignment::Left;
             s.SpaceBefore = s.SpaceAfter = 0;
         } else if (word == "sb") {
@@ -304,45 +337,27 @@ private:
             f.Bold = on;
         } else if (word == "i") {
             f.Italic = on;
-        } else if (word == "ul") {
-            f.Underline = on;
-        } else if (word == "ulnone") {
-            f.Underline = false;
+        } else if (word == "ul" || word == "ulnone") {
+            f.Underline = on && word == "ul";
         } else if (word == "fs") {
             f.HalfPoints = parameter ? std::clamp(value, 2, 3276) : 24;
         } else if (word == "f") {
             f.Font = FontIndex(value);
         } else if (word == "cf") {
             f.Colour = std::max(0, value);
-        } else if (word == "ql") {
-            s.Alignment = RtfAlignment::Left;
-        } else if (word == "qc") {
-            s.Alignment = RtfAlignment::Centre;
-        } else if (word == "qr") {
-            s.Alignment = RtfAlignment::Right;
-        } else if (word == "qj") {
-            s.Alignment = RtfAlignment::Justify;
+        } else if (const auto align = AlignmentOf(word)) {
+            s.Alignment = *align;
         } else if (word == "uc") {
             s.SkipAfterUnicode = std::clamp(value, 0, 16);
-        } else if (word == "u") {
-            if (parameter) Unicode(*parameter);
-        } else if (word == "emdash") {
-            Text(U'\u2014');
-        } else if (word == "endash") {
-            Text(U'\u2013');
-        } else if (word == "bullet") {
-            Text(U'\u2022');
-        } else if (word == "lquote") {
-            Text(U'\u2018');
-        } else if (word == "rquote") {
-            Text(U'\u2019');
-        } else if (word == "ldblquote") {
-            Text(U'\u201C');
-        } else if (word == "rdblquote") {
-            Text(U'\u201D');
-        } else if (word == "deff") {
-            defaultFont_ = value;
         }
+    }
+
+    static std::optional<RtfAlignment> AlignmentOf(std::string_view word) {
+        if (word == "ql") return RtfAlignment::Left;
+        if (word == "qc") return RtfAlignment::Centre;
+        if (word == "qr") return RtfAlignment::Right;
+        if (word == "qj") return RtfAlignment::Justify;
+        return std::nullopt;
     }
 
     // \uN: the character, then its fallback characters are passed over.
