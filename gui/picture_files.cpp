@@ -72,6 +72,34 @@ PictureFormat PictureFormatOf(std::string_view path) {
     return PictureFormat::Unknown;
 }
 
+namespace {
+// The picture drawn as vectors on a PDF page of its own size, written to `path` whole.
+bool SavePdf(App& app, const std::string& path, int width, int height, std::string& error) {
+    // The page goes to memory first, then to the file whole.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        // With smooth drawing the page keeps the size of the picture as shown.
+        const int scale = std::max(app.Window.DrawingScale, 1);
+        pdf.setResolution(kScreenDpi * scale);
+        pdf.setTitle(QString::fromStdString(app.Window.Caption));
+        pdf.setCreator(QStringLiteral("Vivarnon"));
+        // A page exactly the picture's size, 1/96 inch a pixel, without margins.
+        const QPageSize page(
+            QSizeF(width * 72.0 / (kScreenDpi * scale), height * 72.0 / (kScreenDpi * scale)),
+            QPageSize::Point, QString(), QPageSize::ExactMatch);
+        pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
+        VectorCanvas canvas(pdf);
+        DrawOnWhitePage(app, canvas, width, height);
+        canvas.End();
+    }
+    const QByteArray& bytes = buffer.data();
+    return SaveBytes(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
+}
+}  // namespace
+
 bool SavePicture(App& app, const std::string& path, std::string& error) {
     error.clear();
     app.ShowPicture();
@@ -103,31 +131,8 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
             DrawOnWhitePage(app, svg.Page(), width, height);
             return svg.Finish(error);
         }
-        case PictureFormat::Pdf: {
-            // The page goes to memory first, then to the file whole.
-            QBuffer buffer;
-            buffer.open(QIODevice::WriteOnly);
-            {
-                QPdfWriter pdf(&buffer);
-                // With smooth drawing the page keeps the size of the picture as shown.
-                const int scale = std::max(app.Window.DrawingScale, 1);
-                pdf.setResolution(kScreenDpi * scale);
-                pdf.setTitle(QString::fromStdString(app.Window.Caption));
-                pdf.setCreator(QStringLiteral("Vivarnon"));
-                // A page exactly the picture's size, 1/96 inch a pixel, without margins.
-                const QPageSize page(QSizeF(width * 72.0 / (kScreenDpi * scale),
-                                            height * 72.0 / (kScreenDpi * scale)),
-                                     QPageSize::Point, QString(), QPageSize::ExactMatch);
-                pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
-                VectorCanvas canvas(pdf);
-                DrawOnWhitePage(app, canvas, width, height);
-                canvas.End();
-            }
-            const QByteArray& bytes = buffer.data();
-            return SaveBytes(
-                path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                error);
-        }
+        case PictureFormat::Pdf:
+            return SavePdf(app, path, width, height, error);
         case PictureFormat::Unknown:
             break;
     }

@@ -206,6 +206,38 @@ JpegResult LoadJpeg(const std::string& path) {
     return DecodeJpeg(file.get(), fileBytes, path);
 }
 
+namespace {
+// The decoder's error handling, progress check and memory budget for a file of
+// `fileBytes` bytes.
+void PrepareDecoder(Decoder& decoder, std::FILE* file, long long fileBytes) {
+    decoder.Info.err = jpeg_std_error(&decoder.Errors.Base);
+    decoder.Errors.Base.error_exit = FailWithMessage;
+    decoder.Errors.Base.emit_message = EmitMessage;
+    decoder.Errors.Base.output_message = OutputMessage;
+    decoder.Info.client_data = file;
+    decoder.Progress.Base.progress_monitor = CheckProgress;
+    decoder.Progress.MaxScans = kMinJpegScans;  // until the picture's size is known
+    decoder.MemoryLimit = static_cast<long>(std::min<long long>(
+        kJpegWorkMemoryBase + kJpegWorkMemoryPerFileByte * fileBytes, LONG_MAX));
+}
+
+bool TooLarge(JDIMENSION width, JDIMENSION height) {
+    return width > JDIMENSION(kMaxJpegSide) || height > JDIMENSION(kMaxJpegSide) ||
+           static_cast<long long>(width) * height > kMaxJpegPixels;
+}
+
+// The rows decoded one by one onto `pixels`, reserved for the whole picture; false when
+// libjpeg fails.
+bool DecodeRows(Decoder& decoder, std::vector<TColor>& pixels) {
+    const JDIMENSION width = decoder.Info.image_width;
+    while (decoder.Info.output_scanline < decoder.Info.image_height) {
+        pixels.resize(pixels.size() + width);  // within the reservation: no new memory block
+        if (!Guarded(decoder, DecodeRow, pixels.data() + pixels.size() - width)) return false;
+    }
+    return Guarded(decoder, FinishDecoding, nullptr);
+}
+}  // namespace
+
 JpegResult DecodeJpeg(std::FILE* file, long long fileBytes, const std::string& name) {
     const auto fail = [&name](JpegFailure failure, const std::string& why) {
         return JpegResult{false, name + ": " + why, RgbImage{}, failure};
@@ -220,15 +252,7 @@ JpegResult DecodeJpeg(std::FILE* file, long long fileBytes, const std::string& n
 
     // Zeroed, so that destroying it is harmless even if creating it failed.
     Decoder decoder{};
-    decoder.Info.err = jpeg_std_error(&decoder.Errors.Base);
-    decoder.Errors.Base.error_exit = FailWithMessage;
-    decoder.Errors.Base.emit_message = EmitMessage;
-    decoder.Errors.Base.output_message = OutputMessage;
-    decoder.Info.client_data = file;
-    decoder.Progress.Base.progress_monitor = CheckProgress;
-    decoder.Progress.MaxScans = kMinJpegScans;  // until the picture's size is known
-    decoder.MemoryLimit = static_cast<long>(std::min<long long>(
-        kJpegWorkMemoryBase + kJpegWorkMemoryPerFileByte * fileBytes, LONG_MAX));
+    PrepareDecoder(decoder, file, fileBytes);
     struct Destroyer {
         jpeg_decompress_struct* Info;
         ~Destroyer() { jpeg_destroy_decompress(Info); }
@@ -244,8 +268,7 @@ JpegResult DecodeJpeg(std::FILE* file, long long fileBytes, const std::string& n
 
     const JDIMENSION width = decoder.Info.image_width;
     const JDIMENSION height = decoder.Info.image_height;
-    if (width > JDIMENSION(kMaxJpegSide) || height > JDIMENSION(kMaxJpegSide) ||
-        static_cast<long long>(width) * height > kMaxJpegPixels) {
+    if (TooLarge(width, height)) {
         return fail(JpegFailure::TooLarge, "the picture is too large (" + std::to_string(width) +
                                                " x " + std::to_string(height) + " pixels)");
     }
@@ -262,17 +285,12 @@ JpegResult DecodeJpeg(std::FILE* file, long long fileBytes, const std::string& n
     // address space, and the system gives memory to the pages as rows are written, so a
     // short file claiming a huge picture costs little before its data runs out.
     JpegResult result{true, {}, RgbImage{}, JpegFailure::None};
-    std::vector<TColor>& pixels = result.Image.Pixels;
     try {
-        pixels.reserve(static_cast<std::size_t>(width) * height);
+        result.Image.Pixels.reserve(static_cast<std::size_t>(width) * height);
     } catch (const std::bad_alloc&) {
         return fail(JpegFailure::TooLarge, "not enough memory for the picture");
     }
-    while (decoder.Info.output_scanline < height) {
-        pixels.resize(pixels.size() + width);  // within the reservation: no new memory block
-        if (!Guarded(decoder, DecodeRow, pixels.data() + pixels.size() - width)) return failed();
-    }
-    if (!Guarded(decoder, FinishDecoding, nullptr)) return failed();
+    if (!DecodeRows(decoder, result.Image.Pixels)) return failed();
     result.Image.Width = static_cast<int>(width);
     result.Image.Height = static_cast<int>(height);
     return result;

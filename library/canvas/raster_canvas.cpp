@@ -899,12 +899,7 @@ public:
         // when every pixel of its box is marked, its crossings need not be worked out.
         // The box reaches a millionth of a pixel beyond the corners, far more than the
         // rounding of any crossing.
-        double xmin = p[0].x;
-        double xmax = p[0].x;
-        for (const PointD& corner : p) {
-            xmin = std::min(xmin, corner.x);
-            xmax = std::max(xmax, corner.x);
-        }
+        const auto [xmin, xmax] = std::minmax({p[0].x, p[1].x, p[2].x, p[3].x});
         constexpr double kSlack = 1e-6;  // pixels
         const int boxLeft = static_cast<int>(std::max(0.0, std::ceil(xmin - kSlack)));
         const int boxRight = static_cast<int>(std::min(w_ - 1.0, std::ceil(xmax + kSlack) - 1.0));
@@ -1519,6 +1514,47 @@ void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
     f.Finish();
 }
 
+namespace {
+// The polygon's interior by the even-odd rule, pixel centres in: row y crosses the edges
+// with ymin <= y < ymax; combined with the brush colour after the outline's marks.
+void FillPolygon(RasterCanvas::Figure& f, const TPoint* points, std::size_t count,
+                 std::uint32_t colour, bool hatch) {
+    auto& rows = f.RowCrossings();
+    const int h = f.H();
+    int used0 = h;
+    int used1 = -1;
+    for (std::size_t i = 0; i < count; ++i) {
+        const TPoint a = points[i];
+        const TPoint b = points[(i + 1) % count];
+        if (a.y == b.y) continue;
+        const std::int64_t ylo = std::max<std::int64_t>(std::min(a.y, b.y), 0);
+        const std::int64_t yhi =
+            std::min<std::int64_t>(static_cast<std::int64_t>(std::max(a.y, b.y)) - 1, h - 1);
+        const double slope = (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
+        for (std::int64_t y = ylo; y <= yhi; ++y) {
+            rows[static_cast<std::size_t>(y)].push_back(a.x +
+                                                        (static_cast<double>(y) - a.y) * slope);
+        }
+        if (ylo <= yhi) {
+            used0 = std::min(used0, static_cast<int>(ylo));
+            used1 = std::max(used1, static_cast<int>(yhi));
+        }
+    }
+    const double maxX = f.W() + 1.0;
+    for (int y = used0; y <= used1; ++y) {
+        auto& xs = rows[static_cast<std::size_t>(y)];
+        std::sort(xs.begin(), xs.end());
+        for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
+            const double x0 = std::clamp(std::ceil(xs[k]), -1.0, maxX);
+            const double x1 = std::clamp(std::ceil(xs[k + 1]) - 1.0, -1.0, maxX);
+            f.FillSpan(y, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(x1), colour,
+                       hatch);
+        }
+        xs.clear();
+    }
+}
+}  // namespace
+
 void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
     if (count < 2) return;
     const bool outline = Pen.Style != psClear;
@@ -1545,45 +1581,7 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
             WideOutline(f, pts.data(), pts.size(), true, Pen, DashScale());
         }
     }
-    if (fill) {
-        // Even-odd rule, pixel centres: row y crosses the edges with ymin <= y < ymax.
-        auto& rows = f.RowCrossings();
-        const int h = f.H();
-        int used0 = h;
-        int used1 = -1;
-        for (std::size_t i = 0; i < count; ++i) {
-            const TPoint a = points[i];
-            const TPoint b = points[(i + 1) % count];
-            if (a.y == b.y) continue;
-            const std::int64_t ylo = std::max<std::int64_t>(std::min(a.y, b.y), 0);
-            const std::int64_t yhi =
-                std::min<std::int64_t>(static_cast<std::int64_t>(std::max(a.y, b.y)) - 1, h - 1);
-            const double slope =
-                (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y);
-            for (std::int64_t y = ylo; y <= yhi; ++y) {
-                rows[static_cast<std::size_t>(y)].push_back(a.x +
-                                                            (static_cast<double>(y) - a.y) * slope);
-            }
-            if (ylo <= yhi) {
-                used0 = std::min(used0, static_cast<int>(ylo));
-                used1 = std::max(used1, static_cast<int>(yhi));
-            }
-        }
-        const std::uint32_t colour = SwapRB(Brush.Color);
-        const bool hatch = Brush.Style == bsDiagCross;
-        const double maxX = f.W() + 1.0;
-        for (int y = used0; y <= used1; ++y) {
-            auto& xs = rows[static_cast<std::size_t>(y)];
-            std::sort(xs.begin(), xs.end());
-            for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
-                const double x0 = std::clamp(std::ceil(xs[k]), -1.0, maxX);
-                const double x1 = std::clamp(std::ceil(xs[k + 1]) - 1.0, -1.0, maxX);
-                f.FillSpan(y, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(x1), colour,
-                           hatch);
-            }
-            xs.clear();
-        }
-    }
+    if (fill) FillPolygon(f, points, count, SwapRB(Brush.Color), Brush.Style == bsDiagCross);
     f.Finish();
 }
 

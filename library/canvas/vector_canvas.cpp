@@ -105,6 +105,31 @@ double VectorCanvas::PatternScale() const {
     return std::max(1.0, device_.logicalDpiY() / 96.0);
 }
 
+namespace {
+// The dashes of the pattern (its runs `scale` times as long) between d0 and d1 along a
+// path, each from point(d) to point(d'), d the length along the path.
+template <class Point>
+void AddDashes(QPainterPath& path, const canvas_internal::DashPattern& dash, double scale,
+               double d0, double d1, Point&& point) {
+    const double period = dash.period * scale;
+    for (double base = std::floor(d0 / period) * period; base < d1; base += period) {
+        double pos = base;
+        for (int r = 0; r < dash.count; ++r) {
+            const double run = dash.runs[r] * scale;
+            if (r % 2 == 0) {
+                const double s0 = std::max(pos, d0);
+                const double s1 = std::min(pos + run, d1);
+                if (s0 < s1) {
+                    path.moveTo(point(s0));
+                    path.lineTo(point(s1));
+                }
+            }
+            pos += run;
+        }
+    }
+}
+}  // namespace
+
 void VectorCanvas::Stroke(const std::vector<PointD>& points, bool closed) {
     if (!IsActive() || Pen.Style == psClear || points.empty()) return;
     const std::optional<TColor> colour = ModeColour(Pen.Color);
@@ -145,24 +170,8 @@ void VectorCanvas::Stroke(const std::vector<PointD>& points, bool closed) {
             path.lineTo(Centre(at(t1)));
             connected = t1 >= 1.0;
         } else if (length > 0.0) {
-            const double d0 = along + t0 * length;
-            const double d1 = along + t1 * length;
-            const double period = dash->period * scale;
-            for (double base = std::floor(d0 / period) * period; base < d1; base += period) {
-                double pos = base;
-                for (int r = 0; r < dash->count; ++r) {
-                    const double run = dash->runs[r] * scale;
-                    if (r % 2 == 0) {
-                        const double s0 = std::max(pos, d0);
-                        const double s1 = std::min(pos + run, d1);
-                        if (s0 < s1) {
-                            path.moveTo(Centre(at((s0 - along) / length)));
-                            path.lineTo(Centre(at((s1 - along) / length)));
-                        }
-                    }
-                    pos += run;
-                }
-            }
+            AddDashes(path, *dash, scale, along + t0 * length, along + t1 * length,
+                      [&](double d) { return Centre(at((d - along) / length)); });
         }
         along += length;
     }
