@@ -50,9 +50,9 @@ std::uint16_t Catalogue::Largest() const {
     return static_cast<std::uint16_t>(entries_.size() - 1);
 }
 
-std::string Catalogue::NumbersText() const {
+std::string Catalogue::NumbersText(std::string_view except) const {
     std::string text = std::to_string(StartPicture) + ".." + std::to_string(Largest());
-    const char* separator = ", not ";
+    std::string separator = ", " + std::string(except) + " ";
     for (std::uint16_t n = StartPicture; n < Largest(); ++n) {
         if (Find(n) != nullptr) continue;
         text += separator + std::to_string(n);

@@ -101,8 +101,8 @@ public:
     // The largest number of a row.
     std::uint16_t Largest() const;
     // The numbers there are, as the scripted mode names them: "first..largest", then
-    // ", not " and the numbers in that range without a row, if any.
-    std::string NumbersText() const;
+    // ", `except` " and the numbers in that range without a row, if any.
+    std::string NumbersText(std::string_view except = "not") const;
 
 private:
     std::vector<CatalogueEntry> entries_;  // indexed by number; Number 0 where none

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/catalogue.h"
 #include "app/script.h"
 #include "app/version.h"
 
@@ -113,7 +114,7 @@ std::string VersionAnswer() {
     return std::string("vivarnon ") + VersionText;
 }
 
-std::string UsageText() {
+std::string UsageText(const Catalogue& catalogue) {
     return "Brug: vivarnon [--script FIL] [--version] [--help]\n"
            "\n"
            "Vivarnon er et undervisningsprogram i fysik om lys, farver og bølger med regnbuen\n"
@@ -134,7 +135,7 @@ std::string UsageText() {
            "Qt's egne tilvalg til vinduet (fx -platform NAVN, -style NAVN, -reverse) gives\n"
            "videre til Qt. Et ukendt tilvalg afsluttes med status 2.\n"
            "\n" +
-           ScriptHelp();
+           ScriptHelp(catalogue);
 }
 
 }  // namespace viv

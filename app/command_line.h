@@ -10,6 +10,8 @@
 
 namespace viv {
 
+class Catalogue;
+
 struct CommandLine {
     enum class Mode { Window, Script, Version, Help, Error };
     Mode What = Mode::Window;
@@ -28,7 +30,7 @@ constexpr int NoDisplayStatus = 1;
 CommandLine ParseCommandLine(std::span<const char* const> args);
 
 // `--help`: the window, the scripted mode and its commands, in Danish.
-std::string UsageText();
+std::string UsageText(const Catalogue& catalogue);
 
 // `--version`: "vivarnon 2.0".
 std::string VersionAnswer();

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/catalogue.h"
 #include "app/script_commands.h"
 
 namespace viv {
@@ -89,12 +90,15 @@ int RunScript(App& app, ScriptHost& host, std::istream& in, std::ostream& out, s
     return 0;
 }
 
-std::string ScriptHelp() {
+std::string ScriptHelp(const Catalogue& catalogue) {
+    // The numbers there are, from the catalogue, in the columns of the lines about them.
+    std::string select = "  select N          menupunktet for simulation N (" +
+                         catalogue.NumbersText("ikke") + "); 1 giver\n";
     return "Kommandoer til --script, én pr. linje (tomme linjer og linjer, der begynder med #,\n"
            "springes over):\n"
            "  size B H          billedet bliver B x H pixel og tegnes igen (fra start 684 x 473,\n"
-           "                    hovedvinduets billede i startstørrelsen)\n"
-           "  select N          menupunktet for simulation N (1..43, ikke 13); 1 giver\n"
+           "                    hovedvinduets billede i startstørrelsen)\n" +
+           select +
            "                    startbilledet, som når programmet starter\n"
            "  scroll1 P .. scroll3 P, track1 P .. track4 P\n"
            "                    flyt rullepanelet eller skyderen til position P (står den der\n"

@@ -54,6 +54,6 @@ public:
 int RunScript(App& app, ScriptHost& host, std::istream& in, std::ostream& out, std::ostream& err);
 
 // The list of commands, for --help (in Danish, as the program).
-std::string ScriptHelp();
+std::string ScriptHelp(const Catalogue& catalogue);
 
 }  // namespace viv

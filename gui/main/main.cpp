@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
         std::span<const char* const>(args, static_cast<std::size_t>(argc > 1 ? argc - 1 : 0)));
     switch (line.What) {
         case viv::CommandLine::Mode::Help:
-            std::cout << viv::UsageText();
+            std::cout << viv::UsageText(viv::AllSimulations());
             return 0;
         case viv::CommandLine::Mode::Version:
             std::cout << viv::VersionAnswer() << '\n';

@@ -65,7 +65,7 @@ TEST(CommandLine, OptionsAndQtsOwnAndErrors) {
         }
     }
     // The help tells of the window and the scripted mode, in Danish.
-    const std::string help = UsageText();
+    const std::string help = UsageText(AllSimulations());
     for (const char* part : {"Uden tilvalg åbner programmet sit vindue", "--script FIL",
                              "--version", "Ctrl+Q", "save FILE.png", "Kommandoer til --script"})
         EXPECT_NE(help.find(part), std::string::npos) << part;
