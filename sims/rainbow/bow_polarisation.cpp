@@ -241,10 +241,8 @@ void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas
             ChangeBowPolarisationColourOrBow(app, canvas, event);
             break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
+            FlipViewToggle(s, event);
             break;
         case Event::F4:
             s.ShowAxes = !s.ShowAxes;

@@ -299,10 +299,8 @@ void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canva
             WriteDropTable(app, s.CurrentBow);
             break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
+            FlipViewToggle(s, event);
             break;
         case Event::F4:
             s.ShowAxes = !s.ShowAxes;
