@@ -130,12 +130,7 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     SharedState& s = app.State;
     if (clearFirst) ClearPicture(map);
-    const double a = map.AspectHeight;
-    map.WorldXMin = MainXMin;
-    map.WorldXMax = MainXMax;
-    map.WorldYMin = MainYMinFactor * a;
-    map.WorldYMax = MainYMaxFactor * a;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+    SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
     // The simulation may be chosen while the secondary bow is set.
     WriteBowLabels(app);
 
