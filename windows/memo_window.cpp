@@ -72,14 +72,8 @@ MemoWindow::MemoWindow(App& app, QWidget* parent)
     : QWidget(parent, MemoWindowFlags | Qt::WindowStaysOnTopHint), app_(app) {
     setObjectName(QStringLiteral("VMemoform"));
     setWindowTitle(QStringLiteral("Memo"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(FontPixelHeight);
-    setFont(font);
-    setMouseTracking(true);
-
-    menu_ = new QMenuBar(this);
-    menu_->setNativeMenuBar(false);
+    const QFont font = ToolWindowFont(FontPixelHeight);
+    menu_ = SetUpToolWindow(this, font);
     QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
     rediger->menuAction()->setData(QStringLiteral("Udskriv, kopi, klip,..."));
     alwaysOnTopItem_ =

@@ -45,14 +45,7 @@ QString FromUtf8(const std::string& text) {
 
 TableWindow::TableWindow(App& app, QWidget* parent) : QWidget(parent, TableWindowFlags), app_(app) {
     setWindowTitle(FromUtf8(app_.Table.Caption));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(FontPixelHeight);
-    setFont(font);
-    setMouseTracking(true);
-
-    menu_ = new QMenuBar(this);
-    menu_->setNativeMenuBar(false);
+    menu_ = SetUpToolWindow(this, ToolWindowFont(FontPixelHeight));
     // Letters of their own: as a dock panel the menus share the main window's Alt keys.
     QMenu* filer = menu_->addMenu(QStringLiteral("Fi&ler"));
     filer->menuAction()->setData(QStringLiteral("Udskriv tabel, ..."));

@@ -5,9 +5,26 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QFont>
 #include <QMenu>
+#include <QMenuBar>
 
 namespace viv {
+
+QFont ToolWindowFont(int pixelHeight) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+QMenuBar* SetUpToolWindow(QWidget* window, const QFont& font) {
+    window->setFont(font);
+    window->setMouseTracking(true);
+    auto* menu = new QMenuBar(window);
+    menu->setNativeMenuBar(false);
+    return menu;
+}
 
 QWidget* FrameOf(QWidget* window) {
     if (auto* dock = qobject_cast<QDockWidget*>(window->parentWidget())) return dock;

@@ -6,14 +6,22 @@
 // and menu items whose hint goes to the status line.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include "app/app.h"
 
 class QAction;
 class QMenu;
+class QMenuBar;
 
 namespace viv {
+
+// The font of the small windows: "MS Sans Serif" of pixelHeight pixels.
+QFont ToolWindowFont(int pixelHeight);
+
+// The window's font and mouse tracking, and a menu bar of its own for its layout to take.
+QMenuBar* SetUpToolWindow(QWidget* window, const QFont& font);
 
 // The window the form shows in: itself, or the dock panel of the main window that holds it.
 QWidget* FrameOf(QWidget* window);
