@@ -11,15 +11,11 @@
 #include "app/script.h"
 #include "gui/headless_host.h"
 #include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace {
 
-viv::StartupEnvironment Environment() {
-    viv::StartupEnvironment env;
-    env.StartDirectory = std::filesystem::current_path().string();
-    env.SetupFileCandidates.clear();
-    return env;
-}
+using viv::bench::Environment;
 
 // As `vivarnon --script` with "select 1" and "save": start, draw, write the PNG.
 void BM_StartToFirstPicture(benchmark::State& state) {

@@ -23,29 +23,12 @@
 #include "library/jpeg_image.h"
 #include "library/world.h"
 #include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace {
 
-viv::StartupEnvironment Environment() {
-    viv::StartupEnvironment env;
-    env.StartDirectory = std::filesystem::current_path().string();
-    env.SetupFileCandidates.clear();
-    return env;
-}
-
-// The program started with simulation n chosen and its picture w x h pixels.
-struct Started {
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
-    Started(std::uint16_t simulation, int width, int height) {
-        host.LayoutChanged(app.Window);
-        app.FormCreate(Environment());
-        host.SetPictureArea(app.Window, width, height);
-        app.FormResize();
-        app.MenuEntry(simulation);
-        app.ShowPicture();
-    }
-};
+using Started = viv::bench::StartedProgram;
+using viv::bench::Environment;
 
 constexpr int kSizes[][2] = {{720, 540}, {1920, 1080}};
 
