@@ -22,14 +22,18 @@ inline StartupEnvironment Environment() {
     return env;
 }
 
-// The program started with its picture width x height pixels; with a simulation given,
-// that simulation chosen and drawn.
+// The program started, with its picture width x height pixels where they are given; with a
+// simulation given, that simulation chosen and drawn.
 struct StartedProgram {
     HeadlessHost host;
     App app{host, AllSimulations()};
+    // The picture as the window lays it out.
+    StartedProgram() {
+        Create();
+        app.FormResize();
+    }
     StartedProgram(int width, int height) {
-        host.LayoutChanged(app.Window);
-        app.FormCreate(Environment());
+        Create();
         host.SetPictureArea(app.Window, width, height);
         app.FormResize();
     }
@@ -37,6 +41,12 @@ struct StartedProgram {
         : StartedProgram(width, height) {
         app.MenuEntry(simulation);
         app.ShowPicture();
+    }
+
+private:
+    void Create() {
+        host.LayoutChanged(app.Window);
+        app.FormCreate(Environment());
     }
 };
 
