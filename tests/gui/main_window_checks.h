@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "app/main_menu.h"
 #include "app/app.h"
+#include "app/main_menu.h"
 #include "sims/simulations.h"
 
 namespace viv::test {
