@@ -11,29 +11,19 @@
 #include "app/script.h"
 #include "gui/headless_host.h"
 #include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace {
-
-viv::StartupEnvironment Environment() {
-    viv::StartupEnvironment env;
-    env.StartDirectory = std::filesystem::current_path().string();
-    env.SetupFileCandidates.clear();
-    return env;
-}
 
 // As `vivarnon --script` with "select 1" and "save": start, draw, write the PNG.
 void BM_StartToFirstPicture(benchmark::State& state) {
     const std::string png =
         (std::filesystem::temp_directory_path() / "vivarnon-bench.png").string();
     for (auto _ : state) {
-        viv::HeadlessHost host;
-        viv::App app(host, viv::AllSimulations());
-        host.LayoutChanged(app.Window);
-        app.FormCreate(Environment());
-        app.FormResize();
+        viv::bench::StartedProgram s;
         std::istringstream script("select 1\nsave " + png + "\n");
         std::ostringstream out, err;
-        if (viv::RunScript(app, host, script, out, err) != 0)
+        if (viv::RunScript(s.app, s.host, script, out, err) != 0)
             state.SkipWithError(err.str().c_str());
     }
     std::filesystem::remove(png);
@@ -42,13 +32,9 @@ BENCHMARK(BM_StartToFirstPicture)->Unit(benchmark::kMillisecond);
 
 // Choosing a simulation from the menu: configuration, table and the full redraw.
 void BM_SelectAndRedraw(benchmark::State& state) {
-    viv::HeadlessHost host;
-    viv::App app(host, viv::AllSimulations());
-    host.LayoutChanged(app.Window);
-    app.FormCreate(Environment());
-    app.FormResize();
+    viv::bench::StartedProgram s;
     const auto simulation = static_cast<std::uint16_t>(state.range(0));
-    for (auto _ : state) app.MenuEntry(simulation);
+    for (auto _ : state) s.app.MenuEntry(simulation);
 }
 BENCHMARK(BM_SelectAndRedraw)->Arg(2)->Arg(6)->Arg(7)->Arg(8)->Unit(benchmark::kMicrosecond);
 

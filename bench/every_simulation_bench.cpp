@@ -23,29 +23,11 @@
 #include "library/jpeg_image.h"
 #include "library/world.h"
 #include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace {
 
-viv::StartupEnvironment Environment() {
-    viv::StartupEnvironment env;
-    env.StartDirectory = std::filesystem::current_path().string();
-    env.SetupFileCandidates.clear();
-    return env;
-}
-
-// The program started with simulation n chosen and its picture w x h pixels.
-struct Started {
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
-    Started(std::uint16_t simulation, int width, int height) {
-        host.LayoutChanged(app.Window);
-        app.FormCreate(Environment());
-        host.SetPictureArea(app.Window, width, height);
-        app.FormResize();
-        app.MenuEntry(simulation);
-        app.ShowPicture();
-    }
-};
+using Started = viv::bench::StartedProgram;
 
 constexpr int kSizes[][2] = {{720, 540}, {1920, 1080}};
 
@@ -190,12 +172,8 @@ BENCHMARK(BM_QImageFill)->Args({720, 540})->Args({1920, 1080})->Unit(benchmark::
 // The core made and its main window created (set-up file, tables, rainbow angles).
 void BM_StartupCreate(benchmark::State& state) {
     for (auto _ : state) {
-        viv::HeadlessHost host;
-        viv::App app(host, viv::AllSimulations());
-        host.LayoutChanged(app.Window);
-        app.FormCreate(Environment());
-        app.FormResize();
-        benchmark::DoNotOptimize(app.Image.get());
+        const viv::bench::StartedProgram s;
+        benchmark::DoNotOptimize(s.app.Image.get());
     }
 }
 BENCHMARK(BM_StartupCreate)->Unit(benchmark::kMicrosecond);

@@ -9,6 +9,7 @@
 #include "gui/headless_host.h"
 #include "sims/rainbow/bow_statistics.h"
 #include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace viv {
 namespace {
@@ -16,16 +17,9 @@ namespace {
 constexpr int kW = 720;
 constexpr int kH = 540;
 
-struct BenchApp {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    BenchApp() {
-        StartupEnvironment env;
-        env.SetupFileCandidates.clear();
-        host.SetPictureArea(app.Window, kW, kH);
-        app.FormCreate(env);
-        app.FormResize();
-    }
+// The program started with a 720 x 540 picture and no simulation chosen.
+struct BenchApp : bench::StartedProgram {
+    BenchApp() : StartedProgram(kW, kH) {}
 };
 
 // Counting the 20,001 rays of one colour, with its Fresnel samples.

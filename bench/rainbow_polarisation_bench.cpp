@@ -13,24 +13,13 @@
 #include "gui/headless_host.h"
 #include "sims/rainbow/airy_bow.h"
 #include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace {
 
-class Started {
-public:
-    explicit Started(std::uint16_t simulation) {
-        viv::StartupEnvironment env;
-        env.StartDirectory = std::filesystem::current_path().string();
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-        host.SetPictureArea(app.Window, 720, 540);
-        app.FormResize();
-        app.MenuEntry(simulation);
-    }
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
+// The picture 720 x 540 pixels.
+struct Started : viv::bench::StartedProgram {
+    explicit Started(std::uint16_t simulation) : StartedProgram(simulation, 720, 540) {}
 };
 
 // The full redraw of simulation 4, 10 or 11, with every figure its toggles add.

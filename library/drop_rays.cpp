@@ -133,7 +133,7 @@ void DrawPartialRay(const World& map, TCanvas& canvas, WorldPoint from, WorldPoi
 }
 
 // What the four ray routines share at their start: the pen, the snapped impact
-// parameter and the angles of incidence and refraction.
+// parameter, the angles of incidence and refraction and the incoming ray's arrow head.
 struct RayStart {
     double p;     // impact parameter, snapped onto the rainbow ray for the controlled ray
     double i;     // angle of incidence, radians
@@ -143,15 +143,17 @@ struct RayStart {
 };
 
 RayStart BeginRay(const DropRayContext& context, TColor colour, TCanvas& canvas, double p,
-                  bool secondary) {
+                  bool secondary, double arrowX) {
     const std::size_t c = ColourIndex(context.CurrentColour);
     canvas.Pen.Color = colour;
     const double bowParameter = secondary ? context.Rainbow.SecondaryBowParameter[c]
                                           : context.Rainbow.PrimaryBowParameter[c];
     p = SnapToRainbowRay(colour, p, bowParameter, context.IncidenceMax);
     const double n = ColourTable[c].WaterIndex;
-    return {p, ArcSin(p), ArcSin(p / n), (secondary ? -p : p) * DropRadius,
-            colour != RayBackgroundColour};
+    const RayStart ray{p, ArcSin(p), ArcSin(p / n), (secondary ? -p : p) * DropRadius,
+                       colour != RayBackgroundColour};
+    if (ray.arrows) DrawArrowHead(context.Map, canvas, arrowX, ray.h, ArrowLength, 0);
+    return ray;
 }
 
 // The twice-reflected ray: the directions (radians) of the surface points from the
@@ -176,15 +178,12 @@ double SnapToRainbowRay(TColor colour, double p, double q, int incidenceMax) {
 }
 
 RayReadout DrawPrimaryRay(const DropRayContext& context, DropRayState& state, TColor colour,
-                          bool withDetails, TCanvas& canvas, double p) {
+                          bool withDetails, TCanvas& canvas, double requested) {
     const World& map = context.Map;
     canvas.Pen.Mode = pmNotXor;
-    const RayStart ray = BeginRay(context, colour, canvas, p, false);
-    p = ray.p;
-    const double i = ray.i, b = ray.b, h = ray.h;
-    const bool arrows = ray.arrows;
+    const auto [p, i, b, h, arrows] =
+        BeginRay(context, colour, canvas, requested, false, IncomingArrowX);
 
-    if (arrows) DrawArrowHead(map, canvas, IncomingArrowX, h, ArrowLength, 0);
     auto& P = state.RayPoints;
     P[0] = {RayStartX, h};
     P[1] = {-DropRadius * std::cos(i), h};
@@ -215,15 +214,12 @@ RayReadout DrawPrimaryRay(const DropRayContext& context, DropRayState& state, TC
 }
 
 RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, TColor colour,
-                            bool withDetails, TCanvas& canvas, double p) {
+                            bool withDetails, TCanvas& canvas, double requested) {
     const World& map = context.Map;
     canvas.Pen.Mode = pmNotXor;
-    const RayStart ray = BeginRay(context, colour, canvas, p, true);
-    p = ray.p;
-    const double i = ray.i, b = ray.b, h = ray.h;
-    const bool arrows = ray.arrows;
+    const auto [p, i, b, h, arrows] =
+        BeginRay(context, colour, canvas, requested, true, IncomingArrowX);
 
-    if (arrows) DrawArrowHead(map, canvas, IncomingArrowX, h, ArrowLength, 0);
     const auto [theta1, theta2, theta3, theta4, phi] = SecondaryAngles(i, b);
     auto& P = state.RayPoints;
     P[0] = {RayStartX, h};
@@ -248,14 +244,11 @@ RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, 
 }
 
 RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
-                               bool withDetails, TCanvas& canvas, double p) {
+                               bool withDetails, TCanvas& canvas, double requested) {
     const World& map = context.Map;
-    const RayStart ray = BeginRay(context, colour, canvas, p, false);
-    p = ray.p;
-    const double i = ray.i, b = ray.b, h = ray.h;
-    const bool arrows = ray.arrows;
+    const auto [p, i, b, h, arrows] =
+        BeginRay(context, colour, canvas, requested, false, SplitIncomingArrowX);
 
-    if (arrows) DrawArrowHead(map, canvas, SplitIncomingArrowX, h, ArrowLength, 0);
     const double phi = 4 * b - Pi - 2 * i;
     // Directions of the partial rays: reflected off the drop at P1, transmitted out at P2,
     // reflected back inside at P3.
@@ -305,14 +298,11 @@ RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& stat
 }
 
 RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
-                                 bool withDetails, TCanvas& canvas, double p) {
+                                 bool withDetails, TCanvas& canvas, double requested) {
     const World& map = context.Map;
-    const RayStart ray = BeginRay(context, colour, canvas, p, true);
-    p = ray.p;
-    const double i = ray.i, b = ray.b, h = ray.h;
-    const bool arrows = ray.arrows;
+    const auto [p, i, b, h, arrows] =
+        BeginRay(context, colour, canvas, requested, true, SplitIncomingArrowX);
 
-    if (arrows) DrawArrowHead(map, canvas, SplitIncomingArrowX, h, ArrowLength, 0);
     const auto [theta1, theta2, theta3, theta4, phi] = SecondaryAngles(i, b);
     // Reflected off the drop at P1, transmitted out at P2 and P3, reflected back inside
     // at P4.

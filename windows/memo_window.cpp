@@ -32,6 +32,7 @@
 #include "library/safe_save.h"
 #include "windows/printer_output.h"
 #include "windows/rich_text.h"
+#include "windows/tool_window.h"
 
 namespace viv {
 
@@ -71,27 +72,22 @@ MemoWindow::MemoWindow(App& app, QWidget* parent)
     : QWidget(parent, MemoWindowFlags | Qt::WindowStaysOnTopHint), app_(app) {
     setObjectName(QStringLiteral("VMemoform"));
     setWindowTitle(QStringLiteral("Memo"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(FontPixelHeight);
-    setFont(font);
-    setMouseTracking(true);
-
-    menu_ = new QMenuBar(this);
-    menu_->setNativeMenuBar(false);
+    const QFont font = ToolWindowFont(FontPixelHeight);
+    menu_ = SetUpToolWindow(this, font);
     QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
     rediger->menuAction()->setData(QStringLiteral("Udskriv, kopi, klip,..."));
     alwaysOnTopItem_ =
-        AddItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
+        AddHintedItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
     alwaysOnTopItem_->setCheckable(true);
     connect(alwaysOnTopItem_, &QAction::triggered, this, &MemoWindow::ToggleAlwaysOnTop);
-    cutItem_ = AddItem(rediger, "Kl&ip", "Klipper den markerede tekst ud til udklipsholderen");
+    cutItem_ =
+        AddHintedItem(rediger, "Kl&ip", "Klipper den markerede tekst ud til udklipsholderen");
     cutItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(cutItem_, &QAction::triggered, this, &MemoWindow::CutSelection);
-    connect(AddItem(rediger, "&Marker alt",
-                    "Markerer al tekst i memoen, bruges fx før kopiering til klippebord"),
+    connect(AddHintedItem(rediger, "&Marker alt",
+                          "Markerer al tekst i memoen, bruges fx før kopiering til klippebord"),
             &QAction::triggered, this, &MemoWindow::SelectAllText);
-    copyItem_ = AddItem(rediger, "&Kopi", "Kopierer hele memoens tekst til udklipsholderen");
+    copyItem_ = AddHintedItem(rediger, "&Kopi", "Kopierer hele memoens tekst til udklipsholderen");
     copyItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     // The memo's own keys work while the memo has the focus, also as a dock panel of the
     // main window, whose "Kopiér som billede" has the same key.
@@ -101,13 +97,13 @@ MemoWindow::MemoWindow(App& app, QWidget* parent)
     }
     connect(copyItem_, &QAction::triggered, this, &MemoWindow::CopyAll);
     rediger->addSeparator();
-    printItem_ = AddItem(rediger, "&Udskriv", "Udskriver al tekst i memoen på printer");
+    printItem_ = AddHintedItem(rediger, "&Udskriv", "Udskriver al tekst i memoen på printer");
     connect(printItem_, &QAction::triggered, this, &MemoWindow::PrintText);
-    saveItem_ = AddItem(rediger, "&Gem", "Gemmer indholdet af memoen i filen Ovelser.txt");
+    saveItem_ = AddHintedItem(rediger, "&Gem", "Gemmer indholdet af memoen i filen Ovelser.txt");
     saveItem_->setVisible(false);
     connect(saveItem_, &QAction::triggered, this, &MemoWindow::SaveText);
     rediger->addSeparator();
-    connect(AddItem(rediger, "&Luk", "Memoen vises ikke"), &QAction::triggered, this,
+    connect(AddHintedItem(rediger, "&Luk", "Memoen vises ikke"), &QAction::triggered, this,
             &MemoWindow::CloseMemo);
     connect(rediger, &QMenu::aboutToShow, this, &MemoWindow::OnEditMenuOpened);
     connect(menu_, &QMenuBar::hovered, this, &MemoWindow::ShowHint);
@@ -145,12 +141,6 @@ MemoWindow::MemoWindow(App& app, QWidget* parent)
     app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
     connect(richEdit_, &QTextEdit::textChanged, this, &MemoWindow::TextChanged);
     selectionsShown_ = app_.Memo.SelectionRequests;
-}
-
-QAction* MemoWindow::AddItem(QMenu* menu, const char* caption, const char* hint) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setData(QString::fromUtf8(hint));
-    return action;
 }
 
 void MemoWindow::SyncFromModel() {
@@ -245,20 +235,15 @@ bool MemoWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* MemoWindow::Frame() {
-    if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) return dock;
-    return this;
+    return FrameOf(this);
 }
 
 void MemoWindow::TakeFocus() {
-    if (!isVisible()) return;
-    if (!isActiveWindow() && Frame() == this) activateWindow();
-    if (!richEdit_->hasFocus()) richEdit_->setFocus(Qt::MouseFocusReason);
+    TakeFocusFor(this, richEdit_);
 }
 
 void MemoWindow::ShowHint(QAction* action) {
-    if (action == nullptr) return;
-    app_.DisplayHint(action->data().toString().toStdString());
-    emit ModelChanged();
+    if (ShowItemHint(app_, action)) emit ModelChanged();
 }
 
 void MemoWindow::OnEditMenuOpened() {

@@ -73,7 +73,6 @@ private:
     void TakeFocus();
     void ShowHint(QAction* action);
     void TextChanged();
-    QAction* AddItem(QMenu* menu, const char* caption, const char* hint);
 
     App& app_;
     QMenuBar* menu_ = nullptr;

@@ -5,7 +5,6 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDockWidget>
 #include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -27,6 +26,7 @@
 #include "windows/printer_output.h"
 #include "windows/results_grid.h"
 #include "windows/results_grid_accessible.h"
+#include "windows/tool_window.h"
 
 namespace viv {
 
@@ -45,34 +45,27 @@ QString FromUtf8(const std::string& text) {
 
 TableWindow::TableWindow(App& app, QWidget* parent) : QWidget(parent, TableWindowFlags), app_(app) {
     setWindowTitle(FromUtf8(app_.Table.Caption));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(FontPixelHeight);
-    setFont(font);
-    setMouseTracking(true);
-
-    menu_ = new QMenuBar(this);
-    menu_->setNativeMenuBar(false);
+    menu_ = SetUpToolWindow(this, ToolWindowFont(FontPixelHeight));
     // Letters of their own: as a dock panel the menus share the main window's Alt keys.
     QMenu* filer = menu_->addMenu(QStringLiteral("Fi&ler"));
     filer->menuAction()->setData(QStringLiteral("Udskriv tabel, ..."));
-    connect(AddItem(filer, "&Udskriv", "Udskriver tabellen på printer"), &QAction::triggered, this,
-            &TableWindow::PrintTable);
+    connect(AddHintedItem(filer, "&Udskriv", "Udskriver tabellen på printer"), &QAction::triggered,
+            this, &TableWindow::PrintTable);
     filer->addSeparator();
-    connect(AddItem(filer, "&Luk", "Luk tabel, det betyder blot, at tabellen ikke vises."),
+    connect(AddHintedItem(filer, "&Luk", "Luk tabel, det betyder blot, at tabellen ikke vises."),
             &QAction::triggered, this, &TableWindow::exit1Click);
 
     QMenu* rediger = menu_->addMenu(QStringLiteral("R&ediger"));
     rediger->menuAction()->setData(QStringLiteral("Rediger: kopier,..."));
     QAction* kopi =
-        AddItem(rediger, "&Kopi", "Kopierer den markerede del af tabellen til klippebordet.");
+        AddHintedItem(rediger, "&Kopi", "Kopierer den markerede del af tabellen til klippebordet.");
     kopi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     // The table's own keys work while the table has the focus, also as a dock panel of the
     // main window, whose "Kopiér som billede" has the same key.
     kopi->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(kopi, &QAction::triggered, this, &TableWindow::CopyTable);
-    QAction* markerAlt = AddItem(rediger, "&Marker alt",
-                                 "Marker hele tabellen. bruges fx før kopiering til klippebord");
+    QAction* markerAlt = AddHintedItem(
+        rediger, "&Marker alt", "Marker hele tabellen. bruges fx før kopiering til klippebord");
     markerAlt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     markerAlt->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(markerAlt, &QAction::triggered, this, &TableWindow::SelectAllCells);
@@ -106,12 +99,6 @@ TableWindow::TableWindow(App& app, QWidget* parent) : QWidget(parent, TableWindo
     SyncFromModel();
 }
 
-QAction* TableWindow::AddItem(QMenu* menu, const char* caption, const char* hint) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setData(QString::fromUtf8(hint));
-    return action;
-}
-
 void TableWindow::SyncFromModel() {
     const ResultsTable& table = app_.Table;
     setWindowTitle(FromUtf8(table.Caption));
@@ -141,8 +128,7 @@ void TableWindow::SyncFromModel() {
 }
 
 QWidget* TableWindow::Frame() {
-    if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) return dock;
-    return this;
+    return FrameOf(this);
 }
 
 bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -204,15 +190,11 @@ void TableWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TableWindow::TakeFocus() {
-    if (!isVisible()) return;
-    if (!isActiveWindow() && Frame() == this) activateWindow();
-    if (!grid_->hasFocus()) grid_->setFocus(Qt::MouseFocusReason);
+    TakeFocusFor(this, grid_);
 }
 
 void TableWindow::ShowHint(QAction* action) {
-    if (action == nullptr) return;
-    app_.DisplayHint(action->data().toString().toStdString());
-    emit ModelChanged();
+    if (ShowItemHint(app_, action)) emit ModelChanged();
 }
 
 void TableWindow::CopyTable() {

@@ -69,7 +69,6 @@ private:
     void FormShow();
     void TakeFocus();
     void ShowHint(QAction* action);
-    QAction* AddItem(QMenu* menu, const char* caption, const char* hint);
 
     App& app_;
     QMenuBar* menu_ = nullptr;

@@ -18,6 +18,7 @@
 #include "library/world.h"
 #include "sims/rainbow/angle_cursor_drag.h"
 #include "sims/rainbow/bow_statistics.h"
+#include "sims/rainbow/rainbow_state.h"
 
 namespace viv {
 
@@ -278,27 +279,11 @@ void WriteColoursTable(App& app) {
     t.SetCell(1, 7, FormatInteger(st.SecondaryPeak[c], 6));
 }
 
-// The fixed part of the picture: axes, texts and the inset.
+// The fixed part of the picture: axes, texts and the inset. The titles stand right of the
+// primary bow's peak, which runs off the top at 42°, and left of the inset.
 void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 0, clearFirst, canvas, GraphXMin, GraphXMax, GraphYMin, GraphYMax);
-    canvas.Pen.Mode = pmCopy;
-    canvas.Pen.Width = world.PenWidth;
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Brush.Style = bsClear;
-    canvas.Font.Color = clBlack;
-    DrawAxes(world, 0, 0, "°", 0, 0, 10, 250, "", false, canvas);
-    // The titles stand right of the primary bow's peak, which runs off the top at 42°,
-    // and left of the inset.
-    Text(world, canvas, 55, 1950, "40000 solstråler mod en dråbe");
-    Text(world, canvas, 55, 1850, "Antal stråler N pr grad");
-    const std::string_view name = "vinkel v";
-    // Above the axis's arrow head.
-    canvas.TextOut(world.PictureX(GraphXMax) - canvas.TextWidth("vinkel v  "),
-                   world.PictureY(0) - AxisTickReachY(world) - 2 - canvas.TextHeight(name), name);
+    DrawColourGraphFrame(app, clearFirst, canvas,
+                         {GraphXMin, GraphXMax, GraphYMin, GraphYMax, 250, 55, 1950, 1850});
     DrawColourInset(app, canvas);
     canvas.Pen.Mode = pmNotXor;
 }
@@ -346,6 +331,49 @@ void BowColoursAfterTable(App& app) {
     BowStatsOf(app).CursorCurve = 1;
 }
 
+void DrawColourGraphFrame(App& app, bool clearFirst, TCanvas& canvas,
+                          const ColourGraphFrame& frame) {
+    World& world = app.Map;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 0, clearFirst, canvas, frame.XMin, frame.XMax, frame.YMin, frame.YMax);
+    canvas.Pen.Mode = pmCopy;
+    canvas.Pen.Width = world.PenWidth;
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    DrawAxes(world, 0, 0, "°", 0, 0, 10, frame.YTick, "", false, canvas);
+    const int titleX = world.PictureX(frame.TitleX);
+    canvas.TextOut(titleX, world.PictureY(frame.TitleY1), "40000 solstråler mod en dråbe");
+    canvas.TextOut(titleX, world.PictureY(frame.TitleY2), "Antal stråler N pr grad");
+    const std::string_view name = "vinkel v";
+    // Above the axis's arrow head.
+    canvas.TextOut(world.PictureX(frame.XMax) - canvas.TextWidth("vinkel v  "),
+                   world.PictureY(0) - AxisTickReachY(world) - 2 - canvas.TextHeight(name), name);
+}
+
+void BeginColourGraphEvent(App& app, Event event, bool clearFirst, TCanvas& canvas,
+                           void (*drawGraph)(App&, bool, TCanvas&)) {
+    BuildArcSinTable(app);
+    EnsureColourDone(app);
+    if (event == Event::Redraw) {
+        drawGraph(app, clearFirst, canvas);
+    } else {
+        canvas.Pen.Mode = pmNotXor;
+        canvas.Pen.Style = psSolid;
+        canvas.Pen.Width = app.Map.PenWidth;
+        canvas.Brush.Style = bsClear;
+    }
+}
+
+void ApplyAngleOrColour(App& app, Event event) {
+    if (event == Event::ScrollBar1)
+        app.State.ScatterAngle = app.Window.ScrollBar1.Max - app.Window.ScrollBar1.Position + 1;
+    if (event == Event::TrackBar1)
+        app.State.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, ColourCount);
+}
+
 void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::F2 || event == Event::F5 ||
@@ -353,17 +381,7 @@ void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     if (!handled || !app.Buffers) return;
     SharedState& s = app.State;
     BowStatistics& st = BowStatsOf(app);
-    BuildArcSinTable(app);
-    EnsureColourDone(app);
-
-    if (event == Event::Redraw) {
-        DrawGraph(app, clearFirst, canvas);
-    } else {
-        canvas.Pen.Mode = pmNotXor;
-        canvas.Pen.Style = psSolid;
-        canvas.Pen.Width = app.Map.PenWidth;
-        canvas.Brush.Style = bsClear;
-    }
+    BeginColourGraphEvent(app, event, clearFirst, canvas, &DrawGraph);
 
     // Draws the figures of the present state, or erases them before the state changes.
     if (event != Event::ScrollBar1) DrawColourFigures(app, canvas);
@@ -375,14 +393,9 @@ void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) return;
 
     switch (event) {
-        case Event::ScrollBar1:
-            s.ScatterAngle = app.Window.ScrollBar1.Max - app.Window.ScrollBar1.Position + 1;
-            break;
-        case Event::TrackBar1:
-            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, ColourCount);
-            break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
+        case Event::F6:
+            FlipViewToggle(s, event);
             break;
         case Event::F5:
             if (!st.AllColoursDone) ComputeAllColours(app);
@@ -391,10 +404,8 @@ void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             DrawColourSums(app, canvas);
             st.CursorCurve = s.ShowRedRay ? 3 : 1;
             break;
-        case Event::F6:
-            s.ShowRays = !s.ShowRays;
-            break;
         default:
+            ApplyAngleOrColour(app, event);
             break;
     }
     EnsureColourDone(app);

@@ -27,6 +27,26 @@ void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas);
 void SetBowColoursStartValues(App& app);
 void BowColoursAfterTable(App& app);
 
+// The world and the fixed texts of a colour graph: degrees of exit angle along x, rays per
+// degree up (ticks every YTick), the two titles left-aligned at TitleX and the axis's name
+// above its arrow head. The pen ends in pmCopy.
+struct ColourGraphFrame {
+    double XMin, XMax, YMin, YMax, YTick;
+    double TitleX, TitleY1, TitleY2;
+};
+void DrawColourGraphFrame(App& app, bool clearFirst, TCanvas& canvas,
+                          const ColourGraphFrame& frame);
+
+// The start of every event of the two colour graphs ("Vivarnons farver" and "Polarisation
+// og farver"): the current colour counted; on a full redraw the graph drawn anew with
+// drawGraph, otherwise the pen set to draw the figures again in pmNotXor.
+void BeginColourGraphEvent(App& app, Event event, bool clearFirst, TCanvas& canvas,
+                           void (*drawGraph)(App&, bool, TCanvas&));
+
+// The colour graphs' common controls: ScrollBar1 moves the angle cursor, TrackBar1 picks
+// the colour; other events change nothing.
+void ApplyAngleOrColour(App& app, Event event);
+
 enum class IntensitySide { Below, Above };
 
 // The light per degree of the current colour, of the rays entering below or above the

@@ -130,12 +130,7 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     SharedState& s = app.State;
     if (clearFirst) ClearPicture(map);
-    const double a = map.AspectHeight;
-    map.WorldXMin = MainXMin;
-    map.WorldXMax = MainXMax;
-    map.WorldYMin = MainYMinFactor * a;
-    map.WorldYMax = MainYMaxFactor * a;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+    SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
     // The simulation may be chosen while the secondary bow is set.
     WriteBowLabels(app);
 
@@ -241,10 +236,8 @@ void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas
             ChangeBowPolarisationColourOrBow(app, canvas, event);
             break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
+            FlipViewToggle(s, event);
             break;
         case Event::F4:
             s.ShowAxes = !s.ShowAxes;

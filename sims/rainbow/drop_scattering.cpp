@@ -125,18 +125,26 @@ void DrawCurrentRay(App& app, TCanvas& canvas) {
     DrawExitGauge(app, canvas);
 }
 
+}  // namespace
+
+void SetDropWorld(World& map, double xMin, double xMax, double yMinFactor, double yMaxFactor) {
+    const double a = map.AspectHeight;
+    map.WorldXMin = xMin;
+    map.WorldXMax = xMax;
+    map.WorldYMin = yMinFactor * a;
+    map.WorldYMax = yMaxFactor * a;
+    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+}
+
+namespace {
+
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     SharedState& s = app.State;
     if (clearFirst) ClearPicture(map);
     DrawBowAngleGraph(app, canvas);
 
-    const double a = map.AspectHeight;
-    map.WorldXMin = MainXMin;
-    map.WorldXMax = MainXMax;
-    map.WorldYMin = MainYMinFactor * a;
-    map.WorldYMax = MainYMaxFactor * a;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+    SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
 
     // Everything in the main window is drawn in pmNotXor, the axes and the drop included,
     // so that the axes toggled later cross the drop exactly as they do here.
@@ -299,10 +307,8 @@ void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canva
             WriteDropTable(app, s.CurrentBow);
             break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
+            FlipViewToggle(s, event);
             break;
         case Event::F4:
             s.ShowAxes = !s.ShowAxes;

@@ -25,6 +25,10 @@ void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canva
 // What the ray routines read of the program's state.
 DropRayContext DropContext(const App& app);
 
+// The world window of a drop picture: x from xMin to xMax, y from yMinFactor to yMaxFactor
+// times the picture's AspectHeight.
+void SetDropWorld(World& map, double xMin, double xMax, double yMinFactor, double yMaxFactor);
+
 // Copies what a ray drawn with details left into column 1 of the results table and into
 // Panel1 and Panel2.
 void ShowRayReadout(App& app, const RayReadout& readout);

@@ -40,10 +40,6 @@ void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, 
     canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
 }
 
-void Text(const World& world, TCanvas& canvas, double x, double y, std::string_view text) {
-    canvas.TextOut(world.PictureX(x), world.PictureY(y), text);
-}
-
 // Which light is shown, written over the other's text: the place of the longer of the
 // two is blanked first.
 void WritePolarisationText(App& app, TCanvas& canvas) {
@@ -62,24 +58,10 @@ void WritePolarisationText(App& app, TCanvas& canvas) {
 }
 
 void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 0, clearFirst, canvas, GraphXMin, GraphXMax, GraphYMin, GraphYMax);
-    canvas.Pen.Mode = pmCopy;
-    canvas.Pen.Width = world.PenWidth;
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Brush.Style = bsClear;
-    canvas.Font.Color = clBlack;
-    DrawAxes(world, 0, 0, "°", 0, 0, 10, 10, "", false, canvas);
-    Text(world, canvas, 4, 49, "40000 solstråler mod en dråbe");
-    Text(world, canvas, 4, 45, "Antal stråler N pr grad");
+    DrawColourGraphFrame(app, clearFirst, canvas,
+                         {GraphXMin, GraphXMax, GraphYMin, GraphYMax, 10, 4, 49, 45});
     WritePolarisationText(app, canvas);
-    const std::string_view name = "vinkel v";
-    // Above the axis's arrow head.
-    canvas.TextOut(world.PictureX(GraphXMax) - canvas.TextWidth("vinkel v  "),
-                   world.PictureY(0) - AxisTickReachY(world) - 2 - canvas.TextHeight(name), name);
+    const World& world = app.Map;
 
     // The spectrum of each bow on the angle axis, violet to red.
     const RainbowAngles& bows = app.State.Rainbow;
@@ -152,17 +134,7 @@ void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canva
     if (!handled || !app.Buffers) return;
     SharedState& s = app.State;
     BowStatistics& st = BowStatsOf(app);
-    BuildArcSinTable(app);
-    EnsureColourDone(app);
-
-    if (event == Event::Redraw) {
-        DrawGraph(app, clearFirst, canvas);
-    } else {
-        canvas.Pen.Mode = pmNotXor;
-        canvas.Pen.Style = psSolid;
-        canvas.Pen.Width = app.Map.PenWidth;
-        canvas.Brush.Style = bsClear;
-    }
+    BeginColourGraphEvent(app, event, clearFirst, canvas, &DrawGraph);
 
     // Draws the figures of the present state, or erases them before the state changes.
     if (event != Event::ScrollBar1) DrawCurves(app, canvas);
@@ -171,12 +143,6 @@ void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canva
     if (event == Event::Redraw) return;
 
     switch (event) {
-        case Event::ScrollBar1:
-            s.ScatterAngle = app.Window.ScrollBar1.Max - app.Window.ScrollBar1.Position + 1;
-            break;
-        case Event::TrackBar1:
-            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, ColourCount);
-            break;
         case Event::TrackBar2:
             st.PolarisationMode =
                 static_cast<std::uint16_t>(std::clamp(app.Window.TrackBar2.Position, 1, 2));
@@ -184,6 +150,7 @@ void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canva
             WritePolarisationText(app, canvas);
             break;
         default:
+            ApplyAngleOrColour(app, event);
             break;
     }
     EnsureColourDone(app);

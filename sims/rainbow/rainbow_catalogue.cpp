@@ -59,6 +59,32 @@ void BowPolarisationStart(App& app) {
     app.State.IncidenceValue = 33;
 }
 
+// --- Controls and texts several rows share ---
+
+// TrackBar1 picks the wavelength and shows its colour in Panel3.
+constexpr TrackBar1Setup kWavelengthBar{.From = PositionFrom::CurrentColour,
+                                        .Hint = " Skift bølgelængde",
+                                        .ShowsLambda = true,
+                                        .ColourTextInPanel3 = true};
+// TrackBar2 switches between the primary and the secondary bow.
+constexpr TrackBar2Setup kBowBar{
+    .From = PositionFrom::CurrentBow, .Hint = " Primær/Sekundær", .Caption = "bue"};
+// ScrollBar1 sets the ray's incidence parameter p.
+constexpr ScrollBar1Setup kRayParameterBar{
+    .Rule = ScrollRule::Incidence, .Hint = " Indfaldsparameter", .Symbol = "p"};
+// ScrollBar1 sets the scattering angle v/° the colour graphs mark, from 1° to max.
+constexpr ScrollBar1Setup ScatterAngleBar(int max, int position) {
+    return {.Rule = ScrollRule::Scatter,
+            .Min = 1,
+            .Max = max,
+            .Position = position,
+            .Hint = " Spredningsvinkel",
+            .Symbol = "v"};
+}
+constexpr ButtonText kPerpendicularsKey{"Lodder, F3", " Tegn indfaldslodder"};
+constexpr ButtonText kAxesKey{"Akser, F4", " Koordinatsystem"};
+constexpr ButtonText kRedRayKey{"Rød, F5", " Strålen som »ses«"};
+
 // --- Table headers ---
 
 constexpr SV kWaterPolarisationRows[] = {
@@ -101,10 +127,7 @@ constexpr CatalogueEntry kEntries[] = {
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
      .ScrollBar1 =
          ScrollBar1Setup{.Rule = ScrollRule::Incidence, .Hint = " Indfaldsvinkel", .Symbol = "i"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
+     .TrackBar1 = kWavelengthBar,
      .FKeys = {{{"Vinkel, F2", " 180° - i - b (sml. Brewster)"},
                 {"Lod, F3", " Tegn indfaldslod"},
                 {"VP-retn, F4", " Polarisationsretninger"},
@@ -144,20 +167,13 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {" Primær vivarno:", "", ""},
      .RowHeaders = kDropRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{
-             .Rule = ScrollRule::Incidence, .Hint = " Indfaldsparameter", .Symbol = "p"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
-     .TrackBar2 =
-         TrackBar2Setup{
-             .From = PositionFrom::CurrentBow, .Hint = " Primær/Sekundær", .Caption = "bue"},
+     .ScrollBar1 = kRayParameterBar,
+     .TrackBar1 = kWavelengthBar,
+     .TrackBar2 = kBowBar,
      .FKeys = {{{"p,v, F2", " Parameter og afbøjningsvinkler"},
-                {"Lodder, F3", " Tegn indfaldslodder"},
-                {"Akser, F4", " Koordinatsystem"},
-                {"Rød, F5", " Strålen som »ses«"},
+                kPerpendicularsKey,
+                kAxesKey,
+                kRedRayKey,
                 {"Stråler, F6", " Mange stråler"}}},
      .FMenuCaptions = {"&Indfaldslodder", "&Koordinatakser", "&Rød stråle", "&Stråler"},
      .BeforeSelect = &DropStart,
@@ -178,13 +194,8 @@ constexpr CatalogueEntry kEntries[] = {
      .Shown = Buttons::F2 | Buttons::Table,
      .ScrollBar1 =
          ScrollBar1Setup{.Max = 200, .Position = 100, .Hint = " Indfaldsparameter", .Symbol = "p"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
-     .TrackBar2 =
-         TrackBar2Setup{
-             .From = PositionFrom::CurrentBow, .Hint = " Primær/Sekundær", .Caption = "bue"},
+     .TrackBar1 = kWavelengthBar,
+     .TrackBar2 = kBowBar,
      .BeforeSelect = &SetBandRayParameter,
      .AfterTable = &PrimaryBowAfterTable,
      .Draw = &DrawAlexandersBand,
@@ -201,16 +212,8 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {" 40000 stråler mod en dråbe:", "", ""},
      .RowHeaders = kBowColourRows,
      .Shown = Buttons::F2 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Rule = ScrollRule::Scatter,
-                                   .Min = 1,
-                                   .Max = 178,
-                                   .Position = 179,
-                                   .Hint = " Spredningsvinkel",
-                                   .Symbol = "v"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
+     .ScrollBar1 = ScatterAngleBar(178, 179),
+     .TrackBar1 = kWavelengthBar,
      .FKeys = {{{},
                 {},
                 {},
@@ -237,15 +240,12 @@ constexpr CatalogueEntry kEntries[] = {
                                    .Min = 691,
                                    .Hint = " Indfaldsparameter",
                                    .Symbol = "p"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
+     .TrackBar1 = kWavelengthBar,
      .TrackBar2 = TrackBar2Setup{.Max = 4, .Hint = " Dråberadius", .Caption = "radius"},
      .FKeys = {{{},
                 {"Airy, F3", " Airys teori for de overtallige buer"},
-                {"Akser, F4", " Koordinatsystem"},
-                {"Rød, F5", " Strålen som »ses«"},
+                kAxesKey,
+                kRedRayKey,
                 {"Kor.lys, F6", " Korriger for tab, se polarisation"}}},
      .FMenuCaptions = {"&Airys teori", "&Koordinatakser", "&Rød stråle", "Korrigeret &Farve"},
      .BeforeSelect = &YoungStart,
@@ -264,20 +264,10 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {CaptionHeader, "vinkelret", "parallelt"},
      .RowHeaders = kBowPolarisationRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{
-             .Rule = ScrollRule::Incidence, .Hint = " Indfaldsparameter", .Symbol = "p"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
-     .TrackBar2 =
-         TrackBar2Setup{
-             .From = PositionFrom::CurrentBow, .Hint = " Primær/Sekundær", .Caption = "bue"},
-     .FKeys = {{{},
-                {"Lodder, F3", " Tegn indfaldslodder"},
-                {"Akser, F4", " Koordinatsystem"},
-                {"Rød, F5", " Strålen som »ses«"}}},
+     .ScrollBar1 = kRayParameterBar,
+     .TrackBar1 = kWavelengthBar,
+     .TrackBar2 = kBowBar,
+     .FKeys = {{{}, kPerpendicularsKey, kAxesKey, kRedRayKey}},
      .FMenuCaptions = {"&Indfaldslodder", "&Koordinatakser", "&Rød stråle", ""},
      .BeforeSelect = &BowPolarisationStart,
      .Draw = &DrawBowPolarisation,
@@ -294,16 +284,8 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {" 40000 stråler mod en dråbe:", "", ""},
      .RowHeaders = kPolarisedColourRows,
      .Shown = Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Rule = ScrollRule::Scatter,
-                                   .Min = 1,
-                                   .Max = 100,
-                                   .Position = 101,
-                                   .Hint = " Spredningsvinkel",
-                                   .Symbol = "v"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
+     .ScrollBar1 = ScatterAngleBar(100, 101),
+     .TrackBar1 = kWavelengthBar,
      .TrackBar2 = TrackBar2Setup{.Hint = " Polarisationsregning", .Caption = "pol."},
      .BeforeSelect = &SetPolarisedColoursStartValues,
      .AfterTable = &PolarisedColoursAfterTable,

@@ -15,6 +15,7 @@
 #include "library/protractor.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/reflectance_inset.h"
 
 namespace viv {
@@ -279,18 +280,14 @@ void DrawWaterPolarisation(App& app, Event event, bool clearFirst, TCanvas& canv
             ChangeWaterColour(app, canvas);
             break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
+        case Event::F4:
+        case Event::F5:
+            FlipViewToggle(s, event);
             break;
         case Event::F3:
             s.ShowNormals = !s.ShowNormals;
             canvas.Pen.Mode = pmNotXor;
             DrawSurfaceNormal(app.Map, canvas);
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
-            break;
-        case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
             break;
         case Event::F6:
             ToggleProtractor(app, canvas);

@@ -301,12 +301,8 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     const SharedState& s = app.State;
     if (clearFirst) ClearPicture(map);
+    SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
     const double a = map.AspectHeight;
-    map.WorldXMin = MainXMin;
-    map.WorldXMax = MainXMax;
-    map.WorldYMin = MainYMinFactor * a;
-    map.WorldYMax = MainYMaxFactor * a;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
 
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;

@@ -16,6 +16,20 @@ namespace {
 
 using test::ReachesDispatcher;
 
+// A started program for each test: `app` and its main window `w`.
+class StartedProgram : public ::testing::Test {
+protected:
+    test::StartedApp s;
+    App& app = s.app;
+    const MainWindowModel& w = app.Window;
+};
+using SetScrollRange = StartedProgram;
+using ControlChange = StartedProgram;
+using FKeys = StartedProgram;
+using OnViewMenuOpened = StartedProgram;
+using ImageMouse = StartedProgram;
+using MemoSync = StartedProgram;
+
 struct VisibleControls {
     std::uint16_t n;
     bool sb1, sb2, sb3, tb1, tb2, tb3, tb4;
@@ -164,9 +178,7 @@ TEST(ConfigureParameters, ReadOutsAreEmptiedAndTheColourShown) {
     EXPECT_EQ(s.app.Window.Panel3, "");
 }
 
-TEST(SetScrollRange, PositionNeverLeavesTheRange) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(SetScrollRange, PositionNeverLeavesTheRange) {
     const RangeControl& bar = app.Window.ScrollBar1;
     const auto expectRange = [&](int lo, int hi, int pos) {
         EXPECT_EQ(bar.Min, lo);
@@ -187,8 +199,7 @@ TEST(SetScrollRange, PositionNeverLeavesTheRange) {
     expectRange(10, 10, 10);
 }
 
-TEST(ControlChange, HeldInsideTheRange) {
-    test::StartedApp s;
+TEST_F(ControlChange, HeldInsideTheRange) {
     s.app.MenuEntry(7);
     s.app.ControlChange(Control::TrackBar1, 12);
     EXPECT_EQ(s.app.Window.TrackBar1.Position, 8);
@@ -198,9 +209,7 @@ TEST(ControlChange, HeldInsideTheRange) {
     EXPECT_EQ(s.app.Window.ScrollBar1.Position, 40);
 }
 
-TEST(ControlChange, NothingIsDrawnWhileConfiguring) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(ControlChange, NothingIsDrawnWhileConfiguring) {
     app.MenuEntry(7);
     app.Window.Configuring = true;
     for (Control c :
@@ -213,7 +222,7 @@ TEST(ControlChange, NothingIsDrawnWhileConfiguring) {
     EXPECT_TRUE(ReachesDispatcher(app, [&] { app.ControlChange(Control::ScrollBar1, 20); }));
 }
 
-TEST(ControlChange, EachControlSendsItsOwnEvent) {
+TEST_F(ControlChange, EachControlSendsItsOwnEvent) {
     EXPECT_EQ(static_cast<int>(EventOf(Control::ScrollBar1)), 33);
     EXPECT_EQ(static_cast<int>(EventOf(Control::TrackBar1)), 34);
     EXPECT_EQ(static_cast<int>(EventOf(Control::TrackBar2)), 35);
@@ -223,9 +232,7 @@ TEST(ControlChange, EachControlSendsItsOwnEvent) {
     EXPECT_EQ(static_cast<int>(EventOf(Control::TrackBar4)), 41);
 }
 
-TEST(ControlChange, ColourTextFollowsTrackBar1ExceptWhereTheSimulationWritesItsOwn) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(ControlChange, ColourTextFollowsTrackBar1ExceptWhereTheSimulationWritesItsOwn) {
     app.MenuEntry(7);
     app.Window.Panel3.clear();
     app.ControlChange(Control::TrackBar1, 4);
@@ -254,9 +261,7 @@ TEST(ControlChange, ColourTextFollowsTrackBar1ExceptWhereTheSimulationWritesItsO
     EXPECT_EQ(app.Window.Panel3, "x");
 }
 
-TEST(FKeys, AnUnusedKeyLeavesItsButtonUp) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(FKeys, AnUnusedKeyLeavesItsButtonUp) {
     app.MenuEntry(3);                 // F2 and F3 only
     app.Window.F5Button.Down = true;  // the view pressed it
     EXPECT_TRUE(ReachesDispatcher(app, [&] { app.FKeyClick(FKey::F5); }));
@@ -264,9 +269,7 @@ TEST(FKeys, AnUnusedKeyLeavesItsButtonUp) {
     EXPECT_FALSE(app.Window.F5Button.Down);
 }
 
-TEST(FKeys, ButtonFollowsTheToggleTheSimulationLeaves) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(FKeys, ButtonFollowsTheToggleTheSimulationLeaves) {
     app.MenuEntry(7);  // the drop flips F6
     app.FKeyClick(FKey::F6);
     EXPECT_TRUE(app.State.ShowRays);
@@ -275,10 +278,7 @@ TEST(FKeys, ButtonFollowsTheToggleTheSimulationLeaves) {
     EXPECT_FALSE(app.Window.F6Button.Down);
 }
 
-TEST(FKeys, SuperpositionAndReflectionStartWithTheirKeysDown) {
-    test::StartedApp s;
-    App& app = s.app;
-    const MainWindowModel& w = app.Window;
+TEST_F(FKeys, SuperpositionAndReflectionStartWithTheirKeysDown) {
     app.MenuEntry(14);
     EXPECT_TRUE(app.State.ShowNormals);
     EXPECT_TRUE(app.State.ShowAxes);
@@ -301,10 +301,7 @@ TEST(FKeys, SuperpositionAndReflectionStartWithTheirKeysDown) {
                  app.State.ShowRedRay || app.State.ShowRays);
 }
 
-TEST(FKeys, CaptionsHintsAndMenuCaptions) {
-    test::StartedApp s;
-    App& app = s.app;
-    const MainWindowModel& w = app.Window;
+TEST_F(FKeys, CaptionsHintsAndMenuCaptions) {
     app.MenuEntry(24);
     EXPECT_EQ(w.F2Button.Caption, "a, b, F2");
     EXPECT_EQ(w.F3Button.Caption, "|| , F3");
@@ -329,10 +326,7 @@ TEST(FKeys, CaptionsHintsAndMenuCaptions) {
     EXPECT_EQ(w.NormalsItem.Caption, "&Indfaldslodder");
 }
 
-TEST(OnViewMenuOpened, ChecksAndEnablesTheItems) {
-    test::StartedApp s;
-    App& app = s.app;
-    const MainWindowModel& w = app.Window;
+TEST_F(OnViewMenuOpened, ChecksAndEnablesTheItems) {
     app.MenuEntry(36);
     app.RunButtonClick();
     app.State.ShowRedRay = true;
@@ -366,9 +360,7 @@ TEST(OnViewMenuOpened, ChecksAndEnablesTheItems) {
     EXPECT_FALSE(w.HelperMarksItem.Enabled);
 }
 
-TEST(ImageMouse, PointerReadOutOnlyWhileTheClockStands) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(ImageMouse, PointerReadOutOnlyWhileTheClockStands) {
     app.MenuEntry(14);
     app.Map.WorldXMin = -10;
     app.Map.WorldXMax = 10;
@@ -393,18 +385,14 @@ TEST(ImageMouse, PointerReadOutOnlyWhileTheClockStands) {
     EXPECT_EQ(app.Window.MessagePanel, "");
 }
 
-TEST(ImageMouse, ClickStepsOnlyTheAfterImage) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(ImageMouse, ClickStepsOnlyTheAfterImage) {
     app.MenuEntry(21);
     EXPECT_TRUE(ReachesDispatcher(app, [&] { app.ImageMouseDown(); }));
     app.MenuEntry(7);
     EXPECT_FALSE(ReachesDispatcher(app, [&] { app.ImageMouseDown(); }));
 }
 
-TEST(MemoSync, ChoosingASimulationSelectsItsGuidance) {
-    test::StartedApp s;
-    App& app = s.app;
+TEST_F(MemoSync, ChoosingASimulationSelectsItsGuidance) {
     app.Memo.Visible = true;
     app.Memo.Text = U"Brydning i vand: ... Spredning i en dråbe ... Spredning i en dråbe: her";
     app.MenuEntry(7);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/table_cells.h"
+
 namespace viv {
 namespace {
 
@@ -40,13 +42,13 @@ TEST(ResultsTable, CellsOutsideAreIgnoredAndSetupEmptiesAll) {
 
 TEST(ResultsTable, CopyOfOneColumnKeepsRowHeadersAndHeaderTexts) {
     ResultsTable table;
-    table.Setup(3, 3);
-    table.SetCell(0, 0, " Polarisation i vand");
-    table.SetCell(1, 0, "vinkelret");
-    table.SetCell(2, 0, "n 1.5");
-    table.SetCell(0, 1, " lys brudt");
-    table.SetCell(2, 1, " 12.25");
-    table.SetCell(0, 2, " lys spejlet");
+    test::FillTable(table, 3, 3,
+                    {{0, 0, " Polarisation i vand"},
+                     {1, 0, "vinkelret"},
+                     {2, 0, "n 1.5"},
+                     {0, 1, " lys brudt"},
+                     {2, 1, " 12.25"},
+                     {0, 2, " lys spejlet"}});
     table.Select({2, 1, 2, 2});
     EXPECT_EQ(table.CopyText('\t', ','),
               " Polarisation i vand\tn 1.5\r\n lys brudt\t 12,25\r\n lys spejlet\t0,0\r\n");

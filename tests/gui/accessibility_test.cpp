@@ -18,6 +18,7 @@
 
 #include "app/main_menu.h"
 #include "gui/main_window.h"
+#include "main_window_checks.h"
 #include "sims/simulations.h"
 #include "windows/results_grid.h"
 #include "windows/table_window.h"
@@ -25,26 +26,10 @@
 namespace viv {
 namespace {
 
-StartupEnvironment Environment() {
-    StartupEnvironment env;
-    env.StartDirectory = VIV_SOURCE_DIR "/data";
-    env.ListSeparatorSetting = ",";
-    env.DecimalSeparatorSetting = ".";
-    env.SetupFileCandidates.clear();
-    return env;
-}
-
 struct Program {
     std::unique_ptr<MainWindow> window =
-        std::make_unique<MainWindow>(AllSimulations(), Environment());
-    void Choose(std::uint16_t simulation) {
-        for (const MenuDef& menu : MainMenu(AllSimulations()))
-            for (const MenuItemDef& item : menu.Items)
-                if (item.Simulation == simulation)
-                    window
-                        ->findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))
-                        ->trigger();
-    }
+        std::make_unique<MainWindow>(AllSimulations(), test::DataEnvironment());
+    void Choose(std::uint16_t simulation) { test::ChooseFromMenu(*window, simulation); }
     std::vector<QWidget*> Shown() const {
         std::vector<QWidget*> shown;
         for (QWidget* w : window->findChildren<QWidget*>())

@@ -16,31 +16,17 @@
 #include "gui/main_window.h"
 #include "gui/qt_host.h"
 #include "library/canvas/raster_canvas.h"
+#include "main_window_checks.h"
 #include "sims/simulations.h"
 
 namespace viv {
 namespace {
 
-StartupEnvironment Environment() {
-    StartupEnvironment env;
-    env.StartDirectory = VIV_SOURCE_DIR "/data";
-    env.ListSeparatorSetting = ",";
-    env.DecimalSeparatorSetting = ".";
-    env.SetupFileCandidates.clear();
-    return env;
-}
-
 const QImage& Picture(App& app) {
     return dynamic_cast<RasterCanvas&>(*app.Image).Image();
 }
 
-void Choose(MainWindow& window, std::uint16_t simulation) {
-    for (const MenuDef& menu : MainMenu(AllSimulations()))
-        for (const MenuItemDef& item : menu.Items)
-            if (item.Simulation == simulation)
-                window.findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))
-                    ->trigger();
-}
+using test::ChooseFromMenu;
 
 TEST(HighDpi, DevicePixelsRoundDownSoThatNoScrollBarIsNeeded) {
     EXPECT_EQ(DevicePixels(QSize(613, 473), 1.0), QSize(613, 473));
@@ -61,12 +47,12 @@ TEST(HighDpi, TextIsSizedAtTheScreensResolution) {
 }
 
 TEST(HighDpi, ThePictureIsDrawnInDevicePixelsAndShownOneToOne) {
-    auto window = std::make_unique<MainWindow>(AllSimulations(), Environment());
+    auto window = std::make_unique<MainWindow>(AllSimulations(), test::DataEnvironment());
     window->show();
     QApplication::processEvents();
     const double ratio = window->devicePixelRatioF();
     EXPECT_EQ(window->host().DevicePixelRatio(), ratio);
-    Choose(*window, 7);
+    ChooseFromMenu(*window, 7);
     App& app = window->app();
     QWidget* view = nullptr;
     for (QWidget* w : window->findChildren<QWidget*>())

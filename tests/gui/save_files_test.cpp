@@ -18,6 +18,7 @@
 
 #include "app/app.h"
 #include "app/script.h"
+#include "app/table_cells.h"
 #include "app/table_csv.h"
 #include "gui/headless_host.h"
 #include "gui/picture_files.h"
@@ -79,16 +80,16 @@ protected:
 
 TEST(TableCsv, EveryCellWithTheSystemsSeparatorsAndQuotesWhereNeeded) {
     ResultsTable t;
-    t.Setup(4, 3);
-    t.SetCell(0, 0, "Farve");
-    t.SetCell(1, 0, "n");
-    t.SetCell(2, 0, "vinkel/°");
-    t.SetCell(0, 1, "rød");
-    t.SetCell(1, 1, "1.331");
-    t.SetCell(2, 1, "  42.37");
-    t.SetCell(0, 2, "a;b \"c\"");
-    t.SetCell(1, 2, "");
-    t.SetCell(2, 2, "-0.5");
+    test::FillTable(t, 4, 3,
+                    {{0, 0, "Farve"},
+                     {1, 0, "n"},
+                     {2, 0, "vinkel/°"},
+                     {0, 1, "rød"},
+                     {1, 1, "1.331"},
+                     {2, 1, "  42.37"},
+                     {0, 2, "a;b \"c\""},
+                     {1, 2, ""},
+                     {2, 2, "-0.5"}});
     const std::string csv = TableCsv(t, ';', ',');
     EXPECT_EQ(csv,
               "\xEF\xBB\xBF"

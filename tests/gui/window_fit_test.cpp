@@ -30,6 +30,7 @@
 #include "gui/headless_host.h"
 #include "gui/main_window.h"
 #include "library/canvas/raster_canvas.h"
+#include "main_window_checks.h"
 #include "sims/simulations.h"
 #include "windows/memo_window.h"
 #include "windows/results_grid.h"
@@ -73,12 +74,7 @@ struct Program {
         return found;
     }
     void Choose(std::uint16_t simulation) {
-        for (const MenuDef& menu : MainMenu(AllSimulations()))
-            for (const MenuItemDef& item : menu.Items)
-                if (item.Simulation == simulation)
-                    window
-                        ->findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))
-                        ->trigger();
+        test::ChooseFromMenu(*window, simulation);
         QApplication::processEvents();
     }
     // A key pressed while `target` has the focus, as the keyboard delivers it.

@@ -19,6 +19,7 @@
 #include "sims/rainbow/water_polarisation.h"
 #include "sims/simulations.h"
 #include "test_host.h"
+#include "text_checks.h"
 
 namespace viv {
 namespace {
@@ -34,17 +35,8 @@ Reflectance FromAmplitudes(double i, double n) {
     return {rs * rs, rp * rp};
 }
 
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-// The text of a cell or panel without its padding blanks.
-std::string Trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
+using test::Fixed;
+using test::Trimmed;
 
 bool HasNan(const std::string& text) {
     return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;

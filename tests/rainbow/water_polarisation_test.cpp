@@ -21,20 +21,13 @@
 #include "sims/rainbow/reflectance_inset.h"
 #include "sims/simulations.h"
 #include "test_host.h"
+#include "text_checks.h"
 
 namespace viv {
 namespace {
 
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string Trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
+using test::Fixed;
+using test::Trimmed;
 
 class WaterPolarisation : public ::testing::Test {
 protected:

@@ -18,20 +18,13 @@
 #include "recording_canvas.h"
 #include "sims/simulations.h"
 #include "test_host.h"
+#include "text_checks.h"
 
 namespace viv {
 namespace {
 
-std::string Fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-std::string Trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
+using test::Fixed;
+using test::Trimmed;
 
 // The direction, radians, in which a ray leaves the drop at `exit` after travelling inside
 // from `from`: Snell's law at the surface, worked out with vectors.
