@@ -6,31 +6,14 @@
 // and drawing the next) with every figure a tick moves turned on.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "app/app.h"
 #include "app/events.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "motion_bench_setup.h"
 
 namespace {
 
-constexpr int kWidth = 720;
-constexpr int kHeight = 540;
-
-struct Program {
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
-    explicit Program(std::uint16_t simulation) {
-        viv::StartupEnvironment env;
-        env.StartDirectory = std::filesystem::current_path().string();
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-        host.SetPictureArea(app.Window, kWidth, kHeight);
-        app.FormResize();
-        app.MenuEntry(simulation);
+struct Program : viv::bench::BenchProgram {
+    explicit Program(std::uint16_t simulation) : BenchProgram(simulation) {
         switch (simulation) {
             case 36:  // three weights, the phase pointer, the energy diagram and the scale
                 app.ControlChange(viv::Control::TrackBar2, 3);

@@ -6,33 +6,13 @@
 // animated ones (erasing the last frame and drawing the next).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "app/app.h"
 #include "app/events.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "motion_bench_setup.h"
 
 namespace {
 
-constexpr int kWidth = 720;
-constexpr int kHeight = 540;
-
-struct Program {
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
-    explicit Program(std::uint16_t simulation) {
-        viv::StartupEnvironment env;
-        env.StartDirectory = std::filesystem::current_path().string();
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-        host.SetPictureArea(app.Window, kWidth, kHeight);
-        app.FormResize();
-        app.MenuEntry(simulation);
-    }
-};
+using Program = viv::bench::BenchProgram;
 
 void BM_WavesMotionRedraw(benchmark::State& state) {
     Program p(static_cast<std::uint16_t>(state.range(0)));

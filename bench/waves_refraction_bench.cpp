@@ -11,25 +11,16 @@
 
 #include "app/app.h"
 #include "app/events.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "motion_bench_setup.h"
 
 namespace {
 
-constexpr int kWidth = 720, kHeight = 540;  // pixels
-
-struct Program {
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
-    explicit Program(std::uint16_t simulation) {
-        viv::StartupEnvironment env;
-        env.StartDirectory = "/nonexistent-vivarnon-dir";
-        env.SetupFileCandidates.clear();
-        host.SetPictureArea(app.Window, kWidth, kHeight);
-        app.FormCreate(env);
-        app.FormResize();
-        app.MenuEntry(simulation);
-        if (app.Image->Width() != kWidth || app.Image->Height() != kHeight) std::abort();
+// The program with the picture's size checked, and F-keys pressed in turn.
+struct Program : viv::bench::BenchProgram {
+    explicit Program(std::uint16_t simulation) : BenchProgram(simulation) {
+        if (app.Image->Width() != viv::bench::kPictureWidth ||
+            app.Image->Height() != viv::bench::kPictureHeight)
+            std::abort();
     }
     void Press(std::initializer_list<viv::FKey> keys) {
         for (viv::FKey k : keys) app.FKeyClick(k);

@@ -6,25 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include "app/app.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "motion_bench_setup.h"
 
 namespace {
 
-struct Started {
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
-    explicit Started(std::uint16_t simulation) {
-        viv::StartupEnvironment env;
-        env.StartDirectory = "/nonexistent-vivarnon-dir";
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.MenuEntry(simulation);
-        host.SetPictureArea(app.Window, 720, 540);
-        app.FormResize();
-    }
-};
+using Started = viv::bench::BenchProgram;
 
 // Every figure a simulation can show is on.
 void AllTogglesOn(viv::App& app) {

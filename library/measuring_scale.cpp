@@ -18,10 +18,7 @@ constexpr double LongTick = 0.5;   // world units
 constexpr double ShortTick = 0.2;  // world units
 constexpr int GlyphOverhang = 1;   // pixels a glyph may reach beyond its text box
 
-struct Label {
-    int x = 0, y = 0;  // top-left, pixels
-    std::string text;
-};
+using Label = ScaleLabel;
 
 TRect BoxOf(TCanvas& canvas, const Label& label) {
     return {label.x - GlyphOverhang, label.y - GlyphOverhang,
@@ -90,13 +87,11 @@ void DrawScaleLines(const World& world, TCanvas& canvas, double position, double
 
 }  // namespace
 
-void DrawMeasuringScale(const World& world, TCanvas& canvas, bool shown, std::string_view unit,
-                        double factor, double position, double halfHeight,
-                        ScaleUnderlay* underlay) {
+void DrawLabelledScale(TCanvas& canvas, bool shown, const std::vector<ScaleLabel>& labels,
+                       const std::function<void()>& drawLines, ScaleUnderlay* underlay) {
     const TBrushStyle brush = canvas.Brush.Style;
     const TColor font = canvas.Font.Color;
     canvas.Brush.Style = bsClear;
-    const std::vector<Label> labels = Labels(world, canvas, unit, factor, position, halfHeight);
     if (shown) {
         canvas.Font.Color = clBlack;
         if (underlay != nullptr) {
@@ -106,15 +101,16 @@ void DrawMeasuringScale(const World& world, TCanvas& canvas, bool shown, std::st
         } else {
             for (const Label& label : labels) canvas.TextOut(label.x, label.y, label.text);
         }
-        DrawScaleLines(world, canvas, position, halfHeight);
+        drawLines();
     } else {
-        DrawScaleLines(world, canvas, position, halfHeight);
+        drawLines();
         bool kept = underlay != nullptr && underlay->Boxes.size() == labels.size();
         for (std::size_t i = 0; kept && i < labels.size(); ++i)
             kept = underlay->Boxes[i] == BoxOf(canvas, labels[i]);
         if (kept) {
-            for (const ScaleUnderlay::Pixel& p : underlay->Pixels)
-                canvas.SetPixel(p.x, p.y, p.Colour);
+            // Last written first, in case one label's box reached into another's.
+            for (auto p = underlay->Pixels.rbegin(); p != underlay->Pixels.rend(); ++p)
+                canvas.SetPixel(p->x, p->y, p->Colour);
         } else {
             canvas.Font.Color = clWhite;
             for (const Label& label : labels) canvas.TextOut(label.x, label.y, label.text);
@@ -126,6 +122,14 @@ void DrawMeasuringScale(const World& world, TCanvas& canvas, bool shown, std::st
     }
     canvas.Font.Color = font;
     canvas.Brush.Style = brush;
+}
+
+void DrawMeasuringScale(const World& world, TCanvas& canvas, bool shown, std::string_view unit,
+                        double factor, double position, double halfHeight,
+                        ScaleUnderlay* underlay) {
+    DrawLabelledScale(
+        canvas, shown, Labels(world, canvas, unit, factor, position, halfHeight),
+        [&] { DrawScaleLines(world, canvas, position, halfHeight); }, underlay);
 }
 
 }  // namespace viv

@@ -6,6 +6,8 @@
 // can read heights off it (diffraction patterns, spectral lines, the spring).
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +27,20 @@ struct ScaleUnderlay {
     std::vector<TRect> Boxes;   // the labels' boxes, pixels
     std::vector<Pixel> Pixels;  // the pixels the labels changed
 };
+
+// A label of a scale: its top-left corner, pixels, and its text.
+struct ScaleLabel {
+    int x = 0, y = 0;
+    std::string text;
+};
+
+// The core of every measuring scale. Shown: writes the labels in black (noting in `underlay`,
+// when given, every pixel they changed), then calls `drawLines`. Not shown: calls `drawLines`
+// again and takes the labels away, putting back from `underlay` what lay under them when it
+// was filled for the same labels, or else writing them over in white. The brush and the font
+// colour are left as they were.
+void DrawLabelledScale(TCanvas& canvas, bool shown, const std::vector<ScaleLabel>& labels,
+                       const std::function<void()>& drawLines, ScaleUnderlay* underlay);
 
 // From the scale's vertical line to its labels, world units.
 constexpr double MeasuringScaleReach = 0.8;

@@ -32,6 +32,13 @@ constexpr SV kSpringRows[] = {" fjederforlængelse, x/m",  " fjedermasse, m/kg",
                               " fjederkonstant k/ N/m,",  " potentiel energi Epot/J,",
                               " kinetisk energi Ekin/J,", " mekanisk energi Emek/J,"};
 
+// The speed of the waves on a string or in a pipe, 1..80.
+constexpr ScrollBar1Setup kWaveSpeedBar{
+    .Min = 1, .Max = 80, .Position = 40, .Hint = " Hastighed", .Symbol = "v"};
+
+// The F-button of the measuring scale.
+constexpr ButtonText kTapeMeasureKey{"Måler, F6", " Målebånd"};
+
 // --- The rows ---
 
 constexpr CatalogueEntry kEntries[] = {
@@ -54,7 +61,7 @@ constexpr CatalogueEntry kEntries[] = {
                 {},
                 {},
                 {"Energi, F5", " Tegn energidiagram"},
-                {"Måler, F6", " Målebånd"}}},
+                kTapeMeasureKey}},
      .FMenuCaptions = {"", "", "Energi&diagram", "M&ålebånd"},
      .StepButton = false,
      .SlowMotionButton = false,
@@ -70,15 +77,14 @@ constexpr CatalogueEntry kEntries[] = {
      .Caption = "Bølgeudbredelse",
      .Table = {3, 2, false},
      .Shown = Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Min = 1, .Max = 80, .Position = 40, .Hint = " Hastighed", .Symbol = "v"},
+     .ScrollBar1 = kWaveSpeedBar,
      .TrackBar1 = TrackBar1Setup{.Max = 6, .Hint = " bølgelængde", .ShowsLambda = true},
      .TrackBar2 = TrackBar2Setup{.Hint = " Bølgetype", .Caption = "type"},
      .FKeys = {{{"Bølge, F2", " Fortætning (fortynding) eller bølger"},
                 {},
                 {"Enkelt, F4", " Tegn kun 1 kugle"},
                 {"Små, F5", " Små kugler"},
-                {"Måler, F6", " Målebånd"}}},
+                kTapeMeasureKey}},
      .FMenuCaptions = {"", "Tegn kun &1 kugle", "&Små kugler", "M&ålebånd"},
      .SlowMotionButton = false,
      .PointerReadout = true,
@@ -93,15 +99,14 @@ constexpr CatalogueEntry kEntries[] = {
      .Caption = "Stående bølger",
      .Table = {3, 2, false},
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F6 | Buttons::Clock,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Min = 1, .Max = 80, .Position = 40, .Hint = " Hastighed", .Symbol = "v"},
+     .ScrollBar1 = kWaveSpeedBar,
      .TrackBar1 = TrackBar1Setup{.Max = 6, .Hint = " overtoner", .Caption = "tone"},
      .TrackBar2 = TrackBar2Setup{.Max = 3, .Hint = " Rørtype", .Caption = "type"},
      .FKeys = {{{"Udsving, F2", " Buer og knuder"},
                 {"Frys, F3", " Slet ikke mærke"},
                 {"Tryk, F4", " Tegn trykvariation"},
                 {},
-                {"Måler, F6", " Målebånd"}}},
+                kTapeMeasureKey}},
      .FMenuCaptions = {"&Frys mærker", "Tegn tr&ykvariation", "", "M&ålebånd"},
      .SlowMotionButton = false,
      .PointerReadout = true,
@@ -120,7 +125,7 @@ constexpr CatalogueEntry kEntries[] = {
          ScrollBar1Setup{.Min = 1, .Max = 80, .Position = 40, .Hint = " Afstand", .Symbol = "a"},
      .TrackBar1 =
          TrackBar1Setup{.Max = 10, .Position = 5, .Hint = " lydhastighed", .Caption = "Vlyd"},
-     .FKeys = {{{}, {}, {}, {}, {"Måler, F6", " Målebånd"}}},
+     .FKeys = {{{}, {}, {}, {}, kTapeMeasureKey}},
      .FMenuCaptions = {"", "", "", "M&ålebånd"},
      .BeforeSelect = &SetSonarStartValues,
      .Draw = &DrawSonar},

@@ -94,11 +94,7 @@ void WriteReadOuts(App& app) {
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 1, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
-    canvas.Pen.Style = psSolid;
+    SetupWavePicture(app, clearFirst, canvas, WorldLeft, WorldRight);
     canvas.Pen.Color = clBlack;
     canvas.Brush.Color = clBlack;
     canvas.Brush.Style = bsSolid;

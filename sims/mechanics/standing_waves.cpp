@@ -142,12 +142,7 @@ void DrawStandingWave(App& app, TCanvas& canvas, WaveMode mode) {
 
 // Clears the picture of frozen traces and draws the still parts anew.
 void RedrawScene(App& app, TCanvas& canvas, bool clear) {
-    World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 1, clear, canvas, WorldLeft, WorldRight, -a, a);
-    canvas.Pen.Style = psSolid;
+    SetupWavePicture(app, clear, canvas, WorldLeft, WorldRight);
     // The scale goes under the pipe, as it does when F6 lays it down between taking the
     // pipe away and drawing it again.
     if (app.State.ShowRays) DrawScale(app, canvas, true);
@@ -218,8 +213,7 @@ void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) 
     DrawStandingWave(app, canvas, WaveMode::Erase);
     switch (event) {
         case Event::ScrollBar1:
-            ws.WaveSpeedStep =
-                static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+            ws.WaveSpeedStep = WaveSpeedStepOf(w.ScrollBar1);
             break;
         case Event::TrackBar1:
             ws.HarmonicNumber = static_cast<std::uint16_t>(std::max(w.TrackBar1.Position - 1, 0));

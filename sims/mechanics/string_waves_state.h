@@ -10,6 +10,8 @@
 #include "app/app.h"
 #include "library/measuring_scale.h"
 #include "library/trig.h"
+#include "library/world.h"
+#include "sims/waves/moving_picture.h"
 
 namespace viv {
 
@@ -33,6 +35,19 @@ struct StringWavesState {
 
 inline StringWavesState& StringWavesOf(App& app) {
     return app.Sims.Get<StringWavesState>();
+}
+
+// The steps the waves move on a clock tick, as the speed scroll bar sets them: 1 with the
+// bar at its maximum.
+inline std::uint16_t WaveSpeedStepOf(const RangeControl& speedBar) {
+    return static_cast<std::uint16_t>(speedBar.Max - speedBar.Position + 1);
+}
+
+// Sets up the picture these simulations share: no margins, axis mode 1, x from `left` to
+// `right` and y over the aspect height either side of 0, and a solid pen.
+inline void SetupWavePicture(App& app, bool clear, TCanvas& canvas, double left, double right) {
+    SetupMarginlessWorld(app.Map, 1, clear, canvas, left, right);
+    canvas.Pen.Style = psSolid;
 }
 
 }  // namespace viv

@@ -80,11 +80,7 @@ void DrawMovingFigure(App& app, TCanvas& canvas) {
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 1, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
-    canvas.Pen.Style = psSolid;
+    SetupWavePicture(app, clearFirst, canvas, WorldLeft, WorldRight);
     canvas.Pen.Color = clBlack;
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
@@ -127,8 +123,7 @@ void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     DrawMovingFigure(app, canvas);
     switch (event) {
         case Event::ScrollBar1:
-            ws.WaveSpeedStep =
-                static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+            ws.WaveSpeedStep = WaveSpeedStepOf(w.ScrollBar1);
             break;
         case Event::TrackBar2:
             ws.PhaseDifference = w.TrackBar2.Position * Pi / 8;

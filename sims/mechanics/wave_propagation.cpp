@@ -98,11 +98,7 @@ void DrawWaveBalls(App& app, TCanvas& canvas) {
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 1, clearFirst, canvas, WorldLeft, WorldRight, -a, a);
-    canvas.Pen.Style = psSolid;
+    SetupWavePicture(app, clearFirst, canvas, WorldLeft, WorldRight);
     canvas.Pen.Color = clSilver;
     // The middle's line ends at the scale's, clear of the scale's zero.
     canvas.MoveTo(world.PictureX(0), world.PictureY(world.WorldYMax));
@@ -146,8 +142,7 @@ void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas
     DrawWaveBalls(app, canvas);
     switch (event) {
         case Event::ScrollBar1:
-            ws.WaveSpeedStep =
-                static_cast<std::uint16_t>(w.ScrollBar1.Max - w.ScrollBar1.Position + 1);
+            ws.WaveSpeedStep = WaveSpeedStepOf(w.ScrollBar1);
             break;
         case Event::TrackBar1:
             ws.WaveLambda = static_cast<std::uint16_t>(w.TrackBar1.Position + 4);

@@ -14,6 +14,7 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
 
 namespace viv {
@@ -127,10 +128,7 @@ void WriteDopplerTable(App& app) {
 
 void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 2, clearFirst, canvas, -10, 10, -a, a);
+    SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
     // The period in pixels follows the screen picture's size; a printed page keeps it.
     if (&canvas == app.Image.get()) {
         WavesMotionState& ws = WavesMotionOf(app);
@@ -168,39 +166,39 @@ void SetDopplerStartValues(App& app) {
     ws.SourceX = 0;
 }
 
+namespace {
+
+// What an event other than Redraw changes, the figures wiped meanwhile.
+void TakeChange(App& app, Event event, TCanvas& /*canvas*/) {
+    WavesMotionState& ws = WavesMotionOf(app);
+    switch (event) {
+        case Event::ScrollBar1:
+            // The source goes on at once with its new speed.
+            ws.SourceSpeed = 60 - 2 * app.Window.ScrollBar1.Position;
+            ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
+            KeepSourceInView(ws);
+            break;
+        case Event::Tick:
+        case Event::Step:
+            if (++app.State.AnimationStep > PeriodOf(ws)) {
+                app.State.AnimationStep = 1;
+                ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
+                KeepSourceInView(ws);
+            }
+            break;
+        default:
+            app.State.ShowMarks = !app.State.ShowMarks;
+            break;
+    }
+}
+
+}  // namespace
+
 void DrawDoppler(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::Tick || event == Event::Step || event == Event::F2;
     if (!handled) return;
-    WavesMotionState& ws = WavesMotionOf(app);
-    if (event == Event::Redraw) {
-        DrawScene(app, clearFirst, canvas);
-        DrawFigures(app, canvas);
-    } else {
-        canvas.Pen.Mode = pmNotXor;
-        canvas.Pen.Style = psSolid;
-        DrawFigures(app, canvas);
-        switch (event) {
-            case Event::ScrollBar1:
-                // The source goes on at once with its new speed.
-                ws.SourceSpeed = 60 - 2 * app.Window.ScrollBar1.Position;
-                ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
-                KeepSourceInView(ws);
-                break;
-            case Event::Tick:
-            case Event::Step:
-                if (++app.State.AnimationStep > PeriodOf(ws)) {
-                    app.State.AnimationStep = 1;
-                    ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
-                    KeepSourceInView(ws);
-                }
-                break;
-            default:
-                app.State.ShowMarks = !app.State.ShowMarks;
-                break;
-        }
-        DrawFigures(app, canvas);
-    }
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
     WriteDopplerTable(app);
 }
 

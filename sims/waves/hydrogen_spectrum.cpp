@@ -10,6 +10,7 @@
 #include "app/events.h"
 #include "library/format.h"
 #include "library/world.h"
+#include "sims/waves/moving_picture.h"
 #include "sims/waves/slit_physics.h"
 
 namespace viv {
@@ -235,12 +236,10 @@ void WriteReadings(App& app, const HydrogenView& v) {
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& w = app.Map;
-    w.PictureMarginX = 0;
-    w.PictureMarginY = 0;
-    const double h = w.AspectHeight;
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
-    SetupWorld(w, 0, clearFirst, canvas, -10, 10, -h, h);
+    SetupMarginlessWorld(w, 0, clearFirst, canvas, -10, 10);
+    const double h = w.WorldYMax;  // the half height it was set up with
     const Scene sc{app, w, canvas, h};
     const HydrogenView v = CurrentView(app);
     // The texts first: the figures drawn over them in not-xor leave them whole when they

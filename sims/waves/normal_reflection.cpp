@@ -14,6 +14,7 @@
 #include "library/format.h"
 #include "library/substance_table.h"
 #include "library/trig.h"
+#include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
 
 namespace viv {
@@ -133,10 +134,8 @@ void WriteReflectionTable(App& app) {
 
 void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 2, clearFirst, canvas, -10, 10, -a, a);
+    SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
+    const double a = world.WorldYMax;  // the half height it was set up with
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = SurfaceColour;
     Line(world, canvas, 0, -a, 0, a);
@@ -194,40 +193,40 @@ void SetReflectionStartValues(App& app) {
     WavesMotionOf(app).ReflectionAmplitude = 2.0;
 }
 
+namespace {
+
+// What an event other than Redraw changes, the figures wiped meanwhile.
+void TakeChange(App& app, Event event, TCanvas& canvas) {
+    WavesMotionState& ws = WavesMotionOf(app);
+    switch (event) {
+        case Event::ScrollBar1:
+            ws.ReflectionAmplitude = 0.01 * app.Window.ScrollBar1.Position;
+            break;
+        case Event::TrackBar1:
+            app.State.CurrentColour = app.Window.TrackBar1.Position;
+            WriteSubstanceName(app, canvas);
+            break;
+        case Event::Tick:
+        case Event::Step:
+            if (++app.State.AnimationStep > LastStep) app.State.AnimationStep = FirstStep;
+            break;
+        case Event::F2:
+            app.State.ShowMarks = !app.State.ShowMarks;
+            break;
+        default:
+            app.State.ShowAxes = !app.State.ShowAxes;
+            break;
+    }
+}
+
+}  // namespace
+
 void DrawNormalReflection(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::Tick ||
                          event == Event::Step || event == Event::F2 || event == Event::F4;
     if (!handled) return;
-    WavesMotionState& ws = WavesMotionOf(app);
-    if (event == Event::Redraw) {
-        DrawScene(app, clearFirst, canvas);
-        DrawFigures(app, canvas);
-    } else {
-        canvas.Pen.Mode = pmNotXor;
-        canvas.Pen.Style = psSolid;
-        DrawFigures(app, canvas);
-        switch (event) {
-            case Event::ScrollBar1:
-                ws.ReflectionAmplitude = 0.01 * app.Window.ScrollBar1.Position;
-                break;
-            case Event::TrackBar1:
-                app.State.CurrentColour = app.Window.TrackBar1.Position;
-                WriteSubstanceName(app, canvas);
-                break;
-            case Event::Tick:
-            case Event::Step:
-                if (++app.State.AnimationStep > LastStep) app.State.AnimationStep = FirstStep;
-                break;
-            case Event::F2:
-                app.State.ShowMarks = !app.State.ShowMarks;
-                break;
-            default:
-                app.State.ShowAxes = !app.State.ShowAxes;
-                break;
-        }
-        DrawFigures(app, canvas);
-    }
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
     WriteReflectionTable(app);
 }
 

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <string>
 
+#include "app/drag.h"
 #include "library/colour_table.h"
 #include "library/format.h"
+#include "library/protractor.h"
 #include "library/trig.h"
 #include "sims/waves/refraction_state.h"
 
@@ -79,6 +81,43 @@ void DrawCriticalAngleLine(const World& world, TCanvas& canvas, double criticalD
     canvas.MoveTo(world.PictureX(0), world.PictureY(0));
     canvas.LineTo(world.PictureX(kCriticalLineLength * std::cos(c)),
                   world.PictureY(-kCriticalLineLength * std::sin(c)));
+}
+
+bool TakeRefractionControl(App& app, Event event, TCanvas& canvas) {
+    SharedState& s = app.State;
+    RefractionState& r = RefractionOf(app);
+    switch (event) {
+        case Event::ScrollBar1:
+            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            return true;
+        case Event::TrackBar1:
+            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            s.CurrentColour = app.Window.TrackBar1.Position;
+            UpdateCriticalAngle(app);
+            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            return true;
+        case Event::TrackBar2:
+            s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
+            return true;
+        case Event::F2:
+            s.ShowMarks = !s.ShowMarks;
+            return true;
+        case Event::F3:
+            s.ShowNormals = !s.ShowNormals;
+            DrawSurfaceNormal(app.Map, canvas);
+            return true;
+        case Event::F5:
+            s.ShowRedRay = !s.ShowRedRay;
+            DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            return true;
+        default:
+            return false;
+    }
+}
+
+double RayIncidenceAt(App& app, WorldPoint w) {
+    const bool fromAir = app.State.RayDirection != FromWater;
+    return IncidencePosition(app, AngleFrom({0, 0}, w, fromAir ? 180 : 0, -1));
 }
 
 }  // namespace viv

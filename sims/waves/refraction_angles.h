@@ -7,6 +7,7 @@
 #pragma once
 
 #include "app/app.h"
+#include "app/events.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -57,5 +58,15 @@ void WriteRefractionTable(App& app, const RefractionAngles& angles);
 // The red line from the point of incidence along the refracted ray at the critical
 // angle, 5 world units long. Drawing it again removes it.
 void DrawCriticalAngleLine(const World& world, TCanvas& canvas, double criticalDegrees);
+
+// Takes in a change that both refraction pictures answer alike: the angle of incidence
+// (ScrollBar1), the colour (TrackBar1, moving a shown critical-angle line along), the ray
+// direction (TrackBar2) and the F2, F3 and F5 toggles (F3 and F5 drawing the normal and the
+// critical-angle line again, in the canvas's pen mode). False for any other event.
+bool TakeRefractionControl(App& app, Event event, TCanvas& canvas);
+
+// The position of ScrollBar1 for the incident ray turned through the world point w about the
+// point of incidence, counted from the normal on the side the light comes from.
+double RayIncidenceAt(App& app, WorldPoint w);
 
 }  // namespace viv

@@ -135,45 +135,17 @@ void DrawRefractionInWater(App& app, Event event, bool clearFirst, TCanvas& canv
     if (!control && !toggle) return;
 
     SharedState& s = app.State;
-    RefractionState& r = RefractionOf(app);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
     DrawMovingFigures(app, canvas);  // erases them
-    switch (event) {
-        case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
-            break;
-        case Event::TrackBar1:
-            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
-            s.CurrentColour = app.Window.TrackBar1.Position;
-            UpdateCriticalAngle(app);
-            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
-            break;
-        case Event::TrackBar2:
-            s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            DrawSurfaceNormal(app.Map, canvas);
-            break;
-        case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
-            DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
-            break;
-        case Event::F6:
-            // The labels are written, or wiped in white, over whatever lies there: the
-            // lines crossing them step aside meanwhile.
-            DrawFixedLines(app, canvas);
-            s.ShowRays = !s.ShowRays;
-            DrawProtractor(app.Map, canvas, s.ShowRays);
-            DrawFixedLines(app, canvas);
-            break;
-        default:
-            break;
+    if (!TakeRefractionControl(app, event, canvas) && event == Event::F6) {
+        // The labels are written, or wiped in white, over whatever lies there: the
+        // lines crossing them step aside meanwhile.
+        DrawFixedLines(app, canvas);
+        s.ShowRays = !s.ShowRays;
+        DrawProtractor(app.Map, canvas, s.ShowRays);
+        DrawFixedLines(app, canvas);
     }
     DrawMovingFigures(app, canvas);
     WriteRefractionTable(app, CurrentRefraction(app));
@@ -193,17 +165,11 @@ bool GripsIncidentRay(App& app, TPoint p) {
     return GripsSegment(app, p, IncidentRayEnd(app), {0, 0});
 }
 
-// The ray turns about the point of incidence; the angle is counted from the normal.
-double IncidenceAt(App& app, WorldPoint w) {
-    const bool fromAir = app.State.RayDirection != FromWater;
-    return IncidencePosition(app, AngleFrom({0, 0}, w, fromAir ? 180 : 0, -1));
-}
-
 }  // namespace
 
 const DragFigure RefractionInWaterDrag{.Name = "den indfaldende stråle",
                                        .Moves = Control::ScrollBar1,
                                        .Grips = &GripsIncidentRay,
-                                       .PositionAt = &IncidenceAt};
+                                       .PositionAt = &RayIncidenceAt};
 
 }  // namespace viv

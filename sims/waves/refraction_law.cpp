@@ -215,38 +215,9 @@ void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas) 
 
     EraseCrests(app, canvas);
     DrawRaysAndAngles(app, canvas);  // erases them
-    switch (event) {
-        case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
-            break;
-        case Event::TrackBar1:
-            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
-            s.CurrentColour = app.Window.TrackBar1.Position;
-            UpdateCriticalAngle(app);
-            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
-            break;
-        case Event::TrackBar2:
-            s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            DrawSurfaceNormal(app.Map, canvas);
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
-            break;
-        case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
-            DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
-            break;
-        case Event::F6:
-            s.ShowRays = !s.ShowRays;
-            break;
-        default:
-            break;
+    if (!TakeRefractionControl(app, event, canvas)) {
+        if (event == Event::F4) s.ShowAxes = !s.ShowAxes;
+        if (event == Event::F6) s.ShowRays = !s.ShowRays;
     }
     DrawCrests(app, canvas);
     DrawRaysAndAngles(app, canvas);
@@ -264,17 +235,11 @@ bool GripsIncidentWave(App& app, TPoint p) {
     return app.State.RayDirection != FromWater ? p.x < boundary : p.x > boundary;
 }
 
-// The wave's rays turn about the point of incidence; the angle is counted from the normal.
-double IncidenceAt(App& app, WorldPoint w) {
-    const bool fromAir = app.State.RayDirection != FromWater;
-    return IncidencePosition(app, AngleFrom({0, 0}, w, fromAir ? 180 : 0, -1));
-}
-
 }  // namespace
 
 const DragFigure RefractionLawDrag{.Name = "den indfaldende bølge",
                                    .Moves = Control::ScrollBar1,
                                    .Grips = &GripsIncidentWave,
-                                   .PositionAt = &IncidenceAt};
+                                   .PositionAt = &RayIncidenceAt};
 
 }  // namespace viv

@@ -16,6 +16,7 @@
 #include "library/measuring_scale.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/waves/moving_picture.h"
 #include "sims/waves/slit_physics.h"
 #include "sims/waves/slits_state.h"
 
@@ -514,12 +515,10 @@ double PointerValueOf(App& app, const SlitView& v) {
 
 void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
     World& w = app.Map;
-    w.PictureMarginX = 0;
-    w.PictureMarginY = 0;
-    const double h = w.AspectHeight;
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
-    SetupWorld(w, 0, clearFirst, canvas, -10, 10, -h, h);
+    SetupMarginlessWorld(w, 0, clearFirst, canvas, -10, 10);
+    const double h = w.WorldYMax;  // the half height it was set up with
     // The dotted axis ends at the measuring scale's line, clear of the scale's zero.
     canvas.Pen.Color = clSilver;
     canvas.Pen.Style = psDot;

@@ -13,6 +13,7 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
 
 namespace viv {
@@ -118,10 +119,8 @@ void WriteSuperpositionTable(App& app) {
 
 void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 2, clearFirst, canvas, -10, 10, -a, a);
+    SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
+    const double a = world.WorldYMax;  // the half height it was set up with
     canvas.Pen.Color = clSilver;
     canvas.Pen.Style = psSolid;
     canvas.MoveTo(world.PictureX(0), world.PictureY(a));
@@ -169,47 +168,47 @@ void SetSuperpositionStartValues(App& app) {
     WavesMotionOf(app).SecondAmplitude = -1.0;
 }
 
+namespace {
+
+// What an event other than Redraw changes, the figures wiped meanwhile.
+void TakeChange(App& app, Event event, TCanvas& /*canvas*/) {
+    SharedState& s = app.State;
+    switch (event) {
+        case Event::ScrollBar1:
+            WavesMotionOf(app).SecondAmplitude = (100 - app.Window.ScrollBar1.Position) / 100.0;
+            break;
+        case Event::TrackBar1:
+            s.CurrentColour = app.Window.TrackBar1.Position;
+            break;
+        case Event::Tick:
+        case Event::Step:
+            --s.AnimationStep;
+            if (s.AnimationStep < (s.ShowRedRay ? LastPulseStep : LastTrainStep))
+                s.AnimationStep = RestartStep;
+            break;
+        case Event::F2:
+            s.ShowMarks = !s.ShowMarks;
+            break;
+        case Event::F3:
+            s.ShowNormals = !s.ShowNormals;
+            break;
+        case Event::F4:
+            s.ShowAxes = !s.ShowAxes;
+            break;
+        default:
+            s.ShowRedRay = !s.ShowRedRay;
+            break;
+    }
+}
+
+}  // namespace
+
 void DrawSuperposition(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::Tick ||
                          event == Event::Step || (event >= Event::F2 && event <= Event::F5);
     if (!handled) return;
-    SharedState& s = app.State;
-    if (event == Event::Redraw) {
-        DrawScene(app, clearFirst, canvas);
-        DrawFigures(app, canvas);
-    } else {
-        canvas.Pen.Mode = pmNotXor;
-        canvas.Pen.Style = psSolid;
-        DrawFigures(app, canvas);
-        switch (event) {
-            case Event::ScrollBar1:
-                WavesMotionOf(app).SecondAmplitude = (100 - app.Window.ScrollBar1.Position) / 100.0;
-                break;
-            case Event::TrackBar1:
-                s.CurrentColour = app.Window.TrackBar1.Position;
-                break;
-            case Event::Tick:
-            case Event::Step:
-                --s.AnimationStep;
-                if (s.AnimationStep < (s.ShowRedRay ? LastPulseStep : LastTrainStep))
-                    s.AnimationStep = RestartStep;
-                break;
-            case Event::F2:
-                s.ShowMarks = !s.ShowMarks;
-                break;
-            case Event::F3:
-                s.ShowNormals = !s.ShowNormals;
-                break;
-            case Event::F4:
-                s.ShowAxes = !s.ShowAxes;
-                break;
-            default:
-                s.ShowRedRay = !s.ShowRedRay;
-                break;
-        }
-        DrawFigures(app, canvas);
-    }
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
     WriteSuperpositionTable(app);
 }
 

@@ -15,6 +15,7 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
 
 namespace viv {
@@ -177,10 +178,7 @@ void WriteFilmTable(App& app) {
 
 void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
-    const double a = world.AspectHeight;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    SetupWorld(world, 0, clearFirst, canvas, -10, 10, -a, a);
+    SetupMarginlessWorld(world, 0, clearFirst, canvas, -10, 10);
     canvas.Pen.Style = psSolid;
     DrawFilm(app, canvas);
     canvas.Font.Color = clBlack;
@@ -210,40 +208,40 @@ void SetFilmStartValues(App& app) {
     WavesMotionOf(app).FilmThickness = 1.0;
 }
 
+namespace {
+
+// What an event other than Redraw changes, the figures wiped meanwhile.
+void TakeChange(App& app, Event event, TCanvas& canvas) {
+    WavesMotionState& ws = WavesMotionOf(app);
+    switch (event) {
+        case Event::ScrollBar1:
+            app.State.IncidenceValue = app.State.IncidenceMax - app.Window.ScrollBar1.Position;
+            break;
+        case Event::TrackBar1:
+            app.State.CurrentColour = app.Window.TrackBar1.Position;
+            break;
+        case Event::TrackBar2:
+            DrawFilm(app, canvas);
+            ws.FilmThickness = ThicknessOf(app);
+            DrawFilm(app, canvas);
+            break;
+        case Event::F2:
+            app.State.ShowMarks = !app.State.ShowMarks;
+            break;
+        default:
+            app.State.ShowNormals = !app.State.ShowNormals;
+            break;
+    }
+}
+
+}  // namespace
+
 void DrawThinFilm(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::TrackBar2 ||
                          event == Event::F2 || event == Event::F3;
     if (!handled) return;
-    WavesMotionState& ws = WavesMotionOf(app);
-    if (event == Event::Redraw) {
-        DrawScene(app, clearFirst, canvas);
-        DrawFigures(app, canvas);
-    } else {
-        canvas.Pen.Mode = pmNotXor;
-        canvas.Pen.Style = psSolid;
-        DrawFigures(app, canvas);
-        switch (event) {
-            case Event::ScrollBar1:
-                app.State.IncidenceValue = app.State.IncidenceMax - app.Window.ScrollBar1.Position;
-                break;
-            case Event::TrackBar1:
-                app.State.CurrentColour = app.Window.TrackBar1.Position;
-                break;
-            case Event::TrackBar2:
-                DrawFilm(app, canvas);
-                ws.FilmThickness = ThicknessOf(app);
-                DrawFilm(app, canvas);
-                break;
-            case Event::F2:
-                app.State.ShowMarks = !app.State.ShowMarks;
-                break;
-            default:
-                app.State.ShowNormals = !app.State.ShowNormals;
-                break;
-        }
-        DrawFigures(app, canvas);
-    }
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
     WriteFilmTable(app);
 }
 

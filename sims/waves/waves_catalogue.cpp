@@ -99,6 +99,41 @@ constexpr SV kSlitRows[] = {" orden", " d/nm", " v/°"};
 constexpr SV kHydrogenRows[] = {" afstand til gitter", " orden", " d/nm", " serie"};
 constexpr SV kDopplerRows[] = {" relativ hastighed", " relativ frekvens"};
 
+// --- Controls more than one entry shows alike ---
+
+// The angle of incidence, ruled by the refraction state.
+constexpr ScrollBar1Setup kIncidenceBar{
+    .Rule = ScrollRule::Incidence, .Hint = " Indfaldsvinkel", .Symbol = "i"};
+// The wavelength from the current colour, its text in Panel3.
+constexpr TrackBar1Setup kWavelengthBar{.From = PositionFrom::CurrentColour,
+                                        .Hint = " Skift bølgelængde",
+                                        .ShowsLambda = true,
+                                        .ColourTextInPanel3 = true};
+// The direction of the incident ray.
+constexpr TrackBar2Setup kRayDirectionBar{
+    .From = PositionFrom::RayDirection, .Hint = " Stråleretning", .Caption = "retn."};
+// The displacement of the waves, 0..200.
+constexpr ScrollBar1Setup kDisplacementBar{
+    .Max = 200, .Position = 200, .Hint = " Udsving", .Symbol = "y"};
+// The grating distance, 0..60.
+constexpr ScrollBar1Setup kGratingDistanceBar{
+    .Max = 60, .Position = 30, .Hint = " Gitterafstand", .Symbol = "d"};
+// The order 0..5 of a grating or double slit.
+constexpr TrackBar2Setup kOrderBar{.Min = 0, .Max = 5, .Hint = " Orden", .Caption = "orden"};
+
+// The buttons of the double and the single slit.
+constexpr Buttons kSlitButtons =
+    Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock | Buttons::Table;
+
+// F-buttons more than one entry shows alike: the angles of incidence and refraction, the
+// normal, the critical angle, the measuring scale, the spectrum and the angle of deflection.
+constexpr ButtonText kAnglesKey{"Vinkler, F2", " Viser vinkler"};
+constexpr ButtonText kNormalKey{"Lod, F3", " Tegn indfaldslod"};
+constexpr ButtonText kCriticalAngleKey{"Grænse, F5", " Grænsevinkel"};
+constexpr ButtonText kTapeMeasureKey{"Måler, F6", " Målebånd"};
+constexpr ButtonText kSpectrumKey{"Spekt., F5", " Tegn spektrum"};
+constexpr ButtonText kDeflectionKey{"Vinkel, F2", " Afbøjningsvinkel"};
+
 // --- The rows ---
 
 constexpr CatalogueEntry kEntries[] = {
@@ -113,20 +148,10 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kRefractionRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Rule = ScrollRule::Incidence, .Hint = " Indfaldsvinkel", .Symbol = "i"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
-     .TrackBar2 =
-         TrackBar2Setup{
-             .From = PositionFrom::RayDirection, .Hint = " Stråleretning", .Caption = "retn."},
-     .FKeys = {{{"Vinkler, F2", " Viser vinkler"},
-                {"Lod, F3", " Tegn indfaldslod"},
-                {},
-                {"Grænse, F5", " Grænsevinkel"},
-                {"Måler, F6", " Vinkelmåler"}}},
+     .ScrollBar1 = kIncidenceBar,
+     .TrackBar1 = kWavelengthBar,
+     .TrackBar2 = kRayDirectionBar,
+     .FKeys = {{kAnglesKey, kNormalKey, {}, kCriticalAngleKey, {"Måler, F6", " Vinkelmåler"}}},
      .FMenuCaptions = {"&Indfaldslodder", "", "&Grænsevinkel", "&Vinkelmåler"},
      .BeforeSelect = &RefractionStart,
      .Draw = &DrawRefractionInWater,
@@ -142,16 +167,12 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {" interferens", "", ""},
      .RowHeaders = kFilmRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Rule = ScrollRule::Incidence, .Hint = " Indfaldsvinkel", .Symbol = "i"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
+     .ScrollBar1 = kIncidenceBar,
+     .TrackBar1 = kWavelengthBar,
      .TrackBar2 =
          TrackBar2Setup{
              .Min = 5, .Max = 15, .Position = 10, .Hint = " Filmtykkelse", .Caption = "<-d->"},
-     .FKeys = {{{"Streg, F2", " Hjælp til vejforskel"}, {"Lod, F3", " Tegn indfaldslod"}}},
+     .FKeys = {{{"Streg, F2", " Hjælp til vejforskel"}, kNormalKey}},
      .FMenuCaptions = {"&Indfaldslodder", "", "", ""},
      .BeforeSelect = &FilmStart,
      .Draw = &DrawThinFilm,
@@ -169,19 +190,13 @@ constexpr CatalogueEntry kEntries[] = {
      .RowHeaders = kRefractionRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock |
               Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Rule = ScrollRule::Incidence, .Hint = " Indfaldsvinkel", .Symbol = "i"},
-     .TrackBar1 = TrackBar1Setup{.From = PositionFrom::CurrentColour,
-                                 .Hint = " Skift bølgelængde",
-                                 .ShowsLambda = true,
-                                 .ColourTextInPanel3 = true},
-     .TrackBar2 =
-         TrackBar2Setup{
-             .From = PositionFrom::RayDirection, .Hint = " Stråleretning", .Caption = "retn."},
-     .FKeys = {{{"Vinkler, F2", " Viser vinkler"},
-                {"Lod, F3", " Tegn indfaldslod"},
+     .ScrollBar1 = kIncidenceBar,
+     .TrackBar1 = kWavelengthBar,
+     .TrackBar2 = kRayDirectionBar,
+     .FKeys = {{kAnglesKey,
+                kNormalKey,
                 {"Stråle, F4", " Stråleretning"},
-                {"Grænse, F5", " Grænsevinkel"},
+                kCriticalAngleKey,
                 {"Spejling, F6", " Tegn spejlede bølger"}}},
      .FMenuCaptions = {"&Indfaldslodder", "Str&åleretning", "&Grænsevinkel", "S&pejling"},
      .BeforeSelect = &SetRefractionLawStartValues,
@@ -199,7 +214,7 @@ constexpr CatalogueEntry kEntries[] = {
      .RowHeaders = kSuperpositionRows,
      .Shown =
          Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::Clock | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 200, .Position = 200, .Hint = " Udsving", .Symbol = "y"},
+     .ScrollBar1 = kDisplacementBar,
      .TrackBar1 = TrackBar1Setup{.Position = 8,
                                  .Hint = " Skift bølgelængde",
                                  .ShowsLambda = true,
@@ -225,7 +240,7 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {"refleksion og transmision", "", ""},
      .RowHeaders = kReflectionRows,
      .Shown = Buttons::F2 | Buttons::F4 | Buttons::Clock | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 200, .Position = 200, .Hint = " Udsving", .Symbol = "y"},
+     .ScrollBar1 = kDisplacementBar,
      .TrackBar1 =
          TrackBar1Setup{
              .From = PositionFrom::CurrentColour, .Hint = " Skift stof", .Caption = "stof"},
@@ -249,10 +264,9 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kGratingRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::Clock | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Max = 60, .Position = 30, .Hint = " Gitterafstand", .Symbol = "d"},
-     .TrackBar2 = TrackBar2Setup{.Min = 0, .Max = 5, .Hint = " Orden", .Caption = "orden"},
-     .FKeys = {{{"Vinkel, F2", " Afbøjningsvinkel"},
+     .ScrollBar1 = kGratingDistanceBar,
+     .TrackBar2 = kOrderBar,
+     .FKeys = {{kDeflectionKey,
                 {"Fronter, F3", " Tegn bølgefronter"},
                 {"Stråle, F4", " Tegn stråleretning"}}},
      .FMenuCaptions = {"&Fronter", "Str&åleretning", "", ""},
@@ -268,16 +282,15 @@ constexpr CatalogueEntry kEntries[] = {
      .Table = {4, 2, true},
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kSlitRows,
-     .Shown =
-         Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock | Buttons::Table,
+     .Shown = kSlitButtons,
      .ScrollBar1 =
          ScrollBar1Setup{.Max = 60, .Position = 30, .Hint = " Spalteafstand", .Symbol = "d"},
-     .TrackBar2 = TrackBar2Setup{.Min = 0, .Max = 5, .Hint = " Orden", .Caption = "orden"},
-     .FKeys = {{{"Vinkel, F2", " Afbøjningsvinkel"},
+     .TrackBar2 = kOrderBar,
+     .FKeys = {{kDeflectionKey,
                 {},
                 {"Maxima, F4", " Konstruktiv interferens"},
-                {"Spekt., F5", " Tegn spektrum"},
-                {"Måler, F6", " Målebånd"}}},
+                kSpectrumKey,
+                kTapeMeasureKey}},
      .FMenuCaptions = {"", "M&axima", "Te&gn spektrum", "M&ålebånd"},
      .BeforeSelect = &DoubleSlitStart,
      .Draw = &DrawDoubleSlit,
@@ -293,13 +306,12 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {CaptionHeader, "", "lambda/nm"},
      .RowHeaders = kHydrogenRows,
      .Shown = Buttons::F4 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Max = 60, .Position = 30, .Hint = " Gitterafstand", .Symbol = "d"},
+     .ScrollBar1 = kGratingDistanceBar,
      .TrackBar1 =
          TrackBar1Setup{
              .Max = 5, .Position = 2, .Hint = " Skift spektralserie", .Caption = "serie"},
-     .TrackBar2 = TrackBar2Setup{.Min = 0, .Max = 5, .Hint = " Orden", .Caption = "orden"},
-     .FKeys = {{{}, {}, {"Tegn alt, F4", " Tegn alle ordener"}, {}, {"Måler, F6", " Målebånd"}}},
+     .TrackBar2 = kOrderBar,
+     .FKeys = {{{}, {}, {"Tegn alt, F4", " Tegn alle ordener"}, {}, kTapeMeasureKey}},
      .FMenuCaptions = {"", "Tegn &alle ordener", "", "M&ålebånd"},
      .BeforeSelect = &HydrogenStart,
      .AfterTable = &HydrogenAfterTable,
@@ -331,8 +343,7 @@ constexpr CatalogueEntry kEntries[] = {
      .Table = {4, 2, true},
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kSlitRows,
-     .Shown =
-         Buttons::F2 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Clock | Buttons::Table,
+     .Shown = kSlitButtons,
      .ScrollBar1 =
          ScrollBar1Setup{.Max = 100, .Position = 70, .Hint = " Spaltebredde", .Symbol = "d"},
      .TrackBar1 = TrackBar1Setup{.Max = 6, .Hint = " flyt cirkler", .Caption = "cirkler"},
@@ -340,8 +351,8 @@ constexpr CatalogueEntry kEntries[] = {
      .FKeys = {{{"Vinkel, F2", " Vinkel + spalteopdeling"},
                 {},
                 {"Minima, F4", " Destruktiv interferens"},
-                {"Spekt., F5", " Tegn spektrum"},
-                {"Måler, F6", " Målebånd"}}},
+                kSpectrumKey,
+                kTapeMeasureKey}},
      .FMenuCaptions = {"", "&Destruktiv retning", "Te&gn spektrum", "M&ålebånd"},
      .BeforeSelect = &SingleSlitStart,
      .Draw = &DrawSingleSlit},

@@ -20,53 +20,13 @@
 
 namespace viv::test {
 
-// `sequences` sequences of `length` random actions — a run of clock ticks some random
-// milliseconds apart, a single step, a control moved to a random place of its range, a
-// toggle pressed — each ending in the picture of a full redraw of the same state, with no
-// read-out ever "nan".
+// Random use with runs of up to 30 clock ticks some random milliseconds apart.
 inline void ExpectRandomRunMatchesRedraw(StartedApp& started, std::uint32_t seed,
                                          std::initializer_list<Control> controls,
                                          std::initializer_list<FKey> keys, const std::string& name,
                                          int sequences = 50, int length = 12) {
-    App& app = started.app;
-    std::mt19937 random(seed);
-    if (!app.Window.Clock.Enabled) app.RunButtonClick();
-    const auto choices = static_cast<std::uint32_t>(2 + controls.size() + keys.size());
-    for (int sequence = 0; sequence < sequences; ++sequence) {
-        std::string events;
-        for (int e = 0; e < length; ++e) {
-            const std::uint32_t k = random() % choices;
-            if (k == 0) {
-                const int ticks = 1 + static_cast<int>(random() % 30);
-                for (int t = 0; t < ticks; ++t) {
-                    started.host.now += 1 + random() % 60;
-                    app.OnClockTick();
-                }
-                events += " tick*" + std::to_string(ticks);
-            } else if (k == 1) {
-                app.StepButtonClick();
-                events += " step";
-            } else if (k < 2 + controls.size()) {
-                const Control control = controls.begin()[k - 2];
-                const RangeControl& range = app.Window.Of(control);
-                const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
-                                                                range.Max - range.Min + 1));
-                app.ControlChange(control, position);
-                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
-                          std::to_string(position);
-            } else {
-                const FKey key = keys.begin()[k - 2 - controls.size()];
-                app.FKeyClick(key);
-                events += " F" + std::to_string(static_cast<int>(key) + 2);
-            }
-            ExpectNoNonNumbers(app);
-        }
-        SCOPED_TRACE("sequence " + std::to_string(sequence) + ":" + events);
-        const QImage drawn = started.picture().Image().copy();
-        ExpectSamePicture(drawn, Redrawn(started), name + "-sequence-" + std::to_string(sequence));
-        if (::testing::Test::HasFailure()) return;
-    }
+    ExpectRandomClockUseMatchesRedraw(started, seed, controls, keys, name, sequences, length,
+                                      {.MaxTicks = 30, .MillisecondsMove = true});
 }
 
 // Pressing `key` twice leaves the picture as it was.

@@ -38,19 +38,7 @@ TEST(MechanicsOnAPage, PageLeavesTheScreenPictureAndTheReadOutsAlone) {
         // As the printer does it: the page's size, margins and pens, then back.
         World& map = app.Map;
         const World screen = map;
-        map.PictureWidth = 2400;
-        map.PictureHeight = 1800;
-        map.PrintOffsetX = map.PrintOffsetY = 200;
-        map.PenWidth = 3;
-        map.BoldPenWidth = 9;
-        test::RecordingCanvas page(2800, 2200);
-        app.DrawSimulation(Event::Redraw, false, page);
-        EXPECT_FALSE(page.figures.empty());
-        for (const auto& f : page.figures)
-            for (const TPoint p : f.points) {
-                EXPECT_GE(p.x, 0) << f.kind;
-                EXPECT_LE(p.x, 2800) << f.kind;
-            }
+        test::ExpectDrawnOnPage(app, 0, 2800);
         EXPECT_EQ(map.PictureMarginX, 0);
         EXPECT_EQ(map.PictureMarginY, 0);
         map = screen;

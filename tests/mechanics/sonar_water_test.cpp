@@ -20,14 +20,9 @@ namespace {
 
 using test::ExpectSamePicture;
 
-class Sonar : public ::testing::Test {
+class Sonar : public test::StartedOn {
 protected:
-    Sonar() { app.MenuEntry(39); }
-    void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.StepButtonClick();
-    }
-    test::StartedApp started;
-    App& app = started.app;
+    Sonar() : StartedOn(39) {}
 };
 
 TEST_F(Sonar, HiddenEntryDrawsTheSonarWithItsStartValues) {
@@ -90,14 +85,9 @@ TEST_F(Sonar, ScaleTwiceAndRandomUseLeaveTheRedrawnPicture) {
                                        {FKey::F6}, "sonar");
 }
 
-class WaterWaves : public ::testing::Test {
+class WaterWaves : public test::StartedOn {
 protected:
-    WaterWaves() { app.MenuEntry(40); }
-    void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.StepButtonClick();
-    }
-    test::StartedApp started;
-    App& app = started.app;
+    WaterWaves() : StartedOn(40) {}
 };
 
 TEST_F(WaterWaves, HiddenEntrySaysItIsStillBeingWorkedOn) {

@@ -21,16 +21,12 @@ using test::ExpectSamePicture;
 
 constexpr double kPi = 3.14159265358979323846;
 
-class StandingWaves : public ::testing::Test {
+class StandingWaves : public test::StartedOn {
 protected:
-    StandingWaves() { app.MenuEntry(38); }
+    StandingWaves() : StartedOn(38) {}
 
     void SetPipe(int type) { app.ControlChange(Control::TrackBar2, type); }
     void SetHarmonic(int k) { app.ControlChange(Control::TrackBar1, k + 1); }
-    void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.StepButtonClick();
-    }
-    QImage Picture() { return started.picture().Image().copy(); }
 
     struct Curve {
         std::vector<double> x, y;  // world units
@@ -61,9 +57,6 @@ protected:
         }
         return out;
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 // Where a pipe of length L has displacement nodes for overtone k: a half-open pipe (closed

@@ -22,9 +22,9 @@ using test::ExpectSamePicture;
 
 constexpr double kPi = 3.14159265358979323846;
 
-class WavePropagation : public ::testing::Test {
+class WavePropagation : public test::StartedOn {
 protected:
-    WavePropagation() { app.MenuEntry(37); }
+    WavePropagation() : StartedOn(37) {}
 
     struct Ball {
         double x, y, r;
@@ -50,12 +50,7 @@ protected:
             if (f.kind == "polyline" && f.points.size() == 73) return f.points;
         return {};
     }
-    void Steps(int n) {
-        for (int i = 0; i < n; ++i) app.StepButtonClick();
-    }
 
-    test::StartedApp started;
-    App& app = started.app;
     test::Unmapped world_;
 };
 

@@ -9,40 +9,35 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdint>
 #include <initializer_list>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "app/events.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "test_host.h"
+#include "waves/random_use.h"
 
 namespace viv::test {
 
-// Every panel and table cell free of "nan" and "inf".
-inline void ExpectNoNonNumbers(App& app) {
-    const auto bad = [](const std::string& s) {
-        return s.find("nan") != std::string::npos || s.find("inf") != std::string::npos;
-    };
-    for (const std::string* p :
-         {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3, &app.Window.MessagePanel})
-        EXPECT_FALSE(bad(*p)) << *p;
-    for (int c = 0; c < app.Table.ColCount(); ++c)
-        for (int r = 0; r < app.Table.RowCount(); ++r)
-            EXPECT_FALSE(bad(app.Table.Cell(c, r)))
-                << "cell " << c << "," << r << ": " << app.Table.Cell(c, r);
-}
+// How the clock runs in ExpectRandomClockUseMatchesRedraw.
+struct ClockRun {
+    int MaxTicks = 40;              // a run is 1..MaxTicks ticks
+    bool MillisecondsMove = false;  // the host's clock moves on 1..60 ms before each tick
+};
 
 // `sequences` sequences of `length` random actions — a run of clock ticks, a single step,
 // a control moved to a random place of its range, a toggle pressed — each ending in the
-// picture of a full redraw of the same state.
-inline void ExpectRandomAnimationMatchesRedraw(StartedApp& started, std::uint32_t seed,
-                                               std::initializer_list<Control> controls,
-                                               std::initializer_list<FKey> keys,
-                                               const std::string& name, int sequences = 50,
-                                               int length = 12) {
+// picture of a full redraw of the same state, with no read-out ever "nan" or "inf".
+inline void ExpectRandomClockUseMatchesRedraw(StartedApp& started, std::uint32_t seed,
+                                              std::initializer_list<Control> controls,
+                                              std::initializer_list<FKey> keys,
+                                              const std::string& name, int sequences, int length,
+                                              ClockRun clock) {
     App& app = started.app;
     std::mt19937 random(seed);
     // The clock runs where the simulation is animated; elsewhere ticks and steps do nothing.
@@ -53,33 +48,39 @@ inline void ExpectRandomAnimationMatchesRedraw(StartedApp& started, std::uint32_
         for (int e = 0; e < length; ++e) {
             const std::uint32_t k = random() % choices;
             if (k == 0) {
-                const int ticks = 1 + static_cast<int>(random() % 40);
-                for (int t = 0; t < ticks; ++t) app.OnClockTick();
+                const int ticks =
+                    1 + static_cast<int>(random() % static_cast<std::uint32_t>(clock.MaxTicks));
+                for (int t = 0; t < ticks; ++t) {
+                    if (clock.MillisecondsMove) started.host.now += 1 + random() % 60;
+                    app.OnClockTick();
+                }
                 events += " tick*" + std::to_string(ticks);
             } else if (k == 1) {
                 app.StepButtonClick();
                 events += " step";
             } else if (k < 2 + controls.size()) {
-                const Control control = controls.begin()[k - 2];
-                const RangeControl& range = app.Window.Of(control);
-                const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
-                                                                range.Max - range.Min + 1));
-                app.ControlChange(control, position);
-                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
-                          std::to_string(position);
+                MoveToRandomPlace(app, random, controls.begin()[k - 2], events);
             } else {
                 const FKey key = keys.begin()[k - 2 - controls.size()];
                 app.FKeyClick(key);
                 events += " F" + std::to_string(static_cast<int>(key) + 2);
             }
-            ExpectNoNonNumbers(app);
+            ExpectNoNanShown(app, name);
         }
         SCOPED_TRACE("sequence " + std::to_string(sequence) + ":" + events);
         const QImage drawn = started.picture().Image().copy();
         ExpectSamePicture(drawn, Redrawn(started), name + "-sequence-" + std::to_string(sequence));
         if (::testing::Test::HasFailure()) return;
     }
+}
+
+// Random use with runs of up to 40 clock ticks.
+inline void ExpectRandomAnimationMatchesRedraw(StartedApp& started, std::uint32_t seed,
+                                               std::initializer_list<Control> controls,
+                                               std::initializer_list<FKey> keys,
+                                               const std::string& name, int sequences = 50,
+                                               int length = 12) {
+    ExpectRandomClockUseMatchesRedraw(started, seed, controls, keys, name, sequences, length, {});
 }
 
 // World coordinates of a recorded pixel in the simulation's own mapping.
@@ -126,5 +127,41 @@ inline std::vector<Figure> InColour(const std::vector<Figure>& figures, TColor c
         if (f.pen.Color == c && (kind.empty() || f.kind == kind)) out.push_back(f);
     return out;
 }
+
+// A full redraw drawn as the printer draws it: on a page of 2400 x 1800 pixels 200 pixels
+// in from its corner, the pens 3 (bold 9) pixels wide. The mapping is left as the page left
+// it, for the caller to check and put back. Every point drawn lies from `leftmost` to
+// `rightmost` across the page.
+inline void ExpectDrawnOnPage(App& app, int leftmost, int rightmost) {
+    World& map = app.Map;
+    map.PictureWidth = 2400;
+    map.PictureHeight = 1800;
+    map.PrintOffsetX = map.PrintOffsetY = 200;
+    map.PenWidth = 3;
+    map.BoldPenWidth = 9;
+    RecordingCanvas page(2800, 2200);
+    app.DrawSimulation(Event::Redraw, false, page);
+    EXPECT_FALSE(page.figures.empty());
+    for (const Figure& f : page.figures)
+        for (const TPoint p : f.points) {
+            EXPECT_GE(p.x, leftmost) << f.kind;
+            EXPECT_LE(p.x, rightmost) << f.kind;
+        }
+}
+
+// The fixture of one simulation's tests: the program started on `entry`, single steps of its
+// clock, and a copy of its picture.
+class StartedOn : public ::testing::Test {
+protected:
+    explicit StartedOn(std::uint16_t entry) { app.MenuEntry(entry); }
+
+    void Steps(int n) {
+        for (int k = 0; k < n; ++k) app.StepButtonClick();
+    }
+    QImage Picture() { return started.picture().Image().copy(); }
+
+    StartedApp started;
+    App& app = started.app;
+};
 
 }  // namespace viv::test

@@ -21,14 +21,10 @@ namespace {
 
 using test::ExpectSamePicture;
 
-class ReflectionSimulation : public ::testing::Test {
+class ReflectionSimulation : public test::StartedOn {
 protected:
-    ReflectionSimulation() { app.MenuEntry(15); }
+    ReflectionSimulation() : StartedOn(15) {}
 
-    void Tick(int n) {
-        for (int k = 0; k < n; ++k) app.StepButtonClick();
-    }
-    QImage Picture() { return started.picture().Image().copy(); }
     // The waves' points in world units, by colour.
     struct Drawn {
         std::vector<std::vector<WorldPoint>> green, black, red;
@@ -48,9 +44,6 @@ protected:
         take(clRed, d.red);
         return d;
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(ReflectionSimulation,
@@ -94,9 +87,9 @@ TEST_F(ReflectionSimulation, StartsWithTheTrainInAirAndStartsAgainAfterStep310) 
     EXPECT_EQ(app.State.AnimationStep, 25);
     EXPECT_DOUBLE_EQ(WavesMotionOf(app).ReflectionAmplitude, 2.0);
     EXPECT_TRUE(app.State.ShowAxes);
-    Tick(285);
+    Steps(285);
     EXPECT_EQ(app.State.AnimationStep, 310);
-    Tick(1);
+    Steps(1);
     EXPECT_EQ(app.State.AnimationStep, 25);
 }
 
@@ -214,7 +207,7 @@ TEST_F(ReflectionSimulation, PictureAfterAnyAnimatedSequenceEqualsItsFullRedraw)
 TEST_F(ReflectionSimulation, TickErasesExactlyWhatItDrew) {
     // A whole cycle of the train (286 steps) brings the first picture back.
     const QImage first = Picture();
-    Tick(286);
+    Steps(286);
     EXPECT_EQ(app.State.AnimationStep, 25);
     ExpectSamePicture(Picture(), first, "reflection-cycle");
 }

@@ -33,22 +33,12 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         // As the printer does it: the page's size, margins and pens, then back.
         World& map = app.Map;
         const World screen = map;
-        map.PictureWidth = 2400;
-        map.PictureHeight = 1800;
-        map.PrintOffsetX = map.PrintOffsetY = 200;
-        map.PenWidth = 3;
-        test::RecordingCanvas page(2800, 2200);
-        app.DrawSimulation(Event::Redraw, false, page);
-        EXPECT_FALSE(page.figures.empty());
-        for (const auto& f : page.figures)
-            for (const TPoint p : f.points) {
-                EXPECT_GE(p.x, 200 - 2400) << f.kind;  // nowhere wild
-                EXPECT_LE(p.x, 200 + 2 * 2400) << f.kind;
-            }
+        test::ExpectDrawnOnPage(app, 200 - 2400, 200 + 2 * 2400);  // nowhere wild
         map.PictureWidth = screen.PictureWidth;
         map.PictureHeight = screen.PictureHeight;
         map.PrintOffsetX = map.PrintOffsetY = 0;
         map.PenWidth = screen.PenWidth;
+        map.BoldPenWidth = screen.BoldPenWidth;
         app.RedrawPicture();
 
         test::ExpectSamePicture(started.picture().Image().copy(), before,

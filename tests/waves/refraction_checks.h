@@ -20,6 +20,7 @@
 #include "library/trig.h"
 #include "picture_checks.h"
 #include "test_host.h"
+#include "waves/random_use.h"
 
 namespace viv::test {
 
@@ -83,14 +84,7 @@ inline void ExpectRandomUseMatchesRedrawing(StartedApp& started, std::uint32_t s
         for (int e = 0; e < length; ++e) {
             const std::uint32_t k = random() % choices;
             if (k < controls) {
-                const Control control = use.controls.begin()[k];
-                const RangeControl& range = app.Window.Of(control);
-                const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
-                                                                range.Max - range.Min + 1));
-                app.ControlChange(control, position);
-                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
-                          std::to_string(position);
+                MoveToRandomPlace(app, random, use.controls.begin()[k], events);
             } else if (k < controls + keys) {
                 const FKey key = use.keys.begin()[k - controls];
                 app.FKeyClick(key);
@@ -118,17 +112,32 @@ inline void ExpectRandomUseMatchesRedrawing(StartedApp& started, std::uint32_t s
     }
 }
 
-// No cell of the table and no status panel holds a number that is not one.
-inline void ExpectNoNaN(App& app, const std::string& where) {
-    const auto bad = [](const std::string& s) {
-        return s.find("nan") != std::string::npos || s.find("inf") != std::string::npos;
-    };
-    for (int row = 0; row < app.Table.RowCount(); ++row)
-        for (int col = 0; col < app.Table.ColCount(); ++col)
-            EXPECT_FALSE(bad(app.Table.Cell(col, row))) << where << " cell " << col << "," << row;
-    for (const std::string* panel :
-         {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3, &app.Window.MessagePanel})
-        EXPECT_FALSE(bad(*panel)) << where << " panel " << *panel;
-}
+// The fixture of the two refraction pictures' tests: the program started on `entry`, and
+// what their tests ask of it.
+class RefractionFixture : public ::testing::Test {
+protected:
+    explicit RefractionFixture(int entry) { app.MenuEntry(entry); }
+
+    const QImage& Picture() { return started.picture().Image(); }
+    // The picture as it stands against a full redraw of the same state (taken first: the
+    // redraw replaces it).
+    void ExpectLikeRedraw(const std::string& name, bool ignoreProtractorDots = false) {
+        const QImage drawn = Picture().copy();
+        const QImage redrawn = Redrawn(started);
+        if (ignoreProtractorDots)
+            ExpectSamePictureBut(drawn, redrawn, ProtractorDots(app.Map), name);
+        else
+            ExpectSamePicture(drawn, redrawn, name);
+    }
+    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    // Whole degrees of incidence through the scroll bar, which shows 90 - i.
+    void Incidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
+    int Count(TColor colour, double x1, double y1, double x2, double y2) {
+        return CountColour(started, colour, x1, y1, x2, y2);
+    }
+
+    StartedApp started;
+    App& app = started.app;
+};
 
 }  // namespace viv::test

@@ -24,35 +24,14 @@
 namespace viv {
 namespace {
 
-using test::CountColour;
 using test::ExpectSamePicture;
 
-class RefractionInWater : public ::testing::Test {
+class RefractionInWater : public test::RefractionFixture {
 protected:
-    RefractionInWater() { app.MenuEntry(2); }
+    RefractionInWater() : RefractionFixture(2) {}
 
-    const QImage& Picture() { return started.picture().Image(); }
-    // The picture as it stands against a full redraw of the same state (taken first: the
-    // redraw replaces it).
-    void ExpectLikeRedraw(const std::string& name, bool ignoreProtractorDots = false) {
-        const QImage drawn = Picture().copy();
-        const QImage redrawn = test::Redrawn(started);
-        if (ignoreProtractorDots)
-            test::ExpectSamePictureBut(drawn, redrawn, test::ProtractorDots(app.Map), name);
-        else
-            ExpectSamePicture(drawn, redrawn, name);
-    }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
-    // Whole degrees of incidence through the scroll bar, which shows 90 - i.
-    void Incidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
     void Green(int colour) { app.ControlChange(Control::TrackBar1, colour); }
     void FromWater() { app.ControlChange(Control::TrackBar2, 2); }
-    int Count(TColor colour, double x1, double y1, double x2, double y2) {
-        return CountColour(started, colour, x1, y1, x2, y2);
-    }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 // Snell's law checked against sin i = n sin b worked out here, at several angles and
@@ -212,8 +191,9 @@ TEST_F(RefractionInWater, NoNumberIsEverNaN) {
             Green(colour);
             for (int degrees = 0; degrees <= 90; ++degrees) {
                 Incidence(degrees);
-                test::ExpectNoNaN(app, std::to_string(direction) + "/" + std::to_string(colour) +
-                                           "/" + std::to_string(degrees));
+                test::ExpectNoNanShown(app, std::to_string(direction) + "/" +
+                                                std::to_string(colour) + "/" +
+                                                std::to_string(degrees));
                 if (::testing::Test::HasFailure()) return;
             }
         }

@@ -28,37 +28,17 @@
 namespace viv {
 namespace {
 
-using test::CountColour;
 using test::ExpectSamePicture;
 
-class RefractionLaw : public ::testing::Test {
+class RefractionLaw : public test::RefractionFixture {
 protected:
-    RefractionLaw() { app.MenuEntry(5); }
+    RefractionLaw() : RefractionFixture(5) {}
 
-    const QImage& Picture() { return started.picture().Image(); }
-    // The picture as it stands against a full redraw of the same state (taken first: the
-    // redraw replaces it).
-    void ExpectLikeRedraw(const std::string& name, bool ignoreProtractorDots = false) {
-        const QImage drawn = Picture().copy();
-        const QImage redrawn = test::Redrawn(started);
-        if (ignoreProtractorDots)
-            test::ExpectSamePictureBut(drawn, redrawn, test::ProtractorDots(app.Map), name);
-        else
-            ExpectSamePicture(drawn, redrawn, name);
-    }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
-    void Incidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
     void Ticks(int k) {
         app.Window.Clock.Enabled = true;
         for (int t = 0; t < k; ++t) app.OnClockTick();
         app.Window.Clock.Enabled = false;
     }
-    int Count(TColor colour, double x1, double y1, double x2, double y2) {
-        return CountColour(started, colour, x1, y1, x2, y2);
-    }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(RefractionLaw, SelectedWithItsStartValues) {
@@ -196,8 +176,9 @@ TEST_F(RefractionLaw, NoNumberIsEverNaN) {
             for (int degrees = 0; degrees <= 90; ++degrees) {
                 Incidence(degrees);
                 app.StepButtonClick();
-                test::ExpectNoNaN(app, std::to_string(direction) + "/" + std::to_string(colour) +
-                                           "/" + std::to_string(degrees));
+                test::ExpectNoNanShown(app, std::to_string(direction) + "/" +
+                                                std::to_string(colour) + "/" +
+                                                std::to_string(degrees));
                 if (::testing::Test::HasFailure()) return;
             }
         }

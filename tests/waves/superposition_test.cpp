@@ -21,17 +21,13 @@ namespace {
 
 using test::ExpectSamePicture;
 
-class SuperpositionSimulation : public ::testing::Test {
+class SuperpositionSimulation : public test::StartedOn {
 protected:
-    SuperpositionSimulation() { app.MenuEntry(14); }
+    SuperpositionSimulation() : StartedOn(14) {}
 
-    void Tick(int n) {
-        for (int k = 0; k < n; ++k) app.StepButtonClick();
-    }
     void SetSecondAmplitude(double a2) {
         app.ControlChange(Control::ScrollBar1, static_cast<int>(std::lround(100 - 100 * a2)));
     }
-    QImage Picture() { return started.picture().Image().copy(); }
     // A wave's displacements read back from a recorded polyline, about its baseline.
     static std::vector<double> Displacements(const test::Figure& f, const test::Unmapped& w,
                                              double baseline) {
@@ -39,9 +35,6 @@ protected:
         for (const TPoint p : f.points) y.push_back(w.Y(p) - baseline);
         return y;
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(SuperpositionSimulation, StartsWithEqualWavesOfOppositeSignInThreeRows) {
@@ -64,14 +57,14 @@ TEST_F(SuperpositionSimulation, StartsWithEqualWavesOfOppositeSignInThreeRows) {
 }
 
 TEST_F(SuperpositionSimulation, CounterStartsAgainAt210OnceTheTrainOrTheCrestHasPassed) {
-    Tick(700);
+    Steps(700);
     EXPECT_EQ(app.State.AnimationStep, -510);
-    Tick(1);
+    Steps(1);
     EXPECT_EQ(app.State.AnimationStep, 210);
     app.FKeyClick(FKey::F5);
-    Tick(250);
+    Steps(250);
     EXPECT_EQ(app.State.AnimationStep, -40);
-    Tick(1);
+    Steps(1);
     EXPECT_EQ(app.State.AnimationStep, 210);
 }
 
@@ -139,7 +132,7 @@ TEST_F(SuperpositionSimulation, DrawnWavelengthsAndDirectionsMatchTheTable) {
         EXPECT_NEAR(2 * (two[2] - two[1]), std::stod(app.Table.Cell(1, 2)), 0.25) << k;
         // One tick later wave 1 has moved left and wave 2 right, by a point each.
         const auto before1 = one, before2 = two;
-        Tick(1);
+        Steps(1);
         const auto after1 = measure(clGreen), after2 = measure(clBlack);
         const auto nearest = [](const std::vector<double>& xs, double x) {
             double best = xs.at(0);
@@ -157,7 +150,7 @@ TEST_F(SuperpositionSimulation, PanelsShowTheDisplacementsAtTheOriginInPixels) {
     app.ControlChange(Control::TrackBar1, 3);
     for (int step = 100; step > -300; step -= 37) {
         app.State.AnimationStep = step + 1;
-        Tick(1);
+        Steps(1);
         const double scale = app.Map.MapScaleY;
         // Wave 1 at x = 0 has travelled 100 - T points; wave 2 the same from the left.
         const double y1 = step <= 100 ? std::sin(Pi * (100 - step) / 40) : 0;

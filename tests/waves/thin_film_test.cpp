@@ -21,17 +21,13 @@ namespace {
 
 using test::ExpectSamePicture;
 
-class FilmSimulation : public ::testing::Test {
+class FilmSimulation : public test::StartedOn {
 protected:
-    FilmSimulation() { app.MenuEntry(3); }
+    FilmSimulation() : StartedOn(3) {}
 
     void SetIncidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
     void SetColour(int k) { app.ControlChange(Control::TrackBar1, k); }
     void SetThicknessTenths(int tenths) { app.ControlChange(Control::TrackBar2, tenths); }
-    QImage Picture() { return started.picture().Image().copy(); }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(FilmSimulation, StartsAtFortyFiveDegreesThroughAMicrometreOfWaterInGreenLight) {

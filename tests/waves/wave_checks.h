@@ -17,6 +17,7 @@
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "test_host.h"
+#include "waves/random_use.h"
 
 namespace viv::test {
 
@@ -41,14 +42,7 @@ inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed,
         for (int e = 0; e < 10; ++e) {
             std::uint32_t k = random() % kinds;
             if (k < use.controls.size()) {
-                const Control control = use.controls[k];
-                const RangeControl& range = app.Window.Of(control);
-                const int position =
-                    range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
-                                                                range.Max - range.Min + 1));
-                app.ControlChange(control, position);
-                events += " control" + std::to_string(static_cast<int>(control)) + "=" +
-                          std::to_string(position);
+                MoveToRandomPlace(app, random, use.controls[k], events);
                 continue;
             }
             k -= static_cast<std::uint32_t>(use.controls.size());
@@ -85,19 +79,6 @@ inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed,
         ExpectSamePicture(drawn, Redrawn(started), name + "-sequence-" + std::to_string(sequence));
         if (::testing::Test::HasFailure()) return;
     }
-}
-
-// No cell of the table and no status panel holds a NaN or an infinity.
-inline void ExpectNoNanShown(App& app, const std::string& where) {
-    const auto bad = [](const std::string& text) {
-        return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
-    };
-    for (int r = 0; r < app.Table.RowCount(); ++r)
-        for (int c = 0; c < app.Table.ColCount(); ++c)
-            EXPECT_FALSE(bad(app.Table.Cell(c, r))) << where << ": cell " << c << "," << r;
-    for (const std::string* panel :
-         {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3, &app.Window.MessagePanel})
-        EXPECT_FALSE(bad(*panel)) << where << ": panel " << *panel;
 }
 
 // No figure of the recording has a point mapped from a NaN or an unbounded value.

@@ -1,0 +1,51 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// A picture of a still scene with figures moving over it in pmNotXor, as the thin film, the
+// reflection at normal incidence, the superposition and the Doppler effect draw theirs, and
+// the world without margins most waves' and mechanics' pictures are drawn in.
+#pragma once
+
+#include <cstdint>
+
+#include "app/app.h"
+#include "app/events.h"
+#include "library/canvas.h"
+#include "library/world.h"
+
+namespace viv {
+
+// Sets up a picture without margins: axes as `axisMode` asks, x from `left` to `right` and y
+// over the aspect height either side of 0.
+inline void SetupMarginlessWorld(World& world, std::uint16_t axisMode, bool clear, TCanvas& canvas,
+                                 double left, double right) {
+    const double a = world.AspectHeight;
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, axisMode, clear, canvas, left, right, -a, a);
+}
+
+// The routines of a picture whose figures, drawn a second time, wipe themselves.
+struct MovingPicture {
+    void (*Scene)(App& app, bool clearFirst, TCanvas& canvas);  // the still picture
+    void (*Figures)(App& app, TCanvas& canvas);                 // the moving figures
+    void (*Change)(App& app, Event event, TCanvas& canvas);     // takes in any other event
+};
+
+// On Redraw the scene and the figures; on any other event the figures are wiped, the event
+// taken in and the figures drawn again.
+inline void DrawMovingPicture(const MovingPicture& picture, App& app, Event event, bool clearFirst,
+                              TCanvas& canvas) {
+    if (event == Event::Redraw) {
+        picture.Scene(app, clearFirst, canvas);
+        picture.Figures(app, canvas);
+        return;
+    }
+    canvas.Pen.Mode = pmNotXor;
+    canvas.Pen.Style = psSolid;
+    picture.Figures(app, canvas);
+    picture.Change(app, event, canvas);
+    picture.Figures(app, canvas);
+}
+
+}  // namespace viv
