@@ -11,6 +11,7 @@
 #include "app/events.h"
 #include "library/format.h"
 #include "library/trig.h"
+#include "sims/optics/display_switches.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/lenses.h"
 #include "sims/optics/optics_figures.h"
@@ -65,9 +66,7 @@ void DrawBackwards(const World& map, TCanvas& canvas, const TracedRay& ray, doub
 
 void SetupWindow(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    SetupWorld(map, 1, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
+    SetupFullHeightWorld(map, 1, clearFirst, canvas, XMin, XMax);
 }
 
 int AngleFromScrollBar(const App& app) {
@@ -108,18 +107,26 @@ void DrawSphereFigures(App& app, TCanvas& canvas) {
     }
 }
 
+// Rows 1..3 of the table and the three status panels: the mirror's own measure (the
+// radius r or the parabola's A, its panel starting with `name`), the focal length f and
+// the angle v in degrees.
+void WriteMirrorTable(App& app, const std::string& name, const std::string& measure,
+                      const std::string& f, const std::string& v) {
+    app.Table.SetCell(1, 1, measure);
+    app.Table.SetCell(1, 2, f);
+    app.Table.SetCell(1, 3, v);
+    app.Window.Panel1 = name + measure;
+    app.Window.Panel2 = "f=" + f;
+    app.Window.Panel3 = "v=" + v + "°";
+}
+
 void WriteSphereTable(App& app) {
     const MirrorState& mirror = MirrorOf(app);
     const std::string r = FormatReal(1, 1, mirror.Radius);
     // Signed as in the image simulations: a convex mirror's focal length is negative.
     const std::string f = FormatReal(1, 1, Convex(app) ? -mirror.Radius / 2 : mirror.Radius / 2);
     const std::string v = FormatInteger(mirror.Angle, 1);
-    app.Table.SetCell(1, 1, r);
-    app.Table.SetCell(1, 2, f);
-    app.Table.SetCell(1, 3, v);
-    app.Window.Panel1 = "r=" + r;
-    app.Window.Panel2 = "f=" + f;
-    app.Window.Panel3 = "v=" + v + "°";
+    WriteMirrorTable(app, "r=", r, f, v);
 }
 
 void ReadSphereControls(App& app) {
@@ -155,12 +162,7 @@ void WriteParabolaTable(App& app) {
     const std::string A = FormatReal(1, 3, ParabolaA(mirror.FocalLength));
     const std::string f = FormatReal(1, 2, mirror.FocalLength);
     const std::string v = FormatReal(1, 1, mirror.Angle);
-    app.Table.SetCell(1, 1, A);
-    app.Table.SetCell(1, 2, f);
-    app.Table.SetCell(1, 3, v);
-    app.Window.Panel1 = "A=" + A;
-    app.Window.Panel2 = "f=" + f;
-    app.Window.Panel3 = "v=" + v + "°";
+    WriteMirrorTable(app, "A=", A, f, v);
 }
 
 void ReadParabolaControls(App& app) {
@@ -250,9 +252,7 @@ void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas) 
                          event == Event::F2 || event == Event::F3 || event == Event::F6;
     if (!handled) return;
     DrawSphereFigures(app, canvas);  // erases them
-    if (event == Event::F2) s.ShowMarks = !s.ShowMarks;
-    if (event == Event::F3) s.ShowNormals = !s.ShowNormals;
-    if (event == Event::F6) s.ShowRays = !s.ShowRays;
+    FlipDisplaySwitch(s, event);
     ReadSphereControls(app);
     DrawSphereFigures(app, canvas);
     WriteSphereTable(app);
@@ -269,7 +269,7 @@ void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     }
     if (event != Event::ScrollBar1 && event != Event::TrackBar2 && event != Event::F2) return;
     DrawParabolaFigures(app, canvas);  // erases them
-    if (event == Event::F2) s.ShowMarks = !s.ShowMarks;
+    FlipDisplaySwitch(s, event);
     ReadParabolaControls(app);
     DrawParabolaFigures(app, canvas);
     WriteParabolaTable(app);
