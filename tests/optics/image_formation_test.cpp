@@ -12,6 +12,7 @@
 
 #include "app/catalogue.h"
 #include "app/events.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "sims/simulations.h"
@@ -104,9 +105,7 @@ TEST_P(ImageSimulation, StartsWithTheObjectAtMinusEight) {
         EXPECT_EQ(Cell(1, 4), "2.00");
         EXPECT_EQ(Cell(1, 5), "-3.33");
     }
-    EXPECT_EQ(app.Window.Panel1, "a=" + Cell(1, 1));
-    EXPECT_EQ(app.Window.Panel2, "b=" + Cell(1, 2));
-    EXPECT_EQ(app.Window.Panel3, "f=" + Cell(1, 3));
+    test::ExpectPanels(app, "a=" + Cell(1, 1), "b=" + Cell(1, 2), "f=" + Cell(1, 3));
 }
 
 TEST_P(ImageSimulation, ScrollBarRangesMeetWithoutAGap) {
@@ -266,15 +265,8 @@ TEST_P(ImageSimulation, PrincipalRaysMeetAtTheImageTip) {
 TEST_P(ImageSimulation, EveryToggleTwiceLeavesThePicture) {
     for (int position : {150, 20, 130}) {
         SetPosition(position);
-        for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-            const QImage before = Picture().copy();
-            app.FKeyClick(key);
-            EXPECT_NE(Picture(), before) << static_cast<int>(key);
-            app.FKeyClick(key);
-            ExpectSamePicture(Picture().copy(), before,
-                              "image-" + std::to_string(GetParam()) + "-toggle-" +
-                                  std::to_string(static_cast<int>(key) + 2));
-        }
+        test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6},
+                                        "image-" + std::to_string(GetParam()));
     }
 }
 

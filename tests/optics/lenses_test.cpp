@@ -13,6 +13,7 @@
 #include "app/catalogue.h"
 #include "app/events.h"
 #include "library/substance_table.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "sims/simulations.h"
 #include "test_host.h"
@@ -137,9 +138,7 @@ TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
     EXPECT_EQ(Cell(2, 5), "1.505");
     EXPECT_EQ(Cell(0, 6), " Kronglas, n");
     EXPECT_EQ(Cell(1, 7), "0.0");
-    EXPECT_EQ(app.Window.Panel1, "r1=5.0");
-    EXPECT_EQ(app.Window.Panel2, "f=" + Cell(1, 3));
-    EXPECT_EQ(app.Window.Panel3, "n1=1.515");
+    test::ExpectPanels(app, "r1=5.0", "f=" + Cell(1, 3), "n1=1.515");
     SetAngle(-30);
     EXPECT_EQ(Cell(1, 7), "-30.0");
 }
@@ -333,23 +332,10 @@ TEST_F(LensSimulation, TheStopCutsTheOuterRays) {
 TEST_F(LensSimulation, EveryToggleTwiceLeavesThePicture) {
     Choose(23);
     SetAngle(10);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "lens-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6},
+                                    "lens");
     Choose(25);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "system-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F6}, "system");
 }
 
 TEST_F(LensSimulation, NameChangesMatchAFullRedraw) {

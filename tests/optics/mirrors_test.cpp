@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "sims/simulations.h"
 #include "test_host.h"
@@ -68,9 +69,7 @@ TEST_F(MirrorSimulation, ConcaveMirrorTableAndPanels) {
     EXPECT_EQ(Cell(1, 1), "5.0");
     EXPECT_EQ(Cell(1, 2), "2.5");
     EXPECT_EQ(Cell(1, 3), "0");
-    EXPECT_EQ(app.Window.Panel1, "r=5.0");
-    EXPECT_EQ(app.Window.Panel2, "f=2.5");
-    EXPECT_EQ(app.Window.Panel3, "v=0°");
+    test::ExpectPanels(app, "r=5.0", "f=2.5", "v=0°");
     app.ControlChange(Control::TrackBar2, 7);
     SetAngle(-13);
     EXPECT_EQ(Cell(1, 1), "20.0");
@@ -181,9 +180,7 @@ TEST_F(MirrorSimulation, ParabolaTableAndPicture) {
     EXPECT_EQ(Cell(1, 1), "0.125");
     EXPECT_EQ(Cell(1, 2), "2.00");
     EXPECT_EQ(Cell(1, 3), "0.0");
-    EXPECT_EQ(app.Window.Panel1, "A=0.125");
-    EXPECT_EQ(app.Window.Panel2, "f=2.00");
-    EXPECT_EQ(app.Window.Panel3, "v=0.0°");
+    test::ExpectPanels(app, "A=0.125", "f=2.00", "v=0.0°");
     // The mirror near its vertex, and nothing behind it.
     const int row = app.Map.PictureY(0.25);
     EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(-0.125 * 0.25 * 0.25), row), clBlack);
@@ -199,14 +196,7 @@ TEST_F(MirrorSimulation, ParabolaTableAndPicture) {
 TEST_F(MirrorSimulation, TogglesTwiceLeaveThePicture) {
     app.MenuEntry(27);
     SetAngle(8);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "mirror-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F6}, "mirror");
     app.MenuEntry(29);
     const QImage before = Picture().copy();
     app.FKeyClick(FKey::F2);

@@ -14,6 +14,7 @@
 #include "app/catalogue.h"
 #include "app/events.h"
 #include "library/substance_table.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "sims/simulations.h"
@@ -84,9 +85,7 @@ TEST_F(PrismSimulation, QuartzAtSixtyDegreesDeviatesTheRedRay) {
     EXPECT_EQ(Cell(1, 4), "1.463");
     EXPECT_EQ(Cell(0, 5), " n (768.2 nm)");
     EXPECT_EQ(Cell(1, 5), "1.454");
-    EXPECT_EQ(app.Window.Panel1, "p=60.00°");
-    EXPECT_EQ(app.Window.Panel2, "i=30°");
-    EXPECT_EQ(app.Window.Panel3, "v=38.81°");
+    test::ExpectPanels(app, "p=60.00°", "i=30°", "v=38.81°");
 }
 
 TEST_F(PrismSimulation, TableFollowsSnellsLawEverywhere) {
@@ -306,16 +305,9 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
 TEST_F(PrismSimulation, EveryToggleTwiceLeavesThePicture) {
     for (int i : {30, 5}) {  // an emerging and a reflected ray
         SetIncidence(i);
-        for (FKey key : {FKey::F2, FKey::F3, FKey::F4}) {
-            const QImage before = Picture().copy();
-            app.FKeyClick(key);
-            if (i == 30 || key != FKey::F2) {
-                EXPECT_NE(Picture(), before) << static_cast<int>(key);
-            }
-            app.FKeyClick(key);
-            ExpectSamePicture(Picture().copy(), before,
-                              "prism-toggle-" + std::to_string(static_cast<int>(key) + 2));
-        }
+        test::ExpectTogglesTwiceRestore(
+            started, {FKey::F2, FKey::F3, FKey::F4}, "prism",
+            i == 30 ? std::initializer_list<FKey>{} : std::initializer_list<FKey>{FKey::F2});
     }
 }
 

@@ -1,0 +1,45 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Checks shared by the tests of the prism, lens and mirror simulations.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "app/app.h"
+#include "picture_checks.h"
+#include "test_host.h"
+
+namespace viv::test {
+
+// Each key pressed twice leaves the picture as it was; the first press changes it, unless
+// the key is one of `mayKeep` (a figure the current state does not show).
+inline void ExpectTogglesTwiceRestore(StartedApp& started, std::initializer_list<FKey> keys,
+                                      const std::string& name,
+                                      std::initializer_list<FKey> mayKeep = {}) {
+    for (FKey key : keys) {
+        const QImage before = started.picture().Image().copy();
+        started.app.FKeyClick(key);
+        if (std::find(mayKeep.begin(), mayKeep.end(), key) == mayKeep.end()) {
+            EXPECT_NE(started.picture().Image(), before) << name << " F" << static_cast<int>(key) + 2;
+        }
+        started.app.FKeyClick(key);
+        ExpectSamePicture(started.picture().Image().copy(), before,
+                          name + "-toggle-" + std::to_string(static_cast<int>(key) + 2));
+    }
+}
+
+// The three status panels show these texts.
+inline void ExpectPanels(const App& app, const std::string& panel1, const std::string& panel2,
+                         const std::string& panel3) {
+    EXPECT_EQ(app.Window.Panel1, panel1);
+    EXPECT_EQ(app.Window.Panel2, panel2);
+    EXPECT_EQ(app.Window.Panel3, panel3);
+}
+
+}  // namespace viv::test
