@@ -171,6 +171,34 @@ void ReadParabolaControls(App& app) {
     mirror.FocalLength = std::clamp(app.Window.TrackBar2.Position, 1, 10);
 }
 
+// What sets one mirror simulation apart from the other: reading its controls, its
+// figures (drawing them again removes them) and its table.
+struct MirrorSimulationParts {
+    void (*ReadControls)(App&);
+    void (*DrawFigures)(App&, TCanvas&);
+    void (*WriteTable)(App&);
+};
+
+// The drawing routine both mirror simulations share: the full redraw, and for an event
+// the simulation handles the figures erased, the key's switch flipped, the controls read
+// and the figures and the table anew.
+void DrawMirrorSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas, bool handled,
+                          const MirrorSimulationParts& parts) {
+    if (event == Event::Redraw) {
+        SetupWindow(app, clearFirst, canvas);
+        parts.ReadControls(app);
+        parts.DrawFigures(app, canvas);
+        parts.WriteTable(app);
+        return;
+    }
+    if (!handled) return;
+    parts.DrawFigures(app, canvas);  // erases them
+    FlipDisplaySwitch(app.State, event);
+    parts.ReadControls(app);
+    parts.DrawFigures(app, canvas);
+    parts.WriteTable(app);
+}
+
 }  // namespace
 
 MirrorState& MirrorOf(App& app) {
@@ -240,39 +268,17 @@ std::optional<TracedRay> ReflectedAtParabola(double c, int angleDegrees, double 
 }
 
 void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    SharedState& s = app.State;
-    if (event == Event::Redraw) {
-        SetupWindow(app, clearFirst, canvas);
-        ReadSphereControls(app);
-        DrawSphereFigures(app, canvas);
-        WriteSphereTable(app);
-        return;
-    }
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 ||
                          event == Event::F2 || event == Event::F3 || event == Event::F6;
-    if (!handled) return;
-    DrawSphereFigures(app, canvas);  // erases them
-    FlipDisplaySwitch(s, event);
-    ReadSphereControls(app);
-    DrawSphereFigures(app, canvas);
-    WriteSphereTable(app);
+    DrawMirrorSimulation(app, event, clearFirst, canvas, handled,
+                         {ReadSphereControls, DrawSphereFigures, WriteSphereTable});
 }
 
 void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    SharedState& s = app.State;
-    if (event == Event::Redraw) {
-        SetupWindow(app, clearFirst, canvas);
-        ReadParabolaControls(app);
-        DrawParabolaFigures(app, canvas);
-        WriteParabolaTable(app);
-        return;
-    }
-    if (event != Event::ScrollBar1 && event != Event::TrackBar2 && event != Event::F2) return;
-    DrawParabolaFigures(app, canvas);  // erases them
-    FlipDisplaySwitch(s, event);
-    ReadParabolaControls(app);
-    DrawParabolaFigures(app, canvas);
-    WriteParabolaTable(app);
+    const bool handled =
+        event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::F2;
+    DrawMirrorSimulation(app, event, clearFirst, canvas, handled,
+                         {ReadParabolaControls, DrawParabolaFigures, WriteParabolaTable});
 }
 
 }  // namespace viv

@@ -26,7 +26,8 @@ inline void ExpectTogglesTwiceRestore(StartedApp& started, std::initializer_list
         const QImage before = started.picture().Image().copy();
         started.app.FKeyClick(key);
         if (std::find(mayKeep.begin(), mayKeep.end(), key) == mayKeep.end()) {
-            EXPECT_NE(started.picture().Image(), before) << name << " F" << static_cast<int>(key) + 2;
+            EXPECT_NE(started.picture().Image(), before)
+                << name << " F" << static_cast<int>(key) + 2;
         }
         started.app.FKeyClick(key);
         ExpectSamePicture(started.picture().Image().copy(), before,
