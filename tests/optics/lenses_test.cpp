@@ -123,21 +123,20 @@ TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
     const std::vector<Interface> faces = LensFaces(app, true);
     EXPECT_NEAR(FaceX(faces[0].Face, 0), -0.5, 1e-12);
     EXPECT_NEAR(FaceX(faces[1].Face, 0), 0.5, 1e-12);
-    EXPECT_EQ(Cell(1, 1), "5.0");
-    EXPECT_EQ(Cell(1, 2), "5.0");
-    EXPECT_EQ(Cell(0, 3), " brændvidde f/cm");
-    EXPECT_EQ(Cell(0, 4), " brændpunkt, x/cm");
+    test::ExpectCells(
+        app,
+        {{1, 1, "5.0"}, {1, 2, "5.0"}, {0, 3, " brændvidde f/cm"}, {0, 4, " brændpunkt, x/cm"}});
     EXPECT_NEAR(Number(1, 3), ThickLensLength(5, -5, 1, 1.515), 0.0051);
     EXPECT_NEAR(Number(2, 3), ThickLensLength(5, -5, 1, 1.505), 0.0051);
     EXPECT_NEAR(Number(1, 4), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
     EXPECT_NEAR(Number(2, 4), ThickLensFocus(5, -5, 1, 1.505, 0.5), 0.0051);
     EXPECT_LT(Number(1, 3), Number(2, 3));
     EXPECT_LT(Number(2, 3) - Number(1, 3), 0.2);
-    EXPECT_EQ(Cell(0, 5), " Kronglas, n");
-    EXPECT_EQ(Cell(1, 5), "1.515");
-    EXPECT_EQ(Cell(2, 5), "1.505");
-    EXPECT_EQ(Cell(0, 6), " Kronglas, n");
-    EXPECT_EQ(Cell(1, 7), "0.0");
+    test::ExpectCells(app, {{0, 5, " Kronglas, n"},
+                            {1, 5, "1.515"},
+                            {2, 5, "1.505"},
+                            {0, 6, " Kronglas, n"},
+                            {1, 7, "0.0"}});
     test::ExpectPanels(app, "r1=5.0", "f=" + Cell(1, 3), "n1=1.515");
     SetAngle(-30);
     EXPECT_EQ(Cell(1, 7), "-30.0");
@@ -373,10 +372,8 @@ TEST_F(LensSimulation, LensSystemTable) {
     SetSubstance(4);
     SetSubstance2(7);
     SetR2(3);  // r2 = 10
-    EXPECT_EQ(Cell(0, 0), "Linsesystemer");
-    EXPECT_EQ(Cell(1, 0), "linse 1");
-    EXPECT_EQ(Cell(1, 1), "5.0");
-    EXPECT_EQ(Cell(2, 1), "10.0");
+    test::ExpectCells(app,
+                      {{0, 0, "Linsesystemer"}, {1, 0, "linse 1"}, {1, 1, "5.0"}, {2, 1, "10.0"}});
     // Each lens's focal length, and its focal point measured from the first lens's rim.
     EXPECT_EQ(Cell(0, 2), " brændvidde/cm");
     EXPECT_EQ(Cell(0, 3), " brændpunkt, x/cm");
@@ -385,10 +382,8 @@ TEST_F(LensSimulation, LensSystemTable) {
     EXPECT_NEAR(Number(1, 3), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
     EXPECT_NEAR(Number(2, 3), ThickLensFocus(10, -10, 2 * Sag(10), 1.717, 1.1 + 2 * Sag(10)),
                 0.0051);
-    EXPECT_EQ(Cell(1, 4), "Kronglas");
-    EXPECT_EQ(Cell(2, 4), "Tæt flint");
-    EXPECT_EQ(Cell(1, 5), "1.515");
-    EXPECT_EQ(Cell(2, 6), "1.686");
+    test::ExpectCells(app,
+                      {{1, 4, "Kronglas"}, {2, 4, "Tæt flint"}, {1, 5, "1.515"}, {2, 6, "1.686"}});
     EXPECT_EQ(app.Window.Panel1, "r1=5.0");
     EXPECT_EQ(app.Window.Panel2, "r2=10.0");
     // The concave lens, 0.2 thick at its middle: a negative focal length.

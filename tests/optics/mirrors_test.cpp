@@ -65,10 +65,7 @@ protected:
 
 TEST_F(MirrorSimulation, ConcaveMirrorTableAndPanels) {
     app.MenuEntry(27);
-    EXPECT_EQ(Cell(0, 0), "Hulspejlet");
-    EXPECT_EQ(Cell(1, 1), "5.0");
-    EXPECT_EQ(Cell(1, 2), "2.5");
-    EXPECT_EQ(Cell(1, 3), "0");
+    test::ExpectCells(app, {{0, 0, "Hulspejlet"}, {1, 1, "5.0"}, {1, 2, "2.5"}, {1, 3, "0"}});
     test::ExpectPanels(app, "r=5.0", "f=2.5", "v=0°");
     app.ControlChange(Control::TrackBar2, 7);
     SetAngle(-13);
@@ -176,10 +173,7 @@ TEST_F(MirrorSimulation, ParabolaFocusesOnlyTheAxialBeam) {
 
 TEST_F(MirrorSimulation, ParabolaTableAndPicture) {
     app.MenuEntry(29);
-    EXPECT_EQ(Cell(0, 0), "Parabol");
-    EXPECT_EQ(Cell(1, 1), "0.125");
-    EXPECT_EQ(Cell(1, 2), "2.00");
-    EXPECT_EQ(Cell(1, 3), "0.0");
+    test::ExpectCells(app, {{0, 0, "Parabol"}, {1, 1, "0.125"}, {1, 2, "2.00"}, {1, 3, "0.0"}});
     test::ExpectPanels(app, "A=0.125", "f=2.00", "v=0.0°");
     // The mirror near its vertex, and nothing behind it.
     const int row = app.Map.PictureY(0.25);
@@ -187,9 +181,7 @@ TEST_F(MirrorSimulation, ParabolaTableAndPicture) {
     EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(0.5), app.Map.PictureY(2.75)), clWhite);
     app.ControlChange(Control::TrackBar2, 8);
     SetAngle(25);
-    EXPECT_EQ(Cell(1, 1), "0.031");
-    EXPECT_EQ(Cell(1, 2), "8.00");
-    EXPECT_EQ(Cell(1, 3), "25.0");
+    test::ExpectCells(app, {{1, 1, "0.031"}, {1, 2, "8.00"}, {1, 3, "25.0"}});
     ExpectNoNan();
 }
 

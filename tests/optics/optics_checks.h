@@ -35,6 +35,18 @@ inline void ExpectTogglesTwiceRestore(StartedApp& started, std::initializer_list
     }
 }
 
+// One cell of the results table and the text it shows.
+struct CellText {
+    int Col = 0, Row = 0;
+    std::string Text;
+};
+
+// Each listed cell shows its text.
+inline void ExpectCells(const App& app, std::initializer_list<CellText> cells) {
+    for (const CellText& c : cells)
+        EXPECT_EQ(app.Table.Cell(c.Col, c.Row), c.Text) << "cell " << c.Col << "," << c.Row;
+}
+
 // The three status panels show these texts.
 inline void ExpectPanels(const App& app, const std::string& panel1, const std::string& panel2,
                          const std::string& panel3) {

@@ -75,16 +75,14 @@ protected:
 
 TEST_F(PrismSimulation, QuartzAtSixtyDegreesDeviatesTheRedRay) {
     EXPECT_EQ(app.State.CurrentColour, 3);
-    EXPECT_EQ(Cell(0, 0), "Prismet");
-    EXPECT_EQ(Cell(1, 1), "60.00");
-    EXPECT_EQ(Cell(1, 2), "30");
+    test::ExpectCells(app, {{0, 0, "Prismet"}, {1, 1, "60.00"}, {1, 2, "30"}});
     const double v = ExpectedDeviation(60, 30, 1.454);
     EXPECT_NEAR(v, 38.81, 0.005);
-    EXPECT_EQ(Cell(1, 3), "38.81");
-    EXPECT_EQ(Cell(0, 4), " Kvarts, n (486.1 nm)");
-    EXPECT_EQ(Cell(1, 4), "1.463");
-    EXPECT_EQ(Cell(0, 5), " n (768.2 nm)");
-    EXPECT_EQ(Cell(1, 5), "1.454");
+    test::ExpectCells(app, {{1, 3, "38.81"},
+                            {0, 4, " Kvarts, n (486.1 nm)"},
+                            {1, 4, "1.463"},
+                            {0, 5, " n (768.2 nm)"},
+                            {1, 5, "1.454"}});
     test::ExpectPanels(app, "p=60.00°", "i=30°", "v=38.81°");
 }
 
