@@ -114,10 +114,8 @@ SystemLens SystemLensOf(App& app, int lens, bool blue) {
 }
 
 void DrawLensSystems(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
     if (event == Event::Redraw) {
-        SetupFullHeightWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax);
-        ReadLensControls(app);
+        SetupLensSimulation(app, clearFirst, canvas);
         DrawDivider(app, canvas);
         DrawFigures(app, canvas);
         WriteTable(app);

@@ -209,6 +209,11 @@ void ReadLensControls(App& app) {
     lens.Substance2 = std::clamp(w.TrackBar4.Position, 1, SubstanceCount);
 }
 
+void SetupLensSimulation(App& app, bool clearFirst, TCanvas& canvas) {
+    SetupFullHeightWorld(app.Map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax);
+    ReadLensControls(app);
+}
+
 double RadiusFromTrackBar(int position) {
     return 2.5 * (std::clamp(position, 1, 10) + 1);
 }
@@ -231,11 +236,9 @@ std::optional<ParaxialFocusing> LensFocus(App& app, bool blue) {
 }
 
 void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
     SharedState& s = app.State;
     if (event == Event::Redraw) {
-        SetupFullHeightWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax);
-        ReadLensControls(app);
+        SetupLensSimulation(app, clearFirst, canvas);
         WriteNames(app, canvas);
         DrawFigures(app, canvas);
         WriteTable(app);
