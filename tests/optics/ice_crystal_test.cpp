@@ -38,27 +38,17 @@ double ExpectedDeviation(double iDeg, double n) {
     return iDeg + std::asin(s) / Deg - 60;
 }
 
-class IceCrystalSimulation : public ::testing::Test {
+class IceCrystalSimulation : public test::OpticsFixture<::testing::Test> {
 protected:
     IceCrystalSimulation() { app.MenuEntry(41); }
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() { return test::Redrawn(started); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetIncidence(int i) { app.ControlChange(Control::ScrollBar1, 90 - i); }
     void SetColour(int c) { app.ControlChange(Control::TrackBar1, c); }
 
     // Red pixels right of the crystal, below the inset graph.
     int RedRightOfCrystal() {
-        int count = 0;
-        const int left = app.Map.PictureX(3.2);
-        for (int y = Picture().height() / 3 + 1; y < Picture().height(); ++y)
-            for (int x = left; x < Picture().width(); ++x)
-                if (started.picture().GetPixel(x, y) == clRed) ++count;
-        return count;
+        return CountIn(clRed, app.Map.PictureX(3.2), Picture().height() / 3 + 1, Picture().width(),
+                       Picture().height());
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(IceCrystalSimulation, StartsBlueAtThirtyDegrees) {

@@ -56,17 +56,11 @@ std::string TwoDecimals(double v) {
     return text;
 }
 
-class ImageSimulation : public ::testing::TestWithParam<int> {
+class ImageSimulation : public test::OpticsFixture<::testing::TestWithParam<int>> {
 protected:
     ImageSimulation() { app.MenuEntry(static_cast<std::uint16_t>(GetParam())); }
 
     bool IsLens() const { return GetParam() == 24; }
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() {
-        app.RedrawPicture();
-        return Picture().copy();
-    }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetPosition(int position) { app.ControlChange(Control::ScrollBar1, position); }
     double G() const { return IsLens() ? 3 : 2; }
     // The signed focal length in the equations: the lens's f, the mirror's focal point.
@@ -80,15 +74,8 @@ protected:
     bool Virtual(const Expected& e) const { return IsLens() ? e.b < 0 : e.b > 0; }
 
     int CountColour(TColor colour) {
-        int count = 0;
-        for (int y = 0; y < Picture().height(); ++y)
-            for (int x = 0; x < Picture().width(); ++x)
-                if (started.picture().GetPixel(x, y) == colour) ++count;
-        return count;
+        return CountIn(colour, 0, 0, Picture().width(), Picture().height());
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_P(ImageSimulation, StartsWithTheObjectAtMinusEight) {

@@ -84,35 +84,15 @@ void ExpectSnellAlong(const TracedRay& ray, const std::vector<Interface>& faces)
     }
 }
 
-class LensSimulation : public ::testing::Test {
+class LensSimulation : public test::OpticsFixture<::testing::Test> {
 protected:
     void Choose(std::uint16_t n) { app.MenuEntry(n); }
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() { return test::Redrawn(started); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetAngle(int degrees) { app.ControlChange(Control::ScrollBar1, degrees + 30); }
     void SetSubstance(int k) { app.ControlChange(Control::TrackBar1, k); }
     void SetSubstance2(int k) { app.ControlChange(Control::TrackBar4, k); }
     void SetR1(int position) { app.ControlChange(Control::TrackBar2, position); }
     void SetR2(int position) { app.ControlChange(Control::TrackBar3, position); }
     double Number(int col, int row) { return std::stod(Cell(col, row)); }
-
-    void ExpectNoNan() {
-        for (int row = 0; row < 8; ++row)
-            for (int col = 0; col < 3; ++col) {
-                const std::string& cell = Cell(col, row);
-                EXPECT_EQ(cell.find("nan"), std::string::npos) << col << "," << row;
-                EXPECT_EQ(cell.find("inf"), std::string::npos) << col << "," << row;
-            }
-        for (const std::string* panel :
-             {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3}) {
-            EXPECT_EQ(panel->find("nan"), std::string::npos);
-            EXPECT_EQ(panel->find("inf"), std::string::npos);
-        }
-    }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {

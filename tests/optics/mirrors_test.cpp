@@ -43,24 +43,9 @@ double AxisCrossingOf(const TracedRay& ray) {
     return *AxisCrossing(ray);
 }
 
-class MirrorSimulation : public ::testing::Test {
+class MirrorSimulation : public test::OpticsFixture<::testing::Test> {
 protected:
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() { return test::Redrawn(started); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetAngle(int degrees) { app.ControlChange(Control::ScrollBar1, degrees + 30); }
-
-    void ExpectNoNan() {
-        for (int row = 0; row < 4; ++row)
-            for (int col = 0; col < 2; ++col)
-                EXPECT_EQ(Cell(col, row).find("nan"), std::string::npos);
-        for (const std::string* panel :
-             {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
-            EXPECT_EQ(panel->find("nan"), std::string::npos);
-    }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(MirrorSimulation, ConcaveMirrorTableAndPanels) {

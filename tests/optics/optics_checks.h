@@ -12,10 +12,35 @@
 #include <string>
 
 #include "app/app.h"
+#include "library/canvas.h"
 #include "picture_checks.h"
+#include "rainbow/cell_checks.h"
 #include "test_host.h"
 
 namespace viv::test {
+
+// The fixture of the optics tests: a started program, its picture, a full redraw, the
+// table's cells and counts of pixels.
+template <class Base = ::testing::Test>
+class OpticsFixture : public Base {
+protected:
+    const QImage& Picture() { return started.picture().Image(); }
+    QImage Redrawn() { return test::Redrawn(started); }
+    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    void ExpectNoNan() { test::ExpectNoNan(app); }
+
+    // Pixels of `colour` in the columns left .. right - 1 and the rows top .. bottom - 1.
+    int CountIn(TColor colour, int left, int top, int right, int bottom) {
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (started.picture().GetPixel(x, y) == colour) ++count;
+        return count;
+    }
+
+    StartedApp started;
+    App& app = started.app;
+};
 
 // Each key pressed twice leaves the picture as it was; the first press changes it, unless
 // the key is one of `mayKeep` (a figure the current state does not show).

@@ -36,41 +36,24 @@ double ExpectedDeviation(double pDeg, double iDeg, double n) {
     return iDeg + std::asin(s) / Deg - pDeg;
 }
 
-class PrismSimulation : public ::testing::Test {
+class PrismSimulation : public test::OpticsFixture<::testing::Test> {
 protected:
     PrismSimulation() { app.MenuEntry(26); }
 
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() {
-        app.RedrawPicture();
-        return Picture().copy();
-    }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetIncidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
     void SetApexPosition(int position) { app.ControlChange(Control::TrackBar2, position); }
     void SetSubstance(int k) { app.ControlChange(Control::TrackBar1, k); }
 
     // Pixels of `colour` in the main picture left of the inset graph, below row `fromRow`.
     int CountBelow(TColor colour, int fromRow) {
-        int count = 0;
-        const int right = 2 * app.Map.PictureWidth / 3;
-        for (int y = fromRow; y < Picture().height(); ++y)
-            for (int x = 0; x < right; ++x)
-                if (started.picture().GetPixel(x, y) == colour) ++count;
-        return count;
+        return CountIn(colour, 0, fromRow, 2 * app.Map.PictureWidth / 3, Picture().height());
     }
 
     // Pixels of `colour` in the inset graph (the upper-right ninth).
     int CountInGraph(TColor colour) {
-        int count = 0;
-        for (int y = 0; y < Picture().height() / 3; ++y)
-            for (int x = 2 * Picture().width() / 3; x < Picture().width(); ++x)
-                if (started.picture().GetPixel(x, y) == colour) ++count;
-        return count;
+        return CountIn(colour, 2 * Picture().width() / 3, 0, Picture().width(),
+                       Picture().height() / 3);
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(PrismSimulation, QuartzAtSixtyDegreesDeviatesTheRedRay) {
