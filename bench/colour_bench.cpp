@@ -3,44 +3,25 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Full redraws of the colour simulations at the program's largest picture size
 // (720 x 540), a bar moved in the colour mixing, and a tick of the afterimage experiment.
-#include <benchmark/benchmark.h>
-
-#include "app/app.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "bench/optics_bench_app.h"
 
 namespace viv {
 namespace {
 
-constexpr int kW = 720;
-constexpr int kH = 540;
-
-struct BenchApp {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    BenchApp() {
-        StartupEnvironment env;
-        env.SetupFileCandidates.clear();
-        host.SetPictureArea(app.Window, kW, kH);
-        app.FormCreate(env);
-        app.FormResize();
-    }
-    bool Sized() const { return app.Image->Width() == kW && app.Image->Height() == kH; }
-};
+using bench::Chosen;
 
 // Simulations 20 (additive; with 1: subtractive), 21 (the square shown), 22, 31, 32,
 // 33 (with the white lines) and 34.
 void BM_RedrawColour(benchmark::State& state) {
-    BenchApp b;
     const auto simulation = static_cast<std::uint16_t>(state.range(0));
-    b.app.MenuEntry(simulation);
+    Chosen b(simulation, {});
     b.app.ControlChange(Control::ScrollBar1, 40);
     b.app.ControlChange(Control::ScrollBar2, 90);
     b.app.ControlChange(Control::ScrollBar3, 170);
     if (state.range(1) == 1) b.app.ControlChange(Control::TrackBar2, 1);
     if (simulation == 21) b.app.ImageMouseDown();
     if (simulation == 33) b.app.FKeyClick(FKey::F3);
-    if (!b.Sized()) state.SkipWithError("picture not 720 x 540");
+    if (!b.RightSize()) state.SkipWithError("picture not 720 x 540");
     for (auto _ : state) b.app.RedrawPicture();
 }
 BENCHMARK(BM_RedrawColour)
@@ -56,8 +37,7 @@ BENCHMARK(BM_RedrawColour)
 
 // One light or filter of "Farveblanding" moved.
 void BM_MixingBarMove(benchmark::State& state) {
-    BenchApp b;
-    b.app.MenuEntry(20);
+    Chosen b(20, {});
     if (state.range(0) == 1) b.app.ControlChange(Control::TrackBar2, 1);
     int position = 0;
     for (auto _ : state) {
@@ -70,8 +50,7 @@ BENCHMARK(BM_MixingBarMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // A tick of the running clock while the pupil stares at the square (0), and (1) ticks
 // thirty seconds apart, each alternately turning the square white and starting a new one.
 void BM_EyeFatigueTick(benchmark::State& state) {
-    BenchApp b;
-    b.app.MenuEntry(21);
+    Chosen b(21, {});
     b.app.ImageMouseDown();
     for (auto _ : state) {
         if (state.range(0) == 1) {

@@ -4,47 +4,13 @@
 // Full redraws at 720 x 540 of the lenses, the lens systems, the mirrors, the ice crystal
 // and the figures without controls, with every figure switched on; and the commonest
 // change, a new beam angle or angle of incidence.
-#include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <initializer_list>
-
-#include "app/app.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "bench/optics_bench_app.h"
 
 namespace {
 
-viv::StartupEnvironment Environment() {
-    viv::StartupEnvironment env;
-    env.StartDirectory = std::filesystem::current_path().string();
-    env.SetupFileCandidates.clear();
-    return env;
-}
-
-struct Chosen {
-    viv::HeadlessHost host;
-    viv::App app{host, viv::AllSimulations()};
-    Chosen(std::uint16_t simulation, std::initializer_list<viv::FKey> keys) {
-        host.SetPictureArea(app.Window, 720, 540);
-        app.FormCreate(Environment());
-        app.FormResize();
-        app.MenuEntry(simulation);
-        for (viv::FKey key : keys) app.FKeyClick(key);
-    }
-    bool RightSize() const {
-        return app.Image && app.Image->Width() == 720 && app.Image->Height() == 540;
-    }
-};
-
-void Redraw(benchmark::State& state, std::uint16_t simulation,
-            std::initializer_list<viv::FKey> keys) {
-    Chosen chosen(simulation, keys);
-    if (!chosen.RightSize()) state.SkipWithError("the picture is not 720 x 540");
-    for (auto _ : state) chosen.app.RedrawPicture();
-}
-
 using viv::FKey;
+using viv::bench::Chosen;
+using viv::bench::Redraw;
 
 // The doublet with both colours, the focal planes and the stop: 21 rays through 3 faces.
 void BM_LensRedraw(benchmark::State& state) {

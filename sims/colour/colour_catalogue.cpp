@@ -48,6 +48,11 @@ void ContrastAfterSelect(App& app) {
 constexpr SV kRgbRows[] = {" Rød /%", " Grøn /%", " Blå /%"};
 constexpr SV kAfterImageRows[] = {" Rød /%", " Grøn /%", " Blå %"};
 
+// --- Control descriptions several rows share ---
+
+// The first colour bar, positions 0..255, starting at 255.
+constexpr ScrollBar1Setup kFullColourBar{.Max = 255, .Position = 255, .Hint = " % farve"};
+
 // --- The rows ---
 
 constexpr CatalogueEntry kEntries[] = {
@@ -98,7 +103,7 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kRgbRows,
      .Shown = Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 255, .Position = 255, .Hint = " % farve"},
+     .ScrollBar1 = kFullColourBar,
      .ColourBars = true,
      .AfterSelect = &LabelsRgb,
      .Draw = &DrawComplementaryColour},
@@ -135,7 +140,7 @@ constexpr CatalogueEntry kEntries[] = {
      .Caption = "Komplementært mønster",
      .Table = {3, 2, false},
      .Shown = Buttons::F3,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 255, .Position = 255, .Hint = " % farve"},
+     .ScrollBar1 = kFullColourBar,
      .TrackBar2 =
          TrackBar2Setup{
              .Min = 0, .Max = 9, .Position = 4, .Hint = " Båndbredde", .Caption = "bredde"},
@@ -153,7 +158,7 @@ constexpr CatalogueEntry kEntries[] = {
               .Hint = "Simultan kontrast"},
      .Caption = "Simultan kontrast",
      .Table = {3, 2, false},
-     .ScrollBar1 = ScrollBar1Setup{.Max = 255, .Position = 255, .Hint = " % farve"},
+     .ScrollBar1 = kFullColourBar,
      .ColourBars = true,
      .AfterSelect = &ContrastAfterSelect,
      .Draw = &DrawSimultaneousContrast},

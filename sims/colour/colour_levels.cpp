@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "app/events.h"
 #include "library/format.h"
 #include "sims/colour/colour_state.h"
 
@@ -19,6 +20,23 @@ void ReadLevels(App& app) {
     cs.Level1 = LevelOf(app.Window.ScrollBar1);
     cs.Level2 = LevelOf(app.Window.ScrollBar2);
     cs.Level3 = LevelOf(app.Window.ScrollBar3);
+}
+
+bool ReadMovedLevel(App& app, Event event) {
+    ColourState& cs = ColourOf(app);
+    switch (event) {
+        case Event::ScrollBar1:
+            cs.Level1 = LevelOf(app.Window.ScrollBar1);
+            return true;
+        case Event::ScrollBar2:
+            cs.Level2 = LevelOf(app.Window.ScrollBar2);
+            return true;
+        case Event::ScrollBar3:
+            cs.Level3 = LevelOf(app.Window.ScrollBar3);
+            return true;
+        default:
+            return false;
+    }
 }
 
 std::string PercentText(int level) {
@@ -76,6 +94,28 @@ void BoldText(TCanvas& canvas, int x, int y, std::string_view text) {
     canvas.Font.Bold = true;
     canvas.TextOut(x, y, text);
     canvas.Font.Bold = false;
+}
+
+void SetSolidFill(TCanvas& canvas, TColor outline, TColor fill, TPenMode mode) {
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = fill;
+    canvas.Pen.Color = outline;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Mode = mode;
+}
+
+void WriteSheetTitle(TCanvas& canvas, std::string_view title) {
+    canvas.Brush.Color = clWhite;
+    canvas.Brush.Style = bsClear;
+    canvas.Font.Color = clBlack;
+    BoldText(canvas, 10, 10, title);
+    canvas.Pen.Mode = pmNotXor;
+}
+
+void SetupColourWorld(World& world, bool clearFirst, TCanvas& canvas, double xMin, double xMax) {
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    SetupWorld(world, 0, clearFirst, canvas, xMin, xMax, -world.AspectHeight, world.AspectHeight);
 }
 
 }  // namespace viv

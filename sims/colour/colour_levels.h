@@ -19,6 +19,9 @@ namespace viv {
 int LevelOf(const RangeControl& bar);
 // All three levels from ScrollBar1..3.
 void ReadLevels(App& app);
+// The level of the one bar ScrollBar1..3 the event moved; false, reading nothing, for any
+// other event.
+bool ReadMovedLevel(App& app, Event event);
 
 // A level as a percentage of full strength, one decimal ("100.0", "0.0").
 std::string PercentText(int level);
@@ -49,7 +52,18 @@ void WorldRectangle(const World& world, TCanvas& canvas, double x1, double y1, d
                     double y2);
 // A filled disc.
 void WorldDisc(const World& world, TCanvas& canvas, double cx, double cy, double r);
+// Solid filled figures from here on: the brush in `fill`, a solid pen in `outline`
+// combining by `mode`.
+void SetSolidFill(TCanvas& canvas, TColor outline, TColor fill, TPenMode mode);
 // Bold text at a picture pixel, then the font back to normal.
 void BoldText(TCanvas& canvas, int x, int y, std::string_view text);
+// A colour sheet's title in bold black at the picture's top left corner; leaves the pen
+// in not-xor.
+void WriteSheetTitle(TCanvas& canvas, std::string_view title);
+
+// The world window from x = xMin to xMax (world units) over the picture's whole height
+// with equal scales, no margins and no axes.
+void SetupColourWorld(World& world, bool clearFirst, TCanvas& canvas, double xMin = -10,
+                      double xMax = 10);
 
 }  // namespace viv

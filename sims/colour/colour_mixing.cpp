@@ -93,21 +93,13 @@ void DrawLightShape(App& app, TCanvas& canvas, const Light& light) {
     const World& world = app.Map;
     const LightShape& s = light.shape;
     const TColor colour = InChannel(light.channel, ColourOf(app).*light.level);
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = colour;
-    canvas.Pen.Color = colour;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Mode = pmMerge;
+    SetSolidFill(canvas, colour, colour, pmMerge);
     WorldPie(world, canvas, s.cx, s.cy, LightRadius, s.sx, s.sy, s.ex, s.ey);
 }
 
 // The black screen and the three lights on it.
 void DrawLightShapes(App& app, TCanvas& canvas) {
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = clBlack;
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Mode = pmCopy;
+    SetSolidFill(canvas, clBlack, clBlack, pmCopy);
     WorldRectangle(app.Map, canvas, -ScreenHalfSide, -ScreenHalfSide, ScreenHalfSide,
                    ScreenHalfSide);
     for (const Light& light : kLights) DrawLightShape(app, canvas, light);
@@ -116,11 +108,7 @@ void DrawLightShapes(App& app, TCanvas& canvas) {
 void DrawFilterShape(App& app, TCanvas& canvas, const Filter& filter) {
     const World& world = app.Map;
     const TColor colour = InChannel(filter.removes, ColourOf(app).*filter.level);
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = colour;
-    canvas.Pen.Color = colour;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Mode = pmXor;
+    SetSolidFill(canvas, colour, colour, pmXor);
     const auto& c = filter.corners;
     if (filter.rectangle) {
         WorldRectangle(world, canvas, c[0].x, c[0].y, c[1].x, c[1].y);

@@ -74,21 +74,9 @@ void DrawComplementPattern(App& app, Event event, bool clearFirst, TCanvas& canv
     bool draw = true;
     switch (event) {
         case Event::Redraw:
-            world.PictureMarginX = 0;
-            world.PictureMarginY = 0;
-            SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight,
-                       world.AspectHeight);
+            SetupColourWorld(world, clearFirst, canvas);
             ReadLevels(app);
             cs.BandShift = app.Window.TrackBar2.Position;
-            break;
-        case Event::ScrollBar1:
-            cs.Level1 = LevelOf(app.Window.ScrollBar1);
-            break;
-        case Event::ScrollBar2:
-            cs.Level2 = LevelOf(app.Window.ScrollBar2);
-            break;
-        case Event::ScrollBar3:
-            cs.Level3 = LevelOf(app.Window.ScrollBar3);
             break;
         case Event::TrackBar2:
             cs.BandShift = app.Window.TrackBar2.Position;
@@ -97,7 +85,7 @@ void DrawComplementPattern(App& app, Event event, bool clearFirst, TCanvas& canv
             app.State.ShowNormals = !app.State.ShowNormals;
             break;
         default:
-            draw = false;
+            draw = ReadMovedLevel(app, event);
             break;
     }
     if (draw) DrawPattern(app, canvas);

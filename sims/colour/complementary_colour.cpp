@@ -67,11 +67,7 @@ void DrawMixer(App& app, TCanvas& canvas) {
     const World& world = app.Map;
     const ColourState& cs = ColourOf(app);
     const TColor mixed = MixedColour(app);
-    canvas.Pen.Color = clWhite;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Mode = pmCopy;
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = mixed;
+    SetSolidFill(canvas, clWhite, mixed, pmCopy);
     WorldPie(world, canvas, 0, 0, DiscRadius, 0, 5, 0, -5);
     canvas.Brush.Color = Complement(mixed);
     WorldPie(world, canvas, 0, 0, DiscRadius, 0, -5, 0, 5);
@@ -103,10 +99,7 @@ void DrawComplementaryColour(App& app, Event event, bool clearFirst, TCanvas& ca
     World& world = app.Map;
     switch (event) {
         case Event::Redraw:
-            world.PictureMarginX = 0;
-            world.PictureMarginY = 0;
-            SetupWorld(world, 0, clearFirst, canvas, -6, 14, -world.AspectHeight,
-                       world.AspectHeight);
+            SetupColourWorld(world, clearFirst, canvas, -6, 14);
             ReadLevels(app);
             DrawColourCircle(app, canvas, clearFirst);
             DrawMixer(app, canvas);

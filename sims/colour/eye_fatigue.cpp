@@ -44,11 +44,7 @@ void DrawInstructions(TCanvas& canvas) {
 
 // The square filled with `fill`, outlined in the square's colour.
 void DrawSquare(App& app, TCanvas& canvas, TColor fill) {
-    canvas.Pen.Color = SquareColour(ColourOf(app));
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Mode = pmCopy;
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = fill;
+    SetSolidFill(canvas, SquareColour(ColourOf(app)), fill, pmCopy);
     WorldRectangle(app.Map, canvas, -SquareHalfSide, -SquareHalfSide, SquareHalfSide,
                    SquareHalfSide);
 }
@@ -103,9 +99,7 @@ void DrawEyeFatigue(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     ColourState& cs = ColourOf(app);
     if (event == Event::Redraw || event == Event::ScrollBar1) {
-        world.PictureMarginX = 0;
-        world.PictureMarginY = 0;
-        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
+        SetupColourWorld(world, clearFirst, canvas);
         DrawInstructions(canvas);
         if (event == Event::ScrollBar1) {
             NewSquare(app, canvas);

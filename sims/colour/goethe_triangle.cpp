@@ -46,9 +46,7 @@ std::array<WorldPoint, 3> GoetheCorners(int k) {
 void DrawGoetheTriangle(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     if (event == Event::Redraw) {
-        world.PictureMarginX = 0;
-        world.PictureMarginY = 0;
-        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
+        SetupColourWorld(world, clearFirst, canvas);
     }
     // Thin white lines part the triangles.
     canvas.Pen.Color = clWhite;
@@ -61,11 +59,7 @@ void DrawGoetheTriangle(App& app, Event event, bool clearFirst, TCanvas& canvas)
         canvas.Polygon({world.Picture(c[0].x, c[0].y), world.Picture(c[1].x, c[1].y),
                         world.Picture(c[2].x, c[2].y)});
     }
-    canvas.Brush.Color = clWhite;
-    canvas.Brush.Style = bsClear;
-    canvas.Font.Color = clBlack;
-    BoldText(canvas, 10, 10, "Goethes farvetrekant");
-    canvas.Pen.Mode = pmNotXor;
+    WriteSheetTitle(canvas, "Goethes farvetrekant");
 }
 
 }  // namespace viv

@@ -80,17 +80,11 @@ const std::array<TColor, 12>& TwelveColours() {
 void DrawTwelvePartCircle(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& world = app.Map;
     if (event == Event::Redraw) {
-        world.PictureMarginX = 0;
-        world.PictureMarginY = 0;
-        SetupWorld(world, 0, clearFirst, canvas, -10, 10, -world.AspectHeight, world.AspectHeight);
+        SetupColourWorld(world, clearFirst, canvas);
     }
     DrawRing(world, canvas);
     DrawHexagon(world, canvas);
-    canvas.Brush.Color = clWhite;
-    canvas.Brush.Style = bsClear;
-    canvas.Font.Color = clBlack;
-    BoldText(canvas, 10, 10, "Den tolvdelte farvecirkel");
-    canvas.Pen.Mode = pmNotXor;
+    WriteSheetTitle(canvas, "Den tolvdelte farvecirkel");
 }
 
 }  // namespace viv

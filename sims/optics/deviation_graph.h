@@ -21,4 +21,16 @@ void DrawDeviationGraphAxes(World& map, TCanvas& canvas);
 // deviation v (degrees).
 void DrawDeviationGraphPoint(const World& map, TCanvas& canvas, int i, double v);
 
+// The current angle of incidence i (degrees) with its deviation v (radians), in blue, in
+// the graph's own mapping.
+void DrawDeviationGraphCurrent(World& map, TCanvas& canvas, int i, double v);
+
+// The deviation of a ray that enters at `entry` in direction `incident` and leaves at
+// `exit` in direction `emergent` (radians), in dotted blue: the incident ray continued
+// 6 units beyond the entry, the emergent ray continued back to where the two cross, and
+// there a solid arc of radius 2 from the emergent direction to the incident one, the
+// deviation itself. Nothing for parallel rays.
+void DrawDeviationMarks(const World& map, TCanvas& canvas, WorldPoint entry, double incident,
+                        WorldPoint exit, double emergent);
+
 }  // namespace viv

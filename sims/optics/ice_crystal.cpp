@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/events.h"
-#include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "sims/optics/deviation_graph.h"
+#include "sims/optics/display_switches.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
@@ -22,11 +22,9 @@ namespace {
 
 constexpr double RadPerDeg = Pi / 180;
 constexpr double XMin = -8, XMax = 12;
-constexpr double Wedge = Pi / 3;       // the angle between faces 2 and 0
-constexpr double OutsideLength = 3;    // of the incident and the emergent ray
-constexpr double IncidenceLength = 6;  // the dotted continuation of the incident ray
-constexpr double DeviationArcRadius = 2;
-constexpr double NormalHalf = 1;  // the normals reach 1 unit to either side
+constexpr double Wedge = Pi / 3;     // the angle between faces 2 and 0
+constexpr double OutsideLength = 3;  // of the incident and the emergent ray
+constexpr double NormalHalf = 1;     // the normals reach 1 unit to either side
 constexpr double Tiny = 1e-9;
 
 constexpr int FirstCurveIncidence = 1, LastCurveIncidence = 89;
@@ -35,7 +33,6 @@ constexpr int LastIncidence = 89;
 constexpr TColor CrystalColour = clBlack;
 constexpr TColor RayColour = clRed;
 constexpr TColor NormalColour = clOlive;
-constexpr TColor MarkColour = clBlue;
 constexpr TColor CurveColour = clRed;
 
 WorldPoint Vertex(int k) {
@@ -92,24 +89,6 @@ void DrawNormal(const World& map, TCanvas& canvas, WorldPoint p, int face) {
     DrawPath(map, canvas, {Along(p, a + Pi, NormalHalf), Along(p, a, NormalHalf)});
 }
 
-void DrawMarks(const World& map, TCanvas& canvas, const IceRay& ray) {
-    const double out = NormalAngle(WedgeFace) - ray.Emergence;
-    WorldPoint q;
-    if (!CrossingOf(ray.Entry, ray.Incident, ray.Exit, out, q)) return;
-    SetLensPen(canvas, map, MarkColour, psDot);
-    DrawPath(map, canvas, {ray.Entry, Along(ray.Entry, ray.Incident, IncidenceLength)});
-    DrawPath(map, canvas, {ray.Exit, q});
-    canvas.Pen.Style = psSolid;
-    DrawAngleArc(map, q, canvas, DeviationArcRadius, out, ray.Incident);
-}
-
-void DrawCurrentPoint(App& app, TCanvas& canvas, int i, double v) {
-    World& map = app.Map;
-    const InsetMapping graph = DeviationGraph(map);
-    SetLensPen(canvas, map, MarkColour);
-    DrawDeviationGraphPoint(map, canvas, i, v * DegPerRad);
-}
-
 // The ray, its normals and marks and the graph's current point. Drawing it again
 // removes it.
 void DrawRay(App& app, TCanvas& canvas) {
@@ -128,8 +107,11 @@ void DrawRay(App& app, TCanvas& canvas) {
         DrawNormal(map, canvas, ray.Exit, ray.ExitFace);
     }
     if (ray.Emerges) {
-        if (s.ShowMarks) DrawMarks(map, canvas, ray);
-        DrawCurrentPoint(app, canvas, i, ray.Deviation);
+        if (s.ShowMarks) {
+            DrawDeviationMarks(map, canvas, ray.Entry, ray.Incident, ray.Exit,
+                               NormalAngle(WedgeFace) - ray.Emergence);
+        }
+        DrawDeviationGraphCurrent(app.Map, canvas, i, ray.Deviation);
     }
     canvas.Pen.Style = psSolid;
 }
@@ -211,9 +193,7 @@ void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
     SharedState& s = app.State;
     if (event == Event::Redraw) {
-        map.PictureMarginX = 0;
-        map.PictureMarginY = 0;
-        SetupWorld(map, 0, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
+        SetupFullHeightWorld(map, 0, clearFirst, canvas, XMin, XMax);
         s.CurrentColour = std::clamp(s.CurrentColour, 1, 3);
         ReadControls(app);
         DrawCrystal(map, canvas);
@@ -227,21 +207,12 @@ void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
                          event == Event::F2 || event == Event::F3;
     if (!handled) return;
     DrawRay(app, canvas);  // erases it
-    switch (event) {
-        case Event::TrackBar1:
-            DrawCurve(app, canvas);
-            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, 3);
-            DrawCurve(app, canvas);
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        default:
-            break;
+    if (event == Event::TrackBar1) {
+        DrawCurve(app, canvas);
+        s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, 3);
+        DrawCurve(app, canvas);
     }
+    FlipDisplaySwitch(s, event);
     ReadControls(app);
     DrawRay(app, canvas);
     WriteTable(app);

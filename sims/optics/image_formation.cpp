@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "app/events.h"
 #include "library/format.h"
+#include "library/world.h"
+#include "sims/optics/display_switches.h"
 
 namespace viv {
 
@@ -60,6 +63,43 @@ void WriteImageTable(App& app, double a, double f, double G, const OpticalImage&
     app.Window.Panel1 = "a=" + as;
     app.Window.Panel2 = "b=" + bs;
     app.Window.Panel3 = "f=" + fs;
+}
+
+namespace {
+
+void WriteTable(App& app, const ImageSimulationParts& parts) {
+    const ImageFormationState& state = ImageFormationOf(app);
+    WriteImageTable(app, state.ObjectX, parts.FocalLength(app), state.ObjectHeight,
+                    parts.Image(app));
+}
+
+}  // namespace
+
+void DrawImageSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas,
+                         const ImageSimulationParts& parts) {
+    World& map = app.Map;
+    if (event == Event::Redraw) {
+        SetupFullHeightWorld(map, 1, clearFirst, canvas, parts.XMin, parts.XMax);
+        if (parts.DrawStill != nullptr) parts.DrawStill(app, canvas);
+        parts.DrawOptic(app, canvas);
+        parts.DrawFigures(app, canvas);
+        WriteTable(app, parts);
+        return;
+    }
+    if (event != Event::ScrollBar1 && !IsFunctionKey(event)) return;
+
+    parts.DrawFigures(app, canvas);  // erases them
+    if (event == Event::ScrollBar1) {
+        ImageFormationOf(app).ObjectX = ObjectPosition(app.Window.ScrollBar1.Position);
+    } else if (event == Event::F6) {
+        parts.DrawOptic(app, canvas);  // erases it
+        FlipDisplaySwitch(app.State, event);
+        parts.DrawOptic(app, canvas);
+    } else {
+        FlipDisplaySwitch(app.State, event);
+    }
+    parts.DrawFigures(app, canvas);
+    WriteTable(app, parts);
 }
 
 void DrawPrincipalRay(const World& map, TCanvas& canvas, const PrincipalRay& ray,

@@ -58,6 +58,24 @@ OpticalImage CurrentMirrorImage(App& app);
 // there is no image) and the status panels "a=", "b=", "f=".
 void WriteImageTable(App& app, double a, double f, double G, const OpticalImage& image);
 
+// What sets one image simulation apart from the other: its world window, the still
+// parts drawn once with the picture (nullptr for none), the lens or mirror (drawn again
+// round F6, which changes its kind), the figures that follow the object (drawing them
+// again removes them), and its focal length and image for the table.
+struct ImageSimulationParts {
+    double XMin = 0, XMax = 0;  // world units (cm)
+    void (*DrawStill)(App&, TCanvas&) = nullptr;
+    void (*DrawOptic)(App&, TCanvas&) = nullptr;
+    void (*DrawFigures)(App&, TCanvas&) = nullptr;
+    double (*FocalLength)(App&) = nullptr;
+    OpticalImage (*Image)(App&) = nullptr;
+};
+
+// The drawing routine both image simulations share: the full redraw, ScrollBar1 (the
+// object distance), the toggles F2..F5 and F6 (the other kind of lens or mirror).
+void DrawImageSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas,
+                         const ImageSimulationParts& parts);
+
 // One principal ray: the real ray as one path, and where the image is virtual the
 // dotted continuation of its last part back to the image.
 struct PrincipalRay {

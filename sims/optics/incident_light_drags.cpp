@@ -71,8 +71,17 @@ bool GripsParabolaBeam(App& app, TPoint p) {
     return GripsBeam(app, p, heights, mirror.Angle);
 }
 
-// --- The prism: the ray enters the middle of the left face ---
+// --- The prism and the ice crystal ---
 
+// ScrollBar1's position, 90 - i, for the incident ray turned about its entry point
+// towards w: i grows anticlockwise from the ray at normal incidence, which runs from
+// `start` to `entry`.
+double IncidencePositionAt(WorldPoint start, WorldPoint entry, WorldPoint w) {
+    const double zero = std::atan2(start.y - entry.y, start.x - entry.x) * DegPerRad;
+    return 90 - HoldAngle(AngleFrom(entry, w, zero, 1), 0, 90);
+}
+
+// The prism: the ray enters the middle of the left face.
 PrismRay PrismRayAt(App& app, double degrees) {
     return TracePrismRay(PrismOf(app).Apex, degrees / DegPerRad,
                          Substance(app.State.CurrentColour).SubstanceIndexRed);
@@ -83,17 +92,12 @@ bool GripsPrismRay(App& app, TPoint p) {
     return GripsSegment(app, p, ray.Start, ray.Entry);
 }
 
-// The angle of incidence grows as the incident ray turns anticlockwise about the entry
-// point; ScrollBar1 shows 90 - i.
 double PrismPositionAt(App& app, WorldPoint w) {
     const PrismRay normal = PrismRayAt(app, 0);
-    const double zero =
-        std::atan2(normal.Start.y - normal.Entry.y, normal.Start.x - normal.Entry.x) * DegPerRad;
-    return 90 - HoldAngle(AngleFrom(normal.Entry, w, zero, 1), 0, 90);
+    return IncidencePositionAt(normal.Start, normal.Entry, w);
 }
 
-// --- The ice crystal: the ray enters the middle of face 2 ---
-
+// The ice crystal: the ray enters the middle of face 2.
 IceRay IceRayAt(App& app, double degrees) {
     return TraceIceRay(degrees / DegPerRad, IceColourOf(app.State.CurrentColour).Index);
 }
@@ -105,9 +109,7 @@ bool GripsIceRay(App& app, TPoint p) {
 
 double IcePositionAt(App& app, WorldPoint w) {
     const IceRay normal = IceRayAt(app, 0);
-    const double zero =
-        std::atan2(normal.Start.y - normal.Entry.y, normal.Start.x - normal.Entry.x) * DegPerRad;
-    return 90 - HoldAngle(AngleFrom(normal.Entry, w, zero, 1), 0, 90);
+    return IncidencePositionAt(normal.Start, normal.Entry, w);
 }
 
 }  // namespace

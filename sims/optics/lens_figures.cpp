@@ -3,10 +3,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sims/optics/lens_figures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "app/events.h"
+#include "library/substance_table.h"
 #include "library/trig.h"
+#include "sims/optics/display_switches.h"
 #include "sims/optics/lenses.h"
 #include "sims/optics/optics_figures.h"
 
@@ -113,6 +117,19 @@ void DrawBeam(App& app, TCanvas& canvas, std::span<const Interface> blue,
         SetLensPen(canvas, map, beamRay.Axis ? AxisRayColour : (beamRay.Blue ? clBlue : clRed));
         DrawClippedPath(map, canvas, points, box);
     }
+}
+
+bool IsLensEvent(Event event) {
+    return event == Event::ScrollBar1 || event == Event::TrackBar1 || event == Event::TrackBar2 ||
+           event == Event::TrackBar3 || event == Event::TrackBar4 || IsFunctionKey(event);
+}
+
+void TakeLensEvent(App& app, Event event) {
+    SharedState& s = app.State;
+    if (event == Event::TrackBar1) {
+        s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
+    }
+    FlipDisplaySwitch(s, event);
 }
 
 }  // namespace viv

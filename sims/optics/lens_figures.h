@@ -38,4 +38,12 @@ void DrawFocalLine(const World& map, TCanvas& canvas, double x, TColor colour, T
 void DrawBeam(App& app, TCanvas& canvas, std::span<const Interface> blue,
               std::span<const Interface> red);
 
+// The events the lens simulations answer besides the full redraw: ScrollBar1, TrackBar1
+// to TrackBar4 and the function keys.
+bool IsLensEvent(Event event);
+
+// What the lens simulations' shared controls do: TrackBar1 picks the substance 1 ..
+// SubstanceCount, a function key flips its display switch.
+void TakeLensEvent(App& app, Event event);
+
 }  // namespace viv

@@ -10,6 +10,7 @@
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/optics/image_formation.h"
+#include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -32,13 +33,6 @@ constexpr TColor TickColour = clSilver;
 constexpr TColor ArrowColour = clBlack;
 constexpr TColor DistanceColour = clBlue;
 constexpr TColor RayColour = clRed;
-
-void SetPen(TCanvas& canvas, const World& map, TColor colour, TPenStyle style = psSolid) {
-    canvas.Pen.Color = colour;
-    canvas.Pen.Style = style;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmNotXor;
-}
 
 // The closed outline of a lens whose faces have radius r and meet the rim at half-height
 // `rim`: bulging outwards (converging) or, with `concave`, bending inwards between rim
@@ -65,9 +59,9 @@ std::vector<WorldPoint> LensOutline(double r, double rim, bool concave) {
 void DrawLens(App& app, TCanvas& canvas) {
     const World& map = app.Map;
     const bool concave = app.State.ShowRays;
-    SetPen(canvas, map, LensColour);
+    SetLensPen(canvas, map, LensColour);
     DrawPath(map, canvas, LensOutline(ImageFormationOf(app).FocalLength / 3, SmallRim, concave));
-    SetPen(canvas, map, LensColour, psDot);
+    SetLensPen(canvas, map, LensColour, psDot);
     DrawPath(map, canvas, LensOutline(OutlineRadius, OutlineRim, concave));
     canvas.Pen.Style = psSolid;
 }
@@ -77,7 +71,7 @@ void DrawLens(App& app, TCanvas& canvas) {
 void DrawFocalTicks(App& app, TCanvas& canvas) {
     const World& map = app.Map;
     const double f = ImageFormationOf(app).FocalLength;
-    SetPen(canvas, map, TickColour);
+    SetLensPen(canvas, map, TickColour);
     canvas.Pen.Mode = pmCopy;
     for (const double x : {-2 * f, -f, f, 2 * f})
         DrawPath(map, canvas, {{x, -TickHalf}, {x, TickHalf}});
@@ -125,7 +119,7 @@ void DrawFigures(App& app, TCanvas& canvas) {
     const double f = LensFocalLength(app);
     const OpticalImage image = CurrentLensImage(app);
 
-    SetPen(canvas, map, ArrowColour);
+    SetLensPen(canvas, map, ArrowColour);
     if (a >= box.XMin && a <= box.XMax) DrawArrow(map, canvas, a, G);
     if (image.Exists && image.b >= box.XMin && image.b <= box.XMax) {
         canvas.Pen.Style = image.b < 0 ? psDot : psSolid;
@@ -133,7 +127,7 @@ void DrawFigures(App& app, TCanvas& canvas) {
     }
 
     if (s.ShowMarks) {
-        SetPen(canvas, map, DistanceColour);
+        SetLensPen(canvas, map, DistanceColour);
         DrawClippedSegment(map, canvas, {a, 0}, {0, 0}, box);
         if (image.Exists) {
             canvas.Pen.Style = image.b < 0 ? psDot : psSolid;
@@ -145,7 +139,7 @@ void DrawFigures(App& app, TCanvas& canvas) {
         canvas.Pen.Style = psSolid;
         return;
     }
-    SetPen(canvas, map, RayColour);
+    SetLensPen(canvas, map, RayColour);
     const WorldPoint tip{a, G};
     if (s.ShowNormals) DrawPrincipalRay(map, canvas, LensRay(tip, G, 0, f, image, box), box);
     if (s.ShowAxes) DrawPrincipalRay(map, canvas, LensRay(tip, 0, G / a, f, image, box), box);
@@ -158,54 +152,17 @@ void DrawFigures(App& app, TCanvas& canvas) {
     canvas.Pen.Style = psSolid;
 }
 
-void WriteTable(App& app) {
-    const ImageFormationState& state = ImageFormationOf(app);
-    WriteImageTable(app, state.ObjectX, LensFocalLength(app), state.ObjectHeight,
-                    CurrentLensImage(app));
-}
-
 }  // namespace
 
 void DrawLensImage(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    if (event == Event::Redraw) {
-        map.PictureMarginX = 0;
-        map.PictureMarginY = 0;
-        SetupWorld(map, 1, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
-        DrawFocalTicks(app, canvas);
-        DrawLens(app, canvas);
-        DrawFigures(app, canvas);
-        WriteTable(app);
-        return;
-    }
-    if (event != Event::ScrollBar1 && !IsFunctionKey(event)) return;
-
-    SharedState& s = app.State;
-    DrawFigures(app, canvas);  // erases them
-    switch (event) {
-        case Event::ScrollBar1:
-            ImageFormationOf(app).ObjectX = ObjectPosition(app.Window.ScrollBar1.Position);
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
-            break;
-        case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
-            break;
-        default:
-            DrawLens(app, canvas);  // erases it
-            s.ShowRays = !s.ShowRays;
-            DrawLens(app, canvas);
-            break;
-    }
-    DrawFigures(app, canvas);
-    WriteTable(app);
+    static constexpr ImageSimulationParts Parts{.XMin = XMin,
+                                                .XMax = XMax,
+                                                .DrawStill = DrawFocalTicks,
+                                                .DrawOptic = DrawLens,
+                                                .DrawFigures = DrawFigures,
+                                                .FocalLength = LensFocalLength,
+                                                .Image = CurrentLensImage};
+    DrawImageSimulation(app, event, clearFirst, canvas, Parts);
 }
 
 }  // namespace viv

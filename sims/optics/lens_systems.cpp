@@ -87,15 +87,6 @@ void WriteTable(App& app) {
     app.Window.Panel2 = "r2=" + r2;
 }
 
-void ReadControls(App& app) {
-    LensState& lens = LensOf(app);
-    const MainWindowModel& w = app.Window;
-    lens.Angle = std::clamp(w.ScrollBar1.Position, 0, 60) - 30;
-    lens.R1 = RadiusFromTrackBar(w.TrackBar2.Position);
-    lens.R2 = RadiusFromTrackBar(w.TrackBar3.Position);
-    lens.Substance2 = std::clamp(w.TrackBar4.Position, 1, SubstanceCount);
-}
-
 }  // namespace
 
 SystemLens SystemLensOf(App& app, int lens, bool blue) {
@@ -123,45 +114,17 @@ SystemLens SystemLensOf(App& app, int lens, bool blue) {
 }
 
 void DrawLensSystems(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    SharedState& s = app.State;
     if (event == Event::Redraw) {
-        map.PictureMarginX = 0;
-        map.PictureMarginY = 0;
-        SetupWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax, -map.AspectHeight,
-                   map.AspectHeight);
-        ReadControls(app);
+        SetupLensSimulation(app, clearFirst, canvas);
         DrawDivider(app, canvas);
         DrawFigures(app, canvas);
         WriteTable(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::TrackBar2 || event == Event::TrackBar3 ||
-                         event == Event::TrackBar4 || event == Event::F2 || event == Event::F3 ||
-                         event == Event::F4 || event == Event::F6;
-    if (!handled) return;
+    if (!IsLensEvent(event) || event == Event::F5) return;
     DrawFigures(app, canvas);  // erases them
-    switch (event) {
-        case Event::TrackBar1:
-            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
-            break;
-        case Event::F6:
-            s.ShowRays = !s.ShowRays;
-            break;
-        default:
-            break;
-    }
-    ReadControls(app);
+    TakeLensEvent(app, event);
+    ReadLensControls(app);
     DrawFigures(app, canvas);
     WriteTable(app);
 }

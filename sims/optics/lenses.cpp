@@ -184,16 +184,6 @@ void WriteTable(App& app) {
     w.Panel3 = "n1=" + FormatReal(1, 3, IndexOf(one, true));
 }
 
-// The state as the controls show it.
-void ReadControls(App& app) {
-    LensState& lens = LensOf(app);
-    const MainWindowModel& w = app.Window;
-    lens.Angle = std::clamp(w.ScrollBar1.Position, 0, 60) - 30;
-    lens.R1 = RadiusFromTrackBar(w.TrackBar2.Position);
-    lens.R2 = RadiusFromTrackBar(w.TrackBar3.Position);
-    lens.Substance2 = std::clamp(w.TrackBar4.Position, 1, SubstanceCount);
-}
-
 }  // namespace
 
 LensState& LensOf(App& app) {
@@ -208,6 +198,20 @@ void SetLensStartValues(App& app) {
     lens.R2 = 5;
     lens.Angle = 0;
     lens.Substance2 = std::clamp(app.State.CurrentColour, 1, SubstanceCount);
+}
+
+void ReadLensControls(App& app) {
+    LensState& lens = LensOf(app);
+    const MainWindowModel& w = app.Window;
+    lens.Angle = std::clamp(w.ScrollBar1.Position, 0, 60) - 30;
+    lens.R1 = RadiusFromTrackBar(w.TrackBar2.Position);
+    lens.R2 = RadiusFromTrackBar(w.TrackBar3.Position);
+    lens.Substance2 = std::clamp(w.TrackBar4.Position, 1, SubstanceCount);
+}
+
+void SetupLensSimulation(App& app, bool clearFirst, TCanvas& canvas) {
+    SetupFullHeightWorld(app.Map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax);
+    ReadLensControls(app);
 }
 
 double RadiusFromTrackBar(int position) {
@@ -232,51 +236,22 @@ std::optional<ParaxialFocusing> LensFocus(App& app, bool blue) {
 }
 
 void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
     SharedState& s = app.State;
     if (event == Event::Redraw) {
-        map.PictureMarginX = 0;
-        map.PictureMarginY = 0;
-        SetupWorld(map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax, -map.AspectHeight,
-                   map.AspectHeight);
-        ReadControls(app);
+        SetupLensSimulation(app, clearFirst, canvas);
         WriteNames(app, canvas);
         DrawFigures(app, canvas);
         WriteTable(app);
         return;
     }
-    const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
-                         event == Event::TrackBar2 || event == Event::TrackBar3 ||
-                         event == Event::TrackBar4 || IsFunctionKey(event);
-    if (!handled) return;
+    if (!IsLensEvent(event)) return;
 
     LensState& lens = LensOf(app);
     const int oldOne = SubstanceOne(app), oldTwo = lens.Substance2;
     const bool oldDoublet = s.ShowRays;
     DrawFigures(app, canvas);  // erases them
-    switch (event) {
-        case Event::TrackBar1:
-            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
-            break;
-        case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
-            break;
-        case Event::F6:
-            s.ShowRays = !s.ShowRays;
-            break;
-        default:
-            break;
-    }
-    ReadControls(app);
+    TakeLensEvent(app, event);
+    ReadLensControls(app);
     if (SubstanceOne(app) != oldOne || lens.Substance2 != oldTwo || s.ShowRays != oldDoublet) {
         ClearNames(app, canvas, oldOne, oldTwo, oldDoublet);
         WriteNames(app, canvas);
@@ -288,10 +263,7 @@ void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas)
 void DrawLensOutlines(App& app, Event event, bool clearFirst, TCanvas& canvas) {
     if (event != Event::Redraw) return;
     World& map = app.Map;
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    SetupWorld(map, 0, clearFirst, canvas, SheetXMin, SheetXMax, -map.AspectHeight,
-               map.AspectHeight);
+    SetupFullHeightWorld(map, 0, clearFirst, canvas, SheetXMin, SheetXMax);
     SetLensPen(canvas, map, clBlack);
     for (std::size_t k = 0; k < std::size(SheetX); ++k) {
         // Both faces of radius r, the rim in the plane x = SheetX[k].

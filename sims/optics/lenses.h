@@ -35,6 +35,14 @@ void SetLensStartValues(App& app);
 // The radius a track bar's position 1..10 stands for: 2.5 (position + 1).
 double RadiusFromTrackBar(int position);
 
+// The state of simulations 23 and 25 as the controls show it: the beam's angle from
+// ScrollBar1, the radii from TrackBar2 and TrackBar3, the second substance from TrackBar4.
+void ReadLensControls(App& app);
+
+// The full redraw's start in simulations 23 and 25: the lens window set up on the
+// picture's whole height, and the state read from the controls.
+void SetupLensSimulation(App& app, bool clearFirst, TCanvas& canvas);
+
 // The drawing routine of "Linsens egenskaber": events 32, 33 (ScrollBar1: theta), 34
 // (TrackBar1: substance 1), 35 (TrackBar2: r1), 40 (TrackBar3: r2), 41 (TrackBar4:
 // substance 2) and the toggles F2 (focal planes), F3 (the narrow stop), F4 (red rays),

@@ -11,6 +11,7 @@
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/optics/image_formation.h"
+#include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -29,13 +30,6 @@ constexpr TColor MirrorColour = clBlack;
 constexpr TColor ArrowColour = clBlack;
 constexpr TColor FocusColour = clBlue;
 constexpr TColor RayColour = clRed;
-
-void SetPen(TCanvas& canvas, const World& map, TColor colour, TPenStyle style = psSolid) {
-    canvas.Pen.Color = colour;
-    canvas.Pen.Style = style;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmNotXor;
-}
 
 // The centre of curvature lies twice as far from the vertex as the focal point.
 WorldPoint CentreOfCurvature(double xF) {
@@ -65,7 +59,7 @@ void DrawMirror(App& app, TCanvas& canvas) {
         points.push_back({back, rim});
     }
     points.push_back(points.front());
-    SetPen(canvas, map, MirrorColour, psDot);
+    SetLensPen(canvas, map, MirrorColour, psDot);
     DrawPath(map, canvas, points);
     canvas.Pen.Style = psSolid;
 }
@@ -130,7 +124,7 @@ PrincipalRay PerpendicularRay(WorldPoint tip, double xF, const OpticalImage& ima
 void DrawFocalTicks(App& app, TCanvas& canvas) {
     const World& map = app.Map;
     const double xF = MirrorFocalPoint(app);
-    SetPen(canvas, map, FocusColour);
+    SetLensPen(canvas, map, FocusColour);
     DrawPath(map, canvas, {{xF, -TickHalf}, {xF, TickHalf}});
     if (xF < 0) DrawPath(map, canvas, {{2 * xF, -TickHalf}, {2 * xF, TickHalf}});
 }
@@ -147,14 +141,14 @@ void DrawFigures(App& app, TCanvas& canvas) {
     const OpticalImage image = CurrentMirrorImage(app);
 
     if (s.ShowMarks) DrawFocalTicks(app, canvas);
-    SetPen(canvas, map, ArrowColour);
+    SetLensPen(canvas, map, ArrowColour);
     if (a >= box.XMin && a <= box.XMax) DrawArrow(map, canvas, a, G);
     if (image.Exists && image.b > box.XMin && image.b < box.XMax) {
         canvas.Pen.Style = image.b > 0 ? psDot : psSolid;
         DrawArrow(map, canvas, image.b, image.B);
     }
 
-    SetPen(canvas, map, RayColour);
+    SetLensPen(canvas, map, RayColour);
     const WorldPoint tip{a, G};
     if (s.ShowNormals) {
         PrincipalRay ray = MirrorRay(tip, G, 0, xF, image, box);
@@ -170,53 +164,17 @@ void DrawFigures(App& app, TCanvas& canvas) {
     canvas.Pen.Style = psSolid;
 }
 
-void WriteTable(App& app) {
-    const ImageFormationState& state = ImageFormationOf(app);
-    WriteImageTable(app, state.ObjectX, MirrorFocalPoint(app), state.ObjectHeight,
-                    CurrentMirrorImage(app));
-}
-
 }  // namespace
 
 void DrawMirrorImage(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    if (event == Event::Redraw) {
-        map.PictureMarginX = 0;
-        map.PictureMarginY = 0;
-        SetupWorld(map, 1, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
-        DrawMirror(app, canvas);
-        DrawFigures(app, canvas);
-        WriteTable(app);
-        return;
-    }
-    if (event != Event::ScrollBar1 && !IsFunctionKey(event)) return;
-
-    SharedState& s = app.State;
-    DrawFigures(app, canvas);  // erases them
-    switch (event) {
-        case Event::ScrollBar1:
-            ImageFormationOf(app).ObjectX = ObjectPosition(app.Window.ScrollBar1.Position);
-            break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
-            break;
-        case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
-            break;
-        default:
-            DrawMirror(app, canvas);  // erases it
-            s.ShowRays = !s.ShowRays;
-            DrawMirror(app, canvas);
-            break;
-    }
-    DrawFigures(app, canvas);
-    WriteTable(app);
+    static constexpr ImageSimulationParts Parts{.XMin = XMin,
+                                                .XMax = XMax,
+                                                .DrawStill = nullptr,
+                                                .DrawOptic = DrawMirror,
+                                                .DrawFigures = DrawFigures,
+                                                .FocalLength = MirrorFocalPoint,
+                                                .Image = CurrentMirrorImage};
+    DrawImageSimulation(app, event, clearFirst, canvas, Parts);
 }
 
 }  // namespace viv

@@ -11,6 +11,7 @@
 #include "app/events.h"
 #include "library/format.h"
 #include "library/trig.h"
+#include "sims/optics/display_switches.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/lenses.h"
 #include "sims/optics/optics_figures.h"
@@ -65,9 +66,7 @@ void DrawBackwards(const World& map, TCanvas& canvas, const TracedRay& ray, doub
 
 void SetupWindow(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    SetupWorld(map, 1, clearFirst, canvas, XMin, XMax, -map.AspectHeight, map.AspectHeight);
+    SetupFullHeightWorld(map, 1, clearFirst, canvas, XMin, XMax);
 }
 
 int AngleFromScrollBar(const App& app) {
@@ -108,18 +107,26 @@ void DrawSphereFigures(App& app, TCanvas& canvas) {
     }
 }
 
+// Rows 1..3 of the table and the three status panels: the mirror's own measure (the
+// radius r or the parabola's A, its panel starting with `name`), the focal length f and
+// the angle v in degrees.
+void WriteMirrorTable(App& app, const std::string& name, const std::string& measure,
+                      const std::string& f, const std::string& v) {
+    app.Table.SetCell(1, 1, measure);
+    app.Table.SetCell(1, 2, f);
+    app.Table.SetCell(1, 3, v);
+    app.Window.Panel1 = name + measure;
+    app.Window.Panel2 = "f=" + f;
+    app.Window.Panel3 = "v=" + v + "°";
+}
+
 void WriteSphereTable(App& app) {
     const MirrorState& mirror = MirrorOf(app);
     const std::string r = FormatReal(1, 1, mirror.Radius);
     // Signed as in the image simulations: a convex mirror's focal length is negative.
     const std::string f = FormatReal(1, 1, Convex(app) ? -mirror.Radius / 2 : mirror.Radius / 2);
     const std::string v = FormatInteger(mirror.Angle, 1);
-    app.Table.SetCell(1, 1, r);
-    app.Table.SetCell(1, 2, f);
-    app.Table.SetCell(1, 3, v);
-    app.Window.Panel1 = "r=" + r;
-    app.Window.Panel2 = "f=" + f;
-    app.Window.Panel3 = "v=" + v + "°";
+    WriteMirrorTable(app, "r=", r, f, v);
 }
 
 void ReadSphereControls(App& app) {
@@ -155,18 +162,41 @@ void WriteParabolaTable(App& app) {
     const std::string A = FormatReal(1, 3, ParabolaA(mirror.FocalLength));
     const std::string f = FormatReal(1, 2, mirror.FocalLength);
     const std::string v = FormatReal(1, 1, mirror.Angle);
-    app.Table.SetCell(1, 1, A);
-    app.Table.SetCell(1, 2, f);
-    app.Table.SetCell(1, 3, v);
-    app.Window.Panel1 = "A=" + A;
-    app.Window.Panel2 = "f=" + f;
-    app.Window.Panel3 = "v=" + v + "°";
+    WriteMirrorTable(app, "A=", A, f, v);
 }
 
 void ReadParabolaControls(App& app) {
     MirrorState& mirror = MirrorOf(app);
     mirror.Angle = AngleFromScrollBar(app);
     mirror.FocalLength = std::clamp(app.Window.TrackBar2.Position, 1, 10);
+}
+
+// What sets one mirror simulation apart from the other: reading its controls, its
+// figures (drawing them again removes them) and its table.
+struct MirrorSimulationParts {
+    void (*ReadControls)(App&);
+    void (*DrawFigures)(App&, TCanvas&);
+    void (*WriteTable)(App&);
+};
+
+// The drawing routine both mirror simulations share: the full redraw, and for an event
+// the simulation handles the figures erased, the key's switch flipped, the controls read
+// and the figures and the table anew.
+void DrawMirrorSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas, bool handled,
+                          const MirrorSimulationParts& parts) {
+    if (event == Event::Redraw) {
+        SetupWindow(app, clearFirst, canvas);
+        parts.ReadControls(app);
+        parts.DrawFigures(app, canvas);
+        parts.WriteTable(app);
+        return;
+    }
+    if (!handled) return;
+    parts.DrawFigures(app, canvas);  // erases them
+    FlipDisplaySwitch(app.State, event);
+    parts.ReadControls(app);
+    parts.DrawFigures(app, canvas);
+    parts.WriteTable(app);
 }
 
 }  // namespace
@@ -238,41 +268,17 @@ std::optional<TracedRay> ReflectedAtParabola(double c, int angleDegrees, double 
 }
 
 void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    SharedState& s = app.State;
-    if (event == Event::Redraw) {
-        SetupWindow(app, clearFirst, canvas);
-        ReadSphereControls(app);
-        DrawSphereFigures(app, canvas);
-        WriteSphereTable(app);
-        return;
-    }
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 ||
                          event == Event::F2 || event == Event::F3 || event == Event::F6;
-    if (!handled) return;
-    DrawSphereFigures(app, canvas);  // erases them
-    if (event == Event::F2) s.ShowMarks = !s.ShowMarks;
-    if (event == Event::F3) s.ShowNormals = !s.ShowNormals;
-    if (event == Event::F6) s.ShowRays = !s.ShowRays;
-    ReadSphereControls(app);
-    DrawSphereFigures(app, canvas);
-    WriteSphereTable(app);
+    DrawMirrorSimulation(app, event, clearFirst, canvas, handled,
+                         {ReadSphereControls, DrawSphereFigures, WriteSphereTable});
 }
 
 void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    SharedState& s = app.State;
-    if (event == Event::Redraw) {
-        SetupWindow(app, clearFirst, canvas);
-        ReadParabolaControls(app);
-        DrawParabolaFigures(app, canvas);
-        WriteParabolaTable(app);
-        return;
-    }
-    if (event != Event::ScrollBar1 && event != Event::TrackBar2 && event != Event::F2) return;
-    DrawParabolaFigures(app, canvas);  // erases them
-    if (event == Event::F2) s.ShowMarks = !s.ShowMarks;
-    ReadParabolaControls(app);
-    DrawParabolaFigures(app, canvas);
-    WriteParabolaTable(app);
+    const bool handled =
+        event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::F2;
+    DrawMirrorSimulation(app, event, clearFirst, canvas, handled,
+                         {ReadParabolaControls, DrawParabolaFigures, WriteParabolaTable});
 }
 
 }  // namespace viv

@@ -53,6 +53,29 @@ constexpr SV kMirrorRows[] = {" radius/cm", " brændvidde/cm", " vinkel/°"};
 constexpr SV kParabolaRows[] = {" A /cm", " brændvidde/cm", " vinkel/°"};
 constexpr SV kIceRows[] = {" indfaldsvinkel, i/°", " afbøjningsvinkel, v/°", " farve"};
 
+// --- Control descriptions several rows share ---
+
+constexpr Buttons kAllFKeysAndTable =
+    Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table;
+constexpr ScrollBar1Setup kIncidenceBar{
+    .Max = 60, .Position = 30, .Hint = " Indfaldsvinkel", .Symbol = "i"};
+constexpr ScrollBar1Setup kObjectDistanceBar{
+    .Max = 200, .Position = 150, .Hint = " Afstand", .Symbol = "a"};
+constexpr ScrollBar1Setup kMirrorAngleBar{
+    .Max = 60, .Position = 30, .Hint = " Vinkel", .Symbol = "v"};
+constexpr TrackBar1Setup kSubstanceBar{
+    .From = PositionFrom::CurrentColour, .Hint = " Skift stof", .Caption = "stof"};
+constexpr TrackBar2Setup kRadiusBar{.Max = 10, .Hint = " radius", .Caption = "radius"};
+
+constexpr ButtonText kFocalPlaneKey{"f, F2", " Brændplan"};
+constexpr ButtonText kLensStopKey{"Blænde, F3", " Indsæt blænde foran linsen"};
+constexpr ButtonText kTwoColoursKey{"2 farver, F4", " Farvespredning"};
+constexpr ButtonText kConcaveLensKey{"Konkav, F6", " Konveks/konkav linse"};
+constexpr ButtonText kConcaveMirrorKey{"Konkav, F6", " Konvekst/konkavt spejl"};
+constexpr ButtonText kParallelRayKey{"|| , F3", " Stråle parallel med akse"};
+constexpr ButtonText kCentralRayKey{"Midte, F4", " Stråle gennem midtpunkt"};
+constexpr ButtonText kNormalsKey{"Lodder, F3", " Tegn indfaldslodder"};
+
 // --- The rows ---
 
 constexpr CatalogueEntry kEntries[] = {
@@ -66,17 +89,14 @@ constexpr CatalogueEntry kEntries[] = {
      .Table = {8, 3, true},
      .ColumnHeaders = {CaptionHeader, "blå", "rød"},
      .RowHeaders = kLensRows,
-     .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Max = 60, .Position = 30, .Hint = " Indfaldsvinkel", .Symbol = "i"},
-     .TrackBar1 =
-         TrackBar1Setup{
-             .From = PositionFrom::CurrentColour, .Hint = " Skift stof", .Caption = "stof"},
-     .TrackBar2 = TrackBar2Setup{.Max = 10, .Hint = " radius", .Caption = "radius"},
+     .Shown = kAllFKeysAndTable,
+     .ScrollBar1 = kIncidenceBar,
+     .TrackBar1 = kSubstanceBar,
+     .TrackBar2 = kRadiusBar,
      .LensBars = true,
-     .FKeys = {{{"f, F2", " Brændplan"},
-                {"Blænde, F3", " Indsæt blænde foran linsen"},
-                {"2 farver, F4", " Farvespredning"},
+     .FKeys = {{kFocalPlaneKey,
+                kLensStopKey,
+                kTwoColoursKey,
                 {"Plan, F5", " Plankonveks linse"},
                 {"Dublet, F6", " Dobbelt akromatisk linse"}}},
      .FMenuCaptions = {"&Blænde", "T&o farver", "&Plankonveks", "&Dobbelt linse"},
@@ -94,13 +114,13 @@ constexpr CatalogueEntry kEntries[] = {
      .Table = {6, 2, true},
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kImageRows,
-     .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 200, .Position = 150, .Hint = " Afstand", .Symbol = "a"},
+     .Shown = kAllFKeysAndTable,
+     .ScrollBar1 = kObjectDistanceBar,
      .FKeys = {{{"a, b, F2", " Genstandsafstand og billedafstand"},
-                {"|| , F3", " Stråle parallel med akse"},
-                {"Midte, F4", " Stråle gennem midtpunkt"},
+                kParallelRayKey,
+                kCentralRayKey,
                 {"f, F5", " Stråle gennem brændpunkt f"},
-                {"Konkav, F6", " Konveks/konkav linse"}}},
+                kConcaveLensKey}},
      .FMenuCaptions = {"&Parallel stråle", "M&idterstråle", "&Brændpunktstråle", "&Konveks/konkav"},
      .PointerReadout = true,
      .BeforeSelect = &SetLensImageStartValues,
@@ -117,18 +137,11 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {CaptionHeader, "linse 1", "linse 2"},
      .RowHeaders = kLensSystemRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 =
-         ScrollBar1Setup{.Max = 60, .Position = 30, .Hint = " Indfaldsvinkel", .Symbol = "i"},
-     .TrackBar1 =
-         TrackBar1Setup{
-             .From = PositionFrom::CurrentColour, .Hint = " Skift stof", .Caption = "stof"},
-     .TrackBar2 = TrackBar2Setup{.Max = 10, .Hint = " radius", .Caption = "radius"},
+     .ScrollBar1 = kIncidenceBar,
+     .TrackBar1 = kSubstanceBar,
+     .TrackBar2 = kRadiusBar,
      .LensBars = true,
-     .FKeys = {{{},
-                {"Blænde, F3", " Indsæt blænde foran linsen"},
-                {"2 farver, F4", " Farvespredning"},
-                {},
-                {"Konkav, F6", " Konveks/konkav linse"}}},
+     .FKeys = {{{}, kLensStopKey, kTwoColoursKey, {}, kConcaveLensKey}},
      .FMenuCaptions = {"&Blænde", "T&o farver", "", "&Konveks/konkav"},
      .PointerReadout = true,
      .BeforeSelect = &SetLensStartValues,
@@ -148,13 +161,11 @@ constexpr CatalogueEntry kEntries[] = {
      .ScrollBar1 =
          ScrollBar1Setup{
              .Min = 1, .Max = 89, .Position = 60, .Hint = " Indfaldsvinkel", .Symbol = "i"},
-     .TrackBar1 =
-         TrackBar1Setup{
-             .From = PositionFrom::CurrentColour, .Hint = " Skift stof", .Caption = "stof"},
+     .TrackBar1 = kSubstanceBar,
      .TrackBar2 =
          TrackBar2Setup{
              .Min = 0, .Max = 5, .Position = 3, .Hint = " Prismets topvinkel, p", .Caption = "p/°"},
-     .FKeys = {{{}, {"Lodder, F3", " Tegn indfaldslodder"}, {"2 farver, F4", " Farvespredning"}}},
+     .FKeys = {{{}, kNormalsKey, kTwoColoursKey}},
      .FMenuCaptions = {"&Indfaldslodder", "T&o farver", "", ""},
      .PointerReadout = true,
      .BeforeSelect = &PrismStart,
@@ -171,13 +182,13 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kMirrorRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 60, .Position = 30, .Hint = " Vinkel", .Symbol = "v"},
-     .TrackBar2 = TrackBar2Setup{.Max = 10, .Hint = " radius", .Caption = "radius"},
-     .FKeys = {{{"f, F2", " Brændplan"},
+     .ScrollBar1 = kMirrorAngleBar,
+     .TrackBar2 = kRadiusBar,
+     .FKeys = {{kFocalPlaneKey,
                 {"Blænde, F3", " Indsæt blænde foran spejlet"},
                 {},
                 {},
-                {"Konkav, F6", " Konvekst/konkavt spejl"}}},
+                kConcaveMirrorKey}},
      .FMenuCaptions = {"&Blænde", "", "", "K&onvekst/konkavt"},
      .PointerReadout = true,
      .BeforeSelect = &SetConcaveMirrorStartValues,
@@ -193,13 +204,13 @@ constexpr CatalogueEntry kEntries[] = {
      .Table = {6, 2, true},
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kImageRows,
-     .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 200, .Position = 150, .Hint = " Afstand", .Symbol = "a"},
+     .Shown = kAllFKeysAndTable,
+     .ScrollBar1 = kObjectDistanceBar,
      .FKeys = {{{"f, F2", " Brændvidde og dobbelt brændvidde"},
-                {"|| , F3", " Stråle parallel med akse"},
-                {"Midte, F4", " Stråle gennem midtpunkt"},
+                kParallelRayKey,
+                kCentralRayKey,
                 {"Vinkelret, F5", " Stråle vinkelret på spejl"},
-                {"Konkav, F6", " Konvekst/konkavt spejl"}}},
+                kConcaveMirrorKey}},
      .FMenuCaptions = {"&Parallel stråle", "M&idterstråle", "&Vinkelret", "K&onvekst/konkavt"},
      .PointerReadout = true,
      .BeforeSelect = &SetMirrorImageStartValues,
@@ -216,9 +227,9 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = kCaptionOnly,
      .RowHeaders = kParabolaRows,
      .Shown = Buttons::F2 | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Max = 60, .Position = 30, .Hint = " Vinkel", .Symbol = "v"},
+     .ScrollBar1 = kMirrorAngleBar,
      .TrackBar2 = TrackBar2Setup{.Max = 10, .Position = 2, .Hint = " brændvidde", .Caption = "f"},
-     .FKeys = {{{"f, F2", " Brændplan"}}},
+     .FKeys = {{kFocalPlaneKey}},
      .PointerReadout = true,
      .BeforeSelect = &SetParabolaStartValues,
      .Draw = &DrawParabola,
@@ -244,7 +255,7 @@ constexpr CatalogueEntry kEntries[] = {
                                  .From = PositionFrom::CurrentColour,
                                  .Hint = " Skift bølgelængde",
                                  .ShowsLambda = true},
-     .FKeys = {{{}, {"Lodder, F3", " Tegn indfaldslodder"}}},
+     .FKeys = {{{}, kNormalsKey}},
      .FMenuCaptions = {"&Indfaldslodder", "", "", ""},
      .BeforeSelect = &IceCrystalStart,
      .Draw = &DrawIceCrystal,

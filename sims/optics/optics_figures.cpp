@@ -18,6 +18,13 @@ TPoint Pixel(const World& map, WorldPoint p) {
 
 }  // namespace
 
+void SetupFullHeightWorld(World& map, std::uint16_t axisMode, bool clearFirst, TCanvas& canvas,
+                          double xMin, double xMax) {
+    map.PictureMarginX = 0;
+    map.PictureMarginY = 0;
+    SetupWorld(map, axisMode, clearFirst, canvas, xMin, xMax, -map.AspectHeight, map.AspectHeight);
+}
+
 WorldBox WindowOf(const World& map) {
     return {map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax};
 }

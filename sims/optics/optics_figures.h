@@ -7,6 +7,7 @@
 // in radians.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <vector>
@@ -23,6 +24,11 @@ struct WorldBox {
         return p.x >= XMin && p.x <= XMax && p.y >= YMin && p.y <= YMax;
     }
 };
+
+// Sets up the world window from x = xMin to xMax (world units) over the picture's whole
+// height with equal scales and no margins; axisMode and clearFirst as SetupWorld takes them.
+void SetupFullHeightWorld(World& map, std::uint16_t axisMode, bool clearFirst, TCanvas& canvas,
+                          double xMin, double xMax);
 
 // The simulation's own world window (as passed to SetupWorld).
 WorldBox WindowOf(const World& map);

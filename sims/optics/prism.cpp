@@ -11,11 +11,12 @@
 
 #include "app/events.h"
 #include "library/colour_table.h"
-#include "library/drawing.h"
 #include "library/format.h"
 #include "library/substance_table.h"
 #include "library/trig.h"
 #include "sims/optics/deviation_graph.h"
+#include "sims/optics/display_switches.h"
+#include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -32,8 +33,6 @@ constexpr double MainXMin = -8, MainXMax = 12;
 constexpr double RayStartX = -5, RayEndX = 5;
 constexpr double ReflectedLength = 2;
 constexpr double PrismHalfHeight = 3;  // the entry point lies halfway up the left face
-constexpr double IncidenceLength = 6;  // the dotted continuation of the incident ray
-constexpr double DeviationArcRadius = 2;
 constexpr const char* NamePadding = "     ";
 
 constexpr int FirstIncidence = 1, LastIncidence = 89;  // degrees, the scroll bar's range
@@ -46,7 +45,6 @@ constexpr TColor PrismColour = clBlack;
 constexpr TColor RedRayColour = clRed;
 constexpr TColor BlueRayColour = clBlue;
 constexpr TColor NormalColour = clOlive;
-constexpr TColor MarkColour = clBlue;
 
 const SubstanceRow& CurrentSubstance(const App& app) {
     return Substance(app.State.CurrentColour);
@@ -54,13 +52,6 @@ const SubstanceRow& CurrentSubstance(const App& app) {
 
 double ApexFromTrackBar(int position) {
     return (position - 3) * 0.05 * Pi + Pi / 3;
-}
-
-void SetPen(TCanvas& canvas, const World& map, TColor colour, TPenStyle style = psSolid) {
-    canvas.Pen.Color = colour;
-    canvas.Pen.Style = style;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmNotXor;
 }
 
 // --- The inset graph ---
@@ -83,10 +74,10 @@ void DrawCurves(App& app, TCanvas& canvas) {
     const double p = PrismOf(app).Apex;
     const InsetMapping graph = DeviationGraph(map);
     if (app.State.ShowAxes) {
-        SetPen(canvas, map, BlueRayColour);
+        SetLensPen(canvas, map, BlueRayColour);
         DrawDeviationCurve(map, canvas, p, s.SubstanceIndexBlue);
     }
-    SetPen(canvas, map, RedRayColour);
+    SetLensPen(canvas, map, RedRayColour);
     DrawDeviationCurve(map, canvas, p, s.SubstanceIndexRed);
 }
 
@@ -94,7 +85,7 @@ void DrawCurves(App& app, TCanvas& canvas) {
 
 void DrawPrismOutline(const World& map, TCanvas& canvas, double p) {
     const double half = 6 * std::tan(p / 2);
-    SetPen(canvas, map, PrismColour);
+    SetLensPen(canvas, map, PrismColour);
     DrawPath(map, canvas, {{-half, PrismBaseY}, {0, PrismApexY}, {half, PrismBaseY}});
 }
 
@@ -147,7 +138,7 @@ void RepaintPrismAndName(App& app, TCanvas& canvas, double oldApex, const Substa
 // --- The rays ---
 
 void DrawRayPath(const World& map, TCanvas& canvas, const PrismRay& ray, TColor colour) {
-    SetPen(canvas, map, colour);
+    SetLensPen(canvas, map, colour);
     if (ray.MeetsBase)
         DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit});
     else
@@ -191,7 +182,7 @@ void DrawBlueRayApart(const World& map, TCanvas& canvas, const PrismRay& blue,
             std::vector<WorldPoint> rest{p};
             rest.insert(rest.end(), bluePath.begin() + static_cast<std::ptrdiff_t>(k) + 1,
                         bluePath.end());
-            SetPen(canvas, map, BlueRayColour);
+            SetLensPen(canvas, map, BlueRayColour);
             DrawPath(map, canvas, rest);
             return;
         }
@@ -200,7 +191,7 @@ void DrawBlueRayApart(const World& map, TCanvas& canvas, const PrismRay& blue,
 
 // F3: the normals of the faces where the ray enters and leaves.
 void DrawNormals(const World& map, TCanvas& canvas, const PrismRay& ray, double p) {
-    SetPen(canvas, map, NormalColour);
+    SetLensPen(canvas, map, NormalColour);
     const double slope = std::tan(p / 2);
     // The left face's normal has the slope -tan(p/2), the right face's +tan(p/2).
     const WorldPoint in = ray.Entry;
@@ -208,31 +199,6 @@ void DrawNormals(const World& map, TCanvas& canvas, const PrismRay& ray, double 
     if (ray.MeetsBase) return;
     const WorldPoint out = ray.Exit;
     DrawPath(map, canvas, {{2 * out.x, out.y + out.x * slope}, {0, out.y - out.x * slope}});
-}
-
-// F2: the incident and the emergent ray continued to where they cross, and the
-// deviation between them.
-void DrawDeviationMarks(const World& map, TCanvas& canvas, const PrismRay& ray, double p) {
-    const double out = p / 2 - ray.Emergence;  // the emergent ray's direction
-    WorldPoint q;
-    if (!CrossingOf(ray.Entry, ray.Incident, ray.Exit, out, q)) return;
-    SetPen(canvas, map, MarkColour, psDot);
-    DrawPath(map, canvas,
-             {ray.Entry,
-              {ray.Entry.x + IncidenceLength * std::cos(ray.Incident),
-               ray.Entry.y + IncidenceLength * std::sin(ray.Incident)}});
-    DrawPath(map, canvas, {ray.Exit, q});
-    canvas.Pen.Style = psSolid;
-    // From the emergent direction up to the incident one: the angle v itself.
-    DrawAngleArc(map, q, canvas, DeviationArcRadius, out, ray.Incident);
-}
-
-// The current angle in the graph: a blue line from the i axis up to the deviation.
-void DrawCurrentPoint(App& app, TCanvas& canvas, int i, double v) {
-    World& map = app.Map;
-    const InsetMapping graph = DeviationGraph(map);
-    SetPen(canvas, map, MarkColour);
-    DrawDeviationGraphPoint(map, canvas, i, v * DegPerRad);
 }
 
 // Everything that follows the angle of incidence: the rays, the normals, the marks and
@@ -250,8 +216,11 @@ void DrawRays(App& app, TCanvas& canvas) {
     DrawRayPath(map, canvas, red, RedRayColour);
     if (s.ShowNormals) DrawNormals(map, canvas, red, prism.Apex);
     if (red.Emerges) {
-        if (s.ShowMarks) DrawDeviationMarks(map, canvas, red, prism.Apex);
-        DrawCurrentPoint(app, canvas, prism.Incidence, red.Deviation);
+        if (s.ShowMarks) {
+            DrawDeviationMarks(map, canvas, red.Entry, red.Incident, red.Exit,
+                               prism.Apex / 2 - red.Emergence);
+        }
+        DrawDeviationGraphCurrent(app.Map, canvas, prism.Incidence, red.Deviation);
     }
     canvas.Pen.Style = psSolid;
 }
@@ -280,9 +249,7 @@ void WriteTable(App& app) {
 
 void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     World& map = app.Map;
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    SetupWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax, -map.AspectHeight, map.AspectHeight);
+    SetupFullHeightWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax);
     PrismState& prism = PrismOf(app);
     prism.Incidence =
         std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
@@ -369,14 +336,8 @@ void DrawPrism(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             prism.Apex = ApexFromTrackBar(std::clamp(app.Window.TrackBar2.Position, 0, 5));
             RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
             break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
-        case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        default:
-            s.ShowAxes = !s.ShowAxes;
+        default:  // F2..F4
+            FlipDisplaySwitch(s, event);
             break;
     }
     if (curvesChange) DrawCurves(app, canvas);

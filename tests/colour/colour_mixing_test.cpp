@@ -79,6 +79,19 @@ protected:
         return false;
     }
 
+    // The mixtures at six random settings of the levels, as moved and as redrawn.
+    void ExpectRandomMixtures(bool additive, unsigned seed) {
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<int> level(0, 255);
+        for (int trial = 0; trial < 6; ++trial) {
+            SetLevels(level(random), level(random), level(random));
+            ExpectMixtures(additive, "moved, trial " + std::to_string(trial));
+            Redrawn();
+            ExpectMixtures(additive, "redrawn, trial " + std::to_string(trial));
+            if (HasFailure()) return;
+        }
+    }
+
     // Every pixel of a grid over the figure whose neighbourhood lies wholly inside or
     // outside each shape shows the mixture worked out for that point: the OR of the lights
     // on the black screen, or white times the transmissions of the filters.
@@ -172,29 +185,13 @@ TEST_F(ColourMixing, LabelsShowEachLevelAsPercent) {
 }
 
 TEST_F(ColourMixing, EveryOverlapIsTheOrOfTheLights) {
-    std::mt19937 random(20);
-    std::uniform_int_distribution<int> level(0, 255);
-    for (int trial = 0; trial < 6; ++trial) {
-        SetLevels(level(random), level(random), level(random));
-        ExpectMixtures(true, "moved, trial " + std::to_string(trial));
-        Redrawn();
-        ExpectMixtures(true, "redrawn, trial " + std::to_string(trial));
-        if (HasFailure()) return;
-    }
+    ExpectRandomMixtures(true, 20);
 }
 
 TEST_F(ColourMixing, EveryOverlapIsTheProductOfTheFilters) {
     app.ControlChange(Control::TrackBar2, 1);
     ExpectMixtures(false, "full filters");
-    std::mt19937 random(21);
-    std::uniform_int_distribution<int> level(0, 255);
-    for (int trial = 0; trial < 6; ++trial) {
-        SetLevels(level(random), level(random), level(random));
-        ExpectMixtures(false, "moved, trial " + std::to_string(trial));
-        Redrawn();
-        ExpectMixtures(false, "redrawn, trial " + std::to_string(trial));
-        if (HasFailure()) return;
-    }
+    ExpectRandomMixtures(false, 21);
 }
 
 TEST_F(ColourMixing, NoLightIsBlackOnTheScreenAndNoFilterIsWhite) {

@@ -21,6 +21,7 @@
 #include "picture_checks.h"
 #include "rainbow/cell_checks.h"
 #include "recording_canvas.h"
+#include "scripted_app.h"
 #include "sims/colour/colour_state.h"
 #include "sims/simulations.h"
 
@@ -151,23 +152,15 @@ TEST_F(EyeFatigue, RedrawShowsTheExperimentWhereItIs) {
 }
 
 TEST(EyeFatigueScript, FifteenHundredTicksAreTheThirtySeconds) {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    StartupEnvironment env;
-    env.SetupFileCandidates.clear();
-    host.LayoutChanged(app.Window);
-    app.FormCreate(env);
-    app.FormResize();
-    std::ostringstream out, err;
-    const auto run = [&](const std::string& text) {
-        std::istringstream in(text);
-        return RunScript(app, host, in, out, err);
-    };
+    test::Scripted scripted;
+    App& app = scripted.app;
+    HeadlessHost& host = scripted.host;
+    const auto run = [&](const std::string& text) { return scripted.Run(text); };
     const auto centre = [&] {
         return std::to_string(app.Map.PictureX(0)) + " " + std::to_string(app.Map.PictureY(0));
     };
     ASSERT_EQ(run("select 21\n"), 0);
-    ASSERT_EQ(run("click " + centre() + "\ntick 1499\n"), 0) << err.str();
+    ASSERT_EQ(run("click " + centre() + "\ntick 1499\n"), 0) << scripted.err.str();
     EXPECT_EQ(host.Milliseconds(), 1499u * 20);
     // Between the ticks of a script the clock stays as the simulation left it: running.
     EXPECT_TRUE(app.Window.Clock.Enabled);
@@ -180,17 +173,9 @@ TEST(EyeFatigueScript, FifteenHundredTicksAreTheThirtySeconds) {
 
     // Every run of the same script gives the same picture.
     const auto picture = [&] {
-        HeadlessHost h;
-        App a{h, AllSimulations()};
-        StartupEnvironment e;
-        e.SetupFileCandidates.clear();
-        h.LayoutChanged(a.Window);
-        a.FormCreate(e);
-        a.FormResize();
-        std::istringstream in("select 21\ntick 3\n");
-        std::ostringstream o, r;
-        EXPECT_EQ(RunScript(a, h, in, o, r), 0);
-        return static_cast<RasterCanvas&>(*a.Image).Image().copy();
+        test::Scripted again;
+        EXPECT_EQ(again.Run("select 21\ntick 3\n"), 0);
+        return static_cast<RasterCanvas&>(*again.app.Image).Image().copy();
     };
     EXPECT_EQ(picture(), picture());
 }

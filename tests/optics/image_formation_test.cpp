@@ -12,6 +12,7 @@
 
 #include "app/catalogue.h"
 #include "app/events.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "sims/simulations.h"
@@ -55,17 +56,11 @@ std::string TwoDecimals(double v) {
     return text;
 }
 
-class ImageSimulation : public ::testing::TestWithParam<int> {
+class ImageSimulation : public test::OpticsFixture<::testing::TestWithParam<int>> {
 protected:
     ImageSimulation() { app.MenuEntry(static_cast<std::uint16_t>(GetParam())); }
 
     bool IsLens() const { return GetParam() == 24; }
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() {
-        app.RedrawPicture();
-        return Picture().copy();
-    }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetPosition(int position) { app.ControlChange(Control::ScrollBar1, position); }
     double G() const { return IsLens() ? 3 : 2; }
     // The signed focal length in the equations: the lens's f, the mirror's focal point.
@@ -79,34 +74,20 @@ protected:
     bool Virtual(const Expected& e) const { return IsLens() ? e.b < 0 : e.b > 0; }
 
     int CountColour(TColor colour) {
-        int count = 0;
-        for (int y = 0; y < Picture().height(); ++y)
-            for (int x = 0; x < Picture().width(); ++x)
-                if (started.picture().GetPixel(x, y) == colour) ++count;
-        return count;
+        return CountIn(colour, 0, 0, Picture().width(), Picture().height());
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_P(ImageSimulation, StartsWithTheObjectAtMinusEight) {
     EXPECT_EQ(Cell(0, 0), IsLens() ? "Billeddannelse" : "Spejlbilledet");
     EXPECT_EQ(Cell(1, 1), "-8.00");
     if (IsLens()) {
-        EXPECT_EQ(Cell(1, 2), "2.67");
-        EXPECT_EQ(Cell(1, 3), "2.00");
-        EXPECT_EQ(Cell(1, 4), "3.00");
-        EXPECT_EQ(Cell(1, 5), "-1.00");
+        test::ExpectCells(app, {{1, 2, "2.67"}, {1, 3, "2.00"}, {1, 4, "3.00"}, {1, 5, "-1.00"}});
     } else {
-        EXPECT_EQ(Cell(1, 2), "-13.33");
-        EXPECT_EQ(Cell(1, 3), "-5.00");
-        EXPECT_EQ(Cell(1, 4), "2.00");
-        EXPECT_EQ(Cell(1, 5), "-3.33");
+        test::ExpectCells(app,
+                          {{1, 2, "-13.33"}, {1, 3, "-5.00"}, {1, 4, "2.00"}, {1, 5, "-3.33"}});
     }
-    EXPECT_EQ(app.Window.Panel1, "a=" + Cell(1, 1));
-    EXPECT_EQ(app.Window.Panel2, "b=" + Cell(1, 2));
-    EXPECT_EQ(app.Window.Panel3, "f=" + Cell(1, 3));
+    test::ExpectPanels(app, "a=" + Cell(1, 1), "b=" + Cell(1, 2), "f=" + Cell(1, 3));
 }
 
 TEST_P(ImageSimulation, ScrollBarRangesMeetWithoutAGap) {
@@ -154,14 +135,10 @@ TEST_P(ImageSimulation, TableFollowsTheEquationEverywhere) {
 TEST_P(ImageSimulation, KnownImages) {
     if (IsLens()) {
         SetPosition(20);  // a = -1.5: a magnified virtual image
-        EXPECT_EQ(Cell(1, 1), "-1.50");
-        EXPECT_EQ(Cell(1, 2), "-6.00");
-        EXPECT_EQ(Cell(1, 5), "12.00");
+        test::ExpectCells(app, {{1, 1, "-1.50"}, {1, 2, "-6.00"}, {1, 5, "12.00"}});
         SetPosition(150);
         app.FKeyClick(FKey::F6);  // diverging
-        EXPECT_EQ(Cell(1, 2), "-1.60");
-        EXPECT_EQ(Cell(1, 5), "0.60");
-        EXPECT_EQ(Cell(1, 3), "-2.00");
+        test::ExpectCells(app, {{1, 2, "-1.60"}, {1, 5, "0.60"}, {1, 3, "-2.00"}});
     } else {
         app.FKeyClick(FKey::F6);  // convex: a smaller upright image behind the mirror
         EXPECT_EQ(Cell(1, 3), "5.00");
@@ -266,15 +243,8 @@ TEST_P(ImageSimulation, PrincipalRaysMeetAtTheImageTip) {
 TEST_P(ImageSimulation, EveryToggleTwiceLeavesThePicture) {
     for (int position : {150, 20, 130}) {
         SetPosition(position);
-        for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-            const QImage before = Picture().copy();
-            app.FKeyClick(key);
-            EXPECT_NE(Picture(), before) << static_cast<int>(key);
-            app.FKeyClick(key);
-            ExpectSamePicture(Picture().copy(), before,
-                              "image-" + std::to_string(GetParam()) + "-toggle-" +
-                                  std::to_string(static_cast<int>(key) + 2));
-        }
+        test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6},
+                                        "image-" + std::to_string(GetParam()));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/catalogue.h"
 #include "app/events.h"
 #include "library/substance_table.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "sims/simulations.h"
 #include "test_host.h"
@@ -83,35 +84,15 @@ void ExpectSnellAlong(const TracedRay& ray, const std::vector<Interface>& faces)
     }
 }
 
-class LensSimulation : public ::testing::Test {
+class LensSimulation : public test::OpticsFixture<::testing::Test> {
 protected:
     void Choose(std::uint16_t n) { app.MenuEntry(n); }
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() { return test::Redrawn(started); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetAngle(int degrees) { app.ControlChange(Control::ScrollBar1, degrees + 30); }
     void SetSubstance(int k) { app.ControlChange(Control::TrackBar1, k); }
     void SetSubstance2(int k) { app.ControlChange(Control::TrackBar4, k); }
     void SetR1(int position) { app.ControlChange(Control::TrackBar2, position); }
     void SetR2(int position) { app.ControlChange(Control::TrackBar3, position); }
     double Number(int col, int row) { return std::stod(Cell(col, row)); }
-
-    void ExpectNoNan() {
-        for (int row = 0; row < 8; ++row)
-            for (int col = 0; col < 3; ++col) {
-                const std::string& cell = Cell(col, row);
-                EXPECT_EQ(cell.find("nan"), std::string::npos) << col << "," << row;
-                EXPECT_EQ(cell.find("inf"), std::string::npos) << col << "," << row;
-            }
-        for (const std::string* panel :
-             {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3}) {
-            EXPECT_EQ(panel->find("nan"), std::string::npos);
-            EXPECT_EQ(panel->find("inf"), std::string::npos);
-        }
-    }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
@@ -122,24 +103,21 @@ TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
     const std::vector<Interface> faces = LensFaces(app, true);
     EXPECT_NEAR(FaceX(faces[0].Face, 0), -0.5, 1e-12);
     EXPECT_NEAR(FaceX(faces[1].Face, 0), 0.5, 1e-12);
-    EXPECT_EQ(Cell(1, 1), "5.0");
-    EXPECT_EQ(Cell(1, 2), "5.0");
-    EXPECT_EQ(Cell(0, 3), " brændvidde f/cm");
-    EXPECT_EQ(Cell(0, 4), " brændpunkt, x/cm");
+    test::ExpectCells(
+        app,
+        {{1, 1, "5.0"}, {1, 2, "5.0"}, {0, 3, " brændvidde f/cm"}, {0, 4, " brændpunkt, x/cm"}});
     EXPECT_NEAR(Number(1, 3), ThickLensLength(5, -5, 1, 1.515), 0.0051);
     EXPECT_NEAR(Number(2, 3), ThickLensLength(5, -5, 1, 1.505), 0.0051);
     EXPECT_NEAR(Number(1, 4), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
     EXPECT_NEAR(Number(2, 4), ThickLensFocus(5, -5, 1, 1.505, 0.5), 0.0051);
     EXPECT_LT(Number(1, 3), Number(2, 3));
     EXPECT_LT(Number(2, 3) - Number(1, 3), 0.2);
-    EXPECT_EQ(Cell(0, 5), " Kronglas, n");
-    EXPECT_EQ(Cell(1, 5), "1.515");
-    EXPECT_EQ(Cell(2, 5), "1.505");
-    EXPECT_EQ(Cell(0, 6), " Kronglas, n");
-    EXPECT_EQ(Cell(1, 7), "0.0");
-    EXPECT_EQ(app.Window.Panel1, "r1=5.0");
-    EXPECT_EQ(app.Window.Panel2, "f=" + Cell(1, 3));
-    EXPECT_EQ(app.Window.Panel3, "n1=1.515");
+    test::ExpectCells(app, {{0, 5, " Kronglas, n"},
+                            {1, 5, "1.515"},
+                            {2, 5, "1.505"},
+                            {0, 6, " Kronglas, n"},
+                            {1, 7, "0.0"}});
+    test::ExpectPanels(app, "r1=5.0", "f=" + Cell(1, 3), "n1=1.515");
     SetAngle(-30);
     EXPECT_EQ(Cell(1, 7), "-30.0");
 }
@@ -333,23 +311,10 @@ TEST_F(LensSimulation, TheStopCutsTheOuterRays) {
 TEST_F(LensSimulation, EveryToggleTwiceLeavesThePicture) {
     Choose(23);
     SetAngle(10);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "lens-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6},
+                                    "lens");
     Choose(25);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "system-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F6}, "system");
 }
 
 TEST_F(LensSimulation, NameChangesMatchAFullRedraw) {
@@ -387,10 +352,8 @@ TEST_F(LensSimulation, LensSystemTable) {
     SetSubstance(4);
     SetSubstance2(7);
     SetR2(3);  // r2 = 10
-    EXPECT_EQ(Cell(0, 0), "Linsesystemer");
-    EXPECT_EQ(Cell(1, 0), "linse 1");
-    EXPECT_EQ(Cell(1, 1), "5.0");
-    EXPECT_EQ(Cell(2, 1), "10.0");
+    test::ExpectCells(app,
+                      {{0, 0, "Linsesystemer"}, {1, 0, "linse 1"}, {1, 1, "5.0"}, {2, 1, "10.0"}});
     // Each lens's focal length, and its focal point measured from the first lens's rim.
     EXPECT_EQ(Cell(0, 2), " brændvidde/cm");
     EXPECT_EQ(Cell(0, 3), " brændpunkt, x/cm");
@@ -399,10 +362,8 @@ TEST_F(LensSimulation, LensSystemTable) {
     EXPECT_NEAR(Number(1, 3), ThickLensFocus(5, -5, 1, 1.515, 0.5), 0.0051);
     EXPECT_NEAR(Number(2, 3), ThickLensFocus(10, -10, 2 * Sag(10), 1.717, 1.1 + 2 * Sag(10)),
                 0.0051);
-    EXPECT_EQ(Cell(1, 4), "Kronglas");
-    EXPECT_EQ(Cell(2, 4), "Tæt flint");
-    EXPECT_EQ(Cell(1, 5), "1.515");
-    EXPECT_EQ(Cell(2, 6), "1.686");
+    test::ExpectCells(app,
+                      {{1, 4, "Kronglas"}, {2, 4, "Tæt flint"}, {1, 5, "1.515"}, {2, 6, "1.686"}});
     EXPECT_EQ(app.Window.Panel1, "r1=5.0");
     EXPECT_EQ(app.Window.Panel2, "r2=10.0");
     // The concave lens, 0.2 thick at its middle: a negative focal length.

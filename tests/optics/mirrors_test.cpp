@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "sims/simulations.h"
 #include "test_host.h"
@@ -42,35 +43,15 @@ double AxisCrossingOf(const TracedRay& ray) {
     return *AxisCrossing(ray);
 }
 
-class MirrorSimulation : public ::testing::Test {
+class MirrorSimulation : public test::OpticsFixture<::testing::Test> {
 protected:
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() { return test::Redrawn(started); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetAngle(int degrees) { app.ControlChange(Control::ScrollBar1, degrees + 30); }
-
-    void ExpectNoNan() {
-        for (int row = 0; row < 4; ++row)
-            for (int col = 0; col < 2; ++col)
-                EXPECT_EQ(Cell(col, row).find("nan"), std::string::npos);
-        for (const std::string* panel :
-             {&app.Window.Panel1, &app.Window.Panel2, &app.Window.Panel3})
-            EXPECT_EQ(panel->find("nan"), std::string::npos);
-    }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(MirrorSimulation, ConcaveMirrorTableAndPanels) {
     app.MenuEntry(27);
-    EXPECT_EQ(Cell(0, 0), "Hulspejlet");
-    EXPECT_EQ(Cell(1, 1), "5.0");
-    EXPECT_EQ(Cell(1, 2), "2.5");
-    EXPECT_EQ(Cell(1, 3), "0");
-    EXPECT_EQ(app.Window.Panel1, "r=5.0");
-    EXPECT_EQ(app.Window.Panel2, "f=2.5");
-    EXPECT_EQ(app.Window.Panel3, "v=0°");
+    test::ExpectCells(app, {{0, 0, "Hulspejlet"}, {1, 1, "5.0"}, {1, 2, "2.5"}, {1, 3, "0"}});
+    test::ExpectPanels(app, "r=5.0", "f=2.5", "v=0°");
     app.ControlChange(Control::TrackBar2, 7);
     SetAngle(-13);
     EXPECT_EQ(Cell(1, 1), "20.0");
@@ -177,36 +158,22 @@ TEST_F(MirrorSimulation, ParabolaFocusesOnlyTheAxialBeam) {
 
 TEST_F(MirrorSimulation, ParabolaTableAndPicture) {
     app.MenuEntry(29);
-    EXPECT_EQ(Cell(0, 0), "Parabol");
-    EXPECT_EQ(Cell(1, 1), "0.125");
-    EXPECT_EQ(Cell(1, 2), "2.00");
-    EXPECT_EQ(Cell(1, 3), "0.0");
-    EXPECT_EQ(app.Window.Panel1, "A=0.125");
-    EXPECT_EQ(app.Window.Panel2, "f=2.00");
-    EXPECT_EQ(app.Window.Panel3, "v=0.0°");
+    test::ExpectCells(app, {{0, 0, "Parabol"}, {1, 1, "0.125"}, {1, 2, "2.00"}, {1, 3, "0.0"}});
+    test::ExpectPanels(app, "A=0.125", "f=2.00", "v=0.0°");
     // The mirror near its vertex, and nothing behind it.
     const int row = app.Map.PictureY(0.25);
     EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(-0.125 * 0.25 * 0.25), row), clBlack);
     EXPECT_EQ(started.picture().GetPixel(app.Map.PictureX(0.5), app.Map.PictureY(2.75)), clWhite);
     app.ControlChange(Control::TrackBar2, 8);
     SetAngle(25);
-    EXPECT_EQ(Cell(1, 1), "0.031");
-    EXPECT_EQ(Cell(1, 2), "8.00");
-    EXPECT_EQ(Cell(1, 3), "25.0");
+    test::ExpectCells(app, {{1, 1, "0.031"}, {1, 2, "8.00"}, {1, 3, "25.0"}});
     ExpectNoNan();
 }
 
 TEST_F(MirrorSimulation, TogglesTwiceLeaveThePicture) {
     app.MenuEntry(27);
     SetAngle(8);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "mirror-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F6}, "mirror");
     app.MenuEntry(29);
     const QImage before = Picture().copy();
     app.FKeyClick(FKey::F2);

@@ -14,6 +14,7 @@
 #include "app/catalogue.h"
 #include "app/events.h"
 #include "library/substance_table.h"
+#include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "sims/simulations.h"
@@ -35,58 +36,37 @@ double ExpectedDeviation(double pDeg, double iDeg, double n) {
     return iDeg + std::asin(s) / Deg - pDeg;
 }
 
-class PrismSimulation : public ::testing::Test {
+class PrismSimulation : public test::OpticsFixture<::testing::Test> {
 protected:
     PrismSimulation() { app.MenuEntry(26); }
 
-    const QImage& Picture() { return started.picture().Image(); }
-    QImage Redrawn() {
-        app.RedrawPicture();
-        return Picture().copy();
-    }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
     void SetIncidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
     void SetApexPosition(int position) { app.ControlChange(Control::TrackBar2, position); }
     void SetSubstance(int k) { app.ControlChange(Control::TrackBar1, k); }
 
     // Pixels of `colour` in the main picture left of the inset graph, below row `fromRow`.
     int CountBelow(TColor colour, int fromRow) {
-        int count = 0;
-        const int right = 2 * app.Map.PictureWidth / 3;
-        for (int y = fromRow; y < Picture().height(); ++y)
-            for (int x = 0; x < right; ++x)
-                if (started.picture().GetPixel(x, y) == colour) ++count;
-        return count;
+        return CountIn(colour, 0, fromRow, 2 * app.Map.PictureWidth / 3, Picture().height());
     }
 
     // Pixels of `colour` in the inset graph (the upper-right ninth).
     int CountInGraph(TColor colour) {
-        int count = 0;
-        for (int y = 0; y < Picture().height() / 3; ++y)
-            for (int x = 2 * Picture().width() / 3; x < Picture().width(); ++x)
-                if (started.picture().GetPixel(x, y) == colour) ++count;
-        return count;
+        return CountIn(colour, 2 * Picture().width() / 3, 0, Picture().width(),
+                       Picture().height() / 3);
     }
-
-    test::StartedApp started;
-    App& app = started.app;
 };
 
 TEST_F(PrismSimulation, QuartzAtSixtyDegreesDeviatesTheRedRay) {
     EXPECT_EQ(app.State.CurrentColour, 3);
-    EXPECT_EQ(Cell(0, 0), "Prismet");
-    EXPECT_EQ(Cell(1, 1), "60.00");
-    EXPECT_EQ(Cell(1, 2), "30");
+    test::ExpectCells(app, {{0, 0, "Prismet"}, {1, 1, "60.00"}, {1, 2, "30"}});
     const double v = ExpectedDeviation(60, 30, 1.454);
     EXPECT_NEAR(v, 38.81, 0.005);
-    EXPECT_EQ(Cell(1, 3), "38.81");
-    EXPECT_EQ(Cell(0, 4), " Kvarts, n (486.1 nm)");
-    EXPECT_EQ(Cell(1, 4), "1.463");
-    EXPECT_EQ(Cell(0, 5), " n (768.2 nm)");
-    EXPECT_EQ(Cell(1, 5), "1.454");
-    EXPECT_EQ(app.Window.Panel1, "p=60.00°");
-    EXPECT_EQ(app.Window.Panel2, "i=30°");
-    EXPECT_EQ(app.Window.Panel3, "v=38.81°");
+    test::ExpectCells(app, {{1, 3, "38.81"},
+                            {0, 4, " Kvarts, n (486.1 nm)"},
+                            {1, 4, "1.463"},
+                            {0, 5, " n (768.2 nm)"},
+                            {1, 5, "1.454"}});
+    test::ExpectPanels(app, "p=60.00°", "i=30°", "v=38.81°");
 }
 
 TEST_F(PrismSimulation, TableFollowsSnellsLawEverywhere) {
@@ -306,16 +286,9 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
 TEST_F(PrismSimulation, EveryToggleTwiceLeavesThePicture) {
     for (int i : {30, 5}) {  // an emerging and a reflected ray
         SetIncidence(i);
-        for (FKey key : {FKey::F2, FKey::F3, FKey::F4}) {
-            const QImage before = Picture().copy();
-            app.FKeyClick(key);
-            if (i == 30 || key != FKey::F2) {
-                EXPECT_NE(Picture(), before) << static_cast<int>(key);
-            }
-            app.FKeyClick(key);
-            ExpectSamePicture(Picture().copy(), before,
-                              "prism-toggle-" + std::to_string(static_cast<int>(key) + 2));
-        }
+        test::ExpectTogglesTwiceRestore(
+            started, {FKey::F2, FKey::F3, FKey::F4}, "prism",
+            i == 30 ? std::initializer_list<FKey>{} : std::initializer_list<FKey>{FKey::F2});
     }
 }
 

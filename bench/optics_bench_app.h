@@ -1,0 +1,51 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The set-up the benchmarks of the optics and colour simulations share: a program with
+// one simulation chosen on the largest picture, 720 x 540.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+
+#include "app/app.h"
+#include "gui/headless_host.h"
+#include "sims/simulations.h"
+
+namespace viv::bench {
+
+inline StartupEnvironment Environment() {
+    StartupEnvironment env;
+    env.StartDirectory = std::filesystem::current_path().string();
+    env.SetupFileCandidates.clear();
+    return env;
+}
+
+// A program with the simulation chosen on a 720 x 540 picture and the given keys pressed.
+struct Chosen {
+    HeadlessHost host;
+    App app{host, AllSimulations()};
+    Chosen(std::uint16_t simulation, std::initializer_list<FKey> keys) {
+        host.SetPictureArea(app.Window, 720, 540);
+        app.FormCreate(Environment());
+        app.FormResize();
+        app.MenuEntry(simulation);
+        for (FKey key : keys) app.FKeyClick(key);
+    }
+    bool RightSize() const {
+        return app.Image && app.Image->Width() == 720 && app.Image->Height() == 540;
+    }
+};
+
+// Full redraws of the simulation with the given keys pressed.
+inline void Redraw(benchmark::State& state, std::uint16_t simulation,
+                   std::initializer_list<FKey> keys) {
+    Chosen chosen(simulation, keys);
+    if (!chosen.RightSize()) state.SkipWithError("the picture is not 720 x 540");
+    for (auto _ : state) chosen.app.RedrawPicture();
+}
+
+}  // namespace viv::bench
