@@ -19,11 +19,12 @@ namespace viv::test {
 inline void MoveToRandomPlace(App& app, std::mt19937& random, Control control,
                               std::string& events) {
     const RangeControl& range = app.Window.Of(control);
-    const int position = range.Min + static_cast<int>(random() % static_cast<std::uint32_t>(
-                                                                     range.Max - range.Min + 1));
+    const int position =
+        range.Min +
+        static_cast<int>(random() % static_cast<std::uint32_t>(range.Max - range.Min + 1));
     app.ControlChange(control, position);
-    events += " control" + std::to_string(static_cast<int>(control)) + "=" +
-              std::to_string(position);
+    events +=
+        " control" + std::to_string(static_cast<int>(control)) + "=" + std::to_string(position);
 }
 
 // No cell of the table and no status panel holds a NaN or an infinity.
