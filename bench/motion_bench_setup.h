@@ -6,29 +6,17 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 
-#include "app/app.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace viv::bench {
 
 constexpr int kPictureWidth = 720, kPictureHeight = 540;  // pixels
 
 // The program started on `simulation`, its picture 720 x 540 pixels.
-struct BenchProgram {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    explicit BenchProgram(std::uint16_t simulation) {
-        StartupEnvironment env;
-        env.StartDirectory = std::filesystem::current_path().string();
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-        host.SetPictureArea(app.Window, kPictureWidth, kPictureHeight);
-        app.FormResize();
+struct BenchProgram : StartedProgram {
+    explicit BenchProgram(std::uint16_t simulation)
+        : StartedProgram(kPictureWidth, kPictureHeight) {
         app.MenuEntry(simulation);
     }
 };

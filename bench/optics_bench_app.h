@@ -8,30 +8,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <initializer_list>
 
-#include "app/app.h"
-#include "gui/headless_host.h"
-#include "sims/simulations.h"
+#include "started_for_bench.h"
 
 namespace viv::bench {
 
-inline StartupEnvironment Environment() {
-    StartupEnvironment env;
-    env.StartDirectory = std::filesystem::current_path().string();
-    env.SetupFileCandidates.clear();
-    return env;
-}
-
 // A program with the simulation chosen on a 720 x 540 picture and the given keys pressed.
-struct Chosen {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    Chosen(std::uint16_t simulation, std::initializer_list<FKey> keys) {
-        host.SetPictureArea(app.Window, 720, 540);
-        app.FormCreate(Environment());
-        app.FormResize();
+struct Chosen : StartedProgram {
+    Chosen(std::uint16_t simulation, std::initializer_list<FKey> keys) : StartedProgram(720, 540) {
         app.MenuEntry(simulation);
         for (FKey key : keys) app.FKeyClick(key);
     }
