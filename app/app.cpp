@@ -163,14 +163,7 @@ void App::FormResize(bool minimised) {
     // The picture is always recreated, never resized in place; the old one goes first, so
     // that no more than two pictures are ever held.
     StillPicture.reset();
-    Map.Screen = nullptr;
-    Image.reset();
-    SetPens(Map, Window.PixelRatio, Window.Zoom);
-    Image = NewPicture(host_, Window.ScrollBoxWidth, Window.ScrollBoxHeight);
-    Map.Screen = Image.get();
-    Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
-    Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
-    Map.UpdateAspect();
+    NewPictureForArea();
 
     if (State.CurrentSimulation == StartPicture) {
         startPictureDue_ = true;  // built when it is seen
@@ -242,6 +235,12 @@ void App::ReturnToStartPicture() {
     host_.LayoutChanged(Window);
     // The buttons, the memo and the picture (RedrawPicture builds the start picture anew
     // at the new area's size).
+    NewPictureForArea();
+    ConfigureButtons(Buttons::None);
+}
+
+void App::NewPictureForArea() {
+    // The old picture goes first, so that no more than two pictures are ever held.
     Map.Screen = nullptr;
     Image.reset();
     SetPens(Map, Window.PixelRatio, Window.Zoom);
@@ -250,7 +249,6 @@ void App::ReturnToStartPicture() {
     Map.PictureWidth = static_cast<std::uint16_t>(Image->Width());
     Map.PictureHeight = static_cast<std::uint16_t>(Image->Height());
     Map.UpdateAspect();
-    ConfigureButtons(Buttons::None);
 }
 
 void App::FormClose() {

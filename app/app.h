@@ -140,6 +140,8 @@ public:
     std::string ColourText() const;
 
 private:
+    // A white picture of the picture area's size, with the pens and the mapping set for it.
+    void NewPictureForArea();
     // The start picture anew at the picture's size: the photograph scaled to cover it (or
     // white when there is none) with the bows drawn over it.
     void DrawStartPictureAnew();
