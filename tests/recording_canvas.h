@@ -5,12 +5,24 @@
 // care about the figures rather than the pixels.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "library/canvas.h"
+#include "library/world.h"
 
 namespace viv::test {
+
+// The mapping of a picture of width x height pixels, its aspect worked out and no world
+// window set yet.
+inline World PictureWorld(int width, int height) {
+    World world;
+    world.PictureWidth = static_cast<std::uint16_t>(width);
+    world.PictureHeight = static_cast<std::uint16_t>(height);
+    world.UpdateAspect();
+    return world;
+}
 
 struct Figure {
     std::string kind;  // "line", "polyline", "polygon", "rectangle", "ellipse", "arc", "pie",

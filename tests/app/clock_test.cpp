@@ -12,6 +12,12 @@ namespace {
 
 using test::ReachesDispatcher;
 
+// The clock runs, and the run button is down, or neither.
+void ExpectRunning(const App& app, bool running) {
+    EXPECT_EQ(app.Window.Clock.Enabled, running);
+    EXPECT_EQ(app.Window.RunButton.Down, running);
+}
+
 TEST(Clock, RunAndStopFollowTheButton) {
     test::StartedApp s;
     App& app = s.app;
@@ -20,13 +26,11 @@ TEST(Clock, RunAndStopFollowTheButton) {
     EXPECT_FALSE(ReachesDispatcher(app, [&] { app.OnClockTick(); }));  // a stale tick
 
     app.RunButtonClick();
-    EXPECT_TRUE(app.Window.Clock.Enabled);
-    EXPECT_TRUE(app.Window.RunButton.Down);
+    ExpectRunning(app, true);
     EXPECT_TRUE(ReachesDispatcher(app, [&] { app.OnClockTick(); }));
 
     app.RunButtonClick();
-    EXPECT_FALSE(app.Window.Clock.Enabled);
-    EXPECT_FALSE(app.Window.RunButton.Down);
+    ExpectRunning(app, false);
 }
 
 TEST(Clock, ChoosingASimulationStopsIt) {
@@ -36,8 +40,7 @@ TEST(Clock, ChoosingASimulationStopsIt) {
     app.RunButtonClick();
     ASSERT_TRUE(app.Window.Clock.Enabled);
     app.MenuEntry(38);
-    EXPECT_FALSE(app.Window.Clock.Enabled);
-    EXPECT_FALSE(app.Window.RunButton.Down);
+    ExpectRunning(app, false);
     EXPECT_TRUE(app.Window.RunButton.Visible);
 }
 
@@ -56,8 +59,7 @@ TEST(Clock, OnlyAnimatedSimulationsRunOrStep) {
     App& app = s.app;
     app.MenuEntry(21);  // a click there is a step: a running clock would step it on its own
     app.RunButtonClick();
-    EXPECT_FALSE(app.Window.Clock.Enabled);
-    EXPECT_FALSE(app.Window.RunButton.Down);
+    ExpectRunning(app, false);
     EXPECT_FALSE(ReachesDispatcher(app, [&] { app.StepButtonClick(); }));
 
     app.MenuEntry(36);  // the spring follows real time: it runs but takes no single steps

@@ -43,12 +43,9 @@ TEST(ResultsTable, CellsOutsideAreIgnoredAndSetupEmptiesAll) {
 TEST(ResultsTable, CopyOfOneColumnKeepsRowHeadersAndHeaderTexts) {
     ResultsTable table;
     test::FillTable(table, 3, 3,
-                    {{0, 0, " Polarisation i vand"},
-                     {1, 0, "vinkelret"},
-                     {2, 0, "n 1.5"},
-                     {0, 1, " lys brudt"},
-                     {2, 1, " 12.25"},
-                     {0, 2, " lys spejlet"}});
+                    {{" Polarisation i vand", "vinkelret", "n 1.5"},
+                     {" lys brudt", "", " 12.25"},
+                     {" lys spejlet"}});
     table.Select({2, 1, 2, 2});
     EXPECT_EQ(table.CopyText('\t', ','),
               " Polarisation i vand\tn 1.5\r\n lys brudt\t 12,25\r\n lys spejlet\t0,0\r\n");

@@ -11,17 +11,17 @@
 
 namespace viv::test {
 
-struct TableCell {
-    int col;
-    int row;
-    const char* text;
-};
-
-// Sets the table up with `rows` and `columns` and writes the cells in the order given.
+// Sets the table up with `rows` and `columns` and writes the texts given row by row, each
+// row's from the first column on.
 inline void FillTable(ResultsTable& table, int rows, int columns,
-                      std::initializer_list<TableCell> cells) {
+                      std::initializer_list<std::initializer_list<const char*>> texts) {
     table.Setup(rows, columns);
-    for (const TableCell& cell : cells) table.SetCell(cell.col, cell.row, cell.text);
+    int row = 0;
+    for (const auto& rowTexts : texts) {
+        int col = 0;
+        for (const char* text : rowTexts) table.SetCell(col++, row, text);
+        ++row;
+    }
 }
 
 }  // namespace viv::test

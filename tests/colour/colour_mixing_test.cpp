@@ -217,13 +217,9 @@ TEST_F(ColourMixing, TheModeRelabelsBarsTableAndPanels) {
     EXPECT_EQ(app.Window.ScrollBar1Symbol.Caption, "gul");
     EXPECT_EQ(app.Window.ScrollBar2Symbol.Caption, "cyan");
     EXPECT_EQ(app.Window.ScrollBar3Symbol.Caption, "mag.");
-    EXPECT_EQ(app.Table.Cell(0, 0), "Subtraktiv");
-    EXPECT_EQ(app.Table.Cell(0, 1), " gul /%");
-    EXPECT_EQ(app.Table.Cell(0, 2), " cyan /%");
-    EXPECT_EQ(app.Table.Cell(0, 3), " magenta /%");
-    EXPECT_EQ(app.Window.Panel1, "gul=20.0%");
-    EXPECT_EQ(app.Window.Panel2, "cyan=40.0%");
-    EXPECT_EQ(app.Window.Panel3, "mag.=80.0%");
+    test::ExpectCells(
+        app, {{0, 0, "Subtraktiv"}, {0, 1, " gul /%"}, {0, 2, " cyan /%"}, {0, 3, " magenta /%"}});
+    test::ExpectPanels(app, "gul=20.0%", "cyan=40.0%", "mag.=80.0%");
     app.ControlChange(Control::TrackBar2, 0);
     EXPECT_EQ(app.Window.ScrollBar1Symbol.Caption, "R");
     EXPECT_EQ(app.Table.Cell(0, 3), " Blå /%");

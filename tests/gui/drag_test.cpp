@@ -23,6 +23,7 @@
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "picture_checks.h"
+#include "scripted_app.h"
 #include "sims/mechanics/spring_state.h"
 #include "sims/optics/image_formation.h"
 #include "sims/rainbow/bow_statistics.h"
@@ -34,22 +35,10 @@ namespace {
 
 constexpr double Deg = 180 / std::numbers::pi;
 
-struct Scripted {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    std::ostringstream out, err;
-    Scripted() {
-        StartupEnvironment env;
-        env.StartDirectory = VIV_SOURCE_DIR "/data";
-        env.SetupFileCandidates.clear();
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        MemoFormCreate(app);
-        app.FormResize();
-    }
+struct Scripted : test::Scripted {
+    Scripted() : test::Scripted({.Memo = true}) {}
     void Run(const std::string& text) {
-        std::istringstream in(text);
-        ASSERT_EQ(RunScript(app, host, in, out, err), 0) << text << err.str();
+        ASSERT_EQ(test::Scripted::Run(text), 0) << text << err.str();
     }
     QImage Picture() const { return static_cast<const RasterCanvas&>(*app.Image).Image().copy(); }
     // The table and the status panels; the message panel too unless a mouse read-out may

@@ -24,6 +24,7 @@
 #include "gui/picture_files.h"
 #include "library/canvas/raster_canvas.h"
 #include "library/safe_save.h"
+#include "scripted_app.h"
 #include "sims/simulations.h"
 
 namespace viv {
@@ -31,24 +32,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Program {
-    HeadlessHost host;
-    App app{host, AllSimulations()};
-    std::ostringstream out, err;
-    Program() {
-        StartupEnvironment env;
-        env.StartDirectory = VIV_SOURCE_DIR "/data";
-        env.SetupFileCandidates.clear();
-        env.ListSeparatorSetting = ";";
-        env.DecimalSeparatorSetting = ",";
-        host.LayoutChanged(app.Window);
-        app.FormCreate(env);
-        app.FormResize();
-    }
-    int Run(const std::string& text) {
-        std::istringstream in(text);
-        return RunScript(app, host, in, out, err);
-    }
+struct Program : test::Scripted {
+    Program() : test::Scripted({.ListSeparator = ";", .DecimalSeparator = ","}) {}
     QImage Screen() const { return dynamic_cast<const RasterCanvas&>(*app.Image).Image().copy(); }
 };
 
@@ -80,16 +65,9 @@ protected:
 
 TEST(TableCsv, EveryCellWithTheSystemsSeparatorsAndQuotesWhereNeeded) {
     ResultsTable t;
-    test::FillTable(t, 4, 3,
-                    {{0, 0, "Farve"},
-                     {1, 0, "n"},
-                     {2, 0, "vinkel/°"},
-                     {0, 1, "rød"},
-                     {1, 1, "1.331"},
-                     {2, 1, "  42.37"},
-                     {0, 2, "a;b \"c\""},
-                     {1, 2, ""},
-                     {2, 2, "-0.5"}});
+    test::FillTable(
+        t, 4, 3,
+        {{"Farve", "n", "vinkel/°"}, {"rød", "1.331", "  42.37"}, {"a;b \"c\"", "", "-0.5"}});
     const std::string csv = TableCsv(t, ';', ',');
     EXPECT_EQ(csv,
               "\xEF\xBB\xBF"

@@ -14,10 +14,7 @@ namespace viv {
 namespace {
 
 World Window600x400() {
-    World world;
-    world.PictureWidth = 600;
-    world.PictureHeight = 400;
-    world.UpdateAspect();
+    World world = test::PictureWorld(600, 400);
     world.SetWorldWindow(-10, 10, -5, 5);
     return world;
 }

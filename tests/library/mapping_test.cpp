@@ -9,16 +9,8 @@
 namespace viv {
 namespace {
 
-World Picture(int w, int h) {
-    World world;
-    world.PictureWidth = static_cast<std::uint16_t>(w);
-    world.PictureHeight = static_cast<std::uint16_t>(h);
-    world.UpdateAspect();
-    return world;
-}
-
 TEST(Mapping, WholePictureWindow) {
-    World world = Picture(600, 400);
+    World world = test::PictureWorld(600, 400);
     world.SetWorldWindow(-10, 10, -5, 5);
     EXPECT_EQ(world.PictureX(-10), 0);
     EXPECT_EQ(world.PictureX(10), 600);
@@ -30,7 +22,7 @@ TEST(Mapping, WholePictureWindow) {
 }
 
 TEST(Mapping, HalfPixelRoundsToEven) {
-    World world = Picture(100, 100);
+    World world = test::PictureWorld(100, 100);
     world.SetWorldWindow(0, 100, 0, 100);  // one pixel per unit
     EXPECT_EQ(world.PictureX(2.5), 2);
     EXPECT_EQ(world.PictureX(3.5), 4);
@@ -40,7 +32,7 @@ TEST(Mapping, HalfPixelRoundsToEven) {
 }
 
 TEST(Mapping, InsetGraphMargins) {
-    World world = Picture(600, 400);
+    World world = test::PictureWorld(600, 400);
     world.PictureMarginX = 2 * 600 / 3;
     world.PictureMarginY = 2 * 400 / 3;
     world.SetWorldWindow(320, 800, 30, 60);
@@ -51,7 +43,7 @@ TEST(Mapping, InsetGraphMargins) {
 }
 
 TEST(Mapping, ScalesFixedUntilNextWindowAndOffsetsReadAtCall) {
-    World world = Picture(600, 400);
+    World world = test::PictureWorld(600, 400);
     world.SetWorldWindow(-10, 10, -5, 5);
     world.PictureWidth = 1200;  // takes effect only with the next SetWorldWindow
     EXPECT_EQ(world.PictureX(10), 600);
@@ -64,7 +56,7 @@ TEST(Mapping, ScalesFixedUntilNextWindowAndOffsetsReadAtCall) {
 }
 
 TEST(Mapping, FarAndUndefinedValuesStayBounded) {
-    World world = Picture(600, 400);
+    World world = test::PictureWorld(600, 400);
     world.SetWorldWindow(-10, 10, -5, 5);
     EXPECT_EQ(world.PictureX(1e300), 1 << 30);
     EXPECT_EQ(world.PictureX(-1e300), -(1 << 30));
@@ -73,7 +65,7 @@ TEST(Mapping, FarAndUndefinedValuesStayBounded) {
 }
 
 TEST(SetupWorld, StoresWindowAndLeavesNotXor) {
-    World world = Picture(600, 400);
+    World world = test::PictureWorld(600, 400);
     test::RecordingCanvas canvas;
     SetupWorld(world, 0, false, canvas, -10, 10, -5, 5);
     EXPECT_TRUE(canvas.figures.empty());
@@ -84,7 +76,7 @@ TEST(SetupWorld, StoresWindowAndLeavesNotXor) {
 }
 
 TEST(SetupWorld, AxisLineSolidOrDottedAndClearsOnlyTheScreen) {
-    World world = Picture(600, 400);
+    World world = test::PictureWorld(600, 400);
     test::RecordingCanvas screen, canvas;
     world.Screen = &screen;
     SetupWorld(world, 2, true, canvas, -10, 10, -4, 6);
@@ -110,7 +102,7 @@ public:
 };
 
 TEST(MouseToWorld, UsesTheSimulationsWindowNotTheInset) {
-    World world = Picture(600, 400);
+    World world = test::PictureWorld(600, 400);
     test::RecordingCanvas canvas;
     SetupWorld(world, 0, false, canvas, -10, 10, -5, 5);
     world.PictureMarginX = 400;

@@ -9,15 +9,13 @@
 #include <cmath>
 
 #include "library/canvas/raster_canvas.h"
+#include "recording_canvas.h"
 
 namespace viv {
 namespace {
 
 World Window720x540() {
-    World world;
-    world.PictureWidth = 720;
-    world.PictureHeight = 540;
-    world.UpdateAspect();
+    World world = test::PictureWorld(720, 540);
     world.SetWorldWindow(-8.5, 11.5, -0.8 * world.AspectHeight, 1.2 * world.AspectHeight);
     return world;
 }

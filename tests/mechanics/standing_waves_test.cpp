@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,6 @@ namespace viv {
 namespace {
 
 using test::ExpectSamePicture;
-
-constexpr double kPi = 3.14159265358979323846;
 
 class StandingWaves : public test::StartedOn {
 protected:
@@ -142,7 +141,7 @@ TEST_F(StandingWaves, AirLayersSwingAboutTheirPlaces) {
         if (f.kind == "line" && std::abs(rec.world.Y(f.points[0]) - 1.8) < 0.01)
             layers.push_back(rec.world.X(f.points[0]));
     ASSERT_EQ(layers.size(), 16u);  // 0.5, 1, .. 8: none in the closed end's wall
-    const double q = 2 * kPi / 32;
+    const double q = 2 * std::numbers::pi / 32;
     for (std::size_t i = 0; i < layers.size(); ++i) {
         const double x = 0.5 * static_cast<double>(i + 1);
         EXPECT_NEAR(layers[i], x + 0.25 * a * std::sin(q * x), 0.002);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,6 @@ namespace viv {
 namespace {
 
 using test::ExpectSamePicture;
-
-constexpr double kPi = 3.14159265358979323846;
 
 class WavePropagation : public test::StartedOn {
 protected:
@@ -62,7 +61,7 @@ TEST_F(WavePropagation, RowsOfBallsForEachSizeAndTheSingleGreenBall) {
     for (std::size_t i = 0; i < balls.size(); ++i) {
         // At rest (tau = 0) the longitudinal displacement is 0.3 sin(2 pi x / 5).
         const double rest = static_cast<double>(i) - 9;
-        EXPECT_NEAR(balls[i].x, rest + 0.3 * std::sin(2 * kPi * rest / 5), 0.002);
+        EXPECT_NEAR(balls[i].x, rest + 0.3 * std::sin(2 * std::numbers::pi * rest / 5), 0.002);
         EXPECT_NEAR(balls[i].y, 0, 0.002);
         EXPECT_NEAR(balls[i].r, 0.3, 0.002);
         EXPECT_EQ(balls[i].colour, rest == 0 ? clGreen : clRed);
@@ -73,7 +72,7 @@ TEST_F(WavePropagation, RowsOfBallsForEachSizeAndTheSingleGreenBall) {
     std::sort(balls.begin(), balls.end(), [](const Ball& a, const Ball& b) { return a.x < b.x; });
     for (std::size_t i = 0; i < balls.size(); ++i) {
         const double rest = (static_cast<double>(i) - 18) / 2;
-        EXPECT_NEAR(balls[i].x, rest + 0.15 * std::sin(2 * kPi * rest / 5), 0.002);
+        EXPECT_NEAR(balls[i].x, rest + 0.15 * std::sin(2 * std::numbers::pi * rest / 5), 0.002);
         EXPECT_NEAR(balls[i].r, 0.2, 0.002);
     }
     app.FKeyClick(FKey::F4);  // only the middle ball
@@ -94,13 +93,13 @@ TEST_F(WavePropagation, TransverseWaveTravelsToTheRightAtItsSpeed) {
     Steps(7);
     const double travelled = 0.01 * 7 * 20;
     for (const Ball& b : Balls())
-        EXPECT_NEAR(b.y, std::sin(2 * kPi * (b.x - travelled) / 8), 0.003) << b.x;
+        EXPECT_NEAR(b.y, std::sin(2 * std::numbers::pi * (b.x - travelled) / 8), 0.003) << b.x;
     app.FKeyClick(FKey::F2);
     const std::vector<TPoint> curve = Curve();
     ASSERT_EQ(curve.size(), 73u);
     for (const TPoint& p : curve) {
         const double x = world_.X(p);
-        EXPECT_NEAR(world_.Y(p), std::sin(2 * kPi * (x - travelled) / 8), 0.003) << x;
+        EXPECT_NEAR(world_.Y(p), std::sin(2 * std::numbers::pi * (x - travelled) / 8), 0.003) << x;
     }
 }
 

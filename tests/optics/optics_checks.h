@@ -42,42 +42,4 @@ protected:
     App& app = started.app;
 };
 
-// Each key pressed twice leaves the picture as it was; the first press changes it, unless
-// the key is one of `mayKeep` (a figure the current state does not show).
-inline void ExpectTogglesTwiceRestore(StartedApp& started, std::initializer_list<FKey> keys,
-                                      const std::string& name,
-                                      std::initializer_list<FKey> mayKeep = {}) {
-    for (FKey key : keys) {
-        const QImage before = started.picture().Image().copy();
-        started.app.FKeyClick(key);
-        if (std::find(mayKeep.begin(), mayKeep.end(), key) == mayKeep.end()) {
-            EXPECT_NE(started.picture().Image(), before)
-                << name << " F" << static_cast<int>(key) + 2;
-        }
-        started.app.FKeyClick(key);
-        ExpectSamePicture(started.picture().Image().copy(), before,
-                          name + "-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
-}
-
-// One cell of the results table and the text it shows.
-struct CellText {
-    int Col = 0, Row = 0;
-    std::string Text;
-};
-
-// Each listed cell shows its text.
-inline void ExpectCells(const App& app, std::initializer_list<CellText> cells) {
-    for (const CellText& c : cells)
-        EXPECT_EQ(app.Table.Cell(c.Col, c.Row), c.Text) << "cell " << c.Col << "," << c.Row;
-}
-
-// The three status panels show these texts.
-inline void ExpectPanels(const App& app, const std::string& panel1, const std::string& panel2,
-                         const std::string& panel3) {
-    EXPECT_EQ(app.Window.Panel1, panel1);
-    EXPECT_EQ(app.Window.Panel2, panel2);
-    EXPECT_EQ(app.Window.Panel3, panel3);
-}
-
 }  // namespace viv::test

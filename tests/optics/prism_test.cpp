@@ -111,10 +111,7 @@ TEST_F(PrismSimulation, ExtraDenseFlintIsTotallyReflected) {
     }
     EXPECT_EQ(app.Window.Panel3, "v=");
     EXPECT_EQ(CountInGraph(clRed), 0);  // no red curve
-    {
-        const QImage before = Picture().copy();  // taken before the redraw
-        ExpectSamePicture(before, Redrawn(), "prism-flint-78");
-    }
+    test::ExpectSameAsRedrawn(started, "prism-flint-78");
 
     SetApexPosition(3);  // 60°: the ray first leaves the prism at 65°
     SetIncidence(64);
@@ -296,26 +293,14 @@ TEST_F(PrismSimulation, EveryToggleTwiceLeavesThePicture) {
 // old name or the old faces.
 TEST_F(PrismSimulation, NameAndPrismChangesMatchAFullRedraw) {
     SetSubstance(8);
-    {
-        const QImage before = Picture().copy();  // taken before the redraw
-        ExpectSamePicture(before, Redrawn(), "prism-long-name");
-    }
+    test::ExpectSameAsRedrawn(started, "prism-long-name");
     SetSubstance(1);
-    {
-        const QImage before = Picture().copy();  // taken before the redraw
-        ExpectSamePicture(before, Redrawn(), "prism-short-name");
-    }
+    test::ExpectSameAsRedrawn(started, "prism-short-name");
     SetApexPosition(0);
-    {
-        const QImage before = Picture().copy();  // taken before the redraw
-        ExpectSamePicture(before, Redrawn(), "prism-narrow");
-    }
+    test::ExpectSameAsRedrawn(started, "prism-narrow");
     SetSubstance(8);
     SetApexPosition(5);
-    {
-        const QImage before = Picture().copy();  // taken before the redraw
-        ExpectSamePicture(before, Redrawn(), "prism-wide");
-    }
+    test::ExpectSameAsRedrawn(started, "prism-wide");
 }
 
 TEST_F(PrismSimulation, OtherEventsDrawNothing) {

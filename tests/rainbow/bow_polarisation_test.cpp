@@ -94,6 +94,13 @@ protected:
             if (started.picture().GetPixel(x, y) == colour) ++count;
         return count;
     }
+    // The table's title, and the inset's green curve at bow angle `shown` but not at
+    // `hidden` (degrees).
+    void ExpectBow(const char* title, double shown, double hidden) {
+        EXPECT_EQ(Cell(0, 0), title);
+        EXPECT_GT(InsetColumnCount(clGreen, shown, 0.5, 2.5), 0);
+        EXPECT_EQ(InsetColumnCount(clGreen, hidden, 0.5, 2.5), 0);
+    }
 
     test::StartedApp started;
     App& app = started.app;
@@ -145,20 +152,16 @@ TEST_F(BowPolarisation, SecondaryBowRelabelsAndMovesTheRainbowMarker) {
     const std::size_t c = 4;
     const double primary = app.State.Rainbow.PrimaryBowRefraction[c];
     const double secondary = app.State.Rainbow.SecondaryBowRefraction[c];
-    EXPECT_EQ(Cell(0, 0), "Primær vivarno");
-    EXPECT_GT(InsetColumnCount(clGreen, primary, 0, 3), 0);
-    EXPECT_EQ(InsetColumnCount(clGreen, secondary, 0.5, 2.5), 0);
+    ExpectBow("Primær vivarno", primary, secondary);
 
     app.ControlChange(Control::TrackBar2, 2);
-    EXPECT_EQ(Cell(0, 0), "Sekundær vivarno");
+    ExpectBow("Sekundær vivarno", secondary, primary);
     EXPECT_EQ(Cell(0, 7), " lys igen efter spejling");
     EXPECT_EQ(Cell(0, 8), " lys igen efter brydning");
     EXPECT_EQ(Cell(0, 3), " minimal vinkel/°");
-    EXPECT_GT(InsetColumnCount(clGreen, secondary, 0.5, 2.5), 0);
-    EXPECT_EQ(InsetColumnCount(clGreen, primary, 0.5, 2.5), 0);
 
     app.ControlChange(Control::TrackBar2, 1);
-    EXPECT_EQ(Cell(0, 0), "Primær vivarno");
+    ExpectBow("Primær vivarno", primary, secondary);
     EXPECT_EQ(Cell(0, 7), " lys igen efter brydning");
     for (int col = 0; col <= 2; ++col) EXPECT_EQ(Cell(col, 8), "");
 }
@@ -205,14 +208,8 @@ TEST_F(BowPolarisation, NoNanAnywhere) {
 TEST_F(BowPolarisation, EveryToggleTwiceLeavesThePicture) {
     for (const int bow : {1, 2}) {
         app.ControlChange(Control::TrackBar2, bow);
-        for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5}) {
-            const QImage before = Picture().copy();
-            app.FKeyClick(key);
-            EXPECT_NE(Picture(), before) << static_cast<int>(key);
-            app.FKeyClick(key);
-            ExpectSamePicture(Picture().copy(), before,
-                              "bowpol-toggle-" + std::to_string(static_cast<int>(key) + 2));
-        }
+        test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F5},
+                                        "bowpol");
     }
 }
 

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <random>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "app/catalogue.h"
@@ -50,9 +49,9 @@ protected:
         return count;
     }
 
-    // Green pixels in the boxes of the two bow names of the inset graph, right of the
-    // marker of the current colour.
-    std::pair<int, int> GreenInBowNames() {
+    // Of the two bow names of the inset graph, only that of `bow` (1 primary, 2 secondary)
+    // has green pixels in its box right of the marker of the current colour.
+    void ExpectGreenBowName(int bow) {
         World& m = app.Map;
         m.PictureMarginX = static_cast<std::uint16_t>(2 * m.PictureWidth / 3);
         m.PictureMarginY = static_cast<std::uint16_t>(2 * m.PictureHeight / 3);
@@ -61,7 +60,8 @@ protected:
         const int primary = CountColour(clGreen, 560, 47, 660, 45);
         m.PictureMarginX = m.PictureMarginY = 0;
         m.SetWorldWindow(m.WorldXMin, m.WorldXMax, m.WorldYMin, m.WorldYMax);
-        return {secondary, primary};
+        EXPECT_EQ(primary > 0, bow == 1) << primary;
+        EXPECT_EQ(secondary > 0, bow == 2) << secondary;
     }
 
     test::StartedApp started;
@@ -94,9 +94,7 @@ TEST_F(DropSimulation, FirstSelectionShowsTheGreenPrimaryRayAtHalfTheRadius) {
     const double x = -4 - 0.6 * std::cos(v), y = 5.3 - 0.6 * std::sin(v);
     EXPECT_GT(CountColour(clGreen, x - 0.05, y + 0.05, x + 0.05, y - 0.05), 0);
     // The bow in use is named in green.
-    const auto [secondary, primary] = GreenInBowNames();
-    EXPECT_EQ(secondary, 0);
-    EXPECT_GT(primary, 0);
+    ExpectGreenBowName(1);
 }
 
 TEST_F(DropSimulation, ScrollBarEndsGiveTheGrazingAndTheCentralRay) {
@@ -108,10 +106,7 @@ TEST_F(DropSimulation, ScrollBarEndsGiveTheGrazingAndTheCentralRay) {
     EXPECT_EQ(Cell(1, 4), "0.00");
     EXPECT_EQ(Cell(1, 5), "  0.0");
     EXPECT_EQ(app.Window.Panel2, "v:   0.0°");
-    {
-        const QImage before = Picture().copy();  // taken before the redraw
-        ExpectSamePicture(before, Redrawn(), "drop-central");
-    }
+    test::ExpectSameAsRedrawn(started, "drop-central");
 }
 
 TEST_F(DropSimulation, ControlledRaySnapsOntoTheRainbowRay) {
@@ -133,23 +128,16 @@ TEST_F(DropSimulation, SecondaryBowRelabelsTableAndGraph) {
     EXPECT_EQ(Cell(1, 3), "  51.2");
     EXPECT_EQ(Cell(1, 5), "107.9");  // twice reflected at p = 0.5
     EXPECT_EQ(app.Window.Panel2, "v: 107.9°");
-    auto [secondary, primary] = GreenInBowNames();
-    EXPECT_GT(secondary, 0);
-    EXPECT_EQ(primary, 0);
+    ExpectGreenBowName(2);
     // The ray now enters below the centre.
     EXPECT_GT(CountColour(clGreen, -8.5, -1.4, -7.5, -1.6), 0);
     EXPECT_EQ(CountColour(clGreen, -8.5, 1.6, -7.5, 1.4), 0);
-    {
-        const QImage before = Picture().copy();  // taken before the redraw
-        ExpectSamePicture(before, Redrawn(), "drop-secondary");
-    }
+    test::ExpectSameAsRedrawn(started, "drop-secondary");
 
     app.ControlChange(Control::TrackBar2, 1);
     EXPECT_EQ(Cell(0, 0), " Primær vivarno");
     EXPECT_EQ(Cell(0, 3), " maksimal vinkel/°");
-    std::tie(secondary, primary) = GreenInBowNames();
-    EXPECT_EQ(secondary, 0);
-    EXPECT_GT(primary, 0);
+    ExpectGreenBowName(1);
 }
 
 TEST_F(DropSimulation, ColourChangeRewritesTheTable) {
@@ -192,14 +180,8 @@ TEST_F(DropSimulation, AxesThroughTheCentreComeAndGo) {
 
 TEST_F(DropSimulation, EveryToggleTwiceLeavesThePicture) {
     app.ControlChange(Control::ScrollBar1, 20);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "drop-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6},
+                                    "drop");
 }
 
 TEST_F(DropSimulation, OtherEventsDrawNothing) {

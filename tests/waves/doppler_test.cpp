@@ -52,10 +52,9 @@ protected:
 };
 
 TEST_F(DopplerSimulation, SourceAtRestSendsOutConcentricFrontsAtUnchangedFrequency) {
-    EXPECT_EQ(app.Table.Cell(0, 0), "Dopplereffekt");
-    EXPECT_EQ(app.Table.Cell(1, 1), "0.00");
-    EXPECT_EQ(app.Table.Cell(0, 2), " relativ frekvens");
-    EXPECT_EQ(app.Table.Cell(1, 2), "1.00");
+    test::ExpectCells(
+        app,
+        {{0, 0, "Dopplereffekt"}, {1, 1, "0.00"}, {0, 2, " relativ frekvens"}, {1, 2, "1.00"}});
     EXPECT_EQ(app.Window.Panel1, "Vrel=0.00");
     EXPECT_EQ(app.Window.Panel3, "f'/f=1.00");
     Steps(7);

@@ -81,12 +81,8 @@ TEST_F(HydrogenSimulation, BalmerLinesAsInTheBook) {
     // The data book's wavelengths in air, H-alpha to H-delta, to the last digit shown.
     const char* book[] = {"656.28", "486.13", "434.05", "410.17"};
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(app.Table.Cell(2, i), book[i - 1]) << i;
-    EXPECT_EQ(app.Table.Cell(1, 2), "1");
-    EXPECT_EQ(app.Table.Cell(1, 3), "1666.7");
-    EXPECT_EQ(app.Table.Cell(1, 4), "Balmer");
-    EXPECT_EQ(app.Window.Panel1, "Orden: 1");
-    EXPECT_EQ(app.Window.Panel2, "d=1666.7nm");
-    EXPECT_EQ(app.Window.Panel3, "Balmer");
+    test::ExpectCells(app, {{1, 2, "1"}, {1, 3, "1666.7"}, {1, 4, "Balmer"}});
+    test::ExpectPanels(app, "Orden: 1", "d=1666.7nm", "Balmer");
 }
 
 TEST_F(HydrogenSimulation, EverySeriesFromTheRydbergFormula) {

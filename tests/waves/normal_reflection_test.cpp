@@ -49,23 +49,15 @@ protected:
 TEST_F(ReflectionSimulation,
        WaterReflectsFourteenAndExtraDenseFlintThirtyTwoHundredthsOfTheAmplitude) {
     app.ControlChange(Control::TrackBar1, 1);
-    EXPECT_EQ(app.Table.Cell(0, 0), "refleksion og transmision");
-    EXPECT_EQ(app.Table.Cell(1, 1), "Vand");
-    EXPECT_EQ(app.Table.Cell(1, 2), "1.337");
-    EXPECT_EQ(app.Table.Cell(0, 3), " amplitudeforhold, r");
-    EXPECT_EQ(app.Table.Cell(0, 4), " reflektans, R = r²");
-    EXPECT_EQ(app.Table.Cell(1, 3), "0.14");
-    EXPECT_EQ(app.Table.Cell(1, 4), "0.021");  // about 2 % of the energy
-    EXPECT_EQ(app.Table.Cell(1, 5), "486.1");
-    EXPECT_EQ(app.Window.Panel1, "n=1.337");
-    EXPECT_EQ(app.Window.Panel2, "r=0.14");
-    EXPECT_EQ(app.Window.Panel3, "Ved 20°C og 486.1 nm");
+    test::ExpectCells(app, {{0, 0, "refleksion og transmision"},
+                            {0, 3, " amplitudeforhold, r"},
+                            {0, 4, " reflektans, R = r²"}});
+    // A reflectance of 0.021: about 2 % of the energy.
+    test::ExpectColumn(app, 1, 1, {"Vand", "1.337", "0.14", "0.021", "486.1"});
+    test::ExpectPanels(app, "n=1.337", "r=0.14", "Ved 20°C og 486.1 nm");
     app.ControlChange(Control::TrackBar1, 8);
-    EXPECT_EQ(app.Table.Cell(1, 1), "Ekstra tæt flint");
-    EXPECT_EQ(app.Table.Cell(1, 2), "1.959");
-    EXPECT_EQ(app.Table.Cell(1, 3), "0.32");
-    EXPECT_EQ(app.Window.Panel2, "r=0.32");
-    EXPECT_EQ(app.Window.Panel3, "Ved 20°C og 486.1 nm");
+    test::ExpectColumn(app, 1, 1, {"Ekstra tæt flint", "1.959", "0.32"});
+    test::ExpectPanels(app, "n=1.959", "r=0.32", "Ved 20°C og 486.1 nm");
     // Every substance: r = (n - 1) / (n + 1) from the tabulated blue index; the energy
     // not transmitted, 1 - 4n / (n + 1)², is reflected, and that is the square of r.
     for (int s = 1; s <= SubstanceCount; ++s) {

@@ -157,14 +157,8 @@ TEST_F(RefractionInWater, CriticalAngleLineFollowsTheColour) {
 
 TEST_F(RefractionInWater, EveryToggleTwiceLeavesThePicture) {
     Incidence(35);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F5, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);  // the protractor's dots too are gone
-        ExpectSamePicture(Picture().copy(), before,
-                          "water-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    // Pressed twice, the protractor's dots too are gone.
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F5, FKey::F6}, "water");
     // F4 is not this simulation's: nothing happens and the toggle stays off.
     const QImage before = Picture().copy();
     app.FKeyClick(FKey::F4);

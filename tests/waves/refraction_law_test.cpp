@@ -157,14 +157,8 @@ TEST_F(RefractionLaw, AnglesAreMarkedFromFourDegrees) {
 TEST_F(RefractionLaw, EveryToggleTwiceLeavesThePicture) {
     Incidence(30);
     Ticks(2);
-    for (FKey key : {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6}) {
-        const QImage before = Picture().copy();
-        app.FKeyClick(key);
-        EXPECT_NE(Picture(), before) << static_cast<int>(key);
-        app.FKeyClick(key);
-        ExpectSamePicture(Picture().copy(), before,
-                          "law-toggle-" + std::to_string(static_cast<int>(key) + 2));
-    }
+    test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F3, FKey::F4, FKey::F5, FKey::F6},
+                                    "law");
 }
 
 TEST_F(RefractionLaw, NoNumberIsEverNaN) {

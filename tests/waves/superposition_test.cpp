@@ -45,15 +45,10 @@ TEST_F(SuperpositionSimulation, StartsWithEqualWavesOfOppositeSignInThreeRows) {
     EXPECT_TRUE(app.State.ShowAxes);
     EXPECT_FALSE(app.State.ShowMarks);
     EXPECT_FALSE(app.State.ShowRedRay);
-    EXPECT_EQ(app.Table.Cell(0, 0), "Superposition");
-    EXPECT_EQ(app.Table.Cell(1, 1), "8.0");
-    EXPECT_EQ(app.Table.Cell(1, 2), "8.0");
-    EXPECT_EQ(app.Table.Cell(1, 3), "1.0");
-    EXPECT_EQ(app.Table.Cell(1, 4), "1.00");
-    // Nothing has reached the origin yet.
-    EXPECT_EQ(app.Window.Panel1, "0");
-    EXPECT_EQ(app.Window.Panel2, "0");
-    EXPECT_EQ(app.Window.Panel3, "0");
+    test::ExpectCells(
+        app,
+        {{0, 0, "Superposition"}, {1, 1, "8.0"}, {1, 2, "8.0"}, {1, 3, "1.0"}, {1, 4, "1.00"}});
+    test::ExpectPanels(app, "0", "0", "0");  // nothing has reached the origin yet
 }
 
 TEST_F(SuperpositionSimulation, CounterStartsAgainAt210OnceTheTrainOrTheCrestHasPassed) {
