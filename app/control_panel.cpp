@@ -15,6 +15,7 @@
 #include "app/drawing_scale.h"
 #include "app/events.h"
 #include "app/memo_sync.h"
+#include "app/view_toggles.h"
 #include "library/colour_table.h"
 #include "library/format.h"
 #include "library/world.h"
@@ -52,22 +53,6 @@ int StartPosition(const SharedState& s, PositionFrom from, int fixed) {
             return s.CurrentBow;
     }
     return fixed;
-}
-
-bool& ToggleOf(SharedState& s, FKey k) {
-    switch (k) {
-        case FKey::F2:
-            return s.ShowMarks;
-        case FKey::F3:
-            return s.ShowNormals;
-        case FKey::F4:
-            return s.ShowAxes;
-        case FKey::F5:
-            return s.ShowRedRay;
-        case FKey::F6:
-            return s.ShowRays;
-    }
-    return s.ShowMarks;
 }
 
 MenuItemState& MenuItemOf(MainWindowModel& w, FKey k) {
@@ -217,7 +202,7 @@ void App::ConfigureButtons(Buttons shown) {
 
     for (const FKey k : AllFKeys) {
         w.Of(k).Enabled = true;
-        ToggleOf(State, k) = Shows(row.StartOn, ButtonOf(k));
+        ViewToggleOf(State, IndexOf(k)) = Shows(row.StartOn, ButtonOf(k));
         w.Of(k).Visible = Shows(shown, ButtonOf(k));
     }
 
@@ -235,7 +220,7 @@ void App::ConfigureButtons(Buttons shown) {
             button.Caption = text.Caption;
             button.Hint = text.Hint;
         }
-        button.Down = ToggleOf(State, k);
+        button.Down = ViewToggleOf(State, IndexOf(k));
     }
     // A simulation without a caption of its own shows the item's first caption, not one
     // left over from the simulation before, whose letter could clash with the others'.
@@ -266,7 +251,7 @@ void App::ControlChange(Control control, int position) {
 
 void App::FKeyClick(FKey key) {
     if (Image) DrawSimulation(FunctionKeyEvent(IndexOf(key)), false, *Image);
-    Window.Of(key).Down = ToggleOf(State, key);
+    Window.Of(key).Down = ViewToggleOf(State, IndexOf(key));
     SyncViewMenu();
 }
 
@@ -288,7 +273,7 @@ void App::SyncViewMenu() {
     w.PresentationItem.Checked = w.Presentation;
     for (const FKey k : AllFKeys) {
         MenuItemState& item = MenuItemOf(w, k);
-        item.Checked = ToggleOf(State, k);
+        item.Checked = ViewToggleOf(State, IndexOf(k));
         item.Enabled = Shows(w.ShownButtons, ButtonOf(k));
     }
     const bool animated = Shows(w.ShownButtons, Buttons::Clock);

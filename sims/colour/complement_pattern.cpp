@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/world.h"
 #include "sims/colour/colour_levels.h"
 #include "sims/colour/colour_state.h"
@@ -82,7 +83,7 @@ void DrawComplementPattern(App& app, Event event, bool clearFirst, TCanvas& canv
             cs.BandShift = app.Window.TrackBar2.Position;
             break;
         case Event::F3:
-            app.State.ShowNormals = !app.State.ShowNormals;
+            FlipViewToggle(app.State, event);
             break;
         default:
             draw = ReadMovedLevel(app, event);

@@ -7,10 +7,12 @@
 #include <string>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/world.h"
 #include "sims/mechanics/horizontal_scale.h"
 #include "sims/mechanics/string_waves_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -30,11 +32,6 @@ constexpr double ScaleY = -HalfHeight - 0.3;  // under the transmitter and the t
 
 constexpr TColor FrontColour = clBlue;
 constexpr TColor TargetColour = clSilver;
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
-}
 
 double PulseFront(const App& app) {
     return app.State.AnimationStep / StepsPerKm;
@@ -159,7 +156,7 @@ void DrawSonar(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             if (PulseFront(app) > 2 * (ws.TargetDistance + Overshoot)) st.AnimationStep = 0;
             break;
         case Event::F2:
-            st.ShowMarks = !st.ShowMarks;
+            FlipViewToggle(st, event);
             break;
         default:  // F6
             st.ShowRays = !st.ShowRays;

@@ -10,12 +10,14 @@
 
 #include "app/drag.h"
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/measuring_scale.h"
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/mechanics/spring_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -63,11 +65,6 @@ constexpr double LowestPhase = 1.5 * Pi;
 
 enum class PointerMode { Stored, New };
 enum class DiagramMode { Draw, Erase };
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
-}
 
 bool Running(const App& app) {
     return app.Window.Clock.Enabled;
@@ -184,15 +181,12 @@ void DrawPhasePointer(App& app, TCanvas& canvas, PointerMode mode) {
 
 // Sets the mapping of the energy diagram: the right two fifths and upper two thirds.
 void EnterInset(World& world) {
-    world.PictureMarginX = static_cast<std::uint16_t>(world.PictureWidth * 3 / 5);
-    world.PictureMarginY = static_cast<std::uint16_t>(world.PictureHeight / 3);
-    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+    EnterInsetWindow(world, world.PictureWidth * 3 / 5, world.PictureHeight / 3, InsetXMin,
+                     InsetXMax, InsetYMin, InsetYMax);
 }
 
 void LeaveInset(World& world) {
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+    LeaveInsetWindow(world);
 }
 
 // A vertical line in the energy diagram at the current elongation.
@@ -407,10 +401,10 @@ void DrawSpringSimulation(App& app, Event event, bool clearFirst, TCanvas& canva
             break;
         }
         case Event::F2:
-            st.ShowMarks = !st.ShowMarks;
+            FlipViewToggle(st, event);
             break;
         case Event::F5:
-            st.ShowRedRay = !st.ShowRedRay;
+            FlipViewToggle(st, event);
             ChangeDiagram(app, canvas, st.ShowRedRay ? DiagramMode::Draw : DiagramMode::Erase);
             break;
         default:  // F6

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/mechanics/horizontal_scale.h"
 #include "sims/mechanics/string_waves_state.h"
 #include "sims/mechanics/wave_title.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -46,11 +48,6 @@ constexpr std::string_view OpenTitle = "Åbent rør        ";
 constexpr std::string_view ClosedTitle = "Lukket rør       ";
 
 enum class WaveMode { Erase, Draw };
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
-}
 
 void DrawTitle(App& app, TCanvas& canvas) {
     const int type = StringWavesOf(app).WaveType;
@@ -233,14 +230,14 @@ void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) 
             if (st.AnimationStep > StepLimit) st.AnimationStep -= StepRewind;
             break;
         case Event::F2:
-            st.ShowMarks = !st.ShowMarks;
+            FlipViewToggle(st, event);
             break;
         case Event::F3:
-            st.ShowNormals = !st.ShowNormals;
+            FlipViewToggle(st, event);
             if (!st.ShowNormals) RedrawScene(app, canvas, true);
             break;
         case Event::F4:
-            st.ShowAxes = !st.ShowAxes;
+            FlipViewToggle(st, event);
             if (!st.ShowAxes) RedrawScene(app, canvas, true);
             break;
         default:  // F6

@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/drawing.h"
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/mechanics/string_waves_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -33,11 +35,6 @@ constexpr int TitleRow = 20;  // pixels
 
 constexpr TColor BallColour = clGreen;
 constexpr TColor MarkColour = clBlue;
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
-}
 
 // The balls (F3), the phase marks (F2) and the surface through the particles.
 void DrawMovingFigure(App& app, TCanvas& canvas) {
@@ -135,7 +132,7 @@ void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             if (st.AnimationStep < StepLimit) st.AnimationStep += StepRewind;
             break;
         case Event::F2:
-            st.ShowMarks = !st.ShowMarks;
+            FlipViewToggle(st, event);
             break;
         default:  // F3
             st.ShowNormals = !st.ShowNormals;

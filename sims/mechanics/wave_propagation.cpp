@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
@@ -158,16 +159,12 @@ void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas
             if (st.AnimationStep >= StepCycle) st.AnimationStep -= StepCycle;
             break;
         case Event::F2:
-            st.ShowMarks = !st.ShowMarks;
-            break;
         case Event::F3:
-            st.ShowNormals = !st.ShowNormals;
-            break;
         case Event::F4:
-            st.ShowAxes = !st.ShowAxes;
+            FlipViewToggle(st, event);
             break;
         case Event::F5:
-            st.ShowRedRay = !st.ShowRedRay;
+            FlipViewToggle(st, event);
             ws.BallRadius = st.ShowRedRay ? SmallBall : LargeBall;
             break;
         default:  // F6

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "sims/optics/deviation_graph.h"
-#include "sims/optics/display_switches.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
@@ -212,7 +212,7 @@ void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, 3);
         DrawCurve(app, canvas);
     }
-    FlipDisplaySwitch(s, event);
+    FlipViewToggle(s, event);
     ReadControls(app);
     DrawRay(app, canvas);
     WriteTable(app);

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/world.h"
-#include "sims/optics/display_switches.h"
 
 namespace viv {
 
@@ -93,10 +93,10 @@ void DrawImageSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas
         ImageFormationOf(app).ObjectX = ObjectPosition(app.Window.ScrollBar1.Position);
     } else if (event == Event::F6) {
         parts.DrawOptic(app, canvas);  // erases it
-        FlipDisplaySwitch(app.State, event);
+        FlipViewToggle(app.State, event);
         parts.DrawOptic(app, canvas);
     } else {
-        FlipDisplaySwitch(app.State, event);
+        FlipViewToggle(app.State, event);
     }
     parts.DrawFigures(app, canvas);
     WriteTable(app, parts);

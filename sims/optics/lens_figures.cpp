@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/substance_table.h"
 #include "library/trig.h"
-#include "sims/optics/display_switches.h"
 #include "sims/optics/lenses.h"
 #include "sims/optics/optics_figures.h"
 
@@ -129,7 +129,7 @@ void TakeLensEvent(App& app, Event event) {
     if (event == Event::TrackBar1) {
         s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
     }
-    FlipDisplaySwitch(s, event);
+    FlipViewToggle(s, event);
 }
 
 }  // namespace viv

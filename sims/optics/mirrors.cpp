@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/trig.h"
-#include "sims/optics/display_switches.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/lenses.h"
 #include "sims/optics/optics_figures.h"
@@ -193,7 +193,7 @@ void DrawMirrorSimulation(App& app, Event event, bool clearFirst, TCanvas& canva
     }
     if (!handled) return;
     parts.DrawFigures(app, canvas);  // erases them
-    FlipDisplaySwitch(app.State, event);
+    FlipViewToggle(app.State, event);
     parts.ReadControls(app);
     parts.DrawFigures(app, canvas);
     parts.WriteTable(app);

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/colour_table.h"
 #include "library/format.h"
 #include "library/substance_table.h"
 #include "library/trig.h"
 #include "sims/optics/deviation_graph.h"
-#include "sims/optics/display_switches.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/optics_figures.h"
 
@@ -337,7 +337,7 @@ void DrawPrism(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
             break;
         default:  // F2..F4
-            FlipDisplaySwitch(s, event);
+            FlipViewToggle(s, event);
             break;
     }
     if (curvesChange) DrawCurves(app, canvas);

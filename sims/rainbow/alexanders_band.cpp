@@ -16,6 +16,7 @@
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/rainbow/rainbow_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -104,11 +105,6 @@ double IconHeight(const World& world) {
     return IconHeightPerAspect * world.PictureWidth / world.PictureHeight;
 }
 
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
-}
-
 void Text(const World& world, TCanvas& canvas, double x, double y, std::string_view text) {
     canvas.TextOut(world.PictureX(x), world.PictureY(y), text);
 }
@@ -121,16 +117,13 @@ void BoxFigure(const World& world, TCanvas& canvas, double x1, double y1, double
 // The mapping of the inset in the upper right of the picture: the right two fifths, clear
 // of the secondary bow's curve in the main graph, and the upper half.
 void MapInset(World& world) {
-    world.PictureMarginX = static_cast<std::uint16_t>(world.PictureWidth * 3 / 5);
-    world.PictureMarginY = static_cast<std::uint16_t>(world.PictureHeight / 2);
-    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetTop);
+    EnterInsetWindow(world, world.PictureWidth * 3 / 5, world.PictureHeight / 2, InsetXMin,
+                     InsetXMax, InsetYMin, InsetTop);
 }
 
 // Back to the whole picture and the main graph.
 void MapMainGraph(World& world) {
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+    LeaveInsetWindow(world);
 }
 
 void DrawSampleCurve(const World& world, TCanvas& canvas, const RainbowState& rs,
@@ -507,7 +500,7 @@ void DrawAlexandersBand(App& app, Event event, bool clearFirst, TCanvas& canvas)
             DrawPresetLevels(app, canvas);
             FindPresetParameters(app);
             rs.PresetIndex = FirstPresetOf(s.CurrentBow);
-            s.ShowMarks = !s.ShowMarks;
+            FlipViewToggle(s, event);
             // With the guides off the cursor goes back to where the scroll bar stands.
             p = s.ShowMarks ? rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)]
                             : ScrollBarParameter(app);

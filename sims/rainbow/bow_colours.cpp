@@ -19,6 +19,7 @@
 #include "sims/rainbow/angle_cursor_drag.h"
 #include "sims/rainbow/bow_statistics.h"
 #include "sims/rainbow/rainbow_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -48,27 +49,19 @@ double RowOf(int c) {
     return 2.0 * c + 2;
 }
 
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
-}
-
 void Text(const World& world, TCanvas& canvas, double x, double y, std::string_view text) {
     canvas.TextOut(world.PictureX(x), world.PictureY(y), text);
 }
 
 // The inset fills the right third of the upper half of the picture.
 void EnterInset(World& world) {
-    world.PictureMarginX = static_cast<std::uint16_t>((2 * world.PictureWidth) / 3);
-    world.PictureMarginY = static_cast<std::uint16_t>(world.PictureHeight / 2);
-    world.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+    EnterInsetWindow(world, (2 * world.PictureWidth) / 3, world.PictureHeight / 2, InsetXMin,
+                     InsetXMax, InsetYMin, InsetYMax);
 }
 
 void LeaveInset(World& world, TCanvas& canvas) {
     canvas.Pen.Width = world.PenWidth;
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+    LeaveInsetWindow(world);
 }
 
 // Dotted vertical lines at the current colour's two bow angles.
@@ -400,7 +393,7 @@ void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         case Event::F5:
             if (!st.AllColoursDone) ComputeAllColours(app);
             st.AllColoursDone = true;
-            s.ShowRedRay = !s.ShowRedRay;
+            FlipViewToggle(s, event);
             DrawColourSums(app, canvas);
             st.CursorCurve = s.ShowRedRay ? 3 : 1;
             break;

@@ -17,6 +17,7 @@
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/rainbow/rainbow_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -50,11 +51,6 @@ double SunSlope(const RainbowState& rs) {
 // antisolar point); the direction is seen above the horizon when it is not negative.
 double SightSlope(const RainbowState& rs, double d) {
     return Tan(d - Radians(rs.SunHeight));
-}
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
 }
 
 void Text(const World& world, TCanvas& canvas, double x, double y, std::string_view text) {
@@ -286,7 +282,7 @@ void DrawBowCone(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         if (event != Event::Redraw) {
             if (event == Event::ScrollBar1) rs.SunHeight = 60 - app.Window.ScrollBar1.Position;
             if (event == Event::TrackBar2) rs.ObserverX = app.Window.TrackBar2.Position - 1;
-            if (event == Event::F2) app.State.ShowMarks = !app.State.ShowMarks;
+            if (event == Event::F2) FlipViewToggle(app.State, event);
             drawFigures(event != Event::F2);
         }
     }

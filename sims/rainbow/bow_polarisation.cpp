@@ -18,6 +18,7 @@
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/reflectance_inset.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -38,11 +39,6 @@ constexpr std::size_t Perp = 0, Par = 1;
 
 double CurrentParameter(const SharedState& s) {
     return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
-}
-
-void Line(const World& map, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(map.PictureX(x1), map.PictureY(y1));
-    canvas.LineTo(map.PictureX(x2), map.PictureY(y2));
 }
 
 // Column 0 of the rows that differ between the bows, and the caption cell.
@@ -217,7 +213,7 @@ void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas
     }
     SharedState& s = app.State;
     if (event == Event::F5) {
-        s.ShowRedRay = !s.ShowRedRay;
+        FlipViewToggle(s, event);
         DrawRedRainbowRay(app, canvas);
         return;
     }
@@ -240,7 +236,7 @@ void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas
             FlipViewToggle(s, event);
             break;
         case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
+            FlipViewToggle(s, event);
             DrawDropAxes(app, canvas);
             break;
         default:

@@ -17,6 +17,7 @@
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/rainbow/rainbow_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -61,11 +62,6 @@ double CurrentParameter(const SharedState& s) {
     return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
 }
 
-void Line(const World& map, TCanvas& canvas, WorldPoint from, WorldPoint to) {
-    canvas.MoveTo(map.PictureX(from.x), map.PictureY(from.y));
-    canvas.LineTo(map.PictureX(to.x), map.PictureY(to.y));
-}
-
 // The point `length` from the gauge's centre in the direction angle + pi: along the light
 // that leaves in that direction.
 WorldPoint GaugeArmEnd(double angle, double length) {
@@ -80,9 +76,8 @@ void DrawDropAxes(App& app, TCanvas& canvas) {
 
 // The inset graph's margins and window.
 void EnterGraph(World& map) {
-    map.PictureMarginX = static_cast<std::uint16_t>((2 * map.PictureWidth) / 3);
-    map.PictureMarginY = static_cast<std::uint16_t>((2 * map.PictureHeight) / 3);
-    map.SetWorldWindow(GraphXMin, GraphXMax, GraphYMin, GraphYMax);
+    EnterInsetWindow(map, (2 * map.PictureWidth) / 3, (2 * map.PictureHeight) / 3, GraphXMin,
+                     GraphXMax, GraphYMin, GraphYMax);
 }
 
 void LeaveGraph(World& map, TCanvas& canvas) {
@@ -311,16 +306,16 @@ void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canva
             FlipViewToggle(s, event);
             break;
         case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
+            FlipViewToggle(s, event);
             canvas.Pen.Mode = pmNotXor;
             DrawDropAxes(app, canvas);
             break;
         case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
+            FlipViewToggle(s, event);
             DrawRainbowRayMark(app, canvas, s.CurrentBow);
             break;
         case Event::F6:
-            s.ShowRays = !s.ShowRays;
+            FlipViewToggle(s, event);
             DrawRayFan(app, canvas, s.CurrentBow);
             break;
         default:

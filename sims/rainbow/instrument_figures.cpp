@@ -11,6 +11,7 @@
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -42,11 +43,6 @@ constexpr double StaffHeight = 1, HalfTickHeight = 0.5;
 constexpr int StaffFontSize = 12;
 
 constexpr TColor HatchColour = clRed;
-
-void Line(const World& map, TCanvas& canvas, WorldPoint a, WorldPoint b) {
-    canvas.MoveTo(map.PictureX(a.x), map.PictureY(a.y));
-    canvas.LineTo(map.PictureX(b.x), map.PictureY(b.y));
-}
 
 void Path(const World& map, TCanvas& canvas, std::initializer_list<WorldPoint> points) {
     std::vector<TPoint> pixels;

@@ -17,6 +17,7 @@
 #include "sims/rainbow/angle_cursor_drag.h"
 #include "sims/rainbow/bow_colours.h"
 #include "sims/rainbow/bow_statistics.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -33,11 +34,6 @@ constexpr std::string_view ParallelText = "parallelt polariseret ";
 
 std::size_t ColourIndex(int c) {
     return static_cast<std::size_t>(std::clamp(c, 1, ColourCount));
-}
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
 }
 
 // Which light is shown, written over the other's text: the place of the longer of the

@@ -11,20 +11,10 @@
 
 #include "app/app.h"
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/drop_rays.h"
 
 namespace viv {
-
-// Flips the view toggle an F-key stands for: F2 the marks, F3 the normals, F4 the axes,
-// F5 the red ray, F6 the rays; other events change nothing.
-inline void FlipViewToggle(SharedState& s, Event event) {
-    static constexpr std::array<bool SharedState::*, 5> Toggles{
-        &SharedState::ShowMarks, &SharedState::ShowNormals, &SharedState::ShowAxes,
-        &SharedState::ShowRedRay, &SharedState::ShowRays};
-    if (!IsFunctionKey(event)) return;
-    bool& shown = s.*Toggles[static_cast<std::size_t>(event) - static_cast<std::size_t>(Event::F2)];
-    shown = !shown;
-}
 
 struct RainbowState {
     // --- The cone of the bow ---

@@ -12,6 +12,7 @@
 #include "library/drawing.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -25,11 +26,6 @@ constexpr int CurvePoints = 29;  // points between b = 0 and the critical angle
 constexpr TColor PerpendicularColour = clMaroon;
 constexpr TColor ParallelColour = clOlive;
 constexpr TColor MarkerColour = clGreen;
-
-void Line(const World& map, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(map.PictureX(x1), map.PictureY(y1));
-    canvas.LineTo(map.PictureX(x2), map.PictureY(y2));
-}
 
 void TextAt(const World& map, TCanvas& canvas, double x, double y, std::string_view text) {
     canvas.TextOut(map.PictureX(x), map.PictureY(y), text);
@@ -51,17 +47,14 @@ Reflectance WaterReflectance(double i, double b, double n) {
 
 void EnterReflectanceInset(App& app) {
     World& map = app.Map;
-    map.PictureMarginX = static_cast<std::uint16_t>((2 * map.PictureWidth) / 3);
-    map.PictureMarginY = static_cast<std::uint16_t>(map.PictureHeight / 2);
-    map.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+    EnterInsetWindow(map, (2 * map.PictureWidth) / 3, map.PictureHeight / 2, InsetXMin, InsetXMax,
+                     InsetYMin, InsetYMax);
 }
 
 void LeaveReflectanceInset(App& app, TCanvas& canvas) {
     World& map = app.Map;
     canvas.Pen.Width = map.PenWidth;
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+    LeaveInsetWindow(map);
 }
 
 void DrawReflectanceInset(App& app, TCanvas& canvas) {

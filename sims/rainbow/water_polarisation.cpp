@@ -17,6 +17,7 @@
 #include "library/world.h"
 #include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/reflectance_inset.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -48,11 +49,6 @@ constexpr TColor ParallelColour = clOlive;
 constexpr TColor BrewsterColour = clRed;
 constexpr TColor ArcColour = clBlue;
 constexpr TColor WaterColour = clSilver;
-
-void Line(const World& map, TCanvas& canvas, WorldPoint from, WorldPoint to) {
-    canvas.MoveTo(map.PictureX(from.x), map.PictureY(from.y));
-    canvas.LineTo(map.PictureX(to.x), map.PictureY(to.y));
-}
 
 WorldPoint Polar(double r, double angle) {
     return {r * std::cos(angle), r * std::sin(angle)};
@@ -285,7 +281,7 @@ void DrawWaterPolarisation(App& app, Event event, bool clearFirst, TCanvas& canv
             FlipViewToggle(s, event);
             break;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
+            FlipViewToggle(s, event);
             canvas.Pen.Mode = pmNotXor;
             DrawSurfaceNormal(app.Map, canvas);
             break;

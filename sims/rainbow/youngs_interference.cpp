@@ -17,6 +17,7 @@
 #include "sims/rainbow/airy_bow.h"
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/rainbow_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -64,22 +65,14 @@ std::size_t ColourIndex(int colour) {
     return static_cast<std::size_t>(std::clamp(colour, 1, ColourCount));
 }
 
-void Line(const World& map, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(map.PictureX(x1), map.PictureY(y1));
-    canvas.LineTo(map.PictureX(x2), map.PictureY(y2));
-}
-
 void EnterInset(World& map) {
-    map.PictureMarginX = static_cast<std::uint16_t>((3 * map.PictureWidth) / 5);
-    map.PictureMarginY = static_cast<std::uint16_t>(map.PictureHeight / 2);
-    map.SetWorldWindow(InsetXMin, InsetXMax, InsetYMin, InsetYMax);
+    EnterInsetWindow(map, (3 * map.PictureWidth) / 5, map.PictureHeight / 2, InsetXMin, InsetXMax,
+                     InsetYMin, InsetYMax);
 }
 
 void LeaveInset(World& map, TCanvas& canvas) {
     canvas.Pen.Width = map.PenWidth;
-    map.PictureMarginX = 0;
-    map.PictureMarginY = 0;
-    map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
+    LeaveInsetWindow(map);
 }
 
 double WaterIndexOf(const App& app) {
@@ -487,23 +480,23 @@ void DrawYoungsInterference(App& app, Event event, bool clearFirst, TCanvas& can
             DrawInterferenceInset(app, canvas);
             break;
         case Event::F6:
-            s.ShowRays = !s.ShowRays;
+            FlipViewToggle(s, event);
             DrawInterferenceInset(app, canvas);
             break;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
+            FlipViewToggle(s, event);
             DrawInterferenceInset(app, canvas);
             break;
         case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
+            FlipViewToggle(s, event);
             DrawRedRainbowRay(app, canvas);
             break;
         case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
+            FlipViewToggle(s, event);
             DrawDropAxes(app, canvas);
             break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
+            FlipViewToggle(s, event);
             break;
         case Event::ScrollBar1: {
             const RangeControl& bar = app.Window.ScrollBar1;

@@ -16,6 +16,7 @@
 #include "library/world.h"
 #include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -33,11 +34,6 @@ constexpr double ArrowBarb = 3 * Pi / 4;  // radians from the arrow's direction
 constexpr TColor FrontColour = clRed;
 constexpr TColor MarkColour = clBlue;
 constexpr TColor ReferenceColour = clSilver;
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
-}
 
 int PeriodOf(const WavesMotionState& ws) {
     return std::max(ws.PeriodPixels, 1);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/world.h"
 #include "sims/waves/moving_picture.h"
@@ -299,10 +300,8 @@ void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canva
             st.Order = win.TrackBar2.Position;
             break;
         case Event::F4:
-            app.State.ShowAxes = !app.State.ShowAxes;
-            break;
         case Event::F6:
-            app.State.ShowRays = !app.State.ShowRays;
+            FlipViewToggle(app.State, event);
             break;
         default:
             return;

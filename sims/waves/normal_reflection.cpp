@@ -10,12 +10,14 @@
 #include <string_view>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/substance_table.h"
 #include "library/trig.h"
 #include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -40,11 +42,6 @@ constexpr TColor SurfaceColour = clSilver;
 
 double AirX(int k) {
     return PointSpacing * k - 10;
-}
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
 }
 
 // The points `first`..`last` of a wave (both included), as one polyline.
@@ -211,7 +208,7 @@ void TakeChange(App& app, Event event, TCanvas& canvas) {
             if (++app.State.AnimationStep > LastStep) app.State.AnimationStep = FirstStep;
             break;
         case Event::F2:
-            app.State.ShowMarks = !app.State.ShowMarks;
+            FlipViewToggle(app.State, event);
             break;
         default:
             app.State.ShowAxes = !app.State.ShowAxes;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/drag.h"
+#include "app/view_toggles.h"
 #include "library/colour_table.h"
 #include "library/format.h"
 #include "library/protractor.h"
@@ -100,14 +101,14 @@ bool TakeRefractionControl(App& app, Event event, TCanvas& canvas) {
             s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
             return true;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
+            FlipViewToggle(s, event);
             return true;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
+            FlipViewToggle(s, event);
             DrawSurfaceNormal(app.Map, canvas);
             return true;
         case Event::F5:
-            s.ShowRedRay = !s.ShowRedRay;
+            FlipViewToggle(s, event);
             DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
             return true;
         default:

@@ -7,12 +7,14 @@
 
 #include "app/drag.h"
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/drawing.h"
 #include "library/protractor.h"
 #include "library/trig.h"
 #include "library/world.h"
 #include "sims/waves/refraction_angles.h"
 #include "sims/waves/refraction_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -28,11 +30,6 @@ constexpr double kReflectionArc = 1.1;
 constexpr double kRefractionArc = 1.0;
 
 constexpr TColor kArcColour = clBlue;
-
-void Line(const World& m, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(m.PictureX(x1), m.PictureY(y1));
-    canvas.LineTo(m.PictureX(x2), m.PictureY(y2));
-}
 
 // The water: the right half of the disc of radius 4 about the point of incidence,
 // cross-hatched in silver.
@@ -143,7 +140,7 @@ void DrawRefractionInWater(App& app, Event event, bool clearFirst, TCanvas& canv
         // The labels are written, or wiped in white, over whatever lies there: the
         // lines crossing them step aside meanwhile.
         DrawFixedLines(app, canvas);
-        s.ShowRays = !s.ShowRays;
+        FlipViewToggle(s, event);
         DrawProtractor(app.Map, canvas, s.ShowRays);
         DrawFixedLines(app, canvas);
     }

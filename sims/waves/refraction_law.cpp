@@ -8,6 +8,7 @@
 #include "app/catalogue.h"
 #include "app/drag.h"
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/protractor.h"
@@ -216,8 +217,7 @@ void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas) 
     EraseCrests(app, canvas);
     DrawRaysAndAngles(app, canvas);  // erases them
     if (!TakeRefractionControl(app, event, canvas)) {
-        if (event == Event::F4) s.ShowAxes = !s.ShowAxes;
-        if (event == Event::F6) s.ShowRays = !s.ShowRays;
+        if (event == Event::F4 || event == Event::F6) FlipViewToggle(s, event);
     }
     DrawCrests(app, canvas);
     DrawRaysAndAngles(app, canvas);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/measuring_scale.h"
@@ -668,23 +669,17 @@ void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, T
             s.AnimationStep =
                 s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
             break;
-        case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
         case Event::F3:
             if (!grating) return;
-            s.ShowNormals = !s.ShowNormals;
-            break;
-        case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
+            FlipViewToggle(s, event);
             break;
         case Event::F5:
-            if (grating) return;
-            s.ShowRedRay = !s.ShowRedRay;
-            break;
         case Event::F6:
             if (grating) return;
-            s.ShowRays = !s.ShowRays;
+            [[fallthrough]];
+        case Event::F2:
+        case Event::F4:
+            FlipViewToggle(s, event);
             break;
         default:
             return;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
@@ -187,13 +188,9 @@ void TakeChange(App& app, Event event, TCanvas& /*canvas*/) {
                 s.AnimationStep = RestartStep;
             break;
         case Event::F2:
-            s.ShowMarks = !s.ShowMarks;
-            break;
         case Event::F3:
-            s.ShowNormals = !s.ShowNormals;
-            break;
         case Event::F4:
-            s.ShowAxes = !s.ShowAxes;
+            FlipViewToggle(s, event);
             break;
         default:
             s.ShowRedRay = !s.ShowRedRay;

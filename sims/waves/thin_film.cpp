@@ -10,6 +10,7 @@
 
 #include "app/drag.h"
 #include "app/events.h"
+#include "app/view_toggles.h"
 #include "library/colour_table.h"
 #include "library/drawing.h"
 #include "library/format.h"
@@ -17,6 +18,7 @@
 #include "library/world.h"
 #include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
+#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -47,11 +49,6 @@ constexpr TColor SecondWaveColour = clBlue;
 
 double ThicknessOf(const App& app) {
     return 0.1 * app.Window.TrackBar2.Position;
-}
-
-void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
-    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
-    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
 }
 
 void DrawFilm(App& app, TCanvas& canvas) {
@@ -102,15 +99,12 @@ void DrawNormal(const World& world, TCanvas& canvas) {
 
 // The inset's margins and window; LeaveGraph brings back the simulation's own window.
 void EnterGraph(World& world) {
-    world.PictureMarginX = static_cast<std::uint16_t>((2 * world.PictureWidth) / 3);
-    world.PictureMarginY = static_cast<std::uint16_t>((2 * world.PictureHeight) / 3);
-    world.SetWorldWindow(GraphXMin, GraphXMax, GraphYMin, GraphYMax);
+    EnterInsetWindow(world, (2 * world.PictureWidth) / 3, (2 * world.PictureHeight) / 3, GraphXMin,
+                     GraphXMax, GraphYMin, GraphYMax);
 }
 
 void LeaveGraph(World& world) {
-    world.PictureMarginX = 0;
-    world.PictureMarginY = 0;
-    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+    LeaveInsetWindow(world);
 }
 
 // y = sin(x - shift) over the graph's width, in the inset's mapping.
@@ -226,7 +220,7 @@ void TakeChange(App& app, Event event, TCanvas& canvas) {
             DrawFilm(app, canvas);
             break;
         case Event::F2:
-            app.State.ShowMarks = !app.State.ShowMarks;
+            FlipViewToggle(app.State, event);
             break;
         default:
             app.State.ShowNormals = !app.State.ShowNormals;

@@ -1,0 +1,42 @@
+// Vivarnon, physics of light, colour and waves for school.
+// Copyright (C) 2026 the Vivarnon developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Drawing in world units: lines, and the world window moved into an inset graph and back.
+#pragma once
+
+#include <cstdint>
+
+#include "library/canvas.h"
+#include "library/world.h"
+
+namespace viv {
+
+// Maps the world window xMin..xMax, yMin..yMax onto the part of the picture right of
+// marginX and below marginY (pixels): an inset graph in the picture's upper right.
+inline void EnterInsetWindow(World& world, int marginX, int marginY, double xMin, double xMax,
+                             double yMin, double yMax) {
+    world.PictureMarginX = static_cast<std::uint16_t>(marginX);
+    world.PictureMarginY = static_cast<std::uint16_t>(marginY);
+    world.SetWorldWindow(xMin, xMax, yMin, yMax);
+}
+
+// Back to the whole picture and the simulation's own world window.
+inline void LeaveInsetWindow(World& world) {
+    world.PictureMarginX = 0;
+    world.PictureMarginY = 0;
+    world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
+}
+
+// A line from (x1, y1) to (x2, y2), world units, in the canvas's pen.
+inline void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
+    canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));
+    canvas.LineTo(world.PictureX(x2), world.PictureY(y2));
+}
+
+// A line from one world point to another, in the canvas's pen.
+inline void Line(const World& world, TCanvas& canvas, WorldPoint from, WorldPoint to) {
+    canvas.MoveTo(world.PictureX(from.x), world.PictureY(from.y));
+    canvas.LineTo(world.PictureX(to.x), world.PictureY(to.y));
+}
+
+}  // namespace viv
