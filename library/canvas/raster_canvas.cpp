@@ -1371,6 +1371,7 @@ TRect RasterCanvas::TakeChanged(std::vector<std::uint32_t>* tiles) {
 RasterCanvas::Figure& RasterCanvas::BeginFigure() {
     if (image_.format() != QImage::Format_RGB32) image_.convertTo(QImage::Format_RGB32);
     figure_->Start(image_, SwapRB(Pen.Color), Pen.Mode);
+    LetGoOfLongTileList();
     figure_->LogTilesTo(changedTilesExact_ ? &changedTiles_ : nullptr,
                         tileLog_ != nullptr && tileLog_->Exact ? &tileLog_->Tiles : nullptr);
     return *figure_;
@@ -2029,6 +2030,17 @@ void RasterCanvas::CopyRect(const TRect& rect, const TCanvas& source) {
     }
 }
 
+void RasterCanvas::LetGoOfLongTileList() {
+    // Ticks of an animation no view takes the changes of (a hidden window, the scripted
+    // mode) would add to the list for ever; past a tile's count for every tile of the
+    // picture the box says as much.
+    const auto tiles = static_cast<std::size_t>(TilesAcross(Width())) *
+                       static_cast<std::size_t>(TilesAcross(Height()));
+    if (changedTiles_.size() <= tiles) return;
+    changedTilesExact_ = false;
+    changedTiles_.clear();
+}
+
 void RasterCanvas::LogTiles(TileLog* log) {
     tileLog_ = log;
     if (log != nullptr) {
@@ -2066,6 +2078,7 @@ void RasterCanvas::CopyTiles(const TileLog& tiles, const TCanvas& source) {
                std::max(box.Right, run.Right), std::max(box.Bottom, run.Bottom)};
     });
     // Every pixel copied lies in a listed tile: the changed tiles stay known.
+    LetGoOfLongTileList();
     const bool exact = changedTilesExact_;
     const bool logExact = tileLog_ != nullptr && tileLog_->Exact;
     Changed(box.Left, box.Top, box.Right, box.Bottom);

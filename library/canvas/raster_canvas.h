@@ -103,6 +103,8 @@ private:
     struct CachedFont;
     struct FontCache;
     Figure& BeginFigure();
+    // Forgets the changed tiles, keeping the box, once they are more than the picture has.
+    void LetGoOfLongTileList();
     void EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind);
     const CachedFont& CurrentFont();
     // How many times larger than its layout the picture is drawn (smooth drawing, zoom),

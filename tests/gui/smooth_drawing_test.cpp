@@ -123,6 +123,14 @@ TEST(SmoothDrawing, TheChangedBoxesKeepTheReducedPictureWhole) {
         const QImage& got = reduced.Update(large, 2);
         ASSERT_EQ(got, ShownImage(large, 2)) << "step " << step;
     }
+    // Wide lines for a long while with no view taking the changes (a hidden window): the
+    // canvas lets go of its long list of tiles and the box still holds every change.
+    large.Pen.Width = 2;
+    for (int i = 0; i < 400; ++i) {
+        large.MoveTo(0, i % 200);
+        large.LineTo(299, (i * 7) % 200);
+    }
+    ASSERT_EQ(reduced.Update(large, 2), ShownImage(large, 2));
 }
 
 // The scripted program, with the view's reduced picture beside it, updated after every
