@@ -9,6 +9,7 @@
 #include "app/catalogue.h"
 #include "app/drawing_scale.h"
 #include "app/file_paths.h"
+#include "app/scene.h"
 #include "app/setup_file.h"
 #include "library/jpeg_image.h"
 
@@ -269,11 +270,12 @@ void App::MenuEntry(std::uint16_t n) {
         ReturnToStartPicture();
         return;
     }
-    if (entry->BeforeSelect) entry->BeforeSelect(*this);
+    SetupScene setup(*this);
+    if (entry->BeforeSelect) entry->BeforeSelect(setup);
     if (entry->HideScrollBar1) Window.ScrollBar1.Visible = false;
     SelectSimulation(n);
     if (!entry->Caption.empty()) Window.Caption = std::string(entry->Caption);
-    if (entry->AfterSelect) entry->AfterSelect(*this);
+    if (entry->AfterSelect) entry->AfterSelect(setup);
     if (entry->Table.Rows > 0) {
         SetupTable(entry->Table.Rows, entry->Table.Columns, entry->Table.Message);
         for (int c = 0; c < 3; ++c) {
@@ -284,7 +286,7 @@ void App::MenuEntry(std::uint16_t n) {
         for (std::string_view header : entry->RowHeaders)
             Table.SetCell(0, row++, std::string(header));
     }
-    if (entry->AfterTable) entry->AfterTable(*this);
+    if (entry->AfterTable) entry->AfterTable(setup);
     // The read-outs of the new simulation show at once, not only once the mouse has
     // brought them back from behind the menu's hint.
     Window.PanelsVisible = true;
@@ -323,7 +325,9 @@ void App::SelectSimulation(std::uint16_t n) {
 void App::DrawSimulation(Event code, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Width = Map.PenWidth;
     const CatalogueEntry* entry = catalogue_.Find(State.CurrentSimulation);
-    if (entry != nullptr && entry->Draw != nullptr) entry->Draw(*this, code, clearFirst, canvas);
+    if (entry == nullptr || entry->Draw == nullptr) return;
+    Scene scene(*this);
+    entry->Draw(scene, code, clearFirst, canvas);
 }
 
 void App::RedrawPicture() {

@@ -40,7 +40,9 @@ class App;
 class Catalogue;
 struct CatalogueEntry;
 struct DragFigure;
-using DrawRoutine = void (*)(App& app, Event code, bool clearFirst, TCanvas& canvas);
+class Scene;
+class SetupScene;
+using DrawRoutine = void (*)(Scene& scene, Event code, bool clearFirst, TCanvas& canvas);
 
 class App {
 public:

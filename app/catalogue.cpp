@@ -11,8 +11,8 @@ namespace viv {
 
 namespace {
 
-void DrawStart(App& app, Event code, bool /*clearFirst*/, TCanvas& canvas) {
-    DrawStartPicture(app.Map, app.State.Rainbow, code, canvas);
+void DrawStart(Scene& scene, Event code, bool /*clearFirst*/, TCanvas& canvas) {
+    DrawStartPicture(scene.Map, scene.State.Rainbow, code, canvas);
 }
 
 }  // namespace
@@ -61,9 +61,9 @@ std::string Catalogue::NumbersText(std::string_view except) const {
     return text;
 }
 
-void SetIncidenceRange(App& app, int maximum) {
-    app.State.IncidenceMax = maximum;
-    app.State.IncidenceValue = (app.State.IncidenceMin + maximum) / 2;
+void SetIncidenceRange(SharedState& state, int maximum) {
+    state.IncidenceMax = maximum;
+    state.IncidenceValue = (state.IncidenceMin + maximum) / 2;
 }
 
 }  // namespace viv

@@ -18,6 +18,7 @@
 #include "app/data_list.h"
 #include "app/drag.h"
 #include "app/main_menu.h"
+#include "app/scene.h"
 
 namespace viv {
 
@@ -66,14 +67,14 @@ struct CatalogueEntry {
 
     // --- The routines ---
     // The menu entry's own start values, before SelectSimulation.
-    void (*BeforeSelect)(App&) = nullptr;
+    void (*BeforeSelect)(SetupScene&) = nullptr;
     // After SelectSimulation and the caption, before the table.
-    void (*AfterSelect)(App&) = nullptr;
+    void (*AfterSelect)(SetupScene&) = nullptr;
     // After the table is set up and its headers written.
-    void (*AfterTable)(App&) = nullptr;
+    void (*AfterTable)(SetupScene&) = nullptr;
     DrawRoutine Draw = nullptr;  // nullptr: not drawn yet, the picture stays white
     // The simulation's own response to the mouse moving over the picture; nullptr: none.
-    void (*Mouse)(App&, TCanvas&) = nullptr;
+    void (*Mouse)(Scene&, TCanvas&) = nullptr;
     // The numbers behind the picture for "Udskriv &Data"; nullptr: the item is disabled.
     DataListRoutine Data = nullptr;
     // The figure the mouse can drag, a second way to move its control; nullptr: none.
@@ -110,6 +111,6 @@ private:
 
 // The incidence runs 0..`maximum` and starts in the middle (menu entries of the ray
 // simulations).
-void SetIncidenceRange(App& app, int maximum);
+void SetIncidenceRange(SharedState& state, int maximum);
 
 }  // namespace viv

@@ -15,6 +15,7 @@
 #include "app/drawing_scale.h"
 #include "app/events.h"
 #include "app/memo_sync.h"
+#include "app/scene.h"
 #include "app/view_toggles.h"
 #include "library/colour_table.h"
 #include "library/format.h"
@@ -294,7 +295,10 @@ void App::ImageMouseMove() {
                               FormatReal(1, 2, Map.MouseWorld.y) + ")";
     }
     // Some simulations follow the mouse with routines of their own.
-    if (row.Mouse != nullptr && Image) row.Mouse(*this, *Image);
+    if (row.Mouse != nullptr && Image) {
+        Scene scene(*this);
+        row.Mouse(scene, *Image);
+    }
 }
 
 void App::ImageMouseDown() {

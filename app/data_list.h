@@ -11,7 +11,7 @@
 
 namespace viv {
 
-class App;
+class Scene;
 
 struct DataList {
     std::vector<std::string> Headers;  // 2, 3 or 4 column headers
@@ -19,10 +19,10 @@ struct DataList {
     std::vector<std::vector<std::string>> Rows;  // one value per header
 };
 
-using DataListRoutine = DataList (*)(App& app);
+using DataListRoutine = DataList (*)(Scene& scene);
 
 // "bølgelængde " + the wavelength of CurrentColour + "nm, " + its name: the end of every
 // list's subtitle.
-std::string ColourLine(const App& app);
+std::string ColourLine(const Scene& scene);
 
 }  // namespace viv

@@ -11,6 +11,7 @@
 
 #include "app/app.h"
 #include "app/catalogue.h"
+#include "app/scene.h"
 #include "library/trig.h"
 
 namespace viv {
@@ -53,12 +54,12 @@ double HoldAngle(double degrees, double lo, double hi) {
     return around(degrees - lo) <= around(degrees - hi) ? lo : hi;
 }
 
-bool GripsSegment(const App& app, TPoint p, WorldPoint a, WorldPoint b) {
-    return PixelDistanceToSegment(app.Map, p, a, b) <= GripPixels;
+bool GripsSegment(const Scene& scene, TPoint p, WorldPoint a, WorldPoint b) {
+    return PixelDistanceToSegment(scene.Map, p, a, b) <= GripPixels;
 }
 
-double IncidencePosition(const App& app, double degrees) {
-    const double maximum = app.State.IncidenceMax;
+double IncidencePosition(const Scene& scene, double degrees) {
+    const double maximum = scene.State.IncidenceMax;
     return maximum - HoldAngle(degrees, 0, maximum);
 }
 
@@ -70,14 +71,16 @@ const DragFigure* App::FigureAt(TPoint p) {
     if (!control.Visible || !control.Enabled || figure.Grips == nullptr ||
         figure.PositionAt == nullptr)
         return nullptr;
-    return figure.Grips(*this, p) ? &figure : nullptr;
+    Scene scene(*this);
+    return figure.Grips(scene, p) ? &figure : nullptr;
 }
 
 void App::DragTo(TPoint p) {
     if (!moved_ && p == pressedAt_) return;
     moved_ = true;
     const RangeControl& control = Window.Of(held_->Moves);
-    const double wanted = held_->PositionAt(*this, PictureToWorld(Map, p));
+    Scene scene(*this);
+    const double wanted = held_->PositionAt(scene, PictureToWorld(Map, p));
     if (std::isnan(wanted)) return;
     // Rounded to the control's step and held in its range.
     const int position =
@@ -100,7 +103,10 @@ void App::PictureMouseDown(TPoint p) {
     pressedAt_ = p;
     moved_ = false;
     Window.Cursor = PictureCursor::ClosedHand;
-    if (figure->Take) figure->Take(*this);
+    if (figure->Take) {
+        Scene scene(*this);
+        figure->Take(scene);
+    }
     underDrag_ = Window.MessagePanel;
     Window.MessagePanel = std::string(kDraggingPrefix) + std::string(figure->Name);
 }
@@ -126,7 +132,10 @@ void App::PictureMouseUp(TPoint p) {
         DragTo(p);
         Window.MessagePanel = underDrag_;
         held_ = nullptr;
-        if (figure->LetGo) figure->LetGo(*this, moved_);
+        if (figure->LetGo) {
+            Scene scene(*this);
+            figure->LetGo(scene, moved_);
+        }
     }
     held_ = nullptr;
     Window.Cursor = FigureAt(p) != nullptr ? PictureCursor::OpenHand : PictureCursor::Arrow;

@@ -14,7 +14,7 @@
 
 namespace viv {
 
-class App;
+class Scene;
 
 // A figure the mouse can take hold of, in a simulation's catalogue row.
 struct DragFigure {
@@ -23,16 +23,16 @@ struct DragFigure {
     // The control the figure follows.
     Control Moves = Control::ScrollBar1;
     // Whether a press at picture pixel p takes hold of the figure as it is drawn now.
-    bool (*Grips)(App& app, TPoint p) = nullptr;
+    bool (*Grips)(Scene& scene, TPoint p) = nullptr;
     // The control position (before rounding and holding in range) that puts the figure
     // under the pointer at world point w.
-    double (*PositionAt)(App& app, WorldPoint w) = nullptr;
+    double (*PositionAt)(Scene& scene, WorldPoint w) = nullptr;
     // The clock moves the figure too: its ticks wait while the figure is held, and `LetGo`
     // sets it going again from where it is let go.
     bool MovedByClock = false;
     // Optional: the figure is taken hold of, and let go after being moved or not.
-    void (*Take)(App& app) = nullptr;
-    void (*LetGo)(App& app, bool moved) = nullptr;
+    void (*Take)(Scene& scene) = nullptr;
+    void (*LetGo)(Scene& scene, bool moved) = nullptr;
 };
 
 // The pixels around a figure within which a press takes hold of it.
@@ -52,11 +52,11 @@ double PixelDistanceToSegment(const World& world, TPoint p, WorldPoint a, WorldP
 double AngleFrom(WorldPoint centre, WorldPoint w, double zeroAngle, int sense);
 
 // Whether picture pixel p lies within GripPixels of the segment from world point a to b.
-bool GripsSegment(const App& app, TPoint p, WorldPoint a, WorldPoint b);
+bool GripsSegment(const Scene& scene, TPoint p, WorldPoint a, WorldPoint b);
 
 // The position of ScrollBar1, which shows IncidenceMax - the angle of incidence, for an
 // angle of incidence of `degrees` held in 0..IncidenceMax.
-double IncidencePosition(const App& app, double degrees);
+double IncidencePosition(const Scene& scene, double degrees);
 
 // An angle in degrees held in lo..hi: one outside goes to the edge nearer round the
 // circle, so that a pointer swung past either end stays at that end.

@@ -9,6 +9,7 @@
 
 #include "app/app.h"
 #include "app/catalogue.h"
+#include "app/scene.h"
 #include "library/colour_table.h"
 #include "library/format.h"
 
@@ -62,8 +63,8 @@ private:
 
 }  // namespace
 
-std::string ColourLine(const App& app) {
-    const ColourRow& colour = Colour(app.State.CurrentColour);
+std::string ColourLine(const Scene& scene) {
+    const ColourRow& colour = Colour(scene.State.CurrentColour);
     return "bølgelængde " + FormatReal(2, 1, colour.WaveLength) + "nm, " +
            std::string(colour.ColourName);
 }
@@ -313,7 +314,8 @@ void DrawVectorCopy(App& app, TCanvas& canvas) {
 std::optional<DataList> CurrentDataList(App& app) {
     const CatalogueEntry* entry = app.catalogue().Find(app.State.CurrentSimulation);
     if (entry == nullptr || entry->Data == nullptr) return std::nullopt;
-    return entry->Data(app);
+    Scene scene(app);
+    return entry->Data(scene);
 }
 
 void OnFileMenuOpened(App& app) {

@@ -25,9 +25,9 @@ struct BenchApp : bench::StartedProgram {
 // Counting the 20,001 rays of one colour, with its Fresnel samples.
 void BM_CountOneColour(benchmark::State& state) {
     BenchApp b;
-    BuildArcSinTable(b.app);
+    BuildArcSinTable(b.scene);
     for (auto _ : state) {
-        CountRays(b.app, 4);
+        CountRays(b.scene, 4);
         benchmark::DoNotOptimize(b.app.Buffers->RayCount[3][40]);
     }
 }
@@ -36,10 +36,10 @@ BENCHMARK(BM_CountOneColour)->Unit(benchmark::kMicrosecond);
 // Pressing F5 with nothing counted: all eight colours and their sums.
 void BM_CountAllColours(benchmark::State& state) {
     BenchApp b;
-    BuildArcSinTable(b.app);
+    BuildArcSinTable(b.scene);
     for (auto _ : state) {
-        ClearBowStatistics(b.app);
-        ComputeAllColours(b.app);
+        ClearBowStatistics(b.scene);
+        ComputeAllColours(b.scene);
         benchmark::DoNotOptimize(b.app.Buffers->ColourSumIntensity[40]);
     }
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/app.h"
+#include "app/scene.h"
 #include "gui/headless_host.h"
 #include "sims/simulations.h"
 
@@ -27,6 +28,7 @@ inline StartupEnvironment Environment() {
 struct StartedProgram {
     HeadlessHost host;
     App app{host, AllSimulations()};
+    Scene scene{app};  // what the simulations\' routines get
     // The picture as the window lays it out.
     StartedProgram() {
         Create();

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/scene.h"
 #include "test_host.h"
 
 namespace viv::test {
@@ -53,6 +54,7 @@ inline void ExpectRandomUseMatchesRedraw(StartedApp& started, std::uint32_t seed
                                          std::initializer_list<FKey> keys, const std::string& name,
                                          int sequences = 50, int length = 10) {
     App& app = started.app;
+    Scene scene{app};
     std::mt19937 random(seed);
     const auto choices = static_cast<std::uint32_t>(controls.size() + keys.size());
     for (int sequence = 0; sequence < sequences; ++sequence) {

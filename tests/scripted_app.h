@@ -10,6 +10,7 @@
 
 #include "app/app.h"
 #include "app/memo_text.h"
+#include "app/scene.h"
 #include "app/script.h"
 #include "gui/headless_host.h"
 #include "sims/simulations.h"
@@ -26,6 +27,7 @@ struct ScriptedStart {
 struct Scripted {
     HeadlessHost host;
     App app{host, AllSimulations()};
+    Scene scene{app};             // what the simulations\' routines get
     std::ostringstream out, err;  // what the lines printed and what stopped them
     explicit Scripted(const ScriptedStart& start = {}) {
         StartupEnvironment env;

@@ -12,6 +12,7 @@
 
 #include "app/app.h"
 #include "app/host.h"
+#include "app/scene.h"
 #include "library/canvas/raster_canvas.h"
 #include "sims/simulations.h"
 
@@ -58,6 +59,7 @@ public:
 struct StartedApp {
     TestHost host;
     App app{host, AllSimulations()};
+    Scene scene{app};  // what the simulations\' routines get
     explicit StartedApp(std::string startDirectory = "/nonexistent-vivarnon-dir") {
         StartupEnvironment env;
         env.StartDirectory = std::move(startDirectory);

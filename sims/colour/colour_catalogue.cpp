@@ -23,24 +23,24 @@ using SV = std::string_view;
 
 // --- Start values the menu entries write into the shared state ---
 
-void LabelsRgb(App& app) {
-    app.Window.ScrollBar1Symbol.Caption = "R";
-    app.Window.ScrollBar2Symbol.Caption = "G";
-    app.Window.ScrollBar3Symbol.Caption = "B";
+void LabelsRgb(SetupScene& scene) {
+    scene.Window.ScrollBar1Symbol.Caption = "R";
+    scene.Window.ScrollBar2Symbol.Caption = "G";
+    scene.Window.ScrollBar3Symbol.Caption = "B";
 }
 
-void ColourMixingAfterSelect(App& app) {
-    LabelsRgb(app);
+void ColourMixingAfterSelect(SetupScene& scene) {
+    LabelsRgb(scene);
 }
 
 // The text would be emptied again by the table set-up, so it follows the table.
-void ColourCircleAfterTable(App& app) {
-    app.Window.MessagePanel = "Bevæg musen over figuren";
+void ColourCircleAfterTable(SetupScene& scene) {
+    scene.Out.MessagePanel = "Bevæg musen over figuren";
 }
 
-void ContrastAfterSelect(App& app) {
-    app.Window.MessagePanel.clear();
-    LabelsRgb(app);
+void ContrastAfterSelect(SetupScene& scene) {
+    scene.Out.MessagePanel.clear();
+    LabelsRgb(scene);
 }
 
 // --- Table headers ---

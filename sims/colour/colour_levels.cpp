@@ -15,24 +15,24 @@ int LevelOf(const RangeControl& bar) {
     return 255 - bar.Position;
 }
 
-void ReadLevels(App& app) {
-    ColourState& cs = ColourOf(app);
-    cs.Level1 = LevelOf(app.Window.ScrollBar1);
-    cs.Level2 = LevelOf(app.Window.ScrollBar2);
-    cs.Level3 = LevelOf(app.Window.ScrollBar3);
+void ReadLevels(Scene& scene) {
+    ColourState& cs = ColourOf(scene);
+    cs.Level1 = LevelOf(scene.Controls.ScrollBar1);
+    cs.Level2 = LevelOf(scene.Controls.ScrollBar2);
+    cs.Level3 = LevelOf(scene.Controls.ScrollBar3);
 }
 
-bool ReadMovedLevel(App& app, Event event) {
-    ColourState& cs = ColourOf(app);
+bool ReadMovedLevel(Scene& scene, Event event) {
+    ColourState& cs = ColourOf(scene);
     switch (event) {
         case Event::ScrollBar1:
-            cs.Level1 = LevelOf(app.Window.ScrollBar1);
+            cs.Level1 = LevelOf(scene.Controls.ScrollBar1);
             return true;
         case Event::ScrollBar2:
-            cs.Level2 = LevelOf(app.Window.ScrollBar2);
+            cs.Level2 = LevelOf(scene.Controls.ScrollBar2);
             return true;
         case Event::ScrollBar3:
-            cs.Level3 = LevelOf(app.Window.ScrollBar3);
+            cs.Level3 = LevelOf(scene.Controls.ScrollBar3);
             return true;
         default:
             return false;
@@ -43,27 +43,27 @@ std::string PercentText(int level) {
     return FormatReal(2, 1, level * 100.0 / 255);
 }
 
-TColor MixedColour(App& app) {
-    const ColourState& cs = ColourOf(app);
+TColor MixedColour(Scene& scene) {
+    const ColourState& cs = ColourOf(scene);
     return RGB(cs.Level1, cs.Level2, cs.Level3);
 }
 
-void WriteLevelCells(App& app) {
-    const ColourState& cs = ColourOf(app);
-    app.Table.SetCell(1, 1, PercentText(cs.Level1));
-    app.Table.SetCell(1, 2, PercentText(cs.Level2));
-    app.Table.SetCell(1, 3, PercentText(cs.Level3));
+void WriteLevelCells(Scene& scene) {
+    const ColourState& cs = ColourOf(scene);
+    scene.Out.SetCell(1, 1, PercentText(cs.Level1));
+    scene.Out.SetCell(1, 2, PercentText(cs.Level2));
+    scene.Out.SetCell(1, 3, PercentText(cs.Level3));
 }
 
-void WriteLevelPanels(App& app, std::string_view p1, std::string_view p2, std::string_view p3) {
-    const ColourState& cs = ColourOf(app);
-    app.Window.Panel1 = std::string(p1) + "=" + PercentText(cs.Level1) + "%";
-    app.Window.Panel2 = std::string(p2) + "=" + PercentText(cs.Level2) + "%";
-    app.Window.Panel3 = std::string(p3) + "=" + PercentText(cs.Level3) + "%";
+void WriteLevelPanels(Scene& scene, std::string_view p1, std::string_view p2, std::string_view p3) {
+    const ColourState& cs = ColourOf(scene);
+    scene.Out.Panel1 = std::string(p1) + "=" + PercentText(cs.Level1) + "%";
+    scene.Out.Panel2 = std::string(p2) + "=" + PercentText(cs.Level2) + "%";
+    scene.Out.Panel3 = std::string(p3) + "=" + PercentText(cs.Level3) + "%";
 }
 
-void WriteRgbPanels(App& app) {
-    WriteLevelPanels(app, "R", "G", "B");
+void WriteRgbPanels(Scene& scene) {
+    WriteLevelPanels(scene, "R", "G", "B");
 }
 
 void WorldPie(const World& world, TCanvas& canvas, double cx, double cy, double r, double sx,

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -18,26 +18,26 @@ namespace viv {
 // A vertical bar of range 0..255: 255 at the top.
 int LevelOf(const RangeControl& bar);
 // All three levels from ScrollBar1..3.
-void ReadLevels(App& app);
+void ReadLevels(Scene& scene);
 // The level of the one bar ScrollBar1..3 the event moved; false, reading nothing, for any
 // other event.
-bool ReadMovedLevel(App& app, Event event);
+bool ReadMovedLevel(Scene& scene, Event event);
 
 // A level as a percentage of full strength, one decimal ("100.0", "0.0").
 std::string PercentText(int level);
 
 // (Level1, Level2, Level3) as a colour, and the complement of any colour.
-TColor MixedColour(App& app);
+TColor MixedColour(Scene& scene);
 constexpr TColor Complement(TColor c) {
     return RGB(255 - RedOf(c), 255 - GreenOf(c), 255 - BlueOf(c));
 }
 
 // Column 1, rows 1..3 of the results table := the three percentages.
-void WriteLevelCells(App& app);
+void WriteLevelCells(Scene& scene);
 // Panel1..3 := each prefix, the text of table row 1..3 and "%".
-void WriteLevelPanels(App& app, std::string_view p1, std::string_view p2, std::string_view p3);
+void WriteLevelPanels(Scene& scene, std::string_view p1, std::string_view p2, std::string_view p3);
 // Panel1..3 := "R=", "G=", "B=" with the three percentages and "%".
-void WriteRgbPanels(App& app);
+void WriteRgbPanels(Scene& scene);
 
 // --- Figures in world units ---
 // The pie of the circle about (cx, cy) with radius r, counter-clockwise from the ray

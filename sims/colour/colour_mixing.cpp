@@ -77,8 +77,8 @@ constexpr std::array<Filter, 3> kFilters{{
     {Channel::Green, &ColourState::Level3, {{{-5, -1}, {-4, -5}, {5, 1}, {4, 5}}}, false, {3, 2}},
 }};
 
-void DrawTitle(App& app, TCanvas& canvas, std::string_view title) {
-    const World& world = app.Map;
+void DrawTitle(Scene& scene, TCanvas& canvas, std::string_view title) {
+    const World& world = scene.Map;
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
     canvas.Font.Color = clBlack;
@@ -89,25 +89,25 @@ void DrawTitle(App& app, TCanvas& canvas, std::string_view title) {
 }
 
 // One light's pie, OR-ed onto what lies there: red and green give yellow, all three white.
-void DrawLightShape(App& app, TCanvas& canvas, const Light& light) {
-    const World& world = app.Map;
+void DrawLightShape(Scene& scene, TCanvas& canvas, const Light& light) {
+    const World& world = scene.Map;
     const LightShape& s = light.shape;
-    const TColor colour = InChannel(light.channel, ColourOf(app).*light.level);
+    const TColor colour = InChannel(light.channel, ColourOf(scene).*light.level);
     SetSolidFill(canvas, colour, colour, pmMerge);
     WorldPie(world, canvas, s.cx, s.cy, LightRadius, s.sx, s.sy, s.ex, s.ey);
 }
 
 // The black screen and the three lights on it.
-void DrawLightShapes(App& app, TCanvas& canvas) {
+void DrawLightShapes(Scene& scene, TCanvas& canvas) {
     SetSolidFill(canvas, clBlack, clBlack, pmCopy);
-    WorldRectangle(app.Map, canvas, -ScreenHalfSide, -ScreenHalfSide, ScreenHalfSide,
+    WorldRectangle(scene.Map, canvas, -ScreenHalfSide, -ScreenHalfSide, ScreenHalfSide,
                    ScreenHalfSide);
-    for (const Light& light : kLights) DrawLightShape(app, canvas, light);
+    for (const Light& light : kLights) DrawLightShape(scene, canvas, light);
 }
 
-void DrawFilterShape(App& app, TCanvas& canvas, const Filter& filter) {
-    const World& world = app.Map;
-    const TColor colour = InChannel(filter.removes, ColourOf(app).*filter.level);
+void DrawFilterShape(Scene& scene, TCanvas& canvas, const Filter& filter) {
+    const World& world = scene.Map;
+    const TColor colour = InChannel(filter.removes, ColourOf(scene).*filter.level);
     SetSolidFill(canvas, colour, colour, pmXor);
     const auto& c = filter.corners;
     if (filter.rectangle) {
@@ -118,31 +118,31 @@ void DrawFilterShape(App& app, TCanvas& canvas, const Filter& filter) {
     }
 }
 
-void DrawFilterLabel(App& app, TCanvas& canvas, const Filter& filter) {
-    DrawLevelLabel(app, app.Map.PictureX(filter.label.x), app.Map.PictureY(filter.label.y),
-                   ColourOf(app).*filter.level, canvas);
+void DrawFilterLabel(Scene& scene, TCanvas& canvas, const Filter& filter) {
+    DrawLevelLabel(scene, scene.Map.PictureX(filter.label.x), scene.Map.PictureY(filter.label.y),
+                   ColourOf(scene).*filter.level, canvas);
 }
 
 // A printer page or a vector picture knows no OR or XOR of colours and would lose every
 // overlap: there the lights or filters are mixed on a raster picture of their own, whose
 // rows are copied over as runs of equal colour, white left out. The lights keep their
 // black screen, without which they would mix to nothing but white.
-void DrawShapesThroughRaster(App& app, TCanvas& canvas, bool additive) {
-    World& world = app.Map;
+void DrawShapesThroughRaster(Scene& scene, TCanvas& canvas, bool additive) {
+    World& world = scene.Map;
     const int left = std::max(world.PictureX(-FigureHalfSide), 0);
     const int right = std::min(world.PictureX(FigureHalfSide), canvas.Width());
     const int top = std::max(world.PictureY(FigureHalfSide), 0);
     const int bottom = std::min(world.PictureY(-FigureHalfSide), canvas.Height());
     if (left >= right || top >= bottom) return;
-    const std::unique_ptr<TCanvas> mixed = app.host().CreatePicture(right - left, bottom - top);
+    const std::unique_ptr<TCanvas> mixed = scene.CreatePicture(right - left, bottom - top);
     const int offsetX = world.PrintOffsetX, offsetY = world.PrintOffsetY;
     world.PrintOffsetX = offsetX - left;
     world.PrintOffsetY = offsetY - top;
     mixed->Pen.Width = canvas.Pen.Width;
     if (additive) {
-        DrawLightShapes(app, *mixed);
+        DrawLightShapes(scene, *mixed);
     } else {
-        for (const Filter& filter : kFilters) DrawFilterShape(app, *mixed, filter);
+        for (const Filter& filter : kFilters) DrawFilterShape(scene, *mixed, filter);
     }
     world.PrintOffsetX = offsetX;
     world.PrintOffsetY = offsetY;
@@ -166,53 +166,53 @@ void DrawShapesThroughRaster(App& app, TCanvas& canvas, bool additive) {
 
 // The three lights on a black screen, each labelled with its level (no label lies in
 // another light). `cleared`: the screen picture was cleared just before.
-void DrawAdditivePicture(App& app, TCanvas& canvas, bool cleared = false) {
-    World& world = app.Map;
+void DrawAdditivePicture(Scene& scene, TCanvas& canvas, bool cleared = false) {
+    World& world = scene.Map;
     const bool onScreen = &canvas == world.Screen;
     if (onScreen && !cleared) ClearPicture(world);
-    DrawTitle(app, canvas, "Additiv");
+    DrawTitle(scene, canvas, "Additiv");
     if (onScreen)
-        DrawLightShapes(app, canvas);
+        DrawLightShapes(scene, canvas);
     else
-        DrawShapesThroughRaster(app, canvas, true);
+        DrawShapesThroughRaster(scene, canvas, true);
     for (const Light& light : kLights)
-        DrawLevelLabel(app, world.PictureX(light.shape.lx), world.PictureY(light.shape.ly),
-                       ColourOf(app).*light.level, canvas);
+        DrawLevelLabel(scene, world.PictureX(light.shape.lx), world.PictureY(light.shape.ly),
+                       ColourOf(scene).*light.level, canvas);
     canvas.Pen.Mode = pmNotXor;
 }
 
 // The three filters over white, each labelled with its level (no label lies in another
 // filter).
-void DrawSubtractivePicture(App& app, TCanvas& canvas, bool cleared) {
-    World& world = app.Map;
+void DrawSubtractivePicture(Scene& scene, TCanvas& canvas, bool cleared) {
+    World& world = scene.Map;
     const bool onScreen = &canvas == world.Screen;
     if (onScreen && !cleared) ClearPicture(world);
-    DrawTitle(app, canvas, "Subtraktiv");
+    DrawTitle(scene, canvas, "Subtraktiv");
     canvas.Font.Color = clBlack;
     if (onScreen) {
-        for (const Filter& filter : kFilters) DrawFilterShape(app, canvas, filter);
+        for (const Filter& filter : kFilters) DrawFilterShape(scene, canvas, filter);
     } else {
-        DrawShapesThroughRaster(app, canvas, false);
+        DrawShapesThroughRaster(scene, canvas, false);
     }
-    for (const Filter& filter : kFilters) DrawFilterLabel(app, canvas, filter);
+    for (const Filter& filter : kFilters) DrawFilterLabel(scene, canvas, filter);
     canvas.Pen.Mode = pmNotXor;
 }
 
-void DrawMixingPicture(App& app, TCanvas& canvas, bool cleared) {
-    if (ColourOf(app).AdditiveMode)
-        DrawAdditivePicture(app, canvas, cleared);
+void DrawMixingPicture(Scene& scene, TCanvas& canvas, bool cleared) {
+    if (ColourOf(scene).AdditiveMode)
+        DrawAdditivePicture(scene, canvas, cleared);
     else
-        DrawSubtractivePicture(app, canvas, cleared);
+        DrawSubtractivePicture(scene, canvas, cleared);
 }
 
 // The labels under the bars and the table's headers follow the mode.
-void Relabel(App& app) {
-    const bool additive = ColourOf(app).AdditiveMode;
-    MainWindowModel& w = app.Window;
+void Relabel(Scene& scene) {
+    const bool additive = ColourOf(scene).AdditiveMode;
+    Report& w = scene.Out;
     w.ScrollBar1Symbol.Caption = additive ? "R" : "gul";
     w.ScrollBar2Symbol.Caption = additive ? "G" : "cyan";
     w.ScrollBar3Symbol.Caption = additive ? "B" : "mag.";
-    ResultsTable& table = app.Table;
+    Report& table = scene.Out;
     table.SetCell(0, 0, additive ? "Additiv" : "Subtraktiv");
     table.SetCell(0, 1, additive ? " Rød /%" : " gul /%");
     table.SetCell(0, 2, additive ? " Grøn /%" : " cyan /%");
@@ -222,26 +222,26 @@ void Relabel(App& app) {
 // One bar moved. The filters are taken away by drawing them again, then drawn with the
 // new strength. The lights are OR-ed together, which cannot be undone where they reach
 // past the black screen or lie under a label, so the picture of the lights is laid anew.
-void ChangeLevel(App& app, TCanvas& canvas, int ColourState::*level, const RangeControl& bar) {
-    ColourState& cs = ColourOf(app);
+void ChangeLevel(Scene& scene, TCanvas& canvas, int ColourState::*level, const RangeControl& bar) {
+    ColourState& cs = ColourOf(scene);
     if (cs.AdditiveMode) {
         cs.*level = LevelOf(bar);
-        DrawAdditivePicture(app, canvas);
+        DrawAdditivePicture(scene, canvas);
         return;
     }
     for (const Filter& filter : kFilters) {
         if (filter.level != level) continue;
-        DrawFilterShape(app, canvas, filter);
+        DrawFilterShape(scene, canvas, filter);
         cs.*level = LevelOf(bar);
-        DrawFilterShape(app, canvas, filter);
-        DrawFilterLabel(app, canvas, filter);
+        DrawFilterShape(scene, canvas, filter);
+        DrawFilterLabel(scene, canvas, filter);
     }
     canvas.Pen.Mode = pmNotXor;
 }
 
 }  // namespace
 
-void DrawLevelLabel(App& app, int x, int y, int level, TCanvas& canvas) {
+void DrawLevelLabel(Scene& scene, int x, int y, int level, TCanvas& canvas) {
     const std::string text = FormatReal(5, 1, level * 100.0 / 255) + "% ";
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
@@ -249,11 +249,11 @@ void DrawLevelLabel(App& app, int x, int y, int level, TCanvas& canvas) {
     const int width = std::max(canvas.TextWidth(text), canvas.TextWidth(kWidestLabel));
     canvas.FillRect({x, top, x + width, top + canvas.TextHeight(text)});
     canvas.TextOut(x, top, text);
-    canvas.Pen.Mode = ColourOf(app).AdditiveMode ? pmCopy : pmXor;
+    canvas.Pen.Mode = ColourOf(scene).AdditiveMode ? pmCopy : pmXor;
 }
 
-void SetMixingStartValues(App& app) {
-    ColourOf(app).AdditiveMode = true;
+void SetMixingStartValues(SetupScene& scene) {
+    ColourOf(scene).AdditiveMode = true;
 }
 
 // Equal scales with the square and its sectors whole, in a wide picture too.
@@ -263,37 +263,37 @@ void SetupMixingWorld(World& world, bool clearFirst, TCanvas& canvas) {
     SetupWorld(world, 0, clearFirst, canvas, view.xmin, view.xmax, view.ymin, view.ymax);
 }
 
-void DrawColourMixing(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    ColourState& cs = ColourOf(app);
-    World& world = app.Map;
+void DrawColourMixing(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    ColourState& cs = ColourOf(scene);
+    World& world = scene.Map;
     switch (event) {
         case Event::Redraw:
             world.PictureMarginX = 0;
             world.PictureMarginY = 0;
             SetupMixingWorld(world, clearFirst, canvas);
-            ReadLevels(app);
-            DrawMixingPicture(app, canvas, clearFirst);
+            ReadLevels(scene);
+            DrawMixingPicture(scene, canvas, clearFirst);
             break;
         case Event::TrackBar2:
-            cs.AdditiveMode = app.Window.TrackBar2.Position == 0;
-            DrawMixingPicture(app, canvas, false);
-            Relabel(app);
+            cs.AdditiveMode = scene.Controls.TrackBar2.Position == 0;
+            DrawMixingPicture(scene, canvas, false);
+            Relabel(scene);
             break;
         case Event::ScrollBar1:
-            ChangeLevel(app, canvas, &ColourState::Level1, app.Window.ScrollBar1);
+            ChangeLevel(scene, canvas, &ColourState::Level1, scene.Controls.ScrollBar1);
             break;
         case Event::ScrollBar2:
-            ChangeLevel(app, canvas, &ColourState::Level2, app.Window.ScrollBar2);
+            ChangeLevel(scene, canvas, &ColourState::Level2, scene.Controls.ScrollBar2);
             break;
         case Event::ScrollBar3:
-            ChangeLevel(app, canvas, &ColourState::Level3, app.Window.ScrollBar3);
+            ChangeLevel(scene, canvas, &ColourState::Level3, scene.Controls.ScrollBar3);
             break;
         default:
             break;
     }
-    WriteLevelCells(app);
-    const MainWindowModel& w = app.Window;
-    WriteLevelPanels(app, w.ScrollBar1Symbol.Caption, w.ScrollBar2Symbol.Caption,
+    WriteLevelCells(scene);
+    const MainWindowModel& w = scene.Controls;
+    WriteLevelPanels(scene, w.ScrollBar1Symbol.Caption, w.ScrollBar2Symbol.Caption,
                      w.ScrollBar3Symbol.Caption);
 }
 

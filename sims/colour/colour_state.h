@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <random>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -33,8 +33,8 @@ struct ColourState {
 };
 
 // The colour simulations' state in the program's core.
-inline ColourState& ColourOf(App& app) {
-    return app.Sims.Get<ColourState>();
+inline ColourState& ColourOf(Scene& scene) {
+    return scene.Own<ColourState>();
 }
 
 }  // namespace viv

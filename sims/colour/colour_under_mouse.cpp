@@ -16,14 +16,14 @@ std::string Channel(const char* name, int value) {
 
 }  // namespace
 
-void ShowColourUnderMouse(App& app, TCanvas& canvas) {
-    World& world = app.Map;
-    MouseToWorld(world, app.host().Pointer());
+void ShowColourUnderMouse(Scene& scene, TCanvas& canvas) {
+    World& world = scene.Map;
+    MouseToWorld(world, scene.Pointer());
     const TColor c =
         canvas.GetPixel(world.PictureX(world.MouseWorld.x), world.PictureY(world.MouseWorld.y));
-    app.Window.Panel1 = Channel("R=", RedOf(c));
-    app.Window.Panel2 = Channel("G=", GreenOf(c));
-    app.Window.Panel3 = Channel("B=", BlueOf(c));
+    scene.Out.Panel1 = Channel("R=", RedOf(c));
+    scene.Out.Panel2 = Channel("G=", GreenOf(c));
+    scene.Out.Panel3 = Channel("B=", BlueOf(c));
 }
 
 }  // namespace viv

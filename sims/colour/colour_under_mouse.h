@@ -5,12 +5,12 @@
 // percentages in the status panels.
 #pragma once
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
 
 // Panel1..3 := "R=", "G=", "B=" with the pixel's channels in whole percent and "%".
-void ShowColourUnderMouse(App& app, TCanvas& canvas);
+void ShowColourUnderMouse(Scene& scene, TCanvas& canvas);
 
 }  // namespace viv

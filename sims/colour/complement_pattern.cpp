@@ -34,12 +34,12 @@ std::array<TPoint, EdgePoints> LeftEdge(const World& world) {
 
 // Each band overlaps the next one, so the stripes seen are alternately b − d and b + d
 // pixels wide.
-void DrawPattern(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void DrawPattern(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     const std::array<TPoint, EdgePoints> edge = LeftEdge(world);
     const int b = world.PictureX(BandWidth) - world.PictureX(0);
-    int d = world.PictureX(ColourOf(app).BandShift / ShiftScale) - world.PictureX(0);
-    const TColor mixed = MixedColour(app);
+    int d = world.PictureX(ColourOf(scene).BandShift / ShiftScale) - world.PictureX(0);
+    const TColor mixed = MixedColour(scene);
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsSolid;
@@ -49,7 +49,7 @@ void DrawPattern(App& app, TCanvas& canvas) {
         TColor colour = i % 2 == 0 ? mixed : Complement(mixed);
         if (i == BandCount - 1) colour = clWhite;
         canvas.Brush.Color = colour;
-        canvas.Pen.Color = app.State.ShowNormals ? clWhite : colour;
+        canvas.Pen.Color = scene.State.ShowNormals ? clWhite : colour;
         for (int j = 0; j < EdgePoints; ++j) {
             const TPoint p = edge[static_cast<std::size_t>(j)];
             band[static_cast<std::size_t>(j)] = {p.x + left, p.y};
@@ -65,32 +65,32 @@ void DrawPattern(App& app, TCanvas& canvas) {
 
 }  // namespace
 
-void SetPatternStartValues(App& app) {
-    ColourOf(app).BandShift = 0.4;
+void SetPatternStartValues(SetupScene& scene) {
+    ColourOf(scene).BandShift = 0.4;
 }
 
-void DrawComplementPattern(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
-    ColourState& cs = ColourOf(app);
+void DrawComplementPattern(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
+    ColourState& cs = ColourOf(scene);
     bool draw = true;
     switch (event) {
         case Event::Redraw:
             SetupColourWorld(world, clearFirst, canvas);
-            ReadLevels(app);
-            cs.BandShift = app.Window.TrackBar2.Position;
+            ReadLevels(scene);
+            cs.BandShift = scene.Controls.TrackBar2.Position;
             break;
         case Event::TrackBar2:
-            cs.BandShift = app.Window.TrackBar2.Position;
+            cs.BandShift = scene.Controls.TrackBar2.Position;
             break;
         case Event::F3:
-            FlipViewToggle(app.State, event);
+            FlipViewToggle(scene.State, event);
             break;
         default:
-            draw = ReadMovedLevel(app, event);
+            draw = ReadMovedLevel(scene, event);
             break;
     }
-    if (draw) DrawPattern(app, canvas);
-    WriteRgbPanels(app);
+    if (draw) DrawPattern(scene, canvas);
+    WriteRgbPanels(scene);
 }
 
 }  // namespace viv

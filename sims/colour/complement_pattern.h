@@ -8,16 +8,16 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
 
 // The drawing routine: events 32 (full redraw), 33, 38, 39 (a level), 35 (TrackBar2,
 // the shift) and 114 (F3, white lines) draw the pattern; every event writes the panels.
-void DrawComplementPattern(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawComplementPattern(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start.
-void SetPatternStartValues(App& app);
+void SetPatternStartValues(SetupScene& scene);
 
 }  // namespace viv

@@ -37,17 +37,17 @@ constexpr std::array<TColor, 25> MakeCircleColours() {
 constexpr std::array<TColor, 25> kCircleColours = MakeCircleColours();
 
 // `cleared`: the screen picture was cleared just before.
-void DrawColourCircle(App& app, TCanvas& canvas, bool cleared) {
-    World& world = app.Map;
+void DrawColourCircle(Scene& scene, TCanvas& canvas, bool cleared) {
+    World& world = scene.Map;
     if (!cleared && &canvas == world.Screen) ClearPicture(world);
     canvas.Pen.Color = clWhite;  // the sectors get white outlines
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmCopy;
     canvas.Brush.Style = bsSolid;
-    DrawColourRing(app, 24, canvas, 4);
-    DrawColourRing(app, 12, canvas, 3);
-    DrawColourRing(app, 6, canvas, 2);
-    DrawColourRing(app, 3, canvas, 1);
+    DrawColourRing(scene, 24, canvas, 4);
+    DrawColourRing(scene, 12, canvas, 3);
+    DrawColourRing(scene, 6, canvas, 2);
+    DrawColourRing(scene, 3, canvas, 1);
 
     canvas.Brush.Color = clWhite;
     canvas.Font.Color = clBlack;
@@ -63,10 +63,10 @@ void DrawColourCircle(App& app, TCanvas& canvas, bool cleared) {
 
 // The mixed colour as the left half of a disc, its complement as the right half, and
 // the three components in small boxes: red + green + blue = the disc.
-void DrawMixer(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const ColourState& cs = ColourOf(app);
-    const TColor mixed = MixedColour(app);
+void DrawMixer(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const ColourState& cs = ColourOf(scene);
+    const TColor mixed = MixedColour(scene);
     SetSolidFill(canvas, clWhite, mixed, pmCopy);
     WorldPie(world, canvas, 0, 0, DiscRadius, 0, 5, 0, -5);
     canvas.Brush.Color = Complement(mixed);
@@ -85,8 +85,8 @@ const std::array<TColor, 25>& CircleColours() {
     return kCircleColours;
 }
 
-void DrawColourRing(App& app, int n, TCanvas& canvas, double radius) {
-    const World& world = app.Map;
+void DrawColourRing(Scene& scene, int n, TCanvas& canvas, double radius) {
+    const World& world = scene.Map;
     for (int k = 1; k <= n; ++k) {
         canvas.Brush.Color = kCircleColours[static_cast<std::size_t>(1 + (k - 1) * 24 / n)];
         const double from = 2 * Pi * (k - 1) / n - Pi / n;
@@ -95,27 +95,27 @@ void DrawColourRing(App& app, int n, TCanvas& canvas, double radius) {
     }
 }
 
-void DrawComplementaryColour(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawComplementaryColour(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     switch (event) {
         case Event::Redraw:
             SetupColourWorld(world, clearFirst, canvas, -6, 14);
-            ReadLevels(app);
-            DrawColourCircle(app, canvas, clearFirst);
-            DrawMixer(app, canvas);
+            ReadLevels(scene);
+            DrawColourCircle(scene, canvas, clearFirst);
+            DrawMixer(scene, canvas);
             break;
         case Event::ScrollBar1:
         case Event::TrackBar2:
         case Event::ScrollBar2:
         case Event::ScrollBar3:
-            ReadLevels(app);
-            DrawMixer(app, canvas);
+            ReadLevels(scene);
+            DrawMixer(scene, canvas);
             break;
         default:
             break;
     }
-    WriteLevelCells(app);
-    WriteRgbPanels(app);
+    WriteLevelCells(scene);
+    WriteRgbPanels(scene);
 }
 
 }  // namespace viv

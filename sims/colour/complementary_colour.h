@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -20,10 +20,10 @@ const std::array<TColor, 25>& CircleColours();
 
 // The drawing routine: event 32 draws the circle and the mixer; 33, 35, 38 and 39 the
 // mixer alone. Every call ends with the percentages in the table and the panels.
-void DrawComplementaryColour(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawComplementaryColour(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // One ring of the circle about (9.5, 0): n sectors, sector k (1..n) from angle
 // 2π(k − 1)/n − π/n to 2πk/n − π/n in colour C(1 + (k − 1)·24/n), white outlines.
-void DrawColourRing(App& app, int n, TCanvas& canvas, double radius);
+void DrawColourRing(Scene& scene, int n, TCanvas& canvas, double radius);
 
 }  // namespace viv

@@ -43,74 +43,73 @@ void DrawInstructions(TCanvas& canvas) {
 }
 
 // The square filled with `fill`, outlined in the square's colour.
-void DrawSquare(App& app, TCanvas& canvas, TColor fill) {
-    SetSolidFill(canvas, SquareColour(ColourOf(app)), fill, pmCopy);
-    WorldRectangle(app.Map, canvas, -SquareHalfSide, -SquareHalfSide, SquareHalfSide,
+void DrawSquare(Scene& scene, TCanvas& canvas, TColor fill) {
+    SetSolidFill(canvas, SquareColour(ColourOf(scene)), fill, pmCopy);
+    WorldRectangle(scene.Map, canvas, -SquareHalfSide, -SquareHalfSide, SquareHalfSide,
                    SquareHalfSide);
 }
 
-void WriteSquareCells(App& app) {
-    const ColourState& cs = ColourOf(app);
+void WriteSquareCells(Scene& scene) {
+    const ColourState& cs = ColourOf(scene);
     for (int k = 0; k < 3; ++k)
-        app.Table.SetCell(1, k + 1, PercentText(cs.SquareLevels[static_cast<std::size_t>(k)]));
+        scene.Out.SetCell(1, k + 1, PercentText(cs.SquareLevels[static_cast<std::size_t>(k)]));
 }
 
 // A square of a new colour: three independent levels spread evenly over 0..254.
-void NewSquare(App& app, TCanvas& canvas) {
-    ColourState& cs = ColourOf(app);
-    cs.SquareRandom.seed(app.host().Milliseconds());
+void NewSquare(Scene& scene, TCanvas& canvas) {
+    ColourState& cs = ColourOf(scene);
+    cs.SquareRandom.seed(scene.Milliseconds());
     std::uniform_int_distribution<int> level(0, 254);
     for (int& l : cs.SquareLevels) l = level(cs.SquareRandom);
     cs.Phase = EyePhase::SquareShown;
-    DrawSquare(app, canvas, SquareColour(cs));
-    WriteSquareCells(app);
+    DrawSquare(scene, canvas, SquareColour(cs));
+    WriteSquareCells(scene);
 }
 
 // The square turns white; its outline stays as a frame to fix the eye on.
-void WhitenSquare(App& app, TCanvas& canvas) {
-    ColourOf(app).Phase = EyePhase::Afterimage;
-    DrawSquare(app, canvas, clWhite);
+void WhitenSquare(Scene& scene, TCanvas& canvas) {
+    ColourOf(scene).Phase = EyePhase::Afterimage;
+    DrawSquare(scene, canvas, clWhite);
 }
 
-void Tick(App& app, TCanvas& canvas) {
-    ColourState& cs = ColourOf(app);
-    ClockModel& clock = app.Window.Clock;
-    const std::uint32_t now = app.host().Milliseconds();
+void Tick(Scene& scene, TCanvas& canvas) {
+    ColourState& cs = ColourOf(scene);
+    ClockModel& clock = scene.Clock;
+    const std::uint32_t now = scene.Milliseconds();
     if (!clock.Enabled || cs.Phase != EyePhase::SquareShown) {
         cs.StareStartTime = now;
-        NewSquare(app, canvas);
+        NewSquare(scene, canvas);
         clock.Enabled = true;
     }
     // The clock's count wraps after 49.7 days; the difference in unsigned arithmetic is the
     // time elapsed all the same.
     if (now - cs.StareStartTime < StareMilliseconds) return;
-    clock.Enabled = false;
-    app.Window.RunButton.Down = false;
-    WhitenSquare(app, canvas);
+    scene.StopClock();
+    WhitenSquare(scene, canvas);
 }
 
 }  // namespace
 
-void SetEyeFatigueStartValues(App& app) {
-    ColourOf(app).Phase = EyePhase::Instructions;
+void SetEyeFatigueStartValues(SetupScene& scene) {
+    ColourOf(scene).Phase = EyePhase::Instructions;
 }
 
-void DrawEyeFatigue(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
-    ColourState& cs = ColourOf(app);
+void DrawEyeFatigue(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
+    ColourState& cs = ColourOf(scene);
     if (event == Event::Redraw || event == Event::ScrollBar1) {
         SetupColourWorld(world, clearFirst, canvas);
         DrawInstructions(canvas);
         if (event == Event::ScrollBar1) {
-            NewSquare(app, canvas);
+            NewSquare(scene, canvas);
         } else if (cs.Phase == EyePhase::SquareShown) {
-            DrawSquare(app, canvas, SquareColour(cs));
+            DrawSquare(scene, canvas, SquareColour(cs));
         } else if (cs.Phase == EyePhase::Afterimage) {
-            DrawSquare(app, canvas, clWhite);
+            DrawSquare(scene, canvas, clWhite);
         }
         canvas.Pen.Mode = pmNotXor;
     } else if (event == Event::Tick) {
-        Tick(app, canvas);
+        Tick(scene, canvas);
     }
 }
 

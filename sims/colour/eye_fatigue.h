@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -19,9 +19,9 @@ constexpr std::uint32_t StareMilliseconds = 30000;
 // experiment has reached), 33 (the same with a new square) and 36 (a click on the
 // picture with the clock stopped starts a new square and the clock; a tick of the running
 // clock at or after thirty seconds stops it and turns the square white).
-void DrawEyeFatigue(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawEyeFatigue(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the instructions alone.
-void SetEyeFatigueStartValues(App& app);
+void SetEyeFatigueStartValues(SetupScene& scene);
 
 }  // namespace viv

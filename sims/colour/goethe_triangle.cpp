@@ -43,8 +43,8 @@ std::array<WorldPoint, 3> GoetheCorners(int k) {
     return {{{x, y}, {x + Side / 2, y + Height}, {x - Side / 2, y + Height}}};
 }
 
-void DrawGoetheTriangle(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawGoetheTriangle(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     if (event == Event::Redraw) {
         SetupColourWorld(world, clearFirst, canvas);
     }

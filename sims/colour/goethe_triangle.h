@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -27,6 +27,6 @@ const std::array<GoetheTriangle, 9>& GoetheTriangles();
 std::array<WorldPoint, 3> GoetheCorners(int k);
 
 // The drawing routine: every event draws the triangles and the title.
-void DrawGoetheTriangle(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawGoetheTriangle(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

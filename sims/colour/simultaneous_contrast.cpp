@@ -15,9 +15,9 @@ constexpr double GroundHalfSide = 3.5;  // world units
 constexpr double GreyHalfSide = 1;
 constexpr TColor Grey = clSilver;
 
-void DrawSquares(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const TColor ground = MixedColour(app);
+void DrawSquares(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const TColor ground = MixedColour(scene);
     SetSolidFill(canvas, ground, ground, pmCopy);
     WorldRectangle(world, canvas, -GroundHalfSide, -GroundHalfSide, GroundHalfSide, GroundHalfSide);
     canvas.Brush.Color = Grey;
@@ -26,17 +26,17 @@ void DrawSquares(App& app, TCanvas& canvas) {
 
 }  // namespace
 
-void DrawSimultaneousContrast(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawSimultaneousContrast(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     bool draw = true;
     if (event == Event::Redraw) {
         SetupColourWorld(world, clearFirst, canvas);
-        ReadLevels(app);
+        ReadLevels(scene);
     } else {
-        draw = ReadMovedLevel(app, event);
+        draw = ReadMovedLevel(scene, event);
     }
-    if (draw) DrawSquares(app, canvas);
-    WriteRgbPanels(app);
+    if (draw) DrawSquares(scene, canvas);
+    WriteRgbPanels(scene);
 }
 
 }  // namespace viv

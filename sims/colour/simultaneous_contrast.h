@@ -7,13 +7,13 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
 
 // The drawing routine: events 32 (full redraw) and 33, 38, 39 (a level) draw the two
 // squares; every event writes the panels.
-void DrawSimultaneousContrast(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawSimultaneousContrast(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

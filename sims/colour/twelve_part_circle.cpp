@@ -77,8 +77,8 @@ const std::array<TColor, 12>& TwelveColours() {
     return kColours;
 }
 
-void DrawTwelvePartCircle(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawTwelvePartCircle(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     if (event == Event::Redraw) {
         SetupColourWorld(world, clearFirst, canvas);
     }

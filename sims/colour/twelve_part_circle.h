@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -17,6 +17,6 @@ namespace viv {
 const std::array<TColor, 12>& TwelveColours();
 
 // The drawing routine: every event draws the circle and the title.
-void DrawTwelvePartCircle(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawTwelvePartCircle(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

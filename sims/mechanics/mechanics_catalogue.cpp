@@ -21,9 +21,9 @@ using SV = std::string_view;
 // --- Start values the menu entries write into the shared state ---
 
 // The start time, and the spring at rest with one weight, k = 10 N/m and A = 0.05 m.
-void SpringStart(App& app) {
-    app.State.AnimationStep = static_cast<std::int32_t>(app.host().Milliseconds());
-    SetSpringStartValues(app);
+void SpringStart(SetupScene& scene) {
+    scene.State.AnimationStep = static_cast<std::int32_t>(scene.Milliseconds());
+    SetSpringStartValues(scene);
 }
 
 // --- Table headers ---

@@ -33,19 +33,20 @@ constexpr double ScaleY = -HalfHeight - 0.3;  // under the transmitter and the t
 constexpr TColor FrontColour = clBlue;
 constexpr TColor TargetColour = clSilver;
 
-double PulseFront(const App& app) {
-    return app.State.AnimationStep / StepsPerKm;
+double PulseFront(const Scene& scene) {
+    return scene.State.AnimationStep / StepsPerKm;
 }
 
-void DrawScale(App& app, TCanvas& canvas, bool shown) {
-    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
-    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY, underlay);
+void DrawScale(Scene& scene, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &StringWavesOf(scene).UnderScale : nullptr;
+    DrawHorizontalScale(scene.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY,
+                        underlay);
 }
 
 // The target: four slanted strokes and a triangle on a silver hull.
-void DrawTarget(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const double d = StringWavesOf(app).TargetDistance;
+void DrawTarget(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const double d = StringWavesOf(scene).TargetDistance;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = world.BoldPenWidth;
@@ -69,29 +70,29 @@ void DrawTarget(App& app, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
 }
 
-void DrawPulse(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void DrawPulse(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = FrontColour;
-    for (const double x : SonarFronts(PulseFront(app), StringWavesOf(app).TargetDistance))
+    for (const double x : SonarFronts(PulseFront(scene), StringWavesOf(scene).TargetDistance))
         Line(world, canvas, x, HalfHeight, x, -HalfHeight);
     canvas.Pen.Color = clBlack;
 }
 
 // The time the pulse has run and the speed of sound; when the echo is back, the distance
 // it gives.
-void WriteReadOuts(App& app) {
-    const StringWavesState& ws = StringWavesOf(app);
-    const double s = PulseFront(app);
+void WriteReadOuts(Scene& scene) {
+    const StringWavesState& ws = StringWavesOf(scene);
+    const double s = PulseFront(scene);
     if (std::abs(s - 2 * ws.TargetDistance) < EchoWindow)
-        app.Window.Panel1 = "s=" + FormatReal(2, 2, s / 2) + " km";
-    app.Window.Panel2 = "t=" + FormatReal(2, 2, 1000 * s / ws.SoundSpeed) + " s";
-    app.Window.Panel3 = "v=" + FormatReal(2, 3, ws.SoundSpeed / 1000.0) + " km/s";
+        scene.Out.Panel1 = "s=" + FormatReal(2, 2, s / 2) + " km";
+    scene.Out.Panel2 = "t=" + FormatReal(2, 2, 1000 * s / ws.SoundSpeed) + " s";
+    scene.Out.Panel3 = "v=" + FormatReal(2, 3, ws.SoundSpeed / 1000.0) + " km/s";
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
-    SetupWavePicture(app, clearFirst, canvas, WorldLeft, WorldRight);
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
+    SetupWavePicture(scene, clearFirst, canvas, WorldLeft, WorldRight);
     canvas.Pen.Color = clBlack;
     canvas.Brush.Color = clBlack;
     canvas.Brush.Style = bsSolid;
@@ -100,10 +101,10 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
     // The scale lies under the target, as it does when F6 lays it down between taking the
     // target away and drawing it again.
-    if (app.State.ShowRays) DrawScale(app, canvas, true);
-    DrawTarget(app, canvas);
-    DrawPulse(app, canvas);
-    WriteReadOuts(app);
+    if (scene.State.ShowRays) DrawScale(scene, canvas, true);
+    DrawTarget(scene, canvas);
+    DrawPulse(scene, canvas);
+    WriteReadOuts(scene);
 }
 
 }  // namespace
@@ -118,33 +119,33 @@ std::vector<double> SonarFronts(double s, double target) {
     return out;
 }
 
-void SetSonarStartValues(App& app) {
-    StringWavesState& ws = StringWavesOf(app);
-    app.State.AnimationStep = 0;
+void SetSonarStartValues(SetupScene& scene) {
+    StringWavesState& ws = StringWavesOf(scene);
+    scene.State.AnimationStep = 0;
     ws.WaveSpeedStep = 1;
     ws.SoundSpeed = 1450;
     ws.TargetDistance = 1.0;
 }
 
-void DrawSonar(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawSonar(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
                          event == Event::Tick || event == Event::Step || event == Event::F2 ||
                          event == Event::F6;
     if (!handled) return;
-    StringWavesState& ws = StringWavesOf(app);
-    SharedState& st = app.State;
-    const MainWindowModel& w = app.Window;
+    StringWavesState& ws = StringWavesOf(scene);
+    SharedState& st = scene.State;
+    const MainWindowModel& w = scene.Controls;
     canvas.Pen.Mode = pmNotXor;
-    DrawPulse(app, canvas);
+    DrawPulse(scene, canvas);
     switch (event) {
         case Event::ScrollBar1:
-            DrawTarget(app, canvas);
+            DrawTarget(scene, canvas);
             ws.TargetDistance = w.ScrollBar1.Position * 0.02 + 0.2;
-            DrawTarget(app, canvas);
+            DrawTarget(scene, canvas);
             break;
         case Event::TrackBar1:
             ws.SoundSpeed = w.TrackBar1.Position * 10 + 1400;
@@ -153,20 +154,20 @@ void DrawSonar(App& app, Event event, bool clearFirst, TCanvas& canvas) {
         case Event::Step:
             st.AnimationStep += ws.WaveSpeedStep;
             // The next pulse leaves once this one has gone well past the target and back.
-            if (PulseFront(app) > 2 * (ws.TargetDistance + Overshoot)) st.AnimationStep = 0;
+            if (PulseFront(scene) > 2 * (ws.TargetDistance + Overshoot)) st.AnimationStep = 0;
             break;
         case Event::F2:
             FlipViewToggle(st, event);
             break;
         default:  // F6
             st.ShowRays = !st.ShowRays;
-            DrawTarget(app, canvas);
-            DrawScale(app, canvas, st.ShowRays);
-            DrawTarget(app, canvas);
+            DrawTarget(scene, canvas);
+            DrawScale(scene, canvas, st.ShowRays);
+            DrawTarget(scene, canvas);
             break;
     }
-    DrawPulse(app, canvas);
-    WriteReadOuts(app);
+    DrawPulse(scene, canvas);
+    WriteReadOuts(scene);
 }
 
 }  // namespace viv

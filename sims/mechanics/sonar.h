@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -21,10 +21,10 @@ std::vector<double> SonarFronts(double s, double target);
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the target's distance),
 // 34 (TrackBar1, the speed of sound), 36 and 37 (the pulse moves on), 113 (F2) and 117
 // (F6, the scale).
-void DrawSonar(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawSonar(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the pulse at the transmitter, sound at 1450 m/s, the target 1 km
 // away.
-void SetSonarStartValues(App& app);
+void SetSonarStartValues(SetupScene& scene);
 
 }  // namespace viv

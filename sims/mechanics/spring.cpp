@@ -66,8 +66,8 @@ constexpr double LowestPhase = 1.5 * Pi;
 enum class PointerMode { Stored, New };
 enum class DiagramMode { Draw, Erase };
 
-bool Running(const App& app) {
-    return app.Window.Clock.Enabled;
+bool Running(const Scene& scene) {
+    return scene.Clock.Enabled;
 }
 
 // "-0.000" for a value that rounds to nothing reads as a fault; it is shown as 0.
@@ -88,40 +88,40 @@ double Elongation(const SpringState& s) {
     return s.SpringPosition - RestY;
 }
 
-void WritePanelsAndTable(App& app) {
-    const SpringState& s = SpringOf(app);
+void WritePanelsAndTable(Scene& scene) {
+    const SpringState& s = SpringOf(scene);
     const double x = Elongation(s);
     const double m = s.WeightCount * WeightMass;
-    app.Window.Panel1 = "dx=" + Fixed(7, 3, x) + "m";
-    app.Window.Panel2 = "m=" + FormatReal(1, 2, m) + " kg";
-    app.Window.Panel3 = "k=" + FormatReal(1, 1, s.SpringConstant) + " N/m";
-    app.Table.SetCell(1, 1, Fixed(1, 3, x));
+    scene.Out.Panel1 = "dx=" + Fixed(7, 3, x) + "m";
+    scene.Out.Panel2 = "m=" + FormatReal(1, 2, m) + " kg";
+    scene.Out.Panel3 = "k=" + FormatReal(1, 1, s.SpringConstant) + " N/m";
+    scene.Out.SetCell(1, 1, Fixed(1, 3, x));
     // Two decimals: the weights come in steps of 0.05 kg.
-    app.Table.SetCell(1, 2, FormatReal(1, 2, m));
-    app.Table.SetCell(1, 3, FormatReal(1, 1, s.SpringConstant));
+    scene.Out.SetCell(1, 2, FormatReal(1, 2, m));
+    scene.Out.SetCell(1, 3, FormatReal(1, 1, s.SpringConstant));
 }
 
 // The energies at the elongation shown; while the clock is stopped only the potential
 // energy, which the position alone gives.
-void WriteEnergies(App& app) {
-    const SpringState& s = SpringOf(app);
+void WriteEnergies(Scene& scene) {
+    const SpringState& s = SpringOf(scene);
     const SpringEnergies en = SpringEnergiesAt(MotionOf(s), s.SpringConstant, Elongation(s));
-    app.Table.SetCell(1, 4, Fixed(1, 3, en.Potential));
-    app.Table.SetCell(1, 5, Running(app) ? Fixed(1, 3, en.Kinetic) : std::string());
-    app.Table.SetCell(1, 6, Running(app) ? Fixed(1, 3, en.Mechanical) : std::string());
+    scene.Out.SetCell(1, 4, Fixed(1, 3, en.Potential));
+    scene.Out.SetCell(1, 5, Running(scene) ? Fixed(1, 3, en.Kinetic) : std::string());
+    scene.Out.SetCell(1, 6, Running(scene) ? Fixed(1, 3, en.Mechanical) : std::string());
 }
 
 // The period and the position at the time reached; at rest while the clock is stopped.
-void UpdateSpringState(App& app) {
-    SpringState& s = SpringOf(app);
+void UpdateSpringState(Scene& scene) {
+    SpringState& s = SpringOf(scene);
     const SpringMotion motion = MotionOf(s);
     s.SpringPeriod = motion.Period;
     // Held by the mouse, the weight hangs at the lowest point of the swing it will start.
     const double x = s.Held && motion.Oscillates() ? motion.Equilibrium + motion.Amplitude
-                     : Running(app)                ? motion.ElongationAt(s.SpringTime)
+                     : Running(scene)              ? motion.ElongationAt(s.SpringTime)
                                                    : motion.Equilibrium;
     s.SpringPosition = RestY + x;
-    WritePanelsAndTable(app);
+    WritePanelsAndTable(scene);
 }
 
 // --- The moving figure ---
@@ -163,17 +163,17 @@ void DrawWeights(const World& world, TCanvas& canvas, int n, double x0, double y
 
 // Stored: at the angle last drawn (to erase it). New: at the phase the time has reached,
 // or at 0 while the clock is stopped or nothing oscillates.
-void DrawPhasePointer(App& app, TCanvas& canvas, PointerMode mode) {
-    SpringState& s = SpringOf(app);
+void DrawPhasePointer(Scene& scene, TCanvas& canvas, PointerMode mode) {
+    SpringState& s = SpringOf(scene);
     if (mode == PointerMode::New) {
         const SpringMotion motion = MotionOf(s);
         s.SpringPhase = 0;
         if (s.Held && motion.Oscillates())
             s.SpringPhase = LowestPhase;
-        else if (Running(app) && motion.Oscillates())
+        else if (Running(scene) && motion.Oscillates())
             s.SpringPhase = 2 * Pi * std::fmod(s.SpringTime / motion.Period, 1.0) + Pi;
     }
-    const World& world = app.Map;
+    const World& world = scene.Map;
     canvas.Pen.Color = MomentColour;
     Line(world, canvas, PhaseX, 0, PhaseX + PhaseRadius * std::cos(s.SpringPhase),
          PhaseRadius * std::sin(s.SpringPhase));
@@ -190,32 +190,32 @@ void LeaveInset(World& world) {
 }
 
 // A vertical line in the energy diagram at the current elongation.
-void DrawEnergyMarker(App& app, TCanvas& canvas) {
-    World& world = app.Map;
-    const double x = Elongation(SpringOf(app));
+void DrawEnergyMarker(Scene& scene, TCanvas& canvas) {
+    World& world = scene.Map;
+    const double x = Elongation(SpringOf(scene));
     EnterInset(world);
     canvas.Pen.Color = MomentColour;
     Line(world, canvas, x, MarkerBottom, x, MarkerTop);
     LeaveInset(world);
 }
 
-void DrawFigure(App& app, TCanvas& canvas, PointerMode pointer) {
-    const SpringState& s = SpringOf(app);
-    const World& world = app.Map;
+void DrawFigure(Scene& scene, TCanvas& canvas, PointerMode pointer) {
+    const SpringState& s = SpringOf(scene);
+    const World& world = scene.Map;
     canvas.Pen.Style = psSolid;
     DrawSpring(world, canvas, 0, CeilingY, s.SpringPosition);
     DrawWeights(world, canvas, s.WeightCount, 0, s.SpringPosition);
-    if (app.State.ShowMarks) DrawPhasePointer(app, canvas, pointer);
-    if (app.State.ShowRedRay) DrawEnergyMarker(app, canvas);
+    if (scene.State.ShowMarks) DrawPhasePointer(scene, canvas, pointer);
+    if (scene.State.ShowRedRay) DrawEnergyMarker(scene, canvas);
 }
 
 // --- The energy diagram ---
 
 // The parabola of the potential energy about the rest position and the level of the
 // mechanical energy across the swing.
-void DrawEnergyCurves(App& app, TCanvas& canvas) {
-    const SpringState& s = SpringOf(app);
-    const World& world = app.Map;
+void DrawEnergyCurves(Scene& scene, TCanvas& canvas) {
+    const SpringState& s = SpringOf(scene);
+    const World& world = scene.Map;
     const SpringMotion motion = MotionOf(s);
     const double e = motion.Equilibrium;
     std::vector<TPoint> parabola;
@@ -234,23 +234,23 @@ void DrawEnergyCurves(App& app, TCanvas& canvas) {
 // Draws the diagram, or erases it: the lines are drawn again in not-xor and the texts,
 // which that cannot take away, are overwritten in white after the lines, so that where a
 // line crossed a text the white is left.
-void DrawEnergyDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
-    World& world = app.Map;
+void DrawEnergyDiagram(Scene& scene, TCanvas& canvas, DiagramMode mode) {
+    World& world = scene.Map;
     const TColor font = mode == DiagramMode::Draw ? clBlack : clWhite;
     EnterInset(world);
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = font;
-    if (mode == DiagramMode::Erase) DrawEnergyCurves(app, canvas);
+    if (mode == DiagramMode::Erase) DrawEnergyCurves(scene, canvas);
     // The energy axis at the diagram's left edge, so that its numbers lie left of the
     // parabola's branches; the elongation's numbers 0.2 m apart.
     DrawAxes(world, 1, 2, " m", InsetXMin, 0, 0.2, 0.02, " J", false, canvas);
-    if (mode == DiagramMode::Draw) DrawEnergyCurves(app, canvas);
+    if (mode == DiagramMode::Draw) DrawEnergyCurves(scene, canvas);
     LeaveInset(world);
 
     // The rest level in the picture, where the potential energy is counted from.
-    const double level = -UnitsPerMetre * MotionOf(SpringOf(app)).Equilibrium;
+    const double level = -UnitsPerMetre * MotionOf(SpringOf(scene)).Equilibrium;
     canvas.Pen.Color = clBlack;
     DrawArrowHead(world, canvas, RestArrowX, level, RestArrowLength, Pi);
     Line(world, canvas, RestLabelX, level, RestArrowX, level);
@@ -263,11 +263,11 @@ void DrawEnergyDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
     canvas.Font.Color = clBlack;
 }
 
-void DrawScale(App& app, TCanvas& canvas, bool shown) {
-    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &SpringOf(app).UnderScale : nullptr;
+void DrawScale(Scene& scene, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &SpringOf(scene).UnderScale : nullptr;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = clBlack;
-    const World& world = app.Map;
+    const World& world = scene.Map;
     DrawMeasuringScale(world, canvas, shown, ScaleUnit, ScaleFactor, ScaleAt, world.WorldYMax,
                        underlay);
 }
@@ -275,14 +275,14 @@ void DrawScale(App& app, TCanvas& canvas, bool shown) {
 // The rest level of the diagram reaches under the scale's labels: while both are shown,
 // the scale is taken away before the diagram changes and laid on again after, as a full
 // redraw lays it over the diagram.
-void ChangeDiagram(App& app, TCanvas& canvas, DiagramMode mode) {
-    if (app.State.ShowRays) DrawScale(app, canvas, false);
-    DrawEnergyDiagram(app, canvas, mode);
-    if (app.State.ShowRays) DrawScale(app, canvas, true);
+void ChangeDiagram(Scene& scene, TCanvas& canvas, DiagramMode mode) {
+    if (scene.State.ShowRays) DrawScale(scene, canvas, false);
+    DrawEnergyDiagram(scene, canvas, mode);
+    if (scene.State.ShowRays) DrawScale(scene, canvas, true);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     const double a = world.AspectHeight;
     world.PictureMarginX = 0;
     world.PictureMarginY = 0;
@@ -291,8 +291,8 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
         ShowingHeights({WorldLeft, WorldRight, -a, a}, -CeilingTop - 0.3, CeilingTop + 0.3);
     SetupWorld(world, 0, clearFirst, canvas, view.xmin, view.xmax, view.ymin, view.ymax);
     canvas.Pen.Style = psSolid;
-    UpdateSpringState(app);
-    if (app.State.ShowRedRay) DrawEnergyDiagram(app, canvas, DiagramMode::Draw);
+    UpdateSpringState(scene);
+    if (scene.State.ShowRedRay) DrawEnergyDiagram(scene, canvas, DiagramMode::Draw);
     canvas.Pen.Color = clBlack;
     Line(world, canvas, PhaseAxisLeft, 0, PhaseAxisRight, 0);
     Line(world, canvas, PhaseX, -PhaseRadius, PhaseX, PhaseRadius);
@@ -307,8 +307,8 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
                    world.PictureY(PhaseRadius), "fase");
     DrawArrowHead(world, canvas, PhaseAxisRight, 0, ArrowHeadLength, 0);
     DrawArrowHead(world, canvas, PhaseX, PhaseRadius, ArrowHeadLength, Pi / 2);
-    if (app.State.ShowRays) DrawScale(app, canvas, true);
-    DrawFigure(app, canvas, PointerMode::Stored);
+    if (scene.State.ShowRays) DrawScale(scene, canvas, true);
+    DrawFigure(scene, canvas, PointerMode::Stored);
 }
 
 }  // namespace
@@ -341,8 +341,8 @@ SpringEnergies SpringEnergiesAt(const SpringMotion& motion, double k, double x) 
     return en;
 }
 
-void SetSpringStartValues(App& app) {
-    SpringState& s = SpringOf(app);
+void SetSpringStartValues(Scene& scene) {
+    SpringState& s = SpringOf(scene);
     s.SpringPosition = RestY;
     s.WeightCount = 1;
     s.SpringConstant = 10.0;
@@ -351,16 +351,16 @@ void SetSpringStartValues(App& app) {
     s.SpringTime = 0;
     s.SpringPhase = 0;
     s.Held = false;
-    s.SpringStartTime = app.host().Milliseconds();
+    s.SpringStartTime = scene.Milliseconds();
 }
 
-void DrawSpringSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    SpringState& s = SpringOf(app);
-    SharedState& st = app.State;
+void DrawSpringSimulation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    SpringState& s = SpringOf(scene);
+    SharedState& st = scene.State;
     switch (event) {
         case Event::Redraw:
-            FullRedraw(app, clearFirst, canvas);
-            WriteEnergies(app);
+            FullRedraw(scene, clearFirst, canvas);
+            WriteEnergies(scene);
             return;
         case Event::ScrollBar1:
         case Event::TrackBar1:
@@ -376,28 +376,28 @@ void DrawSpringSimulation(App& app, Event event, bool clearFirst, TCanvas& canva
     }
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
-    DrawFigure(app, canvas, PointerMode::Stored);
+    DrawFigure(scene, canvas, PointerMode::Stored);
     switch (event) {
         case Event::ScrollBar1:
         case Event::TrackBar1:
         case Event::TrackBar2: {
-            if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Erase);
-            const MainWindowModel& w = app.Window;
+            if (st.ShowRedRay) ChangeDiagram(scene, canvas, DiagramMode::Erase);
+            const MainWindowModel& w = scene.Controls;
             if (event == Event::ScrollBar1)
                 s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
             if (event == Event::TrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
             if (event == Event::TrackBar2)
                 s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
-            UpdateSpringState(app);
-            if (st.ShowRedRay) ChangeDiagram(app, canvas, DiagramMode::Draw);
+            UpdateSpringState(scene);
+            if (st.ShowRedRay) ChangeDiagram(scene, canvas, DiagramMode::Draw);
             break;
         }
         case Event::Tick:
         case Event::Step: {
             // Unsigned: the difference is right across the clock's wrap after 49.7 days.
-            const std::uint32_t elapsed = app.host().Milliseconds() - s.SpringStartTime;
+            const std::uint32_t elapsed = scene.Milliseconds() - s.SpringStartTime;
             s.SpringTime = elapsed / 1000.0;
-            UpdateSpringState(app);
+            UpdateSpringState(scene);
             break;
         }
         case Event::F2:
@@ -405,27 +405,27 @@ void DrawSpringSimulation(App& app, Event event, bool clearFirst, TCanvas& canva
             break;
         case Event::F5:
             FlipViewToggle(st, event);
-            ChangeDiagram(app, canvas, st.ShowRedRay ? DiagramMode::Draw : DiagramMode::Erase);
+            ChangeDiagram(scene, canvas, st.ShowRedRay ? DiagramMode::Draw : DiagramMode::Erase);
             break;
         default:  // F6
             st.ShowRays = !st.ShowRays;
-            DrawScale(app, canvas, st.ShowRays);
+            DrawScale(scene, canvas, st.ShowRays);
             break;
     }
-    DrawFigure(app, canvas, PointerMode::New);
-    WriteEnergies(app);
+    DrawFigure(scene, canvas, PointerMode::New);
+    WriteEnergies(scene);
 }
 
 namespace {
 
 // The weights on the hanger rod; the place taken, above the rod's lower end, is kept so
 // that the weight does not jump to the pointer.
-bool GripsWeight(App& app, TPoint p) {
-    SpringState& s = SpringOf(app);
+bool GripsWeight(Scene& scene, TPoint p) {
+    SpringState& s = SpringOf(scene);
     if (s.WeightCount == 0) return false;
     const double bottom = -UnitsPerMetre * (s.SpringPosition - RestY);
     const double top = bottom + WeightHeight * s.WeightCount;
-    const World& world = app.Map;
+    const World& world = scene.Map;
     const bool inside = p.x >= world.PictureX(-WeightHalfWidth) - GripPixels &&
                         p.x <= world.PictureX(WeightHalfWidth) + GripPixels &&
                         p.y >= world.PictureY(top) - GripPixels &&
@@ -435,34 +435,34 @@ bool GripsWeight(App& app, TPoint p) {
 }
 
 // The weight goes at once to the lowest point of the swing the amplitude gives.
-void TakeWeight(App& app) {
-    SpringOf(app).Held = true;
-    if (app.Image) app.DrawSimulation(Event::ScrollBar1, false, *app.Image);
+void TakeWeight(Scene& scene) {
+    SpringOf(scene).Held = true;
+    scene.DrawOnScreen(Event::ScrollBar1);
 }
 
 // The amplitude is the pull below the rest level, in metres; ScrollBar1 shows Max - 600 A.
-double WeightPositionAt(App& app, WorldPoint w) {
-    const SpringState& s = SpringOf(app);
+double WeightPositionAt(Scene& scene, WorldPoint w) {
+    const SpringState& s = SpringOf(scene);
     const double bottom = w.y - s.GripOffset;
     const double elongation = -bottom / UnitsPerMetre;  // m
     const double amplitude = elongation - MotionOf(s).Equilibrium;
-    return app.Window.ScrollBar1.Max - 600 * amplitude;
+    return scene.Controls.ScrollBar1.Max - 600 * amplitude;
 }
 
 // Let go at the lowest point: the swing starts there, a quarter period in, and the clock
 // runs. A click that did not pull puts the weight back as it was.
-void LetGoWeight(App& app, bool moved) {
-    SpringState& s = SpringOf(app);
+void LetGoWeight(Scene& scene, bool moved) {
+    SpringState& s = SpringOf(scene);
     const SpringMotion motion = MotionOf(s);
     s.Held = false;
     if (!moved) {
-        if (app.Image) app.DrawSimulation(Event::ScrollBar1, false, *app.Image);
+        scene.DrawOnScreen(Event::ScrollBar1);
         return;
     }
     s.SpringStartTime =
-        app.host().Milliseconds() - static_cast<std::uint32_t>(std::lround(motion.Period * 250));
-    if (!app.Window.Clock.Enabled) app.RunButtonClick();
-    if (app.Image) app.DrawSimulation(Event::Tick, false, *app.Image);
+        scene.Milliseconds() - static_cast<std::uint32_t>(std::lround(motion.Period * 250));
+    scene.RunClock();
+    scene.DrawOnScreen(Event::Tick);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -44,11 +44,11 @@ SpringEnergies SpringEnergiesAt(const SpringMotion& motion, double k, double x);
 // (TrackBar1, the spring constant), 35 (TrackBar2, the number of weights), 36 and 37
 // (the clock: the time is read from the host's clock), 113 (F2, the phase pointer), 116
 // (F5, the energy diagram) and 117 (F6, the measuring scale).
-void DrawSpringSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawSpringSimulation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: one weight, k = 10 N/m, A = 0.05 m, at rest, the time counted
 // from now.
-void SetSpringStartValues(App& app);
+void SetSpringStartValues(Scene& scene);
 
 // The weight, pulled down and let go: ScrollBar1, the amplitude; the swing starts from
 // where it is let go.

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/measuring_scale.h"
 
 namespace viv {
@@ -25,8 +25,8 @@ struct SpringState {
     ScaleUnderlay UnderScale;  // the picture under the measuring scale's labels
 };
 
-inline SpringState& SpringOf(App& app) {
-    return app.Sims.Get<SpringState>();
+inline SpringState& SpringOf(Scene& scene) {
+    return scene.Own<SpringState>();
 }
 
 }  // namespace viv

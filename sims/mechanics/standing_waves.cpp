@@ -49,28 +49,29 @@ constexpr std::string_view ClosedTitle = "Lukket rør       ";
 
 enum class WaveMode { Erase, Draw };
 
-void DrawTitle(App& app, TCanvas& canvas) {
-    const int type = StringWavesOf(app).WaveType;
+void DrawTitle(Scene& scene, TCanvas& canvas) {
+    const int type = StringWavesOf(scene).WaveType;
     const std::string_view title = type == 2 ? OpenTitle : type == 3 ? ClosedTitle : HalfOpenTitle;
-    DrawWaveTitle(app.Map, canvas, title, {HalfOpenTitle, OpenTitle, ClosedTitle});
+    DrawWaveTitle(scene.Map, canvas, title, {HalfOpenTitle, OpenTitle, ClosedTitle});
 }
 
-void ShowHarmonic(App& app) {
-    app.Window.Panel3 = HarmonicName(StringWavesOf(app).HarmonicNumber);
+void ShowHarmonic(Scene& scene) {
+    scene.Out.Panel3 = HarmonicName(StringWavesOf(scene).HarmonicNumber);
 }
 
-void DrawScale(App& app, TCanvas& canvas, bool shown) {
-    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
-    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY, underlay);
+void DrawScale(Scene& scene, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &StringWavesOf(scene).UnderScale : nullptr;
+    DrawHorizontalScale(scene.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY,
+                        underlay);
 }
 
-void DrawPipe(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void DrawPipe(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     const double h = PipeHalfHeight;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Width = world.BoldPenWidth;
-    switch (StringWavesOf(app).WaveType) {
+    switch (StringWavesOf(scene).WaveType) {
         case 2:
             Line(world, canvas, OpenEnd, h, -OpenEnd, h);
             Line(world, canvas, OpenEnd, -h, -OpenEnd, -h);
@@ -91,10 +92,10 @@ void DrawPipe(App& app, TCanvas& canvas) {
 // The air layers at every second sample, the displacement curve (F2) and the pressure
 // curve (F4). While F3 keeps the traces, the curves are not erased and are drawn in
 // pmCopy under the moving layers, so that taking a layer away again never cuts into them.
-void DrawStandingWave(App& app, TCanvas& canvas, WaveMode mode) {
-    const StringWavesState& ws = StringWavesOf(app);
-    const SharedState& st = app.State;
-    const World& world = app.Map;
+void DrawStandingWave(Scene& scene, TCanvas& canvas, WaveMode mode) {
+    const StringWavesState& ws = StringWavesOf(scene);
+    const SharedState& st = scene.State;
+    const World& world = scene.Map;
     const StandingWaveShape shape = StandingWaveFor(ws.WaveType, ws.HarmonicNumber, ws.WaveLambda);
     const double amplitude = std::sin(PhasePerStep * st.AnimationStep);
     std::vector<TPoint> displacement, pressure;
@@ -138,13 +139,13 @@ void DrawStandingWave(App& app, TCanvas& canvas, WaveMode mode) {
 }
 
 // Clears the picture of frozen traces and draws the still parts anew.
-void RedrawScene(App& app, TCanvas& canvas, bool clear) {
-    SetupWavePicture(app, clear, canvas, WorldLeft, WorldRight);
+void RedrawScene(Scene& scene, TCanvas& canvas, bool clear) {
+    SetupWavePicture(scene, clear, canvas, WorldLeft, WorldRight);
     // The scale goes under the pipe, as it does when F6 lays it down between taking the
     // pipe away and drawing it again.
-    if (app.State.ShowRays) DrawScale(app, canvas, true);
-    DrawPipe(app, canvas);
-    DrawTitle(app, canvas);
+    if (scene.State.ShowRays) DrawScale(scene, canvas, true);
+    DrawPipe(scene, canvas);
+    DrawTitle(scene, canvas);
 }
 
 }  // namespace
@@ -184,45 +185,45 @@ std::string HarmonicName(int harmonic) {
     return FormatInteger(harmonic, 1) + ". overtone";
 }
 
-void SetStandingWavesStartValues(App& app) {
-    StringWavesState& ws = StringWavesOf(app);
-    app.State.AnimationStep = 0;
+void SetStandingWavesStartValues(SetupScene& scene) {
+    StringWavesState& ws = StringWavesOf(scene);
+    scene.State.AnimationStep = 0;
     ws.WaveLambda = PipeLambda;
     ws.WaveSpeedStep = 40;
     ws.HarmonicNumber = 0;
     ws.WaveType = 1;
 }
 
-void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawStandingWaves(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        RedrawScene(app, canvas, clearFirst);
-        ShowHarmonic(app);
-        DrawStandingWave(app, canvas, WaveMode::Erase);
+        RedrawScene(scene, canvas, clearFirst);
+        ShowHarmonic(scene);
+        DrawStandingWave(scene, canvas, WaveMode::Erase);
         return;
     }
     const bool handled = (event >= Event::ScrollBar1 && event <= Event::Step) ||
                          (event >= Event::F2 && event <= Event::F4) || event == Event::F6;
     if (!handled) return;
-    StringWavesState& ws = StringWavesOf(app);
-    SharedState& st = app.State;
-    const MainWindowModel& w = app.Window;
+    StringWavesState& ws = StringWavesOf(scene);
+    SharedState& st = scene.State;
+    const MainWindowModel& w = scene.Controls;
     canvas.Pen.Mode = pmNotXor;
-    DrawStandingWave(app, canvas, WaveMode::Erase);
+    DrawStandingWave(scene, canvas, WaveMode::Erase);
     switch (event) {
         case Event::ScrollBar1:
             ws.WaveSpeedStep = WaveSpeedStepOf(w.ScrollBar1);
             break;
         case Event::TrackBar1:
             ws.HarmonicNumber = static_cast<std::uint16_t>(std::max(w.TrackBar1.Position - 1, 0));
-            ShowHarmonic(app);
-            if (st.ShowNormals) RedrawScene(app, canvas, true);
+            ShowHarmonic(scene);
+            if (st.ShowNormals) RedrawScene(scene, canvas, true);
             break;
         case Event::TrackBar2:
-            DrawPipe(app, canvas);
+            DrawPipe(scene, canvas);
             ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
-            DrawTitle(app, canvas);
-            DrawPipe(app, canvas);
-            if (st.ShowNormals) RedrawScene(app, canvas, true);
+            DrawTitle(scene, canvas);
+            DrawPipe(scene, canvas);
+            if (st.ShowNormals) RedrawScene(scene, canvas, true);
             break;
         case Event::Tick:
         case Event::Step:
@@ -234,21 +235,21 @@ void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) 
             break;
         case Event::F3:
             FlipViewToggle(st, event);
-            if (!st.ShowNormals) RedrawScene(app, canvas, true);
+            if (!st.ShowNormals) RedrawScene(scene, canvas, true);
             break;
         case Event::F4:
             FlipViewToggle(st, event);
-            if (!st.ShowAxes) RedrawScene(app, canvas, true);
+            if (!st.ShowAxes) RedrawScene(scene, canvas, true);
             break;
         default:  // F6
             st.ShowRays = !st.ShowRays;
-            DrawPipe(app, canvas);
-            DrawScale(app, canvas, st.ShowRays);
-            DrawPipe(app, canvas);
-            if (st.ShowNormals) RedrawScene(app, canvas, true);
+            DrawPipe(scene, canvas);
+            DrawScale(scene, canvas, st.ShowRays);
+            DrawPipe(scene, canvas);
+            if (st.ShowNormals) RedrawScene(scene, canvas, true);
             break;
     }
-    DrawStandingWave(app, canvas, WaveMode::Draw);
+    DrawStandingWave(scene, canvas, WaveMode::Draw);
 }
 
 }  // namespace viv

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -34,9 +34,9 @@ std::string HarmonicName(int harmonic);
 // (TrackBar1, the overtone), 35 (TrackBar2, the pipe), 36 and 37 (the wave swings on),
 // 113 (F2, the displacement curve), 114 (F3, the curves leave their traces), 115 (F4,
 // the pressure curve) and 117 (F6, the scale).
-void DrawStandingWaves(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawStandingWaves(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the half-open pipe's fundamental at rest, speed 40.
-void SetStandingWavesStartValues(App& app);
+void SetStandingWavesStartValues(SetupScene& scene);
 
 }  // namespace viv

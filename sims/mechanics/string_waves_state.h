@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/measuring_scale.h"
 #include "library/trig.h"
 #include "library/world.h"
@@ -33,8 +33,8 @@ struct StringWavesState {
     ScaleUnderlay UnderScale;  // the picture under the measuring scale's labels
 };
 
-inline StringWavesState& StringWavesOf(App& app) {
-    return app.Sims.Get<StringWavesState>();
+inline StringWavesState& StringWavesOf(Scene& scene) {
+    return scene.Own<StringWavesState>();
 }
 
 // The steps the waves move on a clock tick, as the speed scroll bar sets them: 1 with the
@@ -45,8 +45,8 @@ inline std::uint16_t WaveSpeedStepOf(const RangeControl& speedBar) {
 
 // Sets up the picture these simulations share: no margins, axis mode 1, x from `left` to
 // `right` and y over the aspect height either side of 0, and a solid pen.
-inline void SetupWavePicture(App& app, bool clear, TCanvas& canvas, double left, double right) {
-    SetupMarginlessWorld(app.Map, 1, clear, canvas, left, right);
+inline void SetupWavePicture(Scene& scene, bool clear, TCanvas& canvas, double left, double right) {
+    SetupMarginlessWorld(scene.Map, 1, clear, canvas, left, right);
     canvas.Pen.Style = psSolid;
 }
 

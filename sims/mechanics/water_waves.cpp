@@ -37,10 +37,10 @@ constexpr TColor BallColour = clGreen;
 constexpr TColor MarkColour = clBlue;
 
 // The balls (F3), the phase marks (F2) and the surface through the particles.
-void DrawMovingFigure(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const SharedState& st = app.State;
-    const double delta = StringWavesOf(app).PhaseDifference;
+void DrawMovingFigure(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const SharedState& st = scene.State;
+    const double delta = StringWavesOf(scene).PhaseDifference;
     const double psi = PhasePerStep * st.AnimationStep;
     canvas.Pen.Style = psSolid;
     if (st.ShowNormals) {
@@ -75,9 +75,9 @@ void DrawMovingFigure(App& app, TCanvas& canvas) {
     canvas.Polyline(surface);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
-    SetupWavePicture(app, clearFirst, canvas, WorldLeft, WorldRight);
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
+    SetupWavePicture(scene, clearFirst, canvas, WorldLeft, WorldRight);
     canvas.Pen.Color = clBlack;
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
@@ -87,7 +87,7 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     Line(world, canvas, CrossX, CrossY - 1, CrossX, CrossY + 1);
     for (int i = 0; i < Particles; ++i)
         DrawCircle(world, canvas, ParticleSpacing * i + FirstCircle, 0, 1);
-    DrawMovingFigure(app, canvas);
+    DrawMovingFigure(scene, canvas);
 }
 
 }  // namespace
@@ -97,27 +97,27 @@ SurfacePoint WaterSurfacePoint(int i, double phaseDifference, double psi) {
     return {std::cos(a) + ParticleSpacing / PointsPerParticle * i + FirstCircle, std::sin(a)};
 }
 
-void SetWaterWavesStartValues(App& app) {
-    StringWavesState& ws = StringWavesOf(app);
-    app.State.AnimationStep = 0;
+void SetWaterWavesStartValues(SetupScene& scene) {
+    StringWavesState& ws = StringWavesOf(scene);
+    scene.State.AnimationStep = 0;
     ws.PhaseDifference = Pi / 4;
     ws.WaveSpeedStep = 10;
 }
 
-void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawWaterWaves(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 ||
                          event == Event::Tick || event == Event::Step || event == Event::F2 ||
                          event == Event::F3;
     if (!handled) return;
-    StringWavesState& ws = StringWavesOf(app);
-    SharedState& st = app.State;
-    const MainWindowModel& w = app.Window;
+    StringWavesState& ws = StringWavesOf(scene);
+    SharedState& st = scene.State;
+    const MainWindowModel& w = scene.Controls;
     canvas.Pen.Mode = pmNotXor;
-    DrawMovingFigure(app, canvas);
+    DrawMovingFigure(scene, canvas);
     switch (event) {
         case Event::ScrollBar1:
             ws.WaveSpeedStep = WaveSpeedStepOf(w.ScrollBar1);
@@ -138,7 +138,7 @@ void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             st.ShowNormals = !st.ShowNormals;
             break;
     }
-    DrawMovingFigure(app, canvas);
+    DrawMovingFigure(scene, canvas);
 }
 
 }  // namespace viv

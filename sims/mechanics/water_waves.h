@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -23,9 +23,9 @@ SurfacePoint WaterSurfacePoint(int i, double phaseDifference, double psi);
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the speed), 35
 // (TrackBar2, the phase difference), 36 and 37 (the circles turn on), 113 (F2, the phase
 // marks) and 114 (F3, the particles as balls).
-void DrawWaterWaves(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawWaterWaves(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the particles a quarter of a half turn apart, speed 10.
-void SetWaterWavesStartValues(App& app);
+void SetWaterWavesStartValues(SetupScene& scene);
 
 }  // namespace viv

@@ -41,35 +41,36 @@ constexpr TColor MiddleColour = clGreen;
 constexpr std::string_view LongitudinalTitle = "Longitudinalbølger ";
 constexpr std::string_view TransverseTitle = "Transversalbølger  ";
 
-double Tau(const App& app) {
-    return PhasePerStep * app.State.AnimationStep;
+double Tau(const Scene& scene) {
+    return PhasePerStep * scene.State.AnimationStep;
 }
 
-void DrawTitle(App& app, TCanvas& canvas) {
-    const StringWavesState& ws = StringWavesOf(app);
-    DrawWaveTitle(app.Map, canvas, ws.WaveType == 2 ? TransverseTitle : LongitudinalTitle,
+void DrawTitle(Scene& scene, TCanvas& canvas) {
+    const StringWavesState& ws = StringWavesOf(scene);
+    DrawWaveTitle(scene.Map, canvas, ws.WaveType == 2 ? TransverseTitle : LongitudinalTitle,
                   {LongitudinalTitle, TransverseTitle});
 }
 
-void DrawScale(App& app, TCanvas& canvas, bool shown) {
-    ScaleUnderlay* underlay = &canvas == app.Image.get() ? &StringWavesOf(app).UnderScale : nullptr;
-    DrawHorizontalScale(app.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY, underlay);
+void DrawScale(Scene& scene, TCanvas& canvas, bool shown) {
+    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &StringWavesOf(scene).UnderScale : nullptr;
+    DrawHorizontalScale(scene.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY,
+                        underlay);
 }
 
-void WriteLambda(App& app) {
-    app.Window.Panel3 = "lambda=" + FormatReal(1, 1, StringWavesOf(app).WaveLambda);
+void WriteLambda(Scene& scene) {
+    scene.Out.Panel3 = "lambda=" + FormatReal(1, 1, StringWavesOf(scene).WaveLambda);
 }
 
 // The balls, the middle one green, and the curve if F2 is on.
-void DrawWaveBalls(App& app, TCanvas& canvas) {
-    const SharedState& st = app.State;
+void DrawWaveBalls(Scene& scene, TCanvas& canvas) {
+    const SharedState& st = scene.State;
     if (st.ShowNormals) return;
-    const StringWavesState& ws = StringWavesOf(app);
-    const World& world = app.Map;
+    const StringWavesState& ws = StringWavesOf(scene);
+    const World& world = scene.Map;
     const int b = st.ShowRedRay ? 2 : 1;
     const int first = st.ShowAxes ? 0 : -HalfRow * b;
     const int last = st.ShowAxes ? 0 : HalfRow * b;
-    const double tau = Tau(app);
+    const double tau = Tau(scene);
     const double r = ws.BallRadius;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsSolid;
@@ -97,17 +98,17 @@ void DrawWaveBalls(App& app, TCanvas& canvas) {
     canvas.Polyline(curve);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
-    SetupWavePicture(app, clearFirst, canvas, WorldLeft, WorldRight);
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
+    SetupWavePicture(scene, clearFirst, canvas, WorldLeft, WorldRight);
     canvas.Pen.Color = clSilver;
     // The middle's line ends at the scale's, clear of the scale's zero.
     canvas.MoveTo(world.PictureX(0), world.PictureY(world.WorldYMax));
     canvas.LineTo(world.PictureX(0), world.PictureY(ScaleY));
-    WriteLambda(app);
-    DrawTitle(app, canvas);
-    if (app.State.ShowRays) DrawScale(app, canvas, true);
-    DrawWaveBalls(app, canvas);
+    WriteLambda(scene);
+    DrawTitle(scene, canvas);
+    if (scene.State.ShowRays) DrawScale(scene, canvas, true);
+    DrawWaveBalls(scene, canvas);
 }
 
 }  // namespace
@@ -119,39 +120,39 @@ BallCentre WaveBallCentre(int waveType, int lambda, int b, int i, double tau) {
     return {x + Swing / b * wave, 0};
 }
 
-void SetWavePropagationStartValues(App& app) {
-    StringWavesState& ws = StringWavesOf(app);
-    app.State.AnimationStep = 0;
+void SetWavePropagationStartValues(SetupScene& scene) {
+    StringWavesState& ws = StringWavesOf(scene);
+    scene.State.AnimationStep = 0;
     ws.WaveType = 1;
     ws.WaveSpeedStep = 40;
     ws.WaveLambda = 5;
     ws.BallRadius = LargeBall;
 }
 
-void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawWavePropagation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
     const bool handled =
         (event >= Event::ScrollBar1 && event <= Event::Step) || IsFunctionKey(event);
     if (!handled) return;
-    StringWavesState& ws = StringWavesOf(app);
-    SharedState& st = app.State;
-    const MainWindowModel& w = app.Window;
+    StringWavesState& ws = StringWavesOf(scene);
+    SharedState& st = scene.State;
+    const MainWindowModel& w = scene.Controls;
     canvas.Pen.Mode = pmNotXor;
-    DrawWaveBalls(app, canvas);
+    DrawWaveBalls(scene, canvas);
     switch (event) {
         case Event::ScrollBar1:
             ws.WaveSpeedStep = WaveSpeedStepOf(w.ScrollBar1);
             break;
         case Event::TrackBar1:
             ws.WaveLambda = static_cast<std::uint16_t>(w.TrackBar1.Position + 4);
-            WriteLambda(app);
+            WriteLambda(scene);
             break;
         case Event::TrackBar2:
             ws.WaveType = static_cast<std::uint16_t>(w.TrackBar2.Position);
-            DrawTitle(app, canvas);
+            DrawTitle(scene, canvas);
             break;
         case Event::Tick:
         case Event::Step:
@@ -169,10 +170,10 @@ void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas
             break;
         default:  // F6
             st.ShowRays = !st.ShowRays;
-            DrawScale(app, canvas, st.ShowRays);
+            DrawScale(scene, canvas, st.ShowRays);
             break;
     }
-    DrawWaveBalls(app, canvas);
+    DrawWaveBalls(scene, canvas);
 }
 
 }  // namespace viv

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -23,9 +23,9 @@ BallCentre WaveBallCentre(int waveType, int lambda, int b, int i, double tau);
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the speed), 34
 // (TrackBar1, the wavelength), 35 (TrackBar2, the wave type), 36 and 37 (the wave moves
 // on) and 113 .. 117 (F2 the curve, F4 a single ball, F5 small balls, F6 the scale).
-void DrawWavePropagation(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawWavePropagation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: a longitudinal wave of wavelength 5 at rest, speed 40.
-void SetWavePropagationStartValues(App& app);
+void SetWavePropagationStartValues(SetupScene& scene);
 
 }  // namespace viv

@@ -47,17 +47,17 @@ WorldPoint Along(WorldPoint p, double angle, double length) {
     return {p.x + length * std::cos(angle), p.y + length * std::sin(angle)};
 }
 
-double CurrentIndex(const App& app) {
-    return IceColourOf(app.State.CurrentColour).Index;
+double CurrentIndex(const Scene& scene) {
+    return IceColourOf(scene.State.CurrentColour).Index;
 }
 
 // --- The inset graph ---
 
 // The deviation against i for the current colour: one polyline through the whole degrees
 // at which the ray emerges, broken where it does not.
-void DrawCurve(App& app, TCanvas& canvas) {
-    World& map = app.Map;
-    const double n = CurrentIndex(app);
+void DrawCurve(Scene& scene, TCanvas& canvas) {
+    World& map = scene.Map;
+    const double n = CurrentIndex(scene);
     const InsetMapping graph = DeviationGraph(map);
     SetLensPen(canvas, map, CurveColour);
     std::vector<TPoint> piece;
@@ -91,11 +91,11 @@ void DrawNormal(const World& map, TCanvas& canvas, WorldPoint p, int face) {
 
 // The ray, its normals and marks and the graph's current point. Drawing it again
 // removes it.
-void DrawRay(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const SharedState& s = app.State;
-    const int i = IceCrystalOf(app).Incidence;
-    const IceRay ray = TraceIceRay(i * RadPerDeg, CurrentIndex(app));
+void DrawRay(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const SharedState& s = scene.State;
+    const int i = IceCrystalOf(scene).Incidence;
+    const IceRay ray = TraceIceRay(i * RadPerDeg, CurrentIndex(scene));
     SetLensPen(canvas, map, RayColour);
     if (ray.Emerges)
         DrawPath(map, canvas, {ray.Start, ray.Entry, ray.Exit, ray.End});
@@ -111,31 +111,32 @@ void DrawRay(App& app, TCanvas& canvas) {
             DrawDeviationMarks(map, canvas, ray.Entry, ray.Incident, ray.Exit,
                                NormalAngle(WedgeFace) - ray.Emergence);
         }
-        DrawDeviationGraphCurrent(app.Map, canvas, i, ray.Deviation);
+        DrawDeviationGraphCurrent(scene.Map, canvas, i, ray.Deviation);
     }
     canvas.Pen.Style = psSolid;
 }
 
-void WriteTable(App& app) {
-    const int i = IceCrystalOf(app).Incidence;
-    const IceColour& colour = IceColourOf(app.State.CurrentColour);
+void WriteTable(Scene& scene) {
+    const int i = IceCrystalOf(scene).Incidence;
+    const IceColour& colour = IceColourOf(scene.State.CurrentColour);
     const IceRay ray = TraceIceRay(i * RadPerDeg, colour.Index);
     const std::string iText = FormatInteger(i, 1);
     const std::string v = ray.Emerges ? FormatReal(1, 2, ray.Deviation * DegPerRad) : "";
-    ResultsTable& t = app.Table;
+    Report& t = scene.Out;
     t.SetCell(1, 1, iText);
     t.SetCell(1, 2, v);
     t.SetCell(0, 3, " bølgelængde/nm, " + std::string(colour.Name));
     t.SetCell(1, 3, FormatReal(6, 1, colour.WaveLength));
-    MainWindowModel& w = app.Window;
+    Report& w = scene.Out;
     w.Panel1 = "i=" + iText + "°";
     // No deviation while the ray does not leave through the wedge's second face.
     w.Panel2 = ray.Emerges ? "v=" + v + "°" : "";
     w.Panel3 = std::string(colour.Name) + ": " + FormatReal(3, 1, colour.WaveLength) + " nm";
 }
 
-void ReadControls(App& app) {
-    IceCrystalOf(app).Incidence = std::clamp(90 - app.Window.ScrollBar1.Position, 0, LastIncidence);
+void ReadControls(Scene& scene) {
+    IceCrystalOf(scene).Incidence =
+        std::clamp(90 - scene.Controls.ScrollBar1.Position, 0, LastIncidence);
 }
 
 }  // namespace
@@ -144,8 +145,8 @@ const IceColour& IceColourOf(int c) {
     return IceColours[static_cast<std::size_t>(std::clamp(c, 1, 3) - 1)];
 }
 
-IceCrystalState& IceCrystalOf(App& app) {
-    return app.Sims.Get<IceCrystalState>();
+IceCrystalState& IceCrystalOf(Scene& scene) {
+    return scene.Own<IceCrystalState>();
 }
 
 IceRay TraceIceRay(double i, double n) {
@@ -189,33 +190,33 @@ IceRay TraceIceRay(double i, double n) {
     return ray;
 }
 
-void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    SharedState& s = app.State;
+void DrawIceCrystal(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    World& map = scene.Map;
+    SharedState& s = scene.State;
     if (event == Event::Redraw) {
         SetupFullHeightWorld(map, 0, clearFirst, canvas, XMin, XMax);
         s.CurrentColour = std::clamp(s.CurrentColour, 1, 3);
-        ReadControls(app);
+        ReadControls(scene);
         DrawCrystal(map, canvas);
-        DrawDeviationGraphAxes(app.Map, canvas);
-        DrawCurve(app, canvas);
-        DrawRay(app, canvas);
-        WriteTable(app);
+        DrawDeviationGraphAxes(scene.Map, canvas);
+        DrawCurve(scene, canvas);
+        DrawRay(scene, canvas);
+        WriteTable(scene);
         return;
     }
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
                          event == Event::F2 || event == Event::F3;
     if (!handled) return;
-    DrawRay(app, canvas);  // erases it
+    DrawRay(scene, canvas);  // erases it
     if (event == Event::TrackBar1) {
-        DrawCurve(app, canvas);
-        s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, 3);
-        DrawCurve(app, canvas);
+        DrawCurve(scene, canvas);
+        s.CurrentColour = std::clamp(scene.Controls.TrackBar1.Position, 1, 3);
+        DrawCurve(scene, canvas);
     }
     FlipViewToggle(s, event);
-    ReadControls(app);
-    DrawRay(app, canvas);
-    WriteTable(app);
+    ReadControls(scene);
+    DrawRay(scene, canvas);
+    WriteTable(scene);
 }
 
 }  // namespace viv

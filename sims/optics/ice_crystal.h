@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -38,7 +38,7 @@ struct IceCrystalState {
     int Incidence = 30;
 };
 
-IceCrystalState& IceCrystalOf(App& app);
+IceCrystalState& IceCrystalOf(Scene& scene);
 
 // The crystal: a regular hexagon of circumradius 3 about the origin with vertices at
 // 60° k; face k runs from vertex k to vertex k + 1, its outward normal points at
@@ -65,6 +65,6 @@ IceRay TraceIceRay(double i, double n);
 
 // The drawing routine: events 32, 33 (ScrollBar1: i = 90 - position), 34 (TrackBar1:
 // the colour) and the toggles F2 (the deviation marks) and F3 (the face normals).
-void DrawIceCrystal(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawIceCrystal(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

@@ -12,94 +12,94 @@
 
 namespace viv {
 
-ImageFormationState& ImageFormationOf(App& app) {
-    return app.Sims.Get<ImageFormationState>();
+ImageFormationState& ImageFormationOf(Scene& scene) {
+    return scene.Own<ImageFormationState>();
 }
 
-void SetLensImageStartValues(App& app) {
-    ImageFormationState& s = ImageFormationOf(app);
+void SetLensImageStartValues(SetupScene& scene) {
+    ImageFormationState& s = ImageFormationOf(scene);
     s.FocalLength = 2.0;
     s.ObjectX = -8.0;
     s.ObjectHeight = 3.0;
 }
 
-void SetMirrorImageStartValues(App& app) {
-    ImageFormationState& s = ImageFormationOf(app);
+void SetMirrorImageStartValues(SetupScene& scene) {
+    ImageFormationState& s = ImageFormationOf(scene);
     s.ObjectX = -8.0;
     s.ObjectHeight = 2.0;
     s.MirrorLength = 10.0;
 }
 
-double LensFocalLength(App& app) {
-    const double f = ImageFormationOf(app).FocalLength;
-    return app.State.ShowRays ? -f : f;
+double LensFocalLength(Scene& scene) {
+    const double f = ImageFormationOf(scene).FocalLength;
+    return scene.State.ShowRays ? -f : f;
 }
 
-double MirrorFocalPoint(App& app) {
-    const double half = ImageFormationOf(app).MirrorLength / 2;
-    return app.State.ShowRays ? half : -half;
+double MirrorFocalPoint(Scene& scene) {
+    const double half = ImageFormationOf(scene).MirrorLength / 2;
+    return scene.State.ShowRays ? half : -half;
 }
 
-OpticalImage CurrentLensImage(App& app) {
-    const ImageFormationState& s = ImageFormationOf(app);
-    return ThinLensImage(s.ObjectX, LensFocalLength(app), s.ObjectHeight);
+OpticalImage CurrentLensImage(Scene& scene) {
+    const ImageFormationState& s = ImageFormationOf(scene);
+    return ThinLensImage(s.ObjectX, LensFocalLength(scene), s.ObjectHeight);
 }
 
-OpticalImage CurrentMirrorImage(App& app) {
-    const ImageFormationState& s = ImageFormationOf(app);
-    return MirrorImage(s.ObjectX, MirrorFocalPoint(app), s.ObjectHeight);
+OpticalImage CurrentMirrorImage(Scene& scene) {
+    const ImageFormationState& s = ImageFormationOf(scene);
+    return MirrorImage(s.ObjectX, MirrorFocalPoint(scene), s.ObjectHeight);
 }
 
-void WriteImageTable(App& app, double a, double f, double G, const OpticalImage& image) {
+void WriteImageTable(Scene& scene, double a, double f, double G, const OpticalImage& image) {
     const std::string as = FormatReal(1, 2, a);
     const std::string bs = image.Exists ? FormatReal(1, 2, image.b) : "";
     const std::string fs = FormatReal(1, 2, f);
-    ResultsTable& t = app.Table;
+    Report& t = scene.Out;
     t.SetCell(1, 1, as);
     t.SetCell(1, 2, bs);
     t.SetCell(1, 3, fs);
     t.SetCell(1, 4, FormatReal(1, 2, G));
     t.SetCell(1, 5, image.Exists ? FormatReal(1, 2, image.B) : "");
-    app.Window.Panel1 = "a=" + as;
-    app.Window.Panel2 = "b=" + bs;
-    app.Window.Panel3 = "f=" + fs;
+    scene.Out.Panel1 = "a=" + as;
+    scene.Out.Panel2 = "b=" + bs;
+    scene.Out.Panel3 = "f=" + fs;
 }
 
 namespace {
 
-void WriteTable(App& app, const ImageSimulationParts& parts) {
-    const ImageFormationState& state = ImageFormationOf(app);
-    WriteImageTable(app, state.ObjectX, parts.FocalLength(app), state.ObjectHeight,
-                    parts.Image(app));
+void WriteTable(Scene& scene, const ImageSimulationParts& parts) {
+    const ImageFormationState& state = ImageFormationOf(scene);
+    WriteImageTable(scene, state.ObjectX, parts.FocalLength(scene), state.ObjectHeight,
+                    parts.Image(scene));
 }
 
 }  // namespace
 
-void DrawImageSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas,
+void DrawImageSimulation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas,
                          const ImageSimulationParts& parts) {
-    World& map = app.Map;
+    World& map = scene.Map;
     if (event == Event::Redraw) {
         SetupFullHeightWorld(map, 1, clearFirst, canvas, parts.XMin, parts.XMax);
-        if (parts.DrawStill != nullptr) parts.DrawStill(app, canvas);
-        parts.DrawOptic(app, canvas);
-        parts.DrawFigures(app, canvas);
-        WriteTable(app, parts);
+        if (parts.DrawStill != nullptr) parts.DrawStill(scene, canvas);
+        parts.DrawOptic(scene, canvas);
+        parts.DrawFigures(scene, canvas);
+        WriteTable(scene, parts);
         return;
     }
     if (event != Event::ScrollBar1 && !IsFunctionKey(event)) return;
 
-    parts.DrawFigures(app, canvas);  // erases them
+    parts.DrawFigures(scene, canvas);  // erases them
     if (event == Event::ScrollBar1) {
-        ImageFormationOf(app).ObjectX = ObjectPosition(app.Window.ScrollBar1.Position);
+        ImageFormationOf(scene).ObjectX = ObjectPosition(scene.Controls.ScrollBar1.Position);
     } else if (event == Event::F6) {
-        parts.DrawOptic(app, canvas);  // erases it
-        FlipViewToggle(app.State, event);
-        parts.DrawOptic(app, canvas);
+        parts.DrawOptic(scene, canvas);  // erases it
+        FlipViewToggle(scene.State, event);
+        parts.DrawOptic(scene, canvas);
     } else {
-        FlipViewToggle(app.State, event);
+        FlipViewToggle(scene.State, event);
     }
-    parts.DrawFigures(app, canvas);
-    WriteTable(app, parts);
+    parts.DrawFigures(scene, canvas);
+    WriteTable(scene, parts);
 }
 
 void DrawPrincipalRay(const World& map, TCanvas& canvas, const PrincipalRay& ray,

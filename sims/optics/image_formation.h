@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "sims/optics/optics_figures.h"
 
@@ -25,38 +25,38 @@ struct ImageFormationState {
     double MirrorLength = 10;  // L: the mirror's focal point lies L/2 from its vertex
 };
 
-ImageFormationState& ImageFormationOf(App& app);
+ImageFormationState& ImageFormationOf(Scene& scene);
 
 // The menu entries' start values: a = -8 with G = 3 and f = 2 (lens), a = -8 with G = 2
 // and L = 10 (mirror).
-void SetLensImageStartValues(App& app);
-void SetMirrorImageStartValues(App& app);
+void SetLensImageStartValues(SetupScene& scene);
+void SetMirrorImageStartValues(SetupScene& scene);
 
 // The drawing routine of "Billeddannelse": events 32 (full redraw), 33 (ScrollBar1: the
 // object distance) and the toggles F2 (the distances a and b), F3 (the ray parallel to
 // the axis), F4 (the central ray), F5 (the ray through the focal point) and F6 (the
 // diverging lens). Other events do nothing.
-void DrawLensImage(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawLensImage(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The drawing routine of "Spejlbilledet": the same events, with F2 marking the focal
 // length and twice the focal length, F5 the ray perpendicular to the mirror and F6 the
 // convex mirror.
-void DrawMirrorImage(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawMirrorImage(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- Shared by both and by tests ---
 
 // The signed focal length of the current lens (negative for the diverging lens) and the
 // current mirror's focal point x_F (negative for the concave mirror).
-double LensFocalLength(App& app);
-double MirrorFocalPoint(App& app);
+double LensFocalLength(Scene& scene);
+double MirrorFocalPoint(Scene& scene);
 
 // The image the current lens or mirror forms of the current object.
-OpticalImage CurrentLensImage(App& app);
-OpticalImage CurrentMirrorImage(App& app);
+OpticalImage CurrentLensImage(Scene& scene);
+OpticalImage CurrentMirrorImage(Scene& scene);
 
 // Rows 1..5 of the results table (a, b, f, G, B with 2 decimals; b and B empty while
 // there is no image) and the status panels "a=", "b=", "f=".
-void WriteImageTable(App& app, double a, double f, double G, const OpticalImage& image);
+void WriteImageTable(Scene& scene, double a, double f, double G, const OpticalImage& image);
 
 // What sets one image simulation apart from the other: its world window, the still
 // parts drawn once with the picture (nullptr for none), the lens or mirror (drawn again
@@ -64,16 +64,16 @@ void WriteImageTable(App& app, double a, double f, double G, const OpticalImage&
 // again removes them), and its focal length and image for the table.
 struct ImageSimulationParts {
     double XMin = 0, XMax = 0;  // world units (cm)
-    void (*DrawStill)(App&, TCanvas&) = nullptr;
-    void (*DrawOptic)(App&, TCanvas&) = nullptr;
-    void (*DrawFigures)(App&, TCanvas&) = nullptr;
-    double (*FocalLength)(App&) = nullptr;
-    OpticalImage (*Image)(App&) = nullptr;
+    void (*DrawStill)(Scene&, TCanvas&) = nullptr;
+    void (*DrawOptic)(Scene&, TCanvas&) = nullptr;
+    void (*DrawFigures)(Scene&, TCanvas&) = nullptr;
+    double (*FocalLength)(Scene&) = nullptr;
+    OpticalImage (*Image)(Scene&) = nullptr;
 };
 
 // The drawing routine both image simulations share: the full redraw, ScrollBar1 (the
 // object distance), the toggles F2..F5 and F6 (the other kind of lens or mirror).
-void DrawImageSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas,
+void DrawImageSimulation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas,
                          const ImageSimulationParts& parts);
 
 // One principal ray: the real ray as one path, and where the image is virtual the

@@ -33,12 +33,12 @@ struct BeamHold {
 
 // Whether p lies on the incident part of one of the beam's rays (heights c at x = 0,
 // direction `degrees`), from the window's left edge to x = 0; that ray is remembered.
-bool GripsBeam(App& app, TPoint p, const std::vector<double>& heights, int degrees) {
+bool GripsBeam(Scene& scene, TPoint p, const std::vector<double>& heights, int degrees) {
     const double slope = std::tan(degrees / DegPerRad);
-    const double left = app.Map.WorldXMin;
+    const double left = scene.Map.WorldXMin;
     for (const double c : heights) {
-        if (GripsSegment(app, p, {left, c + slope * left}, {0, c})) {
-            app.Sims.Get<BeamHold>().Height = c;
+        if (GripsSegment(scene, p, {left, c + slope * left}, {0, c})) {
+            scene.Own<BeamHold>().Height = c;
             return true;
         }
     }
@@ -46,29 +46,29 @@ bool GripsBeam(App& app, TPoint p, const std::vector<double>& heights, int degre
 }
 
 // The beam's direction that takes the ray held through w: ScrollBar1 = angle + 30.
-double BeamPositionAt(App& app, WorldPoint w) {
-    const double c = app.Sims.Get<BeamHold>().Height;
+double BeamPositionAt(Scene& scene, WorldPoint w) {
+    const double c = scene.Own<BeamHold>().Height;
     return HoldAngle(AngleFrom({0, c}, w, 180, 1), SmallestBeamAngle, -SmallestBeamAngle) -
            SmallestBeamAngle;
 }
 
-bool GripsLensBeam(App& app, TPoint p) {
+bool GripsLensBeam(Scene& scene, TPoint p) {
     std::vector<double> heights;
-    for (const BeamRay& ray : BeamOf(app)) heights.push_back(ray.Height);
-    return GripsBeam(app, p, heights, LensOf(app).Angle);
+    for (const BeamRay& ray : BeamOf(scene)) heights.push_back(ray.Height);
+    return GripsBeam(scene, p, heights, LensOf(scene).Angle);
 }
 
-bool GripsMirrorBeam(App& app, TPoint p) {
-    return GripsBeam(app, p, MirrorBeamHeights(app), MirrorOf(app).Angle);
+bool GripsMirrorBeam(Scene& scene, TPoint p) {
+    return GripsBeam(scene, p, MirrorBeamHeights(scene), MirrorOf(scene).Angle);
 }
 
-bool GripsParabolaBeam(App& app, TPoint p) {
-    const MirrorState& mirror = MirrorOf(app);
+bool GripsParabolaBeam(Scene& scene, TPoint p) {
+    const MirrorState& mirror = MirrorOf(scene);
     std::vector<double> heights;
     for (int k = -ParabolaBeamPairs; k <= ParabolaBeamPairs; ++k)
         if (ReflectedAtParabola(k * BeamStep, mirror.Angle, mirror.FocalLength))
             heights.push_back(k * BeamStep);
-    return GripsBeam(app, p, heights, mirror.Angle);
+    return GripsBeam(scene, p, heights, mirror.Angle);
 }
 
 // --- The prism and the ice crystal ---
@@ -82,33 +82,33 @@ double IncidencePositionAt(WorldPoint start, WorldPoint entry, WorldPoint w) {
 }
 
 // The prism: the ray enters the middle of the left face.
-PrismRay PrismRayAt(App& app, double degrees) {
-    return TracePrismRay(PrismOf(app).Apex, degrees / DegPerRad,
-                         Substance(app.State.CurrentColour).SubstanceIndexRed);
+PrismRay PrismRayAt(Scene& scene, double degrees) {
+    return TracePrismRay(PrismOf(scene).Apex, degrees / DegPerRad,
+                         Substance(scene.State.CurrentColour).SubstanceIndexRed);
 }
 
-bool GripsPrismRay(App& app, TPoint p) {
-    const PrismRay ray = PrismRayAt(app, PrismOf(app).Incidence);
-    return GripsSegment(app, p, ray.Start, ray.Entry);
+bool GripsPrismRay(Scene& scene, TPoint p) {
+    const PrismRay ray = PrismRayAt(scene, PrismOf(scene).Incidence);
+    return GripsSegment(scene, p, ray.Start, ray.Entry);
 }
 
-double PrismPositionAt(App& app, WorldPoint w) {
-    const PrismRay normal = PrismRayAt(app, 0);
+double PrismPositionAt(Scene& scene, WorldPoint w) {
+    const PrismRay normal = PrismRayAt(scene, 0);
     return IncidencePositionAt(normal.Start, normal.Entry, w);
 }
 
 // The ice crystal: the ray enters the middle of face 2.
-IceRay IceRayAt(App& app, double degrees) {
-    return TraceIceRay(degrees / DegPerRad, IceColourOf(app.State.CurrentColour).Index);
+IceRay IceRayAt(Scene& scene, double degrees) {
+    return TraceIceRay(degrees / DegPerRad, IceColourOf(scene.State.CurrentColour).Index);
 }
 
-bool GripsIceRay(App& app, TPoint p) {
-    const IceRay ray = IceRayAt(app, IceCrystalOf(app).Incidence);
-    return GripsSegment(app, p, ray.Start, ray.Entry);
+bool GripsIceRay(Scene& scene, TPoint p) {
+    const IceRay ray = IceRayAt(scene, IceCrystalOf(scene).Incidence);
+    return GripsSegment(scene, p, ray.Start, ray.Entry);
 }
 
-double IcePositionAt(App& app, WorldPoint w) {
-    const IceRay normal = IceRayAt(app, 0);
+double IcePositionAt(Scene& scene, WorldPoint w) {
+    const IceRay normal = IceRayAt(scene, 0);
     return IncidencePositionAt(normal.Start, normal.Entry, w);
 }
 

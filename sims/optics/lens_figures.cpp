@@ -64,10 +64,10 @@ void DrawFocalLine(const World& map, TCanvas& canvas, double x, TColor colour, T
     canvas.Pen.Style = psSolid;
 }
 
-std::vector<BeamRay> BeamOf(App& app) {
-    const LensState& lens = LensOf(app);
+std::vector<BeamRay> BeamOf(Scene& scene) {
+    const LensState& lens = LensOf(scene);
     const double slope = std::tan(lens.Angle * RadPerDeg);
-    const double opening = StopOpeningOf(app);
+    const double opening = StopOpeningOf(scene);
     std::vector<BeamRay> beam;
     const auto add = [&](double c, bool blue, bool axis) {
         // Cut by the stop when the ray passes x = StopX farther from the axis than the opening.
@@ -79,7 +79,7 @@ std::vector<BeamRay> BeamOf(App& app) {
         add(k * BeamStep, true, false);
         add(-k * BeamStep, true, false);
     }
-    if (app.State.ShowAxes)
+    if (scene.State.ShowAxes)
         for (int k = 0; k <= BeamPairs; ++k) {
             const double c = (k + 0.5) * BeamStep;
             add(c, false, false);
@@ -88,8 +88,8 @@ std::vector<BeamRay> BeamOf(App& app) {
     return beam;
 }
 
-double StopOpeningOf(App& app) {
-    return app.State.ShowNormals ? 1 : LensOf(app).StopOpening;
+double StopOpeningOf(Scene& scene) {
+    return scene.State.ShowNormals ? 1 : LensOf(scene).StopOpening;
 }
 
 std::optional<TracedRay> TraceBeamRay(double c, int angleDegrees,
@@ -101,13 +101,13 @@ std::optional<TracedRay> TraceBeamRay(double c, int angleDegrees,
     return TraceThrough(start, faces);
 }
 
-void DrawBeam(App& app, TCanvas& canvas, std::span<const Interface> blue,
+void DrawBeam(Scene& scene, TCanvas& canvas, std::span<const Interface> blue,
               std::span<const Interface> red) {
-    const World& map = app.Map;
+    const World& map = scene.Map;
     const WorldBox window = WindowOf(map);
     const WorldBox box{window.XMin, window.XMax - RayEndMargin, window.YMin, window.YMax};
-    const int angle = LensOf(app).Angle;
-    for (const BeamRay& beamRay : BeamOf(app)) {
+    const int angle = LensOf(scene).Angle;
+    for (const BeamRay& beamRay : BeamOf(scene)) {
         auto traced = TraceBeamRay(beamRay.Height, angle, beamRay.Blue ? blue : red);
         if (!traced) continue;
         const WorldPoint last = traced->Last();
@@ -124,10 +124,10 @@ bool IsLensEvent(Event event) {
            event == Event::TrackBar3 || event == Event::TrackBar4 || IsFunctionKey(event);
 }
 
-void TakeLensEvent(App& app, Event event) {
-    SharedState& s = app.State;
+void TakeLensEvent(Scene& scene, Event event) {
+    SharedState& s = scene.State;
     if (event == Event::TrackBar1) {
-        s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
+        s.CurrentColour = std::clamp(scene.Controls.TrackBar1.Position, 1, SubstanceCount);
     }
     FlipViewToggle(s, event);
 }

@@ -7,7 +7,7 @@
 
 #include <span>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 #include "sims/optics/lens_trace.h"
@@ -35,7 +35,7 @@ void DrawFocalLine(const World& map, TCanvas& canvas, double x, TColor colour, T
 // The beam of simulations 23 and 25 traced through the faces (for blue and for red
 // light) and drawn, each ray as one path up to x = 14.5 or the top or bottom of the
 // window; rays stopped by a face are left out.
-void DrawBeam(App& app, TCanvas& canvas, std::span<const Interface> blue,
+void DrawBeam(Scene& scene, TCanvas& canvas, std::span<const Interface> blue,
               std::span<const Interface> red);
 
 // The events the lens simulations answer besides the full redraw: ScrollBar1, TrackBar1
@@ -44,6 +44,6 @@ bool IsLensEvent(Event event);
 
 // What the lens simulations' shared controls do: TrackBar1 picks the substance 1 ..
 // SubstanceCount, a function key flips its display switch.
-void TakeLensEvent(App& app, Event event);
+void TakeLensEvent(Scene& scene, Event event);
 
 }  // namespace viv

@@ -56,11 +56,11 @@ std::vector<WorldPoint> LensOutline(double r, double rim, bool concave) {
 
 // The lens: the small solid one and the dotted outline of the full lens. Drawing it
 // again removes it.
-void DrawLens(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const bool concave = app.State.ShowRays;
+void DrawLens(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const bool concave = scene.State.ShowRays;
     SetLensPen(canvas, map, LensColour);
-    DrawPath(map, canvas, LensOutline(ImageFormationOf(app).FocalLength / 3, SmallRim, concave));
+    DrawPath(map, canvas, LensOutline(ImageFormationOf(scene).FocalLength / 3, SmallRim, concave));
     SetLensPen(canvas, map, LensColour, psDot);
     DrawPath(map, canvas, LensOutline(OutlineRadius, OutlineRim, concave));
     canvas.Pen.Style = psSolid;
@@ -68,9 +68,9 @@ void DrawLens(App& app, TCanvas& canvas) {
 
 // The focal points and twice the focal length on both sides, laid down once with the
 // axis.
-void DrawFocalTicks(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const double f = ImageFormationOf(app).FocalLength;
+void DrawFocalTicks(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const double f = ImageFormationOf(scene).FocalLength;
     SetLensPen(canvas, map, TickColour);
     canvas.Pen.Mode = pmCopy;
     for (const double x : {-2 * f, -f, f, 2 * f})
@@ -110,14 +110,14 @@ PrincipalRay LensRay(WorldPoint tip, double y0, double s, double f, const Optica
 
 // The arrows, the distances and the rays: everything that follows the object's place
 // and the kind of lens. Drawing it again removes it.
-void DrawFigures(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const SharedState& s = app.State;
-    const ImageFormationState& state = ImageFormationOf(app);
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const SharedState& s = scene.State;
+    const ImageFormationState& state = ImageFormationOf(scene);
     const WorldBox box = WindowOf(map);
     const double a = state.ObjectX, G = state.ObjectHeight;
-    const double f = LensFocalLength(app);
-    const OpticalImage image = CurrentLensImage(app);
+    const double f = LensFocalLength(scene);
+    const OpticalImage image = CurrentLensImage(scene);
 
     SetLensPen(canvas, map, ArrowColour);
     if (a >= box.XMin && a <= box.XMax) DrawArrow(map, canvas, a, G);
@@ -154,7 +154,7 @@ void DrawFigures(App& app, TCanvas& canvas) {
 
 }  // namespace
 
-void DrawLensImage(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawLensImage(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     static constexpr ImageSimulationParts Parts{.XMin = XMin,
                                                 .XMax = XMax,
                                                 .DrawStill = DrawFocalTicks,
@@ -162,7 +162,7 @@ void DrawLensImage(App& app, Event event, bool clearFirst, TCanvas& canvas) {
                                                 .DrawFigures = DrawFigures,
                                                 .FocalLength = LensFocalLength,
                                                 .Image = CurrentLensImage};
-    DrawImageSimulation(app, event, clearFirst, canvas, Parts);
+    DrawImageSimulation(scene, event, clearFirst, canvas, Parts);
 }
 
 }  // namespace viv

@@ -23,8 +23,8 @@ constexpr double ConcaveCentreThickness = 0.2;  // the concave lens at its middl
 
 constexpr TColor DividerColour = clSilver;
 
-int SubstanceOf(App& app, int lens) {
-    return std::clamp(lens == 1 ? app.State.CurrentColour : LensOf(app).Substance2, 1,
+int SubstanceOf(Scene& scene, int lens) {
+    return std::clamp(lens == 1 ? scene.State.CurrentColour : LensOf(scene).Substance2, 1,
                       SubstanceCount);
 }
 
@@ -35,63 +35,63 @@ double IndexOf(int substance, bool blue) {
 
 // The focal length and the back focal point of one lens alone, for blue light; nothing
 // when the paraxial ray leaves it parallel.
-std::optional<ParaxialFocusing> FocusOf(App& app, int lens) {
-    return ParaxialFocalData(SystemLensOf(app, lens, true).Faces, LensWindowXMin);
+std::optional<ParaxialFocusing> FocusOf(Scene& scene, int lens) {
+    return ParaxialFocalData(SystemLensOf(scene, lens, true).Faces, LensWindowXMin);
 }
 
 // The line across the picture through the first lens's rim plane; drawn once.
-void DrawDivider(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
+void DrawDivider(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
     SetLensPen(canvas, map, DividerColour);
     DrawPath(map, canvas, {{0, map.WorldYMin}, {0, map.WorldYMax}});
 }
 
-void DrawFigures(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const SharedState& s = app.State;
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const SharedState& s = scene.State;
     SetLensPen(canvas, map, clBlack);
     for (int lens = 1; lens <= 2; ++lens) {
-        const SystemLens element = SystemLensOf(app, lens, true);
+        const SystemLens element = SystemLensOf(scene, lens, true);
         DrawPath(map, canvas, LensOutline(element.Faces[0].Face, element.Faces[1].Face));
     }
-    if (s.ShowNormals) DrawStop(map, canvas, LensOf(app).StopX, StopOpeningOf(app));
+    if (s.ShowNormals) DrawStop(map, canvas, LensOf(scene).StopX, StopOpeningOf(scene));
     if (s.ShowMarks)
         for (int lens = 1; lens <= 2; ++lens)
-            if (const auto f = FocusOf(app, lens))
+            if (const auto f = FocusOf(scene, lens))
                 DrawFocalLine(map, canvas, f->FocalPoint, clBlue, psDot);
     std::vector<Interface> blue, red;
     for (int lens = 1; lens <= 2; ++lens) {
-        const SystemLens b = SystemLensOf(app, lens, true), r = SystemLensOf(app, lens, false);
+        const SystemLens b = SystemLensOf(scene, lens, true), r = SystemLensOf(scene, lens, false);
         blue.insert(blue.end(), b.Faces.begin(), b.Faces.end());
         red.insert(red.end(), r.Faces.begin(), r.Faces.end());
     }
-    DrawBeam(app, canvas, blue, red);
+    DrawBeam(scene, canvas, blue, red);
 }
 
-void WriteTable(App& app) {
-    const LensState& state = LensOf(app);
-    ResultsTable& t = app.Table;
+void WriteTable(Scene& scene) {
+    const LensState& state = LensOf(scene);
+    Report& t = scene.Out;
     const std::string r1 = FormatReal(1, 1, state.R1), r2 = FormatReal(1, 1, state.R2);
     t.SetCell(1, 1, r1);
     t.SetCell(2, 1, r2);
     for (int lens = 1; lens <= 2; ++lens) {
-        const auto f = FocusOf(app, lens);
-        const int k = SubstanceOf(app, lens);
+        const auto f = FocusOf(scene, lens);
+        const int k = SubstanceOf(scene, lens);
         t.SetCell(lens, 2, f ? FormatReal(1, 2, f->FocalLength) : "-");
         t.SetCell(lens, 3, f ? FormatReal(1, 2, f->FocalPoint) : "-");
         t.SetCell(lens, 4, std::string(Substance(k).SubstanceName));
         t.SetCell(lens, 5, FormatReal(1, 3, IndexOf(k, true)));
         t.SetCell(lens, 6, FormatReal(1, 3, IndexOf(k, false)));
     }
-    app.Window.Panel1 = "r1=" + r1;
-    app.Window.Panel2 = "r2=" + r2;
+    scene.Out.Panel1 = "r1=" + r1;
+    scene.Out.Panel2 = "r2=" + r2;
 }
 
 }  // namespace
 
-SystemLens SystemLensOf(App& app, int lens, bool blue) {
-    const LensState& state = LensOf(app);
-    const double n = IndexOf(SubstanceOf(app, lens), blue);
+SystemLens SystemLensOf(Scene& scene, int lens, bool blue) {
+    const LensState& state = LensOf(scene);
+    const double n = IndexOf(SubstanceOf(scene, lens), blue);
     SystemLens element;
     if (lens == 1) {
         element.Faces = {{ConvexLeftFace(0, state.R1), n}, {ConvexRightFace(0, state.R1), 1}};
@@ -99,7 +99,7 @@ SystemLens SystemLensOf(App& app, int lens, bool blue) {
         return element;
     }
     const double sag = FaceSag(state.R2);
-    if (!app.State.ShowRays) {
+    if (!scene.State.ShowRays) {
         element.Centre = SecondLensGap + sag;
         element.Faces = {{ConvexLeftFace(element.Centre, state.R2), n},
                          {ConvexRightFace(element.Centre, state.R2), 1}};
@@ -113,20 +113,20 @@ SystemLens SystemLensOf(App& app, int lens, bool blue) {
     return element;
 }
 
-void DrawLensSystems(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawLensSystems(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        SetupLensSimulation(app, clearFirst, canvas);
-        DrawDivider(app, canvas);
-        DrawFigures(app, canvas);
-        WriteTable(app);
+        SetupLensSimulation(scene, clearFirst, canvas);
+        DrawDivider(scene, canvas);
+        DrawFigures(scene, canvas);
+        WriteTable(scene);
         return;
     }
     if (!IsLensEvent(event) || event == Event::F5) return;
-    DrawFigures(app, canvas);  // erases them
-    TakeLensEvent(app, event);
-    ReadLensControls(app);
-    DrawFigures(app, canvas);
-    WriteTable(app);
+    DrawFigures(scene, canvas);  // erases them
+    TakeLensEvent(scene, event);
+    ReadLensControls(scene);
+    DrawFigures(scene, canvas);
+    WriteTable(scene);
 }
 
 }  // namespace viv

@@ -29,8 +29,8 @@ constexpr double SheetXMin = -10, SheetXMax = 10;
 constexpr double SheetX[] = {-7.5, -5, -2.5, 0, 2.5, 5};
 constexpr double SheetRadius[] = {10, 5, 5, 10, 4, 3};
 
-int SubstanceOne(const App& app) {
-    return std::clamp(app.State.CurrentColour, 1, SubstanceCount);
+int SubstanceOne(const Scene& scene) {
+    return std::clamp(scene.State.CurrentColour, 1, SubstanceCount);
 }
 
 double IndexOf(int substance, bool blue) {
@@ -39,8 +39,8 @@ double IndexOf(int substance, bool blue) {
 }
 
 // The lens's right face: the arc of radius r2 or, plano-convex, the plane x = 0.
-LensFace RightFace(App& app, double rim) {
-    return app.State.ShowRedRay ? PlaneFace(rim) : ConvexRightFace(rim, LensOf(app).R2);
+LensFace RightFace(Scene& scene, double rim) {
+    return scene.State.ShowRedRay ? PlaneFace(rim) : ConvexRightFace(rim, LensOf(scene).R2);
 }
 
 ElementIndices IndicesOf(int substance) {
@@ -48,21 +48,21 @@ ElementIndices IndicesOf(int substance) {
 }
 
 // The back face of the doublet's second element.
-LensFace DoubletBack(App& app) {
-    return DoubletBackFace(ConvexLeftFace(0, LensOf(app).R1), RightFace(app, 0),
-                           IndicesOf(SubstanceOne(app)), IndicesOf(LensOf(app).Substance2),
+LensFace DoubletBack(Scene& scene) {
+    return DoubletBackFace(ConvexLeftFace(0, LensOf(scene).R1), RightFace(scene, 0),
+                           IndicesOf(SubstanceOne(scene)), IndicesOf(LensOf(scene).Substance2),
                            DoubletThickness);
 }
 
 // --- The outline and the names ---
 
-void DrawLens(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const LensState& lens = LensOf(app);
+void DrawLens(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const LensState& lens = LensOf(scene);
     SetLensPen(canvas, map, clBlack);
     const LensFace left = ConvexLeftFace(0, lens.R1);
-    const LensFace right = RightFace(app, 0);
-    if (!app.State.ShowRays) {
+    const LensFace right = RightFace(scene, 0);
+    if (!scene.State.ShowRays) {
         DrawPath(map, canvas, LensOutline(left, right));
         return;
     }
@@ -72,7 +72,7 @@ void DrawLens(App& app, TCanvas& canvas) {
     std::vector<WorldPoint> outline;
     AppendFace(outline, left, true);
     std::vector<WorldPoint> back;
-    AppendFace(back, DoubletBack(app), false);
+    AppendFace(back, DoubletBack(scene), false);
     outline.insert(outline.end(), back.begin(), back.end());
     outline.push_back(outline.front());
     DrawPath(map, canvas, outline);
@@ -101,8 +101,8 @@ TRect NameBox(const World& map, TCanvas& canvas, int substance, int line) {
 }
 
 // The names in bold black on white, the second only for the doublet.
-void WriteNames(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
+void WriteNames(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
     canvas.Font.Color = clBlack;
@@ -112,15 +112,15 @@ void WriteNames(App& app, TCanvas& canvas) {
         canvas.TextOut(box.Left, box.Top, NameText(substance));
         canvas.Font.Bold = false;
     };
-    write(SubstanceOne(app), 0);
-    if (app.State.ShowRays) write(LensOf(app).Substance2, 1);
+    write(SubstanceOne(scene), 0);
+    if (scene.State.ShowRays) write(LensOf(scene).Substance2, 1);
     canvas.Brush.Style = bsClear;
 }
 
 // Whitens the boxes of the names written before a change (while nothing else lies on
 // them) so that the new names can be written as a full redraw writes them.
-void ClearNames(App& app, TCanvas& canvas, int substance1, int substance2, bool doublet) {
-    const World& map = app.Map;
+void ClearNames(Scene& scene, TCanvas& canvas, int substance1, int substance2, bool doublet) {
+    const World& map = scene.Map;
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
     canvas.FillRect(NameBox(map, canvas, substance1, 0));
@@ -130,14 +130,14 @@ void ClearNames(App& app, TCanvas& canvas, int substance1, int substance2, bool 
 
 // --- Everything drawn in not-xor: drawing it again removes it ---
 
-void DrawFigures(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const SharedState& s = app.State;
-    DrawLens(app, canvas);
-    if (s.ShowNormals) DrawStop(map, canvas, LensOf(app).StopX, StopOpeningOf(app));
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const SharedState& s = scene.State;
+    DrawLens(scene, canvas);
+    if (s.ShowNormals) DrawStop(map, canvas, LensOf(scene).StopX, StopOpeningOf(scene));
     if (s.ShowMarks) {
-        const auto fB = LensFocus(app, true);
-        const auto fR = s.ShowAxes ? LensFocus(app, false) : std::nullopt;
+        const auto fB = LensFocus(scene, true);
+        const auto fR = s.ShowAxes ? LensFocus(scene, false) : std::nullopt;
         // Where blue and red meet (the achromat), the blue plane above the axis and the
         // red one below it, each in its own colour.
         const bool together =
@@ -149,21 +149,21 @@ void DrawFigures(App& app, TCanvas& canvas) {
             DrawFocalLine(map, canvas, fR->FocalPoint, clRed, psSolid,
                           together ? FocalSpan::Lower : FocalSpan::Whole);
     }
-    const std::vector<Interface> blue = LensFaces(app, true);
-    const std::vector<Interface> red = LensFaces(app, false);
-    DrawBeam(app, canvas, blue, red);
+    const std::vector<Interface> blue = LensFaces(scene, true);
+    const std::vector<Interface> red = LensFaces(scene, false);
+    DrawBeam(scene, canvas, blue, red);
 }
 
-void WriteTable(App& app) {
-    const LensState& lens = LensOf(app);
-    ResultsTable& t = app.Table;
-    const int one = SubstanceOne(app);
+void WriteTable(Scene& scene) {
+    const LensState& lens = LensOf(scene);
+    Report& t = scene.Out;
+    const int one = SubstanceOne(scene);
     const std::string r1 = FormatReal(1, 1, lens.R1);
     t.SetCell(1, 1, r1);
     t.SetCell(1, 2, FormatReal(1, 1, lens.R2));
     std::string blueLength;
     for (const bool blue : {true, false}) {
-        const auto focus = LensFocus(app, blue);
+        const auto focus = LensFocus(scene, blue);
         const int col = blue ? 1 : 2;
         const std::string length = focus ? FormatReal(1, 2, focus->FocalLength) : "";
         t.SetCell(col, 3, length);
@@ -178,7 +178,7 @@ void WriteTable(App& app) {
     substanceRow(5, one);
     substanceRow(6, lens.Substance2);
     t.SetCell(1, 7, FormatReal(1, 1, lens.Angle));
-    MainWindowModel& w = app.Window;
+    Report& w = scene.Out;
     w.Panel1 = "r1=" + r1;
     w.Panel2 = "f=" + blueLength;
     w.Panel3 = "n1=" + FormatReal(1, 3, IndexOf(one, true));
@@ -186,83 +186,83 @@ void WriteTable(App& app) {
 
 }  // namespace
 
-LensState& LensOf(App& app) {
-    return app.Sims.Get<LensState>();
+LensState& LensOf(Scene& scene) {
+    return scene.Own<LensState>();
 }
 
-void SetLensStartValues(App& app) {
-    LensState& lens = LensOf(app);
+void SetLensStartValues(SetupScene& scene) {
+    LensState& lens = LensOf(scene);
     lens.StopX = -1;
     lens.StopOpening = 2;
     lens.R1 = 5;
     lens.R2 = 5;
     lens.Angle = 0;
-    lens.Substance2 = std::clamp(app.State.CurrentColour, 1, SubstanceCount);
+    lens.Substance2 = std::clamp(scene.State.CurrentColour, 1, SubstanceCount);
 }
 
-void ReadLensControls(App& app) {
-    LensState& lens = LensOf(app);
-    const MainWindowModel& w = app.Window;
+void ReadLensControls(Scene& scene) {
+    LensState& lens = LensOf(scene);
+    const MainWindowModel& w = scene.Controls;
     lens.Angle = std::clamp(w.ScrollBar1.Position, 0, 60) - 30;
     lens.R1 = RadiusFromTrackBar(w.TrackBar2.Position);
     lens.R2 = RadiusFromTrackBar(w.TrackBar3.Position);
     lens.Substance2 = std::clamp(w.TrackBar4.Position, 1, SubstanceCount);
 }
 
-void SetupLensSimulation(App& app, bool clearFirst, TCanvas& canvas) {
-    SetupFullHeightWorld(app.Map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax);
-    ReadLensControls(app);
+void SetupLensSimulation(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    SetupFullHeightWorld(scene.Map, 1, clearFirst, canvas, LensWindowXMin, LensWindowXMax);
+    ReadLensControls(scene);
 }
 
 double RadiusFromTrackBar(int position) {
     return 2.5 * (std::clamp(position, 1, 10) + 1);
 }
 
-std::vector<Interface> LensFaces(App& app, bool blue) {
-    const LensState& lens = LensOf(app);
-    const double n1 = IndexOf(SubstanceOne(app), blue);
+std::vector<Interface> LensFaces(Scene& scene, bool blue) {
+    const LensState& lens = LensOf(scene);
+    const double n1 = IndexOf(SubstanceOne(scene), blue);
     std::vector<Interface> faces{{ConvexLeftFace(0, lens.R1), n1}};
-    if (app.State.ShowRays) {
-        faces.push_back({RightFace(app, 0), IndexOf(lens.Substance2, blue)});
-        faces.push_back({DoubletBack(app), 1});
+    if (scene.State.ShowRays) {
+        faces.push_back({RightFace(scene, 0), IndexOf(lens.Substance2, blue)});
+        faces.push_back({DoubletBack(scene), 1});
     } else {
-        faces.push_back({RightFace(app, 0), 1});
+        faces.push_back({RightFace(scene, 0), 1});
     }
     return faces;
 }
 
-std::optional<ParaxialFocusing> LensFocus(App& app, bool blue) {
-    return ParaxialFocalData(LensFaces(app, blue), LensWindowXMin);
+std::optional<ParaxialFocusing> LensFocus(Scene& scene, bool blue) {
+    return ParaxialFocalData(LensFaces(scene, blue), LensWindowXMin);
 }
 
-void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    SharedState& s = app.State;
+void DrawLensProperties(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    SharedState& s = scene.State;
     if (event == Event::Redraw) {
-        SetupLensSimulation(app, clearFirst, canvas);
-        WriteNames(app, canvas);
-        DrawFigures(app, canvas);
-        WriteTable(app);
+        SetupLensSimulation(scene, clearFirst, canvas);
+        WriteNames(scene, canvas);
+        DrawFigures(scene, canvas);
+        WriteTable(scene);
         return;
     }
     if (!IsLensEvent(event)) return;
 
-    LensState& lens = LensOf(app);
-    const int oldOne = SubstanceOne(app), oldTwo = lens.Substance2;
+    LensState& lens = LensOf(scene);
+    const int oldOne = SubstanceOne(scene), oldTwo = lens.Substance2;
     const bool oldDoublet = s.ShowRays;
-    DrawFigures(app, canvas);  // erases them
-    TakeLensEvent(app, event);
-    ReadLensControls(app);
-    if (SubstanceOne(app) != oldOne || lens.Substance2 != oldTwo || s.ShowRays != oldDoublet) {
-        ClearNames(app, canvas, oldOne, oldTwo, oldDoublet);
-        WriteNames(app, canvas);
+    DrawFigures(scene, canvas);  // erases them
+    TakeLensEvent(scene, event);
+    ReadLensControls(scene);
+    if (SubstanceOne(scene) != oldOne || lens.Substance2 != oldTwo || s.ShowRays != oldDoublet) {
+        ClearNames(scene, canvas, oldOne, oldTwo, oldDoublet);
+        WriteNames(scene, canvas);
     }
-    DrawFigures(app, canvas);
-    WriteTable(app);
+    DrawFigures(scene, canvas);
+    WriteTable(scene);
 }
 
-void DrawLensOutlines(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawLensOutlines(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event != Event::Redraw) return;
-    World& map = app.Map;
+    World& map = scene.Map;
     SetupFullHeightWorld(map, 0, clearFirst, canvas, SheetXMin, SheetXMax);
     SetLensPen(canvas, map, clBlack);
     for (std::size_t k = 0; k < std::size(SheetX); ++k) {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "sims/optics/lens_trace.h"
 
@@ -26,41 +26,41 @@ struct LensState {
     double StopOpening = 2;  // its half-opening without F3
 };
 
-LensState& LensOf(App& app);
+LensState& LensOf(Scene& scene);
 
 // The menu entries' start values: the stop at x = -1 with the half-opening 2, both radii
 // 5 and the second substance equal to the first.
-void SetLensStartValues(App& app);
+void SetLensStartValues(SetupScene& scene);
 
 // The radius a track bar's position 1..10 stands for: 2.5 (position + 1).
 double RadiusFromTrackBar(int position);
 
 // The state of simulations 23 and 25 as the controls show it: the beam's angle from
 // ScrollBar1, the radii from TrackBar2 and TrackBar3, the second substance from TrackBar4.
-void ReadLensControls(App& app);
+void ReadLensControls(Scene& scene);
 
 // The full redraw's start in simulations 23 and 25: the lens window set up on the
 // picture's whole height, and the state read from the controls.
-void SetupLensSimulation(App& app, bool clearFirst, TCanvas& canvas);
+void SetupLensSimulation(Scene& scene, bool clearFirst, TCanvas& canvas);
 
 // The drawing routine of "Linsens egenskaber": events 32, 33 (ScrollBar1: theta), 34
 // (TrackBar1: substance 1), 35 (TrackBar2: r1), 40 (TrackBar3: r2), 41 (TrackBar4:
 // substance 2) and the toggles F2 (focal planes), F3 (the narrow stop), F4 (red rays),
 // F5 (plano-convex) and F6 (the doublet).
-void DrawLensProperties(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawLensProperties(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The drawing routine of "Linsesystemer": the same events with F2, F3, F4 and F6 (the
 // second lens concave).
-void DrawLensSystems(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawLensSystems(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The sheet of six lens outlines, drawn on event 32 only.
-void DrawLensOutlines(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawLensOutlines(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- The optics of the current set-up, shared with the tests ---
 
 // The faces of simulation 23's lens, from left to right, with the index behind each,
 // for blue (486.1 nm) or red (768.2 nm) light.
-std::vector<Interface> LensFaces(App& app, bool blue);
+std::vector<Interface> LensFaces(Scene& scene, bool blue);
 
 // One element of simulation 25: its faces and its centre plane.
 struct SystemLens {
@@ -69,14 +69,14 @@ struct SystemLens {
 };
 
 // Lens 1 or 2 of simulation 25 alone, for blue or red light.
-SystemLens SystemLensOf(App& app, int lens, bool blue);
+SystemLens SystemLensOf(Scene& scene, int lens, bool blue);
 
 // The back focal point (its abscissa) and the focal length of simulation 23's lens for
 // blue and red light.
-std::optional<ParaxialFocusing> LensFocus(App& app, bool blue);
+std::optional<ParaxialFocusing> LensFocus(Scene& scene, bool blue);
 
 // The half-opening of the stop: 1 with F3, else the menu entry's opening.
-double StopOpeningOf(App& app);
+double StopOpeningOf(Scene& scene);
 
 // The heights (at x = 0) of the rays of the beam with their colour: the green axis ray,
 // the blue rays at +-0.5 .. +-2.5 and with F4 the red ones at +-0.25 .. +-2.75, all
@@ -86,7 +86,7 @@ struct BeamRay {
     bool Blue = true;
     bool Axis = false;
 };
-std::vector<BeamRay> BeamOf(App& app);
+std::vector<BeamRay> BeamOf(Scene& scene);
 
 // A ray of the beam of height c at x = 0 traced from the left edge of the window (x =
 // -5) through the faces; nothing when a face stops it.

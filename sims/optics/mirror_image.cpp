@@ -38,9 +38,9 @@ WorldPoint CentreOfCurvature(double xF) {
 
 // The mirror's face: the arc of the circle through the vertex about the centre of
 // curvature, closed by a narrow flat back behind it. Drawing it again removes it.
-void DrawMirror(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const double xF = MirrorFocalPoint(app);
+void DrawMirror(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const double xF = MirrorFocalPoint(scene);
     const double r = std::abs(2 * xF);
     const double rim = std::min(RimFactor * map.AspectHeight, MaxRimFactor * r);
     const double beta = std::asin(rim / r);
@@ -121,9 +121,9 @@ PrincipalRay PerpendicularRay(WorldPoint tip, double xF, const OpticalImage& ima
 }
 
 // The focal point, and for the concave mirror the centre of curvature.
-void DrawFocalTicks(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const double xF = MirrorFocalPoint(app);
+void DrawFocalTicks(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const double xF = MirrorFocalPoint(scene);
     SetLensPen(canvas, map, FocusColour);
     DrawPath(map, canvas, {{xF, -TickHalf}, {xF, TickHalf}});
     if (xF < 0) DrawPath(map, canvas, {{2 * xF, -TickHalf}, {2 * xF, TickHalf}});
@@ -131,16 +131,16 @@ void DrawFocalTicks(App& app, TCanvas& canvas) {
 
 // The arrows, the focal ticks and the rays: everything that follows the object's place
 // and the kind of mirror. Drawing it again removes it.
-void DrawFigures(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const SharedState& s = app.State;
-    const ImageFormationState& state = ImageFormationOf(app);
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const SharedState& s = scene.State;
+    const ImageFormationState& state = ImageFormationOf(scene);
     const WorldBox box = WindowOf(map);
     const double a = state.ObjectX, G = state.ObjectHeight;
-    const double xF = MirrorFocalPoint(app);
-    const OpticalImage image = CurrentMirrorImage(app);
+    const double xF = MirrorFocalPoint(scene);
+    const OpticalImage image = CurrentMirrorImage(scene);
 
-    if (s.ShowMarks) DrawFocalTicks(app, canvas);
+    if (s.ShowMarks) DrawFocalTicks(scene, canvas);
     SetLensPen(canvas, map, ArrowColour);
     if (a >= box.XMin && a <= box.XMax) DrawArrow(map, canvas, a, G);
     if (image.Exists && image.b > box.XMin && image.b < box.XMax) {
@@ -166,7 +166,7 @@ void DrawFigures(App& app, TCanvas& canvas) {
 
 }  // namespace
 
-void DrawMirrorImage(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawMirrorImage(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     static constexpr ImageSimulationParts Parts{.XMin = XMin,
                                                 .XMax = XMax,
                                                 .DrawStill = nullptr,
@@ -174,7 +174,7 @@ void DrawMirrorImage(App& app, Event event, bool clearFirst, TCanvas& canvas) {
                                                 .DrawFigures = DrawFigures,
                                                 .FocalLength = MirrorFocalPoint,
                                                 .Image = CurrentMirrorImage};
-    DrawImageSimulation(app, event, clearFirst, canvas, Parts);
+    DrawImageSimulation(scene, event, clearFirst, canvas, Parts);
 }
 
 }  // namespace viv

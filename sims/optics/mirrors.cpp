@@ -64,82 +64,82 @@ void DrawBackwards(const World& map, TCanvas& canvas, const TracedRay& ray, doub
     canvas.Pen.Style = psSolid;
 }
 
-void SetupWindow(App& app, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
+void SetupWindow(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& map = scene.Map;
     SetupFullHeightWorld(map, 1, clearFirst, canvas, XMin, XMax);
 }
 
-int AngleFromScrollBar(const App& app) {
-    return std::clamp(app.Window.ScrollBar1.Position, 0, 60) - 30;
+int AngleFromScrollBar(const Scene& scene) {
+    return std::clamp(scene.Controls.ScrollBar1.Position, 0, 60) - 30;
 }
 
 // --- "Hulspejlet" ---
 
-bool Convex(const App& app) {
-    return app.State.ShowRays;
+bool Convex(const Scene& scene) {
+    return scene.State.ShowRays;
 }
 
-double SphereOpening(App& app) {
-    return app.State.ShowNormals ? 1 : MirrorOf(app).StopOpening;
+double SphereOpening(Scene& scene) {
+    return scene.State.ShowNormals ? 1 : MirrorOf(scene).StopOpening;
 }
 
 // The focal point: half the radius in front of (concave) or behind (convex) the vertex.
-double SphereFocus(App& app) {
-    const double half = MirrorOf(app).Radius / 2;
-    return Convex(app) ? half : -half;
+double SphereFocus(Scene& scene) {
+    const double half = MirrorOf(scene).Radius / 2;
+    return Convex(scene) ? half : -half;
 }
 
-void DrawSphereFigures(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const SharedState& s = app.State;
-    const MirrorState& mirror = MirrorOf(app);
+void DrawSphereFigures(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const SharedState& s = scene.State;
+    const MirrorState& mirror = MirrorOf(scene);
     std::vector<WorldPoint> outline;
-    AppendFace(outline, SphericalMirror(mirror.Radius, Convex(app)), true);
+    AppendFace(outline, SphericalMirror(mirror.Radius, Convex(scene)), true);
     SetLensPen(canvas, map, MirrorColour);
     DrawPath(map, canvas, outline);
-    if (s.ShowNormals) DrawStop(map, canvas, mirror.StopX, SphereOpening(app));
-    if (s.ShowMarks) DrawFocalLine(map, canvas, SphereFocus(app), FocusColour, psSolid);
-    for (const double c : MirrorBeamHeights(app)) {
-        const auto ray = ReflectedAtSphere(c, mirror.Angle, mirror.Radius, Convex(app));
+    if (s.ShowNormals) DrawStop(map, canvas, mirror.StopX, SphereOpening(scene));
+    if (s.ShowMarks) DrawFocalLine(map, canvas, SphereFocus(scene), FocusColour, psSolid);
+    for (const double c : MirrorBeamHeights(scene)) {
+        const auto ray = ReflectedAtSphere(c, mirror.Angle, mirror.Radius, Convex(scene));
         if (!ray) continue;
         DrawReflected(map, canvas, *ray, c);
-        if (s.ShowMarks && Convex(app)) DrawBackwards(map, canvas, *ray, c);
+        if (s.ShowMarks && Convex(scene)) DrawBackwards(map, canvas, *ray, c);
     }
 }
 
 // Rows 1..3 of the table and the three status panels: the mirror's own measure (the
 // radius r or the parabola's A, its panel starting with `name`), the focal length f and
 // the angle v in degrees.
-void WriteMirrorTable(App& app, const std::string& name, const std::string& measure,
+void WriteMirrorTable(Scene& scene, const std::string& name, const std::string& measure,
                       const std::string& f, const std::string& v) {
-    app.Table.SetCell(1, 1, measure);
-    app.Table.SetCell(1, 2, f);
-    app.Table.SetCell(1, 3, v);
-    app.Window.Panel1 = name + measure;
-    app.Window.Panel2 = "f=" + f;
-    app.Window.Panel3 = "v=" + v + "°";
+    scene.Out.SetCell(1, 1, measure);
+    scene.Out.SetCell(1, 2, f);
+    scene.Out.SetCell(1, 3, v);
+    scene.Out.Panel1 = name + measure;
+    scene.Out.Panel2 = "f=" + f;
+    scene.Out.Panel3 = "v=" + v + "°";
 }
 
-void WriteSphereTable(App& app) {
-    const MirrorState& mirror = MirrorOf(app);
+void WriteSphereTable(Scene& scene) {
+    const MirrorState& mirror = MirrorOf(scene);
     const std::string r = FormatReal(1, 1, mirror.Radius);
     // Signed as in the image simulations: a convex mirror's focal length is negative.
-    const std::string f = FormatReal(1, 1, Convex(app) ? -mirror.Radius / 2 : mirror.Radius / 2);
+    const std::string f = FormatReal(1, 1, Convex(scene) ? -mirror.Radius / 2 : mirror.Radius / 2);
     const std::string v = FormatInteger(mirror.Angle, 1);
-    WriteMirrorTable(app, "r=", r, f, v);
+    WriteMirrorTable(scene, "r=", r, f, v);
 }
 
-void ReadSphereControls(App& app) {
-    MirrorState& mirror = MirrorOf(app);
-    mirror.Angle = AngleFromScrollBar(app);
-    mirror.Radius = RadiusFromTrackBar(app.Window.TrackBar2.Position);
+void ReadSphereControls(Scene& scene) {
+    MirrorState& mirror = MirrorOf(scene);
+    mirror.Angle = AngleFromScrollBar(scene);
+    mirror.Radius = RadiusFromTrackBar(scene.Controls.TrackBar2.Position);
 }
 
 // --- "Parabol" ---
 
-void DrawParabolaFigures(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const MirrorState& mirror = MirrorOf(app);
+void DrawParabolaFigures(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const MirrorState& mirror = MirrorOf(scene);
     const double f = mirror.FocalLength;
     const double A = ParabolaA(f);
     std::vector<WorldPoint> outline;
@@ -149,7 +149,7 @@ void DrawParabolaFigures(App& app, TCanvas& canvas) {
     }
     SetLensPen(canvas, map, MirrorColour);
     DrawPath(map, canvas, outline);
-    if (app.State.ShowMarks) DrawFocalLine(map, canvas, -f, FocusColour, psSolid);
+    if (scene.State.ShowMarks) DrawFocalLine(map, canvas, -f, FocusColour, psSolid);
     for (int k = -ParabolaBeamPairs; k <= ParabolaBeamPairs; ++k) {
         const double c = k * BeamStep;
         if (const auto ray = ReflectedAtParabola(c, mirror.Angle, f))
@@ -157,63 +157,63 @@ void DrawParabolaFigures(App& app, TCanvas& canvas) {
     }
 }
 
-void WriteParabolaTable(App& app) {
-    const MirrorState& mirror = MirrorOf(app);
+void WriteParabolaTable(Scene& scene) {
+    const MirrorState& mirror = MirrorOf(scene);
     const std::string A = FormatReal(1, 3, ParabolaA(mirror.FocalLength));
     const std::string f = FormatReal(1, 2, mirror.FocalLength);
     const std::string v = FormatReal(1, 1, mirror.Angle);
-    WriteMirrorTable(app, "A=", A, f, v);
+    WriteMirrorTable(scene, "A=", A, f, v);
 }
 
-void ReadParabolaControls(App& app) {
-    MirrorState& mirror = MirrorOf(app);
-    mirror.Angle = AngleFromScrollBar(app);
-    mirror.FocalLength = std::clamp(app.Window.TrackBar2.Position, 1, 10);
+void ReadParabolaControls(Scene& scene) {
+    MirrorState& mirror = MirrorOf(scene);
+    mirror.Angle = AngleFromScrollBar(scene);
+    mirror.FocalLength = std::clamp(scene.Controls.TrackBar2.Position, 1, 10);
 }
 
 // What sets one mirror simulation apart from the other: reading its controls, its
 // figures (drawing them again removes them) and its table.
 struct MirrorSimulationParts {
-    void (*ReadControls)(App&);
-    void (*DrawFigures)(App&, TCanvas&);
-    void (*WriteTable)(App&);
+    void (*ReadControls)(Scene&);
+    void (*DrawFigures)(Scene&, TCanvas&);
+    void (*WriteTable)(Scene&);
 };
 
 // The drawing routine both mirror simulations share: the full redraw, and for an event
 // the simulation handles the figures erased, the key's switch flipped, the controls read
 // and the figures and the table anew.
-void DrawMirrorSimulation(App& app, Event event, bool clearFirst, TCanvas& canvas, bool handled,
+void DrawMirrorSimulation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas, bool handled,
                           const MirrorSimulationParts& parts) {
     if (event == Event::Redraw) {
-        SetupWindow(app, clearFirst, canvas);
-        parts.ReadControls(app);
-        parts.DrawFigures(app, canvas);
-        parts.WriteTable(app);
+        SetupWindow(scene, clearFirst, canvas);
+        parts.ReadControls(scene);
+        parts.DrawFigures(scene, canvas);
+        parts.WriteTable(scene);
         return;
     }
     if (!handled) return;
-    parts.DrawFigures(app, canvas);  // erases them
-    FlipViewToggle(app.State, event);
-    parts.ReadControls(app);
-    parts.DrawFigures(app, canvas);
-    parts.WriteTable(app);
+    parts.DrawFigures(scene, canvas);  // erases them
+    FlipViewToggle(scene.State, event);
+    parts.ReadControls(scene);
+    parts.DrawFigures(scene, canvas);
+    parts.WriteTable(scene);
 }
 
 }  // namespace
 
-MirrorState& MirrorOf(App& app) {
-    return app.Sims.Get<MirrorState>();
+MirrorState& MirrorOf(Scene& scene) {
+    return scene.Own<MirrorState>();
 }
 
-void SetConcaveMirrorStartValues(App& app) {
-    MirrorState& mirror = MirrorOf(app);
+void SetConcaveMirrorStartValues(SetupScene& scene) {
+    MirrorState& mirror = MirrorOf(scene);
     mirror.StopX = -1;
     mirror.StopOpening = 2;
     mirror.Radius = 5;
 }
 
-void SetParabolaStartValues(App& app) {
-    MirrorOf(app).FocalLength = 2;
+void SetParabolaStartValues(SetupScene& scene) {
+    MirrorOf(scene).FocalLength = 2;
 }
 
 LensFace SphericalMirror(double r, bool convex) {
@@ -222,10 +222,10 @@ LensFace SphericalMirror(double r, bool convex) {
     return convex ? LensFace{false, r, r, false} : LensFace{false, -r, r, true};
 }
 
-std::vector<double> MirrorBeamHeights(App& app) {
-    const MirrorState& mirror = MirrorOf(app);
+std::vector<double> MirrorBeamHeights(Scene& scene) {
+    const MirrorState& mirror = MirrorOf(scene);
     const double slope = std::tan(mirror.Angle * RadPerDeg);
-    const double opening = SphereOpening(app);
+    const double opening = SphereOpening(scene);
     std::vector<double> heights;
     for (int k = -SphereBeamPairs; k <= SphereBeamPairs; ++k) {
         const double c = k * BeamStep;
@@ -267,17 +267,17 @@ std::optional<TracedRay> ReflectedAtParabola(double c, int angleDegrees, double 
     return ray;
 }
 
-void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawConcaveMirror(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar2 ||
                          event == Event::F2 || event == Event::F3 || event == Event::F6;
-    DrawMirrorSimulation(app, event, clearFirst, canvas, handled,
+    DrawMirrorSimulation(scene, event, clearFirst, canvas, handled,
                          {ReadSphereControls, DrawSphereFigures, WriteSphereTable});
 }
 
-void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawParabola(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled =
         event == Event::ScrollBar1 || event == Event::TrackBar2 || event == Event::F2;
-    DrawMirrorSimulation(app, event, clearFirst, canvas, handled,
+    DrawMirrorSimulation(scene, event, clearFirst, canvas, handled,
                          {ReadParabolaControls, DrawParabolaFigures, WriteParabolaTable});
 }
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "sims/optics/lens_trace.h"
 
@@ -25,20 +25,20 @@ struct MirrorState {
     double StopOpening = 2;  // its half-opening without F3
 };
 
-MirrorState& MirrorOf(App& app);
+MirrorState& MirrorOf(Scene& scene);
 
 // The menu entries' start values: the stop at x = -1 with the half-opening 2 and r = 5;
 // the parabola f = 2.
-void SetConcaveMirrorStartValues(App& app);
-void SetParabolaStartValues(App& app);
+void SetConcaveMirrorStartValues(SetupScene& scene);
+void SetParabolaStartValues(SetupScene& scene);
 
 // "Hulspejlet": events 32, 33 (ScrollBar1: theta), 35 (TrackBar2: r) and the toggles
 // F2 (the focal plane; for the convex mirror the reflected rays continued behind it), F3
 // (the narrow stop) and F6 (convex).
-void DrawConcaveMirror(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawConcaveMirror(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // "Parabol": events 32, 33 (theta), 35 (TrackBar2: f) and F2 (the focal plane).
-void DrawParabola(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawParabola(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- The optics, shared with the tests ---
 
@@ -58,6 +58,6 @@ std::optional<TracedRay> ReflectedAtSphere(double c, int angleDegrees, double r,
 std::optional<TracedRay> ReflectedAtParabola(double c, int angleDegrees, double f);
 
 // The heights of the rays of "Hulspejlet" that pass the stop: 0, +-0.5 .. +-2.5.
-std::vector<double> MirrorBeamHeights(App& app);
+std::vector<double> MirrorBeamHeights(Scene& scene);
 
 }  // namespace viv

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "sims/optics/image_formation.h"
 
 namespace viv {
@@ -16,16 +16,16 @@ constexpr double CoarseFrom = -8;  // world units: beyond it the bar moves the o
 constexpr double HeadShare = 0.1;  // the head's arms, as a share of the arrow's height
 
 // The shaft from the axis to the tip, and the head.
-bool GripsObjectArrow(App& app, TPoint p) {
-    const ImageFormationState& s = ImageFormationOf(app);
+bool GripsObjectArrow(Scene& scene, TPoint p) {
+    const ImageFormationState& s = ImageFormationOf(scene);
     const double a = s.ObjectX, G = s.ObjectHeight, h = HeadShare * G;
-    return GripsSegment(app, p, {a, 0}, {a, G}) ||
-           GripsSegment(app, p, {a - h, G - h}, {a + h, G - h});
+    return GripsSegment(scene, p, {a, 0}, {a, G}) ||
+           GripsSegment(scene, p, {a - h, G - h}, {a + h, G - h});
 }
 
 // The ScrollBar1 position that puts the object at x = a: the inverse of ObjectPosition,
 // in steps of 0.05 from -0.5 to -8 and of whole units beyond.
-double ObjectArrowPositionAt(App& /*app*/, WorldPoint w) {
+double ObjectArrowPositionAt(Scene& /*scene*/, WorldPoint w) {
     const double a = w.x;
     return a >= CoarseFrom ? -20 * a - 10 : 142 - a;
 }

@@ -23,13 +23,13 @@ using SV = std::string_view;
 // --- Start values the menu entries write into the shared state ---
 
 // Kvarts, with the apex angle pi/3.
-void PrismStart(App& app) {
-    SetPrismStartValues(app);
-    app.State.CurrentColour = 3;
+void PrismStart(SetupScene& scene) {
+    SetPrismStartValues(scene);
+    scene.State.CurrentColour = 3;
 }
 
-void IceCrystalStart(App& app) {
-    app.State.CurrentColour = 1;
+void IceCrystalStart(SetupScene& scene) {
+    scene.State.CurrentColour = 1;
 }
 
 // The lens and mirror modules set their own parameters (the stop at x = -1 with the

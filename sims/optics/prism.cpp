@@ -46,8 +46,8 @@ constexpr TColor RedRayColour = clRed;
 constexpr TColor BlueRayColour = clBlue;
 constexpr TColor NormalColour = clOlive;
 
-const SubstanceRow& CurrentSubstance(const App& app) {
-    return Substance(app.State.CurrentColour);
+const SubstanceRow& CurrentSubstance(const Scene& scene) {
+    return Substance(scene.State.CurrentColour);
 }
 
 double ApexFromTrackBar(int position) {
@@ -68,12 +68,12 @@ void DrawDeviationCurve(const World& map, TCanvas& canvas, double p, double n) {
 }
 
 // The red curve, and with F4 the blue one. Drawing them again removes them.
-void DrawCurves(App& app, TCanvas& canvas) {
-    World& map = app.Map;
-    const SubstanceRow& s = CurrentSubstance(app);
-    const double p = PrismOf(app).Apex;
+void DrawCurves(Scene& scene, TCanvas& canvas) {
+    World& map = scene.Map;
+    const SubstanceRow& s = CurrentSubstance(scene);
+    const double p = PrismOf(scene).Apex;
     const InsetMapping graph = DeviationGraph(map);
-    if (app.State.ShowAxes) {
+    if (scene.State.ShowAxes) {
         SetLensPen(canvas, map, BlueRayColour);
         DrawDeviationCurve(map, canvas, p, s.SubstanceIndexBlue);
     }
@@ -124,15 +124,16 @@ void WriteName(const World& map, TCanvas& canvas, const SubstanceRow& s) {
 // nothing else lies in it. Then the new prism and the new name are drawn, as a full
 // redraw draws them. Whitening a box around the prism instead would also wipe out
 // whatever of the inset graph's axes and labels reached into it.
-void RepaintPrismAndName(App& app, TCanvas& canvas, double oldApex, const SubstanceRow& oldName) {
-    const World& map = app.Map;
+void RepaintPrismAndName(Scene& scene, TCanvas& canvas, double oldApex,
+                         const SubstanceRow& oldName) {
+    const World& map = scene.Map;
     DrawPrismOutline(map, canvas, oldApex);
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
     canvas.FillRect(NameBox(map, canvas, oldName));
     canvas.Brush.Style = bsClear;
-    DrawPrismOutline(map, canvas, PrismOf(app).Apex);
-    WriteName(map, canvas, CurrentSubstance(app));
+    DrawPrismOutline(map, canvas, PrismOf(scene).Apex);
+    WriteName(map, canvas, CurrentSubstance(scene));
 }
 
 // --- The rays ---
@@ -203,11 +204,11 @@ void DrawNormals(const World& map, TCanvas& canvas, const PrismRay& ray, double 
 
 // Everything that follows the angle of incidence: the rays, the normals, the marks and
 // the current point of the graph. Drawing it again removes it.
-void DrawRays(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const SharedState& s = app.State;
-    const PrismState& prism = PrismOf(app);
-    const SubstanceRow& substance = CurrentSubstance(app);
+void DrawRays(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const SharedState& s = scene.State;
+    const PrismState& prism = PrismOf(scene);
+    const SubstanceRow& substance = CurrentSubstance(scene);
     const double i = prism.Incidence * RadPerDeg;
     const PrismRay red = TracePrismRay(prism.Apex, i, substance.SubstanceIndexRed);
     if (s.ShowAxes)
@@ -220,54 +221,54 @@ void DrawRays(App& app, TCanvas& canvas) {
             DrawDeviationMarks(map, canvas, red.Entry, red.Incident, red.Exit,
                                prism.Apex / 2 - red.Emergence);
         }
-        DrawDeviationGraphCurrent(app.Map, canvas, prism.Incidence, red.Deviation);
+        DrawDeviationGraphCurrent(scene.Map, canvas, prism.Incidence, red.Deviation);
     }
     canvas.Pen.Style = psSolid;
 }
 
-void WriteTable(App& app) {
-    const PrismState& prism = PrismOf(app);
-    const SubstanceRow& substance = CurrentSubstance(app);
+void WriteTable(Scene& scene) {
+    const PrismState& prism = PrismOf(scene);
+    const SubstanceRow& substance = CurrentSubstance(scene);
     const PrismRay red =
         TracePrismRay(prism.Apex, prism.Incidence * RadPerDeg, substance.SubstanceIndexRed);
     const std::string p = FormatReal(1, 2, prism.Apex * DegPerRad);
     const std::string i = FormatInteger(prism.Incidence, 1);
     const std::string v = red.Emerges ? FormatReal(1, 2, red.Deviation * DegPerRad) : "";
-    ResultsTable& t = app.Table;
+    Report& t = scene.Out;
     t.SetCell(1, 1, p);
     t.SetCell(1, 2, i);
     t.SetCell(1, 3, v);
     t.SetCell(0, 4, " " + std::string(substance.SubstanceName) + ", n (486.1 nm)");
     t.SetCell(1, 4, FormatReal(1, 3, substance.SubstanceIndexBlue));
     t.SetCell(1, 5, FormatReal(1, 3, substance.SubstanceIndexRed));
-    MainWindowModel& w = app.Window;
+    Report& w = scene.Out;
     w.Panel1 = "p=" + p + "°";
     w.Panel2 = "i=" + i + "°";
     // No deviation while the ray is totally reflected: nothing follows "v=".
     w.Panel3 = red.Emerges ? "v=" + v + "°" : "v=";
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& map = scene.Map;
     SetupFullHeightWorld(map, 0, clearFirst, canvas, MainXMin, MainXMax);
-    PrismState& prism = PrismOf(app);
+    PrismState& prism = PrismOf(scene);
     prism.Incidence =
-        std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
+        std::clamp(90 - scene.Controls.ScrollBar1.Position, FirstIncidence, LastIncidence);
     DrawPrismOutline(map, canvas, prism.Apex);
-    DrawDeviationGraphAxes(app.Map, canvas);
-    DrawCurves(app, canvas);
-    WriteName(map, canvas, CurrentSubstance(app));
-    DrawRays(app, canvas);
+    DrawDeviationGraphAxes(scene.Map, canvas);
+    DrawCurves(scene, canvas);
+    WriteName(map, canvas, CurrentSubstance(scene));
+    DrawRays(scene, canvas);
 }
 
 }  // namespace
 
-PrismState& PrismOf(App& app) {
-    return app.Sims.Get<PrismState>();
+PrismState& PrismOf(Scene& scene) {
+    return scene.Own<PrismState>();
 }
 
-void SetPrismStartValues(App& app) {
-    PrismOf(app).Apex = 1.0471975511965976;  // 60°
+void SetPrismStartValues(Scene& scene) {
+    PrismOf(scene).Apex = 1.0471975511965976;  // 60°
 }
 
 PrismRay TracePrismRay(double p, double i, double n) {
@@ -305,44 +306,44 @@ PrismRay TracePrismRay(double p, double i, double n) {
     return ray;
 }
 
-void DrawPrism(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawPrism(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
-        WriteTable(app);
+        FullRedraw(scene, clearFirst, canvas);
+        WriteTable(scene);
         return;
     }
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
                          event == Event::TrackBar2 || (event >= Event::F2 && event <= Event::F4);
     if (!handled) return;
 
-    SharedState& s = app.State;
-    PrismState& prism = PrismOf(app);
+    SharedState& s = scene.State;
+    PrismState& prism = PrismOf(scene);
     const bool curvesChange =
         event == Event::TrackBar1 || event == Event::TrackBar2 || event == Event::F4;
-    DrawRays(app, canvas);  // erases them
-    if (curvesChange) DrawCurves(app, canvas);
+    DrawRays(scene, canvas);  // erases them
+    if (curvesChange) DrawCurves(scene, canvas);
     const double oldApex = prism.Apex;
-    const SubstanceRow& oldSubstance = CurrentSubstance(app);
+    const SubstanceRow& oldSubstance = CurrentSubstance(scene);
     switch (event) {
         case Event::ScrollBar1:
             prism.Incidence =
-                std::clamp(90 - app.Window.ScrollBar1.Position, FirstIncidence, LastIncidence);
+                std::clamp(90 - scene.Controls.ScrollBar1.Position, FirstIncidence, LastIncidence);
             break;
         case Event::TrackBar1:
-            s.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, SubstanceCount);
-            RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
+            s.CurrentColour = std::clamp(scene.Controls.TrackBar1.Position, 1, SubstanceCount);
+            RepaintPrismAndName(scene, canvas, oldApex, oldSubstance);
             break;
         case Event::TrackBar2:
-            prism.Apex = ApexFromTrackBar(std::clamp(app.Window.TrackBar2.Position, 0, 5));
-            RepaintPrismAndName(app, canvas, oldApex, oldSubstance);
+            prism.Apex = ApexFromTrackBar(std::clamp(scene.Controls.TrackBar2.Position, 0, 5));
+            RepaintPrismAndName(scene, canvas, oldApex, oldSubstance);
             break;
         default:  // F2..F4
             FlipViewToggle(s, event);
             break;
     }
-    if (curvesChange) DrawCurves(app, canvas);
-    DrawRays(app, canvas);
-    WriteTable(app);
+    if (curvesChange) DrawCurves(scene, canvas);
+    DrawRays(scene, canvas);
+    WriteTable(scene);
 }
 
 }  // namespace viv

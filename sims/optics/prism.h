@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -22,15 +22,15 @@ struct PrismState {
     int Incidence = 30;                // i, whole degrees
 };
 
-PrismState& PrismOf(App& app);
+PrismState& PrismOf(Scene& scene);
 
 // The menu entry's start values: the apex angle 60°.
-void SetPrismStartValues(App& app);
+void SetPrismStartValues(Scene& scene);
 
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1: the angle of incidence),
 // 34 (TrackBar1: the substance), 35 (TrackBar2: the apex angle) and the toggles F2
 // (deviation marks), F3 (face normals) and F4 (the blue ray). Other events do nothing.
-void DrawPrism(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawPrism(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // --- The prism's geometry, world units: apex at (0, 3), base at y = -3 ---
 

@@ -51,15 +51,17 @@ constexpr std::array<double, 8> PresetTarget{0, 25, 35, 35, 25, 100, 60, 60};
 constexpr int FirstPrimaryPreset = 1, LastPrimaryPreset = 4;
 constexpr int FirstSecondaryPreset = 5, LastSecondaryPreset = 7;
 
-const AngleRow& PrimaryRow(const App& app, int colour) {
-    return app.Buffers->PrimaryAngleTable[static_cast<std::size_t>(std::clamp(colour, 1, 8) - 1)];
+const AngleRow& PrimaryRow(const Scene& scene, int colour) {
+    return scene.Buffers()
+        ->PrimaryAngleTable[static_cast<std::size_t>(std::clamp(colour, 1, 8) - 1)];
 }
-const AngleRow& SecondaryRow(const App& app, int colour) {
-    return app.Buffers->SecondaryAngleTable[static_cast<std::size_t>(std::clamp(colour, 1, 8) - 1)];
+const AngleRow& SecondaryRow(const Scene& scene, int colour) {
+    return scene.Buffers()
+        ->SecondaryAngleTable[static_cast<std::size_t>(std::clamp(colour, 1, 8) - 1)];
 }
-const AngleRow& CurrentRow(const App& app) {
-    return app.State.CurrentBow == 2 ? SecondaryRow(app, app.State.CurrentColour)
-                                     : PrimaryRow(app, app.State.CurrentColour);
+const AngleRow& CurrentRow(const Scene& scene) {
+    return scene.State.CurrentBow == 2 ? SecondaryRow(scene, scene.State.CurrentColour)
+                                       : PrimaryRow(scene, scene.State.CurrentColour);
 }
 
 double At(const AngleRow& row, int s) {
@@ -184,35 +186,35 @@ void DrawInsetCurve(const World& world, TCanvas& canvas, const RainbowState& rs,
 
 // Both curves of all eight colours, from sample firstSample on: in the inset cut at its
 // edges, in the main graph whole.
-void DrawColourCurves(App& app, TCanvas& canvas, int firstSample, bool inset) {
+void DrawColourCurves(Scene& scene, TCanvas& canvas, int firstSample, bool inset) {
     const auto draw = inset ? DrawInsetCurve : DrawSampleCurve;
     for (int c = 1; c <= ColourCount; ++c) {
         canvas.Pen.Color = Colour(c).ScreenColour;
-        draw(app.Map, canvas, RainbowOf(app), SecondaryRow(app, c), firstSample);
-        draw(app.Map, canvas, RainbowOf(app), PrimaryRow(app, c), firstSample);
+        draw(scene.Map, canvas, RainbowOf(scene), SecondaryRow(scene, c), firstSample);
+        draw(scene.Map, canvas, RainbowOf(scene), PrimaryRow(scene, c), firstSample);
     }
     canvas.Pen.Color = clBlack;
 }
 
-void DrawBandBowLabels(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void DrawBandBowLabels(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     canvas.Brush.Style = bsClear;
-    canvas.Font.Color = app.State.CurrentBow == 2 ? clGreen : clBlack;
+    canvas.Font.Color = scene.State.CurrentBow == 2 ? clGreen : clBlack;
     Text(world, canvas, 0.1, 125, "Sekundær vivarno");
-    canvas.Font.Color = app.State.CurrentBow == 1 ? clGreen : clBlack;
+    canvas.Font.Color = scene.State.CurrentBow == 1 ? clGreen : clBlack;
     Text(world, canvas, 0.1, 40, "Primær vivarno");
     canvas.Font.Color = clBlack;
 }
 
 // The enlarged region round the dark band, in the upper-right quarter.
-void DrawBandInset(App& app, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawBandInset(Scene& scene, TCanvas& canvas) {
+    World& world = scene.Map;
     MapInset(world);
     DrawAxes(world, 2, 0, "", InsetAxisX, InsetAxisY, 0.05, 5, "°", false, canvas);
     DrawDotGrid(world, clBlack, canvas, InsetAxisX, InsetAxisY, 0.05, 5);
 
     // No colour leaves between the reddest primary and the reddest secondary bow.
-    const RainbowAngles& bows = app.State.Rainbow;
+    const RainbowAngles& bows = scene.State.Rainbow;
     canvas.Pen.Style = psDot;
     canvas.Pen.Color = clSilver;
     canvas.Brush.Color = clSilver;
@@ -225,13 +227,13 @@ void DrawBandInset(App& app, TCanvas& canvas) {
     Text(world, canvas, 0.8, 48, "Alexanders mørke bånd");
     canvas.Brush.Style = bsClear;
 
-    DrawColourCurves(app, canvas, 10, true);
+    DrawColourCurves(scene, canvas, 10, true);
     MapMainGraph(world);
 }
 
 // The guide lines of F2.
-void DrawPresetLevels(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void DrawPresetLevels(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     canvas.Pen.Color = clBlue;
     Line(world, canvas, 0.4, 25, 1.1, 25);
     Line(world, canvas, 0.4, 35, 1.1, 35);
@@ -242,36 +244,36 @@ void DrawPresetLevels(App& app, TCanvas& canvas) {
 
 // The incoming ray at height p in the small drop: the upper half for the primary bow,
 // the lower half for the secondary one.
-void DrawDropIconRay(App& app, TCanvas& canvas, double p) {
-    const World& world = app.Map;
+void DrawDropIconRay(Scene& scene, TCanvas& canvas, double p) {
+    const World& world = scene.Map;
     canvas.Pen.Color = clGreen;
     const double i = ArcSin(p);
     const double xs = IconX - IconRadius * std::cos(i);
     const double e = IconHeight(world) * std::sin(i);
-    const double ys = app.State.CurrentBow == 2 ? IconY - e : IconY + e;
+    const double ys = scene.State.CurrentBow == 2 ? IconY - e : IconY + e;
     canvas.Polyline({world.Picture(0.08, ys), world.Picture(xs, ys), world.Picture(xs, IconY)});
     canvas.Polyline(
         {world.Picture(0.1, ys + 2.2), world.Picture(0.11, ys), world.Picture(0.1, ys - 2.2)});
 }
 
-void WriteBandTable(App& app) {
-    const ColourRow& colour = Colour(app.State.CurrentColour);
-    ResultsTable& table = app.Table;
+void WriteBandTable(Scene& scene) {
+    const ColourRow& colour = Colour(scene.State.CurrentColour);
+    Report& table = scene.Out;
     table.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
     table.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
     table.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
-    const std::string p = FormatReal(5, 3, RainbowOf(app).RayParameter);
-    const std::string v = FormatReal(5, 1, RainbowOf(app).BandAngle);
+    const std::string p = FormatReal(5, 3, RainbowOf(scene).RayParameter);
+    const std::string v = FormatReal(5, 1, RainbowOf(scene).BandAngle);
     table.SetCell(1, 3, p);
     table.SetCell(1, 4, v);
-    app.Window.Panel1 = "p: " + p;
-    app.Window.Panel2 = "v: " + v + "°";
+    scene.Out.Panel1 = "p: " + p;
+    scene.Out.Panel2 = "v: " + v + "°";
 }
 
 // Event 32 up to the figures that follow the state: axes, grid, texts, the drop, the
 // curves, the inset.
-void DrawBandGraph(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawBandGraph(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     world.PictureMarginX = 0;
     world.PictureMarginY = 0;
     // Room left of the y axis for its ticks and numbers ("180°") in a narrow picture too.
@@ -279,7 +281,7 @@ void DrawBandGraph(App& app, bool clearFirst, TCanvas& canvas) {
     const double xmin =
         std::min(GraphXMin, -room * GraphXMax / std::max(1, world.PictureWidth - room));
     SetupWorld(world, 0, clearFirst, canvas, xmin, GraphXMax, GraphYMin, GraphYMax);
-    app.State.IncidenceMax = 25;
+    scene.State.IncidenceMax = 25;
     // The background is laid down as it is; only what follows the state is inverted.
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
@@ -305,16 +307,16 @@ void DrawBandGraph(App& app, bool clearFirst, TCanvas& canvas) {
     Line(world, canvas, IconX, IconY, IconX, IconY + rho);
     Text(world, canvas, 0.21, 91, "1");
 
-    DrawBandBowLabels(app, canvas);
-    BuildAngleTables(app);
-    DrawColourCurves(app, canvas, 0, false);
+    DrawBandBowLabels(scene, canvas);
+    BuildAngleTables(scene);
+    DrawColourCurves(scene, canvas, 0, false);
 
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psDot;
     BoxFigure(world, canvas, 0.7, 75, 1.05, 25);
     canvas.Pen.Style = psSolid;
-    DrawBandInset(app, canvas);
-    RainbowOf(app).PresetIndex = FirstPrimaryPreset;
+    DrawBandInset(scene, canvas);
+    RainbowOf(scene).PresetIndex = FirstPrimaryPreset;
 }
 
 // The preset index that follows `index` on the current bow's curve, wrapping round.
@@ -330,16 +332,16 @@ int FirstPresetOf(int bow) {
     return bow == 2 ? FirstSecondaryPreset : FirstPrimaryPreset;
 }
 
-double ScrollBarParameter(const App& app) {
-    const RangeControl& bar = app.Window.ScrollBar1;
+double ScrollBarParameter(const Scene& scene) {
+    const RangeControl& bar = scene.Controls.ScrollBar1;
     return (bar.Max - bar.Position) * 0.005;
 }
 
 }  // namespace
 
-void BuildAngleTables(App& app) {
-    RainbowState& rs = RainbowOf(app);
-    if (rs.AngleTablesBuilt || !app.Buffers) return;
+void BuildAngleTables(Scene& scene) {
+    RainbowState& rs = RainbowOf(scene);
+    if (rs.AngleTablesBuilt || !scene.Buffers()) return;
     // Dense near the edge of the drop, where the curves turn.
     rs.SampleParameter[0] = 0;
     for (std::size_t s = 1; s <= 10; ++s) rs.SampleParameter[s] = 0.07 * static_cast<double>(s);
@@ -355,30 +357,30 @@ void BuildAngleTables(App& app) {
         for (std::size_t s = 0; s <= LastSample; ++s) {
             const double i = rs.SampleIncidence[s];
             const double r = ArcSin(rs.SampleParameter[s] / n);
-            app.Buffers->PrimaryAngleTable[c][s] = (2 * r - i) * TwiceDegPerRad;  // 4r - 2i
-            app.Buffers->SecondaryAngleTable[c][s] =
+            scene.Buffers()->PrimaryAngleTable[c][s] = (2 * r - i) * TwiceDegPerRad;  // 4r - 2i
+            scene.Buffers()->SecondaryAngleTable[c][s] =
                 (i - 3 * r) * TwiceDegPerRad + 180;  // 180 + 2i - 6r
         }
     }
     rs.AngleTablesBuilt = true;
 }
 
-void AngleAtParameter(App& app, double p) {
-    const SharedState& s = app.State;
-    RainbowState& rs = RainbowOf(app);
+void AngleAtParameter(Scene& scene, double p) {
+    const SharedState& s = scene.State;
+    RainbowState& rs = RainbowOf(scene);
     if (s.CurrentSimulation == 7) {
         rs.BandAngle = ExactAngle(p, Colour(s.CurrentColour).WaterIndex, s.CurrentBow);
-    } else if (s.CurrentSimulation == 8 && app.Buffers) {
-        BuildAngleTables(app);
-        rs.BandAngle = InterpolatedAngle(CurrentRow(app), p);
+    } else if (s.CurrentSimulation == 8 && scene.Buffers()) {
+        BuildAngleTables(scene);
+        rs.BandAngle = InterpolatedAngle(CurrentRow(scene), p);
     }
 }
 
-void FindPresetParameters(App& app) {
-    if (!app.Buffers) return;
-    BuildAngleTables(app);
-    RainbowState& rs = RainbowOf(app);
-    const int colour = app.State.CurrentColour;
+void FindPresetParameters(Scene& scene) {
+    if (!scene.Buffers()) return;
+    BuildAngleTables(scene);
+    RainbowState& rs = RainbowOf(scene);
+    const int colour = scene.State.CurrentColour;
 
     // One walk along each curve: each guide angle is looked for from where the previous
     // one was found, so that the crossings come in the curve's order.
@@ -410,21 +412,21 @@ void FindPresetParameters(App& app) {
         running = found;
     };
 
-    const AngleRow& primary = PrimaryRow(app, colour);
+    const AngleRow& primary = PrimaryRow(scene, colour);
     cross(primary, 1, true);
     cross(primary, 2, true);
     cross(primary, 3, false);
     cross(primary, 4, false);
     running = 0;
-    const AngleRow& secondary = SecondaryRow(app, colour);
+    const AngleRow& secondary = SecondaryRow(scene, colour);
     cross(secondary, 5, false);
     cross(secondary, 6, false);
     cross(secondary, 7, true);
 }
 
-void DrawParameterCursor(App& app, TCanvas& canvas, double p) {
-    World& world = app.Map;
-    const double v = RainbowOf(app).BandAngle;
+void DrawParameterCursor(Scene& scene, TCanvas& canvas, double p) {
+    World& world = scene.Map;
+    const double v = RainbowOf(scene).BandAngle;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, p - 0.025, v, p + 0.025, v);
@@ -440,21 +442,21 @@ void DrawParameterCursor(App& app, TCanvas& canvas, double p) {
     }
 }
 
-void SetBandRayParameter(App& app) {
-    RainbowOf(app).RayParameter = 0.5;
+void SetBandRayParameter(SetupScene& scene) {
+    RainbowOf(scene).RayParameter = 0.5;
 }
 
-void DrawAlexandersBand(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawAlexandersBand(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::TrackBar2 ||
                          event == Event::F2;
-    if (!handled || !app.Buffers) return;
-    RainbowState& rs = RainbowOf(app);
-    SharedState& s = app.State;
+    if (!handled || !scene.Buffers()) return;
+    RainbowState& rs = RainbowOf(scene);
+    SharedState& s = scene.State;
     double& p = rs.RayParameter;
 
     if (event == Event::Redraw) {
-        DrawBandGraph(app, clearFirst, canvas);
+        DrawBandGraph(scene, clearFirst, canvas);
     } else {
         canvas.Pen.Mode = pmNotXor;
         canvas.Pen.Style = psSolid;
@@ -462,14 +464,14 @@ void DrawAlexandersBand(App& app, Event event, bool clearFirst, TCanvas& canvas)
 
     // Draws the figures of the present state, or erases them before the state changes.
     const auto drawMoving = [&] {
-        AngleAtParameter(app, p);
-        DrawParameterCursor(app, canvas, p);
-        DrawDropIconRay(app, canvas, p);
+        AngleAtParameter(scene, p);
+        DrawParameterCursor(scene, canvas, p);
+        DrawDropIconRay(scene, canvas, p);
     };
     drawMoving();
     if (event == Event::Redraw) {
-        WriteBandTable(app);
-        if (s.ShowMarks) DrawPresetLevels(app, canvas);
+        WriteBandTable(scene);
+        if (s.ShowMarks) DrawPresetLevels(scene, canvas);
         return;
     }
 
@@ -479,37 +481,37 @@ void DrawAlexandersBand(App& app, Event event, bool clearFirst, TCanvas& canvas)
                 rs.PresetIndex = NextPresetIndex(rs.PresetIndex, s.CurrentBow);
                 p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
             } else {
-                p = ScrollBarParameter(app);
+                p = ScrollBarParameter(scene);
             }
             break;
         case Event::TrackBar1:
-            s.CurrentColour = app.Window.TrackBar1.Position;
+            s.CurrentColour = scene.Controls.TrackBar1.Position;
             if (s.ShowMarks) {
-                FindPresetParameters(app);
+                FindPresetParameters(scene);
                 rs.PresetIndex = FirstPresetOf(s.CurrentBow);
                 p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
             }
             break;
         case Event::TrackBar2:
-            s.CurrentBow = app.Window.TrackBar2.Position;
+            s.CurrentBow = scene.Controls.TrackBar2.Position;
             rs.PresetIndex = FirstPresetOf(s.CurrentBow);
-            DrawBandBowLabels(app, canvas);
+            DrawBandBowLabels(scene, canvas);
             if (s.ShowMarks) p = rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)];
             break;
         case Event::F2:
-            DrawPresetLevels(app, canvas);
-            FindPresetParameters(app);
+            DrawPresetLevels(scene, canvas);
+            FindPresetParameters(scene);
             rs.PresetIndex = FirstPresetOf(s.CurrentBow);
             FlipViewToggle(s, event);
             // With the guides off the cursor goes back to where the scroll bar stands.
             p = s.ShowMarks ? rs.PresetParameter[static_cast<std::size_t>(rs.PresetIndex)]
-                            : ScrollBarParameter(app);
+                            : ScrollBarParameter(scene);
             break;
         default:
             break;
     }
     drawMoving();
-    WriteBandTable(app);
+    WriteBandTable(scene);
 }
 
 namespace {
@@ -520,17 +522,17 @@ constexpr double ParameterPerStep = 0.005;  // ScrollBar1's step in p
 
 // The cursor's cross on the curve. While the guides (F2) are shown the cursor jumps
 // between them, so it is not dragged then.
-bool GripsMarker(App& app, TPoint p) {
-    if (app.State.ShowMarks) return false;
-    const RainbowState& rs = RainbowOf(app);
+bool GripsMarker(Scene& scene, TPoint p) {
+    if (scene.State.ShowMarks) return false;
+    const RainbowState& rs = RainbowOf(scene);
     const double x = rs.RayParameter, v = rs.BandAngle;
-    return GripsSegment(app, p, {x - MarkerHalfWidth, v}, {x + MarkerHalfWidth, v}) ||
-           GripsSegment(app, p, {x, v - MarkerHalfHeight}, {x, v + MarkerHalfHeight});
+    return GripsSegment(scene, p, {x - MarkerHalfWidth, v}, {x + MarkerHalfWidth, v}) ||
+           GripsSegment(scene, p, {x, v - MarkerHalfHeight}, {x, v + MarkerHalfHeight});
 }
 
 // The marker follows the curve at the pointer's p; ScrollBar1 shows Max - p / 0.005.
-double MarkerPositionAt(App& app, WorldPoint w) {
-    return app.Window.ScrollBar1.Max - w.x / ParameterPerStep;
+double MarkerPositionAt(Scene& scene, WorldPoint w) {
+    return scene.Controls.ScrollBar1.Max - w.x / ParameterPerStep;
 }
 
 }  // namespace

@@ -12,16 +12,16 @@ namespace {
 constexpr double CursorHalfWidth = 4;  // degrees, the cross's arms as drawn
 }  // namespace
 
-bool GripsAngleCursor(App& app, TPoint p, double halfHeight) {
-    const BowStatistics& st = BowStatsOf(app);
+bool GripsAngleCursor(Scene& scene, TPoint p, double halfHeight) {
+    const BowStatistics& st = BowStatsOf(scene);
     const double x = st.CursorX, h = st.CursorY;
-    return GripsSegment(app, p, {x - CursorHalfWidth, h}, {x + CursorHalfWidth, h}) ||
-           GripsSegment(app, p, {x, h - halfHeight}, {x, h + halfHeight});
+    return GripsSegment(scene, p, {x - CursorHalfWidth, h}, {x + CursorHalfWidth, h}) ||
+           GripsSegment(scene, p, {x, h - halfHeight}, {x, h + halfHeight});
 }
 
-double AngleCursorPositionAt(App& app, WorldPoint w) {
-    const double shift = BowStatsOf(app).CursorX - app.State.ScatterAngle;
-    return app.Window.ScrollBar1.Max + 1 - (w.x - shift);
+double AngleCursorPositionAt(Scene& scene, WorldPoint w) {
+    const double shift = BowStatsOf(scene).CursorX - scene.State.ScatterAngle;
+    return scene.Controls.ScrollBar1.Max + 1 - (w.x - shift);
 }
 
 }  // namespace viv

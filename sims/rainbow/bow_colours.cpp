@@ -65,22 +65,22 @@ void LeaveInset(World& world, TCanvas& canvas) {
 }
 
 // Dotted vertical lines at the current colour's two bow angles.
-void DrawBowAngleMarks(const App& app, TCanvas& canvas, double bottom, double top) {
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
-    const RainbowAngles& bows = app.State.Rainbow;
+void DrawBowAngleMarks(const Scene& scene, TCanvas& canvas, double bottom, double top) {
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
+    const RainbowAngles& bows = scene.State.Rainbow;
     canvas.Pen.Style = psDot;
-    Line(app.Map, canvas, bows.SecondaryBowAngle[c], bottom, bows.SecondaryBowAngle[c], top);
-    Line(app.Map, canvas, bows.PrimaryBowAngle[c], bottom, bows.PrimaryBowAngle[c], top);
+    Line(scene.Map, canvas, bows.SecondaryBowAngle[c], bottom, bows.SecondaryBowAngle[c], top);
+    Line(scene.Map, canvas, bows.PrimaryBowAngle[c], bottom, bows.PrimaryBowAngle[c], top);
     canvas.Pen.Style = psSolid;
 }
 
 // The number of rays per degree of the current colour, starting at each bow angle.
-void DrawCountCurve(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const BowStatistics& st = BowStatsOf(app);
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
-    const auto& counts = app.Buffers->RayCount[c - 1];
-    const RainbowAngles& bows = app.State.Rainbow;
+void DrawCountCurve(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const BowStatistics& st = BowStatsOf(scene);
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
+    const auto& counts = scene.Buffers()->RayCount[c - 1];
+    const RainbowAngles& bows = scene.State.Rainbow;
     canvas.Pen.Width = world.BoldPenWidth;
     std::vector<TPoint> points;
     for (int k = static_cast<int>(bows.PrimaryBowAngle[c]); k >= 1; --k)
@@ -93,21 +93,21 @@ void DrawCountCurve(App& app, TCanvas& canvas) {
             world.Picture(k + st.SecondaryBinOffset, counts[static_cast<std::size_t>(k)]));
     canvas.Polyline(points);
     canvas.Pen.Width = world.PenWidth;
-    if (app.State.ShowMarks) DrawBowAngleMarks(app, canvas, 0, world.WorldYMax);
+    if (scene.State.ShowMarks) DrawBowAngleMarks(scene, canvas, 0, world.WorldYMax);
 }
 
 // The corrected light of all colours, ten times enlarged, with its labels; drawn again it
 // disappears, and the labels are written over in white.
-void DrawColourSums(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    BowStatistics& st = BowStatsOf(app);
-    const RainbowAngles& bows = app.State.Rainbow;
+void DrawColourSums(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    BowStatistics& st = BowStatsOf(scene);
+    const RainbowAngles& bows = scene.State.Rainbow;
     st.SumPrimaryOffset = Frac(bows.PrimaryBowAngle[ColourCount]);
     st.SumSecondaryOffset = Frac(bows.SecondaryBowAngle[ColourCount]);
     const double f1 = st.SumPrimaryOffset;
     const double f2 = st.SumSecondaryOffset;
-    const auto& sum = app.Buffers->ColourSumIntensity;
-    const auto& count = app.Buffers->ColourSumCount;
+    const auto& sum = scene.Buffers()->ColourSumIntensity;
+    const auto& count = scene.Buffers()->ColourSumCount;
     const auto at = [](const auto& values, int k) { return values[static_cast<std::size_t>(k)]; };
 
     canvas.Pen.Color = clBlack;
@@ -131,20 +131,20 @@ void DrawColourSums(App& app, TCanvas& canvas) {
 
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = clWhite;
-    canvas.Font.Color = app.State.ShowRedRay ? clBlack : clWhite;
+    canvas.Font.Color = scene.State.ShowRedRay ? clBlack : clWhite;
     // Above the flat tail of the curves, away from the angle cursor.
     Text(world, canvas, 80, 330, "10 gange");
     Text(world, canvas, 80, 260, "korrigeret sum");
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
-    app.Table.SetCell(0, 9, app.State.ShowRedRay ? " antal N (korr.)" : " antal N");
+    scene.Out.SetCell(0, 9, scene.State.ShowRedRay ? " antal N (korr.)" : " antal N");
 }
 
 // Each colour's light inside its primary and outside its secondary bow, and below them
 // their sum: white where all colours overlap, a coloured fringe at each bow.
-void DrawColourInset(App& app, TCanvas& canvas) {
-    World& world = app.Map;
-    const RainbowAngles& bows = app.State.Rainbow;
+void DrawColourInset(Scene& scene, TCanvas& canvas) {
+    World& world = scene.Map;
+    const RainbowAngles& bows = scene.State.Rainbow;
     EnterInset(world);
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Color = clBlack;
@@ -187,9 +187,9 @@ void DrawColourInset(App& app, TCanvas& canvas) {
 }
 
 // The arrow at the current colour's row of the inset.
-void DrawColourArrow(App& app, TCanvas& canvas) {
-    World& world = app.Map;
-    const int c = static_cast<int>(ColourIndex(app.State.CurrentColour));
+void DrawColourArrow(Scene& scene, TCanvas& canvas) {
+    World& world = scene.Map;
+    const int c = static_cast<int>(ColourIndex(scene.State.CurrentColour));
     EnterInset(world);
     canvas.Pen.Color = ColourTable[static_cast<std::size_t>(c)].ScreenColour;
     canvas.Pen.Width = world.BoldPenWidth;
@@ -198,36 +198,36 @@ void DrawColourArrow(App& app, TCanvas& canvas) {
         {world.Picture(33, y + 0.5), world.Picture(33.5, y), world.Picture(33, y - 0.5)});
     Line(world, canvas, 32, y, 33, y);
     canvas.Pen.Width = world.PenWidth;
-    if (app.State.ShowMarks) DrawBowAngleMarks(app, canvas, 0, InsetMarkTop);
+    if (scene.State.ShowMarks) DrawBowAngleMarks(scene, canvas, 0, InsetMarkTop);
     LeaveInset(world, canvas);
 }
 
 // The cross at angle v on the curve the cursor reads, with its read-out.
-void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
-    const World& world = app.Map;
-    const BowStatistics& st = BowStatsOf(app);
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
+void DrawAngleCursor(Scene& scene, TCanvas& canvas, int v) {
+    const World& world = scene.Map;
+    const BowStatistics& st = BowStatsOf(scene);
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
     v = std::clamp(v, 0, BowStatistics::Bins - 1);
     const auto bin = static_cast<std::size_t>(v);
-    const bool primarySide = v <= app.State.Rainbow.PrimaryBowAngle[c];
+    const bool primarySide = v <= scene.State.Rainbow.PrimaryBowAngle[c];
     const bool sum = st.CursorCurve == 3;
     double h = 0;
     double o = 0;
     long long n = 0;
     if (sum) {
-        const double s = app.Buffers->ColourSumIntensity[bin];
+        const double s = scene.Buffers()->ColourSumIntensity[bin];
         h = static_cast<double>(std::lround(s));
-        o = primarySide ? Frac(app.State.Rainbow.PrimaryBowAngle[ColourCount])
-                        : Frac(app.State.Rainbow.SecondaryBowAngle[ColourCount]);
+        o = primarySide ? Frac(scene.State.Rainbow.PrimaryBowAngle[ColourCount])
+                        : Frac(scene.State.Rainbow.SecondaryBowAngle[ColourCount]);
         n = std::lround(s * 0.1);
     } else {
-        h = app.Buffers->RayCount[c - 1][bin];
+        h = scene.Buffers()->RayCount[c - 1][bin];
         o = primarySide ? st.PrimaryBinOffset : st.SecondaryBinOffset;
-        n = app.Buffers->RayCount[c - 1][bin];
+        n = scene.Buffers()->RayCount[c - 1][bin];
     }
     const double x = v + o / 2;
-    BowStatsOf(app).CursorX = x;
-    BowStatsOf(app).CursorY = h;
+    BowStatsOf(scene).CursorX = x;
+    BowStatsOf(scene).CursorY = h;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, x - 4, h, x + 4, h);
@@ -236,10 +236,10 @@ void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
 
     const std::string angle = FormatInteger(v, 3);
     const std::string rays = FormatInteger(n, 3);
-    app.Table.SetCell(1, 8, angle);
-    app.Table.SetCell(1, 9, rays);
-    app.Window.Panel1 = "v: " + angle + "°";
-    app.Window.Panel2 = "N: " + rays;
+    scene.Out.SetCell(1, 8, angle);
+    scene.Out.SetCell(1, 9, rays);
+    scene.Out.Panel1 = "v: " + angle + "°";
+    scene.Out.Panel2 = "N: " + rays;
 }
 
 // The number a formatted cell shows, whatever the system's decimal separator.
@@ -251,13 +251,13 @@ double ShownValue(std::string_view text) {
     return value;
 }
 
-void WriteColoursTable(App& app) {
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
+void WriteColoursTable(Scene& scene) {
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
     const ColourRow& colour = ColourTable[c];
-    const BowStatistics& st = BowStatsOf(app);
-    const double a1 = app.State.Rainbow.PrimaryBowAngle[c];
-    const double a2 = app.State.Rainbow.SecondaryBowAngle[c];
-    ResultsTable& t = app.Table;
+    const BowStatistics& st = BowStatsOf(scene);
+    const double a1 = scene.State.Rainbow.PrimaryBowAngle[c];
+    const double a2 = scene.State.Rainbow.SecondaryBowAngle[c];
+    Report& t = scene.Out;
     t.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
     t.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
     t.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
@@ -274,30 +274,30 @@ void WriteColoursTable(App& app) {
 
 // The fixed part of the picture: axes, texts and the inset. The titles stand right of the
 // primary bow's peak, which runs off the top at 42°, and left of the inset.
-void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
-    DrawColourGraphFrame(app, clearFirst, canvas,
+void DrawGraph(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    DrawColourGraphFrame(scene, clearFirst, canvas,
                          {GraphXMin, GraphXMax, GraphYMin, GraphYMax, 250, 55, 1950, 1850});
-    DrawColourInset(app, canvas);
+    DrawColourInset(scene, canvas);
     canvas.Pen.Mode = pmNotXor;
 }
 
 // The figures of the current colour that a change of colour or toggle moves.
-void DrawColourFigures(App& app, TCanvas& canvas) {
-    canvas.Pen.Color = ColourTable[ColourIndex(app.State.CurrentColour)].ScreenColour;
-    DrawCountCurve(app, canvas);
-    if (app.State.ShowRays) DrawIntensityCurve(app, canvas, IntensitySide::Below, LastAngle);
-    DrawColourArrow(app, canvas);
+void DrawColourFigures(Scene& scene, TCanvas& canvas) {
+    canvas.Pen.Color = ColourTable[ColourIndex(scene.State.CurrentColour)].ScreenColour;
+    DrawCountCurve(scene, canvas);
+    if (scene.State.ShowRays) DrawIntensityCurve(scene, canvas, IntensitySide::Below, LastAngle);
+    DrawColourArrow(scene, canvas);
 }
 
 }  // namespace
 
-void DrawIntensityCurve(App& app, TCanvas& canvas, IntensitySide which, int last) {
-    const World& world = app.Map;
-    const BowStatistics& st = BowStatsOf(app);
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
-    const auto& values = which == IntensitySide::Above ? app.Buffers->IntensityAbove[c - 1]
-                                                       : app.Buffers->IntensityBelow[c - 1];
-    const RainbowAngles& bows = app.State.Rainbow;
+void DrawIntensityCurve(Scene& scene, TCanvas& canvas, IntensitySide which, int last) {
+    const World& world = scene.Map;
+    const BowStatistics& st = BowStatsOf(scene);
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
+    const auto& values = which == IntensitySide::Above ? scene.Buffers()->IntensityAbove[c - 1]
+                                                       : scene.Buffers()->IntensityBelow[c - 1];
+    const RainbowAngles& bows = scene.State.Rainbow;
     last = std::min(last, BowStatistics::Bins - 1);
     canvas.Pen.Style = which == IntensitySide::Above ? psDot : psSolid;
     std::vector<TPoint> points;
@@ -313,20 +313,20 @@ void DrawIntensityCurve(App& app, TCanvas& canvas, IntensitySide which, int last
     canvas.Pen.Style = psSolid;
 }
 
-void SetBowColoursStartValues(App& app) {
-    app.State.ScatterAngle = 25;
-    BowStatistics& st = BowStatsOf(app);
-    if (st.PolarisationMode != 0) ClearBowStatistics(app);
+void SetBowColoursStartValues(SetupScene& scene) {
+    scene.State.ScatterAngle = 25;
+    BowStatistics& st = BowStatsOf(scene);
+    if (st.PolarisationMode != 0) ClearBowStatistics(scene);
     st.PolarisationMode = 0;
 }
 
-void BowColoursAfterTable(App& app) {
-    BowStatsOf(app).CursorCurve = 1;
+void BowColoursAfterTable(SetupScene& scene) {
+    BowStatsOf(scene).CursorCurve = 1;
 }
 
-void DrawColourGraphFrame(App& app, bool clearFirst, TCanvas& canvas,
+void DrawColourGraphFrame(Scene& scene, bool clearFirst, TCanvas& canvas,
                           const ColourGraphFrame& frame) {
-    World& world = app.Map;
+    World& world = scene.Map;
     world.PictureMarginX = 0;
     world.PictureMarginY = 0;
     SetupWorld(world, 0, clearFirst, canvas, frame.XMin, frame.XMax, frame.YMin, frame.YMax);
@@ -346,43 +346,44 @@ void DrawColourGraphFrame(App& app, bool clearFirst, TCanvas& canvas,
                    world.PictureY(0) - AxisTickReachY(world) - 2 - canvas.TextHeight(name), name);
 }
 
-void BeginColourGraphEvent(App& app, Event event, bool clearFirst, TCanvas& canvas,
-                           void (*drawGraph)(App&, bool, TCanvas&)) {
-    BuildArcSinTable(app);
-    EnsureColourDone(app);
+void BeginColourGraphEvent(Scene& scene, Event event, bool clearFirst, TCanvas& canvas,
+                           void (*drawGraph)(Scene&, bool, TCanvas&)) {
+    BuildArcSinTable(scene);
+    EnsureColourDone(scene);
     if (event == Event::Redraw) {
-        drawGraph(app, clearFirst, canvas);
+        drawGraph(scene, clearFirst, canvas);
     } else {
         canvas.Pen.Mode = pmNotXor;
         canvas.Pen.Style = psSolid;
-        canvas.Pen.Width = app.Map.PenWidth;
+        canvas.Pen.Width = scene.Map.PenWidth;
         canvas.Brush.Style = bsClear;
     }
 }
 
-void ApplyAngleOrColour(App& app, Event event) {
+void ApplyAngleOrColour(Scene& scene, Event event) {
     if (event == Event::ScrollBar1)
-        app.State.ScatterAngle = app.Window.ScrollBar1.Max - app.Window.ScrollBar1.Position + 1;
+        scene.State.ScatterAngle =
+            scene.Controls.ScrollBar1.Max - scene.Controls.ScrollBar1.Position + 1;
     if (event == Event::TrackBar1)
-        app.State.CurrentColour = std::clamp(app.Window.TrackBar1.Position, 1, ColourCount);
+        scene.State.CurrentColour = std::clamp(scene.Controls.TrackBar1.Position, 1, ColourCount);
 }
 
-void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawColoursOfBow(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::F2 || event == Event::F5 ||
                          event == Event::F6;
-    if (!handled || !app.Buffers) return;
-    SharedState& s = app.State;
-    BowStatistics& st = BowStatsOf(app);
-    BeginColourGraphEvent(app, event, clearFirst, canvas, &DrawGraph);
+    if (!handled || !scene.Buffers()) return;
+    SharedState& s = scene.State;
+    BowStatistics& st = BowStatsOf(scene);
+    BeginColourGraphEvent(scene, event, clearFirst, canvas, &DrawGraph);
 
     // Draws the figures of the present state, or erases them before the state changes.
-    if (event != Event::ScrollBar1) DrawColourFigures(app, canvas);
+    if (event != Event::ScrollBar1) DrawColourFigures(scene, canvas);
     if (event == Event::Redraw) {
-        if (s.ShowRedRay) DrawColourSums(app, canvas);
-        WriteColoursTable(app);
+        if (s.ShowRedRay) DrawColourSums(scene, canvas);
+        WriteColoursTable(scene);
     }
-    DrawAngleCursor(app, canvas, s.ScatterAngle);
+    DrawAngleCursor(scene, canvas, s.ScatterAngle);
     if (event == Event::Redraw) return;
 
     switch (event) {
@@ -391,28 +392,28 @@ void DrawColoursOfBow(App& app, Event event, bool clearFirst, TCanvas& canvas) {
             FlipViewToggle(s, event);
             break;
         case Event::F5:
-            if (!st.AllColoursDone) ComputeAllColours(app);
+            if (!st.AllColoursDone) ComputeAllColours(scene);
             st.AllColoursDone = true;
             FlipViewToggle(s, event);
-            DrawColourSums(app, canvas);
+            DrawColourSums(scene, canvas);
             st.CursorCurve = s.ShowRedRay ? 3 : 1;
             break;
         default:
-            ApplyAngleOrColour(app, event);
+            ApplyAngleOrColour(scene, event);
             break;
     }
-    EnsureColourDone(app);
+    EnsureColourDone(scene);
 
-    if (event != Event::ScrollBar1) DrawColourFigures(app, canvas);
-    DrawAngleCursor(app, canvas, s.ScatterAngle);
-    WriteColoursTable(app);
+    if (event != Event::ScrollBar1) DrawColourFigures(scene, canvas);
+    DrawAngleCursor(scene, canvas, s.ScatterAngle);
+    WriteColoursTable(scene);
 }
 
 namespace {
 
 // The cross of the angle cursor, as last drawn: 50 rays per degree up and down.
-bool GripsCursor(App& app, TPoint p) {
-    return GripsAngleCursor(app, p, 50);
+bool GripsCursor(Scene& scene, TPoint p) {
+    return GripsAngleCursor(scene, p, 50);
 }
 
 }  // namespace

@@ -57,8 +57,8 @@ void Text(const World& world, TCanvas& canvas, double x, double y, std::string_v
     canvas.TextOut(world.PictureX(x), world.PictureY(y), text);
 }
 
-void DrawGround(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void DrawGround(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     const double a = world.AspectHeight;
     canvas.Brush.Color = GroundColour;
     canvas.Brush.Style = bsDiagCross;
@@ -68,25 +68,25 @@ void DrawGround(App& app, TCanvas& canvas) {
 }
 
 // A new shower at every full redraw, spread evenly over the curtain of rain.
-void DrawRainDrops(App& app, TCanvas& canvas) {
-    RainbowState& rs = RainbowOf(app);
-    rs.DropRandom.seed(rs.DropSeed.value_or(app.host().Milliseconds()));
+void DrawRainDrops(Scene& scene, TCanvas& canvas) {
+    RainbowState& rs = RainbowOf(scene);
+    rs.DropRandom.seed(rs.DropSeed.value_or(scene.Milliseconds()));
     std::uniform_real_distribution<double> unit(0.0, 1.0);
-    const double a = app.Map.AspectHeight;
+    const double a = scene.Map.AspectHeight;
     canvas.Pen.Color = clBlack;
     for (int k = 0; k < DropCount; ++k) {
         const double r1 = unit(rs.DropRandom);
         const double r2 = unit(rs.DropRandom);
-        DrawCircle(app.Map, canvas, RainLeft + (RainRight - RainLeft) * r1, 1.9 * a * r2,
+        DrawCircle(scene.Map, canvas, RainLeft + (RainRight - RainLeft) * r1, 1.9 * a * r2,
                    DropRadius);
     }
 }
 
 // The sun's height on an opaque patch, and the parallel sun rays as one polyline whose
 // rays are joined alternately at their ends and at their entries.
-void DrawSunRays(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    RainbowState& rs = RainbowOf(app);
+void DrawSunRays(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    RainbowState& rs = RainbowOf(scene);
     const double a = world.AspectHeight;
     const double m = SunSlope(rs);
     const double top = ViewTop * a;
@@ -132,14 +132,14 @@ std::vector<double> BowDirections(const RainbowAngles& bows) {
 
 // A fan from the eye to the left edge of the rain, one line for every direction above
 // the horizon.
-void DrawSightLines(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const RainbowState& rs = RainbowOf(app);
+void DrawSightLines(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const RainbowState& rs = RainbowOf(scene);
     const double x0 = rs.ObserverX;
     const TPoint eye = world.Picture(x0, 0);
     canvas.Pen.Color = SightColour;
     std::vector<TPoint> points;
-    for (double d : BowDirections(app.State.Rainbow)) {
+    for (double d : BowDirections(scene.State.Rainbow)) {
         const double s = SightSlope(rs, d);
         if (!(s >= 0)) continue;
         const TPoint atRain = world.Picture(RainLeft, s * (RainLeft - x0));
@@ -155,10 +155,10 @@ void DrawSightLines(App& app, TCanvas& canvas) {
 }
 
 // Where a line of sight crosses the rain, in its colour.
-void DrawBowSegments(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const RainbowState& rs = RainbowOf(app);
-    const RainbowAngles& bows = app.State.Rainbow;
+void DrawBowSegments(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const RainbowState& rs = RainbowOf(scene);
+    const RainbowAngles& bows = scene.State.Rainbow;
     const double x0 = rs.ObserverX;
     for (int c = 1; c <= ColourCount; ++c) {
         const auto k = static_cast<std::size_t>(c);
@@ -173,10 +173,10 @@ void DrawBowSegments(App& app, TCanvas& canvas) {
 
 // The bow angles of the extreme colours, each between the sunlight and the line of sight
 // where the line of sight meets the lowest sun ray above the ground.
-void DrawBowAngleArcs(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const RainbowState& rs = RainbowOf(app);
-    const RainbowAngles& bows = app.State.Rainbow;
+void DrawBowAngleArcs(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const RainbowState& rs = RainbowOf(scene);
+    const RainbowAngles& bows = scene.State.Rainbow;
     const double m = SunSlope(rs);
     const double low = rs.LowestSunRay;
     const double x0 = rs.ObserverX;
@@ -195,9 +195,9 @@ void DrawBowAngleArcs(App& app, TCanvas& canvas) {
 
 // A stick figure with its eye at (ObserverX, 0); the body keeps the colour of the last
 // figure drawn before it.
-void DrawObserver(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const double x = RainbowOf(app).ObserverX;
+void DrawObserver(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const double x = RainbowOf(scene).ObserverX;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, x, -0.4, x, 0);
     canvas.Pen.Color = SunColour;
@@ -209,10 +209,10 @@ void DrawObserver(App& app, TCanvas& canvas) {
     Line(world, canvas, x - 0.1, -0.3, x + 0.1, 0.1);
 }
 
-void WriteConeTable(App& app) {
-    const RainbowAngles& bows = app.State.Rainbow;
-    ResultsTable& table = app.Table;
-    table.SetCell(1, 1, FormatInteger(RainbowOf(app).SunHeight, 1));
+void WriteConeTable(Scene& scene) {
+    const RainbowAngles& bows = scene.State.Rainbow;
+    Report& table = scene.Out;
+    table.SetCell(1, 1, FormatInteger(RainbowOf(scene).SunHeight, 1));
     table.SetCell(1, 2, FormatReal(2, 1, bows.PrimaryBowAngle[1]));
     table.SetCell(1, 3, FormatReal(2, 1, bows.PrimaryBowAngle[8]));
     table.SetCell(1, 4, FormatReal(2, 1, bows.SecondaryBowAngle[8]));
@@ -220,8 +220,8 @@ void WriteConeTable(App& app) {
 }
 
 // Event 32 up to the figures that follow the state: texts, ground and rain.
-void DrawConeScene(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawConeScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     const double a = world.AspectHeight;
     world.PictureMarginX = 0;
     world.PictureMarginY = 0;
@@ -242,65 +242,65 @@ void DrawConeScene(App& app, bool clearFirst, TCanvas& canvas) {
                    world.PictureY(1.4 * a), sunlight);
     canvas.Brush.Style = bsSolid;
     canvas.Pen.Color = clWhite;  // the ground has no outline of its own
-    DrawGround(app, canvas);
+    DrawGround(scene, canvas);
     canvas.Brush.Style = bsSolid;
     canvas.TextOut(world.PictureX((RainLeft + RainRight) / 2) - canvas.TextWidth(rain) / 2,
                    world.PictureY(ViewBottom * a / 2) - canvas.TextHeight(rain) / 2, rain);
     canvas.Pen.Mode = pmNotXor;
-    DrawRainDrops(app, canvas);
+    DrawRainDrops(scene, canvas);
 }
 
 }  // namespace
 
-void SetConeStartValues(App& app) {
-    RainbowOf(app).SunHeight = 30;
-    RainbowOf(app).ObserverX = 0;
+void SetConeStartValues(SetupScene& scene) {
+    RainbowOf(scene).SunHeight = 30;
+    RainbowOf(scene).ObserverX = 0;
 }
 
-void DrawBowCone(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    RainbowState& rs = RainbowOf(app);
+void DrawBowCone(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    RainbowState& rs = RainbowOf(scene);
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar2 || event == Event::F2;
     if (handled) {
         if (event == Event::Redraw) {
-            DrawConeScene(app, clearFirst, canvas);
+            DrawConeScene(scene, clearFirst, canvas);
         } else {
             canvas.Pen.Mode = pmNotXor;
             canvas.Pen.Style = psSolid;
         }
         // Draws the figures of the present state, or erases them before it changes.
         const auto drawFigures = [&](bool withSun) {
-            if (withSun) DrawSunRays(app, canvas);
-            DrawSightLines(app, canvas);
-            DrawBowSegments(app, canvas);
-            if (app.State.ShowMarks) {
-                DrawBowAngleArcs(app, canvas);
+            if (withSun) DrawSunRays(scene, canvas);
+            DrawSightLines(scene, canvas);
+            DrawBowSegments(scene, canvas);
+            if (scene.State.ShowMarks) {
+                DrawBowAngleArcs(scene, canvas);
             }
-            DrawObserver(app, canvas);
+            DrawObserver(scene, canvas);
         };
         drawFigures(event != Event::F2);
         if (event != Event::Redraw) {
-            if (event == Event::ScrollBar1) rs.SunHeight = 60 - app.Window.ScrollBar1.Position;
-            if (event == Event::TrackBar2) rs.ObserverX = app.Window.TrackBar2.Position - 1;
-            if (event == Event::F2) FlipViewToggle(app.State, event);
+            if (event == Event::ScrollBar1) rs.SunHeight = 60 - scene.Controls.ScrollBar1.Position;
+            if (event == Event::TrackBar2) rs.ObserverX = scene.Controls.TrackBar2.Position - 1;
+            if (event == Event::F2) FlipViewToggle(scene.State, event);
             drawFigures(event != Event::F2);
         }
     }
-    WriteConeTable(app);
-    app.Window.Panel1 = "h: " + FormatInteger(rs.SunHeight, 1) + "°";
+    WriteConeTable(scene);
+    scene.Out.Panel1 = "h: " + FormatInteger(rs.SunHeight, 1) + "°";
 }
 
 namespace {
 
 // The stick figure from its feet to its eye, with the arms' reach.
-bool GripsObserver(App& app, TPoint p) {
-    const double x = RainbowOf(app).ObserverX;
-    return GripsSegment(app, p, {x, -0.6}, {x, 0.1}) ||
-           GripsSegment(app, p, {x - 0.1, -0.3}, {x + 0.1, 0.1});
+bool GripsObserver(Scene& scene, TPoint p) {
+    const double x = RainbowOf(scene).ObserverX;
+    return GripsSegment(scene, p, {x, -0.6}, {x, 0.1}) ||
+           GripsSegment(scene, p, {x - 0.1, -0.3}, {x + 0.1, 0.1});
 }
 
 // The observer stands at x = TrackBar2 - 1.
-double ObserverPositionAt(App& /*app*/, WorldPoint w) {
+double ObserverPositionAt(Scene& /*scene*/, WorldPoint w) {
     return w.x + 1;
 }
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -18,10 +18,10 @@ struct DragFigure;
 // The drawing routine of the simulation: events 32 (full redraw, with new rain drops),
 // 33 (ScrollBar1, the sun's height), 35 (TrackBar2, the observer) and 113 (F2, the
 // bow angles as arcs). Every call ends by writing the table and Panel1.
-void DrawBowCone(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawBowCone(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the sun 30° high, the observer at the origin.
-void SetConeStartValues(App& app);
+void SetConeStartValues(SetupScene& scene);
 
 // The observer, dragged along the ground: TrackBar2.
 extern const DragFigure ObserverDrag;

@@ -42,9 +42,9 @@ double CurrentParameter(const SharedState& s) {
 }
 
 // Column 0 of the rows that differ between the bows, and the caption cell.
-void WriteBowLabels(App& app) {
-    ResultsTable& t = app.Table;
-    if (app.State.CurrentBow == 2) {
+void WriteBowLabels(Scene& scene) {
+    Report& t = scene.Out;
+    if (scene.State.CurrentBow == 2) {
         t.SetCell(0, 0, "Sekundær vivarno");
         t.SetCell(0, 7, " lys igen efter spejling");
         t.SetCell(0, 8, " lys igen efter brydning");
@@ -56,20 +56,20 @@ void WriteBowLabels(App& app) {
 }
 
 // The red ray of extreme deviation of the current colour and bow, without details.
-void DrawRedRainbowRay(App& app, TCanvas& canvas) {
-    const SharedState& s = app.State;
+void DrawRedRainbowRay(Scene& scene, TCanvas& canvas) {
+    const SharedState& s = scene.State;
     const std::size_t c = static_cast<std::size_t>(std::clamp(s.CurrentColour, 1, ColourCount));
     const double q =
         s.CurrentBow == 1 ? s.Rainbow.PrimaryBowParameter[c] : s.Rainbow.SecondaryBowParameter[c];
-    DrawDropRay(app, canvas, s.CurrentBow, RainbowRayColour, false, q);
+    DrawDropRay(scene, canvas, s.CurrentBow, RainbowRayColour, false, q);
 }
 
 // Two olive bars across the incoming ray for the parallel polarisation and two maroon
 // crosses for the perpendicular one.
-void DrawIncomingPolarisation(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    double y0 = CurrentParameter(app.State) * DropRadius;
-    if (app.State.CurrentBow == 2) y0 = -y0;  // the secondary ray enters the lower half
+void DrawIncomingPolarisation(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    double y0 = CurrentParameter(scene.State) * DropRadius;
+    if (scene.State.CurrentBow == 2) y0 = -y0;  // the secondary ray enters the lower half
     canvas.Pen.Color = ParallelColour;
     for (const double x : {-5.0, -5.5}) Line(map, canvas, x, y0 - 0.5, x, y0 + 0.5);
     canvas.Pen.Color = PerpendicularColour;
@@ -79,13 +79,13 @@ void DrawIncomingPolarisation(App& app, TCanvas& canvas) {
     }
 }
 
-void WriteBowPolarisationTable(App& app) {
-    const SharedState& s = app.State;
+void WriteBowPolarisationTable(Scene& scene) {
+    const SharedState& s = scene.State;
     const double p = CurrentParameter(s);
-    app.Window.Panel1 = "p: " + FormatReal(3, 3, p);
+    scene.Out.Panel1 = "p: " + FormatReal(3, 3, p);
     const PolarisationShares shares =
         BowPolarisationShares(p, Colour(s.CurrentColour).WaterIndex, s.CurrentBow);
-    ResultsTable& t = app.Table;
+    Report& t = scene.Out;
     const auto row = [&t](int r, const double(&v)[2]) {
         t.SetCell(1, r, FormatReal(6, 2, v[Perp]));
         t.SetCell(2, r, FormatReal(8, 2, v[Par]));
@@ -94,80 +94,80 @@ void WriteBowPolarisationTable(App& app) {
     row(6, shares.AfterReflection);
     row(7, shares.AfterSecond);
     if (s.CurrentBow == 2) row(8, shares.Leaving);
-    app.Window.Panel2 =
+    scene.Out.Panel2 =
         shares.RatioDefined ? "Ip/Iv: " + FormatReal(3, 3, shares.Ratio) : std::string("-----");
 }
 
 // The ray under the user's control with its partial rays and readout, the polarisation
 // symbols on the incoming light and the inset's marker. Drawing it again removes it.
-void DrawCurrentRay(App& app, TCanvas& canvas) {
-    SharedState& s = app.State;
+void DrawCurrentRay(Scene& scene, TCanvas& canvas) {
+    SharedState& s = scene.State;
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
-    DropRayState& rays = RainbowOf(app).DropRays;
-    const DropRayContext context = DropContext(app);
+    DropRayState& rays = RainbowOf(scene).DropRays;
+    const DropRayContext context = DropContext(scene);
     const double p = CurrentParameter(s);
     const RayReadout readout =
         s.CurrentBow == 1
             ? DrawPrimaryRaySplit(context, rays, RayControlledColour, true, canvas, p)
             : DrawSecondaryRaySplit(context, rays, RayControlledColour, true, canvas, p);
-    ShowRayReadout(app, readout);
-    DrawIncomingPolarisation(app, canvas);
-    DrawRefractionMarker(app, RefractionMarkerKind::Drop, canvas);
+    ShowRayReadout(scene, readout);
+    DrawIncomingPolarisation(scene, canvas);
+    DrawRefractionMarker(scene, RefractionMarkerKind::Drop, canvas);
 }
 
-void DrawDropAxes(App& app, TCanvas& canvas) {
+void DrawDropAxes(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Pen.Mode = pmNotXor;
-    DrawAxes(app.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
+    DrawAxes(scene.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    SharedState& s = app.State;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& map = scene.Map;
+    SharedState& s = scene.State;
     if (clearFirst) ClearPicture(map);
     SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
     // The simulation may be chosen while the secondary bow is set.
-    WriteBowLabels(app);
+    WriteBowLabels(scene);
 
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Width = map.PenWidth;
     canvas.Pen.Mode = pmNotXor;
     canvas.Brush.Style = bsClear;
-    if (s.ShowAxes) DrawDropAxes(app, canvas);
+    if (s.ShowAxes) DrawDropAxes(scene, canvas);
     canvas.Pen.Color = clBlack;
     DrawCircle(map, canvas, 0, 0, DropRadius);
-    WriteDropTable(app, s.CurrentBow);
-    DrawReflectanceInset(app, canvas);
-    DrawReflectanceCurves(app, canvas);
+    WriteDropTable(scene, s.CurrentBow);
+    DrawReflectanceInset(scene, canvas);
+    DrawReflectanceCurves(scene, canvas);
     canvas.Pen.Mode = pmNotXor;
-    DrawBowRayMarker(app, canvas);
-    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
-    DrawCurrentRay(app, canvas);
-    WriteBowPolarisationTable(app);
+    DrawBowRayMarker(scene, canvas);
+    if (s.ShowRedRay) DrawRedRainbowRay(scene, canvas);
+    DrawCurrentRay(scene, canvas);
+    WriteBowPolarisationTable(scene);
 }
 
 // The colour (event 34) or the bow (event 35) of the control that sent the event, with
 // the figures that depend on it.
-void ChangeBowPolarisationColourOrBow(App& app, TCanvas& canvas, Event event) {
-    SharedState& s = app.State;
-    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);  // erases it
+void ChangeBowPolarisationColourOrBow(Scene& scene, TCanvas& canvas, Event event) {
+    SharedState& s = scene.State;
+    if (s.ShowRedRay) DrawRedRainbowRay(scene, canvas);  // erases it
     canvas.Pen.Mode = pmNotXor;
     if (event == Event::TrackBar1) {
-        DrawBowRayMarker(app, canvas);
-        DrawReflectanceCurves(app, canvas);
-        s.CurrentColour = app.Window.TrackBar1.Position;
-        DrawReflectanceCurves(app, canvas);
-        DrawBowRayMarker(app, canvas);
+        DrawBowRayMarker(scene, canvas);
+        DrawReflectanceCurves(scene, canvas);
+        s.CurrentColour = scene.Controls.TrackBar1.Position;
+        DrawReflectanceCurves(scene, canvas);
+        DrawBowRayMarker(scene, canvas);
     } else {
-        DrawBowRayMarker(app, canvas);
-        s.CurrentBow = app.Window.TrackBar2.Position;
-        DrawBowRayMarker(app, canvas);
+        DrawBowRayMarker(scene, canvas);
+        s.CurrentBow = scene.Controls.TrackBar2.Position;
+        DrawBowRayMarker(scene, canvas);
     }
-    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
-    WriteBowLabels(app);
-    WriteDropTable(app, s.CurrentBow);
+    if (s.ShowRedRay) DrawRedRainbowRay(scene, canvas);
+    WriteBowLabels(scene);
+    WriteDropTable(scene, s.CurrentBow);
 }
 
 }  // namespace
@@ -192,29 +192,29 @@ PolarisationShares BowPolarisationShares(double p, double n, int bow) {
     return out;
 }
 
-void DrawBowRayMarker(App& app, TCanvas& canvas) {
-    const SharedState& s = app.State;
+void DrawBowRayMarker(Scene& scene, TCanvas& canvas) {
+    const SharedState& s = scene.State;
     const std::size_t c = static_cast<std::size_t>(std::clamp(s.CurrentColour, 1, ColourCount));
     const double beta =
         s.CurrentBow == 1 ? s.Rainbow.PrimaryBowRefraction[c] : s.Rainbow.SecondaryBowRefraction[c];
-    EnterReflectanceInset(app);
+    EnterReflectanceInset(scene);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = ColourTable[c].ScreenColour;
-    canvas.Pen.Width = app.Map.BoldPenWidth;
-    Line(app.Map, canvas, beta, 0, beta, 3);  // above the axis, clear of its numbers
-    LeaveReflectanceInset(app, canvas);
+    canvas.Pen.Width = scene.Map.BoldPenWidth;
+    Line(scene.Map, canvas, beta, 0, beta, 3);  // above the axis, clear of its numbers
+    LeaveReflectanceInset(scene, canvas);
 }
 
-void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawBowPolarisation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
-    SharedState& s = app.State;
+    SharedState& s = scene.State;
     if (event == Event::F5) {
         FlipViewToggle(s, event);
-        DrawRedRainbowRay(app, canvas);
+        DrawRedRainbowRay(scene, canvas);
         return;
     }
     const bool control =
@@ -222,14 +222,14 @@ void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas
     const bool toggle = event >= Event::F2 && event <= Event::F4;
     if (!control && !toggle) return;
 
-    DrawCurrentRay(app, canvas);  // erases it
+    DrawCurrentRay(scene, canvas);  // erases it
     switch (event) {
         case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            s.IncidenceValue = s.IncidenceMax - scene.Controls.ScrollBar1.Position;
             break;
         case Event::TrackBar1:
         case Event::TrackBar2:
-            ChangeBowPolarisationColourOrBow(app, canvas, event);
+            ChangeBowPolarisationColourOrBow(scene, canvas, event);
             break;
         case Event::F2:
         case Event::F3:
@@ -237,13 +237,13 @@ void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas
             break;
         case Event::F4:
             FlipViewToggle(s, event);
-            DrawDropAxes(app, canvas);
+            DrawDropAxes(scene, canvas);
             break;
         default:
             break;
     }
-    DrawCurrentRay(app, canvas);
-    WriteBowPolarisationTable(app);
+    DrawCurrentRay(scene, canvas);
+    WriteBowPolarisationTable(scene);
 }
 
 }  // namespace viv

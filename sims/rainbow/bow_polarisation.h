@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -18,11 +18,11 @@ namespace viv {
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: the
 // impact parameter), 34 (TrackBar1: the colour), 35 (TrackBar2: the bow) and 113..116
 // (F2 marks, F3 normals, F4 axes, F5 the red rainbow ray). Other events do nothing.
-void DrawBowPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawBowPolarisation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The inset's marker where the current bow's rainbow ray meets the inside of the drop: a
 // bold line across the b axis in the colour's own screen colour. Drawn in pmNotXor.
-void DrawBowRayMarker(App& app, TCanvas& canvas);
+void DrawBowRayMarker(Scene& scene, TCanvas& canvas);
 
 // The light left of each polarisation, in per cent of the incoming, for the impact
 // parameter p (0..1) of a ray of `bow` in water of index n.

@@ -37,9 +37,9 @@ int HeldBin(double v) {
     return static_cast<int>(v);
 }
 
-void SetBinOffsets(App& app, int c) {
-    BowStatistics& st = BowStatsOf(app);
-    const RainbowAngles& bows = app.State.Rainbow;
+void SetBinOffsets(Scene& scene, int c) {
+    BowStatistics& st = BowStatsOf(scene);
+    const RainbowAngles& bows = scene.State.Rainbow;
     const auto k = static_cast<std::size_t>(HeldColour(c));
     st.PrimaryBinOffset = Frac(bows.PrimaryBowAngle[k]);
     st.SecondaryBinOffset = Frac(bows.SecondaryBowAngle[k]);
@@ -60,12 +60,12 @@ Reflectance SurfaceReflectance(double i, double r) {
     return {rs, rs * (1 - a * a) / (1 - b * b)};
 }
 
-void CountPeaks(App& app, int c) {
-    BowStatistics& st = BowStatsOf(app);
-    const auto& counts = app.Buffers->RayCount[Row(c)];
+void CountPeaks(Scene& scene, int c) {
+    BowStatistics& st = BowStatsOf(scene);
+    const auto& counts = scene.Buffers()->RayCount[Row(c)];
     const auto k = static_cast<std::size_t>(HeldColour(c));
-    const double a1 = app.State.Rainbow.PrimaryBowAngle[k];
-    const double a2 = app.State.Rainbow.SecondaryBowAngle[k];
+    const double a1 = scene.State.Rainbow.PrimaryBowAngle[k];
+    const double a2 = scene.State.Rainbow.SecondaryBowAngle[k];
     std::uint16_t& primary = st.PrimaryPeak[k];
     for (int bin = 1; bin < a1 + 1 && bin < BowStatistics::Bins; ++bin)
         primary = std::max(primary, counts[static_cast<std::size_t>(bin)]);
@@ -84,10 +84,10 @@ int SecondaryBin(double v, double f2) {
     return HeldBin(v - f2);
 }
 
-void BuildArcSinTable(App& app) {
-    BowStatistics& st = BowStatsOf(app);
-    if (st.ArcSinTableBuilt || !app.Buffers) return;
-    std::vector<double>& table = app.Buffers->ArcSinTable;
+void BuildArcSinTable(Scene& scene) {
+    BowStatistics& st = BowStatsOf(scene);
+    if (st.ArcSinTableBuilt || !scene.Buffers()) return;
+    std::vector<double>& table = scene.Buffers()->ArcSinTable;
     table.assign(BowStatistics::Rays, 0.0);
     constexpr int exact = LastRay / ExactEvery;  // 2500
     for (int e = 1; e <= exact; ++e) {
@@ -101,11 +101,11 @@ void BuildArcSinTable(App& app) {
     st.ArcSinTableBuilt = true;
 }
 
-void ComputeFresnelSamples(App& app, int c) {
-    if (!app.Buffers) return;
-    BuildArcSinTable(app);
-    BowStatistics& st = BowStatsOf(app);
-    const std::vector<double>& arcSin = app.Buffers->ArcSinTable;
+void ComputeFresnelSamples(Scene& scene, int c) {
+    if (!scene.Buffers()) return;
+    BuildArcSinTable(scene);
+    BowStatistics& st = BowStatsOf(scene);
+    const std::vector<double>& arcSin = scene.Buffers()->ArcSinTable;
     const double n = Colour(c).WaterIndex;
     const std::uint16_t mode = st.PolarisationMode;
     constexpr int last = BowStatistics::Samples - 1;  // 2001, beyond the drop's edge
@@ -149,14 +149,14 @@ void ComputeFresnelSamples(App& app, int c) {
     st.SampleTwice[last] = 0;
 }
 
-void CountRays(App& app, int c) {
-    if (!app.Buffers) return;
+void CountRays(Scene& scene, int c) {
+    if (!scene.Buffers()) return;
     c = HeldColour(c);
-    BowStatistics& st = BowStatsOf(app);
-    WorkBuffers& wb = *app.Buffers;
+    BowStatistics& st = BowStatsOf(scene);
+    WorkBuffers& wb = *scene.Buffers();
     const auto k = static_cast<std::size_t>(c);
-    const RainbowAngles& bows = app.State.Rainbow;
-    SetBinOffsets(app, c);
+    const RainbowAngles& bows = scene.State.Rainbow;
+    SetBinOffsets(scene, c);
     const double f1 = st.PrimaryBinOffset;
     const double f2 = st.SecondaryBinOffset;
 
@@ -168,7 +168,7 @@ void CountRays(App& app, int c) {
         t1 = static_cast<int>(std::lround(bows.PrimaryBowParameter[k] * LastRay));
         t2 = static_cast<int>(std::lround(bows.SecondaryBowParameter[k] * LastRay));
     }
-    ComputeFresnelSamples(app, c);
+    ComputeFresnelSamples(scene, c);
 
     auto& counts = wb.RayCount[Row(c)];
     auto& below = wb.IntensityBelow[Row(c)];
@@ -212,12 +212,12 @@ void CountRays(App& app, int c) {
         (j < t1 ? below : above)[k1] += once;
         (j < t2 ? below : above)[k2] += twice;
     }
-    CountPeaks(app, c);
+    CountPeaks(scene, c);
 }
 
-void AddToColourSums(App& app, int c) {
-    if (!app.Buffers) return;
-    WorkBuffers& wb = *app.Buffers;
+void AddToColourSums(Scene& scene, int c) {
+    if (!scene.Buffers()) return;
+    WorkBuffers& wb = *scene.Buffers();
     const double weight = ColourWeight[static_cast<std::size_t>(HeldColour(c))];
     const auto& counts = wb.RayCount[Row(c)];
     const auto& below = wb.IntensityBelow[Row(c)];
@@ -229,10 +229,10 @@ void AddToColourSums(App& app, int c) {
 
 namespace {
 
-void CountColour(App& app, int c) {
-    BowStatistics& st = BowStatsOf(app);
-    CountRays(app, c);
-    AddToColourSums(app, c);
+void CountColour(Scene& scene, int c) {
+    BowStatistics& st = BowStatsOf(scene);
+    CountRays(scene, c);
+    AddToColourSums(scene, c);
     st.ColourDone[static_cast<std::size_t>(c)] = true;
     st.AllColoursDone =
         std::all_of(st.ColourDone.begin() + 1, st.ColourDone.end(), [](bool done) { return done; });
@@ -240,39 +240,39 @@ void CountColour(App& app, int c) {
 
 }  // namespace
 
-void EnsureColourDone(App& app) {
-    if (!app.Buffers) return;
-    BuildArcSinTable(app);
-    const int c = HeldColour(app.State.CurrentColour);
-    if (BowStatsOf(app).ColourDone[static_cast<std::size_t>(c)])
-        SetBinOffsets(app, c);
+void EnsureColourDone(Scene& scene) {
+    if (!scene.Buffers()) return;
+    BuildArcSinTable(scene);
+    const int c = HeldColour(scene.State.CurrentColour);
+    if (BowStatsOf(scene).ColourDone[static_cast<std::size_t>(c)])
+        SetBinOffsets(scene, c);
     else
-        CountColour(app, c);
+        CountColour(scene, c);
 }
 
-void ComputeAllColours(App& app) {
-    if (!app.Buffers) return;
-    BuildArcSinTable(app);
-    BowStatistics& st = BowStatsOf(app);
-    const int current = app.State.CurrentColour;
+void ComputeAllColours(Scene& scene) {
+    if (!scene.Buffers()) return;
+    BuildArcSinTable(scene);
+    BowStatistics& st = BowStatsOf(scene);
+    const int current = scene.State.CurrentColour;
     for (int c = 1; c <= ColourCount; ++c) {
         if (st.ColourDone[static_cast<std::size_t>(c)]) continue;
-        app.State.CurrentColour = c;
-        CountColour(app, c);
+        scene.State.CurrentColour = c;
+        CountColour(scene, c);
     }
-    app.State.CurrentColour = current;
-    SetBinOffsets(app, current);
+    scene.State.CurrentColour = current;
+    SetBinOffsets(scene, current);
     st.AllColoursDone = true;
 }
 
-void ResetBowStatistics(App& app) {
-    BowStatistics& st = BowStatsOf(app);
+void ResetBowStatistics(Scene& scene) {
+    BowStatistics& st = BowStatsOf(scene);
     st.ColourDone.fill(false);
     st.AllColoursDone = false;
     st.PrimaryPeak.fill(0);
     st.SecondaryPeak.fill(0);
-    if (!app.Buffers) return;
-    WorkBuffers& wb = *app.Buffers;
+    if (!scene.Buffers()) return;
+    WorkBuffers& wb = *scene.Buffers();
     for (auto& counts : wb.RayCount) counts.fill(0);
     for (auto& row : wb.IntensityBelow) row.fill(0);
     for (auto& row : wb.IntensityAbove) row.fill(0);
@@ -280,13 +280,13 @@ void ResetBowStatistics(App& app) {
     wb.ColourSumIntensity.fill(0);
 }
 
-void ClearBowStatistics(App& app) {
-    BowStatistics& st = BowStatsOf(app);
+void ClearBowStatistics(Scene& scene) {
+    BowStatistics& st = BowStatsOf(scene);
     // A colour whose counts are gone is no longer done, and the sums hold none of them.
     st.ColourDone.fill(false);
     st.AllColoursDone = false;
-    if (!app.Buffers) return;
-    WorkBuffers& wb = *app.Buffers;
+    if (!scene.Buffers()) return;
+    WorkBuffers& wb = *scene.Buffers();
     for (auto& counts : wb.RayCount) counts.fill(0);
     for (auto& row : wb.IntensityBelow) row.fill(0);
     for (auto& row : wb.IntensityAbove) row.fill(0);

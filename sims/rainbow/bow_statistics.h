@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/colour_table.h"
 
 namespace viv {
@@ -53,36 +53,36 @@ constexpr std::array<double, ColourCount + 1> ColourWeight{0,          24.0 / 38
                                                            34.0 / 380, 84.0 / 380, 10.0 / 380,
                                                            62.0 / 380, 65.0 / 380, 68.0 / 380};
 
-inline BowStatistics& BowStatsOf(App& app) {
-    return app.Sims.Get<BowStatistics>();
+inline BowStatistics& BowStatsOf(Scene& scene) {
+    return scene.Own<BowStatistics>();
 }
 
 // The incidence angle arcsin(j / 20000), radians, for every ray: exact at every eighth
 // ray, linear in between. Built once.
-void BuildArcSinTable(App& app);
+void BuildArcSinTable(Scene& scene);
 
 // The 2,002 Fresnel samples of colour c for the current polarisation mode.
-void ComputeFresnelSamples(App& app, int c);
+void ComputeFresnelSamples(Scene& scene, int c);
 
 // Counts the 20,001 rays of colour c into its bins and adds their light fractions, below
 // or above the threshold ray of each bow; the bin offsets become colour c's.
-void CountRays(App& app, int c);
+void CountRays(Scene& scene, int c);
 
 // Adds colour c, weighted, to the sums over all colours.
-void AddToColourSums(App& app, int c);
+void AddToColourSums(Scene& scene, int c);
 
 // Counts the current colour if it has not been counted; sets the bin offsets to its own.
-void EnsureColourDone(App& app);
+void EnsureColourDone(Scene& scene);
 
 // Counts every colour not yet counted; the current colour and its offsets stay.
-void ComputeAllColours(App& app);
+void ComputeAllColours(Scene& scene);
 
 // Everything counted is forgotten (the program's start).
-void ResetBowStatistics(App& app);
+void ResetBowStatistics(Scene& scene);
 
 // The counts, the light fractions and the sums are cleared, and every colour is marked
 // to be counted again (a change of polarisation).
-void ClearBowStatistics(App& app);
+void ClearBowStatistics(Scene& scene);
 
 // Bins of the exit angle v (degrees): on the primary side [k - 1 + f1, k + f1), on the
 // secondary side [k + f2, k + 1 + f2), held inside 0..180.

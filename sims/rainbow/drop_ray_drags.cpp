@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/drop_rays.h"
 
 namespace viv {
@@ -15,40 +15,40 @@ namespace {
 
 constexpr double IncomingStartX = -9;  // world units, where the incoming ray is drawn from
 
-double Parameter(const App& app) {
-    const SharedState& s = app.State;
+double Parameter(const Scene& scene) {
+    const SharedState& s = scene.State;
     return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
 }
 
 // The incoming ray at height h, from its start to where it meets the drop.
-bool GripsIncomingRay(const App& app, TPoint p, double h) {
+bool GripsIncomingRay(const Scene& scene, TPoint p, double h) {
     const double entryX = -std::sqrt(std::max(DropRadius * DropRadius - h * h, 0.0));
-    return GripsSegment(app, p, {IncomingStartX, h}, {entryX, h});
+    return GripsSegment(scene, p, {IncomingStartX, h}, {entryX, h});
 }
 
 // The secondary bow's ray enters below the centre.
-double BowSign(const App& app) {
-    return app.State.CurrentBow == 2 ? -1 : 1;
+double BowSign(const Scene& scene) {
+    return scene.State.CurrentBow == 2 ? -1 : 1;
 }
 
-bool GripsDropRay(App& app, TPoint p) {
-    return GripsIncomingRay(app, p, BowSign(app) * Parameter(app) * DropRadius);
+bool GripsDropRay(Scene& scene, TPoint p) {
+    return GripsIncomingRay(scene, p, BowSign(scene) * Parameter(scene) * DropRadius);
 }
 
 // ScrollBar1 shows IncidenceMax - p IncidenceMax.
-double DropRayPositionAt(App& app, WorldPoint w) {
-    const SharedState& s = app.State;
-    return s.IncidenceMax - BowSign(app) * w.y / DropRadius * s.IncidenceMax;
+double DropRayPositionAt(Scene& scene, WorldPoint w) {
+    const SharedState& s = scene.State;
+    return s.IncidenceMax - BowSign(scene) * w.y / DropRadius * s.IncidenceMax;
 }
 
-bool GripsYoungRay(App& app, TPoint p) {
-    return GripsIncomingRay(app, p, Parameter(app) * DropRadius);
+bool GripsYoungRay(Scene& scene, TPoint p) {
+    return GripsIncomingRay(scene, p, Parameter(scene) * DropRadius);
 }
 
 // Ray 1's parameter runs the other way along the bar: p IncidenceMax = Min + Max - position.
-double YoungRayPositionAt(App& app, WorldPoint w) {
-    const RangeControl& bar = app.Window.ScrollBar1;
-    return bar.Min + bar.Max - w.y / DropRadius * app.State.IncidenceMax;
+double YoungRayPositionAt(Scene& scene, WorldPoint w) {
+    const RangeControl& bar = scene.Controls.ScrollBar1;
+    return bar.Min + bar.Max - w.y / DropRadius * scene.State.IncidenceMax;
 }
 
 }  // namespace

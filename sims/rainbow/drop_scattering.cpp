@@ -53,8 +53,8 @@ std::size_t ColourIndex(int colour) {
     return static_cast<std::size_t>(std::clamp(colour, 1, ColourCount));
 }
 
-double BowAngle(const App& app, int bow, std::size_t c) {
-    const RainbowAngles& r = app.State.Rainbow;
+double BowAngle(const Scene& scene, int bow, std::size_t c) {
+    const RainbowAngles& r = scene.State.Rainbow;
     return bow == 1 ? r.PrimaryBowAngle[c] : r.SecondaryBowAngle[c];
 }
 
@@ -69,9 +69,9 @@ WorldPoint GaugeArmEnd(double angle, double length) {
 }
 
 // Two plain axes through the drop's centre, without ticks.
-void DrawDropAxes(App& app, TCanvas& canvas) {
+void DrawDropAxes(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
-    DrawAxes(app.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
+    DrawAxes(scene.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
 }
 
 // The inset graph's margins and window.
@@ -91,33 +91,34 @@ void TextAt(const World& map, TCanvas& canvas, WorldPoint at, std::string_view t
 }
 
 // The names of the two bows, the one in use in green.
-void WriteBowNames(App& app, TCanvas& canvas) {
-    const int bow = app.State.CurrentBow;
+void WriteBowNames(Scene& scene, TCanvas& canvas) {
+    const int bow = scene.State.CurrentBow;
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = bow == 2 ? BowInUseColour : clBlack;
-    TextAt(app.Map, canvas, SecondaryNameAt, "Sekundær vivarno");
+    TextAt(scene.Map, canvas, SecondaryNameAt, "Sekundær vivarno");
     canvas.Font.Color = bow == 1 ? BowInUseColour : clBlack;
-    TextAt(app.Map, canvas, PrimaryNameAt, "Primær vivarno");
+    TextAt(scene.Map, canvas, PrimaryNameAt, "Primær vivarno");
 }
 
 // The marker of the graph: a bold green line up from the wavelength axis to the current
 // colour's bow angle. Always drawn in pmNotXor, so that moving it never disturbs the axis
 // and the curves it crosses.
-void DrawBowMarker(App& app, TCanvas& canvas) {
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
+void DrawBowMarker(Scene& scene, TCanvas& canvas) {
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
     const double lambda = ColourTable[c].WaveLength;
     canvas.Pen.Color = BowInUseColour;
-    canvas.Pen.Width = app.Map.BoldPenWidth;
+    canvas.Pen.Width = scene.Map.BoldPenWidth;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmNotXor;
-    Line(app.Map, canvas, {lambda, GraphAxisY}, {lambda, BowAngle(app, app.State.CurrentBow, c)});
+    Line(scene.Map, canvas, {lambda, GraphAxisY},
+         {lambda, BowAngle(scene, scene.State.CurrentBow, c)});
 }
 
 // The ray under the user's control with its readout, and its exit gauge.
-void DrawCurrentRay(App& app, TCanvas& canvas) {
-    DrawDropRay(app, canvas, app.State.CurrentBow, RayControlledColour, true,
-                CurrentParameter(app.State));
-    DrawExitGauge(app, canvas);
+void DrawCurrentRay(Scene& scene, TCanvas& canvas) {
+    DrawDropRay(scene, canvas, scene.State.CurrentBow, RayControlledColour, true,
+                CurrentParameter(scene.State));
+    DrawExitGauge(scene, canvas);
 }
 
 }  // namespace
@@ -133,11 +134,11 @@ void SetDropWorld(World& map, double xMin, double xMax, double yMinFactor, doubl
 
 namespace {
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    SharedState& s = app.State;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& map = scene.Map;
+    SharedState& s = scene.State;
     if (clearFirst) ClearPicture(map);
-    DrawBowAngleGraph(app, canvas);
+    DrawBowAngleGraph(scene, canvas);
 
     SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
 
@@ -146,74 +147,75 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmNotXor;
-    if (s.ShowAxes) DrawDropAxes(app, canvas);
+    if (s.ShowAxes) DrawDropAxes(scene, canvas);
     DrawCircle(map, canvas, 0, 0, DropRadius);
-    WriteDropTable(app, s.CurrentBow);
-    if (s.ShowRays) DrawRayFan(app, canvas, s.CurrentBow);
-    if (s.ShowRedRay) DrawRainbowRayMark(app, canvas, s.CurrentBow);
+    WriteDropTable(scene, s.CurrentBow);
+    if (s.ShowRays) DrawRayFan(scene, canvas, s.CurrentBow);
+    if (s.ShowRedRay) DrawRainbowRayMark(scene, canvas, s.CurrentBow);
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
     TextAt(map, canvas, AngleLabelAt, "vinkel v/°");
-    DrawCurrentRay(app, canvas);
+    DrawCurrentRay(scene, canvas);
 }
 
 }  // namespace
 
-DropRayContext DropContext(const App& app) {
-    const SharedState& s = app.State;
-    return DropRayContext{app.Map,          s.Rainbow,   s.CurrentColour, s.IncidenceMax,
+DropRayContext DropContext(const Scene& scene) {
+    const SharedState& s = scene.State;
+    return DropRayContext{scene.Map,        s.Rainbow,   s.CurrentColour, s.IncidenceMax,
                           s.IncidenceValue, s.ShowMarks, s.ShowNormals};
 }
 
-void ShowRayReadout(App& app, const RayReadout& readout) {
+void ShowRayReadout(Scene& scene, const RayReadout& readout) {
     for (std::size_t k = 0; k < readout.Rows.size(); ++k) {
         if (!readout.Rows[k].empty())
-            app.Table.SetCell(1, RayReadout::FirstRow + static_cast<int>(k), readout.Rows[k]);
+            scene.Out.SetCell(1, RayReadout::FirstRow + static_cast<int>(k), readout.Rows[k]);
     }
-    if (!readout.Panel1.empty()) app.Window.Panel1 = readout.Panel1;
-    if (!readout.Panel2.empty()) app.Window.Panel2 = readout.Panel2;
+    if (!readout.Panel1.empty()) scene.Out.Panel1 = readout.Panel1;
+    if (!readout.Panel2.empty()) scene.Out.Panel2 = readout.Panel2;
 }
 
-void DrawDropRay(App& app, TCanvas& canvas, int bow, TColor colour, bool withDetails, double p) {
-    DropRayState& rays = RainbowOf(app).DropRays;
-    const DropRayContext context = DropContext(app);
+void DrawDropRay(Scene& scene, TCanvas& canvas, int bow, TColor colour, bool withDetails,
+                 double p) {
+    DropRayState& rays = RainbowOf(scene).DropRays;
+    const DropRayContext context = DropContext(scene);
     const RayReadout readout =
         bow == 1 ? DrawPrimaryRay(context, rays, colour, withDetails, canvas, p)
                  : DrawSecondaryRay(context, rays, colour, withDetails, canvas, p);
-    if (withDetails) ShowRayReadout(app, readout);
+    if (withDetails) ShowRayReadout(scene, readout);
 }
 
-void WriteDropTable(App& app, int bow) {
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
+void WriteDropTable(Scene& scene, int bow) {
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
     const ColourRow& colour = ColourTable[c];
-    ResultsTable& t = app.Table;
+    Report& t = scene.Out;
     t.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
     t.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
     t.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
     t.SetCell(0, 3, bow == 1 ? " maksimal vinkel/°" : " minimal vinkel/°");
-    t.SetCell(1, 3, FormatReal(6, 1, BowAngle(app, bow, c)));
+    t.SetCell(1, 3, FormatReal(6, 1, BowAngle(scene, bow, c)));
 }
 
-void DrawRayFan(App& app, TCanvas& canvas, int bow) {
-    const SharedState& s = app.State;
+void DrawRayFan(Scene& scene, TCanvas& canvas, int bow) {
+    const SharedState& s = scene.State;
     if (s.IncidenceMax <= 0) return;
     for (int k = s.IncidenceMin; k <= s.IncidenceMax / 4; ++k)
-        DrawDropRay(app, canvas, bow, RayBackgroundColour, false,
+        DrawDropRay(scene, canvas, bow, RayBackgroundColour, false,
                     4.0 * k / static_cast<double>(s.IncidenceMax));
 }
 
-void DrawRainbowRayMark(App& app, TCanvas& canvas, int bow) {
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
-    const RainbowAngles& r = app.State.Rainbow;
+void DrawRainbowRayMark(Scene& scene, TCanvas& canvas, int bow) {
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
+    const RainbowAngles& r = scene.State.Rainbow;
     const double q = bow == 1 ? r.PrimaryBowParameter[c] : r.SecondaryBowParameter[c];
     const double d = bow == 1 ? r.PrimaryBowDeviation[c] : r.SecondaryBowDeviation[c];
-    DrawDropRay(app, canvas, bow, RainbowRayColour, false, q);
+    DrawDropRay(scene, canvas, bow, RainbowRayColour, false, q);
     canvas.Pen.Color = RainbowRayColour;
-    Line(app.Map, canvas, GaugeCentre, GaugeArmEnd(d, GaugeArm));
+    Line(scene.Map, canvas, GaugeCentre, GaugeArmEnd(d, GaugeArm));
 }
 
-void DrawBowAngleGraph(App& app, TCanvas& canvas) {
-    World& map = app.Map;
+void DrawBowAngleGraph(Scene& scene, TCanvas& canvas) {
+    World& map = scene.Map;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmCopy;
@@ -222,7 +224,7 @@ void DrawBowAngleGraph(App& app, TCanvas& canvas) {
     EnterGraph(map);
     DrawAxes(map, 0, 0, "", GraphAxisX, GraphAxisY, GraphStepX, GraphStepY, "°", false, canvas);
 
-    const RainbowAngles& r = app.State.Rainbow;
+    const RainbowAngles& r = scene.State.Rainbow;
     std::vector<TPoint> secondary, primary;
     for (std::size_t c = 1; c <= ColourCount; ++c) {
         secondary.push_back(map.Picture(ColourTable[c].WaveLength, r.SecondaryBowAngle[c]));
@@ -233,7 +235,7 @@ void DrawBowAngleGraph(App& app, TCanvas& canvas) {
 
     canvas.Font.Color = clBlack;
     TextAt(map, canvas, GraphYNameAt, " v");
-    WriteBowNames(app, canvas);
+    WriteBowNames(scene, canvas);
     canvas.Font.Color = clBlack;
     // The axis title under its numbers, ending with the axis or inside the picture where the
     // axis runs off it.
@@ -241,30 +243,30 @@ void DrawBowAngleGraph(App& app, TCanvas& canvas) {
     canvas.TextOut(std::min(map.PictureX(GraphXMax), canvas.Width() - 2) - canvas.TextWidth(xName),
                    BelowAxisNumbers(map, canvas, map.PictureY(GraphAxisY)), xName);
 
-    DrawBowMarker(app, canvas);
+    DrawBowMarker(scene, canvas);
     LeaveGraph(map, canvas);
 }
 
-void ChangeColourOrBow(App& app, TCanvas& canvas, Event event) {
-    World& map = app.Map;
+void ChangeColourOrBow(Scene& scene, TCanvas& canvas, Event event) {
+    World& map = scene.Map;
     EnterGraph(map);
-    DrawBowMarker(app, canvas);  // erases it
+    DrawBowMarker(scene, canvas);  // erases it
     if (event == Event::TrackBar1) {
-        app.State.CurrentColour = app.Window.TrackBar1.Position;
+        scene.State.CurrentColour = scene.Controls.TrackBar1.Position;
     } else if (event == Event::TrackBar2) {
-        app.State.CurrentBow = app.Window.TrackBar2.Position;
-        WriteBowNames(app, canvas);
-        app.Table.SetCell(0, 0,
-                          app.State.CurrentBow == 1 ? " Primær vivarno" : " Sekundær vivarno");
+        scene.State.CurrentBow = scene.Controls.TrackBar2.Position;
+        WriteBowNames(scene, canvas);
+        scene.Out.SetCell(0, 0,
+                          scene.State.CurrentBow == 1 ? " Primær vivarno" : " Sekundær vivarno");
     }
-    DrawBowMarker(app, canvas);
+    DrawBowMarker(scene, canvas);
     LeaveGraph(map, canvas);
     map.SetWorldWindow(map.WorldXMin, map.WorldXMax, map.WorldYMin, map.WorldYMax);
 }
 
-void DrawExitGauge(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const double v = RainbowOf(app).DropRays.RayExitAngle;
+void DrawExitGauge(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const double v = RainbowOf(scene).DropRays.RayExitAngle;
     canvas.Pen.Color = RayControlledColour;
     const WorldPoint out = GaugeArmEnd(v, GaugeArm);
     canvas.Polyline({map.Picture(GaugeIncomingStartX, GaugeCentre.y),
@@ -274,9 +276,9 @@ void DrawExitGauge(App& app, TCanvas& canvas) {
     DrawArrowHead(map, canvas, head.x, head.y, GaugeArrowLength, v + Pi);
 }
 
-void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawScatteringInDrop(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
     const bool control =
@@ -284,22 +286,22 @@ void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canva
     const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 
-    SharedState& s = app.State;
+    SharedState& s = scene.State;
     canvas.Pen.Style = psSolid;
-    DrawCurrentRay(app, canvas);  // erases it
+    DrawCurrentRay(scene, canvas);  // erases it
     switch (event) {
         case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            s.IncidenceValue = s.IncidenceMax - scene.Controls.ScrollBar1.Position;
             break;
         case Event::TrackBar1:
         case Event::TrackBar2:
             // The fan and the rainbow ray belong to the old colour or bow until the change.
-            if (s.ShowRays) DrawRayFan(app, canvas, s.CurrentBow);
-            if (s.ShowRedRay) DrawRainbowRayMark(app, canvas, s.CurrentBow);
-            ChangeColourOrBow(app, canvas, event);
-            if (s.ShowRedRay) DrawRainbowRayMark(app, canvas, s.CurrentBow);
-            if (s.ShowRays) DrawRayFan(app, canvas, s.CurrentBow);
-            WriteDropTable(app, s.CurrentBow);
+            if (s.ShowRays) DrawRayFan(scene, canvas, s.CurrentBow);
+            if (s.ShowRedRay) DrawRainbowRayMark(scene, canvas, s.CurrentBow);
+            ChangeColourOrBow(scene, canvas, event);
+            if (s.ShowRedRay) DrawRainbowRayMark(scene, canvas, s.CurrentBow);
+            if (s.ShowRays) DrawRayFan(scene, canvas, s.CurrentBow);
+            WriteDropTable(scene, s.CurrentBow);
             break;
         case Event::F2:
         case Event::F3:
@@ -308,20 +310,20 @@ void DrawScatteringInDrop(App& app, Event event, bool clearFirst, TCanvas& canva
         case Event::F4:
             FlipViewToggle(s, event);
             canvas.Pen.Mode = pmNotXor;
-            DrawDropAxes(app, canvas);
+            DrawDropAxes(scene, canvas);
             break;
         case Event::F5:
             FlipViewToggle(s, event);
-            DrawRainbowRayMark(app, canvas, s.CurrentBow);
+            DrawRainbowRayMark(scene, canvas, s.CurrentBow);
             break;
         case Event::F6:
             FlipViewToggle(s, event);
-            DrawRayFan(app, canvas, s.CurrentBow);
+            DrawRayFan(scene, canvas, s.CurrentBow);
             break;
         default:
             break;
     }
-    DrawCurrentRay(app, canvas);
+    DrawCurrentRay(scene, canvas);
 }
 
 }  // namespace viv

@@ -163,9 +163,9 @@ void DrawJacobsStaffScale(const World& map, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
 }
 
-void DrawQuadrantPicture(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawQuadrantPicture(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event != Event::Redraw) return;
-    World& map = app.Map;
+    World& map = scene.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;
     // Equal scales, the whole quadrant in view: a wide picture shows more on either side,
@@ -184,9 +184,9 @@ void DrawQuadrantPicture(App& app, Event event, bool clearFirst, TCanvas& canvas
     DrawQuadrant(map, canvas);
 }
 
-void DrawJacobsStaffPicture(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawJacobsStaffPicture(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event != Event::Redraw) return;
-    World& map = app.Map;
+    World& map = scene.Map;
     map.PictureMarginX = 0;
     map.PictureMarginY = 0;
     const double h = map.AspectHeight;

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -29,7 +29,7 @@ double JacobsStaffPosition(double thetaDegrees);
 
 // "Kvadrant" and "Jakobsstav": the figures on event 32, in the windows x -2..18, y -1.9 h
 // .. 0.1 h and x 20..60, y -h..h (h the picture's half-height in world units).
-void DrawQuadrantPicture(App& app, Event event, bool clearFirst, TCanvas& canvas);
-void DrawJacobsStaffPicture(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawQuadrantPicture(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
+void DrawJacobsStaffPicture(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

@@ -38,8 +38,8 @@ std::size_t ColourIndex(int c) {
 
 // Which light is shown, written over the other's text: the place of the longer of the
 // two is blanked first.
-void WritePolarisationText(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void WritePolarisationText(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     const int x = world.PictureX(PolarisationTextAt.x);
     const int y = world.PictureY(PolarisationTextAt.y);
     const int width = std::max(canvas.TextWidth(PerpendicularText), canvas.TextWidth(ParallelText));
@@ -50,17 +50,18 @@ void WritePolarisationText(App& app, TCanvas& canvas) {
     canvas.FillRect({x, y, x + width, y + height});
     canvas.Brush.Style = bsClear;
     canvas.Font.Color = clBlack;
-    canvas.TextOut(x, y, BowStatsOf(app).PolarisationMode == 1 ? PerpendicularText : ParallelText);
+    canvas.TextOut(x, y,
+                   BowStatsOf(scene).PolarisationMode == 1 ? PerpendicularText : ParallelText);
 }
 
-void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
-    DrawColourGraphFrame(app, clearFirst, canvas,
+void DrawGraph(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    DrawColourGraphFrame(scene, clearFirst, canvas,
                          {GraphXMin, GraphXMax, GraphYMin, GraphYMax, 10, 4, 49, 45});
-    WritePolarisationText(app, canvas);
-    const World& world = app.Map;
+    WritePolarisationText(scene, canvas);
+    const World& world = scene.Map;
 
     // The spectrum of each bow on the angle axis, violet to red.
-    const RainbowAngles& bows = app.State.Rainbow;
+    const RainbowAngles& bows = scene.State.Rainbow;
     canvas.Pen.Width = world.BoldPenWidth;
     for (std::size_t c = 1; c < ColourCount; ++c) {
         canvas.Pen.Color = ColourTable[c + 1].ScreenColour;
@@ -71,25 +72,25 @@ void DrawGraph(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
 }
 
-void DrawCurves(App& app, TCanvas& canvas) {
-    canvas.Pen.Color = ColourTable[ColourIndex(app.State.CurrentColour)].ScreenColour;
-    DrawIntensityCurve(app, canvas, IntensitySide::Below, LastAngle);
-    DrawIntensityCurve(app, canvas, IntensitySide::Above, LastAngle);
+void DrawCurves(Scene& scene, TCanvas& canvas) {
+    canvas.Pen.Color = ColourTable[ColourIndex(scene.State.CurrentColour)].ScreenColour;
+    DrawIntensityCurve(scene, canvas, IntensitySide::Below, LastAngle);
+    DrawIntensityCurve(scene, canvas, IntensitySide::Above, LastAngle);
 }
 
 // The cross at angle v on the solid curve, with the read-out of both curves.
-void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
-    const World& world = app.Map;
-    const BowStatistics& st = BowStatsOf(app);
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
+void DrawAngleCursor(Scene& scene, TCanvas& canvas, int v) {
+    const World& world = scene.Map;
+    const BowStatistics& st = BowStatsOf(scene);
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
     v = std::clamp(v, 0, BowStatistics::Bins - 1);
     const auto bin = static_cast<std::size_t>(v);
-    const double h = app.Buffers->IntensityBelow[c - 1][bin];
+    const double h = scene.Buffers()->IntensityBelow[c - 1][bin];
     const double o =
-        v <= app.State.Rainbow.PrimaryBowAngle[c] ? st.PrimaryBinOffset : st.SecondaryBinOffset;
+        v <= scene.State.Rainbow.PrimaryBowAngle[c] ? st.PrimaryBinOffset : st.SecondaryBinOffset;
     const double x = v + o / 2;
-    BowStatsOf(app).CursorX = x;
-    BowStatsOf(app).CursorY = h;
+    BowStatsOf(scene).CursorX = x;
+    BowStatsOf(scene).CursorY = h;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = world.BoldPenWidth;
     Line(world, canvas, x - 4, h, x + 4, h);
@@ -98,71 +99,72 @@ void DrawAngleCursor(App& app, TCanvas& canvas, int v) {
 
     const std::string angle = FormatInteger(v, 3);
     const std::string below = FormatInteger(std::lround(h), 3);
-    app.Table.SetCell(1, 3, angle);
-    app.Table.SetCell(1, 4, below);
-    app.Table.SetCell(1, 5, FormatInteger(std::lround(app.Buffers->IntensityAbove[c - 1][bin]), 3));
-    app.Window.Panel1 = "v: " + angle + "°";
-    app.Window.Panel2 = "N: " + below;
+    scene.Out.SetCell(1, 3, angle);
+    scene.Out.SetCell(1, 4, below);
+    scene.Out.SetCell(1, 5,
+                      FormatInteger(std::lround(scene.Buffers()->IntensityAbove[c - 1][bin]), 3));
+    scene.Out.Panel1 = "v: " + angle + "°";
+    scene.Out.Panel2 = "N: " + below;
 }
 
-void WritePolarisedColoursTable(App& app) {
-    const ColourRow& colour = ColourTable[ColourIndex(app.State.CurrentColour)];
-    app.Table.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
-    app.Table.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
-    app.Table.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
+void WritePolarisedColoursTable(Scene& scene) {
+    const ColourRow& colour = ColourTable[ColourIndex(scene.State.CurrentColour)];
+    scene.Out.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
+    scene.Out.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
+    scene.Out.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
 }
 
 }  // namespace
 
-void SetPolarisedColoursStartValues(App& app) {
-    app.State.ScatterAngle = 25;
-    BowStatsOf(app).PolarisationMode = 1;
-    ClearBowStatistics(app);
+void SetPolarisedColoursStartValues(SetupScene& scene) {
+    scene.State.ScatterAngle = 25;
+    BowStatsOf(scene).PolarisationMode = 1;
+    ClearBowStatistics(scene);
 }
 
-void PolarisedColoursAfterTable(App& app) {
-    BowStatsOf(app).CursorCurve = 1;
+void PolarisedColoursAfterTable(SetupScene& scene) {
+    BowStatsOf(scene).CursorCurve = 1;
 }
 
-void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawPolarisedColours(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::TrackBar2;
-    if (!handled || !app.Buffers) return;
-    SharedState& s = app.State;
-    BowStatistics& st = BowStatsOf(app);
-    BeginColourGraphEvent(app, event, clearFirst, canvas, &DrawGraph);
+    if (!handled || !scene.Buffers()) return;
+    SharedState& s = scene.State;
+    BowStatistics& st = BowStatsOf(scene);
+    BeginColourGraphEvent(scene, event, clearFirst, canvas, &DrawGraph);
 
     // Draws the figures of the present state, or erases them before the state changes.
-    if (event != Event::ScrollBar1) DrawCurves(app, canvas);
-    if (event == Event::Redraw) WritePolarisedColoursTable(app);
-    DrawAngleCursor(app, canvas, s.ScatterAngle);
+    if (event != Event::ScrollBar1) DrawCurves(scene, canvas);
+    if (event == Event::Redraw) WritePolarisedColoursTable(scene);
+    DrawAngleCursor(scene, canvas, s.ScatterAngle);
     if (event == Event::Redraw) return;
 
     switch (event) {
         case Event::TrackBar2:
             st.PolarisationMode =
-                static_cast<std::uint16_t>(std::clamp(app.Window.TrackBar2.Position, 1, 2));
-            ClearBowStatistics(app);
-            WritePolarisationText(app, canvas);
+                static_cast<std::uint16_t>(std::clamp(scene.Controls.TrackBar2.Position, 1, 2));
+            ClearBowStatistics(scene);
+            WritePolarisationText(scene, canvas);
             break;
         default:
-            ApplyAngleOrColour(app, event);
+            ApplyAngleOrColour(scene, event);
             break;
     }
-    EnsureColourDone(app);
+    EnsureColourDone(scene);
 
     if (event != Event::ScrollBar1) {
-        DrawCurves(app, canvas);
-        WritePolarisedColoursTable(app);
+        DrawCurves(scene, canvas);
+        WritePolarisedColoursTable(scene);
     }
-    DrawAngleCursor(app, canvas, s.ScatterAngle);
+    DrawAngleCursor(scene, canvas, s.ScatterAngle);
 }
 
 namespace {
 
 // The cross of the angle cursor, as last drawn: 2.5 per cent up and down.
-bool GripsCursor(App& app, TPoint p) {
-    return GripsAngleCursor(app, p, 2.5);
+bool GripsCursor(Scene& scene, TPoint p) {
+    return GripsAngleCursor(scene, p, 2.5);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -18,12 +18,12 @@ struct DragFigure;
 
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the angle cursor),
 // 34 (colour) and 35 (TrackBar2, the polarisation: every colour is counted again).
-void DrawPolarisedColours(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawPolarisedColours(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start values: the cursor at 25° and perpendicular light, counted
 // afresh; after the table the cursor reads the count curve.
-void SetPolarisedColoursStartValues(App& app);
-void PolarisedColoursAfterTable(App& app);
+void SetPolarisedColoursStartValues(SetupScene& scene);
+void PolarisedColoursAfterTable(SetupScene& scene);
 
 // The angle cursor, dragged along the angle axis: ScrollBar1.
 extern const DragFigure PolarisedColoursCursorDrag;

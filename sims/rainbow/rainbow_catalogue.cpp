@@ -26,37 +26,37 @@ using SV = std::string_view;
 
 // --- Start values the menu entries write into the shared state ---
 
-void WaterPolarisationStart(App& app) {
-    SetIncidenceRange(app, 90);
-    app.State.RayDirection = 1;
+void WaterPolarisationStart(SetupScene& scene) {
+    SetIncidenceRange(scene.State, 90);
+    scene.State.RayDirection = 1;
 }
 
 // The sun 30° high and the observer at x = 0 are set by the cone module.
-void ConeAfterTable(App& app) {
-    app.Window.MessagePanel.clear();
-    app.Window.Panel2.clear();
+void ConeAfterTable(SetupScene& scene) {
+    scene.Out.MessagePanel.clear();
+    scene.Out.Panel2.clear();
 }
 
-void DropStart(App& app) {
-    SetIncidenceRange(app, 100);
+void DropStart(SetupScene& scene) {
+    SetIncidenceRange(scene.State, 100);
 }
 
 // The drop and the band start with the primary bow; the bow's track bar, set up from the
 // bow shown before, follows.
-void PrimaryBowAfterTable(App& app) {
-    app.State.CurrentBow = 1;
-    app.Window.TrackBar2.Position = 1;
+void PrimaryBowAfterTable(SetupScene& scene) {
+    scene.State.CurrentBow = 1;
+    scene.Window.TrackBar2.Position = 1;
 }
 
 // The smallest drop is set by the interference module after the table.
-void YoungStart(App& app) {
-    app.State.IncidenceMax = 800;
+void YoungStart(SetupScene& scene) {
+    scene.State.IncidenceMax = 800;
 }
 
-void BowPolarisationStart(App& app) {
-    app.State.IncidenceMax = 100;
-    app.State.IncidenceMin = 0;
-    app.State.IncidenceValue = 33;
+void BowPolarisationStart(SetupScene& scene) {
+    scene.State.IncidenceMax = 100;
+    scene.State.IncidenceMin = 0;
+    scene.State.IncidenceValue = 33;
 }
 
 // --- Controls and texts several rows share ---

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/colour_table.h"
 #include "library/format.h"
 #include "library/trig.h"
@@ -16,13 +16,13 @@ namespace viv {
 
 namespace {
 
-double IndexOf(const App& app) {
-    return Colour(app.State.CurrentColour).WaterIndex;
+double IndexOf(const Scene& scene) {
+    return Colour(scene.State.CurrentColour).WaterIndex;
 }
 
-std::string BowLine(const App& app) {
-    return std::string(app.State.CurrentBow == 2 ? "Sekundær vivarno" : "Primær vivarno") + ", " +
-           ColourLine(app);
+std::string BowLine(const Scene& scene) {
+    return std::string(scene.State.CurrentBow == 2 ? "Sekundær vivarno" : "Primær vivarno") + ", " +
+           ColourLine(scene);
 }
 
 // The deviation of the ray with impact parameter p, degrees: 4b - 2i for the primary bow,
@@ -34,12 +34,12 @@ double ScatteringAngle(double p, double n, int bow) {
 }
 
 // The rays p = k / kMax, k = 0..kMax, and their deviations.
-DataList ParameterList(App& app, int kMax) {
+DataList ParameterList(Scene& scene, int kMax) {
     DataList list;
     list.Headers = {"parameter p", "vinkel v/°"};
-    list.Subtitle = BowLine(app);
-    const double n = IndexOf(app);
-    const int bow = app.State.CurrentBow;
+    list.Subtitle = BowLine(scene);
+    const double n = IndexOf(scene);
+    const int bow = scene.State.CurrentBow;
     for (int k = 0; k <= kMax; ++k) {
         const double p = static_cast<double>(k) / kMax;
         list.Rows.push_back({FormatReal(1, 2, p), FormatReal(1, 1, ScatteringAngle(p, n, bow))});
@@ -47,8 +47,8 @@ DataList ParameterList(App& app, int kMax) {
     return list;
 }
 
-int ColourSlot(const App& app) {
-    const int c = app.State.CurrentColour;
+int ColourSlot(const Scene& scene) {
+    const int c = scene.State.CurrentColour;
     return (c < 1 ? 1 : (c > ColourCount ? ColourCount : c)) - 1;
 }
 
@@ -68,12 +68,12 @@ Reflectances FresnelReflectances(double i, double b, double n) {
     return r;
 }
 
-DataList WaterPolarisationData(App& app) {
+DataList WaterPolarisationData(Scene& scene) {
     DataList list;
     list.Headers = {"vinkel i/°", "vinkel b/°", "spejlet vinkelret/%", "spejlet parallelt/%"};
-    list.Subtitle = ColourLine(app);
-    const double n = IndexOf(app);
-    for (int degrees = 0; degrees <= app.State.IncidenceMax; ++degrees) {
+    list.Subtitle = ColourLine(scene);
+    const double n = IndexOf(scene);
+    for (int degrees = 0; degrees <= scene.State.IncidenceMax; ++degrees) {
         const double i = degrees / DegPerRad;
         const double b = ArcSin(std::sin(i) / n);
         const Reflectances r = FresnelReflectances(i, b, n);
@@ -84,23 +84,23 @@ DataList WaterPolarisationData(App& app) {
     return list;
 }
 
-DataList DropScatteringData(App& app) {
-    return ParameterList(app, app.State.IncidenceMax > 0 ? app.State.IncidenceMax : 1);
+DataList DropScatteringData(Scene& scene) {
+    return ParameterList(scene, scene.State.IncidenceMax > 0 ? scene.State.IncidenceMax : 1);
 }
 
-DataList AlexandersBandData(App& app) {
-    return ParameterList(app, 100);
+DataList AlexandersBandData(Scene& scene) {
+    return ParameterList(scene, 100);
 }
 
-DataList BowColoursData(App& app) {
+DataList BowColoursData(Scene& scene) {
     DataList list;
     list.Headers = {"vinkel v/°", "antal stråler N pr grad", "korrigeret"};
-    const bool withSum = app.State.ShowRedRay;
+    const bool withSum = scene.State.ShowRedRay;
     if (withSum) list.Headers.emplace_back("korrigeret sum");
-    list.Subtitle = ColourLine(app);
-    if (!app.Buffers) return list;
-    const WorkBuffers& wb = *app.Buffers;
-    const std::size_t c = static_cast<std::size_t>(ColourSlot(app));
+    list.Subtitle = ColourLine(scene);
+    if (!scene.Buffers()) return list;
+    const WorkBuffers& wb = *scene.Buffers();
+    const std::size_t c = static_cast<std::size_t>(ColourSlot(scene));
     for (std::size_t v = 0; v < 180; ++v) {
         std::vector<std::string> row{FormatInteger(static_cast<long long>(v), 1),
                                      FormatInteger(wb.RayCount[c][v], 1),
@@ -111,19 +111,19 @@ DataList BowColoursData(App& app) {
     return list;
 }
 
-DataList YoungsInterferenceData(App& app) {
+DataList YoungsInterferenceData(Scene& scene) {
     DataList list;
     list.Headers = {"parameter p1", "parameter p2", "vinkel v/°", "faseforskel/pi"};
-    const YoungState& y = YoungOf(app);
+    const YoungState& y = YoungOf(scene);
     list.Subtitle =
-        "diameter d = " + FormatReal(1, 2, y.DropSize * 2 * 1000) + "mm, " + ColourLine(app);
-    const ColourRow& colour = Colour(app.State.CurrentColour);
+        "diameter d = " + FormatReal(1, 2, y.DropSize * 2 * 1000) + "mm, " + ColourLine(scene);
+    const ColourRow& colour = Colour(scene.State.CurrentColour);
     const double n = colour.WaterIndex;
     const PathScales scales = InterferencePathScales(y.DropSize, colour.WaveLength, n);
     const double pr =
-        app.State.Rainbow.PrimaryBowParameter[static_cast<std::size_t>(ColourSlot(app) + 1)];
-    const int kMax = app.State.IncidenceMax > 0 ? app.State.IncidenceMax : 1;
-    const RangeControl& bar = app.Window.ScrollBar1;
+        scene.State.Rainbow.PrimaryBowParameter[static_cast<std::size_t>(ColourSlot(scene) + 1)];
+    const int kMax = scene.State.IncidenceMax > 0 ? scene.State.IncidenceMax : 1;
+    const RangeControl& bar = scene.Controls.ScrollBar1;
     for (int k = bar.Min; k <= bar.Max; ++k) {
         const double p1 = static_cast<double>(k) / kMax;
         const InterferenceRays r = SolveSecondRay(p1, SecondRayGuess(p1, pr), n, scales);
@@ -135,13 +135,13 @@ DataList YoungsInterferenceData(App& app) {
     return list;
 }
 
-DataList BowPolarisationData(App& app) {
+DataList BowPolarisationData(Scene& scene) {
     DataList list;
     list.Headers = {"parameter p", "vinkel v/°", "spejlet vinkelret/%", "spejlet parallelt/%"};
-    list.Subtitle = BowLine(app);
-    const double n = IndexOf(app);
-    const int bow = app.State.CurrentBow;
-    const int kMax = app.State.IncidenceMax > 0 ? app.State.IncidenceMax : 1;
+    list.Subtitle = BowLine(scene);
+    const double n = IndexOf(scene);
+    const int bow = scene.State.CurrentBow;
+    const int kMax = scene.State.IncidenceMax > 0 ? scene.State.IncidenceMax : 1;
     // The light leaving after one inner reflection carries R (1 - R)^2, after two R^2 (1 - R)^2.
     const auto scattered = [bow](double R) {
         const double once = R * (1 - R) * (1 - R);
@@ -159,15 +159,16 @@ DataList BowPolarisationData(App& app) {
     return list;
 }
 
-DataList PolarisedColoursData(App& app) {
+DataList PolarisedColoursData(Scene& scene) {
     DataList list;
     list.Headers = {"vinkel v/°", "antal N1", "antal N2"};
-    list.Subtitle = std::string(BowStatsOf(app).PolarisationMode == 1 ? "vinkelret polariseret "
-                                                                      : "parallelt polariseret ") +
-                    ", " + ColourLine(app);
-    if (!app.Buffers) return list;
-    const WorkBuffers& wb = *app.Buffers;
-    const std::size_t c = static_cast<std::size_t>(ColourSlot(app));
+    list.Subtitle =
+        std::string(BowStatsOf(scene).PolarisationMode == 1 ? "vinkelret polariseret "
+                                                            : "parallelt polariseret ") +
+        ", " + ColourLine(scene);
+    if (!scene.Buffers()) return list;
+    const WorkBuffers& wb = *scene.Buffers();
+    const std::size_t c = static_cast<std::size_t>(ColourSlot(scene));
     for (std::size_t v = 0; v <= 100; ++v)
         list.Rows.push_back({FormatInteger(static_cast<long long>(v), 1),
                              FormatReal(1, 1, wb.IntensityBelow[c][v]),

@@ -9,7 +9,7 @@
 
 namespace viv {
 
-class App;
+class Scene;
 
 // The reflectances of light perpendicular (Rs) and parallel (Rp) to the plane of
 // incidence, for an angle of incidence i and of refraction b (radians) into water of
@@ -20,12 +20,12 @@ struct Reflectances {
 };
 Reflectances FresnelReflectances(double i, double b, double n);
 
-DataList WaterPolarisationData(App& app);   // "Polarisation i vand"
-DataList DropScatteringData(App& app);      // "Spredning i en dråbe"
-DataList AlexandersBandData(App& app);      // "Alexanders bånd"
-DataList BowColoursData(App& app);          // "Vivarnons farver"
-DataList YoungsInterferenceData(App& app);  // "Youngs interferens"
-DataList BowPolarisationData(App& app);     // "Vivarnons polarisation"
-DataList PolarisedColoursData(App& app);    // "Polarisation og farver"
+DataList WaterPolarisationData(Scene& scene);   // "Polarisation i vand"
+DataList DropScatteringData(Scene& scene);      // "Spredning i en dråbe"
+DataList AlexandersBandData(Scene& scene);      // "Alexanders bånd"
+DataList BowColoursData(Scene& scene);          // "Vivarnons farver"
+DataList YoungsInterferenceData(Scene& scene);  // "Youngs interferens"
+DataList BowPolarisationData(Scene& scene);     // "Vivarnons polarisation"
+DataList PolarisedColoursData(Scene& scene);    // "Polarisation og farver"
 
 }  // namespace viv

@@ -9,8 +9,8 @@
 #include <optional>
 #include <random>
 
-#include "app/app.h"
 #include "app/events.h"
+#include "app/scene.h"
 #include "app/view_toggles.h"
 #include "library/drop_rays.h"
 
@@ -40,8 +40,8 @@ struct RainbowState {
 };
 
 // The rainbow simulations' state in the program's core.
-inline RainbowState& RainbowOf(App& app) {
-    return app.Sims.Get<RainbowState>();
+inline RainbowState& RainbowOf(Scene& scene) {
+    return scene.Own<RainbowState>();
 }
 
 }  // namespace viv

@@ -45,21 +45,21 @@ Reflectance WaterReflectance(double i, double b, double n) {
     return {rs, rs * c * c};
 }
 
-void EnterReflectanceInset(App& app) {
-    World& map = app.Map;
+void EnterReflectanceInset(Scene& scene) {
+    World& map = scene.Map;
     EnterInsetWindow(map, (2 * map.PictureWidth) / 3, map.PictureHeight / 2, InsetXMin, InsetXMax,
                      InsetYMin, InsetYMax);
 }
 
-void LeaveReflectanceInset(App& app, TCanvas& canvas) {
-    World& map = app.Map;
+void LeaveReflectanceInset(Scene& scene, TCanvas& canvas) {
+    World& map = scene.Map;
     canvas.Pen.Width = map.PenWidth;
     LeaveInsetWindow(map);
 }
 
-void DrawReflectanceInset(App& app, TCanvas& canvas) {
-    EnterReflectanceInset(app);
-    const World& map = app.Map;
+void DrawReflectanceInset(Scene& scene, TCanvas& canvas) {
+    EnterReflectanceInset(scene);
+    const World& map = scene.Map;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
     canvas.Font.Color = clBlack;
@@ -80,13 +80,13 @@ void DrawReflectanceInset(App& app, TCanvas& canvas) {
     const std::string_view name = "brydningsvinkel b  ";
     canvas.TextOut(map.PictureX(InsetXMax) - canvas.TextWidth(name),
                    BelowAxisNumbers(map, canvas, map.PictureY(0)), name.substr(0, name.size() - 2));
-    LeaveReflectanceInset(app, canvas);
+    LeaveReflectanceInset(scene, canvas);
 }
 
-void DrawReflectanceCurves(App& app, TCanvas& canvas) {
-    EnterReflectanceInset(app);
-    const World& map = app.Map;
-    const double n = Colour(app.State.CurrentColour).WaterIndex;
+void DrawReflectanceCurves(Scene& scene, TCanvas& canvas) {
+    EnterReflectanceInset(scene);
+    const World& map = scene.Map;
+    const double n = Colour(scene.State.CurrentColour).WaterIndex;
     const double critical = ArcSin(1 / n);  // beyond it the light is reflected totally
     const Reflectance normal = WaterReflectance(0, 0, n);
     std::vector<TPoint> perpendicular{map.Picture(0, 100 * normal.Perpendicular)};
@@ -108,24 +108,24 @@ void DrawReflectanceCurves(App& app, TCanvas& canvas) {
     canvas.Pen.Style = psDot;
     Line(map, canvas, critical * DegPerRad, 0, critical * DegPerRad, InsetYMax);
     canvas.Pen.Style = psSolid;
-    LeaveReflectanceInset(app, canvas);
+    LeaveReflectanceInset(scene, canvas);
 }
 
-void DrawRefractionMarker(App& app, RefractionMarkerKind kind, TCanvas& canvas) {
-    const SharedState& s = app.State;
+void DrawRefractionMarker(Scene& scene, RefractionMarkerKind kind, TCanvas& canvas) {
+    const SharedState& s = scene.State;
     const double n = Colour(s.CurrentColour).WaterIndex;
     const double sinI =
         kind == RefractionMarkerKind::WaterSurface
             ? std::sin(s.IncidenceValue / DegPerRad)
             : (s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0);
     const double b = ArcSin(sinI / n) * DegPerRad;
-    EnterReflectanceInset(app);
+    EnterReflectanceInset(scene);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = MarkerColour;
-    canvas.Pen.Width = app.Map.BoldPenWidth;
-    Line(app.Map, canvas, b, 0, b, 20);
-    LeaveReflectanceInset(app, canvas);
+    canvas.Pen.Width = scene.Map.BoldPenWidth;
+    Line(scene.Map, canvas, b, 0, b, 20);
+    LeaveReflectanceInset(scene, canvas);
 }
 
 }  // namespace viv

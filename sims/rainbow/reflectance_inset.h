@@ -6,7 +6,7 @@
 // the pictures of polarisation in a drop and at a flat water surface.
 #pragma once
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -26,12 +26,12 @@ Reflectance WaterReflectance(double i, double b, double n);
 
 // The inset graph in the upper right of the picture: axes of "% spejlet lys" against the
 // refraction angle b in degrees, with the names of the two curves.
-void DrawReflectanceInset(App& app, TCanvas& canvas);
+void DrawReflectanceInset(Scene& scene, TCanvas& canvas);
 
 // The two reflectance curves of the current colour (maroon perpendicular, olive parallel)
 // up to the critical angle, and a dotted line there. Drawn in pmNotXor: drawing them again
 // removes them.
-void DrawReflectanceCurves(App& app, TCanvas& canvas);
+void DrawReflectanceCurves(Scene& scene, TCanvas& canvas);
 
 // Which ray the inset's green marker follows.
 enum class RefractionMarkerKind { WaterSurface = 1, Drop = 2 };
@@ -39,10 +39,10 @@ enum class RefractionMarkerKind { WaterSurface = 1, Drop = 2 };
 // A bold green vertical line in the inset at the refraction angle of the current ray: for
 // the water surface that of the angle of incidence IncidenceValue degrees, for the drop
 // that of the impact parameter IncidenceValue / IncidenceMax. Drawn in pmNotXor.
-void DrawRefractionMarker(App& app, RefractionMarkerKind kind, TCanvas& canvas);
+void DrawRefractionMarker(Scene& scene, RefractionMarkerKind kind, TCanvas& canvas);
 
 // The inset's margins and window, and back to the simulation's own window.
-void EnterReflectanceInset(App& app);
-void LeaveReflectanceInset(App& app, TCanvas& canvas);
+void EnterReflectanceInset(Scene& scene);
+void LeaveReflectanceInset(Scene& scene, TCanvas& canvas);
 
 }  // namespace viv

@@ -75,34 +75,34 @@ void PerpendicularCross(const World& map, TCanvas& canvas, double direction, dou
     Bar(map, canvas, direction, distance, CrossBarLength, -Pi / 4);
 }
 
-double WaterIndex(const App& app) {
-    return Colour(app.State.CurrentColour).WaterIndex;
+double WaterIndex(const Scene& scene) {
+    return Colour(scene.State.CurrentColour).WaterIndex;
 }
 
-void ComputeBrewsterAngle(App& app) {
-    WaterPolarisationOf(app).BrewsterAngle = BrewsterAngleOf(WaterIndex(app));
+void ComputeBrewsterAngle(Scene& scene) {
+    WaterPolarisationOf(scene).BrewsterAngle = BrewsterAngleOf(WaterIndex(scene));
 }
 
 // Whether the ray is snapped onto the Brewster angle: within half a degree of it.
-bool RayOnBrewster(App& app) {
-    return std::fabs(app.State.IncidenceValue - WaterPolarisationOf(app).BrewsterAngle) <
+bool RayOnBrewster(Scene& scene) {
+    return std::fabs(scene.State.IncidenceValue - WaterPolarisationOf(scene).BrewsterAngle) <
            BrewsterSnap;
 }
 
 // The incoming, refracted and (above 0°) reflected ray, snapped onto the Brewster angle
 // within half a degree of it.
-void DrawWaterRays(App& app, TCanvas& canvas) {
-    WaterPolarisationState& w = WaterPolarisationOf(app);
-    const World& map = app.Map;
-    const int incidence = app.State.IncidenceValue;
-    w.AtBrewster = RayOnBrewster(app);
+void DrawWaterRays(Scene& scene, TCanvas& canvas) {
+    WaterPolarisationState& w = WaterPolarisationOf(scene);
+    const World& map = scene.Map;
+    const int incidence = scene.State.IncidenceValue;
+    w.AtBrewster = RayOnBrewster(scene);
     const double i = (w.AtBrewster ? w.BrewsterAngle : incidence) / DegPerRad;
     w.Incidence = i;
-    w.SinRefraction = std::sin(i) / WaterIndex(app);
+    w.SinRefraction = std::sin(i) / WaterIndex(scene);
     w.Refraction = ArcSin(w.SinRefraction);
     const double b = w.Refraction;
 
-    canvas.Pen.Color = Colour(app.State.CurrentColour).ScreenColour;  // the light's own colour
+    canvas.Pen.Color = Colour(scene.State.CurrentColour).ScreenColour;  // the light's own colour
     canvas.Polyline({map.Picture(-RayLength * std::cos(i), RayLength * std::sin(i)),
                      map.Picture(0, 0),
                      map.Picture(RayLength * std::cos(b), -RayLength * std::sin(b))});
@@ -117,14 +117,14 @@ void DrawWaterRays(App& app, TCanvas& canvas) {
     }
 }
 
-void DrawRayPolarisationMarks(App& app, TCanvas& canvas) {
-    const WaterPolarisationState& w = WaterPolarisationOf(app);
-    const World& map = app.Map;
+void DrawRayPolarisationMarks(Scene& scene, TCanvas& canvas) {
+    const WaterPolarisationState& w = WaterPolarisationOf(scene);
+    const World& map = scene.Map;
     const double incoming = Pi - w.Incidence, reflected = Pi + w.Incidence,
                  refracted = -w.Refraction;
     for (const double d : BarsAt) ParallelBar(map, canvas, incoming, d);
     for (const double d : CrossesAt) PerpendicularCross(map, canvas, incoming, d);
-    if (app.State.IncidenceValue != 0) {  // no reflected ray of its own at 0°
+    if (scene.State.IncidenceValue != 0) {  // no reflected ray of its own at 0°
         if (!w.AtBrewster)
             for (const double d : BarsAt) ParallelBar(map, canvas, reflected, d);
         for (const double d : CrossesAt) PerpendicularCross(map, canvas, reflected, d);
@@ -135,18 +135,18 @@ void DrawRayPolarisationMarks(App& app, TCanvas& canvas) {
 
 // The angle between the reflected and the refracted ray: a right angle at the Brewster
 // angle.
-void DrawReflectedRefractedArc(App& app, TCanvas& canvas) {
-    if (app.State.IncidenceValue < ArcMinIncidence) return;
-    const WaterPolarisationState& w = WaterPolarisationOf(app);
+void DrawReflectedRefractedArc(Scene& scene, TCanvas& canvas) {
+    if (scene.State.IncidenceValue < ArcMinIncidence) return;
+    const WaterPolarisationState& w = WaterPolarisationOf(scene);
     canvas.Pen.Color = ArcColour;
-    DrawAngleArc(app.Map, {0, 0}, canvas, ArcRadius, w.Incidence + Pi, -w.Refraction);
+    DrawAngleArc(scene.Map, {0, 0}, canvas, ArcRadius, w.Incidence + Pi, -w.Refraction);
 }
 
 // The incoming, reflected and refracted ray at the Brewster angle, in red.
-void DrawBrewsterRays(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const double B = WaterPolarisationOf(app).BrewsterAngle / DegPerRad;
-    const double beta = std::atan(1 / WaterIndex(app));
+void DrawBrewsterRays(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const double B = WaterPolarisationOf(scene).BrewsterAngle / DegPerRad;
+    const double beta = std::atan(1 / WaterIndex(scene));
     canvas.Pen.Color = BrewsterColour;
     canvas.Polyline({map.Picture(-RayLength * std::cos(B), RayLength * std::sin(B)),
                      map.Picture(0, 0),
@@ -157,26 +157,26 @@ void DrawBrewsterRays(App& app, TCanvas& canvas) {
 // Everything that follows the ray: drawn again it is removed. The red rays of the
 // Brewster angle (F5) give way to the ray itself when it lies on them, so that it keeps
 // its colour instead of the colour the two would make together.
-void DrawRayFigures(App& app, TCanvas& canvas) {
+void DrawRayFigures(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
-    canvas.Pen.Width = app.Map.PenWidth;
-    if (app.State.ShowRedRay && !RayOnBrewster(app)) DrawBrewsterRays(app, canvas);
-    DrawWaterRays(app, canvas);
-    if (app.State.ShowAxes) DrawRayPolarisationMarks(app, canvas);
-    DrawRefractionMarker(app, RefractionMarkerKind::WaterSurface, canvas);
+    canvas.Pen.Width = scene.Map.PenWidth;
+    if (scene.State.ShowRedRay && !RayOnBrewster(scene)) DrawBrewsterRays(scene, canvas);
+    DrawWaterRays(scene, canvas);
+    if (scene.State.ShowAxes) DrawRayPolarisationMarks(scene, canvas);
+    DrawRefractionMarker(scene, RefractionMarkerKind::WaterSurface, canvas);
     canvas.Pen.Mode = pmNotXor;
-    if (app.State.ShowMarks) DrawReflectedRefractedArc(app, canvas);
+    if (scene.State.ShowMarks) DrawReflectedRefractedArc(scene, canvas);
 }
 
-void WriteWaterPolarisationTable(App& app) {
-    const WaterPolarisationState& w = WaterPolarisationOf(app);
-    const ColourRow& colour = Colour(app.State.CurrentColour);
+void WriteWaterPolarisationTable(Scene& scene) {
+    const WaterPolarisationState& w = WaterPolarisationOf(scene);
+    const ColourRow& colour = Colour(scene.State.CurrentColour);
     const double n = colour.WaterIndex;
     const Reflectance r = WaterReflectance(w.Incidence, w.Refraction, n);
     const double ts = (1 - r.Perpendicular) * 100, tp = (1 - r.Parallel) * 100;
     const double i = w.Incidence * DegPerRad, b = w.Refraction * DegPerRad;
-    ResultsTable& t = app.Table;
+    Report& t = scene.Out;
     t.SetCell(1, 1, FormatReal(6, 3, n));
     t.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
     t.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
@@ -187,35 +187,35 @@ void WriteWaterPolarisationTable(App& app) {
     t.SetCell(2, 6, FormatReal(3, 2, tp));
     t.SetCell(1, 7, FormatReal(3, 2, 100 - ts));
     t.SetCell(2, 7, FormatReal(3, 2, 100 - tp));
-    app.Window.Panel1 = "i: " + t.Cell(1, 3) + "°";
-    app.Window.Panel2 = "b: " + t.Cell(1, 4) + "°";
+    scene.Out.Panel1 = "i: " + t.Cell(1, 3) + "°";
+    scene.Out.Panel2 = "b: " + t.Cell(1, 4) + "°";
 }
 
 // The figures a colour change moves besides the ray's: the reflectance curves.
-void ChangeWaterColour(App& app, TCanvas& canvas) {
+void ChangeWaterColour(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Mode = pmNotXor;
-    DrawReflectanceCurves(app, canvas);
-    app.State.CurrentColour = app.Window.TrackBar1.Position;
-    ComputeBrewsterAngle(app);
+    DrawReflectanceCurves(scene, canvas);
+    scene.State.CurrentColour = scene.Controls.TrackBar1.Position;
+    ComputeBrewsterAngle(scene);
     canvas.Pen.Mode = pmNotXor;
-    DrawReflectanceCurves(app, canvas);
+    DrawReflectanceCurves(scene, canvas);
 }
 
 // The protractor's labels are written over whatever lies under them; the lines that may
 // cross them are taken away first and drawn again over the new labels, as a full redraw
 // draws them (the rays, the Brewster rays among them, are off the picture already).
-void ToggleProtractor(App& app, TCanvas& canvas) {
-    SharedState& s = app.State;
+void ToggleProtractor(Scene& scene, TCanvas& canvas) {
+    SharedState& s = scene.State;
     canvas.Pen.Mode = pmNotXor;
-    if (s.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
+    if (s.ShowNormals) DrawSurfaceNormal(scene.Map, canvas);
     s.ShowRays = !s.ShowRays;
-    DrawProtractor(app.Map, canvas, s.ShowRays);
-    if (s.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
+    DrawProtractor(scene.Map, canvas, s.ShowRays);
+    if (s.ShowNormals) DrawSurfaceNormal(scene.Map, canvas);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    const SharedState& s = app.State;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& map = scene.Map;
+    const SharedState& s = scene.State;
     if (clearFirst) ClearPicture(map);
     const double a = map.AspectHeight;
     map.WorldXMin = MainXMin;
@@ -237,43 +237,43 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
                map.PictureX(0), map.PictureY(WaterRadius));
     canvas.Brush.Style = bsClear;
     canvas.Pen.Mode = pmNotXor;
-    ComputeBrewsterAngle(app);
-    DrawReflectanceInset(app, canvas);
-    DrawReflectanceCurves(app, canvas);
+    ComputeBrewsterAngle(scene);
+    DrawReflectanceInset(scene, canvas);
+    DrawReflectanceCurves(scene, canvas);
     canvas.Pen.Mode = pmNotXor;
     if (s.ShowRays) DrawProtractor(map, canvas, true);
     if (s.ShowNormals) DrawSurfaceNormal(map, canvas);
-    DrawRayFigures(app, canvas);
-    WriteWaterPolarisationTable(app);
+    DrawRayFigures(scene, canvas);
+    WriteWaterPolarisationTable(scene);
 }
 
 }  // namespace
 
-WaterPolarisationState& WaterPolarisationOf(App& app) {
-    return app.Sims.Get<WaterPolarisationState>();
+WaterPolarisationState& WaterPolarisationOf(Scene& scene) {
+    return scene.Own<WaterPolarisationState>();
 }
 
 double BrewsterAngleOf(double n) {
     return ArcSin(std::sin(std::atan(1 / n)) * n) * DegPerRad;
 }
 
-void DrawWaterPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawWaterPolarisation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
     const bool control = event == Event::ScrollBar1 || event == Event::TrackBar1;
     const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 
-    SharedState& s = app.State;
-    DrawRayFigures(app, canvas);  // erases them
+    SharedState& s = scene.State;
+    DrawRayFigures(scene, canvas);  // erases them
     switch (event) {
         case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            s.IncidenceValue = s.IncidenceMax - scene.Controls.ScrollBar1.Position;
             break;
         case Event::TrackBar1:
-            ChangeWaterColour(app, canvas);
+            ChangeWaterColour(scene, canvas);
             break;
         case Event::F2:
         case Event::F4:
@@ -283,28 +283,28 @@ void DrawWaterPolarisation(App& app, Event event, bool clearFirst, TCanvas& canv
         case Event::F3:
             FlipViewToggle(s, event);
             canvas.Pen.Mode = pmNotXor;
-            DrawSurfaceNormal(app.Map, canvas);
+            DrawSurfaceNormal(scene.Map, canvas);
             break;
         case Event::F6:
-            ToggleProtractor(app, canvas);
+            ToggleProtractor(scene, canvas);
             break;
         default:
             break;
     }
-    DrawRayFigures(app, canvas);
-    WriteWaterPolarisationTable(app);
+    DrawRayFigures(scene, canvas);
+    WriteWaterPolarisationTable(scene);
 }
 
 namespace {
 
 // The incident ray from the upper left, as drawn (at the Brewster angle when it snaps).
-bool GripsIncidentRay(App& app, TPoint p) {
-    const double i = WaterPolarisationOf(app).Incidence;
-    return GripsSegment(app, p, {-RayLength * std::cos(i), RayLength * std::sin(i)}, {0, 0});
+bool GripsIncidentRay(Scene& scene, TPoint p) {
+    const double i = WaterPolarisationOf(scene).Incidence;
+    return GripsSegment(scene, p, {-RayLength * std::cos(i), RayLength * std::sin(i)}, {0, 0});
 }
 
-double IncidenceAt(App& app, WorldPoint w) {
-    return IncidencePosition(app, AngleFrom({0, 0}, w, 180, -1));
+double IncidenceAt(Scene& scene, WorldPoint w) {
+    return IncidencePosition(scene, AngleFrom({0, 0}, w, 180, -1));
 }
 
 }  // namespace

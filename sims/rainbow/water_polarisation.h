@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -27,13 +27,13 @@ struct WaterPolarisationState {
     bool AtBrewster = false;   // the ray is drawn at exactly the Brewster angle
 };
 
-WaterPolarisationState& WaterPolarisationOf(App& app);
+WaterPolarisationState& WaterPolarisationOf(Scene& scene);
 
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: the
 // angle of incidence), 34 (TrackBar1: the colour) and 113..117 (F2 the angle between the
 // reflected and the refracted ray, F3 the surface normal, F4 the polarisation marks, F5
 // the Brewster rays, F6 the protractor). Other events do nothing.
-void DrawWaterPolarisation(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawWaterPolarisation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The Brewster angle of water of index n, degrees: arctan n.
 double BrewsterAngleOf(double n);

@@ -75,38 +75,38 @@ void LeaveInset(World& map, TCanvas& canvas) {
     LeaveInsetWindow(map);
 }
 
-double WaterIndexOf(const App& app) {
-    return ColourTable[ColourIndex(app.State.CurrentColour)].WaterIndex;
+double WaterIndexOf(const Scene& scene) {
+    return ColourTable[ColourIndex(scene.State.CurrentColour)].WaterIndex;
 }
 
-double RainbowParameter(const App& app) {
-    return app.State.Rainbow.PrimaryBowParameter[ColourIndex(app.State.CurrentColour)];
+double RainbowParameter(const Scene& scene) {
+    return scene.State.Rainbow.PrimaryBowParameter[ColourIndex(scene.State.CurrentColour)];
 }
 
 double Ray1ParameterOf(const SharedState& s) {
     return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
 }
 
-double AiryScaleOf(const App& app, const YoungState& y) {
-    const ColourRow& colour = ColourTable[ColourIndex(app.State.CurrentColour)];
+double AiryScaleOf(const Scene& scene, const YoungState& y) {
+    const ColourRow& colour = ColourTable[ColourIndex(scene.State.CurrentColour)];
     return AiryScale(y.DropSize, colour.WaveLength, colour.WaterIndex);
 }
 
-void UpdatePathScales(App& app) {
-    YoungState& y = YoungOf(app);
-    const ColourRow& colour = ColourTable[ColourIndex(app.State.CurrentColour)];
+void UpdatePathScales(Scene& scene) {
+    YoungState& y = YoungOf(scene);
+    const ColourRow& colour = ColourTable[ColourIndex(scene.State.CurrentColour)];
     y.Scales = InterferencePathScales(y.DropSize, colour.WaveLength, colour.WaterIndex);
 }
 
 // Ray 2 for the ray 1 the scroll bar sets, keeping the rays shown before as the previous.
-void SolveCurrentRays(App& app) {
-    YoungState& y = YoungOf(app);
-    const SharedState& s = app.State;
+void SolveCurrentRays(Scene& scene) {
+    YoungState& y = YoungOf(scene);
+    const SharedState& s = scene.State;
     const double p1 = Ray1ParameterOf(s);
     y.PreviousRay1Parameter = y.Rays.Ray1Parameter;
     y.PreviousRay2Parameter = y.Rays.Ray2Parameter;
-    y.Rays =
-        SolveSecondRay(p1, SecondRayGuess(p1, RainbowParameter(app)), WaterIndexOf(app), y.Scales);
+    y.Rays = SolveSecondRay(p1, SecondRayGuess(p1, RainbowParameter(scene)), WaterIndexOf(scene),
+                            y.Scales);
     y.OneStep = !y.PreviousStale &&
                 std::fabs(std::fabs(y.Rays.Ray1Parameter - y.PreviousRay1Parameter) - ScrollStep) <
                     ScrollStepTolerance;
@@ -114,10 +114,10 @@ void SolveCurrentRays(App& app) {
 }
 
 // The green marker in the inset at the exit angle of the rays, while it lies in the inset.
-void DrawInterferenceMarker(App& app, TCanvas& canvas) {
-    const double v = YoungOf(app).Rays.ExitAngle;
+void DrawInterferenceMarker(Scene& scene, TCanvas& canvas) {
+    const double v = YoungOf(scene).Rays.ExitAngle;
     if (v < InsetXMin) return;
-    World& map = app.Map;
+    World& map = scene.Map;
     EnterInset(map);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
@@ -129,9 +129,9 @@ void DrawInterferenceMarker(App& app, TCanvas& canvas) {
 
 // The incoming wavefront through ray 2's entry point, and the outgoing one, meeting on the
 // line through the centre and the point of reflection, about which the path is symmetric.
-void DrawPathConstruction(App& app, TCanvas& canvas) {
-    const InterferenceRays& r = YoungOf(app).Rays;
-    const World& map = app.Map;
+void DrawPathConstruction(Scene& scene, TCanvas& canvas) {
+    const InterferenceRays& r = YoungOf(scene).Rays;
+    const World& map = scene.Map;
     const double e = std::cos(Pi - r.I2) * DropRadius;
     const double s = Tan(2 * r.R2 - r.I2);
     const double w = 4 * r.R2 - Pi - r.I2 - r.I2 - Pi / 2;
@@ -143,21 +143,21 @@ void DrawPathConstruction(App& app, TCanvas& canvas) {
 
 // Both rays from their cached paths (recomputed first when asked), the marker and the
 // construction. Drawn again without recomputing, it removes what it drew.
-void DrawRays(App& app, TCanvas& canvas, bool recompute) {
-    YoungState& y = YoungOf(app);
+void DrawRays(Scene& scene, TCanvas& canvas, bool recompute) {
+    YoungState& y = YoungOf(scene);
     const InterferenceRays& r = y.Rays;
-    const DropRayState& rays = RainbowOf(app).DropRays;
+    const DropRayState& rays = RainbowOf(scene).DropRays;
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
-    DrawPrimaryRayPath(app.Map, rays, recompute, y.Ray1Xs, y.Ray1Ys, r.Ray1Parameter, r.I1, r.R1,
+    DrawPrimaryRayPath(scene.Map, rays, recompute, y.Ray1Xs, y.Ray1Ys, r.Ray1Parameter, r.I1, r.R1,
                        std::cos(r.I1), canvas);
-    DrawInterferenceMarker(app, canvas);
+    DrawInterferenceMarker(scene, canvas);
     canvas.Pen.Style = psDash;
-    DrawPrimaryRayPath(app.Map, rays, recompute, y.Ray2Xs, y.Ray2Ys, r.Ray2Parameter, r.I2, r.R2,
+    DrawPrimaryRayPath(scene.Map, rays, recompute, y.Ray2Xs, y.Ray2Ys, r.Ray2Parameter, r.I2, r.R2,
                        std::cos(r.I2), canvas);
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmNotXor;
-    if (app.State.ShowMarks) DrawPathConstruction(app, canvas);
+    if (scene.State.ShowMarks) DrawPathConstruction(scene, canvas);
 }
 
 // The top row of a text under the inset's axis ("vinkel v", "Airy"): under its numbers,
@@ -170,24 +170,24 @@ int UnderAxisTextTop(const World& map, TCanvas& canvas, std::string_view text) {
                     map.PictureY(BoxBottom) - height);
 }
 
-void DrawDropAxes(App& app, TCanvas& canvas) {
+void DrawDropAxes(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Color = clBlack;
     canvas.Pen.Mode = pmNotXor;
-    DrawAxes(app.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
+    DrawAxes(scene.Map, 0, 0, "", 0, 0, 0, 0, "", false, canvas);
 }
 
-void DrawRedRainbowRay(App& app, TCanvas& canvas) {
-    DrawDropRay(app, canvas, 1, RainbowRayColour, false, RainbowParameter(app));
+void DrawRedRainbowRay(Scene& scene, TCanvas& canvas) {
+    DrawDropRay(scene, canvas, 1, RainbowRayColour, false, RainbowParameter(scene));
 }
 
 // Airy's curve for the current drop and colour, with its name in the curve's colour under
 // the axis at the inset's left, in line with "vinkel v".
-void DrawAiryCurve(App& app, TCanvas& canvas) {
-    const World& map = app.Map;
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
-    const double bow = app.State.Rainbow.PrimaryBowAngle[c];
+void DrawAiryCurve(Scene& scene, TCanvas& canvas) {
+    const World& map = scene.Map;
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
+    const double bow = scene.State.Rainbow.PrimaryBowAngle[c];
     canvas.Pen.Color = AiryCurveColour;
-    canvas.Polyline(BuildAiryCurve(map, bow, AiryScaleOf(app, YoungOf(app)), AiryFrom, AiryTo));
+    canvas.Polyline(BuildAiryCurve(map, bow, AiryScaleOf(scene, YoungOf(scene)), AiryFrom, AiryTo));
     canvas.Pen.Color = clBlack;
     const std::string_view name = "Airy";
     canvas.Brush.Style = bsClear;
@@ -199,11 +199,11 @@ void DrawAiryCurve(App& app, TCanvas& canvas) {
 // The inset graph, drawn whole over a white box: the bow angles of the colours along its
 // axis, the interference term against v, with F6 the term corrected for losses and with
 // F3 Airy's curve.
-void DrawInterferenceInset(App& app, TCanvas& canvas) {
-    World& map = app.Map;
-    YoungState& y = YoungOf(app);
-    const std::size_t c = ColourIndex(app.State.CurrentColour);
-    const RainbowAngles& angles = app.State.Rainbow;
+void DrawInterferenceInset(Scene& scene, TCanvas& canvas) {
+    World& map = scene.Map;
+    YoungState& y = YoungOf(scene);
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
+    const RainbowAngles& angles = scene.State.Rainbow;
     EnterInset(map);
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
@@ -242,22 +242,22 @@ void DrawInterferenceInset(App& app, TCanvas& canvas) {
                           angles.PrimaryBowAngle[c], y.Scales);
     y.PreviousStale = true;
     const InterferenceCurves curves =
-        BuildInterferenceCurves(map, angles.PrimaryBowAngle[c], samples, app.State.ShowRays);
+        BuildInterferenceCurves(map, angles.PrimaryBowAngle[c], samples, scene.State.ShowRays);
     canvas.Polyline(curves.Interference);
-    if (app.State.ShowRays) {
+    if (scene.State.ShowRays) {
         canvas.Pen.Color = LossCurveColour;
         canvas.Polyline(curves.LossCorrected);
         canvas.Pen.Color = clBlack;
     }
-    if (app.State.ShowNormals) DrawAiryCurve(app, canvas);  // F3's toggle in this simulation
+    if (scene.State.ShowNormals) DrawAiryCurve(scene, canvas);  // F3's toggle in this simulation
     canvas.Brush.Style = bsClear;
     LeaveInset(map, canvas);
 }
 
-void WriteInterferenceTable(App& app) {
-    const YoungState& y = YoungOf(app);
+void WriteInterferenceTable(Scene& scene) {
+    const YoungState& y = YoungOf(scene);
     const InterferenceRays& r = y.Rays;
-    ResultsTable& t = app.Table;
+    Report& t = scene.Out;
     const double light1 = 100 * r.Light1, light2 = 100 * r.Light2;
     t.SetCell(1, 4, FormatReal(6, 1, r.ExitAngle));
     t.SetCell(1, 5, FormatReal(6, 2, y.DropSize * 2 * 1000));
@@ -283,16 +283,16 @@ void WriteInterferenceTable(App& app) {
         t.SetCell(1, 11, "");
     }
     // Airy's first maximum beside the geometrical bow angle.
-    const double bow = app.State.Rainbow.PrimaryBowAngle[ColourIndex(app.State.CurrentColour)];
-    t.SetCell(1, 12, FormatReal(6, 2, AiryMaximumAngle(bow, AiryScaleOf(app, y), 1)));
+    const double bow = scene.State.Rainbow.PrimaryBowAngle[ColourIndex(scene.State.CurrentColour)];
+    t.SetCell(1, 12, FormatReal(6, 2, AiryMaximumAngle(bow, AiryScaleOf(scene, y), 1)));
     t.SetCell(2, 12, FormatReal(6, 2, bow));
-    app.Window.Panel1 = "p: " + FormatReal(3, 3, r.Ray1Parameter);
-    app.Window.Panel2 = "fase: " + FormatReal(3, 3, r.PathDifference);
+    scene.Out.Panel1 = "p: " + FormatReal(3, 3, r.Ray1Parameter);
+    scene.Out.Panel2 = "fase: " + FormatReal(3, 3, r.PathDifference);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& map = app.Map;
-    const SharedState& s = app.State;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& map = scene.Map;
+    const SharedState& s = scene.State;
     if (clearFirst) ClearPicture(map);
     SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
     const double a = map.AspectHeight;
@@ -302,7 +302,7 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Width = map.PenWidth;
     canvas.Pen.Mode = pmNotXor;
     canvas.Font.Color = clBlack;
-    if (s.ShowAxes) DrawDropAxes(app, canvas);
+    if (s.ShowAxes) DrawDropAxes(scene, canvas);
     canvas.Pen.Color = clBlack;
     DrawCircle(map, canvas, 0, 0, DropRadius);
     canvas.Brush.Style = bsClear;
@@ -311,15 +311,15 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.TextOut(namesLeft, map.PictureY(0.6 * a), "stråle 1");
     canvas.TextOut(namesLeft, map.PictureY(0.3 * a), "stråle 2 (stiplet)");
 
-    UpdatePathScales(app);
-    DrawInterferenceInset(app, canvas);
-    WriteDropTable(app, 1);
-    SolveCurrentRays(app);
-    YoungOf(app).OneStep = false;  // the inset's sweep ran
-    if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
-    DrawRays(app, canvas, true);
+    UpdatePathScales(scene);
+    DrawInterferenceInset(scene, canvas);
+    WriteDropTable(scene, 1);
+    SolveCurrentRays(scene);
+    YoungOf(scene).OneStep = false;  // the inset's sweep ran
+    if (s.ShowRedRay) DrawRedRainbowRay(scene, canvas);
+    DrawRays(scene, canvas, true);
     // A printed picture leaves the table as it is.
-    if (map.PrintOffsetX == 0 && map.PrintOffsetY == 0) WriteInterferenceTable(app);
+    if (map.PrintOffsetX == 0 && map.PrintOffsetY == 0) WriteInterferenceTable(scene);
 }
 
 }  // namespace
@@ -444,62 +444,62 @@ InterferenceCurves BuildInterferenceCurves(const World& insetMap, double bowAngl
     return curves;
 }
 
-YoungState& YoungOf(App& app) {
-    return app.Sims.Get<YoungState>();
+YoungState& YoungOf(Scene& scene) {
+    return scene.Own<YoungState>();
 }
 
-void SetYoungStartValues(App& app) {
-    YoungOf(app).DropSize = 0.0001;
+void SetYoungStartValues(SetupScene& scene) {
+    YoungOf(scene).DropSize = 0.0001;
 }
 
-void DrawYoungsInterference(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawYoungsInterference(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
-        SolveCurrentRays(app);
+        FullRedraw(scene, clearFirst, canvas);
+        SolveCurrentRays(scene);
         return;
     }
     const bool handled = event == Event::ScrollBar1 || event == Event::TrackBar1 ||
                          event == Event::TrackBar2 || IsFunctionKey(event);
     if (!handled) return;
 
-    SharedState& s = app.State;
-    YoungState& y = YoungOf(app);
-    DrawRays(app, canvas, false);  // erases them
+    SharedState& s = scene.State;
+    YoungState& y = YoungOf(scene);
+    DrawRays(scene, canvas, false);  // erases them
     switch (event) {
         case Event::TrackBar1:
         case Event::TrackBar2:
             if (event == Event::TrackBar1) {
-                if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
-                s.CurrentColour = app.Window.TrackBar1.Position;
-                if (s.ShowRedRay) DrawRedRainbowRay(app, canvas);
+                if (s.ShowRedRay) DrawRedRainbowRay(scene, canvas);
+                s.CurrentColour = scene.Controls.TrackBar1.Position;
+                if (s.ShowRedRay) DrawRedRainbowRay(scene, canvas);
             } else {
-                y.DropSize = app.Window.TrackBar2.Position * 0.0001;
+                y.DropSize = scene.Controls.TrackBar2.Position * 0.0001;
             }
-            UpdatePathScales(app);
-            WriteDropTable(app, 1);
-            DrawInterferenceInset(app, canvas);
+            UpdatePathScales(scene);
+            WriteDropTable(scene, 1);
+            DrawInterferenceInset(scene, canvas);
             break;
         case Event::F6:
             FlipViewToggle(s, event);
-            DrawInterferenceInset(app, canvas);
+            DrawInterferenceInset(scene, canvas);
             break;
         case Event::F3:
             FlipViewToggle(s, event);
-            DrawInterferenceInset(app, canvas);
+            DrawInterferenceInset(scene, canvas);
             break;
         case Event::F5:
             FlipViewToggle(s, event);
-            DrawRedRainbowRay(app, canvas);
+            DrawRedRainbowRay(scene, canvas);
             break;
         case Event::F4:
             FlipViewToggle(s, event);
-            DrawDropAxes(app, canvas);
+            DrawDropAxes(scene, canvas);
             break;
         case Event::F2:
             FlipViewToggle(s, event);
             break;
         case Event::ScrollBar1: {
-            const RangeControl& bar = app.Window.ScrollBar1;
+            const RangeControl& bar = scene.Controls.ScrollBar1;
             s.IncidenceValue = bar.Position;
             const int reversed = bar.Min + bar.Max - bar.Position;
             if (reversed >= 691 && reversed <= 800) s.IncidenceValue = reversed;
@@ -508,9 +508,9 @@ void DrawYoungsInterference(App& app, Event event, bool clearFirst, TCanvas& can
         default:
             break;
     }
-    SolveCurrentRays(app);
-    DrawRays(app, canvas, true);
-    WriteInterferenceTable(app);
+    SolveCurrentRays(scene);
+    DrawRays(scene, canvas, true);
+    WriteInterferenceTable(scene);
 }
 
 }  // namespace viv

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/drop_rays.h"
 #include "library/world.h"
@@ -88,15 +88,15 @@ struct YoungState {
     RayPathCache Ray1Xs{}, Ray1Ys{}, Ray2Xs{}, Ray2Ys{};
 };
 
-YoungState& YoungOf(App& app);
+YoungState& YoungOf(Scene& scene);
 
 // The menu entry's start: the smallest drop.
-void SetYoungStartValues(App& app);
+void SetYoungStartValues(SetupScene& scene);
 
 // The drawing routine of the simulation: events 32 (full redraw), 33 (ScrollBar1: ray 1),
 // 34 (TrackBar1: the colour), 35 (TrackBar2: the drop's radius), 113 (F2: the path
 // construction), 114 (F3: Airy's curve in the inset), 115 (F4: axes), 116 (F5: the red
 // rainbow ray) and 117 (F6: the loss-corrected curve). Other events do nothing.
-void DrawYoungsInterference(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawYoungsInterference(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 }  // namespace viv

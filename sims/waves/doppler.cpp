@@ -48,21 +48,21 @@ void KeepSourceInView(WavesMotionState& ws) {
         ws.SourceX = 10 - inside;
 }
 
-void DrawFronts(App& app, TCanvas& canvas) {
-    const WavesMotionState& ws = WavesMotionOf(app);
+void DrawFronts(Scene& scene, TCanvas& canvas) {
+    const WavesMotionState& ws = WavesMotionOf(scene);
     const double p = PeriodOf(ws);
     const double travel = ws.SourceSpeed / p;  // world units per period
-    const double phase = app.State.AnimationStep / p;
+    const double phase = scene.State.AnimationStep / p;
     canvas.Pen.Color = FrontColour;
     for (int j = 0; j < Fronts; ++j)
-        DrawCircle(app.Map, canvas, ws.SourceX - j * travel, 0, j + phase);
+        DrawCircle(scene.Map, canvas, ws.SourceX - j * travel, 0, j + phase);
 }
 
 // From the source along its way, as far as it goes in one period.
-void DrawVelocityArrow(App& app, TCanvas& canvas) {
-    const WavesMotionState& ws = WavesMotionOf(app);
+void DrawVelocityArrow(Scene& scene, TCanvas& canvas) {
+    const WavesMotionState& ws = WavesMotionOf(scene);
     if (ws.SourceSpeed == 0) return;
-    const World& world = app.Map;
+    const World& world = scene.Map;
     const double tip = ws.SourceX + static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
     const double direction = ws.SourceSpeed > 0 ? 0 : Pi;
     canvas.Pen.Color = MarkColour;
@@ -77,9 +77,9 @@ void DrawVelocityArrow(App& app, TCanvas& canvas) {
 // Below the wave speed the relative frequencies as bars beside the reference bars of
 // height 1; above it the two lines of the cone from where they touch the oldest front to
 // the source.
-void DrawFrequencyMarks(App& app, TCanvas& canvas) {
-    const WavesMotionState& ws = WavesMotionOf(app);
-    const World& world = app.Map;
+void DrawFrequencyMarks(Scene& scene, TCanvas& canvas) {
+    const WavesMotionState& ws = WavesMotionOf(scene);
+    const World& world = scene.Map;
     const DopplerReading d = DopplerReadingFor(ws.SourceSpeed, PeriodOf(ws));
     canvas.Pen.Color = MarkColour;
     if (!d.Supersonic) {
@@ -96,40 +96,40 @@ void DrawFrequencyMarks(App& app, TCanvas& canvas) {
     }
 }
 
-void DrawFigures(App& app, TCanvas& canvas) {
-    DrawFronts(app, canvas);
-    DrawVelocityArrow(app, canvas);
-    if (app.State.ShowMarks) DrawFrequencyMarks(app, canvas);
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    DrawFronts(scene, canvas);
+    DrawVelocityArrow(scene, canvas);
+    if (scene.State.ShowMarks) DrawFrequencyMarks(scene, canvas);
 }
 
-void WriteDopplerTable(App& app) {
-    const WavesMotionState& ws = WavesMotionOf(app);
+void WriteDopplerTable(Scene& scene) {
+    const WavesMotionState& ws = WavesMotionOf(scene);
     const DopplerReading d = DopplerReadingFor(ws.SourceSpeed, PeriodOf(ws));
-    ResultsTable& table = app.Table;
+    Report& table = scene.Out;
     const std::string speed = FormatReal(1, 2, d.RelativeSpeed);
     table.SetCell(1, 1, speed);
-    app.Window.Panel1 = "Vrel=" + speed;
+    scene.Out.Panel1 = "Vrel=" + speed;
     if (d.Supersonic) {
         const std::string angle = FormatReal(1, 1, d.ConeAngle * DegPerRad);
         table.SetCell(0, 2, " vinkel/°");
         table.SetCell(1, 2, angle);
-        app.Window.Panel3 = "v=" + angle + "°";
+        scene.Out.Panel3 = "v=" + angle + "°";
     } else {
         const std::string ratio = d.InFront ? FormatReal(1, 2, *d.InFront) : std::string();
         table.SetCell(0, 2, " relativ frekvens");
         table.SetCell(1, 2, ratio);
-        app.Window.Panel3 = d.InFront ? "f'/f=" + ratio : std::string();
+        scene.Out.Panel3 = d.InFront ? "f'/f=" + ratio : std::string();
     }
 }
 
-void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
     // The period in pixels follows the screen picture's size; a printed page keeps it.
-    if (&canvas == app.Image.get()) {
-        WavesMotionState& ws = WavesMotionOf(app);
+    if (scene.OnScreen(canvas)) {
+        WavesMotionState& ws = WavesMotionOf(scene);
         ws.PeriodPixels = std::max(world.PictureX(1) - world.PictureX(0), 1);
-        app.State.AnimationStep = std::clamp(app.State.AnimationStep, 0, ws.PeriodPixels);
+        scene.State.AnimationStep = std::clamp(scene.State.AnimationStep, 0, ws.PeriodPixels);
     }
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = ReferenceColour;
@@ -156,8 +156,8 @@ DopplerReading DopplerReadingFor(int speed, int period) {
     return d;
 }
 
-void SetDopplerStartValues(App& app) {
-    WavesMotionState& ws = WavesMotionOf(app);
+void SetDopplerStartValues(Scene& scene) {
+    WavesMotionState& ws = WavesMotionOf(scene);
     ws.SourceSpeed = 0;
     ws.SourceX = 0;
 }
@@ -165,37 +165,37 @@ void SetDopplerStartValues(App& app) {
 namespace {
 
 // What an event other than Redraw changes, the figures wiped meanwhile.
-void TakeChange(App& app, Event event, TCanvas& /*canvas*/) {
-    WavesMotionState& ws = WavesMotionOf(app);
+void TakeChange(Scene& scene, Event event, TCanvas& /*canvas*/) {
+    WavesMotionState& ws = WavesMotionOf(scene);
     switch (event) {
         case Event::ScrollBar1:
             // The source goes on at once with its new speed.
-            ws.SourceSpeed = 60 - 2 * app.Window.ScrollBar1.Position;
+            ws.SourceSpeed = 60 - 2 * scene.Controls.ScrollBar1.Position;
             ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
             KeepSourceInView(ws);
             break;
         case Event::Tick:
         case Event::Step:
-            if (++app.State.AnimationStep > PeriodOf(ws)) {
-                app.State.AnimationStep = 1;
+            if (++scene.State.AnimationStep > PeriodOf(ws)) {
+                scene.State.AnimationStep = 1;
                 ws.SourceX += static_cast<double>(ws.SourceSpeed) / PeriodOf(ws);
                 KeepSourceInView(ws);
             }
             break;
         default:
-            app.State.ShowMarks = !app.State.ShowMarks;
+            scene.State.ShowMarks = !scene.State.ShowMarks;
             break;
     }
 }
 
 }  // namespace
 
-void DrawDoppler(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawDoppler(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::Tick || event == Event::Step || event == Event::F2;
     if (!handled) return;
-    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
-    WriteDopplerTable(app);
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, scene, event, clearFirst, canvas);
+    WriteDopplerTable(scene);
 }
 
 }  // namespace viv

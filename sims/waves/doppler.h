@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -30,9 +30,9 @@ DopplerReading DopplerReadingFor(int speed, int period);
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the source's speed), 36
 // and 37 (the fronts spread and the source moves on) and 113 (F2, the relative frequency
 // or the cone). Each rewrites Panel1, Panel3 and the table.
-void DrawDoppler(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawDoppler(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: the source at rest at the origin.
-void SetDopplerStartValues(App& app);
+void SetDopplerStartValues(Scene& scene);
 
 }  // namespace viv

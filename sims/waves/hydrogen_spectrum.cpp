@@ -35,14 +35,14 @@ constexpr double ScaleFactor = 10;  // labels in centimetres
 constexpr std::array<TColor, Lines> BalmerColours{clRed, clAqua, clBlue, clNavy};
 constexpr int Balmer = 2;
 
-struct Scene {
-    App& app;
+struct Drawing {
+    Scene& scene;
     const World& world;
     TCanvas& canvas;
     double h;
 };
 
-void Line(const Scene& sc, double x1, double y1, double x2, double y2) {
+void Line(const Drawing& sc, double x1, double y1, double x2, double y2) {
     sc.canvas.MoveTo(sc.world.PictureX(x1), sc.world.PictureY(y1));
     sc.canvas.LineTo(sc.world.PictureX(x2), sc.world.PictureY(y2));
 }
@@ -70,7 +70,7 @@ TColor LineColour(int k, int i) {
 
 // The pair of rays of one line in order m, up and down from the grating to the screen,
 // or to the picture's edge where the ray leaves it first.
-void DrawRayPair(const Scene& sc, int m, double lambda, double d) {
+void DrawRayPair(const Drawing& sc, int m, double lambda, double d) {
     double y = 0;
     if (!ScreenHeight(m, lambda, d, y)) return;
     const World& w = sc.world;
@@ -84,7 +84,7 @@ void DrawRayPair(const Scene& sc, int m, double lambda, double d) {
 
 // --- The fixed figures ---
 
-void WriteTexts(const Scene& sc) {
+void WriteTexts(const Drawing& sc) {
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
     const double h = sc.h;
@@ -106,7 +106,7 @@ void WriteTexts(const Scene& sc) {
     c.Font.Color = clBlack;
 }
 
-void DrawFixedFigures(const Scene& sc) {
+void DrawFixedFigures(const Drawing& sc) {
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
     const double h = sc.h;
@@ -137,7 +137,7 @@ void DrawFixedFigures(const Scene& sc) {
 // --- The figures that follow the view ---
 
 // The four transitions of the series as arrows down to the lower level.
-void DrawArrows(const Scene& sc, const HydrogenView& v) {
+void DrawArrows(const Drawing& sc, const HydrogenView& v) {
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
     c.Pen.Color = clBlack;
@@ -152,7 +152,7 @@ void DrawArrows(const Scene& sc, const HydrogenView& v) {
 }
 
 // The rays of the chosen order; the straight-through light is one line.
-void DrawOrderRays(const Scene& sc, const HydrogenView& v) {
+void DrawOrderRays(const Drawing& sc, const HydrogenView& v) {
     TCanvas& c = sc.canvas;
     if (v.Order == 0) {
         c.Pen.Color = clBlack;
@@ -167,7 +167,7 @@ void DrawOrderRays(const Scene& sc, const HydrogenView& v) {
 }
 
 // F4: the lamp's beam and, dotted, every order of every line.
-void DrawAllOrders(const Scene& sc, const HydrogenView& v) {
+void DrawAllOrders(const Drawing& sc, const HydrogenView& v) {
     if (!v.AllOrders) return;
     TCanvas& c = sc.canvas;
     c.Pen.Color = v.Series == Balmer ? clRed : clSilver;
@@ -184,7 +184,7 @@ void DrawAllOrders(const Scene& sc, const HydrogenView& v) {
 }
 
 // The Balmer lines where they meet the screen, in every order that reaches it.
-void DrawScreenLines(const Scene& sc, const HydrogenView& v) {
+void DrawScreenLines(const Drawing& sc, const HydrogenView& v) {
     if (v.Series != Balmer) return;
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
@@ -203,31 +203,31 @@ void DrawScreenLines(const Scene& sc, const HydrogenView& v) {
     c.Pen.Width = w.PenWidth;
 }
 
-void DrawScale(const Scene& sc, bool shown) {
+void DrawScale(const Drawing& sc, bool shown) {
     ScaleUnderlay* underlay =
-        &sc.canvas == sc.app.Image.get() ? &HydrogenOf(sc.app).UnderScale : nullptr;
+        sc.scene.OnScreen(sc.canvas) ? &HydrogenOf(sc.scene).UnderScale : nullptr;
     sc.canvas.Pen.Color = clBlack;
     DrawMeasuringScale(sc.world, sc.canvas, shown, "", ScaleFactor, ScaleAt, sc.h, underlay);
 }
 
-HydrogenView CurrentView(App& app) {
-    const HydrogenState& st = HydrogenOf(app);
+HydrogenView CurrentView(Scene& scene) {
+    const HydrogenState& st = HydrogenOf(scene);
     HydrogenView v;
     v.Series = st.Series;
     v.X = st.X;
     v.Order = st.Order;
-    v.AllOrders = app.State.ShowAxes;
-    v.Scale = app.State.ShowRays;
+    v.AllOrders = scene.State.ShowAxes;
+    v.Scale = scene.State.ShowRays;
     return v;
 }
 
-void WriteReadings(App& app, const HydrogenView& v) {
+void WriteReadings(Scene& scene, const HydrogenView& v) {
     const std::string name(SeriesName(v.Series));
     const std::string d = FormatReal(2, 1, GratingSpacingNm(v.X));
-    app.Window.Panel1 = "Orden: " + FormatInteger(v.Order, 1);
-    app.Window.Panel2 = "d=" + d + "nm";
-    app.Window.Panel3 = name;
-    ResultsTable& t = app.Table;
+    scene.Out.Panel1 = "Orden: " + FormatInteger(v.Order, 1);
+    scene.Out.Panel2 = "d=" + d + "nm";
+    scene.Out.Panel3 = name;
+    Report& t = scene.Out;
     t.SetCell(1, 2, FormatInteger(v.Order, 1));
     t.SetCell(1, 3, FormatReal(1, 1, GratingSpacingNm(v.X)));
     t.SetCell(1, 4, name);
@@ -235,14 +235,14 @@ void WriteReadings(App& app, const HydrogenView& v) {
         t.SetCell(2, i, FormatReal(1, 2, SeriesWaveLength(v.Series, i)));
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& w = app.Map;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& w = scene.Map;
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
     SetupMarginlessWorld(w, 0, clearFirst, canvas, -10, 10);
     const double h = w.WorldYMax;  // the half height it was set up with
-    const Scene sc{app, w, canvas, h};
-    const HydrogenView v = CurrentView(app);
+    const Drawing sc{scene, w, canvas, h};
+    const HydrogenView v = CurrentView(scene);
     // The texts first: the figures drawn over them in not-xor leave them whole when they
     // are taken away again.
     WriteTexts(sc);
@@ -253,8 +253,8 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     DrawArrows(sc, v);
     if (v.Scale) DrawScale(sc, true);
     canvas.Pen.Color = clBlack;
-    if (&canvas == app.Image.get()) HydrogenOf(app).Drawn = v;
-    WriteReadings(app, v);
+    if (scene.OnScreen(canvas)) HydrogenOf(scene).Drawn = v;
+    WriteReadings(scene, v);
 }
 
 }  // namespace
@@ -281,13 +281,13 @@ bool ScreenHeight(int m, double lambda, double d, double& y) {
     return true;
 }
 
-void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawHydrogenSpectrum(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
-    HydrogenState& st = HydrogenOf(app);
-    const MainWindowModel& win = app.Window;
+    HydrogenState& st = HydrogenOf(scene);
+    const MainWindowModel& win = scene.Controls;
     switch (event) {
         case Event::ScrollBar1:
             st.LinesPerMm = 10 * win.ScrollBar1.Position + 300;
@@ -301,7 +301,7 @@ void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canva
             break;
         case Event::F4:
         case Event::F6:
-            FlipViewToggle(app.State, event);
+            FlipViewToggle(scene.State, event);
             break;
         default:
             return;
@@ -309,9 +309,9 @@ void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canva
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
-    const Scene sc{app, app.Map, canvas, app.Map.AspectHeight};
+    const Drawing sc{scene, scene.Map, canvas, scene.Map.AspectHeight};
     const HydrogenView was = st.Drawn;
-    const HydrogenView now = CurrentView(app);
+    const HydrogenView now = CurrentView(scene);
     const bool newGrating = was.X != now.X, newSeries = was.Series != now.Series;
     if (newGrating || newSeries || was.AllOrders != now.AllOrders) {
         DrawAllOrders(sc, was);
@@ -332,19 +332,19 @@ void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canva
     if (was.Scale != now.Scale) DrawScale(sc, now.Scale);
     canvas.Pen.Color = clBlack;
     st.Drawn = now;
-    WriteReadings(app, now);
+    WriteReadings(scene, now);
 }
 
-void HydrogenMouse(App& app, TCanvas&) {
-    MouseToWorld(app.Map, app.host().Pointer());
-    const WorldPoint p = app.Map.MouseWorld;
-    const HydrogenState& st = HydrogenOf(app);
-    std::string& panel = app.Window.MessagePanel;
+void HydrogenMouse(Scene& scene, TCanvas&) {
+    MouseToWorld(scene.Map, scene.Pointer());
+    const WorldPoint p = scene.Map.MouseWorld;
+    const HydrogenState& st = HydrogenOf(scene);
+    std::string& panel = scene.Out.MessagePanel;
     if (p.x >= 0) {
         panel = "(" + FormatReal(1, 1, 10 * p.x) + "; " + FormatReal(1, 1, 10 * p.y) + ")";
         return;
     }
-    const double h = app.Map.AspectHeight;
+    const double h = scene.Map.AspectHeight;
     panel.clear();
     if (!(LevelY(h, st.Series) < p.y && p.y < LevelY(h, st.Series + Lines))) return;
     const long i = std::lround(p.x) + 9;
@@ -352,8 +352,8 @@ void HydrogenMouse(App& app, TCanvas&) {
         panel = FormatReal(1, 1, SeriesWaveLength(st.Series, static_cast<int>(i))) + " nm";
 }
 
-void SetHydrogenStartValues(App& app) {
-    HydrogenState& st = HydrogenOf(app);
+void SetHydrogenStartValues(Scene& scene) {
+    HydrogenState& st = HydrogenOf(scene);
     st.Series = 2;
     st.LinesPerMm = 600;
     st.X = 2.6337968815844923;

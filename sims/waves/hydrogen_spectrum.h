@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/measuring_scale.h"
 
@@ -71,20 +71,20 @@ struct HydrogenState {
     ScaleUnderlay UnderScale;  // the picture under the measuring scale's labels
 };
 
-inline HydrogenState& HydrogenOf(App& app) {
-    return app.Sims.Get<HydrogenState>();
+inline HydrogenState& HydrogenOf(Scene& scene) {
+    return scene.Own<HydrogenState>();
 }
 
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1: lines per millimetre),
 // 34 (TrackBar1: the series), 35 (TrackBar2: the order), F4 (all orders) and F6 (the
 // measuring scale).
-void DrawHydrogenSpectrum(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawHydrogenSpectrum(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The pointer over the picture: right of the grating its position in the measuring
 // scale's units (cm), over a transition arrow the line's wavelength.
-void HydrogenMouse(App& app, TCanvas& canvas);
+void HydrogenMouse(Scene& scene, TCanvas& canvas);
 
 // The menu entry's start values: the Balmer series, 600 lines per millimetre, order 1.
-void SetHydrogenStartValues(App& app);
+void SetHydrogenStartValues(Scene& scene);
 
 }  // namespace viv

@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "app/app.h"
 #include "app/events.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -27,25 +27,25 @@ inline void SetupMarginlessWorld(World& world, std::uint16_t axisMode, bool clea
 
 // The routines of a picture whose figures, drawn a second time, wipe themselves.
 struct MovingPicture {
-    void (*Scene)(App& app, bool clearFirst, TCanvas& canvas);  // the still picture
-    void (*Figures)(App& app, TCanvas& canvas);                 // the moving figures
-    void (*Change)(App& app, Event event, TCanvas& canvas);     // takes in any other event
+    void (*Still)(Scene& scene, bool clearFirst, TCanvas& canvas);  // the still picture
+    void (*Figures)(Scene& scene, TCanvas& canvas);                 // the moving figures
+    void (*Change)(Scene& scene, Event event, TCanvas& canvas);     // takes in any other event
 };
 
 // On Redraw the scene and the figures; on any other event the figures are wiped, the event
 // taken in and the figures drawn again.
-inline void DrawMovingPicture(const MovingPicture& picture, App& app, Event event, bool clearFirst,
-                              TCanvas& canvas) {
+inline void DrawMovingPicture(const MovingPicture& picture, Scene& scene, Event event,
+                              bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        picture.Scene(app, clearFirst, canvas);
-        picture.Figures(app, canvas);
+        picture.Still(scene, clearFirst, canvas);
+        picture.Figures(scene, canvas);
         return;
     }
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
-    picture.Figures(app, canvas);
-    picture.Change(app, event, canvas);
-    picture.Figures(app, canvas);
+    picture.Figures(scene, canvas);
+    picture.Change(scene, event, canvas);
+    picture.Figures(scene, canvas);
 }
 
 }  // namespace viv

@@ -57,15 +57,15 @@ void DrawWave(const World& world, const std::vector<WorldPoint>& wave, std::size
     canvas.Polyline(points);
 }
 
-ReflectionWaves CurrentWaves(App& app) {
-    return NormalReflectionWaves(WavesMotionOf(app).ReflectionAmplitude, app.State.AnimationStep,
-                                 app.State.CurrentColour);
+ReflectionWaves CurrentWaves(Scene& scene) {
+    return NormalReflectionWaves(WavesMotionOf(scene).ReflectionAmplitude,
+                                 scene.State.AnimationStep, scene.State.CurrentColour);
 }
 
-void DrawWaves(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const ReflectionWaves w = CurrentWaves(app);
-    const bool apart = app.State.ShowAxes;
+void DrawWaves(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const ReflectionWaves w = CurrentWaves(scene);
+    const bool apart = scene.State.ShowAxes;
     canvas.Pen.Color = WaveColour;
     // Without "1+2" the air shows what is there: the incident wave alone up to where the
     // reflected wave has come back to, the sum beyond.
@@ -83,9 +83,9 @@ void DrawWaves(App& app, TCanvas& canvas) {
 
 // A wavelength in air and one in the substance along the axis, each ended by a short
 // tick.
-void DrawWaveLengths(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const double n = Substance(app.State.CurrentColour).SubstanceIndexBlue;
+void DrawWaveLengths(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const double n = Substance(scene.State.CurrentColour).SubstanceIndexBlue;
     const double inSubstance = WaveLengthInAir / n;
     canvas.Pen.Color = WaveLengthColour;
     canvas.Polyline(
@@ -98,8 +98,8 @@ void DrawWaveLengths(App& app, TCanvas& canvas) {
 }
 
 // The substance's name in bold on a white patch wide enough to cover any other name.
-void WriteSubstanceName(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
+void WriteSubstanceName(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
     const double a = world.AspectHeight;
     canvas.Font.Bold = true;
     canvas.Font.Color = clBlack;
@@ -111,26 +111,26 @@ void WriteSubstanceName(App& app, TCanvas& canvas) {
     canvas.Brush.Color = clWhite;
     canvas.FillRect({x, y, x + width, y + canvas.TextHeight("Ekstra tæt flint")});
     canvas.Brush.Style = bsClear;
-    canvas.TextOut(x, y, Substance(app.State.CurrentColour).SubstanceName);
+    canvas.TextOut(x, y, Substance(scene.State.CurrentColour).SubstanceName);
     canvas.Font.Bold = false;
 }
 
-void WriteReflectionTable(App& app) {
-    const SubstanceRow& s = Substance(app.State.CurrentColour);
+void WriteReflectionTable(Scene& scene) {
+    const SubstanceRow& s = Substance(scene.State.CurrentColour);
     const double n = s.SubstanceIndexBlue;
     const double r = (n - 1) / (n + 1);
-    ResultsTable& table = app.Table;
+    Report& table = scene.Out;
     table.SetCell(1, 1, std::string(s.SubstanceName));
     table.SetCell(1, 2, FormatReal(1, 3, n));
     table.SetCell(1, 3, FormatReal(1, 2, r));
     table.SetCell(1, 4, FormatReal(1, 3, r * r));  // the share of the energy reflected
     table.SetCell(1, 5, "486.1");
-    app.Window.Panel1 = "n=" + FormatReal(1, 3, n);
-    app.Window.Panel2 = "r=" + FormatReal(1, 2, r);
+    scene.Out.Panel1 = "n=" + FormatReal(1, 3, n);
+    scene.Out.Panel2 = "r=" + FormatReal(1, 2, r);
 }
 
-void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
     const double a = world.WorldYMax;  // the half height it was set up with
     canvas.Pen.Style = psSolid;
@@ -149,12 +149,12 @@ void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
     text(-8, 0.8 * a, clBlack, "Luft");
     canvas.Font.Bold = false;
     canvas.Font.Color = clBlack;
-    WriteSubstanceName(app, canvas);
+    WriteSubstanceName(scene, canvas);
 }
 
-void DrawFigures(App& app, TCanvas& canvas) {
-    DrawWaves(app, canvas);
-    if (app.State.ShowMarks) DrawWaveLengths(app, canvas);
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    DrawWaves(scene, canvas);
+    if (scene.State.ShowMarks) DrawWaveLengths(scene, canvas);
 }
 
 }  // namespace
@@ -186,45 +186,45 @@ ReflectionWaves NormalReflectionWaves(double amplitude, int step, int substance)
     return w;
 }
 
-void SetReflectionStartValues(App& app) {
-    WavesMotionOf(app).ReflectionAmplitude = 2.0;
+void SetReflectionStartValues(Scene& scene) {
+    WavesMotionOf(scene).ReflectionAmplitude = 2.0;
 }
 
 namespace {
 
 // What an event other than Redraw changes, the figures wiped meanwhile.
-void TakeChange(App& app, Event event, TCanvas& canvas) {
-    WavesMotionState& ws = WavesMotionOf(app);
+void TakeChange(Scene& scene, Event event, TCanvas& canvas) {
+    WavesMotionState& ws = WavesMotionOf(scene);
     switch (event) {
         case Event::ScrollBar1:
-            ws.ReflectionAmplitude = 0.01 * app.Window.ScrollBar1.Position;
+            ws.ReflectionAmplitude = 0.01 * scene.Controls.ScrollBar1.Position;
             break;
         case Event::TrackBar1:
-            app.State.CurrentColour = app.Window.TrackBar1.Position;
-            WriteSubstanceName(app, canvas);
+            scene.State.CurrentColour = scene.Controls.TrackBar1.Position;
+            WriteSubstanceName(scene, canvas);
             break;
         case Event::Tick:
         case Event::Step:
-            if (++app.State.AnimationStep > LastStep) app.State.AnimationStep = FirstStep;
+            if (++scene.State.AnimationStep > LastStep) scene.State.AnimationStep = FirstStep;
             break;
         case Event::F2:
-            FlipViewToggle(app.State, event);
+            FlipViewToggle(scene.State, event);
             break;
         default:
-            app.State.ShowAxes = !app.State.ShowAxes;
+            scene.State.ShowAxes = !scene.State.ShowAxes;
             break;
     }
 }
 
 }  // namespace
 
-void DrawNormalReflection(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawNormalReflection(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::Tick ||
                          event == Event::Step || event == Event::F2 || event == Event::F4;
     if (!handled) return;
-    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
-    WriteReflectionTable(app);
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, scene, event, clearFirst, canvas);
+    WriteReflectionTable(scene);
 }
 
 }  // namespace viv

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -33,9 +33,9 @@ ReflectionWaves NormalReflectionWaves(double amplitude, int step, int substance)
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the amplitude), 34
 // (TrackBar1, the substance), 36 and 37 (the train moves on), 113 (F2, two wavelengths
 // in each medium) and 115 (F4, the incident and the reflected wave drawn apart).
-void DrawNormalReflection(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawNormalReflection(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: amplitude 2.
-void SetReflectionStartValues(App& app);
+void SetReflectionStartValues(Scene& scene);
 
 }  // namespace viv

@@ -51,20 +51,20 @@ RefractionAngles RefractionAt(int incidenceDegrees, int direction, double n,
     return a;
 }
 
-void UpdateCriticalAngle(App& app) {
-    RefractionOf(app).CriticalAngle =
-        CriticalAngleDegrees(Colour(app.State.CurrentColour).WaterIndex);
+void UpdateCriticalAngle(Scene& scene) {
+    RefractionOf(scene).CriticalAngle =
+        CriticalAngleDegrees(Colour(scene.State.CurrentColour).WaterIndex);
 }
 
-RefractionAngles CurrentRefraction(App& app) {
-    const SharedState& s = app.State;
+RefractionAngles CurrentRefraction(Scene& scene) {
+    const SharedState& s = scene.State;
     return RefractionAt(s.IncidenceValue, s.RayDirection, Colour(s.CurrentColour).WaterIndex,
-                        RefractionOf(app).CriticalAngle);
+                        RefractionOf(scene).CriticalAngle);
 }
 
-void WriteRefractionTable(App& app, const RefractionAngles& angles) {
-    const ColourRow& colour = Colour(app.State.CurrentColour);
-    ResultsTable& t = app.Table;
+void WriteRefractionTable(Scene& scene, const RefractionAngles& angles) {
+    const ColourRow& colour = Colour(scene.State.CurrentColour);
+    Report& t = scene.Out;
     t.SetCell(1, 1, FormatReal(6, 3, colour.WaterIndex));
     t.SetCell(0, 2, " bølgelængde/nm, " + std::string(colour.ColourName));
     t.SetCell(1, 2, FormatReal(6, 1, colour.WaveLength));
@@ -72,8 +72,8 @@ void WriteRefractionTable(App& app, const RefractionAngles& angles) {
     const std::string b = angles.Refracts ? FormatReal(1, 1, angles.Refraction * DegPerRad) : "";
     t.SetCell(1, 3, i);
     t.SetCell(1, 4, b);
-    app.Window.Panel1 = "i: " + i + "°";
-    app.Window.Panel2 = b.empty() ? std::string("b: ") : "b: " + b + "°";
+    scene.Out.Panel1 = "i: " + i + "°";
+    scene.Out.Panel2 = b.empty() ? std::string("b: ") : "b: " + b + "°";
 }
 
 void DrawCriticalAngleLine(const World& world, TCanvas& canvas, double criticalDegrees) {
@@ -84,41 +84,41 @@ void DrawCriticalAngleLine(const World& world, TCanvas& canvas, double criticalD
                   world.PictureY(-kCriticalLineLength * std::sin(c)));
 }
 
-bool TakeRefractionControl(App& app, Event event, TCanvas& canvas) {
-    SharedState& s = app.State;
-    RefractionState& r = RefractionOf(app);
+bool TakeRefractionControl(Scene& scene, Event event, TCanvas& canvas) {
+    SharedState& s = scene.State;
+    RefractionState& r = RefractionOf(scene);
     switch (event) {
         case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - app.Window.ScrollBar1.Position;
+            s.IncidenceValue = s.IncidenceMax - scene.Controls.ScrollBar1.Position;
             return true;
         case Event::TrackBar1:
-            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
-            s.CurrentColour = app.Window.TrackBar1.Position;
-            UpdateCriticalAngle(app);
-            if (s.ShowRedRay) DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            if (s.ShowRedRay) DrawCriticalAngleLine(scene.Map, canvas, r.CriticalAngle);
+            s.CurrentColour = scene.Controls.TrackBar1.Position;
+            UpdateCriticalAngle(scene);
+            if (s.ShowRedRay) DrawCriticalAngleLine(scene.Map, canvas, r.CriticalAngle);
             return true;
         case Event::TrackBar2:
-            s.RayDirection = static_cast<std::uint16_t>(app.Window.TrackBar2.Position);
+            s.RayDirection = static_cast<std::uint16_t>(scene.Controls.TrackBar2.Position);
             return true;
         case Event::F2:
             FlipViewToggle(s, event);
             return true;
         case Event::F3:
             FlipViewToggle(s, event);
-            DrawSurfaceNormal(app.Map, canvas);
+            DrawSurfaceNormal(scene.Map, canvas);
             return true;
         case Event::F5:
             FlipViewToggle(s, event);
-            DrawCriticalAngleLine(app.Map, canvas, r.CriticalAngle);
+            DrawCriticalAngleLine(scene.Map, canvas, r.CriticalAngle);
             return true;
         default:
             return false;
     }
 }
 
-double RayIncidenceAt(App& app, WorldPoint w) {
-    const bool fromAir = app.State.RayDirection != FromWater;
-    return IncidencePosition(app, AngleFrom({0, 0}, w, fromAir ? 180 : 0, -1));
+double RayIncidenceAt(Scene& scene, WorldPoint w) {
+    const bool fromAir = scene.State.RayDirection != FromWater;
+    return IncidencePosition(scene, AngleFrom({0, 0}, w, fromAir ? 180 : 0, -1));
 }
 
 }  // namespace viv

@@ -6,8 +6,8 @@
 // panels that "Brydning i vand" and "Brydningsloven" share.
 #pragma once
 
-#include "app/app.h"
 #include "app/events.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 
@@ -46,14 +46,14 @@ RefractionAngles RefractionAt(int incidenceDegrees, int direction, double n,
 // --- The program's state ---
 
 // The critical angle of the current colour, taken into the refraction state.
-void UpdateCriticalAngle(App& app);
+void UpdateCriticalAngle(Scene& scene);
 
 // The angles for the current angle of incidence, colour and direction.
-RefractionAngles CurrentRefraction(App& app);
+RefractionAngles CurrentRefraction(Scene& scene);
 
 // Rows 1..4 of the results table, the colour's name in the header of row 2, and the
 // angles in Panel1 ("i: ") and Panel2 ("b: "; empty after it when nothing is refracted).
-void WriteRefractionTable(App& app, const RefractionAngles& angles);
+void WriteRefractionTable(Scene& scene, const RefractionAngles& angles);
 
 // The red line from the point of incidence along the refracted ray at the critical
 // angle, 5 world units long. Drawing it again removes it.
@@ -63,10 +63,10 @@ void DrawCriticalAngleLine(const World& world, TCanvas& canvas, double criticalD
 // (ScrollBar1), the colour (TrackBar1, moving a shown critical-angle line along), the ray
 // direction (TrackBar2) and the F2, F3 and F5 toggles (F3 and F5 drawing the normal and the
 // critical-angle line again, in the canvas's pen mode). False for any other event.
-bool TakeRefractionControl(App& app, Event event, TCanvas& canvas);
+bool TakeRefractionControl(Scene& scene, Event event, TCanvas& canvas);
 
 // The position of ScrollBar1 for the incident ray turned through the world point w about the
 // point of incidence, counted from the normal on the side the light comes from.
-double RayIncidenceAt(App& app, WorldPoint w);
+double RayIncidenceAt(Scene& scene, WorldPoint w);
 
 }  // namespace viv

@@ -44,16 +44,16 @@ void DrawWater(const World& m, TCanvas& canvas) {
 }
 
 // The incident, reflected and refracted rays with their arrow heads.
-void DrawRays(App& app, TCanvas& canvas, const RefractionAngles& a) {
-    const World& m = app.Map;
+void DrawRays(Scene& scene, TCanvas& canvas, const RefractionAngles& a) {
+    const World& m = scene.Map;
     const double ci = std::cos(a.Incidence), si = std::sin(a.Incidence);
     const double cb = std::cos(a.Refraction), sb = std::sin(a.Refraction);
-    const bool reflected = app.State.IncidenceValue != 0;
+    const bool reflected = scene.State.IncidenceValue != 0;
     const double r = kRayLength, h = kArrowAt;
     // The light in the colour of its wavelength.
-    canvas.Pen.Color = Colour(app.State.CurrentColour).ScreenColour;
+    canvas.Pen.Color = Colour(scene.State.CurrentColour).ScreenColour;
     canvas.Pen.Style = psSolid;
-    if (app.State.RayDirection != FromWater) {
+    if (scene.State.RayDirection != FromWater) {
         canvas.Polyline({m.Picture(-r * ci, r * si), m.Picture(0, 0), m.Picture(r * cb, -r * sb)});
         if (reflected) Line(m, canvas, 0, 0, -r * ci, -r * si);
         DrawArrowHead(m, canvas, -h * ci, h * si, kArrowLength, -a.Incidence);
@@ -72,13 +72,13 @@ void DrawRays(App& app, TCanvas& canvas, const RefractionAngles& a) {
 
 // The angles of incidence, reflection and refraction as blue arcs about the point of
 // incidence, each from the normal to its ray the short way round.
-void DrawAngles(App& app, TCanvas& canvas, const RefractionAngles& a) {
-    if (!app.State.ShowMarks || app.State.IncidenceValue < kSmallestArc) return;
-    const World& m = app.Map;
+void DrawAngles(Scene& scene, TCanvas& canvas, const RefractionAngles& a) {
+    if (!scene.State.ShowMarks || scene.State.IncidenceValue < kSmallestArc) return;
+    const World& m = scene.Map;
     const WorldPoint o{0, 0};
     const double i = a.Incidence, b = a.Refraction;
     canvas.Pen.Color = kArcColour;
-    if (app.State.RayDirection != FromWater) {
+    if (scene.State.RayDirection != FromWater) {
         DrawAngleArc(m, o, canvas, kIncidenceArc, Pi - i, Pi);
         DrawAngleArc(m, o, canvas, kReflectionArc, Pi, Pi + i);
         DrawAngleArc(m, o, canvas, kRefractionArc, -b, 0);
@@ -90,39 +90,39 @@ void DrawAngles(App& app, TCanvas& canvas, const RefractionAngles& a) {
 }
 
 // The figures every control and toggle changes: the rays and their angles.
-void DrawMovingFigures(App& app, TCanvas& canvas) {
-    const RefractionAngles a = CurrentRefraction(app);
-    DrawRays(app, canvas, a);
-    DrawAngles(app, canvas, a);
+void DrawMovingFigures(Scene& scene, TCanvas& canvas) {
+    const RefractionAngles a = CurrentRefraction(scene);
+    DrawRays(scene, canvas, a);
+    DrawAngles(scene, canvas, a);
 }
 
 // The normal and the critical-angle line, drawn over the protractor's labels.
-void DrawFixedLines(App& app, TCanvas& canvas) {
-    if (app.State.ShowNormals) DrawSurfaceNormal(app.Map, canvas);
-    if (app.State.ShowRedRay)
-        DrawCriticalAngleLine(app.Map, canvas, RefractionOf(app).CriticalAngle);
+void DrawFixedLines(Scene& scene, TCanvas& canvas) {
+    if (scene.State.ShowNormals) DrawSurfaceNormal(scene.Map, canvas);
+    if (scene.State.ShowRedRay)
+        DrawCriticalAngleLine(scene.Map, canvas, RefractionOf(scene).CriticalAngle);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& m = app.Map;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& m = scene.Map;
     const double a = m.AspectHeight;
     SetupWorld(m, 0, clearFirst, canvas, -10, 10, -a, a);
     canvas.Pen.Style = psSolid;
     DrawWater(m, canvas);
-    UpdateCriticalAngle(app);
+    UpdateCriticalAngle(scene);
     // The protractor's labels are written over the picture, so it comes before every
     // line that may cross them.
-    if (app.State.ShowRays) DrawProtractor(m, canvas, true);
-    DrawFixedLines(app, canvas);
-    DrawMovingFigures(app, canvas);
-    WriteRefractionTable(app, CurrentRefraction(app));
+    if (scene.State.ShowRays) DrawProtractor(m, canvas, true);
+    DrawFixedLines(scene, canvas);
+    DrawMovingFigures(scene, canvas);
+    WriteRefractionTable(scene, CurrentRefraction(scene));
 }
 
 }  // namespace
 
-void DrawRefractionInWater(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawRefractionInWater(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
     const bool control =
@@ -131,35 +131,35 @@ void DrawRefractionInWater(App& app, Event event, bool clearFirst, TCanvas& canv
         event == Event::F2 || event == Event::F3 || event == Event::F5 || event == Event::F6;
     if (!control && !toggle) return;
 
-    SharedState& s = app.State;
+    SharedState& s = scene.State;
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
-    DrawMovingFigures(app, canvas);  // erases them
-    if (!TakeRefractionControl(app, event, canvas) && event == Event::F6) {
+    DrawMovingFigures(scene, canvas);  // erases them
+    if (!TakeRefractionControl(scene, event, canvas) && event == Event::F6) {
         // The labels are written, or wiped in white, over whatever lies there: the
         // lines crossing them step aside meanwhile.
-        DrawFixedLines(app, canvas);
+        DrawFixedLines(scene, canvas);
         FlipViewToggle(s, event);
-        DrawProtractor(app.Map, canvas, s.ShowRays);
-        DrawFixedLines(app, canvas);
+        DrawProtractor(scene.Map, canvas, s.ShowRays);
+        DrawFixedLines(scene, canvas);
     }
-    DrawMovingFigures(app, canvas);
-    WriteRefractionTable(app, CurrentRefraction(app));
+    DrawMovingFigures(scene, canvas);
+    WriteRefractionTable(scene, CurrentRefraction(scene));
 }
 
 namespace {
 
 // The incident ray, from the air or from the water, up to the point of incidence.
-WorldPoint IncidentRayEnd(const App& app) {
-    const double i = app.State.IncidenceValue / DegPerRad;
-    if (app.State.RayDirection != FromWater)
+WorldPoint IncidentRayEnd(const Scene& scene) {
+    const double i = scene.State.IncidenceValue / DegPerRad;
+    if (scene.State.RayDirection != FromWater)
         return {-kRayLength * std::cos(i), kRayLength * std::sin(i)};
     return {kRayLength * std::cos(i), -kRayLength * std::sin(i)};
 }
 
-bool GripsIncidentRay(App& app, TPoint p) {
-    return GripsSegment(app, p, IncidentRayEnd(app), {0, 0});
+bool GripsIncidentRay(Scene& scene, TPoint p) {
+    return GripsSegment(scene, p, IncidentRayEnd(scene), {0, 0});
 }
 
 }  // namespace

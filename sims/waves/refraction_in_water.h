@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -19,7 +19,7 @@ struct DragFigure;
 // angle of incidence), 34 (TrackBar1: the colour), 35 (TrackBar2: the direction of the
 // light) and the toggles F2 "Vinkler", F3 "Lod", F5 "Grænse" and F6 "Måler". Other
 // events do nothing.
-void DrawRefractionInWater(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawRefractionInWater(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The incident ray, dragged about its point of incidence: ScrollBar1.
 extern const DragFigure RefractionInWaterDrag;

@@ -36,15 +36,15 @@ constexpr TColor kRayColour = clOlive;
 constexpr TColor kArcColour = clBlue;
 
 // The beam as the controls set it now.
-BeamSetup CurrentBeam(App& app) {
-    const ColourRow& colour = Colour(app.State.CurrentColour);
+BeamSetup CurrentBeam(Scene& scene) {
+    const ColourRow& colour = Colour(scene.State.CurrentColour);
     BeamSetup beam;
-    beam.Angles = CurrentRefraction(app);
-    beam.Direction = app.State.RayDirection == FromWater ? FromWater : FromAir;
+    beam.Angles = CurrentRefraction(scene);
+    beam.Direction = scene.State.RayDirection == FromWater ? FromWater : FromAir;
     beam.AirWaveLength = PictureWaveLength(colour.WaveLength);
     beam.Index = colour.WaterIndex;
-    beam.Phase = RefractionOf(app).Phase;
-    beam.Reflection = app.State.ShowRays;
+    beam.Phase = RefractionOf(scene).Phase;
+    beam.Reflection = scene.State.ShowRays;
     return beam;
 }
 
@@ -68,17 +68,17 @@ void DrawStoredCrests(const DrawnCrests& drawn, TCanvas& canvas) {
 }
 
 // Removes the crests now on the picture.
-void EraseCrests(App& app, TCanvas& canvas) {
-    DrawnCrests& drawn = RefractionOf(app).Drawn;
+void EraseCrests(Scene& scene, TCanvas& canvas) {
+    DrawnCrests& drawn = RefractionOf(scene).Drawn;
     DrawStoredCrests(drawn, canvas);
     drawn.Count = 0;
 }
 
 // Draws the crests of the current state; those drawn on the screen's picture are kept
 // for the next erasure (a printed page or a copy leaves them as they are).
-void DrawCrests(App& app, TCanvas& canvas) {
-    const World& m = app.Map;
-    const BeamSetup beam = CurrentBeam(app);
+void DrawCrests(Scene& scene, TCanvas& canvas) {
+    const World& m = scene.Map;
+    const BeamSetup beam = CurrentBeam(scene);
     const BeamCrests crests = ComputeCrests(beam);
     DrawnCrests drawn;
     for (std::size_t k = 0; k < crests.Count; ++k) {
@@ -90,7 +90,7 @@ void DrawCrests(App& app, TCanvas& canvas) {
         c.Style = StyleOf(line.Kind, beam);
     }
     DrawStoredCrests(drawn, canvas);
-    if (&canvas == app.Image.get()) RefractionOf(app).Drawn = drawn;
+    if (scene.OnScreen(canvas)) RefractionOf(scene).Drawn = drawn;
 }
 
 void DrawRay(const World& m, TCanvas& canvas, const BeamRay& ray) {
@@ -102,9 +102,9 @@ void DrawRay(const World& m, TCanvas& canvas, const BeamRay& ray) {
 
 // F4: the two boundary rays of the beam, bent at the boundary, and the reflected rays
 // whenever the reflected wave is drawn.
-void DrawBeamRays(App& app, TCanvas& canvas) {
-    const World& m = app.Map;
-    const BeamSetup beam = CurrentBeam(app);
+void DrawBeamRays(Scene& scene, TCanvas& canvas) {
+    const World& m = scene.Map;
+    const BeamSetup beam = CurrentBeam(scene);
     const BeamRays rays = ComputeBeamRays(beam);
     canvas.Pen.Color = kRayColour;
     canvas.Pen.Style = psSolid;
@@ -123,11 +123,11 @@ void DrawBeamRays(App& app, TCanvas& canvas) {
 
 // F2: the angles of incidence, refraction and (with the reflected wave) reflection as
 // blue arcs about the origin, each from the normal to its ray the short way round.
-void DrawAngles(App& app, TCanvas& canvas) {
-    const SharedState& s = app.State;
+void DrawAngles(Scene& scene, TCanvas& canvas) {
+    const SharedState& s = scene.State;
     if (!s.ShowMarks || s.IncidenceValue < kSmallestArc) return;
-    const World& m = app.Map;
-    const RefractionAngles a = CurrentRefraction(app);
+    const World& m = scene.Map;
+    const RefractionAngles a = CurrentRefraction(scene);
     const WorldPoint o{0, 0};
     const double i = a.Incidence, b = a.Refraction, r = kArcRadius;
     const bool reflection = s.ShowRays || !a.Refracts;
@@ -145,13 +145,13 @@ void DrawAngles(App& app, TCanvas& canvas) {
 }
 
 // Everything a control or toggle changes besides the crests.
-void DrawRaysAndAngles(App& app, TCanvas& canvas) {
-    if (app.State.ShowAxes) DrawBeamRays(app, canvas);
-    DrawAngles(app, canvas);
+void DrawRaysAndAngles(Scene& scene, TCanvas& canvas) {
+    if (scene.State.ShowAxes) DrawBeamRays(scene, canvas);
+    DrawAngles(scene, canvas);
 }
 
-void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
-    World& m = app.Map;
+void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& m = scene.Map;
     const double a = m.AspectHeight;
     // A wide picture shows the incident wave's top whole.
     const WorldWindow view =
@@ -168,12 +168,12 @@ void FullRedraw(App& app, bool clearFirst, TCanvas& canvas) {
     canvas.TextOut(m.PictureX(kLabelX) - canvas.TextWidth("vand"), m.PictureY(kLabelY * a), "vand");
     canvas.Font.Bold = false;
 
-    UpdateCriticalAngle(app);
-    if (app.State.ShowRedRay) DrawCriticalAngleLine(m, canvas, RefractionOf(app).CriticalAngle);
-    if (app.State.ShowNormals) DrawSurfaceNormal(m, canvas);
-    DrawCrests(app, canvas);
-    DrawRaysAndAngles(app, canvas);
-    WriteRefractionTable(app, CurrentRefraction(app));
+    UpdateCriticalAngle(scene);
+    if (scene.State.ShowRedRay) DrawCriticalAngleLine(m, canvas, RefractionOf(scene).CriticalAngle);
+    if (scene.State.ShowNormals) DrawSurfaceNormal(m, canvas);
+    DrawCrests(scene, canvas);
+    DrawRaysAndAngles(scene, canvas);
+    WriteRefractionTable(scene, CurrentRefraction(scene));
 }
 
 }  // namespace
@@ -184,29 +184,29 @@ double NextPhase(double phase) {
     return phase;
 }
 
-void SetRefractionLawStartValues(App& app) {
-    SetIncidenceRange(app, 90);
-    app.State.RayDirection = FromAir;
-    RefractionOf(app).Phase = RefractionState::StartPhase;
+void SetRefractionLawStartValues(SetupScene& scene) {
+    SetIncidenceRange(scene.State, 90);
+    scene.State.RayDirection = FromAir;
+    RefractionOf(scene).Phase = RefractionState::StartPhase;
 }
 
-void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawRefractionLaw(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     if (event == Event::Redraw) {
-        FullRedraw(app, clearFirst, canvas);
+        FullRedraw(scene, clearFirst, canvas);
         return;
     }
-    SharedState& s = app.State;
-    RefractionState& r = RefractionOf(app);
+    SharedState& s = scene.State;
+    RefractionState& r = RefractionOf(scene);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
 
     if (event == Event::Tick || event == Event::Step) {
         // Only the crests move: the rays, the arcs and the table stay.
-        EraseCrests(app, canvas);
+        EraseCrests(scene, canvas);
         r.Phase = NextPhase(r.Phase);
-        DrawCrests(app, canvas);
-        if (event == Event::Step) WriteRefractionTable(app, CurrentRefraction(app));
+        DrawCrests(scene, canvas);
+        if (event == Event::Step) WriteRefractionTable(scene, CurrentRefraction(scene));
         return;
     }
     const bool control =
@@ -214,25 +214,27 @@ void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas) 
     const bool toggle = IsFunctionKey(event);
     if (!control && !toggle) return;
 
-    EraseCrests(app, canvas);
-    DrawRaysAndAngles(app, canvas);  // erases them
-    if (!TakeRefractionControl(app, event, canvas)) {
+    EraseCrests(scene, canvas);
+    DrawRaysAndAngles(scene, canvas);  // erases them
+    if (!TakeRefractionControl(scene, event, canvas)) {
         if (event == Event::F4 || event == Event::F6) FlipViewToggle(s, event);
     }
-    DrawCrests(app, canvas);
-    DrawRaysAndAngles(app, canvas);
-    WriteRefractionTable(app, CurrentRefraction(app));
+    DrawCrests(scene, canvas);
+    DrawRaysAndAngles(scene, canvas);
+    WriteRefractionTable(scene, CurrentRefraction(scene));
 }
 
 namespace {
 
 // The incident wave fills the medium it comes from: the left half of the picture from the
 // air, the right half from the water.
-bool GripsIncidentWave(App& app, TPoint p) {
-    if (!app.Image || p.x < 0 || p.y < 0 || p.x >= app.Image->Width() || p.y >= app.Image->Height())
+bool GripsIncidentWave(Scene& scene, TPoint p) {
+    const TCanvas* picture = scene.WindowPicture();
+    if (picture == nullptr || p.x < 0 || p.y < 0 || p.x >= picture->Width() ||
+        p.y >= picture->Height())
         return false;
-    const int boundary = app.Map.PictureX(0);
-    return app.State.RayDirection != FromWater ? p.x < boundary : p.x > boundary;
+    const int boundary = scene.Map.PictureX(0);
+    return scene.State.RayDirection != FromWater ? p.x < boundary : p.x > boundary;
 }
 
 }  // namespace

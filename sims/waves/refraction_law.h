@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -21,11 +21,11 @@ struct DragFigure;
 // light), 36 (a tick: the crests move on), 37 (one step: likewise, and the table) and
 // the toggles F2 "Vinkler", F3 "Lod", F4 "Stråle", F5 "Grænse" and F6 "Spejling".
 // Other events do nothing.
-void DrawRefractionLaw(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawRefractionLaw(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start values: incidence 0..90 from 45°, light from the air, the
 // crests at the phase 0.21.
-void SetRefractionLawStartValues(App& app);
+void SetRefractionLawStartValues(SetupScene& scene);
 
 // The phase after one tick or step: 0.04 on, back by 1 on reaching 1.
 double NextPhase(double phase);

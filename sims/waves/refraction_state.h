@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -43,8 +43,8 @@ struct RefractionState {
 };
 
 // The refraction simulations' state in the program's core.
-inline RefractionState& RefractionOf(App& app) {
-    return app.Sims.Get<RefractionState>();
+inline RefractionState& RefractionOf(Scene& scene) {
+    return scene.Own<RefractionState>();
 }
 
 }  // namespace viv

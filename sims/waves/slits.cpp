@@ -44,8 +44,8 @@ constexpr TColor LightColour = clRed;
 constexpr TColor MarkColour = clBlue;
 
 // One drawing: the picture, its mapping, the simulation.
-struct Scene {
-    App& app;
+struct Drawing {
+    Scene& scene;
     const World& world;
     TCanvas& canvas;
     SlitKind kind;
@@ -53,8 +53,8 @@ struct Scene {
     double scale;  // pixels per wavelength
 };
 
-Scene SceneOf(App& app, TCanvas& canvas, SlitKind kind) {
-    return {app, app.Map, canvas, kind, app.Map.AspectHeight, app.Map.MapScaleX};
+Drawing DrawingOf(Scene& scene, TCanvas& canvas, SlitKind kind) {
+    return {scene, scene.Map, canvas, kind, scene.Map.AspectHeight, scene.Map.MapScaleX};
 }
 
 // The whole number of pixels the waves move on in one wavelength, at least 1.
@@ -62,12 +62,12 @@ int PixelsPerWave(const World& world) {
     return std::max(1, static_cast<int>(std::lround(world.MapScaleX)));
 }
 
-void Line(const Scene& sc, double x1, double y1, double x2, double y2) {
+void Line(const Drawing& sc, double x1, double y1, double x2, double y2) {
     sc.canvas.MoveTo(sc.world.PictureX(x1), sc.world.PictureY(y1));
     sc.canvas.LineTo(sc.world.PictureX(x2), sc.world.PictureY(y2));
 }
 
-void Pen(const Scene& sc, TColor colour, int width, TPenStyle style = psSolid) {
+void Pen(const Drawing& sc, TColor colour, int width, TPenStyle style = psSolid) {
     sc.canvas.Pen.Color = colour;
     sc.canvas.Pen.Width = width;
     sc.canvas.Pen.Style = style;
@@ -83,7 +83,7 @@ double Angle(const SlitView& v) {
 
 // --- The fixed figures of a full redraw ---
 
-void DrawLaser(const Scene& sc, std::string_view label) {
+void DrawLaser(const Drawing& sc, std::string_view label) {
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
     const double h = sc.h;
@@ -103,7 +103,7 @@ void DrawLaser(const Scene& sc, std::string_view label) {
 
 // "d" beside the marker of one period, right-aligned against "d " and standing on its
 // middle, clear of the axis through it; black, or white to take it away.
-void WritePeriodLabel(const Scene& sc, double y, TColor colour) {
+void WritePeriodLabel(const Drawing& sc, double y, TColor colour) {
     TCanvas& c = sc.canvas;
     c.Brush.Style = bsClear;
     c.Font.Color = colour;
@@ -117,7 +117,7 @@ double PeriodLabelY(SlitKind kind, double X) {
 }
 
 // The silver frame of the double slit's read-out: its scale line and its name.
-void DrawPointerFrame(const Scene& sc) {
+void DrawPointerFrame(const Drawing& sc) {
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
     c.Brush.Style = bsClear;
@@ -132,7 +132,7 @@ void DrawPointerFrame(const Scene& sc) {
 // --- The figures that follow the view ---
 
 // The slits or the grating's bars and the marker of one period, thick.
-void DrawSlits(const Scene& sc, const SlitView& v) {
+void DrawSlits(const Drawing& sc, const SlitView& v) {
     const World& w = sc.world;
     const double X = v.X;
     const double h = sc.h;
@@ -167,7 +167,7 @@ void DrawSlits(const Scene& sc, const SlitView& v) {
 
 // The small fan at the laser: two rays of length 2 for every order the grating or the
 // slits let through.
-void DrawOrderRays(const Scene& sc, const SlitView& v) {
+void DrawOrderRays(const Drawing& sc, const SlitView& v) {
     const World& w = sc.world;
     const double y0 = 0.775 * sc.h;
     Pen(sc, LightColour, w.PenWidth);
@@ -192,7 +192,7 @@ int RoundToInt(double v) {
 // (radians, increasing), cut where it would leave the picture at the top or the bottom.
 // Drawn as one polyline through points two pen widths apart, which the many wavelets of
 // every clock tick need to be quick.
-void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, double to,
+void ClippedArc(const Drawing& sc, WorldPoint centre, int radius, double from, double to,
                 std::vector<TPoint>& points) {
     if (radius <= 0) return;
     const double r = radius / sc.scale;  // world units
@@ -225,12 +225,12 @@ void ClippedArc(const Scene& sc, WorldPoint centre, int radius, double from, dou
 }
 
 // The radius of crest j, pixels: j wavelengths and the s pixels the waves have moved on.
-int CrestRadius(const Scene& sc, int j, int s) {
+int CrestRadius(const Drawing& sc, int j, int s) {
     return static_cast<int>(std::lround(j * sc.scale)) + s;
 }
 
 // The incident plane crests and the wavelets leaving the slits.
-void DrawWaves(const Scene& sc, const SlitView& v) {
+void DrawWaves(const Drawing& sc, const SlitView& v) {
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
     const double X = v.X;
@@ -281,7 +281,7 @@ void DrawWaves(const Scene& sc, const SlitView& v) {
 
 // The grating's crests of order m (F3): for the straight-through light vertical lines,
 // otherwise straight crests at right angles to the direction of the order.
-void DrawFronts(const Scene& sc, const SlitView& v) {
+void DrawFronts(const Drawing& sc, const SlitView& v) {
     if (sc.kind != SlitKind::Grating || !v.Fronts) return;
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
@@ -306,7 +306,7 @@ void DrawFronts(const Scene& sc, const SlitView& v) {
 // The right triangle whose hypotenuse is one period (the whole slit for the single slit)
 // and whose short side is the path difference of m wavelengths, and the whole
 // wavelengths marked on it.
-void DrawConstruction(const Scene& sc, const SlitView& v) {
+void DrawConstruction(const Drawing& sc, const SlitView& v) {
     if (!Exists(v)) return;
     const World& w = sc.world;
     const double X = v.X;
@@ -337,7 +337,7 @@ void DrawConstruction(const Scene& sc, const SlitView& v) {
 
 // F2: the angle v at the slit and, with F3 or F4, at the origin; in the single slit also
 // every second of the 2m zones of the slit.
-void DrawMarks(const Scene& sc, const SlitView& v) {
+void DrawMarks(const Drawing& sc, const SlitView& v) {
     if (!v.Marks || !Exists(v)) return;
     const World& w = sc.world;
     const double X = v.X;
@@ -364,7 +364,7 @@ constexpr double CurveEnd = SlitScreenDistance;
 // F4: the grating's direction of order m, the double slit's curve of the m-th maximum,
 // the single slit's direction of the m-th minimum. Drawn for the straight-through light
 // and for orders that exist.
-void DrawDirection(const Scene& sc, const SlitView& v) {
+void DrawDirection(const Drawing& sc, const SlitView& v) {
     if (!v.Direction || !(v.Order == 0 || Exists(v))) return;
     const World& w = sc.world;
     TCanvas& c = sc.canvas;
@@ -411,7 +411,7 @@ void DrawDirection(const Scene& sc, const SlitView& v) {
 }
 
 // F5: the intensity on a screen 8.2 wavelengths behind the slits.
-void DrawSpectrum(const Scene& sc, const SlitView& v) {
+void DrawSpectrum(const Drawing& sc, const SlitView& v) {
     if (!v.Spectrum || sc.kind == SlitKind::Grating) return;
     const World& w = sc.world;
     Pen(sc, LightColour, w.PenWidth);
@@ -434,15 +434,15 @@ void DrawSpectrum(const Scene& sc, const SlitView& v) {
     sc.canvas.Polyline(points);
 }
 
-void DrawScale(const Scene& sc, bool shown) {
+void DrawScale(const Drawing& sc, bool shown) {
     ScaleUnderlay* underlay =
-        &sc.canvas == sc.app.Image.get() ? &SlitsOf(sc.app).UnderScale : nullptr;
+        sc.scene.OnScreen(sc.canvas) ? &SlitsOf(sc.scene).UnderScale : nullptr;
     Pen(sc, clBlack, sc.world.PenWidth);
     DrawMeasuringScale(sc.world, sc.canvas, shown, "", ScaleFactor, ScaleAt, sc.h, underlay);
 }
 
 // The double slit's read-out: a blue bar from 0 to the displacement.
-void DrawPointerBar(const Scene& sc, const SlitView& v) {
+void DrawPointerBar(const Drawing& sc, const SlitView& v) {
     if (sc.kind != SlitKind::DoubleSlit) return;
     const World& w = sc.world;
     const int x = w.PictureX(PointerScaleX);
@@ -457,9 +457,9 @@ void DrawPointerBar(const Scene& sc, const SlitView& v) {
 
 // --- The view, the panels and the table ---
 
-SlitView CurrentView(App& app) {
-    const SlitsState& st = SlitsOf(app);
-    const SharedState& s = app.State;
+SlitView CurrentView(Scene& scene) {
+    const SlitsState& st = SlitsOf(scene);
+    const SharedState& s = scene.State;
     SlitView v;
     v.X = st.X;
     v.Order = st.Order;
@@ -474,15 +474,15 @@ SlitView CurrentView(App& app) {
     return v;
 }
 
-void WriteReadings(App& app, SlitKind kind, const SlitView& v) {
-    const SlitsState& st = SlitsOf(app);
+void WriteReadings(Scene& scene, SlitKind kind, const SlitView& v) {
+    const SlitsState& st = SlitsOf(scene);
     const std::string order = FormatInteger(v.Order, 1);
     const double d = v.X * LaserWaveLength;  // nm
     const std::string angle = Exists(v) ? FormatReal(1, 2, Angle(v) * DegPerRad) : "";
-    app.Window.Panel1 = "Orden: " + order;
-    app.Window.Panel2 = "d=" + FormatReal(kind == SlitKind::Grating ? 2 : 8, 1, d) + "nm";
-    app.Window.Panel3 = angle.empty() ? "" : "v=" + angle + "°";
-    ResultsTable& t = app.Table;
+    scene.Out.Panel1 = "Orden: " + order;
+    scene.Out.Panel2 = "d=" + FormatReal(kind == SlitKind::Grating ? 2 : 8, 1, d) + "nm";
+    scene.Out.Panel3 = angle.empty() ? "" : "v=" + angle + "°";
+    Report& t = scene.Out;
     t.SetCell(1, 1, order);
     if (kind == SlitKind::Grating) {
         t.SetCell(1, 2, FormatInteger(st.LinesPerMm, 1));
@@ -495,7 +495,7 @@ void WriteReadings(App& app, SlitKind kind, const SlitView& v) {
 }
 
 // Every figure that follows the view, drawn for view v.
-void DrawViewFigures(const Scene& sc, const SlitView& v) {
+void DrawViewFigures(const Drawing& sc, const SlitView& v) {
     DrawSlits(sc, v);
     DrawOrderRays(sc, v);
     DrawWaves(sc, v);
@@ -508,14 +508,14 @@ void DrawViewFigures(const Scene& sc, const SlitView& v) {
 }
 
 // The double slit's displacement under the pointer last seen over the picture.
-double PointerValueOf(App& app, const SlitView& v) {
-    const SlitsState& st = SlitsOf(app);
+double PointerValueOf(Scene& scene, const SlitView& v) {
+    const SlitsState& st = SlitsOf(scene);
     if (!st.Pointer) return 0;
-    return DoubleSlitDisplacement(*st.Pointer, v.X, v.Step / app.Map.MapScaleX);
+    return DoubleSlitDisplacement(*st.Pointer, v.X, v.Step / scene.Map.MapScaleX);
 }
 
-void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
-    World& w = app.Map;
+void FullRedraw(Scene& scene, SlitKind kind, bool clearFirst, TCanvas& canvas) {
+    World& w = scene.Map;
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
     SetupMarginlessWorld(w, 0, clearFirst, canvas, -10, 10);
@@ -527,12 +527,12 @@ void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
     canvas.LineTo(w.PictureX(ScaleAt - MeasuringScaleReach), w.PictureY(0));
     canvas.Pen.Style = psSolid;
     canvas.Pen.Mode = pmNotXor;
-    SlitsState& st = SlitsOf(app);
+    SlitsState& st = SlitsOf(scene);
     const int P = PixelsPerWave(w);
-    if (&canvas == app.Image.get() && app.State.AnimationStep >= P) app.State.AnimationStep %= P;
-    const Scene sc = SceneOf(app, canvas, kind);
-    SlitView v = CurrentView(app);
-    if (kind == SlitKind::DoubleSlit) v.PointerValue = st.PointerValue = PointerValueOf(app, v);
+    if (scene.OnScreen(canvas) && scene.State.AnimationStep >= P) scene.State.AnimationStep %= P;
+    const Drawing sc = DrawingOf(scene, canvas, kind);
+    SlitView v = CurrentView(scene);
+    if (kind == SlitKind::DoubleSlit) v.PointerValue = st.PointerValue = PointerValueOf(scene, v);
 
     // The texts first: the figures drawn over them in not-xor leave them whole when they
     // are taken away again.
@@ -544,14 +544,14 @@ void FullRedraw(App& app, SlitKind kind, bool clearFirst, TCanvas& canvas) {
     DrawViewFigures(sc, v);
     if (v.Scale && kind != SlitKind::Grating) DrawScale(sc, true);
     canvas.Pen.Color = clBlack;
-    if (&canvas == app.Image.get()) st.Drawn = v;
-    WriteReadings(app, kind, v);
+    if (scene.OnScreen(canvas)) st.Drawn = v;
+    WriteReadings(scene, kind, v);
 }
 
 // The columns the moving figures of view v cover: a strip about each incident crest,
 // and right of the slits the wavelets (at most the last crest's radius at the largest
 // offset) and the grating's fronts.
-std::array<TRect, 4> MovingAreas(const Scene& sc, const SlitView& v) {
+std::array<TRect, 4> MovingAreas(const Drawing& sc, const SlitView& v) {
     const World& w = sc.world;
     const int margin = w.PenWidth + 2;  // pixels a pen reaches beyond a figure's line
     const int height = sc.canvas.Height();
@@ -573,24 +573,24 @@ std::array<TRect, 4> MovingAreas(const Scene& sc, const SlitView& v) {
 // new ones once, where taking the old ones away in not-xor would draw them all twice.
 // What the last waves covered: the tiles they changed, where the canvas could tell
 // (wide pens, as in a picture drawn larger), else the columns they can reach.
-void MoveWaves(const Scene& sc, SlitsState& st, const SlitView& now) {
-    App& app = sc.app;
+void MoveWaves(const Drawing& sc, SlitsState& st, const SlitView& now) {
+    Scene& scene = sc.scene;
     TCanvas& picture = sc.canvas;
-    if (!app.StillPicture) {
-        app.StillPicture = app.host().CopyPicture(picture);
-        TCanvas& still = *app.StillPicture;
+    if (!scene.StillPicture()) {
+        scene.StillPicture() = scene.CopyPicture(picture);
+        TCanvas& still = *scene.StillPicture();
         still.Pen = picture.Pen;
         still.Brush = picture.Brush;
-        const Scene onStill{app, sc.world, still, sc.kind, sc.h, sc.scale};
+        const Drawing onStill{scene, sc.world, still, sc.kind, sc.h, sc.scale};
         DrawWaves(onStill, st.Drawn);
         DrawFronts(onStill, st.Drawn);
         st.WaveTiles = {};
     }
     if (st.WaveTiles.Exact) {
-        picture.CopyTiles(st.WaveTiles, *app.StillPicture);
+        picture.CopyTiles(st.WaveTiles, *scene.StillPicture());
     } else {
         for (const TRect& area : MovingAreas(sc, st.Drawn))
-            picture.CopyRect(area, *app.StillPicture);
+            picture.CopyRect(area, *scene.StillPicture());
     }
     picture.LogTiles(&st.WaveTiles);
     DrawWaves(sc, now);
@@ -599,11 +599,11 @@ void MoveWaves(const Scene& sc, SlitsState& st, const SlitView& now) {
 }
 
 // Takes the figures of `was` away and draws those of `now`, only where they differ.
-void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
+void Update(const Drawing& sc, const SlitView& was, const SlitView& now) {
     const bool newX = was.X != now.X;
     const bool newOrder = was.Order != now.Order;
     const bool newStep = was.Step != now.Step;
-    using Draw = void (*)(const Scene&, const SlitView&);
+    using Draw = void (*)(const Drawing&, const SlitView&);
     const std::pair<bool, Draw> figures[] = {
         {newX, DrawSlits},
         {newX, DrawOrderRays},
@@ -631,21 +631,22 @@ void Update(const Scene& sc, const SlitView& was, const SlitView& now) {
     if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
 }
 
-void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool onScreen = &canvas == app.Image.get();
+void DrawSlitSimulation(Scene& scene, SlitKind kind, Event event, bool clearFirst,
+                        TCanvas& canvas) {
+    const bool onScreen = scene.OnScreen(canvas);
     const bool tick = event == Event::Tick || event == Event::Step;
     // The ticks of the grating and the single slit move nothing but the waves: they keep
     // the still picture, which anything else changes. The double slit's ticks move its
     // pointer bar too.
     const bool wavesAlone = tick && onScreen && kind != SlitKind::DoubleSlit;
-    if (!wavesAlone) app.StillPicture.reset();
+    if (!wavesAlone) scene.StillPicture().reset();
     if (event == Event::Redraw) {
-        FullRedraw(app, kind, clearFirst, canvas);
+        FullRedraw(scene, kind, clearFirst, canvas);
         return;
     }
-    SlitsState& st = SlitsOf(app);
-    SharedState& s = app.State;
-    const MainWindowModel& win = app.Window;
+    SlitsState& st = SlitsOf(scene);
+    SharedState& s = scene.State;
+    const MainWindowModel& win = scene.Controls;
     const bool grating = kind == SlitKind::Grating;
     switch (event) {
         case Event::ScrollBar1:
@@ -667,7 +668,7 @@ void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, T
         case Event::Tick:
         case Event::Step:
             s.AnimationStep =
-                s.AnimationStep + 1 >= PixelsPerWave(app.Map) ? 0 : s.AnimationStep + 1;
+                s.AnimationStep + 1 >= PixelsPerWave(scene.Map) ? 0 : s.AnimationStep + 1;
             break;
         case Event::F3:
             if (!grating) return;
@@ -687,21 +688,22 @@ void DrawSlitSimulation(App& app, SlitKind kind, Event event, bool clearFirst, T
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
-    const Scene sc = SceneOf(app, canvas, kind);
-    SlitView now = CurrentView(app);
-    if (kind == SlitKind::DoubleSlit) now.PointerValue = st.PointerValue = PointerValueOf(app, now);
+    const Drawing sc = DrawingOf(scene, canvas, kind);
+    SlitView now = CurrentView(scene);
+    if (kind == SlitKind::DoubleSlit)
+        now.PointerValue = st.PointerValue = PointerValueOf(scene, now);
     if (wavesAlone)
         MoveWaves(sc, st, now);
     else
         Update(sc, st.Drawn, now);
     canvas.Pen.Color = clBlack;
     st.Drawn = now;
-    WriteReadings(app, kind, now);
+    WriteReadings(scene, kind, now);
 }
 
-void SetSlitStartValues(App& app, double X) {
-    SlitsState& st = SlitsOf(app);
-    app.State.AnimationStep = 0;
+void SetSlitStartValues(Scene& scene, double X) {
+    SlitsState& st = SlitsOf(scene);
+    scene.State.AnimationStep = 0;
     st.X = X;
     st.Order = 1;
     st.ZoneOffset = 0;
@@ -718,44 +720,44 @@ double DoubleSlitDisplacement(WorldPoint p, double X, double tau) {
     return std::cos(2 * Pi * (r1 - tau)) + std::cos(2 * Pi * (r2 - tau));
 }
 
-void DrawOpticalGrating(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    DrawSlitSimulation(app, SlitKind::Grating, event, clearFirst, canvas);
+void DrawOpticalGrating(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    DrawSlitSimulation(scene, SlitKind::Grating, event, clearFirst, canvas);
 }
 
-void DrawDoubleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    DrawSlitSimulation(app, SlitKind::DoubleSlit, event, clearFirst, canvas);
+void DrawDoubleSlit(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    DrawSlitSimulation(scene, SlitKind::DoubleSlit, event, clearFirst, canvas);
 }
 
-void DrawSingleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas) {
-    DrawSlitSimulation(app, SlitKind::SingleSlit, event, clearFirst, canvas);
+void DrawSingleSlit(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    DrawSlitSimulation(scene, SlitKind::SingleSlit, event, clearFirst, canvas);
 }
 
-void DoubleSlitMouse(App& app, TCanvas& canvas) {
-    SlitsState& st = SlitsOf(app);
-    MouseToWorld(app.Map, app.host().Pointer());
-    st.Pointer = app.Map.MouseWorld;
+void DoubleSlitMouse(Scene& scene, TCanvas& canvas) {
+    SlitsState& st = SlitsOf(scene);
+    MouseToWorld(scene.Map, scene.Pointer());
+    st.Pointer = scene.Map.MouseWorld;
     SlitView now = st.Drawn;
-    now.PointerValue = st.PointerValue = PointerValueOf(app, now);
+    now.PointerValue = st.PointerValue = PointerValueOf(scene, now);
     if (now.PointerValue == st.Drawn.PointerValue) return;
     canvas.Pen.Mode = pmNotXor;
-    const Scene sc = SceneOf(app, canvas, SlitKind::DoubleSlit);
+    const Drawing sc = DrawingOf(scene, canvas, SlitKind::DoubleSlit);
     DrawPointerBar(sc, st.Drawn);
     DrawPointerBar(sc, now);
     canvas.Pen.Color = clBlack;
     st.Drawn = now;
 }
 
-void SetGratingStartValues(App& app) {
-    SetSlitStartValues(app, 2.6337968815844923);
-    SlitsOf(app).LinesPerMm = 600;
+void SetGratingStartValues(Scene& scene) {
+    SetSlitStartValues(scene, 2.6337968815844923);
+    SlitsOf(scene).LinesPerMm = 600;
 }
 
-void SetDoubleSlitStartValues(App& app) {
-    SetSlitStartValues(app, 2.53);
+void SetDoubleSlitStartValues(Scene& scene) {
+    SetSlitStartValues(scene, 2.53);
 }
 
-void SetSingleSlitStartValues(App& app) {
-    SetSlitStartValues(app, 3.3871428571428571);
+void SetSingleSlitStartValues(Scene& scene) {
+    SetSlitStartValues(scene, 3.3871428571428571);
 }
 
 }  // namespace viv

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -20,13 +20,13 @@ namespace viv {
 // millimetre, the slit distance or the slit width), 34 (TrackBar1, single slit: the
 // wavelet centres), 35 (TrackBar2: the order), 36 and 37 (the waves move one pixel) and
 // the toggles each simulation shows (grating F2, F3, F4; the slits F2, F4, F5, F6).
-void DrawOpticalGrating(App& app, Event event, bool clearFirst, TCanvas& canvas);
-void DrawDoubleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas);
-void DrawSingleSlit(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawOpticalGrating(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
+void DrawDoubleSlit(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
+void DrawSingleSlit(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The double slit's read-out of the wave under the mouse: a blue bar at the left edge
 // showing the displacement of the two waves added where the pointer is.
-void DoubleSlitMouse(App& app, TCanvas& canvas);
+void DoubleSlitMouse(Scene& scene, TCanvas& canvas);
 
 // The displacement at world point p of the waves from slits at y = +-X/2 that have moved
 // on by tau wavelengths: cos 2π(r1 - tau) + cos 2π(r2 - tau); 0 left of the slits.
@@ -34,8 +34,8 @@ double DoubleSlitDisplacement(WorldPoint p, double X, double tau);
 
 // The menu entries' start values: the waves at rest, the first order; the grating of 600
 // lines per millimetre, the slit distance 2.53 and the slit width 3.387 wavelengths.
-void SetGratingStartValues(App& app);
-void SetDoubleSlitStartValues(App& app);
-void SetSingleSlitStartValues(App& app);
+void SetGratingStartValues(Scene& scene);
+void SetDoubleSlitStartValues(Scene& scene);
+void SetSingleSlitStartValues(Scene& scene);
 
 }  // namespace viv

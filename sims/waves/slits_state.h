@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/measuring_scale.h"
 
 namespace viv {
@@ -45,8 +45,8 @@ struct SlitsState {
     TileLog WaveTiles;
 };
 
-inline SlitsState& SlitsOf(App& app) {
-    return app.Sims.Get<SlitsState>();
+inline SlitsState& SlitsOf(Scene& scene) {
+    return scene.Own<SlitsState>();
 }
 
 }  // namespace viv

@@ -45,15 +45,15 @@ struct Baselines {
     double First = 0, Second = 0, Sum = 0;  // world y
 };
 
-Baselines BaselinesOf(App& app) {
-    const double a = app.Map.AspectHeight;
-    if (!app.State.ShowNormals) return {};
+Baselines BaselinesOf(Scene& scene) {
+    const double a = scene.Map.AspectHeight;
+    if (!scene.State.ShowNormals) return {};
     return {0.5 * a, 0, -0.5 * a};
 }
 
-SuperposedWaves CurrentWaves(App& app) {
-    return SuperposedWavesAt(app.State.AnimationStep, WavesMotionOf(app).SecondAmplitude,
-                             app.State.CurrentColour, app.State.ShowRedRay);
+SuperposedWaves CurrentWaves(Scene& scene) {
+    return SuperposedWavesAt(scene.State.AnimationStep, WavesMotionOf(scene).SecondAmplitude,
+                             scene.State.CurrentColour, scene.State.ShowRedRay);
 }
 
 void DrawWave(const World& world, const std::array<double, SuperposedWaves::Points>& y,
@@ -70,12 +70,12 @@ void VerticalBar(const World& world, TCanvas& canvas, int x, double from, double
     canvas.LineTo(x, world.PictureY(to));
 }
 
-void DrawFigures(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const SuperposedWaves w = CurrentWaves(app);
-    const Baselines base = BaselinesOf(app);
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const SuperposedWaves w = CurrentWaves(scene);
+    const Baselines base = BaselinesOf(scene);
     const auto origin = static_cast<std::size_t>(Origin);
-    if (app.State.ShowAxes) {
+    if (scene.State.ShowAxes) {
         canvas.Pen.Color = FirstColour;
         DrawWave(world, w.First, base.First, canvas);
         canvas.Pen.Color = SecondColour;
@@ -89,7 +89,7 @@ void DrawFigures(App& app, TCanvas& canvas) {
     canvas.LineTo(at.x + CrossArm + 1, at.y + CrossArm + 1);
     canvas.MoveTo(at.x - CrossArm, at.y + CrossArm);
     canvas.LineTo(at.x + CrossArm + 1, at.y - CrossArm - 1);
-    if (app.State.ShowMarks) {
+    if (scene.State.ShowMarks) {
         const int x0 = world.PictureX(0);
         canvas.Pen.Color = FirstColour;
         VerticalBar(world, canvas, x0 - BarOffset, base.First, base.First + w.First[origin]);
@@ -100,26 +100,26 @@ void DrawFigures(App& app, TCanvas& canvas) {
     }
 }
 
-void WriteSuperpositionTable(App& app) {
-    const int k = std::clamp(app.State.CurrentColour, 1, 8);
-    ResultsTable& table = app.Table;
+void WriteSuperpositionTable(Scene& scene) {
+    const int k = std::clamp(scene.State.CurrentColour, 1, 8);
+    Report& table = scene.Out;
     table.SetCell(1, 1, "8.0");
     table.SetCell(1, 2, FormatReal(1, 1, 8.0 * (k + 1) / 9));
     table.SetCell(1, 3, "1.0");
-    table.SetCell(1, 4, FormatReal(1, 2, std::abs(WavesMotionOf(app).SecondAmplitude)));
+    table.SetCell(1, 4, FormatReal(1, 2, std::abs(WavesMotionOf(scene).SecondAmplitude)));
     // The displacements at the origin in whole pixels, upwards positive.
-    const SuperposedWaves w = CurrentWaves(app);
+    const SuperposedWaves w = CurrentWaves(scene);
     const auto origin = static_cast<std::size_t>(Origin);
     const auto pixels = [&](double y) {
-        return FormatInteger(World::RoundToPixel(y * app.Map.MapScaleY), 1);
+        return FormatInteger(World::RoundToPixel(y * scene.Map.MapScaleY), 1);
     };
-    app.Window.Panel1 = pixels(w.First[origin]);
-    app.Window.Panel2 = pixels(w.Second[origin]);
-    app.Window.Panel3 = pixels(w.Sum[origin]);
+    scene.Out.Panel1 = pixels(w.First[origin]);
+    scene.Out.Panel2 = pixels(w.Second[origin]);
+    scene.Out.Panel3 = pixels(w.Sum[origin]);
 }
 
-void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
     const double a = world.WorldYMax;  // the half height it was set up with
     canvas.Pen.Color = clSilver;
@@ -165,21 +165,22 @@ SuperposedWaves SuperposedWavesAt(int step, double secondAmplitude, int colour, 
     return w;
 }
 
-void SetSuperpositionStartValues(App& app) {
-    WavesMotionOf(app).SecondAmplitude = -1.0;
+void SetSuperpositionStartValues(Scene& scene) {
+    WavesMotionOf(scene).SecondAmplitude = -1.0;
 }
 
 namespace {
 
 // What an event other than Redraw changes, the figures wiped meanwhile.
-void TakeChange(App& app, Event event, TCanvas& /*canvas*/) {
-    SharedState& s = app.State;
+void TakeChange(Scene& scene, Event event, TCanvas& /*canvas*/) {
+    SharedState& s = scene.State;
     switch (event) {
         case Event::ScrollBar1:
-            WavesMotionOf(app).SecondAmplitude = (100 - app.Window.ScrollBar1.Position) / 100.0;
+            WavesMotionOf(scene).SecondAmplitude =
+                (100 - scene.Controls.ScrollBar1.Position) / 100.0;
             break;
         case Event::TrackBar1:
-            s.CurrentColour = app.Window.TrackBar1.Position;
+            s.CurrentColour = scene.Controls.TrackBar1.Position;
             break;
         case Event::Tick:
         case Event::Step:
@@ -200,13 +201,13 @@ void TakeChange(App& app, Event event, TCanvas& /*canvas*/) {
 
 }  // namespace
 
-void DrawSuperposition(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawSuperposition(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::Tick ||
                          event == Event::Step || (event >= Event::F2 && event <= Event::F5);
     if (!handled) return;
-    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
-    WriteSuperpositionTable(app);
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, scene, event, clearFirst, canvas);
+    WriteSuperpositionTable(scene);
 }
 
 }  // namespace viv

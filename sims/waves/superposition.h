@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -31,9 +31,9 @@ SuperposedWaves SuperposedWavesAt(int step, double secondAmplitude, int colour, 
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, wave 2's amplitude), 34
 // (TrackBar1, wave 2's wavelength), 36 and 37 (the waves move on) and 113..116 (F2 the
 // displacements at the origin, F3 three rows, F4 waves 1 and 2, F5 a single crest).
-void DrawSuperposition(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawSuperposition(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: wave 2 with amplitude -1.
-void SetSuperpositionStartValues(App& app);
+void SetSuperpositionStartValues(Scene& scene);
 
 }  // namespace viv

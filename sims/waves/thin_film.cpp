@@ -47,13 +47,13 @@ constexpr TColor NormalColour = clRed;
 constexpr TColor FirstWaveColour = clBlack;
 constexpr TColor SecondWaveColour = clBlue;
 
-double ThicknessOf(const App& app) {
-    return 0.1 * app.Window.TrackBar2.Position;
+double ThicknessOf(const Scene& scene) {
+    return 0.1 * scene.Controls.TrackBar2.Position;
 }
 
-void DrawFilm(App& app, TCanvas& canvas) {
-    const World& world = app.Map;
-    const double t = WavesMotionOf(app).FilmThickness;
+void DrawFilm(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const double t = WavesMotionOf(scene).FilmThickness;
     canvas.Pen.Color = FilmColour;
     canvas.Brush.Color = FilmColour;
     canvas.Brush.Style = bsDiagCross;
@@ -118,8 +118,8 @@ void DrawGraphWave(const World& world, double shift, TCanvas& canvas) {
     canvas.Polyline(points);
 }
 
-void DrawGraphFrame(App& app, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawGraphFrame(Scene& scene, TCanvas& canvas) {
+    World& world = scene.Map;
     EnterGraph(world);
     canvas.Pen.Color = clBlack;
     canvas.Font.Color = clBlack;
@@ -134,8 +134,8 @@ void DrawGraphFrame(App& app, TCanvas& canvas) {
 }
 
 // The wave of the ray reflected at the back face, behind the first by the phase difference.
-void DrawSecondWave(App& app, const FilmRays& f, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawSecondWave(Scene& scene, const FilmRays& f, TCanvas& canvas) {
+    World& world = scene.Map;
     EnterGraph(world);
     canvas.Pen.Color = SecondWaveColour;
     DrawGraphWave(world, FloatMod(f.Phase, 2 * Pi), canvas);
@@ -143,42 +143,42 @@ void DrawSecondWave(App& app, const FilmRays& f, TCanvas& canvas) {
 }
 
 // Everything that follows the angle, the colour, the thickness and the toggles.
-void DrawFigures(App& app, TCanvas& canvas) {
-    const FilmRays f = ThinFilmRays(app.State.IncidenceValue, app.State.CurrentColour,
-                                    WavesMotionOf(app).FilmThickness);
-    DrawRays(app.Map, f, canvas);
-    if (app.State.ShowMarks) DrawPathDifferenceLine(app.Map, f, canvas);
-    if (app.State.ShowNormals) DrawNormal(app.Map, canvas);
-    DrawSecondWave(app, f, canvas);
+void DrawFigures(Scene& scene, TCanvas& canvas) {
+    const FilmRays f = ThinFilmRays(scene.State.IncidenceValue, scene.State.CurrentColour,
+                                    WavesMotionOf(scene).FilmThickness);
+    DrawRays(scene.Map, f, canvas);
+    if (scene.State.ShowMarks) DrawPathDifferenceLine(scene.Map, f, canvas);
+    if (scene.State.ShowNormals) DrawNormal(scene.Map, canvas);
+    DrawSecondWave(scene, f, canvas);
 }
 
-void WriteFilmTable(App& app) {
-    const FilmRays f = ThinFilmRays(app.State.IncidenceValue, app.State.CurrentColour,
-                                    WavesMotionOf(app).FilmThickness);
-    ResultsTable& table = app.Table;
+void WriteFilmTable(Scene& scene) {
+    const FilmRays f = ThinFilmRays(scene.State.IncidenceValue, scene.State.CurrentColour,
+                                    WavesMotionOf(scene).FilmThickness);
+    Report& table = scene.Out;
     table.SetCell(1, 1, FormatReal(6, 3, f.Index));
     table.SetCell(0, 2,
-                  " bølgelængde/nm, " + std::string(Colour(app.State.CurrentColour).ColourName));
+                  " bølgelængde/nm, " + std::string(Colour(scene.State.CurrentColour).ColourName));
     table.SetCell(1, 2, FormatReal(6, 1, f.WaveLength));
-    const std::string incidence = FormatInteger(app.State.IncidenceValue, 1);
+    const std::string incidence = FormatInteger(scene.State.IncidenceValue, 1);
     table.SetCell(1, 3, incidence);
     table.SetCell(1, 4, FormatReal(1, 1, f.Refraction * DegPerRad));
     const std::string phase = FormatReal(5, 3, f.Phase / Pi);
     table.SetCell(1, 5, phase);
     table.SetCell(1, 6, FormatReal(2, 0, NanometresPerMicrometre * f.Thickness));
-    app.Window.Panel1 = "i: " + incidence + "°";
-    app.Window.Panel2 = "fase:" + phase;
+    scene.Out.Panel1 = "i: " + incidence + "°";
+    scene.Out.Panel2 = "fase:" + phase;
 }
 
-void DrawScene(App& app, bool clearFirst, TCanvas& canvas) {
-    World& world = app.Map;
+void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
+    World& world = scene.Map;
     SetupMarginlessWorld(world, 0, clearFirst, canvas, -10, 10);
     canvas.Pen.Style = psSolid;
-    DrawFilm(app, canvas);
+    DrawFilm(scene, canvas);
     canvas.Font.Color = clBlack;
     canvas.Brush.Style = bsClear;
     canvas.TextOut(world.PictureX(FilmLabelAt.x), world.PictureY(FilmLabelAt.y), "<-d->");
-    DrawGraphFrame(app, canvas);
+    DrawGraphFrame(scene, canvas);
 }
 
 }  // namespace
@@ -198,57 +198,58 @@ FilmRays ThinFilmRays(int incidenceDegrees, int colour, double thickness) {
     return f;
 }
 
-void SetFilmStartValues(App& app) {
-    WavesMotionOf(app).FilmThickness = 1.0;
+void SetFilmStartValues(Scene& scene) {
+    WavesMotionOf(scene).FilmThickness = 1.0;
 }
 
 namespace {
 
 // What an event other than Redraw changes, the figures wiped meanwhile.
-void TakeChange(App& app, Event event, TCanvas& canvas) {
-    WavesMotionState& ws = WavesMotionOf(app);
+void TakeChange(Scene& scene, Event event, TCanvas& canvas) {
+    WavesMotionState& ws = WavesMotionOf(scene);
     switch (event) {
         case Event::ScrollBar1:
-            app.State.IncidenceValue = app.State.IncidenceMax - app.Window.ScrollBar1.Position;
+            scene.State.IncidenceValue =
+                scene.State.IncidenceMax - scene.Controls.ScrollBar1.Position;
             break;
         case Event::TrackBar1:
-            app.State.CurrentColour = app.Window.TrackBar1.Position;
+            scene.State.CurrentColour = scene.Controls.TrackBar1.Position;
             break;
         case Event::TrackBar2:
-            DrawFilm(app, canvas);
-            ws.FilmThickness = ThicknessOf(app);
-            DrawFilm(app, canvas);
+            DrawFilm(scene, canvas);
+            ws.FilmThickness = ThicknessOf(scene);
+            DrawFilm(scene, canvas);
             break;
         case Event::F2:
-            FlipViewToggle(app.State, event);
+            FlipViewToggle(scene.State, event);
             break;
         default:
-            app.State.ShowNormals = !app.State.ShowNormals;
+            scene.State.ShowNormals = !scene.State.ShowNormals;
             break;
     }
 }
 
 }  // namespace
 
-void DrawThinFilm(App& app, Event event, bool clearFirst, TCanvas& canvas) {
+void DrawThinFilm(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
                          event == Event::TrackBar1 || event == Event::TrackBar2 ||
                          event == Event::F2 || event == Event::F3;
     if (!handled) return;
-    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, app, event, clearFirst, canvas);
-    WriteFilmTable(app);
+    DrawMovingPicture({&DrawScene, &DrawFigures, &TakeChange}, scene, event, clearFirst, canvas);
+    WriteFilmTable(scene);
 }
 
 namespace {
 
 // The incident ray arrives from the lower left at the film's front face.
-bool GripsIncidentRay(App& app, TPoint p) {
-    const double i = app.State.IncidenceValue / DegPerRad;
-    return GripsSegment(app, p, {-RayLength * std::cos(i), -RayLength * std::sin(i)}, {0, 0});
+bool GripsIncidentRay(Scene& scene, TPoint p) {
+    const double i = scene.State.IncidenceValue / DegPerRad;
+    return GripsSegment(scene, p, {-RayLength * std::cos(i), -RayLength * std::sin(i)}, {0, 0});
 }
 
-double IncidenceAt(App& app, WorldPoint w) {
-    return IncidencePosition(app, AngleFrom({0, 0}, w, 180, 1));
+double IncidenceAt(Scene& scene, WorldPoint w) {
+    return IncidencePosition(scene, AngleFrom({0, 0}, w, 180, 1));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 
 namespace viv {
@@ -35,10 +35,10 @@ FilmRays ThinFilmRays(int incidenceDegrees, int colour, double thickness);
 // The drawing routine: events 32 (full redraw), 33 (ScrollBar1, the angle of incidence),
 // 34 (TrackBar1, the colour), 35 (TrackBar2, the thickness), 113 (F2, the help line of
 // the path difference) and 114 (F3, the normal). Each rewrites the table and the panels.
-void DrawThinFilm(App& app, Event event, bool clearFirst, TCanvas& canvas);
+void DrawThinFilm(Scene& scene, Event event, bool clearFirst, TCanvas& canvas);
 
 // The menu entry's start: a film 1.0 um thick.
-void SetFilmStartValues(App& app);
+void SetFilmStartValues(Scene& scene);
 
 // The incident ray, dragged about its point of incidence: ScrollBar1.
 extern const DragFigure ThinFilmDrag;

@@ -24,64 +24,64 @@ using SV = std::string_view;
 
 // --- Start values the menu entries write into the shared state ---
 
-void RefractionStart(App& app) {
-    SetIncidenceRange(app, 90);
+void RefractionStart(SetupScene& scene) {
+    SetIncidenceRange(scene.State, 90);
 }
 
-void FilmStart(App& app) {
-    SetIncidenceRange(app, 90);
-    SetFilmStartValues(app);
+void FilmStart(SetupScene& scene) {
+    SetIncidenceRange(scene.State, 90);
+    SetFilmStartValues(scene);
 }
 
-void SuperpositionStart(App& app) {
-    app.State.AnimationStep = 190;
-    SetSuperpositionStartValues(app);
+void SuperpositionStart(SetupScene& scene) {
+    scene.State.AnimationStep = 190;
+    SetSuperpositionStartValues(scene);
 }
-void SuperpositionAfterSelect(App& app) {
-    app.Window.MessagePanel.clear();
+void SuperpositionAfterSelect(SetupScene& scene) {
+    scene.Out.MessagePanel.clear();
 }
 
-void ReflectionStart(App& app) {
-    app.State.AnimationStep = 25;
-    SetReflectionStartValues(app);
+void ReflectionStart(SetupScene& scene) {
+    scene.State.AnimationStep = 25;
+    SetReflectionStartValues(scene);
 }
-void ReflectionAfterSelect(App& app) {
-    app.Window.Panel3 = "Ved 20°C og 486.1 nm";
+void ReflectionAfterSelect(SetupScene& scene) {
+    scene.Out.Panel3 = "Ved 20°C og 486.1 nm";
 }
-void ReflectionAfterTable(App& app) {
-    app.Table.SetCell(1, 5, "486.1");
+void ReflectionAfterTable(SetupScene& scene) {
+    scene.Out.SetCell(1, 5, "486.1");
 }
 
 // The waves at rest, the grating of 600 lines per millimetre and the first order.
-void GratingStart(App& app) {
-    SetGratingStartValues(app);
+void GratingStart(SetupScene& scene) {
+    SetGratingStartValues(scene);
 }
 
 // The waves at rest, the slit distance 2.53 wavelengths, the first order and the pointer
 // read-out at 0.
-void DoubleSlitStart(App& app) {
-    SetDoubleSlitStartValues(app);
+void DoubleSlitStart(SetupScene& scene) {
+    SetDoubleSlitStartValues(scene);
 }
 
 // The Balmer series, the grating of 600 lines per millimetre and the first order.
-void HydrogenStart(App& app) {
-    SetHydrogenStartValues(app);
+void HydrogenStart(SetupScene& scene) {
+    SetHydrogenStartValues(scene);
 }
 
 // The distance from the grating to the screen stands in the table.
-void HydrogenAfterTable(App& app) {
-    app.Table.SetCell(1, 1, "0.8");
+void HydrogenAfterTable(SetupScene& scene) {
+    scene.Out.SetCell(1, 1, "0.8");
 }
 
-void DopplerStart(App& app) {
-    app.State.AnimationStep = 0;
-    SetDopplerStartValues(app);
+void DopplerStart(SetupScene& scene) {
+    scene.State.AnimationStep = 0;
+    SetDopplerStartValues(scene);
 }
 
 // The waves at rest, the slit width 3.387 wavelengths, the first minimum and the wavelet
 // centres at the start of the slit.
-void SingleSlitStart(App& app) {
-    SetSingleSlitStartValues(app);
+void SingleSlitStart(SetupScene& scene) {
+    SetSingleSlitStartValues(scene);
 }
 
 // --- Table headers ---

@@ -9,8 +9,8 @@
 
 namespace viv {
 
-class App;
+class Scene;
 
-DataList ThinFilmData(App& app);  // "Interferens i en tynd film"
+DataList ThinFilmData(Scene& scene);  // "Interferens i en tynd film"
 
 }  // namespace viv

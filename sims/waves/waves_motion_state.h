@@ -5,7 +5,7 @@
 // and the Doppler effect, kept while other simulations are shown.
 #pragma once
 
-#include "app/app.h"
+#include "app/scene.h"
 
 namespace viv {
 
@@ -26,8 +26,8 @@ struct WavesMotionState {
 };
 
 // The state in the program's core.
-inline WavesMotionState& WavesMotionOf(App& app) {
-    return app.Sims.Get<WavesMotionState>();
+inline WavesMotionState& WavesMotionOf(Scene& scene) {
+    return scene.Own<WavesMotionState>();
 }
 
 }  // namespace viv

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "library/world.h"
 #include "test_host.h"
@@ -98,6 +99,7 @@ protected:
 
     StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 }  // namespace viv::test

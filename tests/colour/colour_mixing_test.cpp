@@ -161,7 +161,7 @@ protected:
 };
 
 TEST_F(ColourMixing, FullLightsMixToWhiteAndTheSecondaryColours) {
-    EXPECT_TRUE(ColourOf(app).AdditiveMode);
+    EXPECT_TRUE(ColourOf(scene).AdditiveMode);
     ExpectMixtures(true, "start");
     for (TColor c : {clRed, clLime, clBlue, clYellow, clAqua, clFuchsia, clWhite})
         EXPECT_GT(lastSeen[c], 10) << Rgb(c);
@@ -213,7 +213,7 @@ TEST_F(ColourMixing, NoLightIsBlackOnTheScreenAndNoFilterIsWhite) {
 TEST_F(ColourMixing, TheModeRelabelsBarsTableAndPanels) {
     SetLevels(51, 102, 204);
     app.ControlChange(Control::TrackBar2, 1);
-    EXPECT_FALSE(ColourOf(app).AdditiveMode);
+    EXPECT_FALSE(ColourOf(scene).AdditiveMode);
     EXPECT_EQ(app.Window.ScrollBar1Symbol.Caption, "gul");
     EXPECT_EQ(app.Window.ScrollBar2Symbol.Caption, "cyan");
     EXPECT_EQ(app.Window.ScrollBar3Symbol.Caption, "mag.");
@@ -227,7 +227,7 @@ TEST_F(ColourMixing, TheModeRelabelsBarsTableAndPanels) {
     // Chosen again, the simulation starts additive whatever it showed last.
     app.ControlChange(Control::TrackBar2, 1);
     app.MenuEntry(20);
-    EXPECT_TRUE(ColourOf(app).AdditiveMode);
+    EXPECT_TRUE(ColourOf(scene).AdditiveMode);
     EXPECT_EQ(app.Window.TrackBar2.Position, 0);
     EXPECT_EQ(app.Table.Cell(0, 0), "Additiv");
     ExpectNoNan(app);

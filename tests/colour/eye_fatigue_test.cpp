@@ -43,7 +43,7 @@ protected:
         app.OnClockTick();
     }
     TColor Square() {
-        const auto& l = ColourOf(app).SquareLevels;
+        const auto& l = ColourOf(scene).SquareLevels;
         return RGB(l[0], l[1], l[2]);
     }
 };
@@ -113,7 +113,7 @@ TEST_F(EyeFatigue, TableShowsTheSquaresLevelsBelowFullStrength) {
     for (std::uint32_t t = 1; t <= 400; ++t) {
         started.host.now = t * 1000;
         Click();
-        const auto l = ColourOf(app).SquareLevels;
+        const auto l = ColourOf(scene).SquareLevels;
         EXPECT_EQ(At(0, 0), Square());
         for (int k = 0; k < 3; ++k) {
             const int v = l[static_cast<std::size_t>(k)];
@@ -154,6 +154,7 @@ TEST_F(EyeFatigue, RedrawShowsTheExperimentWhereItIs) {
 TEST(EyeFatigueScript, FifteenHundredTicksAreTheThirtySeconds) {
     test::Scripted scripted;
     App& app = scripted.app;
+    Scene scene{app};
     HeadlessHost& host = scripted.host;
     const auto run = [&](const std::string& text) { return scripted.Run(text); };
     const auto centre = [&] {

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(ComplementPattern, StartsWithTheShiftOfTheTrackBar) {
     EXPECT_EQ(app.Window.TrackBar2.Position, 4);
-    EXPECT_DOUBLE_EQ(ColourOf(app).BandShift, 4);
+    EXPECT_DOUBLE_EQ(ColourOf(scene).BandShift, 4);
     EXPECT_EQ(app.Window.F3Button.Hint, " Indsæt hvid streg mellem felter");
     EXPECT_EQ(app.Window.ScrollBar1.Position, 255);
     EXPECT_EQ(app.Window.Panel1, "R=0.0%");

@@ -59,12 +59,13 @@ protected:
     static constexpr std::uint32_t kStart = 1234567;  // ms on the host's clock
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(SpringSimulation, TwoWeightsOnTenNewtonsPerMetreHangAtRestWithTheirReadOuts) {
     SetWeights(2);
-    EXPECT_NEAR(SpringOf(app).SpringPeriod, 0.6283, 0.00005);
-    EXPECT_NEAR(SpringOf(app).SpringPosition - 3, 0.09816, 1e-9);
+    EXPECT_NEAR(SpringOf(scene).SpringPeriod, 0.6283, 0.00005);
+    EXPECT_NEAR(SpringOf(scene).SpringPosition - 3, 0.09816, 1e-9);
     test::ExpectPanels(app, "dx=  0.098m", "m=0.10 kg", "k=10.0 N/m");
     // At rest with the clock stopped: only the potential energy, nothing stored.
     test::ExpectCells(app, {{0, 0, "Fjedersvingning"}, {0, 1, " fjederforlængelse, x/m"}});
@@ -100,7 +101,7 @@ TEST_F(SpringSimulation, RunningSpringFollowsTheHarmonicMotionInRealTime) {
             const double want = e + A * std::sin(2 * kPi * t / T);
             SCOPED_TRACE("k=" + std::to_string(c.k) + " n=" + std::to_string(c.n) +
                          " t=" + std::to_string(t));
-            EXPECT_NEAR(SpringOf(app).SpringPosition - 3, want, 1e-9);
+            EXPECT_NEAR(SpringOf(scene).SpringPosition - 3, want, 1e-9);
             EXPECT_NEAR(std::stod(app.Table.Cell(1, 1)), want, 0.0005);
             EXPECT_NEAR(std::stod(app.Window.Panel1.substr(3)), want, 0.0005);
             EXPECT_NEAR(DrawnElongation(), want, 0.001);
@@ -142,8 +143,8 @@ TEST_F(SpringSimulation, WithNoWeightsTheSpringRestsAndNoEnergyIsShown) {
     app.FKeyClick(FKey::F5);
     for (const std::uint32_t ms : {1u, 33u, 1000u, 123457u}) {
         TickAt(ms);
-        EXPECT_DOUBLE_EQ(SpringOf(app).SpringPosition, 3.0);
-        EXPECT_DOUBLE_EQ(SpringOf(app).SpringPhase, 0.0);
+        EXPECT_DOUBLE_EQ(SpringOf(scene).SpringPosition, 3.0);
+        EXPECT_DOUBLE_EQ(SpringOf(scene).SpringPhase, 0.0);
         EXPECT_EQ(app.Window.Panel1, "dx=  0.000m");
         EXPECT_EQ(app.Table.Cell(1, 4), "0.000");
         EXPECT_EQ(app.Table.Cell(1, 5), "0.000");
@@ -159,7 +160,7 @@ TEST_F(SpringSimulation, ElapsedTimeIsRightAcrossTheWrapOfTheHostsClock) {
     Run();
     started.host.now = 1500;  // 2 s later
     app.OnClockTick();
-    EXPECT_DOUBLE_EQ(SpringOf(app).SpringTime, 2.0);
+    EXPECT_DOUBLE_EQ(SpringOf(scene).SpringTime, 2.0);
 }
 
 TEST_F(SpringSimulation, StoppingTheClockLeavesOnlyThePotentialEnergyInTheTable) {
@@ -174,7 +175,7 @@ TEST_F(SpringSimulation, StoppingTheClockLeavesOnlyThePotentialEnergyInTheTable)
     EXPECT_EQ(app.Table.Cell(1, 6), "");
     // The next change of the spring puts it at rest.
     SetK(15);
-    EXPECT_NEAR(SpringOf(app).SpringPosition - 3, 0.05 * kG / 15, 1e-12);
+    EXPECT_NEAR(SpringOf(scene).SpringPosition - 3, 0.05 * kG / 15, 1e-12);
 }
 
 // The energy diagram, its labels and the rest level come and go without a trace, also
@@ -227,8 +228,8 @@ TEST_F(SpringSimulation, PhasePointerTurnsWithTheOscillation) {
     for (const std::uint32_t ms : {0u, 100u, 314u, 500u}) {
         TickAt(ms);
         const double phase = 2 * kPi * (ms / 1000.0) / T;
-        EXPECT_NEAR(std::sin(SpringOf(app).SpringPhase), -std::sin(phase), 1e-9);
-        EXPECT_NEAR(std::cos(SpringOf(app).SpringPhase), -std::cos(phase), 1e-9);
+        EXPECT_NEAR(std::sin(SpringOf(scene).SpringPhase), -std::sin(phase), 1e-9);
+        EXPECT_NEAR(std::cos(SpringOf(scene).SpringPhase), -std::cos(phase), 1e-9);
     }
 }
 

@@ -100,7 +100,7 @@ TEST_F(LensSimulation, CrownGlassLensOfRadiusFive) {
     SetSubstance(4);
     EXPECT_EQ(Cell(0, 0), "Linsens egenskaber");
     // The vertices at x = -0.5 and 0.5: the lens is one unit thick.
-    const std::vector<Interface> faces = LensFaces(app, true);
+    const std::vector<Interface> faces = LensFaces(scene, true);
     EXPECT_NEAR(FaceX(faces[0].Face, 0), -0.5, 1e-12);
     EXPECT_NEAR(FaceX(faces[1].Face, 0), 0.5, 1e-12);
     test::ExpectCells(
@@ -231,7 +231,7 @@ TEST_F(LensSimulation, CrownAndFlintMakeAnAchromat) {
         }
         // The second element is 0.3 thick on the axis and thicker towards the rim, where
         // two lines close it: nowhere do its faces cross.
-        const std::vector<Interface> faces = LensFaces(app, true);
+        const std::vector<Interface> faces = LensFaces(scene, true);
         ASSERT_EQ(faces.size(), 3u);
         EXPECT_NEAR(FaceX(faces[2].Face, 0) - FaceX(faces[1].Face, 0), 0.3, 1e-9);
         for (double y = 0.25; y <= LensRimHeight; y += 0.25)
@@ -264,7 +264,7 @@ TEST_F(LensSimulation, SnellsLawAtEveryFaceOfEveryRay) {
                 for (int angle : {-30, -12, 0, 7, 30}) {
                     SetAngle(angle);
                     for (bool blue : {true, false}) {
-                        const std::vector<Interface> faces = LensFaces(app, blue);
+                        const std::vector<Interface> faces = LensFaces(scene, blue);
                         for (double c = -2.75; c <= 2.75; c += 0.25) {
                             const auto ray = TraceBeamRay(c, angle, faces);
                             if (!ray) continue;
@@ -283,7 +283,7 @@ TEST_F(LensSimulation, TheStopCutsTheOuterRays) {
     app.FKeyClick(FKey::F4);
     const auto heights = [&](bool blue) {
         std::vector<double> h;
-        for (const BeamRay& ray : BeamOf(app))
+        for (const BeamRay& ray : BeamOf(scene))
             if (ray.Blue == blue && !ray.Axis) h.push_back(ray.Height);
         std::sort(h.begin(), h.end());
         return h;
@@ -303,7 +303,7 @@ TEST_F(LensSimulation, TheStopCutsTheOuterRays) {
     app.FKeyClick(FKey::F3);
     SetAngle(30);
     EXPECT_EQ(heights(true).front(), -1);
-    EXPECT_FALSE(TraceBeamRay(2.5, 30, LensFaces(app, true)).has_value());
+    EXPECT_FALSE(TraceBeamRay(2.5, 30, LensFaces(scene, true)).has_value());
     SetAngle(-30);
     EXPECT_EQ(heights(true).back(), 1);
 }
@@ -382,7 +382,7 @@ TEST_F(LensSimulation, LensSystemRaysObeySnell) {
             SetR2(11 - p);
             std::vector<Interface> faces;
             for (int lens = 1; lens <= 2; ++lens) {
-                const SystemLens element = SystemLensOf(app, lens, true);
+                const SystemLens element = SystemLensOf(scene, lens, true);
                 faces.insert(faces.end(), element.Faces.begin(), element.Faces.end());
             }
             for (int angle : {-20, 0, 15})

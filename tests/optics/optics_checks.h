@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/scene.h"
 #include "library/canvas.h"
 #include "picture_checks.h"
 #include "rainbow/cell_checks.h"
@@ -40,6 +41,7 @@ protected:
 
     StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 }  // namespace viv::test

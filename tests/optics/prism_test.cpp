@@ -248,12 +248,12 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
     app.FKeyClick(FKey::F4);
     EXPECT_TRUE(app.State.ShowAxes);
     EXPECT_GT(CountInGraph(clBlue), 0);
-    const int start = PrismOf(app).Incidence;
+    const int start = PrismOf(scene).Incidence;
     // The blue ray is drawn from where it lies apart from the red one: nowhere do the two
     // mix into green, neither on the incident light nor inside the prism, at any angle.
     for (const int i : {10, 30, 50, 80}) {
         SetIncidence(i);
-        const PrismState& prism = PrismOf(app);
+        const PrismState& prism = PrismOf(scene);
         const double n = Substance(app.State.CurrentColour).SubstanceIndexBlue;
         const PrismRay blue = TracePrismRay(prism.Apex, prism.Incidence * Deg, n);
         test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);

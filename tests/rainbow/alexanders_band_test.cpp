@@ -75,8 +75,8 @@ protected:
         return Picture().copy();
     }
     double AngleAt(double p) {
-        AngleAtParameter(app, p);
-        return RainbowOf(app).BandAngle;
+        AngleAtParameter(scene, p);
+        return RainbowOf(scene).BandAngle;
     }
     double Traced(double p) {
         return TracedAngle(p, Colour(app.State.CurrentColour).WaterIndex, app.State.CurrentBow);
@@ -92,27 +92,28 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(BandSimulation, DrawnByItsCatalogueEntryWithTheRayAtHalfTheRadius) {
     EXPECT_EQ(app.Window.ScrollBar1.Position, 100);
-    EXPECT_DOUBLE_EQ(RainbowOf(app).RayParameter, 0.5);
+    EXPECT_DOUBLE_EQ(RainbowOf(scene).RayParameter, 0.5);
     EXPECT_EQ(app.Table.Cell(1, 1), " 1.334");
     EXPECT_EQ(app.Table.Cell(1, 2), " 546.1");
     EXPECT_EQ(app.Table.Cell(0, 2), " bølgelængde/nm, grøn");
     EXPECT_EQ(app.Table.Cell(1, 3), "0.500");
-    const std::string v = FormatReal(5, 1, RainbowOf(app).BandAngle);
+    const std::string v = FormatReal(5, 1, RainbowOf(scene).BandAngle);
     EXPECT_EQ(app.Table.Cell(1, 4), v);
     EXPECT_EQ(app.Window.Panel1, "p: 0.500");
     EXPECT_EQ(app.Window.Panel2, "v: " + v + "°");
-    EXPECT_NEAR(RainbowOf(app).BandAngle, Traced(0.5), 0.05);
+    EXPECT_NEAR(RainbowOf(scene).BandAngle, Traced(0.5), 0.05);
     app.ControlChange(Control::ScrollBar1, 40);  // p = (200 - 40) * 0.005
-    EXPECT_NEAR(RainbowOf(app).RayParameter, 0.8, 1e-12);
+    EXPECT_NEAR(RainbowOf(scene).RayParameter, 0.8, 1e-12);
     EXPECT_EQ(app.Window.Panel1, "p: 0.800");
-    EXPECT_NEAR(RainbowOf(app).BandAngle, Traced(0.8), 0.05);
+    EXPECT_NEAR(RainbowOf(scene).BandAngle, Traced(0.8), 0.05);
     app.ControlChange(Control::ScrollBar1, 0);
     EXPECT_EQ(app.Window.Panel1, "p: 1.000");
-    EXPECT_EQ(RainbowOf(app).BandAngle, app.Buffers->PrimaryAngleTable[3][50]);
+    EXPECT_EQ(RainbowOf(scene).BandAngle, app.Buffers->PrimaryAngleTable[3][50]);
 }
 
 TEST_F(BandSimulation, EndsOfTheCurves) {
@@ -140,7 +141,7 @@ TEST_F(BandSimulation, CurvesFollowTheRaysTracedThroughTheDrop) {
             // The table's samples lie on the curve itself (the edge, where the ray only
             // grazes the drop, is checked in closed form above).
             for (int s = 0; s < 50; ++s) {
-                const double p = RainbowOf(app).SampleParameter[static_cast<std::size_t>(s)];
+                const double p = RainbowOf(scene).SampleParameter[static_cast<std::size_t>(s)];
                 const auto& row =
                     bow == 1 ? app.Buffers->PrimaryAngleTable : app.Buffers->SecondaryAngleTable;
                 EXPECT_NEAR(row[static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(s)],
@@ -161,7 +162,7 @@ TEST_F(BandSimulation, CurvesFollowTheRaysTracedThroughTheDrop) {
     app.State.CurrentSimulation = 7;
     for (double p : {0.1, 0.861, 0.997}) EXPECT_NEAR(AngleAt(p), Traced(p), 1e-9);
     app.State.CurrentSimulation = 9;
-    RainbowOf(app).BandAngle = -7;
+    RainbowOf(scene).BandAngle = -7;
     EXPECT_EQ(AngleAt(0.5), -7);
 }
 
@@ -176,9 +177,9 @@ TEST_F(BandSimulation, GuideAnglesCycleThroughTheCrossingsOfTheCurrentBow) {
         for (int round = 0; round < 2; ++round) {
             for (int k = 0; k < 4; ++k) {
                 if (round + k > 0) app.ControlChange(Control::ScrollBar1, 10);
-                const double p = RainbowOf(app).RayParameter;
+                const double p = RainbowOf(scene).RayParameter;
                 EXPECT_NEAR(Traced(p), primary[k], 0.3) << "colour " << c << " crossing " << k;
-                EXPECT_NEAR(RainbowOf(app).BandAngle, primary[k], 0.05);
+                EXPECT_NEAR(RainbowOf(scene).BandAngle, primary[k], 0.05);
                 // The crossings come in the order of the curve.
                 if (k > 0 && round == 0) {
                     EXPECT_GT(p, lastP);
@@ -191,12 +192,12 @@ TEST_F(BandSimulation, GuideAnglesCycleThroughTheCrossingsOfTheCurrentBow) {
         for (int round = 0; round < 2; ++round) {
             for (int k = 0; k < 3; ++k) {
                 if (round + k > 0) app.ControlChange(Control::ScrollBar1, 10);
-                const double p = RainbowOf(app).RayParameter;
+                const double p = RainbowOf(scene).RayParameter;
                 // The last crossing lies in the last sample interval, where the curve
                 // bends sharply and its straight piece departs furthest from it.
                 EXPECT_NEAR(Traced(p), secondary[k], p > 0.995 ? 1.5 : 0.3)
                     << "colour " << c << " crossing " << k;
-                EXPECT_NEAR(RainbowOf(app).BandAngle, secondary[k], 0.05);
+                EXPECT_NEAR(RainbowOf(scene).BandAngle, secondary[k], 0.05);
                 if (k > 0 && round == 0) {
                     EXPECT_GT(p, lastP);
                 }
@@ -215,29 +216,30 @@ TEST_F(BandSimulation, GuideAnglesTheCurveNeverReachesStayOnTheDrop) {
     for (int s = 0; s <= 50; ++s)
         if (app.Buffers->PrimaryAngleTable[3][s] > app.Buffers->PrimaryAngleTable[3][peak])
             peak = s;
-    FindPresetParameters(app);
-    const auto& preset = RainbowOf(app).PresetParameter;
+    FindPresetParameters(scene);
+    const auto& preset = RainbowOf(scene).PresetParameter;
     for (int k = 1; k <= 7; ++k) {
         EXPECT_TRUE(std::isfinite(preset[k]));
         EXPECT_GE(preset[k], 0);
         EXPECT_LE(preset[k], 1);
     }
-    EXPECT_DOUBLE_EQ(preset[2], RainbowOf(app).SampleParameter[peak]);
-    EXPECT_DOUBLE_EQ(preset[3], RainbowOf(app).SampleParameter[peak]);
+    EXPECT_DOUBLE_EQ(preset[2], RainbowOf(scene).SampleParameter[peak]);
+    EXPECT_DOUBLE_EQ(preset[3], RainbowOf(scene).SampleParameter[peak]);
     EXPECT_LT(preset[1], preset[2]);
     EXPECT_GT(preset[4], preset[3]);
 
     // A curve that never even reaches 25°: every preset waits at its top.
     for (auto& v : app.Buffers->PrimaryAngleTable[3]) v *= 0.5;
-    FindPresetParameters(app);
-    for (int k = 1; k <= 4; ++k) EXPECT_DOUBLE_EQ(preset[k], RainbowOf(app).SampleParameter[peak]);
+    FindPresetParameters(scene);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_DOUBLE_EQ(preset[k], RainbowOf(scene).SampleParameter[peak]);
 }
 
 TEST_F(BandSimulation, InsetCursorOnlyWhereTheInsetShowsTheCurve) {
     const auto boldLines = [&](double p, double v) {
         test::RecordingCanvas canvas;
-        RainbowOf(app).BandAngle = v;
-        DrawParameterCursor(app, canvas, p);
+        RainbowOf(scene).BandAngle = v;
+        DrawParameterCursor(scene, canvas, p);
         std::vector<test::Figure> bold;
         for (const auto& f : canvas.Of("line"))
             if (f.pen.Width == app.Map.BoldPenWidth) bold.push_back(f);
@@ -287,12 +289,12 @@ TEST_F(BandSimulation, TogglePressedTwiceLeavesThePicture) {
         for (int bow = 1; bow <= 2; ++bow) {
             app.ControlChange(Control::TrackBar2, bow);
             const QImage before = Picture().copy();
-            const double p = RainbowOf(app).RayParameter;
+            const double p = RainbowOf(scene).RayParameter;
             app.FKeyClick(FKey::F2);
             EXPECT_NE(Picture(), before);  // the guide lines
             app.FKeyClick(FKey::F2);
             ExpectSamePicture(Picture().copy(), before, "band-f2-twice");
-            EXPECT_EQ(RainbowOf(app).RayParameter, p);
+            EXPECT_EQ(RainbowOf(scene).RayParameter, p);
         }
     }
 }

@@ -16,13 +16,14 @@ TEST(BandPresets, AFullRedrawKeepsTheStepsOnTheCurrentBow) {
     for (const int bow : {1, 2}) {
         test::StartedApp s;
         App& app = s.app;
+        Scene scene{app};
         app.MenuEntry(8);
         app.ControlChange(Control::TrackBar2, bow);
         app.FKeyClick(FKey::F2);
         ASSERT_TRUE(app.State.ShowMarks);
         app.RedrawPicture();  // as a resize or a print would
         const int first = bow == 2 ? 5 : 1, last = bow == 2 ? 7 : 4;
-        const RainbowState& rs = RainbowOf(app);
+        const RainbowState& rs = RainbowOf(scene);
         for (int step = 0; step < 8; ++step) {
             const RangeControl& bar = app.Window.ScrollBar1;
             app.ControlChange(Control::ScrollBar1,

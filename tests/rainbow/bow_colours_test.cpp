@@ -63,7 +63,7 @@ protected:
 
     const QImage& Picture() { return started.picture().Image(); }
     const auto& Counts(int c) { return app.Buffers->RayCount[static_cast<std::size_t>(c - 1)]; }
-    BowStatistics& St() { return BowStatsOf(app); }
+    BowStatistics& St() { return BowStatsOf(scene); }
     // The figures a full redraw draws.
     std::unique_ptr<test::RecordingCanvas> Recorded() {
         auto canvas = std::make_unique<test::RecordingCanvas>(started.picture().Width(),
@@ -74,6 +74,7 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(BowColourSimulation, TableAndPanelsAgreeWithTheDropsGeometry) {

@@ -29,7 +29,7 @@ using test::ExpectSamePicture;
 class ConeSimulation : public ::testing::Test {
 protected:
     ConeSimulation() {
-        RainbowOf(app).DropSeed = 6;
+        RainbowOf(scene).DropSeed = 6;
         app.MenuEntry(6);
     }
 
@@ -61,11 +61,12 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(ConeSimulation, StartsWithTheSunThirtyDegreesHighAndTabulatesTheBowAngles) {
-    EXPECT_EQ(RainbowOf(app).SunHeight, 30);
-    EXPECT_EQ(RainbowOf(app).ObserverX, 0);
+    EXPECT_EQ(RainbowOf(scene).SunHeight, 30);
+    EXPECT_EQ(RainbowOf(scene).ObserverX, 0);
     EXPECT_EQ(app.Window.Panel1, "h: 30°");
     EXPECT_EQ(app.Table.Cell(0, 0), "Vivarnons kegle");
     EXPECT_EQ(app.Table.Cell(1, 1), "30");
@@ -87,8 +88,8 @@ TEST_F(ConeSimulation, StartsWithTheSunThirtyDegreesHighAndTabulatesTheBowAngles
     // Moved away, the menu entry brings the sun and the observer back.
     app.MenuEntry(8);
     app.MenuEntry(6);
-    EXPECT_EQ(RainbowOf(app).SunHeight, 30);
-    EXPECT_EQ(RainbowOf(app).ObserverX, 0);
+    EXPECT_EQ(RainbowOf(scene).SunHeight, 30);
+    EXPECT_EQ(RainbowOf(scene).ObserverX, 0);
 }
 
 TEST_F(ConeSimulation, LinesOfSightRiseAtTheBowAngleLessTheSunsHeight) {
@@ -147,7 +148,7 @@ TEST_F(ConeSimulation, NoLineOfSightWithTheSunAboveTheHighestBow) {
 TEST_F(ConeSimulation, MovingTheObserverShiftsTheEyeButNotTheSunlight) {
     const auto before = Recorded();
     app.ControlChange(Control::TrackBar2, 4);
-    EXPECT_EQ(RainbowOf(app).ObserverX, 3);
+    EXPECT_EQ(RainbowOf(scene).ObserverX, 3);
     const auto after = Recorded();
     const World& m = app.Map;
     const auto sightBefore = InColour(before, clSilver), sightAfter = InColour(after, clSilver);
@@ -185,7 +186,7 @@ TEST_F(ConeSimulation, ArcsOnlyWhereTheLineOfSightMeetsTheLowestSunRayAboveGroun
 }
 
 TEST_F(ConeSimulation, DropsChangeAtEveryRedrawUnlessSeeded) {
-    RainbowOf(app).DropSeed.reset();
+    RainbowOf(scene).DropSeed.reset();
     started.host.now = 1000;
     const QImage first = Redrawn();
     started.host.now = 1001;

@@ -84,7 +84,7 @@ protected:
     // between the inset's y values y1 and y2.
     int InsetColumnCount(TColor colour, double b, double y1, double y2) {
         World& m = app.Map;
-        EnterReflectanceInset(app);
+        EnterReflectanceInset(scene);
         const int x = m.PictureX(b);
         const int top = m.PictureY(y2), bottom = m.PictureY(y1);
         m.PictureMarginX = m.PictureMarginY = 0;
@@ -104,6 +104,7 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 // The light left after each surface, from the amplitude coefficients.

@@ -68,7 +68,7 @@ ExactStatistics CountExactly(const RainbowAngles& bows, int c, int mode) {
 
 class BowStatisticsEngine : public ::testing::Test {
 protected:
-    BowStatistics& St() { return BowStatsOf(app); }
+    BowStatistics& St() { return BowStatsOf(scene); }
     const auto& Counts(int c) { return app.Buffers->RayCount[static_cast<std::size_t>(c - 1)]; }
     const auto& Below(int c) {
         return app.Buffers->IntensityBelow[static_cast<std::size_t>(c - 1)];
@@ -80,6 +80,7 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(BowStatisticsEngine, BuffersStartEmpty) {
@@ -97,7 +98,7 @@ TEST_F(BowStatisticsEngine, BuffersStartEmpty) {
 }
 
 TEST_F(BowStatisticsEngine, ArcSineTableExactEveryEighthRayAndCloseBetween) {
-    BuildArcSinTable(app);
+    BuildArcSinTable(scene);
     const std::vector<double>& table = app.Buffers->ArcSinTable;
     ASSERT_EQ(table.size(), static_cast<std::size_t>(Rays));
     EXPECT_EQ(table[0], 0.0);
@@ -120,13 +121,13 @@ TEST_F(BowStatisticsEngine, ArcSineTableExactEveryEighthRayAndCloseBetween) {
 }
 
 TEST_F(BowStatisticsEngine, LightFractionsAgreeWithTheFresnelEquations) {
-    BuildArcSinTable(app);
+    BuildArcSinTable(scene);
     for (int c : {1, 4, 8}) {
         const double n = Colour(c).WaterIndex;
         const double r0 = std::pow((n - 1) / (n + 1), 2);
         for (int mode = 0; mode <= 2; ++mode) {
             St().PolarisationMode = static_cast<std::uint16_t>(mode);
-            ComputeFresnelSamples(app, c);
+            ComputeFresnelSamples(scene, c);
             const double share = mode == 0 ? 1.0 : 0.5;
             // Straight in: R0 at each of the surfaces the light is reflected at, (1 - R0)
             // at the two it passes.
@@ -148,13 +149,13 @@ TEST_F(BowStatisticsEngine, LightFractionsAgreeWithTheFresnelEquations) {
         }
         // The two polarisations together are the unpolarised light.
         St().PolarisationMode = 1;
-        ComputeFresnelSamples(app, c);
+        ComputeFresnelSamples(scene, c);
         const auto perpendicular = St().SampleOnce;
         St().PolarisationMode = 2;
-        ComputeFresnelSamples(app, c);
+        ComputeFresnelSamples(scene, c);
         const auto parallel = St().SampleOnce;
         St().PolarisationMode = 0;
-        ComputeFresnelSamples(app, c);
+        ComputeFresnelSamples(scene, c);
         for (int s = 0; s <= 2001; ++s)
             ASSERT_NEAR(perpendicular[s] + parallel[s], St().SampleOnce[s], 1e-15) << s;
     }
@@ -162,7 +163,7 @@ TEST_F(BowStatisticsEngine, LightFractionsAgreeWithTheFresnelEquations) {
 
 TEST_F(BowStatisticsEngine, EveryRayIsCountedOnceOnEachSide) {
     for (int c = 1; c <= 8; ++c) {
-        CountRays(app, c);
+        CountRays(scene, c);
         const auto& counts = Counts(c);
         EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 2 * Rays) << c;
         const int t1 = static_cast<int>(Bows().PrimaryBowAngle[c]);
@@ -182,7 +183,7 @@ TEST_F(BowStatisticsEngine, EveryRayIsCountedOnceOnEachSide) {
 
 TEST_F(BowStatisticsEngine, RaysPileUpJustInsideEachBowAngle) {
     for (int c = 1; c <= 8; ++c) {
-        CountRays(app, c);
+        CountRays(scene, c);
         const auto& counts = Counts(c);
         const int t1 = static_cast<int>(Bows().PrimaryBowAngle[c]);
         const int t2 = static_cast<int>(Bows().SecondaryBowAngle[c]);
@@ -199,7 +200,7 @@ TEST_F(BowStatisticsEngine, CountsAndLightAgreeWithRaysTracedOneByOne) {
     for (int mode = 0; mode <= 2; ++mode) {
         St().PolarisationMode = static_cast<std::uint16_t>(mode);
         for (int c : {1, 4, 5, 8}) {
-            CountRays(app, c);
+            CountRays(scene, c);
             const ExactStatistics exact = CountExactly(Bows(), c, mode);
             int moved = 0;
             double light = 0, lightDiff = 0;
@@ -227,14 +228,14 @@ TEST_F(BowStatisticsEngine, CountsAndLightAgreeWithRaysTracedOneByOne) {
 TEST_F(BowStatisticsEngine, ColoursAreCountedOnceAndSummedWithTheirWeights) {
     EXPECT_NEAR(std::accumulate(ColourWeight.begin(), ColourWeight.end(), 0.0), 1.0, 1e-15);
     app.State.CurrentColour = 6;
-    EnsureColourDone(app);
+    EnsureColourDone(scene);
     EXPECT_TRUE(St().ColourDone[6]);
     EXPECT_FALSE(St().AllColoursDone);
     const auto once = app.Buffers->ColourSumCount;
-    EnsureColourDone(app);  // nothing is added twice
+    EnsureColourDone(scene);  // nothing is added twice
     EXPECT_EQ(app.Buffers->ColourSumCount, once);
 
-    ComputeAllColours(app);
+    ComputeAllColours(scene);
     EXPECT_TRUE(St().AllColoursDone);
     EXPECT_EQ(app.State.CurrentColour, 6);
     EXPECT_DOUBLE_EQ(St().PrimaryBinOffset,
@@ -251,9 +252,9 @@ TEST_F(BowStatisticsEngine, ColoursAreCountedOnceAndSummedWithTheirWeights) {
 }
 
 TEST_F(BowStatisticsEngine, ClearingForgetsTheColoursAndTheirSums) {
-    ComputeAllColours(app);
+    ComputeAllColours(scene);
     ASSERT_TRUE(St().AllColoursDone);
-    ClearBowStatistics(app);
+    ClearBowStatistics(scene);
     EXPECT_FALSE(St().AllColoursDone);
     for (int c = 1; c <= 8; ++c) EXPECT_FALSE(St().ColourDone[c]);
     for (int k = 0; k <= 180; ++k) {
@@ -264,9 +265,9 @@ TEST_F(BowStatisticsEngine, ClearingForgetsTheColoursAndTheirSums) {
     }
     // Counting a colour again gives what it gave the first time.
     app.State.CurrentColour = 2;
-    EnsureColourDone(app);
+    EnsureColourDone(scene);
     const auto first = Counts(2);
-    CountRays(app, 2);
+    CountRays(scene, 2);
     EXPECT_EQ(Counts(2), first);
 }
 

@@ -66,6 +66,7 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(DropSimulation, FirstSelectionShowsTheGreenPrimaryRayAtHalfTheRadius) {
@@ -115,8 +116,8 @@ TEST_F(DropSimulation, ControlledRaySnapsOntoTheRainbowRay) {
     EXPECT_EQ(Cell(1, 5), " 41.9");
     EXPECT_EQ(app.Window.Panel1, "p: 0.86");
     EXPECT_EQ(app.Window.Panel2, "v:  41.9°");
-    EXPECT_NEAR(RainbowOf(app).DropRays.RayPoints[0].y, 3 * 0.86032, 3e-5);
-    EXPECT_NEAR(RainbowOf(app).DropRays.RayExitAngle, app.State.Rainbow.PrimaryBowDeviation[4],
+    EXPECT_NEAR(RainbowOf(scene).DropRays.RayPoints[0].y, 3 * 0.86032, 3e-5);
+    EXPECT_NEAR(RainbowOf(scene).DropRays.RayExitAngle, app.State.Rainbow.PrimaryBowDeviation[4],
                 1e-12);
 }
 
@@ -152,7 +153,7 @@ TEST_F(DropSimulation, ColourChangeRewritesTheTable) {
 TEST_F(DropSimulation, FanHasARayForEveryFourthStep) {
     for (int bow : {1, 2}) {
         test::RecordingCanvas canvas;
-        DrawRayFan(app, canvas, bow);
+        DrawRayFan(scene, canvas, bow);
         const auto rays = canvas.Of("polyline");
         ASSERT_EQ(rays.size(), 26u) << bow;
         for (std::size_t k = 0; k < rays.size(); ++k) {

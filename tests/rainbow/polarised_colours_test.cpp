@@ -40,7 +40,7 @@ protected:
     const auto& Above(int c) {
         return app.Buffers->IntensityAbove[static_cast<std::size_t>(c - 1)];
     }
-    BowStatistics& St() { return BowStatsOf(app); }
+    BowStatistics& St() { return BowStatsOf(scene); }
     std::vector<std::string> Texts() {
         test::RecordingCanvas canvas(started.picture().Width(), started.picture().Height());
         app.DrawSimulation(Event::Redraw, false, canvas);
@@ -51,6 +51,7 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 // The light of the rays of colour c in bin v, entering below or above the bow's own ray

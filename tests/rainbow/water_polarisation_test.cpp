@@ -68,6 +68,7 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(WaterPolarisation, TableAgreesWithSnellAndFresnel) {
@@ -100,13 +101,13 @@ TEST_F(WaterPolarisation, SnapsOntoTheBrewsterAngle) {
     const double barX = 1.75 * std::cos(reflected), barY = 1.75 * std::sin(reflected);
 
     SetIncidence(45);
-    EXPECT_FALSE(WaterPolarisationOf(app).AtBrewster);
+    EXPECT_FALSE(WaterPolarisationOf(scene).AtBrewster);
     EXPECT_NE(Trimmed(Cell(2, 7)), "0.00");
     EXPECT_GT(CountNear(clOlive, -2 * std::cos(Pi / 4), -2 * std::sin(Pi / 4), 4), 0);
 
     SetIncidence(53);
-    EXPECT_TRUE(WaterPolarisationOf(app).AtBrewster);
-    EXPECT_NEAR(WaterPolarisationOf(app).Incidence * DegPerRad, brewster, 1e-9);
+    EXPECT_TRUE(WaterPolarisationOf(scene).AtBrewster);
+    EXPECT_NEAR(WaterPolarisationOf(scene).Incidence * DegPerRad, brewster, 1e-9);
     EXPECT_EQ(Trimmed(Cell(2, 7)), "0.00");
     EXPECT_NE(Trimmed(Cell(1, 7)), "0.00");
     EXPECT_EQ(Cell(1, 5), "90.0");  // reflected and refracted ray at right angles
@@ -138,7 +139,7 @@ TEST_F(WaterPolarisation, SnapsOntoTheBrewsterAngle) {
     app.FKeyClick(FKey::F5);
 
     SetIncidence(54);  // more than half a degree away
-    EXPECT_FALSE(WaterPolarisationOf(app).AtBrewster);
+    EXPECT_FALSE(WaterPolarisationOf(scene).AtBrewster);
     EXPECT_EQ(Cell(1, 3), "54");
     test::ExpectSamePicture(Picture().copy(), test::Redrawn(started), "waterpol-brewster");
 }
@@ -148,9 +149,9 @@ TEST_F(WaterPolarisation, InsetMarkerFollowsTheControl) {
     const auto markerAt = [&](double incidence) {
         const double b = std::asin(std::sin(incidence / DegPerRad) / N()) * DegPerRad;
         World& m = app.Map;
-        EnterReflectanceInset(app);
+        EnterReflectanceInset(scene);
         const int x = m.PictureX(b), y = m.PictureY(10);
-        LeaveReflectanceInset(app, *app.Image);
+        LeaveReflectanceInset(scene, *app.Image);
         return started.picture().GetPixel(x, y) == clGreen;
     };
     SetIncidence(53);

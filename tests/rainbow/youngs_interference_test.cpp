@@ -56,11 +56,12 @@ protected:
 
     const QImage& Picture() { return started.picture().Image(); }
     const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
-    YoungState& Young() { return YoungOf(app); }
+    YoungState& Young() { return YoungOf(scene); }
     double N() { return Colour(app.State.CurrentColour).WaterIndex; }
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(YoungsInterference, SelectionShowsRayOneAtFifteenSixteenths) {

@@ -35,7 +35,7 @@ protected:
         app.Window.ScrollBoxHeight = 480;
         app.FormResize();
         ASSERT_EQ(Period(), 32);
-        ASSERT_EQ(WavesMotionOf(app).PeriodPixels, 32);
+        ASSERT_EQ(WavesMotionOf(scene).PeriodPixels, 32);
     }
     struct Front {
         double centre, radius;  // world units
@@ -190,19 +190,19 @@ TEST_F(DopplerSimulation, AboveTheWaveSpeedTheConesSidesTouchTheFronts) {
 
 TEST_F(DopplerSimulation, SourceMovesOnePeriodsWayEachPeriodAndComesBackInsideTheOtherEdge) {
     SetSpeed(40);
-    const double start = WavesMotionOf(app).SourceX;
-    const int p = WavesMotionOf(app).PeriodPixels;
+    const double start = WavesMotionOf(scene).SourceX;
+    const int p = WavesMotionOf(scene).PeriodPixels;
     Steps(p - app.State.AnimationStep);
-    EXPECT_DOUBLE_EQ(WavesMotionOf(app).SourceX, start);
+    EXPECT_DOUBLE_EQ(WavesMotionOf(scene).SourceX, start);
     Steps(1);
-    EXPECT_NEAR(WavesMotionOf(app).SourceX, start + 40.0 / p, 1e-9);
+    EXPECT_NEAR(WavesMotionOf(scene).SourceX, start + 40.0 / p, 1e-9);
     EXPECT_EQ(app.State.AnimationStep, 1);
     // On to the right edge: it comes back 100 pixels inside the left one.
-    for (int k = 0; k < 100 * p && WavesMotionOf(app).SourceX > 0; ++k) Steps(1);
-    EXPECT_NEAR(WavesMotionOf(app).SourceX, -10 + 100.0 / p, 40.0 / p);
+    for (int k = 0; k < 100 * p && WavesMotionOf(scene).SourceX > 0; ++k) Steps(1);
+    EXPECT_NEAR(WavesMotionOf(scene).SourceX, -10 + 100.0 / p, 40.0 / p);
     SetSpeed(-60);
-    for (int k = 0; k < 100 * p && WavesMotionOf(app).SourceX < 0; ++k) Steps(1);
-    EXPECT_NEAR(WavesMotionOf(app).SourceX, 10 - 100.0 / p, 60.0 / p);
+    for (int k = 0; k < 100 * p && WavesMotionOf(scene).SourceX < 0; ++k) Steps(1);
+    EXPECT_NEAR(WavesMotionOf(scene).SourceX, 10 - 100.0 / p, 60.0 / p);
 }
 
 TEST_F(DopplerSimulation, PictureAfterAnyAnimatedSequenceEqualsItsFullRedraw) {

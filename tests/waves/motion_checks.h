@@ -17,6 +17,7 @@
 
 #include "app/app.h"
 #include "app/events.h"
+#include "app/scene.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "test_host.h"
@@ -39,6 +40,7 @@ inline void ExpectRandomClockUseMatchesRedraw(StartedApp& started, std::uint32_t
                                               const std::string& name, int sequences, int length,
                                               ClockRun clock) {
     App& app = started.app;
+    Scene scene{app};
     std::mt19937 random(seed);
     // The clock runs where the simulation is animated; elsewhere ticks and steps do nothing.
     if (!app.Window.Clock.Enabled) app.RunButtonClick();
@@ -162,6 +164,7 @@ protected:
 
     StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 }  // namespace viv::test

@@ -77,7 +77,7 @@ TEST_F(ReflectionSimulation, WaterIndicesAreThoseOfTheColourTable) {
 
 TEST_F(ReflectionSimulation, StartsWithTheTrainInAirAndStartsAgainAfterStep310) {
     EXPECT_EQ(app.State.AnimationStep, 25);
-    EXPECT_DOUBLE_EQ(WavesMotionOf(app).ReflectionAmplitude, 2.0);
+    EXPECT_DOUBLE_EQ(WavesMotionOf(scene).ReflectionAmplitude, 2.0);
     EXPECT_TRUE(app.State.ShowAxes);
     Steps(285);
     EXPECT_EQ(app.State.AnimationStep, 310);

@@ -20,6 +20,7 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         SCOPED_TRACE("simulation " + std::to_string(n));
         test::StartedApp started;
         App& app = started.app;
+        Scene scene{app};
         app.MenuEntry(n);
         app.FKeyClick(FKey::F2);
         if (n == 19) app.ControlChange(Control::ScrollBar1, 12);
@@ -27,7 +28,7 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
         const QImage before = started.picture().Image().copy();
         const std::string panels =
             app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3;
-        const WavesMotionState state = WavesMotionOf(app);
+        const WavesMotionState state = WavesMotionOf(scene);
         const int step = app.State.AnimationStep;
 
         // As the printer does it: the page's size, margins and pens, then back.
@@ -45,8 +46,8 @@ TEST(WavesMotionOnAPage, PageKeepsTheSceneAndTheScreenPictureComesBack) {
                                 "page-" + std::to_string(n));
         EXPECT_EQ(app.Window.Panel1 + "|" + app.Window.Panel2 + "|" + app.Window.Panel3, panels);
         EXPECT_EQ(app.State.AnimationStep, step);
-        EXPECT_EQ(WavesMotionOf(app).PeriodPixels, state.PeriodPixels);
-        EXPECT_DOUBLE_EQ(WavesMotionOf(app).SourceX, state.SourceX);
+        EXPECT_EQ(WavesMotionOf(scene).PeriodPixels, state.PeriodPixels);
+        EXPECT_DOUBLE_EQ(WavesMotionOf(scene).SourceX, state.SourceX);
         // And the animation goes on cleanly from there.
         for (int k = 0; k < 11; ++k) app.StepButtonClick();
         const QImage later = started.picture().Image().copy();

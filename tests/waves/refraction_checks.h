@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/app.h"
+#include "app/scene.h"
 #include "library/protractor.h"
 #include "library/trig.h"
 #include "picture_checks.h"
@@ -75,6 +76,7 @@ inline void ExpectRandomUseMatchesRedrawing(StartedApp& started, std::uint32_t s
                                             const RandomUse& use, const std::string& name,
                                             int sequences = 50, int length = 12) {
     App& app = started.app;
+    Scene scene{app};
     std::mt19937 random(seed);
     const auto controls = static_cast<std::uint32_t>(use.controls.size());
     const auto keys = static_cast<std::uint32_t>(use.keys.size());
@@ -138,6 +140,7 @@ protected:
 
     StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 }  // namespace viv::test

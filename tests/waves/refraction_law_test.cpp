@@ -45,7 +45,7 @@ TEST_F(RefractionLaw, SelectedWithItsStartValues) {
     app.ControlChange(Control::TrackBar2, 2);
     Ticks(7);
     app.MenuEntry(5);  // chosen again: the start values come back
-    EXPECT_DOUBLE_EQ(RefractionOf(app).Phase, 0.21);
+    EXPECT_DOUBLE_EQ(RefractionOf(scene).Phase, 0.21);
     EXPECT_EQ(app.State.RayDirection, 1);
     EXPECT_EQ(app.Window.TrackBar2.Position, 1);
     EXPECT_EQ(app.State.IncidenceValue, 45);
@@ -74,7 +74,7 @@ TEST_F(RefractionLaw, CrestsComeBackAfterTwentyFiveTicks) {
         }
         previous = Picture().copy();
     }
-    EXPECT_NEAR(RefractionOf(app).Phase, 0.21, 1e-12);
+    EXPECT_NEAR(RefractionOf(scene).Phase, 0.21, 1e-12);
     ExpectSamePicture(Picture().copy(), start, "law-25-ticks");
 }
 
@@ -86,7 +86,7 @@ TEST_F(RefractionLaw, ATickMovesOnlyTheCrests) {
     app.Table.SetCell(1, 3, "x");
     app.Window.Panel1 = "x";
     Ticks(3);
-    EXPECT_NEAR(RefractionOf(app).Phase, 0.33, 1e-12);
+    EXPECT_NEAR(RefractionOf(scene).Phase, 0.33, 1e-12);
     EXPECT_EQ(Cell(1, 3), "x");  // the table is not touched by the clock
     EXPECT_EQ(app.Window.Panel1, "x");
     // The crests have moved; the olive rays, the blue arcs and the red line drawn by a
@@ -96,7 +96,7 @@ TEST_F(RefractionLaw, ATickMovesOnlyTheCrests) {
 
     app.Table.SetCell(1, 3, "x");
     app.StepButtonClick();  // a step moves the crests and rewrites the table
-    EXPECT_NEAR(RefractionOf(app).Phase, 0.37, 1e-12);
+    EXPECT_NEAR(RefractionOf(scene).Phase, 0.37, 1e-12);
     EXPECT_EQ(Cell(1, 3), "45.0");
 }
 

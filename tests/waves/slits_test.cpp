@@ -76,6 +76,7 @@ protected:
 
     test::StartedApp started;
     App& app = started.app;
+    Scene scene{app};
 };
 
 TEST_F(SlitSimulations, StartValuesInTableAndPanels) {
@@ -147,7 +148,7 @@ TEST_F(SlitSimulations, PathDifferenceIsOrderTimesWavelength) {
         for (int m = 1; m <= 2; ++m) {
             app.ControlChange(Control::TrackBar2, m);
             const World& w = app.Map;
-            const double X = SlitsOf(app).X;
+            const double X = SlitsOf(scene).X;
             if (m >= X) continue;
             // The triangle: three points, its corners on the marker one period apart.
             std::vector<test::Figure> triangles;
@@ -222,7 +223,7 @@ TEST_F(SlitSimulations, WaveletsGrowOnePixelATickAndRepeatAfterOneWavelength) {
     for (const int sim : {Grating, DoubleSlit, SingleSlit}) {
         app.MenuEntry(sim);
         const World& w = app.Map;
-        const double X = SlitsOf(app).X;
+        const double X = SlitsOf(scene).X;
         const TPoint centre = w.Picture(0, sim == DoubleSlit ? X / 2 : 0);
         const auto start = Recorded();
         const std::vector<int> first = WaveletRadii(start, centre);
@@ -331,7 +332,7 @@ TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
     // Left of the slits nothing moves.
     pointer.cursor = {w.PictureX(-3), w.PictureY(1)};
     app.ImageMouseMove();
-    EXPECT_EQ(SlitsOf(app).PointerValue, 0);
+    EXPECT_EQ(SlitsOf(scene).PointerValue, 0);
     EXPECT_EQ(blueInBarColumn(), 0);
     // On the axis between the slits both waves arrive together.
     const int px = w.PictureX(5), py = w.PictureY(0);
@@ -340,21 +341,22 @@ TEST_F(SlitSimulations, PointerReadOutAddsTheTwoWaves) {
     const double x = -10 + 20.0 / app.Image->Width() * px;
     const double y = w.AspectHeight - 2 * w.AspectHeight / app.Image->Height() * py;
     const double r1 = std::hypot(x, y - 1.265), r2 = std::hypot(x, y + 1.265);
-    EXPECT_NEAR(SlitsOf(app).PointerValue, std::cos(2 * M_PI * r1) + std::cos(2 * M_PI * r2), 1e-9);
+    EXPECT_NEAR(SlitsOf(scene).PointerValue, std::cos(2 * M_PI * r1) + std::cos(2 * M_PI * r2),
+                1e-9);
     EXPECT_NEAR(y, 0, 0.05);
     const int bar = blueInBarColumn();
-    EXPECT_NEAR(bar, std::abs(w.PictureY(SlitsOf(app).PointerValue) - w.PictureY(0)), 3);
+    EXPECT_NEAR(bar, std::abs(w.PictureY(SlitsOf(scene).PointerValue) - w.PictureY(0)), 3);
     // The waves move on under the pointer.
     for (int tick = 0; tick < 7; ++tick) app.StepButtonClick();
     const double tau = 7 / w.MapScaleX;
-    EXPECT_NEAR(SlitsOf(app).PointerValue,
+    EXPECT_NEAR(SlitsOf(scene).PointerValue,
                 std::cos(2 * M_PI * (r1 - tau)) + std::cos(2 * M_PI * (r2 - tau)), 1e-9);
     // While the clock runs the mouse is not followed.
-    const double before = SlitsOf(app).PointerValue;
+    const double before = SlitsOf(scene).PointerValue;
     app.RunButtonClick();
     pointer.cursor = {w.PictureX(2), w.PictureY(3)};
     app.ImageMouseMove();
-    EXPECT_EQ(SlitsOf(app).PointerValue, before);
+    EXPECT_EQ(SlitsOf(scene).PointerValue, before);
     app.RunButtonClick();
     ExpectSamePicture(Picture().copy(), test::Redrawn(started), "pointer-bar");
 }

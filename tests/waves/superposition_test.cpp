@@ -39,7 +39,7 @@ protected:
 
 TEST_F(SuperpositionSimulation, StartsWithEqualWavesOfOppositeSignInThreeRows) {
     EXPECT_EQ(app.State.AnimationStep, 190);
-    EXPECT_DOUBLE_EQ(WavesMotionOf(app).SecondAmplitude, -1.0);
+    EXPECT_DOUBLE_EQ(WavesMotionOf(scene).SecondAmplitude, -1.0);
     EXPECT_EQ(app.State.CurrentColour, 8);
     EXPECT_TRUE(app.State.ShowNormals);
     EXPECT_TRUE(app.State.ShowAxes);

@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(FilmSimulation, StartsAtFortyFiveDegreesThroughAMicrometreOfWaterInGreenLight) {
-    EXPECT_DOUBLE_EQ(WavesMotionOf(app).FilmThickness, 1.0);
+    EXPECT_DOUBLE_EQ(WavesMotionOf(scene).FilmThickness, 1.0);
     EXPECT_EQ(app.Table.Cell(0, 0), " interferens");
     EXPECT_EQ(app.Table.Cell(1, 1), " 1.334");
     EXPECT_EQ(app.Table.Cell(0, 2), " bølgelængde/nm, grøn");
@@ -48,7 +48,7 @@ TEST_F(FilmSimulation, StartsAtFortyFiveDegreesThroughAMicrometreOfWaterInGreenL
     EXPECT_EQ(app.Table.Cell(1, 6), "1300");
     app.MenuEntry(15);
     app.MenuEntry(3);
-    EXPECT_DOUBLE_EQ(WavesMotionOf(app).FilmThickness, 1.0);
+    EXPECT_DOUBLE_EQ(WavesMotionOf(scene).FilmThickness, 1.0);
     EXPECT_EQ(app.Table.Cell(1, 3), "45");
 }
 

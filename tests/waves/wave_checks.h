@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/scene.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "test_host.h"
@@ -34,6 +35,7 @@ inline void ExpectRandomUseEndsAsRedraw(StartedApp& started, std::uint32_t seed,
                                         const RandomUse& use, const std::string& name,
                                         int sequences = 50) {
     App& app = started.app;
+    Scene scene{app};
     std::mt19937 random(seed);
     const std::uint32_t kinds = static_cast<std::uint32_t>(use.controls.size() + use.keys.size()) +
                                 (use.ticks ? 2u : 0u) + (use.mouse ? 1u : 0u);
