@@ -42,10 +42,16 @@ void SelectWholeRange(RangeControl& c) {
     c.SelEnd = c.Max;
 }
 
-int StartPosition(const SharedState& s, PositionFrom from, int fixed) {
+int StartPosition(App& app, PositionFrom from, int fixed, int (*own)(Scene&) = nullptr) {
+    const SharedState& s = app.State;
     switch (from) {
         case PositionFrom::Fixed:
             return fixed;
+        case PositionFrom::Own: {
+            if (own == nullptr) return fixed;
+            Scene scene(app);
+            return own(scene);
+        }
         case PositionFrom::CurrentColour:
             return s.CurrentColour;
         case PositionFrom::RayDirection:
@@ -91,7 +97,8 @@ void ConfigureTrackBars(App& app, const CatalogueEntry& entry) {
         w.TrackBar1Caption.Visible = false;
         w.LambdaMark.Visible = false;
         if (row->SetsCurrentColour) app.State.CurrentColour = row->Position;
-        SetRange(w.TrackBar1, 1, row->Max, StartPosition(app.State, row->From, row->Position));
+        SetRange(w.TrackBar1, 1, row->Max,
+                 StartPosition(app, row->From, row->Position, row->StartAt));
         w.TrackBar1.Hint = row->Hint;
         if (row->ShowsLambda) {
             w.LambdaMark.Visible = true;
@@ -111,8 +118,7 @@ void ConfigureTrackBars(App& app, const CatalogueEntry& entry) {
         w.TrackBar2.Enabled = true;
         w.TrackBar2.Visible = true;
         w.TrackBar2Caption.Visible = true;
-        SetRange(w.TrackBar2, row->Min, row->Max,
-                 StartPosition(app.State, row->From, row->Position));
+        SetRange(w.TrackBar2, row->Min, row->Max, StartPosition(app, row->From, row->Position));
         w.TrackBar2.Hint = row->Hint;
         w.TrackBar2Caption.Caption = row->Caption;
     } else {
@@ -136,11 +142,6 @@ void ConfigureScrollBar1(App& app, const CatalogueEntry& entry) {
             case ScrollRule::Incidence:
                 app.SetScrollRange(row->Min, app.State.IncidenceMax,
                                    app.State.IncidenceMax - app.State.IncidenceValue);
-                break;
-            case ScrollRule::YoungIncidence:
-                app.SetScrollRange(row->Min, app.State.IncidenceMax - 1,
-                                   app.State.IncidenceMax - 50);
-                app.State.IncidenceValue = w.ScrollBar1.Position;
                 break;
             case ScrollRule::Scatter:
                 app.SetScrollRange(row->Min, row->Max, row->Position - app.State.ScatterAngle);
@@ -177,14 +178,10 @@ void App::ConfigureParameters() {
     if (row.ScrollBar1 && !row.ScrollBar1->Symbol.empty())
         w.ScrollBar1Symbol.Caption = row.ScrollBar1->Symbol;
 
-    // The lens simulations: radius and the second lens's substance, which the menu entry
-    // has just set to CurrentColour.
+    // The lens simulations: radius and the second lens's substance.
     w.TrackBar3.Visible = lensBars;
     w.TrackBar4.Visible = lensBars;
-    if (lensBars) {
-        SetRange(w.TrackBar3, w.TrackBar3.Min, w.TrackBar3.Max, 1);
-        SetRange(w.TrackBar4, w.TrackBar4.Min, w.TrackBar4.Max, State.CurrentColour);
-    }
+    if (lensBars) SetRange(w.TrackBar3, w.TrackBar3.Min, w.TrackBar3.Max, 1);
     SelectWholeRange(w.TrackBar3);
     SelectWholeRange(w.TrackBar4);
 
@@ -193,6 +190,8 @@ void App::ConfigureParameters() {
     w.Panel3.clear();
 
     ConfigureTrackBars(*this, row);
+    // The second lens's substance starts as the first's.
+    if (lensBars) SetRange(w.TrackBar4, w.TrackBar4.Min, w.TrackBar4.Max, w.TrackBar1.Position);
     ConfigureScrollBar1(*this, row);
 }
 

@@ -14,17 +14,19 @@
 
 namespace viv {
 
-// Where a control's start position comes from.
-enum class PositionFrom : std::uint8_t { Fixed, CurrentColour, RayDirection, CurrentBow };
+class Scene;
+
+// Where a control's start position comes from: a fixed number, a shared parameter, or the
+// simulation's own state (its row's StartAt routine).
+enum class PositionFrom : std::uint8_t { Fixed, CurrentColour, RayDirection, CurrentBow, Own };
 
 constexpr std::string_view DefaultScrollBar1Hint = " Parameter";
 
 // How ScrollBar1's range follows the shared state.
 enum class ScrollRule : std::uint8_t {
-    Fixed,           // Min..Max at Position
-    Incidence,       // 0..IncidenceMax at IncidenceMax - IncidenceValue
-    YoungIncidence,  // Min..IncidenceMax - 1 at IncidenceMax - 50, which becomes IncidenceValue
-    Scatter,         // Min..Max at Position - ScatterAngle
+    Fixed,      // Min..Max at Position
+    Incidence,  // 0..IncidenceMax at IncidenceMax - IncidenceValue
+    Scatter,    // Min..Max at Position - ScatterAngle
 };
 
 // ScrollBar1 with the symbol of its quantity (ScrollBar1Symbol) under it.
@@ -41,7 +43,8 @@ struct ScrollBar1Setup {
 struct TrackBar1Setup {
     int Max = 8;
     PositionFrom From = PositionFrom::Fixed;
-    int Position = 1;  // when From is Fixed
+    int Position = 1;                        // when From is Fixed
+    int (*StartAt)(Scene& scene) = nullptr;  // when From is Own
     std::string_view Hint{};
     bool ShowsLambda = false;        // LambdaMark (λ) under the bar; otherwise TrackBar1Caption
     std::string_view Caption{};      // when TrackBar1Caption is shown

@@ -59,7 +59,7 @@ public:
 
     // The subject's own state of type T.
     template <class T>
-    T& Own() {
+    T& Own() const {
         return sims_.Get<T>();
     }
 

@@ -20,12 +20,12 @@ constexpr std::uint16_t Closed = 100;
 
 struct SharedState {
     std::uint16_t CurrentSimulation = StartingUp;
-    int CurrentColour = 4;           // 1..8, the colour table's row (or a substance's)
+    int CurrentColour = 4;           // 1..8, the colour table's row
     int CurrentBow = 1;              // 1 primary, 2 secondary
     std::uint16_t RayDirection = 1;  // 1..2
     int IncidenceMin = 0;
     int IncidenceMax = 25;
-    int IncidenceValue = 12;  // degrees, or the incidence parameter in the drop
+    int IncidenceValue = 12;  // the angle of incidence, degrees
     int ScatterAngle = 25;    // degrees
     std::int32_t AnimationStep = 0;
     bool ShowMarks = false;    // F2

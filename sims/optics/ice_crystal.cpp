@@ -14,6 +14,7 @@
 #include "library/trig.h"
 #include "sims/optics/deviation_graph.h"
 #include "sims/optics/lens_figures.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -48,7 +49,7 @@ WorldPoint Along(WorldPoint p, double angle, double length) {
 }
 
 double CurrentIndex(const Scene& scene) {
-    return IceColourOf(scene.State.CurrentColour).Index;
+    return IceColourOf(OpticsChoiceOf(scene).IceWavelength).Index;
 }
 
 // --- The inset graph ---
@@ -118,7 +119,7 @@ void DrawRay(Scene& scene, TCanvas& canvas) {
 
 void WriteTable(Scene& scene) {
     const int i = IceCrystalOf(scene).Incidence;
-    const IceColour& colour = IceColourOf(scene.State.CurrentColour);
+    const IceColour& colour = IceColourOf(OpticsChoiceOf(scene).IceWavelength);
     const IceRay ray = TraceIceRay(i * RadPerDeg, colour.Index);
     const std::string iText = FormatInteger(i, 1);
     const std::string v = ray.Emerges ? FormatReal(1, 2, ray.Deviation * DegPerRad) : "";
@@ -195,7 +196,8 @@ void DrawIceCrystal(Scene& scene, Event event, bool clearFirst, TCanvas& canvas)
     SharedState& s = scene.State;
     if (event == Event::Redraw) {
         SetupFullHeightWorld(map, 0, clearFirst, canvas, XMin, XMax);
-        s.CurrentColour = std::clamp(s.CurrentColour, 1, 3);
+        int& wavelength = OpticsChoiceOf(scene).IceWavelength;
+        wavelength = std::clamp(wavelength, 1, 3);
         ReadControls(scene);
         DrawCrystal(map, canvas);
         DrawDeviationGraphAxes(scene.Map, canvas);
@@ -210,7 +212,7 @@ void DrawIceCrystal(Scene& scene, Event event, bool clearFirst, TCanvas& canvas)
     DrawRay(scene, canvas);  // erases it
     if (event == Event::TrackBar1) {
         DrawCurve(scene, canvas);
-        s.CurrentColour = std::clamp(scene.Controls.TrackBar1.Position, 1, 3);
+        OpticsChoiceOf(scene).IceWavelength = std::clamp(scene.Controls.TrackBar1.Position, 1, 3);
         DrawCurve(scene, canvas);
     }
     FlipViewToggle(s, event);

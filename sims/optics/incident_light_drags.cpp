@@ -16,6 +16,7 @@
 #include "sims/optics/ice_crystal.h"
 #include "sims/optics/lenses.h"
 #include "sims/optics/mirrors.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/optics/prism.h"
 
 namespace viv {
@@ -84,7 +85,7 @@ double IncidencePositionAt(WorldPoint start, WorldPoint entry, WorldPoint w) {
 // The prism: the ray enters the middle of the left face.
 PrismRay PrismRayAt(Scene& scene, double degrees) {
     return TracePrismRay(PrismOf(scene).Apex, degrees / DegPerRad,
-                         Substance(scene.State.CurrentColour).SubstanceIndexRed);
+                         Substance(OpticsChoiceOf(scene).Substance).SubstanceIndexRed);
 }
 
 bool GripsPrismRay(Scene& scene, TPoint p) {
@@ -99,7 +100,7 @@ double PrismPositionAt(Scene& scene, WorldPoint w) {
 
 // The ice crystal: the ray enters the middle of face 2.
 IceRay IceRayAt(Scene& scene, double degrees) {
-    return TraceIceRay(degrees / DegPerRad, IceColourOf(scene.State.CurrentColour).Index);
+    return TraceIceRay(degrees / DegPerRad, IceColourOf(OpticsChoiceOf(scene).IceWavelength).Index);
 }
 
 bool GripsIceRay(Scene& scene, TPoint p) {

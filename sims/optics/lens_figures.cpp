@@ -12,6 +12,7 @@
 #include "library/substance_table.h"
 #include "library/trig.h"
 #include "sims/optics/lenses.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -125,11 +126,11 @@ bool IsLensEvent(Event event) {
 }
 
 void TakeLensEvent(Scene& scene, Event event) {
-    SharedState& s = scene.State;
     if (event == Event::TrackBar1) {
-        s.CurrentColour = std::clamp(scene.Controls.TrackBar1.Position, 1, SubstanceCount);
+        OpticsChoiceOf(scene).Substance =
+            std::clamp(scene.Controls.TrackBar1.Position, 1, SubstanceCount);
     }
-    FlipViewToggle(s, event);
+    FlipViewToggle(scene.State, event);
 }
 
 }  // namespace viv

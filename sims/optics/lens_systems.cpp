@@ -12,6 +12,7 @@
 #include "library/substance_table.h"
 #include "sims/optics/lens_figures.h"
 #include "sims/optics/lenses.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -24,7 +25,7 @@ constexpr double ConcaveCentreThickness = 0.2;  // the concave lens at its middl
 constexpr TColor DividerColour = clSilver;
 
 int SubstanceOf(Scene& scene, int lens) {
-    return std::clamp(lens == 1 ? scene.State.CurrentColour : LensOf(scene).Substance2, 1,
+    return std::clamp(lens == 1 ? OpticsChoiceOf(scene).Substance : LensOf(scene).Substance2, 1,
                       SubstanceCount);
 }
 

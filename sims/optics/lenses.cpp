@@ -14,6 +14,7 @@
 #include "library/substance_table.h"
 #include "sims/optics/doublet.h"
 #include "sims/optics/lens_figures.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -30,7 +31,7 @@ constexpr double SheetX[] = {-7.5, -5, -2.5, 0, 2.5, 5};
 constexpr double SheetRadius[] = {10, 5, 5, 10, 4, 3};
 
 int SubstanceOne(const Scene& scene) {
-    return std::clamp(scene.State.CurrentColour, 1, SubstanceCount);
+    return std::clamp(OpticsChoiceOf(scene).Substance, 1, SubstanceCount);
 }
 
 double IndexOf(int substance, bool blue) {
@@ -197,7 +198,7 @@ void SetLensStartValues(SetupScene& scene) {
     lens.R1 = 5;
     lens.R2 = 5;
     lens.Angle = 0;
-    lens.Substance2 = std::clamp(scene.State.CurrentColour, 1, SubstanceCount);
+    lens.Substance2 = std::clamp(OpticsChoiceOf(scene).Substance, 1, SubstanceCount);
 }
 
 void ReadLensControls(Scene& scene) {

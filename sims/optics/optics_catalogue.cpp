@@ -12,6 +12,7 @@
 #include "sims/optics/lenses.h"
 #include "sims/optics/mirrors.h"
 #include "sims/optics/object_arrow_drag.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/optics/prism.h"
 
 namespace viv {
@@ -25,15 +26,15 @@ using SV = std::string_view;
 // Kvarts, with the apex angle pi/3.
 void PrismStart(SetupScene& scene) {
     SetPrismStartValues(scene);
-    scene.State.CurrentColour = 3;
+    OpticsChoiceOf(scene).Substance = 3;
 }
 
 void IceCrystalStart(SetupScene& scene) {
-    scene.State.CurrentColour = 1;
+    OpticsChoiceOf(scene).IceWavelength = 1;
 }
 
 // The lens and mirror modules set their own parameters (the stop at x = -1 with the
-// half-opening 2, the radii 5, the second substance := CurrentColour; the parabola's
+// half-opening 2, the radii 5, the second substance := the first; the parabola's
 // f = 2). The image simulations start with the object at a = -8: 24 with
 // the focal length 2 and the object 3 high, 28 with the mirror length 10 and the object
 // 2 high.
@@ -63,8 +64,10 @@ constexpr ScrollBar1Setup kObjectDistanceBar{
     .Max = 200, .Position = 150, .Hint = " Afstand", .Symbol = "a"};
 constexpr ScrollBar1Setup kMirrorAngleBar{
     .Max = 60, .Position = 30, .Hint = " Vinkel", .Symbol = "v"};
-constexpr TrackBar1Setup kSubstanceBar{
-    .From = PositionFrom::CurrentColour, .Hint = " Skift stof", .Caption = "stof"};
+constexpr TrackBar1Setup kSubstanceBar{.From = PositionFrom::Own,
+                                       .StartAt = &SubstanceChosen,
+                                       .Hint = " Skift stof",
+                                       .Caption = "stof"};
 constexpr TrackBar2Setup kRadiusBar{.Max = 10, .Hint = " radius", .Caption = "radius"};
 
 constexpr ButtonText kFocalPlaneKey{"f, F2", " Brændplan"};
@@ -252,7 +255,8 @@ constexpr CatalogueEntry kEntries[] = {
      .Shown = Buttons::F2 | Buttons::F3,
      .ScrollBar1 = ScrollBar1Setup{.Min = 1, .Max = 90, .Position = 60},
      .TrackBar1 = TrackBar1Setup{.Max = 3,
-                                 .From = PositionFrom::CurrentColour,
+                                 .From = PositionFrom::Own,
+                                 .StartAt = &IceWavelengthChosen,
                                  .Hint = " Skift bølgelængde",
                                  .ShowsLambda = true},
      .FKeys = {{{}, kNormalsKey}},

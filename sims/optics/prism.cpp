@@ -17,6 +17,7 @@
 #include "library/trig.h"
 #include "sims/optics/deviation_graph.h"
 #include "sims/optics/lens_figures.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/optics/optics_figures.h"
 
 namespace viv {
@@ -47,7 +48,7 @@ constexpr TColor BlueRayColour = clBlue;
 constexpr TColor NormalColour = clOlive;
 
 const SubstanceRow& CurrentSubstance(const Scene& scene) {
-    return Substance(scene.State.CurrentColour);
+    return Substance(OpticsChoiceOf(scene).Substance);
 }
 
 double ApexFromTrackBar(int position) {
@@ -330,7 +331,8 @@ void DrawPrism(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
                 std::clamp(90 - scene.Controls.ScrollBar1.Position, FirstIncidence, LastIncidence);
             break;
         case Event::TrackBar1:
-            s.CurrentColour = std::clamp(scene.Controls.TrackBar1.Position, 1, SubstanceCount);
+            OpticsChoiceOf(scene).Substance =
+                std::clamp(scene.Controls.TrackBar1.Position, 1, SubstanceCount);
             RepaintPrismAndName(scene, canvas, oldApex, oldSubstance);
             break;
         case Event::TrackBar2:

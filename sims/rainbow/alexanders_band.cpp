@@ -281,7 +281,6 @@ void DrawBandGraph(Scene& scene, bool clearFirst, TCanvas& canvas) {
     const double xmin =
         std::min(GraphXMin, -room * GraphXMax / std::max(1, world.PictureWidth - room));
     SetupWorld(world, 0, clearFirst, canvas, xmin, GraphXMax, GraphYMin, GraphYMax);
-    scene.State.IncidenceMax = 25;
     // The background is laid down as it is; only what follows the state is inverted.
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;

@@ -37,10 +37,6 @@ constexpr double NoLight = 1e-9;
 
 constexpr std::size_t Perp = 0, Par = 1;
 
-double CurrentParameter(const SharedState& s) {
-    return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
-}
-
 // Column 0 of the rows that differ between the bows, and the caption cell.
 void WriteBowLabels(Scene& scene) {
     Report& t = scene.Out;
@@ -68,7 +64,7 @@ void DrawRedRainbowRay(Scene& scene, TCanvas& canvas) {
 // crosses for the perpendicular one.
 void DrawIncomingPolarisation(Scene& scene, TCanvas& canvas) {
     const World& map = scene.Map;
-    double y0 = CurrentParameter(scene.State) * DropRadius;
+    double y0 = ImpactParameter(RainbowOf(scene)) * DropRadius;
     if (scene.State.CurrentBow == 2) y0 = -y0;  // the secondary ray enters the lower half
     canvas.Pen.Color = ParallelColour;
     for (const double x : {-5.0, -5.5}) Line(map, canvas, x, y0 - 0.5, x, y0 + 0.5);
@@ -81,7 +77,7 @@ void DrawIncomingPolarisation(Scene& scene, TCanvas& canvas) {
 
 void WriteBowPolarisationTable(Scene& scene) {
     const SharedState& s = scene.State;
-    const double p = CurrentParameter(s);
+    const double p = ImpactParameter(RainbowOf(scene));
     scene.Out.Panel1 = "p: " + FormatReal(3, 3, p);
     const PolarisationShares shares =
         BowPolarisationShares(p, Colour(s.CurrentColour).WaterIndex, s.CurrentBow);
@@ -106,7 +102,7 @@ void DrawCurrentRay(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Style = psSolid;
     DropRayState& rays = RainbowOf(scene).DropRays;
     const DropRayContext context = DropContext(scene);
-    const double p = CurrentParameter(s);
+    const double p = ImpactParameter(RainbowOf(scene));
     const RayReadout readout =
         s.CurrentBow == 1
             ? DrawPrimaryRaySplit(context, rays, RayControlledColour, true, canvas, p)
@@ -225,7 +221,8 @@ void DrawBowPolarisation(Scene& scene, Event event, bool clearFirst, TCanvas& ca
     DrawCurrentRay(scene, canvas);  // erases it
     switch (event) {
         case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - scene.Controls.ScrollBar1.Position;
+            RainbowOf(scene).RayStep =
+                RainbowOf(scene).RaySteps - scene.Controls.ScrollBar1.Position;
             break;
         case Event::TrackBar1:
         case Event::TrackBar2:

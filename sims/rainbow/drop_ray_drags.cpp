@@ -8,6 +8,7 @@
 
 #include "app/scene.h"
 #include "library/drop_rays.h"
+#include "sims/rainbow/rainbow_state.h"
 
 namespace viv {
 
@@ -16,8 +17,7 @@ namespace {
 constexpr double IncomingStartX = -9;  // world units, where the incoming ray is drawn from
 
 double Parameter(const Scene& scene) {
-    const SharedState& s = scene.State;
-    return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
+    return ImpactParameter(RainbowOf(scene));
 }
 
 // The incoming ray at height h, from its start to where it meets the drop.
@@ -35,20 +35,20 @@ bool GripsDropRay(Scene& scene, TPoint p) {
     return GripsIncomingRay(scene, p, BowSign(scene) * Parameter(scene) * DropRadius);
 }
 
-// ScrollBar1 shows IncidenceMax - p IncidenceMax.
+// ScrollBar1 shows RaySteps - p RaySteps.
 double DropRayPositionAt(Scene& scene, WorldPoint w) {
-    const SharedState& s = scene.State;
-    return s.IncidenceMax - BowSign(scene) * w.y / DropRadius * s.IncidenceMax;
+    const int steps = RainbowOf(scene).RaySteps;
+    return steps - BowSign(scene) * w.y / DropRadius * steps;
 }
 
 bool GripsYoungRay(Scene& scene, TPoint p) {
     return GripsIncomingRay(scene, p, Parameter(scene) * DropRadius);
 }
 
-// Ray 1's parameter runs the other way along the bar: p IncidenceMax = Min + Max - position.
+// Ray 1's parameter runs the other way along the bar: p RaySteps = Min + Max - position.
 double YoungRayPositionAt(Scene& scene, WorldPoint w) {
     const RangeControl& bar = scene.Controls.ScrollBar1;
-    return bar.Min + bar.Max - w.y / DropRadius * scene.State.IncidenceMax;
+    return bar.Min + bar.Max - w.y / DropRadius * RainbowOf(scene).RaySteps;
 }
 
 }  // namespace

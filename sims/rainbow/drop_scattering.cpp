@@ -58,10 +58,6 @@ double BowAngle(const Scene& scene, int bow, std::size_t c) {
     return bow == 1 ? r.PrimaryBowAngle[c] : r.SecondaryBowAngle[c];
 }
 
-double CurrentParameter(const SharedState& s) {
-    return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
-}
-
 // The point `length` from the gauge's centre in the direction angle + pi: along the light
 // that leaves in that direction.
 WorldPoint GaugeArmEnd(double angle, double length) {
@@ -117,7 +113,7 @@ void DrawBowMarker(Scene& scene, TCanvas& canvas) {
 // The ray under the user's control with its readout, and its exit gauge.
 void DrawCurrentRay(Scene& scene, TCanvas& canvas) {
     DrawDropRay(scene, canvas, scene.State.CurrentBow, RayControlledColour, true,
-                CurrentParameter(scene.State));
+                ImpactParameter(RainbowOf(scene)));
     DrawExitGauge(scene, canvas);
 }
 
@@ -162,8 +158,9 @@ void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
 
 DropRayContext DropContext(const Scene& scene) {
     const SharedState& s = scene.State;
-    return DropRayContext{scene.Map,        s.Rainbow,   s.CurrentColour, s.IncidenceMax,
-                          s.IncidenceValue, s.ShowMarks, s.ShowNormals};
+    const RainbowState& rs = RainbowOf(scene);
+    return DropRayContext{scene.Map,  s.Rainbow,   s.CurrentColour, rs.RaySteps,
+                          rs.RayStep, s.ShowMarks, s.ShowNormals};
 }
 
 void ShowRayReadout(Scene& scene, const RayReadout& readout) {
@@ -197,11 +194,11 @@ void WriteDropTable(Scene& scene, int bow) {
 }
 
 void DrawRayFan(Scene& scene, TCanvas& canvas, int bow) {
-    const SharedState& s = scene.State;
-    if (s.IncidenceMax <= 0) return;
-    for (int k = s.IncidenceMin; k <= s.IncidenceMax / 4; ++k)
+    const int steps = RainbowOf(scene).RaySteps;
+    if (steps <= 0) return;
+    for (int k = 0; k <= steps / 4; ++k)
         DrawDropRay(scene, canvas, bow, RayBackgroundColour, false,
-                    4.0 * k / static_cast<double>(s.IncidenceMax));
+                    4.0 * k / static_cast<double>(steps));
 }
 
 void DrawRainbowRayMark(Scene& scene, TCanvas& canvas, int bow) {
@@ -291,7 +288,8 @@ void DrawScatteringInDrop(Scene& scene, Event event, bool clearFirst, TCanvas& c
     DrawCurrentRay(scene, canvas);  // erases it
     switch (event) {
         case Event::ScrollBar1:
-            s.IncidenceValue = s.IncidenceMax - scene.Controls.ScrollBar1.Position;
+            RainbowOf(scene).RayStep =
+                RainbowOf(scene).RaySteps - scene.Controls.ScrollBar1.Position;
             break;
         case Event::TrackBar1:
         case Event::TrackBar2:

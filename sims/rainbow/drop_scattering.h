@@ -41,8 +41,8 @@ void DrawDropRay(Scene& scene, TCanvas& canvas, int bow, TColor colour, bool wit
 // colour's name, and the bow's extreme angle (the largest for bow 1, the smallest for 2).
 void WriteDropTable(Scene& scene, int bow);
 
-// Silver background rays across the whole drop at p = 4k / IncidenceMax for
-// k = IncidenceMin .. IncidenceMax div 4. Drawing it again removes it.
+// Silver background rays across the whole drop at p = 4k / RaySteps for
+// k = 0 .. RaySteps div 4. Drawing it again removes it.
 void DrawRayFan(Scene& scene, TCanvas& canvas, int bow);
 
 // The red rainbow ray (the ray of extreme deviation) of the current colour and `bow`, and

@@ -15,6 +15,7 @@
 #include "sims/rainbow/instrument_figures.h"
 #include "sims/rainbow/polarised_colours.h"
 #include "sims/rainbow/rainbow_data_lists.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/water_polarisation.h"
 #include "sims/rainbow/youngs_interference.h"
 
@@ -38,7 +39,8 @@ void ConeAfterTable(SetupScene& scene) {
 }
 
 void DropStart(SetupScene& scene) {
-    SetIncidenceRange(scene.State, 100);
+    RainbowOf(scene).RaySteps = 100;
+    RainbowOf(scene).RayStep = 50;
 }
 
 // The drop and the band start with the primary bow; the bow's track bar, set up from the
@@ -50,13 +52,13 @@ void PrimaryBowAfterTable(SetupScene& scene) {
 
 // The smallest drop is set by the interference module after the table.
 void YoungStart(SetupScene& scene) {
-    scene.State.IncidenceMax = 800;
+    RainbowOf(scene).RaySteps = 800;
+    RainbowOf(scene).RayStep = 750;
 }
 
 void BowPolarisationStart(SetupScene& scene) {
-    scene.State.IncidenceMax = 100;
-    scene.State.IncidenceMin = 0;
-    scene.State.IncidenceValue = 33;
+    RainbowOf(scene).RaySteps = 100;
+    RainbowOf(scene).RayStep = 33;
 }
 
 // --- Controls and texts several rows share ---
@@ -70,8 +72,10 @@ constexpr TrackBar1Setup kWavelengthBar{.From = PositionFrom::CurrentColour,
 constexpr TrackBar2Setup kBowBar{
     .From = PositionFrom::CurrentBow, .Hint = " Primær/Sekundær", .Caption = "bue"};
 // ScrollBar1 sets the ray's incidence parameter p.
-constexpr ScrollBar1Setup kRayParameterBar{
-    .Rule = ScrollRule::Incidence, .Hint = " Indfaldsparameter", .Symbol = "p"};
+// ScrollBar1 shows 100 - the impact parameter in hundredths, which starts at `start`.
+constexpr ScrollBar1Setup RayParameterBar(int start) {
+    return {.Max = 100, .Position = 100 - start, .Hint = " Indfaldsparameter", .Symbol = "p"};
+}
 // ScrollBar1 sets the scattering angle v/° the colour graphs mark, from 1° to max.
 constexpr ScrollBar1Setup ScatterAngleBar(int max, int position) {
     return {.Rule = ScrollRule::Scatter,
@@ -167,7 +171,7 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {" Primær vivarno:", "", ""},
      .RowHeaders = kDropRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 = kRayParameterBar,
+     .ScrollBar1 = RayParameterBar(50),
      .TrackBar1 = kWavelengthBar,
      .TrackBar2 = kBowBar,
      .FKeys = {{{"p,v, F2", " Parameter og afbøjningsvinkler"},
@@ -236,10 +240,9 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {CaptionHeader, "stråle 1", "stråle 2"},
      .RowHeaders = kYoungRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::F6 | Buttons::Table,
-     .ScrollBar1 = ScrollBar1Setup{.Rule = ScrollRule::YoungIncidence,
-                                   .Min = 691,
-                                   .Hint = " Indfaldsparameter",
-                                   .Symbol = "p"},
+     .ScrollBar1 =
+         ScrollBar1Setup{
+             .Min = 691, .Max = 799, .Position = 750, .Hint = " Indfaldsparameter", .Symbol = "p"},
      .TrackBar1 = kWavelengthBar,
      .TrackBar2 = TrackBar2Setup{.Max = 4, .Hint = " Dråberadius", .Caption = "radius"},
      .FKeys = {{{},
@@ -264,7 +267,7 @@ constexpr CatalogueEntry kEntries[] = {
      .ColumnHeaders = {CaptionHeader, "vinkelret", "parallelt"},
      .RowHeaders = kBowPolarisationRows,
      .Shown = Buttons::F2 | Buttons::F3 | Buttons::F4 | Buttons::F5 | Buttons::Table,
-     .ScrollBar1 = kRayParameterBar,
+     .ScrollBar1 = RayParameterBar(33),
      .TrackBar1 = kWavelengthBar,
      .TrackBar2 = kBowBar,
      .FKeys = {{{}, kPerpendicularsKey, kAxesKey, kRedRayKey}},

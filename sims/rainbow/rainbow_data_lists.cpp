@@ -10,6 +10,7 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "sims/rainbow/bow_statistics.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/youngs_interference.h"
 
 namespace viv {
@@ -85,7 +86,7 @@ DataList WaterPolarisationData(Scene& scene) {
 }
 
 DataList DropScatteringData(Scene& scene) {
-    return ParameterList(scene, scene.State.IncidenceMax > 0 ? scene.State.IncidenceMax : 1);
+    return ParameterList(scene, std::max(RainbowOf(scene).RaySteps, 1));
 }
 
 DataList AlexandersBandData(Scene& scene) {
@@ -122,7 +123,7 @@ DataList YoungsInterferenceData(Scene& scene) {
     const PathScales scales = InterferencePathScales(y.DropSize, colour.WaveLength, n);
     const double pr =
         scene.State.Rainbow.PrimaryBowParameter[static_cast<std::size_t>(ColourSlot(scene) + 1)];
-    const int kMax = scene.State.IncidenceMax > 0 ? scene.State.IncidenceMax : 1;
+    const int kMax = std::max(RainbowOf(scene).RaySteps, 1);
     const RangeControl& bar = scene.Controls.ScrollBar1;
     for (int k = bar.Min; k <= bar.Max; ++k) {
         const double p1 = static_cast<double>(k) / kMax;
@@ -141,7 +142,7 @@ DataList BowPolarisationData(Scene& scene) {
     list.Subtitle = BowLine(scene);
     const double n = IndexOf(scene);
     const int bow = scene.State.CurrentBow;
-    const int kMax = scene.State.IncidenceMax > 0 ? scene.State.IncidenceMax : 1;
+    const int kMax = std::max(RainbowOf(scene).RaySteps, 1);
     // The light leaving after one inner reflection carries R (1 - R)^2, after two R^2 (1 - R)^2.
     const auto scattered = [bow](double R) {
         const double once = R * (1 - R) * (1 - R);

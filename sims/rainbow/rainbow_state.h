@@ -37,10 +37,20 @@ struct RainbowState {
 
     // --- Rays through the drop (the drop, Young's interference, polarisation) ---
     DropRayState DropRays;  // the last traced ray and its exit direction
+    // The incoming ray's impact parameter p = RayStep / RaySteps, which ScrollBar1 sets:
+    // the drop and the bow's polarisation take hundredths, Young's interference
+    // eight-hundredths.
+    int RayStep = 50;
+    int RaySteps = 100;
 };
 
+// The impact parameter ScrollBar1 has set, drop radius 1.
+inline double ImpactParameter(const RainbowState& rs) {
+    return rs.RaySteps > 0 ? static_cast<double>(rs.RayStep) / rs.RaySteps : 0.0;
+}
+
 // The rainbow simulations' state in the program's core.
-inline RainbowState& RainbowOf(Scene& scene) {
+inline RainbowState& RainbowOf(const Scene& scene) {
     return scene.Own<RainbowState>();
 }
 

@@ -12,6 +12,7 @@
 #include "library/drawing.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "sims/world_setup.h"
 
 namespace viv {
@@ -114,10 +115,9 @@ void DrawReflectanceCurves(Scene& scene, TCanvas& canvas) {
 void DrawRefractionMarker(Scene& scene, RefractionMarkerKind kind, TCanvas& canvas) {
     const SharedState& s = scene.State;
     const double n = Colour(s.CurrentColour).WaterIndex;
-    const double sinI =
-        kind == RefractionMarkerKind::WaterSurface
-            ? std::sin(s.IncidenceValue / DegPerRad)
-            : (s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0);
+    const double sinI = kind == RefractionMarkerKind::WaterSurface
+                            ? std::sin(s.IncidenceValue / DegPerRad)
+                            : ImpactParameter(RainbowOf(scene));
     const double b = ArcSin(sinI / n) * DegPerRad;
     EnterReflectanceInset(scene);
     canvas.Pen.Mode = pmNotXor;

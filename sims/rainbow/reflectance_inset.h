@@ -38,7 +38,7 @@ enum class RefractionMarkerKind { WaterSurface = 1, Drop = 2 };
 
 // A bold green vertical line in the inset at the refraction angle of the current ray: for
 // the water surface that of the angle of incidence IncidenceValue degrees, for the drop
-// that of the impact parameter IncidenceValue / IncidenceMax. Drawn in pmNotXor.
+// that of the impact parameter ScrollBar1 has set. Drawn in pmNotXor.
 void DrawRefractionMarker(Scene& scene, RefractionMarkerKind kind, TCanvas& canvas);
 
 // The inset's margins and window, and back to the simulation's own window.

@@ -83,10 +83,6 @@ double RainbowParameter(const Scene& scene) {
     return scene.State.Rainbow.PrimaryBowParameter[ColourIndex(scene.State.CurrentColour)];
 }
 
-double Ray1ParameterOf(const SharedState& s) {
-    return s.IncidenceMax > 0 ? static_cast<double>(s.IncidenceValue) / s.IncidenceMax : 0.0;
-}
-
 double AiryScaleOf(const Scene& scene, const YoungState& y) {
     const ColourRow& colour = ColourTable[ColourIndex(scene.State.CurrentColour)];
     return AiryScale(y.DropSize, colour.WaveLength, colour.WaterIndex);
@@ -101,8 +97,7 @@ void UpdatePathScales(Scene& scene) {
 // Ray 2 for the ray 1 the scroll bar sets, keeping the rays shown before as the previous.
 void SolveCurrentRays(Scene& scene) {
     YoungState& y = YoungOf(scene);
-    const SharedState& s = scene.State;
-    const double p1 = Ray1ParameterOf(s);
+    const double p1 = ImpactParameter(RainbowOf(scene));
     y.PreviousRay1Parameter = y.Rays.Ray1Parameter;
     y.PreviousRay2Parameter = y.Rays.Ray2Parameter;
     y.Rays = SolveSecondRay(p1, SecondRayGuess(p1, RainbowParameter(scene)), WaterIndexOf(scene),
@@ -500,9 +495,10 @@ void DrawYoungsInterference(Scene& scene, Event event, bool clearFirst, TCanvas&
             break;
         case Event::ScrollBar1: {
             const RangeControl& bar = scene.Controls.ScrollBar1;
-            s.IncidenceValue = bar.Position;
+            int& step = RainbowOf(scene).RayStep;
+            step = bar.Position;
             const int reversed = bar.Min + bar.Max - bar.Position;
-            if (reversed >= 691 && reversed <= 800) s.IncidenceValue = reversed;
+            if (reversed >= 691 && reversed <= 800) step = reversed;
             break;
         }
         default:

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "library/canvas/raster_canvas.h"
+#include "sims/optics/optics_choice.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "sims/simulations.h"
 #include "test_host.h"
 
@@ -179,16 +181,16 @@ TEST(MenuEntry, IncidenceStartValues) {
     EXPECT_EQ(app.Window.ScrollBar1.Position, 45);
 
     app.MenuEntry(7);
-    EXPECT_EQ(app.State.IncidenceMax, 100);
-    EXPECT_EQ(app.State.IncidenceValue, 50);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RaySteps, 100);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RayStep, 50);
 
     app.MenuEntry(10);
-    EXPECT_EQ(app.State.IncidenceMax, 800);
-    EXPECT_EQ(app.State.IncidenceValue, 750);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RaySteps, 800);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RayStep, 750);
 
     app.MenuEntry(11);
-    EXPECT_EQ(app.State.IncidenceMax, 100);
-    EXPECT_EQ(app.State.IncidenceValue, 33);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RaySteps, 100);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RayStep, 33);
     EXPECT_EQ(app.Window.ScrollBar1.Max, 100);
     EXPECT_EQ(app.Window.ScrollBar1.Position, 67);
 }
@@ -205,11 +207,15 @@ TEST(MenuEntry, SharedStartValuesAreWrittenOnEveryVisit) {
     EXPECT_EQ(app.State.ScatterAngle, 25);
     EXPECT_EQ(app.Window.ScrollBar1.Position, 154);
 
+    // The prism's substance and the ice crystal's wavelength are no colour: the colour
+    // the rainbow simulations share stays as it was.
+    const int colour = app.State.CurrentColour;
     app.MenuEntry(26);
-    EXPECT_EQ(app.State.CurrentColour, 3);
+    EXPECT_EQ(app.Sims.Get<OpticsChoice>().Substance, 3);
     EXPECT_EQ(app.Window.TrackBar1.Position, 3);
     app.MenuEntry(41);
-    EXPECT_EQ(app.State.CurrentColour, 1);
+    EXPECT_EQ(app.Sims.Get<OpticsChoice>().IceWavelength, 1);
+    EXPECT_EQ(app.State.CurrentColour, colour);
     EXPECT_EQ(app.Window.TrackBar1.Max, 3);
 
     app.MenuEntry(14);

@@ -9,6 +9,8 @@
 
 #include "app/control_tables.h"
 #include "dispatch_probe.h"
+#include "sims/optics/optics_choice.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "test_host.h"
 
 namespace viv {
@@ -112,7 +114,7 @@ TEST(ConfigureParameters, YoungsBarRunsBelowTheIncidenceMaximum) {
         EXPECT_EQ(bar.Min, 691) << before;
         EXPECT_EQ(bar.Max, 799) << before;
         EXPECT_EQ(bar.Position, 750) << before;
-        EXPECT_EQ(s.app.State.IncidenceValue, 750) << before;
+        EXPECT_EQ(s.app.Sims.Get<RainbowState>().RayStep, 750) << before;
         EXPECT_EQ(bar.Hint, " Indfaldsparameter");
     }
 }
@@ -151,7 +153,7 @@ TEST(ConfigureParameters, TrackBarRowsLabelsAndHints) {
     EXPECT_EQ(w.ScrollBar1.Position, 200);
     EXPECT_EQ(w.ScrollBar1.Hint, " Udsving");
 
-    s.app.State.CurrentColour = 5;
+    s.app.Sims.Get<OpticsChoice>().Substance = 5;
     s.app.MenuEntry(25);
     EXPECT_EQ(w.TrackBar3.Position, 1);
     EXPECT_EQ(w.TrackBar4.Position, 5);

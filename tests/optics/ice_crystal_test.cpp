@@ -12,6 +12,7 @@
 #include "app/catalogue.h"
 #include "optics/optics_checks.h"
 #include "picture_checks.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/simulations.h"
 #include "test_host.h"
 
@@ -53,7 +54,7 @@ protected:
 
 TEST_F(IceCrystalSimulation, StartsBlueAtThirtyDegrees) {
     EXPECT_EQ(Cell(0, 0), "Iskrystallen");
-    EXPECT_EQ(app.State.CurrentColour, 1);
+    EXPECT_EQ(app.Sims.Get<OpticsChoice>().IceWavelength, 1);
     EXPECT_EQ(Cell(1, 1), "30");
     const double v = ExpectedDeviation(30, 1.3147);
     EXPECT_NEAR(std::stod(Cell(1, 2)), v, 0.0051);

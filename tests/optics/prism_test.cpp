@@ -17,6 +17,7 @@
 #include "optics/optics_checks.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
+#include "sims/optics/optics_choice.h"
 #include "sims/simulations.h"
 #include "test_host.h"
 
@@ -57,7 +58,7 @@ protected:
 };
 
 TEST_F(PrismSimulation, QuartzAtSixtyDegreesDeviatesTheRedRay) {
-    EXPECT_EQ(app.State.CurrentColour, 3);
+    EXPECT_EQ(app.Sims.Get<OpticsChoice>().Substance, 3);
     test::ExpectCells(app, {{0, 0, "Prismet"}, {1, 1, "60.00"}, {1, 2, "30"}});
     const double v = ExpectedDeviation(60, 30, 1.454);
     EXPECT_NEAR(v, 38.81, 0.005);
@@ -254,7 +255,7 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
     for (const int i : {10, 30, 50, 80}) {
         SetIncidence(i);
         const PrismState& prism = PrismOf(scene);
-        const double n = Substance(app.State.CurrentColour).SubstanceIndexBlue;
+        const double n = Substance(app.Sims.Get<OpticsChoice>().Substance).SubstanceIndexBlue;
         const PrismRay blue = TracePrismRay(prism.Apex, prism.Incidence * Deg, n);
         test::RecordingCanvas canvas(app.Map.PictureWidth, app.Map.PictureHeight);
         app.DrawSimulation(Event::Redraw, false, canvas);  // what a full redraw draws

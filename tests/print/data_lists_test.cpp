@@ -11,6 +11,7 @@
 
 #include "app/catalogue.h"
 #include "app/print_layout.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "test_host.h"
 
 namespace viv {
@@ -129,8 +130,9 @@ TEST(DataLists, YoungsPhaseIsTwicePhiInUnitsOfPi) {
     const RangeControl& bar = s.app.Window.ScrollBar1;
     ASSERT_EQ(static_cast<int>(list.Rows.size()), bar.Max - bar.Min + 1);
     // The row of the ray shown: its path difference in wavelengths from the table.
-    const double p1 = static_cast<double>(s.app.State.IncidenceValue) / s.app.State.IncidenceMax;
-    const std::size_t row = static_cast<std::size_t>(s.app.State.IncidenceValue - bar.Min);
+    const RainbowState& rs = s.app.Sims.Get<RainbowState>();
+    const double p1 = static_cast<double>(rs.RayStep) / rs.RaySteps;
+    const std::size_t row = static_cast<std::size_t>(rs.RayStep - bar.Min);
     ASSERT_LT(row, list.Rows.size());
     EXPECT_NEAR(Cell(list, row, 0), p1, 0.0005);
     const double phi = std::stod(s.app.Table.Cell(1, 6)) - std::stod(s.app.Table.Cell(2, 6));

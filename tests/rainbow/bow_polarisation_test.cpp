@@ -15,6 +15,7 @@
 #include "library/colour_table.h"
 #include "library/trig.h"
 #include "picture_checks.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/reflectance_inset.h"
 #include "sims/rainbow/water_polarisation.h"
 #include "sims/simulations.h"
@@ -78,7 +79,9 @@ protected:
 
     const QImage& Picture() { return started.picture().Image(); }
     const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
-    void SetParameter(int p) { app.ControlChange(Control::ScrollBar1, app.State.IncidenceMax - p); }
+    void SetParameter(int p) {
+        app.ControlChange(Control::ScrollBar1, app.Sims.Get<RainbowState>().RaySteps - p);
+    }
 
     // Pixels of `colour` in the column of the inset at the refraction angle b (degrees),
     // between the inset's y values y1 and y2.

@@ -100,7 +100,7 @@ TEST_F(DropSimulation, FirstSelectionShowsTheGreenPrimaryRayAtHalfTheRadius) {
 
 TEST_F(DropSimulation, ScrollBarEndsGiveTheGrazingAndTheCentralRay) {
     app.ControlChange(Control::ScrollBar1, 0);
-    EXPECT_EQ(app.State.IncidenceValue, 100);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RayStep, 100);
     EXPECT_EQ(Cell(1, 4), "1.00");
     EXPECT_EQ(Cell(1, 6), "  90.0");
     app.ControlChange(Control::ScrollBar1, 100);

@@ -16,6 +16,7 @@
 #include "library/trig.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
+#include "sims/rainbow/rainbow_state.h"
 #include "sims/simulations.h"
 #include "test_host.h"
 #include "text_checks.h"
@@ -65,7 +66,7 @@ protected:
 };
 
 TEST_F(YoungsInterference, SelectionShowsRayOneAtFifteenSixteenths) {
-    EXPECT_EQ(app.State.IncidenceValue, 750);
+    EXPECT_EQ(app.Sims.Get<RainbowState>().RayStep, 750);
     EXPECT_EQ(Young().Rays.Ray1Parameter, 0.9375);
     EXPECT_EQ(Cell(1, 8), " 0.93750");
     EXPECT_EQ(app.Window.Panel1, "p: 0.938");
