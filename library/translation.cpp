@@ -48,12 +48,28 @@ private:
     bool swapped_ = false;
 };
 
+// A letter of a word: ASCII letters and digits, and every byte of a UTF-8 sequence (æ, ø, å).
+bool IsLetter(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x80 || (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9');
+}
+
+// Whether a catalogue entry may stand for a piece of a longer text: two bytes or more,
+// one of them a letter.
+bool IsPiece(const std::string& text) {
+    return text.size() >= 2 && std::any_of(text.begin(), text.end(), [](char c) {
+               const auto b = static_cast<unsigned char>(c);
+               return b >= 0x80 || (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
+           });
+}
+
 }  // namespace
 
 bool Translation::Load(const std::string& path) {
     const FileBytes file = ReadRegularFile(path, MaxCatalogueBytes);
     if (file.Status != ReadStatus::Ok) {
         entries_.clear();
+        IndexPieces();
         return false;
     }
     return LoadBytes(file.Bytes);
@@ -61,6 +77,7 @@ bool Translation::Load(const std::string& path) {
 
 bool Translation::LoadBytes(std::string_view bytes) {
     entries_.clear();
+    IndexPieces();
     if (bytes.size() < HeaderBytes) return false;
     MoWords words(bytes);
     const auto magic = words.At(0);
@@ -70,8 +87,7 @@ bool Translation::LoadBytes(std::string_view bytes) {
     const auto count = words.At(8);
     const auto originals = words.At(12);
     const auto translations = words.At(16);
-    if (!revision || (*revision >> 16) != 0 || !count || !originals || !translations)
-        return false;
+    if (!revision || (*revision >> 16) != 0 || !count || !originals || !translations) return false;
     // Each entry takes 8 bytes in each table: a count beyond the file is no catalogue.
     if (*count > bytes.size() / 16) return false;
 
@@ -92,19 +108,66 @@ bool Translation::LoadBytes(std::string_view bytes) {
                               [](const auto& a, const auto& b) { return a.first == b.first; }),
                   entries.end());
     entries_ = std::move(entries);
+    IndexPieces();
     return true;
 }
 
-std::string_view Translation::Translate(std::string_view text) const {
+void Translation::IndexPieces() {
+    pieces_.assign(256, {});
+    composed_.clear();
+    for (const auto& entry : entries_)
+        if (IsPiece(entry.first))
+            pieces_[static_cast<std::uint8_t>(entry.first.front())].push_back(&entry);
+    for (auto& list : pieces_)
+        std::stable_sort(list.begin(), list.end(), [](const auto* a, const auto* b) {
+            return a->first.size() > b->first.size();
+        });
+}
+
+const std::pair<std::string, std::string>* Translation::Find(std::string_view text) const {
     const auto at = std::lower_bound(
         entries_.begin(), entries_.end(), text,
         [](const auto& entry, std::string_view t) { return std::string_view(entry.first) < t; });
-    if (at == entries_.end() || at->first != text) return text;
-    return at->second;
+    return at != entries_.end() && at->first == text ? &*at : nullptr;
+}
+
+std::string Translation::TranslatePieces(std::string_view text) const {
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::pair<std::string, std::string>* match = nullptr;
+        if (i == 0 || !IsLetter(text[i - 1]) || !IsLetter(text[i]))
+            for (const auto* piece : pieces_[static_cast<std::uint8_t>(text[i])]) {
+                const std::string& key = piece->first;
+                if (text.compare(i, key.size(), key) != 0) continue;
+                const std::size_t end = i + key.size();
+                if (end < text.size() && IsLetter(text[end]) && IsLetter(key.back())) continue;
+                match = piece;
+                break;
+            }
+        if (match == nullptr) {
+            out.push_back(text[i++]);
+            continue;
+        }
+        out += match->second;
+        i += match->first.size();
+    }
+    return out;
+}
+
+std::string_view Translation::Translate(std::string_view text) const {
+    if (const auto* entry = Find(text)) return entry->second;
+    if (entries_.empty() || text.empty()) return text;
+    const auto cached = composed_.find(std::string(text));
+    if (cached != composed_.end()) return cached->second;
+    std::string translated = TranslatePieces(text);
+    if (translated == text) return text;
+    if (composed_.size() >= ComposedKept) composed_.clear();
+    return composed_.emplace(std::string(text), std::move(translated)).first->second;
 }
 
 bool Translation::Has(std::string_view text) const {
-    return Translate(text).data() != text.data();
+    return Find(text) != nullptr;
 }
 
 }  // namespace viv

@@ -51,6 +51,10 @@ const std::vector<std::pair<std::string, std::string>> kEntries{
     {"Brydning i vand", "Refraction in water"},
     {" brydningsindex, n", " refractive index, n"},
     {"&Vis", "&View"},
+    {" bølgelængde/nm, ", " wavelength/nm, "},
+    {"grøn", "green"},
+    {"vinkel", "angle"},
+    {"i", "in"},   // too short to stand for a piece
     {"æble", ""},  // untranslated: left out
 };
 
@@ -58,7 +62,7 @@ TEST(Translation, FindsEachTextInEitherByteOrderAndLeavesOthersAsTheyAre) {
     for (bool bigEndian : {false, true}) {
         Translation t;
         ASSERT_TRUE(t.LoadBytes(MoFile(kEntries, bigEndian)));
-        EXPECT_EQ(t.Size(), 3u);
+        EXPECT_EQ(t.Size(), 7u);
         EXPECT_EQ(t.Translate("Brydning i vand"), "Refraction in water");
         EXPECT_EQ(t.Translate(" brydningsindex, n"), " refractive index, n");
         EXPECT_EQ(t.Translate("&Vis"), "&View");
@@ -66,6 +70,15 @@ TEST(Translation, FindsEachTextInEitherByteOrderAndLeavesOthersAsTheyAre) {
         EXPECT_EQ(t.Translate("Brydning"), "Brydning");
         EXPECT_FALSE(t.Has(""));
         EXPECT_TRUE(t.Has("&Vis"));
+        // Texts built from pieces and numbers: each piece translated, never one inside a
+        // word, the longest first.
+        for (const auto& [danish, english] : std::vector<std::pair<std::string, std::string>>{
+                 {" bølgelængde/nm, grøn", " wavelength/nm, green"},
+                 {"vinkel i: 12.5°", "angle i: 12.5°"},
+                 {"vinkelret grøn", "vinkelret green"},
+                 {"blågrøn", "blågrøn"},
+                 {"42", "42"}})
+            EXPECT_EQ(t.Translate(danish), english) << danish;
     }
 }
 
