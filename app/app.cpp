@@ -82,6 +82,10 @@ void App::FormCreate(const StartupEnvironment& env) {
     const SetupFileSettings setup = ReadSetupFile(env.SetupFileCandidates);
     if (setup.OpenDialogDirectory) State.OpenDialogDirectory = *setup.OpenDialogDirectory;
     if (setup.ListSeparator) State.ListSeparator = *setup.ListSeparator;
+    systemDecimal_ = State.DecimalSeparator;
+    systemList_ = State.ListSeparator;
+    // Without its catalogue the program speaks Danish in English too.
+    English.Load(JoinPath(State.StartDirectory, EnglishCatalogueName));
 
     // The bow statistics start empty.
     for (auto& counts : Buffers->RayCount) counts.fill(0);
@@ -110,6 +114,22 @@ void App::FormCreate(const StartupEnvironment& env) {
         static_cast<int>(std::lround(Window.ScrollBar1.Width * 1.8)) + Window.ScrollBar1.Left;
     host_.LayoutChanged(Window);
     State.CurrentSimulation = StartPicture;
+}
+
+void App::SetLanguage(Language language) {
+    if (language == language_) return;
+    language_ = language;
+    State.DecimalSeparator = language == Language::English ? '.' : systemDecimal_;
+    State.ListSeparator = language == Language::English ? ',' : systemList_;
+    RedrawPicture();
+}
+
+std::string_view App::Words(std::string_view danish) const {
+    return language_ == Language::English ? English.Translate(danish) : danish;
+}
+
+const Translation* App::PictureWords() const {
+    return language_ == Language::English ? &English : nullptr;
 }
 
 void App::SetSmoothDrawing(bool on) {
@@ -326,6 +346,7 @@ void App::DrawSimulation(Event code, bool clearFirst, TCanvas& canvas) {
     canvas.Pen.Width = Map.PenWidth;
     const CatalogueEntry* entry = catalogue_.Find(State.CurrentSimulation);
     if (entry == nullptr || entry->Draw == nullptr) return;
+    canvas.Words = PictureWords();
     Scene scene(*this);
     entry->Draw(scene, code, clearFirst, canvas);
 }

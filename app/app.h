@@ -14,6 +14,7 @@
 
 #include "app/events.h"
 #include "app/host.h"
+#include "app/language.h"
 #include "app/memo_model.h"
 #include "app/results_table.h"
 #include "app/shared_state.h"
@@ -22,6 +23,7 @@
 #include "app/window_model.h"
 #include "app/work_buffers.h"
 #include "library/canvas.h"
+#include "library/translation.h"
 #include "library/world.h"
 
 namespace viv {
@@ -66,6 +68,8 @@ public:
     std::unique_ptr<TCanvas> StillPicture;
     // "Vivarnon.jpg", read once and kept across resizes.
     StartPhotograph Photo;
+    // The English texts, read at start from the start directory (EnglishCatalogueName).
+    Translation English;
 
     Host& host() { return host_; }
     const Catalogue& catalogue() const { return catalogue_; }
@@ -86,6 +90,17 @@ public:
     void FormClose();
     // "&Afslut": hides the memo and the table, then closes the main window.
     void ExitProgram();
+
+    // --- Language ---
+    Language CurrentLanguage() const { return language_; }
+    // Shows the program in `language` at once: the picture drawn anew with its texts in
+    // that language, numbers copied and saved with the decimal point in English and the
+    // system's separators in Danish. The simulation keeps its state.
+    void SetLanguage(Language language);
+    // `danish` as the program shows it now.
+    std::string_view Words(std::string_view danish) const;
+    // The catalogue the picture's texts are shown in; nullptr for Danish.
+    const Translation* PictureWords() const;
 
     // --- Catalogue and dispatch ---
     // The menu entry of simulation n: start values, selection, caption, table, buttons.
@@ -166,6 +181,10 @@ private:
     std::string underDrag_;         // the message panel's own text while the drag names the figure
     bool startPictureDue_ = false;  // the picture is white, the start picture not yet built
     double zoomBeforePresentation_ = 1.0;  // the zoom presentation mode gives back
+    Language language_ = Language::Danish;
+    // The system's separators, which Danish shows and English replaces by "." and ",".
+    char systemDecimal_ = ',';
+    char systemList_ = ',';
 };
 
 }  // namespace viv

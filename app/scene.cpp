@@ -53,11 +53,15 @@ std::unique_ptr<TCanvas>& Scene::StillPicture() {
 }
 
 std::unique_ptr<TCanvas> Scene::CreatePicture(int width, int height) const {
-    return app_.host().CreatePicture(width, height);
+    std::unique_ptr<TCanvas> picture = app_.host().CreatePicture(width, height);
+    if (picture) picture->Words = app_.PictureWords();
+    return picture;
 }
 
 std::unique_ptr<TCanvas> Scene::CopyPicture(const TCanvas& picture) const {
-    return app_.host().CopyPicture(picture);
+    std::unique_ptr<TCanvas> copy = app_.host().CopyPicture(picture);
+    if (copy) copy->Words = picture.Words;
+    return copy;
 }
 
 std::uint32_t Scene::Milliseconds() const {

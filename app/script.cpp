@@ -117,6 +117,8 @@ std::string ScriptHelp(const Catalogue& catalogue) {
            "  smooth on|off     glat tegning (\"Glat tegning\" i menuen \"Vis\"): billedet\n"
            "                    tegnes dobbelt så stort og vises og gemmes formindsket; fra\n"
            "                    start off, så billederne er pixeltro\n"
+           "  language da|en    programmet på dansk eller engelsk (\"Sprog / Language\");\n"
+           "                    billedet tegnes igen, simulationen beholder sin tilstand\n"
            "  redraw            tegn hele billedet igen\n"
            "  save FILE.png     gem billedet som PNG (skærmens pixel); FILE.svg eller\n"
            "                    FILE.pdf tegner det igen som vektorgrafik på en hvid side i\n"

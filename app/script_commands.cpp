@@ -14,6 +14,7 @@
 #include "app/about.h"
 #include "app/catalogue.h"
 #include "app/drawing_scale.h"
+#include "app/language.h"
 #include "app/memo_text.h"
 #include "app/menu_items.h"
 
@@ -181,6 +182,12 @@ void Smooth(Session& s, const Line& line) {
     s.app.SetSmoothDrawing(line.Words[1] == "on");
 }
 
+void SetLanguage(Session& s, const Line& line) {
+    const std::optional<Language> language = LanguageOfCode(line.Words[1]);
+    if (!language) throw BadLine{"language takes da or en"};
+    s.app.SetLanguage(*language);
+}
+
 void Redraw(Session& s, const Line&) {
     s.app.RedrawPicture();
 }
@@ -258,7 +265,7 @@ void Table(Session& s, const Line&) {
     for (int row = 0; row < table.RowCount(); ++row) {
         for (int col = 0; col < table.ColCount(); ++col) {
             if (col > 0) s.out << '\t';
-            s.out << table.Cell(col, row);
+            s.out << s.app.Words(table.Cell(col, row));
         }
         s.out << '\n';
     }
@@ -267,7 +274,8 @@ void Table(Session& s, const Line&) {
 // The status panels 1, 2, 3 and the message panel.
 void Panels(Session& s, const Line&) {
     const MainWindowModel& m = s.app.Window;
-    s.out << m.Panel1 << '\t' << m.Panel2 << '\t' << m.Panel3 << '\t' << m.MessagePanel << '\n';
+    s.out << s.app.Words(m.Panel1) << '\t' << s.app.Words(m.Panel2) << '\t' << s.app.Words(m.Panel3)
+          << '\t' << s.app.Words(m.MessagePanel) << '\n';
 }
 
 // The "&Vis" menu as the window shows it when opened; its F-entries are chosen with "key",
@@ -278,8 +286,8 @@ void ViewMenu(Session& s, const Line&) {
     for (const MenuItemState* item :
          {&m.ShowTableItem, &m.ShowMemoItem, &m.HelperMarksItem, &m.NormalsItem, &m.AxesItem,
           &m.RedRayItem, &m.RaysItem, &m.RunItem, &m.StepItem, &m.SlowMotionItem})
-        s.out << item->Caption << '\t' << (item->Enabled ? "enabled" : "disabled") << '\t'
-              << (item->Checked ? "checked" : "") << '\n';
+        s.out << s.app.Words(item->Caption) << '\t' << (item->Enabled ? "enabled" : "disabled")
+              << '\t' << (item->Checked ? "checked" : "") << '\n';
 }
 
 // Every menu of the menu bar as it stands: its caption and mnemonic letter, then each shown
@@ -287,10 +295,11 @@ void ViewMenu(Session& s, const Line&) {
 void Menus(Session& s, const Line&) {
     s.app.OnViewMenuOpened();
     for (const MenuDef& menu : MainMenu(s.app.catalogue())) {
-        s.out << menu.Caption << '\t' << MnemonicOf(menu.Caption) << '\n';
+        const std::string_view menuCaption = s.app.Words(menu.Caption);
+        s.out << menuCaption << '\t' << MnemonicOf(menuCaption) << '\n';
         for (const MenuItemDef& item : menu.Items) {
             if (item.Caption == "-" || item.Hidden) continue;
-            const std::string_view caption = ShownCaption(s.app.Window, item);
+            const std::string_view caption = s.app.Words(ShownCaption(s.app.Window, item));
             s.out << '\t' << caption << '\t' << MnemonicOf(caption) << '\t' << item.Shortcut
                   << '\n';
         }
@@ -298,7 +307,7 @@ void Menus(Session& s, const Line&) {
 }
 
 void Caption(Session& s, const Line&) {
-    s.out << s.app.Window.Caption << '\n';
+    s.out << s.app.Words(s.app.Window.Caption) << '\n';
 }
 
 // The guidance the memo shows marked, as plain text.
@@ -316,7 +325,7 @@ using enum ArgumentKind;
 constexpr std::string_view Position = "position";
 constexpr std::string_view FileName = "file name";
 
-constexpr std::array<Command, 31> AllCommands{{
+constexpr std::array<Command, 32> AllCommands{{
     // name, required and most arguments, their kind and names, usage line, routine
     {"size", 2, 2, WholeNumbers, {"width", "height"}, "", SizePicture},
     {"select", 1, 1, WholeNumbers, {"simulation number"}, "", SelectSimulation},
@@ -336,6 +345,7 @@ constexpr std::array<Command, 31> AllCommands{{
     {"zoom", 1, 1, Words, {"zoom"}, "zoom takes 1 to 4 in steps of 0.25", Zoom},
     {"present", 1, 1, OnOff, {}, "present takes on or off", Present},
     {"smooth", 1, 1, OnOff, {}, "smooth takes on or off", Smooth},
+    {"language", 1, 1, Words, {"da|en"}, "", SetLanguage},
     {"redraw", 0, 0, Words, {}, "", Redraw},
     {"save", 1, 1, Words, {FileName}, "", SavePicture},
     {"savetable", 1, 1, Words, {FileName}, "", SaveTable},

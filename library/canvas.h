@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/translation.h"
+
 namespace viv {
 
 // A colour laid out 0x00BBGGRR: red in the low byte.
@@ -137,6 +139,8 @@ public:
     TBrush Brush;
     TFont Font;
     TPoint PenPos;
+    // The catalogue the texts are shown in; none: as the program writes them (Danish).
+    const Translation* Words = nullptr;
 
     TCanvas() = default;
     TCanvas(const TCanvas&) = delete;
@@ -156,7 +160,8 @@ public:
     virtual void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void FillRect(const TRect& rect) = 0;
-    virtual void TextOut(int x, int y, std::string_view text) = 0;  // UTF-8
+    // Text in UTF-8, as the program writes it; a canvas shows and measures it in Words.
+    virtual void TextOut(int x, int y, std::string_view text) = 0;
     virtual int TextWidth(std::string_view text) = 0;
     virtual int TextHeight(std::string_view text) = 0;
     // Pixels[x, y]: outside the target a read gives white and a write does nothing.
@@ -181,6 +186,11 @@ public:
     // Pixels[x .. x + count - 1, y] := colours[0 .. count - 1], as SetPixel one by one.
     virtual void SetPixelRow(int x, int y, const TColor* colours, int count) {
         for (int i = 0; i < count; ++i) SetPixel(x + i, y, colours[i]);
+    }
+
+    // `text` as this canvas shows it: in Words, if any.
+    std::string_view Shown(std::string_view text) const {
+        return Words != nullptr ? Words->Translate(text) : text;
     }
 
     void Polyline(const std::vector<TPoint>& points) { Polyline(points.data(), points.size()); }

@@ -1938,7 +1938,7 @@ int RasterCanvas::DashScale() const {
 }
 
 int RasterCanvas::TextWidth(std::string_view text) {
-    return CurrentFont().metrics->horizontalAdvance(FromUtf8(text));
+    return CurrentFont().metrics->horizontalAdvance(FromUtf8(Shown(text)));
 }
 
 int RasterCanvas::TextHeight(std::string_view) {
@@ -1947,7 +1947,7 @@ int RasterCanvas::TextHeight(std::string_view) {
 
 void RasterCanvas::TextOut(int x, int y, std::string_view text) {
     const CachedFont& fc = CurrentFont();
-    const QString s = FromUtf8(text);
+    const QString s = FromUtf8(Shown(text));
     const int tw = fc.metrics->horizontalAdvance(s);
     const int th = fc.metrics->height();
     const std::int64_t right = static_cast<std::int64_t>(x) + tw;

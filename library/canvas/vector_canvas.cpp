@@ -399,7 +399,7 @@ QFont VectorCanvas::CurrentFont() const {
 }
 
 int VectorCanvas::TextWidth(std::string_view text) {
-    return QFontMetrics(CurrentFont(), &device_).horizontalAdvance(FromUtf8(text));
+    return QFontMetrics(CurrentFont(), &device_).horizontalAdvance(FromUtf8(Shown(text)));
 }
 
 int VectorCanvas::TextHeight(std::string_view) {
@@ -409,7 +409,7 @@ int VectorCanvas::TextHeight(std::string_view) {
 void VectorCanvas::TextOut(int x, int y, std::string_view text) {
     const QFont font = CurrentFont();
     const QFontMetrics metrics(font, &device_);
-    const QString s = FromUtf8(text);
+    const QString s = FromUtf8(Shown(text));
     const int tw = metrics.horizontalAdvance(s);
     const int th = metrics.height();
     const long long right = static_cast<long long>(x) + tw;
