@@ -61,16 +61,25 @@ void ResultsGrid::SetSize(int cols, int rows) {
     update();
 }
 
+namespace {
+
+// Sets sizes[i] to `size`, at least `least`; false where i lies outside or nothing changes.
+bool ChangeSize(std::vector<int>& sizes, int i, int size, int least) {
+    if (i < 0 || i >= static_cast<int>(sizes.size())) return false;
+    int& kept = sizes[static_cast<std::size_t>(i)];
+    if (kept == std::max(size, least)) return false;
+    kept = std::max(size, least);
+    return true;
+}
+
+}  // namespace
+
 int ResultsGrid::ColWidth(int col) const {
     return col >= 0 && col < ColCount() ? colWidths_[static_cast<std::size_t>(col)] : 0;
 }
 
 void ResultsGrid::SetColWidth(int col, int width) {
-    if (col < 0 || col >= ColCount()) return;
-    int& w = colWidths_[static_cast<std::size_t>(col)];
-    if (w == std::max(width, 0)) return;
-    w = std::max(width, 0);
-    update();
+    if (ChangeSize(colWidths_, col, width, 0)) update();
 }
 
 int ResultsGrid::RowHeight(int row) const {
@@ -78,11 +87,7 @@ int ResultsGrid::RowHeight(int row) const {
 }
 
 void ResultsGrid::SetRowHeight(int row, int height) {
-    if (row < 0 || row >= RowCount()) return;
-    int& h = rowHeights_[static_cast<std::size_t>(row)];
-    if (h == std::max(height, MinRowHeight)) return;
-    h = std::max(height, MinRowHeight);
-    update();
+    if (ChangeSize(rowHeights_, row, height, MinRowHeight)) update();
 }
 
 QString ResultsGrid::Cell(int col, int row) const {
