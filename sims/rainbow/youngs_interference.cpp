@@ -297,10 +297,7 @@ void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
     SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
     const double a = map.AspectHeight;
 
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmNotXor;
+    SetThinBlackPen(map, canvas, pmNotXor);
     canvas.Font.Color = clBlack;
     if (s.ShowAxes) DrawDropAxes(scene, canvas);
     canvas.Pen.Color = clBlack;
