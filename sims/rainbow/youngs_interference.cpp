@@ -476,11 +476,8 @@ void DrawYoungsInterference(Scene& scene, Event event, bool clearFirst, TCanvas&
             WriteDropTable(scene, 1);
             DrawInterferenceInset(scene, canvas);
             break;
-        case Event::F6:
-            FlipViewToggle(s, event);
-            DrawInterferenceInset(scene, canvas);
-            break;
         case Event::F3:
+        case Event::F6:
             FlipViewToggle(s, event);
             DrawInterferenceInset(scene, canvas);
             break;
