@@ -77,31 +77,30 @@ void TickAtControl(benchmark::State& state, std::uint16_t simulation, viv::Contr
     for (auto _ : state) s.app.OnClockTick();
 }
 
-// Registers a redraw of every simulation and a tick of every animated one.
-const bool registered = [] {
-    for (const std::uint16_t n : viv::AllSimulations().Numbers()) {
-        for (const auto& size : kSizes) {
-            const std::string at =
-                std::to_string(n) + "/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
-            benchmark::RegisterBenchmark(("BM_Redraw/" + at).c_str(), Redraw, n, size[0], size[1])
-                ->Unit(benchmark::kMicrosecond);
-        }
-        benchmark::RegisterBenchmark(("BM_SmoothRedraw/" + std::to_string(n)).c_str(), SmoothRedraw,
-                                     n, false)
+// Registers `run` (BM_Redraw or BM_Tick) for simulation n at every picture size as
+// name/n/WxH, and its smooth variant as smoothName/n.
+void RegisterAtEverySize(const std::string& name,
+                         void (*run)(benchmark::State&, std::uint16_t, int, int),
+                         const std::string& smoothName, bool tick, std::uint16_t n) {
+    for (const auto& size : kSizes) {
+        const std::string at =
+            std::to_string(n) + "/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
+        benchmark::RegisterBenchmark((name + "/" + at).c_str(), run, n, size[0], size[1])
             ->Unit(benchmark::kMicrosecond);
     }
+    benchmark::RegisterBenchmark((smoothName + "/" + std::to_string(n)).c_str(), SmoothRedraw, n,
+                                 tick)
+        ->Unit(benchmark::kMicrosecond);
+}
+
+// Registers a redraw of every simulation and a tick of every animated one.
+const bool registered = [] {
+    for (const std::uint16_t n : viv::AllSimulations().Numbers())
+        RegisterAtEverySize("BM_Redraw", Redraw, "BM_SmoothRedraw", false, n);
     // The animated simulations show the clock's buttons.
     for (const std::uint16_t n : viv::AllSimulations().Numbers()) {
         if (!viv::Shows(viv::AllSimulations().Find(n)->Shown, viv::Buttons::Clock)) continue;
-        for (const auto& size : kSizes) {
-            const std::string at =
-                std::to_string(n) + "/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
-            benchmark::RegisterBenchmark(("BM_Tick/" + at).c_str(), Tick, n, size[0], size[1])
-                ->Unit(benchmark::kMicrosecond);
-        }
-        benchmark::RegisterBenchmark(("BM_SmoothTick/" + std::to_string(n)).c_str(), SmoothRedraw,
-                                     n, true)
-            ->Unit(benchmark::kMicrosecond);
+        RegisterAtEverySize("BM_Tick", Tick, "BM_SmoothTick", true, n);
     }
     return true;
 }();

@@ -5,30 +5,15 @@
 // then data/Vivarnon.jpg and ../data/Vivarnon.jpg from the current directory.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <vector>
 
+#include "bench/data_file.h"
 #include "library/jpeg_image.h"
 
 namespace {
 
-std::string FindPhotograph() {
-    std::vector<std::string> candidates;
-    if (const char* dir = std::getenv("VIVARNON_DATA")) {
-        candidates.push_back(std::string(dir) + "/Vivarnon.jpg");
-    }
-    candidates.push_back("data/Vivarnon.jpg");
-    candidates.push_back("../data/Vivarnon.jpg");
-    for (const std::string& path : candidates) {
-        if (std::filesystem::is_regular_file(path)) return path;
-    }
-    return {};
-}
-
 void BM_LoadStartPhotograph(benchmark::State& state) {
-    const std::string path = FindPhotograph();
+    const std::string path = viv::bench::FindDataFile("Vivarnon.jpg");
     if (path.empty()) {
         state.SkipWithError("Vivarnon.jpg not found: set VIVARNON_DATA or run from the repository");
         return;

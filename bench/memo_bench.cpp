@@ -6,34 +6,26 @@
 // ../data/Vivarnon.rtf from the current directory.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "app/memo_text.h"
+#include "bench/data_file.h"
 #include "library/rtf_reader.h"
 #include "library/rtf_writer.h"
 
 namespace viv {
 namespace {
 
+// The bytes of the guidance text, or none where the file is not found.
 std::string GuidanceBytes() {
-    std::vector<std::string> candidates;
-    if (const char* dir = std::getenv("VIVARNON_DATA"))
-        candidates.push_back(std::string(dir) + "/Vivarnon.rtf");
-    candidates.push_back("data/Vivarnon.rtf");
-    candidates.push_back("../data/Vivarnon.rtf");
-    for (const std::string& path : candidates) {
-        if (!std::filesystem::is_regular_file(path)) continue;
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    return {};
+    const std::string path = bench::FindDataFile("Vivarnon.rtf");
+    if (path.empty()) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 void BM_ReadGuidance(benchmark::State& state) {

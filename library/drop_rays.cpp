@@ -170,6 +170,34 @@ SecondaryPath SecondaryAngles(double i, double b) {
     return {theta1, theta2, theta3, theta4, theta4 + i};
 }
 
+// The points of the once-reflected ray coming in at height h up to its inner reflection:
+// P0 at the start, P1 where it enters the drop, P2 where it is reflected.
+void SetPrimaryEntry(DropRayState& state, double h, double i, double b) {
+    auto& P = state.RayPoints;
+    P[0] = {RayStartX, h};
+    P[1] = {-DropRadius * std::cos(i), h};
+    P[2] = OnDrop(2 * b - i);
+}
+
+// The points of the twice-reflected ray coming in at height h: P0 at the start, P1 to P4
+// on the drop and P5 at the end of the leaving ray.
+void SetSecondaryPath(DropRayState& state, double h, const SecondaryPath& path) {
+    auto& P = state.RayPoints;
+    P[0] = {RayStartX, h};
+    P[1] = {DropRadius * std::cos(path.theta1), h};
+    P[2] = OnDrop(path.theta2);
+    P[3] = OnDrop(path.theta3);
+    P[4] = OnDrop(path.theta4);
+    P[5] = Along(P[4], state.ExitRayLength, path.phi);
+}
+
+// The arrow head on the leaving ray, `distance` from its exit point along phi.
+void DrawExitArrow(const World& map, TCanvas& canvas, WorldPoint exit, double distance,
+                   double phi) {
+    const WorldPoint head = Along(exit, distance, phi);
+    DrawArrowHead(map, canvas, head.x, head.y, ArrowLength, phi);
+}
+
 }  // namespace
 
 double SnapToRainbowRay(TColor colour, double p, double q, int incidenceMax) {
@@ -184,18 +212,13 @@ RayReadout DrawPrimaryRay(const DropRayContext& context, DropRayState& state, TC
     const auto [p, i, b, h, arrows] =
         BeginRay(context, colour, canvas, requested, false, IncomingArrowX);
 
+    SetPrimaryEntry(state, h, i, b);
     auto& P = state.RayPoints;
-    P[0] = {RayStartX, h};
-    P[1] = {-DropRadius * std::cos(i), h};
-    P[2] = OnDrop(2 * b - i);
     const double phi = 4 * b - Pi - 2 * i;  // the exit direction
     if (p != 0) {
         P[3] = OnDrop(4 * b - Pi - i);
         P[4] = Along(P[3], state.ExitRayLength, phi);
-        if (arrows) {
-            const WorldPoint head = Along(P[3], ExitArrowDistance, phi);
-            DrawArrowHead(map, canvas, head.x, head.y, ArrowLength, phi);
-        }
+        if (arrows) DrawExitArrow(map, canvas, P[3], ExitArrowDistance, phi);
         Polyline(map, canvas, {P[0], P[1], P[2], P[3], P[4]});
     } else {
         // Along the axis the light is reflected straight back at the rear of the drop and
@@ -220,19 +243,12 @@ RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, 
     const auto [p, i, b, h, arrows] =
         BeginRay(context, colour, canvas, requested, true, IncomingArrowX);
 
-    const auto [theta1, theta2, theta3, theta4, phi] = SecondaryAngles(i, b);
-    auto& P = state.RayPoints;
-    P[0] = {RayStartX, h};
-    P[1] = {DropRadius * std::cos(theta1), h};
-    P[2] = OnDrop(theta2);
-    P[3] = OnDrop(theta3);
-    P[4] = OnDrop(theta4);
-    P[5] = Along(P[4], state.ExitRayLength, phi);
+    const SecondaryPath path = SecondaryAngles(i, b);
+    const auto [theta1, theta2, theta3, theta4, phi] = path;
+    SetSecondaryPath(state, h, path);
+    const auto& P = state.RayPoints;
     Polyline(map, canvas, {P[0], P[1], P[2], P[3], P[4], P[5]});
-    if (arrows) {
-        const WorldPoint head = Along(P[4], ExitArrowDistance, phi);
-        DrawArrowHead(map, canvas, head.x, head.y, ArrowLength, phi);
-    }
+    if (arrows) DrawExitArrow(map, canvas, P[4], ExitArrowDistance, phi);
 
     if (!withDetails) return {};
     state.RayExitAngle = phi - Pi;
@@ -255,10 +271,8 @@ RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& stat
     const double reflected1 = Pi - 2 * i;
     const double transmitted2 = 2 * b - 2 * i;
     const double reflected3 = 5 * b - i - 2 * Pi;
+    SetPrimaryEntry(state, h, i, b);
     auto& P = state.RayPoints;
-    P[0] = {RayStartX, h};
-    P[1] = {-DropRadius * std::cos(i), h};
-    P[2] = OnDrop(2 * b - i);
     P[3] = OnDrop(4 * b - Pi - i);
     P[4] = Along(P[3], state.ExitRayLength, phi);
     P[5] = Along(P[1], PartialRayLength, reflected1);
@@ -266,10 +280,7 @@ RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& stat
     P[7] = Along(P[3], PartialRayLength, reflected3);
 
     if (p != 0) {
-        if (arrows) {
-            const WorldPoint head = Along(P[3], SplitExitArrowDistance, phi);
-            DrawArrowHead(map, canvas, head.x, head.y, ArrowLength, phi);
-        }
+        if (arrows) DrawExitArrow(map, canvas, P[3], SplitExitArrowDistance, phi);
         Polyline(map, canvas, {P[0], P[1], P[2], P[3], P[4]});
         DrawPartialRay(map, canvas, P[1], P[5], reflected1, arrows);
         DrawPartialRay(map, canvas, P[2], P[6], transmitted2, arrows);
@@ -303,29 +314,22 @@ RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& st
     const auto [p, i, b, h, arrows] =
         BeginRay(context, colour, canvas, requested, true, SplitIncomingArrowX);
 
-    const auto [theta1, theta2, theta3, theta4, phi] = SecondaryAngles(i, b);
+    const SecondaryPath path = SecondaryAngles(i, b);
+    const auto [theta1, theta2, theta3, theta4, phi] = path;
     // Reflected off the drop at P1, transmitted out at P2 and P3, reflected back inside
     // at P4.
     const double reflected1 = 2 * i - Pi;
     const double transmitted2 = theta2 + i;
     const double transmitted3 = theta3 + i;
     const double reflected4 = theta4 - Pi - b;
+    SetSecondaryPath(state, h, path);
     auto& P = state.RayPoints;
-    P[0] = {RayStartX, h};
-    P[1] = {DropRadius * std::cos(theta1), h};
-    P[2] = OnDrop(theta2);
-    P[3] = OnDrop(theta3);
-    P[4] = OnDrop(theta4);
-    P[5] = Along(P[4], state.ExitRayLength, phi);
     P[6] = Along(P[1], PartialRayLength, reflected1);
     P[7] = Along(P[2], PartialRayLength, transmitted2);
     P[8] = Along(P[3], PartialRayLength, transmitted3);
     P[9] = Along(P[4], PartialRayLength, reflected4);
 
-    if (arrows) {
-        const WorldPoint head = Along(P[4], ExitArrowDistance, phi);
-        DrawArrowHead(map, canvas, head.x, head.y, ArrowLength, phi);
-    }
+    if (arrows) DrawExitArrow(map, canvas, P[4], ExitArrowDistance, phi);
     Polyline(map, canvas, {P[0], P[1], P[2], P[3], P[4], P[5]});
     DrawPartialRay(map, canvas, P[1], P[6], reflected1, arrows);
     DrawPartialRay(map, canvas, P[2], P[7], transmitted2, arrows);

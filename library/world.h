@@ -16,6 +16,17 @@ struct WorldPoint {
     double y = 0;
 };
 
+// Sums, multiples and the dot product of world points taken as plane vectors.
+constexpr WorldPoint operator+(WorldPoint a, WorldPoint b) {
+    return {a.x + b.x, a.y + b.y};
+}
+constexpr WorldPoint operator*(double s, WorldPoint a) {
+    return {s * a.x, s * a.y};
+}
+constexpr double Dot(WorldPoint a, WorldPoint b) {
+    return a.x * b.x + a.y * b.y;
+}
+
 // Where the picture lies on the screen and where the cursor is; the windowing layer
 // (or the scripted mode) provides it.
 class PointerSource {

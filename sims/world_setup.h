@@ -27,6 +27,14 @@ inline void LeaveInsetWindow(World& world) {
     world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
 }
 
+// The thin solid black pen of the world's width, in `mode`.
+inline void SetThinBlackPen(const World& world, TCanvas& canvas, TPenMode mode) {
+    canvas.Pen.Color = clBlack;
+    canvas.Pen.Style = psSolid;
+    canvas.Pen.Width = world.PenWidth;
+    canvas.Pen.Mode = mode;
+}
+
 // A line from (x1, y1) to (x2, y2), world units, in the canvas's pen.
 inline void Line(const World& world, TCanvas& canvas, double x1, double y1, double x2, double y2) {
     canvas.MoveTo(world.PictureX(x1), world.PictureY(y1));

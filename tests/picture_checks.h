@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Checks on whole pictures shared by the simulations' tests: two pictures equal pixel for
 // pixel, and random use of the controls ending in the picture a full redraw makes, each toggle
-// pressed twice leaving the picture as it was; and
+// pressed twice leaving the picture as it was, events not taken drawing nothing; and
 // the texts of the table's cells and the status panels.
 #pragma once
 
@@ -99,6 +99,14 @@ inline void ExpectTogglesTwiceRestore(StartedApp& started, std::initializer_list
         ExpectSamePicture(started.picture().Image().copy(), before,
                           name + "-toggle-" + std::to_string(static_cast<int>(key) + 2));
     }
+}
+
+// Events the simulation does not take leave its picture as it is.
+inline void ExpectEventsDrawNothing(StartedApp& started, std::initializer_list<Event> events,
+                                    const std::string& name) {
+    const QImage before = started.picture().Image().copy();
+    for (Event event : events) started.app.DrawSimulation(event, false, *started.app.Image);
+    ExpectSamePicture(started.picture().Image().copy(), before, name + "-other-events");
 }
 
 // One cell of the results table and the text it shows.

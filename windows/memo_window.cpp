@@ -59,6 +59,16 @@ bool IsMainWindowKey(const QKeySequence& key) {
     return false;
 }
 
+// The selection stays visible while another window has the focus.
+void KeepSelectionVisible(QTextEdit& edit) {
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    edit.setPalette(palette);
+}
+
 int ToDocumentPosition(const std::u32string& text, int characters) {
     int position = 0;
     for (int i = 0; i < characters && static_cast<std::size_t>(i) < text.size(); ++i)
@@ -74,6 +84,37 @@ MemoWindow::MemoWindow(App& app, QWidget* parent)
     setWindowTitle(QStringLiteral("Memo"));
     const QFont font = ToolWindowFont(FontPixelHeight);
     menu_ = SetUpToolWindow(this, font);
+    BuildEditMenu();
+
+    richEdit_ = new QTextEdit(this);
+    richEdit_->setObjectName(QStringLiteral("MemoText"));
+    richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    richEdit_->setAcceptRichText(true);
+    richEdit_->document()->setDefaultFont(font);
+    KeepSelectionVisible(*richEdit_);
+    richEdit_->viewport()->setMouseTracking(true);
+    richEdit_->viewport()->installEventFilter(this);
+    richEdit_->verticalScrollBar()->installEventFilter(this);
+    richEdit_->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menu_);
+    layout->addWidget(richEdit_);
+    resize(StartWidth, StartHeight);
+
+    // FormCreate: the guidance text, and the window shows while the program starts.
+    const RtfDocument guidance = MemoFormCreate(app_);
+    FillTextDocument(guidance, *richEdit_->document());
+    richEdit_->document()->setModified(false);
+    richEdit_->moveCursor(QTextCursor::Start);
+    app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
+    connect(richEdit_, &QTextEdit::textChanged, this, &MemoWindow::TextChanged);
+    selectionsShown_ = app_.Memo.SelectionRequests;
+}
+
+void MemoWindow::BuildEditMenu() {
     QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
     rediger->menuAction()->setData(QStringLiteral("Udskriv, kopi, klip,..."));
     alwaysOnTopItem_ =
@@ -108,39 +149,6 @@ MemoWindow::MemoWindow(App& app, QWidget* parent)
     connect(rediger, &QMenu::aboutToShow, this, &MemoWindow::OnEditMenuOpened);
     connect(menu_, &QMenuBar::hovered, this, &MemoWindow::ShowHint);
     connect(rediger, &QMenu::hovered, this, &MemoWindow::ShowHint);
-
-    richEdit_ = new QTextEdit(this);
-    richEdit_->setObjectName(QStringLiteral("MemoText"));
-    richEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    richEdit_->setAcceptRichText(true);
-    richEdit_->document()->setDefaultFont(font);
-    // The selection stays visible while another window has the focus.
-    QPalette palette = richEdit_->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                     palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    richEdit_->setPalette(palette);
-    richEdit_->viewport()->setMouseTracking(true);
-    richEdit_->viewport()->installEventFilter(this);
-    richEdit_->verticalScrollBar()->installEventFilter(this);
-    richEdit_->installEventFilter(this);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setMenuBar(menu_);
-    layout->addWidget(richEdit_);
-    resize(StartWidth, StartHeight);
-
-    // FormCreate: the guidance text, and the window shows while the program starts.
-    const RtfDocument guidance = MemoFormCreate(app_);
-    FillTextDocument(guidance, *richEdit_->document());
-    richEdit_->document()->setModified(false);
-    richEdit_->moveCursor(QTextCursor::Start);
-    app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
-    connect(richEdit_, &QTextEdit::textChanged, this, &MemoWindow::TextChanged);
-    selectionsShown_ = app_.Memo.SelectionRequests;
 }
 
 void MemoWindow::SyncFromModel() {

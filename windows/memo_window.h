@@ -65,6 +65,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The "&Rediger" menu, its items and their keys.
+    void BuildEditMenu();
     void FormShow();
     // Scrolls the selected heading to the top of the text view, at once or when the view
     // first has its size.

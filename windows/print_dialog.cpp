@@ -50,6 +50,51 @@ QLabel* BlueLabel(QWidget* parent) {
     return label;
 }
 
+// The widget with the object name by which scripts and tests find it.
+template <class Widget>
+Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// The dialog's own small font.
+QFont SmallDialogFont(QFont font) {
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
+    font.setPixelSize(13);
+    return font;
+}
+
+// The "Orientering" group of the two radio buttons, which it sets.
+QGroupBox* OrientationBox(QWidget* parent, QRadioButton*& portrait, QRadioButton*& landscape) {
+    auto* box = new QGroupBox(QStringLiteral("Orientering"), parent);
+    portrait = new QRadioButton(QStringLiteral("portræt"), box);
+    portrait->setObjectName(QStringLiteral("Portrait"));
+    landscape = new QRadioButton(QStringLiteral("landskab"), box);
+    landscape->setObjectName(QStringLiteral("Landscape"));
+    auto* column = new QVBoxLayout(box);
+    column->addWidget(portrait);
+    column->addWidget(landscape);
+    return box;
+}
+
+// OK, Annuller and Hjælp; OK validates first, and Enter in a field is OK too.
+QDialogButtonBox* DialogButtons(QWidget* parent) {
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, parent);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    return buttons;
+}
+
+// The widgets of one row of a grid, from its first column on.
+void AddGridRow(QGridLayout& grid, int row, std::initializer_list<QWidget*> widgets) {
+    int column = 0;
+    for (QWidget* widget : widgets) grid.addWidget(widget, row, column++);
+}
+
 }  // namespace
 
 // --- The dialog ---
@@ -61,66 +106,36 @@ PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnab
     setWindowTitle(QStringLiteral("Udskriv graf"));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QFont small = font();
-    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                       QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
-    small.setPixelSize(13);
-    setFont(small);
+    setFont(SmallDialogFont(font()));
 
-    printSize_ = new QComboBox(this);
-    printSize_->setObjectName(QStringLiteral("PrintSize"));
+    printSize_ = Named(new QComboBox(this), "PrintSize");
     for (std::string_view item : PrintSizeItems) printSize_->addItem(Q(item));
 
     auto* heightLabel = new QLabel(QStringLiteral("højde / pixels"), this);
-    heightEdit_ = new QLineEdit(this);
-    heightEdit_->setObjectName(QStringLiteral("PrintHeightEdit"));
-    heightUnit_ = BlueLabel(this);
-    heightUnit_->setObjectName(QStringLiteral("PrintHeightUnit"));
+    heightEdit_ = Named(new QLineEdit(this), "PrintHeightEdit");
+    heightUnit_ = Named(BlueLabel(this), "PrintHeightUnit");
     auto* widthLabel = new QLabel(QStringLiteral("bredde / pixels"), this);
-    widthEdit_ = new QLineEdit(this);
-    widthEdit_->setObjectName(QStringLiteral("PrintWidthEdit"));
-    widthUnit_ = BlueLabel(this);
-    widthUnit_->setObjectName(QStringLiteral("PrintWidthUnit"));
+    widthEdit_ = Named(new QLineEdit(this), "PrintWidthEdit");
+    widthUnit_ = Named(BlueLabel(this), "PrintWidthUnit");
     auto* copiesLabel = new QLabel(QStringLiteral("Antal kopier"), this);
-    copies_ = new QSpinBox(this);
-    copies_->setObjectName(QStringLiteral("Copies"));
+    copies_ = Named(new QSpinBox(this), "Copies");
     copies_->setRange(1, MaxCopies);
 
-    auto* orientationBox = new QGroupBox(QStringLiteral("Orientering"), this);
-    portrait_ = new QRadioButton(QStringLiteral("portræt"), orientationBox);
-    portrait_->setObjectName(QStringLiteral("Portrait"));
-    landscape_ = new QRadioButton(QStringLiteral("landskab"), orientationBox);
-    landscape_->setObjectName(QStringLiteral("Landscape"));
-    auto* orientation = new QVBoxLayout(orientationBox);
-    orientation->addWidget(portrait_);
-    orientation->addWidget(landscape_);
+    auto* orientationBox = OrientationBox(this, portrait_, landscape_);
 
-    auto* setup = new QPushButton(QStringLiteral("Printeropsætning ..."), this);
-    setup->setObjectName(QStringLiteral("PrintersetupButton"));
-    withTable_ = new QCheckBox(QStringLiteral("Udskriv tabel"), this);
-    withTable_->setObjectName(QStringLiteral("PrintTableToo"));
+    auto* setup =
+        Named(new QPushButton(QStringLiteral("Printeropsætning ..."), this), "PrintersetupButton");
+    withTable_ = Named(new QCheckBox(QStringLiteral("Udskriv tabel"), this), "PrintTableToo");
     auto* titleLabel = new QLabel(QStringLiteral("Titel:"), this);
-    titleEdit_ = new QLineEdit(this);
-    titleEdit_->setObjectName(QStringLiteral("TitleEdit"));
+    titleEdit_ = Named(new QLineEdit(this), "TitleEdit");
 
-    auto* buttons = new QDialogButtonBox(
-        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
-    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
-    // OK validates first; Enter in a field is OK too.
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    auto* buttons = DialogButtons(this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(printSize_, 0, 0, 1, 3);
-    grid->addWidget(heightLabel, 1, 0);
-    grid->addWidget(heightEdit_, 1, 1);
-    grid->addWidget(heightUnit_, 1, 2);
-    grid->addWidget(widthLabel, 2, 0);
-    grid->addWidget(widthEdit_, 2, 1);
-    grid->addWidget(widthUnit_, 2, 2);
-    grid->addWidget(copiesLabel, 3, 0);
-    grid->addWidget(copies_, 3, 1);
+    AddGridRow(*grid, 1, {heightLabel, heightEdit_, heightUnit_});
+    AddGridRow(*grid, 2, {widthLabel, widthEdit_, widthUnit_});
+    AddGridRow(*grid, 3, {copiesLabel, copies_});
     auto* right = new QVBoxLayout;
     right->addWidget(orientationBox);
     right->addWidget(setup);
@@ -137,15 +152,12 @@ PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnab
     layout->addLayout(title);
     layout->addWidget(buttons);
 
-    connect(printSize_, &QComboBox::currentIndexChanged, this, [this] { PrintSizeChanged(); });
-    connect(portrait_, &QRadioButton::clicked, this, [this] { PortraitClicked(); });
-    connect(landscape_, &QRadioButton::clicked, this, [this] { LandscapeClicked(); });
-    connect(setup, &QPushButton::clicked, this, [this] { PrintersetupButtonClick(); });
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OKButtonClick(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpButtonClick(); });
+    ConnectHandlers(setup, buttons);
 
-    // FormCreate.
+    StartValues(copies, tableEnabled);
+}
+
+void PrintDialog::StartValues(int copies, bool tableEnabled) {
     {
         const QSignalBlocker block(printSize_);
         printSize_->setCurrentIndex(DefaultPrintSize);
@@ -158,6 +170,16 @@ PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnab
     ComputePrintSizes();
     copies_->setValue(copies);
     titleEdit_->setText(Q(app_.State.PrintTitle));
+}
+
+void PrintDialog::ConnectHandlers(QPushButton* setup, QDialogButtonBox* buttons) {
+    connect(printSize_, &QComboBox::currentIndexChanged, this, [this] { PrintSizeChanged(); });
+    connect(portrait_, &QRadioButton::clicked, this, [this] { PortraitClicked(); });
+    connect(landscape_, &QRadioButton::clicked, this, [this] { LandscapeClicked(); });
+    connect(setup, &QPushButton::clicked, this, [this] { PrintersetupButtonClick(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OKButtonClick(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { HelpButtonClick(); });
 }
 
 int PrintDialog::Copies() const {

@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -52,6 +53,10 @@ public:
     void OKButtonClick();
 
 private:
+    // The controls' and the buttons' handlers.
+    void ConnectHandlers(QPushButton* setup, QDialogButtonBox* buttons);
+    // The fields as the dialog opens (its FormCreate).
+    void StartValues(int copies, bool tableEnabled);
     void ComputePrintSizes();
     void OrientationFromPrinter();
 

@@ -13,6 +13,7 @@
 #include <QPalette>
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "app/cell_layout.h"
 
@@ -61,16 +62,32 @@ void ResultsGrid::SetSize(int cols, int rows) {
     update();
 }
 
+namespace {
+
+// The step of the focus cell an arrow key makes, in columns and rows.
+struct ArrowStep {
+    int Key, Columns, Rows;
+};
+constexpr ArrowStep ArrowSteps[] = {
+    {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+
+// Sets sizes[i] to `size`, at least `least`; false where i lies outside or nothing changes.
+bool ChangeSize(std::vector<int>& sizes, int i, int size, int least) {
+    if (i < 0 || i >= static_cast<int>(sizes.size())) return false;
+    int& kept = sizes[static_cast<std::size_t>(i)];
+    if (kept == std::max(size, least)) return false;
+    kept = std::max(size, least);
+    return true;
+}
+
+}  // namespace
+
 int ResultsGrid::ColWidth(int col) const {
     return col >= 0 && col < ColCount() ? colWidths_[static_cast<std::size_t>(col)] : 0;
 }
 
 void ResultsGrid::SetColWidth(int col, int width) {
-    if (col < 0 || col >= ColCount()) return;
-    int& w = colWidths_[static_cast<std::size_t>(col)];
-    if (w == std::max(width, 0)) return;
-    w = std::max(width, 0);
-    update();
+    if (ChangeSize(colWidths_, col, width, 0)) update();
 }
 
 int ResultsGrid::RowHeight(int row) const {
@@ -78,11 +95,7 @@ int ResultsGrid::RowHeight(int row) const {
 }
 
 void ResultsGrid::SetRowHeight(int row, int height) {
-    if (row < 0 || row >= RowCount()) return;
-    int& h = rowHeights_[static_cast<std::size_t>(row)];
-    if (h == std::max(height, MinRowHeight)) return;
-    h = std::max(height, MinRowHeight);
-    update();
+    if (ChangeSize(rowHeights_, row, height, MinRowHeight)) update();
 }
 
 QString ResultsGrid::Cell(int col, int row) const {
@@ -219,25 +232,11 @@ void ResultsGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ResultsGrid::keyPressEvent(QKeyEvent* event) {
-    int col = focusCol_, row = focusRow_;
-    switch (event->key()) {
-        case Qt::Key_Left:
-            --col;
-            break;
-        case Qt::Key_Right:
-            ++col;
-            break;
-        case Qt::Key_Up:
-            --row;
-            break;
-        case Qt::Key_Down:
-            ++row;
-            break;
-        default:
-            return QWidget::keyPressEvent(event);
-    }
-    col = std::clamp(col, 1, ColCount() - 1);
-    row = std::clamp(row, 1, RowCount() - 1);
+    const auto* step = std::find_if(std::begin(ArrowSteps), std::end(ArrowSteps),
+                                    [&](const ArrowStep& s) { return s.Key == event->key(); });
+    if (step == std::end(ArrowSteps)) return QWidget::keyPressEvent(event);
+    const int col = std::clamp(focusCol_ + step->Columns, 1, ColCount() - 1);
+    const int row = std::clamp(focusRow_ + step->Rows, 1, RowCount() - 1);
     if (!(event->modifiers() & Qt::ShiftModifier)) {
         update(CellRect(anchorCol_, anchorRow_));
         anchorCol_ = col;

@@ -127,28 +127,32 @@ void TableWindow::SyncFromModel() {
     if (table.Visible == frame->isHidden()) frame->setVisible(table.Visible);
 }
 
+namespace {
+
+// The one of the table's own menu items whose key the key event names, or none.
+QAction* OwnKeyAction(const std::vector<QAction*>& ownKeys, const QKeyEvent& key) {
+    const QKeySequence pressed(key.keyCombination());
+    for (QAction* action : ownKeys)
+        if (action->shortcut() == pressed) return action;
+    return nullptr;
+}
+
+}  // namespace
+
 QWidget* TableWindow::Frame() {
     return FrameOf(this);
 }
 
 bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
     // The table's own keys go to its menu, before the main window's keys of the same name.
-    if (watched == grid_ && event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        for (QAction* action : ownKeys_) {
-            if (action->shortcut() == pressed) {
+    const bool overrides = event->type() == QEvent::ShortcutOverride;
+    if (watched == grid_ && (overrides || event->type() == QEvent::KeyPress)) {
+        if (QAction* action = OwnKeyAction(ownKeys_, *static_cast<QKeyEvent*>(event))) {
+            if (overrides)
                 event->accept();
-                return true;
-            }
-        }
-    }
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        for (QAction* action : ownKeys_) {
-            if (action->shortcut() == pressed) {
+            else
                 action->trigger();
-                return true;
-            }
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -58,6 +58,44 @@ std::int64_t CeilDiv(__int128 a, std::int64_t b) {  // b > 0
     return static_cast<std::int64_t>(q);
 }
 
+// A Bresenham line by its major axis u and minor axis v: it starts at (u0, v0), steps su
+// (+-1) along u each step and sv (+-1) along v m times in n steps, in a picture uSize by vSize.
+struct LineAxes {
+    std::int64_t u0, v0, su, sv, n, m, uSize, vSize;
+};
+
+// Narrows the steps klo .. khi of a line that does not lie wholly inside the picture to
+// those whose pixels do; false where none does.
+bool ClipLineSteps(const LineAxes& line, std::int64_t& klo, std::int64_t& khi) {
+    const auto [u0, v0, su, sv, n, m, uSize, vSize] = line;
+    if (su > 0) {
+        klo = std::max(klo, -u0);
+        khi = std::min(khi, uSize - 1 - u0);
+    } else {
+        klo = std::max(klo, u0 - (uSize - 1));
+        khi = std::min(khi, u0);
+    }
+    if (klo > khi) return false;
+
+    // Allowed minor offsets q with v0 + sv * q inside the picture.
+    std::int64_t qlo = sv > 0 ? -v0 : v0 - (vSize - 1);
+    const std::int64_t qhi = sv > 0 ? vSize - 1 - v0 : v0;
+    if (qhi < 0) return false;
+    qlo = std::max<std::int64_t>(qlo, 0);
+    if (qlo > qhi) return false;
+    if (n == 0 || m == 0) {
+        if (qlo > 0) return false;  // the minor coordinate stays v0, which lies outside
+    } else {
+        // q(k) = floor((2 k m + n) / 2n) >= qlo  <=>  k >= ceil((2 n qlo - n) / 2m)
+        const __int128 lowNum = static_cast<__int128>(2) * n * qlo - n;
+        if (lowNum > 0) klo = std::max(klo, CeilDiv(lowNum, 2 * m));
+        // q(k) <= qhi  <=>  2 k m <= 2 n (qhi + 1) - n - 1
+        const __int128 highNum = static_cast<__int128>(2) * n * (qhi + 1) - n - 1;
+        khi = std::min(khi, FloorDiv(highNum, 2 * m));
+    }
+    return klo <= khi;
+}
+
 // Calls fn(x, y, k) for the steps k = 0 .. kLast of the Bresenham line from (x0, y0)
 // towards (x1, y1) whose pixels lie in [0, w) x [0, h). Step k lies k pixels along the
 // major axis; its minor offset is round-half-up of k * minor / major. The first and last
@@ -84,34 +122,7 @@ void VisitLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y
     std::int64_t khi = std::min(kLast, n);
     const bool inside =
         x0 >= 0 && x0 < w && x1 >= 0 && x1 < w && y0 >= 0 && y0 < h && y1 >= 0 && y1 < h;
-    if (!inside) {
-        if (su > 0) {
-            klo = std::max(klo, -u0);
-            khi = std::min(khi, uSize - 1 - u0);
-        } else {
-            klo = std::max(klo, u0 - (uSize - 1));
-            khi = std::min(khi, u0);
-        }
-        if (klo > khi) return;
-
-        // Allowed minor offsets q with v0 + sv * q inside the picture.
-        std::int64_t qlo = sv > 0 ? -v0 : v0 - (vSize - 1);
-        const std::int64_t qhi = sv > 0 ? vSize - 1 - v0 : v0;
-        if (qhi < 0) return;
-        qlo = std::max<std::int64_t>(qlo, 0);
-        if (qlo > qhi) return;
-        if (n == 0 || m == 0) {
-            if (qlo > 0) return;  // the minor coordinate stays v0, which lies outside
-        } else {
-            // q(k) = floor((2 k m + n) / 2n) >= qlo  <=>  k >= ceil((2 n qlo - n) / 2m)
-            const __int128 lowNum = static_cast<__int128>(2) * n * qlo - n;
-            if (lowNum > 0) klo = std::max(klo, CeilDiv(lowNum, 2 * m));
-            // q(k) <= qhi  <=>  2 k m <= 2 n (qhi + 1) - n - 1
-            const __int128 highNum = static_cast<__int128>(2) * n * (qhi + 1) - n - 1;
-            khi = std::min(khi, FloorDiv(highNum, 2 * m));
-        }
-        if (klo > khi) return;
-    }
+    if (!inside && !ClipLineSteps({u0, v0, su, sv, n, m, uSize, vSize}, klo, khi)) return;
 
     const std::int64_t twoN = std::max<std::int64_t>(2 * n, 1);
     std::int64_t q = 0;
@@ -254,6 +265,80 @@ private:
     double spreadStart_, spreadEnd_;  // the near zone's half width per unit of reach, pixels
 };
 
+// Integer bounds of values kept within the row x0 .. x1 (and a pixel beyond), without a
+// library call: the smallest pixel at or after v, and the largest before v.
+std::int64_t PixelAtOrAfter(double v, std::int64_t x0, std::int64_t x1) {
+    v = std::clamp(v, static_cast<double>(x0) - 1.0, static_cast<double>(x1) + 1.0);
+    auto t = static_cast<std::int64_t>(v);
+    if (static_cast<double>(t) < v) ++t;
+    return t;
+}
+
+std::int64_t PixelBefore(double v, std::int64_t x0, std::int64_t x1) {
+    v = std::clamp(v, static_cast<double>(x0) - 1.0, static_cast<double>(x1) + 1.0);
+    auto t = static_cast<std::int64_t>(v);
+    if (static_cast<double>(t) >= v) --t;
+    return t;
+}
+
+// The runs of pixels x0..x1 of a row in the sector when every pixel of the row lies away
+// from both crossings: each ray's side is a half line, and the runs follow from the
+// crossings directly.
+template <class Fn>
+void RunsAwayFromCrossings(const SectorTest& test, const std::array<double, 2>& crossing,
+                           std::int64_t x0, std::int64_t x1, Fn& run) {
+    const bool startBelow = test.StartSideBelow();  // x < start crossing, else above
+    const bool endBelow = test.EndSideBelow();
+    auto clippedRun = [&](std::int64_t a, std::int64_t b) {
+        a = std::max(a, x0);
+        b = std::min(b, x1);
+        if (a <= b) run(a, b);
+    };
+    const std::int64_t leftOfRow = x0 - 1, rightOfRow = x1 + 1;
+    // The pixels on the range's side of each crossing, as [from, to].
+    const std::int64_t startFrom = startBelow ? leftOfRow : PixelAtOrAfter(crossing[0], x0, x1);
+    const std::int64_t startTo = startBelow ? PixelBefore(crossing[0], x0, x1) : rightOfRow;
+    const std::int64_t endFrom = endBelow ? leftOfRow : PixelAtOrAfter(crossing[1], x0, x1);
+    const std::int64_t endTo = endBelow ? PixelBefore(crossing[1], x0, x1) : rightOfRow;
+    if (test.Narrow()) {
+        clippedRun(std::max(startFrom, endFrom), std::min(startTo, endTo));
+    } else if (startTo < endFrom - 1 || endTo < startFrom - 1) {
+        // Two runs apart; the one further left first.
+        if (startFrom <= endFrom) {
+            clippedRun(startFrom, startTo);
+            clippedRun(endFrom, endTo);
+        } else {
+            clippedRun(endFrom, endTo);
+            clippedRun(startFrom, startTo);
+        }
+    } else {
+        clippedRun(std::min(startFrom, endFrom), std::max(startTo, endTo));
+    }
+}
+
+// The pixels of row x0..x1 where the sector's answer may change: each crossing's first
+// pixel beyond it, and the first pixel of each crossing's window and the one after it,
+// with the row's ends; unsorted. Returns how many; `windows` gets each crossing's window.
+std::size_t CrossingCuts(const std::array<double, 2>& crossing,
+                         const std::array<double, 2>& halfWidth, std::int64_t x0, std::int64_t x1,
+                         std::array<std::int64_t, 8>& cuts,
+                         std::array<std::pair<std::int64_t, std::int64_t>, 2>& windows) {
+    const double lo = static_cast<double>(x0);
+    const double hi = static_cast<double>(x1) + 1.0;
+    auto clampToRow = [&](double v) { return static_cast<std::int64_t>(std::clamp(v, lo, hi)); };
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        windows[i] = {clampToRow(std::ceil(crossing[i] - halfWidth[i])),
+                      clampToRow(std::floor(crossing[i] + halfWidth[i]) + 1.0)};
+        cuts[n++] = clampToRow(std::floor(crossing[i]) + 1.0);
+        cuts[n++] = windows[i].first;
+        cuts[n++] = windows[i].second;
+    }
+    cuts[n++] = x0;
+    cuts[n++] = x1 + 1;
+    return n;
+}
+
 // The runs of pixels x0..x1 of row y whose centres lie in the sector, as test.Inside
 // decides pixel by pixel. Away from the row's crossings with the two rays' lines the
 // answer follows from the side of each crossing; the few pixels within a crossing's
@@ -288,74 +373,17 @@ void SectorRuns(const EllipseBox& e, const SectorTest& test, int y, std::int64_t
         for (std::int64_t x = x0; x <= x1; ++x) take(x, inside(x));
         return finish();
     }
-    const double lo = static_cast<double>(x0);
-    const double hi = static_cast<double>(x1) + 1.0;
-    // Integer bounds of values kept within the row (and a pixel beyond), without a
-    // library call: the smallest pixel at or after v, and the largest before v.
-    auto atOrAfter = [&](double v) {
-        v = std::clamp(v, lo - 1.0, hi);
-        auto t = static_cast<std::int64_t>(v);
-        if (static_cast<double>(t) < v) ++t;
-        return t;
-    };
-    auto before = [&](double v) {
-        v = std::clamp(v, lo - 1.0, hi);
-        auto t = static_cast<std::int64_t>(v);
-        if (static_cast<double>(t) >= v) --t;
-        return t;
-    };
     auto nearCrossing = [&](std::size_t i) {
-        const std::int64_t p = std::max(x0, atOrAfter(crossing[i] - halfWidth[i]));
+        const std::int64_t p = std::max(x0, PixelAtOrAfter(crossing[i] - halfWidth[i], x0, x1));
         return p <= x1 && static_cast<double>(p) <= crossing[i] + halfWidth[i];
     };
-    if (!nearCrossing(0) && !nearCrossing(1)) {
-        // Every pixel of the row is away from both crossings: each ray's side is a half
-        // line, and the runs follow from the crossings directly.
-        const bool startBelow = test.StartSideBelow();  // x < start crossing, else above
-        const bool endBelow = test.EndSideBelow();
-        auto clippedRun = [&](std::int64_t a, std::int64_t b) {
-            a = std::max(a, x0);
-            b = std::min(b, x1);
-            if (a <= b) run(a, b);
-        };
-        const std::int64_t leftOfRow = x0 - 1, rightOfRow = x1 + 1;
-        // The pixels on the range's side of each crossing, as [from, to].
-        const std::int64_t startFrom = startBelow ? leftOfRow : atOrAfter(crossing[0]);
-        const std::int64_t startTo = startBelow ? before(crossing[0]) : rightOfRow;
-        const std::int64_t endFrom = endBelow ? leftOfRow : atOrAfter(crossing[1]);
-        const std::int64_t endTo = endBelow ? before(crossing[1]) : rightOfRow;
-        if (test.Narrow()) {
-            clippedRun(std::max(startFrom, endFrom), std::min(startTo, endTo));
-        } else if (startTo < endFrom - 1 || endTo < startFrom - 1) {
-            // Two runs apart; the one further left first.
-            if (startFrom <= endFrom) {
-                clippedRun(startFrom, startTo);
-                clippedRun(endFrom, endTo);
-            } else {
-                clippedRun(endFrom, endTo);
-                clippedRun(startFrom, startTo);
-            }
-        } else {
-            clippedRun(std::min(startFrom, endFrom), std::max(startTo, endTo));
-        }
-        return;
-    }
-    // Some pixel lies within a crossing's half width. The pixels where the answer may
-    // change: each crossing's first pixel beyond it, and the first pixel of each
-    // crossing's window and the one after it.
-    auto clampToRow = [&](double v) { return static_cast<std::int64_t>(std::clamp(v, lo, hi)); };
+    if (!nearCrossing(0) && !nearCrossing(1))
+        return RunsAwayFromCrossings(test, crossing, x0, x1, run);
+    // Some pixel lies within a crossing's half width: tested one by one there, and by the
+    // sides of the crossings between the cuts elsewhere.
     std::array<std::int64_t, 8> cuts{};
     std::array<std::pair<std::int64_t, std::int64_t>, 2> windows{};  // [first, end)
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < 2; ++i) {
-        windows[i] = {clampToRow(std::ceil(crossing[i] - halfWidth[i])),
-                      clampToRow(std::floor(crossing[i] + halfWidth[i]) + 1.0)};
-        cuts[n++] = clampToRow(std::floor(crossing[i]) + 1.0);
-        cuts[n++] = windows[i].first;
-        cuts[n++] = windows[i].second;
-    }
-    cuts[n++] = x0;
-    cuts[n++] = x1 + 1;
+    const std::size_t n = CrossingCuts(crossing, halfWidth, x0, x1, cuts, windows);
     std::sort(cuts.begin(), cuts.begin() + static_cast<std::ptrdiff_t>(n));
     for (std::size_t i = 0; i + 1 < n; ++i) {
         const std::int64_t a = cuts[i];
@@ -949,23 +977,10 @@ public:
             std::fill(row + x0, row + x1 + 1, colour);
             return;
         }
-        switch (mode_) {
-            case pmCopy:
-                return FillRow<pmCopy>(static_cast<int>(y), static_cast<int>(x0),
-                                       static_cast<int>(x1), colour, hatch);
-            case pmNotXor:
-                return FillRow<pmNotXor>(static_cast<int>(y), static_cast<int>(x0),
-                                         static_cast<int>(x1), colour, hatch);
-            case pmXor:
-                return FillRow<pmXor>(static_cast<int>(y), static_cast<int>(x0),
-                                      static_cast<int>(x1), colour, hatch);
-            case pmMask:
-                return FillRow<pmMask>(static_cast<int>(y), static_cast<int>(x0),
-                                       static_cast<int>(x1), colour, hatch);
-            case pmMerge:
-                return FillRow<pmMerge>(static_cast<int>(y), static_cast<int>(x0),
-                                        static_cast<int>(x1), colour, hatch);
-        }
+        WithMode([&](auto mode) {
+            FillRow<decltype(mode)::value>(static_cast<int>(y), static_cast<int>(x0),
+                                           static_cast<int>(x1), colour, hatch);
+        });
     }
 
     // Ends the figure: combines every marked pixel with the pen, once, and clears the
@@ -1466,6 +1481,15 @@ void RasterCanvas::LineTo(int x, int y) {
 }
 
 namespace {
+// WideOutline along a path through pixel points.
+void WideOutline(RasterCanvas::Figure& f, const TPoint* points, std::size_t count, bool closed,
+                 const TPen& pen, int dashScale) {
+    auto& pts = f.Points();
+    pts.clear();
+    for (std::size_t i = 0; i < count; ++i) pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
+    WideOutline(f, pts.data(), pts.size(), closed, pen, dashScale);
+}
+
 // Whether every point lies in the picture of figure f.
 template <class Figure>
 bool Inside(const TPoint* points, std::size_t count, const Figure& f) {
@@ -1506,11 +1530,7 @@ void RasterCanvas::Polyline(const TPoint* points, std::size_t count) {
                        dash, phase, count == 2);
         }
     } else {
-        auto& pts = f.Points();
-        pts.clear();
-        for (std::size_t i = 0; i < count; ++i)
-            pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
-        WideOutline(f, pts.data(), pts.size(), false, Pen, DashScale());
+        WideOutline(f, points, count, false, Pen, DashScale());
     }
     f.Finish();
 }
@@ -1575,11 +1595,7 @@ void RasterCanvas::Polygon(const TPoint* points, std::size_t count) {
                 f.ThinLine(a.x, a.y, b.x, b.y, false, dash, phase);
             }
         } else {
-            auto& pts = f.Points();
-            pts.clear();
-            for (std::size_t i = 0; i < count; ++i)
-                pts.push_back({1.0 * points[i].x, 1.0 * points[i].y});
-            WideOutline(f, pts.data(), pts.size(), true, Pen, DashScale());
+            WideOutline(f, points, count, true, Pen, DashScale());
         }
     }
     if (fill) FillPolygon(f, points, count, SwapRB(Brush.Color), Brush.Style == bsDiagCross);
@@ -1712,6 +1728,163 @@ void WideEllipticOutline(RasterCanvas::Figure& f, const EllipseBox& e, const Ang
     WideOutline(f, pts.data(), pts.size(), kind == 0 || kind == 2 || range.Full(), pen, dashScale);
 }
 
+// A filled sector's runs within each of the rows y0 .. y1b, found once: they are its area,
+// and the only places its border can lie.
+void RecordSectorArea(RasterCanvas::Figure& f, const EllipseBox& e, const AngleRange& range,
+                      const RayDirections& directions, int y0, int y1b) {
+    const int w = f.W();
+    const SectorTest sector(range, directions);
+    f.RecordSectorRuns(y0, y1b);
+    for (int y = y0; y <= y1b; ++y) {
+        const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
+        const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
+        if (l <= r) {
+            SectorRuns(e, sector, y, l, r,
+                       [&](std::int64_t a, std::int64_t b) { f.AddSectorRun(y, a, b); });
+        }
+        f.EndSectorRow(y);
+    }
+}
+
+// Where a pie's arc ends at its two rays.
+std::array<PointD, 2> PieArcEnds(const EllipseBox& e, const AngleRange& range,
+                                 const RayDirections& directions) {
+    auto endAt = [&](double theta, double cosTheta, double sinTheta) {
+        const double t = range.Full()
+                             ? canvas_internal::ParamFromDirection(e.a, e.b, theta)
+                             : canvas_internal::ParamFromDirection(e.a, e.b, cosTheta, sinTheta);
+        return canvas_internal::EllipsePoint(e, t);
+    };
+    return {endAt(range.start, directions.cosStart, directions.sinStart),
+            endAt(range.start + range.sweep, directions.cosEnd, directions.sinEnd)};
+}
+
+// The visible border pixels of an arc, or of a pie's arc (its ends given), with an angle
+// range or a dashed pen: marked as found, or kept in f.Ordered() in the order of the arc
+// where the dashes or a pie's radii need it, then marked dash by dash.
+void MarkArcBorder(RasterCanvas::Figure& f, const EllipseBox& e, const AngleRange& range,
+                   const RayDirections& directions, const DashMask& dash,
+                   const std::array<PointD, 2>* pieEnds, std::int64_t firstRow,
+                   std::int64_t lastRow) {
+    auto& ordered = f.Ordered();
+    const int w = f.W();
+    const SectorRays rays(range, directions);
+    // A solid pen needs the pixels in the order of the arc only near a pie's two
+    // ends, where its radii are joined to them; every other pixel is marked as
+    // found, and one well inside the range takes no angle at all.
+    const bool solid = dash.period <= 1;
+    const std::size_t endCount = solid && pieEnds ? (range.Full() ? 1 : 2) : 0;
+    auto nearEnd = [&](int x, int y) {
+        for (std::size_t i = 0; i < endCount; ++i)
+            if (!(std::abs(x - (*pieEnds)[i].x) > 2.0 || std::abs(y - (*pieEnds)[i].y) > 2.0))
+                return true;
+        return false;
+    };
+    f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) {
+        const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
+        if (quick && !*quick) return;
+        const bool ordering = !solid || nearEnd(x, y);
+        if (quick && !ordering) {
+            f.Mark(x, y);
+            return;
+        }
+        const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
+        if (!range.Contains(angle)) return;
+        if (!ordering) {
+            f.Mark(x, y);
+            return;
+        }
+        double offset = range.Offset(angle);
+        if (offset > range.sweep) offset = 0.0;  // on the start ray
+        ordered.emplace_back(offset, static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(w) +
+                                         static_cast<std::uint32_t>(x));
+    });
+    std::sort(ordered.begin(), ordered.end());
+    for (std::size_t k = 0; k < ordered.size(); ++k) {
+        if (dash.on[k % static_cast<std::size_t>(dash.period)]) {
+            f.Mark(static_cast<int>(ordered[k].second % static_cast<std::uint32_t>(w)),
+                   static_cast<int>(ordered[k].second / static_cast<std::uint32_t>(w)));
+        }
+    }
+}
+
+// A pie's radii from the centre pixel nearest the middle of the sector to the border
+// pixels at the ends of its arc (from f.Ordered()), the dashes going on from the arc's.
+void DrawPieRadii(RasterCanvas::Figure& f, const EllipseBox& e, const AngleRange& range,
+                  const std::array<PointD, 2>& arcEnds, const DashMask& dash) {
+    const auto& ordered = f.Ordered();
+    const int w = f.W();
+    const double mid = range.start + range.sweep / 2.0;
+    const double mx = std::cos(mid);
+    const double my = -std::sin(mid);
+    std::int64_t cx = 0;
+    std::int64_t cy = 0;
+    double best = -std::numeric_limits<double>::infinity();
+    for (const double px : {std::floor(e.cx), std::ceil(e.cx)}) {
+        for (const double py : {std::floor(e.cy), std::ceil(e.cy)}) {
+            const double score = (px - e.cx) * mx + (py - e.cy) * my;
+            if (score > best + 1e-12) {
+                best = score;
+                cx = static_cast<std::int64_t>(px);
+                cy = static_cast<std::int64_t>(py);
+            }
+        }
+    }
+    auto endPixel = [&](bool atStart) {
+        const PointD p = arcEnds[atStart ? 0 : 1];
+        std::int64_t ex = std::llround(std::clamp(p.x, -1e12, 1e12));
+        std::int64_t ey = std::llround(std::clamp(p.y, -1e12, 1e12));
+        // Prefer the nearest visible border pixel of the arc itself.
+        double bestScore = std::numeric_limits<double>::infinity();
+        for (const auto& [offset, idx] : ordered) {
+            const double x = idx % static_cast<std::uint32_t>(w);
+            const double y = idx / static_cast<std::uint32_t>(w);
+            if (std::abs(x - p.x) > 2.0 || std::abs(y - p.y) > 2.0) continue;
+            const double score = atStart ? offset : range.sweep - offset;
+            if (score < bestScore) {
+                bestScore = score;
+                ex = static_cast<std::int64_t>(x);
+                ey = static_cast<std::int64_t>(y);
+            }
+        }
+        return std::pair<std::int64_t, std::int64_t>(ex, ey);
+    };
+    std::int64_t phase = static_cast<std::int64_t>(ordered.size());
+    const auto [sx, sy] = endPixel(true);
+    f.ThinLine(cx, cy, sx, sy, true, dash, phase);
+    if (!range.Full()) {
+        const auto [ex, ey] = endPixel(false);
+        f.ThinLine(cx, cy, ex, ey, true, dash, phase);
+    }
+}
+
+// A wide pen's outline: whole solid ellipses' outlines are kept for reuse, dashed ones and
+// those of arcs and pies are drawn each time.
+void KeptWideEllipticOutline(RasterCanvas::Figure& f, const EllipseBox& e, const AngleRange& range,
+                             int kind, const TPen& pen, int dashScale) {
+    const bool solid = canvas_internal::DashFor(pen.Style) == nullptr || dashScale <= 1;
+    const std::optional<OutlineKey> key =
+        kind == 0 && solid ? OutlineKeyOf(e, pen.Width, f.W(), f.H()) : std::nullopt;
+    if (!key || !f.MarkKeptOutline(*key, e.x1, e.y1)) {
+        WideEllipticOutline(f, e, range, kind, pen, dashScale);
+        if (key) f.KeepOutline(*key, e.x1, e.y1);
+    }
+}
+
+// The area of rows y0 .. y1b: a sector's recorded runs, or the ellipse's spans.
+void FillEllipticArea(RasterCanvas::Figure& f, int y0, int y1b, std::uint32_t colour, bool hatch) {
+    const int w = f.W();
+    for (int y = y0; y <= y1b; ++y) {
+        if (f.HasSectorRunsOf(y)) {
+            for (const auto& [a, b] : f.SectorRunsOf(y)) f.FillSpan(y, a, b, colour, hatch);
+            continue;
+        }
+        const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
+        const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
+        if (l <= r) f.FillSpan(y, l, r, colour, hatch);
+    }
+}
+
 }  // namespace
 
 // kind 0: Ellipse, 1: Arc, 2: Pie.
@@ -1734,41 +1907,17 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         kind != 0 && !range.Full() ? RayDirections(range) : RayDirections();
     const auto [firstRow, lastRow] = SectorRows(e, range, directions, kind != 0);
     f.EllipseSpans(e, firstRow - 1, lastRow + 1);
-    const int w = f.W();
 
-    // The figure's rows in the picture. A filled sector's runs within each row are found
-    // once: they are its area, and the only places its border can lie.
+    // The figure's rows in the picture.
     const int y0 = static_cast<int>(std::max<std::int64_t>({e.y1, 0, firstRow}));
     const int y1b = static_cast<int>(std::min<std::int64_t>({e.y2 - 1, f.H() - 1, lastRow}));
-    if (fill && kind != 0 && !range.Full()) {
-        const SectorTest sector(range, directions);
-        f.RecordSectorRuns(y0, y1b);
-        for (int y = y0; y <= y1b; ++y) {
-            const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
-            const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
-            if (l <= r) {
-                SectorRuns(e, sector, y, l, r,
-                           [&](std::int64_t a, std::int64_t b) { f.AddSectorRun(y, a, b); });
-            }
-            f.EndSectorRow(y);
-        }
-    }
+    if (fill && kind != 0 && !range.Full()) RecordSectorArea(f, e, range, directions, y0, y1b);
 
     // The area. In pmCopy the outline, drawn over the area afterwards, ends the same as
     // an area that skips it, and the area is written without looking at marks; every
     // other mode skips the outline's pixels.
     auto fillArea = [&] {
-        const std::uint32_t colour = SwapRB(Brush.Color);
-        const bool hatch = Brush.Style == bsDiagCross;
-        for (int y = y0; y <= y1b; ++y) {
-            if (f.HasSectorRunsOf(y)) {
-                for (const auto& [a, b] : f.SectorRunsOf(y)) f.FillSpan(y, a, b, colour, hatch);
-                continue;
-            }
-            const std::int64_t l = std::max<std::int64_t>(f.SpanL(y), 0);
-            const std::int64_t r = std::min<std::int64_t>(f.SpanR(y), w - 1);
-            if (l <= r) f.FillSpan(y, l, r, colour, hatch);
-        }
+        FillEllipticArea(f, y0, y1b, SwapRB(Brush.Color), Brush.Style == bsDiagCross);
     };
     if (fill && Pen.Mode == pmCopy) fillArea();
 
@@ -1779,115 +1928,17 @@ void RasterCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
         ordered.clear();
         const bool needAngles = kind != 0 || dash.period > 1;
         // A pie's arc ends at its two rays.
-        std::array<PointD, 2> arcEnds{};
-        if (kind == 2) {
-            auto endAt = [&](double theta, double cosTheta, double sinTheta) {
-                const double t = range.Full() ? canvas_internal::ParamFromDirection(e.a, e.b, theta)
-                                              : canvas_internal::ParamFromDirection(
-                                                    e.a, e.b, cosTheta, sinTheta);
-                return canvas_internal::EllipsePoint(e, t);
-            };
-            arcEnds = {endAt(range.start, directions.cosStart, directions.sinStart),
-                       endAt(range.start + range.sweep, directions.cosEnd, directions.sinEnd)};
-        }
+        const std::array<PointD, 2> arcEnds =
+            kind == 2 ? PieArcEnds(e, range, directions) : std::array<PointD, 2>{};
         if (!needAngles) {
             f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) { f.Mark(x, y); });
         } else {
-            const SectorRays rays(range, directions);
-            // A solid pen needs the pixels in the order of the arc only near a pie's two
-            // ends, where its radii are joined to them; every other pixel is marked as
-            // found, and one well inside the range takes no angle at all.
-            const bool solid = dash.period <= 1;
-            const std::size_t endCount = solid && kind == 2 ? (range.Full() ? 1 : 2) : 0;
-            auto nearEnd = [&](int x, int y) {
-                for (std::size_t i = 0; i < endCount; ++i)
-                    if (!(std::abs(x - arcEnds[i].x) > 2.0 || std::abs(y - arcEnds[i].y) > 2.0))
-                        return true;
-                return false;
-            };
-            f.VisitEllipseBorder(firstRow, lastRow, [&](int x, int y) {
-                const std::optional<bool> quick = rays.Quick(x - e.cx, y - e.cy);
-                if (quick && !*quick) return;
-                const bool ordering = !solid || nearEnd(x, y);
-                if (quick && !ordering) {
-                    f.Mark(x, y);
-                    return;
-                }
-                const double angle = canvas_internal::DirectionAngle(x - e.cx, y - e.cy);
-                if (!range.Contains(angle)) return;
-                if (!ordering) {
-                    f.Mark(x, y);
-                    return;
-                }
-                double offset = range.Offset(angle);
-                if (offset > range.sweep) offset = 0.0;  // on the start ray
-                ordered.emplace_back(offset,
-                                     static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(w) +
-                                         static_cast<std::uint32_t>(x));
-            });
-            std::sort(ordered.begin(), ordered.end());
-            for (std::size_t k = 0; k < ordered.size(); ++k) {
-                if (dash.on[k % static_cast<std::size_t>(dash.period)]) {
-                    f.Mark(static_cast<int>(ordered[k].second % static_cast<std::uint32_t>(w)),
-                           static_cast<int>(ordered[k].second / static_cast<std::uint32_t>(w)));
-                }
-            }
+            MarkArcBorder(f, e, range, directions, dash, kind == 2 ? &arcEnds : nullptr, firstRow,
+                          lastRow);
         }
-        if (kind == 2) {
-            // Radii from the centre pixel nearest the middle of the sector to the border
-            // pixels at the ends of the arc.
-            const double mid = range.start + range.sweep / 2.0;
-            const double mx = std::cos(mid);
-            const double my = -std::sin(mid);
-            std::int64_t cx = 0;
-            std::int64_t cy = 0;
-            double best = -std::numeric_limits<double>::infinity();
-            for (const double px : {std::floor(e.cx), std::ceil(e.cx)}) {
-                for (const double py : {std::floor(e.cy), std::ceil(e.cy)}) {
-                    const double score = (px - e.cx) * mx + (py - e.cy) * my;
-                    if (score > best + 1e-12) {
-                        best = score;
-                        cx = static_cast<std::int64_t>(px);
-                        cy = static_cast<std::int64_t>(py);
-                    }
-                }
-            }
-            auto endPixel = [&](bool atStart) {
-                const PointD p = arcEnds[atStart ? 0 : 1];
-                std::int64_t ex = std::llround(std::clamp(p.x, -1e12, 1e12));
-                std::int64_t ey = std::llround(std::clamp(p.y, -1e12, 1e12));
-                // Prefer the nearest visible border pixel of the arc itself.
-                double bestScore = std::numeric_limits<double>::infinity();
-                for (const auto& [offset, idx] : ordered) {
-                    const double x = idx % static_cast<std::uint32_t>(w);
-                    const double y = idx / static_cast<std::uint32_t>(w);
-                    if (std::abs(x - p.x) > 2.0 || std::abs(y - p.y) > 2.0) continue;
-                    const double score = atStart ? offset : range.sweep - offset;
-                    if (score < bestScore) {
-                        bestScore = score;
-                        ex = static_cast<std::int64_t>(x);
-                        ey = static_cast<std::int64_t>(y);
-                    }
-                }
-                return std::pair<std::int64_t, std::int64_t>(ex, ey);
-            };
-            std::int64_t phase = static_cast<std::int64_t>(ordered.size());
-            const auto [sx, sy] = endPixel(true);
-            f.ThinLine(cx, cy, sx, sy, true, dash, phase);
-            if (!range.Full()) {
-                const auto [ex, ey] = endPixel(false);
-                f.ThinLine(cx, cy, ex, ey, true, dash, phase);
-            }
-        }
+        if (kind == 2) DrawPieRadii(f, e, range, arcEnds, dash);
     } else if (outline) {
-        // Whole solid outlines are kept for reuse; dashed ones are drawn each time.
-        const bool solid = canvas_internal::DashFor(Pen.Style) == nullptr || DashScale() <= 1;
-        const std::optional<OutlineKey> key =
-            kind == 0 && solid ? OutlineKeyOf(e, Pen.Width, f.W(), f.H()) : std::nullopt;
-        if (!key || !f.MarkKeptOutline(*key, e.x1, e.y1)) {
-            WideEllipticOutline(f, e, range, kind, Pen, DashScale());
-            if (key) f.KeepOutline(*key, e.x1, e.y1);
-        }
+        KeptWideEllipticOutline(f, e, range, kind, Pen, DashScale());
     }
 
     if (fill && Pen.Mode != pmCopy) fillArea();

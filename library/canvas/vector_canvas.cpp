@@ -298,6 +298,43 @@ void VectorCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
     EllipticFigure(x1, y1, x2, y2, x3, y3, x4, y4, 2);
 }
 
+namespace {
+// The area of an ellipse or a pie: the ellipse with radii (A, B) filling the box; Qt's own
+// curve where the figure is small (`native`), otherwise a polygon through points on it,
+// clipped to a little beyond the picture of width by height pixels.
+QPainterPath EllipticArea(const EllipseBox& e, const AngleRange& range, bool native, QPointF centre,
+                          double width, double height) {
+    double t0 = 0.0;
+    double sweep = kTwoPi;
+    ParamRange(range, e.A, e.B, t0, sweep);
+    QPainterPath area;
+    if (native) {
+        const QRectF rect(QPointF(e.x1, e.y1), QPointF(e.x2, e.y2));
+        if (range.Full()) {
+            area.addEllipse(rect);
+        } else {
+            area.moveTo(centre);
+            area.arcTo(rect, RadToDeg(t0), RadToDeg(sweep));
+            area.closeSubpath();
+        }
+    } else {
+        EllipseBox areaBox = e;
+        areaBox.a = e.A;
+        areaBox.b = e.B;
+        std::vector<PointD> pts = canvas_internal::SampleArc(areaBox, t0, sweep, 0.1);
+        if (!range.Full()) pts.insert(pts.begin(), PointD{e.cx, e.cy});
+        for (PointD& p : pts) p = {p.x + 0.5, p.y + 0.5};
+        pts = canvas_internal::ClipPolygon(pts, RectD{-4.0, -4.0, width + 4.0, height + 4.0});
+        if (pts.size() >= 3) {
+            area.moveTo(pts[0].x, pts[0].y);
+            for (std::size_t i = 1; i < pts.size(); ++i) area.lineTo(pts[i].x, pts[i].y);
+            area.closeSubpath();
+        }
+    }
+    return area;
+}
+}  // namespace
+
 // kind 0: Ellipse, 1: Arc, 2: Pie.
 void VectorCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
                                   int kind) {
@@ -309,36 +346,7 @@ void VectorCanvas::EllipticFigure(int x1, int y1, int x2, int y2, int x3, int y3
     const QPointF centre = Centre({e.cx, e.cy});
 
     if (kind != 1 && Brush.Style != bsClear) {
-        // The area: the ellipse with radii (A, B) filling the box.
-        double t0 = 0.0;
-        double sweep = kTwoPi;
-        ParamRange(range, e.A, e.B, t0, sweep);
-        QPainterPath area;
-        if (native) {
-            const QRectF rect(QPointF(e.x1, e.y1), QPointF(e.x2, e.y2));
-            if (range.Full()) {
-                area.addEllipse(rect);
-            } else {
-                area.moveTo(centre);
-                area.arcTo(rect, RadToDeg(t0), RadToDeg(sweep));
-                area.closeSubpath();
-            }
-        } else {
-            EllipseBox areaBox = e;
-            areaBox.a = e.A;
-            areaBox.b = e.B;
-            std::vector<PointD> pts = canvas_internal::SampleArc(areaBox, t0, sweep, 0.1);
-            if (!range.Full()) pts.insert(pts.begin(), PointD{e.cx, e.cy});
-            for (PointD& p : pts) p = {p.x + 0.5, p.y + 0.5};
-            pts =
-                canvas_internal::ClipPolygon(pts, RectD{-4.0, -4.0, Width() + 4.0, Height() + 4.0});
-            if (pts.size() >= 3) {
-                area.moveTo(pts[0].x, pts[0].y);
-                for (std::size_t i = 1; i < pts.size(); ++i) area.lineTo(pts[i].x, pts[i].y);
-                area.closeSubpath();
-            }
-        }
-        Fill(area);
+        Fill(EllipticArea(e, range, native, centre, Width(), Height()));
     }
 
     if (Pen.Style == psClear) return;

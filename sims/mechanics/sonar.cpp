@@ -38,9 +38,7 @@ double PulseFront(const Scene& scene) {
 }
 
 void DrawScale(Scene& scene, TCanvas& canvas, bool shown) {
-    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &StringWavesOf(scene).UnderScale : nullptr;
-    DrawHorizontalScale(scene.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY,
-                        underlay);
+    DrawStringWavesScale(scene, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY);
 }
 
 // The target: four slanted strokes and a triangle on a silver hull.

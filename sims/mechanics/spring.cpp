@@ -354,6 +354,25 @@ void SetSpringStartValues(Scene& scene) {
     s.SpringStartTime = scene.Milliseconds();
 }
 
+namespace {
+
+// The amplitude (ScrollBar1), the spring constant (TrackBar1) or the number of weights
+// (TrackBar2) moved: the state follows, and the energy diagram with it.
+void FollowSpringControl(Scene& scene, TCanvas& canvas, Event event) {
+    SpringState& s = SpringOf(scene);
+    if (scene.State.ShowRedRay) ChangeDiagram(scene, canvas, DiagramMode::Erase);
+    const MainWindowModel& w = scene.Controls;
+    if (event == Event::ScrollBar1)
+        s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
+    if (event == Event::TrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
+    if (event == Event::TrackBar2)
+        s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
+    UpdateSpringState(scene);
+    if (scene.State.ShowRedRay) ChangeDiagram(scene, canvas, DiagramMode::Draw);
+}
+
+}  // namespace
+
 void DrawSpringSimulation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
     SpringState& s = SpringOf(scene);
     SharedState& st = scene.State;
@@ -380,18 +399,9 @@ void DrawSpringSimulation(Scene& scene, Event event, bool clearFirst, TCanvas& c
     switch (event) {
         case Event::ScrollBar1:
         case Event::TrackBar1:
-        case Event::TrackBar2: {
-            if (st.ShowRedRay) ChangeDiagram(scene, canvas, DiagramMode::Erase);
-            const MainWindowModel& w = scene.Controls;
-            if (event == Event::ScrollBar1)
-                s.SpringAmplitude = (w.ScrollBar1.Max - w.ScrollBar1.Position) / 600.0;
-            if (event == Event::TrackBar1) s.SpringConstant = w.TrackBar1.Position + 9;
-            if (event == Event::TrackBar2)
-                s.WeightCount = static_cast<std::uint16_t>(std::max(w.TrackBar2.Position, 0));
-            UpdateSpringState(scene);
-            if (st.ShowRedRay) ChangeDiagram(scene, canvas, DiagramMode::Draw);
+        case Event::TrackBar2:
+            FollowSpringControl(scene, canvas, event);
             break;
-        }
         case Event::Tick:
         case Event::Step: {
             // Unsigned: the difference is right across the clock's wrap after 49.7 days.

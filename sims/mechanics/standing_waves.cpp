@@ -60,9 +60,7 @@ void ShowHarmonic(Scene& scene) {
 }
 
 void DrawScale(Scene& scene, TCanvas& canvas, bool shown) {
-    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &StringWavesOf(scene).UnderScale : nullptr;
-    DrawHorizontalScale(scene.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY,
-                        underlay);
+    DrawStringWavesScale(scene, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY);
 }
 
 void DrawPipe(Scene& scene, TCanvas& canvas) {

@@ -11,6 +11,7 @@
 #include "library/measuring_scale.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "sims/mechanics/horizontal_scale.h"
 #include "sims/waves/moving_picture.h"
 
 namespace viv {
@@ -48,6 +49,14 @@ inline std::uint16_t WaveSpeedStepOf(const RangeControl& speedBar) {
 inline void SetupWavePicture(Scene& scene, bool clear, TCanvas& canvas, double left, double right) {
     SetupMarginlessWorld(scene.Map, 1, clear, canvas, left, right);
     canvas.Pen.Style = psSolid;
+}
+
+// The measuring scale of these pictures (DrawHorizontalScale), the picture under its labels
+// kept for the screen only.
+inline void DrawStringWavesScale(Scene& scene, TCanvas& canvas, bool shown, double step,
+                                 double right, double left, double y) {
+    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &StringWavesOf(scene).UnderScale : nullptr;
+    DrawHorizontalScale(scene.Map, canvas, shown, step, right, left, y, underlay);
 }
 
 }  // namespace viv

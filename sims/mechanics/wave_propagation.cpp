@@ -52,9 +52,7 @@ void DrawTitle(Scene& scene, TCanvas& canvas) {
 }
 
 void DrawScale(Scene& scene, TCanvas& canvas, bool shown) {
-    ScaleUnderlay* underlay = scene.OnScreen(canvas) ? &StringWavesOf(scene).UnderScale : nullptr;
-    DrawHorizontalScale(scene.Map, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY,
-                        underlay);
+    DrawStringWavesScale(scene, canvas, shown, ScaleStep, ScaleRight, ScaleLeft, ScaleY);
 }
 
 void WriteLambda(Scene& scene) {

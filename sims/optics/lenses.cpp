@@ -192,13 +192,9 @@ LensState& LensOf(Scene& scene) {
 }
 
 void SetLensStartValues(SetupScene& scene) {
-    LensState& lens = LensOf(scene);
-    lens.StopX = -1;
-    lens.StopOpening = 2;
-    lens.R1 = 5;
-    lens.R2 = 5;
-    lens.Angle = 0;
-    lens.Substance2 = std::clamp(OpticsChoiceOf(scene).Substance, 1, SubstanceCount);
+    // Every field as a fresh state has it, but the second substance equal to the first.
+    LensOf(scene) =
+        LensState{.Substance2 = std::clamp(OpticsChoiceOf(scene).Substance, 1, SubstanceCount)};
 }
 
 void ReadLensControls(Scene& scene) {

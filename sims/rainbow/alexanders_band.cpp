@@ -445,35 +445,14 @@ void SetBandRayParameter(SetupScene& scene) {
     RainbowOf(scene).RayParameter = 0.5;
 }
 
-void DrawAlexandersBand(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
-    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
-                         event == Event::TrackBar1 || event == Event::TrackBar2 ||
-                         event == Event::F2;
-    if (!handled || !scene.Buffers()) return;
+namespace {
+
+// The ray parameter after a move of a control or the guides' switch (F2): the next guide
+// level while the guides are shown, otherwise where the scroll bar stands.
+void FollowBandEvent(Scene& scene, TCanvas& canvas, Event event) {
     RainbowState& rs = RainbowOf(scene);
     SharedState& s = scene.State;
     double& p = rs.RayParameter;
-
-    if (event == Event::Redraw) {
-        DrawBandGraph(scene, clearFirst, canvas);
-    } else {
-        canvas.Pen.Mode = pmNotXor;
-        canvas.Pen.Style = psSolid;
-    }
-
-    // Draws the figures of the present state, or erases them before the state changes.
-    const auto drawMoving = [&] {
-        AngleAtParameter(scene, p);
-        DrawParameterCursor(scene, canvas, p);
-        DrawDropIconRay(scene, canvas, p);
-    };
-    drawMoving();
-    if (event == Event::Redraw) {
-        WriteBandTable(scene);
-        if (s.ShowMarks) DrawPresetLevels(scene, canvas);
-        return;
-    }
-
     switch (event) {
         case Event::ScrollBar1:
             if (s.ShowMarks) {
@@ -509,6 +488,40 @@ void DrawAlexandersBand(Scene& scene, Event event, bool clearFirst, TCanvas& can
         default:
             break;
     }
+}
+
+}  // namespace
+
+void DrawAlexandersBand(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {
+    const bool handled = event == Event::Redraw || event == Event::ScrollBar1 ||
+                         event == Event::TrackBar1 || event == Event::TrackBar2 ||
+                         event == Event::F2;
+    if (!handled || !scene.Buffers()) return;
+    RainbowState& rs = RainbowOf(scene);
+    SharedState& s = scene.State;
+    double& p = rs.RayParameter;
+
+    if (event == Event::Redraw) {
+        DrawBandGraph(scene, clearFirst, canvas);
+    } else {
+        canvas.Pen.Mode = pmNotXor;
+        canvas.Pen.Style = psSolid;
+    }
+
+    // Draws the figures of the present state, or erases them before the state changes.
+    const auto drawMoving = [&] {
+        AngleAtParameter(scene, p);
+        DrawParameterCursor(scene, canvas, p);
+        DrawDropIconRay(scene, canvas, p);
+    };
+    drawMoving();
+    if (event == Event::Redraw) {
+        WriteBandTable(scene);
+        if (s.ShowMarks) DrawPresetLevels(scene, canvas);
+        return;
+    }
+
+    FollowBandEvent(scene, canvas, event);
     drawMoving();
     WriteBandTable(scene);
 }

@@ -74,24 +74,34 @@ void DrawBowAngleMarks(const Scene& scene, TCanvas& canvas, double bottom, doubl
     canvas.Pen.Style = psSolid;
 }
 
-// The number of rays per degree of the current colour, starting at each bow angle.
-void DrawCountCurve(Scene& scene, TCanvas& canvas) {
+// A curve of one value per degree of exit angle of colour c, in two pieces: from the
+// primary bow angle down to 1° and from the secondary bow angle up to `last` - 1°, each
+// shifted right by its bow's bin offset.
+template <class PerDegree>
+void DrawBowSideCurves(Scene& scene, TCanvas& canvas, std::size_t c, const PerDegree& values,
+                       int last) {
     const World& world = scene.Map;
     const BowStatistics& st = BowStatsOf(scene);
-    const std::size_t c = ColourIndex(scene.State.CurrentColour);
-    const auto& counts = scene.Buffers()->RayCount[c - 1];
     const RainbowAngles& bows = scene.State.Rainbow;
-    canvas.Pen.Width = world.BoldPenWidth;
     std::vector<TPoint> points;
     for (int k = static_cast<int>(bows.PrimaryBowAngle[c]); k >= 1; --k)
         points.push_back(
-            world.Picture(k + st.PrimaryBinOffset, counts[static_cast<std::size_t>(k)]));
+            world.Picture(k + st.PrimaryBinOffset, values[static_cast<std::size_t>(k)]));
     canvas.Polyline(points);
     points.clear();
-    for (int k = static_cast<int>(bows.SecondaryBowAngle[c]); k <= LastAngle - 1; ++k)
+    for (int k = static_cast<int>(bows.SecondaryBowAngle[c]); k <= last - 1; ++k)
         points.push_back(
-            world.Picture(k + st.SecondaryBinOffset, counts[static_cast<std::size_t>(k)]));
+            world.Picture(k + st.SecondaryBinOffset, values[static_cast<std::size_t>(k)]));
     canvas.Polyline(points);
+}
+
+// The number of rays per degree of the current colour, starting at each bow angle.
+void DrawCountCurve(Scene& scene, TCanvas& canvas) {
+    const World& world = scene.Map;
+    const std::size_t c = ColourIndex(scene.State.CurrentColour);
+    const auto& counts = scene.Buffers()->RayCount[c - 1];
+    canvas.Pen.Width = world.BoldPenWidth;
+    DrawBowSideCurves(scene, canvas, c, counts, LastAngle);
     canvas.Pen.Width = world.PenWidth;
     if (scene.State.ShowMarks) DrawBowAngleMarks(scene, canvas, 0, world.WorldYMax);
 }
@@ -292,24 +302,12 @@ void DrawColourFigures(Scene& scene, TCanvas& canvas) {
 }  // namespace
 
 void DrawIntensityCurve(Scene& scene, TCanvas& canvas, IntensitySide which, int last) {
-    const World& world = scene.Map;
-    const BowStatistics& st = BowStatsOf(scene);
     const std::size_t c = ColourIndex(scene.State.CurrentColour);
     const auto& values = which == IntensitySide::Above ? scene.Buffers()->IntensityAbove[c - 1]
                                                        : scene.Buffers()->IntensityBelow[c - 1];
-    const RainbowAngles& bows = scene.State.Rainbow;
     last = std::min(last, BowStatistics::Bins - 1);
     canvas.Pen.Style = which == IntensitySide::Above ? psDot : psSolid;
-    std::vector<TPoint> points;
-    for (int k = static_cast<int>(bows.PrimaryBowAngle[c]); k >= 1; --k)
-        points.push_back(
-            world.Picture(k + st.PrimaryBinOffset, values[static_cast<std::size_t>(k)]));
-    canvas.Polyline(points);
-    points.clear();
-    for (int k = static_cast<int>(bows.SecondaryBowAngle[c]); k <= last - 1; ++k)
-        points.push_back(
-            world.Picture(k + st.SecondaryBinOffset, values[static_cast<std::size_t>(k)]));
-    canvas.Polyline(points);
+    DrawBowSideCurves(scene, canvas, c, values, last);
     canvas.Pen.Style = psSolid;
 }
 

@@ -126,10 +126,7 @@ void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
     // The simulation may be chosen while the secondary bow is set.
     WriteBowLabels(scene);
 
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmNotXor;
+    SetThinBlackPen(map, canvas, pmNotXor);
     canvas.Brush.Style = bsClear;
     if (s.ShowAxes) DrawDropAxes(scene, canvas);
     canvas.Pen.Color = clBlack;

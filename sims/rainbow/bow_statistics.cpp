@@ -149,6 +149,34 @@ void ComputeFresnelSamples(Scene& scene, int c) {
     st.SampleTwice[last] = 0;
 }
 
+namespace {
+
+// The refraction angle (radians) and the light fractions leaving after one and after two
+// inner reflections of ray after ray: taken at each sample, interpolated in tenths between.
+struct RayInterpolation {
+    double Refraction = 0, Once = 0, Twice = 0;
+    double RefractionStep = 0, OnceStep = 0, TwiceStep = 0;
+
+    // Ray j, the rays taken in order from 0.
+    void MoveTo(const BowStatistics& st, int j) {
+        if (j % RaysPerSample != 0) {
+            Refraction += RefractionStep;
+            Once += OnceStep;
+            Twice += TwiceStep;
+            return;
+        }
+        const auto s = static_cast<std::size_t>(j / RaysPerSample);
+        Refraction = st.SampleRefraction[s];
+        Once = st.SampleOnce[s];
+        Twice = st.SampleTwice[s];
+        RefractionStep = (st.SampleRefraction[s + 1] - Refraction) * 0.1;
+        OnceStep = (st.SampleOnce[s + 1] - Once) * 0.1;
+        TwiceStep = (st.SampleTwice[s + 1] - Twice) * 0.1;
+    }
+};
+
+}  // namespace
+
 void CountRays(Scene& scene, int c) {
     if (!scene.Buffers()) return;
     c = HeldColour(c);
@@ -185,22 +213,10 @@ void CountRays(Scene& scene, int c) {
     // carry a hair across the bow angle, stay on their own side of the dark band.
     const int lastPrimary = static_cast<int>(bows.PrimaryBowAngle[k]);
     const int firstSecondary = static_cast<int>(bows.SecondaryBowAngle[k]);
-    double r = 0, once = 0, twice = 0;
-    double dr = 0, dOnce = 0, dTwice = 0;
+    RayInterpolation ray;
     for (int j = 0; j <= LastRay; ++j) {
-        if (j % RaysPerSample == 0) {
-            const auto s = static_cast<std::size_t>(j / RaysPerSample);
-            r = st.SampleRefraction[s];
-            once = st.SampleOnce[s];
-            twice = st.SampleTwice[s];
-            dr = (st.SampleRefraction[s + 1] - r) * 0.1;
-            dOnce = (st.SampleOnce[s + 1] - once) * 0.1;
-            dTwice = (st.SampleTwice[s + 1] - twice) * 0.1;
-        } else {
-            r += dr;
-            once += dOnce;
-            twice += dTwice;
-        }
+        ray.MoveTo(st, j);
+        const double r = ray.Refraction, once = ray.Once, twice = ray.Twice;
         const double i = arcSin[static_cast<std::size_t>(j)];
         const double primary = (2 * r - i) * TwiceDegPerRad;          // 4r - 2i, degrees
         const double secondary = 180 + (i - 3 * r) * TwiceDegPerRad;  // 180 + 2i - 6r
@@ -267,17 +283,9 @@ void ComputeAllColours(Scene& scene) {
 
 void ResetBowStatistics(Scene& scene) {
     BowStatistics& st = BowStatsOf(scene);
-    st.ColourDone.fill(false);
-    st.AllColoursDone = false;
     st.PrimaryPeak.fill(0);
     st.SecondaryPeak.fill(0);
-    if (!scene.Buffers()) return;
-    WorkBuffers& wb = *scene.Buffers();
-    for (auto& counts : wb.RayCount) counts.fill(0);
-    for (auto& row : wb.IntensityBelow) row.fill(0);
-    for (auto& row : wb.IntensityAbove) row.fill(0);
-    wb.ColourSumCount.fill(0);
-    wb.ColourSumIntensity.fill(0);
+    ClearBowStatistics(scene);
 }
 
 void ClearBowStatistics(Scene& scene) {

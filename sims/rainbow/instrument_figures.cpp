@@ -63,14 +63,44 @@ double AlongDirection(double y, double a) {
     return std::abs(a) > Steepest ? 0 : y / std::tan(a);
 }
 
+// Five hatched bands between the quadrant's squares' bottom sides: 45°..50°, 55°..60°,
+// ..., 85°..90° below the sighting edge; leaves the brush hatched.
+void DrawHatchedBands(const World& map, TCanvas& canvas) {
+    canvas.Brush.Color = HatchColour;
+    canvas.Brush.Style = bsDiagCross;
+    const double y1 = -SmallSquare * Sin45, y2 = -LargeSquare * Sin45;
+    for (int i = 1; i <= 5; ++i) {
+        const double a1 = -(10 * i + 35) * RadPerDeg, a2 = -(10 * i + 40) * RadPerDeg;
+        canvas.Polygon(
+            {map.Picture(AlongDirection(y1, a1), y1), map.Picture(AlongDirection(y2, a1), y2),
+             map.Picture(AlongDirection(y2, a2), y2), map.Picture(AlongDirection(y1, a2), y1)});
+    }
+}
+
+// The ten-degree numbers 10 .. 80 round the quadrant's scale, in its bold font.
+void WriteQuadrantNumbers(const World& map, TCanvas& canvas) {
+    canvas.Font.Color = clBlack;
+    canvas.Font.Size = QuadrantFontSize;
+    canvas.Font.Bold = true;
+    // Each number just beyond the outer arc, clear of the degree ticks: its box's centre
+    // lies as far out as the box reaches towards the arc, plus a gap.
+    for (int j = 1; j <= 8; ++j) {
+        const std::string text = FormatInteger(10 * j, 1);
+        const double a = (270 + 10 * j) * RadPerDeg;
+        const double reach = std::abs(canvas.TextWidth(text) / 2.0 * std::cos(a)) +
+                             std::abs(canvas.TextHeight(text) / 2.0 * std::sin(a)) +
+                             LabelGap * map.Zoom;  // pixels
+        const WorldPoint p = Polar(OuterRadius + reach / map.MapScaleX, 270 + 10 * j);
+        canvas.TextOut(map.PictureX(p.x) - canvas.TextWidth(text) / 2,
+                       map.PictureY(p.y) - canvas.TextHeight(text) / 2, text);
+    }
+}
+
 }  // namespace
 
 void DrawQuadrant(const World& map, TCanvas& canvas) {
     const TFont font = canvas.Font;
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmCopy;
+    SetThinBlackPen(map, canvas, pmCopy);
     canvas.Brush.Style = bsClear;
 
     // The sighting bar and its two vanes, each crossed by its diagonals.
@@ -91,17 +121,7 @@ void DrawQuadrant(const World& map, TCanvas& canvas) {
         Path(map, canvas, {{0, -s}, {s, -s}, {s, 0}});
     }
 
-    // Five hatched bands between the squares' bottom sides: 45°..50°, 55°..60°, ...,
-    // 85°..90° below the sighting edge.
-    canvas.Brush.Color = HatchColour;
-    canvas.Brush.Style = bsDiagCross;
-    const double y1 = -SmallSquare * Sin45, y2 = -LargeSquare * Sin45;
-    for (int i = 1; i <= 5; ++i) {
-        const double a1 = -(10 * i + 35) * RadPerDeg, a2 = -(10 * i + 40) * RadPerDeg;
-        canvas.Polygon(
-            {map.Picture(AlongDirection(y1, a1), y1), map.Picture(AlongDirection(y2, a1), y2),
-             map.Picture(AlongDirection(y2, a2), y2), map.Picture(AlongDirection(y1, a2), y1)});
-    }
+    DrawHatchedBands(map, canvas);
     canvas.Brush.Style = bsClear;
 
     // The scale, every whole degree of the quarter below.
@@ -109,21 +129,7 @@ void DrawQuadrant(const World& map, TCanvas& canvas) {
         const double inner = d % 10 == 0 ? InnerRadius : (d % 5 == 0 ? FiveRadius : DegreeRadius);
         Line(map, canvas, Polar(inner, d), Polar(OuterRadius, d));
     }
-    canvas.Font.Color = clBlack;
-    canvas.Font.Size = QuadrantFontSize;
-    canvas.Font.Bold = true;
-    // Each number just beyond the outer arc, clear of the degree ticks: its box's centre
-    // lies as far out as the box reaches towards the arc, plus a gap.
-    for (int j = 1; j <= 8; ++j) {
-        const std::string text = FormatInteger(10 * j, 1);
-        const double a = (270 + 10 * j) * RadPerDeg;
-        const double reach = std::abs(canvas.TextWidth(text) / 2.0 * std::cos(a)) +
-                             std::abs(canvas.TextHeight(text) / 2.0 * std::sin(a)) +
-                             LabelGap * map.Zoom;  // pixels
-        const WorldPoint p = Polar(OuterRadius + reach / map.MapScaleX, 270 + 10 * j);
-        canvas.TextOut(map.PictureX(p.x) - canvas.TextWidth(text) / 2,
-                       map.PictureY(p.y) - canvas.TextHeight(text) / 2, text);
-    }
+    WriteQuadrantNumbers(map, canvas);
     canvas.Font = font;
     canvas.Pen.Mode = pmNotXor;
 }

@@ -4,6 +4,8 @@
 #include "sims/rainbow/rainbow_data_lists.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "app/scene.h"
 #include "library/colour_table.h"
@@ -48,6 +50,11 @@ DataList ParameterList(Scene& scene, int kMax) {
     return list;
 }
 
+// How many steps of p the lists of the drop's rays take: the scroll bar's, at least one.
+int ListedRays(const Scene& scene) {
+    return std::max(RainbowOf(scene).RaySteps, 1);
+}
+
 int ColourSlot(const Scene& scene) {
     const int c = scene.State.CurrentColour;
     return (c < 1 ? 1 : (c > ColourCount ? ColourCount : c)) - 1;
@@ -86,7 +93,7 @@ DataList WaterPolarisationData(Scene& scene) {
 }
 
 DataList DropScatteringData(Scene& scene) {
-    return ParameterList(scene, std::max(RainbowOf(scene).RaySteps, 1));
+    return ParameterList(scene, ListedRays(scene));
 }
 
 DataList AlexandersBandData(Scene& scene) {
@@ -137,12 +144,11 @@ DataList YoungsInterferenceData(Scene& scene) {
 }
 
 DataList BowPolarisationData(Scene& scene) {
-    DataList list;
-    list.Headers = {"parameter p", "vinkel v/°", "spejlet vinkelret/%", "spejlet parallelt/%"};
-    list.Subtitle = BowLine(scene);
+    const int kMax = ListedRays(scene);
+    DataList list = ParameterList(scene, kMax);
+    list.Headers.insert(list.Headers.end(), {"spejlet vinkelret/%", "spejlet parallelt/%"});
     const double n = IndexOf(scene);
     const int bow = scene.State.CurrentBow;
-    const int kMax = std::max(RainbowOf(scene).RaySteps, 1);
     // The light leaving after one inner reflection carries R (1 - R)^2, after two R^2 (1 - R)^2.
     const auto scattered = [bow](double R) {
         const double once = R * (1 - R) * (1 - R);
@@ -150,12 +156,10 @@ DataList BowPolarisationData(Scene& scene) {
     };
     for (int k = 0; k <= kMax; ++k) {
         const double p = static_cast<double>(k) / kMax;
-        const double i = ArcSin(p);
-        const double b = ArcSin(p / n);
-        const Reflectances r = FresnelReflectances(i, b, n);
-        list.Rows.push_back({FormatReal(1, 2, p), FormatReal(1, 1, ScatteringAngle(p, n, bow)),
-                             FormatReal(2, 2, scattered(r.Perpendicular)),
-                             FormatReal(2, 2, scattered(r.Parallel))});
+        const Reflectances r = FresnelReflectances(ArcSin(p), ArcSin(p / n), n);
+        std::vector<std::string>& row = list.Rows[static_cast<std::size_t>(k)];
+        row.push_back(FormatReal(2, 2, scattered(r.Perpendicular)));
+        row.push_back(FormatReal(2, 2, scattered(r.Parallel)));
     }
     return list;
 }

@@ -292,10 +292,7 @@ void FullRedraw(Scene& scene, bool clearFirst, TCanvas& canvas) {
     SetDropWorld(map, MainXMin, MainXMax, MainYMinFactor, MainYMaxFactor);
     const double a = map.AspectHeight;
 
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Pen.Width = map.PenWidth;
-    canvas.Pen.Mode = pmNotXor;
+    SetThinBlackPen(map, canvas, pmNotXor);
     canvas.Font.Color = clBlack;
     if (s.ShowAxes) DrawDropAxes(scene, canvas);
     canvas.Pen.Color = clBlack;
@@ -474,11 +471,8 @@ void DrawYoungsInterference(Scene& scene, Event event, bool clearFirst, TCanvas&
             WriteDropTable(scene, 1);
             DrawInterferenceInset(scene, canvas);
             break;
-        case Event::F6:
-            FlipViewToggle(s, event);
-            DrawInterferenceInset(scene, canvas);
-            break;
         case Event::F3:
+        case Event::F6:
             FlipViewToggle(s, event);
             DrawInterferenceInset(scene, canvas);
             break;

@@ -124,7 +124,7 @@ void WriteDopplerTable(Scene& scene) {
 
 void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
     World& world = scene.Map;
-    SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
+    SetupWaveWorld(world, clearFirst, canvas);
     // The period in pixels follows the screen picture's size; a printed page keeps it.
     if (scene.OnScreen(canvas)) {
         WavesMotionState& ws = WavesMotionOf(scene);

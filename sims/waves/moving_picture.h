@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "app/events.h"
 #include "app/scene.h"
@@ -23,6 +24,20 @@ inline void SetupMarginlessWorld(World& world, std::uint16_t axisMode, bool clea
     world.PictureMarginX = 0;
     world.PictureMarginY = 0;
     SetupWorld(world, axisMode, clear, canvas, left, right, -a, a);
+}
+
+// The world of a wave picture's still scene: no margins, axis mode 2, x from -10 to 10;
+// returns the half height it was set up with.
+inline double SetupWaveWorld(World& world, bool clear, TCanvas& canvas) {
+    SetupMarginlessWorld(world, 2, clear, canvas, -10, 10);
+    return world.WorldYMax;
+}
+
+// `text` in `colour` with its top left corner at the world point (x, y).
+inline void WriteAt(const World& world, TCanvas& canvas, double x, double y, TColor colour,
+                    std::string_view text) {
+    canvas.Font.Color = colour;
+    canvas.TextOut(world.PictureX(x), world.PictureY(y), text);
 }
 
 // The routines of a picture whose figures, drawn a second time, wipe themselves.

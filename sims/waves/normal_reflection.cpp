@@ -131,22 +131,17 @@ void WriteReflectionTable(Scene& scene) {
 
 void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
     World& world = scene.Map;
-    SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
-    const double a = world.WorldYMax;  // the half height it was set up with
+    const double a = SetupWaveWorld(world, clearFirst, canvas);
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = SurfaceColour;
     Line(world, canvas, 0, -a, 0, a);
     canvas.Brush.Style = bsClear;
-    const auto text = [&](double x, double y, TColor colour, std::string_view s) {
-        canvas.Font.Color = colour;
-        canvas.TextOut(world.PictureX(x), world.PictureY(y), s);
-    };
-    text(-9, 0.4 * a, WaveColour, "Den indkomne bølge ->");
-    text(1, 0.4 * a, WaveColour, "Transmitteret bølge ->");
-    text(-9, 0.1 * a, ReflectedColour, "Den reflekterede bølge <-");
-    text(-9, -0.4 * a, SumColour, "Superposition");
+    WriteAt(world, canvas, -9, 0.4 * a, WaveColour, "Den indkomne bølge ->");
+    WriteAt(world, canvas, 1, 0.4 * a, WaveColour, "Transmitteret bølge ->");
+    WriteAt(world, canvas, -9, 0.1 * a, ReflectedColour, "Den reflekterede bølge <-");
+    WriteAt(world, canvas, -9, -0.4 * a, SumColour, "Superposition");
     canvas.Font.Bold = true;
-    text(-8, 0.8 * a, clBlack, "Luft");
+    WriteAt(world, canvas, -8, 0.8 * a, clBlack, "Luft");
     canvas.Font.Bold = false;
     canvas.Font.Color = clBlack;
     WriteSubstanceName(scene, canvas);

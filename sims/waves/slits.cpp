@@ -631,19 +631,9 @@ void Update(const Drawing& sc, const SlitView& was, const SlitView& now) {
     if (was.Scale != now.Scale && sc.kind != SlitKind::Grating) DrawScale(sc, now.Scale);
 }
 
-void DrawSlitSimulation(Scene& scene, SlitKind kind, Event event, bool clearFirst,
-                        TCanvas& canvas) {
-    const bool onScreen = scene.OnScreen(canvas);
-    const bool tick = event == Event::Tick || event == Event::Step;
-    // The ticks of the grating and the single slit move nothing but the waves: they keep
-    // the still picture, which anything else changes. The double slit's ticks move its
-    // pointer bar too.
-    const bool wavesAlone = tick && onScreen && kind != SlitKind::DoubleSlit;
-    if (!wavesAlone) scene.StillPicture().reset();
-    if (event == Event::Redraw) {
-        FullRedraw(scene, kind, clearFirst, canvas);
-        return;
-    }
+// The state after a control, a switch or the clock moved; false where the event changes
+// nothing in this picture.
+bool FollowSlitEvent(Scene& scene, SlitKind kind, Event event) {
     SlitsState& st = SlitsOf(scene);
     SharedState& s = scene.State;
     const MainWindowModel& win = scene.Controls;
@@ -659,7 +649,7 @@ void DrawSlitSimulation(Scene& scene, SlitKind kind, Event event, bool clearFirs
             }
             break;
         case Event::TrackBar1:
-            if (kind != SlitKind::SingleSlit) return;
+            if (kind != SlitKind::SingleSlit) return false;
             st.ZoneOffset = win.TrackBar1.Position - 1;
             break;
         case Event::TrackBar2:
@@ -671,20 +661,38 @@ void DrawSlitSimulation(Scene& scene, SlitKind kind, Event event, bool clearFirs
                 s.AnimationStep + 1 >= PixelsPerWave(scene.Map) ? 0 : s.AnimationStep + 1;
             break;
         case Event::F3:
-            if (!grating) return;
+            if (!grating) return false;
             FlipViewToggle(s, event);
             break;
         case Event::F5:
         case Event::F6:
-            if (grating) return;
+            if (grating) return false;
             [[fallthrough]];
         case Event::F2:
         case Event::F4:
             FlipViewToggle(s, event);
             break;
         default:
-            return;
+            return false;
     }
+    return true;
+}
+
+void DrawSlitSimulation(Scene& scene, SlitKind kind, Event event, bool clearFirst,
+                        TCanvas& canvas) {
+    const bool onScreen = scene.OnScreen(canvas);
+    const bool tick = event == Event::Tick || event == Event::Step;
+    // The ticks of the grating and the single slit move nothing but the waves: they keep
+    // the still picture, which anything else changes. The double slit's ticks move its
+    // pointer bar too.
+    const bool wavesAlone = tick && onScreen && kind != SlitKind::DoubleSlit;
+    if (!wavesAlone) scene.StillPicture().reset();
+    if (event == Event::Redraw) {
+        FullRedraw(scene, kind, clearFirst, canvas);
+        return;
+    }
+    if (!FollowSlitEvent(scene, kind, event)) return;
+    SlitsState& st = SlitsOf(scene);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;

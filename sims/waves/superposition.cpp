@@ -120,8 +120,7 @@ void WriteSuperpositionTable(Scene& scene) {
 
 void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
     World& world = scene.Map;
-    SetupMarginlessWorld(world, 2, clearFirst, canvas, -10, 10);
-    const double a = world.WorldYMax;  // the half height it was set up with
+    const double a = SetupWaveWorld(world, clearFirst, canvas);
     canvas.Pen.Color = clSilver;
     canvas.Pen.Style = psSolid;
     canvas.MoveTo(world.PictureX(0), world.PictureY(a));
@@ -133,13 +132,9 @@ void DrawScene(Scene& scene, bool clearFirst, TCanvas& canvas) {
     }
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsClear;
-    const auto text = [&](double x, double y, TColor colour, std::string_view s) {
-        canvas.Font.Color = colour;
-        canvas.TextOut(world.PictureX(x), world.PictureY(y), s);
-    };
-    text(-9, 0.6 * a, clBlack, "<- bølge 1");
-    text(-9, 0.1 * a, clBlack, "bølge 2 ->");
-    text(-9, -0.4 * a, SumColour, "bølge 1 + bølge 2");
+    WriteAt(world, canvas, -9, 0.6 * a, clBlack, "<- bølge 1");
+    WriteAt(world, canvas, -9, 0.1 * a, clBlack, "bølge 2 ->");
+    WriteAt(world, canvas, -9, -0.4 * a, SumColour, "bølge 1 + bølge 2");
     canvas.Font.Color = clBlack;
 }
 

@@ -26,15 +26,6 @@ constexpr double kArrowBefore = 2;         // wavelengths before the boundary
 constexpr double kArrowBeyond = 3;         // wavelengths beyond it
 constexpr double kReflectedArrow = 2;      // wavelengths from the boundary
 
-WorldPoint operator+(WorldPoint a, WorldPoint b) {
-    return {a.x + b.x, a.y + b.y};
-}
-WorldPoint operator*(double s, WorldPoint a) {
-    return {s * a.x, s * a.y};
-}
-double Dot(WorldPoint a, WorldPoint b) {
-    return a.x * b.x + a.y * b.y;
-}
 WorldPoint Mirrored(WorldPoint a) {
     return {-a.x, a.y};
 }

@@ -16,6 +16,7 @@
 #include "library/canvas/raster_canvas.h"
 #include "library/colour_table.h"
 #include "library/format.h"
+#include "library/world.h"
 #include "picture_checks.h"
 #include "recording_canvas.h"
 #include "sims/rainbow/rainbow_state.h"
@@ -27,18 +28,7 @@ namespace {
 
 using test::ExpectSamePicture;
 
-struct Vec {
-    double x, y;
-};
-Vec operator+(Vec a, Vec b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Vec operator*(double k, Vec a) {
-    return {k * a.x, k * a.y};
-}
-double Dot(Vec a, Vec b) {
-    return a.x * b.x + a.y * b.y;
-}
+using Vec = WorldPoint;  // a plane vector
 
 // Refraction of the unit direction d at a surface with unit normal n facing against d,
 // from index n1 into index n2.

@@ -178,13 +178,7 @@ TEST_F(BowColourSimulation, SumCurveNeedsNoSecondaryBranchToEnd) {
 TEST_F(BowColourSimulation, TogglesPressedTwiceLeaveThePicture) {
     for (int c : {1, 5, 8}) {
         app.ControlChange(Control::TrackBar1, c);
-        for (FKey key : {FKey::F2, FKey::F5, FKey::F6}) {
-            const QImage before = Picture().copy();
-            app.FKeyClick(key);
-            EXPECT_NE(Picture(), before);
-            app.FKeyClick(key);
-            ExpectSamePicture(Picture().copy(), before, "colours-toggle-twice");
-        }
+        test::ExpectTogglesTwiceRestore(started, {FKey::F2, FKey::F5, FKey::F6}, "colours");
     }
 }
 

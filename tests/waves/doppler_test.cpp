@@ -20,8 +20,6 @@
 namespace viv {
 namespace {
 
-using test::ExpectSamePicture;
-
 class DopplerSimulation : public test::StartedOn {
 protected:
     DopplerSimulation() : StartedOn(19) {}
@@ -214,11 +212,7 @@ TEST_F(DopplerSimulation, TogglePressedTwiceLeavesThePicture) {
     for (const int v : {0, 20, 60, -44}) {
         SetSpeed(v);
         Steps(3);
-        const QImage before = Picture();
-        app.FKeyClick(FKey::F2);
-        EXPECT_NE(Picture(), before);
-        app.FKeyClick(FKey::F2);
-        ExpectSamePicture(Picture(), before, "doppler-f2-twice-" + std::to_string(v));
+        test::ExpectTogglesTwiceRestore(started, {FKey::F2}, "doppler-" + std::to_string(v));
     }
 }
 
