@@ -49,4 +49,4 @@ minus() {
 # A piece without letters (", ", "°") needs no translation.
 msggrep --no-wrap -K -E -e '[[:alpha:]]' "$out/literals.pot" -o "$out/with-letters.pot"
 minus "$out/with-letters.pot" "$out/not-texts.pot" "$out/vivarnon.pot"
-echo "$(awk 'BEGIN { RS = "" } /(^|\n)#:/ { n++ } END { print n }' "$out/vivarnon.pot") texts in $out/vivarnon.pot" >&2
+echo "$(awk 'BEGIN { RS = "" } /(^|\n)#:/ && !/Content-Type/ { n++ } END { print n }' "$out/vivarnon.pot") texts in $out/vivarnon.pot" >&2
