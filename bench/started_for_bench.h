@@ -28,7 +28,7 @@ inline StartupEnvironment Environment() {
 struct StartedProgram {
     HeadlessHost host;
     App app{host, AllSimulations()};
-    Scene scene{app};  // what the simulations\' routines get
+    Scene scene{app};  // what the simulations' routines get
     // The picture as the window lays it out.
     StartedProgram() {
         Create();

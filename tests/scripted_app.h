@@ -27,7 +27,7 @@ struct ScriptedStart {
 struct Scripted {
     HeadlessHost host;
     App app{host, AllSimulations()};
-    Scene scene{app};             // what the simulations\' routines get
+    Scene scene{app};             // what the simulations' routines get
     std::ostringstream out, err;  // what the lines printed and what stopped them
     explicit Scripted(const ScriptedStart& start = {}) {
         StartupEnvironment env;

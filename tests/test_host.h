@@ -59,7 +59,7 @@ public:
 struct StartedApp {
     TestHost host;
     App app{host, AllSimulations()};
-    Scene scene{app};  // what the simulations\' routines get
+    Scene scene{app};  // what the simulations' routines get
     explicit StartedApp(std::string startDirectory = "/nonexistent-vivarnon-dir") {
         StartupEnvironment env;
         env.StartDirectory = std::move(startDirectory);
