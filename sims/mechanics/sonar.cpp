@@ -10,9 +10,9 @@
 #include "app/view_toggles.h"
 #include "library/format.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/mechanics/horizontal_scale.h"
 #include "sims/mechanics/string_waves_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

@@ -16,8 +16,8 @@
 #include "library/measuring_scale.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/mechanics/spring_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -180,23 +180,24 @@ void DrawPhasePointer(Scene& scene, TCanvas& canvas, PointerMode mode) {
 }
 
 // Sets the mapping of the energy diagram: the right two fifths and upper two thirds.
-void EnterInset(World& world) {
-    EnterInsetWindow(world, world.PictureWidth * 3 / 5, world.PictureHeight / 3, InsetXMin,
-                     InsetXMax, InsetYMin, InsetYMax);
-}
-
-void LeaveInset(World& world) {
-    LeaveInsetWindow(world);
+InsetGraph Inset(World& world) {
+    return {world,
+            nullptr,
+            world.PictureWidth * 3 / 5,
+            world.PictureHeight / 3,
+            InsetXMin,
+            InsetXMax,
+            InsetYMin,
+            InsetYMax};
 }
 
 // A vertical line in the energy diagram at the current elongation.
 void DrawEnergyMarker(Scene& scene, TCanvas& canvas) {
     World& world = scene.Map;
     const double x = Elongation(SpringOf(scene));
-    EnterInset(world);
+    const InsetGraph inset = Inset(world);
     canvas.Pen.Color = MomentColour;
     Line(world, canvas, x, MarkerBottom, x, MarkerTop);
-    LeaveInset(world);
 }
 
 void DrawFigure(Scene& scene, TCanvas& canvas, PointerMode pointer) {
@@ -237,17 +238,18 @@ void DrawEnergyCurves(Scene& scene, TCanvas& canvas) {
 void DrawEnergyDiagram(Scene& scene, TCanvas& canvas, DiagramMode mode) {
     World& world = scene.Map;
     const TColor font = mode == DiagramMode::Draw ? clBlack : clWhite;
-    EnterInset(world);
-    canvas.Pen.Color = clBlack;
-    canvas.Pen.Style = psSolid;
-    canvas.Brush.Style = bsClear;
-    canvas.Font.Color = font;
-    if (mode == DiagramMode::Erase) DrawEnergyCurves(scene, canvas);
-    // The energy axis at the diagram's left edge, so that its numbers lie left of the
-    // parabola's branches; the elongation's numbers 0.2 m apart.
-    DrawAxes(world, 1, 2, " m", InsetXMin, 0, 0.2, 0.02, " J", false, canvas);
-    if (mode == DiagramMode::Draw) DrawEnergyCurves(scene, canvas);
-    LeaveInset(world);
+    {
+        const InsetGraph inset = Inset(world);
+        canvas.Pen.Color = clBlack;
+        canvas.Pen.Style = psSolid;
+        canvas.Brush.Style = bsClear;
+        canvas.Font.Color = font;
+        if (mode == DiagramMode::Erase) DrawEnergyCurves(scene, canvas);
+        // The energy axis at the diagram's left edge, so that its numbers lie left of the
+        // parabola's branches; the elongation's numbers 0.2 m apart.
+        DrawAxes(world, 1, 2, " m", InsetXMin, 0, 0.2, 0.02, " J", false, canvas);
+        if (mode == DiagramMode::Draw) DrawEnergyCurves(scene, canvas);
+    }
 
     // The rest level in the picture, where the potential energy is counted from.
     const double level = -UnitsPerMetre * MotionOf(SpringOf(scene)).Equilibrium;

@@ -13,10 +13,10 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/mechanics/horizontal_scale.h"
 #include "sims/mechanics/string_waves_state.h"
 #include "sims/mechanics/wave_title.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

@@ -11,8 +11,8 @@
 #include "library/drawing.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/mechanics/string_waves_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

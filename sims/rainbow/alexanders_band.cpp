@@ -15,8 +15,8 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/rainbow_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -118,14 +118,15 @@ void BoxFigure(const World& world, TCanvas& canvas, double x1, double y1, double
 
 // The mapping of the inset in the upper right of the picture: the right two fifths, clear
 // of the secondary bow's curve in the main graph, and the upper half.
-void MapInset(World& world) {
-    EnterInsetWindow(world, world.PictureWidth * 3 / 5, world.PictureHeight / 2, InsetXMin,
-                     InsetXMax, InsetYMin, InsetTop);
-}
-
-// Back to the whole picture and the main graph.
-void MapMainGraph(World& world) {
-    LeaveInsetWindow(world);
+InsetGraph Inset(World& world) {
+    return {world,
+            nullptr,
+            world.PictureWidth * 3 / 5,
+            world.PictureHeight / 2,
+            InsetXMin,
+            InsetXMax,
+            InsetYMin,
+            InsetTop};
 }
 
 void DrawSampleCurve(const World& world, TCanvas& canvas, const RainbowState& rs,
@@ -209,7 +210,7 @@ void DrawBandBowLabels(Scene& scene, TCanvas& canvas) {
 // The enlarged region round the dark band, in the upper-right quarter.
 void DrawBandInset(Scene& scene, TCanvas& canvas) {
     World& world = scene.Map;
-    MapInset(world);
+    const InsetGraph inset = Inset(world);
     DrawAxes(world, 2, 0, "", InsetAxisX, InsetAxisY, 0.05, 5, "°", false, canvas);
     DrawDotGrid(world, clBlack, canvas, InsetAxisX, InsetAxisY, 0.05, 5);
 
@@ -228,7 +229,6 @@ void DrawBandInset(Scene& scene, TCanvas& canvas) {
     canvas.Brush.Style = bsClear;
 
     DrawColourCurves(scene, canvas, 10, true);
-    MapMainGraph(world);
 }
 
 // The guide lines of F2.
@@ -432,12 +432,11 @@ void DrawParameterCursor(Scene& scene, TCanvas& canvas, double p) {
     Line(world, canvas, p, v - 5, p, v + 5);
     canvas.Pen.Width = world.PenWidth;
     if (p >= 0.7 && v > 25) {
-        MapInset(world);
+        const InsetGraph inset = Inset(world);
         canvas.Pen.Width = world.BoldPenWidth;
         Line(world, canvas, p, v - 5, p, v + 5);
         Line(world, canvas, p - 0.025, v, p + 0.025, v);
         canvas.Pen.Width = world.PenWidth;
-        MapMainGraph(world);
     }
 }
 

@@ -16,10 +16,10 @@
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/angle_cursor_drag.h"
 #include "sims/rainbow/bow_statistics.h"
 #include "sims/rainbow/rainbow_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -54,14 +54,15 @@ void Text(const World& world, TCanvas& canvas, double x, double y, std::string_v
 }
 
 // The inset fills the right third of the upper half of the picture.
-void EnterInset(World& world) {
-    EnterInsetWindow(world, (2 * world.PictureWidth) / 3, world.PictureHeight / 2, InsetXMin,
-                     InsetXMax, InsetYMin, InsetYMax);
-}
-
-void LeaveInset(World& world, TCanvas& canvas) {
-    canvas.Pen.Width = world.PenWidth;
-    LeaveInsetWindow(world);
+InsetGraph Inset(World& world, TCanvas& canvas) {
+    return {world,
+            &canvas,
+            (2 * world.PictureWidth) / 3,
+            world.PictureHeight / 2,
+            InsetXMin,
+            InsetXMax,
+            InsetYMin,
+            InsetYMax};
 }
 
 // Dotted vertical lines at the current colour's two bow angles.
@@ -155,7 +156,7 @@ void DrawColourSums(Scene& scene, TCanvas& canvas) {
 void DrawColourInset(Scene& scene, TCanvas& canvas) {
     World& world = scene.Map;
     const RainbowAngles& bows = scene.State.Rainbow;
-    EnterInset(world);
+    const InsetGraph inset = Inset(world, canvas);
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
@@ -193,14 +194,13 @@ void DrawColourInset(Scene& scene, TCanvas& canvas) {
     Line(world, canvas, InsetAxisX, SumRowY, bows.PrimaryBowAngle[1], SumRowY);
     Line(world, canvas, bows.SecondaryBowAngle[1], SumRowY, InsetXMax, SumRowY);
     canvas.Pen.Color = clBlack;
-    LeaveInset(world, canvas);
 }
 
 // The arrow at the current colour's row of the inset.
 void DrawColourArrow(Scene& scene, TCanvas& canvas) {
     World& world = scene.Map;
     const int c = static_cast<int>(ColourIndex(scene.State.CurrentColour));
-    EnterInset(world);
+    const InsetGraph inset = Inset(world, canvas);
     canvas.Pen.Color = ColourTable[static_cast<std::size_t>(c)].ScreenColour;
     canvas.Pen.Width = world.BoldPenWidth;
     const double y = RowOf(c);
@@ -209,7 +209,6 @@ void DrawColourArrow(Scene& scene, TCanvas& canvas) {
     Line(world, canvas, 32, y, 33, y);
     canvas.Pen.Width = world.PenWidth;
     if (scene.State.ShowMarks) DrawBowAngleMarks(scene, canvas, 0, InsetMarkTop);
-    LeaveInset(world, canvas);
 }
 
 // The cross at angle v on the curve the cursor reads, with its read-out.

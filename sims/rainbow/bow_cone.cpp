@@ -16,8 +16,8 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/rainbow_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

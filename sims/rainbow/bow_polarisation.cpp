@@ -15,10 +15,10 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/reflectance_inset.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -190,13 +190,12 @@ void DrawBowRayMarker(Scene& scene, TCanvas& canvas) {
     const std::size_t c = static_cast<std::size_t>(std::clamp(s.CurrentColour, 1, ColourCount));
     const double beta =
         s.CurrentBow == 1 ? s.Rainbow.PrimaryBowRefraction[c] : s.Rainbow.SecondaryBowRefraction[c];
-    EnterReflectanceInset(scene);
+    const InsetGraph inset = ReflectanceInset(scene, canvas);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = ColourTable[c].ScreenColour;
     canvas.Pen.Width = scene.Map.BoldPenWidth;
     Line(scene.Map, canvas, beta, 0, beta, 3);  // above the axis, clear of its numbers
-    LeaveReflectanceInset(scene, canvas);
 }
 
 void DrawBowPolarisation(Scene& scene, Event event, bool clearFirst, TCanvas& canvas) {

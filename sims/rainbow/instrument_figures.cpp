@@ -11,7 +11,7 @@
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
-#include "sims/world_setup.h"
+#include "library/world_drawing.h"
 
 namespace viv {
 

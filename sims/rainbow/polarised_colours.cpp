@@ -14,10 +14,10 @@
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/angle_cursor_drag.h"
 #include "sims/rainbow/bow_colours.h"
 #include "sims/rainbow/bow_statistics.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

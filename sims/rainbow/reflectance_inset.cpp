@@ -12,8 +12,8 @@
 #include "library/drawing.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/rainbow_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -46,20 +46,20 @@ Reflectance WaterReflectance(double i, double b, double n) {
     return {rs, rs * c * c};
 }
 
-void EnterReflectanceInset(Scene& scene) {
+InsetGraph ReflectanceInset(Scene& scene, TCanvas& canvas) {
     World& map = scene.Map;
-    EnterInsetWindow(map, (2 * map.PictureWidth) / 3, map.PictureHeight / 2, InsetXMin, InsetXMax,
-                     InsetYMin, InsetYMax);
-}
-
-void LeaveReflectanceInset(Scene& scene, TCanvas& canvas) {
-    World& map = scene.Map;
-    canvas.Pen.Width = map.PenWidth;
-    LeaveInsetWindow(map);
+    return {map,
+            &canvas,
+            (2 * map.PictureWidth) / 3,
+            map.PictureHeight / 2,
+            InsetXMin,
+            InsetXMax,
+            InsetYMin,
+            InsetYMax};
 }
 
 void DrawReflectanceInset(Scene& scene, TCanvas& canvas) {
-    EnterReflectanceInset(scene);
+    const InsetGraph inset = ReflectanceInset(scene, canvas);
     const World& map = scene.Map;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Style = psSolid;
@@ -81,11 +81,10 @@ void DrawReflectanceInset(Scene& scene, TCanvas& canvas) {
     const std::string_view name = "brydningsvinkel b  ";
     canvas.TextOut(map.PictureX(InsetXMax) - canvas.TextWidth(name),
                    BelowAxisNumbers(map, canvas, map.PictureY(0)), name.substr(0, name.size() - 2));
-    LeaveReflectanceInset(scene, canvas);
 }
 
 void DrawReflectanceCurves(Scene& scene, TCanvas& canvas) {
-    EnterReflectanceInset(scene);
+    const InsetGraph inset = ReflectanceInset(scene, canvas);
     const World& map = scene.Map;
     const double n = Colour(scene.State.CurrentColour).WaterIndex;
     const double critical = ArcSin(1 / n);  // beyond it the light is reflected totally
@@ -109,7 +108,6 @@ void DrawReflectanceCurves(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Style = psDot;
     Line(map, canvas, critical * DegPerRad, 0, critical * DegPerRad, InsetYMax);
     canvas.Pen.Style = psSolid;
-    LeaveReflectanceInset(scene, canvas);
 }
 
 void DrawRefractionMarker(Scene& scene, RefractionMarkerKind kind, TCanvas& canvas) {
@@ -119,13 +117,12 @@ void DrawRefractionMarker(Scene& scene, RefractionMarkerKind kind, TCanvas& canv
                             ? std::sin(s.IncidenceValue / DegPerRad)
                             : ImpactParameter(RainbowOf(scene));
     const double b = ArcSin(sinI / n) * DegPerRad;
-    EnterReflectanceInset(scene);
+    const InsetGraph inset = ReflectanceInset(scene, canvas);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = MarkerColour;
     canvas.Pen.Width = scene.Map.BoldPenWidth;
     Line(scene.Map, canvas, b, 0, b, 20);
-    LeaveReflectanceInset(scene, canvas);
 }
 
 }  // namespace viv

@@ -8,6 +8,7 @@
 
 #include "app/scene.h"
 #include "library/canvas.h"
+#include "library/world_drawing.h"
 
 namespace viv {
 
@@ -41,8 +42,8 @@ enum class RefractionMarkerKind { WaterSurface = 1, Drop = 2 };
 // that of the impact parameter ScrollBar1 has set. Drawn in pmNotXor.
 void DrawRefractionMarker(Scene& scene, RefractionMarkerKind kind, TCanvas& canvas);
 
-// The inset's margins and window, and back to the simulation's own window.
-void EnterReflectanceInset(Scene& scene);
-void LeaveReflectanceInset(Scene& scene, TCanvas& canvas);
+// The inset's margins and window while the object lives; then back to the simulation's
+// own window and pen width.
+InsetGraph ReflectanceInset(Scene& scene, TCanvas& canvas);
 
 }  // namespace viv

@@ -15,9 +15,9 @@
 #include "library/protractor.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/rainbow_state.h"
 #include "sims/rainbow/reflectance_inset.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

@@ -14,10 +14,10 @@
 #include "library/drawing.h"
 #include "library/format.h"
 #include "library/trig.h"
+#include "library/world_drawing.h"
 #include "sims/rainbow/airy_bow.h"
 #include "sims/rainbow/drop_scattering.h"
 #include "sims/rainbow/rainbow_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -65,14 +65,15 @@ std::size_t ColourIndex(int colour) {
     return static_cast<std::size_t>(std::clamp(colour, 1, ColourCount));
 }
 
-void EnterInset(World& map) {
-    EnterInsetWindow(map, (3 * map.PictureWidth) / 5, map.PictureHeight / 2, InsetXMin, InsetXMax,
-                     InsetYMin, InsetYMax);
-}
-
-void LeaveInset(World& map, TCanvas& canvas) {
-    canvas.Pen.Width = map.PenWidth;
-    LeaveInsetWindow(map);
+InsetGraph Inset(World& map, TCanvas& canvas) {
+    return {map,
+            &canvas,
+            (3 * map.PictureWidth) / 5,
+            map.PictureHeight / 2,
+            InsetXMin,
+            InsetXMax,
+            InsetYMin,
+            InsetYMax};
 }
 
 double WaterIndexOf(const Scene& scene) {
@@ -113,13 +114,12 @@ void DrawInterferenceMarker(Scene& scene, TCanvas& canvas) {
     const double v = YoungOf(scene).Rays.ExitAngle;
     if (v < InsetXMin) return;
     World& map = scene.Map;
-    EnterInset(map);
+    const InsetGraph inset = Inset(map, canvas);
     canvas.Pen.Mode = pmNotXor;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Color = MarkerColour;
     canvas.Pen.Width = map.BoldPenWidth;
     Line(map, canvas, v, 2, v, 0);
-    LeaveInset(map, canvas);
 }
 
 // The incoming wavefront through ray 2's entry point, and the outgoing one, meeting on the
@@ -199,7 +199,7 @@ void DrawInterferenceInset(Scene& scene, TCanvas& canvas) {
     YoungState& y = YoungOf(scene);
     const std::size_t c = ColourIndex(scene.State.CurrentColour);
     const RainbowAngles& angles = scene.State.Rainbow;
-    EnterInset(map);
+    const InsetGraph inset = Inset(map, canvas);
     canvas.Pen.Mode = pmCopy;
     canvas.Pen.Style = psSolid;
     canvas.Pen.Width = map.PenWidth;
@@ -246,7 +246,6 @@ void DrawInterferenceInset(Scene& scene, TCanvas& canvas) {
     }
     if (scene.State.ShowNormals) DrawAiryCurve(scene, canvas);  // F3's toggle in this simulation
     canvas.Brush.Style = bsClear;
-    LeaveInset(map, canvas);
 }
 
 void WriteInterferenceTable(Scene& scene) {

@@ -14,9 +14,9 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

@@ -12,9 +12,9 @@
 #include "library/protractor.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/waves/refraction_angles.h"
 #include "sims/waves/refraction_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 

@@ -16,9 +16,9 @@
 #include "library/format.h"
 #include "library/trig.h"
 #include "library/world.h"
+#include "library/world_drawing.h"
 #include "sims/waves/moving_picture.h"
 #include "sims/waves/waves_motion_state.h"
-#include "sims/world_setup.h"
 
 namespace viv {
 
@@ -97,14 +97,16 @@ void DrawNormal(const World& world, TCanvas& canvas) {
     Line(world, canvas, -NormalHalfLength, 0, NormalHalfLength, 0);
 }
 
-// The inset's margins and window; LeaveGraph brings back the simulation's own window.
-void EnterGraph(World& world) {
-    EnterInsetWindow(world, (2 * world.PictureWidth) / 3, (2 * world.PictureHeight) / 3, GraphXMin,
-                     GraphXMax, GraphYMin, GraphYMax);
-}
-
-void LeaveGraph(World& world) {
-    LeaveInsetWindow(world);
+// The inset's margins and window while the object lives; then the simulation's own window.
+InsetGraph Graph(World& world) {
+    return {world,
+            nullptr,
+            (2 * world.PictureWidth) / 3,
+            (2 * world.PictureHeight) / 3,
+            GraphXMin,
+            GraphXMax,
+            GraphYMin,
+            GraphYMax};
 }
 
 // y = sin(x - shift) over the graph's width, in the inset's mapping.
@@ -120,7 +122,7 @@ void DrawGraphWave(const World& world, double shift, TCanvas& canvas) {
 
 void DrawGraphFrame(Scene& scene, TCanvas& canvas) {
     World& world = scene.Map;
-    EnterGraph(world);
+    const InsetGraph graph = Graph(world);
     canvas.Pen.Color = clBlack;
     canvas.Font.Color = clBlack;
     canvas.Brush.Style = bsClear;
@@ -130,16 +132,14 @@ void DrawGraphFrame(Scene& scene, TCanvas& canvas) {
         WriteXAxisNumber(world, canvas, 0, "", x, world.PictureY(-1));
     canvas.Pen.Color = FirstWaveColour;
     DrawGraphWave(world, 0, canvas);
-    LeaveGraph(world);
 }
 
 // The wave of the ray reflected at the back face, behind the first by the phase difference.
 void DrawSecondWave(Scene& scene, const FilmRays& f, TCanvas& canvas) {
     World& world = scene.Map;
-    EnterGraph(world);
+    const InsetGraph graph = Graph(world);
     canvas.Pen.Color = SecondWaveColour;
     DrawGraphWave(world, FloatMod(f.Phase, 2 * Pi), canvas);
-    LeaveGraph(world);
 }
 
 // Everything that follows the angle, the colour, the thickness and the toggles.

@@ -1,6 +1,8 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "app/language.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "app/language.h"
 #include "test_host.h"
 
 namespace viv {
@@ -56,11 +57,16 @@ TEST(Language, TablesOfTheDropTheSpectrumAndTheSpringReadInEnglishWithDecimalPoi
         int Col, Row;
         std::string English;
     } cases[] = {
-        {7, 0, 1, " refractive index, n"},  {7, 1, 1, " 1.334"},
-        {7, 0, 2, " wavelength/nm, green"}, {7, 0, 6, " angle of incidence i/°"},
-        {18, 0, 0, "The hydrogen spectrum"}, {18, 0, 1, " distance to grating"},
-        {18, 2, 2, "486.13"},                {36, 0, 0, "Oscillating spring"},
-        {36, 0, 3, " spring constant k/ N/m,"}, {36, 1, 3, "10.0"},
+        {7, 0, 1, " refractive index, n"},
+        {7, 1, 1, " 1.334"},
+        {7, 0, 2, " wavelength/nm, green"},
+        {7, 0, 6, " angle of incidence i/°"},
+        {18, 0, 0, "The hydrogen spectrum"},
+        {18, 0, 1, " distance to grating"},
+        {18, 2, 2, "486.13"},
+        {36, 0, 0, "Oscillating spring"},
+        {36, 0, 3, " spring constant k/ N/m,"},
+        {36, 1, 3, "10.0"},
     };
     for (const auto& c : cases) {
         s.app.MenuEntry(c.Simulation);
@@ -72,8 +78,8 @@ TEST(Language, TablesOfTheDropTheSpectrumAndTheSpringReadInEnglishWithDecimalPoi
             const std::string shown(s.app.Words(cell));
             EXPECT_EQ(shown.find_first_of("æøåÆØÅ"), std::string::npos) << n << ": " << shown;
         }
-        const std::string copied = s.app.Table.CopyText(s.app.State.ListSeparator,
-                                                         s.app.State.DecimalSeparator);
+        const std::string copied =
+            s.app.Table.CopyText(s.app.State.ListSeparator, s.app.State.DecimalSeparator);
         EXPECT_NE(copied.find("."), std::string::npos) << n;
     }
     EXPECT_EQ(s.app.State.DecimalSeparator, '.');

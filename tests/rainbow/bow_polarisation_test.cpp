@@ -87,11 +87,13 @@ protected:
     // between the inset's y values y1 and y2.
     int InsetColumnCount(TColor colour, double b, double y1, double y2) {
         World& m = app.Map;
-        EnterReflectanceInset(scene);
-        const int x = m.PictureX(b);
-        const int top = m.PictureY(y2), bottom = m.PictureY(y1);
-        m.PictureMarginX = m.PictureMarginY = 0;
-        m.SetWorldWindow(m.WorldXMin, m.WorldXMax, m.WorldYMin, m.WorldYMax);
+        int x = 0, top = 0, bottom = 0;
+        {
+            const InsetGraph inset = ReflectanceInset(scene, *app.Image);
+            x = m.PictureX(b);
+            top = m.PictureY(y2);
+            bottom = m.PictureY(y1);
+        }
         int count = 0;
         for (int y = top; y <= bottom; ++y)
             if (started.picture().GetPixel(x, y) == colour) ++count;

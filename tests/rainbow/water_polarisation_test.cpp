@@ -149,9 +149,12 @@ TEST_F(WaterPolarisation, InsetMarkerFollowsTheControl) {
     const auto markerAt = [&](double incidence) {
         const double b = std::asin(std::sin(incidence / DegPerRad) / N()) * DegPerRad;
         World& m = app.Map;
-        EnterReflectanceInset(scene);
-        const int x = m.PictureX(b), y = m.PictureY(10);
-        LeaveReflectanceInset(scene, *app.Image);
+        int x = 0, y = 0;
+        {
+            const InsetGraph inset = ReflectanceInset(scene, *app.Image);
+            x = m.PictureX(b);
+            y = m.PictureY(10);
+        }
         return started.picture().GetPixel(x, y) == clGreen;
     };
     SetIncidence(53);

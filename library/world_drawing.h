@@ -1,7 +1,8 @@
 // Vivarnon, physics of light, colour and waves for school.
 // Copyright (C) 2026 the Vivarnon developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Drawing in world units: lines, and the world window moved into an inset graph and back.
+// Drawing in world units: lines, the thin black pen, and the world window moved into an
+// inset graph and back.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,29 @@ inline void LeaveInsetWindow(World& world) {
     world.PictureMarginY = 0;
     world.SetWorldWindow(world.WorldXMin, world.WorldXMax, world.WorldYMin, world.WorldYMax);
 }
+
+// An inset graph's world window for as long as the object lives: made, it maps the world
+// window onto the part of the picture right of marginX and below marginY (pixels); gone,
+// it gives back the whole picture and the simulation's own world window, and the canvas
+// given (if any) its pen width.
+class InsetGraph {
+public:
+    InsetGraph(World& world, TCanvas* canvas, int marginX, int marginY, double xMin, double xMax,
+               double yMin, double yMax)
+        : world_(world), canvas_(canvas) {
+        EnterInsetWindow(world, marginX, marginY, xMin, xMax, yMin, yMax);
+    }
+    InsetGraph(const InsetGraph&) = delete;
+    InsetGraph& operator=(const InsetGraph&) = delete;
+    ~InsetGraph() {
+        if (canvas_ != nullptr) canvas_->Pen.Width = world_.PenWidth;
+        LeaveInsetWindow(world_);
+    }
+
+private:
+    World& world_;
+    TCanvas* canvas_;
+};
 
 // The thin solid black pen of the world's width, in `mode`.
 inline void SetThinBlackPen(const World& world, TCanvas& canvas, TPenMode mode) {
