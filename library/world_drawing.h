@@ -29,15 +29,24 @@ inline void LeaveInsetWindow(World& world) {
 }
 
 // An inset graph's world window for as long as the object lives: made, it maps the world
-// window onto the part of the picture right of marginX and below marginY (pixels); gone,
-// it gives back the whole picture and the simulation's own world window, and the canvas
-// given (if any) its pen width.
+// window onto a part of the picture's upper right; gone, it gives back the whole picture
+// and the simulation's own world window, and the canvas given (if any) its pen width.
 class InsetGraph {
 public:
-    InsetGraph(World& world, TCanvas* canvas, int marginX, int marginY, double xMin, double xMax,
-               double yMin, double yMax)
+    // A share of the picture's width or height, Num / Den of it, rounded down.
+    struct Share {
+        int Num = 0;
+        int Den = 1;
+    };
+    struct Window {
+        double XMin, XMax, YMin, YMax;  // world units
+    };
+    // The inset right of `left` of the picture's width and below `top` of its height.
+    InsetGraph(World& world, TCanvas* canvas, Share left, Share top, Window window)
         : world_(world), canvas_(canvas) {
-        EnterInsetWindow(world, marginX, marginY, xMin, xMax, yMin, yMax);
+        EnterInsetWindow(world, world.PictureWidth * left.Num / left.Den,
+                         world.PictureHeight * top.Num / top.Den, window.XMin, window.XMax,
+                         window.YMin, window.YMax);
     }
     InsetGraph(const InsetGraph&) = delete;
     InsetGraph& operator=(const InsetGraph&) = delete;

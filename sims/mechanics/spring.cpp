@@ -181,14 +181,7 @@ void DrawPhasePointer(Scene& scene, TCanvas& canvas, PointerMode mode) {
 
 // Sets the mapping of the energy diagram: the right two fifths and upper two thirds.
 InsetGraph Inset(World& world) {
-    return {world,
-            nullptr,
-            world.PictureWidth * 3 / 5,
-            world.PictureHeight / 3,
-            InsetXMin,
-            InsetXMax,
-            InsetYMin,
-            InsetYMax};
+    return {world, nullptr, {3, 5}, {1, 3}, {InsetXMin, InsetXMax, InsetYMin, InsetYMax}};
 }
 
 // A vertical line in the energy diagram at the current elongation.

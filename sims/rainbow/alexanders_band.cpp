@@ -119,14 +119,7 @@ void BoxFigure(const World& world, TCanvas& canvas, double x1, double y1, double
 // The mapping of the inset in the upper right of the picture: the right two fifths, clear
 // of the secondary bow's curve in the main graph, and the upper half.
 InsetGraph Inset(World& world) {
-    return {world,
-            nullptr,
-            world.PictureWidth * 3 / 5,
-            world.PictureHeight / 2,
-            InsetXMin,
-            InsetXMax,
-            InsetYMin,
-            InsetTop};
+    return {world, nullptr, {3, 5}, {1, 2}, {InsetXMin, InsetXMax, InsetYMin, InsetTop}};
 }
 
 void DrawSampleCurve(const World& world, TCanvas& canvas, const RainbowState& rs,

@@ -55,14 +55,7 @@ void Text(const World& world, TCanvas& canvas, double x, double y, std::string_v
 
 // The inset fills the right third of the upper half of the picture.
 InsetGraph Inset(World& world, TCanvas& canvas) {
-    return {world,
-            &canvas,
-            (2 * world.PictureWidth) / 3,
-            world.PictureHeight / 2,
-            InsetXMin,
-            InsetXMax,
-            InsetYMin,
-            InsetYMax};
+    return {world, &canvas, {2, 3}, {1, 2}, {InsetXMin, InsetXMax, InsetYMin, InsetYMax}};
 }
 
 // Dotted vertical lines at the current colour's two bow angles.

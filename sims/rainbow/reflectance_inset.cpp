@@ -47,15 +47,7 @@ Reflectance WaterReflectance(double i, double b, double n) {
 }
 
 InsetGraph ReflectanceInset(Scene& scene, TCanvas& canvas) {
-    World& map = scene.Map;
-    return {map,
-            &canvas,
-            (2 * map.PictureWidth) / 3,
-            map.PictureHeight / 2,
-            InsetXMin,
-            InsetXMax,
-            InsetYMin,
-            InsetYMax};
+    return {scene.Map, &canvas, {2, 3}, {1, 2}, {InsetXMin, InsetXMax, InsetYMin, InsetYMax}};
 }
 
 void DrawReflectanceInset(Scene& scene, TCanvas& canvas) {

@@ -66,14 +66,7 @@ std::size_t ColourIndex(int colour) {
 }
 
 InsetGraph Inset(World& map, TCanvas& canvas) {
-    return {map,
-            &canvas,
-            (3 * map.PictureWidth) / 5,
-            map.PictureHeight / 2,
-            InsetXMin,
-            InsetXMax,
-            InsetYMin,
-            InsetYMax};
+    return {map, &canvas, {3, 5}, {1, 2}, {InsetXMin, InsetXMax, InsetYMin, InsetYMax}};
 }
 
 double WaterIndexOf(const Scene& scene) {

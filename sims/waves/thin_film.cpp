@@ -99,14 +99,7 @@ void DrawNormal(const World& world, TCanvas& canvas) {
 
 // The inset's margins and window while the object lives; then the simulation's own window.
 InsetGraph Graph(World& world) {
-    return {world,
-            nullptr,
-            (2 * world.PictureWidth) / 3,
-            (2 * world.PictureHeight) / 3,
-            GraphXMin,
-            GraphXMax,
-            GraphYMin,
-            GraphYMax};
+    return {world, nullptr, {2, 3}, {2, 3}, {GraphXMin, GraphXMax, GraphYMin, GraphYMax}};
 }
 
 // y = sin(x - shift) over the graph's width, in the inset's mapping.
