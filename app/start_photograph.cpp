@@ -67,6 +67,40 @@ std::uint8_t Channel(float value) {
     return static_cast<std::uint8_t>(static_cast<int>(static_cast<double>(value) + 0.5));
 }
 
+// The photograph's rows under one picture row, weighted by `row`, into `blended` (red,
+// green and blue of each source column).
+void BlendRows(const RgbImage& photo, const Taps& row, std::vector<float>& blended) {
+    const auto sourceWidth = static_cast<std::size_t>(photo.Width);
+    std::fill(blended.begin(), blended.end(), 0.0f);
+    for (std::size_t k = 0; k < row.Weights.size(); ++k) {
+        const float w = row.Weights[k];
+        const TColor* source =
+            &photo.Pixels[static_cast<std::size_t>(row.First + static_cast<int>(k)) * sourceWidth];
+        for (std::size_t x = 0; x < sourceWidth; ++x) {
+            blended[3 * x] += w * static_cast<float>(RedOf(source[x]));
+            blended[3 * x + 1] += w * static_cast<float>(GreenOf(source[x]));
+            blended[3 * x + 2] += w * static_cast<float>(BlueOf(source[x]));
+        }
+    }
+}
+
+// The blended row's columns under each picture pixel, weighted by `columns`, into `out`.
+void BlendColumns(const std::vector<float>& blended, const std::vector<Taps>& columns,
+                  std::vector<TColor>& out) {
+    for (std::size_t x = 0; x < out.size(); ++x) {
+        const Taps& column = columns[x];
+        float r = 0, g = 0, b = 0;
+        for (std::size_t k = 0; k < column.Weights.size(); ++k) {
+            const std::size_t i = 3 * static_cast<std::size_t>(column.First + static_cast<int>(k));
+            const float w = column.Weights[k];
+            r += w * blended[i];
+            g += w * blended[i + 1];
+            b += w * blended[i + 2];
+        }
+        out[x] = RGB(Channel(r), Channel(g), Channel(b));
+    }
+}
+
 }  // namespace
 
 void CoverPictureRows(const RgbImage& photo, int width, int height,
@@ -102,35 +136,10 @@ void CoverPictureRows(const RgbImage& photo, int width, int height,
     const std::vector<Taps> rows = TapsFor(height, step, offsetY, photo.Height);
 
     // Row by row: the source rows under the picture row blended into one, then the columns.
-    const auto sourceWidth = static_cast<std::size_t>(photo.Width);
-    std::vector<float> blended(sourceWidth * 3);
+    std::vector<float> blended(static_cast<std::size_t>(photo.Width) * 3);
     for (int y = 0; y < height; ++y) {
-        std::fill(blended.begin(), blended.end(), 0.0f);
-        const Taps& row = rows[static_cast<std::size_t>(y)];
-        for (std::size_t k = 0; k < row.Weights.size(); ++k) {
-            const float w = row.Weights[k];
-            const TColor* source =
-                &photo.Pixels[static_cast<std::size_t>(row.First + static_cast<int>(k)) *
-                              sourceWidth];
-            for (std::size_t x = 0; x < sourceWidth; ++x) {
-                blended[3 * x] += w * static_cast<float>(RedOf(source[x]));
-                blended[3 * x + 1] += w * static_cast<float>(GreenOf(source[x]));
-                blended[3 * x + 2] += w * static_cast<float>(BlueOf(source[x]));
-            }
-        }
-        for (int x = 0; x < width; ++x) {
-            const Taps& column = columns[static_cast<std::size_t>(x)];
-            float r = 0, g = 0, b = 0;
-            for (std::size_t k = 0; k < column.Weights.size(); ++k) {
-                const std::size_t i =
-                    3 * static_cast<std::size_t>(column.First + static_cast<int>(k));
-                const float w = column.Weights[k];
-                r += w * blended[i];
-                g += w * blended[i + 1];
-                b += w * blended[i + 2];
-            }
-            out[static_cast<std::size_t>(x)] = RGB(Channel(r), Channel(g), Channel(b));
-        }
+        BlendRows(photo, rows[static_cast<std::size_t>(y)], blended);
+        BlendColumns(blended, columns, out);
         take(y, out.data());
     }
 }

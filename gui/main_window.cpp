@@ -179,23 +179,7 @@ QLabel* StatusPanel(const char* name, Qt::Alignment alignment) {
 
 }  // namespace
 
-MainWindow::MainWindow(const Catalogue& catalogue, QWidget* parent)
-    : MainWindow(catalogue, SystemStartupEnvironment(), parent) {}
-
-MainWindow::MainWindow(const Catalogue& catalogue, const StartupEnvironment& env, QWidget* parent)
-    : QMainWindow(parent), app_(host_, catalogue) {
-    setObjectName(QStringLiteral("vivarnonMenu"));
-
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen != nullptr ? screen->size() : QSize(1024, 768);
-    const WindowSizing sizing = SizeForScreen(screenSize.width(), screenSize.height());
-    if (sizing.WideTrackBars) {
-        app_.Window.TrackBar1.Width = WideTrackBarWidth;
-        app_.Window.TrackBar2.Width = WideTrackBarWidth;
-    }
-
-    BuildMenu();
-    // Escape leaves presentation mode, as in any full-screen view.
+void MainWindow::AddPresentationExit() {
     auto* leavePresentation = new QAction(this);
     leavePresentation->setObjectName(QStringLiteral("LeavePresentation"));
     leavePresentation->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -204,6 +188,9 @@ MainWindow::MainWindow(const Catalogue& catalogue, const StartupEnvironment& env
         if (app_.Window.Presentation) Act([this] { SetPresentation(false); });
     });
     addAction(leavePresentation);
+}
+
+QWidget* MainWindow::BuildCentralWidget() {
     auto* central = new QWidget(this);
     // A small sans-serif face, so that the captions fit their narrow buttons and panels.
     QFont small = central->font();
@@ -221,7 +208,27 @@ MainWindow::MainWindow(const Catalogue& catalogue, const StartupEnvironment& env
     middle->addWidget(BuildScrollBox(), 1);
     column->addLayout(middle, 1);
     column->addWidget(BuildStatusLine());
-    setCentralWidget(central);
+    return central;
+}
+
+MainWindow::MainWindow(const Catalogue& catalogue, QWidget* parent)
+    : MainWindow(catalogue, SystemStartupEnvironment(), parent) {}
+
+MainWindow::MainWindow(const Catalogue& catalogue, const StartupEnvironment& env, QWidget* parent)
+    : QMainWindow(parent), app_(host_, catalogue) {
+    setObjectName(QStringLiteral("vivarnonMenu"));
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen != nullptr ? screen->size() : QSize(1024, 768);
+    const WindowSizing sizing = SizeForScreen(screenSize.width(), screenSize.height());
+    if (sizing.WideTrackBars) {
+        app_.Window.TrackBar1.Width = WideTrackBarWidth;
+        app_.Window.TrackBar2.Width = WideTrackBarWidth;
+    }
+
+    BuildMenu();
+    AddPresentationExit();
+    setCentralWidget(BuildCentralWidget());
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Clock"));

@@ -90,6 +90,10 @@ private:
     };
 
     void BuildMenu();
+    // Escape leaves presentation mode, as in any full-screen view.
+    void AddPresentationExit();
+    // The button bar over the control panel and the picture, and the status line under them.
+    QWidget* BuildCentralWidget();
     QFrame* BuildButtonBar();
     QWidget* BuildControlPanel();
     void AddRangeRow(const char* objectName, Control which, bool scrollBar);
