@@ -234,7 +234,7 @@ void App::ConfigureButtons(Buttons shown) {
 
     SyncViewMenu();
 
-    if (n != StartingUp) SelectGuidance(Memo, w.Caption);
+    if (n != StartingUp) SelectGuidance(Memo, n, w.Caption);
     if (Image) RedrawPicture();
 }
 

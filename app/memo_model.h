@@ -5,6 +5,7 @@
 // characters, and the selection it asks for when a simulation is chosen.
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace viv {
@@ -15,6 +16,9 @@ struct MemoModel {
     int SelStart = 0;     // 0-based
     int SelLength = 0;
     int SelectionRequests = 0;  // counts selections made by the main window
+    // Each simulation's heading in Text, found by its number (the guidance's hidden
+    // markers), so that a translated caption cannot lose its guidance.
+    std::map<int, std::u32string> Headings;
 };
 
 }  // namespace viv

@@ -38,9 +38,13 @@ std::u32string DecodeUtf8(std::string_view text) {
 
 }  // namespace
 
-void SelectGuidance(MemoModel& memo, std::string_view caption) {
+void SelectGuidance(MemoModel& memo, int simulation, std::string_view caption) {
     if (!memo.Visible) return;
-    const std::u32string heading = DecodeUtf8(caption);
+    std::u32string heading = DecodeUtf8(caption);
+    if (const auto marked = memo.Headings.find(simulation); marked != memo.Headings.end()) {
+        heading = marked->second;
+        if (!heading.empty() && heading.back() == U':') heading.pop_back();
+    }
     const std::size_t at = memo.Text.find(heading + U":");
     if (at == std::u32string::npos) return;
     memo.SelStart = static_cast<int>(at);

@@ -11,8 +11,9 @@
 
 namespace viv {
 
-// If the memo shows, selects the first occurrence of `caption` followed by ":" in its
-// text (the selection covers the caption alone). `caption` is UTF-8.
-void SelectGuidance(MemoModel& memo, std::string_view caption);
+// If the memo shows, selects the heading of simulation `simulation` in its text: the
+// heading its guidance marks with that number, or else the first occurrence of `caption`
+// followed by ":" (the selection covers the heading without its colon). `caption` is UTF-8.
+void SelectGuidance(MemoModel& memo, int simulation, std::string_view caption);
 
 }  // namespace viv

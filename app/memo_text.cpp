@@ -78,6 +78,13 @@ RtfDocument MemoFormCreate(App& app) {
     }
     std::optional<RtfDocument>& document = guidance.Document;
     app.Memo.Text = MemoCharacters(document->PlainText());
+    app.Memo.Headings.clear();
+    for (const RtfParagraph& p : document->Paragraphs) {
+        if (p.SimulationMark == 0) continue;
+        std::string heading;
+        for (const RtfRun& run : p.Runs) heading += run.Text;
+        app.Memo.Headings[p.SimulationMark] = MemoCharacters(heading);
+    }
     app.Memo.SelStart = 0;
     app.Memo.SelLength = 0;
     if (app.State.CurrentSimulation == 1) app.Memo.Visible = true;

@@ -37,6 +37,9 @@ struct RtfParagraph {
     RtfAlignment Alignment = RtfAlignment::Left;
     int SpaceBefore = 0;  // twips (1/1440 inch)
     int SpaceAfter = 0;   // twips
+    // The simulation whose guidance begins with this paragraph, from the hidden marker
+    // {\*\vivsim N} in it; 0 for none.
+    int SimulationMark = 0;
 
     bool operator==(const RtfParagraph&) const = default;
 };

@@ -274,6 +274,9 @@ private:
             pendingColour_ = RtfColour{};
             return;
         }
+        if (first && ignorable && word == "vivsim" && s.Dest == Destination::Text && parameter &&
+            *parameter > 0 && *parameter <= 0xFFFF)
+            paragraph_.SimulationMark = static_cast<int>(*parameter);
         if (std::find(kSkippedDestinations.begin(), kSkippedDestinations.end(), word) !=
                 kSkippedDestinations.end() ||
             (first && ignorable)) {

@@ -138,10 +138,15 @@ TEST(MemoGuidance, TheSelectionsSectionRunsToTheNextHeading) {
         U"Vejledning\n\nBrydning i vand:\nLys brydes.\nØvelser\n1. Mål:\n\n"
         U"Spredning i en dråbe:\nEn dråbe.\n\nMere om dråben.\n";
     EXPECT_EQ(SelectedGuidance(memo), "");  // nothing selected
-    SelectGuidance(memo, "Brydning i vand");
+    SelectGuidance(memo, 2, "Brydning i vand");
     EXPECT_EQ(SelectedGuidance(memo), "Brydning i vand:\nLys brydes.\nØvelser\n1. Mål:\n");
-    SelectGuidance(memo, "Spredning i en dråbe");
+    SelectGuidance(memo, 7, "Spredning i en dråbe");
     EXPECT_EQ(SelectedGuidance(memo), "Spredning i en dråbe:\nEn dråbe.\n\nMere om dråben.\n");
+    // The heading marked with the simulation's number wins over the caption, so a
+    // guidance in another language is found all the same.
+    memo.Headings[2] = U"Brydning i vand:";
+    SelectGuidance(memo, 2, "Refraction in water");
+    EXPECT_EQ(SelectedGuidance(memo), "Brydning i vand:\nLys brydes.\nØvelser\n1. Mål:\n");
     memo.SelStart = 1000;
     EXPECT_EQ(SelectedGuidance(memo), "");
 }
@@ -211,6 +216,25 @@ TEST(GuidanceText, EverySimulationHasItsSection) {
         EXPECT_NE(std::find(kAllCaptions.begin(), kAllCaptions.end(), e->Caption),
                   kAllCaptions.end())
             << n;
+    }
+    // Both guidance texts mark each simulation's heading with its number: the Danish
+    // heading is the caption, the English one a heading of its own.
+    for (const char* file : {"/data/Vivarnon.rtf", "/data/Vivarnon.en.rtf"}) {
+        const std::optional<RtfDocument> d = ReadRtfFile(std::string(VIV_SOURCE_DIR) + file);
+        ASSERT_TRUE(d.has_value()) << file;
+        std::map<int, std::string> headings;
+        for (const RtfParagraph& p : d->Paragraphs)
+            if (p.SimulationMark != 0)
+                for (const RtfRun& run : p.Runs) headings[p.SimulationMark] += run.Text;
+        for (std::uint16_t n = 2; n <= 43; ++n) {
+            const CatalogueEntry* e = catalogue.Find(n);
+            if (e == nullptr || e->Caption.empty()) continue;
+            ASSERT_EQ(headings.count(n), 1u) << file << " " << n;
+            EXPECT_EQ(headings[n].back(), ':') << file << " " << n;
+            if (std::string(file).find(".en.") == std::string::npos) {
+                EXPECT_EQ(headings[n], std::string(e->Caption) + ":") << n;
+            }
+        }
     }
 }
 
