@@ -480,9 +480,6 @@ void DrawYoungsInterference(Scene& scene, Event event, bool clearFirst, TCanvas&
             DrawInterferenceInset(scene, canvas);
             break;
         case Event::F6:
-            FlipViewToggle(s, event);
-            DrawInterferenceInset(scene, canvas);
-            break;
         case Event::F3:
             FlipViewToggle(s, event);
             DrawInterferenceInset(scene, canvas);
