@@ -7,7 +7,9 @@
 # It reads the compilation database of the checked build in build-sanitize/ (clang, the one
 # configuration that also holds the fuzz targets); configuring it compiles nothing.
 #   bash scripts/tidy.sh [REGEX]   only the sources whose path matches REGEX
-# The whole tree takes about TIME on a quiet two-core machine.
+# The whole tree takes about 15 minutes of processor time: about 8 minutes on a quiet
+# two-core machine (22 on one that builds twice besides), well within continuous integration's
+# 30 minutes with its other 15.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

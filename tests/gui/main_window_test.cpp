@@ -77,7 +77,7 @@ struct Program {
         return window->findChild<QAction*>(
             QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-    void Choose(std::uint16_t simulation) {
+    void Choose(std::uint16_t simulation) const {
         for (const MenuDef& menu : MainMenu(AllSimulations()))
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation) Action(item.Name)->trigger();

@@ -62,7 +62,7 @@ protected:
 
     static bool IsLens() { return GetParam() == 24; }
     void SetPosition(int position) { app.ControlChange(Control::ScrollBar1, position); }
-    double G() const { return IsLens() ? 3 : 2; }
+    static double G() { return IsLens() ? 3 : 2; }
     // The signed focal length in the equations: the lens's f, the mirror's focal point.
     double F() const {
         if (IsLens()) return app.State.ShowRays ? -2 : 2;
@@ -71,7 +71,7 @@ protected:
     Expected Image(double a) const {
         return IsLens() ? ByLensEquation(a, F(), G()) : ByMirrorEquation(a, F(), G());
     }
-    bool Virtual(const Expected& e) const { return IsLens() ? e.b < 0 : e.b > 0; }
+    static bool Virtual(const Expected& e) { return IsLens() ? e.b < 0 : e.b > 0; }
 
     int CountColour(TColor colour) {
         return CountIn(colour, 0, 0, Picture().width(), Picture().height());
