@@ -27,8 +27,8 @@ std::vector<std::u32string_view> Paragraphs(std::u32string_view text) {
     std::size_t begin = 0;
     for (;;) {
         const std::size_t end = text.find(U'\n', begin);
-        out.push_back(
-            text.substr(begin, end == std::u32string_view::npos ? text.npos : end - begin));
+        out.push_back(text.substr(
+            begin, end == std::u32string_view::npos ? std::u32string_view::npos : end - begin));
         if (end == std::u32string_view::npos) return out;
         begin = end + 1;
     }

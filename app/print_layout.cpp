@@ -230,6 +230,7 @@ public:
             headerLine_ += list_.Headers[k];
         }
         FullHead();
+        // NOLINTNEXTLINE(readability-use-anyofallof): every row is printed, not only tested
         for (const std::vector<std::string>& row : list_.Rows) {
             if (y_ >= pageHeight_ - 2 * lineHeight_) {
                 if (x0_ != 0) {

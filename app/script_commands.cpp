@@ -90,12 +90,12 @@ void TickClock(Session& s, const Line& line) {
     if (clock.Enabled) clock.Enabled = running;
 }
 
-void Step(Session& s, const Line&) {
+void Step(Session& s, const Line& /*line*/) {
     s.app.StepButtonClick();
 }
 
 // "Nulstil": the simulation's start values, as a fresh choice of its entry.
-void Reset(Session& s, const Line&) {
+void Reset(Session& s, const Line& /*line*/) {
     s.app.ResetClick();
 }
 
@@ -188,7 +188,7 @@ void SetLanguage(Session& s, const Line& line) {
     s.app.SetLanguage(*language);
 }
 
-void Redraw(Session& s, const Line&) {
+void Redraw(Session& s, const Line& /*line*/) {
     s.app.RedrawPicture();
 }
 
@@ -260,7 +260,7 @@ void PrintData(Session& s, const Line& line) {
 // --- What the program shows, as text ---
 
 // The results table, a line a row, the cells separated by tabs.
-void Table(Session& s, const Line&) {
+void Table(Session& s, const Line& /*line*/) {
     const ResultsTable& table = s.app.Table;
     for (int row = 0; row < table.RowCount(); ++row) {
         for (int col = 0; col < table.ColCount(); ++col) {
@@ -272,7 +272,7 @@ void Table(Session& s, const Line&) {
 }
 
 // The status panels 1, 2, 3 and the message panel.
-void Panels(Session& s, const Line&) {
+void Panels(Session& s, const Line& /*line*/) {
     const MainWindowModel& m = s.app.Window;
     s.out << s.app.Words(m.Panel1) << '\t' << s.app.Words(m.Panel2) << '\t' << s.app.Words(m.Panel3)
           << '\t' << s.app.Words(m.MessagePanel) << '\n';
@@ -280,7 +280,7 @@ void Panels(Session& s, const Line&) {
 
 // The "&Vis" menu as the window shows it when opened; its F-entries are chosen with "key",
 // which runs the same code.
-void ViewMenu(Session& s, const Line&) {
+void ViewMenu(Session& s, const Line& /*line*/) {
     s.app.OnViewMenuOpened();
     const MainWindowModel& m = s.app.Window;
     for (const MenuItemState* item :
@@ -292,7 +292,7 @@ void ViewMenu(Session& s, const Line&) {
 
 // Every menu of the menu bar as it stands: its caption and mnemonic letter, then each shown
 // entry indented with its mnemonic letter and shortcut.
-void Menus(Session& s, const Line&) {
+void Menus(Session& s, const Line& /*line*/) {
     s.app.OnViewMenuOpened();
     for (const MenuDef& menu : MainMenu(s.app.catalogue())) {
         const std::string_view menuCaption = s.app.Words(menu.Caption);
@@ -306,17 +306,17 @@ void Menus(Session& s, const Line&) {
     }
 }
 
-void Caption(Session& s, const Line&) {
+void Caption(Session& s, const Line& /*line*/) {
     s.out << s.app.Words(s.app.Window.Caption) << '\n';
 }
 
 // The guidance the memo shows marked, as plain text.
-void Memo(Session& s, const Line&) {
+void Memo(Session& s, const Line& /*line*/) {
     s.out << SelectedGuidance(s.app.Memo);
 }
 
 // What "Om Vivarnon" shows.
-void About(Session& s, const Line&) {
+void About(Session& s, const Line& /*line*/) {
     s.out << VersionLine() << '\n' << AboutDetails();
 }
 
@@ -384,7 +384,7 @@ static_assert(WellFormed(AllCommands));
 }  // namespace
 
 const Command* FindCommand(std::string_view name) {
-    const auto found = std::ranges::find(AllCommands, name, &Command::Name);
+    const auto* const found = std::ranges::find(AllCommands, name, &Command::Name);
     return found == AllCommands.end() ? nullptr : &*found;
 }
 

@@ -64,7 +64,7 @@ std::vector<Taps> TapsFor(int count, double scale, double offset, int sourceSize
 std::uint8_t Channel(float value) {
     if (!(value > 0.0f)) return 0;
     if (value >= 255.0f) return 255;
-    return static_cast<std::uint8_t>(static_cast<int>(static_cast<double>(value) + 0.5));
+    return static_cast<std::uint8_t>(std::lround(value));
 }
 
 // The photograph's rows under one picture row, weighted by `row`, into `blended` (red,

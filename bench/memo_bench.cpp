@@ -71,7 +71,7 @@ std::string LargeGuidance(int kind) {
                 if (i % 8 == 7) out += "\\par\n";
                 break;
             case 1:
-                out += i % 2 ? "{\\b\\i\\fs28 ord} " : "\\ul ord\\ulnone  ";
+                out += (i % 2) != 0 ? "{\\b\\i\\fs28 ord} " : "\\ul ord\\ulnone  ";
                 break;
             default:
                 out += "\\f" + std::to_string(i % 4096) + " ord ";

@@ -49,20 +49,21 @@ public:
         if (++ticks_ > kMaxTicks) throw TooMuchWork{};
         HeadlessHost::AdvanceClock(ms);
     }
-    void ShowMessage(std::string_view, MessageKind) override {}  // no photograph here: quietly
-    bool SavePicture(App&, const std::string&, std::string& error) override {
+    void ShowMessage(std::string_view /*text*/, MessageKind /*kind*/) override {
+    }  // no photograph here: quietly
+    bool SavePicture(App& /*app*/, const std::string& /*path*/, std::string& error) override {
         error = "no files are written here";
         return false;
     }
-    bool SaveTable(const App&, const std::string&, std::string& error) override {
+    bool SaveTable(const App& /*app*/, const std::string& /*path*/, std::string& error) override {
         error = "no files are written here";
         return false;
     }
     // Printed pages are drawn as in the program, but kept in memory and let go.
-    std::unique_ptr<PageFile> OpenPdf(const std::string&, std::string& error) override {
+    std::unique_ptr<PageFile> OpenPdf(const std::string& /*path*/, std::string& error) override {
         return OpenPdfFile("", false, error);
     }
-    std::unique_ptr<PageFile> OpenSvg(const std::string&, int width, int height,
+    std::unique_ptr<PageFile> OpenSvg(const std::string& /*path*/, int width, int height,
                                       std::string& error) override {
         return HeadlessHost::OpenSvg("", width, height, error);
     }

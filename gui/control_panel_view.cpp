@@ -35,9 +35,10 @@ ControlPanelView::ControlPanelView(QWidget* parent) : QFrame(parent) {
 }
 
 bool ControlPanelView::ShowsAControl() const {
-    for (const QAbstractSlider* control : findChildren<QAbstractSlider*>())
-        if (!control->isHidden() && !control->parentWidget()->isHidden()) return true;
-    return false;
+    return std::ranges::any_of(
+        findChildren<QAbstractSlider*>(), [](const QAbstractSlider* control) {
+            return !control->isHidden() && !control->parentWidget()->isHidden();
+        });
 }
 
 int ControlPanelView::PanelWidth() const {

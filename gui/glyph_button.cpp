@@ -25,7 +25,7 @@ void CaptionGlyphButton::paintEvent(QPaintEvent* /*event*/) {
     frame.icon = QIcon();
     painter.drawComplexControl(QStyle::CC_ToolButton, frame);
 
-    const bool down = option.state & (QStyle::State_Sunken | QStyle::State_On);
+    const bool down = option.state.testAnyFlags(QStyle::State_Sunken | QStyle::State_On);
     const QPoint shift =
         down ? QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this))

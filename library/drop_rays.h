@@ -62,21 +62,21 @@ struct RayReadout {
     std::string Panel2;  // "v: ...°"
 };
 
-// p: the impact parameter, 0..1, the height of the incoming ray above (primary) or below
-// (secondary) the centre as a fraction of the radius. A green ray within half a control
-// step of the colour's rainbow ray is traced exactly as the rainbow ray.
+// requested: the impact parameter p asked for, 0..1, the height of the incoming ray above
+// (primary) or below (secondary) the centre as a fraction of the radius. A green ray within
+// half a control step of the colour's rainbow ray is traced exactly as the rainbow ray.
 RayReadout DrawPrimaryRay(const DropRayContext& context, DropRayState& state, TColor colour,
-                          bool withDetails, TCanvas& canvas, double p);
+                          bool withDetails, TCanvas& canvas, double requested);
 RayReadout DrawSecondaryRay(const DropRayContext& context, DropRayState& state, TColor colour,
-                            bool withDetails, TCanvas& canvas, double p);
+                            bool withDetails, TCanvas& canvas, double requested);
 
 // The same rays with the partial rays that leave the main path at every surface point
 // (reflected outside or inside, or transmitted out), each 2 units long. They set only the
 // pen colour and leave the pen mode to the caller.
 RayReadout DrawPrimaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
-                               bool withDetails, TCanvas& canvas, double p);
+                               bool withDetails, TCanvas& canvas, double requested);
 RayReadout DrawSecondaryRaySplit(const DropRayContext& context, DropRayState& state, TColor colour,
-                                 bool withDetails, TCanvas& canvas, double p);
+                                 bool withDetails, TCanvas& canvas, double requested);
 
 // The geometry of a primary ray's path from its entry point on, as x and y lists:
 // P2, P3, the exit direction's cosine and sine, and the exit direction itself in xs[3].

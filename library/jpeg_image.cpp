@@ -59,7 +59,7 @@ ErrorManager& ErrorsOf(j_common_ptr info) {
 // libjpeg calls this between pieces of work: while it takes in the scans of a
 // progressive file, and while it hands out rows.
 void CheckProgress(j_common_ptr info) {
-    if (!info->is_decompressor) return;
+    if (info->is_decompressor == 0) return;
     const auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
     const auto* monitor = reinterpret_cast<const ProgressMonitor*>(info->progress);
     if (decompress->input_scan_number <= monitor->MaxScans) return;
@@ -88,7 +88,7 @@ void EmitMessage(j_common_ptr info, int level) {
     FailWithMessage(info);
 }
 
-void OutputMessage(j_common_ptr) {}  // nothing goes to stderr
+void OutputMessage(j_common_ptr /*info*/) {}  // nothing goes to stderr
 
 using Step = void (*)(Decoder&, TColor*);
 
@@ -102,7 +102,7 @@ bool Guarded(Decoder& decoder, Step step, TColor* pixels) {
 
 // Reads up to the first frame header; the caller has set the error manager and put the
 // file in Info.client_data.
-void ReadHeader(Decoder& decoder, TColor*) {
+void ReadHeader(Decoder& decoder, TColor* /*pixels*/) {
     jpeg_create_decompress(&decoder.Info);  // clears all but err and client_data
     decoder.Info.mem->max_memory_to_use = decoder.MemoryLimit;
     decoder.Info.progress = &decoder.Progress.Base;
@@ -124,7 +124,7 @@ TColor CmykToRgb(const JSAMPLE* p, bool inverted) {
 }
 
 // Starts the decoding: the row buffer is made, and a progressive file's scans are taken in.
-void StartDecoding(Decoder& decoder, TColor*) {
+void StartDecoding(Decoder& decoder, TColor* /*pixels*/) {
     jpeg_decompress_struct& info = decoder.Info;
     jpeg_start_decompress(&info);
     decoder.Row =
@@ -159,7 +159,7 @@ void DecodeRow(Decoder& decoder, TColor* row) {
     ConvertRow(decoder, row);
 }
 
-void FinishDecoding(Decoder& decoder, TColor*) {
+void FinishDecoding(Decoder& decoder, TColor* /*pixels*/) {
     jpeg_finish_decompress(&decoder.Info);
 }
 
@@ -245,8 +245,8 @@ JpegResult DecodeJpeg(std::FILE* file, long long fileBytes, const std::string& n
     // An empty file is told apart from a damaged one.
     const int first = std::fgetc(file);
     if (first == EOF) {
-        return std::ferror(file) ? fail(JpegFailure::Unreadable, "the file cannot be read")
-                                 : fail(JpegFailure::Damaged, "the file is empty");
+        return std::ferror(file) != 0 ? fail(JpegFailure::Unreadable, "the file cannot be read")
+                                      : fail(JpegFailure::Damaged, "the file is empty");
     }
     std::ungetc(first, file);
 

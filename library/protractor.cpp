@@ -37,7 +37,7 @@ void DrawProtractor(const World& world, TCanvas& canvas, bool shown) {
         }
     }
     for (int j = 0; j <= 9; ++j) {
-        const std::string label = FormatInteger(10 * j, 1);
+        const std::string label = FormatInteger(10LL * j, 1);
         const int halfWidth = canvas.TextWidth(label) / 2;
         const int halfHeight = canvas.TextHeight(label) / 2;
         // The angles of incidence above left, those of refraction below right.

@@ -83,7 +83,7 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes) {
         result.Bytes.append(block, got);
         if (got < sizeof block) break;
     }
-    if (std::ferror(file.get())) {
+    if (std::ferror(file.get()) != 0) {
         result = FileBytes{ReadStatus::Unreadable, {}, std::strerror(errno)};
         return result;
     }

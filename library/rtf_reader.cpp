@@ -135,12 +135,11 @@ private:
                 if (CloseGroup()) return true;
             } else if (c == '\\') {
                 ControlSequence();
-            } else if (c == '\r' || c == '\n') {
-                // line ends in the file carry no meaning
             } else if (c == '\t') {
                 Text(U'\t');
             } else if (static_cast<unsigned char>(c) < 0x20) {
-                // stray control bytes of a damaged file
+                // line ends in the file carry no meaning, nor do stray control bytes of a
+                // damaged file
             } else if (IsPlain(c) && !stack_.empty() && State().Dest == Destination::Text) {
                 // A stretch of plain text is taken whole, not character by character.
                 const std::size_t begin = pos_ - 1;
@@ -289,8 +288,9 @@ private:
             return;
         }
 
-        if (const auto symbol = std::find_if(kSymbolWords.begin(), kSymbolWords.end(),
-                                             [&](const SymbolWord& w) { return w.word == word; });
+        if (const auto* const symbol =
+                std::find_if(kSymbolWords.begin(), kSymbolWords.end(),
+                             [&](const SymbolWord& w) { return w.word == word; });
             symbol != kSymbolWords.end()) {
             Text(symbol->character);
             return;

@@ -8,14 +8,15 @@
 #            English texts)
 #   package  that, and what building and checking the Debian package needs (cpack's
 #            `file`, dpkg-shlibdeps from dpkg-dev, lintian, the desktop entry's validator)
-#   all      (the default) that, and the tests, benchmarks, sanitizers and fuzzing
+#   all      (the default) that, and the tests, benchmarks, sanitizers, fuzzing and clang-tidy
 set -euo pipefail
 what="${1:-all}"
 program=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev
          libboost-math-dev fonts-dejavu-core ccache qt6-translations-l10n qt6-qpa-plugins
          gettext)
 package=(file dpkg-dev lintian desktop-file-utils appstream)
-tests=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev clang-format)
+tests=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev clang-format
+       clang-tidy)
 case "$what" in
   program) packages=("${program[@]}") ;;
   package) packages=("${program[@]}" "${package[@]}") ;;

@@ -62,9 +62,9 @@ public:
         figures.back().text = std::string(text);
     }
     int TextWidth(std::string_view text) override { return 6 * static_cast<int>(text.size()); }
-    int TextHeight(std::string_view) override { return 13; }
-    TColor GetPixel(int, int) const override { return clWhite; }
-    void SetPixel(int x, int y, TColor) override { Add("pixel", {{x, y}}); }
+    int TextHeight(std::string_view /*text*/) override { return 13; }
+    TColor GetPixel(int /*x*/, int /*y*/) const override { return clWhite; }
+    void SetPixel(int x, int y, TColor /*colour*/) override { Add("pixel", {{x, y}}); }
 
     std::vector<Figure> Of(const std::string& kind) const {
         std::vector<Figure> out;

@@ -72,7 +72,7 @@ struct StartedApp {
         app.FormResize();
         app.ShowPicture();
     }
-    RasterCanvas& picture() { return static_cast<RasterCanvas&>(*app.Image); }
+    RasterCanvas& picture() const { return static_cast<RasterCanvas&>(*app.Image); }
 };
 
 }  // namespace viv::test

@@ -22,7 +22,7 @@ QString FindHelpFile(const std::string& startDirectory) {
     for (const QString& folder :
          {QString::fromStdString(startDirectory), QCoreApplication::applicationDirPath()}) {
         if (folder.isEmpty()) continue;
-        const QString path = QDir(folder).filePath(name);
+        QString path = QDir(folder).filePath(name);
         if (QFileInfo(path).isFile()) return path;
     }
     return {};

@@ -54,9 +54,7 @@ bool IsMainWindowKey(const QKeySequence& key) {
         QKeySequence(Qt::Key_F6),           QKeySequence(Qt::CTRL | Qt::Key_K),
         QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_W),
     };
-    for (const QKeySequence& k : keys)
-        if (k == key) return true;
-    return false;
+    return std::ranges::any_of(keys, [&](const QKeySequence& k) { return k == key; });
 }
 
 // The selection stays visible while another window has the focus.

@@ -357,7 +357,7 @@ void PrintCommands::PrintDataLists() {
     Report(ok, "Data kunne ikke udskrives.", reason);
 }
 
-void PrintCommands::CopyBitmap() {
+void PrintCommands::CopyBitmap() const {
     const auto* picture = dynamic_cast<const RasterCanvas*>(app_.Image.get());
     if (picture == nullptr) return;
     QGuiApplication::clipboard()->setImage(ShownImage(*picture, app_.Window.DrawingScale));

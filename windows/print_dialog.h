@@ -90,10 +90,10 @@ public:
     PrintCommands(const PrintCommands&) = delete;
     PrintCommands& operator=(const PrintCommands&) = delete;
 
-    void PrintPicture();    // "Udskriv &Graf..."
-    void PrintDataLists();  // "Udskriv &Data"
-    void CopyBitmap();      // "Kopi som &Bitmap"
-    void CopyVectors();     // "Kopi som &Metafile"
+    void PrintPicture();      // "Udskriv &Graf..."
+    void PrintDataLists();    // "Udskriv &Data"
+    void CopyBitmap() const;  // "Kopi som &Bitmap"
+    void CopyVectors();       // "Kopi som &Metafile"
 
     QPrinter& Printer() { return *printer_; }
 

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <iterator>
 
@@ -35,6 +36,12 @@ bool InBlock(const CellBlock& block, int col, int row) {
     return col >= block.Left && col <= block.Right && row >= block.Top && row <= block.Bottom;
 }
 
+// The cells are kept column by column, each column `rows` cells long.
+std::size_t CellIndex(int col, int row, int rows) {
+    return static_cast<std::size_t>(col) * static_cast<std::size_t>(rows) +
+           static_cast<std::size_t>(row);
+}
+
 }  // namespace
 
 ResultsGrid::ResultsGrid(QWidget* parent) : QWidget(parent) {
@@ -51,8 +58,7 @@ void ResultsGrid::SetSize(int cols, int rows) {
     std::vector<QString> cells(static_cast<std::size_t>(cols * rows));
     for (int c = 0; c < std::min(cols, ColCount()); ++c)
         for (int r = 0; r < std::min(rows, RowCount()); ++r)
-            cells[static_cast<std::size_t>(c * rows + r)] =
-                cells_[static_cast<std::size_t>(c * RowCount() + r)];
+            cells[CellIndex(c, r, rows)] = cells_[CellIndex(c, r, RowCount())];
     cells_ = std::move(cells);
     colWidths_.resize(static_cast<std::size_t>(cols), DefaultColWidth);
     rowHeights_.resize(static_cast<std::size_t>(rows), DefaultRowHeight);
@@ -100,12 +106,12 @@ void ResultsGrid::SetRowHeight(int row, int height) {
 
 QString ResultsGrid::Cell(int col, int row) const {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return {};
-    return cells_[static_cast<std::size_t>(col * RowCount() + row)];
+    return cells_[CellIndex(col, row, RowCount())];
 }
 
 void ResultsGrid::SetCell(int col, int row, const QString& text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return;
-    QString& cell = cells_[static_cast<std::size_t>(col * RowCount() + row)];
+    QString& cell = cells_[CellIndex(col, row, RowCount())];
     if (cell == text) return;
     cell = text;
     update(CellRect(col, row));

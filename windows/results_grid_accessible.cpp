@@ -29,17 +29,17 @@ public:
     }
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
         if (t == QAccessible::Name || t == QAccessible::Value)
             return grid_->Cell(col_, row_).trimmed();
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
+    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     QRect rect() const override {
         if (!isValid()) return {};
         const QRect r = grid_->CellRect(col_, row_);
@@ -145,13 +145,13 @@ public:
     int selectedRowCount() const override { return 0; }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+    bool isColumnSelected(int /*column*/) const override { return false; }
+    bool isRowSelected(int /*row*/) const override { return false; }
+    bool selectRow(int /*row*/) override { return false; }
+    bool selectColumn(int /*column*/) override { return false; }
+    bool unselectRow(int /*row*/) override { return false; }
+    bool unselectColumn(int /*column*/) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 
 private:
     mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;  // (column, row)

@@ -32,9 +32,9 @@ Qt::Alignment ToQt(RtfAlignment a) {
 }
 
 RtfAlignment FromQt(Qt::Alignment a) {
-    if (a & Qt::AlignHCenter) return RtfAlignment::Centre;
-    if (a & Qt::AlignRight) return RtfAlignment::Right;
-    if (a & Qt::AlignJustify) return RtfAlignment::Justify;
+    if (a.testFlag(Qt::AlignHCenter)) return RtfAlignment::Centre;
+    if (a.testFlag(Qt::AlignRight)) return RtfAlignment::Right;
+    if (a.testFlag(Qt::AlignJustify)) return RtfAlignment::Justify;
     return RtfAlignment::Left;
 }
 

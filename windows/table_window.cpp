@@ -201,7 +201,7 @@ void TableWindow::ShowHint(QAction* action) {
     if (ShowItemHint(app_, action)) emit ModelChanged();
 }
 
-void TableWindow::CopyTable() {
+void TableWindow::CopyTable() const {
     const std::string text =
         app_.Table.CopyText(app_.State.ListSeparator, app_.State.DecimalSeparator);
     QGuiApplication::clipboard()->setText(FromUtf8(text));

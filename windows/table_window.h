@@ -48,7 +48,7 @@ public slots:
     // "&Udskriv": the print dialog, then the table on the chosen printer.
     void PrintTable();
     // "&Kopi": the selected block onto the clipboard as separated text.
-    void CopyTable();
+    void CopyTable() const;
     // "&Marker alt".
     void SelectAllCells();
     // "&Luk": the window is only hidden.

@@ -90,7 +90,8 @@ bool NoDisplayNamed(int argc, char** argv) {
 // A display that is named but does not answer makes Qt give up while the application
 // starts: the program says why in its own words and ends, instead of aborting.
 bool startingQt = false;
-void StartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void StartupMessages(QtMsgType type, const QMessageLogContext& /*context*/,
+                     const QString& message) {
     if (type == QtFatalMsg && startingQt) {
         std::fputs(kNoDisplay, stderr);
         std::fflush(stderr);

@@ -408,7 +408,7 @@ bool InRect(PointD p, const RectD& r) {
 // segments mostly are (a wave's arcs are drawn through points two to eight pixels apart).
 constexpr int kMostStep = 8;
 constexpr int kStepSide = 2 * kMostStep + 1;
-constexpr std::size_t kShortSteps = kStepSide * kStepSide;
+constexpr std::size_t kShortSteps = static_cast<std::size_t>(kStepSide) * kStepSide;
 // The index of step (dx, dy) among the short steps, or none.
 std::optional<std::size_t> ShortStep(double dx, double dy) {
     if (!(std::abs(dx) <= kMostStep && std::abs(dy) <= kMostStep && dx == std::floor(dx) &&
@@ -1837,8 +1837,9 @@ void DrawPieRadii(RasterCanvas::Figure& f, const EllipseBox& e, const AngleRange
         // Prefer the nearest visible border pixel of the arc itself.
         double bestScore = std::numeric_limits<double>::infinity();
         for (const auto& [offset, idx] : ordered) {
-            const double x = idx % static_cast<std::uint32_t>(w);
-            const double y = idx / static_cast<std::uint32_t>(w);
+            const std::uint32_t column = idx % static_cast<std::uint32_t>(w);
+            const std::uint32_t row = idx / static_cast<std::uint32_t>(w);
+            const double x = column, y = row;
             if (std::abs(x - p.x) > 2.0 || std::abs(y - p.y) > 2.0) continue;
             const double score = atStart ? offset : range.sweep - offset;
             if (score < bestScore) {
@@ -1992,7 +1993,7 @@ int RasterCanvas::TextWidth(std::string_view text) {
     return CurrentFont().metrics->horizontalAdvance(FromUtf8(Shown(text)));
 }
 
-int RasterCanvas::TextHeight(std::string_view) {
+int RasterCanvas::TextHeight(std::string_view /*text*/) {
     return CurrentFont().metrics->height();
 }
 
@@ -2113,15 +2114,16 @@ void RasterCanvas::CopyTiles(const TileLog& tiles, const TCanvas& source) {
     const auto* from = reinterpret_cast<const std::uint32_t*>(raster->image_.constBits());
     const auto toStride = static_cast<std::size_t>(image_.bytesPerLine() / 4);
     const auto fromStride = static_cast<std::size_t>(raster->image_.bytesPerLine() / 4);
-    TRect box{INT32_MAX, INT32_MAX, 0, 0};  // of every tile copied
+    constexpr auto TileBytes = static_cast<std::size_t>(TileSize) * 4;  // a tile's row
+    TRect box{INT32_MAX, INT32_MAX, 0, 0};                              // of every tile copied
     ForEachTileRun(tiles.Tiles, Width(), Height(), tileSeen_, [&](const TRect& run) {
         const auto bytes = static_cast<std::size_t>(run.Right - run.Left) * 4;
         for (auto y = static_cast<std::size_t>(run.Top); y < static_cast<std::size_t>(run.Bottom);
              ++y) {
             std::uint32_t* out = to + y * toStride + run.Left;
             const std::uint32_t* in = from + y * fromStride + run.Left;
-            if (bytes == TileSize * 4)  // most runs are one tile: no call for 32 bytes
-                std::memcpy(out, in, TileSize * 4);
+            if (bytes == TileBytes)  // most runs are one tile: no call for 32 bytes
+                std::memcpy(out, in, TileBytes);
             else
                 std::memcpy(out, in, bytes);
         }

@@ -4,6 +4,7 @@
 #include "library/canvas/reduced_picture.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -33,7 +34,7 @@ std::uint32_t MeanOfFour(std::uint32_t a, std::uint32_t b, std::uint32_t c, std:
 // The shown pixels x0 .. x1 - 1 of one row from the two large rows under it.
 void ReduceRowByTwo(const std::uint32_t* top, const std::uint32_t* bottom, std::uint32_t* out,
                     int x0, int x1) {
-    int x = x0;
+    std::ptrdiff_t x = x0;
 #if defined(__SSE2__)
     // Four shown pixels at a time, the same sums in 16-bit lanes: a redraw filters the
     // whole picture, several megabytes, and a word at a time it took a tenth of the
@@ -92,7 +93,8 @@ void ReduceArea(const QImage& large, int k, const TRect& area, QImage& reduced) 
             std::uint32_t redBlue = 0, green = 0;
             for (int j = 0; j < k; ++j) {
                 const auto* in =
-                    reinterpret_cast<const std::uint32_t*>(large.constScanLine(y * k + j)) + x * k;
+                    reinterpret_cast<const std::uint32_t*>(large.constScanLine(y * k + j)) +
+                    static_cast<std::ptrdiff_t>(x) * k;
                 for (int i = 0; i < k; ++i) {
                     redBlue += in[i] & 0xFF00FFu;
                     green += in[i] & 0x00FF00u;

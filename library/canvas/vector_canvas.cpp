@@ -48,10 +48,8 @@ constexpr double RadToDeg(double r) {
 constexpr int kNativeLimit = 1 << 20;
 
 bool Small(std::initializer_list<int> values) {
-    for (const int v : values) {
-        if (v < -kNativeLimit || v > kNativeLimit) return false;
-    }
-    return true;
+    return std::ranges::all_of(values,
+                               [](int v) { return v >= -kNativeLimit && v <= kNativeLimit; });
 }
 
 // The parametric start and sweep of a direction range on the ellipse with radii (a, b).
@@ -410,7 +408,7 @@ int VectorCanvas::TextWidth(std::string_view text) {
     return QFontMetrics(CurrentFont(), &device_).horizontalAdvance(FromUtf8(Shown(text)));
 }
 
-int VectorCanvas::TextHeight(std::string_view) {
+int VectorCanvas::TextHeight(std::string_view /*text*/) {
     return QFontMetrics(CurrentFont(), &device_).height();
 }
 
@@ -433,7 +431,7 @@ void VectorCanvas::TextOut(int x, int y, std::string_view text) {
     painter_.restore();
 }
 
-TColor VectorCanvas::GetPixel(int, int) const {
+TColor VectorCanvas::GetPixel(int /*x*/, int /*y*/) const {
     return clWhite;
 }
 

@@ -44,7 +44,7 @@ void DrawPattern(Scene& scene, TCanvas& canvas) {
     canvas.Pen.Style = psSolid;
     canvas.Brush.Style = bsSolid;
     int left = 0, right = b;  // shifts of the band's two edges, pixels
-    std::vector<TPoint> band(2 * EdgePoints);
+    std::vector<TPoint> band(2 * static_cast<std::size_t>(EdgePoints));
     for (int i = 0; i < BandCount; ++i) {
         TColor colour = i % 2 == 0 ? mixed : Complement(mixed);
         if (i == BandCount - 1) colour = clWhite;

@@ -58,6 +58,7 @@ void DrawTarget(Scene& scene, TCanvas& canvas) {
     // The hull's half-width at y = -2, -1, 0, 1, 2 about x = D + 0.05.
     constexpr double halfWidth[] = {0.045, 0.05, 0.05, 0.04, 0};
     std::vector<TPoint> hull;
+    hull.reserve(10);
     for (int i = 0; i < 5; ++i) hull.push_back(world.Picture(d + 0.05 - halfWidth[i], i - 2.0));
     for (int i = 3; i >= 0; --i) hull.push_back(world.Picture(d + 0.05 + halfWidth[i], i - 2.0));
     hull.push_back(world.Picture(d, -2));

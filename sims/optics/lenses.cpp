@@ -80,6 +80,7 @@ void DrawLens(Scene& scene, TCanvas& canvas) {
     std::vector<WorldPoint> cemented;
     AppendFace(cemented, right, false);
     std::vector<TPoint> pixels;
+    pixels.reserve(cemented.size());
     for (const WorldPoint& p : cemented) pixels.push_back(map.Picture(p.x, p.y));
     ++pixels.front().y;
     canvas.Polyline(pixels);

@@ -97,7 +97,7 @@ void DrawSunRays(Scene& scene, TCanvas& canvas) {
 
     canvas.Pen.Color = SunColour;
     std::vector<TPoint> points;
-    points.reserve(2 * SunRayCount);
+    points.reserve(2 * static_cast<std::size_t>(SunRayCount));
     double lowest = top;
     for (int k = 0; k < SunRayCount; ++k) {
         const double ys = SunRayStep * (SunRayCount - k) * a;  // height at x = 10

@@ -85,7 +85,7 @@ void WriteQuadrantNumbers(const World& map, TCanvas& canvas) {
     // Each number just beyond the outer arc, clear of the degree ticks: its box's centre
     // lies as far out as the box reaches towards the arc, plus a gap.
     for (int j = 1; j <= 8; ++j) {
-        const std::string text = FormatInteger(10 * j, 1);
+        const std::string text = FormatInteger(10LL * j, 1);
         const double a = (270 + 10 * j) * RadPerDeg;
         const double reach = std::abs(canvas.TextWidth(text) / 2.0 * std::cos(a)) +
                              std::abs(canvas.TextHeight(text) / 2.0 * std::sin(a)) +

@@ -335,7 +335,7 @@ void DrawHydrogenSpectrum(Scene& scene, Event event, bool clearFirst, TCanvas& c
     WriteReadings(scene, now);
 }
 
-void HydrogenMouse(Scene& scene, TCanvas&) {
+void HydrogenMouse(Scene& scene, TCanvas& /*canvas*/) {
     MouseToWorld(scene.Map, scene.Pointer());
     const WorldPoint p = scene.Map.MouseWorld;
     const HydrogenState& st = HydrogenOf(scene);

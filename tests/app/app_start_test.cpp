@@ -49,7 +49,8 @@ TEST(Startup, MissingPhotographIsReportedOnceAndTheBowsDrawOnWhite) {
     const QImage& picture = s.picture().Image();
     int red = 0;
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) red += picture.pixel(x, y) == qRgb(255, 0, 0);
+        for (int x = 0; x < picture.width(); ++x)
+            red += static_cast<int>(picture.pixel(x, y) == qRgb(255, 0, 0));
     EXPECT_GT(red, 50);
 }
 
@@ -85,11 +86,11 @@ TEST(Startup, TheBowsLieOnThePhotographAtEverySize) {
                 const TColor c = cover.At(x, y);
                 const QRgb scaled = qRgb(RedOf(c), GreenOf(c), BlueOf(c)) & 0xFFFFFF;
                 if (bow == 0xFFFFFF) {
-                    onPhoto += got == scaled;
-                    wrong += got != scaled && got != 0xFFFFFF;
+                    onPhoto += static_cast<int>(got == scaled);
+                    wrong += static_cast<int>(got != scaled && got != 0xFFFFFF);
                 } else {
                     ++drawn;
-                    wrong += got != bow;
+                    wrong += static_cast<int>(got != bow);
                 }
             }
         EXPECT_EQ(wrong, 0) << area.width() << "x" << area.height();

@@ -105,7 +105,7 @@ TEST_F(BadFiles, SetupFileOfBinaryGarbageGivesTheDefaults) {
     for (int i = 0; i < 50; ++i) {
         std::string bytes(std::size_t(random() % 5000), '\0');
         for (char& c : bytes) c = char(random());
-        if (i % 2 == 0) bytes = "VIVARNON.INI\r\n" + bytes;  // a good first line, then garbage
+        if (i % 2 == 0) bytes.insert(0, "VIVARNON.INI\r\n");  // a good first line, then garbage
         const SetupFileSettings s = ReadSetupFile({Write("g.ini", bytes)});
         EXPECT_EQ(s.Found, i % 2 == 0);
         if (s.OpenDialogDirectory) {

@@ -298,7 +298,7 @@ TEST(MainMenu, MenusInOrderWithTheSubjectMenusClearingTheLegend) {
     const std::vector<std::pair<std::string_view, bool>> expected = {
         {"&Filer", false},   {"&Bølgelære", true}, {"F&arver", true},   {"&Optik", true},
         {"&Vivarnon", true}, {"V&is", false},      {"&Hjælp...", false}};
-    const auto menus = Menus();
+    const auto& menus = Menus();
     ASSERT_EQ(menus.size(), expected.size());
     for (std::size_t i = 0; i < menus.size(); ++i) {
         EXPECT_EQ(menus[i].Caption, expected[i].first);

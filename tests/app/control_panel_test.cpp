@@ -44,6 +44,8 @@ struct VisibleControls {
 // Chosen one after the other, so that a control left over from the previous
 // simulation shows up as a failure.
 TEST(ConfigureParameters, EachSimulationShowsItsOwnControls) {
+    // The flags as 0 and 1 read as a grid.
+    // NOLINTBEGIN(readability-implicit-bool-conversion)
     const VisibleControls cases[] = {
         {2, true, false, false, true, true, false, false, {1, 1, 0, 1, 1}, 0, 0, 0, "i", 36},
         {5, true, false, false, true, true, false, false, {1, 1, 1, 1, 1}, 1, 1, 1, "i", 36},
@@ -57,6 +59,7 @@ TEST(ConfigureParameters, EachSimulationShowsItsOwnControls) {
         {41, true, false, false, true, false, false, false, {1, 1, 0, 0, 0}, 0, 0, 0, "", 36},
         {42, false, false, false, false, false, false, false, {1, 0, 0, 0, 0}, 0, 0, 0, "", 36},
     };
+    // NOLINTEND(readability-implicit-bool-conversion)
     test::StartedApp s;
     const MainWindowModel& w = s.app.Window;
     for (const VisibleControls& c : cases) {

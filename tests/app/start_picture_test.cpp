@@ -46,7 +46,7 @@ TEST(StartPicture, EveryColourShowsAsABand) {
     const auto counts = CountColours(canvas.Image());
     for (int k = 1; k <= 8; ++k) {
         if (k == 7) continue;  // the same index as orange: its band lies under orange's
-        EXPECT_GT(counts.count(Screen(k)) ? counts.at(Screen(k)) : 0, 20) << "colour " << k;
+        EXPECT_GT(counts.contains(Screen(k)) ? counts.at(Screen(k)) : 0, 20) << "colour " << k;
     }
 }
 
@@ -60,7 +60,7 @@ double BandAngle(const QImage& image, const World& world, QRgb colour, double fr
         const int y = world.PictureY(3.5 * std::sin(a));
         if ((image.pixel(x, y) & 0xFFFFFF) == colour) sum += a, ++n;
     }
-    return n ? sum / n : NAN;
+    return n != 0 ? sum / n : NAN;
 }
 
 TEST(StartPicture, VioletInsideRedInThePrimaryOutsideInTheSecondary) {
@@ -95,7 +95,7 @@ TEST(StartPicture, SameBandsOverThePhotograph) {
             const QRgb a = white.Image().pixel(x, y) & 0xFFFFFF;
             if (a == 0xFFFFFF) continue;
             ++drawn;
-            differing += a != (over.Image().pixel(x, y) & 0xFFFFFF);
+            differing += static_cast<int>(a != (over.Image().pixel(x, y) & 0xFFFFFF));
         }
     EXPECT_GT(drawn, 1000);
     EXPECT_EQ(differing, 0);
@@ -138,11 +138,11 @@ TEST(CoverPicture, SameSizeIsTheSamePicture) {
 TEST(CoverPicture, ShrinkingAveragesAndEnlargingBlends) {
     // A fine checkerboard of black and white shrunk to a third: mid grey everywhere.
     const RgbImage board =
-        Filled(90, 60, [](int x, int y) { return (x + y) % 2 ? clWhite : clBlack; });
+        Filled(90, 60, [](int x, int y) { return ((x + y) % 2) != 0 ? clWhite : clBlack; });
     const RgbImage small = CoverPicture(board, 30, 20);
     for (const TColor c : small.Pixels) EXPECT_NEAR(RedOf(c), 127.5, 12);
     // Two pixels, black and white, enlarged: the values between rise steadily.
-    const RgbImage pair = Filled(2, 1, [](int x, int) { return x ? clWhite : clBlack; });
+    const RgbImage pair = Filled(2, 1, [](int x, int) { return x != 0 ? clWhite : clBlack; });
     const RgbImage wide = CoverPicture(pair, 8, 4);
     for (int x = 1; x < 8; ++x) EXPECT_GE(RedOf(wide.At(x, 2)), RedOf(wide.At(x - 1, 2)));
     EXPECT_EQ(RedOf(wide.At(0, 0)), 0);

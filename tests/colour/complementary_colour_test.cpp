@@ -74,7 +74,8 @@ TEST_F(ComplementaryColour, CircleColoursFaceTheirComplements) {
     EXPECT_EQ(c[3], RGB(0, 127, 255));
     EXPECT_EQ(c[24], RGB(63, 0, 255));
     for (int k = 1; k <= 12; ++k) {
-        const TColor a = c[static_cast<std::size_t>(k)], b = c[static_cast<std::size_t>(k + 12)];
+        const auto index = static_cast<std::size_t>(k);
+        const TColor a = c[index], b = c[index + 12];
         for (int (*channel)(TColor) : {&RedOf, &GreenOf, &BlueOf}) {
             const int v = channel(a);
             EXPECT_TRUE(v == 0 || v == 63 || v == 127 || v == 191 || v == 255) << k;

@@ -29,7 +29,7 @@ namespace {
 struct Program {
     std::unique_ptr<MainWindow> window =
         std::make_unique<MainWindow>(AllSimulations(), test::DataEnvironment());
-    void Choose(std::uint16_t simulation) { test::ChooseFromMenu(*window, simulation); }
+    void Choose(std::uint16_t simulation) const { test::ChooseFromMenu(*window, simulation); }
     std::vector<QWidget*> Shown() const {
         std::vector<QWidget*> shown;
         for (QWidget* w : window->findChildren<QWidget*>())
@@ -69,7 +69,7 @@ TEST(Accessibility, EveryShownControlOfEverySimulationHasANameAndTheTabKeyReache
             EXPECT_EQ(Said(w, QAccessible::Name), w->accessibleName())
                 << w->objectName().toStdString();
             // The panel's scroll bars and track bars (not the boxes' own scroll bars).
-            if (qobject_cast<QAbstractSlider*>(w) &&
+            if (qobject_cast<QAbstractSlider*>(w) != nullptr &&
                 (w->objectName().startsWith(QStringLiteral("ScrollBar")) ||
                  w->objectName().startsWith(QStringLiteral("TrackBar"))))
                 bars.push_back(w);

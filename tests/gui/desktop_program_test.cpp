@@ -162,7 +162,7 @@ protected:
         QCoreApplication::setOrganizationName(oldOrganisation);
         QCoreApplication::setApplicationName(oldApplication);
     }
-    std::unique_ptr<MainWindow> Start() {
+    static std::unique_ptr<MainWindow> Start() {
         StartupEnvironment env;
         env.StartDirectory = VIV_SOURCE_DIR "/data";
         env.SetupFileCandidates.clear();

@@ -111,7 +111,7 @@ double IncidenceFromAir(const App& a, WorldPoint w) {
     return a.State.IncidenceMax - Direction(-w.x, w.y);
 }
 // The beam's axis ray runs through the origin at -30..30 degrees: ScrollBar1 = angle + 30.
-double BeamThroughOrigin(const App&, WorldPoint w) {
+double BeamThroughOrigin(const App& /*app*/, WorldPoint w) {
     return Direction(-w.x, -w.y) + 30;
 }
 
@@ -345,8 +345,9 @@ TEST(Drag, RandomDragsEndInTheRedrawnPicture) {
             ASSERT_TRUE(round > 0 || !grips.empty());
             const TPoint from =
                 grips.empty() ? TPoint{w / 2, h / 2} : grips[random() % grips.size()];
-            const TPoint to{static_cast<int>(random() % (2 * w)) - w / 2,
-                            static_cast<int>(random() % (2 * h)) - h / 2};
+            using Draw = std::mt19937::result_type;
+            const TPoint to{static_cast<int>(random() % (2 * static_cast<Draw>(w))) - w / 2,
+                            static_cast<int>(random() % (2 * static_cast<Draw>(h))) - h / 2};
             s.Run(DragLine(from, to));
             if (round == 1 && app.Window.F2Button.Visible) s.Run("key F2\n");
             if (round == 2) {

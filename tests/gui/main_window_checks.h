@@ -30,7 +30,9 @@ inline void ChooseFromMenu(QWidget& window, std::uint16_t simulation) {
     for (const MenuDef& menu : MainMenu(AllSimulations()))
         for (const MenuItemDef& item : menu.Items)
             if (item.Simulation == simulation)
-                window.findChild<QAction*>(QString::fromUtf8(item.Name.data(), item.Name.size()))
+                window
+                    .findChild<QAction*>(QString::fromUtf8(
+                        item.Name.data(), static_cast<qsizetype>(item.Name.size())))
                     ->trigger();
 }
 

@@ -66,17 +66,18 @@ struct Program {
         window.reset();
     }
 
-    App& app() { return window->app(); }
+    App& app() const { return window->app(); }
     template <class T>
     T* Find(const char* name) {
         T* found = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QAction* Action(std::string_view name) {
-        return window->findChild<QAction*>(QString::fromUtf8(name.data(), name.size()));
+    QAction* Action(std::string_view name) const {
+        return window->findChild<QAction*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-    void Choose(std::uint16_t simulation) {
+    void Choose(std::uint16_t simulation) const {
         for (const MenuDef& menu : MainMenu(AllSimulations()))
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation) Action(item.Name)->trigger();
@@ -597,7 +598,7 @@ TEST(MainWindowControls, OnlyShownControlsAreTabStops) {
     p.window->show();
     p.Choose(23);  // two scroll bars' worth of track bars and the lens bars
     for (QWidget* w : p.window->findChildren<QWidget*>()) {
-        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible()) continue;
+        if (((w->focusPolicy() & Qt::TabFocus) == 0) || !w->isVisible()) continue;
         EXPECT_TRUE(qobject_cast<QAbstractSlider*>(w) != nullptr ||
                     qobject_cast<QAbstractButton*>(w) != nullptr)
             << Str(w->objectName()) << " " << w->metaObject()->className();

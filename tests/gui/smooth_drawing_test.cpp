@@ -113,7 +113,7 @@ TEST(SmoothDrawing, TheChangedBoxesKeepTheReducedPictureWhole) {
                             before.pixel(x, y) != std::as_const(large).Image().pixel(x, y);
                         const auto tile =
                             static_cast<std::uint32_t>((y / 8) * TilesAcross(300) + x / 8);
-                        ASSERT_TRUE(!changed || tiles.count(tile) > 0) << x << ", " << y;
+                        ASSERT_TRUE(!changed || tiles.contains(tile)) << x << ", " << y;
                     }
                 }
                 if (step % 2 == 0) large.CopyTiles(log, other);

@@ -66,19 +66,19 @@ struct Program {
         memo.reset();
         window.reset();
     }
-    App& app() { return window->app(); }
+    App& app() const { return window->app(); }
     template <class T>
     T* Find(const QString& name) {
         T* found = window->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    void Choose(std::uint16_t simulation) {
+    void Choose(std::uint16_t simulation) const {
         test::ChooseFromMenu(*window, simulation);
         QApplication::processEvents();
     }
     // A key pressed while `target` has the focus, as the keyboard delivers it.
-    void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    static void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         target->setFocus(Qt::OtherFocusReason);
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
         QApplication::sendEvent(target, &press);
@@ -164,27 +164,27 @@ TEST(WindowKeys, TheSimulationsKeysWorkWithTheFocusInTheTableOrTheMemo) {
                                               {Qt::Key_F5, &app.State.ShowRedRay}};
         for (const auto& [key, toggle] : keys) {
             const bool before = *toggle;
-            p.Press(focus, key);
+            Program::Press(focus, key);
             EXPECT_NE(*toggle, before) << "F" << key - Qt::Key_F1 + 1;
         }
         const int interval = app.Window.Clock.Interval;
-        p.Press(focus, Qt::Key_W, Qt::ControlModifier);
+        Program::Press(focus, Qt::Key_W, Qt::ControlModifier);
         EXPECT_NE(app.Window.Clock.Interval, interval);
-        p.Press(focus, Qt::Key_K, Qt::ControlModifier);
+        Program::Press(focus, Qt::Key_K, Qt::ControlModifier);
         EXPECT_TRUE(app.Window.Clock.Enabled);
-        p.Press(focus, Qt::Key_K, Qt::ControlModifier);
+        Program::Press(focus, Qt::Key_K, Qt::ControlModifier);
         EXPECT_FALSE(app.Window.Clock.Enabled);
         const std::int32_t step = app.State.AnimationStep;
-        p.Press(focus, Qt::Key_F, Qt::ControlModifier);
+        Program::Press(focus, Qt::Key_F, Qt::ControlModifier);
         EXPECT_NE(app.State.AnimationStep, step);
     }
 
     // Ctrl+A and Ctrl+C in the table select and copy the table, not the picture.
-    p.Press(p.table->Grid(), Qt::Key_A, Qt::ControlModifier);
+    Program::Press(p.table->Grid(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(app.Table.Selection().Right, app.Table.ColCount() - 1);
     EXPECT_EQ(app.Table.Selection().Bottom, app.Table.RowCount() - 1);
     QApplication::clipboard()->clear();
-    p.Press(p.table->Grid(), Qt::Key_C, Qt::ControlModifier);
+    Program::Press(p.table->Grid(), Qt::Key_C, Qt::ControlModifier);
     const QString copied = QApplication::clipboard()->text();
     EXPECT_EQ(copied.toStdString(), app.Table.CopyText(';', ','));
     EXPECT_EQ(copied.count(QLatin1Char('\n')), app.Table.RowCount());
@@ -253,9 +253,10 @@ TEST(ControlPanel, TabVisitsEveryShownControlAndButtonAndSimulationsWithoutContr
         p.Choose(n);
         std::set<QWidget*> stops;
         for (QWidget* w : p.window->findChildren<QWidget*>())
-            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) &&
-                (qobject_cast<QAbstractSlider*>(w) || qobject_cast<QToolButton*>(w) ||
-                 qobject_cast<QPushButton*>(w)) &&
+            if (w->isVisible() && ((w->focusPolicy() & Qt::TabFocus) != 0) &&
+                (qobject_cast<QAbstractSlider*>(w) != nullptr ||
+                 qobject_cast<QToolButton*>(w) != nullptr ||
+                 qobject_cast<QPushButton*>(w) != nullptr) &&
                 !p.window->findChild<QWidget*>(QStringLiteral("StatusBar"))->isAncestorOf(w) &&
                 (p.Find<QWidget>(QStringLiteral("ButtonPanel"))->isAncestorOf(w) ||
                  p.Find<QWidget>(QStringLiteral("ScrollPanel"))->isAncestorOf(w)))
@@ -265,7 +266,7 @@ TEST(ControlPanel, TabVisitsEveryShownControlAndButtonAndSimulationsWithoutContr
         first->setFocus(Qt::TabFocusReason);
         std::set<QWidget*> visited;
         for (std::size_t i = 0; i < 4 * stops.size() && visited.size() < stops.size(); ++i) {
-            if (stops.count(QApplication::focusWidget()))
+            if (stops.contains(QApplication::focusWidget()))
                 visited.insert(QApplication::focusWidget());
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
             QApplication::sendEvent(QApplication::focusWidget(), &tab);

@@ -55,7 +55,8 @@ void ExpectPieFill(int w, int h, const PieCase& p) {
     const QImage want = ExpectedSector(w, h, p);
     int differing = 0;
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) differing += c.Image().pixel(x, y) != want.pixel(x, y);
+        for (int x = 0; x < w; ++x)
+            differing += static_cast<int>(c.Image().pixel(x, y) != want.pixel(x, y));
     EXPECT_EQ(differing, 0) << Describe(p);
 }
 

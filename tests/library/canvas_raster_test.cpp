@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -34,7 +35,7 @@ void Noise(RasterCanvas& c, unsigned seed) {
 int CountDiff(const QImage& a, const QImage& b) {
     int n = 0;
     for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+        for (int x = 0; x < a.width(); ++x) n += static_cast<int>(a.pixel(x, y) != b.pixel(x, y));
     return n;
 }
 
@@ -55,9 +56,11 @@ Box Ink(const RasterCanvas& c) {
 
 std::vector<TPoint> Sine(int n, int w, int h) {
     std::vector<TPoint> pts;
+    pts.reserve(static_cast<std::size_t>(n));
+    const int middle = h / 2;
     for (int i = 0; i < n; ++i)
         pts.push_back(
-            {i * (w - 1) / (n - 1), static_cast<int>(h / 2 + (h / 2 - 3) * std::sin(i * 0.05))});
+            {i * (w - 1) / (n - 1), static_cast<int>(middle + (middle - 3) * std::sin(i * 0.05))});
     return pts;
 }
 
@@ -236,7 +239,8 @@ TEST(RasterCanvasGeometry, WideDashesGrowWithThePicture) {
         c.LineTo(5 + length, 10);
         int count = 0;
         for (int x = 1; x < c.Width(); ++x)
-            count += c.GetPixel(x, 10) == clBlack && c.GetPixel(x - 1, 10) != clBlack;
+            count +=
+                static_cast<int>(c.GetPixel(x, 10) == clBlack && c.GetPixel(x - 1, 10) != clBlack);
         return count;
     };
     EXPECT_EQ(runs(96, 1, 60), 10);
@@ -305,7 +309,7 @@ TEST(RasterCanvasGeometry, ArcsRunCounterClockwiseByDirection) {
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {
                 const bool inC = c.GetPixel(x, y) != clWhite, inD = d.GetPixel(x, y) != clWhite;
-                both += inC && inD;
+                both += static_cast<int>(inC && inD);
                 EXPECT_EQ(inC || inD, e.GetPixel(x, y) != clWhite);
             }
         EXPECT_LE(both, 2);  // only pixels lying exactly on a ray
@@ -389,7 +393,8 @@ TEST(RasterCanvasGeometry, OneLinePixelsDoNotDependOnClipping) {
             const long long m = (2 * k * std::llabs(xMajor ? dy : dx) + n) / (2 * n);
             const long long x = xMajor ? x0 + (dx < 0 ? -k : k) : x0 + (dx < 0 ? -m : m);
             const long long y = xMajor ? y0 + (dy < 0 ? -m : m) : y0 + (dy < 0 ? -k : k);
-            if (x >= 0 && y >= 0 && x < 100 && y < 80) expected.setPixel(x, y, 0xFF000000u);
+            if (x >= 0 && y >= 0 && x < 100 && y < 80)
+                expected.setPixel(static_cast<int>(x), static_cast<int>(y), 0xFF000000u);
         }
         ASSERT_EQ(CountDiff(c.Image(), expected), 0)
             << x0 << "," << y0 << " -> " << x1 << "," << y1;

@@ -32,7 +32,8 @@ TColor At(const QImage& image, int x, int y) {
 int Ink(const QImage& image) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+        for (int x = 0; x < image.width(); ++x)
+            n += static_cast<int>((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF);
     return n;
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -266,9 +267,8 @@ TEST_F(DropRays, LabelsAndMarksOnlyForTheRayWithDetails) {
         }
         EXPECT_EQ(plain.figures.size(), 1u);
         const auto has = [](const test::RecordingCanvas& c, TColor colour) {
-            for (const auto& f : c.figures)
-                if (f.pen.Color == colour) return true;
-            return false;
+            return std::ranges::any_of(c.figures,
+                                       [&](const auto& f) { return f.pen.Color == colour; });
         };
         EXPECT_TRUE(has(detailed, RayNormalColour)) << bow;
         EXPECT_TRUE(has(detailed, RayConstructionColour)) << bow;

@@ -107,7 +107,7 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     std::string Write(const std::string& name, const Bytes& bytes) {
-        const std::string path = (dir_ / name).string();
+        std::string path = (dir_ / name).string();
         std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
         return path;
     }
@@ -297,7 +297,7 @@ TEST(JpegScanLimit, BoundsTheWorkOfLargePictures) {
     const long long pixels = 4000LL * 3000;
     EXPECT_LE(static_cast<long long>(MaxJpegScans(pixels)) * pixels, kMaxJpegScanWork);
     EXPECT_GT(MaxJpegScans(pixels), kMinJpegScans);
-    EXPECT_EQ(MaxJpegScans(720 * 540), kMaxJpegScansAtAll);
+    EXPECT_EQ(MaxJpegScans(720LL * 540), kMaxJpegScansAtAll);
     EXPECT_EQ(MaxJpegScans(0), kMaxJpegScansAtAll);
 }
 

@@ -31,7 +31,7 @@ TEST(Protractor, OnShowsRedDotsEveryTwoDegreesAndOffLeavesNothing) {
     EXPECT_NE(canvas.GetPixel(world.PictureX(0), world.PictureY(4.15)), clWhite);
     int red = 0;
     for (int y = 0; y < 540; ++y)
-        for (int x = 0; x < 720; ++x) red += canvas.GetPixel(x, y) == clRed;
+        for (int x = 0; x < 720; ++x) red += static_cast<int>(canvas.GetPixel(x, y) == clRed);
     EXPECT_EQ(red, 144);
     // The dot at 2 degrees lies two pixels beyond the circle of radius 4, along its radius.
     const double a = 2 * 3.14159265358979 / 180, r = 4 + 2 / world.MapScaleX;
@@ -40,7 +40,7 @@ TEST(Protractor, OnShowsRedDotsEveryTwoDegreesAndOffLeavesNothing) {
     DrawProtractor(world, canvas, false);
     int other = 0;
     for (int y = 0; y < 540; ++y)
-        for (int x = 0; x < 720; ++x) other += canvas.GetPixel(x, y) != clWhite;
+        for (int x = 0; x < 720; ++x) other += static_cast<int>(canvas.GetPixel(x, y) != clWhite);
     EXPECT_EQ(other, 0);
 }
 

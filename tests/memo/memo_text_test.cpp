@@ -47,7 +47,7 @@ protected:
         fs::create_directories(dir / "share");
     }
     void TearDown() override { fs::remove_all(dir); }
-    void Put(const fs::path& file, std::string_view text) {
+    static void Put(const fs::path& file, std::string_view text) {
         std::ofstream(file, std::ios::binary) << text;
     }
 };

@@ -60,9 +60,9 @@ class ImageSimulation : public test::OpticsFixture<::testing::TestWithParam<int>
 protected:
     ImageSimulation() { app.MenuEntry(static_cast<std::uint16_t>(GetParam())); }
 
-    bool IsLens() const { return GetParam() == 24; }
+    static bool IsLens() { return GetParam() == 24; }
     void SetPosition(int position) { app.ControlChange(Control::ScrollBar1, position); }
-    double G() const { return IsLens() ? 3 : 2; }
+    static double G() { return IsLens() ? 3 : 2; }
     // The signed focal length in the equations: the lens's f, the mirror's focal point.
     double F() const {
         if (IsLens()) return app.State.ShowRays ? -2 : 2;
@@ -71,7 +71,7 @@ protected:
     Expected Image(double a) const {
         return IsLens() ? ByLensEquation(a, F(), G()) : ByMirrorEquation(a, F(), G());
     }
-    bool Virtual(const Expected& e) const { return IsLens() ? e.b < 0 : e.b > 0; }
+    static bool Virtual(const Expected& e) { return IsLens() ? e.b < 0 : e.b > 0; }
 
     int CountColour(TColor colour) {
         return CountIn(colour, 0, 0, Picture().width(), Picture().height());
@@ -277,12 +277,13 @@ TEST_P(ImageSimulation, RandomUseMatchesAFullRedraw) {
 TEST_P(ImageSimulation, PointerShowsWorldCoordinates) {
     started.host.pointer.size = {app.Image->Width(), app.Image->Height()};
     const int w = app.Image->Width(), h = app.Image->Height();
-    started.host.pointer.cursor = {w / 2, h / 4};
+    const int pointerX = w / 2, pointerY = h / 4;
+    started.host.pointer.cursor = {pointerX, pointerY};
     app.ImageMouseMove();
     const double xmin = IsLens() ? -10 : -14, half = 10.0 * h / w;
     char expected[64];
-    std::snprintf(expected, sizeof expected, "(%.2f; %.2f)", xmin + 20.0 / w * (w / 2),
-                  half - 2 * half / h * (h / 4));
+    std::snprintf(expected, sizeof expected, "(%.2f; %.2f)", xmin + 20.0 / w * pointerX,
+                  half - 2 * half / h * pointerY);
     EXPECT_EQ(app.Window.MessagePanel, expected);
 }
 

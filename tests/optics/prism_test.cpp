@@ -262,14 +262,15 @@ TEST_F(PrismSimulation, BlueRayAndCurveComeAndGoWithF4) {
         const WorldPoint end = blue.MeetsBase ? blue.Exit : blue.End;
         int blueRays = 0;
         for (const test::Figure& f : canvas.Of("polyline"))
-            blueRays += f.pen.Color == clBlue && f.points.back() == app.Map.Picture(end.x, end.y);
+            blueRays += static_cast<int>(f.pen.Color == clBlue &&
+                                         f.points.back() == app.Map.Picture(end.x, end.y));
         // Totally reflected, the two short rays may never part by a pixel and a half.
         EXPECT_EQ(blueRays, blue.Emerges ? 1 : blueRays > 0) << i;
         int mixed = 0, red = 0;
         for (int y = app.Map.PictureHeight / 3; y < app.Map.PictureHeight; ++y)
             for (int x = 0; x < app.Map.PictureWidth; ++x) {
-                mixed += started.picture().GetPixel(x, y) == clLime;
-                red += started.picture().GetPixel(x, y) == clRed;
+                mixed += static_cast<int>(started.picture().GetPixel(x, y) == clLime);
+                red += static_cast<int>(started.picture().GetPixel(x, y) == clRed);
             }
         EXPECT_EQ(mixed, 0) << i;
         EXPECT_GT(red, 100) << i;

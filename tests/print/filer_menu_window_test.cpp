@@ -28,21 +28,23 @@ struct Window {
         env.SetupFileCandidates.clear();
         window = std::make_unique<MainWindow>(AllSimulations(), env);
     }
-    QAction* Action(const char* name) {
+    QAction* Action(const char* name) const {
         return window->findChild<QAction*>(QString::fromLatin1(name));
     }
-    void Choose(std::uint16_t simulation) {
+    void Choose(std::uint16_t simulation) const {
         for (const MenuDef& menu : MainMenu(AllSimulations()))
             for (const MenuItemDef& item : menu.Items)
                 if (item.Simulation == simulation)
                     Action(std::string(item.Name).c_str())->trigger();
     }
-    void OpenFiler() {
+    void OpenFiler() const {
         QMenu* filer = window->findChild<QMenu*>(QStringLiteral("Filer1"));
         ASSERT_NE(filer, nullptr);
         emit filer->aboutToShow();
     }
-    const QImage& Picture() { return dynamic_cast<RasterCanvas&>(*window->app().Image).Image(); }
+    const QImage& Picture() const {
+        return dynamic_cast<RasterCanvas&>(*window->app().Image).Image();
+    }
 };
 
 TEST(FilerMenuWindow, DataIsDisabledWhereThereIsNoListAsTheMenuOpens) {

@@ -169,7 +169,7 @@ protected:
     AiryInYoungsInterference() { app.MenuEntry(10); }
 
     // The inset's mapping, as the simulation sets it.
-    World InsetMap() {
+    World InsetMap() const {
         World m = app.Map;
         m.PictureMarginX = static_cast<std::uint16_t>(3 * m.PictureWidth / 5);
         m.PictureMarginY = static_cast<std::uint16_t>(m.PictureHeight / 2);

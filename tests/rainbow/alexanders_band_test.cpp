@@ -68,7 +68,7 @@ protected:
         AngleAtParameter(scene, p);
         return RainbowOf(scene).BandAngle;
     }
-    double Traced(double p) {
+    double Traced(double p) const {
         return TracedAngle(p, Colour(app.State.CurrentColour).WaterIndex, app.State.CurrentBow);
     }
     // The inset's mapping, as the simulation draws it.

@@ -62,7 +62,9 @@ protected:
     BowColourSimulation() { app.MenuEntry(9); }
 
     const QImage& Picture() { return started.picture().Image(); }
-    const auto& Counts(int c) { return app.Buffers->RayCount[static_cast<std::size_t>(c - 1)]; }
+    const auto& Counts(int c) const {
+        return app.Buffers->RayCount[static_cast<std::size_t>(c - 1)];
+    }
     BowStatistics& St() { return BowStatsOf(scene); }
     // The figures a full redraw draws.
     std::unique_ptr<test::RecordingCanvas> Recorded() {

@@ -78,7 +78,7 @@ protected:
     BowPolarisation() { app.MenuEntry(11); }
 
     const QImage& Picture() { return started.picture().Image(); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    const std::string& Cell(int col, int row) const { return app.Table.Cell(col, row); }
     void SetParameter(int p) {
         app.ControlChange(Control::ScrollBar1, app.Sims.Get<RainbowState>().RaySteps - p);
     }

@@ -69,14 +69,16 @@ ExactStatistics CountExactly(const RainbowAngles& bows, int c, int mode) {
 class BowStatisticsEngine : public ::testing::Test {
 protected:
     BowStatistics& St() { return BowStatsOf(scene); }
-    const auto& Counts(int c) { return app.Buffers->RayCount[static_cast<std::size_t>(c - 1)]; }
-    const auto& Below(int c) {
+    const auto& Counts(int c) const {
+        return app.Buffers->RayCount[static_cast<std::size_t>(c - 1)];
+    }
+    const auto& Below(int c) const {
         return app.Buffers->IntensityBelow[static_cast<std::size_t>(c - 1)];
     }
-    const auto& Above(int c) {
+    const auto& Above(int c) const {
         return app.Buffers->IntensityAbove[static_cast<std::size_t>(c - 1)];
     }
-    const RainbowAngles& Bows() { return app.State.Rainbow; }
+    const RainbowAngles& Bows() const { return app.State.Rainbow; }
 
     test::StartedApp started;
     App& app = started.app;
@@ -187,8 +189,8 @@ TEST_F(BowStatisticsEngine, RaysPileUpJustInsideEachBowAngle) {
         const auto& counts = Counts(c);
         const int t1 = static_cast<int>(Bows().PrimaryBowAngle[c]);
         const int t2 = static_cast<int>(Bows().SecondaryBowAngle[c]);
-        const auto top1 = std::max_element(counts.begin() + 1, counts.begin() + t1 + 1);
-        const auto top2 = std::max_element(counts.begin() + t2, counts.begin() + 180);
+        const auto* const top1 = std::max_element(counts.begin() + 1, counts.begin() + t1 + 1);
+        const auto* const top2 = std::max_element(counts.begin() + t2, counts.begin() + 180);
         EXPECT_EQ(top1 - counts.begin(), t1) << "colour " << c;
         EXPECT_EQ(top2 - counts.begin(), t2) << "colour " << c;
         EXPECT_EQ(St().PrimaryPeak[c], *top1);

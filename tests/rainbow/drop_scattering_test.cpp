@@ -36,7 +36,7 @@ protected:
         app.RedrawPicture();
         return Picture().copy();
     }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    const std::string& Cell(int col, int row) const { return app.Table.Cell(col, row); }
 
     // How many pixels of `colour` lie in the box of world points (x1, y1)..(x2, y2) of
     // the current mapping window.

@@ -34,10 +34,10 @@ protected:
     PolarisedColourSimulation() { app.MenuEntry(12); }
 
     const QImage& Picture() { return started.picture().Image(); }
-    const auto& Below(int c) {
+    const auto& Below(int c) const {
         return app.Buffers->IntensityBelow[static_cast<std::size_t>(c - 1)];
     }
-    const auto& Above(int c) {
+    const auto& Above(int c) const {
         return app.Buffers->IntensityAbove[static_cast<std::size_t>(c - 1)];
     }
     BowStatistics& St() { return BowStatsOf(scene); }

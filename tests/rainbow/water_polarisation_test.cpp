@@ -34,11 +34,11 @@ protected:
     WaterPolarisation() { app.MenuEntry(4); }
 
     const QImage& Picture() { return started.picture().Image(); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    const std::string& Cell(int col, int row) const { return app.Table.Cell(col, row); }
     void SetIncidence(int degrees) {
         app.ControlChange(Control::ScrollBar1, app.State.IncidenceMax - degrees);
     }
-    double N() { return Colour(app.State.CurrentColour).WaterIndex; }
+    double N() const { return Colour(app.State.CurrentColour).WaterIndex; }
 
     // Pixels of `colour` within `radius` pixels of the world point (x, y).
     int CountNear(TColor colour, double x, double y, int radius) {
@@ -52,7 +52,7 @@ protected:
 
     // The picture with the protractor's red dots painted white: where a ray crosses a dot,
     // the dot drawn over the ray and the ray over the dot differ.
-    QImage WithoutProtractorDots(const QImage& picture) {
+    QImage WithoutProtractorDots(const QImage& picture) const {
         QImage out = picture.copy();
         for (int k = 0; k < 180; ++k) {
             if (k % 5 == 0) continue;
@@ -249,8 +249,8 @@ TEST_F(WaterPolarisation, RandomUseMatchesAFullRedraw) {
             const std::uint32_t k = random() % 8;
             if (k < 2) {
                 // Half of the angles near the Brewster angle, where the rays snap.
-                const int degrees = random() % 2 ? 50 + static_cast<int>(random() % 7)
-                                                 : static_cast<int>(random() % 91);
+                const int degrees = (random() % 2) != 0u ? 50 + static_cast<int>(random() % 7)
+                                                         : static_cast<int>(random() % 91);
                 SetIncidence(degrees);
                 events += " i=" + std::to_string(degrees);
             } else if (k == 2) {

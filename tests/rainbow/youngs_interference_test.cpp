@@ -56,9 +56,9 @@ protected:
     YoungsInterference() { app.MenuEntry(10); }
 
     const QImage& Picture() { return started.picture().Image(); }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    const std::string& Cell(int col, int row) const { return app.Table.Cell(col, row); }
     YoungState& Young() { return YoungOf(scene); }
-    double N() { return Colour(app.State.CurrentColour).WaterIndex; }
+    double N() const { return Colour(app.State.CurrentColour).WaterIndex; }
 
     test::StartedApp started;
     App& app = started.app;

@@ -84,10 +84,10 @@ bool ShowsNotANumber(std::string_view text) {
                 same = std::tolower(static_cast<unsigned char>(text[i + k])) == bad[k];
             if (!same) continue;
             const bool letterBefore =
-                i > 0 && std::isalpha(static_cast<unsigned char>(text[i - 1]));
+                i > 0 && (std::isalpha(static_cast<unsigned char>(text[i - 1])) != 0);
             const std::size_t after = i + bad.size();
             const bool letterAfter =
-                after < text.size() && std::isalpha(static_cast<unsigned char>(text[after]));
+                after < text.size() && (std::isalpha(static_cast<unsigned char>(text[after])) != 0);
             if (!letterBefore && !letterAfter) return true;
         }
     }

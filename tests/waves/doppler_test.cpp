@@ -39,7 +39,7 @@ protected:
         double centre, radius;  // world units
     };
     // The red circles of a full redraw, oldest last.
-    std::vector<Front> Fronts(const test::LargeRecording& rec) {
+    static std::vector<Front> Fronts(const test::LargeRecording& rec) {
         std::vector<Front> out;
         for (const auto& f : test::InColour(rec.figures, clRed, "ellipse")) {
             const double left = rec.world.X(f.points[0]), right = rec.world.X(f.points[1]);

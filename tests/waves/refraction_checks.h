@@ -131,7 +131,7 @@ protected:
         else
             ExpectSamePicture(drawn, redrawn, name);
     }
-    const std::string& Cell(int col, int row) { return app.Table.Cell(col, row); }
+    const std::string& Cell(int col, int row) const { return app.Table.Cell(col, row); }
     // Whole degrees of incidence through the scroll bar, which shows 90 - i.
     void Incidence(int degrees) { app.ControlChange(Control::ScrollBar1, 90 - degrees); }
     int Count(TColor colour, double x1, double y1, double x2, double y2) {

@@ -207,7 +207,7 @@ std::vector<int> WaveletRadii(const std::vector<test::Figure>& figures, TPoint c
         if (f.kind != "polyline" || f.pen.Color != clBlack || f.points.size() < 3) continue;
         double sum = 0;
         for (const TPoint& p : f.points) sum += std::hypot(p.x - centre.x, p.y - centre.y);
-        const double r = sum / f.points.size();
+        const double r = sum / static_cast<double>(f.points.size());
         const double chord = std::hypot(f.points.front().x - f.points.back().x,
                                         f.points.front().y - f.points.back().y);
         if (chord >= r / 2 && std::all_of(f.points.begin(), f.points.end(), [&](TPoint p) {

@@ -126,7 +126,8 @@ TEST_F(SuperpositionSimulation, DrawnWavelengthsAndDirectionsMatchTheTable) {
         EXPECT_NEAR(2 * (one[2] - one[1]), 8.0, 0.25);
         EXPECT_NEAR(2 * (two[2] - two[1]), std::stod(app.Table.Cell(1, 2)), 0.25) << k;
         // One tick later wave 1 has moved left and wave 2 right, by a point each.
-        const auto before1 = one, before2 = two;
+        const auto& before1 = one;
+        const auto& before2 = two;
         Steps(1);
         const auto after1 = measure(clGreen), after2 = measure(clBlack);
         const auto nearest = [](const std::vector<double>& xs, double x) {

@@ -252,7 +252,7 @@ TEST_F(TableForm, ASelectionDoesNotCarryOverAndShowsOnlyWithTheFocus) {
     int highlighted = 0;
     for (int y = 0; y < unfocused.height(); ++y)
         for (int x = 0; x < unfocused.width(); ++x)
-            highlighted += unfocused.pixelColor(x, y) == highlight;
+            highlighted += static_cast<int>(unfocused.pixelColor(x, y) == highlight);
     EXPECT_EQ(highlighted, 0);
     SetupTable(8, 3);
     const CellBlock fresh = app.Table.Selection();
