@@ -83,9 +83,10 @@ void RegisterAtEverySize(const std::string& name,
                          void (*run)(benchmark::State&, std::uint16_t, int, int),
                          const std::string& smoothName, bool tick, std::uint16_t n) {
     for (const auto& size : kSizes) {
-        const std::string at =
-            std::to_string(n) + "/" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
-        benchmark::RegisterBenchmark((name + "/" + at).c_str(), run, n, size[0], size[1])
+        std::string full = name;
+        full.append("/").append(std::to_string(n)).append("/").append(std::to_string(size[0]));
+        full.append("x").append(std::to_string(size[1]));
+        benchmark::RegisterBenchmark(full.c_str(), run, n, size[0], size[1])
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark((smoothName + "/" + std::to_string(n)).c_str(), SmoothRedraw, n,

@@ -7,6 +7,7 @@
 // Each drag moves ScrollBar1, whose own event redraws.
 #include "sims/optics/incident_light_drags.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -37,13 +38,12 @@ struct BeamHold {
 bool GripsBeam(Scene& scene, TPoint p, const std::vector<double>& heights, int degrees) {
     const double slope = std::tan(degrees / DegPerRad);
     const double left = scene.Map.WorldXMin;
-    for (const double c : heights) {
-        if (GripsSegment(scene, p, {left, c + slope * left}, {0, c})) {
-            scene.Own<BeamHold>().Height = c;
-            return true;
-        }
-    }
-    return false;
+    const auto held = std::ranges::find_if(heights, [&](double c) {
+        return GripsSegment(scene, p, {left, c + slope * left}, {0, c});
+    });
+    if (held == heights.end()) return false;
+    scene.Own<BeamHold>().Height = *held;
+    return true;
 }
 
 // The beam's direction that takes the ray held through w: ScrollBar1 = angle + 30.

@@ -39,7 +39,7 @@ TEST(Language, EnglishAndBackGivesEverySimulationItsDanishPictureAndTable) {
         const QImage danish = s.picture().Image().copy();
         const std::vector<std::string> cells = Cells(s.app.Table);
         s.app.SetLanguage(Language::English);
-        changed += s.picture().Image() != danish;
+        changed += s.picture().Image() != danish ? 1 : 0;
         s.app.SetLanguage(Language::Danish);
         EXPECT_EQ(s.picture().Image(), danish) << n;
         EXPECT_EQ(Cells(s.app.Table), cells) << n;
@@ -80,7 +80,7 @@ TEST(Language, TablesOfTheDropTheSpectrumAndTheSpringReadInEnglishWithDecimalPoi
         }
         const std::string copied =
             s.app.Table.CopyText(s.app.State.ListSeparator, s.app.State.DecimalSeparator);
-        EXPECT_NE(copied.find("."), std::string::npos) << n;
+        EXPECT_NE(copied.find('.'), std::string::npos) << n;
     }
     EXPECT_EQ(s.app.State.DecimalSeparator, '.');
 }
