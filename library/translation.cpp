@@ -166,8 +166,4 @@ std::string_view Translation::Translate(std::string_view text) const {
     return composed_.emplace(std::string(text), std::move(translated)).first->second;
 }
 
-bool Translation::Has(std::string_view text) const {
-    return Find(text) != nullptr;
-}
-
 }  // namespace viv

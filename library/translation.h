@@ -34,8 +34,6 @@ public:
     // the view before the next call: a text translated piece by piece is kept only for a
     // while.
     std::string_view Translate(std::string_view text) const;
-    // Whether the catalogue has a translation of the whole of `text`.
-    bool Has(std::string_view text) const;
     std::size_t Size() const { return entries_.size(); }
 
 private:
