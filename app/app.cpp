@@ -9,6 +9,7 @@
 #include "app/catalogue.h"
 #include "app/drawing_scale.h"
 #include "app/file_paths.h"
+#include "app/memo_text.h"
 #include "app/scene.h"
 #include "app/setup_file.h"
 #include "library/jpeg_image.h"
@@ -121,6 +122,8 @@ void App::SetLanguage(Language language) {
     language_ = language;
     State.DecimalSeparator = language == Language::English ? '.' : systemDecimal_;
     State.ListSeparator = language == Language::English ? ',' : systemList_;
+    SyncViewMenu();
+    ReloadGuidance(*this);
     RedrawPicture();
 }
 

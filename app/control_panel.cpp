@@ -271,6 +271,8 @@ void App::SyncViewMenu() {
     w.ZoomOutItem.Enabled = w.Zoom > MinZoom;
     w.ZoomResetItem.Enabled = w.Zoom != MinZoom;
     w.PresentationItem.Checked = w.Presentation;
+    w.DanishItem.Checked = language_ == Language::Danish;
+    w.EnglishItem.Checked = language_ == Language::English;
     for (const FKey k : AllFKeys) {
         MenuItemState& item = MenuItemOf(w, k);
         item.Checked = ViewToggleOf(State, IndexOf(k));

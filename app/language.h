@@ -23,4 +23,18 @@ constexpr std::optional<Language> LanguageOfCode(std::string_view code) {
     return std::nullopt;
 }
 
+// The code of `language`, as the scripted mode, the command line and the settings write it.
+constexpr std::string_view LanguageCode(Language language) {
+    return language == Language::English ? "en" : "da";
+}
+
+// The language of a system locale ("da_DK.UTF-8", "da", "en_GB"): Danish for Danish, English
+// for every other, as the English texts are the program's only other.
+constexpr Language LanguageOfLocale(std::string_view locale) {
+    return locale.substr(0, 2) == "da" && (locale.size() == 2 || locale[2] == '_' ||
+                                           locale[2] == '-' || locale[2] == '.')
+               ? Language::Danish
+               : Language::English;
+}
+
 }  // namespace viv

@@ -73,6 +73,12 @@ constexpr MenuItemDef kVis[] = {
      "Fuld skærm med stor tekst til tavle og projektor; Esc går tilbage", 0, MC::Presentation},
 };
 
+// Each language named in itself, so that a reader of either finds it.
+constexpr MenuItemDef kSprog[] = {
+    {"DanishItem", "&Dansk", "", "Programmet på dansk", 0, MC::Danish},
+    {"EnglishItem", "&English", "", "Programmet på engelsk", 0, MC::English},
+};
+
 constexpr MenuItemDef kHjalp[] = {
     {"Indhold1", "&Indhold", "F1", "Vivarnons hjælp: simulationerne, menuerne og udskrift", 0,
      MC::Help},
@@ -106,6 +112,7 @@ constexpr MenuBarRow kMainMenu[] = {
      {},
      SubjectMenu::Rainbow},
     {"Vis1", "V&is", "Vis tabel med data , vis Memo med vejledning", kVis},
+    {"Sprog1", "&Sprog / Language", "Programmets sprog: dansk eller engelsk", kSprog},
     {"Hjalp1", "&Hjælp...", "Online hjælp til vivarnon", kHjalp},
 };
 

@@ -44,6 +44,8 @@ enum class MenuCommand : std::uint8_t {
     ZoomOut,       // "Zoom &ud"
     ZoomReset,     // "F&jern zoom"
     Presentation,  // "Pr&æsentation"
+    Danish,        // "&Dansk": the program in Danish
+    English,       // "&English": the program in English
 };
 
 struct MenuItemDef {

@@ -6,7 +6,10 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
+
+#include "library/rtf_document.h"
 
 namespace viv {
 
@@ -19,6 +22,10 @@ struct MemoModel {
     // Each simulation's heading in Text, found by its number (the guidance's hidden
     // markers), so that a translated caption cannot lose its guidance.
     std::map<int, std::u32string> Headings;
+    // The guidance as read from its file, for the memo window to show, and how often it was
+    // read (once at start, again when the language changes); 0 before the memo is created.
+    std::shared_ptr<const RtfDocument> Document;
+    int Loads = 0;
 };
 
 }  // namespace viv

@@ -7,6 +7,7 @@
 
 #include "app/app.h"
 #include "app/file_paths.h"
+#include "app/memo_sync.h"
 #include "library/regular_file.h"
 #include "library/rtf_reader.h"
 
@@ -36,8 +37,9 @@ std::vector<std::u32string_view> Paragraphs(std::u32string_view text) {
 
 }  // namespace
 
-std::string GuidancePath(std::string_view startDirectory) {
-    return JoinPath(startDirectory, "Vivarnon.rtf");
+std::string GuidancePath(std::string_view startDirectory, Language language) {
+    return JoinPath(startDirectory,
+                    language == Language::English ? "Vivarnon.en.rtf" : "Vivarnon.rtf");
 }
 
 GuidanceFile ReadGuidanceFile(const std::string& path) {
@@ -70,25 +72,49 @@ std::optional<RtfDocument> ReadRtfFile(const std::string& path) {
     return ReadGuidanceFile(path).Document;
 }
 
+namespace {
+
+// Puts `document` into the memo as its text, its headings and the document the window shows.
+void TakeGuidance(MemoModel& memo, RtfDocument document) {
+    memo.Text = MemoCharacters(document.PlainText());
+    memo.Headings.clear();
+    for (const RtfParagraph& p : document.Paragraphs) {
+        if (p.SimulationMark == 0) continue;
+        std::string heading;
+        for (const RtfRun& run : p.Runs) heading += run.Text;
+        memo.Headings[p.SimulationMark] = MemoCharacters(heading);
+    }
+    memo.Document = std::make_shared<const RtfDocument>(std::move(document));
+    ++memo.Loads;
+    memo.SelStart = 0;
+    memo.SelLength = 0;
+}
+
+}  // namespace
+
 RtfDocument MemoFormCreate(App& app) {
-    GuidanceFile guidance = ReadGuidanceFile(GuidancePath(app.State.StartDirectory));
+    GuidanceFile guidance =
+        ReadGuidanceFile(GuidancePath(app.State.StartDirectory, app.CurrentLanguage()));
     if (!guidance.Document) {
         app.host().ShowMessage(guidance.Problem, MessageKind::Information);
         guidance.Document.emplace();
     }
-    std::optional<RtfDocument>& document = guidance.Document;
-    app.Memo.Text = MemoCharacters(document->PlainText());
-    app.Memo.Headings.clear();
-    for (const RtfParagraph& p : document->Paragraphs) {
-        if (p.SimulationMark == 0) continue;
-        std::string heading;
-        for (const RtfRun& run : p.Runs) heading += run.Text;
-        app.Memo.Headings[p.SimulationMark] = MemoCharacters(heading);
-    }
-    app.Memo.SelStart = 0;
-    app.Memo.SelLength = 0;
+    TakeGuidance(app.Memo, std::move(*guidance.Document));
     if (app.State.CurrentSimulation == 1) app.Memo.Visible = true;
-    return std::move(*document);
+    return *app.Memo.Document;
+}
+
+void ReloadGuidance(App& app) {
+    if (app.Memo.Loads == 0) return;
+    GuidanceFile guidance =
+        ReadGuidanceFile(GuidancePath(app.State.StartDirectory, app.CurrentLanguage()));
+    if (!guidance.Document) {
+        app.host().ShowMessage(guidance.Problem, MessageKind::Information);
+        return;
+    }
+    TakeGuidance(app.Memo, std::move(*guidance.Document));
+    const int n = app.State.CurrentSimulation;
+    if (n != StartingUp && n != Closed) SelectGuidance(app.Memo, n, app.Window.Caption);
 }
 
 std::u32string MemoCharacters(std::string_view utf8) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/language.h"
 #include "app/memo_model.h"
 #include "library/rtf_document.h"
 
@@ -17,8 +18,10 @@ namespace viv {
 
 class App;
 
-// The guidance file of a start directory ("Vivarnon.rtf" in it; the name alone for none).
-std::string GuidancePath(std::string_view startDirectory);
+// The guidance file of a start directory in a language ("Vivarnon.rtf" in it, in English
+// "Vivarnon.en.rtf"; the name alone for none).
+std::string GuidancePath(std::string_view startDirectory,
+                         Language language = Language::Danish);
 
 // The largest guidance text read. The guidance of all simulations is some 80 kB; a file
 // a hundred times larger is no guidance text, and would only hold the program up.
@@ -35,10 +38,16 @@ struct GuidanceFile {
 GuidanceFile ReadGuidanceFile(const std::string& path);
 std::optional<RtfDocument> ReadRtfFile(const std::string& path);
 
-// The memo window's creation: reads the guidance from the start directory into the memo
-// (reporting a missing, unusable or unreadable file once, saying which) and shows the memo while
-// the program is starting. Returns the formatted text for the window; an empty document on failure.
+// The memo window's creation: reads the guidance of the program's language from the start
+// directory into the memo (reporting a missing, unusable or unreadable file once, saying
+// which) and shows the memo while the program is starting. Returns the formatted text for
+// the window, kept in the memo's model too; an empty document on failure.
 RtfDocument MemoFormCreate(App& app);
+
+// The language changed: the memo, once created, takes the guidance of the new language and
+// selects the current simulation's in it. A file that cannot be used is reported once, and
+// the memo keeps the text it has.
+void ReloadGuidance(App& app);
 
 // The memo's text as one character per element, from UTF-8.
 std::u32string MemoCharacters(std::string_view utf8);

@@ -31,6 +31,8 @@ constexpr Bound kBound[] = {
     {"ZoomOutItem", &M::ZoomOutItem},
     {"ZoomResetItem", &M::ZoomResetItem},
     {"PresentationItem", &M::PresentationItem},
+    {"DanishItem", &M::DanishItem},
+    {"EnglishItem", &M::EnglishItem},
 };
 
 }  // namespace

@@ -142,6 +142,8 @@ struct MainWindowModel {
     MenuItemState ZoomOutItem{"Zoom &ud"};
     MenuItemState ZoomResetItem{"F&jern zoom"};
     MenuItemState PresentationItem{"Pr&æsentation"};
+    MenuItemState DanishItem{"&Dansk"};
+    MenuItemState EnglishItem{"&English"};
 
     // The status line.
     std::string Panel1, Panel2, Panel3, MessagePanel;
