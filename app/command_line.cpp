@@ -93,6 +93,18 @@ CommandLine ParseCommandLine(std::span<const char* const> args) {
                 return fail("--script kræver en fil med kommandoer (- for standard-input)");
             continue;
         }
+        if (arg == "--language" || arg.starts_with("--language=")) {
+            std::string_view code;
+            if (arg == "--language") {
+                if (i + 1 >= args.size()) return fail("--language kræver da eller en");
+                code = args[++i] != nullptr ? args[i] : "";
+            } else {
+                code = arg.substr(11);
+            }
+            line.StartLanguage = LanguageOfCode(code);
+            if (!line.StartLanguage) return fail("--language kræver da eller en");
+            continue;
+        }
         bool known = false, hasValue = false;
         for (std::string_view name : kQtOptionsWithValue) {
             if (!IsQtOption(arg, name, hasValue)) continue;
@@ -115,7 +127,7 @@ std::string VersionAnswer() {
 }
 
 std::string UsageText(const Catalogue& catalogue) {
-    return "Brug: vivarnon [--script FIL] [--version] [--help]\n"
+    return "Brug: vivarnon [--script FIL] [--language da|en] [--version] [--help]\n"
            "\n"
            "Vivarnon er et undervisningsprogram i fysik om lys, farver og bølger med regnbuen\n"
            "som gennemgående tema.\n"
@@ -130,6 +142,8 @@ std::string UsageText(const Catalogue& catalogue) {
            "Tilvalg:\n"
            "  --script FIL   kør kommandoerne i FIL (- for standard-input) uden vindue og uden\n"
            "                 skærm, fx for at lave figurer til opgaveark\n"
+           "  --language da|en  programmet på dansk eller engelsk; uden tilvalget det sprog,\n"
+           "                 der blev valgt sidst, og ellers systemets (dansk for da)\n"
            "  --version      skriv versionsnummeret og afslut\n"
            "  --help, -h     skriv denne hjælp og afslut\n"
            "Qt's egne tilvalg til vinduet (fx -platform NAVN, -style NAVN, -reverse) gives\n"

@@ -5,8 +5,11 @@
 // --version and --help. No Qt: the answer decides whether Qt is started at all.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+
+#include "app/language.h"
 
 namespace viv {
 
@@ -17,6 +20,9 @@ struct CommandLine {
     Mode What = Mode::Window;
     std::string ScriptFile;  // Script: the file of commands, "-" for standard input
     std::string Error;       // Error: what was wrong, in Danish, for standard error
+    // "--language da|en": the program's language, before the remembered one and the
+    // system's; none when not given.
+    std::optional<Language> StartLanguage;
 };
 
 // Exit status of a command line the program does not understand.

@@ -81,15 +81,17 @@ std::string ControlSymbol(const MainWindowModel& w, Control control) {
     return {};
 }
 
-std::string ControlName(const MainWindowModel& w, Control control) {
-    std::string_view hint = Trimmed(w.Of(control).Hint);
+std::string ControlName(const MainWindowModel& w, Control control, const Translation* words) {
+    const auto shown = [words](std::string_view text) {
+        return words != nullptr ? words->Translate(text) : text;
+    };
+    std::string name(Trimmed(shown(w.Of(control).Hint)));
     // The colour bars beside ScrollBar1 share its quantity.
-    if (hint.empty() && (control == Control::ScrollBar2 || control == Control::ScrollBar3))
-        hint = Trimmed(w.ScrollBar1.Hint);
-    std::string name(hint);
+    if (name.empty() && (control == Control::ScrollBar2 || control == Control::ScrollBar3))
+        name = Trimmed(shown(w.ScrollBar1.Hint));
     if (!name.empty() && name.front() >= 'a' && name.front() <= 'z')
         name.front() = static_cast<char>(name.front() - 'a' + 'A');
-    const std::string symbol = ControlSymbol(w, control);
+    const std::string symbol(shown(ControlSymbol(w, control)));
     if (!symbol.empty() && !HasWord(name, symbol))
         name += (name.empty() ? "" : " ") + ("(" + symbol + ")");
     return name;

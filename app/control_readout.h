@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/window_model.h"
+#include "library/translation.h"
 
 namespace viv {
 
@@ -15,8 +16,10 @@ namespace viv {
 // "retn."); empty when it has none.
 std::string ControlSymbol(const MainWindowModel& window, Control control);
 
-// The control's name: its hint in words, capitalised, with its symbol in brackets.
-std::string ControlName(const MainWindowModel& window, Control control);
+// The control's name: its hint in words, capitalised, with its symbol in brackets; with
+// `words`, hint and symbol in their language.
+std::string ControlName(const MainWindowModel& window, Control control,
+                        const Translation* words = nullptr);
 
 // The control's current value as the status panels show it, with its unit; a choice
 // between named states by its name; otherwise the control's position.

@@ -31,8 +31,8 @@ constexpr std::string_view LanguageCode(Language language) {
 // The language of a system locale ("da_DK.UTF-8", "da", "en_GB"): Danish for Danish, English
 // for every other, as the English texts are the program's only other.
 constexpr Language LanguageOfLocale(std::string_view locale) {
-    return locale.substr(0, 2) == "da" && (locale.size() == 2 || locale[2] == '_' ||
-                                           locale[2] == '-' || locale[2] == '.')
+    return locale.substr(0, 2) == "da" &&
+                   (locale.size() == 2 || locale[2] == '_' || locale[2] == '-' || locale[2] == '.')
                ? Language::Danish
                : Language::English;
 }

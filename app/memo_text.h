@@ -20,8 +20,7 @@ class App;
 
 // The guidance file of a start directory in a language ("Vivarnon.rtf" in it, in English
 // "Vivarnon.en.rtf"; the name alone for none).
-std::string GuidancePath(std::string_view startDirectory,
-                         Language language = Language::Danish);
+std::string GuidancePath(std::string_view startDirectory, Language language = Language::Danish);
 
 // The largest guidance text read. The guidance of all simulations is some 80 kB; a file
 // a hundred times larger is no guidance text, and would only hold the program up.

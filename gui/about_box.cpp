@@ -11,7 +11,7 @@
 
 namespace viv {
 
-QMessageBox* ShowAboutBox(QWidget* parent) {
+QMessageBox* ShowAboutBox(QWidget* parent, const std::function<QString(std::string_view)>& words) {
     // One box at a time, for the window that asked.
     const QString name = QStringLiteral("OmVivarnon");
     if (parent != nullptr) {
@@ -21,16 +21,15 @@ QMessageBox* ShowAboutBox(QWidget* parent) {
             return open;
         }
     }
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Om Vivarnon"),
-                                QString::fromStdString(VersionLine()), QMessageBox::Ok, parent);
+    auto* box = new QMessageBox(QMessageBox::Information, words("Om Vivarnon"),
+                                words(VersionLine()), QMessageBox::Ok, parent);
     box->setObjectName(name);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (!QApplication::windowIcon().isNull())
         box->setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
-    box->setInformativeText(
-        QString::fromStdString(AboutDetails()) +
-        QStringLiteral("\nQt %1 (bygget med Qt %2).")
-            .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)));
+    box->setInformativeText(words(AboutDetails()) + words("\nQt %1 (bygget med Qt %2).")
+                                                        .arg(QString::fromLatin1(qVersion()),
+                                                             QStringLiteral(QT_VERSION_STR)));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->show();
     return box;

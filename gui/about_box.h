@@ -4,13 +4,17 @@
 // The About box, "Om Vivarnon": version, licence, credits and the Qt it runs on.
 #pragma once
 
+#include <QString>
+#include <functional>
+#include <string_view>
+
 class QMessageBox;
 class QWidget;
 
 namespace viv {
 
-// Shows the About box over `parent`; while one is open, it is brought to the front
-// rather than a second one opened. Returns the box (deleted when it closes).
-QMessageBox* ShowAboutBox(QWidget* parent);
+// The box, one at a time for its window, in the language of `words` (a Danish text of the
+// program in the language shown).
+QMessageBox* ShowAboutBox(QWidget* parent, const std::function<QString(std::string_view)>& words);
 
 }  // namespace viv

@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,6 +30,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -49,6 +51,7 @@
 #include "gui/panel_dock.h"
 #include "gui/picture_files.h"
 #include "gui/picture_view.h"
+#include "gui/remembered_settings.h"
 #include "gui/startup.h"
 #include "gui/window_sizing.h"
 #include "library/format.h"
@@ -114,17 +117,16 @@ struct AnimationButtonView {
     bool Toggle;
     QIcon (*Glyph)();
     void (App::*Click)();
-    const char* SpokenName;  // for screen readers: the glyph says nothing
-    const char* Caption;     // shown beside the glyph when the button has no caption of its own
+    // Shown beside the glyph when the button has no caption of its own, and read by screen
+    // readers: the glyph says nothing.
+    const char* SpokenName;
     const char* Shortcut;
 };
 constexpr AnimationButtonView kAnimationButtons[] = {
-    {"RunButton", &M::RunButton, true, &RunStopGlyph, &App::RunButtonClick, "Kør/Stop", "",
-     "Ctrl+K"},
+    {"RunButton", &M::RunButton, true, &RunStopGlyph, &App::RunButtonClick, "Kør/Stop", "Ctrl+K"},
     {"SlowMotionButton", &M::SlowMotionButton, true, &SpeedometerGlyph, &App::SlowMotionButtonClick,
-     "Langsomt", "Langsomt", "Ctrl+W"},
-    {"StepButton", &M::StepButton, false, &StepGlyph, &App::StepButtonClick, "Frem", "Frem",
-     "Ctrl+F"},
+     "Langsomt", "Ctrl+W"},
+    {"StepButton", &M::StepButton, false, &StepGlyph, &App::StepButtonClick, "Frem", "Ctrl+F"},
 };
 
 // What the keys do to a scroll bar or track bar, for screen readers.
@@ -236,13 +238,12 @@ MainWindow::MainWindow(const Catalogue& catalogue, const StartupEnvironment& env
     connect(timer_, &QTimer::timeout, this, [this] { Act([this] { app_.OnClockTick(); }); });
 
     host_.Bind({this, scrollPanel_, scrollBox_, picture_});
-    // The scroll bars of the picture's box and of the control panel's, for screen readers.
-    scrollBox_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet vandret"));
-    scrollBox_->verticalScrollBar()->setAccessibleName(QStringLiteral("Rul billedet lodret"));
-    scrollPanel_->Box()->horizontalScrollBar()->setAccessibleName(
-        QStringLiteral("Rul panelet vandret"));
-    scrollPanel_->Box()->verticalScrollBar()->setAccessibleName(
-        QStringLiteral("Rul panelet lodret"));
+    host_.SetWords([this](std::string_view danish) { return app_.Words(danish); });
+    qtDanish_ = std::make_unique<QTranslator>();
+    if (LoadQtTranslations(QLocale(QLocale::Danish, QLocale::Denmark), *qtDanish_))
+        QCoreApplication::installTranslator(qtDanish_.get());
+    else
+        qtDanish_.reset();
 
     // Small enough for any screen; below the usual sizes the control panel scrolls.
     setMinimumSize(MinimumWindowWidth, MinimumWindowHeight);
@@ -259,12 +260,41 @@ MainWindow::MainWindow(const Catalogue& catalogue, const StartupEnvironment& env
     print_ = std::make_unique<PrintCommands>(
         app_, this, [this] { SyncFromModel(); }, [this](const char* topic) { ShowHelp(topic); });
     created_ = true;
+    ShowLanguage();
     SyncFromModel();
 }
 
 MainWindow::~MainWindow() {
     destroying_ = true;
     timer_->stop();
+    if (qtDanish_) QCoreApplication::removeTranslator(qtDanish_.get());
+}
+
+QString MainWindow::Words(std::string_view danish) const {
+    return Q(app_.Words(danish));
+}
+
+void MainWindow::SetLanguage(Language language) {
+    Act([this, language] { app_.SetLanguage(language); });
+    // The standard dialogs (print, open, save) and the message boxes' buttons speak the
+    // program's language, whatever the system's.
+    if (qtDanish_) {
+        QCoreApplication::removeTranslator(qtDanish_.get());
+        if (language == Language::Danish) QCoreApplication::installTranslator(qtDanish_.get());
+    }
+    if (settings_) settings_->setValue(QLatin1String(LanguageKey), Q(LanguageCode(language)));
+}
+
+void MainWindow::ShowLanguage() {
+    shownLanguage_ = app_.CurrentLanguage();
+    for (const MenuCaption& m : menuCaptions_) m.Action->setText(Words(m.Caption));
+    nulstil_->setText(Words("Nulstil"));
+    nulstil_->setToolTip(Words("Simulationens startværdier"));
+    // The scroll bars of the picture's box and of the control panel's, for screen readers.
+    scrollBox_->horizontalScrollBar()->setAccessibleName(Words("Rul billedet vandret"));
+    scrollBox_->verticalScrollBar()->setAccessibleName(Words("Rul billedet lodret"));
+    scrollPanel_->Box()->horizontalScrollBar()->setAccessibleName(Words("Rul panelet vandret"));
+    scrollPanel_->Box()->verticalScrollBar()->setAccessibleName(Words("Rul panelet lodret"));
 }
 
 void MainWindow::AttachMemoWindow(MemoWindow* memo) {
@@ -339,6 +369,7 @@ void MainWindow::SavePlaces() {
 void MainWindow::BuildMenu() {
     for (const MenuDef& def : MainMenu(app_.catalogue())) {
         QMenu* menu = menuBar()->addMenu(Q(def.Caption));
+        menuCaptions_.push_back({menu->menuAction(), def.Caption});
         menu->setObjectName(Q(def.Name));
         menu->menuAction()->setStatusTip(Q(def.Hint));
         if (def.ClearsLegend)
@@ -357,6 +388,7 @@ void MainWindow::BuildMenu() {
                 continue;
             }
             QAction* action = menu->addAction(Q(item.Caption));
+            menuCaptions_.push_back({action, item.Caption});
             action->setObjectName(Q(item.Name));
             action->setStatusTip(Q(item.Hint));
             if (!item.Shortcut.empty()) action->setShortcut(QKeySequence(Q(item.Shortcut)));
@@ -422,7 +454,6 @@ QFrame* MainWindow::BuildButtonBar() {
         button->setIcon(view.Glyph());
         button->setIconSize(QSize(GlyphSize, GlyphSize));
         if (!captioned) {
-            button->setText(QString::fromUtf8(view.Caption));
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         } else {
             // The caption and the glyph side by side, with the frame's padding.
@@ -433,8 +464,8 @@ QFrame* MainWindow::BuildButtonBar() {
         const auto click = view.Click;
         connect(button, &QToolButton::clicked, this,
                 [this, click] { Act([this, click] { (app_.*click)(); }); });
-        buttons_.push_back({button, view.Button, QString::fromUtf8(view.SpokenName),
-                            QString::fromLatin1(view.Shortcut)});
+        buttons_.push_back(
+            {button, view.Button, view.SpokenName, QString::fromLatin1(view.Shortcut)});
     }
     layout->addSpacing(8);
     for (const FButtonView& view : kFButtons) {
@@ -442,7 +473,7 @@ QFrame* MainWindow::BuildButtonBar() {
         const FKey key = view.Key;
         connect(button, &QToolButton::clicked, this,
                 [this, key] { Act([this, key] { app_.FKeyClick(key); }); });
-        buttons_.push_back({button, view.Button, QString(), QString::fromLatin1(view.Shortcut)});
+        buttons_.push_back({button, view.Button, {}, QString::fromLatin1(view.Shortcut)});
     }
     layout->addWidget(legend_, 1);
     return buttonPanel_;
@@ -502,9 +533,8 @@ QWidget* MainWindow::BuildControlPanel() {
 
     for (const RangeControlView& view : kRangeControls)
         AddRangeRow(view.Name, view.Which, view.ScrollBar);
-    nulstil_ = new QPushButton(QStringLiteral("Nulstil"), scrollPanel_);
+    nulstil_ = new QPushButton(scrollPanel_);
     nulstil_->setObjectName(QStringLiteral("NulstilButton"));
-    nulstil_->setToolTip(QStringLiteral("Simulationens startværdier"));
     nulstil_->setStatusTip(QStringLiteral(" Simulationens startværdier"));
     nulstil_->hide();
     connect(nulstil_, &QPushButton::clicked, this, [this] { Act([this] { app_.ResetClick(); }); });
@@ -624,17 +654,16 @@ void MainWindow::ShowButtons() {
         const ToolButton& model = w.*b.Button;
         const QSignalBlocker block(b.Widget);
         // A glyph button without a caption of its own says in words what it does.
-        const QString caption = model.Caption.empty() ? b.SpokenName : Q(model.Caption);
+        const QString caption = Words(model.Caption.empty() ? b.SpokenName : model.Caption);
         if (b.Widget->text() != caption) b.Widget->setText(caption);
-        if (b.Widget->statusTip() != Q(model.Hint)) {
-            b.Widget->setStatusTip(Q(model.Hint));
-            QString tip = Q(model.Hint).trimmed();
-            if (!b.Shortcut.isEmpty())
-                tip += (tip.isEmpty() ? QString() : QStringLiteral(" ")) +
-                       QStringLiteral("(%1)").arg(
-                           QKeySequence(b.Shortcut).toString(QKeySequence::NativeText));
-            b.Widget->setToolTip(tip);
-        }
+        // The hint of the status line stays the model's; the tool tip is in the language shown.
+        if (b.Widget->statusTip() != Q(model.Hint)) b.Widget->setStatusTip(Q(model.Hint));
+        QString tip = Words(model.Hint).trimmed();
+        if (!b.Shortcut.isEmpty())
+            tip += (tip.isEmpty() ? QString() : QStringLiteral(" ")) +
+                   QStringLiteral("(%1)").arg(
+                       QKeySequence(b.Shortcut).toString(QKeySequence::NativeText));
+        if (b.Widget->toolTip() != tip) b.Widget->setToolTip(tip);
         b.Widget->setEnabled(model.Enabled);
         if (b.Widget->isCheckable()) b.Widget->setChecked(model.Down);
         b.Widget->setVisible(model.Visible);
@@ -663,14 +692,13 @@ bool MainWindow::ShowRanges() {
         r.Widget->setRange(model.Min, model.Max);
         r.Widget->setValue(model.Position);
         r.Widget->setPageStep(std::max(model.LargeChange, 1));
-        if (r.Widget->statusTip() != Q(model.Hint)) {
-            r.Widget->setStatusTip(Q(model.Hint));
-            // The read-outs cover the status line's caption: the hint shows beside the control.
-            r.Widget->setToolTip(Q(model.Hint).trimmed());
-        }
+        if (r.Widget->statusTip() != Q(model.Hint)) r.Widget->setStatusTip(Q(model.Hint));
+        // The read-outs cover the status line's caption: the hint shows beside the control.
+        const QString tip = Words(model.Hint).trimmed();
+        if (r.Widget->toolTip() != tip) r.Widget->setToolTip(tip);
         r.Widget->setEnabled(model.Enabled);
-        SetText(r.Name, Q(ControlName(w, r.Which)));
-        SetText(r.Value, LocalDecimals(Q(ControlValue(w, r.Which)), decimal));
+        SetText(r.Name, Q(ControlName(w, r.Which, app_.PictureWords())));
+        SetText(r.Value, LocalDecimals(Words(ControlValue(w, r.Which)), decimal));
         r.Row->setVisible(model.Visible);
         r.Widget->setVisible(model.Visible);
         anyShown = anyShown || model.Visible;
@@ -680,8 +708,9 @@ bool MainWindow::ShowRanges() {
 
 void MainWindow::ShowModel() {
     const MainWindowModel& w = app_.Window;
-    if (windowTitle() != Q(w.Caption)) setWindowTitle(Q(w.Caption));
-    SetText(legend_, Q(w.ButtonPanelCaption));
+    if (shownLanguage_ != app_.CurrentLanguage()) ShowLanguage();
+    if (windowTitle() != Words(w.Caption)) setWindowTitle(Words(w.Caption));
+    SetText(legend_, Words(w.ButtonPanelCaption));
 
     ShowButtons();
     const bool anyShown = ShowRanges();
@@ -690,18 +719,19 @@ void MainWindow::ShowModel() {
     scrollPanel_->FitBox();
 
     const char decimal = app_.State.DecimalSeparator;
-    SetText(panel1_, LocalDecimals(Q(w.Panel1), decimal));
-    SetText(panel2_, LocalDecimals(Q(w.Panel2), decimal));
-    SetText(panel3_, LocalDecimals(Q(w.Panel3), decimal));
-    SetText(messagePanel_, LocalDecimals(Q(w.MessagePanel), decimal));
-    SetText(statusCaption_, Q(w.StatusCaption));
+    SetText(panel1_, LocalDecimals(Words(w.Panel1), decimal));
+    SetText(panel2_, LocalDecimals(Words(w.Panel2), decimal));
+    SetText(panel3_, LocalDecimals(Words(w.Panel3), decimal));
+    SetText(messagePanel_, LocalDecimals(Words(w.MessagePanel), decimal));
+    SetText(statusCaption_, Words(w.StatusCaption));
     panels_->setVisible(w.PanelsVisible);
     statusCaption_->setVisible(!w.PanelsVisible);
 
     for (const BoundAction& b : boundActions_) {
         const MenuItemState& model = w.*b.Item;
         const QSignalBlocker block(b.Action);
-        b.Action->setText(Q(model.Caption));
+        const QString caption = Words(model.Caption);
+        if (b.Action->text() != caption) b.Action->setText(caption);
         b.Action->setEnabled(model.Enabled);
         b.Action->setCheckable(model.Checked);
         b.Action->setChecked(model.Checked);
@@ -730,9 +760,9 @@ void MainWindow::ShowAccessibleTexts() {
     };
     for (const ButtonWidget& b : buttons_) {
         const ToolButton& model = w.*b.Button;
-        QString name = Q(model.Caption).remove(QLatin1Char('&')).trimmed();
-        if (name.isEmpty()) name = b.SpokenName;
-        if (name.isEmpty()) name = Q(model.Hint).trimmed();
+        QString name = Words(model.Caption).remove(QLatin1Char('&')).trimmed();
+        if (name.isEmpty() && !b.SpokenName.empty()) name = Words(b.SpokenName);
+        if (name.isEmpty()) name = Words(model.Hint).trimmed();
         set(b.Widget, name, b.Widget->toolTip());
     }
     // A scroll bar or track bar is named as its row names it; the reader adds the position.
@@ -740,25 +770,23 @@ void MainWindow::ShowAccessibleTexts() {
         const RangeControl& model = app_.Window.Of(r.Which);
         QString name = r.Name->text();
         if (name.isEmpty())
-            name = qobject_cast<QScrollBar*>(r.Widget) != nullptr ? QStringLiteral("Rullepanel")
-                                                                  : QStringLiteral("Skyder");
-        set(r.Widget, name,
-            Q(model.Hint).trimmed() + QStringLiteral(". ") + QString::fromLatin1(kRangeKeys));
+            name = Words(qobject_cast<QScrollBar*>(r.Widget) != nullptr ? "Rullepanel" : "Skyder");
+        set(r.Widget, name, Words(model.Hint).trimmed() + QStringLiteral(". ") + Words(kRangeKeys));
     }
     // The picture: the simulation, its read-outs and its table's values.
     QStringList parts;
     for (const std::string* panel : {&w.Panel1, &w.Panel2, &w.Panel3, &w.MessagePanel})
-        if (!panel->empty()) parts << Q(*panel).trimmed();
+        if (!panel->empty()) parts << Words(*panel).trimmed();
     const ResultsTable& table = app_.Table;
     for (int row = 1; row < table.RowCount(); ++row) {
         QStringList cells;
         for (int col = 1; col < table.ColCount(); ++col)
-            if (!table.Cell(col, row).empty()) cells << Q(table.Cell(col, row)).trimmed();
+            if (!table.Cell(col, row).empty()) cells << Words(table.Cell(col, row)).trimmed();
         if (!cells.isEmpty())
-            parts << Q(table.Cell(0, row)).trimmed() + QStringLiteral(": ") +
+            parts << Words(table.Cell(0, row)).trimmed() + QStringLiteral(": ") +
                          cells.join(QStringLiteral(", "));
     }
-    set(picture_, Q(w.Caption), parts.join(QStringLiteral("; ")));
+    set(picture_, Words(w.Caption), parts.join(QStringLiteral("; ")));
 }
 
 // --- Commands, resizes, hints, closing ---
@@ -799,6 +827,12 @@ bool MainWindow::RunViewCommand(MenuCommand command) {
             return true;
         case MenuCommand::ShowTable:
             app_.ShowTableClick();
+            return true;
+        case MenuCommand::Danish:
+            SetLanguage(Language::Danish);
+            return true;
+        case MenuCommand::English:
+            SetLanguage(Language::English);
             return true;
         case MenuCommand::ShowMemo:
             app_.ShowMemoClick();
@@ -845,7 +879,7 @@ void MainWindow::RunFileCommand(MenuCommand command) {
             OpenHomePage();
             break;
         case MenuCommand::About:
-            ShowAboutBox(this);
+            ShowAboutBox(this, [this](std::string_view danish) { return Words(danish); });
             break;
         case MenuCommand::SavePicture:
             SavePictureAs();
@@ -859,11 +893,12 @@ void MainWindow::RunFileCommand(MenuCommand command) {
 }
 
 void MainWindow::SavePictureAs() {
-    const QString filters =
-        QStringLiteral("PNG-billede (*.png);;SVG-vektorgrafik (*.svg);;PDF-dokument (*.pdf)");
-    QString chosen = QStringLiteral("PNG-billede (*.png)");
+    const QString filters = Words("PNG-billede (*.png)") + QStringLiteral(";;") +
+                            Words("SVG-vektorgrafik (*.svg)") + QStringLiteral(";;") +
+                            Words("PDF-dokument (*.pdf)");
+    QString chosen = Words("PNG-billede (*.png)");
     const QString path =
-        ChooseSaveFile(QStringLiteral("Gem billede"), QStringLiteral(".png"), filters, chosen);
+        ChooseSaveFile(Words("Gem billede"), QStringLiteral(".png"), filters, chosen);
     if (path.isEmpty()) return;
     std::string error;
     if (!SavePicture(app_, path.toStdString(), error))
@@ -872,8 +907,8 @@ void MainWindow::SavePictureAs() {
 
 void MainWindow::SaveTableAs() {
     QString chosen;
-    const QString path = ChooseSaveFile(QStringLiteral("Gem tabel"), QStringLiteral(".csv"),
-                                        QStringLiteral("CSV-fil til regneark (*.csv)"), chosen);
+    const QString path = ChooseSaveFile(Words("Gem tabel"), QStringLiteral(".csv"),
+                                        Words("CSV-fil til regneark (*.csv)"), chosen);
     if (path.isEmpty()) return;
     std::string error;
     if (!SaveTable(app_, path.toStdString(), error))
@@ -892,7 +927,7 @@ QString MainWindow::ChooseSaveFile(const QString& title, const QString& extensio
         if (saveDirectory_.isEmpty() || !QFileInfo(saveDirectory_).isDir())
             saveDirectory_ = QDir::homePath();
     }
-    QString name = Q(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();
+    QString name = Words(app_.Window.Caption).section(QLatin1Char(','), -1).trimmed();
     name.replace(QRegularExpression(QStringLiteral("[^\\w\\- ]")), QString());
     if (name.isEmpty()) name = QStringLiteral("vivarnon");
     QString path = QFileDialog::getSaveFileName(

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QSize>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "app/app.h"
@@ -27,6 +28,7 @@ class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolButton;
+class QTranslator;
 
 namespace viv {
 
@@ -63,6 +65,10 @@ public:
     // `settings` when the window closes, and taken from it now.
     void RememberPlaces(std::shared_ptr<QSettings> settings);
 
+    // Shows the program in `language` at once: picture, table, panels, menus, memo and the
+    // standard dialogs; remembered for the next run once the places are.
+    void SetLanguage(Language language);
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -81,8 +87,13 @@ private:
     struct ButtonWidget {
         QToolButton* Widget;
         ToolButton MainWindowModel::*Button;
-        QString SpokenName;  // the accessible name when the button has no caption
-        QString Shortcut;    // shown in the tool tip, empty for none
+        std::string_view SpokenName;  // the accessible name when the button has no caption
+        QString Shortcut;             // shown in the tool tip, empty for none
+    };
+    // A menu or menu item whose caption is the program's text in the language shown.
+    struct MenuCaption {
+        QAction* Action;
+        std::string_view Caption;  // in Danish
     };
     struct BoundAction {
         QAction* Action;
@@ -90,6 +101,11 @@ private:
     };
 
     void BuildMenu();
+    // A text of the program in the language shown.
+    QString Words(std::string_view danish) const;
+    // The texts that no model holds (menus, the reset button, the scroll boxes' names),
+    // when the language shown changed.
+    void ShowLanguage();
     // Escape leaves presentation mode, as in any full-screen view.
     void AddPresentationExit();
     // The button bar over the control panel and the picture, and the status line under them.
@@ -154,6 +170,9 @@ private:
     std::vector<RangeWidget> ranges_;
     std::vector<ButtonWidget> buttons_;
     std::vector<BoundAction> boundActions_;
+    std::vector<MenuCaption> menuCaptions_;
+    Language shownLanguage_ = Language::Danish;
+    std::unique_ptr<QTranslator> qtDanish_;  // the standard dialogs' Danish texts
     QPointer<TableWindow> table_;
     QPointer<MemoWindow> memo_;
     QString saveDirectory_;                 // where the last picture or table was saved

@@ -65,8 +65,13 @@ std::unique_ptr<TCanvas> QtHost::CopyPicture(const TCanvas& picture) {
     return copy;
 }
 
-void QtHost::ShowMessage(std::string_view text, MessageKind kind) {
-    const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString QtHost::Words(std::string_view danish) const {
+    const std::string_view text = words_ ? words_(danish) : danish;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void QtHost::ShowMessage(std::string_view danish, MessageKind kind) {
+    const QString message = Words(danish);
     std::erase_if(messages_, [](const QPointer<QMessageBox>& box) { return box.isNull(); });
     for (const QPointer<QMessageBox>& box : messages_) {
         if (box->isVisible() && box->text() == message) {
@@ -75,10 +80,9 @@ void QtHost::ShowMessage(std::string_view text, MessageKind kind) {
         }
     }
     const bool warning = kind == MessageKind::Warning;
-    auto* box =
-        new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
-                        warning ? QStringLiteral("Advarsel") : QStringLiteral("Information"),
-                        message, QMessageBox::Ok, widgets_.Window);
+    auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                                Words(warning ? "Advarsel" : "Information"), message,
+                                QMessageBox::Ok, widgets_.Window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     messages_.emplace_back(box);

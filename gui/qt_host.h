@@ -8,6 +8,9 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSize>
+#include <functional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/host.h"
@@ -38,6 +41,11 @@ public:
     ~QtHost() override;
 
     void Bind(const Widgets& widgets);
+    // The program's texts in the language shown: the messages, given in Danish, are shown in
+    // it. Without it they show as given.
+    void SetWords(std::function<std::string_view(std::string_view)> words) {
+        words_ = std::move(words);
+    }
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
     std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override;
@@ -77,10 +85,13 @@ private:
         TPoint PictureSize() const override;
     };
 
+    QString Words(std::string_view danish) const;
+
     Widgets widgets_;
     Cursor pointer_;
     QElapsedTimer clock_;
     std::vector<QPointer<QMessageBox>> messages_;
+    std::function<std::string_view(std::string_view)> words_;
     bool scrollBar1FocusWanted_ = false;
     double devicePixelRatio_ = 1.0;
     bool smooth_ = false;

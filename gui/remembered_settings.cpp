@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QSettings>
 
 #include "app/catalogue.h"
@@ -54,6 +55,14 @@ void NameApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("vivarnon"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(VersionText));
     QGuiApplication::setDesktopFileName(QStringLiteral("dk.vivarnon.Vivarnon"));
+}
+
+Language StartLanguage(std::optional<Language> fromCommandLine, const QSettings& settings) {
+    if (fromCommandLine) return *fromCommandLine;
+    const std::string remembered =
+        settings.value(QLatin1String(LanguageKey)).toString().toStdString();
+    if (const std::optional<Language> chosen = LanguageOfCode(remembered)) return *chosen;
+    return LanguageOfLocale(QLocale::system().name().toStdString());
 }
 
 void RestoreWindowSettings(MainWindow& window, QSettings& settings) {

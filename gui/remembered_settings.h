@@ -8,11 +8,21 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "app/language.h"
 
 class QObject;
 class QSettings;
 
 namespace viv {
+
+// The language last chosen in "Sprog / Language": "da" or "en".
+constexpr char LanguageKey[] = "visning/sprog";
+
+// The language the window starts in: `fromCommandLine` when given, else the one last chosen,
+// else the system's (Danish for a Danish locale, English for every other).
+Language StartLanguage(std::optional<Language> fromCommandLine, const QSettings& settings);
 
 class MainWindow;
 

@@ -3,9 +3,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The windowed program: the main window, the memo, the results table window, and the loop.
 #include <QApplication>
-#include <QLocale>
 #include <QSettings>
-#include <QTranslator>
 #include <memory>
 
 #include "gui/main_window.h"
@@ -17,16 +15,14 @@
 
 namespace viv {
 
-int RunMainWindow(const Catalogue& catalogue) {
+int RunMainWindow(const Catalogue& catalogue, std::optional<Language> language) {
     // The name the window titles carry: the program's own, no operating system's.
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vivarnon"));
-    // The standard dialogs (print, open, save) and the message boxes' buttons speak Danish
-    // as the rest of the program does, whatever the system's language.
-    QTranslator qtTexts;
-    if (LoadQtTranslations(QLocale(QLocale::Danish, QLocale::Denmark), qtTexts))
-        QApplication::installTranslator(&qtTexts);
     QApplication::setWindowIcon(ProgramIcon());
     MainWindow window(catalogue);
+    QSettings settings;
+    // Before the memo reads its guidance.
+    window.SetLanguage(StartLanguage(language, settings));
     MemoWindow memo(window.app());
     memo.setAttribute(Qt::WA_QuitOnClose, false);
     TableWindow table(window.app());
@@ -34,7 +30,6 @@ int RunMainWindow(const Catalogue& catalogue) {
     table.setAttribute(Qt::WA_QuitOnClose, false);
     window.AttachTableWindow(&table);
     window.AttachMemoWindow(&memo);
-    QSettings settings;
     RestoreWindowSettings(window, settings);
     KeepWindowSettings(window);
     // The memo's and the table's places and the last save folder, from one run to the next.

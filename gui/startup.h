@@ -4,6 +4,8 @@
 // What the program finds around it at start, read from the system; and the windowed run.
 #pragma once
 
+#include <optional>
+
 #include "app/app.h"
 
 class QLocale;
@@ -19,7 +21,9 @@ StartupEnvironment SystemStartupEnvironment();
 // message boxes) into `translator`; false when the system has none for that language.
 bool LoadQtTranslations(const QLocale& locale, QTranslator& translator);
 
-// Creates the main window, the memo and the table window and runs the message loop.
-int RunMainWindow(const Catalogue& catalogue);
+// Creates the main window, the memo and the table window and runs the message loop; the
+// program speaks `language` (from the command line), else the language last chosen, else
+// the system's.
+int RunMainWindow(const Catalogue& catalogue, std::optional<Language> language = {});
 
 }  // namespace viv

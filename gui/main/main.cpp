@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <span>
 #include <sstream>
 #ifdef __linux__
@@ -35,7 +36,8 @@ constexpr char kNoDisplay[] =
 
 constexpr std::size_t kMaxScriptBytes = 64u << 20;  // bytes: far more than any worksheet's script
 
-int RunScripted(int argc, char** argv, const std::string& file) {
+int RunScripted(int argc, char** argv, const std::string& file,
+                std::optional<viv::Language> language) {
     viv::SetEnvironmentDefault("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     viv::NameApplication();
@@ -59,6 +61,7 @@ int RunScripted(int argc, char** argv, const std::string& file) {
     viv::App core(host, viv::AllSimulations());
     host.LayoutChanged(core.Window);
     core.FormCreate(viv::SystemStartupEnvironment());
+    if (language) core.SetLanguage(*language);
     viv::MemoFormCreate(core);
     core.FormResize();
     const int status = viv::RunScript(core, host, *in, std::cout, std::cerr);
@@ -124,7 +127,7 @@ int main(int argc, char** argv) {
             std::cerr << "vivarnon: " << line.Error << "\nSe vivarnon --help.\n";
             return viv::UsageErrorStatus;
         case viv::CommandLine::Mode::Script:
-            return RunScripted(argc, argv, line.ScriptFile);
+            return RunScripted(argc, argv, line.ScriptFile, line.StartLanguage);
         case viv::CommandLine::Mode::Window:
             break;
     }
@@ -138,5 +141,5 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previous);
     startingQt = false;
     viv::NameApplication();
-    return viv::RunMainWindow(viv::AllSimulations());
+    return viv::RunMainWindow(viv::AllSimulations(), line.StartLanguage);
 }

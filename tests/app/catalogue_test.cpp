@@ -295,10 +295,14 @@ const MenuItemDef* FindItem(std::string_view name) {
 }
 
 TEST(MainMenu, MenusInOrderWithTheSubjectMenusClearingTheLegend) {
-    const std::vector<std::pair<std::string_view, bool>> expected = {
-        {"&Filer", false},   {"&Bølgelære", true}, {"F&arver", true},   {"&Optik", true},
-        {"&Vivarnon", true}, {"V&is", false},      {"&Sprog / Language", false},
-        {"&Hjælp...", false}};
+    const std::vector<std::pair<std::string_view, bool>> expected = {{"&Filer", false},
+                                                                     {"&Bølgelære", true},
+                                                                     {"F&arver", true},
+                                                                     {"&Optik", true},
+                                                                     {"&Vivarnon", true},
+                                                                     {"V&is", false},
+                                                                     {"&Sprog / Language", false},
+                                                                     {"&Hjælp...", false}};
     const auto& menus = Menus();
     ASSERT_EQ(menus.size(), expected.size());
     for (std::size_t i = 0; i < menus.size(); ++i) {
