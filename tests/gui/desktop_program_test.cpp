@@ -64,6 +64,20 @@ TEST(CommandLine, OptionsAndQtsOwnAndErrors) {
             EXPECT_NE(line.Error.find(c.scriptOrError), std::string::npos) << joined << line.Error;
         }
     }
+    // The language: given, or taken from the system's locale where it is not.
+    EXPECT_EQ(ParseCommandLine(std::vector<const char*>{"--language", "en"}).StartLanguage,
+              Language::English);
+    EXPECT_EQ(ParseCommandLine(std::vector<const char*>{"--language=da"}).StartLanguage,
+              Language::Danish);
+    EXPECT_EQ(ParseCommandLine(std::vector<const char*>{}).StartLanguage, std::nullopt);
+    for (const std::vector<const char*>& bad :
+         {std::vector<const char*>{"--language"}, std::vector<const char*>{"--language=de"}})
+        EXPECT_EQ(ParseCommandLine(bad).What, Mode::Error);
+    for (const auto& [locale, language] :
+         {std::pair{"da_DK.UTF-8", Language::Danish}, std::pair{"da", Language::Danish},
+          std::pair{"en_GB", Language::English}, std::pair{"C", Language::English},
+          std::pair{"dan", Language::English}, std::pair{"", Language::English}})
+        EXPECT_EQ(LanguageOfLocale(locale), language) << locale;
     // The help tells of the window and the scripted mode, in Danish.
     const std::string help = UsageText(AllSimulations());
     for (const char* part : {"Uden tilvalg åbner programmet sit vindue", "--script FIL",

@@ -25,7 +25,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/catalogue.h"
 #include "app/control_readout.h"
@@ -677,6 +679,45 @@ TEST(MainWindowStart, QtsOwnTextsInDanish) {
     QCoreApplication::removeTranslator(&translator);
     QTranslator none;
     EXPECT_FALSE(LoadQtTranslations(QLocale(QLocale::Zulu, QLocale::SouthAfrica), none));
+}
+
+// "Sprog / Language" switches every text of the window at once, and back to the very same
+// Danish window, picture and all.
+TEST(MainWindowLanguage, EnglishAtOnceAndBackToTheSameDanish) {
+    Program p;
+    ASSERT_TRUE(p.app().English.Load(
+        (std::filesystem::path(VIV_BINARY).parent_path() / EnglishCatalogueName).string()));
+    p.Choose(7);
+    const auto texts = [&p] {
+        std::vector<QString> all = {p.window->windowTitle(),
+                                    p.Text("ScrollBar1Name"),
+                                    p.Text("Panel1"),
+                                    p.Text("Panel3"),
+                                    p.Find<QWidget>("ScrollBar1")->toolTip(),
+                                    p.Find<QWidget>("NulstilButton")->property("text").toString(),
+                                    p.Find<QToolButton>("F3Button")->text()};
+        for (QAction* menu : p.window->menuBar()->actions()) all.push_back(menu->text());
+        return all;
+    };
+    const std::vector<QString> danish = texts();
+    const QImage picture = static_cast<RasterCanvas&>(*p.app().Image).Image().copy();
+
+    p.Action("EnglishItem")->trigger();
+    const std::vector<QString> english = texts();
+    const std::vector<std::string> expected = {
+        "Scattering in a drop", "Impact parameter (p)", "p: 0.50",
+        "green: 546.1 nm",      "Impact parameter",     "Reset",
+        "Normals, F3"};
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(Str(english[i]), expected[i]);
+    EXPECT_EQ(Str(english[expected.size()]), "&File");
+    EXPECT_TRUE(p.Action("EnglishItem")->isChecked());
+    EXPECT_FALSE(p.Action("DanishItem")->isChecked());
+    EXPECT_NE(static_cast<RasterCanvas&>(*p.app().Image).Image(), picture);
+
+    p.Action("DanishItem")->trigger();
+    EXPECT_EQ(texts(), danish);
+    EXPECT_EQ(static_cast<RasterCanvas&>(*p.app().Image).Image(), picture);
+    EXPECT_EQ(p.app().State.CurrentSimulation, 7);
 }
 
 TEST(Glyphs, CheckedStateShowsAnotherGlyph) {
