@@ -43,7 +43,8 @@ bool ControlPanelView::ShowsAControl() const {
 
 int ControlPanelView::PanelWidth() const {
     if (!ShowsAControl()) return 0;
-    return std::max(MinimumWidth, rows_->sizeHint().width());
+    // The rows' width within their margins, and the panel's frame around them.
+    return std::max(MinimumWidth, rows_->sizeHint().width() + 2 * frameWidth());
 }
 
 void ControlPanelView::FitBox() {

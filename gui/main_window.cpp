@@ -697,8 +697,14 @@ bool MainWindow::ShowRanges() {
         const QString tip = Words(model.Hint).trimmed();
         if (r.Widget->toolTip() != tip) r.Widget->setToolTip(tip);
         r.Widget->setEnabled(model.Enabled);
-        SetText(r.Name, Q(ControlName(w, r.Which, app_.PictureWords())));
-        SetText(r.Value, LocalDecimals(Words(ControlValue(w, r.Which)), decimal));
+        const QString name = Q(ControlName(w, r.Which, app_.PictureWords()));
+        const QString value = LocalDecimals(Words(ControlValue(w, r.Which)), decimal);
+        // A new name or value may make the row wider; the panel fits it at once.
+        if (r.Name->text() != name || r.Value->text() != value) {
+            SetText(r.Name, name);
+            SetText(r.Value, value);
+            r.Row->updateGeometry();
+        }
         r.Row->setVisible(model.Visible);
         r.Widget->setVisible(model.Visible);
         anyShown = anyShown || model.Visible;

@@ -91,6 +91,11 @@ std::string Str(const QString& s) {
     return s.toStdString();
 }
 
+// The English catalogue the build compiles beside the program.
+std::string EnglishCatalogue() {
+    return (std::filesystem::path(VIV_BINARY).parent_path() / EnglishCatalogueName).string();
+}
+
 TEST(WindowSizing, FollowsTheScreen) {
     const WindowSizing vga = SizeForScreen(640, 480);
     EXPECT_TRUE(vga.Maximised);
@@ -618,23 +623,28 @@ TEST(MainWindowLayout, TheSmallestWindowKeepsEveryControlReachable) {
     QApplication::processEvents();
     EXPECT_EQ(p.window->size(), QSize(MinimumWindowWidth, MinimumWindowHeight));
     auto* box = p.Find<QScrollArea>("ScrollPanelBox");
-    for (std::uint16_t n : {7, 20, 23}) {
-        p.Choose(n);
-        QApplication::processEvents();
-        // The box scrolls where the panel is higher than the window leaves it.
-        EXPECT_EQ(box->verticalScrollBar()->isVisible(),
-                  p.Find<QWidget>("ScrollPanel")->sizeHint().height() > box->viewport()->height())
-            << n;
-        // The picture keeps the area right of the panel and its scroll bar.
-        EXPECT_EQ(p.app().Window.ScrollBoxWidth,
-                  p.Find<QScrollArea>("ScrollBox1")->maximumViewportSize().width());
-        for (QAbstractSlider* control : p.window->findChildren<QAbstractSlider*>()) {
-            if (control->isHidden() || !p.Find<QWidget>("ScrollPanel")->isAncestorOf(control))
-                continue;
-            box->ensureWidgetVisible(control, 0, 0);
-            const QRect shown(control->mapTo(box->viewport(), QPoint(0, 0)), control->size());
-            EXPECT_TRUE(shown.top() >= 0 && shown.bottom() < box->viewport()->height())
-                << n << " " << Str(control->objectName());
+    ASSERT_TRUE(p.app().English.Load(EnglishCatalogue()));
+    for (const Language language : {Language::English, Language::Danish}) {
+        p.window->SetLanguage(language);
+        for (std::uint16_t n : {2, 7, 20, 23}) {
+            p.Choose(n);
+            QApplication::processEvents();
+            // The box scrolls where the panel is higher than the window leaves it.
+            EXPECT_EQ(
+                box->verticalScrollBar()->isVisible(),
+                p.Find<QWidget>("ScrollPanel")->sizeHint().height() > box->viewport()->height())
+                << n;
+            // The picture keeps the area right of the panel and its scroll bar.
+            EXPECT_EQ(p.app().Window.ScrollBoxWidth,
+                      p.Find<QScrollArea>("ScrollBox1")->maximumViewportSize().width());
+            for (QAbstractSlider* control : p.window->findChildren<QAbstractSlider*>()) {
+                if (control->isHidden() || !p.Find<QWidget>("ScrollPanel")->isAncestorOf(control))
+                    continue;
+                box->ensureWidgetVisible(control, 0, 0);
+                const QRect shown(control->mapTo(box->viewport(), QPoint(0, 0)), control->size());
+                EXPECT_TRUE(shown.top() >= 0 && shown.bottom() < box->viewport()->height())
+                    << n << " " << Str(control->objectName());
+            }
         }
     }
     const QToolButton* f6 = p.Find<QToolButton>("F6Button");
@@ -644,6 +654,19 @@ TEST(MainWindowLayout, TheSmallestWindowKeepsEveryControlReachable) {
     QApplication::processEvents();
     EXPECT_FALSE(box->verticalScrollBar()->isVisible());
     EXPECT_EQ(box->width(), p.Find<QWidget>("ScrollPanel")->width());
+    // There the panel is as wide as its longest name needs, in either language.
+    for (const Language language : {Language::English, Language::Danish}) {
+        p.window->SetLanguage(language);
+        for (std::uint16_t n : {2, 7, 20, 23}) {
+            p.Choose(n);
+            QApplication::processEvents();
+            for (const QLabel* name : p.Find<QWidget>("ScrollPanel")->findChildren<QLabel*>()) {
+                if (name->isVisible() && name->objectName().endsWith(QStringLiteral("Name"))) {
+                    EXPECT_GE(name->width(), name->sizeHint().width()) << n << Str(name->text());
+                }
+            }
+        }
+    }
 }
 
 // "select 1" in a script and the start: the same picture, caption and legend.
@@ -685,8 +708,7 @@ TEST(MainWindowStart, QtsOwnTextsInDanish) {
 // Danish window, picture and all.
 TEST(MainWindowLanguage, EnglishAtOnceAndBackToTheSameDanish) {
     Program p;
-    ASSERT_TRUE(p.app().English.Load(
-        (std::filesystem::path(VIV_BINARY).parent_path() / EnglishCatalogueName).string()));
+    ASSERT_TRUE(p.app().English.Load(EnglishCatalogue()));
     p.Choose(7);
     const auto texts = [&p] {
         std::vector<QString> all = {p.window->windowTitle(),
