@@ -50,8 +50,9 @@ public:
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
     std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override;
     // A message box with one OK button that does not hold the program up; the same
-    // message is not opened a second time while it is still on the screen.
-    void ShowMessage(std::string_view text, MessageKind kind) override;
+    // message is not opened a second time while it is still on the screen. Shown in the
+    // language of SetWords.
+    void ShowMessage(std::string_view danish, MessageKind kind) override;
     void LayoutChanged(MainWindowModel& window) override;
     std::uint32_t Milliseconds() override;
     const PointerSource& Pointer() override { return pointer_; }
