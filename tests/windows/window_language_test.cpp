@@ -35,9 +35,12 @@ TEST(WindowLanguage, TableAndMemoSwitchToEnglishAndBack) {
         Language Shown;
         QString Title, RowHeader, Value, TableMenu, MemoMenu;
     } cases[] = {
-        {Language::Danish, "Spredning i en dråbe", " brydningsindex, n", " 1,334", "R&ediger", "&Rediger"},
-        {Language::English, "Scattering in a drop", " refractive index, n", " 1.334", "&Edit", "&Edit"},
-        {Language::Danish, "Spredning i en dråbe", " brydningsindex, n", " 1.334", "R&ediger", "&Rediger"},
+        {Language::Danish, "Spredning i en dråbe", " brydningsindex, n", " 1,334", "R&ediger",
+         "&Rediger"},
+        {Language::English, "Scattering in a drop", " refractive index, n", " 1.334", "&Edit",
+         "&Edit"},
+        {Language::Danish, "Spredning i en dråbe", " brydningsindex, n", " 1.334", "R&ediger",
+         "&Rediger"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(LanguageCode(c.Shown).data());
