@@ -953,7 +953,7 @@ QString MainWindow::ChooseSaveFile(const QString& title, const QString& extensio
 
 void MainWindow::ShowHelp(const char* topic) {
     if (!help_) help_ = new HelpWindow(host_, app_.State.StartDirectory, this);
-    help_->ShowTopic(QString::fromUtf8(topic));
+    help_->ShowTopic(QString::fromUtf8(topic), app_.CurrentLanguage());
 }
 
 void MainWindow::OpenHomePage() {

@@ -17,8 +17,15 @@
 
 namespace viv {
 
-QString FindHelpFile(const std::string& startDirectory) {
-    const QString name = QString::fromLatin1(HelpFileName);
+namespace {
+
+// The window's title until a document gives it its own.
+constexpr const char* UntitledHelp = "Vivarnon - hjælp";
+
+}  // namespace
+
+QString FindHelpFile(const std::string& startDirectory, Language language) {
+    const QString name = QString::fromLatin1(HelpFileNameIn(language));
     for (const QString& folder :
          {QString::fromStdString(startDirectory), QCoreApplication::applicationDirPath()}) {
         if (folder.isEmpty()) continue;
@@ -31,7 +38,7 @@ QString FindHelpFile(const std::string& startDirectory) {
 HelpWindow::HelpWindow(Host& host, std::string startDirectory, QWidget* parent)
     : QWidget(parent, Qt::Window), host_(host), startDirectory_(std::move(startDirectory)) {
     setObjectName(QStringLiteral("HelpForm"));
-    setWindowTitle(QStringLiteral("Vivarnon - hjælp"));
+    setWindowTitle(QString::fromUtf8(UntitledHelp));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpText"));
     browser_->setOpenExternalLinks(true);
@@ -56,13 +63,13 @@ void HelpWindow::FitOnScreen() {
     move(inside.topLeft());
 }
 
-bool HelpWindow::ShowTopic(const QString& topic) {
-    const QString path = FindHelpFile(startDirectory_);
+bool HelpWindow::ShowTopic(const QString& topic, Language language) {
+    const QString path = FindHelpFile(startDirectory_, language);
     // Read through the one reader of regular files, within a generous size.
     const FileBytes file =
         path.isEmpty() ? FileBytes{} : ReadRegularFile(path.toStdString(), MaxHelpBytes);
     if (file.Status != ReadStatus::Ok) {
-        const std::string name(HelpFileName);
+        const std::string name(HelpFileNameIn(language));
         host_.ShowMessage(file.Status == ReadStatus::TooLarge     ? name + " er for stor"
                           : file.Status == ReadStatus::Unreadable ? name + " kunne ikke læses"
                                                                   : name + " ikke fundet",
@@ -75,6 +82,8 @@ bool HelpWindow::ShowTopic(const QString& topic) {
             QString::fromUtf8(file.Bytes.data(), static_cast<qsizetype>(file.Bytes.size())));
         shownPath_ = path;
         shownBytes_ = file.Bytes;
+        const QString title = browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? QString::fromUtf8(UntitledHelp) : title);
     }
     if (!topic.isEmpty())
         browser_->scrollToAnchor(topic);

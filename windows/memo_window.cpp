@@ -103,18 +103,31 @@ MemoWindow::MemoWindow(App& app, QWidget* parent)
     resize(StartWidth, StartHeight);
 
     // FormCreate: the guidance text, and the window shows while the program starts.
-    const RtfDocument guidance = MemoFormCreate(app_);
-    FillTextDocument(guidance, *richEdit_->document());
+    MemoFormCreate(app_);
+    ShowGuidance();
+    connect(richEdit_, &QTextEdit::textChanged, this, &MemoWindow::TextChanged);
+    selectionsShown_ = app_.Memo.SelectionRequests;
+    ShowLanguage();
+}
+
+void MemoWindow::ShowGuidance() {
+    loadsShown_ = app_.Memo.Loads;
+    if (app_.Memo.Document)
+        FillTextDocument(*app_.Memo.Document, *richEdit_->document());
+    else
+        richEdit_->document()->clear();
     richEdit_->document()->setModified(false);
     richEdit_->moveCursor(QTextCursor::Start);
     app_.Memo.Text = MemoCharacters(richEdit_->toPlainText().toStdString());
-    connect(richEdit_, &QTextEdit::textChanged, this, &MemoWindow::TextChanged);
-    selectionsShown_ = app_.Memo.SelectionRequests;
+}
+
+void MemoWindow::ShowLanguage() {
+    shownLanguage_ = app_.CurrentLanguage();
+    ShowMenuCaptions(*menu_, app_);
 }
 
 void MemoWindow::BuildEditMenu() {
-    QMenu* rediger = menu_->addMenu(QStringLiteral("&Rediger"));
-    rediger->menuAction()->setData(QStringLiteral("Udskriv, kopi, klip,..."));
+    QMenu* rediger = AddHintedMenu(menu_, "&Rediger", "Udskriv, kopi, klip,...");
     alwaysOnTopItem_ =
         AddHintedItem(rediger, "&Altid øverst", "Skifter mellem altid øverst og normalt vindue");
     alwaysOnTopItem_->setCheckable(true);
@@ -151,6 +164,10 @@ void MemoWindow::BuildEditMenu() {
 
 void MemoWindow::SyncFromModel() {
     const MemoModel& memo = app_.Memo;
+    if (app_.CurrentLanguage() != shownLanguage_) ShowLanguage();
+    // The guidance read anew (in another language) replaces the text; the selection the
+    // reload asks for is then shown in it.
+    if (memo.Loads != loadsShown_) ShowGuidance();
     QWidget* frame = Frame();
     if (memo.Visible == frame->isHidden()) frame->setVisible(memo.Visible);
     if (memo.SelectionRequests == selectionsShown_) return;

@@ -67,6 +67,10 @@ protected:
 private:
     // The "&Rediger" menu, its items and their keys.
     void BuildEditMenu();
+    // The guidance of the memo's model as the text, at its beginning.
+    void ShowGuidance();
+    // The menu in the program's language.
+    void ShowLanguage();
     void FormShow();
     // Scrolls the selected heading to the top of the text view, at once or when the view
     // first has its size.
@@ -84,9 +88,11 @@ private:
     QAction* copyItem_ = nullptr;
     QAction* cutItem_ = nullptr;
     QAction* saveItem_ = nullptr;
-    int selectionsShown_ = 0;    // the main window's selection requests already shown
-    bool keepPlace_ = false;     // the next show keeps the window's place
-    bool headingAtTop_ = false;  // the selected heading is kept at the view's top
+    int selectionsShown_ = 0;  // the main window's selection requests already shown
+    int loadsShown_ = 0;       // the reading of the guidance the text shows
+    Language shownLanguage_ = Language::Danish;  // the language the menu is in
+    bool keepPlace_ = false;                     // the next show keeps the window's place
+    bool headingAtTop_ = false;                  // the selected heading is kept at the view's top
 };
 
 }  // namespace viv

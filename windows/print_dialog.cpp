@@ -66,11 +66,12 @@ QFont SmallDialogFont(QFont font) {
 }
 
 // The "Orientering" group of the two radio buttons, which it sets.
-QGroupBox* OrientationBox(QWidget* parent, QRadioButton*& portrait, QRadioButton*& landscape) {
-    auto* box = new QGroupBox(QStringLiteral("Orientering"), parent);
-    portrait = new QRadioButton(QStringLiteral("portræt"), box);
+QGroupBox* OrientationBox(const App& app, QWidget* parent, QRadioButton*& portrait,
+                          QRadioButton*& landscape) {
+    auto* box = new QGroupBox(Q(app.Words("Orientering")), parent);
+    portrait = new QRadioButton(Q(app.Words("portræt")), box);
     portrait->setObjectName(QStringLiteral("Portrait"));
-    landscape = new QRadioButton(QStringLiteral("landskab"), box);
+    landscape = new QRadioButton(Q(app.Words("landskab")), box);
     landscape->setObjectName(QStringLiteral("Landscape"));
     auto* column = new QVBoxLayout(box);
     column->addWidget(portrait);
@@ -79,9 +80,12 @@ QGroupBox* OrientationBox(QWidget* parent, QRadioButton*& portrait, QRadioButton
 }
 
 // OK, Annuller and Hjælp; OK validates first, and Enter in a field is OK too.
-QDialogButtonBox* DialogButtons(QWidget* parent) {
+QDialogButtonBox* DialogButtons(const App& app, QWidget* parent) {
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, parent);
+    // In the program's language, whatever language the platform's dialogs speak.
+    buttons->button(QDialogButtonBox::Cancel)->setText(Q(app.Words("Annuller")));
+    buttons->button(QDialogButtonBox::Help)->setText(Q(app.Words("Hjælp")));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpButton"));
@@ -103,33 +107,33 @@ PrintDialog::PrintDialog(App& app, QPrinter& printer, int copies, bool tableEnab
                          std::function<void()> help, QWidget* parent)
     : QDialog(parent), app_(app), printer_(printer), help_(std::move(help)) {
     setObjectName(QStringLiteral("Vprintgrafform"));
-    setWindowTitle(QStringLiteral("Udskriv graf"));
+    setWindowTitle(Q(app_.Words("Udskriv graf")));
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(SmallDialogFont(font()));
 
     printSize_ = Named(new QComboBox(this), "PrintSize");
-    for (std::string_view item : PrintSizeItems) printSize_->addItem(Q(item));
+    for (std::string_view item : PrintSizeItems) printSize_->addItem(Q(app_.Words(item)));
 
-    auto* heightLabel = new QLabel(QStringLiteral("højde / pixels"), this);
+    auto* heightLabel = new QLabel(Q(app_.Words("højde / pixels")), this);
     heightEdit_ = Named(new QLineEdit(this), "PrintHeightEdit");
     heightUnit_ = Named(BlueLabel(this), "PrintHeightUnit");
-    auto* widthLabel = new QLabel(QStringLiteral("bredde / pixels"), this);
+    auto* widthLabel = new QLabel(Q(app_.Words("bredde / pixels")), this);
     widthEdit_ = Named(new QLineEdit(this), "PrintWidthEdit");
     widthUnit_ = Named(BlueLabel(this), "PrintWidthUnit");
-    auto* copiesLabel = new QLabel(QStringLiteral("Antal kopier"), this);
+    auto* copiesLabel = new QLabel(Q(app_.Words("Antal kopier")), this);
     copies_ = Named(new QSpinBox(this), "Copies");
     copies_->setRange(1, MaxCopies);
 
-    auto* orientationBox = OrientationBox(this, portrait_, landscape_);
+    auto* orientationBox = OrientationBox(app_, this, portrait_, landscape_);
 
     auto* setup =
-        Named(new QPushButton(QStringLiteral("Printeropsætning ..."), this), "PrintersetupButton");
-    withTable_ = Named(new QCheckBox(QStringLiteral("Udskriv tabel"), this), "PrintTableToo");
-    auto* titleLabel = new QLabel(QStringLiteral("Titel:"), this);
+        Named(new QPushButton(Q(app_.Words("Printeropsætning ...")), this), "PrintersetupButton");
+    withTable_ = Named(new QCheckBox(Q(app_.Words("Udskriv tabel")), this), "PrintTableToo");
+    auto* titleLabel = new QLabel(Q(app_.Words("Titel:")), this);
     titleEdit_ = Named(new QLineEdit(this), "TitleEdit");
 
-    auto* buttons = DialogButtons(this);
+    auto* buttons = DialogButtons(app_, this);
 
     auto* grid = new QGridLayout;
     grid->addWidget(printSize_, 0, 0, 1, 3);
@@ -222,7 +226,7 @@ void PrintDialog::PrintersetupButtonClick() {
     // The platform's dialog: the printer (or a PDF file), its paper and orientation. The
     // copies it offers are this dialog's own, so that each copy gets its title and table.
     QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(QStringLiteral("Printeropsætning"));
+    dialog.setWindowTitle(Q(app_.Words("Printeropsætning")));
     printer_.setCopyCount(copies_->value());
     if (dialog.exec() == QDialog::Accepted)
         copies_->setValue(std::clamp(printer_.copyCount(), 1, MaxCopies));
@@ -274,7 +278,7 @@ void PrintCommands::PrepareOutput() {
     if (p.outputFormat() == QPrinter::PdfFormat && p.outputFileName().isEmpty()) {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-        p.setOutputFileName(QDir(folder).filePath(QStringLiteral("Vivarnon udskrift.pdf")));
+        p.setOutputFileName(QDir(folder).filePath(Q(app_.Words("Vivarnon udskrift.pdf"))));
         p.setResolution(PdfResolution);
     }
 }
@@ -313,11 +317,12 @@ void PrintCommands::PrintPicture() {
             request.TableToo = app_.State.PrintTableToo;
             if (const QScreen* screen = QGuiApplication::primaryScreen())
                 request.ScreenWidth = screen->geometry().width();
-            printer_->setDocName(Q(app_.Window.Caption));
+            printer_->setDocName(Q(app_.Words(app_.Window.Caption)));
             printed = true;
             PrinterOutput output(*printer_);
             try {
                 PrinterTarget target(output.Device());
+                target.Page().Words = app_.PictureWords();  // the title as the picture's words
                 if (target.IsActive()) {
                     ok = scope.Print(target, request);
                     target.End();
@@ -337,13 +342,14 @@ void PrintCommands::PrintDataLists() {
     std::optional<DataList> list = CurrentDataList(app_);
     if (!list) return;
     PrepareOutput();
-    printer_->setDocName(Q(app_.Window.Caption));
+    printer_->setDocName(Q(app_.Words(app_.Window.Caption)));
     bool ok = false;
     std::string reason;
     {
         PrinterOutput output(*printer_);
         try {
             PrinterTarget target(output.Device());
+            target.Page().Words = app_.PictureWords();
             if (target.IsActive()) {
                 ok = PrintDataList(app_, target, *list, app_.State.PrintTitle);
                 target.End();

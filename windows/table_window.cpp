@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <exception>
+#include <string>
+#include <string_view>
 
 #include "app/table_print.h"
 #include "library/canvas/vector_canvas.h"
@@ -37,7 +39,7 @@ constexpr Qt::WindowFlags TableWindowFlags =
     Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-QString FromUtf8(const std::string& text) {
+QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -47,16 +49,14 @@ TableWindow::TableWindow(App& app, QWidget* parent) : QWidget(parent, TableWindo
     setWindowTitle(FromUtf8(app_.Table.Caption));
     menu_ = SetUpToolWindow(this, ToolWindowFont(FontPixelHeight));
     // Letters of their own: as a dock panel the menus share the main window's Alt keys.
-    QMenu* filer = menu_->addMenu(QStringLiteral("Fi&ler"));
-    filer->menuAction()->setData(QStringLiteral("Udskriv tabel, ..."));
+    QMenu* filer = AddHintedMenu(menu_, "Fi&ler", "Udskriv tabel, ...");
     connect(AddHintedItem(filer, "&Udskriv", "Udskriver tabellen på printer"), &QAction::triggered,
             this, &TableWindow::PrintTable);
     filer->addSeparator();
     connect(AddHintedItem(filer, "&Luk", "Luk tabel, det betyder blot, at tabellen ikke vises."),
             &QAction::triggered, this, &TableWindow::exit1Click);
 
-    QMenu* rediger = menu_->addMenu(QStringLiteral("R&ediger"));
-    rediger->menuAction()->setData(QStringLiteral("Rediger: kopier,..."));
+    QMenu* rediger = AddHintedMenu(menu_, "R&ediger", "Rediger: kopier,...");
     QAction* kopi =
         AddHintedItem(rediger, "&Kopi", "Kopierer den markerede del af tabellen til klippebordet.");
     kopi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -88,7 +88,6 @@ TableWindow::TableWindow(App& app, QWidget* parent) : QWidget(parent, TableWindo
 
     InstallResultsGridAccessibility();
     grid_ = new ResultsGrid(client_);
-    grid_->setAccessibleName(QStringLiteral("Tabel"));
     grid_->setObjectName(QStringLiteral("Grid"));
     grid_->move(GridLeft, GridTop);
     connect(grid_, &ResultsGrid::MouseMoved, this, &TableWindow::TakeFocus);
@@ -96,21 +95,30 @@ TableWindow::TableWindow(App& app, QWidget* parent) : QWidget(parent, TableWindo
     connect(grid_, &ResultsGrid::SelectionChanged, this,
             [this](CellBlock block) { app_.Table.Select(block); });
 
+    ShowLanguage();
     SyncFromModel();
 }
 
+void TableWindow::ShowLanguage() {
+    shownLanguage_ = app_.CurrentLanguage();
+    ShowMenuCaptions(*menu_, app_);
+    grid_->setAccessibleName(FromUtf8(app_.Words("Tabel")));
+}
+
 void TableWindow::SyncFromModel() {
+    if (app_.CurrentLanguage() != shownLanguage_) ShowLanguage();
     const ResultsTable& table = app_.Table;
-    setWindowTitle(FromUtf8(table.Caption));
+    setWindowTitle(FromUtf8(app_.Words(table.Caption)));
 
     grid_->SetSize(table.ColCount(), table.RowCount());
     for (int c = 0; c < table.ColCount(); ++c) {
         grid_->SetColWidth(c, table.ColumnWidthOf(c));
-        // The numbers with the system's decimal separator, as the status line and a copy have them.
+        // The words in the program's language, the numbers with its decimal separator, as the
+        // status line and a copy have them.
         for (int r = 0; r < table.RowCount(); ++r)
-            grid_->SetCell(
-                c, r,
-                FromUtf8(WithDecimalSeparator(table.Cell(c, r), app_.State.DecimalSeparator)));
+            grid_->SetCell(c, r,
+                           FromUtf8(WithDecimalSeparator(std::string(app_.Words(table.Cell(c, r))),
+                                                         app_.State.DecimalSeparator)));
     }
     grid_->SetSelection(table.Selection());
     grid_->resize(table.GridWidth(), table.GridHeight());
@@ -202,8 +210,12 @@ void TableWindow::ShowHint(QAction* action) {
 }
 
 void TableWindow::CopyTable() const {
-    const std::string text =
-        app_.Table.CopyText(app_.State.ListSeparator, app_.State.DecimalSeparator);
+    // The words as the grid shows them, in the program's language.
+    ResultsTable shown = app_.Table;
+    for (int c = 0; c < shown.ColCount(); ++c)
+        for (int r = 0; r < shown.RowCount(); ++r)
+            shown.SetCell(c, r, std::string(app_.Words(app_.Table.Cell(c, r))));
+    const std::string text = shown.CopyText(app_.State.ListSeparator, app_.State.DecimalSeparator);
     QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 
@@ -223,12 +235,13 @@ void TableWindow::PrintTable() {
 }
 
 bool TableWindow::PrintOn(QPrinter& printer) {
-    printer.setDocName(FromUtf8(app_.Table.Caption));
+    printer.setDocName(FromUtf8(app_.Words(app_.Table.Caption)));
     bool ok = false;
     PrinterOutput output(printer);
     try {
         QPagedPaintDevice& device = output.Device();
         VectorCanvas page(device);
+        page.Words = app_.PictureWords();  // the table's words as the grid shows them
         if (page.IsActive()) {
             ok = PrintResultsTable(app_, page, page.Height(), app_.State.PrintTitle,
                                    [&device] { return device.newPage(); });

@@ -66,6 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Menu captions and the grid's accessible name in the program's language.
+    void ShowLanguage();
     void FormShow();
     void TakeFocus();
     void ShowHint(QAction* action);
@@ -74,9 +76,9 @@ private:
     QMenuBar* menu_ = nullptr;
     QWidget* client_ = nullptr;
     ResultsGrid* grid_ = nullptr;
-    QSize clientSize_;
-    std::vector<QAction*> ownKeys_;  // "&Kopi" and "&Marker alt"  // the client size last taken
-                                     // from the model, pixels
+    QSize clientSize_;               // the client size last taken from the model, pixels
+    std::vector<QAction*> ownKeys_;  // "&Kopi" and "&Marker alt"
+    Language shownLanguage_ = Language::Danish;  // the language the static texts are in
 };
 
 }  // namespace viv

@@ -30,8 +30,14 @@ QWidget* FrameOf(QWidget* window);
 // activated, one in a dock panel is not.
 void TakeFocusFor(QWidget* window, QWidget* view);
 
-// A menu item with its status-line hint as its data.
+// A menu item with its status-line hint as its data. The hint stays Danish, as the status
+// line translates what it shows; the Danish caption is kept for ShowMenuCaptions.
 QAction* AddHintedItem(QMenu* menu, const char* caption, const char* hint);
+// A menu of the menu bar, with its hint as AddHintedItem gives an item.
+QMenu* AddHintedMenu(QMenuBar* bar, const char* caption, const char* hint);
+
+// Every menu and item of `bar` that the two above made, captioned in the program's language.
+void ShowMenuCaptions(const QMenuBar& bar, const App& app);
 
 // The hint of a hovered menu item onto the status line; false where there is no item.
 bool ShowItemHint(App& app, const QAction* action);

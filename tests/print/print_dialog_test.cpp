@@ -155,6 +155,11 @@ TEST(HelpWindow, OpensTheDocumentAtATopicAndReportsAMissingOne) {
     EXPECT_TRUE(help.screen()->availableGeometry().contains(help.frameGeometry()))
         << help.frameGeometry().width();
     EXPECT_TRUE(help.Browser()->toPlainText().contains("Udskriv graf"));
+    EXPECT_EQ(help.windowTitle(), "Vivarnon - hjælp");
+    // After a change of language the next topic comes from the English document.
+    ASSERT_TRUE(help.ShowTopic("udskriv", Language::English));
+    EXPECT_TRUE(help.Browser()->toPlainText().contains("Print graph"));
+    EXPECT_EQ(help.windowTitle(), "Vivarnon - help");
     EXPECT_TRUE(host.messages.empty());
 
     // Beside neither the start directory nor the program (the tests' own folder).
@@ -164,6 +169,8 @@ TEST(HelpWindow, OpensTheDocumentAtATopicAndReportsAMissingOne) {
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].first, "Vivarnon.html ikke fundet");
         EXPECT_FALSE(missing.isVisible());
+        EXPECT_FALSE(missing.ShowTopic("", Language::English));
+        EXPECT_EQ(host.messages.back().first, "Vivarnon.en.html ikke fundet");
     }
 }
 
