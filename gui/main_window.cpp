@@ -282,7 +282,12 @@ void MainWindow::SetLanguage(Language language) {
         QCoreApplication::removeTranslator(qtDanish_.get());
         if (language == Language::Danish) QCoreApplication::installTranslator(qtDanish_.get());
     }
-    if (settings_) settings_->setValue(QLatin1String(LanguageKey), Q(LanguageCode(language)));
+    if (settings_) {
+        settings_->setValue(QLatin1String(LanguageKey), Q(LanguageCode(language)));
+        settings_->sync();
+    }
+    // An open help window shows the help in the new language, from its beginning.
+    if (help_ && help_->isVisible()) ShowHelp("");
 }
 
 void MainWindow::ShowLanguage() {
