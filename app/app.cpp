@@ -131,6 +131,15 @@ std::string_view App::Words(std::string_view danish) const {
     return language_ == Language::English ? English.Translate(danish) : danish;
 }
 
+ResultsTable App::ShownTable() const {
+    ResultsTable shown = Table;
+    if (language_ == Language::Danish) return shown;
+    for (int c = 0; c < shown.ColCount(); ++c)
+        for (int r = 0; r < shown.RowCount(); ++r)
+            shown.SetCell(c, r, std::string(Words(Table.Cell(c, r))));
+    return shown;
+}
+
 const Translation* App::PictureWords() const {
     return language_ == Language::English ? &English : nullptr;
 }

@@ -101,6 +101,9 @@ public:
     std::string_view Words(std::string_view danish) const;
     // The catalogue the picture's texts are shown in; nullptr for Danish.
     const Translation* PictureWords() const;
+    // The results table as the user sees it: its words in the program's language. Copied,
+    // saved and read out as such.
+    ResultsTable ShownTable() const;
 
     // --- Catalogue and dispatch ---
     // The menu entry of simulation n: start values, selection, caption, table, buttons.

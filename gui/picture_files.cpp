@@ -142,8 +142,9 @@ bool SavePicture(App& app, const std::string& path, std::string& error) {
 
 bool SaveTable(const App& app, const std::string& path, std::string& error) {
     error.clear();
-    return SaveBytes(path, TableCsv(app.Table, app.State.ListSeparator, app.State.DecimalSeparator),
-                     error);
+    return SaveBytes(
+        path, TableCsv(app.ShownTable(), app.State.ListSeparator, app.State.DecimalSeparator),
+        error);
 }
 
 bool SaveBytes(const std::string& path, std::string_view bytes, std::string& error) {

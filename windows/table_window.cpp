@@ -211,11 +211,8 @@ void TableWindow::ShowHint(QAction* action) {
 
 void TableWindow::CopyTable() const {
     // The words as the grid shows them, in the program's language.
-    ResultsTable shown = app_.Table;
-    for (int c = 0; c < shown.ColCount(); ++c)
-        for (int r = 0; r < shown.RowCount(); ++r)
-            shown.SetCell(c, r, std::string(app_.Words(app_.Table.Cell(c, r))));
-    const std::string text = shown.CopyText(app_.State.ListSeparator, app_.State.DecimalSeparator);
+    const std::string text =
+        app_.ShownTable().CopyText(app_.State.ListSeparator, app_.State.DecimalSeparator);
     QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 

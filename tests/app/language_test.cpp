@@ -78,9 +78,11 @@ TEST(Language, TablesOfTheDropTheSpectrumAndTheSpringReadInEnglishWithDecimalPoi
             const std::string shown(s.app.Words(cell));
             EXPECT_EQ(shown.find_first_of("æøåÆØÅ"), std::string::npos) << n << ": " << shown;
         }
+        // Copied and saved as shown: English words, decimal points.
         const std::string copied =
-            s.app.Table.CopyText(s.app.State.ListSeparator, s.app.State.DecimalSeparator);
+            s.app.ShownTable().CopyText(s.app.State.ListSeparator, s.app.State.DecimalSeparator);
         EXPECT_NE(copied.find('.'), std::string::npos) << n;
+        EXPECT_EQ(copied.find_first_of("æøåÆØÅ"), std::string::npos) << n << ": " << copied;
     }
     EXPECT_EQ(s.app.State.DecimalSeparator, '.');
 }
