@@ -73,6 +73,14 @@ CommandLine ParseCommandLine(std::span<const char* const> args) {
         const std::string_view arg = args[i] != nullptr ? args[i] : "";
         if (arg == "--help" || arg == "-h" || arg == "-?") {
             line.What = CommandLine::Mode::Help;
+            // "--language" after it still chooses the help's language.
+            for (std::size_t j = i + 1; j < args.size(); ++j) {
+                const std::string_view next = args[j] != nullptr ? args[j] : "";
+                if (next == "--language" && j + 1 < args.size() && args[j + 1] != nullptr)
+                    line.StartLanguage = LanguageOfCode(args[j + 1]);
+                else if (next.starts_with("--language="))
+                    line.StartLanguage = LanguageOfCode(next.substr(11));
+            }
             return line;
         }
         if (arg == "--version" || arg == "-v") {
@@ -142,8 +150,9 @@ std::string UsageText(const Catalogue& catalogue) {
            "Tilvalg:\n"
            "  --script FIL   kør kommandoerne i FIL (- for standard-input) uden vindue og uden\n"
            "                 skærm, fx for at lave figurer til opgaveark\n"
-           "  --language da|en  programmet på dansk eller engelsk; uden tilvalget det sprog,\n"
-           "                 der blev valgt sidst, og ellers systemets (dansk for da)\n"
+           "  --language da|en  programmet på dansk eller engelsk; uden tilvalget taler vinduet\n"
+           "                 det sprog, der blev valgt sidst, ellers systemets (dansk for da),\n"
+           "                 og --script og --help dansk\n"
            "  --version      skriv versionsnummeret og afslut\n"
            "  --help, -h     skriv denne hjælp og afslut\n"
            "Qt's egne tilvalg til vinduet (fx -platform NAVN, -style NAVN, -reverse) gives\n"

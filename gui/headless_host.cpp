@@ -32,8 +32,9 @@ std::unique_ptr<TCanvas> HeadlessHost::CopyPicture(const TCanvas& picture) {
     return copy;
 }
 
-void HeadlessHost::ShowMessage(std::string_view text, MessageKind kind) {
-    std::cerr << (kind == MessageKind::Warning ? "warning: " : "message: ") << text << '\n';
+void HeadlessHost::ShowMessage(std::string_view danish, MessageKind kind) {
+    std::cerr << (kind == MessageKind::Warning ? "warning: " : "message: ")
+              << (words_ ? words_(danish) : danish) << '\n';
 }
 
 void HeadlessHost::LayoutChanged(MainWindowModel& window) {

@@ -5,6 +5,10 @@
 // messages go to standard error.
 #pragma once
 
+#include <functional>
+#include <string_view>
+#include <utility>
+
 #include "app/script.h"
 
 namespace viv {
@@ -21,7 +25,12 @@ public:
 
     std::unique_ptr<TCanvas> CreatePicture(int width, int height) override;
     std::unique_ptr<TCanvas> CopyPicture(const TCanvas& picture) override;
-    void ShowMessage(std::string_view text, MessageKind kind) override;
+    // Written to standard error in the language of SetWords.
+    void ShowMessage(std::string_view danish, MessageKind kind) override;
+    // The program's texts in its language: the messages, given in Danish, are written in it.
+    void SetWords(std::function<std::string_view(std::string_view)> words) {
+        words_ = std::move(words);
+    }
     void LayoutChanged(MainWindowModel& window) override;
     std::uint32_t Milliseconds() override { return now_; }
     void AdvanceClock(std::uint32_t ms) override { now_ += ms; }  // wraps as the system's clock
@@ -48,6 +57,7 @@ private:
     std::uint32_t now_ = 0;  // ms of the virtual clock
     int fixedWidth_ = 0;     // a picture size set by the script, 0 while none is
     int fixedHeight_ = 0;
+    std::function<std::string_view(std::string_view)> words_;
     int scale_ = 1;    // picture pixels per shown pixel: 2 with smooth drawing
     double zoom_ = 1;  // text grows by it
 };

@@ -4,6 +4,7 @@
 // Program entry: the main window, or with --script the same core with no window;
 // --version and --help answer without starting Qt.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #endif
 
 #include "app/command_line.h"
+#include "app/file_paths.h"
 #include "app/memo_text.h"
 #include "app/script.h"
 #include "gui/headless_host.h"
@@ -24,6 +26,7 @@
 #include "gui/startup.h"
 #include "library/regular_file.h"
 #include "library/system_calls.h"
+#include "library/translation.h"
 #include "sims/simulations.h"
 
 namespace {
@@ -59,6 +62,7 @@ int RunScripted(int argc, char** argv, const std::string& file,
     }
     viv::HeadlessHost host;
     viv::App core(host, viv::AllSimulations());
+    host.SetWords([&core](std::string_view danish) { return core.Words(danish); });
     host.LayoutChanged(core.Window);
     core.FormCreate(viv::SystemStartupEnvironment());
     if (language) core.SetLanguage(*language);
@@ -71,6 +75,18 @@ int RunScripted(int argc, char** argv, const std::string& file,
 
 // True where a window can plainly not be shown: on a Unix desktop system with neither an
 // X nor a Wayland display named and no other platform chosen.
+// The help of --help, in Danish unless "--language en" asks for English, whose texts are
+// read from where the guidance lies.
+std::string HelpText(int argc, char** argv, std::optional<viv::Language> language) {
+    std::string text = viv::UsageText(viv::AllSimulations());
+    if (language != viv::Language::English) return text;
+    const QCoreApplication app(argc, argv);
+    viv::Translation english;
+    english.Load(
+        viv::JoinPath(viv::SystemStartupEnvironment().StartDirectory, viv::EnglishCatalogueName));
+    return std::string(english.Translate(text));
+}
+
 bool NoDisplayNamed(int argc, char** argv) {
 #if defined(_WIN32) || defined(__APPLE__)
     (void)argc;
@@ -118,7 +134,7 @@ int main(int argc, char** argv) {
         std::span<const char* const>(args, static_cast<std::size_t>(argc > 1 ? argc - 1 : 0)));
     switch (line.What) {
         case viv::CommandLine::Mode::Help:
-            std::cout << viv::UsageText(viv::AllSimulations());
+            std::cout << HelpText(argc, argv, line.StartLanguage);
             return 0;
         case viv::CommandLine::Mode::Version:
             std::cout << viv::VersionAnswer() << '\n';

@@ -199,6 +199,21 @@ TEST_F(ScriptFiles, TheProgramRunsScriptsAndExplainsItself) {
     std::stringstream h;
     h << std::ifstream(out).rdbuf();
     EXPECT_NE(h.str().find("save FILE.png"), std::string::npos);
+    // In English on request, every line of it, and so is the scripted mode.
+    EXPECT_EQ(
+        std::system((std::string(VIV_BINARY) + " --help --language en >" + out.string()).c_str()),
+        0);
+    std::stringstream english;
+    english << std::ifstream(out).rdbuf();
+    EXPECT_EQ(english.str().rfind("Usage: vivarnon", 0), 0u) << english.str();
+    EXPECT_EQ(english.str().find_first_of("æøå"), std::string::npos) << english.str();
+    EXPECT_NE(std::system((std::string(VIV_BINARY) + " --language en --script " + script.string() +
+                           " >" + out.string() + " 2>/dev/null")
+                              .c_str()),
+              0);  // the script's third line is wrong
+    std::stringstream caption;
+    caption << std::ifstream(out).rdbuf();
+    EXPECT_EQ(caption.str(), "Refraction in water\n");
 
     // A script that is no regular file is an error at once: a folder, a named pipe (which
     // would wait for a writer for ever) or nothing at all.
