@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/control_readout.h"
 #include "test_host.h"
 
 namespace viv {
@@ -46,6 +48,46 @@ TEST(Language, EnglishAndBackGivesEverySimulationItsDanishPictureAndTable) {
     }
     // Most pictures carry words, and those come out in English.
     EXPECT_GE(changed, 20);
+}
+
+// Every text a simulation shows, composed or not, comes out without a Danish letter: the
+// window's caption and legend, the buttons, the controls' names and hints, the panels and
+// the table, with every toggle up and down.
+TEST(Language, EverySimulationsShownTextsReadInEnglish) {
+    test::StartedApp s;
+    ASSERT_TRUE(s.app.English.Load(EnglishCatalogue()));
+    s.app.SetLanguage(Language::English);
+    const auto danishIn = [&s](const std::string& text) {
+        const std::string shown(s.app.Words(text));
+        return shown.find_first_of("æøåÆØÅ") != std::string::npos ? shown : std::string();
+    };
+    std::vector<std::string> untranslated;
+    for (std::uint16_t n : s.app.catalogue().Numbers()) {
+        s.app.MenuEntry(n);
+        for (int round = 0; round < 2; ++round) {
+            const MainWindowModel& w = s.app.Window;
+            std::vector<std::string> texts = {w.Caption, w.ButtonPanelCaption, w.Panel1, w.Panel2,
+                                              w.Panel3,  w.MessagePanel};
+            for (const ToolButton* b :
+                 {&w.RunButton, &w.SlowMotionButton, &w.StepButton, &w.F2Button, &w.F3Button,
+                  &w.F4Button, &w.F5Button, &w.F6Button})
+                texts.insert(texts.end(), {b->Caption, b->Hint});
+            for (const Control c : AllControls) {
+                texts.push_back(w.Of(c).Hint);
+                texts.push_back(ControlValue(w, c));
+                const std::string name = ControlName(w, c, s.app.PictureWords());
+                if (name.find_first_of("æøåÆØÅ") != std::string::npos) untranslated.push_back(name);
+            }
+            for (const std::string& cell : Cells(s.app.Table)) texts.push_back(cell);
+            for (const std::string& text : texts)
+                if (const std::string left = danishIn(text); !left.empty())
+                    untranslated.push_back(std::to_string(n) + ": " + left);
+            for (const FKey k : AllFKeys) s.app.FKeyClick(k);
+        }
+    }
+    std::sort(untranslated.begin(), untranslated.end());
+    untranslated.erase(std::unique(untranslated.begin(), untranslated.end()), untranslated.end());
+    EXPECT_TRUE(untranslated.empty()) << ::testing::PrintToString(untranslated);
 }
 
 TEST(Language, TablesOfTheDropTheSpectrumAndTheSpringReadInEnglishWithDecimalPoints) {
