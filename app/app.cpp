@@ -86,7 +86,9 @@ void App::FormCreate(const StartupEnvironment& env) {
     systemDecimal_ = State.DecimalSeparator;
     systemList_ = State.ListSeparator;
     // Without its catalogue the program speaks Danish in English too.
-    English.Load(JoinPath(State.StartDirectory, EnglishCatalogueName));
+    English.Load(
+        JoinPath(env.CatalogueDirectory.empty() ? State.StartDirectory : env.CatalogueDirectory,
+                 EnglishCatalogueName));
 
     // The bow statistics start empty.
     for (auto& counts : Buffers->RayCount) counts.fill(0);

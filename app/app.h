@@ -34,6 +34,9 @@ struct StartupEnvironment {
     // The system's separators ([intl] sList and sDecimal); each defaults to ",".
     std::string ListSeparatorSetting = ",";
     std::string DecimalSeparatorSetting = ",";
+    // Where the English catalogue lies (EnglishCatalogueName in it): the first of the start
+    // directory's candidates that holds it; empty for the start directory.
+    std::string CatalogueDirectory;
     // The set-up file is looked for in these places, in order.
     std::vector<std::string> SetupFileCandidates = {"VIVARNON.INI", "/VIVARNON.INI"};
 };

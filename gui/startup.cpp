@@ -39,6 +39,10 @@ StartupEnvironment SystemStartupEnvironment() {
     };
     constexpr std::string_view dataFiles[] = {"Vivarnon.jpg", "Vivarnon.rtf"};
     const std::string start = FirstDirectoryHolding(candidates, dataFiles);
+    // The English texts go with the program even where the current directory holds a
+    // photograph and guidance of its own.
+    constexpr std::string_view catalogue[] = {EnglishCatalogueName};
+    env.CatalogueDirectory = FirstDirectoryHolding(candidates, catalogue);
     env.StartDirectory = QDir::toNativeSeparators(QString::fromStdString(start)).toStdString();
     // The decimal point of the system's number format; where it is a comma, lists are
     // separated by semicolons.

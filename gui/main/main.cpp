@@ -82,8 +82,8 @@ std::string HelpText(int argc, char** argv, std::optional<viv::Language> languag
     if (language != viv::Language::English) return text;
     const QCoreApplication app(argc, argv);
     viv::Translation english;
-    english.Load(
-        viv::JoinPath(viv::SystemStartupEnvironment().StartDirectory, viv::EnglishCatalogueName));
+    const viv::StartupEnvironment env = viv::SystemStartupEnvironment();
+    english.Load(viv::JoinPath(env.CatalogueDirectory, viv::EnglishCatalogueName));
     return std::string(english.Translate(text));
 }
 
