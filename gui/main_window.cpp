@@ -300,6 +300,9 @@ void MainWindow::ShowLanguage() {
     scrollBox_->verticalScrollBar()->setAccessibleName(Words("Rul billedet lodret"));
     scrollPanel_->Box()->horizontalScrollBar()->setAccessibleName(Words("Rul panelet vandret"));
     scrollPanel_->Box()->verticalScrollBar()->setAccessibleName(Words("Rul panelet lodret"));
+    // The tool tips are made anew from the hints in the new language.
+    for (const ButtonWidget& b : buttons_) b.Widget->setStatusTip(QString());
+    for (const RangeWidget& r : ranges_) r.Widget->setStatusTip(QString());
 }
 
 void MainWindow::AttachMemoWindow(MemoWindow* memo) {
@@ -662,13 +665,15 @@ void MainWindow::ShowButtons() {
         const QString caption = Words(model.Caption.empty() ? b.SpokenName : model.Caption);
         if (b.Widget->text() != caption) b.Widget->setText(caption);
         // The hint of the status line stays the model's; the tool tip is in the language shown.
-        if (b.Widget->statusTip() != Q(model.Hint)) b.Widget->setStatusTip(Q(model.Hint));
-        QString tip = Words(model.Hint).trimmed();
-        if (!b.Shortcut.isEmpty())
-            tip += (tip.isEmpty() ? QString() : QStringLiteral(" ")) +
-                   QStringLiteral("(%1)").arg(
-                       QKeySequence(b.Shortcut).toString(QKeySequence::NativeText));
-        if (b.Widget->toolTip() != tip) b.Widget->setToolTip(tip);
+        if (b.Widget->statusTip() != Q(model.Hint)) {
+            b.Widget->setStatusTip(Q(model.Hint));
+            QString tip = Words(model.Hint).trimmed();
+            if (!b.Shortcut.isEmpty())
+                tip += (tip.isEmpty() ? QString() : QStringLiteral(" ")) +
+                       QStringLiteral("(%1)").arg(
+                           QKeySequence(b.Shortcut).toString(QKeySequence::NativeText));
+            b.Widget->setToolTip(tip);
+        }
         b.Widget->setEnabled(model.Enabled);
         if (b.Widget->isCheckable()) b.Widget->setChecked(model.Down);
         b.Widget->setVisible(model.Visible);
@@ -697,10 +702,11 @@ bool MainWindow::ShowRanges() {
         r.Widget->setRange(model.Min, model.Max);
         r.Widget->setValue(model.Position);
         r.Widget->setPageStep(std::max(model.LargeChange, 1));
-        if (r.Widget->statusTip() != Q(model.Hint)) r.Widget->setStatusTip(Q(model.Hint));
-        // The read-outs cover the status line's caption: the hint shows beside the control.
-        const QString tip = Words(model.Hint).trimmed();
-        if (r.Widget->toolTip() != tip) r.Widget->setToolTip(tip);
+        if (r.Widget->statusTip() != Q(model.Hint)) {
+            r.Widget->setStatusTip(Q(model.Hint));
+            // The read-outs cover the status line's caption: the hint shows beside the control.
+            r.Widget->setToolTip(Words(model.Hint).trimmed());
+        }
         r.Widget->setEnabled(model.Enabled);
         const QString name = Q(ControlName(w, r.Which, app_.PictureWords()));
         const QString value = LocalDecimals(Words(ControlValue(w, r.Which)), decimal);
