@@ -136,6 +136,7 @@ std::string_view App::Words(std::string_view danish) const {
 ResultsTable App::ShownTable() const {
     ResultsTable shown = Table;
     if (language_ == Language::Danish) return shown;
+    shown.Caption = Words(Table.Caption);
     for (int c = 0; c < shown.ColCount(); ++c)
         for (int r = 0; r < shown.RowCount(); ++r)
             shown.SetCell(c, r, std::string(Words(Table.Cell(c, r))));

@@ -104,8 +104,8 @@ public:
     std::string_view Words(std::string_view danish) const;
     // The catalogue the picture's texts are shown in; nullptr for Danish.
     const Translation* PictureWords() const;
-    // The results table as the user sees it: its words in the program's language. Copied,
-    // saved and read out as such.
+    // The results table as the user sees it: its caption and words in the program's
+    // language. Shown, copied and saved as such.
     ResultsTable ShownTable() const;
 
     // --- Catalogue and dispatch ---

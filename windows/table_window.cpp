@@ -107,18 +107,18 @@ void TableWindow::ShowLanguage() {
 
 void TableWindow::SyncFromModel() {
     if (app_.CurrentLanguage() != shownLanguage_) ShowLanguage();
-    const ResultsTable& table = app_.Table;
-    setWindowTitle(FromUtf8(app_.Words(table.Caption)));
+    const ResultsTable table = app_.ShownTable();
+    setWindowTitle(FromUtf8(table.Caption));
 
     grid_->SetSize(table.ColCount(), table.RowCount());
     for (int c = 0; c < table.ColCount(); ++c) {
         grid_->SetColWidth(c, table.ColumnWidthOf(c));
-        // The words in the program's language, the numbers with its decimal separator, as the
-        // status line and a copy have them.
+        // The numbers with the language's decimal separator, as the status line and a copy
+        // have them.
         for (int r = 0; r < table.RowCount(); ++r)
-            grid_->SetCell(c, r,
-                           FromUtf8(WithDecimalSeparator(std::string(app_.Words(table.Cell(c, r))),
-                                                         app_.State.DecimalSeparator)));
+            grid_->SetCell(
+                c, r,
+                FromUtf8(WithDecimalSeparator(table.Cell(c, r), app_.State.DecimalSeparator)));
     }
     grid_->SetSelection(table.Selection());
     grid_->resize(table.GridWidth(), table.GridHeight());
