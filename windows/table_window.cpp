@@ -18,6 +18,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ namespace {
 constexpr Qt::WindowFlags TableWindowFlags =
     Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+constexpr int kHeaderSpace = 4;  // pixels after the longest row header
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -110,9 +113,14 @@ void TableWindow::SyncFromModel() {
     const ResultsTable table = app_.ShownTable();
     setWindowTitle(FromUtf8(table.Caption));
 
+    // The row headers' column grows where a header is longer than it (in English, say).
+    int wider = 0;
+    for (int r = 0; r < table.RowCount(); ++r)
+        wider = std::max(wider, grid_->fontMetrics().horizontalAdvance(FromUtf8(table.Cell(0, r))) +
+                                    kHeaderSpace - table.ColumnWidthOf(0));
     grid_->SetSize(table.ColCount(), table.RowCount());
     for (int c = 0; c < table.ColCount(); ++c) {
-        grid_->SetColWidth(c, table.ColumnWidthOf(c));
+        grid_->SetColWidth(c, table.ColumnWidthOf(c) + (c == 0 ? wider : 0));
         // The numbers with the language's decimal separator, as the status line and a copy
         // have them.
         for (int r = 0; r < table.RowCount(); ++r)
@@ -121,10 +129,10 @@ void TableWindow::SyncFromModel() {
                 FromUtf8(WithDecimalSeparator(table.Cell(c, r), app_.State.DecimalSeparator)));
     }
     grid_->SetSelection(table.Selection());
-    grid_->resize(table.GridWidth(), table.GridHeight());
+    grid_->resize(table.GridWidth() + wider, table.GridHeight());
 
     // The model gives the client area; the menu bar lies above it.
-    const QSize client(table.ClientWidth(), table.ClientHeight());
+    const QSize client(table.ClientWidth() + wider, table.ClientHeight());
     if (client != clientSize_) {
         clientSize_ = client;
         // A fixed size: the window managers then offer no maximising either.

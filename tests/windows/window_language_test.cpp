@@ -66,6 +66,18 @@ TEST(WindowLanguage, TableAndMemoSwitchToEnglishAndBack) {
         EXPECT_EQ(memo.TextView()->textCursor().selectedText(),
                   QString::fromUcs4(heading.data(), static_cast<qsizetype>(heading.size())));
     }
+    // No row header is cut, in any simulation, in either language: its column grows.
+    for (const Language language : {Language::Danish, Language::English}) {
+        app.SetLanguage(language);
+        for (const std::uint16_t n : app.catalogue().Numbers()) {
+            app.MenuEntry(n);
+            table.SyncFromModel();
+            const ResultsGrid& grid = *table.Grid();
+            for (int r = 0; r < grid.RowCount(); ++r)
+                EXPECT_LE(grid.fontMetrics().horizontalAdvance(grid.Cell(0, r)), grid.ColWidth(0))
+                    << n << " " << grid.Cell(0, r).toStdString();
+        }
+    }
 }
 
 }  // namespace
